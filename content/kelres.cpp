@@ -1,0 +1,223 @@
+#include "kelres.h"
+
+#include "crc32.h"
+#include "naming.h"
+
+#include <QFile>
+#include <QImage>
+#include <QSaveFile>
+#include <cstring>
+#include <fstream>
+#include <iostream>
+
+namespace {
+
+const char kMagic[KelRes::kMagicSize] = {'V', 'R', '1'};
+
+int32_t ReadLe32(const char* p)
+{
+    const auto* b = reinterpret_cast<const unsigned char*>(p);
+    return static_cast<int32_t>(uint32_t(b[0]) | uint32_t(b[1]) << 8 | uint32_t(b[2]) << 16 | uint32_t(b[3]) << 24);
+}
+
+void AppendLe32(QByteArray& out, uint32_t v)
+{
+    const char bytes[4] = {char(v & 0xFF), char((v >> 8) & 0xFF), char((v >> 16) & 0xFF), char((v >> 24) & 0xFF)};
+    out.append(bytes, 4);
+}
+
+void SetError(std::string* error, const std::string& text)
+{
+    if (error)
+        *error = text;
+}
+
+} // namespace
+
+bool KelRes::ReadDirectory(const std::string& path, std::vector<Entry>* entries, int* count, qint64* fileSize)
+{
+    entries->clear();
+    *count = 0;
+    QFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const qint64 size = file.size();
+    *fileSize = size;
+    char header[kHeaderSize];
+    if (size < kMagicSize || file.read(header, kMagicSize) != kMagicSize ||
+        std::memcmp(header, kMagic, kMagicSize) != 0)
+        return false;
+    if (file.read(header + kMagicSize, 4) == 4)
+        *count = ReadLe32(header + kMagicSize);
+    // The directory may not claim more records than the file can hold: this bounds the allocation
+    // below by the file's size, whatever the header says.
+    const qint64 available = std::max<qint64>(0, (size - kHeaderSize) / kRecordSize);
+    const qint64 records = std::min<qint64>(std::max<int32_t>(*count, 0), available);
+    const QByteArray table = file.read(records * kRecordSize);
+    const qint64 readRecords = table.size() / kRecordSize;
+    entries->reserve(size_t(readRecords));
+    for (qint64 i = 0; i < readRecords; ++i) {
+        const char* rec = table.constData() + i * kRecordSize;
+        Entry e;
+        e.name.assign(rec, strnlen(rec, kNameFieldSize));
+        e.record.start = ReadLe32(rec + kNameFieldSize);
+        e.record.end = ReadLe32(rec + kNameFieldSize + 4);
+        e.record.checksum = static_cast<uint32_t>(ReadLe32(rec + kNameFieldSize + 8));
+        entries->push_back(std::move(e));
+    }
+    return true;
+}
+
+bool KelRes::Open(const std::string& path)
+{
+    directory_.clear();
+    count_ = 0;
+    path_.clear();
+    std::vector<Entry> entries;
+    int count = 0;
+    qint64 size = 0;
+    if (!ReadDirectory(path, &entries, &count, &size))
+        return false;
+    for (Entry& e : entries) {
+        // A record whose bytes lie outside the file cannot be extracted; it also ends what an earlier
+        // record of the same name said, as any later record does.
+        if (InFile(e.record, size))
+            directory_[std::move(e.name)] = e.record;
+        else
+            directory_.erase(e.name);
+    }
+    count_ = count;
+    path_ = path;
+    return true;
+}
+
+bool KelRes::Contains(const std::string& name) const { return directory_.count(FileNamePart(name)) != 0; }
+
+QByteArray KelRes::Extract(const std::string& name) const
+{
+    const auto it = directory_.find(FileNamePart(name));
+    if (it == directory_.end())
+        return {};
+    const Record& r = it->second;
+    const qint64 length = qint64(r.end) - qint64(r.start);
+    if (r.start < 0 || length <= 0)
+        return {};
+    QFile file(QString::fromStdString(path_));
+    if (!file.open(QIODevice::ReadOnly) || r.end > file.size() || !file.seek(r.start))
+        return {};
+    QByteArray data = file.read(length);
+    if (data.size() != length)
+        return {};
+    return data;
+}
+
+bool KelRes::AddItem(const std::string& name, const QByteArray& data, std::string* error)
+{
+    const std::string bare = FileNamePart(name);
+    if (bare.empty()) {
+        SetError(error, "\"" + name + "\" has no file name");
+        return false;
+    }
+    if (bare.size() > size_t(kMaxNameLength)) {
+        SetError(error, "\"" + bare + "\" is longer than " + std::to_string(kMaxNameLength) + " characters");
+        return false;
+    }
+    if (bare.find('\0') != std::string::npos) {
+        SetError(error, "an item name may not hold a zero byte");
+        return false;
+    }
+    items_.push_back({bare, data, Crc32(data.constData(), size_t(data.size()))});
+    return true;
+}
+
+bool KelRes::AddFile(const std::string& path, std::string* error)
+{
+    QFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::ReadOnly)) {
+        SetError(error, "cannot read \"" + path + "\": " + file.errorString().toStdString());
+        return false;
+    }
+    const QByteArray data = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        SetError(error, "cannot read \"" + path + "\": " + file.errorString().toStdString());
+        return false;
+    }
+    return AddItem(path, data, error);
+}
+
+bool KelRes::BuildFromList(const std::string& listPath, std::string* error)
+{
+    items_.clear();
+    std::ifstream list(listPath);
+    if (!list) {
+        SetError(error, "cannot read the list file \"" + listPath + "\"");
+        return false;
+    }
+    std::string line;
+    while (std::getline(list, line)) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (line.empty())
+            continue;
+        std::cout << line << '\n';
+        if (!AddFile(line, error))
+            return false;
+    }
+    return true;
+}
+
+QByteArray KelRes::Serialize() const
+{
+    QByteArray out;
+    qint64 total = kHeaderSize + qint64(kRecordSize) * qint64(items_.size());
+    for (const BuildItem& item : items_)
+        total += item.data.size();
+    out.reserve(total);
+    out.append(kMagic, kMagicSize);
+    AppendLe32(out, uint32_t(items_.size()));
+    uint32_t start = uint32_t(kHeaderSize + kRecordSize * items_.size());
+    for (const BuildItem& item : items_) {
+        char name[kNameFieldSize] = {};
+        std::memcpy(name, item.name.data(), std::min<size_t>(item.name.size(), kMaxNameLength));
+        out.append(name, kNameFieldSize);
+        AppendLe32(out, start);
+        AppendLe32(out, start + uint32_t(item.data.size()));
+        AppendLe32(out, item.checksum);
+        start += uint32_t(item.data.size());
+    }
+    for (const BuildItem& item : items_)
+        out.append(item.data);
+    return out;
+}
+
+bool KelRes::Save(const std::string& path, std::string* error) const
+{
+    qint64 total = kHeaderSize + qint64(kRecordSize) * qint64(items_.size());
+    for (const BuildItem& item : items_)
+        total += item.data.size();
+    if (total > INT32_MAX) {
+        SetError(error, "the archive would exceed 2 GiB, which its 32-bit offsets cannot address");
+        return false;
+    }
+    QSaveFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::WriteOnly)) {
+        SetError(error, "cannot write \"" + path + "\": " + file.errorString().toStdString());
+        return false;
+    }
+    const QByteArray bytes = Serialize();
+    if (file.write(bytes) != bytes.size() || !file.commit()) {
+        SetError(error, "cannot write \"" + path + "\": " + file.errorString().toStdString());
+        return false;
+    }
+    return true;
+}
+
+QPixmap PixmapFromResource(const std::string& name)
+{
+    KelRes res;
+    res.Open("img.vnl");
+    const QByteArray bytes = res.Extract(name);
+    if (bytes.isEmpty())
+        return QPixmap();
+    return QPixmap::fromImage(QImage::fromData(bytes));
+}

@@ -1,0 +1,91 @@
+// KelRes reads and writes Varnel's archive format, shared by "img.vnl", the sura packs and the language
+// packs. Layout (integers 32-bit little-endian, offsets absolute):
+//   "VR1" | count N | N directory records of 268 bytes | item bytes back to back
+//   record: name (256 bytes, zero-terminated, zero-filled) | start | end | CRC-32 of the item
+// KelRes is a plain value: a copy can extract from the same archive file on its own.
+#pragma once
+
+#include <QByteArray>
+#include <QPixmap>
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+class KelRes
+{
+public:
+    static constexpr int kMagicSize = 3;
+    static constexpr int kHeaderSize = 7;
+    static constexpr int kRecordSize = 268;
+    static constexpr int kNameFieldSize = 256;
+    static constexpr int kMaxNameLength = kNameFieldSize - 1;
+
+    struct Record {
+        int32_t start = 0;
+        int32_t end = 0;
+        uint32_t checksum = 0;
+    };
+
+    struct Entry {
+        std::string name;
+        Record record;
+    };
+
+    // The header count and the directory records of the archive at path, in file order, duplicates
+    // and all. At most as many records as the file can hold are read. False when the file cannot be
+    // read or does not start with the magic.
+    static bool ReadDirectory(const std::string& path, std::vector<Entry>* entries, int* count,
+                              qint64* fileSize);
+    // True when the record's bytes lie inside a file of the given size.
+    static bool InFile(const Record& r, qint64 fileSize) { return r.start >= 0 && r.end >= r.start && r.end <= fileSize; }
+
+    struct BuildItem {
+        std::string name;
+        QByteArray data;
+        uint32_t checksum = 0;
+    };
+
+    // Reads the directory of the archive at path. True on success; the object then holds this
+    // archive's directory alone. False for a file that cannot be read or is not an archive; the object
+    // is then left without items, so it never pairs an old directory with a new file.
+    // Counts and records are checked against the file's size; records whose range lies outside the
+    // file are kept out of the directory.
+    bool Open(const std::string& path);
+
+    // The bytes of the item named by the file-name part of name; empty for an unknown name, an object
+    // without an archive, a zero-length item, or a file that can no longer be read in full.
+    QByteArray Extract(const std::string& name) const;
+
+    // True when the directory holds the name (after reducing it to its file-name part).
+    bool Contains(const std::string& name) const;
+
+    const std::string& Path() const { return path_; }
+    int Count() const { return count_; }
+    const std::map<std::string, Record>& Directory() const { return directory_; }
+
+    // Building. BuildFromList empties the item list and adds the file named on each line of the list
+    // file, echoing each line to standard output. False, with a message in *error, when the list or a
+    // file it names cannot be read or a name does not fit the 255-character name field.
+    bool BuildFromList(const std::string& listPath, std::string* error);
+    bool AddFile(const std::string& path, std::string* error);
+    // Adds an item from memory under its file-name part; false when the name is empty or too long.
+    bool AddItem(const std::string& name, const QByteArray& data, std::string* error);
+    void ClearItems() { items_.clear(); }
+    const std::vector<BuildItem>& Items() const { return items_; }
+
+    // The archive of the item list, as bytes.
+    QByteArray Serialize() const;
+    // Writes the archive of the item list to path, whole or not at all. False, with a message, on failure.
+    bool Save(const std::string& path, std::string* error = nullptr) const;
+
+private:
+    std::vector<BuildItem> items_;
+    std::map<std::string, Record> directory_;
+    int count_ = 0;
+    std::string path_;
+};
+
+// Loads an interface picture from "img.vnl" in the working directory; a null pixmap when the archive,
+// the item or its decoding is missing.
+QPixmap PixmapFromResource(const std::string& name);

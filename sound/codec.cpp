@@ -1,0 +1,221 @@
+#include "decoder.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace sound {
+
+namespace {
+
+sf_count_t MemLength(void* user) { return sf_count_t(static_cast<MemoryFile*>(user)->bytes->size()); }
+
+sf_count_t MemSeek(sf_count_t offset, int whence, void* user)
+{
+    auto* f = static_cast<MemoryFile*>(user);
+    const sf_count_t size = sf_count_t(f->bytes->size());
+    sf_count_t target = offset;
+    if (whence == SEEK_CUR)
+        target = f->position + offset;
+    else if (whence == SEEK_END)
+        target = size + offset;
+    if (target < 0)
+        return -1;
+    f->position = std::min(target, size);
+    return f->position;
+}
+
+sf_count_t MemRead(void* ptr, sf_count_t count, void* user)
+{
+    auto* f = static_cast<MemoryFile*>(user);
+    const sf_count_t size = sf_count_t(f->bytes->size());
+    const sf_count_t n = std::max<sf_count_t>(0, std::min(count, size - f->position));
+    if (n > 0)
+        std::memcpy(ptr, f->bytes->data() + f->position, size_t(n));
+    f->position += n;
+    return n;
+}
+
+sf_count_t MemWrite(const void*, sf_count_t, void*) { return 0; }
+sf_count_t MemTell(void* user) { return static_cast<MemoryFile*>(user)->position; }
+
+sf_count_t GrowLength(void* user) { return sf_count_t(static_cast<GrowingFile*>(user)->bytes->size()); }
+
+sf_count_t GrowSeek(sf_count_t offset, int whence, void* user)
+{
+    auto* f = static_cast<GrowingFile*>(user);
+    sf_count_t target = offset;
+    if (whence == SEEK_CUR)
+        target = f->position + offset;
+    else if (whence == SEEK_END)
+        target = sf_count_t(f->bytes->size()) + offset;
+    if (target < 0)
+        return -1;
+    f->position = target;
+    return target;
+}
+
+sf_count_t GrowRead(void* ptr, sf_count_t count, void* user)
+{
+    auto* f = static_cast<GrowingFile*>(user);
+    const sf_count_t size = sf_count_t(f->bytes->size());
+    const sf_count_t n = std::max<sf_count_t>(0, std::min(count, size - f->position));
+    if (n > 0)
+        std::memcpy(ptr, f->bytes->data() + f->position, size_t(n));
+    f->position += n;
+    return n;
+}
+
+sf_count_t GrowWrite(const void* ptr, sf_count_t count, void* user)
+{
+    auto* f = static_cast<GrowingFile*>(user);
+    if (count <= 0)
+        return 0;
+    const size_t end = size_t(f->position + count);
+    if (f->bytes->size() < end)
+        f->bytes->resize(end);
+    std::memcpy(f->bytes->data() + f->position, ptr, size_t(count));
+    f->position += count;
+    return count;
+}
+
+sf_count_t GrowTell(void* user) { return static_cast<GrowingFile*>(user)->position; }
+
+Result Encode(const Pcm& pcm, int format, double quality, std::vector<char>* out)
+{
+    if (pcm.rate <= 0 || pcm.channels <= 0 || pcm.samples.size() % size_t(pcm.channels) != 0)
+        return ErrInvalidParam;
+    out->clear();
+    GrowingFile file{out, 0};
+    SF_INFO info{};
+    info.samplerate = pcm.rate;
+    info.channels = pcm.channels;
+    info.format = format;
+    SNDFILE* handle = sf_open_virtual(GrowingIo(), SFM_WRITE, &info, &file);
+    if (!handle)
+        return ErrInvalidParam;
+    if (quality >= 0)
+        sf_command(handle, SFC_SET_VBR_ENCODING_QUALITY, &quality, sizeof quality);
+    const sf_count_t frames = sf_count_t(pcm.Frames());
+    const sf_count_t written = sf_writef_float(handle, pcm.samples.data(), frames);
+    const int closed = sf_close(handle);
+    return written == frames && closed == 0 ? Ok : ErrFileWrite;
+}
+
+} // namespace
+
+SF_VIRTUAL_IO* MemoryIo()
+{
+    static SF_VIRTUAL_IO io = {MemLength, MemSeek, MemRead, MemWrite, MemTell};
+    return &io;
+}
+
+SF_VIRTUAL_IO* GrowingIo()
+{
+    static SF_VIRTUAL_IO io = {GrowLength, GrowSeek, GrowRead, GrowWrite, GrowTell};
+    return &io;
+}
+
+std::unique_ptr<Decoder> Decoder::Open(std::shared_ptr<const std::vector<char>> bytes, Result* result)
+{
+    std::unique_ptr<Decoder> d(new Decoder);
+    d->file_.bytes = std::move(bytes);
+    d->handle_ = sf_open_virtual(MemoryIo(), SFM_READ, &d->info_, &d->file_);
+    if (!d->handle_ || d->info_.channels <= 0 || d->info_.samplerate <= 0 || d->info_.frames < 0) {
+        *result = ErrFormat;
+        return nullptr;
+    }
+    *result = Ok;
+    return d;
+}
+
+Decoder::~Decoder()
+{
+    if (handle_)
+        sf_close(handle_);
+}
+
+unsigned Decoder::LengthMs() const
+{
+    return unsigned(std::min<int64_t>(info_.frames * 1000 / info_.samplerate, 0xFFFFFFFFLL));
+}
+
+size_t Decoder::Read(int16_t* out, size_t frames)
+{
+    if (info_.channels <= 2)
+        return size_t(std::max<sf_count_t>(0, sf_readf_short(handle_, out, sf_count_t(frames))));
+    wide_.resize(frames * size_t(info_.channels));
+    const sf_count_t got = std::max<sf_count_t>(0, sf_readf_short(handle_, wide_.data(), sf_count_t(frames)));
+    for (sf_count_t i = 0; i < got; ++i) {
+        out[2 * i] = wide_[size_t(i * info_.channels)];
+        out[2 * i + 1] = wide_[size_t(i * info_.channels + 1)];
+    }
+    return size_t(got);
+}
+
+bool Decoder::Seek(int64_t frame) { return sf_seek(handle_, frame, SEEK_SET) >= 0; }
+
+Result DecodeAll(const void* data, size_t size, Pcm* out)
+{
+    auto bytes = std::make_shared<std::vector<char>>(static_cast<const char*>(data),
+                                                     static_cast<const char*>(data) + size);
+    MemoryFile file{bytes, 0};
+    SF_INFO info{};
+    SNDFILE* handle = sf_open_virtual(MemoryIo(), SFM_READ, &info, &file);
+    if (!handle)
+        return ErrFormat;
+    if (info.channels <= 0 || info.samplerate <= 0) {
+        sf_close(handle);
+        return ErrFormat;
+    }
+    out->rate = info.samplerate;
+    out->channels = info.channels;
+    out->samples.clear();
+    std::vector<float> chunk(4096 * size_t(info.channels));
+    for (;;) {
+        const sf_count_t got = sf_readf_float(handle, chunk.data(), 4096);
+        if (got <= 0)
+            break;
+        out->samples.insert(out->samples.end(), chunk.begin(), chunk.begin() + got * info.channels);
+    }
+    sf_close(handle);
+    return Ok;
+}
+
+Result EncodeOggVorbis(const Pcm& pcm, double quality, std::vector<char>* out)
+{
+    return Encode(pcm, SF_FORMAT_OGG | SF_FORMAT_VORBIS, std::clamp(quality, 0.0, 1.0), out);
+}
+
+Result EncodeWav(const Pcm& pcm, std::vector<char>* out) { return Encode(pcm, SF_FORMAT_WAV | SF_FORMAT_PCM_16, -1, out); }
+
+const char* ErrorString(int result)
+{
+    switch (result) {
+    case Ok:
+        return "No errors.";
+    case ErrChannelStolen:
+        return "The channel was taken over by a newer sound.";
+    case ErrInvalidHandle:
+        return "The sound or channel no longer exists: it was stopped, finished and replaced, or released.";
+    case ErrFormat:
+        return "The recording could not be read: its data is damaged or in a format that cannot be decoded.";
+    case ErrNoDrivers:
+        return "This computer has no sound output device.";
+    case ErrOutputInit:
+        return "The sound output device could not be started. It may be in use or unplugged.";
+    case ErrInvalidParam:
+        return "A value given to the sound system was out of range.";
+    case ErrNotInitialized:
+        return "The sound system is not running.";
+    case ErrAlreadyInitialized:
+        return "The sound system is already running.";
+    case ErrOutput:
+        return "The sound output device failed while playing.";
+    case ErrFileWrite:
+        return "The sound could not be encoded.";
+    default:
+        return "Unknown error.";
+    }
+}
+
+} // namespace sound

@@ -1,0 +1,99 @@
+// Varnel's sound layer: playback of in-memory recordings through OpenAL Soft, decoded by libsndfile.
+// It knows nothing of Qt. Every operation returns a Result; ErrorString() words it for a person.
+//
+// A System owns one output device. Sounds are blocks of encoded audio (Ogg Vorbis, Opus, FLAC, WAV,
+// MP3: whatever libsndfile reads); the format is detected from the bytes. Playing a sound gives a
+// channel that streams it: the first few hundred milliseconds are decoded at once, the rest is fed to
+// an OpenAL buffer queue by a thread inside the System. Sounds and channels are numbered handles, so a
+// stale handle is answered with ErrInvalidHandle (or ErrChannelStolen) and never dereferenced.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace sound {
+
+enum Result : int {
+    Ok = 0,
+    ErrChannelStolen = 1,    // the channel was taken for a newer sound
+    ErrInvalidHandle = 2,    // the sound or channel no longer exists (stopped, ended and replaced, released)
+    ErrFormat = 3,           // the bytes are not audio that can be decoded
+    ErrNoDrivers = 4,        // there is no output driver on this machine
+    ErrOutputInit = 5,       // the output device could not be started
+    ErrInvalidParam = 6,     // an argument is out of range
+    ErrNotInitialized = 7,   // the system has not been initialised (or was closed)
+    ErrAlreadyInitialized = 8,
+    ErrOutput = 9,           // the output device failed while playing
+    ErrFileWrite = 10,       // encoding could not write its output
+};
+
+// Our own words for each result; "Unknown error." for any other value.
+const char* ErrorString(int result);
+
+using SoundHandle = uint32_t;   // 0 is no sound
+using ChannelHandle = uint32_t; // 0 is no channel
+
+class System
+{
+public:
+    ~System(); // closes the system if it is still open
+
+    static Result Create(std::unique_ptr<System>* out);
+
+    // Output drivers, numbered in the order of their names. Valid before and after Init.
+    Result GetNumDrivers(int* count) const;
+    Result GetDriverName(int driver, std::string* name) const;
+    // Chooses the driver that Init opens; -1 (the default) is the machine's default output.
+    Result SetDriver(int driver);
+    Result Init(int maxChannels);
+    // Length of one streaming buffer in milliseconds; the queue holds four. Clamped to 50..250.
+    Result SetStreamBufferSize(unsigned milliseconds);
+    // Services the streams at once (the feeder thread does the same every few milliseconds).
+    Result Update();
+    // Stops every channel, releases every sound and the device. The System can be initialised again.
+    Result Close();
+
+    // Copies the bytes and reads the header; ErrFormat when they are not decodable audio.
+    Result CreateSound(const void* data, size_t size, SoundHandle* sound);
+    Result ReleaseSound(SoundHandle sound);
+    Result GetLength(SoundHandle sound, unsigned* milliseconds) const;
+    // Sounds never loop; the call is accepted for the looping flag "off" and refused for "on".
+    Result SetLoop(SoundHandle sound, bool loop);
+
+    Result PlaySound(SoundHandle sound, bool paused, ChannelHandle* channel);
+    // Position from the start of the sound; equal to the length once the sound has played to its end.
+    Result GetPosition(ChannelHandle channel, unsigned* milliseconds);
+    Result SetPosition(ChannelHandle channel, unsigned milliseconds);
+    Result SetPaused(ChannelHandle channel, bool paused);
+    Result GetPaused(ChannelHandle channel, bool* paused);
+    // True while the channel has sound left to play (paused counts as playing).
+    Result IsPlaying(ChannelHandle channel, bool* playing);
+    Result Stop(ChannelHandle channel);
+    Result GetCurrentSound(ChannelHandle channel, SoundHandle* sound);
+
+    struct Impl;
+
+private:
+    System();
+    std::unique_ptr<Impl> impl_;
+};
+
+// Decoded audio, interleaved float samples in -1..1.
+struct Pcm {
+    int rate = 0;
+    int channels = 0;
+    std::vector<float> samples;
+    size_t Frames() const { return channels ? samples.size() / size_t(channels) : 0; }
+};
+
+// Decodes a whole block of encoded audio. ErrFormat when it is not audio.
+Result DecodeAll(const void* data, size_t size, Pcm* out);
+// Encodes as Ogg Vorbis (quality 0..1).
+Result EncodeOggVorbis(const Pcm& pcm, double quality, std::vector<char>* out);
+// Encodes as 16-bit WAV.
+Result EncodeWav(const Pcm& pcm, std::vector<char>* out);
+
+} // namespace sound

@@ -1,0 +1,154 @@
+// varnel-pack as a pack author uses it, and the interface archive that the build draws.
+#include "kelres.h"
+#include "sound.h"
+
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct Run {
+    int status = -1;
+    QByteArray out, err;
+};
+
+Run Pack(const QStringList& args)
+{
+    QProcess p;
+    p.start(qEnvironmentVariable("VARNEL_BIN") + "/varnel-pack", args);
+    p.waitForFinished(30000);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
+            p.readAllStandardError()};
+}
+
+void Write(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    QCOMPARE(f.write(bytes), qint64(bytes.size()));
+}
+
+} // namespace
+
+class TestVarnelPack : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir dir_;
+    QString P(const QString& name) const { return dir_.filePath(name); }
+
+private slots:
+    void roundTrip()
+    {
+        Write(P("001.001.eng"), "In the name of God");
+        Write(P("001.001.lit"), "Bismi Allahi");
+        QByteArray binary(3000, '\0');
+        for (int i = 0; i < binary.size(); ++i)
+            binary[i] = char(i * 7);
+        Write(P("001.001.ogg"), binary);
+
+        Run r = Pack({"create", P("fatiha.dat"), P("001.001.eng"), P("001.001.lit"), P("001.001.ogg")});
+        QCOMPARE(r.status, 0);
+        Write(P("list.txt"), (P("001.001.eng") + "\n" + P("001.001.lit") + "\n" + P("001.001.ogg") + "\n").toUtf8());
+        r = Pack({"build", P("list.txt"), P("built.dat")});
+        QCOMPARE(r.status, 0);
+        QFile a(P("fatiha.dat")), b(P("built.dat"));
+        QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+        QCOMPARE(a.readAll(), b.readAll()); // both commands write the same archive
+
+        r = Pack({"list", P("fatiha.dat")});
+        QCOMPARE(r.status, 0);
+        const QList<QByteArray> lines = r.out.trimmed().split('\n');
+        QCOMPARE(lines.size(), 3);
+        QVERIFY(lines[0].startsWith("001.001.eng\t18\t"));
+        QCOMPARE(lines[2].split('\t').value(1), QByteArray("3000"));
+        for (const QByteArray& line : lines)
+            QVERIFY(QRegularExpression("^[0-9a-f]{8}$").match(QString(line.split('\t').value(2))).hasMatch());
+
+        r = Pack({"extract", P("fatiha.dat"), "001.001.ogg"});
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.out, binary);
+        r = Pack({"extract", P("fatiha.dat"), "001.001.lit", P("out.lit")});
+        QCOMPARE(r.status, 0);
+        QFile out(P("out.lit"));
+        QVERIFY(out.open(QIODevice::ReadOnly));
+        QCOMPARE(out.readAll(), QByteArray("Bismi Allahi"));
+
+        r = Pack({"verify", P("fatiha.dat")});
+        QCOMPARE(r.status, 0);
+    }
+
+    void failuresAndUsage()
+    {
+        Write(P("x.txt"), "some text");
+        QCOMPARE(Pack({"create", P("x.dat"), P("x.txt")}).status, 0);
+
+        // Damage one byte of the item: verify names it and fails.
+        QFile f(P("x.dat"));
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        QByteArray bytes = f.readAll();
+        bytes[bytes.size() - 1] = 'X';
+        f.seek(0);
+        f.write(bytes);
+        f.close();
+        Run r = Pack({"verify", P("x.dat")});
+        QCOMPARE(r.status, 1);
+        QVERIFY(r.out.contains("x.txt"));
+
+        QCOMPARE(Pack({"extract", P("x.dat"), "missing.png"}).status, 1);
+        QCOMPARE(Pack({"list", P("no-such.dat")}).status, 1);
+        QCOMPARE(Pack({"list", P("x.txt")}).status, 1);
+        QCOMPARE(Pack({"create", P("y.dat"), P("no-such-file")}).status, 1);
+        QVERIFY(!QFile::exists(P("y.dat")));
+        QCOMPARE(Pack({}).status, 2);
+        QCOMPARE(Pack({"frobnicate"}).status, 2);
+        QCOMPARE(Pack({"list"}).status, 2);
+        r = Pack({"--help"});
+        QCOMPARE(r.status, 0);
+        QVERIFY(r.out.contains("extract ARCHIVE NAME"));
+    }
+
+    void interfaceArchive()
+    {
+        KelRes res;
+        QVERIFY(res.Open((qEnvironmentVariable("VARNEL_BIN") + "/img.vnl").toStdString()));
+        const char* pictures[] = {"about.png", "bismillah.png", "check.png", "check2.png", "end.png", "exit.png",
+                                  "heart1.png", "heart2.png", "heart3.png", "heart4.png", "heart5.png", "heart6.png",
+                                  "heartcursor.png", "help.png", "iknow.png", "left2.png", "load.png", "love.png",
+                                  "newuser.png", "play.png", "playr.png", "pref.png", "quran.png", "right2.png",
+                                  "save.png", "start.png", "stop.png", "users.png", "xmark.png"};
+        QCOMPARE(int(res.Directory().size()), 30);
+        std::vector<double> redShare;
+        for (const char* name : pictures) {
+            const QImage img = QImage::fromData(res.Extract(name));
+            QVERIFY2(!img.isNull(), name);
+            QVERIFY2(img.hasAlphaChannel(), name);
+            if (QByteArray(name).startsWith("heart") && QByteArray(name) != "heartcursor.png") {
+                int red = 0;
+                for (int y = 0; y < img.height(); ++y)
+                    for (int x = 0; x < img.width(); ++x) {
+                        const QColor c = img.pixelColor(x, y);
+                        red += c.alpha() > 200 && c.red() > 150 && c.green() < 110;
+                    }
+                redShare.push_back(red);
+            }
+        }
+        for (size_t i = 1; i < redShare.size(); ++i)
+            QVERIFY2(redShare[i] > redShare[i - 1], "the hearts fill from heart1 to heart6");
+        const QImage cursor = QImage::fromData(res.Extract("heartcursor.png"));
+        QVERIFY(cursor.width() <= 32 && cursor.height() <= 32);
+
+        const QByteArray ogg = res.Extract("bism.ogg");
+        QVERIFY(ogg.startsWith("OggS"));
+        sound::Pcm pcm;
+        QCOMPARE(sound::DecodeAll(ogg.constData(), size_t(ogg.size()), &pcm), sound::Ok);
+        const double seconds = double(pcm.Frames()) / pcm.rate;
+        QVERIFY(seconds >= 1.0 && seconds <= 3.0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestVarnelPack)
+#include "test_varnel_pack.moc"

@@ -1,0 +1,201 @@
+// varnel-pack: builds, lists, extracts from and verifies Varnel archives (sura packs, language packs,
+// img.vnl). Exit status: 0 success, 1 failure, 2 bad usage.
+#include "crc32.h"
+#include "kelres.h"
+#include "naming.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <cstdio>
+#include <cstring>
+#include <iostream>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int kSuccess = 0;
+constexpr int kFailure = 1;
+constexpr int kUsage = 2;
+
+const char kHelp[] =
+    "Usage: varnel-pack COMMAND ARGUMENTS\n"
+    "\n"
+    "Builds and reads Varnel archives: sura packs (*.dat), language packs and img.vnl.\n"
+    "\n"
+    "Commands:\n"
+    "  build LISTFILE OUTPUT        archive the files named in LISTFILE, one path per line\n"
+    "  create OUTPUT FILE...        archive the given files\n"
+    "  list ARCHIVE                 print each item: name, length in bytes, CRC-32 (tab-separated)\n"
+    "  extract ARCHIVE NAME [OUT]   write one item to OUT, or to standard output\n"
+    "  verify ARCHIVE               recompute every checksum and name each item that differs\n"
+    "  --help                       show this text\n"
+    "\n"
+    "Items are stored under their bare file names. In a sura pack each aya has four items named by its\n"
+    "aya key (sura and aya, three digits each): 036.012.png (picture of the Arabic text), 036.012.ogg\n"
+    "(recitation), 036.012.eng (translation, Latin-1) and 036.012.lit (transliteration, Latin-1).\n"
+    "\n"
+    "Exit status: 0 success, 1 failure (unreadable archive, missing item, checksum mismatch), 2 bad usage.\n";
+
+int Usage(const std::string& problem)
+{
+    std::cerr << "varnel-pack: " << problem << "\nTry 'varnel-pack --help'.\n";
+    return kUsage;
+}
+
+int Fail(const std::string& problem)
+{
+    std::cerr << "varnel-pack: " << problem << "\n";
+    return kFailure;
+}
+
+bool OpenArchive(KelRes& res, const std::string& path)
+{
+    if (!QFile::exists(QString::fromStdString(path))) {
+        Fail("cannot open \"" + path + "\": no such file");
+        return false;
+    }
+    if (!res.Open(path)) {
+        Fail("\"" + path + "\" is not a Varnel archive (unreadable, or it does not start with VR1)");
+        return false;
+    }
+    return true;
+}
+
+int Save(const KelRes& res, const std::string& output)
+{
+    std::string error;
+    if (!res.Save(output, &error))
+        return Fail(error);
+    std::cerr << "varnel-pack: wrote " << res.Items().size() << " items to " << output << "\n";
+    return kSuccess;
+}
+
+int Build(const std::vector<std::string>& args)
+{
+    if (args.size() != 2)
+        return Usage("build takes LISTFILE and OUTPUT");
+    KelRes res;
+    std::string error;
+    if (!res.BuildFromList(args[0], &error))
+        return Fail(error);
+    return Save(res, args[1]);
+}
+
+int Create(const std::vector<std::string>& args)
+{
+    if (args.size() < 2)
+        return Usage("create takes OUTPUT and at least one FILE");
+    KelRes res;
+    std::string error;
+    for (size_t i = 1; i < args.size(); ++i)
+        if (!res.AddFile(args[i], &error))
+            return Fail(error);
+    return Save(res, args[0]);
+}
+
+// Every directory record, in file order.
+int List(const std::vector<std::string>& args)
+{
+    if (args.size() != 1)
+        return Usage("list takes ARCHIVE");
+    std::vector<KelRes::Entry> entries;
+    int count = 0;
+    qint64 size = 0;
+    KelRes probe;
+    if (!OpenArchive(probe, args[0]) || !KelRes::ReadDirectory(args[0], &entries, &count, &size))
+        return kFailure;
+    for (const KelRes::Entry& e : entries) {
+        char crc[9];
+        std::snprintf(crc, sizeof crc, "%08x", e.record.checksum);
+        std::cout << e.name << '\t' << (int64_t(e.record.end) - e.record.start) << '\t' << crc << '\n';
+    }
+    return kSuccess;
+}
+
+int Extract(const std::vector<std::string>& args)
+{
+    if (args.size() != 2 && args.size() != 3)
+        return Usage("extract takes ARCHIVE, NAME and optionally OUTPUT");
+    KelRes res;
+    if (!OpenArchive(res, args[0]))
+        return kFailure;
+    if (!res.Contains(args[1]))
+        return Fail("\"" + args[0] + "\" holds no item named \"" + args[1] + "\"");
+    const QByteArray data = res.Extract(args[1]);
+    const auto& record = res.Directory().at(FileNamePart(args[1]));
+    if (data.size() != int64_t(record.end) - record.start)
+        return Fail("cannot read item \"" + args[1] + "\" from \"" + args[0] + "\"");
+    if (args.size() == 2) {
+        std::fwrite(data.constData(), 1, size_t(data.size()), stdout);
+        return std::fflush(stdout) == 0 ? kSuccess : Fail("cannot write to standard output");
+    }
+    QSaveFile out(QString::fromStdString(args[2]));
+    if (!out.open(QIODevice::WriteOnly) || out.write(data) != data.size() || !out.commit())
+        return Fail("cannot write \"" + args[2] + "\": " + out.errorString().toStdString());
+    return kSuccess;
+}
+
+int Verify(const std::vector<std::string>& args)
+{
+    if (args.size() != 1)
+        return Usage("verify takes ARCHIVE");
+    std::vector<KelRes::Entry> entries;
+    int count = 0;
+    qint64 size = 0;
+    KelRes probe;
+    if (!OpenArchive(probe, args[0]) || !KelRes::ReadDirectory(args[0], &entries, &count, &size))
+        return kFailure;
+    QFile file(QString::fromStdString(args[0]));
+    if (!file.open(QIODevice::ReadOnly))
+        return Fail("cannot read \"" + args[0] + "\"");
+    int bad = 0;
+    for (const KelRes::Entry& e : entries) {
+        if (!KelRes::InFile(e.record, size)) {
+            std::cout << e.name << ": its bytes lie outside the file\n";
+            ++bad;
+            continue;
+        }
+        QByteArray data;
+        if (file.seek(e.record.start))
+            data = file.read(int64_t(e.record.end) - e.record.start);
+        const uint32_t crc = Crc32(data.constData(), size_t(data.size()));
+        if (crc != e.record.checksum) {
+            char line[64];
+            std::snprintf(line, sizeof line, ": checksum %08x, stored %08x\n", crc, e.record.checksum);
+            std::cout << e.name << line;
+            ++bad;
+        }
+    }
+    if (count != int(entries.size()))
+        std::cout << "note: the header counts " << count << " items; the file holds " << entries.size() << "\n";
+    if (bad)
+        return Fail(std::to_string(bad) + " item(s) differ from their checksums");
+    std::cout << "all " << entries.size() << " items match their checksums\n";
+    return kSuccess;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 2)
+        return Usage("no command given");
+    const std::string command = argv[1];
+    const std::vector<std::string> args(argv + 2, argv + argc);
+    if (command == "--help" || command == "-h" || command == "help") {
+        std::cout << kHelp;
+        return kSuccess;
+    }
+    if (command == "build")
+        return Build(args);
+    if (command == "create")
+        return Create(args);
+    if (command == "list")
+        return List(args);
+    if (command == "extract")
+        return Extract(args);
+    if (command == "verify")
+        return Verify(args);
+    return Usage("unknown command \"" + command + "\"");
+}
