@@ -95,8 +95,17 @@ Result Encode(const Pcm& pcm, int format, double quality, std::vector<char>* out
         return ErrInvalidParam;
     if (quality >= 0)
         sf_command(handle, SFC_SET_VBR_ENCODING_QUALITY, &quality, sizeof quality);
+    // libvorbis analyses a block at a time; feeding it in modest chunks keeps its buffers small.
     const sf_count_t frames = sf_count_t(pcm.Frames());
-    const sf_count_t written = sf_writef_float(handle, pcm.samples.data(), frames);
+    constexpr sf_count_t kChunk = 4096;
+    sf_count_t written = 0;
+    while (written < frames) {
+        const sf_count_t n = std::min(kChunk, frames - written);
+        const sf_count_t done = sf_writef_float(handle, pcm.samples.data() + written * pcm.channels, n);
+        if (done != n)
+            break;
+        written += done;
+    }
     const int closed = sf_close(handle);
     return written == frames && closed == 0 ? Ok : ErrFileWrite;
 }
@@ -178,6 +187,20 @@ Result DecodeAll(const void* data, size_t size, Pcm* out)
         out->samples.insert(out->samples.end(), chunk.begin(), chunk.begin() + got * info.channels);
     }
     sf_close(handle);
+    return Ok;
+}
+
+Result MeasureLength(const void* data, size_t size, unsigned* milliseconds)
+{
+    if (!milliseconds || (!data && size))
+        return ErrInvalidParam;
+    auto bytes = std::make_shared<const std::vector<char>>(static_cast<const char*>(data),
+                                                           static_cast<const char*>(data) + size);
+    Result r = Ok;
+    const std::unique_ptr<Decoder> decoder = Decoder::Open(std::move(bytes), &r);
+    if (!decoder)
+        return r;
+    *milliseconds = decoder->LengthMs();
     return Ok;
 }
 

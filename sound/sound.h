@@ -89,6 +89,9 @@ struct Pcm {
     size_t Frames() const { return channels ? samples.size() / size_t(channels) : 0; }
 };
 
+// The length in milliseconds of a block of encoded audio, without a System or a device.
+Result MeasureLength(const void* data, size_t size, unsigned* milliseconds);
+
 // Decodes a whole block of encoded audio. ErrFormat when it is not audio.
 Result DecodeAll(const void* data, size_t size, Pcm* out);
 // Encodes as Ogg Vorbis (quality 0..1).

@@ -1,0 +1,14 @@
+// The program's message boxes: no parent window, the text and one OK button. Everything that tells the
+// learner something goes through ShowMessage, so tests can watch the messages instead of clicking them.
+#pragma once
+
+#include <QString>
+#include <functional>
+
+using MessagePresenter = std::function<void(const QString& title, const QString& text)>;
+
+// Shows the box (or hands it to the presenter a test installed) and returns when it is closed.
+void ShowMessage(const QString& title, const QString& text);
+
+// Replaces the presenter; an empty one restores the message box. Returns the previous presenter.
+MessagePresenter SetMessagePresenter(MessagePresenter presenter);

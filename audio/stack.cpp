@@ -1,0 +1,86 @@
+#include "stack.h"
+
+#include "naming.h"
+#include "whole.h"
+
+Stack::Stack() : player_(std::make_unique<MP3>())
+{
+    connect(player_.get(), &MP3::Done, this, &Stack::NextOne);
+}
+
+void Stack::GenerateStack(const std::string& sura, int min, int max)
+{
+    keys_.clear();
+    min_ = min;
+    max_ = max;
+    sura_ = sura;
+    index_ = 0;
+    const std::string key = PadSura(sura);
+    for (int last = min; last <= max; ++last)
+        for (int aya = min; aya <= last; ++aya)
+            keys_.push_back(key + "." + PadSura(IntToString(aya)));
+}
+
+void Stack::Play()
+{
+    if (index_ < 0) {
+        index_ = 0;
+        return;
+    }
+    const int n = int(keys_.size());
+    if (index_ == n && n > 0) {
+        if (!loop) {
+            player_->Stop();
+            emit StackDone();
+            index_ = 0;
+            emit StackSuraAya(keys_[0]);
+            return;
+        }
+        index_ = 0;
+    }
+    if (keys_.empty() || index_ > n - 1)
+        return;
+    const std::string key = keys_[size_t(index_)];
+    player_->Play(SoundName(key));
+    std::string sura, aya;
+    DescribeKey(key, &sura, &aya);
+    emit StackSuraAya(key);
+    emit StackStat(index_, n - 1);
+    emit StackDesc(sura, aya);
+}
+
+void Stack::NextOne()
+{
+    ++index_;
+    Play();
+}
+
+void Stack::PrevOne()
+{
+    --index_;
+    Play();
+}
+
+void Stack::SetMax(int aya)
+{
+    player_->Stop();
+    max_ = aya;
+    index_ = 0;
+    GenerateStack(sura_, min_, aya);
+    Play();
+}
+
+void Stack::SetMin(int aya)
+{
+    player_->Stop();
+    index_ = 0;
+    GenerateStack(sura_, aya, max_);
+    min_ = aya;
+    Play();
+}
+
+void Stack::PauseTime(int seconds)
+{
+    player_->Pause(seconds > 0);
+    player_->SetPauseTime(seconds);
+}

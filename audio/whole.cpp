@@ -1,0 +1,98 @@
+#include "whole.h"
+
+#include "naming.h"
+
+void DescribeKey(const std::string& key, std::string* sura, std::string* aya)
+{
+    int s = 0, a = 0;
+    SplitAyaKey(key, &s, &a);
+    *sura = IntToString(s);
+    *aya = IntToString(a);
+}
+
+Whole::Whole() : player_(std::make_unique<MP3>())
+{
+    connect(player_.get(), &MP3::Done, this, &Whole::NextOne);
+}
+
+void Whole::GenerateWhole(const std::string& sura, int from, int to)
+{
+    sura_ = sura;
+    const std::string key = PadSura(sura);
+    index_ = 0;
+    keys_.clear();
+    from_ = from;
+    to_ = to;
+    for (int aya = from; aya <= to; ++aya)
+        keys_.push_back(key + "." + PadSura(IntToString(aya)));
+}
+
+void Whole::Play()
+{
+    if (index_ < 0) {
+        index_ = 0;
+        return;
+    }
+    const int n = int(keys_.size());
+    if (index_ == n && n > 0) {
+        index_ = 0;
+        if (!loop) {
+            player_->Stop();
+            emit WholeSuraAya(keys_[0]);
+            emit WholeDone();
+            return;
+        }
+    }
+    if (keys_.empty() || index_ > n - 1)
+        return;
+    const std::string key = keys_[size_t(index_)];
+    player_->Play(SoundName(key));
+    std::string sura, aya;
+    DescribeKey(key, &sura, &aya);
+    emit WholeSuraAya(key);
+    emit WholeDesc(sura, aya);
+    emit WholeStat(index_, n - 1);
+}
+
+void Whole::NextOne()
+{
+    ++index_;
+    Play();
+}
+
+void Whole::PrevOne()
+{
+    --index_;
+    Play();
+}
+
+void Whole::PauseTime(int seconds)
+{
+    player_->Pause(seconds >= 1);
+    player_->SetPauseTime(seconds);
+}
+
+void Whole::SetMin(int aya)
+{
+    Stop();
+    index_ = 0;
+    GenerateWhole(sura_, aya, to_);
+    from_ = aya;
+    Play();
+}
+
+void Whole::SetMax(int aya)
+{
+    Stop();
+    to_ = aya;
+    index_ = 0;
+    GenerateWhole(sura_, from_, aya);
+    Play();
+}
+
+void Whole::GoTo(int aya)
+{
+    Stop();
+    index_ = aya - 1;
+    Play();
+}

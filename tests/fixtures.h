@@ -1,0 +1,80 @@
+// Test material made with the project's own code: tones encoded as Ogg Vorbis, small PNG pictures,
+// archives written with KelRes, and a wait that keeps the event loop running.
+#pragma once
+
+#include "kelres.h"
+#include "sound.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QString>
+#include <cmath>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace fixtures {
+
+// A sine tone of ms milliseconds; with several frequencies, the tone steps through them in equal parts.
+inline QByteArray ToneOgg(int ms, std::vector<double> frequencies = {440.0}, int rate = 22050)
+{
+    sound::Pcm pcm;
+    pcm.rate = rate;
+    pcm.channels = 1;
+    const size_t frames = size_t(rate) * size_t(ms) / 1000;
+    pcm.samples.resize(frames);
+    for (size_t i = 0; i < frames; ++i) {
+        const double f = frequencies[std::min(frequencies.size() - 1, i * frequencies.size() / frames)];
+        pcm.samples[i] = float(0.5 * std::sin(2 * M_PI * f * double(i) / rate));
+    }
+    std::vector<char> ogg;
+    sound::EncodeOggVorbis(pcm, 0.4, &ogg);
+    return QByteArray(ogg.data(), int(ogg.size()));
+}
+
+inline QByteArray Png(int width, int height, QColor colour = Qt::darkGreen)
+{
+    QImage img(width, height, QImage::Format_RGB32);
+    img.fill(colour);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    img.save(&buffer, "PNG");
+    return bytes;
+}
+
+inline bool WriteArchive(const QString& path, const std::map<std::string, QByteArray>& items)
+{
+    KelRes res;
+    for (const auto& [name, data] : items)
+        if (!res.AddItem(name, data, nullptr))
+            return false;
+    return res.Save(path.toStdString());
+}
+
+inline KelRes OpenArchive(const QString& path)
+{
+    KelRes res;
+    res.Open(path.toStdString());
+    return res;
+}
+
+// Runs the event loop until done() holds or ms pass; returns done().
+inline bool WaitFor(const std::function<bool()>& done, int ms)
+{
+    QElapsedTimer t;
+    t.start();
+    while (!done() && t.elapsed() < ms)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    return done();
+}
+
+inline void Idle(int ms)
+{
+    WaitFor([] { return false; }, ms);
+}
+
+} // namespace fixtures

@@ -1,0 +1,214 @@
+// The sound layer on OpenAL Soft's null output (real-time mixing, no device).
+#include "fixtures.h"
+#include "sound.h"
+
+#include <QElapsedTimer>
+#include <QTest>
+#include <thread>
+
+using namespace sound;
+
+namespace {
+
+void Sleep(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+
+std::unique_ptr<System> Started()
+{
+    std::unique_ptr<System> s;
+    System::Create(&s);
+    if (s->Init(8) != Ok)
+        return nullptr;
+    return s;
+}
+
+} // namespace
+
+class TestSoundLayer : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        if (qEnvironmentVariable("ALSOFT_DRIVERS") == "none-such" && QTest::currentTestFunction() != QByteArray("noOutputDevice"))
+            QSKIP("this run checks the machine without output");
+    }
+
+    void errorTexts()
+    {
+        QCOMPARE(QString(ErrorString(12345)), QString("Unknown error."));
+        QCOMPARE(QString(ErrorString(-1)), QString("Unknown error."));
+        for (int r = ErrChannelStolen; r <= ErrFileWrite; ++r)
+            QVERIFY(QString(ErrorString(r)) != "Unknown error.");
+    }
+
+    void drivers()
+    {
+        auto s = Started();
+        QVERIFY(s);
+        int count = 0;
+        QCOMPARE(s->GetNumDrivers(&count), Ok);
+        QVERIFY(count >= 1);
+        std::string name;
+        QCOMPARE(s->GetDriverName(0, &name), Ok);
+        QVERIFY(!name.empty());
+        QCOMPARE(s->GetDriverName(count, &name), ErrInvalidParam);
+        QCOMPARE(s->Init(8), ErrAlreadyInitialized);
+    }
+
+    void soundsFromBytes()
+    {
+        auto s = Started();
+        QVERIFY(s);
+        SoundHandle h = 0;
+        const QByteArray junk(5000, 'x');
+        QCOMPARE(s->CreateSound(junk.constData(), size_t(junk.size()), &h), ErrFormat);
+        QCOMPARE(s->CreateSound(nullptr, 0, &h), ErrFormat);
+        const QByteArray ogg = fixtures::ToneOgg(300);
+        QCOMPARE(s->CreateSound(ogg.constData(), size_t(ogg.size()), &h), Ok);
+        unsigned ms = 0;
+        QCOMPARE(s->GetLength(h, &ms), Ok);
+        QVERIFY2(ms >= 295 && ms <= 305, qPrintable(QString::number(ms)));
+        QCOMPARE(MeasureLength(ogg.constData(), size_t(ogg.size()), &ms), Ok);
+        QVERIFY(ms >= 295 && ms <= 305);
+        QCOMPARE(s->ReleaseSound(h), Ok);
+        QCOMPARE(s->GetLength(h, &ms), ErrInvalidHandle);
+    }
+
+    void playsToItsEnd()
+    {
+        auto s = Started();
+        QVERIFY(s);
+        const QByteArray ogg = fixtures::ToneOgg(400);
+        SoundHandle h = 0;
+        QCOMPARE(s->CreateSound(ogg.constData(), size_t(ogg.size()), &h), Ok);
+        ChannelHandle c = 0;
+        QCOMPARE(s->PlaySound(h, false, &c), Ok);
+        unsigned first = 0, later = 0, length = 0;
+        s->GetLength(h, &length);
+        Sleep(150);
+        QCOMPARE(s->GetPosition(c, &first), Ok);
+        Sleep(120);
+        QCOMPARE(s->GetPosition(c, &later), Ok);
+        QVERIFY2(first > 50 && later > first, qPrintable(QString("%1 %2").arg(first).arg(later)));
+        Sleep(500);
+        unsigned end = 0;
+        QCOMPARE(s->GetPosition(c, &end), Ok);
+        QCOMPARE(end, length); // a finished sound reports its length, not 0
+        bool playing = true;
+        QCOMPARE(s->IsPlaying(c, &playing), Ok);
+        QVERIFY(!playing);
+        SoundHandle current = 0;
+        QCOMPARE(s->GetCurrentSound(c, &current), Ok);
+        QCOMPARE(current, h);
+    }
+
+    void seekPauseAndStop()
+    {
+        auto s = Started();
+        QVERIFY(s);
+        const QByteArray ogg = fixtures::ToneOgg(3000);
+        SoundHandle h = 0;
+        QCOMPARE(s->CreateSound(ogg.constData(), size_t(ogg.size()), &h), Ok);
+        ChannelHandle c = 0;
+        QCOMPARE(s->PlaySound(h, true, &c), Ok);
+        unsigned pos = 99;
+        Sleep(150);
+        QCOMPARE(s->GetPosition(c, &pos), Ok);
+        QCOMPARE(pos, 0u); // started paused
+        QCOMPARE(s->SetPosition(c, 2000), Ok);
+        QCOMPARE(s->GetPosition(c, &pos), Ok);
+        QVERIFY(pos >= 2000 && pos < 2050);
+        QCOMPARE(s->SetPaused(c, false), Ok);
+        Sleep(200);
+        QCOMPARE(s->GetPosition(c, &pos), Ok);
+        QVERIFY2(pos > 2100, qPrintable(QString::number(pos)));
+        QCOMPARE(s->SetPaused(c, true), Ok);
+        unsigned held = 0;
+        s->GetPosition(c, &held);
+        Sleep(150);
+        s->GetPosition(c, &pos);
+        QVERIFY(pos - held < 30);
+        QCOMPARE(s->SetPosition(c, 999999), ErrInvalidParam);
+
+        QCOMPARE(s->Stop(c), Ok);
+        QCOMPARE(s->GetPosition(c, &pos), ErrInvalidHandle);
+        QCOMPARE(s->SetPaused(c, false), ErrInvalidHandle);
+        QCOMPARE(s->Stop(c), ErrInvalidHandle);
+        QCOMPARE(s->GetPosition(987654, &pos), ErrInvalidHandle);
+    }
+
+    void releasedSoundEndsItsChannels()
+    {
+        auto s = Started();
+        QVERIFY(s);
+        const QByteArray ogg = fixtures::ToneOgg(1000);
+        SoundHandle h = 0;
+        QCOMPARE(s->CreateSound(ogg.constData(), size_t(ogg.size()), &h), Ok);
+        ChannelHandle c = 0;
+        QCOMPARE(s->PlaySound(h, false, &c), Ok);
+        QCOMPARE(s->ReleaseSound(h), Ok);
+        unsigned pos = 0;
+        QCOMPARE(s->GetPosition(c, &pos), ErrInvalidHandle);
+        QCOMPARE(s->PlaySound(h, false, &c), ErrInvalidHandle);
+    }
+
+    void channelsAreStolenWhenAllAreBusy()
+    {
+        std::unique_ptr<System> s;
+        System::Create(&s);
+        QCOMPARE(s->Init(2), Ok);
+        const QByteArray ogg = fixtures::ToneOgg(2000);
+        SoundHandle h = 0;
+        QCOMPARE(s->CreateSound(ogg.constData(), size_t(ogg.size()), &h), Ok);
+        ChannelHandle a = 0, b = 0, c = 0;
+        QCOMPARE(s->PlaySound(h, false, &a), Ok);
+        QCOMPARE(s->PlaySound(h, false, &b), Ok);
+        QCOMPARE(s->PlaySound(h, false, &c), Ok);
+        unsigned pos = 0;
+        QCOMPARE(s->GetPosition(a, &pos), ErrChannelStolen);
+        QCOMPARE(s->GetPosition(c, &pos), Ok);
+        QCOMPARE(s->Close(), Ok);
+        QCOMPARE(s->GetPosition(c, &pos), ErrNotInitialized);
+        QCOMPARE(s->Init(2), Ok); // a closed system starts again
+    }
+
+    void longSoundStartsAtOnce()
+    {
+        auto s = Started();
+        QVERIFY(s);
+        const QByteArray ogg = fixtures::ToneOgg(120000, {440.0}, 44100);
+        SoundHandle h = 0;
+        QCOMPARE(s->CreateSound(ogg.constData(), size_t(ogg.size()), &h), Ok);
+        ChannelHandle c = 0;
+        QCOMPARE(s->PlaySound(h, false, &c), Ok); // streams: no need to decode two minutes first
+        QCOMPARE(s->SetPosition(c, 100000), Ok);
+        Sleep(300);
+        unsigned pos = 0;
+        QCOMPARE(s->GetPosition(c, &pos), Ok);
+        QVERIFY2(pos > 100150 && pos < 100600, qPrintable(QString::number(pos)));
+    }
+
+    // Run by CTest a second time with ALSOFT_DRIVERS=none-such: a machine with no output at all.
+    void noOutputDevice()
+    {
+        if (qEnvironmentVariable("ALSOFT_DRIVERS") != "none-such")
+            QSKIP("needs ALSOFT_DRIVERS=none-such");
+        std::unique_ptr<System> s;
+        QCOMPARE(System::Create(&s), Ok);
+        int count = -1;
+        QCOMPARE(s->GetNumDrivers(&count), Ok);
+        QCOMPARE(count, 0);
+        const Result r = s->Init(32);
+        QVERIFY(r == ErrNoDrivers || r == ErrOutputInit);
+        const QByteArray ogg = fixtures::ToneOgg(100);
+        SoundHandle h = 0;
+        QCOMPARE(s->CreateSound(ogg.constData(), size_t(ogg.size()), &h), ErrNotInitialized);
+        ChannelHandle c = 0;
+        QCOMPARE(s->PlaySound(1, false, &c), ErrNotInitialized);
+        unsigned ms = 0;
+        QCOMPARE(MeasureLength(ogg.constData(), size_t(ogg.size()), &ms), Ok);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSoundLayer)
+#include "test_sound_layer.moc"
