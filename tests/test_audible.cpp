@@ -1,0 +1,174 @@
+// What a learner would hear: OpenAL Soft's wave driver writes the mixed output to a WAV file, which is
+// read back and cut into bursts of sound and silences.
+#include "fixtures.h"
+#include "messages.h"
+#include "mp3.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QTemporaryDir* g_dir = nullptr;
+
+QString WavPath() { return g_dir->filePath("heard.wav"); }
+
+struct Burst {
+    double start = 0, end = 0; // seconds from the start of the output
+    double hz = 0;             // frequency estimated from zero crossings
+};
+
+// Bursts of sound louder than a whisper, at 10 ms resolution; gaps under 40 ms do not split a burst.
+std::vector<Burst> Bursts(const sound::Pcm& pcm)
+{
+    const int window = pcm.rate / 100;
+    std::vector<Burst> bursts;
+    bool in = false;
+    int quiet = 0;
+    long crossings = 0;
+    for (size_t w = 0; (w + 1) * size_t(window) <= pcm.Frames(); ++w) {
+        double energy = 0;
+        long windowCrossings = 0;
+        for (int i = 0; i < window; ++i) {
+            const size_t f = w * size_t(window) + size_t(i);
+            const float v = pcm.samples[f * size_t(pcm.channels)];
+            energy += double(v) * v;
+            if (f > 0 && (pcm.samples[(f - 1) * size_t(pcm.channels)] < 0) != (v < 0))
+                ++windowCrossings;
+        }
+        const bool loud = std::sqrt(energy / window) > 0.02;
+        const double t = double(w) / 100.0;
+        if (loud) {
+            if (!in) {
+                bursts.push_back({t, t, 0});
+                crossings = 0;
+                in = true;
+            }
+            bursts.back().end = t + 0.01;
+            crossings += windowCrossings;
+            bursts.back().hz = crossings / 2.0 / (bursts.back().end - bursts.back().start);
+            quiet = 0;
+        } else if (in && ++quiet >= 4) {
+            in = false;
+        }
+    }
+    return bursts;
+}
+
+sound::Pcm ReadWav()
+{
+    QFile f(WavPath());
+    sound::Pcm pcm;
+    if (f.open(QIODevice::ReadOnly)) {
+        const QByteArray bytes = f.readAll();
+        sound::DecodeAll(bytes.constData(), size_t(bytes.size()), &pcm);
+    }
+    return pcm;
+}
+
+QString Describe(const std::vector<Burst>& bursts)
+{
+    QString s;
+    for (const Burst& b : bursts)
+        s += QString("[%1-%2s %3Hz] ").arg(b.start, 0, 'f', 2).arg(b.end, 0, 'f', 2).arg(int(b.hz));
+    return s;
+}
+
+} // namespace
+
+class TestAudible : public QObject
+{
+    Q_OBJECT
+    KelRes pack_;
+
+private slots:
+    void initTestCase()
+    {
+        SetMessagePresenter([](const QString& title, const QString& text) { qWarning() << title << text; });
+        std::map<std::string, QByteArray> items;
+        items["tone.ogg"] = fixtures::ToneOgg(300, {440.0});
+        items["steps.ogg"] = fixtures::ToneOgg(900, {300.0, 1200.0, 2400.0}); // 0-300, 300-600, 600-900 ms
+        QVERIFY(fixtures::WriteArchive(g_dir->filePath("pack.dat"), items));
+        pack_ = fixtures::OpenArchive(g_dir->filePath("pack.dat"));
+    }
+
+    // One player, one recording: repeat 3 with a 1 s pause, then a range of one part of a sound.
+    void repeatsPausesAndRange()
+    {
+        QElapsedTimer clock;
+        {
+            MP3 player; // opens the wave device: the recording starts now
+            clock.start();
+            QVERIFY(player.HasOutput());
+            player.SetRes(pack_);
+            player.SetRepeat(3);
+            player.SetPauseTime(1);
+            player.Pause(true);
+            QSignalSpy done(&player, &MP3::Done);
+            fixtures::Idle(300);
+            const double startedAt = clock.elapsed() / 1000.0;
+            player.PlayAll("tone.ogg");
+            QVERIFY(fixtures::WaitFor([&] { return done.count() > 0; }, 8000));
+            const double doneAt = clock.elapsed() / 1000.0;
+
+            player.Pause(false);
+            player.SetRange(300, 600);
+            QSignalSpy doneR(&player, &MP3::DoneR);
+            fixtures::Idle(500);
+            player.PlayRange("steps.ogg");
+            QVERIFY(fixtures::WaitFor([&] { return doneR.count() > 0; }, 3000));
+            player.Stop();
+            fixtures::Idle(400);
+            QTest::qWait(0);
+            QVERIFY2(doneAt - startedAt > 0.3 * 3 + 2.9 && doneAt - startedAt < 0.3 * 3 + 3 + 0.6,
+                     qPrintable(QString::number(doneAt - startedAt)));
+        } // closing the device finishes the WAV file
+
+        const sound::Pcm pcm = ReadWav();
+        QVERIFY2(pcm.Frames() > size_t(pcm.rate) * 4, "the wave driver wrote the output");
+        const std::vector<Burst> bursts = Bursts(pcm);
+        QVERIFY2(bursts.size() == 4, qPrintable(Describe(bursts)));
+        for (int i = 0; i < 3; ++i) {
+            const Burst& b = bursts[size_t(i)];
+            QVERIFY2(b.end - b.start > 0.25 && b.end - b.start < 0.36, qPrintable(Describe(bursts)));
+            QVERIFY2(std::abs(b.hz - 440) < 30, qPrintable(Describe(bursts)));
+            if (i > 0) {
+                const double gap = b.start - bursts[size_t(i - 1)].end;
+                QVERIFY2(gap > 0.9 && gap < 1.2, qPrintable(Describe(bursts)));
+            }
+        }
+        // Silence after the third play until the range: at least the final pause.
+        QVERIFY2(bursts[3].start - bursts[2].end > 1.4, qPrintable(Describe(bursts)));
+        // The range: the middle step (1200 Hz), 300 ms up to the next 100 ms tick.
+        const Burst& range = bursts[3];
+        QVERIFY2(range.end - range.start > 0.27 && range.end - range.start < 0.45, qPrintable(Describe(bursts)));
+        QVERIFY2(range.hz > 1000 && range.hz < 1700, qPrintable(Describe(bursts)));
+    }
+};
+
+int main(int argc, char** argv)
+{
+    QTemporaryDir dir;
+    g_dir = &dir;
+    // OpenAL Soft reads its configuration when it is first used: point it at the wave driver now.
+    const QString conf = dir.filePath("alsoft.conf");
+    QFile f(conf);
+    if (!f.open(QIODevice::WriteOnly))
+        return 1;
+    f.write(QString("[general]\ndrivers = wave\nfrequency = 44100\nchannels = stereo\n[wave]\nfile = %1\n")
+                .arg(WavPath())
+                .toUtf8());
+    f.close();
+    qputenv("ALSOFT_CONF", conf.toUtf8());
+    qputenv("ALSOFT_DRIVERS", "wave");
+    QApplication app(argc, argv);
+    TestAudible test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_audible.moc"
