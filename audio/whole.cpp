@@ -96,3 +96,9 @@ void Whole::GoTo(int aya)
     index_ = aya - 1;
     Play();
 }
+
+void Whole::Cue(int aya)
+{
+    Stop();
+    index_ = aya - 1;
+}

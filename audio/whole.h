@@ -28,6 +28,8 @@ public:
     void SetMax(int aya);
     // Plays the aya at position aya - 1 of the keys.
     void GoTo(int aya);
+    // Stops and makes position aya - 1 current without playing it: the next Play() starts there.
+    void Cue(int aya);
 
     bool loop = false; // written directly by the main window
 

@@ -1,0 +1,96 @@
+#include "help_guide.h"
+
+#include <QTextBrowser>
+
+QString AboutText()
+{
+    return "<h3>Varnel 2.1</h3>"
+           "<p>Varnel helps you memorise suras of the Quran by ear and by sight: it shows each aya as a picture "
+           "of its Arabic text with its translation and transliteration, and plays the recitation aya by aya "
+           "with repeats, pauses, ranges, loops, the stack drill and the single-aya drill.</p>"
+           "<p>Varnel holds no Quran content of its own beyond a table of the 114 suras. The pictures, "
+           "recitations and texts come in <b>sura packs</b> (files ending in <tt>.dat</tt>) installed in the "
+           "<tt>quran</tt> folder beside the program; more recitations go into <tt>quran/extra</tt>, more "
+           "translations into <tt>quran/lang</tt>. Sura packs come from the Varnel web site, "
+           "<tt>https://varnel.lumora.example/packs</tt>, or you can build your own with <tt>varnel-pack</tt>.</p>"
+           "<p>Lumora Software &lt;varnel@lumora.example&gt;</p>";
+}
+
+QString UserGuideHtml()
+{
+    return R"(<h2>Varnel user guide</h2>
+<p>Varnel helps you learn suras by heart: you see each aya, hear it recited as often as you like, and keep a
+record of what you know in your <b>heart</b>.</p>
+
+<h3>Getting started</h3>
+<ol>
+<li>When Varnel starts it asks for your <b>profile</b>. Type your name and press <i>Create New Profile</i>,
+or pick your name from the list and press <i>Load Selected Profile</i>. Your heart and the aya you were at
+are kept in your profile; Varnel saves it when you leave, and File &gt; Save Profile saves it at once.</li>
+<li>The first time, Varnel asks which <b>sound device</b> to use. Press <i>Play Test Sound</i> to check it,
+then <i>OK</i>. You can change it later in File &gt; Preferences.</li>
+<li>Choose a sura in <b>Choose a sura</b> at the top. Recitation starts at once, aya by aya.</li>
+</ol>
+
+<h3>Seeing the aya</h3>
+<p>The middle of the window shows the Arabic text of the aya being recited. The panel under it shows its
+translation and, if you wish, its transliteration: use the <b>View</b> menu to show or hide each. The
+<b>Language</b> menu chooses the language of the translation when translation packs are installed. The
+slider under the panel shows which aya of the sura you are at.</p>
+
+<h3>Playing</h3>
+<ul>
+<li><b>Play Aya</b> (Space) plays the current aya; <b>Stop Playing</b> (Space again) stops.</li>
+<li><b>Previous Aya</b> (Left arrow) and <b>Next Aya</b> (Right arrow) move through the sura.</li>
+<li><b>Repeat</b>: how many times each aya is recited before the next one.</li>
+<li><b>Pause (secs)</b>: a silence after each recitation of an aya, time for you to repeat it aloud.
+0 means no pause.</li>
+<li><b>Aya Range Settings</b>: tick the box, then set <b>FROM</b> and <b>TO</b> to work on part of a sura.</li>
+<li><b>Loop Sura</b>: start again at the first aya after the last.</li>
+<li><b>Stack Ayas</b>: the stack drill. Varnel recites the first aya, then the first two, then the first
+three, and so on until the whole range is recited in one go. Press Play Aya to begin.</li>
+<li><b>Sura Playback Progress</b> shows how far through the sura (or the drill) you are.</li>
+</ul>
+
+<h3>Single Aya Mode: learning one aya in parts</h3>
+<p>Tick <b>Single Aya Mode</b> to work on one long aya a part at a time. A row of controls appears:</p>
+<ul>
+<li>The slider shows where the recitation is. Drag it to jump.</li>
+<li>The <b>start</b> button (a bar with a green arrow) takes the slider's position as the start of the part;
+the <b>end</b> button takes it as the end. You can also type the start and end in milliseconds.</li>
+<li>The <b>repeat-play</b> button (Space) plays the part again and again, with your pause between; the
+<b>stop</b> button (Space) stops it.</li>
+<li>The arrow buttons (Left and Right arrows) move to the previous and next aya; the part becomes the
+whole aya again.</li>
+</ul>
+
+<h3>Your heart</h3>
+<p>The list on the left is your heart: the ayas you know.</p>
+<ul>
+<li>To add the aya you see, drag the aya picture onto the heart.</li>
+<li>To add a whole sura, drag the heart picture next to the sura chooser onto the heart.</li>
+<li>Each sura shows a heart that fills as you learn more of it. The red bar at the top shows how many
+ayas of all installed suras are in your heart.</li>
+<li><b>Close Completed Suras</b> folds the suras you know completely.</li>
+<li>Double-click an aya in your heart to go to it and recite from there.</li>
+<li>Right-click an aya or a sura and choose <i>Remove</i> to take it out of your heart.</li>
+</ul>
+
+<h3>Recitors</h3>
+<p>When more than one recitation of a sura pack is installed, Recitor &gt; Config Recitor chooses, for
+each pack, whose recitation you hear.</p>
+
+<h3>Sura packs</h3>
+<p>Varnel reads the Quran's text, pictures and recitations from sura packs in the <tt>quran</tt> folder.
+Without them there is nothing to choose in the sura chooser.</p>)";
+}
+
+QWidget* CreateUserGuide()
+{
+    auto* browser = new QTextBrowser;
+    browser->setWindowTitle("Varnel Help");
+    browser->setOpenExternalLinks(true);
+    browser->setHtml(UserGuideHtml());
+    browser->resize(640, 720);
+    return browser;
+}

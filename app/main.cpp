@@ -1,0 +1,38 @@
+// Varnel's entry point: the application, the main window, the screen check and the event loop.
+#include "messages.h"
+#include "kelres.h"
+#include "naming.h"
+#include "profile.h"
+#include "varn.h"
+
+#include <QApplication>
+#include <QScreen>
+#include <cstdlib>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Varnel");
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize desktop = screen ? screen->geometry().size() : QSize();
+
+    Varn window;
+    window.setWindowIcon(QIcon(PixmapFromResource("newuser.png")));
+    if (!Varn::ScreenLargeEnough(desktop)) {
+        ShowMessage("Varnel", Varn::kSmallScreenText);
+        std::exit(0);
+    }
+    if (Varn::PlaceCentred(desktop)) {
+        window.setGeometry(CentredGeometry(desktop));
+        window.show();
+    } else {
+        window.showMaximized();
+    }
+    // The profile dialog was shown while the window was built: keep it in front of the window.
+    if (window.ProfileDialog()->isVisible()) {
+        window.ProfileDialog()->raise();
+        window.ProfileDialog()->activateWindow();
+    }
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &window, &Varn::OnExit);
+    return app.exec();
+}

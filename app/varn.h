@@ -1,0 +1,214 @@
+// Varn is the main window: the heart column on the left; the sura chooser, the aya picture, the text
+// panel and the playback controls on the right. Its slots are wiring: each does the widget work and
+// leaves the rules to the classes of its subsystem (packs, drills, profile file, heart).
+#pragma once
+
+#include "kelres.h"
+#include "languages.h"
+#include "pack_registry.h"
+
+#include <QMainWindow>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+class Arabic;
+class Aya;
+class Config;
+class DragLabel;
+class Heart;
+class IdMenu;
+class MP3;
+class Profile;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QSlider;
+class QSpinBox;
+class QSplitter;
+class QTextBrowser;
+class QTreeWidgetItem;
+class SelectRecitor;
+class Single;
+class Stack;
+class Whole;
+
+class Varn : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit Varn(QWidget* parent = nullptr);
+    ~Varn() override;
+
+    // For the entry point: the message shown when the screen is too small, and the check itself.
+    static const char* const kSmallScreenText;
+    static bool ScreenLargeEnough(const QSize& screen) { return screen.width() >= 800 && screen.height() >= 600; }
+    // Centred geometry above 1100 x 800 in either direction, else maximised.
+    static bool PlaceCentred(const QSize& screen) { return screen.width() > 1100 || screen.height() > 800; }
+
+    // Widgets and owned objects, for the tests and the entry point.
+    struct Widgets {
+        IdMenu *file, *view, *recitor, *language, *help;
+        QProgressBar* heartProgress;
+        Heart* heart;
+        QCheckBox* closeCompleted;
+        QComboBox* chooser;
+        DragLabel* dragLabel;
+        QLabel* bismillah;
+        QLabel* title;
+        QSplitter* outerSplitter;
+        QSplitter* innerSplitter;
+        Aya* ayaView;
+        QTextBrowser* textPanel;
+        QSlider* ayaSlider;
+        QWidget* singleBar;
+        QPushButton *singleStart, *singleEnd, *singlePlay, *singleStop, *singlePrev, *singleNext;
+        QSpinBox *startSpin, *endSpin;
+        QSlider* partSlider;
+        QWidget* buttonBar;
+        QPushButton *playButton, *stopButton, *prevButton, *nextButton;
+        QSpinBox *repeatSpin, *pauseSpin, *fromSpin, *toSpin;
+        QCheckBox *rangeCheck, *loopCheck, *stackCheck, *singleCheck;
+        QProgressBar* suraProgress;
+    };
+    const Widgets& W() const { return w_; }
+    Arabic* Cursor() const { return cursor_; }
+    Whole* WholeDrill() const { return whole_; }
+    Stack* StackDrill() const { return stack_; }
+    Single* SingleDrill() const { return single_; }
+    Profile* ProfileDialog() const { return profile_; }
+    Config* ConfigDialog() const { return config_; }
+    SelectRecitor* RecitorDialog() const { return recitor_; }
+    const PackRegistry& Packs() const { return packs_; }
+    const KelRes& CurrentPack() const { return currentPack_; }
+    const std::string& UserNameNow() const { return userName_; }
+    const std::map<int, int>& IndexToSura() const { return indexToSura_; }
+    bool ShowTranslation() const { return showTranslation_; }
+    bool ShowTransliteration() const { return showTransliteration_; }
+    bool LanguagePackChosen() const { return languagePackFlag_; }
+    const std::string& CurrentKey() const { return currentKey_; }
+
+public slots:
+    // Start-up and exit
+    void OnExit();
+    void Exit();
+    void LoadProfilePopup();
+    void ShowRecitor();
+    // Menus, About, Help and language
+    void About();
+    void Help();
+    void ChangeLang(int id);
+    // Sura selection
+    void SetSura(int index);
+    void Msg(const std::string& text);
+    // Packs and recitors
+    void SetupJMap();
+    void GetSuras();
+    std::vector<PackRecord> GetAllDats();
+    std::vector<PackRecord> LoadReciteINI();
+    void LoadRecitor();
+    void UpdateRecitor();
+    void ActivateSura(int index);
+    // Aya display
+    void SetArabic(const std::string& key);
+    void ToggleEnglish(int which);
+    void SetTitle();
+    void SeePic(const std::string& path);
+    void ToggleArabic(int) {}
+    // Playback controls
+    void Play(const std::string&);
+    void PlayAya();
+    void NextAya();
+    void PrevAya();
+    void StopAya();
+    void SetRepeat(int n);
+    void SetPause(int seconds);
+    void SetMinMax();
+    void SetRange(int state);
+    void SetMin(int aya);
+    void SetMax(int aya);
+    void SetLoop(int state);
+    void SetStack(int state);
+    void SetSingleAya(int state);
+    void StackStat(int index, int last);
+    void StackDesc(const std::string&, const std::string&) {}
+    void StackDone();
+    void SlideChange(int aya);
+    void EndOfSura() {}
+    void BeginOfSura() {}
+    void SetCurAyaPos(int ms);
+    void AyaJump(int ms);
+    void SetStartAyaPos();
+    void SetEndAyaPos();
+    void StartAyaChange(int ms);
+    void EndAyaChange(int ms);
+    void PlayRSingleAya();
+    void StopSingleAya();
+    void PrevSingleAya();
+    void NextSingleAya();
+    void SingleSetMaxLen();
+    // Keyboard: Space plays or stops the active drill.
+    void TogglePlay();
+    // Sound settings
+    void ShowConfig();
+    void UpdatePrefs();
+    // Profiles and the heart
+    void SaveProfile();
+    void LoadProfile(const std::string& name);
+    void NewProfile(const std::string& name);
+    void HeartProgress(int n);
+    void ShowAya(QTreeWidgetItem* item, int column = 0);
+
+private:
+    void CreateMenus();
+    void CreateCentralArea();
+    void CreateSettings(QWidget* parent);
+    void CreateSingleBar(QWidget* parent);
+    void CreateDrills();
+    void CreateKeyboard();
+    void FillLanguageMenu();
+    void FillChooser();
+    // Selects the chooser entry of the cursor's sura and activates its pack (after a refill).
+    void KeepCurrentSura();
+    int ChooserIndexOf(int sura) const;
+    void StopAllDrills();
+    void ApplyStoredDevice();
+    void SetDevices(int driver);
+    bool SingleMode() const { return singleMode_; }
+    QPixmap Picture(const char* name) const;
+
+    Widgets w_{};
+    Arabic* cursor_ = nullptr;
+    MP3* devicePlayer_ = nullptr;
+    Single* single_ = nullptr;
+    Stack* stack_ = nullptr;
+    Whole* whole_ = nullptr;
+    Profile* profile_ = nullptr;
+    Config* config_ = nullptr;
+    SelectRecitor* recitor_ = nullptr;
+    QWidget* guide_ = nullptr;
+
+    PackRegistry packs_;
+    KelRes currentPack_;
+    std::map<int, int> indexToSura_;
+    std::map<int, int> suraToIndex_;
+
+    LanguageList languages_;
+    int currentLanguage_ = 0;
+    bool languagePackFlag_ = false;
+    KelRes languagePack_;
+
+    std::string userName_;
+    std::string currentAyaId_;
+    std::string currentKey_;
+    std::string pictureName_, translationName_, transliterationName_;
+
+    bool showTranslation_ = true;
+    bool showTransliteration_ = false;
+    bool stackMode_ = false;
+    bool singleMode_ = false;
+    bool loop_ = false;
+};

@@ -1,0 +1,161 @@
+// The aya display, the Language menu, About and Help.
+#include "arabic.h"
+#include "aya.h"
+#include "help_guide.h"
+#include "id_menu.h"
+#include "naming.h"
+#include "varn.h"
+
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QImage>
+#include <QLabel>
+#include <QMessageBox>
+#include <QSlider>
+#include <QTextBrowser>
+#include <QUrl>
+
+namespace {
+
+// Pictures wider than the Aya view less this margin are scaled down to fit.
+constexpr int kFitMargin = 80;
+constexpr int kTextPanelMaxHeight = 300;
+
+std::string Bytes(const QByteArray& data) { return std::string(data.constData(), size_t(data.size())); }
+
+} // namespace
+
+void Varn::SetArabic(const std::string& key)
+{
+    pictureName_ = PictureName(key);
+    translationName_ = TranslationName(key);
+    transliterationName_ = TransliterationName(key);
+    currentKey_ = key;
+
+    QImage image = QImage::fromData(currentPack_.Extract(pictureName_));
+    const int limit = w_.ayaView->width() - kFitMargin;
+    if (!image.isNull() && image.width() > limit && limit > 0)
+        image = image.scaled(limit, int(qint64(image.height()) * limit / image.width()), Qt::IgnoreAspectRatio,
+                             Qt::SmoothTransformation);
+    w_.ayaView->setPixmap(QPixmap::fromImage(image));
+    w_.ayaView->dragText = key;
+
+    const std::string translation =
+        Bytes((languagePackFlag_ ? languagePack_ : currentPack_).Extract(translationName_));
+    const std::string transliteration = Bytes(currentPack_.Extract(transliterationName_));
+
+    w_.textPanel->setMaximumHeight(kTextPanelMaxHeight);
+    QPalette white = w_.textPanel->palette();
+    white.setColor(QPalette::Base, Qt::white);
+    w_.textPanel->setPalette(white);
+
+    std::string text;
+    if (showTransliteration_)
+        text += "<b>Transliteration:</b><br><hr>" + transliteration + "<br><br>";
+    if (showTranslation_) {
+        const std::string& language = size_t(currentLanguage_) < languages_.names.size()
+                                          ? languages_.names[size_t(currentLanguage_)]
+                                          : languages_.names[0];
+        text += "<b>" + language + " Translation:</b><br><hr>" + translation;
+    }
+    const std::string shown = text.substr(0, text.find('\0'));
+    w_.textPanel->setHtml(languagePackFlag_ ? QString::fromUtf8(shown.data(), int(shown.size()))
+                                            : QString::fromLatin1(shown.data(), int(shown.size())));
+
+    int sura = 0, aya = 0;
+    if (SplitAyaKey(key, &sura, &aya)) {
+        w_.ayaSlider->setValue(aya);
+        cursor_->SetAya(aya);
+    }
+}
+
+void Varn::ToggleEnglish(int which)
+{
+    if (which == 0) {
+        showTranslation_ = !showTranslation_;
+        if (QAction* item = w_.view->Item(0)) {
+            item->setText(showTranslation_ ? "&Hide Translation" : "&Show Translation");
+            item->setIcon(QIcon(Picture(showTranslation_ ? "xmark.png" : "check.png")));
+        }
+    } else if (which == 1) {
+        showTransliteration_ = !showTransliteration_;
+        if (QAction* item = w_.view->Item(1)) {
+            item->setText(showTransliteration_ ? "&Hide Transliteration" : "&Show Transliteration");
+            item->setIcon(QIcon(Picture(showTransliteration_ ? "xmark.png" : "check.png")));
+        }
+    }
+    if (!showTranslation_ && !showTransliteration_) {
+        w_.textPanel->hide();
+        return;
+    }
+    w_.textPanel->show();
+    SetArabic(cursor_->GetCurAya());
+}
+
+void Varn::SetTitle()
+{
+    const std::string title = "<font name=\"arial\"><b>" + cursor_->GetTitle() + "</b></font>";
+    w_.title->setText(QString::fromLatin1(title.data(), int(title.size())));
+}
+
+void Varn::SeePic(const std::string& path)
+{
+    const QImage image(QString::fromStdString(path));
+    w_.ayaView->setPixmap(QPixmap::fromImage(image.scaled(width(), height(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+    show();
+}
+
+void Varn::FillLanguageMenu()
+{
+    languages_ = ReadLanguages(".");
+    for (int line : languages_.installed)
+        w_.language->InsertItem(QIcon(), QString::fromLatin1(languages_.names[size_t(line)].c_str()), line);
+}
+
+void Varn::ChangeLang(int id)
+{
+    currentLanguage_ = id;
+    if (id < 1) {
+        languagePackFlag_ = false;
+    } else {
+        // A pack that cannot be opened leaves no items: its translations show empty, never the
+        // previous language's text under this language's heading.
+        languagePack_ = KelRes();
+        if (size_t(id - 1) < languages_.paths.size())
+            languagePack_.Open(languages_.paths[size_t(id - 1)]);
+        languagePackFlag_ = true;
+    }
+    const std::vector<int> ids = [this] {
+        std::vector<int> v{0};
+        v.insert(v.end(), languages_.installed.begin(), languages_.installed.end());
+        return v;
+    }();
+    for (int k : ids) {
+        QAction* item = w_.language->Item(k);
+        if (!item || size_t(k) >= languages_.names.size())
+            continue;
+        item->setIcon(QIcon(Picture(k == id ? "check.png" : "check2.png")));
+        item->setText(QString::fromLatin1(languages_.names[size_t(k)].c_str()));
+    }
+}
+
+void Varn::About()
+{
+    QMessageBox box(QMessageBox::NoIcon, "Varnel :: Lumora Software", AboutText(), QMessageBox::Ok, nullptr,
+                    Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+    box.setTextFormat(Qt::RichText);
+    box.setIconPixmap(Picture("quran.png"));
+    box.exec();
+}
+
+void Varn::Help()
+{
+    const QFileInfo chm("varnel.chm");
+    if (chm.exists() && QDesktopServices::openUrl(QUrl::fromLocalFile(chm.absoluteFilePath())))
+        return;
+    if (!guide_)
+        guide_ = CreateUserGuide();
+    guide_->showNormal();
+    guide_->raise();
+    guide_->activateWindow();
+}

@@ -1,0 +1,119 @@
+#include "config.h"
+
+#include "messages.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QVBoxLayout>
+#include <fstream>
+
+int ReadDeviceNumber(const std::string& root)
+{
+    std::ifstream in(root + "/config.ini");
+    int device = -1;
+    if (!(in >> device))
+        return -1;
+    return device;
+}
+
+bool WriteDeviceNumber(int device, const std::string& root, std::string* error)
+{
+    QSaveFile file(QString::fromStdString(root + "/config.ini"));
+    const QByteArray text = QByteArray::number(device) + '\n';
+    if (file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.commit())
+        return true;
+    if (error)
+        *error = file.errorString().toStdString();
+    return false;
+}
+
+Config::Config(QWidget* parent, Qt::WindowFlags flags) : QDialog(parent, flags), player_(std::make_unique<MP3>())
+{
+    setWindowTitle("Varnel Preferences");
+    auto* layout = new QVBoxLayout(this);
+
+    auto* group = new QGroupBox("Sound Settings", this);
+    auto* groupLayout = new QVBoxLayout(group);
+    auto* label = new QLabel("Choose a sound device", group);
+    chooser_ = new QComboBox(group);
+    label->setBuddy(chooser_);
+    chooser_->setAccessibleName("Sound device");
+    groupLayout->addWidget(label);
+    groupLayout->addWidget(chooser_);
+    auto* testRow = new QHBoxLayout;
+    testRow->setSpacing(4);
+    auto* play = new QPushButton(QIcon(PixmapFromResource("play.png")), "Play Test Sound", group);
+    auto* stop = new QPushButton(QIcon(PixmapFromResource("stop.png")), "Stop Test Sound", group);
+    testRow->addWidget(play);
+    testRow->addWidget(stop);
+    groupLayout->addLayout(testRow);
+    groupLayout->addStretch();
+    layout->addWidget(group);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(4);
+    auto* ok = new QPushButton("OK", this);
+    auto* cancel = new QPushButton("Cancel", this);
+    ok->setDefault(true);
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    layout->addLayout(buttons);
+
+    connect(ok, &QPushButton::clicked, this, &Config::OkClicked);
+    connect(cancel, &QPushButton::clicked, this, &Config::CancelClicked);
+    connect(play, &QPushButton::clicked, this, &Config::TestSound);
+    connect(stop, &QPushButton::clicked, this, &Config::StopSound);
+}
+
+Config::~Config() = default;
+
+void Config::PopulateDevices()
+{
+    chooser_->clear();
+    for (const std::string& name : devices_)
+        chooser_->addItem(QString::fromStdString(name));
+    const int stored = ReadDeviceNumber();
+    if (stored != -1)
+        chosen_ = stored;
+    if (chosen_ >= 0 && chosen_ < chooser_->count())
+        chooser_->setCurrentIndex(chosen_);
+}
+
+void Config::OkClicked()
+{
+    chosen_ = chooser_->currentIndex();
+    player_->Stop();
+    emit ButtonOk();
+    std::string error;
+    if (!WriteDeviceNumber(chosen_, ".", &error))
+        ShowMessage("Varnel", "The sound device is in use now, but the choice could not be saved in "
+                              "\"config.ini\" for the next time:<br>" +
+                                  QString::fromStdString(error).toHtmlEscaped());
+    hide();
+}
+
+void Config::CancelClicked()
+{
+    player_->Stop();
+    hide();
+}
+
+void Config::TestSound()
+{
+    KelRes res;
+    res.Open("img.vnl");
+    player_->SetRes(res);
+    player_->SetDevice(chooser_->currentIndex());
+    player_->SetRepeat(1);
+    player_->Play("bism.ogg");
+}
+
+void Config::StopSound()
+{
+    player_->SetDevice(chooser_->currentIndex());
+    player_->Stop();
+}

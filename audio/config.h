@@ -1,0 +1,49 @@
+// Config is the sound settings dialog: the learner picks the output device, can play the test sound
+// "bism.ogg" from img.vnl on it, and confirms with OK, which stores the device's number in
+// "config.ini" and emits ButtonOk().
+#pragma once
+
+#include "mp3.h"
+
+#include <QDialog>
+#include <memory>
+#include <string>
+#include <vector>
+
+class QComboBox;
+class QPushButton;
+
+// The device number stored in root/config.ini, or -1 when the file is missing or holds no number.
+int ReadDeviceNumber(const std::string& root = ".");
+// Writes root/config.ini (the number and a line end) whole or not at all.
+bool WriteDeviceNumber(int device, const std::string& root, std::string* error);
+
+class Config : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit Config(QWidget* parent = nullptr, Qt::WindowFlags flags = Qt::WindowStaysOnTopHint);
+    ~Config() override;
+
+    QComboBox* DeviceChooser() const { return chooser_; }
+    MP3* TestPlayer() const { return player_.get(); }
+    const std::vector<std::string>& Devices() const { return devices_; }
+
+public slots:
+    void SetDevices(const std::vector<std::string>& names) { devices_ = names; }
+    void PopulateDevices();
+    void OkClicked();
+    void CancelClicked();
+    void TestSound();
+    void StopSound();
+    int GetDevId() const { return chosen_; }
+
+signals:
+    void ButtonOk();
+
+private:
+    std::vector<std::string> devices_;
+    QComboBox* chooser_ = nullptr;
+    int chosen_ = 0;
+    std::unique_ptr<MP3> player_;
+};

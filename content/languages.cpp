@@ -1,0 +1,25 @@
+#include "languages.h"
+
+#include "pack_registry.h"
+
+#include <QFileInfo>
+#include <algorithm>
+#include <fstream>
+
+LanguageList ReadLanguages(const std::string& root)
+{
+    LanguageList list;
+    list.names.push_back("English");
+    std::ifstream in(root + "/langs.ini");
+    std::string file, display;
+    for (int line = 1; in >> file >> display; ++line) {
+        std::replace(display.begin(), display.end(), '.', ' ');
+        const std::string path = root + "/quran/lang/" + file;
+        list.paths.push_back(path);
+        list.names.push_back(display);
+        const QFileInfo info(QString::fromStdString(path));
+        if (PackRegistry::IsPlainName(file) && info.exists() && info.isFile())
+            list.installed.push_back(line);
+    }
+    return list;
+}

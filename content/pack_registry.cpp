@@ -1,0 +1,196 @@
+#include "pack_registry.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <algorithm>
+#include <fstream>
+#include <set>
+
+namespace {
+
+bool FileExists(const std::string& path)
+{
+    const QFileInfo info(QString::fromStdString(path));
+    return info.exists() && info.isFile();
+}
+
+QStringList DatFiles(const QString& folder)
+{
+    return QDir(folder).entryList(QStringList() << "*.dat", QDir::Files, QDir::Name | QDir::IgnoreCase);
+}
+
+} // namespace
+
+PackRegistry::PackRegistry(std::string root) : root_(std::move(root)) {}
+
+const std::map<std::string, PackRange>& PackRegistry::Table()
+{
+    static const std::map<std::string, PackRange> table = [] {
+        const PackRange rows[] = {
+            {"fatiha.dat", 1, 1},       {"s001_s002.dat", 1, 2},   {"s003_s004.dat", 3, 4},   {"s005_s006.dat", 5, 6},
+            {"s007_s008.dat", 7, 8},    {"s009_s010.dat", 9, 10},  {"s011_s014.dat", 11, 14}, {"s015_s018.dat", 15, 18},
+            {"s019_s022.dat", 19, 22},  {"s023_s026.dat", 23, 26}, {"s027_s032.dat", 27, 32}, {"s033_s037.dat", 33, 37},
+            {"s038_s041.dat", 38, 41},  {"s042_s045.dat", 42, 45}, {"s046_s051.dat", 46, 51}, {"s052_s057.dat", 52, 57},
+            {"s058_s066.dat", 58, 66},  {"s067_s077.dat", 67, 77}, {"s078_s114.dat", 78, 114}, {"s104_s114.dat", 104, 114},
+        };
+        std::map<std::string, PackRange> m;
+        for (const PackRange& r : rows)
+            m[r.name] = r;
+        return m;
+    }();
+    return table;
+}
+
+bool PackRegistry::IsPlainName(const std::string& name)
+{
+    if (name.empty() || name == "." || name == ".." || name.find_first_of("/\\:") != std::string::npos)
+        return false;
+    return std::none_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; });
+}
+
+std::string PackRegistry::QuranDir() const { return root_ + "/quran/"; }
+std::string PackRegistry::ReciteIniPath() const { return root_ + "/recite.ini"; }
+std::string PackRegistry::DefaultPath(const std::string& name) const { return QuranDir() + name; }
+std::string PackRegistry::AddonPath(const std::string& location, const std::string& name) const
+{
+    return QuranDir() + "extra/" + location + "/" + name;
+}
+
+std::vector<PackRecord> PackRegistry::Scan(bool firstOnly) const
+{
+    std::vector<PackRecord> records;
+    std::set<std::string> seen;
+    for (const QString& file : DatFiles(QString::fromStdString(QuranDir()))) {
+        const std::string name = file.toStdString();
+        records.push_back({name, DefaultPath(name), kDefaultLocation});
+        seen.insert(name);
+    }
+    const QDir extra(QString::fromStdString(QuranDir() + "extra"));
+    for (const QString& folder : extra.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase)) {
+        const std::string location = folder.toStdString();
+        // A folder that could not be named in "recite.ini" is no add-on recitation.
+        if (!IsPlainName(location) || location == kDefaultLocation || location.find_first_of(" \t") != std::string::npos)
+            continue;
+        for (const QString& file : DatFiles(extra.filePath(folder))) {
+            const std::string name = file.toStdString();
+            if (firstOnly && seen.count(name))
+                continue;
+            records.push_back({name, AddonPath(location, name), location});
+            seen.insert(name);
+        }
+    }
+    return records;
+}
+
+bool PackRegistry::ReciteIniExists() const { return FileExists(ReciteIniPath()); }
+
+std::vector<ReciteChoice> PackRegistry::ReadReciteIni() const
+{
+    std::vector<ReciteChoice> pairs;
+    std::ifstream in(ReciteIniPath());
+    std::string name, location;
+    while (in >> name >> location)
+        pairs.emplace_back(name, location);
+    return pairs;
+}
+
+bool PackRegistry::WriteReciteIni(const std::vector<ReciteChoice>& choices, std::string* error) const
+{
+    QByteArray text;
+    for (const auto& [name, location] : choices)
+        text += QByteArray::fromStdString(name) + '\t' + QByteArray::fromStdString(location) + '\n';
+    QSaveFile file(QString::fromStdString(ReciteIniPath()));
+    if (file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.commit())
+        return true;
+    if (error)
+        *error = "Cannot write \"recite.ini\": " + file.errorString().toStdString();
+    return false;
+}
+
+std::vector<PackRecord> PackRegistry::LoadReciteIni() const
+{
+    std::vector<PackRecord> records;
+    for (const auto& [name, location] : ReadReciteIni()) {
+        PackRecord r{name, "", ""};
+        // Names that are not plain file or folder names never become paths.
+        if (IsPlainName(name) && IsPlainName(location)) {
+            if (location == kDefaultLocation) {
+                if (FileExists(DefaultPath(name)))
+                    r = {name, DefaultPath(name), location};
+            } else if (FileExists(AddonPath(location, name))) {
+                r = {name, AddonPath(location, name), location};
+            }
+        }
+        records.push_back(r);
+    }
+    return records;
+}
+
+bool PackRegistry::ReconcileReciteIni(std::string* error) const
+{
+    const std::vector<PackRecord> disk = Scan();
+    std::vector<ReciteChoice> lines;
+    std::set<std::string> written;
+    if (ReciteIniExists()) {
+        for (const PackRecord& r : LoadReciteIni())
+            if (!r.path.empty() && written.insert(r.name).second)
+                lines.emplace_back(r.name, r.location);
+    }
+    for (const PackRecord& r : disk)
+        if (written.insert(r.name).second)
+            lines.emplace_back(r.name, r.location);
+    return WriteReciteIni(lines, error);
+}
+
+std::vector<PackRecord> PackRegistry::ChosenRecords() const
+{
+    std::vector<PackRecord> records;
+    for (const auto& [name, location] : ReadReciteIni()) {
+        PackRecord r{name, "", location};
+        if (IsPlainName(name) && IsPlainName(location)) {
+            if (location != kDefaultLocation && FileExists(AddonPath(location, name)))
+                r.path = AddonPath(location, name);
+            else if (FileExists(DefaultPath(name)))
+                r.path = DefaultPath(name);
+        }
+        records.push_back(r);
+    }
+    return records;
+}
+
+void PackRegistry::Register(std::vector<PackRecord> records)
+{
+    std::stable_sort(records.begin(), records.end(),
+                     [](const PackRecord& a, const PackRecord& b) { return a.name < b.name; });
+    for (const PackRecord& r : records) {
+        const auto range = Table().find(r.name);
+        if (range != Table().end())
+            for (int s = range->second.first; s <= range->second.last; ++s)
+                available_.push_back(s);
+        KelRes res;
+        if (!r.path.empty())
+            res.Open(r.path);
+        packs_[r.name] = res;
+        names_.push_back(r.name);
+    }
+}
+
+void PackRegistry::Clear()
+{
+    packs_.clear();
+    names_.clear();
+    available_.clear();
+}
+
+const KelRes* PackRegistry::PackFor(int sura) const
+{
+    for (const std::string& name : names_) {
+        const auto range = Table().find(name);
+        if (range != Table().end() && range->second.first <= sura && sura <= range->second.last) {
+            const auto pack = packs_.find(name);
+            return pack == packs_.end() ? nullptr : &pack->second;
+        }
+    }
+    return nullptr;
+}

@@ -1,0 +1,86 @@
+// The installed sura packs: the fixed table of pack files, the scan of quran/ and its add-on folders
+// quran/extra/<NAME>/, the file "recite.ini" that chooses one copy of each pack file, and the
+// registration that decides which pack serves which sura. All paths are relative to a root folder
+// (the working directory in the program, a temporary folder in tests).
+#pragma once
+
+#include "kelres.h"
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+struct PackRange {
+    std::string name;
+    int16_t first = 0;
+    int16_t last = 0;
+};
+
+// One pack file: its name, the file to open (empty when none was found) and where it lies:
+// "default" for quran/, or the name of its add-on folder.
+struct PackRecord {
+    std::string name;
+    std::string path;
+    std::string location;
+};
+
+using ReciteChoice = std::pair<std::string, std::string>; // pack file name, location
+
+class PackRegistry
+{
+public:
+    static constexpr const char* kDefaultLocation = "default";
+
+    explicit PackRegistry(std::string root = ".");
+
+    // The 20 pack files and the suras each covers.
+    static const std::map<std::string, PackRange>& Table();
+    // True for a bare file or folder name: no separator, no drive colon, not "." or "..", no control
+    // characters. Names from "recite.ini" and "langs.ini" must be such names to be used as paths.
+    static bool IsPlainName(const std::string& name);
+
+    std::string QuranDir() const;
+    std::string ReciteIniPath() const;
+    std::string DefaultPath(const std::string& name) const;
+    std::string AddonPath(const std::string& location, const std::string& name) const;
+
+    // Every pack file on disk, in scan order: quran/ first, then the add-on folders by name; each
+    // record carries one location at which the file was found. With firstOnly, a name appears once
+    // (the default copy hides add-on copies, and the first add-on folder in name order wins).
+    std::vector<PackRecord> Scan(bool firstOnly = true) const;
+
+    // The (name, location) pairs of "recite.ini", whitespace-separated words taken in pairs; a lone
+    // last word is ignored. Empty when the file is missing.
+    std::vector<ReciteChoice> ReadReciteIni() const;
+    bool ReciteIniExists() const;
+    // Writes "recite.ini" whole or not at all: one line "name<TAB>location" per choice.
+    bool WriteReciteIni(const std::vector<ReciteChoice>& choices, std::string* error) const;
+
+    // The pairs of "recite.ini" as records, with the path filled only where the chosen file exists.
+    std::vector<PackRecord> LoadReciteIni() const;
+    // Brings "recite.ini" up to date with the disk: choices whose file still exists stay, in their
+    // order; vanished ones go; packs new on disk are added with the location the scan found.
+    bool ReconcileReciteIni(std::string* error) const;
+    // The records "recite.ini" chooses, for registration: an add-on choice whose file is gone falls
+    // back to quran/; with neither, the path stays empty.
+    std::vector<PackRecord> ChosenRecords() const;
+
+    // Registers records: sorted by name, each opened as an archive; their suras are appended to the
+    // available suras. Replaces nothing else: call Clear() first for a fresh registration.
+    void Register(std::vector<PackRecord> records);
+    void Clear();
+
+    const std::vector<int>& AvailableSuras() const { return available_; }
+    const std::vector<std::string>& RegisteredNames() const { return names_; }
+    // The registered pack that serves sura n: the first registered name whose range covers it.
+    // Null when none does.
+    const KelRes* PackFor(int sura) const;
+
+private:
+    std::string root_;
+    std::map<std::string, KelRes> packs_;
+    std::vector<std::string> names_;
+    std::vector<int> available_;
+};

@@ -1,0 +1,33 @@
+#include "draglabel.h"
+
+#include "drag.h"
+
+#include <QDragEnterEvent>
+#include <QMouseEvent>
+
+DragLabel::DragLabel(QWidget* parent) : QLabel(parent)
+{
+    setAcceptDrops(true);
+    setCursor(Qt::OpenHandCursor);
+}
+
+void DragLabel::mousePressEvent(QMouseEvent* event)
+{
+    event->accept();
+    if (!dragText.empty())
+        StartTextDrag(this, dragText);
+}
+
+void DragLabel::dragEnterEvent(QDragEnterEvent* event) { event->accept(); }
+
+void DragLabel::dragMoveEvent(QDragMoveEvent* event)
+{
+    if (event->proposedAction() == Qt::CopyAction)
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void DragLabel::dragLeaveEvent(QDragLeaveEvent*) { emit message(std::string()); }
+
+void DragLabel::dropEvent(QDropEvent*) {}

@@ -1,0 +1,67 @@
+// Heart is the learner's record of memorised ayas: a tree with a root item naming the learner, one item
+// per sura with a heart picture that fills as the sura is learnt, and one item per aya. Ayas arrive by
+// drops: one aya key ("036.012"), or "all." and a sura number for a whole sura.
+#pragma once
+
+#include <QTreeWidget>
+#include <map>
+#include <string>
+#include <vector>
+
+class Heart : public QTreeWidget
+{
+    Q_OBJECT
+public:
+    enum class Kind { Root, Sura, Aya };
+
+    explicit Heart(QWidget* parent = nullptr);
+
+    // How an item's text tells its kind: "heart" in any case is the root, a non-zero whole number a
+    // sura, anything else an aya.
+    static Kind KindOf(const QString& text);
+    // The picture of a sura item holding count of the sura's ayas ("heart1.png" to "heart6.png").
+    static std::string HeartPicture(int count, int ayasInSura);
+
+    // Clears the list and makes a fresh root item, opened.
+    QTreeWidgetItem* MakeRoot(const QString& text, const QPixmap& icon);
+    QTreeWidgetItem* Root() const { return root_; }
+    int Count() const { return count_; }
+    int CloseMode() const { return closeMode_; }
+    QTreeWidgetItem* SuraItem(const std::string& sura) const;
+    // The item the context menu acts on.
+    void SetCurrent(QTreeWidgetItem* item) { current_ = item; }
+    // The texts of all aya items, depth first.
+    std::vector<std::string> GetAyas() const;
+    // Handles a dropped text as a drop on the list does; false when it was ignored.
+    bool DropText(const QString& text);
+
+public slots:
+    void Pop(QTreeWidgetItem* item, const QPoint& globalPos, int column);
+    void RemoveItem();
+    void RemoveSura();
+    void CloseComplete(int mode);
+    void LoadSuras(const std::vector<std::string>& keys) { LoadSuras(keys, true); }
+    void LoadSuras(const std::vector<std::string>& keys, bool clear);
+
+signals:
+    void HeartUpdate(int count);
+
+protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    // Adds one normalised aya key; false when it is already in the heart.
+    bool AddKey(const std::string& key);
+    void UpdatePicture(QTreeWidgetItem* suraItem);
+    void Announce();
+
+    QTreeWidgetItem* root_ = nullptr;
+    QTreeWidgetItem* current_ = nullptr;
+    int count_ = 0;
+    int closeMode_ = 2;
+    std::map<std::string, int> ayaSet_;
+    std::map<std::string, int> suraSet_;
+    std::map<std::string, QTreeWidgetItem*> suraItems_;
+};

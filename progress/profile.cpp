@@ -1,0 +1,98 @@
+#include "profile.h"
+
+#include "kelres.h"
+#include "messages.h"
+#include "profile_file.h"
+
+#include <QDir>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+Profile::Profile(QWidget* parent, Qt::WindowFlags flags, const QString& profilesDir) : QDialog(parent, flags)
+{
+    setModal(true);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(10, 10, 10, 10);
+    auto* inner = new QVBoxLayout;
+    outer->addLayout(inner, 1);
+
+    auto* createRow = new QHBoxLayout;
+    createRow->setSpacing(4);
+    name_ = new QLineEdit(this);
+    name_->setAccessibleName("New user name");
+    name_->setPlaceholderText("Your name");
+    create_ = new QPushButton(QIcon(PixmapFromResource("newuser.png")), "Create New Profile", this);
+    name_->setMinimumHeight(create_->sizeHint().height());
+    createRow->addWidget(name_);
+    createRow->addWidget(create_);
+    inner->addLayout(createRow);
+
+    list_ = new QListWidget(this);
+    list_->setAccessibleName("Profiles");
+    inner->addWidget(list_, 1);
+    const QIcon userIcon(PixmapFromResource("users.png"));
+    QStringList files = QDir(profilesDir).entryList(QStringList() << "*.varn", QDir::Files);
+    QStringList names;
+    for (QString file : files)
+        names << file.remove(".varn");
+    std::sort(names.begin(), names.end()); // exact character order: capitals first
+    for (const QString& n : names) {
+        new QListWidgetItem(userIcon, n, list_);
+        existing_.push_back(n.toStdString());
+    }
+
+    auto* loadRow = new QHBoxLayout;
+    loadRow->setContentsMargins(2, 2, 2, 2);
+    loadRow->setSpacing(2);
+    load_ = new QPushButton(QIcon(PixmapFromResource("load.png")), "Load Selected Profile", this);
+    load_->setMaximumWidth(std::max(140, load_->sizeHint().width()));
+    load_->setMinimumHeight(name_->minimumHeight() + 10);
+    loadRow->addWidget(load_);
+    inner->addLayout(loadRow);
+    outer->addSpacing(2);
+
+    connect(list_, &QListWidget::itemDoubleClicked, this, qOverload<QListWidgetItem*>(&Profile::LoadProfile));
+    connect(create_, &QPushButton::clicked, this, &Profile::NewProfile);
+    connect(load_, &QPushButton::clicked, this, qOverload<>(&Profile::LoadProfile));
+    connect(name_, &QLineEdit::returnPressed, this, &Profile::NewProfile);
+}
+
+void Profile::LoadProfile(QListWidgetItem* item)
+{
+    if (!item)
+        return;
+    emit UserName(item->text().toStdString());
+    hide();
+}
+
+void Profile::LoadProfile()
+{
+    QListWidgetItem* item = list_->currentItem();
+    const QString text = item ? item->text() : QString();
+    if (text.isEmpty()) {
+        ShowMessage("Varnel", "Please select an existing profile, or create a new one!");
+        return;
+    }
+    emit UserName(text.toStdString());
+    hide();
+}
+
+void Profile::NewProfile()
+{
+    const std::string name = name_->text().toStdString();
+    const std::string problem = ProfileNameProblem(name);
+    if (!problem.empty()) {
+        ShowMessage("Varnel", QString::fromStdString(problem).toHtmlEscaped());
+        return;
+    }
+    if (std::find(existing_.begin(), existing_.end(), name) != existing_.end()) {
+        ShowMessage("Varnel", "Username already exists");
+        return;
+    }
+    emit NewUser(name);
+    hide();
+}

@@ -1,0 +1,143 @@
+#include "profile_file.h"
+
+#include "naming.h"
+#include "sura.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <cstring>
+
+namespace {
+
+const char kSignature[2] = {'V', '1'};
+
+void AppendField(QByteArray& out, const std::string& text)
+{
+    char field[kProfileFieldSize] = {};
+    std::memcpy(field, text.data(), std::min<size_t>(text.size(), kProfileMaxText));
+    out.append(field, kProfileFieldSize);
+}
+
+std::string FieldText(const char* field) { return std::string(field, strnlen(field, kProfileFieldSize)); }
+
+bool IsDigits(const std::string& s)
+{
+    return !s.empty() && s.size() <= 4 && s.find_first_not_of("0123456789") == std::string::npos;
+}
+
+} // namespace
+
+std::string ProfileFileName(const std::string& userName) { return userName + ".varn"; }
+
+std::string NormalAyaKey(const std::string& key)
+{
+    const size_t dot = key.find('.');
+    if (dot == std::string::npos || key.find('.', dot + 1) != std::string::npos)
+        return {};
+    const std::string sura = key.substr(0, dot), aya = key.substr(dot + 1);
+    if (!IsDigits(sura) || !IsDigits(aya) || !IsSuraNumber(sura))
+        return {};
+    static Sura table;
+    const int n = std::stoi(aya);
+    if (n < 1 || n > table.AyaCount(sura))
+        return {};
+    return AyaKey(sura, n);
+}
+
+QByteArray SerializeProfile(const ProfileData& data)
+{
+    QByteArray out;
+    out.reserve(kProfileFixedSize + kProfileFieldSize * int(data.heart.size()));
+    out.append(kSignature, 2);
+    AppendField(out, data.userName);
+    const uint32_t n = uint32_t(data.heart.size());
+    const char count[4] = {char(n & 0xFF), char((n >> 8) & 0xFF), char((n >> 16) & 0xFF), char((n >> 24) & 0xFF)};
+    out.append(count, 4);
+    for (const std::string& key : data.heart)
+        AppendField(out, key);
+    AppendField(out, data.currentAya);
+    out.append(char(data.textShown ? 1 : 0));
+    return out;
+}
+
+bool SaveProfileFile(const std::string& path, const ProfileData& data, std::string* error)
+{
+    QSaveFile file(QString::fromStdString(path));
+    const QByteArray bytes = SerializeProfile(data);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return true;
+    if (error)
+        *error = file.errorString().toStdString();
+    return false;
+}
+
+bool ReadProfile(const std::string& path, ProfileData* out, std::string* problem)
+{
+    *out = ProfileData();
+    QFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::ReadOnly)) {
+        *problem = "the profile file cannot be read: " + file.errorString().toStdString();
+        return false;
+    }
+    // A profile is small; anything past the largest sensible heart is not read.
+    const QByteArray bytes = file.read(kProfileFixedSize + qint64(kProfileFieldSize) * (TotalAyaCount + 1));
+    if (bytes.size() < 2 || std::memcmp(bytes.constData(), kSignature, 2) != 0) {
+        *problem = "the file is not a Varnel profile";
+        return false;
+    }
+    if (bytes.size() < 2 + kProfileFieldSize + 4) {
+        *problem = "the profile file is cut short";
+        return false;
+    }
+    const char* p = bytes.constData();
+    out->userName = FieldText(p + 2);
+    const auto* c = reinterpret_cast<const unsigned char*>(p + 34);
+    const int32_t n = int32_t(uint32_t(c[0]) | uint32_t(c[1]) << 8 | uint32_t(c[2]) << 16 | uint32_t(c[3]) << 24);
+    // The count is checked against what the file holds before anything is read by it.
+    const qint64 fits = (bytes.size() - 38) / kProfileFieldSize;
+    const qint64 entries = std::min<qint64>(std::max<int32_t>(n, 0), fits);
+    const bool whole = n >= 0 && bytes.size() >= kProfileFixedSize + qint64(kProfileFieldSize) * n;
+    int dropped = 0;
+    for (qint64 i = 0; i < entries; ++i) {
+        const std::string key = NormalAyaKey(FieldText(p + 38 + kProfileFieldSize * i));
+        if (key.empty())
+            ++dropped;
+        else
+            out->heart.push_back(key);
+    }
+    if (whole) {
+        const qint64 at = 38 + qint64(kProfileFieldSize) * n;
+        out->currentAya = NormalAyaKey(FieldText(p + at));
+        out->textShown = p[at + kProfileFieldSize] != 0;
+    }
+    if (!whole) {
+        *problem = n < 0 ? "the profile file is damaged (its heart count is negative)"
+                         : "the profile file is cut short (it holds fewer ayas than it says)";
+        return false;
+    }
+    if (dropped) {
+        *problem = "the profile file is damaged (" + std::to_string(dropped) + " entries of the heart are no ayas)";
+        return false;
+    }
+    if (out->currentAya.empty()) {
+        *problem = "the profile file does not say which aya you were at";
+        return false;
+    }
+    return true;
+}
+
+std::string ProfileNameProblem(const std::string& name)
+{
+    if (name.empty())
+        return "Invalid Username!";
+    if (name.size() > size_t(kProfileMaxText))
+        return "A user name can be at most " + std::to_string(kProfileMaxText) + " characters long.";
+    if (name == "." || name == "..")
+        return "\"" + name + "\" cannot be a user name.";
+    if (name.find_first_of("/\\:") != std::string::npos)
+        return "A user name cannot hold the characters / \\ or :.";
+    for (unsigned char ch : name)
+        if (ch < 0x20 || ch == 0x7F)
+            return "A user name cannot hold control characters.";
+    return {};
+}

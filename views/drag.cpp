@@ -1,0 +1,42 @@
+#include "drag.h"
+
+#include "kelres.h"
+
+#include <QDrag>
+#include <QMimeData>
+#include <QWidget>
+
+namespace {
+
+DragRunner& Runner()
+{
+    static DragRunner runner;
+    return runner;
+}
+
+} // namespace
+
+void StartTextDrag(QWidget* source, const std::string& text)
+{
+    TextDrag drag{QString::fromLatin1(text.data(), int(text.size())), PixmapFromResource("heartcursor.png"), QPoint(0, 0)};
+    if (Runner()) {
+        Runner()(source, drag);
+        return;
+    }
+    auto* qdrag = new QDrag(source);
+    auto* mime = new QMimeData;
+    mime->setText(drag.text);
+    qdrag->setMimeData(mime);
+    if (!drag.pixmap.isNull()) {
+        qdrag->setPixmap(drag.pixmap);
+        qdrag->setHotSpot(drag.hotSpot);
+    }
+    qdrag->exec(Qt::CopyAction, Qt::CopyAction);
+}
+
+DragRunner SetDragRunner(DragRunner runner)
+{
+    DragRunner previous = std::move(Runner());
+    Runner() = std::move(runner);
+    return previous;
+}

@@ -1,0 +1,24 @@
+// Starts the program's text drags: a copy drag carrying plain text, with "heartcursor.png" as its
+// picture and the hot spot at the picture's top-left corner. Tests can take the drags over.
+#pragma once
+
+#include <QPixmap>
+#include <QString>
+#include <functional>
+#include <string>
+
+class QWidget;
+
+struct TextDrag {
+    QString text;
+    QPixmap pixmap;
+    QPoint hotSpot;
+};
+
+using DragRunner = std::function<void(QWidget* source, const TextDrag& drag)>;
+
+// Runs the drag and returns when it ends.
+void StartTextDrag(QWidget* source, const std::string& text);
+
+// Replaces how drags run (an empty runner restores QDrag); returns the previous runner.
+DragRunner SetDragRunner(DragRunner runner);

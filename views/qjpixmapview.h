@@ -1,0 +1,45 @@
+// QjPixmapView shows one picture in a scroll area: centred while it is smaller than the viewport,
+// scrollable when larger, magnified by a zoom factor. The contents size is the picture's size times
+// the zoom (0 x 0 for a null picture). A one-pixel white frame surrounds the picture.
+#pragma once
+
+#include <QAbstractScrollArea>
+#include <QPixmap>
+#include <memory>
+
+class QjPixmapView : public QAbstractScrollArea
+{
+    Q_OBJECT
+public:
+    explicit QjPixmapView(QWidget* parent = nullptr);
+    ~QjPixmapView() override;
+
+    void setPixmap(const QPixmap& pixmap, double zoom);
+    void setPixmap(const QPixmap& pixmap);
+    const QPixmap& pixmap() const;
+    double zoom() const;
+    QSize contentsSize() const;
+
+    // Where the picture's top-left corner goes, in contents coordinates: centred on each axis where
+    // the zoomed picture is smaller than the viewport, else 0.
+    static QPoint PictureOffset(const QSize& picture, double zoom, const QSize& viewport);
+
+public slots:
+    void setZoom(double zoom);
+
+signals:
+    void zoomChanged(double zoom);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    // Draws the exposed rectangle (contents coordinates) of the contents.
+    virtual void drawContents(QPainter* painter, int cx, int cy, int cw, int ch);
+
+private:
+    void ResizeContents();
+    void UpdateScrollBars();
+
+    struct Private;
+    std::unique_ptr<Private> d_;
+};
