@@ -101,7 +101,6 @@ void Varn::FillChooser()
     w_.chooser->setCurrentIndex(w_.chooser->count() - 1);
     // With nothing installed the bar stays empty rather than showing a busy animation (a 0..0 range).
     w_.heartProgress->setRange(0, std::max(total, 1));
-    w_.heartProgress->setValue(std::min(w_.heartProgress->value(), std::max(total, 1)));
 }
 
 int Varn::ChooserIndexOf(int sura) const

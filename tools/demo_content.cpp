@@ -1,0 +1,209 @@
+#include "demo_content.h"
+
+#include "sura.h"
+
+#include <QFile>
+#include <QFontDatabase>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QPainter>
+#include <QTextLayout>
+#include <mutex>
+
+namespace demo {
+
+namespace {
+
+bool ReadJson(const QString& path, QJsonArray* out, QString* error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = "cannot read " + path + ": " + file.errorString();
+        return false;
+    }
+    QJsonParseError parse{};
+    const QJsonDocument doc = QJsonDocument::fromJson(file.readAll(), &parse);
+    if (!doc.isArray()) {
+        *error = path + " is not a list of suras: " + parse.errorString();
+        return false;
+    }
+    *out = doc.array();
+    return true;
+}
+
+// Verses of every sura, taking field from each verse.
+std::vector<std::vector<QString>> Field(const QJsonArray& suras, const char* field)
+{
+    std::vector<std::vector<QString>> out;
+    for (const QJsonValue& sura : suras) {
+        std::vector<QString> verses;
+        for (const QJsonValue& verse : sura.toObject().value("verses").toArray())
+            verses.push_back(verse.toObject().value(field).toString());
+        out.push_back(verses);
+    }
+    return out;
+}
+
+bool CheckCounts(const std::vector<std::vector<QString>>& suras, const QString& what, QString* error)
+{
+    Sura table;
+    if (suras.size() != 114) {
+        *error = QString("%1 holds %2 suras, not 114").arg(what).arg(suras.size());
+        return false;
+    }
+    for (size_t i = 0; i < suras.size(); ++i) {
+        const int expected = table.AyaCount(std::to_string(i + 1));
+        if (int(suras[i].size()) != expected) {
+            *error = QString("%1: sura %2 has %3 ayas, but Varnel's sura table says %4")
+                         .arg(what).arg(i + 1).arg(suras[i].size()).arg(expected);
+            return false;
+        }
+    }
+    return true;
+}
+
+QString ArabicFontFamily()
+{
+    static QString family;
+    static std::once_flag once;
+    std::call_once(once, [] {
+        const int id = QFontDatabase::addApplicationFont("/usr/share/fonts/opentype/fonts-hosny-amiri/AmiriQuran.ttf");
+        const QStringList families = QFontDatabase::applicationFontFamilies(id);
+        family = families.isEmpty() ? QString("Amiri Quran") : families.first();
+    });
+    return family;
+}
+
+QString ArabicDigits(int n)
+{
+    QString digits = QString::number(n);
+    for (QChar& c : digits)
+        c = QChar(0x0660 + (c.unicode() - '0'));
+    return digits;
+}
+
+} // namespace
+
+const std::vector<std::pair<std::string, std::string>>& LanguageNames()
+{
+    static const std::vector<std::pair<std::string, std::string>> names = {
+        {"bn", "Bengali"}, {"es", "Spanish"},  {"fr", "French"}, {"id", "Indonesian"}, {"ru", "Russian"},
+        {"sv", "Swedish"}, {"tr", "Turkish"},  {"ur", "Urdu"},   {"zh", "Chinese"},
+    };
+    return names;
+}
+
+bool ReadSource(const QString& packageDir, Source* out, QString* error)
+{
+    const QString dist = packageDir + "/dist/";
+    QJsonArray arabic, english, translit;
+    if (!ReadJson(dist + "quran.json", &arabic, error) || !ReadJson(dist + "quran_en.json", &english, error) ||
+        !ReadJson(dist + "quran_transliteration.json", &translit, error))
+        return false;
+    const auto a = Field(arabic, "text");
+    const auto e = Field(english, "translation");
+    const auto t = Field(translit, "transliteration");
+    if (!CheckCounts(a, "quran.json", error) || !CheckCounts(e, "quran_en.json", error) ||
+        !CheckCounts(t, "quran_transliteration.json", error))
+        return false;
+    out->suras.assign(114, {});
+    for (size_t s = 0; s < 114; ++s)
+        for (size_t v = 0; v < a[s].size(); ++v)
+            out->suras[s].push_back({a[s][v], e[s][v], t[s][v]});
+    for (const auto& [code, name] : LanguageNames()) {
+        const QString path = dist + "quran_" + QString::fromStdString(code) + ".json";
+        if (!QFile::exists(path))
+            continue;
+        QJsonArray lang;
+        if (!ReadJson(path, &lang, error))
+            return false;
+        auto verses = Field(lang, "translation");
+        if (!CheckCounts(verses, "quran_" + QString::fromStdString(code) + ".json", error))
+            return false;
+        out->languages[code] = std::move(verses);
+    }
+    return true;
+}
+
+QByteArray ToLatin1(const QString& text)
+{
+    QByteArray out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u < 0x100) {
+            out.append(char(u));
+            continue;
+        }
+        switch (u) {
+        case 0x2018: case 0x2019: case 0x201A: case 0x2032: case 0x02BC: case 0x02BE: case 0x02BF:
+            out.append('\'');
+            continue;
+        case 0x201C: case 0x201D: case 0x201E: case 0x2033:
+            out.append('"');
+            continue;
+        case 0x2010: case 0x2011: case 0x2012: case 0x2013: case 0x2014: case 0x2015: case 0x2212:
+            out.append('-');
+            continue;
+        case 0x2026:
+            out.append("...");
+            continue;
+        case 0x00A0: case 0x2002: case 0x2003: case 0x2009: case 0x200A: case 0x202F:
+            out.append(' ');
+            continue;
+        case 0x200B: case 0x200C: case 0x200D: case 0xFEFF:
+            continue;
+        default:
+            break;
+        }
+        // Letters with marks: keep the base letter (and any Latin-1 composite the marks form).
+        const QString decomposed = QString(c).normalized(QString::NormalizationForm_KD);
+        QByteArray base;
+        for (const QChar d : decomposed)
+            if (d.unicode() < 0x100 && d.category() != QChar::Mark_NonSpacing)
+                base.append(char(d.unicode()));
+        out.append(base.isEmpty() ? QByteArray("?") : base);
+    }
+    return out;
+}
+
+QImage RenderAya(const QString& arabic, int ayaNumber, int maxWidth)
+{
+    constexpr int kMargin = 14;
+    QFont font(ArabicFontFamily());
+    font.setPixelSize(36);
+    const QString text = arabic + QChar(0x00A0) + QChar(0x06DD) + ArabicDigits(ayaNumber);
+
+    QTextOption option(Qt::AlignRight);
+    option.setTextDirection(Qt::RightToLeft);
+    option.setWrapMode(QTextOption::WordWrap);
+    QTextLayout layout(text, font);
+    layout.setTextOption(option);
+    const int lineWidth = maxWidth - 2 * kMargin;
+    const QFontMetricsF metrics(font);
+    const qreal leading = metrics.height() * 0.35; // room for the marks above and below the letters
+    qreal y = 0, widest = 0;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(lineWidth);
+        line.setPosition(QPointF(0, y + leading / 2));
+        y += line.height() + leading;
+        widest = std::max(widest, line.naturalTextWidth());
+    }
+    layout.endLayout();
+
+    const int width = std::min(maxWidth, int(std::ceil(widest)) + 2 * kMargin);
+    const int height = int(std::ceil(y)) + 2 * kMargin;
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(QColor(0xfd, 0xfb, 0xf3));
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.setPen(QColor(0x1b, 0x1b, 0x1b));
+    // Lines are laid out right-aligned in lineWidth; shift them into the picture's own width.
+    layout.draw(&p, QPointF(width - kMargin - lineWidth, kMargin));
+    return image;
+}
+
+} // namespace demo

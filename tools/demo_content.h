@@ -1,0 +1,41 @@
+// The pieces of varnel-demo that need no speech synthesiser: reading the quran-json package, checking
+// it against Varnel's sura table, turning text into the packs' Latin-1, and drawing aya pictures.
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace demo {
+
+struct Verse {
+    QString arabic;
+    QString english;
+    QString transliteration;
+};
+
+struct Source {
+    std::vector<std::vector<Verse>> suras;                    // suras[s - 1][a - 1]
+    std::map<std::string, std::vector<std::vector<QString>>> languages; // code -> suras -> verses
+};
+
+// The languages that become language packs, with the names the Language menu shows.
+const std::vector<std::pair<std::string, std::string>>& LanguageNames();
+
+// Reads dist/quran.json, quran_en.json, quran_transliteration.json and every quran_<code>.json of
+// LanguageNames() that exists. False, with a message, when the package cannot be read or its aya
+// counts differ from Varnel's sura table.
+bool ReadSource(const QString& packageDir, Source* out, QString* error);
+
+// The text in Latin-1, with each character outside it replaced by its nearest Latin-1 form: accents
+// dropped, typographic quotes and dashes made plain; '?' only where nothing else will do.
+QByteArray ToLatin1(const QString& text);
+
+// A picture of an aya's Arabic text: right to left, wrapped to at most maxWidth pixels, dark on light,
+// ending with the aya's number in an end-of-aya sign.
+QImage RenderAya(const QString& arabic, int ayaNumber, int maxWidth = 900);
+
+} // namespace demo
