@@ -94,8 +94,9 @@ bool ReadProfile(const std::string& path, ProfileData* out, std::string* problem
     const auto* c = reinterpret_cast<const unsigned char*>(p + 34);
     const int32_t n = int32_t(uint32_t(c[0]) | uint32_t(c[1]) << 8 | uint32_t(c[2]) << 16 | uint32_t(c[3]) << 24);
     // The count is checked against what the file holds before anything is read by it.
+    // When the count runs past the end, the last whole field is taken for the current aya, not the heart.
     const qint64 fits = (bytes.size() - 38) / kProfileFieldSize;
-    const qint64 entries = std::min<qint64>(std::max<int32_t>(n, 0), fits);
+    const qint64 entries = n < 0 ? 0 : n <= fits ? n : std::max<qint64>(0, (bytes.size() - kProfileFixedSize) / kProfileFieldSize);
     const bool whole = n >= 0 && bytes.size() >= kProfileFixedSize + qint64(kProfileFieldSize) * n;
     int dropped = 0;
     for (qint64 i = 0; i < entries; ++i) {

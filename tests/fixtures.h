@@ -7,6 +7,8 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QElapsedTimer>
 #include <QImage>
 #include <QString>
@@ -48,6 +50,7 @@ inline QByteArray Png(int width, int height, QColor colour = Qt::darkGreen)
 
 inline bool WriteArchive(const QString& path, const std::map<std::string, QByteArray>& items)
 {
+    QDir().mkpath(QFileInfo(path).path());
     KelRes res;
     for (const auto& [name, data] : items)
         if (!res.AddItem(name, data, nullptr))

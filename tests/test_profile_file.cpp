@@ -1,0 +1,148 @@
+// The profile file: its bytes, its round trip, names it cannot hold, and damaged files.
+#include "profile_file.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QByteArray Field(const QByteArray& text)
+{
+    QByteArray f = text;
+    f.resize(32, '\0');
+    return f;
+}
+
+QByteArray Le32(int32_t v)
+{
+    QByteArray b(4, 0);
+    for (int i = 0; i < 4; ++i)
+        b[i] = char((uint32_t(v) >> (8 * i)) & 0xFF);
+    return b;
+}
+
+// A profile written field by field, as another program would write it.
+constexpr qint64 kTrueCount = qint64(1) << 40; // count the heart as it is
+
+QByteArray HandProfile(const QByteArray& name, const QList<QByteArray>& heart, const QByteArray& aya, bool text,
+                       qint64 count = kTrueCount)
+{
+    QByteArray out = "V1" + Field(name) + Le32(count == kTrueCount ? int32_t(heart.size()) : int32_t(count));
+    for (const QByteArray& key : heart)
+        out += Field(key);
+    return out + Field(aya) + QByteArray(1, text ? 1 : 0);
+}
+
+} // namespace
+
+class TestProfileFile : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir dir_;
+    std::string Write(const QByteArray& bytes)
+    {
+        const QString path = dir_.filePath("p.varn");
+        QFile f(path);
+        f.open(QIODevice::WriteOnly);
+        f.write(bytes);
+        return path.toStdString();
+    }
+
+private slots:
+    void bytesAndRoundTrip()
+    {
+        ProfileData data;
+        data.userName = "Maryam";
+        data.heart = {"108.001", "108.002", "112.003"};
+        data.currentAya = "036.012";
+        data.textShown = true;
+        const QByteArray bytes = SerializeProfile(data);
+        QCOMPARE(bytes.size(), 167);
+        QCOMPARE(bytes, HandProfile("Maryam", {"108.001", "108.002", "112.003"}, "036.012", true));
+        ProfileData empty;
+        empty.userName = "x";
+        QCOMPARE(SerializeProfile(empty).size(), 71);
+
+        std::string error, problem;
+        const std::string path = dir_.filePath("Maryam.varn").toStdString();
+        QVERIFY(SaveProfileFile(path, data, &error));
+        ProfileData back;
+        QVERIFY(ReadProfile(path, &back, &problem));
+        QCOMPARE(back.userName, data.userName);
+        QCOMPARE(back.heart, data.heart);
+        QCOMPARE(back.currentAya, data.currentAya);
+        QCOMPARE(back.textShown, true);
+        QVERIFY(!SaveProfileFile(dir_.filePath("missing/dir/x.varn").toStdString(), data, &error));
+        QVERIFY(!error.empty());
+    }
+
+    void foreignKeysAreNormalised()
+    {
+        const std::string path = Write(HandProfile("Ali", {"36.12", "108.001"}, "2.255", false));
+        ProfileData data;
+        std::string problem;
+        QVERIFY(ReadProfile(path, &data, &problem));
+        QCOMPARE(data.heart, (std::vector<std::string>{"036.012", "108.001"}));
+        QCOMPARE(data.currentAya, std::string("002.255"));
+    }
+
+    void damagedFiles_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("heartKept");
+        const QByteArray good = HandProfile("Ali", {"108.001", "108.002"}, "108.003", true);
+        QTest::newRow("empty") << QByteArray() << 0;
+        QTest::newRow("wrong signature") << QByteArray("V2") + good.mid(2) << 0;
+        QTest::newRow("cut in the name") << good.left(20) << 0;
+        QTest::newRow("count larger than the file") << HandProfile("Ali", {"108.001"}, "108.003", true, 1000000) << 1;
+        QTest::newRow("negative count") << HandProfile("Ali", {}, "108.003", true, -7) << 0;
+        QTest::newRow("huge negative count") << HandProfile("Ali", {}, "108.003", true, INT32_MIN) << 0;
+        QTest::newRow("cut before the current aya") << good.left(good.size() - 10) << 2;
+        QTest::newRow("not an aya key") << HandProfile("Ali", {"108.001", "Allah.5", "115.001", "001.008"}, "108.003", true) << 1;
+        QTest::newRow("invalid current aya") << HandProfile("Ali", {"108.001"}, "abc", true) << 1;
+        QTest::newRow("current aya out of its sura") << HandProfile("Ali", {}, "108.004", true) << 0;
+    }
+    void damagedFiles()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, heartKept);
+        ProfileData data;
+        std::string problem;
+        QVERIFY(!ReadProfile(Write(bytes), &data, &problem));
+        QVERIFY(!problem.empty());
+        QCOMPARE(int(data.heart.size()), heartKept);
+        for (const std::string& key : data.heart)
+            QCOMPARE(NormalAyaKey(key), key);
+        ProfileData missing;
+        QVERIFY(!ReadProfile(dir_.filePath("nobody.varn").toStdString(), &missing, &problem));
+    }
+
+    void names_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("plain") << "Maryam" << true;
+        QTest::newRow("with blank") << "Abu Bakr" << true;
+        QTest::newRow("arabic") << QString::fromUtf8("مريم") << true;
+        QTest::newRow("31 characters") << QString(31, 'a') << true;
+        QTest::newRow("empty") << "" << false;
+        QTest::newRow("32 characters") << QString(32, 'a') << false;
+        QTest::newRow("slash") << "a/b" << false;
+        QTest::newRow("backslash") << "a\\b" << false;
+        QTest::newRow("dot") << "." << false;
+        QTest::newRow("dot dot") << ".." << false;
+        QTest::newRow("control") << "a\tb" << false;
+        QTest::newRow("newline") << "a\nb" << false;
+    }
+    void names()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, accepted);
+        QCOMPARE(ProfileNameProblem(name.toStdString()).empty(), accepted);
+        QCOMPARE(ProfileNameProblem("").c_str(), "Invalid Username!");
+    }
+};
+
+QTEST_GUILESS_MAIN(TestProfileFile)
+#include "test_profile_file.moc"

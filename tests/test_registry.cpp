@@ -1,0 +1,185 @@
+// Sura packs on disk: the scan, "recite.ini" and its reconciliation, registration, and the languages.
+#include "fixtures.h"
+#include "languages.h"
+#include "pack_registry.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+void Touch(const QString& path, const QByteArray& bytes = "VR1\0\0\0\0")
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes.isEmpty() ? QByteArray("VR1\0\0\0\0", 7) : bytes);
+}
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void WriteText(const QString& path, const QByteArray& text)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(text);
+}
+
+std::vector<std::string> Names(const std::vector<PackRecord>& records)
+{
+    std::vector<std::string> names;
+    for (const PackRecord& r : records)
+        names.push_back(r.name + "@" + r.location);
+    return names;
+}
+
+} // namespace
+
+class TestRegistry : public QObject
+{
+    Q_OBJECT
+    std::unique_ptr<QTemporaryDir> dir_;
+    QString P(const QString& rel) const { return dir_->filePath(rel); }
+    PackRegistry Registry() const { return PackRegistry(dir_->path().toStdString()); }
+
+private slots:
+    void init() { dir_ = std::make_unique<QTemporaryDir>(); }
+
+    void table()
+    {
+        const auto& t = PackRegistry::Table();
+        QCOMPARE(int(t.size()), 20);
+        QCOMPARE(int(t.at("fatiha.dat").last), 1);
+        QCOMPARE(int(t.at("s078_s114.dat").first), 78);
+        QCOMPARE(int(t.at("s104_s114.dat").first), 104);
+        // Every sura is covered by at least one pack.
+        for (int s = 1; s <= 114; ++s) {
+            bool covered = false;
+            for (const auto& e : t)
+                covered |= e.second.first <= s && s <= e.second.last;
+            QVERIFY(covered);
+        }
+    }
+
+    void scanPrefersTheDefaultCopy()
+    {
+        Touch(P("quran/s001_s002.dat"));
+        Touch(P("quran/fatiha.dat"));
+        Touch(P("quran/extra/R/s001_s002.dat"));
+        Touch(P("quran/extra/R/s003_s004.dat"));
+        Touch(P("quran/extra/A/s003_s004.dat"));
+        Touch(P("quran/notes.txt"));
+        const PackRegistry r = Registry();
+        QCOMPARE(Names(r.Scan()), (std::vector<std::string>{"fatiha.dat@default", "s001_s002.dat@default", "s003_s004.dat@A"}));
+        QCOMPARE(Names(r.Scan(false)), (std::vector<std::string>{"fatiha.dat@default", "s001_s002.dat@default",
+                                                                 "s003_s004.dat@A", "s001_s002.dat@R", "s003_s004.dat@R"}));
+    }
+
+    void overlappingPacks()
+    {
+        QVERIFY(fixtures::WriteArchive(P("quran/fatiha.dat"), {{"001.001.eng", "from fatiha"}}));
+        QVERIFY(fixtures::WriteArchive(P("quran/s001_s002.dat"), {{"001.001.eng", "from s001"}, {"002.001.eng", "baqara"}}));
+        QVERIFY(fixtures::WriteArchive(P("quran/s104_s114.dat"), {{"114.001.eng", "short"}}));
+        QVERIFY(fixtures::WriteArchive(P("quran/s078_s114.dat"), {{"114.001.eng", "long"}}));
+        PackRegistry r = Registry();
+        r.Register(r.Scan());
+        QCOMPARE(r.PackFor(1)->Extract("001.001.eng"), QByteArray("from fatiha"));
+        QCOMPARE(r.PackFor(2)->Extract("002.001.eng"), QByteArray("baqara"));
+        QCOMPARE(r.PackFor(114)->Extract("114.001.eng"), QByteArray("long"));
+        QVERIFY(r.PackFor(50) == nullptr);
+        std::vector<int> expected{1, 1, 2};
+        for (int s = 78; s <= 114; ++s)
+            expected.push_back(s);
+        for (int s = 104; s <= 114; ++s)
+            expected.push_back(s);
+        QCOMPARE(r.AvailableSuras(), expected);
+    }
+
+    void unknownPackCoversNothing()
+    {
+        Touch(P("quran/mystery.dat"));
+        Touch(P("quran/fatiha.dat"));
+        PackRegistry r = Registry();
+        r.Register(r.Scan());
+        QCOMPARE(r.AvailableSuras(), std::vector<int>{1});
+        QCOMPARE(r.RegisteredNames(), (std::vector<std::string>{"fatiha.dat", "mystery.dat"}));
+    }
+
+    void reciteIniIsReconciledWithTheDisk()
+    {
+        Touch(P("quran/fatiha.dat"));
+        Touch(P("quran/s001_s002.dat"));
+        Touch(P("quran/extra/R/s001_s002.dat"));
+        Touch(P("quran/extra/R/s003_s004.dat"));
+        const PackRegistry r = Registry();
+        std::string error;
+        // No recite.ini: made from the scan.
+        QVERIFY(r.ReconcileReciteIni(&error));
+        QCOMPARE(ReadAll(P("recite.ini")), QByteArray("fatiha.dat\tdefault\ns001_s002.dat\tdefault\ns003_s004.dat\tR\n"));
+        // Blanks instead of tabs; a choice of R kept; a vanished folder dropped; a path never followed.
+        WriteText(P("recite.ini"), "s001_s002.dat R\ngone.dat Q\ns003_s004.dat   ../../R\n");
+        const std::vector<PackRecord> loaded = r.LoadReciteIni();
+        QCOMPARE(Names(loaded), (std::vector<std::string>{"s001_s002.dat@R", "gone.dat@", "s003_s004.dat@"}));
+        QVERIFY(r.ReconcileReciteIni(&error));
+        QCOMPARE(ReadAll(P("recite.ini")), QByteArray("s001_s002.dat\tR\nfatiha.dat\tdefault\ns003_s004.dat\tR\n"));
+    }
+
+    void chosenRecordsFallBackToTheDefaultFolder()
+    {
+        Touch(P("quran/s001_s002.dat"));
+        WriteText(P("recite.ini"), "s001_s002.dat\tR\ns003_s004.dat\tdefault\nlone");
+        const PackRegistry r = Registry();
+        const std::vector<PackRecord> chosen = r.ChosenRecords();
+        QCOMPARE(int(chosen.size()), 2);
+        QCOMPARE(QString::fromStdString(chosen[0].path), P("quran/") + "s001_s002.dat");
+        QVERIFY(chosen[1].path.empty()); // registered without items
+    }
+
+    void outsidePathsAreNeverOpened()
+    {
+        // A pack outside quran/ that a hostile recite.ini points at.
+        QVERIFY(fixtures::WriteArchive(P("secret/s001_s002.dat"), {{"001.001.eng", "secret"}}));
+        WriteText(P("recite.ini"), "s001_s002.dat\t../../secret\n../secret/s001_s002.dat\tdefault\n");
+        PackRegistry r = Registry();
+        for (const PackRecord& rec : r.ChosenRecords())
+            QVERIFY(rec.path.empty());
+        r.Register(r.ChosenRecords());
+        QVERIFY(r.PackFor(1) == nullptr || r.PackFor(1)->Extract("001.001.eng").isEmpty());
+    }
+
+    void noPacksAtAll()
+    {
+        PackRegistry r = Registry();
+        QVERIFY(r.Scan().empty());
+        r.Register(r.ChosenRecords());
+        QVERIFY(r.RegisteredNames().empty());
+        QVERIFY(r.AvailableSuras().empty());
+        std::string error;
+        QVERIFY(r.ReconcileReciteIni(&error));
+        QCOMPARE(ReadAll(P("recite.ini")), QByteArray());
+        QVERIFY(QFile::exists(P("recite.ini")));
+    }
+
+    void languages()
+    {
+        Touch(P("quran/lang/fr.dat"));
+        Touch(P("quran/lang/zh.dat"));
+        WriteText(P("langs.ini"), "fr.dat French\nxx.dat Missing.Language\nzh.dat Chinese.(Simplified).Text\n../x Sneaky\nlone");
+        const LanguageList list = ReadLanguages(dir_->path().toStdString());
+        QCOMPARE(list.names, (std::vector<std::string>{"English", "French", "Missing Language",
+                                                       "Chinese (Simplified) Text", "Sneaky"}));
+        QCOMPARE(list.installed, (std::vector<int>{1, 3}));
+        QCOMPARE(int(list.paths.size()), 4);
+        QVERIFY(QString::fromStdString(list.paths[2]).endsWith("quran/lang/zh.dat"));
+        QCOMPARE(ReadLanguages(P("nowhere").toStdString()).names, std::vector<std::string>{"English"});
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRegistry)
+#include "test_registry.moc"
