@@ -26,6 +26,8 @@ int main(int argc, char** argv)
         window.setGeometry(CentredGeometry(desktop));
         window.show();
     } else {
+        // Fill the screen also where no window manager maximises windows.
+        window.setGeometry(screen->availableGeometry());
         window.showMaximized();
     }
     // The profile dialog was shown while the window was built: keep it in front of the window.
