@@ -131,13 +131,13 @@ void Varn::CreateMenus()
     w_.file->addAction(QIcon(Picture("exit.png")), "&Exit", this, &Varn::Exit);
 
     w_.language = new IdMenu(this);
-    w_.language->InsertItem(QIcon(Picture("check.png")), "English", 0);
+    SetItemIcon(w_.language->InsertItem(QIcon(), "English", 0), "check.png");
     FillLanguageMenu();
     connect(w_.language, &IdMenu::activated, this, &Varn::ChangeLang);
 
     w_.view = new IdMenu(this);
-    w_.view->InsertItem(QIcon(Picture("xmark.png")), "&Hide Translation", 0, 0);
-    w_.view->InsertItem(QIcon(Picture("check.png")), "&Show Transliteration", 1, 0);
+    SetItemIcon(w_.view->InsertItem(QIcon(), "&Hide Translation", 0, 0), "xmark.png");
+    SetItemIcon(w_.view->InsertItem(QIcon(), "&Show Transliteration", 1, 0), "check.png");
     connect(w_.view, &IdMenu::activated, this, &Varn::ToggleEnglish);
 
     w_.recitor = new IdMenu(this);

@@ -15,6 +15,7 @@
 
 class Arabic;
 class Aya;
+class QAction;
 class Config;
 class DragLabel;
 class Heart;
@@ -45,6 +46,8 @@ public:
 
     // For the entry point: the message shown when the screen is too small, and the check itself.
     static const char* const kSmallScreenText;
+    // The dynamic property that names the picture of a menu item's icon ("check.png").
+    static constexpr const char* kIconNameProperty = "varnelPicture";
     static bool ScreenLargeEnough(const QSize& screen) { return screen.width() >= 800 && screen.height() >= 600; }
     // Centred geometry above 1100 x 800 in either direction, else maximised.
     static bool PlaceCentred(const QSize& screen) { return screen.width() > 1100 || screen.height() > 800; }
@@ -179,6 +182,7 @@ private:
     void SetDevices(int driver);
     bool SingleMode() const { return singleMode_; }
     QPixmap Picture(const char* name) const;
+    void SetItemIcon(QAction* item, const char* picture);
 
     Widgets w_{};
     Arabic* cursor_ = nullptr;

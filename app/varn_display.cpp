@@ -25,6 +25,12 @@ std::string Bytes(const QByteArray& data) { return std::string(data.constData(),
 
 } // namespace
 
+void Varn::SetItemIcon(QAction* item, const char* picture)
+{
+    item->setIcon(QIcon(Picture(picture)));
+    item->setProperty(kIconNameProperty, picture);
+}
+
 void Varn::SetArabic(const std::string& key)
 {
     pictureName_ = PictureName(key);
@@ -75,13 +81,13 @@ void Varn::ToggleEnglish(int which)
         showTranslation_ = !showTranslation_;
         if (QAction* item = w_.view->Item(0)) {
             item->setText(showTranslation_ ? "&Hide Translation" : "&Show Translation");
-            item->setIcon(QIcon(Picture(showTranslation_ ? "xmark.png" : "check.png")));
+            SetItemIcon(item, showTranslation_ ? "xmark.png" : "check.png");
         }
     } else if (which == 1) {
         showTransliteration_ = !showTransliteration_;
         if (QAction* item = w_.view->Item(1)) {
             item->setText(showTransliteration_ ? "&Hide Transliteration" : "&Show Transliteration");
-            item->setIcon(QIcon(Picture(showTransliteration_ ? "xmark.png" : "check.png")));
+            SetItemIcon(item, showTransliteration_ ? "xmark.png" : "check.png");
         }
     }
     if (!showTranslation_ && !showTransliteration_) {
@@ -134,7 +140,7 @@ void Varn::ChangeLang(int id)
         QAction* item = w_.language->Item(k);
         if (!item || size_t(k) >= languages_.names.size())
             continue;
-        item->setIcon(QIcon(Picture(k == id ? "check.png" : "check2.png")));
+        SetItemIcon(item, k == id ? "check.png" : "check2.png");
         item->setText(QString::fromLatin1(languages_.names[size_t(k)].c_str()));
     }
 }

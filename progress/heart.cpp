@@ -111,7 +111,9 @@ void Heart::UpdatePicture(QTreeWidgetItem* suraItem)
 {
     Arabic cursor;
     const int ayas = cursor.SuraCnt(suraItem->text(0).toStdString());
-    suraItem->setIcon(0, QIcon(PixmapFromResource(HeartPicture(suraItem->childCount(), ayas))));
+    const std::string picture = HeartPicture(suraItem->childCount(), ayas);
+    suraItem->setIcon(0, QIcon(PixmapFromResource(picture)));
+    suraItem->setData(0, kPictureRole, QString::fromStdString(picture));
 }
 
 bool Heart::AddKey(const std::string& key)

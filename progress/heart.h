@@ -13,6 +13,8 @@ class Heart : public QTreeWidget
     Q_OBJECT
 public:
     enum class Kind { Root, Sura, Aya };
+    // The item data role that names a sura item's heart picture ("heart3.png").
+    static constexpr int kPictureRole = Qt::UserRole + 1;
 
     explicit Heart(QWidget* parent = nullptr);
 

@@ -1,0 +1,321 @@
+// The main window's frame, menus, language switch, picture views and aya display, driven through its
+// widgets.
+#include "arabic.h"
+#include "aya.h"
+#include "draglabel.h"
+#include "heart.h"
+#include "id_menu.h"
+#include "config.h"
+#include "profile.h"
+#include "select_recitor.h"
+#include "qjpixmapview.h"
+#include "varn.h"
+#include "workspace.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QSlider>
+#include <QSpinBox>
+#include <QSplitter>
+#include <QTextBrowser>
+
+namespace {
+
+QStringList Texts(const QMenu* menu)
+{
+    QStringList texts;
+    for (const QAction* a : menu->actions())
+        texts << a->text();
+    return texts;
+}
+
+QString IconOf(const IdMenu* menu, int id) { return menu->Item(id)->property(Varn::kIconNameProperty).toString(); }
+
+} // namespace
+
+class TestWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void screenRules()
+    {
+        QVERIFY(Varn::ScreenLargeEnough(QSize(800, 600)));
+        QVERIFY(!Varn::ScreenLargeEnough(QSize(799, 600)));
+        QVERIFY(!Varn::ScreenLargeEnough(QSize(800, 599)));
+        QVERIFY(Varn::PlaceCentred(QSize(1280, 1024)));
+        QVERIFY(Varn::PlaceCentred(QSize(1101, 700)));
+        QVERIFY(!Varn::PlaceCentred(QSize(1024, 768)));
+        QVERIFY(!Varn::PlaceCentred(QSize(1100, 800)));
+    }
+
+    void widgetTreeAndInitialState()
+    {
+        Workspace ws;
+        Varn window;
+        const Varn::Widgets& w = window.W();
+        QCOMPARE(window.windowTitle(), QString("Varnel :: Lumora Software"));
+        QVERIFY(w.closeCompleted->isChecked());
+        QVERIFY(w.singleBar->isHidden());
+        QVERIFY(!w.ayaSlider->isEnabled());
+        QCOMPARE(w.ayaSlider->tickInterval(), 1);
+        QCOMPARE(w.heart->headerItem()->text(0), QString("Memorized Suras by Heart"));
+        QCOMPARE(w.heart->Root()->text(0), QString("My Heart"));
+        QVERIFY(w.heart->Root()->isExpanded());
+        QCOMPARE(w.heartProgress->palette().color(QPalette::Disabled, QPalette::Highlight), QColor(Qt::red));
+        QCOMPARE(w.repeatSpin->minimum(), 1);
+        QCOMPARE(w.repeatSpin->maximum(), 20);
+        QCOMPARE(w.pauseSpin->maximum(), 300);
+        QVERIFY(!w.fromSpin->isEnabled() && !w.toSpin->isEnabled());
+        // No pack yet: the cursor is at sura 114, the range fits it.
+        QCOMPARE(w.toSpin->maximum(), 6);
+        QCOMPARE(w.toSpin->value(), 6);
+        QCOMPARE(window.Cursor()->GetCurAya(), std::string("114.001"));
+        QVERIFY(w.title->text().contains("114. An-Nas (Mankind)"));
+        QCOMPARE(w.textPanel->palette().color(QPalette::Base), QColor(Qt::red));
+        QVERIFY(w.ayaView->dragText.empty());
+        QVERIFY(window.ProfileDialog()->isVisible());
+        QCOMPARE(window.ProfileDialog()->windowTitle(), QString("Load or Create Profile"));
+        QVERIFY(!window.ConfigDialog()->isVisible());
+        QVERIFY(!window.RecitorDialog()->isVisible());
+        QCOMPARE(w.playButton->toolTip(), QString("Plays the current aya (Space)"));
+        QCOMPARE(w.dragLabel->toolTip(), QString("Tabaarakallah! You know this sura? Drag me to your heart!"));
+        QVERIFY(w.stackCheck->toolTip().startsWith("&nbsp;Recite aya 1 a number of times<br>"));
+
+        // The four settings groups stand two by two.
+        auto* grid = qobject_cast<QGridLayout*>(w.suraProgress->parentWidget()->parentWidget()->layout());
+        QVERIFY(grid);
+        QStringList titles;
+        for (int row = 0; row < 2; ++row)
+            for (int col = 0; col < 2; ++col)
+                titles << qobject_cast<QGroupBox*>(grid->itemAtPosition(row, col)->widget())->title();
+        QCOMPARE(titles, QStringList({"Aya Settings", "Playback Settings", "Aya Range Settings", "Sura Playback Progress"}));
+        QVERIFY(ws.messages.isEmpty());
+    }
+
+    void menus()
+    {
+        Workspace ws;
+        Varn window;
+        const Varn::Widgets& w = window.W();
+        QStringList bar;
+        for (const QAction* a : window.menuBar()->actions())
+            bar << a->text();
+        QCOMPARE(bar, QStringList({"&File", "&View", "&Recitor", "&Language", "&Help"}));
+        QCOMPARE(Texts(w.file), QStringList({"&Save Profile", "&New/Load Profile", "&Preferences", "&Exit"}));
+        QCOMPARE(Texts(w.view), QStringList({"&Show Transliteration", "&Hide Translation"}));
+        QCOMPARE(w.view->actions()[0]->data().toInt(), 1);
+        QCOMPARE(w.view->actions()[1]->data().toInt(), 0);
+        QCOMPARE(IconOf(w.view, 0), QString("xmark.png"));
+        QCOMPARE(IconOf(w.view, 1), QString("check.png"));
+        QCOMPARE(Texts(w.recitor), QStringList({"&Config Recitor"}));
+        QCOMPARE(Texts(w.help), QStringList({"&Help", "&About"}));
+        QCOMPARE(Texts(w.language), QStringList({"English"}));
+        for (const QMenu* m : {(QMenu*)w.file, (QMenu*)w.help})
+            for (const QAction* a : m->actions())
+                QVERIFY2(!a->icon().isNull(), qPrintable(a->text()));
+
+        // Triggering a View item runs ToggleEnglish with its id.
+        w.view->Item(1)->trigger();
+        QVERIFY(window.ShowTransliteration());
+        QCOMPARE(w.view->Item(1)->text(), QString("&Hide Transliteration"));
+        QCOMPARE(IconOf(w.view, 1), QString("xmark.png"));
+        w.recitor->actions()[0]->trigger();
+        QVERIFY(window.RecitorDialog()->isVisible());
+        window.RecitorDialog()->hide();
+    }
+
+    void languageMenuWithAMissingPack()
+    {
+        Workspace ws;
+        ws.Write("langs.ini", "fr.dat French\nde.dat German\nzh.dat Chinese.Simplified\n");
+        QVERIFY(fixtures::WriteArchive(ws.Path("quran/lang/fr.dat"), {{"108.001.eng", "Nous t'avons accord\xc3\xa9 l'Abondance"}}));
+        QVERIFY(fixtures::WriteArchive(ws.Path("quran/lang/zh.dat"), {{"108.001.eng", "\xe6\x88\x91"}}));
+        ws.Pack("quran/s104_s114.dat", 104, 114);
+        Varn window;
+        const Varn::Widgets& w = window.W();
+        QCOMPARE(Texts(w.language), QStringList({"English", "French", "Chinese Simplified"}));
+        QCOMPARE(w.language->actions()[2]->data().toInt(), 3);
+
+        w.language->Item(3)->trigger();
+        QVERIFY(window.LanguagePackChosen());
+        QCOMPARE(IconOf(w.language, 3), QString("check.png"));
+        QCOMPARE(IconOf(w.language, 0), QString("check2.png"));
+        QCOMPARE(IconOf(w.language, 1), QString("check2.png"));
+
+        window.ChangeLang(1);
+        window.SetSura(window.W().chooser->findText("108. Al-Kauther"));
+        window.StopAya();
+        window.SetArabic("108.001");
+        QString text = w.textPanel->toPlainText();
+        QVERIFY2(text.contains("French Translation:"), qPrintable(text));
+        QVERIFY2(text.contains(QString::fromUtf8("accordé")), qPrintable(text));
+
+        // A pack that cannot be opened shows an empty translation, not the previous language's text.
+        QFile::remove(ws.Path("quran/lang/zh.dat"));
+        window.ChangeLang(3);
+        window.SetArabic("108.001");
+        text = w.textPanel->toPlainText();
+        QVERIFY(text.contains("Chinese Simplified Translation:"));
+        QVERIFY(!text.contains(QString::fromUtf8("accordé")));
+        QVERIFY(!text.contains(QString::fromUtf8("我")));
+
+        window.ChangeLang(0);
+        QVERIFY(!window.LanguagePackChosen());
+        QCOMPARE(IconOf(w.language, 0), QString("check.png"));
+        QCOMPARE(IconOf(w.language, 3), QString("check2.png"));
+        window.SetArabic("108.001");
+        QVERIFY(w.textPanel->toPlainText().contains("English Translation:\n"));
+        QVERIFY(w.textPanel->toPlainText().contains("Translation of 108.001"));
+    }
+
+    void ayaDisplay()
+    {
+        Workspace ws;
+        std::map<std::string, QByteArray> items = {
+            {"002.001.png", fixtures::Png(600, 80)},
+            {"002.002.png", fixtures::Png(601, 100)},
+            {"002.001.eng", "This is the Book"},
+            {"002.001.lit", "Thalika alkitabu l\xe9"}, // Latin-1 e-acute
+        };
+        QVERIFY(fixtures::WriteArchive(ws.Path("quran/s001_s002.dat"), items));
+        Varn window;
+        const Varn::Widgets& w = window.W();
+        window.ActivateSura(w.chooser->findText("2. Al-Baqara"));
+        window.Cursor()->SetSura("002");
+        w.ayaView->resize(680, 300);
+
+        window.SetArabic("002.001");
+        QCOMPARE(w.ayaView->pixmap().size(), QSize(600, 80));
+        QCOMPARE(w.ayaView->dragText, std::string("002.001"));
+        QCOMPARE(window.Cursor()->CurrentAya(), 1);
+        QCOMPARE(w.textPanel->palette().color(QPalette::Base), QColor(Qt::white));
+        QCOMPARE(w.textPanel->maximumHeight(), 300);
+        window.SetArabic("002.002");
+        QCOMPARE(w.ayaView->pixmap().size(), QSize(600, 99));
+        QCOMPARE(w.ayaSlider->value(), 2);
+
+        // Both blocks: the transliteration first, Latin-1 decoded.
+        window.ToggleEnglish(1);
+        window.SetArabic("002.001");
+        const QString text = w.textPanel->toPlainText();
+        QVERIFY2(text.startsWith("Transliteration:"), qPrintable(text));
+        QVERIFY(text.contains(QString::fromUtf8("alkitabu lé")));
+        QVERIFY(text.indexOf("Transliteration:") < text.indexOf("English Translation:"));
+        // A missing ".eng" keeps the heading over an empty body.
+        window.SetArabic("002.002");
+        QVERIFY(w.textPanel->toPlainText().trimmed().endsWith("English Translation:"));
+
+        // Both off hides the panel; either on shows it and redraws the current aya.
+        window.ToggleEnglish(0);
+        QVERIFY(!w.textPanel->isHidden());
+        window.ToggleEnglish(1);
+        QVERIFY(w.textPanel->isHidden());
+        QCOMPARE(w.view->Item(0)->text(), QString("&Show Translation"));
+        window.ToggleEnglish(2);
+        QVERIFY(w.textPanel->isHidden());
+        window.Cursor()->SetAya(1);
+        window.ToggleEnglish(0);
+        QVERIFY(!w.textPanel->isHidden());
+        QCOMPARE(window.CurrentKey(), std::string("002.001"));
+        QVERIFY(w.textPanel->toPlainText().contains("This is the Book"));
+    }
+
+    void pixmapView()
+    {
+        QjPixmapView view;
+        view.setFrameStyle(QFrame::NoFrame);
+        view.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        view.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        view.resize(500, 300);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QSignalSpy zoom(&view, &QjPixmapView::zoomChanged);
+        QCOMPARE(view.contentsSize(), QSize(0, 0));
+
+        QPixmap red(200, 100);
+        red.fill(Qt::red);
+        view.setPixmap(red);
+        QCOMPARE(zoom.count(), 0);
+        QCOMPARE(QjPixmapView::PictureOffset(QSize(200, 100), 1.0, QSize(500, 300)), QPoint(150, 100));
+        QCOMPARE(QjPixmapView::PictureOffset(QSize(200, 100), 1.0, QSize(150, 80)), QPoint(0, 0));
+        QCOMPARE(QjPixmapView::PictureOffset(QSize(201, 100), 1.0, QSize(500, 300)), QPoint(149, 100));
+        const QImage shot = view.grab().toImage();
+        QCOMPARE(shot.pixelColor(150, 100), QColor(Qt::red));
+        QCOMPARE(shot.pixelColor(349, 199), QColor(Qt::red));
+        QCOMPARE(shot.pixelColor(149, 99), QColor(Qt::white)); // the frame
+        QCOMPARE(shot.pixelColor(10, 10), QColor(Qt::white));
+
+        view.setZoom(2.0);
+        QCOMPARE(view.contentsSize(), QSize(400, 200));
+        QCOMPARE(zoom.count(), 1);
+        QCOMPARE(zoom.first().at(0).toDouble(), 2.0);
+        view.setZoom(2.0);
+        QCOMPARE(zoom.count(), 1);
+        const QImage zoomed = view.grab().toImage();
+        QCOMPARE(zoomed.pixelColor(50, 50), QColor(Qt::red)); // offset (50, 50), kept under magnification
+        QCOMPARE(zoomed.pixelColor(449, 249), QColor(Qt::red));
+
+        view.resize(150, 80);
+        view.setZoom(1.0);
+        QCOMPARE(view.horizontalScrollBar()->maximum(), 50);
+        QCOMPARE(view.verticalScrollBar()->maximum(), 20);
+        view.setPixmap(QPixmap());
+        QCOMPARE(view.contentsSize(), QSize(0, 0));
+    }
+
+    void dragSources()
+    {
+        Workspace ws;
+        ws.Pack("quran/s104_s114.dat", 104, 114);
+        Varn window;
+        const Varn::Widgets& w = window.W();
+        QTest::mousePress(w.ayaView->viewport(), Qt::LeftButton);
+        QTest::mousePress(w.dragLabel, Qt::LeftButton);
+        QVERIFY(ws.drags.empty()); // nothing to carry yet
+
+        window.SetSura(w.chooser->findText("108. Al-Kauther"));
+        window.StopAya();
+        QCOMPARE(w.dragLabel->dragText, std::string("all.108"));
+        QTest::mousePress(w.dragLabel, Qt::LeftButton);
+        window.SetArabic("108.002");
+        QTest::mousePress(w.ayaView->viewport(), Qt::RightButton);
+        QCOMPARE(int(ws.drags.size()), 2);
+        QCOMPARE(ws.drags[0].text, QString("all.108"));
+        QCOMPARE(ws.drags[1].text, QString("108.002"));
+        QVERIFY(!ws.drags[1].pixmap.isNull());
+        QVERIFY(ws.drags[1].pixmap.width() <= 32);
+        QCOMPARE(ws.drags[1].hotSpot, QPoint(0, 0));
+        window.Msg("036.012");
+        QCOMPARE(w.ayaView->dragText, std::string("036.012"));
+
+    }
+
+    void aboutAndHelp()
+    {
+        Workspace ws;
+        Varn window;
+        QVERIFY(!QFile::exists("varnel.chm"));
+        window.Help();
+        QWidget* guide = nullptr;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (top->windowTitle() == "Varnel Help" && top->isVisible())
+                guide = top;
+        QVERIFY(guide);
+        const QString html = qobject_cast<QTextBrowser*>(guide)->toPlainText();
+        for (const char* control : {"Play Aya", "Repeat", "Pause", "FROM", "Loop Sura", "Stack Ayas", "Single Aya Mode",
+                                    "Close Completed Suras", "Recitor", "Language"})
+            QVERIFY2(html.contains(control), control);
+    }
+};
+
+QTEST_MAIN(TestWindow)
+#include "test_window.moc"
