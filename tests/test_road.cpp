@@ -1,0 +1,304 @@
+// The main road: packs in the chooser, the recitor dialog, and a sura heard aya by aya in each mode.
+#include "arabic.h"
+#include "aya.h"
+#include "config.h"
+#include "draglabel.h"
+#include "heart.h"
+#include "mp3.h"
+#include "profile.h"
+#include "select_recitor.h"
+#include "single.h"
+#include "stack.h"
+#include "varn.h"
+#include "whole.h"
+#include "workspace.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSlider>
+#include <QSpinBox>
+
+using fixtures::WaitFor;
+
+namespace {
+
+QStringList Entries(const QComboBox* box)
+{
+    QStringList items;
+    for (int i = 0; i < box->count(); ++i)
+        items << box->itemText(i);
+    return items;
+}
+
+// Chooses the sura as the learner does: the chooser's activation.
+void Choose(Varn& window, const QString& title)
+{
+    QComboBox* chooser = window.W().chooser;
+    const int index = chooser->findText(title);
+    QVERIFY2(index >= 0, qPrintable(title));
+    chooser->setCurrentIndex(index);
+    emit chooser->activated(index);
+}
+
+QStringList Keys(const QSignalSpy& spy)
+{
+    QStringList keys;
+    for (const auto& args : spy)
+        keys << QString::fromStdString(args.at(0).value<std::string>());
+    return keys;
+}
+
+} // namespace
+
+class TestRoad : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void chooserWithOverlappingPacks()
+    {
+        Workspace ws;
+        ws.Pack("quran/fatiha.dat", 1, 1);
+        ws.Write("quran/s001_s002.dat", QByteArray("VR1\0\0\0\0", 7));
+        Varn window;
+        QCOMPARE(Entries(window.W().chooser), QStringList({"1. Al-Fatiha ", "1. Al-Fatiha ", "2. Al-Baqara"}));
+        QCOMPARE(window.W().heartProgress->maximum(), 300);
+        QCOMPARE(window.W().chooser->currentIndex(), 2);
+        // Sura 1 comes from fatiha.dat, which holds its pictures.
+        Choose(window, "1. Al-Fatiha ");
+        QVERIFY(!window.CurrentPack().Extract("001.001.png").isEmpty());
+        window.StopAya();
+    }
+
+    void noPacksAtAll()
+    {
+        Workspace ws;
+        Varn window;
+        QCOMPARE(window.W().chooser->count(), 0);
+        window.LoadRecitor();
+        QCOMPARE(ws.messages.size(), 1);
+        QVERIFY(ws.messages[0].startsWith("Varnel|It seems you downloaded only the main program"));
+        QVERIFY(QFile::exists(ws.Path("recite.ini")));
+    }
+
+    void recitorDialog()
+    {
+        Workspace ws;
+        ws.Pack("quran/s104_s114.dat", 104, 114);
+        ws.Pack("quran/extra/Slow/s104_s114.dat", 104, 114, 300);
+        ws.Pack("quran/extra/Slow/fatiha.dat", 1, 1);
+        Varn window;
+        SelectRecitor* dialog = window.RecitorDialog();
+        QCOMPARE(dialog->windowTitle(), QString("Recitor Preferences"));
+        QCOMPARE(int(dialog->Choosers().size()), 2);
+        // Rows come in scan order: quran/ first, then the add-on folders.
+        QComboBox* juz = dialog->Choosers()[0];
+        QComboBox* fatiha = dialog->Choosers()[1];
+        QCOMPARE(Entries(fatiha), QStringList({"Slow"}));
+        QCOMPARE(Entries(juz), QStringList({"default", "Slow"}));
+        QCOMPARE(juz->currentText(), QString("default"));
+
+        window.ShowRecitor();
+        juz->setCurrentText("Slow");
+        QTest::mouseClick(dialog->findChildren<QPushButton*>().at(1), Qt::LeftButton); // Cancel
+        QVERIFY(!dialog->isVisible());
+        QVERIFY(!QFile::exists(ws.Path("recite.ini")));
+        window.ShowRecitor();
+        QCOMPARE(juz->currentText(), QString("Slow"));
+
+        Choose(window, "108. Al-Kauther");
+        window.StopAya();
+        const int shortTone = window.WholeDrill()->Player()->GetLength("108.001.ogg");
+        QTest::mouseClick(dialog->findChildren<QPushButton*>().at(0), Qt::LeftButton); // OK
+        QCOMPARE(ws.Read("recite.ini"), QByteArray("s104_s114.dat\tSlow\nfatiha.dat\tSlow\n"));
+        // The sura being studied stays, now from the chosen recitation.
+        QCOMPARE(window.W().chooser->currentText(), QString("108. Al-Kauther"));
+        QVERIFY(window.WholeDrill()->Player()->GetLength("108.001.ogg") > shortTone + 100);
+    }
+
+    void wholeSuraRoad()
+    {
+        Workspace ws;
+        ws.Pack("quran/s104_s114.dat", 104, 114);
+        Varn window;
+        window.ProfileDialog()->hide();
+        QSignalSpy shown(window.WholeDrill(), &Whole::WholeSuraAya);
+        QSignalSpy done(window.WholeDrill(), &Whole::WholeDone);
+        Choose(window, "108. Al-Kauther");
+        QCOMPARE(window.CurrentKey(), std::string("108.001"));
+        QCOMPARE(window.W().dragLabel->dragText, std::string("all.108"));
+        QVERIFY(window.W().title->text().contains("108. Al-Kauther"));
+        QCOMPARE(window.W().toSpin->maximum(), 3);
+        QVERIFY(window.WholeDrill()->Player()->Busy()); // heard
+        QVERIFY(WaitFor([&] { return window.CurrentKey() == "108.002"; }, 2000));
+        QCOMPARE(window.W().ayaSlider->value(), 2);
+        QVERIFY(WaitFor([&] { return done.count() == 1; }, 3000));
+        QCOMPARE(Keys(shown), QStringList({"108.001", "108.002", "108.003", "108.001"}));
+        QCOMPARE(window.W().suraProgress->value(), 0);
+        QVERIFY(!window.WholeDrill()->Player()->Busy());
+        QVERIFY(ws.messages.isEmpty());
+
+        // Loop: the first aya follows the last.
+        shown.clear();
+        window.W().loopCheck->setChecked(true);
+        QVERIFY(WaitFor([&] { return shown.count() >= 4; }, 4000));
+        QCOMPARE(Keys(shown).mid(0, 4), QStringList({"108.001", "108.002", "108.003", "108.001"}));
+        QCOMPARE(done.count(), 1);
+        window.W().loopCheck->setChecked(false);
+        window.StopAya();
+
+        // Range on, then off: FROM and TO go back to the whole sura and the drill starts again.
+        Choose(window, "105. Al-Fil");
+        window.StopAya();
+        window.W().rangeCheck->setChecked(true);
+        QVERIFY(window.W().fromSpin->isEnabled());
+        window.W().fromSpin->setValue(3);
+        window.W().toSpin->setValue(4);
+        QCOMPARE(window.WholeDrill()->Keys(), (std::vector<std::string>{"105.003", "105.004"}));
+        QCOMPARE(window.CurrentKey(), std::string("105.003"));
+        window.W().rangeCheck->setChecked(false);
+        QCOMPARE(window.W().fromSpin->value(), 1);
+        QCOMPARE(window.W().toSpin->value(), 5);
+        QVERIFY(!window.W().toSpin->isEnabled());
+        QCOMPARE(int(window.WholeDrill()->Keys().size()), 5);
+        QVERIFY(window.WholeDrill()->Player()->Busy());
+        window.StopAya();
+    }
+
+    void stackRoad()
+    {
+        Workspace ws;
+        ws.Pack("quran/s104_s114.dat", 104, 114, 100);
+        Varn window;
+        window.W().stackCheck->setChecked(true);
+        QSignalSpy shown(window.StackDrill(), &Stack::StackSuraAya);
+        QSignalSpy done(window.StackDrill(), &Stack::StackDone);
+        Choose(window, "108. Al-Kauther");
+        QVERIFY(WaitFor([&] { return done.count() == 1; }, 6000));
+        QCOMPARE(Keys(shown), QStringList({"108.001", "108.001", "108.002", "108.001", "108.002", "108.003", "108.001"}));
+        QVERIFY(!window.WholeDrill()->Player()->Busy());
+
+        // Next Aya moves through the stack, not the sura.
+        shown.clear();
+        window.StackDrill()->Stop();
+        window.StackDrill()->GenerateStack("108", 1, 3);
+        window.PlayAya();
+        window.NextAya();
+        window.NextAya();
+        QCOMPARE(Keys(shown), QStringList({"108.001", "108.001", "108.002"}));
+        window.StopAya();
+        window.W().stackCheck->setChecked(false);
+        QCOMPARE(window.W().suraProgress->value(), 0);
+    }
+
+    void singleAyaRoad()
+    {
+        Workspace ws;
+        ws.Pack("quran/s104_s114.dat", 104, 114, 400);
+        Varn window;
+        window.W().stackCheck->setChecked(true);
+        window.W().loopCheck->setChecked(true);
+        window.W().singleCheck->setChecked(true);
+        QVERIFY(!window.W().stackCheck->isChecked() && !window.W().stackCheck->isEnabled());
+        QVERIFY(!window.W().loopCheck->isChecked() && !window.W().loopCheck->isEnabled());
+        QVERIFY(!window.W().singleBar->isHidden());
+        QVERIFY(window.W().buttonBar->isHidden());
+
+        Choose(window, "108. Al-Kauther");
+        QVERIFY(!window.WholeDrill()->Player()->Busy() && !window.StackDrill()->Player()->Busy());
+        QVERIFY(!window.SingleDrill()->Player()->Busy()); // choosing a sura starts nothing here
+        const int length = window.W().endSpin->value();
+        QVERIFY2(qAbs(length - 400) <= 5, qPrintable(QString::number(length)));
+        QCOMPARE(window.W().startSpin->value(), 0);
+        QCOMPARE(window.W().partSlider->maximum(), length);
+
+        QSignalSpy shown(window.SingleDrill(), &Single::SingleSuraAya);
+        window.W().endSpin->setValue(150);
+        QTest::mouseClick(window.W().singlePlay, Qt::LeftButton);
+        QVERIFY(WaitFor([&] { return shown.count() >= 3; }, 3000));
+        QCOMPARE(Keys(shown).mid(0, 3), QStringList({"108.001", "108.001", "108.001"}));
+        QVERIFY(window.W().partSlider->value() <= 300);
+        QTest::mouseClick(window.W().singleStop, Qt::LeftButton);
+        QVERIFY(!window.SingleDrill()->Player()->Busy());
+
+        QTest::mouseClick(window.W().singleNext, Qt::LeftButton);
+        QCOMPARE(window.CurrentKey(), std::string("108.002"));
+        QCOMPARE(window.W().endSpin->value(), length); // the whole aya again
+        window.W().partSlider->setValue(120);
+        QTest::mouseClick(window.W().singleStart, Qt::LeftButton);
+        QCOMPARE(window.W().startSpin->value(), 120);
+
+        window.W().singleCheck->setChecked(false);
+        QVERIFY(window.W().singleBar->isHidden());
+        QVERIFY(window.W().stackCheck->isEnabled() && !window.W().stackCheck->isChecked());
+    }
+
+    void keyboard()
+    {
+        Workspace ws;
+        ws.Pack("quran/s104_s114.dat", 104, 114, 2000);
+        Varn window;
+        window.ProfileDialog()->hide();
+        window.show();
+        QApplication::setActiveWindow(&window);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        Choose(window, "108. Al-Kauther");
+        window.W().ayaView->setFocus();
+        QVERIFY(window.WholeDrill()->Player()->Busy());
+        QTest::keyClick(&window, Qt::Key_Space);
+        QVERIFY(!window.WholeDrill()->Player()->Busy());
+        QTest::keyClick(&window, Qt::Key_Space);
+        QVERIFY(window.WholeDrill()->Player()->Busy());
+        QTest::keyClick(&window, Qt::Key_Right);
+        QCOMPARE(window.CurrentKey(), std::string("108.002"));
+        QTest::keyClick(&window, Qt::Key_Left);
+        QCOMPARE(window.CurrentKey(), std::string("108.001"));
+        window.StopAya();
+
+        window.W().singleCheck->setChecked(true);
+        QTest::keyClick(&window, Qt::Key_Right);
+        QCOMPARE(window.CurrentKey(), std::string("108.002"));
+        QTest::keyClick(&window, Qt::Key_Space);
+        QVERIFY(window.SingleDrill()->Player()->Busy());
+        QTest::keyClick(&window, Qt::Key_Space);
+        QVERIFY(!window.SingleDrill()->Player()->Busy());
+    }
+
+    void soundSettings()
+    {
+        Workspace ws;
+        Varn window;
+        QVERIFY(!QFile::exists(ws.Path("config.ini")));
+        window.ShowConfig();
+        Config* config = window.ConfigDialog();
+        QVERIFY(config->isVisible());
+        QCOMPARE(config->windowTitle(), QString("Varnel Preferences"));
+        QVERIFY(config->DeviceChooser()->count() >= 1);
+        QCOMPARE(config->DeviceChooser()->currentIndex(), 0);
+        QSignalSpy ok(config, &Config::ButtonOk);
+        config->TestSound();
+        QVERIFY(config->TestPlayer()->Busy());
+        config->OkClicked();
+        QCOMPARE(ok.count(), 1);
+        QVERIFY(!config->TestPlayer()->Busy());
+        QVERIFY(!config->isVisible());
+        QCOMPARE(ws.Read("config.ini"), QByteArray("0\n"));
+        QCOMPARE(ReadDeviceNumber(), 0);
+
+        ws.Write("config.ini", "7\n");
+        window.ShowConfig();
+        QCOMPARE(config->DeviceChooser()->currentIndex(), 0); // no device 7: the first stays chosen
+        config->CancelClicked();
+        QCOMPARE(ws.Read("config.ini"), QByteArray("7\n"));
+        ws.Write("config.ini", "no number");
+        QCOMPARE(ReadDeviceNumber(), -1);
+        QVERIFY(ws.messages.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestRoad)
+#include "test_road.moc"
