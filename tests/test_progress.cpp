@@ -1,0 +1,299 @@
+// The learner's progress: the heart and its drops, the profile dialog, and a whole learner's day.
+#include "arabic.h"
+#include "aya.h"
+#include "config.h"
+#include "draglabel.h"
+#include "heart.h"
+#include "profile.h"
+#include "profile_file.h"
+#include "varn.h"
+#include "whole.h"
+#include "workspace.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMimeData>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTextBrowser>
+
+namespace {
+
+// Delivers text to the heart as a drag enter, a move and a drop.
+void Drop(Heart* heart, const QString& text)
+{
+    QMimeData mime;
+    mime.setText(text);
+    const QPoint at(20, 20);
+    QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(heart->viewport(), &enter);
+    QVERIFY(enter.isAccepted());
+    QDragMoveEvent move(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(heart->viewport(), &move);
+    QDropEvent drop(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(heart->viewport(), &drop);
+}
+
+QString Picture(const QTreeWidgetItem* item) { return item->data(0, Heart::kPictureRole).toString(); }
+
+QStringList Ayas(const Heart* heart)
+{
+    QStringList keys;
+    for (const std::string& k : heart->GetAyas())
+        keys << QString::fromStdString(k);
+    return keys;
+}
+
+} // namespace
+
+class TestProgress : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void pictureRule()
+    {
+        QCOMPARE(Heart::HeartPicture(0, 5), std::string("heart1.png"));
+        QCOMPARE(Heart::HeartPicture(1, 5), std::string("heart1.png"));
+        QCOMPARE(Heart::HeartPicture(2, 5), std::string("heart2.png"));
+        QCOMPARE(Heart::HeartPicture(4, 5), std::string("heart4.png"));
+        QCOMPARE(Heart::HeartPicture(5, 5), std::string("heart6.png"));
+        QCOMPARE(Heart::HeartPicture(49, 50), std::string("heart5.png"));
+        QCOMPARE(Heart::HeartPicture(99, 100), std::string("heart6.png"));
+        QCOMPARE(Heart::HeartPicture(1, 286), std::string("heart1.png"));
+        QVERIFY(Heart::KindOf("Amina's Heart") == Heart::Kind::Root);
+        QVERIFY(Heart::KindOf("036") == Heart::Kind::Sura);
+        QVERIFY(Heart::KindOf("036.012") == Heart::Kind::Aya);
+    }
+
+    void drops()
+    {
+        Workspace ws;
+        Heart heart;
+        heart.MakeRoot("Test's Heart", QPixmap());
+        QSignalSpy update(&heart, &Heart::HeartUpdate);
+
+        Drop(&heart, "all.108");
+        QCOMPARE(Ayas(&heart), QStringList({"108.001", "108.002", "108.003"}));
+        QCOMPARE(heart.Count(), 3);
+        QCOMPARE(update.last().at(0).toInt(), 3);
+        QTreeWidgetItem* s108 = heart.SuraItem("108");
+        QVERIFY(s108);
+        QCOMPARE(Picture(s108), QString("heart6.png"));
+        QVERIFY(!s108->isExpanded()); // complete, and completed suras are folded
+
+        Drop(&heart, "112.003");
+        QCOMPARE(Picture(heart.SuraItem("112")), QString("heart2.png"));
+        QVERIFY(heart.SuraItem("112")->isExpanded());
+        Drop(&heart, "002.255");
+        QCOMPARE(Picture(heart.SuraItem("002")), QString("heart1.png"));
+        const int before = heart.Count();
+        Drop(&heart, "112.003"); // a duplicate
+        Drop(&heart, "112.3");   // the same aya, written differently
+        Drop(&heart, "hello");
+        Drop(&heart, "115.001");
+        Drop(&heart, "112.009"); // sura 112 has 4 ayas
+        Drop(&heart, "all.");
+        QCOMPARE(heart.Count(), before);
+
+        // Any text with "all" in it asks for a whole sura.
+        Drop(&heart, "Allah.5");
+        QCOMPARE(heart.Count(), before + 120);
+        QCOMPARE(Picture(heart.SuraItem("005")), QString("heart6.png"));
+        // Sorted by text: suras and ayas in numeric order.
+        QCOMPARE(heart.Root()->child(0)->text(0), QString("002"));
+        QCOMPARE(heart.Root()->child(1)->text(0), QString("005"));
+    }
+
+    void removeAndFold()
+    {
+        Workspace ws;
+        Heart heart;
+        heart.MakeRoot("Test's Heart", QPixmap());
+        heart.LoadSuras({"112.001", "108.001", "108.002", "108.003", "36.12"}, true); // keys enter normalised
+        QCOMPARE(Ayas(&heart), QStringList({"036.012", "108.001", "108.002", "108.003", "112.001"}));
+        QCOMPARE(heart.Count(), 5);
+        QVERIFY(!heart.SuraItem("108")->isExpanded());
+
+        heart.CloseComplete(0);
+        QVERIFY(heart.SuraItem("108")->isExpanded());
+        heart.SuraItem("112")->setExpanded(false);
+        heart.CloseComplete(0); // incomplete suras keep their state
+        QVERIFY(!heart.SuraItem("112")->isExpanded());
+        heart.CloseComplete(2);
+        QVERIFY(!heart.SuraItem("108")->isExpanded());
+
+        // The last aya of a sura takes the sura item with it.
+        QSignalSpy update(&heart, &Heart::HeartUpdate);
+        heart.SetCurrent(heart.SuraItem("112")->child(0));
+        heart.RemoveItem();
+        QVERIFY(!heart.SuraItem("112"));
+        QCOMPARE(heart.Count(), 4);
+        QCOMPARE(update.last().at(0).toInt(), 4);
+        // One aya of a complete sura: its picture drops.
+        heart.SetCurrent(heart.SuraItem("108")->child(0));
+        heart.RemoveItem();
+        QCOMPARE(Picture(heart.SuraItem("108")), QString("heart4.png"));
+        // A whole sura, with its ayas.
+        heart.SetCurrent(heart.SuraItem("108"));
+        heart.RemoveSura();
+        QCOMPARE(heart.Count(), 1);
+        QCOMPARE(Ayas(&heart), QStringList({"036.012"}));
+        // It can be added again.
+        heart.DropText("all.108");
+        QCOMPARE(heart.Count(), 4);
+    }
+
+    void profileDialog()
+    {
+        Workspace ws;
+        ws.Write("profiles/Zaid.varn", SerializeProfile(ProfileData{"Zaid", {}, "114.001", false}));
+        ws.Write("profiles/amina.varn", SerializeProfile(ProfileData{"amina", {}, "114.001", false}));
+        ws.Write("profiles/Bilal.varn", SerializeProfile(ProfileData{"Bilal", {}, "114.001", false}));
+        ws.Write("profiles/notes.txt", "x");
+        Profile dialog;
+        QCOMPARE(dialog.List()->count(), 3);
+        QCOMPARE(dialog.List()->item(0)->text(), QString("Bilal"));
+        QCOMPARE(dialog.List()->item(2)->text(), QString("amina"));
+        QSignalSpy loaded(&dialog, &Profile::UserName);
+        QSignalSpy created(&dialog, &Profile::NewUser);
+
+        dialog.show();
+        QTest::mouseClick(dialog.LoadButton(), Qt::LeftButton);
+        QCOMPARE(ws.messages, QStringList({"Varnel|Please select an existing profile, or create a new one!"}));
+        QVERIFY(dialog.isVisible());
+        QTest::mouseClick(dialog.CreateButton(), Qt::LeftButton);
+        QCOMPARE(ws.messages.last(), QString("Varnel|Invalid Username!"));
+        dialog.NameField()->setText("Zaid");
+        QTest::mouseClick(dialog.CreateButton(), Qt::LeftButton);
+        QCOMPARE(ws.messages.last(), QString("Varnel|Username already exists"));
+        for (const QString& bad : {QString(32, 'x'), QString("../evil"), QString(".."), QString("a\tb")}) {
+            dialog.NameField()->setText(bad);
+            QTest::mouseClick(dialog.CreateButton(), Qt::LeftButton);
+        }
+        QCOMPARE(ws.messages.size(), 7);
+        QCOMPARE(created.count(), 0);
+        QVERIFY(dialog.isVisible());
+
+        dialog.NameField()->setText("zaid"); // another letter case is another name
+        QTest::mouseClick(dialog.CreateButton(), Qt::LeftButton);
+        QCOMPARE(created.count(), 1);
+        QCOMPARE(created.first().at(0).value<std::string>(), std::string("zaid"));
+        QVERIFY(!dialog.isVisible());
+
+        dialog.show();
+        dialog.List()->setCurrentRow(1);
+        QTest::mouseClick(dialog.LoadButton(), Qt::LeftButton);
+        QCOMPARE(loaded.first().at(0).value<std::string>(), std::string("Zaid"));
+        QDir(ws.Path("profiles")).removeRecursively();
+    }
+
+    void loadRestoresTheTextSetting()
+    {
+        Workspace ws;
+        ws.Pack("quran/s104_s114.dat", 104, 114);
+        ws.Write("config.ini", "0\n");
+        ws.Write("profiles/Quiet.varn", SerializeProfile(ProfileData{"Quiet", {"108.001"}, "108.002", false}));
+        ws.Write("profiles/Reader.varn", SerializeProfile(ProfileData{"Reader", {}, "105.003", true}));
+        Varn window;
+        window.LoadProfile("Quiet");
+        QVERIFY(!window.ShowTranslation());
+        QVERIFY(window.W().textPanel->isHidden());
+        QCOMPARE(window.CurrentKey(), std::string("108.002"));
+        QCOMPARE(window.W().heart->Root()->text(0), QString("Quiet's Heart"));
+        QCOMPARE(window.W().dragLabel->dragText, std::string("all.108"));
+        QCOMPARE(window.W().chooser->currentText(), QString("108. Al-Kauther"));
+        QVERIFY(!window.WholeDrill()->Player()->Busy()); // stopped at the restored aya
+        window.LoadProfile("Reader");
+        QVERIFY(window.ShowTranslation());
+        QVERIFY(!window.W().textPanel->isHidden());
+        QCOMPARE(window.CurrentKey(), std::string("105.003"));
+        // Switching saved the first learner.
+        ProfileData quiet;
+        std::string problem;
+        QVERIFY(ReadProfile(ws.Path("profiles/Quiet.varn").toStdString(), &quiet, &problem));
+        QCOMPARE(quiet.currentAya, std::string("108.002"));
+        QVERIFY(ws.messages.isEmpty());
+    }
+
+    void damagedProfile()
+    {
+        Workspace ws;
+        ws.Pack("quran/s104_s114.dat", 104, 114);
+        ws.Write("config.ini", "0\n");
+        QByteArray bytes = SerializeProfile(ProfileData{"Broken", {"108.001", "108.002"}, "112.002", true});
+        ws.Write("profiles/Broken.varn", bytes.left(bytes.size() - 20));
+        Varn window;
+        window.LoadProfile("Broken");
+        QCOMPARE(ws.messages.size(), 1);
+        QVERIFY(ws.messages[0].contains("could not be read"));
+        QCOMPARE(window.CurrentKey(), std::string("114.001"));
+        QCOMPARE(window.W().heart->Count(), 2);
+        QVERIFY(QFile::exists(ws.Path("profiles/Broken.varn.bak")));
+        ws.messages.clear();
+        window.LoadProfile("Nobody"); // no file at all
+        QCOMPARE(window.CurrentKey(), std::string("114.001"));
+        QCOMPARE(window.W().heart->Count(), 0);
+    }
+
+    void aLearnersDay()
+    {
+        Workspace ws;
+        ws.Pack("quran/s104_s114.dat", 104, 114);
+        {
+            Varn window;
+            QCOMPARE(window.W().heartProgress->maximum(), 57);
+            window.NewProfile("Amina");
+            QCOMPARE(window.UserNameNow(), std::string("Amina"));
+            QCOMPARE(window.W().heart->Root()->text(0), QString("Amina's Heart"));
+            QCOMPARE(window.W().chooser->currentText(), QString("114. An-Nas"));
+            QVERIFY(!window.WholeDrill()->Player()->Busy());
+            // No config.ini yet: the sound settings open; OK stores the device.
+            QVERIFY(window.ConfigDialog()->isVisible());
+            window.ConfigDialog()->OkClicked();
+            QCOMPARE(ws.Read("config.ini"), QByteArray("0\n"));
+            QCOMPARE(ws.Read("recite.ini"), QByteArray("s104_s114.dat\tdefault\n"));
+
+            Drop(window.W().heart, "all.108");
+            window.SetArabic("112.003");
+            QTest::mousePress(window.W().ayaView->viewport(), Qt::LeftButton);
+            QCOMPARE(ws.drags.back().text, QString("112.003"));
+            Drop(window.W().heart, ws.drags.back().text);
+            QCOMPARE(window.W().heartProgress->value(), 4);
+
+            QComboBox* chooser = window.W().chooser;
+            chooser->setCurrentIndex(chooser->findText("105. Al-Fil"));
+            emit chooser->activated(chooser->currentIndex());
+            window.NextAya();
+            window.StopAya();
+            QCOMPARE(window.CurrentKey(), std::string("105.002"));
+            window.ToggleEnglish(0); // hide the translation: no text shown
+            window.SaveProfile();
+            QCOMPARE(ws.Read("profiles/Amina.varn").size(), 71 + 32 * 4);
+            window.OnExit(); // what the application's aboutToQuit runs
+        }
+        const QByteArray bytes = ws.Read("profiles/Amina.varn");
+        QCOMPARE(bytes, SerializeProfile(ProfileData{"Amina", {"108.001", "108.002", "108.003", "112.003"}, "105.002", false}));
+
+        Varn again;
+        again.LoadProfile("Amina");
+        QCOMPARE(Ayas(again.W().heart), QStringList({"108.001", "108.002", "108.003", "112.003"}));
+        QCOMPARE(again.CurrentKey(), std::string("105.002"));
+        QVERIFY(!again.ShowTranslation());
+        QCOMPARE(again.W().heartProgress->value(), 4);
+
+        // Double-clicking an aya of the heart plays from it.
+        QTreeWidgetItem* aya = again.W().heart->SuraItem("112")->child(0);
+        emit again.W().heart->itemDoubleClicked(aya, 0);
+        QCOMPARE(again.CurrentKey(), std::string("112.003"));
+        QVERIFY(again.WholeDrill()->Player()->Busy());
+        again.StopAya();
+        QVERIFY(ws.messages.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestProgress)
+#include "test_progress.moc"
