@@ -15,6 +15,7 @@
 #include "whole.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -456,6 +457,12 @@ void Varn::OnExit()
 }
 
 void Varn::Exit() { QApplication::exit(0); }
+
+void Varn::closeEvent(QCloseEvent* event)
+{
+    QMainWindow::closeEvent(event);
+    Exit();
+}
 
 void Varn::LoadProfilePopup() { profile_->show(); }
 

@@ -165,6 +165,10 @@ public slots:
     void HeartProgress(int n);
     void ShowAya(QTreeWidgetItem* item, int column = 0);
 
+protected:
+    // Closing the window ends the run, as "&Exit" does, whatever dialogs are open.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void CreateMenus();
     void CreateCentralArea();

@@ -1,0 +1,168 @@
+// The main window: start-up with all 20 packs installed, showing one aya with a 1000 px picture, and
+// the gap between two ayas of whole-sura playback.
+#include "aya.h"
+#include "kelres.h"
+#include "naming.h"
+#include "pack_registry.h"
+#include "profile.h"
+#include "sound.h"
+#include "sura.h"
+#include "varn.h"
+#include "whole.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <algorithm>
+#include <benchmark/benchmark.h>
+#include <cmath>
+
+namespace {
+
+QByteArray Png(int width, int height)
+{
+    QImage img(width, height, QImage::Format_RGB32);
+    img.fill(QColor(250, 248, 240));
+    for (int x = 0; x < width; x += 7)
+        for (int y = height / 3; y < 2 * height / 3; ++y)
+            img.setPixel(x, y, qRgb(20, 20, 20));
+    QByteArray bytes;
+    QBuffer b(&bytes);
+    b.open(QIODevice::WriteOnly);
+    img.save(&b, "PNG");
+    return bytes;
+}
+
+QByteArray Tone(int ms)
+{
+    sound::Pcm pcm;
+    pcm.rate = 22050;
+    pcm.channels = 1;
+    pcm.samples.resize(size_t(pcm.rate) * size_t(ms) / 1000);
+    for (size_t i = 0; i < pcm.samples.size(); ++i)
+        pcm.samples[i] = float(0.4 * std::sin(2 * M_PI * 440 * double(i) / pcm.rate));
+    std::vector<char> ogg;
+    sound::EncodeOggVorbis(pcm, 0.3, &ogg);
+    return QByteArray(ogg.data(), int(ogg.size()));
+}
+
+// A working folder with all 20 packs: 6,236 ayas x 4 items (tiny ones, except where a bench needs more).
+void MakeWorkspace(const QString& root)
+{
+    QDir().mkpath(root + "/quran");
+    QFile::copy(QCoreApplication::applicationDirPath() + "/img.vnl", root + "/img.vnl");
+    Sura table;
+    const QByteArray picture = Png(1000, 120), tone = Tone(100);
+    for (const auto& [name, range] : PackRegistry::Table()) {
+        KelRes res;
+        for (int s = range.first; s <= range.last; ++s)
+            for (int a = 1; a <= table.AyaCount(std::to_string(s)); ++a) {
+                const std::string key = AyaKey(std::to_string(s), a);
+                res.AddItem(PictureName(key), s == 108 ? picture : QByteArray("png"), nullptr);
+                res.AddItem(SoundName(key), s == 108 ? tone : QByteArray("ogg"), nullptr);
+                res.AddItem(TranslationName(key), "In the name of God, the Merciful", nullptr);
+                res.AddItem(TransliterationName(key), "Bismi Allahi alrrahmani", nullptr);
+            }
+        res.Save((root + "/quran/" + QString::fromStdString(name)).toStdString());
+    }
+}
+
+void BM_StartUp(benchmark::State& state)
+{
+    for (auto _ : state) {
+        Varn window;
+        benchmark::DoNotOptimize(&window);
+        state.PauseTiming();
+        window.ProfileDialog()->hide();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_StartUp)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+// The scan and registration of the packs alone.
+void BM_RegisterAllPacks(benchmark::State& state)
+{
+    for (auto _ : state) {
+        PackRegistry packs(".");
+        packs.Register(packs.Scan());
+        benchmark::DoNotOptimize(packs.AvailableSuras().size());
+    }
+}
+BENCHMARK(BM_RegisterAllPacks)->Unit(benchmark::kMillisecond);
+
+void BM_ShowAya1000px(benchmark::State& state)
+{
+    Varn window;
+    window.ProfileDialog()->hide();
+    window.resize(1280, 900);
+    const int index = [&] {
+        for (int i = 0;; ++i)
+            if (window.IndexToSura().at(i) == 108)
+                return i;
+    }();
+    window.ActivateSura(index);
+    window.W().ayaView->resize(1100, 400); // pictures of 1000 px are shown unscaled
+    int aya = 0;
+    for (auto _ : state)
+        window.SetArabic(AyaKey("108", 1 + aya++ % 3));
+    state.counters["picture_px"] = window.W().ayaView->pixmap().width();
+}
+BENCHMARK(BM_ShowAya1000px)->Unit(benchmark::kMillisecond);
+
+// Silence between two ayas in whole-sura playback (no pause set): the time from one aya's start to the
+// next, less the aya's length.
+void BM_GapBetweenAyas(benchmark::State& state)
+{
+    Varn window;
+    window.ProfileDialog()->hide();
+    int index = 0;
+    while (window.IndexToSura().at(index) != 108)
+        ++index;
+    window.ActivateSura(index);
+    Whole* whole = window.WholeDrill();
+    const double lengthMs = whole->Player()->GetLength("108.001.ogg");
+    std::vector<double> gaps;
+    for (auto _ : state) {
+        std::vector<qint64> starts;
+        QElapsedTimer clock;
+        clock.start();
+        QEventLoop loop;
+        auto started = QObject::connect(whole, &Whole::WholeSuraAya, &loop, [&] { starts.push_back(clock.nsecsElapsed()); });
+        auto done = QObject::connect(whole, &Whole::WholeDone, &loop, &QEventLoop::quit);
+        whole->GenerateWhole("108", 1, 3);
+        whole->Play();
+        loop.exec();
+        QObject::disconnect(started);
+        QObject::disconnect(done);
+        for (size_t i = 1; i + 1 < starts.size(); ++i)
+            gaps.push_back((starts[i] - starts[i - 1]) / 1e6 - lengthMs);
+    }
+    std::sort(gaps.begin(), gaps.end());
+    state.counters["median_gap_ms"] = gaps.empty() ? -1 : gaps[gaps.size() / 2];
+    state.counters["worst_gap_ms"] = gaps.empty() ? -1 : gaps.back();
+}
+BENCHMARK(BM_GapBetweenAyas)->Iterations(10)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qgetenv("ALSOFT_DRIVERS").isEmpty())
+        qputenv("ALSOFT_DRIVERS", "null");
+    QApplication app(argc, argv);
+    QTemporaryDir dir;
+    MakeWorkspace(dir.path());
+    QDir::setCurrent(dir.path());
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    QDir::setCurrent(QCoreApplication::applicationDirPath());
+    return 0;
+}
