@@ -15,10 +15,9 @@ void Stack::GenerateStack(const std::string& sura, int min, int max)
     max_ = max;
     sura_ = sura;
     index_ = 0;
-    const std::string key = PadSura(sura);
     for (int last = min; last <= max; ++last)
         for (int aya = min; aya <= last; ++aya)
-            keys_.push_back(key + "." + PadSura(IntToString(aya)));
+            keys_.push_back(AyaKey(sura, aya));
 }
 
 void Stack::Play()

@@ -18,13 +18,12 @@ Whole::Whole() : player_(std::make_unique<MP3>())
 void Whole::GenerateWhole(const std::string& sura, int from, int to)
 {
     sura_ = sura;
-    const std::string key = PadSura(sura);
     index_ = 0;
     keys_.clear();
     from_ = from;
     to_ = to;
     for (int aya = from; aya <= to; ++aya)
-        keys_.push_back(key + "." + PadSura(IntToString(aya)));
+        keys_.push_back(AyaKey(sura, aya));
 }
 
 void Whole::Play()

@@ -20,13 +20,7 @@ void DragLabel::mousePressEvent(QMouseEvent* event)
 
 void DragLabel::dragEnterEvent(QDragEnterEvent* event) { event->accept(); }
 
-void DragLabel::dragMoveEvent(QDragMoveEvent* event)
-{
-    if (event->proposedAction() == Qt::CopyAction)
-        event->acceptProposedAction();
-    else
-        event->ignore();
-}
+void DragLabel::dragMoveEvent(QDragMoveEvent* event) { AcceptCopyOnly(event); }
 
 void DragLabel::dragLeaveEvent(QDragLeaveEvent*) { emit message(std::string()); }
 

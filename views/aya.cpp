@@ -20,13 +20,7 @@ void Aya::mousePressEvent(QMouseEvent* event)
 
 void Aya::dragEnterEvent(QDragEnterEvent* event) { event->accept(); }
 
-void Aya::dragMoveEvent(QDragMoveEvent* event)
-{
-    if (event->proposedAction() == Qt::CopyAction)
-        event->acceptProposedAction();
-    else
-        event->ignore();
-}
+void Aya::dragMoveEvent(QDragMoveEvent* event) { AcceptCopyOnly(event); }
 
 void Aya::dragLeaveEvent(QDragLeaveEvent*) { emit message(std::string()); }
 

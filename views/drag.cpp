@@ -3,6 +3,7 @@
 #include "kelres.h"
 
 #include <QDrag>
+#include <QDragMoveEvent>
 #include <QMimeData>
 #include <QWidget>
 
@@ -39,4 +40,12 @@ DragRunner SetDragRunner(DragRunner runner)
     DragRunner previous = std::move(Runner());
     Runner() = std::move(runner);
     return previous;
+}
+
+void AcceptCopyOnly(QDragMoveEvent* event)
+{
+    if (event->proposedAction() == Qt::CopyAction)
+        event->acceptProposedAction();
+    else
+        event->ignore();
 }

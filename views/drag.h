@@ -20,5 +20,8 @@ using DragRunner = std::function<void(QWidget* source, const TextDrag& drag)>;
 // Runs the drag and returns when it ends.
 void StartTextDrag(QWidget* source, const std::string& text);
 
+// The drag sources also act as drop sites that take nothing: a drag over them is welcome as a copy only.
+void AcceptCopyOnly(class QDragMoveEvent* event);
+
 // Replaces how drags run (an empty runner restores QDrag); returns the previous runner.
 DragRunner SetDragRunner(DragRunner runner);
