@@ -83,6 +83,12 @@ void MP3::Play(const std::string& name)
     }
     lastResult_ = system_->CreateSound(bytes.constData(), size_t(bytes.size()), &sound_);
     ERRCHECK(lastResult_, "");
+    if (lastResult_ != sound::Ok) {
+        // Nothing can play: the steps that would need the sound could only fail and say so again.
+        positionTimer_.stop();
+        stopped_ = true;
+        return;
+    }
     playCounter_ = 0;
     lastResult_ = system_->SetLoop(sound_, false);
     ERRCHECK(lastResult_, "");

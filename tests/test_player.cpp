@@ -53,6 +53,14 @@ private slots:
         QVERIFY(pos.count() > before); // the earlier sound plays on
         QCOMPARE(done.count(), 0);
         QVERIFY(messages_.isEmpty());
+        // Bytes that are no audio: one box that says so, and nothing else.
+        player.Play("junk.ogg");
+        QCOMPARE(messages_.size(), 1);
+        QVERIFY(messages_.first().startsWith("FMOD Error|The recording could not be read"));
+        fixtures::Idle(300);
+        QCOMPARE(messages_.size(), 1);
+        QCOMPARE(done.count(), 0);
+        messages_.clear();
         QCOMPARE(player.GetLength("missing.ogg"), 0);
         QCOMPARE(player.GetLength("junk.ogg"), 0);
         QVERIFY(qAbs(player.GetLength("long.ogg") - 1500) <= 5);
