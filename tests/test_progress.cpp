@@ -263,6 +263,11 @@ private slots:
             QCOMPARE(ws.drags.back().text, QString("112.003"));
             Drop(window.W().heart, ws.drags.back().text);
             QCOMPARE(window.W().heartProgress->value(), 4);
+            QVERIFY(!window.W().heart->SuraItem("108")->isExpanded());
+            window.W().closeCompleted->setChecked(false); // the box unfolds the complete suras
+            QVERIFY(window.W().heart->SuraItem("108")->isExpanded());
+            window.W().closeCompleted->setChecked(true);
+            QVERIFY(!window.W().heart->SuraItem("108")->isExpanded());
 
             QComboBox* chooser = window.W().chooser;
             chooser->setCurrentIndex(chooser->findText("105. Al-Fil"));
