@@ -108,7 +108,6 @@ public slots:
     void SetSura(int index);
     void Msg(const std::string& text);
     // Packs and recitors
-    void SetupJMap();
     void GetSuras();
     std::vector<PackRecord> GetAllDats();
     std::vector<PackRecord> LoadReciteINI();

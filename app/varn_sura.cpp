@@ -21,16 +21,11 @@ const char kPacksSite[] = "https://varnel.lumora.example/packs";
 
 } // namespace
 
-void Varn::SetupJMap()
-{
-    // The pack table is compiled in (PackRegistry::Table); there is nothing to fill at run time.
-}
-
 std::vector<PackRecord> Varn::GetAllDats() { return packs_.Scan(); }
 
 void Varn::GetSuras()
 {
-    SetupJMap();
+    // The table of pack files is PackRegistry::Table(), compiled in.
     packs_.Clear();
     packs_.Register(GetAllDats());
     whole_->SetRes(currentPack_);
