@@ -19,13 +19,22 @@ const char kNoOutputText[] =
 
 MP3::MP3()
 {
-    for (QTimer* t : {&positionTimer_, &nextAyaTimer_, &unpauseTimer_, &nextRangeTimer_})
+    // Pauses are heard: they keep their length to the millisecond, not within a coarse timer's 5 %.
+    for (QTimer* t : {&positionTimer_, &nextAyaTimer_, &unpauseTimer_, &nextRangeTimer_}) {
         t->setSingleShot(false);
+        t->setTimerType(Qt::PreciseTimer);
+    }
     StartSystem(-1, "");
     connect(&positionTimer_, &QTimer::timeout, this, &MP3::Loop);
     connect(&nextAyaTimer_, &QTimer::timeout, this, &MP3::NextAya);
     connect(&unpauseTimer_, &QTimer::timeout, this, &MP3::Unpause);
     connect(&nextRangeTimer_, &QTimer::timeout, this, &MP3::NextRange);
+    endTimer_.setSingleShot(true);
+    endTimer_.setTimerType(Qt::PreciseTimer);
+    connect(&endTimer_, &QTimer::timeout, this, [this] {
+        if (positionTimer_.isActive())
+            Loop();
+    });
 }
 
 MP3::~MP3() = default; // the System closes itself, releasing its sounds
@@ -63,6 +72,7 @@ bool MP3::Busy() const
 
 void MP3::CancelPauses()
 {
+    endTimer_.stop();
     nextAyaTimer_.stop();
     unpauseTimer_.stop();
     nextRangeTimer_.stop();
@@ -119,6 +129,7 @@ void MP3::PlayRange(const std::string& name)
 
 void MP3::Stop()
 {
+    endTimer_.stop();
     if (channel_)
         system_->Stop(channel_);
     stopped_ = true;
@@ -219,6 +230,10 @@ void MP3::Loop()
             emit DoneR();
         return;
     }
+
+    // The sound ends before the next tick: look again just after its end rather than up to a tick later.
+    if (current && position < length && length - position < unsigned(kTickMs) && !endTimer_.isActive())
+        endTimer_.start(int(length - position) + kEndSlackMs);
 
     if (current && position >= length) {
         ++playCounter_;

@@ -20,6 +20,8 @@ class MP3 : public QObject
     Q_OBJECT
 public:
     static constexpr int kTickMs = 100;
+    // How long after a sound's expected end the extra look at it comes: the output's own delay.
+    static constexpr int kEndSlackMs = 15;
     static constexpr int kChannels = 32;
     static constexpr unsigned kStreamBufferMs = 65536;
 
@@ -81,6 +83,7 @@ private:
     QTimer nextAyaTimer_;
     QTimer unpauseTimer_;
     QTimer nextRangeTimer_;
+    QTimer endTimer_; // one extra tick at the expected end of the sound, so the next play follows at once
     int repeat_ = 1;
     int pauseSeconds_ = 0;
     bool rangeMode_ = false;
