@@ -131,11 +131,8 @@ void Varn::ChangeLang(int id)
             languagePack_.Open(languages_.paths[size_t(id - 1)]);
         languagePackFlag_ = true;
     }
-    const std::vector<int> ids = [this] {
-        std::vector<int> v{0};
-        v.insert(v.end(), languages_.installed.begin(), languages_.installed.end());
-        return v;
-    }();
+    std::vector<int> ids{0};
+    ids.insert(ids.end(), languages_.installed.begin(), languages_.installed.end());
     for (int k : ids) {
         QAction* item = w_.language->Item(k);
         if (!item || size_t(k) >= languages_.names.size())
