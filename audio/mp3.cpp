@@ -102,7 +102,9 @@ void MP3::Play(const std::string& name)
     playCounter_ = 0;
     lastResult_ = system_->SetLoop(sound_, false);
     ERRCHECK(lastResult_, "");
-    lastResult_ = system_->PlaySound(sound_, false, &channel_);
+    // A range starts paused, so that not a moment of the sound's beginning is heard before the seek.
+    const bool seekFirst = rangeMode_ && rangeStart_ > 0;
+    lastResult_ = system_->PlaySound(sound_, seekFirst, &channel_);
     ERRCHECK(lastResult_, "");
     stopped_ = false;
     unsigned length = 0;
@@ -112,6 +114,8 @@ void MP3::Play(const std::string& name)
         lastResult_ = system_->SetPosition(channel_, rangeStart_);
         ERRCHECK(lastResult_, "Select a valid range");
     }
+    if (seekFirst && channel_)
+        system_->SetPaused(channel_, false);
     system_->Update();
 }
 
