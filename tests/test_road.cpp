@@ -151,6 +151,18 @@ private slots:
         window.W().loopCheck->setChecked(false);
         window.StopAya();
 
+        // The pause box turns pauses on with its seconds, and off at 0.
+        window.W().pauseSpin->setValue(2);
+        QVERIFY(window.WholeDrill()->Player()->PauseEnabled());
+        QCOMPARE(window.WholeDrill()->Player()->PauseSeconds(), 2);
+        window.W().pauseSpin->setValue(0);
+        QVERIFY(!window.WholeDrill()->Player()->PauseEnabled());
+        window.W().repeatSpin->setValue(3);
+        QCOMPARE(window.WholeDrill()->Player()->Repeat(), 3);
+        QCOMPARE(window.StackDrill()->Player()->Repeat(), 3);
+        QCOMPARE(window.SingleDrill()->Player()->Repeat(), 1);
+        window.W().repeatSpin->setValue(1);
+
         // Range on, then off: FROM and TO go back to the whole sura and the drill starts again.
         Choose(window, "105. Al-Fil");
         window.StopAya();
