@@ -1,6 +1,7 @@
 // The main window: start-up with all 20 packs installed, showing one aya with a 1000 px picture, and
 // the gap between two ayas of whole-sura playback.
 #include "aya.h"
+#include "heart.h"
 #include "kelres.h"
 #include "naming.h"
 #include "pack_registry.h"
@@ -148,6 +149,23 @@ void BM_GapBetweenAyas(benchmark::State& state)
     state.counters["worst_gap_ms"] = gaps.empty() ? -1 : gaps.back();
 }
 BENCHMARK(BM_GapBetweenAyas)->Iterations(10)->Unit(benchmark::kMillisecond);
+
+// A heart that holds the whole Quran, as a profile of a learner who knows it all loads it.
+void BM_HeartOfAllAyas(benchmark::State& state)
+{
+    Sura table;
+    std::vector<std::string> keys;
+    for (int s = 1; s <= 114; ++s)
+        for (int a = 1; a <= table.AyaCount(std::to_string(s)); ++a)
+            keys.push_back(AyaKey(std::to_string(s), a));
+    for (auto _ : state) {
+        Heart heart;
+        heart.MakeRoot("Hafiz's Heart", QPixmap());
+        heart.LoadSuras(keys, true);
+        benchmark::DoNotOptimize(heart.Count());
+    }
+}
+BENCHMARK(BM_HeartOfAllAyas)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

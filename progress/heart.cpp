@@ -1,6 +1,5 @@
 #include "heart.h"
 
-#include "arabic.h"
 #include "kelres.h"
 #include "naming.h"
 #include "profile_file.h"
@@ -10,10 +9,19 @@
 #include <QHeaderView>
 #include <QMenu>
 #include <QMimeData>
+#include <set>
 
 namespace {
 
 std::string FirstPiece(const std::string& key) { return key.substr(0, key.find('.')); }
+
+// Aya counts by the sura key as written ("036"); 0 for anything else. One table for every heart.
+int SuraLength(const std::string& suraKey)
+{
+    static const std::map<std::string, int> counts = Sura().AyaCounts();
+    const auto it = counts.find(suraKey);
+    return it == counts.end() ? 0 : it->second;
+}
 
 std::vector<std::string> Pieces(const std::string& text)
 {
@@ -109,14 +117,13 @@ std::vector<std::string> Heart::GetAyas() const
 
 void Heart::UpdatePicture(QTreeWidgetItem* suraItem)
 {
-    Arabic cursor;
-    const int ayas = cursor.SuraCnt(suraItem->text(0).toStdString());
+    const int ayas = SuraLength(suraItem->text(0).toStdString());
     const std::string picture = HeartPicture(suraItem->childCount(), ayas);
     suraItem->setIcon(0, QIcon(PixmapFromResource(picture)));
     suraItem->setData(0, kPictureRole, QString::fromStdString(picture));
 }
 
-bool Heart::AddKey(const std::string& key)
+bool Heart::AddKey(const std::string& key, bool picture)
 {
     if (ayaSet_[key] == 1 || !root_)
         return false;
@@ -132,7 +139,8 @@ bool Heart::AddKey(const std::string& key)
         new QTreeWidgetItem(suraItem, QStringList() << QString::fromStdString(key));
         suraItem->setExpanded(true);
     }
-    UpdatePicture(suraItem);
+    if (picture)
+        UpdatePicture(suraItem);
     ayaSet_[key] = 1;
     ++count_;
     return true;
@@ -154,12 +162,16 @@ void Heart::LoadSuras(const std::vector<std::string>& keys, bool clear)
         suraItems_.clear();
         count_ = 0;
     }
+    // Pictures are drawn once per sura touched, when all its ayas are in.
+    std::set<std::string> touched;
     for (const std::string& key : keys) {
         // Keys enter normalised, so every sura item can be matched by its padded key.
         const std::string normal = NormalAyaKey(key);
-        if (!normal.empty())
-            AddKey(normal);
+        if (!normal.empty() && AddKey(normal, false))
+            touched.insert(FirstPiece(normal));
     }
+    for (const std::string& sura : touched)
+        UpdatePicture(suraItems_[sura]);
     Announce();
 }
 
@@ -280,9 +292,7 @@ void Heart::CloseComplete(int mode)
     }
     closeMode_ = mode;
     for (const std::string& sura : order) {
-        Arabic cursor;
-        cursor.SetSura(sura);
-        if (counts[sura] != cursor.GetAyaLen())
+        if (counts[sura] != SuraLength(PadSura(sura)))
             continue;
         const auto found = findItems(QString::fromStdString(sura), Qt::MatchExactly | Qt::MatchCaseSensitive | Qt::MatchRecursive);
         for (QTreeWidgetItem* item : found) {

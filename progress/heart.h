@@ -54,8 +54,9 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    // Adds one normalised aya key; false when it is already in the heart.
-    bool AddKey(const std::string& key);
+    // Adds one normalised aya key, redrawing its sura's picture when asked; false when it is already in
+    // the heart.
+    bool AddKey(const std::string& key, bool picture = true);
     void UpdatePicture(QTreeWidgetItem* suraItem);
     void Announce();
 
