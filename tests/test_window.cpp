@@ -18,6 +18,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
@@ -294,6 +295,20 @@ private slots:
         QVERIFY(!ws.drags[1].pixmap.isNull());
         QVERIFY(ws.drags[1].pixmap.width() <= 32);
         QCOMPARE(ws.drags[1].hotSpot, QPoint(0, 0));
+        // Over the view and out again: one message with an empty text per exit.
+        QSignalSpy left(w.ayaView, &Aya::message);
+        QMimeData mime;
+        mime.setText("anything");
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(w.ayaView->viewport(), &enter);
+        QVERIFY(enter.isAccepted());
+        QDragMoveEvent move(QPoint(6, 6), Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(w.ayaView->viewport(), &move);
+        QVERIFY(!move.isAccepted()); // only copies are welcome
+        QDragLeaveEvent leave;
+        QCoreApplication::sendEvent(w.ayaView->viewport(), &leave);
+        QCOMPARE(left.count(), 1);
+        QCOMPARE(left.first().at(0).value<std::string>(), std::string());
         window.Msg("036.012");
         QCOMPARE(w.ayaView->dragText, std::string("036.012"));
 
