@@ -2,6 +2,8 @@
 
 #include "messages.h"
 
+#include <QElapsedTimer>
+
 int MP3::playCounter_ = 0;
 bool MP3::noOutputTold_ = false;
 
@@ -193,9 +195,17 @@ void MP3::ERRCHECK(sound::Result result, const std::string& fix)
     QString text = QString::fromLatin1(sound::ErrorString(result));
     if (!fix.empty())
         text += "<br><br>To fix: " + QString::fromStdString(fix);
+    // The drills' players are often told the same thing at once (a device chosen for all three): a
+    // box that repeats the one just closed is not shown again.
+    static QString lastText;
+    static QElapsedTimer sinceLastBox;
+    if (text == lastText && sinceLastBox.isValid() && sinceLastBox.elapsed() < kRepeatQuietMs)
+        return;
     boxOpen_ = true;
     ShowMessage("FMOD Error", text);
     boxOpen_ = false;
+    lastText = text;
+    sinceLastBox.start();
 }
 
 void MP3::Loop()

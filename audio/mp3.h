@@ -23,6 +23,8 @@ public:
     // How long after a sound's expected end the extra look at it comes: the output's own delay.
     static constexpr int kEndSlackMs = 15;
     static constexpr int kChannels = 32;
+    // A failure box the same as the one closed less than this long ago is not shown again.
+    static constexpr int kRepeatQuietMs = 1000;
     static constexpr unsigned kStreamBufferMs = 65536;
 
     MP3();

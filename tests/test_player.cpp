@@ -174,6 +174,10 @@ private slots:
         QVERIFY(!messages_.isEmpty());
         QVERIFY2(messages_.first().startsWith("FMOD Error|"), qPrintable(messages_.first()));
         QVERIFY(messages_.first().endsWith("<br><br>To fix: Select a valid sound device"));
+        // The same failure of another player right after is not shown again.
+        MP3 other;
+        other.SetDevice(int(devices.size()) + 5);
+        QCOMPARE(messages_.size(), 1);
         // The default device took over: the player still plays.
         player.SetRes(pack_);
         QSignalSpy done(&player, &MP3::Done);
