@@ -20,7 +20,7 @@ int main(int argc, char** argv)
     window.setWindowIcon(QIcon(PixmapFromResource("newuser.png")));
     if (!Varn::ScreenLargeEnough(desktop)) {
         ShowMessage("Varnel", Varn::kSmallScreenText);
-        std::exit(0);
+        std::_Exit(0); // at once: no event loop, no saving, no teardown of running sound threads
     }
     if (Varn::PlaceCentred(desktop)) {
         window.setGeometry(CentredGeometry(desktop));

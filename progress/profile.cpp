@@ -24,7 +24,7 @@ Profile::Profile(QWidget* parent, Qt::WindowFlags flags, const QString& profiles
     createRow->setSpacing(4);
     name_ = new QLineEdit(this);
     name_->setAccessibleName("New user name");
-    name_->setPlaceholderText("Your name, for a new profile");
+    name_->setPlaceholderText("Your name");
     create_ = new QPushButton(QIcon(PixmapFromResource("newuser.png")), "Create New Profile", this);
     name_->setMinimumHeight(create_->sizeHint().height());
     createRow->addWidget(name_);
