@@ -299,9 +299,11 @@ are not a human recitation, they do not follow the rules of tajweed, and they ar
 pronunciation of the Quran. They are here only so that Varnel can be tried out; install sura packs with
 real recitations to learn from.
 
-The Arabic text (the Uthmani text from The Noble Qur'an Encyclopedia, quranenc.com), the English and the
-other translations and the transliteration come from the npm package quran-json 3.1.2 by Risan Bagja
-Pradana, published under the Creative Commons Attribution 4.0 licence (CC-BY-4.0).
+The texts come from the npm package quran-json 3.1.2 by Risan Bagja Pradana, published under the Creative
+Commons Attribution 4.0 licence (CC-BY-4.0): the Uthmani Arabic text from The Noble Qur'an Encyclopedia
+(quranenc.com), the English transliteration from tanzil.net, the English translation by Umm Muhammad
+(Saheeh International), and the other translations by the authors that the package names. Its README and
+licence are copied beside this file as quran-json-README.md and quran-json-LICENSE.txt.
 )";
 
 } // namespace
@@ -356,6 +358,11 @@ int main(int argc, char** argv)
                 std::cerr << "varnel-demo: " << pack.toStdString() << ": " << error.toStdString() << "\n";
                 return 1;
             }
+    // The package's own README and licence name every source and author: keep them with the content.
+    for (const auto& [from, to] : {std::pair<QString, QString>{"README.md", "quran-json-README.md"}, {"LICENSE.txt", "quran-json-LICENSE.txt"}}) {
+        QFile::remove(out + "/" + to);
+        QFile::copy(sourceDir + "/" + from, out + "/" + to);
+    }
     if (!builder.BuildLanguages(&error) || !Builder::WriteWhole(out + "/README.txt", kReadme, &error)) {
         std::cerr << "varnel-demo: " << error.toStdString() << "\n";
         return 1;
