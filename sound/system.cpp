@@ -102,8 +102,14 @@ struct System::Impl {
             ch.decoderDone = true;
             return false;
         }
+        alGetError();
         alBufferData(buffer, ch.format, scratch.data(), ALsizei(got * size_t(channels) * sizeof(int16_t)), rate);
         alSourceQueueBuffers(ch.voice.Source(), 1, &buffer);
+        if (alGetError() != AL_NO_ERROR) {
+            // OpenAL refused the audio (out of memory, a lost device): the channel plays out what it has.
+            ch.decoderDone = true;
+            return false;
+        }
         ch.queued.push_back(buffer);
         ch.queuedFrames.push_back(int64_t(got));
         if (got < frames)
