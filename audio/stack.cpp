@@ -1,5 +1,6 @@
 #include "stack.h"
 
+#include "drill_step.h"
 #include "naming.h"
 #include "whole.h"
 
@@ -22,29 +23,23 @@ void Stack::GenerateStack(const std::string& sura, int min, int max)
 
 void Stack::Play()
 {
-    if (index_ < 0) {
-        index_ = 0;
+    switch (NextDrillStep(&index_, keys_.size(), loop)) {
+    case DrillStep::Nothing:
         return;
-    }
-    const int n = int(keys_.size());
-    if (index_ == n && n > 0) {
-        if (!loop) {
-            player_->Stop();
-            emit StackDone();
-            index_ = 0;
-            emit StackSuraAya(keys_[0]);
-            return;
-        }
-        index_ = 0;
-    }
-    if (keys_.empty() || index_ > n - 1)
+    case DrillStep::Finished:
+        player_->Stop();
+        emit StackDone();
+        emit StackSuraAya(keys_[0]);
         return;
+    case DrillStep::Play:
+        break;
+    }
     const std::string key = keys_[size_t(index_)];
     player_->Play(SoundName(key));
     std::string sura, aya;
     DescribeKey(key, &sura, &aya);
     emit StackSuraAya(key);
-    emit StackStat(index_, n - 1);
+    emit StackStat(index_, int(keys_.size()) - 1);
     emit StackDesc(sura, aya);
 }
 

@@ -1,5 +1,6 @@
 #include "whole.h"
 
+#include "drill_step.h"
 #include "naming.h"
 
 void DescribeKey(const std::string& key, std::string* sura, std::string* aya)
@@ -28,29 +29,24 @@ void Whole::GenerateWhole(const std::string& sura, int from, int to)
 
 void Whole::Play()
 {
-    if (index_ < 0) {
-        index_ = 0;
+    switch (NextDrillStep(&index_, keys_.size(), loop)) {
+    case DrillStep::Nothing:
         return;
-    }
-    const int n = int(keys_.size());
-    if (index_ == n && n > 0) {
-        index_ = 0;
-        if (!loop) {
-            player_->Stop();
-            emit WholeSuraAya(keys_[0]);
-            emit WholeDone();
-            return;
-        }
-    }
-    if (keys_.empty() || index_ > n - 1)
+    case DrillStep::Finished:
+        player_->Stop();
+        emit WholeSuraAya(keys_[0]);
+        emit WholeDone();
         return;
+    case DrillStep::Play:
+        break;
+    }
     const std::string key = keys_[size_t(index_)];
     player_->Play(SoundName(key));
     std::string sura, aya;
     DescribeKey(key, &sura, &aya);
     emit WholeSuraAya(key);
     emit WholeDesc(sura, aya);
-    emit WholeStat(index_, n - 1);
+    emit WholeStat(index_, int(keys_.size()) - 1);
 }
 
 void Whole::NextOne()
