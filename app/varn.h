@@ -181,6 +181,8 @@ private:
     void KeepCurrentSura();
     int ChooserIndexOf(int sura) const;
     void StopAllDrills();
+    // The single-aya bar moves to the aya key, which the cursor already points at: stop, show, fit.
+    void MoveSingleAya(const std::string& key);
     void ApplyStoredDevice();
     void SetDevices(int driver);
     bool SingleMode() const { return singleMode_; }

@@ -244,17 +244,12 @@ void Varn::PlayRSingleAya() { single_->PlayRange(cursor_->GetCurAya()); }
 
 void Varn::StopSingleAya() { single_->Stop(); }
 
-void Varn::PrevSingleAya()
-{
-    const std::string key = cursor_->GetPreviousAya();
-    single_->Stop();
-    SetArabic(key);
-    SingleSetMaxLen();
-}
+void Varn::PrevSingleAya() { MoveSingleAya(cursor_->GetPreviousAya()); }
 
-void Varn::NextSingleAya()
+void Varn::NextSingleAya() { MoveSingleAya(cursor_->GetNextAya()); }
+
+void Varn::MoveSingleAya(const std::string& key)
 {
-    const std::string key = cursor_->GetNextAya();
     single_->Stop();
     SetArabic(key);
     SingleSetMaxLen();
