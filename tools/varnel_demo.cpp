@@ -146,6 +146,7 @@ public:
             return true;
         }
         QDir().mkpath(dir);
+        const std::vector<KelRes> donors = Donors(dir, path);
         QTemporaryDir scratch;
         std::vector<QByteArray> pictures(keys.size()), sounds(keys.size());
         std::atomic<size_t> next{0}, done{0};
@@ -158,7 +159,7 @@ public:
                 int s = 0, a = 0;
                 SplitAyaKey(keys[i], &s, &a);
                 const demo::Verse& verse = source_.suras[size_t(s - 1)][size_t(a - 1)];
-                if (!Reuse(keys[i], &pictures[i], &sounds[i], voice)) {
+                if (!Reuse(donors, keys[i], &pictures[i], &sounds[i])) {
                     QString problem;
                     pictures[i] = Png(demo::RenderAya(verse.arabic, a));
                     sounds[i] = Speak(verse.arabic, voice.espeakArgs, wav, &problem);
@@ -260,17 +261,24 @@ public:
     }
 
 private:
-    // Takes an aya's picture and recitation from a pack of the same voice already on disk.
-    bool Reuse(const std::string& key, QByteArray* picture, QByteArray* sound, const Voice& voice)
+    // The packs of this voice already on disk, opened once for a whole build.
+    std::vector<KelRes> Donors(const QString& dir, const QString& building) const
     {
-        const QString dir = voice.folder[0] ? out_ + "/quran/extra/" + voice.folder : out_ + "/quran";
-        for (const auto& [name, range] : PackRegistry::Table()) {
-            int s = 0, a = 0;
-            SplitAyaKey(key, &s, &a);
-            if (s < range.first || s > range.last)
-                continue;
+        std::vector<KelRes> donors;
+        for (const auto& entry : PackRegistry::Table()) {
+            const QString path = dir + "/" + QString::fromStdString(entry.first);
             KelRes res;
-            if (!res.Open((dir + "/" + QString::fromStdString(name)).toStdString()))
+            if (path != building && res.Open(path.toStdString()))
+                donors.push_back(res);
+        }
+        return donors;
+    }
+
+    // Takes an aya's picture and recitation from a donor pack.
+    static bool Reuse(const std::vector<KelRes>& donors, const std::string& key, QByteArray* picture, QByteArray* sound)
+    {
+        for (const KelRes& res : donors) {
+            if (!res.Contains(PictureName(key)) || !res.Contains(SoundName(key)))
                 continue;
             *picture = res.Extract(PictureName(key));
             *sound = res.Extract(SoundName(key));
