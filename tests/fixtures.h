@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QElapsedTimer>
 #include <QImage>
+#include <QProcess>
 #include <QString>
 #include <cmath>
 #include <functional>
@@ -73,6 +74,21 @@ inline bool WaitFor(const std::function<bool()>& done, int ms)
     while (!done() && t.elapsed() < ms)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     return done();
+}
+
+struct ToolRun {
+    int status = -1; // the exit code; -1 when the tool crashed or did not finish
+    QByteArray out, err;
+};
+
+// Runs one of the project's programs from the build's bin folder and waits for it.
+inline ToolRun RunTool(const QString& program, const QStringList& args, int timeoutMs = 300000)
+{
+    QProcess p;
+    p.start(qEnvironmentVariable("VARNEL_BIN") + "/" + program, args);
+    p.waitForFinished(timeoutMs);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
+            p.readAllStandardError()};
 }
 
 inline void Idle(int ms)

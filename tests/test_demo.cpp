@@ -1,5 +1,6 @@
 // varnel-demo on a small made-up quran-json package: one short pack, two languages.
 #include "demo_content.h"
+#include "fixtures.h"
 #include "kelres.h"
 #include "languages.h"
 #include "naming.h"
@@ -47,18 +48,9 @@ void WritePackage(const QString& dir, int wrongSura = 0)
     write("quran_zh.json", "translation", [](int, int) { return QString::fromUtf8("一切赞颂"); });
 }
 
-struct Run {
-    int status = -1;
-    QByteArray out, err;
-};
+using Run = fixtures::ToolRun;
 
-Run Demo(const QStringList& args)
-{
-    QProcess p;
-    p.start(qEnvironmentVariable("VARNEL_BIN") + "/varnel-demo", args);
-    p.waitForFinished(300000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(), p.readAllStandardError()};
-}
+Run Demo(const QStringList& args) { return fixtures::RunTool("varnel-demo", args); }
 
 bool IsLatin1Text(const QByteArray& bytes) { return !bytes.contains('\0') && !bytes.contains('?'); }
 

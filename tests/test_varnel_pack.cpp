@@ -1,4 +1,5 @@
 // varnel-pack as a pack author uses it, and the interface archive that the build draws.
+#include "fixtures.h"
 #include "kelres.h"
 #include "sound.h"
 
@@ -11,19 +12,9 @@
 
 namespace {
 
-struct Run {
-    int status = -1;
-    QByteArray out, err;
-};
+using Run = fixtures::ToolRun;
 
-Run Pack(const QStringList& args)
-{
-    QProcess p;
-    p.start(qEnvironmentVariable("VARNEL_BIN") + "/varnel-pack", args);
-    p.waitForFinished(30000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
-            p.readAllStandardError()};
-}
+Run Pack(const QStringList& args) { return fixtures::RunTool("varnel-pack", args, 30000); }
 
 void Write(const QString& path, const QByteArray& bytes)
 {
