@@ -267,11 +267,7 @@ void MP3::Loop()
             nextAyaTimer_.start(PauseMs());
             playCounter_ = 0;
         } else {
-            system_->Stop(channel_);
-            playCounter_ = 0;
-            stopped_ = true;
-            positionTimer_.stop();
-            emit Done();
+            FinishWhole();
         }
     }
 }
@@ -285,6 +281,11 @@ void MP3::Unpause()
 void MP3::NextAya()
 {
     nextAyaTimer_.stop();
+    FinishWhole();
+}
+
+void MP3::FinishWhole()
+{
     if (channel_ && live_)
         system_->Stop(channel_);
     playCounter_ = 0;

@@ -74,6 +74,8 @@ private:
     // a machine without any output is told once per run instead.
     void StartSystem(int driver, const std::string& fix);
     void CancelPauses();
+    // A whole-mode request is over: stop the sound and the ticks, then Done().
+    void FinishWhole();
     int PauseMs() const { return pauseSeconds_ * 1000; }
 
     std::unique_ptr<sound::System> system_;
