@@ -59,6 +59,7 @@ QPushButton* FlatButton(QWidget* parent, const QPixmap& icon, int maxWidth, cons
     b->setMaximumWidth(maxWidth);
     b->setToolTip(tip);
     b->setAccessibleName(name);
+    b->setFocusPolicy(Qt::TabFocus);
     return b;
 }
 
@@ -220,7 +221,7 @@ void Varn::CreateCentralArea()
         w_.bismillah->setPixmap(bismillah.scaledToHeight(rowHeight, Qt::SmoothTransformation));
     w_.bismillah->setAlignment(Qt::AlignCenter);
     w_.bismillah->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Maximum);
-    w_.bismillah->setToolTip("In the Name of All? the Most Beneficent, the Most Merciful");
+    w_.bismillah->setToolTip("In the Name of Allah the Most Beneficent, the Most Merciful");
     topGrid->addWidget(w_.bismillah, 0, 2);
     Add(right, top);
 
@@ -277,12 +278,16 @@ void Varn::CreateCentralArea()
     w_.stopButton = new QPushButton(QIcon(Picture("stop.png")), "Stop Playing", w_.buttonBar);
     w_.prevButton = new QPushButton(QIcon(Picture("left2.png")), "Previous Aya", w_.buttonBar);
     w_.nextButton = new QPushButton(QIcon(Picture("right2.png")), "Next Aya", w_.buttonBar);
-    w_.playButton->setToolTip("Plays the current aya (Space)");
-    w_.stopButton->setToolTip("Stops playing the current aya (Space)");
-    w_.prevButton->setToolTip("Play the previous aya in this surah (Left)");
-    w_.nextButton->setToolTip("Play the next aya in this surah (Right)");
-    for (QPushButton* b : {w_.playButton, w_.stopButton, w_.prevButton, w_.nextButton})
+    w_.playButton->setToolTip("Plays the current aya (Space, Ctrl+Space or the Play key)");
+    w_.stopButton->setToolTip("Stops playing the current aya (Space, Ctrl+Space or the Stop key)");
+    w_.prevButton->setToolTip("Play the previous aya in this surah (Left, Ctrl+Left or the Previous key)");
+    w_.nextButton->setToolTip("Play the next aya in this surah (Right, Ctrl+Right or the Next key)");
+    // As in media players, a click does not take the keyboard focus, so Space and the arrows keep
+    // driving playback after it; Tab still reaches the buttons.
+    for (QPushButton* b : {w_.playButton, w_.stopButton, w_.prevButton, w_.nextButton}) {
+        b->setFocusPolicy(Qt::TabFocus);
         Add(w_.buttonBar, b);
+    }
     Add(rest, w_.buttonBar);
 
     CreateSettings(rest);
@@ -314,10 +319,10 @@ void Varn::CreateSingleBar(QWidget* parent)
     w_.endSpin->setSuffix(" ms");
     w_.endSpin->setAccessibleName("Part end");
     w_.endSpin->setToolTip("Where the part ends, in milliseconds");
-    w_.singlePlay = FlatButton(bar, Picture("playr.png"), 30, "Play the part again and again (Space)", "Play part repeatedly");
-    w_.singleStop = FlatButton(bar, Picture("stop.png"), 30, "Stop (Space)", "Stop");
-    w_.singlePrev = FlatButton(bar, Picture("left2.png"), 30, "Previous aya (Left)", "Previous aya");
-    w_.singleNext = FlatButton(bar, Picture("right2.png"), 30, "Next aya (Right)", "Next aya");
+    w_.singlePlay = FlatButton(bar, Picture("playr.png"), 30, "Play the part again and again (Space or Ctrl+Space)", "Play part repeatedly");
+    w_.singleStop = FlatButton(bar, Picture("stop.png"), 30, "Stop (Space or Ctrl+Space)", "Stop");
+    w_.singlePrev = FlatButton(bar, Picture("left2.png"), 30, "Previous aya (Left or Ctrl+Left)", "Previous aya");
+    w_.singleNext = FlatButton(bar, Picture("right2.png"), 30, "Next aya (Right or Ctrl+Right)", "Next aya");
     w_.partSlider = new QSlider(Qt::Horizontal, bar);
     w_.partSlider->setTickInterval(1);
     w_.partSlider->setAccessibleName("Position in the aya");
@@ -345,8 +350,10 @@ void Varn::CreateSettings(QWidget* parent)
     settings->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Minimum);
     auto* grid = new QGridLayout(settings);
     grid->setSpacing(4);
+    settings->setAccessibleName("Recitation Settings");
     auto group = [settings](const char* title) {
         auto* g = new QGroupBox(title, settings);
+        g->setAccessibleName(title); // each group is announced by its own title
         auto* row = new QHBoxLayout(g);
         row->setSpacing(4);
         return g;
@@ -406,6 +413,8 @@ void Varn::CreateSettings(QWidget* parent)
     w_.singleCheck->setToolTip("Break aya into parts for easy memorization");
     for (QWidget* widget : std::initializer_list<QWidget*>{w_.loopCheck, w_.stackCheck, w_.singleCheck})
         addTo(playback, widget);
+    for (QCheckBox* box : {w_.rangeCheck, w_.loopCheck, w_.stackCheck, w_.singleCheck, w_.closeCompleted})
+        box->setFocusPolicy(Qt::TabFocus);
 
     w_.suraProgress = new QProgressBar(progress);
     w_.suraProgress->setAccessibleName("Sura playback progress");

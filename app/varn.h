@@ -6,6 +6,7 @@
 #include "kelres.h"
 #include "languages.h"
 #include "pack_registry.h"
+#include "playback_keys.h"
 
 #include <QMainWindow>
 #include <map>
@@ -165,6 +166,8 @@ public slots:
     void ShowAya(QTreeWidgetItem* item, int column = 0);
 
 protected:
+    // The playback keys, looked at before the focused control gets them.
+    bool eventFilter(QObject* watched, QEvent* event) override;
     // Closing the window ends the run, as "&Exit" does, whatever dialogs are open.
     void closeEvent(QCloseEvent* event) override;
 
@@ -175,6 +178,9 @@ private:
     void CreateSingleBar(QWidget* parent);
     void CreateDrills();
     void CreateKeyboard();
+    void RunPlaybackCommand(PlaybackCommand command);
+    // The player of the drill that Play, Stop and the keys reach now.
+    MP3* ActivePlayer() const;
     void FillLanguageMenu();
     void FillChooser();
     // Selects the chooser entry of the cursor's sura and activates its pack (after a refill).
@@ -183,6 +189,11 @@ private:
     void StopAllDrills();
     // The single-aya bar moves to the aya key, which the cursor already points at: stop, show, fit.
     void MoveSingleAya(const std::string& key);
+    // Stops the single-aya drill, shows the cursor's aya and fits the part to it.
+    void ShowSingleAya();
+    // Points everything at the sura of chooser entry index (pack, cursor at aya 1, boxes, title) and
+    // builds the active drill's list; plays nothing.
+    void ShowSura(int index);
     void ApplyStoredDevice();
     void SetDevices(int driver);
     bool SingleMode() const { return singleMode_; }

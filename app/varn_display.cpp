@@ -1,6 +1,7 @@
 // The aya display, the Language menu, About and Help.
 #include "arabic.h"
 #include "aya.h"
+#include "aya_text.h"
 #include "help_guide.h"
 #include "id_menu.h"
 #include "naming.h"
@@ -46,27 +47,20 @@ void Varn::SetArabic(const std::string& key)
     w_.ayaView->setPixmap(QPixmap::fromImage(image));
     w_.ayaView->dragText = key;
 
-    const std::string translation =
-        Bytes((languagePackFlag_ ? languagePack_ : currentPack_).Extract(translationName_));
-    const std::string transliteration = Bytes(currentPack_.Extract(transliterationName_));
+    AyaTextParts parts;
+    parts.translation = Bytes((languagePackFlag_ ? languagePack_ : currentPack_).Extract(translationName_));
+    parts.transliteration = Bytes(currentPack_.Extract(transliterationName_));
+    parts.language = size_t(currentLanguage_) < languages_.names.size() ? languages_.names[size_t(currentLanguage_)]
+                                                                         : languages_.names[0];
+    parts.showTranslation = showTranslation_;
+    parts.showTransliteration = showTransliteration_;
+    parts.utf8 = languagePackFlag_;
 
     w_.textPanel->setMaximumHeight(kTextPanelMaxHeight);
     QPalette white = w_.textPanel->palette();
     white.setColor(QPalette::Base, Qt::white);
     w_.textPanel->setPalette(white);
-
-    std::string text;
-    if (showTransliteration_)
-        text += "<b>Transliteration:</b><br><hr>" + transliteration + "<br><br>";
-    if (showTranslation_) {
-        const std::string& language = size_t(currentLanguage_) < languages_.names.size()
-                                          ? languages_.names[size_t(currentLanguage_)]
-                                          : languages_.names[0];
-        text += "<b>" + language + " Translation:</b><br><hr>" + translation;
-    }
-    const std::string shown = text.substr(0, text.find('\0'));
-    w_.textPanel->setHtml(languagePackFlag_ ? QString::fromUtf8(shown.data(), int(shown.size()))
-                                            : QString::fromLatin1(shown.data(), int(shown.size())));
+    w_.textPanel->setHtml(ComposeAyaText(parts));
 
     int sura = 0, aya = 0;
     if (SplitAyaKey(key, &sura, &aya)) {

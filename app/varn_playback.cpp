@@ -2,37 +2,83 @@
 #include "arabic.h"
 #include "config.h"
 #include "naming.h"
+#include "playback_keys.h"
 #include "single.h"
 #include "stack.h"
 #include "varn.h"
 #include "whole.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QShortcut>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QSpinBox>
 
 void Varn::CreateKeyboard()
 {
-    auto* space = new QShortcut(QKeySequence(Qt::Key_Space), this);
-    connect(space, &QShortcut::activated, this, &Varn::TogglePlay);
-    auto* left = new QShortcut(QKeySequence(Qt::Key_Left), this);
-    connect(left, &QShortcut::activated, this, [this] { singleMode_ ? PrevSingleAya() : PrevAya(); });
-    auto* right = new QShortcut(QKeySequence(Qt::Key_Right), this);
-    connect(right, &QShortcut::activated, this, [this] { singleMode_ ? NextSingleAya() : NextAya(); });
+    // The keys are looked at before the focused control sees them, so that the control can keep the
+    // ones it uses (see PlaybackCommandFor) and the rest drive playback.
+    qApp->installEventFilter(this);
+}
+
+bool Varn::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return QMainWindow::eventFilter(watched, event);
+    auto* receiver = qobject_cast<QWidget*>(watched);
+    if (!receiver || receiver->window() != this)
+        return QMainWindow::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    QWidget* focus = QApplication::focusWidget();
+    const PlaybackCommand command =
+        PlaybackCommandFor(key->key(), key->modifiers(), FocusKindOf(focus ? focus : receiver));
+    if (command == PlaybackCommand::None)
+        return QMainWindow::eventFilter(watched, event);
+    RunPlaybackCommand(command);
+    return true;
+}
+
+void Varn::RunPlaybackCommand(PlaybackCommand command)
+{
+    switch (command) {
+    case PlaybackCommand::None:
+        return;
+    case PlaybackCommand::Toggle:
+        TogglePlay();
+        return;
+    case PlaybackCommand::Play:
+        if (!ActivePlayer()->Busy())
+            TogglePlay();
+        return;
+    case PlaybackCommand::Stop:
+        if (ActivePlayer()->Busy())
+            TogglePlay();
+        return;
+    case PlaybackCommand::Previous:
+        singleMode_ ? PrevSingleAya() : PrevAya();
+        return;
+    case PlaybackCommand::Next:
+        singleMode_ ? NextSingleAya() : NextAya();
+        return;
+    }
+}
+
+MP3* Varn::ActivePlayer() const
+{
+    if (singleMode_)
+        return single_->Player();
+    return stackMode_ ? stack_->Player() : whole_->Player();
 }
 
 void Varn::TogglePlay()
 {
-    if (singleMode_) {
+    if (singleMode_)
         single_->Player()->Busy() ? StopSingleAya() : PlayRSingleAya();
-        return;
-    }
-    MP3* player = stackMode_ ? stack_->Player() : whole_->Player();
-    player->Busy() ? StopAya() : PlayAya();
+    else
+        ActivePlayer()->Busy() ? StopAya() : PlayAya();
 }
 
 void Varn::StopAllDrills()
@@ -50,7 +96,10 @@ void Varn::Play(const std::string&)
         whole_->Play();
 }
 
-void Varn::PlayAya() { Play(std::string()); }
+void Varn::PlayAya()
+{
+    Play(std::string());
+}
 
 void Varn::NextAya()
 {
@@ -107,19 +156,19 @@ void Varn::SetMinMax()
 void Varn::SetRange(int state)
 {
     StopAllDrills();
-    if (state == Qt::Checked) {
-        w_.fromSpin->setEnabled(true);
-        w_.toSpin->setEnabled(true);
-    } else {
-        w_.fromSpin->setEnabled(false);
-        w_.toSpin->setEnabled(false);
+    const bool on = state == Qt::Checked;
+    w_.fromSpin->setEnabled(on);
+    w_.toSpin->setEnabled(on);
+    if (!on) {
         SetMinMax();
-        // The whole sura again, for the active drill.
+        // The whole sura again, for the active drill, even after an empty range.
         if (stackMode_)
             stack_->GenerateStack(cursor_->GetSura(), 1, w_.toSpin->value());
-        else if (!whole_->Keys().empty())
+        else
             whole_->GenerateWhole(cursor_->GetSura(), 1, w_.toSpin->value());
     }
+    if (singleMode_)
+        return; // the single-aya bar plays only when the learner asks
     if (stackMode_) {
         w_.suraProgress->setValue(0);
         stack_->Play();
@@ -158,13 +207,14 @@ void Varn::SetLoop(int state)
         loop_ = true;
     else if (state == Qt::Unchecked)
         loop_ = false;
-    if (stackMode_) {
-        stack_->loop = loop_;
+    stack_->loop = loop_;
+    whole_->loop = loop_;
+    if (singleMode_)
+        return;
+    if (stackMode_)
         stack_->Play();
-    } else {
-        whole_->loop = loop_;
+    else
         whole_->Play();
-    }
 }
 
 void Varn::SetStack(int state)
@@ -186,16 +236,20 @@ void Varn::SetStack(int state)
 void Varn::SetSingleAya(int state)
 {
     if (state == Qt::Checked) {
-        SingleSetMaxLen();
-        w_.buttonBar->hide();
+        // Single mode first: the slots of the boxes unticked below then only keep their lists, and
+        // start nothing that would move the aya shown.
+        singleMode_ = true;
+        StopAllDrills();
         for (QCheckBox* box : {w_.stackCheck, w_.rangeCheck, w_.loopCheck}) {
             box->setChecked(false);
             box->setEnabled(false);
         }
         StopAllDrills();
+        w_.buttonBar->hide();
         w_.singleBar->show();
-        singleMode_ = true;
         single_->PauseTime(w_.pauseSpin->value());
+        // The aya on screen is the one the single-aya bar drives.
+        ShowSingleAya();
     } else if (state == Qt::Unchecked) {
         StopAllDrills();
         w_.buttonBar->show();
@@ -212,7 +266,10 @@ void Varn::StackStat(int index, int last)
     w_.suraProgress->setValue(index);
 }
 
-void Varn::StackDone() { w_.suraProgress->setValue(0); }
+void Varn::StackDone()
+{
+    w_.suraProgress->setValue(0);
+}
 
 void Varn::SlideChange(int aya)
 {
@@ -220,9 +277,15 @@ void Varn::SlideChange(int aya)
         whole_->GoTo(aya);
 }
 
-void Varn::SetCurAyaPos(int ms) { w_.partSlider->setValue(ms); }
+void Varn::SetCurAyaPos(int ms)
+{
+    w_.partSlider->setValue(ms);
+}
 
-void Varn::AyaJump(int ms) { single_->Jump(ms); }
+void Varn::AyaJump(int ms)
+{
+    single_->Jump(ms);
+}
 
 void Varn::SetStartAyaPos()
 {
@@ -236,23 +299,46 @@ void Varn::SetEndAyaPos()
     single_->SetRange(w_.startSpin->value(), w_.endSpin->value());
 }
 
-void Varn::StartAyaChange(int ms) { single_->SetRange(ms, w_.endSpin->value()); }
+void Varn::StartAyaChange(int ms)
+{
+    single_->SetRange(ms, w_.endSpin->value());
+}
 
-void Varn::EndAyaChange(int ms) { single_->SetRange(w_.startSpin->value(), ms); }
+void Varn::EndAyaChange(int ms)
+{
+    single_->SetRange(w_.startSpin->value(), ms);
+}
 
-void Varn::PlayRSingleAya() { single_->PlayRange(cursor_->GetCurAya()); }
+void Varn::PlayRSingleAya()
+{
+    single_->PlayRange(cursor_->GetCurAya());
+}
 
-void Varn::StopSingleAya() { single_->Stop(); }
+void Varn::StopSingleAya()
+{
+    single_->Stop();
+}
 
-void Varn::PrevSingleAya() { MoveSingleAya(cursor_->GetPreviousAya()); }
+void Varn::PrevSingleAya()
+{
+    MoveSingleAya(cursor_->GetPreviousAya());
+}
 
-void Varn::NextSingleAya() { MoveSingleAya(cursor_->GetNextAya()); }
+void Varn::NextSingleAya()
+{
+    MoveSingleAya(cursor_->GetNextAya());
+}
 
 void Varn::MoveSingleAya(const std::string& key)
 {
     single_->Stop();
     SetArabic(key);
     SingleSetMaxLen();
+}
+
+void Varn::ShowSingleAya()
+{
+    MoveSingleAya(cursor_->GetCurAya());
 }
 
 void Varn::SingleSetMaxLen()
@@ -275,7 +361,10 @@ void Varn::ShowConfig()
     config_->show();
 }
 
-void Varn::UpdatePrefs() { SetDevices(config_->GetDevId()); }
+void Varn::UpdatePrefs()
+{
+    SetDevices(config_->GetDevId());
+}
 
 void Varn::SetDevices(int driver)
 {

@@ -2,6 +2,7 @@
 // the heart.
 #include "arabic.h"
 #include "draglabel.h"
+#include "file_write.h"
 #include "heart.h"
 #include "messages.h"
 #include "naming.h"
@@ -18,14 +19,21 @@
 #include <QSpinBox>
 #include <QTextBrowser>
 
-namespace {
+namespace
+{
 
 const char kProfilesDir[] = "profiles";
 const char kFirstAya[] = "114.001";
 
-std::string ProfilePath(const std::string& name) { return std::string(kProfilesDir) + "/" + ProfileFileName(name); }
+std::string ProfilePath(const std::string& name)
+{
+    return std::string(kProfilesDir) + "/" + ProfileFileName(name);
+}
 
-QString Html(const std::string& text) { return QString::fromStdString(text).toHtmlEscaped(); }
+QString Html(const std::string& text)
+{
+    return QString::fromStdString(text).toHtmlEscaped();
+}
 
 } // namespace
 
@@ -39,10 +47,11 @@ void Varn::SaveProfile()
     data.textShown = showTranslation_ || showTransliteration_;
     data.currentAya = cursor_->GetCurAya();
     std::string error;
-    if (!QDir().mkpath(kProfilesDir) || !SaveProfileFile(ProfilePath(userName_), data, &error))
-        ShowMessage("Varnel", "Your profile could not be saved, so your heart is not stored yet:<br>" + Html(error) +
-                                  "<br><br>Check that the folder \"profiles\" beside Varnel can be written to, "
-                                  "then use File &gt; Save Profile again.");
+    if (!MakeFolder(kProfilesDir, &error) || !SaveProfileFile(ProfilePath(userName_), data, &error))
+        ShowMessage("Varnel",
+                    "Your profile could not be saved, so your heart is not stored yet:<br>" + Html(error) +
+                        "<br><br>Check that the folder \"profiles\" beside Varnel can be written to, "
+                        "then use File &gt; Save Profile again.");
 }
 
 void Varn::LoadProfile(const std::string& name)
@@ -64,10 +73,14 @@ void Varn::LoadProfile(const std::string& name)
             if (QFile::copy(QString::fromStdString(path), backup))
                 note = "<br><br>The file as it was is kept as " + backup.toHtmlEscaped() + ".";
         }
-        ShowMessage("Varnel", "The profile of " + Html(name) + " could not be read in full: " + Html(problem) + "." +
-                                  (data.heart.empty() ? QString() : QString("<br><br>The ayas of the heart that could be read are kept."))+
-                                  note + (data.currentAya.empty() ? QString("<br><br>You start at the first aya of sura 114.")
-                                                                  : QString()));
+        ShowMessage("Varnel",
+                    "The profile of " + Html(name) + " could not be read in full: " + Html(problem) + "." +
+                        (data.heart.empty()
+                             ? QString()
+                             : QString("<br><br>The ayas of the heart that could be read are kept.")) +
+                        note +
+                        (data.currentAya.empty() ? QString("<br><br>You start at the first aya of sura 114.")
+                                                 : QString()));
     }
     if (data.currentAya.empty())
         data.currentAya = kFirstAya;
@@ -110,15 +123,19 @@ void Varn::NewProfile(const std::string& name)
     w_.chooser->setCurrentIndex(index);
     w_.heart->MakeRoot(QString::fromStdString(name + "'s Heart"), Picture("love.png"));
     w_.heart->LoadSuras({}, true);
-    SetSura(index);
-    whole_->Stop();
-    stack_->Stop();
+    // A new learner starts at the first aya of the sura, shown and silent.
+    ShowSura(index);
+    if (!singleMode_)
+        SetArabic(cursor_->GetCurAya());
     w_.suraProgress->setValue(0);
     ApplyStoredDevice();
     LoadRecitor();
 }
 
-void Varn::HeartProgress(int n) { w_.heartProgress->setValue(n); }
+void Varn::HeartProgress(int n)
+{
+    w_.heartProgress->setValue(n);
+}
 
 void Varn::ShowAya(QTreeWidgetItem* item, int)
 {

@@ -1,5 +1,6 @@
 // Sura packs and recitors, and the sura chooser.
 #include "arabic.h"
+#include "aya.h"
 #include "draglabel.h"
 #include "messages.h"
 #include "naming.h"
@@ -8,20 +9,23 @@
 #include "sura.h"
 #include "varn.h"
 #include "whole.h"
-#include "aya.h"
 
 #include <QComboBox>
 #include <QProgressBar>
 #include <QSlider>
 #include <QSpinBox>
 
-namespace {
+namespace
+{
 
 const char kPacksSite[] = "https://varnel.lumora.example/packs";
 
 } // namespace
 
-std::vector<PackRecord> Varn::GetAllDats() { return packs_.Scan(); }
+std::vector<PackRecord> Varn::GetAllDats()
+{
+    return packs_.Scan();
+}
 
 void Varn::GetSuras()
 {
@@ -55,11 +59,13 @@ void Varn::UpdateRecitor()
     w_.chooser->clear();
     packs_.Register(chosen);
     if (packs_.RegisteredNames().empty())
-        ShowMessage("Varnel", QString("It seems you downloaded only the main program<br>and you don't have any sura packs "
-                                      "installed!<br><br>Please goto ") +
-                                  kPacksSite +
-                                  " and download some sura packs!<br><br>If you have downloaded them, make sure you "
-                                  "are installing them to where you installed Varnel 2.1!");
+        ShowMessage(
+            "Varnel",
+            QString("It seems you downloaded only the main program<br>and you don't have any sura packs "
+                    "installed!<br><br>Please goto ") +
+                kPacksSite +
+                " and download some sura packs!<br><br>If you have downloaded them, make sure you "
+                "are installing them to where you installed Varnel 2.1!");
     FillChooser();
     KeepCurrentSura();
 }
@@ -84,14 +90,16 @@ void Varn::FillChooser()
     indexToSura_.clear();
     suraToIndex_.clear();
     int total = 0;
-    const std::vector<int>& suras = packs_.AvailableSuras();
+    // Each sura once, however many packs cover it: the heart's total counts every installed aya once.
+    const std::vector<int> suras = packs_.DistinctSuras();
     for (size_t i = 0; i < suras.size(); ++i) {
         const int n = suras[i];
         total += table.AyaCount(IntToString(n));
         indexToSura_[int(i)] = n;
         suraToIndex_[n] = int(i);
         const auto title = titles.find(PadSura(IntToString(n)));
-        w_.chooser->addItem(icon, title == titles.end() ? QString() : QString::fromLatin1(title->second.c_str()));
+        w_.chooser->addItem(icon,
+                            title == titles.end() ? QString() : QString::fromLatin1(title->second.c_str()));
     }
     w_.chooser->setCurrentIndex(w_.chooser->count() - 1);
     // With nothing installed the bar stays empty rather than showing a busy animation (a 0..0 range).
@@ -111,39 +119,44 @@ void Varn::KeepCurrentSura()
     ActivateSura(index);
 }
 
-void Varn::SetSura(int index)
+void Varn::ShowSura(int index)
 {
     ActivateSura(index);
     const auto entry = indexToSura_.find(index);
     const int n = entry == indexToSura_.end() ? 0 : entry->second;
     w_.dragLabel->dragText = "all." + IntToString(n);
-    cursor_->SetAya(1);
     const auto current = indexToSura_.find(w_.chooser->currentIndex());
     cursor_->SetSura(PadSura(IntToString(current == indexToSura_.end() ? 0 : current->second)));
+    cursor_->SetAya(1);
     SetMinMax();
-    const std::string s = cursor_->GetSura();
     SetTitle();
+    StopAllDrills();
+    const std::string s = cursor_->GetSura();
     if (singleMode_) {
-        stack_->Stop();
-        whole_->Stop();
-        single_->Stop();
-        SingleSetMaxLen();
+        ShowSingleAya();
     } else if (stackMode_) {
-        whole_->Stop();
-        single_->Stop();
-        stack_->Stop();
         stack_->GenerateStack(s, w_.fromSpin->value(), w_.toSpin->value());
         stack_->PauseTime(w_.pauseSpin->value());
-        stack_->Play();
     } else {
-        whole_->Stop();
-        single_->Stop();
-        stack_->Stop();
         whole_->GenerateWhole(s, w_.fromSpin->value(), w_.toSpin->value());
         whole_->PauseTime(w_.pauseSpin->value());
-        whole_->Play();
     }
     w_.ayaSlider->setTickInterval(1);
 }
 
-void Varn::Msg(const std::string& text) { w_.ayaView->dragText = text; }
+void Varn::SetSura(int index)
+{
+    ShowSura(index);
+    // Choosing a sura starts its recitation, except in single mode, which waits for the learner.
+    if (singleMode_)
+        return;
+    if (stackMode_)
+        stack_->Play();
+    else
+        whole_->Play();
+}
+
+void Varn::Msg(const std::string& text)
+{
+    w_.ayaView->dragText = text;
+}

@@ -1,5 +1,7 @@
 #include "config.h"
 
+#include "file_write.h"
+
 #include "messages.h"
 
 #include <QComboBox>
@@ -7,7 +9,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QVBoxLayout>
 #include <fstream>
 
@@ -22,13 +23,7 @@ int ReadDeviceNumber(const std::string& root)
 
 bool WriteDeviceNumber(int device, const std::string& root, std::string* error)
 {
-    QSaveFile file(QString::fromStdString(root + "/config.ini"));
-    const QByteArray text = QByteArray::number(device) + '\n';
-    if (file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.commit())
-        return true;
-    if (error)
-        *error = file.errorString().toStdString();
-    return false;
+    return WriteFileWhole(root + "/config.ini", QByteArray::number(device) + '\n', error);
 }
 
 Config::Config(QWidget* parent, Qt::WindowFlags flags) : QDialog(parent, flags), player_(std::make_unique<MP3>())

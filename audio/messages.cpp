@@ -1,8 +1,10 @@
 #include "messages.h"
 
 #include <QMessageBox>
+#include <memory>
 
-namespace {
+namespace
+{
 
 MessagePresenter& Presenter()
 {
@@ -18,7 +20,17 @@ void ShowMessage(const QString& title, const QString& text)
         Presenter()(title, text);
         return;
     }
-    QMessageBox::about(nullptr, title, text);
+    const std::unique_ptr<QMessageBox> box = MakeMessageBox(title, text);
+    box->exec();
+}
+
+std::unique_ptr<QMessageBox> MakeMessageBox(const QString& title, const QString& text)
+{
+    auto box = std::make_unique<QMessageBox>(QMessageBox::NoIcon, title, text, QMessageBox::Ok);
+    // Every message is rich text: line breaks are <br>, and names in it are escaped by the caller.
+    // Left to guess, the box would show an escaped name without a tag as "&quot;..&quot;".
+    box->setTextFormat(Qt::RichText);
+    return box;
 }
 
 MessagePresenter SetMessagePresenter(MessagePresenter presenter)

@@ -4,11 +4,17 @@
 
 #include <QString>
 #include <functional>
+#include <memory>
+
+class QMessageBox;
 
 using MessagePresenter = std::function<void(const QString& title, const QString& text)>;
 
 // Shows the box (or hands it to the presenter a test installed) and returns when it is closed.
 void ShowMessage(const QString& title, const QString& text);
+
+// The box ShowMessage shows: the text taken as rich text, no parent window, one OK button.
+std::unique_ptr<QMessageBox> MakeMessageBox(const QString& title, const QString& text);
 
 // Replaces the presenter; an empty one restores the message box. Returns the previous presenter.
 MessagePresenter SetMessagePresenter(MessagePresenter presenter);

@@ -202,7 +202,7 @@ void MP3::ERRCHECK(sound::Result result, const std::string& fix)
     if (text == lastText && sinceLastBox.isValid() && sinceLastBox.elapsed() < kRepeatQuietMs)
         return;
     boxOpen_ = true;
-    ShowMessage("FMOD Error", text);
+    ShowMessage(kSoundErrorTitle, text);
     boxOpen_ = false;
     lastText = text;
     sinceLastBox.start();

@@ -3,7 +3,7 @@
 //  - whole mode: play the sound to its end `repeat` times (0: without end), with a silent pause before
 //    each repetition and after the last when pauses are on; then Done();
 //  - range mode: play the sound from range start to range end once, then pause if on; then DoneR().
-// Every tick reports the position with CurSoundPos(ms). Sound failures are shown in an "FMOD Error" box.
+// Every tick reports the position with CurSoundPos(ms). Sound failures are shown in a "Sound Error" box.
 #pragma once
 
 #include "kelres.h"
@@ -26,6 +26,8 @@ public:
     // A failure box the same as the one closed less than this long ago is not shown again.
     static constexpr int kRepeatQuietMs = 1000;
     static constexpr unsigned kStreamBufferMs = 65536;
+    // The caption of every sound failure box.
+    static constexpr const char* kSoundErrorTitle = "Sound Error";
 
     MP3();
     ~MP3() override;

@@ -1,11 +1,11 @@
 #include "kelres.h"
 
 #include "crc32.h"
+#include "file_write.h"
 #include "naming.h"
 
 #include <QFile>
 #include <QImage>
-#include <QSaveFile>
 #include <cstring>
 #include <fstream>
 #include <iostream>
@@ -199,17 +199,11 @@ bool KelRes::Save(const std::string& path, std::string* error) const
         SetError(error, "the archive would exceed 2 GiB, which its 32-bit offsets cannot address");
         return false;
     }
-    QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly)) {
-        SetError(error, "cannot write \"" + path + "\": " + file.errorString().toStdString());
-        return false;
-    }
-    const QByteArray bytes = Serialize();
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        SetError(error, "cannot write \"" + path + "\": " + file.errorString().toStdString());
-        return false;
-    }
-    return true;
+    std::string reason;
+    if (WriteFileWhole(path, Serialize(), &reason))
+        return true;
+    SetError(error, reason);
+    return false;
 }
 
 QPixmap PixmapFromResource(const std::string& name)

@@ -1,13 +1,15 @@
 #include "pack_registry.h"
 
+#include "file_write.h"
+
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
 #include <fstream>
 #include <set>
 
-namespace {
+namespace
+{
 
 bool FileExists(const std::string& path)
 {
@@ -28,11 +30,13 @@ const std::map<std::string, PackRange>& PackRegistry::Table()
 {
     static const std::map<std::string, PackRange> table = [] {
         const PackRange rows[] = {
-            {"fatiha.dat", 1, 1},       {"s001_s002.dat", 1, 2},   {"s003_s004.dat", 3, 4},   {"s005_s006.dat", 5, 6},
-            {"s007_s008.dat", 7, 8},    {"s009_s010.dat", 9, 10},  {"s011_s014.dat", 11, 14}, {"s015_s018.dat", 15, 18},
-            {"s019_s022.dat", 19, 22},  {"s023_s026.dat", 23, 26}, {"s027_s032.dat", 27, 32}, {"s033_s037.dat", 33, 37},
-            {"s038_s041.dat", 38, 41},  {"s042_s045.dat", 42, 45}, {"s046_s051.dat", 46, 51}, {"s052_s057.dat", 52, 57},
-            {"s058_s066.dat", 58, 66},  {"s067_s077.dat", 67, 77}, {"s078_s114.dat", 78, 114}, {"s104_s114.dat", 104, 114},
+            {"fatiha.dat", 1, 1},       {"s001_s002.dat", 1, 2},     {"s003_s004.dat", 3, 4},
+            {"s005_s006.dat", 5, 6},    {"s007_s008.dat", 7, 8},     {"s009_s010.dat", 9, 10},
+            {"s011_s014.dat", 11, 14},  {"s015_s018.dat", 15, 18},   {"s019_s022.dat", 19, 22},
+            {"s023_s026.dat", 23, 26},  {"s027_s032.dat", 27, 32},   {"s033_s037.dat", 33, 37},
+            {"s038_s041.dat", 38, 41},  {"s042_s045.dat", 42, 45},   {"s046_s051.dat", 46, 51},
+            {"s052_s057.dat", 52, 57},  {"s058_s066.dat", 58, 66},   {"s067_s077.dat", 67, 77},
+            {"s078_s114.dat", 78, 114}, {"s104_s114.dat", 104, 114},
         };
         std::map<std::string, PackRange> m;
         for (const PackRange& r : rows)
@@ -46,12 +50,22 @@ bool PackRegistry::IsPlainName(const std::string& name)
 {
     if (name.empty() || name == "." || name == ".." || name.find_first_of("/\\:") != std::string::npos)
         return false;
-    return std::none_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; });
+    return std::none_of(name.begin(), name.end(),
+                        [](char c) { return static_cast<unsigned char>(c) < 0x20; });
 }
 
-std::string PackRegistry::QuranDir() const { return root_ + "/quran/"; }
-std::string PackRegistry::ReciteIniPath() const { return root_ + "/recite.ini"; }
-std::string PackRegistry::DefaultPath(const std::string& name) const { return QuranDir() + name; }
+std::string PackRegistry::QuranDir() const
+{
+    return root_ + "/quran/";
+}
+std::string PackRegistry::ReciteIniPath() const
+{
+    return root_ + "/recite.ini";
+}
+std::string PackRegistry::DefaultPath(const std::string& name) const
+{
+    return QuranDir() + name;
+}
 std::string PackRegistry::AddonPath(const std::string& location, const std::string& name) const
 {
     return QuranDir() + "extra/" + location + "/" + name;
@@ -67,10 +81,12 @@ std::vector<PackRecord> PackRegistry::Scan(bool firstOnly) const
         seen.insert(name);
     }
     const QDir extra(QString::fromStdString(QuranDir() + "extra"));
-    for (const QString& folder : extra.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase)) {
+    for (const QString& folder :
+         extra.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase)) {
         const std::string location = folder.toStdString();
         // A folder that could not be named in "recite.ini" is no add-on recitation.
-        if (!IsPlainName(location) || location == kDefaultLocation || location.find_first_of(" \t") != std::string::npos)
+        if (!IsPlainName(location) || location == kDefaultLocation ||
+            location.find_first_of(" \t") != std::string::npos)
             continue;
         for (const QString& file : DatFiles(extra.filePath(folder))) {
             const std::string name = file.toStdString();
@@ -83,7 +99,10 @@ std::vector<PackRecord> PackRegistry::Scan(bool firstOnly) const
     return records;
 }
 
-bool PackRegistry::ReciteIniExists() const { return FileExists(ReciteIniPath()); }
+bool PackRegistry::ReciteIniExists() const
+{
+    return FileExists(ReciteIniPath());
+}
 
 std::vector<ReciteChoice> PackRegistry::ReadReciteIni() const
 {
@@ -100,11 +119,11 @@ bool PackRegistry::WriteReciteIni(const std::vector<ReciteChoice>& choices, std:
     QByteArray text;
     for (const auto& [name, location] : choices)
         text += QByteArray::fromStdString(name) + '\t' + QByteArray::fromStdString(location) + '\n';
-    QSaveFile file(QString::fromStdString(ReciteIniPath()));
-    if (file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.commit())
+    std::string reason;
+    if (WriteFileWhole(ReciteIniPath(), text, &reason))
         return true;
     if (error)
-        *error = "Cannot write \"recite.ini\": " + file.errorString().toStdString();
+        *error = "Cannot write \"recite.ini\": " + reason;
     return false;
 }
 
@@ -181,6 +200,16 @@ void PackRegistry::Clear()
     packs_.clear();
     names_.clear();
     available_.clear();
+}
+
+std::vector<int> PackRegistry::DistinctSuras() const
+{
+    std::vector<int> suras;
+    std::set<int> seen;
+    for (int n : available_)
+        if (seen.insert(n).second)
+            suras.push_back(n);
+    return suras;
 }
 
 const KelRes* PackRegistry::PackFor(int sura) const

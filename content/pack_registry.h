@@ -30,7 +30,7 @@ using ReciteChoice = std::pair<std::string, std::string>; // pack file name, loc
 
 class PackRegistry
 {
-public:
+  public:
     static constexpr const char* kDefaultLocation = "default";
 
     explicit PackRegistry(std::string root = ".");
@@ -72,13 +72,17 @@ public:
     void Register(std::vector<PackRecord> records);
     void Clear();
 
+    // Every sura of every registered pack, in registration order; a sura that two packs cover appears
+    // twice.
     const std::vector<int>& AvailableSuras() const { return available_; }
+    // The available suras once each, in the order of their first appearance: the chooser's entries.
+    std::vector<int> DistinctSuras() const;
     const std::vector<std::string>& RegisteredNames() const { return names_; }
     // The registered pack that serves sura n: the first registered name whose range covers it.
     // Null when none does.
     const KelRes* PackFor(int sura) const;
 
-private:
+  private:
     std::string root_;
     std::map<std::string, KelRes> packs_;
     std::vector<std::string> names_;

@@ -35,10 +35,16 @@ Profile::Profile(QWidget* parent, Qt::WindowFlags flags, const QString& profiles
     list_->setAccessibleName("Profiles");
     inner->addWidget(list_, 1);
     const QIcon userIcon(PixmapFromResource("users.png"));
-    QStringList files = QDir(profilesDir).entryList(QStringList() << "*.varn", QDir::Files);
+    // Only files whose names the program itself writes: "X.VARN" or ".varn" could not be loaded.
+    const QStringList files =
+        QDir(profilesDir)
+            .entryList(QStringList() << QString("*") + kProfileExtension, QDir::Files | QDir::CaseSensitive);
     QStringList names;
-    for (QString file : files)
-        names << file.remove(".varn");
+    for (const QString& file : files) {
+        const std::string name = ProfileNameOfFile(file.toStdString());
+        if (!name.empty())
+            names << QString::fromStdString(name);
+    }
     std::sort(names.begin(), names.end()); // exact character order: capitals first
     for (const QString& n : names) {
         new QListWidgetItem(userIcon, n, list_);

@@ -1,13 +1,16 @@
 #include "profile_file.h"
 
+#include "file_write.h"
 #include "naming.h"
 #include "sura.h"
 
 #include <QFile>
-#include <QSaveFile>
+#include <algorithm>
+#include <cctype>
 #include <cstring>
 
-namespace {
+namespace
+{
 
 const char kSignature[2] = {'V', '1'};
 
@@ -18,7 +21,10 @@ void AppendField(QByteArray& out, const std::string& text)
     out.append(field, kProfileFieldSize);
 }
 
-std::string FieldText(const char* field) { return std::string(field, strnlen(field, kProfileFieldSize)); }
+std::string FieldText(const char* field)
+{
+    return std::string(field, strnlen(field, kProfileFieldSize));
+}
 
 bool IsDigits(const std::string& s)
 {
@@ -27,7 +33,10 @@ bool IsDigits(const std::string& s)
 
 } // namespace
 
-std::string ProfileFileName(const std::string& userName) { return userName + ".varn"; }
+std::string ProfileFileName(const std::string& userName)
+{
+    return userName + kProfileExtension;
+}
 
 std::string NormalAyaKey(const std::string& key)
 {
@@ -51,7 +60,8 @@ QByteArray SerializeProfile(const ProfileData& data)
     out.append(kSignature, 2);
     AppendField(out, data.userName);
     const uint32_t n = uint32_t(data.heart.size());
-    const char count[4] = {char(n & 0xFF), char((n >> 8) & 0xFF), char((n >> 16) & 0xFF), char((n >> 24) & 0xFF)};
+    const char count[4] = {char(n & 0xFF), char((n >> 8) & 0xFF), char((n >> 16) & 0xFF),
+                           char((n >> 24) & 0xFF)};
     out.append(count, 4);
     for (const std::string& key : data.heart)
         AppendField(out, key);
@@ -62,13 +72,7 @@ QByteArray SerializeProfile(const ProfileData& data)
 
 bool SaveProfileFile(const std::string& path, const ProfileData& data, std::string* error)
 {
-    QSaveFile file(QString::fromStdString(path));
-    const QByteArray bytes = SerializeProfile(data);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return true;
-    if (error)
-        *error = file.errorString().toStdString();
-    return false;
+    return WriteFileWhole(path, SerializeProfile(data), error);
 }
 
 bool ReadProfile(const std::string& path, ProfileData* out, std::string* problem)
@@ -92,11 +96,15 @@ bool ReadProfile(const std::string& path, ProfileData* out, std::string* problem
     const char* p = bytes.constData();
     out->userName = FieldText(p + 2);
     const auto* c = reinterpret_cast<const unsigned char*>(p + 34);
-    const int32_t n = int32_t(uint32_t(c[0]) | uint32_t(c[1]) << 8 | uint32_t(c[2]) << 16 | uint32_t(c[3]) << 24);
+    const int32_t n =
+        int32_t(uint32_t(c[0]) | uint32_t(c[1]) << 8 | uint32_t(c[2]) << 16 | uint32_t(c[3]) << 24);
     // The count is checked against what the file holds before anything is read by it.
     // When the count runs past the end, the last whole field is taken for the current aya, not the heart.
     const qint64 fits = (bytes.size() - 38) / kProfileFieldSize;
-    const qint64 entries = n < 0 ? 0 : n <= fits ? n : std::max<qint64>(0, (bytes.size() - kProfileFixedSize) / kProfileFieldSize);
+    const qint64 entries = n < 0 ? 0
+                           : n <= fits
+                               ? n
+                               : std::max<qint64>(0, (bytes.size() - kProfileFixedSize) / kProfileFieldSize);
     const bool whole = n >= 0 && bytes.size() >= kProfileFixedSize + qint64(kProfileFieldSize) * n;
     int dropped = 0;
     for (qint64 i = 0; i < entries; ++i) {
@@ -117,7 +125,8 @@ bool ReadProfile(const std::string& path, ProfileData* out, std::string* problem
         return false;
     }
     if (dropped) {
-        *problem = "the profile file is damaged (" + std::to_string(dropped) + " entries of the heart are no ayas)";
+        *problem =
+            "the profile file is damaged (" + std::to_string(dropped) + " entries of the heart are no ayas)";
         return false;
     }
     if (out->currentAya.empty()) {
@@ -132,7 +141,9 @@ std::string ProfileNameProblem(const std::string& name)
     if (name.empty())
         return "Invalid Username!";
     if (name.size() > size_t(kProfileMaxText))
-        return "A user name can be at most " + std::to_string(kProfileMaxText) + " characters long.";
+        return "This name is too long. A user name can hold at most " + std::to_string(kProfileMaxText) +
+               " Latin letters, or " + std::to_string(kProfileMaxText / 2) +
+               " Arabic letters (they take two places each); please shorten it.";
     if (name == "." || name == "..")
         return "\"" + name + "\" cannot be a user name.";
     if (name.find_first_of("/\\:") != std::string::npos)
@@ -140,5 +151,24 @@ std::string ProfileNameProblem(const std::string& name)
     for (unsigned char ch : name)
         if (ch < 0x20 || ch == 0x7F)
             return "A user name cannot hold control characters.";
+    // The profile file is NAME.varn: a name that holds the extension itself, or starts with a dot (a
+    // hidden file), could be saved but never listed or loaded again.
+    if (name[0] == '.')
+        return "A user name cannot start with a full stop.";
+    std::string lower = name;
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return char(std::tolower(c)); });
+    if (lower.find(kProfileExtension) != std::string::npos)
+        return "A user name cannot hold \"" + std::string(kProfileExtension) +
+               "\", the ending of profile files.";
     return {};
+}
+
+std::string ProfileNameOfFile(const std::string& fileName)
+{
+    const std::string ext = kProfileExtension;
+    if (fileName.size() <= ext.size() || fileName.compare(fileName.size() - ext.size(), ext.size(), ext) != 0)
+        return {};
+    const std::string name = fileName.substr(0, fileName.size() - ext.size());
+    return ProfileNameProblem(name).empty() ? name : std::string();
 }

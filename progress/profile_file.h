@@ -17,6 +17,7 @@ struct ProfileData {
 constexpr int kProfileFieldSize = 32;
 constexpr int kProfileMaxText = kProfileFieldSize - 1;
 constexpr int kProfileFixedSize = 71;
+constexpr const char* kProfileExtension = ".varn";
 
 // The file name of a profile inside the profiles folder.
 std::string ProfileFileName(const std::string& userName);
@@ -35,6 +36,10 @@ bool ReadProfile(const std::string& path, ProfileData* out, std::string* problem
 // Why name cannot be a profile name (the file format and the file system must both hold it), or empty
 // when it can. name is the UTF-8 text the learner typed.
 std::string ProfileNameProblem(const std::string& name);
+
+// The learner's name that the file name in profiles/ stands for: "Amina" for "Amina.varn". Empty for a
+// file that is no profile, or whose name the dialog would refuse (and so could not load).
+std::string ProfileNameOfFile(const std::string& fileName);
 
 // "036.012" for a key whose sura is 1..114 and whose aya lies within that sura, however padded;
 // empty for anything else.

@@ -56,7 +56,7 @@ private slots:
         // Bytes that are no audio: one box that says so, and nothing else.
         player.Play("junk.ogg");
         QCOMPARE(messages_.size(), 1);
-        QVERIFY(messages_.first().startsWith("FMOD Error|The recording could not be read"));
+        QVERIFY(messages_.first().startsWith("Sound Error|The recording could not be read"));
         fixtures::Idle(300);
         QCOMPARE(messages_.size(), 1);
         QCOMPARE(done.count(), 0);
@@ -172,7 +172,7 @@ private slots:
         QVERIFY(!devices.empty());
         player.SetDevice(int(devices.size()) + 5);
         QVERIFY(!messages_.isEmpty());
-        QVERIFY2(messages_.first().startsWith("FMOD Error|"), qPrintable(messages_.first()));
+        QVERIFY2(messages_.first().startsWith("Sound Error|"), qPrintable(messages_.first()));
         QVERIFY(messages_.first().endsWith("<br><br>To fix: Select a valid sound device"));
         // The same failure of another player right after is not shown again.
         MP3 other;

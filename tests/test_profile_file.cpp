@@ -134,6 +134,13 @@ private slots:
         QTest::newRow("dot dot") << ".." << false;
         QTest::newRow("control") << "a\tb" << false;
         QTest::newRow("newline") << "a\nb" << false;
+        QTest::newRow("the extension") << "x.varn" << false;
+        QTest::newRow("the extension in capitals") << "X.VARN" << false;
+        QTest::newRow("the extension inside") << "a.Varn.b" << false;
+        QTest::newRow("hidden") << ".hidden" << false;
+        QTest::newRow("full stop inside") << "a.b" << true;
+        QTest::newRow("15 arabic letters") << QString(15, QChar(0x0645)) << true;
+        QTest::newRow("16 arabic letters") << QString(16, QChar(0x0645)) << false;
     }
     void names()
     {
@@ -141,6 +148,19 @@ private slots:
         QFETCH(bool, accepted);
         QCOMPARE(ProfileNameProblem(name.toStdString()).empty(), accepted);
         QCOMPARE(ProfileNameProblem("").c_str(), "Invalid Username!");
+        // What the dialog accepts, the list finds again under the same name.
+        const std::string file = ProfileFileName(name.toStdString());
+        QCOMPARE(!ProfileNameOfFile(file).empty() && ProfileNameOfFile(file) == name.toStdString(), accepted);
+    }
+
+    void nameMessages()
+    {
+        const std::string tooLong = ProfileNameProblem(std::string(32, 'a'));
+        QVERIFY2(tooLong.find("31 Latin letters") != std::string::npos, tooLong.c_str());
+        QVERIFY2(tooLong.find("15 Arabic letters") != std::string::npos, tooLong.c_str());
+        QCOMPARE(ProfileNameOfFile("notes.txt"), std::string());
+        QCOMPARE(ProfileNameOfFile(".varn"), std::string());
+        QCOMPARE(ProfileNameOfFile("Zaid.VARN"), std::string());
     }
 };
 

@@ -6,6 +6,7 @@
 #include "heart.h"
 #include "profile.h"
 #include "profile_file.h"
+#include "stack.h"
 #include "varn.h"
 #include "whole.h"
 #include "workspace.h"
@@ -237,6 +238,78 @@ private slots:
         window.LoadProfile("Nobody"); // no file at all
         QCOMPARE(window.CurrentKey(), std::string("114.001"));
         QCOMPARE(window.W().heart->Count(), 0);
+    }
+
+    // Every name the dialog accepts is listed and loads again; names that could not are refused.
+    void profileNamesRoundTrip()
+    {
+        Workspace ws;
+        ws.Pack("quran/s104_s114.dat", 104, 114);
+        ws.Write("config.ini", "0\n");
+        ws.Write("profiles/X.VARN", SerializeProfile(ProfileData{"X", {}, "114.001", false}));
+        ws.Write("profiles/.varn", SerializeProfile(ProfileData{"", {}, "114.001", false}));
+        const QString arabic = QString::fromUtf8("\u0639\u0628\u062f \u0627\u0644\u0631\u062d\u0645\u0646 \u0628\u0646 "
+                                                 "\u0639\u0648\u0641"); // 15 letters and 3 blanks: 31 bytes
+        QCOMPARE(arabic.toUtf8().size(), 31);
+        {
+            Varn window;
+            for (const QString& name : {QString("Bilal"), QString("a.b c"), arabic}) {
+                window.NewProfile(name.toStdString());
+                window.SetArabic("114.002");
+                window.SaveProfile();
+            }
+        }
+        Profile dialog;
+        QStringList listed;
+        for (int i = 0; i < dialog.List()->count(); ++i)
+            listed << dialog.List()->item(i)->text();
+        QCOMPARE(listed, QStringList({"Bilal", "a.b c", arabic}));
+        Varn window;
+        for (const QString& name : listed) {
+            window.LoadProfile(name.toStdString());
+            QCOMPARE(window.CurrentKey(), std::string("114.002"));
+        }
+        QVERIFY(ws.messages.isEmpty());
+
+        for (const QString& bad : {QString("x.varn"), QString("Notes.Varn.old"), QString(".hidden")}) {
+            dialog.NameField()->setText(bad);
+            QTest::mouseClick(dialog.CreateButton(), Qt::LeftButton);
+        }
+        QCOMPARE(ws.messages.size(), 3);
+        QVERIFY(ws.messages[0].contains(".varn"));
+        QVERIFY(ws.messages[2].contains("full stop"));
+    }
+
+    void newProfileIsSilent()
+    {
+        Workspace ws;
+        ws.Pack("quran/s104_s114.dat", 104, 114);
+        ws.Write("config.ini", "0\n");
+        Varn window;
+        QSignalSpy whole(window.WholeDrill(), &Whole::WholeSuraAya);
+        QSignalSpy stack(window.StackDrill(), &Stack::StackSuraAya);
+        window.NewProfile("Amina");
+        window.W().stackCheck->setChecked(true);
+        window.StackDrill()->Stop();
+        window.NewProfile("Bilal");
+        QCOMPARE(whole.count() + stack.count(), 0); // not one aya started, not even for a moment
+        QCOMPARE(window.CurrentKey(), std::string("114.001"));
+        QCOMPARE(window.W().ayaView->dragText, std::string("114.001"));
+        QVERIFY(!window.W().textPanel->toPlainText().isEmpty());
+    }
+
+    void profileFolderInTheWay()
+    {
+        Workspace ws;
+        ws.Pack("quran/s104_s114.dat", 104, 114);
+        ws.Write("config.ini", "0\n");
+        ws.Write("profiles", "a file where the folder should be");
+        Varn window;
+        window.NewProfile("Amina");
+        window.SaveProfile();
+        QCOMPARE(ws.messages.size(), 1);
+        QVERIFY2(ws.messages[0].contains("is a file, not a folder"), qPrintable(ws.messages.join("\n")));
+        QCOMPARE(ws.Read("profiles"), QByteArray("a file where the folder should be"));
     }
 
     void aLearnersDay()

@@ -99,6 +99,10 @@ private slots:
         for (int s = 104; s <= 114; ++s)
             expected.push_back(s);
         QCOMPARE(r.AvailableSuras(), expected);
+        std::vector<int> distinct{1, 2};
+        for (int s = 78; s <= 114; ++s)
+            distinct.push_back(s);
+        QCOMPARE(r.DistinctSuras(), distinct);
     }
 
     void unknownPackCoversNothing()

@@ -15,12 +15,14 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSlider>
 #include <QSpinBox>
+#include <QTreeWidget>
 
 using fixtures::WaitFor;
 
@@ -65,13 +67,28 @@ private slots:
         ws.Pack("quran/fatiha.dat", 1, 1);
         ws.Write("quran/s001_s002.dat", QByteArray("VR1\0\0\0\0", 7));
         Varn window;
-        QCOMPARE(Entries(window.W().chooser), QStringList({"1. Al-Fatiha ", "1. Al-Fatiha ", "2. Al-Baqara"}));
-        QCOMPARE(window.W().heartProgress->maximum(), 300);
-        QCOMPARE(window.W().chooser->currentIndex(), 2);
+        // Each sura is listed once and counted once in the heart's total, however many packs cover it.
+        QCOMPARE(Entries(window.W().chooser), QStringList({"1. Al-Fatiha ", "2. Al-Baqara"}));
+        QCOMPARE(window.W().heartProgress->maximum(), 7 + 286);
+        QCOMPARE(window.W().chooser->currentIndex(), 1);
         // Sura 1 comes from fatiha.dat, which holds its pictures.
         Choose(window, "1. Al-Fatiha ");
         QVERIFY(!window.CurrentPack().Extract("001.001.png").isEmpty());
         window.StopAya();
+    }
+
+    void juzAmmaFromTwoPacks()
+    {
+        Workspace ws;
+        ws.Write("quran/s078_s114.dat", QByteArray("VR1\0\0\0\0", 7));
+        ws.Write("quran/s104_s114.dat", QByteArray("VR1\0\0\0\0", 7));
+        Varn window;
+        QCOMPARE(window.W().chooser->count(), 114 - 78 + 1);
+        Sura table;
+        int ayas = 0;
+        for (int s = 78; s <= 114; ++s)
+            ayas += table.AyaCount(IntToString(s));
+        QCOMPARE(window.W().heartProgress->maximum(), ayas);
     }
 
     void noPacksAtAll()
@@ -179,6 +196,21 @@ private slots:
         QCOMPARE(int(window.WholeDrill()->Keys().size()), 5);
         QVERIFY(window.WholeDrill()->Player()->Busy());
         window.StopAya();
+
+        // An empty range (FROM after TO), then range off: the whole sura plays again.
+        window.W().rangeCheck->setChecked(true);
+        window.W().fromSpin->setValue(5);
+        window.W().toSpin->setValue(3);
+        QVERIFY(window.WholeDrill()->Keys().empty());
+        window.W().rangeCheck->setChecked(false);
+        QCOMPARE(int(window.WholeDrill()->Keys().size()), 5);
+        QVERIFY(window.WholeDrill()->Player()->Busy());
+        QCOMPARE(window.CurrentKey(), std::string("105.001"));
+        window.StopAya();
+        window.NextAya();
+        QCOMPARE(window.CurrentKey(), std::string("105.002"));
+        window.StopAya();
+        QVERIFY(ws.messages.isEmpty());
     }
 
     void stackRoad()
@@ -249,6 +281,57 @@ private slots:
         QVERIFY(window.W().stackCheck->isEnabled() && !window.W().stackCheck->isChecked());
     }
 
+    // Single mode takes the aya on screen, whatever was ticked before, and starts nothing itself.
+    void singleModeKeepsTheAyaShown_data()
+    {
+        QTest::addColumn<bool>("stack");
+        QTest::addColumn<bool>("loop");
+        QTest::newRow("range") << false << false;
+        QTest::newRow("range, stack and loop") << true << true;
+    }
+    void singleModeKeepsTheAyaShown()
+    {
+        QFETCH(bool, stack);
+        QFETCH(bool, loop);
+        Workspace ws;
+        ws.Pack("quran/s104_s114.dat", 104, 114, 400);
+        ws.Pack("quran/fatiha.dat", 1, 1, 900);
+        Varn window;
+        window.ProfileDialog()->hide();
+        Choose(window, "105. Al-Fil");
+        window.W().stackCheck->setChecked(stack);
+        window.W().loopCheck->setChecked(loop);
+        window.W().rangeCheck->setChecked(true);
+        window.W().fromSpin->setValue(3);
+        QVERIFY(WaitFor([&] { return window.CurrentKey() == "105.003"; }, 2000));
+        window.W().singleCheck->setChecked(true);
+        QCOMPARE(window.CurrentKey(), std::string("105.003"));
+        QCOMPARE(window.W().ayaView->dragText, std::string("105.003"));
+        QCOMPARE(window.W().ayaSlider->value(), 3);
+        for (MP3* player : {window.WholeDrill()->Player(), window.StackDrill()->Player(), window.SingleDrill()->Player()})
+            QVERIFY(!player->Busy());
+        QTest::qWait(300);
+        QCOMPARE(window.CurrentKey(), std::string("105.003"));
+
+        // The bar drives that aya, again and again.
+        QSignalSpy single(window.SingleDrill(), &Single::SingleSuraAya);
+        window.W().endSpin->setValue(150);
+        window.PlayRSingleAya();
+        QVERIFY(WaitFor([&] { return single.count() >= 3; }, 3000));
+        QCOMPARE(Keys(single).mid(0, 3), QStringList({"105.003", "105.003", "105.003"}));
+        window.StopSingleAya();
+
+        // Choosing a sura in single mode shows its first aya everywhere, the drag text included.
+        Choose(window, "1. Al-Fatiha ");
+        QCOMPARE(window.CurrentKey(), std::string("001.001"));
+        QCOMPARE(window.W().ayaView->dragText, std::string("001.001"));
+        QVERIFY(window.W().title->text().contains("Al-Fatiha"));
+        QVERIFY(!window.W().ayaView->pixmap().isNull());
+        QVERIFY2(qAbs(window.W().endSpin->value() - 900) <= 5, qPrintable(QString::number(window.W().endSpin->value())));
+        QVERIFY(!window.SingleDrill()->Player()->Busy());
+        QVERIFY(ws.messages.isEmpty());
+    }
+
     void keyboard()
     {
         Workspace ws;
@@ -278,6 +361,104 @@ private slots:
         QVERIFY(window.SingleDrill()->Player()->Busy());
         QTest::keyClick(&window, Qt::Key_Space);
         QVERIFY(!window.SingleDrill()->Player()->Busy());
+    }
+
+    // A focused control keeps the keys it uses; the rest, the Ctrl forms and the media keys drive playback.
+    void keysStayWithTheFocusedControl()
+    {
+        Workspace ws;
+        ws.Pack("quran/s104_s114.dat", 104, 114, 2000);
+        Varn window;
+        window.ProfileDialog()->hide();
+        window.show();
+        QApplication::setActiveWindow(&window);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        MP3* player = window.WholeDrill()->Player();
+        Choose(window, "108. Al-Kauther");
+        QVERIFY(player->Busy());
+        auto press = [](QWidget* focus, int key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+            focus->setFocus();
+            QCOMPARE(QApplication::focusWidget(), focus);
+            if (key >= Qt::Key_MediaPlay && key <= Qt::Key_MediaLast) { // keys QTest cannot type
+                QKeyEvent down(QEvent::KeyPress, key, mods), up(QEvent::KeyRelease, key, mods);
+                QApplication::sendEvent(focus, &down);
+                QApplication::sendEvent(focus, &up);
+                return;
+            }
+            QTest::keyClick(focus, Qt::Key(key), mods);
+        };
+
+        // Space ticks a focused check box and leaves the recitation alone.
+        press(window.W().loopCheck, Qt::Key_Space);
+        QVERIFY(window.W().loopCheck->isChecked());
+        QVERIFY(player->Busy());
+        window.W().loopCheck->setChecked(false);
+        window.StopAya();
+
+        // Space on a focused Stop button presses Stop: it never starts playback.
+        press(window.W().stopButton, Qt::Key_Space);
+        QVERIFY(!player->Busy());
+        press(window.W().playButton, Qt::Key_Space);
+        QVERIFY(player->Busy());
+        // The arrows on a button still move through the sura.
+        press(window.W().playButton, Qt::Key_Right);
+        QCOMPARE(window.CurrentKey(), std::string("108.002"));
+        window.StopAya();
+
+        // The heart tree keeps the arrows: Right opens a sura, Left folds it; Space plays.
+        window.W().heart->LoadSuras({"105.001", "105.002"}, true);
+        QTreeWidgetItem* sura = window.W().heart->SuraItem("105");
+        QVERIFY(sura);
+        sura->setExpanded(false);
+        window.W().heart->setCurrentItem(sura);
+        press(window.W().heart, Qt::Key_Right);
+        QVERIFY(sura->isExpanded());
+        press(window.W().heart, Qt::Key_Left);
+        QVERIFY(!sura->isExpanded());
+        QCOMPARE(window.CurrentKey(), std::string("108.002"));
+        press(window.W().heart, Qt::Key_Space);
+        QVERIFY(player->Busy());
+        window.StopAya();
+
+        // A number box keeps Space and the arrows for its editing; Ctrl+Space and Ctrl+arrows and the
+        // media keys work there too.
+        window.W().repeatSpin->setValue(12);
+        press(window.W().repeatSpin, Qt::Key_Space);
+        press(window.W().repeatSpin, Qt::Key_Right);
+        QVERIFY(!player->Busy());
+        QCOMPARE(window.CurrentKey(), std::string("108.002"));
+        QCOMPARE(window.W().repeatSpin->value(), 12);
+        press(window.W().repeatSpin, Qt::Key_Space, Qt::ControlModifier);
+        QVERIFY(player->Busy());
+        press(window.W().repeatSpin, Qt::Key_Right, Qt::ControlModifier);
+        QCOMPARE(window.CurrentKey(), std::string("108.003"));
+        press(window.W().repeatSpin, Qt::Key_MediaPrevious);
+        QCOMPARE(window.CurrentKey(), std::string("108.002"));
+        press(window.W().repeatSpin, Qt::Key_MediaStop);
+        QVERIFY(!player->Busy());
+        press(window.W().repeatSpin, Qt::Key_MediaStop);
+        QVERIFY(!player->Busy());
+        press(window.W().repeatSpin, Qt::Key_MediaTogglePlayPause);
+        QVERIFY(player->Busy());
+        press(window.W().repeatSpin, Qt::Key_MediaPlay);
+        QVERIFY(player->Busy());
+        window.StopAya();
+        QCOMPARE(window.W().repeatSpin->value(), 12);
+        window.W().repeatSpin->setValue(1);
+
+        // A click on a playback button or a check box leaves the keyboard where it was.
+        window.W().ayaView->setFocus();
+        QTest::mouseClick(window.W().playButton, Qt::LeftButton);
+        QTest::mouseClick(window.W().loopCheck, Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), window.W().ayaView);
+        QTest::keyClick(window.W().ayaView, Qt::Key_Space);
+        QVERIFY(!player->Busy());
+        window.W().loopCheck->setChecked(false);
+        // Tab still reaches them.
+        for (QWidget* w : std::initializer_list<QWidget*>{window.W().playButton, window.W().stopButton,
+                                                          window.W().loopCheck, window.W().singlePlay})
+            QVERIFY(w->focusPolicy() & Qt::TabFocus);
+        QVERIFY(ws.messages.isEmpty());
     }
 
     void soundSettings()

@@ -9,8 +9,14 @@
 #include "profile.h"
 #include "select_recitor.h"
 #include "qjpixmapview.h"
+#include "playback_keys.h"
+#include "profile_file.h"
 #include "varn.h"
 #include "workspace.h"
+
+#include <QAccessible>
+#include <QMessageBox>
+#include <QTextDocument>
 
 #include <QAction>
 #include <QCheckBox>
@@ -87,7 +93,7 @@ private slots:
         QCOMPARE(window.ProfileDialog()->windowTitle(), QString("Load or Create Profile"));
         QVERIFY(!window.ConfigDialog()->isVisible());
         QVERIFY(!window.RecitorDialog()->isVisible());
-        QCOMPARE(w.playButton->toolTip(), QString("Plays the current aya (Space)"));
+        QCOMPARE(w.playButton->toolTip(), QString("Plays the current aya (Space, Ctrl+Space or the Play key)"));
         QCOMPARE(w.dragLabel->toolTip(), QString("Tabaarakallah! You know this sura? Drag me to your heart!"));
         QVERIFY(w.stackCheck->toolTip().startsWith("&nbsp;Recite aya 1 a number of times<br>"));
 
@@ -99,7 +105,89 @@ private slots:
             for (int col = 0; col < 2; ++col)
                 titles << qobject_cast<QGroupBox*>(grid->itemAtPosition(row, col)->widget())->title();
         QCOMPARE(titles, QStringList({"Aya Settings", "Playback Settings", "Aya Range Settings", "Sura Playback Progress"}));
+        // A screen reader names each group by its own title.
+        QStringList spoken;
+        for (int row = 0; row < 2; ++row)
+            for (int col = 0; col < 2; ++col) {
+                QWidget* group = grid->itemAtPosition(row, col)->widget();
+                QAccessibleInterface* face = QAccessible::queryAccessibleInterface(group);
+                QVERIFY(face);
+                spoken << face->text(QAccessible::Name);
+            }
+        QCOMPARE(spoken, titles);
+        QCOMPARE(w.bismillah->toolTip(), QString("In the Name of Allah the Most Beneficent, the Most Merciful"));
         QVERIFY(ws.messages.isEmpty());
+    }
+
+    // The key table: what each key does with each kind of control focused.
+    void playbackKeys_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<int>("focus");
+        QTest::addColumn<int>("command");
+        const int none = Qt::NoModifier, ctrl = Qt::ControlModifier;
+        auto row = [](const char* name, int key, int mods, FocusKind focus, PlaybackCommand command) {
+            QTest::newRow(name) << key << mods << int(focus) << int(command);
+        };
+        row("space, picture", Qt::Key_Space, none, FocusKind::Other, PlaybackCommand::Toggle);
+        row("space, button", Qt::Key_Space, none, FocusKind::Button, PlaybackCommand::None);
+        row("space, tree", Qt::Key_Space, none, FocusKind::ArrowsUser, PlaybackCommand::Toggle);
+        row("space, number box", Qt::Key_Space, none, FocusKind::TextEntry, PlaybackCommand::None);
+        row("space, chooser", Qt::Key_Space, none, FocusKind::Chooser, PlaybackCommand::None);
+        row("right, button", Qt::Key_Right, none, FocusKind::Button, PlaybackCommand::Next);
+        row("right, tree", Qt::Key_Right, none, FocusKind::ArrowsUser, PlaybackCommand::None);
+        row("left, picture", Qt::Key_Left, none, FocusKind::Other, PlaybackCommand::Previous);
+        row("keypad left", Qt::Key_Left, Qt::KeypadModifier, FocusKind::Other, PlaybackCommand::Previous);
+        row("left, number box", Qt::Key_Left, none, FocusKind::TextEntry, PlaybackCommand::None);
+        row("ctrl space, number box", Qt::Key_Space, ctrl, FocusKind::TextEntry, PlaybackCommand::Toggle);
+        row("ctrl left, tree", Qt::Key_Left, ctrl, FocusKind::ArrowsUser, PlaybackCommand::Previous);
+        row("ctrl right, chooser", Qt::Key_Right, ctrl, FocusKind::Chooser, PlaybackCommand::Next);
+        row("shift space", Qt::Key_Space, Qt::ShiftModifier, FocusKind::Other, PlaybackCommand::None);
+        row("ctrl shift right", Qt::Key_Right, ctrl | Qt::ShiftModifier, FocusKind::Other, PlaybackCommand::None);
+        row("up is not ours", Qt::Key_Up, none, FocusKind::Other, PlaybackCommand::None);
+        row("media play/pause", Qt::Key_MediaTogglePlayPause, none, FocusKind::TextEntry, PlaybackCommand::Toggle);
+        row("media play", Qt::Key_MediaPlay, none, FocusKind::Button, PlaybackCommand::Play);
+        row("media pause", Qt::Key_MediaPause, none, FocusKind::Other, PlaybackCommand::Stop);
+        row("media stop", Qt::Key_MediaStop, none, FocusKind::Chooser, PlaybackCommand::Stop);
+        row("media next", Qt::Key_MediaNext, none, FocusKind::ArrowsUser, PlaybackCommand::Next);
+        row("media previous", Qt::Key_MediaPrevious, none, FocusKind::TextEntry, PlaybackCommand::Previous);
+    }
+    void playbackKeys()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(int, focus);
+        QFETCH(int, command);
+        QCOMPARE(int(PlaybackCommandFor(key, Qt::KeyboardModifiers(modifiers), FocusKind(focus))), command);
+    }
+
+    void focusKinds()
+    {
+        Workspace ws;
+        Varn window;
+        const Varn::Widgets& w = window.W();
+        QCOMPARE(FocusKindOf(w.playButton), FocusKind::Button);
+        QCOMPARE(FocusKindOf(w.loopCheck), FocusKind::Button);
+        QCOMPARE(FocusKindOf(w.heart), FocusKind::ArrowsUser);
+        QCOMPARE(FocusKindOf(w.partSlider), FocusKind::ArrowsUser);
+        QCOMPARE(FocusKindOf(w.chooser), FocusKind::Chooser);
+        QCOMPARE(FocusKindOf(w.pauseSpin), FocusKind::TextEntry);
+        QCOMPARE(FocusKindOf(w.textPanel), FocusKind::Other); // read only
+        QCOMPARE(FocusKindOf(w.ayaView), FocusKind::Other);
+        QCOMPARE(FocusKindOf(nullptr), FocusKind::Other);
+    }
+
+    // Every message is rich text: an escaped name reads as itself, with no markup left over.
+    void messagesAreRichText()
+    {
+        const QString text = QString::fromStdString(ProfileNameProblem("..")).toHtmlEscaped() + "<br>next line";
+        const std::unique_ptr<QMessageBox> box = MakeMessageBox("Varnel", text);
+        QCOMPARE(box->textFormat(), Qt::RichText);
+        QCOMPARE(box->windowTitle(), QString("Varnel"));
+        QTextDocument shown;
+        shown.setHtml(box->text());
+        QCOMPARE(shown.toPlainText(), QString("\"..\" cannot be a user name.\nnext line"));
     }
 
     void menus()

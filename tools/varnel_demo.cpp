@@ -4,6 +4,7 @@
 //
 //   varnel-demo [--source DIR] [--out DIR] [--packs NAME...] [--all]
 #include "demo_content.h"
+#include "file_write.h"
 #include "kelres.h"
 #include "naming.h"
 #include "pack_registry.h"
@@ -16,7 +17,6 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QProcess>
-#include <QSaveFile>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <atomic>
@@ -253,10 +253,10 @@ public:
 
     static bool WriteWhole(const QString& path, const QByteArray& bytes, QString* error)
     {
-        QSaveFile f(path);
-        if (f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() && f.commit())
+        std::string reason;
+        if (WriteFileWhole(path.toStdString(), bytes, &reason))
             return true;
-        *error = "cannot write " + path + ": " + f.errorString();
+        *error = QString::fromStdString(reason);
         return false;
     }
 

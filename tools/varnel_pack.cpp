@@ -1,11 +1,11 @@
 // varnel-pack: builds, lists, extracts from and verifies Varnel archives (sura packs, language packs,
 // img.vnl). Exit status: 0 success, 1 failure, 2 bad usage.
 #include "crc32.h"
+#include "file_write.h"
 #include "kelres.h"
 #include "naming.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <cstdio>
 #include <cstring>
 #include <iostream>
@@ -130,10 +130,8 @@ int Extract(const std::vector<std::string>& args)
         std::fwrite(data.constData(), 1, size_t(data.size()), stdout);
         return std::fflush(stdout) == 0 ? kSuccess : Fail("cannot write to standard output");
     }
-    QSaveFile out(QString::fromStdString(args[2]));
-    if (!out.open(QIODevice::WriteOnly) || out.write(data) != data.size() || !out.commit())
-        return Fail("cannot write \"" + args[2] + "\": " + out.errorString().toStdString());
-    return kSuccess;
+    std::string reason;
+    return WriteFileWhole(args[2], data, &reason) ? kSuccess : Fail(reason);
 }
 
 int Verify(const std::vector<std::string>& args)

@@ -1,0 +1,100 @@
+#include "playback_keys.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAbstractSlider>
+#include <QAbstractSpinBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextEdit>
+
+FocusKind FocusKindOf(const QWidget* focus)
+{
+    if (!focus)
+        return FocusKind::Other;
+    if (qobject_cast<const QAbstractButton*>(focus))
+        return FocusKind::Button;
+    if (qobject_cast<const QAbstractSpinBox*>(focus) || qobject_cast<const QLineEdit*>(focus))
+        return FocusKind::TextEntry;
+    if (const auto* combo = qobject_cast<const QComboBox*>(focus))
+        return combo->isEditable() ? FocusKind::TextEntry : FocusKind::Chooser;
+    if (const auto* text = qobject_cast<const QTextEdit*>(focus))
+        return text->isReadOnly() ? FocusKind::Other : FocusKind::TextEntry;
+    if (const auto* plain = qobject_cast<const QPlainTextEdit*>(focus))
+        return plain->isReadOnly() ? FocusKind::Other : FocusKind::TextEntry;
+    if (qobject_cast<const QAbstractItemView*>(focus) || qobject_cast<const QAbstractSlider*>(focus))
+        return FocusKind::ArrowsUser;
+    return FocusKind::Other;
+}
+
+namespace
+{
+
+PlaybackCommand MediaCommand(int key)
+{
+    switch (key) {
+    case Qt::Key_MediaTogglePlayPause:
+        return PlaybackCommand::Toggle;
+    case Qt::Key_MediaPlay:
+        return PlaybackCommand::Play;
+    case Qt::Key_MediaPause:
+    case Qt::Key_MediaStop:
+        return PlaybackCommand::Stop;
+    case Qt::Key_MediaPrevious:
+        return PlaybackCommand::Previous;
+    case Qt::Key_MediaNext:
+        return PlaybackCommand::Next;
+    default:
+        return PlaybackCommand::None;
+    }
+}
+
+PlaybackCommand PlainCommand(int key)
+{
+    switch (key) {
+    case Qt::Key_Space:
+        return PlaybackCommand::Toggle;
+    case Qt::Key_Left:
+        return PlaybackCommand::Previous;
+    case Qt::Key_Right:
+        return PlaybackCommand::Next;
+    default:
+        return PlaybackCommand::None;
+    }
+}
+
+bool KeptByFocus(int key, FocusKind focus)
+{
+    switch (focus) {
+    case FocusKind::Other:
+        return false;
+    case FocusKind::Button:
+        return key == Qt::Key_Space;
+    case FocusKind::ArrowsUser:
+        return key == Qt::Key_Left || key == Qt::Key_Right;
+    case FocusKind::Chooser:
+    case FocusKind::TextEntry:
+        return true;
+    }
+    return true;
+}
+
+} // namespace
+
+PlaybackCommand PlaybackCommandFor(int key, Qt::KeyboardModifiers modifiers, FocusKind focus)
+{
+    // The keypad's arrows carry KeypadModifier; they are the same keys to the learner.
+    const Qt::KeyboardModifiers held = modifiers & ~Qt::KeypadModifier;
+    const PlaybackCommand media = MediaCommand(key);
+    if (media != PlaybackCommand::None)
+        return held == Qt::NoModifier ? media : PlaybackCommand::None;
+    const PlaybackCommand command = PlainCommand(key);
+    if (command == PlaybackCommand::None)
+        return command;
+    if (held == Qt::ControlModifier)
+        return command;
+    if (held != Qt::NoModifier || KeptByFocus(key, focus))
+        return PlaybackCommand::None;
+    return command;
+}

@@ -1,0 +1,27 @@
+// Which keys drive playback, and when a focused control keeps a key for itself.
+//
+// Plain Space and Left/Right drive playback unless the focused control uses that key: buttons and
+// check boxes keep Space, trees, lists, sliders and combo boxes keep the arrows, and text and number
+// boxes keep both. The media keys and the Ctrl forms (Ctrl+Space, Ctrl+Left, Ctrl+Right) drive
+// playback whatever has the focus.
+#pragma once
+
+#include <Qt>
+
+class QWidget;
+
+enum class PlaybackCommand { None, Toggle, Play, Stop, Previous, Next };
+
+// What kind of control has the keyboard focus, as far as the playback keys are concerned.
+enum class FocusKind {
+    Other,      // no control that uses Space or the arrows (the aya picture, a read-only text)
+    Button,     // push buttons and check boxes: Space
+    ArrowsUser, // trees, lists, sliders: the arrows
+    Chooser,    // combo boxes: Space opens, the arrows choose
+    TextEntry,  // line edits, number boxes, editable text: every key
+};
+
+FocusKind FocusKindOf(const QWidget* focus);
+
+// The command a key press stands for with the given focus; None when the key is not ours to take.
+PlaybackCommand PlaybackCommandFor(int key, Qt::KeyboardModifiers modifiers, FocusKind focus);

@@ -1,0 +1,140 @@
+#include "file_write.h"
+
+#include <cctype>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace
+{
+
+constexpr int kRandomPartLength = 6;  // the X's of mkstemp()
+constexpr mode_t kNewFileMode = 0644; // before the umask, as an ordinary new file
+
+std::string Reason(const std::string& what, int code)
+{
+    return what + ": " + std::strerror(code);
+}
+
+// Writes all of bytes to fd, through short writes and signals. False with errno set on failure.
+bool WriteAll(int fd, const char* data, size_t size)
+{
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        if (n == 0) {
+            errno = ENOSPC;
+            return false;
+        }
+        data += n;
+        size -= size_t(n);
+    }
+    return true;
+}
+
+mode_t ModeFor(const std::string& path)
+{
+    struct stat old {
+    };
+    // An existing regular file keeps its permissions; a link or nothing gets an ordinary new file's.
+    if (::lstat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode))
+        return old.st_mode & 07777;
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return kNewFileMode & ~mask;
+}
+
+} // namespace
+
+bool WriteFileWhole(const std::string& path, const QByteArray& bytes, std::string* error)
+{
+    auto fail = [error](const std::string& reason) {
+        if (error)
+            *error = reason;
+        return false;
+    };
+    std::string temp = path + "." + std::string(kRandomPartLength, 'X');
+    const int fd = ::mkstemp(temp.data());
+    if (fd < 0)
+        return fail(Reason("cannot create a file beside \"" + path + "\"", errno));
+    auto abandon = [&](const std::string& reason) {
+        ::close(fd);
+        ::unlink(temp.c_str());
+        return fail(reason);
+    };
+    if (!WriteAll(fd, bytes.constData(), size_t(bytes.size())))
+        return abandon(Reason("cannot write \"" + path + "\"", errno));
+    if (::fchmod(fd, ModeFor(path)) != 0)
+        return abandon(Reason("cannot set the permissions of \"" + path + "\"", errno));
+    // A full disk can show only here, when the data leaves the cache.
+    if (::fsync(fd) != 0)
+        return abandon(Reason("cannot write \"" + path + "\"", errno));
+    if (::close(fd) != 0) {
+        const int code = errno;
+        ::unlink(temp.c_str());
+        return fail(Reason("cannot write \"" + path + "\"", code));
+    }
+    // rename() replaces path itself, a link included, in one step.
+    if (std::rename(temp.c_str(), path.c_str()) != 0) {
+        const int code = errno;
+        ::unlink(temp.c_str());
+        return fail(Reason("cannot replace \"" + path + "\"", code));
+    }
+    return true;
+}
+
+bool MakeFolder(const std::string& folder, std::string* error)
+{
+    std::error_code code;
+    if (std::filesystem::exists(folder, code) && !std::filesystem::is_directory(folder, code)) {
+        if (error)
+            *error = "\"" + folder + "\" is a file, not a folder";
+        return false;
+    }
+    std::filesystem::create_directories(folder, code);
+    if (!code && std::filesystem::is_directory(folder, code))
+        return true;
+    if (error)
+        *error = "the folder \"" + folder + "\" cannot be made: " +
+                 (code ? code.message() : std::string("something else of that name is in the way"));
+    return false;
+}
+
+bool IsStaleTemporaryName(const std::string& fileName)
+{
+    const size_t dot = fileName.rfind('.');
+    if (dot == std::string::npos || fileName.size() - dot - 1 != size_t(kRandomPartLength))
+        return false;
+    for (size_t i = dot + 1; i < fileName.size(); ++i)
+        if (!std::isalnum(static_cast<unsigned char>(fileName[i])))
+            return false;
+    const std::string base = fileName.substr(0, dot);
+    static const char* const kNames[] = {"recite.ini", "config.ini", "varnel.ini"};
+    for (const char* name : kNames)
+        if (base == name)
+            return true;
+    const std::string profile = ".varn";
+    return base.size() > profile.size() &&
+           base.compare(base.size() - profile.size(), profile.size(), profile) == 0;
+}
+
+int RemoveStaleTemporaries(const std::string& folder)
+{
+    int removed = 0;
+    std::error_code code;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, code)) {
+        std::error_code ignored;
+        if (entry.is_regular_file(ignored) && IsStaleTemporaryName(entry.path().filename().string()) &&
+            std::filesystem::remove(entry.path(), ignored))
+            ++removed;
+    }
+    return removed;
+}

@@ -1,0 +1,24 @@
+// Writing the program's files safely: whole or not at all, with every failure reported.
+#pragma once
+
+#include <QByteArray>
+#include <string>
+
+// Writes bytes to path whole or not at all. The bytes go to a new temporary file beside path
+// ("NAME.XXXXXX"), every write is checked, the file is synced to the disk, and only then renamed over
+// path. A full disk or any other failure leaves path with its old bytes and the reason in *error. A
+// symbolic link at path is replaced by the file itself: a write never reaches the link's target. A
+// file that existed keeps its permissions.
+bool WriteFileWhole(const std::string& path, const QByteArray& bytes, std::string* error);
+
+// Makes folder and its missing parents. False, with the reason in *error, when it cannot (something
+// else of that name is in the way, or the parent cannot be written to).
+bool MakeFolder(const std::string& folder, std::string* error);
+
+// True for the name of a temporary file that a write of one of the program's own files leaves behind
+// when it is killed midway: "NAME.varn.XXXXXX", "recite.ini.XXXXXX", "config.ini.XXXXXX" and
+// "varnel.ini.XXXXXX", the X's six letters or digits.
+bool IsStaleTemporaryName(const std::string& fileName);
+
+// Removes the files of folder that IsStaleTemporaryName() picks out; returns how many went.
+int RemoveStaleTemporaries(const std::string& folder);
