@@ -4,6 +4,7 @@
 #include "aya_text.h"
 #include "help_guide.h"
 #include "id_menu.h"
+#include "messages.h"
 #include "naming.h"
 #include "varn.h"
 
@@ -39,7 +40,13 @@ void Varn::SetArabic(const std::string& key)
     transliterationName_ = TransliterationName(key);
     currentKey_ = key;
 
-    QImage image = QImage::fromData(currentPack_.Extract(pictureName_));
+    bool tooLarge = false;
+    QImage image = QImage::fromData(currentPack_.Extract(pictureName_, KelRes::kMaxPictureBytes, &tooLarge));
+    if (tooLarge)
+        ShowMessage("Varnel", QString("The picture of aya %1 is too large to show: %2 MB, where at most %3 MB are shown.")
+                                  .arg(QString::fromStdString(key).toHtmlEscaped())
+                                  .arg(currentPack_.ItemSize(pictureName_) >> 20)
+                                  .arg(KelRes::kMaxPictureBytes >> 20));
     const int limit = w_.ayaView->width() - kFitMargin;
     if (!image.isNull() && image.width() > limit && limit > 0)
         image = image.scaled(limit, int(qint64(image.height()) * limit / image.width()), Qt::IgnoreAspectRatio,

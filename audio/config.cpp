@@ -14,6 +14,8 @@
 
 int ReadDeviceNumber(const std::string& root)
 {
+    if (!IsReadableRegularFile(root + "/config.ini"))
+        return -1;
     std::ifstream in(root + "/config.ini");
     int device = -1;
     if (!(in >> device))

@@ -80,10 +80,32 @@ void MP3::CancelPauses()
     nextRangeTimer_.stop();
 }
 
+std::shared_ptr<const std::vector<char>> MP3::Recording(const std::string& name, bool tell)
+{
+    auto bytes = std::make_shared<std::vector<char>>();
+    switch (archive_.ExtractInto(name, bytes.get(), KelRes::kMaxRecordingBytes)) {
+    case KelRes::ItemStatus::Ok:
+        return bytes;
+    case KelRes::ItemStatus::TooLarge:
+        if (tell)
+            ShowMessage(kSoundErrorTitle,
+                        QString("The recording \"%1\" is too large to play: %2 MB, where at most %3 MB can be played.")
+                            .arg(QString::fromStdString(name).toHtmlEscaped())
+                            .arg(archive_.ItemSize(name) >> 20)
+                            .arg(KelRes::kMaxRecordingBytes >> 20));
+        return nullptr;
+    case KelRes::ItemStatus::Missing:
+        return nullptr;
+    }
+    return nullptr;
+}
+
 void MP3::Play(const std::string& name)
 {
-    const QByteArray bytes = archive_.Extract(name);
-    if (bytes.isEmpty() || !live_)
+    if (!live_)
+        return;
+    std::shared_ptr<const std::vector<char>> bytes = Recording(name, true);
+    if (!bytes)
         return;
     // A new request supersedes whatever the previous one still had pending.
     CancelPauses();
@@ -93,7 +115,7 @@ void MP3::Play(const std::string& name)
         ERRCHECK(lastResult_, "");
         sound_ = 0;
     }
-    lastResult_ = system_->CreateSound(bytes.constData(), size_t(bytes.size()), &sound_);
+    lastResult_ = system_->CreateSound(std::move(bytes), &sound_);
     ERRCHECK(lastResult_, "");
     if (lastResult_ != sound::Ok) {
         // Nothing can play: the steps that would need the sound could only fail and say so again.
@@ -160,9 +182,9 @@ void MP3::SetPos(int ms)
 
 int MP3::GetLength(const std::string& name)
 {
-    const QByteArray bytes = archive_.Extract(name);
+    std::shared_ptr<const std::vector<char>> bytes = Recording(name, false);
     unsigned length = 0;
-    if (bytes.isEmpty() || sound::MeasureLength(bytes.constData(), size_t(bytes.size()), &length) != sound::Ok)
+    if (!bytes || sound::MeasureLength(std::move(bytes), &length) != sound::Ok)
         return 0;
     return int(std::min<unsigned>(length, INT32_MAX));
 }

@@ -76,6 +76,9 @@ private:
     // a machine without any output is told once per run instead.
     void StartSystem(int driver, const std::string& fix);
     void CancelPauses();
+    // The named recording's bytes, read once; null when it is missing, or too large to play (told
+    // in a box when tell is set).
+    std::shared_ptr<const std::vector<char>> Recording(const std::string& name, bool tell);
     // A whole-mode request is over: stop the sound and the ticks, then Done().
     void FinishWhole();
     int PauseMs() const { return pauseSeconds_ * 1000; }

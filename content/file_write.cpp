@@ -91,6 +91,12 @@ bool WriteFileWhole(const std::string& path, const QByteArray& bytes, std::strin
     return true;
 }
 
+bool IsReadableRegularFile(const std::string& path)
+{
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && ::access(path.c_str(), R_OK) == 0;
+}
+
 bool MakeFolder(const std::string& folder, std::string* error)
 {
     std::error_code code;

@@ -11,6 +11,10 @@
 // file that existed keeps its permissions.
 bool WriteFileWhole(const std::string& path, const QByteArray& bytes, std::string* error);
 
+// True when path names a regular file (through links) that this process may read. The readers of
+// the small setting files open nothing else: a FIFO would block them, a folder reads as nothing.
+bool IsReadableRegularFile(const std::string& path);
+
 // Makes folder and its missing parents. False, with the reason in *error, when it cannot (something
 // else of that name is in the way, or the parent cannot be written to).
 bool MakeFolder(const std::string& folder, std::string* error);

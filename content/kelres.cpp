@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QImage>
+#include <algorithm>
 #include <cstring>
 #include <fstream>
 #include <iostream>
@@ -51,9 +52,17 @@ bool KelRes::ReadDirectory(const std::string& path, std::vector<Entry>* entries,
         *count = ReadLe32(header + kMagicSize);
     // The directory may not claim more records than the file can hold: this bounds the allocation
     // below by the file's size, whatever the header says.
-    const qint64 available = std::max<qint64>(0, (size - kHeaderSize) / kRecordSize);
-    const qint64 records = std::min<qint64>(std::max<int32_t>(*count, 0), available);
-    const QByteArray table = file.read(records * kRecordSize);
+    qint64 records = std::min<qint64>(std::max<int32_t>(*count, 0), kMaxRecords);
+    records = std::min(records, std::max<qint64>(0, (size - kHeaderSize) / kRecordSize));
+    // The items start where the directory ends: the first record's start bounds the count too, so a
+    // large file with an absurd count is not read whole as its directory.
+    QByteArray table = file.read(std::min<qint64>(records, 1) * kRecordSize);
+    if (table.size() == kRecordSize) {
+        const qint64 firstStart = ReadLe32(table.constData() + kNameFieldSize);
+        if (firstStart >= kHeaderSize + kRecordSize && firstStart <= size)
+            records = std::min(records, (firstStart - kHeaderSize) / kRecordSize);
+        table += file.read((records - 1) * kRecordSize);
+    }
     const qint64 readRecords = table.size() / kRecordSize;
     entries->reserve(size_t(readRecords));
     for (qint64 i = 0; i < readRecords; ++i) {
@@ -93,8 +102,56 @@ bool KelRes::Open(const std::string& path)
 
 bool KelRes::Contains(const std::string& name) const { return directory_.count(FileNamePart(name)) != 0; }
 
-QByteArray KelRes::Extract(const std::string& name) const
+qint64 KelRes::ItemSize(const std::string& name) const
 {
+    const auto it = directory_.find(FileNamePart(name));
+    return it == directory_.end() ? 0 : std::max<qint64>(0, qint64(it->second.end) - qint64(it->second.start));
+}
+
+namespace {
+
+// Reads length bytes at start of the file at path into out, which Resize() sizes first.
+template <typename Bytes> bool ReadRange(const std::string& path, qint64 start, qint64 length, Bytes* out)
+{
+    QFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::ReadOnly) || start + length > file.size() || !file.seek(start))
+        return false;
+    out->resize(size_t(length));
+    qint64 done = 0;
+    while (done < length) {
+        const qint64 n = file.read(out->data() + done, length - done);
+        if (n <= 0)
+            return false;
+        done += n;
+    }
+    return true;
+}
+
+} // namespace
+
+KelRes::ItemStatus KelRes::ExtractInto(const std::string& name, std::vector<char>* out, qint64 limit) const
+{
+    out->clear();
+    const auto it = directory_.find(FileNamePart(name));
+    if (it == directory_.end())
+        return ItemStatus::Missing;
+    const Record& r = it->second;
+    const qint64 length = qint64(r.end) - qint64(r.start);
+    if (r.start < 0 || length <= 0)
+        return ItemStatus::Missing;
+    if (length > limit)
+        return ItemStatus::TooLarge;
+    if (!ReadRange(path_, r.start, length, out)) {
+        std::vector<char>().swap(*out);
+        return ItemStatus::Missing;
+    }
+    return ItemStatus::Ok;
+}
+
+QByteArray KelRes::Extract(const std::string& name, qint64 limit, bool* tooLarge) const
+{
+    if (tooLarge)
+        *tooLarge = false;
     const auto it = directory_.find(FileNamePart(name));
     if (it == directory_.end())
         return {};
@@ -102,11 +159,13 @@ QByteArray KelRes::Extract(const std::string& name) const
     const qint64 length = qint64(r.end) - qint64(r.start);
     if (r.start < 0 || length <= 0)
         return {};
-    QFile file(QString::fromStdString(path_));
-    if (!file.open(QIODevice::ReadOnly) || r.end > file.size() || !file.seek(r.start))
+    if (length > limit) {
+        if (tooLarge)
+            *tooLarge = true;
         return {};
-    QByteArray data = file.read(length);
-    if (data.size() != length)
+    }
+    QByteArray data;
+    if (!ReadRange(path_, r.start, length, &data))
         return {};
     return data;
 }

@@ -20,6 +20,15 @@ public:
     static constexpr int kRecordSize = 268;
     static constexpr int kNameFieldSize = 256;
     static constexpr int kMaxNameLength = kNameFieldSize - 1;
+    // More directory records than any pack holds (a full Quran is 24,944 items); a header that claims
+    // more is cut to this many.
+    static constexpr qint64 kMaxRecords = 65536;
+    // The largest items the program reads: anything bigger is refused, not read.
+    static constexpr qint64 kMaxPictureBytes = qint64(64) << 20;
+    static constexpr qint64 kMaxRecordingBytes = qint64(512) << 20;
+    static constexpr qint64 kNoLimit = INT32_MAX;
+
+    enum class ItemStatus { Ok, Missing, TooLarge };
 
     struct Record {
         int32_t start = 0;
@@ -55,7 +64,13 @@ public:
 
     // The bytes of the item named by the file-name part of name; empty for an unknown name, an object
     // without an archive, a zero-length item, or a file that can no longer be read in full.
-    QByteArray Extract(const std::string& name) const;
+    // With a limit, an item longer than limit bytes is not read: the result is empty and *tooLarge set.
+    QByteArray Extract(const std::string& name, qint64 limit = kNoLimit, bool* tooLarge = nullptr) const;
+    // Reads the item into *out (replacing what it held) when it holds at most limit bytes. Missing
+    // stands for everything Extract() answers with an empty array.
+    ItemStatus ExtractInto(const std::string& name, std::vector<char>* out, qint64 limit) const;
+    // The item's length in bytes from the directory; 0 for an unknown name.
+    qint64 ItemSize(const std::string& name) const;
 
     // True when the directory holds the name (after reducing it to its file-name part).
     bool Contains(const std::string& name) const;

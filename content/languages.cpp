@@ -1,5 +1,6 @@
 #include "languages.h"
 
+#include "file_write.h"
 #include "pack_registry.h"
 
 #include <QFileInfo>
@@ -10,6 +11,8 @@ LanguageList ReadLanguages(const std::string& root)
 {
     LanguageList list;
     list.names.push_back("English");
+    if (!IsReadableRegularFile(root + "/langs.ini"))
+        return list;
     std::ifstream in(root + "/langs.ini");
     std::string file, display;
     for (int line = 1; in >> file >> display; ++line) {

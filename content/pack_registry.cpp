@@ -99,14 +99,13 @@ std::vector<PackRecord> PackRegistry::Scan(bool firstOnly) const
     return records;
 }
 
-bool PackRegistry::ReciteIniExists() const
-{
-    return FileExists(ReciteIniPath());
-}
+bool PackRegistry::ReciteIniExists() const { return IsReadableRegularFile(ReciteIniPath()); }
 
 std::vector<ReciteChoice> PackRegistry::ReadReciteIni() const
 {
     std::vector<ReciteChoice> pairs;
+    if (!IsReadableRegularFile(ReciteIniPath()))
+        return pairs;
     std::ifstream in(ReciteIniPath());
     std::string name, location;
     while (in >> name >> location)
@@ -164,6 +163,10 @@ bool PackRegistry::ReconcileReciteIni(std::string* error) const
 
 std::vector<PackRecord> PackRegistry::ChosenRecords() const
 {
+    // A "recite.ini" that cannot be read (a folder, no permission, a FIFO) chooses nothing: the packs
+    // on disk serve, as when the file is missing.
+    if (!ReciteIniExists())
+        return Scan();
     std::vector<PackRecord> records;
     for (const auto& [name, location] : ReadReciteIni()) {
         PackRecord r{name, "", location};

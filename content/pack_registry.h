@@ -52,7 +52,7 @@ class PackRegistry
     std::vector<PackRecord> Scan(bool firstOnly = true) const;
 
     // The (name, location) pairs of "recite.ini", whitespace-separated words taken in pairs; a lone
-    // last word is ignored. Empty when the file is missing.
+    // last word is ignored. Empty when the file is missing or no readable regular file.
     std::vector<ReciteChoice> ReadReciteIni() const;
     bool ReciteIniExists() const;
     // Writes "recite.ini" whole or not at all: one line "name<TAB>location" per choice.
@@ -64,7 +64,8 @@ class PackRegistry
     // order; vanished ones go; packs new on disk are added with the location the scan found.
     bool ReconcileReciteIni(std::string* error) const;
     // The records "recite.ini" chooses, for registration: an add-on choice whose file is gone falls
-    // back to quran/; with neither, the path stays empty.
+    // back to quran/; with neither, the path stays empty. Without a readable "recite.ini", the
+    // scan of the disk.
     std::vector<PackRecord> ChosenRecords() const;
 
     // Registers records: sorted by name, each opened as an archive; their suras are appended to the

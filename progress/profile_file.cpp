@@ -98,13 +98,12 @@ bool ReadProfile(const std::string& path, ProfileData* out, std::string* problem
     const auto* c = reinterpret_cast<const unsigned char*>(p + 34);
     const int32_t n =
         int32_t(uint32_t(c[0]) | uint32_t(c[1]) << 8 | uint32_t(c[2]) << 16 | uint32_t(c[3]) << 24);
-    // The count is checked against what the file holds before anything is read by it.
-    // When the count runs past the end, the last whole field is taken for the current aya, not the heart.
-    const qint64 fits = (bytes.size() - 38) / kProfileFieldSize;
-    const qint64 entries = n < 0 ? 0
-                           : n <= fits
-                               ? n
-                               : std::max<qint64>(0, (bytes.size() - kProfileFixedSize) / kProfileFieldSize);
+    // The count is checked against what the file holds before anything is read by it: of the whole
+    // fields after it, a count within them takes that many for the heart and the next (when whole) for
+    // the current aya. When the count runs past the end, the last whole field is taken for the current
+    // aya, not the heart, and every field before it for the heart.
+    const qint64 fields = (bytes.size() - 38) / kProfileFieldSize;
+    const qint64 entries = n < 0 ? 0 : n <= fields ? n : std::max<qint64>(0, fields - 1);
     const bool whole = n >= 0 && bytes.size() >= kProfileFixedSize + qint64(kProfileFieldSize) * n;
     int dropped = 0;
     for (qint64 i = 0; i < entries; ++i) {
@@ -114,10 +113,11 @@ bool ReadProfile(const std::string& path, ProfileData* out, std::string* problem
         else
             out->heart.push_back(key);
     }
-    if (whole) {
-        const qint64 at = 38 + qint64(kProfileFieldSize) * n;
+    if (n >= 0 && entries < fields) {
+        const qint64 at = 38 + qint64(kProfileFieldSize) * entries;
         out->currentAya = NormalAyaKey(FieldText(p + at));
-        out->textShown = p[at + kProfileFieldSize] != 0;
+        if (at + kProfileFieldSize < bytes.size())
+            out->textShown = p[at + kProfileFieldSize] != 0;
     }
     if (!whole) {
         *problem = n < 0 ? "the profile file is damaged (its heart count is negative)"

@@ -35,6 +35,17 @@ sf_count_t MemRead(void* ptr, sf_count_t count, void* user)
     return n;
 }
 
+// Whether a header that libsndfile accepted describes a recording we play. Checked before any
+// buffer is sized by it: a crafted header can claim billions of frames a second.
+Result CheckFormat(const SF_INFO& info)
+{
+    if (info.channels <= 0 || info.samplerate <= 0 || info.frames < 0)
+        return ErrFormat;
+    if (info.channels > kMaxChannels || info.samplerate > kMaxRate || info.frames == 0)
+        return ErrUnsupported;
+    return Ok;
+}
+
 sf_count_t MemWrite(const void*, sf_count_t, void*) { return 0; }
 sf_count_t MemTell(void* user) { return static_cast<MemoryFile*>(user)->position; }
 
@@ -129,12 +140,8 @@ std::unique_ptr<Decoder> Decoder::Open(std::shared_ptr<const std::vector<char>> 
     std::unique_ptr<Decoder> d(new Decoder);
     d->file_.bytes = std::move(bytes);
     d->handle_ = sf_open_virtual(MemoryIo(), SFM_READ, &d->info_, &d->file_);
-    if (!d->handle_ || d->info_.channels <= 0 || d->info_.samplerate <= 0 || d->info_.frames < 0) {
-        *result = ErrFormat;
-        return nullptr;
-    }
-    *result = Ok;
-    return d;
+    *result = d->handle_ ? CheckFormat(d->info_) : ErrFormat;
+    return *result == Ok ? std::move(d) : nullptr;
 }
 
 Decoder::~Decoder()
@@ -152,6 +159,8 @@ size_t Decoder::Read(int16_t* out, size_t frames)
 {
     if (info_.channels <= 2)
         return size_t(std::max<sf_count_t>(0, sf_readf_short(handle_, out, sf_count_t(frames))));
+    // The scratch never grows past one chunk's worth, whatever a caller asks for.
+    frames = std::min(frames, kMaxChunkBytes / (sizeof(int16_t) * size_t(info_.channels)));
     wide_.resize(frames * size_t(info_.channels));
     const sf_count_t got = std::max<sf_count_t>(0, sf_readf_short(handle_, wide_.data(), sf_count_t(frames)));
     for (sf_count_t i = 0; i < got; ++i) {
@@ -172,9 +181,9 @@ Result DecodeAll(const void* data, size_t size, Pcm* out)
     SNDFILE* handle = sf_open_virtual(MemoryIo(), SFM_READ, &info, &file);
     if (!handle)
         return ErrFormat;
-    if (info.channels <= 0 || info.samplerate <= 0) {
+    if (const Result r = CheckFormat(info); r != Ok) {
         sf_close(handle);
-        return ErrFormat;
+        return r;
     }
     out->rate = info.samplerate;
     out->channels = info.channels;
@@ -194,8 +203,15 @@ Result MeasureLength(const void* data, size_t size, unsigned* milliseconds)
 {
     if (!milliseconds || (!data && size))
         return ErrInvalidParam;
-    auto bytes = std::make_shared<const std::vector<char>>(static_cast<const char*>(data),
-                                                           static_cast<const char*>(data) + size);
+    return MeasureLength(std::make_shared<const std::vector<char>>(static_cast<const char*>(data),
+                                                                   static_cast<const char*>(data) + size),
+                         milliseconds);
+}
+
+Result MeasureLength(std::shared_ptr<const std::vector<char>> bytes, unsigned* milliseconds)
+{
+    if (!milliseconds || !bytes)
+        return ErrInvalidParam;
     Result r = Ok;
     const std::unique_ptr<Decoder> decoder = Decoder::Open(std::move(bytes), &r);
     if (!decoder)
@@ -236,6 +252,9 @@ const char* ErrorString(int result)
         return "The sound output device failed while playing.";
     case ErrFileWrite:
         return "The sound could not be encoded.";
+    case ErrUnsupported:
+        return "The recording cannot be played: it claims more than 8 channels, a sample rate above 384 kHz, "
+               "or holds no sound at all.";
     default:
         return "Unknown error.";
     }

@@ -19,6 +19,9 @@ struct GrowingFile {
     sf_count_t position = 0;
 };
 
+// The most bytes of decoded audio handled in one piece: a chunk for the output, a decoder's scratch.
+constexpr size_t kMaxChunkBytes = 256 * 1024;
+
 SF_VIRTUAL_IO* MemoryIo();
 SF_VIRTUAL_IO* GrowingIo();
 
@@ -37,7 +40,8 @@ public:
     int64_t Frames() const { return info_.frames; }
     unsigned LengthMs() const;
 
-    // Reads up to frames frames of interleaved 16-bit samples; returns the frames read (0 at the end).
+    // Reads up to frames frames of interleaved 16-bit samples, OutputChannels() each; returns the frames
+    // read (0 at the end). Files of more than two channels are read at most kMaxChunkBytes at a time.
     size_t Read(int16_t* out, size_t frames);
     bool Seek(int64_t frame);
 

@@ -28,7 +28,12 @@ enum Result : int {
     ErrAlreadyInitialized = 8,
     ErrOutput = 9,           // the output device failed while playing
     ErrFileWrite = 10,       // encoding could not write its output
+    ErrUnsupported = 11,     // audio, but beyond what is played: too many channels, too high a rate, no frames
 };
+
+// The formats a recording may have to be played; anything beyond is refused with ErrUnsupported.
+constexpr int kMaxRate = 384000;
+constexpr int kMaxChannels = 8;
 
 // Our own words for each result; "Unknown error." for any other value.
 const char* ErrorString(int result);
@@ -58,6 +63,8 @@ public:
 
     // Copies the bytes and reads the header; ErrFormat when they are not decodable audio.
     Result CreateSound(const void* data, size_t size, SoundHandle* sound);
+    // The same without a copy: the sound keeps the bytes it is given.
+    Result CreateSound(std::shared_ptr<const std::vector<char>> bytes, SoundHandle* sound);
     Result ReleaseSound(SoundHandle sound);
     Result GetLength(SoundHandle sound, unsigned* milliseconds) const;
     // Sounds never loop; the call is accepted for the looping flag "off" and refused for "on".
@@ -91,6 +98,7 @@ struct Pcm {
 
 // The length in milliseconds of a block of encoded audio, without a System or a device.
 Result MeasureLength(const void* data, size_t size, unsigned* milliseconds);
+Result MeasureLength(std::shared_ptr<const std::vector<char>> bytes, unsigned* milliseconds);
 
 // Decodes a whole block of encoded audio. ErrFormat when it is not audio.
 Result DecodeAll(const void* data, size_t size, Pcm* out);

@@ -95,7 +95,8 @@ struct System::Impl {
     {
         const int rate = ch.decoder->Rate();
         const int channels = ch.decoder->OutputChannels();
-        const size_t frames = std::max<size_t>(1, size_t(rate) * chunkMs / 1000);
+        const size_t frameBytes = size_t(channels) * sizeof(int16_t);
+        const size_t frames = std::clamp<size_t>(size_t(rate) * chunkMs / 1000, 1, kMaxChunkBytes / frameBytes);
         scratch.resize(frames * size_t(channels));
         const size_t got = ch.decoder->Read(scratch.data(), frames);
         if (got == 0) {
@@ -377,9 +378,16 @@ Result System::CreateSound(const void* data, size_t size, SoundHandle* sound)
 {
     if (!sound || (!data && size))
         return ErrInvalidParam;
+    return CreateSound(std::make_shared<const std::vector<char>>(static_cast<const char*>(data),
+                                                                 static_cast<const char*>(data) + size),
+                       sound);
+}
+
+Result System::CreateSound(std::shared_ptr<const std::vector<char>> bytes, SoundHandle* sound)
+{
+    if (!sound || !bytes)
+        return ErrInvalidParam;
     *sound = 0;
-    auto bytes = std::make_shared<const std::vector<char>>(static_cast<const char*>(data),
-                                                           static_cast<const char*>(data) + size);
     Result r = Ok;
     const std::unique_ptr<Decoder> probe = Decoder::Open(bytes, &r);
     if (!probe)

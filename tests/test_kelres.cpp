@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <tuple>
 
 namespace {
 
@@ -201,6 +202,48 @@ private slots:
         QVERIFY(reader.Open(Path("keep.vnl")));
         QCOMPARE(reader.Extract("b.txt"), QByteArray("beta"));
         QVERIFY(reader.Extract("a.txt").isEmpty());
+    }
+
+    // A large (sparse) file with an absurd count is not read whole as its directory, and an item
+    // above a limit is refused without being read.
+    void hugeClaimsAreNotRead()
+    {
+        const qint64 fileSize = qint64(80) << 20;
+        const int32_t itemStart = 7 + 268 * 2;
+        QByteArray head("VR1");
+        head += Le32(INT32_MAX);
+        for (const auto& [name, start, end] : {std::tuple<QByteArray, int32_t, int32_t>{"001.001.png", itemStart, itemStart + (65 << 20)},
+                                                {"001.001.ogg", itemStart, itemStart + 10}}) {
+            QByteArray field = name;
+            field.resize(256, '\0');
+            head += field + Le32(start) + Le32(end) + Le32(0);
+        }
+        QFile f(dir_.filePath("sparse.dat"));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        QCOMPARE(f.write(head), qint64(head.size()));
+        QVERIFY(f.resize(fileSize));
+        f.close();
+
+        std::vector<KelRes::Entry> entries;
+        int count = 0;
+        qint64 size = 0;
+        QVERIFY(KelRes::ReadDirectory(Path("sparse.dat"), &entries, &count, &size));
+        QCOMPARE(int(entries.size()), 2); // where the first item starts, the directory ends
+        QCOMPARE(count, INT32_MAX);
+
+        KelRes res;
+        QVERIFY(res.Open(Path("sparse.dat")));
+        bool tooLarge = false;
+        QVERIFY(res.Extract("001.001.png", KelRes::kMaxPictureBytes, &tooLarge).isEmpty());
+        QVERIFY(tooLarge);
+        QCOMPARE(res.ItemSize("001.001.png"), qint64(65) << 20);
+        std::vector<char> bytes(5, 'x');
+        QCOMPARE(res.ExtractInto("001.001.png", &bytes, KelRes::kMaxPictureBytes), KelRes::ItemStatus::TooLarge);
+        QVERIFY(bytes.empty());
+        QCOMPARE(res.ExtractInto("001.001.ogg", &bytes, KelRes::kMaxRecordingBytes), KelRes::ItemStatus::Ok);
+        QCOMPARE(bytes.size(), size_t(10));
+        QCOMPARE(res.ExtractInto("002.001.ogg", &bytes, KelRes::kMaxRecordingBytes), KelRes::ItemStatus::Missing);
+        QCOMPARE(res.Extract("001.001.png").size(), 65 << 20); // no limit asked: read as before
     }
 };
 

@@ -1,4 +1,5 @@
 // The profile file: its bytes, its round trip, names it cannot hold, and damaged files.
+#include "naming.h"
 #include "profile_file.h"
 
 #include <QFile>
@@ -91,27 +92,39 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<int>("heartKept");
+        QTest::addColumn<QString>("current");
         const QByteArray good = HandProfile("Ali", {"108.001", "108.002"}, "108.003", true);
-        QTest::newRow("empty") << QByteArray() << 0;
-        QTest::newRow("wrong signature") << QByteArray("V2") + good.mid(2) << 0;
-        QTest::newRow("cut in the name") << good.left(20) << 0;
-        QTest::newRow("count larger than the file") << HandProfile("Ali", {"108.001"}, "108.003", true, 1000000) << 1;
-        QTest::newRow("negative count") << HandProfile("Ali", {}, "108.003", true, -7) << 0;
-        QTest::newRow("huge negative count") << HandProfile("Ali", {}, "108.003", true, INT32_MIN) << 0;
-        QTest::newRow("cut before the current aya") << good.left(good.size() - 10) << 2;
-        QTest::newRow("not an aya key") << HandProfile("Ali", {"108.001", "Allah.5", "115.001", "001.008"}, "108.003", true) << 1;
-        QTest::newRow("invalid current aya") << HandProfile("Ali", {"108.001"}, "abc", true) << 1;
-        QTest::newRow("current aya out of its sura") << HandProfile("Ali", {}, "108.004", true) << 0;
+        QList<QByteArray> ten;
+        for (int a = 1; a <= 10; ++a)
+            ten.push_back(QByteArray::fromStdString(AyaKey("002", a)));
+        const QByteArray tenAyas = HandProfile("Ali", ten, "002.011", true, 1000);
+        QTest::newRow("empty") << QByteArray() << 0 << "";
+        QTest::newRow("wrong signature") << QByteArray("V2") + good.mid(2) << 0 << "";
+        QTest::newRow("cut in the name") << good.left(20) << 0 << "";
+        QTest::newRow("count larger than the file") << HandProfile("Ali", {"108.001"}, "108.003", true, 1000000) << 1
+                                                    << "108.003";
+        QTest::newRow("count too large, ten ayas") << tenAyas << 10 << "002.011";
+        QTest::newRow("count too large, no text byte") << tenAyas.chopped(1) << 10 << "002.011";
+        QTest::newRow("count too large, current cut") << tenAyas.chopped(5) << 9 << "002.010";
+        QTest::newRow("negative count") << HandProfile("Ali", {}, "108.003", true, -7) << 0 << "";
+        QTest::newRow("huge negative count") << HandProfile("Ali", {}, "108.003", true, INT32_MIN) << 0 << "";
+        QTest::newRow("cut before the current aya") << good.left(good.size() - 10) << 2 << "";
+        QTest::newRow("not an aya key") << HandProfile("Ali", {"108.001", "Allah.5", "115.001", "001.008"}, "108.003", true)
+                                        << 1 << "108.003";
+        QTest::newRow("invalid current aya") << HandProfile("Ali", {"108.001"}, "abc", true) << 1 << "";
+        QTest::newRow("current aya out of its sura") << HandProfile("Ali", {}, "108.004", true) << 0 << "";
     }
     void damagedFiles()
     {
         QFETCH(QByteArray, bytes);
         QFETCH(int, heartKept);
+        QFETCH(QString, current);
         ProfileData data;
         std::string problem;
         QVERIFY(!ReadProfile(Write(bytes), &data, &problem));
         QVERIFY(!problem.empty());
         QCOMPARE(int(data.heart.size()), heartKept);
+        QCOMPARE(QString::fromStdString(data.currentAya), current);
         for (const std::string& key : data.heart)
             QCOMPARE(NormalAyaKey(key), key);
         ProfileData missing;

@@ -1,12 +1,15 @@
 // Sura packs on disk: the scan, "recite.ini" and its reconciliation, registration, and the languages.
+#include "config.h"
 #include "fixtures.h"
 #include "languages.h"
 #include "pack_registry.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
 
 namespace {
 
@@ -143,6 +146,36 @@ private slots:
         QCOMPARE(int(chosen.size()), 2);
         QCOMPARE(QString::fromStdString(chosen[0].path), P("quran/") + "s001_s002.dat");
         QVERIFY(chosen[1].path.empty()); // registered without items
+    }
+
+    // A FIFO or a folder in place of a setting file reads as a missing file, at once, and recite.ini
+    // then leaves the choice to the disk.
+    void specialFilesAreMissingFiles_data()
+    {
+        QTest::addColumn<bool>("fifo");
+        QTest::newRow("fifos") << true;
+        QTest::newRow("folders") << false;
+    }
+    void specialFilesAreMissingFiles()
+    {
+        QFETCH(bool, fifo);
+        Touch(P("quran/fatiha.dat"));
+        for (const char* name : {"recite.ini", "langs.ini", "config.ini"}) {
+            const std::string path = P(name).toStdString();
+            QVERIFY(fifo ? ::mkfifo(path.c_str(), 0600) == 0 : QDir().mkpath(P(name)));
+        }
+        QElapsedTimer clock;
+        clock.start();
+        PackRegistry r = Registry();
+        QVERIFY(!r.ReciteIniExists());
+        QVERIFY(r.ReadReciteIni().empty());
+        const std::vector<PackRecord> chosen = r.ChosenRecords();
+        QCOMPARE(Names(chosen), std::vector<std::string>{"fatiha.dat@default"});
+        r.Register(chosen);
+        QCOMPARE(r.AvailableSuras(), std::vector<int>{1});
+        QCOMPARE(int(ReadLanguages(dir_->path().toStdString()).names.size()), 1);
+        QCOMPARE(ReadDeviceNumber(dir_->path().toStdString()), -1);
+        QVERIFY(clock.elapsed() < 60000); // reached at all: nothing blocked on a FIFO
     }
 
     void outsidePathsAreNeverOpened()

@@ -10,6 +10,28 @@ using namespace sound;
 
 namespace {
 
+// A 16-bit PCM WAV whose header claims rate and channels, with dataBytes of silence after it.
+QByteArray ClaimedWav(uint32_t rate, uint16_t channels, uint32_t dataBytes)
+{
+    QByteArray w;
+    auto le32 = [&w](uint32_t v) { for (int i = 0; i < 4; ++i) w.append(char(v >> (8 * i))); };
+    auto le16 = [&w](uint16_t v) { w.append(char(v)); w.append(char(v >> 8)); };
+    w.append("RIFF");
+    le32(36 + dataBytes);
+    w.append("WAVEfmt ");
+    le32(16);
+    le16(1);
+    le16(channels);
+    le32(rate);
+    le32(uint32_t(uint64_t(rate) * channels * 2));
+    le16(uint16_t(channels * 2));
+    le16(16);
+    w.append("data");
+    le32(dataBytes);
+    w.append(QByteArray(int(dataBytes), '\0'));
+    return w;
+}
+
 void Sleep(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
 
 std::unique_ptr<System> Started()
@@ -37,8 +59,49 @@ private slots:
     {
         QCOMPARE(QString(ErrorString(12345)), QString("Unknown error."));
         QCOMPARE(QString(ErrorString(-1)), QString("Unknown error."));
-        for (int r = ErrChannelStolen; r <= ErrFileWrite; ++r)
+        for (int r = ErrChannelStolen; r <= ErrUnsupported; ++r)
             QVERIFY(QString(ErrorString(r)) != "Unknown error.");
+    }
+
+    // Headers that claim absurd formats are refused before anything is sized by them.
+    void absurdFormats_data()
+    {
+        QTest::addColumn<uint32_t>("rate");
+        QTest::addColumn<int>("channels");
+        QTest::addColumn<uint32_t>("dataBytes");
+        QTest::addColumn<bool>("plays");
+        QTest::newRow("2 GHz, 1024 channels") << 2000000000u << 1024 << 8192u << false;
+        QTest::newRow("2 GHz, stereo") << 2000000000u << 2 << 8192u << false;
+        QTest::newRow("384 kHz and 1 Hz more") << 384001u << 2 << 8192u << false;
+        QTest::newRow("9 channels") << 48000u << 9 << 9u * 2 * 480 << false;
+        QTest::newRow("no frames") << 48000u << 2 << 0u << false;
+        QTest::newRow("384 kHz stereo") << 384000u << 2 << 4u * 38400 << true;
+        QTest::newRow("8 channels") << 48000u << 8 << 16u * 4800 << true;
+    }
+    void absurdFormats()
+    {
+        QFETCH(uint32_t, rate);
+        QFETCH(int, channels);
+        QFETCH(uint32_t, dataBytes);
+        QFETCH(bool, plays);
+        const QByteArray wav = ClaimedWav(rate, uint16_t(channels), dataBytes);
+        unsigned ms = 0;
+        const Result measured = MeasureLength(wav.constData(), size_t(wav.size()), &ms);
+        QCOMPARE(measured == Ok, plays);
+        Pcm pcm;
+        QCOMPARE(DecodeAll(wav.constData(), size_t(wav.size()), &pcm) == Ok, plays);
+        if (!plays) {
+            QVERIFY(measured == ErrUnsupported || measured == ErrFormat);
+            return;
+        }
+        QCOMPARE(ms, 100u);
+        auto s = Started();
+        QVERIFY(s);
+        SoundHandle sound = 0;
+        QCOMPARE(s->CreateSound(wav.constData(), size_t(wav.size()), &sound), Ok);
+        ChannelHandle ch = 0;
+        QCOMPARE(s->PlaySound(sound, false, &ch), Ok);
+        QVERIFY(fixtures::WaitFor([&] { unsigned pos = 0; return s->GetPosition(ch, &pos) != Ok || pos >= 100; }, 3000));
     }
 
     void drivers()

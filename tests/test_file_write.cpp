@@ -1,0 +1,168 @@
+// Writing files whole or not at all: full disks, links, permissions and the leftovers of killed writes.
+#include "config.h"
+#include "file_write.h"
+#include "fixtures.h"
+#include "kelres.h"
+#include "naming.h"
+#include "pack_registry.h"
+#include "profile_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+QByteArray Read(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool Put(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+ProfileData Heart(int ayas)
+{
+    ProfileData data{"Full", {}, "114.001", true};
+    for (int i = 1; i <= ayas; ++i)
+        data.heart.push_back(AyaKey("002", i));
+    return data;
+}
+
+} // namespace
+
+class TestFileWrite : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void replacesWholeAndKeepsPermissions()
+    {
+        QTemporaryDir dir;
+        const std::string path = dir.filePath("config.ini").toStdString();
+        std::string error;
+        QVERIFY(WriteFileWhole(path, "first\n", &error));
+        QCOMPARE(Read(dir.filePath("config.ini")), QByteArray("first\n"));
+        QVERIFY(::chmod(path.c_str(), 0640) == 0);
+        QVERIFY(WriteFileWhole(path, "second\n", &error));
+        QCOMPARE(Read(dir.filePath("config.ini")), QByteArray("second\n"));
+        struct stat st {};
+        QVERIFY(::stat(path.c_str(), &st) == 0);
+        QCOMPARE(int(st.st_mode & 0777), 0640);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({"config.ini"}));
+
+        QVERIFY(!WriteFileWhole(dir.filePath("no-such-folder/x.varn").toStdString(), "x", &error));
+        QVERIFY2(error.find("no-such-folder") != std::string::npos, error.c_str());
+    }
+
+    // A link in place of a profile is replaced; its target, outside the folder, is never written.
+    void linksAreReplacedNotFollowed()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkpath("profiles"));
+        QVERIFY(Put(dir.filePath("outside.txt"), "precious"));
+        QVERIFY(QFile::link(dir.filePath("outside.txt"), dir.filePath("profiles/Amina.varn")));
+        std::string error;
+        QVERIFY(SaveProfileFile(dir.filePath("profiles/Amina.varn").toStdString(), Heart(2), &error));
+        QCOMPARE(Read(dir.filePath("outside.txt")), QByteArray("precious"));
+        QVERIFY(!QFileInfo(dir.filePath("profiles/Amina.varn")).isSymLink());
+        QCOMPARE(Read(dir.filePath("profiles/Amina.varn")), SerializeProfile(Heart(2)));
+    }
+
+    void staleTemporaries_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("stale");
+        QTest::newRow("profile") << "tester.varn.aB3xY9" << true;
+        QTest::newRow("recite.ini") << "recite.ini.Q1w2E3" << true;
+        QTest::newRow("config.ini") << "config.ini.000000" << true;
+        QTest::newRow("our settings") << "varnel.ini.zzzzzz" << true;
+        QTest::newRow("the profile itself") << "tester.varn" << false;
+        QTest::newRow("five letters") << "tester.varn.abcde" << false;
+        QTest::newRow("seven letters") << "tester.varn.abcdefg" << false;
+        QTest::newRow("not a letter") << "tester.varn.abc-ef" << false;
+        QTest::newRow("a learner's backup") << "tester.varn.bak" << false;
+        QTest::newRow("someone else's file") << "notes.txt.abcdef" << false;
+        QTest::newRow("just the ending") << ".varn.abcdef" << false;
+    }
+    void staleTemporaries()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, stale);
+        QCOMPARE(IsStaleTemporaryName(name.toStdString()), stale);
+        QTemporaryDir dir;
+        QVERIFY(Put(dir.filePath(name), "x"));
+        QVERIFY(Put(dir.filePath("tester.varn"), "keep"));
+        QCOMPARE(RemoveStaleTemporaries(dir.path().toStdString()), stale ? 1 : 0);
+        QCOMPARE(QFile::exists(dir.filePath(name)), !stale);
+        QVERIFY(QFile::exists(dir.filePath("tester.varn")));
+    }
+
+    // Every writer on a full disk: the failure is reported and the old file keeps its bytes.
+    void fullDisk()
+    {
+        if (::geteuid() != 0)
+            QSKIP("SKIPPED: the full-disk test mounts a small tmpfs, which needs root; it did not run");
+        QTemporaryDir dir;
+        const QString mount = dir.filePath("small");
+        QVERIFY(QDir().mkpath(mount));
+        if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=256k", "tmpfs", mount}) != 0)
+            QSKIP("SKIPPED: a tmpfs could not be mounted here (no mount permission in this container); the "
+                  "full-disk test did not run");
+        struct Unmount {
+            QString at;
+            ~Unmount() { QProcess::execute("umount", {at}); }
+        } unmount{mount};
+        const auto at = [&mount](const char* rel) { return mount + "/" + rel; };
+        QVERIFY(QDir(mount).mkpath("profiles"));
+        QVERIFY(QDir(mount).mkpath("quran"));
+        const QByteArray smallProfile = SerializeProfile(Heart(10));
+        QVERIFY(Put(at("profiles/Full.varn"), smallProfile));
+        QVERIFY(Put(at("recite.ini"), "s104_s114.dat\tdefault\n"));
+        QVERIFY(Put(at("config.ini"), "0\n"));
+        QVERIFY(Put(at("quran/old.dat"), "old pack"));
+        // Fill what is left.
+        {
+            QFile filler(at("filler"));
+            QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+            const QByteArray block(4096, 'f');
+            while (filler.write(block) == block.size()) {
+            }
+        }
+
+        std::string error;
+        QVERIFY(!SaveProfileFile(at("profiles/Full.varn").toStdString(), Heart(200), &error));
+        QVERIFY2(error.find("space") != std::string::npos, error.c_str());
+        QCOMPARE(Read(at("profiles/Full.varn")), smallProfile);
+        error.clear();
+        QVERIFY(!SaveProfileFile(at("profiles/Full.varn").toStdString(), Heart(11), &error));
+        QCOMPARE(Read(at("profiles/Full.varn")), smallProfile);
+
+        PackRegistry packs(mount.toStdString());
+        QVERIFY(!packs.WriteReciteIni({{"s078_s114.dat", "default"}, {"fatiha.dat", "default"}}, &error));
+        QCOMPARE(Read(at("recite.ini")), QByteArray("s104_s114.dat\tdefault\n"));
+        QVERIFY(!WriteDeviceNumber(12, mount.toStdString(), &error));
+        QCOMPARE(Read(at("config.ini")), QByteArray("0\n"));
+
+        QVERIFY(Put(dir.filePath("item.txt"), QByteArray(8192, 'i')));
+        const fixtures::ToolRun run = fixtures::RunTool("varnel-pack", {"create", at("quran/old.dat"), dir.filePath("item.txt")});
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.err.contains("space"), run.err.constData());
+        QCOMPARE(Read(at("quran/old.dat")), QByteArray("old pack"));
+
+        // Nothing half-written is left beside them.
+        QCOMPARE(QDir(at("profiles")).entryList(QDir::Files), QStringList({"Full.varn"}));
+        QCOMPARE(QDir(mount).entryList(QDir::Files), QStringList({"config.ini", "filler", "recite.ini"}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFileWrite)
+#include "test_file_write.moc"
