@@ -3,6 +3,7 @@
 #include "kelres.h"
 #include "naming.h"
 #include "profile.h"
+#include "quit_signals.h"
 #include "varn.h"
 
 #include <QApplication>
@@ -36,5 +37,6 @@ int main(int argc, char** argv)
         window.ProfileDialog()->activateWindow();
     }
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &window, &Varn::OnExit);
+    const QuitSignals quitSignals;
     return app.exec();
 }

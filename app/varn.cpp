@@ -5,6 +5,7 @@
 #include "aya.h"
 #include "config.h"
 #include "draglabel.h"
+#include "file_write.h"
 #include "heart.h"
 #include "id_menu.h"
 #include "mp3.h"
@@ -15,8 +16,8 @@
 #include "whole.h"
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -35,7 +36,8 @@
 const char* const Varn::kSmallScreenText =
     "ERROR: The screen size is too small! Please change to 800x600 resolution or higher";
 
-namespace {
+namespace
+{
 
 QWidget* Box(QWidget* parent, Qt::Orientation orientation, int margin, int spacing)
 {
@@ -52,7 +54,8 @@ void Add(QWidget* box, QWidget* child, int stretch = 0)
     static_cast<QBoxLayout*>(box->layout())->addWidget(child, stretch);
 }
 
-QPushButton* FlatButton(QWidget* parent, const QPixmap& icon, int maxWidth, const QString& tip, const QString& name)
+QPushButton* FlatButton(QWidget* parent, const QPixmap& icon, int maxWidth, const QString& tip,
+                        const QString& name)
 {
     auto* b = new QPushButton(QIcon(icon), QString(), parent);
     b->setFlat(true);
@@ -65,10 +68,17 @@ QPushButton* FlatButton(QWidget* parent, const QPixmap& icon, int maxWidth, cons
 
 } // namespace
 
-QPixmap Varn::Picture(const char* name) const { return PixmapFromResource(name); }
+QPixmap Varn::Picture(const char* name) const
+{
+    return PixmapFromResource(name);
+}
 
 Varn::Varn(QWidget* parent) : QMainWindow(parent)
 {
+    // What a write killed midway left beside the files the program writes.
+    RemoveStaleTemporaries(".");
+    RemoveStaleTemporaries("profiles");
+
     setStatusBar(new QStatusBar(this));
     CreateMenus();
     CreateCentralArea();
@@ -150,8 +160,11 @@ void Varn::CreateMenus()
     w_.help->addAction(QIcon(Picture("about.png")), "&About", this, &Varn::About);
 
     auto* bar = new QMenuBar(this);
-    const std::pair<const char*, QMenu*> menus[] = {
-        {"&File", w_.file}, {"&View", w_.view}, {"&Recitor", w_.recitor}, {"&Language", w_.language}, {"&Help", w_.help}};
+    const std::pair<const char*, QMenu*> menus[] = {{"&File", w_.file},
+                                                    {"&View", w_.view},
+                                                    {"&Recitor", w_.recitor},
+                                                    {"&Language", w_.language},
+                                                    {"&Help", w_.help}};
     for (const auto& [title, menu] : menus) {
         menu->setTitle(title);
         bar->addMenu(menu);
@@ -296,6 +309,10 @@ void Varn::CreateCentralArea()
 
     connect(w_.heart, &QTreeWidget::itemDoubleClicked, this, &Varn::ShowAya);
     connect(w_.heart, &Heart::HeartUpdate, this, &Varn::HeartProgress);
+    heartSave_.setSingleShot(true);
+    heartSave_.setInterval(kHeartSaveDelayMs);
+    connect(w_.heart, &Heart::HeartUpdate, &heartSave_, qOverload<>(&QTimer::start));
+    connect(&heartSave_, &QTimer::timeout, this, &Varn::SaveProfile);
     connect(w_.closeCompleted, &QCheckBox::stateChanged, w_.heart, &Heart::CloseComplete);
     connect(w_.chooser, qOverload<int>(&QComboBox::activated), this, &Varn::SetSura);
     connect(w_.ayaSlider, &QSlider::sliderMoved, this, &Varn::SlideChange);
@@ -309,26 +326,31 @@ void Varn::CreateSingleBar(QWidget* parent)
 {
     w_.singleBar = Box(parent, Qt::Horizontal, 0, 2);
     QWidget* bar = w_.singleBar;
-    w_.singleStart = FlatButton(bar, Picture("start.png"), 20, "Start the part here (the slider's position)", "Part start from slider");
+    w_.singleStart = FlatButton(bar, Picture("start.png"), 20, "Start the part here (the slider's position)",
+                                "Part start from slider");
     w_.startSpin = new QSpinBox(bar);
     w_.startSpin->setSuffix(" ms");
     w_.startSpin->setAccessibleName("Part start");
     w_.startSpin->setToolTip("Where the part starts, in milliseconds");
-    w_.singleEnd = FlatButton(bar, Picture("end.png"), 20, "End the part here (the slider's position)", "Part end from slider");
+    w_.singleEnd = FlatButton(bar, Picture("end.png"), 20, "End the part here (the slider's position)",
+                              "Part end from slider");
     w_.endSpin = new QSpinBox(bar);
     w_.endSpin->setSuffix(" ms");
     w_.endSpin->setAccessibleName("Part end");
     w_.endSpin->setToolTip("Where the part ends, in milliseconds");
-    w_.singlePlay = FlatButton(bar, Picture("playr.png"), 30, "Play the part again and again (Space or Ctrl+Space)", "Play part repeatedly");
+    w_.singlePlay = FlatButton(bar, Picture("playr.png"), 30,
+                               "Play the part again and again (Space or Ctrl+Space)", "Play part repeatedly");
     w_.singleStop = FlatButton(bar, Picture("stop.png"), 30, "Stop (Space or Ctrl+Space)", "Stop");
-    w_.singlePrev = FlatButton(bar, Picture("left2.png"), 30, "Previous aya (Left or Ctrl+Left)", "Previous aya");
+    w_.singlePrev =
+        FlatButton(bar, Picture("left2.png"), 30, "Previous aya (Left or Ctrl+Left)", "Previous aya");
     w_.singleNext = FlatButton(bar, Picture("right2.png"), 30, "Next aya (Right or Ctrl+Right)", "Next aya");
     w_.partSlider = new QSlider(Qt::Horizontal, bar);
     w_.partSlider->setTickInterval(1);
     w_.partSlider->setAccessibleName("Position in the aya");
     w_.partSlider->setToolTip("Where the recitation is; drag to jump");
-    for (QWidget* widget : std::initializer_list<QWidget*>{w_.singleStart, w_.startSpin, w_.singleEnd, w_.endSpin,
-                                                          w_.singlePlay, w_.singleStop, w_.singlePrev, w_.singleNext})
+    for (QWidget* widget :
+         std::initializer_list<QWidget*>{w_.singleStart, w_.startSpin, w_.singleEnd, w_.endSpin,
+                                         w_.singlePlay, w_.singleStop, w_.singlePrev, w_.singleNext})
         Add(bar, widget);
     Add(bar, w_.partSlider, 1);
     bar->hide();
@@ -358,7 +380,9 @@ void Varn::CreateSettings(QWidget* parent)
         row->setSpacing(4);
         return g;
     };
-    auto addTo = [](QGroupBox* g, QWidget* widget) { static_cast<QHBoxLayout*>(g->layout())->addWidget(widget); };
+    auto addTo = [](QGroupBox* g, QWidget* widget) {
+        static_cast<QHBoxLayout*>(g->layout())->addWidget(widget);
+    };
 
     QGroupBox* ayaSettings = group("Aya Settings");
     QGroupBox* playback = group("Playback Settings");
@@ -381,7 +405,8 @@ void Varn::CreateSettings(QWidget* parent)
     w_.pauseSpin->setValue(0);
     w_.pauseSpin->setAccessibleName("Pause (seconds)");
     pauseLabel->setBuddy(w_.pauseSpin);
-    for (QWidget* widget : std::initializer_list<QWidget*>{repeatLabel, w_.repeatSpin, pauseLabel, w_.pauseSpin})
+    for (QWidget* widget :
+         std::initializer_list<QWidget*>{repeatLabel, w_.repeatSpin, pauseLabel, w_.pauseSpin})
         addTo(ayaSettings, widget);
 
     w_.rangeCheck = new QCheckBox(range);
@@ -401,14 +426,16 @@ void Varn::CreateSettings(QWidget* parent)
     w_.toSpin->setAccessibleName("To aya");
     w_.toSpin->setEnabled(false);
     toLabel->setBuddy(w_.toSpin);
-    for (QWidget* widget : std::initializer_list<QWidget*>{w_.rangeCheck, fromLabel, w_.fromSpin, toLabel, w_.toSpin})
+    for (QWidget* widget :
+         std::initializer_list<QWidget*>{w_.rangeCheck, fromLabel, w_.fromSpin, toLabel, w_.toSpin})
         addTo(range, widget);
 
     w_.loopCheck = new QCheckBox("Loop Sura", playback);
     w_.loopCheck->setToolTip("Loop the playback of the whole surah");
     w_.stackCheck = new QCheckBox("Stack Ayas", playback);
-    w_.stackCheck->setToolTip("&nbsp;Recite aya 1 a number of times<br>&nbsp;Recite aya 2 a number of times<br>"
-                              "&nbsp;Recite aya 1 and 2 a number of times<br>&nbsp;and so on ...");
+    w_.stackCheck->setToolTip(
+        "&nbsp;Recite aya 1 a number of times<br>&nbsp;Recite aya 2 a number of times<br>"
+        "&nbsp;Recite aya 1 and 2 a number of times<br>&nbsp;and so on ...");
     w_.singleCheck = new QCheckBox("Single Aya Mode", playback);
     w_.singleCheck->setToolTip("Break aya into parts for easy memorization");
     for (QWidget* widget : std::initializer_list<QWidget*>{w_.loopCheck, w_.stackCheck, w_.singleCheck})
@@ -465,7 +492,10 @@ void Varn::OnExit()
         SaveProfile();
 }
 
-void Varn::Exit() { QApplication::exit(0); }
+void Varn::Exit()
+{
+    QApplication::exit(0);
+}
 
 void Varn::closeEvent(QCloseEvent* event)
 {
@@ -473,6 +503,12 @@ void Varn::closeEvent(QCloseEvent* event)
     Exit();
 }
 
-void Varn::LoadProfilePopup() { profile_->show(); }
+void Varn::LoadProfilePopup()
+{
+    profile_->show();
+}
 
-void Varn::ShowRecitor() { recitor_->show(); }
+void Varn::ShowRecitor()
+{
+    recitor_->show();
+}

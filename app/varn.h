@@ -9,6 +9,7 @@
 #include "playback_keys.h"
 
 #include <QMainWindow>
+#include <QTimer>
 #include <map>
 #include <memory>
 #include <string>
@@ -41,7 +42,7 @@ class Whole;
 class Varn : public QMainWindow
 {
     Q_OBJECT
-public:
+  public:
     explicit Varn(QWidget* parent = nullptr);
     ~Varn() override;
 
@@ -49,9 +50,14 @@ public:
     static const char* const kSmallScreenText;
     // The dynamic property that names the picture of a menu item's icon ("check.png").
     static constexpr const char* kIconNameProperty = "varnelPicture";
-    static bool ScreenLargeEnough(const QSize& screen) { return screen.width() >= 800 && screen.height() >= 600; }
+    static bool ScreenLargeEnough(const QSize& screen)
+    {
+        return screen.width() >= 800 && screen.height() >= 600;
+    }
     // Centred geometry above 1100 x 800 in either direction, else maximised.
     static bool PlaceCentred(const QSize& screen) { return screen.width() > 1100 || screen.height() > 800; }
+    // How long after a change of the heart the profile is saved.
+    static constexpr int kHeartSaveDelayMs = 700;
 
     // Widgets and owned objects, for the tests and the entry point.
     struct Widgets {
@@ -95,7 +101,7 @@ public:
     bool LanguagePackChosen() const { return languagePackFlag_; }
     const std::string& CurrentKey() const { return currentKey_; }
 
-public slots:
+  public slots:
     // Start-up and exit
     void OnExit();
     void Exit();
@@ -165,13 +171,13 @@ public slots:
     void HeartProgress(int n);
     void ShowAya(QTreeWidgetItem* item, int column = 0);
 
-protected:
+  protected:
     // The playback keys, looked at before the focused control gets them.
     bool eventFilter(QObject* watched, QEvent* event) override;
     // Closing the window ends the run, as "&Exit" does, whatever dialogs are open.
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void CreateMenus();
     void CreateCentralArea();
     void CreateSettings(QWidget* parent);
@@ -225,6 +231,10 @@ private:
     std::string currentAyaId_;
     std::string currentKey_;
     std::string pictureName_, translationName_, transliterationName_;
+
+    // Saves the profile soon after each change of the heart, so a crash or a kill loses at most that
+    // moment; the explicit saving points stay as they are.
+    QTimer heartSave_;
 
     bool showTranslation_ = true;
     bool showTransliteration_ = false;

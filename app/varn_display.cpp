@@ -17,13 +17,17 @@
 #include <QTextBrowser>
 #include <QUrl>
 
-namespace {
+namespace
+{
 
 // Pictures wider than the Aya view less this margin are scaled down to fit.
 constexpr int kFitMargin = 80;
 constexpr int kTextPanelMaxHeight = 300;
 
-std::string Bytes(const QByteArray& data) { return std::string(data.constData(), size_t(data.size())); }
+std::string Bytes(const QByteArray& data)
+{
+    return std::string(data.constData(), size_t(data.size()));
+}
 
 } // namespace
 
@@ -43,22 +47,25 @@ void Varn::SetArabic(const std::string& key)
     bool tooLarge = false;
     QImage image = QImage::fromData(currentPack_.Extract(pictureName_, KelRes::kMaxPictureBytes, &tooLarge));
     if (tooLarge)
-        ShowMessage("Varnel", QString("The picture of aya %1 is too large to show: %2 MB, where at most %3 MB are shown.")
-                                  .arg(QString::fromStdString(key).toHtmlEscaped())
-                                  .arg(currentPack_.ItemSize(pictureName_) >> 20)
-                                  .arg(KelRes::kMaxPictureBytes >> 20));
+        ShowMessage(
+            "Varnel",
+            QString("The picture of aya %1 is too large to show: %2 MB, where at most %3 MB are shown.")
+                .arg(QString::fromStdString(key).toHtmlEscaped())
+                .arg(currentPack_.ItemSize(pictureName_) >> 20)
+                .arg(KelRes::kMaxPictureBytes >> 20));
     const int limit = w_.ayaView->width() - kFitMargin;
     if (!image.isNull() && image.width() > limit && limit > 0)
-        image = image.scaled(limit, int(qint64(image.height()) * limit / image.width()), Qt::IgnoreAspectRatio,
-                             Qt::SmoothTransformation);
+        image = image.scaled(limit, int(qint64(image.height()) * limit / image.width()),
+                             Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     w_.ayaView->setPixmap(QPixmap::fromImage(image));
     w_.ayaView->dragText = key;
 
     AyaTextParts parts;
     parts.translation = Bytes((languagePackFlag_ ? languagePack_ : currentPack_).Extract(translationName_));
     parts.transliteration = Bytes(currentPack_.Extract(transliterationName_));
-    parts.language = size_t(currentLanguage_) < languages_.names.size() ? languages_.names[size_t(currentLanguage_)]
-                                                                         : languages_.names[0];
+    parts.language = size_t(currentLanguage_) < languages_.names.size()
+                         ? languages_.names[size_t(currentLanguage_)]
+                         : languages_.names[0];
     parts.showTranslation = showTranslation_;
     parts.showTransliteration = showTransliteration_;
     parts.utf8 = languagePackFlag_;
@@ -108,7 +115,8 @@ void Varn::SetTitle()
 void Varn::SeePic(const std::string& path)
 {
     const QImage image(QString::fromStdString(path));
-    w_.ayaView->setPixmap(QPixmap::fromImage(image.scaled(width(), height(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+    w_.ayaView->setPixmap(
+        QPixmap::fromImage(image.scaled(width(), height(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
     show();
 }
 

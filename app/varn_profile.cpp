@@ -39,6 +39,7 @@ QString Html(const std::string& text)
 
 void Varn::SaveProfile()
 {
+    heartSave_.stop();
     if (userName_.empty())
         return;
     ProfileData data;
@@ -110,6 +111,7 @@ void Varn::LoadProfile(const std::string& name)
     SetArabic(cursor_->GetCurAya());
     whole_->Cue(aya);
     LoadRecitor();
+    heartSave_.stop(); // the heart was only read in: nothing new to save
 }
 
 void Varn::NewProfile(const std::string& name)
@@ -130,6 +132,7 @@ void Varn::NewProfile(const std::string& name)
     w_.suraProgress->setValue(0);
     ApplyStoredDevice();
     LoadRecitor();
+    heartSave_.stop();
 }
 
 void Varn::HeartProgress(int n)

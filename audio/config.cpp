@@ -28,7 +28,8 @@ bool WriteDeviceNumber(int device, const std::string& root, std::string* error)
     return WriteFileWhole(root + "/config.ini", QByteArray::number(device) + '\n', error);
 }
 
-Config::Config(QWidget* parent, Qt::WindowFlags flags) : QDialog(parent, flags), player_(std::make_unique<MP3>())
+Config::Config(QWidget* parent, Qt::WindowFlags flags)
+    : QDialog(parent, flags), player_(std::make_unique<MP3>())
 {
     setWindowTitle("Varnel Preferences");
     auto* layout = new QVBoxLayout(this);

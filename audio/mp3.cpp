@@ -6,10 +6,15 @@
 
 int MP3::playCounter_ = 0;
 bool MP3::noOutputTold_ = false;
+bool MP3::deviceLossTold_ = false;
 
-namespace {
+namespace
+{
 
-bool Accepted(sound::Result r) { return r == sound::Ok || r == sound::ErrChannelStolen || r == sound::ErrInvalidHandle; }
+bool Accepted(sound::Result r)
+{
+    return r == sound::Ok || r == sound::ErrChannelStolen || r == sound::ErrInvalidHandle;
+}
 
 const char kNoOutputText[] =
     "Varnel could not find a sound output device on this computer, so it cannot play recitations.<br><br>"
@@ -53,7 +58,8 @@ void MP3::StartSystem(int driver, const std::string& fix)
             ERRCHECK(lastResult_, fix);
     }
     lastResult_ = system_->Init(kChannels);
-    const bool noDevice = lastResult_ == sound::ErrNoDrivers || (lastResult_ == sound::ErrOutputInit && driver < 0);
+    const bool noDevice =
+        lastResult_ == sound::ErrNoDrivers || (lastResult_ == sound::ErrOutputInit && driver < 0);
     if (noDevice) {
         if (!noOutputTold_) {
             noOutputTold_ = true;
@@ -63,6 +69,8 @@ void MP3::StartSystem(int driver, const std::string& fix)
     }
     ERRCHECK(lastResult_, fix);
     live_ = lastResult_ == sound::Ok;
+    if (live_ && driver >= 0)
+        deviceLossTold_ = false; // a device chosen anew: its loss is news again
     lastResult_ = system_->SetStreamBufferSize(kStreamBufferMs);
     ERRCHECK(lastResult_, fix);
 }
@@ -88,11 +96,13 @@ std::shared_ptr<const std::vector<char>> MP3::Recording(const std::string& name,
         return bytes;
     case KelRes::ItemStatus::TooLarge:
         if (tell)
-            ShowMessage(kSoundErrorTitle,
-                        QString("The recording \"%1\" is too large to play: %2 MB, where at most %3 MB can be played.")
-                            .arg(QString::fromStdString(name).toHtmlEscaped())
-                            .arg(archive_.ItemSize(name) >> 20)
-                            .arg(KelRes::kMaxRecordingBytes >> 20));
+            ShowMessage(
+                kSoundErrorTitle,
+                QString(
+                    "The recording \"%1\" is too large to play: %2 MB, where at most %3 MB can be played.")
+                    .arg(QString::fromStdString(name).toHtmlEscaped())
+                    .arg(archive_.ItemSize(name) >> 20)
+                    .arg(KelRes::kMaxRecordingBytes >> 20));
         return nullptr;
     case KelRes::ItemStatus::Missing:
         return nullptr;
@@ -236,6 +246,10 @@ void MP3::Loop()
         return;
     unsigned position = 0;
     lastResult_ = system_->GetPosition(channel_, &position);
+    if (lastResult_ == sound::ErrOutput) {
+        DeviceLost();
+        return;
+    }
     const bool positionValid = lastResult_ == sound::Ok;
     if (!Accepted(lastResult_))
         ERRCHECK(lastResult_, "");
@@ -292,6 +306,17 @@ void MP3::Loop()
             FinishWhole();
         }
     }
+}
+
+void MP3::DeviceLost()
+{
+    // The drill stops where it is instead of stepping through the ayas in silence.
+    Stop();
+    if (deviceLossTold_)
+        return;
+    deviceLossTold_ = true;
+    emit OutputLost();
+    ShowMessage(kSoundErrorTitle, kDeviceLostText);
 }
 
 void MP3::Unpause()

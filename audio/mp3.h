@@ -18,7 +18,7 @@
 class MP3 : public QObject
 {
     Q_OBJECT
-public:
+  public:
     static constexpr int kTickMs = 100;
     // How long after a sound's expected end the extra look at it comes: the output's own delay.
     static constexpr int kEndSlackMs = 15;
@@ -28,6 +28,9 @@ public:
     static constexpr unsigned kStreamBufferMs = 65536;
     // The caption of every sound failure box.
     static constexpr const char* kSoundErrorTitle = "Sound Error";
+    static constexpr const char* kDeviceLostText =
+        "The sound output device stopped working, so playback has stopped.<br><br>To fix: connect the "
+        "device again, or choose another one in File &gt; Preferences, then press Play.";
 
     MP3();
     ~MP3() override;
@@ -45,7 +48,7 @@ public:
     // The play counter shared by every player: completed plays of the current whole-mode sound.
     static int PlayCounter() { return playCounter_; }
 
-public slots:
+  public slots:
     void Play(const std::string& name);
     void PlayAll(const std::string& name);
     void PlayRange(const std::string& name);
@@ -66,12 +69,14 @@ public slots:
     void NextAya();
     void NextRange();
 
-signals:
+  signals:
     void Done();
     void DoneR();
     void CurSoundPos(int ms);
+    // The output device stopped working during playback; the player has stopped.
+    void OutputLost();
 
-private:
+  private:
     // Creates and starts a sound system on driver (-1: the default). Failures go to ERRCHECK with fix;
     // a machine without any output is told once per run instead.
     void StartSystem(int driver, const std::string& fix);
@@ -81,6 +86,8 @@ private:
     std::shared_ptr<const std::vector<char>> Recording(const std::string& name, bool tell);
     // A whole-mode request is over: stop the sound and the ticks, then Done().
     void FinishWhole();
+    // The output device went away while playing: stop, and say so once.
+    void DeviceLost();
     int PauseMs() const { return pauseSeconds_ * 1000; }
 
     std::unique_ptr<sound::System> system_;
@@ -105,4 +112,5 @@ private:
 
     static int playCounter_;
     static bool noOutputTold_;
+    static bool deviceLossTold_; // shared: the drills' players lose one device together
 };

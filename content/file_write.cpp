@@ -93,7 +93,8 @@ bool WriteFileWhole(const std::string& path, const QByteArray& bytes, std::strin
 
 bool IsReadableRegularFile(const std::string& path)
 {
-    struct stat st {};
+    struct stat st {
+    };
     return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && ::access(path.c_str(), R_OK) == 0;
 }
 

@@ -11,19 +11,22 @@
 #include <fstream>
 #include <iostream>
 
-namespace {
+namespace
+{
 
 const char kMagic[KelRes::kMagicSize] = {'V', 'R', '1'};
 
 int32_t ReadLe32(const char* p)
 {
     const auto* b = reinterpret_cast<const unsigned char*>(p);
-    return static_cast<int32_t>(uint32_t(b[0]) | uint32_t(b[1]) << 8 | uint32_t(b[2]) << 16 | uint32_t(b[3]) << 24);
+    return static_cast<int32_t>(uint32_t(b[0]) | uint32_t(b[1]) << 8 | uint32_t(b[2]) << 16 |
+                                uint32_t(b[3]) << 24);
 }
 
 void AppendLe32(QByteArray& out, uint32_t v)
 {
-    const char bytes[4] = {char(v & 0xFF), char((v >> 8) & 0xFF), char((v >> 16) & 0xFF), char((v >> 24) & 0xFF)};
+    const char bytes[4] = {char(v & 0xFF), char((v >> 8) & 0xFF), char((v >> 16) & 0xFF),
+                           char((v >> 24) & 0xFF)};
     out.append(bytes, 4);
 }
 
@@ -100,15 +103,20 @@ bool KelRes::Open(const std::string& path)
     return true;
 }
 
-bool KelRes::Contains(const std::string& name) const { return directory_.count(FileNamePart(name)) != 0; }
+bool KelRes::Contains(const std::string& name) const
+{
+    return directory_.count(FileNamePart(name)) != 0;
+}
 
 qint64 KelRes::ItemSize(const std::string& name) const
 {
     const auto it = directory_.find(FileNamePart(name));
-    return it == directory_.end() ? 0 : std::max<qint64>(0, qint64(it->second.end) - qint64(it->second.start));
+    return it == directory_.end() ? 0
+                                  : std::max<qint64>(0, qint64(it->second.end) - qint64(it->second.start));
 }
 
-namespace {
+namespace
+{
 
 // Reads length bytes at start of the file at path into out, which Resize() sizes first.
 template <typename Bytes> bool ReadRange(const std::string& path, qint64 start, qint64 length, Bytes* out)

@@ -14,7 +14,7 @@
 
 class KelRes
 {
-public:
+  public:
     static constexpr int kMagicSize = 3;
     static constexpr int kHeaderSize = 7;
     static constexpr int kRecordSize = 268;
@@ -47,7 +47,10 @@ public:
     static bool ReadDirectory(const std::string& path, std::vector<Entry>* entries, int* count,
                               qint64* fileSize);
     // True when the record's bytes lie inside a file of the given size.
-    static bool InFile(const Record& r, qint64 fileSize) { return r.start >= 0 && r.end >= r.start && r.end <= fileSize; }
+    static bool InFile(const Record& r, qint64 fileSize)
+    {
+        return r.start >= 0 && r.end >= r.start && r.end <= fileSize;
+    }
 
     struct BuildItem {
         std::string name;
@@ -94,7 +97,7 @@ public:
     // Writes the archive of the item list to path, whole or not at all. False, with a message, on failure.
     bool Save(const std::string& path, std::string* error = nullptr) const;
 
-private:
+  private:
     std::vector<BuildItem> items_;
     std::map<std::string, Record> directory_;
     int count_ = 0;

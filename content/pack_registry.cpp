@@ -99,7 +99,10 @@ std::vector<PackRecord> PackRegistry::Scan(bool firstOnly) const
     return records;
 }
 
-bool PackRegistry::ReciteIniExists() const { return IsReadableRegularFile(ReciteIniPath()); }
+bool PackRegistry::ReciteIniExists() const
+{
+    return IsReadableRegularFile(ReciteIniPath());
+}
 
 std::vector<ReciteChoice> PackRegistry::ReadReciteIni() const
 {

@@ -7,7 +7,8 @@
 #include <memory>
 #include <vector>
 
-namespace {
+namespace
+{
 
 void Stream(const uint8_t* data, size_t size)
 {
@@ -49,7 +50,8 @@ void Stream(const uint8_t* data, size_t size)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     sound::Pcm pcm;
-    if (sound::DecodeAll(data, size, &pcm) == sound::Ok && pcm.channels > 0 && pcm.samples.size() % size_t(pcm.channels))
+    if (sound::DecodeAll(data, size, &pcm) == sound::Ok && pcm.channels > 0 &&
+        pcm.samples.size() % size_t(pcm.channels))
         __builtin_trap();
     unsigned ms = 0;
     sound::MeasureLength(data, size, &ms);

@@ -5,7 +5,8 @@
 
 #include <sndfile.h>
 
-namespace sound {
+namespace sound
+{
 
 // Read, seek and tell over shared bytes, as libsndfile's virtual I/O asks for them.
 struct MemoryFile {
@@ -27,7 +28,7 @@ SF_VIRTUAL_IO* GrowingIo();
 
 class Decoder
 {
-public:
+  public:
     // Null, with ErrFormat in *result, when the bytes are not decodable audio.
     static std::unique_ptr<Decoder> Open(std::shared_ptr<const std::vector<char>> bytes, Result* result);
     ~Decoder();
@@ -45,7 +46,7 @@ public:
     size_t Read(int16_t* out, size_t frames);
     bool Seek(int64_t frame);
 
-private:
+  private:
     Decoder() = default;
     MemoryFile file_;
     SNDFILE* handle_ = nullptr;

@@ -14,21 +14,22 @@
 #include <string>
 #include <vector>
 
-namespace sound {
+namespace sound
+{
 
 enum Result : int {
     Ok = 0,
-    ErrChannelStolen = 1,    // the channel was taken for a newer sound
-    ErrInvalidHandle = 2,    // the sound or channel no longer exists (stopped, ended and replaced, released)
-    ErrFormat = 3,           // the bytes are not audio that can be decoded
-    ErrNoDrivers = 4,        // there is no output driver on this machine
-    ErrOutputInit = 5,       // the output device could not be started
-    ErrInvalidParam = 6,     // an argument is out of range
-    ErrNotInitialized = 7,   // the system has not been initialised (or was closed)
+    ErrChannelStolen = 1,  // the channel was taken for a newer sound
+    ErrInvalidHandle = 2,  // the sound or channel no longer exists (stopped, ended and replaced, released)
+    ErrFormat = 3,         // the bytes are not audio that can be decoded
+    ErrNoDrivers = 4,      // there is no output driver on this machine
+    ErrOutputInit = 5,     // the output device could not be started
+    ErrInvalidParam = 6,   // an argument is out of range
+    ErrNotInitialized = 7, // the system has not been initialised (or was closed)
     ErrAlreadyInitialized = 8,
-    ErrOutput = 9,           // the output device failed while playing
-    ErrFileWrite = 10,       // encoding could not write its output
-    ErrUnsupported = 11,     // audio, but beyond what is played: too many channels, too high a rate, no frames
+    ErrOutput = 9,       // the output device failed while playing
+    ErrFileWrite = 10,   // encoding could not write its output
+    ErrUnsupported = 11, // audio, but beyond what is played: too many channels, too high a rate, no frames
 };
 
 // The formats a recording may have to be played; anything beyond is refused with ErrUnsupported.
@@ -43,7 +44,7 @@ using ChannelHandle = uint32_t; // 0 is no channel
 
 class System
 {
-public:
+  public:
     ~System(); // closes the system if it is still open
 
     static Result Create(std::unique_ptr<System>* out);
@@ -83,7 +84,7 @@ public:
 
     struct Impl;
 
-private:
+  private:
     System();
     std::unique_ptr<Impl> impl_;
 };

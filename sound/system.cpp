@@ -2,6 +2,7 @@
 #include "decoder.h"
 #include "sound.h"
 
+#include <AL/alext.h>
 #include <algorithm>
 #include <chrono>
 #include <condition_variable>
@@ -11,9 +12,11 @@
 #include <set>
 #include <thread>
 
-namespace sound {
+namespace sound
+{
 
-namespace {
+namespace
+{
 
 // OpenAL's current context is global to the process, and several Systems share the process: every
 // use of OpenAL and of the layer's state happens under this one lock, with the caller's context made
@@ -53,10 +56,10 @@ struct Channel {
     std::unique_ptr<Decoder> decoder; // null once the channel has ended
     AlVoice voice;
     ALenum format = AL_FORMAT_MONO16;
-    int64_t baseFrame = 0;           // frames of the sound before the first queued buffer
-    std::deque<ALuint> queued;       // buffers in the source's queue, oldest first
+    int64_t baseFrame = 0;            // frames of the sound before the first queued buffer
+    std::deque<ALuint> queued;        // buffers in the source's queue, oldest first
     std::deque<int64_t> queuedFrames; // frames in each queued buffer
-    std::vector<ALuint> spare;       // buffers not in the queue
+    std::vector<ALuint> spare;        // buffers not in the queue
     bool decoderDone = false;
     bool paused = false;
     bool ended = false;
@@ -96,7 +99,8 @@ struct System::Impl {
         const int rate = ch.decoder->Rate();
         const int channels = ch.decoder->OutputChannels();
         const size_t frameBytes = size_t(channels) * sizeof(int16_t);
-        const size_t frames = std::clamp<size_t>(size_t(rate) * chunkMs / 1000, 1, kMaxChunkBytes / frameBytes);
+        const size_t frames =
+            std::clamp<size_t>(size_t(rate) * chunkMs / 1000, 1, kMaxChunkBytes / frameBytes);
         scratch.resize(frames * size_t(channels));
         const size_t got = ch.decoder->Read(scratch.data(), frames);
         if (got == 0) {
@@ -104,7 +108,8 @@ struct System::Impl {
             return false;
         }
         alGetError();
-        alBufferData(buffer, ch.format, scratch.data(), ALsizei(got * size_t(channels) * sizeof(int16_t)), rate);
+        alBufferData(buffer, ch.format, scratch.data(), ALsizei(got * size_t(channels) * sizeof(int16_t)),
+                     rate);
         alSourceQueueBuffers(ch.voice.Source(), 1, &buffer);
         if (alGetError() != AL_NO_ERROR) {
             // OpenAL refused the audio (out of memory, a lost device): the channel plays out what it has.
@@ -212,7 +217,18 @@ struct System::Impl {
         return Ok;
     }
 
-    // The channel for handle, serviced; or the reason it is not there.
+    // False once the output device is gone (unplugged, its server stopped, its file full); it does
+    // not come back.
+    bool DeviceConnected() const
+    {
+        if (!device || !alcIsExtensionPresent(device.get(), "ALC_EXT_disconnect"))
+            return true;
+        ALCint connected = ALC_TRUE;
+        alcGetIntegerv(device.get(), ALC_CONNECTED, 1, &connected);
+        return connected != ALC_FALSE;
+    }
+
+    // The channel for handle, serviced; or the reason it is not there. ErrOutput once the device is gone.
     Result Find(ChannelHandle handle, Channel** out)
     {
         if (!initialized)
@@ -220,6 +236,8 @@ struct System::Impl {
         const auto it = channels.find(handle);
         if (it == channels.end())
             return stolen.count(handle) ? ErrChannelStolen : ErrInvalidHandle;
+        if (!DeviceConnected())
+            return ErrOutput;
         MakeCurrent();
         Service(it->second);
         *out = &it->second;
@@ -232,8 +250,9 @@ struct System::Impl {
         while (int(channels.size()) >= maxChannels && !channels.empty()) {
             auto victim = channels.end();
             for (auto it = channels.begin(); it != channels.end(); ++it) {
-                const bool better = victim == channels.end() || (it->second.ended && !victim->second.ended) ||
-                                    (it->second.ended == victim->second.ended && it->second.order < victim->second.order);
+                const bool better =
+                    victim == channels.end() || (it->second.ended && !victim->second.ended) ||
+                    (it->second.ended == victim->second.ended && it->second.order < victim->second.order);
                 if (better)
                     victim = it;
             }
@@ -260,7 +279,10 @@ struct System::Impl {
 
 System::System() : impl_(new Impl) {}
 
-System::~System() { Close(); }
+System::~System()
+{
+    Close();
+}
 
 Result System::Create(std::unique_ptr<System>* out)
 {

@@ -1,5 +1,6 @@
 // The naming helpers, the sura table and the aya cursor.
 #include "arabic.h"
+#include "aya_text.h"
 #include "naming.h"
 #include "sura.h"
 
@@ -162,6 +163,41 @@ private slots:
         QSignalSpy end(&a, &Arabic::End);
         a.GetNextAya();
         QCOMPARE(end.count(), 1);
+    }
+
+    // The aya's text block: order and headings, the zero byte that ends it, the encodings, the cap.
+    void ayaText()
+    {
+        AyaTextParts parts;
+        parts.transliteration = "Qul huwa";
+        parts.translation = "Say, He is";
+        parts.language = "English";
+        QCOMPARE(ComposeAyaText(parts), QString());
+        parts.showTranslation = true;
+        QCOMPARE(ComposeAyaText(parts), QString("<b>English Translation:</b><br><hr>Say, He is"));
+        parts.showTransliteration = true;
+        QCOMPARE(ComposeAyaText(parts), QString("<b>Transliteration:</b><br><hr>Qul huwa<br><br>"
+                                                "<b>English Translation:</b><br><hr>Say, He is"));
+        parts.transliteration = std::string("Qul\0 hidden", 11);
+        QCOMPARE(ComposeAyaText(parts), QString("<b>Transliteration:</b><br><hr>Qul"));
+        parts.transliteration = "caf\xe9";
+        parts.showTranslation = false;
+        QCOMPARE(ComposeAyaText(parts), QString::fromUtf8("<b>Transliteration:</b><br><hr>caf\u00e9<br><br>"));
+        parts.utf8 = true;
+        parts.transliteration = "caf\xc3\xa9";
+        QCOMPARE(ComposeAyaText(parts), QString::fromUtf8("<b>Transliteration:</b><br><hr>caf\u00e9<br><br>"));
+
+        // A huge item is cut, never inside a UTF-8 character, and says so.
+        QCOMPARE(CapItemText("abcdef", 4, false), std::string("abcd&hellip;"));
+        QCOMPARE(CapItemText("abcd", 4, false), std::string("abcd"));
+        QCOMPARE(CapItemText("ab\xc3\xa9", 3, true), std::string("ab&hellip;"));
+        QCOMPARE(CapItemText("ab\xc3\xa9", 3, false), std::string("ab\xc3&hellip;"));
+        parts.translation = std::string(20 << 20, 'x');
+        parts.showTranslation = true;
+        parts.showTransliteration = false;
+        const QString capped = ComposeAyaText(parts);
+        QVERIFY(capped.size() < int(kAyaTextItemLimit) + 100);
+        QVERIFY(capped.endsWith("x&hellip;"));
     }
 };
 

@@ -15,7 +15,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace {
+namespace
+{
 
 QByteArray Read(const QString& path)
 {
@@ -43,7 +44,7 @@ class TestFileWrite : public QObject
 {
     Q_OBJECT
 
-private slots:
+  private slots:
     void replacesWholeAndKeepsPermissions()
     {
         QTemporaryDir dir;
@@ -54,7 +55,8 @@ private slots:
         QVERIFY(::chmod(path.c_str(), 0640) == 0);
         QVERIFY(WriteFileWhole(path, "second\n", &error));
         QCOMPARE(Read(dir.filePath("config.ini")), QByteArray("second\n"));
-        struct stat st {};
+        struct stat st {
+        };
         QVERIFY(::stat(path.c_str(), &st) == 0);
         QCOMPARE(int(st.st_mode & 0777), 0640);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({"config.ini"}));
@@ -153,7 +155,8 @@ private slots:
         QCOMPARE(Read(at("config.ini")), QByteArray("0\n"));
 
         QVERIFY(Put(dir.filePath("item.txt"), QByteArray(8192, 'i')));
-        const fixtures::ToolRun run = fixtures::RunTool("varnel-pack", {"create", at("quran/old.dat"), dir.filePath("item.txt")});
+        const fixtures::ToolRun run =
+            fixtures::RunTool("varnel-pack", {"create", at("quran/old.dat"), dir.filePath("item.txt")});
         QCOMPARE(run.status, 1);
         QVERIFY2(run.err.contains("space"), run.err.constData());
         QCOMPARE(Read(at("quran/old.dat")), QByteArray("old pack"));

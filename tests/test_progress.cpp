@@ -6,6 +6,7 @@
 #include "heart.h"
 #include "profile.h"
 #include "profile_file.h"
+#include "quit_signals.h"
 #include "stack.h"
 #include "varn.h"
 #include "whole.h"
@@ -20,6 +21,8 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTextBrowser>
+#include <QTimer>
+#include <csignal>
 
 namespace {
 
@@ -310,6 +313,59 @@ private slots:
         QCOMPARE(ws.messages.size(), 1);
         QVERIFY2(ws.messages[0].contains("is a file, not a folder"), qPrintable(ws.messages.join("\n")));
         QCOMPARE(ws.Read("profiles"), QByteArray("a file where the folder should be"));
+    }
+
+    // A change of the heart reaches the file within a second, with the bytes an explicit save writes;
+    // loading a profile writes nothing; leftovers of killed saves go at the next start.
+    void heartChangesAreSavedSoon()
+    {
+        Workspace ws;
+        ws.Pack("quran/s104_s114.dat", 104, 114);
+        ws.Write("config.ini", "0\n");
+        ws.Write("profiles/Amina.varn.Xy12Zq", "half a profile");
+        ws.Write("recite.ini.abc123", "half a file");
+        Varn window;
+        QVERIFY(!QFile::exists(ws.Path("profiles/Amina.varn.Xy12Zq")));
+        QVERIFY(!QFile::exists(ws.Path("recite.ini.abc123")));
+        window.NewProfile("Amina");
+        QTest::qWait(Varn::kHeartSaveDelayMs + 200);
+        QVERIFY(!QFile::exists(ws.Path("profiles/Amina.varn"))); // creating is no change of the heart
+        Drop(window.W().heart, "all.108");
+        QVERIFY(fixtures::WaitFor([&] { return QFile::exists(ws.Path("profiles/Amina.varn")); }, 1000));
+        const QByteArray autosaved = ws.Read("profiles/Amina.varn");
+        window.SaveProfile();
+        QCOMPARE(autosaved, ws.Read("profiles/Amina.varn"));
+        QCOMPARE(autosaved, SerializeProfile(ProfileData{"Amina", {"108.001", "108.002", "108.003"}, "114.001", true}));
+
+        ws.Write("profiles/Amina.varn", "tampered"); // a load reads; it must not write
+        Varn another;
+        another.LoadProfile("Amina");
+        QTest::qWait(Varn::kHeartSaveDelayMs + 200);
+        QCOMPARE(ws.Read("profiles/Amina.varn"), QByteArray("tampered"));
+        QVERIFY(ws.messages.size() == 1 && ws.messages[0].contains("could not be read"));
+    }
+
+    // SIGTERM ends the run through the event loop: the exit saving runs.
+    void terminationSaves()
+    {
+        Workspace ws;
+        ws.Pack("quran/s104_s114.dat", 104, 114);
+        ws.Write("config.ini", "0\n");
+        Varn window;
+        window.NewProfile("Bilal");
+        const QMetaObject::Connection exitSave =
+            connect(qApp, &QCoreApplication::aboutToQuit, &window, &Varn::OnExit);
+        QuitSignals quit;
+        QVERIFY(quit.Installed());
+        QSignalSpy received(&quit, &QuitSignals::Received);
+        Drop(window.W().heart, "112.001");
+        QTimer::singleShot(0, [] { ::raise(SIGTERM); });
+        QTimer::singleShot(10000, [] { QCoreApplication::exit(3); }); // a guard: the test fails, not hangs
+        QCOMPARE(QCoreApplication::exec(), 0);
+        disconnect(exitSave);
+        QCOMPARE(received.count(), 1);
+        QCOMPARE(received.first().at(0).toInt(), int(SIGTERM));
+        QCOMPARE(ws.Read("profiles/Bilal.varn"), SerializeProfile(ProfileData{"Bilal", {"112.001"}, "114.001", true}));
     }
 
     void aLearnersDay()
