@@ -12,6 +12,7 @@
 #include "profile.h"
 #include "select_recitor.h"
 #include "single.h"
+#include "sound_messages.h"
 #include "stack.h"
 #include "whole.h"
 
@@ -112,6 +113,7 @@ Varn::Varn(QWidget* parent) : QMainWindow(parent)
     config_->setModal(true);
     config_->resize(320, 240);
     connect(config_, &Config::ButtonOk, this, &Varn::UpdatePrefs);
+    soundMessages_->Watch(config_->TestPlayer());
 
     recitor_ = new SelectRecitor(packs_, nullptr, Qt::Dialog | Qt::WindowStaysOnTopHint);
     recitor_->setModal(true);
@@ -480,6 +482,9 @@ void Varn::CreateDrills()
     connect(whole_, &Whole::WholeStat, this, &Varn::StackStat);
     connect(whole_, &Whole::WholeDesc, this, &Varn::StackDesc);
     connect(whole_, &Whole::WholeDone, this, &Varn::StackDone);
+    soundMessages_ = new SoundMessages(this);
+    for (MP3* player : {devicePlayer_, single_->Player(), stack_->Player(), whole_->Player()})
+        soundMessages_->Watch(player);
     cursor_ = new Arabic;
     cursor_->SetSura("114");
     connect(cursor_, &Arabic::End, this, &Varn::EndOfSura);

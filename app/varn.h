@@ -35,6 +35,7 @@ class QSplitter;
 class QTextBrowser;
 class QTreeWidgetItem;
 class SelectRecitor;
+class SoundMessages;
 class Single;
 class Stack;
 class Whole;
@@ -216,6 +217,7 @@ class Varn : public QMainWindow
     Config* config_ = nullptr;
     SelectRecitor* recitor_ = nullptr;
     QWidget* guide_ = nullptr;
+    SoundMessages* soundMessages_ = nullptr;
 
     PackRegistry packs_;
     KelRes currentPack_;

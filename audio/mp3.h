@@ -1,116 +1,114 @@
-// MP3 plays one recitation at a time, taken by item name from its own copy of a pack, and watches it
-// with a 100 ms timer to carry out the drills' rules:
-//  - whole mode: play the sound to its end `repeat` times (0: without end), with a silent pause before
-//    each repetition and after the last when pauses are on; then Done();
-//  - range mode: play the sound from range start to range end once, then pause if on; then DoneR().
-// Every tick reports the position with CurSoundPos(ms). Sound failures are shown in a "Sound Error" box.
+// MP3 plays one recitation at a time, taken by item name from its own copy of a pack. It is the device
+// side of a play request: the sound system, the channel, the timers. The rules of repeats, pauses and
+// ranges are its PlaySchedule's; MP3 looks at the sound every 100 ms (and just after its expected end)
+// and hands the position to the schedule. Every tick reports the position with CurSoundPos(ms).
+// Failures are reported by Failed(title, text) for the window to show; the player goes on.
 #pragma once
 
 #include "kelres.h"
+#include "play_schedule.h"
 #include "sound.h"
 
 #include <QObject>
+#include <QString>
 #include <QTimer>
+#include <array>
 #include <memory>
 #include <string>
 #include <vector>
 
-class MP3 : public QObject
+class MP3 : public QObject, private ScheduleHost
 {
     Q_OBJECT
   public:
-    static constexpr int kTickMs = 100;
-    // How long after a sound's expected end the extra look at it comes: the output's own delay.
-    static constexpr int kEndSlackMs = 15;
+    static constexpr int kTickMs = PlaySchedule::kTickMs;
     static constexpr int kChannels = 32;
-    // A failure box the same as the one closed less than this long ago is not shown again.
-    static constexpr int kRepeatQuietMs = 1000;
     static constexpr unsigned kStreamBufferMs = 65536;
-    // The caption of every sound failure box.
+    // The caption of every sound failure.
     static constexpr const char* kSoundErrorTitle = "Sound Error";
     static constexpr const char* kDeviceLostText =
         "The sound output device stopped working, so playback has stopped.<br><br>To fix: connect the "
         "device again, or choose another one in File &gt; Preferences, then press Play.";
+    static constexpr const char* kNoOutputText =
+        "Varnel could not find a sound output device on this computer, so it cannot play recitations.<br><br>"
+        "Everything else works: you can read the ayas, their translations and transliterations, and keep "
+        "your heart up to date.<br><br>To hear the recitations, connect speakers or headphones, then choose "
+        "the device in File &gt; Preferences or restart Varnel.";
 
     MP3();
     ~MP3() override;
 
-    int Repeat() const { return repeat_; }
-    int PauseSeconds() const { return pauseSeconds_; }
-    bool PauseEnabled() const { return pauseEnabled_; }
-    bool RangeMode() const { return rangeMode_; }
-    bool Stopped() const { return stopped_; }
+    const PlaySchedule& Schedule() const { return schedule_; }
+    int Repeat() const { return schedule_.Repeat(); }
+    int PauseSeconds() const { return schedule_.PauseSeconds(); }
+    bool PauseEnabled() const { return schedule_.PauseEnabled(); }
+    bool RangeMode() const { return schedule_.RangeMode(); }
+    bool Stopped() const { return schedule_.Stopped(); }
     // True while the position timer runs or a pause is pending: the player is reciting.
-    bool Busy() const;
+    bool Busy() const { return schedule_.Busy(); }
     const KelRes& Res() const { return archive_; }
     // True when the player has a working output device.
     bool HasOutput() const { return live_; }
     // The play counter shared by every player: completed plays of the current whole-mode sound.
-    static int PlayCounter() { return playCounter_; }
+    static int PlayCounter() { return PlaySchedule::PlayCounter(); }
 
   public slots:
     void Play(const std::string& name);
     void PlayAll(const std::string& name);
     void PlayRange(const std::string& name);
-    void Stop();
-    void SetRepeat(int n) { repeat_ = n; }
-    void SetPauseTime(int seconds) { pauseSeconds_ = seconds; }
-    void Pause(bool on) { pauseEnabled_ = on; }
-    void SetRange(int start, int end);
+    void Stop() { schedule_.Stop(); }
+    void SetRepeat(int n) { schedule_.SetRepeat(n); }
+    void SetPauseTime(int seconds) { schedule_.SetPauseTime(seconds); }
+    void Pause(bool on) { schedule_.SetPauseEnabled(on); }
+    void SetRange(int start, int end) { schedule_.SetRange(start, end); }
     void SetPos(int ms);
     // Length in milliseconds of the named item; 0 when it is missing, empty or not audio.
     int GetLength(const std::string& name);
     void SetDevice(int driver);
     std::vector<std::string> GetDevices();
     void SetRes(const KelRes& res) { archive_ = res; }
+    // Reports a failed operation (nothing for Ok), with a hint to fix it when there is one.
     void ERRCHECK(sound::Result result, const std::string& fix);
     void Loop();
-    void Unpause();
-    void NextAya();
-    void NextRange();
 
   signals:
     void Done();
     void DoneR();
     void CurSoundPos(int ms);
+    // Something the learner must know of: a sound failure ("Sound Error"), or no output at all ("Varnel").
+    // The text is rich text.
+    void Failed(const QString& title, const QString& text);
     // The output device stopped working during playback; the player has stopped.
     void OutputLost();
 
   private:
+    // ScheduleHost: the schedule's timers and its hold on the channel.
+    void StartTimer(Timer timer, int ms) override { timers_[timer].start(ms); }
+    void StopTimer(Timer timer) override { timers_[timer].stop(); }
+    bool TimerActive(Timer timer) const override { return timers_[timer].isActive(); }
+    void RestartSound(bool paused) override;
+    void UnpauseSound() override;
+    void StopSound() override;
+    void Finished(bool range) override { range ? emit DoneR() : emit Done(); }
+
     // Creates and starts a sound system on driver (-1: the default). Failures go to ERRCHECK with fix;
     // a machine without any output is told once per run instead.
     void StartSystem(int driver, const std::string& fix);
-    void CancelPauses();
     // The named recording's bytes, read once; null when it is missing, or too large to play (told
-    // in a box when tell is set).
+    // when tell is set).
     std::shared_ptr<const std::vector<char>> Recording(const std::string& name, bool tell);
-    // A whole-mode request is over: stop the sound and the ticks, then Done().
-    void FinishWhole();
     // The output device went away while playing: stop, and say so once.
     void DeviceLost();
-    int PauseMs() const { return pauseSeconds_ * 1000; }
 
     std::unique_ptr<sound::System> system_;
     bool live_ = false;
     sound::SoundHandle sound_ = 0;
     sound::ChannelHandle channel_ = 0;
     sound::Result lastResult_ = sound::Ok;
-    QTimer positionTimer_;
-    QTimer nextAyaTimer_;
-    QTimer unpauseTimer_;
-    QTimer nextRangeTimer_;
-    QTimer endTimer_; // one extra tick at the expected end of the sound, so the next play follows at once
-    int repeat_ = 1;
-    int pauseSeconds_ = 0;
-    bool rangeMode_ = false;
-    unsigned rangeStart_ = 0;
-    unsigned rangeEnd_ = 0;
-    bool pauseEnabled_ = false;
-    bool stopped_ = false;
-    bool boxOpen_ = false;
+    std::array<QTimer, TimerCount> timers_;
+    PlaySchedule schedule_{this};
     KelRes archive_;
 
-    static int playCounter_;
     static bool noOutputTold_;
     static bool deviceLossTold_; // shared: the drills' players lose one device together
 };

@@ -11,13 +11,13 @@
 class Single : public QObject
 {
     Q_OBJECT
-public:
+  public:
     Single();
 
     MP3* Player() const { return player_.get(); }
     const std::string& Key() const { return key_; }
 
-public slots:
+  public slots:
     void PlayRange(const std::string& key);
     void NextOne() { PlayRange(key_); }
     void Stop() { player_->Stop(); }
@@ -29,11 +29,11 @@ public slots:
     void SetDevice(int driver) { player_->SetDevice(driver); }
     void SetRes(const KelRes& res) { player_->SetRes(res); }
 
-signals:
+  signals:
     void SingleSuraAya(const std::string& key);
     void CurSoundPos(int ms);
 
-private:
+  private:
     std::unique_ptr<MP3> player_;
     std::string key_;
 };

@@ -13,7 +13,7 @@
 class Stack : public QObject
 {
     Q_OBJECT
-public:
+  public:
     Stack();
 
     MP3* Player() const { return player_.get(); }
@@ -22,7 +22,7 @@ public:
 
     bool loop = false; // written directly by the main window
 
-public slots:
+  public slots:
     void Play();
     void Stop() { player_->Stop(); }
     void NextOne();
@@ -36,13 +36,13 @@ public slots:
     void PauseTime(int seconds);
     void SetRes(const KelRes& res) { player_->SetRes(res); }
 
-signals:
+  signals:
     void StackSuraAya(const std::string& key);
     void StackStat(int index, int last);
     void StackDesc(const std::string& sura, const std::string& aya);
     void StackDone();
 
-private:
+  private:
     std::unique_ptr<MP3> player_;
     std::string sura_;
     int index_ = 0;

@@ -13,7 +13,7 @@
 class Whole : public QObject
 {
     Q_OBJECT
-public:
+  public:
     Whole();
 
     MP3* Player() const { return player_.get(); }
@@ -33,19 +33,19 @@ public:
 
     bool loop = false; // written directly by the main window
 
-public slots:
+  public slots:
     void NextOne();
     void PrevOne();
     void PauseTime(int seconds);
     void SetRes(const KelRes& res) { player_->SetRes(res); }
 
-signals:
+  signals:
     void WholeSuraAya(const std::string& key);
     void WholeStat(int index, int last);
     void WholeDesc(const std::string& sura, const std::string& aya);
     void WholeDone();
 
-private:
+  private:
     std::unique_ptr<MP3> player_;
     std::vector<std::string> keys_;
     std::string sura_;

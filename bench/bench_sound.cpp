@@ -3,7 +3,7 @@
 #include "mp3.h"
 #include "sound.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <cmath>
@@ -120,7 +120,7 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     if (qgetenv("ALSOFT_DRIVERS").isEmpty())
         qputenv("ALSOFT_DRIVERS", "null");
-    QApplication app(argc, argv);
+    QCoreApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

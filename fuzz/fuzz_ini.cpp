@@ -1,5 +1,5 @@
 // Feeds arbitrary bytes to the readers of "recite.ini", "langs.ini" and "config.ini".
-#include "config.h"
+#include "device_setting.h"
 #include "languages.h"
 #include "pack_registry.h"
 

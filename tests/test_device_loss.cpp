@@ -4,6 +4,7 @@
 #include "messages.h"
 #include "mp3.h"
 #include "naming.h"
+#include "sound_messages.h"
 #include "whole.h"
 
 #include <QApplication>
@@ -38,6 +39,8 @@ class TestDeviceLoss : public QObject
             QSKIP("SKIPPED: the wave driver could not open /dev/full here");
         drill.SetRes(fixtures::OpenArchive(dir.filePath("pack.dat")));
         drill.GenerateWhole("114", 1, 6);
+        SoundMessages sounds;
+        sounds.Watch(drill.Player());
         QSignalSpy lost(drill.Player(), &MP3::OutputLost);
         QSignalSpy shown(&drill, &Whole::WholeSuraAya);
         drill.Play();

@@ -1,5 +1,5 @@
 // Writing files whole or not at all: full disks, links, permissions and the leftovers of killed writes.
-#include "config.h"
+#include "device_setting.h"
 #include "file_write.h"
 #include "fixtures.h"
 #include "kelres.h"

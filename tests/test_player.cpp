@@ -1,6 +1,7 @@
 // The audio player and the three drills, on OpenAL Soft's null output in real time.
 #include "fixtures.h"
 #include "messages.h"
+#include "sound_messages.h"
 #include "mp3.h"
 #include "single.h"
 #include "stack.h"
@@ -19,6 +20,7 @@ class TestPlayer : public QObject
     QTemporaryDir dir_;
     KelRes pack_;
     QStringList messages_;
+    SoundMessages sounds_; // the window's rules for showing the players' failures
 
 private slots:
     void initTestCase()
@@ -41,6 +43,7 @@ private slots:
     void missingOrEmptyEntryChangesNothing()
     {
         MP3 player;
+        sounds_.Watch(&player);
         player.SetRes(pack_);
         QSignalSpy done(&player, &MP3::Done);
         QSignalSpy pos(&player, &MP3::CurSoundPos);
@@ -76,6 +79,7 @@ private slots:
     {
         QFETCH(int, repeat);
         MP3 player;
+        sounds_.Watch(&player);
         player.SetRes(pack_);
         player.SetRepeat(repeat);
         QSignalSpy done(&player, &MP3::Done);
@@ -93,6 +97,7 @@ private slots:
     void repeatZeroNeverEnds()
     {
         MP3 player;
+        sounds_.Watch(&player);
         player.SetRes(pack_);
         player.SetRepeat(0);
         QSignalSpy done(&player, &MP3::Done);
@@ -107,6 +112,7 @@ private slots:
     void pauseAfterEveryPlay()
     {
         MP3 player;
+        sounds_.Watch(&player);
         player.SetRes(pack_);
         player.SetRepeat(2);
         player.SetPauseTime(1);
@@ -123,6 +129,7 @@ private slots:
     void stopDuringTheFinalPauseStaysStopped()
     {
         MP3 player;
+        sounds_.Watch(&player);
         player.SetRes(pack_);
         player.SetPauseTime(1);
         player.Pause(true);
@@ -137,6 +144,7 @@ private slots:
     void range()
     {
         MP3 player;
+        sounds_.Watch(&player);
         player.SetRes(pack_);
         player.SetRange(500, 800);
         QSignalSpy doneR(&player, &MP3::DoneR);
@@ -168,6 +176,7 @@ private slots:
     void deviceErrorsAreReportedOnce()
     {
         MP3 player;
+        sounds_.Watch(&player);
         const std::vector<std::string> devices = player.GetDevices();
         QVERIFY(!devices.empty());
         player.SetDevice(int(devices.size()) + 5);
@@ -176,6 +185,7 @@ private slots:
         QVERIFY(messages_.first().endsWith("<br><br>To fix: Select a valid sound device"));
         // The same failure of another player right after is not shown again.
         MP3 other;
+        sounds_.Watch(&other);
         other.SetDevice(int(devices.size()) + 5);
         QCOMPARE(messages_.size(), 1);
         // The default device took over: the player still plays.

@@ -1,5 +1,5 @@
 // Sura packs on disk: the scan, "recite.ini" and its reconciliation, registration, and the languages.
-#include "config.h"
+#include "device_setting.h"
 #include "fixtures.h"
 #include "languages.h"
 #include "pack_registry.h"

@@ -3,6 +3,7 @@
 // "config.ini" and emits ButtonOk().
 #pragma once
 
+#include "device_setting.h"
 #include "mp3.h"
 
 #include <QDialog>
@@ -12,11 +13,6 @@
 
 class QComboBox;
 class QPushButton;
-
-// The device number stored in root/config.ini, or -1 when the file is missing or holds no number.
-int ReadDeviceNumber(const std::string& root = ".");
-// Writes root/config.ini (the number and a line end) whole or not at all.
-bool WriteDeviceNumber(int device, const std::string& root, std::string* error);
 
 class Config : public QDialog
 {

@@ -1,7 +1,6 @@
 #include "config.h"
 
-#include "file_write.h"
-
+#include "device_setting.h"
 #include "messages.h"
 
 #include <QComboBox>
@@ -10,23 +9,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <fstream>
-
-int ReadDeviceNumber(const std::string& root)
-{
-    if (!IsReadableRegularFile(root + "/config.ini"))
-        return -1;
-    std::ifstream in(root + "/config.ini");
-    int device = -1;
-    if (!(in >> device))
-        return -1;
-    return device;
-}
-
-bool WriteDeviceNumber(int device, const std::string& root, std::string* error)
-{
-    return WriteFileWhole(root + "/config.ini", QByteArray::number(device) + '\n', error);
-}
 
 Config::Config(QWidget* parent, Qt::WindowFlags flags)
     : QDialog(parent, flags), player_(std::make_unique<MP3>())

@@ -1,0 +1,23 @@
+#include "sound_messages.h"
+
+#include "messages.h"
+#include "mp3.h"
+
+void SoundMessages::Watch(MP3* player)
+{
+    connect(player, &MP3::Failed, this,
+            [this, player](const QString& title, const QString& text) { Show(player, title, text); });
+}
+
+void SoundMessages::Show(const MP3* player, const QString& title, const QString& text)
+{
+    if (open_.count(player))
+        return;
+    if (text == lastText_ && sinceLastBox_.isValid() && sinceLastBox_.elapsed() < kRepeatQuietMs)
+        return;
+    open_.insert(player);
+    ShowMessage(title, text);
+    open_.erase(player);
+    lastText_ = text;
+    sinceLastBox_.start();
+}

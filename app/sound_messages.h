@@ -1,0 +1,31 @@
+// Shows the sound players' failures in message boxes, without storms: while a player's box is open,
+// that player's further failures are dropped (its timers keep firing under the box), and a box the same
+// as the one closed less than a second ago is not shown again (the drills' players are often told the
+// same thing at once, as when one device is chosen for all of them).
+#pragma once
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QString>
+#include <set>
+
+class MP3;
+
+class SoundMessages : public QObject
+{
+    Q_OBJECT
+  public:
+    static constexpr int kRepeatQuietMs = 1000;
+
+    using QObject::QObject;
+
+    // Shows player's failures from now on.
+    void Watch(MP3* player);
+    // Shows one failure of player, unless the rules above keep it back.
+    void Show(const MP3* player, const QString& title, const QString& text);
+
+  private:
+    std::set<const MP3*> open_;
+    QString lastText_;
+    QElapsedTimer sinceLastBox_;
+};

@@ -1,0 +1,124 @@
+#include "play_schedule.h"
+
+#include <algorithm>
+
+int PlaySchedule::playCounter_ = 0;
+
+bool PlaySchedule::Busy() const
+{
+    return host_->TimerActive(ScheduleHost::Tick) || host_->TimerActive(ScheduleHost::NextAya) ||
+           host_->TimerActive(ScheduleHost::NextRange);
+}
+
+void PlaySchedule::SetRange(int startMs, int endMs)
+{
+    rangeStart_ = unsigned(std::max(startMs, 0));
+    rangeEnd_ = unsigned(std::max(endMs, 0));
+}
+
+void PlaySchedule::CancelPauses()
+{
+    for (auto timer :
+         {ScheduleHost::EndCheck, ScheduleHost::NextAya, ScheduleHost::Unpause, ScheduleHost::NextRange})
+        host_->StopTimer(timer);
+}
+
+void PlaySchedule::Begin()
+{
+    CancelPauses();
+    host_->StartTimer(ScheduleHost::Tick, kTickMs);
+}
+
+void PlaySchedule::Started()
+{
+    playCounter_ = 0;
+    stopped_ = false;
+}
+
+void PlaySchedule::Abandon()
+{
+    // Nothing can play: the steps that would need the sound could only fail and say so again.
+    host_->StopTimer(ScheduleHost::Tick);
+    stopped_ = true;
+}
+
+void PlaySchedule::Stop()
+{
+    host_->StopSound();
+    stopped_ = true;
+    host_->StopTimer(ScheduleHost::Tick);
+    CancelPauses();
+}
+
+void PlaySchedule::FinishWhole()
+{
+    host_->StopSound();
+    playCounter_ = 0;
+    stopped_ = true;
+    host_->StopTimer(ScheduleHost::Tick);
+    host_->Finished(false);
+}
+
+void PlaySchedule::OnPosition(unsigned position, unsigned length, bool hasSound)
+{
+    if (rangeMode_) {
+        if (position < rangeEnd_)
+            return;
+        ++playCounter_;
+        host_->StopSound();
+        stopped_ = true;
+        host_->StopTimer(ScheduleHost::Tick);
+        if (pauseEnabled_)
+            host_->StartTimer(ScheduleHost::NextRange, PauseMs());
+        else
+            host_->Finished(true);
+        return;
+    }
+
+    // The sound ends before the next tick: look again just after its end rather than up to a tick later.
+    if (hasSound && position < length && length - position < unsigned(kTickMs) &&
+        !host_->TimerActive(ScheduleHost::EndCheck))
+        host_->StartTimer(ScheduleHost::EndCheck, int(length - position) + kEndSlackMs);
+
+    if (hasSound && position >= length) {
+        ++playCounter_;
+        const bool last = repeat_ != 0 && playCounter_ >= repeat_;
+        // The last play needs no restart unless a pause follows it; then the restarted sound stays
+        // paused (and silent) until the next-aya timer ends the request.
+        if (!last || pauseEnabled_) {
+            host_->RestartSound(pauseEnabled_);
+            if (pauseEnabled_ && !last)
+                host_->StartTimer(ScheduleHost::Unpause, PauseMs());
+        }
+    }
+    if (playCounter_ >= repeat_ && repeat_ != 0 && playCounter_ != 0) {
+        if (pauseEnabled_) {
+            host_->StopTimer(ScheduleHost::Unpause);
+            host_->StartTimer(ScheduleHost::NextAya, PauseMs());
+            playCounter_ = 0;
+        } else {
+            FinishWhole();
+        }
+    }
+}
+
+void PlaySchedule::OnTimer(ScheduleHost::Timer timer)
+{
+    switch (timer) {
+    case ScheduleHost::NextAya:
+        host_->StopTimer(ScheduleHost::NextAya);
+        FinishWhole();
+        return;
+    case ScheduleHost::Unpause:
+        host_->UnpauseSound();
+        return;
+    case ScheduleHost::NextRange:
+        host_->StopTimer(ScheduleHost::NextRange);
+        host_->Finished(true);
+        return;
+    case ScheduleHost::Tick:
+    case ScheduleHost::EndCheck:
+    case ScheduleHost::TimerCount:
+        return;
+    }
+}

@@ -1,0 +1,86 @@
+// The rules of one play request, apart from the sound device and the clock:
+//  - whole mode: play the sound to its end `repeat` times (0: without end), with a silent pause before
+//    each repetition and after the last when pauses are on; then the request is done;
+//  - range mode: play from the range start to the range end once, then pause if on; then done.
+// The player drives it with its QTimers and its channel; tests drive it with a virtual clock, so every
+// rule can be checked in microseconds.
+#pragma once
+
+class ScheduleHost
+{
+  public:
+    enum Timer {
+        Tick,      // repeating: look at the sound's position
+        EndCheck,  // once: a look just after the sound's expected end
+        NextAya,   // repeating until stopped: the pause after the last repetition ends
+        Unpause,   // repeating: the pause before a repetition ends
+        NextRange, // repeating until stopped: the pause after a range ends
+        TimerCount
+    };
+    virtual ~ScheduleHost() = default;
+    virtual void StartTimer(Timer timer, int ms) = 0;
+    virtual void StopTimer(Timer timer) = 0;
+    virtual bool TimerActive(Timer timer) const = 0;
+    // Plays the request's sound again from its start, held silent when paused.
+    virtual void RestartSound(bool paused) = 0;
+    virtual void UnpauseSound() = 0;
+    virtual void StopSound() = 0;
+    // The request is over: Done() for whole mode, DoneR() for a range.
+    virtual void Finished(bool range) = 0;
+};
+
+class PlaySchedule
+{
+  public:
+    static constexpr int kTickMs = 100;
+    // How long after a sound's expected end the extra look at it comes: the output's own delay.
+    static constexpr int kEndSlackMs = 15;
+
+    explicit PlaySchedule(ScheduleHost* host) : host_(host) {}
+
+    int Repeat() const { return repeat_; }
+    int PauseSeconds() const { return pauseSeconds_; }
+    bool PauseEnabled() const { return pauseEnabled_; }
+    bool RangeMode() const { return rangeMode_; }
+    unsigned RangeStart() const { return rangeStart_; }
+    unsigned RangeEnd() const { return rangeEnd_; }
+    bool Stopped() const { return stopped_; }
+    // True while the ticks run or a pause is pending: the request is not over.
+    bool Busy() const;
+    // Completed plays of the current whole-mode sound, shared by every player as the drills expect.
+    static int PlayCounter() { return playCounter_; }
+
+    void SetRepeat(int n) { repeat_ = n; }
+    void SetPauseTime(int seconds) { pauseSeconds_ = seconds; }
+    void SetPauseEnabled(bool on) { pauseEnabled_ = on; }
+    void SetRangeMode(bool on) { rangeMode_ = on; }
+    void SetRange(int startMs, int endMs);
+
+    // A new request: whatever the previous one still had pending is cancelled and the ticks start.
+    void Begin();
+    // The sound of the new request is playing (or could not be made: Abandon()).
+    void Started();
+    void Abandon();
+    // Stops the request; its pending pauses never end in Finished().
+    void Stop();
+    // A look at the sound: its position and length in milliseconds (hasSound: a sound is on the channel).
+    void OnPosition(unsigned position, unsigned length, bool hasSound);
+    // A timer of the host fired (Tick and EndCheck lead the host to OnPosition instead).
+    void OnTimer(ScheduleHost::Timer timer);
+
+  private:
+    void CancelPauses();
+    void FinishWhole();
+    int PauseMs() const { return pauseSeconds_ * 1000; }
+
+    ScheduleHost* host_;
+    int repeat_ = 1;
+    int pauseSeconds_ = 0;
+    bool pauseEnabled_ = false;
+    bool rangeMode_ = false;
+    unsigned rangeStart_ = 0;
+    unsigned rangeEnd_ = 0;
+    bool stopped_ = false;
+
+    static int playCounter_;
+};
