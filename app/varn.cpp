@@ -10,6 +10,7 @@
 #include "id_menu.h"
 #include "mp3.h"
 #include "profile.h"
+#include "recitation_session.h"
 #include "select_recitor.h"
 #include "single.h"
 #include "sound_messages.h"
@@ -90,50 +91,49 @@ Varn::Varn(QWidget* parent) : QMainWindow(parent)
     w_.outerSplitter->setSizes({int(width * 0.2), int(width * 0.8)});
     w_.innerSplitter->setSizes({200, 200});
 
-    showTranslation_ = true;
-    stackMode_ = false;
-    singleMode_ = false;
-    showTransliteration_ = false;
-
     GetSuras();
     FillChooser();
     SetMinMax();
     SetTitle();
-    cursor_->SetAya(1);
-    currentAyaId_ = cursor_->GetCurAya();
 
-    profile_ = new Profile(nullptr);
+    profile_ = std::make_unique<Profile>(nullptr);
     profile_->setWindowTitle("Load or Create Profile");
     profile_->resize(320, 320);
-    connect(profile_, &Profile::UserName, this, &Varn::LoadProfile);
-    connect(profile_, &Profile::NewUser, this, &Varn::NewProfile);
+    connect(profile_.get(), &Profile::UserName, this, &Varn::LoadProfile);
+    connect(profile_.get(), &Profile::NewUser, this, &Varn::NewProfile);
     profile_->show();
 
-    config_ = new Config(nullptr, Qt::Dialog | Qt::WindowStaysOnTopHint);
+    config_ = std::make_unique<Config>(nullptr, Qt::Dialog | Qt::WindowStaysOnTopHint);
     config_->setModal(true);
     config_->resize(320, 240);
-    connect(config_, &Config::ButtonOk, this, &Varn::UpdatePrefs);
+    connect(config_.get(), &Config::ButtonOk, this, &Varn::UpdatePrefs);
     soundMessages_->Watch(config_->TestPlayer());
 
-    recitor_ = new SelectRecitor(packs_, nullptr, Qt::Dialog | Qt::WindowStaysOnTopHint);
+    recitor_ = std::make_unique<SelectRecitor>(packs_, nullptr, Qt::Dialog | Qt::WindowStaysOnTopHint);
     recitor_->setModal(true);
     recitor_->resize(480, 240);
-    connect(recitor_, &SelectRecitor::ButtonOk, this, &Varn::UpdateRecitor);
+    connect(recitor_.get(), &SelectRecitor::ButtonOk, this, &Varn::UpdateRecitor);
 
     CreateKeyboard();
 }
 
-Varn::~Varn()
+Varn::~Varn() = default;
+
+Arabic* Varn::Cursor() const
 {
-    delete profile_;
-    delete config_;
-    delete recitor_;
-    delete guide_;
-    delete devicePlayer_;
-    delete cursor_;
-    delete single_;
-    delete stack_;
-    delete whole_;
+    return session_->Cursor();
+}
+Whole* Varn::WholeDrill() const
+{
+    return session_->WholeDrill();
+}
+Stack* Varn::StackDrill() const
+{
+    return session_->StackDrill();
+}
+Single* Varn::SingleDrill() const
+{
+    return session_->SingleDrill();
 }
 
 void Varn::CreateMenus()
@@ -468,27 +468,20 @@ void Varn::CreateSettings(QWidget* parent)
 
 void Varn::CreateDrills()
 {
-    devicePlayer_ = new MP3;
-    single_ = new Single;
-    stack_ = new Stack;
-    whole_ = new Whole;
-    connect(single_, &Single::CurSoundPos, this, &Varn::SetCurAyaPos);
-    connect(single_, &Single::SingleSuraAya, this, &Varn::SetArabic);
-    connect(stack_, &Stack::StackSuraAya, this, &Varn::SetArabic);
-    connect(stack_, &Stack::StackStat, this, &Varn::StackStat);
-    connect(stack_, &Stack::StackDesc, this, &Varn::StackDesc);
-    connect(stack_, &Stack::StackDone, this, &Varn::StackDone);
-    connect(whole_, &Whole::WholeSuraAya, this, &Varn::SetArabic);
-    connect(whole_, &Whole::WholeStat, this, &Varn::StackStat);
-    connect(whole_, &Whole::WholeDesc, this, &Varn::StackDesc);
-    connect(whole_, &Whole::WholeDone, this, &Varn::StackDone);
+    devicePlayer_ = std::make_unique<MP3>();
+    session_ = std::make_unique<RecitationSession>();
+    RecitationSession* session = session_.get();
+    connect(session, &RecitationSession::AyaShown, this, &Varn::SetArabic);
+    connect(session, &RecitationSession::Progress, this, &Varn::StackStat);
+    connect(session, &RecitationSession::ProgressReset, this, &Varn::StackDone);
+    connect(session, &RecitationSession::DrillFinished, this, &Varn::StackDone);
+    connect(session, &RecitationSession::RangeChanged, this, &Varn::ShowRange);
+    connect(session, &RecitationSession::PartChanged, this, &Varn::ShowPart);
+    connect(session, &RecitationSession::PartPosition, this, &Varn::SetCurAyaPos);
     soundMessages_ = new SoundMessages(this);
-    for (MP3* player : {devicePlayer_, single_->Player(), stack_->Player(), whole_->Player()})
+    for (MP3* player :
+         {devicePlayer_.get(), SingleDrill()->Player(), StackDrill()->Player(), WholeDrill()->Player()})
         soundMessages_->Watch(player);
-    cursor_ = new Arabic;
-    cursor_->SetSura("114");
-    connect(cursor_, &Arabic::End, this, &Varn::EndOfSura);
-    connect(cursor_, &Arabic::Begin, this, &Varn::BeginOfSura);
 }
 
 void Varn::OnExit()

@@ -34,6 +34,7 @@ class QSpinBox;
 class QSplitter;
 class QTextBrowser;
 class QTreeWidgetItem;
+class RecitationSession;
 class SelectRecitor;
 class SoundMessages;
 class Single;
@@ -86,13 +87,14 @@ class Varn : public QMainWindow
         QProgressBar* suraProgress;
     };
     const Widgets& W() const { return w_; }
-    Arabic* Cursor() const { return cursor_; }
-    Whole* WholeDrill() const { return whole_; }
-    Stack* StackDrill() const { return stack_; }
-    Single* SingleDrill() const { return single_; }
-    Profile* ProfileDialog() const { return profile_; }
-    Config* ConfigDialog() const { return config_; }
-    SelectRecitor* RecitorDialog() const { return recitor_; }
+    RecitationSession* Session() const { return session_.get(); }
+    Arabic* Cursor() const;
+    Whole* WholeDrill() const;
+    Stack* StackDrill() const;
+    Single* SingleDrill() const;
+    Profile* ProfileDialog() const { return profile_.get(); }
+    Config* ConfigDialog() const { return config_.get(); }
+    SelectRecitor* RecitorDialog() const { return recitor_.get(); }
     const PackRegistry& Packs() const { return packs_; }
     const KelRes& CurrentPack() const { return currentPack_; }
     const std::string& UserNameNow() const { return userName_; }
@@ -186,37 +188,29 @@ class Varn : public QMainWindow
     void CreateDrills();
     void CreateKeyboard();
     void RunPlaybackCommand(PlaybackCommand command);
-    // The player of the drill that Play, Stop and the keys reach now.
-    MP3* ActivePlayer() const;
     void FillLanguageMenu();
     void FillChooser();
     // Selects the chooser entry of the cursor's sura and activates its pack (after a refill).
     void KeepCurrentSura();
     int ChooserIndexOf(int sura) const;
-    void StopAllDrills();
-    // The single-aya bar moves to the aya key, which the cursor already points at: stop, show, fit.
-    void MoveSingleAya(const std::string& key);
-    // Stops the single-aya drill, shows the cursor's aya and fits the part to it.
-    void ShowSingleAya();
+    // What the session reports, shown in the boxes without reaching back to it.
+    void ShowRange(int from, int to, int count);
+    void ShowPart(int startMs, int endMs, int lengthMs);
     // Points everything at the sura of chooser entry index (pack, cursor at aya 1, boxes, title) and
     // builds the active drill's list; plays nothing.
     void ShowSura(int index);
     void ApplyStoredDevice();
-    void SetDevices(int driver);
-    bool SingleMode() const { return singleMode_; }
     QPixmap Picture(const char* name) const;
     void SetItemIcon(QAction* item, const char* picture);
 
     Widgets w_{};
-    Arabic* cursor_ = nullptr;
-    MP3* devicePlayer_ = nullptr;
-    Single* single_ = nullptr;
-    Stack* stack_ = nullptr;
-    Whole* whole_ = nullptr;
-    Profile* profile_ = nullptr;
-    Config* config_ = nullptr;
-    SelectRecitor* recitor_ = nullptr;
-    QWidget* guide_ = nullptr;
+    std::unique_ptr<RecitationSession> session_;
+    std::unique_ptr<MP3> devicePlayer_; // lists the output devices
+    // Top-level windows of their own, so without a parent.
+    std::unique_ptr<Profile> profile_;
+    std::unique_ptr<Config> config_;
+    std::unique_ptr<SelectRecitor> recitor_;
+    std::unique_ptr<QWidget> guide_;
     SoundMessages* soundMessages_ = nullptr;
 
     PackRegistry packs_;
@@ -230,7 +224,6 @@ class Varn : public QMainWindow
     KelRes languagePack_;
 
     std::string userName_;
-    std::string currentAyaId_;
     std::string currentKey_;
     std::string pictureName_, translationName_, transliterationName_;
 
@@ -240,7 +233,4 @@ class Varn : public QMainWindow
 
     bool showTranslation_ = true;
     bool showTransliteration_ = false;
-    bool stackMode_ = false;
-    bool singleMode_ = false;
-    bool loop_ = false;
 };

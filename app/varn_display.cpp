@@ -6,6 +6,7 @@
 #include "id_menu.h"
 #include "messages.h"
 #include "naming.h"
+#include "recitation_session.h"
 #include "varn.h"
 
 #include <QDesktopServices>
@@ -79,7 +80,7 @@ void Varn::SetArabic(const std::string& key)
     int sura = 0, aya = 0;
     if (SplitAyaKey(key, &sura, &aya)) {
         w_.ayaSlider->setValue(aya);
-        cursor_->SetAya(aya);
+        session_->MarkShown(aya);
     }
 }
 
@@ -103,12 +104,12 @@ void Varn::ToggleEnglish(int which)
         return;
     }
     w_.textPanel->show();
-    SetArabic(cursor_->GetCurAya());
+    SetArabic(session_->CurrentAya());
 }
 
 void Varn::SetTitle()
 {
-    const std::string title = "<font name=\"arial\"><b>" + cursor_->GetTitle() + "</b></font>";
+    const std::string title = "<font name=\"arial\"><b>" + session_->Cursor()->GetTitle() + "</b></font>";
     w_.title->setText(QString::fromLatin1(title.data(), int(title.size())));
 }
 
@@ -166,7 +167,7 @@ void Varn::Help()
     if (chm.exists() && QDesktopServices::openUrl(QUrl::fromLocalFile(chm.absoluteFilePath())))
         return;
     if (!guide_)
-        guide_ = CreateUserGuide();
+        guide_.reset(CreateUserGuide());
     guide_->showNormal();
     guide_->raise();
     guide_->activateWindow();

@@ -1,12 +1,8 @@
-// The playback controls: which drill each command reaches, the range, the modes and the single-aya bar.
-#include "arabic.h"
+// The playback controls: each slot does the widget work and hands the learner's request to the
+// recitation session, which decides what plays. The boxes only show the session's state.
 #include "config.h"
-#include "naming.h"
-#include "playback_keys.h"
-#include "single.h"
-#include "stack.h"
+#include "recitation_session.h"
 #include "varn.h"
-#include "whole.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -26,10 +22,8 @@ void Varn::CreateKeyboard()
 
 bool Varn::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() != QEvent::KeyPress)
-        return QMainWindow::eventFilter(watched, event);
     auto* receiver = qobject_cast<QWidget*>(watched);
-    if (!receiver || receiver->window() != this)
+    if (event->type() != QEvent::KeyPress || !receiver || receiver->window() != this)
         return QMainWindow::eventFilter(watched, event);
     const auto* key = static_cast<QKeyEvent*>(event);
     QWidget* focus = QApplication::focusWidget();
@@ -43,221 +37,111 @@ bool Varn::eventFilter(QObject* watched, QEvent* event)
 
 void Varn::RunPlaybackCommand(PlaybackCommand command)
 {
-    switch (command) {
-    case PlaybackCommand::None:
-        return;
-    case PlaybackCommand::Toggle:
-        TogglePlay();
-        return;
-    case PlaybackCommand::Play:
-        if (!ActivePlayer()->Busy())
-            TogglePlay();
-        return;
-    case PlaybackCommand::Stop:
-        if (ActivePlayer()->Busy())
-            TogglePlay();
-        return;
-    case PlaybackCommand::Previous:
-        singleMode_ ? PrevSingleAya() : PrevAya();
-        return;
-    case PlaybackCommand::Next:
-        singleMode_ ? NextSingleAya() : NextAya();
-        return;
-    }
-}
-
-MP3* Varn::ActivePlayer() const
-{
-    if (singleMode_)
-        return single_->Player();
-    return stackMode_ ? stack_->Player() : whole_->Player();
+    const bool busy = session_->ActivePlayer()->Busy();
+    if (command == PlaybackCommand::Toggle || (command == PlaybackCommand::Play && !busy) ||
+        (command == PlaybackCommand::Stop && busy))
+        session_->TogglePlay();
+    else if (command == PlaybackCommand::Previous)
+        session_->Previous();
+    else if (command == PlaybackCommand::Next)
+        session_->Next();
 }
 
 void Varn::TogglePlay()
 {
-    if (singleMode_)
-        single_->Player()->Busy() ? StopSingleAya() : PlayRSingleAya();
-    else
-        ActivePlayer()->Busy() ? StopAya() : PlayAya();
+    session_->TogglePlay();
 }
-
-void Varn::StopAllDrills()
-{
-    single_->Stop();
-    whole_->Stop();
-    stack_->Stop();
-}
-
 void Varn::Play(const std::string&)
 {
-    if (stackMode_)
-        stack_->Play();
-    else
-        whole_->Play();
+    session_->Play();
 }
-
 void Varn::PlayAya()
 {
-    Play(std::string());
+    session_->Play();
 }
-
 void Varn::NextAya()
 {
-    if (stackMode_)
-        stack_->NextOne();
-    else
-        whole_->NextOne();
+    session_->Next();
 }
-
 void Varn::PrevAya()
 {
-    if (stackMode_)
-        stack_->PrevOne();
-    else
-        whole_->PrevOne();
+    session_->Previous();
 }
-
 void Varn::StopAya()
 {
-    whole_->Stop();
-    stack_->Stop();
+    session_->Stop();
 }
-
 void Varn::SetRepeat(int n)
 {
-    whole_->Player()->SetRepeat(n);
-    stack_->SetRepeat(n);
+    session_->SetRepeat(n);
 }
-
 void Varn::SetPause(int seconds)
 {
-    if (stackMode_)
-        stack_->PauseTime(seconds);
-    else
-        whole_->PauseTime(seconds);
-    if (singleMode_)
-        single_->PauseTime(seconds);
+    session_->SetPause(seconds);
 }
-
 void Varn::SetMinMax()
 {
-    const int n = cursor_->GetAyaLen();
-    // Fitting the boxes to a sura is no range change of the learner's: the callers restart the
-    // drills themselves, so the boxes' own slots must not start one here.
+    session_->FitRange();
+}
+void Varn::SetMin(int aya)
+{
+    session_->SetFrom(aya);
+}
+void Varn::SetMax(int aya)
+{
+    session_->SetTo(aya);
+}
+void Varn::SlideChange(int aya)
+{
+    session_->SlideTo(aya);
+}
+
+void Varn::ShowRange(int from, int to, int count)
+{
+    // Showing the session's range is no request of the learner's: the boxes' own slots stay quiet.
     const QSignalBlocker blockFrom(w_.fromSpin);
     const QSignalBlocker blockTo(w_.toSpin);
-    w_.fromSpin->setRange(1, n);
-    w_.fromSpin->setValue(1);
-    w_.toSpin->setRange(1, n);
-    w_.toSpin->setValue(n);
-    w_.ayaSlider->setRange(1, n);
+    w_.fromSpin->setRange(1, count);
+    w_.fromSpin->setValue(from);
+    w_.toSpin->setRange(1, count);
+    w_.toSpin->setValue(to);
+    w_.ayaSlider->setRange(from, to);
 }
 
 void Varn::SetRange(int state)
 {
-    StopAllDrills();
-    const bool on = state == Qt::Checked;
-    w_.fromSpin->setEnabled(on);
-    w_.toSpin->setEnabled(on);
-    if (!on) {
-        SetMinMax();
-        // The whole sura again, for the active drill, even after an empty range.
-        if (stackMode_)
-            stack_->GenerateStack(cursor_->GetSura(), 1, w_.toSpin->value());
-        else
-            whole_->GenerateWhole(cursor_->GetSura(), 1, w_.toSpin->value());
-    }
-    if (singleMode_)
-        return; // the single-aya bar plays only when the learner asks
-    if (stackMode_) {
-        w_.suraProgress->setValue(0);
-        stack_->Play();
-    } else {
-        whole_->Play();
-    }
-}
-
-void Varn::SetMin(int aya)
-{
-    w_.ayaSlider->setMinimum(aya);
-    w_.ayaSlider->update();
-    if (stackMode_) {
-        w_.suraProgress->setValue(0);
-        stack_->SetMin(aya);
-    } else {
-        whole_->SetMin(aya);
-    }
-}
-
-void Varn::SetMax(int aya)
-{
-    w_.ayaSlider->setMaximum(aya);
-    w_.ayaSlider->update();
-    if (stackMode_) {
-        w_.suraProgress->setValue(0);
-        stack_->SetMax(aya);
-    } else {
-        whole_->SetMax(aya);
-    }
+    w_.fromSpin->setEnabled(state == Qt::Checked);
+    w_.toSpin->setEnabled(state == Qt::Checked);
+    session_->SetRange(state == Qt::Checked);
 }
 
 void Varn::SetLoop(int state)
 {
-    if (state == Qt::Checked)
-        loop_ = true;
-    else if (state == Qt::Unchecked)
-        loop_ = false;
-    stack_->loop = loop_;
-    whole_->loop = loop_;
-    if (singleMode_)
-        return;
-    if (stackMode_)
-        stack_->Play();
-    else
-        whole_->Play();
+    session_->SetLoop(state == Qt::PartiallyChecked ? session_->Loop() : state == Qt::Checked);
 }
 
 void Varn::SetStack(int state)
 {
-    if (state == Qt::Checked) {
-        stackMode_ = true;
-        whole_->Stop();
-        stack_->GenerateStack(cursor_->GetSura(), w_.fromSpin->value(), w_.toSpin->value());
-        stack_->PauseTime(w_.pauseSpin->value());
-    } else if (state == Qt::Unchecked) {
-        whole_->GenerateWhole(cursor_->GetSura(), w_.fromSpin->value(), w_.toSpin->value());
-        whole_->PauseTime(w_.pauseSpin->value());
-        stack_->Stop();
-        w_.suraProgress->setValue(0);
-        stackMode_ = false;
-    }
+    if (state != Qt::PartiallyChecked)
+        session_->SetStack(state == Qt::Checked);
 }
 
 void Varn::SetSingleAya(int state)
 {
-    if (state == Qt::Checked) {
-        // Single mode first: the slots of the boxes unticked below then only keep their lists, and
-        // start nothing that would move the aya shown.
-        singleMode_ = true;
-        StopAllDrills();
-        for (QCheckBox* box : {w_.stackCheck, w_.rangeCheck, w_.loopCheck}) {
+    if (state == Qt::PartiallyChecked)
+        return;
+    const bool on = state == Qt::Checked;
+    session_->SetSingle(on);
+    for (QCheckBox* box : {w_.stackCheck, w_.rangeCheck, w_.loopCheck}) {
+        const QSignalBlocker quiet(box); // the session has already dropped them
+        if (on)
             box->setChecked(false);
-            box->setEnabled(false);
-        }
-        StopAllDrills();
-        w_.buttonBar->hide();
-        w_.singleBar->show();
-        single_->PauseTime(w_.pauseSpin->value());
-        // The aya on screen is the one the single-aya bar drives.
-        ShowSingleAya();
-    } else if (state == Qt::Unchecked) {
-        StopAllDrills();
-        w_.buttonBar->show();
-        w_.singleBar->hide();
-        for (QCheckBox* box : {w_.stackCheck, w_.rangeCheck, w_.loopCheck})
-            box->setEnabled(true);
-        singleMode_ = false;
+        box->setEnabled(!on);
     }
+    w_.fromSpin->setEnabled(false);
+    w_.toSpin->setEnabled(false);
+    w_.buttonBar->setVisible(!on);
+    w_.singleBar->setVisible(on);
 }
 
 void Varn::StackStat(int index, int last)
@@ -271,89 +155,65 @@ void Varn::StackDone()
     w_.suraProgress->setValue(0);
 }
 
-void Varn::SlideChange(int aya)
-{
-    if (!stackMode_)
-        whole_->GoTo(aya);
-}
-
+// The single-aya bar.
 void Varn::SetCurAyaPos(int ms)
 {
     w_.partSlider->setValue(ms);
 }
-
 void Varn::AyaJump(int ms)
 {
-    single_->Jump(ms);
+    session_->JumpInPart(ms);
 }
-
 void Varn::SetStartAyaPos()
 {
     w_.startSpin->setValue(w_.partSlider->value());
-    single_->SetRange(w_.startSpin->value(), w_.endSpin->value());
 }
-
 void Varn::SetEndAyaPos()
 {
     w_.endSpin->setValue(w_.partSlider->value());
-    single_->SetRange(w_.startSpin->value(), w_.endSpin->value());
 }
-
 void Varn::StartAyaChange(int ms)
 {
-    single_->SetRange(ms, w_.endSpin->value());
+    session_->SetPart(ms, session_->PartEnd());
 }
-
 void Varn::EndAyaChange(int ms)
 {
-    single_->SetRange(w_.startSpin->value(), ms);
+    session_->SetPart(session_->PartStart(), ms);
 }
-
 void Varn::PlayRSingleAya()
 {
-    single_->PlayRange(cursor_->GetCurAya());
+    session_->Play();
 }
-
 void Varn::StopSingleAya()
 {
-    single_->Stop();
+    session_->Stop();
 }
-
 void Varn::PrevSingleAya()
 {
-    MoveSingleAya(cursor_->GetPreviousAya());
+    session_->Previous();
 }
-
 void Varn::NextSingleAya()
 {
-    MoveSingleAya(cursor_->GetNextAya());
+    session_->Next();
 }
-
-void Varn::MoveSingleAya(const std::string& key)
-{
-    single_->Stop();
-    SetArabic(key);
-    SingleSetMaxLen();
-}
-
-void Varn::ShowSingleAya()
-{
-    MoveSingleAya(cursor_->GetCurAya());
-}
-
 void Varn::SingleSetMaxLen()
 {
-    const std::string key = cursor_->GetCurAya();
-    const int length = single_->GetSoundLen(SoundName(key));
-    w_.startSpin->setRange(0, length);
-    w_.startSpin->setValue(0);
-    w_.endSpin->setRange(0, length);
-    w_.endSpin->setValue(length);
-    w_.partSlider->setRange(0, length);
-    w_.partSlider->setValue(0);
-    single_->SetRange(w_.startSpin->value(), w_.endSpin->value());
+    session_->FitPart();
 }
 
+void Varn::ShowPart(int startMs, int endMs, int lengthMs)
+{
+    const QSignalBlocker blockStart(w_.startSpin);
+    const QSignalBlocker blockEnd(w_.endSpin);
+    w_.startSpin->setRange(0, lengthMs);
+    w_.startSpin->setValue(startMs);
+    w_.endSpin->setRange(0, lengthMs);
+    w_.endSpin->setValue(endMs);
+    w_.partSlider->setRange(0, lengthMs);
+    w_.partSlider->setValue(0);
+}
+
+// Sound settings.
 void Varn::ShowConfig()
 {
     config_->SetDevices(devicePlayer_->GetDevices());
@@ -363,14 +223,7 @@ void Varn::ShowConfig()
 
 void Varn::UpdatePrefs()
 {
-    SetDevices(config_->GetDevId());
-}
-
-void Varn::SetDevices(int driver)
-{
-    whole_->Player()->SetDevice(driver);
-    stack_->SetDevice(driver);
-    single_->SetDevice(driver);
+    session_->SetDevice(config_->GetDevId());
 }
 
 void Varn::ApplyStoredDevice()
@@ -379,5 +232,5 @@ void Varn::ApplyStoredDevice()
     if (device == -1)
         ShowConfig();
     else
-        SetDevices(device);
+        session_->SetDevice(device);
 }

@@ -1,22 +1,18 @@
 // Profiles and the heart: saving, loading and creating a learner's profile, and jumping to an aya of
 // the heart.
-#include "arabic.h"
 #include "draglabel.h"
 #include "file_write.h"
 #include "heart.h"
 #include "messages.h"
 #include "naming.h"
 #include "profile_file.h"
-#include "single.h"
-#include "stack.h"
+#include "recitation_session.h"
 #include "varn.h"
-#include "whole.h"
 
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QProgressBar>
-#include <QSpinBox>
 #include <QTextBrowser>
 
 namespace
@@ -46,7 +42,7 @@ void Varn::SaveProfile()
     data.userName = userName_;
     data.heart = w_.heart->GetAyas();
     data.textShown = showTranslation_ || showTransliteration_;
-    data.currentAya = cursor_->GetCurAya();
+    data.currentAya = session_->CurrentAya();
     std::string error;
     if (!MakeFolder(kProfilesDir, &error) || !SaveProfileFile(ProfilePath(userName_), data, &error))
         ShowMessage("Varnel",
@@ -95,21 +91,15 @@ void Varn::LoadProfile(const std::string& name)
     int sura = 0, aya = 0;
     SplitAyaKey(data.currentAya, &sura, &aya);
     const int index = ChooserIndexOf(sura);
-    if (index >= 0)
+    if (index >= 0) {
         ActivateSura(index);
-    cursor_->SetSura(PadSura(IntToString(sura)));
-    cursor_->SetAya(aya);
-    SetMinMax();
-    SetTitle();
-    ApplyStoredDevice();
-    if (index >= 0)
         w_.chooser->setCurrentIndex(index);
-    whole_->GenerateWhole(cursor_->GetSura(), w_.fromSpin->value(), w_.toSpin->value());
-    whole_->PauseTime(w_.pauseSpin->value());
+    }
+    ApplyStoredDevice();
     w_.heart->CloseComplete(2);
     w_.dragLabel->dragText = "all." + PadSura(IntToString(sura));
-    SetArabic(cursor_->GetCurAya());
-    whole_->Cue(aya);
+    session_->CueAya(sura, aya);
+    SetTitle();
     LoadRecitor();
     heartSave_.stop(); // the heart was only read in: nothing new to save
 }
@@ -127,8 +117,7 @@ void Varn::NewProfile(const std::string& name)
     w_.heart->LoadSuras({}, true);
     // A new learner starts at the first aya of the sura, shown and silent.
     ShowSura(index);
-    if (!singleMode_)
-        SetArabic(cursor_->GetCurAya());
+    SetArabic(session_->CurrentAya());
     w_.suraProgress->setValue(0);
     ApplyStoredDevice();
     LoadRecitor();
@@ -152,36 +141,8 @@ void Varn::ShowAya(QTreeWidgetItem* item, int)
         w_.chooser->setCurrentIndex(index);
         ActivateSura(index);
     }
-    cursor_->SetSura(PadSura(IntToString(sura)));
-    cursor_->SetAya(aya);
     w_.heart->clearSelection();
     w_.heart->clearFocus();
-    SetMinMax();
-    if (singleMode_) {
-        whole_->Stop();
-        stack_->Stop();
-        single_->Stop();
-        SingleSetMaxLen();
-        // The learner double-clicked this aya: show it, as the other modes do by playing it.
-        SetTitle();
-        SetArabic(cursor_->GetCurAya());
-    } else if (stackMode_) {
-        StackDone();
-        w_.fromSpin->setValue(aya);
-        SetTitle();
-        whole_->Stop();
-        single_->Stop();
-        stack_->Stop();
-        stack_->GenerateStack(cursor_->GetSura(), aya, w_.toSpin->value());
-        stack_->PauseTime(w_.pauseSpin->value());
-        stack_->Play();
-    } else {
-        SetTitle();
-        stack_->Stop();
-        whole_->Stop();
-        single_->Stop();
-        whole_->GenerateWhole(cursor_->GetSura(), w_.fromSpin->value(), w_.toSpin->value());
-        whole_->PauseTime(w_.pauseSpin->value());
-        whole_->GoTo(aya);
-    }
+    session_->PlayFromAya(sura, aya);
+    SetTitle();
 }

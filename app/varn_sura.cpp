@@ -1,19 +1,15 @@
 // Sura packs and recitors, and the sura chooser.
-#include "arabic.h"
 #include "aya.h"
 #include "draglabel.h"
 #include "messages.h"
 #include "naming.h"
-#include "single.h"
-#include "stack.h"
+#include "recitation_session.h"
 #include "sura.h"
 #include "varn.h"
-#include "whole.h"
 
 #include <QComboBox>
 #include <QProgressBar>
 #include <QSlider>
-#include <QSpinBox>
 
 namespace
 {
@@ -32,9 +28,7 @@ void Varn::GetSuras()
     // The table of pack files is PackRegistry::Table(), compiled in.
     packs_.Clear();
     packs_.Register(GetAllDats());
-    whole_->SetRes(currentPack_);
-    single_->SetRes(currentPack_);
-    stack_->SetRes(currentPack_);
+    session_->SetPack(currentPack_);
 }
 
 std::vector<PackRecord> Varn::LoadReciteINI()
@@ -76,9 +70,7 @@ void Varn::ActivateSura(int index)
     const int sura = it == indexToSura_.end() ? 0 : it->second;
     if (const KelRes* pack = packs_.PackFor(sura))
         currentPack_ = *pack;
-    whole_->SetRes(currentPack_);
-    single_->SetRes(currentPack_);
-    stack_->SetRes(currentPack_);
+    session_->SetPack(currentPack_);
 }
 
 void Varn::FillChooser()
@@ -114,7 +106,7 @@ int Varn::ChooserIndexOf(int sura) const
 
 void Varn::KeepCurrentSura()
 {
-    const int index = std::max(0, ChooserIndexOf(LeadingNumber(cursor_->GetSura())));
+    const int index = std::max(0, ChooserIndexOf(LeadingNumber(session_->SuraKey())));
     w_.chooser->setCurrentIndex(index);
     ActivateSura(index);
 }
@@ -123,37 +115,17 @@ void Varn::ShowSura(int index)
 {
     ActivateSura(index);
     const auto entry = indexToSura_.find(index);
-    const int n = entry == indexToSura_.end() ? 0 : entry->second;
-    w_.dragLabel->dragText = "all." + IntToString(n);
+    w_.dragLabel->dragText = "all." + IntToString(entry == indexToSura_.end() ? 0 : entry->second);
     const auto current = indexToSura_.find(w_.chooser->currentIndex());
-    cursor_->SetSura(PadSura(IntToString(current == indexToSura_.end() ? 0 : current->second)));
-    cursor_->SetAya(1);
-    SetMinMax();
+    session_->ChooseSura(current == indexToSura_.end() ? 0 : current->second);
     SetTitle();
-    StopAllDrills();
-    const std::string s = cursor_->GetSura();
-    if (singleMode_) {
-        ShowSingleAya();
-    } else if (stackMode_) {
-        stack_->GenerateStack(s, w_.fromSpin->value(), w_.toSpin->value());
-        stack_->PauseTime(w_.pauseSpin->value());
-    } else {
-        whole_->GenerateWhole(s, w_.fromSpin->value(), w_.toSpin->value());
-        whole_->PauseTime(w_.pauseSpin->value());
-    }
     w_.ayaSlider->setTickInterval(1);
 }
 
 void Varn::SetSura(int index)
 {
     ShowSura(index);
-    // Choosing a sura starts its recitation, except in single mode, which waits for the learner.
-    if (singleMode_)
-        return;
-    if (stackMode_)
-        stack_->Play();
-    else
-        whole_->Play();
+    session_->Start(); // single mode waits for the learner
 }
 
 void Varn::Msg(const std::string& text)

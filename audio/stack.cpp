@@ -23,7 +23,7 @@ void Stack::GenerateStack(const std::string& sura, int min, int max)
 
 void Stack::Play()
 {
-    switch (NextDrillStep(&index_, keys_.size(), loop)) {
+    switch (NextDrillStep(&index_, keys_.size(), loop_)) {
     case DrillStep::Nothing:
         return;
     case DrillStep::Finished:

@@ -20,8 +20,6 @@ class Stack : public QObject
     const std::vector<std::string>& Keys() const { return keys_; }
     int Index() const { return index_; }
 
-    bool loop = false; // written directly by the main window
-
   public slots:
     void Play();
     void Stop() { player_->Stop(); }
@@ -30,7 +28,8 @@ class Stack : public QObject
     void GenerateStack(const std::string& sura, int min, int max);
     void SetDevice(int driver) { player_->SetDevice(driver); }
     void SetRepeat(int n) { player_->SetRepeat(n); }
-    void SetLoop(bool on) { loop = on; }
+    void SetLoop(bool on) { loop_ = on; }
+    bool Loop() const { return loop_; }
     void SetMax(int aya);
     void SetMin(int aya);
     void PauseTime(int seconds);
@@ -43,6 +42,7 @@ class Stack : public QObject
     void StackDone();
 
   private:
+    bool loop_ = false;
     std::unique_ptr<MP3> player_;
     std::string sura_;
     int index_ = 0;

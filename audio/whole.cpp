@@ -29,7 +29,7 @@ void Whole::GenerateWhole(const std::string& sura, int from, int to)
 
 void Whole::Play()
 {
-    switch (NextDrillStep(&index_, keys_.size(), loop)) {
+    switch (NextDrillStep(&index_, keys_.size(), loop_)) {
     case DrillStep::Nothing:
         return;
     case DrillStep::Finished:

@@ -30,8 +30,9 @@ class Whole : public QObject
     void GoTo(int aya);
     // Stops and makes position aya - 1 current without playing it: the next Play() starts there.
     void Cue(int aya);
-
-    bool loop = false; // written directly by the main window
+    // After the last aya: the first again (on) or the end (off).
+    void SetLoop(bool on) { loop_ = on; }
+    bool Loop() const { return loop_; }
 
   public slots:
     void NextOne();
@@ -46,6 +47,7 @@ class Whole : public QObject
     void WholeDone();
 
   private:
+    bool loop_ = false;
     std::unique_ptr<MP3> player_;
     std::vector<std::string> keys_;
     std::string sura_;

@@ -222,7 +222,7 @@ private slots:
         QCOMPARE(aya.count(), 8);
 
         // Loop: the first aya follows the seventh, without WholeDone.
-        whole.loop = true;
+        whole.SetLoop(true);
         whole.GenerateWhole("1", 6, 7);
         aya.clear();
         done.clear();

@@ -1,0 +1,347 @@
+#include "recitation_session.h"
+
+#include "arabic.h"
+#include "naming.h"
+#include "single.h"
+#include "stack.h"
+#include "whole.h"
+
+RecitationSession::RecitationSession(QObject* parent)
+    : QObject(parent), cursor_(std::make_unique<Arabic>()), whole_(std::make_unique<Whole>()),
+      stack_(std::make_unique<Stack>()), single_(std::make_unique<Single>())
+{
+    cursor_->SetSura("114");
+    connect(whole_.get(), &Whole::WholeSuraAya, this, &RecitationSession::OnAyaStarted);
+    connect(stack_.get(), &Stack::StackSuraAya, this, &RecitationSession::OnAyaStarted);
+    connect(single_.get(), &Single::SingleSuraAya, this, &RecitationSession::OnAyaStarted);
+    connect(whole_.get(), &Whole::WholeStat, this, &RecitationSession::Progress);
+    connect(stack_.get(), &Stack::StackStat, this, &RecitationSession::Progress);
+    connect(whole_.get(), &Whole::WholeDone, this, &RecitationSession::DrillFinished);
+    connect(stack_.get(), &Stack::StackDone, this, &RecitationSession::DrillFinished);
+    connect(single_.get(), &Single::CurSoundPos, this, &RecitationSession::PartPosition);
+}
+
+RecitationSession::~RecitationSession() = default;
+
+MP3* RecitationSession::ActivePlayer() const
+{
+    switch (mode_) {
+    case Mode::Single:
+        return single_->Player();
+    case Mode::Stack:
+        return stack_->Player();
+    case Mode::Whole:
+        break;
+    }
+    return whole_->Player();
+}
+
+std::string RecitationSession::SuraKey() const
+{
+    return cursor_->GetSura();
+}
+std::string RecitationSession::CurrentAya() const
+{
+    return cursor_->GetCurAya();
+}
+int RecitationSession::AyaCount() const
+{
+    return cursor_->GetAyaLen();
+}
+
+void RecitationSession::SetPack(const KelRes& pack)
+{
+    whole_->SetRes(pack);
+    stack_->SetRes(pack);
+    single_->SetRes(pack);
+}
+
+void RecitationSession::SetDevice(int driver)
+{
+    whole_->Player()->SetDevice(driver);
+    stack_->SetDevice(driver);
+    single_->SetDevice(driver);
+}
+
+void RecitationSession::StopAll()
+{
+    single_->Stop();
+    whole_->Stop();
+    stack_->Stop();
+}
+
+void RecitationSession::OnAyaStarted(const std::string& key)
+{
+    int sura = 0, aya = 0;
+    if (SplitAyaKey(key, &sura, &aya))
+        cursor_->SetAya(aya);
+    emit AyaShown(key);
+}
+
+void RecitationSession::MarkShown(int aya)
+{
+    cursor_->SetAya(aya);
+}
+
+void RecitationSession::FitRange()
+{
+    from_ = 1;
+    to_ = AyaCount();
+    emit RangeChanged(from_, to_, AyaCount());
+}
+
+void RecitationSession::BuildDrill(int from)
+{
+    if (mode_ == Mode::Stack) {
+        stack_->GenerateStack(SuraKey(), from, to_);
+        stack_->PauseTime(pause_);
+    } else {
+        whole_->GenerateWhole(SuraKey(), from, to_);
+        whole_->PauseTime(pause_);
+    }
+}
+
+void RecitationSession::StartDrill()
+{
+    if (mode_ == Mode::Single)
+        return;
+    if (mode_ == Mode::Stack)
+        stack_->Play();
+    else
+        whole_->Play();
+}
+
+void RecitationSession::ChooseSura(int sura)
+{
+    cursor_->SetSura(PadSura(IntToString(sura)));
+    FitRange();
+    StopAll();
+    if (mode_ == Mode::Single)
+        ShowSingleAya(CurrentAya());
+    else
+        BuildDrill(from_);
+}
+
+void RecitationSession::Start()
+{
+    StartDrill();
+}
+
+void RecitationSession::CueAya(int sura, int aya)
+{
+    cursor_->SetSura(PadSura(IntToString(sura)));
+    cursor_->SetAya(aya);
+    FitRange();
+    whole_->GenerateWhole(SuraKey(), from_, to_);
+    whole_->PauseTime(pause_);
+    emit AyaShown(CurrentAya());
+    whole_->Cue(aya);
+}
+
+void RecitationSession::PlayFromAya(int sura, int aya)
+{
+    cursor_->SetSura(PadSura(IntToString(sura)));
+    cursor_->SetAya(aya);
+    FitRange();
+    StopAll();
+    switch (mode_) {
+    case Mode::Single:
+        ShowSingleAya(CurrentAya());
+        return;
+    case Mode::Stack:
+        // The stack builds up from the aya chosen.
+        emit ProgressReset();
+        from_ = aya;
+        emit RangeChanged(from_, to_, AyaCount());
+        BuildDrill(from_);
+        stack_->Play();
+        return;
+    case Mode::Whole:
+        BuildDrill(from_);
+        whole_->GoTo(aya);
+        return;
+    }
+}
+
+void RecitationSession::Play()
+{
+    if (mode_ == Mode::Single)
+        single_->PlayRange(CurrentAya());
+    else
+        StartDrill();
+}
+
+void RecitationSession::Stop()
+{
+    StopAll();
+}
+
+void RecitationSession::TogglePlay()
+{
+    ActivePlayer()->Busy() ? Stop() : Play();
+}
+
+void RecitationSession::Next()
+{
+    switch (mode_) {
+    case Mode::Single:
+        ShowSingleAya(cursor_->GetNextAya());
+        return;
+    case Mode::Stack:
+        stack_->NextOne();
+        return;
+    case Mode::Whole:
+        whole_->NextOne();
+        return;
+    }
+}
+
+void RecitationSession::Previous()
+{
+    switch (mode_) {
+    case Mode::Single:
+        ShowSingleAya(cursor_->GetPreviousAya());
+        return;
+    case Mode::Stack:
+        stack_->PrevOne();
+        return;
+    case Mode::Whole:
+        whole_->PrevOne();
+        return;
+    }
+}
+
+void RecitationSession::SlideTo(int aya)
+{
+    if (mode_ != Mode::Stack)
+        whole_->GoTo(aya);
+}
+
+void RecitationSession::SetRepeat(int n)
+{
+    whole_->Player()->SetRepeat(n);
+    stack_->SetRepeat(n);
+}
+
+void RecitationSession::SetPause(int seconds)
+{
+    pause_ = seconds;
+    if (mode_ == Mode::Stack)
+        stack_->PauseTime(seconds);
+    else
+        whole_->PauseTime(seconds);
+    if (mode_ == Mode::Single)
+        single_->PauseTime(seconds);
+}
+
+void RecitationSession::SetLoop(bool on)
+{
+    loop_ = on;
+    whole_->SetLoop(on);
+    stack_->SetLoop(on);
+    StartDrill();
+}
+
+void RecitationSession::SetRange(bool on)
+{
+    rangeOn_ = on;
+    StopAll();
+    if (!on) {
+        // The whole sura again, for the active drill, even after an empty range.
+        FitRange();
+        BuildDrill(1);
+    }
+    if (mode_ == Mode::Stack)
+        emit ProgressReset();
+    StartDrill();
+}
+
+void RecitationSession::SetFrom(int aya)
+{
+    from_ = aya;
+    emit RangeChanged(from_, to_, AyaCount());
+    if (mode_ == Mode::Stack) {
+        emit ProgressReset();
+        stack_->SetMin(aya);
+    } else {
+        whole_->SetMin(aya);
+    }
+}
+
+void RecitationSession::SetTo(int aya)
+{
+    to_ = aya;
+    emit RangeChanged(from_, to_, AyaCount());
+    if (mode_ == Mode::Stack) {
+        emit ProgressReset();
+        stack_->SetMax(aya);
+    } else {
+        whole_->SetMax(aya);
+    }
+}
+
+void RecitationSession::SetStack(bool on)
+{
+    if (on == (mode_ == Mode::Stack) || mode_ == Mode::Single)
+        return;
+    if (on) {
+        mode_ = Mode::Stack;
+        whole_->Stop();
+        BuildDrill(from_);
+    } else {
+        mode_ = Mode::Whole;
+        BuildDrill(from_);
+        stack_->Stop();
+        emit ProgressReset();
+    }
+}
+
+void RecitationSession::SetSingle(bool on)
+{
+    if (on == (mode_ == Mode::Single))
+        return;
+    StopAll();
+    if (!on) {
+        mode_ = Mode::Whole;
+        return;
+    }
+    if (mode_ == Mode::Stack)
+        emit ProgressReset();
+    // Whole-sura playback over the whole sura, without loop, waits behind the single-aya drill.
+    mode_ = Mode::Whole;
+    rangeOn_ = false;
+    loop_ = false;
+    whole_->SetLoop(false);
+    stack_->SetLoop(false);
+    FitRange();
+    BuildDrill(1);
+    mode_ = Mode::Single;
+    single_->PauseTime(pause_);
+    ShowSingleAya(CurrentAya());
+}
+
+void RecitationSession::ShowSingleAya(const std::string& key)
+{
+    single_->Stop();
+    emit AyaShown(key);
+    FitPart();
+}
+
+void RecitationSession::SetPart(int startMs, int endMs)
+{
+    partStart_ = startMs;
+    partEnd_ = endMs;
+    single_->SetRange(startMs, endMs);
+}
+
+void RecitationSession::FitPart()
+{
+    const int length = single_->GetSoundLen(SoundName(CurrentAya()));
+    SetPart(0, length);
+    emit PartChanged(0, length, length);
+}
+
+void RecitationSession::JumpInPart(int ms)
+{
+    single_->Jump(ms);
+}

@@ -1,0 +1,127 @@
+// The recitation session: where the learner is (the sura and the aya cursor), the mode (whole sura,
+// stack drill or single-aya drill), the range, loop, repeat and pause, and the three drills that play
+// them. It holds every rule of what plays and why; the window only shows what it reports and passes on
+// what the learner asks. No widgets.
+#pragma once
+
+#include <QObject>
+#include <memory>
+#include <string>
+
+class Arabic;
+class KelRes;
+class MP3;
+class Single;
+class Stack;
+class Whole;
+
+class RecitationSession : public QObject
+{
+    Q_OBJECT
+  public:
+    enum class Mode { Whole, Stack, Single };
+
+    explicit RecitationSession(QObject* parent = nullptr);
+    ~RecitationSession() override;
+
+    Arabic* Cursor() const { return cursor_.get(); }
+    Whole* WholeDrill() const { return whole_.get(); }
+    Stack* StackDrill() const { return stack_.get(); }
+    Single* SingleDrill() const { return single_.get(); }
+    // The player of the drill that the mode makes active.
+    MP3* ActivePlayer() const;
+    Mode CurrentMode() const { return mode_; }
+    // The sura's key ("108") and the key of the cursor's aya ("108.002").
+    std::string SuraKey() const;
+    std::string CurrentAya() const;
+    int AyaCount() const;
+    bool RangeOn() const { return rangeOn_; }
+    int From() const { return from_; }
+    int To() const { return to_; }
+    bool Loop() const { return loop_; }
+    int PauseSeconds() const { return pause_; }
+    int PartStart() const { return partStart_; }
+    int PartEnd() const { return partEnd_; }
+
+  public slots:
+    // The pack every drill plays from.
+    void SetPack(const KelRes& pack);
+    void SetDevice(int driver);
+
+    // Points the session at sura n: the cursor at its first aya, the range over the whole sura, every
+    // drill stopped and the active one built (single mode: its part fitted to aya 1, which is shown).
+    // Plays nothing; Start() plays.
+    void ChooseSura(int sura);
+    // Starts the active drill from its beginning; nothing in single mode, which waits for the learner.
+    void Start();
+    // Goes to an aya, as a double-click in the heart does: the active drill plays from it (the stack
+    // drill builds up from it; single mode shows it and fits the part).
+    void PlayFromAya(int sura, int aya);
+    // Goes to an aya and stops there, as loading a profile does: it is shown, and whole-sura playback
+    // starts from it at the next Play().
+    void CueAya(int sura, int aya);
+    // The aya on screen is aya of the current sura (the cursor follows what is shown).
+    void MarkShown(int aya);
+
+    void Play();
+    void Stop();
+    void TogglePlay();
+    void Next();
+    void Previous();
+    // Whole-sura playback jumps to aya (the aya slider).
+    void SlideTo(int aya);
+
+    void SetRepeat(int n);
+    void SetPause(int seconds);
+    void SetLoop(bool on);
+    // Range off fits the range to the whole sura again; either way the active drill starts again.
+    void SetRange(bool on);
+    void SetFrom(int aya);
+    void SetTo(int aya);
+    // The range over the whole sura, reported by RangeChanged(); no drill is touched.
+    void FitRange();
+    void SetStack(bool on);
+    // Single mode takes the aya on screen, drops stack, range and loop, and starts nothing.
+    void SetSingle(bool on);
+
+    // The single-aya drill's part, in milliseconds of the recording.
+    void SetPart(int startMs, int endMs);
+    // The part over the whole of the current aya, reported by PartChanged().
+    void FitPart();
+    void JumpInPart(int ms);
+
+  signals:
+    // Show this aya: a drill started it, or the session moved to it.
+    void AyaShown(const std::string& key);
+    // The active drill's place: entry index of last.
+    void Progress(int index, int last);
+    void ProgressReset();
+    void DrillFinished();
+    // The range the boxes show: from..to of a sura of count ayas.
+    void RangeChanged(int from, int to, int count);
+    // The single-aya part the boxes show, in a recording of length ms.
+    void PartChanged(int startMs, int endMs, int lengthMs);
+    // Where the single-aya drill's recording is, in milliseconds.
+    void PartPosition(int ms);
+
+  private:
+    void StopAll();
+    // Rebuilds the list of the whole-sura or stack drill (as the mode says) for the current range.
+    void BuildDrill(int from);
+    void StartDrill();
+    void ShowSingleAya(const std::string& key);
+    void OnAyaStarted(const std::string& key);
+
+    std::unique_ptr<Arabic> cursor_;
+    std::unique_ptr<Whole> whole_;
+    std::unique_ptr<Stack> stack_;
+    std::unique_ptr<Single> single_;
+    Mode mode_ = Mode::Whole;
+    bool rangeOn_ = false;
+    bool loop_ = false;
+    int from_ = 1;
+    int to_ = 1;
+    int pause_ = 0;
+    int partStart_ = 0;
+    int partEnd_ = 0;
+};
