@@ -17,7 +17,7 @@ class QPushButton;
 class Config : public QDialog
 {
     Q_OBJECT
-public:
+  public:
     explicit Config(QWidget* parent = nullptr, Qt::WindowFlags flags = Qt::WindowStaysOnTopHint);
     ~Config() override;
 
@@ -25,7 +25,7 @@ public:
     MP3* TestPlayer() const { return player_.get(); }
     const std::vector<std::string>& Devices() const { return devices_; }
 
-public slots:
+  public slots:
     void SetDevices(const std::vector<std::string>& names) { devices_ = names; }
     void PopulateDevices();
     void OkClicked();
@@ -34,10 +34,10 @@ public slots:
     void StopSound();
     int GetDevId() const { return chosen_; }
 
-signals:
+  signals:
     void ButtonOk();
 
-private:
+  private:
     std::vector<std::string> devices_;
     QComboBox* chooser_ = nullptr;
     int chosen_ = 0;

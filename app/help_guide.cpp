@@ -1,18 +1,24 @@
 #include "help_guide.h"
 
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QMessageBox>
 #include <QTextBrowser>
+#include <QUrl>
 
 QString AboutText()
 {
     return "<h3>Varnel 2.1</h3>"
-           "<p>Varnel helps you memorise suras of the Quran by ear and by sight: it shows each aya as a picture "
+           "<p>Varnel helps you memorise suras of the Quran by ear and by sight: it shows each aya as a "
+           "picture "
            "of its Arabic text with its translation and transliteration, and plays the recitation aya by aya "
            "with repeats, pauses, ranges, loops, the stack drill and the single-aya drill.</p>"
            "<p>Varnel holds no Quran content of its own beyond a table of the 114 suras. The pictures, "
            "recitations and texts come in <b>sura packs</b> (files ending in <tt>.dat</tt>) installed in the "
            "<tt>quran</tt> folder beside the program; more recitations go into <tt>quran/extra</tt>, more "
            "translations into <tt>quran/lang</tt>. Sura packs come from the Varnel web site, "
-           "<tt>https://varnel.lumora.example/packs</tt>, or you can build your own with <tt>varnel-pack</tt>.</p>"
+           "<tt>https://varnel.lumora.example/packs</tt>, or you can build your own with "
+           "<tt>varnel-pack</tt>.</p>"
            "<p>Lumora Software &lt;varnel@lumora.example&gt;</p>";
 }
 
@@ -93,4 +99,25 @@ QWidget* CreateUserGuide()
     browser->setHtml(UserGuideHtml());
     browser->resize(640, 720);
     return browser;
+}
+
+void ShowAbout(const QPixmap& picture)
+{
+    QMessageBox box(QMessageBox::NoIcon, "Varnel :: Lumora Software", AboutText(), QMessageBox::Ok, nullptr,
+                    Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+    box.setTextFormat(Qt::RichText);
+    box.setIconPixmap(picture);
+    box.exec();
+}
+
+void ShowHelp(std::unique_ptr<QWidget>& guide)
+{
+    const QFileInfo chm("varnel.chm");
+    if (chm.exists() && QDesktopServices::openUrl(QUrl::fromLocalFile(chm.absoluteFilePath())))
+        return;
+    if (!guide)
+        guide.reset(CreateUserGuide());
+    guide->showNormal();
+    guide->raise();
+    guide->activateWindow();
 }

@@ -1,7 +1,9 @@
 // The About text and the built-in user guide, shown when no "varnel.chm" can be opened.
 #pragma once
 
+#include <QPixmap>
 #include <QString>
+#include <memory>
 
 class QWidget;
 
@@ -9,3 +11,8 @@ QString AboutText();
 QString UserGuideHtml();
 // A window (no parent) that shows the user guide.
 QWidget* CreateUserGuide();
+// The About box, with picture beside the text.
+void ShowAbout(const QPixmap& picture);
+// Opens "varnel.chm" with the desktop's viewer; where it is missing or nothing opens it, shows the
+// built-in guide in guide (made on first use) instead.
+void ShowHelp(std::unique_ptr<QWidget>& guide);

@@ -7,7 +7,7 @@
 class IdMenu : public QMenu
 {
     Q_OBJECT
-public:
+  public:
     explicit IdMenu(QWidget* parent = nullptr) : QMenu(parent)
     {
         connect(this, &QMenu::triggered, this, [this](QAction* a) {
@@ -37,6 +37,6 @@ public:
         return nullptr;
     }
 
-signals:
+  signals:
     void activated(int id);
 };

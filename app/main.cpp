@@ -1,6 +1,6 @@
 // Varnel's entry point: the application, the main window, the screen check and the event loop.
-#include "messages.h"
 #include "kelres.h"
+#include "messages.h"
 #include "naming.h"
 #include "profile.h"
 #include "quit_signals.h"

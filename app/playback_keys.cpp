@@ -1,10 +1,15 @@
 #include "playback_keys.h"
 
+#include "mp3.h"
+#include "recitation_session.h"
+
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAbstractSlider>
 #include <QAbstractSpinBox>
+#include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextEdit>
@@ -97,4 +102,39 @@ PlaybackCommand PlaybackCommandFor(int key, Qt::KeyboardModifiers modifiers, Foc
     if (held != Qt::NoModifier || KeptByFocus(key, focus))
         return PlaybackCommand::None;
     return command;
+}
+
+PlaybackKeyFilter::PlaybackKeyFilter(QWidget* window, RecitationSession* session)
+    : QObject(window), window_(window), session_(session)
+{
+    qApp->installEventFilter(this);
+}
+
+PlaybackKeyFilter::~PlaybackKeyFilter() { qApp->removeEventFilter(this); }
+
+bool PlaybackKeyFilter::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* receiver = qobject_cast<QWidget*>(watched);
+    if (event->type() != QEvent::KeyPress || !receiver || receiver->window() != window_)
+        return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    QWidget* focus = QApplication::focusWidget();
+    const PlaybackCommand command =
+        PlaybackCommandFor(key->key(), key->modifiers(), FocusKindOf(focus ? focus : receiver));
+    if (command == PlaybackCommand::None)
+        return false;
+    Run(command);
+    return true;
+}
+
+void PlaybackKeyFilter::Run(PlaybackCommand command)
+{
+    const bool busy = session_->ActivePlayer()->Busy();
+    if (command == PlaybackCommand::Toggle || (command == PlaybackCommand::Play && !busy) ||
+        (command == PlaybackCommand::Stop && busy))
+        session_->TogglePlay();
+    else if (command == PlaybackCommand::Previous)
+        session_->Previous();
+    else if (command == PlaybackCommand::Next)
+        session_->Next();
 }

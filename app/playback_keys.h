@@ -6,9 +6,11 @@
 // playback whatever has the focus.
 #pragma once
 
+#include <QObject>
 #include <Qt>
 
 class QWidget;
+class RecitationSession;
 
 enum class PlaybackCommand { None, Toggle, Play, Stop, Previous, Next };
 
@@ -25,3 +27,22 @@ FocusKind FocusKindOf(const QWidget* focus);
 
 // The command a key press stands for with the given focus; None when the key is not ours to take.
 PlaybackCommand PlaybackCommandFor(int key, Qt::KeyboardModifiers modifiers, FocusKind focus);
+
+// Looks at every key press of the application before the focused control gets it, and runs the
+// playback commands of window's keys on session.
+class PlaybackKeyFilter : public QObject
+{
+    Q_OBJECT
+  public:
+    PlaybackKeyFilter(QWidget* window, RecitationSession* session);
+    ~PlaybackKeyFilter() override;
+
+    void Run(PlaybackCommand command);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    QWidget* window_;
+    RecitationSession* session_;
+};

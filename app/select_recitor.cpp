@@ -11,7 +11,8 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
-namespace {
+namespace
+{
 
 QWidget* Row(QWidget* parent)
 {
@@ -25,7 +26,8 @@ QWidget* Row(QWidget* parent)
 
 QLabel* HeaderLabel(const QString& text, QWidget* parent)
 {
-    auto* label = new QLabel("<p align=\"center\"><font color=\"#ffffff\"><b>" + text + "</b></font></p>", parent);
+    auto* label =
+        new QLabel("<p align=\"center\"><font color=\"#ffffff\"><b>" + text + "</b></font></p>", parent);
     label->setAutoFillBackground(true);
     QPalette palette = label->palette();
     palette.setColor(QPalette::Window, QColor(102, 153, 0));
@@ -78,7 +80,8 @@ SelectRecitor::SelectRecitor(const PackRegistry& packs, QWidget* parent, Qt::Win
     for (const auto& row : rows_) {
         const std::string& name = row.first;
         QWidget* line = Row(list);
-        auto* label = new QLabel("<p align=\"center\"><b>" + QString::fromStdString(name).toHtmlEscaped() + "</b></p>", line);
+        auto* label = new QLabel(
+            "<p align=\"center\"><b>" + QString::fromStdString(name).toHtmlEscaped() + "</b></p>", line);
         auto* combo = new QComboBox(line);
         for (const std::string& location : locations_[name])
             combo->addItem(QString::fromStdString(location));

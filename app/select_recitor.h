@@ -16,7 +16,7 @@ class QComboBox;
 class SelectRecitor : public QDialog
 {
     Q_OBJECT
-public:
+  public:
     // Scans the disk once, with the same scan the registry uses, and reads "recite.ini".
     explicit SelectRecitor(const PackRegistry& packs, QWidget* parent = nullptr,
                            Qt::WindowFlags flags = Qt::Dialog | Qt::WindowStaysOnTopHint);
@@ -25,14 +25,14 @@ public:
     const std::map<std::string, std::vector<std::string>>& Locations() const { return locations_; }
     const std::vector<QComboBox*>& Choosers() const { return choosers_; }
 
-public slots:
+  public slots:
     void OkClicked();
     void CancelClicked();
 
-signals:
+  signals:
     void ButtonOk();
 
-private:
+  private:
     const PackRegistry& packs_;
     std::vector<std::pair<std::string, std::string>> rows_; // file name, first location found
     std::map<std::string, std::vector<std::string>> locations_;

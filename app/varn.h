@@ -7,6 +7,8 @@
 #include "languages.h"
 #include "pack_registry.h"
 #include "playback_keys.h"
+#include "recitation_session.h"
+#include "window_frame.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -62,36 +64,13 @@ class Varn : public QMainWindow
     static constexpr int kHeartSaveDelayMs = 700;
 
     // Widgets and owned objects, for the tests and the entry point.
-    struct Widgets {
-        IdMenu *file, *view, *recitor, *language, *help;
-        QProgressBar* heartProgress;
-        Heart* heart;
-        QCheckBox* closeCompleted;
-        QComboBox* chooser;
-        DragLabel* dragLabel;
-        QLabel* bismillah;
-        QLabel* title;
-        QSplitter* outerSplitter;
-        QSplitter* innerSplitter;
-        Aya* ayaView;
-        QTextBrowser* textPanel;
-        QSlider* ayaSlider;
-        QWidget* singleBar;
-        QPushButton *singleStart, *singleEnd, *singlePlay, *singleStop, *singlePrev, *singleNext;
-        QSpinBox *startSpin, *endSpin;
-        QSlider* partSlider;
-        QWidget* buttonBar;
-        QPushButton *playButton, *stopButton, *prevButton, *nextButton;
-        QSpinBox *repeatSpin, *pauseSpin, *fromSpin, *toSpin;
-        QCheckBox *rangeCheck, *loopCheck, *stackCheck, *singleCheck;
-        QProgressBar* suraProgress;
-    };
+    using Widgets = VarnWidgets;
     const Widgets& W() const { return w_; }
     RecitationSession* Session() const { return session_.get(); }
-    Arabic* Cursor() const;
-    Whole* WholeDrill() const;
-    Stack* StackDrill() const;
-    Single* SingleDrill() const;
+    Arabic* Cursor() const { return session_->Cursor(); }
+    Whole* WholeDrill() const { return session_->WholeDrill(); }
+    Stack* StackDrill() const { return session_->StackDrill(); }
+    Single* SingleDrill() const { return session_->SingleDrill(); }
     Profile* ProfileDialog() const { return profile_.get(); }
     Config* ConfigDialog() const { return config_.get(); }
     SelectRecitor* RecitorDialog() const { return recitor_.get(); }
@@ -175,19 +154,14 @@ class Varn : public QMainWindow
     void ShowAya(QTreeWidgetItem* item, int column = 0);
 
   protected:
-    // The playback keys, looked at before the focused control gets them.
-    bool eventFilter(QObject* watched, QEvent* event) override;
     // Closing the window ends the run, as "&Exit" does, whatever dialogs are open.
     void closeEvent(QCloseEvent* event) override;
 
   private:
     void CreateMenus();
-    void CreateCentralArea();
-    void CreateSettings(QWidget* parent);
-    void CreateSingleBar(QWidget* parent);
+    // Connects the widgets' signals to the window's slots.
+    void ConnectControls();
     void CreateDrills();
-    void CreateKeyboard();
-    void RunPlaybackCommand(PlaybackCommand command);
     void FillLanguageMenu();
     void FillChooser();
     // Selects the chooser entry of the cursor's sura and activates its pack (after a refill).

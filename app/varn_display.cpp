@@ -9,14 +9,10 @@
 #include "recitation_session.h"
 #include "varn.h"
 
-#include <QDesktopServices>
-#include <QFileInfo>
 #include <QImage>
 #include <QLabel>
-#include <QMessageBox>
 #include <QSlider>
 #include <QTextBrowser>
-#include <QUrl>
 
 namespace
 {
@@ -25,10 +21,7 @@ namespace
 constexpr int kFitMargin = 80;
 constexpr int kTextPanelMaxHeight = 300;
 
-std::string Bytes(const QByteArray& data)
-{
-    return std::string(data.constData(), size_t(data.size()));
-}
+std::string Bytes(const QByteArray& data) { return std::string(data.constData(), size_t(data.size())); }
 
 } // namespace
 
@@ -152,23 +145,6 @@ void Varn::ChangeLang(int id)
     }
 }
 
-void Varn::About()
-{
-    QMessageBox box(QMessageBox::NoIcon, "Varnel :: Lumora Software", AboutText(), QMessageBox::Ok, nullptr,
-                    Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
-    box.setTextFormat(Qt::RichText);
-    box.setIconPixmap(Picture("quran.png"));
-    box.exec();
-}
+void Varn::About() { ShowAbout(Picture("quran.png")); }
 
-void Varn::Help()
-{
-    const QFileInfo chm("varnel.chm");
-    if (chm.exists() && QDesktopServices::openUrl(QUrl::fromLocalFile(chm.absoluteFilePath())))
-        return;
-    if (!guide_)
-        guide_.reset(CreateUserGuide());
-    guide_->showNormal();
-    guide_->raise();
-    guide_->activateWindow();
-}
+void Varn::Help() { ShowHelp(guide_); }

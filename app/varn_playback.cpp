@@ -4,97 +4,25 @@
 #include "recitation_session.h"
 #include "varn.h"
 
-#include <QApplication>
 #include <QCheckBox>
-#include <QKeyEvent>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QSpinBox>
 
-void Varn::CreateKeyboard()
-{
-    // The keys are looked at before the focused control sees them, so that the control can keep the
-    // ones it uses (see PlaybackCommandFor) and the rest drive playback.
-    qApp->installEventFilter(this);
-}
-
-bool Varn::eventFilter(QObject* watched, QEvent* event)
-{
-    auto* receiver = qobject_cast<QWidget*>(watched);
-    if (event->type() != QEvent::KeyPress || !receiver || receiver->window() != this)
-        return QMainWindow::eventFilter(watched, event);
-    const auto* key = static_cast<QKeyEvent*>(event);
-    QWidget* focus = QApplication::focusWidget();
-    const PlaybackCommand command =
-        PlaybackCommandFor(key->key(), key->modifiers(), FocusKindOf(focus ? focus : receiver));
-    if (command == PlaybackCommand::None)
-        return QMainWindow::eventFilter(watched, event);
-    RunPlaybackCommand(command);
-    return true;
-}
-
-void Varn::RunPlaybackCommand(PlaybackCommand command)
-{
-    const bool busy = session_->ActivePlayer()->Busy();
-    if (command == PlaybackCommand::Toggle || (command == PlaybackCommand::Play && !busy) ||
-        (command == PlaybackCommand::Stop && busy))
-        session_->TogglePlay();
-    else if (command == PlaybackCommand::Previous)
-        session_->Previous();
-    else if (command == PlaybackCommand::Next)
-        session_->Next();
-}
-
-void Varn::TogglePlay()
-{
-    session_->TogglePlay();
-}
-void Varn::Play(const std::string&)
-{
-    session_->Play();
-}
-void Varn::PlayAya()
-{
-    session_->Play();
-}
-void Varn::NextAya()
-{
-    session_->Next();
-}
-void Varn::PrevAya()
-{
-    session_->Previous();
-}
-void Varn::StopAya()
-{
-    session_->Stop();
-}
-void Varn::SetRepeat(int n)
-{
-    session_->SetRepeat(n);
-}
-void Varn::SetPause(int seconds)
-{
-    session_->SetPause(seconds);
-}
-void Varn::SetMinMax()
-{
-    session_->FitRange();
-}
-void Varn::SetMin(int aya)
-{
-    session_->SetFrom(aya);
-}
-void Varn::SetMax(int aya)
-{
-    session_->SetTo(aya);
-}
-void Varn::SlideChange(int aya)
-{
-    session_->SlideTo(aya);
-}
+void Varn::TogglePlay() { session_->TogglePlay(); }
+void Varn::Play(const std::string&) { session_->Play(); }
+void Varn::PlayAya() { session_->Play(); }
+void Varn::NextAya() { session_->Next(); }
+void Varn::PrevAya() { session_->Previous(); }
+void Varn::StopAya() { session_->Stop(); }
+void Varn::SetRepeat(int n) { session_->SetRepeat(n); }
+void Varn::SetPause(int seconds) { session_->SetPause(seconds); }
+void Varn::SetMinMax() { session_->FitRange(); }
+void Varn::SetMin(int aya) { session_->SetFrom(aya); }
+void Varn::SetMax(int aya) { session_->SetTo(aya); }
+void Varn::SlideChange(int aya) { session_->SlideTo(aya); }
 
 void Varn::ShowRange(int from, int to, int count)
 {
@@ -150,56 +78,20 @@ void Varn::StackStat(int index, int last)
     w_.suraProgress->setValue(index);
 }
 
-void Varn::StackDone()
-{
-    w_.suraProgress->setValue(0);
-}
+void Varn::StackDone() { w_.suraProgress->setValue(0); }
 
 // The single-aya bar.
-void Varn::SetCurAyaPos(int ms)
-{
-    w_.partSlider->setValue(ms);
-}
-void Varn::AyaJump(int ms)
-{
-    session_->JumpInPart(ms);
-}
-void Varn::SetStartAyaPos()
-{
-    w_.startSpin->setValue(w_.partSlider->value());
-}
-void Varn::SetEndAyaPos()
-{
-    w_.endSpin->setValue(w_.partSlider->value());
-}
-void Varn::StartAyaChange(int ms)
-{
-    session_->SetPart(ms, session_->PartEnd());
-}
-void Varn::EndAyaChange(int ms)
-{
-    session_->SetPart(session_->PartStart(), ms);
-}
-void Varn::PlayRSingleAya()
-{
-    session_->Play();
-}
-void Varn::StopSingleAya()
-{
-    session_->Stop();
-}
-void Varn::PrevSingleAya()
-{
-    session_->Previous();
-}
-void Varn::NextSingleAya()
-{
-    session_->Next();
-}
-void Varn::SingleSetMaxLen()
-{
-    session_->FitPart();
-}
+void Varn::SetCurAyaPos(int ms) { w_.partSlider->setValue(ms); }
+void Varn::AyaJump(int ms) { session_->JumpInPart(ms); }
+void Varn::SetStartAyaPos() { w_.startSpin->setValue(w_.partSlider->value()); }
+void Varn::SetEndAyaPos() { w_.endSpin->setValue(w_.partSlider->value()); }
+void Varn::StartAyaChange(int ms) { session_->SetPart(ms, session_->PartEnd()); }
+void Varn::EndAyaChange(int ms) { session_->SetPart(session_->PartStart(), ms); }
+void Varn::PlayRSingleAya() { session_->Play(); }
+void Varn::StopSingleAya() { session_->Stop(); }
+void Varn::PrevSingleAya() { session_->Previous(); }
+void Varn::NextSingleAya() { session_->Next(); }
+void Varn::SingleSetMaxLen() { session_->FitPart(); }
 
 void Varn::ShowPart(int startMs, int endMs, int lengthMs)
 {
@@ -221,10 +113,7 @@ void Varn::ShowConfig()
     config_->show();
 }
 
-void Varn::UpdatePrefs()
-{
-    session_->SetDevice(config_->GetDevId());
-}
+void Varn::UpdatePrefs() { session_->SetDevice(config_->GetDevId()); }
 
 void Varn::ApplyStoredDevice()
 {

@@ -26,10 +26,7 @@ std::string ProfilePath(const std::string& name)
     return std::string(kProfilesDir) + "/" + ProfileFileName(name);
 }
 
-QString Html(const std::string& text)
-{
-    return QString::fromStdString(text).toHtmlEscaped();
-}
+QString Html(const std::string& text) { return QString::fromStdString(text).toHtmlEscaped(); }
 
 } // namespace
 
@@ -62,14 +59,10 @@ void Varn::LoadProfile(const std::string& name)
     std::string problem;
     const std::string path = ProfilePath(name);
     if (!ReadProfile(path, &data, &problem)) {
-        QString note;
         // Keep the damaged file: the next save replaces it with what could be read.
-        const QString backup = QString::fromStdString(path) + ".bak";
-        if (QFile::exists(QString::fromStdString(path))) {
-            QFile::remove(backup);
-            if (QFile::copy(QString::fromStdString(path), backup))
-                note = "<br><br>The file as it was is kept as " + backup.toHtmlEscaped() + ".";
-        }
+        const std::string backup = KeepDamagedCopy(path);
+        const QString note =
+            backup.empty() ? QString() : "<br><br>The file as it was is kept as " + Html(backup) + ".";
         ShowMessage("Varnel",
                     "The profile of " + Html(name) + " could not be read in full: " + Html(problem) + "." +
                         (data.heart.empty()
@@ -124,10 +117,7 @@ void Varn::NewProfile(const std::string& name)
     heartSave_.stop();
 }
 
-void Varn::HeartProgress(int n)
-{
-    w_.heartProgress->setValue(n);
-}
+void Varn::HeartProgress(int n) { w_.heartProgress->setValue(n); }
 
 void Varn::ShowAya(QTreeWidgetItem* item, int)
 {

@@ -18,10 +18,7 @@ const char kPacksSite[] = "https://varnel.lumora.example/packs";
 
 } // namespace
 
-std::vector<PackRecord> Varn::GetAllDats()
-{
-    return packs_.Scan();
-}
+std::vector<PackRecord> Varn::GetAllDats() { return packs_.Scan(); }
 
 void Varn::GetSuras()
 {
@@ -128,7 +125,4 @@ void Varn::SetSura(int index)
     session_->Start(); // single mode waits for the learner
 }
 
-void Varn::Msg(const std::string& text)
-{
-    w_.ayaView->dragText = text;
-}
+void Varn::Msg(const std::string& text) { w_.ayaView->dragText = text; }

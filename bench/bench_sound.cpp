@@ -11,7 +11,8 @@
 #include <sys/resource.h>
 #include <thread>
 
-namespace {
+namespace
+{
 
 std::vector<char> Speechlike(int seconds)
 {
@@ -21,7 +22,8 @@ std::vector<char> Speechlike(int seconds)
     pcm.samples.resize(size_t(pcm.rate) * size_t(seconds));
     for (size_t i = 0; i < pcm.samples.size(); ++i) {
         const double t = double(i) / pcm.rate;
-        pcm.samples[i] = float(0.3 * std::sin(2 * M_PI * (180 + 40 * std::sin(t * 3)) * t) * (0.6 + 0.4 * std::sin(t * 7)));
+        pcm.samples[i] = float(0.3 * std::sin(2 * M_PI * (180 + 40 * std::sin(t * 3)) * t) *
+                               (0.6 + 0.4 * std::sin(t * 7)));
     }
     std::vector<char> ogg;
     sound::EncodeOggVorbis(pcm, 0.3, &ogg);

@@ -5,10 +5,7 @@
 namespace
 {
 
-bool IsUtf8Continuation(char c)
-{
-    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
-}
+bool IsUtf8Continuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
 
 } // namespace
 

@@ -15,10 +15,7 @@ namespace
 constexpr int kRandomPartLength = 6;  // the X's of mkstemp()
 constexpr mode_t kNewFileMode = 0644; // before the umask, as an ordinary new file
 
-std::string Reason(const std::string& what, int code)
-{
-    return what + ": " + std::strerror(code);
-}
+std::string Reason(const std::string& what, int code) { return what + ": " + std::strerror(code); }
 
 // Writes all of bytes to fd, through short writes and signals. False with errno set on failure.
 bool WriteAll(int fd, const char* data, size_t size)

@@ -103,10 +103,7 @@ bool KelRes::Open(const std::string& path)
     return true;
 }
 
-bool KelRes::Contains(const std::string& name) const
-{
-    return directory_.count(FileNamePart(name)) != 0;
-}
+bool KelRes::Contains(const std::string& name) const { return directory_.count(FileNamePart(name)) != 0; }
 
 qint64 KelRes::ItemSize(const std::string& name) const
 {

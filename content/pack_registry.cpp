@@ -54,18 +54,9 @@ bool PackRegistry::IsPlainName(const std::string& name)
                         [](char c) { return static_cast<unsigned char>(c) < 0x20; });
 }
 
-std::string PackRegistry::QuranDir() const
-{
-    return root_ + "/quran/";
-}
-std::string PackRegistry::ReciteIniPath() const
-{
-    return root_ + "/recite.ini";
-}
-std::string PackRegistry::DefaultPath(const std::string& name) const
-{
-    return QuranDir() + name;
-}
+std::string PackRegistry::QuranDir() const { return root_ + "/quran/"; }
+std::string PackRegistry::ReciteIniPath() const { return root_ + "/recite.ini"; }
+std::string PackRegistry::DefaultPath(const std::string& name) const { return QuranDir() + name; }
 std::string PackRegistry::AddonPath(const std::string& location, const std::string& name) const
 {
     return QuranDir() + "extra/" + location + "/" + name;
@@ -99,10 +90,7 @@ std::vector<PackRecord> PackRegistry::Scan(bool firstOnly) const
     return records;
 }
 
-bool PackRegistry::ReciteIniExists() const
-{
-    return IsReadableRegularFile(ReciteIniPath());
-}
+bool PackRegistry::ReciteIniExists() const { return IsReadableRegularFile(ReciteIniPath()); }
 
 std::vector<ReciteChoice> PackRegistry::ReadReciteIni() const
 {

@@ -24,7 +24,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     PackRegistry packs(root);
     for (const PackRecord& r : packs.ChosenRecords())
         // A path is only ever made of plain names under quran/.
-        if (!r.path.empty() && (r.path.find("/../") != std::string::npos || r.path.rfind(root + "/quran/", 0) != 0))
+        if (!r.path.empty() &&
+            (r.path.find("/../") != std::string::npos || r.path.rfind(root + "/quran/", 0) != 0))
             std::abort();
     packs.LoadReciteIni();
     const LanguageList langs = ReadLanguages(root);

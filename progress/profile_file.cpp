@@ -21,10 +21,7 @@ void AppendField(QByteArray& out, const std::string& text)
     out.append(field, kProfileFieldSize);
 }
 
-std::string FieldText(const char* field)
-{
-    return std::string(field, strnlen(field, kProfileFieldSize));
-}
+std::string FieldText(const char* field) { return std::string(field, strnlen(field, kProfileFieldSize)); }
 
 bool IsDigits(const std::string& s)
 {
@@ -33,10 +30,7 @@ bool IsDigits(const std::string& s)
 
 } // namespace
 
-std::string ProfileFileName(const std::string& userName)
-{
-    return userName + kProfileExtension;
-}
+std::string ProfileFileName(const std::string& userName) { return userName + kProfileExtension; }
 
 std::string NormalAyaKey(const std::string& key)
 {
@@ -171,4 +165,14 @@ std::string ProfileNameOfFile(const std::string& fileName)
         return {};
     const std::string name = fileName.substr(0, fileName.size() - ext.size());
     return ProfileNameProblem(name).empty() ? name : std::string();
+}
+
+std::string KeepDamagedCopy(const std::string& path)
+{
+    const QString from = QString::fromStdString(path);
+    const QString backup = from + ".bak";
+    if (!QFile::exists(from))
+        return {};
+    QFile::remove(backup);
+    return QFile::copy(from, backup) ? backup.toStdString() : std::string();
 }

@@ -33,6 +33,10 @@ bool SaveProfileFile(const std::string& path, const ProfileData& data, std::stri
 // be read (its current aya empty when it was not valid).
 bool ReadProfile(const std::string& path, ProfileData* out, std::string* problem);
 
+// Copies the damaged profile at path to path + ".bak" (replacing an older copy) before a save replaces
+// it. The copy's path, or empty when there is no file or it could not be copied.
+std::string KeepDamagedCopy(const std::string& path);
+
 // Why name cannot be a profile name (the file format and the file system must both hold it), or empty
 // when it can. name is the UTF-8 text the learner typed.
 std::string ProfileNameProblem(const std::string& name);

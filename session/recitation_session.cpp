@@ -36,18 +36,9 @@ MP3* RecitationSession::ActivePlayer() const
     return whole_->Player();
 }
 
-std::string RecitationSession::SuraKey() const
-{
-    return cursor_->GetSura();
-}
-std::string RecitationSession::CurrentAya() const
-{
-    return cursor_->GetCurAya();
-}
-int RecitationSession::AyaCount() const
-{
-    return cursor_->GetAyaLen();
-}
+std::string RecitationSession::SuraKey() const { return cursor_->GetSura(); }
+std::string RecitationSession::CurrentAya() const { return cursor_->GetCurAya(); }
+int RecitationSession::AyaCount() const { return cursor_->GetAyaLen(); }
 
 void RecitationSession::SetPack(const KelRes& pack)
 {
@@ -78,10 +69,7 @@ void RecitationSession::OnAyaStarted(const std::string& key)
     emit AyaShown(key);
 }
 
-void RecitationSession::MarkShown(int aya)
-{
-    cursor_->SetAya(aya);
-}
+void RecitationSession::MarkShown(int aya) { cursor_->SetAya(aya); }
 
 void RecitationSession::FitRange()
 {
@@ -122,10 +110,7 @@ void RecitationSession::ChooseSura(int sura)
         BuildDrill(from_);
 }
 
-void RecitationSession::Start()
-{
-    StartDrill();
-}
+void RecitationSession::Start() { StartDrill(); }
 
 void RecitationSession::CueAya(int sura, int aya)
 {
@@ -171,15 +156,9 @@ void RecitationSession::Play()
         StartDrill();
 }
 
-void RecitationSession::Stop()
-{
-    StopAll();
-}
+void RecitationSession::Stop() { StopAll(); }
 
-void RecitationSession::TogglePlay()
-{
-    ActivePlayer()->Busy() ? Stop() : Play();
-}
+void RecitationSession::TogglePlay() { ActivePlayer()->Busy() ? Stop() : Play(); }
 
 void RecitationSession::Next()
 {
@@ -341,7 +320,4 @@ void RecitationSession::FitPart()
     emit PartChanged(0, length, length);
 }
 
-void RecitationSession::JumpInPart(int ms)
-{
-    single_->Jump(ms);
-}
+void RecitationSession::JumpInPart(int ms) { single_->Jump(ms); }

@@ -9,10 +9,7 @@ namespace sound
 namespace
 {
 
-sf_count_t MemLength(void* user)
-{
-    return sf_count_t(static_cast<MemoryFile*>(user)->bytes->size());
-}
+sf_count_t MemLength(void* user) { return sf_count_t(static_cast<MemoryFile*>(user)->bytes->size()); }
 
 sf_count_t MemSeek(sf_count_t offset, int whence, void* user)
 {
@@ -51,19 +48,10 @@ Result CheckFormat(const SF_INFO& info)
     return Ok;
 }
 
-sf_count_t MemWrite(const void*, sf_count_t, void*)
-{
-    return 0;
-}
-sf_count_t MemTell(void* user)
-{
-    return static_cast<MemoryFile*>(user)->position;
-}
+sf_count_t MemWrite(const void*, sf_count_t, void*) { return 0; }
+sf_count_t MemTell(void* user) { return static_cast<MemoryFile*>(user)->position; }
 
-sf_count_t GrowLength(void* user)
-{
-    return sf_count_t(static_cast<GrowingFile*>(user)->bytes->size());
-}
+sf_count_t GrowLength(void* user) { return sf_count_t(static_cast<GrowingFile*>(user)->bytes->size()); }
 
 sf_count_t GrowSeek(sf_count_t offset, int whence, void* user)
 {
@@ -103,10 +91,7 @@ sf_count_t GrowWrite(const void* ptr, sf_count_t count, void* user)
     return count;
 }
 
-sf_count_t GrowTell(void* user)
-{
-    return static_cast<GrowingFile*>(user)->position;
-}
+sf_count_t GrowTell(void* user) { return static_cast<GrowingFile*>(user)->position; }
 
 Result Encode(const Pcm& pcm, int format, double quality, std::vector<char>* out)
 {
@@ -187,10 +172,7 @@ size_t Decoder::Read(int16_t* out, size_t frames)
     return size_t(got);
 }
 
-bool Decoder::Seek(int64_t frame)
-{
-    return sf_seek(handle_, frame, SEEK_SET) >= 0;
-}
+bool Decoder::Seek(int64_t frame) { return sf_seek(handle_, frame, SEEK_SET) >= 0; }
 
 Result DecodeAll(const void* data, size_t size, Pcm* out)
 {

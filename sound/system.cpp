@@ -279,10 +279,7 @@ struct System::Impl {
 
 System::System() : impl_(new Impl) {}
 
-System::~System()
-{
-    Close();
-}
+System::~System() { Close(); }
 
 Result System::Create(std::unique_ptr<System>* out)
 {

@@ -11,7 +11,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace {
+namespace
+{
 
 QTemporaryDir* g_dir = nullptr;
 
@@ -85,7 +86,7 @@ class TestAudible : public QObject
     Q_OBJECT
     KelRes pack_;
 
-private slots:
+  private slots:
     void initTestCase()
     {
         std::map<std::string, QByteArray> items;
@@ -101,7 +102,8 @@ private slots:
         QElapsedTimer clock;
         {
             MP3 player; // opens the wave device: the recording starts now
-            connect(&player, &MP3::Failed, [](const QString& title, const QString& text) { qWarning() << title << text; });
+            connect(&player, &MP3::Failed,
+                    [](const QString& title, const QString& text) { qWarning() << title << text; });
             clock.start();
             QVERIFY(player.HasOutput());
             player.SetRes(pack_);
@@ -145,7 +147,8 @@ private slots:
         QVERIFY2(bursts[3].start - bursts[2].end > 1.4, qPrintable(Describe(bursts)));
         // The range: the middle step (1200 Hz), 300 ms up to the next 100 ms tick.
         const Burst& range = bursts[3];
-        QVERIFY2(range.end - range.start > 0.27 && range.end - range.start < 0.45, qPrintable(Describe(bursts)));
+        QVERIFY2(range.end - range.start > 0.27 && range.end - range.start < 0.45,
+                 qPrintable(Describe(bursts)));
         QVERIFY2(range.hz > 1000 && range.hz < 1700, qPrintable(Describe(bursts)));
     }
 };

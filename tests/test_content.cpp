@@ -10,23 +10,35 @@
 class TestContent : public QObject
 {
     Q_OBJECT
-private slots:
+  private slots:
     void padSura_data()
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("padded");
-        QTest::newRow("1") << "1" << "001";
-        QTest::newRow("01") << "01" << "001";
-        QTest::newRow("001") << "001" << "001";
-        QTest::newRow("10") << "10" << "010";
-        QTest::newRow("114") << "114" << "114";
-        QTest::newRow("1000") << "1000" << "1000";
-        QTest::newRow("0") << "0" << "000";
-        QTest::newRow("empty") << "" << "000";
-        QTest::newRow("no digits") << "abc" << "000";
-        QTest::newRow("trailing text") << "7abc" << "007";
-        QTest::newRow("leading blanks and sign") << "  +36" << "036";
-        QTest::newRow("huge does not overflow") << "99999999999999999999" << "2147483647";
+        QTest::newRow("1") << "1"
+                           << "001";
+        QTest::newRow("01") << "01"
+                            << "001";
+        QTest::newRow("001") << "001"
+                             << "001";
+        QTest::newRow("10") << "10"
+                            << "010";
+        QTest::newRow("114") << "114"
+                             << "114";
+        QTest::newRow("1000") << "1000"
+                              << "1000";
+        QTest::newRow("0") << "0"
+                           << "000";
+        QTest::newRow("empty") << ""
+                               << "000";
+        QTest::newRow("no digits") << "abc"
+                                   << "000";
+        QTest::newRow("trailing text") << "7abc"
+                                       << "007";
+        QTest::newRow("leading blanks and sign") << "  +36"
+                                                 << "036";
+        QTest::newRow("huge does not overflow") << "99999999999999999999"
+                                                << "2147483647";
     }
     void padSura()
     {
@@ -182,10 +194,12 @@ private slots:
         QCOMPARE(ComposeAyaText(parts), QString("<b>Transliteration:</b><br><hr>Qul"));
         parts.transliteration = "caf\xe9";
         parts.showTranslation = false;
-        QCOMPARE(ComposeAyaText(parts), QString::fromUtf8("<b>Transliteration:</b><br><hr>caf\u00e9<br><br>"));
+        QCOMPARE(ComposeAyaText(parts),
+                 QString::fromUtf8("<b>Transliteration:</b><br><hr>caf\u00e9<br><br>"));
         parts.utf8 = true;
         parts.transliteration = "caf\xc3\xa9";
-        QCOMPARE(ComposeAyaText(parts), QString::fromUtf8("<b>Transliteration:</b><br><hr>caf\u00e9<br><br>"));
+        QCOMPARE(ComposeAyaText(parts),
+                 QString::fromUtf8("<b>Transliteration:</b><br><hr>caf\u00e9<br><br>"));
 
         // A huge item is cut, never inside a UTF-8 character, and says so.
         QCOMPARE(CapItemText("abcdef", 4, false), std::string("abcd&hellip;"));

@@ -7,7 +7,8 @@
 #include <QTest>
 #include <tuple>
 
-namespace {
+namespace
+{
 
 QByteArray Le32(int32_t v)
 {
@@ -49,7 +50,7 @@ class TestKelRes : public QObject
     QTemporaryDir dir_;
     std::string Path(const char* name) const { return dir_.filePath(name).toStdString(); }
 
-private slots:
+  private slots:
     void crcCheckValue()
     {
         QCOMPARE(Crc32("123456789", 9), 0xCBF43926u);
@@ -61,7 +62,8 @@ private slots:
         const QByteArray ten("0123456789"), twenty("abcdefghijklmnopqrst");
         QVERIFY(Write(dir_.filePath("ten.bin"), ten));
         QVERIFY(Write(dir_.filePath("twenty.bin"), twenty));
-        QVERIFY(Write(dir_.filePath("list.txt"), (dir_.filePath("ten.bin") + "\n" + dir_.filePath("twenty.bin") + "\n").toUtf8()));
+        QVERIFY(Write(dir_.filePath("list.txt"),
+                      (dir_.filePath("ten.bin") + "\n" + dir_.filePath("twenty.bin") + "\n").toUtf8()));
         KelRes res;
         std::string error;
         QVERIFY2(res.BuildFromList(Path("list.txt"), &error), error.c_str());
@@ -85,8 +87,10 @@ private slots:
     void lookupRules()
     {
         const QByteArray play("PNG-bytes");
-        QVERIFY(Write(dir_.filePath("lookup.vnl"),
-                      HandArchive({{"play.png", play}, {"empty.png", QByteArray()}, {"dup.txt", "first"}, {"dup.txt", "second"}})));
+        QVERIFY(Write(dir_.filePath("lookup.vnl"), HandArchive({{"play.png", play},
+                                                                {"empty.png", QByteArray()},
+                                                                {"dup.txt", "first"},
+                                                                {"dup.txt", "second"}})));
         KelRes res;
         QVERIFY(res.Open(Path("lookup.vnl")));
         QCOMPARE(res.Count(), 4);
@@ -138,7 +142,8 @@ private slots:
         // Whatever opened, every extraction stays inside the file and returns the item whole or not at all.
         for (const char* name : {"a.txt", "b.txt"}) {
             const QByteArray got = res.Extract(name);
-            QVERIFY(got.isEmpty() || got == (QByteArray(name) == "a.txt" ? QByteArray("alpha") : QByteArray("beta")));
+            QVERIFY(got.isEmpty() ||
+                    got == (QByteArray(name) == "a.txt" ? QByteArray("alpha") : QByteArray("beta")));
         }
         if (QTest::currentDataTag() == QByteArray("truncated data")) {
             QCOMPARE(res.Extract("a.txt"), QByteArray("alpha"));
@@ -212,8 +217,9 @@ private slots:
         const int32_t itemStart = 7 + 268 * 2;
         QByteArray head("VR1");
         head += Le32(INT32_MAX);
-        for (const auto& [name, start, end] : {std::tuple<QByteArray, int32_t, int32_t>{"001.001.png", itemStart, itemStart + (65 << 20)},
-                                                {"001.001.ogg", itemStart, itemStart + 10}}) {
+        for (const auto& [name, start, end] :
+             {std::tuple<QByteArray, int32_t, int32_t>{"001.001.png", itemStart, itemStart + (65 << 20)},
+              {"001.001.ogg", itemStart, itemStart + 10}}) {
             QByteArray field = name;
             field.resize(256, '\0');
             head += field + Le32(start) + Le32(end) + Le32(0);
@@ -238,11 +244,13 @@ private slots:
         QVERIFY(tooLarge);
         QCOMPARE(res.ItemSize("001.001.png"), qint64(65) << 20);
         std::vector<char> bytes(5, 'x');
-        QCOMPARE(res.ExtractInto("001.001.png", &bytes, KelRes::kMaxPictureBytes), KelRes::ItemStatus::TooLarge);
+        QCOMPARE(res.ExtractInto("001.001.png", &bytes, KelRes::kMaxPictureBytes),
+                 KelRes::ItemStatus::TooLarge);
         QVERIFY(bytes.empty());
         QCOMPARE(res.ExtractInto("001.001.ogg", &bytes, KelRes::kMaxRecordingBytes), KelRes::ItemStatus::Ok);
         QCOMPARE(bytes.size(), size_t(10));
-        QCOMPARE(res.ExtractInto("002.001.ogg", &bytes, KelRes::kMaxRecordingBytes), KelRes::ItemStatus::Missing);
+        QCOMPARE(res.ExtractInto("002.001.ogg", &bytes, KelRes::kMaxRecordingBytes),
+                 KelRes::ItemStatus::Missing);
         QCOMPARE(res.Extract("001.001.png").size(), 65 << 20); // no limit asked: read as before
     }
 };

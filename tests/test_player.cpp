@@ -1,9 +1,9 @@
 // The audio player and the three drills, on OpenAL Soft's null output in real time.
 #include "fixtures.h"
 #include "messages.h"
-#include "sound_messages.h"
 #include "mp3.h"
 #include "single.h"
+#include "sound_messages.h"
 #include "stack.h"
 #include "whole.h"
 
@@ -22,15 +22,17 @@ class TestPlayer : public QObject
     QStringList messages_;
     SoundMessages sounds_; // the window's rules for showing the players' failures
 
-private slots:
+  private slots:
     void initTestCase()
     {
-        SetMessagePresenter([this](const QString& title, const QString& text) { messages_ << title + "|" + text; });
+        SetMessagePresenter(
+            [this](const QString& title, const QString& text) { messages_ << title + "|" + text; });
         std::map<std::string, QByteArray> items;
         items["tone.ogg"] = fixtures::ToneOgg(300);
         items["long.ogg"] = fixtures::ToneOgg(1500);
         for (int aya = 1; aya <= 7; ++aya)
-            items["001." + std::string(aya < 10 ? "00" : "0") + std::to_string(aya) + ".ogg"] = fixtures::ToneOgg(120);
+            items["001." + std::string(aya < 10 ? "00" : "0") + std::to_string(aya) + ".ogg"] =
+                fixtures::ToneOgg(120);
         items["empty.ogg"] = QByteArray();
         items["junk.ogg"] = QByteArray(2000, 'j');
         const QString path = dir_.filePath("pack.dat");
@@ -88,7 +90,8 @@ private slots:
         player.PlayAll("tone.ogg");
         QVERIFY(WaitFor([&] { return done.count() > 0; }, 5000));
         const qint64 elapsed = t.elapsed();
-        QVERIFY2(elapsed >= 300 * repeat && elapsed < 300 * repeat + 150 * repeat + 200, qPrintable(QString::number(elapsed)));
+        QVERIFY2(elapsed >= 300 * repeat && elapsed < 300 * repeat + 150 * repeat + 200,
+                 qPrintable(QString::number(elapsed)));
         fixtures::Idle(400);
         QCOMPARE(done.count(), 1);
         QVERIFY(player.Stopped());
@@ -298,7 +301,8 @@ private slots:
         QStringList heard;
         for (const auto& args : aya)
             heard << QString::fromStdString(args.at(0).value<std::string>());
-        QCOMPARE(heard, QStringList({"001.001", "001.001", "001.002", "001.001", "001.002", "001.003", "001.001"}));
+        QCOMPARE(heard,
+                 QStringList({"001.001", "001.001", "001.002", "001.001", "001.002", "001.003", "001.001"}));
         QCOMPARE(stat.count(), 6);
         QCOMPARE(stat.last().at(0).toInt(), 5);
         QCOMPARE(stat.last().at(1).toInt(), 5);

@@ -6,7 +6,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace {
+namespace
+{
 
 QByteArray Field(const QByteArray& text)
 {
@@ -26,8 +27,8 @@ QByteArray Le32(int32_t v)
 // A profile written field by field, as another program would write it.
 constexpr qint64 kTrueCount = qint64(1) << 40; // count the heart as it is
 
-QByteArray HandProfile(const QByteArray& name, const QList<QByteArray>& heart, const QByteArray& aya, bool text,
-                       qint64 count = kTrueCount)
+QByteArray HandProfile(const QByteArray& name, const QList<QByteArray>& heart, const QByteArray& aya,
+                       bool text, qint64 count = kTrueCount)
 {
     QByteArray out = "V1" + Field(name) + Le32(count == kTrueCount ? int32_t(heart.size()) : int32_t(count));
     for (const QByteArray& key : heart)
@@ -50,7 +51,7 @@ class TestProfileFile : public QObject
         return path.toStdString();
     }
 
-private slots:
+  private slots:
     void bytesAndRoundTrip()
     {
         ProfileData data;
@@ -101,16 +102,17 @@ private slots:
         QTest::newRow("empty") << QByteArray() << 0 << "";
         QTest::newRow("wrong signature") << QByteArray("V2") + good.mid(2) << 0 << "";
         QTest::newRow("cut in the name") << good.left(20) << 0 << "";
-        QTest::newRow("count larger than the file") << HandProfile("Ali", {"108.001"}, "108.003", true, 1000000) << 1
-                                                    << "108.003";
+        QTest::newRow("count larger than the file")
+            << HandProfile("Ali", {"108.001"}, "108.003", true, 1000000) << 1 << "108.003";
         QTest::newRow("count too large, ten ayas") << tenAyas << 10 << "002.011";
         QTest::newRow("count too large, no text byte") << tenAyas.chopped(1) << 10 << "002.011";
         QTest::newRow("count too large, current cut") << tenAyas.chopped(5) << 9 << "002.010";
         QTest::newRow("negative count") << HandProfile("Ali", {}, "108.003", true, -7) << 0 << "";
         QTest::newRow("huge negative count") << HandProfile("Ali", {}, "108.003", true, INT32_MIN) << 0 << "";
         QTest::newRow("cut before the current aya") << good.left(good.size() - 10) << 2 << "";
-        QTest::newRow("not an aya key") << HandProfile("Ali", {"108.001", "Allah.5", "115.001", "001.008"}, "108.003", true)
-                                        << 1 << "108.003";
+        QTest::newRow("not an aya key")
+            << HandProfile("Ali", {"108.001", "Allah.5", "115.001", "001.008"}, "108.003", true) << 1
+            << "108.003";
         QTest::newRow("invalid current aya") << HandProfile("Ali", {"108.001"}, "abc", true) << 1 << "";
         QTest::newRow("current aya out of its sura") << HandProfile("Ali", {}, "108.004", true) << 0 << "";
     }

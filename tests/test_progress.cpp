@@ -24,7 +24,8 @@
 #include <QTimer>
 #include <csignal>
 
-namespace {
+namespace
+{
 
 // Delivers text to the heart as a drag enter, a move and a drop.
 void Drop(Heart* heart, const QString& text)
@@ -57,7 +58,7 @@ class TestProgress : public QObject
 {
     Q_OBJECT
 
-private slots:
+  private slots:
     void pictureRule()
     {
         QCOMPARE(Heart::HeartPicture(0, 5), std::string("heart1.png"));
@@ -167,7 +168,8 @@ private slots:
 
         dialog.show();
         QTest::mouseClick(dialog.LoadButton(), Qt::LeftButton);
-        QCOMPARE(ws.messages, QStringList({"Varnel|Please select an existing profile, or create a new one!"}));
+        QCOMPARE(ws.messages,
+                 QStringList({"Varnel|Please select an existing profile, or create a new one!"}));
         QVERIFY(dialog.isVisible());
         QTest::mouseClick(dialog.CreateButton(), Qt::LeftButton);
         QCOMPARE(ws.messages.last(), QString("Varnel|Invalid Username!"));
@@ -200,7 +202,8 @@ private slots:
         Workspace ws;
         ws.Pack("quran/s104_s114.dat", 104, 114);
         ws.Write("config.ini", "0\n");
-        ws.Write("profiles/Quiet.varn", SerializeProfile(ProfileData{"Quiet", {"108.001"}, "108.002", false}));
+        ws.Write("profiles/Quiet.varn",
+                 SerializeProfile(ProfileData{"Quiet", {"108.001"}, "108.002", false}));
         ws.Write("profiles/Reader.varn", SerializeProfile(ProfileData{"Reader", {}, "105.003", true}));
         Varn window;
         window.LoadProfile("Quiet");
@@ -251,8 +254,9 @@ private slots:
         ws.Write("config.ini", "0\n");
         ws.Write("profiles/X.VARN", SerializeProfile(ProfileData{"X", {}, "114.001", false}));
         ws.Write("profiles/.varn", SerializeProfile(ProfileData{"", {}, "114.001", false}));
-        const QString arabic = QString::fromUtf8("\u0639\u0628\u062f \u0627\u0644\u0631\u062d\u0645\u0646 \u0628\u0646 "
-                                                 "\u0639\u0648\u0641"); // 15 letters and 3 blanks: 31 bytes
+        const QString arabic =
+            QString::fromUtf8("\u0639\u0628\u062f \u0627\u0644\u0631\u062d\u0645\u0646 \u0628\u0646 "
+                              "\u0639\u0648\u0641"); // 15 letters and 3 blanks: 31 bytes
         QCOMPARE(arabic.toUtf8().size(), 31);
         {
             Varn window;
@@ -335,7 +339,8 @@ private slots:
         const QByteArray autosaved = ws.Read("profiles/Amina.varn");
         window.SaveProfile();
         QCOMPARE(autosaved, ws.Read("profiles/Amina.varn"));
-        QCOMPARE(autosaved, SerializeProfile(ProfileData{"Amina", {"108.001", "108.002", "108.003"}, "114.001", true}));
+        QCOMPARE(autosaved,
+                 SerializeProfile(ProfileData{"Amina", {"108.001", "108.002", "108.003"}, "114.001", true}));
 
         ws.Write("profiles/Amina.varn", "tampered"); // a load reads; it must not write
         Varn another;
@@ -365,7 +370,8 @@ private slots:
         disconnect(exitSave);
         QCOMPARE(received.count(), 1);
         QCOMPARE(received.first().at(0).toInt(), int(SIGTERM));
-        QCOMPARE(ws.Read("profiles/Bilal.varn"), SerializeProfile(ProfileData{"Bilal", {"112.001"}, "114.001", true}));
+        QCOMPARE(ws.Read("profiles/Bilal.varn"),
+                 SerializeProfile(ProfileData{"Bilal", {"112.001"}, "114.001", true}));
     }
 
     void aLearnersDay()
@@ -410,7 +416,8 @@ private slots:
             window.OnExit(); // what the application's aboutToQuit runs
         }
         const QByteArray bytes = ws.Read("profiles/Amina.varn");
-        QCOMPARE(bytes, SerializeProfile(ProfileData{"Amina", {"108.001", "108.002", "108.003", "112.003"}, "105.002", false}));
+        QCOMPARE(bytes, SerializeProfile(ProfileData{
+                            "Amina", {"108.001", "108.002", "108.003", "112.003"}, "105.002", false}));
 
         Varn again;
         again.LoadProfile("Amina");

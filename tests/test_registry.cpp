@@ -11,7 +11,8 @@
 #include <QTest>
 #include <sys/stat.h>
 
-namespace {
+namespace
+{
 
 void Touch(const QString& path, const QByteArray& bytes = "VR1\0\0\0\0")
 {
@@ -51,7 +52,7 @@ class TestRegistry : public QObject
     QString P(const QString& rel) const { return dir_->filePath(rel); }
     PackRegistry Registry() const { return PackRegistry(dir_->path().toStdString()); }
 
-private slots:
+  private slots:
     void init() { dir_ = std::make_unique<QTemporaryDir>(); }
 
     void table()
@@ -79,15 +80,18 @@ private slots:
         Touch(P("quran/extra/A/s003_s004.dat"));
         Touch(P("quran/notes.txt"));
         const PackRegistry r = Registry();
-        QCOMPARE(Names(r.Scan()), (std::vector<std::string>{"fatiha.dat@default", "s001_s002.dat@default", "s003_s004.dat@A"}));
-        QCOMPARE(Names(r.Scan(false)), (std::vector<std::string>{"fatiha.dat@default", "s001_s002.dat@default",
-                                                                 "s003_s004.dat@A", "s001_s002.dat@R", "s003_s004.dat@R"}));
+        QCOMPARE(Names(r.Scan()), (std::vector<std::string>{"fatiha.dat@default", "s001_s002.dat@default",
+                                                            "s003_s004.dat@A"}));
+        QCOMPARE(Names(r.Scan(false)),
+                 (std::vector<std::string>{"fatiha.dat@default", "s001_s002.dat@default", "s003_s004.dat@A",
+                                           "s001_s002.dat@R", "s003_s004.dat@R"}));
     }
 
     void overlappingPacks()
     {
         QVERIFY(fixtures::WriteArchive(P("quran/fatiha.dat"), {{"001.001.eng", "from fatiha"}}));
-        QVERIFY(fixtures::WriteArchive(P("quran/s001_s002.dat"), {{"001.001.eng", "from s001"}, {"002.001.eng", "baqara"}}));
+        QVERIFY(fixtures::WriteArchive(P("quran/s001_s002.dat"),
+                                       {{"001.001.eng", "from s001"}, {"002.001.eng", "baqara"}}));
         QVERIFY(fixtures::WriteArchive(P("quran/s104_s114.dat"), {{"114.001.eng", "short"}}));
         QVERIFY(fixtures::WriteArchive(P("quran/s078_s114.dat"), {{"114.001.eng", "long"}}));
         PackRegistry r = Registry();
@@ -128,13 +132,15 @@ private slots:
         std::string error;
         // No recite.ini: made from the scan.
         QVERIFY(r.ReconcileReciteIni(&error));
-        QCOMPARE(ReadAll(P("recite.ini")), QByteArray("fatiha.dat\tdefault\ns001_s002.dat\tdefault\ns003_s004.dat\tR\n"));
+        QCOMPARE(ReadAll(P("recite.ini")),
+                 QByteArray("fatiha.dat\tdefault\ns001_s002.dat\tdefault\ns003_s004.dat\tR\n"));
         // Blanks instead of tabs; a choice of R kept; a vanished folder dropped; a path never followed.
         WriteText(P("recite.ini"), "s001_s002.dat R\ngone.dat Q\ns003_s004.dat   ../../R\n");
         const std::vector<PackRecord> loaded = r.LoadReciteIni();
         QCOMPARE(Names(loaded), (std::vector<std::string>{"s001_s002.dat@R", "gone.dat@", "s003_s004.dat@"}));
         QVERIFY(r.ReconcileReciteIni(&error));
-        QCOMPARE(ReadAll(P("recite.ini")), QByteArray("s001_s002.dat\tR\nfatiha.dat\tdefault\ns003_s004.dat\tR\n"));
+        QCOMPARE(ReadAll(P("recite.ini")),
+                 QByteArray("s001_s002.dat\tR\nfatiha.dat\tdefault\ns003_s004.dat\tR\n"));
     }
 
     void chosenRecordsFallBackToTheDefaultFolder()
@@ -207,7 +213,9 @@ private slots:
     {
         Touch(P("quran/lang/fr.dat"));
         Touch(P("quran/lang/zh.dat"));
-        WriteText(P("langs.ini"), "fr.dat French\nxx.dat Missing.Language\nzh.dat Chinese.(Simplified).Text\n../x Sneaky\nlone");
+        WriteText(
+            P("langs.ini"),
+            "fr.dat French\nxx.dat Missing.Language\nzh.dat Chinese.(Simplified).Text\n../x Sneaky\nlone");
         const LanguageList list = ReadLanguages(dir_->path().toStdString());
         QCOMPARE(list.names, (std::vector<std::string>{"English", "French", "Missing Language",
                                                        "Chinese (Simplified) Text", "Sneaky"}));

@@ -26,7 +26,8 @@
 
 using fixtures::WaitFor;
 
-namespace {
+namespace
+{
 
 QStringList Entries(const QComboBox* box)
 {
@@ -60,7 +61,7 @@ class TestRoad : public QObject
 {
     Q_OBJECT
 
-private slots:
+  private slots:
     void chooserWithOverlappingPacks()
     {
         Workspace ws;
@@ -223,7 +224,8 @@ private slots:
         QSignalSpy done(window.StackDrill(), &Stack::StackDone);
         Choose(window, "108. Al-Kauther");
         QVERIFY(WaitFor([&] { return done.count() == 1; }, 6000));
-        QCOMPARE(Keys(shown), QStringList({"108.001", "108.001", "108.002", "108.001", "108.002", "108.003", "108.001"}));
+        QCOMPARE(Keys(shown),
+                 QStringList({"108.001", "108.001", "108.002", "108.001", "108.002", "108.003", "108.001"}));
         QVERIFY(!window.WholeDrill()->Player()->Busy());
 
         // Next Aya moves through the stack, not the sura.
@@ -308,7 +310,8 @@ private slots:
         QCOMPARE(window.CurrentKey(), std::string("105.003"));
         QCOMPARE(window.W().ayaView->dragText, std::string("105.003"));
         QCOMPARE(window.W().ayaSlider->value(), 3);
-        for (MP3* player : {window.WholeDrill()->Player(), window.StackDrill()->Player(), window.SingleDrill()->Player()})
+        for (MP3* player :
+             {window.WholeDrill()->Player(), window.StackDrill()->Player(), window.SingleDrill()->Player()})
             QVERIFY(!player->Busy());
         QTest::qWait(300);
         QCOMPARE(window.CurrentKey(), std::string("105.003"));
@@ -327,7 +330,8 @@ private slots:
         QCOMPARE(window.W().ayaView->dragText, std::string("001.001"));
         QVERIFY(window.W().title->text().contains("Al-Fatiha"));
         QVERIFY(!window.W().ayaView->pixmap().isNull());
-        QVERIFY2(qAbs(window.W().endSpin->value() - 900) <= 5, qPrintable(QString::number(window.W().endSpin->value())));
+        QVERIFY2(qAbs(window.W().endSpin->value() - 900) <= 5,
+                 qPrintable(QString::number(window.W().endSpin->value())));
         QVERIFY(!window.SingleDrill()->Player()->Busy());
         QVERIFY(ws.messages.isEmpty());
     }

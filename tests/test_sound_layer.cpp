@@ -8,14 +8,21 @@
 
 using namespace sound;
 
-namespace {
+namespace
+{
 
 // A 16-bit PCM WAV whose header claims rate and channels, with dataBytes of silence after it.
 QByteArray ClaimedWav(uint32_t rate, uint16_t channels, uint32_t dataBytes)
 {
     QByteArray w;
-    auto le32 = [&w](uint32_t v) { for (int i = 0; i < 4; ++i) w.append(char(v >> (8 * i))); };
-    auto le16 = [&w](uint16_t v) { w.append(char(v)); w.append(char(v >> 8)); };
+    auto le32 = [&w](uint32_t v) {
+        for (int i = 0; i < 4; ++i)
+            w.append(char(v >> (8 * i)));
+    };
+    auto le16 = [&w](uint16_t v) {
+        w.append(char(v));
+        w.append(char(v >> 8));
+    };
     w.append("RIFF");
     le32(36 + dataBytes);
     w.append("WAVEfmt ");
@@ -48,10 +55,11 @@ std::unique_ptr<System> Started()
 class TestSoundLayer : public QObject
 {
     Q_OBJECT
-private slots:
+  private slots:
     void init()
     {
-        if (qEnvironmentVariable("ALSOFT_DRIVERS") == "none-such" && QTest::currentTestFunction() != QByteArray("noOutputDevice"))
+        if (qEnvironmentVariable("ALSOFT_DRIVERS") == "none-such" &&
+            QTest::currentTestFunction() != QByteArray("noOutputDevice"))
             QSKIP("this run checks the machine without output");
     }
 
@@ -101,7 +109,12 @@ private slots:
         QCOMPARE(s->CreateSound(wav.constData(), size_t(wav.size()), &sound), Ok);
         ChannelHandle ch = 0;
         QCOMPARE(s->PlaySound(sound, false, &ch), Ok);
-        QVERIFY(fixtures::WaitFor([&] { unsigned pos = 0; return s->GetPosition(ch, &pos) != Ok || pos >= 100; }, 3000));
+        QVERIFY(fixtures::WaitFor(
+            [&] {
+                unsigned pos = 0;
+                return s->GetPosition(ch, &pos) != Ok || pos >= 100;
+            },
+            3000));
     }
 
     void drivers()

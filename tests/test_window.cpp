@@ -2,15 +2,15 @@
 // widgets.
 #include "arabic.h"
 #include "aya.h"
+#include "config.h"
 #include "draglabel.h"
 #include "heart.h"
 #include "id_menu.h"
-#include "config.h"
-#include "profile.h"
-#include "select_recitor.h"
-#include "qjpixmapview.h"
 #include "playback_keys.h"
+#include "profile.h"
 #include "profile_file.h"
+#include "qjpixmapview.h"
+#include "select_recitor.h"
 #include "varn.h"
 #include "workspace.h"
 
@@ -34,7 +34,8 @@
 #include <QSplitter>
 #include <QTextBrowser>
 
-namespace {
+namespace
+{
 
 QStringList Texts(const QMenu* menu)
 {
@@ -44,7 +45,10 @@ QStringList Texts(const QMenu* menu)
     return texts;
 }
 
-QString IconOf(const IdMenu* menu, int id) { return menu->Item(id)->property(Varn::kIconNameProperty).toString(); }
+QString IconOf(const IdMenu* menu, int id)
+{
+    return menu->Item(id)->property(Varn::kIconNameProperty).toString();
+}
 
 } // namespace
 
@@ -52,7 +56,7 @@ class TestWindow : public QObject
 {
     Q_OBJECT
 
-private slots:
+  private slots:
     void screenRules()
     {
         QVERIFY(Varn::ScreenLargeEnough(QSize(800, 600)));
@@ -93,8 +97,10 @@ private slots:
         QCOMPARE(window.ProfileDialog()->windowTitle(), QString("Load or Create Profile"));
         QVERIFY(!window.ConfigDialog()->isVisible());
         QVERIFY(!window.RecitorDialog()->isVisible());
-        QCOMPARE(w.playButton->toolTip(), QString("Plays the current aya (Space, Ctrl+Space or the Play key)"));
-        QCOMPARE(w.dragLabel->toolTip(), QString("Tabaarakallah! You know this sura? Drag me to your heart!"));
+        QCOMPARE(w.playButton->toolTip(),
+                 QString("Plays the current aya (Space, Ctrl+Space or the Play key)"));
+        QCOMPARE(w.dragLabel->toolTip(),
+                 QString("Tabaarakallah! You know this sura? Drag me to your heart!"));
         QVERIFY(w.stackCheck->toolTip().startsWith("&nbsp;Recite aya 1 a number of times<br>"));
 
         // The four settings groups stand two by two.
@@ -104,7 +110,8 @@ private slots:
         for (int row = 0; row < 2; ++row)
             for (int col = 0; col < 2; ++col)
                 titles << qobject_cast<QGroupBox*>(grid->itemAtPosition(row, col)->widget())->title();
-        QCOMPARE(titles, QStringList({"Aya Settings", "Playback Settings", "Aya Range Settings", "Sura Playback Progress"}));
+        QCOMPARE(titles, QStringList({"Aya Settings", "Playback Settings", "Aya Range Settings",
+                                      "Sura Playback Progress"}));
         // A screen reader names each group by its own title.
         QStringList spoken;
         for (int row = 0; row < 2; ++row)
@@ -115,7 +122,8 @@ private slots:
                 spoken << face->text(QAccessible::Name);
             }
         QCOMPARE(spoken, titles);
-        QCOMPARE(w.bismillah->toolTip(), QString("In the Name of Allah the Most Beneficent, the Most Merciful"));
+        QCOMPARE(w.bismillah->toolTip(),
+                 QString("In the Name of Allah the Most Beneficent, the Most Merciful"));
         QVERIFY(ws.messages.isEmpty());
     }
 
@@ -144,9 +152,11 @@ private slots:
         row("ctrl left, tree", Qt::Key_Left, ctrl, FocusKind::ArrowsUser, PlaybackCommand::Previous);
         row("ctrl right, chooser", Qt::Key_Right, ctrl, FocusKind::Chooser, PlaybackCommand::Next);
         row("shift space", Qt::Key_Space, Qt::ShiftModifier, FocusKind::Other, PlaybackCommand::None);
-        row("ctrl shift right", Qt::Key_Right, ctrl | Qt::ShiftModifier, FocusKind::Other, PlaybackCommand::None);
+        row("ctrl shift right", Qt::Key_Right, ctrl | Qt::ShiftModifier, FocusKind::Other,
+            PlaybackCommand::None);
         row("up is not ours", Qt::Key_Up, none, FocusKind::Other, PlaybackCommand::None);
-        row("media play/pause", Qt::Key_MediaTogglePlayPause, none, FocusKind::TextEntry, PlaybackCommand::Toggle);
+        row("media play/pause", Qt::Key_MediaTogglePlayPause, none, FocusKind::TextEntry,
+            PlaybackCommand::Toggle);
         row("media play", Qt::Key_MediaPlay, none, FocusKind::Button, PlaybackCommand::Play);
         row("media pause", Qt::Key_MediaPause, none, FocusKind::Other, PlaybackCommand::Stop);
         row("media stop", Qt::Key_MediaStop, none, FocusKind::Chooser, PlaybackCommand::Stop);
@@ -181,7 +191,8 @@ private slots:
     // Every message is rich text: an escaped name reads as itself, with no markup left over.
     void messagesAreRichText()
     {
-        const QString text = QString::fromStdString(ProfileNameProblem("..")).toHtmlEscaped() + "<br>next line";
+        const QString text =
+            QString::fromStdString(ProfileNameProblem("..")).toHtmlEscaped() + "<br>next line";
         const std::unique_ptr<QMessageBox> box = MakeMessageBox("Varnel", text);
         QCOMPARE(box->textFormat(), Qt::RichText);
         QCOMPARE(box->windowTitle(), QString("Varnel"));
@@ -226,7 +237,8 @@ private slots:
     {
         Workspace ws;
         ws.Write("langs.ini", "fr.dat French\nde.dat German\nzh.dat Chinese.Simplified\n");
-        QVERIFY(fixtures::WriteArchive(ws.Path("quran/lang/fr.dat"), {{"108.001.eng", "Nous t'avons accord\xc3\xa9 l'Abondance"}}));
+        QVERIFY(fixtures::WriteArchive(ws.Path("quran/lang/fr.dat"),
+                                       {{"108.001.eng", "Nous t'avons accord\xc3\xa9 l'Abondance"}}));
         QVERIFY(fixtures::WriteArchive(ws.Path("quran/lang/zh.dat"), {{"108.001.eng", "\xe6\x88\x91"}}));
         ws.Pack("quran/s104_s114.dat", 104, 114);
         Varn window;
@@ -399,7 +411,6 @@ private slots:
         QCOMPARE(left.first().at(0).value<std::string>(), std::string());
         window.Msg("036.012");
         QCOMPARE(w.ayaView->dragText, std::string("036.012"));
-
     }
 
     void aboutAndHelp()
@@ -414,8 +425,8 @@ private slots:
                 guide = top;
         QVERIFY(guide);
         const QString html = qobject_cast<QTextBrowser*>(guide)->toPlainText();
-        for (const char* control : {"Play Aya", "Repeat", "Pause", "FROM", "Loop Sura", "Stack Ayas", "Single Aya Mode",
-                                    "Close Completed Suras", "Recitor", "Language"})
+        for (const char* control : {"Play Aya", "Repeat", "Pause", "FROM", "Loop Sura", "Stack Ayas",
+                                    "Single Aya Mode", "Close Completed Suras", "Recitor", "Language"})
             QVERIFY2(html.contains(control), control);
     }
 };

@@ -20,11 +20,12 @@
 #include <QTemporaryDir>
 #include <algorithm>
 #include <atomic>
-#include <mutex>
 #include <iostream>
+#include <mutex>
 #include <thread>
 
-namespace {
+namespace
+{
 
 struct Voice {
     const char* folder; // empty: the default recitation in quran/
@@ -40,12 +41,13 @@ const QStringList kDefaultPacks = {"fatiha.dat", "s078_s114.dat", "s104_s114.dat
 
 int Usage(const std::string& problem)
 {
-    std::cerr << "varnel-demo: " << problem << "\n"
-              << "usage: varnel-demo [--source DIR] [--out DIR] [--packs NAME...] [--all]\n"
-              << "  --source DIR   the quran-json package folder (default build/npm/node_modules/quran-json)\n"
-              << "  --out DIR      the working folder to write (default build/demo)\n"
-              << "  --packs NAME   the sura packs to build (default: fatiha.dat s078_s114.dat s104_s114.dat)\n"
-              << "  --all          build all 20 sura packs\n";
+    std::cerr
+        << "varnel-demo: " << problem << "\n"
+        << "usage: varnel-demo [--source DIR] [--out DIR] [--packs NAME...] [--all]\n"
+        << "  --source DIR   the quran-json package folder (default build/npm/node_modules/quran-json)\n"
+        << "  --out DIR      the working folder to write (default build/demo)\n"
+        << "  --packs NAME   the sura packs to build (default: fatiha.dat s078_s114.dat s104_s114.dat)\n"
+        << "  --all          build all 20 sura packs\n";
     return 2;
 }
 
@@ -66,8 +68,10 @@ QByteArray Speak(const QString& text, const QStringList& voiceArgs, const QStrin
 {
     QProcess espeak;
     espeak.start("espeak-ng", QStringList(voiceArgs) << "-w" << wavPath << Speakable(text));
-    if (!espeak.waitForFinished(120000) || espeak.exitStatus() != QProcess::NormalExit || espeak.exitCode() != 0) {
-        *error = "espeak-ng failed: " + QString::fromLocal8Bit(espeak.readAllStandardError()) + espeak.errorString();
+    if (!espeak.waitForFinished(120000) || espeak.exitStatus() != QProcess::NormalExit ||
+        espeak.exitCode() != 0) {
+        *error = "espeak-ng failed: " + QString::fromLocal8Bit(espeak.readAllStandardError()) +
+                 espeak.errorString();
         return {};
     }
     QFile wav(wavPath);
@@ -117,7 +121,8 @@ bool Finished(const QString& path, const std::vector<std::string>& keys)
     if (!res.Open(path.toStdString()) || res.Directory().size() != keys.size() * 4)
         return false;
     for (const std::string& key : keys)
-        for (const std::string& item : {SoundName(key), PictureName(key), TranslationName(key), TransliterationName(key)})
+        for (const std::string& item :
+             {SoundName(key), PictureName(key), TranslationName(key), TransliterationName(key)})
             if (!res.Contains(item))
                 return false;
     return true;
@@ -131,7 +136,7 @@ QString Duration(double seconds)
 
 class Builder
 {
-public:
+  public:
     Builder(const demo::Source& source, const QString& out) : source_(source), out_(out) {}
 
     // Builds one pack for one voice; false, with a message, on failure.
@@ -140,7 +145,8 @@ public:
         const QString dir = voice.folder[0] ? out_ + "/quran/extra/" + voice.folder : out_ + "/quran";
         const QString path = dir + "/" + QString::fromStdString(pack);
         const std::vector<std::string> keys = KeysOf(pack);
-        const QString label = QString::fromStdString(pack) + (voice.folder[0] ? QString(" (%1)").arg(voice.folder) : QString());
+        const QString label =
+            QString::fromStdString(pack) + (voice.folder[0] ? QString(" (%1)").arg(voice.folder) : QString());
         if (Finished(path, keys)) {
             std::cout << label.toStdString() << ": already built, kept\n";
             return true;
@@ -260,7 +266,7 @@ public:
         return false;
     }
 
-private:
+  private:
     // The packs of this voice already on disk, opened once for a whole build.
     std::vector<KelRes> Donors(const QString& dir, const QString& building) const
     {
@@ -275,7 +281,8 @@ private:
     }
 
     // Takes an aya's picture and recitation from a donor pack.
-    static bool Reuse(const std::vector<KelRes>& donors, const std::string& key, QByteArray* picture, QByteArray* sound)
+    static bool Reuse(const std::vector<KelRes>& donors, const std::string& key, QByteArray* picture,
+                      QByteArray* sound)
     {
         for (const KelRes& res : donors) {
             if (!res.Contains(PictureName(key)) || !res.Contains(SoundName(key)))
@@ -318,7 +325,8 @@ licence are copied beside this file as quran-json-README.md and quran-json-LICEN
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QGuiApplication app(argc, argv);
     QString sourceDir = "build/npm/node_modules/quran-json";
     QString out = "build/demo";
@@ -367,7 +375,8 @@ int main(int argc, char** argv)
                 return 1;
             }
     // The package's own README and licence name every source and author: keep them with the content.
-    for (const auto& [from, to] : {std::pair<QString, QString>{"README.md", "quran-json-README.md"}, {"LICENSE.txt", "quran-json-LICENSE.txt"}}) {
+    for (const auto& [from, to] : {std::pair<QString, QString>{"README.md", "quran-json-README.md"},
+                                   {"LICENSE.txt", "quran-json-LICENSE.txt"}}) {
         QFile::remove(out + "/" + to);
         QFile::copy(sourceDir + "/" + from, out + "/" + to);
     }
@@ -375,7 +384,7 @@ int main(int argc, char** argv)
         std::cerr << "varnel-demo: " << error.toStdString() << "\n";
         return 1;
     }
-    std::cout << "demo content ready in " << out.toStdString() << " (" << Duration(clock.elapsed() / 1000.0).toStdString()
-              << ")\n";
+    std::cout << "demo content ready in " << out.toStdString() << " ("
+              << Duration(clock.elapsed() / 1000.0).toStdString() << ")\n";
     return 0;
 }

@@ -12,7 +12,8 @@
 #include <string>
 #include <vector>
 
-namespace {
+namespace
+{
 
 constexpr int kSuccess = 0;
 constexpr int kFailure = 1;
@@ -166,7 +167,8 @@ int Verify(const std::vector<std::string>& args)
         }
     }
     if (count != int(entries.size()))
-        std::cout << "note: the header counts " << count << " items; the file holds " << entries.size() << "\n";
+        std::cout << "note: the header counts " << count << " items; the file holds " << entries.size()
+                  << "\n";
     if (bad)
         return Fail(std::to_string(bad) + " item(s) differ from their checksums");
     std::cout << "all " << entries.size() << " items match their checksums\n";

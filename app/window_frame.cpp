@@ -1,0 +1,322 @@
+// The main window's widgets: made, labelled and laid out as the window shows them. Varn connects them.
+#include "window_frame.h"
+
+#include "aya.h"
+#include "draglabel.h"
+#include "heart.h"
+#include "kelres.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMainWindow>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSlider>
+#include <QSpinBox>
+#include <QSplitter>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+namespace
+{
+
+QWidget* Box(QWidget* parent, Qt::Orientation orientation, int margin, int spacing)
+{
+    auto* box = new QWidget(parent);
+    QBoxLayout* layout = orientation == Qt::Horizontal ? static_cast<QBoxLayout*>(new QHBoxLayout(box))
+                                                       : static_cast<QBoxLayout*>(new QVBoxLayout(box));
+    layout->setContentsMargins(margin, margin, margin, margin);
+    layout->setSpacing(spacing);
+    return box;
+}
+
+void Add(QWidget* box, QWidget* child, int stretch = 0)
+{
+    static_cast<QBoxLayout*>(box->layout())->addWidget(child, stretch);
+}
+
+QPushButton* FlatButton(QWidget* parent, const QPixmap& icon, int maxWidth, const QString& tip,
+                        const QString& name)
+{
+    auto* b = new QPushButton(QIcon(icon), QString(), parent);
+    b->setFlat(true);
+    b->setMaximumWidth(maxWidth);
+    b->setToolTip(tip);
+    b->setAccessibleName(name);
+    b->setFocusPolicy(Qt::TabFocus);
+    return b;
+}
+
+void BuildSingleBar(QWidget* parent, VarnWidgets& w);
+void BuildSettings(QWidget* parent, VarnWidgets& w);
+
+} // namespace
+
+void BuildCentralArea(QMainWindow* window, VarnWidgets& w)
+{
+    w.outerSplitter = new QSplitter(Qt::Horizontal, window);
+    w.outerSplitter->setContentsMargins(2, 2, 2, 2);
+    w.outerSplitter->setFrameStyle(QFrame::NoFrame);
+
+    // Left column: the heart.
+    QWidget* left = Box(w.outerSplitter, Qt::Vertical, 2, 2);
+    QWidget* progressRow = Box(left, Qt::Horizontal, 2, 4);
+    auto* progressLabel = new QLabel("Progress: ", progressRow);
+    w.heartProgress = new QProgressBar(progressRow);
+    w.heartProgress->setRange(0, 1);
+    w.heartProgress->setValue(0);
+    progressLabel->setBuddy(w.heartProgress);
+    w.heartProgress->setAccessibleName("Memorised ayas");
+    QPalette red = w.heartProgress->palette();
+    for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        red.setColor(g, QPalette::Highlight, Qt::red);
+    w.heartProgress->setPalette(red);
+    Add(progressRow, progressLabel);
+    Add(progressRow, w.heartProgress, 1);
+    Add(left, progressRow);
+    w.heart = new Heart(left);
+    w.heart->MakeRoot("My Heart", QPixmap());
+    Add(left, w.heart, 1);
+    QWidget* closeBox = Box(left, Qt::Vertical, 0, 0);
+    w.closeCompleted = new QCheckBox("Close Completed Suras", closeBox);
+    w.closeCompleted->setChecked(true);
+    Add(closeBox, w.closeCompleted);
+    Add(left, closeBox);
+
+    // Right column.
+    QWidget* right = Box(w.outerSplitter, Qt::Vertical, 4, 2);
+    auto* top = new QWidget(right);
+    auto* topGrid = new QGridLayout(top);
+    topGrid->setContentsMargins(0, 0, 0, 0);
+    topGrid->setSpacing(2);
+    top->setMaximumHeight(40);
+    QWidget* chooserBox = Box(top, Qt::Horizontal, 0, 4);
+    auto* chooseLabel = new QLabel("<b>Choose a sura:<b>", chooserBox);
+    chooseLabel->setAlignment(Qt::AlignVCenter);
+    w.chooser = new QComboBox(chooserBox);
+    chooseLabel->setBuddy(w.chooser);
+    w.chooser->setAccessibleName("Sura");
+    w.chooser->setMinimumHeight(PixmapFromResource("quran.png").height() + 10);
+    w.chooser->setIconSize(PixmapFromResource("quran.png").size());
+    w.chooser->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    Add(chooserBox, chooseLabel);
+    Add(chooserBox, w.chooser);
+    topGrid->addWidget(chooserBox, 0, 0);
+    w.dragLabel = new DragLabel(top);
+    w.dragLabel->setPixmap(PixmapFromResource("iknow.png"));
+    w.dragLabel->setToolTip("Tabaarakallah! You know this sura? Drag me to your heart!");
+    w.dragLabel->setAccessibleName("Drag this sura to your heart");
+    topGrid->addWidget(w.dragLabel, 0, 1);
+    w.bismillah = new QLabel(top);
+    const QPixmap bismillah = PixmapFromResource("bismillah.png");
+    const int rowHeight = qBound(20, top->height(), 40);
+    if (!bismillah.isNull())
+        w.bismillah->setPixmap(bismillah.scaledToHeight(rowHeight, Qt::SmoothTransformation));
+    w.bismillah->setAlignment(Qt::AlignCenter);
+    w.bismillah->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Maximum);
+    w.bismillah->setToolTip("In the Name of Allah the Most Beneficent, the Most Merciful");
+    topGrid->addWidget(w.bismillah, 0, 2);
+    Add(right, top);
+
+    QWidget* rest = Box(right, Qt::Vertical, 0, 2);
+    QWidget* titleStrip = Box(rest, Qt::Vertical, 2, 0);
+    titleStrip->setMaximumHeight(20 + 4);
+    w.title = new QLabel(titleStrip);
+    w.title->setAutoFillBackground(true);
+    QPalette white = w.title->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    w.title->setPalette(white);
+    w.title->setAlignment(Qt::AlignCenter);
+    Add(titleStrip, w.title);
+    Add(rest, titleStrip);
+
+    w.innerSplitter = new QSplitter(Qt::Vertical, rest);
+    w.ayaView = new Aya(w.innerSplitter);
+    w.ayaView->viewport()->setAutoFillBackground(true);
+    QPalette viewPalette = w.ayaView->viewport()->palette();
+    viewPalette.setColor(QPalette::Window, Qt::white);
+    viewPalette.setColor(QPalette::Base, Qt::white);
+    w.ayaView->viewport()->setPalette(viewPalette);
+    w.ayaView->setFrameStyle(QFrame::Panel | QFrame::Plain);
+    w.ayaView->setLineWidth(2);
+    w.ayaView->setContentsMargins(4, 4, 4, 4);
+    w.ayaView->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    w.ayaView->setAccessibleName("Aya picture; drag it to your heart");
+    w.textPanel = new QTextBrowser(w.innerSplitter);
+    w.textPanel->zoomIn(8);
+    w.textPanel->setFrameStyle(QFrame::Panel | QFrame::Plain);
+    w.textPanel->setLineWidth(2);
+    w.textPanel->setContentsMargins(4, 4, 4, 4);
+    w.textPanel->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    w.textPanel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    w.textPanel->setAccessibleName("Translation and transliteration");
+    QPalette redPanel = w.textPanel->palette();
+    redPanel.setColor(QPalette::Base, Qt::red);
+    w.textPanel->setPalette(redPanel);
+    Add(rest, w.innerSplitter, 1);
+
+    w.ayaSlider = new QSlider(Qt::Horizontal, rest);
+    w.ayaSlider->setTickPosition(QSlider::TicksBelow);
+    w.ayaSlider->setTickInterval(1);
+    w.ayaSlider->setEnabled(false);
+    w.ayaSlider->setAccessibleName("Aya");
+    Add(rest, w.ayaSlider);
+
+    BuildSingleBar(rest, w);
+    Add(rest, w.singleBar);
+
+    w.buttonBar = Box(rest, Qt::Horizontal, 0, 4);
+    w.buttonBar->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Minimum);
+    w.playButton = new QPushButton(QIcon(PixmapFromResource("play.png")), "Play Aya", w.buttonBar);
+    w.stopButton = new QPushButton(QIcon(PixmapFromResource("stop.png")), "Stop Playing", w.buttonBar);
+    w.prevButton = new QPushButton(QIcon(PixmapFromResource("left2.png")), "Previous Aya", w.buttonBar);
+    w.nextButton = new QPushButton(QIcon(PixmapFromResource("right2.png")), "Next Aya", w.buttonBar);
+    w.playButton->setToolTip("Plays the current aya (Space, Ctrl+Space or the Play key)");
+    w.stopButton->setToolTip("Stops playing the current aya (Space, Ctrl+Space or the Stop key)");
+    w.prevButton->setToolTip("Play the previous aya in this surah (Left, Ctrl+Left or the Previous key)");
+    w.nextButton->setToolTip("Play the next aya in this surah (Right, Ctrl+Right or the Next key)");
+    // As in media players, a click does not take the keyboard focus, so Space and the arrows keep
+    // driving playback after it; Tab still reaches the buttons.
+    for (QPushButton* b : {w.playButton, w.stopButton, w.prevButton, w.nextButton}) {
+        b->setFocusPolicy(Qt::TabFocus);
+        Add(w.buttonBar, b);
+    }
+    Add(rest, w.buttonBar);
+
+    BuildSettings(rest, w);
+    Add(right, rest, 1);
+    window->setCentralWidget(w.outerSplitter);
+}
+
+namespace
+{
+
+void BuildSingleBar(QWidget* parent, VarnWidgets& w)
+{
+    w.singleBar = Box(parent, Qt::Horizontal, 0, 2);
+    QWidget* bar = w.singleBar;
+    w.singleStart = FlatButton(bar, PixmapFromResource("start.png"), 20,
+                               "Start the part here (the slider's position)", "Part start from slider");
+    w.startSpin = new QSpinBox(bar);
+    w.startSpin->setSuffix(" ms");
+    w.startSpin->setAccessibleName("Part start");
+    w.startSpin->setToolTip("Where the part starts, in milliseconds");
+    w.singleEnd = FlatButton(bar, PixmapFromResource("end.png"), 20,
+                             "End the part here (the slider's position)", "Part end from slider");
+    w.endSpin = new QSpinBox(bar);
+    w.endSpin->setSuffix(" ms");
+    w.endSpin->setAccessibleName("Part end");
+    w.endSpin->setToolTip("Where the part ends, in milliseconds");
+    w.singlePlay = FlatButton(bar, PixmapFromResource("playr.png"), 30,
+                              "Play the part again and again (Space or Ctrl+Space)", "Play part repeatedly");
+    w.singleStop = FlatButton(bar, PixmapFromResource("stop.png"), 30, "Stop (Space or Ctrl+Space)", "Stop");
+    w.singlePrev = FlatButton(bar, PixmapFromResource("left2.png"), 30, "Previous aya (Left or Ctrl+Left)",
+                              "Previous aya");
+    w.singleNext =
+        FlatButton(bar, PixmapFromResource("right2.png"), 30, "Next aya (Right or Ctrl+Right)", "Next aya");
+    w.partSlider = new QSlider(Qt::Horizontal, bar);
+    w.partSlider->setTickInterval(1);
+    w.partSlider->setAccessibleName("Position in the aya");
+    w.partSlider->setToolTip("Where the recitation is; drag to jump");
+    for (QWidget* widget :
+         std::initializer_list<QWidget*>{w.singleStart, w.startSpin, w.singleEnd, w.endSpin, w.singlePlay,
+                                         w.singleStop, w.singlePrev, w.singleNext})
+        Add(bar, widget);
+    Add(bar, w.partSlider, 1);
+    bar->hide();
+}
+
+void BuildSettings(QWidget* parent, VarnWidgets& w)
+{
+    auto* settings = new QGroupBox("Recitation Settings", parent);
+    settings->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Minimum);
+    auto* grid = new QGridLayout(settings);
+    grid->setSpacing(4);
+    settings->setAccessibleName("Recitation Settings");
+    auto group = [settings](const char* title) {
+        auto* g = new QGroupBox(title, settings);
+        g->setAccessibleName(title); // each group is announced by its own title
+        auto* row = new QHBoxLayout(g);
+        row->setSpacing(4);
+        return g;
+    };
+    auto addTo = [](QGroupBox* g, QWidget* widget) {
+        static_cast<QHBoxLayout*>(g->layout())->addWidget(widget);
+    };
+
+    QGroupBox* ayaSettings = group("Aya Settings");
+    QGroupBox* playback = group("Playback Settings");
+    QGroupBox* range = group("Aya Range Settings");
+    QGroupBox* progress = group("Sura Playback Progress");
+    for (QGroupBox* g : {ayaSettings, playback, range})
+        g->setAlignment(Qt::AlignVCenter);
+    ayaSettings->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Minimum);
+
+    auto* repeatLabel = new QLabel("Repeat:", ayaSettings);
+    w.repeatSpin = new QSpinBox(ayaSettings);
+    w.repeatSpin->setRange(1, 20);
+    w.repeatSpin->setValue(1);
+    w.repeatSpin->setToolTip("The number of times you want the ayas to be repeated");
+    w.repeatSpin->setAccessibleName("Repeat");
+    repeatLabel->setBuddy(w.repeatSpin);
+    auto* pauseLabel = new QLabel(" Pause (secs):", ayaSettings);
+    w.pauseSpin = new QSpinBox(ayaSettings);
+    w.pauseSpin->setRange(0, 300);
+    w.pauseSpin->setValue(0);
+    w.pauseSpin->setAccessibleName("Pause (seconds)");
+    pauseLabel->setBuddy(w.pauseSpin);
+    for (QWidget* widget :
+         std::initializer_list<QWidget*>{repeatLabel, w.repeatSpin, pauseLabel, w.pauseSpin})
+        addTo(ayaSettings, widget);
+
+    w.rangeCheck = new QCheckBox(range);
+    w.rangeCheck->setToolTip("Enable to play a range of ayas in the surah");
+    w.rangeCheck->setAccessibleName("Play a range of ayas");
+    auto* fromLabel = new QLabel("<b>FROM:</b>", range);
+    w.fromSpin = new QSpinBox(range);
+    w.fromSpin->setRange(1, 6);
+    w.fromSpin->setToolTip("Start reciting from this aya");
+    w.fromSpin->setAccessibleName("From aya");
+    w.fromSpin->setEnabled(false);
+    fromLabel->setBuddy(w.fromSpin);
+    auto* toLabel = new QLabel("<b>TO:</b>", range);
+    w.toSpin = new QSpinBox(range);
+    w.toSpin->setRange(1, 20);
+    w.toSpin->setToolTip("End reciting to this aya");
+    w.toSpin->setAccessibleName("To aya");
+    w.toSpin->setEnabled(false);
+    toLabel->setBuddy(w.toSpin);
+    for (QWidget* widget :
+         std::initializer_list<QWidget*>{w.rangeCheck, fromLabel, w.fromSpin, toLabel, w.toSpin})
+        addTo(range, widget);
+
+    w.loopCheck = new QCheckBox("Loop Sura", playback);
+    w.loopCheck->setToolTip("Loop the playback of the whole surah");
+    w.stackCheck = new QCheckBox("Stack Ayas", playback);
+    w.stackCheck->setToolTip(
+        "&nbsp;Recite aya 1 a number of times<br>&nbsp;Recite aya 2 a number of times<br>"
+        "&nbsp;Recite aya 1 and 2 a number of times<br>&nbsp;and so on ...");
+    w.singleCheck = new QCheckBox("Single Aya Mode", playback);
+    w.singleCheck->setToolTip("Break aya into parts for easy memorization");
+    for (QWidget* widget : std::initializer_list<QWidget*>{w.loopCheck, w.stackCheck, w.singleCheck})
+        addTo(playback, widget);
+    for (QCheckBox* box : {w.rangeCheck, w.loopCheck, w.stackCheck, w.singleCheck, w.closeCompleted})
+        box->setFocusPolicy(Qt::TabFocus);
+
+    w.suraProgress = new QProgressBar(progress);
+    w.suraProgress->setAccessibleName("Sura playback progress");
+    w.suraProgress->setValue(0);
+    addTo(progress, w.suraProgress);
+
+    grid->addWidget(ayaSettings, 0, 0);
+    grid->addWidget(playback, 0, 1);
+    grid->addWidget(range, 1, 0);
+    grid->addWidget(progress, 1, 1);
+    static_cast<QBoxLayout*>(parent->layout())->addWidget(settings);
+}
+
+} // namespace

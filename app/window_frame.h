@@ -1,0 +1,47 @@
+// The main window's widgets, made, labelled and laid out as the window shows them; Varn connects them.
+#pragma once
+
+class Aya;
+class DragLabel;
+class Heart;
+class IdMenu;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QMainWindow;
+class QProgressBar;
+class QPushButton;
+class QSlider;
+class QSpinBox;
+class QSplitter;
+class QTextBrowser;
+class QWidget;
+
+struct VarnWidgets {
+    IdMenu *file, *view, *recitor, *language, *help;
+    QProgressBar* heartProgress;
+    Heart* heart;
+    QCheckBox* closeCompleted;
+    QComboBox* chooser;
+    DragLabel* dragLabel;
+    QLabel* bismillah;
+    QLabel* title;
+    QSplitter* outerSplitter;
+    QSplitter* innerSplitter;
+    Aya* ayaView;
+    QTextBrowser* textPanel;
+    QSlider* ayaSlider;
+    QWidget* singleBar;
+    QPushButton *singleStart, *singleEnd, *singlePlay, *singleStop, *singlePrev, *singleNext;
+    QSpinBox *startSpin, *endSpin;
+    QSlider* partSlider;
+    QWidget* buttonBar;
+    QPushButton *playButton, *stopButton, *prevButton, *nextButton;
+    QSpinBox *repeatSpin, *pauseSpin, *fromSpin, *toSpin;
+    QCheckBox *rangeCheck, *loopCheck, *stackCheck, *singleCheck;
+    QProgressBar* suraProgress;
+};
+
+// Builds the central area of window (the heart column, the chooser, the aya picture and text, the
+// playback bars and the settings) into w; the menus are the window's own.
+void BuildCentralArea(QMainWindow* window, VarnWidgets& w);
