@@ -72,7 +72,7 @@ void Varn::ActivateSura(int index)
 
 void Varn::FillChooser()
 {
-    Sura table;
+    const Sura& table = SuraTable();
     const std::map<std::string, std::string> titles = table.ShortTitles();
     const QIcon icon(Picture("quran.png"));
     w_.chooser->clear();

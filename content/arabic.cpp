@@ -2,7 +2,7 @@
 
 #include "naming.h"
 
-Arabic::Arabic() : counts_(table_.AyaCounts()), titles_(table_.LongTitles()) {}
+Arabic::Arabic() = default;
 
 void Arabic::SetSura(const std::string& sura)
 {
@@ -36,12 +36,14 @@ std::string Arabic::GetPreviousAya()
 
 int Arabic::SuraCnt(const std::string& key) const
 {
-    const auto it = counts_.find(key);
-    return it == counts_.end() ? 0 : it->second;
+    const std::map<std::string, int>& counts = SuraTable().AyaCounts();
+    const auto it = counts.find(key);
+    return it == counts.end() ? 0 : it->second;
 }
 
 std::string Arabic::GetTitle() const
 {
-    const auto it = titles_.find(PadSura(sura_));
-    return it == titles_.end() ? std::string() : it->second;
+    const std::map<std::string, std::string>& titles = SuraTable().LongTitles();
+    const auto it = titles.find(PadSura(sura_));
+    return it == titles.end() ? std::string() : it->second;
 }

@@ -11,12 +11,12 @@
 class Arabic : public QObject
 {
     Q_OBJECT
-public:
+  public:
     Arabic();
 
-public slots:
+  public slots:
     void SetSura(const std::string& sura); // kept as given; the aya goes back to 1
-    void SetAya(int aya);                   // stored unchecked
+    void SetAya(int aya);                  // stored unchecked
     std::string GetSura() const { return sura_; }
     int GetAyaLen() const;
     std::string GetAya(int aya) const;
@@ -30,17 +30,14 @@ public slots:
     int SuraCnt(const std::string& key) const;
     std::string GetTitle() const;
 
-public:
+  public:
     int CurrentAya() const { return aya_; }
 
-signals:
+  signals:
     void End();
     void Begin();
 
-private:
-    Sura table_;
-    std::map<std::string, int> counts_;
-    std::map<std::string, std::string> titles_;
+  private:
     std::string sura_ = "114";
     int aya_ = 1;
 };

@@ -2,7 +2,8 @@
 
 #include "naming.h"
 
-namespace {
+namespace
+{
 
 struct SuraRow {
     int ayas;
@@ -140,7 +141,13 @@ Sura::Sura()
         shortTitles_[PadSura(IntToString(i + 1))] = kSuras[i].shortTitle;
 }
 
-int Sura::AyaCount(const std::string& sura)
+const Sura& SuraTable()
+{
+    static const Sura table;
+    return table;
+}
+
+int Sura::AyaCount(const std::string& sura) const
 {
     const auto it = counts_.find(PadSura(sura));
     return it == counts_.end() ? 0 : it->second;

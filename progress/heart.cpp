@@ -11,17 +11,10 @@
 #include <QMimeData>
 #include <set>
 
-namespace {
+namespace
+{
 
 std::string FirstPiece(const std::string& key) { return key.substr(0, key.find('.')); }
-
-// Aya counts by the sura key as written ("036"); 0 for anything else. One table for every heart.
-int SuraLength(const std::string& suraKey)
-{
-    static const std::map<std::string, int> counts = Sura().AyaCounts();
-    const auto it = counts.find(suraKey);
-    return it == counts.end() ? 0 : it->second;
-}
 
 std::vector<std::string> Pieces(const std::string& text)
 {
@@ -29,7 +22,8 @@ std::vector<std::string> Pieces(const std::string& text)
     size_t start = 0;
     while (start <= text.size()) {
         const size_t dot = text.find('.', start);
-        const std::string piece = text.substr(start, dot == std::string::npos ? std::string::npos : dot - start);
+        const std::string piece =
+            text.substr(start, dot == std::string::npos ? std::string::npos : dot - start);
         if (!piece.empty())
             pieces.push_back(piece);
         if (dot == std::string::npos)
@@ -55,9 +49,8 @@ Heart::Heart(QWidget* parent) : QTreeWidget(parent)
     sortByColumn(0, Qt::AscendingOrder);
     header()->setSortIndicatorShown(false);
     setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(this, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
-        Pop(itemAt(pos), viewport()->mapToGlobal(pos), 0);
-    });
+    connect(this, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& pos) { Pop(itemAt(pos), viewport()->mapToGlobal(pos), 0); });
 }
 
 Heart::Kind Heart::KindOf(const QString& text)
@@ -67,24 +60,6 @@ Heart::Kind Heart::KindOf(const QString& text)
     bool ok = false;
     const int n = text.toInt(&ok);
     return ok && n != 0 ? Kind::Sura : Kind::Aya;
-}
-
-std::string Heart::HeartPicture(int count, int ayasInSura)
-{
-    if (ayasInSura <= 0)
-        return "heart1.png";
-    const float f = float(count) / float(ayasInSura);
-    if (f <= 0.2f)
-        return "heart1.png";
-    if (f <= 0.4f)
-        return "heart2.png";
-    if (f <= 0.6f)
-        return "heart3.png";
-    if (f <= 0.8f)
-        return "heart4.png";
-    if (f <= 0.98f)
-        return "heart5.png";
-    return "heart6.png";
 }
 
 QTreeWidgetItem* Heart::MakeRoot(const QString& text, const QPixmap& icon)
@@ -104,45 +79,26 @@ QTreeWidgetItem* Heart::SuraItem(const std::string& sura) const
     return it == suraItems_.end() ? nullptr : it->second;
 }
 
-std::vector<std::string> Heart::GetAyas() const
-{
-    std::vector<std::string> ayas;
-    for (QTreeWidgetItemIterator it(const_cast<Heart*>(this)); *it; ++it) {
-        const QString text = (*it)->text(0);
-        if (KindOf(text) == Kind::Aya)
-            ayas.push_back(text.toStdString());
-    }
-    return ayas;
-}
-
 void Heart::UpdatePicture(QTreeWidgetItem* suraItem)
 {
-    const int ayas = SuraLength(suraItem->text(0).toStdString());
-    const std::string picture = HeartPicture(suraItem->childCount(), ayas);
+    const std::string picture = data_.PictureOf(suraItem->text(0).toStdString());
     suraItem->setIcon(0, QIcon(PixmapFromResource(picture)));
     suraItem->setData(0, kPictureRole, QString::fromStdString(picture));
 }
 
 bool Heart::AddKey(const std::string& key, bool picture)
 {
-    if (ayaSet_[key] == 1 || !root_)
+    if (!root_ || !data_.Add(key))
         return false;
     const std::string sura = FirstPiece(key);
-    QTreeWidgetItem* suraItem = nullptr;
-    if (suraSet_[sura] == 1 && suraItems_.count(sura)) {
-        suraItem = suraItems_[sura];
-        new QTreeWidgetItem(suraItem, QStringList() << QString::fromStdString(key));
-    } else {
+    QTreeWidgetItem*& suraItem = suraItems_[sura];
+    if (!suraItem) {
         suraItem = new QTreeWidgetItem(root_, QStringList() << QString::fromStdString(sura));
-        suraItems_[sura] = suraItem;
-        suraSet_[sura] = 1;
-        new QTreeWidgetItem(suraItem, QStringList() << QString::fromStdString(key));
         suraItem->setExpanded(true);
     }
+    new QTreeWidgetItem(suraItem, QStringList() << QString::fromStdString(key));
     if (picture)
         UpdatePicture(suraItem);
-    ayaSet_[key] = 1;
-    ++count_;
     return true;
 }
 
@@ -150,17 +106,15 @@ void Heart::Announce()
 {
     if (root_)
         root_->setExpanded(true);
-    emit HeartUpdate(count_);
+    emit HeartUpdate(data_.Count());
     CloseComplete(closeMode_);
 }
 
 void Heart::LoadSuras(const std::vector<std::string>& keys, bool clear)
 {
     if (clear) {
-        ayaSet_.clear();
-        suraSet_.clear();
+        data_.Clear();
         suraItems_.clear();
-        count_ = 0;
     }
     // Pictures are drawn once per sura touched, when all its ayas are in.
     std::set<std::string> touched;
@@ -182,8 +136,7 @@ bool Heart::DropText(const QString& text)
         const std::vector<std::string> pieces = Pieces(t);
         if (pieces.size() < 2 || !IsSuraNumber(pieces[1]))
             return false;
-        Sura table;
-        const int n = table.AyaCount(pieces[1]);
+        const int n = SuraTable().AyaCount(pieces[1]);
         std::vector<std::string> keys;
         for (int i = 1; i <= n; ++i)
             keys.push_back(PadSura(pieces[1]) + "." + PadSura(IntToString(i)));
@@ -244,18 +197,17 @@ void Heart::RemoveItem()
     const std::string key = current_->text(0).toStdString();
     delete current_;
     current_ = nullptr;
+    data_.Remove(key);
     const std::string sura = FirstPiece(key);
-    QTreeWidgetItem* suraItem = SuraItem(sura);
-    --count_;
-    ayaSet_[key] = 0;
-    if (suraItem && suraItem->childCount() > 0) {
-        UpdatePicture(suraItem);
-    } else if (suraItem) {
-        suraSet_[sura] = 0;
-        suraItems_.erase(sura);
-        delete suraItem;
+    if (QTreeWidgetItem* suraItem = SuraItem(sura)) {
+        if (data_.CountOf(sura) > 0) {
+            UpdatePicture(suraItem);
+        } else {
+            suraItems_.erase(sura);
+            delete suraItem;
+        }
     }
-    emit HeartUpdate(count_);
+    emit HeartUpdate(data_.Count());
     CloseComplete(closeMode_);
 }
 
@@ -264,42 +216,21 @@ void Heart::RemoveSura()
     if (!current_ || KindOf(current_->text(0)) != Kind::Sura)
         return;
     const std::string sura = current_->text(0).toStdString();
-    Sura table;
-    const int n = table.AyaCount(sura);
+    data_.RemoveSura(sura);
     suraItems_.erase(sura);
-    suraSet_[sura] = 0;
-    for (int i = 1; i <= n; ++i) {
-        const std::string key = PadSura(sura) + "." + PadSura(IntToString(i));
-        auto it = ayaSet_.find(key);
-        if (it != ayaSet_.end() && it->second == 1) {
-            it->second = 0;
-            --count_;
-        }
-    }
     delete current_;
     current_ = nullptr;
-    emit HeartUpdate(count_);
+    emit HeartUpdate(data_.Count());
 }
 
 void Heart::CloseComplete(int mode)
 {
-    std::vector<std::string> order;
-    std::map<std::string, int> counts;
-    for (const std::string& key : GetAyas()) {
-        const std::string sura = FirstPiece(key);
-        if (counts[sura]++ == 0)
-            order.push_back(sura);
-    }
     closeMode_ = mode;
-    for (const std::string& sura : order) {
-        if (counts[sura] != SuraLength(PadSura(sura)))
-            continue;
-        const auto found = findItems(QString::fromStdString(sura), Qt::MatchExactly | Qt::MatchCaseSensitive | Qt::MatchRecursive);
-        for (QTreeWidgetItem* item : found) {
-            if (mode == 2)
-                item->setExpanded(false);
-            else if (mode == 0)
-                item->setExpanded(true);
-        }
+    for (const std::string& sura : data_.CompleteSuras()) {
+        QTreeWidgetItem* item = SuraItem(sura);
+        if (item && mode == 2)
+            item->setExpanded(false);
+        else if (item && mode == 0)
+            item->setExpanded(true);
     }
 }

@@ -1,7 +1,9 @@
-// Heart is the learner's record of memorised ayas: a tree with a root item naming the learner, one item
-// per sura with a heart picture that fills as the sura is learnt, and one item per aya. Ayas arrive by
-// drops: one aya key ("036.012"), or "all." and a sura number for a whole sura.
+// Heart shows the learner's record of memorised ayas (a HeartData) as a tree: a root item naming the
+// learner, one item per sura with a heart picture that fills as the sura is learnt, and one item per
+// aya. Ayas arrive by drops: one aya key ("036.012"), or "all." and a sura number for a whole sura.
 #pragma once
+
+#include "heart_data.h"
 
 #include <QTreeWidget>
 #include <map>
@@ -11,7 +13,7 @@
 class Heart : public QTreeWidget
 {
     Q_OBJECT
-public:
+  public:
     enum class Kind { Root, Sura, Aya };
     // The item data role that names a sura item's heart picture ("heart3.png").
     static constexpr int kPictureRole = Qt::UserRole + 1;
@@ -22,22 +24,26 @@ public:
     // sura, anything else an aya.
     static Kind KindOf(const QString& text);
     // The picture of a sura item holding count of the sura's ayas ("heart1.png" to "heart6.png").
-    static std::string HeartPicture(int count, int ayasInSura);
+    static std::string HeartPicture(int count, int ayasInSura)
+    {
+        return HeartData::PictureFor(count, ayasInSura);
+    }
 
     // Clears the list and makes a fresh root item, opened.
     QTreeWidgetItem* MakeRoot(const QString& text, const QPixmap& icon);
     QTreeWidgetItem* Root() const { return root_; }
-    int Count() const { return count_; }
+    int Count() const { return data_.Count(); }
+    const HeartData& Data() const { return data_; }
     int CloseMode() const { return closeMode_; }
     QTreeWidgetItem* SuraItem(const std::string& sura) const;
     // The item the context menu acts on.
     void SetCurrent(QTreeWidgetItem* item) { current_ = item; }
-    // The texts of all aya items, depth first.
-    std::vector<std::string> GetAyas() const;
+    // Every aya of the heart, in the tree's order.
+    std::vector<std::string> GetAyas() const { return data_.Keys(); }
     // Handles a dropped text as a drop on the list does; false when it was ignored.
     bool DropText(const QString& text);
 
-public slots:
+  public slots:
     void Pop(QTreeWidgetItem* item, const QPoint& globalPos, int column);
     void RemoveItem();
     void RemoveSura();
@@ -45,26 +51,24 @@ public slots:
     void LoadSuras(const std::vector<std::string>& keys) { LoadSuras(keys, true); }
     void LoadSuras(const std::vector<std::string>& keys, bool clear);
 
-signals:
+  signals:
     void HeartUpdate(int count);
 
-protected:
+  protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
-private:
+  private:
     // Adds one normalised aya key, redrawing its sura's picture when asked; false when it is already in
     // the heart.
     bool AddKey(const std::string& key, bool picture = true);
     void UpdatePicture(QTreeWidgetItem* suraItem);
     void Announce();
 
+    HeartData data_;
     QTreeWidgetItem* root_ = nullptr;
     QTreeWidgetItem* current_ = nullptr;
-    int count_ = 0;
     int closeMode_ = 2;
-    std::map<std::string, int> ayaSet_;
-    std::map<std::string, int> suraSet_;
     std::map<std::string, QTreeWidgetItem*> suraItems_;
 };

@@ -40,9 +40,8 @@ std::string NormalAyaKey(const std::string& key)
     const std::string sura = key.substr(0, dot), aya = key.substr(dot + 1);
     if (!IsDigits(sura) || !IsDigits(aya) || !IsSuraNumber(sura))
         return {};
-    static Sura table;
     const int n = std::stoi(aya);
-    if (n < 1 || n > table.AyaCount(sura))
+    if (n < 1 || n > SuraTable().AyaCount(sura))
         return {};
     return AyaKey(sura, n);
 }

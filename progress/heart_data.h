@@ -1,0 +1,37 @@
+// The learner's heart as data: the set of memorised ayas by sura, their count, which suras are
+// complete, and the picture each sura's share earns. The Heart tree shows it; no widgets here.
+#pragma once
+
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+class HeartData
+{
+  public:
+    // The picture of a sura holding count of its ayasInSura ayas ("heart1.png" to "heart6.png").
+    static std::string PictureFor(int count, int ayasInSura);
+
+    // Adds a normalised aya key ("036.012"); false when it is already in the heart.
+    bool Add(const std::string& key);
+    // Removes one aya; false when it was not in the heart.
+    bool Remove(const std::string& key);
+    // Removes every aya of sura (a three-digit key); returns how many went.
+    int RemoveSura(const std::string& sura);
+    void Clear();
+
+    int Count() const { return count_; }
+    bool Contains(const std::string& key) const;
+    // Ayas of sura in the heart, and the picture that share earns.
+    int CountOf(const std::string& sura) const;
+    std::string PictureOf(const std::string& sura) const;
+    // Every aya in order: suras ascending, ayas ascending within each.
+    std::vector<std::string> Keys() const;
+    // The suras all of whose ayas are in the heart, ascending.
+    std::vector<std::string> CompleteSuras() const;
+
+  private:
+    std::map<std::string, std::set<std::string>> suras_;
+    int count_ = 0;
+};

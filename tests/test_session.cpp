@@ -1,0 +1,169 @@
+// The recitation session without a window: where the learner is, the modes, the range and the drills.
+#include "arabic.h"
+#include "fixtures.h"
+#include "heart_data.h"
+#include "naming.h"
+#include "recitation_session.h"
+#include "single.h"
+#include "stack.h"
+#include "sura.h"
+#include "whole.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace
+{
+
+QStringList Keys(const QSignalSpy& spy)
+{
+    QStringList keys;
+    for (const auto& args : spy)
+        keys << QString::fromStdString(args.at(0).value<std::string>());
+    return keys;
+}
+
+} // namespace
+
+class TestSession : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir dir_;
+    KelRes pack_;
+
+  private slots:
+    void initTestCase()
+    {
+        std::map<std::string, QByteArray> items;
+        const QByteArray shortTone = fixtures::ToneOgg(120), longTone = fixtures::ToneOgg(600);
+        for (int aya = 1; aya <= 5; ++aya)
+            items[SoundName(AyaKey("105", aya))] = aya == 3 ? longTone : shortTone;
+        for (int aya = 1; aya <= 3; ++aya)
+            items[SoundName(AyaKey("108", aya))] = shortTone;
+        QVERIFY(fixtures::WriteArchive(dir_.filePath("pack.dat"), items));
+        pack_ = fixtures::OpenArchive(dir_.filePath("pack.dat"));
+    }
+
+    void choosingASura()
+    {
+        RecitationSession session;
+        session.SetPack(pack_);
+        QSignalSpy range(&session, &RecitationSession::RangeChanged);
+        QSignalSpy shown(&session, &RecitationSession::AyaShown);
+        session.ChooseSura(105);
+        QCOMPARE(session.SuraKey(), std::string("105"));
+        QCOMPARE(session.CurrentAya(), std::string("105.001"));
+        QCOMPARE(range.last(), QVariantList({1, 5, 5}));
+        QCOMPARE(int(session.WholeDrill()->Keys().size()), 5);
+        QVERIFY(!session.ActivePlayer()->Busy()); // chosen, not yet started
+        QCOMPARE(shown.count(), 0);
+        session.Start();
+        QVERIFY(session.ActivePlayer()->Busy());
+        QCOMPARE(Keys(shown), QStringList({"105.001"}));
+        session.Next();
+        QCOMPARE(session.CurrentAya(), std::string("105.002")); // the cursor follows what plays
+        session.Stop();
+        QVERIFY(!session.ActivePlayer()->Busy());
+    }
+
+    void rangeAndStack()
+    {
+        RecitationSession session;
+        session.SetPack(pack_);
+        session.ChooseSura(105);
+        session.SetRange(true);
+        session.SetFrom(4);
+        session.SetTo(2); // empty
+        QVERIFY(session.WholeDrill()->Keys().empty());
+        session.SetRange(false); // the whole sura again
+        QCOMPARE(session.From(), 1);
+        QCOMPARE(session.To(), 5);
+        QCOMPARE(int(session.WholeDrill()->Keys().size()), 5);
+        QVERIFY(session.ActivePlayer()->Busy());
+        session.Stop();
+
+        session.SetStack(true);
+        QCOMPARE(session.CurrentMode(), RecitationSession::Mode::Stack);
+        QCOMPARE(int(session.StackDrill()->Keys().size()), 15);
+        QSignalSpy reset(&session, &RecitationSession::ProgressReset);
+        session.PlayFromAya(105, 4); // the stack builds up from aya 4
+        QCOMPARE(session.From(), 4);
+        QCOMPARE(int(session.StackDrill()->Keys().size()), 3);
+        QVERIFY(session.StackDrill()->Player()->Busy());
+        QCOMPARE(reset.count(), 1);
+        session.SetStack(false);
+        QVERIFY(!session.StackDrill()->Player()->Busy());
+        QCOMPARE(session.CurrentMode(), RecitationSession::Mode::Whole);
+    }
+
+    // Single mode takes the aya shown, drops stack, range and loop, and starts nothing.
+    void singleMode()
+    {
+        RecitationSession session;
+        session.SetPack(pack_);
+        session.ChooseSura(105);
+        session.SetLoop(true);
+        session.SetRange(true);
+        session.SetFrom(3);
+        QVERIFY(fixtures::WaitFor([&] { return session.CurrentAya() == "105.003"; }, 2000));
+        QSignalSpy part(&session, &RecitationSession::PartChanged);
+        QSignalSpy shown(&session, &RecitationSession::AyaShown);
+        session.SetSingle(true);
+        QCOMPARE(session.CurrentMode(), RecitationSession::Mode::Single);
+        QVERIFY(!session.RangeOn() && !session.Loop());
+        QCOMPARE(Keys(shown), QStringList({"105.003"}));
+        QVERIFY2(qAbs(part.last().at(1).toInt() - 600) <= 5, qPrintable(part.last().at(1).toString()));
+        for (MP3* p : {session.WholeDrill()->Player(), session.StackDrill()->Player(),
+                       session.SingleDrill()->Player()})
+            QVERIFY(!p->Busy());
+
+        session.Next();
+        QCOMPARE(session.CurrentAya(), std::string("105.004"));
+        QVERIFY2(qAbs(session.PartEnd() - 120) <= 5, qPrintable(QString::number(session.PartEnd())));
+        session.Play();
+        QVERIFY(session.SingleDrill()->Player()->Busy());
+        session.ChooseSura(108); // shows its first aya, plays nothing
+        QCOMPARE(Keys(shown).last(), QString("108.001"));
+        QVERIFY(!session.SingleDrill()->Player()->Busy());
+        session.Start();
+        QVERIFY(!session.ActivePlayer()->Busy());
+    }
+
+    void cueDoesNotPlay()
+    {
+        RecitationSession session;
+        session.SetPack(pack_);
+        QSignalSpy shown(&session, &RecitationSession::AyaShown);
+        session.CueAya(108, 2);
+        QCOMPARE(Keys(shown), QStringList({"108.002"}));
+        QVERIFY(!session.ActivePlayer()->Busy());
+        session.Play(); // whole-sura playback starts from the cued aya
+        QCOMPARE(Keys(shown).last(), QString("108.002"));
+        session.Stop();
+    }
+
+    void heartData()
+    {
+        HeartData heart;
+        QVERIFY(heart.Add("108.002"));
+        QVERIFY(!heart.Add("108.002"));
+        QVERIFY(heart.Add("105.001"));
+        QVERIFY(heart.Add("108.001"));
+        QCOMPARE(heart.Keys(), (std::vector<std::string>{"105.001", "108.001", "108.002"}));
+        QCOMPARE(heart.PictureOf("108"), std::string("heart4.png")); // 2 of 3
+        QVERIFY(heart.CompleteSuras().empty());
+        QVERIFY(heart.Add("108.003"));
+        QCOMPARE(heart.CompleteSuras(), std::vector<std::string>{"108"});
+        QCOMPARE(heart.PictureOf("108"), std::string("heart6.png"));
+        QCOMPARE(heart.RemoveSura("108"), 3);
+        QVERIFY(heart.Remove("105.001"));
+        QVERIFY(!heart.Remove("105.001"));
+        QCOMPARE(heart.Count(), 0);
+        QVERIFY(heart.Keys().empty());
+        QCOMPARE(&SuraTable(), &SuraTable()); // one table for everyone
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSession)
+#include "test_session.moc"
