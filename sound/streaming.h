@@ -1,0 +1,286 @@
+// The streaming engine behind System: the device and context, the sounds, and the channels that are fed
+// from their decoders through OpenAL buffer queues by one feeder thread. Private to the sound layer.
+#pragma once
+
+#include "al_handles.h"
+#include "decoder.h"
+#include "sound.h"
+
+#include <AL/alext.h>
+#include <algorithm>
+#include <chrono>
+#include <condition_variable>
+#include <deque>
+#include <map>
+#include <mutex>
+#include <set>
+#include <thread>
+
+namespace sound
+{
+
+namespace detail
+{
+
+// OpenAL's current context is global to the process, and several Systems share the process: every
+// use of OpenAL and of the layer's state happens under this one lock, with the caller's context made
+// current first.
+inline std::mutex& LayerMutex()
+{
+    static std::mutex m;
+    return m;
+}
+
+constexpr unsigned kMinChunkMs = 50;
+constexpr unsigned kMaxChunkMs = 250;
+constexpr unsigned kDefaultChunkMs = 100;
+constexpr int kBuffersAtStart = 2; // decoded before PlaySound returns; the feeder tops up the rest
+constexpr auto kFeederPeriod = std::chrono::milliseconds(20);
+constexpr size_t kStolenMemory = 256;
+
+inline std::vector<std::string> DriverNames()
+{
+    const bool all = alcIsExtensionPresent(nullptr, "ALC_ENUMERATE_ALL_EXT") == ALC_TRUE;
+    const ALCchar* list = alcGetString(nullptr, all ? ALC_ALL_DEVICES_SPECIFIER : ALC_DEVICE_SPECIFIER);
+    std::vector<std::string> names;
+    while (list && *list) {
+        names.emplace_back(list);
+        list += names.back().size() + 1;
+    }
+    return names;
+}
+
+struct SoundData {
+    std::shared_ptr<const std::vector<char>> bytes;
+    unsigned lengthMs = 0;
+};
+
+struct Channel {
+    SoundHandle sound = 0;
+    std::unique_ptr<Decoder> decoder; // null once the channel has ended
+    AlVoice voice;
+    ALenum format = AL_FORMAT_MONO16;
+    int64_t baseFrame = 0;            // frames of the sound before the first queued buffer
+    std::deque<ALuint> queued;        // buffers in the source's queue, oldest first
+    std::deque<int64_t> queuedFrames; // frames in each queued buffer
+    std::vector<ALuint> spare;        // buffers not in the queue
+    bool decoderDone = false;
+    bool paused = false;
+    bool ended = false;
+    unsigned lengthMs = 0;
+    uint64_t order = 0;
+};
+
+} // namespace detail
+
+using namespace detail;
+
+struct System::Impl {
+    int driver = -1;
+    unsigned chunkMs = kDefaultChunkMs;
+    int maxChannels = 0;
+    bool initialized = false;
+    DevicePtr device;
+    ContextPtr context;
+    std::map<SoundHandle, SoundData> sounds;
+    SoundHandle nextSound = 1;
+    std::map<ChannelHandle, Channel> channels;
+    ChannelHandle nextChannel = 1;
+    uint64_t nextOrder = 1;
+    std::set<ChannelHandle> stolen;
+    std::vector<int16_t> scratch;
+    std::thread feeder;
+    std::condition_variable wake;
+    bool quit = false;
+
+    void MakeCurrent()
+    {
+        if (context && alcGetCurrentContext() != context.get())
+            alcMakeContextCurrent(context.get());
+    }
+
+    // Decodes the next chunk into buffer and queues it; false at the end of the sound.
+    bool QueueChunk(Channel& ch, ALuint buffer)
+    {
+        const int rate = ch.decoder->Rate();
+        const int channels = ch.decoder->OutputChannels();
+        const size_t frameBytes = size_t(channels) * sizeof(int16_t);
+        const size_t frames =
+            std::clamp<size_t>(size_t(rate) * chunkMs / 1000, 1, kMaxChunkBytes / frameBytes);
+        scratch.resize(frames * size_t(channels));
+        const size_t got = ch.decoder->Read(scratch.data(), frames);
+        if (got == 0) {
+            ch.decoderDone = true;
+            return false;
+        }
+        alGetError();
+        alBufferData(buffer, ch.format, scratch.data(), ALsizei(got * size_t(channels) * sizeof(int16_t)),
+                     rate);
+        alSourceQueueBuffers(ch.voice.Source(), 1, &buffer);
+        if (alGetError() != AL_NO_ERROR) {
+            // OpenAL refused the audio (out of memory, a lost device): the channel plays out what it has.
+            ch.decoderDone = true;
+            return false;
+        }
+        ch.queued.push_back(buffer);
+        ch.queuedFrames.push_back(int64_t(got));
+        if (got < frames)
+            ch.decoderDone = true;
+        return true;
+    }
+
+    void TopUp(Channel& ch, size_t upTo)
+    {
+        while (!ch.decoderDone && !ch.spare.empty() && ch.queued.size() < upTo) {
+            const ALuint b = ch.spare.back();
+            if (!QueueChunk(ch, b))
+                break;
+            ch.spare.pop_back();
+        }
+    }
+
+    void MarkEnded(Channel& ch)
+    {
+        ch.ended = true;
+        ch.decoder.reset();
+        ch.voice.Release();
+        ch.queued.clear();
+        ch.queuedFrames.clear();
+        ch.spare.clear();
+    }
+
+    // Recycles played buffers, refills them, restarts after an underrun and notices the end.
+    void Service(Channel& ch)
+    {
+        if (ch.ended)
+            return;
+        const ALuint src = ch.voice.Source();
+        ALint processed = 0;
+        alGetSourcei(src, AL_BUFFERS_PROCESSED, &processed);
+        while (processed-- > 0 && !ch.queued.empty()) {
+            ALuint b = 0;
+            alSourceUnqueueBuffers(src, 1, &b);
+            ch.baseFrame += ch.queuedFrames.front();
+            ch.queued.pop_front();
+            ch.queuedFrames.pop_front();
+            ch.spare.push_back(b);
+        }
+        TopUp(ch, AlVoice::kBuffers);
+        if (ch.queued.empty() && ch.decoderDone) {
+            MarkEnded(ch);
+            return;
+        }
+        ALint state = 0;
+        alGetSourcei(src, AL_SOURCE_STATE, &state);
+        if (state == AL_STOPPED && !ch.paused && !ch.queued.empty())
+            alSourcePlay(src);
+    }
+
+    void ServiceAll()
+    {
+        MakeCurrent();
+        for (auto& entry : channels)
+            Service(entry.second);
+    }
+
+    // Starts ch at frame, from a fresh decoder state; the voice must exist.
+    void StartAt(Channel& ch, int64_t frame)
+    {
+        const ALuint src = ch.voice.Source();
+        alSourceStop(src);
+        alSourcei(src, AL_BUFFER, 0);
+        ch.queued.clear();
+        ch.queuedFrames.clear();
+        ch.spare.assign(ch.voice.Buffers().begin(), ch.voice.Buffers().end());
+        ch.decoder->Seek(frame);
+        ch.baseFrame = frame;
+        ch.decoderDone = false;
+        TopUp(ch, kBuffersAtStart);
+        if (ch.queued.empty()) {
+            MarkEnded(ch);
+            return;
+        }
+        if (!ch.paused)
+            alSourcePlay(src);
+    }
+
+    // Gives ch a decoder and a voice; false when the sound is gone or OpenAL refuses.
+    Result Prepare(Channel& ch)
+    {
+        const auto it = sounds.find(ch.sound);
+        if (it == sounds.end())
+            return ErrInvalidHandle;
+        Result r = Ok;
+        ch.decoder = Decoder::Open(it->second.bytes, &r);
+        if (!ch.decoder)
+            return r;
+        ch.format = ch.decoder->OutputChannels() == 2 ? AL_FORMAT_STEREO16 : AL_FORMAT_MONO16;
+        if (!ch.voice.Create()) {
+            ch.decoder.reset();
+            return ErrOutput;
+        }
+        ch.ended = false;
+        return Ok;
+    }
+
+    // False once the output device is gone (unplugged, its server stopped, its file full); it does
+    // not come back.
+    bool DeviceConnected() const
+    {
+        if (!device || !alcIsExtensionPresent(device.get(), "ALC_EXT_disconnect"))
+            return true;
+        ALCint connected = ALC_TRUE;
+        alcGetIntegerv(device.get(), ALC_CONNECTED, 1, &connected);
+        return connected != ALC_FALSE;
+    }
+
+    // The channel for handle, serviced; or the reason it is not there. ErrOutput once the device is gone.
+    Result Find(ChannelHandle handle, Channel** out)
+    {
+        if (!initialized)
+            return ErrNotInitialized;
+        const auto it = channels.find(handle);
+        if (it == channels.end())
+            return stolen.count(handle) ? ErrChannelStolen : ErrInvalidHandle;
+        if (!DeviceConnected())
+            return ErrOutput;
+        MakeCurrent();
+        Service(it->second);
+        *out = &it->second;
+        return Ok;
+    }
+
+    // Makes room for one more channel: ended channels go first, then the oldest playing one.
+    void Evict()
+    {
+        while (int(channels.size()) >= maxChannels && !channels.empty()) {
+            auto victim = channels.end();
+            for (auto it = channels.begin(); it != channels.end(); ++it) {
+                const bool better =
+                    victim == channels.end() || (it->second.ended && !victim->second.ended) ||
+                    (it->second.ended == victim->second.ended && it->second.order < victim->second.order);
+                if (better)
+                    victim = it;
+            }
+            if (!victim->second.ended) {
+                if (stolen.size() >= kStolenMemory)
+                    stolen.clear();
+                stolen.insert(victim->first);
+            }
+            channels.erase(victim);
+        }
+    }
+
+    void FeederLoop()
+    {
+        std::unique_lock<std::mutex> lock(LayerMutex());
+        while (!quit) {
+            wake.wait_for(lock, kFeederPeriod);
+            if (quit)
+                break;
+            ServiceAll();
+        }
+    }
+};
+
+} // namespace sound

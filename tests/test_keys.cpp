@@ -1,0 +1,137 @@
+// The keyboard in the real window: a focused control keeps the keys it uses; the rest drive playback.
+#include "aya.h"
+#include "heart.h"
+#include "mp3.h"
+#include "profile.h"
+#include "varn.h"
+#include "whole.h"
+#include "workspace.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTreeWidget>
+
+namespace {
+
+void Choose(Varn& window, const QString& title)
+{
+    QComboBox* chooser = window.W().chooser;
+    const int index = chooser->findText(title);
+    QVERIFY2(index >= 0, qPrintable(title));
+    chooser->setCurrentIndex(index);
+    emit chooser->activated(index);
+}
+
+} // namespace
+
+class TestKeys : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // A focused control keeps the keys it uses; the rest, the Ctrl forms and the media keys drive playback.
+    void keysStayWithTheFocusedControl()
+    {
+        Workspace ws;
+        ws.Pack("quran/s104_s114.dat", 104, 114, 2000);
+        Varn window;
+        window.ProfileDialog()->hide();
+        window.show();
+        QApplication::setActiveWindow(&window);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        MP3* player = window.WholeDrill()->Player();
+        Choose(window, "108. Al-Kauther");
+        QVERIFY(player->Busy());
+        auto press = [](QWidget* focus, int key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+            focus->setFocus();
+            QCOMPARE(QApplication::focusWidget(), focus);
+            if (key >= Qt::Key_MediaPlay && key <= Qt::Key_MediaLast) { // keys QTest cannot type
+                QKeyEvent down(QEvent::KeyPress, key, mods), up(QEvent::KeyRelease, key, mods);
+                QApplication::sendEvent(focus, &down);
+                QApplication::sendEvent(focus, &up);
+                return;
+            }
+            QTest::keyClick(focus, Qt::Key(key), mods);
+        };
+
+        // Space ticks a focused check box and leaves the recitation alone.
+        press(window.W().loopCheck, Qt::Key_Space);
+        QVERIFY(window.W().loopCheck->isChecked());
+        QVERIFY(player->Busy());
+        window.W().loopCheck->setChecked(false);
+        window.StopAya();
+
+        // Space on a focused Stop button presses Stop: it never starts playback.
+        press(window.W().stopButton, Qt::Key_Space);
+        QVERIFY(!player->Busy());
+        press(window.W().playButton, Qt::Key_Space);
+        QVERIFY(player->Busy());
+        // The arrows on a button still move through the sura.
+        press(window.W().playButton, Qt::Key_Right);
+        QCOMPARE(window.CurrentKey(), std::string("108.002"));
+        window.StopAya();
+
+        // The heart tree keeps the arrows: Right opens a sura, Left folds it; Space plays.
+        window.W().heart->LoadSuras({"105.001", "105.002"}, true);
+        QTreeWidgetItem* sura = window.W().heart->SuraItem("105");
+        QVERIFY(sura);
+        sura->setExpanded(false);
+        window.W().heart->setCurrentItem(sura);
+        press(window.W().heart, Qt::Key_Right);
+        QVERIFY(sura->isExpanded());
+        press(window.W().heart, Qt::Key_Left);
+        QVERIFY(!sura->isExpanded());
+        QCOMPARE(window.CurrentKey(), std::string("108.002"));
+        press(window.W().heart, Qt::Key_Space);
+        QVERIFY(player->Busy());
+        window.StopAya();
+
+        // A number box keeps Space and the arrows for its editing; Ctrl+Space and Ctrl+arrows and the
+        // media keys work there too.
+        window.W().repeatSpin->setValue(12);
+        press(window.W().repeatSpin, Qt::Key_Space);
+        press(window.W().repeatSpin, Qt::Key_Right);
+        QVERIFY(!player->Busy());
+        QCOMPARE(window.CurrentKey(), std::string("108.002"));
+        QCOMPARE(window.W().repeatSpin->value(), 12);
+        press(window.W().repeatSpin, Qt::Key_Space, Qt::ControlModifier);
+        QVERIFY(player->Busy());
+        press(window.W().repeatSpin, Qt::Key_Right, Qt::ControlModifier);
+        QCOMPARE(window.CurrentKey(), std::string("108.003"));
+        press(window.W().repeatSpin, Qt::Key_MediaPrevious);
+        QCOMPARE(window.CurrentKey(), std::string("108.002"));
+        press(window.W().repeatSpin, Qt::Key_MediaStop);
+        QVERIFY(!player->Busy());
+        press(window.W().repeatSpin, Qt::Key_MediaStop);
+        QVERIFY(!player->Busy());
+        press(window.W().repeatSpin, Qt::Key_MediaTogglePlayPause);
+        QVERIFY(player->Busy());
+        press(window.W().repeatSpin, Qt::Key_MediaPlay);
+        QVERIFY(player->Busy());
+        window.StopAya();
+        QCOMPARE(window.W().repeatSpin->value(), 12);
+        window.W().repeatSpin->setValue(1);
+
+        // A click on a playback button or a check box leaves the keyboard where it was.
+        window.W().ayaView->setFocus();
+        QTest::mouseClick(window.W().playButton, Qt::LeftButton);
+        QTest::mouseClick(window.W().loopCheck, Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), window.W().ayaView);
+        QTest::keyClick(window.W().ayaView, Qt::Key_Space);
+        QVERIFY(!player->Busy());
+        window.W().loopCheck->setChecked(false);
+        // Tab still reaches them.
+        for (QWidget* w : std::initializer_list<QWidget*>{window.W().playButton, window.W().stopButton,
+                                                          window.W().loopCheck, window.W().singlePlay})
+            QVERIFY(w->focusPolicy() & Qt::TabFocus);
+        QVERIFY(ws.messages.isEmpty());
+    }
+
+};
+
+QTEST_MAIN(TestKeys)
+#include "test_keys.moc"
