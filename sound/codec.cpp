@@ -227,6 +227,11 @@ Result EncodeOggVorbis(const Pcm& pcm, double quality, std::vector<char>* out)
     return Encode(pcm, SF_FORMAT_OGG | SF_FORMAT_VORBIS, std::clamp(quality, 0.0, 1.0), out);
 }
 
+Result EncodeMp3(const Pcm& pcm, std::vector<char>* out)
+{
+    return Encode(pcm, SF_FORMAT_MPEG | SF_FORMAT_MPEG_LAYER_III, -1, out);
+}
+
 Result EncodeWav(const Pcm& pcm, std::vector<char>* out)
 {
     return Encode(pcm, SF_FORMAT_WAV | SF_FORMAT_PCM_16, -1, out);

@@ -107,5 +107,7 @@ Result DecodeAll(const void* data, size_t size, Pcm* out);
 Result EncodeOggVorbis(const Pcm& pcm, double quality, std::vector<char>* out);
 // Encodes as 16-bit WAV.
 Result EncodeWav(const Pcm& pcm, std::vector<char>* out);
+// Encodes as MP3 (MPEG-1/2 Layer III), as the recordings learners bring from elsewhere often are.
+Result EncodeMp3(const Pcm& pcm, std::vector<char>* out);
 
 } // namespace sound

@@ -2,6 +2,7 @@
 
 #include "sura.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFontDatabase>
 #include <QJsonArray>
@@ -11,9 +12,11 @@
 #include <QTextLayout>
 #include <mutex>
 
-namespace demo {
+namespace demo
+{
 
-namespace {
+namespace
+{
 
 bool ReadJson(const QString& path, QJsonArray* out, QString* error)
 {
@@ -56,7 +59,10 @@ bool CheckCounts(const std::vector<std::vector<QString>>& suras, const QString& 
         const int expected = table.AyaCount(std::to_string(i + 1));
         if (int(suras[i].size()) != expected) {
             *error = QString("%1: sura %2 has %3 ayas, but Varnel's sura table says %4")
-                         .arg(what).arg(i + 1).arg(suras[i].size()).arg(expected);
+                         .arg(what)
+                         .arg(i + 1)
+                         .arg(suras[i].size())
+                         .arg(expected);
             return false;
         }
     }
@@ -68,7 +74,8 @@ QString ArabicFontFamily()
     static QString family;
     static std::once_flag once;
     std::call_once(once, [] {
-        const int id = QFontDatabase::addApplicationFont("/usr/share/fonts/opentype/fonts-hosny-amiri/AmiriQuran.ttf");
+        const int id =
+            QFontDatabase::addApplicationFont("/usr/share/fonts/opentype/fonts-hosny-amiri/AmiriQuran.ttf");
         const QStringList families = QFontDatabase::applicationFontFamilies(id);
         family = families.isEmpty() ? QString("Amiri Quran") : families.first();
     });
@@ -88,8 +95,8 @@ QString ArabicDigits(int n)
 const std::vector<std::pair<std::string, std::string>>& LanguageNames()
 {
     static const std::vector<std::pair<std::string, std::string>> names = {
-        {"bn", "Bengali"}, {"es", "Spanish"},  {"fr", "French"}, {"id", "Indonesian"}, {"ru", "Russian"},
-        {"sv", "Swedish"}, {"tr", "Turkish"},  {"ur", "Urdu"},   {"zh", "Chinese"},
+        {"bn", "Bengali"}, {"es", "Spanish"}, {"fr", "French"}, {"id", "Indonesian"}, {"ru", "Russian"},
+        {"sv", "Swedish"}, {"tr", "Turkish"}, {"ur", "Urdu"},   {"zh", "Chinese"},
     };
     return names;
 }
@@ -98,7 +105,8 @@ bool ReadSource(const QString& packageDir, Source* out, QString* error)
 {
     const QString dist = packageDir + "/dist/";
     QJsonArray arabic, english, translit;
-    if (!ReadJson(dist + "quran.json", &arabic, error) || !ReadJson(dist + "quran_en.json", &english, error) ||
+    if (!ReadJson(dist + "quran.json", &arabic, error) ||
+        !ReadJson(dist + "quran_en.json", &english, error) ||
         !ReadJson(dist + "quran_transliteration.json", &translit, error))
         return false;
     const auto a = Field(arabic, "text");
@@ -137,22 +145,45 @@ QByteArray ToLatin1(const QString& text)
             continue;
         }
         switch (u) {
-        case 0x2018: case 0x2019: case 0x201A: case 0x2032: case 0x02BC: case 0x02BE: case 0x02BF:
+        case 0x2018:
+        case 0x2019:
+        case 0x201A:
+        case 0x2032:
+        case 0x02BC:
+        case 0x02BE:
+        case 0x02BF:
             out.append('\'');
             continue;
-        case 0x201C: case 0x201D: case 0x201E: case 0x2033:
+        case 0x201C:
+        case 0x201D:
+        case 0x201E:
+        case 0x2033:
             out.append('"');
             continue;
-        case 0x2010: case 0x2011: case 0x2012: case 0x2013: case 0x2014: case 0x2015: case 0x2212:
+        case 0x2010:
+        case 0x2011:
+        case 0x2012:
+        case 0x2013:
+        case 0x2014:
+        case 0x2015:
+        case 0x2212:
             out.append('-');
             continue;
         case 0x2026:
             out.append("...");
             continue;
-        case 0x00A0: case 0x2002: case 0x2003: case 0x2009: case 0x200A: case 0x202F:
+        case 0x00A0:
+        case 0x2002:
+        case 0x2003:
+        case 0x2009:
+        case 0x200A:
+        case 0x202F:
             out.append(' ');
             continue;
-        case 0x200B: case 0x200C: case 0x200D: case 0xFEFF:
+        case 0x200B:
+        case 0x200C:
+        case 0x200D:
+        case 0xFEFF:
             continue;
         default:
             break;
@@ -204,6 +235,15 @@ QImage RenderAya(const QString& arabic, int ayaNumber, int maxWidth)
     // Lines are laid out right-aligned in lineWidth; shift them into the picture's own width.
     layout.draw(&p, QPointF(width - kMargin - lineWidth, kMargin));
     return image;
+}
+
+QByteArray AyaPicturePng(const QString& arabic, int ayaNumber)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    RenderAya(arabic, ayaNumber).save(&buffer, "PNG", 9);
+    return bytes;
 }
 
 } // namespace demo

@@ -9,7 +9,8 @@
 #include <string>
 #include <vector>
 
-namespace demo {
+namespace demo
+{
 
 struct Verse {
     QString arabic;
@@ -18,7 +19,7 @@ struct Verse {
 };
 
 struct Source {
-    std::vector<std::vector<Verse>> suras;                    // suras[s - 1][a - 1]
+    std::vector<std::vector<Verse>> suras;                              // suras[s - 1][a - 1]
     std::map<std::string, std::vector<std::vector<QString>>> languages; // code -> suras -> verses
 };
 
@@ -37,5 +38,8 @@ QByteArray ToLatin1(const QString& text);
 // A picture of an aya's Arabic text: right to left, wrapped to at most maxWidth pixels, dark on light,
 // ending with the aya's number in an end-of-aya sign.
 QImage RenderAya(const QString& arabic, int ayaNumber, int maxWidth = 900);
+
+// The pack item of that picture: RenderAya's image as PNG bytes.
+QByteArray AyaPicturePng(const QString& arabic, int ayaNumber);
 
 } // namespace demo

@@ -93,15 +93,6 @@ QByteArray Speak(const QString& text, const QStringList& voiceArgs, const QStrin
     return QByteArray(ogg.data(), int(ogg.size()));
 }
 
-QByteArray Png(const QImage& image)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG", 9);
-    return bytes;
-}
-
 std::vector<std::string> KeysOf(const std::string& pack)
 {
     const PackRange& range = PackRegistry::Table().at(pack);
@@ -167,7 +158,7 @@ class Builder
                 const demo::Verse& verse = source_.suras[size_t(s - 1)][size_t(a - 1)];
                 if (!Reuse(donors, keys[i], &pictures[i], &sounds[i])) {
                     QString problem;
-                    pictures[i] = Png(demo::RenderAya(verse.arabic, a));
+                    pictures[i] = demo::AyaPicturePng(verse.arabic, a);
                     sounds[i] = Speak(verse.arabic, voice.espeakArgs, wav, &problem);
                     if (sounds[i].isEmpty()) {
                         std::lock_guard<std::mutex> lock(failureMutex);

@@ -1,11 +1,14 @@
 // varnel-pack: builds, lists, extracts from and verifies Varnel archives (sura packs, language packs,
 // img.vnl). Exit status: 0 success, 1 failure, 2 bad usage.
 #include "crc32.h"
+#include "data_folder.h"
 #include "file_write.h"
 #include "kelres.h"
 #include "naming.h"
+#include "pack_import.h"
 
 #include <QFile>
+#include <QGuiApplication>
 #include <cstdio>
 #include <cstring>
 #include <iostream>
@@ -30,6 +33,15 @@ const char kHelp[] =
     "  list ARCHIVE                 print each item: name, length in bytes, CRC-32 (tab-separated)\n"
     "  extract ARCHIVE NAME [OUT]   write one item to OUT, or to standard output\n"
     "  verify ARCHIVE               recompute every checksum and name each item that differs\n"
+    "  import --audio DIR --text FILE [--translation FILE] [--transliteration FILE]\n"
+    "         [--suras FIRST-LAST] [--recitation NAME] [--ogg] [--out DIR]\n"
+    "                               make sura packs from your own recordings: files SSSAAA.mp3 (or .ogg,\n"
+    "                               .flac, .wav) in DIR, texts in Tanzil-style files (\"sura|aya|text\" a\n"
+    "                               line) or quran-json's folder. Writes the packs that suras FIRST-LAST\n"
+    "                               fill (default 1-114) into OUT/quran/ (or OUT/quran/extra/NAME/ with\n"
+    "                               --recitation); OUT defaults to ~/.local/share/varnel. Recordings are\n"
+    "                               stored as they are, or as Ogg Vorbis with --ogg. Packs already there\n"
+    "                               are kept.\n"
     "  --help                       show this text\n"
     "\n"
     "Items are stored under their bare file names. In a sura pack each aya has four items named by its\n"
@@ -175,6 +187,21 @@ int Verify(const std::vector<std::string>& args)
     return kSuccess;
 }
 
+int Import(int argc, char** argv, const std::vector<std::string>& args)
+{
+    import::Options options;
+    std::string problem;
+    if (!import::ParseOptions(args, &options, &problem))
+        return Usage(problem);
+    if (options.out.isEmpty())
+        options.out = LearnerDataFolder();
+    // Pictures are drawn with fonts, which need the toolkit; no screen is needed.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    return import::Run(options, std::cout, std::cerr);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -197,5 +224,7 @@ int main(int argc, char** argv)
         return Extract(args);
     if (command == "verify")
         return Verify(args);
+    if (command == "import")
+        return Import(argc, argv, args);
     return Usage("unknown command \"" + command + "\"");
 }

@@ -1,0 +1,17 @@
+#include "data_folder.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+QString LearnerDataFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/varnel";
+}
+
+QString InstalledImagesPath()
+{
+    const QString path = QDir(QCoreApplication::applicationDirPath()).filePath("../share/varnel/img.vnl");
+    return QFileInfo(path).isFile() ? QFileInfo(path).canonicalFilePath() : QString();
+}

@@ -1,0 +1,11 @@
+// Where an installed Varnel keeps the learner's files: packs, profiles and settings.
+#pragma once
+
+#include <QString>
+
+// The learner's data folder, $XDG_DATA_HOME/varnel (~/.local/share/varnel by default). Not made here.
+QString LearnerDataFolder();
+
+// The img.vnl of an installation: share/varnel/img.vnl beside the bin folder that holds the running
+// program; empty when there is none.
+QString InstalledImagesPath();

@@ -1,0 +1,184 @@
+// varnel-pack import, run as a learner runs it: a folder of SSSAAA recordings in MP3, Ogg and WAV
+// made here, Tanzil-style texts, and the packs it writes read back.
+#include "fixtures.h"
+#include "kelres.h"
+#include "naming.h"
+#include "pack_import.h"
+#include "sound.h"
+
+#include <QDir>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace
+{
+
+using fixtures::RunTool;
+
+QByteArray Encoded(const QByteArray& ogg, const char* format)
+{
+    sound::Pcm pcm;
+    if (sound::DecodeAll(ogg.constData(), size_t(ogg.size()), &pcm) != sound::Ok)
+        return {};
+    std::vector<char> out;
+    const sound::Result r = QByteArray(format) == "mp3"   ? sound::EncodeMp3(pcm, &out)
+                            : QByteArray(format) == "wav" ? sound::EncodeWav(pcm, &out)
+                                                          : sound::Ok;
+    if (QByteArray(format) == "ogg")
+        return ogg;
+    return r == sound::Ok ? QByteArray(out.data(), qsizetype(out.size())) : QByteArray();
+}
+
+bool Put(const QString& path, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+// A Tanzil-style file of sura 1 (7 ayas), with a comment and a blank line.
+QByteArray Fatiha(const QString& word, int ayas = 7)
+{
+    QByteArray text = "# made up for the test\n\n";
+    for (int a = 1; a <= ayas; ++a)
+        text += "1|" + QByteArray::number(a) + "|" + word.toUtf8() + " " + QByteArray::number(a) + "\n";
+    return text;
+}
+
+} // namespace
+
+class TestImport : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir dir_;
+    QString audio_;
+
+  private slots:
+    void initTestCase()
+    {
+        audio_ = dir_.filePath("recordings");
+        const QByteArray tone = fixtures::ToneOgg(200);
+        const char* formats[] = {"mp3", "ogg", "wav"};
+        for (int a = 1; a <= 7; ++a) {
+            const char* format = formats[a % 3];
+            const QByteArray bytes = Encoded(tone, format);
+            QVERIFY2(!bytes.isEmpty(), format);
+            QVERIFY(Put(QString("%1/0010%2.%3").arg(audio_).arg(a, 2, 10, QChar('0')).arg(format), bytes));
+        }
+        QVERIFY(Put(audio_ + "/notes.txt", "not a recording"));
+        QVERIFY(Put(dir_.filePath("arabic.txt"),
+                    Fatiha(QString::fromUtf8("\u0628\u0650\u0633\u0652\u0645\u0650"))));
+        QVERIFY(Put(dir_.filePath("english.txt"), Fatiha(QString::fromUtf8("In the name \u2014 caf\u00e9"))));
+    }
+
+    void importsWholePacks()
+    {
+        const QString out = dir_.filePath("work");
+        const fixtures::ToolRun run = RunTool(
+            "varnel-pack", {"import", "--audio", audio_, "--text", dir_.filePath("arabic.txt"),
+                            "--translation", dir_.filePath("english.txt"), "--suras", "1-1", "--out", out});
+        QVERIFY2(run.status == 0, run.err.constData());
+        QVERIFY(run.err.contains("no --transliteration given"));
+        QVERIFY(run.out.contains("fatiha.dat: written"));
+        const KelRes pack = fixtures::OpenArchive(out + "/quran/fatiha.dat");
+        QCOMPARE(int(pack.Directory().size()), 7 * 4);
+        // Recordings stay as they were brought: MP3 stays MP3.
+        QFile original(audio_ + "/001003.mp3");
+        QVERIFY(original.open(QIODevice::ReadOnly));
+        QCOMPARE(pack.Extract("001.003.ogg"), original.readAll());
+        unsigned ms = 0;
+        const QByteArray sound = pack.Extract("001.002.ogg");
+        QCOMPARE(sound::MeasureLength(sound.constData(), size_t(sound.size()), &ms), sound::Ok);
+        QVERIFY(qAbs(int(ms) - 200) < 60);
+        QVERIFY(!QImage::fromData(pack.Extract("001.003.png")).isNull());
+        QCOMPARE(pack.Extract("001.004.eng"), QByteArray("In the name - caf\xe9 4"));
+        QVERIFY(pack.Extract("001.004.lit").isEmpty());
+
+        // Again: the finished pack is kept; with --ogg and a recitation, every recording is Ogg.
+        const fixtures::ToolRun again =
+            RunTool("varnel-pack", {"import", "--audio", audio_, "--text", dir_.filePath("arabic.txt"),
+                                    "--suras", "1", "--out", out});
+        QCOMPARE(again.status, 0);
+        QVERIFY(again.out.contains("fatiha.dat: already there, kept"));
+        const fixtures::ToolRun ogg =
+            RunTool("varnel-pack", {"import", "--audio", audio_, "--text", dir_.filePath("arabic.txt"),
+                                    "--suras", "1-2", "--recitation", "Mine", "--ogg", "--out", out});
+        QVERIFY2(ogg.status == 1,
+                 ogg.err.constData()); // 1-2 also fills s001_s002.dat, whose sura 2 is missing
+        QVERIFY(ogg.err.contains("002.001"));
+        QVERIFY(!QFile::exists(out + "/quran/extra/Mine/fatiha.dat"));
+        const fixtures::ToolRun ogg1 =
+            RunTool("varnel-pack", {"import", "--audio", audio_, "--text", dir_.filePath("arabic.txt"),
+                                    "--suras", "1-1", "--recitation", "Mine", "--ogg", "--out", out});
+        QVERIFY2(ogg1.status == 0, ogg1.err.constData());
+        const KelRes mine = fixtures::OpenArchive(out + "/quran/extra/Mine/fatiha.dat");
+        for (int a = 1; a <= 7; ++a)
+            QVERIFY(mine.Extract(AyaKey("001", a) + ".ogg").startsWith("OggS"));
+    }
+
+    // Each kind of bad input: a clear message, exit 1, and no pack.
+    void refusals_data()
+    {
+        QTest::addColumn<QString>("setup");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("missing aya") << "missing"
+                                     << "001.005";
+        QTest::newRow("unreadable recording") << "junk"
+                                              << "is no recording";
+        QTest::newRow("wrong aya count") << "short text"
+                                         << "holds 6 of the 7 ayas of sura 1";
+        QTest::newRow("aya outside the sura") << "bad aya"
+                                              << "sura 1 has no aya 8";
+        QTest::newRow("no pack filled") << "range"
+                                        << "fill no sura pack";
+    }
+    void refusals()
+    {
+        QFETCH(QString, setup);
+        QFETCH(QString, said);
+        QTemporaryDir work;
+        const QString audio = work.filePath("audio");
+        QVERIFY(QDir().mkpath(audio));
+        for (const QString& f : QDir(audio_).entryList(QDir::Files))
+            QVERIFY(QFile::copy(audio_ + "/" + f, audio + "/" + f));
+        QString text = dir_.filePath("arabic.txt"), suras = "1-1";
+        if (setup == "missing")
+            QVERIFY(QFile::remove(audio + "/001005.ogg") || QFile::remove(audio + "/001005.mp3") ||
+                    QFile::remove(audio + "/001005.wav"));
+        if (setup == "junk") {
+            for (const QString& f : QDir(audio).entryList({"001004.*"}))
+                QVERIFY(Put(audio + "/" + f, QByteArray(3000, 'j')));
+        }
+        if (setup == "short text")
+            QVERIFY(Put(text = work.filePath("short.txt"), Fatiha("x", 6)));
+        if (setup == "bad aya")
+            QVERIFY(Put(text = work.filePath("bad.txt"), Fatiha("x") + "1|8|eight\n"));
+        if (setup == "range")
+            suras = "2-3";
+        const fixtures::ToolRun run =
+            RunTool("varnel-pack", {"import", "--audio", audio, "--text", text, "--suras", suras, "--out",
+                                    work.filePath("out")});
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.err.contains(said.toUtf8()), run.err.constData());
+        QVERIFY(!QDir(work.filePath("out/quran")).exists() || QDir(work.filePath("out/quran")).isEmpty());
+    }
+
+    void usage()
+    {
+        QCOMPARE(RunTool("varnel-pack", {"import", "--audio", audio_}).status, 2);
+        QCOMPARE(
+            RunTool("varnel-pack", {"import", "--audio", audio_, "--text", "x", "--suras", "9-3"}).status, 2);
+        QCOMPARE(RunTool("varnel-pack", {"import", "--audio", audio_, "--text", "x", "--recitation", "../up"})
+                     .status,
+                 2);
+        QCOMPARE(import::PacksFilledBy(104, 114), std::vector<std::string>{"s104_s114.dat"});
+        QCOMPARE(import::PacksFilledBy(1, 2), (std::vector<std::string>{"fatiha.dat", "s001_s002.dat"}));
+        const auto found = import::FindRecordings(audio_);
+        QCOMPARE(int(found.size()), 7);
+        QVERIFY(found.at("001.003").endsWith("001003.mp3"));
+    }
+};
+
+QTEST_MAIN(TestImport)
+#include "test_import.moc"

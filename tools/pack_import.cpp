@@ -1,0 +1,378 @@
+#include "pack_import.h"
+
+#include "demo_content.h"
+#include "kelres.h"
+#include "naming.h"
+#include "pack_registry.h"
+#include "sound.h"
+#include "sura.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <algorithm>
+#include <atomic>
+#include <mutex>
+#include <ostream>
+#include <thread>
+
+namespace import
+{
+
+namespace
+{
+
+// The recording's extensions, most preferred first.
+const char* const kAudioExtensions[] = {"ogg", "flac", "mp3", "wav"};
+
+QString Where(const QString& path, int line) { return QString("%1, line %2").arg(path).arg(line); }
+
+bool ReadWhole(const QString& path, QByteArray* bytes, QString* error)
+{
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
+        *error = "cannot read \"" + path + "\"";
+        return false;
+    }
+    *bytes = file.readAll();
+    return true;
+}
+
+} // namespace
+
+bool ReadTanzil(const QString& path, SuraTexts* out, QString* error)
+{
+    QByteArray bytes;
+    if (!ReadWhole(path, &bytes, error))
+        return false;
+    out->assign(114, {});
+    const QList<QByteArray> lines = bytes.split('\n');
+    for (int i = 0; i < lines.size(); ++i) {
+        const QString line = QString::fromUtf8(lines[i]).trimmed();
+        if (line.isEmpty() || line.startsWith('#'))
+            continue;
+        const QStringList parts = line.split('|');
+        bool suraOk = false, ayaOk = false;
+        const int sura = parts.size() >= 3 ? parts[0].trimmed().toInt(&suraOk) : 0;
+        const int aya = parts.size() >= 3 ? parts[1].trimmed().toInt(&ayaOk) : 0;
+        if (!suraOk || !ayaOk) {
+            *error = Where(path, i + 1) + ": not a \"sura|aya|text\" line";
+            return false;
+        }
+        const int count = SuraTable().AyaCount(std::to_string(sura));
+        if (count == 0 || aya < 1 || aya > count) {
+            *error = Where(path, i + 1) +
+                     QString(": sura %1 has no aya %2 in Varnel's sura table").arg(sura).arg(aya);
+            return false;
+        }
+        std::vector<QString>& verses = (*out)[size_t(sura - 1)];
+        verses.resize(size_t(count));
+        if (!verses[size_t(aya - 1)].isNull()) {
+            *error = Where(path, i + 1) + QString(": aya %1 of sura %2 is given twice").arg(aya).arg(sura);
+            return false;
+        }
+        // Text may hold '|' itself: everything after the second one is the aya's.
+        verses[size_t(aya - 1)] = parts.mid(2).join('|').trimmed();
+    }
+    for (size_t s = 0; s < out->size(); ++s) {
+        const std::vector<QString>& verses = (*out)[s];
+        const long given =
+            std::count_if(verses.begin(), verses.end(), [](const QString& v) { return !v.isNull(); });
+        const int count = SuraTable().AyaCount(std::to_string(s + 1));
+        if (given != 0 && given != count) {
+            *error = QString("\"%1\" holds %2 of the %3 ayas of sura %4 in Varnel's sura table")
+                         .arg(path)
+                         .arg(given)
+                         .arg(count)
+                         .arg(s + 1);
+            return false;
+        }
+    }
+    return true;
+}
+
+bool ReadTexts(const QString& path, TextKind kind, SuraTexts* out, QString* error)
+{
+    if (!QFileInfo(path).isDir())
+        return ReadTanzil(path, out, error);
+    demo::Source source;
+    if (!demo::ReadSource(path, &source, error))
+        return false;
+    out->assign(114, {});
+    for (size_t s = 0; s < source.suras.size() && s < out->size(); ++s)
+        for (const demo::Verse& v : source.suras[s])
+            (*out)[s].push_back(kind == TextKind::Arabic        ? v.arabic
+                                : kind == TextKind::Translation ? v.english
+                                                                : v.transliteration);
+    return true;
+}
+
+std::map<std::string, QString> FindRecordings(const QString& folder)
+{
+    std::map<std::string, QString> found;
+    std::map<std::string, int> rank;
+    const QFileInfoList files = QDir(folder).entryInfoList(QDir::Files | QDir::Readable, QDir::Name);
+    for (const QFileInfo& file : files) {
+        const QString base = file.completeBaseName();
+        const QString ext = file.suffix().toLower();
+        const auto known =
+            std::find(std::begin(kAudioExtensions), std::end(kAudioExtensions), ext.toStdString());
+        if (base.size() != 6 || known == std::end(kAudioExtensions) ||
+            !std::all_of(base.begin(), base.end(), [](QChar c) { return c.isDigit() && c.unicode() < 128; }))
+            continue;
+        const int sura = base.left(3).toInt(), aya = base.mid(3).toInt();
+        if (aya < 1 || aya > SuraTable().AyaCount(std::to_string(sura)))
+            continue;
+        const std::string key = AyaKey(IntToString(sura), aya);
+        const int r = int(known - std::begin(kAudioExtensions));
+        if (!rank.count(key) || r < rank[key]) {
+            rank[key] = r;
+            found[key] = file.filePath();
+        }
+    }
+    return found;
+}
+
+std::vector<std::string> PacksFilledBy(int first, int last)
+{
+    std::vector<std::pair<int, std::string>> packs;
+    for (const auto& [name, range] : PackRegistry::Table())
+        if (range.first >= first && range.last <= last)
+            packs.emplace_back(range.first, name);
+    std::sort(packs.begin(), packs.end());
+    std::vector<std::string> names;
+    for (const auto& p : packs)
+        names.push_back(p.second);
+    return names;
+}
+
+bool ParseOptions(const std::vector<std::string>& args, Options* out, std::string* problem)
+{
+    *out = Options();
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        const bool hasValue = i + 1 < args.size();
+        auto value = [&]() { return QString::fromStdString(args[++i]); };
+        if (a == "--ogg") {
+            out->ogg = true;
+        } else if (!hasValue &&
+                   (a == "--audio" || a == "--text" || a == "--translation" || a == "--transliteration" ||
+                    a == "--suras" || a == "--recitation" || a == "--out")) {
+            *problem = a + " needs a value";
+            return false;
+        } else if (a == "--audio") {
+            out->audio = value();
+        } else if (a == "--text") {
+            out->text = value();
+        } else if (a == "--translation") {
+            out->translation = value();
+        } else if (a == "--transliteration") {
+            out->transliteration = value();
+        } else if (a == "--recitation") {
+            out->recitation = value();
+            if (!PackRegistry::IsPlainName(out->recitation.toStdString()) || out->recitation == "lang") {
+                *problem = "--recitation takes a plain folder name";
+                return false;
+            }
+        } else if (a == "--out") {
+            out->out = value();
+        } else if (a == "--suras") {
+            const QStringList range = value().split('-');
+            bool firstOk = false, lastOk = false;
+            out->first = range.value(0).toInt(&firstOk);
+            out->last = range.size() == 1 ? out->first : range.value(1).toInt(&lastOk);
+            if (range.size() == 1)
+                lastOk = firstOk;
+            if (range.size() > 2 || !firstOk || !lastOk || out->first < 1 || out->last > 114 ||
+                out->first > out->last) {
+                *problem = "--suras takes FIRST-LAST, two sura numbers from 1 to 114";
+                return false;
+            }
+        } else {
+            *problem = "unknown argument \"" + a + "\"";
+            return false;
+        }
+    }
+    if (out->audio.isEmpty() || out->text.isEmpty()) {
+        *problem = "import needs --audio DIR and --text FILE";
+        return false;
+    }
+    return true;
+}
+
+namespace
+{
+
+struct Aya {
+    std::string key;
+    int aya = 0;
+    QString recording;
+    QString arabic, translation, transliteration;
+    QByteArray picture, sound;
+    QString problem;
+};
+
+// Reads (and with ogg re-encodes) the recording and draws the picture of one aya.
+void Prepare(Aya* aya, bool ogg)
+{
+    QByteArray bytes;
+    QString error;
+    if (!ReadWhole(aya->recording, &bytes, &error)) {
+        aya->problem = error;
+        return;
+    }
+    unsigned ms = 0;
+    if (bytes.isEmpty() || sound::MeasureLength(bytes.constData(), size_t(bytes.size()), &ms) != sound::Ok) {
+        aya->problem =
+            "\"" + aya->recording + "\" is no recording that can be played (MP3, Ogg, FLAC or WAV)";
+        return;
+    }
+    if (ogg) {
+        sound::Pcm pcm;
+        std::vector<char> encoded;
+        if (sound::DecodeAll(bytes.constData(), size_t(bytes.size()), &pcm) != sound::Ok ||
+            sound::EncodeOggVorbis(pcm, 0.4, &encoded) != sound::Ok) {
+            aya->problem = "\"" + aya->recording + "\" could not be re-encoded as Ogg Vorbis";
+            return;
+        }
+        bytes = QByteArray(encoded.data(), qsizetype(encoded.size()));
+    }
+    aya->sound = bytes;
+    aya->picture = demo::AyaPicturePng(aya->arabic, aya->aya);
+}
+
+QString Text(const SuraTexts& texts, int sura, int aya)
+{
+    if (size_t(sura - 1) >= texts.size() || size_t(aya - 1) >= texts[size_t(sura - 1)].size())
+        return {};
+    return texts[size_t(sura - 1)][size_t(aya - 1)];
+}
+
+} // namespace
+
+int Run(const Options& o, std::ostream& out, std::ostream& err)
+{
+    auto fail = [&err](const QString& problem) {
+        err << "varnel-pack import: " << problem.toStdString() << "\n";
+        return 1;
+    };
+    const std::vector<std::string> packs = PacksFilledBy(o.first, o.last);
+    if (packs.empty())
+        return fail(QString("suras %1-%2 fill no sura pack: a pack is written only when all its suras are "
+                            "given (the smallest are fatiha.dat for sura 1 and s104_s114.dat for 104-114)")
+                        .arg(o.first)
+                        .arg(o.last));
+    SuraTexts arabic, translation, transliteration;
+    QString error;
+    if (!ReadTexts(o.text, TextKind::Arabic, &arabic, &error) ||
+        (!o.translation.isEmpty() &&
+         !ReadTexts(o.translation, TextKind::Translation, &translation, &error)) ||
+        (!o.transliteration.isEmpty() &&
+         !ReadTexts(o.transliteration, TextKind::Transliteration, &transliteration, &error)))
+        return fail(error);
+    if (!QFileInfo(o.audio).isDir())
+        return fail("the recordings folder \"" + o.audio + "\" cannot be read");
+    const std::map<std::string, QString> recordings = FindRecordings(o.audio);
+
+    const QString folder = (o.out.isEmpty() ? QString(".") : o.out) + "/quran" +
+                           (o.recitation.isEmpty() ? QString() : "/extra/" + o.recitation);
+    std::vector<std::string> todo;
+    for (const std::string& pack : packs) {
+        if (QFileInfo::exists(folder + "/" + QString::fromStdString(pack)))
+            out << pack << ": already there, kept\n";
+        else
+            todo.push_back(pack);
+    }
+    // Everything is checked before anything is written.
+    std::vector<Aya> ayas;
+    std::vector<std::string> missing, noText;
+    std::map<std::string, std::pair<size_t, size_t>> spans; // pack -> its ayas in ayas
+    for (const std::string& pack : todo) {
+        const PackRange& range = PackRegistry::Table().at(pack);
+        const size_t begin = ayas.size();
+        for (int s = range.first; s <= range.last; ++s)
+            for (int a = 1; a <= SuraTable().AyaCount(std::to_string(s)); ++a) {
+                Aya aya;
+                aya.key = AyaKey(IntToString(s), a);
+                aya.aya = a;
+                const auto found = recordings.find(aya.key);
+                if (found == recordings.end())
+                    missing.push_back(aya.key);
+                else
+                    aya.recording = found->second;
+                aya.arabic = Text(arabic, s, a);
+                if (aya.arabic.isEmpty())
+                    noText.push_back(aya.key);
+                aya.translation = Text(translation, s, a);
+                aya.transliteration = Text(transliteration, s, a);
+                ayas.push_back(aya);
+            }
+        spans[pack] = {begin, ayas.size()};
+    }
+    auto list = [](const std::vector<std::string>& keys) {
+        std::string text;
+        for (size_t i = 0; i < keys.size() && i < 40; ++i)
+            text += (i ? " " : "") + keys[i];
+        return QString::fromStdString(text + (keys.size() > 40 ? " ..." : ""));
+    };
+    if (!missing.empty())
+        return fail(
+            QString("%1 aya(s) have no recording in \"%2\" (files SSSAAA.mp3, .ogg, .flac or .wav): %3")
+                .arg(missing.size())
+                .arg(o.audio, list(missing)));
+    if (!noText.empty())
+        return fail(QString("%1 aya(s) have no Arabic text in \"%2\": %3")
+                        .arg(noText.size())
+                        .arg(o.text, list(noText)));
+    if (o.translation.isEmpty())
+        err << "varnel-pack import: warning: no --translation given; the packs' translations are empty\n";
+    if (o.transliteration.isEmpty())
+        err << "varnel-pack import: warning: no --transliteration given; the packs' transliterations are "
+               "empty\n";
+    if (todo.empty())
+        return 0;
+
+    // Every core at work, an aya at a time.
+    std::atomic<size_t> next{0}, done{0};
+    std::mutex printing;
+    auto work = [&] {
+        for (size_t i = next++; i < ayas.size(); i = next++) {
+            Prepare(&ayas[i], o.ogg);
+            const size_t n = ++done;
+            if (n % 50 == 0 || n == ayas.size()) {
+                const std::lock_guard<std::mutex> lock(printing);
+                out << "prepared " << n << " of " << ayas.size() << " ayas\n" << std::flush;
+            }
+        }
+    };
+    std::vector<std::thread> workers;
+    for (unsigned t = 0; t < std::max(1u, std::thread::hardware_concurrency()); ++t)
+        workers.emplace_back(work);
+    for (std::thread& t : workers)
+        t.join();
+    for (const Aya& aya : ayas)
+        if (!aya.problem.isEmpty())
+            return fail(aya.problem);
+
+    if (!QDir().mkpath(folder))
+        return fail("cannot make the folder \"" + folder + "\"");
+    for (const std::string& pack : todo) {
+        KelRes res;
+        std::string problem;
+        for (size_t i = spans[pack].first; i < spans[pack].second; ++i) {
+            const Aya& a = ayas[i];
+            if (!res.AddItem(PictureName(a.key), a.picture, &problem) ||
+                !res.AddItem(SoundName(a.key), a.sound, &problem) ||
+                !res.AddItem(TranslationName(a.key), demo::ToLatin1(a.translation), &problem) ||
+                !res.AddItem(TransliterationName(a.key), demo::ToLatin1(a.transliteration), &problem))
+                return fail(QString::fromStdString(problem));
+        }
+        const QString path = folder + "/" + QString::fromStdString(pack);
+        if (!res.Save(path.toStdString(), &problem))
+            return fail(QString::fromStdString(problem));
+        out << pack << ": written to " << path.toStdString() << "\n";
+    }
+    return 0;
+}
+
+} // namespace import
