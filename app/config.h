@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Config is the sound settings dialog: the learner picks the output device, can play the test sound
 // "bism.ogg" from img.vnl on it, and confirms with OK, which stores the device's number in
 // "config.ini" and emits ButtonOk().

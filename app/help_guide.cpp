@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "help_guide.h"
 
 #include <QDesktopServices>
@@ -9,16 +10,20 @@
 QString AboutText()
 {
     return "<h3>Varnel 2.1</h3>"
-           "<p>Varnel helps you memorise suras of the Quran by ear and by sight: it shows each aya as a "
-           "picture "
+           "<p>Varnel helps you memorise suras of the Quran by ear and by sight: it shows each aya as a picture "
            "of its Arabic text with its translation and transliteration, and plays the recitation aya by aya "
            "with repeats, pauses, ranges, loops, the stack drill and the single-aya drill.</p>"
            "<p>Varnel holds no Quran content of its own beyond a table of the 114 suras. The pictures, "
-           "recitations and texts come in <b>sura packs</b> (files ending in <tt>.dat</tt>) installed in the "
-           "<tt>quran</tt> folder beside the program; more recitations go into <tt>quran/extra</tt>, more "
-           "translations into <tt>quran/lang</tt>. Sura packs come from the Varnel web site, "
-           "<tt>https://varnel.lumora.example/packs</tt>, or you can build your own with "
-           "<tt>varnel-pack</tt>.</p>"
+           "recitations and texts come in <b>sura packs</b> (files ending in <tt>.dat</tt>) in the "
+           "<tt>quran</tt> folder of Varnel's working folder; more recitations go into <tt>quran/extra</tt>, "
+           "more translations into <tt>quran/lang</tt>. Make packs from your own recordings with "
+           "<tt>varnel-pack import</tt>, or get them from <tt>https://varnel.lumora.example/packs</tt>.</p>"
+           "<p><b>Sources.</b> The demo content's Arabic text, translations and transliteration come from the "
+           "quran-json package (CC-BY-4.0), which takes the Arabic text from the Tanzil project; its "
+           "recitations are synthetic speech made with espeak-ng, no human recitation. The Arabic is drawn "
+           "with the Amiri Quran font by Khaled Hosny (SIL Open Font License).</p>"
+           "<p>Free software under the GNU General Public License, version 3 or later. Built on Qt, OpenAL "
+           "Soft and libsndfile.</p>"
            "<p>Lumora Software &lt;varnel@lumora.example&gt;</p>";
 }
 

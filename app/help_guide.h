@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About text and the built-in user guide, shown when no "varnel.chm" can be opened.
 #pragma once
 

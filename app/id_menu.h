@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A menu whose items carry numeric ids, re-emitted as activated(id) when an item is chosen.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Varnel's entry point: the application, the main window, the screen check and the event loop.
 #include "kelres.h"
 #include "messages.h"
@@ -5,6 +6,7 @@
 #include "profile.h"
 #include "quit_signals.h"
 #include "varn.h"
+#include "working_folder.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -14,11 +16,17 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Varnel");
+    QApplication::setDesktopFileName("org.lumora.Varnel");
+    QString problem;
+    if (!EnterWorkingFolder(QApplication::arguments(), &problem)) {
+        ShowMessage("Varnel", problem);
+        return 1;
+    }
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QSize desktop = screen ? screen->geometry().size() : QSize();
 
     Varn window;
-    window.setWindowIcon(QIcon(PixmapFromResource("newuser.png")));
+    window.setWindowIcon(QIcon::fromTheme("varnel", QIcon(PixmapFromResource("quran.png"))));
     if (!Varn::ScreenLargeEnough(desktop)) {
         ShowMessage("Varnel", Varn::kSmallScreenText);
         std::_Exit(0); // at once: no event loop, no saving, no teardown of running sound threads

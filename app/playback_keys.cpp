@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "playback_keys.h"
 
 #include "mp3.h"

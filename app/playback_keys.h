@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which keys drive playback, and when a focused control keeps a key for itself.
 //
 // Plain Space and Left/Right drive playback unless the focused control uses that key: buttons and

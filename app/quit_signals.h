@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ending the program on SIGTERM, SIGHUP and SIGINT (a logout, a shutdown, Ctrl+C in a terminal) as the
 // Exit menu item ends it: through the event loop, so that aboutToQuit() runs and the profile is saved.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // SelectRecitor is the dialog in which the learner chooses, for every installed pack file, which copy
 // is used: the default one in quran/ or one of an add-on recitation in quran/extra/<NAME>/. OK writes
 // the choices to "recite.ini" and emits ButtonOk().

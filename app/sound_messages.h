@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shows the sound players' failures in message boxes, without storms: while a player's box is open,
 // that player's further failures are dropped (its timers keep firing under the box), and a box the same
 // as the one closed less than a second ago is not shown again (the drills' players are often told the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's frame: menus, widgets, owned objects and their connections.
 #include "varn.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Varn is the main window: the heart column on the left; the sura chooser, the aya picture, the text
 // panel and the playback controls on the right. Its slots are wiring: each does the widget work and
 // leaves the rules to the classes of its subsystem (packs, drills, profile file, heart).

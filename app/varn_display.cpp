@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The aya display, the Language menu, About and Help.
 #include "arabic.h"
 #include "aya.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The playback controls: each slot does the widget work and hands the learner's request to the
 // recitation session, which decides what plays. The boxes only show the session's state.
 #include "config.h"

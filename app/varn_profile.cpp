@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Profiles and the heart: saving, loading and creating a learner's profile, and jumping to an aya of
 // the heart.
 #include "draglabel.h"

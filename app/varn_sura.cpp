@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sura packs and recitors, and the sura chooser.
 #include "aya.h"
 #include "draglabel.h"

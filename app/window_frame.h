@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's widgets, made, labelled and laid out as the window shows them; Varn connects them.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The output device the learner chose, stored in "config.ini" as its number and a line end.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The index rules that whole-sura playback and the stack drill share: what Play() does with the
 // current position in a list of n keys.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "mp3.h"
 
 bool MP3::noOutputTold_ = false;

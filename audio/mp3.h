@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // MP3 plays one recitation at a time, taken by item name from its own copy of a pack. It is the device
 // side of a play request: the sound system, the channel, the timers. The rules of repeats, pauses and
 // ranges are its PlaySchedule's; MP3 looks at the sound every 100 ms (and just after its expected end)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules of one play request, apart from the sound device and the clock:
 //  - whole mode: play the sound to its end `repeat` times (0: without end), with a silent pause before
 //    each repetition and after the last when pauses are on; then the request is done;

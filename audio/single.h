@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Single repeats one part of an aya without end: its player plays the range in range mode, and each
 // DoneR() starts the same part again. The player's position is relayed as CurSoundPos(ms).
 #pragma once

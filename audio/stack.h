@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Stack drills a range by building it up: aya min; min..min+1; min..min+2; ... min..max, each aya
 // played by the drill's own player in whole mode (with its repeats and pauses). N ayas give
 // N(N+1)/2 entries.

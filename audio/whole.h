@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole recites the ayas of a range of a sura one after another with its own player in whole mode, so
 // each aya is repeated and paused as the player's settings say; the player's Done() moves it on. After
 // the last aya it starts again (loop) or stops and reports WholeDone().

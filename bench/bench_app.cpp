@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: start-up with all 20 packs installed, showing one aya with a 1000 px picture, and
 // the gap between two ayas of whole-sura playback.
 #include "aya.h"

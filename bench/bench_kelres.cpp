@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The archive: opening a 2,300-item pack, extracting a 30 KB item from a 50 MB pack, and loading an
 // interface picture from img.vnl.
 #include "kelres.h"

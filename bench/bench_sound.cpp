@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sound layer: time from PlaySound to queued audio, and the memory a playing sound takes beyond its
 // encoded bytes, for 5 s, 60 s and 240 s recordings; the length query; CPU use while playing.
 #include "mp3.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arabic is the cursor over the ayas of the current sura. Steps that would leave the sura are refused:
 // the cursor stays, emits End() or Begin() first, and still returns the current aya's key.
 #pragma once

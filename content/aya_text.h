@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text block of the aya display: the transliteration and the translation under their headings,
 // ready for the text panel.
 #pragma once

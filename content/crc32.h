@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CRC-32 as zlib computes it (ISO-HDLC: reflected polynomial 0xEDB88320, initial and final XOR all ones).
 #pragma once
 

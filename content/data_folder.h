@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where an installed Varnel keeps the learner's files: packs, profiles and settings.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing the program's files safely: whole or not at all, with every failure reported.
 #pragma once
 

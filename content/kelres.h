@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // KelRes reads and writes Varnel's archive format, shared by "img.vnl", the sura packs and the language
 // packs. Layout (integers 32-bit little-endian, offsets absolute):
 //   "VR1" | count N | N directory records of 268 bytes | item bytes back to back

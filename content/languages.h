@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "langs.ini": the installed translation packs. Whitespace-separated words taken in pairs: the pack's
 // file name inside quran/lang/, then its display name with full stops standing for blanks. Line k
 // (a pair, counted from 1) is language k; English is language 0.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Names of suras, ayas and their pack items, and the main window's first placement.
 #pragma once
 

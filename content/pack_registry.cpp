@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "pack_registry.h"
 
 #include "file_write.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The installed sura packs: the fixed table of pack files, the scan of quran/ and its add-on folders
 // quran/extra/<NAME>/, the file "recite.ini" that chooses one copy of each pack file, and the
 // registration that decides which pack serves which sura. All paths are relative to a root folder

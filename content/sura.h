@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The built-in table of the 114 suras: aya counts, short titles and long titles, keyed by the
 // three-digit sura key ("001" to "114").
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the sound layer's decoders, as a pack's recording would reach them: the whole
 // decode, the length query, and the streaming path a channel takes (open, chunked reads, seeks).
 #include "decoder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the readers of "recite.ini", "langs.ini" and "config.ini".
 #include "device_setting.h"
 #include "languages.h"

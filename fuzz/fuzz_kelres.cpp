@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the archive reader: Open, then Extract of every name and of a few others.
 #include "kelres.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // DragLabel is the picture next to the sura chooser with which the learner puts the whole current
 // sura into the heart: a press starts a copy drag carrying "all." and the sura number. Before any sura
 // is chosen there is nothing to carry, and a press starts no drag.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Heart shows the learner's record of memorised ayas (a HeartData) as a tree: a root item naming the
 // learner, one item per sura with a heart picture that fills as the sura is learnt, and one item per
 // aya. Ayas arrive by drops: one aya key ("036.012"), or "all." and a sura number for a whole sura.

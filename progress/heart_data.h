@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The learner's heart as data: the set of memorised ayas by sura, their count, which suras are
 // complete, and the picture each sura's share earns. The Heart tree shows it; no widgets here.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Profile is the dialog in which the learner loads an existing profile (the files profiles/*.varn,
 // listed when the dialog is built) or creates a new one.
 #pragma once

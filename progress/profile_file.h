@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The learner's profile and its file, profiles/<name>.varn:
 //   "V1" | name (32) | N (int32 LE) | N aya keys (32 each) | current aya key (32) | text shown (1 byte)
 // Text fields hold up to 31 bytes, zero-terminated and zero-filled; a file is 71 + 32 N bytes.

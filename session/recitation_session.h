@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The recitation session: where the learner is (the sura and the aya cursor), the mode (whole sura,
 // stack drill or single-aya drill), the range, loop, repeat and pause, and the three drills that play
 // them. It holds every rule of what plays and why; the window only shows what it reports and passes on

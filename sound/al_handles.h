@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Move-only owners of OpenAL objects. They must be destroyed while their context is current and the
 // layer's lock is held, which is how System uses them.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A libsndfile decoder over a block of memory, the source that a channel streams from.
 #pragma once
 

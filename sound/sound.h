@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Varnel's sound layer: playback of in-memory recordings through OpenAL Soft, decoded by libsndfile.
 // It knows nothing of Qt. Every operation returns a Result; ErrorString() words it for a person.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The streaming engine behind System: the device and context, the sounds, and the channels that are fed
 // from their decoders through OpenAL buffer queues by one feeder thread. Private to the sound layer.
 #pragma once

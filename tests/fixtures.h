@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test material made with the project's own code: tones encoded as Ogg Vorbis, small PNG pictures,
 // archives written with KelRes, and a wait that keeps the event loop running.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a learner would hear: OpenAL Soft's wave driver writes the mixed output to a WAV file, which is
 // read back and cut into bursts of sound and silences.
 #include "fixtures.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The naming helpers, the sura table and the aya cursor.
 #include "arabic.h"
 #include "aya_text.h"

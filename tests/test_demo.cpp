@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // varnel-demo on a small made-up quran-json package: one short pack, two languages.
 #include "demo_content.h"
 #include "fixtures.h"

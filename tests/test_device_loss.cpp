@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An output device that goes away while a drill plays: OpenAL Soft's wave driver writing into a
 // full disk (/dev/full) loses its device, as an unplugged headset does.
 #include "fixtures.h"

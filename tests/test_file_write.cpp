@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing files whole or not at all: full disks, links, permissions and the leftovers of killed writes.
 #include "device_setting.h"
 #include "file_write.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // varnel-pack import, run as a learner runs it: a folder of SSSAAA recordings in MP3, Ogg and WAV
 // made here, Tanzil-style texts, and the packs it writes read back.
 #include "fixtures.h"

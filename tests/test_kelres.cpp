@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The archive format: byte layout, checksums, lookup rules and survival of damaged files.
 #include "crc32.h"
 #include "kelres.h"

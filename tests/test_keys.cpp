@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keyboard in the real window: a focused control keeps the keys it uses; the rest drive playback.
 #include "aya.h"
 #include "heart.h"

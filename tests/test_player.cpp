@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The audio player and the three drills, on OpenAL Soft's null output in real time.
 #include "fixtures.h"
 #include "messages.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The profile file: its bytes, its round trip, names it cannot hold, and damaged files.
 #include "naming.h"
 #include "profile_file.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The learner's progress: the heart and its drops, the profile dialog, and a whole learner's day.
 #include "arabic.h"
 #include "aya.h"

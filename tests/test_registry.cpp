@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sura packs on disk: the scan, "recite.ini" and its reconciliation, registration, and the languages.
 #include "device_setting.h"
 #include "fixtures.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main road: packs in the chooser, the recitor dialog, and a sura heard aya by aya in each mode.
 #include "arabic.h"
 #include "aya.h"

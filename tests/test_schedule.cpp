@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The play schedule's rules in virtual time: repeats, pauses, ranges, stops, in microseconds of real time.
 #include "play_schedule.h"
 

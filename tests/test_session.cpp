@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The recitation session without a window: where the learner is, the modes, the range and the drills.
 #include "arabic.h"
 #include "fixtures.h"

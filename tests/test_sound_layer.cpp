@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sound layer on OpenAL Soft's null output (real-time mixing, no device).
 #include "fixtures.h"
 #include "sound.h"

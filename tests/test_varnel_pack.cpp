@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // varnel-pack as a pack author uses it, and the interface archive that the build draws.
 #include "fixtures.h"
 #include "kelres.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's frame, menus, language switch, picture views and aya display, driven through its
 // widgets.
 #include "arabic.h"
@@ -13,6 +14,7 @@
 #include "select_recitor.h"
 #include "varn.h"
 #include "workspace.h"
+#include "working_folder.h"
 
 #include <QAccessible>
 #include <QMessageBox>
@@ -428,6 +430,31 @@ class TestWindow : public QObject
         for (const char* control : {"Play Aya", "Repeat", "Pause", "FROM", "Loop Sura", "Stack Ayas",
                                     "Single Aya Mode", "Close Completed Suras", "Recitor", "Language"})
             QVERIFY2(html.contains(control), control);
+    }
+
+    // Where Varnel works: a folder holding img.vnl stays; --data chooses; else the learner's data folder.
+    void workingFolder()
+    {
+        const QString before = QDir::currentPath();
+        QTemporaryDir home, build, elsewhere;
+        qputenv("XDG_DATA_HOME", home.path().toUtf8());
+        QString error;
+        QFile::copy(qEnvironmentVariable("VARNEL_BIN") + "/img.vnl", build.filePath("img.vnl"));
+        QDir::setCurrent(build.path());
+        QVERIFY(EnterWorkingFolder({"varnel"}, &error));
+        QCOMPARE(QDir::currentPath(), QDir(build.path()).canonicalPath());
+
+        QDir::setCurrent(elsewhere.path());
+        QVERIFY(EnterWorkingFolder({"varnel"}, &error));
+        QCOMPARE(QDir::currentPath(), QDir(home.path()).canonicalPath() + "/varnel");
+
+        QVERIFY(EnterWorkingFolder({"varnel", "--data", elsewhere.filePath("mine")}, &error));
+        QCOMPARE(QDir::currentPath(), QDir(elsewhere.path()).canonicalPath() + "/mine");
+        QVERIFY(QFile::exists(elsewhere.filePath("not-a-folder")) || QFile(elsewhere.filePath("not-a-folder")).open(QIODevice::WriteOnly));
+        QVERIFY(!EnterWorkingFolder({"varnel", "--data", elsewhere.filePath("not-a-folder")}, &error));
+        QVERIFY(error.contains("not-a-folder"));
+        QDir::setCurrent(before);
+        qunsetenv("XDG_DATA_HOME");
     }
 };
 

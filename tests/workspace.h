@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A working folder for the main window: img.vnl from the build, sura packs made of short tones and small
 // pictures, and the program's messages and drags caught instead of shown.
 #pragma once

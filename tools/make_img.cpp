@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // varnel-img: draws the interface pictures and the test sound and writes them as the archive img.vnl.
 //   varnel-img OUTPUT [--sheet SHEET.png]
 // The sheet shows every picture on one page, for looking them over.
@@ -5,6 +6,7 @@
 #include "sound.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QImage>
@@ -210,23 +212,48 @@ QImage Bismillah()
     return CropToInk(drawn, 3);
 }
 
-QImage QuranBook()
+// The green book with the golden name, in a 24 x 24 box.
+void DrawBook(QPainter& p)
 {
-    return Paint(kIcon, kIcon, [&](QPainter& p) {
-        const QRectF cover(3.5, 2.5, 17, 19);
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(0xf5, 0xee, 0xd8));
-        p.drawRoundedRect(cover.translated(1.5, 1), 2, 2);
-        p.setPen(QPen(kDeepGreen.darker(130), 1));
-        p.setBrush(Vertical(kGreen.lighter(115), kDeepGreen, 2, 22));
-        p.drawRoundedRect(cover, 2, 2);
-        p.setPen(QPen(kGold, 1));
-        p.setBrush(Qt::NoBrush);
-        p.drawRoundedRect(cover.adjusted(2, 2, -2, -2), 1, 1);
-        p.setFont(ArabicFont(13));
-        p.setPen(kGold.lighter(120));
-        p.drawText(cover.adjusted(0, -3, 0, 0), Qt::AlignCenter, QString::fromUtf8("ﷲ"));
+    const QRectF cover(3.5, 2.5, 17, 19);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0xf5, 0xee, 0xd8));
+    p.drawRoundedRect(cover.translated(1.5, 1), 2, 2);
+    p.setPen(QPen(kDeepGreen.darker(130), 1));
+    p.setBrush(Vertical(kGreen.lighter(115), kDeepGreen, 2, 22));
+    p.drawRoundedRect(cover, 2, 2);
+    p.setPen(QPen(kGold, 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(cover.adjusted(2, 2, -2, -2), 1, 1);
+    p.setFont(ArabicFont(13));
+    p.setPen(kGold.lighter(120));
+    p.drawText(cover.adjusted(0, -3, 0, 0), Qt::AlignCenter, QString::fromUtf8("ﷲ"));
+}
+
+QImage QuranBook() { return Paint(kIcon, kIcon, DrawBook); }
+
+// The program's icon at size x size pixels: the book, and a full heart at its foot.
+QImage AppIcon(int size)
+{
+    return Paint(size, size, [&](QPainter& p) {
+        p.scale(size / 24.0, size / 24.0);
+        DrawBook(p);
+        const QRectF box(12.5, 12, 11, 11);
+        const QPainterPath heart = HeartPath(box);
+        p.fillPath(heart, Vertical(QColor(0xf0, 0x4a, 0x5a), QColor(0xb0, 0x1c, 0x2c), box.top(), box.bottom()));
+        p.strokePath(heart, QPen(QColor(0x9a, 0x16, 0x24), 0.8));
     });
+}
+
+// Writes the program's icon in the freedesktop hicolor sizes: DIR/NxN/apps/varnel.png.
+bool WriteIcons(const QString& dir)
+{
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        const QString folder = QString("%1/%2x%2/apps").arg(dir).arg(size);
+        if (!QDir().mkpath(folder) || !AppIcon(size).save(folder + "/varnel.png", "PNG"))
+            return false;
+    }
+    return true;
 }
 
 std::vector<Picture> Pictures()
@@ -433,8 +460,15 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() != 2 && !(args.size() == 4 && args[2] == "--sheet")) {
-        std::cerr << "usage: varnel-img OUTPUT [--sheet SHEET.png]\n";
+    QString sheet, icons;
+    for (int i = 2; i + 1 < args.size(); i += 2) {
+        if (args[i] == "--sheet")
+            sheet = args[i + 1];
+        else if (args[i] == "--icons")
+            icons = args[i + 1];
+    }
+    if (args.size() < 2 || args.size() % 2 != 0 || (args.size() > 2 && sheet.isEmpty() && icons.isEmpty())) {
+        std::cerr << "usage: varnel-img OUTPUT [--sheet SHEET.png] [--icons DIR]\n";
         return 2;
     }
     const std::vector<Picture> pics = Pictures();
@@ -458,8 +492,12 @@ int main(int argc, char** argv)
         std::cerr << "varnel-img: " << error << "\n";
         return 1;
     }
-    if (args.size() == 4 && !Sheet(pics).save(args[3])) {
-        std::cerr << "varnel-img: cannot write " << args[3].toStdString() << "\n";
+    if (!sheet.isEmpty() && !Sheet(pics).save(sheet)) {
+        std::cerr << "varnel-img: cannot write " << sheet.toStdString() << "\n";
+        return 1;
+    }
+    if (!icons.isEmpty() && !WriteIcons(icons)) {
+        std::cerr << "varnel-img: cannot write the icons into " << icons.toStdString() << "\n";
         return 1;
     }
     return 0;

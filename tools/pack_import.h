@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // varnel-pack import: sura packs made from a learner's own files. Recordings come from a folder of
 // files named SSSAAA.ext (001001.mp3 ... 114006.mp3; MP3, Ogg, FLAC or WAV); the Arabic text, the
 // translation and the transliteration from Tanzil-style files ("sura|aya|text" a line) or the

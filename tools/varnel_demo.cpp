@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // varnel-demo: builds Varnel's demo content from the npm package quran-json (CC-BY-4.0): sura packs
 // with pictures of the Arabic text, synthetic recitations (espeak-ng), English translation and
 // transliteration; an add-on recitation with another voice; language packs and "langs.ini".
 //
 //   varnel-demo [--source DIR] [--out DIR] [--packs NAME...] [--all]
+#include "data_folder.h"
 #include "demo_content.h"
 #include "file_write.h"
 #include "kelres.h"
@@ -45,7 +47,7 @@ int Usage(const std::string& problem)
         << "varnel-demo: " << problem << "\n"
         << "usage: varnel-demo [--source DIR] [--out DIR] [--packs NAME...] [--all]\n"
         << "  --source DIR   the quran-json package folder (default build/npm/node_modules/quran-json)\n"
-        << "  --out DIR      the working folder to write (default build/demo)\n"
+        << "  --out DIR      the working folder to write (default ~/.local/share/varnel)\n"
         << "  --packs NAME   the sura packs to build (default: fatiha.dat s078_s114.dat s104_s114.dat)\n"
         << "  --all          build all 20 sura packs\n";
     return 2;
@@ -320,7 +322,7 @@ int main(int argc, char** argv)
             qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QGuiApplication app(argc, argv);
     QString sourceDir = "build/npm/node_modules/quran-json";
-    QString out = "build/demo";
+    QString out = LearnerDataFolder();
     QStringList packs = kDefaultPacks;
     const QStringList args = app.arguments().mid(1);
     for (int i = 0; i < args.size(); ++i) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // varnel-pack: builds, lists, extracts from and verifies Varnel archives (sura packs, language packs,
 // img.vnl). Exit status: 0 success, 1 failure, 2 bad usage.
 #include "crc32.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Aya shows the picture of the current aya and is the drag source of single ayas: a press on it starts
 // a copy drag carrying the aya key (for example "002.255"). Before any aya is shown there is nothing
 // to carry, and a press starts no drag.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts the program's text drags: a copy drag carrying plain text, with "heartcursor.png" as its
 // picture and the hot spot at the picture's top-left corner. Tests can take the drags over.
 #pragma once

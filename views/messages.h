@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's message boxes: no parent window, the text and one OK button. Everything that tells the
 // learner something goes through ShowMessage, so tests can watch the messages instead of clicking them.
 #pragma once

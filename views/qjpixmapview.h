@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // QjPixmapView shows one picture in a scroll area: centred while it is smaller than the viewport,
 // scrollable when larger, magnified by a zoom factor. The contents size is the picture's size times
 // the zoom (0 x 0 for a null picture). A one-pixel white frame surrounds the picture.
