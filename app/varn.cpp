@@ -12,6 +12,7 @@
 #include "mp3.h"
 #include "profile.h"
 #include "recitation_session.h"
+#include "review_panel.h"
 #include "select_recitor.h"
 #include "single.h"
 #include "sound_messages.h"
@@ -19,6 +20,7 @@
 #include "whole.h"
 
 #include <QApplication>
+#include <QSettings>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -102,6 +104,9 @@ void Varn::CreateMenus()
     w_.view = new IdMenu(this);
     SetItemIcon(w_.view->InsertItem(QIcon(), "&Hide Translation", 0, 0), "xmark.png");
     SetItemIcon(w_.view->InsertItem(QIcon(), "&Show Transliteration", 1, 0), "check.png");
+    w_.view->addSeparator();
+    reviewPanelAction_ = w_.view->addAction("&Review Panel");
+    reviewPanelAction_->setCheckable(true);
     connect(w_.view, &IdMenu::activated, this, &Varn::ToggleEnglish);
 
     w_.recitor = new IdMenu(this);
@@ -126,6 +131,13 @@ void Varn::CreateMenus()
 
 void Varn::ConnectControls()
 {
+    connect(w_.heart, &Heart::HeartUpdate, this, &Varn::SyncReview);
+    const bool reviewShown = QSettings("varnel.ini", QSettings::IniFormat).value(kReviewPanelSetting, true).toBool();
+    reviewPanelAction_->setChecked(reviewShown);
+    w_.reviewPanel->setVisible(reviewShown);
+    connect(reviewPanelAction_, &QAction::toggled, this, &Varn::ShowReviewPanel);
+    connect(w_.reviewPanel, &ReviewPanel::ReviewRequested, this, &Varn::StartReview);
+    connect(w_.reviewPanel, &ReviewPanel::Graded, this, &Varn::GradeReview);
     heartSave_.setSingleShot(true);
     heartSave_.setInterval(kHeartSaveDelayMs);
     connect(w_.heart, &QTreeWidget::itemDoubleClicked, this, &Varn::ShowAya);

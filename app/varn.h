@@ -9,6 +9,7 @@
 #include "pack_registry.h"
 #include "playback_keys.h"
 #include "recitation_session.h"
+#include "review_book.h"
 #include "window_frame.h"
 
 #include <QMainWindow>
@@ -63,6 +64,8 @@ class Varn : public QMainWindow
     static bool PlaceCentred(const QSize& screen) { return screen.width() > 1100 || screen.height() > 800; }
     // How long after a change of the heart the profile is saved.
     static constexpr int kHeartSaveDelayMs = 700;
+    // Our own settings in varnel.ini: whether the Review panel is shown.
+    static constexpr const char* kReviewPanelSetting = "review/panel";
 
     // Widgets and owned objects, for the tests and the entry point.
     using Widgets = VarnWidgets;
@@ -83,6 +86,7 @@ class Varn : public QMainWindow
     bool ShowTransliteration() const { return showTransliteration_; }
     bool LanguagePackChosen() const { return languagePackFlag_; }
     const std::string& CurrentKey() const { return currentKey_; }
+    const ReviewBook& Review() const { return review_; }
 
   public slots:
     // Start-up and exit
@@ -152,6 +156,11 @@ class Varn : public QMainWindow
     void LoadProfile(const std::string& name);
     void NewProfile(const std::string& name);
     void HeartProgress(int n);
+    // Review: the book follows the heart; an item plays in the review drill and is graded.
+    void SyncReview();
+    void StartReview(int index);
+    void GradeReview(int index, fsrs::Grade grade);
+    void ShowReviewPanel(bool shown);
     void ShowAya(QTreeWidgetItem* item, int column = 0);
 
   protected:
@@ -205,6 +214,14 @@ class Varn : public QMainWindow
     // Saves the profile soon after each change of the heart, so a crash or a kill loses at most that
     // moment; the explicit saving points stay as they are.
     QTimer heartSave_;
+    QAction* reviewPanelAction_ = nullptr;
+
+    // The learner's review book, kept in profiles/NAME.review beside the profile.
+    ReviewBook review_;
+    std::string reviewPath_;
+    void LoadReview(const std::string& profilePath);
+    void SaveReview();
+    void ShowReview();
 
     bool showTranslation_ = true;
     bool showTransliteration_ = false;

@@ -6,6 +6,7 @@
 #include "draglabel.h"
 #include "heart.h"
 #include "kelres.h"
+#include "review_panel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -87,6 +88,8 @@ void BuildCentralArea(QMainWindow* window, VarnWidgets& w)
     w.closeCompleted->setChecked(true);
     Add(closeBox, w.closeCompleted);
     Add(left, closeBox);
+    w.reviewPanel = new ReviewPanel(left);
+    Add(left, w.reviewPanel);
 
     // Right column.
     QWidget* right = Box(w.outerSplitter, Qt::Vertical, 4, 2);

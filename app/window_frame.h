@@ -17,6 +17,7 @@ class QSpinBox;
 class QSplitter;
 class QTextBrowser;
 class QWidget;
+class ReviewPanel;
 
 struct VarnWidgets {
     IdMenu *file, *view, *recitor, *language, *help;
@@ -41,6 +42,7 @@ struct VarnWidgets {
     QSpinBox *repeatSpin, *pauseSpin, *fromSpin, *toSpin;
     QCheckBox *rangeCheck, *loopCheck, *stackCheck, *singleCheck;
     QProgressBar* suraProgress;
+    ReviewPanel* reviewPanel;
 };
 
 // Builds the central area of window (the heart column, the chooser, the aya picture and text, the

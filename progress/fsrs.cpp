@@ -4,9 +4,11 @@
 #include <algorithm>
 #include <cmath>
 
-namespace fsrs {
+namespace fsrs
+{
 
-namespace {
+namespace
+{
 
 const std::array<double, 19>& w = kWeights;
 
@@ -23,12 +25,14 @@ double RecallStability(double d, double s, double r, Grade g)
 {
     const double hard = g == Grade::Hard ? w[15] : 1.0;
     const double easy = g == Grade::Easy ? w[16] : 1.0;
-    return s * (1 + std::exp(w[8]) * (11 - d) * std::pow(s, -w[9]) * (std::exp(w[10] * (1 - r)) - 1) * hard * easy);
+    return s * (1 + std::exp(w[8]) * (11 - d) * std::pow(s, -w[9]) * (std::exp(w[10] * (1 - r)) - 1) * hard *
+                        easy);
 }
 
 double ForgetStability(double d, double s, double r)
 {
-    return std::min(s, w[11] * std::pow(d, -w[12]) * (std::pow(s + 1, w[13]) - 1) * std::exp(w[14] * (1 - r)));
+    return std::min(s,
+                    w[11] * std::pow(d, -w[12]) * (std::pow(s + 1, w[13]) - 1) * std::exp(w[14] * (1 - r)));
 }
 
 } // namespace

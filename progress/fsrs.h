@@ -19,7 +19,8 @@
 
 #include <array>
 
-namespace fsrs {
+namespace fsrs
+{
 
 enum class Grade { Again = 1, Hard = 2, Good = 3, Easy = 4 };
 
@@ -28,8 +29,8 @@ constexpr double kFactor = 19.0 / 81.0;
 constexpr double kDesiredRetention = 0.9;
 constexpr int kMaximumInterval = 36500;
 // FSRS-5's default parameters w0..w18.
-constexpr std::array<double, 19> kWeights = {0.40255, 1.18385, 3.173,  15.69105, 7.1949, 0.5345,  1.4604,
-                                             0.0046,  1.54575, 0.1192, 1.01925,  1.9395, 0.11,    0.29605,
+constexpr std::array<double, 19> kWeights = {0.40255, 1.18385, 3.173,  15.69105, 7.1949, 0.5345, 1.4604,
+                                             0.0046,  1.54575, 0.1192, 1.01925,  1.9395, 0.11,   0.29605,
                                              2.2698,  0.2315,  2.9898, 0.51655,  0.6621};
 
 struct Memory {

@@ -10,6 +10,8 @@
 #include <QHeaderView>
 #include <QMenu>
 #include <QMimeData>
+#include <QPainter>
+#include <QStyledItemDelegate>
 #include <set>
 
 namespace
@@ -34,10 +36,37 @@ std::vector<std::string> Pieces(const std::string& text)
     return pieces;
 }
 
+// Draws a sura row as usual, and a small mark at its end when the sura is due for review.
+class DueMarkDelegate : public QStyledItemDelegate
+{
+  public:
+    DueMarkDelegate(const Heart* heart) : QStyledItemDelegate(const_cast<Heart*>(heart)), heart_(heart) {}
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::paint(painter, option, index);
+        bool ok = false;
+        const int sura = index.data().toString().toInt(&ok);
+        if (!ok || !index.parent().isValid() || index.parent().parent().isValid() || !heart_->DueMarked(sura))
+            return;
+        const int d = std::max(6, option.rect.height() / 3);
+        const QRect mark(option.rect.right() - d - 4, option.rect.center().y() - d / 2, d, d);
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->setPen(Qt::NoPen);
+        painter->setBrush(QColor(0xe0, 0x8a, 0x00));
+        painter->drawEllipse(mark);
+        painter->restore();
+    }
+
+  private:
+    const Heart* heart_;
+};
+
 } // namespace
 
 Heart::Heart(QWidget* parent) : QTreeWidget(parent)
 {
+    setItemDelegate(new DueMarkDelegate(this));
     setAcceptDrops(true);
     viewport()->setAcceptDrops(true);
     setDropIndicatorShown(false);
@@ -234,4 +263,12 @@ void Heart::CloseComplete(int mode)
         else if (item && mode == 0)
             item->setExpanded(true);
     }
+}
+
+void Heart::SetDueSuras(const std::set<int>& suras)
+{
+    due_ = suras;
+    for (const auto& [sura, item] : suraItems_)
+        item->setToolTip(0, due_.count(std::stoi(sura)) ? QString("Due for review") : QString());
+    viewport()->update();
 }

@@ -8,6 +8,7 @@
 
 #include <QTreeWidget>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -41,6 +42,9 @@ class Heart : public QTreeWidget
     void SetCurrent(QTreeWidgetItem* item) { current_ = item; }
     // Every aya of the heart, in the tree's order.
     std::vector<std::string> GetAyas() const { return data_.Keys(); }
+    // Marks the rows of these suras as due for review: a small mark at the row's end.
+    void SetDueSuras(const std::set<int>& suras);
+    bool DueMarked(int sura) const { return due_.count(sura) != 0; }
     // Handles a dropped text as a drop on the list does; false when it was ignored.
     bool DropText(const QString& text);
 
@@ -68,6 +72,7 @@ class Heart : public QTreeWidget
     void Announce();
 
     HeartData data_;
+    std::set<int> due_;
     QTreeWidgetItem* root_ = nullptr;
     QTreeWidgetItem* current_ = nullptr;
     int closeMode_ = 2;

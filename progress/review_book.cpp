@@ -9,7 +9,8 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
+namespace
+{
 
 QString DateText(const QDate& d) { return d.isValid() ? d.toString(Qt::ISODate) : QString("-"); }
 
@@ -60,7 +61,9 @@ bool ReviewBook::Sync(const HeartData& heart, const QDate& today)
     std::set<std::array<int, 3>> keep(wanted.begin(), wanted.end());
     const size_t before = items_.size();
     items_.erase(std::remove_if(items_.begin(), items_.end(),
-                                [&](const ReviewItem& i) { return !keep.count({i.sura, i.first, i.last}); }),
+                                [&](const ReviewItem& i) {
+                                    return !keep.count({i.sura, i.first, i.last});
+                                }),
                  items_.end());
     bool changed = items_.size() != before;
     for (const auto& [sura, first, last] : wanted) {
@@ -83,7 +86,8 @@ std::vector<int> ReviewBook::Due(const QDate& today) const
     for (size_t i = 0; i < items_.size(); ++i)
         if (items_[i].due <= today)
             due.push_back(int(i));
-    std::stable_sort(due.begin(), due.end(), [this](int a, int b) { return items_[size_t(a)].due < items_[size_t(b)].due; });
+    std::stable_sort(due.begin(), due.end(),
+                     [this](int a, int b) { return items_[size_t(a)].due < items_[size_t(b)].due; });
     return due;
 }
 

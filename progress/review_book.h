@@ -34,7 +34,7 @@ struct ReviewItem {
 
 class ReviewBook
 {
-public:
+  public:
     static constexpr int kLongSura = 40;
     static constexpr int kPartLength = 20;
     static constexpr size_t kReviewsKept = 400;
@@ -71,7 +71,7 @@ public:
     bool Parse(const QByteArray& text, std::string* problem);
     void Clear() { items_.clear(); }
 
-private:
+  private:
     std::vector<ReviewItem> items_;
 };
 

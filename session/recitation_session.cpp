@@ -17,7 +17,7 @@ RecitationSession::RecitationSession(QObject* parent)
     connect(single_.get(), &Single::SingleSuraAya, this, &RecitationSession::OnAyaStarted);
     connect(whole_.get(), &Whole::WholeStat, this, &RecitationSession::Progress);
     connect(stack_.get(), &Stack::StackStat, this, &RecitationSession::Progress);
-    connect(whole_.get(), &Whole::WholeDone, this, &RecitationSession::DrillFinished);
+    connect(whole_.get(), &Whole::WholeDone, this, &RecitationSession::OnWholeDone);
     connect(stack_.get(), &Stack::StackDone, this, &RecitationSession::DrillFinished);
     connect(single_.get(), &Single::CurSoundPos, this, &RecitationSession::PartPosition);
 }
@@ -32,6 +32,7 @@ MP3* RecitationSession::ActivePlayer() const
     case Mode::Stack:
         return stack_->Player();
     case Mode::Whole:
+    case Mode::Review:
         break;
     }
     return whole_->Player();
@@ -143,6 +144,7 @@ void RecitationSession::PlayFromAya(int sura, int aya)
         stack_->Play();
         return;
     case Mode::Whole:
+    case Mode::Review:
         BuildDrill(from_);
         whole_->GoTo(aya);
         return;
@@ -157,7 +159,50 @@ void RecitationSession::Play()
         StartDrill();
 }
 
-void RecitationSession::Stop() { StopAll(); }
+void RecitationSession::Stop()
+{
+    StopAll();
+    if (mode_ == Mode::Review)
+        EndReview();
+}
+
+void RecitationSession::PlayReview(int sura, int first, int last)
+{
+    StopAll();
+    if (mode_ != Mode::Review)
+        beforeReview_ = mode_;
+    mode_ = Mode::Review;
+    cursor_->SetSura(PadSura(IntToString(sura)));
+    cursor_->SetAya(first);
+    whole_->GenerateWhole(SuraKey(), first, last);
+    whole_->Player()->SetRepeat(1);
+    whole_->PauseTime(0);
+    whole_->SetLoop(false);
+    whole_->Play();
+}
+
+void RecitationSession::OnWholeDone()
+{
+    const bool review = mode_ == Mode::Review;
+    if (review)
+        EndReview();
+    emit DrillFinished();
+    if (review)
+        emit ReviewFinished();
+}
+
+void RecitationSession::EndReview()
+{
+    mode_ = beforeReview_;
+    whole_->Player()->SetRepeat(repeat_);
+    whole_->SetLoop(loop_);
+    // The learner stays at the sura reviewed, over the whole of it.
+    FitRange();
+    whole_->GenerateWhole(SuraKey(), from_, to_);
+    whole_->PauseTime(pause_);
+    if (mode_ == Mode::Stack)
+        BuildDrill(from_);
+}
 
 void RecitationSession::TogglePlay() { ActivePlayer()->Busy() ? Stop() : Play(); }
 
@@ -171,6 +216,7 @@ void RecitationSession::Next()
         stack_->NextOne();
         return;
     case Mode::Whole:
+    case Mode::Review:
         whole_->NextOne();
         return;
     }
@@ -186,6 +232,7 @@ void RecitationSession::Previous()
         stack_->PrevOne();
         return;
     case Mode::Whole:
+    case Mode::Review:
         whole_->PrevOne();
         return;
     }
@@ -199,6 +246,7 @@ void RecitationSession::SlideTo(int aya)
 
 void RecitationSession::SetRepeat(int n)
 {
+    repeat_ = n;
     whole_->Player()->SetRepeat(n);
     stack_->SetRepeat(n);
 }

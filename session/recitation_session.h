@@ -20,7 +20,7 @@ class RecitationSession : public QObject
 {
     Q_OBJECT
   public:
-    enum class Mode { Whole, Stack, Single };
+    enum class Mode { Whole, Stack, Single, Review };
 
     explicit RecitationSession(QObject* parent = nullptr);
     ~RecitationSession() override;
@@ -85,6 +85,11 @@ class RecitationSession : public QObject
     // Single mode takes the aya on screen, drops stack, range and loop, and starts nothing.
     void SetSingle(bool on);
 
+    // The review drill: ayas first..last of sura once each, without repeat, pause or loop. After the
+    // last, ReviewFinished(); then (or on Stop) the mode and settings before it come back.
+    void PlayReview(int sura, int first, int last);
+    bool Reviewing() const { return mode_ == Mode::Review; }
+
     // The single-aya drill's part, in milliseconds of the recording.
     void SetPart(int startMs, int endMs);
     // The part over the whole of the current aya, reported by PartChanged().
@@ -104,6 +109,8 @@ class RecitationSession : public QObject
     void PartChanged(int startMs, int endMs, int lengthMs);
     // Where the single-aya drill's recording is, in milliseconds.
     void PartPosition(int ms);
+    // The review drill played its last aya.
+    void ReviewFinished();
 
   private:
     void StopAll();
@@ -112,12 +119,17 @@ class RecitationSession : public QObject
     void StartDrill();
     void ShowSingleAya(const std::string& key);
     void OnAyaStarted(const std::string& key);
+    void OnWholeDone();
+    // Leaves the review drill: the mode, repeat, pause and loop before it, the range's list again.
+    void EndReview();
 
     std::unique_ptr<Arabic> cursor_;
     std::unique_ptr<Whole> whole_;
     std::unique_ptr<Stack> stack_;
     std::unique_ptr<Single> single_;
     Mode mode_ = Mode::Whole;
+    Mode beforeReview_ = Mode::Whole;
+    int repeat_ = 1;
     bool rangeOn_ = false;
     bool loop_ = false;
     int from_ = 1;

@@ -7,7 +7,8 @@
 
 #include <QTest>
 
-namespace {
+namespace
+{
 
 // Values worked by hand from the formulas in fsrs.h, with FSRS-5's default parameters:
 //   D0(G) = 7.1949 - e^(0.5345 (G-1)) + 1: Again 7.1949, Hard 6.48831, Good 5.28243, Easy 3.22450
@@ -30,7 +31,7 @@ class TestReview : public QObject
 {
     Q_OBJECT
 
-private slots:
+  private slots:
     void firstReview_data()
     {
         QTest::addColumn<int>("grade");
@@ -74,8 +75,10 @@ private slots:
         const fsrs::Memory first = fsrs::Review({}, 0, fsrs::Grade::Good);
         QVERIFY(qAbs(fsrs::Retrievability(3, first) - 0.904698) < 1e-6);
         const fsrs::Memory m = fsrs::Review(first, 3, fsrs::Grade(grade));
-        QVERIFY2(qAbs(m.stability - stability) < kTolerance, qPrintable(QString::number(m.stability, 'f', 6)));
-        QVERIFY2(qAbs(m.difficulty - difficulty) < kTolerance, qPrintable(QString::number(m.difficulty, 'f', 6)));
+        QVERIFY2(qAbs(m.stability - stability) < kTolerance,
+                 qPrintable(QString::number(m.stability, 'f', 6)));
+        QVERIFY2(qAbs(m.difficulty - difficulty) < kTolerance,
+                 qPrintable(QString::number(m.difficulty, 'f', 6)));
         QCOMPARE(fsrs::IntervalDays(m), interval);
     }
 
@@ -181,7 +184,8 @@ private slots:
         QTest::newRow("aya outside") << QByteArray("varnel-review 1\n108\t1\t4\t2026-12-05\t-\t0\t0\t-\n");
         QTest::newRow("bad date") << QByteArray("varnel-review 1\n108\t1\t3\t2026-13-05\t-\t0\t0\t-\n");
         QTest::newRow("bad number") << QByteArray("varnel-review 1\n108\t1\t3\t2026-12-05\t-\tnan\t0\t-\n");
-        QTest::newRow("bad review date") << QByteArray("varnel-review 1\n108\t1\t3\t2026-12-05\t-\t0\t0\t2026-12-0x\n");
+        QTest::newRow("bad review date")
+            << QByteArray("varnel-review 1\n108\t1\t3\t2026-12-05\t-\t0\t0\t2026-12-0x\n");
     }
     void damagedFiles()
     {

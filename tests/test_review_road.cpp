@@ -1,0 +1,119 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Review in the real window: suras learnt enter review, fall due with the days, play in the review drill
+// and are graded; the record lives beside the profile, which keeps its bytes.
+#include "heart.h"
+#include "mp3.h"
+#include "profile_file.h"
+#include "recitation_session.h"
+#include "review_book.h"
+#include "review_panel.h"
+#include "varn.h"
+#include "whole.h"
+#include "workspace.h"
+
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTreeWidget>
+
+namespace
+{
+
+void Drop(Heart* heart, const QString& text) { QVERIFY(heart->DropText(text)); }
+
+QStringList Rows(const QTreeWidget* list)
+{
+    QStringList rows;
+    for (int i = 0; i < list->topLevelItemCount(); ++i)
+        rows << list->topLevelItem(i)->text(0) + " " + list->topLevelItem(i)->text(1);
+    return rows;
+}
+
+struct Today {
+    explicit Today(const char* iso) { qputenv("VARNEL_TODAY", iso); }
+    ~Today() { qunsetenv("VARNEL_TODAY"); }
+};
+
+} // namespace
+
+class TestReviewRoad : public QObject
+{
+    Q_OBJECT
+
+  private slots:
+    void learnWaitReviewGrade()
+    {
+        Workspace ws;
+        ws.Pack("quran/s104_s114.dat", 104, 114, 100);
+        ws.Write("config.ini", "0\n");
+        {
+            Today day("2026-12-01");
+            Varn window;
+            window.NewProfile("Amina");
+            Drop(window.W().heart, "all.112");
+            Drop(window.W().heart, "all.108");
+            QCOMPARE(ws.Read("profiles/Amina.review"),
+                     QByteArray("varnel-review "
+                                "1\n112\t1\t4\t2026-12-02\t-\t0\t0\t-\n108\t1\t3\t2026-12-02\t-\t0\t0\t-\n"));
+            QCOMPARE(window.W().reviewPanel->DueList()->topLevelItemCount(), 0);
+            QVERIFY(!window.W().heart->DueMarked(112));
+            window.SaveProfile();
+        }
+        const QByteArray profile = ws.Read("profiles/Amina.varn");
+
+        Today later("2026-12-05");
+        Varn window;
+        window.LoadProfile("Amina");
+        ReviewPanel* panel = window.W().reviewPanel;
+        // Both are due; they entered in this order and are equally overdue.
+        QCOMPARE(Rows(panel->DueList()), QStringList({"112. Al-Ikhlas all 4", "108. Al-Kauther all 3"}));
+        QVERIFY(panel->LoadText().startsWith("2 due today"));
+        QVERIFY(window.W().heart->DueMarked(108) && window.W().heart->DueMarked(112));
+
+        // The review drill: each aya once, without the learner's repeats and pauses, which come back after.
+        window.W().repeatSpin->setValue(3);
+        window.W().pauseSpin->setValue(2);
+        QSignalSpy shown(window.Session(), &RecitationSession::AyaShown);
+        QSignalSpy finished(window.Session(), &RecitationSession::ReviewFinished);
+        panel->DueList()->setCurrentItem(panel->DueList()->topLevelItem(1));
+        QTest::mouseClick(panel->ReviewNowButton(), Qt::LeftButton);
+        QVERIFY(fixtures::WaitFor([&] { return finished.count() == 1; }, 5000));
+        QStringList keys;
+        for (const auto& args : shown)
+            keys << QString::fromStdString(args.at(0).value<std::string>());
+        QCOMPARE(keys.mid(0, 3), QStringList({"108.001", "108.002", "108.003"}));
+        QCOMPARE(window.WholeDrill()->Player()->Repeat(), 3);
+        QVERIFY(window.WholeDrill()->Player()->PauseEnabled());
+
+        QTest::mouseClick(panel->GradeButton(fsrs::Grade::Good), Qt::LeftButton);
+        QCOMPARE(Rows(panel->DueList()), QStringList({"112. Al-Ikhlas all 4"}));
+        QVERIFY(!window.W().heart->DueMarked(108));
+        QVERIFY(ws.Read("profiles/Amina.review").contains("108\t1\t3\t2026-12-08\t2026-12-05\t3.173\t"));
+        QVERIFY(panel->Calendar()->Summary().startsWith("Streak: 1 day · 1 review in 12 weeks"));
+        // The profile keeps the bytes the spec gives it.
+        QCOMPARE(ws.Read("profiles/Amina.varn"), profile);
+        QVERIFY(ws.messages.isEmpty());
+    }
+
+    void damagedRecord()
+    {
+        Workspace ws;
+        ws.Pack("quran/s104_s114.dat", 104, 114, 100);
+        ws.Write("config.ini", "0\n");
+        ws.Write("profiles/Bilal.varn",
+                 SerializeProfile(ProfileData{"Bilal", {"108.001", "108.002", "108.003"}, "108.001", true}));
+        ws.Write("profiles/Bilal.review", "not a review record");
+        Today day("2026-12-05");
+        Varn window;
+        window.LoadProfile("Bilal");
+        QCOMPARE(ws.messages.size(), 1);
+        QVERIFY2(ws.messages[0].contains("could not be read") && ws.messages[0].contains("Bilal.review.bak"),
+                 qPrintable(ws.messages[0]));
+        QCOMPARE(ws.Read("profiles/Bilal.review.bak"), QByteArray("not a review record"));
+        QCOMPARE(window.W().heart->Count(), 3);
+        QVERIFY(ws.Read("profiles/Bilal.review").startsWith("varnel-review 1\n108\t1\t3\t2026-12-06"));
+    }
+};
+
+QTEST_MAIN(TestReviewRoad)
+#include "test_review_road.moc"
