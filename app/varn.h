@@ -225,4 +225,5 @@ class Varn : public QMainWindow
 
     bool showTranslation_ = true;
     bool showTransliteration_ = false;
+    bool nightReading_ = false;
 };

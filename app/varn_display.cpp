@@ -7,6 +7,7 @@
 #include "id_menu.h"
 #include "messages.h"
 #include "naming.h"
+#include "page_look.h"
 #include "recitation_session.h"
 #include "varn.h"
 
@@ -18,8 +19,6 @@
 namespace
 {
 
-// Pictures wider than the Aya view less this margin are scaled down to fit.
-constexpr int kFitMargin = 80;
 constexpr int kTextPanelMaxHeight = 300;
 
 std::string Bytes(const QByteArray& data) { return std::string(data.constData(), size_t(data.size())); }
@@ -48,11 +47,7 @@ void Varn::SetArabic(const std::string& key)
                 .arg(QString::fromStdString(key).toHtmlEscaped())
                 .arg(currentPack_.ItemSize(pictureName_) >> 20)
                 .arg(KelRes::kMaxPictureBytes >> 20));
-    const int limit = w_.ayaView->width() - kFitMargin;
-    if (!image.isNull() && image.width() > limit && limit > 0)
-        image = image.scaled(limit, int(qint64(image.height()) * limit / image.width()),
-                             Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    w_.ayaView->setPixmap(QPixmap::fromImage(image));
+    w_.ayaView->ShowPicture(image);
     w_.ayaView->dragText = key;
 
     AyaTextParts parts;
@@ -66,9 +61,7 @@ void Varn::SetArabic(const std::string& key)
     parts.utf8 = languagePackFlag_;
 
     w_.textPanel->setMaximumHeight(kTextPanelMaxHeight);
-    QPalette white = w_.textPanel->palette();
-    white.setColor(QPalette::Base, Qt::white);
-    w_.textPanel->setPalette(white);
+    ForceColours(w_.textPanel, QPalette::Base, nightReading_ ? NightPage() : DayPage());
     w_.textPanel->setHtml(ComposeAyaText(parts));
 
     int sura = 0, aya = 0;

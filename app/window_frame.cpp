@@ -6,6 +6,7 @@
 #include "draglabel.h"
 #include "heart.h"
 #include "kelres.h"
+#include "page_look.h"
 #include "review_panel.h"
 
 #include <QCheckBox>
@@ -131,9 +132,7 @@ void BuildCentralArea(QMainWindow* window, VarnWidgets& w)
     titleStrip->setMaximumHeight(20 + 4);
     w.title = new QLabel(titleStrip);
     w.title->setAutoFillBackground(true);
-    QPalette white = w.title->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    w.title->setPalette(white);
+    ForceColours(w.title, QPalette::Window, DayPage());
     w.title->setAlignment(Qt::AlignCenter);
     Add(titleStrip, w.title);
     Add(rest, titleStrip);
@@ -141,10 +140,8 @@ void BuildCentralArea(QMainWindow* window, VarnWidgets& w)
     w.innerSplitter = new QSplitter(Qt::Vertical, rest);
     w.ayaView = new Aya(w.innerSplitter);
     w.ayaView->viewport()->setAutoFillBackground(true);
-    QPalette viewPalette = w.ayaView->viewport()->palette();
-    viewPalette.setColor(QPalette::Window, Qt::white);
-    viewPalette.setColor(QPalette::Base, Qt::white);
-    w.ayaView->viewport()->setPalette(viewPalette);
+    ForceColours(w.ayaView->viewport(), QPalette::Window, DayPage());
+    ForceColours(w.ayaView->viewport(), QPalette::Base, DayPage());
     w.ayaView->setFrameStyle(QFrame::Panel | QFrame::Plain);
     w.ayaView->setLineWidth(2);
     w.ayaView->setContentsMargins(4, 4, 4, 4);
@@ -158,9 +155,7 @@ void BuildCentralArea(QMainWindow* window, VarnWidgets& w)
     w.textPanel->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     w.textPanel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     w.textPanel->setAccessibleName("Translation and transliteration");
-    QPalette redPanel = w.textPanel->palette();
-    redPanel.setColor(QPalette::Base, Qt::red);
-    w.textPanel->setPalette(redPanel);
+    ForceColours(w.textPanel, QPalette::Base, {Qt::red, Qt::black}); // until the first aya is shown
     Add(rest, w.innerSplitter, 1);
 
     w.ayaSlider = new QSlider(Qt::Horizontal, rest);

@@ -2,9 +2,14 @@
 #include "aya.h"
 
 #include "drag.h"
+#include "page_look.h"
 
 #include <QDragEnterEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QWheelEvent>
+#include <algorithm>
+#include <cmath>
 
 Aya::Aya(QWidget* parent) : QjPixmapView(parent)
 {
@@ -15,6 +20,10 @@ Aya::Aya(QWidget* parent) : QjPixmapView(parent)
 void Aya::mousePressEvent(QMouseEvent* event)
 {
     event->accept();
+    if (hidden_ > 0) {
+        emit revealRequested();
+        return;
+    }
     if (!dragText.empty())
         StartTextDrag(this, dragText);
 }
@@ -26,3 +35,100 @@ void Aya::dragMoveEvent(QDragMoveEvent* event) { AcceptCopyOnly(event); }
 void Aya::dragLeaveEvent(QDragLeaveEvent*) { emit message(std::string()); }
 
 void Aya::dropEvent(QDropEvent*) {}
+
+void Aya::ShowPicture(const QImage& picture)
+{
+    original_ = picture;
+    Present();
+}
+
+double Aya::Steppable() const
+{
+    if (readerZoom_ != kFitWidth || original_.isNull())
+        return readerZoom_;
+    return double(pixmap().deviceIndependentSize().width()) / std::max(1, original_.width());
+}
+
+void Aya::SetReaderZoom(double zoom)
+{
+    zoom = zoom == kFitWidth ? kFitWidth : std::clamp(zoom, kMinZoom, kMaxZoom);
+    if (zoom == readerZoom_)
+        return;
+    readerZoom_ = zoom;
+    Present();
+    emit readerZoomChanged(zoom);
+}
+
+void Aya::SetNight(bool night)
+{
+    night_ = night;
+    Present();
+}
+
+void Aya::SetHidden(double hidden)
+{
+    hidden_ = std::clamp(hidden, 0.0, 1.0);
+    viewport()->update();
+}
+
+void Aya::Present()
+{
+    if (original_.isNull()) {
+        setPixmap(QPixmap());
+        return;
+    }
+    // The size the program has always given the picture: scaled down to the view's width less a margin.
+    const int limit = width() - kFitMargin;
+    QSize size = original_.size();
+    if (limit > 0 && (size.width() > limit || readerZoom_ == kFitWidth))
+        size = QSize(limit, int(qint64(size.height()) * limit / size.width()));
+    const double scale = (readerZoom_ == kFitWidth ? 1.0 : readerZoom_) * devicePixelRatioF();
+    const double ratio = devicePixelRatioF();
+    QImage image = original_;
+    const QSize pixels = scale == 1.0 ? size : QSize(int(std::lround(size.width() * scale)), int(std::lround(size.height() * scale)));
+    if (pixels != image.size() && !pixels.isEmpty())
+        image = image.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (night_)
+        image = NightInk(image);
+    QPixmap shown = QPixmap::fromImage(image);
+    shown.setDevicePixelRatio(ratio);
+    setPixmap(shown);
+}
+
+void Aya::drawContents(QPainter* painter, int cx, int cy, int cw, int ch)
+{
+    QjPixmapView::drawContents(painter, cx, cy, cw, ch);
+    if (hidden_ <= 0 || pixmap().isNull())
+        return;
+    const QSize size = pixmap().deviceIndependentSize().toSize();
+    const QPoint o = PictureOffset(size, zoom(), viewport()->size());
+    const QRect cover(o.x() - 1, o.y() - 1, int(std::ceil(size.width() * hidden_)) + 2, size.height() + 2);
+    painter->save();
+    painter->setClipping(false);
+    painter->fillRect(cover, night_ ? QColor(0x30, 0x33, 0x38) : QColor(0xe4, 0xe1, 0xd8));
+    if (hidden_ >= 1) {
+        painter->setPen(night_ ? QColor(0xa0, 0xa0, 0xa0) : QColor(0x60, 0x60, 0x60));
+        painter->drawText(cover, Qt::AlignCenter, "Hidden: press R to reveal");
+    }
+    painter->restore();
+}
+
+void Aya::wheelEvent(QWheelEvent* event)
+{
+    if (!(event->modifiers() & Qt::ControlModifier)) {
+        QjPixmapView::wheelEvent(event);
+        return;
+    }
+    event->accept();
+    if (event->angleDelta().y() > 0)
+        ZoomIn();
+    else if (event->angleDelta().y() < 0)
+        ZoomOut();
+}
+
+void Aya::resizeEvent(QResizeEvent* event)
+{
+    QjPixmapView::resizeEvent(event);
+    if (readerZoom_ == kFitWidth)
+        Present();
+}

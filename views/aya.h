@@ -6,6 +6,7 @@
 
 #include "qjpixmapview.h"
 
+#include <QImage>
 #include <string>
 
 class Aya : public QjPixmapView
@@ -16,13 +17,49 @@ public:
 
     std::string dragText; // the key of the aya shown; written by the main window
 
+    // The reader's zoom over the picture's fitted size: 1 shows it as the program always has (scaled
+    // down to the view's width less a margin when wider), kFitWidth fits it to that width either way.
+    static constexpr double kFitWidth = 0;
+    static constexpr double kMinZoom = 0.5;
+    static constexpr double kMaxZoom = 4.0;
+    static constexpr double kZoomStep = 1.25;
+    static constexpr int kFitMargin = 80;
+
+    // Shows picture at the reader's zoom, for the screen's pixel density, as light ink on dark in
+    // Night Reading.
+    void ShowPicture(const QImage& picture);
+    double ReaderZoom() const { return readerZoom_; }
+    void SetReaderZoom(double zoom);
+    void ZoomIn() { SetReaderZoom(Steppable() * kZoomStep); }
+    void ZoomOut() { SetReaderZoom(Steppable() / kZoomStep); }
+    void SetNight(bool night);
+    // Covers the part of the picture not yet revealed: hidden is the share covered, 0 to 1, from the
+    // left, since Arabic is read from the right.
+    void SetHidden(double hidden);
+    double Hidden() const { return hidden_; }
+
 signals:
     void message(const std::string& text);
+    void readerZoomChanged(double zoom);
+    // A press on a covered picture asks for it to be revealed (and starts no drag).
+    void revealRequested();
 
 protected:
+    void drawContents(QPainter* painter, int cx, int cy, int cw, int ch) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dragLeaveEvent(QDragLeaveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+
+private:
+    void Present();
+    double Steppable() const;
+
+    QImage original_;
+    double readerZoom_ = 1.0;
+    bool night_ = false;
+    double hidden_ = 0;
 };

@@ -9,7 +9,16 @@ struct QjPixmapView::Private {
     double zoom = 1.0;
     QPixmap picture;
     QSize contents;
+    QColor page = Qt::white;
 };
+
+namespace {
+
+// The picture's size in the view's own pixels: a picture drawn for a high-density screen carries a
+// device pixel ratio and takes no more room than its logical size.
+QSize LogicalSize(const QPixmap& picture) { return picture.deviceIndependentSize().toSize(); }
+
+} // namespace
 
 QjPixmapView::QjPixmapView(QWidget* parent) : QAbstractScrollArea(parent), d_(std::make_unique<Private>())
 {
@@ -20,12 +29,20 @@ QjPixmapView::~QjPixmapView() = default;
 
 const QPixmap& QjPixmapView::pixmap() const { return d_->picture; }
 double QjPixmapView::zoom() const { return d_->zoom; }
+const QColor& QjPixmapView::PageColour() const { return d_->page; }
+
+void QjPixmapView::SetPageColour(const QColor& colour)
+{
+    d_->page = colour;
+    viewport()->update();
+}
 QSize QjPixmapView::contentsSize() const { return d_->contents; }
 
 void QjPixmapView::ResizeContents()
 {
     d_->contents = d_->picture.isNull() ? QSize(0, 0)
-                                        : QSize(int(d_->picture.width() * d_->zoom), int(d_->picture.height() * d_->zoom));
+                                        : QSize(int(LogicalSize(d_->picture).width() * d_->zoom),
+                                                int(LogicalSize(d_->picture).height() * d_->zoom));
     UpdateScrollBars();
 }
 
@@ -89,15 +106,16 @@ void QjPixmapView::paintEvent(QPaintEvent* event)
 
 void QjPixmapView::drawContents(QPainter* p, int cx, int cy, int cw, int ch)
 {
-    p->setBrush(Qt::white);
-    p->setPen(Qt::white);
+    p->setBrush(d_->page);
+    p->setPen(d_->page);
     p->drawRect(cx, cy, cw, ch);
     const QPixmap& picture = d_->picture;
     if (picture.width() == 0)
         return;
     p->setClipping(false);
     const double zoom = d_->zoom;
-    const QPoint o = PictureOffset(picture.size(), zoom, viewport()->size());
+    const QSize size = LogicalSize(picture);
+    const QPoint o = PictureOffset(size, zoom, viewport()->size());
     if (zoom != 1.0) {
         p->save();
         // Keep the picture's top-left corner at the offset while it is magnified.
@@ -107,7 +125,7 @@ void QjPixmapView::drawContents(QPainter* p, int cx, int cy, int cw, int ch)
     p->drawPixmap(o, picture);
     if (zoom != 1.0)
         p->restore();
-    p->setPen(Qt::white);
+    p->setPen(d_->page);
     p->setBrush(Qt::NoBrush);
-    p->drawRect(o.x() - 1, o.y() - 1, int(picture.width() * zoom + 2), int(picture.height() * zoom + 2));
+    p->drawRect(o.x() - 1, o.y() - 1, int(size.width() * zoom + 2), int(size.height() * zoom + 2));
 }
