@@ -2,6 +2,7 @@
 #include "play_schedule.h"
 
 #include <algorithm>
+#include <cmath>
 
 int PlaySchedule::playCounter_ = 0;
 
@@ -17,11 +18,35 @@ void PlaySchedule::SetRange(int startMs, int endMs)
     rangeEnd_ = unsigned(std::max(endMs, 0));
 }
 
+int PlaySchedule::PauseMs() const
+{
+    if (pauseFactor_ <= 0)
+        return pauseSeconds_ * 1000;
+    const unsigned length = rangeMode_ ? (rangeEnd_ > rangeStart_ ? rangeEnd_ - rangeStart_ : 0) : lastLength_;
+    return int(std::lround(pauseFactor_ * length));
+}
+
+void PlaySchedule::StartPause(ScheduleHost::Timer timer)
+{
+    const int ms = PauseMs();
+    host_->StartTimer(timer, ms);
+    pausing_ = true;
+    host_->Pausing(true, ms);
+}
+
 void PlaySchedule::CancelPauses()
 {
-    for (auto timer :
-         {ScheduleHost::EndCheck, ScheduleHost::NextAya, ScheduleHost::Unpause, ScheduleHost::NextRange})
+    for (auto timer : {ScheduleHost::EndCheck, ScheduleHost::NextAya, ScheduleHost::Unpause, ScheduleHost::NextRange})
         host_->StopTimer(timer);
+    EndPause();
+}
+
+void PlaySchedule::EndPause()
+{
+    if (!pausing_)
+        return;
+    pausing_ = false;
+    host_->Pausing(false, 0);
 }
 
 void PlaySchedule::Begin()
@@ -62,6 +87,8 @@ void PlaySchedule::FinishWhole()
 
 void PlaySchedule::OnPosition(unsigned position, unsigned length, bool hasSound)
 {
+    if (hasSound)
+        lastLength_ = length;
     if (rangeMode_) {
         if (position < rangeEnd_)
             return;
@@ -69,8 +96,8 @@ void PlaySchedule::OnPosition(unsigned position, unsigned length, bool hasSound)
         host_->StopSound();
         stopped_ = true;
         host_->StopTimer(ScheduleHost::Tick);
-        if (pauseEnabled_)
-            host_->StartTimer(ScheduleHost::NextRange, PauseMs());
+        if (Pauses())
+            StartPause(ScheduleHost::NextRange);
         else
             host_->Finished(true);
         return;
@@ -86,16 +113,16 @@ void PlaySchedule::OnPosition(unsigned position, unsigned length, bool hasSound)
         const bool last = repeat_ != 0 && playCounter_ >= repeat_;
         // The last play needs no restart unless a pause follows it; then the restarted sound stays
         // paused (and silent) until the next-aya timer ends the request.
-        if (!last || pauseEnabled_) {
-            host_->RestartSound(pauseEnabled_);
-            if (pauseEnabled_ && !last)
-                host_->StartTimer(ScheduleHost::Unpause, PauseMs());
+        if (!last || Pauses()) {
+            host_->RestartSound(Pauses());
+            if (Pauses() && !last)
+                StartPause(ScheduleHost::Unpause);
         }
     }
     if (playCounter_ >= repeat_ && repeat_ != 0 && playCounter_ != 0) {
-        if (pauseEnabled_) {
+        if (Pauses()) {
             host_->StopTimer(ScheduleHost::Unpause);
-            host_->StartTimer(ScheduleHost::NextAya, PauseMs());
+            StartPause(ScheduleHost::NextAya);
             playCounter_ = 0;
         } else {
             FinishWhole();
@@ -108,13 +135,16 @@ void PlaySchedule::OnTimer(ScheduleHost::Timer timer)
     switch (timer) {
     case ScheduleHost::NextAya:
         host_->StopTimer(ScheduleHost::NextAya);
+        EndPause();
         FinishWhole();
         return;
     case ScheduleHost::Unpause:
+        EndPause();
         host_->UnpauseSound();
         return;
     case ScheduleHost::NextRange:
         host_->StopTimer(ScheduleHost::NextRange);
+        EndPause();
         host_->Finished(true);
         return;
     case ScheduleHost::Tick:

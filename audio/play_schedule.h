@@ -28,6 +28,8 @@ class ScheduleHost
     virtual void StopSound() = 0;
     // The request is over: Done() for whole mode, DoneR() for a range.
     virtual void Finished(bool range) = 0;
+    // A silent pause of ms began (on), or ended or was cancelled (off).
+    virtual void Pausing(bool on, int ms) { (void)on, (void)ms; }
 };
 
 class PlaySchedule
@@ -54,6 +56,10 @@ class PlaySchedule
     void SetRepeat(int n) { repeat_ = n; }
     void SetPauseTime(int seconds) { pauseSeconds_ = seconds; }
     void SetPauseEnabled(bool on) { pauseEnabled_ = on; }
+    // Pauses as long as factor times the sound's length (or the range's, in range mode) instead of the
+    // seconds; 0 goes back to the seconds. With a factor, pauses are on whatever the seconds say.
+    void SetPauseFactor(double factor) { pauseFactor_ = factor > 0 ? factor : 0; }
+    double PauseFactor() const { return pauseFactor_; }
     void SetRangeMode(bool on) { rangeMode_ = on; }
     void SetRange(int startMs, int endMs);
 
@@ -72,7 +78,10 @@ class PlaySchedule
   private:
     void CancelPauses();
     void FinishWhole();
-    int PauseMs() const { return pauseSeconds_ * 1000; }
+    int PauseMs() const;
+    bool Pauses() const { return pauseEnabled_ || pauseFactor_ > 0; }
+    void StartPause(ScheduleHost::Timer timer);
+    void EndPause();
 
     ScheduleHost* host_;
     int repeat_ = 1;
@@ -82,6 +91,9 @@ class PlaySchedule
     unsigned rangeStart_ = 0;
     unsigned rangeEnd_ = 0;
     bool stopped_ = false;
+    double pauseFactor_ = 0;
+    unsigned lastLength_ = 0; // the sound's length at the last look, in milliseconds
+    bool pausing_ = false;
 
     static int playCounter_;
 };

@@ -97,6 +97,16 @@ class VirtualHost : public ScheduleHost
     }
     void StopSound() override { playing_ = false; }
     void Finished(bool range) override { Log(range ? "doneR" : "done"); }
+    void Pausing(bool on, int ms) override
+    {
+        if (logPauses)
+            Log(on ? qPrintable(QString("pause %1").arg(ms)) : "pause off");
+    }
+
+public:
+    bool logPauses = false;
+
+private:
 
     unsigned length_;
     long now_ = 0;
@@ -195,6 +205,40 @@ class TestSchedule : public QObject
         host.Request(); // again, in the pause
         host.RunUntil(20000);
         QCOMPARE(host.events, QStringList({"10265 restart paused", "10865 restart paused", "13865 done"}));
+    }
+
+    // Pauses as long as the aya (or the part) itself, and the pause's start and end reported.
+    void proportionalPauses()
+    {
+        VirtualHost host(800);
+        host.logPauses = true;
+        host.schedule.SetRepeat(2);
+        host.schedule.SetPauseFactor(1.0);
+        host.Request();
+        host.RunUntil(10000);
+        QCOMPARE(host.events, QStringList({"800 restart paused", "800 pause 800", "1600 pause off", "1600 unpause",
+                                           "2400 restart paused", "2400 pause 800", "3200 pause off", "3200 done"}));
+
+        VirtualHost part(1000);
+        part.logPauses = true;
+        part.schedule.SetRangeMode(true);
+        part.schedule.SetRange(100, 300);
+        part.schedule.SetPauseFactor(2.0);
+        part.Request(100);
+        part.RunUntil(5000);
+        QCOMPARE(part.events, QStringList({"200 pause 400", "600 pause off", "600 doneR"}));
+
+        // A stop in the pause ends it; a factor of 0 goes back to the seconds.
+        VirtualHost stopped(300);
+        stopped.logPauses = true;
+        stopped.schedule.SetPauseFactor(1.5);
+        stopped.Request();
+        stopped.RunUntil(400);
+        stopped.schedule.Stop();
+        QCOMPARE(stopped.events, QStringList({"300 restart paused", "300 pause 450", "400 pause off"}));
+        stopped.schedule.SetPauseFactor(0);
+        QVERIFY(!stopped.schedule.PauseEnabled());
+        QCOMPARE(stopped.schedule.PauseFactor(), 0.0);
     }
 
     void rangeBounds()
