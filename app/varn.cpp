@@ -55,6 +55,7 @@ Varn::Varn(QWidget* parent) : QMainWindow(parent)
     setWindowTitle("Varnel :: Lumora Software");
     CreateDrills();
     ConnectControls();
+    ConnectAids();
 
     const int width = this->width();
     w_.outerSplitter->setSizes({int(width * 0.2), int(width * 0.8)});
@@ -107,6 +108,7 @@ void Varn::CreateMenus()
     w_.view->addSeparator();
     reviewPanelAction_ = w_.view->addAction("&Review Panel");
     reviewPanelAction_->setCheckable(true);
+    CreateAidActions();
     connect(w_.view, &IdMenu::activated, this, &Varn::ToggleEnglish);
 
     w_.recitor = new IdMenu(this);

@@ -10,6 +10,7 @@
 #include "playback_keys.h"
 #include "recitation_session.h"
 #include "review_book.h"
+#include "self_test.h"
 #include "window_frame.h"
 
 #include <QMainWindow>
@@ -161,6 +162,12 @@ class Varn : public QMainWindow
     void StartReview(int index);
     void GradeReview(int index, fsrs::Grade grade);
     void ShowReviewPanel(bool shown);
+    // Practice aids.
+    void RevealStep();
+    void SetPauseUnit(int unit);
+    void SetNightReading(bool night);
+    void UpdateStatusLine();
+    const SelfTest& SelfTesting() const { return selfTest_; }
     void ShowAya(QTreeWidgetItem* item, int column = 0);
 
   protected:
@@ -214,6 +221,23 @@ class Varn : public QMainWindow
     // Saves the profile soon after each change of the heart, so a crash or a kill loses at most that
     // moment; the explicit saving points stay as they are.
     QTimer heartSave_;
+
+    // The practice aids (hide and reveal, Test me, Night Reading, zoom) and the status line.
+    struct AidActions {
+        QAction *hideAya, *hideTranslation, *reveal, *night, *zoomIn, *zoomOut, *fitWidth;
+    } aids_{};
+    SelfTest selfTest_;
+    std::string aidsPath_;
+    QString shownText_; // the aya's text block as composed, shown unless the self-test hides it
+    QTimer statusTimer_;
+    void CreateAidActions();
+    void ConnectAids();
+    void AidsChanged();
+    void ApplySelfTest();
+    void ApplyPauseUnit();
+    void ApplyNightReading();
+    void LoadAids(const std::string& profilePath);
+    void SaveAids();
     QAction* reviewPanelAction_ = nullptr;
 
     // The learner's review book, kept in profiles/NAME.review beside the profile.

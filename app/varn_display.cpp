@@ -33,6 +33,8 @@ void Varn::SetItemIcon(QAction* item, const char* picture)
 
 void Varn::SetArabic(const std::string& key)
 {
+    if (key != currentKey_)
+        selfTest_.NewAya(); // a new aya starts hidden again
     pictureName_ = PictureName(key);
     translationName_ = TranslationName(key);
     transliterationName_ = TransliterationName(key);
@@ -62,7 +64,8 @@ void Varn::SetArabic(const std::string& key)
 
     w_.textPanel->setMaximumHeight(kTextPanelMaxHeight);
     ForceColours(w_.textPanel, QPalette::Base, nightReading_ ? NightPage() : DayPage());
-    w_.textPanel->setHtml(ComposeAyaText(parts));
+    shownText_ = ComposeAyaText(parts);
+    ApplySelfTest();
 
     int sura = 0, aya = 0;
     if (SplitAyaKey(key, &sura, &aya)) {

@@ -17,7 +17,11 @@ void Varn::Play(const std::string&) { session_->Play(); }
 void Varn::PlayAya() { session_->Play(); }
 void Varn::NextAya() { session_->Next(); }
 void Varn::PrevAya() { session_->Previous(); }
-void Varn::StopAya() { session_->Stop(); }
+void Varn::StopAya()
+{
+    session_->Stop();
+    UpdateStatusLine();
+}
 void Varn::SetRepeat(int n) { session_->SetRepeat(n); }
 void Varn::SetPause(int seconds) { session_->SetPause(seconds); }
 void Varn::SetMinMax() { session_->FitRange(); }
@@ -89,7 +93,11 @@ void Varn::SetEndAyaPos() { w_.endSpin->setValue(w_.partSlider->value()); }
 void Varn::StartAyaChange(int ms) { session_->SetPart(ms, session_->PartEnd()); }
 void Varn::EndAyaChange(int ms) { session_->SetPart(session_->PartStart(), ms); }
 void Varn::PlayRSingleAya() { session_->Play(); }
-void Varn::StopSingleAya() { session_->Stop(); }
+void Varn::StopSingleAya()
+{
+    session_->Stop();
+    UpdateStatusLine();
+}
 void Varn::PrevSingleAya() { session_->Previous(); }
 void Varn::NextSingleAya() { session_->Next(); }
 void Varn::SingleSetMaxLen() { session_->FitPart(); }

@@ -56,6 +56,7 @@ void Varn::LoadProfile(const std::string& name)
     userName_ = name;
     w_.heart->clear();
     LoadReview(ProfilePath(name));
+    LoadAids(ProfilePath(name));
 
     ProfileData data;
     std::string problem;
@@ -107,6 +108,7 @@ void Varn::NewProfile(const std::string& name)
     w_.heart->clear();
     w_.textPanel->clear();
     LoadReview(ProfilePath(name));
+    LoadAids(ProfilePath(name));
     const int index = std::max(0, ChooserIndexOf(114));
     w_.chooser->setCurrentIndex(index);
     w_.heart->MakeRoot(QString::fromStdString(name + "'s Heart"), Picture("love.png"));

@@ -11,6 +11,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -180,11 +181,22 @@ void BuildCentralArea(QMainWindow* window, VarnWidgets& w)
     w.nextButton->setToolTip("Play the next aya in this surah (Right, Ctrl+Right or the Next key)");
     // As in media players, a click does not take the keyboard focus, so Space and the arrows keep
     // driving playback after it; Tab still reaches the buttons.
+    // Play shows whether something plays: pressed while it does (also to screen readers).
+    w.playButton->setCheckable(true);
+    w.singlePlay->setCheckable(true);
     for (QPushButton* b : {w.playButton, w.stopButton, w.prevButton, w.nextButton}) {
         b->setFocusPolicy(Qt::TabFocus);
         Add(w.buttonBar, b);
     }
     Add(rest, w.buttonBar);
+    // Where the learner is, in a quiet line of its own (the status bar stays empty).
+    w.statusLine = new QLabel(rest);
+    w.statusLine->setAccessibleName("Playing status");
+    w.statusLine->setTextFormat(Qt::PlainText);
+    QPalette quiet = w.statusLine->palette();
+    quiet.setColor(QPalette::WindowText, quiet.color(QPalette::PlaceholderText));
+    w.statusLine->setPalette(quiet);
+    Add(rest, w.statusLine);
 
     BuildSettings(rest, w);
     Add(right, rest, 1);
@@ -271,6 +283,21 @@ void BuildSettings(QWidget* parent, VarnWidgets& w)
     for (QWidget* widget :
          std::initializer_list<QWidget*>{repeatLabel, w.repeatSpin, pauseLabel, w.pauseSpin})
         addTo(ayaSettings, widget);
+    // Pauses in seconds, or as a multiple of the aya's length (the multiple shows only then).
+    w.pauseUnit = new QComboBox(ayaSettings);
+    w.pauseUnit->addItems({"seconds", QString::fromUtf8("\u00d7 aya length")});
+    w.pauseUnit->setAccessibleName("Pause unit");
+    w.pauseUnit->setToolTip("Pause for a number of seconds, or for a multiple of the aya's own length");
+    w.pauseFactor = new QDoubleSpinBox(ayaSettings);
+    w.pauseFactor->setRange(0.5, 3.0);
+    w.pauseFactor->setSingleStep(0.25);
+    w.pauseFactor->setValue(1.0);
+    w.pauseFactor->setSuffix(QString::fromUtf8("\u00d7"));
+    w.pauseFactor->setAccessibleName("Pause factor");
+    w.pauseFactor->setToolTip("Each pause lasts this many times the aya (or the part) just heard");
+    w.pauseFactor->hide();
+    addTo(ayaSettings, w.pauseUnit);
+    addTo(ayaSettings, w.pauseFactor);
 
     w.rangeCheck = new QCheckBox(range);
     w.rangeCheck->setToolTip("Enable to play a range of ayas in the surah");
@@ -301,9 +328,13 @@ void BuildSettings(QWidget* parent, VarnWidgets& w)
         "&nbsp;Recite aya 1 and 2 a number of times<br>&nbsp;and so on ...");
     w.singleCheck = new QCheckBox("Single Aya Mode", playback);
     w.singleCheck->setToolTip("Break aya into parts for easy memorization");
-    for (QWidget* widget : std::initializer_list<QWidget*>{w.loopCheck, w.stackCheck, w.singleCheck})
+    w.testMeCheck = new QCheckBox("Test me", playback);
+    w.testMeCheck->setAccessibleName("Test me");
+    w.testMeCheck->setToolTip("During each pause the aya is hidden while you recite it from memory; it comes back "
+                              "when the pause ends (set a pause)");
+    for (QWidget* widget : std::initializer_list<QWidget*>{w.loopCheck, w.stackCheck, w.singleCheck, w.testMeCheck})
         addTo(playback, widget);
-    for (QCheckBox* box : {w.rangeCheck, w.loopCheck, w.stackCheck, w.singleCheck, w.closeCompleted})
+    for (QCheckBox* box : {w.rangeCheck, w.loopCheck, w.stackCheck, w.singleCheck, w.testMeCheck, w.closeCompleted})
         box->setFocusPolicy(Qt::TabFocus);
 
     w.suraProgress = new QProgressBar(progress);

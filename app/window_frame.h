@@ -8,6 +8,7 @@ class Heart;
 class IdMenu;
 class QCheckBox;
 class QComboBox;
+class QDoubleSpinBox;
 class QLabel;
 class QMainWindow;
 class QProgressBar;
@@ -43,6 +44,10 @@ struct VarnWidgets {
     QCheckBox *rangeCheck, *loopCheck, *stackCheck, *singleCheck;
     QProgressBar* suraProgress;
     ReviewPanel* reviewPanel;
+    QCheckBox* testMeCheck;
+    QComboBox* pauseUnit;
+    QDoubleSpinBox* pauseFactor;
+    QLabel* statusLine;
 };
 
 // Builds the central area of window (the heart column, the chooser, the aya picture and text, the

@@ -238,3 +238,12 @@ void MP3::DeviceLost()
     emit OutputLost();
     emit Failed(kSoundErrorTitle, kDeviceLostText);
 }
+
+int MP3::PauseRemainingMs() const
+{
+    int left = 0;
+    for (Timer t : {NextAya, Unpause, NextRange})
+        if (timers_[t].isActive())
+            left = std::max(left, timers_[t].remainingTime());
+    return left;
+}

@@ -47,6 +47,8 @@ class MP3 : public QObject, private ScheduleHost
     bool Stopped() const { return schedule_.Stopped(); }
     // True while the position timer runs or a pause is pending: the player is reciting.
     bool Busy() const { return schedule_.Busy(); }
+    // What is left of the pause under way, in milliseconds; 0 when none is.
+    int PauseRemainingMs() const;
     const KelRes& Res() const { return archive_; }
     // True when the player has a working output device.
     bool HasOutput() const { return live_; }
@@ -61,6 +63,8 @@ class MP3 : public QObject, private ScheduleHost
     void SetRepeat(int n) { schedule_.SetRepeat(n); }
     void SetPauseTime(int seconds) { schedule_.SetPauseTime(seconds); }
     void Pause(bool on) { schedule_.SetPauseEnabled(on); }
+    // Pauses as long as factor times the aya (or part); 0: the seconds.
+    void SetPauseFactor(double factor) { schedule_.SetPauseFactor(factor); }
     void SetRange(int start, int end) { schedule_.SetRange(start, end); }
     void SetPos(int ms);
     // Length in milliseconds of the named item; 0 when it is missing, empty or not audio.
@@ -81,6 +85,8 @@ class MP3 : public QObject, private ScheduleHost
     void Failed(const QString& title, const QString& text);
     // The output device stopped working during playback; the player has stopped.
     void OutputLost();
+    // A silent pause of ms began (on), or ended (off).
+    void PauseChanged(bool on, int ms);
 
   private:
     // ScheduleHost: the schedule's timers and its hold on the channel.
@@ -91,6 +97,7 @@ class MP3 : public QObject, private ScheduleHost
     void UnpauseSound() override;
     void StopSound() override;
     void Finished(bool range) override { range ? emit DoneR() : emit Done(); }
+    void Pausing(bool on, int ms) override { emit PauseChanged(on, ms); }
 
     // Creates and starts a sound system on driver (-1: the default). Failures go to ERRCHECK with fix;
     // a machine without any output is told once per run instead.

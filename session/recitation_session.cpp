@@ -7,6 +7,9 @@
 #include "stack.h"
 #include "whole.h"
 
+#include <algorithm>
+#include <cstdio>
+
 RecitationSession::RecitationSession(QObject* parent)
     : QObject(parent), cursor_(std::make_unique<Arabic>()), whole_(std::make_unique<Whole>()),
       stack_(std::make_unique<Stack>()), single_(std::make_unique<Single>())
@@ -20,6 +23,19 @@ RecitationSession::RecitationSession(QObject* parent)
     connect(whole_.get(), &Whole::WholeDone, this, &RecitationSession::OnWholeDone);
     connect(stack_.get(), &Stack::StackDone, this, &RecitationSession::DrillFinished);
     connect(single_.get(), &Single::CurSoundPos, this, &RecitationSession::PartPosition);
+    for (MP3* player : {whole_->Player(), stack_->Player(), single_->Player()})
+        connect(player, &MP3::PauseChanged, this, [this](bool on, int ms) {
+            pausing_ = on;
+            emit PauseChanged(on, ms);
+        });
+    // A loop's passes: the drill's first entry again after a later one.
+    auto countPasses = [this](int index, int) {
+        if (index == 0 && lastIndex_ > 0)
+            ++pass_;
+        lastIndex_ = index;
+    };
+    connect(whole_.get(), &Whole::WholeStat, this, countPasses);
+    connect(stack_.get(), &Stack::StackStat, this, countPasses);
 }
 
 RecitationSession::~RecitationSession() = default;
@@ -93,6 +109,8 @@ void RecitationSession::BuildDrill(int from)
 
 void RecitationSession::StartDrill()
 {
+    pass_ = 1;
+    lastIndex_ = 0;
     if (mode_ == Mode::Single)
         return;
     if (mode_ == Mode::Stack)
@@ -260,6 +278,49 @@ void RecitationSession::SetPause(int seconds)
         whole_->PauseTime(seconds);
     if (mode_ == Mode::Single)
         single_->PauseTime(seconds);
+}
+
+void RecitationSession::SetPauseFactor(double factor)
+{
+    pauseFactor_ = factor > 0 ? factor : 0;
+    for (MP3* player : {whole_->Player(), stack_->Player(), single_->Player()})
+        player->SetPauseFactor(pauseFactor_);
+}
+
+std::string RecitationSession::StatusLine() const
+{
+    const MP3* player = ActivePlayer();
+    const int aya = cursor_->CurrentAya();
+    std::string line = "Aya " + std::to_string(aya) + " of " + std::to_string(AyaCount());
+    if (mode_ == Mode::Stack && !stack_->Keys().empty()) {
+        // The build-up under way runs from the range's first aya to the last aya before the next restart.
+        const std::vector<std::string>& keys = stack_->Keys();
+        size_t end = size_t(std::clamp(stack_->Index(), 0, int(keys.size()) - 1));
+        while (end + 1 < keys.size() && keys[end + 1] != keys.front())
+            ++end;
+        int first = 0, last = 0, sura = 0;
+        SplitAyaKey(keys.front(), &sura, &first);
+        SplitAyaKey(keys[end], &sura, &last);
+        line = "Stack " + std::to_string(first) + "-" + std::to_string(last) + ", pass " + std::to_string(pass_) +
+               " · aya " + std::to_string(aya);
+    }
+    if (mode_ == Mode::Single) {
+        char part[64];
+        std::snprintf(part, sizeof part, " · part %.2f-%.2f s", partStart_ / 1000.0, partEnd_ / 1000.0);
+        line += part;
+    }
+    if (!player->Busy())
+        return line;
+    if (pausing_) {
+        const int seconds = (player->PauseRemainingMs() + 999) / 1000;
+        return line + " · pause " + std::to_string(seconds) + " s";
+    }
+    if (mode_ != Mode::Single) {
+        const int repeat = player->Repeat();
+        const int now = std::min(PlaySchedule::PlayCounter() + 1, repeat > 0 ? repeat : INT32_MAX);
+        line += " · repetition " + std::to_string(now) + (repeat > 0 ? " of " + std::to_string(repeat) : "");
+    }
+    return line;
 }
 
 void RecitationSession::SetLoop(bool on)

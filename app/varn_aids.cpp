@@ -1,0 +1,202 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The practice aids beside the specified window: hiding and revealing the aya, "Test me", pauses that
+// fit the aya, the playing status line, the reader's zoom and Night Reading. The rules are the session's
+// and SelfTest's; this is wiring and remembering.
+#include "aya.h"
+#include "file_write.h"
+#include "id_menu.h"
+#include "messages.h"
+#include "mp3.h"
+#include "page_look.h"
+#include "profile_file.h"
+#include "recitation_session.h"
+#include "varn.h"
+#include "window_frame.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QSettings>
+#include <QSpinBox>
+#include <QTextBrowser>
+
+namespace {
+
+QSettings Settings() { return QSettings("varnel.ini", QSettings::IniFormat); }
+
+const char kPauseUnit[] = "pause/unit";
+const char kPauseFactor[] = "pause/factor";
+const char kZoom[] = "view/zoom";
+const char kNight[] = "view/night";
+constexpr int kStatusRefreshMs = 100; // at most ten updates a second
+
+} // namespace
+
+void Varn::CreateAidActions()
+{
+    w_.view->addSeparator();
+    auto add = [this](const char* text, const QKeySequence& key, bool checkable) {
+        QAction* a = w_.view->addAction(text);
+        a->setShortcut(key);
+        a->setCheckable(checkable);
+        return a;
+    };
+    aids_.hideAya = add("Hide the aya", QKeySequence(Qt::Key_H), true);
+    aids_.hideTranslation = add("Hide the translation", QKeySequence(), true);
+    aids_.reveal = add("Reveal", QKeySequence(Qt::Key_R), false);
+    w_.view->addSeparator();
+    aids_.night = add("&Night Reading", QKeySequence(), true);
+    aids_.zoomIn = add("Zoom In", QKeySequence::ZoomIn, false);
+    aids_.zoomIn->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    aids_.zoomOut = add("Zoom Out", QKeySequence::ZoomOut, false);
+    aids_.fitWidth = add("Fit to Width", QKeySequence(Qt::CTRL | Qt::Key_0), false);
+}
+
+void Varn::ConnectAids()
+{
+    connect(aids_.hideAya, &QAction::toggled, this, [this](bool on) {
+        selfTest_.SetHideAya(on);
+        AidsChanged();
+    });
+    connect(aids_.hideTranslation, &QAction::toggled, this, [this](bool on) {
+        selfTest_.SetHideTranslation(on);
+        AidsChanged();
+    });
+    connect(aids_.reveal, &QAction::triggered, this, &Varn::RevealStep);
+    connect(w_.ayaView, &Aya::revealRequested, this, [this] {
+        selfTest_.RevealAll();
+        ApplySelfTest();
+    });
+    connect(w_.testMeCheck, &QCheckBox::toggled, this, [this](bool on) {
+        selfTest_.SetTestMe(on);
+        AidsChanged();
+    });
+    connect(session_.get(), &RecitationSession::PauseChanged, this, [this](bool on, int) {
+        on ? selfTest_.PauseStarted() : selfTest_.PauseEnded();
+        ApplySelfTest();
+        UpdateStatusLine();
+    });
+    connect(aids_.night, &QAction::toggled, this, &Varn::SetNightReading);
+    connect(aids_.zoomIn, &QAction::triggered, w_.ayaView, &Aya::ZoomIn);
+    connect(aids_.zoomOut, &QAction::triggered, w_.ayaView, &Aya::ZoomOut);
+    connect(aids_.fitWidth, &QAction::triggered, w_.ayaView, [this] { w_.ayaView->SetReaderZoom(Aya::kFitWidth); });
+    connect(w_.ayaView, &Aya::readerZoomChanged, this, [](double zoom) { Settings().setValue(kZoom, zoom); });
+    connect(w_.pauseUnit, qOverload<int>(&QComboBox::currentIndexChanged), this, &Varn::SetPauseUnit);
+    connect(w_.pauseFactor, qOverload<double>(&QDoubleSpinBox::valueChanged), this, [this](double factor) {
+        Settings().setValue(kPauseFactor, factor);
+        session_->SetPauseFactor(factor);
+    });
+    statusTimer_.setInterval(kStatusRefreshMs);
+    connect(&statusTimer_, &QTimer::timeout, this, &Varn::UpdateStatusLine);
+    connect(session_.get(), &RecitationSession::AyaShown, this, [this] {
+        UpdateStatusLine();
+        statusTimer_.start();
+    });
+
+    // What this working folder remembers; showing it writes nothing.
+    QSettings settings = Settings();
+    {
+        const QSignalBlocker quietUnit(w_.pauseUnit);
+        const QSignalBlocker quietFactor(w_.pauseFactor);
+        w_.pauseFactor->setValue(settings.value(kPauseFactor, 1.0).toDouble());
+        w_.pauseUnit->setCurrentIndex(settings.value(kPauseUnit, 0).toInt() == 1 ? 1 : 0);
+    }
+    ApplyPauseUnit();
+    const QSignalBlocker quietZoom(w_.ayaView);
+    w_.ayaView->SetReaderZoom(settings.value(kZoom, 1.0).toDouble());
+    const QSignalBlocker quietNight(aids_.night);
+    aids_.night->setChecked(settings.value(kNight, false).toBool());
+    ApplyNightReading();
+}
+
+void Varn::AidsChanged()
+{
+    ApplySelfTest();
+    SaveAids();
+}
+
+void Varn::RevealStep()
+{
+    selfTest_.Reveal();
+    ApplySelfTest();
+}
+
+void Varn::ApplySelfTest()
+{
+    w_.ayaView->SetHidden(selfTest_.PictureHidden());
+    w_.textPanel->setHtml(selfTest_.TranslationHidden() ? QString("<p><i>Hidden: press R to reveal</i></p>") : shownText_);
+}
+
+void Varn::SetPauseUnit(int unit)
+{
+    Settings().setValue(kPauseUnit, unit);
+    ApplyPauseUnit();
+}
+
+void Varn::ApplyPauseUnit()
+{
+    const bool factor = w_.pauseUnit->currentIndex() == 1;
+    w_.pauseFactor->setVisible(factor);
+    w_.pauseSpin->setEnabled(!factor);
+    session_->SetPauseFactor(factor ? w_.pauseFactor->value() : 0);
+}
+
+void Varn::SetNightReading(bool night)
+{
+    Settings().setValue(kNight, night);
+    ApplyNightReading();
+}
+
+void Varn::ApplyNightReading()
+{
+    nightReading_ = aids_.night->isChecked();
+    const PageColours page = nightReading_ ? NightPage() : DayPage();
+    ForceColours(w_.title, QPalette::Window, page);
+    ForceColours(w_.ayaView->viewport(), QPalette::Window, page);
+    ForceColours(w_.ayaView->viewport(), QPalette::Base, page);
+    w_.ayaView->SetPageColour(page.page);
+    w_.ayaView->SetNight(nightReading_);
+    if (!currentKey_.empty())
+        ForceColours(w_.textPanel, QPalette::Base, page);
+}
+
+void Varn::UpdateStatusLine()
+{
+    const bool busy = session_->ActivePlayer()->Busy();
+    const QString text = QString::fromStdString(session_->StatusLine());
+    if (w_.statusLine->text() != text) {
+        w_.statusLine->setText(text);
+        w_.statusLine->setAccessibleDescription(text);
+    }
+    w_.playButton->setChecked(busy);
+    w_.singlePlay->setChecked(busy && session_->CurrentMode() == RecitationSession::Mode::Single);
+    if (!busy)
+        statusTimer_.stop();
+}
+
+void Varn::LoadAids(const std::string& profilePath)
+{
+    aidsPath_ = profilePath.substr(0, profilePath.size() - std::string(kProfileExtension).size()) + ".aids";
+    SelfTest loaded;
+    QFile file(QString::fromStdString(aidsPath_));
+    if (IsReadableRegularFile(aidsPath_) && file.open(QIODevice::ReadOnly))
+        loaded.Parse(file.read(4096).toStdString());
+    selfTest_ = loaded;
+    const QSignalBlocker a(aids_.hideAya), t(aids_.hideTranslation), m(w_.testMeCheck);
+    aids_.hideAya->setChecked(selfTest_.HideAya());
+    aids_.hideTranslation->setChecked(selfTest_.HideTranslation());
+    w_.testMeCheck->setChecked(selfTest_.TestMe());
+    ApplySelfTest();
+}
+
+void Varn::SaveAids()
+{
+    std::string error;
+    if (aidsPath_.empty())
+        return;
+    if (!MakeFolder("profiles", &error) || !WriteFileWhole(aidsPath_, QByteArray::fromStdString(selfTest_.Serialize()), &error))
+        ShowMessage("Varnel", "Your practice settings could not be saved:<br>" + QString::fromStdString(error).toHtmlEscaped());
+}
