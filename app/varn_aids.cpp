@@ -23,7 +23,8 @@
 #include <QSpinBox>
 #include <QTextBrowser>
 
-namespace {
+namespace
+{
 
 QSettings Settings() { return QSettings("varnel.ini", QSettings::IniFormat); }
 
@@ -82,7 +83,8 @@ void Varn::ConnectAids()
     connect(aids_.night, &QAction::toggled, this, &Varn::SetNightReading);
     connect(aids_.zoomIn, &QAction::triggered, w_.ayaView, &Aya::ZoomIn);
     connect(aids_.zoomOut, &QAction::triggered, w_.ayaView, &Aya::ZoomOut);
-    connect(aids_.fitWidth, &QAction::triggered, w_.ayaView, [this] { w_.ayaView->SetReaderZoom(Aya::kFitWidth); });
+    connect(aids_.fitWidth, &QAction::triggered, w_.ayaView,
+            [this] { w_.ayaView->SetReaderZoom(Aya::kFitWidth); });
     connect(w_.ayaView, &Aya::readerZoomChanged, this, [](double zoom) { Settings().setValue(kZoom, zoom); });
     connect(w_.pauseUnit, qOverload<int>(&QComboBox::currentIndexChanged), this, &Varn::SetPauseUnit);
     connect(w_.pauseFactor, qOverload<double>(&QDoubleSpinBox::valueChanged), this, [this](double factor) {
@@ -127,7 +129,8 @@ void Varn::RevealStep()
 void Varn::ApplySelfTest()
 {
     w_.ayaView->SetHidden(selfTest_.PictureHidden());
-    w_.textPanel->setHtml(selfTest_.TranslationHidden() ? QString("<p><i>Hidden: press R to reveal</i></p>") : shownText_);
+    w_.textPanel->setHtml(selfTest_.TranslationHidden() ? QString("<p><i>Hidden: press R to reveal</i></p>")
+                                                        : shownText_);
 }
 
 void Varn::SetPauseUnit(int unit)
@@ -197,6 +200,8 @@ void Varn::SaveAids()
     std::string error;
     if (aidsPath_.empty())
         return;
-    if (!MakeFolder("profiles", &error) || !WriteFileWhole(aidsPath_, QByteArray::fromStdString(selfTest_.Serialize()), &error))
-        ShowMessage("Varnel", "Your practice settings could not be saved:<br>" + QString::fromStdString(error).toHtmlEscaped());
+    if (!MakeFolder("profiles", &error) ||
+        !WriteFileWhole(aidsPath_, QByteArray::fromStdString(selfTest_.Serialize()), &error))
+        ShowMessage("Varnel", "Your practice settings could not be saved:<br>" +
+                                  QString::fromStdString(error).toHtmlEscaped());
 }

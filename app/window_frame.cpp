@@ -330,11 +330,14 @@ void BuildSettings(QWidget* parent, VarnWidgets& w)
     w.singleCheck->setToolTip("Break aya into parts for easy memorization");
     w.testMeCheck = new QCheckBox("Test me", playback);
     w.testMeCheck->setAccessibleName("Test me");
-    w.testMeCheck->setToolTip("During each pause the aya is hidden while you recite it from memory; it comes back "
-                              "when the pause ends (set a pause)");
-    for (QWidget* widget : std::initializer_list<QWidget*>{w.loopCheck, w.stackCheck, w.singleCheck, w.testMeCheck})
+    w.testMeCheck->setToolTip(
+        "During each pause the aya is hidden while you recite it from memory; it comes back "
+        "when the pause ends (set a pause)");
+    for (QWidget* widget :
+         std::initializer_list<QWidget*>{w.loopCheck, w.stackCheck, w.singleCheck, w.testMeCheck})
         addTo(playback, widget);
-    for (QCheckBox* box : {w.rangeCheck, w.loopCheck, w.stackCheck, w.singleCheck, w.testMeCheck, w.closeCompleted})
+    for (QCheckBox* box :
+         {w.rangeCheck, w.loopCheck, w.stackCheck, w.singleCheck, w.testMeCheck, w.closeCompleted})
         box->setFocusPolicy(Qt::TabFocus);
 
     w.suraProgress = new QProgressBar(progress);

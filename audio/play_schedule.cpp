@@ -22,7 +22,8 @@ int PlaySchedule::PauseMs() const
 {
     if (pauseFactor_ <= 0)
         return pauseSeconds_ * 1000;
-    const unsigned length = rangeMode_ ? (rangeEnd_ > rangeStart_ ? rangeEnd_ - rangeStart_ : 0) : lastLength_;
+    const unsigned length =
+        rangeMode_ ? (rangeEnd_ > rangeStart_ ? rangeEnd_ - rangeStart_ : 0) : lastLength_;
     return int(std::lround(pauseFactor_ * length));
 }
 
@@ -36,7 +37,8 @@ void PlaySchedule::StartPause(ScheduleHost::Timer timer)
 
 void PlaySchedule::CancelPauses()
 {
-    for (auto timer : {ScheduleHost::EndCheck, ScheduleHost::NextAya, ScheduleHost::Unpause, ScheduleHost::NextRange})
+    for (auto timer :
+         {ScheduleHost::EndCheck, ScheduleHost::NextAya, ScheduleHost::Unpause, ScheduleHost::NextRange})
         host_->StopTimer(timer);
     EndPause();
 }

@@ -301,8 +301,8 @@ std::string RecitationSession::StatusLine() const
         int first = 0, last = 0, sura = 0;
         SplitAyaKey(keys.front(), &sura, &first);
         SplitAyaKey(keys[end], &sura, &last);
-        line = "Stack " + std::to_string(first) + "-" + std::to_string(last) + ", pass " + std::to_string(pass_) +
-               " · aya " + std::to_string(aya);
+        line = "Stack " + std::to_string(first) + "-" + std::to_string(last) + ", pass " +
+               std::to_string(pass_) + " · aya " + std::to_string(aya);
     }
     if (mode_ == Mode::Single) {
         char part[64];

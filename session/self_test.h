@@ -9,7 +9,7 @@
 
 class SelfTest
 {
-public:
+  public:
     static constexpr int kRevealSteps = 5;
 
     bool HideAya() const { return hideAya_; }
@@ -40,7 +40,7 @@ public:
     std::string Serialize() const;
     bool Parse(const std::string& text);
 
-private:
+  private:
     bool Hiding() const { return hideAya_ || (testMe_ && inPause_); }
 
     bool hideAya_ = false;

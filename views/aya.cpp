@@ -85,7 +85,9 @@ void Aya::Present()
     const double scale = (readerZoom_ == kFitWidth ? 1.0 : readerZoom_) * devicePixelRatioF();
     const double ratio = devicePixelRatioF();
     QImage image = original_;
-    const QSize pixels = scale == 1.0 ? size : QSize(int(std::lround(size.width() * scale)), int(std::lround(size.height() * scale)));
+    const QSize pixels =
+        scale == 1.0 ? size
+                     : QSize(int(std::lround(size.width() * scale)), int(std::lround(size.height() * scale)));
     if (pixels != image.size() && !pixels.isEmpty())
         image = image.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     if (night_)

@@ -12,7 +12,7 @@
 class Aya : public QjPixmapView
 {
     Q_OBJECT
-public:
+  public:
     explicit Aya(QWidget* parent = nullptr);
 
     std::string dragText; // the key of the aya shown; written by the main window
@@ -38,13 +38,13 @@ public:
     void SetHidden(double hidden);
     double Hidden() const { return hidden_; }
 
-signals:
+  signals:
     void message(const std::string& text);
     void readerZoomChanged(double zoom);
     // A press on a covered picture asks for it to be revealed (and starts no drag).
     void revealRequested();
 
-protected:
+  protected:
     void drawContents(QPainter* painter, int cx, int cy, int cw, int ch) override;
     void wheelEvent(QWheelEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -54,7 +54,7 @@ protected:
     void dragLeaveEvent(QDragLeaveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
-private:
+  private:
     void Present();
     double Steppable() const;
 

@@ -1,0 +1,258 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The practice aids: self-test rules, hide and reveal, Test me, pauses that fit the aya, the status line,
+// Night Reading and zoom, and what they remember.
+#include "aya.h"
+#include "id_menu.h"
+#include "profile_file.h"
+#include "recitation_session.h"
+#include "self_test.h"
+#include "varn.h"
+#include "whole.h"
+#include "workspace.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSettings>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QTextBrowser>
+#include <QWheelEvent>
+
+namespace
+{
+
+QAction* ViewAction(Varn& window, const QString& text)
+{
+    for (QAction* a : window.W().view->actions())
+        if (a->text() == text)
+            return a;
+    return nullptr;
+}
+
+// Relative luminance, as the web's contrast rules define it.
+double Luminance(const QColor& c)
+{
+    auto lin = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * lin(c.redF()) + 0.7152 * lin(c.greenF()) + 0.0722 * lin(c.blueF());
+}
+
+// Text and page at a contrast of at least 4.5 to 1, the usual rule for reading.
+bool Readable(const QWidget* w, QPalette::ColorRole page, QPalette::ColorRole text)
+{
+    const double a = Luminance(w->palette().color(page)), b = Luminance(w->palette().color(text));
+    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05) >= 4.5;
+}
+
+} // namespace
+
+class TestAids : public QObject
+{
+    Q_OBJECT
+
+  private slots:
+    void selfTestRules()
+    {
+        SelfTest t;
+        QCOMPARE(t.PictureHidden(), 0.0);
+        t.SetHideAya(true);
+        QCOMPARE(t.PictureHidden(), 1.0);
+        QVERIFY(!t.TranslationHidden());
+        for (double left : {0.8, 0.6, 0.4, 0.2, 0.0, 0.0}) {
+            t.Reveal();
+            QVERIFY(qAbs(t.PictureHidden() - left) < 1e-9);
+        }
+        t.NewAya();
+        QCOMPARE(t.PictureHidden(), 1.0);
+        t.SetHideAya(false);
+        t.SetHideTranslation(true);
+        QVERIFY(t.TranslationHidden() && t.PictureHidden() == 0.0);
+        t.RevealAll();
+        QVERIFY(!t.TranslationHidden());
+
+        SelfTest test;
+        test.SetTestMe(true);
+        QVERIFY(!test.Covered());
+        test.PauseStarted();
+        QVERIFY(test.PictureHidden() == 1.0 && test.TranslationHidden());
+        test.PauseEnded();
+        QVERIFY(!test.Covered());
+
+        SelfTest read;
+        QVERIFY(read.Parse(t.Serialize()));
+        QVERIFY(!read.HideAya() && read.HideTranslation() && !read.TestMe());
+        QVERIFY(!read.Parse("something else\n"));
+        QVERIFY(!read.Parse("varnel-aids 1\nhide-aya 7\n"));
+    }
+
+    void hideRevealAndRemember()
+    {
+        Workspace ws;
+        ws.Pack("quran/s104_s114.dat", 104, 114, 150);
+        ws.Write("config.ini", "0\n");
+        {
+            Varn window;
+            window.NewProfile("Amina");
+            window.SetArabic("114.001");
+            ViewAction(window, "Hide the aya")->trigger();
+            ViewAction(window, "Hide the translation")->trigger();
+            QCOMPARE(window.W().ayaView->Hidden(), 1.0);
+            QVERIFY(window.W().textPanel->toPlainText().contains("Hidden"));
+            ViewAction(window, "Reveal")->trigger();
+            QVERIFY(qAbs(window.W().ayaView->Hidden() - 0.8) < 1e-9);
+            QTest::mouseClick(window.W().ayaView->viewport(), Qt::LeftButton); // all of it
+            QCOMPARE(window.W().ayaView->Hidden(), 0.0);
+            QVERIFY(window.W().textPanel->toPlainText().contains("Translation of 114.001"));
+            QVERIFY(ws.drags.empty());   // that click revealed; it started no drag
+            window.SetArabic("114.002"); // the next aya starts hidden again
+            QCOMPARE(window.W().ayaView->Hidden(), 1.0);
+            QCOMPARE(ws.Read("profiles/Amina.aids"),
+                     QByteArray("varnel-aids 1\nhide-aya 1\nhide-translation 1\ntest-me 0\n"));
+            window.SaveProfile(); // the profile keeps the spec's bytes; the aids live beside it
+            QCOMPARE(ws.Read("profiles/Amina.varn"),
+                     SerializeProfile(ProfileData{"Amina", {}, "114.002", true}));
+        }
+        Varn again;
+        again.LoadProfile("Amina");
+        QVERIFY(ViewAction(again, "Hide the aya")->isChecked());
+        QCOMPARE(again.W().ayaView->Hidden(), 1.0);
+        QVERIFY(ws.messages.isEmpty());
+    }
+
+    // Test me hides the aya exactly while the pause after it runs.
+    void testMeDuringPauses()
+    {
+        Workspace ws;
+        ws.Pack("quran/s104_s114.dat", 104, 114, 200);
+        ws.Write("config.ini", "0\n");
+        Varn window;
+        window.NewProfile("Bilal");
+        window.W().testMeCheck->setChecked(true);
+        window.W().pauseSpin->setValue(1);
+        window.W().playButton->click();
+        QVERIFY(fixtures::WaitFor([&] { return window.Session()->Pausing(); }, 3000));
+        QCOMPARE(window.W().ayaView->Hidden(), 1.0);
+        QVERIFY(window.W().textPanel->toPlainText().contains("Hidden"));
+        QVERIFY(window.W().statusLine->text().contains("pause 1 s"));
+        QVERIFY(fixtures::WaitFor([&] { return !window.Session()->Pausing(); }, 3000));
+        QCOMPARE(window.W().ayaView->Hidden(), 0.0);
+        window.StopAya();
+        QVERIFY(!window.W().playButton->isChecked());
+    }
+
+    void pausesThatFitTheAya()
+    {
+        Workspace ws;
+        ws.Pack("quran/s104_s114.dat", 104, 114, 150);
+        ws.Write("config.ini", "0\n");
+        Varn window;
+        QVERIFY(window.W().pauseFactor->isHidden());
+        window.W().pauseUnit->setCurrentIndex(1);
+        QVERIFY(!window.W().pauseFactor->isHidden());
+        window.W().pauseFactor->setValue(1.5);
+        QCOMPARE(window.Session()->PauseFactor(), 1.5);
+        QCOMPARE(window.WholeDrill()->Player()->Schedule().PauseFactor(), 1.5);
+        QSettings settings("varnel.ini", QSettings::IniFormat);
+        QCOMPARE(settings.value("pause/unit").toInt(), 1);
+        QCOMPARE(settings.value("pause/factor").toDouble(), 1.5);
+        QCOMPARE(ws.Read("config.ini"), QByteArray("0\n"));
+        Varn again; // remembered by the working folder
+        QCOMPARE(again.W().pauseUnit->currentIndex(), 1);
+        QCOMPARE(again.Session()->PauseFactor(), 1.5);
+        again.W().pauseUnit->setCurrentIndex(0);
+        QCOMPARE(again.Session()->PauseFactor(), 0.0);
+    }
+
+    void statusLine()
+    {
+        Workspace ws;
+        ws.Pack("quran/s104_s114.dat", 104, 114, 300);
+        ws.Write("config.ini", "0\n");
+        Varn window;
+        window.NewProfile("Zaid");
+        window.W().repeatSpin->setValue(2);
+        window.W().playButton->click();
+        QCOMPARE(window.W().statusLine->text(), QString::fromUtf8("Aya 1 of 6 · repetition 1 of 2"));
+        QVERIFY(window.W().playButton->isChecked());
+        QCOMPARE(window.W().statusLine->accessibleDescription(), window.W().statusLine->text());
+        window.StopAya();
+        QCOMPARE(window.W().statusLine->text(), QString("Aya 1 of 6"));
+        window.W().stackCheck->setChecked(true);
+        window.W().playButton->click();
+        QVERIFY(window.W().statusLine->text().startsWith(QString::fromUtf8("Stack 1-1, pass 1 · aya 1")));
+        window.StopAya();
+        window.W().stackCheck->setChecked(false);
+        window.W().singleCheck->setChecked(true);
+        window.Session()->SetPart(500, 1500);
+        window.UpdateStatusLine();
+        QCOMPARE(window.W().statusLine->text(), QString::fromUtf8("Aya 1 of 6 · part 0.50-1.50 s"));
+        QVERIFY(window.statusBar()->currentMessage().isEmpty());
+    }
+
+    void nightReadingAndDarkDesktops()
+    {
+        Workspace ws;
+        ws.Pack("quran/s104_s114.dat", 104, 114, 150);
+        ws.Write("config.ini", "0\n");
+        const QPalette light = QApplication::palette();
+        QPalette dark = light;
+        dark.setColor(QPalette::Window, QColor(0x20, 0x20, 0x20));
+        dark.setColor(QPalette::WindowText, QColor(0xee, 0xee, 0xee));
+        dark.setColor(QPalette::Base, QColor(0x18, 0x18, 0x18));
+        dark.setColor(QPalette::Text, QColor(0xee, 0xee, 0xee));
+        QApplication::setPalette(dark);
+        {
+            Varn window;
+            // Every forced page keeps readable text on a dark desktop: the red panel, the title, the white
+            // page.
+            QVERIFY(Readable(window.W().textPanel, QPalette::Base, QPalette::Text));
+            QVERIFY(Readable(window.W().title, QPalette::Window, QPalette::WindowText));
+            window.NewProfile("Night");
+            window.SetArabic("114.001");
+            QVERIFY(Readable(window.W().textPanel, QPalette::Base, QPalette::Text));
+            QCOMPARE(window.W().textPanel->palette().color(QPalette::Base), QColor(Qt::white));
+
+            const QImage day = window.W().ayaView->pixmap().toImage();
+            ViewAction(window, "&Night Reading")->trigger();
+            QVERIFY(Luminance(window.W().textPanel->palette().color(QPalette::Base)) < 0.2);
+            QVERIFY(Readable(window.W().textPanel, QPalette::Base, QPalette::Text));
+            QVERIFY(Readable(window.W().title, QPalette::Window, QPalette::WindowText));
+            const QImage night = window.W().ayaView->pixmap().toImage();
+            QCOMPARE(night.size(), day.size());
+            QVERIFY(!day.isNull());
+            const QPoint middle(day.width() / 2, day.height() / 2);
+            const QColor d = day.pixelColor(middle), n = night.pixelColor(middle);
+            QCOMPARE(n.red(), 255 - d.red()); // light ink on dark: the colours turned round
+            QVERIFY(QSettings("varnel.ini", QSettings::IniFormat).value("view/night").toBool());
+        }
+        QApplication::setPalette(light);
+    }
+
+    void zoom()
+    {
+        Workspace ws;
+        ws.Pack("quran/s104_s114.dat", 104, 114, 150);
+        ws.Write("config.ini", "0\n");
+        Varn window;
+        window.NewProfile("Zoom");
+        window.W().ayaView->resize(900, 300);
+        window.SetArabic("114.001");
+        const int width = window.W().ayaView->pixmap().width();
+        QVERIFY(width > 0);
+        QWheelEvent wheel(QPointF(20, 20), QPointF(20, 20), QPoint(), QPoint(0, 120), Qt::NoButton,
+                          Qt::ControlModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(window.W().ayaView->viewport(), &wheel);
+        QCOMPARE(window.W().ayaView->ReaderZoom(), 1.25);
+        QCOMPARE(window.W().ayaView->pixmap().width(), int(std::lround(width * 1.25)));
+        ViewAction(window, "Fit to Width")->trigger();
+        QCOMPARE(window.W().ayaView->pixmap().width(), 900 - Aya::kFitMargin);
+        ViewAction(window, "Zoom In")->trigger();
+        QVERIFY(window.W().ayaView->ReaderZoom() > 1.25);
+        QVERIFY(QSettings("varnel.ini", QSettings::IniFormat).value("view/zoom").toDouble() > 1.25);
+    }
+};
+
+QTEST_MAIN(TestAids)
+#include "test_aids.moc"
