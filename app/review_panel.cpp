@@ -69,7 +69,10 @@ void ReviewCalendar::paintEvent(QPaintEvent*)
     if (!today_.isValid())
         return;
     const QDate first = today_.addDays(-(today_.dayOfWeek() - 1) - 7 * (kWeeks - 1));
-    const QColor empty = palette().color(QPalette::Mid).lighter(140);
+    // An empty day is a faint square on any palette: the page's colour moved a little towards the text's.
+    const QColor base = palette().color(QPalette::Base), ink = palette().color(QPalette::Text);
+    const QColor empty((base.red() * 85 + ink.red() * 15) / 100, (base.green() * 85 + ink.green() * 15) / 100,
+                       (base.blue() * 85 + ink.blue() * 15) / 100);
     const QColor full(0x2e, 0x8b, 0x57);
     for (int week = 0; week < kWeeks; ++week)
         for (int day = 0; day < 7; ++day) {

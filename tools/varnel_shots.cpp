@@ -1,0 +1,105 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// varnel-shots: pictures of the real window for the documentation, taken headless in a working folder
+// with packs (scripts/make-demo's build/demo): the default look, a dark desktop, Night Reading, the aya
+// hidden and half revealed. Run with QT_SCALE_FACTOR=2 for the high-density picture.
+//
+//   varnel-shots WORKDIR OUTDIR [NAME...]      NAME: light dark night hidden revealed (default: all)
+#include "aya.h"
+#include "config.h"
+#include "id_menu.h"
+#include "profile.h"
+#include "varn.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QPushButton>
+#include <QStyleFactory>
+#include <QTimer>
+#include <iostream>
+
+namespace {
+
+QAction* ViewAction(Varn& window, const QString& text)
+{
+    for (QAction* a : window.W().view->actions())
+        if (a->text() == text)
+            return a;
+    return nullptr;
+}
+
+void Wait(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+QPalette Dark()
+{
+    QPalette p;
+    p.setColor(QPalette::Window, QColor(0x2b, 0x2d, 0x31));
+    p.setColor(QPalette::WindowText, QColor(0xe8, 0xe8, 0xe8));
+    p.setColor(QPalette::Base, QColor(0x1f, 0x20, 0x23));
+    p.setColor(QPalette::AlternateBase, QColor(0x33, 0x35, 0x3a));
+    p.setColor(QPalette::Text, QColor(0xe8, 0xe8, 0xe8));
+    p.setColor(QPalette::Button, QColor(0x3a, 0x3d, 0x42));
+    p.setColor(QPalette::ButtonText, QColor(0xe8, 0xe8, 0xe8));
+    p.setColor(QPalette::Highlight, QColor(0x3d, 0x7e, 0xc9));
+    p.setColor(QPalette::HighlightedText, Qt::white);
+    p.setColor(QPalette::PlaceholderText, QColor(0x9a, 0x9a, 0x9a));
+    return p;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStyleFactory::create("Fusion"));
+    const QStringList args = app.arguments();
+    if (args.size() < 3) {
+        std::cerr << "usage: varnel-shots WORKDIR OUTDIR [light|dark|night|hidden|revealed]...\n";
+        return 2;
+    }
+    const QString out = QDir(args[2]).absolutePath();
+    QDir().mkpath(out);
+    QDir::setCurrent(args[1]);
+    QStringList names = args.mid(3);
+    if (names.isEmpty())
+        names = {"light", "dark", "night", "hidden", "revealed"};
+    const QString suffix = qEnvironmentVariableIntValue("QT_SCALE_FACTOR") > 1 ? "-2x" : "";
+    for (const QString& name : names) {
+        QApplication::setPalette(name == "dark" ? Dark() : QApplication::style()->standardPalette());
+        Varn window;
+        window.ProfileDialog()->hide();
+        window.resize(1100, 760);
+        window.show();
+        window.NewProfile("Amina");
+        window.ConfigDialog()->hide();
+        const int sura = window.W().chooser->findText("112. Al-Ikhlas");
+        window.W().chooser->setCurrentIndex(sura);
+        emit window.W().chooser->activated(sura);
+        window.ToggleEnglish(1); // the transliteration too
+        if (name == "night")
+            ViewAction(window, "&Night Reading")->setChecked(true);
+        if (name == "hidden" || name == "revealed")
+            ViewAction(window, "Hide the aya")->setChecked(true);
+        Wait(700);
+        window.StopAya();
+        if (name == "revealed")
+            for (int step = 0; step < 3; ++step)
+                ViewAction(window, "Reveal")->trigger();
+        Wait(200);
+        const QString file = out + "/window-" + name + suffix + ".png";
+        if (!window.grab().save(file)) {
+            std::cerr << "varnel-shots: cannot write " << file.toStdString() << "\n";
+            return 1;
+        }
+        std::cout << "wrote " << file.toStdString() << "\n";
+        ViewAction(window, "&Night Reading")->setChecked(false);
+    }
+    return 0;
+}
