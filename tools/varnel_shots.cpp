@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QPushButton>
 #include <QStyleFactory>
 #include <QTimer>
@@ -72,6 +73,9 @@ int main(int argc, char** argv)
         names = {"light", "dark", "night", "hidden", "revealed"};
     const QString suffix = qEnvironmentVariableIntValue("QT_SCALE_FACTOR") > 1 ? "-2x" : "";
     for (const QString& name : names) {
+        // Each picture starts from a learner of its own, with nothing remembered.
+        QDir("profiles").removeRecursively();
+        QFile::remove("varnel.ini");
         QApplication::setPalette(name == "dark" ? Dark() : QApplication::style()->standardPalette());
         Varn window;
         window.ProfileDialog()->hide();
