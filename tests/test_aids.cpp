@@ -10,6 +10,7 @@
 #include "whole.h"
 #include "workspace.h"
 
+#include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
@@ -251,6 +252,28 @@ class TestAids : public QObject
         ViewAction(window, "Zoom In")->trigger();
         QVERIFY(window.W().ayaView->ReaderZoom() > 1.25);
         QVERIFY(QSettings("varnel.ini", QSettings::IniFormat).value("view/zoom").toDouble() > 1.25);
+    }
+
+    // A picture drawn at twice the resolution says so in its dots per metre and takes half the room.
+    void highDensityPictures()
+    {
+        Workspace ws;
+        QImage sharp(800, 120, QImage::Format_RGB32);
+        sharp.fill(Qt::darkGreen);
+        sharp.setDotsPerMeterX(2 * 3780);
+        sharp.setDotsPerMeterY(2 * 3780);
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        QVERIFY(sharp.save(&buffer, "PNG"));
+        QVERIFY(fixtures::WriteArchive(ws.Path("quran/s104_s114.dat"),
+                                       {{"114.001.png", png}, {"114.001.eng", "x"}}));
+        Varn window;
+        window.NewProfile("Sharp");
+        window.W().ayaView->resize(900, 300);
+        window.SetArabic("114.001");
+        QCOMPARE(window.W().ayaView->pixmap().deviceIndependentSize().toSize(), QSize(400, 60));
+        QCOMPARE(window.W().ayaView->contentsSize(), QSize(400, 60));
     }
 };
 

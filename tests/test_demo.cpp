@@ -19,7 +19,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace {
+namespace
+{
 
 // A package with every sura at its true length and short texts; sura 1 gets real-looking ones.
 void WritePackage(const QString& dir, int wrongSura = 0)
@@ -40,11 +41,14 @@ void WritePackage(const QString& dir, int wrongSura = 0)
         f.write(QJsonDocument(suras).toJson());
     };
     write("quran.json", "text", [](int, int a) {
-        return QString::fromUtf8(a % 2 ? "بِسْمِ ٱللَّهِ ٱلرَّحْمَٰنِ ٱلرَّحِيمِ" : "ٱلْحَمْدُ لِلَّهِ رَبِّ ٱلْعَٰلَمِينَ ٱلرَّحْمَٰنِ ٱلرَّحِيمِ مَٰلِكِ يَوْمِ ٱلدِّينِ إِيَّاكَ نَعْبُدُ وَإِيَّاكَ نَسْتَعِينُ ٱهْدِنَا ٱلصِّرَٰطَ ٱلْمُسْتَقِيمَ");
+        return QString::fromUtf8(a % 2 ? "بِسْمِ ٱللَّهِ ٱلرَّحْمَٰنِ ٱلرَّحِيمِ"
+                                       : "ٱلْحَمْدُ لِلَّهِ رَبِّ ٱلْعَٰلَمِينَ ٱلرَّحْمَٰنِ ٱلرَّحِيمِ مَٰلِكِ يَوْمِ ٱلدِّينِ إِيَّاكَ نَعْبُدُ وَإِيَّاكَ "
+                                         "نَسْتَعِينُ ٱهْدِنَا ٱلصِّرَٰطَ ٱلْمُسْتَقِيمَ");
     });
     write("quran_en.json", "translation",
           [](int s, int a) { return QString::fromUtf8("“Praise” – to God‘s café %1:%2").arg(s).arg(a); });
-    write("quran_transliteration.json", "transliteration", [](int, int) { return QString::fromUtf8("Al-ḥamdu lillāhi"); });
+    write("quran_transliteration.json", "transliteration",
+          [](int, int) { return QString::fromUtf8("Al-ḥamdu lillāhi"); });
     write("quran_fr.json", "translation", [](int, int) { return QString::fromUtf8("Louange à Dieu"); });
     write("quran_zh.json", "translation", [](int, int) { return QString::fromUtf8("一切赞颂"); });
 }
@@ -62,12 +66,13 @@ class TestDemo : public QObject
     Q_OBJECT
     QTemporaryDir dir_;
 
-private slots:
+  private slots:
     void latin1()
     {
         QCOMPARE(demo::ToLatin1(QString::fromUtf8("café")), QByteArray("caf\xe9"));
         QCOMPARE(demo::ToLatin1(QString::fromUtf8("“Say” – ‘he’…")), QByteArray("\"Say\" - 'he'..."));
-        QCOMPARE(demo::ToLatin1(QString::fromUtf8("Al-ḥamdu lillāhi ʿalā")), QByteArray("Al-hamdu lillahi 'ala"));
+        QCOMPARE(demo::ToLatin1(QString::fromUtf8("Al-ḥamdu lillāhi ʿalā")),
+                 QByteArray("Al-hamdu lillahi 'ala"));
         QCOMPARE(demo::ToLatin1(QString::fromUtf8("我")), QByteArray("?"));
     }
 
@@ -100,7 +105,9 @@ private slots:
                 const std::string key = AyaKey("1", a);
                 const QImage img = QImage::fromData(pack.Extract(PictureName(key)));
                 QVERIFY(!img.isNull());
-                QVERIFY(img.width() <= 900);
+                // Drawn at twice the resolution, and saying so: 900 pixels wide at most on screen.
+                QVERIFY(img.width() <= 2 * 900);
+                QCOMPARE(img.dotsPerMeterX(), 2 * 3780);
                 const QByteArray ogg = pack.Extract(SoundName(key));
                 unsigned ms = 0;
                 QCOMPARE(sound::MeasureLength(ogg.constData(), size_t(ogg.size()), &ms), sound::Ok);

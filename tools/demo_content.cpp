@@ -200,11 +200,13 @@ QByteArray ToLatin1(const QString& text)
     return out;
 }
 
-QImage RenderAya(const QString& arabic, int ayaNumber, int maxWidth)
+QImage RenderAya(const QString& arabic, int ayaNumber, int maxWidth, int density)
 {
-    constexpr int kMargin = 14;
+    density = std::max(1, density);
+    maxWidth *= density;
+    const int kMargin = 14 * density;
     QFont font(ArabicFontFamily());
-    font.setPixelSize(36);
+    font.setPixelSize(36 * density);
     const QString text = arabic + QChar(0x00A0) + QChar(0x06DD) + ArabicDigits(ayaNumber);
 
     QTextOption option(Qt::AlignRight);
@@ -235,6 +237,9 @@ QImage RenderAya(const QString& arabic, int ayaNumber, int maxWidth)
     p.setPen(QColor(0x1b, 0x1b, 0x1b));
     // Lines are laid out right-aligned in lineWidth; shift them into the picture's own width.
     layout.draw(&p, QPointF(width - kMargin - lineWidth, kMargin));
+    // The picture's density rides in its resolution, so a reader shows it at its intended size.
+    image.setDotsPerMeterX(kScreenDotsPerMeter * density);
+    image.setDotsPerMeterY(kScreenDotsPerMeter * density);
     return image;
 }
 
@@ -243,7 +248,7 @@ QByteArray AyaPicturePng(const QString& arabic, int ayaNumber)
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    RenderAya(arabic, ayaNumber).save(&buffer, "PNG", 9);
+    RenderAya(arabic, ayaNumber, kPictureWidth, kPictureDensity).save(&buffer, "PNG", 9);
     return bytes;
 }
 

@@ -37,10 +37,17 @@ bool ReadSource(const QString& packageDir, Source* out, QString* error);
 QByteArray ToLatin1(const QString& text);
 
 // A picture of an aya's Arabic text: right to left, wrapped to at most maxWidth pixels, dark on light,
-// ending with the aya's number in an end-of-aya sign.
-QImage RenderAya(const QString& arabic, int ayaNumber, int maxWidth = 900);
+// ending with the aya's number in an end-of-aya sign. With density 2 it is drawn at twice the
+// resolution (twice maxWidth in pixels) and says so in its resolution (dots per metre).
+QImage RenderAya(const QString& arabic, int ayaNumber, int maxWidth = 900, int density = 1);
 
-// The pack item of that picture: RenderAya's image as PNG bytes.
+// 96 dots per inch, the density of a picture meant to be shown pixel for pixel.
+constexpr int kScreenDotsPerMeter = 3780;
+constexpr int kPictureWidth = 900;
+// The packs' pictures are drawn at twice the resolution, sharp on high-density screens.
+constexpr int kPictureDensity = 2;
+
+// The pack item of that picture: RenderAya's image at kPictureDensity, as PNG bytes.
 QByteArray AyaPicturePng(const QString& arabic, int ayaNumber);
 
 } // namespace demo

@@ -19,7 +19,8 @@
 #include <QTimer>
 #include <iostream>
 
-namespace {
+namespace
+{
 
 QAction* ViewAction(Varn& window, const QString& text)
 {

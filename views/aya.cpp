@@ -77,9 +77,12 @@ void Aya::Present()
         setPixmap(QPixmap());
         return;
     }
+    // A picture drawn at a multiple of the screen's resolution says so in its dots per metre; it takes
+    // the room of its size divided by that multiple.
+    const int density = std::clamp(int(std::lround(original_.dotsPerMeterX() / 3780.0)), 1, 4);
     // The size the program has always given the picture: scaled down to the view's width less a margin.
     const int limit = width() - kFitMargin;
-    QSize size = original_.size();
+    QSize size = original_.size() / density;
     if (limit > 0 && (size.width() > limit || readerZoom_ == kFitWidth))
         size = QSize(limit, int(qint64(size.height()) * limit / size.width()));
     const double scale = (readerZoom_ == kFitWidth ? 1.0 : readerZoom_) * devicePixelRatioF();
