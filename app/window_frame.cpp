@@ -106,8 +106,9 @@ void BuildCentralArea(QMainWindow* window, VarnWidgets& w)
     w.chooser = new QComboBox(chooserBox);
     chooseLabel->setBuddy(w.chooser);
     w.chooser->setAccessibleName("Sura");
-    w.chooser->setMinimumHeight(PixmapFromResource("quran.png").height() + 10);
-    w.chooser->setIconSize(PixmapFromResource("quran.png").size());
+    const QSize book = PixmapFromResource("quran.png").deviceIndependentSize().toSize();
+    w.chooser->setMinimumHeight(book.height() + 10);
+    w.chooser->setIconSize(book);
     w.chooser->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     Add(chooserBox, chooseLabel);
     Add(chooserBox, w.chooser);
@@ -120,8 +121,13 @@ void BuildCentralArea(QMainWindow* window, VarnWidgets& w)
     w.bismillah = new QLabel(top);
     const QPixmap bismillah = PixmapFromResource("bismillah.png");
     const int rowHeight = qBound(20, top->height(), 40);
-    if (!bismillah.isNull())
-        w.bismillah->setPixmap(bismillah.scaledToHeight(rowHeight, Qt::SmoothTransformation));
+    if (!bismillah.isNull()) {
+        // Scaled in the screen's own pixels, so it stays sharp at any density.
+        const qreal ratio = bismillah.devicePixelRatio();
+        QPixmap scaled = bismillah.scaledToHeight(int(rowHeight * ratio), Qt::SmoothTransformation);
+        scaled.setDevicePixelRatio(ratio);
+        w.bismillah->setPixmap(scaled);
+    }
     w.bismillah->setAlignment(Qt::AlignCenter);
     w.bismillah->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Maximum);
     w.bismillah->setToolTip("In the Name of Allah the Most Beneficent, the Most Merciful");

@@ -6,6 +6,7 @@
 #include "naming.h"
 
 #include <QFile>
+#include <QGuiApplication>
 #include <QImage>
 #include <algorithm>
 #include <cstring>
@@ -275,6 +276,17 @@ QPixmap PixmapFromResource(const std::string& name)
 {
     KelRes res;
     res.Open("img.vnl");
+    // On a high-density screen the picture drawn at twice the resolution, where there is one.
+    const size_t dot = name.rfind('.');
+    const auto* gui = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
+    if (gui && gui->devicePixelRatio() > 1 && dot != std::string::npos) {
+        const QByteArray sharp = res.Extract(name.substr(0, dot) + "@2x" + name.substr(dot));
+        if (!sharp.isEmpty()) {
+            QPixmap pixmap = QPixmap::fromImage(QImage::fromData(sharp));
+            pixmap.setDevicePixelRatio(2);
+            return pixmap;
+        }
+    }
     const QByteArray bytes = res.Extract(name);
     if (bytes.isEmpty())
         return QPixmap();

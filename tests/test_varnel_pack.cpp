@@ -11,7 +11,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace {
+namespace
+{
 
 using Run = fixtures::ToolRun;
 
@@ -32,7 +33,7 @@ class TestVarnelPack : public QObject
     QTemporaryDir dir_;
     QString P(const QString& name) const { return dir_.filePath(name); }
 
-private slots:
+  private slots:
     void roundTrip()
     {
         Write(P("001.001.eng"), "In the name of God");
@@ -44,7 +45,8 @@ private slots:
 
         Run r = Pack({"create", P("fatiha.dat"), P("001.001.eng"), P("001.001.lit"), P("001.001.ogg")});
         QCOMPARE(r.status, 0);
-        Write(P("list.txt"), (P("001.001.eng") + "\n" + P("001.001.lit") + "\n" + P("001.001.ogg") + "\n").toUtf8());
+        Write(P("list.txt"),
+              (P("001.001.eng") + "\n" + P("001.001.lit") + "\n" + P("001.001.ogg") + "\n").toUtf8());
         r = Pack({"build", P("list.txt"), P("built.dat")});
         QCOMPARE(r.status, 0);
         QFile a(P("fatiha.dat")), b(P("built.dat"));
@@ -107,12 +109,20 @@ private slots:
     {
         KelRes res;
         QVERIFY(res.Open((qEnvironmentVariable("VARNEL_BIN") + "/img.vnl").toStdString()));
-        const char* pictures[] = {"about.png", "bismillah.png", "check.png", "check2.png", "end.png", "exit.png",
-                                  "heart1.png", "heart2.png", "heart3.png", "heart4.png", "heart5.png", "heart6.png",
-                                  "heartcursor.png", "help.png", "iknow.png", "left2.png", "load.png", "love.png",
-                                  "newuser.png", "play.png", "playr.png", "pref.png", "quran.png", "right2.png",
-                                  "save.png", "start.png", "stop.png", "users.png", "xmark.png"};
-        QCOMPARE(int(res.Directory().size()), 30);
+        const char* pictures[] = {
+            "about.png",       "bismillah.png", "check.png",  "check2.png", "end.png",    "exit.png",
+            "heart1.png",      "heart2.png",    "heart3.png", "heart4.png", "heart5.png", "heart6.png",
+            "heartcursor.png", "help.png",      "iknow.png",  "left2.png",  "load.png",   "love.png",
+            "newuser.png",     "play.png",      "playr.png",  "pref.png",   "quran.png",  "right2.png",
+            "save.png",        "start.png",     "stop.png",   "users.png",  "xmark.png"};
+        // Every picture, each again at twice the resolution ("NAME@2x.png"), and the test sound.
+        QCOMPARE(int(res.Directory().size()), 29 * 2 + 1);
+        for (const char* name : pictures) {
+            const std::string sharp = std::string(name).insert(std::string(name).rfind('.'), "@2x");
+            const QImage one = QImage::fromData(res.Extract(name)),
+                         two = QImage::fromData(res.Extract(sharp));
+            QVERIFY2(two.width() >= 2 * one.width() - 2 && two.width() <= 2 * one.width() + 2, sharp.c_str());
+        }
         std::vector<double> redShare;
         for (const char* name : pictures) {
             const QImage img = QImage::fromData(res.Extract(name));

@@ -18,7 +18,8 @@
 #include <iostream>
 #include <vector>
 
-namespace {
+namespace
+{
 
 const QColor kInk(0x2b, 0x3a, 0x4a);
 const QColor kGreen(0x2e, 0x8b, 0x57);
@@ -27,6 +28,9 @@ const QColor kRed(0xd0, 0x2f, 0x3a);
 const QColor kBlue(0x2f, 0x6f, 0xc0);
 const QColor kGold(0xd4, 0xa0, 0x17);
 const int kIcon = 24;
+// Pixels per logical pixel of the pictures being drawn: 1, then 2 for the "@2x" copies that
+// high-density screens use.
+int g_density = 1;
 
 struct Picture {
     std::string name;
@@ -35,7 +39,7 @@ struct Picture {
 
 QImage Canvas(int w, int h)
 {
-    QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
+    QImage img(w * g_density, h * g_density, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     return img;
 }
@@ -48,6 +52,7 @@ QImage Paint(int w, int h, const std::function<void(QPainter&)>& draw)
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.scale(g_density, g_density);
     draw(p);
     return img;
 }
@@ -83,7 +88,8 @@ QImage Heart(int size, double fraction, bool outline = true)
         const double top = box.bottom() - (box.height() * 0.9) * fraction - box.height() * 0.05;
         p.save();
         p.setClipRect(QRectF(0, top, size, size));
-        p.fillPath(heart, Vertical(QColor(0xf0, 0x4a, 0x5a), QColor(0xb0, 0x1c, 0x2c), box.top(), box.bottom()));
+        p.fillPath(heart,
+                   Vertical(QColor(0xf0, 0x4a, 0x5a), QColor(0xb0, 0x1c, 0x2c), box.top(), box.bottom()));
         p.restore();
         if (outline)
             p.strokePath(heart, QPen(QColor(0x9a, 0x16, 0x24), 1.4));
@@ -176,7 +182,8 @@ QFont ArabicFont(int pixelSize)
 {
     static QString family;
     if (family.isEmpty()) {
-        const int id = QFontDatabase::addApplicationFont("/usr/share/fonts/opentype/fonts-hosny-amiri/AmiriQuran.ttf");
+        const int id =
+            QFontDatabase::addApplicationFont("/usr/share/fonts/opentype/fonts-hosny-amiri/AmiriQuran.ttf");
         const QStringList families = QFontDatabase::applicationFontFamilies(id);
         family = families.isEmpty() ? QString("Amiri Quran") : families.first();
     }
@@ -209,7 +216,7 @@ QImage Bismillah()
         p.setLayoutDirection(Qt::RightToLeft);
         p.drawText(QRect(0, 0, w, h), Qt::AlignCenter, text);
     });
-    return CropToInk(drawn, 3);
+    return CropToInk(drawn, 3 * g_density);
 }
 
 // The green book with the golden name, in a 24 x 24 box.
@@ -240,7 +247,8 @@ QImage AppIcon(int size)
         DrawBook(p);
         const QRectF box(12.5, 12, 11, 11);
         const QPainterPath heart = HeartPath(box);
-        p.fillPath(heart, Vertical(QColor(0xf0, 0x4a, 0x5a), QColor(0xb0, 0x1c, 0x2c), box.top(), box.bottom()));
+        p.fillPath(heart,
+                   Vertical(QColor(0xf0, 0x4a, 0x5a), QColor(0xb0, 0x1c, 0x2c), box.top(), box.bottom()));
         p.strokePath(heart, QPen(QColor(0x9a, 0x16, 0x24), 0.8));
     });
 }
@@ -290,7 +298,8 @@ std::vector<Picture> Pictures()
             p.drawPolygon(a);
         }));
     for (int i = 1; i <= 6; ++i)
-        pics.push_back({"heart" + std::to_string(i) + ".png", Heart(kIcon, (i - 1) / 5.0 * 0.85 + (i == 6 ? 0.15 : 0.08))});
+        pics.push_back({"heart" + std::to_string(i) + ".png",
+                        Heart(kIcon, (i - 1) / 5.0 * 0.85 + (i == 6 ? 0.15 : 0.08))});
     add("heartcursor.png", Heart(28, 1.0));
     add("help.png", Disc(kBlue, "?"));
     add("iknow.png", Paint(40, 32, [](QPainter& p) {
@@ -444,11 +453,16 @@ QImage Sheet(const std::vector<Picture>& pics)
     for (size_t i = 0; i < pics.size(); ++i) {
         const QRect r(int(i % columns) * cell * 2, int(i / columns) * cell, cell * 2, cell);
         const QImage& img = pics[i].image;
-        const QImage shown = img.width() > r.width() - 8 ? img.scaledToWidth(r.width() - 8, Qt::SmoothTransformation) : img;
-        p.drawImage(r.x() + (r.width() - shown.width()) / 2, r.y() + (r.height() - 16 - shown.height()) / 2, shown);
+        const QImage shown =
+            img.width() > r.width() - 8 ? img.scaledToWidth(r.width() - 8, Qt::SmoothTransformation) : img;
+        p.drawImage(r.x() + (r.width() - shown.width()) / 2, r.y() + (r.height() - 16 - shown.height()) / 2,
+                    shown);
         p.setPen(Qt::black);
         p.drawText(r.adjusted(0, 0, 0, -2), Qt::AlignHCenter | Qt::AlignBottom,
-                   QString("%1 (%2x%3)").arg(QString::fromStdString(pics[i].name)).arg(img.width()).arg(img.height()));
+                   QString("%1 (%2x%3)")
+                       .arg(QString::fromStdString(pics[i].name))
+                       .arg(img.width())
+                       .arg(img.height()));
     }
     return sheet;
 }
@@ -457,7 +471,8 @@ QImage Sheet(const std::vector<Picture>& pics)
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
     QString sheet, icons;
@@ -472,9 +487,17 @@ int main(int argc, char** argv)
         return 2;
     }
     const std::vector<Picture> pics = Pictures();
+    // The same pictures at twice the resolution, as "NAME@2x.png", for high-density screens.
+    std::vector<Picture> all = pics;
+    g_density = 2;
+    for (Picture pic : Pictures()) {
+        pic.name.insert(pic.name.rfind('.'), "@2x");
+        all.push_back(std::move(pic));
+    }
+    g_density = 1;
     KelRes res;
     std::string error;
-    for (const Picture& pic : pics) {
+    for (const Picture& pic : all) {
         QByteArray png;
         QBuffer buffer(&png);
         buffer.open(QIODevice::WriteOnly);
