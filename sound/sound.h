@@ -9,6 +9,7 @@
 // stale handle is answered with ErrInvalidHandle (or ErrChannelStolen) and never dereferenced.
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -36,6 +37,12 @@ enum Result : int {
 // The formats a recording may have to be played; anything beyond is refused with ErrUnsupported.
 constexpr int kMaxRate = 384000;
 constexpr int kMaxChannels = 8;
+
+// The shared output device: whether it is open now, and how many times one was opened in this process.
+bool OutputOpen();
+int OutputOpenCount();
+// How long the output stays open with nothing playing or paused before it is released (30 s).
+void SetIdleClose(std::chrono::milliseconds delay);
 
 // Our own words for each result; "Unknown error." for any other value.
 const char* ErrorString(int result);

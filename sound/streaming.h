@@ -76,13 +76,49 @@ struct Channel {
 
 using namespace detail;
 
+// The one output device and context of the process, shared by every initialised System; each System
+// keeps its own channels on it. The device opens when a channel first needs it and closes after
+// IdleCloseMs() with no channel playing or paused. One feeder thread serves every System's channels
+// and sleeps on its condition variable while none is live. Everything here is guarded by LayerMutex().
+struct Output {
+    int driver = -1; // the device chosen last (-1: the default)
+    DevicePtr device;
+    ContextPtr context;
+    std::vector<System::Impl*> systems;
+    std::thread feeder;
+    std::condition_variable wake;
+    bool quit = false;
+    int opened = 0; // devices opened in this process, for tests and benchmarks
+    std::chrono::milliseconds idleClose{30000};
+
+    void MakeCurrent()
+    {
+        if (context && alcGetCurrentContext() != context.get())
+            alcMakeContextCurrent(context.get());
+    }
+    // Opens the chosen device when none is open. False when it cannot be opened.
+    bool EnsureOpen();
+    // Closes the device; every channel's voice is released first.
+    void CloseDevice();
+    bool AnyLive() const;
+    void ServiceAll();
+    void FeederLoop();
+    void Attach(System::Impl* system);
+    // Detaches system; the last one out stops the feeder and closes the device.
+    void Detach(System::Impl* system, std::unique_lock<std::mutex>& lock);
+};
+
+inline Output& TheOutput()
+{
+    static Output output;
+    return output;
+}
+
 struct System::Impl {
     int driver = -1;
     unsigned chunkMs = kDefaultChunkMs;
     int maxChannels = 0;
     bool initialized = false;
-    DevicePtr device;
-    ContextPtr context;
     std::map<SoundHandle, SoundData> sounds;
     SoundHandle nextSound = 1;
     std::map<ChannelHandle, Channel> channels;
@@ -90,15 +126,9 @@ struct System::Impl {
     uint64_t nextOrder = 1;
     std::set<ChannelHandle> stolen;
     std::vector<int16_t> scratch;
-    std::thread feeder;
-    std::condition_variable wake;
-    bool quit = false;
 
-    void MakeCurrent()
-    {
-        if (context && alcGetCurrentContext() != context.get())
-            alcMakeContextCurrent(context.get());
-    }
+    void MakeCurrent() { TheOutput().MakeCurrent(); }
+    void Wake() { TheOutput().wake.notify_all(); }
 
     // Decodes the next chunk into buffer and queues it; false at the end of the sound.
     bool QueueChunk(Channel& ch, ALuint buffer)
@@ -179,9 +209,27 @@ struct System::Impl {
 
     void ServiceAll()
     {
+        if (!TheOutput().context)
+            return;
         MakeCurrent();
         for (auto& entry : channels)
             Service(entry.second);
+    }
+
+    bool AnyLive() const
+    {
+        for (const auto& entry : channels)
+            if (!entry.second.ended)
+                return true;
+        return false;
+    }
+
+    // Drops every voice: the device is about to close. Channels that were live end.
+    void ReleaseVoices()
+    {
+        for (auto& entry : channels)
+            if (!entry.second.ended)
+                MarkEnded(entry.second);
     }
 
     // Starts ch at frame, from a fresh decoder state; the voice must exist.
@@ -205,12 +253,16 @@ struct System::Impl {
             alSourcePlay(src);
     }
 
-    // Gives ch a decoder and a voice; false when the sound is gone or OpenAL refuses.
+    // Gives ch a decoder and a voice, opening the device when it is closed; the reason when the sound
+    // is gone, the device cannot be opened or OpenAL refuses.
     Result Prepare(Channel& ch)
     {
         const auto it = sounds.find(ch.sound);
         if (it == sounds.end())
             return ErrInvalidHandle;
+        if (!TheOutput().EnsureOpen())
+            return ErrOutputInit;
+        MakeCurrent();
         Result r = Ok;
         ch.decoder = Decoder::Open(it->second.bytes, &r);
         if (!ch.decoder)
@@ -228,10 +280,11 @@ struct System::Impl {
     // not come back.
     bool DeviceConnected() const
     {
-        if (!device || !alcIsExtensionPresent(device.get(), "ALC_EXT_disconnect"))
+        ALCdevice* device = TheOutput().device.get();
+        if (!device || !alcIsExtensionPresent(device, "ALC_EXT_disconnect"))
             return true;
         ALCint connected = ALC_TRUE;
-        alcGetIntegerv(device.get(), ALC_CONNECTED, 1, &connected);
+        alcGetIntegerv(device, ALC_CONNECTED, 1, &connected);
         return connected != ALC_FALSE;
     }
 
@@ -271,17 +324,100 @@ struct System::Impl {
             channels.erase(victim);
         }
     }
+};
 
-    void FeederLoop()
-    {
-        std::unique_lock<std::mutex> lock(LayerMutex());
-        while (!quit) {
+inline bool Output::EnsureOpen()
+{
+    if (context)
+        return true;
+    const std::vector<std::string> names = DriverNames();
+    if (names.empty() || driver >= int(names.size()))
+        return false;
+    device.reset(alcOpenDevice(driver < 0 ? nullptr : names[size_t(driver)].c_str()));
+    if (!device)
+        return false;
+    context.reset(alcCreateContext(device.get(), nullptr));
+    if (!context) {
+        device.reset();
+        return false;
+    }
+    ++opened;
+    MakeCurrent();
+    return true;
+}
+
+inline void Output::CloseDevice()
+{
+    if (!context)
+        return;
+    MakeCurrent();
+    for (System::Impl* system : systems)
+        system->ReleaseVoices();
+    alcMakeContextCurrent(nullptr);
+    context.reset();
+    device.reset();
+}
+
+inline bool Output::AnyLive() const
+{
+    for (const System::Impl* system : systems)
+        if (system->AnyLive())
+            return true;
+    return false;
+}
+
+inline void Output::ServiceAll()
+{
+    for (System::Impl* system : systems)
+        system->ServiceAll();
+}
+
+inline void Output::FeederLoop()
+{
+    std::unique_lock<std::mutex> lock(LayerMutex());
+    auto quietSince = std::chrono::steady_clock::now();
+    while (!quit) {
+        if (AnyLive()) {
             wake.wait_for(lock, kFeederPeriod);
-            if (quit)
-                break;
             ServiceAll();
+            quietSince = std::chrono::steady_clock::now();
+        } else if (context) {
+            // Nothing plays: wake once when the device has been quiet long enough to close.
+            const auto closeAt = quietSince + idleClose;
+            if (std::chrono::steady_clock::now() >= closeAt)
+                CloseDevice();
+            else
+                wake.wait_until(lock, closeAt);
+        } else {
+            wake.wait(lock); // asleep until a channel plays again
         }
     }
-};
+}
+
+inline void Output::Attach(System::Impl* system)
+{
+    systems.push_back(system);
+    if (!feeder.joinable()) {
+        quit = false;
+        feeder = std::thread([this] { FeederLoop(); });
+    }
+}
+
+inline void Output::Detach(System::Impl* system, std::unique_lock<std::mutex>& lock)
+{
+    MakeCurrent();
+    system->channels.clear();
+    systems.erase(std::remove(systems.begin(), systems.end(), system), systems.end());
+    if (!systems.empty())
+        return;
+    quit = true;
+    wake.notify_all();
+    std::thread finished = std::move(feeder);
+    lock.unlock();
+    if (finished.joinable())
+        finished.join();
+    lock.lock();
+    CloseDevice();
+}
 
 } // namespace sound

@@ -48,6 +48,13 @@ Result System::SetDriver(int driver)
     if (driver < -1 || driver >= count)
         return ErrInvalidParam;
     impl_->driver = driver;
+    // The shared device follows the choice: another device closes now and the chosen one opens on
+    // the next play.
+    Output& out = TheOutput();
+    if (driver >= 0 && driver != out.driver) {
+        out.driver = driver;
+        out.CloseDevice();
+    }
     return Ok;
 }
 
@@ -59,23 +66,15 @@ Result System::Init(int maxChannels)
         return ErrAlreadyInitialized;
     if (maxChannels <= 0)
         return ErrInvalidParam;
+    // The device list is read without opening any device; the device opens on the first play.
     const std::vector<std::string> names = DriverNames();
     if (names.empty())
         return ErrNoDrivers;
     if (d.driver >= int(names.size()))
         return ErrInvalidParam;
-    d.device.reset(alcOpenDevice(d.driver < 0 ? nullptr : names[size_t(d.driver)].c_str()));
-    if (!d.device)
-        return ErrOutputInit;
-    d.context.reset(alcCreateContext(d.device.get(), nullptr));
-    if (!d.context) {
-        d.device.reset();
-        return ErrOutputInit;
-    }
     d.maxChannels = maxChannels;
     d.initialized = true;
-    d.quit = false;
-    d.feeder = std::thread([&d] { d.FeederLoop(); });
+    TheOutput().Attach(&d);
     return Ok;
 }
 
@@ -99,23 +98,14 @@ Result System::Update()
 
 Result System::Close()
 {
+    std::unique_lock<std::mutex> lock(LayerMutex());
     Impl& d = *impl_;
-    {
-        std::lock_guard<std::mutex> lock(LayerMutex());
-        if (!d.initialized)
-            return ErrNotInitialized;
-        d.quit = true;
-    }
-    d.wake.notify_all();
-    if (d.feeder.joinable())
-        d.feeder.join();
-    std::lock_guard<std::mutex> lock(LayerMutex());
-    d.MakeCurrent();
+    if (!d.initialized)
+        return ErrNotInitialized;
+    TheOutput().Detach(&d, lock);
     d.channels.clear();
     d.sounds.clear();
     d.stolen.clear();
-    d.context.reset();
-    d.device.reset();
     d.initialized = false;
     return Ok;
 }
@@ -208,7 +198,7 @@ Result System::PlaySound(SoundHandle sound, bool paused, ChannelHandle* channel)
     const ChannelHandle handle = d.nextChannel++;
     d.channels.emplace(handle, std::move(ch));
     *channel = handle;
-    d.wake.notify_all();
+    d.Wake();
     return Ok;
 }
 
@@ -250,7 +240,7 @@ Result System::SetPosition(ChannelHandle channel, unsigned milliseconds)
     }
     const int64_t frame = int64_t(milliseconds) * ch->decoder->Rate() / 1000;
     d.StartAt(*ch, frame);
-    d.wake.notify_all();
+    d.Wake();
     return Ok;
 }
 
@@ -268,6 +258,7 @@ Result System::SetPaused(ChannelHandle channel, bool paused)
         alSourcePause(ch->voice.Source());
     else if (!ch->queued.empty())
         alSourcePlay(ch->voice.Source());
+    impl_->Wake();
     return Ok;
 }
 
@@ -316,6 +307,30 @@ Result System::GetCurrentSound(ChannelHandle channel, SoundHandle* sound)
     const Result r = impl_->Find(channel, &ch);
     *sound = r == Ok ? ch->sound : 0;
     return r;
+}
+
+} // namespace sound
+
+namespace sound
+{
+
+bool OutputOpen()
+{
+    std::lock_guard<std::mutex> lock(LayerMutex());
+    return bool(TheOutput().context);
+}
+
+int OutputOpenCount()
+{
+    std::lock_guard<std::mutex> lock(LayerMutex());
+    return TheOutput().opened;
+}
+
+void SetIdleClose(std::chrono::milliseconds delay)
+{
+    std::lock_guard<std::mutex> lock(LayerMutex());
+    TheOutput().idleClose = delay;
+    TheOutput().wake.notify_all();
 }
 
 } // namespace sound

@@ -380,8 +380,11 @@ class TestRoad : public QObject
         QVERIFY(config->DeviceChooser()->count() >= 1);
         QCOMPARE(config->DeviceChooser()->currentIndex(), 0);
         QSignalSpy ok(config, &Config::ButtonOk);
+        const int opened = sound::OutputOpenCount();
         config->TestSound();
         QVERIFY(config->TestPlayer()->Busy());
+        QVERIFY(sound::OutputOpen());
+        QVERIFY(sound::OutputOpenCount() <= opened + 1); // the dialog's player shares the one device
         config->OkClicked();
         QCOMPARE(ok.count(), 1);
         QVERIFY(!config->TestPlayer()->Busy());

@@ -4,6 +4,7 @@
 #include "sound.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QTest>
 #include <thread>
 
@@ -38,6 +39,18 @@ QByteArray ClaimedWav(uint32_t rate, uint16_t channels, uint32_t dataBytes)
     le32(dataBytes);
     w.append(QByteArray(int(dataBytes), '\0'));
     return w;
+}
+
+// The threads of this process now.
+int Threads()
+{
+    QFile status("/proc/self/status");
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("Threads:"))
+            return line.mid(8).trimmed().toInt();
+    return -1;
 }
 
 void Sleep(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
@@ -263,6 +276,59 @@ class TestSoundLayer : public QObject
         unsigned pos = 0;
         QCOMPARE(s->GetPosition(c, &pos), Ok);
         QVERIFY2(pos > 100150 && pos < 100600, qPrintable(QString::number(pos)));
+    }
+
+    // One device for every System, opened on the first play and released after a quiet while; one feeder
+    // thread for all, asleep while nothing plays.
+    void oneQuietSharedDevice()
+    {
+        SetIdleClose(std::chrono::milliseconds(250));
+        QVERIFY(fixtures::WaitFor([] { return !OutputOpen(); }, 2000)); // what earlier tests left
+        const int threadsBefore = Threads();
+        std::vector<std::unique_ptr<System>> systems;
+        for (int i = 0; i < 5; ++i) {
+            systems.push_back(Started());
+            QVERIFY(systems.back());
+        }
+        QVERIFY(!OutputOpen()); // listing and starting open nothing
+        QVERIFY(Threads() - threadsBefore <= 1);
+        const int opened = OutputOpenCount();
+        const QByteArray tone = fixtures::ToneOgg(120);
+        std::vector<ChannelHandle> channels;
+        for (auto& s : systems) {
+            SoundHandle sound = 0;
+            ChannelHandle channel = 0;
+            QCOMPARE(s->CreateSound(tone.constData(), size_t(tone.size()), &sound), Ok);
+            QCOMPARE(s->PlaySound(sound, false, &channel), Ok);
+            channels.push_back(channel);
+        }
+        QVERIFY(OutputOpen());
+        QCOMPARE(OutputOpenCount(), opened + 1);
+        // Every channel plays to its end on the one device.
+        QVERIFY(fixtures::WaitFor(
+            [&] {
+                for (size_t i = 0; i < systems.size(); ++i) {
+                    bool playing = true;
+                    if (systems[i]->IsPlaying(channels[i], &playing) == Ok && playing)
+                        return false;
+                }
+                return true;
+            },
+            3000));
+        // Quiet: released after the idle delay, and opened again for the next play.
+        QVERIFY(fixtures::WaitFor([] { return !OutputOpen(); }, 2000));
+        SoundHandle sound = 0;
+        ChannelHandle channel = 0;
+        QCOMPARE(systems[0]->CreateSound(tone.constData(), size_t(tone.size()), &sound), Ok);
+        QCOMPARE(systems[0]->PlaySound(sound, false, &channel), Ok);
+        QVERIFY(OutputOpen());
+        QCOMPARE(OutputOpenCount(), opened + 2);
+        unsigned ms = 0;
+        QVERIFY(fixtures::WaitFor([&] { return systems[0]->GetPosition(channel, &ms) == Ok && ms >= 120; },
+                                  2000));
+        systems.clear();
+        QVERIFY(!OutputOpen());
+        SetIdleClose(std::chrono::milliseconds(30000));
     }
 
     // Run by CTest a second time with ALSOFT_DRIVERS=none-such: a machine with no output at all.
