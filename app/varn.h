@@ -224,7 +224,7 @@ class Varn : public QMainWindow
 
     // The practice aids (hide and reveal, Test me, Night Reading, zoom) and the status line.
     struct AidActions {
-        QAction *hideAya, *hideTranslation, *reveal, *night, *zoomIn, *zoomOut, *fitWidth;
+        QAction *hideAya, *hideTranslation, *reveal, *night, *zoomIn, *zoomOut, *fitWidth, *slower, *faster;
     } aids_{};
     SelfTest selfTest_;
     std::string aidsPath_;

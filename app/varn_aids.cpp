@@ -32,6 +32,7 @@ const char kPauseUnit[] = "pause/unit";
 const char kPauseFactor[] = "pause/factor";
 const char kZoom[] = "view/zoom";
 const char kNight[] = "view/night";
+const char kSpeed[] = "sound/speed";
 constexpr int kStatusRefreshMs = 100; // at most ten updates a second
 
 } // namespace
@@ -54,6 +55,9 @@ void Varn::CreateAidActions()
     aids_.zoomIn->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
     aids_.zoomOut = add("Zoom Out", QKeySequence::ZoomOut, false);
     aids_.fitWidth = add("Fit to Width", QKeySequence(Qt::CTRL | Qt::Key_0), false);
+    w_.view->addSeparator();
+    aids_.slower = add("Slower", QKeySequence(Qt::Key_BracketLeft), false);
+    aids_.faster = add("Faster", QKeySequence(Qt::Key_BracketRight), false);
 }
 
 void Varn::ConnectAids()
@@ -91,6 +95,12 @@ void Varn::ConnectAids()
         Settings().setValue(kPauseFactor, factor);
         session_->SetPauseFactor(factor);
     });
+    connect(w_.speedSpin, qOverload<double>(&QDoubleSpinBox::valueChanged), this, [this](double speed) {
+        Settings().setValue(kSpeed, speed);
+        session_->SetSpeed(speed);
+    });
+    connect(aids_.slower, &QAction::triggered, w_.speedSpin, &QDoubleSpinBox::stepDown);
+    connect(aids_.faster, &QAction::triggered, w_.speedSpin, &QDoubleSpinBox::stepUp);
     statusTimer_.setInterval(kStatusRefreshMs);
     connect(&statusTimer_, &QTimer::timeout, this, &Varn::UpdateStatusLine);
     connect(session_.get(), &RecitationSession::AyaShown, this, [this] {
@@ -107,6 +117,11 @@ void Varn::ConnectAids()
         w_.pauseUnit->setCurrentIndex(settings.value(kPauseUnit, 0).toInt() == 1 ? 1 : 0);
     }
     ApplyPauseUnit();
+    {
+        const QSignalBlocker quietSpeed(w_.speedSpin);
+        w_.speedSpin->setValue(settings.value(kSpeed, 1.0).toDouble());
+        session_->SetSpeed(w_.speedSpin->value());
+    }
     const QSignalBlocker quietZoom(w_.ayaView);
     w_.ayaView->SetReaderZoom(settings.value(kZoom, 1.0).toDouble());
     const QSignalBlocker quietNight(aids_.night);

@@ -304,6 +304,17 @@ void BuildSettings(QWidget* parent, VarnWidgets& w)
     w.pauseFactor->hide();
     addTo(ayaSettings, w.pauseUnit);
     addTo(ayaSettings, w.pauseFactor);
+    auto* speedLabel = new QLabel(" Speed:", ayaSettings);
+    w.speedSpin = new QDoubleSpinBox(ayaSettings);
+    w.speedSpin->setRange(0.5, 1.5);
+    w.speedSpin->setSingleStep(0.05);
+    w.speedSpin->setValue(1.0);
+    w.speedSpin->setSuffix(QString::fromUtf8("\u00d7"));
+    w.speedSpin->setAccessibleName("Speed");
+    w.speedSpin->setToolTip("Playback speed; the pitch stays the same ([ slower, ] faster)");
+    speedLabel->setBuddy(w.speedSpin);
+    addTo(ayaSettings, speedLabel);
+    addTo(ayaSettings, w.speedSpin);
 
     w.rangeCheck = new QCheckBox(range);
     w.rangeCheck->setToolTip("Enable to play a range of ayas in the surah");

@@ -47,6 +47,7 @@ struct VarnWidgets {
     QCheckBox* testMeCheck;
     QComboBox* pauseUnit;
     QDoubleSpinBox* pauseFactor;
+    QDoubleSpinBox* speedSpin;
     QLabel* statusLine;
 };
 

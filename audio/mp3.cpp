@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mp3.h"
 
+#include <algorithm>
+
 bool MP3::noOutputTold_ = false;
 bool MP3::deviceLossTold_ = false;
 
@@ -60,6 +62,13 @@ void MP3::StartSystem(int driver, const std::string& fix)
         deviceLossTold_ = false; // a device chosen anew: its loss is news again
     lastResult_ = system_->SetStreamBufferSize(kStreamBufferMs);
     ERRCHECK(lastResult_, fix);
+    system_->SetSpeed(speed_);
+}
+
+void MP3::SetSpeed(double speed)
+{
+    speed_ = std::clamp(speed, sound::kMinSpeed, sound::kMaxSpeed);
+    system_->SetSpeed(speed_);
 }
 
 std::shared_ptr<const std::vector<char>> MP3::Recording(const std::string& name, bool tell)

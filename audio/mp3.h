@@ -63,6 +63,10 @@ class MP3 : public QObject, private ScheduleHost
     void SetRepeat(int n) { schedule_.SetRepeat(n); }
     void SetPauseTime(int seconds) { schedule_.SetPauseTime(seconds); }
     void Pause(bool on) { schedule_.SetPauseEnabled(on); }
+    // Playback speed, 0.5 to 1.5 with the pitch kept, from the next play on; positions stay in the
+    // recording's time.
+    void SetSpeed(double speed);
+    double Speed() const { return speed_; }
     // Pauses as long as factor times the aya (or part); 0: the seconds.
     void SetPauseFactor(double factor) { schedule_.SetPauseFactor(factor); }
     void SetRange(int start, int end) { schedule_.SetRange(start, end); }
@@ -116,6 +120,7 @@ class MP3 : public QObject, private ScheduleHost
     std::array<QTimer, TimerCount> timers_;
     PlaySchedule schedule_{this};
     KelRes archive_;
+    double speed_ = 1.0;
 
     static bool noOutputTold_;
     static bool deviceLossTold_; // shared: the drills' players lose one device together

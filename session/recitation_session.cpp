@@ -280,6 +280,12 @@ void RecitationSession::SetPause(int seconds)
         single_->PauseTime(seconds);
 }
 
+void RecitationSession::SetSpeed(double speed)
+{
+    for (MP3* player : {whole_->Player(), stack_->Player(), single_->Player()})
+        player->SetSpeed(speed);
+}
+
 void RecitationSession::SetPauseFactor(double factor)
 {
     pauseFactor_ = factor > 0 ? factor : 0;

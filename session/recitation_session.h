@@ -42,7 +42,8 @@ class RecitationSession : public QObject
     bool Loop() const { return loop_; }
     int PauseSeconds() const { return pause_; }
     // Where the learner is, in words for the status line: "Aya 3 of 6 · repetition 2 of 5",
-    // "Aya 3 of 6 · pause 4 s", "Stack 1-3, pass 2 · aya 2 · repetition 1 of 1", "Aya 2 of 5 · part 0.50-1.50 s".
+    // "Aya 3 of 6 · pause 4 s", "Stack 1-3, pass 2 · aya 2 · repetition 1 of 1", "Aya 2 of 5 · part 0.50-1.50
+    // s".
     std::string StatusLine() const;
     bool Pausing() const { return pausing_; }
     int PartStart() const { return partStart_; }
@@ -81,6 +82,8 @@ class RecitationSession : public QObject
     // Pauses as long as factor times the aya's recording (or the part); 0: the seconds of SetPause.
     void SetPauseFactor(double factor);
     double PauseFactor() const { return pauseFactor_; }
+    // Playback speed of every drill, 0.5 to 1.5, the pitch kept.
+    void SetSpeed(double speed);
     void SetLoop(bool on);
     // Range off fits the range to the whole sura again; either way the active drill starts again.
     void SetRange(bool on);
@@ -141,8 +144,8 @@ class RecitationSession : public QObject
     int repeat_ = 1;
     double pauseFactor_ = 0;
     bool pausing_ = false;
-    int pass_ = 1;       // passes through the whole drill since it started, counted as it loops
-    int lastIndex_ = 0;  // the drill's entry before the latest
+    int pass_ = 1;      // passes through the whole drill since it started, counted as it loops
+    int lastIndex_ = 0; // the drill's entry before the latest
     bool rangeOn_ = false;
     bool loop_ = false;
     int from_ = 1;

@@ -37,6 +37,8 @@ enum Result : int {
 // The formats a recording may have to be played; anything beyond is refused with ErrUnsupported.
 constexpr int kMaxRate = 384000;
 constexpr int kMaxChannels = 8;
+constexpr double kMinSpeed = 0.5;
+constexpr double kMaxSpeed = 1.5;
 
 // The shared output device: whether it is open now, and how many times one was opened in this process.
 bool OutputOpen();
@@ -65,6 +67,9 @@ class System
     Result Init(int maxChannels);
     // Length of one streaming buffer in milliseconds; the queue holds four. Clamped to 50..250.
     Result SetStreamBufferSize(unsigned milliseconds);
+    // The playback speed of channels started from now on, kMinSpeed..kMaxSpeed, with the pitch kept.
+    // Positions and lengths stay in the recording's own time; at 1.0 the audio is played untouched.
+    Result SetSpeed(double speed);
     // Services the streams at once (the feeder thread does the same every few milliseconds).
     Result Update();
     // Stops every channel, releases every sound and the device. The System can be initialised again.

@@ -6,6 +6,7 @@
 #include "al_handles.h"
 #include "decoder.h"
 #include "sound.h"
+#include "stretch.h"
 
 #include <AL/alext.h>
 #include <algorithm>
@@ -61,9 +62,11 @@ struct Channel {
     std::unique_ptr<Decoder> decoder; // null once the channel has ended
     AlVoice voice;
     ALenum format = AL_FORMAT_MONO16;
-    int64_t baseFrame = 0;            // frames of the sound before the first queued buffer
+    double baseFrame = 0;             // frames of the recording before the first queued buffer
     std::deque<ALuint> queued;        // buffers in the source's queue, oldest first
     std::deque<int64_t> queuedFrames; // frames in each queued buffer
+    double speed = 1.0;               // recording frames per output frame; 1 plays the decoder as it is
+    std::unique_ptr<Stretch> stretch; // the speed stage, when speed is not 1
     std::vector<ALuint> spare;        // buffers not in the queue
     bool decoderDone = false;
     bool paused = false;
@@ -117,6 +120,7 @@ inline Output& TheOutput()
 struct System::Impl {
     int driver = -1;
     unsigned chunkMs = kDefaultChunkMs;
+    double speed = 1.0; // for channels started from now on
     int maxChannels = 0;
     bool initialized = false;
     std::map<SoundHandle, SoundData> sounds;
@@ -139,7 +143,8 @@ struct System::Impl {
         const size_t frames =
             std::clamp<size_t>(size_t(rate) * chunkMs / 1000, 1, kMaxChunkBytes / frameBytes);
         scratch.resize(frames * size_t(channels));
-        const size_t got = ch.decoder->Read(scratch.data(), frames);
+        const size_t got = ch.stretch ? ch.stretch->Read(*ch.decoder, scratch.data(), frames)
+                                      : ch.decoder->Read(scratch.data(), frames);
         if (got == 0) {
             ch.decoderDone = true;
             return false;
@@ -155,7 +160,7 @@ struct System::Impl {
         }
         ch.queued.push_back(buffer);
         ch.queuedFrames.push_back(int64_t(got));
-        if (got < frames)
+        if (got < frames && !ch.stretch)
             ch.decoderDone = true;
         return true;
     }
@@ -174,6 +179,7 @@ struct System::Impl {
     {
         ch.ended = true;
         ch.decoder.reset();
+        ch.stretch.reset();
         ch.voice.Release();
         ch.queued.clear();
         ch.queuedFrames.clear();
@@ -191,7 +197,7 @@ struct System::Impl {
         while (processed-- > 0 && !ch.queued.empty()) {
             ALuint b = 0;
             alSourceUnqueueBuffers(src, 1, &b);
-            ch.baseFrame += ch.queuedFrames.front();
+            ch.baseFrame += double(ch.queuedFrames.front()) * ch.speed;
             ch.queued.pop_front();
             ch.queuedFrames.pop_front();
             ch.spare.push_back(b);
@@ -242,7 +248,9 @@ struct System::Impl {
         ch.queuedFrames.clear();
         ch.spare.assign(ch.voice.Buffers().begin(), ch.voice.Buffers().end());
         ch.decoder->Seek(frame);
-        ch.baseFrame = frame;
+        ch.baseFrame = double(frame);
+        if (ch.stretch)
+            ch.stretch->Reset();
         ch.decoderDone = false;
         TopUp(ch, kBuffersAtStart);
         if (ch.queued.empty()) {
@@ -268,6 +276,11 @@ struct System::Impl {
         if (!ch.decoder)
             return r;
         ch.format = ch.decoder->OutputChannels() == 2 ? AL_FORMAT_STEREO16 : AL_FORMAT_MONO16;
+        // At 1.0 the stage is bypassed: the decoder's samples go out untouched.
+        ch.speed = speed;
+        ch.stretch = speed == 1.0
+                         ? nullptr
+                         : std::make_unique<Stretch>(ch.decoder->Rate(), ch.decoder->OutputChannels(), speed);
         if (!ch.voice.Create()) {
             ch.decoder.reset();
             return ErrOutput;

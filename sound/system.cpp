@@ -78,6 +78,15 @@ Result System::Init(int maxChannels)
     return Ok;
 }
 
+Result System::SetSpeed(double speed)
+{
+    if (!(speed >= kMinSpeed && speed <= kMaxSpeed))
+        return ErrInvalidParam;
+    std::lock_guard<std::mutex> lock(LayerMutex());
+    impl_->speed = speed;
+    return Ok;
+}
+
 Result System::SetStreamBufferSize(unsigned milliseconds)
 {
     if (milliseconds == 0)
@@ -217,8 +226,8 @@ Result System::GetPosition(ChannelHandle channel, unsigned* milliseconds)
     }
     ALint offset = 0;
     alGetSourcei(ch->voice.Source(), AL_SAMPLE_OFFSET, &offset);
-    const int64_t frame = ch->baseFrame + std::max<ALint>(offset, 0);
-    const int64_t ms = frame * 1000 / ch->decoder->Rate();
+    const double frame = ch->baseFrame + double(std::max<ALint>(offset, 0)) * ch->speed;
+    const int64_t ms = int64_t(frame * 1000 / ch->decoder->Rate());
     *milliseconds = unsigned(std::min<int64_t>(ms, ch->lengthMs));
     return Ok;
 }

@@ -6,6 +6,8 @@
 #include "profile_file.h"
 #include "recitation_session.h"
 #include "self_test.h"
+#include "single.h"
+#include "stack.h"
 #include "varn.h"
 #include "whole.h"
 #include "workspace.h"
@@ -164,6 +166,18 @@ class TestAids : public QObject
         QCOMPARE(again.Session()->PauseFactor(), 1.5);
         again.W().pauseUnit->setCurrentIndex(0);
         QCOMPARE(again.Session()->PauseFactor(), 0.0);
+
+        // Speed: ] and [ step it by 0.05; every drill plays at it; the working folder keeps it.
+        ViewAction(again, "Faster")->trigger();
+        ViewAction(again, "Faster")->trigger();
+        ViewAction(again, "Slower")->trigger();
+        QCOMPARE(again.W().speedSpin->value(), 1.05);
+        QCOMPARE(again.WholeDrill()->Player()->Speed(), 1.05);
+        QCOMPARE(again.SingleDrill()->Player()->Speed(), 1.05);
+        QCOMPARE(QSettings("varnel.ini", QSettings::IniFormat).value("sound/speed").toDouble(), 1.05);
+        QCOMPARE(ws.Read("config.ini"), QByteArray("0\n"));
+        Varn third;
+        QCOMPARE(third.StackDrill()->Player()->Speed(), 1.05);
     }
 
     void statusLine()

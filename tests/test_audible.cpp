@@ -152,6 +152,40 @@ class TestAudible : public QObject
                  qPrintable(Describe(bursts)));
         QVERIFY2(range.hz > 1000 && range.hz < 1700, qPrintable(Describe(bursts)));
     }
+
+    // Speed keeps the pitch: a 2 s tone of 440 Hz lasts 2 s / speed and stays 440 Hz.
+    void speedKeepsThePitch_data()
+    {
+        QTest::addColumn<double>("speed");
+        QTest::newRow("0.75x") << 0.75;
+        QTest::newRow("1.25x") << 1.25;
+    }
+    void speedKeepsThePitch()
+    {
+        QFETCH(double, speed);
+        std::map<std::string, QByteArray> items;
+        items["long.ogg"] = fixtures::ToneOgg(2000, {440.0}, 44100);
+        QVERIFY(fixtures::WriteArchive(g_dir->filePath("speed.dat"), items));
+        {
+            MP3 player;
+            player.SetRes(fixtures::OpenArchive(g_dir->filePath("speed.dat")));
+            player.SetSpeed(speed);
+            QSignalSpy done(&player, &MP3::Done);
+            QSignalSpy positions(&player, &MP3::CurSoundPos);
+            player.PlayAll("long.ogg");
+            QVERIFY(fixtures::WaitFor([&] { return done.count() > 0; }, 6000));
+            // Positions are in the recording's time: they reach its length, 2000 ms.
+            QVERIFY(positions.count() > 5);
+            QVERIFY(positions.last().at(0).toInt() <= 2000);
+            fixtures::Idle(300);
+        }
+        const std::vector<Burst> bursts = Bursts(ReadWav());
+        QVERIFY2(bursts.size() == 1, qPrintable(Describe(bursts)));
+        const double expected = 2.0 / speed;
+        QVERIFY2(std::abs((bursts[0].end - bursts[0].start) - expected) < expected * 0.02 + 0.02,
+                 qPrintable(Describe(bursts)));
+        QVERIFY2(std::abs(bursts[0].hz - 440) <= 2, qPrintable(Describe(bursts)));
+    }
 };
 
 int main(int argc, char** argv)
