@@ -18,11 +18,12 @@ int16_t ToSample(float v) { return int16_t(std::lround(std::clamp(v, -1.0f, 1.0f
 
 } // namespace
 
-Stretch::Stretch(int rate, int channels, double speed)
+Stretch::Stretch(int rate, int channels, double speed, Engine engine)
     : stretcher_(std::make_unique<RubberBand::RubberBandStretcher>(
           size_t(rate), size_t(channels),
           RubberBand::RubberBandStretcher::OptionProcessRealTime |
-              RubberBand::RubberBandStretcher::OptionEngineFiner |
+              (engine == Engine::Finer ? RubberBand::RubberBandStretcher::OptionEngineFiner
+                                       : RubberBand::RubberBandStretcher::OptionEngineFaster) |
               RubberBand::RubberBandStretcher::OptionPitchHighConsistency,
           1.0 / speed, 1.0)),
       channels_(channels), speed_(speed), planes_(size_t(channels))

@@ -20,7 +20,9 @@ namespace sound
 class Stretch
 {
   public:
-    Stretch(int rate, int channels, double speed);
+    // R3 ("finer") is what the player uses; R2 ("faster") is there to measure against.
+    enum class Engine { Finer, Faster };
+    Stretch(int rate, int channels, double speed, Engine engine = Engine::Finer);
     ~Stretch();
     Stretch(const Stretch&) = delete;
     Stretch& operator=(const Stretch&) = delete;
