@@ -9,10 +9,11 @@
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QString>
 #include <cmath>
 #include <functional>
@@ -20,7 +21,8 @@
 #include <string>
 #include <vector>
 
-namespace fixtures {
+namespace fixtures
+{
 
 // A sine tone of ms milliseconds; with several frequencies, the tone steps through them in equal parts.
 inline QByteArray ToneOgg(int ms, std::vector<double> frequencies = {440.0}, int rate = 22050)
@@ -90,6 +92,15 @@ inline ToolRun RunTool(const QString& program, const QStringList& args, int time
     p.waitForFinished(timeoutMs);
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
             p.readAllStandardError()};
+}
+
+// The aya keys a signal carried, in order (the first argument of each emission).
+inline QStringList Keys(const QSignalSpy& spy)
+{
+    QStringList keys;
+    for (const auto& args : spy)
+        keys << QString::fromStdString(args.at(0).value<std::string>());
+    return keys;
 }
 
 inline void Idle(int ms)

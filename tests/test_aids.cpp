@@ -10,6 +10,7 @@
 #include "stack.h"
 #include "varn.h"
 #include "whole.h"
+#include "window_helpers.h"
 #include "workspace.h"
 
 #include <QBuffer>
@@ -24,16 +25,10 @@
 #include <QTextBrowser>
 #include <QWheelEvent>
 
+using fixtures::ViewAction;
+
 namespace
 {
-
-QAction* ViewAction(Varn& window, const QString& text)
-{
-    for (QAction* a : window.W().view->actions())
-        if (a->text() == text)
-            return a;
-    return nullptr;
-}
 
 // Relative luminance, as the web's contrast rules define it.
 double Luminance(const QColor& c)

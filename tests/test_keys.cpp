@@ -6,6 +6,7 @@
 #include "profile.h"
 #include "varn.h"
 #include "whole.h"
+#include "window_helpers.h"
 #include "workspace.h"
 
 #include <QApplication>
@@ -16,16 +17,10 @@
 #include <QSpinBox>
 #include <QTreeWidget>
 
-namespace {
+using fixtures::Choose;
 
-void Choose(Varn& window, const QString& title)
+namespace
 {
-    QComboBox* chooser = window.W().chooser;
-    const int index = chooser->findText(title);
-    QVERIFY2(index >= 0, qPrintable(title));
-    chooser->setCurrentIndex(index);
-    emit chooser->activated(index);
-}
 
 } // namespace
 
@@ -33,7 +28,7 @@ class TestKeys : public QObject
 {
     Q_OBJECT
 
-private slots:
+  private slots:
     // A focused control keeps the keys it uses; the rest, the Ctrl forms and the media keys drive playback.
     void keysStayWithTheFocusedControl()
     {
@@ -131,7 +126,6 @@ private slots:
             QVERIFY(w->focusPolicy() & Qt::TabFocus);
         QVERIFY(ws.messages.isEmpty());
     }
-
 };
 
 QTEST_MAIN(TestKeys)

@@ -12,6 +12,7 @@
 #include "stack.h"
 #include "varn.h"
 #include "whole.h"
+#include "window_helpers.h"
 #include "workspace.h"
 
 #include <QCheckBox>
@@ -27,6 +28,9 @@
 
 using fixtures::WaitFor;
 
+using fixtures::Choose;
+using fixtures::Keys;
+
 namespace
 {
 
@@ -36,24 +40,6 @@ QStringList Entries(const QComboBox* box)
     for (int i = 0; i < box->count(); ++i)
         items << box->itemText(i);
     return items;
-}
-
-// Chooses the sura as the learner does: the chooser's activation.
-void Choose(Varn& window, const QString& title)
-{
-    QComboBox* chooser = window.W().chooser;
-    const int index = chooser->findText(title);
-    QVERIFY2(index >= 0, qPrintable(title));
-    chooser->setCurrentIndex(index);
-    emit chooser->activated(index);
-}
-
-QStringList Keys(const QSignalSpy& spy)
-{
-    QStringList keys;
-    for (const auto& args : spy)
-        keys << QString::fromStdString(args.at(0).value<std::string>());
-    return keys;
 }
 
 } // namespace

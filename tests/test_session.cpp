@@ -14,16 +14,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using fixtures::Keys;
+
 namespace
 {
-
-QStringList Keys(const QSignalSpy& spy)
-{
-    QStringList keys;
-    for (const auto& args : spy)
-        keys << QString::fromStdString(args.at(0).value<std::string>());
-    return keys;
-}
 
 } // namespace
 

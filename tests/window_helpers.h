@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Driving the main window as a learner does, for the tests that need it.
+#pragma once
+
+#include "id_menu.h"
+#include "varn.h"
+
+#include <QComboBox>
+#include <QTest>
+
+namespace fixtures
+{
+
+// Chooses the sura as the learner does: the chooser's activation.
+inline void Choose(Varn& window, const QString& title)
+{
+    QComboBox* chooser = window.W().chooser;
+    const int index = chooser->findText(title);
+    QVERIFY2(index >= 0, qPrintable(title));
+    chooser->setCurrentIndex(index);
+    emit chooser->activated(index);
+}
+
+// The View menu's item with this text; null when there is none.
+inline QAction* ViewAction(Varn& window, const QString& text)
+{
+    for (QAction* a : window.W().view->actions())
+        if (a->text() == text)
+            return a;
+    return nullptr;
+}
+
+} // namespace fixtures
