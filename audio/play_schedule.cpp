@@ -92,8 +92,12 @@ void PlaySchedule::OnPosition(unsigned position, unsigned length, bool hasSound)
     if (hasSound)
         lastLength_ = length;
     if (rangeMode_) {
-        if (position < rangeEnd_)
+        if (position < rangeEnd_) {
+            // The part ends before the next tick: look again at its end, not up to a tick later.
+            if (rangeEnd_ - position < unsigned(kTickMs) && !host_->TimerActive(ScheduleHost::EndCheck))
+                host_->StartTimer(ScheduleHost::EndCheck, int(rangeEnd_ - position));
             return;
+        }
         ++playCounter_;
         host_->StopSound();
         stopped_ = true;

@@ -167,6 +167,7 @@ class TestSchedule : public QObject
         QTest::addColumn<QStringList>("events");
         QTest::newRow("no pause") << 0 << QStringList({"100 doneR"});
         QTest::newRow("2 s pause") << 2 << QStringList({"2100 doneR"});
+        QTest::newRow("an end between ticks") << -1 << QStringList({"150 doneR"});
     }
     void rangeEndsAtItsEnd()
     {
@@ -174,8 +175,8 @@ class TestSchedule : public QObject
         QFETCH(QStringList, events);
         VirtualHost host(1000);
         host.schedule.SetRangeMode(true);
-        host.schedule.SetRange(100, 200);
-        host.schedule.SetPauseTime(pause);
+        host.schedule.SetRange(100, pause < 0 ? 250 : 200); // 250: its end falls between two ticks
+        host.schedule.SetPauseTime(std::max(pause, 0));
         host.schedule.SetPauseEnabled(pause > 0);
         host.Request(100);
         host.RunUntil(10000);
