@@ -5,6 +5,7 @@
 #include "review_book.h"
 #include "sura.h"
 
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -108,9 +109,10 @@ ReviewPanel::ReviewPanel(QWidget* parent) : QWidget(parent)
     reviewNow_->setAccessibleName("Review now");
     reviewNow_->setToolTip(
         "Plays the chosen item: each aya once, no pause. Then grade how well you knew it.");
-    auto* buttons = new QHBoxLayout;
+    // Two rows, so the heart's column stays narrow: "Review now", then the four grades.
+    auto* buttons = new QGridLayout;
     buttons->setSpacing(2);
-    buttons->addWidget(reviewNow_);
+    buttons->addWidget(reviewNow_, 0, 0, 1, 4);
     const char* names[4] = {"Again", "Hard", "Good", "Easy"};
     for (int g = 0; g < 4; ++g) {
         grades_[g] = new QPushButton(names[g], this);
@@ -118,7 +120,9 @@ ReviewPanel::ReviewPanel(QWidget* parent) : QWidget(parent)
         grades_[g]->setShortcut(QKeySequence(QString::number(g + 1)));
         grades_[g]->setToolTip(QString("%1 (%2)").arg(names[g]).arg(g + 1));
         grades_[g]->setEnabled(false);
-        buttons->addWidget(grades_[g]);
+        grades_[g]->setMinimumWidth(0);
+        grades_[g]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+        buttons->addWidget(grades_[g], 1, g);
         connect(grades_[g], &QPushButton::clicked, this, [this, g] { GradeChosen(fsrs::Grade(g + 1)); });
     }
     calendar_ = new ReviewCalendar(this);

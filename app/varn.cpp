@@ -20,7 +20,6 @@
 #include "whole.h"
 
 #include <QApplication>
-#include <QSettings>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -31,6 +30,8 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QSettings>
 #include <QSlider>
 #include <QSpinBox>
 #include <QSplitter>
@@ -134,7 +135,12 @@ void Varn::CreateMenus()
 void Varn::ConnectControls()
 {
     connect(w_.heart, &Heart::HeartUpdate, this, &Varn::SyncReview);
-    const bool reviewShown = QSettings("varnel.ini", QSettings::IniFormat).value(kReviewPanelSetting, true).toBool();
+    // The Review panel shows unless the learner hid it; on a small screen it starts hidden, leaving the
+    // heart its room (View > Review Panel shows it).
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const bool roomy = !screen || screen->availableGeometry().height() >= kRoomyScreenHeight;
+    const bool reviewShown =
+        QSettings("varnel.ini", QSettings::IniFormat).value(kReviewPanelSetting, roomy).toBool();
     reviewPanelAction_->setChecked(reviewShown);
     w_.reviewPanel->setVisible(reviewShown);
     connect(reviewPanelAction_, &QAction::toggled, this, &Varn::ShowReviewPanel);

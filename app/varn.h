@@ -67,6 +67,8 @@ class Varn : public QMainWindow
     static constexpr int kHeartSaveDelayMs = 700;
     // Our own settings in varnel.ini: whether the Review panel is shown.
     static constexpr const char* kReviewPanelSetting = "review/panel";
+    // Screens at least this tall show the Review panel from the start.
+    static constexpr int kRoomyScreenHeight = 800;
 
     // Widgets and owned objects, for the tests and the entry point.
     using Widgets = VarnWidgets;

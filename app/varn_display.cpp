@@ -66,6 +66,7 @@ void Varn::SetArabic(const std::string& key)
     ForceColours(w_.textPanel, QPalette::Base, nightReading_ ? NightPage() : DayPage());
     shownText_ = ComposeAyaText(parts);
     ApplySelfTest();
+    UpdateStatusLine();
 
     int sura = 0, aya = 0;
     if (SplitAyaKey(key, &sura, &aya)) {

@@ -289,12 +289,15 @@ void BuildSettings(QWidget* parent, VarnWidgets& w)
     for (QWidget* widget :
          std::initializer_list<QWidget*>{repeatLabel, w.repeatSpin, pauseLabel, w.pauseSpin})
         addTo(ayaSettings, widget);
-    // Pauses in seconds, or as a multiple of the aya's length (the multiple shows only then).
-    w.pauseUnit = new QComboBox(ayaSettings);
+    // The practice aids have a row of their own under the specified groups, so the window still fits
+    // an 800-pixel screen. Pauses in seconds, or as a multiple of the aya's length (the multiple shows
+    // only then).
+    QGroupBox* aids = group("Practice Aids");
+    w.pauseUnit = new QComboBox(aids);
     w.pauseUnit->addItems({"seconds", QString::fromUtf8("\u00d7 aya length")});
     w.pauseUnit->setAccessibleName("Pause unit");
     w.pauseUnit->setToolTip("Pause for a number of seconds, or for a multiple of the aya's own length");
-    w.pauseFactor = new QDoubleSpinBox(ayaSettings);
+    w.pauseFactor = new QDoubleSpinBox(aids);
     w.pauseFactor->setRange(0.5, 3.0);
     w.pauseFactor->setSingleStep(0.25);
     w.pauseFactor->setValue(1.0);
@@ -302,10 +305,13 @@ void BuildSettings(QWidget* parent, VarnWidgets& w)
     w.pauseFactor->setAccessibleName("Pause factor");
     w.pauseFactor->setToolTip("Each pause lasts this many times the aya (or the part) just heard");
     w.pauseFactor->hide();
-    addTo(ayaSettings, w.pauseUnit);
-    addTo(ayaSettings, w.pauseFactor);
-    auto* speedLabel = new QLabel(" Speed:", ayaSettings);
-    w.speedSpin = new QDoubleSpinBox(ayaSettings);
+    auto* unitLabel = new QLabel("Pause in:", aids);
+    unitLabel->setBuddy(w.pauseUnit);
+    addTo(aids, unitLabel);
+    addTo(aids, w.pauseUnit);
+    addTo(aids, w.pauseFactor);
+    auto* speedLabel = new QLabel(" Speed:", aids);
+    w.speedSpin = new QDoubleSpinBox(aids);
     w.speedSpin->setRange(0.5, 1.5);
     w.speedSpin->setSingleStep(0.05);
     w.speedSpin->setValue(1.0);
@@ -313,8 +319,8 @@ void BuildSettings(QWidget* parent, VarnWidgets& w)
     w.speedSpin->setAccessibleName("Speed");
     w.speedSpin->setToolTip("Playback speed; the pitch stays the same ([ slower, ] faster)");
     speedLabel->setBuddy(w.speedSpin);
-    addTo(ayaSettings, speedLabel);
-    addTo(ayaSettings, w.speedSpin);
+    addTo(aids, speedLabel);
+    addTo(aids, w.speedSpin);
 
     w.rangeCheck = new QCheckBox(range);
     w.rangeCheck->setToolTip("Enable to play a range of ayas in the surah");
@@ -345,14 +351,16 @@ void BuildSettings(QWidget* parent, VarnWidgets& w)
         "&nbsp;Recite aya 1 and 2 a number of times<br>&nbsp;and so on ...");
     w.singleCheck = new QCheckBox("Single Aya Mode", playback);
     w.singleCheck->setToolTip("Break aya into parts for easy memorization");
-    w.testMeCheck = new QCheckBox("Test me", playback);
+    w.testMeCheck = new QCheckBox("Test me", aids);
     w.testMeCheck->setAccessibleName("Test me");
     w.testMeCheck->setToolTip(
         "During each pause the aya is hidden while you recite it from memory; it comes back "
         "when the pause ends (set a pause)");
-    for (QWidget* widget :
-         std::initializer_list<QWidget*>{w.loopCheck, w.stackCheck, w.singleCheck, w.testMeCheck})
+    for (QWidget* widget : std::initializer_list<QWidget*>{w.loopCheck, w.stackCheck, w.singleCheck})
         addTo(playback, widget);
+    static_cast<QHBoxLayout*>(aids->layout())->addSpacing(8);
+    addTo(aids, w.testMeCheck);
+    static_cast<QHBoxLayout*>(aids->layout())->addStretch(1);
     for (QCheckBox* box :
          {w.rangeCheck, w.loopCheck, w.stackCheck, w.singleCheck, w.testMeCheck, w.closeCompleted})
         box->setFocusPolicy(Qt::TabFocus);
@@ -366,6 +374,7 @@ void BuildSettings(QWidget* parent, VarnWidgets& w)
     grid->addWidget(playback, 0, 1);
     grid->addWidget(range, 1, 0);
     grid->addWidget(progress, 1, 1);
+    grid->addWidget(aids, 2, 0, 1, 2);
     static_cast<QBoxLayout*>(parent->layout())->addWidget(settings);
 }
 

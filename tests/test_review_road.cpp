@@ -85,7 +85,7 @@ class TestReviewRoad : public QObject
         QCOMPARE(window.WholeDrill()->Player()->Repeat(), 3);
         QVERIFY(window.WholeDrill()->Player()->PauseEnabled());
 
-        QTest::mouseClick(panel->GradeButton(fsrs::Grade::Good), Qt::LeftButton);
+        panel->GradeButton(fsrs::Grade::Good)->click();
         QCOMPARE(Rows(panel->DueList()), QStringList({"112. Al-Ikhlas all 4"}));
         QVERIFY(!window.W().heart->DueMarked(108));
         QVERIFY(ws.Read("profiles/Amina.review").contains("108\t1\t3\t2026-12-08\t2026-12-05\t3.173\t"));
