@@ -97,6 +97,19 @@ void MP3::Play(const std::string& name)
 {
     if (!live_)
         return;
+    // The next item was queued and is being heard already: it becomes this request without a restart.
+    sound::SoundHandle heard = 0;
+    if (nextSound_ && name == nextName_ && channel_ &&
+        system_->GetCurrentSound(channel_, &heard) == sound::Ok && heard == nextSound_) {
+        system_->ReleaseSound(sound_);
+        sound_ = nextSound_;
+        nextSound_ = 0;
+        nextName_.clear();
+        schedule_.Begin();
+        schedule_.Started();
+        system_->GetSegment(channel_, &segment_);
+        return;
+    }
     std::shared_ptr<const std::vector<char>> bytes = Recording(name, true);
     if (!bytes)
         return;
@@ -129,7 +142,31 @@ void MP3::Play(const std::string& name)
     }
     if (seekFirst && channel_)
         system_->SetPaused(channel_, false);
+    // Without pauses, the repetitions follow on the channel itself, with nothing between them.
+    const bool gapless = !schedule_.Pausing() && !schedule_.RangeMode() && channel_;
+    schedule_.SetGapless(gapless);
+    segment_ = 0;
+    if (nextSound_) {
+        system_->ReleaseSound(nextSound_);
+        nextSound_ = 0;
+        nextName_.clear();
+    }
+    if (gapless)
+        system_->QueueRepeats(channel_, schedule_.Repeat() == 0 ? INT32_MAX : schedule_.Repeat() - 1);
     system_->Update();
+}
+
+void MP3::SetNext(const std::string& name)
+{
+    if (!schedule_.Gapless() || !channel_ || name.empty() || schedule_.Repeat() == 0 || nextSound_)
+        return;
+    std::shared_ptr<const std::vector<char>> bytes = Recording(name, false);
+    if (!bytes || system_->CreateSound(std::move(bytes), &nextSound_) != sound::Ok) {
+        nextSound_ = 0;
+        return;
+    }
+    nextName_ = name;
+    system_->QueueNext(channel_, nextSound_, schedule_.Repeat() - 1);
 }
 
 void MP3::PlayAll(const std::string& name)
@@ -231,6 +268,24 @@ void MP3::Loop()
         lastResult_ = system_->GetLength(current, &length);
         if (!Accepted(lastResult_))
             ERRCHECK(lastResult_, "");
+    }
+    if (schedule_.Gapless()) {
+        // Each pass begun since the last look: a repetition, or the next item (which ends this request).
+        int segment = segment_;
+        if (system_->GetSegment(channel_, &segment) == sound::Ok && segment > segment_) {
+            while (segment_ < segment) {
+                ++segment_;
+                const bool next = nextSound_ && current == nextSound_ && segment_ == segment;
+                schedule_.OnSegment(next);
+                if (next)
+                    return; // the drill has moved on; its request takes over the channel
+            }
+        }
+        bool playing = true;
+        if (system_->IsPlaying(channel_, &playing) == sound::Ok && !playing) {
+            schedule_.OnEnded();
+            return;
+        }
     }
     // Without a valid position there is nothing to compare.
     if (positionValid)

@@ -57,6 +57,9 @@ class MP3 : public QObject, private ScheduleHost
 
   public slots:
     void Play(const std::string& name);
+    // The item the drill plays after the one now playing, so that it follows without a gap when no
+    // pause is set; empty when nothing follows.
+    void SetNext(const std::string& name);
     void PlayAll(const std::string& name);
     void PlayRange(const std::string& name);
     void Stop() { schedule_.Stop(); }
@@ -121,6 +124,10 @@ class MP3 : public QObject, private ScheduleHost
     PlaySchedule schedule_{this};
     KelRes archive_;
     double speed_ = 1.0;
+    // The gapless sequence: the next item's sound, already queued on the channel, and the passes heard.
+    sound::SoundHandle nextSound_ = 0;
+    std::string nextName_;
+    int segment_ = 0;
 
     static bool noOutputTold_;
     static bool deviceLossTold_; // shared: the drills' players lose one device together

@@ -109,6 +109,14 @@ void PlaySchedule::OnPosition(unsigned position, unsigned length, bool hasSound)
         return;
     }
 
+    if (gapless_) {
+        // The passes follow one another on the channel; OnSegment() and OnEnded() count them.
+        if (hasSound && position < length && length - position < unsigned(kTickMs) &&
+            !host_->TimerActive(ScheduleHost::EndCheck))
+            host_->StartTimer(ScheduleHost::EndCheck, int(length - position) + kEndSlackMs);
+        return;
+    }
+
     // The sound ends before the next tick: look again just after its end rather than up to a tick later.
     if (hasSound && position < length && length - position < unsigned(kTickMs) &&
         !host_->TimerActive(ScheduleHost::EndCheck))
@@ -158,4 +166,23 @@ void PlaySchedule::OnTimer(ScheduleHost::Timer timer)
     case ScheduleHost::TimerCount:
         return;
     }
+}
+
+void PlaySchedule::OnSegment(bool next)
+{
+    if (!gapless_)
+        return;
+    if (!next) {
+        ++playCounter_;
+        return;
+    }
+    // The next aya is heard: this request is over, and its sound goes on as the next request's.
+    playCounter_ = 0;
+    host_->Finished(false);
+}
+
+void PlaySchedule::OnEnded()
+{
+    if (gapless_ && !stopped_)
+        FinishWhole();
 }

@@ -72,6 +72,15 @@ class PlaySchedule
     void Stop();
     // A look at the sound: its position and length in milliseconds (hasSound: a sound is on the channel).
     void OnPosition(unsigned position, unsigned length, bool hasSound);
+    // Gapless: without pauses the host queues the repetitions (and the next aya) on the channel itself;
+    // the schedule then counts what is heard instead of restarting the sound.
+    void SetGapless(bool on) { gapless_ = on; }
+    bool Gapless() const { return gapless_; }
+    bool Pausing() const { return Pauses(); }
+    // A new pass of the sound began (next: the next aya's sound began, and this request is over).
+    void OnSegment(bool next);
+    // The channel played everything it was given.
+    void OnEnded();
     // A timer of the host fired (Tick and EndCheck lead the host to OnPosition instead).
     void OnTimer(ScheduleHost::Timer timer);
 
@@ -94,6 +103,7 @@ class PlaySchedule
     double pauseFactor_ = 0;
     unsigned lastLength_ = 0; // the sound's length at the last look, in milliseconds
     bool pausing_ = false;
+    bool gapless_ = false;
 
     static int playCounter_;
 };

@@ -37,6 +37,10 @@ void Stack::Play()
     }
     const std::string key = keys_[size_t(index_)];
     player_->Play(SoundName(key));
+    // The item after this one, so that it follows without a gap when no pause is set.
+    const size_t after = size_t(index_) + 1 < keys_.size() ? size_t(index_) + 1 : 0;
+    if (size_t(index_) + 1 < keys_.size() || loop_)
+        player_->SetNext(SoundName(keys_[after]));
     std::string sura, aya;
     DescribeKey(key, &sura, &aya);
     emit StackSuraAya(key);

@@ -89,6 +89,14 @@ class System
     Result GetPosition(ChannelHandle channel, unsigned* milliseconds);
     Result SetPosition(ChannelHandle channel, unsigned milliseconds);
     Result SetPaused(ChannelHandle channel, bool paused);
+    // Gapless sequences on one channel: after the pass heard now, `passes` more passes of its sound
+    // (replacing an earlier count), then each sound queued with QueueNext (with its own further passes),
+    // all on the same source with nothing between them. A sound of another rate or channel count ends
+    // the sequence instead. Positions and lengths are those of the pass heard now; GetSegment counts the
+    // passes begun since PlaySound (0 during the first).
+    Result QueueRepeats(ChannelHandle channel, int passes);
+    Result QueueNext(ChannelHandle channel, SoundHandle sound, int passes);
+    Result GetSegment(ChannelHandle channel, int* segment);
     Result GetPaused(ChannelHandle channel, bool* paused);
     // True while the channel has sound left to play (paused counts as playing).
     Result IsPlaying(ChannelHandle channel, bool* playing);

@@ -57,8 +57,22 @@ struct SoundData {
     unsigned lengthMs = 0;
 };
 
-struct Channel {
+// What a channel plays after its current sound, on the same source and without a gap.
+struct Segment {
     SoundHandle sound = 0;
+    unsigned lengthMs = 0;
+    int repeats = 0; // passes after the first
+};
+
+// Which part of the channel's sequence a queued buffer holds.
+struct BufferSegment {
+    int segment = 0;
+    SoundHandle sound = 0;
+    unsigned lengthMs = 0;
+};
+
+struct Channel {
+    SoundHandle sound = 0;            // the sound heard now
     std::unique_ptr<Decoder> decoder; // null once the channel has ended
     AlVoice voice;
     ALenum format = AL_FORMAT_MONO16;
@@ -71,8 +85,17 @@ struct Channel {
     bool decoderDone = false;
     bool paused = false;
     bool ended = false;
-    unsigned lengthMs = 0;
+    unsigned lengthMs = 0; // of the sound heard now
     uint64_t order = 0;
+    // The gapless sequence: passes and sounds that follow the one being decoded, and which segment (a
+    // pass of a sound) each queued buffer belongs to. Segments are counted from 0, the first pass.
+    std::deque<Segment> upcoming;
+    int repeatsLeft = 0;
+    int decodingSegment = 0;
+    SoundHandle decodingSound = 0;
+    unsigned decodingLength = 0;
+    int heardSegment = 0;
+    std::deque<BufferSegment> queuedSegments;
 };
 
 } // namespace detail
@@ -143,8 +166,10 @@ struct System::Impl {
         const size_t frames =
             std::clamp<size_t>(size_t(rate) * chunkMs / 1000, 1, kMaxChunkBytes / frameBytes);
         scratch.resize(frames * size_t(channels));
-        const size_t got = ch.stretch ? ch.stretch->Read(*ch.decoder, scratch.data(), frames)
-                                      : ch.decoder->Read(scratch.data(), frames);
+        size_t got = ReadChunk(ch, frames);
+        // The sound ran dry: the next pass or the next sound goes on in the same buffer queue.
+        if (got == 0 && Advance(ch))
+            got = ReadChunk(ch, frames);
         if (got == 0) {
             ch.decoderDone = true;
             return false;
@@ -160,9 +185,65 @@ struct System::Impl {
         }
         ch.queued.push_back(buffer);
         ch.queuedFrames.push_back(int64_t(got));
-        if (got < frames && !ch.stretch)
+        ch.queuedSegments.push_back({ch.decodingSegment, ch.decodingSound, ch.decodingLength});
+        if (got < frames && !ch.stretch && ch.repeatsLeft == 0 && ch.upcoming.empty())
             ch.decoderDone = true;
         return true;
+    }
+
+    size_t ReadChunk(Channel& ch, size_t frames)
+    {
+        return ch.stretch ? ch.stretch->Read(*ch.decoder, scratch.data(), frames)
+                          : ch.decoder->Read(scratch.data(), frames);
+    }
+
+    // Moves the decoder on to the next segment: another pass of its sound, or the next sound when it
+    // has the same rate and channels (a source's queue holds one format). False when nothing follows.
+    bool Advance(Channel& ch)
+    {
+        if (ch.repeatsLeft > 0) {
+            --ch.repeatsLeft;
+            ch.decoder->Seek(0);
+            if (ch.stretch)
+                ch.stretch->Reset();
+            ++ch.decodingSegment;
+            return true;
+        }
+        while (!ch.upcoming.empty()) {
+            const Segment next = ch.upcoming.front();
+            ch.upcoming.pop_front();
+            const auto it = sounds.find(next.sound);
+            if (it == sounds.end())
+                continue;
+            Result r = Ok;
+            std::unique_ptr<Decoder> decoder = Decoder::Open(it->second.bytes, &r);
+            if (!decoder || decoder->Rate() != ch.decoder->Rate() ||
+                decoder->OutputChannels() != ch.decoder->OutputChannels()) {
+                ch.upcoming.clear();
+                return false;
+            }
+            ch.decoder = std::move(decoder);
+            if (ch.stretch)
+                ch.stretch =
+                    std::make_unique<Stretch>(ch.decoder->Rate(), ch.decoder->OutputChannels(), ch.speed);
+            ch.repeatsLeft = next.repeats;
+            ch.decodingSound = next.sound;
+            ch.decodingLength = next.lengthMs;
+            ++ch.decodingSegment;
+            return true;
+        }
+        return false;
+    }
+
+    // The sound heard now follows the oldest queued buffer: at a segment boundary, positions start again.
+    void SyncHeard(Channel& ch)
+    {
+        if (ch.queuedSegments.empty() || ch.queuedSegments.front().segment == ch.heardSegment)
+            return;
+        ch.heardSegment = ch.queuedSegments.front().segment;
+        ch.sound = ch.queuedSegments.front().sound;
+        ch.lengthMs = ch.queuedSegments.front().lengthMs;
+        ch.baseFrame = 0;
     }
 
     void TopUp(Channel& ch, size_t upTo)
@@ -183,7 +264,9 @@ struct System::Impl {
         ch.voice.Release();
         ch.queued.clear();
         ch.queuedFrames.clear();
+        ch.queuedSegments.clear();
         ch.spare.clear();
+        ch.upcoming.clear();
     }
 
     // Recycles played buffers, refills them, restarts after an underrun and notices the end.
@@ -200,9 +283,12 @@ struct System::Impl {
             ch.baseFrame += double(ch.queuedFrames.front()) * ch.speed;
             ch.queued.pop_front();
             ch.queuedFrames.pop_front();
+            ch.queuedSegments.pop_front();
             ch.spare.push_back(b);
+            SyncHeard(ch);
         }
         TopUp(ch, AlVoice::kBuffers);
+        SyncHeard(ch);
         if (ch.queued.empty() && ch.decoderDone) {
             MarkEnded(ch);
             return;
@@ -246,6 +332,8 @@ struct System::Impl {
         alSourcei(src, AL_BUFFER, 0);
         ch.queued.clear();
         ch.queuedFrames.clear();
+        ch.queuedSegments.clear();
+        ch.heardSegment = ch.decodingSegment;
         ch.spare.assign(ch.voice.Buffers().begin(), ch.voice.Buffers().end());
         ch.decoder->Seek(frame);
         ch.baseFrame = double(frame);
@@ -278,6 +366,8 @@ struct System::Impl {
         ch.format = ch.decoder->OutputChannels() == 2 ? AL_FORMAT_STEREO16 : AL_FORMAT_MONO16;
         // At 1.0 the stage is bypassed: the decoder's samples go out untouched.
         ch.speed = speed;
+        ch.decodingSound = ch.sound;
+        ch.decodingLength = ch.lengthMs;
         ch.stretch = speed == 1.0
                          ? nullptr
                          : std::make_unique<Stretch>(ch.decoder->Rate(), ch.decoder->OutputChannels(), speed);

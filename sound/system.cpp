@@ -157,6 +157,13 @@ Result System::ReleaseSound(SoundHandle sound)
     d.MakeCurrent();
     for (auto it = d.channels.begin(); it != d.channels.end();)
         it = it->second.sound == sound ? d.channels.erase(it) : std::next(it);
+    // A channel still to come to it ends its sequence before it.
+    for (auto& [handle, ch] : d.channels)
+        for (auto seg = ch.upcoming.begin(); seg != ch.upcoming.end(); ++seg)
+            if (seg->sound == sound) {
+                ch.upcoming.erase(seg, ch.upcoming.end());
+                break;
+            }
     d.sounds.erase(sound);
     return Ok;
 }
@@ -269,6 +276,51 @@ Result System::SetPaused(ChannelHandle channel, bool paused)
         alSourcePlay(ch->voice.Source());
     impl_->Wake();
     return Ok;
+}
+
+Result System::QueueRepeats(ChannelHandle channel, int passes)
+{
+    std::lock_guard<std::mutex> lock(LayerMutex());
+    Channel* ch = nullptr;
+    const Result r = impl_->Find(channel, &ch);
+    if (r != Ok)
+        return r;
+    if (ch->ended)
+        return Ok;
+    ch->repeatsLeft = std::max(passes, 0);
+    ch->decoderDone = false; // it may have reached the end of what it was given
+    impl_->Wake();
+    return Ok;
+}
+
+Result System::QueueNext(ChannelHandle channel, SoundHandle sound, int passes)
+{
+    std::lock_guard<std::mutex> lock(LayerMutex());
+    Channel* ch = nullptr;
+    const Result r = impl_->Find(channel, &ch);
+    if (r != Ok)
+        return r;
+    const auto it = impl_->sounds.find(sound);
+    if (it == impl_->sounds.end())
+        return ErrInvalidHandle;
+    if (ch->ended)
+        return Ok;
+    ch->upcoming.push_back({sound, it->second.lengthMs, std::max(passes, 0)});
+    ch->decoderDone = false;
+    impl_->Wake();
+    return Ok;
+}
+
+Result System::GetSegment(ChannelHandle channel, int* segment)
+{
+    if (!segment)
+        return ErrInvalidParam;
+    std::lock_guard<std::mutex> lock(LayerMutex());
+    Channel* ch = nullptr;
+    const Result r = impl_->Find(channel, &ch);
+    if (r == Ok)
+        *segment = ch->heardSegment;
+    return r;
 }
 
 Result System::GetPaused(ChannelHandle channel, bool* paused)

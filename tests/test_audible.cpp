@@ -3,6 +3,7 @@
 // read back and cut into bursts of sound and silences.
 #include "fixtures.h"
 #include "mp3.h"
+#include "whole.h"
 
 #include <QApplication>
 #include <QDir>
@@ -171,6 +172,47 @@ class TestAudible : public QObject
         QVERIFY2(range.end - range.start > 0.27 && range.end - range.start < 0.45,
                  qPrintable(Describe(bursts)));
         QVERIFY2(range.hz > 1000 && range.hz < 1700, qPrintable(Describe(bursts)));
+    }
+
+    // Without a pause, repetitions and the next aya follow on the same source: one unbroken tone.
+    void gaplessRepeatsAndAyas()
+    {
+        std::map<std::string, QByteArray> items;
+        items["001.001.ogg"] = fixtures::ToneOgg(300, {440.0}, 44100);
+        items["001.002.ogg"] = fixtures::ToneOgg(300, {440.0}, 44100);
+        QVERIFY(fixtures::WriteArchive(g_dir->filePath("gapless.dat"), items));
+        QStringList shown;
+        {
+            Whole drill;
+            drill.SetRes(fixtures::OpenArchive(g_dir->filePath("gapless.dat")));
+            drill.Player()->SetRepeat(2);
+            drill.GenerateWhole("001", 1, 2);
+            QSignalSpy done(&drill, &Whole::WholeDone);
+            connect(&drill, &Whole::WholeSuraAya,
+                    [&shown](const std::string& key) { shown << QString::fromStdString(key); });
+            fixtures::Idle(300);
+            drill.Play();
+            QVERIFY(fixtures::WaitFor([&] { return done.count() > 0; }, 5000));
+            fixtures::Idle(300);
+        }
+        QCOMPARE(shown, QStringList({"001.001", "001.002", "001.001"}));
+        const sound::Pcm pcm = ReadWav();
+        const std::vector<Burst> bursts = Bursts(pcm);
+        QVERIFY2(bursts.size() == 1, qPrintable(Describe(bursts)));
+        // Four passes of 300 ms, and not one 5 ms stretch of silence anywhere inside them.
+        QVERIFY2(std::abs((bursts[0].end - bursts[0].start) - 1.2) < 0.04, qPrintable(Describe(bursts)));
+        const int window = pcm.rate / 200;
+        int quiet = 0;
+        for (size_t from = size_t((bursts[0].start + 0.02) * pcm.rate);
+             from + size_t(window) < size_t((bursts[0].end - 0.03) * pcm.rate); from += size_t(window)) {
+            double energy = 0;
+            for (int k = 0; k < window; ++k) {
+                const float v = pcm.samples[(from + size_t(k)) * size_t(pcm.channels)];
+                energy += double(v) * v;
+            }
+            quiet += std::sqrt(energy / window) < 0.02;
+        }
+        QCOMPARE(quiet, 0);
     }
 
     // Speed keeps the pitch: a 2 s tone of 440 Hz lasts 2 s / speed and stays 440 Hz.
