@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The practice aids beside the specified window: hiding and revealing the aya, "Test me", pauses that
+// The practice aids beside the window's drills: hiding and revealing the aya, "Test me", pauses that
 // fit the aya, the playing status line, the reader's zoom and Night Reading. The rules are the session's
 // and SelfTest's; this is wiring and remembering.
 #include "aya.h"

@@ -289,7 +289,7 @@ void BuildSettings(QWidget* parent, VarnWidgets& w)
     for (QWidget* widget :
          std::initializer_list<QWidget*>{repeatLabel, w.repeatSpin, pauseLabel, w.pauseSpin})
         addTo(ayaSettings, widget);
-    // The practice aids have a row of their own under the specified groups, so the window still fits
+    // The practice aids have a row of their own under the four settings groups, so the window still fits
     // an 800-pixel screen. Pauses in seconds, or as a multiple of the aya's length (the multiple shows
     // only then).
     QGroupBox* aids = group("Practice Aids");

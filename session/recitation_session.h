@@ -42,8 +42,8 @@ class RecitationSession : public QObject
     bool Loop() const { return loop_; }
     int PauseSeconds() const { return pause_; }
     // Where the learner is, in words for the status line: "Aya 3 of 6 · repetition 2 of 5",
-    // "Aya 3 of 6 · pause 4 s", "Stack 1-3, pass 2 · aya 2 · repetition 1 of 1", "Aya 2 of 5 · part 0.50-1.50
-    // s".
+    // "Aya 3 of 6 · pause 4 s", "Stack 1-3, pass 2 · aya 2 · repetition 1 of 1",
+    // "Aya 2 of 5 · part from 0.50 to 1.50 s".
     std::string StatusLine() const;
     bool Pausing() const { return pausing_; }
     int PartStart() const { return partStart_; }

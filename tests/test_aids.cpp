@@ -108,7 +108,7 @@ class TestAids : public QObject
             QCOMPARE(window.W().ayaView->Hidden(), 1.0);
             QCOMPARE(ws.Read("profiles/Amina.aids"),
                      QByteArray("varnel-aids 1\nhide-aya 1\nhide-translation 1\ntest-me 0\n"));
-            window.SaveProfile(); // the profile keeps the spec's bytes; the aids live beside it
+            window.SaveProfile(); // the profile keeps its own bytes; the aids live beside it
             QCOMPARE(ws.Read("profiles/Amina.varn"),
                      SerializeProfile(ProfileData{"Amina", {}, "114.002", true}));
         }
@@ -197,7 +197,7 @@ class TestAids : public QObject
         window.W().singleCheck->setChecked(true);
         window.Session()->SetPart(500, 1500);
         window.UpdateStatusLine();
-        QCOMPARE(window.W().statusLine->text(), QString::fromUtf8("Aya 1 of 6 · part 0.50-1.50 s"));
+        QCOMPARE(window.W().statusLine->text(), QString::fromUtf8("Aya 1 of 6 · part from 0.50 to 1.50 s"));
         QVERIFY(window.statusBar()->currentMessage().isEmpty());
     }
 

@@ -4,6 +4,7 @@
 #include "heart.h"
 #include "mp3.h"
 #include "profile.h"
+#include "single.h"
 #include "varn.h"
 #include "whole.h"
 #include "window_helpers.h"
@@ -18,6 +19,7 @@
 #include <QTreeWidget>
 
 using fixtures::Choose;
+using fixtures::ShowActive;
 
 namespace
 {
@@ -29,16 +31,42 @@ class TestKeys : public QObject
     Q_OBJECT
 
   private slots:
+    // Space plays and stops, the arrows step, in whole-sura playback and in single mode.
+    void keyboard()
+    {
+        Workspace ws;
+        ws.Pack("quran/s104_s114.dat", 104, 114, 2000);
+        Varn window;
+        ShowActive(window);
+        Choose(window, "108. Al-Kauther");
+        window.W().ayaView->setFocus();
+        QVERIFY(window.WholeDrill()->Player()->Busy());
+        QTest::keyClick(&window, Qt::Key_Space);
+        QVERIFY(!window.WholeDrill()->Player()->Busy());
+        QTest::keyClick(&window, Qt::Key_Space);
+        QVERIFY(window.WholeDrill()->Player()->Busy());
+        QTest::keyClick(&window, Qt::Key_Right);
+        QCOMPARE(window.CurrentKey(), std::string("108.002"));
+        QTest::keyClick(&window, Qt::Key_Left);
+        QCOMPARE(window.CurrentKey(), std::string("108.001"));
+        window.StopAya();
+
+        window.W().singleCheck->setChecked(true);
+        QTest::keyClick(&window, Qt::Key_Right);
+        QCOMPARE(window.CurrentKey(), std::string("108.002"));
+        QTest::keyClick(&window, Qt::Key_Space);
+        QVERIFY(window.SingleDrill()->Player()->Busy());
+        QTest::keyClick(&window, Qt::Key_Space);
+        QVERIFY(!window.SingleDrill()->Player()->Busy());
+    }
+
     // A focused control keeps the keys it uses; the rest, the Ctrl forms and the media keys drive playback.
     void keysStayWithTheFocusedControl()
     {
         Workspace ws;
         ws.Pack("quran/s104_s114.dat", 104, 114, 2000);
         Varn window;
-        window.ProfileDialog()->hide();
-        window.show();
-        QApplication::setActiveWindow(&window);
-        QVERIFY(QTest::qWaitForWindowActive(&window));
+        ShowActive(window);
         MP3* player = window.WholeDrill()->Player();
         Choose(window, "108. Al-Kauther");
         QVERIFY(player->Busy());

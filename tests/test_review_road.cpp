@@ -90,7 +90,7 @@ class TestReviewRoad : public QObject
         QVERIFY(!window.W().heart->DueMarked(108));
         QVERIFY(ws.Read("profiles/Amina.review").contains("108\t1\t3\t2026-12-08\t2026-12-05\t3.173\t"));
         QVERIFY(panel->Calendar()->Summary().startsWith("Streak: 1 day · 1 review in 12 weeks"));
-        // The profile keeps the bytes the spec gives it.
+        // The profile file keeps its bytes; review lives beside it.
         QCOMPARE(ws.Read("profiles/Amina.varn"), profile);
         QVERIFY(ws.messages.isEmpty());
     }

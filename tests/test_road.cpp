@@ -323,37 +323,6 @@ class TestRoad : public QObject
         QVERIFY(ws.messages.isEmpty());
     }
 
-    void keyboard()
-    {
-        Workspace ws;
-        ws.Pack("quran/s104_s114.dat", 104, 114, 2000);
-        Varn window;
-        window.ProfileDialog()->hide();
-        window.show();
-        QApplication::setActiveWindow(&window);
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        Choose(window, "108. Al-Kauther");
-        window.W().ayaView->setFocus();
-        QVERIFY(window.WholeDrill()->Player()->Busy());
-        QTest::keyClick(&window, Qt::Key_Space);
-        QVERIFY(!window.WholeDrill()->Player()->Busy());
-        QTest::keyClick(&window, Qt::Key_Space);
-        QVERIFY(window.WholeDrill()->Player()->Busy());
-        QTest::keyClick(&window, Qt::Key_Right);
-        QCOMPARE(window.CurrentKey(), std::string("108.002"));
-        QTest::keyClick(&window, Qt::Key_Left);
-        QCOMPARE(window.CurrentKey(), std::string("108.001"));
-        window.StopAya();
-
-        window.W().singleCheck->setChecked(true);
-        QTest::keyClick(&window, Qt::Key_Right);
-        QCOMPARE(window.CurrentKey(), std::string("108.002"));
-        QTest::keyClick(&window, Qt::Key_Space);
-        QVERIFY(window.SingleDrill()->Player()->Busy());
-        QTest::keyClick(&window, Qt::Key_Space);
-        QVERIFY(!window.SingleDrill()->Player()->Busy());
-    }
-
     void soundSettings()
     {
         Workspace ws;

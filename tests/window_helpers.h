@@ -3,8 +3,10 @@
 #pragma once
 
 #include "id_menu.h"
+#include "profile.h"
 #include "varn.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QTest>
 
@@ -19,6 +21,15 @@ inline void Choose(Varn& window, const QString& title)
     QVERIFY2(index >= 0, qPrintable(title));
     chooser->setCurrentIndex(index);
     emit chooser->activated(index);
+}
+
+// Shows the window in front, with the keyboard, and the profile dialog out of the way.
+inline void ShowActive(Varn& window)
+{
+    window.ProfileDialog()->hide();
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
 }
 
 // The View menu's item with this text; null when there is none.

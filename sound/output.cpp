@@ -1,0 +1,103 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The one output device of the process: opening it on demand, closing it when quiet, and the feeder
+// thread that serves every System's channels.
+#include "streaming.h"
+
+namespace sound
+{
+
+bool Output::EnsureOpen()
+{
+    if (context)
+        return true;
+    const std::vector<std::string> names = DriverNames();
+    if (names.empty() || driver >= int(names.size()))
+        return false;
+    device.reset(alcOpenDevice(driver < 0 ? nullptr : names[size_t(driver)].c_str()));
+    if (!device)
+        return false;
+    context.reset(alcCreateContext(device.get(), nullptr));
+    if (!context) {
+        device.reset();
+        return false;
+    }
+    ++opened;
+    MakeCurrent();
+    return true;
+}
+
+void Output::CloseDevice()
+{
+    if (!context)
+        return;
+    MakeCurrent();
+    for (System::Impl* system : systems)
+        system->ReleaseVoices();
+    alcMakeContextCurrent(nullptr);
+    context.reset();
+    device.reset();
+}
+
+bool Output::AnyLive() const
+{
+    for (const System::Impl* system : systems)
+        if (system->AnyLive())
+            return true;
+    return false;
+}
+
+void Output::ServiceAll()
+{
+    for (System::Impl* system : systems)
+        system->ServiceAll();
+}
+
+void Output::FeederLoop()
+{
+    std::unique_lock<std::mutex> lock(LayerMutex());
+    auto quietSince = std::chrono::steady_clock::now();
+    while (!quit) {
+        if (AnyLive()) {
+            wake.wait_for(lock, kFeederPeriod);
+            ServiceAll();
+            quietSince = std::chrono::steady_clock::now();
+        } else if (context) {
+            // Nothing plays: wake once when the device has been quiet long enough to close.
+            const auto closeAt = quietSince + idleClose;
+            if (std::chrono::steady_clock::now() >= closeAt)
+                CloseDevice();
+            else
+                wake.wait_until(lock, closeAt);
+        } else {
+            wake.wait(lock); // asleep until a channel plays again
+        }
+    }
+}
+
+void Output::Attach(System::Impl* system)
+{
+    systems.push_back(system);
+    if (!feeder.joinable()) {
+        quit = false;
+        feeder = std::thread([this] { FeederLoop(); });
+    }
+}
+
+void Output::Detach(System::Impl* system, std::unique_lock<std::mutex>& lock)
+{
+    MakeCurrent();
+    system->channels.clear();
+    systems.erase(std::remove(systems.begin(), systems.end(), system), systems.end());
+    if (!systems.empty())
+        return;
+    quit = true;
+    wake.notify_all();
+    std::thread finished = std::move(feeder);
+    lock.unlock();
+    if (finished.joinable())
+        finished.join();
+    lock.lock();
+    CloseDevice();
+}
+
+} // namespace sound
