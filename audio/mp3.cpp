@@ -67,8 +67,81 @@ void MP3::StartSystem(int driver, const std::string& fix)
 
 void MP3::SetSpeed(double speed)
 {
+    const double before = speed_;
     speed_ = std::clamp(speed, sound::kMinSpeed, sound::kMaxSpeed);
     system_->SetSpeed(speed_);
+    if (speed_ != before)
+        Requeue();
+}
+
+void MP3::SetRepeat(int n)
+{
+    const bool changed = n != schedule_.Repeat();
+    schedule_.SetRepeat(n);
+    if (changed)
+        Requeue();
+}
+
+void MP3::Pause(bool on)
+{
+    const bool before = schedule_.Pausing();
+    schedule_.SetPauseEnabled(on);
+    if (schedule_.Pausing() != before)
+        Requeue();
+}
+
+void MP3::SetPauseFactor(double factor)
+{
+    const bool before = schedule_.Pausing();
+    schedule_.SetPauseFactor(factor);
+    if (schedule_.Pausing() != before)
+        Requeue();
+}
+
+void MP3::ReleaseNext()
+{
+    if (nextSound_)
+        system_->ReleaseSound(nextSound_);
+    nextSound_ = 0;
+}
+
+void MP3::Requeue()
+{
+    if (!live_ || !channel_ || schedule_.Stopped() || schedule_.RangeMode() || !timers_[Tick].isActive())
+        return;
+    if (schedule_.Gapless()) {
+        // Whatever was queued with the old settings goes; the passes heard so far are counted, which may
+        // end this request when the next item had already begun (the drill then plays it afresh).
+        system_->TakeBack(channel_);
+        Loop();
+        if (schedule_.Stopped() || !schedule_.Gapless() || !timers_[Tick].isActive())
+            return;
+        QueueRest();
+        return;
+    }
+    // Played pass by pass: once pauses are off, the passes left follow gaplessly, unless a pause (or
+    // the silent restart before one) is under way; that pause ends as it began.
+    bool paused = true;
+    if (schedule_.Pausing() || schedule_.InPause() ||
+        system_->GetPaused(channel_, &paused) != sound::Ok || paused)
+        return;
+    schedule_.SetGapless(true);
+    system_->GetSegment(channel_, &segment_);
+    QueueRest();
+}
+
+void MP3::QueueRest()
+{
+    system_->TakeBack(channel_);
+    ReleaseNext();
+    if (schedule_.Pausing()) {
+        schedule_.SetGapless(false);
+        return;
+    }
+    const int repeat = schedule_.Repeat();
+    const int left = repeat == 0 ? INT32_MAX : std::max(repeat - PlaySchedule::PlayCounter() - 1, 0);
+    system_->QueueRepeats(channel_, left);
+    SetNext(nextName_);
 }
 
 std::shared_ptr<const std::vector<char>> MP3::Recording(const std::string& name, bool tell)
@@ -110,6 +183,7 @@ void MP3::Play(const std::string& name)
         system_->GetSegment(channel_, &segment_);
         return;
     }
+    nextName_.clear();
     std::shared_ptr<const std::vector<char>> bytes = Recording(name, true);
     if (!bytes)
         return;
@@ -146,11 +220,7 @@ void MP3::Play(const std::string& name)
     const bool gapless = !schedule_.Pausing() && !schedule_.RangeMode() && channel_;
     schedule_.SetGapless(gapless);
     segment_ = 0;
-    if (nextSound_) {
-        system_->ReleaseSound(nextSound_);
-        nextSound_ = 0;
-        nextName_.clear();
-    }
+    ReleaseNext();
     if (gapless)
         system_->QueueRepeats(channel_, schedule_.Repeat() == 0 ? INT32_MAX : schedule_.Repeat() - 1);
     system_->Update();
@@ -158,6 +228,7 @@ void MP3::Play(const std::string& name)
 
 void MP3::SetNext(const std::string& name)
 {
+    nextName_ = name;
     if (!schedule_.Gapless() || !channel_ || name.empty() || schedule_.Repeat() == 0 || nextSound_)
         return;
     std::shared_ptr<const std::vector<char>> bytes = Recording(name, false);
@@ -165,7 +236,6 @@ void MP3::SetNext(const std::string& name)
         nextSound_ = 0;
         return;
     }
-    nextName_ = name;
     system_->QueueNext(channel_, nextSound_, schedule_.Repeat() - 1);
 }
 
@@ -189,8 +259,12 @@ void MP3::RestartSound(bool paused)
 
 void MP3::UnpauseSound()
 {
-    if (channel_ && live_)
+    if (channel_ && live_) {
         system_->SetPaused(channel_, false);
+        // Pauses turned off during the pause: the passes left follow without one.
+        if (!schedule_.Pausing())
+            Requeue();
+    }
 }
 
 void MP3::StopSound()

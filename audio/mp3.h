@@ -63,15 +63,16 @@ class MP3 : public QObject, private ScheduleHost
     void PlayAll(const std::string& name);
     void PlayRange(const std::string& name);
     void Stop() { schedule_.Stop(); }
-    void SetRepeat(int n) { schedule_.SetRepeat(n); }
+    // The settings below apply from the next boundary (the next pass or the next aya) that has not
+    // started yet: what was queued for later with the old settings is taken back and queued again.
+    void SetRepeat(int n);
     void SetPauseTime(int seconds) { schedule_.SetPauseTime(seconds); }
-    void Pause(bool on) { schedule_.SetPauseEnabled(on); }
-    // Playback speed, 0.5 to 1.5 with the pitch kept, from the next play on; positions stay in the
-    // recording's time.
+    void Pause(bool on);
+    // Playback speed, 0.5 to 1.5 with the pitch kept; positions stay in the recording's time.
     void SetSpeed(double speed);
     double Speed() const { return speed_; }
     // Pauses as long as factor times the aya (or part); 0: the seconds.
-    void SetPauseFactor(double factor) { schedule_.SetPauseFactor(factor); }
+    void SetPauseFactor(double factor);
     void SetRange(int start, int end) { schedule_.SetRange(start, end); }
     void SetPos(int ms);
     // Length in milliseconds of the named item; 0 when it is missing, empty or not audio.
@@ -114,6 +115,12 @@ class MP3 : public QObject, private ScheduleHost
     std::shared_ptr<const std::vector<char>> Recording(const std::string& name, bool tell);
     // The output device went away while playing: stop, and say so once.
     void DeviceLost();
+    // A setting changed while a request plays: the rest of it is queued again under the new settings.
+    void Requeue();
+    // With the channel holding nothing after the pass heard now: queue the passes left and the next
+    // item gaplessly, or, when pauses are now on, leave the rest to the schedule pass by pass.
+    void QueueRest();
+    void ReleaseNext();
 
     std::unique_ptr<sound::System> system_;
     bool live_ = false;
@@ -125,8 +132,8 @@ class MP3 : public QObject, private ScheduleHost
     KelRes archive_;
     double speed_ = 1.0;
     // The gapless sequence: the next item's sound, already queued on the channel, and the passes heard.
-    sound::SoundHandle nextSound_ = 0;
-    std::string nextName_;
+    sound::SoundHandle nextSound_ = 0; // queued on the channel; 0 while nothing is
+    std::string nextName_;             // what the drill plays next, queued or not
     int segment_ = 0;
 
     static bool noOutputTold_;

@@ -76,7 +76,10 @@ class PlaySchedule
     // the schedule then counts what is heard instead of restarting the sound.
     void SetGapless(bool on) { gapless_ = on; }
     bool Gapless() const { return gapless_; }
+    // Pauses are set (in seconds or as a factor of the aya's length).
     bool Pausing() const { return Pauses(); }
+    // A silent pause is under way now.
+    bool InPause() const { return pausing_; }
     // A new pass of the sound began (next: the next aya's sound began, and this request is over).
     void OnSegment(bool next);
     // The channel played everything it was given.

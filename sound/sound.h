@@ -97,6 +97,10 @@ class System
     Result QueueRepeats(ChannelHandle channel, int passes);
     Result QueueNext(ChannelHandle channel, SoundHandle sound, int passes);
     Result GetSegment(ChannelHandle channel, int* segment);
+    // Takes back what was queued to follow the pass heard now (further passes, sounds queued with
+    // QueueNext, and audio already decoded for them): that pass plays on to its end, then the channel
+    // ends unless something is queued again. Settings changed during a sequence apply from there.
+    Result TakeBack(ChannelHandle channel);
     Result GetPaused(ChannelHandle channel, bool* paused);
     // True while the channel has sound left to play (paused counts as playing).
     Result IsPlaying(ChannelHandle channel, bool* playing);

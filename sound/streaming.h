@@ -349,6 +349,33 @@ struct System::Impl {
             alSourcePlay(src);
     }
 
+    // Starts the pass heard now again at the frame being played, with nothing after it decoded: the
+    // decoder goes back to the heard sound. The reason when that sound can no longer be decoded.
+    Result Rewind(Channel& ch)
+    {
+        const auto it = sounds.find(ch.sound);
+        if (it == sounds.end())
+            return ErrInvalidHandle;
+        ALint offset = 0;
+        alGetSourcei(ch.voice.Source(), AL_SAMPLE_OFFSET, &offset);
+        const double frame = ch.baseFrame + double(std::max<ALint>(offset, 0)) * ch.speed;
+        if (ch.decodingSound != ch.sound) {
+            Result r = Ok;
+            std::unique_ptr<Decoder> decoder = Decoder::Open(it->second.bytes, &r);
+            if (!decoder)
+                return r;
+            ch.decoder = std::move(decoder);
+            if (ch.stretch)
+                ch.stretch =
+                    std::make_unique<Stretch>(ch.decoder->Rate(), ch.decoder->OutputChannels(), ch.speed);
+        }
+        ch.decodingSegment = ch.heardSegment;
+        ch.decodingSound = ch.sound;
+        ch.decodingLength = ch.lengthMs;
+        StartAt(ch, int64_t(frame));
+        return Ok;
+    }
+
     // Gives ch a decoder and a voice, opening the device when it is closed; the reason when the sound
     // is gone, the device cannot be opened or OpenAL refuses.
     Result Prepare(Channel& ch)

@@ -311,6 +311,22 @@ Result System::QueueNext(ChannelHandle channel, SoundHandle sound, int passes)
     return Ok;
 }
 
+Result System::TakeBack(ChannelHandle channel)
+{
+    std::lock_guard<std::mutex> lock(LayerMutex());
+    Channel* ch = nullptr;
+    const Result r = impl_->Find(channel, &ch);
+    if (r != Ok || ch->ended)
+        return r;
+    ch->upcoming.clear();
+    ch->repeatsLeft = 0;
+    if (ch->decodingSegment == ch->heardSegment)
+        return Ok; // nothing of a later pass is decoded yet
+    // Later passes are already in the source's queue, and OpenAL cannot drop queued buffers that have
+    // not played: start the pass heard now again from where it is, with only itself queued.
+    return impl_->Rewind(*ch);
+}
+
 Result System::GetSegment(ChannelHandle channel, int* segment)
 {
     if (!segment)

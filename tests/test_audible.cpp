@@ -215,6 +215,59 @@ class TestAudible : public QObject
         QCOMPARE(quiet, 0);
     }
 
+    // A setting changed while a gapless run plays applies from the next boundary not yet begun: what was
+    // queued for later with the old settings is taken back.
+    void settingsChangedWhilePlaying_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<int>("bursts");        // bursts of sound heard
+        QTest::addColumn<double>("soundLength"); // seconds of sound heard in all
+        QTest::newRow("pause on") << "pause" << 3 << 0.9;
+        QTest::newRow("pause as aya length") << "factor" << 3 << 0.9;
+        QTest::newRow("repeat 1 to 3") << "repeat3" << 1 << 2.7;
+        QTest::newRow("repeat 3 to 1") << "repeat1" << 1 << 0.9;
+    }
+    void settingsChangedWhilePlaying()
+    {
+        QFETCH(QString, change);
+        QFETCH(int, bursts);
+        QFETCH(double, soundLength);
+        std::map<std::string, QByteArray> items;
+        for (int aya = 1; aya <= 3; ++aya)
+            items[QString("105.%1.ogg").arg(aya, 3, 10, QChar('0')).toStdString()] =
+                fixtures::ToneOgg(300, {330.0 + 110 * aya}, 44100);
+        QVERIFY(fixtures::WriteArchive(g_dir->filePath("change.dat"), items));
+        {
+            Whole drill;
+            drill.SetRes(fixtures::OpenArchive(g_dir->filePath("change.dat")));
+            drill.Player()->SetRepeat(change == "repeat1" ? 3 : 1);
+            drill.GenerateWhole("105", 1, 3);
+            QSignalSpy done(&drill, &Whole::WholeDone);
+            fixtures::Idle(300);
+            drill.Play();
+            fixtures::Idle(113);
+            if (change == "pause") {
+                drill.PauseTime(1);
+            } else if (change == "factor") {
+                drill.Player()->SetPauseFactor(3.0);
+            } else {
+                drill.Player()->SetRepeat(change == "repeat3" ? 3 : 1);
+            }
+            QVERIFY(fixtures::WaitFor([&] { return done.count() > 0; }, 8000));
+            fixtures::Idle(300);
+        }
+        const std::vector<Burst> heard = Bursts(ReadWav());
+        QVERIFY2(int(heard.size()) == bursts, qPrintable(Describe(heard)));
+        double total = 0;
+        for (const Burst& b : heard)
+            total += b.end - b.start;
+        QVERIFY2(std::abs(total - soundLength) < 0.08, qPrintable(Describe(heard)));
+        for (size_t i = 1; i < heard.size(); ++i) {
+            const double gap = heard[i].start - heard[i - 1].end;
+            QVERIFY2(gap > 0.85 && gap < 1.2, qPrintable(Describe(heard)));
+        }
+    }
+
     // Speed keeps the pitch: a 2 s tone of 440 Hz lasts 2 s / speed and stays 440 Hz.
     void speedKeepsThePitch_data()
     {
