@@ -92,7 +92,9 @@ void PlaySchedule::OnPosition(unsigned position, unsigned length, bool hasSound)
     if (hasSound)
         lastLength_ = length;
     if (rangeMode_) {
-        if (position < rangeEnd_) {
+        // A pass ends at the part's end, or at the sound's end when the part reaches beyond it.
+        const bool soundOver = hasSound && length > 0 && position >= length;
+        if (position < rangeEnd_ && !soundOver) {
             // The part ends before the next tick: look again at its end, not up to a tick later.
             if (rangeEnd_ - position < unsigned(kTickMs) && !host_->TimerActive(ScheduleHost::EndCheck))
                 host_->StartTimer(ScheduleHost::EndCheck, int(rangeEnd_ - position));

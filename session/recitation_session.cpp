@@ -28,10 +28,12 @@ RecitationSession::RecitationSession(QObject* parent)
             pausing_ = on;
             emit PauseChanged(on, ms);
         });
-    // A loop's passes: the drill's first entry again after a later one.
-    auto countPasses = [this](int index, int) {
-        if (index == 0 && lastIndex_ > 0)
+    // A loop's passes: the drill's first entry again after a later one, or again at all when the drill
+    // has one entry.
+    auto countPasses = [this](int index, int last) {
+        if (index == 0 && started_ && (lastIndex_ > 0 || last == 0))
             ++pass_;
+        started_ = true;
         lastIndex_ = index;
     };
     connect(whole_.get(), &Whole::WholeStat, this, countPasses);
@@ -63,6 +65,9 @@ void RecitationSession::SetPack(const KelRes& pack)
     whole_->SetRes(pack);
     stack_->SetRes(pack);
     single_->SetRes(pack);
+    // Another recording of the aya on screen (another recitation): its part is fitted to it again.
+    if (mode_ == Mode::Single && single_->GetSoundLen(SoundName(CurrentAya())) != partLength_)
+        FitPart();
 }
 
 void RecitationSession::SetDevice(int driver)
@@ -111,6 +116,7 @@ void RecitationSession::StartDrill()
 {
     pass_ = 1;
     lastIndex_ = 0;
+    started_ = false;
     if (mode_ == Mode::Single)
         return;
     if (mode_ == Mode::Stack)
@@ -137,10 +143,27 @@ void RecitationSession::CueAya(int sura, int aya)
     cursor_->SetSura(PadSura(IntToString(sura)));
     cursor_->SetAya(aya);
     FitRange();
-    whole_->GenerateWhole(SuraKey(), from_, to_);
-    whole_->PauseTime(pause_);
-    emit AyaShown(CurrentAya());
-    whole_->Cue(aya);
+    StopAll();
+    switch (mode_) {
+    case Mode::Single:
+        BuildDrill(from_);
+        ShowSingleAya(CurrentAya());
+        return;
+    case Mode::Stack:
+        // The stack builds up from the aya, as a double-click in the heart does, and waits for Play.
+        emit ProgressReset();
+        from_ = aya;
+        emit RangeChanged(from_, to_, AyaCount());
+        BuildDrill(from_);
+        emit AyaShown(CurrentAya());
+        return;
+    case Mode::Whole:
+    case Mode::Review:
+        BuildDrill(from_);
+        emit AyaShown(CurrentAya());
+        whole_->Cue(aya);
+        return;
+    }
 }
 
 void RecitationSession::PlayFromAya(int sura, int aya)
@@ -195,6 +218,7 @@ void RecitationSession::PlayReview(int sura, int first, int last)
     whole_->GenerateWhole(SuraKey(), first, last);
     whole_->Player()->SetRepeat(1);
     whole_->PauseTime(0);
+    whole_->Player()->SetPauseFactor(0);
     whole_->SetLoop(false);
     whole_->Play();
 }
@@ -213,6 +237,7 @@ void RecitationSession::EndReview()
 {
     mode_ = beforeReview_;
     whole_->Player()->SetRepeat(repeat_);
+    whole_->Player()->SetPauseFactor(pauseFactor_);
     whole_->SetLoop(loop_);
     // The learner stays at the sura reviewed, over the whole of it.
     FitRange();
@@ -265,13 +290,16 @@ void RecitationSession::SlideTo(int aya)
 void RecitationSession::SetRepeat(int n)
 {
     repeat_ = n;
-    whole_->Player()->SetRepeat(n);
+    if (mode_ != Mode::Review) // the review plays each aya once; the repeat comes back after it
+        whole_->Player()->SetRepeat(n);
     stack_->SetRepeat(n);
 }
 
 void RecitationSession::SetPause(int seconds)
 {
     pause_ = seconds;
+    if (mode_ == Mode::Review) // the review pauses nowhere; the pause comes back after it
+        return;
     if (mode_ == Mode::Stack)
         stack_->PauseTime(seconds);
     else
@@ -290,12 +318,26 @@ void RecitationSession::SetPauseFactor(double factor)
 {
     pauseFactor_ = factor > 0 ? factor : 0;
     for (MP3* player : {whole_->Player(), stack_->Player(), single_->Player()})
-        player->SetPauseFactor(pauseFactor_);
+        if (mode_ != Mode::Review || player != whole_->Player()) // the review plays without pauses
+            player->SetPauseFactor(pauseFactor_);
+}
+
+std::string PauseWords(int ms)
+{
+    // Rounded to the nearest second, not up: a pause of 2.1 s reads "2 s"; the last second in tenths.
+    char text[32];
+    if (ms < 950)
+        std::snprintf(text, sizeof text, "%.1f s", std::max(ms, 0) / 1000.0);
+    else
+        std::snprintf(text, sizeof text, "%d s", int((ms + 500) / 1000));
+    return text;
 }
 
 std::string RecitationSession::StatusLine() const
 {
     const MP3* player = ActivePlayer();
+    if (AyaCount() == 0)
+        return "No sura pack installed";
     const int aya = cursor_->CurrentAya();
     std::string line = "Aya " + std::to_string(aya) + " of " + std::to_string(AyaCount());
     if (mode_ == Mode::Stack && !stack_->Keys().empty()) {
@@ -317,10 +359,8 @@ std::string RecitationSession::StatusLine() const
     }
     if (!player->Busy())
         return line;
-    if (pausing_) {
-        const int seconds = (player->PauseRemainingMs() + 999) / 1000;
-        return line + " · pause " + std::to_string(seconds) + " s";
-    }
+    if (pausing_)
+        return line + " · pause " + PauseWords(player->PauseRemainingMs());
     if (mode_ != Mode::Single) {
         const int repeat = player->Repeat();
         const int now = std::min(PlaySchedule::PlayCounter() + 1, repeat > 0 ? repeat : INT32_MAX);
@@ -432,6 +472,7 @@ void RecitationSession::SetPart(int startMs, int endMs)
 void RecitationSession::FitPart()
 {
     const int length = single_->GetSoundLen(SoundName(CurrentAya()));
+    partLength_ = length;
     SetPart(0, length);
     emit PartChanged(0, length, length);
 }

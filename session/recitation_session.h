@@ -16,6 +16,10 @@ class Single;
 class Stack;
 class Whole;
 
+// The time left of a pause for the status line: to the nearest second ("2 s" for 2.1 s), and in
+// tenths below one second ("0.4 s").
+std::string PauseWords(int ms);
+
 class RecitationSession : public QObject
 {
     Q_OBJECT
@@ -145,6 +149,8 @@ class RecitationSession : public QObject
     double pauseFactor_ = 0;
     bool pausing_ = false;
     int pass_ = 1;      // passes through the whole drill since it started, counted as it loops
+    bool started_ = false; // the drill has reported its first entry since it started
+    int partLength_ = -1;  // the length of the recording the part was last fitted to, in milliseconds
     int lastIndex_ = 0; // the drill's entry before the latest
     bool rangeOn_ = false;
     bool loop_ = false;

@@ -168,6 +168,8 @@ class TestSchedule : public QObject
         QTest::newRow("no pause") << 0 << QStringList({"100 doneR"});
         QTest::newRow("2 s pause") << 2 << QStringList({"2100 doneR"});
         QTest::newRow("an end between ticks") << -1 << QStringList({"150 doneR"});
+        // A part marked on a longer recording: the pass ends with the sound, 900 ms after its start.
+        QTest::newRow("an end beyond the sound") << -2 << QStringList({"900 doneR"});
     }
     void rangeEndsAtItsEnd()
     {
@@ -175,7 +177,8 @@ class TestSchedule : public QObject
         QFETCH(QStringList, events);
         VirtualHost host(1000);
         host.schedule.SetRangeMode(true);
-        host.schedule.SetRange(100, pause < 0 ? 250 : 200); // 250: its end falls between two ticks
+        // 250: its end falls between two ticks; 5000: beyond the sound's end
+        host.schedule.SetRange(100, pause == -1 ? 250 : pause == -2 ? 5000 : 200);
         host.schedule.SetPauseTime(std::max(pause, 0));
         host.schedule.SetPauseEnabled(pause > 0);
         host.Request(100);

@@ -138,6 +138,102 @@ class TestSession : public QObject
         session.Stop();
     }
 
+    // Cueing an aya (loading a profile) rebuilds the drill of the mode on: the stack builds up from the
+    // loaded aya, the single-aya part fits the loaded aya's recording.
+    void cueInEachMode()
+    {
+        RecitationSession session;
+        session.SetPack(pack_);
+        session.ChooseSura(108);
+        session.SetStack(true);
+        QSignalSpy shown(&session, &RecitationSession::AyaShown);
+        session.CueAya(105, 2);
+        QCOMPARE(Keys(shown), QStringList({"105.002"}));
+        QVERIFY(!session.ActivePlayer()->Busy());
+        QCOMPARE(session.StackDrill()->Keys().front(), std::string("105.002"));
+        session.Play();
+        QCOMPARE(Keys(shown).last(), QString("105.002"));
+        QCOMPARE(session.SuraKey(), std::string("105"));
+        session.Stop();
+
+        session.SetStack(false);
+        session.SetSingle(true);
+        session.CueAya(105, 3); // the long recording: the part is all of it
+        QCOMPARE(Keys(shown).last(), QString("105.003"));
+        QVERIFY2(qAbs(session.PartEnd() - 600) <= 5, qPrintable(QString::number(session.PartEnd())));
+    }
+
+    // A part marked on one recording is fitted again when another recitation brings a shorter one.
+    void partFollowsTheRecording()
+    {
+        std::map<std::string, QByteArray> items;
+        for (int aya = 1; aya <= 5; ++aya)
+            items[SoundName(AyaKey("105", aya))] = fixtures::ToneOgg(200);
+        QVERIFY(fixtures::WriteArchive(dir_.filePath("other.dat"), items));
+        RecitationSession session;
+        session.SetPack(pack_);
+        session.CueAya(105, 3);
+        session.SetSingle(true);
+        session.SetPart(300, 600);
+        session.SetPack(pack_); // the same recording keeps the learner's marks
+        QCOMPARE(session.PartStart(), 300);
+        QSignalSpy part(&session, &RecitationSession::PartChanged);
+        session.SetPack(fixtures::OpenArchive(dir_.filePath("other.dat")));
+        QCOMPARE(part.count(), 1);
+        QCOMPARE(session.PartStart(), 0);
+        QVERIFY2(qAbs(session.PartEnd() - 200) <= 5, qPrintable(QString::number(session.PartEnd())));
+    }
+
+    // The review plays each aya once without a pause, whatever the pause unit; the settings come back.
+    void reviewHasNoPauses()
+    {
+        RecitationSession session;
+        session.SetPack(pack_);
+        session.ChooseSura(105);
+        session.SetRepeat(2);
+        session.SetPauseFactor(2.0);
+        session.PlayReview(108, 1, 3);
+        QVERIFY(!session.WholeDrill()->Player()->Schedule().Pausing());
+        session.SetPause(3); // changed during the review: kept for after it
+        session.SetRepeat(3);
+        QVERIFY(!session.WholeDrill()->Player()->Schedule().Pausing());
+        QCOMPARE(session.WholeDrill()->Player()->Repeat(), 1);
+        QSignalSpy paused(&session, &RecitationSession::PauseChanged);
+        QSignalSpy finished(&session, &RecitationSession::ReviewFinished);
+        QVERIFY(fixtures::WaitFor([&] { return finished.count() > 0; }, 3000));
+        QCOMPARE(paused.count(), 0);
+        QCOMPARE(session.WholeDrill()->Player()->Repeat(), 3);
+        QCOMPARE(session.WholeDrill()->Player()->Schedule().PauseFactor(), 2.0);
+        QVERIFY(session.WholeDrill()->Player()->PauseEnabled());
+    }
+
+    // The stack's passes are counted with Loop on even when the stack has one entry.
+    void stackPassesWithOneEntry()
+    {
+        RecitationSession session;
+        session.SetPack(pack_);
+        session.ChooseSura(108);
+        session.SetStack(true);
+        session.SetLoop(true);
+        session.SetRange(true);
+        session.SetTo(1);
+        QCOMPARE(int(session.StackDrill()->Keys().size()), 1);
+        QVERIFY(fixtures::WaitFor(
+            [&] { return QString::fromStdString(session.StatusLine()).contains("pass 3"); }, 3000));
+        session.Stop();
+    }
+
+    void statusWords()
+    {
+        QCOMPARE(PauseWords(2100), std::string("2 s"));
+        QCOMPARE(PauseWords(2600), std::string("3 s"));
+        QCOMPARE(PauseWords(400), std::string("0.4 s"));
+        QCOMPARE(PauseWords(12400), std::string("12 s"));
+        RecitationSession nothing; // no pack: no "Aya 1 of 0"
+        nothing.ChooseSura(0);
+        QCOMPARE(nothing.StatusLine(), std::string("No sura pack installed"));
+    }
+
     void heartData()
     {
         HeartData heart;
