@@ -186,6 +186,7 @@ void PackRegistry::Register(std::vector<PackRecord> records)
         if (!r.path.empty())
             res.Open(r.path);
         packs_[r.name] = res;
+        chosenAddon_[r.name] = !r.path.empty() && r.location != kDefaultLocation;
         names_.push_back(r.name);
     }
 }
@@ -193,6 +194,7 @@ void PackRegistry::Register(std::vector<PackRecord> records)
 void PackRegistry::Clear()
 {
     packs_.clear();
+    chosenAddon_.clear();
     names_.clear();
     available_.clear();
 }
@@ -209,12 +211,24 @@ std::vector<int> PackRegistry::DistinctSuras() const
 
 const KelRes* PackRegistry::PackFor(int sura) const
 {
+    // Among the packs that cover the sura: a recitation chosen from an add-on folder before the default
+    // one; among chosen add-ons the pack covering fewer suras (made for them); else the first by name.
+    const std::string* best = nullptr;
+    auto rank = [this](const std::string& name) {
+        const PackRange& range = Table().at(name);
+        const auto addon = chosenAddon_.find(name);
+        const bool chosen = addon != chosenAddon_.end() && addon->second;
+        return std::make_pair(chosen ? 0 : 1, chosen ? range.last - range.first : 0);
+    };
     for (const std::string& name : names_) {
         const auto range = Table().find(name);
-        if (range != Table().end() && range->second.first <= sura && sura <= range->second.last) {
-            const auto pack = packs_.find(name);
-            return pack == packs_.end() ? nullptr : &pack->second;
-        }
+        if (range == Table().end() || sura < range->second.first || range->second.last < sura)
+            continue;
+        if (!best || rank(name) < rank(*best))
+            best = &name;
     }
-    return nullptr;
+    if (!best)
+        return nullptr;
+    const auto pack = packs_.find(*best);
+    return pack == packs_.end() ? nullptr : &pack->second;
 }

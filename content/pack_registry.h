@@ -80,13 +80,16 @@ class PackRegistry
     // The available suras once each, in the order of their first appearance: the chooser's entries.
     std::vector<int> DistinctSuras() const;
     const std::vector<std::string>& RegisteredNames() const { return names_; }
-    // The registered pack that serves sura n: the first registered name whose range covers it.
-    // Null when none does.
+    // The registered pack that serves sura n. Where packs overlap (s078_s114.dat and s104_s114.dat
+    // both cover 104-114), a recitation chosen from an add-on folder serves before a default copy, and
+    // among chosen add-ons the pack covering fewer suras; among default copies the first by name.
+    // Null when none covers n.
     const KelRes* PackFor(int sura) const;
 
   private:
     std::string root_;
     std::map<std::string, KelRes> packs_;
+    std::map<std::string, bool> chosenAddon_; // registered from an add-on folder
     std::vector<std::string> names_;
     std::vector<int> available_;
 };

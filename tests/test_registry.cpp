@@ -113,6 +113,31 @@ class TestRegistry : public QObject
         QCOMPARE(r.DistinctSuras(), distinct);
     }
 
+    // The recitation the learner chose in an add-on folder is heard for every sura of its pack, even
+    // where a default pack covers the same suras; the chooser still lists each sura once.
+    void chosenRecitationServesOverlaps()
+    {
+        QVERIFY(fixtures::WriteArchive(P("quran/s078_s114.dat"), {{"112.001.eng", "demo"}}));
+        QVERIFY(fixtures::WriteArchive(P("quran/extra/mine/s104_s114.dat"), {{"112.001.eng", "mine"}}));
+        QVERIFY(fixtures::WriteArchive(P("quran/extra/wide/s078_s114.dat"), {{"112.001.eng", "wide"}}));
+        PackRegistry r = Registry();
+        r.Register({{"s078_s114.dat", P("quran/s078_s114.dat").toStdString(), "default"},
+                    {"s104_s114.dat", P("quran/extra/mine/s104_s114.dat").toStdString(), "mine"}});
+        QCOMPARE(r.PackFor(112)->Extract("112.001.eng"), QByteArray("mine"));
+        QCOMPARE(r.PackFor(104)->Extract("112.001.eng"), QByteArray("mine"));
+        QCOMPARE(r.PackFor(103)->Extract("112.001.eng"), QByteArray("demo"));
+        std::vector<int> distinct;
+        for (int s = 78; s <= 114; ++s)
+            distinct.push_back(s);
+        QCOMPARE(r.DistinctSuras(), distinct);
+        // Two chosen add-ons: the one made for fewer suras.
+        r.Clear();
+        r.Register({{"s078_s114.dat", P("quran/extra/wide/s078_s114.dat").toStdString(), "wide"},
+                    {"s104_s114.dat", P("quran/extra/mine/s104_s114.dat").toStdString(), "mine"}});
+        QCOMPARE(r.PackFor(112)->Extract("112.001.eng"), QByteArray("mine"));
+        QCOMPARE(r.PackFor(90)->Extract("112.001.eng"), QByteArray("wide"));
+    }
+
     void unknownPackCoversNothing()
     {
         Touch(P("quran/mystery.dat"));
