@@ -5,7 +5,6 @@
 #include "recitation_session.h"
 
 #include <QAbstractButton>
-#include <QAbstractItemView>
 #include <QAbstractSlider>
 #include <QAbstractSpinBox>
 #include <QApplication>
@@ -14,6 +13,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextEdit>
+#include <QTreeView>
 
 FocusKind FocusKindOf(const QWidget* focus)
 {
@@ -21,7 +21,9 @@ FocusKind FocusKindOf(const QWidget* focus)
         return FocusKind::Other;
     if (qobject_cast<const QAbstractButton*>(focus))
         return FocusKind::Button;
-    if (qobject_cast<const QAbstractSpinBox*>(focus) || qobject_cast<const QLineEdit*>(focus))
+    if (qobject_cast<const QAbstractSpinBox*>(focus))
+        return FocusKind::NumberEntry;
+    if (qobject_cast<const QLineEdit*>(focus))
         return FocusKind::TextEntry;
     if (const auto* combo = qobject_cast<const QComboBox*>(focus))
         return combo->isEditable() ? FocusKind::TextEntry : FocusKind::Chooser;
@@ -29,7 +31,7 @@ FocusKind FocusKindOf(const QWidget* focus)
         return text->isReadOnly() ? FocusKind::Other : FocusKind::TextEntry;
     if (const auto* plain = qobject_cast<const QPlainTextEdit*>(focus))
         return plain->isReadOnly() ? FocusKind::Other : FocusKind::TextEntry;
-    if (qobject_cast<const QAbstractItemView*>(focus) || qobject_cast<const QAbstractSlider*>(focus))
+    if (qobject_cast<const QTreeView*>(focus) || qobject_cast<const QAbstractSlider*>(focus))
         return FocusKind::ArrowsUser;
     return FocusKind::Other;
 }
@@ -74,12 +76,13 @@ bool KeptByFocus(int key, FocusKind focus)
 {
     switch (focus) {
     case FocusKind::Other:
+    case FocusKind::Chooser:
         return false;
     case FocusKind::Button:
         return key == Qt::Key_Space;
     case FocusKind::ArrowsUser:
+    case FocusKind::NumberEntry:
         return key == Qt::Key_Left || key == Qt::Key_Right;
-    case FocusKind::Chooser:
     case FocusKind::TextEntry:
         return true;
     }

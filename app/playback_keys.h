@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Which keys drive playback, and when a focused control keeps a key for itself.
 //
-// Plain Space and Left/Right drive playback unless the focused control uses that key: buttons and
-// check boxes keep Space, trees, lists, sliders and combo boxes keep the arrows, and text and number
-// boxes keep both. The media keys and the Ctrl forms (Ctrl+Space, Ctrl+Left, Ctrl+Right) drive
-// playback whatever has the focus.
+// Space plays and stops everywhere except on a focused push button or check box (which it presses) and
+// in a field where text is typed. Left and Right move between ayas everywhere except in text and number
+// fields (the caret), sliders and trees (folding). Up and Down always stay with the focused control. The
+// media keys and the Ctrl forms (Ctrl+Space, Ctrl+Left, Ctrl+Right) drive playback whatever has the
+// focus.
 #pragma once
 
 #include <QObject>
@@ -17,11 +18,12 @@ enum class PlaybackCommand { None, Toggle, Play, Stop, Previous, Next };
 
 // What kind of control has the keyboard focus, as far as the playback keys are concerned.
 enum class FocusKind {
-    Other,      // no control that uses Space or the arrows (the aya picture, a read-only text)
-    Button,     // push buttons and check boxes: Space
-    ArrowsUser, // trees, lists, sliders: the arrows
-    Chooser,    // combo boxes: Space opens, the arrows choose
-    TextEntry,  // line edits, number boxes, editable text: every key
+    Other,       // no control that uses Space or Left/Right (the aya picture, a read-only text, a list)
+    Button,      // push buttons and check boxes: Space
+    ArrowsUser,  // trees and sliders: Left and Right
+    Chooser,     // combo boxes that only choose: Up and Down, which are never ours
+    NumberEntry, // number boxes: Left and Right move the caret; Space types nothing
+    TextEntry,   // line edits and editable text: every key
 };
 
 FocusKind FocusKindOf(const QWidget* focus);

@@ -16,6 +16,7 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QAbstractItemView>
 #include <QTreeWidget>
 
 using fixtures::Choose;
@@ -114,14 +115,16 @@ class TestKeys : public QObject
         QVERIFY(player->Busy());
         window.StopAya();
 
-        // A number box keeps Space and the arrows for its editing; Ctrl+Space and Ctrl+arrows and the
-        // media keys work there too.
+        // A number box keeps the arrows for its caret and Up/Down for its value; Space plays there, and
+        // Ctrl+arrows and the media keys work there too.
         window.W().repeatSpin->setValue(12);
-        press(window.W().repeatSpin, Qt::Key_Space);
         press(window.W().repeatSpin, Qt::Key_Right);
-        QVERIFY(!player->Busy());
         QCOMPARE(window.CurrentKey(), std::string("108.002"));
+        press(window.W().repeatSpin, Qt::Key_Space);
+        QVERIFY(player->Busy());
         QCOMPARE(window.W().repeatSpin->value(), 12);
+        press(window.W().repeatSpin, Qt::Key_Space);
+        QVERIFY(!player->Busy());
         press(window.W().repeatSpin, Qt::Key_Space, Qt::ControlModifier);
         QVERIFY(player->Busy());
         press(window.W().repeatSpin, Qt::Key_Right, Qt::ControlModifier);
@@ -139,6 +142,16 @@ class TestKeys : public QObject
         window.StopAya();
         QCOMPARE(window.W().repeatSpin->value(), 12);
         window.W().repeatSpin->setValue(1);
+
+        // The sura chooser: Space plays, Left and Right move between ayas, its list stays closed.
+        press(window.W().chooser, Qt::Key_Space);
+        QVERIFY(player->Busy());
+        QVERIFY(!window.W().chooser->view()->isVisible());
+        press(window.W().chooser, Qt::Key_Right);
+        QCOMPARE(window.CurrentKey(), std::string("108.003"));
+        press(window.W().chooser, Qt::Key_Space);
+        QVERIFY(!player->Busy());
+        QCOMPARE(window.W().chooser->currentText(), QString("108. Al-Kauther"));
 
         // A click on a playback button or a check box leaves the keyboard where it was.
         window.W().ayaView->setFocus();

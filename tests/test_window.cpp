@@ -143,14 +143,18 @@ class TestWindow : public QObject
         row("space, picture", Qt::Key_Space, none, FocusKind::Other, PlaybackCommand::Toggle);
         row("space, button", Qt::Key_Space, none, FocusKind::Button, PlaybackCommand::None);
         row("space, tree", Qt::Key_Space, none, FocusKind::ArrowsUser, PlaybackCommand::Toggle);
-        row("space, number box", Qt::Key_Space, none, FocusKind::TextEntry, PlaybackCommand::None);
-        row("space, chooser", Qt::Key_Space, none, FocusKind::Chooser, PlaybackCommand::None);
+        row("space, number box", Qt::Key_Space, none, FocusKind::NumberEntry, PlaybackCommand::Toggle);
+        row("space, text field", Qt::Key_Space, none, FocusKind::TextEntry, PlaybackCommand::None);
+        row("space, chooser", Qt::Key_Space, none, FocusKind::Chooser, PlaybackCommand::Toggle);
+        row("right, chooser", Qt::Key_Right, none, FocusKind::Chooser, PlaybackCommand::Next);
+        row("down, chooser", Qt::Key_Down, none, FocusKind::Chooser, PlaybackCommand::None);
         row("right, button", Qt::Key_Right, none, FocusKind::Button, PlaybackCommand::Next);
         row("right, tree", Qt::Key_Right, none, FocusKind::ArrowsUser, PlaybackCommand::None);
         row("left, picture", Qt::Key_Left, none, FocusKind::Other, PlaybackCommand::Previous);
         row("keypad left", Qt::Key_Left, Qt::KeypadModifier, FocusKind::Other, PlaybackCommand::Previous);
-        row("left, number box", Qt::Key_Left, none, FocusKind::TextEntry, PlaybackCommand::None);
-        row("ctrl space, number box", Qt::Key_Space, ctrl, FocusKind::TextEntry, PlaybackCommand::Toggle);
+        row("left, number box", Qt::Key_Left, none, FocusKind::NumberEntry, PlaybackCommand::None);
+        row("left, text field", Qt::Key_Left, none, FocusKind::TextEntry, PlaybackCommand::None);
+        row("ctrl space, text field", Qt::Key_Space, ctrl, FocusKind::TextEntry, PlaybackCommand::Toggle);
         row("ctrl left, tree", Qt::Key_Left, ctrl, FocusKind::ArrowsUser, PlaybackCommand::Previous);
         row("ctrl right, chooser", Qt::Key_Right, ctrl, FocusKind::Chooser, PlaybackCommand::Next);
         row("shift space", Qt::Key_Space, Qt::ShiftModifier, FocusKind::Other, PlaybackCommand::None);
@@ -184,7 +188,7 @@ class TestWindow : public QObject
         QCOMPARE(FocusKindOf(w.heart), FocusKind::ArrowsUser);
         QCOMPARE(FocusKindOf(w.partSlider), FocusKind::ArrowsUser);
         QCOMPARE(FocusKindOf(w.chooser), FocusKind::Chooser);
-        QCOMPARE(FocusKindOf(w.pauseSpin), FocusKind::TextEntry);
+        QCOMPARE(FocusKindOf(w.pauseSpin), FocusKind::NumberEntry);
         QCOMPARE(FocusKindOf(w.textPanel), FocusKind::Other); // read only
         QCOMPARE(FocusKindOf(w.ayaView), FocusKind::Other);
         QCOMPARE(FocusKindOf(nullptr), FocusKind::Other);
