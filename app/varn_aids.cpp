@@ -35,6 +35,17 @@ const char kNight[] = "view/night";
 const char kSpeed[] = "sound/speed";
 constexpr int kStatusRefreshMs = 100; // at most ten updates a second
 
+// A play button looks pressed while something plays and says so to screen readers; it stays a push
+// button whose press plays.
+void ShowPlaying(QPushButton* button, bool playing)
+{
+    if (button->isDown() != playing)
+        button->setDown(playing);
+    const QString description = playing ? QString("Playing") : QString();
+    if (button->accessibleDescription() != description)
+        button->setAccessibleDescription(description);
+}
+
 } // namespace
 
 void Varn::CreateAidActions()
@@ -189,8 +200,8 @@ void Varn::UpdateStatusLine()
         w_.statusLine->setText(text);
         w_.statusLine->setAccessibleDescription(text);
     }
-    w_.playButton->setChecked(busy);
-    w_.singlePlay->setChecked(busy && session_->CurrentMode() == RecitationSession::Mode::Single);
+    ShowPlaying(w_.playButton, busy);
+    ShowPlaying(w_.singlePlay, busy && session_->CurrentMode() == RecitationSession::Mode::Single);
     if (!busy)
         statusTimer_.stop();
 }

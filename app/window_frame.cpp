@@ -84,6 +84,7 @@ void BuildCentralArea(QMainWindow* window, VarnWidgets& w)
     Add(left, progressRow);
     w.heart = new Heart(left);
     w.heart->MakeRoot("My Heart", QPixmap());
+    w.heart->setAccessibleName("Heart");
     Add(left, w.heart, 1);
     QWidget* closeBox = Box(left, Qt::Vertical, 0, 0);
     w.closeCompleted = new QCheckBox("Close Completed Suras", closeBox);
@@ -187,9 +188,8 @@ void BuildCentralArea(QMainWindow* window, VarnWidgets& w)
     w.nextButton->setToolTip("Play the next aya in this surah (Right, Ctrl+Right or the Next key)");
     // As in media players, a click does not take the keyboard focus, so Space and the arrows keep
     // driving playback after it; Tab still reaches the buttons.
-    // Play shows whether something plays: pressed while it does (also to screen readers).
-    w.playButton->setCheckable(true);
-    w.singlePlay->setCheckable(true);
+    // Play stays a push button (its accessible default action plays, as a click does); it looks
+    // pressed while something plays, and its accessible description says so.
     for (QPushButton* b : {w.playButton, w.stopButton, w.prevButton, w.nextButton}) {
         b->setFocusPolicy(Qt::TabFocus);
         Add(w.buttonBar, b);

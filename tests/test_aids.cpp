@@ -137,7 +137,7 @@ class TestAids : public QObject
         QVERIFY(fixtures::WaitFor([&] { return !window.Session()->Pausing(); }, 3000));
         QCOMPARE(window.W().ayaView->Hidden(), 0.0);
         window.StopAya();
-        QVERIFY(!window.W().playButton->isChecked());
+        QVERIFY(!window.W().playButton->isDown());
     }
 
     void pausesThatFitTheAya()
@@ -185,7 +185,8 @@ class TestAids : public QObject
         window.W().repeatSpin->setValue(2);
         window.W().playButton->click();
         QCOMPARE(window.W().statusLine->text(), QString::fromUtf8("Aya 1 of 6 · repetition 1 of 2"));
-        QVERIFY(window.W().playButton->isChecked());
+        QVERIFY(window.W().playButton->isDown());
+        QCOMPARE(window.W().playButton->accessibleDescription(), QString("Playing"));
         QCOMPARE(window.W().statusLine->accessibleDescription(), window.W().statusLine->text());
         window.StopAya();
         QCOMPARE(window.W().statusLine->text(), QString("Aya 1 of 6"));

@@ -17,6 +17,8 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QAbstractItemView>
+#include <QAccessible>
+#include <QMenu>
 #include <QTreeWidget>
 
 using fixtures::Choose;
@@ -166,6 +168,57 @@ class TestKeys : public QObject
                                                           window.W().loopCheck, window.W().singlePlay})
             QVERIFY(w->focusPolicy() & Qt::TabFocus);
         QVERIFY(ws.messages.isEmpty());
+    }
+
+    // Through the accessibility bus: each playback button is a push button whose default action does
+    // what a click does, and every control that takes the focus has a name to be announced by.
+    void screenReaders()
+    {
+        Workspace ws;
+        ws.Pack("quran/s104_s114.dat", 104, 114, 2000);
+        Varn window;
+        ShowActive(window);
+        Choose(window, "108. Al-Kauther");
+        window.StopAya();
+        MP3* player = window.WholeDrill()->Player();
+        auto press = [](QWidget* button) {
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(button);
+            QVERIFY(a && a->actionInterface());
+            QCOMPARE(a->role(), QAccessible::Button);
+            const QStringList actions = a->actionInterface()->actionNames();
+            QVERIFY(!actions.isEmpty());
+            QCOMPARE(actions.first(), QAccessibleActionInterface::pressAction());
+            a->actionInterface()->doAction(actions.first());
+            QTest::qWait(250); // a pressed button clicks after its short animation
+        };
+        press(window.W().playButton);
+        QVERIFY(player->Busy());
+        QVERIFY(window.W().playButton->isDown());
+        QCOMPARE(window.W().playButton->accessibleDescription(), QString("Playing"));
+        press(window.W().playButton); // pressed again while playing: the aya starts again
+        QVERIFY(player->Busy());
+        press(window.W().nextButton);
+        QCOMPARE(window.CurrentKey(), std::string("108.002"));
+        press(window.W().stopButton);
+        QVERIFY(!player->Busy());
+        QVERIFY(!window.W().playButton->isDown());
+
+        window.W().singleCheck->setChecked(true);
+        press(window.W().singlePlay);
+        QVERIFY(window.SingleDrill()->Player()->Busy());
+        press(window.W().singleStop);
+        QVERIFY(!window.SingleDrill()->Player()->Busy());
+        window.W().singleCheck->setChecked(false);
+
+        for (QWidget* w : window.findChildren<QWidget*>()) {
+            if (w->focusPolicy() == Qt::NoFocus || !w->isVisibleTo(&window) || qobject_cast<QMenu*>(w) ||
+                w->focusProxy())
+                continue;
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+            QVERIFY2(a && !a->text(QAccessible::Name).isEmpty(), w->metaObject()->className());
+        }
+        QCOMPARE(QAccessible::queryAccessibleInterface(window.W().heart)->text(QAccessible::Name),
+                 QString("Heart"));
     }
 };
 
