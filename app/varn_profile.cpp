@@ -40,7 +40,8 @@ void Varn::SaveProfile()
     data.userName = userName_;
     data.heart = w_.heart->GetAyas();
     data.textShown = showTranslation_ || showTransliteration_;
-    data.currentAya = session_->CurrentAya();
+    // With no pack installed there is no aya to be at: the learner starts at the first aya of sura 114.
+    data.currentAya = session_->AyaCount() > 0 ? session_->CurrentAya() : kFirstAya;
     std::string error;
     if (!MakeFolder(kProfilesDir, &error) || !SaveProfileFile(ProfilePath(userName_), data, &error))
         ShowMessage("Varnel",

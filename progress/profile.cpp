@@ -11,9 +11,11 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <QFileInfo>
 #include <algorithm>
 
-Profile::Profile(QWidget* parent, Qt::WindowFlags flags, const QString& profilesDir) : QDialog(parent, flags)
+Profile::Profile(QWidget* parent, Qt::WindowFlags flags, const QString& profilesDir)
+    : QDialog(parent, flags), profilesDir_(profilesDir)
 {
     setModal(true);
     auto* outer = new QVBoxLayout(this);
@@ -96,10 +98,19 @@ void Profile::NewProfile()
         ShowMessage("Varnel", QString::fromStdString(problem).toHtmlEscaped());
         return;
     }
-    if (std::find(existing_.begin(), existing_.end(), name) != existing_.end()) {
-        ShowMessage("Varnel", "Username already exists");
+    // A name listed at start, created earlier in this run, or whose file is on disk now: a new profile
+    // under it would replace the learner's heart and review, so it is offered for loading instead.
+    const bool onDisk = QFileInfo::exists(profilesDir_ + "/" + QString::fromStdString(ProfileFileName(name)));
+    if (onDisk || std::find(existing_.begin(), existing_.end(), name) != existing_.end()) {
+        if (AskQuestion("Varnel", "Username already exists: a profile named " +
+                                      QString::fromStdString(name).toHtmlEscaped() +
+                                      " is kept already.<br><br>Do you want to load it?")) {
+            emit UserName(name);
+            hide();
+        }
         return;
     }
+    existing_.push_back(name);
     emit NewUser(name);
     hide();
 }

@@ -41,5 +41,6 @@ private:
     QPushButton* create_ = nullptr;
     QListWidget* list_ = nullptr;
     QPushButton* load_ = nullptr;
-    std::vector<std::string> existing_;
+    QString profilesDir_;
+    std::vector<std::string> existing_; // listed at start, and created since
 };

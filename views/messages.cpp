@@ -13,7 +13,27 @@ MessagePresenter& Presenter()
     return presenter;
 }
 
+bool& Answer()
+{
+    static bool yes = false;
+    return yes;
+}
+
 } // namespace
+
+bool AskQuestion(const QString& title, const QString& text)
+{
+    if (Presenter()) {
+        Presenter()(title, text);
+        return Answer();
+    }
+    const std::unique_ptr<QMessageBox> box = MakeMessageBox(title, text);
+    box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    box->setDefaultButton(QMessageBox::No);
+    return box->exec() == QMessageBox::Yes;
+}
+
+void SetQuestionAnswer(bool yes) { Answer() = yes; }
 
 void ShowMessage(const QString& title, const QString& text)
 {

@@ -17,5 +17,10 @@ void ShowMessage(const QString& title, const QString& text);
 // The box ShowMessage shows: the text taken as rich text, no parent window, one OK button.
 std::unique_ptr<QMessageBox> MakeMessageBox(const QString& title, const QString& text);
 
+// Asks a yes-or-no question in the same kind of box, No being the default; true for Yes. With a
+// presenter installed, the question goes to it and the answer set by SetQuestionAnswer() is given.
+bool AskQuestion(const QString& title, const QString& text);
+void SetQuestionAnswer(bool yes);
+
 // Replaces the presenter; an empty one restores the message box. Returns the previous presenter.
 MessagePresenter SetMessagePresenter(MessagePresenter presenter);
