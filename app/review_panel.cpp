@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
@@ -21,7 +22,8 @@ namespace
 constexpr int kCell = 9;     // pixels of a day's square
 constexpr int kGap = 2;      // between squares
 constexpr int kUpcoming = 7; // days of load shown
-constexpr int kIndexRole = Qt::UserRole + 1;
+constexpr int kSuraRole = Qt::UserRole + 1;
+constexpr int kFirstRole = Qt::UserRole + 2;
 
 QString SuraName(int sura)
 {
@@ -99,6 +101,9 @@ ReviewPanel::ReviewPanel(QWidget* parent) : QWidget(parent)
     auto* title = new QLabel("<b>Review</b>", this);
     load_ = new QLabel(this);
     load_->setWordWrap(true);
+    next_ = new QLabel(this);
+    next_->setAccessibleName("Next review");
+    next_->hide();
     list_ = new QTreeWidget(this);
     list_->setAccessibleName("Due today");
     list_->setHeaderLabels({"Sura", "Ayas", "Last review", "Retention"});
@@ -130,20 +135,30 @@ ReviewPanel::ReviewPanel(QWidget* parent) : QWidget(parent)
     layout->addWidget(load_);
     layout->addWidget(list_, 1);
     layout->addLayout(buttons);
+    layout->addWidget(next_);
     layout->addWidget(calendar_);
     connect(reviewNow_, &QPushButton::clicked, this, &ReviewPanel::RequestReview);
     connect(list_, &QTreeWidget::itemDoubleClicked, this, &ReviewPanel::RequestReview);
     connect(list_, &QTreeWidget::currentItemChanged, this, [this] {
         for (QPushButton* b : grades_)
-            b->setEnabled(ChosenItem() >= 0);
+            b->setEnabled(ChosenItem().Valid());
     });
 }
 
 QString ReviewPanel::LoadText() const { return load_->text(); }
+QString ReviewPanel::NextText() const { return next_->isHidden() ? QString() : next_->text(); }
+
+QString ReviewPanel::LoadWords(const std::vector<int>& upcoming)
+{
+    int week = 0;
+    for (size_t d = 0; d < upcoming.size() && d < 7; ++d)
+        week += upcoming[d];
+    return QString("Tomorrow: %1 · This week: %2").arg(upcoming.empty() ? 0 : upcoming[0]).arg(week);
+}
 
 void ReviewPanel::Show(const ReviewBook& book, const QDate& today)
 {
-    const int chosen = ChosenItem();
+    const ItemKey chosen = ChosenItem();
     list_->clear();
     const std::vector<int> due = book.Due(today);
     for (int index : due) {
@@ -155,7 +170,8 @@ void ReviewPanel::Show(const ReviewBook& book, const QDate& today)
         const QString last =
             item.lastReview.isValid() ? item.lastReview.toString(Qt::ISODate) : QString("new");
         auto* row = new QTreeWidgetItem(list_, {SuraName(item.sura), ayas, last, QString()});
-        row->setData(0, kIndexRole, index);
+        row->setData(0, kSuraRole, item.sura);
+        row->setData(0, kFirstRole, item.first);
         const int retention = int(std::lround(book.Retention(item, today) * 100));
         auto* bar = new QProgressBar(list_);
         bar->setRange(0, 100);
@@ -164,49 +180,51 @@ void ReviewPanel::Show(const ReviewBook& book, const QDate& today)
         bar->setAccessibleName(QString("Retention %1%").arg(retention));
         row->setText(3, QString("%1%").arg(retention));
         list_->setItemWidget(row, 3, bar);
-        if (index == chosen)
+        if (chosen == ItemKey{item.sura, item.first})
             list_->setCurrentItem(row);
     }
     if (!list_->currentItem() && list_->topLevelItemCount() > 0)
         list_->setCurrentItem(list_->topLevelItem(0));
-    QStringList upcoming;
-    for (int n : book.Upcoming(today, kUpcoming))
-        upcoming << QString::number(n);
-    load_->setText(
-        QString("%1 due today · next %2 days: %3").arg(due.size()).arg(kUpcoming).arg(upcoming.join(' ')));
+    load_->setText(QString("%1 due today · %2").arg(due.size()).arg(LoadWords(book.Upcoming(today, kUpcoming))));
     reviewNow_->setEnabled(!due.empty());
     for (QPushButton* b : grades_)
-        b->setEnabled(ChosenItem() >= 0);
+        b->setEnabled(ChosenItem().Valid());
     calendar_->Show(book, today);
 }
 
-int ReviewPanel::ChosenItem() const
+ReviewPanel::ItemKey ReviewPanel::ChosenItem() const
 {
-    if (reviewing_ >= 0)
+    if (reviewing_.Valid())
         return reviewing_;
     const QTreeWidgetItem* row = list_->currentItem();
-    return row ? row->data(0, kIndexRole).toInt() : -1;
+    return row ? ItemKey{row->data(0, kSuraRole).toInt(), row->data(0, kFirstRole).toInt()} : ItemKey{};
 }
 
-void ReviewPanel::MarkReviewing(int index)
+void ReviewPanel::MarkReviewing(int sura, int first)
 {
-    reviewing_ = index;
+    reviewing_ = {sura, first};
     for (QPushButton* b : grades_)
-        b->setEnabled(index >= 0);
+        b->setEnabled(reviewing_.Valid());
+}
+
+void ReviewPanel::MarkGraded(const QDate& due)
+{
+    next_->setText("Next review: " + QLocale().toString(due, "ddd d MMM"));
+    next_->setVisible(due.isValid());
 }
 
 void ReviewPanel::RequestReview()
 {
     const QTreeWidgetItem* row = list_->currentItem();
     if (row)
-        emit ReviewRequested(row->data(0, kIndexRole).toInt());
+        emit ReviewRequested(row->data(0, kSuraRole).toInt(), row->data(0, kFirstRole).toInt());
 }
 
 void ReviewPanel::GradeChosen(fsrs::Grade grade)
 {
-    const int index = ChosenItem();
-    if (index < 0)
+    const ItemKey item = ChosenItem();
+    if (!item.Valid())
         return;
-    reviewing_ = -1;
-    emit Graded(index, grade);
+    reviewing_ = {};
+    emit Graded(item.sura, item.first, grade);
 }

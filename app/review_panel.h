@@ -42,32 +42,47 @@ class ReviewPanel : public QWidget
   public:
     explicit ReviewPanel(QWidget* parent = nullptr);
 
+    // An item as the learner knows it: its sura and first aya (never its place in a list).
+    struct ItemKey {
+        int sura = 0;
+        int first = 0;
+        bool Valid() const { return sura > 0; }
+        bool operator==(const ItemKey& o) const { return sura == o.sura && first == o.first; }
+    };
+
     // Shows book as of today; the selection stays on the same item where it can.
     void Show(const ReviewBook& book, const QDate& today);
-    // The book's index of the item chosen (selected in the list, or last reviewed); -1 for none.
-    int ChosenItem() const;
+    // The item chosen: the one being reviewed, else the one selected in the list; invalid for none.
+    ItemKey ChosenItem() const;
     QTreeWidget* DueList() const { return list_; }
     QPushButton* ReviewNowButton() const { return reviewNow_; }
     QPushButton* GradeButton(fsrs::Grade grade) const { return grades_[int(grade) - 1]; }
     ReviewCalendar* Calendar() const { return calendar_; }
     QString LoadText() const;
+    // After a grade: when that item comes back ("Next review: Mon 14 Dec"); empty before any.
+    QString NextText() const;
+    // The load ahead in words: "Tomorrow: 1 · This week: 3" (this week: the next seven days).
+    static QString LoadWords(const std::vector<int>& upcoming);
 
   public slots:
-    // The drill of item index began; its grade buttons wait for the learner.
-    void MarkReviewing(int index);
+    // The drill of the item began; its grade buttons wait for the learner.
+    void MarkReviewing(int sura, int first);
+    // The item was graded and comes back on due.
+    void MarkGraded(const QDate& due);
 
   signals:
-    void ReviewRequested(int index);
-    void Graded(int index, fsrs::Grade grade);
+    void ReviewRequested(int sura, int first);
+    void Graded(int sura, int first, fsrs::Grade grade);
 
   private:
     void RequestReview();
     void GradeChosen(fsrs::Grade grade);
 
     QLabel* load_ = nullptr;
+    QLabel* next_ = nullptr;
     QTreeWidget* list_ = nullptr;
     QPushButton* reviewNow_ = nullptr;
     QPushButton* grades_[4] = {};
     ReviewCalendar* calendar_ = nullptr;
-    int reviewing_ = -1;
+    ItemKey reviewing_;
 };

@@ -161,8 +161,8 @@ class Varn : public QMainWindow
     void HeartProgress(int n);
     // Review: the book follows the heart; an item plays in the review drill and is graded.
     void SyncReview();
-    void StartReview(int index);
-    void GradeReview(int index, fsrs::Grade grade);
+    void StartReview(int sura, int first);
+    void GradeReview(int sura, int first, fsrs::Grade grade);
     void ShowReviewPanel(bool shown);
     // Practice aids.
     void RevealStep();

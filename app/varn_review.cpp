@@ -65,9 +65,10 @@ void Varn::SyncReview()
     ShowReview();
 }
 
-void Varn::StartReview(int index)
+void Varn::StartReview(int sura, int first)
 {
-    if (index < 0 || size_t(index) >= review_.Items().size())
+    const int index = review_.Find(sura, first);
+    if (index < 0)
         return;
     const ReviewItem& item = review_.Items()[size_t(index)];
     const int chooserIndex = ChooserIndexOf(item.sura);
@@ -76,17 +77,20 @@ void Varn::StartReview(int index)
         ActivateSura(chooserIndex);
     }
     w_.dragLabel->dragText = "all." + PadSura(IntToString(item.sura));
-    w_.reviewPanel->MarkReviewing(index);
+    w_.reviewPanel->MarkReviewing(item.sura, item.first);
     session_->PlayReview(item.sura, item.first, item.last);
     SetTitle();
 }
 
-void Varn::GradeReview(int index, fsrs::Grade grade)
+void Varn::GradeReview(int sura, int first, fsrs::Grade grade)
 {
+    // The item reviewed, found by what it is: the heart may have changed during the review.
+    const int index = review_.Find(sura, first);
     if (!review_.Grade(index, grade, ReviewToday()))
         return;
     SaveReview();
     ShowReview();
+    w_.reviewPanel->MarkGraded(review_.Items()[size_t(review_.Find(sura, first))].due);
 }
 
 void Varn::ShowReviewPanel(bool shown)

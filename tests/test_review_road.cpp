@@ -67,7 +67,7 @@ class TestReviewRoad : public QObject
         ReviewPanel* panel = window.W().reviewPanel;
         // Both are due; they entered in this order and are equally overdue.
         QCOMPARE(Rows(panel->DueList()), QStringList({"112. Al-Ikhlas all 4", "108. Al-Kauther all 3"}));
-        QVERIFY(panel->LoadText().startsWith("2 due today"));
+        QCOMPARE(panel->LoadText(), QString::fromUtf8("2 due today · Tomorrow: 0 · This week: 0"));
         QVERIFY(window.W().heart->DueMarked(108) && window.W().heart->DueMarked(112));
 
         // The review drill: each aya once, without the learner's repeats and pauses, which come back after.
@@ -90,9 +90,48 @@ class TestReviewRoad : public QObject
         QVERIFY(!window.W().heart->DueMarked(108));
         QVERIFY(ws.Read("profiles/Amina.review").contains("108\t1\t3\t2026-12-08\t2026-12-05\t3.173\t"));
         QVERIFY(panel->Calendar()->Summary().startsWith("Streak: 1 day · 1 review in 12 weeks"));
+        QCOMPARE(panel->NextText(), QString("Next review: Tue 8 Dec"));
         // The profile file keeps its bytes; review lives beside it.
         QCOMPARE(ws.Read("profiles/Amina.varn"), profile);
         QVERIFY(ws.messages.isEmpty());
+    }
+
+    // A grade goes to the item reviewed, found by its sura and first aya, whatever the heart did
+    // meanwhile.
+    void gradeGoesToTheItemReviewed()
+    {
+        Workspace ws;
+        ws.Pack("quran/s104_s114.dat", 104, 114, 100);
+        ws.Write("config.ini", "0\n");
+        ws.Write("profiles/Amina.varn", SerializeProfile(ProfileData{
+                                            "Amina",
+                                            {"105.001", "105.002", "105.003", "105.004", "105.005", "111.001",
+                                             "111.002", "111.003", "111.004", "111.005", "112.001", "112.002",
+                                             "112.003", "112.004"},
+                                            "105.001",
+                                            true}));
+        ws.Write("profiles/Amina.review", "varnel-review 1\n112\t1\t4\t2026-12-02\t-\t0\t0\t-\n"
+                                          "111\t1\t5\t2026-12-02\t-\t0\t0\t-\n"
+                                          "105\t1\t5\t2026-12-02\t-\t0\t0\t-\n");
+        Today day("2026-12-05");
+        Varn window;
+        window.LoadProfile("Amina");
+        ReviewPanel* panel = window.W().reviewPanel;
+        QCOMPARE(panel->DueList()->topLevelItemCount(), 3);
+        panel->DueList()->setCurrentItem(panel->DueList()->topLevelItem(2));
+        QTest::mouseClick(panel->ReviewNowButton(), Qt::LeftButton);
+        QCOMPARE(window.Session()->SuraKey(), std::string("105"));
+        // 112 leaves the heart during the review: the rows move up, the item reviewed stays 105.
+        QTreeWidgetItem* sura = window.W().heart->SuraItem("112");
+        QVERIFY(sura);
+        window.W().heart->SetCurrent(sura);
+        window.W().heart->RemoveSura();
+        QCOMPARE(panel->DueList()->topLevelItemCount(), 2);
+        panel->GradeButton(fsrs::Grade::Good)->click();
+        const QByteArray record = ws.Read("profiles/Amina.review");
+        QVERIFY2(record.contains("105\t1\t5\t2026-12-08\t2026-12-05"), record.constData());
+        QVERIFY2(record.contains("111\t1\t5\t2026-12-02\t-"), record.constData());
+        QVERIFY(!record.contains("112\t"));
     }
 
     void damagedRecord()
