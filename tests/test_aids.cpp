@@ -18,7 +18,9 @@
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSettings>
 #include <QSpinBox>
 #include <QStatusBar>
@@ -262,6 +264,45 @@ class TestAids : public QObject
         ViewAction(window, "Zoom In")->trigger();
         QVERIFY(window.W().ayaView->ReaderZoom() > 1.25);
         QVERIFY(QSettings("varnel.ini", QSettings::IniFormat).value("view/zoom").toDouble() > 1.25);
+    }
+
+    // After every zoom step, fit and new aya, the line of text stays in view, even when it lies low in
+    // a tall picture; a picture wider than the view shows its right end, where the line begins.
+    void zoomKeepsTheTextInView()
+    {
+        Workspace ws;
+        QImage tall(600, 400, QImage::Format_RGB32);
+        tall.fill(Qt::white);
+        QPainter(&tall).fillRect(40, 300, 520, 40, Qt::black); // the line, low in the picture
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        QVERIFY(tall.save(&buffer, "PNG"));
+        QVERIFY(fixtures::WriteArchive(ws.Path("quran/s104_s114.dat"),
+                                       {{"112.001.png", png}, {"112.002.png", png}, {"112.001.eng", "x"}}));
+        QCOMPARE(InkRows(tall), std::make_pair(0.75, 0.85));
+        Varn window;
+        window.NewProfile("Zoom");
+        window.resize(1000, 700);
+        fixtures::ShowActive(window);
+        Aya* view = window.W().ayaView;
+        auto lineInView = [view] {
+            const double h = view->contentsSize().height();
+            const int top = view->verticalScrollBar()->value(), seen = view->viewport()->height();
+            return top <= int(0.75 * h) && int(0.85 * h) <= top + seen;
+        };
+        window.SetArabic("112.001");
+        ViewAction(window, "Fit to Width")->trigger();
+        QVERIFY(view->contentsSize().height() > view->viewport()->height());
+        QVERIFY(lineInView());
+        for (int step = 0; step < 3; ++step) {
+            ViewAction(window, "Zoom In")->trigger();
+            QVERIFY2(lineInView(), qPrintable(QString::number(step)));
+        }
+        QCOMPARE(view->horizontalScrollBar()->value(), view->horizontalScrollBar()->maximum());
+        view->verticalScrollBar()->setValue(0);
+        window.SetArabic("112.002");
+        QVERIFY(lineInView());
     }
 
     // A picture drawn at twice the resolution says so in its dots per metre and takes half the room.

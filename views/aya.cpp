@@ -7,6 +7,7 @@
 #include <QDragEnterEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollBar>
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
@@ -36,10 +37,54 @@ void Aya::dragLeaveEvent(QDragLeaveEvent*) { emit message(std::string()); }
 
 void Aya::dropEvent(QDropEvent*) {}
 
+std::pair<double, double> InkRows(const QImage& picture)
+{
+    if (picture.isNull() || picture.height() < 1)
+        return {0, 1};
+    const QImage image = picture.convertToFormat(QImage::Format_ARGB32);
+    const bool alpha = picture.hasAlphaChannel();
+    const QRgb page = image.pixel(0, 0);
+    auto inked = [&](QRgb p) {
+        if (alpha)
+            return qAlpha(p) > 24;
+        return std::abs(qRed(p) - qRed(page)) + std::abs(qGreen(p) - qGreen(page)) +
+                   std::abs(qBlue(p) - qBlue(page)) >
+               48;
+    };
+    int top = -1, bottom = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            if (inked(row[x])) {
+                if (top < 0)
+                    top = y;
+                bottom = y + 1;
+                break;
+            }
+    }
+    if (top < 0)
+        return {0, 1};
+    return {double(top) / image.height(), double(bottom) / image.height()};
+}
+
 void Aya::ShowPicture(const QImage& picture)
 {
     original_ = picture;
+    ink_ = InkRows(picture);
     Present();
+}
+
+void Aya::KeepInkInView()
+{
+    const QSize shown = contentsSize();
+    const QSize view = viewport()->size();
+    if (shown.height() > view.height()) {
+        const double top = ink_.first * shown.height(), bottom = ink_.second * shown.height();
+        const double wanted = bottom - top <= view.height() ? (top + bottom - view.height()) / 2 : top;
+        verticalScrollBar()->setValue(int(std::lround(wanted)));
+    }
+    if (shown.width() > view.width())
+        horizontalScrollBar()->setValue(horizontalScrollBar()->maximum());
 }
 
 double Aya::Steppable() const
@@ -98,6 +143,7 @@ void Aya::Present()
     QPixmap shown = QPixmap::fromImage(image);
     shown.setDevicePixelRatio(ratio);
     setPixmap(shown);
+    KeepInkInView();
 }
 
 void Aya::drawContents(QPainter* painter, int cx, int cy, int cw, int ch)
@@ -136,4 +182,6 @@ void Aya::resizeEvent(QResizeEvent* event)
     QjPixmapView::resizeEvent(event);
     if (readerZoom_ == kFitWidth)
         Present();
+    else
+        KeepInkInView();
 }

@@ -8,6 +8,12 @@
 
 #include <QImage>
 #include <string>
+#include <utility>
+
+// The rows of picture that hold ink, as shares of its height: [top, bottom) in 0..1. Ink is any pixel
+// that stands out from the picture's corner (its page colour) or, in a picture with transparency, any
+// pixel that is not transparent. A blank or empty picture gives {0, 1}.
+std::pair<double, double> InkRows(const QImage& picture);
 
 class Aya : public QjPixmapView
 {
@@ -57,8 +63,12 @@ class Aya : public QjPixmapView
   private:
     void Present();
     double Steppable() const;
+    // Scrolls so that the ink is in view: centred when it fits the view, its top line at the top when
+    // it does not; a picture wider than the view shows its right end, where an Arabic line begins.
+    void KeepInkInView();
 
     QImage original_;
+    std::pair<double, double> ink_{0, 1};
     double readerZoom_ = 1.0;
     bool night_ = false;
     double hidden_ = 0;
