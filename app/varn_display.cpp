@@ -141,6 +141,9 @@ void Varn::ChangeLang(int id)
         SetItemIcon(item, k == id ? "check.png" : "check2.png");
         item->setText(QString::fromLatin1(languages_.names[size_t(k)].c_str()));
     }
+    // The aya on screen shows its translation in the language chosen at once.
+    if (!currentKey_.empty())
+        SetArabic(currentKey_);
 }
 
 void Varn::About() { ShowAbout(Picture("quran.png")); }

@@ -275,11 +275,13 @@ class TestWindow : public QObject
         QVERIFY(!text.contains(QString::fromUtf8("accordé")));
         QVERIFY(!text.contains(QString::fromUtf8("我")));
 
-        window.ChangeLang(0);
+        // A choice in the menu changes the translation shown at once, not at the next aya.
+        w.language->Item(1)->trigger();
+        QVERIFY(w.textPanel->toPlainText().contains(QString::fromUtf8("accordé")));
+        w.language->Item(0)->trigger();
         QVERIFY(!window.LanguagePackChosen());
         QCOMPARE(IconOf(w.language, 0), QString("check.png"));
         QCOMPARE(IconOf(w.language, 3), QString("check2.png"));
-        window.SetArabic("108.001");
         QVERIFY(w.textPanel->toPlainText().contains("English Translation:\n"));
         QVERIFY(w.textPanel->toPlainText().contains("Translation of 108.001"));
     }
