@@ -18,6 +18,7 @@
 #include <QDoubleSpinBox>
 #include <QFile>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QSettings>
 #include <QSpinBox>
@@ -50,25 +51,29 @@ void ShowPlaying(QPushButton* button, bool playing)
 
 void Varn::CreateAidActions()
 {
-    w_.view->addSeparator();
-    auto add = [this](const char* text, const QKeySequence& key, bool checkable) {
-        QAction* a = w_.view->addAction(text);
+    // The View menu keeps the spec's toggles on top; reading aids follow, and the practice aids have a
+    // submenu of their own, so "Hide Translation" and "Hide the translation" never sit side by side.
+    auto add = [this](QMenu* menu, const char* text, const QKeySequence& key, bool checkable) {
+        QAction* a = menu->addAction(text);
         a->setShortcut(key);
         a->setCheckable(checkable);
+        addAction(a); // its key works anywhere in the window, whichever menu holds it
         return a;
     };
-    aids_.hideAya = add("Hide the aya", QKeySequence(Qt::Key_H), true);
-    aids_.hideTranslation = add("Hide the translation", QKeySequence(), true);
-    aids_.reveal = add("Reveal", QKeySequence(Qt::Key_R), false);
     w_.view->addSeparator();
-    aids_.night = add("&Night Reading", QKeySequence(), true);
-    aids_.zoomIn = add("Zoom In", QKeySequence::ZoomIn, false);
+    aids_.night = add(w_.view, "&Night Reading", QKeySequence(), true);
+    aids_.zoomIn = add(w_.view, "Zoom In", QKeySequence::ZoomIn, false);
     aids_.zoomIn->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
-    aids_.zoomOut = add("Zoom Out", QKeySequence::ZoomOut, false);
-    aids_.fitWidth = add("Fit to Width", QKeySequence(Qt::CTRL | Qt::Key_0), false);
+    aids_.zoomOut = add(w_.view, "Zoom Out", QKeySequence::ZoomOut, false);
+    aids_.fitWidth = add(w_.view, "Fit to Width", QKeySequence(Qt::CTRL | Qt::Key_0), false);
     w_.view->addSeparator();
-    aids_.slower = add("Slower", QKeySequence(Qt::Key_BracketLeft), false);
-    aids_.faster = add("Faster", QKeySequence(Qt::Key_BracketRight), false);
+    w_.practice = w_.view->addMenu("&Practice");
+    aids_.hideAya = add(w_.practice, "Hide the aya", QKeySequence(Qt::Key_H), true);
+    aids_.hideTranslation = add(w_.practice, "Hide the translation", QKeySequence(), true);
+    aids_.reveal = add(w_.practice, "Reveal", QKeySequence(Qt::Key_R), false);
+    w_.practice->addSeparator();
+    aids_.slower = add(w_.practice, "Slower", QKeySequence(Qt::Key_BracketLeft), false);
+    aids_.faster = add(w_.practice, "Faster", QKeySequence(Qt::Key_BracketRight), false);
 }
 
 void Varn::ConnectAids()

@@ -18,10 +18,12 @@ class QSpinBox;
 class QSplitter;
 class QTextBrowser;
 class QWidget;
+class QMenu;
 class ReviewPanel;
 
 struct VarnWidgets {
     IdMenu *file, *view, *recitor, *language, *help;
+    QMenu* practice; // View > Practice: the self-test and the speed
     QProgressBar* heartProgress;
     Heart* heart;
     QCheckBox* closeCompleted;

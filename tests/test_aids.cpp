@@ -266,6 +266,35 @@ class TestAids : public QObject
         QVERIFY(QSettings("varnel.ini", QSettings::IniFormat).value("view/zoom").toDouble() > 1.25);
     }
 
+    // The View menu keeps the spec's toggles apart from the practice aids, which have a submenu; their
+    // keys work from the window.
+    void practiceMenu()
+    {
+        Workspace ws;
+        ws.Pack("quran/s104_s114.dat", 104, 114, 150);
+        Varn window;
+        window.NewProfile("Menus");
+        fixtures::ShowActive(window);
+        QStringList top;
+        for (QAction* a : window.W().view->actions())
+            top << a->text();
+        QVERIFY2(!top.contains("Hide the aya") && !top.contains("Hide the translation") && top.contains("&Practice"),
+                 qPrintable(top.join('|')));
+        QStringList practice;
+        for (QAction* a : window.W().practice->actions())
+            if (!a->isSeparator())
+                practice << a->text();
+        QCOMPARE(practice, QStringList({"Hide the aya", "Hide the translation", "Reveal", "Slower", "Faster"}));
+        // Each keeps its key for the whole window, wherever its menu is.
+        for (const char* name : {"Hide the aya", "Reveal", "Slower", "Faster"}) {
+            QAction* a = ViewAction(window, name);
+            QVERIFY(!a->shortcut().isEmpty());
+            QVERIFY(a->associatedObjects().contains(&window));
+        }
+        ViewAction(window, "Faster")->trigger();
+        QCOMPARE(window.W().speedSpin->value(), 1.05);
+    }
+
     // After every zoom step, fit and new aya, the line of text stays in view, even when it lies low in
     // a tall picture; a picture wider than the view shows its right end, where the line begins.
     void zoomKeepsTheTextInView()

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QMenu>
 #include <QTest>
 
 namespace fixtures
@@ -33,11 +34,13 @@ inline void ShowActive(Varn& window)
 }
 
 // The View menu's item with this text; null when there is none.
+// An item of the View menu or of its Practice submenu.
 inline QAction* ViewAction(Varn& window, const QString& text)
 {
-    for (QAction* a : window.W().view->actions())
-        if (a->text() == text)
-            return a;
+    for (QMenu* menu : {static_cast<QMenu*>(window.W().view), window.W().practice})
+        for (QAction* a : menu->actions())
+            if (a->text() == text)
+                return a;
     return nullptr;
 }
 
