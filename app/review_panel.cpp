@@ -11,7 +11,6 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPainter>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -42,7 +41,8 @@ ReviewCalendar::ReviewCalendar(QWidget* parent) : QWidget(parent)
 
 QSize ReviewCalendar::sizeHint() const
 {
-    return {kWeeks * (kCell + kGap) + kGap, 7 * (kCell + kGap) + kGap + fontMetrics().height() + 4};
+    // The grid, then the summary in two lines (the streak, then the reviews), so it fits a narrow column.
+    return {kWeeks * (kCell + kGap) + kGap, 7 * (kCell + kGap) + kGap + 2 * fontMetrics().height() + 4};
 }
 
 void ReviewCalendar::Show(const ReviewBook& book, const QDate& today)
@@ -88,8 +88,8 @@ void ReviewCalendar::paintEvent(QPaintEvent*)
             p.fillRect(kGap + week * (kCell + kGap), kGap + day * (kCell + kGap), kCell, kCell, c);
         }
     p.setPen(palette().color(QPalette::WindowText));
-    p.drawText(QRect(0, 7 * (kCell + kGap) + kGap, width(), fontMetrics().height() + 4), Qt::AlignLeft,
-               summary_);
+    p.drawText(QRect(0, 7 * (kCell + kGap) + kGap, width(), 2 * fontMetrics().height() + 4), Qt::AlignLeft,
+               QString(summary_).replace(QString::fromUtf8(" · "), "\n"));
 }
 
 ReviewPanel::ReviewPanel(QWidget* parent) : QWidget(parent)
@@ -106,9 +106,16 @@ ReviewPanel::ReviewPanel(QWidget* parent) : QWidget(parent)
     next_->hide();
     list_ = new QTreeWidget(this);
     list_->setAccessibleName("Due today");
-    list_->setHeaderLabels({"Sura", "Ayas", "Last review", "Retention"});
+    list_->setHeaderLabels({"Sura", "Last", "Recall"});
+    list_->headerItem()->setToolTip(1, "Last review");
+    list_->headerItem()->setToolTip(2, "Chance of recall today");
     list_->setRootIsDecorated(false);
+    // Every column in the heart's narrow column: the sura's name gives way (elided), the rest fit.
+    list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list_->setTextElideMode(Qt::ElideRight);
+    list_->header()->setStretchLastSection(false);
     list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    list_->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     list_->setMinimumHeight(60);
     reviewNow_ = new QPushButton("Review now", this);
     reviewNow_->setAccessibleName("Review now");
@@ -164,28 +171,27 @@ void ReviewPanel::Show(const ReviewBook& book, const QDate& today)
     for (int index : due) {
         const ReviewItem& item = book.Items()[size_t(index)];
         const int count = SuraTable().AyaCount(std::to_string(item.sura));
-        const QString ayas = item.first == 1 && item.last == count
-                                 ? QString("all %1").arg(count)
-                                 : QString("%1-%2").arg(item.first).arg(item.last);
+        // A whole sura is its name; a part of a long sura adds its ayas ("2. Al-Baqara 21-40").
+        const bool whole = item.first == 1 && item.last == count;
+        const QString name =
+            whole ? SuraName(item.sura) : QString("%1 %2-%3").arg(SuraName(item.sura)).arg(item.first).arg(item.last);
         const QString last =
-            item.lastReview.isValid() ? item.lastReview.toString(Qt::ISODate) : QString("new");
-        auto* row = new QTreeWidgetItem(list_, {SuraName(item.sura), ayas, last, QString()});
+            item.lastReview.isValid() ? QLocale().toString(item.lastReview, "d MMM") : QString("new");
+        const int retention = int(std::lround(book.Retention(item, today) * 100));
+        auto* row =
+            new QTreeWidgetItem(list_, {name, last, QString("%1%").arg(retention)});
+        row->setToolTip(0, whole ? QString("All %1 ayas").arg(count)
+                                 : QString("Ayas %1 to %2").arg(item.first).arg(item.last));
+        row->setToolTip(1, item.lastReview.isValid() ? QLocale().toString(item.lastReview, QLocale::LongFormat)
+                                                      : QString("Not reviewed yet"));
         row->setData(0, kSuraRole, item.sura);
         row->setData(0, kFirstRole, item.first);
-        const int retention = int(std::lround(book.Retention(item, today) * 100));
-        auto* bar = new QProgressBar(list_);
-        bar->setRange(0, 100);
-        bar->setValue(retention);
-        bar->setMaximumHeight(list_->fontMetrics().height());
-        bar->setAccessibleName(QString("Retention %1%").arg(retention));
-        row->setText(3, QString("%1%").arg(retention));
-        list_->setItemWidget(row, 3, bar);
         if (chosen == ItemKey{item.sura, item.first})
             list_->setCurrentItem(row);
     }
     if (!list_->currentItem() && list_->topLevelItemCount() > 0)
         list_->setCurrentItem(list_->topLevelItem(0));
-    load_->setText(QString("%1 due today · %2").arg(due.size()).arg(LoadWords(book.Upcoming(today, kUpcoming))));
+    load_->setText(QString("%1 due today\n%2").arg(due.size()).arg(LoadWords(book.Upcoming(today, kUpcoming))));
     reviewNow_->setEnabled(!due.empty());
     for (QPushButton* b : grades_)
         b->setEnabled(ChosenItem().Valid());
