@@ -87,9 +87,65 @@ ayas of all installed suras are in your heart.</li>
 <li>Right-click an aya or a sura and choose <i>Remove</i> to take it out of your heart.</li>
 </ul>
 
+<h3>Practice: testing yourself</h3>
+<ul>
+<li>View &gt; Practice &gt; <b>Hide the aya</b> (H) covers the aya's picture, and <b>Hide the translation</b>
+covers its translation. Each new aya starts hidden again.</li>
+<li><b>Reveal</b> (R) uncovers the picture a fifth at a time, from the right, where an Arabic line begins.
+A click on the covered picture uncovers all of it.</li>
+<li><b>Test me</b>, beside Pause in: the aya is hidden during each pause while you recite it from memory,
+and shown again when the pause ends. Set a pause for it to have a pause to work in.</li>
+</ul>
+
+<h3>Pauses that fit the aya</h3>
+<p><b>Pause in</b> chooses how pauses are measured: in <i>seconds</i> (the Pause box), or in
+<i>&times; aya length</i>, a multiple from 0.5 to 3.0 of the aya just heard (or of the part, in Single Aya
+Mode). A long aya then gets a long pause, a short one a short pause. A change of repeat, pause or speed
+while Varnel recites applies from the next repetition or the next aya.</p>
+
+<h3>Speed</h3>
+<p>The <b>Speed</b> box (or View &gt; Practice &gt; Slower and Faster, the keys [ and ]) plays the
+recitation from 0.5&times; to 1.5&times; with its pitch kept. Positions, ranges and the single-aya marks stay
+in the recording's own time.</p>
+
+<h3>Reading</h3>
+<ul>
+<li>Ctrl+wheel, Ctrl+plus and Ctrl+minus zoom the aya's picture; Ctrl+0 (View &gt; Fit to Width) fits it
+to the width. The line of text stays in view, and the zoom is kept for next time.</li>
+<li>View &gt; <b>Night Reading</b>: a dark page with light text and the aya as light ink.</li>
+</ul>
+
+<h3>Review: keeping what you know</h3>
+<p>Every sura in your heart (a part of 20 ayas, for suras longer than 40) comes up for review the day
+after you learn it. The <b>Review</b> panel under the heart lists what is due today, the most overdue first,
+with the day of its last review and your chance of recalling it today. View &gt; Review Panel shows or
+hides it.</p>
+<ul>
+<li>Choose an item and press <b>Review now</b>: Varnel plays it once through, each aya once, with no
+repeat or pause.</li>
+<li>Then grade how well you knew it: <b>Again</b> (1) if you forgot it, <b>Hard</b> (2), <b>Good</b> (3)
+or <b>Easy</b> (4). The panel says when that item comes back; a well-known sura comes back later and
+later, a forgotten one soon.</li>
+<li>Suras due today have a small orange mark in your heart. The calendar shows your reviews of the last
+twelve weeks.</li>
+</ul>
+
+<h3>Keys</h3>
+<ul>
+<li><b>Space</b> plays and stops, except on a focused button or check box (which Space presses) and in a
+field where you type text.</li>
+<li><b>Left</b> and <b>Right</b> go to the previous and next aya, except in number and text fields, on
+sliders and in the heart, which use them themselves.</li>
+<li><b>Ctrl+Space</b>, <b>Ctrl+Left</b>, <b>Ctrl+Right</b> and the media keys work wherever you are.</li>
+<li><b>H</b> hides the aya, <b>R</b> reveals it, <b>[</b> and <b>]</b> change the speed,
+<b>1</b> to <b>4</b> grade a review.</li>
+<li>Tab moves between the controls; every control can be reached and used without a mouse.</li>
+</ul>
+
 <h3>Recitors</h3>
 <p>When more than one recitation of a sura pack is installed, Recitor &gt; Config Recitor chooses, for
-each pack, whose recitation you hear.</p>
+each pack, whose recitation you hear. A recitation you choose there is heard for every sura of its pack,
+even where another pack covers the same suras.</p>
 
 <h3>Sura packs</h3>
 <p>Varnel reads the Quran's text, pictures and recitations from sura packs in the <tt>quran</tt> folder.

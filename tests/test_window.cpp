@@ -434,7 +434,11 @@ class TestWindow : public QObject
         QVERIFY(guide);
         const QString html = qobject_cast<QTextBrowser*>(guide)->toPlainText();
         for (const char* control : {"Play Aya", "Repeat", "Pause", "FROM", "Loop Sura", "Stack Ayas",
-                                    "Single Aya Mode", "Close Completed Suras", "Recitor", "Language"})
+                                    "Single Aya Mode", "Close Completed Suras", "Recitor", "Language",
+                                    // and every addition: the practice aids, reading, review, the keys
+                                    "Hide the aya", "Hide the translation", "Reveal", "Test me", "Pause in",
+                                    "aya length", "Speed", "Night Reading", "Fit to Width", "Review now",
+                                    "Again", "Hard", "Good", "Easy", "Ctrl+Space", "media keys"})
             QVERIFY2(html.contains(control), control);
     }
 
