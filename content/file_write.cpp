@@ -126,9 +126,12 @@ bool IsStaleTemporaryName(const std::string& fileName)
     for (const char* name : kNames)
         if (base == name)
             return true;
-    const std::string profile = ".varn";
-    return base.size() > profile.size() &&
-           base.compare(base.size() - profile.size(), profile.size(), profile) == 0;
+    // The profile and the learner's files beside it.
+    for (const std::string extension : {".varn", ".review", ".aids"})
+        if (base.size() > extension.size() &&
+            base.compare(base.size() - extension.size(), extension.size(), extension) == 0)
+            return true;
+    return false;
 }
 
 int RemoveStaleTemporaries(const std::string& folder)

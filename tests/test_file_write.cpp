@@ -88,6 +88,9 @@ class TestFileWrite : public QObject
         QTest::newRow("recite.ini") << "recite.ini.Q1w2E3" << true;
         QTest::newRow("config.ini") << "config.ini.000000" << true;
         QTest::newRow("our settings") << "varnel.ini.zzzzzz" << true;
+        QTest::newRow("review record") << "tester.review.k2J9aa" << true;
+        QTest::newRow("practice aids") << "tester.aids.0Zz9Yy" << true;
+        QTest::newRow("a review's backup") << "tester.review.bak" << false;
         QTest::newRow("the profile itself") << "tester.varn" << false;
         QTest::newRow("five letters") << "tester.varn.abcde" << false;
         QTest::newRow("seven letters") << "tester.varn.abcdefg" << false;
