@@ -2,6 +2,7 @@
 // The main window's frame: menus, widgets, owned objects and their connections.
 #include "varn.h"
 
+#include "app_settings.h"
 #include "arabic.h"
 #include "aya.h"
 #include "config.h"
@@ -31,7 +32,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
-#include <QSettings>
 #include <QSlider>
 #include <QSpinBox>
 #include <QSplitter>
@@ -49,6 +49,7 @@ Varn::Varn(QWidget* parent) : QMainWindow(parent)
     // What a write killed midway left beside the files the program writes.
     RemoveStaleTemporaries(".");
     RemoveStaleTemporaries("profiles");
+    settings_.Load();
 
     setStatusBar(new QStatusBar(this));
     CreateMenus();
@@ -140,7 +141,7 @@ void Varn::ConnectControls()
     const QScreen* screen = QGuiApplication::primaryScreen();
     const bool roomy = !screen || screen->availableGeometry().height() >= kRoomyScreenHeight;
     const bool reviewShown =
-        QSettings("varnel.ini", QSettings::IniFormat).value(kReviewPanelSetting, roomy).toBool();
+        settings_.Truth(app_settings::kReviewPanel, roomy);
     reviewPanelAction_->setChecked(reviewShown);
     w_.reviewPanel->setVisible(reviewShown);
     connect(reviewPanelAction_, &QAction::toggled, this, &Varn::ShowReviewPanel);

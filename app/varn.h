@@ -11,6 +11,7 @@
 #include "recitation_session.h"
 #include "review_book.h"
 #include "self_test.h"
+#include "settings_file.h"
 #include "window_frame.h"
 
 #include <QMainWindow>
@@ -65,8 +66,6 @@ class Varn : public QMainWindow
     static bool PlaceCentred(const QSize& screen) { return screen.width() > 1100 || screen.height() > 800; }
     // How long after a change of the heart the profile is saved.
     static constexpr int kHeartSaveDelayMs = 700;
-    // Our own settings in varnel.ini: whether the Review panel is shown.
-    static constexpr const char* kReviewPanelSetting = "review/panel";
     // Screens at least this tall show the Review panel from the start.
     static constexpr int kRoomyScreenHeight = 800;
 
@@ -241,6 +240,10 @@ class Varn : public QMainWindow
     void LoadAids(const std::string& profilePath);
     void SaveAids();
     QAction* reviewPanelAction_ = nullptr;
+    // The working folder's own settings, varnel.ini, read once at start.
+    SettingsFile settings_{"varnel.ini"};
+    bool settingsFailureTold_ = false;
+    template <typename T> void Remember(const char* key, T value);
 
     // The learner's review book, kept in profiles/NAME.review beside the profile.
     ReviewBook review_;

@@ -2,6 +2,7 @@
 // The practice aids beside the window's drills: hiding and revealing the aya, "Test me", pauses that
 // fit the aya, the playing status line, the reader's zoom and Night Reading. The rules are the session's
 // and SelfTest's; this is wiring and remembering.
+#include "app_settings.h"
 #include "aya.h"
 #include "file_write.h"
 #include "id_menu.h"
@@ -20,20 +21,13 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
-#include <QSettings>
 #include <QSpinBox>
 #include <QTextBrowser>
 
 namespace
 {
 
-QSettings Settings() { return QSettings("varnel.ini", QSettings::IniFormat); }
-
-const char kPauseUnit[] = "pause/unit";
-const char kPauseFactor[] = "pause/factor";
-const char kZoom[] = "view/zoom";
-const char kNight[] = "view/night";
-const char kSpeed[] = "sound/speed";
+using namespace app_settings;
 constexpr int kStatusRefreshMs = 100; // at most ten updates a second
 
 // A play button looks pressed while something plays and says so to screen readers; it stays a push
@@ -105,14 +99,14 @@ void Varn::ConnectAids()
     connect(aids_.zoomOut, &QAction::triggered, w_.ayaView, &Aya::ZoomOut);
     connect(aids_.fitWidth, &QAction::triggered, w_.ayaView,
             [this] { w_.ayaView->SetReaderZoom(Aya::kFitWidth); });
-    connect(w_.ayaView, &Aya::readerZoomChanged, this, [](double zoom) { Settings().setValue(kZoom, zoom); });
+    connect(w_.ayaView, &Aya::readerZoomChanged, this, [this](double zoom) { Remember(kZoom, zoom); });
     connect(w_.pauseUnit, qOverload<int>(&QComboBox::currentIndexChanged), this, &Varn::SetPauseUnit);
     connect(w_.pauseFactor, qOverload<double>(&QDoubleSpinBox::valueChanged), this, [this](double factor) {
-        Settings().setValue(kPauseFactor, factor);
+        Remember(kPauseFactor, factor);
         session_->SetPauseFactor(factor);
     });
     connect(w_.speedSpin, qOverload<double>(&QDoubleSpinBox::valueChanged), this, [this](double speed) {
-        Settings().setValue(kSpeed, speed);
+        Remember(kSpeed, speed);
         session_->SetSpeed(speed);
     });
     connect(aids_.slower, &QAction::triggered, w_.speedSpin, &QDoubleSpinBox::stepDown);
@@ -125,25 +119,39 @@ void Varn::ConnectAids()
     });
 
     // What this working folder remembers; showing it writes nothing.
-    QSettings settings = Settings();
     {
         const QSignalBlocker quietUnit(w_.pauseUnit);
         const QSignalBlocker quietFactor(w_.pauseFactor);
-        w_.pauseFactor->setValue(settings.value(kPauseFactor, 1.0).toDouble());
-        w_.pauseUnit->setCurrentIndex(settings.value(kPauseUnit, 0).toInt() == 1 ? 1 : 0);
+        w_.pauseFactor->setValue(settings_.Number(kPauseFactor, kPauseFactorDefault));
+        w_.pauseUnit->setCurrentIndex(settings_.Number(kPauseUnit, kPauseUnitDefault) == 1 ? 1 : 0);
     }
     ApplyPauseUnit();
     {
         const QSignalBlocker quietSpeed(w_.speedSpin);
-        w_.speedSpin->setValue(settings.value(kSpeed, 1.0).toDouble());
+        w_.speedSpin->setValue(settings_.Number(kSpeed, kSpeedDefault));
         session_->SetSpeed(w_.speedSpin->value());
     }
     const QSignalBlocker quietZoom(w_.ayaView);
-    w_.ayaView->SetReaderZoom(settings.value(kZoom, 1.0).toDouble());
+    w_.ayaView->SetReaderZoom(settings_.Number(kZoom, kZoomDefault));
     const QSignalBlocker quietNight(aids_.night);
-    aids_.night->setChecked(settings.value(kNight, false).toBool());
+    aids_.night->setChecked(settings_.Truth(kNight, kNightDefault));
     ApplyNightReading();
 }
+
+template <typename T> void Varn::Remember(const char* key, T value)
+{
+    std::string error;
+    if (settings_.Set(key, value, &error) || settingsFailureTold_)
+        return;
+    // Told once a run: every later change would fail the same way.
+    settingsFailureTold_ = true;
+    ShowMessage("Varnel", "Your settings could not be saved in " +
+                              QString::fromStdString(settings_.Path()).toHtmlEscaped() + ":<br>" +
+                              QString::fromStdString(error).toHtmlEscaped() +
+                              "<br><br>They stay as they are until Varnel closes.");
+}
+template void Varn::Remember<double>(const char*, double);
+template void Varn::Remember<bool>(const char*, bool);
 
 void Varn::AidsChanged()
 {
@@ -166,7 +174,7 @@ void Varn::ApplySelfTest()
 
 void Varn::SetPauseUnit(int unit)
 {
-    Settings().setValue(kPauseUnit, unit);
+    Remember(kPauseUnit, double(unit));
     ApplyPauseUnit();
 }
 
@@ -180,7 +188,7 @@ void Varn::ApplyPauseUnit()
 
 void Varn::SetNightReading(bool night)
 {
-    Settings().setValue(kNight, night);
+    Remember(kNight, night);
     ApplyNightReading();
 }
 

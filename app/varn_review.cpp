@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Review: the learner's review book beside the profile, kept in step with the heart, its panel, and the
 // review drill.
+#include "app_settings.h"
 #include "draglabel.h"
 #include "file_write.h"
 #include "heart.h"
@@ -13,7 +14,6 @@
 
 #include <QComboBox>
 #include <QFile>
-#include <QSettings>
 
 namespace
 {
@@ -96,5 +96,5 @@ void Varn::GradeReview(int sura, int first, fsrs::Grade grade)
 void Varn::ShowReviewPanel(bool shown)
 {
     w_.reviewPanel->setVisible(shown);
-    QSettings("varnel.ini", QSettings::IniFormat).setValue(kReviewPanelSetting, shown);
+    Remember(app_settings::kReviewPanel, shown);
 }

@@ -2,6 +2,7 @@
 // The practice aids: self-test rules, hide and reveal, Test me, pauses that fit the aya, the status line,
 // Night Reading and zoom, and what they remember.
 #include "aya.h"
+#include "file_write.h"
 #include "id_menu.h"
 #include "profile_file.h"
 #include "recitation_session.h"
@@ -16,6 +17,7 @@
 #include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QPainter>
@@ -26,6 +28,7 @@
 #include <QStatusBar>
 #include <QTextBrowser>
 #include <QWheelEvent>
+#include <sys/stat.h>
 
 using fixtures::ViewAction;
 
@@ -264,6 +267,31 @@ class TestAids : public QObject
         ViewAction(window, "Zoom In")->trigger();
         QVERIFY(window.W().ayaView->ReaderZoom() > 1.25);
         QVERIFY(QSettings("varnel.ini", QSettings::IniFormat).value("view/zoom").toDouble() > 1.25);
+    }
+
+    // The settings file as the window meets it: a FIFO neither hangs the start nor stays; a settings file
+    // that cannot be written is told once, and the settings hold for the run.
+    void settingsFileInTheWay()
+    {
+        {
+            Workspace ws;
+            ws.Pack("quran/s104_s114.dat", 104, 114, 150);
+            QVERIFY(::mkfifo("varnel.ini", 0600) == 0);
+            Varn window;
+            window.W().speedSpin->setValue(0.8);
+            QVERIFY(IsReadableRegularFile("varnel.ini"));
+            QVERIFY(ws.Read("varnel.ini").contains("speed=0.8"));
+            QVERIFY(ws.messages.isEmpty());
+        }
+        Workspace ws;
+        ws.Pack("quran/s104_s114.dat", 104, 114, 150);
+        QVERIFY(QDir().mkdir("varnel.ini"));
+        Varn window;
+        window.W().speedSpin->setValue(0.8);
+        ViewAction(window, "&Night Reading")->trigger();
+        QCOMPARE(ws.messages.size(), 1);
+        QVERIFY(ws.messages[0].contains("could not be saved in varnel.ini"));
+        QCOMPARE(window.Session()->WholeDrill()->Player()->Speed(), 0.8);
     }
 
     // The View menu keeps the spec's toggles apart from the practice aids, which have a submenu; their

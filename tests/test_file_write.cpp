@@ -7,9 +7,11 @@
 #include "naming.h"
 #include "pack_registry.h"
 #include "profile_file.h"
+#include "settings_file.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -110,6 +112,54 @@ class TestFileWrite : public QObject
         QCOMPARE(RemoveStaleTemporaries(dir.path().toStdString()), stale ? 1 : 0);
         QCOMPARE(QFile::exists(dir.filePath(name)), !stale);
         QVERIFY(QFile::exists(dir.filePath("tester.varn")));
+    }
+
+    // Our settings file: read only from a regular file (a FIFO never hangs the start), written whole like
+    // every other file (a link is replaced, not written through), and a failed write says so.
+    void settingsFile()
+    {
+        QTemporaryDir dir;
+        const std::string path = dir.filePath("varnel.ini").toStdString();
+        QVERIFY(::mkfifo(path.c_str(), 0600) == 0);
+        SettingsFile fifo(path);
+        fifo.Load(); // returns at once: nobody writes into the FIFO
+        QVERIFY(!fifo.Has("view/zoom"));
+        std::string error;
+        QVERIFY2(fifo.Set("view/zoom", 1.25, &error), error.c_str());
+        QVERIFY(IsReadableRegularFile(path));
+        QCOMPARE(Read(dir.filePath("varnel.ini")), QByteArray("[view]\nzoom=1.25\n"));
+
+        // A link: the file replaces it, the link's target keeps its bytes.
+        QVERIFY(Put(dir.filePath("elsewhere.ini"), "[view]\nnight=true\n"));
+        QFile::remove(dir.filePath("varnel.ini"));
+        QVERIFY(QFile::link(dir.filePath("elsewhere.ini"), dir.filePath("varnel.ini")));
+        SettingsFile linked(path);
+        linked.Load();
+        QVERIFY(linked.Truth("view/night", false));
+        QVERIFY(linked.Set("sound/speed", 0.75, &error));
+        QVERIFY(!QFileInfo(dir.filePath("varnel.ini")).isSymLink());
+        QCOMPARE(Read(dir.filePath("elsewhere.ini")), QByteArray("[view]\nnight=true\n"));
+        QCOMPARE(Read(dir.filePath("varnel.ini")), QByteArray("[sound]\nspeed=0.75\n\n[view]\nnight=true\n"));
+
+        // Something in the way: the write fails with a reason, and the value holds for this run.
+        QVERIFY(Put(dir.filePath("file"), "x"));
+        SettingsFile blocked(dir.filePath("file/varnel.ini").toStdString());
+        error.clear();
+        QVERIFY(!blocked.Set("view/zoom", 2.0, &error));
+        QVERIFY(!error.empty());
+        QCOMPARE(blocked.Number("view/zoom", 1.0), 2.0);
+
+        // What other INI writers wrote reads back, damaged lines are skipped, and a file too large is none.
+        const auto values = SettingsFile::Parse("[General]\nx=1\n[pause]\nunit=1\nfactor=2.5\ngarbage\n=3\n"
+                                                "[view]\nnight=false\nzoom=\"1.5\"\n");
+        QCOMPARE(values.at("pause/unit"), QString("1"));
+        QCOMPARE(values.at("view/zoom"), QString("1.5"));
+        QCOMPARE(values.at("General/x"), QString("1"));
+        QCOMPARE(int(values.size()), 5);
+        QVERIFY(Put(dir.filePath("big.ini"), "[view]\nzoom=2\n" + QByteArray(SettingsFile::kMaxBytes, ';')));
+        SettingsFile big(dir.filePath("big.ini").toStdString());
+        big.Load();
+        QVERIFY(!big.Has("view/zoom"));
     }
 
     // Every writer on a full disk: the failure is reported and the old file keeps its bytes.

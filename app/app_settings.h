@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The keys of the working folder's own settings (varnel.ini) and their defaults, in one place. The
+// window reads them once at start and writes each as it changes, through its one SettingsFile.
+#pragma once
+
+namespace app_settings
+{
+
+constexpr char kPauseUnit[] = "pause/unit"; // 0: seconds, 1: times the aya's length
+constexpr int kPauseUnitDefault = 0;
+constexpr char kPauseFactor[] = "pause/factor";
+constexpr double kPauseFactorDefault = 1.0;
+constexpr char kZoom[] = "view/zoom"; // the reader's zoom; 0: fit to width
+constexpr double kZoomDefault = 1.0;
+constexpr char kNight[] = "view/night";
+constexpr bool kNightDefault = false;
+constexpr char kSpeed[] = "sound/speed";
+constexpr double kSpeedDefault = 1.0;
+constexpr char kReviewPanel[] = "review/panel"; // shown; the default depends on the screen's height
+
+} // namespace app_settings

@@ -1,0 +1,112 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "settings_file.h"
+
+#include "file_write.h"
+
+#include <QFile>
+#include <QList>
+
+namespace
+{
+
+constexpr char kGeneral[] = "General";
+
+} // namespace
+
+void SettingsFile::Load()
+{
+    values_.clear();
+    if (!IsReadableRegularFile(path_))
+        return;
+    QFile file(QString::fromStdString(path_));
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxBytes)
+        return;
+    values_ = Parse(file.read(kMaxBytes));
+}
+
+QString SettingsFile::Text(const std::string& key, const QString& fallback) const
+{
+    const auto it = values_.find(key);
+    return it == values_.end() ? fallback : it->second;
+}
+
+double SettingsFile::Number(const std::string& key, double fallback) const
+{
+    bool ok = false;
+    const double value = Text(key).toDouble(&ok);
+    return ok ? value : fallback;
+}
+
+bool SettingsFile::Truth(const std::string& key, bool fallback) const
+{
+    const QString text = Text(key).trimmed().toLower();
+    if (text == "true" || text == "1")
+        return true;
+    if (text == "false" || text == "0")
+        return false;
+    return fallback;
+}
+
+bool SettingsFile::Set(const std::string& key, const QString& value, std::string* error)
+{
+    const auto it = values_.find(key);
+    if (it != values_.end() && it->second == value)
+        return true;
+    values_[key] = value;
+    return WriteFileWhole(path_, Serialize(values_), error);
+}
+
+bool SettingsFile::Set(const std::string& key, double value, std::string* error)
+{
+    return Set(key, QString::number(value, 'g', 10), error);
+}
+
+bool SettingsFile::Set(const std::string& key, bool value, std::string* error)
+{
+    return Set(key, QString(value ? "true" : "false"), error);
+}
+
+std::map<std::string, QString> SettingsFile::Parse(const QByteArray& text)
+{
+    std::map<std::string, QString> values;
+    QString group = kGeneral;
+    for (const QByteArray& raw : text.split('\n')) {
+        const QString line = QString::fromUtf8(raw).trimmed();
+        if (line.isEmpty() || line.startsWith(';') || line.startsWith('#'))
+            continue;
+        if (line.startsWith('[') && line.endsWith(']')) {
+            group = line.mid(1, line.size() - 2).trimmed();
+            continue;
+        }
+        const qsizetype equals = line.indexOf('=');
+        if (equals <= 0 || group.isEmpty())
+            continue;
+        QString value = line.mid(equals + 1).trimmed();
+        if (value.size() >= 2 && value.startsWith('"') && value.endsWith('"'))
+            value = value.mid(1, value.size() - 2);
+        values[(group + "/" + line.left(equals).trimmed()).toStdString()] = value;
+    }
+    return values;
+}
+
+QByteArray SettingsFile::Serialize(const std::map<std::string, QString>& values)
+{
+    // Keys in groups, groups in name order; General's keys first, with no heading needed by readers
+    // but written for them all the same.
+    std::map<QString, QList<std::pair<QString, QString>>> groups;
+    for (const auto& [key, value] : values) {
+        const QString k = QString::fromStdString(key);
+        const qsizetype slash = k.indexOf('/');
+        const QString group = slash > 0 ? k.left(slash) : QString(kGeneral);
+        groups[group].append({slash > 0 ? k.mid(slash + 1) : k, value});
+    }
+    QByteArray out;
+    for (const auto& [group, entries] : groups) {
+        if (!out.isEmpty())
+            out += '\n';
+        out += "[" + group.toUtf8() + "]\n";
+        for (const auto& [key, value] : entries)
+            out += key.toUtf8() + "=" + QString(value).replace('\n', ' ').toUtf8() + "\n";
+    }
+    return out;
+}

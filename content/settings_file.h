@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The working folder's own settings file, varnel.ini: INI groups of "key=value" lines, keys named
+// "group/key" ("view/zoom"). It is read once, only from a regular file of at most kMaxBytes (a FIFO or a
+// folder reads as no settings, never a hang), and written whole at every change through WriteFileWhole,
+// like every other file of the program: a kill leaves the old file, a symbolic link is replaced rather
+// than written through, and a failed write says why. No lock file is used: one window owns the file.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <map>
+#include <string>
+
+class SettingsFile
+{
+  public:
+    static constexpr qint64 kMaxBytes = 1 << 20;
+
+    explicit SettingsFile(std::string path) : path_(std::move(path)) {}
+
+    const std::string& Path() const { return path_; }
+    // Reads the file; a missing, special, unreadable or over-large file leaves no values.
+    void Load();
+    bool Has(const std::string& key) const { return values_.count(key) != 0; }
+    QString Text(const std::string& key, const QString& fallback = QString()) const;
+    // The value as a number or a truth; fallback when it is missing or is no such value.
+    double Number(const std::string& key, double fallback) const;
+    bool Truth(const std::string& key, bool fallback) const;
+
+    // Sets key and writes the file; false, with the reason in *error, when it could not be written
+    // (the value is kept for this run all the same). Writes nothing when the value is unchanged.
+    bool Set(const std::string& key, const QString& value, std::string* error);
+    bool Set(const std::string& key, double value, std::string* error);
+    bool Set(const std::string& key, bool value, std::string* error);
+
+    // The text of a settings file as "group/key" values, and back. Lines that are neither a group nor
+    // "key=value" are skipped; keys outside any group are "General" ones, as other INI writers put them.
+    static std::map<std::string, QString> Parse(const QByteArray& text);
+    static QByteArray Serialize(const std::map<std::string, QString>& values);
+
+  private:
+    std::string path_;
+    std::map<std::string, QString> values_;
+};
