@@ -44,16 +44,33 @@ double Retrievability(double days, const Memory& memory)
     return std::pow(1 + kFactor * std::max(0.0, days) / memory.stability, kDecay);
 }
 
+namespace
+{
+
+double Within(double value, double low, double high)
+{
+    return std::isfinite(value) ? std::clamp(value, low, high) : low;
+}
+
+Memory Bounded(const Memory& memory)
+{
+    return {Within(memory.stability, kMinStability, kMaxStability),
+            Within(memory.difficulty, kMinDifficulty, kMaxDifficulty)};
+}
+
+} // namespace
+
 Memory Review(const Memory& memory, double days, Grade grade)
 {
     if (!memory.Reviewed())
-        return {InitialStability(grade), InitialDifficulty(grade)};
-    const double r = Retrievability(days, memory);
+        return Bounded({InitialStability(grade), InitialDifficulty(grade)});
+    const Memory before = Bounded(memory);
+    const double r = Retrievability(std::max(days, 0.0), before);
     Memory next;
-    next.stability = grade == Grade::Again ? ForgetStability(memory.difficulty, memory.stability, r)
-                                           : RecallStability(memory.difficulty, memory.stability, r, grade);
-    next.difficulty = NextDifficulty(memory.difficulty, grade);
-    return next;
+    next.stability = grade == Grade::Again ? ForgetStability(before.difficulty, before.stability, r)
+                                           : RecallStability(before.difficulty, before.stability, r, grade);
+    next.difficulty = NextDifficulty(before.difficulty, grade);
+    return Bounded(next);
 }
 
 int IntervalDays(const Memory& memory)

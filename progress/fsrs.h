@@ -33,6 +33,13 @@ constexpr std::array<double, 19> kWeights = {0.40255, 1.18385, 3.173,  15.69105,
                                              0.0046,  1.54575, 0.1192, 1.01925,  1.9395, 0.11,   0.29605,
                                              2.2698,  0.2315,  2.9898, 0.51655,  0.6621};
 
+// The model's bounds: every memory a review computes lies within them (and so reads back from the
+// review file), whatever the memory it started from.
+constexpr double kMinStability = 0.01;
+constexpr double kMaxStability = kMaximumInterval; // days: a hundred years
+constexpr double kMinDifficulty = 1;
+constexpr double kMaxDifficulty = 10;
+
 struct Memory {
     double stability = 0; // days; 0 for a memory never reviewed
     double difficulty = 0;
@@ -42,6 +49,8 @@ struct Memory {
 // The chance of recall after days since the last review; 1 for a memory never reviewed.
 double Retrievability(double days, const Memory& memory);
 // The memory after a review graded grade, days after the one before (ignored at the first review).
+// A memory out of the model's bounds (a hand-edited file) is brought within them first; the result is
+// always within them.
 Memory Review(const Memory& memory, double days, Grade grade);
 // Whole days until the next review at the desired retention: at least 1, at most kMaximumInterval.
 int IntervalDays(const Memory& memory);

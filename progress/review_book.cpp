@@ -126,7 +126,10 @@ bool ReviewBook::Grade(int index, fsrs::Grade grade, const QDate& today)
     const double days = item.lastReview.isValid() ? double(item.lastReview.daysTo(today)) : 0.0;
     item.memory = fsrs::Review(item.memory, days, grade);
     item.lastReview = today;
-    item.due = today.addDays(fsrs::IntervalDays(item.memory));
+    // The calendar ends with the year 9999: a due date beyond it is its last day.
+    const QDate lastDay(9999, 12, 31);
+    item.due = today.daysTo(lastDay) < fsrs::IntervalDays(item.memory) ? lastDay
+                                                                        : today.addDays(fsrs::IntervalDays(item.memory));
     item.reviews.push_back(today);
     if (item.reviews.size() > kReviewsKept)
         item.reviews.erase(item.reviews.begin(), item.reviews.end() - long(kReviewsKept));

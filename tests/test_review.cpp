@@ -174,6 +174,34 @@ class TestReview : public QObject
         QCOMPARE(ReviewPathFor("profiles/Amina.varn"), std::string("profiles/Amina.review"));
     }
 
+    // Every state a grade can reach from a readable record reads back: stability and difficulty at and
+    // beyond the model's bounds, and a day so late that the next review would fall after the year 9999.
+    void everyGradedStateReadsBack()
+    {
+        const char* stabilities[] = {"0", "0.0001", "3.173", "999999", "36500"};
+        const char* difficulties[] = {"-50", "0", "5", "10", "1e300", "-1e300"};
+        const char* lastReviews[] = {"-", "2026-12-01", "0001-01-01"};
+        for (const char* today : {"2026-12-07", "9999-12-20", "0001-01-02"})
+            for (const char* stability : stabilities)
+                for (const char* difficulty : difficulties)
+                    for (const char* last : lastReviews)
+                        for (int grade = 1; grade <= 4; ++grade) {
+                            const QByteArray record = QByteArray("varnel-review 1\n108\t1\t3\t2026-12-05\t") +
+                                                      last + "\t" + stability + "\t" + difficulty + "\t-\n";
+                            ReviewBook book;
+                            std::string problem;
+                            QVERIFY2(book.Parse(record, &problem), record.constData());
+                            QVERIFY(book.Grade(0, fsrs::Grade(grade), Day(today)));
+                            const QByteArray graded = book.Serialize();
+                            ReviewBook again;
+                            QVERIFY2(again.Parse(graded, &problem), (graded + problem.c_str()).constData());
+                            const fsrs::Memory& m = again.Items()[0].memory;
+                            QVERIFY(m.stability >= fsrs::kMinStability && m.stability <= fsrs::kMaxStability);
+                            QVERIFY(m.difficulty >= fsrs::kMinDifficulty && m.difficulty <= fsrs::kMaxDifficulty);
+                            QVERIFY(again.Items()[0].due >= Day(today));
+                        }
+    }
+
     void damagedFiles_data()
     {
         QTest::addColumn<QByteArray>("text");
