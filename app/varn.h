@@ -68,6 +68,10 @@ class Varn : public QMainWindow
     static constexpr int kHeartSaveDelayMs = 700;
     // Screens at least this tall show the Review panel from the start.
     static constexpr int kRoomyScreenHeight = 800;
+    // The largest learner's files read: bounds no real learner reaches (a whole Quran's review record
+    // with every review kept is about 1.5 MB), checked before anything is read.
+    static constexpr qint64 kMaxReviewBytes = qint64(64) << 20;
+    static constexpr qint64 kMaxAidsBytes = qint64(1) << 20;
 
     // Widgets and owned objects, for the tests and the entry point.
     using Widgets = VarnWidgets;

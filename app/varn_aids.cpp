@@ -11,6 +11,7 @@
 #include "page_look.h"
 #include "profile_file.h"
 #include "recitation_session.h"
+#include "sidecar_file.h"
 #include "varn.h"
 #include "window_frame.h"
 
@@ -221,11 +222,17 @@ void Varn::UpdateStatusLine()
 
 void Varn::LoadAids(const std::string& profilePath)
 {
-    aidsPath_ = profilePath.substr(0, profilePath.size() - std::string(kProfileExtension).size()) + ".aids";
+    aidsPath_ = SidecarPath(profilePath, "aids");
     SelfTest loaded;
-    QFile file(QString::fromStdString(aidsPath_));
-    if (IsReadableRegularFile(aidsPath_) && file.open(QIODevice::ReadOnly))
-        loaded.Parse(file.read(4096).toStdString());
+    const SidecarText text = ReadSidecar(aidsPath_, kMaxAidsBytes);
+    if (text.status != SidecarText::Status::Missing &&
+        (text.status != SidecarText::Status::Ok || !loaded.Parse(text.bytes.toStdString()))) {
+        loaded = SelfTest();
+        ShowMessage("Varnel", QString::fromStdString(DamageReport(
+                                  "Your practice settings", aidsPath_,
+                                  text.problem.empty() ? "it is not a practice-settings file" : text.problem,
+                                  "Hiding and Test me start switched off.")));
+    }
     selfTest_ = loaded;
     const QSignalBlocker a(aids_.hideAya), t(aids_.hideTranslation), m(w_.testMeCheck);
     aids_.hideAya->setChecked(selfTest_.HideAya());

@@ -9,6 +9,7 @@
 #include "naming.h"
 #include "profile_file.h"
 #include "review_panel.h"
+#include "sidecar_file.h"
 #include "varn.h"
 #include "window_frame.h"
 
@@ -24,20 +25,16 @@ QString Html(const std::string& text) { return QString::fromStdString(text).toHt
 
 void Varn::LoadReview(const std::string& profilePath)
 {
-    reviewPath_ = ReviewPathFor(profilePath);
+    reviewPath_ = SidecarPath(profilePath, "review");
     review_.Clear();
-    QFile file(QString::fromStdString(reviewPath_));
-    if (!IsReadableRegularFile(reviewPath_) || !file.open(QIODevice::ReadOnly))
-        return;
-    std::string problem;
-    if (review_.Parse(file.read(1 << 20), &problem))
+    const SidecarText text = ReadSidecar(reviewPath_, kMaxReviewBytes);
+    std::string problem = text.problem;
+    if (text.status == SidecarText::Status::Missing ||
+        (text.status == SidecarText::Status::Ok && review_.Parse(text.bytes, &problem)))
         return;
     // Keep the damaged record; the heart stays, and review starts again from it.
-    const std::string backup = KeepDamagedCopy(reviewPath_);
-    ShowMessage("Varnel", "The review record " + Html(reviewPath_) + " could not be read: " + Html(problem) +
-                              "." +
-                              (backup.empty() ? QString() : "<br><br>It is kept as " + Html(backup) + ".") +
-                              "<br><br>Your heart is kept; its suras start review again.");
+    ShowMessage("Varnel", QString::fromStdString(DamageReport("The review record", reviewPath_, problem,
+                                                              "Your heart is kept; its suras start review again.")));
 }
 
 void Varn::SaveReview()

@@ -117,11 +117,21 @@ class TestAids : public QObject
             QCOMPARE(ws.Read("profiles/Amina.varn"),
                      SerializeProfile(ProfileData{"Amina", {}, "114.002", true}));
         }
-        Varn again;
-        again.LoadProfile("Amina");
-        QVERIFY(ViewAction(again, "Hide the aya")->isChecked());
-        QCOMPARE(again.W().ayaView->Hidden(), 1.0);
-        QVERIFY(ws.messages.isEmpty());
+        {
+            Varn again;
+            again.LoadProfile("Amina");
+            QVERIFY(ViewAction(again, "Hide the aya")->isChecked());
+            QCOMPARE(again.W().ayaView->Hidden(), 1.0);
+            QVERIFY(ws.messages.isEmpty());
+        }
+        // A damaged file is told once and kept as a .bak; the aids start switched off.
+        ws.Write("profiles/Amina.aids", "varnel-aids 1\nhide-aya 7\n");
+        Varn damaged;
+        damaged.LoadProfile("Amina");
+        QCOMPARE(ws.messages.size(), 1);
+        QVERIFY2(ws.messages[0].contains("Amina.aids.bak"), qPrintable(ws.messages[0]));
+        QCOMPARE(ws.Read("profiles/Amina.aids.bak"), QByteArray("varnel-aids 1\nhide-aya 7\n"));
+        QVERIFY(!ViewAction(damaged, "Hide the aya")->isChecked());
     }
 
     // Test me hides the aya exactly while the pause after it runs.

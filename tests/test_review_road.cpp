@@ -2,11 +2,14 @@
 // Review in the real window: suras learnt enter review, fall due with the days, play in the review drill
 // and are graded; the record lives beside the profile, which keeps its bytes.
 #include "heart.h"
+#include "heart_data.h"
 #include "mp3.h"
+#include "naming.h"
 #include "profile_file.h"
 #include "recitation_session.h"
 #include "review_book.h"
 #include "review_panel.h"
+#include "sura.h"
 #include "varn.h"
 #include "whole.h"
 #include "workspace.h"
@@ -145,6 +148,40 @@ class TestReviewRoad : public QObject
         QVERIFY2(record.contains("105\t1\t5\t2026-12-08\t2026-12-05"), record.constData());
         QVERIFY2(record.contains("111\t1\t5\t2026-12-02\t-"), record.constData());
         QVERIFY(!record.contains("112\t"));
+    }
+
+    // A whole Quran's record with 290 reviews an item (1.1 MB) is read whole and kept as it is.
+    void largeRecord()
+    {
+        Workspace ws;
+        ws.Pack("quran/s104_s114.dat", 104, 114, 100);
+        ws.Write("config.ini", "0\n");
+        HeartData heart;
+        std::vector<std::string> keys;
+        for (int sura = 1; sura <= 114; ++sura)
+            for (int aya = 1; aya <= SuraTable().AyaCount(std::to_string(sura)); ++aya) {
+                keys.push_back(AyaKey(PadSura(std::to_string(sura)), aya));
+                heart.Add(keys.back());
+            }
+        ws.Write("profiles/Hafiz.varn", SerializeProfile(ProfileData{"Hafiz", keys, "114.001", true}));
+        QStringList dates;
+        for (int d = 290; d >= 1; --d)
+            dates << QDate(2026, 12, 5).addDays(-d * 3).toString(Qt::ISODate);
+        QByteArray record = "varnel-review 1\n";
+        for (const auto& item : ReviewBook::ItemsOf(heart))
+            record += QString("%1\t%2\t%3\t2026-12-20\t%4\t30.5\t5.25\t%5\n")
+                          .arg(item[0]).arg(item[1]).arg(item[2]).arg(dates.last(), dates.join(','))
+                          .toLatin1();
+        QVERIFY(record.size() > 1100000);
+        ws.Write("profiles/Hafiz.review", record);
+        Today day("2026-12-05");
+        Varn window;
+        window.LoadProfile("Hafiz");
+        QVERIFY2(ws.messages.isEmpty(), qPrintable(ws.messages.join('\n')));
+        QCOMPARE(int(window.Review().Items().size()), 343);
+        QCOMPARE(int(window.Review().Items().back().reviews.size()), 290);
+        window.SaveProfile();
+        QCOMPARE(ws.Read("profiles/Hafiz.review"), record);
     }
 
     void damagedRecord()

@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "sidecar_file.h"
+
+#include "file_write.h"
+#include "profile_file.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QString>
+
+std::string SidecarPath(const std::string& profilePath, const std::string& extension)
+{
+    const std::string profile = kProfileExtension;
+    const bool varn = profilePath.size() > profile.size() &&
+                      profilePath.compare(profilePath.size() - profile.size(), profile.size(), profile) == 0;
+    return (varn ? profilePath.substr(0, profilePath.size() - profile.size()) : profilePath) + "." + extension;
+}
+
+SidecarText ReadSidecar(const std::string& path, qint64 maxBytes)
+{
+    SidecarText text;
+    const QFileInfo info(QString::fromStdString(path));
+    if (!info.exists() && !info.isSymLink())
+        return text;
+    text.status = SidecarText::Status::Damaged;
+    if (!IsReadableRegularFile(path)) {
+        text.problem = "it is not a file that can be read";
+        return text;
+    }
+    QFile file(info.filePath());
+    if (!file.open(QIODevice::ReadOnly)) {
+        text.problem = file.errorString().toStdString();
+        return text;
+    }
+    const qint64 size = file.size();
+    // Checked before anything is read: a file larger than any learner's record is not read into memory.
+    if (size > maxBytes) {
+        text.problem = "it is larger than " + std::to_string(maxBytes >> 20) + " MB";
+        return text;
+    }
+    QByteArray bytes = file.read(maxBytes + 1);
+    if (bytes.size() != size) {
+        text.problem = "it could not be read whole (" + std::to_string(bytes.size()) + " of " +
+                       std::to_string(size) + " bytes)";
+        return text;
+    }
+    text.status = SidecarText::Status::Ok;
+    text.bytes = std::move(bytes);
+    return text;
+}
+
+std::string DamageReport(const std::string& what, const std::string& path, const std::string& problem,
+                         const std::string& consequence)
+{
+    const auto html = [](const std::string& s) { return QString::fromStdString(s).toHtmlEscaped().toStdString(); };
+    const std::string backup = KeepDamagedCopy(path);
+    return what + " " + html(path) + " could not be read: " + html(problem) + "." +
+           (backup.empty() ? std::string() : "<br><br>It is kept as " + html(backup) + ".") + "<br><br>" +
+           consequence;
+}
