@@ -4,6 +4,7 @@
 #include "draglabel.h"
 #include "file_write.h"
 #include "heart.h"
+#include "heart_data.h"
 #include "messages.h"
 #include "naming.h"
 #include "profile_file.h"
@@ -15,6 +16,8 @@
 #include <QFile>
 #include <QProgressBar>
 #include <QTextBrowser>
+#include <algorithm>
+#include <array>
 
 namespace
 {
@@ -28,6 +31,19 @@ std::string ProfilePath(const std::string& name)
 }
 
 QString Html(const std::string& text) { return QString::fromStdString(text).toHtmlEscaped(); }
+
+// True when the book has an item that a heart of these ayas does not make.
+bool ReviewLosesItems(const ReviewBook& book, const std::vector<std::string>& ayas)
+{
+    HeartData heart;
+    for (const std::string& key : ayas)
+        heart.Add(key);
+    const auto kept = ReviewBook::ItemsOf(heart);
+    for (const ReviewItem& item : book.Items())
+        if (std::find(kept.begin(), kept.end(), std::array<int, 3>{item.sura, item.first, item.last}) == kept.end())
+            return true;
+    return false;
+}
 
 } // namespace
 
@@ -65,8 +81,15 @@ void Varn::LoadProfile(const std::string& name)
     if (!ReadProfile(path, &data, &problem)) {
         // Keep the damaged file: the next save replaces it with what could be read.
         const std::string backup = KeepDamagedCopy(path);
-        const QString note =
+        QString note =
             backup.empty() ? QString() : "<br><br>The file as it was is kept as " + Html(backup) + ".";
+        // The review record follows the heart: before it loses the items of the ayas that could not be
+        // read, it is kept whole beside itself.
+        if (ReviewLosesItems(review_, data.heart)) {
+            const std::string reviewBackup = KeepDamagedCopy(reviewPath_);
+            if (!reviewBackup.empty())
+                note += "<br><br>Your review record as it was is kept as " + Html(reviewBackup) + ".";
+        }
         ShowMessage("Varnel",
                     "The profile of " + Html(name) + " could not be read in full: " + Html(problem) + "." +
                         (data.heart.empty()

@@ -184,6 +184,27 @@ class TestReviewRoad : public QObject
         QCOMPARE(ws.Read("profiles/Hafiz.review"), record);
     }
 
+    // A profile that cannot be read in full never costs the review record its items unannounced: the
+    // record is kept whole as a .bak, and the message says so.
+    void truncatedProfileBesideAHealthyRecord()
+    {
+        Workspace ws;
+        ws.Pack("quran/s104_s114.dat", 104, 114, 100);
+        ws.Write("config.ini", "0\n");
+        const QByteArray profile = SerializeProfile(ProfileData{
+            "Bilal", {"108.001", "108.002", "108.003", "112.001", "112.002", "112.003", "112.004"}, "108.001", true});
+        ws.Write("profiles/Bilal.varn", profile.left(profile.size() / 2));
+        const QByteArray record = "varnel-review 1\n108\t1\t3\t2026-12-06\t2026-12-03\t3.173\t5.28\t2026-12-03\n"
+                                  "112\t1\t4\t2026-12-06\t2026-12-03\t3.173\t5.28\t2026-12-03\n";
+        ws.Write("profiles/Bilal.review", record);
+        Today day("2026-12-05");
+        Varn window;
+        window.LoadProfile("Bilal");
+        QCOMPARE(ws.messages.size(), 1);
+        QVERIFY2(ws.messages[0].contains("Bilal.review.bak"), qPrintable(ws.messages[0]));
+        QCOMPARE(ws.Read("profiles/Bilal.review.bak"), record);
+    }
+
     void damagedRecord()
     {
         Workspace ws;
