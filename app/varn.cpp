@@ -28,6 +28,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLockFile>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>

@@ -33,6 +33,7 @@ class Profile;
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QLockFile;
 class QProgressBar;
 class QPushButton;
 class QSlider;
@@ -220,6 +221,11 @@ class Varn : public QMainWindow
     KelRes languagePack_;
 
     std::string userName_;
+    // Held while a profile is loaded: a second program asking for it is refused.
+    std::unique_ptr<QLockFile> profileLock_;
+    // Locks the profile name (the one loaded now keeps its lock); false, told, when another program
+    // holds it. The lock of the profile loaded before is released.
+    bool LockProfile(const std::string& name);
     std::string currentKey_;
     std::string pictureName_, translationName_, transliterationName_;
 

@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLockFile>
 #include <QProgressBar>
 #include <QTextBrowser>
 #include <algorithm>
@@ -66,8 +67,38 @@ void Varn::SaveProfile()
                         "then use File &gt; Save Profile again.");
 }
 
+bool Varn::LockProfile(const std::string& name)
+{
+    if (name == userName_ && profileLock_)
+        return true;
+    std::string error;
+    MakeFolder(kProfilesDir, &error);
+    auto lock = std::make_unique<QLockFile>(QString::fromStdString(ProfilePath(name)) + ".lock");
+    // A lock left by a program that ended without releasing it (a crash, a kill) is taken over: its
+    // process is gone.
+    lock->setStaleLockTime(0);
+    if (!lock->tryLock(0)) {
+        if (lock->error() == QLockFile::LockFailedError) {
+            ShowMessage("Varnel", Html(name) + " is open in another Varnel window.<br><br>Close it there, "
+                                               "or choose another profile.");
+            return false;
+        }
+        // No lock can be made here (the folder cannot be written to): the profile loads all the same,
+        // and saving it says what is wrong.
+        profileLock_.reset();
+        return true;
+    }
+    profileLock_ = std::move(lock);
+    return true;
+}
+
 void Varn::LoadProfile(const std::string& name)
 {
+    // The learner's files are written by one program at a time: two would overwrite each other.
+    if (!LockProfile(name)) {
+        LoadProfilePopup();
+        return;
+    }
     if (!userName_.empty())
         SaveProfile();
     userName_ = name;
@@ -126,6 +157,10 @@ void Varn::LoadProfile(const std::string& name)
 
 void Varn::NewProfile(const std::string& name)
 {
+    if (!LockProfile(name)) {
+        LoadProfilePopup();
+        return;
+    }
     if (!userName_.empty())
         SaveProfile();
     userName_ = name;

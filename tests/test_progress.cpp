@@ -21,6 +21,7 @@
 #include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSysInfo>
 #include <QSignalSpy>
 #include <QTextBrowser>
 #include <QTimer>
@@ -330,21 +331,24 @@ class TestProgress : public QObject
         ws.Write("config.ini", "0\n");
         ws.Write("profiles/Amina.varn.Xy12Zq", "half a profile");
         ws.Write("recite.ini.abc123", "half a file");
-        Varn window;
-        QVERIFY(!QFile::exists(ws.Path("profiles/Amina.varn.Xy12Zq")));
-        QVERIFY(!QFile::exists(ws.Path("recite.ini.abc123")));
-        window.NewProfile("Amina");
-        QTest::qWait(Varn::kHeartSaveDelayMs + 200);
-        QVERIFY(!QFile::exists(ws.Path("profiles/Amina.varn"))); // creating is no change of the heart
-        Drop(window.W().heart, "all.108");
-        QVERIFY(fixtures::WaitFor([&] { return QFile::exists(ws.Path("profiles/Amina.varn")); }, 1000));
-        const QByteArray autosaved = ws.Read("profiles/Amina.varn");
-        window.SaveProfile();
-        QCOMPARE(autosaved, ws.Read("profiles/Amina.varn"));
-        QCOMPARE(autosaved,
-                 SerializeProfile(ProfileData{"Amina", {"108.001", "108.002", "108.003"}, "114.001", true}));
+        {
+            Varn window;
+            QVERIFY(!QFile::exists(ws.Path("profiles/Amina.varn.Xy12Zq")));
+            QVERIFY(!QFile::exists(ws.Path("recite.ini.abc123")));
+            window.NewProfile("Amina");
+            QTest::qWait(Varn::kHeartSaveDelayMs + 200);
+            QVERIFY(!QFile::exists(ws.Path("profiles/Amina.varn"))); // creating is no change of the heart
+            Drop(window.W().heart, "all.108");
+            QVERIFY(fixtures::WaitFor([&] { return QFile::exists(ws.Path("profiles/Amina.varn")); }, 1000));
+            const QByteArray autosaved = ws.Read("profiles/Amina.varn");
+            window.SaveProfile();
+            QCOMPARE(autosaved, ws.Read("profiles/Amina.varn"));
+            QCOMPARE(autosaved,
+                     SerializeProfile(ProfileData{"Amina", {"108.001", "108.002", "108.003"}, "114.001", true}));
+        }
 
         ws.Write("profiles/Amina.varn", "tampered"); // a load reads; it must not write
+        ws.messages.clear();
         Varn another;
         another.LoadProfile("Amina");
         QTest::qWait(Varn::kHeartSaveDelayMs + 200);
@@ -405,6 +409,39 @@ class TestProgress : public QObject
         QVERIFY2(ws.messages.isEmpty(), qPrintable(ws.messages.join('\n')));
         QVERIFY(!QFile::exists(ws.Path("profiles/Yusuf.varn.bak")));
         QCOMPARE(window.CurrentKey(), std::string("114.001"));
+    }
+
+    // Two programs on one profile would overwrite each other's heart and review: the second is told and
+    // may choose another; a lock left by a program that died is taken over.
+    void oneProgramAProfile()
+    {
+        Workspace ws;
+        ws.Pack("quran/s104_s114.dat", 104, 114);
+        ws.Write("config.ini", "0\n");
+        ws.Write("profiles/Amina.varn", SerializeProfile(ProfileData{"Amina", {"108.001"}, "108.001", true}));
+        ws.Write("profiles/Bilal.varn", SerializeProfile(ProfileData{"Bilal", {"105.001"}, "105.001", true}));
+        {
+            Varn first;
+            first.LoadProfile("Amina");
+            Varn second;
+            second.LoadProfile("Amina");
+            QCOMPARE(ws.messages, QStringList({"Varnel|Amina is open in another Varnel window.<br><br>Close it "
+                                               "there, or choose another profile."}));
+            QVERIFY(second.UserNameNow().empty());
+            QVERIFY(second.ProfileDialog()->isVisible()); // to choose another
+            second.LoadProfile("Bilal");
+            QCOMPARE(second.UserNameNow(), std::string("Bilal"));
+            first.LoadProfile("Bilal"); // Bilal is taken; Amina stays loaded and locked
+            QCOMPARE(first.UserNameNow(), std::string("Amina"));
+            QCOMPARE(ws.messages.size(), 2);
+        }
+        // A crash leaves the lock with the number of a process that is gone.
+        ws.Write("profiles/Amina.varn.lock", "2147483\nvarnel\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+        ws.messages.clear();
+        Varn after;
+        after.LoadProfile("Amina");
+        QCOMPARE(after.UserNameNow(), std::string("Amina"));
+        QVERIFY(ws.messages.isEmpty());
     }
 
     // SIGTERM ends the run through the event loop: the exit saving runs.
