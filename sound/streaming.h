@@ -39,6 +39,10 @@ constexpr unsigned kDefaultChunkMs = 100;
 constexpr int kBuffersAtStart = 2; // decoded before PlaySound returns; the feeder tops up the rest
 constexpr auto kFeederPeriod = std::chrono::milliseconds(20);
 constexpr size_t kStolenMemory = 256;
+// With this little audio left queued and nothing queued to follow, the speed stage gives out its last
+// frames: later, and they could come after the queue ran dry; sooner, and a pass queued late would find
+// the stage ended and start a new one, whose start is heard as a gap.
+constexpr int64_t kStretchEndMs = 80;
 
 inline std::vector<std::string> DriverNames()
 {
@@ -69,6 +73,7 @@ struct BufferSegment {
     int segment = 0;
     SoundHandle sound = 0;
     unsigned lengthMs = 0;
+    double speed = 1.0; // recording frames per output frame in this buffer
 };
 
 struct Channel {
@@ -96,6 +101,14 @@ struct Channel {
     unsigned decodingLength = 0;
     int heardSegment = 0;
     std::deque<BufferSegment> queuedSegments;
+    // The segment the speed stage's output belongs to now (it lags its input), and the segments it has
+    // been fed since, in order: each begins at one of the stage's marks.
+    BufferSegment stretchOut;
+    std::deque<BufferSegment> stretchAhead;
+    int stretchMarks = 0; // marks of the stage already applied to stretchOut
+    // Nothing more is queued and the audio left is short: the stage gives out its last frames. Until
+    // then it waits, so that a pass or sound queued late still follows without a restart.
+    bool stretchEnding = false;
 };
 
 } // namespace detail
@@ -167,8 +180,17 @@ struct System::Impl {
             std::clamp<size_t>(size_t(rate) * chunkMs / 1000, 1, kMaxChunkBytes / frameBytes);
         scratch.resize(frames * size_t(channels));
         size_t got = ReadChunk(ch, frames);
-        // The sound ran dry: the next pass or the next sound goes on in the same buffer queue.
-        if (got == 0 && Advance(ch))
+        // The speed stage has nothing more for now: while a buffer is still queued ahead, something may
+        // yet be queued to follow; once the last one plays, the stage gives out its last frames.
+        if (got == 0 && ch.stretch && !ch.stretch->Finished()) {
+            if (QueuedMsLeft(ch) > kStretchEndMs)
+                return false;
+            ch.stretchEnding = true;
+            got = ReadChunk(ch, frames);
+        }
+        // The sound ran dry: the next pass or the next sound goes on in the same buffer queue (at another
+        // speed, the stage's last frames have come out first).
+        if (got == 0 && Advance(ch, false))
             got = ReadChunk(ch, frames);
         if (got == 0) {
             ch.decoderDone = true;
@@ -185,28 +207,101 @@ struct System::Impl {
         }
         ch.queued.push_back(buffer);
         ch.queuedFrames.push_back(int64_t(got));
-        ch.queuedSegments.push_back({ch.decodingSegment, ch.decodingSound, ch.decodingLength});
+        ch.queuedSegments.push_back(ch.stretch ? ch.stretchOut
+                                               : BufferSegment{ch.decodingSegment, ch.decodingSound,
+                                                               ch.decodingLength, 1.0});
         if (got < frames && !ch.stretch && ch.repeatsLeft == 0 && ch.upcoming.empty())
             ch.decoderDone = true;
         return true;
     }
 
+    // Milliseconds of audio queued on ch and not yet heard.
+    int64_t QueuedMsLeft(const Channel& ch) const
+    {
+        int64_t frames = 0;
+        for (int64_t f : ch.queuedFrames)
+            frames += f;
+        ALint offset = 0;
+        if (ch.voice.Source())
+            alGetSourcei(ch.voice.Source(), AL_SAMPLE_OFFSET, &offset);
+        return std::max<int64_t>(frames - offset, 0) * 1000 / std::max(ch.decoder->Rate(), 1);
+    }
+
     size_t ReadChunk(Channel& ch, size_t frames)
     {
-        return ch.stretch ? ch.stretch->Read(*ch.decoder, scratch.data(), frames)
-                          : ch.decoder->Read(scratch.data(), frames);
+        if (!ch.stretch)
+            return ch.decoder->Read(scratch.data(), frames);
+        // The stage's input runs on into the next pass or sound at the same speed, so that the stretcher
+        // never restarts at a boundary: a restart would put its start delay, heard as silence, there.
+        const int channels = ch.decoder->OutputChannels();
+        auto source = [this, &ch, channels](int16_t* out, size_t wanted, bool* ended) {
+            size_t got = 0;
+            *ended = false;
+            while (got < wanted) {
+                const size_t n = ch.decoder->Read(out + got * size_t(channels), wanted - got);
+                if (n > 0) {
+                    got += n;
+                    continue;
+                }
+                // Another speed next: the stage ends here, and the next segment gets its own.
+                if (speed != ch.speed && (ch.repeatsLeft > 0 || !ch.upcoming.empty())) {
+                    *ended = true;
+                    break;
+                }
+                if (!Advance(ch, true)) {
+                    *ended = ch.stretchEnding;
+                    break;
+                }
+                ch.stretch->Mark(ch.stretch->InputFrames() + int64_t(got));
+                ch.stretchAhead.push_back({ch.decodingSegment, ch.decodingSound, ch.decodingLength, ch.speed});
+            }
+            return got;
+        };
+        const size_t got = ch.stretch->Read(source, scratch.data(), frames);
+        while (ch.stretchMarks < ch.stretch->MarksPassed() && !ch.stretchAhead.empty()) {
+            ch.stretchOut = ch.stretchAhead.front();
+            ch.stretchAhead.pop_front();
+            ++ch.stretchMarks;
+        }
+        return got;
+    }
+
+    // The speed stage for the speed now, from the segment being decoded on: none at 1.0.
+    void NewStretch(Channel& ch)
+    {
+        ch.speed = speed;
+        ch.stretch = speed == 1.0 ? nullptr
+                                  : std::make_unique<Stretch>(ch.decoder->Rate(), ch.decoder->OutputChannels(), speed);
+        ch.stretchOut = {ch.decodingSegment, ch.decodingSound, ch.decodingLength, ch.speed};
+        ch.stretchAhead.clear();
+        ch.stretchMarks = 0;
+        ch.stretchEnding = false;
+    }
+
+    // Starts the speed stage over at the segment being decoded (a seek, a rewind).
+    void ResetStretch(Channel& ch)
+    {
+        if (!ch.stretch)
+            return;
+        ch.stretch->Reset();
+        ch.stretchOut = {ch.decodingSegment, ch.decodingSound, ch.decodingLength, ch.speed};
+        ch.stretchAhead.clear();
+        ch.stretchMarks = 0;
+        ch.stretchEnding = false;
     }
 
     // Moves the decoder on to the next segment: another pass of its sound, or the next sound when it
     // has the same rate and channels (a source's queue holds one format). False when nothing follows.
-    bool Advance(Channel& ch)
+    // Within the speed stage (withinStretch) the stage runs on; else the segment starts with a stage for
+    // the speed set now, so that a speed changed while playing applies from the next boundary.
+    bool Advance(Channel& ch, bool withinStretch)
     {
         if (ch.repeatsLeft > 0) {
             --ch.repeatsLeft;
             ch.decoder->Seek(0);
-            if (ch.stretch)
-                ch.stretch->Reset();
             ++ch.decodingSegment;
+            if (!withinStretch)
+                NewStretch(ch);
             return true;
         }
         while (!ch.upcoming.empty()) {
@@ -223,13 +318,12 @@ struct System::Impl {
                 return false;
             }
             ch.decoder = std::move(decoder);
-            if (ch.stretch)
-                ch.stretch =
-                    std::make_unique<Stretch>(ch.decoder->Rate(), ch.decoder->OutputChannels(), ch.speed);
             ch.repeatsLeft = next.repeats;
             ch.decodingSound = next.sound;
             ch.decodingLength = next.lengthMs;
             ++ch.decodingSegment;
+            if (!withinStretch)
+                NewStretch(ch);
             return true;
         }
         return false;
@@ -280,13 +374,14 @@ struct System::Impl {
         while (processed-- > 0 && !ch.queued.empty()) {
             ALuint b = 0;
             alSourceUnqueueBuffers(src, 1, &b);
-            ch.baseFrame += double(ch.queuedFrames.front()) * ch.speed;
+            ch.baseFrame += double(ch.queuedFrames.front()) * ch.queuedSegments.front().speed;
             ch.queued.pop_front();
             ch.queuedFrames.pop_front();
             ch.queuedSegments.pop_front();
             ch.spare.push_back(b);
             SyncHeard(ch);
         }
+        if (getenv("VDEBUG") && ch.queued.size() <= 1) fprintf(stderr, "service queued=%zu done=%d ended=%d\n", ch.queued.size(), ch.decoderDone, ch.ended);
         TopUp(ch, AlVoice::kBuffers);
         SyncHeard(ch);
         if (ch.queued.empty() && ch.decoderDone) {
@@ -337,8 +432,7 @@ struct System::Impl {
         ch.spare.assign(ch.voice.Buffers().begin(), ch.voice.Buffers().end());
         ch.decoder->Seek(frame);
         ch.baseFrame = double(frame);
-        if (ch.stretch)
-            ch.stretch->Reset();
+        ResetStretch(ch);
         ch.decoderDone = false;
         TopUp(ch, kBuffersAtStart);
         if (ch.queued.empty()) {
@@ -356,24 +450,33 @@ struct System::Impl {
         const auto it = sounds.find(ch.sound);
         if (it == sounds.end())
             return ErrInvalidHandle;
-        ALint offset = 0;
-        alGetSourcei(ch.voice.Source(), AL_SAMPLE_OFFSET, &offset);
-        const double frame = ch.baseFrame + double(std::max<ALint>(offset, 0)) * ch.speed;
+        const double frame = HeardFrame(ch);
         if (ch.decodingSound != ch.sound) {
             Result r = Ok;
             std::unique_ptr<Decoder> decoder = Decoder::Open(it->second.bytes, &r);
             if (!decoder)
                 return r;
             ch.decoder = std::move(decoder);
-            if (ch.stretch)
-                ch.stretch =
-                    std::make_unique<Stretch>(ch.decoder->Rate(), ch.decoder->OutputChannels(), ch.speed);
         }
         ch.decodingSegment = ch.heardSegment;
         ch.decodingSound = ch.sound;
         ch.decodingLength = ch.lengthMs;
+        // The pass heard goes on at the speed it is heard at; a new speed comes with the next pass.
+        const double newSpeed = speed;
+        speed = ch.queuedSegments.empty() ? ch.speed : ch.queuedSegments.front().speed;
+        NewStretch(ch);
+        speed = newSpeed;
         StartAt(ch, int64_t(frame));
         return Ok;
+    }
+
+    // The frame of the recording heard now on ch, in the pass heard now.
+    double HeardFrame(const Channel& ch) const
+    {
+        ALint offset = 0;
+        alGetSourcei(ch.voice.Source(), AL_SAMPLE_OFFSET, &offset);
+        const double pace = ch.queuedSegments.empty() ? ch.speed : ch.queuedSegments.front().speed;
+        return ch.baseFrame + double(std::max<ALint>(offset, 0)) * pace;
     }
 
     // Gives ch a decoder and a voice, opening the device when it is closed; the reason when the sound
@@ -392,12 +495,9 @@ struct System::Impl {
             return r;
         ch.format = ch.decoder->OutputChannels() == 2 ? AL_FORMAT_STEREO16 : AL_FORMAT_MONO16;
         // At 1.0 the stage is bypassed: the decoder's samples go out untouched.
-        ch.speed = speed;
         ch.decodingSound = ch.sound;
         ch.decodingLength = ch.lengthMs;
-        ch.stretch = speed == 1.0
-                         ? nullptr
-                         : std::make_unique<Stretch>(ch.decoder->Rate(), ch.decoder->OutputChannels(), speed);
+        NewStretch(ch);
         if (!ch.voice.Create()) {
             ch.decoder.reset();
             return ErrOutput;

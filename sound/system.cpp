@@ -231,9 +231,7 @@ Result System::GetPosition(ChannelHandle channel, unsigned* milliseconds)
         *milliseconds = ch->lengthMs;
         return Ok;
     }
-    ALint offset = 0;
-    alGetSourcei(ch->voice.Source(), AL_SAMPLE_OFFSET, &offset);
-    const double frame = ch->baseFrame + double(std::max<ALint>(offset, 0)) * ch->speed;
+    const double frame = impl_->HeardFrame(*ch);
     const int64_t ms = int64_t(frame * 1000 / ch->decoder->Rate());
     *milliseconds = unsigned(std::min<int64_t>(ms, ch->lengthMs));
     return Ok;
@@ -289,6 +287,7 @@ Result System::QueueRepeats(ChannelHandle channel, int passes)
         return Ok;
     ch->repeatsLeft = std::max(passes, 0);
     ch->decoderDone = false; // it may have reached the end of what it was given
+    ch->stretchEnding = false;
     impl_->Wake();
     return Ok;
 }
@@ -307,6 +306,7 @@ Result System::QueueNext(ChannelHandle channel, SoundHandle sound, int passes)
         return Ok;
     ch->upcoming.push_back({sound, it->second.lengthMs, std::max(passes, 0)});
     ch->decoderDone = false;
+    ch->stretchEnding = false;
     impl_->Wake();
     return Ok;
 }

@@ -268,6 +268,63 @@ class TestAudible : public QObject
         }
     }
 
+    // At another speed the speed stage runs on across repetitions and ayas: as gapless as at 1.0. A speed
+    // changed while the run plays applies from the next aya.
+    void speedOnTheGaplessPath_data()
+    {
+        QTest::addColumn<double>("before");
+        QTest::addColumn<double>("after");        // set 113 ms after the start; 0: no change
+        QTest::addColumn<double>("soundLength");  // seconds heard
+        QTest::newRow("0.75x") << 0.75 << 0.0 << 4 * 0.3 / 0.75;
+        QTest::newRow("1.0x to 0.5x") << 1.0 << 0.5 << 0.3 + 2 * 0.3 / 0.5;
+        QTest::newRow("0.75x to 1.25x") << 0.75 << 1.25 << 0.3 / 0.75 + 2 * 0.3 / 1.25;
+    }
+    void speedOnTheGaplessPath()
+    {
+        QFETCH(double, before);
+        QFETCH(double, after);
+        QFETCH(double, soundLength);
+        std::map<std::string, QByteArray> items;
+        for (const char* name : {"001.001.ogg", "001.002.ogg", "001.003.ogg"})
+            items[name] = fixtures::ToneOgg(300, {440.0}, 44100);
+        QVERIFY(fixtures::WriteArchive(g_dir->filePath("speed-gapless.dat"), items));
+        {
+            Whole drill;
+            drill.SetRes(fixtures::OpenArchive(g_dir->filePath("speed-gapless.dat")));
+            drill.Player()->SetRepeat(after > 0 ? 1 : 2);
+            drill.Player()->SetSpeed(before);
+            // With a change: three ayas, the first at the old speed, the next (queued already) at the new.
+            drill.GenerateWhole("001", 1, after > 0 ? 3 : 2);
+            QSignalSpy done(&drill, &Whole::WholeDone);
+            fixtures::Idle(300);
+            drill.Play();
+            if (after > 0) {
+                fixtures::Idle(113);
+                drill.Player()->SetSpeed(after);
+            }
+            QVERIFY(fixtures::WaitFor([&] { return done.count() > 0; }, 8000));
+            fixtures::Idle(300);
+        }
+        const sound::Pcm pcm = ReadWav();
+        const std::vector<Burst> bursts = Bursts(pcm);
+        QVERIFY2(bursts.size() == 1, qPrintable(Describe(bursts)));
+        QVERIFY2(std::abs((bursts[0].end - bursts[0].start) - soundLength) < 0.08, qPrintable(Describe(bursts)));
+        const int window = pcm.rate / 200;
+        int quiet = 0;
+        for (size_t from = size_t((bursts[0].start + 0.02) * pcm.rate);
+             from + size_t(window) < size_t((bursts[0].end - 0.03) * pcm.rate); from += size_t(window)) {
+            double energy = 0;
+            for (int k = 0; k < window; ++k) {
+                const float v = pcm.samples[(from + size_t(k)) * size_t(pcm.channels)];
+                energy += double(v) * v;
+            }
+            quiet += std::sqrt(energy / window) < 0.02;
+        }
+        // At a steady speed not one 5 ms stretch of silence; where the speed changes, the stage starts
+        // anew, and its last frames fade for at most 25 ms.
+        QVERIFY2(quiet <= (after > 0 ? 5 : 0), qPrintable(QString::number(quiet)));
+    }
+
     // Speed keeps the pitch: a 2 s tone of 440 Hz lasts 2 s / speed and stays 440 Hz.
     void speedKeepsThePitch_data()
     {
