@@ -5,6 +5,8 @@
 #include "sound.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <cmath>
@@ -115,6 +117,50 @@ void BM_CpuWhilePlaying(benchmark::State& state)
     state.counters["cpu_percent"] = share * 100;
 }
 BENCHMARK(BM_CpuWhilePlaying)->Iterations(2)->Unit(benchmark::kSecond);
+
+// Context switches of every thread of the process so far: each is a wake-up.
+long WakeUps()
+{
+    long total = 0;
+    QDir tasks("/proc/self/task");
+    for (const QString& task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile status(tasks.filePath(task + "/status"));
+        if (!status.open(QIODevice::ReadOnly))
+            continue;
+        for (const QByteArray& line : status.readAll().split('\n'))
+            if (line.startsWith("voluntary_ctxt_switches:") || line.startsWith("nonvoluntary_ctxt_switches:"))
+                total += line.mid(line.indexOf(':') + 1).trimmed().toLong();
+    }
+    return total;
+}
+
+// Wake-ups a second of the whole process in the seconds after Stop, while the shared device is still
+// open (it is paused, and closed after its idle delay). Target: under 10 a second.
+void BM_WakeUpsAfterStop(benchmark::State& state)
+{
+    const std::vector<char>& ogg = Recording(5);
+    std::unique_ptr<sound::System> system;
+    sound::System::Create(&system);
+    system->Init(32);
+    sound::SoundHandle sound = 0;
+    system->CreateSound(ogg.data(), ogg.size(), &sound);
+    double rate = 0;
+    for (auto _ : state) {
+        sound::ChannelHandle channel = 0;
+        system->PlaySound(sound, false, &channel);
+        std::this_thread::sleep_for(std::chrono::milliseconds(500));
+        system->Stop(channel);
+        std::this_thread::sleep_for(std::chrono::milliseconds(200)); // the feeder notices
+        const long before = WakeUps();
+        const auto start = std::chrono::steady_clock::now();
+        std::this_thread::sleep_for(std::chrono::seconds(state.range(0)));
+        const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        rate = double(WakeUps() - before) / wall;
+    }
+    state.counters["device_open"] = sound::OutputOpen();
+    state.counters["wakeups_per_s"] = rate;
+}
+BENCHMARK(BM_WakeUpsAfterStop)->Arg(10)->Iterations(1)->Unit(benchmark::kSecond);
 
 } // namespace
 

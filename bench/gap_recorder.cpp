@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QSignalSpy>
 #include <cmath>
+#include <cstdlib>
 #include <iostream>
 
 namespace {
@@ -41,10 +42,11 @@ bool Put(const QString& path, const QByteArray& bytes)
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        std::cerr << "usage: gap-recorder DIR\n";
+    if (argc != 2 && argc != 3) {
+        std::cerr << "usage: gap-recorder DIR [SPEED]\n";
         return 2;
     }
+    const double speed = argc == 3 ? std::atof(argv[2]) : 1.0;
     const QString dir = QString::fromLocal8Bit(argv[1]);
     const QString conf = dir + "/alsoft.conf";
     if (!Put(conf, QString("[general]\ndrivers = wave\nfrequency = 44100\nchannels = mono\n[wave]\nfile = %1/varnel.wav\n")
@@ -63,11 +65,12 @@ int main(int argc, char** argv)
         Whole drill;
         drill.SetRes(fixtures::OpenArchive(dir + "/tones.dat"));
         drill.Player()->SetRepeat(2);
+        drill.Player()->SetSpeed(speed);
         drill.GenerateWhole("001", 1, 2);
         QSignalSpy done(&drill, &Whole::WholeDone);
         fixtures::Idle(300);
         drill.Play();
-        fixtures::WaitFor([&] { return done.count() > 0; }, 5000);
+        fixtures::WaitFor([&] { return done.count() > 0; }, 10000);
         fixtures::Idle(300);
     }
     std::cout << "wrote " << (dir + "/varnel.wav").toStdString() << "\n";

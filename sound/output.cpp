@@ -8,8 +8,10 @@ namespace sound
 
 bool Output::EnsureOpen()
 {
-    if (context)
+    if (context) {
+        Resume();
         return true;
+    }
     const std::vector<std::string> names = DriverNames();
     if (names.empty() || driver >= int(names.size()))
         return false;
@@ -22,8 +24,33 @@ bool Output::EnsureOpen()
         return false;
     }
     ++opened;
+    paused = false;
     MakeCurrent();
     return true;
+}
+
+void Output::Pause()
+{
+    // Without anything to play the device would go on mixing silence, waking the process many times a
+    // second; paused (where OpenAL Soft offers it), it sleeps until the next play.
+    if (paused || !device || !alcIsExtensionPresent(device.get(), "ALC_SOFT_pause_device"))
+        return;
+    auto pause = reinterpret_cast<LPALCDEVICEPAUSESOFT>(alcGetProcAddress(device.get(), "alcDevicePauseSOFT"));
+    if (pause) {
+        pause(device.get());
+        paused = true;
+    }
+}
+
+void Output::Resume()
+{
+    if (!paused || !device)
+        return;
+    auto resume =
+        reinterpret_cast<LPALCDEVICERESUMESOFT>(alcGetProcAddress(device.get(), "alcDeviceResumeSOFT"));
+    if (resume)
+        resume(device.get());
+    paused = false;
 }
 
 void Output::CloseDevice()
@@ -36,6 +63,7 @@ void Output::CloseDevice()
     alcMakeContextCurrent(nullptr);
     context.reset();
     device.reset();
+    paused = false;
 }
 
 bool Output::AnyLive() const
@@ -64,10 +92,12 @@ void Output::FeederLoop()
         } else if (context) {
             // Nothing plays: wake once when the device has been quiet long enough to close.
             const auto closeAt = quietSince + idleClose;
-            if (std::chrono::steady_clock::now() >= closeAt)
+            if (std::chrono::steady_clock::now() >= closeAt) {
                 CloseDevice();
-            else
+            } else {
+                Pause();
                 wake.wait_until(lock, closeAt);
+            }
         } else {
             wake.wait(lock); // asleep until a channel plays again
         }

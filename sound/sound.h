@@ -43,6 +43,9 @@ constexpr double kMaxSpeed = 1.5;
 // The shared output device: whether it is open now, and how many times one was opened in this process.
 bool OutputOpen();
 int OutputOpenCount();
+// The shared device is open but paused, as it is as soon as nothing plays: it mixes nothing and wakes
+// nobody until the next play resumes it.
+bool OutputPaused();
 // How long the output stays open with nothing playing or paused before it is released (30 s).
 void SetIdleClose(std::chrono::milliseconds delay);
 

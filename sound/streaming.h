@@ -128,6 +128,7 @@ struct Output {
     std::condition_variable wake;
     bool quit = false;
     int opened = 0; // devices opened in this process, for tests and benchmarks
+    bool paused = false; // the device is open but paused: nothing plays
     std::chrono::milliseconds idleClose{30000};
 
     void MakeCurrent()
@@ -139,6 +140,9 @@ struct Output {
     bool EnsureOpen();
     // Closes the device; every channel's voice is released first.
     void CloseDevice();
+    // Pauses the open device while nothing plays, and resumes it for the next play.
+    void Pause();
+    void Resume();
     bool AnyLive() const;
     void ServiceAll();
     void FeederLoop();

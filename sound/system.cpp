@@ -397,6 +397,12 @@ bool OutputOpen()
     return bool(TheOutput().context);
 }
 
+bool OutputPaused()
+{
+    std::lock_guard<std::mutex> lock(LayerMutex());
+    return TheOutput().context && TheOutput().paused;
+}
+
 int OutputOpenCount()
 {
     std::lock_guard<std::mutex> lock(LayerMutex());

@@ -315,7 +315,8 @@ class TestSoundLayer : public QObject
                 return true;
             },
             3000));
-        // Quiet: released after the idle delay, and opened again for the next play.
+        // Quiet: paused at once, released after the idle delay, and opened again for the next play.
+        QVERIFY(fixtures::WaitFor([] { return !OutputOpen() || OutputPaused(); }, 200));
         QVERIFY(fixtures::WaitFor([] { return !OutputOpen(); }, 2000));
         SoundHandle sound = 0;
         ChannelHandle channel = 0;
@@ -324,6 +325,14 @@ class TestSoundLayer : public QObject
         QVERIFY(OutputOpen());
         QCOMPARE(OutputOpenCount(), opened + 2);
         unsigned ms = 0;
+        QVERIFY(fixtures::WaitFor([&] { return systems[0]->GetPosition(channel, &ms) == Ok && ms >= 120; },
+                                  2000));
+        // Paused while quiet, the device plays again at the next play, within its idle delay.
+        SetIdleClose(std::chrono::milliseconds(5000));
+        QVERIFY(fixtures::WaitFor([] { return OutputPaused(); }, 1000));
+        QCOMPARE(systems[0]->PlaySound(sound, false, &channel), Ok);
+        QVERIFY(!OutputPaused());
+        QCOMPARE(OutputOpenCount(), opened + 2);
         QVERIFY(fixtures::WaitFor([&] { return systems[0]->GetPosition(channel, &ms) == Ok && ms >= 120; },
                                   2000));
         systems.clear();
