@@ -118,6 +118,45 @@ class TestImport : public QObject
             QVERIFY(mine.Extract(AyaKey("001", a) + ".ogg").startsWith("OggS"));
     }
 
+    // Packs that share suras (fatiha.dat and s001_s002.dat share sura 1) prepare each aya once; each pack
+    // is written as soon as its ayas are ready, so a run that fails (or is killed) later keeps it, and
+    // the next run goes on from there.
+    void eachPackWrittenWhenReady()
+    {
+        const QString audio = dir_.filePath("two-suras"), out = dir_.filePath("work-two");
+        const QByteArray wav = Encoded(fixtures::ToneOgg(40), "wav");
+        QByteArray text = Fatiha(QString::fromUtf8("\u0628\u0650\u0633\u0652\u0645\u0650"));
+        for (int a = 1; a <= 7; ++a)
+            QVERIFY(Put(QString("%1/0010%2.wav").arg(audio).arg(a, 2, 10, QChar('0')), wav));
+        for (int a = 1; a <= 286; ++a) {
+            QVERIFY(Put(QString("%1/002%2.wav").arg(audio).arg(a, 3, 10, QChar('0')), a == 286 ? "broken" : wav));
+            text += "2|" + QByteArray::number(a) + "|" + QString::fromUtf8("\u0627\u0644\u0645").toUtf8() + "\n";
+        }
+        QVERIFY(Put(dir_.filePath("two-suras.txt"), text));
+        const QStringList args = {"import", "--audio", audio, "--text", dir_.filePath("two-suras.txt"),
+                                  "--suras", "1-2", "--out", out};
+        const fixtures::ToolRun failed = RunTool("varnel-pack", args);
+        QCOMPARE(failed.status, 1);
+        QVERIFY2(failed.err.contains("002286"), failed.err.constData());
+        QVERIFY(failed.out.contains("fatiha.dat: written"));
+        QVERIFY(QFile::exists(out + "/quran/fatiha.dat"));
+        QVERIFY(!QFile::exists(out + "/quran/s001_s002.dat"));
+
+        QVERIFY(Put(audio + "/002286.wav", wav));
+        const fixtures::ToolRun again = RunTool("varnel-pack", args);
+        QVERIFY2(again.status == 0, again.err.constData());
+        QVERIFY(again.out.contains("fatiha.dat: already there, kept"));
+        QVERIFY(again.out.contains("prepared 293 of 293 ayas")); // sura 1 once, though two packs hold it
+        QCOMPARE(int(fixtures::OpenArchive(out + "/quran/s001_s002.dat").Directory().size()), 293 * 4);
+        QFile::remove(out + "/quran/fatiha.dat");
+        QFile::remove(out + "/quran/s001_s002.dat");
+        const fixtures::ToolRun both = RunTool("varnel-pack", args);
+        QVERIFY2(both.status == 0, both.err.constData());
+        QVERIFY(both.out.contains("prepared 293 of 293 ayas"));
+        QVERIFY(!both.out.contains("of 300 ayas"));
+        QVERIFY(both.out.indexOf("fatiha.dat: written") < both.out.indexOf("prepared 293"));
+    }
+
     // Each kind of bad input: a clear message, exit 1, and no pack.
     void refusals_data()
     {

@@ -248,7 +248,8 @@ QByteArray AyaPicturePng(const QString& arabic, int ayaNumber)
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    RenderAya(arabic, ayaNumber, kPictureWidth, kPictureDensity).save(&buffer, "PNG", 9);
+    // Qt's default compression: level 9 took 2.6 times as long for files 2-4% smaller.
+    RenderAya(arabic, ayaNumber, kPictureWidth, kPictureDensity).save(&buffer, "PNG");
     return bytes;
 }
 

@@ -333,35 +333,50 @@ int Run(const Options& o, std::ostream& out, std::ostream& err)
     if (todo.empty())
         return 0;
 
-    // Every core at work, an aya at a time.
-    std::atomic<size_t> next{0}, done{0};
-    std::mutex printing;
-    auto work = [&] {
-        for (size_t i = next++; i < ayas.size(); i = next++) {
-            Prepare(&ayas[i], o.ogg);
-            const size_t n = ++done;
-            if (n % 50 == 0 || n == ayas.size()) {
-                const std::lock_guard<std::mutex> lock(printing);
-                out << "prepared " << n << " of " << ayas.size() << " ayas\n" << std::flush;
-            }
-        }
-    };
-    std::vector<std::thread> workers;
-    for (unsigned t = 0; t < std::max(1u, std::thread::hardware_concurrency()); ++t)
-        workers.emplace_back(work);
-    for (std::thread& t : workers)
-        t.join();
-    for (const Aya& aya : ayas)
-        if (!aya.problem.isEmpty())
-            return fail(aya.problem);
-
     if (!QDir().mkpath(folder))
         return fail("cannot make the folder \"" + folder + "\"");
-    for (const std::string& pack : todo) {
+    // Each aya is prepared once, even where two packs hold it (s078_s114.dat and s104_s114.dat), and
+    // each pack is written as soon as its ayas are ready: a re-run after a kill keeps the packs written,
+    // and no more than one pack's ayas (and those a later pack shares) are held at a time.
+    std::map<std::string, size_t> firstOf;         // aya key -> its first entry in ayas
+    std::map<std::string, size_t> lastPackOf;      // aya key -> the last pack (in todo) holding it
+    for (size_t p = 0; p < todo.size(); ++p)
+        for (size_t i = spans[todo[p]].first; i < spans[todo[p]].second; ++i) {
+            firstOf.emplace(ayas[i].key, i);
+            lastPackOf[ayas[i].key] = p;
+        }
+    std::atomic<size_t> done{0};
+    std::mutex printing;
+    for (size_t p = 0; p < todo.size(); ++p) {
+        const std::string& pack = todo[p];
+        const auto [begin, end] = spans[pack];
+        std::vector<size_t> fresh;
+        for (size_t i = begin; i < end; ++i)
+            if (firstOf[ayas[i].key] == i)
+                fresh.push_back(i);
+        // Every core at work, an aya at a time.
+        std::atomic<size_t> next{0};
+        auto work = [&] {
+            for (size_t k = next++; k < fresh.size(); k = next++) {
+                Prepare(&ayas[fresh[k]], o.ogg);
+                const size_t n = ++done;
+                if (n % 50 == 0 || n == firstOf.size()) {
+                    const std::lock_guard<std::mutex> lock(printing);
+                    out << "prepared " << n << " of " << firstOf.size() << " ayas\n" << std::flush;
+                }
+            }
+        };
+        std::vector<std::thread> workers;
+        for (unsigned t = 0; t < std::max(1u, std::thread::hardware_concurrency()); ++t)
+            workers.emplace_back(work);
+        for (std::thread& t : workers)
+            t.join();
         KelRes res;
         std::string problem;
-        for (size_t i = spans[pack].first; i < spans[pack].second; ++i) {
-            const Aya& a = ayas[i];
+        for (size_t i = begin; i < end; ++i) {
+            const Aya& a = ayas[firstOf[ayas[i].key]];
+            if (!a.problem.isEmpty())
+                return fail(a.problem);
             if (!res.AddItem(PictureName(a.key), a.picture, &problem) ||
                 !res.AddItem(SoundName(a.key), a.sound, &problem) ||
                 !res.AddItem(TranslationName(a.key), demo::ToLatin1(a.translation), &problem) ||
@@ -371,7 +386,14 @@ int Run(const Options& o, std::ostream& out, std::ostream& err)
         const QString path = folder + "/" + QString::fromStdString(pack);
         if (!res.Save(path.toStdString(), &problem))
             return fail(QString::fromStdString(problem));
-        out << pack << ": written to " << path.toStdString() << "\n";
+        out << pack << ": written to " << path.toStdString() << "\n" << std::flush;
+        // What no later pack holds is let go.
+        for (size_t i = begin; i < end; ++i)
+            if (lastPackOf[ayas[i].key] == p) {
+                Aya& a = ayas[firstOf[ayas[i].key]];
+                a.picture = QByteArray();
+                a.sound = QByteArray();
+            }
     }
     return 0;
 }
