@@ -75,9 +75,9 @@ std::map<std::string, QString> SettingsFile::Parse(const QByteArray& text)
         if (line.isEmpty() || line.startsWith(';') || line.startsWith('#'))
             continue;
         if (line.startsWith('[') && line.endsWith(']')) {
-            // A group name holding '=' could not be written back as one: its keys are not ours.
+            // A group name holding '=' or '/' could not be written back as one: its keys are not ours.
             group = line.mid(1, line.size() - 2).trimmed();
-            if (group.contains('='))
+            if (group.contains('=') || group.contains('/'))
                 group.clear();
             continue;
         }
