@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "decoder.h"
+#include "vector_state.h"
 
 #include <algorithm>
 #include <cstring>
@@ -96,6 +97,7 @@ sf_count_t GrowTell(void* user) { return static_cast<GrowingFile*>(user)->positi
 
 Result Encode(const Pcm& pcm, int format, double quality, std::vector<char>* out)
 {
+    ClearUpperVectorState();
     if (pcm.rate <= 0 || pcm.channels <= 0 || pcm.samples.size() % size_t(pcm.channels) != 0)
         return ErrInvalidParam;
     out->clear();
@@ -177,6 +179,7 @@ bool Decoder::Seek(int64_t frame) { return sf_seek(handle_, frame, SEEK_SET) >= 
 
 Result DecodeAll(const void* data, size_t size, Pcm* out)
 {
+    ClearUpperVectorState();
     auto bytes = std::make_shared<std::vector<char>>(static_cast<const char*>(data),
                                                      static_cast<const char*>(data) + size);
     MemoryFile file{bytes, 0};

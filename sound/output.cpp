@@ -2,6 +2,7 @@
 // The one output device of the process: opening it on demand, closing it when quiet, and the feeder
 // thread that serves every System's channels.
 #include "streaming.h"
+#include "vector_state.h"
 
 namespace sound
 {
@@ -76,6 +77,7 @@ bool Output::AnyLive() const
 
 void Output::ServiceAll()
 {
+    ClearUpperVectorState(); // the feeder decodes and stretches at full speed
     for (System::Impl* system : systems)
         system->ServiceAll();
 }

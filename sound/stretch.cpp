@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "stretch.h"
 
+#include "vector_state.h"
+
 #include <rubberband/RubberBandStretcher.h>
 
 #include <algorithm>
@@ -80,6 +82,7 @@ void Stretch::Reset()
 
 size_t Stretch::Read(const Source& source, int16_t* out, size_t frames)
 {
+    ClearUpperVectorState();
     size_t done = 0;
     std::vector<float*> outPlanes(planes_.size());
     while (done < frames) {
