@@ -92,13 +92,16 @@ void Output::FeederLoop()
             ServiceAll();
             quietSince = std::chrono::steady_clock::now();
         } else if (context) {
-            // Nothing plays: wake once when the device has been quiet long enough to close.
-            const auto closeAt = quietSince + idleClose;
-            if (std::chrono::steady_clock::now() >= closeAt) {
+            // Nothing plays: wake when the device has been quiet long enough to pause, and to close.
+            const auto now = std::chrono::steady_clock::now();
+            const auto closeAt = quietSince + idleClose, pauseAt = quietSince + idlePause;
+            if (now >= closeAt) {
                 CloseDevice();
-            } else {
+            } else if (now >= pauseAt || paused) {
                 Pause();
                 wake.wait_until(lock, closeAt);
+            } else {
+                wake.wait_until(lock, std::min(pauseAt, closeAt));
             }
         } else {
             wake.wait(lock); // asleep until a channel plays again

@@ -43,11 +43,15 @@ constexpr double kMaxSpeed = 1.5;
 // The shared output device: whether it is open now, and how many times one was opened in this process.
 bool OutputOpen();
 int OutputOpenCount();
-// The shared device is open but paused, as it is as soon as nothing plays: it mixes nothing and wakes
+// The shared device is open but paused, as it is soon after nothing plays: it mixes nothing and wakes
 // nobody until the next play resumes it.
 bool OutputPaused();
 // How long the output stays open with nothing playing or paused before it is released (30 s).
 void SetIdleClose(std::chrono::milliseconds delay);
+// How long the output stays running with nothing playing or paused before it is paused (1 s): a short
+// stop between two plays keeps it running. A device that writes a file (OpenAL Soft's wave driver)
+// writes nothing while paused, so recordings of silences need a delay longer than they are.
+void SetIdlePause(std::chrono::milliseconds delay);
 
 // Our own words for each result; "Unknown error." for any other value.
 const char* ErrorString(int result);

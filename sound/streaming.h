@@ -130,6 +130,7 @@ struct Output {
     int opened = 0; // devices opened in this process, for tests and benchmarks
     bool paused = false; // the device is open but paused: nothing plays
     std::chrono::milliseconds idleClose{30000};
+    std::chrono::milliseconds idlePause{1000};
 
     void MakeCurrent()
     {

@@ -409,6 +409,13 @@ int OutputOpenCount()
     return TheOutput().opened;
 }
 
+void SetIdlePause(std::chrono::milliseconds delay)
+{
+    std::lock_guard<std::mutex> lock(LayerMutex());
+    TheOutput().idlePause = delay;
+    TheOutput().wake.notify_all();
+}
+
 void SetIdleClose(std::chrono::milliseconds delay)
 {
     std::lock_guard<std::mutex> lock(LayerMutex());

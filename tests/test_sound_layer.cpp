@@ -316,6 +316,7 @@ class TestSoundLayer : public QObject
             },
             3000));
         // Quiet: paused at once, released after the idle delay, and opened again for the next play.
+        SetIdlePause(std::chrono::milliseconds(50));
         QVERIFY(fixtures::WaitFor([] { return !OutputOpen() || OutputPaused(); }, 200));
         QVERIFY(fixtures::WaitFor([] { return !OutputOpen(); }, 2000));
         SoundHandle sound = 0;
