@@ -138,35 +138,11 @@ void RecitationSession::ChooseSura(int sura)
 
 void RecitationSession::Start() { StartDrill(); }
 
-void RecitationSession::CueAya(int sura, int aya)
-{
-    cursor_->SetSura(PadSura(IntToString(sura)));
-    cursor_->SetAya(aya);
-    FitRange();
-    StopAll();
-    switch (mode_) {
-    case Mode::Single:
-        BuildDrill(from_);
-        ShowSingleAya(CurrentAya());
-        return;
-    case Mode::Stack:
-        // The stack builds up from the aya, as a double-click in the heart does, and waits for Play.
-        emit ProgressReset();
-        from_ = aya;
-        emit RangeChanged(from_, to_, AyaCount());
-        BuildDrill(from_);
-        emit AyaShown(CurrentAya());
-        return;
-    case Mode::Whole:
-    case Mode::Review:
-        BuildDrill(from_);
-        emit AyaShown(CurrentAya());
-        whole_->Cue(aya);
-        return;
-    }
-}
+void RecitationSession::CueAya(int sura, int aya) { GoToAya(sura, aya, false); }
 
-void RecitationSession::PlayFromAya(int sura, int aya)
+void RecitationSession::PlayFromAya(int sura, int aya) { GoToAya(sura, aya, true); }
+
+void RecitationSession::GoToAya(int sura, int aya, bool play)
 {
     cursor_->SetSura(PadSura(IntToString(sura)));
     cursor_->SetAya(aya);
@@ -174,6 +150,8 @@ void RecitationSession::PlayFromAya(int sura, int aya)
     StopAll();
     switch (mode_) {
     case Mode::Single:
+        if (!play)
+            BuildDrill(from_); // whole-sura playback of the new sura waits behind the single-aya drill
         ShowSingleAya(CurrentAya());
         return;
     case Mode::Stack:
@@ -182,12 +160,20 @@ void RecitationSession::PlayFromAya(int sura, int aya)
         from_ = aya;
         emit RangeChanged(from_, to_, AyaCount());
         BuildDrill(from_);
-        stack_->Play();
+        if (play)
+            stack_->Play();
+        else
+            emit AyaShown(CurrentAya());
         return;
     case Mode::Whole:
     case Mode::Review:
         BuildDrill(from_);
-        whole_->GoTo(aya);
+        if (play) {
+            whole_->GoTo(aya);
+        } else {
+            emit AyaShown(CurrentAya());
+            whole_->Cue(aya);
+        }
         return;
     }
 }

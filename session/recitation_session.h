@@ -132,6 +132,8 @@ class RecitationSession : public QObject
     void StopAll();
     // Rebuilds the list of the whole-sura or stack drill (as the mode says) for the current range.
     void BuildDrill(int from);
+    // Goes to an aya of a sura in the mode on: plays from it, or shows it and waits for Play.
+    void GoToAya(int sura, int aya, bool play);
     void StartDrill();
     void ShowSingleAya(const std::string& key);
     void OnAyaStarted(const std::string& key);
