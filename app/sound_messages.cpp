@@ -8,6 +8,9 @@ void SoundMessages::Watch(MP3* player)
 {
     connect(player, &MP3::Failed, this,
             [this, player](const QString& title, const QString& text) { Show(player, title, text); });
+    connect(player, &MP3::NoOutput, this, [this, player] { Show(player, "Varnel", kNoOutputText); });
+    connect(player, &MP3::OutputLost, this,
+            [this, player] { Show(player, MP3::kSoundErrorTitle, kDeviceLostText); });
 }
 
 void SoundMessages::Show(const MP3* player, const QString& title, const QString& text)

@@ -17,10 +17,18 @@ class SoundMessages : public QObject
     Q_OBJECT
   public:
     static constexpr int kRepeatQuietMs = 1000;
+    static constexpr const char* kDeviceLostText =
+        "The sound output device stopped working, so playback has stopped.<br><br>To fix: connect the "
+        "device again, or choose another one in File &gt; Preferences, then press Play.";
+    static constexpr const char* kNoOutputText =
+        "Varnel could not find a sound output device on this computer, so it cannot play recitations.<br><br>"
+        "Everything else works: you can read the ayas, their translations and transliterations, and keep "
+        "your heart up to date.<br><br>To hear the recitations, connect speakers or headphones, then choose "
+        "the device in File &gt; Preferences or restart Varnel.";
 
     using QObject::QObject;
 
-    // Shows player's failures from now on.
+    // Shows player's failures from now on, in the window's words where the player only names them.
     void Watch(MP3* player);
     // Shows one failure of player, unless the rules above keep it back.
     void Show(const MP3* player, const QString& title, const QString& text);

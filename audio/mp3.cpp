@@ -52,7 +52,7 @@ void MP3::StartSystem(int driver, const std::string& fix)
         if (!noOutputTold_) {
             noOutputTold_ = true;
             // Queued: the first player finds this while it is built, before anyone listens.
-            QTimer::singleShot(0, this, [this] { emit Failed("Varnel", kNoOutputText); });
+            QTimer::singleShot(0, this, [this] { emit NoOutput(); });
         }
         return;
     }
@@ -374,7 +374,6 @@ void MP3::DeviceLost()
         return;
     deviceLossTold_ = true;
     emit OutputLost();
-    emit Failed(kSoundErrorTitle, kDeviceLostText);
 }
 
 int MP3::PauseRemainingMs() const

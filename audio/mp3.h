@@ -27,14 +27,6 @@ class MP3 : public QObject, private ScheduleHost
     static constexpr unsigned kStreamBufferMs = 65536;
     // The caption of every sound failure.
     static constexpr const char* kSoundErrorTitle = "Sound Error";
-    static constexpr const char* kDeviceLostText =
-        "The sound output device stopped working, so playback has stopped.<br><br>To fix: connect the "
-        "device again, or choose another one in File &gt; Preferences, then press Play.";
-    static constexpr const char* kNoOutputText =
-        "Varnel could not find a sound output device on this computer, so it cannot play recitations.<br><br>"
-        "Everything else works: you can read the ayas, their translations and transliterations, and keep "
-        "your heart up to date.<br><br>To hear the recitations, connect speakers or headphones, then choose "
-        "the device in File &gt; Preferences or restart Varnel.";
 
     MP3();
     ~MP3() override;
@@ -88,10 +80,12 @@ class MP3 : public QObject, private ScheduleHost
     void Done();
     void DoneR();
     void CurSoundPos(int ms);
-    // Something the learner must know of: a sound failure ("Sound Error"), or no output at all ("Varnel").
-    // The text is rich text.
+    // A sound failure the learner must know of ("Sound Error"), in the sound layer's words. The text is
+    // rich text.
     void Failed(const QString& title, const QString& text);
-    // The output device stopped working during playback; the player has stopped.
+    // The machine has no sound output at all: told once a run, by the first player made.
+    void NoOutput();
+    // The output device stopped working during playback; the player has stopped. Told once per device.
     void OutputLost();
     // A silent pause of ms began (on), or ended (off).
     void PauseChanged(bool on, int ms);
