@@ -177,6 +177,11 @@ void Varn::ConnectControls()
     connect(w_.toSpin, qOverload<int>(&QSpinBox::valueChanged), this, &Varn::SetMax);
     connect(w_.loopCheck, &QCheckBox::stateChanged, this, &Varn::SetLoop);
     connect(w_.stackCheck, &QCheckBox::stateChanged, this, &Varn::SetStack);
+    // Each learner keeps their drill settings: every change is remembered after it is applied.
+    connect(w_.repeatSpin, qOverload<int>(&QSpinBox::valueChanged), this, &Varn::RememberDrill);
+    connect(w_.pauseSpin, qOverload<int>(&QSpinBox::valueChanged), this, &Varn::RememberDrill);
+    connect(w_.loopCheck, &QCheckBox::stateChanged, this, &Varn::RememberDrill);
+    connect(w_.stackCheck, &QCheckBox::stateChanged, this, &Varn::RememberDrill);
     connect(w_.singleCheck, &QCheckBox::stateChanged, this, &Varn::SetSingleAya);
 }
 

@@ -9,6 +9,7 @@
 #include "pack_registry.h"
 #include "playback_keys.h"
 #include "recitation_session.h"
+#include "learner_record.h"
 #include "review_book.h"
 #include "self_test.h"
 #include "settings_file.h"
@@ -69,10 +70,7 @@ class Varn : public QMainWindow
     static constexpr int kHeartSaveDelayMs = 700;
     // Screens at least this tall show the Review panel from the start.
     static constexpr int kRoomyScreenHeight = 800;
-    // The largest learner's files read: bounds no real learner reaches (a whole Quran's review record
-    // with every review kept is about 1.5 MB), checked before anything is read.
-    static constexpr qint64 kMaxReviewBytes = qint64(64) << 20;
-    static constexpr qint64 kMaxAidsBytes = qint64(1) << 20;
+
 
     // Widgets and owned objects, for the tests and the entry point.
     using Widgets = VarnWidgets;
@@ -93,7 +91,8 @@ class Varn : public QMainWindow
     bool ShowTransliteration() const { return showTransliteration_; }
     bool LanguagePackChosen() const { return languagePackFlag_; }
     const std::string& CurrentKey() const { return currentKey_; }
-    const ReviewBook& Review() const { return review_; }
+    const ReviewBook& Review() const { return record_.Review(); }
+    const LearnerRecord& Record() const { return record_; }
 
   public slots:
     // Start-up and exit
@@ -238,7 +237,6 @@ class Varn : public QMainWindow
         QAction *hideAya, *hideTranslation, *reveal, *night, *zoomIn, *zoomOut, *fitWidth, *slower, *faster;
     } aids_{};
     SelfTest selfTest_;
-    std::string aidsPath_;
     QString shownText_; // the aya's text block as composed, shown unless the self-test hides it
     QTimer statusTimer_;
     void CreateAidActions();
@@ -247,7 +245,12 @@ class Varn : public QMainWindow
     void ApplySelfTest();
     void ApplyPauseUnit();
     void ApplyNightReading();
-    void LoadAids(const std::string& profilePath);
+    // Reads what the learner keeps beside the profile, tells what was damaged, and shows it.
+    void LoadRecord(const std::string& profilePath);
+    void ShowAids();
+    void ShowDrill();
+    // The drill settings as the boxes show them now, kept for the learner.
+    void RememberDrill();
     void SaveAids();
     QAction* reviewPanelAction_ = nullptr;
     // The working folder's own settings, varnel.ini, read once at start.
@@ -256,9 +259,8 @@ class Varn : public QMainWindow
     template <typename T> void Remember(const char* key, T value);
 
     // The learner's review book, kept in profiles/NAME.review beside the profile.
-    ReviewBook review_;
-    std::string reviewPath_;
-    void LoadReview(const std::string& profilePath);
+    // What the learner keeps beside the profile: review, practice aids, drill settings.
+    LearnerRecord record_;
     void SaveReview();
     void ShowReview();
 

@@ -11,7 +11,6 @@
 #include "page_look.h"
 #include "profile_file.h"
 #include "recitation_session.h"
-#include "sidecar_file.h"
 #include "varn.h"
 #include "window_frame.h"
 
@@ -24,6 +23,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTextBrowser>
+#include <algorithm>
 
 namespace
 {
@@ -110,6 +110,9 @@ void Varn::ConnectAids()
         Remember(kSpeed, speed);
         session_->SetSpeed(speed);
     });
+    connect(w_.pauseUnit, qOverload<int>(&QComboBox::currentIndexChanged), this, &Varn::RememberDrill);
+    connect(w_.pauseFactor, qOverload<double>(&QDoubleSpinBox::valueChanged), this, &Varn::RememberDrill);
+    connect(w_.speedSpin, qOverload<double>(&QDoubleSpinBox::valueChanged), this, &Varn::RememberDrill);
     connect(aids_.slower, &QAction::triggered, w_.speedSpin, &QDoubleSpinBox::stepDown);
     connect(aids_.faster, &QAction::triggered, w_.speedSpin, &QDoubleSpinBox::stepUp);
     statusTimer_.setInterval(kStatusRefreshMs);
@@ -220,20 +223,23 @@ void Varn::UpdateStatusLine()
         statusTimer_.stop();
 }
 
-void Varn::LoadAids(const std::string& profilePath)
+void Varn::LoadRecord(const std::string& profilePath)
 {
-    aidsPath_ = SidecarPath(profilePath, "aids");
-    SelfTest loaded;
-    const SidecarText text = ReadSidecar(aidsPath_, kMaxAidsBytes);
-    if (text.status != SidecarText::Status::Missing &&
-        (text.status != SidecarText::Status::Ok || !loaded.Parse(text.bytes.toStdString()))) {
-        loaded = SelfTest();
-        ShowMessage("Varnel", QString::fromStdString(DamageReport(
-                                  "Your practice settings", aidsPath_,
-                                  text.problem.empty() ? "it is not a practice-settings file" : text.problem,
-                                  "Hiding and Test me start switched off.")));
-    }
-    selfTest_ = loaded;
+    // A learner without drill settings of their own starts from the working folder's.
+    DrillSettings defaults;
+    defaults.pauseUnit = settings_.Number(kPauseUnit, kPauseUnitDefault) == 1 ? 1 : 0;
+    defaults.pauseFactor = std::clamp(settings_.Number(kPauseFactor, kPauseFactorDefault), 0.5, 3.0);
+    defaults.speed = std::clamp(settings_.Number(kSpeed, kSpeedDefault), 0.5, 1.5);
+    record_.Load(profilePath, defaults);
+    for (const std::string& problem : record_.TakeProblems())
+        ShowMessage("Varnel", QString::fromStdString(problem));
+    selfTest_ = record_.Aids();
+    ShowAids();
+    ShowDrill();
+}
+
+void Varn::ShowAids()
+{
     const QSignalBlocker a(aids_.hideAya), t(aids_.hideTranslation), m(w_.testMeCheck);
     aids_.hideAya->setChecked(selfTest_.HideAya());
     aids_.hideTranslation->setChecked(selfTest_.HideTranslation());
@@ -241,13 +247,54 @@ void Varn::LoadAids(const std::string& profilePath)
     ApplySelfTest();
 }
 
+void Varn::ShowDrill()
+{
+    // Shown and handed to the session as they are; nothing starts playing.
+    const DrillSettings& drill = record_.Drill();
+    {
+        const QSignalBlocker r(w_.repeatSpin), p(w_.pauseSpin), u(w_.pauseUnit), f(w_.pauseFactor),
+            s(w_.speedSpin), l(w_.loopCheck), k(w_.stackCheck);
+        w_.repeatSpin->setValue(drill.repeat);
+        w_.pauseSpin->setValue(drill.pause);
+        w_.pauseUnit->setCurrentIndex(drill.pauseUnit);
+        w_.pauseFactor->setValue(drill.pauseFactor);
+        w_.speedSpin->setValue(drill.speed);
+        if (session_->CurrentMode() != RecitationSession::Mode::Single) {
+            w_.loopCheck->setChecked(drill.loop);
+            w_.stackCheck->setChecked(drill.stack);
+        }
+    }
+    session_->SetRepeat(w_.repeatSpin->value());
+    session_->SetPause(w_.pauseSpin->value());
+    session_->SetSpeed(w_.speedSpin->value());
+    session_->PresetLoop(w_.loopCheck->isChecked());
+    session_->SetStack(w_.stackCheck->isChecked());
+    ApplyPauseUnit();
+}
+
+void Varn::RememberDrill()
+{
+    if (userName_.empty())
+        return;
+    DrillSettings drill;
+    drill.repeat = w_.repeatSpin->value();
+    drill.pause = w_.pauseSpin->value();
+    drill.pauseUnit = w_.pauseUnit->currentIndex() == 1 ? 1 : 0;
+    drill.pauseFactor = w_.pauseFactor->value();
+    drill.loop = w_.loopCheck->isChecked();
+    drill.stack = w_.stackCheck->isChecked();
+    drill.speed = w_.speedSpin->value();
+    std::string error;
+    if (!record_.SetDrill(drill, &error))
+        ShowMessage("Varnel", "Your drill settings could not be saved:<br>" +
+                                  QString::fromStdString(error).toHtmlEscaped());
+}
+
 void Varn::SaveAids()
 {
     std::string error;
-    if (aidsPath_.empty())
-        return;
-    if (!MakeFolder("profiles", &error) ||
-        !WriteFileWhole(aidsPath_, QByteArray::fromStdString(selfTest_.Serialize()), &error))
+    record_.Aids() = selfTest_;
+    if (!record_.SaveAids(&error))
         ShowMessage("Varnel", "Your practice settings could not be saved:<br>" +
                                   QString::fromStdString(error).toHtmlEscaped());
 }

@@ -103,8 +103,7 @@ void Varn::LoadProfile(const std::string& name)
         SaveProfile();
     userName_ = name;
     w_.heart->clear();
-    LoadReview(ProfilePath(name));
-    LoadAids(ProfilePath(name));
+    LoadRecord(ProfilePath(name));
 
     ProfileData data;
     std::string problem;
@@ -116,8 +115,8 @@ void Varn::LoadProfile(const std::string& name)
             backup.empty() ? QString() : "<br><br>The file as it was is kept as " + Html(backup) + ".";
         // The review record follows the heart: before it loses the items of the ayas that could not be
         // read, it is kept whole beside itself.
-        if (ReviewLosesItems(review_, data.heart)) {
-            const std::string reviewBackup = KeepDamagedCopy(reviewPath_);
+        if (ReviewLosesItems(record_.Review(), data.heart)) {
+            const std::string reviewBackup = KeepDamagedCopy(record_.ReviewPath());
             if (!reviewBackup.empty())
                 note += "<br><br>Your review record as it was is kept as " + Html(reviewBackup) + ".";
         }
@@ -166,8 +165,7 @@ void Varn::NewProfile(const std::string& name)
     userName_ = name;
     w_.heart->clear();
     w_.textPanel->clear();
-    LoadReview(ProfilePath(name));
-    LoadAids(ProfilePath(name));
+    LoadRecord(ProfilePath(name));
     const int index = std::max(0, ChooserIndexOf(114));
     w_.chooser->setCurrentIndex(index);
     w_.heart->MakeRoot(QString::fromStdString(name + "'s Heart"), Picture("love.png"));

@@ -355,6 +355,13 @@ std::string RecitationSession::StatusLine() const
     return line;
 }
 
+void RecitationSession::PresetLoop(bool on)
+{
+    loop_ = on;
+    whole_->SetLoop(on);
+    stack_->SetLoop(on);
+}
+
 void RecitationSession::SetLoop(bool on)
 {
     loop_ = on;

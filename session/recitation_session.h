@@ -89,6 +89,8 @@ class RecitationSession : public QObject
     // Playback speed of every drill, 0.5 to 1.5, the pitch kept.
     void SetSpeed(double speed);
     void SetLoop(bool on);
+    // The loop as a learner's settings bring it: set, and nothing starts.
+    void PresetLoop(bool on);
     // Range off fits the range to the whole sura again; either way the active drill starts again.
     void SetRange(bool on);
     void SetFrom(int aya);

@@ -9,6 +9,7 @@
 #include "profile.h"
 #include "profile_file.h"
 #include "quit_signals.h"
+#include "recitation_session.h"
 #include "stack.h"
 #include "varn.h"
 #include "whole.h"
@@ -16,6 +17,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMimeData>
@@ -441,6 +443,46 @@ class TestProgress : public QObject
         Varn after;
         after.LoadProfile("Amina");
         QCOMPARE(after.UserNameNow(), std::string("Amina"));
+        QVERIFY(ws.messages.isEmpty());
+    }
+
+    // Each learner finds the drill settings they left: repeat, pause, loop, stack and speed.
+    void drillSettingsPerLearner()
+    {
+        Workspace ws;
+        ws.Pack("quran/s104_s114.dat", 104, 114);
+        ws.Write("config.ini", "0\n");
+        {
+            Varn window;
+            window.NewProfile("Amina");
+            window.W().repeatSpin->setValue(3);
+            window.W().pauseSpin->setValue(2);
+            window.W().speedSpin->setValue(0.8);
+            window.W().stackCheck->setChecked(true);
+            window.StopAya();
+            window.SaveProfile();
+            window.NewProfile("Bilal"); // a new learner starts from the defaults
+            QCOMPARE(window.W().repeatSpin->value(), 1);
+            QVERIFY(!window.W().stackCheck->isChecked());
+            window.SaveProfile();
+        }
+        const QByteArray profile = ws.Read("profiles/Amina.varn");
+        Varn window;
+        QSignalSpy whole(window.WholeDrill(), &Whole::WholeSuraAya);
+        QSignalSpy stack(window.StackDrill(), &Stack::StackSuraAya);
+        window.LoadProfile("Amina");
+        QCOMPARE(window.W().repeatSpin->value(), 3);
+        QCOMPARE(window.W().pauseSpin->value(), 2);
+        QCOMPARE(window.W().speedSpin->value(), 0.8);
+        QVERIFY(window.W().stackCheck->isChecked());
+        QCOMPARE(window.Session()->CurrentMode(), RecitationSession::Mode::Stack);
+        QCOMPARE(window.StackDrill()->Player()->Repeat(), 3);
+        QCOMPARE(window.StackDrill()->Player()->Speed(), 0.8);
+        QCOMPARE(whole.count() + stack.count(), 0); // loading plays nothing
+        window.LoadProfile("Bilal");
+        QCOMPARE(window.W().repeatSpin->value(), 1);
+        QCOMPARE(window.Session()->CurrentMode(), RecitationSession::Mode::Whole);
+        QCOMPARE(ws.Read("profiles/Amina.varn"), profile); // the profile keeps its bytes
         QVERIFY(ws.messages.isEmpty());
     }
 

@@ -1,0 +1,78 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What one learner keeps beside the profile file, with no widgets: the review book
+// (profiles/NAME.review), the practice-aid toggles (NAME.aids) and the drill settings (NAME.drill). Each
+// file goes through the sidecar helper: read whole up to a cap, its version line checked, damage kept
+// as a .bak and reported once as words the window shows, written whole. The profile file itself is not
+// touched here and keeps its bytes.
+#pragma once
+
+#include "review_book.h"
+#include "self_test.h"
+
+#include <QObject>
+#include <string>
+#include <vector>
+
+// How the learner drills: kept per learner, so that each finds the settings they left.
+struct DrillSettings {
+    static constexpr const char* kVersionLine = "varnel-drill 1";
+    static constexpr int kMaxRepeat = 999;
+    static constexpr int kMaxPause = 999;
+
+    int repeat = 1;     // 0: without end
+    int pause = 0;      // seconds
+    int pauseUnit = 0;  // 0: seconds, 1: times the aya's length
+    double pauseFactor = 1.0;
+    bool loop = false;
+    bool stack = false;
+    double speed = 1.0;
+
+    // "varnel-drill 1" then one "name value" line each. Parse() is false for text that is not such a
+    // file or holds a value out of range; unknown names are skipped (a later version may add some).
+    std::string Serialize() const;
+    bool Parse(const std::string& text);
+    bool operator==(const DrillSettings& o) const;
+};
+
+class LearnerRecord : public QObject
+{
+    Q_OBJECT
+  public:
+    static constexpr qint64 kMaxReviewBytes = qint64(64) << 20; // a whole Quran's record is ~1.5 MB
+    static constexpr qint64 kMaxSmallBytes = qint64(1) << 20;
+
+    explicit LearnerRecord(QObject* parent = nullptr) : QObject(parent) {}
+
+    // Reads the learner's files beside profilePath ("profiles/Amina.varn"). A missing file is a fresh
+    // start; a damaged one is kept as .bak, its data start afresh, and it is reported in Problems().
+    // drillDefaults are the settings of a learner without a drill file.
+    void Load(const std::string& profilePath, const DrillSettings& drillDefaults = DrillSettings());
+    // The damage found by the last Load(), in words for the learner (rich text), each once: taking them
+    // empties the list.
+    std::vector<std::string> TakeProblems();
+    bool Loaded() const { return !profilePath_.empty(); }
+
+    ReviewBook& Review() { return review_; }
+    const ReviewBook& Review() const { return review_; }
+    const SelfTest& Aids() const { return aids_; }
+    SelfTest& Aids() { return aids_; }
+    const DrillSettings& Drill() const { return drill_; }
+    const std::string& ReviewPath() const { return reviewPath_; }
+
+    // Each writes its file whole; false, with the reason in *error, when it cannot.
+    bool SaveReview(std::string* error);
+    bool SaveAids(std::string* error);
+    // Replaces the drill settings and writes them when they changed.
+    bool SetDrill(const DrillSettings& drill, std::string* error);
+
+  signals:
+    void DrillChanged();
+
+  private:
+    std::string profilePath_;
+    std::string reviewPath_, aidsPath_, drillPath_;
+    ReviewBook review_;
+    SelfTest aids_;
+    DrillSettings drill_;
+    std::vector<std::string> problems_;
+};

@@ -1,0 +1,135 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What each learner keeps beside the profile, without a window: review, practice aids, drill settings.
+#include "heart_data.h"
+#include "learner_record.h"
+#include "naming.h"
+#include "profile_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace
+{
+
+QByteArray Read(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool Put(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+} // namespace
+
+class TestLearnerRecord : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir dir_;
+    QString Path(const char* name) const { return dir_.filePath(QString("profiles/") + name); }
+
+  private slots:
+    void initTestCase() { QVERIFY(QDir(dir_.path()).mkpath("profiles")); }
+
+    // Two learners on one machine keep their own drill settings, aids and review; the profile file is
+    // never touched.
+    void twoLearners()
+    {
+        const QByteArray profile = SerializeProfile(ProfileData{"Amina", {"108.001"}, "108.001", true});
+        QVERIFY(Put(Path("Amina.varn"), profile));
+        {
+            LearnerRecord amina;
+            amina.Load(Path("Amina.varn").toStdString());
+            QVERIFY(amina.TakeProblems().empty());
+            DrillSettings drill;
+            drill.repeat = 3;
+            drill.pause = 2;
+            drill.pauseUnit = 1;
+            drill.pauseFactor = 1.5;
+            drill.loop = true;
+            drill.stack = true;
+            drill.speed = 0.75;
+            std::string error;
+            QSignalSpy changed(&amina, &LearnerRecord::DrillChanged);
+            QVERIFY(amina.SetDrill(drill, &error));
+            QVERIFY(amina.SetDrill(drill, &error)); // unchanged: not told again
+            QCOMPARE(changed.count(), 1);
+            amina.Aids().SetTestMe(true);
+            QVERIFY(amina.SaveAids(&error));
+            HeartData heart;
+            for (int a = 1; a <= 3; ++a)
+                heart.Add(AyaKey("108", a));
+            amina.Review().Sync(heart, QDate(2026, 12, 1));
+            QVERIFY(amina.SaveReview(&error));
+
+            LearnerRecord bilal;
+            bilal.Load(Path("Bilal.varn").toStdString());
+            QCOMPARE(bilal.Drill().repeat, 1);
+            QVERIFY(!bilal.Aids().TestMe());
+            QVERIFY(bilal.Review().Items().empty());
+        }
+        LearnerRecord again;
+        again.Load(Path("Amina.varn").toStdString());
+        QVERIFY(again.TakeProblems().empty());
+        QCOMPARE(again.Drill().repeat, 3);
+        QCOMPARE(again.Drill().speed, 0.75);
+        QVERIFY(again.Drill().loop && again.Drill().stack);
+        QCOMPARE(again.Drill().pauseUnit, 1);
+        QVERIFY(again.Aids().TestMe());
+        QCOMPARE(int(again.Review().Items().size()), 1);
+        QCOMPARE(Read(Path("Amina.varn")), profile);
+        QVERIFY(!QFile::exists(Path("Bilal.drill"))); // nothing written for a learner who changed nothing
+    }
+
+    // Damage in any of the learner's files: reported once, kept as .bak, the rest starts afresh.
+    void damagedFiles_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("drill, other version") << "Zaid.drill" << QByteArray("varnel-drill 2\nrepeat 3\n");
+        QTest::newRow("drill, repeat out of range") << "Zaid.drill" << QByteArray("varnel-drill 1\nrepeat -4\n");
+        QTest::newRow("drill, speed not a number") << "Zaid.drill" << QByteArray("varnel-drill 1\nspeed fast\n");
+        QTest::newRow("aids") << "Zaid.aids" << QByteArray("varnel-aids 1\ntest-me 2\n");
+        QTest::newRow("review") << "Zaid.review" << QByteArray("varnel-review 1\n108\t1\n");
+    }
+    void damagedFiles()
+    {
+        QFETCH(QString, file);
+        QFETCH(QByteArray, bytes);
+        const QString path = Path(qPrintable(file));
+        QVERIFY(Put(path, bytes));
+        LearnerRecord record;
+        record.Load(Path("Zaid.varn").toStdString());
+        const std::vector<std::string> problems = record.TakeProblems();
+        QCOMPARE(int(problems.size()), 1);
+        QVERIFY2(QString::fromStdString(problems[0]).contains(file + ".bak"), problems[0].c_str());
+        QVERIFY(record.TakeProblems().empty()); // told once
+        QCOMPARE(Read(path + ".bak"), bytes);
+        QCOMPARE(record.Drill().repeat, 1);
+        QFile::remove(path);
+        QFile::remove(path + ".bak");
+    }
+
+    void drillSettingsText()
+    {
+        DrillSettings drill;
+        drill.repeat = 0; // endless
+        drill.speed = 1.25;
+        DrillSettings read;
+        QVERIFY(read.Parse(drill.Serialize()));
+        QVERIFY(read == drill);
+        QVERIFY(read.Parse("varnel-drill 1\nrepeat 5\nsomething-new 7\n")); // a later version's names
+        QCOMPARE(read.repeat, 5);
+        QVERIFY(!read.Parse(""));
+        QVERIFY(!read.Parse("varnel-drill 1\npause-factor 9\n"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLearnerRecord)
+#include "test_learner_record.moc"
