@@ -3,6 +3,7 @@
 
 #include "file_write.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
@@ -182,13 +183,25 @@ void PackRegistry::Register(std::vector<PackRecord> records)
         if (range != Table().end())
             for (int s = range->second.first; s <= range->second.last; ++s)
                 available_.push_back(s);
-        KelRes res;
-        if (!r.path.empty())
-            res.Open(r.path);
-        packs_[r.name] = res;
+        packs_[r.name] = r.path.empty() ? KelRes() : Opened(r.path);
         chosenAddon_[r.name] = !r.path.empty() && r.location != kDefaultLocation;
         names_.push_back(r.name);
     }
+}
+
+KelRes PackRegistry::Opened(const std::string& path)
+{
+    // A pack registered again (the recitor chosen anew, a profile loaded) is not read again while its
+    // file is the one read before: the same size and time of change.
+    const QFileInfo info(QString::fromStdString(path));
+    const auto stamp = std::make_pair(info.size(), info.lastModified().toMSecsSinceEpoch());
+    const auto it = opened_.find(path);
+    if (it != opened_.end() && it->second.first == stamp)
+        return it->second.second;
+    KelRes res;
+    res.Open(path);
+    opened_[path] = {stamp, res};
+    return res;
 }
 
 void PackRegistry::Clear()

@@ -69,8 +69,9 @@ class PackRegistry
     // scan of the disk.
     std::vector<PackRecord> ChosenRecords() const;
 
-    // Registers records: sorted by name, each opened as an archive; their suras are appended to the
-    // available suras. Replaces nothing else: call Clear() first for a fresh registration.
+    // Registers records: sorted by name, each opened as an archive (a file opened before and unchanged
+    // since is not read again); their suras are appended to the available suras. Replaces nothing else:
+    // call Clear() first for a fresh registration.
     void Register(std::vector<PackRecord> records);
     void Clear();
 
@@ -90,6 +91,9 @@ class PackRegistry
     std::string root_;
     std::map<std::string, KelRes> packs_;
     std::map<std::string, bool> chosenAddon_; // registered from an add-on folder
+    // Every pack file read, by path, with the size and time of change it had: kept across Clear().
+    std::map<std::string, std::pair<std::pair<qint64, qint64>, KelRes>> opened_;
+    KelRes Opened(const std::string& path);
     std::vector<std::string> names_;
     std::vector<int> available_;
 };

@@ -138,6 +138,23 @@ class TestRegistry : public QObject
         QCOMPARE(r.PackFor(90)->Extract("112.001.eng"), QByteArray("wide"));
     }
 
+    // Registered again (a profile loaded, the recitor chosen anew), a pack is read again only when its
+    // file changed.
+    void packsReadAgainOnlyWhenChanged()
+    {
+        QVERIFY(fixtures::WriteArchive(P("quran/fatiha.dat"), {{"001.001.eng", "first"}}));
+        PackRegistry r = Registry();
+        r.Register(r.Scan());
+        QCOMPARE(r.PackFor(1)->Extract("001.001.eng"), QByteArray("first"));
+        r.Clear();
+        r.Register(r.Scan());
+        QCOMPARE(r.PackFor(1)->Extract("001.001.eng"), QByteArray("first"));
+        QVERIFY(fixtures::WriteArchive(P("quran/fatiha.dat"), {{"001.001.eng", "second, longer"}}));
+        r.Clear();
+        r.Register(r.Scan());
+        QCOMPARE(r.PackFor(1)->Extract("001.001.eng"), QByteArray("second, longer"));
+    }
+
     void unknownPackCoversNothing()
     {
         Touch(P("quran/mystery.dat"));
