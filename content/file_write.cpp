@@ -127,7 +127,7 @@ bool IsStaleTemporaryName(const std::string& fileName)
         if (base == name)
             return true;
     // The profile and the learner's files beside it.
-    for (const std::string extension : {".varn", ".review", ".aids"})
+    for (const std::string extension : {".varn", ".review", ".aids", ".drill"})
         if (base.size() > extension.size() &&
             base.compare(base.size() - extension.size(), extension.size(), extension) == 0)
             return true;

@@ -92,6 +92,7 @@ class TestFileWrite : public QObject
         QTest::newRow("our settings") << "varnel.ini.zzzzzz" << true;
         QTest::newRow("review record") << "tester.review.k2J9aa" << true;
         QTest::newRow("practice aids") << "tester.aids.0Zz9Yy" << true;
+        QTest::newRow("drill settings") << "tester.drill.a1b2c3" << true;
         QTest::newRow("a review's backup") << "tester.review.bak" << false;
         QTest::newRow("the profile itself") << "tester.varn" << false;
         QTest::newRow("five letters") << "tester.varn.abcde" << false;
