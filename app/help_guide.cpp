@@ -10,7 +10,8 @@
 QString AboutText()
 {
     return "<h3>Varnel 2.1</h3>"
-           "<p>Varnel helps you memorise suras of the Quran by ear and by sight: it shows each aya as a picture "
+           "<p>Varnel helps you memorise suras of the Quran by ear and by sight: it shows each aya as a "
+           "picture "
            "of its Arabic text with its translation and transliteration, and plays the recitation aya by aya "
            "with repeats, pauses, ranges, loops, the stack drill and the single-aya drill.</p>"
            "<p>Varnel holds no Quran content of its own beyond a table of the 114 suras. The pictures, "
@@ -18,7 +19,8 @@ QString AboutText()
            "<tt>quran</tt> folder of Varnel's working folder; more recitations go into <tt>quran/extra</tt>, "
            "more translations into <tt>quran/lang</tt>. Make packs from your own recordings with "
            "<tt>varnel-pack import</tt>, or get them from <tt>https://varnel.lumora.example/packs</tt>.</p>"
-           "<p><b>Sources.</b> The demo content's Arabic text, translations and transliteration come from the "
+           "<p><b>Sources.</b> The demo content's Arabic text, translations and transliteration come from "
+           "the "
            "quran-json package (CC-BY-4.0), which takes the Arabic text from the Tanzil project; its "
            "recitations are synthetic speech made with espeak-ng, no human recitation. The Arabic is drawn "
            "with the Amiri Quran font by Khaled Hosny (SIL Open Font License).</p>"

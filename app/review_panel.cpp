@@ -174,16 +174,17 @@ void ReviewPanel::Show(const ReviewBook& book, const QDate& today)
         // A whole sura is its name; a part of a long sura adds its ayas ("2. Al-Baqara 21-40").
         const bool whole = item.first == 1 && item.last == count;
         const QString name =
-            whole ? SuraName(item.sura) : QString("%1 %2-%3").arg(SuraName(item.sura)).arg(item.first).arg(item.last);
+            whole ? SuraName(item.sura)
+                  : QString("%1 %2-%3").arg(SuraName(item.sura)).arg(item.first).arg(item.last);
         const QString last =
             item.lastReview.isValid() ? QLocale().toString(item.lastReview, "d MMM") : QString("new");
         const int retention = int(std::lround(book.Retention(item, today) * 100));
-        auto* row =
-            new QTreeWidgetItem(list_, {name, last, QString("%1%").arg(retention)});
+        auto* row = new QTreeWidgetItem(list_, {name, last, QString("%1%").arg(retention)});
         row->setToolTip(0, whole ? QString("All %1 ayas").arg(count)
                                  : QString("Ayas %1 to %2").arg(item.first).arg(item.last));
-        row->setToolTip(1, item.lastReview.isValid() ? QLocale().toString(item.lastReview, QLocale::LongFormat)
-                                                      : QString("Not reviewed yet"));
+        row->setToolTip(1, item.lastReview.isValid()
+                               ? QLocale().toString(item.lastReview, QLocale::LongFormat)
+                               : QString("Not reviewed yet"));
         row->setData(0, kSuraRole, item.sura);
         row->setData(0, kFirstRole, item.first);
         if (chosen == ItemKey{item.sura, item.first})
@@ -191,7 +192,8 @@ void ReviewPanel::Show(const ReviewBook& book, const QDate& today)
     }
     if (!list_->currentItem() && list_->topLevelItemCount() > 0)
         list_->setCurrentItem(list_->topLevelItem(0));
-    load_->setText(QString("%1 due today\n%2").arg(due.size()).arg(LoadWords(book.Upcoming(today, kUpcoming))));
+    load_->setText(
+        QString("%1 due today\n%2").arg(due.size()).arg(LoadWords(book.Upcoming(today, kUpcoming))));
     reviewNow_->setEnabled(!due.empty());
     for (QPushButton* b : grades_)
         b->setEnabled(ChosenItem().Valid());

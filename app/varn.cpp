@@ -141,8 +141,7 @@ void Varn::ConnectControls()
     // heart its room (View > Review Panel shows it).
     const QScreen* screen = QGuiApplication::primaryScreen();
     const bool roomy = !screen || screen->availableGeometry().height() >= kRoomyScreenHeight;
-    const bool reviewShown =
-        settings_.Truth(app_settings::kReviewPanel, roomy);
+    const bool reviewShown = settings_.Truth(app_settings::kReviewPanel, roomy);
     reviewPanelAction_->setChecked(reviewShown);
     w_.reviewPanel->setVisible(reviewShown);
     connect(reviewPanelAction_, &QAction::toggled, this, &Varn::ShowReviewPanel);

@@ -6,10 +6,10 @@
 
 #include "kelres.h"
 #include "languages.h"
+#include "learner_record.h"
 #include "pack_registry.h"
 #include "playback_keys.h"
 #include "recitation_session.h"
-#include "learner_record.h"
 #include "review_book.h"
 #include "self_test.h"
 #include "settings_file.h"
@@ -70,7 +70,6 @@ class Varn : public QMainWindow
     static constexpr int kHeartSaveDelayMs = 700;
     // Screens at least this tall show the Review panel from the start.
     static constexpr int kRoomyScreenHeight = 800;
-
 
     // Widgets and owned objects, for the tests and the entry point.
     using Widgets = VarnWidgets;

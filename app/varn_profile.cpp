@@ -41,7 +41,8 @@ bool ReviewLosesItems(const ReviewBook& book, const std::vector<std::string>& ay
         heart.Add(key);
     const auto kept = ReviewBook::ItemsOf(heart);
     for (const ReviewItem& item : book.Items())
-        if (std::find(kept.begin(), kept.end(), std::array<int, 3>{item.sura, item.first, item.last}) == kept.end())
+        if (std::find(kept.begin(), kept.end(), std::array<int, 3>{item.sura, item.first, item.last}) ==
+            kept.end())
             return true;
     return false;
 }

@@ -122,8 +122,8 @@ void MP3::Requeue()
     // Played pass by pass: once pauses are off, the passes left follow gaplessly, unless a pause (or
     // the silent restart before one) is under way; that pause ends as it began.
     bool paused = true;
-    if (schedule_.Pausing() || schedule_.InPause() ||
-        system_->GetPaused(channel_, &paused) != sound::Ok || paused)
+    if (schedule_.Pausing() || schedule_.InPause() || system_->GetPaused(channel_, &paused) != sound::Ok ||
+        paused)
         return;
     schedule_.SetGapless(true);
     system_->GetSegment(channel_, &segment_);

@@ -15,7 +15,8 @@
 #include <cstdlib>
 #include <iostream>
 
-namespace {
+namespace
+{
 
 QByteArray Tone(double hz, int ms, bool wav)
 {
@@ -49,7 +50,8 @@ int main(int argc, char** argv)
     const double speed = argc == 3 ? std::atof(argv[2]) : 1.0;
     const QString dir = QString::fromLocal8Bit(argv[1]);
     const QString conf = dir + "/alsoft.conf";
-    if (!Put(conf, QString("[general]\ndrivers = wave\nfrequency = 44100\nchannels = mono\n[wave]\nfile = %1/varnel.wav\n")
+    if (!Put(conf, QString("[general]\ndrivers = wave\nfrequency = 44100\nchannels = mono\n[wave]\nfile = "
+                           "%1/varnel.wav\n")
                        .arg(dir)
                        .toUtf8()))
         return 1;
@@ -58,7 +60,8 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     if (!Put(dir + "/aya1.wav", Tone(440, 500, true)) || !Put(dir + "/aya2.wav", Tone(660, 500, true)))
         return 1;
-    std::map<std::string, QByteArray> items{{"001.001.ogg", Tone(440, 500, true)}, {"001.002.ogg", Tone(660, 500, true)}};
+    std::map<std::string, QByteArray> items{{"001.001.ogg", Tone(440, 500, true)},
+                                            {"001.002.ogg", Tone(660, 500, true)}};
     if (!fixtures::WriteArchive(dir + "/tones.dat", items))
         return 1;
     {

@@ -70,8 +70,8 @@ bool DrillSettings::Parse(const std::string& text)
 
 bool DrillSettings::operator==(const DrillSettings& o) const
 {
-    return repeat == o.repeat && pause == o.pause && pauseUnit == o.pauseUnit && pauseFactor == o.pauseFactor &&
-           loop == o.loop && stack == o.stack && speed == o.speed;
+    return repeat == o.repeat && pause == o.pause && pauseUnit == o.pauseUnit &&
+           pauseFactor == o.pauseFactor && loop == o.loop && stack == o.stack && speed == o.speed;
 }
 
 void LearnerRecord::Load(const std::string& profilePath, const DrillSettings& drillDefaults)
@@ -95,9 +95,10 @@ void LearnerRecord::Load(const std::string& profilePath, const DrillSettings& dr
     if (text.status != SidecarText::Status::Missing &&
         !(text.status == SidecarText::Status::Ok && aids_.Parse(text.bytes.toStdString()))) {
         aids_ = SelfTest();
-        problems_.push_back(DamageReport("Your practice settings", aidsPath_,
-                                         text.problem.empty() ? "it is not a practice-settings file" : text.problem,
-                                         "Hiding and Test me start switched off."));
+        problems_.push_back(
+            DamageReport("Your practice settings", aidsPath_,
+                         text.problem.empty() ? "it is not a practice-settings file" : text.problem,
+                         "Hiding and Test me start switched off."));
     }
 
     drill_ = drillDefaults;
@@ -106,9 +107,10 @@ void LearnerRecord::Load(const std::string& profilePath, const DrillSettings& dr
     if (text.status == SidecarText::Status::Ok && read.Parse(text.bytes.toStdString()))
         drill_ = read;
     else if (text.status != SidecarText::Status::Missing)
-        problems_.push_back(DamageReport("Your drill settings", drillPath_,
-                                         text.problem.empty() ? "it is not a drill-settings file" : text.problem,
-                                         "Repeat, pause, loop, stack and speed start from their defaults."));
+        problems_.push_back(
+            DamageReport("Your drill settings", drillPath_,
+                         text.problem.empty() ? "it is not a drill-settings file" : text.problem,
+                         "Repeat, pause, loop, stack and speed start from their defaults."));
     emit DrillChanged();
 }
 

@@ -19,9 +19,9 @@ struct DrillSettings {
     static constexpr int kMaxRepeat = 999;
     static constexpr int kMaxPause = 999;
 
-    int repeat = 1;     // 0: without end
-    int pause = 0;      // seconds
-    int pauseUnit = 0;  // 0: seconds, 1: times the aya's length
+    int repeat = 1;    // 0: without end
+    int pause = 0;     // seconds
+    int pauseUnit = 0; // 0: seconds, 1: times the aya's length
     double pauseFactor = 1.0;
     bool loop = false;
     bool stack = false;

@@ -6,12 +6,12 @@
 #include "profile_file.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <QFileInfo>
 #include <algorithm>
 
 Profile::Profile(QWidget* parent, Qt::WindowFlags flags, const QString& profilesDir)

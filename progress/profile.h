@@ -15,7 +15,7 @@ class QPushButton;
 class Profile : public QDialog
 {
     Q_OBJECT
-public:
+  public:
     // Lists the profiles in profilesDir.
     explicit Profile(QWidget* parent = nullptr,
                      Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint,
@@ -27,16 +27,16 @@ public:
     QPushButton* LoadButton() const { return load_; }
     const std::vector<std::string>& ExistingNames() const { return existing_; }
 
-public slots:
+  public slots:
     void LoadProfile(QListWidgetItem* item);
     void LoadProfile();
     void NewProfile();
 
-signals:
+  signals:
     void UserName(const std::string& name);
     void NewUser(const std::string& name);
 
-private:
+  private:
     QLineEdit* name_ = nullptr;
     QPushButton* create_ = nullptr;
     QListWidget* list_ = nullptr;

@@ -128,8 +128,9 @@ bool ReviewBook::Grade(int index, fsrs::Grade grade, const QDate& today)
     item.lastReview = today;
     // The calendar ends with the year 9999: a due date beyond it is its last day.
     const QDate lastDay(9999, 12, 31);
-    item.due = today.daysTo(lastDay) < fsrs::IntervalDays(item.memory) ? lastDay
-                                                                        : today.addDays(fsrs::IntervalDays(item.memory));
+    item.due = today.daysTo(lastDay) < fsrs::IntervalDays(item.memory)
+                   ? lastDay
+                   : today.addDays(fsrs::IntervalDays(item.memory));
     item.reviews.push_back(today);
     if (item.reviews.size() > kReviewsKept)
         item.reviews.erase(item.reviews.begin(), item.reviews.end() - long(kReviewsKept));

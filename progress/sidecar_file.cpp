@@ -13,7 +13,8 @@ std::string SidecarPath(const std::string& profilePath, const std::string& exten
     const std::string profile = kProfileExtension;
     const bool varn = profilePath.size() > profile.size() &&
                       profilePath.compare(profilePath.size() - profile.size(), profile.size(), profile) == 0;
-    return (varn ? profilePath.substr(0, profilePath.size() - profile.size()) : profilePath) + "." + extension;
+    return (varn ? profilePath.substr(0, profilePath.size() - profile.size()) : profilePath) + "." +
+           extension;
 }
 
 SidecarText ReadSidecar(const std::string& path, qint64 maxBytes)
@@ -52,7 +53,9 @@ SidecarText ReadSidecar(const std::string& path, qint64 maxBytes)
 std::string DamageReport(const std::string& what, const std::string& path, const std::string& problem,
                          const std::string& consequence)
 {
-    const auto html = [](const std::string& s) { return QString::fromStdString(s).toHtmlEscaped().toStdString(); };
+    const auto html = [](const std::string& s) {
+        return QString::fromStdString(s).toHtmlEscaped().toStdString();
+    };
     const std::string backup = KeepDamagedCopy(path);
     return what + " " + html(path) + " could not be read: " + html(problem) + "." +
            (backup.empty() ? std::string() : "<br><br>It is kept as " + html(backup) + ".") + "<br><br>" +

@@ -340,7 +340,8 @@ std::string RecitationSession::StatusLine() const
     }
     if (mode_ == Mode::Single) {
         char part[64];
-        std::snprintf(part, sizeof part, " · part from %.2f to %.2f s", partStart_ / 1000.0, partEnd_ / 1000.0);
+        std::snprintf(part, sizeof part, " · part from %.2f to %.2f s", partStart_ / 1000.0,
+                      partEnd_ / 1000.0);
         line += part;
     }
     if (!player->Busy())

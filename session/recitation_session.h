@@ -152,10 +152,10 @@ class RecitationSession : public QObject
     int repeat_ = 1;
     double pauseFactor_ = 0;
     bool pausing_ = false;
-    int pass_ = 1;      // passes through the whole drill since it started, counted as it loops
+    int pass_ = 1;         // passes through the whole drill since it started, counted as it loops
     bool started_ = false; // the drill has reported its first entry since it started
     int partLength_ = -1;  // the length of the recording the part was last fitted to, in milliseconds
-    int lastIndex_ = 0; // the drill's entry before the latest
+    int lastIndex_ = 0;    // the drill's entry before the latest
     bool rangeOn_ = false;
     bool loop_ = false;
     int from_ = 1;

@@ -36,7 +36,8 @@ void Output::Pause()
     // second; paused (where OpenAL Soft offers it), it sleeps until the next play.
     if (paused || !device || !alcIsExtensionPresent(device.get(), "ALC_SOFT_pause_device"))
         return;
-    auto pause = reinterpret_cast<LPALCDEVICEPAUSESOFT>(alcGetProcAddress(device.get(), "alcDevicePauseSOFT"));
+    auto pause =
+        reinterpret_cast<LPALCDEVICEPAUSESOFT>(alcGetProcAddress(device.get(), "alcDevicePauseSOFT"));
     if (pause) {
         pause(device.get());
         paused = true;

@@ -127,7 +127,7 @@ struct Output {
     std::thread feeder;
     std::condition_variable wake;
     bool quit = false;
-    int opened = 0; // devices opened in this process, for tests and benchmarks
+    int opened = 0;      // devices opened in this process, for tests and benchmarks
     bool paused = false; // the device is open but paused: nothing plays
     std::chrono::milliseconds idleClose{30000};
     std::chrono::milliseconds idlePause{1000};
@@ -212,9 +212,9 @@ struct System::Impl {
         }
         ch.queued.push_back(buffer);
         ch.queuedFrames.push_back(int64_t(got));
-        ch.queuedSegments.push_back(ch.stretch ? ch.stretchOut
-                                               : BufferSegment{ch.decodingSegment, ch.decodingSound,
-                                                               ch.decodingLength, 1.0});
+        ch.queuedSegments.push_back(
+            ch.stretch ? ch.stretchOut
+                       : BufferSegment{ch.decodingSegment, ch.decodingSound, ch.decodingLength, 1.0});
         if (got < frames && !ch.stretch && ch.repeatsLeft == 0 && ch.upcoming.empty())
             ch.decoderDone = true;
         return true;
@@ -258,7 +258,8 @@ struct System::Impl {
                     break;
                 }
                 ch.stretch->Mark(ch.stretch->InputFrames() + int64_t(got));
-                ch.stretchAhead.push_back({ch.decodingSegment, ch.decodingSound, ch.decodingLength, ch.speed});
+                ch.stretchAhead.push_back(
+                    {ch.decodingSegment, ch.decodingSound, ch.decodingLength, ch.speed});
             }
             return got;
         };
@@ -275,8 +276,9 @@ struct System::Impl {
     void NewStretch(Channel& ch)
     {
         ch.speed = speed;
-        ch.stretch = speed == 1.0 ? nullptr
-                                  : std::make_unique<Stretch>(ch.decoder->Rate(), ch.decoder->OutputChannels(), speed);
+        ch.stretch = speed == 1.0
+                         ? nullptr
+                         : std::make_unique<Stretch>(ch.decoder->Rate(), ch.decoder->OutputChannels(), speed);
         ch.stretchOut = {ch.decodingSegment, ch.decodingSound, ch.decodingLength, ch.speed};
         ch.stretchAhead.clear();
         ch.stretchMarks = 0;
@@ -386,7 +388,9 @@ struct System::Impl {
             ch.spare.push_back(b);
             SyncHeard(ch);
         }
-        if (getenv("VDEBUG") && ch.queued.size() <= 1) fprintf(stderr, "service queued=%zu done=%d ended=%d\n", ch.queued.size(), ch.decoderDone, ch.ended);
+        if (getenv("VDEBUG") && ch.queued.size() <= 1)
+            fprintf(stderr, "service queued=%zu done=%d ended=%d\n", ch.queued.size(), ch.decoderDone,
+                    ch.ended);
         TopUp(ch, AlVoice::kBuffers);
         SyncHeard(ch);
         if (ch.queued.empty() && ch.decoderDone) {

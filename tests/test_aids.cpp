@@ -316,13 +316,15 @@ class TestAids : public QObject
         QStringList top;
         for (QAction* a : window.W().view->actions())
             top << a->text();
-        QVERIFY2(!top.contains("Hide the aya") && !top.contains("Hide the translation") && top.contains("&Practice"),
+        QVERIFY2(!top.contains("Hide the aya") && !top.contains("Hide the translation") &&
+                     top.contains("&Practice"),
                  qPrintable(top.join('|')));
         QStringList practice;
         for (QAction* a : window.W().practice->actions())
             if (!a->isSeparator())
                 practice << a->text();
-        QCOMPARE(practice, QStringList({"Hide the aya", "Hide the translation", "Reveal", "Slower", "Faster"}));
+        QCOMPARE(practice,
+                 QStringList({"Hide the aya", "Hide the translation", "Reveal", "Slower", "Faster"}));
         // Each keeps its key for the whole window, wherever its menu is.
         for (const char* name : {"Hide the aya", "Reveal", "Slower", "Faster"}) {
             QAction* a = ViewAction(window, name);

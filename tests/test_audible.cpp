@@ -229,7 +229,7 @@ class TestAudible : public QObject
     void settingsChangedWhilePlaying_data()
     {
         QTest::addColumn<QString>("change");
-        QTest::addColumn<int>("bursts");        // bursts of sound heard
+        QTest::addColumn<int>("bursts");         // bursts of sound heard
         QTest::addColumn<double>("soundLength"); // seconds of sound heard in all
         QTest::newRow("pause on") << "pause" << 3 << 0.9;
         QTest::newRow("pause as aya length") << "factor" << 3 << 0.9;
@@ -282,8 +282,8 @@ class TestAudible : public QObject
     void speedOnTheGaplessPath_data()
     {
         QTest::addColumn<double>("before");
-        QTest::addColumn<double>("after");        // set 113 ms after the start; 0: no change
-        QTest::addColumn<double>("soundLength");  // seconds heard
+        QTest::addColumn<double>("after");       // set 113 ms after the start; 0: no change
+        QTest::addColumn<double>("soundLength"); // seconds heard
         QTest::newRow("0.75x") << 0.75 << 0.0 << 4 * 0.3 / 0.75;
         QTest::newRow("1.0x to 0.5x") << 1.0 << 0.5 << 0.3 + 2 * 0.3 / 0.5;
         QTest::newRow("0.75x to 1.25x") << 0.75 << 1.25 << 0.3 / 0.75 + 2 * 0.3 / 1.25;
@@ -317,7 +317,8 @@ class TestAudible : public QObject
         const sound::Pcm pcm = ReadWav();
         const std::vector<Burst> bursts = Bursts(pcm);
         QVERIFY2(bursts.size() == 1, qPrintable(Describe(bursts)));
-        QVERIFY2(std::abs((bursts[0].end - bursts[0].start) - soundLength) < 0.08, qPrintable(Describe(bursts)));
+        QVERIFY2(std::abs((bursts[0].end - bursts[0].start) - soundLength) < 0.08,
+                 qPrintable(Describe(bursts)));
         const int quiet = QuietWindows(pcm, bursts[0]);
         // At a steady speed not one 5 ms stretch of silence; where the speed changes, the stage starts
         // anew, and its last frames fade for at most 25 ms.

@@ -157,7 +157,8 @@ class TestFileWrite : public QObject
         QCOMPARE(values.at("view/zoom"), QString("1.5"));
         QCOMPARE(values.at("General/x"), QString("1"));
         QCOMPARE(int(values.size()), 5);
-        QVERIFY(SettingsFile::Parse("[pause/u=se]\nfactor=2\n[/view]\nzoom=2\n").empty()); // no groups of ours
+        QVERIFY(
+            SettingsFile::Parse("[pause/u=se]\nfactor=2\n[/view]\nzoom=2\n").empty()); // no groups of ours
         QVERIFY(Put(dir.filePath("big.ini"), "[view]\nzoom=2\n" + QByteArray(SettingsFile::kMaxBytes, ';')));
         SettingsFile big(dir.filePath("big.ini").toStdString());
         big.Load();

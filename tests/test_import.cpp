@@ -129,12 +129,14 @@ class TestImport : public QObject
         for (int a = 1; a <= 7; ++a)
             QVERIFY(Put(QString("%1/0010%2.wav").arg(audio).arg(a, 2, 10, QChar('0')), wav));
         for (int a = 1; a <= 286; ++a) {
-            QVERIFY(Put(QString("%1/002%2.wav").arg(audio).arg(a, 3, 10, QChar('0')), a == 286 ? "broken" : wav));
-            text += "2|" + QByteArray::number(a) + "|" + QString::fromUtf8("\u0627\u0644\u0645").toUtf8() + "\n";
+            QVERIFY(
+                Put(QString("%1/002%2.wav").arg(audio).arg(a, 3, 10, QChar('0')), a == 286 ? "broken" : wav));
+            text +=
+                "2|" + QByteArray::number(a) + "|" + QString::fromUtf8("\u0627\u0644\u0645").toUtf8() + "\n";
         }
         QVERIFY(Put(dir_.filePath("two-suras.txt"), text));
-        const QStringList args = {"import", "--audio", audio, "--text", dir_.filePath("two-suras.txt"),
-                                  "--suras", "1-2", "--out", out};
+        const QStringList args = {"import",  "--audio", audio,   "--text", dir_.filePath("two-suras.txt"),
+                                  "--suras", "1-2",     "--out", out};
         const fixtures::ToolRun failed = RunTool("varnel-pack", args);
         QCOMPARE(failed.status, 1);
         QVERIFY2(failed.err.contains("002286"), failed.err.constData());

@@ -10,15 +10,15 @@
 #include "window_helpers.h"
 #include "workspace.h"
 
+#include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QAbstractItemView>
-#include <QAccessible>
-#include <QMenu>
 #include <QTreeWidget>
 
 using fixtures::Choose;

@@ -93,8 +93,10 @@ class TestLearnerRecord : public QObject
         QTest::addColumn<QString>("file");
         QTest::addColumn<QByteArray>("bytes");
         QTest::newRow("drill, other version") << "Zaid.drill" << QByteArray("varnel-drill 2\nrepeat 3\n");
-        QTest::newRow("drill, repeat out of range") << "Zaid.drill" << QByteArray("varnel-drill 1\nrepeat -4\n");
-        QTest::newRow("drill, speed not a number") << "Zaid.drill" << QByteArray("varnel-drill 1\nspeed fast\n");
+        QTest::newRow("drill, repeat out of range")
+            << "Zaid.drill" << QByteArray("varnel-drill 1\nrepeat -4\n");
+        QTest::newRow("drill, speed not a number")
+            << "Zaid.drill" << QByteArray("varnel-drill 1\nspeed fast\n");
         QTest::newRow("aids") << "Zaid.aids" << QByteArray("varnel-aids 1\ntest-me 2\n");
         QTest::newRow("review") << "Zaid.review" << QByteArray("varnel-review 1\n108\t1\n");
     }

@@ -23,8 +23,8 @@
 #include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QSysInfo>
 #include <QSignalSpy>
+#include <QSysInfo>
 #include <QTextBrowser>
 #include <QTimer>
 #include <csignal>
@@ -345,8 +345,8 @@ class TestProgress : public QObject
             const QByteArray autosaved = ws.Read("profiles/Amina.varn");
             window.SaveProfile();
             QCOMPARE(autosaved, ws.Read("profiles/Amina.varn"));
-            QCOMPARE(autosaved,
-                     SerializeProfile(ProfileData{"Amina", {"108.001", "108.002", "108.003"}, "114.001", true}));
+            QCOMPARE(autosaved, SerializeProfile(ProfileData{
+                                    "Amina", {"108.001", "108.002", "108.003"}, "114.001", true}));
         }
 
         ws.Write("profiles/Amina.varn", "tampered"); // a load reads; it must not write
@@ -373,14 +373,16 @@ class TestProgress : public QObject
         Drop(window.W().heart, "all.108");
         window.SaveProfile();
         const QByteArray kept = ws.Read("profiles/Amina.varn");
-        QCOMPARE(kept, SerializeProfile(ProfileData{"Amina", {"108.001", "108.002", "108.003"}, "114.001", true}));
+        QCOMPARE(kept,
+                 SerializeProfile(ProfileData{"Amina", {"108.001", "108.002", "108.003"}, "114.001", true}));
 
         dialog->show();
         dialog->NameField()->setText("Amina");
         QTest::mouseClick(dialog->CreateButton(), Qt::LeftButton);
         QVERIFY(ws.messages.last().contains("Do you want to load it?"));
         QVERIFY(dialog->isVisible());
-        ws.Write("profiles/Bilal.varn", SerializeProfile(ProfileData{"Bilal", {"105.001"}, "105.001", false}));
+        ws.Write("profiles/Bilal.varn",
+                 SerializeProfile(ProfileData{"Bilal", {"105.001"}, "105.001", false}));
         SetQuestionAnswer(true); // a file that appeared since the list was made: loaded on Yes
         dialog->NameField()->setText("Bilal");
         QTest::mouseClick(dialog->CreateButton(), Qt::LeftButton);
@@ -427,8 +429,9 @@ class TestProgress : public QObject
             first.LoadProfile("Amina");
             Varn second;
             second.LoadProfile("Amina");
-            QCOMPARE(ws.messages, QStringList({"Varnel|Amina is open in another Varnel window.<br><br>Close it "
-                                               "there, or choose another profile."}));
+            QCOMPARE(ws.messages,
+                     QStringList({"Varnel|Amina is open in another Varnel window.<br><br>Close it "
+                                  "there, or choose another profile."}));
             QVERIFY(second.UserNameNow().empty());
             QVERIFY(second.ProfileDialog()->isVisible()); // to choose another
             second.LoadProfile("Bilal");
@@ -438,7 +441,8 @@ class TestProgress : public QObject
             QCOMPARE(ws.messages.size(), 2);
         }
         // A crash leaves the lock with the number of a process that is gone.
-        ws.Write("profiles/Amina.varn.lock", "2147483\nvarnel\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+        ws.Write("profiles/Amina.varn.lock",
+                 "2147483\nvarnel\n" + QSysInfo::machineHostName().toUtf8() + "\n");
         ws.messages.clear();
         Varn after;
         after.LoadProfile("Amina");

@@ -197,7 +197,8 @@ class TestReview : public QObject
                             QVERIFY2(again.Parse(graded, &problem), (graded + problem.c_str()).constData());
                             const fsrs::Memory& m = again.Items()[0].memory;
                             QVERIFY(m.stability >= fsrs::kMinStability && m.stability <= fsrs::kMaxStability);
-                            QVERIFY(m.difficulty >= fsrs::kMinDifficulty && m.difficulty <= fsrs::kMaxDifficulty);
+                            QVERIFY(m.difficulty >= fsrs::kMinDifficulty &&
+                                    m.difficulty <= fsrs::kMaxDifficulty);
                             QVERIFY(again.Items()[0].due >= Day(today));
                         }
     }

@@ -81,7 +81,8 @@ class TestReviewRoad : public QObject
         QVERIFY2(list->header()->length() <= list->viewport()->width(),
                  qPrintable(QString("%1 > %2").arg(list->header()->length()).arg(list->viewport()->width())));
         for (int column = 1; column < 3; ++column)
-            QVERIFY(list->columnWidth(column) >= list->fontMetrics().horizontalAdvance(list->topLevelItem(0)->text(column)));
+            QVERIFY(list->columnWidth(column) >=
+                    list->fontMetrics().horizontalAdvance(list->topLevelItem(0)->text(column)));
         const QFontMetrics metrics = panel->Calendar()->fontMetrics();
         for (const QString& line : panel->Calendar()->Summary().split(QString::fromUtf8(" · ")))
             QVERIFY2(metrics.horizontalAdvance(line) <= panel->Calendar()->width(), qPrintable(line));
@@ -119,13 +120,13 @@ class TestReviewRoad : public QObject
         Workspace ws;
         ws.Pack("quran/s104_s114.dat", 104, 114, 100);
         ws.Write("config.ini", "0\n");
-        ws.Write("profiles/Amina.varn", SerializeProfile(ProfileData{
-                                            "Amina",
-                                            {"105.001", "105.002", "105.003", "105.004", "105.005", "111.001",
-                                             "111.002", "111.003", "111.004", "111.005", "112.001", "112.002",
-                                             "112.003", "112.004"},
-                                            "105.001",
-                                            true}));
+        ws.Write("profiles/Amina.varn",
+                 SerializeProfile(ProfileData{"Amina",
+                                              {"105.001", "105.002", "105.003", "105.004", "105.005",
+                                               "111.001", "111.002", "111.003", "111.004", "111.005",
+                                               "112.001", "112.002", "112.003", "112.004"},
+                                              "105.001",
+                                              true}));
         ws.Write("profiles/Amina.review", "varnel-review 1\n112\t1\t4\t2026-12-02\t-\t0\t0\t-\n"
                                           "111\t1\t5\t2026-12-02\t-\t0\t0\t-\n"
                                           "105\t1\t5\t2026-12-02\t-\t0\t0\t-\n");
@@ -170,7 +171,10 @@ class TestReviewRoad : public QObject
         QByteArray record = "varnel-review 1\n";
         for (const auto& item : ReviewBook::ItemsOf(heart))
             record += QString("%1\t%2\t%3\t2026-12-20\t%4\t30.5\t5.25\t%5\n")
-                          .arg(item[0]).arg(item[1]).arg(item[2]).arg(dates.last(), dates.join(','))
+                          .arg(item[0])
+                          .arg(item[1])
+                          .arg(item[2])
+                          .arg(dates.last(), dates.join(','))
                           .toLatin1();
         QVERIFY(record.size() > 1100000);
         ws.Write("profiles/Hafiz.review", record);
@@ -191,11 +195,15 @@ class TestReviewRoad : public QObject
         Workspace ws;
         ws.Pack("quran/s104_s114.dat", 104, 114, 100);
         ws.Write("config.ini", "0\n");
-        const QByteArray profile = SerializeProfile(ProfileData{
-            "Bilal", {"108.001", "108.002", "108.003", "112.001", "112.002", "112.003", "112.004"}, "108.001", true});
+        const QByteArray profile = SerializeProfile(
+            ProfileData{"Bilal",
+                        {"108.001", "108.002", "108.003", "112.001", "112.002", "112.003", "112.004"},
+                        "108.001",
+                        true});
         ws.Write("profiles/Bilal.varn", profile.left(profile.size() / 2));
-        const QByteArray record = "varnel-review 1\n108\t1\t3\t2026-12-06\t2026-12-03\t3.173\t5.28\t2026-12-03\n"
-                                  "112\t1\t4\t2026-12-06\t2026-12-03\t3.173\t5.28\t2026-12-03\n";
+        const QByteArray record =
+            "varnel-review 1\n108\t1\t3\t2026-12-06\t2026-12-03\t3.173\t5.28\t2026-12-03\n"
+            "112\t1\t4\t2026-12-06\t2026-12-03\t3.173\t5.28\t2026-12-03\n";
         ws.Write("profiles/Bilal.review", record);
         Today day("2026-12-05");
         Varn window;

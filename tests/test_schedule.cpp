@@ -103,11 +103,10 @@ class VirtualHost : public ScheduleHost
             Log(on ? qPrintable(QString("pause %1").arg(ms)) : "pause off");
     }
 
-public:
+  public:
     bool logPauses = false;
 
-private:
-
+  private:
     unsigned length_;
     long now_ = 0;
     long startedAt_ = 0;
@@ -220,8 +219,9 @@ class TestSchedule : public QObject
         host.schedule.SetPauseFactor(1.0);
         host.Request();
         host.RunUntil(10000);
-        QCOMPARE(host.events, QStringList({"800 restart paused", "800 pause 800", "1600 pause off", "1600 unpause",
-                                           "2400 restart paused", "2400 pause 800", "3200 pause off", "3200 done"}));
+        QCOMPARE(host.events,
+                 QStringList({"800 restart paused", "800 pause 800", "1600 pause off", "1600 unpause",
+                              "2400 restart paused", "2400 pause 800", "3200 pause off", "3200 done"}));
 
         VirtualHost part(1000);
         part.logPauses = true;

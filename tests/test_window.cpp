@@ -13,8 +13,8 @@
 #include "qjpixmapview.h"
 #include "select_recitor.h"
 #include "varn.h"
-#include "workspace.h"
 #include "working_folder.h"
+#include "workspace.h"
 
 #include <QAccessible>
 #include <QMessageBox>
@@ -460,7 +460,8 @@ class TestWindow : public QObject
 
         QVERIFY(EnterWorkingFolder({"varnel", "--data", elsewhere.filePath("mine")}, &error));
         QCOMPARE(QDir::currentPath(), QDir(elsewhere.path()).canonicalPath() + "/mine");
-        QVERIFY(QFile::exists(elsewhere.filePath("not-a-folder")) || QFile(elsewhere.filePath("not-a-folder")).open(QIODevice::WriteOnly));
+        QVERIFY(QFile::exists(elsewhere.filePath("not-a-folder")) ||
+                QFile(elsewhere.filePath("not-a-folder")).open(QIODevice::WriteOnly));
         QVERIFY(!EnterWorkingFolder({"varnel", "--data", elsewhere.filePath("not-a-folder")}, &error));
         QVERIFY(error.contains("not-a-folder"));
         QDir::setCurrent(before);

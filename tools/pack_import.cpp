@@ -338,8 +338,8 @@ int Run(const Options& o, std::ostream& out, std::ostream& err)
     // Each aya is prepared once, even where two packs hold it (s078_s114.dat and s104_s114.dat), and
     // each pack is written as soon as its ayas are ready: a re-run after a kill keeps the packs written,
     // and no more than one pack's ayas (and those a later pack shares) are held at a time.
-    std::map<std::string, size_t> firstOf;         // aya key -> its first entry in ayas
-    std::map<std::string, size_t> lastPackOf;      // aya key -> the last pack (in todo) holding it
+    std::map<std::string, size_t> firstOf;    // aya key -> its first entry in ayas
+    std::map<std::string, size_t> lastPackOf; // aya key -> the last pack (in todo) holding it
     for (size_t p = 0; p < todo.size(); ++p)
         for (size_t i = spans[todo[p]].first; i < spans[todo[p]].second; ++i) {
             firstOf.emplace(ayas[i].key, i);
