@@ -55,6 +55,7 @@ Varn::Varn(QWidget* parent) : QMainWindow(parent)
     setStatusBar(new QStatusBar(this));
     CreateMenus();
     BuildCentralArea(this, w_);
+    w_.heart->SetData(&record_.Heart()); // the tree shows the learner's record; it keeps none of its own
     setWindowTitle("Varnel :: Lumora Software");
     CreateDrills();
     ConnectControls();

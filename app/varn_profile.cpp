@@ -56,7 +56,7 @@ void Varn::SaveProfile()
         return;
     ProfileData data;
     data.userName = userName_;
-    data.heart = w_.heart->GetAyas();
+    data.heart = record_.Heart().Keys();
     data.textShown = showTranslation_ || showTransliteration_;
     // With no pack installed there is no aya to be at: the learner starts at the first aya of sura 114.
     data.currentAya = session_->AyaCount() > 0 ? session_->CurrentAya() : kFirstAya;

@@ -40,7 +40,7 @@ void Varn::SyncReview()
 {
     if (userName_.empty())
         return;
-    if (record_.Review().Sync(w_.heart->Data(), ReviewToday()))
+    if (record_.Review().Sync(record_.Heart(), ReviewToday()))
         SaveReview();
     ShowReview();
 }

@@ -111,14 +111,14 @@ QTreeWidgetItem* Heart::SuraItem(const std::string& sura) const
 
 void Heart::UpdatePicture(QTreeWidgetItem* suraItem)
 {
-    const std::string picture = data_.PictureOf(suraItem->text(0).toStdString());
+    const std::string picture = data_->PictureOf(suraItem->text(0).toStdString());
     suraItem->setIcon(0, QIcon(PixmapFromResource(picture)));
     suraItem->setData(0, kPictureRole, QString::fromStdString(picture));
 }
 
 bool Heart::AddKey(const std::string& key, bool picture)
 {
-    if (!root_ || !data_.Add(key))
+    if (!root_ || !data_->Add(key))
         return false;
     const std::string sura = FirstPiece(key);
     QTreeWidgetItem*& suraItem = suraItems_[sura];
@@ -136,14 +136,14 @@ void Heart::Announce()
 {
     if (root_)
         root_->setExpanded(true);
-    emit HeartUpdate(data_.Count());
+    emit HeartUpdate(data_->Count());
     CloseComplete(closeMode_);
 }
 
 void Heart::LoadSuras(const std::vector<std::string>& keys, bool clear)
 {
     if (clear) {
-        data_.Clear();
+        data_->Clear();
         suraItems_.clear();
     }
     // Pictures are drawn once per sura touched, when all its ayas are in.
@@ -227,17 +227,17 @@ void Heart::RemoveItem()
     const std::string key = current_->text(0).toStdString();
     delete current_;
     current_ = nullptr;
-    data_.Remove(key);
+    data_->Remove(key);
     const std::string sura = FirstPiece(key);
     if (QTreeWidgetItem* suraItem = SuraItem(sura)) {
-        if (data_.CountOf(sura) > 0) {
+        if (data_->CountOf(sura) > 0) {
             UpdatePicture(suraItem);
         } else {
             suraItems_.erase(sura);
             delete suraItem;
         }
     }
-    emit HeartUpdate(data_.Count());
+    emit HeartUpdate(data_->Count());
     CloseComplete(closeMode_);
 }
 
@@ -246,17 +246,17 @@ void Heart::RemoveSura()
     if (!current_ || KindOf(current_->text(0)) != Kind::Sura)
         return;
     const std::string sura = current_->text(0).toStdString();
-    data_.RemoveSura(sura);
+    data_->RemoveSura(sura);
     suraItems_.erase(sura);
     delete current_;
     current_ = nullptr;
-    emit HeartUpdate(data_.Count());
+    emit HeartUpdate(data_->Count());
 }
 
 void Heart::CloseComplete(int mode)
 {
     closeMode_ = mode;
-    for (const std::string& sura : data_.CompleteSuras()) {
+    for (const std::string& sura : data_->CompleteSuras()) {
         QTreeWidgetItem* item = SuraItem(sura);
         if (item && mode == 2)
             item->setExpanded(false);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Heart shows the learner's record of memorised ayas (a HeartData) as a tree: a root item naming the
+// Heart shows the learner's record of memorised ayas (a HeartData it is given, kept elsewhere) as a
+// tree, and changes it as the learner asks: a root item naming the
 // learner, one item per sura with a heart picture that fills as the sura is learnt, and one item per
 // aya. Ayas arrive by drops: one aya key ("036.012"), or "all." and a sura number for a whole sura.
 #pragma once
@@ -34,14 +35,16 @@ class Heart : public QTreeWidget
     // Clears the list and makes a fresh root item, opened.
     QTreeWidgetItem* MakeRoot(const QString& text, const QPixmap& icon);
     QTreeWidgetItem* Root() const { return root_; }
-    int Count() const { return data_.Count(); }
-    const HeartData& Data() const { return data_; }
+    // The record the tree shows and changes; until one is given, a record of its own.
+    void SetData(HeartData* data) { data_ = data ? data : &own_; }
+    int Count() const { return data_->Count(); }
+    const HeartData& Data() const { return *data_; }
     int CloseMode() const { return closeMode_; }
     QTreeWidgetItem* SuraItem(const std::string& sura) const;
     // The item the context menu acts on.
     void SetCurrent(QTreeWidgetItem* item) { current_ = item; }
     // Every aya of the heart, in the tree's order.
-    std::vector<std::string> GetAyas() const { return data_.Keys(); }
+    std::vector<std::string> GetAyas() const { return data_->Keys(); }
     // Marks the rows of these suras as due for review: a small mark at the row's end.
     void SetDueSuras(const std::set<int>& suras);
     bool DueMarked(int sura) const { return due_.count(sura) != 0; }
@@ -71,7 +74,8 @@ class Heart : public QTreeWidget
     void UpdatePicture(QTreeWidgetItem* suraItem);
     void Announce();
 
-    HeartData data_;
+    HeartData own_;
+    HeartData* data_ = &own_;
     std::set<int> due_;
     QTreeWidgetItem* root_ = nullptr;
     QTreeWidgetItem* current_ = nullptr;

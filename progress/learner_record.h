@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What one learner keeps beside the profile file, with no widgets: the review book
+// What one learner keeps, with no widgets: the memorised ayas of the heart, and beside the profile file
+// the review book
 // (profiles/NAME.review), the practice-aid toggles (NAME.aids) and the drill settings (NAME.drill). Each
 // file goes through the sidecar helper: read whole up to a cap, its version line checked, damage kept
 // as a .bak and reported once as words the window shows, written whole. The profile file itself is not
 // touched here and keeps its bytes.
 #pragma once
 
+#include "heart_data.h"
 #include "review_book.h"
 #include "self_test.h"
 
@@ -52,6 +54,9 @@ class LearnerRecord : public QObject
     std::vector<std::string> TakeProblems();
     bool Loaded() const { return !profilePath_.empty(); }
 
+    // The memorised ayas, as the profile file holds them (the window reads and writes that file).
+    HeartData& Heart() { return heart_; }
+    const HeartData& Heart() const { return heart_; }
     ReviewBook& Review() { return review_; }
     const ReviewBook& Review() const { return review_; }
     const SelfTest& Aids() const { return aids_; }
@@ -71,6 +76,7 @@ class LearnerRecord : public QObject
   private:
     std::string profilePath_;
     std::string reviewPath_, aidsPath_, drillPath_;
+    HeartData heart_;
     ReviewBook review_;
     SelfTest aids_;
     DrillSettings drill_;
