@@ -237,7 +237,7 @@ class Varn : public QMainWindow
     } aids_{};
     SelfTest selfTest_;
     QString shownText_; // the aya's text block as composed, shown unless the self-test hides it
-    QTimer statusTimer_;
+    QTimer pauseCountdown_;
     void CreateAidActions();
     void ConnectAids();
     void AidsChanged();

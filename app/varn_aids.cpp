@@ -29,7 +29,7 @@ namespace
 {
 
 using namespace app_settings;
-constexpr int kStatusRefreshMs = 100; // at most ten updates a second
+constexpr int kCountdownMs = 250; // the pause's countdown, a few looks a second
 
 // A play button looks pressed while something plays and says so to screen readers; it stays a push
 // button whose press plays.
@@ -93,6 +93,8 @@ void Varn::ConnectAids()
     connect(session_.get(), &RecitationSession::PauseChanged, this, [this](bool on, int) {
         on ? selfTest_.PauseStarted() : selfTest_.PauseEnded();
         ApplySelfTest();
+        // While a pause runs, its countdown on the status line moves on; nothing else needs a timer.
+        on ? pauseCountdown_.start() : pauseCountdown_.stop();
         UpdateStatusLine();
     });
     connect(aids_.night, &QAction::toggled, this, &Varn::SetNightReading);
@@ -115,12 +117,11 @@ void Varn::ConnectAids()
     connect(w_.speedSpin, qOverload<double>(&QDoubleSpinBox::valueChanged), this, &Varn::RememberDrill);
     connect(aids_.slower, &QAction::triggered, w_.speedSpin, &QDoubleSpinBox::stepDown);
     connect(aids_.faster, &QAction::triggered, w_.speedSpin, &QDoubleSpinBox::stepUp);
-    statusTimer_.setInterval(kStatusRefreshMs);
-    connect(&statusTimer_, &QTimer::timeout, this, &Varn::UpdateStatusLine);
-    connect(session_.get(), &RecitationSession::AyaShown, this, [this] {
-        UpdateStatusLine();
-        statusTimer_.start();
-    });
+    // The session says when what the status line tells changes: nobody polls the players.
+    pauseCountdown_.setInterval(kCountdownMs);
+    connect(&pauseCountdown_, &QTimer::timeout, this, &Varn::UpdateStatusLine);
+    connect(session_.get(), &RecitationSession::AyaShown, this, &Varn::UpdateStatusLine);
+    connect(session_.get(), &RecitationSession::StateChanged, this, &Varn::UpdateStatusLine);
 
     // What this working folder remembers; showing it writes nothing.
     {
@@ -220,7 +221,7 @@ void Varn::UpdateStatusLine()
     ShowPlaying(w_.playButton, busy);
     ShowPlaying(w_.singlePlay, busy && session_->CurrentMode() == RecitationSession::Mode::Single);
     if (!busy)
-        statusTimer_.stop();
+        pauseCountdown_.stop();
 }
 
 void Varn::LoadRecord(const std::string& profilePath)

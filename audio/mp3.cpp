@@ -23,7 +23,10 @@ MP3::MP3()
         t.setTimerType(Qt::PreciseTimer);
     timers_[EndCheck].setSingleShot(true);
     StartSystem(-1, "");
-    connect(&timers_[Tick], &QTimer::timeout, this, &MP3::Loop);
+    connect(&timers_[Tick], &QTimer::timeout, this, [this] {
+        Loop();
+        ReportState();
+    });
     connect(&timers_[EndCheck], &QTimer::timeout, this, [this] {
         if (timers_[Tick].isActive())
             Loop();
@@ -181,6 +184,7 @@ void MP3::Play(const std::string& name)
         schedule_.Begin();
         schedule_.Started();
         system_->GetSegment(channel_, &segment_);
+        ReportState();
         return;
     }
     nextName_.clear();
@@ -224,6 +228,7 @@ void MP3::Play(const std::string& name)
     if (gapless)
         system_->QueueRepeats(channel_, schedule_.Repeat() == 0 ? INT32_MAX : schedule_.Repeat() - 1);
     system_->Update();
+    ReportState();
 }
 
 void MP3::SetNext(const std::string& name)
@@ -374,6 +379,17 @@ void MP3::DeviceLost()
         return;
     deviceLossTold_ = true;
     emit OutputLost();
+}
+
+void MP3::ReportState()
+{
+    const bool busy = Busy();
+    const int counter = busy ? PlayCounter() : -1;
+    if (busy == reportedBusy_ && counter == reportedCounter_)
+        return;
+    reportedBusy_ = busy;
+    reportedCounter_ = counter;
+    emit StateChanged();
 }
 
 int MP3::PauseRemainingMs() const

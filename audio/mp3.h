@@ -54,7 +54,11 @@ class MP3 : public QObject, private ScheduleHost
     void SetNext(const std::string& name);
     void PlayAll(const std::string& name);
     void PlayRange(const std::string& name);
-    void Stop() { schedule_.Stop(); }
+    void Stop()
+    {
+        schedule_.Stop();
+        ReportState();
+    }
     // The settings below apply from the next boundary (the next pass or the next aya) that has not
     // started yet: what was queued for later with the old settings is taken back and queued again.
     void SetRepeat(int n);
@@ -89,6 +93,8 @@ class MP3 : public QObject, private ScheduleHost
     void OutputLost();
     // A silent pause of ms began (on), or ended (off).
     void PauseChanged(bool on, int ms);
+    // What the player is doing changed: it started or stopped reciting, or another repetition began.
+    void StateChanged();
 
   private:
     // ScheduleHost: the schedule's timers and its hold on the channel.
@@ -98,7 +104,11 @@ class MP3 : public QObject, private ScheduleHost
     void RestartSound(bool paused) override;
     void UnpauseSound() override;
     void StopSound() override;
-    void Finished(bool range) override { range ? emit DoneR() : emit Done(); }
+    void Finished(bool range) override
+    {
+        range ? emit DoneR() : emit Done();
+        ReportState();
+    }
     void Pausing(bool on, int ms) override { emit PauseChanged(on, ms); }
 
     // Creates and starts a sound system on driver (-1: the default). Failures go to ERRCHECK with fix;
@@ -109,6 +119,10 @@ class MP3 : public QObject, private ScheduleHost
     std::shared_ptr<const std::vector<char>> Recording(const std::string& name, bool tell);
     // The output device went away while playing: stop, and say so once.
     void DeviceLost();
+    // Says StateChanged() when reciting or the repetition under way differs from what was said last.
+    void ReportState();
+    bool reportedBusy_ = false;
+    int reportedCounter_ = -1;
     // A setting changed while a request plays: the rest of it is queued again under the new settings.
     void Requeue();
     // With the channel holding nothing after the pass heard now: queue the passes left and the next

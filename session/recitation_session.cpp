@@ -23,11 +23,16 @@ RecitationSession::RecitationSession(QObject* parent)
     connect(whole_.get(), &Whole::WholeDone, this, &RecitationSession::OnWholeDone);
     connect(stack_.get(), &Stack::StackDone, this, &RecitationSession::DrillFinished);
     connect(single_.get(), &Single::CurSoundPos, this, &RecitationSession::PartPosition);
-    for (MP3* player : {whole_->Player(), stack_->Player(), single_->Player()})
+    for (MP3* player : {whole_->Player(), stack_->Player(), single_->Player()}) {
         connect(player, &MP3::PauseChanged, this, [this](bool on, int ms) {
             pausing_ = on;
             emit PauseChanged(on, ms);
         });
+        connect(player, &MP3::StateChanged, this, [this] {
+            // Queued: a drill moving on stops one request and starts the next; only where it ends up is told.
+            QMetaObject::invokeMethod(this, &RecitationSession::TellState, Qt::QueuedConnection);
+        });
+    }
     // A loop's passes: the drill's first entry again after a later one, or again at all when the drill
     // has one entry.
     auto countPasses = [this](int index, int last) {
@@ -41,6 +46,16 @@ RecitationSession::RecitationSession(QObject* parent)
 }
 
 RecitationSession::~RecitationSession() = default;
+
+void RecitationSession::TellState()
+{
+    const bool playing = ActivePlayer()->Busy();
+    emit StateChanged();
+    if (playing != playing_) {
+        playing_ = playing;
+        emit PlayingChanged(playing);
+    }
+}
 
 MP3* RecitationSession::ActivePlayer() const
 {

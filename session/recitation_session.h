@@ -129,9 +129,14 @@ class RecitationSession : public QObject
     void ReviewFinished();
     // A silent pause of ms began (on) or ended (off) in the active drill.
     void PauseChanged(bool on, int ms);
+    // Something that the status line tells changed: a drill started or stopped, a repetition began.
+    void StateChanged();
+    // Something plays (on) or nothing does any more (off).
+    void PlayingChanged(bool playing);
 
   private:
     void StopAll();
+    void TellState();
     // Rebuilds the list of the whole-sura or stack drill (as the mode says) for the current range.
     void BuildDrill(int from);
     // Goes to an aya of a sura in the mode on: plays from it, or shows it and waits for Play.
@@ -154,7 +159,8 @@ class RecitationSession : public QObject
     bool pausing_ = false;
     int pass_ = 1;         // passes through the whole drill since it started, counted as it loops
     bool started_ = false; // the drill has reported its first entry since it started
-    int partLength_ = -1;  // the length of the recording the part was last fitted to, in milliseconds
+    int partLength_ = -1;
+    bool playing_ = false; // the length of the recording the part was last fitted to, in milliseconds
     int lastIndex_ = 0;    // the drill's entry before the latest
     bool rangeOn_ = false;
     bool loop_ = false;

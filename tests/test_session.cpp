@@ -223,6 +223,28 @@ class TestSession : public QObject
         session.Stop();
     }
 
+    // The session says when something starts or stops playing and when a repetition begins: the window
+    // needs no timer to learn it.
+    void playingBySignal()
+    {
+        RecitationSession session;
+        session.SetPack(pack_);
+        session.ChooseSura(108);
+        session.SetRepeat(2);
+        QSignalSpy playing(&session, &RecitationSession::PlayingChanged);
+        QStringList lines;
+        connect(&session, &RecitationSession::StateChanged,
+                [&] { lines << QString::fromStdString(session.StatusLine()); });
+        QSignalSpy finished(&session, &RecitationSession::DrillFinished);
+        session.Start();
+        QVERIFY(fixtures::WaitFor([&] { return finished.count() > 0; }, 4000));
+        QVERIFY(fixtures::WaitFor([&] { return playing.count() >= 2; }, 1000));
+        QCOMPARE(playing.first().at(0).toBool(), true);
+        QCOMPARE(playing.last().at(0).toBool(), false);
+        QVERIFY2(lines.contains(QString::fromUtf8("Aya 2 of 3 · repetition 2 of 2")),
+                 qPrintable(lines.join('|')));
+    }
+
     void statusWords()
     {
         QCOMPARE(PauseWords(2100), std::string("2 s"));
