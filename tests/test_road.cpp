@@ -125,6 +125,30 @@ class TestRoad : public QObject
         QVERIFY(window.WholeDrill()->Player()->GetLength("108.001.ogg") > shortTone + 100);
     }
 
+    // A recitation chosen for s104_s114.dat is heard for its suras even though s078_s114.dat, first by
+    // name, covers them too.
+    void chosenRecitationOverAWiderPack()
+    {
+        Workspace ws;
+        ws.Pack("quran/s078_s114.dat", 78, 114, 150);
+        ws.Pack("quran/s104_s114.dat", 104, 114, 150);
+        ws.Pack("quran/extra/Mine/s104_s114.dat", 104, 114, 500);
+        ws.Write("config.ini", "0\n");
+        ws.Write("recite.ini", "s078_s114.dat\tdefault\ns104_s114.dat\tMine\n");
+        Varn window;
+        window.NewProfile("Amina");
+        Choose(window, "112. Al-Ikhlas");
+        window.StopAya();
+        QVERIFY(window.WholeDrill()->Player()->GetLength("112.001.ogg") > 400);
+        Choose(window, "103. Al-Asr"); // only the wider pack holds it
+        window.StopAya();
+        QVERIFY(window.WholeDrill()->Player()->GetLength("103.001.ogg") < 300);
+        int listed = 0; // each sura once in the chooser
+        for (int i = 0; i < window.W().chooser->count(); ++i)
+            listed += window.W().chooser->itemText(i) == "112. Al-Ikhlas";
+        QCOMPARE(listed, 1);
+    }
+
     void wholeSuraRoad()
     {
         Workspace ws;
