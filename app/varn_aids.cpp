@@ -46,7 +46,7 @@ void ShowPlaying(QPushButton* button, bool playing)
 
 void Varn::CreateAidActions()
 {
-    // The View menu keeps the spec's toggles on top; reading aids follow, and the practice aids have a
+    // The View menu keeps its text toggles on top; reading aids follow, and the practice aids have a
     // submenu of their own, so "Hide Translation" and "Hide the translation" never sit side by side.
     auto add = [this](QMenu* menu, const char* text, const QKeySequence& key, bool checkable) {
         QAction* a = menu->addAction(text);

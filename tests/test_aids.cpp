@@ -304,7 +304,7 @@ class TestAids : public QObject
         QCOMPARE(window.Session()->WholeDrill()->Player()->Speed(), 0.8);
     }
 
-    // The View menu keeps the spec's toggles apart from the practice aids, which have a submenu; their
+    // The View menu keeps its text toggles apart from the practice aids, which have a submenu; their
     // keys work from the window.
     void practiceMenu()
     {

@@ -1,0 +1,192 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Feeding a channel: decoding the next chunk (through the speed stage when the speed is not 1), moving on
+// to the next pass or sound of a gapless sequence, and taking back what was queued ahead.
+#include "streaming.h"
+
+namespace sound
+{
+
+bool System::Impl::QueueChunk(Channel& ch, ALuint buffer)
+{
+    const int rate = ch.decoder->Rate();
+    const int channels = ch.decoder->OutputChannels();
+    const size_t frameBytes = size_t(channels) * sizeof(int16_t);
+    const size_t frames = std::clamp<size_t>(size_t(rate) * chunkMs / 1000, 1, kMaxChunkBytes / frameBytes);
+    scratch.resize(frames * size_t(channels));
+    size_t got = ReadChunk(ch, frames);
+    // The speed stage has nothing more for now: while a buffer is still queued ahead, something may
+    // yet be queued to follow; once the last one plays, the stage gives out its last frames.
+    if (got == 0 && ch.stretch && !ch.stretch->Finished()) {
+        if (QueuedMsLeft(ch) > kStretchEndMs)
+            return false;
+        ch.stretchEnding = true;
+        got = ReadChunk(ch, frames);
+    }
+    // The sound ran dry: the next pass or the next sound goes on in the same buffer queue (at another
+    // speed, the stage's last frames have come out first).
+    if (got == 0 && Advance(ch, false))
+        got = ReadChunk(ch, frames);
+    if (got == 0) {
+        ch.decoderDone = true;
+        return false;
+    }
+    alGetError();
+    alBufferData(buffer, ch.format, scratch.data(), ALsizei(got * size_t(channels) * sizeof(int16_t)), rate);
+    alSourceQueueBuffers(ch.voice.Source(), 1, &buffer);
+    if (alGetError() != AL_NO_ERROR) {
+        // OpenAL refused the audio (out of memory, a lost device): the channel plays out what it has.
+        ch.decoderDone = true;
+        return false;
+    }
+    ch.queued.push_back(buffer);
+    ch.queuedFrames.push_back(int64_t(got));
+    ch.queuedSegments.push_back(
+        ch.stretch ? ch.stretchOut
+                   : BufferSegment{ch.decodingSegment, ch.decodingSound, ch.decodingLength, 1.0});
+    if (got < frames && !ch.stretch && ch.repeatsLeft == 0 && ch.upcoming.empty())
+        ch.decoderDone = true;
+    return true;
+}
+
+int64_t System::Impl::QueuedMsLeft(const Channel& ch) const
+{
+    int64_t frames = 0;
+    for (int64_t f : ch.queuedFrames)
+        frames += f;
+    ALint offset = 0;
+    if (ch.voice.Source())
+        alGetSourcei(ch.voice.Source(), AL_SAMPLE_OFFSET, &offset);
+    return std::max<int64_t>(frames - offset, 0) * 1000 / std::max(ch.decoder->Rate(), 1);
+}
+
+size_t System::Impl::ReadChunk(Channel& ch, size_t frames)
+{
+    if (!ch.stretch)
+        return ch.decoder->Read(scratch.data(), frames);
+    // The stage's input runs on into the next pass or sound at the same speed, so that the stretcher
+    // never restarts at a boundary: a restart would put its start delay, heard as silence, there.
+    const int channels = ch.decoder->OutputChannels();
+    auto source = [this, &ch, channels](int16_t* out, size_t wanted, bool* ended) {
+        size_t got = 0;
+        *ended = false;
+        while (got < wanted) {
+            const size_t n = ch.decoder->Read(out + got * size_t(channels), wanted - got);
+            if (n > 0) {
+                got += n;
+                continue;
+            }
+            // Another speed next: the stage ends here, and the next segment gets its own.
+            if (speed != ch.speed && (ch.repeatsLeft > 0 || !ch.upcoming.empty())) {
+                *ended = true;
+                break;
+            }
+            if (!Advance(ch, true)) {
+                *ended = ch.stretchEnding;
+                break;
+            }
+            ch.stretch->Mark(ch.stretch->InputFrames() + int64_t(got));
+            ch.stretchAhead.push_back({ch.decodingSegment, ch.decodingSound, ch.decodingLength, ch.speed});
+        }
+        return got;
+    };
+    const size_t got = ch.stretch->Read(source, scratch.data(), frames);
+    while (ch.stretchMarks < ch.stretch->MarksPassed() && !ch.stretchAhead.empty()) {
+        ch.stretchOut = ch.stretchAhead.front();
+        ch.stretchAhead.pop_front();
+        ++ch.stretchMarks;
+    }
+    return got;
+}
+
+void System::Impl::NewStretch(Channel& ch)
+{
+    ch.speed = speed;
+    ch.stretch = speed == 1.0
+                     ? nullptr
+                     : std::make_unique<Stretch>(ch.decoder->Rate(), ch.decoder->OutputChannels(), speed);
+    ch.stretchOut = {ch.decodingSegment, ch.decodingSound, ch.decodingLength, ch.speed};
+    ch.stretchAhead.clear();
+    ch.stretchMarks = 0;
+    ch.stretchEnding = false;
+}
+
+void System::Impl::ResetStretch(Channel& ch)
+{
+    if (!ch.stretch)
+        return;
+    ch.stretch->Reset();
+    ch.stretchOut = {ch.decodingSegment, ch.decodingSound, ch.decodingLength, ch.speed};
+    ch.stretchAhead.clear();
+    ch.stretchMarks = 0;
+    ch.stretchEnding = false;
+}
+
+bool System::Impl::Advance(Channel& ch, bool withinStretch)
+{
+    if (ch.repeatsLeft > 0) {
+        --ch.repeatsLeft;
+        ch.decoder->Seek(0);
+        ++ch.decodingSegment;
+        if (!withinStretch)
+            NewStretch(ch);
+        return true;
+    }
+    while (!ch.upcoming.empty()) {
+        const Segment next = ch.upcoming.front();
+        ch.upcoming.pop_front();
+        const auto it = sounds.find(next.sound);
+        if (it == sounds.end())
+            continue;
+        Result r = Ok;
+        std::unique_ptr<Decoder> decoder = Decoder::Open(it->second.bytes, &r);
+        if (!decoder || decoder->Rate() != ch.decoder->Rate() ||
+            decoder->OutputChannels() != ch.decoder->OutputChannels()) {
+            ch.upcoming.clear();
+            return false;
+        }
+        ch.decoder = std::move(decoder);
+        ch.repeatsLeft = next.repeats;
+        ch.decodingSound = next.sound;
+        ch.decodingLength = next.lengthMs;
+        ++ch.decodingSegment;
+        if (!withinStretch)
+            NewStretch(ch);
+        return true;
+    }
+    return false;
+}
+
+Result System::Impl::Rewind(Channel& ch)
+{
+    const auto it = sounds.find(ch.sound);
+    if (it == sounds.end())
+        return ErrInvalidHandle;
+    const double frame = HeardFrame(ch);
+    if (ch.decodingSound != ch.sound) {
+        Result r = Ok;
+        std::unique_ptr<Decoder> decoder = Decoder::Open(it->second.bytes, &r);
+        if (!decoder)
+            return r;
+        ch.decoder = std::move(decoder);
+    }
+    ch.decodingSegment = ch.heardSegment;
+    ch.decodingSound = ch.sound;
+    ch.decodingLength = ch.lengthMs;
+    // The pass heard goes on at the speed it is heard at; a new speed comes with the next pass.
+    const double newSpeed = speed;
+    speed = ch.queuedSegments.empty() ? ch.speed : ch.queuedSegments.front().speed;
+    NewStretch(ch);
+    speed = newSpeed;
+    StartAt(ch, int64_t(frame));
+    return Ok;
+}
+
+double System::Impl::HeardFrame(const Channel& ch) const
+{
+    ALint offset = 0;
+    alGetSourcei(ch.voice.Source(), AL_SAMPLE_OFFSET, &offset);
+    const double pace = ch.queuedSegments.empty() ? ch.speed : ch.queuedSegments.front().speed;
+    return ch.baseFrame + double(std::max<ALint>(offset, 0)) * pace;
+}
+
+} // namespace sound
