@@ -4,7 +4,6 @@
 #include "draglabel.h"
 #include "file_write.h"
 #include "heart.h"
-#include "heart_data.h"
 #include "messages.h"
 #include "naming.h"
 #include "profile_file.h"
@@ -18,7 +17,6 @@
 #include <QProgressBar>
 #include <QTextBrowser>
 #include <algorithm>
-#include <array>
 
 namespace
 {
@@ -32,20 +30,6 @@ std::string ProfilePath(const std::string& name)
 }
 
 QString Html(const std::string& text) { return QString::fromStdString(text).toHtmlEscaped(); }
-
-// True when the book has an item that a heart of these ayas does not make.
-bool ReviewLosesItems(const ReviewBook& book, const std::vector<std::string>& ayas)
-{
-    HeartData heart;
-    for (const std::string& key : ayas)
-        heart.Add(key);
-    const auto kept = ReviewBook::ItemsOf(heart);
-    for (const ReviewItem& item : book.Items())
-        if (std::find(kept.begin(), kept.end(), std::array<int, 3>{item.sura, item.first, item.last}) ==
-            kept.end())
-            return true;
-    return false;
-}
 
 } // namespace
 
@@ -116,7 +100,7 @@ void Varn::LoadProfile(const std::string& name)
             backup.empty() ? QString() : "<br><br>The file as it was is kept as " + Html(backup) + ".";
         // The review record follows the heart: before it loses the items of the ayas that could not be
         // read, it is kept whole beside itself.
-        if (ReviewLosesItems(record_.Review(), data.heart)) {
+        if (record_.Review().WouldLoseItems(data.heart)) {
             const std::string reviewBackup = KeepDamagedCopy(record_.ReviewPath());
             if (!reviewBackup.empty())
                 note += "<br><br>Your review record as it was is kept as " + Html(reviewBackup) + ".";

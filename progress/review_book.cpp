@@ -55,6 +55,19 @@ int ReviewBook::Find(int sura, int first) const
     return -1;
 }
 
+bool ReviewBook::WouldLoseItems(const std::vector<std::string>& ayas) const
+{
+    HeartData heart;
+    for (const std::string& key : ayas)
+        heart.Add(key);
+    const auto kept = ItemsOf(heart);
+    for (const ReviewItem& item : items_)
+        if (std::find(kept.begin(), kept.end(), std::array<int, 3>{item.sura, item.first, item.last}) ==
+            kept.end())
+            return true;
+    return false;
+}
+
 bool ReviewBook::Sync(const HeartData& heart, const QDate& today)
 {
     const std::vector<std::array<int, 3>> wanted = ItemsOf(heart);

@@ -43,6 +43,8 @@ class ReviewBook
     // The items the heart's ayas make, as (sura, first, last), in sura and aya order.
     static std::vector<std::array<int, 3>> ItemsOf(const HeartData& heart);
 
+    // True when a heart of these ayas would not make every item now in the book: a sync would drop some.
+    bool WouldLoseItems(const std::vector<std::string>& ayas) const;
     // Brings the items in step with the heart; true when any entered or left.
     bool Sync(const HeartData& heart, const QDate& today);
     const std::vector<ReviewItem>& Items() const { return items_; }

@@ -203,6 +203,22 @@ class TestReview : public QObject
                         }
     }
 
+    // Whether a heart of given ayas would drop items: a profile read only in part must not cost review.
+    void wouldLoseItems()
+    {
+        HeartData heart;
+        for (int a = 1; a <= 3; ++a)
+            heart.Add(AyaKey("108", a));
+        for (int a = 1; a <= 4; ++a)
+            heart.Add(AyaKey("112", a));
+        ReviewBook book;
+        book.Sync(heart, Day("2026-12-01"));
+        QVERIFY(!book.WouldLoseItems(heart.Keys()));
+        QVERIFY(book.WouldLoseItems({"108.001", "108.002", "108.003"}));
+        QVERIFY(book.WouldLoseItems({}));
+        QVERIFY(!ReviewBook().WouldLoseItems({}));
+    }
+
     void damagedFiles_data()
     {
         QTest::addColumn<QByteArray>("text");
