@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QProcess>
@@ -23,6 +24,21 @@
 
 namespace fixtures
 {
+
+// The whole of a file; empty when it cannot be read.
+inline QByteArray ReadFile(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Writes bytes to path, making its folder first; false when it cannot.
+inline bool PutFile(const QString& path, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
 
 // A sine tone of ms milliseconds; with several frequencies, the tone steps through them in equal parts.
 inline QByteArray ToneOgg(int ms, std::vector<double> frequencies = {440.0}, int rate = 22050)

@@ -21,18 +21,6 @@
 namespace
 {
 
-QByteArray Read(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool Put(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-
 ProfileData Heart(int ayas)
 {
     ProfileData data{"Full", {}, "114.001", true};
@@ -54,10 +42,10 @@ class TestFileWrite : public QObject
         const std::string path = dir.filePath("config.ini").toStdString();
         std::string error;
         QVERIFY(WriteFileWhole(path, "first\n", &error));
-        QCOMPARE(Read(dir.filePath("config.ini")), QByteArray("first\n"));
+        QCOMPARE(fixtures::ReadFile(dir.filePath("config.ini")), QByteArray("first\n"));
         QVERIFY(::chmod(path.c_str(), 0640) == 0);
         QVERIFY(WriteFileWhole(path, "second\n", &error));
-        QCOMPARE(Read(dir.filePath("config.ini")), QByteArray("second\n"));
+        QCOMPARE(fixtures::ReadFile(dir.filePath("config.ini")), QByteArray("second\n"));
         struct stat st {
         };
         QVERIFY(::stat(path.c_str(), &st) == 0);
@@ -73,13 +61,13 @@ class TestFileWrite : public QObject
     {
         QTemporaryDir dir;
         QVERIFY(QDir(dir.path()).mkpath("profiles"));
-        QVERIFY(Put(dir.filePath("outside.txt"), "precious"));
+        QVERIFY(fixtures::PutFile(dir.filePath("outside.txt"), "precious"));
         QVERIFY(QFile::link(dir.filePath("outside.txt"), dir.filePath("profiles/Amina.varn")));
         std::string error;
         QVERIFY(SaveProfileFile(dir.filePath("profiles/Amina.varn").toStdString(), Heart(2), &error));
-        QCOMPARE(Read(dir.filePath("outside.txt")), QByteArray("precious"));
+        QCOMPARE(fixtures::ReadFile(dir.filePath("outside.txt")), QByteArray("precious"));
         QVERIFY(!QFileInfo(dir.filePath("profiles/Amina.varn")).isSymLink());
-        QCOMPARE(Read(dir.filePath("profiles/Amina.varn")), SerializeProfile(Heart(2)));
+        QCOMPARE(fixtures::ReadFile(dir.filePath("profiles/Amina.varn")), SerializeProfile(Heart(2)));
     }
 
     void staleTemporaries_data()
@@ -108,8 +96,8 @@ class TestFileWrite : public QObject
         QFETCH(bool, stale);
         QCOMPARE(IsStaleTemporaryName(name.toStdString()), stale);
         QTemporaryDir dir;
-        QVERIFY(Put(dir.filePath(name), "x"));
-        QVERIFY(Put(dir.filePath("tester.varn"), "keep"));
+        QVERIFY(fixtures::PutFile(dir.filePath(name), "x"));
+        QVERIFY(fixtures::PutFile(dir.filePath("tester.varn"), "keep"));
         QCOMPARE(RemoveStaleTemporaries(dir.path().toStdString()), stale ? 1 : 0);
         QCOMPARE(QFile::exists(dir.filePath(name)), !stale);
         QVERIFY(QFile::exists(dir.filePath("tester.varn")));
@@ -128,10 +116,10 @@ class TestFileWrite : public QObject
         std::string error;
         QVERIFY2(fifo.Set("view/zoom", 1.25, &error), error.c_str());
         QVERIFY(IsReadableRegularFile(path));
-        QCOMPARE(Read(dir.filePath("varnel.ini")), QByteArray("[view]\nzoom=1.25\n"));
+        QCOMPARE(fixtures::ReadFile(dir.filePath("varnel.ini")), QByteArray("[view]\nzoom=1.25\n"));
 
         // A link: the file replaces it, the link's target keeps its bytes.
-        QVERIFY(Put(dir.filePath("elsewhere.ini"), "[view]\nnight=true\n"));
+        QVERIFY(fixtures::PutFile(dir.filePath("elsewhere.ini"), "[view]\nnight=true\n"));
         QFile::remove(dir.filePath("varnel.ini"));
         QVERIFY(QFile::link(dir.filePath("elsewhere.ini"), dir.filePath("varnel.ini")));
         SettingsFile linked(path);
@@ -139,11 +127,12 @@ class TestFileWrite : public QObject
         QVERIFY(linked.Truth("view/night", false));
         QVERIFY(linked.Set("sound/speed", 0.75, &error));
         QVERIFY(!QFileInfo(dir.filePath("varnel.ini")).isSymLink());
-        QCOMPARE(Read(dir.filePath("elsewhere.ini")), QByteArray("[view]\nnight=true\n"));
-        QCOMPARE(Read(dir.filePath("varnel.ini")), QByteArray("[sound]\nspeed=0.75\n\n[view]\nnight=true\n"));
+        QCOMPARE(fixtures::ReadFile(dir.filePath("elsewhere.ini")), QByteArray("[view]\nnight=true\n"));
+        QCOMPARE(fixtures::ReadFile(dir.filePath("varnel.ini")),
+                 QByteArray("[sound]\nspeed=0.75\n\n[view]\nnight=true\n"));
 
         // Something in the way: the write fails with a reason, and the value holds for this run.
-        QVERIFY(Put(dir.filePath("file"), "x"));
+        QVERIFY(fixtures::PutFile(dir.filePath("file"), "x"));
         SettingsFile blocked(dir.filePath("file/varnel.ini").toStdString());
         error.clear();
         QVERIFY(!blocked.Set("view/zoom", 2.0, &error));
@@ -159,7 +148,8 @@ class TestFileWrite : public QObject
         QCOMPARE(int(values.size()), 5);
         QVERIFY(
             SettingsFile::Parse("[pause/u=se]\nfactor=2\n[/view]\nzoom=2\n").empty()); // no groups of ours
-        QVERIFY(Put(dir.filePath("big.ini"), "[view]\nzoom=2\n" + QByteArray(SettingsFile::kMaxBytes, ';')));
+        QVERIFY(fixtures::PutFile(dir.filePath("big.ini"),
+                                  "[view]\nzoom=2\n" + QByteArray(SettingsFile::kMaxBytes, ';')));
         SettingsFile big(dir.filePath("big.ini").toStdString());
         big.Load();
         QVERIFY(!big.Has("view/zoom"));
@@ -184,10 +174,10 @@ class TestFileWrite : public QObject
         QVERIFY(QDir(mount).mkpath("profiles"));
         QVERIFY(QDir(mount).mkpath("quran"));
         const QByteArray smallProfile = SerializeProfile(Heart(10));
-        QVERIFY(Put(at("profiles/Full.varn"), smallProfile));
-        QVERIFY(Put(at("recite.ini"), "s104_s114.dat\tdefault\n"));
-        QVERIFY(Put(at("config.ini"), "0\n"));
-        QVERIFY(Put(at("quran/old.dat"), "old pack"));
+        QVERIFY(fixtures::PutFile(at("profiles/Full.varn"), smallProfile));
+        QVERIFY(fixtures::PutFile(at("recite.ini"), "s104_s114.dat\tdefault\n"));
+        QVERIFY(fixtures::PutFile(at("config.ini"), "0\n"));
+        QVERIFY(fixtures::PutFile(at("quran/old.dat"), "old pack"));
         // Fill what is left.
         {
             QFile filler(at("filler"));
@@ -200,23 +190,23 @@ class TestFileWrite : public QObject
         std::string error;
         QVERIFY(!SaveProfileFile(at("profiles/Full.varn").toStdString(), Heart(200), &error));
         QVERIFY2(error.find("space") != std::string::npos, error.c_str());
-        QCOMPARE(Read(at("profiles/Full.varn")), smallProfile);
+        QCOMPARE(fixtures::ReadFile(at("profiles/Full.varn")), smallProfile);
         error.clear();
         QVERIFY(!SaveProfileFile(at("profiles/Full.varn").toStdString(), Heart(11), &error));
-        QCOMPARE(Read(at("profiles/Full.varn")), smallProfile);
+        QCOMPARE(fixtures::ReadFile(at("profiles/Full.varn")), smallProfile);
 
         PackRegistry packs(mount.toStdString());
         QVERIFY(!packs.WriteReciteIni({{"s078_s114.dat", "default"}, {"fatiha.dat", "default"}}, &error));
-        QCOMPARE(Read(at("recite.ini")), QByteArray("s104_s114.dat\tdefault\n"));
+        QCOMPARE(fixtures::ReadFile(at("recite.ini")), QByteArray("s104_s114.dat\tdefault\n"));
         QVERIFY(!WriteDeviceNumber(12, mount.toStdString(), &error));
-        QCOMPARE(Read(at("config.ini")), QByteArray("0\n"));
+        QCOMPARE(fixtures::ReadFile(at("config.ini")), QByteArray("0\n"));
 
-        QVERIFY(Put(dir.filePath("item.txt"), QByteArray(8192, 'i')));
+        QVERIFY(fixtures::PutFile(dir.filePath("item.txt"), QByteArray(8192, 'i')));
         const fixtures::ToolRun run =
             fixtures::RunTool("varnel-pack", {"create", at("quran/old.dat"), dir.filePath("item.txt")});
         QCOMPARE(run.status, 1);
         QVERIFY2(run.err.contains("space"), run.err.constData());
-        QCOMPARE(Read(at("quran/old.dat")), QByteArray("old pack"));
+        QCOMPARE(fixtures::ReadFile(at("quran/old.dat")), QByteArray("old pack"));
 
         // Nothing half-written is left beside them.
         QCOMPARE(QDir(at("profiles")).entryList(QDir::Files), QStringList({"Full.varn"}));

@@ -31,13 +31,6 @@ QByteArray Encoded(const QByteArray& ogg, const char* format)
     return r == sound::Ok ? QByteArray(out.data(), qsizetype(out.size())) : QByteArray();
 }
 
-bool Put(const QString& path, const QByteArray& bytes)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-
 // A Tanzil-style file of sura 1 (7 ayas), with a comment and a blank line.
 QByteArray Fatiha(const QString& word, int ayas = 7)
 {
@@ -65,12 +58,14 @@ class TestImport : public QObject
             const char* format = formats[a % 3];
             const QByteArray bytes = Encoded(tone, format);
             QVERIFY2(!bytes.isEmpty(), format);
-            QVERIFY(Put(QString("%1/0010%2.%3").arg(audio_).arg(a, 2, 10, QChar('0')).arg(format), bytes));
+            QVERIFY(fixtures::PutFile(
+                QString("%1/0010%2.%3").arg(audio_).arg(a, 2, 10, QChar('0')).arg(format), bytes));
         }
-        QVERIFY(Put(audio_ + "/notes.txt", "not a recording"));
-        QVERIFY(Put(dir_.filePath("arabic.txt"),
-                    Fatiha(QString::fromUtf8("\u0628\u0650\u0633\u0652\u0645\u0650"))));
-        QVERIFY(Put(dir_.filePath("english.txt"), Fatiha(QString::fromUtf8("In the name \u2014 caf\u00e9"))));
+        QVERIFY(fixtures::PutFile(audio_ + "/notes.txt", "not a recording"));
+        QVERIFY(fixtures::PutFile(dir_.filePath("arabic.txt"),
+                                  Fatiha(QString::fromUtf8("\u0628\u0650\u0633\u0652\u0645\u0650"))));
+        QVERIFY(fixtures::PutFile(dir_.filePath("english.txt"),
+                                  Fatiha(QString::fromUtf8("In the name \u2014 caf\u00e9"))));
     }
 
     void importsWholePacks()
@@ -127,14 +122,14 @@ class TestImport : public QObject
         const QByteArray wav = Encoded(fixtures::ToneOgg(40), "wav");
         QByteArray text = Fatiha(QString::fromUtf8("\u0628\u0650\u0633\u0652\u0645\u0650"));
         for (int a = 1; a <= 7; ++a)
-            QVERIFY(Put(QString("%1/0010%2.wav").arg(audio).arg(a, 2, 10, QChar('0')), wav));
+            QVERIFY(fixtures::PutFile(QString("%1/0010%2.wav").arg(audio).arg(a, 2, 10, QChar('0')), wav));
         for (int a = 1; a <= 286; ++a) {
-            QVERIFY(
-                Put(QString("%1/002%2.wav").arg(audio).arg(a, 3, 10, QChar('0')), a == 286 ? "broken" : wav));
+            QVERIFY(fixtures::PutFile(QString("%1/002%2.wav").arg(audio).arg(a, 3, 10, QChar('0')),
+                                      a == 286 ? "broken" : wav));
             text +=
                 "2|" + QByteArray::number(a) + "|" + QString::fromUtf8("\u0627\u0644\u0645").toUtf8() + "\n";
         }
-        QVERIFY(Put(dir_.filePath("two-suras.txt"), text));
+        QVERIFY(fixtures::PutFile(dir_.filePath("two-suras.txt"), text));
         const QStringList args = {"import",  "--audio", audio,   "--text", dir_.filePath("two-suras.txt"),
                                   "--suras", "1-2",     "--out", out};
         const fixtures::ToolRun failed = RunTool("varnel-pack", args);
@@ -144,7 +139,7 @@ class TestImport : public QObject
         QVERIFY(QFile::exists(out + "/quran/fatiha.dat"));
         QVERIFY(!QFile::exists(out + "/quran/s001_s002.dat"));
 
-        QVERIFY(Put(audio + "/002286.wav", wav));
+        QVERIFY(fixtures::PutFile(audio + "/002286.wav", wav));
         const fixtures::ToolRun again = RunTool("varnel-pack", args);
         QVERIFY2(again.status == 0, again.err.constData());
         QVERIFY(again.out.contains("fatiha.dat: already there, kept"));
@@ -190,12 +185,12 @@ class TestImport : public QObject
                     QFile::remove(audio + "/001005.wav"));
         if (setup == "junk") {
             for (const QString& f : QDir(audio).entryList({"001004.*"}))
-                QVERIFY(Put(audio + "/" + f, QByteArray(3000, 'j')));
+                QVERIFY(fixtures::PutFile(audio + "/" + f, QByteArray(3000, 'j')));
         }
         if (setup == "short text")
-            QVERIFY(Put(text = work.filePath("short.txt"), Fatiha("x", 6)));
+            QVERIFY(fixtures::PutFile(text = work.filePath("short.txt"), Fatiha("x", 6)));
         if (setup == "bad aya")
-            QVERIFY(Put(text = work.filePath("bad.txt"), Fatiha("x") + "1|8|eight\n"));
+            QVERIFY(fixtures::PutFile(text = work.filePath("bad.txt"), Fatiha("x") + "1|8|eight\n"));
         if (setup == "range")
             suras = "2-3";
         const fixtures::ToolRun run =

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What each learner keeps beside the profile, without a window: review, practice aids, drill settings.
+#include "fixtures.h"
 #include "heart_data.h"
 #include "learner_record.h"
 #include "naming.h"
@@ -10,23 +11,6 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-
-namespace
-{
-
-QByteArray Read(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool Put(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-
-} // namespace
 
 class TestLearnerRecord : public QObject
 {
@@ -42,7 +26,7 @@ class TestLearnerRecord : public QObject
     void twoLearners()
     {
         const QByteArray profile = SerializeProfile(ProfileData{"Amina", {"108.001"}, "108.001", true});
-        QVERIFY(Put(Path("Amina.varn"), profile));
+        QVERIFY(fixtures::PutFile(Path("Amina.varn"), profile));
         {
             LearnerRecord amina;
             amina.Load(Path("Amina.varn").toStdString());
@@ -83,7 +67,7 @@ class TestLearnerRecord : public QObject
         QCOMPARE(again.Drill().pauseUnit, 1);
         QVERIFY(again.Aids().TestMe());
         QCOMPARE(int(again.Review().Items().size()), 1);
-        QCOMPARE(Read(Path("Amina.varn")), profile);
+        QCOMPARE(fixtures::ReadFile(Path("Amina.varn")), profile);
         QVERIFY(!QFile::exists(Path("Bilal.drill"))); // nothing written for a learner who changed nothing
     }
 
@@ -105,14 +89,14 @@ class TestLearnerRecord : public QObject
         QFETCH(QString, file);
         QFETCH(QByteArray, bytes);
         const QString path = Path(qPrintable(file));
-        QVERIFY(Put(path, bytes));
+        QVERIFY(fixtures::PutFile(path, bytes));
         LearnerRecord record;
         record.Load(Path("Zaid.varn").toStdString());
         const std::vector<std::string> problems = record.TakeProblems();
         QCOMPARE(int(problems.size()), 1);
         QVERIFY2(QString::fromStdString(problems[0]).contains(file + ".bak"), problems[0].c_str());
         QVERIFY(record.TakeProblems().empty()); // told once
-        QCOMPARE(Read(path + ".bak"), bytes);
+        QCOMPARE(fixtures::ReadFile(path + ".bak"), bytes);
         QCOMPARE(record.Drill().repeat, 1);
         QFile::remove(path);
         QFile::remove(path + ".bak");
