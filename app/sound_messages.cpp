@@ -3,6 +3,7 @@
 
 #include "messages.h"
 #include "mp3.h"
+#include "recitation_session.h"
 
 void SoundMessages::Watch(MP3* player)
 {
@@ -11,6 +12,13 @@ void SoundMessages::Watch(MP3* player)
     connect(player, &MP3::NoOutput, this, [this, player] { Show(player, "Varnel", kNoOutputText); });
     connect(player, &MP3::OutputLost, this,
             [this, player] { Show(player, MP3::kSoundErrorTitle, kDeviceLostText); });
+}
+
+void SoundMessages::Watch(RecitationSession* session)
+{
+    for (MP3* player : session->Players())
+        Watch(player);
+    connect(session, &RecitationSession::PlayerAdded, this, qOverload<MP3*>(&SoundMessages::Watch));
 }
 
 void SoundMessages::Show(const MP3* player, const QString& title, const QString& text)

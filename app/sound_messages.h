@@ -11,6 +11,7 @@
 #include <set>
 
 class MP3;
+class RecitationSession;
 
 class SoundMessages : public QObject
 {
@@ -30,6 +31,8 @@ class SoundMessages : public QObject
 
     // Shows player's failures from now on, in the window's words where the player only names them.
     void Watch(MP3* player);
+    // Watches every player of the session's drills, those added later too.
+    void Watch(RecitationSession* session);
     // Shows one failure of player, unless the rules above keep it back.
     void Show(const MP3* player, const QString& title, const QString& text);
 

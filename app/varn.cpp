@@ -187,7 +187,6 @@ void Varn::ConnectControls()
 
 void Varn::CreateDrills()
 {
-    devicePlayer_ = std::make_unique<MP3>();
     session_ = std::make_unique<RecitationSession>();
     RecitationSession* session = session_.get();
     connect(session, &RecitationSession::AyaShown, this, &Varn::SetArabic);
@@ -198,9 +197,7 @@ void Varn::CreateDrills()
     connect(session, &RecitationSession::PartChanged, this, &Varn::ShowPart);
     connect(session, &RecitationSession::PartPosition, this, &Varn::SetCurAyaPos);
     soundMessages_ = new SoundMessages(this);
-    for (MP3* player :
-         {devicePlayer_.get(), SingleDrill()->Player(), StackDrill()->Player(), WholeDrill()->Player()})
-        soundMessages_->Watch(player);
+    soundMessages_->Watch(session);
 }
 
 void Varn::OnExit()

@@ -29,7 +29,6 @@ class Config;
 class DragLabel;
 class Heart;
 class IdMenu;
-class MP3;
 class Profile;
 class QCheckBox;
 class QComboBox;
@@ -200,7 +199,6 @@ class Varn : public QMainWindow
 
     Widgets w_{};
     std::unique_ptr<RecitationSession> session_;
-    std::unique_ptr<MP3> devicePlayer_; // lists the output devices
     // Top-level windows of their own, so without a parent.
     std::unique_ptr<Profile> profile_;
     std::unique_ptr<Config> config_;

@@ -219,7 +219,7 @@ void Varn::UpdateStatusLine()
         w_.statusLine->setAccessibleDescription(text);
     }
     ShowPlaying(w_.playButton, busy);
-    ShowPlaying(w_.singlePlay, busy && session_->CurrentMode() == RecitationSession::Mode::Single);
+    ShowPlaying(w_.singlePlay, busy && session_->ActiveDrill()->Name() == "Single");
     if (!busy)
         pauseCountdown_.stop();
 }
@@ -260,7 +260,7 @@ void Varn::ShowDrill()
         w_.pauseUnit->setCurrentIndex(drill.pauseUnit);
         w_.pauseFactor->setValue(drill.pauseFactor);
         w_.speedSpin->setValue(drill.speed);
-        if (session_->CurrentMode() != RecitationSession::Mode::Single) {
+        if (session_->ActiveDrill()->Name() != "Single") {
             w_.loopCheck->setChecked(drill.loop);
             w_.stackCheck->setChecked(drill.stack);
         }

@@ -117,7 +117,7 @@ void Varn::ShowPart(int startMs, int endMs, int lengthMs)
 // Sound settings.
 void Varn::ShowConfig()
 {
-    config_->SetDevices(devicePlayer_->GetDevices());
+    config_->SetDevices(session_->OutputDevices());
     config_->PopulateDevices();
     config_->show();
 }

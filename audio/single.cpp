@@ -3,21 +3,91 @@
 
 #include "naming.h"
 
-Single::Single() : player_(std::make_unique<MP3>())
+#include <algorithm>
+#include <cstdio>
+
+Single::Single() : Drill("Single")
 {
-    connect(player_.get(), &MP3::CurSoundPos, this, &Single::GetCurSoundPos);
-    connect(player_.get(), &MP3::DoneR, this, &Single::NextOne);
+    connect(Player(), &MP3::CurSoundPos, this, &Single::GetCurSoundPos);
+    connect(Player(), &MP3::DoneR, this, [this] { PlayRange(key_); });
+    connect(this, &Single::SingleSuraAya, this, &Drill::AyaShown);
+}
+
+void Single::SetAyas(const std::vector<std::string>& ayas)
+{
+    ayas_ = ayas;
+    at_ = 0;
+}
+
+int Single::GoTo(int at, bool)
+{
+    Show(at);
+    return 0;
+}
+
+void Single::Show(int at)
+{
+    if (ayas_.empty())
+        return;
+    at_ = std::clamp(at, 0, int(ayas_.size()) - 1);
+    key_ = ayas_[size_t(at_)];
+    Stop();
+    emit AyaShown(key_);
+    FitPart();
+}
+
+void Single::Follow(int at)
+{
+    if (at >= 0 && size_t(at) < ayas_.size()) {
+        at_ = at;
+        key_ = ayas_[size_t(at)];
+    }
 }
 
 void Single::PlayRange(const std::string& key)
 {
     key_ = key;
-    player_->PlayRange(SoundName(key));
+    Player()->PlayRange(SoundName(key));
     emit SingleSuraAya(key);
+}
+
+void Single::Apply(const DrillOptions& options)
+{
+    options_ = options;
+    Player()->Pause(options.pauseSeconds >= 1);
+    Player()->SetPauseTime(options.pauseSeconds);
+    Player()->SetPauseFactor(options.pauseFactor);
 }
 
 void Single::PauseTime(int seconds)
 {
-    player_->Pause(seconds >= 1);
-    player_->SetPauseTime(seconds);
+    DrillOptions options = options_;
+    options.pauseSeconds = seconds;
+    Apply(options);
+}
+
+std::string Single::Where(int aya, int ayaCount, int pass) const
+{
+    char part[64];
+    std::snprintf(part, sizeof part, " · part from %.2f to %.2f s", partStart_ / 1000.0, partEnd_ / 1000.0);
+    return Drill::Where(aya, ayaCount, pass) + part;
+}
+
+void Single::SetRange(int start, int end)
+{
+    partStart_ = start;
+    partEnd_ = end;
+    Player()->SetRange(start, end);
+}
+
+void Single::FitPart(bool force)
+{
+    if (key_.empty())
+        return;
+    const int length = GetSoundLen(SoundName(key_));
+    if (!force && length == partLength_)
+        return;
+    partLength_ = length;
+    SetRange(0, length);
+    emit PartChanged(0, length, length);
 }

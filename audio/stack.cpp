@@ -1,85 +1,100 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "stack.h"
 
-#include "drill_step.h"
 #include "naming.h"
 #include "whole.h"
 
-Stack::Stack() : player_(std::make_unique<MP3>())
+#include <algorithm>
+
+Stack::Stack() : ListDrill("Stack")
 {
-    connect(player_.get(), &MP3::Done, this, &Stack::NextOne);
+    connect(this, &Stack::StackSuraAya, this, &Drill::AyaShown);
+    connect(this, &Stack::StackStat, this, &Drill::Progress);
+    connect(this, &Stack::StackDone, this, &Drill::Finished);
+}
+
+void Stack::SetAyas(const std::vector<std::string>& ayas)
+{
+    ayas_ = ayas;
+    std::vector<std::string> keys;
+    for (size_t last = 0; last < ayas.size(); ++last)
+        keys.insert(keys.end(), ayas.begin(), ayas.begin() + std::ptrdiff_t(last) + 1);
+    SetKeys(std::move(keys));
+}
+
+int Stack::GoTo(int at, bool play)
+{
+    Stop();
+    if (at > 0 && size_t(at) < ayas_.size())
+        SetAyas(std::vector<std::string>(ayas_.begin() + at, ayas_.end()));
+    else
+        at = 0;
+    index_ = 0;
+    if (play)
+        Play();
+    else if (!keys_.empty())
+        emit AyaShown(keys_.front());
+    return at;
+}
+
+std::string Stack::Where(int aya, int ayaCount, int pass) const
+{
+    if (keys_.empty())
+        return Drill::Where(aya, ayaCount, pass);
+    // The build-up under way runs from the list's first aya to the last aya before the next restart.
+    size_t end = size_t(std::clamp(index_, 0, int(keys_.size()) - 1));
+    while (end + 1 < keys_.size() && keys_[end + 1] != keys_.front())
+        ++end;
+    int first = 0, last = 0, sura = 0;
+    SplitAyaKey(keys_.front(), &sura, &first);
+    SplitAyaKey(keys_[end], &sura, &last);
+    return "Stack " + std::to_string(first) + "-" + std::to_string(last) + ", pass " + std::to_string(pass) +
+           " · aya " + std::to_string(aya);
+}
+
+void Stack::Started(const std::string& key, int index, int last)
+{
+    std::string sura, aya;
+    DescribeKey(key, &sura, &aya);
+    emit StackSuraAya(key);
+    emit StackStat(index, last);
+    emit StackDesc(sura, aya);
+}
+
+void Stack::Ended(const std::string& first)
+{
+    emit StackDone();
+    emit StackSuraAya(first);
 }
 
 void Stack::GenerateStack(const std::string& sura, int min, int max)
 {
-    keys_.clear();
     min_ = min;
     max_ = max;
     sura_ = sura;
-    index_ = 0;
-    for (int last = min; last <= max; ++last)
-        for (int aya = min; aya <= last; ++aya)
-            keys_.push_back(AyaKey(sura, aya));
-}
-
-void Stack::Play()
-{
-    switch (NextDrillStep(&index_, keys_.size(), loop_)) {
-    case DrillStep::Nothing:
-        return;
-    case DrillStep::Finished:
-        player_->Stop();
-        emit StackDone();
-        emit StackSuraAya(keys_[0]);
-        return;
-    case DrillStep::Play:
-        break;
-    }
-    const std::string key = keys_[size_t(index_)];
-    player_->Play(SoundName(key));
-    // The item after this one, so that it follows without a gap when no pause is set.
-    const size_t after = size_t(index_) + 1 < keys_.size() ? size_t(index_) + 1 : 0;
-    if (size_t(index_) + 1 < keys_.size() || loop_)
-        player_->SetNext(SoundName(keys_[after]));
-    std::string sura, aya;
-    DescribeKey(key, &sura, &aya);
-    emit StackSuraAya(key);
-    emit StackStat(index_, int(keys_.size()) - 1);
-    emit StackDesc(sura, aya);
-}
-
-void Stack::NextOne()
-{
-    ++index_;
-    Play();
-}
-
-void Stack::PrevOne()
-{
-    --index_;
-    Play();
+    std::vector<std::string> ayas;
+    for (int aya = min; aya <= max; ++aya)
+        ayas.push_back(AyaKey(sura, aya));
+    SetAyas(ayas);
 }
 
 void Stack::SetMax(int aya)
 {
-    player_->Stop();
-    max_ = aya;
-    index_ = 0;
+    Stop();
     GenerateStack(sura_, min_, aya);
     Play();
 }
 
 void Stack::SetMin(int aya)
 {
-    player_->Stop();
-    index_ = 0;
+    Stop();
     GenerateStack(sura_, aya, max_);
-    min_ = aya;
     Play();
 }
 
 void Stack::PauseTime(int seconds)
 {
-    player_->Pause(seconds > 0);
-    player_->SetPauseTime(seconds);
+    DrillOptions options = options_;
+    options.pauseSeconds = seconds;
+    Apply(options);
 }

@@ -4,37 +4,30 @@
 // N(N+1)/2 entries.
 #pragma once
 
-#include "mp3.h"
+#include "drill.h"
 
-#include <QObject>
-#include <memory>
 #include <string>
 #include <vector>
 
-class Stack : public QObject
+class Stack : public ListDrill
 {
     Q_OBJECT
   public:
     Stack();
 
-    MP3* Player() const { return player_.get(); }
-    const std::vector<std::string>& Keys() const { return keys_; }
-    int Index() const { return index_; }
+    // The build-up over the ayas given, in their order.
+    void SetAyas(const std::vector<std::string>& ayas) override;
+    // The stack builds up from the aya chosen.
+    int GoTo(int at, bool play) override;
+    std::string Where(int aya, int ayaCount, int pass) const override;
 
   public slots:
-    void Play();
-    void Stop() { player_->Stop(); }
-    void NextOne();
-    void PrevOne();
     void GenerateStack(const std::string& sura, int min, int max);
-    void SetDevice(int driver) { player_->SetDevice(driver); }
-    void SetRepeat(int n) { player_->SetRepeat(n); }
-    void SetLoop(bool on) { loop_ = on; }
-    bool Loop() const { return loop_; }
+    void SetRepeat(int n) { Player()->SetRepeat(n); }
+    void SetLoop(bool on) { options_.loop = on; }
     void SetMax(int aya);
     void SetMin(int aya);
     void PauseTime(int seconds);
-    void SetRes(const KelRes& res) { player_->SetRes(res); }
 
   signals:
     void StackSuraAya(const std::string& key);
@@ -42,12 +35,13 @@ class Stack : public QObject
     void StackDesc(const std::string& sura, const std::string& aya);
     void StackDone();
 
+  protected:
+    void Started(const std::string& key, int index, int last) override;
+    void Ended(const std::string& first) override;
+
   private:
-    bool loop_ = false;
-    std::unique_ptr<MP3> player_;
+    std::vector<std::string> ayas_;
     std::string sura_;
-    int index_ = 0;
-    std::vector<std::string> keys_;
     int min_ = 1;
     int max_ = 1;
 };

@@ -4,42 +4,32 @@
 // the last aya it starts again (loop) or stops and reports WholeDone().
 #pragma once
 
-#include "mp3.h"
+#include "drill.h"
 
-#include <QObject>
-#include <memory>
 #include <string>
 #include <vector>
 
-class Whole : public QObject
+class Whole : public ListDrill
 {
     Q_OBJECT
   public:
     Whole();
 
-    MP3* Player() const { return player_.get(); }
-    const std::vector<std::string>& Keys() const { return keys_; }
-    int Index() const { return index_; }
-
-    void Play();
-    void Stop() { player_->Stop(); }
+    void SetAyas(const std::vector<std::string>& ayas) override { SetKeys(ayas); }
+    int GoTo(int at, bool play) override;
     // Rebuilds the keys for ayas from..to of sura (empty when from > to); index 0; plays nothing.
     void GenerateWhole(const std::string& sura, int from, int to);
     void SetMin(int aya);
     void SetMax(int aya);
     // Plays the aya at position aya - 1 of the keys.
-    void GoTo(int aya);
+    void GoTo(int aya) { GoTo(aya - 1, true); }
     // Stops and makes position aya - 1 current without playing it: the next Play() starts there.
-    void Cue(int aya);
+    void Cue(int aya) { GoTo(aya - 1, false); }
     // After the last aya: the first again (on) or the end (off).
-    void SetLoop(bool on) { loop_ = on; }
-    bool Loop() const { return loop_; }
+    void SetLoop(bool on) { options_.loop = on; }
 
   public slots:
-    void NextOne();
-    void PrevOne();
     void PauseTime(int seconds);
-    void SetRes(const KelRes& res) { player_->SetRes(res); }
 
   signals:
     void WholeSuraAya(const std::string& key);
@@ -47,14 +37,25 @@ class Whole : public QObject
     void WholeDesc(const std::string& sura, const std::string& aya);
     void WholeDone();
 
+  protected:
+    explicit Whole(std::string name);
+    void Started(const std::string& key, int index, int last) override;
+    void Ended(const std::string& first) override;
+
   private:
-    bool loop_ = false;
-    std::unique_ptr<MP3> player_;
-    std::vector<std::string> keys_;
     std::string sura_;
     int from_ = 1;
     int to_ = 1;
-    int index_ = 0;
+};
+
+// The review drill: whole-sura playback of the ayas under review, each played once, without pause or
+// loop whatever the learner's settings; they stay as they are for the other drills.
+class ReviewDrill : public Whole
+{
+    Q_OBJECT
+  public:
+    ReviewDrill();
+    void Apply(const DrillOptions& options) override;
 };
 
 // The sura and aya numbers of a key in plain decimal: "002.007" gives "2" and "7".

@@ -10,42 +10,96 @@
 #include <algorithm>
 #include <cstdio>
 
-RecitationSession::RecitationSession(QObject* parent)
-    : QObject(parent), cursor_(std::make_unique<Arabic>()), whole_(std::make_unique<Whole>()),
-      stack_(std::make_unique<Stack>()), single_(std::make_unique<Single>())
+namespace
+{
+
+template <typename T> T* Take(std::unique_ptr<T> drill, RecitationSession* session)
+{
+    T* kept = drill.get();
+    session->AddDrill(std::move(drill));
+    return kept;
+}
+
+} // namespace
+
+RecitationSession::RecitationSession(QObject* parent) : QObject(parent), cursor_(std::make_unique<Arabic>())
 {
     cursor_->SetSura("114");
-    connect(whole_.get(), &Whole::WholeSuraAya, this, &RecitationSession::OnAyaStarted);
-    connect(stack_.get(), &Stack::StackSuraAya, this, &RecitationSession::OnAyaStarted);
-    connect(single_.get(), &Single::SingleSuraAya, this, &RecitationSession::OnAyaStarted);
-    connect(whole_.get(), &Whole::WholeStat, this, &RecitationSession::Progress);
-    connect(stack_.get(), &Stack::StackStat, this, &RecitationSession::Progress);
-    connect(whole_.get(), &Whole::WholeDone, this, &RecitationSession::OnWholeDone);
-    connect(stack_.get(), &Stack::StackDone, this, &RecitationSession::DrillFinished);
-    connect(single_.get(), &Single::CurSoundPos, this, &RecitationSession::PartPosition);
-    for (MP3* player : {whole_->Player(), stack_->Player(), single_->Player()}) {
-        connect(player, &MP3::PauseChanged, this, [this](bool on, int ms) {
-            pausing_ = on;
-            emit PauseChanged(on, ms);
-        });
-        connect(player, &MP3::StateChanged, this, [this] {
-            // Queued: a drill moving on stops one request and starts the next; only where it ends up is told.
-            QMetaObject::invokeMethod(this, &RecitationSession::TellState, Qt::QueuedConnection);
-        });
-    }
-    // A loop's passes: the drill's first entry again after a later one, or again at all when the drill
-    // has one entry.
-    auto countPasses = [this](int index, int last) {
+    whole_ = Take(std::make_unique<Whole>(), this);
+    stack_ = Take(std::make_unique<Stack>(), this);
+    single_ = Take(std::make_unique<Single>(), this);
+    review_ = Take(std::make_unique<ReviewDrill>(), this);
+    active_ = whole_;
+    connect(single_, &Single::CurSoundPos, this, &RecitationSession::PartPosition);
+    connect(single_, &Single::PartChanged, this, &RecitationSession::PartChanged);
+}
+
+RecitationSession::~RecitationSession() = default;
+
+Drill* RecitationSession::AddDrill(std::unique_ptr<Drill> drill)
+{
+    Drill* added = drill.get();
+    drills_.push_back(std::move(drill));
+    connect(added, &Drill::AyaShown, this, &RecitationSession::OnAyaShown);
+    connect(added, &Drill::Progress, this, [this, added](int index, int last) {
+        if (added != active_)
+            return;
+        // A loop's passes: the drill's first entry again after a later one, or again at all when the
+        // drill has one entry.
         if (index == 0 && started_ && (lastIndex_ > 0 || last == 0))
             ++pass_;
         started_ = true;
         lastIndex_ = index;
-    };
-    connect(whole_.get(), &Whole::WholeStat, this, countPasses);
-    connect(stack_.get(), &Stack::StackStat, this, countPasses);
+        emit Progress(index, last);
+    });
+    connect(added, &Drill::Finished, this, [this, added] { OnFinished(added); });
+    MP3* player = added->Player();
+    connect(player, &MP3::PauseChanged, this, [this](bool on, int ms) {
+        pausing_ = on;
+        emit PauseChanged(on, ms);
+    });
+    connect(player, &MP3::StateChanged, this, [this] {
+        // Queued: a drill moving on stops one request and starts the next; only where it ends up is told.
+        QMetaObject::invokeMethod(this, &RecitationSession::TellState, Qt::QueuedConnection);
+    });
+    added->SetRes(pack_);
+    if (driver_ != -2)
+        added->SetDevice(driver_);
+    added->Apply(options_);
+    player->SetSpeed(speed_);
+    emit PlayerAdded(player);
+    return added;
 }
 
-RecitationSession::~RecitationSession() = default;
+std::vector<MP3*> RecitationSession::Players() const
+{
+    std::vector<MP3*> players;
+    for (const std::unique_ptr<Drill>& drill : drills_)
+        players.push_back(drill->Player());
+    return players;
+}
+
+std::vector<std::string> RecitationSession::OutputDevices() const { return whole_->Player()->GetDevices(); }
+
+bool RecitationSession::UseDrill(const std::string& name)
+{
+    for (const std::unique_ptr<Drill>& drill : drills_)
+        if (drill->Name() == name) {
+            Activate(drill.get());
+            BuildDrill();
+            emit ProgressReset();
+            if (active_->WaitsOnAya())
+                active_->GoTo(cursor_->CurrentAya() - from_, false);
+            return true;
+        }
+    return false;
+}
+
+void RecitationSession::Activate(Drill* drill)
+{
+    StopAll();
+    active_ = drill;
+}
 
 void RecitationSession::TellState()
 {
@@ -57,49 +111,37 @@ void RecitationSession::TellState()
     }
 }
 
-MP3* RecitationSession::ActivePlayer() const
-{
-    switch (mode_) {
-    case Mode::Single:
-        return single_->Player();
-    case Mode::Stack:
-        return stack_->Player();
-    case Mode::Whole:
-    case Mode::Review:
-        break;
-    }
-    return whole_->Player();
-}
-
 std::string RecitationSession::SuraKey() const { return cursor_->GetSura(); }
 std::string RecitationSession::CurrentAya() const { return cursor_->GetCurAya(); }
 int RecitationSession::AyaCount() const { return cursor_->GetAyaLen(); }
+bool RecitationSession::Reviewing() const { return active_ == review_; }
+int RecitationSession::PartStart() const { return single_->PartStart(); }
+int RecitationSession::PartEnd() const { return single_->PartEnd(); }
 
 void RecitationSession::SetPack(const KelRes& pack)
 {
-    whole_->SetRes(pack);
-    stack_->SetRes(pack);
-    single_->SetRes(pack);
+    pack_ = pack;
+    for (const std::unique_ptr<Drill>& drill : drills_)
+        drill->SetRes(pack);
     // Another recording of the aya on screen (another recitation): its part is fitted to it again.
-    if (mode_ == Mode::Single && single_->GetSoundLen(SoundName(CurrentAya())) != partLength_)
-        FitPart();
+    if (active_ == single_)
+        single_->FitPart(false);
 }
 
 void RecitationSession::SetDevice(int driver)
 {
-    whole_->Player()->SetDevice(driver);
-    stack_->SetDevice(driver);
-    single_->SetDevice(driver);
+    driver_ = driver;
+    for (const std::unique_ptr<Drill>& drill : drills_)
+        drill->SetDevice(driver);
 }
 
 void RecitationSession::StopAll()
 {
-    single_->Stop();
-    whole_->Stop();
-    stack_->Stop();
+    for (const std::unique_ptr<Drill>& drill : drills_)
+        drill->Stop();
 }
 
-void RecitationSession::OnAyaStarted(const std::string& key)
+void RecitationSession::OnAyaShown(const std::string& key)
 {
     int sura = 0, aya = 0;
     if (SplitAyaKey(key, &sura, &aya))
@@ -107,7 +149,11 @@ void RecitationSession::OnAyaStarted(const std::string& key)
     emit AyaShown(key);
 }
 
-void RecitationSession::MarkShown(int aya) { cursor_->SetAya(aya); }
+void RecitationSession::MarkShown(int aya)
+{
+    cursor_->SetAya(aya);
+    active_->Follow(aya - from_);
+}
 
 void RecitationSession::FitRange()
 {
@@ -116,15 +162,20 @@ void RecitationSession::FitRange()
     emit RangeChanged(from_, to_, AyaCount());
 }
 
-void RecitationSession::BuildDrill(int from)
+std::vector<std::string> RecitationSession::RangeAyas() const
 {
-    if (mode_ == Mode::Stack) {
-        stack_->GenerateStack(SuraKey(), from, to_);
-        stack_->PauseTime(pause_);
-    } else {
-        whole_->GenerateWhole(SuraKey(), from, to_);
-        whole_->PauseTime(pause_);
-    }
+    std::vector<std::string> ayas;
+    for (int aya = from_; aya <= to_; ++aya)
+        ayas.push_back(AyaKey(SuraKey(), aya));
+    return ayas;
+}
+
+void RecitationSession::BuildDrill() { active_->SetAyas(RangeAyas()); }
+
+void RecitationSession::ApplyOptions()
+{
+    for (const std::unique_ptr<Drill>& drill : drills_)
+        drill->Apply(options_);
 }
 
 void RecitationSession::StartDrill()
@@ -132,12 +183,7 @@ void RecitationSession::StartDrill()
     pass_ = 1;
     lastIndex_ = 0;
     started_ = false;
-    if (mode_ == Mode::Single)
-        return;
-    if (mode_ == Mode::Stack)
-        stack_->Play();
-    else
-        whole_->Play();
+    active_->Play();
 }
 
 void RecitationSession::ChooseSura(int sura)
@@ -145,13 +191,16 @@ void RecitationSession::ChooseSura(int sura)
     cursor_->SetSura(PadSura(IntToString(sura)));
     FitRange();
     StopAll();
-    if (mode_ == Mode::Single)
-        ShowSingleAya(CurrentAya());
-    else
-        BuildDrill(from_);
+    BuildDrill();
+    if (active_->WaitsOnAya())
+        active_->GoTo(0, false);
 }
 
-void RecitationSession::Start() { StartDrill(); }
+void RecitationSession::Start()
+{
+    if (!active_->WaitsOnAya())
+        StartDrill();
+}
 
 void RecitationSession::CueAya(int sura, int aya) { GoToAya(sura, aya, false); }
 
@@ -163,70 +212,46 @@ void RecitationSession::GoToAya(int sura, int aya, bool play)
     cursor_->SetAya(aya);
     FitRange();
     StopAll();
-    switch (mode_) {
-    case Mode::Single:
-        if (!play)
-            BuildDrill(from_); // whole-sura playback of the new sura waits behind the single-aya drill
-        ShowSingleAya(CurrentAya());
-        return;
-    case Mode::Stack:
-        // The stack builds up from the aya chosen.
+    BuildDrill();
+    if (play) {
+        pass_ = 1;
+        lastIndex_ = 0;
+        started_ = false;
+    }
+    const int first = active_->GoTo(aya - from_, play);
+    if (first > 0) {
+        // The drill's lesson now begins at the aya chosen (the stack builds up from it).
         emit ProgressReset();
-        from_ = aya;
+        from_ += first;
         emit RangeChanged(from_, to_, AyaCount());
-        BuildDrill(from_);
-        if (play)
-            stack_->Play();
-        else
-            emit AyaShown(CurrentAya());
-        return;
-    case Mode::Whole:
-    case Mode::Review:
-        BuildDrill(from_);
-        if (play) {
-            whole_->GoTo(aya);
-        } else {
-            emit AyaShown(CurrentAya());
-            whole_->Cue(aya);
-        }
-        return;
     }
 }
 
-void RecitationSession::Play()
-{
-    if (mode_ == Mode::Single)
-        single_->PlayRange(CurrentAya());
-    else
-        StartDrill();
-}
+void RecitationSession::Play() { StartDrill(); }
 
 void RecitationSession::Stop()
 {
     StopAll();
-    if (mode_ == Mode::Review)
+    if (active_ == review_)
         EndReview();
 }
 
 void RecitationSession::PlayReview(int sura, int first, int last)
 {
-    StopAll();
-    if (mode_ != Mode::Review)
-        beforeReview_ = mode_;
-    mode_ = Mode::Review;
+    if (active_ != review_)
+        beforeReview_ = active_;
+    Activate(review_);
     cursor_->SetSura(PadSura(IntToString(sura)));
     cursor_->SetAya(first);
-    whole_->GenerateWhole(SuraKey(), first, last);
-    whole_->Player()->SetRepeat(1);
-    whole_->PauseTime(0);
-    whole_->Player()->SetPauseFactor(0);
-    whole_->SetLoop(false);
-    whole_->Play();
+    review_->GenerateWhole(SuraKey(), first, last);
+    review_->Play();
 }
 
-void RecitationSession::OnWholeDone()
+void RecitationSession::OnFinished(Drill* drill)
 {
-    const bool review = mode_ == Mode::Review;
+    if (drill != active_)
+        return;
+    const bool review = drill == review_;
     if (review)
         EndReview();
     emit DrillFinished();
@@ -236,91 +261,47 @@ void RecitationSession::OnWholeDone()
 
 void RecitationSession::EndReview()
 {
-    mode_ = beforeReview_;
-    whole_->Player()->SetRepeat(repeat_);
-    whole_->Player()->SetPauseFactor(pauseFactor_);
-    whole_->SetLoop(loop_);
+    active_ = beforeReview_ ? beforeReview_ : whole_;
     // The learner stays at the sura reviewed, over the whole of it.
     FitRange();
-    whole_->GenerateWhole(SuraKey(), from_, to_);
-    whole_->PauseTime(pause_);
-    if (mode_ == Mode::Stack)
-        BuildDrill(from_);
+    BuildDrill();
 }
 
 void RecitationSession::TogglePlay() { ActivePlayer()->Busy() ? Stop() : Play(); }
 
-void RecitationSession::Next()
-{
-    switch (mode_) {
-    case Mode::Single:
-        ShowSingleAya(cursor_->GetNextAya());
-        return;
-    case Mode::Stack:
-        stack_->NextOne();
-        return;
-    case Mode::Whole:
-    case Mode::Review:
-        whole_->NextOne();
-        return;
-    }
-}
+void RecitationSession::Next() { active_->NextOne(); }
 
-void RecitationSession::Previous()
-{
-    switch (mode_) {
-    case Mode::Single:
-        ShowSingleAya(cursor_->GetPreviousAya());
-        return;
-    case Mode::Stack:
-        stack_->PrevOne();
-        return;
-    case Mode::Whole:
-    case Mode::Review:
-        whole_->PrevOne();
-        return;
-    }
-}
+void RecitationSession::Previous() { active_->PrevOne(); }
 
 void RecitationSession::SlideTo(int aya)
 {
-    if (mode_ != Mode::Stack)
+    if (active_ == whole_)
         whole_->GoTo(aya);
 }
 
 void RecitationSession::SetRepeat(int n)
 {
-    repeat_ = n;
-    if (mode_ != Mode::Review) // the review plays each aya once; the repeat comes back after it
-        whole_->Player()->SetRepeat(n);
-    stack_->SetRepeat(n);
+    options_.repeat = n;
+    ApplyOptions();
 }
 
 void RecitationSession::SetPause(int seconds)
 {
-    pause_ = seconds;
-    if (mode_ == Mode::Review) // the review pauses nowhere; the pause comes back after it
-        return;
-    if (mode_ == Mode::Stack)
-        stack_->PauseTime(seconds);
-    else
-        whole_->PauseTime(seconds);
-    if (mode_ == Mode::Single)
-        single_->PauseTime(seconds);
+    options_.pauseSeconds = seconds;
+    ApplyOptions();
 }
 
 void RecitationSession::SetSpeed(double speed)
 {
-    for (MP3* player : {whole_->Player(), stack_->Player(), single_->Player()})
-        player->SetSpeed(speed);
+    speed_ = speed;
+    for (const std::unique_ptr<Drill>& drill : drills_)
+        drill->Player()->SetSpeed(speed);
 }
 
 void RecitationSession::SetPauseFactor(double factor)
 {
-    pauseFactor_ = factor > 0 ? factor : 0;
-    for (MP3* player : {whole_->Player(), stack_->Player(), single_->Player()})
-        if (mode_ != Mode::Review || player != whole_->Player()) // the review plays without pauses
-            player->SetPauseFactor(pauseFactor_);
+    options_.pauseFactor = factor > 0 ? factor : 0;
+    ApplyOptions();
 }
 
 std::string PauseWords(int ms)
@@ -339,31 +320,12 @@ std::string RecitationSession::StatusLine() const
     const MP3* player = ActivePlayer();
     if (AyaCount() == 0)
         return "No sura pack installed";
-    const int aya = cursor_->CurrentAya();
-    std::string line = "Aya " + std::to_string(aya) + " of " + std::to_string(AyaCount());
-    if (mode_ == Mode::Stack && !stack_->Keys().empty()) {
-        // The build-up under way runs from the range's first aya to the last aya before the next restart.
-        const std::vector<std::string>& keys = stack_->Keys();
-        size_t end = size_t(std::clamp(stack_->Index(), 0, int(keys.size()) - 1));
-        while (end + 1 < keys.size() && keys[end + 1] != keys.front())
-            ++end;
-        int first = 0, last = 0, sura = 0;
-        SplitAyaKey(keys.front(), &sura, &first);
-        SplitAyaKey(keys[end], &sura, &last);
-        line = "Stack " + std::to_string(first) + "-" + std::to_string(last) + ", pass " +
-               std::to_string(pass_) + " · aya " + std::to_string(aya);
-    }
-    if (mode_ == Mode::Single) {
-        char part[64];
-        std::snprintf(part, sizeof part, " · part from %.2f to %.2f s", partStart_ / 1000.0,
-                      partEnd_ / 1000.0);
-        line += part;
-    }
+    std::string line = active_->Where(cursor_->CurrentAya(), AyaCount(), pass_);
     if (!player->Busy())
         return line;
     if (pausing_)
         return line + " · pause " + PauseWords(player->PauseRemainingMs());
-    if (mode_ != Mode::Single) {
+    if (active_->CountsRepetitions()) {
         const int repeat = player->Repeat();
         const int now = std::min(PlaySchedule::PlayCounter() + 1, repeat > 0 ? repeat : INT32_MAX);
         line += " · repetition " + std::to_string(now) + (repeat > 0 ? " of " + std::to_string(repeat) : "");
@@ -373,16 +335,13 @@ std::string RecitationSession::StatusLine() const
 
 void RecitationSession::PresetLoop(bool on)
 {
-    loop_ = on;
-    whole_->SetLoop(on);
-    stack_->SetLoop(on);
+    options_.loop = on;
+    ApplyOptions();
 }
 
 void RecitationSession::SetLoop(bool on)
 {
-    loop_ = on;
-    whole_->SetLoop(on);
-    stack_->SetLoop(on);
+    PresetLoop(on);
     StartDrill();
 }
 
@@ -393,10 +352,9 @@ void RecitationSession::SetRange(bool on)
     if (!on) {
         // The whole sura again, for the active drill, even after an empty range.
         FitRange();
-        BuildDrill(1);
+        BuildDrill();
     }
-    if (mode_ == Mode::Stack)
-        emit ProgressReset();
+    emit ProgressReset();
     StartDrill();
 }
 
@@ -404,86 +362,51 @@ void RecitationSession::SetFrom(int aya)
 {
     from_ = aya;
     emit RangeChanged(from_, to_, AyaCount());
-    if (mode_ == Mode::Stack) {
-        emit ProgressReset();
-        stack_->SetMin(aya);
-    } else {
-        whole_->SetMin(aya);
-    }
+    emit ProgressReset();
+    StopAll();
+    BuildDrill();
+    StartDrill();
 }
 
 void RecitationSession::SetTo(int aya)
 {
     to_ = aya;
     emit RangeChanged(from_, to_, AyaCount());
-    if (mode_ == Mode::Stack) {
-        emit ProgressReset();
-        stack_->SetMax(aya);
-    } else {
-        whole_->SetMax(aya);
-    }
+    emit ProgressReset();
+    StopAll();
+    BuildDrill();
+    StartDrill();
 }
 
 void RecitationSession::SetStack(bool on)
 {
-    if (on == (mode_ == Mode::Stack) || mode_ == Mode::Single)
+    if (on == (active_ == stack_) || active_ == single_)
         return;
-    if (on) {
-        mode_ = Mode::Stack;
-        whole_->Stop();
-        BuildDrill(from_);
-    } else {
-        mode_ = Mode::Whole;
-        BuildDrill(from_);
-        stack_->Stop();
-        emit ProgressReset();
-    }
+    Activate(on ? static_cast<Drill*>(stack_) : whole_);
+    BuildDrill();
+    emit ProgressReset();
 }
 
 void RecitationSession::SetSingle(bool on)
 {
-    if (on == (mode_ == Mode::Single))
+    if (on == (active_ == single_))
         return;
-    StopAll();
     if (!on) {
-        mode_ = Mode::Whole;
+        Activate(whole_);
+        BuildDrill();
         return;
     }
-    if (mode_ == Mode::Stack)
-        emit ProgressReset();
-    // Whole-sura playback over the whole sura, without loop, waits behind the single-aya drill.
-    mode_ = Mode::Whole;
+    // Single mode is the whole sura without range, loop or stack.
+    emit ProgressReset();
     rangeOn_ = false;
-    loop_ = false;
-    whole_->SetLoop(false);
-    stack_->SetLoop(false);
+    options_.loop = false;
+    ApplyOptions();
     FitRange();
-    BuildDrill(1);
-    mode_ = Mode::Single;
-    single_->PauseTime(pause_);
-    ShowSingleAya(CurrentAya());
+    UseDrill(single_->Name());
 }
 
-void RecitationSession::ShowSingleAya(const std::string& key)
-{
-    single_->Stop();
-    emit AyaShown(key);
-    FitPart();
-}
+void RecitationSession::SetPart(int startMs, int endMs) { single_->SetRange(startMs, endMs); }
 
-void RecitationSession::SetPart(int startMs, int endMs)
-{
-    partStart_ = startMs;
-    partEnd_ = endMs;
-    single_->SetRange(startMs, endMs);
-}
-
-void RecitationSession::FitPart()
-{
-    const int length = single_->GetSoundLen(SoundName(CurrentAya()));
-    partLength_ = length;
-    SetPart(0, length);
-    emit PartChanged(0, length, length);
-}
+void RecitationSession::FitPart() { single_->FitPart(); }
 
 void RecitationSession::JumpInPart(int ms) { single_->Jump(ms); }

@@ -1,17 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The recitation session: where the learner is (the sura and the aya cursor), the mode (whole sura,
-// stack drill or single-aya drill), the range, loop, repeat and pause, and the three drills that play
-// them. It holds every rule of what plays and why; the window only shows what it reports and passes on
-// what the learner asks. No widgets.
+// The recitation session: where the learner is (the sura and the aya cursor), the range, loop, repeat and
+// pause, and the drills that play them: whole sura, stack, single aya and review, and any other drill
+// registered with AddDrill(). One drill is active; the session hands it the range's ayas and the
+// learner's requests through the Drill interface. It holds every rule of what plays and why; the window
+// only shows what it reports and passes on what the learner asks. No widgets.
 #pragma once
+
+#include "drill.h"
+#include "kelres.h"
 
 #include <QObject>
 #include <memory>
 #include <string>
+#include <vector>
 
 class Arabic;
-class KelRes;
-class MP3;
 class Single;
 class Stack;
 class Whole;
@@ -24,18 +27,25 @@ class RecitationSession : public QObject
 {
     Q_OBJECT
   public:
-    enum class Mode { Whole, Stack, Single, Review };
-
     explicit RecitationSession(QObject* parent = nullptr);
     ~RecitationSession() override;
 
     Arabic* Cursor() const { return cursor_.get(); }
-    Whole* WholeDrill() const { return whole_.get(); }
-    Stack* StackDrill() const { return stack_.get(); }
-    Single* SingleDrill() const { return single_.get(); }
-    // The player of the drill that the mode makes active.
-    MP3* ActivePlayer() const;
-    Mode CurrentMode() const { return mode_; }
+    Whole* WholeDrill() const { return whole_; }
+    Stack* StackDrill() const { return stack_; }
+    Single* SingleDrill() const { return single_; }
+    Drill* ActiveDrill() const { return active_; }
+    MP3* ActivePlayer() const { return active_->Player(); }
+    // Every drill's player, for whoever shows their failures.
+    std::vector<MP3*> Players() const;
+    // The names of the output devices the players can use.
+    std::vector<std::string> OutputDevices() const;
+    bool Playing() const { return playing_; }
+    // Takes a drill in beside the others, with the pack, the device and the learner's settings of the
+    // rest; UseDrill() makes it the active one. Returns it.
+    Drill* AddDrill(std::unique_ptr<Drill> drill);
+    // Makes the named drill active over the range (stopping the one before); false for an unknown name.
+    bool UseDrill(const std::string& name);
     // The sura's key ("108") and the key of the cursor's aya ("108.002").
     std::string SuraKey() const;
     std::string CurrentAya() const;
@@ -43,15 +53,15 @@ class RecitationSession : public QObject
     bool RangeOn() const { return rangeOn_; }
     int From() const { return from_; }
     int To() const { return to_; }
-    bool Loop() const { return loop_; }
-    int PauseSeconds() const { return pause_; }
+    bool Loop() const { return options_.loop; }
+    int PauseSeconds() const { return options_.pauseSeconds; }
     // Where the learner is, in words for the status line: "Aya 3 of 6 · repetition 2 of 5",
     // "Aya 3 of 6 · pause 4 s", "Stack 1-3, pass 2 · aya 2 · repetition 1 of 1",
     // "Aya 2 of 5 · part from 0.50 to 1.50 s".
     std::string StatusLine() const;
     bool Pausing() const { return pausing_; }
-    int PartStart() const { return partStart_; }
-    int PartEnd() const { return partEnd_; }
+    int PartStart() const;
+    int PartEnd() const;
 
   public slots:
     // The pack every drill plays from.
@@ -85,7 +95,7 @@ class RecitationSession : public QObject
     void SetPause(int seconds);
     // Pauses as long as factor times the aya's recording (or the part); 0: the seconds of SetPause.
     void SetPauseFactor(double factor);
-    double PauseFactor() const { return pauseFactor_; }
+    double PauseFactor() const { return options_.pauseFactor; }
     // Playback speed of every drill, 0.5 to 1.5, the pitch kept.
     void SetSpeed(double speed);
     void SetLoop(bool on);
@@ -104,7 +114,7 @@ class RecitationSession : public QObject
     // The review drill: ayas first..last of sura once each, without repeat, pause or loop. After the
     // last, ReviewFinished(); then (or on Stop) the mode and settings before it come back.
     void PlayReview(int sura, int first, int last);
-    bool Reviewing() const { return mode_ == Mode::Review; }
+    bool Reviewing() const;
 
     // The single-aya drill's part, in milliseconds of the recording.
     void SetPart(int startMs, int endMs);
@@ -133,40 +143,46 @@ class RecitationSession : public QObject
     void StateChanged();
     // Something plays (on) or nothing does any more (off).
     void PlayingChanged(bool playing);
+    // A drill added later brought its player.
+    void PlayerAdded(MP3* player);
 
   private:
     void StopAll();
     void TellState();
-    // Rebuilds the list of the whole-sura or stack drill (as the mode says) for the current range.
-    void BuildDrill(int from);
-    // Goes to an aya of a sura in the mode on: plays from it, or shows it and waits for Play.
+    // Ayas from..to of the current sura.
+    std::vector<std::string> RangeAyas() const;
+    // The active drill over the range's ayas, standing at its beginning.
+    void BuildDrill();
+    // The learner's settings changed: every drill takes them (the review keeps its own).
+    void ApplyOptions();
+    // Makes drill active, stopping the one before; nothing is built.
+    void Activate(Drill* drill);
+    // Goes to an aya of a sura in the active drill: plays from it, or shows it and waits for Play.
     void GoToAya(int sura, int aya, bool play);
     void StartDrill();
-    void ShowSingleAya(const std::string& key);
-    void OnAyaStarted(const std::string& key);
-    void OnWholeDone();
-    // Leaves the review drill: the mode, repeat, pause and loop before it, the range's list again.
+    void OnAyaShown(const std::string& key);
+    void OnFinished(Drill* drill);
+    // Leaves the review drill: the drill before it, over the whole of the sura reviewed.
     void EndReview();
 
     std::unique_ptr<Arabic> cursor_;
-    std::unique_ptr<Whole> whole_;
-    std::unique_ptr<Stack> stack_;
-    std::unique_ptr<Single> single_;
-    Mode mode_ = Mode::Whole;
-    Mode beforeReview_ = Mode::Whole;
-    int repeat_ = 1;
-    double pauseFactor_ = 0;
+    std::vector<std::unique_ptr<Drill>> drills_;
+    Whole* whole_ = nullptr;
+    Stack* stack_ = nullptr;
+    Single* single_ = nullptr;
+    Whole* review_ = nullptr;
+    Drill* active_ = nullptr;
+    Drill* beforeReview_ = nullptr;
+    KelRes pack_;
+    int driver_ = -2; // the output chosen by SetDevice; -2 while none was
+    DrillOptions options_;
+    double speed_ = 1.0;
     bool pausing_ = false;
     int pass_ = 1;         // passes through the whole drill since it started, counted as it loops
     bool started_ = false; // the drill has reported its first entry since it started
-    int partLength_ = -1;
-    bool playing_ = false; // the length of the recording the part was last fitted to, in milliseconds
-    int lastIndex_ = 0;    // the drill's entry before the latest
+    bool playing_ = false;
+    int lastIndex_ = 0; // the drill's entry before the latest
     bool rangeOn_ = false;
-    bool loop_ = false;
     int from_ = 1;
     int to_ = 1;
-    int pause_ = 0;
-    int partStart_ = 0;
-    int partEnd_ = 0;
 };

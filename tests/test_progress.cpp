@@ -479,13 +479,13 @@ class TestProgress : public QObject
         QCOMPARE(window.W().pauseSpin->value(), 2);
         QCOMPARE(window.W().speedSpin->value(), 0.8);
         QVERIFY(window.W().stackCheck->isChecked());
-        QCOMPARE(window.Session()->CurrentMode(), RecitationSession::Mode::Stack);
+        QCOMPARE(window.Session()->ActiveDrill()->Name(), std::string("Stack"));
         QCOMPARE(window.StackDrill()->Player()->Repeat(), 3);
         QCOMPARE(window.StackDrill()->Player()->Speed(), 0.8);
         QCOMPARE(whole.count() + stack.count(), 0); // loading plays nothing
         window.LoadProfile("Bilal");
         QCOMPARE(window.W().repeatSpin->value(), 1);
-        QCOMPARE(window.Session()->CurrentMode(), RecitationSession::Mode::Whole);
+        QCOMPARE(window.Session()->ActiveDrill()->Name(), std::string("Whole"));
         QCOMPARE(ws.Read("profiles/Amina.varn"), profile); // the profile keeps its bytes
         QVERIFY(ws.messages.isEmpty());
     }

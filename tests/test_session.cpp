@@ -19,6 +19,31 @@ using fixtures::Keys;
 namespace
 {
 
+// A drill of the test's own, the lesson's ayas from the last to the first. Nothing in the session
+// changes for it: it is added and chosen by name.
+class Backwards : public ListDrill
+{
+  public:
+    Backwards() : ListDrill("Backwards") {}
+    void SetAyas(const std::vector<std::string>& ayas) override { SetKeys({ayas.rbegin(), ayas.rend()}); }
+    int GoTo(int at, bool play) override
+    {
+        Stop();
+        index_ = int(keys_.size()) - 1 - at;
+        if (play)
+            Play();
+        return 0;
+    }
+
+  protected:
+    void Started(const std::string& key, int index, int last) override
+    {
+        emit AyaShown(key);
+        emit Progress(index, last);
+    }
+    void Ended(const std::string&) override { emit Finished(); }
+};
+
 } // namespace
 
 class TestSession : public QObject
@@ -79,7 +104,7 @@ class TestSession : public QObject
         session.Stop();
 
         session.SetStack(true);
-        QCOMPARE(session.CurrentMode(), RecitationSession::Mode::Stack);
+        QCOMPARE(session.ActiveDrill()->Name(), std::string("Stack"));
         QCOMPARE(int(session.StackDrill()->Keys().size()), 15);
         QSignalSpy reset(&session, &RecitationSession::ProgressReset);
         session.PlayFromAya(105, 4); // the stack builds up from aya 4
@@ -89,7 +114,7 @@ class TestSession : public QObject
         QCOMPARE(reset.count(), 1);
         session.SetStack(false);
         QVERIFY(!session.StackDrill()->Player()->Busy());
-        QCOMPARE(session.CurrentMode(), RecitationSession::Mode::Whole);
+        QCOMPARE(session.ActiveDrill()->Name(), std::string("Whole"));
     }
 
     // Single mode takes the aya shown, drops stack, range and loop, and starts nothing.
@@ -105,7 +130,7 @@ class TestSession : public QObject
         QSignalSpy part(&session, &RecitationSession::PartChanged);
         QSignalSpy shown(&session, &RecitationSession::AyaShown);
         session.SetSingle(true);
-        QCOMPARE(session.CurrentMode(), RecitationSession::Mode::Single);
+        QCOMPARE(session.ActiveDrill()->Name(), std::string("Single"));
         QVERIFY(!session.RangeOn() && !session.Loop());
         QCOMPARE(Keys(shown), QStringList({"105.003"}));
         QVERIFY2(qAbs(part.last().at(1).toInt() - 600) <= 5, qPrintable(part.last().at(1).toString()));
@@ -193,11 +218,13 @@ class TestSession : public QObject
         session.SetRepeat(2);
         session.SetPauseFactor(2.0);
         session.PlayReview(108, 1, 3);
-        QVERIFY(!session.WholeDrill()->Player()->Schedule().Pausing());
+        MP3* review = session.ActivePlayer();
+        QVERIFY(review != session.WholeDrill()->Player());
+        QVERIFY(!review->Schedule().Pausing());
         session.SetPause(3); // changed during the review: kept for after it
         session.SetRepeat(3);
-        QVERIFY(!session.WholeDrill()->Player()->Schedule().Pausing());
-        QCOMPARE(session.WholeDrill()->Player()->Repeat(), 1);
+        QVERIFY(!review->Schedule().Pausing());
+        QCOMPARE(review->Repeat(), 1);
         QSignalSpy paused(&session, &RecitationSession::PauseChanged);
         QSignalSpy finished(&session, &RecitationSession::ReviewFinished);
         QVERIFY(fixtures::WaitFor([&] { return finished.count() > 0; }, 3000));
@@ -243,6 +270,42 @@ class TestSession : public QObject
         QCOMPARE(playing.last().at(0).toBool(), false);
         QVERIFY2(lines.contains(QString::fromUtf8("Aya 2 of 3 · repetition 2 of 2")),
                  qPrintable(lines.join('|')));
+    }
+
+    // A new drill needs one class and one registration: the learner's settings, the status line,
+    // progress, Next and the end reach it through the session as they reach the built-in drills.
+    void addedDrill()
+    {
+        RecitationSession session;
+        session.SetPack(pack_);
+        session.SetRepeat(2);
+        Drill* backwards = session.AddDrill(std::make_unique<Backwards>());
+        QCOMPARE(backwards->Player()->Repeat(), 2); // settings given before it came
+        QVERIFY(!session.UseDrill("Sideways"));
+        session.ChooseSura(108);
+        QVERIFY(session.UseDrill("Backwards"));
+        QCOMPARE(session.ActiveDrill(), backwards);
+        session.SetRepeat(1);
+        QSignalSpy shown(&session, &RecitationSession::AyaShown);
+        QSignalSpy progress(&session, &RecitationSession::Progress);
+        QSignalSpy finished(&session, &RecitationSession::DrillFinished);
+        session.Start();
+        QCOMPARE(session.CurrentAya(), std::string("108.003"));
+        QVERIFY(backwards->Player()->Busy() && !session.WholeDrill()->Player()->Busy());
+        QVERIFY(fixtures::WaitFor([&] { return finished.count() > 0; }, 3000));
+        QCOMPARE(Keys(shown), QStringList({"108.003", "108.002", "108.001"}));
+        QCOMPARE(progress.last(), QVariantList({2, 2}));
+        // From the heart's double-click: the drill plays from the aya chosen, onwards in its order.
+        shown.clear();
+        session.PlayFromAya(108, 2);
+        QVERIFY(fixtures::WaitFor([&] { return finished.count() > 1; }, 3000));
+        QCOMPARE(Keys(shown), QStringList({"108.002", "108.001"}));
+        session.PlayFromAya(105, 5);
+        session.Next();
+        QCOMPARE(session.CurrentAya(), std::string("105.004"));
+        QVERIFY(QString::fromStdString(session.StatusLine()).startsWith("Aya 4 of 5"));
+        session.Stop();
+        QVERIFY(!session.ActivePlayer()->Busy());
     }
 
     void statusWords()

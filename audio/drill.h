@@ -1,0 +1,106 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Drill: what every way of reciting a lesson has in common. A drill is given the lesson's ayas in order
+// (keys such as "108.002"), plays them with its own player as its rule says, and reports by signal
+// each aya it shows (it started it, or stands at it), its place in its list and its end. The learner's
+// repeat, pause and loop reach it through Apply(); a drill that ignores some of them (the review plays each
+// aya once) says so there. The session holds the drills by this interface; adding a drill is one class and
+// one registration.
+#pragma once
+
+#include "mp3.h"
+
+#include <QObject>
+#include <memory>
+#include <string>
+#include <vector>
+
+// The learner's settings that shape what a drill plays.
+struct DrillOptions {
+    int repeat = 1;         // plays of each aya; 0: without end
+    int pauseSeconds = 0;   // a silent pause after each aya, when pauseFactor is 0
+    double pauseFactor = 0; // a pause of this many times the aya's length; 0: the seconds
+    bool loop = false;      // after the last entry, the first again
+};
+
+class Drill : public QObject
+{
+    Q_OBJECT
+  public:
+    explicit Drill(std::string name);
+    ~Drill() override;
+
+    // The name the session knows the drill by: "Whole", "Stack", "Single", "Review".
+    const std::string& Name() const { return name_; }
+    MP3* Player() const { return player_.get(); }
+    bool Loop() const { return options_.loop; }
+    const DrillOptions& Options() const { return options_; }
+
+    // The lesson's ayas in order; the drill builds its list from them, stands at its beginning, and
+    // neither plays nor shows anything.
+    virtual void SetAyas(const std::vector<std::string>& ayas) = 0;
+    // Plays from where the drill stands.
+    virtual void Play() = 0;
+    void Stop() { player_->Stop(); }
+    virtual void NextOne() = 0;
+    virtual void PrevOne() = 0;
+    // The learner chose the aya at position at of the ayas: the drill plays from it (play) or shows it
+    // and plays from it at the next Play(). Returns the position where the drill's ayas now begin, when the
+    // drill starts its lesson at the chosen aya (the stack builds up from it); otherwise 0.
+    virtual int GoTo(int at, bool play) = 0;
+    // The aya at position at is on screen; a drill that plays the aya shown takes it as its own.
+    virtual void Follow(int at) { (void)at; }
+    virtual void Apply(const DrillOptions& options);
+    // Where the drill stands in words for the status line, given the aya shown, the sura's aya count
+    // and the passes through the list so far: "Aya 3 of 6".
+    virtual std::string Where(int aya, int ayaCount, int pass) const;
+    // Whether the status line counts repetitions of the aya playing.
+    virtual bool CountsRepetitions() const { return true; }
+    // A drill that waits on the aya shown until the learner plays it (the single-aya drill), rather
+    // than playing the lesson through when it starts.
+    virtual bool WaitsOnAya() const { return false; }
+
+    void SetRes(const KelRes& res) { player_->SetRes(res); }
+    void SetDevice(int driver) { player_->SetDevice(driver); }
+
+  signals:
+    void AyaShown(const std::string& key);
+    // The entry index of last that plays now.
+    void Progress(int index, int last);
+    // The end of the list was passed without loop.
+    void Finished();
+
+  protected:
+    DrillOptions options_;
+
+  private:
+    std::string name_;
+    std::unique_ptr<MP3> player_;
+};
+
+// A drill that walks a list of entries in order, each entry one aya played whole by the player (with
+// its repeats and pauses), the next one queued so that it follows without a gap. Whole-sura playback
+// and the stack drill are lists of this kind; they differ in how they build the list.
+class ListDrill : public Drill
+{
+    Q_OBJECT
+  public:
+    explicit ListDrill(std::string name);
+
+    const std::vector<std::string>& Keys() const { return keys_; }
+    int Index() const { return index_; }
+
+    void Play() override;
+    void NextOne() override;
+    void PrevOne() override;
+
+  protected:
+    // The entries were just rebuilt: index 0, nothing playing.
+    void SetKeys(std::vector<std::string> keys);
+    // An entry started, and the list's end was passed: the drill reports them by its own signals,
+    // which the constructor of each drill relays to AyaShown, Progress and Finished.
+    virtual void Started(const std::string& key, int index, int last) = 0;
+    virtual void Ended(const std::string& first) = 0;
+
+    std::vector<std::string> keys_;
+    int index_ = 0;
+};
