@@ -53,13 +53,16 @@ Varn::Varn(QWidget* parent) : QMainWindow(parent)
     settings_.Load();
 
     setStatusBar(new QStatusBar(this));
+    CreateDrills();
+    aids_ = new PracticeAids(this, w_, session_.get(), settings_, record_);
+    controls_ = new DrillControls(this, w_, session_.get(), record_, *aids_);
     CreateMenus();
     BuildCentralArea(this, w_);
     w_.heart->SetData(&record_.Heart()); // the tree shows the learner's record; it keeps none of its own
     setWindowTitle("Varnel :: Lumora Software");
-    CreateDrills();
     ConnectControls();
-    ConnectAids();
+    controls_->Connect();
+    aids_->Connect();
 
     const int width = this->width();
     w_.outerSplitter->setSizes({int(width * 0.2), int(width * 0.8)});
@@ -112,7 +115,7 @@ void Varn::CreateMenus()
     w_.view->addSeparator();
     reviewPanelAction_ = w_.view->addAction("&Review Panel");
     reviewPanelAction_->setCheckable(true);
-    CreateAidActions();
+    aids_->CreateActions();
     connect(w_.view, &IdMenu::activated, this, &Varn::ToggleEnglish);
 
     w_.recitor = new IdMenu(this);
@@ -156,33 +159,6 @@ void Varn::ConnectControls()
     connect(&heartSave_, &QTimer::timeout, this, &Varn::SaveProfile);
     connect(w_.closeCompleted, &QCheckBox::stateChanged, w_.heart, &Heart::CloseComplete);
     connect(w_.chooser, qOverload<int>(&QComboBox::activated), this, &Varn::SetSura);
-    connect(w_.ayaSlider, &QSlider::sliderMoved, this, &Varn::SlideChange);
-    connect(w_.nextButton, &QPushButton::clicked, this, &Varn::NextAya);
-    connect(w_.prevButton, &QPushButton::clicked, this, &Varn::PrevAya);
-    connect(w_.playButton, &QPushButton::clicked, this, &Varn::PlayAya);
-    connect(w_.stopButton, &QPushButton::clicked, this, &Varn::StopAya);
-    connect(w_.partSlider, &QSlider::sliderMoved, this, &Varn::AyaJump);
-    connect(w_.startSpin, qOverload<int>(&QSpinBox::valueChanged), this, &Varn::StartAyaChange);
-    connect(w_.endSpin, qOverload<int>(&QSpinBox::valueChanged), this, &Varn::EndAyaChange);
-    connect(w_.singleStart, &QPushButton::clicked, this, &Varn::SetStartAyaPos);
-    connect(w_.singleEnd, &QPushButton::clicked, this, &Varn::SetEndAyaPos);
-    connect(w_.singlePlay, &QPushButton::clicked, this, &Varn::PlayRSingleAya);
-    connect(w_.singleStop, &QPushButton::clicked, this, &Varn::StopSingleAya);
-    connect(w_.singlePrev, &QPushButton::clicked, this, &Varn::PrevSingleAya);
-    connect(w_.singleNext, &QPushButton::clicked, this, &Varn::NextSingleAya);
-    connect(w_.repeatSpin, qOverload<int>(&QSpinBox::valueChanged), this, &Varn::SetRepeat);
-    connect(w_.pauseSpin, qOverload<int>(&QSpinBox::valueChanged), this, &Varn::SetPause);
-    connect(w_.rangeCheck, &QCheckBox::stateChanged, this, &Varn::SetRange);
-    connect(w_.fromSpin, qOverload<int>(&QSpinBox::valueChanged), this, &Varn::SetMin);
-    connect(w_.toSpin, qOverload<int>(&QSpinBox::valueChanged), this, &Varn::SetMax);
-    connect(w_.loopCheck, &QCheckBox::stateChanged, this, &Varn::SetLoop);
-    connect(w_.stackCheck, &QCheckBox::stateChanged, this, &Varn::SetStack);
-    // Each learner keeps their drill settings: every change is remembered after it is applied.
-    connect(w_.repeatSpin, qOverload<int>(&QSpinBox::valueChanged), this, &Varn::RememberDrill);
-    connect(w_.pauseSpin, qOverload<int>(&QSpinBox::valueChanged), this, &Varn::RememberDrill);
-    connect(w_.loopCheck, &QCheckBox::stateChanged, this, &Varn::RememberDrill);
-    connect(w_.stackCheck, &QCheckBox::stateChanged, this, &Varn::RememberDrill);
-    connect(w_.singleCheck, &QCheckBox::stateChanged, this, &Varn::SetSingleAya);
 }
 
 void Varn::CreateDrills()
@@ -190,12 +166,6 @@ void Varn::CreateDrills()
     session_ = std::make_unique<RecitationSession>();
     RecitationSession* session = session_.get();
     connect(session, &RecitationSession::AyaShown, this, &Varn::SetArabic);
-    connect(session, &RecitationSession::Progress, this, &Varn::StackStat);
-    connect(session, &RecitationSession::ProgressReset, this, &Varn::StackDone);
-    connect(session, &RecitationSession::DrillFinished, this, &Varn::StackDone);
-    connect(session, &RecitationSession::RangeChanged, this, &Varn::ShowRange);
-    connect(session, &RecitationSession::PartChanged, this, &Varn::ShowPart);
-    connect(session, &RecitationSession::PartPosition, this, &Varn::SetCurAyaPos);
     soundMessages_ = new SoundMessages(this);
     soundMessages_->Watch(session);
 }

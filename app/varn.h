@@ -4,16 +4,18 @@
 // leaves the rules to the classes of its subsystem (packs, drills, profile file, heart).
 #pragma once
 
+#include "drill_controls.h"
 #include "kelres.h"
 #include "languages.h"
 #include "learner_record.h"
 #include "pack_registry.h"
 #include "playback_keys.h"
+#include "practice_aids.h"
 #include "recitation_session.h"
 #include "review_book.h"
 #include "self_test.h"
-#include "settings_file.h"
 #include "window_frame.h"
+#include "window_settings.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -118,40 +120,41 @@ class Varn : public QMainWindow
     void SetTitle();
     void SeePic(const std::string& path);
     void ToggleArabic(int) {}
-    // Playback controls
-    void Play(const std::string&);
-    void PlayAya();
-    void NextAya();
-    void PrevAya();
-    void StopAya();
-    void SetRepeat(int n);
-    void SetPause(int seconds);
-    void SetMinMax();
-    void SetRange(int state);
-    void SetMin(int aya);
-    void SetMax(int aya);
-    void SetLoop(int state);
-    void SetStack(int state);
-    void SetSingleAya(int state);
-    void StackStat(int index, int last);
+    // Playback controls: each request goes to the session, which decides what plays.
+    void Play(const std::string&) { session_->Play(); }
+    void PlayAya() { session_->Play(); }
+    void NextAya() { session_->Next(); }
+    void PrevAya() { session_->Previous(); }
+    void StopAya() { controls_->Stop(); }
+    void SetRepeat(int n) { session_->SetRepeat(n); }
+    void SetPause(int seconds) { session_->SetPause(seconds); }
+    void SetMinMax() { session_->FitRange(); }
+    void SetRange(int state) { controls_->SetRange(state); }
+    void SetMin(int aya) { session_->SetFrom(aya); }
+    void SetMax(int aya) { session_->SetTo(aya); }
+    void SetLoop(int state) { controls_->SetLoop(state); }
+    void SetStack(int state) { controls_->SetStack(state); }
+    void SetSingleAya(int state) { controls_->SetSingleAya(state); }
+    void StackStat(int index, int last) { controls_->ShowProgress(index, last); }
     void StackDesc(const std::string&, const std::string&) {}
-    void StackDone();
-    void SlideChange(int aya);
+    void StackDone() { controls_->ResetProgress(); }
+    void SlideChange(int aya) { session_->SlideTo(aya); }
     void EndOfSura() {}
     void BeginOfSura() {}
+    // The single-aya bar.
     void SetCurAyaPos(int ms);
-    void AyaJump(int ms);
-    void SetStartAyaPos();
-    void SetEndAyaPos();
-    void StartAyaChange(int ms);
-    void EndAyaChange(int ms);
-    void PlayRSingleAya();
-    void StopSingleAya();
-    void PrevSingleAya();
-    void NextSingleAya();
-    void SingleSetMaxLen();
+    void AyaJump(int ms) { session_->JumpInPart(ms); }
+    void SetStartAyaPos() { controls_->MarkPartStart(); }
+    void SetEndAyaPos() { controls_->MarkPartEnd(); }
+    void StartAyaChange(int ms) { session_->SetPart(ms, session_->PartEnd()); }
+    void EndAyaChange(int ms) { session_->SetPart(session_->PartStart(), ms); }
+    void PlayRSingleAya() { session_->Play(); }
+    void StopSingleAya() { controls_->Stop(); }
+    void PrevSingleAya() { session_->Previous(); }
+    void NextSingleAya() { session_->Next(); }
+    void SingleSetMaxLen() { session_->FitPart(); }
     // Keyboard: Space plays or stops the active drill.
-    void TogglePlay();
+    void TogglePlay() { session_->TogglePlay(); }
     // Sound settings
     void ShowConfig();
     void UpdatePrefs();
@@ -166,11 +169,11 @@ class Varn : public QMainWindow
     void GradeReview(int sura, int first, fsrs::Grade grade);
     void ShowReviewPanel(bool shown);
     // Practice aids.
-    void RevealStep();
-    void SetPauseUnit(int unit);
-    void SetNightReading(bool night);
-    void UpdateStatusLine();
-    const SelfTest& SelfTesting() const { return selfTest_; }
+    void RevealStep() { aids_->RevealStep(); }
+    void SetPauseUnit(int unit) { aids_->SetPauseUnit(unit); }
+    void SetNightReading(bool night) { aids_->SetNightReading(night); }
+    void UpdateStatusLine() { aids_->UpdateStatusLine(); }
+    const SelfTest& SelfTesting() const { return aids_->Test(); }
     void ShowAya(QTreeWidgetItem* item, int column = 0);
 
   protected:
@@ -187,9 +190,6 @@ class Varn : public QMainWindow
     // Selects the chooser entry of the cursor's sura and activates its pack (after a refill).
     void KeepCurrentSura();
     int ChooserIndexOf(int sura) const;
-    // What the session reports, shown in the boxes without reaching back to it.
-    void ShowRange(int from, int to, int count);
-    void ShowPart(int startMs, int endMs, int lengthMs);
     // Points everything at the sura of chooser entry index (pack, cursor at aya 1, boxes, title) and
     // builds the active drill's list; plays nothing.
     void ShowSura(int index);
@@ -229,39 +229,18 @@ class Varn : public QMainWindow
     // moment; the explicit saving points stay as they are.
     QTimer heartSave_;
 
-    // The practice aids (hide and reveal, Test me, Night Reading, zoom) and the status line.
-    struct AidActions {
-        QAction *hideAya, *hideTranslation, *reveal, *night, *zoomIn, *zoomOut, *fitWidth, *slower, *faster;
-    } aids_{};
-    SelfTest selfTest_;
-    QString shownText_; // the aya's text block as composed, shown unless the self-test hides it
-    QTimer pauseCountdown_;
-    void CreateAidActions();
-    void ConnectAids();
-    void AidsChanged();
-    void ApplySelfTest();
-    void ApplyPauseUnit();
-    void ApplyNightReading();
-    // Reads what the learner keeps beside the profile, tells what was damaged, and shows it.
-    void LoadRecord(const std::string& profilePath);
-    void ShowAids();
-    void ShowDrill();
-    // The drill settings as the boxes show them now, kept for the learner.
-    void RememberDrill();
-    void SaveAids();
+    // The practice aids and the status line; the playback controls.
+    PracticeAids* aids_ = nullptr;
+    DrillControls* controls_ = nullptr;
     QAction* reviewPanelAction_ = nullptr;
     // The working folder's own settings, varnel.ini, read once at start.
-    SettingsFile settings_{"varnel.ini"};
-    bool settingsFailureTold_ = false;
-    template <typename T> void Remember(const char* key, T value);
+    WindowSettings settings_;
 
-    // The learner's review book, kept in profiles/NAME.review beside the profile.
-    // What the learner keeps beside the profile: review, practice aids, drill settings.
+    // What the learner keeps beside the profile: heart, review, practice aids, drill settings.
     LearnerRecord record_;
     void SaveReview();
     void ShowReview();
 
     bool showTranslation_ = true;
     bool showTransliteration_ = false;
-    bool nightReading_ = false;
 };

@@ -33,8 +33,6 @@ void Varn::SetItemIcon(QAction* item, const char* picture)
 
 void Varn::SetArabic(const std::string& key)
 {
-    if (key != currentKey_)
-        selfTest_.NewAya(); // a new aya starts hidden again
     pictureName_ = PictureName(key);
     translationName_ = TranslationName(key);
     transliterationName_ = TransliterationName(key);
@@ -63,10 +61,7 @@ void Varn::SetArabic(const std::string& key)
     parts.utf8 = languagePackFlag_;
 
     w_.textPanel->setMaximumHeight(kTextPanelMaxHeight);
-    ForceColours(w_.textPanel, QPalette::Base, nightReading_ ? NightPage() : DayPage());
-    shownText_ = ComposeAyaText(parts);
-    ApplySelfTest();
-    UpdateStatusLine();
+    aids_->ShowText(key, ComposeAyaText(parts));
 
     int sura = 0, aya = 0;
     if (SplitAyaKey(key, &sura, &aya)) {

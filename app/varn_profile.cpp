@@ -88,7 +88,7 @@ void Varn::LoadProfile(const std::string& name)
         SaveProfile();
     userName_ = name;
     w_.heart->clear();
-    LoadRecord(ProfilePath(name));
+    controls_->LoadLearner(ProfilePath(name), settings_);
 
     ProfileData data;
     std::string problem;
@@ -150,7 +150,7 @@ void Varn::NewProfile(const std::string& name)
     userName_ = name;
     w_.heart->clear();
     w_.textPanel->clear();
-    LoadRecord(ProfilePath(name));
+    controls_->LoadLearner(ProfilePath(name), settings_);
     const int index = std::max(0, ChooserIndexOf(114));
     w_.chooser->setCurrentIndex(index);
     w_.heart->MakeRoot(QString::fromStdString(name + "'s Heart"), Picture("love.png"));

@@ -76,5 +76,5 @@ void Varn::GradeReview(int sura, int first, fsrs::Grade grade)
 void Varn::ShowReviewPanel(bool shown)
 {
     w_.reviewPanel->setVisible(shown);
-    Remember(app_settings::kReviewPanel, shown);
+    settings_.Remember(app_settings::kReviewPanel, shown);
 }

@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The practice aids beside the drills: hiding and revealing the aya and its translation, "Test me",
+// the pause unit (seconds or times the aya's length), speed, the reader's zoom and Night Reading, and
+// the status line with its pause countdown. The rules are SelfTest's and the session's; this class
+// shows them, passes the learner's requests on, and remembers the working folder's settings and the
+// learner's aid toggles.
+#pragma once
+
+#include "self_test.h"
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+class LearnerRecord;
+class QAction;
+class QMainWindow;
+class RecitationSession;
+class WindowSettings;
+struct VarnWidgets;
+
+class PracticeAids : public QObject
+{
+    Q_OBJECT
+  public:
+    PracticeAids(QMainWindow* window, VarnWidgets& w, RecitationSession* session, WindowSettings& settings,
+                 LearnerRecord& record);
+
+    // The aid items of View and View > Practice; their keys work anywhere in the window.
+    void CreateActions();
+    // Connects the aids and shows what the working folder remembers; writes nothing.
+    void Connect();
+    const SelfTest& Test() const { return selfTest_; }
+    bool Night() const { return night_; }
+
+    // The aya's text block as composed for key: shown unless the self-test hides it. A new aya starts
+    // hidden again.
+    void ShowText(const std::string& key, const QString& html);
+    // The learner's record was loaded: its aid toggles are shown and applied.
+    void ShowLearner();
+    void RevealStep();
+    void SetPauseUnit(int unit);
+    // The pause unit as the box shows it, handed to the session.
+    void ApplyPauseUnit();
+    void SetNightReading(bool night);
+    void UpdateStatusLine();
+
+  private:
+    void AidsChanged();
+    void ApplySelfTest();
+    void ApplyNightReading();
+
+    struct Actions {
+        QAction *hideAya, *hideTranslation, *reveal, *night, *zoomIn, *zoomOut, *fitWidth, *slower, *faster;
+    } actions_{};
+    QMainWindow* window_;
+    VarnWidgets& w_;
+    RecitationSession* session_;
+    WindowSettings& settings_;
+    LearnerRecord& record_;
+    SelfTest selfTest_;
+    std::string key_;
+    QString shownText_;
+    bool night_ = false;
+    QTimer pauseCountdown_;
+};

@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The window's settings file (varnel.ini, keys in app_settings.h): remembering a value writes the file,
+// and a write that fails is told once a run; later changes would fail the same way.
+#pragma once
+
+#include "settings_file.h"
+
+class WindowSettings : public SettingsFile
+{
+  public:
+    WindowSettings() : SettingsFile("varnel.ini") {}
+
+    void Remember(const char* key, double value);
+    void Remember(const char* key, bool value);
+
+  private:
+    void Failed(const std::string& error);
+    bool failureTold_ = false;
+};
