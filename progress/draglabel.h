@@ -10,15 +10,15 @@
 class DragLabel : public QLabel
 {
     Q_OBJECT
-public:
+  public:
     explicit DragLabel(QWidget* parent = nullptr);
 
     std::string dragText; // written by the main window
 
-signals:
+  signals:
     void message(const std::string& text);
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;

@@ -82,35 +82,46 @@ void LearnerRecord::Load(const std::string& profilePath, const DrillSettings& dr
     drillPath_ = SidecarPath(profilePath, "drill");
     problems_.clear();
 
+    // Each file: read and parsed, or, when damaged, kept as .bak, reported, and its data as defaults.
+    const auto read = [this](const std::string& path, qint64 cap, const char* version, const char* what,
+                             const char* consequence, auto parse, auto reset) {
+        const SidecarText text = ReadSidecar(path, cap, version);
+        std::string problem = text.problem;
+        if (text.status == SidecarText::Status::Missing)
+            return;
+        if (text.status == SidecarText::Status::Ok && parse(text.bytes, &problem))
+            return;
+        reset();
+        problems_.push_back(DamageReport(what, path, problem, consequence));
+    };
     review_.Clear();
-    SidecarText text = ReadSidecar(reviewPath_, kMaxReviewBytes);
-    std::string problem = text.problem;
-    if (text.status != SidecarText::Status::Missing &&
-        !(text.status == SidecarText::Status::Ok && review_.Parse(text.bytes, &problem)))
-        problems_.push_back(DamageReport("The review record", reviewPath_, problem,
-                                         "Your heart is kept; its suras start review again."));
-
+    read(
+        reviewPath_, kMaxReviewBytes, ReviewBook::kVersionLine, "The review record",
+        "Your heart is kept; its suras start review again.",
+        [this](const QByteArray& bytes, std::string* problem) { return review_.Parse(bytes, problem); },
+        [this] { review_.Clear(); });
     aids_ = SelfTest();
-    text = ReadSidecar(aidsPath_, kMaxSmallBytes);
-    if (text.status != SidecarText::Status::Missing &&
-        !(text.status == SidecarText::Status::Ok && aids_.Parse(text.bytes.toStdString()))) {
-        aids_ = SelfTest();
-        problems_.push_back(
-            DamageReport("Your practice settings", aidsPath_,
-                         text.problem.empty() ? "it is not a practice-settings file" : text.problem,
-                         "Hiding and Test me start switched off."));
-    }
-
+    read(
+        aidsPath_, kMaxSmallBytes, SelfTest::kVersionLine, "Your practice settings",
+        "Hiding and Test me start switched off.",
+        [this](const QByteArray& bytes, std::string* problem) {
+            *problem = "it is not a practice-settings file";
+            return aids_.Parse(bytes.toStdString());
+        },
+        [this] { aids_ = SelfTest(); });
     drill_ = drillDefaults;
-    text = ReadSidecar(drillPath_, kMaxSmallBytes);
-    DrillSettings read;
-    if (text.status == SidecarText::Status::Ok && read.Parse(text.bytes.toStdString()))
-        drill_ = read;
-    else if (text.status != SidecarText::Status::Missing)
-        problems_.push_back(
-            DamageReport("Your drill settings", drillPath_,
-                         text.problem.empty() ? "it is not a drill-settings file" : text.problem,
-                         "Repeat, pause, loop, stack and speed start from their defaults."));
+    read(
+        drillPath_, kMaxSmallBytes, DrillSettings::kVersionLine, "Your drill settings",
+        "Repeat, pause, loop, stack and speed start from their defaults.",
+        [this](const QByteArray& bytes, std::string* problem) {
+            *problem = "it is not a drill-settings file";
+            DrillSettings read;
+            if (!read.Parse(bytes.toStdString()))
+                return false;
+            drill_ = read;
+            return true;
+        },
+        [this, drillDefaults] { drill_ = drillDefaults; });
     emit DrillChanged();
 }
 

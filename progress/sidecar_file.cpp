@@ -17,7 +17,7 @@ std::string SidecarPath(const std::string& profilePath, const std::string& exten
            extension;
 }
 
-SidecarText ReadSidecar(const std::string& path, qint64 maxBytes)
+SidecarText ReadSidecar(const std::string& path, qint64 maxBytes, const char* versionLine)
 {
     SidecarText text;
     const QFileInfo info(QString::fromStdString(path));
@@ -43,6 +43,11 @@ SidecarText ReadSidecar(const std::string& path, qint64 maxBytes)
     if (bytes.size() != size) {
         text.problem = "it could not be read whole (" + std::to_string(bytes.size()) + " of " +
                        std::to_string(size) + " bytes)";
+        return text;
+    }
+    const qsizetype lineEnd = bytes.indexOf('\n');
+    if (bytes.left(lineEnd < 0 ? bytes.size() : lineEnd).trimmed() != versionLine) {
+        text.problem = "it does not start with \"" + std::string(versionLine) + "\"";
         return text;
     }
     text.status = SidecarText::Status::Ok;

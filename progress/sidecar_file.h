@@ -19,9 +19,10 @@ struct SidecarText {
 std::string SidecarPath(const std::string& profilePath, const std::string& extension);
 
 // Reads path whole. Missing when there is no such file (a fresh start); Damaged when it is no readable
-// regular file, is larger than maxBytes, or comes out shorter than its size (cut while read): never a
-// silent truncation.
-SidecarText ReadSidecar(const std::string& path, qint64 maxBytes);
+// regular file, is larger than maxBytes, comes out shorter than its size (cut while read: never a
+// silent truncation), or its first line is not versionLine (another program's file, or a later
+// version's).
+SidecarText ReadSidecar(const std::string& path, qint64 maxBytes, const char* versionLine);
 
 // Keeps the damaged file as path.bak and returns the words for the learner: what could not be read, why,
 // where the copy is, and what happens now (consequence: "Your heart is kept; its suras start review

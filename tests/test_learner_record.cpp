@@ -76,18 +76,26 @@ class TestLearnerRecord : public QObject
     {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("drill, other version") << "Zaid.drill" << QByteArray("varnel-drill 2\nrepeat 3\n");
+        QTest::addColumn<QString>("why");
+        const QString version = "does not start with";
+        QTest::newRow("drill, other version")
+            << "Zaid.drill" << QByteArray("varnel-drill 2\nrepeat 3\n") << version;
         QTest::newRow("drill, repeat out of range")
-            << "Zaid.drill" << QByteArray("varnel-drill 1\nrepeat -4\n");
+            << "Zaid.drill" << QByteArray("varnel-drill 1\nrepeat -4\n") << "not a drill-settings file";
         QTest::newRow("drill, speed not a number")
-            << "Zaid.drill" << QByteArray("varnel-drill 1\nspeed fast\n");
-        QTest::newRow("aids") << "Zaid.aids" << QByteArray("varnel-aids 1\ntest-me 2\n");
-        QTest::newRow("review") << "Zaid.review" << QByteArray("varnel-review 1\n108\t1\n");
+            << "Zaid.drill" << QByteArray("varnel-drill 1\nspeed fast\n") << "not a drill-settings file";
+        QTest::newRow("aids") << "Zaid.aids" << QByteArray("varnel-aids 1\ntest-me 2\n")
+                              << "practice-settings";
+        QTest::newRow("aids, another program's file")
+            << "Zaid.aids" << QByteArray("[General]\nx=1\n") << version;
+        QTest::newRow("review") << "Zaid.review" << QByteArray("varnel-review 1\n108\t1\n") << "line 2";
+        QTest::newRow("review, empty") << "Zaid.review" << QByteArray() << version;
     }
     void damagedFiles()
     {
         QFETCH(QString, file);
         QFETCH(QByteArray, bytes);
+        QFETCH(QString, why);
         const QString path = Path(qPrintable(file));
         QVERIFY(fixtures::PutFile(path, bytes));
         LearnerRecord record;
@@ -95,6 +103,7 @@ class TestLearnerRecord : public QObject
         const std::vector<std::string> problems = record.TakeProblems();
         QCOMPARE(int(problems.size()), 1);
         QVERIFY2(QString::fromStdString(problems[0]).contains(file + ".bak"), problems[0].c_str());
+        QVERIFY2(QString::fromStdString(problems[0]).contains(why), problems[0].c_str());
         QVERIFY(record.TakeProblems().empty()); // told once
         QCOMPARE(fixtures::ReadFile(path + ".bak"), bytes);
         QCOMPARE(record.Drill().repeat, 1);
