@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The learner's progress: the heart and its drops, the profile dialog, and a whole learner's day.
+// The learner's progress: the profile dialog, the profile file, and a whole learner's day.
 #include "arabic.h"
 #include "aya.h"
 #include "config.h"
@@ -13,6 +13,7 @@
 #include "stack.h"
 #include "varn.h"
 #include "whole.h"
+#include "window_helpers.h"
 #include "workspace.h"
 
 #include <QCheckBox>
@@ -29,134 +30,14 @@
 #include <QTimer>
 #include <csignal>
 
-namespace
-{
-
-// Delivers text to the heart as a drag enter, a move and a drop.
-void Drop(Heart* heart, const QString& text)
-{
-    QMimeData mime;
-    mime.setText(text);
-    const QPoint at(20, 20);
-    QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(heart->viewport(), &enter);
-    QVERIFY(enter.isAccepted());
-    QDragMoveEvent move(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(heart->viewport(), &move);
-    QDropEvent drop(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(heart->viewport(), &drop);
-}
-
-QString Picture(const QTreeWidgetItem* item) { return item->data(0, Heart::kPictureRole).toString(); }
-
-QStringList Ayas(const Heart* heart)
-{
-    QStringList keys;
-    for (const std::string& k : heart->GetAyas())
-        keys << QString::fromStdString(k);
-    return keys;
-}
-
-} // namespace
+using fixtures::Ayas;
+using fixtures::Drop;
 
 class TestProgress : public QObject
 {
     Q_OBJECT
 
   private slots:
-    void pictureRule()
-    {
-        QCOMPARE(Heart::HeartPicture(0, 5), std::string("heart1.png"));
-        QCOMPARE(Heart::HeartPicture(1, 5), std::string("heart1.png"));
-        QCOMPARE(Heart::HeartPicture(2, 5), std::string("heart2.png"));
-        QCOMPARE(Heart::HeartPicture(4, 5), std::string("heart4.png"));
-        QCOMPARE(Heart::HeartPicture(5, 5), std::string("heart6.png"));
-        QCOMPARE(Heart::HeartPicture(49, 50), std::string("heart5.png"));
-        QCOMPARE(Heart::HeartPicture(99, 100), std::string("heart6.png"));
-        QCOMPARE(Heart::HeartPicture(1, 286), std::string("heart1.png"));
-        QVERIFY(Heart::KindOf("Amina's Heart") == Heart::Kind::Root);
-        QVERIFY(Heart::KindOf("036") == Heart::Kind::Sura);
-        QVERIFY(Heart::KindOf("036.012") == Heart::Kind::Aya);
-    }
-
-    void drops()
-    {
-        Workspace ws;
-        Heart heart;
-        heart.MakeRoot("Test's Heart", QPixmap());
-        QSignalSpy update(&heart, &Heart::HeartUpdate);
-
-        Drop(&heart, "all.108");
-        QCOMPARE(Ayas(&heart), QStringList({"108.001", "108.002", "108.003"}));
-        QCOMPARE(heart.Count(), 3);
-        QCOMPARE(update.last().at(0).toInt(), 3);
-        QTreeWidgetItem* s108 = heart.SuraItem("108");
-        QVERIFY(s108);
-        QCOMPARE(Picture(s108), QString("heart6.png"));
-        QVERIFY(!s108->isExpanded()); // complete, and completed suras are folded
-
-        Drop(&heart, "112.003");
-        QCOMPARE(Picture(heart.SuraItem("112")), QString("heart2.png"));
-        QVERIFY(heart.SuraItem("112")->isExpanded());
-        Drop(&heart, "002.255");
-        QCOMPARE(Picture(heart.SuraItem("002")), QString("heart1.png"));
-        const int before = heart.Count();
-        Drop(&heart, "112.003"); // a duplicate
-        Drop(&heart, "112.3");   // the same aya, written differently
-        Drop(&heart, "hello");
-        Drop(&heart, "115.001");
-        Drop(&heart, "112.009"); // sura 112 has 4 ayas
-        Drop(&heart, "all.");
-        QCOMPARE(heart.Count(), before);
-
-        // Any text with "all" in it asks for a whole sura.
-        Drop(&heart, "Allah.5");
-        QCOMPARE(heart.Count(), before + 120);
-        QCOMPARE(Picture(heart.SuraItem("005")), QString("heart6.png"));
-        // Sorted by text: suras and ayas in numeric order.
-        QCOMPARE(heart.Root()->child(0)->text(0), QString("002"));
-        QCOMPARE(heart.Root()->child(1)->text(0), QString("005"));
-    }
-
-    void removeAndFold()
-    {
-        Workspace ws;
-        Heart heart;
-        heart.MakeRoot("Test's Heart", QPixmap());
-        heart.LoadSuras({"112.001", "108.001", "108.002", "108.003", "36.12"}, true); // keys enter normalised
-        QCOMPARE(Ayas(&heart), QStringList({"036.012", "108.001", "108.002", "108.003", "112.001"}));
-        QCOMPARE(heart.Count(), 5);
-        QVERIFY(!heart.SuraItem("108")->isExpanded());
-
-        heart.CloseComplete(0);
-        QVERIFY(heart.SuraItem("108")->isExpanded());
-        heart.SuraItem("112")->setExpanded(false);
-        heart.CloseComplete(0); // incomplete suras keep their state
-        QVERIFY(!heart.SuraItem("112")->isExpanded());
-        heart.CloseComplete(2);
-        QVERIFY(!heart.SuraItem("108")->isExpanded());
-
-        // The last aya of a sura takes the sura item with it.
-        QSignalSpy update(&heart, &Heart::HeartUpdate);
-        heart.SetCurrent(heart.SuraItem("112")->child(0));
-        heart.RemoveItem();
-        QVERIFY(!heart.SuraItem("112"));
-        QCOMPARE(heart.Count(), 4);
-        QCOMPARE(update.last().at(0).toInt(), 4);
-        // One aya of a complete sura: its picture drops.
-        heart.SetCurrent(heart.SuraItem("108")->child(0));
-        heart.RemoveItem();
-        QCOMPARE(Picture(heart.SuraItem("108")), QString("heart4.png"));
-        // A whole sura, with its ayas.
-        heart.SetCurrent(heart.SuraItem("108"));
-        heart.RemoveSura();
-        QCOMPARE(heart.Count(), 1);
-        QCOMPARE(Ayas(&heart), QStringList({"036.012"}));
-        // It can be added again.
-        heart.DropText("all.108");
-        QCOMPARE(heart.Count(), 4);
-    }
-
     void profileDialog()
     {
         Workspace ws;

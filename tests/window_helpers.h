@@ -2,6 +2,7 @@
 // Driving the main window as a learner does, for the tests that need it.
 #pragma once
 
+#include "heart.h"
 #include "id_menu.h"
 #include "profile.h"
 #include "varn.h"
@@ -9,10 +10,35 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QMenu>
+#include <QMimeData>
 #include <QTest>
 
 namespace fixtures
 {
+
+// Delivers text to the heart as a drag enter, a move and a drop.
+inline void Drop(Heart* heart, const QString& text)
+{
+    QMimeData mime;
+    mime.setText(text);
+    const QPoint at(20, 20);
+    QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(heart->viewport(), &enter);
+    QVERIFY(enter.isAccepted());
+    QDragMoveEvent move(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(heart->viewport(), &move);
+    QDropEvent drop(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(heart->viewport(), &drop);
+}
+
+// The heart's ayas, in its order.
+inline QStringList Ayas(const Heart* heart)
+{
+    QStringList keys;
+    for (const std::string& k : heart->GetAyas())
+        keys << QString::fromStdString(k);
+    return keys;
+}
 
 // Chooses the sura as the learner does: the chooser's activation.
 inline void Choose(Varn& window, const QString& title)
