@@ -40,8 +40,9 @@ void Varn::SyncReview()
 {
     if (userName_.empty())
         return;
-    if (record_.Review().Sync(record_.Heart(), ReviewToday()))
-        SaveReview();
+    std::string error;
+    if (!record_.SyncReview(ReviewToday(), &error))
+        ShowMessage("Varnel", "Your review could not be saved:<br>" + Html(error));
     ShowReview();
 }
 
@@ -64,13 +65,14 @@ void Varn::StartReview(int sura, int first)
 
 void Varn::GradeReview(int sura, int first, fsrs::Grade grade)
 {
-    // The item reviewed, found by what it is: the heart may have changed during the review.
-    const int index = record_.Review().Find(sura, first);
-    if (!record_.Review().Grade(index, grade, ReviewToday()))
+    std::string error;
+    const QDate due = record_.GradeReview(sura, first, grade, ReviewToday(), &error);
+    if (!error.empty())
+        ShowMessage("Varnel", "Your review could not be saved:<br>" + Html(error));
+    if (due.isNull())
         return;
-    SaveReview();
     ShowReview();
-    w_.reviewPanel->MarkGraded(record_.Review().Items()[size_t(record_.Review().Find(sura, first))].due);
+    w_.reviewPanel->MarkGraded(due);
 }
 
 void Varn::ShowReviewPanel(bool shown)

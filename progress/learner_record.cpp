@@ -142,6 +142,25 @@ bool LearnerRecord::SaveAids(std::string* error)
     return !Loaded() || WriteSidecar(aidsPath_, QByteArray::fromStdString(aids_.Serialize()), error);
 }
 
+bool LearnerRecord::SyncReview(const QDate& today, std::string* error)
+{
+    if (!review_.Sync(heart_, today))
+        return true;
+    emit ReviewChanged();
+    return SaveReview(error);
+}
+
+QDate LearnerRecord::GradeReview(int sura, int first, fsrs::Grade grade, const QDate& today,
+                                 std::string* error)
+{
+    const int index = review_.Find(sura, first);
+    if (!review_.Grade(index, grade, today))
+        return QDate();
+    emit ReviewChanged();
+    SaveReview(error);
+    return review_.Items()[size_t(index)].due;
+}
+
 bool LearnerRecord::SetDrill(const DrillSettings& drill, std::string* error)
 {
     if (drill == drill_)

@@ -11,6 +11,7 @@
 #include "review_book.h"
 #include "self_test.h"
 
+#include <QDate>
 #include <QObject>
 #include <string>
 #include <vector>
@@ -67,11 +68,20 @@ class LearnerRecord : public QObject
     // Each writes its file whole; false, with the reason in *error, when it cannot.
     bool SaveReview(std::string* error);
     bool SaveAids(std::string* error);
+    // The review book brought in step with the heart, written when items entered or left; false, with
+    // the reason in *error, when it could not be written.
+    bool SyncReview(const QDate& today, std::string* error);
+    // Grades the review item of sura that begins at aya first, found by what it is (the heart may have
+    // changed since the item was offered), and writes the book. Returns the item's next due date; a
+    // null date when there is no such item. *error tells a failed write.
+    QDate GradeReview(int sura, int first, fsrs::Grade grade, const QDate& today, std::string* error);
     // Replaces the drill settings and writes them when they changed.
     bool SetDrill(const DrillSettings& drill, std::string* error);
 
   signals:
     void DrillChanged();
+    // Items entered or left the review book, or one was graded.
+    void ReviewChanged();
 
   private:
     std::string profilePath_;

@@ -111,6 +111,40 @@ class TestLearnerRecord : public QObject
         QFile::remove(path + ".bak");
     }
 
+    // A grade lands on the item it was given for, found by sura and first aya, while the heart changes
+    // under the review; a damaged review file leaves the heart as it was.
+    void gradeWhileTheHeartChanges()
+    {
+        QVERIFY(fixtures::PutFile(Path("Hafsa.review"), "not a review book\n"));
+        LearnerRecord record;
+        for (int a = 1; a <= 5; ++a)
+            record.Heart().Add(AyaKey("105", a));
+        for (int a = 1; a <= 3; ++a)
+            record.Heart().Add(AyaKey("108", a));
+        record.Load(Path("Hafsa.varn").toStdString());
+        QCOMPARE(int(record.TakeProblems().size()), 1);
+        QCOMPARE(int(record.Heart().Keys().size()), 8);
+        const QDate day(2026, 12, 1);
+        std::string error;
+        QSignalSpy changed(&record, &LearnerRecord::ReviewChanged);
+        QVERIFY(record.SyncReview(day, &error));
+        QCOMPARE(int(record.Review().Items().size()), 2);
+        // 108 is offered; meanwhile 105 leaves the heart, and 108's item moves to the front.
+        record.Heart().RemoveSura("105");
+        QVERIFY(record.SyncReview(day, &error));
+        QCOMPARE(int(record.Review().Items().size()), 1);
+        const QDate due = record.GradeReview(108, 1, fsrs::Grade::Good, day.addDays(1), &error);
+        QVERIFY(error.empty());
+        QVERIFY(due > day.addDays(1));
+        QCOMPARE(record.Review().Items()[0].sura, 108);
+        QCOMPARE(int(record.Review().Items()[0].reviews.size()), 1);
+        QVERIFY(record.GradeReview(105, 1, fsrs::Grade::Good, day, &error).isNull()); // gone: no item
+        QCOMPARE(changed.count(), 3);
+        LearnerRecord again; // what was graded was written
+        again.Load(Path("Hafsa.varn").toStdString());
+        QCOMPARE(int(again.Review().Items()[0].reviews.size()), 1);
+    }
+
     void drillSettingsText()
     {
         DrillSettings drill;
