@@ -11,6 +11,7 @@
 #include "heart.h"
 #include "id_menu.h"
 #include "mp3.h"
+#include "naming.h"
 #include "profile.h"
 #include "recitation_session.h"
 #include "review_panel.h"
@@ -168,6 +169,8 @@ void Varn::CreateDrills()
     connect(session, &RecitationSession::AyaShown, this, &Varn::SetArabic);
     soundMessages_ = new SoundMessages(this);
     soundMessages_->Watch(session);
+    // A lesson that crosses suras plays each aya from the pack that holds it.
+    session->SetPackFinder([this](const std::string& name) { return packs_.PackFor(LeadingNumber(name)); });
 }
 
 void Varn::OnExit()

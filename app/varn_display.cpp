@@ -37,6 +37,10 @@ void Varn::SetArabic(const std::string& key)
     translationName_ = TranslationName(key);
     transliterationName_ = TransliterationName(key);
     currentKey_ = key;
+    // A passage crosses suras, and perhaps packs: the aya's own pack shows it.
+    if (!currentPack_.Contains(pictureName_))
+        if (const KelRes* pack = packs_.PackFor(LeadingNumber(key)))
+            currentPack_ = *pack;
 
     bool tooLarge = false;
     QImage image = QImage::fromData(currentPack_.Extract(pictureName_, KelRes::kMaxPictureBytes, &tooLarge));
@@ -65,8 +69,10 @@ void Varn::SetArabic(const std::string& key)
 
     int sura = 0, aya = 0;
     if (SplitAyaKey(key, &sura, &aya)) {
-        w_.ayaSlider->setValue(aya);
-        session_->MarkShown(aya);
+        w_.ayaSlider->setValue(session_->PositionOf(key));
+        session_->MarkShown(key);
+        if (!session_->CurrentPassage().Empty())
+            SetTitle(); // the title names the sura playing
     }
 }
 
@@ -95,8 +101,10 @@ void Varn::ToggleEnglish(int which)
 
 void Varn::SetTitle()
 {
-    const std::string title = "<font name=\"arial\"><b>" + session_->Cursor()->GetTitle() + "</b></font>";
-    w_.title->setText(QString::fromLatin1(title.data(), int(title.size())));
+    const Passage& passage = session_->CurrentPassage();
+    const QString sura = QString::fromLatin1(session_->Cursor()->GetTitle().c_str()).toHtmlEscaped();
+    const QString lead = passage.Empty() ? QString() : QString::fromStdString(passage.Title()) + " \u00b7 ";
+    w_.title->setText("<font name=\"arial\"><b>" + lead + sura + "</b></font>");
 }
 
 void Varn::SeePic(const std::string& path)

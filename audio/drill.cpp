@@ -17,10 +17,13 @@ void Drill::Apply(const DrillOptions& options)
     player_->SetPauseFactor(options.pauseFactor);
 }
 
-std::string Drill::Where(int aya, int ayaCount, int pass) const
+std::string Drill::Where(const DrillPlace& place) const
 {
-    (void)pass;
-    return "Aya " + std::to_string(aya) + " of " + std::to_string(ayaCount);
+    if (place.passage.empty())
+        return "Aya " + std::to_string(place.aya) + " of " + std::to_string(place.ayaCount);
+    return place.passage + " · aya " + std::to_string(place.position) + " of " +
+           std::to_string(place.length) + " (" + std::to_string(place.sura) + ":" +
+           std::to_string(place.aya) + ")";
 }
 
 ListDrill::ListDrill(std::string name) : Drill(std::move(name))
@@ -32,25 +35,41 @@ void ListDrill::SetKeys(std::vector<std::string> keys)
 {
     keys_ = std::move(keys);
     index_ = 0;
+    wraps_ = 0;
+}
+
+void ListDrill::Stop()
+{
+    wraps_ = 0;
+    Drill::Stop();
+}
+
+bool ListDrill::LoopsAfterLast() const
+{
+    return Loop() && (options_.times <= 0 || wraps_ + 1 < options_.times);
 }
 
 void ListDrill::Play()
 {
-    switch (NextDrillStep(&index_, keys_.size(), Loop())) {
+    const bool wrapping = !keys_.empty() && index_ == int(keys_.size());
+    switch (NextDrillStep(&index_, keys_.size(), LoopsAfterLast())) {
     case DrillStep::Nothing:
         return;
     case DrillStep::Finished:
-        Player()->Stop();
+        Drill::Stop();
+        wraps_ = 0;
         Ended(keys_[0]);
         return;
     case DrillStep::Play:
         break;
     }
+    if (wrapping)
+        ++wraps_;
     const std::string key = keys_[size_t(index_)];
     Player()->Play(SoundName(key));
     // The entry after this one, so that it follows without a gap when no pause is set.
     const size_t after = size_t(index_) + 1 < keys_.size() ? size_t(index_) + 1 : 0;
-    if (size_t(index_) + 1 < keys_.size() || Loop())
+    if (size_t(index_) + 1 < keys_.size() || LoopsAfterLast())
         Player()->SetNext(SoundName(keys_[after]));
     Started(key, index_, int(keys_.size()) - 1);
 }

@@ -20,6 +20,18 @@ struct DrillOptions {
     int pauseSeconds = 0;   // a silent pause after each aya, when pauseFactor is 0
     double pauseFactor = 0; // a pause of this many times the aya's length; 0: the seconds
     bool loop = false;      // after the last entry, the first again
+    int times = 0;          // with loop, the passes through the list before it ends; 0: without end
+};
+
+// Where the learner stands, for the status line's words.
+struct DrillPlace {
+    int sura = 0;
+    int aya = 0;         // the aya shown, in its sura
+    int ayaCount = 0;    // the sura's ayas
+    int pass = 1;        // passes through the drill's list so far
+    std::string passage; // "Page 602" when the lesson is a passage, else empty
+    int position = 0;    // the aya's place in the passage, from 1
+    int length = 0;      // the passage's ayas
 };
 
 class Drill : public QObject
@@ -40,7 +52,7 @@ class Drill : public QObject
     virtual void SetAyas(const std::vector<std::string>& ayas) = 0;
     // Plays from where the drill stands.
     virtual void Play() = 0;
-    void Stop() { player_->Stop(); }
+    virtual void Stop() { player_->Stop(); }
     virtual void NextOne() = 0;
     virtual void PrevOne() = 0;
     // The learner chose the aya at position at of the ayas: the drill plays from it (play) or shows it
@@ -50,9 +62,9 @@ class Drill : public QObject
     // The aya at position at is on screen; a drill that plays the aya shown takes it as its own.
     virtual void Follow(int at) { (void)at; }
     virtual void Apply(const DrillOptions& options);
-    // Where the drill stands in words for the status line, given the aya shown, the sura's aya count
-    // and the passes through the list so far: "Aya 3 of 6".
-    virtual std::string Where(int aya, int ayaCount, int pass) const;
+    // Where the drill stands in words for the status line: "Aya 3 of 6", or in a passage
+    // "Page 602 · aya 5 of 14 (107:1)".
+    virtual std::string Where(const DrillPlace& place) const;
     // Whether the status line counts repetitions of the aya playing.
     virtual bool CountsRepetitions() const { return true; }
     // A drill that waits on the aya shown until the learner plays it (the single-aya drill), rather
@@ -90,6 +102,8 @@ class ListDrill : public Drill
     int Index() const { return index_; }
 
     void Play() override;
+    // Stops; the passes are counted afresh from the next Play().
+    void Stop() override;
     void NextOne() override;
     void PrevOne() override;
 
@@ -103,4 +117,9 @@ class ListDrill : public Drill
 
     std::vector<std::string> keys_;
     int index_ = 0;
+
+  private:
+    // Whether the list starts again after its last entry: loop on, and passes left when they are counted.
+    bool LoopsAfterLast() const;
+    int wraps_ = 0; // the times the list started again since it was built or stopped
 };

@@ -150,7 +150,11 @@ void MP3::QueueRest()
 std::shared_ptr<const std::vector<char>> MP3::Recording(const std::string& name, bool tell)
 {
     auto bytes = std::make_shared<std::vector<char>>();
-    switch (archive_.ExtractInto(name, bytes.get(), KelRes::kMaxRecordingBytes)) {
+    const KelRes* pack = &archive_;
+    if (finder_ && !archive_.Contains(name))
+        if (const KelRes* found = finder_(name))
+            pack = found;
+    switch (pack->ExtractInto(name, bytes.get(), KelRes::kMaxRecordingBytes)) {
     case KelRes::ItemStatus::Ok:
         return bytes;
     case KelRes::ItemStatus::TooLarge:
@@ -160,7 +164,7 @@ std::shared_ptr<const std::vector<char>> MP3::Recording(const std::string& name,
                 QString(
                     "The recording \"%1\" is too large to play: %2 MB, where at most %3 MB can be played.")
                     .arg(QString::fromStdString(name).toHtmlEscaped())
-                    .arg(archive_.ItemSize(name) >> 20)
+                    .arg(pack->ItemSize(name) >> 20)
                     .arg(KelRes::kMaxRecordingBytes >> 20));
         return nullptr;
     case KelRes::ItemStatus::Missing:

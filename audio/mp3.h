@@ -14,6 +14,7 @@
 #include <QString>
 #include <QTimer>
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -27,6 +28,10 @@ class MP3 : public QObject, private ScheduleHost
     static constexpr unsigned kStreamBufferMs = 65536;
     // The caption of every sound failure.
     static constexpr const char* kSoundErrorTitle = "Sound Error";
+
+    // Where an item that the pack lacks is looked for: the pack of another sura, when a lesson crosses
+    // suras held by different packs. The pack found is read at once, not kept.
+    using PackFinder = std::function<const KelRes*(const std::string& name)>;
 
     MP3();
     ~MP3() override;
@@ -76,6 +81,7 @@ class MP3 : public QObject, private ScheduleHost
     void SetDevice(int driver);
     std::vector<std::string> GetDevices();
     void SetRes(const KelRes& res) { archive_ = res; }
+    void SetPackFinder(PackFinder finder) { finder_ = std::move(finder); }
     // Reports a failed operation (nothing for Ok), with a hint to fix it when there is one.
     void ERRCHECK(sound::Result result, const std::string& fix);
     void Loop();
@@ -138,6 +144,7 @@ class MP3 : public QObject, private ScheduleHost
     std::array<QTimer, TimerCount> timers_;
     PlaySchedule schedule_{this};
     KelRes archive_;
+    PackFinder finder_;
     double speed_ = 1.0;
     // The gapless sequence: the next item's sound, already queued on the channel, and the passes heard.
     sound::SoundHandle nextSound_ = 0; // queued on the channel; 0 while nothing is

@@ -66,11 +66,11 @@ void Single::PauseTime(int seconds)
     Apply(options);
 }
 
-std::string Single::Where(int aya, int ayaCount, int pass) const
+std::string Single::Where(const DrillPlace& place) const
 {
     char part[64];
     std::snprintf(part, sizeof part, " · part from %.2f to %.2f s", partStart_ / 1000.0, partEnd_ / 1000.0);
-    return Drill::Where(aya, ayaCount, pass) + part;
+    return Drill::Where(place) + part;
 }
 
 void Single::SetRange(int start, int end)

@@ -29,7 +29,7 @@ class Single : public Drill
     void Follow(int at) override;
     // Repeat and loop do not apply: the part plays until the learner stops it.
     void Apply(const DrillOptions& options) override;
-    std::string Where(int aya, int ayaCount, int pass) const override;
+    std::string Where(const DrillPlace& place) const override;
     bool CountsRepetitions() const override { return false; }
     bool WaitsOnAya() const override { return true; }
 

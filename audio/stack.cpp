@@ -37,19 +37,26 @@ int Stack::GoTo(int at, bool play)
     return at;
 }
 
-std::string Stack::Where(int aya, int ayaCount, int pass) const
+std::string Stack::Where(const DrillPlace& place) const
 {
     if (keys_.empty())
-        return Drill::Where(aya, ayaCount, pass);
+        return Drill::Where(place);
     // The build-up under way runs from the list's first aya to the last aya before the next restart.
     size_t end = size_t(std::clamp(index_, 0, int(keys_.size()) - 1));
     while (end + 1 < keys_.size() && keys_[end + 1] != keys_.front())
         ++end;
-    int first = 0, last = 0, sura = 0;
-    SplitAyaKey(keys_.front(), &sura, &first);
-    SplitAyaKey(keys_[end], &sura, &last);
-    return "Stack " + std::to_string(first) + "-" + std::to_string(last) + ", pass " + std::to_string(pass) +
-           " · aya " + std::to_string(aya);
+    int firstSura = 0, first = 0, lastSura = 0, last = 0;
+    SplitAyaKey(keys_.front(), &firstSura, &first);
+    SplitAyaKey(keys_[end], &lastSura, &last);
+    const std::string pass = ", pass " + std::to_string(place.pass);
+    if (place.passage.empty())
+        return "Stack " + std::to_string(first) + "-" + std::to_string(last) + pass + " · aya " +
+               std::to_string(place.aya);
+    // A passage's build-up may cross suras: its ends are named with their suras.
+    return place.passage + " · stack " + std::to_string(firstSura) + ":" + std::to_string(first) + "–" +
+           std::to_string(lastSura) + ":" + std::to_string(last) + pass + " · aya " +
+           std::to_string(place.position) + " of " + std::to_string(place.length) + " (" +
+           std::to_string(place.sura) + ":" + std::to_string(place.aya) + ")";
 }
 
 void Stack::Started(const std::string& key, int index, int last)

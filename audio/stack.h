@@ -19,7 +19,7 @@ class Stack : public ListDrill
     void SetAyas(const std::vector<std::string>& ayas) override;
     // The stack builds up from the aya chosen.
     int GoTo(int at, bool play) override;
-    std::string Where(int aya, int ayaCount, int pass) const override;
+    std::string Where(const DrillPlace& place) const override;
 
   public slots:
     void GenerateStack(const std::string& sura, int min, int max);

@@ -63,6 +63,7 @@ Drill* RecitationSession::AddDrill(std::unique_ptr<Drill> drill)
         QMetaObject::invokeMethod(this, &RecitationSession::TellState, Qt::QueuedConnection);
     });
     added->SetRes(pack_);
+    player->SetPackFinder(finder_);
     if (driver_ != -2)
         added->SetDevice(driver_);
     added->Apply(options_);
@@ -89,7 +90,7 @@ bool RecitationSession::UseDrill(const std::string& name)
             BuildDrill();
             emit ProgressReset();
             if (active_->WaitsOnAya())
-                active_->GoTo(cursor_->CurrentAya() - from_, false);
+                active_->GoTo(CursorIndex(), false);
             return true;
         }
     return false;
@@ -128,6 +129,13 @@ void RecitationSession::SetPack(const KelRes& pack)
         single_->FitPart(false);
 }
 
+void RecitationSession::SetPackFinder(MP3::PackFinder finder)
+{
+    finder_ = finder;
+    for (const std::unique_ptr<Drill>& drill : drills_)
+        drill->Player()->SetPackFinder(finder);
+}
+
 void RecitationSession::SetDevice(int driver)
 {
     driver_ = driver;
@@ -144,30 +152,80 @@ void RecitationSession::StopAll()
 void RecitationSession::OnAyaShown(const std::string& key)
 {
     int sura = 0, aya = 0;
-    if (SplitAyaKey(key, &sura, &aya))
+    if (SplitAyaKey(key, &sura, &aya)) {
+        // A passage crosses suras: the cursor follows into the next.
+        if (sura != LeadingNumber(SuraKey()))
+            cursor_->SetSura(PadSura(IntToString(sura)));
         cursor_->SetAya(aya);
+    }
     emit AyaShown(key);
 }
 
-void RecitationSession::MarkShown(int aya)
+void RecitationSession::MarkShown(const std::string& key)
 {
+    int sura = 0, aya = 0;
+    if (!SplitAyaKey(key, &sura, &aya))
+        return;
+    if (sura != LeadingNumber(SuraKey()))
+        cursor_->SetSura(PadSura(IntToString(sura)));
     cursor_->SetAya(aya);
-    active_->Follow(aya - from_);
+    active_->Follow(CursorIndex());
 }
+
+int RecitationSession::PositionOf(const std::string& key) const
+{
+    if (!passage_.Empty()) {
+        const auto it = std::find(passageAyas_.begin(), passageAyas_.end(), key);
+        return it == passageAyas_.end() ? 0 : int(it - passageAyas_.begin()) + 1;
+    }
+    int sura = 0, aya = 0;
+    return SplitAyaKey(key, &sura, &aya) ? aya : 0;
+}
+
+int RecitationSession::CursorIndex() const { return std::max(PositionOf(CurrentAya()) - from_, 0); }
 
 void RecitationSession::FitRange()
 {
+    const int count = passage_.Empty() ? AyaCount() : int(passageAyas_.size());
     from_ = 1;
-    to_ = AyaCount();
-    emit RangeChanged(from_, to_, AyaCount());
+    to_ = count;
+    emit RangeChanged(from_, to_, count);
 }
 
 std::vector<std::string> RecitationSession::RangeAyas() const
 {
+    if (!passage_.Empty()) {
+        const int from = std::clamp(from_, 1, int(passageAyas_.size()) + 1);
+        const int to = std::clamp(to_, from - 1, int(passageAyas_.size()));
+        return std::vector<std::string>(passageAyas_.begin() + (from - 1), passageAyas_.begin() + to);
+    }
     std::vector<std::string> ayas;
     for (int aya = from_; aya <= to_; ++aya)
         ayas.push_back(AyaKey(SuraKey(), aya));
     return ayas;
+}
+
+void RecitationSession::ChoosePassage(const Passage& passage)
+{
+    if (passage.Empty())
+        return;
+    passage_ = passage;
+    passageAyas_ = passage.Ayas();
+    const PassageSegment& first = passage.Segments().front();
+    cursor_->SetSura(PadSura(IntToString(first.sura)));
+    cursor_->SetAya(first.first);
+    FitRange();
+    StopAll();
+    BuildDrill();
+    emit ProgressReset();
+    if (active_->WaitsOnAya())
+        active_->GoTo(0, false);
+}
+
+void RecitationSession::SetTimes(int times)
+{
+    options_.times = std::max(times, 0);
+    ApplyOptions();
 }
 
 void RecitationSession::BuildDrill() { active_->SetAyas(RangeAyas()); }
@@ -188,6 +246,8 @@ void RecitationSession::StartDrill()
 
 void RecitationSession::ChooseSura(int sura)
 {
+    passage_ = Passage();
+    passageAyas_.clear();
     cursor_->SetSura(PadSura(IntToString(sura)));
     FitRange();
     StopAll();
@@ -208,6 +268,11 @@ void RecitationSession::PlayFromAya(int sura, int aya) { GoToAya(sura, aya, true
 
 void RecitationSession::GoToAya(int sura, int aya, bool play)
 {
+    // An aya outside the passage leaves it for its sura.
+    if (!passage_.Empty() && PositionOf(AyaKey(PadSura(IntToString(sura)), aya)) == 0) {
+        passage_ = Passage();
+        passageAyas_.clear();
+    }
     cursor_->SetSura(PadSura(IntToString(sura)));
     cursor_->SetAya(aya);
     FitRange();
@@ -218,7 +283,7 @@ void RecitationSession::GoToAya(int sura, int aya, bool play)
         lastIndex_ = 0;
         started_ = false;
     }
-    const int first = active_->GoTo(aya - from_, play);
+    const int first = active_->GoTo(CursorIndex(), play);
     if (first > 0) {
         // The drill's lesson now begins at the aya chosen (the stack builds up from it).
         emit ProgressReset();
@@ -241,6 +306,9 @@ void RecitationSession::PlayReview(int sura, int first, int last)
     if (active_ != review_)
         beforeReview_ = active_;
     Activate(review_);
+    // The learner reviews in the sura: a passage chosen before is left.
+    passage_ = Passage();
+    passageAyas_.clear();
     cursor_->SetSura(PadSura(IntToString(sura)));
     cursor_->SetAya(first);
     review_->GenerateWhole(SuraKey(), first, last);
@@ -273,10 +341,10 @@ void RecitationSession::Next() { active_->NextOne(); }
 
 void RecitationSession::Previous() { active_->PrevOne(); }
 
-void RecitationSession::SlideTo(int aya)
+void RecitationSession::SlideTo(int position)
 {
     if (active_ == whole_)
-        whole_->GoTo(aya);
+        whole_->GoTo(position - from_, true);
 }
 
 void RecitationSession::SetRepeat(int n)
@@ -320,7 +388,17 @@ std::string RecitationSession::StatusLine() const
     const MP3* player = ActivePlayer();
     if (AyaCount() == 0)
         return "No sura pack installed";
-    std::string line = active_->Where(cursor_->CurrentAya(), AyaCount(), pass_);
+    DrillPlace place;
+    place.sura = LeadingNumber(SuraKey());
+    place.aya = cursor_->CurrentAya();
+    place.ayaCount = AyaCount();
+    place.pass = pass_;
+    if (!passage_.Empty()) {
+        place.passage = passage_.Name();
+        place.position = PositionOf(CurrentAya());
+        place.length = int(passageAyas_.size());
+    }
+    std::string line = active_->Where(place);
     if (!player->Busy())
         return line;
     if (pausing_)

@@ -8,6 +8,7 @@
 
 #include "drill.h"
 #include "kelres.h"
+#include "passage.h"
 
 #include <QObject>
 #include <memory>
@@ -64,8 +65,9 @@ class RecitationSession : public QObject
     int PartEnd() const;
 
   public slots:
-    // The pack every drill plays from.
+    // The pack every drill plays from, and where the items it lacks are found (the packs of other suras).
     void SetPack(const KelRes& pack);
+    void SetPackFinder(MP3::PackFinder finder);
     void SetDevice(int driver);
 
     // Points the session at sura n: the cursor at its first aya, the range over the whole sura, every
@@ -80,16 +82,26 @@ class RecitationSession : public QObject
     // Goes to an aya and stops there, as loading a profile does: it is shown, and whole-sura playback
     // starts from it at the next Play().
     void CueAya(int sura, int aya);
-    // The aya on screen is aya of the current sura (the cursor follows what is shown).
-    void MarkShown(int aya);
+    // The aya on screen (the cursor follows what is shown).
+    void MarkShown(const std::string& key);
+    // The lesson becomes a passage, which may cross suras: the cursor at its first aya, the range over
+    // all of it, every drill stopped and the active one built. Plays nothing; Start() plays. Choosing
+    // a sura leaves the passage.
+    void ChoosePassage(const Passage& passage);
+    const Passage& CurrentPassage() const { return passage_; }
+    // Where key stands in the lesson, from 1: its place in the passage, or its aya number in a sura.
+    int PositionOf(const std::string& key) const;
+    // With loop, the passes through the lesson before it ends; 0: without end.
+    void SetTimes(int times);
 
     void Play();
     void Stop();
     void TogglePlay();
     void Next();
     void Previous();
-    // Whole-sura playback jumps to aya (the aya slider).
-    void SlideTo(int aya);
+    // Whole-sura playback jumps to the aya at position (the aya slider): its aya number in a sura, its
+    // place in a passage.
+    void SlideTo(int position);
 
     void SetRepeat(int n);
     void SetPause(int seconds);
@@ -149,8 +161,10 @@ class RecitationSession : public QObject
   private:
     void StopAll();
     void TellState();
-    // Ayas from..to of the current sura.
+    // The lesson's ayas from..to: of the current sura, or of the passage.
     std::vector<std::string> RangeAyas() const;
+    // The place of the cursor's aya in the range's ayas, from 0.
+    int CursorIndex() const;
     // The active drill over the range's ayas, standing at its beginning.
     void BuildDrill();
     // The learner's settings changed: every drill takes them (the review keeps its own).
@@ -174,6 +188,9 @@ class RecitationSession : public QObject
     Drill* active_ = nullptr;
     Drill* beforeReview_ = nullptr;
     KelRes pack_;
+    Passage passage_;
+    std::vector<std::string> passageAyas_;
+    MP3::PackFinder finder_;
     int driver_ = -2; // the output chosen by SetDevice; -2 while none was
     DrillOptions options_;
     double speed_ = 1.0;
