@@ -3,7 +3,9 @@
 #include "arabic.h"
 #include "fixtures.h"
 #include "heart_data.h"
+#include "mp3.h"
 #include "naming.h"
+#include "passage.h"
 #include "recitation_session.h"
 #include "single.h"
 #include "stack.h"
@@ -51,6 +53,8 @@ class TestSession : public QObject
     Q_OBJECT
     QTemporaryDir dir_;
     KelRes pack_;
+    // Page 602 (106:1-4, 107:1-7, 108:1-3) in two packs: 106 and 107 in one, 108 in the other.
+    KelRes page602_, sura108_;
 
   private slots:
     void initTestCase()
@@ -63,6 +67,29 @@ class TestSession : public QObject
             items[SoundName(AyaKey("108", aya))] = shortTone;
         QVERIFY(fixtures::WriteArchive(dir_.filePath("pack.dat"), items));
         pack_ = fixtures::OpenArchive(dir_.filePath("pack.dat"));
+
+        const QByteArray tick = fixtures::ToneOgg(60);
+        std::map<std::string, QByteArray> page, other;
+        for (int aya = 1; aya <= 4; ++aya)
+            page[SoundName(AyaKey("106", aya))] = tick;
+        for (int aya = 1; aya <= 7; ++aya)
+            page[SoundName(AyaKey("107", aya))] = tick;
+        for (int aya = 1; aya <= 3; ++aya)
+            other[SoundName(AyaKey("108", aya))] = tick;
+        QVERIFY(fixtures::WriteArchive(dir_.filePath("page.dat"), page));
+        QVERIFY(fixtures::WriteArchive(dir_.filePath("sura108.dat"), other));
+        page602_ = fixtures::OpenArchive(dir_.filePath("page.dat"));
+        sura108_ = fixtures::OpenArchive(dir_.filePath("sura108.dat"));
+    }
+
+    // A session over page 602, whose last sura is in another pack.
+    void OpenPage602(RecitationSession& session)
+    {
+        session.SetPack(page602_);
+        session.SetPackFinder([this](const std::string& name) {
+            return QString::fromStdString(name).startsWith("108") ? &sura108_ : nullptr;
+        });
+        session.ChoosePassage(Passage::Make(PassageKind::Page, 602));
     }
 
     void choosingASura()
@@ -306,6 +333,85 @@ class TestSession : public QObject
         QVERIFY(QString::fromStdString(session.StatusLine()).startsWith("Aya 4 of 5"));
         session.Stop();
         QVERIFY(!session.ActivePlayer()->Busy());
+    }
+
+    // Page 602 plays in mushaf order across three suras and two packs; the cursor follows each sura.
+    void passageAcrossSuras()
+    {
+        RecitationSession session;
+        OpenPage602(session);
+        QCOMPARE(session.SuraKey(), std::string("106"));
+        QSignalSpy shown(&session, &RecitationSession::AyaShown);
+        QSignalSpy finished(&session, &RecitationSession::DrillFinished);
+        QSignalSpy failed(session.WholeDrill()->Player(), &MP3::Failed);
+        QStringList lines;
+        connect(&session, &RecitationSession::AyaShown,
+                [&] { lines << QString::fromStdString(session.StatusLine()); });
+        session.Start();
+        const bool ended = fixtures::WaitFor([&] { return finished.count() > 0; }, 5000);
+        QVERIFY2(ended, qPrintable(Keys(shown).join(' ') + " failed " +
+                                   (failed.isEmpty() ? QString() : failed[0][1].toString())));
+        QStringList expected;
+        for (const std::string& key : Passage::Make(PassageKind::Page, 602).Ayas())
+            expected << QString::fromStdString(key);
+        QCOMPARE(Keys(shown).mid(0, 14), expected);
+        QCOMPARE(failed.count(), 0); // 108 came from its own pack
+        QVERIFY2(lines.contains(QString::fromUtf8("Page 602 · aya 5 of 14 (107:1) · repetition 1 of 1")),
+                 qPrintable(lines.join('|')));
+        QCOMPARE(session.PositionOf("108.002"), 13);
+        QCOMPARE(session.PositionOf("105.001"), 0);
+        // Choosing a sura leaves the passage.
+        session.ChooseSura(105);
+        QVERIFY(session.CurrentPassage().Empty());
+        QCOMPARE(int(session.WholeDrill()->Keys().size()), 5);
+    }
+
+    // The stack builds up across the sura boundary; Times ends a loop after its passes.
+    void stackAndTimesOverAPassage()
+    {
+        RecitationSession session;
+        OpenPage602(session);
+        session.SetStack(true);
+        session.SetRange(true);
+        session.Stop();
+        session.SetFrom(4); // 106:4, 107:1, 107:2
+        session.Stop();
+        QSignalSpy shown(&session, &RecitationSession::AyaShown);
+        QSignalSpy finished(&session, &RecitationSession::DrillFinished);
+        session.SetTo(6);
+        QVERIFY(fixtures::WaitFor([&] { return finished.count() > 0; }, 5000));
+        QCOMPARE(Keys(shown).mid(0, 6),
+                 QStringList({"106.004", "106.004", "107.001", "106.004", "107.001", "107.002"}));
+
+        session.SetStack(false);
+        session.SetTo(5); // 106:4, 107:1
+        session.Stop();
+        session.SetTimes(2);
+        shown.clear();
+        const int before = finished.count();
+        session.SetLoop(true);
+        QVERIFY(fixtures::WaitFor([&] { return finished.count() > before; }, 5000));
+        QTest::qWait(200); // nothing more follows
+        QCOMPARE(Keys(shown).mid(0, 4), QStringList({"106.004", "107.001", "106.004", "107.001"}));
+        QCOMPARE(shown.count(), 5); // and the first again, shown where the drill stopped
+        QVERIFY(!session.ActivePlayer()->Busy());
+    }
+
+    // The single-aya drill steps across the boundary too.
+    void singleOverAPassage()
+    {
+        RecitationSession session;
+        OpenPage602(session);
+        session.SetSingle(true);
+        QCOMPARE(session.CurrentAya(), std::string("106.001"));
+        for (int i = 0; i < 4; ++i)
+            session.Next();
+        QCOMPARE(session.CurrentAya(), std::string("107.001"));
+        QCOMPARE(session.SuraKey(), std::string("107"));
+        QVERIFY(QString::fromStdString(session.StatusLine())
+                    .startsWith(QString::fromUtf8("Page 602 · aya 5 of 14")));
+        session.Previous();
+        QCOMPARE(session.CurrentAya(), std::string("106.004"));
     }
 
     void statusWords()
