@@ -60,6 +60,8 @@ void DrillControls::Connect()
     connect(w_.pauseUnit, qOverload<int>(&QComboBox::currentIndexChanged), this, &DrillControls::Remember);
     connect(w_.pauseFactor, qOverload<double>(&QDoubleSpinBox::valueChanged), this, &DrillControls::Remember);
     connect(w_.speedSpin, qOverload<double>(&QDoubleSpinBox::valueChanged), this, &DrillControls::Remember);
+    connect(w_.timesSpin, qOverload<int>(&QSpinBox::valueChanged), s, &RecitationSession::SetTimes);
+    connect(w_.timesSpin, qOverload<int>(&QSpinBox::valueChanged), this, &DrillControls::Remember);
 
     connect(s, &RecitationSession::Progress, this, &DrillControls::ShowProgress);
     connect(s, &RecitationSession::ProgressReset, this, &DrillControls::ResetProgress);
@@ -85,12 +87,13 @@ void DrillControls::LoadLearner(const std::string& profilePath, const WindowSett
     const DrillSettings& drill = record_.Drill();
     {
         const QSignalBlocker r(w_.repeatSpin), p(w_.pauseSpin), u(w_.pauseUnit), f(w_.pauseFactor),
-            s(w_.speedSpin), l(w_.loopCheck), k(w_.stackCheck);
+            s(w_.speedSpin), l(w_.loopCheck), k(w_.stackCheck), t(w_.timesSpin);
         w_.repeatSpin->setValue(drill.repeat);
         w_.pauseSpin->setValue(drill.pause);
         w_.pauseUnit->setCurrentIndex(drill.pauseUnit);
         w_.pauseFactor->setValue(drill.pauseFactor);
         w_.speedSpin->setValue(drill.speed);
+        w_.timesSpin->setValue(drill.times);
         if (!w_.singleCheck->isChecked()) {
             w_.loopCheck->setChecked(drill.loop);
             w_.stackCheck->setChecked(drill.stack);
@@ -99,6 +102,7 @@ void DrillControls::LoadLearner(const std::string& profilePath, const WindowSett
     session_->SetRepeat(w_.repeatSpin->value());
     session_->SetPause(w_.pauseSpin->value());
     session_->SetSpeed(w_.speedSpin->value());
+    session_->SetTimes(w_.timesSpin->value());
     session_->PresetLoop(w_.loopCheck->isChecked());
     session_->SetStack(w_.stackCheck->isChecked());
     aids_.ApplyPauseUnit();
@@ -108,7 +112,7 @@ void DrillControls::Remember()
 {
     if (!record_.Loaded())
         return;
-    DrillSettings drill;
+    DrillSettings drill = record_.Drill(); // the passage stays as it is
     drill.repeat = w_.repeatSpin->value();
     drill.pause = w_.pauseSpin->value();
     drill.pauseUnit = w_.pauseUnit->currentIndex() == 1 ? 1 : 0;
@@ -116,6 +120,7 @@ void DrillControls::Remember()
     drill.loop = w_.loopCheck->isChecked();
     drill.stack = w_.stackCheck->isChecked();
     drill.speed = w_.speedSpin->value();
+    drill.times = w_.timesSpin->value();
     std::string error;
     if (!record_.SetDrill(drill, &error))
         ShowMessage("Varnel", "Your drill settings could not be saved:<br>" +

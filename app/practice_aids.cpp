@@ -3,6 +3,7 @@
 
 #include "app_settings.h"
 #include "aya.h"
+#include "draglabel.h"
 #include "id_menu.h"
 #include "learner_record.h"
 #include "messages.h"

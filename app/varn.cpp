@@ -29,7 +29,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLockFile>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
@@ -57,6 +56,7 @@ Varn::Varn(QWidget* parent) : QMainWindow(parent)
     CreateDrills();
     aids_ = new PracticeAids(this, w_, session_.get(), settings_, record_);
     controls_ = new DrillControls(this, w_, session_.get(), record_, *aids_);
+    passages_ = new PassageControls(this, w_, session_.get(), packs_, record_);
     CreateMenus();
     BuildCentralArea(this, w_);
     w_.heart->SetData(&record_.Heart()); // the tree shows the learner's record; it keeps none of its own
@@ -64,6 +64,8 @@ Varn::Varn(QWidget* parent) : QMainWindow(parent)
     ConnectControls();
     controls_->Connect();
     aids_->Connect();
+    passages_->Connect();
+    connect(passages_, &PassageControls::PassageChosen, this, &Varn::PlayPassage);
 
     const int width = this->width();
     w_.outerSplitter->setSizes({int(width * 0.2), int(width * 0.8)});
@@ -117,6 +119,7 @@ void Varn::CreateMenus()
     reviewPanelAction_ = w_.view->addAction("&Review Panel");
     reviewPanelAction_->setCheckable(true);
     aids_->CreateActions();
+    passages_->CreateActions(w_.practice, this);
     connect(w_.view, &IdMenu::activated, this, &Varn::ToggleEnglish);
 
     w_.recitor = new IdMenu(this);

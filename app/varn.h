@@ -9,8 +9,10 @@
 #include "languages.h"
 #include "learner_record.h"
 #include "pack_registry.h"
+#include "passage_controls.h"
 #include "playback_keys.h"
 #include "practice_aids.h"
+#include "profile_lock.h"
 #include "recitation_session.h"
 #include "review_book.h"
 #include "self_test.h"
@@ -35,7 +37,6 @@ class Profile;
 class QCheckBox;
 class QComboBox;
 class QLabel;
-class QLockFile;
 class QProgressBar;
 class QPushButton;
 class QSlider;
@@ -93,6 +94,7 @@ class Varn : public QMainWindow
     const std::string& CurrentKey() const { return currentKey_; }
     const ReviewBook& Review() const { return record_.Review(); }
     const LearnerRecord& Record() const { return record_; }
+    PassageControls* Passages() const { return passages_; }
 
   public slots:
     // Start-up and exit
@@ -153,6 +155,8 @@ class Varn : public QMainWindow
     void PrevSingleAya() { session_->Previous(); }
     void NextSingleAya() { session_->Next(); }
     void SingleSetMaxLen() { session_->FitPart(); }
+    // A passage of the mushaf, its packs installed: shown from its first aya, and played.
+    void PlayPassage(const Passage& passage);
     // Keyboard: Space plays or stops the active drill.
     void TogglePlay() { session_->TogglePlay(); }
     // Sound settings
@@ -218,10 +222,7 @@ class Varn : public QMainWindow
 
     std::string userName_;
     // Held while a profile is loaded: a second program asking for it is refused.
-    std::unique_ptr<QLockFile> profileLock_;
-    // Locks the profile name (the one loaded now keeps its lock); false, told, when another program
-    // holds it. The lock of the profile loaded before is released.
-    bool LockProfile(const std::string& name);
+    ProfileLock profileLock_;
     std::string currentKey_;
     std::string pictureName_, translationName_, transliterationName_;
 
@@ -232,6 +233,7 @@ class Varn : public QMainWindow
     // The practice aids and the status line; the playback controls.
     PracticeAids* aids_ = nullptr;
     DrillControls* controls_ = nullptr;
+    PassageControls* passages_ = nullptr;
     QAction* reviewPanelAction_ = nullptr;
     // The working folder's own settings, varnel.ini, read once at start.
     WindowSettings settings_;

@@ -3,6 +3,7 @@
 #include "arabic.h"
 #include "aya.h"
 #include "aya_text.h"
+#include "draglabel.h"
 #include "help_guide.h"
 #include "id_menu.h"
 #include "messages.h"
@@ -105,6 +106,10 @@ void Varn::SetTitle()
     const QString sura = QString::fromLatin1(session_->Cursor()->GetTitle().c_str()).toHtmlEscaped();
     const QString lead = passage.Empty() ? QString() : QString::fromStdString(passage.Title()) + " \u00b7 ";
     w_.title->setText("<font name=\"arial\"><b>" + lead + sura + "</b></font>");
+    // The passage's title drags it to the heart.
+    w_.title->dragText = passage.Serialize();
+    w_.title->setCursor(passage.Empty() ? Qt::ArrowCursor : Qt::OpenHandCursor);
+    w_.title->setToolTip(passage.Empty() ? QString() : "Drag this passage to your heart");
 }
 
 void Varn::SeePic(const std::string& path)

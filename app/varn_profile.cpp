@@ -13,7 +13,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
-#include <QLockFile>
 #include <QProgressBar>
 #include <QTextBrowser>
 #include <algorithm>
@@ -52,35 +51,10 @@ void Varn::SaveProfile()
                         "then use File &gt; Save Profile again.");
 }
 
-bool Varn::LockProfile(const std::string& name)
-{
-    if (name == userName_ && profileLock_)
-        return true;
-    std::string error;
-    MakeFolder(kProfilesDir, &error);
-    auto lock = std::make_unique<QLockFile>(QString::fromStdString(ProfilePath(name)) + ".lock");
-    // A lock left by a program that ended without releasing it (a crash, a kill) is taken over: its
-    // process is gone.
-    lock->setStaleLockTime(0);
-    if (!lock->tryLock(0)) {
-        if (lock->error() == QLockFile::LockFailedError) {
-            ShowMessage("Varnel", Html(name) + " is open in another Varnel window.<br><br>Close it there, "
-                                               "or choose another profile.");
-            return false;
-        }
-        // No lock can be made here (the folder cannot be written to): the profile loads all the same,
-        // and saving it says what is wrong.
-        profileLock_.reset();
-        return true;
-    }
-    profileLock_ = std::move(lock);
-    return true;
-}
-
 void Varn::LoadProfile(const std::string& name)
 {
     // The learner's files are written by one program at a time: two would overwrite each other.
-    if (!LockProfile(name)) {
+    if (!profileLock_.Take(name, ProfilePath(name))) {
         LoadProfilePopup();
         return;
     }
@@ -89,6 +63,7 @@ void Varn::LoadProfile(const std::string& name)
     userName_ = name;
     w_.heart->clear();
     controls_->LoadLearner(ProfilePath(name), settings_);
+    passages_->ShowLearner();
 
     ProfileData data;
     std::string problem;
@@ -133,6 +108,8 @@ void Varn::LoadProfile(const std::string& name)
     ApplyStoredDevice();
     w_.heart->CloseComplete(2);
     w_.dragLabel->dragText = "all." + PadSura(IntToString(sura));
+    if (record_.Drill().inPassage) // the learner left off in a passage: back in it, if the aya lies there
+        session_->ChoosePassage(record_.Drill().passage);
     session_->CueAya(sura, aya);
     SetTitle();
     LoadRecitor();
@@ -141,7 +118,7 @@ void Varn::LoadProfile(const std::string& name)
 
 void Varn::NewProfile(const std::string& name)
 {
-    if (!LockProfile(name)) {
+    if (!profileLock_.Take(name, ProfilePath(name))) {
         LoadProfilePopup();
         return;
     }
@@ -151,6 +128,7 @@ void Varn::NewProfile(const std::string& name)
     w_.heart->clear();
     w_.textPanel->clear();
     controls_->LoadLearner(ProfilePath(name), settings_);
+    passages_->ShowLearner();
     const int index = std::max(0, ChooserIndexOf(114));
     w_.chooser->setCurrentIndex(index);
     w_.heart->MakeRoot(QString::fromStdString(name + "'s Heart"), Picture("love.png"));

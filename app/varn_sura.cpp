@@ -122,7 +122,21 @@ void Varn::ShowSura(int index)
 
 void Varn::SetSura(int index)
 {
+    passages_->Remember(Passage()); // a sura chosen leaves the passage
     ShowSura(index);
+    session_->Start(); // single mode waits for the learner
+}
+
+void Varn::PlayPassage(const Passage& passage)
+{
+    const int index = ChooserIndexOf(passage.Segments().front().sura);
+    if (index >= 0) {
+        w_.chooser->setCurrentIndex(index);
+        ActivateSura(index);
+    }
+    session_->ChoosePassage(passage);
+    passages_->Remember(passage);
+    SetTitle();
     session_->Start(); // single mode waits for the learner
 }
 

@@ -5,8 +5,10 @@
 #include "aya.h"
 #include "draglabel.h"
 #include "heart.h"
+#include "juz_progress.h"
 #include "kelres.h"
 #include "page_look.h"
+#include "passage.h"
 #include "review_panel.h"
 
 #include <QCheckBox>
@@ -82,6 +84,9 @@ void BuildCentralArea(QMainWindow* window, VarnWidgets& w)
     Add(progressRow, progressLabel);
     Add(progressRow, w.heartProgress, 1);
     Add(left, progressRow);
+    w.juzProgress = new JuzProgress(left);
+    w.juzProgress->setToolTip("Progress by juz");
+    static_cast<QBoxLayout*>(left->layout())->addWidget(w.juzProgress, 0, Qt::AlignHCenter);
     w.heart = new Heart(left);
     w.heart->MakeRoot("My Heart", QPixmap());
     w.heart->setAccessibleName("Heart");
@@ -113,6 +118,22 @@ void BuildCentralArea(QMainWindow* window, VarnWidgets& w)
     w.chooser->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     Add(chooserBox, chooseLabel);
     Add(chooserBox, w.chooser);
+    // Or a passage of the mushaf, which may cross suras.
+    auto* orLabel = new QLabel(" or", chooserBox);
+    w.passageKind = new QComboBox(chooserBox);
+    for (PassageKind kind : Passage::kKinds)
+        w.passageKind->addItem(Passage::KindName(kind));
+    w.passageKind->setAccessibleName("Passage kind");
+    w.passageKind->setToolTip("Memorise by page, juz, hizb or quarter of the Madinah mushaf");
+    orLabel->setBuddy(w.passageKind);
+    w.passageNumber = new QSpinBox(chooserBox);
+    w.passageNumber->setRange(1, Passage::CountOf(PassageKind::Page));
+    w.passageNumber->setAccessibleName("Passage number");
+    w.passagePlay = new QPushButton("Play Passage", chooserBox);
+    w.passagePlay->setToolTip("Play the passage chosen, across the suras it holds");
+    for (QWidget* widget :
+         std::initializer_list<QWidget*>{orLabel, w.passageKind, w.passageNumber, w.passagePlay})
+        Add(chooserBox, widget);
     topGrid->addWidget(chooserBox, 0, 0);
     w.dragLabel = new DragLabel(top);
     w.dragLabel->setPixmap(PixmapFromResource("iknow.png"));
@@ -138,7 +159,8 @@ void BuildCentralArea(QMainWindow* window, VarnWidgets& w)
     QWidget* rest = Box(right, Qt::Vertical, 0, 2);
     QWidget* titleStrip = Box(rest, Qt::Vertical, 2, 0);
     titleStrip->setMaximumHeight(20 + 4);
-    w.title = new QLabel(titleStrip);
+    w.title = new DragLabel(titleStrip);
+    w.title->setCursor(Qt::ArrowCursor); // a drag source only while a passage is shown
     w.title->setAutoFillBackground(true);
     ForceColours(w.title, QPalette::Window, DayPage());
     w.title->setAlignment(Qt::AlignCenter);
@@ -321,6 +343,15 @@ void BuildSettings(QWidget* parent, VarnWidgets& w)
     speedLabel->setBuddy(w.speedSpin);
     addTo(aids, speedLabel);
     addTo(aids, w.speedSpin);
+    auto* timesLabel = new QLabel(" Times:", aids);
+    w.timesSpin = new QSpinBox(aids);
+    w.timesSpin->setRange(0, 99);
+    w.timesSpin->setSpecialValueText("endless");
+    w.timesSpin->setAccessibleName("Times");
+    w.timesSpin->setToolTip("With Loop, play the sura or passage this many times, then stop");
+    timesLabel->setBuddy(w.timesSpin);
+    addTo(aids, timesLabel);
+    addTo(aids, w.timesSpin);
 
     w.rangeCheck = new QCheckBox(range);
     w.rangeCheck->setToolTip("Enable to play a range of ayas in the surah");

@@ -5,6 +5,7 @@
 class Aya;
 class DragLabel;
 class Heart;
+class JuzProgress;
 class IdMenu;
 class QCheckBox;
 class QComboBox;
@@ -25,12 +26,13 @@ struct VarnWidgets {
     IdMenu *file, *view, *recitor, *language, *help;
     QMenu* practice; // View > Practice: the self-test and the speed
     QProgressBar* heartProgress;
+    JuzProgress* juzProgress; // the heart by juz
     Heart* heart;
     QCheckBox* closeCompleted;
     QComboBox* chooser;
     DragLabel* dragLabel;
     QLabel* bismillah;
-    QLabel* title;
+    DragLabel* title; // drags the passage shown to the heart
     QSplitter* outerSplitter;
     QSplitter* innerSplitter;
     Aya* ayaView;
@@ -50,6 +52,11 @@ struct VarnWidgets {
     QComboBox* pauseUnit;
     QDoubleSpinBox* pauseFactor;
     QDoubleSpinBox* speedSpin;
+    QSpinBox* timesSpin; // with loop, the passes through the lesson; 0: without end
+    // A passage beside the sura chooser: its kind (Page, Juz, Hizb, Quarter), its number, and Play.
+    QComboBox* passageKind;
+    QSpinBox* passageNumber;
+    QPushButton* passagePlay;
     QLabel* statusLine;
 };
 

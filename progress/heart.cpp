@@ -3,6 +3,7 @@
 
 #include "kelres.h"
 #include "naming.h"
+#include "passage.h"
 #include "profile_file.h"
 #include "sura.h"
 
@@ -162,6 +163,12 @@ void Heart::LoadSuras(const std::vector<std::string>& keys, bool clear)
 bool Heart::DropText(const QString& text)
 {
     const std::string t = text.toLatin1().toStdString();
+    // A passage of the mushaf ("page 602"): all its ayas, across its suras.
+    const Passage passage = Passage::Parse(t);
+    if (!passage.Empty()) {
+        LoadSuras(passage.Ayas(), false);
+        return true;
+    }
     if (text.contains("all", Qt::CaseInsensitive)) {
         const std::vector<std::string> pieces = Pieces(t);
         if (pieces.size() < 2 || !IsSuraNumber(pieces[1]))

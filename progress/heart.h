@@ -2,7 +2,8 @@
 // Heart shows the learner's record of memorised ayas (a HeartData it is given, kept elsewhere) as a
 // tree, and changes it as the learner asks: a root item naming the
 // learner, one item per sura with a heart picture that fills as the sura is learnt, and one item per
-// aya. Ayas arrive by drops: one aya key ("036.012"), or "all." and a sura number for a whole sura.
+// aya. Ayas arrive by drops: one aya key ("036.012"), "all." and a sura number for a whole sura, or a
+// passage of the mushaf ("page 602", "juz 30") for all its ayas.
 #pragma once
 
 #include "heart_data.h"

@@ -26,7 +26,9 @@ std::string DrillSettings::Serialize() const
     std::ostringstream out;
     out << kVersionLine << "\nrepeat " << repeat << "\npause " << pause << "\npause-unit " << pauseUnit
         << "\npause-factor " << pauseFactor << "\nloop " << (loop ? 1 : 0) << "\nstack " << (stack ? 1 : 0)
-        << "\nspeed " << speed << "\n";
+        << "\nspeed " << speed << "\ntimes " << times << "\n";
+    if (!passage.Empty())
+        out << "passage " << passage.Serialize() << "\nin-passage " << (inPassage ? 1 : 0) << "\n";
     return out.str();
 }
 
@@ -43,6 +45,19 @@ bool DrillSettings::Parse(const std::string& text)
         double value = 0;
         if (!(words >> name))
             continue;
+        if (name == "passage") {
+            std::string rest;
+            std::getline(words >> std::ws, rest);
+            read.passage = Passage::Parse(rest);
+            if (read.passage.Empty())
+                return false;
+            continue;
+        }
+        const bool ours = name == "repeat" || name == "pause" || name == "pause-unit" ||
+                          name == "pause-factor" || name == "loop" || name == "stack" || name == "speed" ||
+                          name == "times" || name == "in-passage";
+        if (!ours)
+            continue; // a later version's
         if (!(words >> value) || !std::isfinite(value))
             return false;
         const bool whole = value == std::floor(value);
@@ -60,8 +75,11 @@ bool DrillSettings::Parse(const std::string& text)
             read.stack = value == 1;
         else if (name == "speed" && value >= 0.5 && value <= 1.5)
             read.speed = value;
-        else if (name == "repeat" || name == "pause" || name == "pause-unit" || name == "pause-factor" ||
-                 name == "loop" || name == "stack" || name == "speed")
+        else if (name == "times" && whole && value >= 0 && value <= kMaxTimes)
+            read.times = int(value);
+        else if (name == "in-passage" && (value == 0 || value == 1))
+            read.inPassage = value == 1;
+        else
             return false; // ours, but out of range
     }
     *this = read;
@@ -71,7 +89,8 @@ bool DrillSettings::Parse(const std::string& text)
 bool DrillSettings::operator==(const DrillSettings& o) const
 {
     return repeat == o.repeat && pause == o.pause && pauseUnit == o.pauseUnit &&
-           pauseFactor == o.pauseFactor && loop == o.loop && stack == o.stack && speed == o.speed;
+           pauseFactor == o.pauseFactor && loop == o.loop && stack == o.stack && speed == o.speed &&
+           times == o.times && passage == o.passage && inPassage == o.inPassage;
 }
 
 void LearnerRecord::Load(const std::string& profilePath, const DrillSettings& drillDefaults)

@@ -8,6 +8,7 @@
 #pragma once
 
 #include "heart_data.h"
+#include "passage.h"
 #include "review_book.h"
 #include "self_test.h"
 
@@ -21,6 +22,7 @@ struct DrillSettings {
     static constexpr const char* kVersionLine = "varnel-drill 1";
     static constexpr int kMaxRepeat = 999;
     static constexpr int kMaxPause = 999;
+    static constexpr int kMaxTimes = 99;
 
     int repeat = 1;    // 0: without end
     int pause = 0;     // seconds
@@ -29,6 +31,10 @@ struct DrillSettings {
     bool loop = false;
     bool stack = false;
     double speed = 1.0;
+    int times = 0; // with loop, the passes through the lesson; 0: without end
+    // The passage chosen last ("passage page 602"), and whether the learner was in it.
+    Passage passage;
+    bool inPassage = false;
 
     // "varnel-drill 1" then one "name value" line each. Parse() is false for text that is not such a
     // file or holds a value out of range; unknown names are skipped (a later version may add some).

@@ -2,6 +2,7 @@
 // The practice aids: self-test rules, hide and reveal, Test me, pauses that fit the aya, the status line,
 // Night Reading and zoom, and what they remember.
 #include "aya.h"
+#include "draglabel.h"
 #include "file_write.h"
 #include "id_menu.h"
 #include "profile_file.h"
@@ -323,8 +324,8 @@ class TestAids : public QObject
         for (QAction* a : window.W().practice->actions())
             if (!a->isSeparator())
                 practice << a->text();
-        QCOMPARE(practice,
-                 QStringList({"Hide the aya", "Hide the translation", "Reveal", "Slower", "Faster"}));
+        QCOMPARE(practice, QStringList({"Hide the aya", "Hide the translation", "Reveal", "Slower", "Faster",
+                                        "Add Passage to Heart"}));
         // Each keeps its key for the whole window, wherever its menu is.
         for (const char* name : {"Hide the aya", "Reveal", "Slower", "Faster"}) {
             QAction* a = ViewAction(window, name);

@@ -150,11 +150,19 @@ class TestLearnerRecord : public QObject
         DrillSettings drill;
         drill.repeat = 0; // endless
         drill.speed = 1.25;
+        drill.times = 3;
+        drill.passage = Passage::Make(PassageKind::Page, 602);
+        drill.inPassage = true;
         DrillSettings read;
         QVERIFY(read.Parse(drill.Serialize()));
         QVERIFY(read == drill);
-        QVERIFY(read.Parse("varnel-drill 1\nrepeat 5\nsomething-new 7\n")); // a later version's names
+        QCOMPARE(read.passage.AyaCount(), 14);
+        // A later version's names are skipped, whatever their values.
+        QVERIFY(read.Parse("varnel-drill 1\nrepeat 5\nsomething-new 7\nreview-by pages\n"));
         QCOMPARE(read.repeat, 5);
+        QVERIFY(read.passage.Empty());
+        QVERIFY(!read.Parse("varnel-drill 1\npassage page 605\n"));
+        QVERIFY(!read.Parse("varnel-drill 1\ntimes 100\n"));
         QVERIFY(!read.Parse(""));
         QVERIFY(!read.Parse("varnel-drill 1\npause-factor 9\n"));
     }

@@ -1,0 +1,111 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "passage_controls.h"
+
+#include "heart.h"
+#include "juz_progress.h"
+#include "learner_record.h"
+#include "messages.h"
+#include "naming.h"
+#include "pack_registry.h"
+#include "recitation_session.h"
+#include "sura.h"
+#include "window_frame.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QMenu>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSpinBox>
+
+PassageControls::PassageControls(QObject* parent, VarnWidgets& w, RecitationSession* session,
+                                 const PackRegistry& packs, LearnerRecord& record)
+    : QObject(parent), w_(w), session_(session), packs_(packs), record_(record)
+{
+}
+
+void PassageControls::CreateActions(QMenu* menu, QWidget* window)
+{
+    menu->addSeparator();
+    addToHeart_ = menu->addAction("Add Passage to Heart");
+    addToHeart_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H));
+    window->addAction(addToHeart_); // its key works anywhere in the window
+}
+
+void PassageControls::Connect()
+{
+    connect(w_.passageKind, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            &PassageControls::FitNumber);
+    connect(w_.passagePlay, &QPushButton::clicked, this, &PassageControls::Play);
+    connect(addToHeart_, &QAction::triggered, this, &PassageControls::AddToHeart);
+    connect(w_.heart, &Heart::HeartUpdate, this, &PassageControls::ShowHeart);
+}
+
+void PassageControls::FitNumber()
+{
+    w_.passageNumber->setRange(
+        1, Passage::CountOf(Passage::kKinds[std::max(w_.passageKind->currentIndex(), 0)]));
+}
+
+Passage PassageControls::Named() const
+{
+    return Passage::Make(Passage::kKinds[std::max(w_.passageKind->currentIndex(), 0)],
+                         w_.passageNumber->value());
+}
+
+QStringList PassageControls::Missing(const Passage& passage) const
+{
+    QStringList missing;
+    const std::map<std::string, std::string> titles = SuraTable().ShortTitles();
+    for (int sura : passage.Suras())
+        if (!packs_.PackFor(sura)) {
+            const auto title = titles.find(PadSura(IntToString(sura)));
+            missing << (title == titles.end() ? QString::number(sura)
+                                              : QString::fromLatin1(title->second.c_str()));
+        }
+    return missing;
+}
+
+void PassageControls::Play()
+{
+    const Passage passage = Named();
+    const QStringList missing = Missing(passage);
+    if (!missing.isEmpty()) {
+        ShowMessage("Varnel", QString::fromStdString(passage.Title()).toHtmlEscaped() +
+                                  " needs the sura packs of these suras, which are not installed:<br><br>" +
+                                  missing.join("<br>").toHtmlEscaped());
+        return;
+    }
+    emit PassageChosen(passage);
+}
+
+void PassageControls::AddToHeart()
+{
+    const Passage shown = session_->CurrentPassage();
+    w_.heart->DropText(QString::fromStdString((shown.Empty() ? Named() : shown).Serialize()));
+}
+
+void PassageControls::ShowHeart() { w_.juzProgress->SetAyas(w_.heart->GetAyas()); }
+
+void PassageControls::ShowLearner()
+{
+    const Passage& last = record_.Drill().passage;
+    if (last.Empty())
+        return;
+    const QSignalBlocker quietKind(w_.passageKind), quietNumber(w_.passageNumber);
+    w_.passageKind->setCurrentIndex(int(last.Kind()));
+    FitNumber();
+    w_.passageNumber->setValue(last.Number());
+}
+
+void PassageControls::Remember(const Passage& passage)
+{
+    DrillSettings drill = record_.Drill();
+    drill.inPassage = !passage.Empty();
+    if (!passage.Empty())
+        drill.passage = passage;
+    std::string error;
+    if (record_.Loaded() && !record_.SetDrill(drill, &error))
+        ShowMessage("Varnel", "Your drill settings could not be saved:<br>" +
+                                  QString::fromStdString(error).toHtmlEscaped());
+}

@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The lock on the profile loaded now (profiles/NAME.varn.lock): a learner's files are written by one
+// program at a time, since two would overwrite each other. A lock left by a program that ended without
+// releasing it (a crash, a kill) is taken over: its process is gone.
+#pragma once
+
+#include <QLockFile>
+#include <memory>
+#include <string>
+
+class ProfileLock
+{
+  public:
+    // Locks the profile at path (the one held now is released), unless it is already the one held.
+    // False, told to the learner, when another program holds it. Where no lock can be made (the folder
+    // cannot be written to), the profile loads all the same: saving it says what is wrong.
+    bool Take(const std::string& name, const std::string& path);
+
+  private:
+    std::string held_;
+    std::unique_ptr<QLockFile> lock_;
+};
