@@ -1,0 +1,166 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Passages in the window: chosen beside the sura chooser, played across suras, added to the heart,
+// kept for the learner.
+#include "draglabel.h"
+#include "juz_progress.h"
+#include "passage.h"
+#include "profile_file.h"
+#include "window_helpers.h"
+#include "workspace.h"
+
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSpinBox>
+
+namespace
+{
+
+// Names a passage in the boxes and presses Play through its accessible default action, as a screen
+// reader does.
+void PlayPassage(Varn& window, PassageKind kind, int number)
+{
+    window.W().passageKind->setCurrentIndex(int(kind));
+    window.W().passageNumber->setValue(number);
+    QAccessibleInterface* button = QAccessible::queryAccessibleInterface(window.W().passagePlay);
+    QVERIFY(button && button->actionInterface());
+    button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QTest::qWait(200); // a pressed button clicks after its short animation
+}
+
+QString Title(const Varn& window) { return window.W().title->text(); }
+
+} // namespace
+
+class TestPassages : public QObject
+{
+    Q_OBJECT
+
+  private slots:
+    // Page 602 plays its fourteen ayas in mushaf order across three suras; the picture, the title and
+    // the status line follow the aya playing. Choosing a sura leaves the passage.
+    void pagePlaysAcrossSuras()
+    {
+        Workspace ws;
+        ws.Pack("quran/s104_s114.dat", 104, 114, 60);
+        Varn window;
+        window.NewProfile("Sara");
+        QCOMPARE(window.W().passageKind->accessibleName(), QString("Passage kind"));
+        QCOMPARE(window.W().passageNumber->accessibleName(), QString("Passage number"));
+        QStringList shown, titles, lines;
+        connect(window.Session(), &RecitationSession::AyaShown, [&](const std::string& key) {
+            shown << QString::fromStdString(key);
+            titles << Title(window);
+            lines << window.W().statusLine->text();
+        });
+        QSignalSpy finished(window.Session(), &RecitationSession::DrillFinished);
+        PlayPassage(window, PassageKind::Page, 602);
+        QVERIFY(Title(window).contains(QString::fromUtf8("Page 602 · 106:1 – 108:3")));
+        QVERIFY(fixtures::WaitFor([&] { return finished.count() > 0; }, 5000));
+        QStringList expected;
+        for (const std::string& key : Passage::Make(PassageKind::Page, 602).Ayas())
+            expected << QString::fromStdString(key);
+        QCOMPARE(shown.mid(0, 14), expected);
+        QVERIFY2(titles[5].contains("107"), qPrintable(titles[5]));
+        QVERIFY2(titles[12].contains("108"), qPrintable(titles[12]));
+        QVERIFY2(lines[4].startsWith(QString::fromUtf8("Page 602 · aya 5 of 14 (107:1) · repetition 1 of 1")),
+                 qPrintable(lines[4]));
+        QVERIFY(ws.messages.isEmpty());
+        QCOMPARE(window.W().title->dragText, std::string("page 602"));
+
+        fixtures::Choose(window, window.W().chooser->itemText(window.IndexToSura().size() - 1));
+        QVERIFY(window.Session()->CurrentPassage().Empty());
+        QVERIFY(!Title(window).contains("Page"));
+        QVERIFY(window.W().title->dragText.empty());
+        window.StopAya();
+    }
+
+    // A passage whose suras are not all installed names the packs it needs and plays nothing.
+    void missingPacks()
+    {
+        Workspace ws;
+        ws.Pack("quran/s104_s114.dat", 104, 114, 60);
+        Varn window;
+        window.NewProfile("Sara");
+        PlayPassage(window, PassageKind::Juz, 30);
+        QCOMPARE(ws.messages.size(), 1);
+        QVERIFY2(ws.messages[0].contains("Juz 30") && ws.messages[0].contains("An-Naba") &&
+                     !ws.messages[0].contains("An-Nas"),
+                 qPrintable(ws.messages[0]));
+        QVERIFY(window.Session()->CurrentPassage().Empty());
+        QVERIFY(!window.Session()->ActivePlayer()->Busy());
+    }
+
+    // Juz 30 enters the heart in one action; its cell fills, and the profile holds exactly its ayas.
+    // The title of a page drags the page to the heart.
+    void heartByPassage()
+    {
+        Workspace ws;
+        ws.Pack("quran/s104_s114.dat", 104, 114, 60);
+        Varn window;
+        window.NewProfile("Sara");
+        window.W().passageKind->setCurrentIndex(int(PassageKind::Juz));
+        window.W().passageNumber->setValue(30);
+        window.Passages()->AddToHeartAction()->trigger();
+        const std::vector<std::string> juz30 = Passage::Make(PassageKind::Juz, 30).Ayas();
+        QCOMPARE(window.W().heart->Count(), int(juz30.size()));
+        QCOMPARE(window.W().juzProgress->Learnt(30), window.W().juzProgress->Size(30));
+        QCOMPARE(window.W().juzProgress->Learnt(29), 0);
+        QVERIFY(window.W().juzProgress->accessibleDescription().contains("1 of 30 juz begun"));
+        window.SaveProfile();
+        ProfileData saved;
+        std::string problem;
+        QVERIFY(ReadProfile(ws.Path("profiles/Sara.varn").toStdString(), &saved, &problem));
+        std::vector<std::string> sorted = saved.heart;
+        std::sort(sorted.begin(), sorted.end());
+        QCOMPARE(sorted, juz30);
+
+        Varn other;
+        other.NewProfile("Omar");
+        PlayPassage(other, PassageKind::Page, 602);
+        other.StopAya();
+        QTest::mouseClick(other.W().title, Qt::LeftButton);
+        QCOMPARE(ws.drags.back().text, QString("page 602"));
+        fixtures::Drop(other.W().heart, ws.drags.back().text);
+        QCOMPARE(other.W().heart->Count(), 14);
+        QCOMPARE(other.W().juzProgress->Learnt(30), 14);
+    }
+
+    // Times 2 with Loop plays the page twice and stops; the learner finds the passage again next time.
+    void timesAndTheLearnersPassage()
+    {
+        Workspace ws;
+        ws.Pack("quran/s104_s114.dat", 104, 114, 40);
+        {
+            Varn window;
+            window.NewProfile("Sara");
+            window.W().timesSpin->setValue(2);
+            window.W().loopCheck->setChecked(true);
+            window.StopAya();
+            QStringList shown;
+            connect(window.Session(), &RecitationSession::AyaShown,
+                    [&](const std::string& key) { shown << QString::fromStdString(key); });
+            QSignalSpy finished(window.Session(), &RecitationSession::DrillFinished);
+            PlayPassage(window, PassageKind::Page, 604); // 112:1-4, 113:1-5, 114:1-6
+            QVERIFY(fixtures::WaitFor([&] { return finished.count() > 0; }, 5000));
+            QTest::qWait(150);
+            QCOMPARE(shown.count("113.001"), 2);
+            QCOMPARE(shown.mid(0, 16).last(), QString("112.001")); // the second pass
+            QVERIFY(!window.Session()->ActivePlayer()->Busy());
+            window.SaveProfile();
+        }
+        Varn again;
+        again.LoadProfile("Sara");
+        QCOMPARE(again.W().passageNumber->value(), 604);
+        QCOMPARE(again.W().timesSpin->value(), 2);
+        QCOMPARE(again.Session()->CurrentPassage(), Passage::Make(PassageKind::Page, 604));
+        QVERIFY(!again.Session()->ActivePlayer()->Busy());
+    }
+};
+
+QTEST_MAIN(TestPassages)
+#include "test_passages.moc"
