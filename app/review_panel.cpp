@@ -2,9 +2,11 @@
 #include "review_panel.h"
 
 #include "naming.h"
+#include "passage.h"
 #include "review_book.h"
 #include "sura.h"
 
+#include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -98,7 +100,15 @@ ReviewPanel::ReviewPanel(QWidget* parent) : QWidget(parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 2, 0, 0);
     layout->setSpacing(3);
-    auto* title = new QLabel("<b>Review</b>", this);
+    auto* title = new QLabel("<b>Review</b> by", this);
+    unit_ = new QComboBox(this);
+    unit_->addItems({"Suras", "Pages"});
+    unit_->setAccessibleName("Review unit");
+    unit_->setToolTip("Review whole suras (long ones in parts), or pages of the mushaf");
+    title->setBuddy(unit_);
+    auto* titleRow = new QHBoxLayout;
+    titleRow->addWidget(title);
+    titleRow->addWidget(unit_, 1);
     load_ = new QLabel(this);
     load_->setWordWrap(true);
     next_ = new QLabel(this);
@@ -138,12 +148,14 @@ ReviewPanel::ReviewPanel(QWidget* parent) : QWidget(parent)
         connect(grades_[g], &QPushButton::clicked, this, [this, g] { GradeChosen(fsrs::Grade(g + 1)); });
     }
     calendar_ = new ReviewCalendar(this);
-    layout->addWidget(title);
+    layout->addLayout(titleRow);
     layout->addWidget(load_);
     layout->addWidget(list_, 1);
     layout->addLayout(buttons);
     layout->addWidget(next_);
     layout->addWidget(calendar_);
+    connect(unit_, qOverload<int>(&QComboBox::activated), this,
+            [this](int index) { emit UnitChosen(index == 1); });
     connect(reviewNow_, &QPushButton::clicked, this, &ReviewPanel::RequestReview);
     connect(list_, &QTreeWidget::itemDoubleClicked, this, &ReviewPanel::RequestReview);
     connect(list_, &QTreeWidget::currentItemChanged, this, [this] {
@@ -166,22 +178,29 @@ QString ReviewPanel::LoadWords(const std::vector<int>& upcoming)
 void ReviewPanel::Show(const ReviewBook& book, const QDate& today)
 {
     const ItemKey chosen = ChosenItem();
+    const bool pages = book.ItemUnit() == ReviewBook::Unit::Page;
+    unit_->setCurrentIndex(pages ? 1 : 0);
+    list_->headerItem()->setText(0, pages ? "Page" : "Sura");
     list_->clear();
     const std::vector<int> due = book.Due(today);
     for (int index : due) {
         const ReviewItem& item = book.Items()[size_t(index)];
         const int count = SuraTable().AyaCount(std::to_string(item.sura));
-        // A whole sura is its name; a part of a long sura adds its ayas ("2. Al-Baqara 21-40").
+        // A whole sura is its name; a part of a long sura adds its ayas ("2. Al-Baqara 21-40"); a page
+        // its number ("Page 602").
         const bool whole = item.first == 1 && item.last == count;
+        const Passage page = pages ? Passage::Make(PassageKind::Page, item.last) : Passage();
         const QString name =
-            whole ? SuraName(item.sura)
-                  : QString("%1 %2-%3").arg(SuraName(item.sura)).arg(item.first).arg(item.last);
+            pages   ? QString::fromStdString(page.Name())
+            : whole ? SuraName(item.sura)
+                    : QString("%1 %2-%3").arg(SuraName(item.sura)).arg(item.first).arg(item.last);
         const QString last =
             item.lastReview.isValid() ? QLocale().toString(item.lastReview, "d MMM") : QString("new");
         const int retention = int(std::lround(book.Retention(item, today) * 100));
         auto* row = new QTreeWidgetItem(list_, {name, last, QString("%1%").arg(retention)});
-        row->setToolTip(0, whole ? QString("All %1 ayas").arg(count)
-                                 : QString("Ayas %1 to %2").arg(item.first).arg(item.last));
+        row->setToolTip(0, pages   ? QString::fromStdString(page.Title())
+                           : whole ? QString("All %1 ayas").arg(count)
+                                   : QString("Ayas %1 to %2").arg(item.first).arg(item.last));
         row->setToolTip(1, item.lastReview.isValid()
                                ? QLocale().toString(item.lastReview, QLocale::LongFormat)
                                : QString("Not reviewed yet"));

@@ -10,6 +10,7 @@
 #include <QDate>
 #include <QWidget>
 
+class QComboBox;
 class QLabel;
 class QPushButton;
 class QTreeWidget;
@@ -58,6 +59,8 @@ class ReviewPanel : public QWidget
     QPushButton* ReviewNowButton() const { return reviewNow_; }
     QPushButton* GradeButton(fsrs::Grade grade) const { return grades_[int(grade) - 1]; }
     ReviewCalendar* Calendar() const { return calendar_; }
+    // "Review by": suras (and parts of long suras) or pages of the mushaf.
+    QComboBox* UnitBox() const { return unit_; }
     QString LoadText() const;
     // After a grade: when that item comes back ("Next review: Mon 14 Dec"); empty before any.
     QString NextText() const;
@@ -71,6 +74,8 @@ class ReviewPanel : public QWidget
     void MarkGraded(const QDate& due);
 
   signals:
+    // The learner chose to review by page (or by sura).
+    void UnitChosen(bool pages);
     void ReviewRequested(int sura, int first);
     void Graded(int sura, int first, fsrs::Grade grade);
 
@@ -78,6 +83,7 @@ class ReviewPanel : public QWidget
     void RequestReview();
     void GradeChosen(fsrs::Grade grade);
 
+    QComboBox* unit_ = nullptr;
     QLabel* load_ = nullptr;
     QLabel* next_ = nullptr;
     QTreeWidget* list_ = nullptr;

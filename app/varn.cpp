@@ -155,6 +155,7 @@ void Varn::ConnectControls()
     connect(reviewPanelAction_, &QAction::toggled, this, &Varn::ShowReviewPanel);
     connect(w_.reviewPanel, &ReviewPanel::ReviewRequested, this, &Varn::StartReview);
     connect(w_.reviewPanel, &ReviewPanel::Graded, this, &Varn::GradeReview);
+    connect(w_.reviewPanel, &ReviewPanel::UnitChosen, this, &Varn::ChooseReviewUnit);
     heartSave_.setSingleShot(true);
     heartSave_.setInterval(kHeartSaveDelayMs);
     connect(w_.heart, &QTreeWidget::itemDoubleClicked, this, &Varn::ShowAya);

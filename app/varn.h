@@ -170,6 +170,8 @@ class Varn : public QMainWindow
     // Review: the book follows the heart; an item plays in the review drill and is graded.
     void SyncReview();
     void StartReview(int sura, int first);
+    // Review items by page (or by sura), kept for the learner.
+    void ChooseReviewUnit(bool pages);
     void GradeReview(int sura, int first, fsrs::Grade grade);
     void ShowReviewPanel(bool shown);
     // Practice aids.

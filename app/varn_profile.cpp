@@ -75,11 +75,8 @@ void Varn::LoadProfile(const std::string& name)
             backup.empty() ? QString() : "<br><br>The file as it was is kept as " + Html(backup) + ".";
         // The review record follows the heart: before it loses the items of the ayas that could not be
         // read, it is kept whole beside itself.
-        if (record_.Review().WouldLoseItems(data.heart)) {
-            const std::string reviewBackup = KeepDamagedCopy(record_.ReviewPath());
-            if (!reviewBackup.empty())
-                note += "<br><br>Your review record as it was is kept as " + Html(reviewBackup) + ".";
-        }
+        for (const std::string& reviewBackup : record_.KeepReviewsBeforeLoss(data.heart))
+            note += "<br><br>Your review record as it was is kept as " + Html(reviewBackup) + ".";
         ShowMessage("Varnel",
                     "The profile of " + Html(name) + " could not be read in full: " + Html(problem) + "." +
                         (data.heart.empty()

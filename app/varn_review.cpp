@@ -46,6 +46,14 @@ void Varn::SyncReview()
     ShowReview();
 }
 
+void Varn::ChooseReviewUnit(bool pages)
+{
+    std::string error;
+    if (!record_.SetReviewByPages(pages, &error))
+        ShowMessage("Varnel", "Your review unit could not be saved:<br>" + Html(error));
+    ShowReview();
+}
+
 void Varn::StartReview(int sura, int first)
 {
     const int index = record_.Review().Find(sura, first);
@@ -59,7 +67,7 @@ void Varn::StartReview(int sura, int first)
     }
     w_.dragLabel->dragText = "all." + PadSura(IntToString(item.sura));
     w_.reviewPanel->MarkReviewing(item.sura, item.first);
-    session_->PlayReview(item.sura, item.first, item.last);
+    session_->PlayReviewAyas(record_.Review().Ayas(item));
     SetTitle();
 }
 

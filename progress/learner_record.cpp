@@ -2,6 +2,7 @@
 #include "learner_record.h"
 
 #include "file_write.h"
+#include "profile_file.h"
 #include "sidecar_file.h"
 
 #include <QByteArray>
@@ -29,6 +30,8 @@ std::string DrillSettings::Serialize() const
         << "\nspeed " << speed << "\ntimes " << times << "\n";
     if (!passage.Empty())
         out << "passage " << passage.Serialize() << "\nin-passage " << (inPassage ? 1 : 0) << "\n";
+    if (reviewByPages)
+        out << "review-unit 1\n";
     return out.str();
 }
 
@@ -55,7 +58,7 @@ bool DrillSettings::Parse(const std::string& text)
         }
         const bool ours = name == "repeat" || name == "pause" || name == "pause-unit" ||
                           name == "pause-factor" || name == "loop" || name == "stack" || name == "speed" ||
-                          name == "times" || name == "in-passage";
+                          name == "times" || name == "in-passage" || name == "review-unit";
         if (!ours)
             continue; // a later version's
         if (!(words >> value) || !std::isfinite(value))
@@ -79,6 +82,8 @@ bool DrillSettings::Parse(const std::string& text)
             read.times = int(value);
         else if (name == "in-passage" && (value == 0 || value == 1))
             read.inPassage = value == 1;
+        else if (name == "review-unit" && (value == 0 || value == 1))
+            read.reviewByPages = value == 1;
         else
             return false; // ours, but out of range
     }
@@ -90,13 +95,15 @@ bool DrillSettings::operator==(const DrillSettings& o) const
 {
     return repeat == o.repeat && pause == o.pause && pauseUnit == o.pauseUnit &&
            pauseFactor == o.pauseFactor && loop == o.loop && stack == o.stack && speed == o.speed &&
-           times == o.times && passage == o.passage && inPassage == o.inPassage;
+           times == o.times && passage == o.passage && inPassage == o.inPassage &&
+           reviewByPages == o.reviewByPages;
 }
 
 void LearnerRecord::Load(const std::string& profilePath, const DrillSettings& drillDefaults)
 {
     profilePath_ = profilePath;
     reviewPath_ = SidecarPath(profilePath, "review");
+    pagesPath_ = SidecarPath(profilePath, "pages");
     aidsPath_ = SidecarPath(profilePath, "aids");
     drillPath_ = SidecarPath(profilePath, "drill");
     problems_.clear();
@@ -119,6 +126,12 @@ void LearnerRecord::Load(const std::string& profilePath, const DrillSettings& dr
         "Your heart is kept; its suras start review again.",
         [this](const QByteArray& bytes, std::string* problem) { return review_.Parse(bytes, problem); },
         [this] { review_.Clear(); });
+    pages_.Clear();
+    read(
+        pagesPath_, kMaxReviewBytes, ReviewBook::kPageVersionLine, "The review record by page",
+        "Your heart is kept; its pages start review again.",
+        [this](const QByteArray& bytes, std::string* problem) { return pages_.Parse(bytes, problem); },
+        [this] { pages_.Clear(); });
     aids_ = SelfTest();
     read(
         aidsPath_, kMaxSmallBytes, SelfTest::kVersionLine, "Your practice settings",
@@ -153,7 +166,30 @@ std::vector<std::string> LearnerRecord::TakeProblems()
 
 bool LearnerRecord::SaveReview(std::string* error)
 {
-    return !Loaded() || WriteSidecar(reviewPath_, review_.Serialize(), error);
+    return !Loaded() || WriteSidecar(ReviewPath(), Review().Serialize(), error);
+}
+
+std::vector<std::string> LearnerRecord::KeepReviewsBeforeLoss(const std::vector<std::string>& ayas) const
+{
+    std::vector<std::string> kept;
+    for (const auto& [book, path] : {std::pair{&review_, &reviewPath_}, std::pair{&pages_, &pagesPath_}})
+        if (book->WouldLoseItems(ayas)) {
+            const std::string backup = KeepDamagedCopy(*path);
+            if (!backup.empty())
+                kept.push_back(backup);
+        }
+    return kept;
+}
+
+bool LearnerRecord::SetReviewByPages(bool pages, std::string* error)
+{
+    DrillSettings drill = drill_;
+    drill.reviewByPages = pages;
+    const bool changed = drill.reviewByPages != drill_.reviewByPages;
+    const bool written = SetDrill(drill, error);
+    if (changed)
+        emit ReviewChanged();
+    return written;
 }
 
 bool LearnerRecord::SaveAids(std::string* error)
@@ -163,21 +199,28 @@ bool LearnerRecord::SaveAids(std::string* error)
 
 bool LearnerRecord::SyncReview(const QDate& today, std::string* error)
 {
-    if (!review_.Sync(heart_, today))
-        return true;
-    emit ReviewChanged();
-    return SaveReview(error);
+    // Both books follow the heart, the one not shown too, so that neither loses its history.
+    bool written = true, changed = false;
+    for (const auto& [book, path] : {std::pair{&review_, &reviewPath_}, std::pair{&pages_, &pagesPath_}})
+        if (book->Sync(heart_, today)) {
+            changed = true;
+            written = (!Loaded() || WriteSidecar(*path, book->Serialize(), error)) && written;
+        }
+    if (changed)
+        emit ReviewChanged();
+    return written;
 }
 
 QDate LearnerRecord::GradeReview(int sura, int first, fsrs::Grade grade, const QDate& today,
                                  std::string* error)
 {
-    const int index = review_.Find(sura, first);
-    if (!review_.Grade(index, grade, today))
+    ReviewBook& book = Review();
+    const int index = book.Find(sura, first);
+    if (!book.Grade(index, grade, today))
         return QDate();
     emit ReviewChanged();
     SaveReview(error);
-    return review_.Items()[size_t(index)].due;
+    return book.Items()[size_t(index)].due;
 }
 
 bool LearnerRecord::SetDrill(const DrillSettings& drill, std::string* error)

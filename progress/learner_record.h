@@ -35,6 +35,7 @@ struct DrillSettings {
     // The passage chosen last ("passage page 602"), and whether the learner was in it.
     Passage passage;
     bool inPassage = false;
+    bool reviewByPages = false; // the review's items: suras (and their parts), or pages
 
     // "varnel-drill 1" then one "name value" line each. Parse() is false for text that is not such a
     // file or holds a value out of range; unknown names are skipped (a later version may add some).
@@ -64,12 +65,18 @@ class LearnerRecord : public QObject
     // The memorised ayas, as the profile file holds them (the window reads and writes that file).
     HeartData& Heart() { return heart_; }
     const HeartData& Heart() const { return heart_; }
-    ReviewBook& Review() { return review_; }
-    const ReviewBook& Review() const { return review_; }
+    // The review book the learner chose: by sura, or by page. Both follow the heart.
+    ReviewBook& Review() { return drill_.reviewByPages ? pages_ : review_; }
+    const ReviewBook& Review() const { return drill_.reviewByPages ? pages_ : review_; }
     const SelfTest& Aids() const { return aids_; }
     SelfTest& Aids() { return aids_; }
     const DrillSettings& Drill() const { return drill_; }
-    const std::string& ReviewPath() const { return reviewPath_; }
+    const std::string& ReviewPath() const { return drill_.reviewByPages ? pagesPath_ : reviewPath_; }
+    // Keeps a copy of each review book that a heart of these ayas would take items from (before a
+    // damaged profile's heart replaces the heart); the copies' paths.
+    std::vector<std::string> KeepReviewsBeforeLoss(const std::vector<std::string>& ayas) const;
+    // Reviews by page (or by sura), kept with the drill settings.
+    bool SetReviewByPages(bool pages, std::string* error);
 
     // Each writes its file whole; false, with the reason in *error, when it cannot.
     bool SaveReview(std::string* error);
@@ -91,9 +98,10 @@ class LearnerRecord : public QObject
 
   private:
     std::string profilePath_;
-    std::string reviewPath_, aidsPath_, drillPath_;
+    std::string reviewPath_, pagesPath_, aidsPath_, drillPath_;
     HeartData heart_;
-    ReviewBook review_;
+    ReviewBook review_{ReviewBook::Unit::Sura};
+    ReviewBook pages_{ReviewBook::Unit::Page};
     SelfTest aids_;
     DrillSettings drill_;
     std::vector<std::string> problems_;

@@ -3,6 +3,7 @@
 
 #include "heart_data.h"
 #include "naming.h"
+#include "passage.h"
 #include "sura.h"
 
 #include <QList>
@@ -26,9 +27,21 @@ bool ReadDate(const QByteArray& text, QDate* out, bool mayBeEmpty)
 
 } // namespace
 
-std::vector<std::array<int, 3>> ReviewBook::ItemsOf(const HeartData& heart)
+std::vector<std::array<int, 3>> ReviewBook::ItemsOf(const HeartData& heart, Unit unit)
 {
     std::vector<std::array<int, 3>> items;
+    if (unit == Unit::Page) {
+        if (heart.Count() == 0)
+            return items;
+        for (int page = 1; page <= Passage::CountOf(PassageKind::Page); ++page) {
+            const Passage passage = Passage::Make(PassageKind::Page, page);
+            const std::vector<std::string> ayas = passage.Ayas();
+            if (std::all_of(ayas.begin(), ayas.end(),
+                            [&](const std::string& key) { return heart.Contains(key); }))
+                items.push_back({passage.Segments().front().sura, passage.Segments().front().first, page});
+        }
+        return items;
+    }
     for (int sura = 1; sura <= 114; ++sura) {
         const std::string key = PadSura(IntToString(sura));
         const int count = SuraTable().AyaCount(key);
@@ -60,7 +73,7 @@ bool ReviewBook::WouldLoseItems(const std::vector<std::string>& ayas) const
     HeartData heart;
     for (const std::string& key : ayas)
         heart.Add(key);
-    const auto kept = ItemsOf(heart);
+    const auto kept = ItemsOf(heart, unit_);
     for (const ReviewItem& item : items_)
         if (std::find(kept.begin(), kept.end(), std::array<int, 3>{item.sura, item.first, item.last}) ==
             kept.end())
@@ -70,7 +83,7 @@ bool ReviewBook::WouldLoseItems(const std::vector<std::string>& ayas) const
 
 bool ReviewBook::Sync(const HeartData& heart, const QDate& today)
 {
-    const std::vector<std::array<int, 3>> wanted = ItemsOf(heart);
+    const std::vector<std::array<int, 3>> wanted = ItemsOf(heart, unit_);
     std::set<std::array<int, 3>> keep(wanted.begin(), wanted.end());
     const size_t before = items_.size();
     items_.erase(std::remove_if(items_.begin(), items_.end(),
@@ -126,8 +139,13 @@ std::set<int> ReviewBook::DueSuras(const QDate& today) const
 {
     std::set<int> suras;
     for (const ReviewItem& item : items_)
-        if (item.due <= today)
-            suras.insert(item.sura);
+        if (item.due <= today) {
+            if (unit_ == Unit::Page)
+                for (int sura : Passage::Make(PassageKind::Page, item.last).Suras())
+                    suras.insert(sura);
+            else
+                suras.insert(item.sura);
+        }
     return suras;
 }
 
@@ -174,7 +192,7 @@ int ReviewBook::Streak(const QDate& today) const
 
 QByteArray ReviewBook::Serialize() const
 {
-    QByteArray out = QByteArray(kVersionLine) + '\n';
+    QByteArray out = QByteArray(VersionLine()) + '\n';
     for (const ReviewItem& i : items_) {
         QStringList dates;
         for (const QDate& d : i.reviews)
@@ -198,8 +216,8 @@ bool ReviewBook::Parse(const QByteArray& text, std::string* problem)
     QList<QByteArray> lines = text.split('\n');
     if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
-    if (lines.isEmpty() || lines[0].trimmed() != kVersionLine) {
-        *problem = "it does not start with \"" + std::string(kVersionLine) + "\"";
+    if (lines.isEmpty() || lines[0].trimmed() != VersionLine()) {
+        *problem = "it does not start with \"" + std::string(VersionLine()) + "\"";
         return false;
     }
     std::vector<ReviewItem> items;
@@ -215,10 +233,15 @@ bool ReviewBook::Parse(const QByteArray& text, std::string* problem)
             i.memory.stability = f[5].toDouble(&s);
             i.memory.difficulty = f[6].toDouble(&d);
             const int count = SuraTable().AyaCount(std::to_string(i.sura));
-            ok = a && b && c && s && d && count > 0 && i.first >= 1 && i.first <= i.last && i.last <= count &&
-                 std::isfinite(i.memory.stability) && i.memory.stability >= 0 && i.memory.stability < 1e6 &&
-                 std::isfinite(i.memory.difficulty) && ReadDate(f[3], &i.due, false) &&
-                 ReadDate(f[4], &i.lastReview, true);
+            // A page is named by its first aya, and its number.
+            const Passage page = Passage::Make(PassageKind::Page, i.last);
+            const bool place = unit_ == Unit::Page
+                                   ? !page.Empty() && page.Segments().front().sura == i.sura &&
+                                         page.Segments().front().first == i.first
+                                   : count > 0 && i.first >= 1 && i.first <= i.last && i.last <= count;
+            ok = a && b && c && s && d && place && std::isfinite(i.memory.stability) &&
+                 i.memory.stability >= 0 && i.memory.stability < 1e6 && std::isfinite(i.memory.difficulty) &&
+                 ReadDate(f[3], &i.due, false) && ReadDate(f[4], &i.lastReview, true);
         }
         if (ok && f.size() >= 8 && f[7] != "-")
             for (const QByteArray& date : f[7].split(',')) {
@@ -236,6 +259,16 @@ bool ReviewBook::Parse(const QByteArray& text, std::string* problem)
     }
     items_ = std::move(items);
     return true;
+}
+
+std::vector<std::string> ReviewBook::Ayas(const ReviewItem& item) const
+{
+    if (unit_ == Unit::Page)
+        return Passage::Make(PassageKind::Page, item.last).Ayas();
+    std::vector<std::string> ayas;
+    for (int aya = item.first; aya <= item.last; ++aya)
+        ayas.push_back(AyaKey(PadSura(IntToString(item.sura)), aya));
+    return ayas;
 }
 
 std::string ReviewPathFor(const std::string& profilePath)

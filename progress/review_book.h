@@ -4,6 +4,11 @@
 // ayas are in the heart. Items follow the heart: a part learnt enters review (due the next day), a part
 // no longer held leaves it. Grades move each item's memory by FSRS (fsrs.h).
 //
+// A book may instead hold pages of the Madinah mushaf: each page whose ayas are all in the heart is one
+// item, named by its first aya (SURA and FIRST) with the page's number as LAST; such a book is kept in
+// profiles/NAME.pages under the version line "varnel-page-review 1". The learner chooses which book
+// the window shows; both follow the heart, so neither loses its history.
+//
 // The book is kept in profiles/NAME.review, written whole at every grade:
 //   varnel-review 1
 //   SURA<TAB>FIRST<TAB>LAST<TAB>DUE<TAB>LAST-REVIEW<TAB>STABILITY<TAB>DIFFICULTY<TAB>REVIEW-DATES
@@ -39,9 +44,18 @@ class ReviewBook
     static constexpr int kPartLength = 20;
     static constexpr size_t kReviewsKept = 400;
     static constexpr const char* kVersionLine = "varnel-review 1";
+    static constexpr const char* kPageVersionLine = "varnel-page-review 1";
+    enum class Unit { Sura, Page };
 
-    // The items the heart's ayas make, as (sura, first, last), in sura and aya order.
-    static std::vector<std::array<int, 3>> ItemsOf(const HeartData& heart);
+    explicit ReviewBook(Unit unit = Unit::Sura) : unit_(unit) {}
+    Unit ItemUnit() const { return unit_; }
+    const char* VersionLine() const { return unit_ == Unit::Page ? kPageVersionLine : kVersionLine; }
+    // The ayas an item reviews, in order: a part of a sura, or a whole page.
+    std::vector<std::string> Ayas(const ReviewItem& item) const;
+
+    // The items the heart's ayas make, as (sura, first, last), in sura and aya order (pages: the page's
+    // first aya, and its number as last).
+    static std::vector<std::array<int, 3>> ItemsOf(const HeartData& heart, Unit unit = Unit::Sura);
 
     // True when a heart of these ayas would not make every item now in the book: a sync would drop some.
     bool WouldLoseItems(const std::vector<std::string>& ayas) const;
@@ -74,6 +88,7 @@ class ReviewBook
     void Clear() { items_.clear(); }
 
   private:
+    Unit unit_;
     std::vector<ReviewItem> items_;
 };
 

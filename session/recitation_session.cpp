@@ -222,6 +222,12 @@ void RecitationSession::ChoosePassage(const Passage& passage)
         active_->GoTo(0, false);
 }
 
+void RecitationSession::LeavePassage()
+{
+    passage_ = Passage();
+    passageAyas_.clear();
+}
+
 void RecitationSession::SetTimes(int times)
 {
     options_.times = std::max(times, 0);
@@ -246,8 +252,7 @@ void RecitationSession::StartDrill()
 
 void RecitationSession::ChooseSura(int sura)
 {
-    passage_ = Passage();
-    passageAyas_.clear();
+    LeavePassage();
     cursor_->SetSura(PadSura(IntToString(sura)));
     FitRange();
     StopAll();
@@ -269,10 +274,8 @@ void RecitationSession::PlayFromAya(int sura, int aya) { GoToAya(sura, aya, true
 void RecitationSession::GoToAya(int sura, int aya, bool play)
 {
     // An aya outside the passage leaves it for its sura.
-    if (!passage_.Empty() && PositionOf(AyaKey(PadSura(IntToString(sura)), aya)) == 0) {
-        passage_ = Passage();
-        passageAyas_.clear();
-    }
+    if (PositionOf(AyaKey(PadSura(IntToString(sura)), aya)) == 0)
+        LeavePassage();
     cursor_->SetSura(PadSura(IntToString(sura)));
     cursor_->SetAya(aya);
     FitRange();
@@ -303,15 +306,24 @@ void RecitationSession::Stop()
 
 void RecitationSession::PlayReview(int sura, int first, int last)
 {
+    std::vector<std::string> ayas;
+    for (int aya = first; aya <= last; ++aya)
+        ayas.push_back(AyaKey(PadSura(IntToString(sura)), aya));
+    PlayReviewAyas(ayas);
+}
+
+void RecitationSession::PlayReviewAyas(const std::vector<std::string>& ayas)
+{
+    int sura = 0, aya = 0;
+    if (ayas.empty() || !SplitAyaKey(ayas.front(), &sura, &aya))
+        return;
     if (active_ != review_)
         beforeReview_ = active_;
     Activate(review_);
-    // The learner reviews in the sura: a passage chosen before is left.
-    passage_ = Passage();
-    passageAyas_.clear();
+    LeavePassage(); // the learner reviews in the item's first sura
     cursor_->SetSura(PadSura(IntToString(sura)));
-    cursor_->SetAya(first);
-    review_->GenerateWhole(SuraKey(), first, last);
+    cursor_->SetAya(aya);
+    review_->SetAyas(ayas);
     review_->Play();
 }
 
@@ -370,45 +382,6 @@ void RecitationSession::SetPauseFactor(double factor)
 {
     options_.pauseFactor = factor > 0 ? factor : 0;
     ApplyOptions();
-}
-
-std::string PauseWords(int ms)
-{
-    // Rounded to the nearest second, not up: a pause of 2.1 s reads "2 s"; the last second in tenths.
-    char text[32];
-    if (ms < 950)
-        std::snprintf(text, sizeof text, "%.1f s", std::max(ms, 0) / 1000.0);
-    else
-        std::snprintf(text, sizeof text, "%d s", int((ms + 500) / 1000));
-    return text;
-}
-
-std::string RecitationSession::StatusLine() const
-{
-    const MP3* player = ActivePlayer();
-    if (AyaCount() == 0)
-        return "No sura pack installed";
-    DrillPlace place;
-    place.sura = LeadingNumber(SuraKey());
-    place.aya = cursor_->CurrentAya();
-    place.ayaCount = AyaCount();
-    place.pass = pass_;
-    if (!passage_.Empty()) {
-        place.passage = passage_.Name();
-        place.position = PositionOf(CurrentAya());
-        place.length = int(passageAyas_.size());
-    }
-    std::string line = active_->Where(place);
-    if (!player->Busy())
-        return line;
-    if (pausing_)
-        return line + " · pause " + PauseWords(player->PauseRemainingMs());
-    if (active_->CountsRepetitions()) {
-        const int repeat = player->Repeat();
-        const int now = std::min(PlaySchedule::PlayCounter() + 1, repeat > 0 ? repeat : INT32_MAX);
-        line += " · repetition " + std::to_string(now) + (repeat > 0 ? " of " + std::to_string(repeat) : "");
-    }
-    return line;
 }
 
 void RecitationSession::PresetLoop(bool on)

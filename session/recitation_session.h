@@ -126,6 +126,8 @@ class RecitationSession : public QObject
     // The review drill: ayas first..last of sura once each, without repeat, pause or loop. After the
     // last, ReviewFinished(); then (or on Stop) the mode and settings before it come back.
     void PlayReview(int sura, int first, int last);
+    // The review drill over these ayas (a page may cross suras), as PlayReview.
+    void PlayReviewAyas(const std::vector<std::string>& ayas);
     bool Reviewing() const;
 
     // The single-aya drill's part, in milliseconds of the recording.
@@ -176,6 +178,8 @@ class RecitationSession : public QObject
     void StartDrill();
     void OnAyaShown(const std::string& key);
     void OnFinished(Drill* drill);
+    // The lesson is a sura again.
+    void LeavePassage();
     // Leaves the review drill: the drill before it, over the whole of the sura reviewed.
     void EndReview();
 

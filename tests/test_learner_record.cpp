@@ -4,6 +4,7 @@
 #include "heart_data.h"
 #include "learner_record.h"
 #include "naming.h"
+#include "passage.h"
 #include "profile_file.h"
 
 #include <QDir>
@@ -143,6 +144,37 @@ class TestLearnerRecord : public QObject
         LearnerRecord again; // what was graded was written
         again.Load(Path("Hafsa.varn").toStdString());
         QCOMPARE(int(again.Review().Items()[0].reviews.size()), 1);
+    }
+
+    // Both review books follow the heart; switching the unit shows the other book and keeps the first's
+    // history; the unit is kept with the learner.
+    void reviewByPage()
+    {
+        LearnerRecord record;
+        record.Load(Path("Yusuf.varn").toStdString());
+        for (const std::string& key : Passage::Make(PassageKind::Page, 604).Ayas())
+            record.Heart().Add(key);
+        const QDate day(2026, 12, 1);
+        std::string error;
+        QVERIFY(record.SyncReview(day, &error));
+        QCOMPARE(int(record.Review().Items().size()), 3); // suras 112, 113, 114
+        QVERIFY(!record.GradeReview(113, 1, fsrs::Grade::Good, day.addDays(1), &error).isNull());
+        QSignalSpy changed(&record, &LearnerRecord::ReviewChanged);
+        QVERIFY(record.SetReviewByPages(true, &error));
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(record.Review().ItemUnit(), ReviewBook::Unit::Page);
+        QCOMPARE(int(record.Review().Items().size()), 1); // page 604
+        QVERIFY(!record.GradeReview(112, 1, fsrs::Grade::Easy, day.addDays(1), &error).isNull());
+        QVERIFY(QFile::exists(Path("Yusuf.pages")));
+
+        LearnerRecord again;
+        again.Load(Path("Yusuf.varn").toStdString());
+        QVERIFY(again.TakeProblems().empty());
+        QCOMPARE(again.Review().ItemUnit(), ReviewBook::Unit::Page);
+        QCOMPARE(int(again.Review().Items()[0].reviews.size()), 1);
+        QVERIFY(again.SetReviewByPages(false, &error));
+        const int index = again.Review().Find(113, 1);
+        QCOMPARE(int(again.Review().Items()[size_t(index)].reviews.size()), 1); // kept while pages showed
     }
 
     void drillSettingsText()

@@ -5,6 +5,8 @@
 #include "juz_progress.h"
 #include "passage.h"
 #include "profile_file.h"
+#include "review_book.h"
+#include "review_panel.h"
 #include "window_helpers.h"
 #include "workspace.h"
 
@@ -16,6 +18,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QTreeWidget>
 
 namespace
 {
@@ -128,6 +131,37 @@ class TestPassages : public QObject
         fixtures::Drop(other.W().heart, ws.drags.back().text);
         QCOMPARE(other.W().heart->Count(), 14);
         QCOMPARE(other.W().juzProgress->Learnt(30), 14);
+    }
+
+    // Reviewing by page: the panel lists pages, and a page item plays its ayas across suras.
+    void reviewByPage()
+    {
+        Workspace ws;
+        ws.Pack("quran/s104_s114.dat", 104, 114, 40);
+        Varn window;
+        window.NewProfile("Sara");
+        QComboBox* unit = window.W().reviewPanel->UnitBox();
+        QCOMPARE(unit->accessibleName(), QString("Review unit"));
+        unit->setCurrentIndex(1);
+        emit unit->activated(1);
+        window.W().passageKind->setCurrentIndex(int(PassageKind::Page));
+        window.W().passageNumber->setValue(604);
+        window.Passages()->AddToHeartAction()->trigger();
+        QCOMPARE(window.Record().Review().ItemUnit(), ReviewBook::Unit::Page);
+        QCOMPARE(int(window.Record().Review().Items().size()), 1);
+        QCOMPARE(window.W().reviewPanel->DueList()->headerItem()->text(0), QString("Page"));
+        QStringList shown;
+        connect(window.Session(), &RecitationSession::AyaShown,
+                [&](const std::string& key) { shown << QString::fromStdString(key); });
+        QSignalSpy finished(window.Session(), &RecitationSession::ReviewFinished);
+        window.StartReview(112, 1);
+        QVERIFY(fixtures::WaitFor([&] { return finished.count() > 0; }, 5000));
+        QCOMPARE(shown.mid(0, 15).join(' '), QString::fromStdString([] {
+                     std::string all;
+                     for (const std::string& key : Passage::Make(PassageKind::Page, 604).Ayas())
+                         all += (all.empty() ? "" : " ") + key;
+                     return all;
+                 }()));
     }
 
     // Times 2 with Loop plays the page twice and stops; the learner finds the passage again next time.

@@ -5,6 +5,8 @@
 #include "naming.h"
 #include "review_book.h"
 
+#include <set>
+
 #include <QTest>
 
 namespace
@@ -122,6 +124,41 @@ class TestReview : public QObject
         // In the order they entered review: 108 came back after 80's parts, then 112.
         QCOMPARE(book.Items()[2].sura, 108);
         QCOMPARE(book.Items()[3].sura, 112);
+    }
+
+    // A book by page: a page enters when all its ayas are in the heart, across its suras; it is named by
+    // its first aya and reviews the whole page; its file has its own version line.
+    void pages()
+    {
+        HeartData heart;
+        for (int sura = 106; sura <= 108; ++sura)
+            for (int a = 1; a <= 7; ++a)
+                heart.Add(AyaKey(IntToString(sura), a)); // 106 has 4 ayas, 108 has 3: page 602 whole
+        heart.Add("109.001"); // page 603 begins with 109:1; one aya does not make the page
+        using Item = std::array<int, 3>;
+        QCOMPARE(ReviewBook::ItemsOf(heart, ReviewBook::Unit::Page), (std::vector<Item>{{106, 1, 602}}));
+        ReviewBook book(ReviewBook::Unit::Page);
+        QVERIFY(book.Sync(heart, Day("2026-12-07")));
+        QCOMPARE(book.Find(106, 1), 0);
+        QCOMPARE(int(book.Ayas(book.Items()[0]).size()), 14);
+        QCOMPARE(book.Ayas(book.Items()[0]).back(), std::string("108.003"));
+        QCOMPARE(book.DueSuras(Day("2026-12-08")), (std::set<int>{106, 107, 108}));
+        QVERIFY(book.Grade(0, fsrs::Grade::Good, Day("2026-12-08")));
+
+        const QByteArray text = book.Serialize();
+        QVERIFY(text.startsWith("varnel-page-review 1\n"));
+        ReviewBook again(ReviewBook::Unit::Page);
+        std::string problem;
+        QVERIFY(again.Parse(text, &problem));
+        QCOMPARE(again.Items()[0].reviews.size(), size_t(1));
+        ReviewBook bySura;
+        QVERIFY(!bySura.Parse(text, &problem)); // each book reads its own file only
+        QVERIFY(!again.Parse(ReviewBook().Serialize(), &problem));
+        // A line whose first aya is not where its page begins is no page item.
+        QByteArray wrong = text;
+        wrong.replace("106\t1\t602", "106\t2\t602");
+        QVERIFY(!again.Parse(wrong, &problem));
+        QCOMPARE(problem, std::string("line 2 is not a review item"));
     }
 
     // Grades move the dates; the due list puts the most overdue first; the calendar counts the days.

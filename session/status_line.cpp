@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The status line's words: where the learner is, what plays, and the pause's countdown.
+#include "arabic.h"
+#include "naming.h"
+#include "recitation_session.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstdio>
+
+std::string PauseWords(int ms)
+{
+    // Rounded to the nearest second, not up: a pause of 2.1 s reads "2 s"; the last second in tenths.
+    char text[32];
+    if (ms < 950)
+        std::snprintf(text, sizeof text, "%.1f s", std::max(ms, 0) / 1000.0);
+    else
+        std::snprintf(text, sizeof text, "%d s", int((ms + 500) / 1000));
+    return text;
+}
+
+std::string RecitationSession::StatusLine() const
+{
+    const MP3* player = ActivePlayer();
+    if (AyaCount() == 0)
+        return "No sura pack installed";
+    DrillPlace place;
+    place.sura = LeadingNumber(SuraKey());
+    place.aya = cursor_->CurrentAya();
+    place.ayaCount = AyaCount();
+    place.pass = pass_;
+    if (!passage_.Empty()) {
+        place.passage = passage_.Name();
+        place.position = PositionOf(CurrentAya());
+        place.length = int(passageAyas_.size());
+    }
+    std::string line = active_->Where(place);
+    if (!player->Busy())
+        return line;
+    if (pausing_)
+        return line + " · pause " + PauseWords(player->PauseRemainingMs());
+    if (active_->CountsRepetitions()) {
+        const int repeat = player->Repeat();
+        const int now = std::min(PlaySchedule::PlayCounter() + 1, repeat > 0 ? repeat : INT32_MAX);
+        line += " · repetition " + std::to_string(now) + (repeat > 0 ? " of " + std::to_string(repeat) : "");
+    }
+    return line;
+}
