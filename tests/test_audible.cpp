@@ -3,6 +3,9 @@
 // read back and cut into bursts of sound and silences.
 #include "fixtures.h"
 #include "mp3.h"
+#include "naming.h"
+#include "passage.h"
+#include "recitation_session.h"
 #include "whole.h"
 
 #include <QApplication>
@@ -326,6 +329,46 @@ class TestAudible : public QObject
     }
 
     // Speed keeps the pitch: a 2 s tone of 440 Hz lasts 2 s / speed and stays 440 Hz.
+    // Page 602 heard: its fourteen ayas, each at its own pitch, in mushaf order across three suras and
+    // two packs, paused by their own length; Times 2 with Loop plays the page twice, then stops.
+    void passageHeardInOrder()
+    {
+        const std::vector<std::string> keys = Passage::Make(PassageKind::Page, 602).Ayas();
+        std::map<std::string, QByteArray> page, other;
+        for (size_t k = 0; k < keys.size(); ++k)
+            (keys[k].rfind("108", 0) == 0 ? other : page)[SoundName(keys[k])] =
+                fixtures::ToneOgg(120, {400.0 + 120.0 * double(k)}, 44100);
+        QVERIFY(fixtures::WriteArchive(g_dir->filePath("page602.dat"), page));
+        QVERIFY(fixtures::WriteArchive(g_dir->filePath("sura108.dat"), other));
+        const KelRes sura108 = fixtures::OpenArchive(g_dir->filePath("sura108.dat"));
+        {
+            RecitationSession session;
+            session.SetPack(fixtures::OpenArchive(g_dir->filePath("page602.dat")));
+            session.SetPackFinder([&](const std::string& name) {
+                return QString::fromStdString(name).startsWith("108") ? &sura108 : nullptr;
+            });
+            session.SetPauseFactor(1.0);
+            session.PresetLoop(true);
+            session.SetTimes(2);
+            session.ChoosePassage(Passage::Make(PassageKind::Page, 602));
+            QSignalSpy finished(&session, &RecitationSession::DrillFinished);
+            fixtures::Idle(300);
+            session.Start();
+            QVERIFY(fixtures::WaitFor([&] { return finished.count() > 0; }, 15000));
+            fixtures::Idle(500);
+        }
+        const sound::Pcm pcm = ReadWav();
+        const std::vector<Burst> bursts = Bursts(pcm);
+        QVERIFY2(bursts.size() == 28, qPrintable(Describe(bursts)));
+        for (size_t i = 0; i < bursts.size(); ++i) {
+            const double expected = 400.0 + 120.0 * double(i % 14);
+            const double hz = Frequency(pcm, bursts[i].start + 0.02, bursts[i].end - 0.02);
+            QVERIFY2(std::abs(hz - expected) < 20,
+                     qPrintable(QString("burst %1: %2 Hz, expected %3; ").arg(i).arg(hz).arg(expected) +
+                                Describe(bursts)));
+        }
+    }
+
     void speedKeepsThePitch_data()
     {
         QTest::addColumn<double>("speed");
