@@ -3,10 +3,16 @@
 // with packs (scripts/make-demo's build/demo): the default look, a dark desktop, Night Reading, the aya
 // hidden and half revealed. Run with QT_SCALE_FACTOR=2 for the high-density picture.
 //
-//   varnel-shots WORKDIR OUTDIR [NAME...]      NAME: light dark night hidden revealed (default: all)
+//   varnel-shots WORKDIR OUTDIR [NAME...]      NAME: light dark night hidden revealed passage
+//                                              (default: all)
+// "passage" is page 602 playing across its suras, with juz 30 in the heart (window-passage.png) and
+// the heart's column with its progress by juz (juz-progress.png).
 #include "aya.h"
+#include "heart.h"
+#include "juz_progress.h"
 #include "config.h"
 #include "id_menu.h"
+#include "passage.h"
 #include "profile.h"
 #include "varn.h"
 
@@ -14,6 +20,8 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QMenu>
+#include <QSpinBox>
 #include <QPushButton>
 #include <QStyleFactory>
 #include <QTimer>
@@ -22,11 +30,13 @@
 namespace
 {
 
+// An item of the View menu or of its Practice submenu.
 QAction* ViewAction(Varn& window, const QString& text)
 {
-    for (QAction* a : window.W().view->actions())
-        if (a->text() == text)
-            return a;
+    for (QMenu* menu : {static_cast<QMenu*>(window.W().view), window.W().practice})
+        for (QAction* a : menu->actions())
+            if (a->text() == text)
+                return a;
     return nullptr;
 }
 
@@ -71,7 +81,7 @@ int main(int argc, char** argv)
     QDir::setCurrent(args[1]);
     QStringList names = args.mid(3);
     if (names.isEmpty())
-        names = {"light", "dark", "night", "hidden", "revealed"};
+        names = {"light", "dark", "night", "hidden", "revealed", "passage"};
     const QString suffix = qEnvironmentVariableIntValue("QT_SCALE_FACTOR") > 1 ? "-2x" : "";
     for (const QString& name : names) {
         // Each picture starts from a learner of its own, with nothing remembered.
@@ -88,6 +98,17 @@ int main(int argc, char** argv)
         window.W().chooser->setCurrentIndex(sura);
         emit window.W().chooser->activated(sura);
         window.ToggleEnglish(1); // the transliteration too
+        if (name == "passage") {
+            window.W().passageKind->setCurrentIndex(int(PassageKind::Juz));
+            window.W().passageNumber->setValue(30);
+            window.Passages()->AddToHeartAction()->trigger();
+            for (const char* key : {"001.001", "001.002", "001.003", "002.001", "002.002"})
+                window.W().heart->DropText(key);
+            window.W().passageKind->setCurrentIndex(int(PassageKind::Page));
+            window.W().passageNumber->setValue(602);
+            window.W().passagePlay->click();
+            Wait(2500); // a few ayas in
+        }
         if (name == "night")
             ViewAction(window, "&Night Reading")->setChecked(true);
         if (name == "hidden" || name == "revealed")
@@ -104,6 +125,13 @@ int main(int argc, char** argv)
             return 1;
         }
         std::cout << "wrote " << file.toStdString() << "\n";
+        if (name == "passage") {
+            const QString column = out + "/juz-progress" + suffix + ".png";
+            window.W().juzProgress->setFocus();
+            if (!window.W().juzProgress->parentWidget()->grab().save(column))
+                return 1;
+            std::cout << "wrote " << column.toStdString() << "\n";
+        }
         ViewAction(window, "&Night Reading")->setChecked(false);
     }
     return 0;
