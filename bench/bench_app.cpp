@@ -6,6 +6,7 @@
 #include "kelres.h"
 #include "naming.h"
 #include "pack_registry.h"
+#include "passage.h"
 #include "profile.h"
 #include "sound.h"
 #include "sura.h"
@@ -14,6 +15,7 @@
 
 #include <QApplication>
 #include <QBuffer>
+#include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -116,6 +118,37 @@ void BM_ShowAya1000px(benchmark::State& state)
     state.counters["picture_px"] = window.W().ayaView->pixmap().width();
 }
 BENCHMARK(BM_ShowAya1000px)->Unit(benchmark::kMillisecond);
+
+// Choosing a sura, and choosing a passage (page 602, three suras), each until its first aya is shown:
+// a passage takes no longer than a sura.
+void BM_ChooseSura(benchmark::State& state)
+{
+    Varn window;
+    window.ProfileDialog()->hide();
+    const int index = [&] {
+        for (int i = 0;; ++i)
+            if (window.IndexToSura().at(i) == 106)
+                return i;
+    }();
+    for (auto _ : state) {
+        window.W().chooser->setCurrentIndex(index);
+        emit window.W().chooser->activated(index);
+        window.StopAya();
+    }
+}
+BENCHMARK(BM_ChooseSura)->Unit(benchmark::kMillisecond);
+
+void BM_ChoosePassage(benchmark::State& state)
+{
+    Varn window;
+    window.ProfileDialog()->hide();
+    const Passage page = Passage::Make(PassageKind::Page, 602);
+    for (auto _ : state) {
+        window.PlayPassage(page);
+        window.StopAya();
+    }
+}
+BENCHMARK(BM_ChoosePassage)->Unit(benchmark::kMillisecond);
 
 // Silence between two ayas in whole-sura playback (no pause set): the time from one aya's start to the
 // next, less the aya's length.
