@@ -6,6 +6,7 @@
 #include "arabic.h"
 #include "aya.h"
 #include "config.h"
+#include "data_folder.h"
 #include "draglabel.h"
 #include "file_write.h"
 #include "heart.h"
@@ -51,6 +52,7 @@ Varn::Varn(QWidget* parent) : QMainWindow(parent)
     RemoveStaleTemporaries(".");
     RemoveStaleTemporaries("profiles");
     settings_.Load();
+    packs_.SetSharedRoot(SharedDataFolder().toStdString());
 
     setStatusBar(new QStatusBar(this));
     CreateDrills();

@@ -122,7 +122,7 @@ void Varn::SeePic(const std::string& path)
 
 void Varn::FillLanguageMenu()
 {
-    languages_ = ReadLanguages(".");
+    languages_ = ReadLanguages(".", packs_.SharedRoot());
     for (int line : languages_.installed)
         w_.language->InsertItem(QIcon(), QString::fromLatin1(languages_.names[size_t(line)].c_str()), line);
 }

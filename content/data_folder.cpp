@@ -16,3 +16,9 @@ QString InstalledImagesPath()
     const QString path = QDir(QCoreApplication::applicationDirPath()).filePath("../share/varnel/img.vnl");
     return QFileInfo(path).isFile() ? QFileInfo(path).canonicalFilePath() : QString();
 }
+
+QString SharedDataFolder()
+{
+    const QDir shared(QDir(QCoreApplication::applicationDirPath()).filePath("../share/varnel"));
+    return QFileInfo(shared.filePath("quran")).isDir() ? shared.canonicalPath() : QString();
+}

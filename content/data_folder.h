@@ -10,3 +10,7 @@ QString LearnerDataFolder();
 // The img.vnl of an installation: share/varnel/img.vnl beside the bin folder that holds the running
 // program; empty when there is none.
 QString InstalledImagesPath();
+
+// An installation's packs for everybody: share/varnel beside the bin folder that holds the running
+// program, when it holds a quran/ folder; empty when there is none.
+QString SharedDataFolder();

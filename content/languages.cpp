@@ -8,10 +8,12 @@
 #include <algorithm>
 #include <fstream>
 
-LanguageList ReadLanguages(const std::string& root)
+LanguageList ReadLanguages(const std::string& ownRoot, const std::string& shared)
 {
     LanguageList list;
     list.names.push_back("English");
+    const std::string root =
+        IsReadableRegularFile(ownRoot + "/langs.ini") || shared.empty() ? ownRoot : shared;
     if (!IsReadableRegularFile(root + "/langs.ini"))
         return list;
     std::ifstream in(root + "/langs.ini");

@@ -13,6 +13,7 @@ struct LanguageList {
     std::vector<int> installed;     // the lines whose pack file exists, in order
 };
 
-// Reads root/langs.ini; a missing file gives English alone. A file name that is not a plain name
-// (a separator or "..") is never used as a path: its line keeps its number but is not installed.
-LanguageList ReadLanguages(const std::string& root = ".");
+// Reads root/langs.ini; without one, shared/langs.ini (an installation's, its packs read in place); with
+// neither, English alone. A file name that is not a plain name (a separator or "..") is never used as a
+// path: its line keeps its number but is not installed.
+LanguageList ReadLanguages(const std::string& root = ".", const std::string& shared = std::string());

@@ -58,7 +58,14 @@ bool PackRegistry::IsPlainName(const std::string& name)
 
 std::string PackRegistry::QuranDir() const { return root_ + "/quran/"; }
 std::string PackRegistry::ReciteIniPath() const { return root_ + "/recite.ini"; }
-std::string PackRegistry::DefaultPath(const std::string& name) const { return QuranDir() + name; }
+std::string PackRegistry::DefaultPath(const std::string& name) const
+{
+    const std::string own = QuranDir() + name;
+    if (shared_.empty() || FileExists(own))
+        return own;
+    const std::string shared = shared_ + "/quran/" + name;
+    return FileExists(shared) ? shared : own;
+}
 std::string PackRegistry::AddonPath(const std::string& location, const std::string& name) const
 {
     return QuranDir() + "extra/" + location + "/" + name;
@@ -73,6 +80,13 @@ std::vector<PackRecord> PackRegistry::Scan(bool firstOnly) const
         records.push_back({name, DefaultPath(name), kDefaultLocation});
         seen.insert(name);
     }
+    // The installation's packs, read where they are.
+    if (!shared_.empty())
+        for (const QString& file : DatFiles(QString::fromStdString(shared_ + "/quran/"))) {
+            const std::string name = file.toStdString();
+            if (seen.insert(name).second)
+                records.push_back({name, shared_ + "/quran/" + name, kDefaultLocation});
+        }
     const QDir extra(QString::fromStdString(QuranDir() + "extra"));
     for (const QString& folder :
          extra.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase)) {

@@ -35,6 +35,10 @@ class PackRegistry
     static constexpr const char* kDefaultLocation = "default";
 
     explicit PackRegistry(std::string root = ".");
+    // Where an installation keeps packs for everybody (share/varnel, holding quran/): read in place,
+    // after the learner's own quran/, whose copy of a pack file wins. Empty: none.
+    void SetSharedRoot(std::string shared) { shared_ = std::move(shared); }
+    const std::string& SharedRoot() const { return shared_; }
 
     // The 20 pack files and the suras each covers.
     static const std::map<std::string, PackRange>& Table();
@@ -44,10 +48,12 @@ class PackRegistry
 
     std::string QuranDir() const;
     std::string ReciteIniPath() const;
+    // The default copy of a pack file: the learner's quran/NAME, else the shared one when it exists.
     std::string DefaultPath(const std::string& name) const;
     std::string AddonPath(const std::string& location, const std::string& name) const;
 
-    // Every pack file on disk, in scan order: quran/ first, then the add-on folders by name; each
+    // Every pack file on disk, in scan order: quran/ first, then the shared quran/ (as default copies),
+    // then the add-on folders by name; each
     // record carries one location at which the file was found. With firstOnly, a name appears once
     // (the default copy hides add-on copies, and the first add-on folder in name order wins).
     std::vector<PackRecord> Scan(bool firstOnly = true) const;
@@ -89,6 +95,7 @@ class PackRegistry
 
   private:
     std::string root_;
+    std::string shared_;
     std::map<std::string, KelRes> packs_;
     std::map<std::string, bool> chosenAddon_; // registered from an add-on folder
     // Every pack file read, by path, with the size and time of change it had: kept across Clear().

@@ -138,6 +138,37 @@ class TestRegistry : public QObject
         QCOMPARE(r.PackFor(90)->Extract("112.001.eng"), QByteArray("wide"));
     }
 
+    // An installation's shared packs are read in place, after the learner's own: the learner's copy of a
+    // pack file wins, "recite.ini" names a shared pack as its default copy, and langs.ini is found there.
+    void sharedPacks()
+    {
+        QVERIFY(fixtures::WriteArchive(P("shared/quran/fatiha.dat"), {{"001.001.eng", "shared"}}));
+        QVERIFY(fixtures::WriteArchive(P("shared/quran/s104_s114.dat"), {{"112.001.eng", "shared"}}));
+        QVERIFY(fixtures::WriteArchive(P("shared/quran/lang/fr.dat"), {{"001.001.eng", "Au nom"}}));
+        WriteText(P("shared/langs.ini"), "fr.dat Français\n");
+        QVERIFY(fixtures::WriteArchive(P("home/quran/s104_s114.dat"), {{"112.001.eng", "mine"}}));
+        PackRegistry r(P("home").toStdString());
+        r.SetSharedRoot(P("shared").toStdString());
+        const std::vector<PackRecord> scan = r.Scan();
+        QCOMPARE(int(scan.size()), 2);
+        QCOMPARE(scan[0].path, P("home/quran/s104_s114.dat").toStdString());
+        QCOMPARE(scan[1].path, P("shared/quran/fatiha.dat").toStdString());
+        QCOMPARE(scan[1].location, std::string("default"));
+        std::string error;
+        QVERIFY(r.ReconcileReciteIni(&error));
+        r.Register(r.ChosenRecords());
+        QCOMPARE(r.PackFor(1)->Extract("001.001.eng"), QByteArray("shared"));
+        QCOMPARE(r.PackFor(112)->Extract("112.001.eng"), QByteArray("mine"));
+        QVERIFY(!QFile::exists(P("home/quran/fatiha.dat"))); // nothing copied
+
+        const LanguageList languages = ReadLanguages(P("home").toStdString(), P("shared").toStdString());
+        QCOMPARE(int(languages.installed.size()), 1);
+        QCOMPARE(languages.paths[0], P("shared/quran/lang/fr.dat").toStdString());
+        WriteText(P("home/langs.ini"), "de.dat Deutsch\n"); // the learner's own list wins
+        QCOMPARE(ReadLanguages(P("home").toStdString(), P("shared").toStdString()).names[1],
+                 std::string("Deutsch"));
+    }
+
     // Registered again (a profile loaded, the recitor chosen anew), a pack is read again only when its
     // file changed.
     void packsReadAgainOnlyWhenChanged()
