@@ -17,16 +17,28 @@ QString AboutText()
            "<p>Varnel holds no Quran content of its own beyond a table of the 114 suras. The pictures, "
            "recitations and texts come in <b>sura packs</b> (files ending in <tt>.dat</tt>) in the "
            "<tt>quran</tt> folder of Varnel's working folder; more recitations go into <tt>quran/extra</tt>, "
-           "more translations into <tt>quran/lang</tt>. Make packs from your own recordings with "
-           "<tt>varnel-pack import</tt>, or get them from <tt>https://varnel.lumora.example/packs</tt>.</p>"
+           "more translations into <tt>quran/lang</tt>. The Debian package <b>varnel-data</b> brings the "
+           "demo packs (Al-Fatiha and Juz' Amma with nine translations), read where they are installed; make "
+           "packs from your own recordings with <tt>varnel-pack import</tt>.</p>"
            "<p><b>Sources.</b> The demo content's Arabic text, translations and transliteration come from "
            "the "
            "quran-json package (CC-BY-4.0), which takes the Arabic text from the Tanzil project; its "
            "recitations are synthetic speech made with espeak-ng, no human recitation. The Arabic is drawn "
            "with the Amiri Quran font by Khaled Hosny (SIL Open Font License).</p>"
            "<p>Free software under the GNU General Public License, version 3 or later. Built on Qt, OpenAL "
-           "Soft and libsndfile.</p>"
-           "<p>Lumora Software &lt;varnel@lumora.example&gt;</p>";
+           "Soft, libsndfile and Rubber Band.</p>"
+           "<p>Lumora Software</p>";
+}
+
+QString NoPacksText(const QString& folder)
+{
+    return "It seems you downloaded only the main program<br>and you don't have any sura packs installed!"
+           "<br><br>Sura packs (files ending in <tt>.dat</tt>) go in this folder:<br><b>" +
+           folder.toHtmlEscaped() +
+           "</b><br><br>To get some:<br>&bull; install the <b>varnel-data</b> package (<tt>sudo apt install "
+           "varnel-data</tt>): Al-Fatiha and Juz' Amma with translations, found where they are installed;"
+           "<br>&bull; or make packs from your own recordings with <tt>varnel-pack import</tt> (see "
+           "<tt>man varnel-pack</tt>), then start Varnel again.";
 }
 
 QString UserGuideHtml()

@@ -10,6 +10,8 @@ class QWidget;
 
 QString AboutText();
 QString UserGuideHtml();
+// The words shown when no sura pack is installed: where packs go (folder) and how to get some.
+QString NoPacksText(const QString& folder);
 // A window (no parent) that shows the user guide.
 QWidget* CreateUserGuide();
 // The About box, with picture beside the text.

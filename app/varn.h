@@ -226,6 +226,7 @@ class Varn : public QMainWindow
     // Held while a profile is loaded: a second program asking for it is refused.
     ProfileLock profileLock_;
     std::string currentKey_;
+    int titledSura_ = 0; // the sura the title names
     std::string pictureName_, translationName_, transliterationName_;
 
     // Saves the profile soon after each change of the heart, so a crash or a kill loses at most that

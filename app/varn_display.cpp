@@ -72,7 +72,7 @@ void Varn::SetArabic(const std::string& key)
     if (SplitAyaKey(key, &sura, &aya)) {
         w_.ayaSlider->setValue(session_->PositionOf(key));
         session_->MarkShown(key);
-        if (!session_->CurrentPassage().Empty())
+        if (!session_->CurrentPassage().Empty() && sura != titledSura_)
             SetTitle(); // the title names the sura playing
     }
 }
@@ -102,6 +102,7 @@ void Varn::ToggleEnglish(int which)
 
 void Varn::SetTitle()
 {
+    titledSura_ = LeadingNumber(session_->SuraKey());
     const Passage& passage = session_->CurrentPassage();
     const QString sura = QString::fromLatin1(session_->Cursor()->GetTitle().c_str()).toHtmlEscaped();
     const QString lead = passage.Empty() ? QString() : QString::fromStdString(passage.Title()) + " \u00b7 ";

@@ -2,6 +2,7 @@
 // Sura packs and recitors, and the sura chooser.
 #include "aya.h"
 #include "draglabel.h"
+#include "help_guide.h"
 #include "messages.h"
 #include "naming.h"
 #include "recitation_session.h"
@@ -9,15 +10,11 @@
 #include "varn.h"
 
 #include <QComboBox>
+#include <QDesktopServices>
+#include <QDir>
 #include <QProgressBar>
 #include <QSlider>
-
-namespace
-{
-
-const char kPacksSite[] = "https://varnel.lumora.example/packs";
-
-} // namespace
+#include <QUrl>
 
 std::vector<PackRecord> Varn::GetAllDats() { return packs_.Scan(); }
 
@@ -50,14 +47,13 @@ void Varn::UpdateRecitor()
     packs_.Clear();
     w_.chooser->clear();
     packs_.Register(chosen);
-    if (packs_.RegisteredNames().empty())
-        ShowMessage(
-            "Varnel",
-            QString("It seems you downloaded only the main program<br>and you don't have any sura packs "
-                    "installed!<br><br>Please goto ") +
-                kPacksSite +
-                " and download some sura packs!<br><br>If you have downloaded them, make sure you "
-                "are installing them to where you installed Varnel 2.1!");
+    if (packs_.RegisteredNames().empty()) {
+        const QString folder = QDir(QString::fromStdString(packs_.QuranDir())).absolutePath();
+        ShowMessageWithAction("Varnel", NoPacksText(folder), "Open Folder", [folder] {
+            QDir().mkpath(folder);
+            QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
+        });
+    }
     FillChooser();
     KeepCurrentSura();
 }
@@ -136,8 +132,8 @@ void Varn::PlayPassage(const Passage& passage)
     }
     session_->ChoosePassage(passage);
     passages_->Remember(passage);
-    SetTitle();
-    session_->Start(); // single mode waits for the learner
+    titledSura_ = 0;   // the title names the passage from its first aya on
+    session_->Start(); // its first aya, shown, names the passage in the title
 }
 
 void Varn::Msg(const std::string& text) { w_.ayaView->dragText = text; }

@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -46,7 +47,8 @@ int Usage(const std::string& problem)
     std::cerr
         << "varnel-demo: " << problem << "\n"
         << "usage: varnel-demo [--source DIR] [--out DIR] [--packs NAME...] [--all]\n"
-        << "  --source DIR   the quran-json package folder (default build/npm/node_modules/quran-json)\n"
+        << "  --source DIR   the quran-json package folder (npm install quran-json@3.1.2; in the source\n"
+        << "                 tree, build/npm/node_modules/quran-json when scripts/make-demo installed it)\n"
         << "  --out DIR      the working folder to write (default ~/.local/share/varnel)\n"
         << "  --packs NAME   the sura packs to build (default: fatiha.dat s078_s114.dat s104_s114.dat)\n"
         << "  --all          build all 20 sura packs\n";
@@ -321,7 +323,7 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM",
             qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QGuiApplication app(argc, argv);
-    QString sourceDir = "build/npm/node_modules/quran-json";
+    QString sourceDir;
     QString out = LearnerDataFolder();
     QStringList packs = kDefaultPacks;
     const QStringList args = app.arguments().mid(1);
@@ -351,6 +353,17 @@ int main(int argc, char** argv)
         if (!PackRegistry::Table().count(p.toStdString()))
             return Usage("\"" + p.toStdString() + "\" is not one of Varnel's pack names");
 
+    // In the source tree, the copy scripts/make-demo installs; elsewhere the learner names it.
+    const QString treeSource = "build/npm/node_modules/quran-json";
+    if (sourceDir.isEmpty() && QFileInfo(treeSource + "/package.json").isFile())
+        sourceDir = treeSource;
+    if (sourceDir.isEmpty()) {
+        std::cerr << "varnel-demo: no quran-json folder given.\n"
+                     "Get the npm package quran-json (CC-BY-4.0), for example with\n"
+                     "  mkdir -p ~/quran-json && cd ~/quran-json && npm install quran-json@3.1.2\n"
+                     "then run: varnel-demo --source ~/quran-json/node_modules/quran-json\n";
+        return 2;
+    }
     demo::Source source;
     QString error;
     if (!demo::ReadSource(sourceDir, &source, &error)) {

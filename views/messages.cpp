@@ -2,6 +2,7 @@
 #include "messages.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 #include <memory>
 
 namespace
@@ -43,6 +44,20 @@ void ShowMessage(const QString& title, const QString& text)
     }
     const std::unique_ptr<QMessageBox> box = MakeMessageBox(title, text);
     box->exec();
+}
+
+void ShowMessageWithAction(const QString& title, const QString& text, const QString& label,
+                           const std::function<void()>& action)
+{
+    if (Presenter()) {
+        Presenter()(title, text);
+        return;
+    }
+    const std::unique_ptr<QMessageBox> box = MakeMessageBox(title, text);
+    QPushButton* button = box->addButton(label, QMessageBox::ActionRole);
+    box->exec();
+    if (box->clickedButton() == button)
+        action();
 }
 
 std::unique_ptr<QMessageBox> MakeMessageBox(const QString& title, const QString& text)

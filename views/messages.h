@@ -17,6 +17,11 @@ void ShowMessage(const QString& title, const QString& text);
 // The box ShowMessage shows: the text taken as rich text, no parent window, one OK button.
 std::unique_ptr<QMessageBox> MakeMessageBox(const QString& title, const QString& text);
 
+// ShowMessage with a second button, labelled label, that runs action as the box closes (a presenter
+// gets the text alone).
+void ShowMessageWithAction(const QString& title, const QString& text, const QString& label,
+                           const std::function<void()>& action);
+
 // Asks a yes-or-no question in the same kind of box, No being the default; true for Yes. With a
 // presenter installed, the question goes to it and the answer set by SetQuestionAnswer() is given.
 bool AskQuestion(const QString& title, const QString& text);
