@@ -103,6 +103,9 @@ class TestVarnelPack : public QObject
         r = Pack({"--help"});
         QCOMPARE(r.status, 0);
         QVERIFY(r.out.contains("extract ARCHIVE NAME"));
+        r = Pack({"import", "--help"}); // a command's help: the usage, not an unknown argument
+        QCOMPARE(r.status, 0);
+        QVERIFY(r.out.contains("import"));
     }
 
     void interfaceArchive()

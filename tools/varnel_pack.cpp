@@ -12,6 +12,7 @@
 #include <QGuiApplication>
 #include <cstdio>
 #include <cstring>
+#include <algorithm>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -211,7 +212,11 @@ int main(int argc, char** argv)
         return Usage("no command given");
     const std::string command = argv[1];
     const std::vector<std::string> args(argv + 2, argv + argc);
-    if (command == "--help" || command == "-h" || command == "help") {
+    // "varnel-pack import --help" and the like: the usage, which covers every command.
+    const bool help = std::find_if(args.begin(), args.end(), [](const std::string& a) {
+                          return a == "--help" || a == "-h";
+                      }) != args.end();
+    if (help || command == "--help" || command == "-h" || command == "help") {
         std::cout << kHelp;
         return kSuccess;
     }
