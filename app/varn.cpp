@@ -176,7 +176,7 @@ void Varn::CreateDrills()
     soundMessages_ = new SoundMessages(this);
     soundMessages_->Watch(session);
     // A lesson that crosses suras plays each aya from the pack that holds it.
-    session->SetPackFinder([this](const std::string& name) { return packs_.PackFor(LeadingNumber(name)); });
+    session->SetPackFinder([this](const std::string& name) { return packs_.PackHolding(name); });
 }
 
 void Varn::OnExit()

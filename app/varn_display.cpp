@@ -38,26 +38,26 @@ void Varn::SetArabic(const std::string& key)
     translationName_ = TranslationName(key);
     transliterationName_ = TransliterationName(key);
     currentKey_ = key;
-    // A passage crosses suras, and perhaps packs: the aya's own pack shows it.
-    if (!currentPack_.Contains(pictureName_))
-        if (const KelRes* pack = packs_.PackFor(LeadingNumber(key)))
-            currentPack_ = *pack;
+    // The pack that holds the aya shows it: a passage crosses suras and packs, and an add-on recitation
+    // of some ayas leaves pictures and texts to the pack behind it.
+    const KelRes* holding = packs_.PackHolding(pictureName_);
+    const KelRes& pack = holding ? *holding : currentPack_;
 
     bool tooLarge = false;
-    QImage image = QImage::fromData(currentPack_.Extract(pictureName_, KelRes::kMaxPictureBytes, &tooLarge));
+    QImage image = QImage::fromData(pack.Extract(pictureName_, KelRes::kMaxPictureBytes, &tooLarge));
     if (tooLarge)
         ShowMessage(
             "Varnel",
             QString("The picture of aya %1 is too large to show: %2 MB, where at most %3 MB are shown.")
                 .arg(QString::fromStdString(key).toHtmlEscaped())
-                .arg(currentPack_.ItemSize(pictureName_) >> 20)
+                .arg(pack.ItemSize(pictureName_) >> 20)
                 .arg(KelRes::kMaxPictureBytes >> 20));
     w_.ayaView->ShowPicture(image);
     w_.ayaView->dragText = key;
 
     AyaTextParts parts;
-    parts.translation = Bytes((languagePackFlag_ ? languagePack_ : currentPack_).Extract(translationName_));
-    parts.transliteration = Bytes(currentPack_.Extract(transliterationName_));
+    parts.translation = Bytes((languagePackFlag_ ? languagePack_ : pack).Extract(translationName_));
+    parts.transliteration = Bytes(pack.Extract(transliterationName_));
     parts.language = size_t(currentLanguage_) < languages_.names.size()
                          ? languages_.names[size_t(currentLanguage_)]
                          : languages_.names[0];

@@ -2,6 +2,7 @@
 #include "pack_registry.h"
 
 #include "file_write.h"
+#include "naming.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -200,6 +201,9 @@ void PackRegistry::Register(std::vector<PackRecord> records)
         packs_[r.name] = r.path.empty() ? KelRes() : Opened(r.path);
         chosenAddon_[r.name] = !r.path.empty() && r.location != kDefaultLocation;
         names_.push_back(r.name);
+        // An add-on may hold some ayas only: its default copy serves the rest, and the pictures and texts.
+        if (chosenAddon_[r.name] && FileExists(DefaultPath(r.name)))
+            fallbacks_[r.name] = Opened(DefaultPath(r.name));
     }
 }
 
@@ -221,9 +225,27 @@ KelRes PackRegistry::Opened(const std::string& path)
 void PackRegistry::Clear()
 {
     packs_.clear();
+    fallbacks_.clear();
     chosenAddon_.clear();
     names_.clear();
     available_.clear();
+}
+
+const KelRes* PackRegistry::PackHolding(const std::string& item) const
+{
+    const int sura = LeadingNumber(item);
+    const KelRes* serving = PackFor(sura);
+    if (!serving || serving->Contains(item))
+        return serving;
+    // Another registered pack of the sura, then the default copies behind chosen add-ons.
+    for (const auto* packs : {&packs_, &fallbacks_})
+        for (const auto& [name, pack] : *packs) {
+            const auto range = Table().find(name);
+            if (range != Table().end() && range->second.first <= sura && sura <= range->second.last &&
+                pack.Contains(item))
+                return &pack;
+        }
+    return serving;
 }
 
 std::vector<int> PackRegistry::DistinctSuras() const

@@ -92,12 +92,17 @@ class PackRegistry
     // among chosen add-ons the pack covering fewer suras; among default copies the first by name.
     // Null when none covers n.
     const KelRes* PackFor(int sura) const;
+    // The pack to read an item ("108.002.ogg") from: the one serving its sura, unless that lacks it (an
+    // add-on recitation of some ayas), then another pack of the sura that holds it, default copies
+    // included. Null when no pack covers the sura.
+    const KelRes* PackHolding(const std::string& item) const;
 
   private:
     std::string root_;
     std::string shared_;
     std::map<std::string, KelRes> packs_;
     std::map<std::string, bool> chosenAddon_; // registered from an add-on folder
+    std::map<std::string, KelRes> fallbacks_; // the default copies behind chosen add-ons
     // Every pack file read, by path, with the size and time of change it had: kept across Clear().
     std::map<std::string, std::pair<std::pair<qint64, qint64>, KelRes>> opened_;
     KelRes Opened(const std::string& path);

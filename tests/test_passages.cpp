@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Passages in the window: chosen beside the sura chooser, played across suras, added to the heart,
 // kept for the learner.
+#include "aya.h"
 #include "draglabel.h"
 #include "juz_progress.h"
+#include "mp3.h"
+#include "naming.h"
 #include "passage.h"
 #include "profile_file.h"
 #include "review_book.h"
 #include "review_panel.h"
+#include "whole.h"
 #include "window_helpers.h"
 #include "workspace.h"
 
@@ -18,6 +22,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QTextBrowser>
 #include <QTreeWidget>
 
 namespace
@@ -162,6 +167,29 @@ class TestPassages : public QObject
                          all += (all.empty() ? "" : " ") + key;
                      return all;
                  }()));
+    }
+
+    // A learner who recorded sura 108 alone, imported as an add-on recitation and chosen: their voice
+    // for 108, the pack's for the rest, and the pack's pictures and texts throughout.
+    void ownVoiceForOneSura()
+    {
+        Workspace ws;
+        ws.Pack("quran/s104_s114.dat", 104, 114, 60);
+        std::map<std::string, QByteArray> mine;
+        for (int a = 1; a <= 3; ++a)
+            mine[SoundName(AyaKey("108", a))] = fixtures::ToneOgg(300);
+        QVERIFY(fixtures::WriteArchive(ws.Path("quran/extra/Mine/s104_s114.dat"), mine));
+        ws.Write("recite.ini", "s104_s114.dat\tMine\n");
+        Varn window;
+        window.NewProfile("Sara");
+        MP3* player = window.WholeDrill()->Player();
+        QVERIFY2(qAbs(player->GetLength("108.002.ogg") - 300) < 40,
+                 qPrintable(QString::number(player->GetLength("108.002.ogg"))));
+        QVERIFY(qAbs(player->GetLength("107.001.ogg") - 60) < 40);
+        window.SetArabic("108.002");
+        QVERIFY(window.W().textPanel->toPlainText().contains("Translation of 108.002"));
+        QVERIFY(!window.W().ayaView->pixmap().isNull());
+        QVERIFY(ws.messages.isEmpty());
     }
 
     // Times 2 with Loop plays the page twice and stops; the learner finds the passage again next time.

@@ -138,6 +138,21 @@ class TestRegistry : public QObject
         QCOMPARE(r.PackFor(90)->Extract("112.001.eng"), QByteArray("wide"));
     }
 
+    // An add-on recitation of some ayas: its ayas from it, the rest and the pictures from its default copy.
+    void addOnOfSomeAyas()
+    {
+        QVERIFY(fixtures::WriteArchive(
+            P("quran/s104_s114.dat"),
+            {{"107.001.ogg", "reciter"}, {"108.001.ogg", "reciter"}, {"108.001.png", "picture"}}));
+        QVERIFY(fixtures::WriteArchive(P("quran/extra/Mine/s104_s114.dat"), {{"108.001.ogg", "mine"}}));
+        PackRegistry r = Registry();
+        r.Register({{"s104_s114.dat", P("quran/extra/Mine/s104_s114.dat").toStdString(), "Mine"}});
+        QCOMPARE(r.PackHolding("108.001.ogg")->Extract("108.001.ogg"), QByteArray("mine"));
+        QCOMPARE(r.PackHolding("107.001.ogg")->Extract("107.001.ogg"), QByteArray("reciter"));
+        QCOMPARE(r.PackHolding("108.001.png")->Extract("108.001.png"), QByteArray("picture"));
+        QVERIFY(r.PackHolding("050.001.ogg") == nullptr);
+    }
+
     // An installation's shared packs are read in place, after the learner's own: the learner's copy of a
     // pack file wins, "recite.ini" names a shared pack as its default copy, and langs.ini is found there.
     void sharedPacks()

@@ -9,7 +9,6 @@
 #include "sura.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <algorithm>
 #include <atomic>
@@ -19,120 +18,6 @@
 
 namespace import
 {
-
-namespace
-{
-
-// The recording's extensions, most preferred first.
-const char* const kAudioExtensions[] = {"ogg", "flac", "mp3", "wav"};
-
-QString Where(const QString& path, int line) { return QString("%1, line %2").arg(path).arg(line); }
-
-bool ReadWhole(const QString& path, QByteArray* bytes, QString* error)
-{
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
-        *error = "cannot read \"" + path + "\"";
-        return false;
-    }
-    *bytes = file.readAll();
-    return true;
-}
-
-} // namespace
-
-bool ReadTanzil(const QString& path, SuraTexts* out, QString* error)
-{
-    QByteArray bytes;
-    if (!ReadWhole(path, &bytes, error))
-        return false;
-    out->assign(114, {});
-    const QList<QByteArray> lines = bytes.split('\n');
-    for (int i = 0; i < lines.size(); ++i) {
-        const QString line = QString::fromUtf8(lines[i]).trimmed();
-        if (line.isEmpty() || line.startsWith('#'))
-            continue;
-        const QStringList parts = line.split('|');
-        bool suraOk = false, ayaOk = false;
-        const int sura = parts.size() >= 3 ? parts[0].trimmed().toInt(&suraOk) : 0;
-        const int aya = parts.size() >= 3 ? parts[1].trimmed().toInt(&ayaOk) : 0;
-        if (!suraOk || !ayaOk) {
-            *error = Where(path, i + 1) + ": not a \"sura|aya|text\" line";
-            return false;
-        }
-        const int count = SuraTable().AyaCount(std::to_string(sura));
-        if (count == 0 || aya < 1 || aya > count) {
-            *error = Where(path, i + 1) +
-                     QString(": sura %1 has no aya %2 in Varnel's sura table").arg(sura).arg(aya);
-            return false;
-        }
-        std::vector<QString>& verses = (*out)[size_t(sura - 1)];
-        verses.resize(size_t(count));
-        if (!verses[size_t(aya - 1)].isNull()) {
-            *error = Where(path, i + 1) + QString(": aya %1 of sura %2 is given twice").arg(aya).arg(sura);
-            return false;
-        }
-        // Text may hold '|' itself: everything after the second one is the aya's.
-        verses[size_t(aya - 1)] = parts.mid(2).join('|').trimmed();
-    }
-    for (size_t s = 0; s < out->size(); ++s) {
-        const std::vector<QString>& verses = (*out)[s];
-        const long given =
-            std::count_if(verses.begin(), verses.end(), [](const QString& v) { return !v.isNull(); });
-        const int count = SuraTable().AyaCount(std::to_string(s + 1));
-        if (given != 0 && given != count) {
-            *error = QString("\"%1\" holds %2 of the %3 ayas of sura %4 in Varnel's sura table")
-                         .arg(path)
-                         .arg(given)
-                         .arg(count)
-                         .arg(s + 1);
-            return false;
-        }
-    }
-    return true;
-}
-
-bool ReadTexts(const QString& path, TextKind kind, SuraTexts* out, QString* error)
-{
-    if (!QFileInfo(path).isDir())
-        return ReadTanzil(path, out, error);
-    demo::Source source;
-    if (!demo::ReadSource(path, &source, error))
-        return false;
-    out->assign(114, {});
-    for (size_t s = 0; s < source.suras.size() && s < out->size(); ++s)
-        for (const demo::Verse& v : source.suras[s])
-            (*out)[s].push_back(kind == TextKind::Arabic        ? v.arabic
-                                : kind == TextKind::Translation ? v.english
-                                                                : v.transliteration);
-    return true;
-}
-
-std::map<std::string, QString> FindRecordings(const QString& folder)
-{
-    std::map<std::string, QString> found;
-    std::map<std::string, int> rank;
-    const QFileInfoList files = QDir(folder).entryInfoList(QDir::Files | QDir::Readable, QDir::Name);
-    for (const QFileInfo& file : files) {
-        const QString base = file.completeBaseName();
-        const QString ext = file.suffix().toLower();
-        const auto known =
-            std::find(std::begin(kAudioExtensions), std::end(kAudioExtensions), ext.toStdString());
-        if (base.size() != 6 || known == std::end(kAudioExtensions) ||
-            !std::all_of(base.begin(), base.end(), [](QChar c) { return c.isDigit() && c.unicode() < 128; }))
-            continue;
-        const int sura = base.left(3).toInt(), aya = base.mid(3).toInt();
-        if (aya < 1 || aya > SuraTable().AyaCount(std::to_string(sura)))
-            continue;
-        const std::string key = AyaKey(IntToString(sura), aya);
-        const int r = int(known - std::begin(kAudioExtensions));
-        if (!rank.count(key) || r < rank[key]) {
-            rank[key] = r;
-            found[key] = file.filePath();
-        }
-    }
-    return found;
-}
 
 std::vector<std::string> PacksFilledBy(int first, int last)
 {
@@ -239,7 +124,78 @@ void Prepare(Aya* aya, bool ogg)
         bytes = QByteArray(encoded.data(), qsizetype(encoded.size()));
     }
     aya->sound = bytes;
-    aya->picture = demo::AyaPicturePng(aya->arabic, aya->aya);
+    if (!aya->arabic.isEmpty())
+        aya->picture = demo::AyaPicturePng(aya->arabic, aya->aya);
+}
+
+// The smallest pack of the table that covers suras first..last; empty when none does.
+std::string SmallestPackCovering(int first, int last)
+{
+    std::string best;
+    int span = 1000;
+    for (const auto& [name, range] : PackRegistry::Table())
+        if (range.first <= first && last <= range.last && range.last - range.first < span) {
+            best = name;
+            span = range.last - range.first;
+        }
+    return best;
+}
+
+// An add-on recitation of some ayas: only their recordings, in a pack named for the smallest pack that
+// covers the suras. The ayas without a recording, the pictures and the texts come from the pack the
+// learner already has (the player and the window look there for what an add-on lacks).
+int RunAddon(const Options& o, const std::map<std::string, QString>& recordings, std::ostream& out,
+             std::ostream& err)
+{
+    const std::string pack = SmallestPackCovering(o.first, o.last);
+    const QString folder = (o.out.isEmpty() ? QString(".") : o.out) + "/quran/extra/" + o.recitation;
+    const QString path = folder + "/" + QString::fromStdString(pack);
+    if (pack.empty()) {
+        err << "varnel-pack import: no sura pack covers suras " << o.first << "-" << o.last << "\n";
+        return 1;
+    }
+    if (QFileInfo::exists(path)) {
+        out << pack << ": already there, kept\n";
+        return 0;
+    }
+    std::vector<Aya> ayas;
+    for (int s = o.first; s <= o.last; ++s)
+        for (int a = 1; a <= SuraTable().AyaCount(std::to_string(s)); ++a) {
+            const auto found = recordings.find(AyaKey(IntToString(s), a));
+            if (found == recordings.end())
+                continue;
+            Aya aya;
+            aya.key = found->first;
+            aya.aya = a;
+            aya.recording = found->second;
+            ayas.push_back(aya);
+        }
+    if (ayas.empty()) {
+        err << "varnel-pack import: no recording of suras " << o.first << "-" << o.last << " in \""
+            << o.audio.toStdString() << "\" (files SSSAAA.mp3, .ogg, .flac or .wav)\n";
+        return 1;
+    }
+    KelRes res;
+    std::string problem;
+    for (Aya& aya : ayas) {
+        Prepare(&aya, o.ogg);
+        if (!aya.problem.isEmpty()) {
+            err << "varnel-pack import: " << aya.problem.toStdString() << "\n";
+            return 1;
+        }
+        if (!res.AddItem(SoundName(aya.key), aya.sound, &problem)) {
+            err << "varnel-pack import: " << problem << "\n";
+            return 1;
+        }
+    }
+    if (!QDir().mkpath(folder) || !res.Save(path.toStdString(), &problem)) {
+        err << "varnel-pack import: " << (problem.empty() ? "cannot make the folder" : problem) << "\n";
+        return 1;
+    }
+    out << pack << ": " << ayas.size() << " recording(s) written to " << path.toStdString()
+        << " as the recitation \"" << o.recitation.toStdString() << "\"; the other ayas, the pictures "
+        << "and the texts come from the installed pack\n";
+    return 0;
 }
 
 QString Text(const SuraTexts& texts, int sura, int aya)
@@ -251,12 +207,54 @@ QString Text(const SuraTexts& texts, int sura, int aya)
 
 } // namespace
 
+// The suras recorded within those asked for: sura 108 alone needs no more than s104_s114.dat.
+Options Narrowed(const Options& given, const std::map<std::string, QString>& recordings)
+{
+    Options o = given;
+    int first = 0, last = 0;
+    for (const auto& [key, file] : recordings) {
+        const int sura = LeadingNumber(key);
+        if (sura < given.first || sura > given.last)
+            continue;
+        first = first == 0 ? sura : std::min(first, sura);
+        last = std::max(last, sura);
+    }
+    if (first > 0) {
+        o.first = first;
+        o.last = last;
+    }
+    return o;
+}
+
+// Whether the suras fill at least one pack and every one of their ayas has a recording.
+bool WhollyRecorded(const Options& o, const std::map<std::string, QString>& recordings)
+{
+    if (PacksFilledBy(o.first, o.last).empty())
+        return false;
+    for (int s = o.first; s <= o.last; ++s)
+        for (int a = 1; a <= SuraTable().AyaCount(std::to_string(s)); ++a)
+            if (!recordings.count(AyaKey(IntToString(s), a)))
+                return false;
+    return true;
+}
+
 int Run(const Options& o, std::ostream& out, std::ostream& err)
 {
     auto fail = [&err](const QString& problem) {
         err << "varnel-pack import: " << problem.toStdString() << "\n";
         return 1;
     };
+    // A recitation of some ayas (a sura too few to fill a pack, or ayas left unrecorded) is an add-on:
+    // whole packs where the suras recorded fill them, else the recordings alone.
+    if (!o.recitation.isEmpty() && QFileInfo(o.audio).isDir()) {
+        const std::map<std::string, QString> recordings = FindRecordings(o.audio);
+        if (!WhollyRecorded(o, recordings)) {
+            const Options narrowed = Narrowed(o, recordings);
+            if (!WhollyRecorded(narrowed, recordings))
+                return RunAddon(narrowed, recordings, out, err);
+            return Run(narrowed, out, err);
+        }
+    }
     const std::vector<std::string> packs = PacksFilledBy(o.first, o.last);
     if (packs.empty())
         return fail(QString("suras %1-%2 fill no sura pack: a pack is written only when all its suras are "

@@ -19,6 +19,9 @@ using SuraTexts = std::vector<std::vector<QString>>;
 
 enum class TextKind { Arabic, Translation, Transliteration };
 
+// Reads a regular file whole; false, with a message naming it, when it cannot.
+bool ReadWhole(const QString& path, QByteArray* bytes, QString* error);
+
 // Reads a Tanzil-style file: "sura|aya|text" a line, blank lines and lines starting with '#' skipped.
 // False, with a message naming the line, for a malformed line, a sura or aya outside Varnel's sura
 // table, an aya given twice, or a sura whose aya count differs from the table's.
