@@ -243,7 +243,6 @@ class Varn : public QMainWindow
 
     // What the learner keeps beside the profile: heart, review, practice aids, drill settings.
     LearnerRecord record_;
-    void SaveReview();
     void ShowReview();
 
     bool showTranslation_ = true;

@@ -22,13 +22,6 @@ QString Html(const std::string& text) { return QString::fromStdString(text).toHt
 
 } // namespace
 
-void Varn::SaveReview()
-{
-    std::string error;
-    if (!record_.SaveReview(&error))
-        ShowMessage("Varnel", "Your review could not be saved:<br>" + Html(error));
-}
-
 void Varn::ShowReview()
 {
     const QDate today = ReviewToday();

@@ -17,6 +17,27 @@ void Drill::Apply(const DrillOptions& options)
     player_->SetPauseFactor(options.pauseFactor);
 }
 
+void Drill::PauseTime(int seconds)
+{
+    DrillOptions options = options_;
+    options.pauseSeconds = seconds;
+    Apply(options);
+}
+
+void Drill::SetLoop(bool on)
+{
+    DrillOptions options = options_;
+    options.loop = on;
+    Apply(options);
+}
+
+void Drill::SetRepeat(int n)
+{
+    DrillOptions options = options_;
+    options.repeat = n;
+    Apply(options);
+}
+
 std::string Drill::Where(const DrillPlace& place) const
 {
     if (place.passage.empty())

@@ -62,6 +62,11 @@ class Drill : public QObject
     // The aya at position at is on screen; a drill that plays the aya shown takes it as its own.
     virtual void Follow(int at) { (void)at; }
     virtual void Apply(const DrillOptions& options);
+    // One setting at a time, as Apply() takes them all: the pause in seconds (0: none), the loop, the
+    // plays of each aya.
+    void PauseTime(int seconds);
+    void SetLoop(bool on);
+    void SetRepeat(int n);
     // Where the drill stands in words for the status line: "Aya 3 of 6", or in a passage
     // "Page 602 · aya 5 of 14 (107:1)".
     virtual std::string Where(const DrillPlace& place) const;

@@ -59,13 +59,6 @@ void Single::Apply(const DrillOptions& options)
     Player()->SetPauseFactor(options.pauseFactor);
 }
 
-void Single::PauseTime(int seconds)
-{
-    DrillOptions options = options_;
-    options.pauseSeconds = seconds;
-    Apply(options);
-}
-
 std::string Single::Where(const DrillPlace& place) const
 {
     char part[64];

@@ -44,7 +44,6 @@ class Single : public Drill
     // The part, in milliseconds of the recording.
     void SetRange(int start, int end);
     void Jump(int ms) { Player()->SetPos(ms); }
-    void PauseTime(int seconds);
 
   signals:
     void SingleSuraAya(const std::string& key);

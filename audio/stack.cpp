@@ -98,10 +98,3 @@ void Stack::SetMin(int aya)
     GenerateStack(sura_, aya, max_);
     Play();
 }
-
-void Stack::PauseTime(int seconds)
-{
-    DrillOptions options = options_;
-    options.pauseSeconds = seconds;
-    Apply(options);
-}

@@ -23,11 +23,8 @@ class Stack : public ListDrill
 
   public slots:
     void GenerateStack(const std::string& sura, int min, int max);
-    void SetRepeat(int n) { Player()->SetRepeat(n); }
-    void SetLoop(bool on) { options_.loop = on; }
     void SetMax(int aya);
     void SetMin(int aya);
-    void PauseTime(int seconds);
 
   signals:
     void StackSuraAya(const std::string& key);

@@ -57,13 +57,6 @@ int Whole::GoTo(int at, bool play)
     return 0;
 }
 
-void Whole::PauseTime(int seconds)
-{
-    DrillOptions options = options_;
-    options.pauseSeconds = seconds;
-    Apply(options);
-}
-
 void Whole::SetMin(int aya)
 {
     Stop();

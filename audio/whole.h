@@ -25,11 +25,6 @@ class Whole : public ListDrill
     void GoTo(int aya) { GoTo(aya - 1, true); }
     // Stops and makes position aya - 1 current without playing it: the next Play() starts there.
     void Cue(int aya) { GoTo(aya - 1, false); }
-    // After the last aya: the first again (on) or the end (off).
-    void SetLoop(bool on) { options_.loop = on; }
-
-  public slots:
-    void PauseTime(int seconds);
 
   signals:
     void WholeSuraAya(const std::string& key);
