@@ -161,7 +161,6 @@ Result System::Impl::Rewind(Channel& ch)
     const auto it = sounds.find(ch.sound);
     if (it == sounds.end())
         return ErrInvalidHandle;
-    const double frame = HeardFrame(ch);
     if (ch.decodingSound != ch.sound) {
         Result r = Ok;
         std::unique_ptr<Decoder> decoder = Decoder::Open(it->second.bytes, &r);
@@ -169,15 +168,65 @@ Result System::Impl::Rewind(Channel& ch)
             return r;
         ch.decoder = std::move(decoder);
     }
+    // The pass heard goes on at the speed it is heard at; a new speed comes with the next pass.
+    const double pace = ch.queuedSegments.empty() ? ch.speed : ch.queuedSegments.front().speed;
+    const double oldBase = ch.baseFrame;
+    AlVoice old = std::move(ch.voice);
+    auto heard = [&old, oldBase, pace] {
+        ALint offset = 0;
+        alGetSourcei(old.Source(), AL_SAMPLE_OFFSET, &offset);
+        return oldBase + double(std::max<ALint>(offset, 0)) * pace;
+    };
     ch.decodingSegment = ch.heardSegment;
     ch.decodingSound = ch.sound;
     ch.decodingLength = ch.lengthMs;
-    // The pass heard goes on at the speed it is heard at; a new speed comes with the next pass.
     const double newSpeed = speed;
-    speed = ch.queuedSegments.empty() ? ch.speed : ch.queuedSegments.front().speed;
+    speed = pace;
     NewStretch(ch);
     speed = newSpeed;
-    StartAt(ch, int64_t(frame));
+    if (!ch.voice.Create()) {
+        // No second source to be had: start over on the one there is, with a short gap.
+        ch.voice = std::move(old);
+        StartAt(ch, int64_t(HeardFrame(ch)));
+        return Ok;
+    }
+    // The new queue is made ready on a second voice, a little ahead of the frame heard now, while the
+    // old one plays on; the switch comes as the old one reaches that frame, so the decoding (slow
+    // through the speed stage) is not heard as a gap. The lead is what the last rewind took, doubled.
+    const double rate = ch.decoder->Rate();
+    const double leadMs = ch.paused ? 0 : std::clamp(2 * rewindCostMs + 5, 5.0, 150.0);
+    const double end = double(ch.lengthMs) * rate / 1000;
+    const double target = std::max(std::min(heard() + leadMs * rate / 1000 * pace, end - 1), 0.0);
+    const bool paused = ch.paused;
+    const auto started = std::chrono::steady_clock::now();
+    ch.paused = true;
+    StartAt(ch, int64_t(target));
+    ch.paused = paused;
+    const auto ready = std::chrono::steady_clock::now();
+    rewindCostMs = std::chrono::duration<double, std::milli>(ready - started).count();
+    if (ch.ended)
+        return Ok;
+    ALint state = AL_STOPPED;
+    while (!paused && heard() < target &&
+           ready + std::chrono::milliseconds(200) > std::chrono::steady_clock::now()) {
+        alGetSourcei(old.Source(), AL_SOURCE_STATE, &state);
+        if (state != AL_PLAYING)
+            break;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    // Both in one mixer update where OpenAL Soft can defer updates.
+    const auto defer = alIsExtensionPresent("AL_SOFT_deferred_updates") == AL_TRUE
+                           ? reinterpret_cast<LPALDEFERUPDATESSOFT>(alGetProcAddress("alDeferUpdatesSOFT"))
+                           : nullptr;
+    const auto process =
+        defer ? reinterpret_cast<LPALPROCESSUPDATESSOFT>(alGetProcAddress("alProcessUpdatesSOFT")) : nullptr;
+    if (defer && process)
+        defer();
+    alSourceStop(old.Source());
+    if (!paused)
+        alSourcePlay(ch.voice.Source());
+    if (defer && process)
+        process();
     return Ok;
 }
 

@@ -171,6 +171,7 @@ struct System::Impl {
     uint64_t nextOrder = 1;
     std::set<ChannelHandle> stolen;
     std::vector<int16_t> scratch;
+    double rewindCostMs = 20; // how long the last rewind took to make its first buffers ready
 
     void MakeCurrent() { TheOutput().MakeCurrent(); }
     void Wake() { TheOutput().wake.notify_all(); }
@@ -249,9 +250,6 @@ struct System::Impl {
             ch.spare.push_back(b);
             SyncHeard(ch);
         }
-        if (getenv("VDEBUG") && ch.queued.size() <= 1)
-            fprintf(stderr, "service queued=%zu done=%d ended=%d\n", ch.queued.size(), ch.decoderDone,
-                    ch.ended);
         TopUp(ch, AlVoice::kBuffers);
         SyncHeard(ch);
         if (ch.queued.empty() && ch.decoderDone) {
