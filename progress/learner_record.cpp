@@ -107,6 +107,8 @@ void LearnerRecord::Load(const std::string& profilePath, const DrillSettings& dr
     aidsPath_ = SidecarPath(profilePath, "aids");
     drillPath_ = SidecarPath(profilePath, "drill");
     problems_.clear();
+    recordings_.SetFolder(SidecarPath(profilePath, "recordings"));
+    emit RecordingsChanged();
 
     // Each file: read and parsed, or, when damaged, kept as .bak, reported, and its data as defaults.
     const auto read = [this](const std::string& path, qint64 cap, const char* version, const char* what,
@@ -230,4 +232,26 @@ bool LearnerRecord::SetDrill(const DrillSettings& drill, std::string* error)
     drill_ = drill;
     emit DrillChanged();
     return !Loaded() || WriteSidecar(drillPath_, QByteArray::fromStdString(drill_.Serialize()), error);
+}
+
+bool LearnerRecord::SaveRecording(int sura, int aya, const sound::Pcm& pcm, std::string* error)
+{
+    if (!recordings_.Save(sura, aya, pcm, error))
+        return false;
+    emit RecordingsChanged();
+    return true;
+}
+
+bool LearnerRecord::RemoveRecording(int sura, int aya, std::string* error)
+{
+    const bool ok = recordings_.Remove(sura, aya, error);
+    emit RecordingsChanged();
+    return ok;
+}
+
+bool LearnerRecord::RemoveAllRecordings(std::string* error)
+{
+    const bool ok = recordings_.RemoveAll(error);
+    emit RecordingsChanged();
+    return ok;
 }

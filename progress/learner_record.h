@@ -9,6 +9,7 @@
 
 #include "heart_data.h"
 #include "passage.h"
+#include "recordings.h"
 #include "review_book.h"
 #include "self_test.h"
 
@@ -91,10 +92,19 @@ class LearnerRecord : public QObject
     // Replaces the drill settings and writes them when they changed.
     bool SetDrill(const DrillSettings& drill, std::string* error);
 
+    // The learner's own recitations (profiles/NAME.recordings/), kept, replaced and deleted here so
+    // that whoever shows them hears of it by RecordingsChanged().
+    const Recordings& Recorded() const { return recordings_; }
+    bool SaveRecording(int sura, int aya, const sound::Pcm& pcm, std::string* error);
+    bool RemoveRecording(int sura, int aya, std::string* error);
+    bool RemoveAllRecordings(std::string* error);
+
   signals:
     void DrillChanged();
     // Items entered or left the review book, or one was graded.
     void ReviewChanged();
+    // A recording was kept or deleted, or another learner's were loaded.
+    void RecordingsChanged();
 
   private:
     std::string profilePath_;
@@ -104,5 +114,6 @@ class LearnerRecord : public QObject
     ReviewBook pages_{ReviewBook::Unit::Page};
     SelfTest aids_;
     DrillSettings drill_;
+    Recordings recordings_;
     std::vector<std::string> problems_;
 };

@@ -23,7 +23,16 @@ struct ContextDestroyer {
         alcDestroyContext(c);
     }
 };
+struct CaptureCloser {
+    void operator()(ALCdevice* d) const
+    {
+        alcCaptureStop(d);
+        alcCaptureCloseDevice(d);
+    }
+};
 using DevicePtr = std::unique_ptr<ALCdevice, DeviceCloser>;
+// An input device opened for capture; it needs no context.
+using CaptureDevicePtr = std::unique_ptr<ALCdevice, CaptureCloser>;
 using ContextPtr = std::unique_ptr<ALCcontext, ContextDestroyer>;
 
 // One source with the fixed set of buffers that stream through it.

@@ -269,6 +269,10 @@ const char* ErrorString(int result)
     case ErrUnsupported:
         return "The recording cannot be played: it claims more than 8 channels, a sample rate above 384 kHz, "
                "or holds no sound at all.";
+    case ErrNoInput:
+        return "No microphone was found: there is no input device to record from.";
+    case ErrInputInit:
+        return "The microphone could not be opened: another program may be using it.";
     default:
         return "Unknown error.";
     }

@@ -32,6 +32,8 @@ enum Result : int {
     ErrOutput = 9,       // the output device failed while playing
     ErrFileWrite = 10,   // encoding could not write its output
     ErrUnsupported = 11, // audio, but beyond what is played: too many channels, too high a rate, no frames
+    ErrNoInput = 12,     // there is no input device (microphone) to record from
+    ErrInputInit = 13,   // the input device could not be opened
 };
 
 // The formats a recording may have to be played; anything beyond is refused with ErrUnsupported.

@@ -1,0 +1,101 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "recordings.h"
+
+#include "file_write.h"
+#include "sura.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace
+{
+constexpr double kOggQuality = 0.5;
+}
+
+std::string Recordings::FileName(int sura, int aya)
+{
+    return QString("%1%2.ogg").arg(sura, 3, 10, QChar('0')).arg(aya, 3, 10, QChar('0')).toStdString();
+}
+
+bool Recordings::ParseFileName(const std::string& name, int* sura, int* aya)
+{
+    if (name.size() != 10 || name.compare(6, 4, ".ogg") != 0)
+        return false;
+    for (size_t k = 0; k < 6; ++k)
+        if (name[k] < '0' || name[k] > '9')
+            return false;
+    const int s = std::stoi(name.substr(0, 3));
+    const int a = std::stoi(name.substr(3, 3));
+    if (a < 1 || a > SuraTable().AyaCount(std::to_string(s)))
+        return false;
+    *sura = s;
+    *aya = a;
+    return true;
+}
+
+void Recordings::SetFolder(const std::string& folder)
+{
+    folder_ = folder;
+    ayas_.clear();
+    if (folder.empty())
+        return;
+    const QStringList names = QDir(QString::fromStdString(folder)).entryList({"*.ogg"}, QDir::Files);
+    for (const QString& name : names) {
+        int sura = 0, aya = 0;
+        if (ParseFileName(name.toStdString(), &sura, &aya))
+            ayas_.insert({sura, aya});
+    }
+}
+
+std::string Recordings::Path(int sura, int aya) const { return folder_ + "/" + FileName(sura, aya); }
+
+bool Recordings::Save(int sura, int aya, const sound::Pcm& pcm, std::string* error)
+{
+    if (folder_.empty()) {
+        *error = "No learner is chosen, so there is nowhere to keep the recording.";
+        return false;
+    }
+    std::vector<char> bytes;
+    const sound::Result r = sound::EncodeOggVorbis(pcm, kOggQuality, &bytes);
+    if (r != sound::Ok) {
+        *error = sound::ErrorString(r);
+        return false;
+    }
+    if (!MakeFolder(folder_, error) ||
+        !WriteFileWhole(Path(sura, aya), QByteArray(bytes.data(), qsizetype(bytes.size())), error))
+        return false;
+    ayas_.insert({sura, aya});
+    return true;
+}
+
+std::shared_ptr<const std::vector<char>> Recordings::Bytes(int sura, int aya) const
+{
+    if (!Has(sura, aya) || !IsReadableRegularFile(Path(sura, aya)))
+        return nullptr;
+    QFile file(QString::fromStdString(Path(sura, aya)));
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxBytes)
+        return nullptr;
+    const QByteArray all = file.readAll();
+    return std::make_shared<const std::vector<char>>(all.begin(), all.end());
+}
+
+bool Recordings::Remove(int sura, int aya, std::string* error)
+{
+    QFile file(QString::fromStdString(Path(sura, aya)));
+    if (file.exists() && !file.remove()) {
+        *error =
+            "The recording " + Path(sura, aya) + " could not be deleted: " + file.errorString().toStdString();
+        return false;
+    }
+    ayas_.erase({sura, aya});
+    return true;
+}
+
+bool Recordings::RemoveAll(std::string* error)
+{
+    const std::set<Aya> all = ayas_;
+    for (const Aya& a : all)
+        if (!Remove(a.first, a.second, error))
+            return false;
+    return true;
+}

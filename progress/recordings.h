@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The learner's own recitations, one Ogg Vorbis file per aya in a folder beside the profile
+// (profiles/NAME.recordings/SSSAAA.ogg: "002255.ogg" is 2:255). Each is written whole, so a kill never
+// leaves half a file; the index of what is there is read from the folder once and kept up to date.
+#pragma once
+
+#include "sound.h"
+
+#include <memory>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+class Recordings
+{
+  public:
+    // The longest file read back: a two-minute take is about 1.5 MB.
+    static constexpr long long kMaxBytes = 32LL << 20;
+    using Aya = std::pair<int, int>; // sura, aya
+
+    // Points at folder and reads what it holds; an absent folder holds nothing (it is made on the first
+    // save). An empty folder name: nobody's recordings.
+    void SetFolder(const std::string& folder);
+    const std::string& Folder() const { return folder_; }
+
+    static std::string FileName(int sura, int aya);
+    // The sura and aya of a file name such as "002255.ogg"; false for any other name.
+    static bool ParseFileName(const std::string& name, int* sura, int* aya);
+
+    bool Has(int sura, int aya) const { return ayas_.count({sura, aya}) > 0; }
+    const std::set<Aya>& All() const { return ayas_; }
+    std::string Path(int sura, int aya) const;
+
+    // Encodes pcm and writes it as the aya's recording, replacing any before it; false, with the reason
+    // in *error, when it cannot.
+    bool Save(int sura, int aya, const sound::Pcm& pcm, std::string* error);
+    // The file's bytes; null when there is none or it cannot be read.
+    std::shared_ptr<const std::vector<char>> Bytes(int sura, int aya) const;
+    bool Remove(int sura, int aya, std::string* error);
+    bool RemoveAll(std::string* error);
+
+  private:
+    std::string folder_;
+    std::set<Aya> ayas_;
+};
