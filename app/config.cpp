@@ -32,6 +32,12 @@ Config::Config(QWidget* parent, Qt::WindowFlags flags)
     testRow->addWidget(play);
     testRow->addWidget(stop);
     groupLayout->addLayout(testRow);
+    auto* inputLabel = new QLabel("Record my recitation from", group);
+    inputs_ = new QComboBox(group);
+    inputLabel->setBuddy(inputs_);
+    inputs_->setAccessibleName("Microphone");
+    groupLayout->addWidget(inputLabel);
+    groupLayout->addWidget(inputs_);
     groupLayout->addStretch();
     layout->addWidget(group);
 
@@ -63,6 +69,19 @@ void Config::PopulateDevices()
     if (chosen_ >= 0 && chosen_ < chooser_->count())
         chooser_->setCurrentIndex(chosen_);
 }
+
+void Config::SetInputs(const std::vector<std::string>& names, const QString& chosen)
+{
+    inputs_->clear();
+    inputs_->addItem(names.empty() ? QString("No microphone found") : QString("The system's default"),
+                     QString());
+    for (const std::string& name : names)
+        inputs_->addItem(QString::fromStdString(name), QString::fromStdString(name));
+    const int at = inputs_->findData(chosen);
+    inputs_->setCurrentIndex(at >= 0 ? at : 0);
+}
+
+QString Config::ChosenInput() const { return inputs_->currentData().toString(); }
 
 void Config::OkClicked()
 {

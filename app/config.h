@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Config is the sound settings dialog: the learner picks the output device, can play the test sound
 // "bism.ogg" from img.vnl on it, and confirms with OK, which stores the device's number in
-// "config.ini" and emits ButtonOk().
+// "config.ini" and emits ButtonOk(). Below it the learner picks the microphone their recitations are
+// recorded from; the window keeps that choice in its own settings file.
 #pragma once
 
 #include "device_setting.h"
@@ -25,6 +26,11 @@ class Config : public QDialog
     QComboBox* DeviceChooser() const { return chooser_; }
     MP3* TestPlayer() const { return player_.get(); }
     const std::vector<std::string>& Devices() const { return devices_; }
+    QComboBox* InputChooser() const { return inputs_; }
+    // The microphones offered, the one chosen before first (empty: the system's default).
+    void SetInputs(const std::vector<std::string>& names, const QString& chosen);
+    // The microphone chosen at OK; empty: the system's default.
+    QString ChosenInput() const;
 
   public slots:
     void SetDevices(const std::vector<std::string>& names) { devices_ = names; }
@@ -41,6 +47,7 @@ class Config : public QDialog
   private:
     std::vector<std::string> devices_;
     QComboBox* chooser_ = nullptr;
+    QComboBox* inputs_ = nullptr;
     int chosen_ = 0;
     std::unique_ptr<MP3> player_;
 };

@@ -59,6 +59,7 @@ Varn::Varn(QWidget* parent) : QMainWindow(parent)
     aids_ = new PracticeAids(this, w_, session_.get(), settings_, record_);
     controls_ = new DrillControls(this, w_, session_.get(), record_, *aids_);
     passages_ = new PassageControls(this, w_, session_.get(), packs_, record_);
+    mine_ = new MyRecitation(this, w_, session_.get(), record_, settings_, packs_);
     CreateMenus();
     BuildCentralArea(this, w_);
     w_.heart->SetData(&record_.Heart()); // the tree shows the learner's record; it keeps none of its own
@@ -67,6 +68,7 @@ Varn::Varn(QWidget* parent) : QMainWindow(parent)
     controls_->Connect();
     aids_->Connect();
     passages_->Connect();
+    mine_->Connect();
     connect(passages_, &PassageControls::PassageChosen, this, &Varn::PlayPassage);
 
     const int width = this->width();

@@ -8,6 +8,7 @@
 #include "kelres.h"
 #include "languages.h"
 #include "learner_record.h"
+#include "my_recitation.h"
 #include "pack_registry.h"
 #include "passage_controls.h"
 #include "playback_keys.h"
@@ -95,6 +96,7 @@ class Varn : public QMainWindow
     const ReviewBook& Review() const { return record_.Review(); }
     const LearnerRecord& Record() const { return record_; }
     PassageControls* Passages() const { return passages_; }
+    MyRecitation* Mine() const { return mine_; }
 
   public slots:
     // Start-up and exit
@@ -237,6 +239,7 @@ class Varn : public QMainWindow
     PracticeAids* aids_ = nullptr;
     DrillControls* controls_ = nullptr;
     PassageControls* passages_ = nullptr;
+    MyRecitation* mine_ = nullptr;
     QAction* reviewPanelAction_ = nullptr;
     // The working folder's own settings, varnel.ini, read once at start.
     WindowSettings settings_;

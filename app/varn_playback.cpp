@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The single-aya bar's position and the sound settings; the playback controls are DrillControls'.
+#include "capture.h"
 #include "config.h"
 #include "recitation_session.h"
 #include "varn.h"
@@ -18,10 +19,15 @@ void Varn::ShowConfig()
 {
     config_->SetDevices(session_->OutputDevices());
     config_->PopulateDevices();
+    config_->SetInputs(sound::InputDevices(), mine_->Input());
     config_->show();
 }
 
-void Varn::UpdatePrefs() { session_->SetDevice(config_->GetDevId()); }
+void Varn::UpdatePrefs()
+{
+    session_->SetDevice(config_->GetDevId());
+    mine_->SetInput(config_->ChosenInput());
+}
 
 void Varn::ApplyStoredDevice()
 {

@@ -10,6 +10,7 @@
 #include "page_look.h"
 #include "passage.h"
 #include "review_panel.h"
+#include "waveform.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -177,6 +178,8 @@ void BuildCentralArea(QMainWindow* window, VarnWidgets& w)
     w.ayaView->setContentsMargins(4, 4, 4, 4);
     w.ayaView->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     w.ayaView->setAccessibleName("Aya picture; drag it to your heart");
+    w.waveforms = new WaveformView(w.innerSplitter);
+    w.waveforms->hide();
     w.textPanel = new QTextBrowser(w.innerSplitter);
     w.textPanel->zoomIn(8);
     w.textPanel->setFrameStyle(QFrame::Panel | QFrame::Plain);
@@ -406,6 +409,33 @@ void BuildSettings(QWidget* parent, VarnWidgets& w)
     grid->addWidget(range, 1, 0);
     grid->addWidget(progress, 1, 1);
     grid->addWidget(aids, 2, 0, 1, 2);
+
+    QGroupBox* mine = group("My Recitation");
+    auto button = [mine](const char* text, const char* name, const char* tip) {
+        auto* b = new QPushButton(text, mine);
+        b->setAccessibleName(name);
+        b->setToolTip(tip);
+        return b;
+    };
+    w.recordButton = button("Record", "Record my recitation",
+                            "Record yourself reciting the aya shown (Ctrl+R); with Test me and a pause, "
+                            "each aya in the pause after it");
+    w.playMineButton = button("Play Mine", "Play my recitation", "Hear your recording of the aya shown");
+    w.compareButton = button("Compare", "Compare with the reciter",
+                             "Hear the reciter and then yourself, for each aya of the lesson you recorded");
+    w.deleteRecordingButton = button("Delete...", "Delete my recordings", "Delete your recordings");
+    w.recordLevel = new QProgressBar(mine);
+    w.recordLevel->setRange(0, 100);
+    w.recordLevel->setTextVisible(false);
+    w.recordLevel->setAccessibleName("Recording level");
+    w.recordLevel->setMaximumHeight(12);
+    w.recordLevel->hide();
+    for (QWidget* widget : std::initializer_list<QWidget*>{w.recordButton, w.playMineButton, w.compareButton,
+                                                           w.deleteRecordingButton})
+        addTo(mine, widget);
+    static_cast<QHBoxLayout*>(mine->layout())->addWidget(w.recordLevel, 1);
+    static_cast<QHBoxLayout*>(mine->layout())->addStretch(0);
+    grid->addWidget(mine, 3, 0, 1, 2);
     static_cast<QBoxLayout*>(parent->layout())->addWidget(settings);
 }
 

@@ -21,6 +21,7 @@ class QTextBrowser;
 class QWidget;
 class QMenu;
 class ReviewPanel;
+class WaveformView;
 
 struct VarnWidgets {
     IdMenu *file, *view, *recitor, *language, *help;
@@ -58,6 +59,11 @@ struct VarnWidgets {
     QSpinBox* passageNumber;
     QPushButton* passagePlay;
     QLabel* statusLine;
+    // The learner's own recitation: Record, Play Mine, Compare and Delete, the level while recording,
+    // and the two voices' waveforms under the aya while comparing.
+    QPushButton *recordButton, *playMineButton, *compareButton, *deleteRecordingButton;
+    QProgressBar* recordLevel;
+    WaveformView* waveforms;
 };
 
 // Builds the central area of window (the heart column, the chooser, the aya picture and text, the

@@ -17,6 +17,13 @@ void WindowSettings::Remember(const char* key, bool value)
         Failed(error);
 }
 
+void WindowSettings::Remember(const char* key, const QString& value)
+{
+    std::string error;
+    if (!Set(key, value, &error))
+        Failed(error);
+}
+
 void WindowSettings::Failed(const std::string& error)
 {
     if (failureTold_)

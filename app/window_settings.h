@@ -12,6 +12,7 @@ class WindowSettings : public SettingsFile
 
     void Remember(const char* key, double value);
     void Remember(const char* key, bool value);
+    void Remember(const char* key, const QString& value);
 
   private:
     void Failed(const std::string& error);

@@ -87,13 +87,15 @@ void ListDrill::Play()
     if (wrapping)
         ++wraps_;
     const std::string key = keys_[size_t(index_)];
-    Player()->Play(SoundName(key));
+    Player()->Play(EntrySound(key));
     // The entry after this one, so that it follows without a gap when no pause is set.
     const size_t after = size_t(index_) + 1 < keys_.size() ? size_t(index_) + 1 : 0;
     if (size_t(index_) + 1 < keys_.size() || LoopsAfterLast())
-        Player()->SetNext(SoundName(keys_[after]));
+        Player()->SetNext(EntrySound(keys_[after]));
     Started(key, index_, int(keys_.size()) - 1);
 }
+
+std::string ListDrill::EntrySound(const std::string& entry) const { return SoundName(entry); }
 
 void ListDrill::NextOne()
 {

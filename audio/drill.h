@@ -119,6 +119,8 @@ class ListDrill : public Drill
     // which the constructor of each drill relays to AyaShown, Progress and Finished.
     virtual void Started(const std::string& key, int index, int last) = 0;
     virtual void Ended(const std::string& first) = 0;
+    // The name of the recording an entry plays: the pack's recording of the aya.
+    virtual std::string EntrySound(const std::string& entry) const;
 
     std::vector<std::string> keys_;
     int index_ = 0;

@@ -149,6 +149,9 @@ void MP3::QueueRest()
 
 std::shared_ptr<const std::vector<char>> MP3::Recording(const std::string& name, bool tell)
 {
+    const std::string own = kOwnPrefix;
+    if (name.compare(0, own.size(), own) == 0)
+        return own_ ? own_(name.substr(own.size())) : nullptr;
     auto bytes = std::make_shared<std::vector<char>>();
     const KelRes* pack = &archive_;
     if (finder_ && !archive_.Contains(name))

@@ -32,6 +32,10 @@ class MP3 : public QObject, private ScheduleHost
     // Where an item that the pack lacks is looked for: the pack of another sura, when a lesson crosses
     // suras held by different packs. The pack found is read at once, not kept.
     using PackFinder = std::function<const KelRes*(const std::string& name)>;
+    // The learner's own recordings, named "mine/" and the aya key ("mine/108.002"): their bytes, or
+    // null when there is none.
+    static constexpr const char* kOwnPrefix = "mine/";
+    using OwnSource = std::function<std::shared_ptr<const std::vector<char>>(const std::string& ayaKey)>;
 
     MP3();
     ~MP3() override;
@@ -82,6 +86,7 @@ class MP3 : public QObject, private ScheduleHost
     std::vector<std::string> GetDevices();
     void SetRes(const KelRes& res) { archive_ = res; }
     void SetPackFinder(PackFinder finder) { finder_ = std::move(finder); }
+    void SetOwnSource(OwnSource own) { own_ = std::move(own); }
     // Reports a failed operation (nothing for Ok), with a hint to fix it when there is one.
     void ERRCHECK(sound::Result result, const std::string& fix);
     void Loop();
@@ -145,6 +150,7 @@ class MP3 : public QObject, private ScheduleHost
     PlaySchedule schedule_{this};
     KelRes archive_;
     PackFinder finder_;
+    OwnSource own_;
     double speed_ = 1.0;
     // The gapless sequence: the next item's sound, already queued on the channel, and the passes heard.
     sound::SoundHandle nextSound_ = 0; // queued on the channel; 0 while nothing is

@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPainter>
+#include <QTreeWidgetItemIterator>
 #include <QStyledItemDelegate>
 #include <set>
 
@@ -37,7 +38,8 @@ std::vector<std::string> Pieces(const std::string& text)
     return pieces;
 }
 
-// Draws a sura row as usual, and a small mark at its end when the sura is due for review.
+// Draws a row as usual, with a small mark at its end: a dot on a sura due for review, a ring on an aya
+// the learner recorded.
 class DueMarkDelegate : public QStyledItemDelegate
 {
   public:
@@ -45,16 +47,31 @@ class DueMarkDelegate : public QStyledItemDelegate
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
         QStyledItemDelegate::paint(painter, option, index);
+        if (index.parent().isValid() && index.parent().parent().isValid()) {
+            if (heart_->RecordedMarked(index.data().toString().toStdString()))
+                PaintMark(painter, option.rect, false);
+            return;
+        }
         bool ok = false;
         const int sura = index.data().toString().toInt(&ok);
         if (!ok || !index.parent().isValid() || index.parent().parent().isValid() || !heart_->DueMarked(sura))
             return;
-        const int d = std::max(6, option.rect.height() / 3);
-        const QRect mark(option.rect.right() - d - 4, option.rect.center().y() - d / 2, d, d);
+        PaintMark(painter, option.rect, true);
+    }
+
+    static void PaintMark(QPainter* painter, const QRect& row, bool due)
+    {
+        const int d = std::max(6, row.height() / 3);
+        const QRect mark(row.right() - d - 4, row.center().y() - d / 2, d, d);
         painter->save();
         painter->setRenderHint(QPainter::Antialiasing);
-        painter->setPen(Qt::NoPen);
-        painter->setBrush(QColor(0xe0, 0x8a, 0x00));
+        if (due) {
+            painter->setPen(Qt::NoPen);
+            painter->setBrush(QColor(0xe0, 0x8a, 0x00));
+        } else {
+            painter->setPen(QPen(QColor(0x1f, 0x7a, 0x5a), 2));
+            painter->setBrush(Qt::NoBrush);
+        }
         painter->drawEllipse(mark);
         painter->restore();
     }
@@ -270,6 +287,20 @@ void Heart::CloseComplete(int mode)
         else if (item && mode == 0)
             item->setExpanded(true);
     }
+}
+
+void Heart::SetRecorded(const std::set<std::string>& keys)
+{
+    recorded_ = keys;
+    for (QTreeWidgetItemIterator it(this); *it; ++it) {
+        QTreeWidgetItem* item = *it;
+        if (KindOf(item->text(0)) != Kind::Aya)
+            continue;
+        const bool recorded = recorded_.count(item->text(0).toStdString()) != 0;
+        item->setToolTip(0, recorded ? QString("You recorded this aya") : QString());
+        item->setData(0, Qt::AccessibleDescriptionRole, recorded ? QString("recorded") : QString());
+    }
+    viewport()->update();
 }
 
 void Heart::SetDueSuras(const std::set<int>& suras)

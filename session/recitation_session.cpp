@@ -2,6 +2,7 @@
 #include "recitation_session.h"
 
 #include "arabic.h"
+#include "compare.h"
 #include "naming.h"
 #include "single.h"
 #include "stack.h"
@@ -29,6 +30,7 @@ RecitationSession::RecitationSession(QObject* parent) : QObject(parent), cursor_
     stack_ = Take(std::make_unique<Stack>(), this);
     single_ = Take(std::make_unique<Single>(), this);
     review_ = Take(std::make_unique<ReviewDrill>(), this);
+    compare_ = Take(std::make_unique<CompareDrill>(), this);
     active_ = whole_;
     connect(single_, &Single::CurSoundPos, this, &RecitationSession::PartPosition);
     connect(single_, &Single::PartChanged, this, &RecitationSession::PartChanged);
@@ -302,6 +304,8 @@ void RecitationSession::Stop()
     StopAll();
     if (active_ == review_)
         EndReview();
+    if (active_ == compare_)
+        EndCompare();
 }
 
 void RecitationSession::PlayReview(int sura, int first, int last)
@@ -334,6 +338,8 @@ void RecitationSession::OnFinished(Drill* drill)
     const bool review = drill == review_;
     if (review)
         EndReview();
+    if (drill == compare_)
+        EndCompare();
     emit DrillFinished();
     if (review)
         emit ReviewFinished();

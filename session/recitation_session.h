@@ -11,11 +11,13 @@
 #include "passage.h"
 
 #include <QObject>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 class Arabic;
+class CompareDrill;
 class Single;
 class Stack;
 class Whole;
@@ -63,6 +65,20 @@ class RecitationSession : public QObject
     bool Pausing() const { return pausing_; }
     int PartStart() const;
     int PartEnd() const;
+
+    // The learner's own recitations: which ayas they recorded, and the bytes of each, for every player.
+    // The status line says when the aya shown has one.
+    void SetOwnRecordings(std::function<bool(const std::string& key)> recorded, MP3::OwnSource bytes);
+    bool Recorded(const std::string& key) const { return recorded_ && recorded_(key); }
+    // A recording was kept or deleted: the status line is told again.
+    void OwnRecordingsChanged() { emit StateChanged(); }
+    // Compare: the reciter and then the learner for each recorded aya of the lesson; false, playing
+    // nothing, when none is recorded. Afterwards (or on Stop) the drill before it comes back.
+    bool PlayCompare();
+    // The learner's recording of the aya shown; false when there is none.
+    bool PlayMine();
+    bool Comparing() const;
+    CompareDrill* Comparison() const { return compare_; }
 
   public slots:
     // The pack every drill plays from, and where the items it lacks are found (the packs of other suras).
@@ -130,6 +146,7 @@ class RecitationSession : public QObject
     void PlayReviewAyas(const std::vector<std::string>& ayas);
     bool Reviewing() const;
 
+
     // The single-aya drill's part, in milliseconds of the recording.
     void SetPart(int startMs, int endMs);
     // The part over the whole of the current aya, reported by PartChanged().
@@ -182,6 +199,9 @@ class RecitationSession : public QObject
     void LeavePassage();
     // Leaves the review drill: the drill before it, over the whole of the sura reviewed.
     void EndReview();
+    // Leaves the compare drill: the drill before it, at the aya shown.
+    void EndCompare();
+    bool StartCompare(const std::vector<std::string>& ayas, bool mineOnly);
 
     std::unique_ptr<Arabic> cursor_;
     std::vector<std::unique_ptr<Drill>> drills_;
@@ -191,6 +211,9 @@ class RecitationSession : public QObject
     Whole* review_ = nullptr;
     Drill* active_ = nullptr;
     Drill* beforeReview_ = nullptr;
+    CompareDrill* compare_ = nullptr;
+    Drill* beforeCompare_ = nullptr;
+    std::function<bool(const std::string& key)> recorded_;
     KelRes pack_;
     Passage passage_;
     std::vector<std::string> passageAyas_;

@@ -35,6 +35,8 @@ std::string RecitationSession::StatusLine() const
         place.length = int(passageAyas_.size());
     }
     std::string line = active_->Where(place);
+    if (Recorded(CurrentAya()) && !Comparing())
+        line += " · recorded";
     if (!player->Busy())
         return line;
     if (pausing_)

@@ -1,0 +1,258 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "my_recitation.h"
+
+#include "app_settings.h"
+#include "compare.h"
+#include "heart.h"
+#include "learner_record.h"
+#include "messages.h"
+#include "naming.h"
+#include "pack_registry.h"
+#include "recitation_session.h"
+#include "window_frame.h"
+#include "window_settings.h"
+
+#include <QCheckBox>
+#include <QMainWindow>
+#include <QMenu>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <cmath>
+
+namespace
+{
+
+constexpr int kStatusMs = 6000;
+
+// "108:2" for "108.002".
+QString Place(const std::string& key)
+{
+    int sura = 0, aya = 0;
+    SplitAyaKey(key, &sura, &aya);
+    return QString("%1:%2").arg(sura).arg(aya);
+}
+
+WavePeaks PeaksOf(const std::shared_ptr<const std::vector<char>>& bytes)
+{
+    sound::Pcm pcm;
+    if (!bytes || sound::DecodeAll(bytes->data(), bytes->size(), &pcm) != sound::Ok)
+        return {};
+    return WavePeaks::Build(pcm.samples.data(), pcm.Frames(), pcm.channels, pcm.rate);
+}
+
+// The reciter's recording of an aya, from whichever pack holds it; null when none does.
+std::shared_ptr<const std::vector<char>> ReciterBytes(const PackRegistry& packs, const std::string& key)
+{
+    auto bytes = std::make_shared<std::vector<char>>();
+    const KelRes* pack = packs.PackHolding(SoundName(key));
+    if (!pack ||
+        pack->ExtractInto(SoundName(key), bytes.get(), KelRes::kMaxRecordingBytes) != KelRes::ItemStatus::Ok)
+        return nullptr;
+    return bytes;
+}
+
+} // namespace
+
+MyRecitation::MyRecitation(QMainWindow* window, VarnWidgets& w, RecitationSession* session,
+                           LearnerRecord& record, WindowSettings& settings, const PackRegistry& packs)
+    : QObject(window), window_(window), w_(w), session_(session), record_(record), settings_(settings),
+      packs_(packs)
+{
+    recorder_.SetDevice(settings_.Text(app_settings::kInputDevice).toStdString());
+    session_->SetOwnRecordings(
+        [this](const std::string& key) {
+            int sura = 0, aya = 0;
+            return SplitAyaKey(key, &sura, &aya) && record_.Recorded().Has(sura, aya);
+        },
+        [this](const std::string& key) -> std::shared_ptr<const std::vector<char>> {
+            int sura = 0, aya = 0;
+            if (!SplitAyaKey(key, &sura, &aya))
+                return nullptr;
+            return record_.Recorded().Bytes(sura, aya);
+        });
+}
+
+void MyRecitation::Connect()
+{
+    w_.recordButton->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    connect(w_.recordButton, &QPushButton::clicked, this, &MyRecitation::Record);
+    connect(w_.playMineButton, &QPushButton::clicked, this, &MyRecitation::PlayMine);
+    connect(w_.compareButton, &QPushButton::clicked, this, &MyRecitation::Compare);
+    auto* menu = new QMenu(w_.deleteRecordingButton);
+    menu->addAction("Delete My Recording of This Aya...", this, &MyRecitation::DeleteThis);
+    menu->addAction("Delete All My Recordings...", this, &MyRecitation::DeleteAll);
+    w_.deleteRecordingButton->setMenu(menu);
+
+    connect(&recorder_, &Recorder::Level, this, [this](double level) {
+        // The meter in decibels from -60 to 0, as loudness is heard.
+        const double db = level > 0 ? 20 * std::log10(level) : -60;
+        w_.recordLevel->setValue(int(std::clamp((db + 60) / 60 * 100, 0.0, 100.0)));
+    });
+    connect(&recorder_, &Recorder::RecordingChanged, this, &MyRecitation::ShowRecording);
+    connect(&recorder_, &Recorder::Taken, this, &MyRecitation::Keep);
+    connect(&recorder_, &Recorder::Failed, this, [this](const QString& message) {
+        armed_ = false;
+        ShowRecording(false);
+        ShowMessage("Varnel", message + "<br><br>Everything else works as before.");
+    });
+    connect(session_, &RecitationSession::PauseChanged, this, &MyRecitation::OnPause);
+    connect(&record_, &LearnerRecord::RecordingsChanged, this, &MyRecitation::ShowRecorded);
+    connect(w_.heart, &Heart::HeartUpdate, this, &MyRecitation::ShowRecorded);
+
+    CompareDrill* compare = session_->Comparison();
+    connect(compare, &CompareDrill::Turn, this, &MyRecitation::ShowWaveforms);
+    connect(compare->Player(), &MP3::CurSoundPos, this,
+            [this](int ms) { w_.waveforms->SetPosition(ms / 1000.0, mineNow_); });
+    connect(session_, &RecitationSession::PlayingChanged, this, [this](bool playing) {
+        if (!playing && !session_->Comparing())
+            w_.waveforms->hide();
+    });
+    ShowRecorded();
+}
+
+void MyRecitation::SetInput(const QString& name)
+{
+    recorder_.SetDevice(name.toStdString());
+    settings_.Remember(app_settings::kInputDevice, name);
+}
+
+QString MyRecitation::Input() const { return QString::fromStdString(recorder_.Device()); }
+
+void MyRecitation::Record()
+{
+    if (recorder_.Recording() || armed_) {
+        armed_ = false;
+        recorder_.Finish();
+        ShowRecording(false);
+        return;
+    }
+    if (!record_.Loaded()) {
+        ShowMessage("Varnel", "Choose or make a profile first: your recordings are kept with it.");
+        return;
+    }
+    // With Test me and a pause, the learner recites each aya in the pause after it.
+    if (w_.testMeCheck->isChecked() && session_->Playing() &&
+        (session_->PauseSeconds() > 0 || session_->PauseFactor() > 0)) {
+        armed_ = true;
+        ShowRecording(false);
+        Tell("Recite each aya in the pause after it; press Stop Recording (Ctrl+R) to end.");
+        return;
+    }
+    session_->Stop(); // the reciter must not be recorded
+    recorder_.Start(session_->CurrentAya());
+}
+
+void MyRecitation::OnPause(bool on, int ms)
+{
+    if (!armed_)
+        return;
+    if (on) {
+        TakeRules rules;
+        rules.maxSeconds = std::max(ms / 1000.0, 1.0);
+        rules.waitForVoice = rules.maxSeconds;
+        recorder_.Start(session_->CurrentAya(), rules);
+    } else if (recorder_.Recording()) {
+        recorder_.Finish();
+    }
+}
+
+void MyRecitation::Keep(const std::string& key, const sound::Pcm& take)
+{
+    if (take.samples.empty()) {
+        Tell("Nothing was heard, so no recording of " + Place(key) + " was kept.");
+        return;
+    }
+    int sura = 0, aya = 0;
+    std::string error;
+    if (!SplitAyaKey(key, &sura, &aya) || !record_.SaveRecording(sura, aya, take, &error)) {
+        ShowMessage("Varnel", "Your recitation of " + Place(key) + " could not be kept:<br>" +
+                                  QString::fromStdString(error).toHtmlEscaped());
+        return;
+    }
+    Tell(QString("Your recitation of %1 is kept (%2 s).")
+             .arg(Place(key))
+             .arg(double(take.Frames()) / take.rate, 0, 'f', 1));
+}
+
+void MyRecitation::PlayMine()
+{
+    if (!session_->PlayMine())
+        Tell("You have not recorded " + Place(session_->CurrentAya()) + " yet: press Record (Ctrl+R).");
+}
+
+void MyRecitation::Compare()
+{
+    if (!session_->PlayCompare()) {
+        Tell("You have not recorded any aya of this lesson yet: press Record (Ctrl+R).");
+        return;
+    }
+    w_.waveforms->show();
+}
+
+void MyRecitation::DeleteThis()
+{
+    const std::string key = session_->CurrentAya();
+    int sura = 0, aya = 0;
+    if (!SplitAyaKey(key, &sura, &aya) || !record_.Recorded().Has(sura, aya)) {
+        Tell("You have no recording of " + Place(key) + ".");
+        return;
+    }
+    if (!AskQuestion("Varnel", "Delete your recording of " + Place(key) + "?"))
+        return;
+    session_->Stop();
+    std::string error;
+    if (!record_.RemoveRecording(sura, aya, &error))
+        ShowMessage("Varnel", QString::fromStdString(error).toHtmlEscaped());
+}
+
+void MyRecitation::DeleteAll()
+{
+    const size_t count = record_.Recorded().All().size();
+    if (count == 0) {
+        Tell("You have no recordings.");
+        return;
+    }
+    if (!AskQuestion("Varnel", QString("Delete all %1 of your recordings?").arg(count)))
+        return;
+    session_->Stop();
+    std::string error;
+    if (!record_.RemoveAllRecordings(&error))
+        ShowMessage("Varnel", QString::fromStdString(error).toHtmlEscaped());
+}
+
+void MyRecitation::ShowRecorded()
+{
+    std::set<std::string> keys;
+    for (const Recordings::Aya& a : record_.Recorded().All())
+        keys.insert(AyaKey(PadSura(IntToString(a.first)), a.second));
+    w_.heart->SetRecorded(keys);
+    session_->OwnRecordingsChanged();
+}
+
+void MyRecitation::ShowRecording(bool on)
+{
+    const bool busy = on || armed_;
+    w_.recordButton->setText(busy ? "Stop Recording" : "Record");
+    w_.recordButton->setAccessibleDescription(on       ? QString("Recording")
+                                              : armed_ ? QString("Waiting for the pause")
+                                                       : QString());
+    w_.recordLevel->setVisible(on);
+    if (on)
+        Tell("Recording " + Place(recorder_.Key()) + "... it stops after a few seconds of quiet.");
+}
+
+void MyRecitation::ShowWaveforms(const std::string& key, bool mine)
+{
+    mineNow_ = mine;
+    if (key != waveKey_) {
+        int sura = 0, aya = 0;
+        SplitAyaKey(key, &sura, &aya);
+        w_.waveforms->SetVoices(PeaksOf(ReciterBytes(packs_, key)),
+                                PeaksOf(record_.Recorded().Bytes(sura, aya)));
+        waveKey_ = key;
+    }
+    w_.waveforms->show();
+}
+
+void MyRecitation::Tell(const QString& text) { window_->statusBar()->showMessage(text, kStatusMs); }

@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The learner's own recitation in the window: Record (Ctrl+R) records the aya shown, or, with Test me and
+// a pause, each aya in the pause after it; Play Mine and Compare play it back beside the reciter, with
+// both waveforms under the aya while comparing; Delete removes one recording or all, after asking. The
+// recorder, the session and the learner's record hold the rules; this class shows them and passes the
+// learner's requests on.
+#pragma once
+
+#include "recorder.h"
+#include "waveform.h"
+
+#include <QObject>
+#include <QString>
+#include <memory>
+#include <string>
+#include <vector>
+
+class LearnerRecord;
+class PackRegistry;
+class QMainWindow;
+class RecitationSession;
+class WindowSettings;
+struct VarnWidgets;
+
+class MyRecitation : public QObject
+{
+    Q_OBJECT
+  public:
+    MyRecitation(QMainWindow* window, VarnWidgets& w, RecitationSession* session, LearnerRecord& record,
+                 WindowSettings& settings, const PackRegistry& packs);
+
+    void Connect();
+    Recorder& TheRecorder() { return recorder_; }
+    // The microphone chosen in Preferences (empty: the system's default), remembered in varnel.ini.
+    void SetInput(const QString& name);
+    QString Input() const;
+    // Whether Record waits for each pause (Test me with a pause) rather than recording at once.
+    bool Armed() const { return armed_; }
+
+  public slots:
+    void Record();
+    void PlayMine();
+    void Compare();
+    void DeleteThis();
+    void DeleteAll();
+
+  private:
+    void ShowRecorded();
+    void ShowRecording(bool on);
+    void Keep(const std::string& key, const sound::Pcm& take);
+    void OnPause(bool on, int ms);
+    void ShowWaveforms(const std::string& key, bool mine);
+    void Tell(const QString& text);
+
+    QMainWindow* window_;
+    VarnWidgets& w_;
+    RecitationSession* session_;
+    LearnerRecord& record_;
+    WindowSettings& settings_;
+    const PackRegistry& packs_;
+    Recorder recorder_;
+    bool armed_ = false;
+    std::string waveKey_;  // the aya whose waveforms are shown
+    bool mineNow_ = false; // the learner's voice is the one playing
+};

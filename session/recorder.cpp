@@ -1,0 +1,74 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "recorder.h"
+
+namespace
+{
+constexpr int kPollMs = 50; // the meter moves a few times a second; the device is drained on its own
+}
+
+Recorder::Recorder(QObject* parent) : QObject(parent)
+{
+    poll_.setInterval(kPollMs);
+    connect(&poll_, &QTimer::timeout, this, &Recorder::Poll);
+}
+
+Recorder::~Recorder() = default;
+
+bool Recorder::Start(const std::string& key, const TakeRules& rules)
+{
+    if (Recording())
+        End(true);
+    const sound::Result r = capture_.Start(device_);
+    if (r != sound::Ok) {
+        emit Failed(QString(sound::ErrorString(r)) + (r == sound::ErrInputInit
+                                                          ? QString(" Choose another input in Preferences.")
+                                                          : QString()));
+        return false;
+    }
+    TakeRules fitted = rules;
+    fitted.rate = capture_.Rate();
+    take_ = std::make_unique<RecordingTake>(fitted);
+    key_ = key;
+    poll_.start();
+    emit RecordingChanged(true);
+    return true;
+}
+
+void Recorder::Finish() { End(true); }
+
+void Recorder::Cancel() { End(false); }
+
+void Recorder::Poll()
+{
+    if (!take_)
+        return;
+    take_->Add(capture_.Take());
+    emit Level(take_->Level());
+    if (capture_.Lost()) {
+        End(true);
+        emit Failed("The microphone was lost while recording; what was heard before is kept.");
+        return;
+    }
+    if (take_->Done())
+        End(true);
+}
+
+void Recorder::End(bool keep)
+{
+    if (!take_)
+        return;
+    poll_.stop();
+    capture_.Stop();
+    take_->Add(capture_.Take());
+    std::unique_ptr<RecordingTake> take = std::move(take_);
+    emit Level(0);
+    emit RecordingChanged(false);
+    if (!keep)
+        return;
+    sound::Pcm pcm;
+    pcm.rate = capture_.Rate();
+    pcm.channels = 1;
+    for (int16_t v : take->Trimmed())
+        pcm.samples.push_back(float(v) / 32768.0f);
+    emit Taken(key_, pcm);
+}

@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The recorder: one take of the learner reciting an aya, from the input device chosen in Preferences.
+// It opens the device when a take starts and closes it when the take ends, so nothing records and no
+// thread runs in between; while it records it tells the level for a meter, and at the end hands over
+// the take trimmed to the voice. The window decides where the take is kept.
+#pragma once
+
+#include "capture.h"
+#include "recording_take.h"
+#include "sound.h"
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+#include <memory>
+#include <string>
+
+class Recorder : public QObject
+{
+    Q_OBJECT
+  public:
+    explicit Recorder(QObject* parent = nullptr);
+    ~Recorder() override;
+
+    // The input device (empty: the system's default).
+    void SetDevice(const std::string& name) { device_ = name; }
+    const std::string& Device() const { return device_; }
+    // Starts a take of the aya of key ("108.002"); false, with Failed() told, when there is no input.
+    bool Start(const std::string& key, const TakeRules& rules = TakeRules());
+    // Ends the take now and hands over what was said.
+    void Finish();
+    // Ends the take and keeps nothing.
+    void Cancel();
+    bool Recording() const { return capture_.Recording(); }
+    const std::string& Key() const { return key_; }
+
+  signals:
+    // The loudness heard last, 0 to 1.
+    void Level(double level);
+    // A take began (on) or ended (off).
+    void RecordingChanged(bool on);
+    // The take of key, trimmed to the voice; empty when no voice was heard.
+    void Taken(const std::string& key, const sound::Pcm& take);
+    // The input cannot be used: words for the learner.
+    void Failed(const QString& message);
+
+  private:
+    void Poll();
+    void End(bool keep);
+
+    sound::Capture capture_;
+    std::unique_ptr<RecordingTake> take_;
+    std::string device_;
+    std::string key_;
+    QTimer poll_;
+};

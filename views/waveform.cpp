@@ -1,0 +1,118 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "waveform.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
+#include <cmath>
+
+WavePeaks WavePeaks::Build(const float* samples, size_t frames, int channels, int rate)
+{
+    WavePeaks peaks;
+    if (!samples || channels <= 0 || rate <= 0 || frames == 0)
+        return peaks;
+    const double perBucket = double(rate) / kBucketsPerSecond;
+    const size_t buckets = size_t(std::ceil(double(frames) / perBucket));
+    peaks.low_.assign(buckets, 0.0f);
+    peaks.high_.assign(buckets, 0.0f);
+    for (size_t b = 0; b < buckets; ++b) {
+        const size_t from = size_t(double(b) * perBucket);
+        const size_t to = std::min(frames, size_t(double(b + 1) * perBucket));
+        float low = 1.0f, high = -1.0f;
+        for (size_t f = from; f < to; ++f)
+            for (int c = 0; c < channels; ++c) {
+                const float v = samples[f * size_t(channels) + size_t(c)];
+                low = std::min(low, v);
+                high = std::max(high, v);
+            }
+        peaks.low_[b] = std::clamp(std::min(low, 0.0f), -1.0f, 0.0f);
+        peaks.high_[b] = std::clamp(std::max(high, 0.0f), 0.0f, 1.0f);
+    }
+    return peaks;
+}
+
+void WavePeaks::Range(double from, double to, float* low, float* high) const
+{
+    *low = 0;
+    *high = 0;
+    const long first = std::max(0L, long(std::floor(from * kBucketsPerSecond)));
+    const long last = std::min(long(low_.size()), long(std::ceil(to * kBucketsPerSecond)));
+    for (long b = first; b < std::max(last, first + 1) && b < long(low_.size()); ++b) {
+        *low = std::min(*low, low_[size_t(b)]);
+        *high = std::max(*high, high_[size_t(b)]);
+    }
+}
+
+void PaintWave(QPainter& painter, const QRectF& rect, const WavePeaks& peaks, double span,
+               const QColor& color)
+{
+    const double middle = rect.center().y();
+    const double half = rect.height() / 2;
+    painter.setPen(QPen(color.lighter(160), 1));
+    painter.drawLine(QPointF(rect.left(), middle), QPointF(rect.right(), middle));
+    if (peaks.Empty() || span <= 0 || rect.width() < 1)
+        return;
+    painter.setPen(QPen(color, 1));
+    const int columns = int(rect.width());
+    const double perColumn = span / columns;
+    for (int x = 0; x < columns; ++x) {
+        const double t = x * perColumn;
+        if (t >= peaks.Seconds())
+            break;
+        float low = 0, high = 0;
+        peaks.Range(t, t + perColumn, &low, &high);
+        const double px = rect.left() + x + 0.5;
+        painter.drawLine(QPointF(px, middle - high * half), QPointF(px, middle - low * half));
+    }
+}
+
+WaveformView::WaveformView(QWidget* parent) : QWidget(parent)
+{
+    setAccessibleName("Waveforms of the reciter and of your recitation");
+    setMinimumHeight(90);
+}
+
+void WaveformView::SetVoices(WavePeaks reciter, WavePeaks learner)
+{
+    reciter_ = std::move(reciter);
+    learner_ = std::move(learner);
+    position_ = -1;
+    setAccessibleDescription(QString("The reciter: %1 s; you: %2 s")
+                                 .arg(reciter_.Seconds(), 0, 'f', 1)
+                                 .arg(learner_.Seconds(), 0, 'f', 1));
+    update();
+}
+
+void WaveformView::SetPosition(double seconds, bool mine)
+{
+    position_ = seconds;
+    mine_ = mine;
+    update();
+}
+
+void WaveformView::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().base());
+    const double span = std::max(std::max(reciter_.Seconds(), learner_.Seconds()), 0.1);
+    const int labelWidth = fontMetrics().horizontalAdvance("Reciter") + 12;
+    const QRectF area = QRectF(rect()).adjusted(labelWidth, 4, -6, -4);
+    const double laneHeight = area.height() / 2;
+    const QRectF top(area.left(), area.top(), area.width(), laneHeight - 2);
+    const QRectF bottom(area.left(), area.top() + laneHeight + 2, area.width(), laneHeight - 2);
+    const QColor reciterColor = palette().color(QPalette::Highlight);
+    const QColor learnerColor(QColor::fromHsv((reciterColor.hue() + 150) % 360, 160, 170));
+    painter.setPen(palette().color(QPalette::Text));
+    painter.drawText(QRectF(4, top.top(), labelWidth - 8, top.height()), Qt::AlignVCenter | Qt::AlignLeft,
+                     "Reciter");
+    painter.drawText(QRectF(4, bottom.top(), labelWidth - 8, bottom.height()),
+                     Qt::AlignVCenter | Qt::AlignLeft, "You");
+    PaintWave(painter, top, reciter_, span, reciterColor);
+    PaintWave(painter, bottom, learner_, span, learnerColor);
+    if (position_ >= 0) {
+        const QRectF& lane = mine_ ? bottom : top;
+        const double x = lane.left() + std::min(position_ / span, 1.0) * lane.width();
+        painter.setPen(QPen(palette().color(QPalette::Text), 1));
+        painter.drawLine(QPointF(x, lane.top()), QPointF(x, lane.bottom()));
+    }
+}

@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Waveforms of two voices, the reciter's and the learner's, one above the other on a shared time axis.
+// Three parts, as in a music player: WavePeaks, a pure builder that reduces decoded samples once to
+// the lowest and highest value of each short bucket; PaintWave, which draws peaks into a rectangle at
+// any width from those buckets alone; and WaveformView, a thin widget that holds two sets of peaks and
+// paints them. Nothing is decoded or read from a file while painting.
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <QWidget>
+#include <vector>
+
+class QPainter;
+
+class WavePeaks
+{
+  public:
+    static constexpr int kBucketsPerSecond = 400;
+
+    WavePeaks() = default;
+    // Interleaved samples in -1..1; every channel counts.
+    static WavePeaks Build(const float* samples, size_t frames, int channels, int rate);
+
+    bool Empty() const { return low_.empty(); }
+    double Seconds() const { return double(low_.size()) / kBucketsPerSecond; }
+    size_t Buckets() const { return low_.size(); }
+    // The lowest and highest sample between two times, in seconds; 0 and 0 outside the sound.
+    void Range(double from, double to, float* low, float* high) const;
+
+  private:
+    std::vector<float> low_, high_;
+};
+
+// Draws peaks in rect, span seconds across its width (the shared axis), mirrored about its middle line.
+void PaintWave(QPainter& painter, const QRectF& rect, const WavePeaks& peaks, double span,
+               const QColor& color);
+
+class WaveformView : public QWidget
+{
+    Q_OBJECT
+  public:
+    explicit WaveformView(QWidget* parent = nullptr);
+
+    void SetVoices(WavePeaks reciter, WavePeaks learner);
+    // The time heard now in the voice playing (mine: the learner's); negative: none.
+    void SetPosition(double seconds, bool mine);
+    QSize sizeHint() const override { return {480, 120}; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    WavePeaks reciter_, learner_;
+    double position_ = -1;
+    bool mine_ = false;
+};
