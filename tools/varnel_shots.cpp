@@ -8,23 +8,26 @@
 // "passage" is page 602 playing across its suras, with juz 30 in the heart (window-passage.png) and
 // the heart's column with its progress by juz (juz-progress.png).
 #include "aya.h"
-#include "heart.h"
-#include "juz_progress.h"
 #include "config.h"
+#include "heart.h"
 #include "id_menu.h"
+#include "juz_progress.h"
 #include "passage.h"
 #include "profile.h"
+#include "sound.h"
 #include "varn.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMenu>
-#include <QSpinBox>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QStyleFactory>
 #include <QTimer>
+#include <cmath>
 #include <iostream>
 
 namespace
@@ -63,6 +66,25 @@ QPalette Dark()
     return p;
 }
 
+// A learner's recording of an aya: a voice-like sound of two seconds, rising and falling.
+void PutOwnRecording(const QString& path)
+{
+    sound::Pcm pcm;
+    pcm.rate = 22050;
+    pcm.channels = 1;
+    for (int k = 0; k < 2 * pcm.rate; ++k) {
+        const double t = double(k) / pcm.rate;
+        const double swell = std::sin(M_PI * t / 2) * (0.6 + 0.4 * std::sin(2 * M_PI * 2.5 * t));
+        pcm.samples.push_back(
+            float(swell * (0.3 * std::sin(2 * M_PI * 180 * t) + 0.1 * std::sin(2 * M_PI * 540 * t))));
+    }
+    std::vector<char> bytes;
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    if (sound::EncodeOggVorbis(pcm, 0.4, &bytes) == sound::Ok && file.open(QIODevice::WriteOnly))
+        file.write(bytes.data(), qint64(bytes.size()));
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -81,7 +103,7 @@ int main(int argc, char** argv)
     QDir::setCurrent(args[1]);
     QStringList names = args.mid(3);
     if (names.isEmpty())
-        names = {"light", "dark", "night", "hidden", "revealed", "passage"};
+        names = {"light", "dark", "night", "hidden", "revealed", "passage", "compare"};
     const QString suffix = qEnvironmentVariableIntValue("QT_SCALE_FACTOR") > 1 ? "-2x" : "";
     for (const QString& name : names) {
         // Each picture starts from a learner of its own, with nothing remembered.
@@ -92,6 +114,8 @@ int main(int argc, char** argv)
         window.ProfileDialog()->hide();
         window.resize(1100, 760);
         window.show();
+        if (name == "compare")
+            PutOwnRecording("profiles/Amina.recordings/112001.ogg");
         window.NewProfile("Amina");
         window.ConfigDialog()->hide();
         const int sura = window.W().chooser->findText("112. Al-Ikhlas");
@@ -109,12 +133,17 @@ int main(int argc, char** argv)
             window.W().passagePlay->click();
             Wait(2500); // a few ayas in
         }
+        if (name == "compare") {
+            window.W().compareButton->click();
+            Wait(3400); // into the learner's turn
+        }
         if (name == "night")
             ViewAction(window, "&Night Reading")->setChecked(true);
         if (name == "hidden" || name == "revealed")
             ViewAction(window, "Hide the aya")->setChecked(true);
-        Wait(700);
-        window.StopAya();
+        Wait(name == "compare" ? 0 : 700);
+        if (name != "compare")
+            window.StopAya();
         if (name == "revealed")
             for (int step = 0; step < 3; ++step)
                 ViewAction(window, "Reveal")->trigger();
