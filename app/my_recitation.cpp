@@ -12,6 +12,7 @@
 #include "window_frame.h"
 #include "window_settings.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QMainWindow>
 #include <QMenu>
@@ -75,7 +76,13 @@ MyRecitation::MyRecitation(QMainWindow* window, VarnWidgets& w, RecitationSessio
 
 void MyRecitation::Connect()
 {
-    w_.recordButton->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    // View > Practice holds them too, Record with its key, which works anywhere in the window.
+    w_.practice->addSeparator();
+    QAction* record = w_.practice->addAction("Record My Recitation", this, &MyRecitation::Record);
+    record->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    window_->addAction(record);
+    w_.practice->addAction("Play Mine", this, &MyRecitation::PlayMine);
+    w_.practice->addAction("Compare with the Reciter", this, &MyRecitation::Compare);
     connect(w_.recordButton, &QPushButton::clicked, this, &MyRecitation::Record);
     connect(w_.playMineButton, &QPushButton::clicked, this, &MyRecitation::PlayMine);
     connect(w_.compareButton, &QPushButton::clicked, this, &MyRecitation::Compare);

@@ -371,6 +371,69 @@ class TestAudible : public QObject
         }
     }
 
+    // Compare, heard: for each recorded aya the reciter and then the learner, an aya not recorded left
+    // out, the learner's recordings at another rate than the reciter's; at 1.25x both are faster.
+    // Afterwards the lesson's drill is back, and Play Mine plays the learner alone.
+    void compareHeardInOrder()
+    {
+        std::map<std::string, QByteArray> items;
+        for (int aya = 1; aya <= 3; ++aya)
+            items[SoundName(AyaKey("112", aya))] = fixtures::ToneOgg(250, {300.0 + 100 * aya}, 44100);
+        QVERIFY(fixtures::WriteArchive(g_dir->filePath("compare.dat"), items));
+        std::map<std::string, std::shared_ptr<const std::vector<char>>> mine;
+        for (int aya : {1, 3}) {
+            const QByteArray ogg = fixtures::ToneOgg(250, {900.0 + 200 * aya}, 22050);
+            mine[AyaKey("112", aya)] = std::make_shared<const std::vector<char>>(ogg.begin(), ogg.end());
+        }
+        {
+            RecitationSession session;
+            session.SetPack(fixtures::OpenArchive(g_dir->filePath("compare.dat")));
+            session.SetOwnRecordings([&](const std::string& key) { return mine.count(key) > 0; },
+                                     [&](const std::string& key) {
+                                         const auto it = mine.find(key);
+                                         return it == mine.end() ? nullptr : it->second;
+                                     });
+            session.SetSpeed(1.25);
+            session.SetRepeat(3); // not for Compare: each voice once
+            session.ChooseSura(112);
+            QSignalSpy finished(&session, &RecitationSession::DrillFinished);
+            fixtures::Idle(300);
+            QVERIFY(session.PlayCompare());
+            QVERIFY(session.Comparing());
+            QVERIFY(fixtures::WaitFor([&] { return finished.count() > 0; }, 8000));
+            QVERIFY(!session.Comparing());
+            QCOMPARE(session.ActiveDrill(), static_cast<Drill*>(session.WholeDrill()));
+            fixtures::Idle(400);
+            session.CueAya(112, 2);
+            QVERIFY(!session.PlayMine()); // not recorded
+            session.CueAya(112, 3);
+            QVERIFY(session.PlayMine());
+            QVERIFY(fixtures::WaitFor([&] { return finished.count() > 1; }, 4000));
+            fixtures::Idle(300);
+        }
+        const sound::Pcm pcm = ReadWav();
+        const std::vector<Burst> bursts = Bursts(pcm);
+        // The voices in the order heard, 40 ms looks along each burst; the reciter's aya and the learner's
+        // may run together without a gap.
+        std::vector<double> voices;
+        for (size_t b = 0; b + 1 < bursts.size(); ++b)
+            for (double t = bursts[b].start + 0.02; t + 0.06 <= bursts[b].end; t += 0.04) {
+                const double hz = Frequency(pcm, t, t + 0.04);
+                if (voices.empty() || std::abs(voices.back() - hz) > 60)
+                    voices.push_back(hz);
+            }
+        const std::vector<double> expected = {400, 1100, 600, 1500};
+        QVERIFY2(voices.size() == expected.size(), qPrintable(Describe(bursts)));
+        for (size_t i = 0; i < voices.size(); ++i)
+            QVERIFY2(std::abs(voices[i] - expected[i]) < 30,
+                     qPrintable(QString("voice %1: %2 Hz; ").arg(i).arg(voices[i]) + Describe(bursts)));
+        // Play Mine last: the learner's 250 ms at 1.25x, 200 ms.
+        const Burst& last = bursts.back();
+        QVERIFY2(std::abs(Frequency(pcm, last.start + 0.02, last.end - 0.02) - 1500) < 30,
+                 qPrintable(Describe(bursts)));
+        QVERIFY2(std::abs((last.end - last.start) - 0.2) < 0.04, qPrintable(Describe(bursts)));
+    }
+
     void speedKeepsThePitch_data()
     {
         QTest::addColumn<double>("speed");

@@ -1,0 +1,219 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The learner's own recitation in the window, driven by keys and the accessibility bus, with a virtual
+// microphone (scripts/virtual-mic) that this test speaks into: Record, the level, the file kept, the
+// marks in the heart and on the status line, Play Mine, Compare with its waveforms, Delete after asking,
+// and Record with Test me, once in each pause. Run without any microphone, Record says so once and
+// playback goes on working.
+#include "capture.h"
+#include "compare.h"
+#include "heart.h"
+#include "mic_writer.h"
+#include "recitation_session.h"
+#include "varn.h"
+#include "waveform.h"
+#include "whole.h"
+#include "window_helpers.h"
+#include "workspace.h"
+
+#include <QAccessible>
+#include <QCheckBox>
+#include <QLabel>
+#include <QMenu>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <mutex>
+
+using fixtures::ShowActive;
+
+namespace
+{
+
+void Press(QWidget* button)
+{
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(button);
+    QVERIFY(a && a->actionInterface());
+    QCOMPARE(a->role(), QAccessible::Button);
+    a->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QTest::qWait(250); // a pressed button clicks after its short animation
+}
+
+// The microphone hears the voice while speaking is set, and quiet otherwise.
+struct Speaker {
+    std::mutex mutex;
+    bool speaking = false;
+    size_t at = 0;
+    std::vector<int16_t> voice = fixtures::VoiceSamples(0.6);
+
+    std::vector<int16_t> Next(size_t frames)
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        std::vector<int16_t> out(frames, 0);
+        if (!speaking)
+            return out;
+        for (size_t k = 0; k < frames; ++k)
+            out[k] = voice[(at + k) % voice.size()];
+        at += frames;
+        return out;
+    }
+    void Speak(bool on)
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        speaking = on;
+        at = 0;
+    }
+};
+
+} // namespace
+
+class TestRecitationWindow : public QObject
+{
+    Q_OBJECT
+
+  private slots:
+    void recordPlayCompareDelete()
+    {
+        QVERIFY2(!sound::InputDevices().empty(), "no microphone: is scripts/virtual-mic running?");
+        Workspace ws;
+        ws.Pack("quran/s104_s114.dat", 104, 114, 400);
+        ws.Write("config.ini", "0\n");
+        Speaker speaker;
+        fixtures::MicWriter mic(qgetenv("VARNEL_TEST_MIC").toStdString(),
+                                [&](size_t frames) { return speaker.Next(frames); });
+        Varn window;
+        ShowActive(window);
+        window.NewProfile("Amina");
+        fixtures::Choose(window, "112. Al-Ikhlas");
+        window.StopAya();
+        fixtures::Drop(window.W().heart, "112.001");
+        window.SaveProfile();
+        const QByteArray profile = ws.Read("profiles/Amina.varn");
+        QVERIFY(!profile.isEmpty());
+
+        // Ctrl+R records the aya shown; the button says so, the meter moves; Ctrl+R again ends the take.
+        QTest::keyClick(&window, Qt::Key_R, Qt::ControlModifier);
+        QVERIFY(window.Mine()->TheRecorder().Recording());
+        QCOMPARE(window.W().recordButton->text(), QString("Stop Recording"));
+        QCOMPARE(window.W().recordButton->accessibleDescription(), QString("Recording"));
+        QVERIFY(window.W().recordLevel->isVisible());
+        speaker.Speak(true);
+        QVERIFY(fixtures::WaitFor([&] { return window.W().recordLevel->value() > 50; }, 3000));
+        QTest::qWait(600);
+        speaker.Speak(false);
+        QTest::qWait(400);
+        QTest::keyClick(&window, Qt::Key_R, Qt::ControlModifier);
+        QVERIFY(!window.Mine()->TheRecorder().Recording());
+        QVERIFY(!window.W().recordLevel->isVisible());
+        QCOMPARE(window.W().recordButton->text(), QString("Record"));
+        QVERIFY(QFile::exists(ws.Path("profiles/Amina.recordings/112001.ogg")));
+        QVERIFY2(window.statusBar()->currentMessage().contains("is kept"),
+                 qPrintable(window.statusBar()->currentMessage()));
+        QVERIFY(window.W().heart->RecordedMarked("112.001"));
+        QVERIFY(window.W().statusLine->text().contains("recorded"));
+        QVERIFY(ws.messages.isEmpty());
+
+        // Play Mine plays it alone; Compare plays the reciter, then the learner, with both waveforms.
+        CompareDrill* compare = window.Session()->Comparison();
+        std::vector<std::pair<std::string, bool>> turns;
+        connect(compare, &CompareDrill::Turn, this, [&](const std::string& key, bool mine) {
+            turns.push_back({key, mine});
+        });
+        Press(window.W().playMineButton);
+        QVERIFY(window.Session()->Comparing());
+        QVERIFY(fixtures::WaitFor([&] { return !window.Session()->Comparing(); }, 5000));
+        QCOMPARE(turns, (std::vector<std::pair<std::string, bool>>{{"112.001", true}}));
+        turns.clear();
+        Press(window.W().compareButton);
+        QVERIFY(window.W().waveforms->isVisible());
+        QVERIFY(fixtures::WaitFor([&] { return !window.Session()->Comparing(); }, 5000));
+        QCOMPARE(turns, (std::vector<std::pair<std::string, bool>>{{"112.001", false}, {"112.001", true}}));
+        QVERIFY(fixtures::WaitFor([&] { return !window.W().waveforms->isVisible(); }, 1000));
+        QCOMPARE(window.Session()->ActiveDrill(), static_cast<Drill*>(window.WholeDrill()));
+        QCOMPARE(ws.Read("profiles/Amina.varn"), profile); // recordings live beside it
+
+        // Another aya, not recorded: Play Mine says so and plays nothing.
+        window.NextAya();
+        window.StopAya();
+        Press(window.W().playMineButton);
+        QVERIFY(!window.Session()->Comparing());
+        QVERIFY(window.statusBar()->currentMessage().contains("not recorded"));
+        window.PrevAya();
+        window.StopAya();
+
+        // Delete asks first: No keeps the recording, Yes deletes it and its marks.
+        QMenu* menu = window.W().deleteRecordingButton->menu();
+        QVERIFY(menu && menu->actions().size() == 2);
+        SetQuestionAnswer(false);
+        menu->actions()[0]->trigger();
+        QVERIFY(QFile::exists(ws.Path("profiles/Amina.recordings/112001.ogg")));
+        SetQuestionAnswer(true);
+        menu->actions()[0]->trigger();
+        QVERIFY(!QFile::exists(ws.Path("profiles/Amina.recordings/112001.ogg")));
+        QVERIFY(!window.W().heart->RecordedMarked("112.001"));
+        QVERIFY(!window.W().statusLine->text().contains("recorded"));
+        QCOMPARE(ws.Read("config.ini"), QByteArray("0\n"));
+    }
+
+    // With Test me and a pause, Record waits for each pause and keeps what was said in it as the
+    // recording of the aya just heard; the take ends with the pause.
+    void testMeRecordsEachPause()
+    {
+        Workspace ws;
+        ws.Pack("quran/s104_s114.dat", 104, 114, 300);
+        ws.Write("config.ini", "0\n");
+        Speaker speaker;
+        fixtures::MicWriter mic(qgetenv("VARNEL_TEST_MIC").toStdString(),
+                                [&](size_t frames) { return speaker.Next(frames); });
+        Varn window;
+        ShowActive(window);
+        window.NewProfile("Bilal");
+        fixtures::Choose(window, "112. Al-Ikhlas");
+        window.StopAya();
+        window.W().testMeCheck->setChecked(true);
+        window.W().pauseSpin->setValue(1);
+        window.W().playButton->click();
+        speaker.Speak(true);
+        Press(window.W().recordButton);
+        QVERIFY(window.Mine()->Armed());
+        QVERIFY(!window.Mine()->TheRecorder().Recording()); // not while the reciter plays
+        QVERIFY(fixtures::WaitFor([&] { return window.Mine()->TheRecorder().Recording(); }, 3000));
+        QVERIFY(window.Session()->Pausing());
+        QVERIFY2(fixtures::WaitFor(
+                     [&] { return QFile::exists(ws.Path("profiles/Bilal.recordings/112001.ogg")); }, 3000),
+                 qPrintable(window.statusBar()->currentMessage()));
+        QVERIFY(fixtures::WaitFor(
+            [&] { return QFile::exists(ws.Path("profiles/Bilal.recordings/112002.ogg")); }, 4000));
+        Press(window.W().recordButton);
+        QVERIFY(!window.Mine()->Armed());
+        window.StopAya();
+        QVERIFY(ws.messages.isEmpty());
+    }
+
+    // No microphone at all (run with OpenAL's null driver): Record says so once, and playback works.
+    void noMicrophone()
+    {
+        if (!sound::InputDevices().empty())
+            QSKIP("a microphone is there: this case runs with ALSOFT_DRIVERS=null");
+        Workspace ws;
+        ws.Pack("quran/s104_s114.dat", 104, 114, 300);
+        ws.Write("config.ini", "0\n");
+        Varn window;
+        ShowActive(window);
+        window.NewProfile("Zaid");
+        fixtures::Choose(window, "112. Al-Ikhlas");
+        window.StopAya();
+        QTest::keyClick(&window, Qt::Key_R, Qt::ControlModifier);
+        QCOMPARE(ws.messages.size(), 1);
+        QVERIFY2(ws.messages[0].contains("No microphone"), qPrintable(ws.messages[0]));
+        QCOMPARE(window.W().recordButton->text(), QString("Record"));
+        QVERIFY(!window.Mine()->TheRecorder().Recording());
+        window.W().playButton->click();
+        QVERIFY(window.Session()->Playing() || window.WholeDrill()->Player()->Busy());
+        window.StopAya();
+        QCOMPARE(ws.messages.size(), 1);
+    }
+};
+
+QTEST_MAIN(TestRecitationWindow)
+#include "test_recitation_window.moc"
