@@ -325,9 +325,10 @@ class TestAids : public QObject
             if (!a->isSeparator())
                 practice << a->text();
         QCOMPARE(practice, QStringList({"Hide the aya", "Hide the translation", "Reveal", "Slower", "Faster",
-                                        "Add Passage to Heart"}));
+                                        "Add Passage to Heart", "Record My Recitation", "Play Mine",
+                                        "Compare with the Reciter"}));
         // Each keeps its key for the whole window, wherever its menu is.
-        for (const char* name : {"Hide the aya", "Reveal", "Slower", "Faster"}) {
+        for (const char* name : {"Hide the aya", "Reveal", "Slower", "Faster", "Record My Recitation"}) {
             QAction* a = ViewAction(window, name);
             QVERIFY(!a->shortcut().isEmpty());
             QVERIFY(a->associatedObjects().contains(&window));
