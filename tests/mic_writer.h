@@ -35,12 +35,28 @@ inline std::vector<int16_t> VoiceSamples(double seconds, double pitch = 1.0)
     return out;
 }
 
+// Empties the FIFO of what an earlier writer left there and nobody recorded, so that a new take hears
+// only what its own test says.
+inline void DrainMic(const std::string& path)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK);
+    if (fd < 0)
+        return;
+    char buffer[4096];
+    while (::read(fd, buffer, sizeof buffer) > 0) {
+    }
+    ::close(fd);
+}
+
 class MicWriter
 {
   public:
     // Writes what next() gives, each call 20 ms of samples, into the FIFO at path until Stop().
     MicWriter(std::string path, std::function<std::vector<int16_t>(size_t frames)> next)
-        : thread_([this, path = std::move(path), next] { Run(path, next); })
+        : thread_([this, path = std::move(path), next] {
+              DrainMic(path);
+              Run(path, next);
+          })
     {
     }
     ~MicWriter() { Stop(); }

@@ -2,6 +2,7 @@
 // What a learner would hear: OpenAL Soft's wave driver writes the mixed output to a WAV file, which is
 // read back and cut into bursts of sound and silences.
 #include "fixtures.h"
+#include "heard_sound.h"
 #include "mp3.h"
 #include "naming.h"
 #include "passage.h"
@@ -23,50 +24,6 @@ QTemporaryDir* g_dir = nullptr;
 
 QString WavPath() { return g_dir->filePath("heard.wav"); }
 
-struct Burst {
-    double start = 0, end = 0; // seconds from the start of the output
-    double hz = 0;             // frequency estimated from zero crossings
-};
-
-// Bursts of sound louder than a whisper, at 10 ms resolution; gaps under 40 ms do not split a burst.
-std::vector<Burst> Bursts(const sound::Pcm& pcm)
-{
-    const int window = pcm.rate / 100;
-    std::vector<Burst> bursts;
-    if (window <= 0)
-        return bursts; // no audio was read
-    bool in = false;
-    int quiet = 0;
-    long crossings = 0;
-    for (size_t w = 0; (w + 1) * size_t(window) <= pcm.Frames(); ++w) {
-        double energy = 0;
-        long windowCrossings = 0;
-        for (int i = 0; i < window; ++i) {
-            const size_t f = w * size_t(window) + size_t(i);
-            const float v = pcm.samples[f * size_t(pcm.channels)];
-            energy += double(v) * v;
-            if (f > 0 && (pcm.samples[(f - 1) * size_t(pcm.channels)] < 0) != (v < 0))
-                ++windowCrossings;
-        }
-        const bool loud = std::sqrt(energy / window) > 0.02;
-        const double t = double(w) / 100.0;
-        if (loud) {
-            if (!in) {
-                bursts.push_back({t, t, 0});
-                crossings = 0;
-                in = true;
-            }
-            bursts.back().end = t + 0.01;
-            crossings += windowCrossings;
-            bursts.back().hz = crossings / 2.0 / (bursts.back().end - bursts.back().start);
-            quiet = 0;
-        } else if (in && ++quiet >= 4) {
-            in = false;
-        }
-    }
-    return bursts;
-}
-
 sound::Pcm ReadWav()
 {
     QFile f(WavPath());
@@ -79,50 +36,6 @@ sound::Pcm ReadWav()
 }
 
 // The frequency of a steady tone between two times (seconds), from its rising zero crossings.
-double Frequency(const sound::Pcm& pcm, double from, double to)
-{
-    const size_t first = size_t(from * pcm.rate), last = std::min(pcm.Frames(), size_t(to * pcm.rate));
-    long rising = 0;
-    double firstRise = -1, lastRise = -1;
-    for (size_t f = first + 1; f < last; ++f) {
-        const float a = pcm.samples[(f - 1) * size_t(pcm.channels)],
-                    b = pcm.samples[f * size_t(pcm.channels)];
-        if (a < 0 && b >= 0) {
-            const double t = (double(f - 1) + a / (a - b)) / pcm.rate; // where the wave crosses zero
-            if (firstRise < 0)
-                firstRise = t;
-            lastRise = t;
-            ++rising;
-        }
-    }
-    return rising > 1 ? (rising - 1) / (lastRise - firstRise) : 0;
-}
-
-// 5 ms windows below a whisper inside burst (its first 20 and last 30 ms left out).
-int QuietWindows(const sound::Pcm& pcm, const Burst& burst)
-{
-    const int window = pcm.rate / 200;
-    int quiet = 0;
-    for (size_t from = size_t((burst.start + 0.02) * pcm.rate);
-         from + size_t(window) < size_t((burst.end - 0.03) * pcm.rate); from += size_t(window)) {
-        double energy = 0;
-        for (int k = 0; k < window; ++k) {
-            const float v = pcm.samples[(from + size_t(k)) * size_t(pcm.channels)];
-            energy += double(v) * v;
-        }
-        quiet += std::sqrt(energy / window) < 0.02;
-    }
-    return quiet;
-}
-
-QString Describe(const std::vector<Burst>& bursts)
-{
-    QString s;
-    for (const Burst& b : bursts)
-        s += QString("[%1-%2s %3Hz] ").arg(b.start, 0, 'f', 2).arg(b.end, 0, 'f', 2).arg(int(b.hz));
-    return s;
-}
-
 } // namespace
 
 class TestAudible : public QObject

@@ -5,6 +5,7 @@
 #include "capture.h"
 #include "fixtures.h"
 #include "learner_record.h"
+#include "mic_writer.h"
 #include "profile_file.h"
 #include "recording_take.h"
 
@@ -128,6 +129,7 @@ class TestRecording : public QObject
         QVERIFY2(!sound::InputDevices().empty(), "no input device: is the virtual microphone running?");
 
         const std::vector<int16_t> sent = Joined({Silence(0.5), Voice(0.8), Silence(2.0)});
+        fixtures::DrainMic(fifo.toStdString());
         sound::Capture capture;
         QCOMPARE(capture.Start(), sound::Ok);
         QCOMPARE(capture.Start(), sound::ErrAlreadyInitialized);
