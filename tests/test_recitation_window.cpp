@@ -6,6 +6,7 @@
 // playback goes on working.
 #include "capture.h"
 #include "compare.h"
+#include "config.h"
 #include "heart.h"
 #include "mic_writer.h"
 #include "recitation_session.h"
@@ -17,6 +18,7 @@
 
 #include <QAccessible>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QMenu>
 #include <QProgressBar>
@@ -188,6 +190,33 @@ class TestRecitationWindow : public QObject
         QVERIFY(!window.Mine()->Armed());
         window.StopAya();
         QVERIFY(ws.messages.isEmpty());
+    }
+
+    // The microphone is chosen in Preferences beside the output and kept in varnel.ini; config.ini keeps
+    // its bytes, and the next window records from it.
+    void microphoneInPreferences()
+    {
+        Workspace ws;
+        ws.Pack("quran/s104_s114.dat", 104, 114, 300);
+        ws.Write("config.ini", "0\n");
+        {
+            Varn window;
+            window.ShowConfig();
+            QComboBox* inputs = window.ConfigDialog()->InputChooser();
+            QCOMPARE(inputs->itemText(0), QString("The system's default"));
+            const int mic = inputs->findText("FIFO", Qt::MatchContains);
+            QVERIFY2(mic > 0, qPrintable(QString::number(inputs->count())));
+            inputs->setCurrentIndex(mic);
+            window.ConfigDialog()->OkClicked();
+            QCOMPARE(window.Mine()->Input(), inputs->itemData(mic).toString());
+            QCOMPARE(ws.Read("config.ini"), QByteArray("0\n"));
+            QVERIFY(ws.Read("varnel.ini").contains("input="));
+        }
+        Varn again;
+        QVERIFY(again.Mine()->Input().contains("FIFO"));
+        again.ShowConfig();
+        QCOMPARE(again.ConfigDialog()->InputChooser()->currentData().toString(), again.Mine()->Input());
+        again.ConfigDialog()->CancelClicked();
     }
 
     // No microphone at all (run with OpenAL's null driver): Record says so once, and playback works.

@@ -8,9 +8,13 @@
 #include "mic_writer.h"
 #include "profile_file.h"
 #include "recording_take.h"
+#include "waveform.h"
 
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -205,6 +209,43 @@ class TestRecording : public QObject
         QCOMPARE(fixtures::ReadFile(profile), profileBytes);
     }
 
+    // The waveform's peaks: each bucket's lowest and highest sample, read back at any span; drawn only
+    // where there is sound, on the shared time axis.
+    void waveformPeaks()
+    {
+        std::vector<float> samples(size_t(kRate), 0.0f); // 0.5 s of a 0.5 tone, then 0.5 s of silence
+        for (size_t k = 0; k < samples.size() / 2; ++k)
+            samples[k] = float(0.5 * std::sin(2 * M_PI * 200 * double(k) / kRate));
+        const WavePeaks peaks = WavePeaks::Build(samples.data(), samples.size(), 1, kRate);
+        QCOMPARE(peaks.Buckets(), size_t(WavePeaks::kBucketsPerSecond));
+        QCOMPARE(peaks.Seconds(), 1.0);
+        float low = 0, high = 0;
+        peaks.Range(0.1, 0.2, &low, &high);
+        QVERIFY(std::abs(high - 0.5f) < 0.01f && std::abs(low + 0.5f) < 0.01f);
+        peaks.Range(0.6, 0.9, &low, &high);
+        QCOMPARE(high, 0.0f);
+        peaks.Range(5, 6, &low, &high); // past the end
+        QCOMPARE(high, 0.0f);
+        QVERIFY(WavePeaks::Build(nullptr, 0, 1, kRate).Empty());
+
+        // Drawn across a span of 2 s: the sound fills the first quarter of the width, and no more.
+        QImage image(400, 100, QImage::Format_ARGB32);
+        image.fill(Qt::white);
+        {
+            QPainter painter(&image);
+            PaintWave(painter, QRectF(0, 0, 400, 100), peaks, 2.0, Qt::black);
+        }
+        auto inked = [&](int x) {
+            int n = 0;
+            for (int y = 0; y < 100; ++y)
+                n += qGray(image.pixel(x, y)) < 128;
+            return n;
+        };
+        QVERIFY(inked(50) > 40);  // ±0.5 of a half-height of 50: about 50 pixels
+        QVERIFY(inked(150) <= 2); // silence: the middle line only
+        QVERIFY(inked(300) <= 2); // past the sound
+    }
+
     // Kept, listed from the folder, deleted one or all; a file that is not a recording is left alone.
     void keptAndRemoved()
     {
@@ -249,7 +290,7 @@ int main(int argc, char** argv)
 {
     // The virtual microphone is a PulseAudio source; playback is not heard here.
     qputenv("ALSOFT_DRIVERS", "pulse");
-    QCoreApplication app(argc, argv);
+    QGuiApplication app(argc, argv);
     TestRecording test;
     return QTest::qExec(&test, argc, argv);
 }
