@@ -16,7 +16,7 @@ constexpr char kNight[] = "view/night";
 constexpr bool kNightDefault = false;
 constexpr char kSpeed[] = "sound/speed";
 constexpr double kSpeedDefault = 1.0;
-constexpr char kInputDevice[] = "sound/input"; // the microphone's name; empty: the system's default
+constexpr char kInputDevice[] = "sound/input";  // the microphone's name; empty: the system's default
 constexpr char kReviewPanel[] = "review/panel"; // shown; the default depends on the screen's height
 
 } // namespace app_settings

@@ -59,6 +59,7 @@ Varn::Varn(QWidget* parent) : QMainWindow(parent)
     aids_ = new PracticeAids(this, w_, session_.get(), settings_, record_);
     controls_ = new DrillControls(this, w_, session_.get(), record_, *aids_);
     passages_ = new PassageControls(this, w_, session_.get(), packs_, record_);
+    packDialogs_ = new PackDialogs(this, packs_);
     mine_ = new MyRecitation(this, w_, session_.get(), record_, settings_, packs_);
     CreateMenus();
     BuildCentralArea(this, w_);
@@ -93,10 +94,8 @@ Varn::Varn(QWidget* parent) : QMainWindow(parent)
     connect(config_.get(), &Config::ButtonOk, this, &Varn::UpdatePrefs);
     soundMessages_->Watch(config_->TestPlayer());
 
-    recitor_ = std::make_unique<SelectRecitor>(packs_, nullptr, Qt::Dialog | Qt::WindowStaysOnTopHint);
-    recitor_->setModal(true);
-    recitor_->resize(480, 240);
-    connect(recitor_.get(), &SelectRecitor::ButtonOk, this, &Varn::UpdateRecitor);
+    connect(packDialogs_, &PackDialogs::RecitorChosen, this, &Varn::UpdateRecitor);
+    connect(packDialogs_, &PackDialogs::PacksChanged, this, &Varn::LoadRecitor);
 
     new PlaybackKeyFilter(this, session_.get());
 }
@@ -109,6 +108,8 @@ void Varn::CreateMenus()
     w_.file->addAction(QIcon(Picture("save.png")), "&Save Profile", this, &Varn::SaveProfile);
     w_.file->addAction(QIcon(Picture("load.png")), "&New/Load Profile", this, &Varn::LoadProfilePopup);
     w_.file->addAction(QIcon(Picture("pref.png")), "&Preferences", this, &Varn::ShowConfig);
+    w_.file->addAction(QIcon(Picture("load.png")), "&Import Recordings...", packDialogs_,
+                       &PackDialogs::ShowImport);
     w_.file->addAction(QIcon(Picture("exit.png")), "&Exit", this, &Varn::Exit);
 
     w_.language = new IdMenu(this);
@@ -128,6 +129,7 @@ void Varn::CreateMenus()
 
     w_.recitor = new IdMenu(this);
     w_.recitor->addAction(QIcon(Picture("pref.png")), "&Config Recitor", this, &Varn::ShowRecitor);
+    w_.recitor->addAction("&Installed Packs...", packDialogs_, &PackDialogs::ShowInstalled);
 
     w_.help = new IdMenu(this);
     w_.help->addAction(QIcon(Picture("help.png")), "&Help", this, &Varn::Help);
@@ -197,4 +199,4 @@ void Varn::closeEvent(QCloseEvent* event)
 
 void Varn::LoadProfilePopup() { profile_->show(); }
 
-void Varn::ShowRecitor() { recitor_->show(); }
+void Varn::ShowRecitor() { packDialogs_->ShowRecitor(); }

@@ -9,6 +9,7 @@
 #include "languages.h"
 #include "learner_record.h"
 #include "my_recitation.h"
+#include "pack_dialogs.h"
 #include "pack_registry.h"
 #include "passage_controls.h"
 #include "playback_keys.h"
@@ -84,7 +85,8 @@ class Varn : public QMainWindow
     Single* SingleDrill() const { return session_->SingleDrill(); }
     Profile* ProfileDialog() const { return profile_.get(); }
     Config* ConfigDialog() const { return config_.get(); }
-    SelectRecitor* RecitorDialog() const { return recitor_.get(); }
+    SelectRecitor* RecitorDialog() const { return packDialogs_->Recitor(); }
+    PackDialogs* PackDialogsOf() const { return packDialogs_; }
     const PackRegistry& Packs() const { return packs_; }
     const KelRes& CurrentPack() const { return currentPack_; }
     const std::string& UserNameNow() const { return userName_; }
@@ -210,7 +212,7 @@ class Varn : public QMainWindow
     // Top-level windows of their own, so without a parent.
     std::unique_ptr<Profile> profile_;
     std::unique_ptr<Config> config_;
-    std::unique_ptr<SelectRecitor> recitor_;
+    PackDialogs* packDialogs_ = nullptr;
     std::unique_ptr<QWidget> guide_;
     SoundMessages* soundMessages_ = nullptr;
 

@@ -169,6 +169,21 @@ bool PackRegistry::ReconcileReciteIni(std::string* error) const
     return WriteReciteIni(lines, error);
 }
 
+bool PackRegistry::ChooseRecitation(const std::string& recitation, std::string* error) const
+{
+    if (!IsPlainName(recitation)) {
+        *error = "\"" + recitation + "\" is not a recitation's folder name.";
+        return false;
+    }
+    if (!ReconcileReciteIni(error))
+        return false;
+    std::vector<ReciteChoice> choices = ReadReciteIni();
+    for (ReciteChoice& choice : choices)
+        if (FileExists(AddonPath(recitation, choice.first)))
+            choice.second = recitation;
+    return WriteReciteIni(choices, error);
+}
+
 std::vector<PackRecord> PackRegistry::ChosenRecords() const
 {
     // A "recite.ini" that cannot be read (a folder, no permission, a FIFO) chooses nothing: the packs

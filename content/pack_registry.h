@@ -70,6 +70,9 @@ class PackRegistry
     // Brings "recite.ini" up to date with the disk: choices whose file still exists stay, in their
     // order; vanished ones go; packs new on disk are added with the location the scan found.
     bool ReconcileReciteIni(std::string* error) const;
+    // Makes the recitation in quran/extra/NAME the one that serves each pack it holds, in "recite.ini"
+    // (brought up to date with the disk first), as a learner who just imported it expects.
+    bool ChooseRecitation(const std::string& recitation, std::string* error) const;
     // The records "recite.ini" chooses, for registration: an add-on choice whose file is gone falls
     // back to quran/; with neither, the path stays empty. Without a readable "recite.ini", the
     // scan of the disk.

@@ -177,7 +177,10 @@ int RunAddon(const Options& o, const std::map<std::string, QString>& recordings,
     }
     KelRes res;
     std::string problem;
+    size_t prepared = 0;
     for (Aya& aya : ayas) {
+        if (o.progress && !o.progress(prepared++, ayas.size()))
+            return kCancelled;
         Prepare(&aya, o.ogg);
         if (!aya.problem.isEmpty()) {
             err << "varnel-pack import: " << aya.problem.toStdString() << "\n";
@@ -344,7 +347,15 @@ int Run(const Options& o, std::ostream& out, std::ostream& err)
             lastPackOf[ayas[i].key] = p;
         }
     std::atomic<size_t> done{0};
+    std::atomic<bool> cancelled{false};
     std::mutex printing;
+    std::vector<QString> written;
+    // A cancel takes back every pack this run wrote: an import is all or nothing for the learner.
+    auto cancel = [&written] {
+        for (const QString& path : written)
+            QFile::remove(path);
+        return kCancelled;
+    };
     for (size_t p = 0; p < todo.size(); ++p) {
         const std::string& pack = todo[p];
         const auto [begin, end] = spans[pack];
@@ -355,13 +366,14 @@ int Run(const Options& o, std::ostream& out, std::ostream& err)
         // Every core at work, an aya at a time.
         std::atomic<size_t> next{0};
         auto work = [&] {
-            for (size_t k = next++; k < fresh.size(); k = next++) {
+            for (size_t k = next++; k < fresh.size() && !cancelled; k = next++) {
                 Prepare(&ayas[fresh[k]], o.ogg);
                 const size_t n = ++done;
-                if (n % 50 == 0 || n == firstOf.size()) {
-                    const std::lock_guard<std::mutex> lock(printing);
+                const std::lock_guard<std::mutex> lock(printing);
+                if (o.progress && !o.progress(n, firstOf.size()))
+                    cancelled = true;
+                if (n % 50 == 0 || n == firstOf.size())
                     out << "prepared " << n << " of " << firstOf.size() << " ayas\n" << std::flush;
-                }
             }
         };
         std::vector<std::thread> workers;
@@ -369,6 +381,8 @@ int Run(const Options& o, std::ostream& out, std::ostream& err)
             workers.emplace_back(work);
         for (std::thread& t : workers)
             t.join();
+        if (cancelled)
+            return cancel();
         KelRes res;
         std::string problem;
         for (size_t i = begin; i < end; ++i) {
@@ -384,6 +398,7 @@ int Run(const Options& o, std::ostream& out, std::ostream& err)
         const QString path = folder + "/" + QString::fromStdString(pack);
         if (!res.Save(path.toStdString(), &problem))
             return fail(QString::fromStdString(problem));
+        written.push_back(path);
         out << pack << ": written to " << path.toStdString() << "\n" << std::flush;
         // What no later pack holds is let go.
         for (size_t i = begin; i < end; ++i)

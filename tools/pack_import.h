@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <iosfwd>
 #include <map>
 #include <string>
@@ -46,14 +47,20 @@ struct Options {
     QString recitation; // empty: the default recitation in quran/
     bool ogg = false;   // re-encode every recording as Ogg Vorbis
     QString out;        // the working folder; packs go to its quran/
+    // Told of the ayas prepared so far, from the workers (under a lock); false cancels the import.
+    std::function<bool(size_t done, size_t total)> progress;
 };
+
+// Run()'s result when progress() cancelled it: nothing of this run is left behind.
+constexpr int kCancelled = 2;
 
 // Parses import's arguments (after the word "import"). False, with the problem, on bad usage.
 bool ParseOptions(const std::vector<std::string>& args, Options* out, std::string* problem);
 
 // Builds the packs, every core at work, showing progress on out and problems on err. Packs already
 // there are kept. Returns 0 when every pack was written or kept, 1 on a failure (missing ayas, an
-// unreadable recording or text, a failed write): then no half pack is left behind.
+// unreadable recording or text, a failed write): then no half pack is left behind; kCancelled when
+// options.progress cancelled it: then the packs this run wrote are removed too.
 int Run(const Options& options, std::ostream& out, std::ostream& err);
 
 } // namespace import

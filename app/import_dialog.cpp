@@ -1,0 +1,199 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "import_dialog.h"
+
+#include "messages.h"
+#include "pack_import.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <sstream>
+
+namespace
+{
+
+// A path field with a Browse... button beside it, for a folder or a file.
+QWidget* PathRow(QWidget* parent, QLineEdit** field, const QString& name, bool folder)
+{
+    auto* row = new QWidget(parent);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    *field = new QLineEdit(row);
+    (*field)->setAccessibleName(name);
+    auto* browse = new QPushButton("Browse...", row);
+    browse->setAccessibleName("Browse for " + name.toLower());
+    layout->addWidget(*field, 1);
+    layout->addWidget(browse);
+    QLineEdit* target = *field;
+    QObject::connect(browse, &QPushButton::clicked, row, [row, target, name, folder] {
+        const QString chosen = folder ? QFileDialog::getExistingDirectory(row, name, target->text())
+                                      : QFileDialog::getOpenFileName(row, name, target->text());
+        if (!chosen.isEmpty())
+            target->setText(chosen);
+    });
+    return row;
+}
+
+// The tool's problem lines as the learner reads them: without the tool's name, one to a line.
+QString Readable(const QString& err)
+{
+    QStringList lines;
+    for (QString line : err.split('\n', Qt::SkipEmptyParts)) {
+        line.remove("varnel-pack import: ");
+        if (!line.startsWith("warning:"))
+            lines << line.toHtmlEscaped();
+    }
+    return lines.join("<br>");
+}
+
+} // namespace
+
+ImportDialog::ImportDialog(QString folder, QWidget* parent) : QDialog(parent), folder_(std::move(folder))
+{
+    setWindowTitle("Import Recordings");
+    auto* layout = new QVBoxLayout(this);
+    auto* intro = new QLabel("Your recordings, one file per aya named SSSAAA (001001.mp3 is 1:1; MP3, Ogg, "
+                             "FLAC or WAV), become sura packs. The Arabic text is a Tanzil file "
+                             "(\"sura|aya|text\" a line) or the quran-json package's folder.",
+                             this);
+    intro->setWordWrap(true);
+    layout->addWidget(intro);
+    auto* form = new QFormLayout;
+    form->addRow("Recordings folder:", PathRow(this, &f_.audio, "Recordings folder", true));
+    form->addRow("Arabic text:", PathRow(this, &f_.text, "Arabic text", false));
+    form->addRow("Translation:", PathRow(this, &f_.translation, "Translation (optional)", false));
+    form->addRow("Transliteration:", PathRow(this, &f_.transliteration, "Transliteration (optional)", false));
+    f_.recitation = new QLineEdit(this);
+    f_.recitation->setAccessibleName("Recitation name");
+    f_.recitation->setPlaceholderText("optional: a name keeps it beside the packs you have");
+    form->addRow("Recitation name:", f_.recitation);
+    f_.ogg = new QCheckBox("Re-encode the recordings as Ogg Vorbis", this);
+    form->addRow("", f_.ogg);
+    layout->addLayout(form);
+    f_.progress = new QProgressBar(this);
+    f_.progress->setAccessibleName("Import progress");
+    f_.progress->setValue(0);
+    layout->addWidget(f_.progress);
+    auto* buttons = new QHBoxLayout;
+    f_.import = new QPushButton("Import", this);
+    f_.import->setDefault(true);
+    f_.cancel = new QPushButton("Close", this);
+    buttons->addStretch(1);
+    buttons->addWidget(f_.import);
+    buttons->addWidget(f_.cancel);
+    layout->addLayout(buttons);
+    connect(f_.import, &QPushButton::clicked, this, &ImportDialog::Start);
+    connect(f_.cancel, &QPushButton::clicked, this, &ImportDialog::CancelOrClose);
+}
+
+ImportDialog::~ImportDialog()
+{
+    cancel_ = true;
+    Join();
+}
+
+void ImportDialog::Join()
+{
+    if (worker_.joinable())
+        worker_.join();
+}
+
+void ImportDialog::Start()
+{
+    if (Running())
+        return;
+    if (f_.audio->text().isEmpty() || f_.text->text().isEmpty()) {
+        ShowMessage("Import Recordings", "Choose the folder of your recordings and the Arabic text first.");
+        return;
+    }
+    import::Options o;
+    o.audio = f_.audio->text();
+    o.text = f_.text->text();
+    o.translation = f_.translation->text();
+    o.transliteration = f_.transliteration->text();
+    o.recitation = f_.recitation->text().trimmed();
+    o.ogg = f_.ogg->isChecked();
+    o.out = folder_;
+    // The suras recorded, and no others: a learner imports what they have.
+    const std::map<std::string, QString> recordings = import::FindRecordings(o.audio);
+    if (recordings.empty()) {
+        ShowMessage("Import Recordings", "There are no recordings named SSSAAA (001001.mp3 is 1:1) in " +
+                                             o.audio.toHtmlEscaped() + ".");
+        return;
+    }
+    o.first = std::stoi(recordings.begin()->first.substr(0, 3));
+    o.last = std::stoi(recordings.rbegin()->first.substr(0, 3));
+    cancel_ = false;
+    o.progress = [this](size_t done, size_t total) {
+        QMetaObject::invokeMethod(
+            this,
+            [this, done, total] {
+                f_.progress->setMaximum(int(total));
+                f_.progress->setValue(int(done));
+            },
+            Qt::QueuedConnection);
+        return !cancel_;
+    };
+    f_.import->setEnabled(false);
+    f_.cancel->setText("Cancel");
+    f_.progress->setValue(0);
+    worker_ = std::thread([this, o] {
+        std::ostringstream out, err;
+        const int result = import::Run(o, out, err);
+        QMetaObject::invokeMethod(
+            this,
+            [this, result, out = QString::fromStdString(out.str()), err = QString::fromStdString(err.str())] {
+                Finished(result, out, err);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void ImportDialog::Finished(int result, const QString& out, const QString& err)
+{
+    Join();
+    f_.import->setEnabled(true);
+    f_.cancel->setText("Close");
+    const QString recitation = f_.recitation->text().trimmed();
+    if (result == import::kCancelled) {
+        f_.progress->setValue(0);
+        ShowMessage("Import Recordings", "The import was cancelled; nothing of it was kept.");
+        return;
+    }
+    if (result != 0) {
+        ShowMessage("Import Recordings", "The recordings could not be imported:<br>" + Readable(err));
+        return;
+    }
+    f_.progress->setValue(f_.progress->maximum());
+    if (out.contains("written to"))
+        emit Imported(recitation);
+    ShowMessage("Import Recordings", out.contains("written to")
+                                         ? "Your recordings are imported and ready to play."
+                                         : "These packs were there already and are kept as they are.");
+    hide();
+}
+
+void ImportDialog::CancelOrClose()
+{
+    if (Running())
+        cancel_ = true;
+    else
+        hide();
+}
+
+void ImportDialog::closeEvent(QCloseEvent* event)
+{
+    if (Running()) {
+        cancel_ = true;
+        event->ignore(); // it closes once the import has stopped
+        return;
+    }
+    QDialog::closeEvent(event);
+}

@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// File > Import Recordings...: the learner's own recordings made into sura packs, as varnel-pack import
+// makes them, from inside the program. The import runs on a thread of its own while a progress bar moves
+// and the window stays live; Cancel stops it and leaves nothing of it behind. Its problems are shown as
+// messages; when packs were written, Imported() tells the window to take them in at once.
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <atomic>
+#include <thread>
+
+class QCheckBox;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+
+class ImportDialog : public QDialog
+{
+    Q_OBJECT
+  public:
+    // Packs go to folder's quran/ (a named recitation to quran/extra/NAME/).
+    explicit ImportDialog(QString folder, QWidget* parent = nullptr);
+    ~ImportDialog() override;
+
+    struct Fields {
+        QLineEdit *audio, *text, *translation, *transliteration, *recitation;
+        QCheckBox* ogg;
+        QProgressBar* progress;
+        QPushButton *import, *cancel;
+    };
+    const Fields& F() const { return f_; }
+    bool Running() const { return worker_.joinable(); }
+
+  public slots:
+    void Start();
+    // Cancels a running import, or closes the dialog.
+    void CancelOrClose();
+
+  signals:
+    // Packs were written; recitation is the add-on's name, empty for the default recitation.
+    void Imported(const QString& recitation);
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void Finished(int result, const QString& out, const QString& err);
+    void Join();
+
+    QString folder_;
+    Fields f_{};
+    std::thread worker_;
+    std::atomic<bool> cancel_{false};
+};

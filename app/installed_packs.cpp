@@ -1,0 +1,123 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "installed_packs.h"
+
+#include "messages.h"
+#include "pack_registry.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLocale>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <map>
+
+namespace
+{
+enum Column { Pack, Suras, Size, Where, Recitation, ColumnCount };
+constexpr int kPathRole = Qt::UserRole;
+constexpr int kLocationRole = Qt::UserRole + 1;
+} // namespace
+
+InstalledPacks::InstalledPacks(const PackRegistry& packs, QWidget* parent) : QDialog(parent), packs_(packs)
+{
+    setWindowTitle("Installed Packs");
+    resize(640, 360);
+    auto* layout = new QVBoxLayout(this);
+    list_ = new QTreeWidget(this);
+    list_->setColumnCount(ColumnCount);
+    list_->setHeaderLabels({"Pack", "Suras", "Size", "Where", "Recitation"});
+    list_->setRootIsDecorated(false);
+    list_->setAccessibleName("Installed packs");
+    list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    layout->addWidget(list_, 1);
+    auto* buttons = new QHBoxLayout;
+    auto* open = new QPushButton("Open Folder", this);
+    remove_ = new QPushButton("Remove Recitation...", this);
+    auto* close = new QPushButton("Close", this);
+    buttons->addWidget(open);
+    buttons->addWidget(remove_);
+    buttons->addStretch(1);
+    buttons->addWidget(close);
+    layout->addLayout(buttons);
+    connect(open, &QPushButton::clicked, this, &InstalledPacks::OpenFolder);
+    connect(remove_, &QPushButton::clicked, this, &InstalledPacks::RemoveRecitation);
+    connect(close, &QPushButton::clicked, this, &QDialog::hide);
+    connect(list_, &QTreeWidget::currentItemChanged, this,
+            [this] { remove_->setEnabled(!RemovableRecitation().isEmpty()); });
+}
+
+void InstalledPacks::Fill()
+{
+    list_->clear();
+    std::map<std::string, std::string> chosen;
+    for (const PackRecord& r : packs_.ChosenRecords())
+        chosen[r.name] = r.path;
+    const QString shared = QString::fromStdString(packs_.SharedRoot());
+    const QLocale locale;
+    for (const PackRecord& r : packs_.Scan(false)) {
+        const auto range = PackRegistry::Table().find(r.name);
+        if (range == PackRegistry::Table().end())
+            continue;
+        const QString path = QString::fromStdString(r.path);
+        const bool isShared = !shared.isEmpty() && QFileInfo(path).absoluteFilePath().startsWith(
+                                                       QDir(shared).absolutePath() + "/");
+        const bool inUse = chosen[r.name] == r.path;
+        const QString recitation = r.location == PackRegistry::kDefaultLocation
+                                       ? QString("default")
+                                       : QString::fromStdString(r.location);
+        auto* item = new QTreeWidgetItem(list_);
+        item->setText(Pack, QString::fromStdString(r.name));
+        item->setText(Suras, range->second.first == range->second.last
+                                 ? QString::number(range->second.first)
+                                 : QString("%1-%2").arg(range->second.first).arg(range->second.last));
+        item->setText(Size, locale.formattedDataSize(QFileInfo(path).size()));
+        item->setText(Where, isShared ? QString("installed for everyone") : QString("yours"));
+        item->setText(Recitation, recitation + (inUse ? QString(" (chosen)") : QString()));
+        item->setData(Pack, kPathRole, path);
+        item->setData(Pack, kLocationRole, QString::fromStdString(r.location));
+        item->setToolTip(Pack, path);
+    }
+    if (list_->topLevelItemCount() > 0)
+        list_->setCurrentItem(list_->topLevelItem(0));
+    remove_->setEnabled(!RemovableRecitation().isEmpty());
+}
+
+QString InstalledPacks::RemovableRecitation() const
+{
+    const QTreeWidgetItem* item = list_->currentItem();
+    if (!item)
+        return {};
+    const QString location = item->data(Pack, kLocationRole).toString();
+    const QString path = item->data(Pack, kPathRole).toString();
+    const QString own = QDir(QString::fromStdString(packs_.QuranDir()) + "extra/" + location).absolutePath();
+    if (location == PackRegistry::kDefaultLocation || QFileInfo(path).absolutePath() != own)
+        return {};
+    return location;
+}
+
+void InstalledPacks::OpenFolder()
+{
+    if (const QTreeWidgetItem* item = list_->currentItem())
+        QDesktopServices::openUrl(
+            QUrl::fromLocalFile(QFileInfo(item->data(Pack, kPathRole).toString()).absolutePath()));
+}
+
+void InstalledPacks::RemoveRecitation()
+{
+    const QString recitation = RemovableRecitation();
+    if (recitation.isEmpty())
+        return;
+    const QString folder = QString::fromStdString(packs_.QuranDir()) + "extra/" + recitation;
+    if (!AskQuestion("Installed Packs", "Remove the recitation \"" + recitation.toHtmlEscaped() +
+                                            "\" and all its packs from " + folder.toHtmlEscaped() + "?"))
+        return;
+    if (!QDir(folder).removeRecursively())
+        ShowMessage("Installed Packs", "Some files of " + folder.toHtmlEscaped() + " could not be removed.");
+    emit Removed();
+    Fill();
+}

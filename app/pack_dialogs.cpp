@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "pack_dialogs.h"
+
+#include "import_dialog.h"
+#include "installed_packs.h"
+#include "messages.h"
+#include "pack_registry.h"
+#include "select_recitor.h"
+
+#include <QDir>
+
+PackDialogs::PackDialogs(QWidget* window, PackRegistry& packs)
+    : QObject(window), window_(window), packs_(packs)
+{
+    MakeRecitor();
+}
+
+PackDialogs::~PackDialogs() = default;
+
+void PackDialogs::MakeRecitor()
+{
+    recitor_ = std::make_unique<SelectRecitor>(packs_, nullptr, Qt::Dialog | Qt::WindowStaysOnTopHint);
+    recitor_->setModal(true);
+    recitor_->resize(480, 240);
+    connect(recitor_.get(), &SelectRecitor::ButtonOk, this, &PackDialogs::RecitorChosen);
+}
+
+void PackDialogs::ShowRecitor() { recitor_->show(); }
+
+void PackDialogs::ShowImport()
+{
+    if (!import_) {
+        import_ = std::make_unique<ImportDialog>(QDir::currentPath(), window_);
+        connect(import_.get(), &ImportDialog::Imported, this, &PackDialogs::Imported);
+    }
+    import_->show();
+}
+
+void PackDialogs::ShowInstalled()
+{
+    if (!installed_) {
+        installed_ = std::make_unique<InstalledPacks>(packs_, window_);
+        connect(installed_.get(), &InstalledPacks::Removed, this, [this] {
+            MakeRecitor();
+            emit PacksChanged();
+        });
+    }
+    installed_->Fill();
+    installed_->show();
+}
+
+void PackDialogs::Imported(const QString& recitation)
+{
+    std::string error;
+    // A recitation just imported is the one the learner wants to hear.
+    if (!recitation.isEmpty() && !packs_.ChooseRecitation(recitation.toStdString(), &error))
+        ShowMessage("Varnel", QString::fromStdString(error).toHtmlEscaped());
+    MakeRecitor(); // it lists what is on disk now
+    emit PacksChanged();
+}
