@@ -10,6 +10,7 @@
 #include "naming.h"
 #include "page_look.h"
 #include "recitation_session.h"
+#include "translation_fonts.h"
 #include "varn.h"
 
 #include <QImage>
@@ -64,6 +65,8 @@ void Varn::SetArabic(const std::string& key)
     parts.showTranslation = showTranslation_;
     parts.showTransliteration = showTransliteration_;
     parts.utf8 = languagePackFlag_;
+    if (languagePackFlag_ && size_t(currentLanguage_ - 1) < languages_.paths.size())
+        FitTranslationFont(&parts, languages_.paths[size_t(currentLanguage_ - 1)]);
 
     w_.textPanel->setMaximumHeight(kTextPanelMaxHeight);
     aids_->ShowText(key, ComposeAyaText(parts));

@@ -36,8 +36,17 @@ QString ComposeAyaText(const AyaTextParts& parts, size_t itemLimit)
     std::string text;
     if (parts.showTransliteration)
         text += "<b>Transliteration:</b><br><hr>" + item(parts.transliteration) + "<br><br>";
-    if (parts.showTranslation)
-        text += "<b>" + parts.language + " Translation:</b><br><hr>" + item(parts.translation);
+    if (parts.showTranslation) {
+        text += "<b>" + parts.language + " Translation:</b><br><hr>";
+        if (!parts.fontMissing.empty())
+            text += "<i>" + parts.fontMissing + "</i>";
+        else if (parts.translationFont.empty())
+            text += item(parts.translation);
+        else
+            text += std::string("<div dir=\"") + (parts.translationRightToLeft ? "rtl" : "ltr") +
+                    "\" style=\"font-family: '" + parts.translationFont + "'\">" + item(parts.translation) +
+                    "</div>";
+    }
     text.resize(std::min(text.size(), text.find('\0')));
     return parts.utf8 ? QString::fromUtf8(text.data(), qsizetype(text.size()))
                       : QString::fromLatin1(text.data(), qsizetype(text.size()));

@@ -18,6 +18,11 @@ struct AyaTextParts {
     bool showTransliteration = false;
     bool showTranslation = false;
     bool utf8 = false; // from a language pack: the whole block is UTF-8; otherwise Latin-1
+    // The translation's own font and direction (empty: the panel's), or, when that font is missing,
+    // words that say so in place of the text (which would show as empty boxes).
+    std::string translationFont;
+    bool translationRightToLeft = false;
+    std::string fontMissing;
 };
 
 // An item's bytes as the panel takes them: at most limit bytes, cut at a character boundary (of UTF-8
