@@ -3,6 +3,7 @@
 
 #include "messages.h"
 #include "pack_import.h"
+#include "pack_registry.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -13,6 +14,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QVBoxLayout>
 #include <sstream>
 
@@ -60,14 +62,16 @@ ImportDialog::ImportDialog(QString folder, QWidget* parent) : QDialog(parent), f
     setWindowTitle("Import Recordings");
     auto* layout = new QVBoxLayout(this);
     auto* intro = new QLabel("Your recordings, one file per aya named SSSAAA (001001.mp3 is 1:1; MP3, Ogg, "
-                             "FLAC or WAV), become sura packs. The Arabic text is a Tanzil file "
-                             "(\"sura|aya|text\" a line) or the quran-json package's folder.",
+                             "FLAC or WAV), become a recitation you can choose. Without an Arabic text they "
+                             "join the packs you have, which show the pictures and the texts; with one (a "
+                             "Tanzil file, \"sura|aya|text\" a line, or the quran-json package's folder) they "
+                             "become sura packs of their own.",
                              this);
     intro->setWordWrap(true);
     layout->addWidget(intro);
     auto* form = new QFormLayout;
     form->addRow("Recordings folder:", PathRow(this, &f_.audio, "Recordings folder", true));
-    form->addRow("Arabic text:", PathRow(this, &f_.text, "Arabic text", false));
+    form->addRow("Arabic text:", PathRow(this, &f_.text, "Arabic text (optional)", false));
     form->addRow("Translation:", PathRow(this, &f_.translation, "Translation (optional)", false));
     form->addRow("Transliteration:", PathRow(this, &f_.transliteration, "Transliteration (optional)", false));
     f_.recitation = new QLineEdit(this);
@@ -109,8 +113,8 @@ void ImportDialog::Start()
 {
     if (Running())
         return;
-    if (f_.audio->text().isEmpty() || f_.text->text().isEmpty()) {
-        ShowMessage("Import Recordings", "Choose the folder of your recordings and the Arabic text first.");
+    if (f_.audio->text().isEmpty()) {
+        ShowMessage("Import Recordings", "Choose the folder of your recordings first.");
         return;
     }
     import::Options o;
@@ -119,8 +123,23 @@ void ImportDialog::Start()
     o.translation = f_.translation->text();
     o.transliteration = f_.transliteration->text();
     o.recitation = f_.recitation->text().trimmed();
+    // The name is a folder's, and recite.ini separates its words by spaces.
+    if (!o.recitation.isEmpty() &&
+        (!PackRegistry::IsPlainName(o.recitation.toStdString()) || o.recitation.contains(QRegularExpression("\\s")) ||
+         o.recitation == "lang")) {
+        ShowMessage("Import Recordings", "A recitation's name is one word, without / or spaces: \"" +
+                                             o.recitation.toHtmlEscaped() + "\" cannot be one.");
+        return;
+    }
     o.ogg = f_.ogg->isChecked();
     o.out = folder_;
+    // Without a text, the recordings join the packs installed as a recitation of their own, which takes
+    // the pictures and the texts from them.
+    if (o.text.isEmpty()) {
+        o.soundOnly = true;
+        if (o.recitation.isEmpty())
+            o.recitation = "MyRecordings";
+    }
     // The suras recorded, and no others: a learner imports what they have.
     const std::map<std::string, QString> recordings = import::FindRecordings(o.audio);
     if (recordings.empty()) {
@@ -161,7 +180,9 @@ void ImportDialog::Finished(int result, const QString& out, const QString& err)
     Join();
     f_.import->setEnabled(true);
     f_.cancel->setText("Close");
-    const QString recitation = f_.recitation->text().trimmed();
+    const QString recitation = f_.recitation->text().trimmed().isEmpty() && f_.text->text().isEmpty()
+                                   ? QString("MyRecordings")
+                                   : f_.recitation->text().trimmed();
     if (result == import::kCancelled) {
         f_.progress->setValue(0);
         ShowMessage("Import Recordings", "The import was cancelled; nothing of it was kept.");

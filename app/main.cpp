@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Varnel's entry point: the application, the main window, the screen check and the event loop.
+#include "interface_language.h"
 #include "kelres.h"
 #include "messages.h"
 #include "naming.h"
 #include "profile.h"
 #include "quit_signals.h"
+#include "settings_file.h"
 #include "varn.h"
 #include "working_folder.h"
 
@@ -22,6 +24,9 @@ int main(int argc, char** argv)
         ShowMessage("Varnel", problem);
         return 1;
     }
+    SettingsFile settings("varnel.ini");
+    settings.Load();
+    interface_language::Install(app, settings);
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QSize desktop = screen ? screen->geometry().size() : QSize();
 

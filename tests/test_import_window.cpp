@@ -120,6 +120,34 @@ class TestImportWindow : public QObject
         QCOMPARE(window.RecitorDialog()->Choosers()[0]->currentText(), QString("default"));
     }
 
+    // Recordings alone, without a text or a name: a recitation of their own beside the pack installed,
+    // chosen at once; a name that cannot be a folder's is refused.
+    void recordingsAlone()
+    {
+        Workspace ws;
+        ws.Pack("quran/s104_s114.dat", 104, 114, 150);
+        ws.Write("config.ini", "0\n");
+        ws.Write("voice/108002.mp3", fixtures::ToneOgg(600)); // named .mp3, whatever it holds
+        Varn window;
+        window.PackDialogsOf()->ShowImport();
+        ImportDialog* dialog = window.PackDialogsOf()->Import();
+        dialog->F().audio->setText(ws.Path("voice"));
+        dialog->F().recitation->setText("my voice");
+        dialog->Start();
+        QVERIFY(!dialog->Running());
+        QVERIFY2(ws.messages.last().contains("one word"), qPrintable(ws.messages.last()));
+        dialog->F().recitation->clear();
+        dialog->Start();
+        QVERIFY(fixtures::WaitFor([&] { return !dialog->Running() && ws.messages.size() == 2; }, 10000));
+        QVERIFY2(ws.messages.last().contains("imported"), qPrintable(ws.messages.last()));
+        QVERIFY(QFileInfo::exists(ws.Path("quran/extra/MyRecordings/s104_s114.dat")));
+        QCOMPARE(ws.Read("recite.ini"), QByteArray("s104_s114.dat\tMyRecordings\n"));
+        fixtures::Choose(window, "108. Al-Kauther");
+        window.StopAya();
+        QVERIFY(std::abs(window.WholeDrill()->Player()->GetLength("108.002.ogg") - 600) < 30);
+        QVERIFY(std::abs(window.WholeDrill()->Player()->GetLength("108.001.ogg") - 150) < 30);
+    }
+
     // Cancel stops the import and leaves nothing of it; a problem is told in plain words.
     void cancelAndProblems()
     {

@@ -251,9 +251,9 @@ int Run(const Options& o, std::ostream& out, std::ostream& err)
     // whole packs where the suras recorded fill them, else the recordings alone.
     if (!o.recitation.isEmpty() && QFileInfo(o.audio).isDir()) {
         const std::map<std::string, QString> recordings = FindRecordings(o.audio);
-        if (!WhollyRecorded(o, recordings)) {
+        if (o.soundOnly || !WhollyRecorded(o, recordings)) {
             const Options narrowed = Narrowed(o, recordings);
-            if (!WhollyRecorded(narrowed, recordings))
+            if (o.soundOnly || !WhollyRecorded(narrowed, recordings))
                 return RunAddon(narrowed, recordings, out, err);
             return Run(narrowed, out, err);
         }

@@ -46,6 +46,9 @@ struct Options {
     int last = 114;
     QString recitation; // empty: the default recitation in quran/
     bool ogg = false;   // re-encode every recording as Ogg Vorbis
+    // With a recitation: the recordings alone, as an add-on beside the packs installed, which give the
+    // pictures and the texts (no text is read).
+    bool soundOnly = false;
     QString out;        // the working folder; packs go to its quran/
     // Told of the ayas prepared so far, from the workers (under a lock); false cancels the import.
     std::function<bool(size_t done, size_t total)> progress;

@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The language the interface speaks: the learner's choice in View > Interface Language (kept in
+// varnel.ini), else the system's (LANGUAGE, LC_MESSAGES, LANG), else English. Its translations are
+// installed before any window is made, and Arabic and Urdu lay the window out right to left. The
+// translation packs of the Language menu are another matter: they choose the aya's translation.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QApplication;
+class QMenu;
+class SettingsFile;
+class WindowSettings;
+
+namespace interface_language
+{
+
+constexpr char kSettingKey[] = "view/interface-language"; // a code ("ar"); empty: the system's
+
+// The languages the interface is translated into, English first, as codes.
+const QStringList& Available();
+// A language's own name for itself ("العربية" for "ar").
+QString NativeName(const QString& code);
+bool RightToLeft(const QString& code);
+// The language to speak: the setting when it names an available language, else the first of the
+// system's languages that is available, else "en".
+QString Choose(const QString& setting, const QStringList& systemLanguages);
+// Chooses from settings and the system, and installs the translators and the layout direction.
+QString Install(QApplication& app, const SettingsFile& settings);
+// Fills menu with "System Default" and each language, the one chosen checked; a choice is kept in
+// settings and takes effect at the next start, as the message then says.
+void FillMenu(QMenu* menu, WindowSettings& settings);
+
+} // namespace interface_language
