@@ -17,12 +17,12 @@ Config::Config(QWidget* parent, Qt::WindowFlags flags)
     setWindowTitle("Varnel Preferences");
     auto* layout = new QVBoxLayout(this);
 
-    auto* group = new QGroupBox("Sound Settings", this);
+    auto* group = new QGroupBox(QObject::tr("Sound Settings"), this);
     auto* groupLayout = new QVBoxLayout(group);
-    auto* label = new QLabel("Choose a sound device", group);
+    auto* label = new QLabel(QObject::tr("Choose a sound device"), group);
     chooser_ = new QComboBox(group);
     label->setBuddy(chooser_);
-    chooser_->setAccessibleName("Sound device");
+    chooser_->setAccessibleName(QObject::tr("Sound device"));
     groupLayout->addWidget(label);
     groupLayout->addWidget(chooser_);
     auto* testRow = new QHBoxLayout;
@@ -32,10 +32,10 @@ Config::Config(QWidget* parent, Qt::WindowFlags flags)
     testRow->addWidget(play);
     testRow->addWidget(stop);
     groupLayout->addLayout(testRow);
-    auto* inputLabel = new QLabel("Record my recitation from", group);
+    auto* inputLabel = new QLabel(QObject::tr("Record my recitation from"), group);
     inputs_ = new QComboBox(group);
     inputLabel->setBuddy(inputs_);
-    inputs_->setAccessibleName("Microphone");
+    inputs_->setAccessibleName(QObject::tr("Microphone"));
     groupLayout->addWidget(inputLabel);
     groupLayout->addWidget(inputs_);
     groupLayout->addStretch();
@@ -43,8 +43,8 @@ Config::Config(QWidget* parent, Qt::WindowFlags flags)
 
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(4);
-    auto* ok = new QPushButton("OK", this);
-    auto* cancel = new QPushButton("Cancel", this);
+    auto* ok = new QPushButton(QObject::tr("OK"), this);
+    auto* cancel = new QPushButton(QObject::tr("Cancel"), this);
     ok->setDefault(true);
     buttons->addWidget(ok);
     buttons->addWidget(cancel);

@@ -29,7 +29,7 @@ QWidget* PathRow(QWidget* parent, QLineEdit** field, const QString& name, bool f
     layout->setContentsMargins(0, 0, 0, 0);
     *field = new QLineEdit(row);
     (*field)->setAccessibleName(name);
-    auto* browse = new QPushButton("Browse...", row);
+    auto* browse = new QPushButton(QObject::tr("Browse..."), row);
     browse->setAccessibleName("Browse for " + name.toLower());
     layout->addWidget(*field, 1);
     layout->addWidget(browse);
@@ -61,12 +61,13 @@ ImportDialog::ImportDialog(QString folder, QWidget* parent) : QDialog(parent), f
 {
     setWindowTitle("Import Recordings");
     auto* layout = new QVBoxLayout(this);
-    auto* intro = new QLabel("Your recordings, one file per aya named SSSAAA (001001.mp3 is 1:1; MP3, Ogg, "
-                             "FLAC or WAV), become a recitation you can choose. Without an Arabic text they "
-                             "join the packs you have, which show the pictures and the texts; with one (a "
-                             "Tanzil file, \"sura|aya|text\" a line, or the quran-json package's folder) they "
-                             "become sura packs of their own.",
-                             this);
+    auto* intro = new QLabel(
+        QObject::tr("Your recordings, one file per aya named SSSAAA (001001.mp3 is 1:1; MP3, Ogg, "
+                    "FLAC or WAV), become a recitation you can choose. Without an Arabic text they "
+                    "join the packs you have, which show the pictures and the texts; with one (a "
+                    "Tanzil file, \"sura|aya|text\" a line, or the quran-json package's folder) they "
+                    "become sura packs of their own."),
+        this);
     intro->setWordWrap(true);
     layout->addWidget(intro);
     auto* form = new QFormLayout;
@@ -75,20 +76,20 @@ ImportDialog::ImportDialog(QString folder, QWidget* parent) : QDialog(parent), f
     form->addRow("Translation:", PathRow(this, &f_.translation, "Translation (optional)", false));
     form->addRow("Transliteration:", PathRow(this, &f_.transliteration, "Transliteration (optional)", false));
     f_.recitation = new QLineEdit(this);
-    f_.recitation->setAccessibleName("Recitation name");
-    f_.recitation->setPlaceholderText("optional: a name keeps it beside the packs you have");
+    f_.recitation->setAccessibleName(QObject::tr("Recitation name"));
+    f_.recitation->setPlaceholderText(QObject::tr("optional: a name keeps it beside the packs you have"));
     form->addRow("Recitation name:", f_.recitation);
-    f_.ogg = new QCheckBox("Re-encode the recordings as Ogg Vorbis", this);
+    f_.ogg = new QCheckBox(QObject::tr("Re-encode the recordings as Ogg Vorbis"), this);
     form->addRow("", f_.ogg);
     layout->addLayout(form);
     f_.progress = new QProgressBar(this);
-    f_.progress->setAccessibleName("Import progress");
+    f_.progress->setAccessibleName(QObject::tr("Import progress"));
     f_.progress->setValue(0);
     layout->addWidget(f_.progress);
     auto* buttons = new QHBoxLayout;
-    f_.import = new QPushButton("Import", this);
+    f_.import = new QPushButton(QObject::tr("Import"), this);
     f_.import->setDefault(true);
-    f_.cancel = new QPushButton("Close", this);
+    f_.cancel = new QPushButton(QObject::tr("Close"), this);
     buttons->addStretch(1);
     buttons->addWidget(f_.import);
     buttons->addWidget(f_.cancel);
@@ -125,8 +126,8 @@ void ImportDialog::Start()
     o.recitation = f_.recitation->text().trimmed();
     // The name is a folder's, and recite.ini separates its words by spaces.
     if (!o.recitation.isEmpty() &&
-        (!PackRegistry::IsPlainName(o.recitation.toStdString()) || o.recitation.contains(QRegularExpression("\\s")) ||
-         o.recitation == "lang")) {
+        (!PackRegistry::IsPlainName(o.recitation.toStdString()) ||
+         o.recitation.contains(QRegularExpression("\\s")) || o.recitation == "lang")) {
         ShowMessage("Import Recordings", "A recitation's name is one word, without / or spaces: \"" +
                                              o.recitation.toHtmlEscaped() + "\" cannot be one.");
         return;
@@ -161,7 +162,7 @@ void ImportDialog::Start()
         return !cancel_;
     };
     f_.import->setEnabled(false);
-    f_.cancel->setText("Cancel");
+    f_.cancel->setText(QObject::tr("Cancel"));
     f_.progress->setValue(0);
     worker_ = std::thread([this, o] {
         std::ostringstream out, err;
@@ -179,7 +180,7 @@ void ImportDialog::Finished(int result, const QString& out, const QString& err)
 {
     Join();
     f_.import->setEnabled(true);
-    f_.cancel->setText("Close");
+    f_.cancel->setText(QObject::tr("Close"));
     const QString recitation = f_.recitation->text().trimmed().isEmpty() && f_.text->text().isEmpty()
                                    ? QString("MyRecordings")
                                    : f_.recitation->text().trimmed();

@@ -32,13 +32,13 @@ InstalledPacks::InstalledPacks(const PackRegistry& packs, QWidget* parent) : QDi
     list_->setColumnCount(ColumnCount);
     list_->setHeaderLabels({"Pack", "Suras", "Size", "Where", "Recitation"});
     list_->setRootIsDecorated(false);
-    list_->setAccessibleName("Installed packs");
+    list_->setAccessibleName(QObject::tr("Installed packs"));
     list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     layout->addWidget(list_, 1);
     auto* buttons = new QHBoxLayout;
-    auto* open = new QPushButton("Open Folder", this);
-    remove_ = new QPushButton("Remove Recitation...", this);
-    auto* close = new QPushButton("Close", this);
+    auto* open = new QPushButton(QObject::tr("Open Folder"), this);
+    remove_ = new QPushButton(QObject::tr("Remove Recitation..."), this);
+    auto* close = new QPushButton(QObject::tr("Close"), this);
     buttons->addWidget(open);
     buttons->addWidget(remove_);
     buttons->addStretch(1);

@@ -78,17 +78,18 @@ void MyRecitation::Connect()
 {
     // View > Practice holds them too, Record with its key, which works anywhere in the window.
     w_.practice->addSeparator();
-    QAction* record = w_.practice->addAction("Record My Recitation", this, &MyRecitation::Record);
+    QAction* record =
+        w_.practice->addAction(QObject::tr("Record My Recitation"), this, &MyRecitation::Record);
     record->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     window_->addAction(record);
-    w_.practice->addAction("Play Mine", this, &MyRecitation::PlayMine);
-    w_.practice->addAction("Compare with the Reciter", this, &MyRecitation::Compare);
+    w_.practice->addAction(QObject::tr("Play Mine"), this, &MyRecitation::PlayMine);
+    w_.practice->addAction(QObject::tr("Compare with the Reciter"), this, &MyRecitation::Compare);
     connect(w_.recordButton, &QPushButton::clicked, this, &MyRecitation::Record);
     connect(w_.playMineButton, &QPushButton::clicked, this, &MyRecitation::PlayMine);
     connect(w_.compareButton, &QPushButton::clicked, this, &MyRecitation::Compare);
     auto* menu = new QMenu(w_.deleteRecordingButton);
-    menu->addAction("Delete My Recording of This Aya...", this, &MyRecitation::DeleteThis);
-    menu->addAction("Delete All My Recordings...", this, &MyRecitation::DeleteAll);
+    menu->addAction(QObject::tr("Delete My Recording of This Aya..."), this, &MyRecitation::DeleteThis);
+    menu->addAction(QObject::tr("Delete All My Recordings..."), this, &MyRecitation::DeleteAll);
     w_.deleteRecordingButton->setMenu(menu);
 
     connect(&recorder_, &Recorder::Level, this, [this](double level) {

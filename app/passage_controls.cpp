@@ -27,7 +27,7 @@ PassageControls::PassageControls(QObject* parent, VarnWidgets& w, RecitationSess
 void PassageControls::CreateActions(QMenu* menu, QWidget* window)
 {
     menu->addSeparator();
-    addToHeart_ = menu->addAction("Add Passage to Heart");
+    addToHeart_ = menu->addAction(QObject::tr("Add Passage to Heart"));
     addToHeart_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H));
     window->addAction(addToHeart_); // its key works anywhere in the window
 }

@@ -66,7 +66,7 @@ void PracticeAids::CreateActions()
     actions_.zoomOut = add(w_.view, "Zoom Out", QKeySequence::ZoomOut, false);
     actions_.fitWidth = add(w_.view, "Fit to Width", QKeySequence(Qt::CTRL | Qt::Key_0), false);
     w_.view->addSeparator();
-    w_.practice = w_.view->addMenu("&Practice");
+    w_.practice = w_.view->addMenu(QObject::tr("&Practice"));
     actions_.hideAya = add(w_.practice, "Hide the aya", QKeySequence(Qt::Key_H), true);
     actions_.hideTranslation = add(w_.practice, "Hide the translation", QKeySequence(), true);
     actions_.reveal = add(w_.practice, "Reveal", QKeySequence(Qt::Key_R), false);

@@ -100,11 +100,11 @@ ReviewPanel::ReviewPanel(QWidget* parent) : QWidget(parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 2, 0, 0);
     layout->setSpacing(3);
-    auto* title = new QLabel("<b>Review</b> by", this);
+    auto* title = new QLabel(QObject::tr("<b>Review</b> by"), this);
     unit_ = new QComboBox(this);
     unit_->addItems({"Suras", "Pages"});
-    unit_->setAccessibleName("Review unit");
-    unit_->setToolTip("Review whole suras (long ones in parts), or pages of the mushaf");
+    unit_->setAccessibleName(QObject::tr("Review unit"));
+    unit_->setToolTip(QObject::tr("Review whole suras (long ones in parts), or pages of the mushaf"));
     title->setBuddy(unit_);
     auto* titleRow = new QHBoxLayout;
     titleRow->addWidget(title);
@@ -112,10 +112,10 @@ ReviewPanel::ReviewPanel(QWidget* parent) : QWidget(parent)
     load_ = new QLabel(this);
     load_->setWordWrap(true);
     next_ = new QLabel(this);
-    next_->setAccessibleName("Next review");
+    next_->setAccessibleName(QObject::tr("Next review"));
     next_->hide();
     list_ = new QTreeWidget(this);
-    list_->setAccessibleName("Due today");
+    list_->setAccessibleName(QObject::tr("Due today"));
     list_->setHeaderLabels({"Sura", "Last", "Recall"});
     list_->headerItem()->setToolTip(1, "Last review");
     list_->headerItem()->setToolTip(2, "Chance of recall today");
@@ -127,10 +127,10 @@ ReviewPanel::ReviewPanel(QWidget* parent) : QWidget(parent)
     list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     list_->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     list_->setMinimumHeight(60);
-    reviewNow_ = new QPushButton("Review now", this);
-    reviewNow_->setAccessibleName("Review now");
+    reviewNow_ = new QPushButton(QObject::tr("Review now"), this);
+    reviewNow_->setAccessibleName(QObject::tr("Review now"));
     reviewNow_->setToolTip(
-        "Plays the chosen item: each aya once, no pause. Then grade how well you knew it.");
+        QObject::tr("Plays the chosen item: each aya once, no pause. Then grade how well you knew it."));
     // Two rows, so the heart's column stays narrow: "Review now", then the four grades.
     auto* buttons = new QGridLayout;
     buttons->setSpacing(2);

@@ -27,8 +27,8 @@ QWidget* Row(QWidget* parent)
 
 QLabel* HeaderLabel(const QString& text, QWidget* parent)
 {
-    auto* label =
-        new QLabel("<p align=\"center\"><font color=\"#ffffff\"><b>" + text + "</b></font></p>", parent);
+    auto* label = new QLabel(
+        QString("<p align=\"center\"><font color=\"#ffffff\"><b>") + text + "</b></font></p>", parent);
     label->setAutoFillBackground(true);
     QPalette palette = label->palette();
     palette.setColor(QPalette::Window, QColor(102, 153, 0));
@@ -81,8 +81,9 @@ SelectRecitor::SelectRecitor(const PackRegistry& packs, QWidget* parent, Qt::Win
     for (const auto& row : rows_) {
         const std::string& name = row.first;
         QWidget* line = Row(list);
-        auto* label = new QLabel(
-            "<p align=\"center\"><b>" + QString::fromStdString(name).toHtmlEscaped() + "</b></p>", line);
+        auto* label = new QLabel(QString("<p align=\"center\"><b>") +
+                                     QString::fromStdString(name).toHtmlEscaped() + "</b></p>",
+                                 line);
         auto* combo = new QComboBox(line);
         for (const std::string& location : locations_[name])
             combo->addItem(QString::fromStdString(location));
@@ -102,8 +103,8 @@ SelectRecitor::SelectRecitor(const PackRegistry& packs, QWidget* parent, Qt::Win
     auto* buttonLayout = new QHBoxLayout(buttons);
     buttonLayout->setContentsMargins(2, 2, 2, 2);
     buttonLayout->setSpacing(4);
-    auto* ok = new QPushButton("OK", buttons);
-    auto* cancel = new QPushButton("Cancel", buttons);
+    auto* ok = new QPushButton(QObject::tr("OK"), buttons);
+    auto* cancel = new QPushButton(QObject::tr("Cancel"), buttons);
     ok->setDefault(true);
     buttonLayout->addWidget(ok);
     buttonLayout->addWidget(cancel);

@@ -11,6 +11,7 @@
 #include "file_write.h"
 #include "heart.h"
 #include "id_menu.h"
+#include "interface_language.h"
 #include "mp3.h"
 #include "naming.h"
 #include "profile.h"
@@ -82,7 +83,7 @@ Varn::Varn(QWidget* parent) : QMainWindow(parent)
     SetTitle();
 
     profile_ = std::make_unique<Profile>(nullptr);
-    profile_->setWindowTitle("Load or Create Profile");
+    profile_->setWindowTitle(QObject::tr("Load or Create Profile"));
     profile_->resize(320, 320);
     connect(profile_.get(), &Profile::UserName, this, &Varn::LoadProfile);
     connect(profile_.get(), &Profile::NewUser, this, &Varn::NewProfile);
@@ -105,12 +106,13 @@ Varn::~Varn() = default;
 void Varn::CreateMenus()
 {
     w_.file = new IdMenu(this);
-    w_.file->addAction(QIcon(Picture("save.png")), "&Save Profile", this, &Varn::SaveProfile);
-    w_.file->addAction(QIcon(Picture("load.png")), "&New/Load Profile", this, &Varn::LoadProfilePopup);
-    w_.file->addAction(QIcon(Picture("pref.png")), "&Preferences", this, &Varn::ShowConfig);
-    w_.file->addAction(QIcon(Picture("load.png")), "&Import Recordings...", packDialogs_,
+    w_.file->addAction(QIcon(Picture("save.png")), QObject::tr("&Save Profile"), this, &Varn::SaveProfile);
+    w_.file->addAction(QIcon(Picture("load.png")), QObject::tr("&New/Load Profile"), this,
+                       &Varn::LoadProfilePopup);
+    w_.file->addAction(QIcon(Picture("pref.png")), QObject::tr("&Preferences"), this, &Varn::ShowConfig);
+    w_.file->addAction(QIcon(Picture("load.png")), QObject::tr("&Import Recordings..."), packDialogs_,
                        &PackDialogs::ShowImport);
-    w_.file->addAction(QIcon(Picture("exit.png")), "&Exit", this, &Varn::Exit);
+    w_.file->addAction(QIcon(Picture("exit.png")), QObject::tr("&Exit"), this, &Varn::Exit);
 
     w_.language = new IdMenu(this);
     SetItemIcon(w_.language->InsertItem(QIcon(), "English", 0), "check.png");
@@ -121,19 +123,21 @@ void Varn::CreateMenus()
     SetItemIcon(w_.view->InsertItem(QIcon(), "&Hide Translation", 0, 0), "xmark.png");
     SetItemIcon(w_.view->InsertItem(QIcon(), "&Show Transliteration", 1, 0), "check.png");
     w_.view->addSeparator();
-    reviewPanelAction_ = w_.view->addAction("&Review Panel");
+    reviewPanelAction_ = w_.view->addAction(QObject::tr("&Review Panel"));
     reviewPanelAction_->setCheckable(true);
     aids_->CreateActions();
     passages_->CreateActions(w_.practice, this);
+    interface_language::FillMenu(w_.view->addMenu(tr("Interface &Language")), settings_);
     connect(w_.view, &IdMenu::activated, this, &Varn::ToggleEnglish);
 
     w_.recitor = new IdMenu(this);
-    w_.recitor->addAction(QIcon(Picture("pref.png")), "&Config Recitor", this, &Varn::ShowRecitor);
-    w_.recitor->addAction("&Installed Packs...", packDialogs_, &PackDialogs::ShowInstalled);
+    w_.recitor->addAction(QIcon(Picture("pref.png")), QObject::tr("&Config Recitor"), this,
+                          &Varn::ShowRecitor);
+    w_.recitor->addAction(QObject::tr("&Installed Packs..."), packDialogs_, &PackDialogs::ShowInstalled);
 
     w_.help = new IdMenu(this);
-    w_.help->addAction(QIcon(Picture("help.png")), "&Help", this, &Varn::Help);
-    w_.help->addAction(QIcon(Picture("about.png")), "&About", this, &Varn::About);
+    w_.help->addAction(QIcon(Picture("help.png")), QObject::tr("&Help"), this, &Varn::Help);
+    w_.help->addAction(QIcon(Picture("about.png")), QObject::tr("&About"), this, &Varn::About);
 
     auto* bar = new QMenuBar(this);
     const std::pair<const char*, QMenu*> menus[] = {{"&File", w_.file},

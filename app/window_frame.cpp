@@ -72,12 +72,12 @@ void BuildCentralArea(QMainWindow* window, VarnWidgets& w)
     // Left column: the heart.
     QWidget* left = Box(w.outerSplitter, Qt::Vertical, 2, 2);
     QWidget* progressRow = Box(left, Qt::Horizontal, 2, 4);
-    auto* progressLabel = new QLabel("Progress: ", progressRow);
+    auto* progressLabel = new QLabel(QObject::tr("Progress: "), progressRow);
     w.heartProgress = new QProgressBar(progressRow);
     w.heartProgress->setRange(0, 1);
     w.heartProgress->setValue(0);
     progressLabel->setBuddy(w.heartProgress);
-    w.heartProgress->setAccessibleName("Memorised ayas");
+    w.heartProgress->setAccessibleName(QObject::tr("Memorised ayas"));
     QPalette red = w.heartProgress->palette();
     for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
         red.setColor(g, QPalette::Highlight, Qt::red);
@@ -86,14 +86,14 @@ void BuildCentralArea(QMainWindow* window, VarnWidgets& w)
     Add(progressRow, w.heartProgress, 1);
     Add(left, progressRow);
     w.juzProgress = new JuzProgress(left);
-    w.juzProgress->setToolTip("Progress by juz");
+    w.juzProgress->setToolTip(QObject::tr("Progress by juz"));
     static_cast<QBoxLayout*>(left->layout())->addWidget(w.juzProgress, 0, Qt::AlignHCenter);
     w.heart = new Heart(left);
     w.heart->MakeRoot("My Heart", QPixmap());
-    w.heart->setAccessibleName("Heart");
+    w.heart->setAccessibleName(QObject::tr("Heart"));
     Add(left, w.heart, 1);
     QWidget* closeBox = Box(left, Qt::Vertical, 0, 0);
-    w.closeCompleted = new QCheckBox("Close Completed Suras", closeBox);
+    w.closeCompleted = new QCheckBox(QObject::tr("Close Completed Suras"), closeBox);
     w.closeCompleted->setChecked(true);
     Add(closeBox, w.closeCompleted);
     Add(left, closeBox);
@@ -108,11 +108,11 @@ void BuildCentralArea(QMainWindow* window, VarnWidgets& w)
     topGrid->setSpacing(2);
     top->setMaximumHeight(40);
     QWidget* chooserBox = Box(top, Qt::Horizontal, 0, 4);
-    auto* chooseLabel = new QLabel("<b>Choose a sura:<b>", chooserBox);
+    auto* chooseLabel = new QLabel(QObject::tr("<b>Choose a sura:<b>"), chooserBox);
     chooseLabel->setAlignment(Qt::AlignVCenter);
     w.chooser = new QComboBox(chooserBox);
     chooseLabel->setBuddy(w.chooser);
-    w.chooser->setAccessibleName("Sura");
+    w.chooser->setAccessibleName(QObject::tr("Sura"));
     const QSize book = PixmapFromResource("quran.png").deviceIndependentSize().toSize();
     w.chooser->setMinimumHeight(book.height() + 10);
     w.chooser->setIconSize(book);
@@ -120,26 +120,26 @@ void BuildCentralArea(QMainWindow* window, VarnWidgets& w)
     Add(chooserBox, chooseLabel);
     Add(chooserBox, w.chooser);
     // Or a passage of the mushaf, which may cross suras.
-    auto* orLabel = new QLabel(" or", chooserBox);
+    auto* orLabel = new QLabel(QObject::tr(" or"), chooserBox);
     w.passageKind = new QComboBox(chooserBox);
     for (PassageKind kind : Passage::kKinds)
         w.passageKind->addItem(Passage::KindName(kind));
-    w.passageKind->setAccessibleName("Passage kind");
-    w.passageKind->setToolTip("Memorise by page, juz, hizb or quarter of the Madinah mushaf");
+    w.passageKind->setAccessibleName(QObject::tr("Passage kind"));
+    w.passageKind->setToolTip(QObject::tr("Memorise by page, juz, hizb or quarter of the Madinah mushaf"));
     orLabel->setBuddy(w.passageKind);
     w.passageNumber = new QSpinBox(chooserBox);
     w.passageNumber->setRange(1, Passage::CountOf(PassageKind::Page));
-    w.passageNumber->setAccessibleName("Passage number");
-    w.passagePlay = new QPushButton("Play Passage", chooserBox);
-    w.passagePlay->setToolTip("Play the passage chosen, across the suras it holds");
+    w.passageNumber->setAccessibleName(QObject::tr("Passage number"));
+    w.passagePlay = new QPushButton(QObject::tr("Play Passage"), chooserBox);
+    w.passagePlay->setToolTip(QObject::tr("Play the passage chosen, across the suras it holds"));
     for (QWidget* widget :
          std::initializer_list<QWidget*>{orLabel, w.passageKind, w.passageNumber, w.passagePlay})
         Add(chooserBox, widget);
     topGrid->addWidget(chooserBox, 0, 0);
     w.dragLabel = new DragLabel(top);
     w.dragLabel->setPixmap(PixmapFromResource("iknow.png"));
-    w.dragLabel->setToolTip("Tabaarakallah! You know this sura? Drag me to your heart!");
-    w.dragLabel->setAccessibleName("Drag this sura to your heart");
+    w.dragLabel->setToolTip(QObject::tr("Tabaarakallah! You know this sura? Drag me to your heart!"));
+    w.dragLabel->setAccessibleName(QObject::tr("Drag this sura to your heart"));
     topGrid->addWidget(w.dragLabel, 0, 1);
     w.bismillah = new QLabel(top);
     const QPixmap bismillah = PixmapFromResource("bismillah.png");
@@ -153,7 +153,7 @@ void BuildCentralArea(QMainWindow* window, VarnWidgets& w)
     }
     w.bismillah->setAlignment(Qt::AlignCenter);
     w.bismillah->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Maximum);
-    w.bismillah->setToolTip("In the Name of Allah the Most Beneficent, the Most Merciful");
+    w.bismillah->setToolTip(QObject::tr("In the Name of Allah the Most Beneficent, the Most Merciful"));
     topGrid->addWidget(w.bismillah, 0, 2);
     Add(right, top);
 
@@ -177,7 +177,7 @@ void BuildCentralArea(QMainWindow* window, VarnWidgets& w)
     w.ayaView->setLineWidth(2);
     w.ayaView->setContentsMargins(4, 4, 4, 4);
     w.ayaView->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    w.ayaView->setAccessibleName("Aya picture; drag it to your heart");
+    w.ayaView->setAccessibleName(QObject::tr("Aya picture; drag it to your heart"));
     w.waveforms = new WaveformView(w.innerSplitter);
     w.waveforms->hide();
     w.textPanel = new QTextBrowser(w.innerSplitter);
@@ -187,7 +187,7 @@ void BuildCentralArea(QMainWindow* window, VarnWidgets& w)
     w.textPanel->setContentsMargins(4, 4, 4, 4);
     w.textPanel->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     w.textPanel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    w.textPanel->setAccessibleName("Translation and transliteration");
+    w.textPanel->setAccessibleName(QObject::tr("Translation and transliteration"));
     ForceColours(w.textPanel, QPalette::Base, {Qt::red, Qt::black}); // until the first aya is shown
     Add(rest, w.innerSplitter, 1);
 
@@ -195,7 +195,7 @@ void BuildCentralArea(QMainWindow* window, VarnWidgets& w)
     w.ayaSlider->setTickPosition(QSlider::TicksBelow);
     w.ayaSlider->setTickInterval(1);
     w.ayaSlider->setEnabled(false);
-    w.ayaSlider->setAccessibleName("Aya");
+    w.ayaSlider->setAccessibleName(QObject::tr("Aya"));
     Add(rest, w.ayaSlider);
 
     BuildSingleBar(rest, w);
@@ -207,10 +207,13 @@ void BuildCentralArea(QMainWindow* window, VarnWidgets& w)
     w.stopButton = new QPushButton(QIcon(PixmapFromResource("stop.png")), "Stop Playing", w.buttonBar);
     w.prevButton = new QPushButton(QIcon(PixmapFromResource("left2.png")), "Previous Aya", w.buttonBar);
     w.nextButton = new QPushButton(QIcon(PixmapFromResource("right2.png")), "Next Aya", w.buttonBar);
-    w.playButton->setToolTip("Plays the current aya (Space, Ctrl+Space or the Play key)");
-    w.stopButton->setToolTip("Stops playing the current aya (Space, Ctrl+Space or the Stop key)");
-    w.prevButton->setToolTip("Play the previous aya in this surah (Left, Ctrl+Left or the Previous key)");
-    w.nextButton->setToolTip("Play the next aya in this surah (Right, Ctrl+Right or the Next key)");
+    w.playButton->setToolTip(QObject::tr("Plays the current aya (Space, Ctrl+Space or the Play key)"));
+    w.stopButton->setToolTip(
+        QObject::tr("Stops playing the current aya (Space, Ctrl+Space or the Stop key)"));
+    w.prevButton->setToolTip(
+        QObject::tr("Play the previous aya in this surah (Left, Ctrl+Left or the Previous key)"));
+    w.nextButton->setToolTip(
+        QObject::tr("Play the next aya in this surah (Right, Ctrl+Right or the Next key)"));
     // As in media players, a click does not take the keyboard focus, so Space and the arrows keep
     // driving playback after it; Tab still reaches the buttons.
     // Play stays a push button (its accessible default action plays, as a click does); it looks
@@ -222,7 +225,7 @@ void BuildCentralArea(QMainWindow* window, VarnWidgets& w)
     Add(rest, w.buttonBar);
     // Where the learner is, in a quiet line of its own (the status bar stays empty).
     w.statusLine = new QLabel(rest);
-    w.statusLine->setAccessibleName("Playing status");
+    w.statusLine->setAccessibleName(QObject::tr("Playing status"));
     w.statusLine->setTextFormat(Qt::PlainText);
     QPalette quiet = w.statusLine->palette();
     quiet.setColor(QPalette::WindowText, quiet.color(QPalette::PlaceholderText));
@@ -242,28 +245,32 @@ void BuildSingleBar(QWidget* parent, VarnWidgets& w)
     w.singleBar = Box(parent, Qt::Horizontal, 0, 2);
     QWidget* bar = w.singleBar;
     w.singleStart = FlatButton(bar, PixmapFromResource("start.png"), 20,
-                               "Start the part here (the slider's position)", "Part start from slider");
+                               QObject::tr("Start the part here (the slider's position)"),
+                               QObject::tr("Part start from slider"));
     w.startSpin = new QSpinBox(bar);
     w.startSpin->setSuffix(" ms");
-    w.startSpin->setAccessibleName("Part start");
-    w.startSpin->setToolTip("Where the part starts, in milliseconds");
+    w.startSpin->setAccessibleName(QObject::tr("Part start"));
+    w.startSpin->setToolTip(QObject::tr("Where the part starts, in milliseconds"));
     w.singleEnd = FlatButton(bar, PixmapFromResource("end.png"), 20,
-                             "End the part here (the slider's position)", "Part end from slider");
+                             QObject::tr("End the part here (the slider's position)"),
+                             QObject::tr("Part end from slider"));
     w.endSpin = new QSpinBox(bar);
     w.endSpin->setSuffix(" ms");
-    w.endSpin->setAccessibleName("Part end");
-    w.endSpin->setToolTip("Where the part ends, in milliseconds");
+    w.endSpin->setAccessibleName(QObject::tr("Part end"));
+    w.endSpin->setToolTip(QObject::tr("Where the part ends, in milliseconds"));
     w.singlePlay = FlatButton(bar, PixmapFromResource("playr.png"), 30,
-                              "Play the part again and again (Space or Ctrl+Space)", "Play part repeatedly");
-    w.singleStop = FlatButton(bar, PixmapFromResource("stop.png"), 30, "Stop (Space or Ctrl+Space)", "Stop");
-    w.singlePrev = FlatButton(bar, PixmapFromResource("left2.png"), 30, "Previous aya (Left or Ctrl+Left)",
-                              "Previous aya");
-    w.singleNext =
-        FlatButton(bar, PixmapFromResource("right2.png"), 30, "Next aya (Right or Ctrl+Right)", "Next aya");
+                              QObject::tr("Play the part again and again (Space or Ctrl+Space)"),
+                              QObject::tr("Play part repeatedly"));
+    w.singleStop = FlatButton(bar, PixmapFromResource("stop.png"), 30,
+                              QObject::tr("Stop (Space or Ctrl+Space)"), QObject::tr("Stop"));
+    w.singlePrev = FlatButton(bar, PixmapFromResource("left2.png"), 30,
+                              QObject::tr("Previous aya (Left or Ctrl+Left)"), QObject::tr("Previous aya"));
+    w.singleNext = FlatButton(bar, PixmapFromResource("right2.png"), 30,
+                              QObject::tr("Next aya (Right or Ctrl+Right)"), QObject::tr("Next aya"));
     w.partSlider = new QSlider(Qt::Horizontal, bar);
     w.partSlider->setTickInterval(1);
-    w.partSlider->setAccessibleName("Position in the aya");
-    w.partSlider->setToolTip("Where the recitation is; drag to jump");
+    w.partSlider->setAccessibleName(QObject::tr("Position in the aya"));
+    w.partSlider->setToolTip(QObject::tr("Where the recitation is; drag to jump"));
     for (QWidget* widget :
          std::initializer_list<QWidget*>{w.singleStart, w.startSpin, w.singleEnd, w.endSpin, w.singlePlay,
                                          w.singleStop, w.singlePrev, w.singleNext})
@@ -274,12 +281,13 @@ void BuildSingleBar(QWidget* parent, VarnWidgets& w)
 
 void BuildSettings(QWidget* parent, VarnWidgets& w)
 {
-    auto* settings = new QGroupBox("Recitation Settings", parent);
+    auto* settings = new QGroupBox(QObject::tr("Recitation Settings"), parent);
     settings->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Minimum);
     auto* grid = new QGridLayout(settings);
     grid->setSpacing(4);
-    settings->setAccessibleName("Recitation Settings");
-    auto group = [settings](const char* title) {
+    settings->setAccessibleName(QObject::tr("Recitation Settings"));
+    auto group = [settings](const char* source) {
+        const QString title = QObject::tr(source);
         auto* g = new QGroupBox(title, settings);
         g->setAccessibleName(title); // each group is announced by its own title
         auto* row = new QHBoxLayout(g);
@@ -290,26 +298,26 @@ void BuildSettings(QWidget* parent, VarnWidgets& w)
         static_cast<QHBoxLayout*>(g->layout())->addWidget(widget);
     };
 
-    QGroupBox* ayaSettings = group("Aya Settings");
-    QGroupBox* playback = group("Playback Settings");
-    QGroupBox* range = group("Aya Range Settings");
-    QGroupBox* progress = group("Sura Playback Progress");
+    QGroupBox* ayaSettings = group(QT_TRANSLATE_NOOP("QObject", "Aya Settings"));
+    QGroupBox* playback = group(QT_TRANSLATE_NOOP("QObject", "Playback Settings"));
+    QGroupBox* range = group(QT_TRANSLATE_NOOP("QObject", "Aya Range Settings"));
+    QGroupBox* progress = group(QT_TRANSLATE_NOOP("QObject", "Sura Playback Progress"));
     for (QGroupBox* g : {ayaSettings, playback, range})
         g->setAlignment(Qt::AlignVCenter);
     ayaSettings->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Minimum);
 
-    auto* repeatLabel = new QLabel("Repeat:", ayaSettings);
+    auto* repeatLabel = new QLabel(QObject::tr("Repeat:"), ayaSettings);
     w.repeatSpin = new QSpinBox(ayaSettings);
     w.repeatSpin->setRange(1, 20);
     w.repeatSpin->setValue(1);
-    w.repeatSpin->setToolTip("The number of times you want the ayas to be repeated");
-    w.repeatSpin->setAccessibleName("Repeat");
+    w.repeatSpin->setToolTip(QObject::tr("The number of times you want the ayas to be repeated"));
+    w.repeatSpin->setAccessibleName(QObject::tr("Repeat"));
     repeatLabel->setBuddy(w.repeatSpin);
-    auto* pauseLabel = new QLabel(" Pause (secs):", ayaSettings);
+    auto* pauseLabel = new QLabel(QObject::tr(" Pause (secs):"), ayaSettings);
     w.pauseSpin = new QSpinBox(ayaSettings);
     w.pauseSpin->setRange(0, 300);
     w.pauseSpin->setValue(0);
-    w.pauseSpin->setAccessibleName("Pause (seconds)");
+    w.pauseSpin->setAccessibleName(QObject::tr("Pause (seconds)"));
     pauseLabel->setBuddy(w.pauseSpin);
     for (QWidget* widget :
          std::initializer_list<QWidget*>{repeatLabel, w.repeatSpin, pauseLabel, w.pauseSpin})
@@ -317,79 +325,81 @@ void BuildSettings(QWidget* parent, VarnWidgets& w)
     // The practice aids have a row of their own under the four settings groups, so the window still fits
     // an 800-pixel screen. Pauses in seconds, or as a multiple of the aya's length (the multiple shows
     // only then).
-    QGroupBox* aids = group("Practice Aids");
+    QGroupBox* aids = group(QT_TRANSLATE_NOOP("QObject", "Practice Aids"));
     w.pauseUnit = new QComboBox(aids);
     w.pauseUnit->addItems({"seconds", QString::fromUtf8("\u00d7 aya length")});
-    w.pauseUnit->setAccessibleName("Pause unit");
-    w.pauseUnit->setToolTip("Pause for a number of seconds, or for a multiple of the aya's own length");
+    w.pauseUnit->setAccessibleName(QObject::tr("Pause unit"));
+    w.pauseUnit->setToolTip(
+        QObject::tr("Pause for a number of seconds, or for a multiple of the aya's own length"));
     w.pauseFactor = new QDoubleSpinBox(aids);
     w.pauseFactor->setRange(0.5, 3.0);
     w.pauseFactor->setSingleStep(0.25);
     w.pauseFactor->setValue(1.0);
     w.pauseFactor->setSuffix(QString::fromUtf8("\u00d7"));
-    w.pauseFactor->setAccessibleName("Pause factor");
-    w.pauseFactor->setToolTip("Each pause lasts this many times the aya (or the part) just heard");
+    w.pauseFactor->setAccessibleName(QObject::tr("Pause factor"));
+    w.pauseFactor->setToolTip(
+        QObject::tr("Each pause lasts this many times the aya (or the part) just heard"));
     w.pauseFactor->hide();
-    auto* unitLabel = new QLabel("Pause in:", aids);
+    auto* unitLabel = new QLabel(QObject::tr("Pause in:"), aids);
     unitLabel->setBuddy(w.pauseUnit);
     addTo(aids, unitLabel);
     addTo(aids, w.pauseUnit);
     addTo(aids, w.pauseFactor);
-    auto* speedLabel = new QLabel(" Speed:", aids);
+    auto* speedLabel = new QLabel(QObject::tr(" Speed:"), aids);
     w.speedSpin = new QDoubleSpinBox(aids);
     w.speedSpin->setRange(0.5, 1.5);
     w.speedSpin->setSingleStep(0.05);
     w.speedSpin->setValue(1.0);
     w.speedSpin->setSuffix(QString::fromUtf8("\u00d7"));
-    w.speedSpin->setAccessibleName("Speed");
-    w.speedSpin->setToolTip("Playback speed; the pitch stays the same ([ slower, ] faster)");
+    w.speedSpin->setAccessibleName(QObject::tr("Speed"));
+    w.speedSpin->setToolTip(QObject::tr("Playback speed; the pitch stays the same ([ slower, ] faster)"));
     speedLabel->setBuddy(w.speedSpin);
     addTo(aids, speedLabel);
     addTo(aids, w.speedSpin);
-    auto* timesLabel = new QLabel(" Times:", aids);
+    auto* timesLabel = new QLabel(QObject::tr(" Times:"), aids);
     w.timesSpin = new QSpinBox(aids);
     w.timesSpin->setRange(0, 99);
-    w.timesSpin->setSpecialValueText("endless");
-    w.timesSpin->setAccessibleName("Times");
-    w.timesSpin->setToolTip("With Loop, play the sura or passage this many times, then stop");
+    w.timesSpin->setSpecialValueText(QObject::tr("endless"));
+    w.timesSpin->setAccessibleName(QObject::tr("Times"));
+    w.timesSpin->setToolTip(QObject::tr("With Loop, play the sura or passage this many times, then stop"));
     timesLabel->setBuddy(w.timesSpin);
     addTo(aids, timesLabel);
     addTo(aids, w.timesSpin);
 
     w.rangeCheck = new QCheckBox(range);
-    w.rangeCheck->setToolTip("Enable to play a range of ayas in the surah");
-    w.rangeCheck->setAccessibleName("Play a range of ayas");
-    auto* fromLabel = new QLabel("<b>FROM:</b>", range);
+    w.rangeCheck->setToolTip(QObject::tr("Enable to play a range of ayas in the surah"));
+    w.rangeCheck->setAccessibleName(QObject::tr("Play a range of ayas"));
+    auto* fromLabel = new QLabel(QObject::tr("<b>FROM:</b>"), range);
     w.fromSpin = new QSpinBox(range);
     w.fromSpin->setRange(1, 6);
-    w.fromSpin->setToolTip("Start reciting from this aya");
-    w.fromSpin->setAccessibleName("From aya");
+    w.fromSpin->setToolTip(QObject::tr("Start reciting from this aya"));
+    w.fromSpin->setAccessibleName(QObject::tr("From aya"));
     w.fromSpin->setEnabled(false);
     fromLabel->setBuddy(w.fromSpin);
-    auto* toLabel = new QLabel("<b>TO:</b>", range);
+    auto* toLabel = new QLabel(QObject::tr("<b>TO:</b>"), range);
     w.toSpin = new QSpinBox(range);
     w.toSpin->setRange(1, 20);
-    w.toSpin->setToolTip("End reciting to this aya");
-    w.toSpin->setAccessibleName("To aya");
+    w.toSpin->setToolTip(QObject::tr("End reciting to this aya"));
+    w.toSpin->setAccessibleName(QObject::tr("To aya"));
     w.toSpin->setEnabled(false);
     toLabel->setBuddy(w.toSpin);
     for (QWidget* widget :
          std::initializer_list<QWidget*>{w.rangeCheck, fromLabel, w.fromSpin, toLabel, w.toSpin})
         addTo(range, widget);
 
-    w.loopCheck = new QCheckBox("Loop Sura", playback);
-    w.loopCheck->setToolTip("Loop the playback of the whole surah");
-    w.stackCheck = new QCheckBox("Stack Ayas", playback);
+    w.loopCheck = new QCheckBox(QObject::tr("Loop Sura"), playback);
+    w.loopCheck->setToolTip(QObject::tr("Loop the playback of the whole surah"));
+    w.stackCheck = new QCheckBox(QObject::tr("Stack Ayas"), playback);
     w.stackCheck->setToolTip(
-        "&nbsp;Recite aya 1 a number of times<br>&nbsp;Recite aya 2 a number of times<br>"
-        "&nbsp;Recite aya 1 and 2 a number of times<br>&nbsp;and so on ...");
-    w.singleCheck = new QCheckBox("Single Aya Mode", playback);
-    w.singleCheck->setToolTip("Break aya into parts for easy memorization");
-    w.testMeCheck = new QCheckBox("Test me", aids);
-    w.testMeCheck->setAccessibleName("Test me");
+        QObject::tr("&nbsp;Recite aya 1 a number of times<br>&nbsp;Recite aya 2 a number of times<br>"
+                    "&nbsp;Recite aya 1 and 2 a number of times<br>&nbsp;and so on ..."));
+    w.singleCheck = new QCheckBox(QObject::tr("Single Aya Mode"), playback);
+    w.singleCheck->setToolTip(QObject::tr("Break aya into parts for easy memorization"));
+    w.testMeCheck = new QCheckBox(QObject::tr("Test me"), aids);
+    w.testMeCheck->setAccessibleName(QObject::tr("Test me"));
     w.testMeCheck->setToolTip(
-        "During each pause the aya is hidden while you recite it from memory; it comes back "
-        "when the pause ends (set a pause)");
+        QObject::tr("During each pause the aya is hidden while you recite it from memory; it comes back "
+                    "when the pause ends (set a pause)"));
     for (QWidget* widget : std::initializer_list<QWidget*>{w.loopCheck, w.stackCheck, w.singleCheck})
         addTo(playback, widget);
     static_cast<QHBoxLayout*>(aids->layout())->addSpacing(8);
@@ -400,7 +410,7 @@ void BuildSettings(QWidget* parent, VarnWidgets& w)
         box->setFocusPolicy(Qt::TabFocus);
 
     w.suraProgress = new QProgressBar(progress);
-    w.suraProgress->setAccessibleName("Sura playback progress");
+    w.suraProgress->setAccessibleName(QObject::tr("Sura playback progress"));
     w.suraProgress->setValue(0);
     addTo(progress, w.suraProgress);
 
@@ -410,24 +420,34 @@ void BuildSettings(QWidget* parent, VarnWidgets& w)
     grid->addWidget(progress, 1, 1);
     grid->addWidget(aids, 2, 0, 1, 2);
 
-    QGroupBox* mine = group("My Recitation");
-    auto button = [mine](const char* text, const char* name, const char* tip) {
+    QGroupBox* mine = group(QT_TRANSLATE_NOOP("QObject", "My Recitation"));
+    auto button = [mine](const char* sourceText, const char* sourceName, const char* sourceTip) {
+        const QString text = QObject::tr(sourceText), name = QObject::tr(sourceName),
+                      tip = QObject::tr(sourceTip);
         auto* b = new QPushButton(text, mine);
         b->setAccessibleName(name);
         b->setToolTip(tip);
         return b;
     };
-    w.recordButton = button("Record", "Record my recitation",
-                            "Record yourself reciting the aya shown (Ctrl+R); with Test me and a pause, "
-                            "each aya in the pause after it");
-    w.playMineButton = button("Play Mine", "Play my recitation", "Hear your recording of the aya shown");
-    w.compareButton = button("Compare", "Compare with the reciter",
-                             "Hear the reciter and then yourself, for each aya of the lesson you recorded");
-    w.deleteRecordingButton = button("Delete...", "Delete my recordings", "Delete your recordings");
+    w.recordButton =
+        button(QT_TRANSLATE_NOOP("QObject", "Record"), QT_TRANSLATE_NOOP("QObject", "Record my recitation"),
+               QT_TRANSLATE_NOOP("QObject",
+                                 "Record yourself reciting the aya shown (Ctrl+R); with Test me and a pause, "
+                                 "each aya in the pause after it"));
+    w.playMineButton =
+        button(QT_TRANSLATE_NOOP("QObject", "Play Mine"), QT_TRANSLATE_NOOP("QObject", "Play my recitation"),
+               QT_TRANSLATE_NOOP("QObject", "Hear your recording of the aya shown"));
+    w.compareButton = button(
+        QT_TRANSLATE_NOOP("QObject", "Compare"), QT_TRANSLATE_NOOP("QObject", "Compare with the reciter"),
+        QT_TRANSLATE_NOOP("QObject",
+                          "Hear the reciter and then yourself, for each aya of the lesson you recorded"));
+    w.deleteRecordingButton = button(QT_TRANSLATE_NOOP("QObject", "Delete..."),
+                                     QT_TRANSLATE_NOOP("QObject", "Delete my recordings"),
+                                     QT_TRANSLATE_NOOP("QObject", "Delete your recordings"));
     w.recordLevel = new QProgressBar(mine);
     w.recordLevel->setRange(0, 100);
     w.recordLevel->setTextVisible(false);
-    w.recordLevel->setAccessibleName("Recording level");
+    w.recordLevel->setAccessibleName(QObject::tr("Recording level"));
     w.recordLevel->setMaximumHeight(12);
     w.recordLevel->hide();
     for (QWidget* widget : std::initializer_list<QWidget*>{w.recordButton, w.playMineButton, w.compareButton,

@@ -26,8 +26,8 @@ Profile::Profile(QWidget* parent, Qt::WindowFlags flags, const QString& profiles
     auto* createRow = new QHBoxLayout;
     createRow->setSpacing(4);
     name_ = new QLineEdit(this);
-    name_->setAccessibleName("New user name");
-    name_->setPlaceholderText("Your name");
+    name_->setAccessibleName(QObject::tr("New user name"));
+    name_->setPlaceholderText(QObject::tr("Your name"));
     create_ = new QPushButton(QIcon(PixmapFromResource("newuser.png")), "Create New Profile", this);
     name_->setMinimumHeight(create_->sizeHint().height());
     createRow->addWidget(name_);
@@ -35,7 +35,7 @@ Profile::Profile(QWidget* parent, Qt::WindowFlags flags, const QString& profiles
     inner->addLayout(createRow);
 
     list_ = new QListWidget(this);
-    list_->setAccessibleName("Profiles");
+    list_->setAccessibleName(QObject::tr("Profiles"));
     inner->addWidget(list_, 1);
     const QIcon userIcon(PixmapFromResource("users.png"));
     // Only files whose names the program itself writes: "X.VARN" or ".varn" could not be loaded.

@@ -11,9 +11,11 @@
 #include "config.h"
 #include "heart.h"
 #include "id_menu.h"
+#include "interface_language.h"
 #include "juz_progress.h"
 #include "passage.h"
 #include "profile.h"
+#include "settings_file.h"
 #include "sound.h"
 #include "varn.h"
 
@@ -93,6 +95,8 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create("Fusion"));
+    // The interface speaks the language LANGUAGE names, as the program does.
+    interface_language::Install(app, SettingsFile("none-such.ini"));
     const QStringList args = app.arguments();
     if (args.size() < 3) {
         std::cerr << "usage: varnel-shots WORKDIR OUTDIR [light|dark|night|hidden|revealed]...\n";

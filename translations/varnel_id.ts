@@ -1,15 +1,588 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="id" sourcelanguage="en">
 <context>
     <name>InterfaceLanguage</name>
     <message>
         <source>Varnel will speak %1 from its next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Varnel akan memakai %1 mulai dijalankan berikutnya.</translation>
     </message>
     <message>
         <source>System Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Bawaan sistem</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Sound Settings</source>
+        <translation>Pengaturan Suara</translation>
+    </message>
+    <message>
+        <source>Choose a sound device</source>
+        <translation>Pilih perangkat suara</translation>
+    </message>
+    <message>
+        <source>Sound device</source>
+        <translation>Perangkat suara</translation>
+    </message>
+    <message>
+        <source>Record my recitation from</source>
+        <translation>Rekam bacaan saya dari</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Mikrofon</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Telusuri...</translation>
+    </message>
+    <message>
+        <source>Your recordings, one file per aya named SSSAAA (001001.mp3 is 1:1; MP3, Ogg, FLAC or WAV), become a recitation you can choose. Without an Arabic text they join the packs you have, which show the pictures and the texts; with one (a Tanzil file, "sura|aya|text" a line, or the quran-json package's folder) they become sura packs of their own.</source>
+        <translation>Rekaman Anda, satu berkas per ayat bernama SSSAAA (001001.mp3 adalah 1:1; MP3, Ogg, FLAC atau WAV), menjadi bacaan yang bisa Anda pilih. Tanpa teks Arab, rekaman bergabung dengan paket yang Anda miliki, yang menampilkan gambar dan teks; dengan teks (berkas Tanzil "surah|ayat|teks" per baris, atau folder paket quran-json) rekaman menjadi paket surah tersendiri.</translation>
+    </message>
+    <message>
+        <source>Recitation name</source>
+        <translation>Nama bacaan</translation>
+    </message>
+    <message>
+        <source>optional: a name keeps it beside the packs you have</source>
+        <translation>opsional: nama menyimpannya di samping paket Anda</translation>
+    </message>
+    <message>
+        <source>Re-encode the recordings as Ogg Vorbis</source>
+        <translation>Kodekan ulang rekaman sebagai Ogg Vorbis</translation>
+    </message>
+    <message>
+        <source>Import progress</source>
+        <translation>Kemajuan impor</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Impor</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Tutup</translation>
+    </message>
+    <message>
+        <source>Installed packs</source>
+        <translation>Paket terpasang</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Buka Folder</translation>
+    </message>
+    <message>
+        <source>Remove Recitation...</source>
+        <translation>Hapus Bacaan...</translation>
+    </message>
+    <message>
+        <source>Record My Recitation</source>
+        <translation>Rekam Bacaan Saya</translation>
+    </message>
+    <message>
+        <source>Play Mine</source>
+        <translation>Putar Bacaan Saya</translation>
+    </message>
+    <message>
+        <source>Compare with the Reciter</source>
+        <translation>Bandingkan dengan Qari</translation>
+    </message>
+    <message>
+        <source>Delete My Recording of This Aya...</source>
+        <translation>Hapus Rekaman Saya untuk Ayat Ini...</translation>
+    </message>
+    <message>
+        <source>Delete All My Recordings...</source>
+        <translation>Hapus Semua Rekaman Saya...</translation>
+    </message>
+    <message>
+        <source>Add Passage to Heart</source>
+        <translation>Tambahkan Bagian ke Hati</translation>
+    </message>
+    <message>
+        <source>&amp;Practice</source>
+        <translation>&amp;Latihan</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Review&lt;/b&gt; by</source>
+        <translation>&lt;b&gt;Murajaah&lt;/b&gt; per</translation>
+    </message>
+    <message>
+        <source>Review unit</source>
+        <translation>Satuan murajaah</translation>
+    </message>
+    <message>
+        <source>Review whole suras (long ones in parts), or pages of the mushaf</source>
+        <translation>Murajaah surah utuh (yang panjang per bagian), atau halaman mushaf</translation>
+    </message>
+    <message>
+        <source>Next review</source>
+        <translation>Murajaah berikutnya</translation>
+    </message>
+    <message>
+        <source>Due today</source>
+        <translation>Jatuh tempo hari ini</translation>
+    </message>
+    <message>
+        <source>Review now</source>
+        <translation>Murajaah sekarang</translation>
+    </message>
+    <message>
+        <source>Plays the chosen item: each aya once, no pause. Then grade how well you knew it.</source>
+        <translation>Memutar butir terpilih: tiap ayat sekali, tanpa jeda. Lalu nilai seberapa baik hafalan Anda.</translation>
+    </message>
+    <message>
+        <source>Load or Create Profile</source>
+        <translation>Muat atau Buat Profil</translation>
+    </message>
+    <message>
+        <source>&amp;Save Profile</source>
+        <translation>&amp;Simpan Profil</translation>
+    </message>
+    <message>
+        <source>&amp;New/Load Profile</source>
+        <translation>Profil &amp;Baru/Muat</translation>
+    </message>
+    <message>
+        <source>&amp;Preferences</source>
+        <translation>&amp;Preferensi</translation>
+    </message>
+    <message>
+        <source>&amp;Import Recordings...</source>
+        <translation>&amp;Impor Rekaman...</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Keluar</translation>
+    </message>
+    <message>
+        <source>&amp;Review Panel</source>
+        <translation>Panel &amp;Murajaah</translation>
+    </message>
+    <message>
+        <source>&amp;Config Recitor</source>
+        <translation>Atur &amp;Qari</translation>
+    </message>
+    <message>
+        <source>&amp;Installed Packs...</source>
+        <translation>Paket &amp;Terpasang...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Bantuan</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Tentang</translation>
+    </message>
+    <message>
+        <source>Progress: </source>
+        <translation>Kemajuan: </translation>
+    </message>
+    <message>
+        <source>Memorised ayas</source>
+        <translation>Ayat yang dihafal</translation>
+    </message>
+    <message>
+        <source>Progress by juz</source>
+        <translation>Kemajuan per juz</translation>
+    </message>
+    <message>
+        <source>Heart</source>
+        <translation>Hati</translation>
+    </message>
+    <message>
+        <source>Close Completed Suras</source>
+        <translation>Lipat Surah yang Selesai</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Choose a sura:&lt;b&gt;</source>
+        <translation>&lt;b&gt;Pilih surah:&lt;b&gt;</translation>
+    </message>
+    <message>
+        <source>Sura</source>
+        <translation>Surah</translation>
+    </message>
+    <message>
+        <source> or</source>
+        <translation> atau</translation>
+    </message>
+    <message>
+        <source>Passage kind</source>
+        <translation>Jenis bagian</translation>
+    </message>
+    <message>
+        <source>Memorise by page, juz, hizb or quarter of the Madinah mushaf</source>
+        <translation>Hafalkan per halaman, juz, hizb atau rubu' mushaf Madinah</translation>
+    </message>
+    <message>
+        <source>Passage number</source>
+        <translation>Nomor bagian</translation>
+    </message>
+    <message>
+        <source>Play Passage</source>
+        <translation>Putar Bagian</translation>
+    </message>
+    <message>
+        <source>Play the passage chosen, across the suras it holds</source>
+        <translation>Putar bagian terpilih, melintasi surah-surah di dalamnya</translation>
+    </message>
+    <message>
+        <source>Tabaarakallah! You know this sura? Drag me to your heart!</source>
+        <translation>Tabarakallah! Anda hafal surah ini? Seret saya ke hati Anda!</translation>
+    </message>
+    <message>
+        <source>Drag this sura to your heart</source>
+        <translation>Seret surah ini ke hati Anda</translation>
+    </message>
+    <message>
+        <source>In the Name of Allah the Most Beneficent, the Most Merciful</source>
+        <translation>Dengan nama Allah Yang Maha Pengasih, Maha Penyayang</translation>
+    </message>
+    <message>
+        <source>Aya picture; drag it to your heart</source>
+        <translation>Gambar ayat; seret ke hati Anda</translation>
+    </message>
+    <message>
+        <source>Translation and transliteration</source>
+        <translation>Terjemahan dan transliterasi</translation>
+    </message>
+    <message>
+        <source>Aya</source>
+        <translation>Ayat</translation>
+    </message>
+    <message>
+        <source>Plays the current aya (Space, Ctrl+Space or the Play key)</source>
+        <translation>Memutar ayat ini (Spasi, Ctrl+Spasi atau tombol Putar)</translation>
+    </message>
+    <message>
+        <source>Stops playing the current aya (Space, Ctrl+Space or the Stop key)</source>
+        <translation>Menghentikan ayat ini (Spasi, Ctrl+Spasi atau tombol Stop)</translation>
+    </message>
+    <message>
+        <source>Play the previous aya in this surah (Left, Ctrl+Left or the Previous key)</source>
+        <translation>Putar ayat sebelumnya di surah ini (Kiri, Ctrl+Kiri atau tombol Sebelumnya)</translation>
+    </message>
+    <message>
+        <source>Play the next aya in this surah (Right, Ctrl+Right or the Next key)</source>
+        <translation>Putar ayat berikutnya di surah ini (Kanan, Ctrl+Kanan atau tombol Berikutnya)</translation>
+    </message>
+    <message>
+        <source>Playing status</source>
+        <translation>Status pemutaran</translation>
+    </message>
+    <message>
+        <source>Start the part here (the slider's position)</source>
+        <translation>Mulai bagian di sini (posisi penggeser)</translation>
+    </message>
+    <message>
+        <source>Part start from slider</source>
+        <translation>Awal bagian dari penggeser</translation>
+    </message>
+    <message>
+        <source>Part start</source>
+        <translation>Awal bagian</translation>
+    </message>
+    <message>
+        <source>Where the part starts, in milliseconds</source>
+        <translation>Awal bagian, dalam milidetik</translation>
+    </message>
+    <message>
+        <source>End the part here (the slider's position)</source>
+        <translation>Akhiri bagian di sini (posisi penggeser)</translation>
+    </message>
+    <message>
+        <source>Part end from slider</source>
+        <translation>Akhir bagian dari penggeser</translation>
+    </message>
+    <message>
+        <source>Part end</source>
+        <translation>Akhir bagian</translation>
+    </message>
+    <message>
+        <source>Where the part ends, in milliseconds</source>
+        <translation>Akhir bagian, dalam milidetik</translation>
+    </message>
+    <message>
+        <source>Play the part again and again (Space or Ctrl+Space)</source>
+        <translation>Putar bagian berulang-ulang (Spasi atau Ctrl+Spasi)</translation>
+    </message>
+    <message>
+        <source>Play part repeatedly</source>
+        <translation>Putar bagian berulang</translation>
+    </message>
+    <message>
+        <source>Stop (Space or Ctrl+Space)</source>
+        <translation>Stop (Spasi atau Ctrl+Spasi)</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Previous aya (Left or Ctrl+Left)</source>
+        <translation>Ayat sebelumnya (Kiri atau Ctrl+Kiri)</translation>
+    </message>
+    <message>
+        <source>Previous aya</source>
+        <translation>Ayat sebelumnya</translation>
+    </message>
+    <message>
+        <source>Next aya (Right or Ctrl+Right)</source>
+        <translation>Ayat berikutnya (Kanan atau Ctrl+Kanan)</translation>
+    </message>
+    <message>
+        <source>Next aya</source>
+        <translation>Ayat berikutnya</translation>
+    </message>
+    <message>
+        <source>Position in the aya</source>
+        <translation>Posisi dalam ayat</translation>
+    </message>
+    <message>
+        <source>Where the recitation is; drag to jump</source>
+        <translation>Posisi bacaan; seret untuk melompat</translation>
+    </message>
+    <message>
+        <source>Recitation Settings</source>
+        <translation>Pengaturan Bacaan</translation>
+    </message>
+    <message>
+        <source>Aya Settings</source>
+        <translation>Pengaturan Ayat</translation>
+    </message>
+    <message>
+        <source>Playback Settings</source>
+        <translation>Pengaturan Pemutaran</translation>
+    </message>
+    <message>
+        <source>Aya Range Settings</source>
+        <translation>Pengaturan Rentang Ayat</translation>
+    </message>
+    <message>
+        <source>Sura Playback Progress</source>
+        <translation>Kemajuan Pemutaran Surah</translation>
+    </message>
+    <message>
+        <source>Repeat:</source>
+        <translation>Ulang:</translation>
+    </message>
+    <message>
+        <source>The number of times you want the ayas to be repeated</source>
+        <translation>Berapa kali ayat diulang</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>Ulang</translation>
+    </message>
+    <message>
+        <source> Pause (secs):</source>
+        <translation> Jeda (detik):</translation>
+    </message>
+    <message>
+        <source>Pause (seconds)</source>
+        <translation>Jeda (detik)</translation>
+    </message>
+    <message>
+        <source>Practice Aids</source>
+        <translation>Alat Bantu Latihan</translation>
+    </message>
+    <message>
+        <source>Pause unit</source>
+        <translation>Satuan jeda</translation>
+    </message>
+    <message>
+        <source>Pause for a number of seconds, or for a multiple of the aya's own length</source>
+        <translation>Jeda beberapa detik, atau kelipatan panjang ayat itu sendiri</translation>
+    </message>
+    <message>
+        <source>Pause factor</source>
+        <translation>Kelipatan jeda</translation>
+    </message>
+    <message>
+        <source>Each pause lasts this many times the aya (or the part) just heard</source>
+        <translation>Tiap jeda selama kelipatan ini dari ayat (atau bagian) yang baru didengar</translation>
+    </message>
+    <message>
+        <source>Pause in:</source>
+        <translation>Jeda dalam:</translation>
+    </message>
+    <message>
+        <source> Speed:</source>
+        <translation> Kecepatan:</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Kecepatan</translation>
+    </message>
+    <message>
+        <source>Playback speed; the pitch stays the same ([ slower, ] faster)</source>
+        <translation>Kecepatan putar; nada tetap sama ([ lebih lambat, ] lebih cepat)</translation>
+    </message>
+    <message>
+        <source> Times:</source>
+        <translation> Kali:</translation>
+    </message>
+    <message>
+        <source>endless</source>
+        <translation>tanpa henti</translation>
+    </message>
+    <message>
+        <source>Times</source>
+        <translation>Kali</translation>
+    </message>
+    <message>
+        <source>With Loop, play the sura or passage this many times, then stop</source>
+        <translation>Dengan Ulangi, putar surah atau bagian sebanyak ini, lalu berhenti</translation>
+    </message>
+    <message>
+        <source>Enable to play a range of ayas in the surah</source>
+        <translation>Aktifkan untuk memutar rentang ayat dalam surah</translation>
+    </message>
+    <message>
+        <source>Play a range of ayas</source>
+        <translation>Putar rentang ayat</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;FROM:&lt;/b&gt;</source>
+        <translation>&lt;b&gt;DARI:&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Start reciting from this aya</source>
+        <translation>Mulai membaca dari ayat ini</translation>
+    </message>
+    <message>
+        <source>From aya</source>
+        <translation>Dari ayat</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;TO:&lt;/b&gt;</source>
+        <translation>&lt;b&gt;SAMPAI:&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>End reciting to this aya</source>
+        <translation>Selesai membaca pada ayat ini</translation>
+    </message>
+    <message>
+        <source>To aya</source>
+        <translation>Sampai ayat</translation>
+    </message>
+    <message>
+        <source>Loop Sura</source>
+        <translation>Ulangi Surah</translation>
+    </message>
+    <message>
+        <source>Loop the playback of the whole surah</source>
+        <translation>Ulangi pemutaran seluruh surah</translation>
+    </message>
+    <message>
+        <source>Stack Ayas</source>
+        <translation>Tumpuk Ayat</translation>
+    </message>
+    <message>
+        <source>&amp;nbsp;Recite aya 1 a number of times&lt;br&gt;&amp;nbsp;Recite aya 2 a number of times&lt;br&gt;&amp;nbsp;Recite aya 1 and 2 a number of times&lt;br&gt;&amp;nbsp;and so on ...</source>
+        <translation>&amp;nbsp;Baca ayat 1 beberapa kali&lt;br&gt;&amp;nbsp;Baca ayat 2 beberapa kali&lt;br&gt;&amp;nbsp;Baca ayat 1 dan 2 beberapa kali&lt;br&gt;&amp;nbsp;dan seterusnya ...</translation>
+    </message>
+    <message>
+        <source>Single Aya Mode</source>
+        <translation>Mode Satu Ayat</translation>
+    </message>
+    <message>
+        <source>Break aya into parts for easy memorization</source>
+        <translation>Pecah ayat menjadi bagian agar mudah dihafal</translation>
+    </message>
+    <message>
+        <source>Test me</source>
+        <translation>Uji saya</translation>
+    </message>
+    <message>
+        <source>During each pause the aya is hidden while you recite it from memory; it comes back when the pause ends (set a pause)</source>
+        <translation>Saat tiap jeda, ayat disembunyikan selagi Anda membacanya dari hafalan; ayat kembali saat jeda berakhir (atur jeda)</translation>
+    </message>
+    <message>
+        <source>Sura playback progress</source>
+        <translation>Kemajuan pemutaran surah</translation>
+    </message>
+    <message>
+        <source>My Recitation</source>
+        <translation>Bacaan Saya</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Rekam</translation>
+    </message>
+    <message>
+        <source>Record my recitation</source>
+        <translation>Rekam bacaan saya</translation>
+    </message>
+    <message>
+        <source>Record yourself reciting the aya shown (Ctrl+R); with Test me and a pause, each aya in the pause after it</source>
+        <translation>Rekam bacaan Anda untuk ayat yang tampil (Ctrl+R); dengan Uji saya dan jeda, tiap ayat pada jeda sesudahnya</translation>
+    </message>
+    <message>
+        <source>Play my recitation</source>
+        <translation>Putar bacaan saya</translation>
+    </message>
+    <message>
+        <source>Hear your recording of the aya shown</source>
+        <translation>Dengarkan rekaman Anda untuk ayat yang tampil</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Bandingkan</translation>
+    </message>
+    <message>
+        <source>Compare with the reciter</source>
+        <translation>Bandingkan dengan qari</translation>
+    </message>
+    <message>
+        <source>Hear the reciter and then yourself, for each aya of the lesson you recorded</source>
+        <translation>Dengarkan qari lalu diri Anda, untuk tiap ayat pelajaran yang Anda rekam</translation>
+    </message>
+    <message>
+        <source>Delete...</source>
+        <translation>Hapus...</translation>
+    </message>
+    <message>
+        <source>Delete my recordings</source>
+        <translation>Hapus rekaman saya</translation>
+    </message>
+    <message>
+        <source>Delete your recordings</source>
+        <translation>Hapus rekaman Anda</translation>
+    </message>
+    <message>
+        <source>Recording level</source>
+        <translation>Tingkat rekaman</translation>
+    </message>
+    <message>
+        <source>New user name</source>
+        <translation>Nama pengguna baru</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>Nama Anda</translation>
+    </message>
+    <message>
+        <source>Profiles</source>
+        <translation>Profil</translation>
+    </message>
+</context>
+<context>
+    <name>Varn</name>
+    <message>
+        <source>Interface &amp;Language</source>
+        <translation>&amp;Bahasa Antarmuka</translation>
     </message>
 </context>
 </TS>
