@@ -1,589 +1,588 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="bn" sourcelanguage="en">
 <context>
     <name>InterfaceLanguage</name>
     <message>
         <source>Varnel will speak %1 from its next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>পরের বার চালু হলে ভার্নেল %1 ভাষায় কথা বলবে।</translation>
     </message>
     <message>
         <source>System Default</source>
-        <translation type="unfinished"></translation>
+        <translation>সিস্টেমের ভাষা</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Sound Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>শব্দের সেটিংস</translation>
     </message>
     <message>
         <source>Choose a sound device</source>
-        <translation type="unfinished"></translation>
+        <translation>একটি শব্দ যন্ত্র বেছে নিন</translation>
     </message>
     <message>
         <source>Sound device</source>
-        <translation type="unfinished"></translation>
+        <translation>শব্দ যন্ত্র</translation>
     </message>
     <message>
         <source>Record my recitation from</source>
-        <translation type="unfinished"></translation>
+        <translation>আমার তিলাওয়াত রেকর্ড হবে এখান থেকে</translation>
     </message>
     <message>
         <source>Microphone</source>
-        <translation type="unfinished"></translation>
+        <translation>মাইক্রোফোন</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>ঠিক আছে</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>বাতিল</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>খুঁজুন...</translation>
     </message>
     <message>
-        <source>Your recordings, one file per aya named SSSAAA (001001.mp3 is 1:1; MP3, Ogg, FLAC or WAV), become a recitation you can choose. Without an Arabic text they join the packs you have, which show the pictures and the texts; with one (a Tanzil file, &quot;sura|aya|text&quot; a line, or the quran-json package&apos;s folder) they become sura packs of their own.</source>
-        <translation type="unfinished"></translation>
+        <source>Your recordings, one file per aya named SSSAAA (001001.mp3 is 1:1; MP3, Ogg, FLAC or WAV), become a recitation you can choose. Without an Arabic text they join the packs you have, which show the pictures and the texts; with one (a Tanzil file, "sura|aya|text" a line, or the quran-json package's folder) they become sura packs of their own.</source>
+        <translation>আপনার রেকর্ডিং, প্রতি আয়াতে SSSAAA নামের একটি ফাইল (001001.mp3 মানে 1:1; MP3, Ogg, FLAC বা WAV), একটি তিলাওয়াত হয় যা আপনি বেছে নিতে পারেন। আরবি পাঠ ছাড়া এগুলো আপনার বিদ্যমান প্যাকের সাথে যুক্ত হয়, যা ছবি ও পাঠ দেখায়; পাঠসহ (প্রতি লাইনে "সূরা|আয়াত|পাঠ" একটি তানজিল ফাইল, বা quran-json প্যাকেজের ফোল্ডার) এগুলো নিজস্ব সূরা প্যাক হয়।</translation>
     </message>
     <message>
         <source>Recitation name</source>
-        <translation type="unfinished"></translation>
+        <translation>তিলাওয়াতের নাম</translation>
     </message>
     <message>
         <source>optional: a name keeps it beside the packs you have</source>
-        <translation type="unfinished"></translation>
+        <translation>ঐচ্ছিক: নাম দিলে এটি আপনার প্যাকের পাশে থাকে</translation>
     </message>
     <message>
         <source>Re-encode the recordings as Ogg Vorbis</source>
-        <translation type="unfinished"></translation>
+        <translation>রেকর্ডিংগুলো Ogg Vorbis-এ আবার এনকোড করুন</translation>
     </message>
     <message>
         <source>Import progress</source>
-        <translation type="unfinished"></translation>
+        <translation>আমদানির অগ্রগতি</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>আমদানি</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>বন্ধ</translation>
     </message>
     <message>
         <source>Installed packs</source>
-        <translation type="unfinished"></translation>
+        <translation>ইনস্টল করা প্যাক</translation>
     </message>
     <message>
         <source>Open Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>ফোল্ডার খুলুন</translation>
     </message>
     <message>
         <source>Remove Recitation...</source>
-        <translation type="unfinished"></translation>
+        <translation>তিলাওয়াত সরান...</translation>
     </message>
     <message>
         <source>Record My Recitation</source>
-        <translation type="unfinished"></translation>
+        <translation>আমার তিলাওয়াত রেকর্ড করুন</translation>
     </message>
     <message>
         <source>Play Mine</source>
-        <translation type="unfinished"></translation>
+        <translation>আমারটি বাজান</translation>
     </message>
     <message>
         <source>Compare with the Reciter</source>
-        <translation type="unfinished"></translation>
+        <translation>কারীর সাথে তুলনা করুন</translation>
     </message>
     <message>
         <source>Delete My Recording of This Aya...</source>
-        <translation type="unfinished"></translation>
+        <translation>এই আয়াতের আমার রেকর্ডিং মুছুন...</translation>
     </message>
     <message>
         <source>Delete All My Recordings...</source>
-        <translation type="unfinished"></translation>
+        <translation>আমার সব রেকর্ডিং মুছুন...</translation>
     </message>
     <message>
         <source>Add Passage to Heart</source>
-        <translation type="unfinished"></translation>
+        <translation>অংশটি হৃদয়ে যোগ করুন</translation>
     </message>
     <message>
         <source>&amp;Practice</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;অনুশীলন</translation>
     </message>
     <message>
         <source>&lt;b&gt;Review&lt;/b&gt; by</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;পুনরাবৃত্তি&lt;/b&gt; অনুযায়ী</translation>
     </message>
     <message>
         <source>Review unit</source>
-        <translation type="unfinished"></translation>
+        <translation>পুনরাবৃত্তির একক</translation>
     </message>
     <message>
         <source>Review whole suras (long ones in parts), or pages of the mushaf</source>
-        <translation type="unfinished"></translation>
+        <translation>পুরো সূরা (লম্বাগুলো অংশে) বা মুসহাফের পৃষ্ঠা পুনরাবৃত্তি করুন</translation>
     </message>
     <message>
         <source>Next review</source>
-        <translation type="unfinished"></translation>
+        <translation>পরবর্তী পুনরাবৃত্তি</translation>
     </message>
     <message>
         <source>Due today</source>
-        <translation type="unfinished"></translation>
+        <translation>আজ বাকি</translation>
     </message>
     <message>
         <source>Review now</source>
-        <translation type="unfinished"></translation>
+        <translation>এখন পুনরাবৃত্তি করুন</translation>
     </message>
     <message>
         <source>Plays the chosen item: each aya once, no pause. Then grade how well you knew it.</source>
-        <translation type="unfinished"></translation>
+        <translation>বেছে নেওয়া অংশ বাজায়: প্রতিটি আয়াত একবার, বিরতি ছাড়া। তারপর কতটা মনে ছিল তা মূল্যায়ন করুন।</translation>
     </message>
     <message>
         <source>Load or Create Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>প্রোফাইল খুলুন বা তৈরি করুন</translation>
     </message>
     <message>
         <source>&amp;Save Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>প্রোফাইল &amp;সংরক্ষণ</translation>
     </message>
     <message>
         <source>&amp;New/Load Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;নতুন/প্রোফাইল খুলুন</translation>
     </message>
     <message>
         <source>&amp;Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;পছন্দসমূহ</translation>
     </message>
     <message>
         <source>&amp;Import Recordings...</source>
-        <translation type="unfinished"></translation>
+        <translation>রেকর্ডিং &amp;আমদানি...</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;প্রস্থান</translation>
     </message>
     <message>
         <source>&amp;Review Panel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;পুনরাবৃত্তি প্যানেল</translation>
     </message>
     <message>
         <source>&amp;Config Recitor</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;কারী নির্ধারণ</translation>
     </message>
     <message>
         <source>&amp;Installed Packs...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;ইনস্টল করা প্যাক...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;সাহায্য</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;পরিচিতি</translation>
     </message>
     <message>
         <source>Progress: </source>
-        <translation type="unfinished"></translation>
+        <translation>অগ্রগতি: </translation>
     </message>
     <message>
         <source>Memorised ayas</source>
-        <translation type="unfinished"></translation>
+        <translation>মুখস্থ আয়াত</translation>
     </message>
     <message>
         <source>Progress by juz</source>
-        <translation type="unfinished"></translation>
+        <translation>পারা অনুযায়ী অগ্রগতি</translation>
     </message>
     <message>
         <source>Heart</source>
-        <translation type="unfinished"></translation>
+        <translation>হৃদয়</translation>
     </message>
     <message>
         <source>Close Completed Suras</source>
-        <translation type="unfinished"></translation>
+        <translation>সম্পূর্ণ সূরাগুলো গুটিয়ে রাখুন</translation>
     </message>
     <message>
         <source>&lt;b&gt;Choose a sura:&lt;b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;একটি সূরা বেছে নিন:&lt;b&gt;</translation>
     </message>
     <message>
         <source>Sura</source>
-        <translation type="unfinished"></translation>
+        <translation>সূরা</translation>
     </message>
     <message>
         <source> or</source>
-        <translation type="unfinished"></translation>
+        <translation> অথবা</translation>
     </message>
     <message>
         <source>Passage kind</source>
-        <translation type="unfinished"></translation>
+        <translation>অংশের ধরন</translation>
     </message>
     <message>
         <source>Memorise by page, juz, hizb or quarter of the Madinah mushaf</source>
-        <translation type="unfinished"></translation>
+        <translation>মদিনা মুসহাফের পৃষ্ঠা, পারা, হিযব বা রুবু অনুযায়ী মুখস্থ করুন</translation>
     </message>
     <message>
         <source>Passage number</source>
-        <translation type="unfinished"></translation>
+        <translation>অংশের নম্বর</translation>
     </message>
     <message>
         <source>Play Passage</source>
-        <translation type="unfinished"></translation>
+        <translation>অংশ বাজান</translation>
     </message>
     <message>
         <source>Play the passage chosen, across the suras it holds</source>
-        <translation type="unfinished"></translation>
+        <translation>বেছে নেওয়া অংশটি তার সূরাগুলো জুড়ে বাজান</translation>
     </message>
     <message>
         <source>Tabaarakallah! You know this sura? Drag me to your heart!</source>
-        <translation type="unfinished"></translation>
+        <translation>তাবারাকাল্লাহ! এই সূরাটি আপনার মুখস্থ? আমাকে আপনার হৃদয়ে টেনে নিন!</translation>
     </message>
     <message>
         <source>Drag this sura to your heart</source>
-        <translation type="unfinished"></translation>
+        <translation>এই সূরাটি আপনার হৃদয়ে টেনে নিন</translation>
     </message>
     <message>
         <source>In the Name of Allah the Most Beneficent, the Most Merciful</source>
-        <translation type="unfinished"></translation>
+        <translation>পরম করুণাময়, অসীম দয়ালু আল্লাহর নামে</translation>
     </message>
     <message>
         <source>Aya picture; drag it to your heart</source>
-        <translation type="unfinished"></translation>
+        <translation>আয়াতের ছবি; এটি আপনার হৃদয়ে টেনে নিন</translation>
     </message>
     <message>
         <source>Translation and transliteration</source>
-        <translation type="unfinished"></translation>
+        <translation>অনুবাদ ও প্রতিবর্ণীকরণ</translation>
     </message>
     <message>
         <source>Aya</source>
-        <translation type="unfinished"></translation>
+        <translation>আয়াত</translation>
     </message>
     <message>
         <source>Plays the current aya (Space, Ctrl+Space or the Play key)</source>
-        <translation type="unfinished"></translation>
+        <translation>বর্তমান আয়াত বাজায় (স্পেস, Ctrl+স্পেস বা প্লে কী)</translation>
     </message>
     <message>
         <source>Stops playing the current aya (Space, Ctrl+Space or the Stop key)</source>
-        <translation type="unfinished"></translation>
+        <translation>বর্তমান আয়াত থামায় (স্পেস, Ctrl+স্পেস বা স্টপ কী)</translation>
     </message>
     <message>
         <source>Play the previous aya in this surah (Left, Ctrl+Left or the Previous key)</source>
-        <translation type="unfinished"></translation>
+        <translation>এই সূরার আগের আয়াত বাজান (বাম, Ctrl+বাম বা আগের কী)</translation>
     </message>
     <message>
         <source>Play the next aya in this surah (Right, Ctrl+Right or the Next key)</source>
-        <translation type="unfinished"></translation>
+        <translation>এই সূরার পরের আয়াত বাজান (ডান, Ctrl+ডান বা পরের কী)</translation>
     </message>
     <message>
         <source>Playing status</source>
-        <translation type="unfinished"></translation>
+        <translation>বাজানোর অবস্থা</translation>
     </message>
     <message>
-        <source>Start the part here (the slider&apos;s position)</source>
-        <translation type="unfinished"></translation>
+        <source>Start the part here (the slider's position)</source>
+        <translation>অংশটি এখান থেকে শুরু করুন (স্লাইডারের অবস্থান)</translation>
     </message>
     <message>
         <source>Part start from slider</source>
-        <translation type="unfinished"></translation>
+        <translation>স্লাইডার থেকে অংশের শুরু</translation>
     </message>
     <message>
         <source>Part start</source>
-        <translation type="unfinished"></translation>
+        <translation>অংশের শুরু</translation>
     </message>
     <message>
         <source>Where the part starts, in milliseconds</source>
-        <translation type="unfinished"></translation>
+        <translation>অংশ কোথায় শুরু হয়, মিলিসেকেন্ডে</translation>
     </message>
     <message>
-        <source>End the part here (the slider&apos;s position)</source>
-        <translation type="unfinished"></translation>
+        <source>End the part here (the slider's position)</source>
+        <translation>অংশটি এখানে শেষ করুন (স্লাইডারের অবস্থান)</translation>
     </message>
     <message>
         <source>Part end from slider</source>
-        <translation type="unfinished"></translation>
+        <translation>স্লাইডার থেকে অংশের শেষ</translation>
     </message>
     <message>
         <source>Part end</source>
-        <translation type="unfinished"></translation>
+        <translation>অংশের শেষ</translation>
     </message>
     <message>
         <source>Where the part ends, in milliseconds</source>
-        <translation type="unfinished"></translation>
+        <translation>অংশ কোথায় শেষ হয়, মিলিসেকেন্ডে</translation>
     </message>
     <message>
         <source>Play the part again and again (Space or Ctrl+Space)</source>
-        <translation type="unfinished"></translation>
+        <translation>অংশটি বারবার বাজান (স্পেস বা Ctrl+স্পেস)</translation>
     </message>
     <message>
         <source>Play part repeatedly</source>
-        <translation type="unfinished"></translation>
+        <translation>অংশটি বারবার বাজান</translation>
     </message>
     <message>
         <source>Stop (Space or Ctrl+Space)</source>
-        <translation type="unfinished"></translation>
+        <translation>থামান (স্পেস বা Ctrl+স্পেস)</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>থামান</translation>
     </message>
     <message>
         <source>Previous aya (Left or Ctrl+Left)</source>
-        <translation type="unfinished"></translation>
+        <translation>আগের আয়াত (বাম বা Ctrl+বাম)</translation>
     </message>
     <message>
         <source>Previous aya</source>
-        <translation type="unfinished"></translation>
+        <translation>আগের আয়াত</translation>
     </message>
     <message>
         <source>Next aya (Right or Ctrl+Right)</source>
-        <translation type="unfinished"></translation>
+        <translation>পরের আয়াত (ডান বা Ctrl+ডান)</translation>
     </message>
     <message>
         <source>Next aya</source>
-        <translation type="unfinished"></translation>
+        <translation>পরের আয়াত</translation>
     </message>
     <message>
         <source>Position in the aya</source>
-        <translation type="unfinished"></translation>
+        <translation>আয়াতে অবস্থান</translation>
     </message>
     <message>
         <source>Where the recitation is; drag to jump</source>
-        <translation type="unfinished"></translation>
+        <translation>তিলাওয়াত কোথায়; লাফাতে টানুন</translation>
     </message>
     <message>
         <source>Recitation Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>তিলাওয়াতের সেটিংস</translation>
     </message>
     <message>
         <source>Aya Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>আয়াতের সেটিংস</translation>
     </message>
     <message>
         <source>Playback Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>বাজানোর সেটিংস</translation>
     </message>
     <message>
         <source>Aya Range Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>আয়াতের পরিসরের সেটিংস</translation>
     </message>
     <message>
         <source>Sura Playback Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>সূরা বাজানোর অগ্রগতি</translation>
     </message>
     <message>
         <source>Repeat:</source>
-        <translation type="unfinished"></translation>
+        <translation>পুনরাবৃত্তি:</translation>
     </message>
     <message>
         <source>The number of times you want the ayas to be repeated</source>
-        <translation type="unfinished"></translation>
+        <translation>আয়াতগুলো কতবার পুনরাবৃত্তি হবে</translation>
     </message>
     <message>
         <source>Repeat</source>
-        <translation type="unfinished"></translation>
+        <translation>পুনরাবৃত্তি</translation>
     </message>
     <message>
         <source> Pause (secs):</source>
-        <translation type="unfinished"></translation>
+        <translation> বিরতি (সেকেন্ড):</translation>
     </message>
     <message>
         <source>Pause (seconds)</source>
-        <translation type="unfinished"></translation>
+        <translation>বিরতি (সেকেন্ড)</translation>
     </message>
     <message>
         <source>Practice Aids</source>
-        <translation type="unfinished"></translation>
+        <translation>অনুশীলনের সহায়ক</translation>
     </message>
     <message>
         <source>Pause unit</source>
-        <translation type="unfinished"></translation>
+        <translation>বিরতির একক</translation>
     </message>
     <message>
-        <source>Pause for a number of seconds, or for a multiple of the aya&apos;s own length</source>
-        <translation type="unfinished"></translation>
+        <source>Pause for a number of seconds, or for a multiple of the aya's own length</source>
+        <translation>কয়েক সেকেন্ড, বা আয়াতের নিজের দৈর্ঘ্যের গুণিতক সময় বিরতি দিন</translation>
     </message>
     <message>
         <source>Pause factor</source>
-        <translation type="unfinished"></translation>
+        <translation>বিরতির গুণক</translation>
     </message>
     <message>
         <source>Each pause lasts this many times the aya (or the part) just heard</source>
-        <translation type="unfinished"></translation>
+        <translation>প্রতিটি বিরতি সদ্য শোনা আয়াতের (বা অংশের) এত গুণ দীর্ঘ</translation>
     </message>
     <message>
         <source>Pause in:</source>
-        <translation type="unfinished"></translation>
+        <translation>বিরতির একক:</translation>
     </message>
     <message>
         <source> Speed:</source>
-        <translation type="unfinished"></translation>
+        <translation> গতি:</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>গতি</translation>
     </message>
     <message>
         <source>Playback speed; the pitch stays the same ([ slower, ] faster)</source>
-        <translation type="unfinished"></translation>
+        <translation>বাজানোর গতি; স্বরের উচ্চতা একই থাকে ([ ধীরে, ] দ্রুত)</translation>
     </message>
     <message>
         <source> Times:</source>
-        <translation type="unfinished"></translation>
+        <translation> বার:</translation>
     </message>
     <message>
         <source>endless</source>
-        <translation type="unfinished"></translation>
+        <translation>অশেষ</translation>
     </message>
     <message>
         <source>Times</source>
-        <translation type="unfinished"></translation>
+        <translation>বার</translation>
     </message>
     <message>
         <source>With Loop, play the sura or passage this many times, then stop</source>
-        <translation type="unfinished"></translation>
+        <translation>লুপসহ সূরা বা অংশটি এতবার বাজান, তারপর থামুন</translation>
     </message>
     <message>
         <source>Enable to play a range of ayas in the surah</source>
-        <translation type="unfinished"></translation>
+        <translation>সূরার আয়াতের একটি পরিসর বাজাতে চালু করুন</translation>
     </message>
     <message>
         <source>Play a range of ayas</source>
-        <translation type="unfinished"></translation>
+        <translation>আয়াতের একটি পরিসর বাজান</translation>
     </message>
     <message>
         <source>&lt;b&gt;FROM:&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;থেকে:&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Start reciting from this aya</source>
-        <translation type="unfinished"></translation>
+        <translation>এই আয়াত থেকে তিলাওয়াত শুরু করুন</translation>
     </message>
     <message>
         <source>From aya</source>
-        <translation type="unfinished"></translation>
+        <translation>আয়াত থেকে</translation>
     </message>
     <message>
         <source>&lt;b&gt;TO:&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;পর্যন্ত:&lt;/b&gt;</translation>
     </message>
     <message>
         <source>End reciting to this aya</source>
-        <translation type="unfinished"></translation>
+        <translation>এই আয়াতে তিলাওয়াত শেষ করুন</translation>
     </message>
     <message>
         <source>To aya</source>
-        <translation type="unfinished"></translation>
+        <translation>আয়াত পর্যন্ত</translation>
     </message>
     <message>
         <source>Loop Sura</source>
-        <translation type="unfinished"></translation>
+        <translation>সূরা লুপ করুন</translation>
     </message>
     <message>
         <source>Loop the playback of the whole surah</source>
-        <translation type="unfinished"></translation>
+        <translation>পুরো সূরা বারবার বাজান</translation>
     </message>
     <message>
         <source>Stack Ayas</source>
-        <translation type="unfinished"></translation>
+        <translation>আয়াত স্তূপ করুন</translation>
     </message>
     <message>
         <source>&amp;nbsp;Recite aya 1 a number of times&lt;br&gt;&amp;nbsp;Recite aya 2 a number of times&lt;br&gt;&amp;nbsp;Recite aya 1 and 2 a number of times&lt;br&gt;&amp;nbsp;and so on ...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;nbsp;আয়াত ১ কয়েকবার পড়ুন&lt;br&gt;&amp;nbsp;আয়াত ২ কয়েকবার পড়ুন&lt;br&gt;&amp;nbsp;আয়াত ১ ও ২ কয়েকবার পড়ুন&lt;br&gt;&amp;nbsp;এভাবে চলতে থাকুন ...</translation>
     </message>
     <message>
         <source>Single Aya Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>একক আয়াত মোড</translation>
     </message>
     <message>
         <source>Break aya into parts for easy memorization</source>
-        <translation type="unfinished"></translation>
+        <translation>সহজে মুখস্থ করতে আয়াতটি অংশে ভাগ করুন</translation>
     </message>
     <message>
         <source>Test me</source>
-        <translation type="unfinished"></translation>
+        <translation>আমাকে পরীক্ষা করুন</translation>
     </message>
     <message>
         <source>During each pause the aya is hidden while you recite it from memory; it comes back when the pause ends (set a pause)</source>
-        <translation type="unfinished"></translation>
+        <translation>প্রতিটি বিরতিতে আপনি মুখস্থ থেকে পড়ার সময় আয়াতটি লুকানো থাকে; বিরতি শেষে ফিরে আসে (একটি বিরতি দিন)</translation>
     </message>
     <message>
         <source>Sura playback progress</source>
-        <translation type="unfinished"></translation>
+        <translation>সূরা বাজানোর অগ্রগতি</translation>
     </message>
     <message>
         <source>My Recitation</source>
-        <translation type="unfinished"></translation>
+        <translation>আমার তিলাওয়াত</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>রেকর্ড</translation>
     </message>
     <message>
         <source>Record my recitation</source>
-        <translation type="unfinished"></translation>
+        <translation>আমার তিলাওয়াত রেকর্ড করুন</translation>
     </message>
     <message>
         <source>Record yourself reciting the aya shown (Ctrl+R); with Test me and a pause, each aya in the pause after it</source>
-        <translation type="unfinished"></translation>
+        <translation>দেখানো আয়াতের আপনার তিলাওয়াত রেকর্ড করুন (Ctrl+R); পরীক্ষা ও বিরতিসহ, প্রতিটি আয়াত তার পরের বিরতিতে</translation>
     </message>
     <message>
         <source>Play my recitation</source>
-        <translation type="unfinished"></translation>
+        <translation>আমার তিলাওয়াত বাজান</translation>
     </message>
     <message>
         <source>Hear your recording of the aya shown</source>
-        <translation type="unfinished"></translation>
+        <translation>দেখানো আয়াতের আপনার রেকর্ডিং শুনুন</translation>
     </message>
     <message>
         <source>Compare</source>
-        <translation type="unfinished"></translation>
+        <translation>তুলনা</translation>
     </message>
     <message>
         <source>Compare with the reciter</source>
-        <translation type="unfinished"></translation>
+        <translation>কারীর সাথে তুলনা করুন</translation>
     </message>
     <message>
         <source>Hear the reciter and then yourself, for each aya of the lesson you recorded</source>
-        <translation type="unfinished"></translation>
+        <translation>পাঠের রেকর্ড করা প্রতিটি আয়াতের জন্য আগে কারী, তারপর নিজেকে শুনুন</translation>
     </message>
     <message>
         <source>Delete...</source>
-        <translation type="unfinished"></translation>
+        <translation>মুছুন...</translation>
     </message>
     <message>
         <source>Delete my recordings</source>
-        <translation type="unfinished"></translation>
+        <translation>আমার রেকর্ডিং মুছুন</translation>
     </message>
     <message>
         <source>Delete your recordings</source>
-        <translation type="unfinished"></translation>
+        <translation>আপনার রেকর্ডিং মুছুন</translation>
     </message>
     <message>
         <source>Recording level</source>
-        <translation type="unfinished"></translation>
+        <translation>রেকর্ডিংয়ের মাত্রা</translation>
     </message>
     <message>
         <source>New user name</source>
-        <translation type="unfinished"></translation>
+        <translation>নতুন ব্যবহারকারীর নাম</translation>
     </message>
     <message>
         <source>Your name</source>
-        <translation type="unfinished"></translation>
+        <translation>আপনার নাম</translation>
     </message>
     <message>
         <source>Profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>প্রোফাইলসমূহ</translation>
     </message>
 </context>
 <context>
     <name>Varn</name>
     <message>
         <source>Interface &amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>ইন্টারফেসের &amp;ভাষা</translation>
     </message>
 </context>
 </TS>

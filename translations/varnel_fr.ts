@@ -1,589 +1,588 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
     <name>InterfaceLanguage</name>
     <message>
         <source>Varnel will speak %1 from its next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Varnel parlera %1 à son prochain démarrage.</translation>
     </message>
     <message>
         <source>System Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue du système</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Sound Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages du son</translation>
     </message>
     <message>
         <source>Choose a sound device</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez un périphérique audio</translation>
     </message>
     <message>
         <source>Sound device</source>
-        <translation type="unfinished"></translation>
+        <translation>Périphérique audio</translation>
     </message>
     <message>
         <source>Record my recitation from</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer ma récitation depuis</translation>
     </message>
     <message>
         <source>Microphone</source>
-        <translation type="unfinished"></translation>
+        <translation>Microphone</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Parcourir...</translation>
     </message>
     <message>
-        <source>Your recordings, one file per aya named SSSAAA (001001.mp3 is 1:1; MP3, Ogg, FLAC or WAV), become a recitation you can choose. Without an Arabic text they join the packs you have, which show the pictures and the texts; with one (a Tanzil file, &quot;sura|aya|text&quot; a line, or the quran-json package&apos;s folder) they become sura packs of their own.</source>
-        <translation type="unfinished"></translation>
+        <source>Your recordings, one file per aya named SSSAAA (001001.mp3 is 1:1; MP3, Ogg, FLAC or WAV), become a recitation you can choose. Without an Arabic text they join the packs you have, which show the pictures and the texts; with one (a Tanzil file, "sura|aya|text" a line, or the quran-json package's folder) they become sura packs of their own.</source>
+        <translation>Vos enregistrements, un fichier par verset nommé SSSAAA (001001.mp3 est 1:1 ; MP3, Ogg, FLAC ou WAV), deviennent une récitation à choisir. Sans texte arabe, ils rejoignent vos paquets, qui montrent les images et les textes ; avec un texte (un fichier Tanzil « sourate|verset|texte » par ligne, ou le dossier du paquet quran-json), ils deviennent des paquets de sourates à part entière.</translation>
     </message>
     <message>
         <source>Recitation name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de la récitation</translation>
     </message>
     <message>
         <source>optional: a name keeps it beside the packs you have</source>
-        <translation type="unfinished"></translation>
+        <translation>facultatif : un nom la garde à côté de vos paquets</translation>
     </message>
     <message>
         <source>Re-encode the recordings as Ogg Vorbis</source>
-        <translation type="unfinished"></translation>
+        <translation>Réencoder les enregistrements en Ogg Vorbis</translation>
     </message>
     <message>
         <source>Import progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progression de l'import</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Installed packs</source>
-        <translation type="unfinished"></translation>
+        <translation>Paquets installés</translation>
     </message>
     <message>
         <source>Open Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le dossier</translation>
     </message>
     <message>
         <source>Remove Recitation...</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer la récitation...</translation>
     </message>
     <message>
         <source>Record My Recitation</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer ma récitation</translation>
     </message>
     <message>
         <source>Play Mine</source>
-        <translation type="unfinished"></translation>
+        <translation>Écouter la mienne</translation>
     </message>
     <message>
         <source>Compare with the Reciter</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparer avec le récitant</translation>
     </message>
     <message>
         <source>Delete My Recording of This Aya...</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer mon enregistrement de ce verset...</translation>
     </message>
     <message>
         <source>Delete All My Recordings...</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer tous mes enregistrements...</translation>
     </message>
     <message>
         <source>Add Passage to Heart</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter le passage au cœur</translation>
     </message>
     <message>
         <source>&amp;Practice</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Entraînement</translation>
     </message>
     <message>
         <source>&lt;b&gt;Review&lt;/b&gt; by</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Révision&lt;/b&gt; par</translation>
     </message>
     <message>
         <source>Review unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Unité de révision</translation>
     </message>
     <message>
         <source>Review whole suras (long ones in parts), or pages of the mushaf</source>
-        <translation type="unfinished"></translation>
+        <translation>Réviser des sourates entières (les longues par parties) ou des pages du mushaf</translation>
     </message>
     <message>
         <source>Next review</source>
-        <translation type="unfinished"></translation>
+        <translation>Prochaine révision</translation>
     </message>
     <message>
         <source>Due today</source>
-        <translation type="unfinished"></translation>
+        <translation>À revoir aujourd'hui</translation>
     </message>
     <message>
         <source>Review now</source>
-        <translation type="unfinished"></translation>
+        <translation>Réviser maintenant</translation>
     </message>
     <message>
         <source>Plays the chosen item: each aya once, no pause. Then grade how well you knew it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Joue l'élément choisi : chaque verset une fois, sans pause. Puis notez votre maîtrise.</translation>
     </message>
     <message>
         <source>Load or Create Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger ou créer un profil</translation>
     </message>
     <message>
         <source>&amp;Save Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer le profil</translation>
     </message>
     <message>
         <source>&amp;New/Load Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouveau/charger un profil</translation>
     </message>
     <message>
         <source>&amp;Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Préférences</translation>
     </message>
     <message>
         <source>&amp;Import Recordings...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importer des enregistrements...</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;Review Panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Panneau de &amp;révision</translation>
     </message>
     <message>
         <source>&amp;Config Recitor</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Configurer le récitant</translation>
     </message>
     <message>
         <source>&amp;Installed Packs...</source>
-        <translation type="unfinished"></translation>
+        <translation>Paquets &amp;installés...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos</translation>
     </message>
     <message>
         <source>Progress: </source>
-        <translation type="unfinished"></translation>
+        <translation>Progression : </translation>
     </message>
     <message>
         <source>Memorised ayas</source>
-        <translation type="unfinished"></translation>
+        <translation>Versets mémorisés</translation>
     </message>
     <message>
         <source>Progress by juz</source>
-        <translation type="unfinished"></translation>
+        <translation>Progression par juz</translation>
     </message>
     <message>
         <source>Heart</source>
-        <translation type="unfinished"></translation>
+        <translation>Cœur</translation>
     </message>
     <message>
         <source>Close Completed Suras</source>
-        <translation type="unfinished"></translation>
+        <translation>Replier les sourates terminées</translation>
     </message>
     <message>
         <source>&lt;b&gt;Choose a sura:&lt;b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Choisissez une sourate :&lt;b&gt;</translation>
     </message>
     <message>
         <source>Sura</source>
-        <translation type="unfinished"></translation>
+        <translation>Sourate</translation>
     </message>
     <message>
         <source> or</source>
-        <translation type="unfinished"></translation>
+        <translation> ou</translation>
     </message>
     <message>
         <source>Passage kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de passage</translation>
     </message>
     <message>
         <source>Memorise by page, juz, hizb or quarter of the Madinah mushaf</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémoriser par page, juz, hizb ou quart du mushaf de Médine</translation>
     </message>
     <message>
         <source>Passage number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro du passage</translation>
     </message>
     <message>
         <source>Play Passage</source>
-        <translation type="unfinished"></translation>
+        <translation>Jouer le passage</translation>
     </message>
     <message>
         <source>Play the passage chosen, across the suras it holds</source>
-        <translation type="unfinished"></translation>
+        <translation>Jouer le passage choisi, à travers ses sourates</translation>
     </message>
     <message>
         <source>Tabaarakallah! You know this sura? Drag me to your heart!</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabarakallah ! Vous connaissez cette sourate ? Glissez-moi dans votre cœur !</translation>
     </message>
     <message>
         <source>Drag this sura to your heart</source>
-        <translation type="unfinished"></translation>
+        <translation>Glissez cette sourate dans votre cœur</translation>
     </message>
     <message>
         <source>In the Name of Allah the Most Beneficent, the Most Merciful</source>
-        <translation type="unfinished"></translation>
+        <translation>Au nom d'Allah, le Tout Miséricordieux, le Très Miséricordieux</translation>
     </message>
     <message>
         <source>Aya picture; drag it to your heart</source>
-        <translation type="unfinished"></translation>
+        <translation>Image du verset ; glissez-la dans votre cœur</translation>
     </message>
     <message>
         <source>Translation and transliteration</source>
-        <translation type="unfinished"></translation>
+        <translation>Traduction et translittération</translation>
     </message>
     <message>
         <source>Aya</source>
-        <translation type="unfinished"></translation>
+        <translation>Verset</translation>
     </message>
     <message>
         <source>Plays the current aya (Space, Ctrl+Space or the Play key)</source>
-        <translation type="unfinished"></translation>
+        <translation>Joue le verset courant (Espace, Ctrl+Espace ou la touche Lecture)</translation>
     </message>
     <message>
         <source>Stops playing the current aya (Space, Ctrl+Space or the Stop key)</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrête le verset courant (Espace, Ctrl+Espace ou la touche Arrêt)</translation>
     </message>
     <message>
         <source>Play the previous aya in this surah (Left, Ctrl+Left or the Previous key)</source>
-        <translation type="unfinished"></translation>
+        <translation>Jouer le verset précédent de cette sourate (Gauche, Ctrl+Gauche ou la touche Précédent)</translation>
     </message>
     <message>
         <source>Play the next aya in this surah (Right, Ctrl+Right or the Next key)</source>
-        <translation type="unfinished"></translation>
+        <translation>Jouer le verset suivant de cette sourate (Droite, Ctrl+Droite ou la touche Suivant)</translation>
     </message>
     <message>
         <source>Playing status</source>
-        <translation type="unfinished"></translation>
+        <translation>État de la lecture</translation>
     </message>
     <message>
-        <source>Start the part here (the slider&apos;s position)</source>
-        <translation type="unfinished"></translation>
+        <source>Start the part here (the slider's position)</source>
+        <translation>Commencer la partie ici (position du curseur)</translation>
     </message>
     <message>
         <source>Part start from slider</source>
-        <translation type="unfinished"></translation>
+        <translation>Début de la partie au curseur</translation>
     </message>
     <message>
         <source>Part start</source>
-        <translation type="unfinished"></translation>
+        <translation>Début de la partie</translation>
     </message>
     <message>
         <source>Where the part starts, in milliseconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Début de la partie, en millisecondes</translation>
     </message>
     <message>
-        <source>End the part here (the slider&apos;s position)</source>
-        <translation type="unfinished"></translation>
+        <source>End the part here (the slider's position)</source>
+        <translation>Finir la partie ici (position du curseur)</translation>
     </message>
     <message>
         <source>Part end from slider</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin de la partie au curseur</translation>
     </message>
     <message>
         <source>Part end</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin de la partie</translation>
     </message>
     <message>
         <source>Where the part ends, in milliseconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin de la partie, en millisecondes</translation>
     </message>
     <message>
         <source>Play the part again and again (Space or Ctrl+Space)</source>
-        <translation type="unfinished"></translation>
+        <translation>Jouer la partie en boucle (Espace ou Ctrl+Espace)</translation>
     </message>
     <message>
         <source>Play part repeatedly</source>
-        <translation type="unfinished"></translation>
+        <translation>Jouer la partie en boucle</translation>
     </message>
     <message>
         <source>Stop (Space or Ctrl+Space)</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêt (Espace ou Ctrl+Espace)</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêt</translation>
     </message>
     <message>
         <source>Previous aya (Left or Ctrl+Left)</source>
-        <translation type="unfinished"></translation>
+        <translation>Verset précédent (Gauche ou Ctrl+Gauche)</translation>
     </message>
     <message>
         <source>Previous aya</source>
-        <translation type="unfinished"></translation>
+        <translation>Verset précédent</translation>
     </message>
     <message>
         <source>Next aya (Right or Ctrl+Right)</source>
-        <translation type="unfinished"></translation>
+        <translation>Verset suivant (Droite ou Ctrl+Droite)</translation>
     </message>
     <message>
         <source>Next aya</source>
-        <translation type="unfinished"></translation>
+        <translation>Verset suivant</translation>
     </message>
     <message>
         <source>Position in the aya</source>
-        <translation type="unfinished"></translation>
+        <translation>Position dans le verset</translation>
     </message>
     <message>
         <source>Where the recitation is; drag to jump</source>
-        <translation type="unfinished"></translation>
+        <translation>Position de la récitation ; glissez pour sauter</translation>
     </message>
     <message>
         <source>Recitation Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages de la récitation</translation>
     </message>
     <message>
         <source>Aya Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages des versets</translation>
     </message>
     <message>
         <source>Playback Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages de lecture</translation>
     </message>
     <message>
         <source>Aya Range Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Plage de versets</translation>
     </message>
     <message>
         <source>Sura Playback Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progression de la sourate</translation>
     </message>
     <message>
         <source>Repeat:</source>
-        <translation type="unfinished"></translation>
+        <translation>Répéter :</translation>
     </message>
     <message>
         <source>The number of times you want the ayas to be repeated</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nombre de répétitions de chaque verset</translation>
     </message>
     <message>
         <source>Repeat</source>
-        <translation type="unfinished"></translation>
+        <translation>Répéter</translation>
     </message>
     <message>
         <source> Pause (secs):</source>
-        <translation type="unfinished"></translation>
+        <translation> Pause (s) :</translation>
     </message>
     <message>
         <source>Pause (seconds)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause (secondes)</translation>
     </message>
     <message>
         <source>Practice Aids</source>
-        <translation type="unfinished"></translation>
+        <translation>Aides à l'entraînement</translation>
     </message>
     <message>
         <source>Pause unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Unité de pause</translation>
     </message>
     <message>
-        <source>Pause for a number of seconds, or for a multiple of the aya&apos;s own length</source>
-        <translation type="unfinished"></translation>
+        <source>Pause for a number of seconds, or for a multiple of the aya's own length</source>
+        <translation>Pause de quelques secondes, ou d'un multiple de la durée du verset</translation>
     </message>
     <message>
         <source>Pause factor</source>
-        <translation type="unfinished"></translation>
+        <translation>Facteur de pause</translation>
     </message>
     <message>
         <source>Each pause lasts this many times the aya (or the part) just heard</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque pause dure autant de fois le verset (ou la partie) entendu</translation>
     </message>
     <message>
         <source>Pause in:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause en :</translation>
     </message>
     <message>
         <source> Speed:</source>
-        <translation type="unfinished"></translation>
+        <translation> Vitesse :</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse</translation>
     </message>
     <message>
         <source>Playback speed; the pitch stays the same ([ slower, ] faster)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse de lecture ; la hauteur reste la même ([ plus lent, ] plus rapide)</translation>
     </message>
     <message>
         <source> Times:</source>
-        <translation type="unfinished"></translation>
+        <translation> Fois :</translation>
     </message>
     <message>
         <source>endless</source>
-        <translation type="unfinished"></translation>
+        <translation>sans fin</translation>
     </message>
     <message>
         <source>Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Fois</translation>
     </message>
     <message>
         <source>With Loop, play the sura or passage this many times, then stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec la boucle, jouer la sourate ou le passage autant de fois, puis s'arrêter</translation>
     </message>
     <message>
         <source>Enable to play a range of ayas in the surah</source>
-        <translation type="unfinished"></translation>
+        <translation>Activer pour jouer une plage de versets de la sourate</translation>
     </message>
     <message>
         <source>Play a range of ayas</source>
-        <translation type="unfinished"></translation>
+        <translation>Jouer une plage de versets</translation>
     </message>
     <message>
         <source>&lt;b&gt;FROM:&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;DE :&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Start reciting from this aya</source>
-        <translation type="unfinished"></translation>
+        <translation>Commencer la récitation à ce verset</translation>
     </message>
     <message>
         <source>From aya</source>
-        <translation type="unfinished"></translation>
+        <translation>Du verset</translation>
     </message>
     <message>
         <source>&lt;b&gt;TO:&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;À :&lt;/b&gt;</translation>
     </message>
     <message>
         <source>End reciting to this aya</source>
-        <translation type="unfinished"></translation>
+        <translation>Finir la récitation à ce verset</translation>
     </message>
     <message>
         <source>To aya</source>
-        <translation type="unfinished"></translation>
+        <translation>Au verset</translation>
     </message>
     <message>
         <source>Loop Sura</source>
-        <translation type="unfinished"></translation>
+        <translation>Boucler la sourate</translation>
     </message>
     <message>
         <source>Loop the playback of the whole surah</source>
-        <translation type="unfinished"></translation>
+        <translation>Jouer toute la sourate en boucle</translation>
     </message>
     <message>
         <source>Stack Ayas</source>
-        <translation type="unfinished"></translation>
+        <translation>Empiler les versets</translation>
     </message>
     <message>
         <source>&amp;nbsp;Recite aya 1 a number of times&lt;br&gt;&amp;nbsp;Recite aya 2 a number of times&lt;br&gt;&amp;nbsp;Recite aya 1 and 2 a number of times&lt;br&gt;&amp;nbsp;and so on ...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;nbsp;Réciter le verset 1 plusieurs fois&lt;br&gt;&amp;nbsp;Réciter le verset 2 plusieurs fois&lt;br&gt;&amp;nbsp;Réciter les versets 1 et 2 plusieurs fois&lt;br&gt;&amp;nbsp;et ainsi de suite ...</translation>
     </message>
     <message>
         <source>Single Aya Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode verset unique</translation>
     </message>
     <message>
         <source>Break aya into parts for easy memorization</source>
-        <translation type="unfinished"></translation>
+        <translation>Découper le verset en parties pour mémoriser plus facilement</translation>
     </message>
     <message>
         <source>Test me</source>
-        <translation type="unfinished"></translation>
+        <translation>Teste-moi</translation>
     </message>
     <message>
         <source>During each pause the aya is hidden while you recite it from memory; it comes back when the pause ends (set a pause)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pendant chaque pause le verset est caché tandis que vous le récitez de mémoire ; il revient à la fin de la pause (réglez une pause)</translation>
     </message>
     <message>
         <source>Sura playback progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progression de la sourate</translation>
     </message>
     <message>
         <source>My Recitation</source>
-        <translation type="unfinished"></translation>
+        <translation>Ma récitation</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Record my recitation</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer ma récitation</translation>
     </message>
     <message>
         <source>Record yourself reciting the aya shown (Ctrl+R); with Test me and a pause, each aya in the pause after it</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrez votre récitation du verset affiché (Ctrl+R) ; avec Teste-moi et une pause, chaque verset dans la pause qui le suit</translation>
     </message>
     <message>
         <source>Play my recitation</source>
-        <translation type="unfinished"></translation>
+        <translation>Écouter ma récitation</translation>
     </message>
     <message>
         <source>Hear your recording of the aya shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Écouter votre enregistrement du verset affiché</translation>
     </message>
     <message>
         <source>Compare</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparer</translation>
     </message>
     <message>
         <source>Compare with the reciter</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparer avec le récitant</translation>
     </message>
     <message>
         <source>Hear the reciter and then yourself, for each aya of the lesson you recorded</source>
-        <translation type="unfinished"></translation>
+        <translation>Écouter le récitant puis vous-même, pour chaque verset enregistré de la leçon</translation>
     </message>
     <message>
         <source>Delete...</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer...</translation>
     </message>
     <message>
         <source>Delete my recordings</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer mes enregistrements</translation>
     </message>
     <message>
         <source>Delete your recordings</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer vos enregistrements</translation>
     </message>
     <message>
         <source>Recording level</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau d'enregistrement</translation>
     </message>
     <message>
         <source>New user name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau nom d'utilisateur</translation>
     </message>
     <message>
         <source>Your name</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre nom</translation>
     </message>
     <message>
         <source>Profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Profils</translation>
     </message>
 </context>
 <context>
     <name>Varn</name>
     <message>
         <source>Interface &amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Langue de l'interface</translation>
     </message>
 </context>
 </TS>

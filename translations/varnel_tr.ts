@@ -1,589 +1,588 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="tr" sourcelanguage="en">
 <context>
     <name>InterfaceLanguage</name>
     <message>
         <source>Varnel will speak %1 from its next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Varnel bir sonraki açılışta %1 konuşacak.</translation>
     </message>
     <message>
         <source>System Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistem dili</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Sound Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ses Ayarları</translation>
     </message>
     <message>
         <source>Choose a sound device</source>
-        <translation type="unfinished"></translation>
+        <translation>Bir ses aygıtı seçin</translation>
     </message>
     <message>
         <source>Sound device</source>
-        <translation type="unfinished"></translation>
+        <translation>Ses aygıtı</translation>
     </message>
     <message>
         <source>Record my recitation from</source>
-        <translation type="unfinished"></translation>
+        <translation>Okuyuşumu şuradan kaydet</translation>
     </message>
     <message>
         <source>Microphone</source>
-        <translation type="unfinished"></translation>
+        <translation>Mikrofon</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamam</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>İptal</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Gözat...</translation>
     </message>
     <message>
-        <source>Your recordings, one file per aya named SSSAAA (001001.mp3 is 1:1; MP3, Ogg, FLAC or WAV), become a recitation you can choose. Without an Arabic text they join the packs you have, which show the pictures and the texts; with one (a Tanzil file, &quot;sura|aya|text&quot; a line, or the quran-json package&apos;s folder) they become sura packs of their own.</source>
-        <translation type="unfinished"></translation>
+        <source>Your recordings, one file per aya named SSSAAA (001001.mp3 is 1:1; MP3, Ogg, FLAC or WAV), become a recitation you can choose. Without an Arabic text they join the packs you have, which show the pictures and the texts; with one (a Tanzil file, "sura|aya|text" a line, or the quran-json package's folder) they become sura packs of their own.</source>
+        <translation>Kayıtlarınız, her ayet için SSSAAA adlı bir dosya (001001.mp3, 1:1'dir; MP3, Ogg, FLAC veya WAV), seçebileceğiniz bir okuyuş olur. Arapça metin olmadan, resimleri ve metinleri gösteren mevcut paketlerinize katılırlar; metinle (satır başına "sure|ayet|metin" bir Tanzil dosyası veya quran-json paketinin klasörü) kendi sure paketleri olurlar.</translation>
     </message>
     <message>
         <source>Recitation name</source>
-        <translation type="unfinished"></translation>
+        <translation>Okuyuş adı</translation>
     </message>
     <message>
         <source>optional: a name keeps it beside the packs you have</source>
-        <translation type="unfinished"></translation>
+        <translation>isteğe bağlı: bir ad onu paketlerinizin yanında tutar</translation>
     </message>
     <message>
         <source>Re-encode the recordings as Ogg Vorbis</source>
-        <translation type="unfinished"></translation>
+        <translation>Kayıtları Ogg Vorbis olarak yeniden kodla</translation>
     </message>
     <message>
         <source>Import progress</source>
-        <translation type="unfinished"></translation>
+        <translation>İçe aktarma ilerlemesi</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>İçe aktar</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapat</translation>
     </message>
     <message>
         <source>Installed packs</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurulu paketler</translation>
     </message>
     <message>
         <source>Open Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Klasörü Aç</translation>
     </message>
     <message>
         <source>Remove Recitation...</source>
-        <translation type="unfinished"></translation>
+        <translation>Okuyuşu Kaldır...</translation>
     </message>
     <message>
         <source>Record My Recitation</source>
-        <translation type="unfinished"></translation>
+        <translation>Okuyuşumu Kaydet</translation>
     </message>
     <message>
         <source>Play Mine</source>
-        <translation type="unfinished"></translation>
+        <translation>Benimkini Çal</translation>
     </message>
     <message>
         <source>Compare with the Reciter</source>
-        <translation type="unfinished"></translation>
+        <translation>Kâriyle Karşılaştır</translation>
     </message>
     <message>
         <source>Delete My Recording of This Aya...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu Ayetin Kaydımı Sil...</translation>
     </message>
     <message>
         <source>Delete All My Recordings...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tüm Kayıtlarımı Sil...</translation>
     </message>
     <message>
         <source>Add Passage to Heart</source>
-        <translation type="unfinished"></translation>
+        <translation>Bölümü Kalbe Ekle</translation>
     </message>
     <message>
         <source>&amp;Practice</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Alıştırma</translation>
     </message>
     <message>
         <source>&lt;b&gt;Review&lt;/b&gt; by</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Tekrar&lt;/b&gt; birimi</translation>
     </message>
     <message>
         <source>Review unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekrar birimi</translation>
     </message>
     <message>
         <source>Review whole suras (long ones in parts), or pages of the mushaf</source>
-        <translation type="unfinished"></translation>
+        <translation>Sureleri bütün olarak (uzunları parça parça) veya mushaf sayfalarını tekrar edin</translation>
     </message>
     <message>
         <source>Next review</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonraki tekrar</translation>
     </message>
     <message>
         <source>Due today</source>
-        <translation type="unfinished"></translation>
+        <translation>Bugün tekrar edilecek</translation>
     </message>
     <message>
         <source>Review now</source>
-        <translation type="unfinished"></translation>
+        <translation>Şimdi tekrar et</translation>
     </message>
     <message>
         <source>Plays the chosen item: each aya once, no pause. Then grade how well you knew it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seçilen öğeyi çalar: her ayet bir kez, duraklamasız. Sonra ne kadar iyi bildiğinizi puanlayın.</translation>
     </message>
     <message>
         <source>Load or Create Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil Yükle veya Oluştur</translation>
     </message>
     <message>
         <source>&amp;Save Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profili &amp;Kaydet</translation>
     </message>
     <message>
         <source>&amp;New/Load Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Yeni/Profil Yükle</translation>
     </message>
     <message>
         <source>&amp;Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tercihler</translation>
     </message>
     <message>
         <source>&amp;Import Recordings...</source>
-        <translation type="unfinished"></translation>
+        <translation>Kayıtları &amp;İçe Aktar...</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Çı&amp;kış</translation>
     </message>
     <message>
         <source>&amp;Review Panel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tekrar Paneli</translation>
     </message>
     <message>
         <source>&amp;Config Recitor</source>
-        <translation type="unfinished"></translation>
+        <translation>Kâriyi &amp;Ayarla</translation>
     </message>
     <message>
         <source>&amp;Installed Packs...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kurulu Paketler...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Yardım</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hakkında</translation>
     </message>
     <message>
         <source>Progress: </source>
-        <translation type="unfinished"></translation>
+        <translation>İlerleme: </translation>
     </message>
     <message>
         <source>Memorised ayas</source>
-        <translation type="unfinished"></translation>
+        <translation>Ezberlenen ayetler</translation>
     </message>
     <message>
         <source>Progress by juz</source>
-        <translation type="unfinished"></translation>
+        <translation>Cüze göre ilerleme</translation>
     </message>
     <message>
         <source>Heart</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalp</translation>
     </message>
     <message>
         <source>Close Completed Suras</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamamlanan Sureleri Kapat</translation>
     </message>
     <message>
         <source>&lt;b&gt;Choose a sura:&lt;b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Bir sure seçin:&lt;b&gt;</translation>
     </message>
     <message>
         <source>Sura</source>
-        <translation type="unfinished"></translation>
+        <translation>Sure</translation>
     </message>
     <message>
         <source> or</source>
-        <translation type="unfinished"></translation>
+        <translation> veya</translation>
     </message>
     <message>
         <source>Passage kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Bölüm türü</translation>
     </message>
     <message>
         <source>Memorise by page, juz, hizb or quarter of the Madinah mushaf</source>
-        <translation type="unfinished"></translation>
+        <translation>Medine mushafının sayfası, cüzü, hizbi veya çeyreğiyle ezberleyin</translation>
     </message>
     <message>
         <source>Passage number</source>
-        <translation type="unfinished"></translation>
+        <translation>Bölüm numarası</translation>
     </message>
     <message>
         <source>Play Passage</source>
-        <translation type="unfinished"></translation>
+        <translation>Bölümü Çal</translation>
     </message>
     <message>
         <source>Play the passage chosen, across the suras it holds</source>
-        <translation type="unfinished"></translation>
+        <translation>Seçilen bölümü, içerdiği sureler boyunca çal</translation>
     </message>
     <message>
         <source>Tabaarakallah! You know this sura? Drag me to your heart!</source>
-        <translation type="unfinished"></translation>
+        <translation>Tebarekallah! Bu sureyi biliyor musunuz? Beni kalbinize sürükleyin!</translation>
     </message>
     <message>
         <source>Drag this sura to your heart</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu sureyi kalbinize sürükleyin</translation>
     </message>
     <message>
         <source>In the Name of Allah the Most Beneficent, the Most Merciful</source>
-        <translation type="unfinished"></translation>
+        <translation>Rahmân ve Rahîm olan Allah'ın adıyla</translation>
     </message>
     <message>
         <source>Aya picture; drag it to your heart</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayet resmi; kalbinize sürükleyin</translation>
     </message>
     <message>
         <source>Translation and transliteration</source>
-        <translation type="unfinished"></translation>
+        <translation>Meal ve okunuş</translation>
     </message>
     <message>
         <source>Aya</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayet</translation>
     </message>
     <message>
         <source>Plays the current aya (Space, Ctrl+Space or the Play key)</source>
-        <translation type="unfinished"></translation>
+        <translation>Geçerli ayeti çalar (Boşluk, Ctrl+Boşluk veya Çal tuşu)</translation>
     </message>
     <message>
         <source>Stops playing the current aya (Space, Ctrl+Space or the Stop key)</source>
-        <translation type="unfinished"></translation>
+        <translation>Geçerli ayeti durdurur (Boşluk, Ctrl+Boşluk veya Dur tuşu)</translation>
     </message>
     <message>
         <source>Play the previous aya in this surah (Left, Ctrl+Left or the Previous key)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu suredeki önceki ayeti çal (Sol, Ctrl+Sol veya Önceki tuşu)</translation>
     </message>
     <message>
         <source>Play the next aya in this surah (Right, Ctrl+Right or the Next key)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu suredeki sonraki ayeti çal (Sağ, Ctrl+Sağ veya Sonraki tuşu)</translation>
     </message>
     <message>
         <source>Playing status</source>
-        <translation type="unfinished"></translation>
+        <translation>Çalma durumu</translation>
     </message>
     <message>
-        <source>Start the part here (the slider&apos;s position)</source>
-        <translation type="unfinished"></translation>
+        <source>Start the part here (the slider's position)</source>
+        <translation>Parçayı burada başlat (kaydırıcının konumu)</translation>
     </message>
     <message>
         <source>Part start from slider</source>
-        <translation type="unfinished"></translation>
+        <translation>Parça başı kaydırıcıdan</translation>
     </message>
     <message>
         <source>Part start</source>
-        <translation type="unfinished"></translation>
+        <translation>Parça başı</translation>
     </message>
     <message>
         <source>Where the part starts, in milliseconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Parçanın başladığı yer, milisaniye</translation>
     </message>
     <message>
-        <source>End the part here (the slider&apos;s position)</source>
-        <translation type="unfinished"></translation>
+        <source>End the part here (the slider's position)</source>
+        <translation>Parçayı burada bitir (kaydırıcının konumu)</translation>
     </message>
     <message>
         <source>Part end from slider</source>
-        <translation type="unfinished"></translation>
+        <translation>Parça sonu kaydırıcıdan</translation>
     </message>
     <message>
         <source>Part end</source>
-        <translation type="unfinished"></translation>
+        <translation>Parça sonu</translation>
     </message>
     <message>
         <source>Where the part ends, in milliseconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Parçanın bittiği yer, milisaniye</translation>
     </message>
     <message>
         <source>Play the part again and again (Space or Ctrl+Space)</source>
-        <translation type="unfinished"></translation>
+        <translation>Parçayı tekrar tekrar çal (Boşluk veya Ctrl+Boşluk)</translation>
     </message>
     <message>
         <source>Play part repeatedly</source>
-        <translation type="unfinished"></translation>
+        <translation>Parçayı tekrarla</translation>
     </message>
     <message>
         <source>Stop (Space or Ctrl+Space)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dur (Boşluk veya Ctrl+Boşluk)</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Dur</translation>
     </message>
     <message>
         <source>Previous aya (Left or Ctrl+Left)</source>
-        <translation type="unfinished"></translation>
+        <translation>Önceki ayet (Sol veya Ctrl+Sol)</translation>
     </message>
     <message>
         <source>Previous aya</source>
-        <translation type="unfinished"></translation>
+        <translation>Önceki ayet</translation>
     </message>
     <message>
         <source>Next aya (Right or Ctrl+Right)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonraki ayet (Sağ veya Ctrl+Sağ)</translation>
     </message>
     <message>
         <source>Next aya</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonraki ayet</translation>
     </message>
     <message>
         <source>Position in the aya</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayetteki konum</translation>
     </message>
     <message>
         <source>Where the recitation is; drag to jump</source>
-        <translation type="unfinished"></translation>
+        <translation>Okuyuşun yeri; atlamak için sürükleyin</translation>
     </message>
     <message>
         <source>Recitation Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Okuyuş Ayarları</translation>
     </message>
     <message>
         <source>Aya Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayet Ayarları</translation>
     </message>
     <message>
         <source>Playback Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Çalma Ayarları</translation>
     </message>
     <message>
         <source>Aya Range Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayet Aralığı Ayarları</translation>
     </message>
     <message>
         <source>Sura Playback Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Sure Çalma İlerlemesi</translation>
     </message>
     <message>
         <source>Repeat:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekrar:</translation>
     </message>
     <message>
         <source>The number of times you want the ayas to be repeated</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayetlerin kaç kez tekrarlanacağı</translation>
     </message>
     <message>
         <source>Repeat</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekrar</translation>
     </message>
     <message>
         <source> Pause (secs):</source>
-        <translation type="unfinished"></translation>
+        <translation> Duraklama (sn):</translation>
     </message>
     <message>
         <source>Pause (seconds)</source>
-        <translation type="unfinished"></translation>
+        <translation>Duraklama (saniye)</translation>
     </message>
     <message>
         <source>Practice Aids</source>
-        <translation type="unfinished"></translation>
+        <translation>Alıştırma Yardımları</translation>
     </message>
     <message>
         <source>Pause unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Duraklama birimi</translation>
     </message>
     <message>
-        <source>Pause for a number of seconds, or for a multiple of the aya&apos;s own length</source>
-        <translation type="unfinished"></translation>
+        <source>Pause for a number of seconds, or for a multiple of the aya's own length</source>
+        <translation>Birkaç saniye veya ayetin kendi süresinin katı kadar duraklayın</translation>
     </message>
     <message>
         <source>Pause factor</source>
-        <translation type="unfinished"></translation>
+        <translation>Duraklama katsayısı</translation>
     </message>
     <message>
         <source>Each pause lasts this many times the aya (or the part) just heard</source>
-        <translation type="unfinished"></translation>
+        <translation>Her duraklama, yeni dinlenen ayetin (veya parçanın) bu kadar katı sürer</translation>
     </message>
     <message>
         <source>Pause in:</source>
-        <translation type="unfinished"></translation>
+        <translation>Duraklama:</translation>
     </message>
     <message>
         <source> Speed:</source>
-        <translation type="unfinished"></translation>
+        <translation> Hız:</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Hız</translation>
     </message>
     <message>
         <source>Playback speed; the pitch stays the same ([ slower, ] faster)</source>
-        <translation type="unfinished"></translation>
+        <translation>Çalma hızı; ses perdesi aynı kalır ([ daha yavaş, ] daha hızlı)</translation>
     </message>
     <message>
         <source> Times:</source>
-        <translation type="unfinished"></translation>
+        <translation> Kez:</translation>
     </message>
     <message>
         <source>endless</source>
-        <translation type="unfinished"></translation>
+        <translation>sonsuz</translation>
     </message>
     <message>
         <source>Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Kez</translation>
     </message>
     <message>
         <source>With Loop, play the sura or passage this many times, then stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Döngüyle, sureyi veya bölümü bu kadar kez çal, sonra dur</translation>
     </message>
     <message>
         <source>Enable to play a range of ayas in the surah</source>
-        <translation type="unfinished"></translation>
+        <translation>Suredeki bir ayet aralığını çalmak için etkinleştirin</translation>
     </message>
     <message>
         <source>Play a range of ayas</source>
-        <translation type="unfinished"></translation>
+        <translation>Bir ayet aralığı çal</translation>
     </message>
     <message>
         <source>&lt;b&gt;FROM:&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;BAŞ:&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Start reciting from this aya</source>
-        <translation type="unfinished"></translation>
+        <translation>Okumaya bu ayetten başla</translation>
     </message>
     <message>
         <source>From aya</source>
-        <translation type="unfinished"></translation>
+        <translation>Baş ayet</translation>
     </message>
     <message>
         <source>&lt;b&gt;TO:&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;SON:&lt;/b&gt;</translation>
     </message>
     <message>
         <source>End reciting to this aya</source>
-        <translation type="unfinished"></translation>
+        <translation>Okumayı bu ayette bitir</translation>
     </message>
     <message>
         <source>To aya</source>
-        <translation type="unfinished"></translation>
+        <translation>Son ayet</translation>
     </message>
     <message>
         <source>Loop Sura</source>
-        <translation type="unfinished"></translation>
+        <translation>Sureyi Döngüle</translation>
     </message>
     <message>
         <source>Loop the playback of the whole surah</source>
-        <translation type="unfinished"></translation>
+        <translation>Tüm sureyi döngüyle çal</translation>
     </message>
     <message>
         <source>Stack Ayas</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayetleri Yığ</translation>
     </message>
     <message>
         <source>&amp;nbsp;Recite aya 1 a number of times&lt;br&gt;&amp;nbsp;Recite aya 2 a number of times&lt;br&gt;&amp;nbsp;Recite aya 1 and 2 a number of times&lt;br&gt;&amp;nbsp;and so on ...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;nbsp;1. ayeti birkaç kez okuyun&lt;br&gt;&amp;nbsp;2. ayeti birkaç kez okuyun&lt;br&gt;&amp;nbsp;1. ve 2. ayetleri birkaç kez okuyun&lt;br&gt;&amp;nbsp;ve böyle devam ...</translation>
     </message>
     <message>
         <source>Single Aya Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Tek Ayet Kipi</translation>
     </message>
     <message>
         <source>Break aya into parts for easy memorization</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolay ezber için ayeti parçalara bölün</translation>
     </message>
     <message>
         <source>Test me</source>
-        <translation type="unfinished"></translation>
+        <translation>Beni sına</translation>
     </message>
     <message>
         <source>During each pause the aya is hidden while you recite it from memory; it comes back when the pause ends (set a pause)</source>
-        <translation type="unfinished"></translation>
+        <translation>Her duraklamada siz ezberden okurken ayet gizlenir; duraklama bitince geri gelir (bir duraklama ayarlayın)</translation>
     </message>
     <message>
         <source>Sura playback progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Sure çalma ilerlemesi</translation>
     </message>
     <message>
         <source>My Recitation</source>
-        <translation type="unfinished"></translation>
+        <translation>Okuyuşum</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaydet</translation>
     </message>
     <message>
         <source>Record my recitation</source>
-        <translation type="unfinished"></translation>
+        <translation>Okuyuşumu kaydet</translation>
     </message>
     <message>
         <source>Record yourself reciting the aya shown (Ctrl+R); with Test me and a pause, each aya in the pause after it</source>
-        <translation type="unfinished"></translation>
+        <translation>Gösterilen ayeti okuyuşunuzu kaydedin (Ctrl+R); Beni sına ve duraklamayla, her ayeti ardından gelen duraklamada</translation>
     </message>
     <message>
         <source>Play my recitation</source>
-        <translation type="unfinished"></translation>
+        <translation>Okuyuşumu çal</translation>
     </message>
     <message>
         <source>Hear your recording of the aya shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Gösterilen ayetin kaydınızı dinleyin</translation>
     </message>
     <message>
         <source>Compare</source>
-        <translation type="unfinished"></translation>
+        <translation>Karşılaştır</translation>
     </message>
     <message>
         <source>Compare with the reciter</source>
-        <translation type="unfinished"></translation>
+        <translation>Kâriyle karşılaştır</translation>
     </message>
     <message>
         <source>Hear the reciter and then yourself, for each aya of the lesson you recorded</source>
-        <translation type="unfinished"></translation>
+        <translation>Dersin kaydettiğiniz her ayeti için önce kâriyi sonra kendinizi dinleyin</translation>
     </message>
     <message>
         <source>Delete...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sil...</translation>
     </message>
     <message>
         <source>Delete my recordings</source>
-        <translation type="unfinished"></translation>
+        <translation>Kayıtlarımı sil</translation>
     </message>
     <message>
         <source>Delete your recordings</source>
-        <translation type="unfinished"></translation>
+        <translation>Kayıtlarınızı silin</translation>
     </message>
     <message>
         <source>Recording level</source>
-        <translation type="unfinished"></translation>
+        <translation>Kayıt seviyesi</translation>
     </message>
     <message>
         <source>New user name</source>
-        <translation type="unfinished"></translation>
+        <translation>Yeni kullanıcı adı</translation>
     </message>
     <message>
         <source>Your name</source>
-        <translation type="unfinished"></translation>
+        <translation>Adınız</translation>
     </message>
     <message>
         <source>Profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Profiller</translation>
     </message>
 </context>
 <context>
     <name>Varn</name>
     <message>
         <source>Interface &amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Arayüz &amp;Dili</translation>
     </message>
 </context>
 </TS>
