@@ -53,26 +53,32 @@ void PracticeAids::CreateActions()
     // The View menu keeps its text toggles on top; reading aids follow, and the practice aids have a
     // submenu of their own, so "Hide Translation" and "Hide the translation" never sit side by side.
     auto add = [this](QMenu* menu, const char* text, const QKeySequence& key, bool checkable) {
-        QAction* a = menu->addAction(text);
+        QAction* a = menu->addAction(QObject::tr(text));
         a->setShortcut(key);
         a->setCheckable(checkable);
         window_->addAction(a); // its key works anywhere in the window, whichever menu holds it
         return a;
     };
     w_.view->addSeparator();
-    actions_.night = add(w_.view, "&Night Reading", QKeySequence(), true);
-    actions_.zoomIn = add(w_.view, "Zoom In", QKeySequence::ZoomIn, false);
+    actions_.night = add(w_.view, QT_TRANSLATE_NOOP("QObject", "&Night Reading"), QKeySequence(), true);
+    actions_.zoomIn = add(w_.view, QT_TRANSLATE_NOOP("QObject", "Zoom In"), QKeySequence::ZoomIn, false);
     actions_.zoomIn->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
-    actions_.zoomOut = add(w_.view, "Zoom Out", QKeySequence::ZoomOut, false);
-    actions_.fitWidth = add(w_.view, "Fit to Width", QKeySequence(Qt::CTRL | Qt::Key_0), false);
+    actions_.zoomOut = add(w_.view, QT_TRANSLATE_NOOP("QObject", "Zoom Out"), QKeySequence::ZoomOut, false);
+    actions_.fitWidth =
+        add(w_.view, QT_TRANSLATE_NOOP("QObject", "Fit to Width"), QKeySequence(Qt::CTRL | Qt::Key_0), false);
     w_.view->addSeparator();
     w_.practice = w_.view->addMenu(QObject::tr("&Practice"));
-    actions_.hideAya = add(w_.practice, "Hide the aya", QKeySequence(Qt::Key_H), true);
-    actions_.hideTranslation = add(w_.practice, "Hide the translation", QKeySequence(), true);
-    actions_.reveal = add(w_.practice, "Reveal", QKeySequence(Qt::Key_R), false);
+    actions_.hideAya =
+        add(w_.practice, QT_TRANSLATE_NOOP("QObject", "Hide the aya"), QKeySequence(Qt::Key_H), true);
+    actions_.hideTranslation =
+        add(w_.practice, QT_TRANSLATE_NOOP("QObject", "Hide the translation"), QKeySequence(), true);
+    actions_.reveal =
+        add(w_.practice, QT_TRANSLATE_NOOP("QObject", "Reveal"), QKeySequence(Qt::Key_R), false);
     w_.practice->addSeparator();
-    actions_.slower = add(w_.practice, "Slower", QKeySequence(Qt::Key_BracketLeft), false);
-    actions_.faster = add(w_.practice, "Faster", QKeySequence(Qt::Key_BracketRight), false);
+    actions_.slower =
+        add(w_.practice, QT_TRANSLATE_NOOP("QObject", "Slower"), QKeySequence(Qt::Key_BracketLeft), false);
+    actions_.faster =
+        add(w_.practice, QT_TRANSLATE_NOOP("QObject", "Faster"), QKeySequence(Qt::Key_BracketRight), false);
 }
 
 void PracticeAids::Connect()

@@ -135,10 +135,11 @@ ReviewPanel::ReviewPanel(QWidget* parent) : QWidget(parent)
     auto* buttons = new QGridLayout;
     buttons->setSpacing(2);
     buttons->addWidget(reviewNow_, 0, 0, 1, 4);
-    const char* names[4] = {"Again", "Hard", "Good", "Easy"};
+    const char* names[4] = {QT_TRANSLATE_NOOP("QObject", "Again"), QT_TRANSLATE_NOOP("QObject", "Hard"),
+                            QT_TRANSLATE_NOOP("QObject", "Good"), QT_TRANSLATE_NOOP("QObject", "Easy")};
     for (int g = 0; g < 4; ++g) {
-        grades_[g] = new QPushButton(names[g], this);
-        grades_[g]->setAccessibleName(names[g]);
+        grades_[g] = new QPushButton(QObject::tr(names[g]), this);
+        grades_[g]->setAccessibleName(QObject::tr(names[g]));
         grades_[g]->setShortcut(QKeySequence(QString::number(g + 1)));
         grades_[g]->setToolTip(QString("%1 (%2)").arg(names[g]).arg(g + 1));
         grades_[g]->setEnabled(false);
@@ -180,7 +181,7 @@ void ReviewPanel::Show(const ReviewBook& book, const QDate& today)
     const ItemKey chosen = ChosenItem();
     const bool pages = book.ItemUnit() == ReviewBook::Unit::Page;
     unit_->setCurrentIndex(pages ? 1 : 0);
-    list_->headerItem()->setText(0, pages ? "Page" : "Sura");
+    list_->headerItem()->setText(0, pages ? QObject::tr("Page") : QObject::tr("Sura"));
     list_->clear();
     const std::vector<int> due = book.Due(today);
     for (int index : due) {

@@ -120,8 +120,8 @@ void Varn::CreateMenus()
     connect(w_.language, &IdMenu::activated, this, &Varn::ChangeLang);
 
     w_.view = new IdMenu(this);
-    SetItemIcon(w_.view->InsertItem(QIcon(), "&Hide Translation", 0, 0), "xmark.png");
-    SetItemIcon(w_.view->InsertItem(QIcon(), "&Show Transliteration", 1, 0), "check.png");
+    SetItemIcon(w_.view->InsertItem(QIcon(), QObject::tr("&Hide Translation"), 0, 0), "xmark.png");
+    SetItemIcon(w_.view->InsertItem(QIcon(), QObject::tr("&Show Transliteration"), 1, 0), "check.png");
     w_.view->addSeparator();
     reviewPanelAction_ = w_.view->addAction(QObject::tr("&Review Panel"));
     reviewPanelAction_->setCheckable(true);
@@ -140,13 +140,13 @@ void Varn::CreateMenus()
     w_.help->addAction(QIcon(Picture("about.png")), QObject::tr("&About"), this, &Varn::About);
 
     auto* bar = new QMenuBar(this);
-    const std::pair<const char*, QMenu*> menus[] = {{"&File", w_.file},
-                                                    {"&View", w_.view},
-                                                    {"&Recitor", w_.recitor},
-                                                    {"&Language", w_.language},
-                                                    {"&Help", w_.help}};
+    const std::pair<const char*, QMenu*> menus[] = {{QT_TRANSLATE_NOOP("QObject", "&File"), w_.file},
+                                                    {QT_TRANSLATE_NOOP("QObject", "&View"), w_.view},
+                                                    {QT_TRANSLATE_NOOP("QObject", "&Recitor"), w_.recitor},
+                                                    {QT_TRANSLATE_NOOP("QObject", "&Language"), w_.language},
+                                                    {QT_TRANSLATE_NOOP("QObject", "&Help"), w_.help}};
     for (const auto& [title, menu] : menus) {
-        menu->setTitle(title);
+        menu->setTitle(QObject::tr(title));
         bar->addMenu(menu);
     }
     setMenuBar(bar);

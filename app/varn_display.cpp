@@ -85,13 +85,15 @@ void Varn::ToggleEnglish(int which)
     if (which == 0) {
         showTranslation_ = !showTranslation_;
         if (QAction* item = w_.view->Item(0)) {
-            item->setText(showTranslation_ ? "&Hide Translation" : "&Show Translation");
+            item->setText(showTranslation_ ? QObject::tr("&Hide Translation")
+                                           : QObject::tr("&Show Translation"));
             SetItemIcon(item, showTranslation_ ? "xmark.png" : "check.png");
         }
     } else if (which == 1) {
         showTransliteration_ = !showTransliteration_;
         if (QAction* item = w_.view->Item(1)) {
-            item->setText(showTransliteration_ ? "&Hide Transliteration" : "&Show Transliteration");
+            item->setText(showTransliteration_ ? QObject::tr("&Hide Transliteration")
+                                               : QObject::tr("&Show Transliteration"));
             SetItemIcon(item, showTransliteration_ ? "xmark.png" : "check.png");
         }
     }

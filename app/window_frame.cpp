@@ -122,8 +122,13 @@ void BuildCentralArea(QMainWindow* window, VarnWidgets& w)
     // Or a passage of the mushaf, which may cross suras.
     auto* orLabel = new QLabel(QObject::tr(" or"), chooserBox);
     w.passageKind = new QComboBox(chooserBox);
+    // The kinds' names, for the translations: Passage::KindName() gives them in English.
+    static const char* const kKindWords[] = {
+        QT_TRANSLATE_NOOP("QObject", "Page"), QT_TRANSLATE_NOOP("QObject", "Juz"),
+        QT_TRANSLATE_NOOP("QObject", "Hizb"), QT_TRANSLATE_NOOP("QObject", "Quarter")};
+    (void)kKindWords;
     for (PassageKind kind : Passage::kKinds)
-        w.passageKind->addItem(Passage::KindName(kind));
+        w.passageKind->addItem(QObject::tr(Passage::KindName(kind)));
     w.passageKind->setAccessibleName(QObject::tr("Passage kind"));
     w.passageKind->setToolTip(QObject::tr("Memorise by page, juz, hizb or quarter of the Madinah mushaf"));
     orLabel->setBuddy(w.passageKind);
@@ -203,10 +208,14 @@ void BuildCentralArea(QMainWindow* window, VarnWidgets& w)
 
     w.buttonBar = Box(rest, Qt::Horizontal, 0, 4);
     w.buttonBar->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Minimum);
-    w.playButton = new QPushButton(QIcon(PixmapFromResource("play.png")), "Play Aya", w.buttonBar);
-    w.stopButton = new QPushButton(QIcon(PixmapFromResource("stop.png")), "Stop Playing", w.buttonBar);
-    w.prevButton = new QPushButton(QIcon(PixmapFromResource("left2.png")), "Previous Aya", w.buttonBar);
-    w.nextButton = new QPushButton(QIcon(PixmapFromResource("right2.png")), "Next Aya", w.buttonBar);
+    w.playButton =
+        new QPushButton(QIcon(PixmapFromResource("play.png")), QObject::tr("Play Aya"), w.buttonBar);
+    w.stopButton =
+        new QPushButton(QIcon(PixmapFromResource("stop.png")), QObject::tr("Stop Playing"), w.buttonBar);
+    w.prevButton =
+        new QPushButton(QIcon(PixmapFromResource("left2.png")), QObject::tr("Previous Aya"), w.buttonBar);
+    w.nextButton =
+        new QPushButton(QIcon(PixmapFromResource("right2.png")), QObject::tr("Next Aya"), w.buttonBar);
     w.playButton->setToolTip(QObject::tr("Plays the current aya (Space, Ctrl+Space or the Play key)"));
     w.stopButton->setToolTip(
         QObject::tr("Stops playing the current aya (Space, Ctrl+Space or the Stop key)"));
@@ -327,7 +336,7 @@ void BuildSettings(QWidget* parent, VarnWidgets& w)
     // only then).
     QGroupBox* aids = group(QT_TRANSLATE_NOOP("QObject", "Practice Aids"));
     w.pauseUnit = new QComboBox(aids);
-    w.pauseUnit->addItems({"seconds", QString::fromUtf8("\u00d7 aya length")});
+    w.pauseUnit->addItems({QObject::tr("seconds"), QObject::tr("\u00d7 aya length")});
     w.pauseUnit->setAccessibleName(QObject::tr("Pause unit"));
     w.pauseUnit->setToolTip(
         QObject::tr("Pause for a number of seconds, or for a multiple of the aya's own length"));

@@ -12,8 +12,8 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPainter>
-#include <QTreeWidgetItemIterator>
 #include <QStyledItemDelegate>
+#include <QTreeWidgetItemIterator>
 #include <set>
 
 namespace
@@ -89,7 +89,7 @@ Heart::Heart(QWidget* parent) : QTreeWidget(parent)
     viewport()->setAcceptDrops(true);
     setDropIndicatorShown(false);
     setColumnCount(1);
-    setHeaderLabels(QStringList() << "Memorized Suras by Heart");
+    setHeaderLabels(QStringList() << tr("Memorized Suras by Heart"));
     header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     header()->setSectionsClickable(false);
     setRootIsDecorated(true);

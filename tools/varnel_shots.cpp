@@ -30,19 +30,22 @@
 #include <QStyleFactory>
 #include <QTimer>
 #include <cmath>
+#include <cstdlib>
 #include <iostream>
 
 namespace
 {
 
 // An item of the View menu or of its Practice submenu.
-QAction* ViewAction(Varn& window, const QString& text)
+// The item of View or View > Practice whose English text is text, in whatever language is spoken.
+QAction* ViewAction(Varn& window, const char* text)
 {
     for (QMenu* menu : {static_cast<QMenu*>(window.W().view), window.W().practice})
         for (QAction* a : menu->actions())
-            if (a->text() == text)
+            if (a->text() == QObject::tr(text))
                 return a;
-    return nullptr;
+    std::cerr << "varnel-shots: no item \"" << text << "\"\n";
+    std::exit(1);
 }
 
 void Wait(int ms)

@@ -1,6 +1,13 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="ar" sourcelanguage="en">
 <context>
+    <name>Heart</name>
+    <message>
+        <source>Memorized Suras by Heart</source>
+        <translation>السور المحفوظة في القلب</translation>
+    </message>
+</context>
+<context>
     <name>InterfaceLanguage</name>
     <message>
         <source>Varnel will speak %1 from its next start.</source>
@@ -576,6 +583,130 @@
     <message>
         <source>Profiles</source>
         <translation>الملفات الشخصية</translation>
+    </message>
+    <message>
+        <source>&amp;Night Reading</source>
+        <translation>القراءة ال&amp;ليلية</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>تكبير</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>تصغير</translation>
+    </message>
+    <message>
+        <source>Fit to Width</source>
+        <translation>ملاءمة العرض</translation>
+    </message>
+    <message>
+        <source>Hide the aya</source>
+        <translation>أخفِ الآية</translation>
+    </message>
+    <message>
+        <source>Hide the translation</source>
+        <translation>أخفِ الترجمة</translation>
+    </message>
+    <message>
+        <source>Reveal</source>
+        <translation>اكشف</translation>
+    </message>
+    <message>
+        <source>Slower</source>
+        <translation>أبطأ</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>أسرع</translation>
+    </message>
+    <message>
+        <source>Again</source>
+        <translation>مجددًا</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>صعب</translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <translation>جيد</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>سهل</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>الصفحة</translation>
+    </message>
+    <message>
+        <source>&amp;Hide Translation</source>
+        <translation>أ&amp;خفِ الترجمة</translation>
+    </message>
+    <message>
+        <source>&amp;Show Transliteration</source>
+        <translation>أ&amp;ظهر النقحرة</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;ملف</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;عرض</translation>
+    </message>
+    <message>
+        <source>&amp;Recitor</source>
+        <translation>ال&amp;قارئ</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>ال&amp;لغة</translation>
+    </message>
+    <message>
+        <source>&amp;Show Translation</source>
+        <translation>أ&amp;ظهر الترجمة</translation>
+    </message>
+    <message>
+        <source>&amp;Hide Transliteration</source>
+        <translation>أ&amp;خفِ النقحرة</translation>
+    </message>
+    <message>
+        <source>Juz</source>
+        <translation>الجزء</translation>
+    </message>
+    <message>
+        <source>Hizb</source>
+        <translation>الحزب</translation>
+    </message>
+    <message>
+        <source>Quarter</source>
+        <translation>الربع</translation>
+    </message>
+    <message>
+        <source>Play Aya</source>
+        <translation>شغّل الآية</translation>
+    </message>
+    <message>
+        <source>Stop Playing</source>
+        <translation>أوقف التشغيل</translation>
+    </message>
+    <message>
+        <source>Previous Aya</source>
+        <translation>الآية السابقة</translation>
+    </message>
+    <message>
+        <source>Next Aya</source>
+        <translation>الآية التالية</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>ثوانٍ</translation>
+    </message>
+    <message>
+        <source>× aya length</source>
+        <translation>× طول الآية</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,13 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="bn" sourcelanguage="en">
 <context>
+    <name>Heart</name>
+    <message>
+        <source>Memorized Suras by Heart</source>
+        <translation>হৃদয়ে মুখস্থ সূরাসমূহ</translation>
+    </message>
+</context>
+<context>
     <name>InterfaceLanguage</name>
     <message>
         <source>Varnel will speak %1 from its next start.</source>
@@ -576,6 +583,130 @@
     <message>
         <source>Profiles</source>
         <translation>প্রোফাইলসমূহ</translation>
+    </message>
+    <message>
+        <source>&amp;Night Reading</source>
+        <translation>&amp;রাতের পাঠ</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>বড় করুন</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>ছোট করুন</translation>
+    </message>
+    <message>
+        <source>Fit to Width</source>
+        <translation>প্রস্থে মানান</translation>
+    </message>
+    <message>
+        <source>Hide the aya</source>
+        <translation>আয়াত লুকান</translation>
+    </message>
+    <message>
+        <source>Hide the translation</source>
+        <translation>অনুবাদ লুকান</translation>
+    </message>
+    <message>
+        <source>Reveal</source>
+        <translation>প্রকাশ করুন</translation>
+    </message>
+    <message>
+        <source>Slower</source>
+        <translation>ধীরে</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>দ্রুত</translation>
+    </message>
+    <message>
+        <source>Again</source>
+        <translation>আবার</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>কঠিন</translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <translation>ভালো</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>সহজ</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>পৃষ্ঠা</translation>
+    </message>
+    <message>
+        <source>&amp;Hide Translation</source>
+        <translation>অনুবাদ &amp;লুকান</translation>
+    </message>
+    <message>
+        <source>&amp;Show Transliteration</source>
+        <translation>প্রতিবর্ণীকরণ &amp;দেখান</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;ফাইল</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;দৃশ্য</translation>
+    </message>
+    <message>
+        <source>&amp;Recitor</source>
+        <translation>&amp;কারী</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;ভাষা</translation>
+    </message>
+    <message>
+        <source>&amp;Show Translation</source>
+        <translation>অনুবাদ &amp;দেখান</translation>
+    </message>
+    <message>
+        <source>&amp;Hide Transliteration</source>
+        <translation>প্রতিবর্ণীকরণ &amp;লুকান</translation>
+    </message>
+    <message>
+        <source>Juz</source>
+        <translation>পারা</translation>
+    </message>
+    <message>
+        <source>Hizb</source>
+        <translation>হিযব</translation>
+    </message>
+    <message>
+        <source>Quarter</source>
+        <translation>রুবু</translation>
+    </message>
+    <message>
+        <source>Play Aya</source>
+        <translation>আয়াত বাজান</translation>
+    </message>
+    <message>
+        <source>Stop Playing</source>
+        <translation>বাজানো থামান</translation>
+    </message>
+    <message>
+        <source>Previous Aya</source>
+        <translation>আগের আয়াত</translation>
+    </message>
+    <message>
+        <source>Next Aya</source>
+        <translation>পরের আয়াত</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>সেকেন্ড</translation>
+    </message>
+    <message>
+        <source>× aya length</source>
+        <translation>× আয়াতের দৈর্ঘ্য</translation>
     </message>
 </context>
 <context>

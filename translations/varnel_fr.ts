@@ -1,6 +1,13 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>Heart</name>
+    <message>
+        <source>Memorized Suras by Heart</source>
+        <translation>Sourates mémorisées par cœur</translation>
+    </message>
+</context>
+<context>
     <name>InterfaceLanguage</name>
     <message>
         <source>Varnel will speak %1 from its next start.</source>
@@ -576,6 +583,130 @@
     <message>
         <source>Profiles</source>
         <translation>Profils</translation>
+    </message>
+    <message>
+        <source>&amp;Night Reading</source>
+        <translation>Lecture de &amp;nuit</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Zoom avant</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Zoom arrière</translation>
+    </message>
+    <message>
+        <source>Fit to Width</source>
+        <translation>Ajuster à la largeur</translation>
+    </message>
+    <message>
+        <source>Hide the aya</source>
+        <translation>Cacher le verset</translation>
+    </message>
+    <message>
+        <source>Hide the translation</source>
+        <translation>Cacher la traduction</translation>
+    </message>
+    <message>
+        <source>Reveal</source>
+        <translation>Dévoiler</translation>
+    </message>
+    <message>
+        <source>Slower</source>
+        <translation>Plus lent</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>Plus rapide</translation>
+    </message>
+    <message>
+        <source>Again</source>
+        <translation>À revoir</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Difficile</translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <translation>Bien</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Facile</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Page</translation>
+    </message>
+    <message>
+        <source>&amp;Hide Translation</source>
+        <translation>&amp;Cacher la traduction</translation>
+    </message>
+    <message>
+        <source>&amp;Show Transliteration</source>
+        <translation>&amp;Afficher la translittération</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <source>&amp;Recitor</source>
+        <translation>&amp;Récitant</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Langue</translation>
+    </message>
+    <message>
+        <source>&amp;Show Translation</source>
+        <translation>&amp;Afficher la traduction</translation>
+    </message>
+    <message>
+        <source>&amp;Hide Transliteration</source>
+        <translation>&amp;Cacher la translittération</translation>
+    </message>
+    <message>
+        <source>Juz</source>
+        <translation>Juz</translation>
+    </message>
+    <message>
+        <source>Hizb</source>
+        <translation>Hizb</translation>
+    </message>
+    <message>
+        <source>Quarter</source>
+        <translation>Quart</translation>
+    </message>
+    <message>
+        <source>Play Aya</source>
+        <translation>Jouer le verset</translation>
+    </message>
+    <message>
+        <source>Stop Playing</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Previous Aya</source>
+        <translation>Verset précédent</translation>
+    </message>
+    <message>
+        <source>Next Aya</source>
+        <translation>Verset suivant</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>secondes</translation>
+    </message>
+    <message>
+        <source>× aya length</source>
+        <translation>× durée du verset</translation>
     </message>
 </context>
 <context>

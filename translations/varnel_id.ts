@@ -1,6 +1,13 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="id" sourcelanguage="en">
 <context>
+    <name>Heart</name>
+    <message>
+        <source>Memorized Suras by Heart</source>
+        <translation>Surah yang Dihafal di Hati</translation>
+    </message>
+</context>
+<context>
     <name>InterfaceLanguage</name>
     <message>
         <source>Varnel will speak %1 from its next start.</source>
@@ -576,6 +583,130 @@
     <message>
         <source>Profiles</source>
         <translation>Profil</translation>
+    </message>
+    <message>
+        <source>&amp;Night Reading</source>
+        <translation>Mode &amp;Malam</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Perbesar</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Perkecil</translation>
+    </message>
+    <message>
+        <source>Fit to Width</source>
+        <translation>Sesuaikan Lebar</translation>
+    </message>
+    <message>
+        <source>Hide the aya</source>
+        <translation>Sembunyikan ayat</translation>
+    </message>
+    <message>
+        <source>Hide the translation</source>
+        <translation>Sembunyikan terjemahan</translation>
+    </message>
+    <message>
+        <source>Reveal</source>
+        <translation>Buka</translation>
+    </message>
+    <message>
+        <source>Slower</source>
+        <translation>Lebih lambat</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>Lebih cepat</translation>
+    </message>
+    <message>
+        <source>Again</source>
+        <translation>Lagi</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Sulit</translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <translation>Baik</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Mudah</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Halaman</translation>
+    </message>
+    <message>
+        <source>&amp;Hide Translation</source>
+        <translation>&amp;Sembunyikan Terjemahan</translation>
+    </message>
+    <message>
+        <source>&amp;Show Transliteration</source>
+        <translation>&amp;Tampilkan Transliterasi</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Berkas</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Tampilan</translation>
+    </message>
+    <message>
+        <source>&amp;Recitor</source>
+        <translation>&amp;Qari</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Bahasa</translation>
+    </message>
+    <message>
+        <source>&amp;Show Translation</source>
+        <translation>&amp;Tampilkan Terjemahan</translation>
+    </message>
+    <message>
+        <source>&amp;Hide Transliteration</source>
+        <translation>&amp;Sembunyikan Transliterasi</translation>
+    </message>
+    <message>
+        <source>Juz</source>
+        <translation>Juz</translation>
+    </message>
+    <message>
+        <source>Hizb</source>
+        <translation>Hizb</translation>
+    </message>
+    <message>
+        <source>Quarter</source>
+        <translation>Rubu'</translation>
+    </message>
+    <message>
+        <source>Play Aya</source>
+        <translation>Putar Ayat</translation>
+    </message>
+    <message>
+        <source>Stop Playing</source>
+        <translation>Hentikan</translation>
+    </message>
+    <message>
+        <source>Previous Aya</source>
+        <translation>Ayat Sebelumnya</translation>
+    </message>
+    <message>
+        <source>Next Aya</source>
+        <translation>Ayat Berikutnya</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>detik</translation>
+    </message>
+    <message>
+        <source>× aya length</source>
+        <translation>× panjang ayat</translation>
     </message>
 </context>
 <context>

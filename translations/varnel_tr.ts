@@ -1,6 +1,13 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="tr" sourcelanguage="en">
 <context>
+    <name>Heart</name>
+    <message>
+        <source>Memorized Suras by Heart</source>
+        <translation>Ezberlenen Sureler</translation>
+    </message>
+</context>
+<context>
     <name>InterfaceLanguage</name>
     <message>
         <source>Varnel will speak %1 from its next start.</source>
@@ -576,6 +583,130 @@
     <message>
         <source>Profiles</source>
         <translation>Profiller</translation>
+    </message>
+    <message>
+        <source>&amp;Night Reading</source>
+        <translation>&amp;Gece Okuma</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Yakınlaştır</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Uzaklaştır</translation>
+    </message>
+    <message>
+        <source>Fit to Width</source>
+        <translation>Genişliğe Sığdır</translation>
+    </message>
+    <message>
+        <source>Hide the aya</source>
+        <translation>Ayeti gizle</translation>
+    </message>
+    <message>
+        <source>Hide the translation</source>
+        <translation>Meali gizle</translation>
+    </message>
+    <message>
+        <source>Reveal</source>
+        <translation>Aç</translation>
+    </message>
+    <message>
+        <source>Slower</source>
+        <translation>Daha yavaş</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>Daha hızlı</translation>
+    </message>
+    <message>
+        <source>Again</source>
+        <translation>Yeniden</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Zor</translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <translation>İyi</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Kolay</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Sayfa</translation>
+    </message>
+    <message>
+        <source>&amp;Hide Translation</source>
+        <translation>Meali &amp;Gizle</translation>
+    </message>
+    <message>
+        <source>&amp;Show Transliteration</source>
+        <translation>Okunuşu &amp;Göster</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Dosya</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Görünüm</translation>
+    </message>
+    <message>
+        <source>&amp;Recitor</source>
+        <translation>&amp;Kâri</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Dil</translation>
+    </message>
+    <message>
+        <source>&amp;Show Translation</source>
+        <translation>Meali &amp;Göster</translation>
+    </message>
+    <message>
+        <source>&amp;Hide Transliteration</source>
+        <translation>Okunuşu &amp;Gizle</translation>
+    </message>
+    <message>
+        <source>Juz</source>
+        <translation>Cüz</translation>
+    </message>
+    <message>
+        <source>Hizb</source>
+        <translation>Hizb</translation>
+    </message>
+    <message>
+        <source>Quarter</source>
+        <translation>Çeyrek</translation>
+    </message>
+    <message>
+        <source>Play Aya</source>
+        <translation>Ayeti Çal</translation>
+    </message>
+    <message>
+        <source>Stop Playing</source>
+        <translation>Durdur</translation>
+    </message>
+    <message>
+        <source>Previous Aya</source>
+        <translation>Önceki Ayet</translation>
+    </message>
+    <message>
+        <source>Next Aya</source>
+        <translation>Sonraki Ayet</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>saniye</translation>
+    </message>
+    <message>
+        <source>× aya length</source>
+        <translation>× ayet süresi</translation>
     </message>
 </context>
 <context>

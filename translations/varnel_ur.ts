@@ -1,6 +1,13 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="ur" sourcelanguage="en">
 <context>
+    <name>Heart</name>
+    <message>
+        <source>Memorized Suras by Heart</source>
+        <translation>دل میں یاد سورتیں</translation>
+    </message>
+</context>
+<context>
     <name>InterfaceLanguage</name>
     <message>
         <source>Varnel will speak %1 from its next start.</source>
@@ -576,6 +583,130 @@
     <message>
         <source>Profiles</source>
         <translation>پروفائلز</translation>
+    </message>
+    <message>
+        <source>&amp;Night Reading</source>
+        <translation>&amp;رات کا مطالعہ</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>بڑا کریں</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>چھوٹا کریں</translation>
+    </message>
+    <message>
+        <source>Fit to Width</source>
+        <translation>چوڑائی کے مطابق</translation>
+    </message>
+    <message>
+        <source>Hide the aya</source>
+        <translation>آیت چھپائیں</translation>
+    </message>
+    <message>
+        <source>Hide the translation</source>
+        <translation>ترجمہ چھپائیں</translation>
+    </message>
+    <message>
+        <source>Reveal</source>
+        <translation>ظاہر کریں</translation>
+    </message>
+    <message>
+        <source>Slower</source>
+        <translation>آہستہ</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>تیز</translation>
+    </message>
+    <message>
+        <source>Again</source>
+        <translation>دوبارہ</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>مشکل</translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <translation>اچھا</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>آسان</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>صفحہ</translation>
+    </message>
+    <message>
+        <source>&amp;Hide Translation</source>
+        <translation>ترجمہ &amp;چھپائیں</translation>
+    </message>
+    <message>
+        <source>&amp;Show Transliteration</source>
+        <translation>رومن تلفظ &amp;دکھائیں</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;فائل</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;منظر</translation>
+    </message>
+    <message>
+        <source>&amp;Recitor</source>
+        <translation>&amp;قاری</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;زبان</translation>
+    </message>
+    <message>
+        <source>&amp;Show Translation</source>
+        <translation>ترجمہ &amp;دکھائیں</translation>
+    </message>
+    <message>
+        <source>&amp;Hide Transliteration</source>
+        <translation>رومن تلفظ &amp;چھپائیں</translation>
+    </message>
+    <message>
+        <source>Juz</source>
+        <translation>پارہ</translation>
+    </message>
+    <message>
+        <source>Hizb</source>
+        <translation>حزب</translation>
+    </message>
+    <message>
+        <source>Quarter</source>
+        <translation>ربع</translation>
+    </message>
+    <message>
+        <source>Play Aya</source>
+        <translation>آیت چلائیں</translation>
+    </message>
+    <message>
+        <source>Stop Playing</source>
+        <translation>چلانا روکیں</translation>
+    </message>
+    <message>
+        <source>Previous Aya</source>
+        <translation>پچھلی آیت</translation>
+    </message>
+    <message>
+        <source>Next Aya</source>
+        <translation>اگلی آیت</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>سیکنڈ</translation>
+    </message>
+    <message>
+        <source>× aya length</source>
+        <translation>× آیت کی لمبائی</translation>
     </message>
 </context>
 <context>
