@@ -99,7 +99,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create("Fusion"));
     // The interface speaks the language LANGUAGE names, as the program does.
-    interface_language::Install(app, SettingsFile("none-such.ini"));
+    const QString language = interface_language::Install(app, SettingsFile("none-such.ini"));
     const QStringList args = app.arguments();
     if (args.size() < 3) {
         std::cerr << "usage: varnel-shots WORKDIR OUTDIR [light|dark|night|hidden|revealed]...\n";
@@ -111,7 +111,8 @@ int main(int argc, char** argv)
     QStringList names = args.mid(3);
     if (names.isEmpty())
         names = {"light", "dark", "night", "hidden", "revealed", "passage", "compare"};
-    const QString suffix = qEnvironmentVariableIntValue("QT_SCALE_FACTOR") > 1 ? "-2x" : "";
+    const QString suffix = QString(qEnvironmentVariableIntValue("QT_SCALE_FACTOR") > 1 ? "-2x" : "") +
+                           (language == "en" ? QString() : "-" + language);
     for (const QString& name : names) {
         // Each picture starts from a learner of its own, with nothing remembered.
         QDir("profiles").removeRecursively();
