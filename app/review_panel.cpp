@@ -37,7 +37,7 @@ QString SuraName(int sura)
 
 ReviewCalendar::ReviewCalendar(QWidget* parent) : QWidget(parent)
 {
-    setAccessibleName("Review calendar");
+    setAccessibleName(QObject::tr("Review calendar"));
     setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
 }
 
@@ -57,12 +57,10 @@ void ReviewCalendar::Show(const ReviewBook& book, const QDate& today)
     for (const auto& [day, count] : days_)
         total += count;
     const int streak = book.Streak(today);
-    summary_ = QString("Streak: %1 day%2 · %3 review%4 in %5 weeks")
-                   .arg(streak)
-                   .arg(streak == 1 ? "" : "s")
-                   .arg(total)
-                   .arg(total == 1 ? "" : "s")
-                   .arg(kWeeks);
+    summary_ = (streak == 1 ? QObject::tr("Streak: 1 day") : QObject::tr("Streak: %1 days").arg(streak)) +
+               " · " +
+               (total == 1 ? QObject::tr("1 review in %1 weeks").arg(kWeeks)
+                           : QObject::tr("%1 reviews in %2 weeks").arg(total).arg(kWeeks));
     setAccessibleDescription(summary_);
     setToolTip(summary_);
     update();
@@ -96,13 +94,13 @@ void ReviewCalendar::paintEvent(QPaintEvent*)
 
 ReviewPanel::ReviewPanel(QWidget* parent) : QWidget(parent)
 {
-    setAccessibleName("Review");
+    setAccessibleName(QObject::tr("Review"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 2, 0, 0);
     layout->setSpacing(3);
     auto* title = new QLabel(QObject::tr("<b>Review</b> by"), this);
     unit_ = new QComboBox(this);
-    unit_->addItems({"Suras", "Pages"});
+    unit_->addItems({QObject::tr("Suras"), QObject::tr("Pages")});
     unit_->setAccessibleName(QObject::tr("Review unit"));
     unit_->setToolTip(QObject::tr("Review whole suras (long ones in parts), or pages of the mushaf"));
     title->setBuddy(unit_);
@@ -116,9 +114,9 @@ ReviewPanel::ReviewPanel(QWidget* parent) : QWidget(parent)
     next_->hide();
     list_ = new QTreeWidget(this);
     list_->setAccessibleName(QObject::tr("Due today"));
-    list_->setHeaderLabels({"Sura", "Last", "Recall"});
-    list_->headerItem()->setToolTip(1, "Last review");
-    list_->headerItem()->setToolTip(2, "Chance of recall today");
+    list_->setHeaderLabels({QObject::tr("Sura"), QObject::tr("Last"), QObject::tr("Recall")});
+    list_->headerItem()->setToolTip(1, QObject::tr("Last review"));
+    list_->headerItem()->setToolTip(2, QObject::tr("Chance of recall today"));
     list_->setRootIsDecorated(false);
     // Every column in the heart's narrow column: the sura's name gives way (elided), the rest fit.
     list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -173,7 +171,7 @@ QString ReviewPanel::LoadWords(const std::vector<int>& upcoming)
     int week = 0;
     for (size_t d = 0; d < upcoming.size() && d < 7; ++d)
         week += upcoming[d];
-    return QString("Tomorrow: %1 · This week: %2").arg(upcoming.empty() ? 0 : upcoming[0]).arg(week);
+    return QObject::tr("Tomorrow: %1 · This week: %2").arg(upcoming.empty() ? 0 : upcoming[0]).arg(week);
 }
 
 void ReviewPanel::Show(const ReviewBook& book, const QDate& today)
@@ -196,15 +194,15 @@ void ReviewPanel::Show(const ReviewBook& book, const QDate& today)
             : whole ? SuraName(item.sura)
                     : QString("%1 %2-%3").arg(SuraName(item.sura)).arg(item.first).arg(item.last);
         const QString last =
-            item.lastReview.isValid() ? QLocale().toString(item.lastReview, "d MMM") : QString("new");
+            item.lastReview.isValid() ? QLocale().toString(item.lastReview, "d MMM") : QObject::tr("new");
         const int retention = int(std::lround(book.Retention(item, today) * 100));
         auto* row = new QTreeWidgetItem(list_, {name, last, QString("%1%").arg(retention)});
         row->setToolTip(0, pages   ? QString::fromStdString(page.Title())
-                           : whole ? QString("All %1 ayas").arg(count)
-                                   : QString("Ayas %1 to %2").arg(item.first).arg(item.last));
+                           : whole ? QObject::tr("All %1 ayas").arg(count)
+                                   : QObject::tr("Ayas %1 to %2").arg(item.first).arg(item.last));
         row->setToolTip(1, item.lastReview.isValid()
                                ? QLocale().toString(item.lastReview, QLocale::LongFormat)
-                               : QString("Not reviewed yet"));
+                               : QObject::tr("Not reviewed yet"));
         row->setData(0, kSuraRole, item.sura);
         row->setData(0, kFirstRole, item.first);
         if (chosen == ItemKey{item.sura, item.first})
@@ -213,7 +211,7 @@ void ReviewPanel::Show(const ReviewBook& book, const QDate& today)
     if (!list_->currentItem() && list_->topLevelItemCount() > 0)
         list_->setCurrentItem(list_->topLevelItem(0));
     load_->setText(
-        QString("%1 due today\n%2").arg(due.size()).arg(LoadWords(book.Upcoming(today, kUpcoming))));
+        QObject::tr("%1 due today\n%2").arg(due.size()).arg(LoadWords(book.Upcoming(today, kUpcoming))));
     reviewNow_->setEnabled(!due.empty());
     for (QPushButton* b : grades_)
         b->setEnabled(ChosenItem().Valid());
@@ -237,7 +235,7 @@ void ReviewPanel::MarkReviewing(int sura, int first)
 
 void ReviewPanel::MarkGraded(const QDate& due)
 {
-    next_->setText("Next review: " + QLocale().toString(due, "ddd d MMM"));
+    next_->setText(QObject::tr("Next review: %1").arg(QLocale().toString(due, "ddd d MMM")));
     next_->setVisible(due.isValid());
 }
 

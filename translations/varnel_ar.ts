@@ -708,6 +708,84 @@
         <source>× aya length</source>
         <translation>× طول الآية</translation>
     </message>
+    <message>
+        <source>Review calendar</source>
+        <translation>تقويم المراجعة</translation>
+    </message>
+    <message>
+        <source>Streak: 1 day</source>
+        <translation>المواظبة: يوم واحد</translation>
+    </message>
+    <message>
+        <source>Streak: %1 days</source>
+        <translation>المواظبة: %1 أيام</translation>
+    </message>
+    <message>
+        <source>1 review in %1 weeks</source>
+        <translation>مراجعة واحدة في %1 أسبوعًا</translation>
+    </message>
+    <message>
+        <source>%1 reviews in %2 weeks</source>
+        <translation>%1 مراجعات في %2 أسبوعًا</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>المراجعة</translation>
+    </message>
+    <message>
+        <source>Suras</source>
+        <translation>السور</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>الصفحات</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>الأخيرة</translation>
+    </message>
+    <message>
+        <source>Recall</source>
+        <translation>التذكّر</translation>
+    </message>
+    <message>
+        <source>Last review</source>
+        <translation>آخر مراجعة</translation>
+    </message>
+    <message>
+        <source>Chance of recall today</source>
+        <translation>احتمال التذكّر اليوم</translation>
+    </message>
+    <message>
+        <source>Tomorrow: %1 · This week: %2</source>
+        <translation>غدًا: %1 · هذا الأسبوع: %2</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <translation>جديد</translation>
+    </message>
+    <message>
+        <source>All %1 ayas</source>
+        <translation>كل الآيات %1</translation>
+    </message>
+    <message>
+        <source>Ayas %1 to %2</source>
+        <translation>الآيات %1 إلى %2</translation>
+    </message>
+    <message>
+        <source>Not reviewed yet</source>
+        <translation>لم تُراجَع بعد</translation>
+    </message>
+    <message>
+        <source>%1 due today
+%2</source>
+        <translation>%1 مستحقة اليوم
+%2</translation>
+    </message>
+    <message>
+        <source>Next review: %1</source>
+        <translation>المراجعة التالية: %1</translation>
+    </message>
 </context>
 <context>
     <name>Varn</name>

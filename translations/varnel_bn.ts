@@ -708,6 +708,84 @@
         <source>× aya length</source>
         <translation>× আয়াতের দৈর্ঘ্য</translation>
     </message>
+    <message>
+        <source>Review calendar</source>
+        <translation>পুনরাবৃত্তির পঞ্জিকা</translation>
+    </message>
+    <message>
+        <source>Streak: 1 day</source>
+        <translation>ধারাবাহিকতা: ১ দিন</translation>
+    </message>
+    <message>
+        <source>Streak: %1 days</source>
+        <translation>ধারাবাহিকতা: %1 দিন</translation>
+    </message>
+    <message>
+        <source>1 review in %1 weeks</source>
+        <translation>%1 সপ্তাহে ১টি পুনরাবৃত্তি</translation>
+    </message>
+    <message>
+        <source>%1 reviews in %2 weeks</source>
+        <translation>%2 সপ্তাহে %1টি পুনরাবৃত্তি</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>পুনরাবৃত্তি</translation>
+    </message>
+    <message>
+        <source>Suras</source>
+        <translation>সূরাসমূহ</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>পৃষ্ঠাসমূহ</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>সর্বশেষ</translation>
+    </message>
+    <message>
+        <source>Recall</source>
+        <translation>স্মরণ</translation>
+    </message>
+    <message>
+        <source>Last review</source>
+        <translation>সর্বশেষ পুনরাবৃত্তি</translation>
+    </message>
+    <message>
+        <source>Chance of recall today</source>
+        <translation>আজ মনে থাকার সম্ভাবনা</translation>
+    </message>
+    <message>
+        <source>Tomorrow: %1 · This week: %2</source>
+        <translation>আগামীকাল: %1 · এই সপ্তাহে: %2</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <translation>নতুন</translation>
+    </message>
+    <message>
+        <source>All %1 ayas</source>
+        <translation>সব %1টি আয়াত</translation>
+    </message>
+    <message>
+        <source>Ayas %1 to %2</source>
+        <translation>আয়াত %1 থেকে %2</translation>
+    </message>
+    <message>
+        <source>Not reviewed yet</source>
+        <translation>এখনো পুনরাবৃত্তি হয়নি</translation>
+    </message>
+    <message>
+        <source>%1 due today
+%2</source>
+        <translation>আজ %1টি বাকি
+%2</translation>
+    </message>
+    <message>
+        <source>Next review: %1</source>
+        <translation>পরবর্তী পুনরাবৃত্তি: %1</translation>
+    </message>
 </context>
 <context>
     <name>Varn</name>

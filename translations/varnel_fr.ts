@@ -708,6 +708,84 @@
         <source>× aya length</source>
         <translation>× durée du verset</translation>
     </message>
+    <message>
+        <source>Review calendar</source>
+        <translation>Calendrier des révisions</translation>
+    </message>
+    <message>
+        <source>Streak: 1 day</source>
+        <translation>Série : 1 jour</translation>
+    </message>
+    <message>
+        <source>Streak: %1 days</source>
+        <translation>Série : %1 jours</translation>
+    </message>
+    <message>
+        <source>1 review in %1 weeks</source>
+        <translation>1 révision en %1 semaines</translation>
+    </message>
+    <message>
+        <source>%1 reviews in %2 weeks</source>
+        <translation>%1 révisions en %2 semaines</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>Révision</translation>
+    </message>
+    <message>
+        <source>Suras</source>
+        <translation>Sourates</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Pages</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Dernière</translation>
+    </message>
+    <message>
+        <source>Recall</source>
+        <translation>Rappel</translation>
+    </message>
+    <message>
+        <source>Last review</source>
+        <translation>Dernière révision</translation>
+    </message>
+    <message>
+        <source>Chance of recall today</source>
+        <translation>Chance de rappel aujourd'hui</translation>
+    </message>
+    <message>
+        <source>Tomorrow: %1 · This week: %2</source>
+        <translation>Demain : %1 · Cette semaine : %2</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <translation>nouveau</translation>
+    </message>
+    <message>
+        <source>All %1 ayas</source>
+        <translation>Les %1 versets</translation>
+    </message>
+    <message>
+        <source>Ayas %1 to %2</source>
+        <translation>Versets %1 à %2</translation>
+    </message>
+    <message>
+        <source>Not reviewed yet</source>
+        <translation>Pas encore révisé</translation>
+    </message>
+    <message>
+        <source>%1 due today
+%2</source>
+        <translation>%1 à revoir aujourd'hui
+%2</translation>
+    </message>
+    <message>
+        <source>Next review: %1</source>
+        <translation>Prochaine révision : %1</translation>
+    </message>
 </context>
 <context>
     <name>Varn</name>

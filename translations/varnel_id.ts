@@ -708,6 +708,84 @@
         <source>× aya length</source>
         <translation>× panjang ayat</translation>
     </message>
+    <message>
+        <source>Review calendar</source>
+        <translation>Kalender murajaah</translation>
+    </message>
+    <message>
+        <source>Streak: 1 day</source>
+        <translation>Beruntun: 1 hari</translation>
+    </message>
+    <message>
+        <source>Streak: %1 days</source>
+        <translation>Beruntun: %1 hari</translation>
+    </message>
+    <message>
+        <source>1 review in %1 weeks</source>
+        <translation>1 murajaah dalam %1 minggu</translation>
+    </message>
+    <message>
+        <source>%1 reviews in %2 weeks</source>
+        <translation>%1 murajaah dalam %2 minggu</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>Murajaah</translation>
+    </message>
+    <message>
+        <source>Suras</source>
+        <translation>Surah</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Halaman</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Terakhir</translation>
+    </message>
+    <message>
+        <source>Recall</source>
+        <translation>Ingatan</translation>
+    </message>
+    <message>
+        <source>Last review</source>
+        <translation>Murajaah terakhir</translation>
+    </message>
+    <message>
+        <source>Chance of recall today</source>
+        <translation>Peluang ingat hari ini</translation>
+    </message>
+    <message>
+        <source>Tomorrow: %1 · This week: %2</source>
+        <translation>Besok: %1 · Minggu ini: %2</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <translation>baru</translation>
+    </message>
+    <message>
+        <source>All %1 ayas</source>
+        <translation>Semua %1 ayat</translation>
+    </message>
+    <message>
+        <source>Ayas %1 to %2</source>
+        <translation>Ayat %1 sampai %2</translation>
+    </message>
+    <message>
+        <source>Not reviewed yet</source>
+        <translation>Belum dimurajaah</translation>
+    </message>
+    <message>
+        <source>%1 due today
+%2</source>
+        <translation>%1 jatuh tempo hari ini
+%2</translation>
+    </message>
+    <message>
+        <source>Next review: %1</source>
+        <translation>Murajaah berikutnya: %1</translation>
+    </message>
 </context>
 <context>
     <name>Varn</name>

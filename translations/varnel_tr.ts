@@ -708,6 +708,84 @@
         <source>× aya length</source>
         <translation>× ayet süresi</translation>
     </message>
+    <message>
+        <source>Review calendar</source>
+        <translation>Tekrar takvimi</translation>
+    </message>
+    <message>
+        <source>Streak: 1 day</source>
+        <translation>Seri: 1 gün</translation>
+    </message>
+    <message>
+        <source>Streak: %1 days</source>
+        <translation>Seri: %1 gün</translation>
+    </message>
+    <message>
+        <source>1 review in %1 weeks</source>
+        <translation>%1 haftada 1 tekrar</translation>
+    </message>
+    <message>
+        <source>%1 reviews in %2 weeks</source>
+        <translation>%2 haftada %1 tekrar</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>Tekrar</translation>
+    </message>
+    <message>
+        <source>Suras</source>
+        <translation>Sureler</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Sayfalar</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Son</translation>
+    </message>
+    <message>
+        <source>Recall</source>
+        <translation>Hatırlama</translation>
+    </message>
+    <message>
+        <source>Last review</source>
+        <translation>Son tekrar</translation>
+    </message>
+    <message>
+        <source>Chance of recall today</source>
+        <translation>Bugün hatırlama olasılığı</translation>
+    </message>
+    <message>
+        <source>Tomorrow: %1 · This week: %2</source>
+        <translation>Yarın: %1 · Bu hafta: %2</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <translation>yeni</translation>
+    </message>
+    <message>
+        <source>All %1 ayas</source>
+        <translation>%1 ayetin tümü</translation>
+    </message>
+    <message>
+        <source>Ayas %1 to %2</source>
+        <translation>%1 - %2. ayetler</translation>
+    </message>
+    <message>
+        <source>Not reviewed yet</source>
+        <translation>Henüz tekrar edilmedi</translation>
+    </message>
+    <message>
+        <source>%1 due today
+%2</source>
+        <translation>Bugün %1 tekrar
+%2</translation>
+    </message>
+    <message>
+        <source>Next review: %1</source>
+        <translation>Sonraki tekrar: %1</translation>
+    </message>
 </context>
 <context>
     <name>Varn</name>

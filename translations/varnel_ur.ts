@@ -708,6 +708,84 @@
         <source>× aya length</source>
         <translation>× آیت کی لمبائی</translation>
     </message>
+    <message>
+        <source>Review calendar</source>
+        <translation>دہرائی کا کیلنڈر</translation>
+    </message>
+    <message>
+        <source>Streak: 1 day</source>
+        <translation>تسلسل: 1 دن</translation>
+    </message>
+    <message>
+        <source>Streak: %1 days</source>
+        <translation>تسلسل: %1 دن</translation>
+    </message>
+    <message>
+        <source>1 review in %1 weeks</source>
+        <translation>%1 ہفتوں میں 1 دہرائی</translation>
+    </message>
+    <message>
+        <source>%1 reviews in %2 weeks</source>
+        <translation>%2 ہفتوں میں %1 دہرائیاں</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>دہرائی</translation>
+    </message>
+    <message>
+        <source>Suras</source>
+        <translation>سورتیں</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>صفحات</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>آخری</translation>
+    </message>
+    <message>
+        <source>Recall</source>
+        <translation>یادداشت</translation>
+    </message>
+    <message>
+        <source>Last review</source>
+        <translation>آخری دہرائی</translation>
+    </message>
+    <message>
+        <source>Chance of recall today</source>
+        <translation>آج یاد رہنے کا امکان</translation>
+    </message>
+    <message>
+        <source>Tomorrow: %1 · This week: %2</source>
+        <translation>کل: %1 · اس ہفتے: %2</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <translation>نیا</translation>
+    </message>
+    <message>
+        <source>All %1 ayas</source>
+        <translation>تمام %1 آیات</translation>
+    </message>
+    <message>
+        <source>Ayas %1 to %2</source>
+        <translation>آیات %1 تا %2</translation>
+    </message>
+    <message>
+        <source>Not reviewed yet</source>
+        <translation>ابھی دہرائی نہیں ہوئی</translation>
+    </message>
+    <message>
+        <source>%1 due today
+%2</source>
+        <translation>آج %1 واجب
+%2</translation>
+    </message>
+    <message>
+        <source>Next review: %1</source>
+        <translation>اگلی دہرائی: %1</translation>
+    </message>
 </context>
 <context>
     <name>Varn</name>
