@@ -3,6 +3,8 @@
 
 #include "naming.h"
 
+#include <QCoreApplication>
+
 namespace
 {
 // The learner's entry of an aya is the aya's key after the player's own prefix.
@@ -61,7 +63,9 @@ void CompareDrill::Apply(const DrillOptions& options)
 
 std::string CompareDrill::Where(const DrillPlace& place) const
 {
-    return Drill::Where(place) + (MineNow() ? " · your recitation" : " · the reciter");
+    return Drill::Where(place) + (MineNow() ? QCoreApplication::translate("QObject", " · your recitation")
+                                            : QCoreApplication::translate("QObject", " · the reciter"))
+                                     .toStdString();
 }
 
 bool CompareDrill::MineNow() const

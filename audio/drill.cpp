@@ -4,6 +4,8 @@
 #include "drill_step.h"
 #include "naming.h"
 
+#include <QCoreApplication>
+
 Drill::Drill(std::string name) : name_(std::move(name)), player_(std::make_unique<MP3>()) {}
 
 Drill::~Drill() = default;
@@ -41,10 +43,16 @@ void Drill::SetRepeat(int n)
 std::string Drill::Where(const DrillPlace& place) const
 {
     if (place.passage.empty())
-        return "Aya " + std::to_string(place.aya) + " of " + std::to_string(place.ayaCount);
-    return place.passage + " · aya " + std::to_string(place.position) + " of " +
-           std::to_string(place.length) + " (" + std::to_string(place.sura) + ":" +
-           std::to_string(place.aya) + ")";
+        return QCoreApplication::translate("QObject", "Aya %1 of %2")
+            .arg(place.aya)
+            .arg(place.ayaCount)
+            .toStdString();
+    return place.passage + QCoreApplication::translate("QObject", " · aya %1 of %2 (%3:%4)")
+                               .arg(place.position)
+                               .arg(place.length)
+                               .arg(place.sura)
+                               .arg(place.aya)
+                               .toStdString();
 }
 
 ListDrill::ListDrill(std::string name) : Drill(std::move(name))

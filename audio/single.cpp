@@ -3,6 +3,7 @@
 
 #include "naming.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cstdio>
 
@@ -61,9 +62,10 @@ void Single::Apply(const DrillOptions& options)
 
 std::string Single::Where(const DrillPlace& place) const
 {
-    char part[64];
-    std::snprintf(part, sizeof part, " · part from %.2f to %.2f s", partStart_ / 1000.0, partEnd_ / 1000.0);
-    return Drill::Where(place) + part;
+    return Drill::Where(place) + QCoreApplication::translate("QObject", " · part from %1 to %2 s")
+                                     .arg(partStart_ / 1000.0, 0, 'f', 2)
+                                     .arg(partEnd_ / 1000.0, 0, 'f', 2)
+                                     .toStdString();
 }
 
 void Single::SetRange(int start, int end)

@@ -4,6 +4,7 @@
 #include "naming.h"
 #include "whole.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 Stack::Stack() : ListDrill("Stack")
@@ -48,15 +49,22 @@ std::string Stack::Where(const DrillPlace& place) const
     int firstSura = 0, first = 0, lastSura = 0, last = 0;
     SplitAyaKey(keys_.front(), &firstSura, &first);
     SplitAyaKey(keys_[end], &lastSura, &last);
-    const std::string pass = ", pass " + std::to_string(place.pass);
     if (place.passage.empty())
-        return "Stack " + std::to_string(first) + "-" + std::to_string(last) + pass + " · aya " +
-               std::to_string(place.aya);
+        return QCoreApplication::translate("QObject", "Stack %1-%2, pass %3 · aya %4")
+            .arg(first)
+            .arg(last)
+            .arg(place.pass)
+            .arg(place.aya)
+            .toStdString();
     // A passage's build-up may cross suras: its ends are named with their suras.
-    return place.passage + " · stack " + std::to_string(firstSura) + ":" + std::to_string(first) + "–" +
-           std::to_string(lastSura) + ":" + std::to_string(last) + pass + " · aya " +
-           std::to_string(place.position) + " of " + std::to_string(place.length) + " (" +
-           std::to_string(place.sura) + ":" + std::to_string(place.aya) + ")";
+    return place.passage +
+           QCoreApplication::translate("QObject", " · stack %1–%2, pass %3 · aya %4 of %5 (%6)")
+               .arg(QString("%1:%2").arg(firstSura).arg(first), QString("%1:%2").arg(lastSura).arg(last))
+               .arg(place.pass)
+               .arg(place.position)
+               .arg(place.length)
+               .arg(QString("%1:%2").arg(place.sura).arg(place.aya))
+               .toStdString();
 }
 
 void Stack::Started(const std::string& key, int index, int last)

@@ -4,6 +4,7 @@
 #include "naming.h"
 #include "recitation_session.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <climits>
 #include <cstdio>
@@ -23,7 +24,7 @@ std::string RecitationSession::StatusLine() const
 {
     const MP3* player = ActivePlayer();
     if (AyaCount() == 0)
-        return "No sura pack installed";
+        return QCoreApplication::translate("QObject", "No sura pack installed").toStdString();
     DrillPlace place;
     place.sura = LeadingNumber(SuraKey());
     place.aya = cursor_->CurrentAya();
@@ -36,15 +37,20 @@ std::string RecitationSession::StatusLine() const
     }
     std::string line = active_->Where(place);
     if (Recorded(CurrentAya()) && !Comparing())
-        line += " · recorded";
+        line += QCoreApplication::translate("QObject", " · recorded").toStdString();
     if (!player->Busy())
         return line;
     if (pausing_)
-        return line + " · pause " + PauseWords(player->PauseRemainingMs());
+        return line + QCoreApplication::translate("QObject", " · pause %1")
+                          .arg(QString::fromStdString(PauseWords(player->PauseRemainingMs())))
+                          .toStdString();
     if (active_->CountsRepetitions()) {
         const int repeat = player->Repeat();
         const int now = std::min(PlaySchedule::PlayCounter() + 1, repeat > 0 ? repeat : INT32_MAX);
-        line += " · repetition " + std::to_string(now) + (repeat > 0 ? " of " + std::to_string(repeat) : "");
+        line += (repeat > 0
+                     ? QCoreApplication::translate("QObject", " · repetition %1 of %2").arg(now).arg(repeat)
+                     : QCoreApplication::translate("QObject", " · repetition %1").arg(now))
+                    .toStdString();
     }
     return line;
 }

@@ -786,6 +786,54 @@
         <source>Next review: %1</source>
         <translation>المراجعة التالية: %1</translation>
     </message>
+    <message>
+        <source>No sura pack installed</source>
+        <translation>لا توجد حزمة سور مثبتة</translation>
+    </message>
+    <message>
+        <source> · recorded</source>
+        <translation> · مسجّلة</translation>
+    </message>
+    <message>
+        <source> · pause %1</source>
+        <translation> · توقف %1</translation>
+    </message>
+    <message>
+        <source> · repetition %1 of %2</source>
+        <translation> · التكرار %1 من %2</translation>
+    </message>
+    <message>
+        <source> · repetition %1</source>
+        <translation> · التكرار %1</translation>
+    </message>
+    <message>
+        <source> · your recitation</source>
+        <translation> · تلاوتك</translation>
+    </message>
+    <message>
+        <source> · the reciter</source>
+        <translation> · القارئ</translation>
+    </message>
+    <message>
+        <source>Aya %1 of %2</source>
+        <translation>الآية %1 من %2</translation>
+    </message>
+    <message>
+        <source> · aya %1 of %2 (%3:%4)</source>
+        <translation> · الآية %1 من %2 (%3:%4)</translation>
+    </message>
+    <message>
+        <source> · part from %1 to %2 s</source>
+        <translation> · الجزء من %1 إلى %2 ث</translation>
+    </message>
+    <message>
+        <source>Stack %1-%2, pass %3 · aya %4</source>
+        <translation>تراكم %1-%2، الدورة %3 · الآية %4</translation>
+    </message>
+    <message>
+        <source> · stack %1–%2, pass %3 · aya %4 of %5 (%6)</source>
+        <translation> · تراكم %1–%2، الدورة %3 · الآية %4 من %5 (%6)</translation>
+    </message>
 </context>
 <context>
     <name>Varn</name>

@@ -786,6 +786,54 @@
         <source>Next review: %1</source>
         <translation>পরবর্তী পুনরাবৃত্তি: %1</translation>
     </message>
+    <message>
+        <source>No sura pack installed</source>
+        <translation>কোনো সূরা প্যাক ইনস্টল নেই</translation>
+    </message>
+    <message>
+        <source> · recorded</source>
+        <translation> · রেকর্ড করা</translation>
+    </message>
+    <message>
+        <source> · pause %1</source>
+        <translation> · বিরতি %1</translation>
+    </message>
+    <message>
+        <source> · repetition %1 of %2</source>
+        <translation> · পুনরাবৃত্তি %2-এর %1</translation>
+    </message>
+    <message>
+        <source> · repetition %1</source>
+        <translation> · পুনরাবৃত্তি %1</translation>
+    </message>
+    <message>
+        <source> · your recitation</source>
+        <translation> · আপনার তিলাওয়াত</translation>
+    </message>
+    <message>
+        <source> · the reciter</source>
+        <translation> · কারী</translation>
+    </message>
+    <message>
+        <source>Aya %1 of %2</source>
+        <translation>আয়াত %2-এর %1</translation>
+    </message>
+    <message>
+        <source> · aya %1 of %2 (%3:%4)</source>
+        <translation> · আয়াত %2-এর %1 (%3:%4)</translation>
+    </message>
+    <message>
+        <source> · part from %1 to %2 s</source>
+        <translation> · অংশ %1 থেকে %2 সে.</translation>
+    </message>
+    <message>
+        <source>Stack %1-%2, pass %3 · aya %4</source>
+        <translation>স্তূপ %1-%2, পর্ব %3 · আয়াত %4</translation>
+    </message>
+    <message>
+        <source> · stack %1–%2, pass %3 · aya %4 of %5 (%6)</source>
+        <translation> · স্তূপ %1–%2, পর্ব %3 · আয়াত %5-এর %4 (%6)</translation>
+    </message>
 </context>
 <context>
     <name>Varn</name>

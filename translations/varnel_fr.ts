@@ -786,6 +786,54 @@
         <source>Next review: %1</source>
         <translation>Prochaine révision : %1</translation>
     </message>
+    <message>
+        <source>No sura pack installed</source>
+        <translation>Aucun paquet de sourates installé</translation>
+    </message>
+    <message>
+        <source> · recorded</source>
+        <translation> · enregistré</translation>
+    </message>
+    <message>
+        <source> · pause %1</source>
+        <translation> · pause %1</translation>
+    </message>
+    <message>
+        <source> · repetition %1 of %2</source>
+        <translation> · répétition %1 sur %2</translation>
+    </message>
+    <message>
+        <source> · repetition %1</source>
+        <translation> · répétition %1</translation>
+    </message>
+    <message>
+        <source> · your recitation</source>
+        <translation> · votre récitation</translation>
+    </message>
+    <message>
+        <source> · the reciter</source>
+        <translation> · le récitant</translation>
+    </message>
+    <message>
+        <source>Aya %1 of %2</source>
+        <translation>Verset %1 sur %2</translation>
+    </message>
+    <message>
+        <source> · aya %1 of %2 (%3:%4)</source>
+        <translation> · verset %1 sur %2 (%3:%4)</translation>
+    </message>
+    <message>
+        <source> · part from %1 to %2 s</source>
+        <translation> · partie de %1 à %2 s</translation>
+    </message>
+    <message>
+        <source>Stack %1-%2, pass %3 · aya %4</source>
+        <translation>Pile %1-%2, passe %3 · verset %4</translation>
+    </message>
+    <message>
+        <source> · stack %1–%2, pass %3 · aya %4 of %5 (%6)</source>
+        <translation> · pile %1–%2, passe %3 · verset %4 sur %5 (%6)</translation>
+    </message>
 </context>
 <context>
     <name>Varn</name>

@@ -786,6 +786,54 @@
         <source>Next review: %1</source>
         <translation>Murajaah berikutnya: %1</translation>
     </message>
+    <message>
+        <source>No sura pack installed</source>
+        <translation>Tidak ada paket surah terpasang</translation>
+    </message>
+    <message>
+        <source> · recorded</source>
+        <translation> · terekam</translation>
+    </message>
+    <message>
+        <source> · pause %1</source>
+        <translation> · jeda %1</translation>
+    </message>
+    <message>
+        <source> · repetition %1 of %2</source>
+        <translation> · ulangan %1 dari %2</translation>
+    </message>
+    <message>
+        <source> · repetition %1</source>
+        <translation> · ulangan %1</translation>
+    </message>
+    <message>
+        <source> · your recitation</source>
+        <translation> · bacaan Anda</translation>
+    </message>
+    <message>
+        <source> · the reciter</source>
+        <translation> · qari</translation>
+    </message>
+    <message>
+        <source>Aya %1 of %2</source>
+        <translation>Ayat %1 dari %2</translation>
+    </message>
+    <message>
+        <source> · aya %1 of %2 (%3:%4)</source>
+        <translation> · ayat %1 dari %2 (%3:%4)</translation>
+    </message>
+    <message>
+        <source> · part from %1 to %2 s</source>
+        <translation> · bagian dari %1 sampai %2 dtk</translation>
+    </message>
+    <message>
+        <source>Stack %1-%2, pass %3 · aya %4</source>
+        <translation>Tumpuk %1-%2, putaran %3 · ayat %4</translation>
+    </message>
+    <message>
+        <source> · stack %1–%2, pass %3 · aya %4 of %5 (%6)</source>
+        <translation> · tumpuk %1–%2, putaran %3 · ayat %4 dari %5 (%6)</translation>
+    </message>
 </context>
 <context>
     <name>Varn</name>

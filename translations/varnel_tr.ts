@@ -786,6 +786,54 @@
         <source>Next review: %1</source>
         <translation>Sonraki tekrar: %1</translation>
     </message>
+    <message>
+        <source>No sura pack installed</source>
+        <translation>Kurulu sure paketi yok</translation>
+    </message>
+    <message>
+        <source> · recorded</source>
+        <translation> · kaydedildi</translation>
+    </message>
+    <message>
+        <source> · pause %1</source>
+        <translation> · duraklama %1</translation>
+    </message>
+    <message>
+        <source> · repetition %1 of %2</source>
+        <translation> · tekrar %1 / %2</translation>
+    </message>
+    <message>
+        <source> · repetition %1</source>
+        <translation> · tekrar %1</translation>
+    </message>
+    <message>
+        <source> · your recitation</source>
+        <translation> · sizin okuyuşunuz</translation>
+    </message>
+    <message>
+        <source> · the reciter</source>
+        <translation> · kâri</translation>
+    </message>
+    <message>
+        <source>Aya %1 of %2</source>
+        <translation>Ayet %1 / %2</translation>
+    </message>
+    <message>
+        <source> · aya %1 of %2 (%3:%4)</source>
+        <translation> · ayet %1 / %2 (%3:%4)</translation>
+    </message>
+    <message>
+        <source> · part from %1 to %2 s</source>
+        <translation> · parça %1 - %2 sn</translation>
+    </message>
+    <message>
+        <source>Stack %1-%2, pass %3 · aya %4</source>
+        <translation>Yığın %1-%2, tur %3 · ayet %4</translation>
+    </message>
+    <message>
+        <source> · stack %1–%2, pass %3 · aya %4 of %5 (%6)</source>
+        <translation> · yığın %1–%2, tur %3 · ayet %4 / %5 (%6)</translation>
+    </message>
 </context>
 <context>
     <name>Varn</name>

@@ -786,6 +786,54 @@
         <source>Next review: %1</source>
         <translation>اگلی دہرائی: %1</translation>
     </message>
+    <message>
+        <source>No sura pack installed</source>
+        <translation>کوئی سورہ پیک نصب نہیں</translation>
+    </message>
+    <message>
+        <source> · recorded</source>
+        <translation> · ریکارڈ شدہ</translation>
+    </message>
+    <message>
+        <source> · pause %1</source>
+        <translation> · وقفہ %1</translation>
+    </message>
+    <message>
+        <source> · repetition %1 of %2</source>
+        <translation> · تکرار %1 از %2</translation>
+    </message>
+    <message>
+        <source> · repetition %1</source>
+        <translation> · تکرار %1</translation>
+    </message>
+    <message>
+        <source> · your recitation</source>
+        <translation> · آپ کی تلاوت</translation>
+    </message>
+    <message>
+        <source> · the reciter</source>
+        <translation> · قاری</translation>
+    </message>
+    <message>
+        <source>Aya %1 of %2</source>
+        <translation>آیت %1 از %2</translation>
+    </message>
+    <message>
+        <source> · aya %1 of %2 (%3:%4)</source>
+        <translation> · آیت %1 از %2 (%3:%4)</translation>
+    </message>
+    <message>
+        <source> · part from %1 to %2 s</source>
+        <translation> · حصہ %1 سے %2 سیکنڈ تک</translation>
+    </message>
+    <message>
+        <source>Stack %1-%2, pass %3 · aya %4</source>
+        <translation>جوڑ %1-%2، دور %3 · آیت %4</translation>
+    </message>
+    <message>
+        <source> · stack %1–%2, pass %3 · aya %4 of %5 (%6)</source>
+        <translation> · جوڑ %1–%2، دور %3 · آیت %4 از %5 (%6)</translation>
+    </message>
 </context>
 <context>
     <name>Varn</name>
