@@ -47,8 +47,9 @@ QString Choose(const QString& setting, const QStringList& systemLanguages)
 QString Install(QApplication& app, const SettingsFile& settings)
 {
     const QString code = Choose(settings.Text(kSettingKey), QLocale::system().uiLanguages());
-    QLocale::setDefault(QLocale(code));
     if (code != "en") {
+        // Numbers and dates in the language spoken; in English, the system's own format stays.
+        QLocale::setDefault(QLocale(code));
         auto* own = new QTranslator(&app);
         if (own->load(":/i18n/varnel_" + code + ".qm"))
             QApplication::installTranslator(own);

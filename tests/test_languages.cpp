@@ -43,7 +43,7 @@ class TestLanguages : public QObject
     }
 
     // View > Interface Language: the system's language or one of the seven, kept in varnel.ini for the
-    // next start, which the message says; the spec's Language menu is another menu.
+    // next start, which the message says; the Language menu of translation packs is another menu.
     void interfaceLanguageMenu()
     {
         Workspace ws;

@@ -67,6 +67,29 @@ struct Speaker {
     }
 };
 
+// A working folder with suras 104-114 of tones toneMs long.
+void Prepare(Workspace& ws, int toneMs)
+{
+    ws.Pack("quran/s104_s114.dat", 104, 114, toneMs);
+    ws.Write("config.ini", "0\n");
+}
+
+// The window in front, the learner's profile made, Al-Ikhlas shown and nothing playing.
+void Open(Varn& window, const QString& learner)
+{
+    ShowActive(window);
+    window.NewProfile(learner);
+    fixtures::Choose(window, "112. Al-Ikhlas");
+    window.StopAya();
+}
+
+// The virtual microphone, hearing what speaker says.
+std::unique_ptr<fixtures::MicWriter> Listen(Speaker& speaker)
+{
+    return std::make_unique<fixtures::MicWriter>(qgetenv("VARNEL_TEST_MIC").toStdString(),
+                                                 [&speaker](size_t frames) { return speaker.Next(frames); });
+}
+
 } // namespace
 
 class TestRecitationWindow : public QObject
@@ -78,16 +101,11 @@ class TestRecitationWindow : public QObject
     {
         QVERIFY2(!sound::InputDevices().empty(), "no microphone: is scripts/virtual-mic running?");
         Workspace ws;
-        ws.Pack("quran/s104_s114.dat", 104, 114, 400);
-        ws.Write("config.ini", "0\n");
+        Prepare(ws, 400);
         Speaker speaker;
-        fixtures::MicWriter mic(qgetenv("VARNEL_TEST_MIC").toStdString(),
-                                [&](size_t frames) { return speaker.Next(frames); });
+        const auto mic = Listen(speaker);
         Varn window;
-        ShowActive(window);
-        window.NewProfile("Amina");
-        fixtures::Choose(window, "112. Al-Ikhlas");
-        window.StopAya();
+        Open(window, "Amina");
         fixtures::Drop(window.W().heart, "112.001");
         window.SaveProfile();
         const QByteArray profile = ws.Read("profiles/Amina.varn");
@@ -162,16 +180,11 @@ class TestRecitationWindow : public QObject
     void testMeRecordsEachPause()
     {
         Workspace ws;
-        ws.Pack("quran/s104_s114.dat", 104, 114, 300);
-        ws.Write("config.ini", "0\n");
+        Prepare(ws, 300);
         Speaker speaker;
-        fixtures::MicWriter mic(qgetenv("VARNEL_TEST_MIC").toStdString(),
-                                [&](size_t frames) { return speaker.Next(frames); });
+        const auto mic = Listen(speaker);
         Varn window;
-        ShowActive(window);
-        window.NewProfile("Bilal");
-        fixtures::Choose(window, "112. Al-Ikhlas");
-        window.StopAya();
+        Open(window, "Bilal");
         window.W().testMeCheck->setChecked(true);
         window.W().pauseSpin->setValue(1);
         window.W().playButton->click();
@@ -225,13 +238,9 @@ class TestRecitationWindow : public QObject
         if (!sound::InputDevices().empty())
             QSKIP("a microphone is there: this case runs with ALSOFT_DRIVERS=null");
         Workspace ws;
-        ws.Pack("quran/s104_s114.dat", 104, 114, 300);
-        ws.Write("config.ini", "0\n");
+        Prepare(ws, 300);
         Varn window;
-        ShowActive(window);
-        window.NewProfile("Zaid");
-        fixtures::Choose(window, "112. Al-Ikhlas");
-        window.StopAya();
+        Open(window, "Zaid");
         QTest::keyClick(&window, Qt::Key_R, Qt::ControlModifier);
         QCOMPARE(ws.messages.size(), 1);
         QVERIFY2(ws.messages[0].contains("No microphone"), qPrintable(ws.messages[0]));
