@@ -75,7 +75,7 @@ void Prepare(Workspace& ws, int toneMs)
 }
 
 // The window in front, the learner's profile made, Al-Ikhlas shown and nothing playing.
-void Open(Varn& window, const QString& learner)
+void Open(Varn& window, const std::string& learner)
 {
     ShowActive(window);
     window.NewProfile(learner);
