@@ -184,6 +184,28 @@ class TestRegistry : public QObject
                  std::string("Deutsch"));
     }
 
+    // An installed Varnel whose learner imports their own voice for Al-Fatiha: the add-on, chosen at once,
+    // serves its recordings, and the installed pack (read in place) the pictures, texts and other ayas.
+    void ownVoiceBesideTheInstalledPacks()
+    {
+        QVERIFY(fixtures::WriteArchive(
+            P("shared2/quran/fatiha.dat"),
+            {{"001.001.ogg", "reciter 1"}, {"001.002.ogg", "reciter 2"}, {"001.001.png", "picture"}}));
+        QVERIFY(fixtures::WriteArchive(P("home2/quran/extra/MyRecordings/fatiha.dat"),
+                                       {{"001.001.ogg", "mine"}}));
+        PackRegistry r(P("home2").toStdString());
+        r.SetSharedRoot(P("shared2").toStdString());
+        std::string error;
+        QVERIFY2(r.ChooseRecitation("MyRecordings", &error), error.c_str());
+        QCOMPARE(fixtures::ReadFile(P("home2/recite.ini")), QByteArray("fatiha.dat\tMyRecordings\n"));
+        r.Register(r.ChosenRecords());
+        QCOMPARE(r.PackHolding("001.001.ogg")->Extract("001.001.ogg"), QByteArray("mine"));
+        QCOMPARE(r.PackHolding("001.002.ogg")->Extract("001.002.ogg"), QByteArray("reciter 2"));
+        QCOMPARE(r.PackHolding("001.001.png")->Extract("001.001.png"), QByteArray("picture"));
+        QVERIFY(!QFile::exists(P("home2/quran/fatiha.dat"))); // nothing copied
+        QVERIFY(!r.ChooseRecitation("../elsewhere", &error));
+    }
+
     // Registered again (a profile loaded, the recitor chosen anew), a pack is read again only when its
     // file changed.
     void packsReadAgainOnlyWhenChanged()
