@@ -30,7 +30,7 @@ QWidget* PathRow(QWidget* parent, QLineEdit** field, const QString& name, bool f
     *field = new QLineEdit(row);
     (*field)->setAccessibleName(name);
     auto* browse = new QPushButton(QObject::tr("Browse..."), row);
-    browse->setAccessibleName("Browse for " + name.toLower());
+    browse->setAccessibleName(QObject::tr("Browse for %1").arg(name.toLower()));
     layout->addWidget(*field, 1);
     layout->addWidget(browse);
     QLineEdit* target = *field;
@@ -59,7 +59,7 @@ QString Readable(const QString& err)
 
 ImportDialog::ImportDialog(QString folder, QWidget* parent) : QDialog(parent), folder_(std::move(folder))
 {
-    setWindowTitle("Import Recordings");
+    setWindowTitle(QObject::tr("Import Recordings"));
     auto* layout = new QVBoxLayout(this);
     auto* intro = new QLabel(
         QObject::tr("Your recordings, one file per aya named SSSAAA (001001.mp3 is 1:1; MP3, Ogg, "
@@ -71,14 +71,18 @@ ImportDialog::ImportDialog(QString folder, QWidget* parent) : QDialog(parent), f
     intro->setWordWrap(true);
     layout->addWidget(intro);
     auto* form = new QFormLayout;
-    form->addRow("Recordings folder:", PathRow(this, &f_.audio, "Recordings folder", true));
-    form->addRow("Arabic text:", PathRow(this, &f_.text, "Arabic text (optional)", false));
-    form->addRow("Translation:", PathRow(this, &f_.translation, "Translation (optional)", false));
-    form->addRow("Transliteration:", PathRow(this, &f_.transliteration, "Transliteration (optional)", false));
+    form->addRow(QObject::tr("Recordings folder:"),
+                 PathRow(this, &f_.audio, QObject::tr("Recordings folder"), true));
+    form->addRow(QObject::tr("Arabic text:"),
+                 PathRow(this, &f_.text, QObject::tr("Arabic text (optional)"), false));
+    form->addRow(QObject::tr("Translation:"),
+                 PathRow(this, &f_.translation, QObject::tr("Translation (optional)"), false));
+    form->addRow(QObject::tr("Transliteration:"),
+                 PathRow(this, &f_.transliteration, QObject::tr("Transliteration (optional)"), false));
     f_.recitation = new QLineEdit(this);
     f_.recitation->setAccessibleName(QObject::tr("Recitation name"));
     f_.recitation->setPlaceholderText(QObject::tr("optional: a name keeps it beside the packs you have"));
-    form->addRow("Recitation name:", f_.recitation);
+    form->addRow(QObject::tr("Recitation name:"), f_.recitation);
     f_.ogg = new QCheckBox(QObject::tr("Re-encode the recordings as Ogg Vorbis"), this);
     form->addRow("", f_.ogg);
     layout->addLayout(form);
@@ -115,7 +119,8 @@ void ImportDialog::Start()
     if (Running())
         return;
     if (f_.audio->text().isEmpty()) {
-        ShowMessage("Import Recordings", "Choose the folder of your recordings first.");
+        ShowMessage(QObject::tr("Import Recordings"),
+                    QObject::tr("Choose the folder of your recordings first."));
         return;
     }
     import::Options o;
@@ -128,8 +133,9 @@ void ImportDialog::Start()
     if (!o.recitation.isEmpty() &&
         (!PackRegistry::IsPlainName(o.recitation.toStdString()) ||
          o.recitation.contains(QRegularExpression("\\s")) || o.recitation == "lang")) {
-        ShowMessage("Import Recordings", "A recitation's name is one word, without / or spaces: \"" +
-                                             o.recitation.toHtmlEscaped() + "\" cannot be one.");
+        ShowMessage(QObject::tr("Import Recordings"),
+                    QObject::tr("A recitation's name is one word, without / or spaces: \"%1\" cannot be one.")
+                        .arg(o.recitation.toHtmlEscaped()));
         return;
     }
     o.ogg = f_.ogg->isChecked();
@@ -144,8 +150,9 @@ void ImportDialog::Start()
     // The suras recorded, and no others: a learner imports what they have.
     const std::map<std::string, QString> recordings = import::FindRecordings(o.audio);
     if (recordings.empty()) {
-        ShowMessage("Import Recordings", "There are no recordings named SSSAAA (001001.mp3 is 1:1) in " +
-                                             o.audio.toHtmlEscaped() + ".");
+        ShowMessage(QObject::tr("Import Recordings"),
+                    QObject::tr("There are no recordings named SSSAAA (001001.mp3 is 1:1) in %1.")
+                        .arg(o.audio.toHtmlEscaped()));
         return;
     }
     o.first = std::stoi(recordings.begin()->first.substr(0, 3));
@@ -186,19 +193,22 @@ void ImportDialog::Finished(int result, const QString& out, const QString& err)
                                    : f_.recitation->text().trimmed();
     if (result == import::kCancelled) {
         f_.progress->setValue(0);
-        ShowMessage("Import Recordings", "The import was cancelled; nothing of it was kept.");
+        ShowMessage(QObject::tr("Import Recordings"),
+                    QObject::tr("The import was cancelled; nothing of it was kept."));
         return;
     }
     if (result != 0) {
-        ShowMessage("Import Recordings", "The recordings could not be imported:<br>" + Readable(err));
+        ShowMessage(QObject::tr("Import Recordings"),
+                    QObject::tr("The recordings could not be imported:") + "<br>" + Readable(err));
         return;
     }
     f_.progress->setValue(f_.progress->maximum());
     if (out.contains("written to"))
         emit Imported(recitation);
-    ShowMessage("Import Recordings", out.contains("written to")
-                                         ? "Your recordings are imported and ready to play."
-                                         : "These packs were there already and are kept as they are.");
+    ShowMessage(QObject::tr("Import Recordings"),
+                out.contains("written to")
+                    ? QObject::tr("Your recordings are imported and ready to play.")
+                    : QObject::tr("These packs were there already and are kept as they are."));
     hide();
 }
 

@@ -25,12 +25,13 @@ constexpr int kLocationRole = Qt::UserRole + 1;
 
 InstalledPacks::InstalledPacks(const PackRegistry& packs, QWidget* parent) : QDialog(parent), packs_(packs)
 {
-    setWindowTitle("Installed Packs");
+    setWindowTitle(QObject::tr("Installed Packs"));
     resize(640, 360);
     auto* layout = new QVBoxLayout(this);
     list_ = new QTreeWidget(this);
     list_->setColumnCount(ColumnCount);
-    list_->setHeaderLabels({"Pack", "Suras", "Size", "Where", "Recitation"});
+    list_->setHeaderLabels({QObject::tr("Pack"), QObject::tr("Suras"), QObject::tr("Size"),
+                            QObject::tr("Where"), QObject::tr("Recitation")});
     list_->setRootIsDecorated(false);
     list_->setAccessibleName(QObject::tr("Installed packs"));
     list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -68,7 +69,7 @@ void InstalledPacks::Fill()
                                                        QDir(shared).absolutePath() + "/");
         const bool inUse = chosen[r.name] == r.path;
         const QString recitation = r.location == PackRegistry::kDefaultLocation
-                                       ? QString("default")
+                                       ? QObject::tr("default")
                                        : QString::fromStdString(r.location);
         auto* item = new QTreeWidgetItem(list_);
         item->setText(Pack, QString::fromStdString(r.name));
@@ -76,8 +77,8 @@ void InstalledPacks::Fill()
                                  ? QString::number(range->second.first)
                                  : QString("%1-%2").arg(range->second.first).arg(range->second.last));
         item->setText(Size, locale.formattedDataSize(QFileInfo(path).size()));
-        item->setText(Where, isShared ? QString("installed for everyone") : QString("yours"));
-        item->setText(Recitation, recitation + (inUse ? QString(" (chosen)") : QString()));
+        item->setText(Where, isShared ? QObject::tr("installed for everyone") : QObject::tr("yours"));
+        item->setText(Recitation, recitation + (inUse ? QObject::tr(" (chosen)") : QString()));
         item->setData(Pack, kPathRole, path);
         item->setData(Pack, kLocationRole, QString::fromStdString(r.location));
         item->setToolTip(Pack, path);
@@ -113,11 +114,13 @@ void InstalledPacks::RemoveRecitation()
     if (recitation.isEmpty())
         return;
     const QString folder = QString::fromStdString(packs_.QuranDir()) + "extra/" + recitation;
-    if (!AskQuestion("Installed Packs", "Remove the recitation \"" + recitation.toHtmlEscaped() +
-                                            "\" and all its packs from " + folder.toHtmlEscaped() + "?"))
+    if (!AskQuestion(QObject::tr("Installed Packs"),
+                     QObject::tr("Remove the recitation \"%1\" and all its packs from %2?")
+                         .arg(recitation.toHtmlEscaped(), folder.toHtmlEscaped())))
         return;
     if (!QDir(folder).removeRecursively())
-        ShowMessage("Installed Packs", "Some files of " + folder.toHtmlEscaped() + " could not be removed.");
+        ShowMessage(QObject::tr("Installed Packs"),
+                    QObject::tr("Some files of %1 could not be removed.").arg(folder.toHtmlEscaped()));
     emit Removed();
     Fill();
 }

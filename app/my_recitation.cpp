@@ -102,7 +102,7 @@ void MyRecitation::Connect()
     connect(&recorder_, &Recorder::Failed, this, [this](const QString& message) {
         armed_ = false;
         ShowRecording(false);
-        ShowMessage("Varnel", message + "<br><br>Everything else works as before.");
+        ShowMessage("Varnel", message + "<br><br>" + QObject::tr("Everything else works as before."));
     });
     connect(session_, &RecitationSession::PauseChanged, this, &MyRecitation::OnPause);
     connect(&record_, &LearnerRecord::RecordingsChanged, this, &MyRecitation::ShowRecorded);
@@ -136,7 +136,8 @@ void MyRecitation::Record()
         return;
     }
     if (!record_.Loaded()) {
-        ShowMessage("Varnel", "Choose or make a profile first: your recordings are kept with it.");
+        ShowMessage("Varnel",
+                    QObject::tr("Choose or make a profile first: your recordings are kept with it."));
         return;
     }
     // With Test me and a pause, the learner recites each aya in the pause after it.
@@ -144,7 +145,7 @@ void MyRecitation::Record()
         (session_->PauseSeconds() > 0 || session_->PauseFactor() > 0)) {
         armed_ = true;
         ShowRecording(false);
-        Tell("Recite each aya in the pause after it; press Stop Recording (Ctrl+R) to end.");
+        Tell(QObject::tr("Recite each aya in the pause after it; press Stop Recording (Ctrl+R) to end."));
         return;
     }
     session_->Stop(); // the reciter must not be recorded
@@ -168,17 +169,17 @@ void MyRecitation::OnPause(bool on, int ms)
 void MyRecitation::Keep(const std::string& key, const sound::Pcm& take)
 {
     if (take.samples.empty()) {
-        Tell("Nothing was heard, so no recording of " + Place(key) + " was kept.");
+        Tell(QObject::tr("Nothing was heard, so no recording of %1 was kept.").arg(Place(key)));
         return;
     }
     int sura = 0, aya = 0;
     std::string error;
     if (!SplitAyaKey(key, &sura, &aya) || !record_.SaveRecording(sura, aya, take, &error)) {
-        ShowMessage("Varnel", "Your recitation of " + Place(key) + " could not be kept:<br>" +
-                                  QString::fromStdString(error).toHtmlEscaped());
+        ShowMessage("Varnel", QObject::tr("Your recitation of %1 could not be kept:").arg(Place(key)) +
+                                  "<br>" + QString::fromStdString(error).toHtmlEscaped());
         return;
     }
-    Tell(QString("Your recitation of %1 is kept (%2 s).")
+    Tell(QObject::tr("Your recitation of %1 is kept (%2 s).")
              .arg(Place(key))
              .arg(double(take.Frames()) / take.rate, 0, 'f', 1));
 }
@@ -186,13 +187,14 @@ void MyRecitation::Keep(const std::string& key, const sound::Pcm& take)
 void MyRecitation::PlayMine()
 {
     if (!session_->PlayMine())
-        Tell("You have not recorded " + Place(session_->CurrentAya()) + " yet: press Record (Ctrl+R).");
+        Tell(QObject::tr("You have not recorded %1 yet: press Record (Ctrl+R).")
+                 .arg(Place(session_->CurrentAya())));
 }
 
 void MyRecitation::Compare()
 {
     if (!session_->PlayCompare()) {
-        Tell("You have not recorded any aya of this lesson yet: press Record (Ctrl+R).");
+        Tell(QObject::tr("You have not recorded any aya of this lesson yet: press Record (Ctrl+R)."));
         return;
     }
     w_.waveforms->show();
@@ -203,10 +205,10 @@ void MyRecitation::DeleteThis()
     const std::string key = session_->CurrentAya();
     int sura = 0, aya = 0;
     if (!SplitAyaKey(key, &sura, &aya) || !record_.Recorded().Has(sura, aya)) {
-        Tell("You have no recording of " + Place(key) + ".");
+        Tell(QObject::tr("You have no recording of %1.").arg(Place(key)));
         return;
     }
-    if (!AskQuestion("Varnel", "Delete your recording of " + Place(key) + "?"))
+    if (!AskQuestion("Varnel", QObject::tr("Delete your recording of %1?").arg(Place(key))))
         return;
     session_->Stop();
     std::string error;
@@ -218,10 +220,10 @@ void MyRecitation::DeleteAll()
 {
     const size_t count = record_.Recorded().All().size();
     if (count == 0) {
-        Tell("You have no recordings.");
+        Tell(QObject::tr("You have no recordings."));
         return;
     }
-    if (!AskQuestion("Varnel", QString("Delete all %1 of your recordings?").arg(count)))
+    if (!AskQuestion("Varnel", QObject::tr("Delete all %1 of your recordings?").arg(count)))
         return;
     session_->Stop();
     std::string error;
@@ -241,13 +243,14 @@ void MyRecitation::ShowRecorded()
 void MyRecitation::ShowRecording(bool on)
 {
     const bool busy = on || armed_;
-    w_.recordButton->setText(busy ? "Stop Recording" : "Record");
-    w_.recordButton->setAccessibleDescription(on       ? QString("Recording")
-                                              : armed_ ? QString("Waiting for the pause")
+    w_.recordButton->setText(busy ? QObject::tr("Stop Recording") : QObject::tr("Record"));
+    w_.recordButton->setAccessibleDescription(on       ? QObject::tr("Recording")
+                                              : armed_ ? QObject::tr("Waiting for the pause")
                                                        : QString());
     w_.recordLevel->setVisible(on);
     if (on)
-        Tell("Recording " + Place(recorder_.Key()) + "... it stops after a few seconds of quiet.");
+        Tell(QObject::tr("Recording %1... it stops after a few seconds of quiet.")
+                 .arg(Place(recorder_.Key())));
 }
 
 void MyRecitation::ShowWaveforms(const std::string& key, bool mine)

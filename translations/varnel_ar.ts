@@ -834,6 +834,186 @@
         <source> · stack %1–%2, pass %3 · aya %4 of %5 (%6)</source>
         <translation> · تراكم %1–%2، الدورة %3 · الآية %4 من %5 (%6)</translation>
     </message>
+    <message>
+        <source>Browse for %1</source>
+        <translation>استعراض %1</translation>
+    </message>
+    <message>
+        <source>Import Recordings</source>
+        <translation>استيراد تسجيلات</translation>
+    </message>
+    <message>
+        <source>Recordings folder:</source>
+        <translation>مجلد التسجيلات:</translation>
+    </message>
+    <message>
+        <source>Recordings folder</source>
+        <translation>مجلد التسجيلات</translation>
+    </message>
+    <message>
+        <source>Arabic text:</source>
+        <translation>النص العربي:</translation>
+    </message>
+    <message>
+        <source>Arabic text (optional)</source>
+        <translation>النص العربي (اختياري)</translation>
+    </message>
+    <message>
+        <source>Translation:</source>
+        <translation>الترجمة:</translation>
+    </message>
+    <message>
+        <source>Translation (optional)</source>
+        <translation>الترجمة (اختياري)</translation>
+    </message>
+    <message>
+        <source>Transliteration:</source>
+        <translation>النقحرة:</translation>
+    </message>
+    <message>
+        <source>Transliteration (optional)</source>
+        <translation>النقحرة (اختياري)</translation>
+    </message>
+    <message>
+        <source>Recitation name:</source>
+        <translation>اسم التلاوة:</translation>
+    </message>
+    <message>
+        <source>Choose the folder of your recordings first.</source>
+        <translation>اختر مجلد تسجيلاتك أولًا.</translation>
+    </message>
+    <message>
+        <source>A recitation's name is one word, without / or spaces: "%1" cannot be one.</source>
+        <translation>اسم التلاوة كلمة واحدة بلا / ولا مسافات: "%1" لا يصلح.</translation>
+    </message>
+    <message>
+        <source>There are no recordings named SSSAAA (001001.mp3 is 1:1) in %1.</source>
+        <translation>لا توجد تسجيلات باسم SSSAAA (001001.mp3 هي 1:1) في %1.</translation>
+    </message>
+    <message>
+        <source>The import was cancelled; nothing of it was kept.</source>
+        <translation>أُلغي الاستيراد؛ ولم يُحفظ منه شيء.</translation>
+    </message>
+    <message>
+        <source>The recordings could not be imported:</source>
+        <translation>تعذّر استيراد التسجيلات:</translation>
+    </message>
+    <message>
+        <source>Your recordings are imported and ready to play.</source>
+        <translation>استُوردت تسجيلاتك وهي جاهزة للتشغيل.</translation>
+    </message>
+    <message>
+        <source>These packs were there already and are kept as they are.</source>
+        <translation>هذه الحزم موجودة من قبل وتبقى كما هي.</translation>
+    </message>
+    <message>
+        <source>Installed Packs</source>
+        <translation>الحزم المثبتة</translation>
+    </message>
+    <message>
+        <source>Pack</source>
+        <translation>الحزمة</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>الحجم</translation>
+    </message>
+    <message>
+        <source>Where</source>
+        <translation>المكان</translation>
+    </message>
+    <message>
+        <source>Recitation</source>
+        <translation>التلاوة</translation>
+    </message>
+    <message>
+        <source>default</source>
+        <translation>الافتراضية</translation>
+    </message>
+    <message>
+        <source>installed for everyone</source>
+        <translation>مثبتة للجميع</translation>
+    </message>
+    <message>
+        <source>yours</source>
+        <translation>لك</translation>
+    </message>
+    <message>
+        <source> (chosen)</source>
+        <translation> (المختارة)</translation>
+    </message>
+    <message>
+        <source>Remove the recitation "%1" and all its packs from %2?</source>
+        <translation>أأزيل التلاوة "%1" وكل حزمها من %2؟</translation>
+    </message>
+    <message>
+        <source>Some files of %1 could not be removed.</source>
+        <translation>تعذّرت إزالة بعض ملفات %1.</translation>
+    </message>
+    <message>
+        <source>Everything else works as before.</source>
+        <translation>كل ما عدا ذلك يعمل كما كان.</translation>
+    </message>
+    <message>
+        <source>Choose or make a profile first: your recordings are kept with it.</source>
+        <translation>اختر ملفًا شخصيًا أو أنشئه أولًا: تسجيلاتك تُحفظ معه.</translation>
+    </message>
+    <message>
+        <source>Recite each aya in the pause after it; press Stop Recording (Ctrl+R) to end.</source>
+        <translation>اتلُ كل آية في التوقف الذي يليها؛ اضغط إيقاف التسجيل (Ctrl+R) للإنهاء.</translation>
+    </message>
+    <message>
+        <source>Nothing was heard, so no recording of %1 was kept.</source>
+        <translation>لم يُسمع شيء، فلم يُحفظ تسجيل لـ %1.</translation>
+    </message>
+    <message>
+        <source>Your recitation of %1 could not be kept:</source>
+        <translation>تعذّر حفظ تلاوتك لـ %1:</translation>
+    </message>
+    <message>
+        <source>Your recitation of %1 is kept (%2 s).</source>
+        <translation>حُفظت تلاوتك لـ %1 (%2 ث).</translation>
+    </message>
+    <message>
+        <source>You have not recorded %1 yet: press Record (Ctrl+R).</source>
+        <translation>لم تسجّل %1 بعد: اضغط سجّل (Ctrl+R).</translation>
+    </message>
+    <message>
+        <source>You have not recorded any aya of this lesson yet: press Record (Ctrl+R).</source>
+        <translation>لم تسجّل أي آية من هذا الدرس بعد: اضغط سجّل (Ctrl+R).</translation>
+    </message>
+    <message>
+        <source>You have no recording of %1.</source>
+        <translation>ليس لديك تسجيل لـ %1.</translation>
+    </message>
+    <message>
+        <source>Delete your recording of %1?</source>
+        <translation>أأحذف تسجيلك لـ %1؟</translation>
+    </message>
+    <message>
+        <source>You have no recordings.</source>
+        <translation>ليس لديك تسجيلات.</translation>
+    </message>
+    <message>
+        <source>Delete all %1 of your recordings?</source>
+        <translation>أأحذف كل تسجيلاتك وعددها %1؟</translation>
+    </message>
+    <message>
+        <source>Stop Recording</source>
+        <translation>أوقف التسجيل</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>يسجّل</translation>
+    </message>
+    <message>
+        <source>Waiting for the pause</source>
+        <translation>ينتظر التوقف</translation>
+    </message>
+    <message>
+        <source>Recording %1... it stops after a few seconds of quiet.</source>
+        <translation>يسجّل %1... يتوقف بعد ثوانٍ من الصمت.</translation>
+    </message>
 </context>
 <context>
     <name>Varn</name>

@@ -834,6 +834,186 @@
         <source> · stack %1–%2, pass %3 · aya %4 of %5 (%6)</source>
         <translation> · স্তূপ %1–%2, পর্ব %3 · আয়াত %5-এর %4 (%6)</translation>
     </message>
+    <message>
+        <source>Browse for %1</source>
+        <translation>%1 খুঁজুন</translation>
+    </message>
+    <message>
+        <source>Import Recordings</source>
+        <translation>রেকর্ডিং আমদানি</translation>
+    </message>
+    <message>
+        <source>Recordings folder:</source>
+        <translation>রেকর্ডিংয়ের ফোল্ডার:</translation>
+    </message>
+    <message>
+        <source>Recordings folder</source>
+        <translation>রেকর্ডিংয়ের ফোল্ডার</translation>
+    </message>
+    <message>
+        <source>Arabic text:</source>
+        <translation>আরবি পাঠ:</translation>
+    </message>
+    <message>
+        <source>Arabic text (optional)</source>
+        <translation>আরবি পাঠ (ঐচ্ছিক)</translation>
+    </message>
+    <message>
+        <source>Translation:</source>
+        <translation>অনুবাদ:</translation>
+    </message>
+    <message>
+        <source>Translation (optional)</source>
+        <translation>অনুবাদ (ঐচ্ছিক)</translation>
+    </message>
+    <message>
+        <source>Transliteration:</source>
+        <translation>প্রতিবর্ণীকরণ:</translation>
+    </message>
+    <message>
+        <source>Transliteration (optional)</source>
+        <translation>প্রতিবর্ণীকরণ (ঐচ্ছিক)</translation>
+    </message>
+    <message>
+        <source>Recitation name:</source>
+        <translation>তিলাওয়াতের নাম:</translation>
+    </message>
+    <message>
+        <source>Choose the folder of your recordings first.</source>
+        <translation>আগে আপনার রেকর্ডিংয়ের ফোল্ডার বেছে নিন।</translation>
+    </message>
+    <message>
+        <source>A recitation's name is one word, without / or spaces: "%1" cannot be one.</source>
+        <translation>তিলাওয়াতের নাম একটি শব্দ, / বা ফাঁকা ছাড়া: "%1" হতে পারে না।</translation>
+    </message>
+    <message>
+        <source>There are no recordings named SSSAAA (001001.mp3 is 1:1) in %1.</source>
+        <translation>%1-এ SSSAAA নামের কোনো রেকর্ডিং নেই (001001.mp3 মানে 1:1)।</translation>
+    </message>
+    <message>
+        <source>The import was cancelled; nothing of it was kept.</source>
+        <translation>আমদানি বাতিল হয়েছে; এর কিছুই রাখা হয়নি।</translation>
+    </message>
+    <message>
+        <source>The recordings could not be imported:</source>
+        <translation>রেকর্ডিংগুলো আমদানি করা যায়নি:</translation>
+    </message>
+    <message>
+        <source>Your recordings are imported and ready to play.</source>
+        <translation>আপনার রেকর্ডিং আমদানি হয়েছে এবং বাজানোর জন্য প্রস্তুত।</translation>
+    </message>
+    <message>
+        <source>These packs were there already and are kept as they are.</source>
+        <translation>এই প্যাকগুলো আগে থেকেই ছিল এবং যেমন আছে তেমনই থাকবে।</translation>
+    </message>
+    <message>
+        <source>Installed Packs</source>
+        <translation>ইনস্টল করা প্যাক</translation>
+    </message>
+    <message>
+        <source>Pack</source>
+        <translation>প্যাক</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>আকার</translation>
+    </message>
+    <message>
+        <source>Where</source>
+        <translation>অবস্থান</translation>
+    </message>
+    <message>
+        <source>Recitation</source>
+        <translation>তিলাওয়াত</translation>
+    </message>
+    <message>
+        <source>default</source>
+        <translation>ডিফল্ট</translation>
+    </message>
+    <message>
+        <source>installed for everyone</source>
+        <translation>সবার জন্য ইনস্টল করা</translation>
+    </message>
+    <message>
+        <source>yours</source>
+        <translation>আপনার</translation>
+    </message>
+    <message>
+        <source> (chosen)</source>
+        <translation> (নির্বাচিত)</translation>
+    </message>
+    <message>
+        <source>Remove the recitation "%1" and all its packs from %2?</source>
+        <translation>"%1" তিলাওয়াত ও এর সব প্যাক %2 থেকে সরাবেন?</translation>
+    </message>
+    <message>
+        <source>Some files of %1 could not be removed.</source>
+        <translation>%1-এর কিছু ফাইল সরানো যায়নি।</translation>
+    </message>
+    <message>
+        <source>Everything else works as before.</source>
+        <translation>বাকি সব আগের মতোই চলে।</translation>
+    </message>
+    <message>
+        <source>Choose or make a profile first: your recordings are kept with it.</source>
+        <translation>আগে একটি প্রোফাইল বেছে নিন বা তৈরি করুন: আপনার রেকর্ডিং এর সাথেই রাখা হয়।</translation>
+    </message>
+    <message>
+        <source>Recite each aya in the pause after it; press Stop Recording (Ctrl+R) to end.</source>
+        <translation>প্রতিটি আয়াত তার পরের বিরতিতে পড়ুন; শেষ করতে রেকর্ডিং থামান (Ctrl+R) চাপুন।</translation>
+    </message>
+    <message>
+        <source>Nothing was heard, so no recording of %1 was kept.</source>
+        <translation>কিছু শোনা যায়নি, তাই %1-এর রেকর্ডিং রাখা হয়নি।</translation>
+    </message>
+    <message>
+        <source>Your recitation of %1 could not be kept:</source>
+        <translation>%1-এর আপনার তিলাওয়াত রাখা যায়নি:</translation>
+    </message>
+    <message>
+        <source>Your recitation of %1 is kept (%2 s).</source>
+        <translation>%1-এর আপনার তিলাওয়াত রাখা হয়েছে (%2 সে.)।</translation>
+    </message>
+    <message>
+        <source>You have not recorded %1 yet: press Record (Ctrl+R).</source>
+        <translation>আপনি এখনো %1 রেকর্ড করেননি: রেকর্ড (Ctrl+R) চাপুন।</translation>
+    </message>
+    <message>
+        <source>You have not recorded any aya of this lesson yet: press Record (Ctrl+R).</source>
+        <translation>আপনি এই পাঠের কোনো আয়াত এখনো রেকর্ড করেননি: রেকর্ড (Ctrl+R) চাপুন।</translation>
+    </message>
+    <message>
+        <source>You have no recording of %1.</source>
+        <translation>%1-এর কোনো রেকর্ডিং আপনার নেই।</translation>
+    </message>
+    <message>
+        <source>Delete your recording of %1?</source>
+        <translation>%1-এর আপনার রেকর্ডিং মুছবেন?</translation>
+    </message>
+    <message>
+        <source>You have no recordings.</source>
+        <translation>আপনার কোনো রেকর্ডিং নেই।</translation>
+    </message>
+    <message>
+        <source>Delete all %1 of your recordings?</source>
+        <translation>আপনার সব %1টি রেকর্ডিং মুছবেন?</translation>
+    </message>
+    <message>
+        <source>Stop Recording</source>
+        <translation>রেকর্ডিং থামান</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>রেকর্ড হচ্ছে</translation>
+    </message>
+    <message>
+        <source>Waiting for the pause</source>
+        <translation>বিরতির অপেক্ষা</translation>
+    </message>
+    <message>
+        <source>Recording %1... it stops after a few seconds of quiet.</source>
+        <translation>%1 রেকর্ড হচ্ছে... কয়েক সেকেন্ড নীরবতার পর থামবে।</translation>
+    </message>
 </context>
 <context>
     <name>Varn</name>

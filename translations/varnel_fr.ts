@@ -834,6 +834,186 @@
         <source> · stack %1–%2, pass %3 · aya %4 of %5 (%6)</source>
         <translation> · pile %1–%2, passe %3 · verset %4 sur %5 (%6)</translation>
     </message>
+    <message>
+        <source>Browse for %1</source>
+        <translation>Parcourir : %1</translation>
+    </message>
+    <message>
+        <source>Import Recordings</source>
+        <translation>Importer des enregistrements</translation>
+    </message>
+    <message>
+        <source>Recordings folder:</source>
+        <translation>Dossier des enregistrements :</translation>
+    </message>
+    <message>
+        <source>Recordings folder</source>
+        <translation>Dossier des enregistrements</translation>
+    </message>
+    <message>
+        <source>Arabic text:</source>
+        <translation>Texte arabe :</translation>
+    </message>
+    <message>
+        <source>Arabic text (optional)</source>
+        <translation>Texte arabe (facultatif)</translation>
+    </message>
+    <message>
+        <source>Translation:</source>
+        <translation>Traduction :</translation>
+    </message>
+    <message>
+        <source>Translation (optional)</source>
+        <translation>Traduction (facultatif)</translation>
+    </message>
+    <message>
+        <source>Transliteration:</source>
+        <translation>Translittération :</translation>
+    </message>
+    <message>
+        <source>Transliteration (optional)</source>
+        <translation>Translittération (facultatif)</translation>
+    </message>
+    <message>
+        <source>Recitation name:</source>
+        <translation>Nom de la récitation :</translation>
+    </message>
+    <message>
+        <source>Choose the folder of your recordings first.</source>
+        <translation>Choisissez d'abord le dossier de vos enregistrements.</translation>
+    </message>
+    <message>
+        <source>A recitation's name is one word, without / or spaces: "%1" cannot be one.</source>
+        <translation>Le nom d'une récitation est un seul mot, sans / ni espace : « %1 » ne convient pas.</translation>
+    </message>
+    <message>
+        <source>There are no recordings named SSSAAA (001001.mp3 is 1:1) in %1.</source>
+        <translation>Aucun enregistrement nommé SSSAAA (001001.mp3 est 1:1) dans %1.</translation>
+    </message>
+    <message>
+        <source>The import was cancelled; nothing of it was kept.</source>
+        <translation>L'import a été annulé ; rien n'en a été gardé.</translation>
+    </message>
+    <message>
+        <source>The recordings could not be imported:</source>
+        <translation>Les enregistrements n'ont pas pu être importés :</translation>
+    </message>
+    <message>
+        <source>Your recordings are imported and ready to play.</source>
+        <translation>Vos enregistrements sont importés et prêts à jouer.</translation>
+    </message>
+    <message>
+        <source>These packs were there already and are kept as they are.</source>
+        <translation>Ces paquets étaient déjà là et restent tels quels.</translation>
+    </message>
+    <message>
+        <source>Installed Packs</source>
+        <translation>Paquets installés</translation>
+    </message>
+    <message>
+        <source>Pack</source>
+        <translation>Paquet</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>Where</source>
+        <translation>Emplacement</translation>
+    </message>
+    <message>
+        <source>Recitation</source>
+        <translation>Récitation</translation>
+    </message>
+    <message>
+        <source>default</source>
+        <translation>par défaut</translation>
+    </message>
+    <message>
+        <source>installed for everyone</source>
+        <translation>installé pour tous</translation>
+    </message>
+    <message>
+        <source>yours</source>
+        <translation>à vous</translation>
+    </message>
+    <message>
+        <source> (chosen)</source>
+        <translation> (choisie)</translation>
+    </message>
+    <message>
+        <source>Remove the recitation "%1" and all its packs from %2?</source>
+        <translation>Supprimer la récitation « %1 » et tous ses paquets de %2 ?</translation>
+    </message>
+    <message>
+        <source>Some files of %1 could not be removed.</source>
+        <translation>Certains fichiers de %1 n'ont pas pu être supprimés.</translation>
+    </message>
+    <message>
+        <source>Everything else works as before.</source>
+        <translation>Tout le reste fonctionne comme avant.</translation>
+    </message>
+    <message>
+        <source>Choose or make a profile first: your recordings are kept with it.</source>
+        <translation>Choisissez ou créez d'abord un profil : vos enregistrements sont gardés avec lui.</translation>
+    </message>
+    <message>
+        <source>Recite each aya in the pause after it; press Stop Recording (Ctrl+R) to end.</source>
+        <translation>Récitez chaque verset dans la pause qui le suit ; appuyez sur Arrêter l'enregistrement (Ctrl+R) pour finir.</translation>
+    </message>
+    <message>
+        <source>Nothing was heard, so no recording of %1 was kept.</source>
+        <translation>Rien n'a été entendu : aucun enregistrement de %1 n'a été gardé.</translation>
+    </message>
+    <message>
+        <source>Your recitation of %1 could not be kept:</source>
+        <translation>Votre récitation de %1 n'a pas pu être gardée :</translation>
+    </message>
+    <message>
+        <source>Your recitation of %1 is kept (%2 s).</source>
+        <translation>Votre récitation de %1 est gardée (%2 s).</translation>
+    </message>
+    <message>
+        <source>You have not recorded %1 yet: press Record (Ctrl+R).</source>
+        <translation>Vous n'avez pas encore enregistré %1 : appuyez sur Enregistrer (Ctrl+R).</translation>
+    </message>
+    <message>
+        <source>You have not recorded any aya of this lesson yet: press Record (Ctrl+R).</source>
+        <translation>Vous n'avez encore enregistré aucun verset de cette leçon : appuyez sur Enregistrer (Ctrl+R).</translation>
+    </message>
+    <message>
+        <source>You have no recording of %1.</source>
+        <translation>Vous n'avez pas d'enregistrement de %1.</translation>
+    </message>
+    <message>
+        <source>Delete your recording of %1?</source>
+        <translation>Supprimer votre enregistrement de %1 ?</translation>
+    </message>
+    <message>
+        <source>You have no recordings.</source>
+        <translation>Vous n'avez aucun enregistrement.</translation>
+    </message>
+    <message>
+        <source>Delete all %1 of your recordings?</source>
+        <translation>Supprimer vos %1 enregistrements ?</translation>
+    </message>
+    <message>
+        <source>Stop Recording</source>
+        <translation>Arrêter l'enregistrement</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>Enregistrement</translation>
+    </message>
+    <message>
+        <source>Waiting for the pause</source>
+        <translation>En attente de la pause</translation>
+    </message>
+    <message>
+        <source>Recording %1... it stops after a few seconds of quiet.</source>
+        <translation>Enregistrement de %1... il s'arrête après quelques secondes de silence.</translation>
+    </message>
 </context>
 <context>
     <name>Varn</name>

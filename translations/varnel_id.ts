@@ -834,6 +834,186 @@
         <source> · stack %1–%2, pass %3 · aya %4 of %5 (%6)</source>
         <translation> · tumpuk %1–%2, putaran %3 · ayat %4 dari %5 (%6)</translation>
     </message>
+    <message>
+        <source>Browse for %1</source>
+        <translation>Telusuri %1</translation>
+    </message>
+    <message>
+        <source>Import Recordings</source>
+        <translation>Impor Rekaman</translation>
+    </message>
+    <message>
+        <source>Recordings folder:</source>
+        <translation>Folder rekaman:</translation>
+    </message>
+    <message>
+        <source>Recordings folder</source>
+        <translation>Folder rekaman</translation>
+    </message>
+    <message>
+        <source>Arabic text:</source>
+        <translation>Teks Arab:</translation>
+    </message>
+    <message>
+        <source>Arabic text (optional)</source>
+        <translation>Teks Arab (opsional)</translation>
+    </message>
+    <message>
+        <source>Translation:</source>
+        <translation>Terjemahan:</translation>
+    </message>
+    <message>
+        <source>Translation (optional)</source>
+        <translation>Terjemahan (opsional)</translation>
+    </message>
+    <message>
+        <source>Transliteration:</source>
+        <translation>Transliterasi:</translation>
+    </message>
+    <message>
+        <source>Transliteration (optional)</source>
+        <translation>Transliterasi (opsional)</translation>
+    </message>
+    <message>
+        <source>Recitation name:</source>
+        <translation>Nama bacaan:</translation>
+    </message>
+    <message>
+        <source>Choose the folder of your recordings first.</source>
+        <translation>Pilih dulu folder rekaman Anda.</translation>
+    </message>
+    <message>
+        <source>A recitation's name is one word, without / or spaces: "%1" cannot be one.</source>
+        <translation>Nama bacaan satu kata, tanpa / atau spasi: "%1" tidak bisa dipakai.</translation>
+    </message>
+    <message>
+        <source>There are no recordings named SSSAAA (001001.mp3 is 1:1) in %1.</source>
+        <translation>Tidak ada rekaman bernama SSSAAA (001001.mp3 adalah 1:1) di %1.</translation>
+    </message>
+    <message>
+        <source>The import was cancelled; nothing of it was kept.</source>
+        <translation>Impor dibatalkan; tidak ada yang disimpan.</translation>
+    </message>
+    <message>
+        <source>The recordings could not be imported:</source>
+        <translation>Rekaman tidak bisa diimpor:</translation>
+    </message>
+    <message>
+        <source>Your recordings are imported and ready to play.</source>
+        <translation>Rekaman Anda sudah diimpor dan siap diputar.</translation>
+    </message>
+    <message>
+        <source>These packs were there already and are kept as they are.</source>
+        <translation>Paket ini sudah ada dan tetap seperti semula.</translation>
+    </message>
+    <message>
+        <source>Installed Packs</source>
+        <translation>Paket Terpasang</translation>
+    </message>
+    <message>
+        <source>Pack</source>
+        <translation>Paket</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Ukuran</translation>
+    </message>
+    <message>
+        <source>Where</source>
+        <translation>Lokasi</translation>
+    </message>
+    <message>
+        <source>Recitation</source>
+        <translation>Bacaan</translation>
+    </message>
+    <message>
+        <source>default</source>
+        <translation>bawaan</translation>
+    </message>
+    <message>
+        <source>installed for everyone</source>
+        <translation>terpasang untuk semua</translation>
+    </message>
+    <message>
+        <source>yours</source>
+        <translation>milik Anda</translation>
+    </message>
+    <message>
+        <source> (chosen)</source>
+        <translation> (dipilih)</translation>
+    </message>
+    <message>
+        <source>Remove the recitation "%1" and all its packs from %2?</source>
+        <translation>Hapus bacaan "%1" beserta semua paketnya dari %2?</translation>
+    </message>
+    <message>
+        <source>Some files of %1 could not be removed.</source>
+        <translation>Beberapa berkas %1 tidak bisa dihapus.</translation>
+    </message>
+    <message>
+        <source>Everything else works as before.</source>
+        <translation>Selebihnya tetap berjalan seperti biasa.</translation>
+    </message>
+    <message>
+        <source>Choose or make a profile first: your recordings are kept with it.</source>
+        <translation>Pilih atau buat profil dulu: rekaman Anda disimpan bersamanya.</translation>
+    </message>
+    <message>
+        <source>Recite each aya in the pause after it; press Stop Recording (Ctrl+R) to end.</source>
+        <translation>Bacalah tiap ayat pada jeda sesudahnya; tekan Hentikan Rekaman (Ctrl+R) untuk selesai.</translation>
+    </message>
+    <message>
+        <source>Nothing was heard, so no recording of %1 was kept.</source>
+        <translation>Tidak terdengar apa pun, jadi rekaman %1 tidak disimpan.</translation>
+    </message>
+    <message>
+        <source>Your recitation of %1 could not be kept:</source>
+        <translation>Bacaan Anda untuk %1 tidak bisa disimpan:</translation>
+    </message>
+    <message>
+        <source>Your recitation of %1 is kept (%2 s).</source>
+        <translation>Bacaan Anda untuk %1 disimpan (%2 dtk).</translation>
+    </message>
+    <message>
+        <source>You have not recorded %1 yet: press Record (Ctrl+R).</source>
+        <translation>Anda belum merekam %1: tekan Rekam (Ctrl+R).</translation>
+    </message>
+    <message>
+        <source>You have not recorded any aya of this lesson yet: press Record (Ctrl+R).</source>
+        <translation>Anda belum merekam ayat mana pun dari pelajaran ini: tekan Rekam (Ctrl+R).</translation>
+    </message>
+    <message>
+        <source>You have no recording of %1.</source>
+        <translation>Anda tidak punya rekaman %1.</translation>
+    </message>
+    <message>
+        <source>Delete your recording of %1?</source>
+        <translation>Hapus rekaman Anda untuk %1?</translation>
+    </message>
+    <message>
+        <source>You have no recordings.</source>
+        <translation>Anda tidak punya rekaman.</translation>
+    </message>
+    <message>
+        <source>Delete all %1 of your recordings?</source>
+        <translation>Hapus semua %1 rekaman Anda?</translation>
+    </message>
+    <message>
+        <source>Stop Recording</source>
+        <translation>Hentikan Rekaman</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>Merekam</translation>
+    </message>
+    <message>
+        <source>Waiting for the pause</source>
+        <translation>Menunggu jeda</translation>
+    </message>
+    <message>
+        <source>Recording %1... it stops after a few seconds of quiet.</source>
+        <translation>Merekam %1... berhenti setelah beberapa detik hening.</translation>
+    </message>
 </context>
 <context>
     <name>Varn</name>

@@ -834,6 +834,186 @@
         <source> · stack %1–%2, pass %3 · aya %4 of %5 (%6)</source>
         <translation> · yığın %1–%2, tur %3 · ayet %4 / %5 (%6)</translation>
     </message>
+    <message>
+        <source>Browse for %1</source>
+        <translation>%1 için gözat</translation>
+    </message>
+    <message>
+        <source>Import Recordings</source>
+        <translation>Kayıtları İçe Aktar</translation>
+    </message>
+    <message>
+        <source>Recordings folder:</source>
+        <translation>Kayıt klasörü:</translation>
+    </message>
+    <message>
+        <source>Recordings folder</source>
+        <translation>Kayıt klasörü</translation>
+    </message>
+    <message>
+        <source>Arabic text:</source>
+        <translation>Arapça metin:</translation>
+    </message>
+    <message>
+        <source>Arabic text (optional)</source>
+        <translation>Arapça metin (isteğe bağlı)</translation>
+    </message>
+    <message>
+        <source>Translation:</source>
+        <translation>Meal:</translation>
+    </message>
+    <message>
+        <source>Translation (optional)</source>
+        <translation>Meal (isteğe bağlı)</translation>
+    </message>
+    <message>
+        <source>Transliteration:</source>
+        <translation>Okunuş:</translation>
+    </message>
+    <message>
+        <source>Transliteration (optional)</source>
+        <translation>Okunuş (isteğe bağlı)</translation>
+    </message>
+    <message>
+        <source>Recitation name:</source>
+        <translation>Okuyuş adı:</translation>
+    </message>
+    <message>
+        <source>Choose the folder of your recordings first.</source>
+        <translation>Önce kayıtlarınızın klasörünü seçin.</translation>
+    </message>
+    <message>
+        <source>A recitation's name is one word, without / or spaces: "%1" cannot be one.</source>
+        <translation>Okuyuş adı / veya boşluk içermeyen tek kelimedir: "%1" olamaz.</translation>
+    </message>
+    <message>
+        <source>There are no recordings named SSSAAA (001001.mp3 is 1:1) in %1.</source>
+        <translation>%1 içinde SSSAAA adlı kayıt yok (001001.mp3, 1:1'dir).</translation>
+    </message>
+    <message>
+        <source>The import was cancelled; nothing of it was kept.</source>
+        <translation>İçe aktarma iptal edildi; hiçbir şey tutulmadı.</translation>
+    </message>
+    <message>
+        <source>The recordings could not be imported:</source>
+        <translation>Kayıtlar içe aktarılamadı:</translation>
+    </message>
+    <message>
+        <source>Your recordings are imported and ready to play.</source>
+        <translation>Kayıtlarınız içe aktarıldı ve çalmaya hazır.</translation>
+    </message>
+    <message>
+        <source>These packs were there already and are kept as they are.</source>
+        <translation>Bu paketler zaten vardı ve olduğu gibi kalıyor.</translation>
+    </message>
+    <message>
+        <source>Installed Packs</source>
+        <translation>Kurulu Paketler</translation>
+    </message>
+    <message>
+        <source>Pack</source>
+        <translation>Paket</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Boyut</translation>
+    </message>
+    <message>
+        <source>Where</source>
+        <translation>Yer</translation>
+    </message>
+    <message>
+        <source>Recitation</source>
+        <translation>Okuyuş</translation>
+    </message>
+    <message>
+        <source>default</source>
+        <translation>varsayılan</translation>
+    </message>
+    <message>
+        <source>installed for everyone</source>
+        <translation>herkes için kurulu</translation>
+    </message>
+    <message>
+        <source>yours</source>
+        <translation>sizin</translation>
+    </message>
+    <message>
+        <source> (chosen)</source>
+        <translation> (seçili)</translation>
+    </message>
+    <message>
+        <source>Remove the recitation "%1" and all its packs from %2?</source>
+        <translation>"%1" okuyuşu ve tüm paketleri %2 konumundan kaldırılsın mı?</translation>
+    </message>
+    <message>
+        <source>Some files of %1 could not be removed.</source>
+        <translation>%1 içindeki bazı dosyalar kaldırılamadı.</translation>
+    </message>
+    <message>
+        <source>Everything else works as before.</source>
+        <translation>Geri kalan her şey eskisi gibi çalışıyor.</translation>
+    </message>
+    <message>
+        <source>Choose or make a profile first: your recordings are kept with it.</source>
+        <translation>Önce bir profil seçin veya oluşturun: kayıtlarınız onunla saklanır.</translation>
+    </message>
+    <message>
+        <source>Recite each aya in the pause after it; press Stop Recording (Ctrl+R) to end.</source>
+        <translation>Her ayeti ardından gelen duraklamada okuyun; bitirmek için Kaydı Durdur'a (Ctrl+R) basın.</translation>
+    </message>
+    <message>
+        <source>Nothing was heard, so no recording of %1 was kept.</source>
+        <translation>Hiçbir şey duyulmadı, bu yüzden %1 kaydı tutulmadı.</translation>
+    </message>
+    <message>
+        <source>Your recitation of %1 could not be kept:</source>
+        <translation>%1 okuyuşunuz kaydedilemedi:</translation>
+    </message>
+    <message>
+        <source>Your recitation of %1 is kept (%2 s).</source>
+        <translation>%1 okuyuşunuz kaydedildi (%2 sn).</translation>
+    </message>
+    <message>
+        <source>You have not recorded %1 yet: press Record (Ctrl+R).</source>
+        <translation>%1 henüz kaydetmediniz: Kaydet'e (Ctrl+R) basın.</translation>
+    </message>
+    <message>
+        <source>You have not recorded any aya of this lesson yet: press Record (Ctrl+R).</source>
+        <translation>Bu dersin hiçbir ayetini henüz kaydetmediniz: Kaydet'e (Ctrl+R) basın.</translation>
+    </message>
+    <message>
+        <source>You have no recording of %1.</source>
+        <translation>%1 için kaydınız yok.</translation>
+    </message>
+    <message>
+        <source>Delete your recording of %1?</source>
+        <translation>%1 kaydınız silinsin mi?</translation>
+    </message>
+    <message>
+        <source>You have no recordings.</source>
+        <translation>Hiç kaydınız yok.</translation>
+    </message>
+    <message>
+        <source>Delete all %1 of your recordings?</source>
+        <translation>%1 kaydınızın tümü silinsin mi?</translation>
+    </message>
+    <message>
+        <source>Stop Recording</source>
+        <translation>Kaydı Durdur</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>Kaydediliyor</translation>
+    </message>
+    <message>
+        <source>Waiting for the pause</source>
+        <translation>Duraklama bekleniyor</translation>
+    </message>
+    <message>
+        <source>Recording %1... it stops after a few seconds of quiet.</source>
+        <translation>%1 kaydediliyor... birkaç saniyelik sessizlikten sonra durur.</translation>
+    </message>
 </context>
 <context>
     <name>Varn</name>

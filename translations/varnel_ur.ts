@@ -834,6 +834,186 @@
         <source> · stack %1–%2, pass %3 · aya %4 of %5 (%6)</source>
         <translation> · جوڑ %1–%2، دور %3 · آیت %4 از %5 (%6)</translation>
     </message>
+    <message>
+        <source>Browse for %1</source>
+        <translation>%1 کے لیے تلاش کریں</translation>
+    </message>
+    <message>
+        <source>Import Recordings</source>
+        <translation>ریکارڈنگز درآمد کریں</translation>
+    </message>
+    <message>
+        <source>Recordings folder:</source>
+        <translation>ریکارڈنگز کا فولڈر:</translation>
+    </message>
+    <message>
+        <source>Recordings folder</source>
+        <translation>ریکارڈنگز کا فولڈر</translation>
+    </message>
+    <message>
+        <source>Arabic text:</source>
+        <translation>عربی متن:</translation>
+    </message>
+    <message>
+        <source>Arabic text (optional)</source>
+        <translation>عربی متن (اختیاری)</translation>
+    </message>
+    <message>
+        <source>Translation:</source>
+        <translation>ترجمہ:</translation>
+    </message>
+    <message>
+        <source>Translation (optional)</source>
+        <translation>ترجمہ (اختیاری)</translation>
+    </message>
+    <message>
+        <source>Transliteration:</source>
+        <translation>رومن تلفظ:</translation>
+    </message>
+    <message>
+        <source>Transliteration (optional)</source>
+        <translation>رومن تلفظ (اختیاری)</translation>
+    </message>
+    <message>
+        <source>Recitation name:</source>
+        <translation>تلاوت کا نام:</translation>
+    </message>
+    <message>
+        <source>Choose the folder of your recordings first.</source>
+        <translation>پہلے اپنی ریکارڈنگز کا فولڈر منتخب کریں۔</translation>
+    </message>
+    <message>
+        <source>A recitation's name is one word, without / or spaces: "%1" cannot be one.</source>
+        <translation>تلاوت کا نام ایک لفظ ہے، / یا وقفے کے بغیر: "%1" نام نہیں ہو سکتا۔</translation>
+    </message>
+    <message>
+        <source>There are no recordings named SSSAAA (001001.mp3 is 1:1) in %1.</source>
+        <translation>%1 میں SSSAAA نام کی کوئی ریکارڈنگ نہیں (001001.mp3 یعنی 1:1)۔</translation>
+    </message>
+    <message>
+        <source>The import was cancelled; nothing of it was kept.</source>
+        <translation>درآمد منسوخ ہو گئی؛ اس میں سے کچھ نہیں رکھا گیا۔</translation>
+    </message>
+    <message>
+        <source>The recordings could not be imported:</source>
+        <translation>ریکارڈنگز درآمد نہیں ہو سکیں:</translation>
+    </message>
+    <message>
+        <source>Your recordings are imported and ready to play.</source>
+        <translation>آپ کی ریکارڈنگز درآمد ہو گئیں اور چلنے کے لیے تیار ہیں۔</translation>
+    </message>
+    <message>
+        <source>These packs were there already and are kept as they are.</source>
+        <translation>یہ پیک پہلے سے موجود تھے اور ویسے ہی رہیں گے۔</translation>
+    </message>
+    <message>
+        <source>Installed Packs</source>
+        <translation>نصب شدہ پیک</translation>
+    </message>
+    <message>
+        <source>Pack</source>
+        <translation>پیک</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>حجم</translation>
+    </message>
+    <message>
+        <source>Where</source>
+        <translation>جگہ</translation>
+    </message>
+    <message>
+        <source>Recitation</source>
+        <translation>تلاوت</translation>
+    </message>
+    <message>
+        <source>default</source>
+        <translation>طے شدہ</translation>
+    </message>
+    <message>
+        <source>installed for everyone</source>
+        <translation>سب کے لیے نصب</translation>
+    </message>
+    <message>
+        <source>yours</source>
+        <translation>آپ کے</translation>
+    </message>
+    <message>
+        <source> (chosen)</source>
+        <translation> (منتخب)</translation>
+    </message>
+    <message>
+        <source>Remove the recitation "%1" and all its packs from %2?</source>
+        <translation>تلاوت "%1" اور اس کے تمام پیک %2 سے ہٹا دیں؟</translation>
+    </message>
+    <message>
+        <source>Some files of %1 could not be removed.</source>
+        <translation>%1 کی کچھ فائلیں ہٹائی نہیں جا سکیں۔</translation>
+    </message>
+    <message>
+        <source>Everything else works as before.</source>
+        <translation>باقی سب پہلے کی طرح کام کرتا ہے۔</translation>
+    </message>
+    <message>
+        <source>Choose or make a profile first: your recordings are kept with it.</source>
+        <translation>پہلے پروفائل منتخب کریں یا بنائیں: آپ کی ریکارڈنگز اسی کے ساتھ رکھی جاتی ہیں۔</translation>
+    </message>
+    <message>
+        <source>Recite each aya in the pause after it; press Stop Recording (Ctrl+R) to end.</source>
+        <translation>ہر آیت اس کے بعد والے وقفے میں پڑھیں؛ ختم کرنے کے لیے ریکارڈنگ روکیں (Ctrl+R) دبائیں۔</translation>
+    </message>
+    <message>
+        <source>Nothing was heard, so no recording of %1 was kept.</source>
+        <translation>کچھ سنائی نہیں دیا، اس لیے %1 کی ریکارڈنگ نہیں رکھی گئی۔</translation>
+    </message>
+    <message>
+        <source>Your recitation of %1 could not be kept:</source>
+        <translation>%1 کی آپ کی تلاوت محفوظ نہیں ہو سکی:</translation>
+    </message>
+    <message>
+        <source>Your recitation of %1 is kept (%2 s).</source>
+        <translation>%1 کی آپ کی تلاوت محفوظ ہو گئی (%2 سیکنڈ)۔</translation>
+    </message>
+    <message>
+        <source>You have not recorded %1 yet: press Record (Ctrl+R).</source>
+        <translation>آپ نے ابھی %1 ریکارڈ نہیں کی: ریکارڈ (Ctrl+R) دبائیں۔</translation>
+    </message>
+    <message>
+        <source>You have not recorded any aya of this lesson yet: press Record (Ctrl+R).</source>
+        <translation>آپ نے اس سبق کی کوئی آیت ابھی ریکارڈ نہیں کی: ریکارڈ (Ctrl+R) دبائیں۔</translation>
+    </message>
+    <message>
+        <source>You have no recording of %1.</source>
+        <translation>آپ کے پاس %1 کی ریکارڈنگ نہیں۔</translation>
+    </message>
+    <message>
+        <source>Delete your recording of %1?</source>
+        <translation>%1 کی اپنی ریکارڈنگ حذف کریں؟</translation>
+    </message>
+    <message>
+        <source>You have no recordings.</source>
+        <translation>آپ کے پاس کوئی ریکارڈنگ نہیں۔</translation>
+    </message>
+    <message>
+        <source>Delete all %1 of your recordings?</source>
+        <translation>اپنی تمام %1 ریکارڈنگز حذف کریں؟</translation>
+    </message>
+    <message>
+        <source>Stop Recording</source>
+        <translation>ریکارڈنگ روکیں</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>ریکارڈ ہو رہا ہے</translation>
+    </message>
+    <message>
+        <source>Waiting for the pause</source>
+        <translation>وقفے کا انتظار</translation>
+    </message>
+    <message>
+        <source>Recording %1... it stops after a few seconds of quiet.</source>
+        <translation>%1 ریکارڈ ہو رہی ہے... چند سیکنڈ خاموشی کے بعد رک جائے گی۔</translation>
+    </message>
 </context>
 <context>
     <name>Varn</name>
