@@ -90,9 +90,10 @@ void Config::OkClicked()
     emit ButtonOk();
     std::string error;
     if (!WriteDeviceNumber(chosen_, ".", &error))
-        ShowMessage("Varnel", "The sound device is in use now, but the choice could not be saved in "
-                              "\"config.ini\" for the next time:<br>" +
-                                  QString::fromStdString(error).toHtmlEscaped());
+        ShowMessage("Varnel",
+                    QObject::tr("The sound device is in use now, but the choice could not be saved in "
+                                "\"config.ini\" for the next time:") +
+                        "<br>" + QString::fromStdString(error).toHtmlEscaped());
     hide();
 }
 

@@ -123,7 +123,7 @@ void DrillControls::Remember()
     drill.times = w_.timesSpin->value();
     std::string error;
     if (!record_.SetDrill(drill, &error))
-        ShowMessage("Varnel", "Your drill settings could not be saved:<br>" +
+        ShowMessage("Varnel", QObject::tr("Your drill settings could not be saved:") + "<br>" +
                                   QString::fromStdString(error).toHtmlEscaped());
 }
 

@@ -33,7 +33,7 @@ int main(int argc, char** argv)
     Varn window;
     window.setWindowIcon(QIcon::fromTheme("varnel", QIcon(PixmapFromResource("quran.png"))));
     if (!Varn::ScreenLargeEnough(desktop)) {
-        ShowMessage("Varnel", Varn::kSmallScreenText);
+        ShowMessage("Varnel", QObject::tr(Varn::kSmallScreenText));
         std::_Exit(0); // at once: no event loop, no saving, no teardown of running sound threads
     }
     if (Varn::PlaceCentred(desktop)) {

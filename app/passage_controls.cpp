@@ -106,6 +106,6 @@ void PassageControls::Remember(const Passage& passage)
         drill.passage = passage;
     std::string error;
     if (record_.Loaded() && !record_.SetDrill(drill, &error))
-        ShowMessage("Varnel", "Your drill settings could not be saved:<br>" +
+        ShowMessage("Varnel", QObject::tr("Your drill settings could not be saved:") + "<br>" +
                                   QString::fromStdString(error).toHtmlEscaped());
 }

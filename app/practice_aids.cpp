@@ -173,7 +173,7 @@ void PracticeAids::AidsChanged()
     std::string error;
     record_.Aids() = selfTest_;
     if (!record_.SaveAids(&error))
-        ShowMessage("Varnel", "Your practice settings could not be saved:<br>" +
+        ShowMessage("Varnel", QObject::tr("Your practice settings could not be saved:") + "<br>" +
                                   QString::fromStdString(error).toHtmlEscaped());
 }
 

@@ -42,8 +42,8 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
-const char* const Varn::kSmallScreenText =
-    "ERROR: The screen size is too small! Please change to 800x600 resolution or higher";
+const char* const Varn::kSmallScreenText = QT_TRANSLATE_NOOP(
+    "QObject", "ERROR: The screen size is too small! Please change to 800x600 resolution or higher");
 
 QPixmap Varn::Picture(const char* name) const { return PixmapFromResource(name); }
 

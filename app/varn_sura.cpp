@@ -49,7 +49,7 @@ void Varn::UpdateRecitor()
     packs_.Register(chosen);
     if (packs_.RegisteredNames().empty()) {
         const QString folder = QDir(QString::fromStdString(packs_.QuranDir())).absolutePath();
-        ShowMessageWithAction("Varnel", NoPacksText(folder), "Open Folder", [folder] {
+        ShowMessageWithAction("Varnel", NoPacksText(folder), QObject::tr("Open Folder"), [folder] {
             QDir().mkpath(folder);
             QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
         });

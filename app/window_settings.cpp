@@ -3,6 +3,8 @@
 
 #include "messages.h"
 
+#include <QObject>
+
 void WindowSettings::Remember(const char* key, double value)
 {
     std::string error;
@@ -29,8 +31,8 @@ void WindowSettings::Failed(const std::string& error)
     if (failureTold_)
         return;
     failureTold_ = true;
-    ShowMessage("Varnel", "Your settings could not be saved in " +
-                              QString::fromStdString(Path()).toHtmlEscaped() + ":<br>" +
-                              QString::fromStdString(error).toHtmlEscaped() +
-                              "<br><br>They stay as they are until Varnel closes.");
+    ShowMessage("Varnel", QObject::tr("Your settings could not be saved in %1:")
+                                  .arg(QString::fromStdString(Path()).toHtmlEscaped()) +
+                              "<br>" + QString::fromStdString(error).toHtmlEscaped() + "<br><br>" +
+                              QObject::tr("They stay as they are until Varnel closes."));
 }

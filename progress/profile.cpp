@@ -83,7 +83,7 @@ void Profile::LoadProfile()
     QListWidgetItem* item = list_->currentItem();
     const QString text = item ? item->text() : QString();
     if (text.isEmpty()) {
-        ShowMessage("Varnel", "Please select an existing profile, or create a new one!");
+        ShowMessage("Varnel", tr("Please select an existing profile, or create a new one!"));
         return;
     }
     emit UserName(text.toStdString());
@@ -102,9 +102,9 @@ void Profile::NewProfile()
     // under it would replace the learner's heart and review, so it is offered for loading instead.
     const bool onDisk = QFileInfo::exists(profilesDir_ + "/" + QString::fromStdString(ProfileFileName(name)));
     if (onDisk || std::find(existing_.begin(), existing_.end(), name) != existing_.end()) {
-        if (AskQuestion("Varnel", "Username already exists: a profile named " +
-                                      QString::fromStdString(name).toHtmlEscaped() +
-                                      " is kept already.<br><br>Do you want to load it?")) {
+        if (AskQuestion("Varnel", tr("Username already exists: a profile named %1 is kept already.")
+                                          .arg(QString::fromStdString(name).toHtmlEscaped()) +
+                                      "<br><br>" + tr("Do you want to load it?"))) {
             emit UserName(name);
             hide();
         }

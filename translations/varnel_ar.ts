@@ -19,6 +19,21 @@
     </message>
 </context>
 <context>
+    <name>Profile</name>
+    <message>
+        <source>Please select an existing profile, or create a new one!</source>
+        <translation>اختر ملفًا شخصيًا موجودًا، أو أنشئ ملفًا جديدًا!</translation>
+    </message>
+    <message>
+        <source>Username already exists: a profile named %1 is kept already.</source>
+        <translation>اسم المستخدم موجود: ملف شخصي باسم %1 محفوظ من قبل.</translation>
+    </message>
+    <message>
+        <source>Do you want to load it?</source>
+        <translation>أتريد تحميله؟</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Sound Settings</source>
@@ -1013,6 +1028,38 @@
     <message>
         <source>Recording %1... it stops after a few seconds of quiet.</source>
         <translation>يسجّل %1... يتوقف بعد ثوانٍ من الصمت.</translation>
+    </message>
+    <message>
+        <source>The sound device is in use now, but the choice could not be saved in "config.ini" for the next time:</source>
+        <translation>جهاز الصوت مستخدم الآن، لكن تعذّر حفظ الاختيار في "config.ini" للمرة القادمة:</translation>
+    </message>
+    <message>
+        <source>Your drill settings could not be saved:</source>
+        <translation>تعذّر حفظ إعدادات التدريب الخاصة بك:</translation>
+    </message>
+    <message>
+        <source>Your practice settings could not be saved:</source>
+        <translation>تعذّر حفظ إعدادات التمرين الخاصة بك:</translation>
+    </message>
+    <message>
+        <source>ERROR: The screen size is too small! Please change to 800x600 resolution or higher</source>
+        <translation>خطأ: حجم الشاشة صغير جدًا! غيّر الدقة إلى 800x600 أو أعلى</translation>
+    </message>
+    <message>
+        <source>Your review could not be saved:</source>
+        <translation>تعذّر حفظ مراجعتك:</translation>
+    </message>
+    <message>
+        <source>Your review unit could not be saved:</source>
+        <translation>تعذّر حفظ وحدة المراجعة:</translation>
+    </message>
+    <message>
+        <source>Your settings could not be saved in %1:</source>
+        <translation>تعذّر حفظ إعداداتك في %1:</translation>
+    </message>
+    <message>
+        <source>They stay as they are until Varnel closes.</source>
+        <translation>تبقى كما هي حتى يُغلق فارنل.</translation>
     </message>
 </context>
 <context>

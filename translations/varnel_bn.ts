@@ -19,6 +19,21 @@
     </message>
 </context>
 <context>
+    <name>Profile</name>
+    <message>
+        <source>Please select an existing profile, or create a new one!</source>
+        <translation>অনুগ্রহ করে একটি বিদ্যমান প্রোফাইল বেছে নিন, অথবা নতুন তৈরি করুন!</translation>
+    </message>
+    <message>
+        <source>Username already exists: a profile named %1 is kept already.</source>
+        <translation>ব্যবহারকারীর নাম আগেই আছে: %1 নামের একটি প্রোফাইল আগে থেকে রাখা আছে।</translation>
+    </message>
+    <message>
+        <source>Do you want to load it?</source>
+        <translation>আপনি কি এটি খুলতে চান?</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Sound Settings</source>
@@ -1013,6 +1028,38 @@
     <message>
         <source>Recording %1... it stops after a few seconds of quiet.</source>
         <translation>%1 রেকর্ড হচ্ছে... কয়েক সেকেন্ড নীরবতার পর থামবে।</translation>
+    </message>
+    <message>
+        <source>The sound device is in use now, but the choice could not be saved in "config.ini" for the next time:</source>
+        <translation>শব্দ যন্ত্রটি এখন ব্যবহৃত হচ্ছে, কিন্তু পরের বারের জন্য বাছাইটি "config.ini"-তে রাখা যায়নি:</translation>
+    </message>
+    <message>
+        <source>Your drill settings could not be saved:</source>
+        <translation>আপনার অনুশীলনের সেটিংস রাখা যায়নি:</translation>
+    </message>
+    <message>
+        <source>Your practice settings could not be saved:</source>
+        <translation>আপনার অনুশীলন সহায়কের সেটিংস রাখা যায়নি:</translation>
+    </message>
+    <message>
+        <source>ERROR: The screen size is too small! Please change to 800x600 resolution or higher</source>
+        <translation>ত্রুটি: পর্দা খুব ছোট! অনুগ্রহ করে 800x600 বা তার বেশি রেজোলিউশন দিন</translation>
+    </message>
+    <message>
+        <source>Your review could not be saved:</source>
+        <translation>আপনার পুনরাবৃত্তি রাখা যায়নি:</translation>
+    </message>
+    <message>
+        <source>Your review unit could not be saved:</source>
+        <translation>আপনার পুনরাবৃত্তির একক রাখা যায়নি:</translation>
+    </message>
+    <message>
+        <source>Your settings could not be saved in %1:</source>
+        <translation>আপনার সেটিংস %1-এ রাখা যায়নি:</translation>
+    </message>
+    <message>
+        <source>They stay as they are until Varnel closes.</source>
+        <translation>ভার্নেল বন্ধ না হওয়া পর্যন্ত এগুলো এমনই থাকবে।</translation>
     </message>
 </context>
 <context>

@@ -19,6 +19,21 @@
     </message>
 </context>
 <context>
+    <name>Profile</name>
+    <message>
+        <source>Please select an existing profile, or create a new one!</source>
+        <translation>Veuillez choisir un profil existant, ou en créer un nouveau !</translation>
+    </message>
+    <message>
+        <source>Username already exists: a profile named %1 is kept already.</source>
+        <translation>Ce nom d'utilisateur existe déjà : un profil nommé %1 est déjà gardé.</translation>
+    </message>
+    <message>
+        <source>Do you want to load it?</source>
+        <translation>Voulez-vous le charger ?</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Sound Settings</source>
@@ -1013,6 +1028,38 @@
     <message>
         <source>Recording %1... it stops after a few seconds of quiet.</source>
         <translation>Enregistrement de %1... il s'arrête après quelques secondes de silence.</translation>
+    </message>
+    <message>
+        <source>The sound device is in use now, but the choice could not be saved in "config.ini" for the next time:</source>
+        <translation>Le périphérique audio est utilisé maintenant, mais le choix n'a pas pu être enregistré dans "config.ini" pour la prochaine fois :</translation>
+    </message>
+    <message>
+        <source>Your drill settings could not be saved:</source>
+        <translation>Vos réglages d'exercice n'ont pas pu être enregistrés :</translation>
+    </message>
+    <message>
+        <source>Your practice settings could not be saved:</source>
+        <translation>Vos réglages d'entraînement n'ont pas pu être enregistrés :</translation>
+    </message>
+    <message>
+        <source>ERROR: The screen size is too small! Please change to 800x600 resolution or higher</source>
+        <translation>ERREUR : l'écran est trop petit ! Passez à une résolution de 800x600 ou plus</translation>
+    </message>
+    <message>
+        <source>Your review could not be saved:</source>
+        <translation>Votre révision n'a pas pu être enregistrée :</translation>
+    </message>
+    <message>
+        <source>Your review unit could not be saved:</source>
+        <translation>Votre unité de révision n'a pas pu être enregistrée :</translation>
+    </message>
+    <message>
+        <source>Your settings could not be saved in %1:</source>
+        <translation>Vos réglages n'ont pas pu être enregistrés dans %1 :</translation>
+    </message>
+    <message>
+        <source>They stay as they are until Varnel closes.</source>
+        <translation>Ils restent tels quels jusqu'à la fermeture de Varnel.</translation>
     </message>
 </context>
 <context>

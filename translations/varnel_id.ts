@@ -19,6 +19,21 @@
     </message>
 </context>
 <context>
+    <name>Profile</name>
+    <message>
+        <source>Please select an existing profile, or create a new one!</source>
+        <translation>Pilih profil yang ada, atau buat profil baru!</translation>
+    </message>
+    <message>
+        <source>Username already exists: a profile named %1 is kept already.</source>
+        <translation>Nama pengguna sudah ada: profil bernama %1 sudah tersimpan.</translation>
+    </message>
+    <message>
+        <source>Do you want to load it?</source>
+        <translation>Apakah Anda ingin memuatnya?</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Sound Settings</source>
@@ -1013,6 +1028,38 @@
     <message>
         <source>Recording %1... it stops after a few seconds of quiet.</source>
         <translation>Merekam %1... berhenti setelah beberapa detik hening.</translation>
+    </message>
+    <message>
+        <source>The sound device is in use now, but the choice could not be saved in "config.ini" for the next time:</source>
+        <translation>Perangkat suara kini dipakai, tetapi pilihan tidak bisa disimpan di "config.ini" untuk lain kali:</translation>
+    </message>
+    <message>
+        <source>Your drill settings could not be saved:</source>
+        <translation>Pengaturan latihan Anda tidak bisa disimpan:</translation>
+    </message>
+    <message>
+        <source>Your practice settings could not be saved:</source>
+        <translation>Pengaturan alat bantu latihan Anda tidak bisa disimpan:</translation>
+    </message>
+    <message>
+        <source>ERROR: The screen size is too small! Please change to 800x600 resolution or higher</source>
+        <translation>GALAT: Ukuran layar terlalu kecil! Ubah ke resolusi 800x600 atau lebih tinggi</translation>
+    </message>
+    <message>
+        <source>Your review could not be saved:</source>
+        <translation>Murajaah Anda tidak bisa disimpan:</translation>
+    </message>
+    <message>
+        <source>Your review unit could not be saved:</source>
+        <translation>Satuan murajaah Anda tidak bisa disimpan:</translation>
+    </message>
+    <message>
+        <source>Your settings could not be saved in %1:</source>
+        <translation>Pengaturan Anda tidak bisa disimpan di %1:</translation>
+    </message>
+    <message>
+        <source>They stay as they are until Varnel closes.</source>
+        <translation>Pengaturan tetap seperti ini sampai Varnel ditutup.</translation>
     </message>
 </context>
 <context>

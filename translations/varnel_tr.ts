@@ -19,6 +19,21 @@
     </message>
 </context>
 <context>
+    <name>Profile</name>
+    <message>
+        <source>Please select an existing profile, or create a new one!</source>
+        <translation>Lütfen mevcut bir profil seçin veya yeni bir profil oluşturun!</translation>
+    </message>
+    <message>
+        <source>Username already exists: a profile named %1 is kept already.</source>
+        <translation>Kullanıcı adı zaten var: %1 adlı bir profil zaten kayıtlı.</translation>
+    </message>
+    <message>
+        <source>Do you want to load it?</source>
+        <translation>Yüklemek ister misiniz?</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Sound Settings</source>
@@ -1013,6 +1028,38 @@
     <message>
         <source>Recording %1... it stops after a few seconds of quiet.</source>
         <translation>%1 kaydediliyor... birkaç saniyelik sessizlikten sonra durur.</translation>
+    </message>
+    <message>
+        <source>The sound device is in use now, but the choice could not be saved in "config.ini" for the next time:</source>
+        <translation>Ses aygıtı şimdi kullanılıyor, ancak seçim bir dahaki sefer için "config.ini" dosyasına kaydedilemedi:</translation>
+    </message>
+    <message>
+        <source>Your drill settings could not be saved:</source>
+        <translation>Alıştırma ayarlarınız kaydedilemedi:</translation>
+    </message>
+    <message>
+        <source>Your practice settings could not be saved:</source>
+        <translation>Alıştırma yardımı ayarlarınız kaydedilemedi:</translation>
+    </message>
+    <message>
+        <source>ERROR: The screen size is too small! Please change to 800x600 resolution or higher</source>
+        <translation>HATA: Ekran boyutu çok küçük! Lütfen 800x600 veya daha yüksek bir çözünürlüğe geçin</translation>
+    </message>
+    <message>
+        <source>Your review could not be saved:</source>
+        <translation>Tekrarınız kaydedilemedi:</translation>
+    </message>
+    <message>
+        <source>Your review unit could not be saved:</source>
+        <translation>Tekrar biriminiz kaydedilemedi:</translation>
+    </message>
+    <message>
+        <source>Your settings could not be saved in %1:</source>
+        <translation>Ayarlarınız %1 içine kaydedilemedi:</translation>
+    </message>
+    <message>
+        <source>They stay as they are until Varnel closes.</source>
+        <translation>Varnel kapanana kadar olduğu gibi kalırlar.</translation>
     </message>
 </context>
 <context>

@@ -19,6 +19,21 @@
     </message>
 </context>
 <context>
+    <name>Profile</name>
+    <message>
+        <source>Please select an existing profile, or create a new one!</source>
+        <translation>براہ کرم موجودہ پروفائل منتخب کریں، یا نیا بنائیں!</translation>
+    </message>
+    <message>
+        <source>Username already exists: a profile named %1 is kept already.</source>
+        <translation>صارف کا نام پہلے سے موجود ہے: %1 نام کا پروفائل پہلے سے محفوظ ہے۔</translation>
+    </message>
+    <message>
+        <source>Do you want to load it?</source>
+        <translation>کیا آپ اسے کھولنا چاہتے ہیں؟</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Sound Settings</source>
@@ -1013,6 +1028,38 @@
     <message>
         <source>Recording %1... it stops after a few seconds of quiet.</source>
         <translation>%1 ریکارڈ ہو رہی ہے... چند سیکنڈ خاموشی کے بعد رک جائے گی۔</translation>
+    </message>
+    <message>
+        <source>The sound device is in use now, but the choice could not be saved in "config.ini" for the next time:</source>
+        <translation>آواز کا آلہ اب استعمال میں ہے، لیکن انتخاب اگلی بار کے لیے "config.ini" میں محفوظ نہیں ہو سکا:</translation>
+    </message>
+    <message>
+        <source>Your drill settings could not be saved:</source>
+        <translation>آپ کی مشق کی ترتیبات محفوظ نہیں ہو سکیں:</translation>
+    </message>
+    <message>
+        <source>Your practice settings could not be saved:</source>
+        <translation>آپ کے مشق کے معاون کی ترتیبات محفوظ نہیں ہو سکیں:</translation>
+    </message>
+    <message>
+        <source>ERROR: The screen size is too small! Please change to 800x600 resolution or higher</source>
+        <translation>خرابی: اسکرین بہت چھوٹی ہے! براہ کرم 800x600 یا اس سے زیادہ ریزولوشن کریں</translation>
+    </message>
+    <message>
+        <source>Your review could not be saved:</source>
+        <translation>آپ کی دہرائی محفوظ نہیں ہو سکی:</translation>
+    </message>
+    <message>
+        <source>Your review unit could not be saved:</source>
+        <translation>آپ کی دہرائی کی اکائی محفوظ نہیں ہو سکی:</translation>
+    </message>
+    <message>
+        <source>Your settings could not be saved in %1:</source>
+        <translation>آپ کی ترتیبات %1 میں محفوظ نہیں ہو سکیں:</translation>
+    </message>
+    <message>
+        <source>They stay as they are until Varnel closes.</source>
+        <translation>وارنل بند ہونے تک یہ ویسی ہی رہیں گی۔</translation>
     </message>
 </context>
 <context>
