@@ -86,7 +86,7 @@ class Varn : public QMainWindow
     Profile* ProfileDialog() const { return profile_.get(); }
     Config* ConfigDialog() const { return config_.get(); }
     SelectRecitor* RecitorDialog() const { return packDialogs_->Recitor(); }
-    PackDialogs* PackDialogsOf() const { return packDialogs_; }
+    PackDialogs* Dialogs() const { return packDialogs_; }
     const PackRegistry& Packs() const { return packs_; }
     const KelRes& CurrentPack() const { return currentPack_; }
     const std::string& UserNameNow() const { return userName_; }

@@ -18,16 +18,10 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
+using fixtures::Press;
+
 namespace
 {
-
-void Press(QWidget* button)
-{
-    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(button);
-    QVERIFY(a && a->actionInterface());
-    a->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    QTest::qWait(250); // a pressed button clicks after its short animation
-}
 
 QAction* MenuItem(QMenu* menu, const QString& text)
 {
@@ -72,7 +66,7 @@ class TestImportWindow : public QObject
         QVERIFY(std::abs(player->GetLength("108.001.ogg") - 150) < 30);
 
         MenuItem(window.W().file, "&Import Recordings...")->trigger();
-        ImportDialog* dialog = window.PackDialogsOf()->Import();
+        ImportDialog* dialog = window.Dialogs()->Import();
         QVERIFY(dialog && dialog->isVisible());
         dialog->F().audio->setText(ws.Path("voice"));
         dialog->F().text->setText(ws.Path("arabic.txt"));
@@ -94,7 +88,7 @@ class TestImportWindow : public QObject
 
         // Installed Packs lists both copies, the chosen one marked; the learner's recitation can go.
         MenuItem(window.W().recitor, "&Installed Packs...")->trigger();
-        InstalledPacks* installed = window.PackDialogsOf()->Installed();
+        InstalledPacks* installed = window.Dialogs()->Installed();
         QTreeWidget* list = installed->List();
         QCOMPARE(list->topLevelItemCount(), 2);
         QTreeWidgetItem* mine = nullptr;
@@ -129,8 +123,8 @@ class TestImportWindow : public QObject
         ws.Write("config.ini", "0\n");
         ws.Write("voice/108002.mp3", fixtures::ToneOgg(600)); // named .mp3, whatever it holds
         Varn window;
-        window.PackDialogsOf()->ShowImport();
-        ImportDialog* dialog = window.PackDialogsOf()->Import();
+        window.Dialogs()->ShowImport();
+        ImportDialog* dialog = window.Dialogs()->Import();
         dialog->F().audio->setText(ws.Path("voice"));
         dialog->F().recitation->setText("my voice");
         dialog->Start();
@@ -160,8 +154,8 @@ class TestImportWindow : public QObject
                 ws.Write(QString("voice/%1%2.ogg").arg(s).arg(a, 3, 10, QChar('0')), tone);
         ws.Write("arabic.txt", Tanzil(104, 114));
         Varn window;
-        window.PackDialogsOf()->ShowImport();
-        ImportDialog* dialog = window.PackDialogsOf()->Import();
+        window.Dialogs()->ShowImport();
+        ImportDialog* dialog = window.Dialogs()->Import();
         dialog->F().audio->setText(ws.Path("voice"));
         dialog->F().text->setText(ws.Path("arabic.txt"));
         dialog->F().ogg->setChecked(true);

@@ -29,17 +29,10 @@
 
 using fixtures::ShowActive;
 
+using fixtures::Press;
+
 namespace
 {
-
-void Press(QWidget* button)
-{
-    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(button);
-    QVERIFY(a && a->actionInterface());
-    QCOMPARE(a->role(), QAccessible::Button);
-    a->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    QTest::qWait(250); // a pressed button clicks after its short animation
-}
 
 // The microphone hears the voice while speaking is set, and quiet otherwise.
 struct Speaker {

@@ -7,6 +7,7 @@
 #include "profile.h"
 #include "varn.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QMenu>
@@ -68,6 +69,17 @@ inline QAction* ViewAction(Varn& window, const QString& text)
             if (a->text() == text)
                 return a;
     return nullptr;
+}
+
+// Presses a push button through its accessible default action, as a screen reader does, and waits for the
+// click that follows the press's short animation.
+inline void Press(QWidget* button)
+{
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(button);
+    QVERIFY(a && a->actionInterface());
+    QCOMPARE(a->role(), QAccessible::Button);
+    a->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QTest::qWait(250);
 }
 
 } // namespace fixtures
