@@ -14,7 +14,7 @@
 Config::Config(QWidget* parent, Qt::WindowFlags flags)
     : QDialog(parent, flags), player_(std::make_unique<MP3>())
 {
-    setWindowTitle("Varnel Preferences");
+    setWindowTitle(tr("Varnel Preferences"));
     auto* layout = new QVBoxLayout(this);
 
     auto* group = new QGroupBox(QObject::tr("Sound Settings"), this);
@@ -27,8 +27,8 @@ Config::Config(QWidget* parent, Qt::WindowFlags flags)
     groupLayout->addWidget(chooser_);
     auto* testRow = new QHBoxLayout;
     testRow->setSpacing(4);
-    auto* play = new QPushButton(QIcon(PixmapFromResource("play.png")), "Play Test Sound", group);
-    auto* stop = new QPushButton(QIcon(PixmapFromResource("stop.png")), "Stop Test Sound", group);
+    auto* play = new QPushButton(QIcon(PixmapFromResource("play.png")), tr("Play Test Sound"), group);
+    auto* stop = new QPushButton(QIcon(PixmapFromResource("stop.png")), tr("Stop Test Sound"), group);
     testRow->addWidget(play);
     testRow->addWidget(stop);
     groupLayout->addLayout(testRow);
@@ -73,7 +73,7 @@ void Config::PopulateDevices()
 void Config::SetInputs(const std::vector<std::string>& names, const QString& chosen)
 {
     inputs_->clear();
-    inputs_->addItem(names.empty() ? QString("No microphone found") : QString("The system's default"),
+    inputs_->addItem(names.empty() ? tr("No microphone found") : tr("The system's default"),
                      QString());
     for (const std::string& name : names)
         inputs_->addItem(QString::fromStdString(name), QString::fromStdString(name));

@@ -13,6 +13,9 @@
 #include <QMenu>
 #include <QTranslator>
 
+#include <memory>
+#include <vector>
+
 namespace interface_language
 {
 
@@ -44,22 +47,49 @@ QString Choose(const QString& setting, const QStringList& systemLanguages)
     return "en";
 }
 
-QString Install(QApplication& app, const SettingsFile& settings)
+namespace
 {
-    const QString code = Choose(settings.Text(kSettingKey), QLocale::system().uiLanguages());
-    if (code != "en") {
-        // Numbers and dates in the language spoken; in English, the system's own format stays.
-        QLocale::setDefault(QLocale(code));
-        auto* own = new QTranslator(&app);
-        if (own->load(":/i18n/varnel_" + code + ".qm"))
-            QApplication::installTranslator(own);
-        // Qt's own words: the standard buttons and dialogs.
-        auto* qt = new QTranslator(&app);
-        if (qt->load("qtbase_" + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-            QApplication::installTranslator(qt);
-    }
-    QApplication::setLayoutDirection(RightToLeft(code) ? Qt::RightToLeft : Qt::LeftToRight);
+
+QString& InUse()
+{
+    static QString code = "en";
     return code;
+}
+
+} // namespace
+
+QString Current() { return InUse(); }
+
+void Use(const QString& code)
+{
+    // The translators of the language before, if any, go first; they belong to the application.
+    static std::vector<std::unique_ptr<QTranslator>> installed;
+    for (const auto& t : installed)
+        QCoreApplication::removeTranslator(t.get());
+    installed.clear();
+    InUse() = Available().contains(code) ? code : "en";
+    if (InUse() == "en") {
+        // In English the system's own number and date formats stay.
+        QLocale::setDefault(QLocale::system());
+    } else {
+        QLocale::setDefault(QLocale(InUse()));
+        auto own = std::make_unique<QTranslator>();
+        if (own->load(":/i18n/varnel_" + InUse() + ".qm"))
+            installed.push_back(std::move(own));
+        // Qt's own words: the standard buttons and dialogs.
+        auto qt = std::make_unique<QTranslator>();
+        if (qt->load("qtbase_" + InUse(), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            installed.push_back(std::move(qt));
+        for (const auto& t : installed)
+            QCoreApplication::installTranslator(t.get());
+    }
+    QGuiApplication::setLayoutDirection(RightToLeft(InUse()) ? Qt::RightToLeft : Qt::LeftToRight);
+}
+
+QString Install(const SettingsFile& settings)
+{
+    Use(Choose(settings.Text(kSettingKey), QLocale::system().uiLanguages()));
+    return Current();
 }
 
 void FillMenu(QMenu* menu, WindowSettings& settings)

@@ -8,7 +8,6 @@
 #include <QString>
 #include <QStringList>
 
-class QApplication;
 class QMenu;
 class SettingsFile;
 class WindowSettings;
@@ -26,8 +25,13 @@ bool RightToLeft(const QString& code);
 // The language to speak: the setting when it names an available language, else the first of the
 // system's languages that is available, else "en".
 QString Choose(const QString& setting, const QStringList& systemLanguages);
-// Chooses from settings and the system, and installs the translators and the layout direction.
-QString Install(QApplication& app, const SettingsFile& settings);
+// Speaks this language from now on: its translations and Qt's, its number and date formats, and its
+// direction. An unknown code, or "en", is English with the system's formats.
+void Use(const QString& code);
+// The language spoken now, as a code.
+QString Current();
+// Chooses from settings and the system, and uses that language; returns its code.
+QString Install(const SettingsFile& settings);
 // Fills menu with "System Default" and each language, the one chosen checked; a choice is kept in
 // settings and takes effect at the next start, as the message then says.
 void FillMenu(QMenu* menu, WindowSettings& settings);

@@ -26,7 +26,7 @@ int main(int argc, char** argv)
     }
     SettingsFile settings("varnel.ini");
     settings.Load();
-    interface_language::Install(app, settings);
+    interface_language::Install(settings);
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QSize desktop = screen ? screen->geometry().size() : QSize();
 

@@ -71,9 +71,10 @@ void PassageControls::Play()
     const Passage passage = Named();
     const QStringList missing = Missing(passage);
     if (!missing.isEmpty()) {
-        ShowMessage("Varnel", QString::fromStdString(passage.Title()).toHtmlEscaped() +
-                                  " needs the sura packs of these suras, which are not installed:<br><br>" +
-                                  missing.join("<br>").toHtmlEscaped());
+        ShowMessage("Varnel",
+                    QObject::tr("%1 needs the sura packs of these suras, which are not installed:<br><br>%2")
+                        .arg(QString::fromStdString(passage.Title()).toHtmlEscaped(),
+                             missing.join("<br>").toHtmlEscaped()));
         return;
     }
     emit PassageChosen(passage);

@@ -4,6 +4,8 @@
 #include "file_write.h"
 #include "messages.h"
 
+#include <QObject>
+
 bool ProfileLock::Take(const std::string& name, const std::string& path)
 {
     if (path == held_ && lock_)
@@ -16,9 +18,9 @@ bool ProfileLock::Take(const std::string& name, const std::string& path)
     lock->setStaleLockTime(0);
     if (!lock->tryLock(0)) {
         if (lock->error() == QLockFile::LockFailedError) {
-            ShowMessage("Varnel", QString::fromStdString(name).toHtmlEscaped() +
-                                      " is open in another Varnel window.<br><br>Close it there, or choose "
-                                      "another profile.");
+            ShowMessage("Varnel", QObject::tr("%1 is open in another Varnel window.<br><br>Close it there, or "
+                                              "choose another profile.")
+                                      .arg(QString::fromStdString(name).toHtmlEscaped()));
             return false;
         }
         lock_.reset();

@@ -41,6 +41,13 @@ ReviewCalendar::ReviewCalendar(QWidget* parent) : QWidget(parent)
     setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
 }
 
+QDate ReviewCalendar::FirstDay(const QDate& today)
+{
+    // The grid ends with today's week; each column starts on the locale's first day of the week.
+    const int intoWeek = (today.dayOfWeek() - int(QLocale().firstDayOfWeek()) + 7) % 7;
+    return today.addDays(-intoWeek - 7 * (kWeeks - 1));
+}
+
 QSize ReviewCalendar::sizeHint() const
 {
     // The grid, then the summary in two lines (the streak, then the reviews), so it fits a narrow column.
@@ -50,8 +57,7 @@ QSize ReviewCalendar::sizeHint() const
 void ReviewCalendar::Show(const ReviewBook& book, const QDate& today)
 {
     today_ = today;
-    // The grid ends with today's week; each column runs Monday to Sunday.
-    const QDate first = today.addDays(-(today.dayOfWeek() - 1) - 7 * (kWeeks - 1));
+    const QDate first = FirstDay(today);
     days_ = book.ReviewsPerDay(first, today);
     int total = 0;
     for (const auto& [day, count] : days_)
@@ -71,7 +77,7 @@ void ReviewCalendar::paintEvent(QPaintEvent*)
     QPainter p(this);
     if (!today_.isValid())
         return;
-    const QDate first = today_.addDays(-(today_.dayOfWeek() - 1) - 7 * (kWeeks - 1));
+    const QDate first = FirstDay(today_);
     // An empty day is a faint square on any palette: the page's colour moved a little towards the text's.
     const QColor base = palette().color(QPalette::Base), ink = palette().color(QPalette::Text);
     const QColor empty((base.red() * 85 + ink.red() * 15) / 100, (base.green() * 85 + ink.green() * 15) / 100,
@@ -85,10 +91,13 @@ void ReviewCalendar::paintEvent(QPaintEvent*)
             const auto it = days_.find(date);
             const int count = it == days_.end() ? 0 : it->second;
             QColor c = count == 0 ? empty : full.lighter(100 + 60 * std::max(0, 3 - count));
-            p.fillRect(kGap + week * (kCell + kGap), kGap + day * (kCell + kGap), kCell, kCell, c);
+            // Right to left, the weeks run from the right: this week stands at the left.
+            const int x = kGap + week * (kCell + kGap);
+            p.fillRect(isRightToLeft() ? sizeHint().width() - x - kCell : x, kGap + day * (kCell + kGap), kCell,
+                       kCell, c);
         }
     p.setPen(palette().color(QPalette::WindowText));
-    p.drawText(QRect(0, 7 * (kCell + kGap) + kGap, width(), 2 * fontMetrics().height() + 4), Qt::AlignLeft,
+    p.drawText(QRect(0, 7 * (kCell + kGap) + kGap, width(), 2 * fontMetrics().height() + 4), Qt::AlignLeading,
                QString(summary_).replace(QString::fromUtf8(" · "), "\n"));
 }
 
@@ -139,7 +148,7 @@ ReviewPanel::ReviewPanel(QWidget* parent) : QWidget(parent)
         grades_[g] = new QPushButton(QObject::tr(names[g]), this);
         grades_[g]->setAccessibleName(QObject::tr(names[g]));
         grades_[g]->setShortcut(QKeySequence(QString::number(g + 1)));
-        grades_[g]->setToolTip(QString("%1 (%2)").arg(names[g]).arg(g + 1));
+        grades_[g]->setToolTip(QString("%1 (%2)").arg(QObject::tr(names[g])).arg(g + 1));
         grades_[g]->setEnabled(false);
         grades_[g]->setMinimumWidth(0);
         grades_[g]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
@@ -192,11 +201,11 @@ void ReviewPanel::Show(const ReviewBook& book, const QDate& today)
         const QString name =
             pages   ? QString::fromStdString(page.Name())
             : whole ? SuraName(item.sura)
-                    : QString("%1 %2-%3").arg(SuraName(item.sura)).arg(item.first).arg(item.last);
+                    : QString("%1 %L2-%L3").arg(SuraName(item.sura)).arg(item.first).arg(item.last);
         const QString last =
             item.lastReview.isValid() ? QLocale().toString(item.lastReview, "d MMM") : QObject::tr("new");
         const int retention = int(std::lround(book.Retention(item, today) * 100));
-        auto* row = new QTreeWidgetItem(list_, {name, last, QString("%1%").arg(retention)});
+        auto* row = new QTreeWidgetItem(list_, {name, last, QLocale().toString(retention) + QLocale().percent()});
         row->setToolTip(0, pages   ? QString::fromStdString(page.Title())
                            : whole ? QObject::tr("All %1 ayas").arg(count)
                                    : QObject::tr("Ayas %1 to %2").arg(item.first).arg(item.last));

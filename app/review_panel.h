@@ -17,7 +17,8 @@ class QTreeWidget;
 class QTreeWidgetItem;
 class ReviewBook;
 
-// A heat-map of reviews per day over the last 12 weeks, a column a week, with the streak and totals.
+// A heat-map of reviews per day over the last 12 weeks, a column a week from the locale's first day of the
+// week, with the streak and totals; right to left, the newest week stands at the left.
 class ReviewCalendar : public QWidget
 {
     Q_OBJECT
@@ -27,6 +28,8 @@ class ReviewCalendar : public QWidget
     void Show(const ReviewBook& book, const QDate& today);
     QSize sizeHint() const override;
     const QString& Summary() const { return summary_; }
+    // The first day the grid shows when today is today: the start of the week kWeeks - 1 weeks back.
+    static QDate FirstDay(const QDate& today);
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -41,7 +41,7 @@ QLabel* HeaderLabel(const QString& text, QWidget* parent)
 SelectRecitor::SelectRecitor(const PackRegistry& packs, QWidget* parent, Qt::WindowFlags flags)
     : QDialog(parent, flags), packs_(packs)
 {
-    setWindowTitle("Recitor Preferences");
+    setWindowTitle(tr("Recitor Preferences"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
     auto* scroll = new QScrollArea(this);
@@ -75,8 +75,8 @@ SelectRecitor::SelectRecitor(const PackRegistry& packs, QWidget* parent, Qt::Win
     }
 
     QWidget* header = Row(list);
-    header->layout()->addWidget(HeaderLabel("Varn Addon", header));
-    header->layout()->addWidget(HeaderLabel("Recitor", header));
+    header->layout()->addWidget(HeaderLabel(tr("Varn Addon"), header));
+    header->layout()->addWidget(HeaderLabel(tr("Recitor"), header));
     listLayout->addWidget(header);
     for (const auto& row : rows_) {
         const std::string& name = row.first;
@@ -88,7 +88,7 @@ SelectRecitor::SelectRecitor(const PackRegistry& packs, QWidget* parent, Qt::Win
         for (const std::string& location : locations_[name])
             combo->addItem(QString::fromStdString(location));
         combo->setCurrentText(QString::fromStdString(chosen[name]));
-        combo->setAccessibleName(QString("Recitation of %1").arg(QString::fromStdString(name)));
+        combo->setAccessibleName(tr("Recitation of %1").arg(QString::fromStdString(name)));
         label->setBuddy(combo);
         line->layout()->addWidget(label);
         line->layout()->addWidget(combo);

@@ -5,13 +5,16 @@
 #include "mp3.h"
 #include "recitation_session.h"
 
+#include <QCoreApplication>
+
 void SoundMessages::Watch(MP3* player)
 {
     connect(player, &MP3::Failed, this,
             [this, player](const QString& title, const QString& text) { Show(player, title, text); });
-    connect(player, &MP3::NoOutput, this, [this, player] { Show(player, "Varnel", kNoOutputText); });
+    connect(player, &MP3::NoOutput, this, [this, player] { Show(player, "Varnel", QCoreApplication::translate("Sound", kNoOutputText)); });
     connect(player, &MP3::OutputLost, this,
-            [this, player] { Show(player, MP3::kSoundErrorTitle, kDeviceLostText); });
+            [this, player] { Show(player, QCoreApplication::translate("Sound", MP3::kSoundErrorTitle),
+                                  QCoreApplication::translate("Sound", kDeviceLostText)); });
 }
 
 void SoundMessages::Watch(RecitationSession* session)

@@ -5,6 +5,7 @@
 #include "aya_text.h"
 #include "draglabel.h"
 #include "help_guide.h"
+#include "interface_language.h"
 #include "id_menu.h"
 #include "messages.h"
 #include "naming.h"
@@ -49,7 +50,7 @@ void Varn::SetArabic(const std::string& key)
     if (tooLarge)
         ShowMessage(
             "Varnel",
-            QString("The picture of aya %1 is too large to show: %2 MB, where at most %3 MB are shown.")
+            QObject::tr("The picture of aya %1 is too large to show: %2 MB, where at most %3 MB are shown.")
                 .arg(QString::fromStdString(key).toHtmlEscaped())
                 .arg(pack.ItemSize(pictureName_) >> 20)
                 .arg(KelRes::kMaxPictureBytes >> 20));
@@ -109,7 +110,11 @@ void Varn::SetTitle()
 {
     titledSura_ = LeadingNumber(session_->SuraKey());
     const Passage& passage = session_->CurrentPassage();
-    const QString sura = QString::fromLatin1(session_->Cursor()->GetTitle().c_str()).toHtmlEscaped();
+    QString sura = QString::fromLatin1(session_->Cursor()->GetTitle().c_str()).trimmed();
+    // The sura's meaning in brackets is English; another language keeps the sura's name alone.
+    if (interface_language::Current() != "en")
+        sura = sura.section(" (", 0, 0);
+    sura = sura.toHtmlEscaped();
     const QString lead = passage.Empty() ? QString() : QString::fromStdString(passage.Title()) + " \u00b7 ";
     w_.title->setText("<font name=\"arial\"><b>" + lead + sura + "</b></font>");
     // The passage's title drags it to the heart.

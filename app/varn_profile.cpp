@@ -45,10 +45,10 @@ void Varn::SaveProfile()
     data.currentAya = session_->AyaCount() > 0 ? session_->CurrentAya() : kFirstAya;
     std::string error;
     if (!MakeFolder(kProfilesDir, &error) || !SaveProfileFile(ProfilePath(userName_), data, &error))
-        ShowMessage("Varnel",
-                    "Your profile could not be saved, so your heart is not stored yet:<br>" + Html(error) +
-                        "<br><br>Check that the folder \"profiles\" beside Varnel can be written to, "
-                        "then use File &gt; Save Profile again.");
+        ShowMessage("Varnel", QObject::tr("Your profile could not be saved, so your heart is not stored yet:<br>%1"
+                                          "<br><br>Check that the folder \"profiles\" beside Varnel can be "
+                                          "written to, then use File &gt; Save Profile again.")
+                                  .arg(Html(error)));
 }
 
 void Varn::LoadProfile(const std::string& name)
@@ -72,24 +72,24 @@ void Varn::LoadProfile(const std::string& name)
         // Keep the damaged file: the next save replaces it with what could be read.
         const std::string backup = KeepDamagedCopy(path);
         QString note =
-            backup.empty() ? QString() : "<br><br>The file as it was is kept as " + Html(backup) + ".";
+            backup.empty() ? QString() : "<br><br>" + QObject::tr("The file as it was is kept as %1.").arg(Html(backup));
         // The review record follows the heart: before it loses the items of the ayas that could not be
         // read, it is kept whole beside itself.
         for (const std::string& reviewBackup : record_.KeepReviewsBeforeLoss(data.heart))
-            note += "<br><br>Your review record as it was is kept as " + Html(reviewBackup) + ".";
+            note += "<br><br>" + QObject::tr("Your review record as it was is kept as %1.").arg(Html(reviewBackup));
         ShowMessage("Varnel",
-                    "The profile of " + Html(name) + " could not be read in full: " + Html(problem) + "." +
+                    QObject::tr("The profile of %1 could not be read in full: %2.").arg(Html(name), Html(problem)) +
                         (data.heart.empty()
                              ? QString()
-                             : QString("<br><br>The ayas of the heart that could be read are kept.")) +
+                             : "<br><br>" + QObject::tr("The ayas of the heart that could be read are kept.")) +
                         note +
-                        (data.currentAya.empty() ? QString("<br><br>You start at the first aya of sura 114.")
+                        (data.currentAya.empty() ? "<br><br>" + QObject::tr("You start at the first aya of sura 114.")
                                                  : QString()));
     }
     if (data.currentAya.empty())
         data.currentAya = kFirstAya;
     const std::string shownName = data.userName.empty() ? name : data.userName;
-    w_.heart->MakeRoot(QString::fromStdString(shownName + "'s Heart"), Picture("love.png"));
+    w_.heart->MakeRoot(QObject::tr("%1's Heart").arg(QString::fromStdString(shownName)), Picture("love.png"));
 
     showTranslation_ = !data.textShown;
     ToggleEnglish(0);
@@ -128,7 +128,7 @@ void Varn::NewProfile(const std::string& name)
     passages_->ShowLearner();
     const int index = std::max(0, ChooserIndexOf(114));
     w_.chooser->setCurrentIndex(index);
-    w_.heart->MakeRoot(QString::fromStdString(name + "'s Heart"), Picture("love.png"));
+    w_.heart->MakeRoot(QObject::tr("%1's Heart").arg(QString::fromStdString(name)), Picture("love.png"));
     w_.heart->LoadSuras({}, true);
     // A new learner starts at the first aya of the sura, shown and silent.
     ShowSura(index);
@@ -143,7 +143,7 @@ void Varn::HeartProgress(int n) { w_.heartProgress->setValue(n); }
 
 void Varn::ShowAya(QTreeWidgetItem* item, int)
 {
-    if (!item || Heart::KindOf(item->text(0)) != Heart::Kind::Aya)
+    if (!item || Heart::KindOf(item) != Heart::Kind::Aya)
         return;
     int sura = 0, aya = 0;
     if (!SplitAyaKey(item->text(0).toStdString(), &sura, &aya))

@@ -89,7 +89,7 @@ void BuildCentralArea(QMainWindow* window, VarnWidgets& w)
     w.juzProgress->setToolTip(QObject::tr("Progress by juz"));
     static_cast<QBoxLayout*>(left->layout())->addWidget(w.juzProgress, 0, Qt::AlignHCenter);
     w.heart = new Heart(left);
-    w.heart->MakeRoot("My Heart", QPixmap());
+    w.heart->MakeRoot(QObject::tr("My Heart"), QPixmap());
     w.heart->setAccessibleName(QObject::tr("Heart"));
     Add(left, w.heart, 1);
     QWidget* closeBox = Box(left, Qt::Vertical, 0, 0);
@@ -257,14 +257,14 @@ void BuildSingleBar(QWidget* parent, VarnWidgets& w)
                                QObject::tr("Start the part here (the slider's position)"),
                                QObject::tr("Part start from slider"));
     w.startSpin = new QSpinBox(bar);
-    w.startSpin->setSuffix(" ms");
+    w.startSpin->setSuffix(QObject::tr(" ms"));
     w.startSpin->setAccessibleName(QObject::tr("Part start"));
     w.startSpin->setToolTip(QObject::tr("Where the part starts, in milliseconds"));
     w.singleEnd = FlatButton(bar, PixmapFromResource("end.png"), 20,
                              QObject::tr("End the part here (the slider's position)"),
                              QObject::tr("Part end from slider"));
     w.endSpin = new QSpinBox(bar);
-    w.endSpin->setSuffix(" ms");
+    w.endSpin->setSuffix(QObject::tr(" ms"));
     w.endSpin->setAccessibleName(QObject::tr("Part end"));
     w.endSpin->setToolTip(QObject::tr("Where the part ends, in milliseconds"));
     w.singlePlay = FlatButton(bar, PixmapFromResource("playr.png"), 30,

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mp3.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 bool MP3::noOutputTold_ = false;
@@ -163,9 +164,9 @@ std::shared_ptr<const std::vector<char>> MP3::Recording(const std::string& name,
     case KelRes::ItemStatus::TooLarge:
         if (tell)
             emit Failed(
-                kSoundErrorTitle,
-                QString(
-                    "The recording \"%1\" is too large to play: %2 MB, where at most %3 MB can be played.")
+                QCoreApplication::translate("Sound", kSoundErrorTitle),
+                QCoreApplication::translate(
+                    "Sound", "The recording \"%1\" is too large to play: %2 MB, where at most %3 MB can be played.")
                     .arg(QString::fromStdString(name).toHtmlEscaped())
                     .arg(pack->ItemSize(name) >> 20)
                     .arg(KelRes::kMaxRecordingBytes >> 20));
@@ -220,10 +221,10 @@ void MP3::Play(const std::string& name)
     ERRCHECK(lastResult_, "");
     unsigned length = 0;
     lastResult_ = system_->GetLength(sound_, &length);
-    ERRCHECK(lastResult_, "Get Length Error");
+    ERRCHECK(lastResult_, QT_TRANSLATE_NOOP("Sound", "Get Length Error"));
     if (schedule_.RangeMode() && channel_ && rangeStart < length) {
         lastResult_ = system_->SetPosition(channel_, rangeStart);
-        ERRCHECK(lastResult_, "Select a valid range");
+        ERRCHECK(lastResult_, QT_TRANSLATE_NOOP("Sound", "Select a valid range"));
     }
     if (seekFirst && channel_)
         system_->SetPaused(channel_, false);
@@ -290,7 +291,7 @@ void MP3::SetPos(int ms)
     if (!channel_ || schedule_.Stopped() || !live_)
         return;
     lastResult_ = system_->SetPosition(channel_, unsigned(std::max(ms, 0)));
-    ERRCHECK(lastResult_, "Error in set position");
+    ERRCHECK(lastResult_, QT_TRANSLATE_NOOP("Sound", "Error in set position"));
 }
 
 int MP3::GetLength(const std::string& name)
@@ -305,7 +306,7 @@ int MP3::GetLength(const std::string& name)
 void MP3::SetDevice(int driver)
 {
     Stop();
-    StartSystem(driver, "Select a valid sound device");
+    StartSystem(driver, QT_TRANSLATE_NOOP("Sound", "Select a valid sound device"));
 }
 
 std::vector<std::string> MP3::GetDevices()
@@ -326,10 +327,11 @@ void MP3::ERRCHECK(sound::Result result, const std::string& fix)
 {
     if (result == sound::Ok)
         return;
-    QString text = QString::fromLatin1(sound::ErrorString(result));
+    QString text = QCoreApplication::translate("Sound", sound::ErrorString(result));
     if (!fix.empty())
-        text += "<br><br>To fix: " + QString::fromStdString(fix);
-    emit Failed(kSoundErrorTitle, text);
+        text += "<br><br>" +
+                QCoreApplication::translate("Sound", "To fix: %1").arg(QCoreApplication::translate("Sound", fix.c_str()));
+    emit Failed(QCoreApplication::translate("Sound", kSoundErrorTitle), text);
 }
 
 void MP3::Loop()

@@ -27,7 +27,7 @@ class MP3 : public QObject, private ScheduleHost
     static constexpr int kChannels = 32;
     static constexpr unsigned kStreamBufferMs = 65536;
     // The caption of every sound failure.
-    static constexpr const char* kSoundErrorTitle = "Sound Error";
+    static constexpr const char* kSoundErrorTitle = QT_TRANSLATE_NOOP("Sound", "Sound Error");
 
     // Where an item that the pack lacks is looked for: the pack of another sura, when a lesson crosses
     // suras held by different packs. The pack found is read at once, not kept.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "aya_text.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace
@@ -25,29 +26,37 @@ std::string CapItemText(const std::string& item, size_t limit, bool utf8)
 
 QString ComposeAyaText(const AyaTextParts& parts, size_t itemLimit)
 {
-    // Each item is capped before its first zero byte, which stays: a zero byte ends the whole block.
+    // The pack's bytes are UTF-8 or Latin-1; the headings are in the interface's own language.
+    auto decode = [&](const std::string& bytes) {
+        return parts.utf8 ? QString::fromUtf8(bytes.data(), qsizetype(bytes.size()))
+                          : QString::fromLatin1(bytes.data(), qsizetype(bytes.size()));
+    };
+    // Each item is capped before its first zero byte, and a zero byte ends the whole block there.
+    bool ended = false;
     auto item = [&](const std::string& bytes) {
         const size_t zero = bytes.find('\0');
-        std::string capped = CapItemText(bytes.substr(0, zero), itemLimit, parts.utf8);
-        if (zero != std::string::npos)
-            capped.push_back('\0');
-        return capped;
+        ended = zero != std::string::npos;
+        return decode(CapItemText(bytes.substr(0, zero), itemLimit, parts.utf8));
     };
-    std::string text;
-    if (parts.showTransliteration)
-        text += "<b>Transliteration:</b><br><hr>" + item(parts.transliteration) + "<br><br>";
+    QString text;
+    if (parts.showTransliteration) {
+        text += "<b>" + QCoreApplication::translate("QObject", "Transliteration:") + "</b><br><hr>" +
+                item(parts.transliteration);
+        if (ended)
+            return text;
+        text += "<br><br>";
+    }
     if (parts.showTranslation) {
-        text += "<b>" + parts.language + " Translation:</b><br><hr>";
+        text += "<b>" + QCoreApplication::translate("QObject", "%1 Translation:").arg(decode(parts.language)) +
+                "</b><br><hr>";
         if (!parts.fontMissing.empty())
-            text += "<i>" + parts.fontMissing + "</i>";
+            text += "<i>" + QString::fromStdString(parts.fontMissing) + "</i>";
         else if (parts.translationFont.empty())
             text += item(parts.translation);
         else
-            text += std::string("<div dir=\"") + (parts.translationRightToLeft ? "rtl" : "ltr") +
-                    "\" style=\"font-family: '" + parts.translationFont + "'\">" + item(parts.translation) +
-                    "</div>";
+            text += QString("<div dir=\"%1\" style=\"font-family: '%2'\">")
+                        .arg(parts.translationRightToLeft ? "rtl" : "ltr", QString::fromStdString(parts.translationFont)) +
+                    item(parts.translation) + (ended ? "" : "</div>");
     }
-    text.resize(std::min(text.size(), text.find('\0')));
-    return parts.utf8 ? QString::fromUtf8(text.data(), qsizetype(text.size()))
-                      : QString::fromLatin1(text.data(), qsizetype(text.size()));
+    return text;
 }

@@ -4,6 +4,7 @@
 #include "mushaf_table.h"
 #include "naming.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <array>
 #include <cstdio>
@@ -157,7 +158,15 @@ std::vector<int> Passage::Suras() const
     return suras;
 }
 
-std::string Passage::Name() const { return std::string(KindName(kind_)) + " " + std::to_string(number_); }
+std::string Passage::Name() const
+{
+    // In the language the interface speaks: "Page 602", "Seite 602"; the kinds' names are translated
+    // where the passage chooser lists them.
+    return QCoreApplication::translate("QObject", "%1 %L2")
+        .arg(QCoreApplication::translate("QObject", KindName(kind_)))
+        .arg(number_)
+        .toStdString();
+}
 
 std::string Passage::Title() const
 {

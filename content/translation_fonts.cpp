@@ -3,6 +3,7 @@
 
 #include "aya_text.h"
 
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QStringList>
 #include <algorithm>
@@ -69,6 +70,9 @@ void FitTranslationFont(AyaTextParts* parts, const std::string& packFile)
         parts->translationRightToLeft = font.rightToLeft;
         return;
     }
-    parts->fontMissing = "The " + parts->language + " text needs the font " + font.family +
-                         ", which is not installed: install the package " + font.package + ".";
+    parts->fontMissing = QCoreApplication::translate(
+                             "QObject", "The %1 text needs the font %2, which is not installed: install the package %3.")
+                             .arg(QString::fromStdString(parts->language), QString::fromStdString(font.family),
+                                  QString::fromStdString(font.package))
+                             .toStdString();
 }

@@ -110,6 +110,11 @@ Heart::Kind Heart::KindOf(const QString& text)
     return ok && n != 0 ? Kind::Sura : Kind::Aya;
 }
 
+Heart::Kind Heart::KindOf(const QTreeWidgetItem* item)
+{
+    return item->parent() ? KindOf(item->text(0)) : Kind::Root;
+}
+
 QTreeWidgetItem* Heart::MakeRoot(const QString& text, const QPixmap& icon)
 {
     clear();
@@ -235,18 +240,18 @@ void Heart::dropEvent(QDropEvent* event)
 
 void Heart::Pop(QTreeWidgetItem* item, const QPoint& globalPos, int)
 {
-    if (!item || KindOf(item->text(0)) == Kind::Root)
+    if (!item || KindOf(item) == Kind::Root)
         return;
     current_ = item;
     QMenu menu(this);
-    const bool aya = KindOf(item->text(0)) == Kind::Aya;
-    menu.addAction("Remove", this, aya ? &Heart::RemoveItem : &Heart::RemoveSura);
+    const bool aya = KindOf(item) == Kind::Aya;
+    menu.addAction(tr("Remove"), this, aya ? &Heart::RemoveItem : &Heart::RemoveSura);
     menu.exec(globalPos);
 }
 
 void Heart::RemoveItem()
 {
-    if (!current_ || KindOf(current_->text(0)) != Kind::Aya)
+    if (!current_ || KindOf(current_) != Kind::Aya)
         return;
     const std::string key = current_->text(0).toStdString();
     delete current_;
@@ -267,7 +272,7 @@ void Heart::RemoveItem()
 
 void Heart::RemoveSura()
 {
-    if (!current_ || KindOf(current_->text(0)) != Kind::Sura)
+    if (!current_ || KindOf(current_) != Kind::Sura)
         return;
     const std::string sura = current_->text(0).toStdString();
     data_->RemoveSura(sura);
@@ -294,11 +299,11 @@ void Heart::SetRecorded(const std::set<std::string>& keys)
     recorded_ = keys;
     for (QTreeWidgetItemIterator it(this); *it; ++it) {
         QTreeWidgetItem* item = *it;
-        if (KindOf(item->text(0)) != Kind::Aya)
+        if (KindOf(item) != Kind::Aya)
             continue;
         const bool recorded = recorded_.count(item->text(0).toStdString()) != 0;
-        item->setToolTip(0, recorded ? QString("You recorded this aya") : QString());
-        item->setData(0, Qt::AccessibleDescriptionRole, recorded ? QString("recorded") : QString());
+        item->setToolTip(0, recorded ? tr("You recorded this aya") : QString());
+        item->setData(0, Qt::AccessibleDescriptionRole, recorded ? tr("recorded") : QString());
     }
     viewport()->update();
 }
@@ -307,6 +312,6 @@ void Heart::SetDueSuras(const std::set<int>& suras)
 {
     due_ = suras;
     for (const auto& [sura, item] : suraItems_)
-        item->setToolTip(0, due_.count(std::stoi(sura)) ? QString("Due for review") : QString());
+        item->setToolTip(0, due_.count(std::stoi(sura)) ? tr("Due for review") : QString());
     viewport()->update();
 }

@@ -27,6 +27,9 @@ class Heart : public QTreeWidget
     // How an item's text tells its kind: "heart" in any case is the root, a non-zero whole number a
     // sura, anything else an aya.
     static Kind KindOf(const QString& text);
+    // An item's kind by its place: the top item is the root, whatever its name in the learner's
+    // language; below it, by its text.
+    static Kind KindOf(const QTreeWidgetItem* item);
     // The picture of a sura item holding count of the sura's ayas ("heart1.png" to "heart6.png").
     static std::string HeartPicture(int count, int ayasInSura)
     {

@@ -5,6 +5,7 @@
 #include "naming.h"
 #include "sura.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <algorithm>
 #include <cctype>
@@ -12,6 +13,11 @@
 
 namespace
 {
+
+// The learner's words in the interface's language, beside the profile dialog's own.
+struct ProfileWords {
+    Q_DECLARE_TR_FUNCTIONS(Profile)
+};
 
 const char kSignature[2] = {'V', '1'};
 
@@ -74,17 +80,17 @@ bool ReadProfile(const std::string& path, ProfileData* out, std::string* problem
     *out = ProfileData();
     QFile file(QString::fromStdString(path));
     if (!file.open(QIODevice::ReadOnly)) {
-        *problem = "the profile file cannot be read: " + file.errorString().toStdString();
+        *problem = ProfileWords::tr("the profile file cannot be read: %1").arg(file.errorString()).toStdString();
         return false;
     }
     // A profile is small; anything past the largest sensible heart is not read.
     const QByteArray bytes = file.read(kProfileFixedSize + qint64(kProfileFieldSize) * (TotalAyaCount + 1));
     if (bytes.size() < 2 || std::memcmp(bytes.constData(), kSignature, 2) != 0) {
-        *problem = "the file is not a Varnel profile";
+        *problem = ProfileWords::tr("the file is not a Varnel profile").toStdString();
         return false;
     }
     if (bytes.size() < 2 + kProfileFieldSize + 4) {
-        *problem = "the profile file is cut short";
+        *problem = ProfileWords::tr("the profile file is cut short").toStdString();
         return false;
     }
     const char* p = bytes.constData();
@@ -114,17 +120,17 @@ bool ReadProfile(const std::string& path, ProfileData* out, std::string* problem
             out->textShown = p[at + kProfileFieldSize] != 0;
     }
     if (!whole) {
-        *problem = n < 0 ? "the profile file is damaged (its heart count is negative)"
-                         : "the profile file is cut short (it holds fewer ayas than it says)";
+        *problem = (n < 0 ? ProfileWords::tr("the profile file is damaged (its heart count is negative)")
+                          : ProfileWords::tr("the profile file is cut short (it holds fewer ayas than it says)"))
+                       .toStdString();
         return false;
     }
     if (dropped) {
-        *problem =
-            "the profile file is damaged (" + std::to_string(dropped) + " entries of the heart are no ayas)";
+        *problem = ProfileWords::tr("the profile file is damaged (%1 entries of the heart are no ayas)").arg(dropped).toStdString();
         return false;
     }
     if (out->currentAya.empty()) {
-        *problem = "the profile file does not say which aya you were at";
+        *problem = ProfileWords::tr("the profile file does not say which aya you were at").toStdString();
         return false;
     }
     return true;
@@ -133,28 +139,31 @@ bool ReadProfile(const std::string& path, ProfileData* out, std::string* problem
 std::string ProfileNameProblem(const std::string& name)
 {
     if (name.empty())
-        return "Invalid Username!";
+        return ProfileWords::tr("Invalid Username!").toStdString();
     if (name.size() > size_t(kProfileMaxText))
-        return "This name is too long. A user name can hold at most " + std::to_string(kProfileMaxText) +
-               " Latin letters, or " + std::to_string(kProfileMaxText / 2) +
-               " Arabic letters (they take two places each); please shorten it.";
+        return ProfileWords::tr("This name is too long. A user name can hold at most %1 Latin letters, or %2 Arabic "
+                     "letters (they take two places each); please shorten it.")
+            .arg(kProfileMaxText)
+            .arg(kProfileMaxText / 2)
+            .toStdString();
     if (name == "." || name == "..")
-        return "\"" + name + "\" cannot be a user name.";
+        return ProfileWords::tr("\"%1\" cannot be a user name.").arg(QString::fromStdString(name)).toStdString();
     if (name.find_first_of("/\\:") != std::string::npos)
-        return "A user name cannot hold the characters / \\ or :.";
+        return ProfileWords::tr("A user name cannot hold the characters / \\ or :.").toStdString();
     for (unsigned char ch : name)
         if (ch < 0x20 || ch == 0x7F)
-            return "A user name cannot hold control characters.";
+            return ProfileWords::tr("A user name cannot hold control characters.").toStdString();
     // The profile file is NAME.varn: a name that holds the extension itself, or starts with a dot (a
     // hidden file), could be saved but never listed or loaded again.
     if (name[0] == '.')
-        return "A user name cannot start with a full stop.";
+        return ProfileWords::tr("A user name cannot start with a full stop.").toStdString();
     std::string lower = name;
     std::transform(lower.begin(), lower.end(), lower.begin(),
                    [](unsigned char c) { return char(std::tolower(c)); });
     if (lower.find(kProfileExtension) != std::string::npos)
-        return "A user name cannot hold \"" + std::string(kProfileExtension) +
-               "\", the ending of profile files.";
+        return ProfileWords::tr("A user name cannot hold \"%1\", the ending of profile files.")
+            .arg(kProfileExtension)
+            .toStdString();
     return {};
 }
 

@@ -4,6 +4,7 @@
 #include "file_write.h"
 #include "profile_file.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QString>
@@ -62,7 +63,14 @@ std::string DamageReport(const std::string& what, const std::string& path, const
         return QString::fromStdString(s).toHtmlEscaped().toStdString();
     };
     const std::string backup = KeepDamagedCopy(path);
-    return what + " " + html(path) + " could not be read: " + html(problem) + "." +
-           (backup.empty() ? std::string() : "<br><br>It is kept as " + html(backup) + ".") + "<br><br>" +
-           consequence;
+    // what and consequence are English, marked for translation where they are written.
+    const auto words = [](const std::string& english) {
+        return QCoreApplication::translate("QObject", english.c_str());
+    };
+    QString report = QCoreApplication::translate("QObject", "%1 %2 could not be read: %3.")
+                         .arg(words(what), QString::fromStdString(html(path)), QString::fromStdString(html(problem)));
+    if (!backup.empty())
+        report += "<br><br>" + QCoreApplication::translate("QObject", "It is kept as %1.")
+                                   .arg(QString::fromStdString(html(backup)));
+    return (report + "<br><br>" + words(consequence)).toStdString();
 }

@@ -26,6 +26,7 @@ SidecarText ReadSidecar(const std::string& path, qint64 maxBytes, const char* ve
 
 // Keeps the damaged file as path.bak and returns the words for the learner: what could not be read, why,
 // where the copy is, and what happens now (consequence: "Your heart is kept; its suras start review
-// again."). The words are rich text, names escaped.
+// again."). The words are rich text in the interface's language (what and consequence are English
+// texts marked for translation where they are written), names escaped.
 std::string DamageReport(const std::string& what, const std::string& path, const std::string& problem,
                          const std::string& consequence);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "recorder.h"
 
+#include <QCoreApplication>
+
 namespace
 {
 constexpr int kPollMs = 50; // the meter moves a few times a second; the device is drained on its own
@@ -20,9 +22,9 @@ bool Recorder::Start(const std::string& key, const TakeRules& rules)
         End(true);
     const sound::Result r = capture_.Start(device_);
     if (r != sound::Ok) {
-        emit Failed(QString(sound::ErrorString(r)) + (r == sound::ErrInputInit
-                                                          ? QString(" Choose another input in Preferences.")
-                                                          : QString()));
+        emit Failed(QCoreApplication::translate("Sound", sound::ErrorString(r)) +
+                    (r == sound::ErrInputInit ? QCoreApplication::translate("Sound", " Choose another input in Preferences.")
+                                              : QString()));
         return false;
     }
     TakeRules fitted = rules;
@@ -46,7 +48,8 @@ void Recorder::Poll()
     emit Level(take_->Level());
     if (capture_.Lost()) {
         End(true);
-        emit Failed("The microphone was lost while recording; what was heard before is kept.");
+        emit Failed(QCoreApplication::translate("Sound",
+                                                "The microphone was lost while recording; what was heard before is kept."));
         return;
     }
     if (take_->Done())

@@ -241,40 +241,44 @@ Result EncodeWav(const Pcm& pcm, std::vector<char>* out)
     return Encode(pcm, SF_FORMAT_WAV | SF_FORMAT_PCM_16, -1, out);
 }
 
+// The words are English here and translated where they are shown, in the context "Sound"; lupdate
+// finds them by this mark (an alias of QT_TRANSLATE_NOOP in the build's translation step).
+#define SOUND_WORDS(context, text) text
+
 const char* ErrorString(int result)
 {
     switch (result) {
     case Ok:
-        return "No errors.";
+        return SOUND_WORDS("Sound", "No errors.");
     case ErrChannelStolen:
-        return "The channel was taken over by a newer sound.";
+        return SOUND_WORDS("Sound", "The channel was taken over by a newer sound.");
     case ErrInvalidHandle:
-        return "The sound or channel no longer exists: it was stopped, finished and replaced, or released.";
+        return SOUND_WORDS("Sound", "The sound or channel no longer exists: it was stopped, finished and replaced, or released.");
     case ErrFormat:
-        return "The recording could not be read: its data is damaged or in a format that cannot be decoded.";
+        return SOUND_WORDS("Sound", "The recording could not be read: its data is damaged or in a format that cannot be decoded.");
     case ErrNoDrivers:
-        return "This computer has no sound output device.";
+        return SOUND_WORDS("Sound", "This computer has no sound output device.");
     case ErrOutputInit:
-        return "The sound output device could not be started. It may be in use or unplugged.";
+        return SOUND_WORDS("Sound", "The sound output device could not be started. It may be in use or unplugged.");
     case ErrInvalidParam:
-        return "A value given to the sound system was out of range.";
+        return SOUND_WORDS("Sound", "A value given to the sound system was out of range.");
     case ErrNotInitialized:
-        return "The sound system is not running.";
+        return SOUND_WORDS("Sound", "The sound system is not running.");
     case ErrAlreadyInitialized:
-        return "The sound system is already running.";
+        return SOUND_WORDS("Sound", "The sound system is already running.");
     case ErrOutput:
-        return "The sound output device failed while playing.";
+        return SOUND_WORDS("Sound", "The sound output device failed while playing.");
     case ErrFileWrite:
-        return "The sound could not be encoded.";
+        return SOUND_WORDS("Sound", "The sound could not be encoded.");
     case ErrUnsupported:
-        return "The recording cannot be played: it claims more than 8 channels, a sample rate above 384 kHz, "
-               "or holds no sound at all.";
+        return SOUND_WORDS("Sound", "The recording cannot be played: it claims more than 8 channels, a sample rate above 384 kHz, "
+               "or holds no sound at all.");
     case ErrNoInput:
-        return "No microphone was found: there is no input device to record from.";
+        return SOUND_WORDS("Sound", "No microphone was found: there is no input device to record from.");
     case ErrInputInit:
-        return "The microphone could not be opened: another program may be using it.";
+        return SOUND_WORDS("Sound", "The microphone could not be opened: another program may be using it.");
     default:
-        return "Unknown error.";
+        return SOUND_WORDS("Sound", "Unknown error.");
     }
 }
 

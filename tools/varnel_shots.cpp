@@ -99,7 +99,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create("Fusion"));
     // The interface speaks the language LANGUAGE names, as the program does.
-    const QString language = interface_language::Install(app, SettingsFile("none-such.ini"));
+    const QString language = interface_language::Install(SettingsFile("none-such.ini"));
     const QStringList args = app.arguments();
     if (args.size() < 3) {
         std::cerr << "usage: varnel-shots WORKDIR OUTDIR [light|dark|night|hidden|revealed]...\n";

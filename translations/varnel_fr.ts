@@ -1,10 +1,311 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>AyaView</name>
+    <message>
+        <source>Hidden: press R to reveal</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>Config</name>
+    <message>
+        <source>Varnel Preferences</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Play Test Sound</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Stop Test Sound</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>No microphone found</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The system's default</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>Guide</name>
+    <message>
+        <source>Varnel user guide</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Varnel helps you learn suras by heart: you see each aya, hear it recited as often as you like, and keep a record of what you know in your &lt;b&gt;heart&lt;/b&gt;.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Getting started</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>When Varnel starts it asks for your &lt;b&gt;profile&lt;/b&gt;. Type your name and press &lt;i&gt;Create New Profile&lt;/i&gt;, or pick your name from the list and press &lt;i&gt;Load Selected Profile&lt;/i&gt;. Your heart and the aya you were at are kept in your profile; Varnel saves it when you leave, and File &amp;gt; Save Profile saves it at once.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The first time, Varnel asks which &lt;b&gt;sound device&lt;/b&gt; to use. Press &lt;i&gt;Play Test Sound&lt;/i&gt; to check it, then &lt;i&gt;OK&lt;/i&gt;. You can change it later in File &amp;gt; Preferences.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Choose a sura in &lt;b&gt;Choose a sura&lt;/b&gt; at the top. Recitation starts at once, aya by aya.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Seeing the aya</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The middle of the window shows the Arabic text of the aya being recited. The panel under it shows its translation and, if you wish, its transliteration: use the &lt;b&gt;View&lt;/b&gt; menu to show or hide each. The &lt;b&gt;Language&lt;/b&gt; menu chooses the language of the translation when translation packs are installed. The slider under the panel shows which aya of the sura you are at.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Playing</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&lt;b&gt;Play Aya&lt;/b&gt; (Space) plays the current aya; &lt;b&gt;Stop Playing&lt;/b&gt; (Space again) stops.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&lt;b&gt;Previous Aya&lt;/b&gt; (Left arrow) and &lt;b&gt;Next Aya&lt;/b&gt; (Right arrow) move through the sura.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&lt;b&gt;Repeat&lt;/b&gt;: how many times each aya is recited before the next one.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&lt;b&gt;Pause (secs)&lt;/b&gt;: a silence after each recitation of an aya, time for you to repeat it aloud. 0 means no pause.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&lt;b&gt;Aya Range Settings&lt;/b&gt;: tick the box, then set &lt;b&gt;FROM&lt;/b&gt; and &lt;b&gt;TO&lt;/b&gt; to work on part of a sura.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&lt;b&gt;Loop Sura&lt;/b&gt;: start again at the first aya after the last.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&lt;b&gt;Stack Ayas&lt;/b&gt;: the stack drill. Varnel recites the first aya, then the first two, then the first three, and so on until the whole range is recited in one go. Press Play Aya to begin.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&lt;b&gt;Sura Playback Progress&lt;/b&gt; shows how far through the sura (or the drill) you are.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Single Aya Mode: learning one aya in parts</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Tick &lt;b&gt;Single Aya Mode&lt;/b&gt; to work on one long aya a part at a time. A row of controls appears:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The slider shows where the recitation is. Drag it to jump.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The &lt;b&gt;start&lt;/b&gt; button (a bar with a green arrow) takes the slider's position as the start of the part; the &lt;b&gt;end&lt;/b&gt; button takes it as the end. You can also type the start and end in milliseconds.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The &lt;b&gt;repeat-play&lt;/b&gt; button (Space) plays the part again and again, with your pause between; the &lt;b&gt;stop&lt;/b&gt; button (Space) stops it.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The arrow buttons (Left and Right arrows) move to the previous and next aya; the part becomes the whole aya again.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Your heart</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The list on the left is your heart: the ayas you know.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>To add the aya you see, drag the aya picture onto the heart.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>To add a whole sura, drag the heart picture next to the sura chooser onto the heart.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Each sura shows a heart that fills as you learn more of it. The red bar at the top shows how many ayas of all installed suras are in your heart.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&lt;b&gt;Close Completed Suras&lt;/b&gt; folds the suras you know completely.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Double-click an aya in your heart to go to it and recite from there.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Right-click an aya or a sura and choose &lt;i&gt;Remove&lt;/i&gt; to take it out of your heart.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Practice: testing yourself</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>View &amp;gt; Practice &amp;gt; &lt;b&gt;Hide the aya&lt;/b&gt; (H) covers the aya's picture, and &lt;b&gt;Hide the translation&lt;/b&gt; covers its translation. Each new aya starts hidden again.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&lt;b&gt;Reveal&lt;/b&gt; (R) uncovers the picture a fifth at a time, from the right, where an Arabic line begins. A click on the covered picture uncovers all of it.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&lt;b&gt;Test me&lt;/b&gt;, beside Pause in: the aya is hidden during each pause while you recite it from memory, and shown again when the pause ends. Set a pause for it to have a pause to work in.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Pauses that fit the aya</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&lt;b&gt;Pause in&lt;/b&gt; chooses how pauses are measured: in &lt;i&gt;seconds&lt;/i&gt; (the Pause box), or in &lt;i&gt;&amp;times; aya length&lt;/i&gt;, a multiple from 0.5 to 3.0 of the aya just heard (or of the part, in Single Aya Mode). A long aya then gets a long pause, a short one a short pause. A change of repeat, pause or speed while Varnel recites applies from the next repetition or the next aya.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Vitesse</translation>
+    </message>
+    <message>
+        <source>The &lt;b&gt;Speed&lt;/b&gt; box (or View &amp;gt; Practice &amp;gt; Slower and Faster, the keys [ and ]) plays the recitation from 0.5&amp;times; to 1.5&amp;times; with its pitch kept. Positions, ranges and the single-aya marks stay in the recording's own time.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Reading</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Ctrl+wheel, Ctrl+plus and Ctrl+minus zoom the aya's picture; Ctrl+0 (View &amp;gt; Fit to Width) fits it to the width. The line of text stays in view, and the zoom is kept for next time.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>View &amp;gt; &lt;b&gt;Night Reading&lt;/b&gt;: a dark page with light text and the aya as light ink.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Review: keeping what you know</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Every sura in your heart (a part of 20 ayas, for suras longer than 40) comes up for review the day after you learn it. The &lt;b&gt;Review&lt;/b&gt; panel under the heart lists what is due today, the most overdue first, with the day of its last review and your chance of recalling it today. View &amp;gt; Review Panel shows or hides it.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Choose an item and press &lt;b&gt;Review now&lt;/b&gt;: Varnel plays it once through, each aya once, with no repeat or pause.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Then grade how well you knew it: &lt;b&gt;Again&lt;/b&gt; (1) if you forgot it, &lt;b&gt;Hard&lt;/b&gt; (2), &lt;b&gt;Good&lt;/b&gt; (3) or &lt;b&gt;Easy&lt;/b&gt; (4). The panel says when that item comes back; a well-known sura comes back later and later, a forgotten one soon.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Suras due today have a small orange mark in your heart. The calendar shows your reviews of the last twelve weeks.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&lt;b&gt;Space&lt;/b&gt; plays and stops, except on a focused button or check box (which Space presses) and in a field where you type text.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&lt;b&gt;Left&lt;/b&gt; and &lt;b&gt;Right&lt;/b&gt; go to the previous and next aya, except in number and text fields, on sliders and in the heart, which use them themselves.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&lt;b&gt;Ctrl+Space&lt;/b&gt;, &lt;b&gt;Ctrl+Left&lt;/b&gt;, &lt;b&gt;Ctrl+Right&lt;/b&gt; and the media keys work wherever you are.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&lt;b&gt;H&lt;/b&gt; hides the aya, &lt;b&gt;R&lt;/b&gt; reveals it, &lt;b&gt;[&lt;/b&gt; and &lt;b&gt;]&lt;/b&gt; change the speed, &lt;b&gt;1&lt;/b&gt; to &lt;b&gt;4&lt;/b&gt; grade a review.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Tab moves between the controls; every control can be reached and used without a mouse.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Recitors</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>When more than one recitation of a sura pack is installed, Recitor &amp;gt; Config Recitor chooses, for each pack, whose recitation you hear. A recitation you choose there is heard for every sura of its pack, even where another pack covers the same suras.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Sura packs</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Varnel reads the Quran's text, pictures and recitations from sura packs in the &lt;tt&gt;quran&lt;/tt&gt; folder. Without them there is nothing to choose in the sura chooser.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Varnel helps you memorise suras of the Quran by ear and by sight: it shows each aya as a picture of its Arabic text with its translation and transliteration, and plays the recitation aya by aya with repeats, pauses, ranges, loops, the stack drill and the single-aya drill.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Varnel holds no Quran content of its own beyond a table of the 114 suras. The pictures, recitations and texts come in &lt;b&gt;sura packs&lt;/b&gt; (files ending in &lt;tt&gt;.dat&lt;/tt&gt;) in the &lt;tt&gt;quran&lt;/tt&gt; folder of Varnel's working folder; more recitations go into &lt;tt&gt;quran/extra&lt;/tt&gt;, more translations into &lt;tt&gt;quran/lang&lt;/tt&gt;. The Debian package &lt;b&gt;varnel-data&lt;/b&gt; brings the demo packs (Al-Fatiha and Juz' Amma with nine translations), read where they are installed; make packs from your own recordings with &lt;tt&gt;varnel-pack import&lt;/tt&gt;.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&lt;b&gt;Sources.&lt;/b&gt; The demo content's Arabic text, translations and transliteration come from the quran-json package (CC-BY-4.0), which takes the Arabic text from the Tanzil project; its recitations are synthetic speech made with espeak-ng, no human recitation. The Arabic is drawn with the Amiri Quran font by Khaled Hosny (SIL Open Font License).</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or later. Built on Qt, OpenAL Soft, libsndfile and Rubber Band.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>It seems you downloaded only the main program&lt;br&gt;and you don't have any sura packs installed!&lt;br&gt;&lt;br&gt;Sura packs (files ending in &lt;tt&gt;.dat&lt;/tt&gt;) go in this folder:&lt;br&gt;&lt;b&gt;%1&lt;/b&gt;&lt;br&gt;&lt;br&gt;To get some:&lt;br&gt;&amp;bull; install the &lt;b&gt;varnel-data&lt;/b&gt; package (&lt;tt&gt;sudo apt install varnel-data&lt;/tt&gt;): Al-Fatiha and Juz' Amma with translations, found where they are installed;&lt;br&gt;&amp;bull; or make packs from your own recordings with &lt;tt&gt;varnel-pack import&lt;/tt&gt; (see &lt;tt&gt;man varnel-pack&lt;/tt&gt;), then start Varnel again.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Varnel Help</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
     <name>Heart</name>
     <message>
         <source>Memorized Suras by Heart</source>
         <translation>Sourates mémorisées par cœur</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>You recorded this aya</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>recorded</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Due for review</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -16,6 +317,21 @@
     <message>
         <source>System Default</source>
         <translation>Langue du système</translation>
+    </message>
+</context>
+<context>
+    <name>JuzProgress</name>
+    <message>
+        <source>Progress by juz</source>
+        <translation>Progression par juz</translation>
+    </message>
+    <message>
+        <source>Juz %L1: %L2 of %L3 ayas (%L4%)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>. %L1 of 30 juz begun, %L2 of %L3 ayas in all.</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -31,6 +347,14 @@
     <message>
         <source>Do you want to load it?</source>
         <translation>Voulez-vous le charger ?</translation>
+    </message>
+    <message>
+        <source>Create New Profile</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Load Selected Profile</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -733,15 +1057,15 @@
     </message>
     <message>
         <source>Streak: %1 days</source>
-        <translation>Série : %1 jours</translation>
+        <translation>Série : %L1 jours</translation>
     </message>
     <message>
         <source>1 review in %1 weeks</source>
-        <translation>1 révision en %1 semaines</translation>
+        <translation>1 révision en %L1 semaines</translation>
     </message>
     <message>
         <source>%1 reviews in %2 weeks</source>
-        <translation>%1 révisions en %2 semaines</translation>
+        <translation>%L1 révisions en %L2 semaines</translation>
     </message>
     <message>
         <source>Review</source>
@@ -773,7 +1097,7 @@
     </message>
     <message>
         <source>Tomorrow: %1 · This week: %2</source>
-        <translation>Demain : %1 · Cette semaine : %2</translation>
+        <translation>Demain : %L1 · Cette semaine : %L2</translation>
     </message>
     <message>
         <source>new</source>
@@ -781,11 +1105,11 @@
     </message>
     <message>
         <source>All %1 ayas</source>
-        <translation>Les %1 versets</translation>
+        <translation>Les %L1 versets</translation>
     </message>
     <message>
         <source>Ayas %1 to %2</source>
-        <translation>Versets %1 à %2</translation>
+        <translation>Versets %L1 à %L2</translation>
     </message>
     <message>
         <source>Not reviewed yet</source>
@@ -794,7 +1118,7 @@
     <message>
         <source>%1 due today
 %2</source>
-        <translation>%1 à revoir aujourd'hui
+        <translation>%L1 à revoir aujourd'hui
 %2</translation>
     </message>
     <message>
@@ -815,11 +1139,11 @@
     </message>
     <message>
         <source> · repetition %1 of %2</source>
-        <translation> · répétition %1 sur %2</translation>
+        <translation> · répétition %L1 sur %L2</translation>
     </message>
     <message>
         <source> · repetition %1</source>
-        <translation> · répétition %1</translation>
+        <translation> · répétition %L1</translation>
     </message>
     <message>
         <source> · your recitation</source>
@@ -831,11 +1155,11 @@
     </message>
     <message>
         <source>Aya %1 of %2</source>
-        <translation>Verset %1 sur %2</translation>
+        <translation>Verset %L1 sur %L2</translation>
     </message>
     <message>
         <source> · aya %1 of %2 (%3:%4)</source>
-        <translation> · verset %1 sur %2 (%3:%4)</translation>
+        <translation> · verset %L1 sur %L2 (%L3:%L4)</translation>
     </message>
     <message>
         <source> · part from %1 to %2 s</source>
@@ -843,11 +1167,11 @@
     </message>
     <message>
         <source>Stack %1-%2, pass %3 · aya %4</source>
-        <translation>Pile %1-%2, passe %3 · verset %4</translation>
+        <translation>Pile %L1-%L2, passe %L3 · verset %L4</translation>
     </message>
     <message>
         <source> · stack %1–%2, pass %3 · aya %4 of %5 (%6)</source>
-        <translation> · pile %1–%2, passe %3 · verset %4 sur %5 (%6)</translation>
+        <translation> · pile %L1–%L2, passe %L3 · verset %L4 sur %L5 (%6)</translation>
     </message>
     <message>
         <source>Browse for %1</source>
@@ -1011,7 +1335,7 @@
     </message>
     <message>
         <source>Delete all %1 of your recordings?</source>
-        <translation>Supprimer vos %1 enregistrements ?</translation>
+        <translation>Supprimer vos %L1 enregistrements ?</translation>
     </message>
     <message>
         <source>Stop Recording</source>
@@ -1061,12 +1385,74 @@
         <source>They stay as they are until Varnel closes.</source>
         <translation>Ils restent tels quels jusqu'à la fermeture de Varnel.</translation>
     </message>
+    <message>
+        <source>%1's Heart</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>My Heart</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> ms</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 Translation:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 %L2</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The %1 text needs the font %2, which is not installed: install the package %3.</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>SelectRecitor</name>
+    <message>
+        <source>Recitor Preferences</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Varn Addon</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Recitor</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Recitation of %1</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>Varn</name>
     <message>
         <source>Interface &amp;Language</source>
         <translation>&amp;Langue de l'interface</translation>
+    </message>
+</context>
+<context>
+    <name>WaveformView</name>
+    <message>
+        <source>Waveforms of the reciter and of your recitation</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The reciter: %1 s; you: %2 s</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Reciter</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>You</source>
+        <translation type="unfinished" />
     </message>
 </context>
 </TS>

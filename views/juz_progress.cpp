@@ -23,7 +23,7 @@ JuzProgress::JuzProgress(QWidget* parent) : QWidget(parent)
     for (int juz = 1; juz <= kJuz; ++juz)
         size_[size_t(juz - 1)] = Passage::Make(PassageKind::Juz, juz).AyaCount();
     setFocusPolicy(Qt::TabFocus);
-    setAccessibleName("Progress by juz");
+    setAccessibleName(tr("Progress by juz"));
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     Describe();
 }
@@ -47,7 +47,7 @@ QString JuzProgress::CellText(int juz) const
 {
     const int learnt = Learnt(juz), size = Size(juz);
     const int percent = size > 0 ? (learnt * 100 + size / 2) / size : 0;
-    return QString("Juz %1: %2 of %3 ayas (%4%)").arg(juz).arg(learnt).arg(size).arg(percent);
+    return tr("Juz %L1: %L2 of %L3 ayas (%L4%)").arg(juz).arg(learnt).arg(size).arg(percent);
 }
 
 QSize JuzProgress::sizeHint() const
@@ -137,5 +137,5 @@ void JuzProgress::Describe()
     }
     setAccessibleDescription(
         CellText(current_) +
-        QString(". %1 of 30 juz begun, %2 of %3 ayas in all.").arg(begun).arg(learnt).arg(total));
+        tr(". %L1 of 30 juz begun, %L2 of %L3 ayas in all.").arg(begun).arg(learnt).arg(total));
 }

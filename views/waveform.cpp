@@ -68,7 +68,7 @@ void PaintWave(QPainter& painter, const QRectF& rect, const WavePeaks& peaks, do
 
 WaveformView::WaveformView(QWidget* parent) : QWidget(parent)
 {
-    setAccessibleName("Waveforms of the reciter and of your recitation");
+    setAccessibleName(tr("Waveforms of the reciter and of your recitation"));
     setMinimumHeight(90);
 }
 
@@ -77,7 +77,7 @@ void WaveformView::SetVoices(WavePeaks reciter, WavePeaks learner)
     reciter_ = std::move(reciter);
     learner_ = std::move(learner);
     position_ = -1;
-    setAccessibleDescription(QString("The reciter: %1 s; you: %2 s")
+    setAccessibleDescription(tr("The reciter: %1 s; you: %2 s")
                                  .arg(reciter_.Seconds(), 0, 'f', 1)
                                  .arg(learner_.Seconds(), 0, 'f', 1));
     update();
@@ -95,7 +95,9 @@ void WaveformView::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.fillRect(rect(), palette().base());
     const double span = std::max(std::max(reciter_.Seconds(), learner_.Seconds()), 0.1);
-    const int labelWidth = fontMetrics().horizontalAdvance("Reciter") + 12;
+    const QString reciterLabel = tr("Reciter"), learnerLabel = tr("You");
+    const int labelWidth =
+        std::max(fontMetrics().horizontalAdvance(reciterLabel), fontMetrics().horizontalAdvance(learnerLabel)) + 12;
     const QRectF area = QRectF(rect()).adjusted(labelWidth, 4, -6, -4);
     const double laneHeight = area.height() / 2;
     const QRectF top(area.left(), area.top(), area.width(), laneHeight - 2);
@@ -104,9 +106,9 @@ void WaveformView::paintEvent(QPaintEvent*)
     const QColor learnerColor(QColor::fromHsv((reciterColor.hue() + 150) % 360, 160, 170));
     painter.setPen(palette().color(QPalette::Text));
     painter.drawText(QRectF(4, top.top(), labelWidth - 8, top.height()), Qt::AlignVCenter | Qt::AlignLeft,
-                     "Reciter");
+                     reciterLabel);
     painter.drawText(QRectF(4, bottom.top(), labelWidth - 8, bottom.height()),
-                     Qt::AlignVCenter | Qt::AlignLeft, "You");
+                     Qt::AlignVCenter | Qt::AlignLeft, learnerLabel);
     PaintWave(painter, top, reciter_, span, reciterColor);
     PaintWave(painter, bottom, learner_, span, learnerColor);
     if (position_ >= 0) {
