@@ -3,6 +3,7 @@
 
 #include "messages.h"
 
+#include <algorithm>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -85,9 +86,11 @@ SelectRecitor::SelectRecitor(const PackRegistry& packs, QWidget* parent, Qt::Win
                                      QString::fromStdString(name).toHtmlEscaped() + "</b></p>",
                                  line);
         auto* combo = new QComboBox(line);
+        // The pack's own recitation reads "default" in the learner's language; an add-on by its folder's name.
         for (const std::string& location : locations_[name])
-            combo->addItem(QString::fromStdString(location));
-        combo->setCurrentText(QString::fromStdString(chosen[name]));
+            combo->addItem(location == PackRegistry::kDefaultLocation ? tr("default") : QString::fromStdString(location),
+                           QString::fromStdString(location));
+        combo->setCurrentIndex(std::max(0, combo->findData(QString::fromStdString(chosen[name]))));
         combo->setAccessibleName(tr("Recitation of %1").arg(QString::fromStdString(name)));
         label->setBuddy(combo);
         line->layout()->addWidget(label);
@@ -117,7 +120,7 @@ void SelectRecitor::OkClicked()
 {
     std::vector<ReciteChoice> choices;
     for (size_t i = 0; i < rows_.size(); ++i)
-        choices.emplace_back(rows_[i].first, choosers_[i]->currentText().toStdString());
+        choices.emplace_back(rows_[i].first, choosers_[i]->currentData().toString().toStdString());
     std::string error;
     if (!packs_.WriteReciteIni(choices, &error)) {
         ShowMessage("Varnel", QString::fromStdString(error).toHtmlEscaped());

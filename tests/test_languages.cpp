@@ -26,12 +26,31 @@
 #include <QTextDocument>
 #include <QTranslator>
 
+// The %1, %2... of a message, in order of number; "%L1" (the number in the locale's digits) counts as "%1".
+QStringList Placeholders(const QString& text)
+{
+    QStringList found;
+    static const QRegularExpression mark("%L?(\\d)");
+    for (auto it = mark.globalMatch(text); it.hasNext();)
+        found << it.next().captured(1);
+    found.sort();
+    return found;
+}
+
 // A text that is the same in every language: a sura's or a language's name, a number, a key.
 bool IsNameOrNumber(const QString& text)
 {
     static const QRegularExpression numbers("^[\\d\\s.,:%x×·–/()+-]*$");
     static const QRegularExpression sura("^\\d+\\. [A-Z][\\w'-]+( [\\w'-]+)*$");
-    static const QStringList names = {"Varnel", "Amina", "English", "Lumora Software", "Varnel :: Lumora Software"};
+    // The program's and the learner's names, the test pack's files, a sound device's name, and the units.
+    static const QStringList names = {"Varnel", "Varnel 2.1", "Lumora Software", "Varnel :: Lumora Software",
+                                      "Amina",  "English",    "No Output"};
+    // A number with its unit ("34.93 KiB", "3 s").
+    static const QRegularExpression measure("^[\\d.,]*\\s*(ms|s|MB|KiB|MiB|kHz)$");
+    if (measure.match(text).hasMatch())
+        return true;
+    if (text.endsWith(".dat") || text.startsWith("Translation of ") || text.startsWith("Transliteration of "))
+        return true;
     return numbers.match(text).hasMatch() || sura.match(text).hasMatch() || names.contains(text) ||
            interface_language::Available().contains(text) ||
            [&] {
@@ -40,6 +59,14 @@ bool IsNameOrNumber(const QString& text)
                        return true;
                return false;
            }();
+}
+
+// Words that are the same in English and in the language, as written there: "OK" everywhere, the
+// French "Page", the Indonesian "Juz".
+bool SameWord(const QString& code, const QString& text)
+{
+    static const QMap<QString, QStringList> same = {{"fr", {"Page", "Pages"}}, {"id", {"Juz"}}};
+    return text == "OK" || same.value(code).contains(text);
 }
 
 // The texts of the window with Amina's heart and review due, and of every dialog it opens.
@@ -151,7 +178,7 @@ class TestLanguages : public QObject
                 const QString translated =
                     translator.translate(context.constData(), source.toUtf8().constData());
                 QVERIFY2(!translated.isEmpty(), qPrintable(code + ": " + source));
-                QVERIFY2(source.count("%1") == translated.count("%1"), qPrintable(code + ": " + translated));
+                QCOMPARE(Placeholders(translated), Placeholders(source));
             }
         }
         QVERIFY(count > 150);
@@ -194,12 +221,12 @@ class TestLanguages : public QObject
         interface_language::Use("en");
         QStringList left;
         for (const QString& text : shown)
-            if (english.contains(text) && !IsNameOrNumber(text))
+            if (english.contains(text) && !IsNameOrNumber(text) && !SameWord(code, text))
                 left << text;
         left.sort();
         for (const QString& text : left)
             qInfo().noquote() << code << "still English:" << text;
-        QVERIFY2(left.isEmpty(), qPrintable(code + ": " + left.first()));
+        QVERIFY2(left.isEmpty(), qPrintable(code + ": " + left.value(0)));
     }
 
     // Each translation in its script's font, chosen by the pack's language: every character of a Bengali,

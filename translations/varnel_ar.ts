@@ -4,181 +4,181 @@
     <name>AyaView</name>
     <message>
         <source>Hidden: press R to reveal</source>
-        <translation type="unfinished" />
+        <translation>مخفية: اضغط R للكشف</translation>
     </message>
 </context>
 <context>
     <name>Config</name>
     <message>
         <source>Varnel Preferences</source>
-        <translation type="unfinished" />
+        <translation>تفضيلات فارنل</translation>
     </message>
     <message>
         <source>Play Test Sound</source>
-        <translation type="unfinished" />
+        <translation>شغّل صوت الاختبار</translation>
     </message>
     <message>
         <source>Stop Test Sound</source>
-        <translation type="unfinished" />
+        <translation>أوقف صوت الاختبار</translation>
     </message>
     <message>
         <source>No microphone found</source>
-        <translation type="unfinished" />
+        <translation>لم يُعثر على ميكروفون</translation>
     </message>
     <message>
         <source>The system's default</source>
-        <translation type="unfinished" />
+        <translation>الجهاز الافتراضي للنظام</translation>
     </message>
 </context>
 <context>
     <name>Guide</name>
     <message>
         <source>Varnel user guide</source>
-        <translation type="unfinished" />
+        <translation>دليل استخدام فارنل</translation>
     </message>
     <message>
         <source>Varnel helps you learn suras by heart: you see each aya, hear it recited as often as you like, and keep a record of what you know in your &lt;b&gt;heart&lt;/b&gt;.</source>
-        <translation type="unfinished" />
+        <translation>يساعدك فارنل على حفظ السور عن ظهر قلب: ترى كل آية، وتسمعها تُتلى كلما شئت، وتحفظ سجلّ ما تعرفه في &lt;b&gt;قلبك&lt;/b&gt;.</translation>
     </message>
     <message>
         <source>Getting started</source>
-        <translation type="unfinished" />
+        <translation>البداية</translation>
     </message>
     <message>
         <source>When Varnel starts it asks for your &lt;b&gt;profile&lt;/b&gt;. Type your name and press &lt;i&gt;Create New Profile&lt;/i&gt;, or pick your name from the list and press &lt;i&gt;Load Selected Profile&lt;/i&gt;. Your heart and the aya you were at are kept in your profile; Varnel saves it when you leave, and File &amp;gt; Save Profile saves it at once.</source>
-        <translation type="unfinished" />
+        <translation>عند بدء فارنل يسألك عن &lt;b&gt;ملفك الشخصي&lt;/b&gt;. اكتب اسمك واضغط &lt;i&gt;أنشئ ملفًا شخصيًا جديدًا&lt;/i&gt;، أو اختر اسمك من القائمة واضغط &lt;i&gt;حمّل الملف المختار&lt;/i&gt;. يُحفظ في ملفك قلبك والآية التي كنت عندها؛ يحفظه فارنل عند خروجك، و«ملف &amp;gt; حفظ الملف الشخصي» يحفظه فورًا.</translation>
     </message>
     <message>
         <source>The first time, Varnel asks which &lt;b&gt;sound device&lt;/b&gt; to use. Press &lt;i&gt;Play Test Sound&lt;/i&gt; to check it, then &lt;i&gt;OK&lt;/i&gt;. You can change it later in File &amp;gt; Preferences.</source>
-        <translation type="unfinished" />
+        <translation>في المرة الأولى يسألك فارنل عن &lt;b&gt;جهاز الصوت&lt;/b&gt; الذي يستعمله. اضغط &lt;i&gt;شغّل صوت الاختبار&lt;/i&gt; لتتحقق منه، ثم &lt;i&gt;موافق&lt;/i&gt;. يمكنك تغييره لاحقًا من «ملف &amp;gt; التفضيلات».</translation>
     </message>
     <message>
         <source>Choose a sura in &lt;b&gt;Choose a sura&lt;/b&gt; at the top. Recitation starts at once, aya by aya.</source>
-        <translation type="unfinished" />
+        <translation>اختر سورة من &lt;b&gt;اختر سورة&lt;/b&gt; في الأعلى. تبدأ التلاوة فورًا، آيةً آية.</translation>
     </message>
     <message>
         <source>Seeing the aya</source>
-        <translation type="unfinished" />
+        <translation>رؤية الآية</translation>
     </message>
     <message>
         <source>The middle of the window shows the Arabic text of the aya being recited. The panel under it shows its translation and, if you wish, its transliteration: use the &lt;b&gt;View&lt;/b&gt; menu to show or hide each. The &lt;b&gt;Language&lt;/b&gt; menu chooses the language of the translation when translation packs are installed. The slider under the panel shows which aya of the sura you are at.</source>
-        <translation type="unfinished" />
+        <translation>يعرض وسط النافذة النص العربي للآية التي تُتلى. وتعرض اللوحة تحتها ترجمتها، ونقحرتها إن شئت: استعمل قائمة &lt;b&gt;عرض&lt;/b&gt; لإظهار كل منهما أو إخفائه. وتختار قائمة &lt;b&gt;اللغة&lt;/b&gt; لغة الترجمة إذا كانت حزم الترجمة مثبّتة. ويبيّن المنزلق تحت اللوحة عند أي آية من السورة أنت.</translation>
     </message>
     <message>
         <source>Playing</source>
-        <translation type="unfinished" />
+        <translation>التشغيل</translation>
     </message>
     <message>
         <source>&lt;b&gt;Play Aya&lt;/b&gt; (Space) plays the current aya; &lt;b&gt;Stop Playing&lt;/b&gt; (Space again) stops.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;شغّل الآية&lt;/b&gt; (المسافة) تشغّل الآية الحالية؛ و&lt;b&gt;أوقف التشغيل&lt;/b&gt; (المسافة مرة أخرى) توقفها.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Previous Aya&lt;/b&gt; (Left arrow) and &lt;b&gt;Next Aya&lt;/b&gt; (Right arrow) move through the sura.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;الآية السابقة&lt;/b&gt; (السهم الأيسر) و&lt;b&gt;الآية التالية&lt;/b&gt; (السهم الأيمن) تتنقلان في السورة.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Repeat&lt;/b&gt;: how many times each aya is recited before the next one.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;التكرار&lt;/b&gt;: عدد مرات تلاوة كل آية قبل الانتقال إلى التالية.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Pause (secs)&lt;/b&gt;: a silence after each recitation of an aya, time for you to repeat it aloud. 0 means no pause.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;الوقفة (ثوانٍ)&lt;/b&gt;: صمت بعد كل تلاوة للآية، وقت لتعيدها بصوتك. 0 يعني بلا وقفة.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Aya Range Settings&lt;/b&gt;: tick the box, then set &lt;b&gt;FROM&lt;/b&gt; and &lt;b&gt;TO&lt;/b&gt; to work on part of a sura.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;إعدادات نطاق الآيات&lt;/b&gt;: علّم المربع، ثم حدد &lt;b&gt;من&lt;/b&gt; و&lt;b&gt;إلى&lt;/b&gt; لتعمل على جزء من سورة.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Loop Sura&lt;/b&gt;: start again at the first aya after the last.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;كرّر السورة&lt;/b&gt;: ابدأ من جديد بالآية الأولى بعد الأخيرة.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Stack Ayas&lt;/b&gt;: the stack drill. Varnel recites the first aya, then the first two, then the first three, and so on until the whole range is recited in one go. Press Play Aya to begin.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;تراكم الآيات&lt;/b&gt;: تمرين التراكم. يتلو فارنل الآية الأولى، ثم الأوليين، ثم الثلاث الأولى، وهكذا حتى يُتلى النطاق كله دفعة واحدة. اضغط «شغّل الآية» لتبدأ.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Sura Playback Progress&lt;/b&gt; shows how far through the sura (or the drill) you are.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;تقدّم تشغيل السورة&lt;/b&gt; يبيّن كم قطعت من السورة (أو من التمرين).</translation>
     </message>
     <message>
         <source>Single Aya Mode: learning one aya in parts</source>
-        <translation type="unfinished" />
+        <translation>وضع الآية الواحدة: حفظ آية واحدة جزءًا جزءًا</translation>
     </message>
     <message>
         <source>Tick &lt;b&gt;Single Aya Mode&lt;/b&gt; to work on one long aya a part at a time. A row of controls appears:</source>
-        <translation type="unfinished" />
+        <translation>علّم &lt;b&gt;وضع الآية الواحدة&lt;/b&gt; لتعمل على آية طويلة جزءًا بعد جزء. يظهر صف من الأدوات:</translation>
     </message>
     <message>
         <source>The slider shows where the recitation is. Drag it to jump.</source>
-        <translation type="unfinished" />
+        <translation>يبيّن المنزلق موضع التلاوة. اسحبه لتقفز.</translation>
     </message>
     <message>
         <source>The &lt;b&gt;start&lt;/b&gt; button (a bar with a green arrow) takes the slider's position as the start of the part; the &lt;b&gt;end&lt;/b&gt; button takes it as the end. You can also type the start and end in milliseconds.</source>
-        <translation type="unfinished" />
+        <translation>زر &lt;b&gt;البداية&lt;/b&gt; (خط بسهم أخضر) يأخذ موضع المنزلق بداية للجزء؛ وزر &lt;b&gt;النهاية&lt;/b&gt; يأخذه نهاية له. ويمكنك أيضًا كتابة البداية والنهاية بالمللي ثانية.</translation>
     </message>
     <message>
         <source>The &lt;b&gt;repeat-play&lt;/b&gt; button (Space) plays the part again and again, with your pause between; the &lt;b&gt;stop&lt;/b&gt; button (Space) stops it.</source>
-        <translation type="unfinished" />
+        <translation>زر &lt;b&gt;التشغيل المكرر&lt;/b&gt; (المسافة) يشغّل الجزء مرة بعد مرة، مع وقفتك بينها؛ وزر &lt;b&gt;الإيقاف&lt;/b&gt; (المسافة) يوقفه.</translation>
     </message>
     <message>
         <source>The arrow buttons (Left and Right arrows) move to the previous and next aya; the part becomes the whole aya again.</source>
-        <translation type="unfinished" />
+        <translation>أزرار الأسهم (السهمان الأيسر والأيمن) تنتقل إلى الآية السابقة والتالية؛ ويعود الجزء الآية كلها.</translation>
     </message>
     <message>
         <source>Your heart</source>
-        <translation type="unfinished" />
+        <translation>قلبك</translation>
     </message>
     <message>
         <source>The list on the left is your heart: the ayas you know.</source>
-        <translation type="unfinished" />
+        <translation>القائمة على الجانب هي قلبك: الآيات التي تحفظها.</translation>
     </message>
     <message>
         <source>To add the aya you see, drag the aya picture onto the heart.</source>
-        <translation type="unfinished" />
+        <translation>لإضافة الآية التي تراها، اسحب صورة الآية إلى القلب.</translation>
     </message>
     <message>
         <source>To add a whole sura, drag the heart picture next to the sura chooser onto the heart.</source>
-        <translation type="unfinished" />
+        <translation>لإضافة سورة كاملة، اسحب صورة القلب بجانب اختيار السورة إلى القلب.</translation>
     </message>
     <message>
         <source>Each sura shows a heart that fills as you learn more of it. The red bar at the top shows how many ayas of all installed suras are in your heart.</source>
-        <translation type="unfinished" />
+        <translation>تُظهر كل سورة قلبًا يمتلئ كلما حفظت منها أكثر. ويبيّن الشريط الأحمر في الأعلى عدد آيات كل السور المثبّتة التي في قلبك.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Close Completed Suras&lt;/b&gt; folds the suras you know completely.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;اطوِ السور المكتملة&lt;/b&gt; تطوي السور التي تحفظها كاملة.</translation>
     </message>
     <message>
         <source>Double-click an aya in your heart to go to it and recite from there.</source>
-        <translation type="unfinished" />
+        <translation>انقر مرتين على آية في قلبك لتذهب إليها وتتلو منها.</translation>
     </message>
     <message>
         <source>Right-click an aya or a sura and choose &lt;i&gt;Remove&lt;/i&gt; to take it out of your heart.</source>
-        <translation type="unfinished" />
+        <translation>انقر بالزر الأيمن على آية أو سورة واختر &lt;i&gt;إزالة&lt;/i&gt; لإخراجها من قلبك.</translation>
     </message>
     <message>
         <source>Practice: testing yourself</source>
-        <translation type="unfinished" />
+        <translation>التدريب: اختبر نفسك</translation>
     </message>
     <message>
         <source>View &amp;gt; Practice &amp;gt; &lt;b&gt;Hide the aya&lt;/b&gt; (H) covers the aya's picture, and &lt;b&gt;Hide the translation&lt;/b&gt; covers its translation. Each new aya starts hidden again.</source>
-        <translation type="unfinished" />
+        <translation>«عرض &amp;gt; التدريب &amp;gt; &lt;b&gt;أخفِ الآية&lt;/b&gt;» (H) تغطي صورة الآية، و&lt;b&gt;أخفِ الترجمة&lt;/b&gt; تغطي ترجمتها. تبدأ كل آية جديدة مخفية من جديد.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Reveal&lt;/b&gt; (R) uncovers the picture a fifth at a time, from the right, where an Arabic line begins. A click on the covered picture uncovers all of it.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;اكشف&lt;/b&gt; (R) تكشف الصورة خُمسًا بعد خُمس، من اليمين حيث يبدأ السطر العربي. والنقر على الصورة المغطاة يكشفها كلها.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Test me&lt;/b&gt;, beside Pause in: the aya is hidden during each pause while you recite it from memory, and shown again when the pause ends. Set a pause for it to have a pause to work in.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;اختبرني&lt;/b&gt;، بجانب «الوقفة بـ»: تُخفى الآية في كل وقفة وأنت تتلوها من حفظك، وتظهر من جديد حين تنتهي الوقفة. اضبط وقفة ليكون لها وقت تعمل فيه.</translation>
     </message>
     <message>
         <source>Pauses that fit the aya</source>
-        <translation type="unfinished" />
+        <translation>وقفات على قدر الآية</translation>
     </message>
     <message>
         <source>&lt;b&gt;Pause in&lt;/b&gt; chooses how pauses are measured: in &lt;i&gt;seconds&lt;/i&gt; (the Pause box), or in &lt;i&gt;&amp;times; aya length&lt;/i&gt;, a multiple from 0.5 to 3.0 of the aya just heard (or of the part, in Single Aya Mode). A long aya then gets a long pause, a short one a short pause. A change of repeat, pause or speed while Varnel recites applies from the next repetition or the next aya.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;الوقفة بـ&lt;/b&gt; تختار كيف تُقاس الوقفات: &lt;i&gt;بالثواني&lt;/i&gt; (مربع الوقفة)، أو &lt;i&gt;&amp;times; طول الآية&lt;/i&gt;، أي مضاعف من 0.5 إلى 3.0 من الآية المسموعة للتو (أو من الجزء في وضع الآية الواحدة). فتنال الآية الطويلة وقفة طويلة، والقصيرة وقفة قصيرة. وتغيير التكرار أو الوقفة أو السرعة أثناء التلاوة يسري من التكرار التالي أو الآية التالية.</translation>
     </message>
     <message>
         <source>Speed</source>
@@ -186,103 +186,103 @@
     </message>
     <message>
         <source>The &lt;b&gt;Speed&lt;/b&gt; box (or View &amp;gt; Practice &amp;gt; Slower and Faster, the keys [ and ]) plays the recitation from 0.5&amp;times; to 1.5&amp;times; with its pitch kept. Positions, ranges and the single-aya marks stay in the recording's own time.</source>
-        <translation type="unfinished" />
+        <translation>مربع &lt;b&gt;السرعة&lt;/b&gt; (أو «عرض &amp;gt; التدريب &amp;gt; أبطأ وأسرع»، والمفتاحان [ و ]) يشغّل التلاوة من 0.5&amp;times; إلى 1.5&amp;times; مع بقاء طبقة الصوت. وتبقى المواضع والنطاقات وعلامات الآية الواحدة بزمن التسجيل نفسه.</translation>
     </message>
     <message>
         <source>Reading</source>
-        <translation type="unfinished" />
+        <translation>القراءة</translation>
     </message>
     <message>
         <source>Ctrl+wheel, Ctrl+plus and Ctrl+minus zoom the aya's picture; Ctrl+0 (View &amp;gt; Fit to Width) fits it to the width. The line of text stays in view, and the zoom is kept for next time.</source>
-        <translation type="unfinished" />
+        <translation>Ctrl مع العجلة، وCtrl+زائد وCtrl+ناقص تكبّر صورة الآية وتصغّرها؛ وCtrl+0 («عرض &amp;gt; ملاءمة العرض») تلائمها مع العرض. ويبقى سطر النص ظاهرًا، ويُحفظ التكبير للمرة القادمة.</translation>
     </message>
     <message>
         <source>View &amp;gt; &lt;b&gt;Night Reading&lt;/b&gt;: a dark page with light text and the aya as light ink.</source>
-        <translation type="unfinished" />
+        <translation>«عرض &amp;gt; &lt;b&gt;القراءة الليلية&lt;/b&gt;»: صفحة داكنة بنص فاتح والآية بحبر فاتح.</translation>
     </message>
     <message>
         <source>Review: keeping what you know</source>
-        <translation type="unfinished" />
+        <translation>المراجعة: حفظ ما تعرفه</translation>
     </message>
     <message>
         <source>Every sura in your heart (a part of 20 ayas, for suras longer than 40) comes up for review the day after you learn it. The &lt;b&gt;Review&lt;/b&gt; panel under the heart lists what is due today, the most overdue first, with the day of its last review and your chance of recalling it today. View &amp;gt; Review Panel shows or hides it.</source>
-        <translation type="unfinished" />
+        <translation>كل سورة في قلبك (جزء من 20 آية للسور الأطول من 40) تحين مراجعتها في اليوم التالي لحفظها. لوحة &lt;b&gt;المراجعة&lt;/b&gt; تحت القلب تسرد ما يحين اليوم، الأكثر تأخرًا أولًا، مع يوم آخر مراجعة وفرصة تذكّرك له اليوم. «عرض &amp;gt; لوحة المراجعة» تظهرها أو تخفيها.</translation>
     </message>
     <message>
         <source>Choose an item and press &lt;b&gt;Review now&lt;/b&gt;: Varnel plays it once through, each aya once, with no repeat or pause.</source>
-        <translation type="unfinished" />
+        <translation>اختر عنصرًا واضغط &lt;b&gt;راجع الآن&lt;/b&gt;: يشغّله فارنل مرة واحدة، كل آية مرة، بلا تكرار ولا وقفة.</translation>
     </message>
     <message>
         <source>Then grade how well you knew it: &lt;b&gt;Again&lt;/b&gt; (1) if you forgot it, &lt;b&gt;Hard&lt;/b&gt; (2), &lt;b&gt;Good&lt;/b&gt; (3) or &lt;b&gt;Easy&lt;/b&gt; (4). The panel says when that item comes back; a well-known sura comes back later and later, a forgotten one soon.</source>
-        <translation type="unfinished" />
+        <translation>ثم قيّم مدى معرفتك به: &lt;b&gt;مجددًا&lt;/b&gt; (1) إن نسيته، &lt;b&gt;صعب&lt;/b&gt; (2)، &lt;b&gt;جيد&lt;/b&gt; (3) أو &lt;b&gt;سهل&lt;/b&gt; (4). وتقول اللوحة متى يعود ذلك العنصر؛ السورة المحفوظة جيدًا تعود بعد مدة أطول فأطول، والمنسية قريبًا.</translation>
     </message>
     <message>
         <source>Suras due today have a small orange mark in your heart. The calendar shows your reviews of the last twelve weeks.</source>
-        <translation type="unfinished" />
+        <translation>للسور التي تحين اليوم علامة برتقالية صغيرة في قلبك. ويعرض التقويم مراجعاتك في الأسابيع الاثني عشر الأخيرة.</translation>
     </message>
     <message>
         <source>Keys</source>
-        <translation type="unfinished" />
+        <translation>المفاتيح</translation>
     </message>
     <message>
         <source>&lt;b&gt;Space&lt;/b&gt; plays and stops, except on a focused button or check box (which Space presses) and in a field where you type text.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;المسافة&lt;/b&gt; تشغّل وتوقف، إلا على زر أو مربع اختيار في التركيز (تضغطه المسافة) وفي حقل تكتب فيه نصًا.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Left&lt;/b&gt; and &lt;b&gt;Right&lt;/b&gt; go to the previous and next aya, except in number and text fields, on sliders and in the heart, which use them themselves.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;اليسار&lt;/b&gt; و&lt;b&gt;اليمين&lt;/b&gt; تذهبان إلى الآية السابقة والتالية، إلا في حقول الأرقام والنصوص وعلى المنزلقات وفي القلب، التي تستعملها لنفسها.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Ctrl+Space&lt;/b&gt;, &lt;b&gt;Ctrl+Left&lt;/b&gt;, &lt;b&gt;Ctrl+Right&lt;/b&gt; and the media keys work wherever you are.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;Ctrl+المسافة&lt;/b&gt; و&lt;b&gt;Ctrl+اليسار&lt;/b&gt; و&lt;b&gt;Ctrl+اليمين&lt;/b&gt; ومفاتيح الوسائط تعمل أينما كنت.</translation>
     </message>
     <message>
         <source>&lt;b&gt;H&lt;/b&gt; hides the aya, &lt;b&gt;R&lt;/b&gt; reveals it, &lt;b&gt;[&lt;/b&gt; and &lt;b&gt;]&lt;/b&gt; change the speed, &lt;b&gt;1&lt;/b&gt; to &lt;b&gt;4&lt;/b&gt; grade a review.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;H&lt;/b&gt; تخفي الآية، و&lt;b&gt;R&lt;/b&gt; تكشفها، و&lt;b&gt;[&lt;/b&gt; و&lt;b&gt;]&lt;/b&gt; تغيّران السرعة، و&lt;b&gt;1&lt;/b&gt; إلى &lt;b&gt;4&lt;/b&gt; تقيّم مراجعة.</translation>
     </message>
     <message>
         <source>Tab moves between the controls; every control can be reached and used without a mouse.</source>
-        <translation type="unfinished" />
+        <translation>Tab تتنقل بين الأدوات؛ ويمكن الوصول إلى كل أداة واستعمالها دون فأرة.</translation>
     </message>
     <message>
         <source>Recitors</source>
-        <translation type="unfinished" />
+        <translation>القرّاء</translation>
     </message>
     <message>
         <source>When more than one recitation of a sura pack is installed, Recitor &amp;gt; Config Recitor chooses, for each pack, whose recitation you hear. A recitation you choose there is heard for every sura of its pack, even where another pack covers the same suras.</source>
-        <translation type="unfinished" />
+        <translation>إذا ثُبّتت أكثر من تلاوة لحزمة سور، فإن «القارئ &amp;gt; إعداد القارئ» يختار لكل حزمة تلاوةَ من تسمع. والتلاوة التي تختارها هناك تُسمع لكل سور حزمتها، حتى حيث تغطي حزمة أخرى السور نفسها.</translation>
     </message>
     <message>
         <source>Sura packs</source>
-        <translation type="unfinished" />
+        <translation>حزم السور</translation>
     </message>
     <message>
         <source>Varnel reads the Quran's text, pictures and recitations from sura packs in the &lt;tt&gt;quran&lt;/tt&gt; folder. Without them there is nothing to choose in the sura chooser.</source>
-        <translation type="unfinished" />
+        <translation>يقرأ فارنل نص القرآن وصوره وتلاواته من حزم السور في مجلد &lt;tt&gt;quran&lt;/tt&gt;. ومن دونها لا يوجد ما تختاره في اختيار السورة.</translation>
     </message>
     <message>
         <source>Varnel helps you memorise suras of the Quran by ear and by sight: it shows each aya as a picture of its Arabic text with its translation and transliteration, and plays the recitation aya by aya with repeats, pauses, ranges, loops, the stack drill and the single-aya drill.</source>
-        <translation type="unfinished" />
+        <translation>يساعدك فارنل على حفظ سور القرآن سماعًا ونظرًا: يعرض كل آية صورةً لنصها العربي مع ترجمتها ونقحرتها، ويشغّل التلاوة آيةً آية مع التكرار والوقفات والنطاقات والتكرار الدائري وتمرين التراكم وتمرين الآية الواحدة.</translation>
     </message>
     <message>
         <source>Varnel holds no Quran content of its own beyond a table of the 114 suras. The pictures, recitations and texts come in &lt;b&gt;sura packs&lt;/b&gt; (files ending in &lt;tt&gt;.dat&lt;/tt&gt;) in the &lt;tt&gt;quran&lt;/tt&gt; folder of Varnel's working folder; more recitations go into &lt;tt&gt;quran/extra&lt;/tt&gt;, more translations into &lt;tt&gt;quran/lang&lt;/tt&gt;. The Debian package &lt;b&gt;varnel-data&lt;/b&gt; brings the demo packs (Al-Fatiha and Juz' Amma with nine translations), read where they are installed; make packs from your own recordings with &lt;tt&gt;varnel-pack import&lt;/tt&gt;.</source>
-        <translation type="unfinished" />
+        <translation>لا يحمل فارنل من محتوى القرآن سوى جدول السور الـ114. أما الصور والتلاوات والنصوص فتأتي في &lt;b&gt;حزم السور&lt;/b&gt; (ملفات تنتهي بـ &lt;tt&gt;.dat&lt;/tt&gt;) في مجلد &lt;tt&gt;quran&lt;/tt&gt; من مجلد عمل فارنل؛ وتذهب التلاوات الإضافية إلى &lt;tt&gt;quran/extra&lt;/tt&gt;، والترجمات الإضافية إلى &lt;tt&gt;quran/lang&lt;/tt&gt;. وتأتي حزمة دبيان &lt;b&gt;varnel-data&lt;/b&gt; بحزم العرض (الفاتحة وجزء عمّ مع تسع ترجمات)، تُقرأ حيث ثُبّتت؛ واصنع حزمًا من تسجيلاتك بـ &lt;tt&gt;varnel-pack import&lt;/tt&gt;.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Sources.&lt;/b&gt; The demo content's Arabic text, translations and transliteration come from the quran-json package (CC-BY-4.0), which takes the Arabic text from the Tanzil project; its recitations are synthetic speech made with espeak-ng, no human recitation. The Arabic is drawn with the Amiri Quran font by Khaled Hosny (SIL Open Font License).</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;المصادر.&lt;/b&gt; النص العربي والترجمات والنقحرة في محتوى العرض من حزمة quran-json (CC-BY-4.0)، التي تأخذ النص العربي من مشروع تنزيل؛ وتلاواته كلام مُركّب بـ espeak-ng، لا تلاوة بشرية. ويُرسم العربي بخط Amiri Quran لخالد حسني (رخصة SIL للخطوط المفتوحة).</translation>
     </message>
     <message>
         <source>Free software under the GNU General Public License, version 3 or later. Built on Qt, OpenAL Soft, libsndfile and Rubber Band.</source>
-        <translation type="unfinished" />
+        <translation>برنامج حر برخصة جنو العمومية، الإصدار 3 أو أحدث. مبني على Qt وOpenAL Soft وlibsndfile وRubber Band.</translation>
     </message>
     <message>
         <source>It seems you downloaded only the main program&lt;br&gt;and you don't have any sura packs installed!&lt;br&gt;&lt;br&gt;Sura packs (files ending in &lt;tt&gt;.dat&lt;/tt&gt;) go in this folder:&lt;br&gt;&lt;b&gt;%1&lt;/b&gt;&lt;br&gt;&lt;br&gt;To get some:&lt;br&gt;&amp;bull; install the &lt;b&gt;varnel-data&lt;/b&gt; package (&lt;tt&gt;sudo apt install varnel-data&lt;/tt&gt;): Al-Fatiha and Juz' Amma with translations, found where they are installed;&lt;br&gt;&amp;bull; or make packs from your own recordings with &lt;tt&gt;varnel-pack import&lt;/tt&gt; (see &lt;tt&gt;man varnel-pack&lt;/tt&gt;), then start Varnel again.</source>
-        <translation type="unfinished" />
+        <translation>يبدو أنك نزّلت البرنامج الرئيسي وحده&lt;br&gt;وليس لديك أي حزمة سور مثبّتة!&lt;br&gt;&lt;br&gt;توضع حزم السور (ملفات تنتهي بـ &lt;tt&gt;.dat&lt;/tt&gt;) في هذا المجلد:&lt;br&gt;&lt;b&gt;%1&lt;/b&gt;&lt;br&gt;&lt;br&gt;لتحصل على بعضها:&lt;br&gt;&amp;bull; ثبّت الحزمة &lt;b&gt;varnel-data&lt;/b&gt; (&lt;tt&gt;sudo apt install varnel-data&lt;/tt&gt;): الفاتحة وجزء عمّ مع ترجمات، تُقرأ حيث ثُبّتت؛&lt;br&gt;&amp;bull; أو اصنع حزمًا من تسجيلاتك بـ &lt;tt&gt;varnel-pack import&lt;/tt&gt; (انظر &lt;tt&gt;man varnel-pack&lt;/tt&gt;)، ثم شغّل فارنل من جديد.</translation>
     </message>
     <message>
         <source>Varnel Help</source>
-        <translation type="unfinished" />
+        <translation>مساعدة فارنل</translation>
     </message>
 </context>
 <context>
@@ -293,19 +293,19 @@
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished" />
+        <translation>إزالة</translation>
     </message>
     <message>
         <source>You recorded this aya</source>
-        <translation type="unfinished" />
+        <translation>سجّلت هذه الآية</translation>
     </message>
     <message>
         <source>recorded</source>
-        <translation type="unfinished" />
+        <translation>مسجّلة</translation>
     </message>
     <message>
         <source>Due for review</source>
-        <translation type="unfinished" />
+        <translation>حان وقت مراجعتها</translation>
     </message>
 </context>
 <context>
@@ -327,11 +327,11 @@
     </message>
     <message>
         <source>Juz %L1: %L2 of %L3 ayas (%L4%)</source>
-        <translation type="unfinished" />
+        <translation>الجزء %L1: %L2 من %L3 آية (%L4%)</translation>
     </message>
     <message>
         <source>. %L1 of 30 juz begun, %L2 of %L3 ayas in all.</source>
-        <translation type="unfinished" />
+        <translation>. بدأت %L1 من 30 جزءًا، و%L2 من %L3 آية في الجميع.</translation>
     </message>
 </context>
 <context>
@@ -350,11 +350,67 @@
     </message>
     <message>
         <source>Create New Profile</source>
-        <translation type="unfinished" />
+        <translation>أنشئ ملفًا شخصيًا جديدًا</translation>
     </message>
     <message>
         <source>Load Selected Profile</source>
-        <translation type="unfinished" />
+        <translation>حمّل الملف المختار</translation>
+    </message>
+    <message>
+        <source>the profile file cannot be read: %1</source>
+        <translation>تعذّرت قراءة ملف الملف الشخصي: %1</translation>
+    </message>
+    <message>
+        <source>the file is not a Varnel profile</source>
+        <translation>الملف ليس ملفًا شخصيًا لفارنل</translation>
+    </message>
+    <message>
+        <source>the profile file is cut short</source>
+        <translation>ملف الملف الشخصي مقطوع</translation>
+    </message>
+    <message>
+        <source>the profile file is damaged (its heart count is negative)</source>
+        <translation>ملف الملف الشخصي تالف (عدد آيات قلبه سالب)</translation>
+    </message>
+    <message>
+        <source>the profile file is cut short (it holds fewer ayas than it says)</source>
+        <translation>ملف الملف الشخصي مقطوع (فيه آيات أقل مما يذكر)</translation>
+    </message>
+    <message>
+        <source>the profile file is damaged (%1 entries of the heart are no ayas)</source>
+        <translation>ملف الملف الشخصي تالف (%1 من مدخلات القلب ليست آيات)</translation>
+    </message>
+    <message>
+        <source>the profile file does not say which aya you were at</source>
+        <translation>ملف الملف الشخصي لا يذكر الآية التي كنت عندها</translation>
+    </message>
+    <message>
+        <source>Invalid Username!</source>
+        <translation>اسم مستخدم غير صالح!</translation>
+    </message>
+    <message>
+        <source>This name is too long. A user name can hold at most %1 Latin letters, or %2 Arabic letters (they take two places each); please shorten it.</source>
+        <translation>هذا الاسم طويل جدًا. يتسع اسم المستخدم لـ %1 حرفًا لاتينيًا على الأكثر، أو %2 حرفًا عربيًا (يأخذ كل منها مكانين)؛ فاختصره من فضلك.</translation>
+    </message>
+    <message>
+        <source>"%1" cannot be a user name.</source>
+        <translation>لا يصلح "%1" اسمًا للمستخدم.</translation>
+    </message>
+    <message>
+        <source>A user name cannot hold the characters / \ or :.</source>
+        <translation>لا يجوز أن يحوي اسم المستخدم الحروف / \ أو :.</translation>
+    </message>
+    <message>
+        <source>A user name cannot hold control characters.</source>
+        <translation>لا يجوز أن يحوي اسم المستخدم محارف تحكّم.</translation>
+    </message>
+    <message>
+        <source>A user name cannot start with a full stop.</source>
+        <translation>لا يجوز أن يبدأ اسم المستخدم بنقطة.</translation>
+    </message>
+    <message>
+        <source>A user name cannot hold "%1", the ending of profile files.</source>
+        <translation>لا يجوز أن يحوي اسم المستخدم "%1"، وهي لاحقة ملفات الملفات الشخصية.</translation>
     </message>
 </context>
 <context>
@@ -1387,46 +1443,233 @@
     </message>
     <message>
         <source>%1's Heart</source>
-        <translation type="unfinished" />
+        <translation>قلب %1</translation>
     </message>
     <message>
         <source>My Heart</source>
-        <translation type="unfinished" />
+        <translation>قلبي</translation>
     </message>
     <message>
         <source> ms</source>
-        <translation type="unfinished" />
+        <translation> مللي ثانية</translation>
     </message>
     <message>
         <source>%1 Translation:</source>
-        <translation type="unfinished" />
+        <translation>ترجمة %1:</translation>
     </message>
     <message>
         <source>%1 %L2</source>
-        <translation type="unfinished" />
+        <translation>%1 %L2</translation>
     </message>
     <message>
         <source>The %1 text needs the font %2, which is not installed: install the package %3.</source>
-        <translation type="unfinished" />
+        <translation>يحتاج نص %1 إلى الخط %2، وهو غير مثبّت: ثبّت الحزمة %3.</translation>
+    </message>
+    <message>
+        <source>%1 needs the sura packs of these suras, which are not installed:&lt;br&gt;&lt;br&gt;%2</source>
+        <translation>يحتاج %1 إلى حزم هذه السور، وهي غير مثبّتة:&lt;br&gt;&lt;br&gt;%2</translation>
+    </message>
+    <message>
+        <source>%1 is open in another Varnel window.&lt;br&gt;&lt;br&gt;Close it there, or choose another profile.</source>
+        <translation>%1 مفتوح في نافذة فارنل أخرى.&lt;br&gt;&lt;br&gt;أغلقه هناك، أو اختر ملفًا شخصيًا آخر.</translation>
+    </message>
+    <message>
+        <source>The picture of aya %1 is too large to show: %2 MB, where at most %3 MB are shown.</source>
+        <translation>صورة الآية %1 أكبر من أن تُعرض: %2 م.ب، والحد الأقصى %3 م.ب.</translation>
+    </message>
+    <message>
+        <source>Your profile could not be saved, so your heart is not stored yet:&lt;br&gt;%1&lt;br&gt;&lt;br&gt;Check that the folder "profiles" beside Varnel can be written to, then use File &amp;gt; Save Profile again.</source>
+        <translation>تعذّر حفظ ملفك الشخصي، فقلبك لم يُخزّن بعد:&lt;br&gt;%1&lt;br&gt;&lt;br&gt;تأكد أن مجلد "profiles" بجانب فارنل قابل للكتابة، ثم استعمل «ملف &amp;gt; حفظ الملف الشخصي» مرة أخرى.</translation>
+    </message>
+    <message>
+        <source>The file as it was is kept as %1.</source>
+        <translation>حُفظ الملف كما كان باسم %1.</translation>
+    </message>
+    <message>
+        <source>Your review record as it was is kept as %1.</source>
+        <translation>حُفظ سجلّ مراجعتك كما كان باسم %1.</translation>
+    </message>
+    <message>
+        <source>The profile of %1 could not be read in full: %2.</source>
+        <translation>تعذّرت قراءة الملف الشخصي لـ %1 كاملًا: %2.</translation>
+    </message>
+    <message>
+        <source>The ayas of the heart that could be read are kept.</source>
+        <translation>حُفظت آيات القلب التي أمكنت قراءتها.</translation>
+    </message>
+    <message>
+        <source>You start at the first aya of sura 114.</source>
+        <translation>ستبدأ من الآية الأولى من السورة 114.</translation>
+    </message>
+    <message>
+        <source>The review record</source>
+        <translation>سجلّ المراجعة</translation>
+    </message>
+    <message>
+        <source>Your heart is kept; its suras start review again.</source>
+        <translation>قلبك محفوظ؛ وتبدأ مراجعة سوره من جديد.</translation>
+    </message>
+    <message>
+        <source>The review record by page</source>
+        <translation>سجلّ المراجعة بالصفحات</translation>
+    </message>
+    <message>
+        <source>Your heart is kept; its pages start review again.</source>
+        <translation>قلبك محفوظ؛ وتبدأ مراجعة صفحاته من جديد.</translation>
+    </message>
+    <message>
+        <source>Your practice settings</source>
+        <translation>إعدادات تدريبك</translation>
+    </message>
+    <message>
+        <source>Hiding and Test me start switched off.</source>
+        <translation>يبدأ الإخفاء و«اختبرني» مطفأين.</translation>
+    </message>
+    <message>
+        <source>Your drill settings</source>
+        <translation>إعدادات تمرينك</translation>
+    </message>
+    <message>
+        <source>Repeat, pause, loop, stack and speed start from their defaults.</source>
+        <translation>يبدأ التكرار والوقفة والتكرار الدائري والتراكم والسرعة من قيمها الافتراضية.</translation>
+    </message>
+    <message>
+        <source>%1 %2 could not be read: %3.</source>
+        <translation>تعذّرت قراءة %1 %2: %3.</translation>
+    </message>
+    <message>
+        <source>It is kept as %1.</source>
+        <translation>حُفظ باسم %1.</translation>
     </message>
 </context>
 <context>
     <name>SelectRecitor</name>
     <message>
         <source>Recitor Preferences</source>
-        <translation type="unfinished" />
+        <translation>تفضيلات القارئ</translation>
     </message>
     <message>
         <source>Varn Addon</source>
-        <translation type="unfinished" />
+        <translation>إضافة فارنل</translation>
     </message>
     <message>
         <source>Recitor</source>
-        <translation type="unfinished" />
+        <translation>القارئ</translation>
     </message>
     <message>
         <source>Recitation of %1</source>
-        <translation type="unfinished" />
+        <translation>تلاوة %1</translation>
+    </message>
+    <message>
+        <source>default</source>
+        <translation>الافتراضية</translation>
+    </message>
+</context>
+<context>
+    <name>Sound</name>
+    <message>
+        <source>The sound output device stopped working, so playback has stopped.&lt;br&gt;&lt;br&gt;To fix: connect the device again, or choose another one in File &amp;gt; Preferences, then press Play.</source>
+        <translation>توقف جهاز إخراج الصوت عن العمل، فتوقف التشغيل.&lt;br&gt;&lt;br&gt;للإصلاح: صِل الجهاز من جديد، أو اختر غيره في «ملف &amp;gt; التفضيلات»، ثم اضغط تشغيل.</translation>
+    </message>
+    <message>
+        <source>Varnel could not find a sound output device on this computer, so it cannot play recitations.&lt;br&gt;&lt;br&gt;Everything else works: you can read the ayas, their translations and transliterations, and keep your heart up to date.&lt;br&gt;&lt;br&gt;To hear the recitations, connect speakers or headphones, then choose the device in File &amp;gt; Preferences or restart Varnel.</source>
+        <translation>لم يجد فارنل جهاز إخراج صوت في هذا الحاسوب، فلا يستطيع تشغيل التلاوات.&lt;br&gt;&lt;br&gt;كل ما سوى ذلك يعمل: يمكنك قراءة الآيات وترجماتها ونقحرتها، وتحديث قلبك.&lt;br&gt;&lt;br&gt;لتسمع التلاوات، صِل سماعات، ثم اختر الجهاز في «ملف &amp;gt; التفضيلات» أو أعد تشغيل فارنل.</translation>
+    </message>
+    <message>
+        <source> Choose another input in Preferences.</source>
+        <translation> اختر مدخلًا آخر في التفضيلات.</translation>
+    </message>
+    <message>
+        <source>The microphone was lost while recording; what was heard before is kept.</source>
+        <translation>انقطع الميكروفون أثناء التسجيل؛ وحُفظ ما سُمع قبل ذلك.</translation>
+    </message>
+    <message>
+        <source>The recording "%1" is too large to play: %2 MB, where at most %3 MB can be played.</source>
+        <translation>التسجيل "%1" أكبر من أن يُشغّل: %2 م.ب، والحد الأقصى %3 م.ب.</translation>
+    </message>
+    <message>
+        <source>Get Length Error</source>
+        <translation>خطأ في معرفة الطول</translation>
+    </message>
+    <message>
+        <source>Select a valid range</source>
+        <translation>اختر نطاقًا صالحًا</translation>
+    </message>
+    <message>
+        <source>Error in set position</source>
+        <translation>خطأ في ضبط الموضع</translation>
+    </message>
+    <message>
+        <source>Select a valid sound device</source>
+        <translation>اختر جهاز صوت صالحًا</translation>
+    </message>
+    <message>
+        <source>To fix: %1</source>
+        <translation>للإصلاح: %1</translation>
+    </message>
+    <message>
+        <source>Sound Error</source>
+        <translation>خطأ في الصوت</translation>
+    </message>
+    <message>
+        <source>No errors.</source>
+        <translation>لا أخطاء.</translation>
+    </message>
+    <message>
+        <source>The channel was taken over by a newer sound.</source>
+        <translation>أخذ صوتٌ أحدث القناة.</translation>
+    </message>
+    <message>
+        <source>The sound or channel no longer exists: it was stopped, finished and replaced, or released.</source>
+        <translation>لم يعد الصوت أو القناة موجودًا: أُوقف، أو انتهى واستُبدل، أو حُرّر.</translation>
+    </message>
+    <message>
+        <source>The recording could not be read: its data is damaged or in a format that cannot be decoded.</source>
+        <translation>تعذّرت قراءة التسجيل: بياناته تالفة أو بصيغة لا يمكن فكّها.</translation>
+    </message>
+    <message>
+        <source>This computer has no sound output device.</source>
+        <translation>ليس في هذا الحاسوب جهاز لإخراج الصوت.</translation>
+    </message>
+    <message>
+        <source>The sound output device could not be started. It may be in use or unplugged.</source>
+        <translation>تعذّر تشغيل جهاز إخراج الصوت. ربما يستعمله برنامج آخر أو هو مفصول.</translation>
+    </message>
+    <message>
+        <source>A value given to the sound system was out of range.</source>
+        <translation>قيمة أُعطيت لنظام الصوت خارج المدى.</translation>
+    </message>
+    <message>
+        <source>The sound system is not running.</source>
+        <translation>نظام الصوت لا يعمل.</translation>
+    </message>
+    <message>
+        <source>The sound system is already running.</source>
+        <translation>نظام الصوت يعمل بالفعل.</translation>
+    </message>
+    <message>
+        <source>The sound output device failed while playing.</source>
+        <translation>تعطّل جهاز إخراج الصوت أثناء التشغيل.</translation>
+    </message>
+    <message>
+        <source>The sound could not be encoded.</source>
+        <translation>تعذّر ترميز الصوت.</translation>
+    </message>
+    <message>
+        <source>The recording cannot be played: it claims more than 8 channels, a sample rate above 384 kHz, or holds no sound at all.</source>
+        <translation>لا يمكن تشغيل التسجيل: يدّعي أكثر من 8 قنوات، أو معدل عينات فوق 384 ك.هرتز، أو لا يحوي صوتًا أصلًا.</translation>
+    </message>
+    <message>
+        <source>No microphone was found: there is no input device to record from.</source>
+        <translation>لم يُعثر على ميكروفون: لا يوجد جهاز إدخال للتسجيل منه.</translation>
+    </message>
+    <message>
+        <source>The microphone could not be opened: another program may be using it.</source>
+        <translation>تعذّر فتح الميكروفون: ربما يستعمله برنامج آخر.</translation>
+    </message>
+    <message>
+        <source>Unknown error.</source>
+        <translation>خطأ غير معروف.</translation>
     </message>
 </context>
 <context>
@@ -1440,19 +1683,19 @@
     <name>WaveformView</name>
     <message>
         <source>Waveforms of the reciter and of your recitation</source>
-        <translation type="unfinished" />
+        <translation>الموجات الصوتية للقارئ ولتلاوتك</translation>
     </message>
     <message>
         <source>The reciter: %1 s; you: %2 s</source>
-        <translation type="unfinished" />
+        <translation>القارئ: %1 ث؛ أنت: %2 ث</translation>
     </message>
     <message>
         <source>Reciter</source>
-        <translation type="unfinished" />
+        <translation>القارئ</translation>
     </message>
     <message>
         <source>You</source>
-        <translation type="unfinished" />
+        <translation>أنت</translation>
     </message>
 </context>
 </TS>

@@ -4,181 +4,181 @@
     <name>AyaView</name>
     <message>
         <source>Hidden: press R to reveal</source>
-        <translation type="unfinished" />
+        <translation>লুকানো: প্রকাশ করতে R চাপুন</translation>
     </message>
 </context>
 <context>
     <name>Config</name>
     <message>
         <source>Varnel Preferences</source>
-        <translation type="unfinished" />
+        <translation>ভার্নেল পছন্দসমূহ</translation>
     </message>
     <message>
         <source>Play Test Sound</source>
-        <translation type="unfinished" />
+        <translation>পরীক্ষার শব্দ বাজান</translation>
     </message>
     <message>
         <source>Stop Test Sound</source>
-        <translation type="unfinished" />
+        <translation>পরীক্ষার শব্দ থামান</translation>
     </message>
     <message>
         <source>No microphone found</source>
-        <translation type="unfinished" />
+        <translation>কোনো মাইক্রোফোন পাওয়া যায়নি</translation>
     </message>
     <message>
         <source>The system's default</source>
-        <translation type="unfinished" />
+        <translation>সিস্টেমের ডিফল্ট</translation>
     </message>
 </context>
 <context>
     <name>Guide</name>
     <message>
         <source>Varnel user guide</source>
-        <translation type="unfinished" />
+        <translation>ভার্নেল ব্যবহার নির্দেশিকা</translation>
     </message>
     <message>
         <source>Varnel helps you learn suras by heart: you see each aya, hear it recited as often as you like, and keep a record of what you know in your &lt;b&gt;heart&lt;/b&gt;.</source>
-        <translation type="unfinished" />
+        <translation>ভার্নেল আপনাকে সূরা মুখস্থ করতে সাহায্য করে: আপনি প্রতিটি আয়াত দেখেন, যতবার খুশি তার তিলাওয়াত শোনেন, আর যা জানেন তার হিসাব আপনার &lt;b&gt;হৃদয়ে&lt;/b&gt; রাখেন।</translation>
     </message>
     <message>
         <source>Getting started</source>
-        <translation type="unfinished" />
+        <translation>শুরু করা</translation>
     </message>
     <message>
         <source>When Varnel starts it asks for your &lt;b&gt;profile&lt;/b&gt;. Type your name and press &lt;i&gt;Create New Profile&lt;/i&gt;, or pick your name from the list and press &lt;i&gt;Load Selected Profile&lt;/i&gt;. Your heart and the aya you were at are kept in your profile; Varnel saves it when you leave, and File &amp;gt; Save Profile saves it at once.</source>
-        <translation type="unfinished" />
+        <translation>ভার্নেল শুরু হলে আপনার &lt;b&gt;প্রোফাইল&lt;/b&gt; জানতে চায়। আপনার নাম লিখে &lt;i&gt;নতুন প্রোফাইল তৈরি করুন&lt;/i&gt; চাপুন, অথবা তালিকা থেকে নাম বেছে &lt;i&gt;নির্বাচিত প্রোফাইল লোড করুন&lt;/i&gt; চাপুন। আপনার হৃদয় আর যে আয়াতে ছিলেন তা প্রোফাইলে থাকে; ভার্নেল বন্ধ করার সময় এটি সংরক্ষণ করে, আর ফাইল &amp;gt; প্রোফাইল সংরক্ষণ তখনই সংরক্ষণ করে।</translation>
     </message>
     <message>
         <source>The first time, Varnel asks which &lt;b&gt;sound device&lt;/b&gt; to use. Press &lt;i&gt;Play Test Sound&lt;/i&gt; to check it, then &lt;i&gt;OK&lt;/i&gt;. You can change it later in File &amp;gt; Preferences.</source>
-        <translation type="unfinished" />
+        <translation>প্রথমবার ভার্নেল জানতে চায় কোন &lt;b&gt;শব্দ যন্ত্র&lt;/b&gt; ব্যবহার হবে। যাচাই করতে &lt;i&gt;পরীক্ষার শব্দ বাজান&lt;/i&gt; চাপুন, তারপর &lt;i&gt;ঠিক আছে&lt;/i&gt;। পরে ফাইল &amp;gt; পছন্দসমূহ থেকে বদলাতে পারবেন।</translation>
     </message>
     <message>
         <source>Choose a sura in &lt;b&gt;Choose a sura&lt;/b&gt; at the top. Recitation starts at once, aya by aya.</source>
-        <translation type="unfinished" />
+        <translation>উপরে &lt;b&gt;একটি সূরা বেছে নিন&lt;/b&gt; থেকে সূরা বেছে নিন। তিলাওয়াত সঙ্গে সঙ্গে শুরু হয়, আয়াতের পর আয়াত।</translation>
     </message>
     <message>
         <source>Seeing the aya</source>
-        <translation type="unfinished" />
+        <translation>আয়াত দেখা</translation>
     </message>
     <message>
         <source>The middle of the window shows the Arabic text of the aya being recited. The panel under it shows its translation and, if you wish, its transliteration: use the &lt;b&gt;View&lt;/b&gt; menu to show or hide each. The &lt;b&gt;Language&lt;/b&gt; menu chooses the language of the translation when translation packs are installed. The slider under the panel shows which aya of the sura you are at.</source>
-        <translation type="unfinished" />
+        <translation>জানালার মাঝখানে যে আয়াত তিলাওয়াত হচ্ছে তার আরবি পাঠ দেখা যায়। তার নিচের প্যানেলে অনুবাদ এবং চাইলে প্রতিবর্ণীকরণ দেখা যায়: প্রতিটি দেখাতে বা লুকাতে &lt;b&gt;দৃশ্য&lt;/b&gt; মেনু ব্যবহার করুন। অনুবাদের প্যাক ইনস্টল থাকলে &lt;b&gt;ভাষা&lt;/b&gt; মেনু অনুবাদের ভাষা বাছে। প্যানেলের নিচের স্লাইডার দেখায় আপনি সূরার কোন আয়াতে আছেন।</translation>
     </message>
     <message>
         <source>Playing</source>
-        <translation type="unfinished" />
+        <translation>বাজানো</translation>
     </message>
     <message>
         <source>&lt;b&gt;Play Aya&lt;/b&gt; (Space) plays the current aya; &lt;b&gt;Stop Playing&lt;/b&gt; (Space again) stops.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;আয়াত বাজান&lt;/b&gt; (স্পেস) বর্তমান আয়াত বাজায়; &lt;b&gt;বাজানো থামান&lt;/b&gt; (আবার স্পেস) থামায়।</translation>
     </message>
     <message>
         <source>&lt;b&gt;Previous Aya&lt;/b&gt; (Left arrow) and &lt;b&gt;Next Aya&lt;/b&gt; (Right arrow) move through the sura.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;আগের আয়াত&lt;/b&gt; (বাম তীর) ও &lt;b&gt;পরের আয়াত&lt;/b&gt; (ডান তীর) সূরার মধ্যে এগোয়-পেছায়।</translation>
     </message>
     <message>
         <source>&lt;b&gt;Repeat&lt;/b&gt;: how many times each aya is recited before the next one.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;পুনরাবৃত্তি&lt;/b&gt;: পরের আয়াতের আগে প্রতিটি আয়াত কতবার তিলাওয়াত হবে।</translation>
     </message>
     <message>
         <source>&lt;b&gt;Pause (secs)&lt;/b&gt;: a silence after each recitation of an aya, time for you to repeat it aloud. 0 means no pause.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;বিরতি (সেকেন্ড)&lt;/b&gt;: আয়াতের প্রতিটি তিলাওয়াতের পর নীরবতা, আপনি যেন জোরে পুনরায় বলতে পারেন। 0 মানে কোনো বিরতি নেই।</translation>
     </message>
     <message>
         <source>&lt;b&gt;Aya Range Settings&lt;/b&gt;: tick the box, then set &lt;b&gt;FROM&lt;/b&gt; and &lt;b&gt;TO&lt;/b&gt; to work on part of a sura.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;আয়াতের পরিসরের সেটিংস&lt;/b&gt;: বাক্সে টিক দিন, তারপর সূরার একাংশে কাজ করতে &lt;b&gt;থেকে&lt;/b&gt; ও &lt;b&gt;পর্যন্ত&lt;/b&gt; ঠিক করুন।</translation>
     </message>
     <message>
         <source>&lt;b&gt;Loop Sura&lt;/b&gt;: start again at the first aya after the last.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;সূরা লুপ করুন&lt;/b&gt;: শেষ আয়াতের পর আবার প্রথম আয়াত থেকে শুরু।</translation>
     </message>
     <message>
         <source>&lt;b&gt;Stack Ayas&lt;/b&gt;: the stack drill. Varnel recites the first aya, then the first two, then the first three, and so on until the whole range is recited in one go. Press Play Aya to begin.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;আয়াত স্তূপ করুন&lt;/b&gt;: স্তূপ অনুশীলন। ভার্নেল প্রথম আয়াত, তারপর প্রথম দুটি, তারপর প্রথম তিনটি তিলাওয়াত করে, এভাবে পুরো পরিসর একবারে তিলাওয়াত না হওয়া পর্যন্ত। শুরু করতে আয়াত বাজান চাপুন।</translation>
     </message>
     <message>
         <source>&lt;b&gt;Sura Playback Progress&lt;/b&gt; shows how far through the sura (or the drill) you are.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;সূরা বাজানোর অগ্রগতি&lt;/b&gt; দেখায় আপনি সূরার (বা অনুশীলনের) কতদূর এসেছেন।</translation>
     </message>
     <message>
         <source>Single Aya Mode: learning one aya in parts</source>
-        <translation type="unfinished" />
+        <translation>একক আয়াত মোড: একটি আয়াত অংশে অংশে শেখা</translation>
     </message>
     <message>
         <source>Tick &lt;b&gt;Single Aya Mode&lt;/b&gt; to work on one long aya a part at a time. A row of controls appears:</source>
-        <translation type="unfinished" />
+        <translation>একটি দীর্ঘ আয়াতে অংশে অংশে কাজ করতে &lt;b&gt;একক আয়াত মোড&lt;/b&gt;-এ টিক দিন। এক সারি নিয়ন্ত্রণ দেখা দেয়:</translation>
     </message>
     <message>
         <source>The slider shows where the recitation is. Drag it to jump.</source>
-        <translation type="unfinished" />
+        <translation>স্লাইডার দেখায় তিলাওয়াত কোথায়। লাফাতে এটি টানুন।</translation>
     </message>
     <message>
         <source>The &lt;b&gt;start&lt;/b&gt; button (a bar with a green arrow) takes the slider's position as the start of the part; the &lt;b&gt;end&lt;/b&gt; button takes it as the end. You can also type the start and end in milliseconds.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;শুরু&lt;/b&gt; বোতাম (সবুজ তীরসহ দাগ) স্লাইডারের অবস্থানকে অংশের শুরু করে; &lt;b&gt;শেষ&lt;/b&gt; বোতাম তাকে শেষ করে। শুরু ও শেষ মিলিসেকেন্ডে লিখেও দিতে পারেন।</translation>
     </message>
     <message>
         <source>The &lt;b&gt;repeat-play&lt;/b&gt; button (Space) plays the part again and again, with your pause between; the &lt;b&gt;stop&lt;/b&gt; button (Space) stops it.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;বারবার বাজান&lt;/b&gt; বোতাম (স্পেস) অংশটি বারবার বাজায়, মাঝে আপনার বিরতি রেখে; &lt;b&gt;থামান&lt;/b&gt; বোতাম (স্পেস) থামায়।</translation>
     </message>
     <message>
         <source>The arrow buttons (Left and Right arrows) move to the previous and next aya; the part becomes the whole aya again.</source>
-        <translation type="unfinished" />
+        <translation>তীর বোতামগুলো (বাম ও ডান তীর) আগের ও পরের আয়াতে যায়; অংশটি আবার পুরো আয়াত হয়ে যায়।</translation>
     </message>
     <message>
         <source>Your heart</source>
-        <translation type="unfinished" />
+        <translation>আপনার হৃদয়</translation>
     </message>
     <message>
         <source>The list on the left is your heart: the ayas you know.</source>
-        <translation type="unfinished" />
+        <translation>পাশের তালিকাটি আপনার হৃদয়: যে আয়াতগুলো আপনি জানেন।</translation>
     </message>
     <message>
         <source>To add the aya you see, drag the aya picture onto the heart.</source>
-        <translation type="unfinished" />
+        <translation>যে আয়াত দেখছেন তা যোগ করতে আয়াতের ছবি হৃদয়ে টেনে আনুন।</translation>
     </message>
     <message>
         <source>To add a whole sura, drag the heart picture next to the sura chooser onto the heart.</source>
-        <translation type="unfinished" />
+        <translation>পুরো সূরা যোগ করতে সূরা বাছাইয়ের পাশের হৃদয়ের ছবি হৃদয়ে টেনে আনুন।</translation>
     </message>
     <message>
         <source>Each sura shows a heart that fills as you learn more of it. The red bar at the top shows how many ayas of all installed suras are in your heart.</source>
-        <translation type="unfinished" />
+        <translation>প্রতিটি সূরা একটি হৃদয় দেখায় যা আপনি যত শেখেন তত ভরে ওঠে। উপরের লাল দণ্ড দেখায় ইনস্টল করা সব সূরার কতগুলো আয়াত আপনার হৃদয়ে আছে।</translation>
     </message>
     <message>
         <source>&lt;b&gt;Close Completed Suras&lt;/b&gt; folds the suras you know completely.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;সম্পূর্ণ সূরাগুলো গুটিয়ে রাখুন&lt;/b&gt; পুরোপুরি জানা সূরাগুলো গুটিয়ে রাখে।</translation>
     </message>
     <message>
         <source>Double-click an aya in your heart to go to it and recite from there.</source>
-        <translation type="unfinished" />
+        <translation>হৃদয়ে কোনো আয়াতে দুবার ক্লিক করুন, সেখানে গিয়ে সেখান থেকে তিলাওয়াত হবে।</translation>
     </message>
     <message>
         <source>Right-click an aya or a sura and choose &lt;i&gt;Remove&lt;/i&gt; to take it out of your heart.</source>
-        <translation type="unfinished" />
+        <translation>কোনো আয়াত বা সূরায় ডান-ক্লিক করে &lt;i&gt;সরান&lt;/i&gt; বেছে নিন, তা হৃদয় থেকে বেরিয়ে যাবে।</translation>
     </message>
     <message>
         <source>Practice: testing yourself</source>
-        <translation type="unfinished" />
+        <translation>অনুশীলন: নিজেকে যাচাই</translation>
     </message>
     <message>
         <source>View &amp;gt; Practice &amp;gt; &lt;b&gt;Hide the aya&lt;/b&gt; (H) covers the aya's picture, and &lt;b&gt;Hide the translation&lt;/b&gt; covers its translation. Each new aya starts hidden again.</source>
-        <translation type="unfinished" />
+        <translation>দৃশ্য &amp;gt; অনুশীলন &amp;gt; &lt;b&gt;আয়াত লুকান&lt;/b&gt; (H) আয়াতের ছবি ঢেকে দেয়, আর &lt;b&gt;অনুবাদ লুকান&lt;/b&gt; তার অনুবাদ ঢাকে। প্রতিটি নতুন আয়াত আবার লুকানো অবস্থায় শুরু হয়।</translation>
     </message>
     <message>
         <source>&lt;b&gt;Reveal&lt;/b&gt; (R) uncovers the picture a fifth at a time, from the right, where an Arabic line begins. A click on the covered picture uncovers all of it.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;প্রকাশ করুন&lt;/b&gt; (R) ছবিটি এক-পঞ্চমাংশ করে খোলে, ডান দিক থেকে, যেখানে আরবি লাইন শুরু হয়। ঢাকা ছবিতে ক্লিক করলে পুরোটা খুলে যায়।</translation>
     </message>
     <message>
         <source>&lt;b&gt;Test me&lt;/b&gt;, beside Pause in: the aya is hidden during each pause while you recite it from memory, and shown again when the pause ends. Set a pause for it to have a pause to work in.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;আমাকে পরীক্ষা করুন&lt;/b&gt;, বিরতির এককের পাশে: আপনি মুখস্থ থেকে তিলাওয়াত করার সময় প্রতিটি বিরতিতে আয়াত লুকানো থাকে, আর বিরতি শেষ হলে আবার দেখা যায়। এটি কাজ করতে একটি বিরতি দিন।</translation>
     </message>
     <message>
         <source>Pauses that fit the aya</source>
-        <translation type="unfinished" />
+        <translation>আয়াতের মাপে বিরতি</translation>
     </message>
     <message>
         <source>&lt;b&gt;Pause in&lt;/b&gt; chooses how pauses are measured: in &lt;i&gt;seconds&lt;/i&gt; (the Pause box), or in &lt;i&gt;&amp;times; aya length&lt;/i&gt;, a multiple from 0.5 to 3.0 of the aya just heard (or of the part, in Single Aya Mode). A long aya then gets a long pause, a short one a short pause. A change of repeat, pause or speed while Varnel recites applies from the next repetition or the next aya.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;বিরতির একক&lt;/b&gt; বাছে বিরতি কীভাবে মাপা হবে: &lt;i&gt;সেকেন্ডে&lt;/i&gt; (বিরতির বাক্স), অথবা &lt;i&gt;&amp;times; আয়াতের দৈর্ঘ্য&lt;/i&gt;-এ, অর্থাৎ সদ্য শোনা আয়াতের (বা একক আয়াত মোডে অংশের) 0.5 থেকে 3.0 গুণ। ফলে দীর্ঘ আয়াত দীর্ঘ বিরতি পায়, ছোটটি ছোট। ভার্নেল তিলাওয়াত করার সময় পুনরাবৃত্তি, বিরতি বা গতির পরিবর্তন পরের পুনরাবৃত্তি বা পরের আয়াত থেকে কার্যকর হয়।</translation>
     </message>
     <message>
         <source>Speed</source>
@@ -186,103 +186,103 @@
     </message>
     <message>
         <source>The &lt;b&gt;Speed&lt;/b&gt; box (or View &amp;gt; Practice &amp;gt; Slower and Faster, the keys [ and ]) plays the recitation from 0.5&amp;times; to 1.5&amp;times; with its pitch kept. Positions, ranges and the single-aya marks stay in the recording's own time.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;গতি&lt;/b&gt; বাক্স (বা দৃশ্য &amp;gt; অনুশীলন &amp;gt; ধীরে ও দ্রুত, [ ও ] কী) তিলাওয়াত 0.5&amp;times; থেকে 1.5&amp;times; পর্যন্ত বাজায়, স্বরের উচ্চতা একই রেখে। অবস্থান, পরিসর ও একক আয়াতের চিহ্ন রেকর্ডিংয়ের নিজের সময়েই থাকে।</translation>
     </message>
     <message>
         <source>Reading</source>
-        <translation type="unfinished" />
+        <translation>পড়া</translation>
     </message>
     <message>
         <source>Ctrl+wheel, Ctrl+plus and Ctrl+minus zoom the aya's picture; Ctrl+0 (View &amp;gt; Fit to Width) fits it to the width. The line of text stays in view, and the zoom is kept for next time.</source>
-        <translation type="unfinished" />
+        <translation>Ctrl+চাকা, Ctrl+যোগ ও Ctrl+বিয়োগ আয়াতের ছবি বড়-ছোট করে; Ctrl+0 (দৃশ্য &amp;gt; প্রস্থে মানান) প্রস্থে মানিয়ে দেয়। লেখার লাইন দৃষ্টিতে থাকে, আর জুম পরের বারের জন্য রাখা হয়।</translation>
     </message>
     <message>
         <source>View &amp;gt; &lt;b&gt;Night Reading&lt;/b&gt;: a dark page with light text and the aya as light ink.</source>
-        <translation type="unfinished" />
+        <translation>দৃশ্য &amp;gt; &lt;b&gt;রাতের পাঠ&lt;/b&gt;: হালকা লেখাসহ গাঢ় পাতা আর হালকা কালিতে আয়াত।</translation>
     </message>
     <message>
         <source>Review: keeping what you know</source>
-        <translation type="unfinished" />
+        <translation>পুনরাবৃত্তি: যা জানেন তা ধরে রাখা</translation>
     </message>
     <message>
         <source>Every sura in your heart (a part of 20 ayas, for suras longer than 40) comes up for review the day after you learn it. The &lt;b&gt;Review&lt;/b&gt; panel under the heart lists what is due today, the most overdue first, with the day of its last review and your chance of recalling it today. View &amp;gt; Review Panel shows or hides it.</source>
-        <translation type="unfinished" />
+        <translation>আপনার হৃদয়ের প্রতিটি সূরা (40-এর বেশি আয়াতের সূরায় 20 আয়াতের একটি অংশ) শেখার পরের দিন পুনরাবৃত্তির জন্য আসে। হৃদয়ের নিচের &lt;b&gt;পুনরাবৃত্তি&lt;/b&gt; প্যানেল আজ যা বাকি তার তালিকা দেয়, সবচেয়ে বিলম্বিতটি আগে, শেষ পুনরাবৃত্তির দিন ও আজ মনে রাখার সম্ভাবনাসহ। দৃশ্য &amp;gt; পুনরাবৃত্তি প্যানেল এটি দেখায় বা লুকায়।</translation>
     </message>
     <message>
         <source>Choose an item and press &lt;b&gt;Review now&lt;/b&gt;: Varnel plays it once through, each aya once, with no repeat or pause.</source>
-        <translation type="unfinished" />
+        <translation>একটি বিষয় বেছে &lt;b&gt;এখন পুনরাবৃত্তি করুন&lt;/b&gt; চাপুন: ভার্নেল তা একবার বাজায়, প্রতিটি আয়াত একবার, পুনরাবৃত্তি বা বিরতি ছাড়া।</translation>
     </message>
     <message>
         <source>Then grade how well you knew it: &lt;b&gt;Again&lt;/b&gt; (1) if you forgot it, &lt;b&gt;Hard&lt;/b&gt; (2), &lt;b&gt;Good&lt;/b&gt; (3) or &lt;b&gt;Easy&lt;/b&gt; (4). The panel says when that item comes back; a well-known sura comes back later and later, a forgotten one soon.</source>
-        <translation type="unfinished" />
+        <translation>তারপর কতটা জানতেন তার মান দিন: ভুলে গেলে &lt;b&gt;আবার&lt;/b&gt; (1), &lt;b&gt;কঠিন&lt;/b&gt; (2), &lt;b&gt;ভালো&lt;/b&gt; (3) বা &lt;b&gt;সহজ&lt;/b&gt; (4)। প্যানেল বলে বিষয়টি কবে ফিরবে; ভালো জানা সূরা ক্রমে দেরিতে ফেরে, ভুলে যাওয়াটি শিগগির।</translation>
     </message>
     <message>
         <source>Suras due today have a small orange mark in your heart. The calendar shows your reviews of the last twelve weeks.</source>
-        <translation type="unfinished" />
+        <translation>আজ বাকি সূরাগুলোর আপনার হৃদয়ে একটি ছোট কমলা চিহ্ন থাকে। ক্যালেন্ডার গত বারো সপ্তাহের পুনরাবৃত্তি দেখায়।</translation>
     </message>
     <message>
         <source>Keys</source>
-        <translation type="unfinished" />
+        <translation>কী</translation>
     </message>
     <message>
         <source>&lt;b&gt;Space&lt;/b&gt; plays and stops, except on a focused button or check box (which Space presses) and in a field where you type text.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;স্পেস&lt;/b&gt; বাজায় ও থামায়, তবে ফোকাসে থাকা বোতাম বা চেক বক্সে (যা স্পেস চাপে) এবং যেখানে লেখা টাইপ করেন সেই ঘরে নয়।</translation>
     </message>
     <message>
         <source>&lt;b&gt;Left&lt;/b&gt; and &lt;b&gt;Right&lt;/b&gt; go to the previous and next aya, except in number and text fields, on sliders and in the heart, which use them themselves.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;বাম&lt;/b&gt; ও &lt;b&gt;ডান&lt;/b&gt; আগের ও পরের আয়াতে যায়, তবে সংখ্যা ও লেখার ঘরে, স্লাইডারে এবং হৃদয়ে নয়, যারা এগুলো নিজেরাই ব্যবহার করে।</translation>
     </message>
     <message>
         <source>&lt;b&gt;Ctrl+Space&lt;/b&gt;, &lt;b&gt;Ctrl+Left&lt;/b&gt;, &lt;b&gt;Ctrl+Right&lt;/b&gt; and the media keys work wherever you are.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;Ctrl+স্পেস&lt;/b&gt;, &lt;b&gt;Ctrl+বাম&lt;/b&gt;, &lt;b&gt;Ctrl+ডান&lt;/b&gt; ও মিডিয়া কী যেখানেই থাকুন কাজ করে।</translation>
     </message>
     <message>
         <source>&lt;b&gt;H&lt;/b&gt; hides the aya, &lt;b&gt;R&lt;/b&gt; reveals it, &lt;b&gt;[&lt;/b&gt; and &lt;b&gt;]&lt;/b&gt; change the speed, &lt;b&gt;1&lt;/b&gt; to &lt;b&gt;4&lt;/b&gt; grade a review.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;H&lt;/b&gt; আয়াত লুকায়, &lt;b&gt;R&lt;/b&gt; প্রকাশ করে, &lt;b&gt;[&lt;/b&gt; ও &lt;b&gt;]&lt;/b&gt; গতি বদলায়, &lt;b&gt;1&lt;/b&gt; থেকে &lt;b&gt;4&lt;/b&gt; পুনরাবৃত্তির মান দেয়।</translation>
     </message>
     <message>
         <source>Tab moves between the controls; every control can be reached and used without a mouse.</source>
-        <translation type="unfinished" />
+        <translation>Tab নিয়ন্ত্রণগুলোর মধ্যে যায়; প্রতিটি নিয়ন্ত্রণ মাউস ছাড়াই পৌঁছানো ও ব্যবহার করা যায়।</translation>
     </message>
     <message>
         <source>Recitors</source>
-        <translation type="unfinished" />
+        <translation>কারীগণ</translation>
     </message>
     <message>
         <source>When more than one recitation of a sura pack is installed, Recitor &amp;gt; Config Recitor chooses, for each pack, whose recitation you hear. A recitation you choose there is heard for every sura of its pack, even where another pack covers the same suras.</source>
-        <translation type="unfinished" />
+        <translation>কোনো সূরা প্যাকের একাধিক তিলাওয়াত ইনস্টল থাকলে কারী &amp;gt; কারী নির্ধারণ প্রতিটি প্যাকের জন্য বাছে আপনি কার তিলাওয়াত শুনবেন। সেখানে বাছা তিলাওয়াত তার প্যাকের প্রতিটি সূরায় শোনা যায়, এমনকি অন্য প্যাক একই সূরা ধারণ করলেও।</translation>
     </message>
     <message>
         <source>Sura packs</source>
-        <translation type="unfinished" />
+        <translation>সূরা প্যাক</translation>
     </message>
     <message>
         <source>Varnel reads the Quran's text, pictures and recitations from sura packs in the &lt;tt&gt;quran&lt;/tt&gt; folder. Without them there is nothing to choose in the sura chooser.</source>
-        <translation type="unfinished" />
+        <translation>ভার্নেল কুরআনের পাঠ, ছবি ও তিলাওয়াত &lt;tt&gt;quran&lt;/tt&gt; ফোল্ডারের সূরা প্যাক থেকে পড়ে। এগুলো ছাড়া সূরা বাছাইয়ে বাছার কিছু থাকে না।</translation>
     </message>
     <message>
         <source>Varnel helps you memorise suras of the Quran by ear and by sight: it shows each aya as a picture of its Arabic text with its translation and transliteration, and plays the recitation aya by aya with repeats, pauses, ranges, loops, the stack drill and the single-aya drill.</source>
-        <translation type="unfinished" />
+        <translation>ভার্নেল আপনাকে শুনে ও দেখে কুরআনের সূরা মুখস্থ করতে সাহায্য করে: এটি প্রতিটি আয়াত তার আরবি পাঠের ছবি হিসেবে অনুবাদ ও প্রতিবর্ণীকরণসহ দেখায়, এবং পুনরাবৃত্তি, বিরতি, পরিসর, লুপ, স্তূপ অনুশীলন ও একক আয়াত অনুশীলনসহ আয়াতের পর আয়াত তিলাওয়াত বাজায়।</translation>
     </message>
     <message>
         <source>Varnel holds no Quran content of its own beyond a table of the 114 suras. The pictures, recitations and texts come in &lt;b&gt;sura packs&lt;/b&gt; (files ending in &lt;tt&gt;.dat&lt;/tt&gt;) in the &lt;tt&gt;quran&lt;/tt&gt; folder of Varnel's working folder; more recitations go into &lt;tt&gt;quran/extra&lt;/tt&gt;, more translations into &lt;tt&gt;quran/lang&lt;/tt&gt;. The Debian package &lt;b&gt;varnel-data&lt;/b&gt; brings the demo packs (Al-Fatiha and Juz' Amma with nine translations), read where they are installed; make packs from your own recordings with &lt;tt&gt;varnel-pack import&lt;/tt&gt;.</source>
-        <translation type="unfinished" />
+        <translation>১১৪টি সূরার একটি সারণি ছাড়া ভার্নেলের নিজের কোনো কুরআন বিষয়বস্তু নেই। ছবি, তিলাওয়াত ও পাঠ আসে &lt;b&gt;সূরা প্যাকে&lt;/b&gt; (&lt;tt&gt;.dat&lt;/tt&gt;-এ শেষ হওয়া ফাইল), ভার্নেলের কাজের ফোল্ডারের &lt;tt&gt;quran&lt;/tt&gt; ফোল্ডারে; আরও তিলাওয়াত যায় &lt;tt&gt;quran/extra&lt;/tt&gt;-তে, আরও অনুবাদ &lt;tt&gt;quran/lang&lt;/tt&gt;-এ। ডেবিয়ান প্যাকেজ &lt;b&gt;varnel-data&lt;/b&gt; নমুনা প্যাক আনে (আল-ফাতিহা ও আম্মা পারা নয়টি অনুবাদসহ), যা ইনস্টলের জায়গা থেকেই পড়া হয়; নিজের রেকর্ডিং থেকে &lt;tt&gt;varnel-pack import&lt;/tt&gt; দিয়ে প্যাক বানান।</translation>
     </message>
     <message>
         <source>&lt;b&gt;Sources.&lt;/b&gt; The demo content's Arabic text, translations and transliteration come from the quran-json package (CC-BY-4.0), which takes the Arabic text from the Tanzil project; its recitations are synthetic speech made with espeak-ng, no human recitation. The Arabic is drawn with the Amiri Quran font by Khaled Hosny (SIL Open Font License).</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;উৎস।&lt;/b&gt; নমুনা বিষয়বস্তুর আরবি পাঠ, অনুবাদ ও প্রতিবর্ণীকরণ quran-json প্যাকেজ (CC-BY-4.0) থেকে, যা আরবি পাঠ তানজিল প্রকল্প থেকে নেয়; এর তিলাওয়াত espeak-ng দিয়ে তৈরি কৃত্রিম কণ্ঠ, মানুষের তিলাওয়াত নয়। আরবি লেখা হয়েছে খালেদ হোসনির Amiri Quran ফন্টে (SIL Open Font License)।</translation>
     </message>
     <message>
         <source>Free software under the GNU General Public License, version 3 or later. Built on Qt, OpenAL Soft, libsndfile and Rubber Band.</source>
-        <translation type="unfinished" />
+        <translation>GNU জেনারেল পাবলিক লাইসেন্স, সংস্করণ 3 বা পরবর্তী, এর অধীনে মুক্ত সফটওয়্যার। Qt, OpenAL Soft, libsndfile ও Rubber Band-এর ওপর নির্মিত।</translation>
     </message>
     <message>
         <source>It seems you downloaded only the main program&lt;br&gt;and you don't have any sura packs installed!&lt;br&gt;&lt;br&gt;Sura packs (files ending in &lt;tt&gt;.dat&lt;/tt&gt;) go in this folder:&lt;br&gt;&lt;b&gt;%1&lt;/b&gt;&lt;br&gt;&lt;br&gt;To get some:&lt;br&gt;&amp;bull; install the &lt;b&gt;varnel-data&lt;/b&gt; package (&lt;tt&gt;sudo apt install varnel-data&lt;/tt&gt;): Al-Fatiha and Juz' Amma with translations, found where they are installed;&lt;br&gt;&amp;bull; or make packs from your own recordings with &lt;tt&gt;varnel-pack import&lt;/tt&gt; (see &lt;tt&gt;man varnel-pack&lt;/tt&gt;), then start Varnel again.</source>
-        <translation type="unfinished" />
+        <translation>মনে হচ্ছে আপনি শুধু মূল প্রোগ্রামটি নামিয়েছেন&lt;br&gt;এবং কোনো সূরা প্যাক ইনস্টল করা নেই!&lt;br&gt;&lt;br&gt;সূরা প্যাক (&lt;tt&gt;.dat&lt;/tt&gt;-এ শেষ হওয়া ফাইল) এই ফোল্ডারে যায়:&lt;br&gt;&lt;b&gt;%1&lt;/b&gt;&lt;br&gt;&lt;br&gt;কিছু পেতে:&lt;br&gt;&amp;bull; &lt;b&gt;varnel-data&lt;/b&gt; প্যাকেজ ইনস্টল করুন (&lt;tt&gt;sudo apt install varnel-data&lt;/tt&gt;): আল-ফাতিহা ও আম্মা পারা অনুবাদসহ, ইনস্টলের জায়গা থেকেই পড়া হয়;&lt;br&gt;&amp;bull; অথবা নিজের রেকর্ডিং থেকে &lt;tt&gt;varnel-pack import&lt;/tt&gt; দিয়ে প্যাক বানান (দেখুন &lt;tt&gt;man varnel-pack&lt;/tt&gt;), তারপর ভার্নেল আবার চালু করুন।</translation>
     </message>
     <message>
         <source>Varnel Help</source>
-        <translation type="unfinished" />
+        <translation>ভার্নেল সাহায্য</translation>
     </message>
 </context>
 <context>
@@ -293,19 +293,19 @@
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished" />
+        <translation>সরান</translation>
     </message>
     <message>
         <source>You recorded this aya</source>
-        <translation type="unfinished" />
+        <translation>আপনি এই আয়াত রেকর্ড করেছেন</translation>
     </message>
     <message>
         <source>recorded</source>
-        <translation type="unfinished" />
+        <translation>রেকর্ড করা</translation>
     </message>
     <message>
         <source>Due for review</source>
-        <translation type="unfinished" />
+        <translation>পুনরাবৃত্তির সময় হয়েছে</translation>
     </message>
 </context>
 <context>
@@ -327,11 +327,11 @@
     </message>
     <message>
         <source>Juz %L1: %L2 of %L3 ayas (%L4%)</source>
-        <translation type="unfinished" />
+        <translation>পারা %L1: %L3টির মধ্যে %L2টি আয়াত (%L4%)</translation>
     </message>
     <message>
         <source>. %L1 of 30 juz begun, %L2 of %L3 ayas in all.</source>
-        <translation type="unfinished" />
+        <translation>। 30টির মধ্যে %L1টি পারা শুরু, মোট %L3টির মধ্যে %L2টি আয়াত।</translation>
     </message>
 </context>
 <context>
@@ -350,11 +350,67 @@
     </message>
     <message>
         <source>Create New Profile</source>
-        <translation type="unfinished" />
+        <translation>নতুন প্রোফাইল তৈরি করুন</translation>
     </message>
     <message>
         <source>Load Selected Profile</source>
-        <translation type="unfinished" />
+        <translation>নির্বাচিত প্রোফাইল লোড করুন</translation>
+    </message>
+    <message>
+        <source>the profile file cannot be read: %1</source>
+        <translation>প্রোফাইল ফাইল পড়া যাচ্ছে না: %1</translation>
+    </message>
+    <message>
+        <source>the file is not a Varnel profile</source>
+        <translation>ফাইলটি ভার্নেল প্রোফাইল নয়</translation>
+    </message>
+    <message>
+        <source>the profile file is cut short</source>
+        <translation>প্রোফাইল ফাইল অসম্পূর্ণ</translation>
+    </message>
+    <message>
+        <source>the profile file is damaged (its heart count is negative)</source>
+        <translation>প্রোফাইল ফাইল ক্ষতিগ্রস্ত (হৃদয়ের সংখ্যা ঋণাত্মক)</translation>
+    </message>
+    <message>
+        <source>the profile file is cut short (it holds fewer ayas than it says)</source>
+        <translation>প্রোফাইল ফাইল অসম্পূর্ণ (যত আয়াত বলে তার চেয়ে কম আছে)</translation>
+    </message>
+    <message>
+        <source>the profile file is damaged (%1 entries of the heart are no ayas)</source>
+        <translation>প্রোফাইল ফাইল ক্ষতিগ্রস্ত (হৃদয়ের %1টি ভুক্তি আয়াত নয়)</translation>
+    </message>
+    <message>
+        <source>the profile file does not say which aya you were at</source>
+        <translation>প্রোফাইল ফাইল বলে না আপনি কোন আয়াতে ছিলেন</translation>
+    </message>
+    <message>
+        <source>Invalid Username!</source>
+        <translation>অবৈধ ব্যবহারকারীর নাম!</translation>
+    </message>
+    <message>
+        <source>This name is too long. A user name can hold at most %1 Latin letters, or %2 Arabic letters (they take two places each); please shorten it.</source>
+        <translation>নামটি খুব দীর্ঘ। ব্যবহারকারীর নামে সর্বোচ্চ %1টি লাতিন অক্ষর, বা %2টি আরবি অক্ষর (প্রতিটি দুই জায়গা নেয়) থাকতে পারে; অনুগ্রহ করে ছোট করুন।</translation>
+    </message>
+    <message>
+        <source>"%1" cannot be a user name.</source>
+        <translation>"%1" ব্যবহারকারীর নাম হতে পারে না।</translation>
+    </message>
+    <message>
+        <source>A user name cannot hold the characters / \ or :.</source>
+        <translation>ব্যবহারকারীর নামে / \ বা : অক্ষর থাকতে পারে না।</translation>
+    </message>
+    <message>
+        <source>A user name cannot hold control characters.</source>
+        <translation>ব্যবহারকারীর নামে নিয়ন্ত্রণ অক্ষর থাকতে পারে না।</translation>
+    </message>
+    <message>
+        <source>A user name cannot start with a full stop.</source>
+        <translation>ব্যবহারকারীর নাম দাঁড়ি বা বিন্দু দিয়ে শুরু হতে পারে না।</translation>
+    </message>
+    <message>
+        <source>A user name cannot hold "%1", the ending of profile files.</source>
+        <translation>ব্যবহারকারীর নামে "%1" থাকতে পারে না, যা প্রোফাইল ফাইলের শেষাংশ।</translation>
     </message>
 </context>
 <context>
@@ -1387,46 +1443,233 @@
     </message>
     <message>
         <source>%1's Heart</source>
-        <translation type="unfinished" />
+        <translation>%1-এর হৃদয়</translation>
     </message>
     <message>
         <source>My Heart</source>
-        <translation type="unfinished" />
+        <translation>আমার হৃদয়</translation>
     </message>
     <message>
         <source> ms</source>
-        <translation type="unfinished" />
+        <translation> মি.সে.</translation>
     </message>
     <message>
         <source>%1 Translation:</source>
-        <translation type="unfinished" />
+        <translation>%1 অনুবাদ:</translation>
     </message>
     <message>
         <source>%1 %L2</source>
-        <translation type="unfinished" />
+        <translation>%1 %L2</translation>
     </message>
     <message>
         <source>The %1 text needs the font %2, which is not installed: install the package %3.</source>
-        <translation type="unfinished" />
+        <translation>%1 লেখার জন্য %2 ফন্ট দরকার, যা ইনস্টল করা নেই: %3 প্যাকেজটি ইনস্টল করুন।</translation>
+    </message>
+    <message>
+        <source>%1 needs the sura packs of these suras, which are not installed:&lt;br&gt;&lt;br&gt;%2</source>
+        <translation>%1-এর জন্য এই সূরাগুলোর প্যাক দরকার, যা ইনস্টল করা নেই:&lt;br&gt;&lt;br&gt;%2</translation>
+    </message>
+    <message>
+        <source>%1 is open in another Varnel window.&lt;br&gt;&lt;br&gt;Close it there, or choose another profile.</source>
+        <translation>%1 আরেকটি ভার্নেল জানালায় খোলা।&lt;br&gt;&lt;br&gt;সেখানে বন্ধ করুন, অথবা অন্য প্রোফাইল বেছে নিন।</translation>
+    </message>
+    <message>
+        <source>The picture of aya %1 is too large to show: %2 MB, where at most %3 MB are shown.</source>
+        <translation>আয়াত %1-এর ছবি দেখানোর জন্য খুব বড়: %2 MB, যেখানে সর্বোচ্চ %3 MB দেখানো হয়।</translation>
+    </message>
+    <message>
+        <source>Your profile could not be saved, so your heart is not stored yet:&lt;br&gt;%1&lt;br&gt;&lt;br&gt;Check that the folder "profiles" beside Varnel can be written to, then use File &amp;gt; Save Profile again.</source>
+        <translation>আপনার প্রোফাইল সংরক্ষণ করা যায়নি, তাই আপনার হৃদয় এখনো রাখা হয়নি:&lt;br&gt;%1&lt;br&gt;&lt;br&gt;ভার্নেলের পাশের "profiles" ফোল্ডারে লেখা যায় কি না দেখুন, তারপর আবার ফাইল &amp;gt; প্রোফাইল সংরক্ষণ ব্যবহার করুন।</translation>
+    </message>
+    <message>
+        <source>The file as it was is kept as %1.</source>
+        <translation>ফাইলটি আগের মতো %1 নামে রাখা হয়েছে।</translation>
+    </message>
+    <message>
+        <source>Your review record as it was is kept as %1.</source>
+        <translation>আপনার পুনরাবৃত্তির খতিয়ান আগের মতো %1 নামে রাখা হয়েছে।</translation>
+    </message>
+    <message>
+        <source>The profile of %1 could not be read in full: %2.</source>
+        <translation>%1-এর প্রোফাইল পুরোটা পড়া যায়নি: %2।</translation>
+    </message>
+    <message>
+        <source>The ayas of the heart that could be read are kept.</source>
+        <translation>হৃদয়ের যে আয়াতগুলো পড়া গেছে সেগুলো রাখা হয়েছে।</translation>
+    </message>
+    <message>
+        <source>You start at the first aya of sura 114.</source>
+        <translation>আপনি সূরা 114-এর প্রথম আয়াত থেকে শুরু করবেন।</translation>
+    </message>
+    <message>
+        <source>The review record</source>
+        <translation>পুনরাবৃত্তির খতিয়ান</translation>
+    </message>
+    <message>
+        <source>Your heart is kept; its suras start review again.</source>
+        <translation>আপনার হৃদয় রাখা আছে; এর সূরাগুলোর পুনরাবৃত্তি আবার শুরু হবে।</translation>
+    </message>
+    <message>
+        <source>The review record by page</source>
+        <translation>পৃষ্ঠা অনুযায়ী পুনরাবৃত্তির খতিয়ান</translation>
+    </message>
+    <message>
+        <source>Your heart is kept; its pages start review again.</source>
+        <translation>আপনার হৃদয় রাখা আছে; এর পৃষ্ঠাগুলোর পুনরাবৃত্তি আবার শুরু হবে।</translation>
+    </message>
+    <message>
+        <source>Your practice settings</source>
+        <translation>আপনার অনুশীলনের সেটিংস</translation>
+    </message>
+    <message>
+        <source>Hiding and Test me start switched off.</source>
+        <translation>লুকানো ও আমাকে পরীক্ষা করুন বন্ধ অবস্থায় শুরু হয়।</translation>
+    </message>
+    <message>
+        <source>Your drill settings</source>
+        <translation>আপনার বাজানোর সেটিংস</translation>
+    </message>
+    <message>
+        <source>Repeat, pause, loop, stack and speed start from their defaults.</source>
+        <translation>পুনরাবৃত্তি, বিরতি, লুপ, স্তূপ ও গতি ডিফল্ট থেকে শুরু হয়।</translation>
+    </message>
+    <message>
+        <source>%1 %2 could not be read: %3.</source>
+        <translation>%1 %2 পড়া যায়নি: %3।</translation>
+    </message>
+    <message>
+        <source>It is kept as %1.</source>
+        <translation>এটি %1 নামে রাখা হয়েছে।</translation>
     </message>
 </context>
 <context>
     <name>SelectRecitor</name>
     <message>
         <source>Recitor Preferences</source>
-        <translation type="unfinished" />
+        <translation>কারীর পছন্দসমূহ</translation>
     </message>
     <message>
         <source>Varn Addon</source>
-        <translation type="unfinished" />
+        <translation>ভার্ন সংযোজন</translation>
     </message>
     <message>
         <source>Recitor</source>
-        <translation type="unfinished" />
+        <translation>কারী</translation>
     </message>
     <message>
         <source>Recitation of %1</source>
-        <translation type="unfinished" />
+        <translation>%1-এর তিলাওয়াত</translation>
+    </message>
+    <message>
+        <source>default</source>
+        <translation>ডিফল্ট</translation>
+    </message>
+</context>
+<context>
+    <name>Sound</name>
+    <message>
+        <source>The sound output device stopped working, so playback has stopped.&lt;br&gt;&lt;br&gt;To fix: connect the device again, or choose another one in File &amp;gt; Preferences, then press Play.</source>
+        <translation>শব্দ আউটপুট যন্ত্র কাজ বন্ধ করেছে, তাই বাজানো থেমে গেছে।&lt;br&gt;&lt;br&gt;ঠিক করতে: যন্ত্রটি আবার সংযুক্ত করুন, অথবা ফাইল &amp;gt; পছন্দসমূহ থেকে অন্যটি বেছে নিন, তারপর বাজান চাপুন।</translation>
+    </message>
+    <message>
+        <source>Varnel could not find a sound output device on this computer, so it cannot play recitations.&lt;br&gt;&lt;br&gt;Everything else works: you can read the ayas, their translations and transliterations, and keep your heart up to date.&lt;br&gt;&lt;br&gt;To hear the recitations, connect speakers or headphones, then choose the device in File &amp;gt; Preferences or restart Varnel.</source>
+        <translation>ভার্নেল এই কম্পিউটারে কোনো শব্দ আউটপুট যন্ত্র পায়নি, তাই তিলাওয়াত বাজাতে পারে না।&lt;br&gt;&lt;br&gt;বাকি সব কাজ করে: আপনি আয়াত, তার অনুবাদ ও প্রতিবর্ণীকরণ পড়তে পারেন, এবং হৃদয় হালনাগাদ রাখতে পারেন।&lt;br&gt;&lt;br&gt;তিলাওয়াত শুনতে স্পিকার বা হেডফোন সংযুক্ত করুন, তারপর ফাইল &amp;gt; পছন্দসমূহ থেকে যন্ত্রটি বেছে নিন অথবা ভার্নেল আবার চালু করুন।</translation>
+    </message>
+    <message>
+        <source> Choose another input in Preferences.</source>
+        <translation> পছন্দসমূহ থেকে অন্য ইনপুট বেছে নিন।</translation>
+    </message>
+    <message>
+        <source>The microphone was lost while recording; what was heard before is kept.</source>
+        <translation>রেকর্ডিংয়ের সময় মাইক্রোফোন হারিয়ে গেছে; আগে যা শোনা গেছে তা রাখা হয়েছে।</translation>
+    </message>
+    <message>
+        <source>The recording "%1" is too large to play: %2 MB, where at most %3 MB can be played.</source>
+        <translation>রেকর্ডিং "%1" বাজানোর জন্য খুব বড়: %2 MB, যেখানে সর্বোচ্চ %3 MB বাজানো যায়।</translation>
+    </message>
+    <message>
+        <source>Get Length Error</source>
+        <translation>দৈর্ঘ্য জানতে ত্রুটি</translation>
+    </message>
+    <message>
+        <source>Select a valid range</source>
+        <translation>একটি বৈধ পরিসর বেছে নিন</translation>
+    </message>
+    <message>
+        <source>Error in set position</source>
+        <translation>অবস্থান ঠিক করতে ত্রুটি</translation>
+    </message>
+    <message>
+        <source>Select a valid sound device</source>
+        <translation>একটি বৈধ শব্দ যন্ত্র বেছে নিন</translation>
+    </message>
+    <message>
+        <source>To fix: %1</source>
+        <translation>ঠিক করতে: %1</translation>
+    </message>
+    <message>
+        <source>Sound Error</source>
+        <translation>শব্দ ত্রুটি</translation>
+    </message>
+    <message>
+        <source>No errors.</source>
+        <translation>কোনো ত্রুটি নেই।</translation>
+    </message>
+    <message>
+        <source>The channel was taken over by a newer sound.</source>
+        <translation>নতুন একটি শব্দ চ্যানেলটি নিয়ে নিয়েছে।</translation>
+    </message>
+    <message>
+        <source>The sound or channel no longer exists: it was stopped, finished and replaced, or released.</source>
+        <translation>শব্দ বা চ্যানেলটি আর নেই: থামানো হয়েছে, শেষ হয়ে বদলে গেছে, বা ছেড়ে দেওয়া হয়েছে।</translation>
+    </message>
+    <message>
+        <source>The recording could not be read: its data is damaged or in a format that cannot be decoded.</source>
+        <translation>রেকর্ডিং পড়া যায়নি: এর তথ্য ক্ষতিগ্রস্ত বা এমন ফরম্যাটে যা ডিকোড করা যায় না।</translation>
+    </message>
+    <message>
+        <source>This computer has no sound output device.</source>
+        <translation>এই কম্পিউটারে কোনো শব্দ আউটপুট যন্ত্র নেই।</translation>
+    </message>
+    <message>
+        <source>The sound output device could not be started. It may be in use or unplugged.</source>
+        <translation>শব্দ আউটপুট যন্ত্র চালু করা যায়নি। হয়তো এটি ব্যবহৃত হচ্ছে বা খুলে রাখা।</translation>
+    </message>
+    <message>
+        <source>A value given to the sound system was out of range.</source>
+        <translation>শব্দ ব্যবস্থায় দেওয়া একটি মান সীমার বাইরে ছিল।</translation>
+    </message>
+    <message>
+        <source>The sound system is not running.</source>
+        <translation>শব্দ ব্যবস্থা চলছে না।</translation>
+    </message>
+    <message>
+        <source>The sound system is already running.</source>
+        <translation>শব্দ ব্যবস্থা আগে থেকেই চলছে।</translation>
+    </message>
+    <message>
+        <source>The sound output device failed while playing.</source>
+        <translation>বাজানোর সময় শব্দ আউটপুট যন্ত্র বিকল হয়েছে।</translation>
+    </message>
+    <message>
+        <source>The sound could not be encoded.</source>
+        <translation>শব্দ এনকোড করা যায়নি।</translation>
+    </message>
+    <message>
+        <source>The recording cannot be played: it claims more than 8 channels, a sample rate above 384 kHz, or holds no sound at all.</source>
+        <translation>রেকর্ডিং বাজানো যায় না: এটি 8-এর বেশি চ্যানেল, 384 kHz-এর বেশি নমুনা হার দাবি করে, অথবা এতে কোনো শব্দই নেই।</translation>
+    </message>
+    <message>
+        <source>No microphone was found: there is no input device to record from.</source>
+        <translation>কোনো মাইক্রোফোন পাওয়া যায়নি: রেকর্ড করার মতো কোনো ইনপুট যন্ত্র নেই।</translation>
+    </message>
+    <message>
+        <source>The microphone could not be opened: another program may be using it.</source>
+        <translation>মাইক্রোফোন খোলা যায়নি: হয়তো অন্য কোনো প্রোগ্রাম এটি ব্যবহার করছে।</translation>
+    </message>
+    <message>
+        <source>Unknown error.</source>
+        <translation>অজানা ত্রুটি।</translation>
     </message>
 </context>
 <context>
@@ -1440,19 +1683,19 @@
     <name>WaveformView</name>
     <message>
         <source>Waveforms of the reciter and of your recitation</source>
-        <translation type="unfinished" />
+        <translation>কারীর ও আপনার তিলাওয়াতের তরঙ্গরূপ</translation>
     </message>
     <message>
         <source>The reciter: %1 s; you: %2 s</source>
-        <translation type="unfinished" />
+        <translation>কারী: %1 সে.; আপনি: %2 সে.</translation>
     </message>
     <message>
         <source>Reciter</source>
-        <translation type="unfinished" />
+        <translation>কারী</translation>
     </message>
     <message>
         <source>You</source>
-        <translation type="unfinished" />
+        <translation>আপনি</translation>
     </message>
 </context>
 </TS>

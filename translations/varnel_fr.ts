@@ -4,181 +4,181 @@
     <name>AyaView</name>
     <message>
         <source>Hidden: press R to reveal</source>
-        <translation type="unfinished" />
+        <translation>Caché : appuyez sur R pour dévoiler</translation>
     </message>
 </context>
 <context>
     <name>Config</name>
     <message>
         <source>Varnel Preferences</source>
-        <translation type="unfinished" />
+        <translation>Préférences de Varnel</translation>
     </message>
     <message>
         <source>Play Test Sound</source>
-        <translation type="unfinished" />
+        <translation>Jouer le son d'essai</translation>
     </message>
     <message>
         <source>Stop Test Sound</source>
-        <translation type="unfinished" />
+        <translation>Arrêter le son d'essai</translation>
     </message>
     <message>
         <source>No microphone found</source>
-        <translation type="unfinished" />
+        <translation>Aucun microphone trouvé</translation>
     </message>
     <message>
         <source>The system's default</source>
-        <translation type="unfinished" />
+        <translation>Celui du système</translation>
     </message>
 </context>
 <context>
     <name>Guide</name>
     <message>
         <source>Varnel user guide</source>
-        <translation type="unfinished" />
+        <translation>Guide de Varnel</translation>
     </message>
     <message>
         <source>Varnel helps you learn suras by heart: you see each aya, hear it recited as often as you like, and keep a record of what you know in your &lt;b&gt;heart&lt;/b&gt;.</source>
-        <translation type="unfinished" />
+        <translation>Varnel vous aide à apprendre des sourates par cœur : vous voyez chaque verset, l'entendez réciter aussi souvent que vous voulez, et gardez trace de ce que vous savez dans votre &lt;b&gt;cœur&lt;/b&gt;.</translation>
     </message>
     <message>
         <source>Getting started</source>
-        <translation type="unfinished" />
+        <translation>Premiers pas</translation>
     </message>
     <message>
         <source>When Varnel starts it asks for your &lt;b&gt;profile&lt;/b&gt;. Type your name and press &lt;i&gt;Create New Profile&lt;/i&gt;, or pick your name from the list and press &lt;i&gt;Load Selected Profile&lt;/i&gt;. Your heart and the aya you were at are kept in your profile; Varnel saves it when you leave, and File &amp;gt; Save Profile saves it at once.</source>
-        <translation type="unfinished" />
+        <translation>Au démarrage, Varnel demande votre &lt;b&gt;profil&lt;/b&gt;. Tapez votre nom et appuyez sur &lt;i&gt;Créer un nouveau profil&lt;/i&gt;, ou choisissez votre nom dans la liste et appuyez sur &lt;i&gt;Charger le profil choisi&lt;/i&gt;. Votre cœur et le verset où vous étiez sont gardés dans votre profil ; Varnel l'enregistre quand vous partez, et Fichier &amp;gt; Enregistrer le profil l'enregistre tout de suite.</translation>
     </message>
     <message>
         <source>The first time, Varnel asks which &lt;b&gt;sound device&lt;/b&gt; to use. Press &lt;i&gt;Play Test Sound&lt;/i&gt; to check it, then &lt;i&gt;OK&lt;/i&gt;. You can change it later in File &amp;gt; Preferences.</source>
-        <translation type="unfinished" />
+        <translation>La première fois, Varnel demande quel &lt;b&gt;périphérique audio&lt;/b&gt; utiliser. Appuyez sur &lt;i&gt;Jouer le son d'essai&lt;/i&gt; pour le vérifier, puis sur &lt;i&gt;OK&lt;/i&gt;. Vous pourrez le changer plus tard dans Fichier &amp;gt; Préférences.</translation>
     </message>
     <message>
         <source>Choose a sura in &lt;b&gt;Choose a sura&lt;/b&gt; at the top. Recitation starts at once, aya by aya.</source>
-        <translation type="unfinished" />
+        <translation>Choisissez une sourate dans &lt;b&gt;Choisir une sourate&lt;/b&gt; en haut. La récitation commence aussitôt, verset par verset.</translation>
     </message>
     <message>
         <source>Seeing the aya</source>
-        <translation type="unfinished" />
+        <translation>Voir le verset</translation>
     </message>
     <message>
         <source>The middle of the window shows the Arabic text of the aya being recited. The panel under it shows its translation and, if you wish, its transliteration: use the &lt;b&gt;View&lt;/b&gt; menu to show or hide each. The &lt;b&gt;Language&lt;/b&gt; menu chooses the language of the translation when translation packs are installed. The slider under the panel shows which aya of the sura you are at.</source>
-        <translation type="unfinished" />
+        <translation>Le milieu de la fenêtre montre le texte arabe du verset récité. Le panneau en dessous montre sa traduction et, si vous le souhaitez, sa translittération : le menu &lt;b&gt;Affichage&lt;/b&gt; montre ou cache chacune. Le menu &lt;b&gt;Langue&lt;/b&gt; choisit la langue de la traduction quand des paquets de traduction sont installés. Le curseur sous le panneau montre à quel verset de la sourate vous êtes.</translation>
     </message>
     <message>
         <source>Playing</source>
-        <translation type="unfinished" />
+        <translation>Lecture</translation>
     </message>
     <message>
         <source>&lt;b&gt;Play Aya&lt;/b&gt; (Space) plays the current aya; &lt;b&gt;Stop Playing&lt;/b&gt; (Space again) stops.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;Jouer le verset&lt;/b&gt; (Espace) joue le verset courant ; &lt;b&gt;Arrêter&lt;/b&gt; (Espace à nouveau) l'arrête.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Previous Aya&lt;/b&gt; (Left arrow) and &lt;b&gt;Next Aya&lt;/b&gt; (Right arrow) move through the sura.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;Verset précédent&lt;/b&gt; (flèche gauche) et &lt;b&gt;Verset suivant&lt;/b&gt; (flèche droite) parcourent la sourate.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Repeat&lt;/b&gt;: how many times each aya is recited before the next one.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;Répéter&lt;/b&gt; : combien de fois chaque verset est récité avant le suivant.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Pause (secs)&lt;/b&gt;: a silence after each recitation of an aya, time for you to repeat it aloud. 0 means no pause.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;Pause (s)&lt;/b&gt; : un silence après chaque récitation d'un verset, le temps de le répéter à voix haute. 0 veut dire sans pause.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Aya Range Settings&lt;/b&gt;: tick the box, then set &lt;b&gt;FROM&lt;/b&gt; and &lt;b&gt;TO&lt;/b&gt; to work on part of a sura.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;Plage de versets&lt;/b&gt; : cochez la case, puis réglez &lt;b&gt;DE&lt;/b&gt; et &lt;b&gt;À&lt;/b&gt; pour travailler une partie de sourate.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Loop Sura&lt;/b&gt;: start again at the first aya after the last.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;Boucler la sourate&lt;/b&gt; : recommencer au premier verset après le dernier.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Stack Ayas&lt;/b&gt;: the stack drill. Varnel recites the first aya, then the first two, then the first three, and so on until the whole range is recited in one go. Press Play Aya to begin.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;Empiler les versets&lt;/b&gt; : l'exercice d'empilement. Varnel récite le premier verset, puis les deux premiers, puis les trois premiers, et ainsi de suite jusqu'à réciter toute la plage d'un trait. Appuyez sur Jouer le verset pour commencer.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Sura Playback Progress&lt;/b&gt; shows how far through the sura (or the drill) you are.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;Progression de la sourate&lt;/b&gt; montre où vous en êtes dans la sourate (ou l'exercice).</translation>
     </message>
     <message>
         <source>Single Aya Mode: learning one aya in parts</source>
-        <translation type="unfinished" />
+        <translation>Mode verset unique : apprendre un verset par parties</translation>
     </message>
     <message>
         <source>Tick &lt;b&gt;Single Aya Mode&lt;/b&gt; to work on one long aya a part at a time. A row of controls appears:</source>
-        <translation type="unfinished" />
+        <translation>Cochez &lt;b&gt;Mode verset unique&lt;/b&gt; pour travailler un long verset partie par partie. Une rangée de commandes apparaît :</translation>
     </message>
     <message>
         <source>The slider shows where the recitation is. Drag it to jump.</source>
-        <translation type="unfinished" />
+        <translation>Le curseur montre où en est la récitation. Faites-le glisser pour sauter.</translation>
     </message>
     <message>
         <source>The &lt;b&gt;start&lt;/b&gt; button (a bar with a green arrow) takes the slider's position as the start of the part; the &lt;b&gt;end&lt;/b&gt; button takes it as the end. You can also type the start and end in milliseconds.</source>
-        <translation type="unfinished" />
+        <translation>Le bouton &lt;b&gt;début&lt;/b&gt; (une barre avec une flèche verte) prend la position du curseur comme début de la partie ; le bouton &lt;b&gt;fin&lt;/b&gt; la prend comme fin. Vous pouvez aussi taper le début et la fin en millisecondes.</translation>
     </message>
     <message>
         <source>The &lt;b&gt;repeat-play&lt;/b&gt; button (Space) plays the part again and again, with your pause between; the &lt;b&gt;stop&lt;/b&gt; button (Space) stops it.</source>
-        <translation type="unfinished" />
+        <translation>Le bouton &lt;b&gt;rejouer&lt;/b&gt; (Espace) joue la partie encore et encore, avec votre pause entre deux ; le bouton &lt;b&gt;arrêt&lt;/b&gt; (Espace) l'arrête.</translation>
     </message>
     <message>
         <source>The arrow buttons (Left and Right arrows) move to the previous and next aya; the part becomes the whole aya again.</source>
-        <translation type="unfinished" />
+        <translation>Les boutons fléchés (flèches gauche et droite) passent au verset précédent et suivant ; la partie redevient le verset entier.</translation>
     </message>
     <message>
         <source>Your heart</source>
-        <translation type="unfinished" />
+        <translation>Votre cœur</translation>
     </message>
     <message>
         <source>The list on the left is your heart: the ayas you know.</source>
-        <translation type="unfinished" />
+        <translation>La liste sur le côté est votre cœur : les versets que vous savez.</translation>
     </message>
     <message>
         <source>To add the aya you see, drag the aya picture onto the heart.</source>
-        <translation type="unfinished" />
+        <translation>Pour ajouter le verset affiché, faites glisser l'image du verset sur le cœur.</translation>
     </message>
     <message>
         <source>To add a whole sura, drag the heart picture next to the sura chooser onto the heart.</source>
-        <translation type="unfinished" />
+        <translation>Pour ajouter une sourate entière, faites glisser l'image du cœur à côté du choix de sourate sur le cœur.</translation>
     </message>
     <message>
         <source>Each sura shows a heart that fills as you learn more of it. The red bar at the top shows how many ayas of all installed suras are in your heart.</source>
-        <translation type="unfinished" />
+        <translation>Chaque sourate montre un cœur qui se remplit à mesure que vous l'apprenez. La barre rouge en haut montre combien de versets de toutes les sourates installées sont dans votre cœur.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Close Completed Suras&lt;/b&gt; folds the suras you know completely.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;Replier les sourates terminées&lt;/b&gt; replie les sourates que vous savez entièrement.</translation>
     </message>
     <message>
         <source>Double-click an aya in your heart to go to it and recite from there.</source>
-        <translation type="unfinished" />
+        <translation>Double-cliquez sur un verset de votre cœur pour y aller et réciter à partir de là.</translation>
     </message>
     <message>
         <source>Right-click an aya or a sura and choose &lt;i&gt;Remove&lt;/i&gt; to take it out of your heart.</source>
-        <translation type="unfinished" />
+        <translation>Cliquez droit sur un verset ou une sourate et choisissez &lt;i&gt;Retirer&lt;/i&gt; pour l'ôter de votre cœur.</translation>
     </message>
     <message>
         <source>Practice: testing yourself</source>
-        <translation type="unfinished" />
+        <translation>Entraînement : vous tester</translation>
     </message>
     <message>
         <source>View &amp;gt; Practice &amp;gt; &lt;b&gt;Hide the aya&lt;/b&gt; (H) covers the aya's picture, and &lt;b&gt;Hide the translation&lt;/b&gt; covers its translation. Each new aya starts hidden again.</source>
-        <translation type="unfinished" />
+        <translation>Affichage &amp;gt; Entraînement &amp;gt; &lt;b&gt;Cacher le verset&lt;/b&gt; (H) couvre l'image du verset, et &lt;b&gt;Cacher la traduction&lt;/b&gt; couvre sa traduction. Chaque nouveau verset recommence caché.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Reveal&lt;/b&gt; (R) uncovers the picture a fifth at a time, from the right, where an Arabic line begins. A click on the covered picture uncovers all of it.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;Dévoiler&lt;/b&gt; (R) découvre l'image un cinquième à la fois, depuis la droite, où commence une ligne arabe. Un clic sur l'image couverte la découvre entièrement.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Test me&lt;/b&gt;, beside Pause in: the aya is hidden during each pause while you recite it from memory, and shown again when the pause ends. Set a pause for it to have a pause to work in.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;Teste-moi&lt;/b&gt;, à côté de l'unité de pause : le verset est caché pendant chaque pause tandis que vous le récitez de mémoire, et réapparaît à la fin de la pause. Réglez une pause pour qu'il ait le temps d'agir.</translation>
     </message>
     <message>
         <source>Pauses that fit the aya</source>
-        <translation type="unfinished" />
+        <translation>Des pauses à la mesure du verset</translation>
     </message>
     <message>
         <source>&lt;b&gt;Pause in&lt;/b&gt; chooses how pauses are measured: in &lt;i&gt;seconds&lt;/i&gt; (the Pause box), or in &lt;i&gt;&amp;times; aya length&lt;/i&gt;, a multiple from 0.5 to 3.0 of the aya just heard (or of the part, in Single Aya Mode). A long aya then gets a long pause, a short one a short pause. A change of repeat, pause or speed while Varnel recites applies from the next repetition or the next aya.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;Pause en&lt;/b&gt; choisit comment les pauses se mesurent : en &lt;i&gt;secondes&lt;/i&gt; (la case Pause), ou en &lt;i&gt;&amp;times; durée du verset&lt;/i&gt;, un multiple de 0.5 à 3.0 du verset tout juste entendu (ou de la partie, en Mode verset unique). Un long verset reçoit alors une longue pause, un court une courte. Un changement de répétition, de pause ou de vitesse pendant la récitation s'applique dès la répétition ou le verset suivant.</translation>
     </message>
     <message>
         <source>Speed</source>
@@ -186,103 +186,103 @@
     </message>
     <message>
         <source>The &lt;b&gt;Speed&lt;/b&gt; box (or View &amp;gt; Practice &amp;gt; Slower and Faster, the keys [ and ]) plays the recitation from 0.5&amp;times; to 1.5&amp;times; with its pitch kept. Positions, ranges and the single-aya marks stay in the recording's own time.</source>
-        <translation type="unfinished" />
+        <translation>La case &lt;b&gt;Vitesse&lt;/b&gt; (ou Affichage &amp;gt; Entraînement &amp;gt; Plus lent et Plus rapide, les touches [ et ]) joue la récitation de 0.5&amp;times; à 1.5&amp;times; en gardant sa hauteur. Positions, plages et repères du verset unique restent dans le temps propre de l'enregistrement.</translation>
     </message>
     <message>
         <source>Reading</source>
-        <translation type="unfinished" />
+        <translation>Lire</translation>
     </message>
     <message>
         <source>Ctrl+wheel, Ctrl+plus and Ctrl+minus zoom the aya's picture; Ctrl+0 (View &amp;gt; Fit to Width) fits it to the width. The line of text stays in view, and the zoom is kept for next time.</source>
-        <translation type="unfinished" />
+        <translation>Ctrl+molette, Ctrl+plus et Ctrl+moins agrandissent ou réduisent l'image du verset ; Ctrl+0 (Affichage &amp;gt; Ajuster à la largeur) l'ajuste à la largeur. La ligne de texte reste en vue, et le zoom est gardé pour la prochaine fois.</translation>
     </message>
     <message>
         <source>View &amp;gt; &lt;b&gt;Night Reading&lt;/b&gt;: a dark page with light text and the aya as light ink.</source>
-        <translation type="unfinished" />
+        <translation>Affichage &amp;gt; &lt;b&gt;Lecture de nuit&lt;/b&gt; : une page sombre au texte clair et le verset à l'encre claire.</translation>
     </message>
     <message>
         <source>Review: keeping what you know</source>
-        <translation type="unfinished" />
+        <translation>Révision : garder ce que vous savez</translation>
     </message>
     <message>
         <source>Every sura in your heart (a part of 20 ayas, for suras longer than 40) comes up for review the day after you learn it. The &lt;b&gt;Review&lt;/b&gt; panel under the heart lists what is due today, the most overdue first, with the day of its last review and your chance of recalling it today. View &amp;gt; Review Panel shows or hides it.</source>
-        <translation type="unfinished" />
+        <translation>Chaque sourate de votre cœur (par parties de 20 versets pour les sourates de plus de 40) revient en révision le lendemain du jour où vous l'avez apprise. Le panneau &lt;b&gt;Révision&lt;/b&gt; sous le cœur liste ce qui est dû aujourd'hui, le plus en retard d'abord, avec le jour de la dernière révision et vos chances de vous en souvenir aujourd'hui. Affichage &amp;gt; Panneau de révision le montre ou le cache.</translation>
     </message>
     <message>
         <source>Choose an item and press &lt;b&gt;Review now&lt;/b&gt;: Varnel plays it once through, each aya once, with no repeat or pause.</source>
-        <translation type="unfinished" />
+        <translation>Choisissez un élément et appuyez sur &lt;b&gt;Réviser maintenant&lt;/b&gt; : Varnel le joue une fois, chaque verset une fois, sans répétition ni pause.</translation>
     </message>
     <message>
         <source>Then grade how well you knew it: &lt;b&gt;Again&lt;/b&gt; (1) if you forgot it, &lt;b&gt;Hard&lt;/b&gt; (2), &lt;b&gt;Good&lt;/b&gt; (3) or &lt;b&gt;Easy&lt;/b&gt; (4). The panel says when that item comes back; a well-known sura comes back later and later, a forgotten one soon.</source>
-        <translation type="unfinished" />
+        <translation>Puis notez à quel point vous le saviez : &lt;b&gt;À revoir&lt;/b&gt; (1) si vous l'aviez oublié, &lt;b&gt;Difficile&lt;/b&gt; (2), &lt;b&gt;Bien&lt;/b&gt; (3) ou &lt;b&gt;Facile&lt;/b&gt; (4). Le panneau dit quand cet élément revient ; une sourate bien sue revient de plus en plus tard, une oubliée bientôt.</translation>
     </message>
     <message>
         <source>Suras due today have a small orange mark in your heart. The calendar shows your reviews of the last twelve weeks.</source>
-        <translation type="unfinished" />
+        <translation>Les sourates dues aujourd'hui portent une petite marque orange dans votre cœur. Le calendrier montre vos révisions des douze dernières semaines.</translation>
     </message>
     <message>
         <source>Keys</source>
-        <translation type="unfinished" />
+        <translation>Touches</translation>
     </message>
     <message>
         <source>&lt;b&gt;Space&lt;/b&gt; plays and stops, except on a focused button or check box (which Space presses) and in a field where you type text.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;Espace&lt;/b&gt; joue et arrête, sauf sur un bouton ou une case à cocher qui a le focus (qu'Espace actionne) et dans un champ où vous tapez du texte.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Left&lt;/b&gt; and &lt;b&gt;Right&lt;/b&gt; go to the previous and next aya, except in number and text fields, on sliders and in the heart, which use them themselves.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;Gauche&lt;/b&gt; et &lt;b&gt;Droite&lt;/b&gt; vont au verset précédent et suivant, sauf dans les champs de nombre et de texte, sur les curseurs et dans le cœur, qui s'en servent eux-mêmes.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Ctrl+Space&lt;/b&gt;, &lt;b&gt;Ctrl+Left&lt;/b&gt;, &lt;b&gt;Ctrl+Right&lt;/b&gt; and the media keys work wherever you are.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;Ctrl+Espace&lt;/b&gt;, &lt;b&gt;Ctrl+Gauche&lt;/b&gt;, &lt;b&gt;Ctrl+Droite&lt;/b&gt; et les touches multimédia marchent partout.</translation>
     </message>
     <message>
         <source>&lt;b&gt;H&lt;/b&gt; hides the aya, &lt;b&gt;R&lt;/b&gt; reveals it, &lt;b&gt;[&lt;/b&gt; and &lt;b&gt;]&lt;/b&gt; change the speed, &lt;b&gt;1&lt;/b&gt; to &lt;b&gt;4&lt;/b&gt; grade a review.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;H&lt;/b&gt; cache le verset, &lt;b&gt;R&lt;/b&gt; le dévoile, &lt;b&gt;[&lt;/b&gt; et &lt;b&gt;]&lt;/b&gt; changent la vitesse, &lt;b&gt;1&lt;/b&gt; à &lt;b&gt;4&lt;/b&gt; notent une révision.</translation>
     </message>
     <message>
         <source>Tab moves between the controls; every control can be reached and used without a mouse.</source>
-        <translation type="unfinished" />
+        <translation>Tab passe d'une commande à l'autre ; chaque commande s'atteint et s'utilise sans souris.</translation>
     </message>
     <message>
         <source>Recitors</source>
-        <translation type="unfinished" />
+        <translation>Récitants</translation>
     </message>
     <message>
         <source>When more than one recitation of a sura pack is installed, Recitor &amp;gt; Config Recitor chooses, for each pack, whose recitation you hear. A recitation you choose there is heard for every sura of its pack, even where another pack covers the same suras.</source>
-        <translation type="unfinished" />
+        <translation>Quand plusieurs récitations d'un paquet de sourates sont installées, Récitant &amp;gt; Configurer le récitant choisit, pour chaque paquet, quelle récitation vous entendez. Une récitation choisie là s'entend pour toutes les sourates de son paquet, même là où un autre paquet couvre les mêmes sourates.</translation>
     </message>
     <message>
         <source>Sura packs</source>
-        <translation type="unfinished" />
+        <translation>Paquets de sourates</translation>
     </message>
     <message>
         <source>Varnel reads the Quran's text, pictures and recitations from sura packs in the &lt;tt&gt;quran&lt;/tt&gt; folder. Without them there is nothing to choose in the sura chooser.</source>
-        <translation type="unfinished" />
+        <translation>Varnel lit le texte, les images et les récitations du Coran dans les paquets de sourates du dossier &lt;tt&gt;quran&lt;/tt&gt;. Sans eux, il n'y a rien à choisir dans le choix de sourate.</translation>
     </message>
     <message>
         <source>Varnel helps you memorise suras of the Quran by ear and by sight: it shows each aya as a picture of its Arabic text with its translation and transliteration, and plays the recitation aya by aya with repeats, pauses, ranges, loops, the stack drill and the single-aya drill.</source>
-        <translation type="unfinished" />
+        <translation>Varnel vous aide à mémoriser des sourates du Coran à l'oreille et à l'œil : il montre chaque verset comme une image de son texte arabe avec sa traduction et sa translittération, et joue la récitation verset par verset avec répétitions, pauses, plages, boucles, l'exercice d'empilement et l'exercice du verset unique.</translation>
     </message>
     <message>
         <source>Varnel holds no Quran content of its own beyond a table of the 114 suras. The pictures, recitations and texts come in &lt;b&gt;sura packs&lt;/b&gt; (files ending in &lt;tt&gt;.dat&lt;/tt&gt;) in the &lt;tt&gt;quran&lt;/tt&gt; folder of Varnel's working folder; more recitations go into &lt;tt&gt;quran/extra&lt;/tt&gt;, more translations into &lt;tt&gt;quran/lang&lt;/tt&gt;. The Debian package &lt;b&gt;varnel-data&lt;/b&gt; brings the demo packs (Al-Fatiha and Juz' Amma with nine translations), read where they are installed; make packs from your own recordings with &lt;tt&gt;varnel-pack import&lt;/tt&gt;.</source>
-        <translation type="unfinished" />
+        <translation>Varnel ne contient aucun texte du Coran à part une table des 114 sourates. Les images, récitations et textes viennent dans des &lt;b&gt;paquets de sourates&lt;/b&gt; (fichiers finissant par &lt;tt&gt;.dat&lt;/tt&gt;) dans le dossier &lt;tt&gt;quran&lt;/tt&gt; du dossier de travail de Varnel ; d'autres récitations vont dans &lt;tt&gt;quran/extra&lt;/tt&gt;, d'autres traductions dans &lt;tt&gt;quran/lang&lt;/tt&gt;. Le paquet Debian &lt;b&gt;varnel-data&lt;/b&gt; apporte les paquets de démonstration (Al-Fatiha et Juz' Amma avec neuf traductions), lus là où ils sont installés ; faites des paquets de vos propres enregistrements avec &lt;tt&gt;varnel-pack import&lt;/tt&gt;.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Sources.&lt;/b&gt; The demo content's Arabic text, translations and transliteration come from the quran-json package (CC-BY-4.0), which takes the Arabic text from the Tanzil project; its recitations are synthetic speech made with espeak-ng, no human recitation. The Arabic is drawn with the Amiri Quran font by Khaled Hosny (SIL Open Font License).</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;Sources.&lt;/b&gt; Le texte arabe, les traductions et la translittération du contenu de démonstration viennent du paquet quran-json (CC-BY-4.0), qui prend le texte arabe du projet Tanzil ; ses récitations sont une voix de synthèse faite avec espeak-ng, non une récitation humaine. L'arabe est dessiné avec la police Amiri Quran de Khaled Hosny (SIL Open Font License).</translation>
     </message>
     <message>
         <source>Free software under the GNU General Public License, version 3 or later. Built on Qt, OpenAL Soft, libsndfile and Rubber Band.</source>
-        <translation type="unfinished" />
+        <translation>Logiciel libre sous la licence publique générale GNU, version 3 ou ultérieure. Construit sur Qt, OpenAL Soft, libsndfile et Rubber Band.</translation>
     </message>
     <message>
         <source>It seems you downloaded only the main program&lt;br&gt;and you don't have any sura packs installed!&lt;br&gt;&lt;br&gt;Sura packs (files ending in &lt;tt&gt;.dat&lt;/tt&gt;) go in this folder:&lt;br&gt;&lt;b&gt;%1&lt;/b&gt;&lt;br&gt;&lt;br&gt;To get some:&lt;br&gt;&amp;bull; install the &lt;b&gt;varnel-data&lt;/b&gt; package (&lt;tt&gt;sudo apt install varnel-data&lt;/tt&gt;): Al-Fatiha and Juz' Amma with translations, found where they are installed;&lt;br&gt;&amp;bull; or make packs from your own recordings with &lt;tt&gt;varnel-pack import&lt;/tt&gt; (see &lt;tt&gt;man varnel-pack&lt;/tt&gt;), then start Varnel again.</source>
-        <translation type="unfinished" />
+        <translation>Il semble que vous n'ayez téléchargé que le programme principal&lt;br&gt;et qu'aucun paquet de sourates ne soit installé !&lt;br&gt;&lt;br&gt;Les paquets de sourates (fichiers finissant par &lt;tt&gt;.dat&lt;/tt&gt;) vont dans ce dossier :&lt;br&gt;&lt;b&gt;%1&lt;/b&gt;&lt;br&gt;&lt;br&gt;Pour en obtenir :&lt;br&gt;&amp;bull; installez le paquet &lt;b&gt;varnel-data&lt;/b&gt; (&lt;tt&gt;sudo apt install varnel-data&lt;/tt&gt;) : Al-Fatiha et Juz' Amma avec des traductions, lus là où ils sont installés ;&lt;br&gt;&amp;bull; ou faites des paquets de vos propres enregistrements avec &lt;tt&gt;varnel-pack import&lt;/tt&gt; (voir &lt;tt&gt;man varnel-pack&lt;/tt&gt;), puis relancez Varnel.</translation>
     </message>
     <message>
         <source>Varnel Help</source>
-        <translation type="unfinished" />
+        <translation>Aide de Varnel</translation>
     </message>
 </context>
 <context>
@@ -293,19 +293,19 @@
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished" />
+        <translation>Retirer</translation>
     </message>
     <message>
         <source>You recorded this aya</source>
-        <translation type="unfinished" />
+        <translation>Vous avez enregistré ce verset</translation>
     </message>
     <message>
         <source>recorded</source>
-        <translation type="unfinished" />
+        <translation>enregistré</translation>
     </message>
     <message>
         <source>Due for review</source>
-        <translation type="unfinished" />
+        <translation>À réviser</translation>
     </message>
 </context>
 <context>
@@ -327,11 +327,11 @@
     </message>
     <message>
         <source>Juz %L1: %L2 of %L3 ayas (%L4%)</source>
-        <translation type="unfinished" />
+        <translation>Juz %L1 : %L2 versets sur %L3 (%L4 %)</translation>
     </message>
     <message>
         <source>. %L1 of 30 juz begun, %L2 of %L3 ayas in all.</source>
-        <translation type="unfinished" />
+        <translation>. %L1 juz sur 30 commencés, %L2 versets sur %L3 en tout.</translation>
     </message>
 </context>
 <context>
@@ -350,11 +350,67 @@
     </message>
     <message>
         <source>Create New Profile</source>
-        <translation type="unfinished" />
+        <translation>Créer un nouveau profil</translation>
     </message>
     <message>
         <source>Load Selected Profile</source>
-        <translation type="unfinished" />
+        <translation>Charger le profil choisi</translation>
+    </message>
+    <message>
+        <source>the profile file cannot be read: %1</source>
+        <translation>le fichier de profil ne peut pas être lu : %1</translation>
+    </message>
+    <message>
+        <source>the file is not a Varnel profile</source>
+        <translation>ce fichier n'est pas un profil Varnel</translation>
+    </message>
+    <message>
+        <source>the profile file is cut short</source>
+        <translation>le fichier de profil est tronqué</translation>
+    </message>
+    <message>
+        <source>the profile file is damaged (its heart count is negative)</source>
+        <translation>le fichier de profil est abîmé (son nombre de versets est négatif)</translation>
+    </message>
+    <message>
+        <source>the profile file is cut short (it holds fewer ayas than it says)</source>
+        <translation>le fichier de profil est tronqué (il contient moins de versets qu'il n'en annonce)</translation>
+    </message>
+    <message>
+        <source>the profile file is damaged (%1 entries of the heart are no ayas)</source>
+        <translation>le fichier de profil est abîmé (%1 entrées du cœur ne sont pas des versets)</translation>
+    </message>
+    <message>
+        <source>the profile file does not say which aya you were at</source>
+        <translation>le fichier de profil ne dit pas à quel verset vous étiez</translation>
+    </message>
+    <message>
+        <source>Invalid Username!</source>
+        <translation>Nom d'utilisateur invalide !</translation>
+    </message>
+    <message>
+        <source>This name is too long. A user name can hold at most %1 Latin letters, or %2 Arabic letters (they take two places each); please shorten it.</source>
+        <translation>Ce nom est trop long. Un nom d'utilisateur peut contenir au plus %1 lettres latines, ou %2 lettres arabes (qui prennent deux places chacune) ; raccourcissez-le, s'il vous plaît.</translation>
+    </message>
+    <message>
+        <source>"%1" cannot be a user name.</source>
+        <translation>« %1 » ne peut pas être un nom d'utilisateur.</translation>
+    </message>
+    <message>
+        <source>A user name cannot hold the characters / \ or :.</source>
+        <translation>Un nom d'utilisateur ne peut pas contenir les caractères / \ ou :.</translation>
+    </message>
+    <message>
+        <source>A user name cannot hold control characters.</source>
+        <translation>Un nom d'utilisateur ne peut pas contenir de caractères de contrôle.</translation>
+    </message>
+    <message>
+        <source>A user name cannot start with a full stop.</source>
+        <translation>Un nom d'utilisateur ne peut pas commencer par un point.</translation>
+    </message>
+    <message>
+        <source>A user name cannot hold "%1", the ending of profile files.</source>
+        <translation>Un nom d'utilisateur ne peut pas contenir « %1 », la terminaison des fichiers de profil.</translation>
     </message>
 </context>
 <context>
@@ -377,7 +433,7 @@
     </message>
     <message>
         <source>Microphone</source>
-        <translation>Microphone</translation>
+        <translation>Micro</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1013,11 +1069,11 @@
     </message>
     <message>
         <source>Juz</source>
-        <translation>Juz</translation>
+        <translation>Juz’</translation>
     </message>
     <message>
         <source>Hizb</source>
-        <translation>Hizb</translation>
+        <translation>Ḥizb</translation>
     </message>
     <message>
         <source>Quarter</source>
@@ -1387,46 +1443,233 @@
     </message>
     <message>
         <source>%1's Heart</source>
-        <translation type="unfinished" />
+        <translation>Cœur de %1</translation>
     </message>
     <message>
         <source>My Heart</source>
-        <translation type="unfinished" />
+        <translation>Mon cœur</translation>
     </message>
     <message>
         <source> ms</source>
-        <translation type="unfinished" />
+        <translation> ms</translation>
     </message>
     <message>
         <source>%1 Translation:</source>
-        <translation type="unfinished" />
+        <translation>Traduction (%1) :</translation>
     </message>
     <message>
         <source>%1 %L2</source>
-        <translation type="unfinished" />
+        <translation>%1 %L2</translation>
     </message>
     <message>
         <source>The %1 text needs the font %2, which is not installed: install the package %3.</source>
-        <translation type="unfinished" />
+        <translation>Le texte %1 a besoin de la police %2, qui n'est pas installée : installez le paquet %3.</translation>
+    </message>
+    <message>
+        <source>%1 needs the sura packs of these suras, which are not installed:&lt;br&gt;&lt;br&gt;%2</source>
+        <translation>%1 a besoin des paquets de ces sourates, qui ne sont pas installés :&lt;br&gt;&lt;br&gt;%2</translation>
+    </message>
+    <message>
+        <source>%1 is open in another Varnel window.&lt;br&gt;&lt;br&gt;Close it there, or choose another profile.</source>
+        <translation>%1 est ouvert dans une autre fenêtre de Varnel.&lt;br&gt;&lt;br&gt;Fermez-le là-bas, ou choisissez un autre profil.</translation>
+    </message>
+    <message>
+        <source>The picture of aya %1 is too large to show: %2 MB, where at most %3 MB are shown.</source>
+        <translation>L'image du verset %1 est trop grande pour être affichée : %2 Mo, alors qu'au plus %3 Mo sont affichés.</translation>
+    </message>
+    <message>
+        <source>Your profile could not be saved, so your heart is not stored yet:&lt;br&gt;%1&lt;br&gt;&lt;br&gt;Check that the folder "profiles" beside Varnel can be written to, then use File &amp;gt; Save Profile again.</source>
+        <translation>Votre profil n'a pas pu être enregistré, votre cœur n'est donc pas encore gardé :&lt;br&gt;%1&lt;br&gt;&lt;br&gt;Vérifiez que le dossier « profiles » à côté de Varnel est accessible en écriture, puis utilisez de nouveau Fichier &amp;gt; Enregistrer le profil.</translation>
+    </message>
+    <message>
+        <source>The file as it was is kept as %1.</source>
+        <translation>Le fichier tel qu'il était est gardé sous le nom %1.</translation>
+    </message>
+    <message>
+        <source>Your review record as it was is kept as %1.</source>
+        <translation>Votre registre de révision tel qu'il était est gardé sous le nom %1.</translation>
+    </message>
+    <message>
+        <source>The profile of %1 could not be read in full: %2.</source>
+        <translation>Le profil de %1 n'a pas pu être lu en entier : %2.</translation>
+    </message>
+    <message>
+        <source>The ayas of the heart that could be read are kept.</source>
+        <translation>Les versets du cœur qui ont pu être lus sont gardés.</translation>
+    </message>
+    <message>
+        <source>You start at the first aya of sura 114.</source>
+        <translation>Vous commencez au premier verset de la sourate 114.</translation>
+    </message>
+    <message>
+        <source>The review record</source>
+        <translation>Le registre de révision</translation>
+    </message>
+    <message>
+        <source>Your heart is kept; its suras start review again.</source>
+        <translation>Votre cœur est gardé ; la révision de ses sourates recommence.</translation>
+    </message>
+    <message>
+        <source>The review record by page</source>
+        <translation>Le registre de révision par page</translation>
+    </message>
+    <message>
+        <source>Your heart is kept; its pages start review again.</source>
+        <translation>Votre cœur est gardé ; la révision de ses pages recommence.</translation>
+    </message>
+    <message>
+        <source>Your practice settings</source>
+        <translation>Vos réglages d'entraînement</translation>
+    </message>
+    <message>
+        <source>Hiding and Test me start switched off.</source>
+        <translation>Cacher et Teste-moi commencent désactivés.</translation>
+    </message>
+    <message>
+        <source>Your drill settings</source>
+        <translation>Vos réglages de lecture</translation>
+    </message>
+    <message>
+        <source>Repeat, pause, loop, stack and speed start from their defaults.</source>
+        <translation>Répétition, pause, boucle, empilement et vitesse reprennent leurs valeurs par défaut.</translation>
+    </message>
+    <message>
+        <source>%1 %2 could not be read: %3.</source>
+        <translation>%1 %2 n'a pas pu être lu : %3.</translation>
+    </message>
+    <message>
+        <source>It is kept as %1.</source>
+        <translation>Il est gardé sous le nom %1.</translation>
     </message>
 </context>
 <context>
     <name>SelectRecitor</name>
     <message>
         <source>Recitor Preferences</source>
-        <translation type="unfinished" />
+        <translation>Préférences du récitant</translation>
     </message>
     <message>
         <source>Varn Addon</source>
-        <translation type="unfinished" />
+        <translation>Module Varn</translation>
     </message>
     <message>
         <source>Recitor</source>
-        <translation type="unfinished" />
+        <translation>Récitant</translation>
     </message>
     <message>
         <source>Recitation of %1</source>
-        <translation type="unfinished" />
+        <translation>Récitation de %1</translation>
+    </message>
+    <message>
+        <source>default</source>
+        <translation>par défaut</translation>
+    </message>
+</context>
+<context>
+    <name>Sound</name>
+    <message>
+        <source>The sound output device stopped working, so playback has stopped.&lt;br&gt;&lt;br&gt;To fix: connect the device again, or choose another one in File &amp;gt; Preferences, then press Play.</source>
+        <translation>Le périphérique de sortie audio a cessé de fonctionner, la lecture s'est donc arrêtée.&lt;br&gt;&lt;br&gt;Pour y remédier : rebranchez le périphérique, ou choisissez-en un autre dans Fichier &amp;gt; Préférences, puis appuyez sur Jouer.</translation>
+    </message>
+    <message>
+        <source>Varnel could not find a sound output device on this computer, so it cannot play recitations.&lt;br&gt;&lt;br&gt;Everything else works: you can read the ayas, their translations and transliterations, and keep your heart up to date.&lt;br&gt;&lt;br&gt;To hear the recitations, connect speakers or headphones, then choose the device in File &amp;gt; Preferences or restart Varnel.</source>
+        <translation>Varnel n'a trouvé aucun périphérique de sortie audio sur cet ordinateur, il ne peut donc pas jouer les récitations.&lt;br&gt;&lt;br&gt;Tout le reste fonctionne : vous pouvez lire les versets, leurs traductions et translittérations, et tenir votre cœur à jour.&lt;br&gt;&lt;br&gt;Pour entendre les récitations, branchez des haut-parleurs ou un casque, puis choisissez le périphérique dans Fichier &amp;gt; Préférences ou relancez Varnel.</translation>
+    </message>
+    <message>
+        <source> Choose another input in Preferences.</source>
+        <translation> Choisissez une autre entrée dans les Préférences.</translation>
+    </message>
+    <message>
+        <source>The microphone was lost while recording; what was heard before is kept.</source>
+        <translation>Le microphone a été perdu pendant l'enregistrement ; ce qui a été entendu avant est gardé.</translation>
+    </message>
+    <message>
+        <source>The recording "%1" is too large to play: %2 MB, where at most %3 MB can be played.</source>
+        <translation>L'enregistrement « %1 » est trop grand pour être joué : %2 Mo, alors qu'au plus %3 Mo peuvent être joués.</translation>
+    </message>
+    <message>
+        <source>Get Length Error</source>
+        <translation>Erreur de lecture de la durée</translation>
+    </message>
+    <message>
+        <source>Select a valid range</source>
+        <translation>Choisissez une plage valide</translation>
+    </message>
+    <message>
+        <source>Error in set position</source>
+        <translation>Erreur de positionnement</translation>
+    </message>
+    <message>
+        <source>Select a valid sound device</source>
+        <translation>Choisissez un périphérique audio valide</translation>
+    </message>
+    <message>
+        <source>To fix: %1</source>
+        <translation>Pour y remédier : %1</translation>
+    </message>
+    <message>
+        <source>Sound Error</source>
+        <translation>Erreur audio</translation>
+    </message>
+    <message>
+        <source>No errors.</source>
+        <translation>Aucune erreur.</translation>
+    </message>
+    <message>
+        <source>The channel was taken over by a newer sound.</source>
+        <translation>Le canal a été pris par un son plus récent.</translation>
+    </message>
+    <message>
+        <source>The sound or channel no longer exists: it was stopped, finished and replaced, or released.</source>
+        <translation>Le son ou le canal n'existe plus : il a été arrêté, achevé et remplacé, ou libéré.</translation>
+    </message>
+    <message>
+        <source>The recording could not be read: its data is damaged or in a format that cannot be decoded.</source>
+        <translation>L'enregistrement n'a pas pu être lu : ses données sont abîmées ou dans un format impossible à décoder.</translation>
+    </message>
+    <message>
+        <source>This computer has no sound output device.</source>
+        <translation>Cet ordinateur n'a aucun périphérique de sortie audio.</translation>
+    </message>
+    <message>
+        <source>The sound output device could not be started. It may be in use or unplugged.</source>
+        <translation>Le périphérique de sortie audio n'a pas pu démarrer. Il est peut-être occupé ou débranché.</translation>
+    </message>
+    <message>
+        <source>A value given to the sound system was out of range.</source>
+        <translation>Une valeur donnée au système audio était hors limites.</translation>
+    </message>
+    <message>
+        <source>The sound system is not running.</source>
+        <translation>Le système audio ne tourne pas.</translation>
+    </message>
+    <message>
+        <source>The sound system is already running.</source>
+        <translation>Le système audio tourne déjà.</translation>
+    </message>
+    <message>
+        <source>The sound output device failed while playing.</source>
+        <translation>Le périphérique de sortie audio a échoué pendant la lecture.</translation>
+    </message>
+    <message>
+        <source>The sound could not be encoded.</source>
+        <translation>Le son n'a pas pu être encodé.</translation>
+    </message>
+    <message>
+        <source>The recording cannot be played: it claims more than 8 channels, a sample rate above 384 kHz, or holds no sound at all.</source>
+        <translation>L'enregistrement ne peut pas être joué : il annonce plus de 8 canaux, une fréquence au-dessus de 384 kHz, ou ne contient aucun son.</translation>
+    </message>
+    <message>
+        <source>No microphone was found: there is no input device to record from.</source>
+        <translation>Aucun microphone trouvé : il n'y a pas de périphérique d'entrée pour enregistrer.</translation>
+    </message>
+    <message>
+        <source>The microphone could not be opened: another program may be using it.</source>
+        <translation>Le microphone n'a pas pu être ouvert : un autre programme l'utilise peut-être.</translation>
+    </message>
+    <message>
+        <source>Unknown error.</source>
+        <translation>Erreur inconnue.</translation>
     </message>
 </context>
 <context>
@@ -1440,19 +1683,19 @@
     <name>WaveformView</name>
     <message>
         <source>Waveforms of the reciter and of your recitation</source>
-        <translation type="unfinished" />
+        <translation>Formes d'onde du récitant et de votre récitation</translation>
     </message>
     <message>
         <source>The reciter: %1 s; you: %2 s</source>
-        <translation type="unfinished" />
+        <translation>Récitant : %1 s ; vous : %2 s</translation>
     </message>
     <message>
         <source>Reciter</source>
-        <translation type="unfinished" />
+        <translation>Récitant</translation>
     </message>
     <message>
         <source>You</source>
-        <translation type="unfinished" />
+        <translation>Vous</translation>
     </message>
 </context>
 </TS>

@@ -4,181 +4,181 @@
     <name>AyaView</name>
     <message>
         <source>Hidden: press R to reveal</source>
-        <translation type="unfinished" />
+        <translation>Tersembunyi: tekan R untuk membuka</translation>
     </message>
 </context>
 <context>
     <name>Config</name>
     <message>
         <source>Varnel Preferences</source>
-        <translation type="unfinished" />
+        <translation>Preferensi Varnel</translation>
     </message>
     <message>
         <source>Play Test Sound</source>
-        <translation type="unfinished" />
+        <translation>Putar Suara Uji</translation>
     </message>
     <message>
         <source>Stop Test Sound</source>
-        <translation type="unfinished" />
+        <translation>Hentikan Suara Uji</translation>
     </message>
     <message>
         <source>No microphone found</source>
-        <translation type="unfinished" />
+        <translation>Mikrofon tidak ditemukan</translation>
     </message>
     <message>
         <source>The system's default</source>
-        <translation type="unfinished" />
+        <translation>Bawaan sistem</translation>
     </message>
 </context>
 <context>
     <name>Guide</name>
     <message>
         <source>Varnel user guide</source>
-        <translation type="unfinished" />
+        <translation>Panduan Varnel</translation>
     </message>
     <message>
         <source>Varnel helps you learn suras by heart: you see each aya, hear it recited as often as you like, and keep a record of what you know in your &lt;b&gt;heart&lt;/b&gt;.</source>
-        <translation type="unfinished" />
+        <translation>Varnel membantu Anda menghafal surah: Anda melihat setiap ayat, mendengarnya dibacakan sesering yang Anda mau, dan mencatat apa yang Anda hafal di &lt;b&gt;hati&lt;/b&gt; Anda.</translation>
     </message>
     <message>
         <source>Getting started</source>
-        <translation type="unfinished" />
+        <translation>Memulai</translation>
     </message>
     <message>
         <source>When Varnel starts it asks for your &lt;b&gt;profile&lt;/b&gt;. Type your name and press &lt;i&gt;Create New Profile&lt;/i&gt;, or pick your name from the list and press &lt;i&gt;Load Selected Profile&lt;/i&gt;. Your heart and the aya you were at are kept in your profile; Varnel saves it when you leave, and File &amp;gt; Save Profile saves it at once.</source>
-        <translation type="unfinished" />
+        <translation>Saat Varnel dimulai, ia menanyakan &lt;b&gt;profil&lt;/b&gt; Anda. Ketik nama Anda dan tekan &lt;i&gt;Buat Profil Baru&lt;/i&gt;, atau pilih nama Anda dari daftar dan tekan &lt;i&gt;Muat Profil Terpilih&lt;/i&gt;. Hati Anda dan ayat terakhir Anda disimpan di profil; Varnel menyimpannya saat Anda keluar, dan Berkas &amp;gt; Simpan Profil menyimpannya seketika.</translation>
     </message>
     <message>
         <source>The first time, Varnel asks which &lt;b&gt;sound device&lt;/b&gt; to use. Press &lt;i&gt;Play Test Sound&lt;/i&gt; to check it, then &lt;i&gt;OK&lt;/i&gt;. You can change it later in File &amp;gt; Preferences.</source>
-        <translation type="unfinished" />
+        <translation>Pertama kali, Varnel menanyakan &lt;b&gt;perangkat suara&lt;/b&gt; yang dipakai. Tekan &lt;i&gt;Putar Suara Uji&lt;/i&gt; untuk memeriksanya, lalu &lt;i&gt;OK&lt;/i&gt;. Anda bisa mengubahnya nanti di Berkas &amp;gt; Preferensi.</translation>
     </message>
     <message>
         <source>Choose a sura in &lt;b&gt;Choose a sura&lt;/b&gt; at the top. Recitation starts at once, aya by aya.</source>
-        <translation type="unfinished" />
+        <translation>Pilih surah di &lt;b&gt;Pilih surah&lt;/b&gt; di bagian atas. Bacaan langsung dimulai, ayat demi ayat.</translation>
     </message>
     <message>
         <source>Seeing the aya</source>
-        <translation type="unfinished" />
+        <translation>Melihat ayat</translation>
     </message>
     <message>
         <source>The middle of the window shows the Arabic text of the aya being recited. The panel under it shows its translation and, if you wish, its transliteration: use the &lt;b&gt;View&lt;/b&gt; menu to show or hide each. The &lt;b&gt;Language&lt;/b&gt; menu chooses the language of the translation when translation packs are installed. The slider under the panel shows which aya of the sura you are at.</source>
-        <translation type="unfinished" />
+        <translation>Bagian tengah jendela menampilkan teks Arab ayat yang sedang dibacakan. Panel di bawahnya menampilkan terjemahannya dan, jika Anda mau, transliterasinya: gunakan menu &lt;b&gt;Tampilan&lt;/b&gt; untuk menampilkan atau menyembunyikan masing-masing. Menu &lt;b&gt;Bahasa&lt;/b&gt; memilih bahasa terjemahan bila paket terjemahan terpasang. Penggeser di bawah panel menunjukkan di ayat mana Anda berada.</translation>
     </message>
     <message>
         <source>Playing</source>
-        <translation type="unfinished" />
+        <translation>Memutar</translation>
     </message>
     <message>
         <source>&lt;b&gt;Play Aya&lt;/b&gt; (Space) plays the current aya; &lt;b&gt;Stop Playing&lt;/b&gt; (Space again) stops.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;Putar Ayat&lt;/b&gt; (Spasi) memutar ayat saat ini; &lt;b&gt;Hentikan&lt;/b&gt; (Spasi lagi) menghentikannya.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Previous Aya&lt;/b&gt; (Left arrow) and &lt;b&gt;Next Aya&lt;/b&gt; (Right arrow) move through the sura.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;Ayat Sebelumnya&lt;/b&gt; (panah kiri) dan &lt;b&gt;Ayat Berikutnya&lt;/b&gt; (panah kanan) berpindah di dalam surah.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Repeat&lt;/b&gt;: how many times each aya is recited before the next one.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;Ulang&lt;/b&gt;: berapa kali setiap ayat dibacakan sebelum ayat berikutnya.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Pause (secs)&lt;/b&gt;: a silence after each recitation of an aya, time for you to repeat it aloud. 0 means no pause.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;Jeda (detik)&lt;/b&gt;: hening setelah setiap bacaan ayat, waktu bagi Anda untuk mengulanginya dengan suara. 0 berarti tanpa jeda.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Aya Range Settings&lt;/b&gt;: tick the box, then set &lt;b&gt;FROM&lt;/b&gt; and &lt;b&gt;TO&lt;/b&gt; to work on part of a sura.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;Pengaturan Rentang Ayat&lt;/b&gt;: centang kotaknya, lalu atur &lt;b&gt;DARI&lt;/b&gt; dan &lt;b&gt;SAMPAI&lt;/b&gt; untuk berlatih sebagian surah.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Loop Sura&lt;/b&gt;: start again at the first aya after the last.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;Ulangi Surah&lt;/b&gt;: mulai lagi dari ayat pertama setelah ayat terakhir.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Stack Ayas&lt;/b&gt;: the stack drill. Varnel recites the first aya, then the first two, then the first three, and so on until the whole range is recited in one go. Press Play Aya to begin.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;Tumpuk Ayat&lt;/b&gt;: latihan tumpuk. Varnel membacakan ayat pertama, lalu dua ayat pertama, lalu tiga ayat pertama, dan seterusnya sampai seluruh rentang dibacakan sekaligus. Tekan Putar Ayat untuk mulai.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Sura Playback Progress&lt;/b&gt; shows how far through the sura (or the drill) you are.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;Kemajuan Pemutaran Surah&lt;/b&gt; menunjukkan sejauh mana Anda dalam surah (atau latihan).</translation>
     </message>
     <message>
         <source>Single Aya Mode: learning one aya in parts</source>
-        <translation type="unfinished" />
+        <translation>Mode Satu Ayat: menghafal satu ayat per bagian</translation>
     </message>
     <message>
         <source>Tick &lt;b&gt;Single Aya Mode&lt;/b&gt; to work on one long aya a part at a time. A row of controls appears:</source>
-        <translation type="unfinished" />
+        <translation>Centang &lt;b&gt;Mode Satu Ayat&lt;/b&gt; untuk berlatih satu ayat panjang sebagian demi sebagian. Sebaris kontrol muncul:</translation>
     </message>
     <message>
         <source>The slider shows where the recitation is. Drag it to jump.</source>
-        <translation type="unfinished" />
+        <translation>Penggeser menunjukkan posisi bacaan. Seret untuk melompat.</translation>
     </message>
     <message>
         <source>The &lt;b&gt;start&lt;/b&gt; button (a bar with a green arrow) takes the slider's position as the start of the part; the &lt;b&gt;end&lt;/b&gt; button takes it as the end. You can also type the start and end in milliseconds.</source>
-        <translation type="unfinished" />
+        <translation>Tombol &lt;b&gt;awal&lt;/b&gt; (garis dengan panah hijau) menjadikan posisi penggeser sebagai awal bagian; tombol &lt;b&gt;akhir&lt;/b&gt; menjadikannya akhir. Anda juga bisa mengetik awal dan akhir dalam milidetik.</translation>
     </message>
     <message>
         <source>The &lt;b&gt;repeat-play&lt;/b&gt; button (Space) plays the part again and again, with your pause between; the &lt;b&gt;stop&lt;/b&gt; button (Space) stops it.</source>
-        <translation type="unfinished" />
+        <translation>Tombol &lt;b&gt;putar ulang&lt;/b&gt; (Spasi) memutar bagian itu berulang-ulang, dengan jeda Anda di antaranya; tombol &lt;b&gt;berhenti&lt;/b&gt; (Spasi) menghentikannya.</translation>
     </message>
     <message>
         <source>The arrow buttons (Left and Right arrows) move to the previous and next aya; the part becomes the whole aya again.</source>
-        <translation type="unfinished" />
+        <translation>Tombol panah (panah kiri dan kanan) berpindah ke ayat sebelumnya dan berikutnya; bagian kembali menjadi seluruh ayat.</translation>
     </message>
     <message>
         <source>Your heart</source>
-        <translation type="unfinished" />
+        <translation>Hati Anda</translation>
     </message>
     <message>
         <source>The list on the left is your heart: the ayas you know.</source>
-        <translation type="unfinished" />
+        <translation>Daftar di samping adalah hati Anda: ayat-ayat yang Anda hafal.</translation>
     </message>
     <message>
         <source>To add the aya you see, drag the aya picture onto the heart.</source>
-        <translation type="unfinished" />
+        <translation>Untuk menambahkan ayat yang Anda lihat, seret gambar ayat ke hati.</translation>
     </message>
     <message>
         <source>To add a whole sura, drag the heart picture next to the sura chooser onto the heart.</source>
-        <translation type="unfinished" />
+        <translation>Untuk menambahkan seluruh surah, seret gambar hati di samping pemilih surah ke hati.</translation>
     </message>
     <message>
         <source>Each sura shows a heart that fills as you learn more of it. The red bar at the top shows how many ayas of all installed suras are in your heart.</source>
-        <translation type="unfinished" />
+        <translation>Setiap surah menampilkan hati yang terisi seiring hafalan Anda bertambah. Bilah merah di atas menunjukkan berapa ayat dari semua surah terpasang yang ada di hati Anda.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Close Completed Suras&lt;/b&gt; folds the suras you know completely.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;Lipat Surah yang Selesai&lt;/b&gt; melipat surah yang sudah Anda hafal seluruhnya.</translation>
     </message>
     <message>
         <source>Double-click an aya in your heart to go to it and recite from there.</source>
-        <translation type="unfinished" />
+        <translation>Klik dua kali sebuah ayat di hati Anda untuk menuju ke sana dan membaca dari situ.</translation>
     </message>
     <message>
         <source>Right-click an aya or a sura and choose &lt;i&gt;Remove&lt;/i&gt; to take it out of your heart.</source>
-        <translation type="unfinished" />
+        <translation>Klik kanan sebuah ayat atau surah dan pilih &lt;i&gt;Hapus&lt;/i&gt; untuk mengeluarkannya dari hati Anda.</translation>
     </message>
     <message>
         <source>Practice: testing yourself</source>
-        <translation type="unfinished" />
+        <translation>Latihan: menguji diri</translation>
     </message>
     <message>
         <source>View &amp;gt; Practice &amp;gt; &lt;b&gt;Hide the aya&lt;/b&gt; (H) covers the aya's picture, and &lt;b&gt;Hide the translation&lt;/b&gt; covers its translation. Each new aya starts hidden again.</source>
-        <translation type="unfinished" />
+        <translation>Tampilan &amp;gt; Latihan &amp;gt; &lt;b&gt;Sembunyikan ayat&lt;/b&gt; (H) menutup gambar ayat, dan &lt;b&gt;Sembunyikan terjemahan&lt;/b&gt; menutup terjemahannya. Setiap ayat baru mulai tersembunyi lagi.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Reveal&lt;/b&gt; (R) uncovers the picture a fifth at a time, from the right, where an Arabic line begins. A click on the covered picture uncovers all of it.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;Buka&lt;/b&gt; (R) membuka gambar seperlima demi seperlima, dari kanan, tempat baris Arab dimulai. Klik pada gambar yang tertutup membuka semuanya.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Test me&lt;/b&gt;, beside Pause in: the aya is hidden during each pause while you recite it from memory, and shown again when the pause ends. Set a pause for it to have a pause to work in.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;Uji saya&lt;/b&gt;, di samping satuan jeda: ayat disembunyikan selama setiap jeda saat Anda membacanya dari hafalan, dan tampil lagi saat jeda berakhir. Atur jeda agar ada waktu untuk itu.</translation>
     </message>
     <message>
         <source>Pauses that fit the aya</source>
-        <translation type="unfinished" />
+        <translation>Jeda yang sesuai ayat</translation>
     </message>
     <message>
         <source>&lt;b&gt;Pause in&lt;/b&gt; chooses how pauses are measured: in &lt;i&gt;seconds&lt;/i&gt; (the Pause box), or in &lt;i&gt;&amp;times; aya length&lt;/i&gt;, a multiple from 0.5 to 3.0 of the aya just heard (or of the part, in Single Aya Mode). A long aya then gets a long pause, a short one a short pause. A change of repeat, pause or speed while Varnel recites applies from the next repetition or the next aya.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;Jeda dalam&lt;/b&gt; memilih cara mengukur jeda: dalam &lt;i&gt;detik&lt;/i&gt; (kotak Jeda), atau dalam &lt;i&gt;&amp;times; panjang ayat&lt;/i&gt;, kelipatan 0.5 sampai 3.0 dari ayat yang baru didengar (atau dari bagian, dalam Mode Satu Ayat). Ayat panjang mendapat jeda panjang, ayat pendek jeda pendek. Perubahan ulangan, jeda, atau kecepatan saat Varnel membaca berlaku mulai ulangan atau ayat berikutnya.</translation>
     </message>
     <message>
         <source>Speed</source>
@@ -186,103 +186,103 @@
     </message>
     <message>
         <source>The &lt;b&gt;Speed&lt;/b&gt; box (or View &amp;gt; Practice &amp;gt; Slower and Faster, the keys [ and ]) plays the recitation from 0.5&amp;times; to 1.5&amp;times; with its pitch kept. Positions, ranges and the single-aya marks stay in the recording's own time.</source>
-        <translation type="unfinished" />
+        <translation>Kotak &lt;b&gt;Kecepatan&lt;/b&gt; (atau Tampilan &amp;gt; Latihan &amp;gt; Lebih lambat dan Lebih cepat, tombol [ dan ]) memutar bacaan dari 0.5&amp;times; sampai 1.5&amp;times; dengan nada tetap. Posisi, rentang, dan tanda satu ayat tetap dalam waktu rekaman itu sendiri.</translation>
     </message>
     <message>
         <source>Reading</source>
-        <translation type="unfinished" />
+        <translation>Membaca</translation>
     </message>
     <message>
         <source>Ctrl+wheel, Ctrl+plus and Ctrl+minus zoom the aya's picture; Ctrl+0 (View &amp;gt; Fit to Width) fits it to the width. The line of text stays in view, and the zoom is kept for next time.</source>
-        <translation type="unfinished" />
+        <translation>Ctrl+roda, Ctrl+plus dan Ctrl+minus memperbesar dan memperkecil gambar ayat; Ctrl+0 (Tampilan &amp;gt; Sesuaikan Lebar) menyesuaikannya dengan lebar. Baris teks tetap terlihat, dan perbesaran disimpan untuk lain kali.</translation>
     </message>
     <message>
         <source>View &amp;gt; &lt;b&gt;Night Reading&lt;/b&gt;: a dark page with light text and the aya as light ink.</source>
-        <translation type="unfinished" />
+        <translation>Tampilan &amp;gt; &lt;b&gt;Mode Malam&lt;/b&gt;: halaman gelap dengan teks terang dan ayat bertinta terang.</translation>
     </message>
     <message>
         <source>Review: keeping what you know</source>
-        <translation type="unfinished" />
+        <translation>Murajaah: menjaga hafalan</translation>
     </message>
     <message>
         <source>Every sura in your heart (a part of 20 ayas, for suras longer than 40) comes up for review the day after you learn it. The &lt;b&gt;Review&lt;/b&gt; panel under the heart lists what is due today, the most overdue first, with the day of its last review and your chance of recalling it today. View &amp;gt; Review Panel shows or hides it.</source>
-        <translation type="unfinished" />
+        <translation>Setiap surah di hati Anda (bagian 20 ayat, untuk surah lebih dari 40 ayat) muncul untuk murajaah sehari setelah Anda menghafalnya. Panel &lt;b&gt;Murajaah&lt;/b&gt; di bawah hati mendaftar yang jatuh tempo hari ini, yang paling terlambat lebih dulu, dengan hari murajaah terakhir dan peluang Anda mengingatnya hari ini. Tampilan &amp;gt; Panel Murajaah menampilkan atau menyembunyikannya.</translation>
     </message>
     <message>
         <source>Choose an item and press &lt;b&gt;Review now&lt;/b&gt;: Varnel plays it once through, each aya once, with no repeat or pause.</source>
-        <translation type="unfinished" />
+        <translation>Pilih satu item dan tekan &lt;b&gt;Murajaah sekarang&lt;/b&gt;: Varnel memutarnya sekali, setiap ayat sekali, tanpa ulangan atau jeda.</translation>
     </message>
     <message>
         <source>Then grade how well you knew it: &lt;b&gt;Again&lt;/b&gt; (1) if you forgot it, &lt;b&gt;Hard&lt;/b&gt; (2), &lt;b&gt;Good&lt;/b&gt; (3) or &lt;b&gt;Easy&lt;/b&gt; (4). The panel says when that item comes back; a well-known sura comes back later and later, a forgotten one soon.</source>
-        <translation type="unfinished" />
+        <translation>Lalu nilai seberapa baik Anda mengingatnya: &lt;b&gt;Lagi&lt;/b&gt; (1) jika lupa, &lt;b&gt;Sulit&lt;/b&gt; (2), &lt;b&gt;Baik&lt;/b&gt; (3) atau &lt;b&gt;Mudah&lt;/b&gt; (4). Panel memberi tahu kapan item itu kembali; surah yang terhafal baik kembali makin lama, yang terlupa segera.</translation>
     </message>
     <message>
         <source>Suras due today have a small orange mark in your heart. The calendar shows your reviews of the last twelve weeks.</source>
-        <translation type="unfinished" />
+        <translation>Surah yang jatuh tempo hari ini punya tanda oranye kecil di hati Anda. Kalender menampilkan murajaah Anda selama dua belas minggu terakhir.</translation>
     </message>
     <message>
         <source>Keys</source>
-        <translation type="unfinished" />
+        <translation>Tombol</translation>
     </message>
     <message>
         <source>&lt;b&gt;Space&lt;/b&gt; plays and stops, except on a focused button or check box (which Space presses) and in a field where you type text.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;Spasi&lt;/b&gt; memutar dan menghentikan, kecuali pada tombol atau kotak centang yang terfokus (yang ditekan oleh Spasi) dan di kolom tempat Anda mengetik teks.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Left&lt;/b&gt; and &lt;b&gt;Right&lt;/b&gt; go to the previous and next aya, except in number and text fields, on sliders and in the heart, which use them themselves.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;Kiri&lt;/b&gt; dan &lt;b&gt;Kanan&lt;/b&gt; menuju ayat sebelumnya dan berikutnya, kecuali di kolom angka dan teks, pada penggeser, dan di hati, yang memakainya sendiri.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Ctrl+Space&lt;/b&gt;, &lt;b&gt;Ctrl+Left&lt;/b&gt;, &lt;b&gt;Ctrl+Right&lt;/b&gt; and the media keys work wherever you are.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;Ctrl+Spasi&lt;/b&gt;, &lt;b&gt;Ctrl+Kiri&lt;/b&gt;, &lt;b&gt;Ctrl+Kanan&lt;/b&gt; dan tombol media bekerja di mana pun Anda berada.</translation>
     </message>
     <message>
         <source>&lt;b&gt;H&lt;/b&gt; hides the aya, &lt;b&gt;R&lt;/b&gt; reveals it, &lt;b&gt;[&lt;/b&gt; and &lt;b&gt;]&lt;/b&gt; change the speed, &lt;b&gt;1&lt;/b&gt; to &lt;b&gt;4&lt;/b&gt; grade a review.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;H&lt;/b&gt; menyembunyikan ayat, &lt;b&gt;R&lt;/b&gt; membukanya, &lt;b&gt;[&lt;/b&gt; dan &lt;b&gt;]&lt;/b&gt; mengubah kecepatan, &lt;b&gt;1&lt;/b&gt; sampai &lt;b&gt;4&lt;/b&gt; menilai murajaah.</translation>
     </message>
     <message>
         <source>Tab moves between the controls; every control can be reached and used without a mouse.</source>
-        <translation type="unfinished" />
+        <translation>Tab berpindah antar kontrol; setiap kontrol bisa dicapai dan dipakai tanpa tetikus.</translation>
     </message>
     <message>
         <source>Recitors</source>
-        <translation type="unfinished" />
+        <translation>Qari</translation>
     </message>
     <message>
         <source>When more than one recitation of a sura pack is installed, Recitor &amp;gt; Config Recitor chooses, for each pack, whose recitation you hear. A recitation you choose there is heard for every sura of its pack, even where another pack covers the same suras.</source>
-        <translation type="unfinished" />
+        <translation>Bila lebih dari satu bacaan untuk satu paket surah terpasang, Qari &amp;gt; Atur Qari memilih, untuk setiap paket, bacaan siapa yang Anda dengar. Bacaan yang Anda pilih di sana terdengar untuk setiap surah dalam paketnya, bahkan bila paket lain mencakup surah yang sama.</translation>
     </message>
     <message>
         <source>Sura packs</source>
-        <translation type="unfinished" />
+        <translation>Paket surah</translation>
     </message>
     <message>
         <source>Varnel reads the Quran's text, pictures and recitations from sura packs in the &lt;tt&gt;quran&lt;/tt&gt; folder. Without them there is nothing to choose in the sura chooser.</source>
-        <translation type="unfinished" />
+        <translation>Varnel membaca teks, gambar, dan bacaan Al-Qur'an dari paket surah di folder &lt;tt&gt;quran&lt;/tt&gt;. Tanpanya tidak ada yang bisa dipilih di pemilih surah.</translation>
     </message>
     <message>
         <source>Varnel helps you memorise suras of the Quran by ear and by sight: it shows each aya as a picture of its Arabic text with its translation and transliteration, and plays the recitation aya by aya with repeats, pauses, ranges, loops, the stack drill and the single-aya drill.</source>
-        <translation type="unfinished" />
+        <translation>Varnel membantu Anda menghafal surah Al-Qur'an lewat pendengaran dan penglihatan: ia menampilkan setiap ayat sebagai gambar teks Arabnya beserta terjemahan dan transliterasinya, dan memutar bacaan ayat demi ayat dengan ulangan, jeda, rentang, pengulangan, latihan tumpuk, dan latihan satu ayat.</translation>
     </message>
     <message>
         <source>Varnel holds no Quran content of its own beyond a table of the 114 suras. The pictures, recitations and texts come in &lt;b&gt;sura packs&lt;/b&gt; (files ending in &lt;tt&gt;.dat&lt;/tt&gt;) in the &lt;tt&gt;quran&lt;/tt&gt; folder of Varnel's working folder; more recitations go into &lt;tt&gt;quran/extra&lt;/tt&gt;, more translations into &lt;tt&gt;quran/lang&lt;/tt&gt;. The Debian package &lt;b&gt;varnel-data&lt;/b&gt; brings the demo packs (Al-Fatiha and Juz' Amma with nine translations), read where they are installed; make packs from your own recordings with &lt;tt&gt;varnel-pack import&lt;/tt&gt;.</source>
-        <translation type="unfinished" />
+        <translation>Varnel tidak membawa isi Al-Qur'an selain tabel 114 surah. Gambar, bacaan, dan teks datang dalam &lt;b&gt;paket surah&lt;/b&gt; (berkas berakhiran &lt;tt&gt;.dat&lt;/tt&gt;) di folder &lt;tt&gt;quran&lt;/tt&gt; dalam folder kerja Varnel; bacaan tambahan masuk ke &lt;tt&gt;quran/extra&lt;/tt&gt;, terjemahan tambahan ke &lt;tt&gt;quran/lang&lt;/tt&gt;. Paket Debian &lt;b&gt;varnel-data&lt;/b&gt; membawa paket contoh (Al-Fatihah dan Juz 'Amma dengan sembilan terjemahan), dibaca di tempat terpasangnya; buat paket dari rekaman Anda sendiri dengan &lt;tt&gt;varnel-pack import&lt;/tt&gt;.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Sources.&lt;/b&gt; The demo content's Arabic text, translations and transliteration come from the quran-json package (CC-BY-4.0), which takes the Arabic text from the Tanzil project; its recitations are synthetic speech made with espeak-ng, no human recitation. The Arabic is drawn with the Amiri Quran font by Khaled Hosny (SIL Open Font License).</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;Sumber.&lt;/b&gt; Teks Arab, terjemahan, dan transliterasi konten contoh berasal dari paket quran-json (CC-BY-4.0), yang mengambil teks Arab dari proyek Tanzil; bacaannya adalah suara sintetis buatan espeak-ng, bukan bacaan manusia. Teks Arab digambar dengan fon Amiri Quran karya Khaled Hosny (SIL Open Font License).</translation>
     </message>
     <message>
         <source>Free software under the GNU General Public License, version 3 or later. Built on Qt, OpenAL Soft, libsndfile and Rubber Band.</source>
-        <translation type="unfinished" />
+        <translation>Perangkat lunak bebas di bawah GNU General Public License, versi 3 atau lebih baru. Dibangun dengan Qt, OpenAL Soft, libsndfile, dan Rubber Band.</translation>
     </message>
     <message>
         <source>It seems you downloaded only the main program&lt;br&gt;and you don't have any sura packs installed!&lt;br&gt;&lt;br&gt;Sura packs (files ending in &lt;tt&gt;.dat&lt;/tt&gt;) go in this folder:&lt;br&gt;&lt;b&gt;%1&lt;/b&gt;&lt;br&gt;&lt;br&gt;To get some:&lt;br&gt;&amp;bull; install the &lt;b&gt;varnel-data&lt;/b&gt; package (&lt;tt&gt;sudo apt install varnel-data&lt;/tt&gt;): Al-Fatiha and Juz' Amma with translations, found where they are installed;&lt;br&gt;&amp;bull; or make packs from your own recordings with &lt;tt&gt;varnel-pack import&lt;/tt&gt; (see &lt;tt&gt;man varnel-pack&lt;/tt&gt;), then start Varnel again.</source>
-        <translation type="unfinished" />
+        <translation>Tampaknya Anda hanya mengunduh program utamanya&lt;br&gt;dan belum memasang paket surah apa pun!&lt;br&gt;&lt;br&gt;Paket surah (berkas berakhiran &lt;tt&gt;.dat&lt;/tt&gt;) diletakkan di folder ini:&lt;br&gt;&lt;b&gt;%1&lt;/b&gt;&lt;br&gt;&lt;br&gt;Untuk mendapatkannya:&lt;br&gt;&amp;bull; pasang paket &lt;b&gt;varnel-data&lt;/b&gt; (&lt;tt&gt;sudo apt install varnel-data&lt;/tt&gt;): Al-Fatihah dan Juz 'Amma dengan terjemahan, dibaca di tempat terpasangnya;&lt;br&gt;&amp;bull; atau buat paket dari rekaman Anda sendiri dengan &lt;tt&gt;varnel-pack import&lt;/tt&gt; (lihat &lt;tt&gt;man varnel-pack&lt;/tt&gt;), lalu jalankan Varnel lagi.</translation>
     </message>
     <message>
         <source>Varnel Help</source>
-        <translation type="unfinished" />
+        <translation>Bantuan Varnel</translation>
     </message>
 </context>
 <context>
@@ -293,19 +293,19 @@
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished" />
+        <translation>Hapus</translation>
     </message>
     <message>
         <source>You recorded this aya</source>
-        <translation type="unfinished" />
+        <translation>Anda telah merekam ayat ini</translation>
     </message>
     <message>
         <source>recorded</source>
-        <translation type="unfinished" />
+        <translation>terekam</translation>
     </message>
     <message>
         <source>Due for review</source>
-        <translation type="unfinished" />
+        <translation>Jatuh tempo murajaah</translation>
     </message>
 </context>
 <context>
@@ -327,11 +327,11 @@
     </message>
     <message>
         <source>Juz %L1: %L2 of %L3 ayas (%L4%)</source>
-        <translation type="unfinished" />
+        <translation>Juz %L1: %L2 dari %L3 ayat (%L4%)</translation>
     </message>
     <message>
         <source>. %L1 of 30 juz begun, %L2 of %L3 ayas in all.</source>
-        <translation type="unfinished" />
+        <translation>. %L1 dari 30 juz dimulai, %L2 dari %L3 ayat seluruhnya.</translation>
     </message>
 </context>
 <context>
@@ -350,11 +350,67 @@
     </message>
     <message>
         <source>Create New Profile</source>
-        <translation type="unfinished" />
+        <translation>Buat Profil Baru</translation>
     </message>
     <message>
         <source>Load Selected Profile</source>
-        <translation type="unfinished" />
+        <translation>Muat Profil Terpilih</translation>
+    </message>
+    <message>
+        <source>the profile file cannot be read: %1</source>
+        <translation>berkas profil tidak bisa dibaca: %1</translation>
+    </message>
+    <message>
+        <source>the file is not a Varnel profile</source>
+        <translation>berkas ini bukan profil Varnel</translation>
+    </message>
+    <message>
+        <source>the profile file is cut short</source>
+        <translation>berkas profil terpotong</translation>
+    </message>
+    <message>
+        <source>the profile file is damaged (its heart count is negative)</source>
+        <translation>berkas profil rusak (jumlah ayat hatinya negatif)</translation>
+    </message>
+    <message>
+        <source>the profile file is cut short (it holds fewer ayas than it says)</source>
+        <translation>berkas profil terpotong (isinya lebih sedikit ayat daripada yang disebutkan)</translation>
+    </message>
+    <message>
+        <source>the profile file is damaged (%1 entries of the heart are no ayas)</source>
+        <translation>berkas profil rusak (%1 entri hati bukan ayat)</translation>
+    </message>
+    <message>
+        <source>the profile file does not say which aya you were at</source>
+        <translation>berkas profil tidak menyebutkan ayat terakhir Anda</translation>
+    </message>
+    <message>
+        <source>Invalid Username!</source>
+        <translation>Nama pengguna tidak valid!</translation>
+    </message>
+    <message>
+        <source>This name is too long. A user name can hold at most %1 Latin letters, or %2 Arabic letters (they take two places each); please shorten it.</source>
+        <translation>Nama ini terlalu panjang. Nama pengguna memuat paling banyak %1 huruf Latin, atau %2 huruf Arab (masing-masing memakan dua tempat); mohon persingkat.</translation>
+    </message>
+    <message>
+        <source>"%1" cannot be a user name.</source>
+        <translation>"%1" tidak bisa menjadi nama pengguna.</translation>
+    </message>
+    <message>
+        <source>A user name cannot hold the characters / \ or :.</source>
+        <translation>Nama pengguna tidak boleh memuat karakter / \ atau :.</translation>
+    </message>
+    <message>
+        <source>A user name cannot hold control characters.</source>
+        <translation>Nama pengguna tidak boleh memuat karakter kendali.</translation>
+    </message>
+    <message>
+        <source>A user name cannot start with a full stop.</source>
+        <translation>Nama pengguna tidak boleh diawali titik.</translation>
+    </message>
+    <message>
+        <source>A user name cannot hold "%1", the ending of profile files.</source>
+        <translation>Nama pengguna tidak boleh memuat "%1", akhiran berkas profil.</translation>
     </message>
 </context>
 <context>
@@ -673,7 +729,7 @@
     </message>
     <message>
         <source>Stop</source>
-        <translation>Stop</translation>
+        <translation>Berhenti</translation>
     </message>
     <message>
         <source>Previous aya (Left or Ctrl+Left)</source>
@@ -1017,7 +1073,7 @@
     </message>
     <message>
         <source>Hizb</source>
-        <translation>Hizb</translation>
+        <translation>Hizib</translation>
     </message>
     <message>
         <source>Quarter</source>
@@ -1387,46 +1443,233 @@
     </message>
     <message>
         <source>%1's Heart</source>
-        <translation type="unfinished" />
+        <translation>Hati %1</translation>
     </message>
     <message>
         <source>My Heart</source>
-        <translation type="unfinished" />
+        <translation>Hatiku</translation>
     </message>
     <message>
         <source> ms</source>
-        <translation type="unfinished" />
+        <translation> md</translation>
     </message>
     <message>
         <source>%1 Translation:</source>
-        <translation type="unfinished" />
+        <translation>Terjemahan %1:</translation>
     </message>
     <message>
         <source>%1 %L2</source>
-        <translation type="unfinished" />
+        <translation>%1 %L2</translation>
     </message>
     <message>
         <source>The %1 text needs the font %2, which is not installed: install the package %3.</source>
-        <translation type="unfinished" />
+        <translation>Teks %1 memerlukan fon %2, yang belum terpasang: pasang paket %3.</translation>
+    </message>
+    <message>
+        <source>%1 needs the sura packs of these suras, which are not installed:&lt;br&gt;&lt;br&gt;%2</source>
+        <translation>%1 memerlukan paket surah berikut, yang belum terpasang:&lt;br&gt;&lt;br&gt;%2</translation>
+    </message>
+    <message>
+        <source>%1 is open in another Varnel window.&lt;br&gt;&lt;br&gt;Close it there, or choose another profile.</source>
+        <translation>%1 sedang terbuka di jendela Varnel lain.&lt;br&gt;&lt;br&gt;Tutup di sana, atau pilih profil lain.</translation>
+    </message>
+    <message>
+        <source>The picture of aya %1 is too large to show: %2 MB, where at most %3 MB are shown.</source>
+        <translation>Gambar ayat %1 terlalu besar untuk ditampilkan: %2 MB, sedangkan paling banyak %3 MB yang ditampilkan.</translation>
+    </message>
+    <message>
+        <source>Your profile could not be saved, so your heart is not stored yet:&lt;br&gt;%1&lt;br&gt;&lt;br&gt;Check that the folder "profiles" beside Varnel can be written to, then use File &amp;gt; Save Profile again.</source>
+        <translation>Profil Anda tidak bisa disimpan, jadi hati Anda belum tersimpan:&lt;br&gt;%1&lt;br&gt;&lt;br&gt;Pastikan folder "profiles" di samping Varnel bisa ditulisi, lalu gunakan Berkas &amp;gt; Simpan Profil lagi.</translation>
+    </message>
+    <message>
+        <source>The file as it was is kept as %1.</source>
+        <translation>Berkas aslinya disimpan sebagai %1.</translation>
+    </message>
+    <message>
+        <source>Your review record as it was is kept as %1.</source>
+        <translation>Catatan murajaah Anda yang asli disimpan sebagai %1.</translation>
+    </message>
+    <message>
+        <source>The profile of %1 could not be read in full: %2.</source>
+        <translation>Profil %1 tidak bisa dibaca seluruhnya: %2.</translation>
+    </message>
+    <message>
+        <source>The ayas of the heart that could be read are kept.</source>
+        <translation>Ayat-ayat hati yang bisa dibaca tetap disimpan.</translation>
+    </message>
+    <message>
+        <source>You start at the first aya of sura 114.</source>
+        <translation>Anda mulai dari ayat pertama surah 114.</translation>
+    </message>
+    <message>
+        <source>The review record</source>
+        <translation>Catatan murajaah</translation>
+    </message>
+    <message>
+        <source>Your heart is kept; its suras start review again.</source>
+        <translation>Hati Anda tetap; murajaah surah-surahnya dimulai lagi.</translation>
+    </message>
+    <message>
+        <source>The review record by page</source>
+        <translation>Catatan murajaah per halaman</translation>
+    </message>
+    <message>
+        <source>Your heart is kept; its pages start review again.</source>
+        <translation>Hati Anda tetap; murajaah halaman-halamannya dimulai lagi.</translation>
+    </message>
+    <message>
+        <source>Your practice settings</source>
+        <translation>Pengaturan latihan Anda</translation>
+    </message>
+    <message>
+        <source>Hiding and Test me start switched off.</source>
+        <translation>Sembunyikan dan Uji saya dimulai dalam keadaan mati.</translation>
+    </message>
+    <message>
+        <source>Your drill settings</source>
+        <translation>Pengaturan putar Anda</translation>
+    </message>
+    <message>
+        <source>Repeat, pause, loop, stack and speed start from their defaults.</source>
+        <translation>Ulang, jeda, pengulangan, tumpuk, dan kecepatan dimulai dari bawaannya.</translation>
+    </message>
+    <message>
+        <source>%1 %2 could not be read: %3.</source>
+        <translation>%1 %2 tidak bisa dibaca: %3.</translation>
+    </message>
+    <message>
+        <source>It is kept as %1.</source>
+        <translation>Disimpan sebagai %1.</translation>
     </message>
 </context>
 <context>
     <name>SelectRecitor</name>
     <message>
         <source>Recitor Preferences</source>
-        <translation type="unfinished" />
+        <translation>Preferensi Qari</translation>
     </message>
     <message>
         <source>Varn Addon</source>
-        <translation type="unfinished" />
+        <translation>Tambahan Varn</translation>
     </message>
     <message>
         <source>Recitor</source>
-        <translation type="unfinished" />
+        <translation>Qari</translation>
     </message>
     <message>
         <source>Recitation of %1</source>
-        <translation type="unfinished" />
+        <translation>Bacaan %1</translation>
+    </message>
+    <message>
+        <source>default</source>
+        <translation>bawaan</translation>
+    </message>
+</context>
+<context>
+    <name>Sound</name>
+    <message>
+        <source>The sound output device stopped working, so playback has stopped.&lt;br&gt;&lt;br&gt;To fix: connect the device again, or choose another one in File &amp;gt; Preferences, then press Play.</source>
+        <translation>Perangkat keluaran suara berhenti bekerja, jadi pemutaran berhenti.&lt;br&gt;&lt;br&gt;Untuk memperbaiki: sambungkan lagi perangkatnya, atau pilih yang lain di Berkas &amp;gt; Preferensi, lalu tekan Putar.</translation>
+    </message>
+    <message>
+        <source>Varnel could not find a sound output device on this computer, so it cannot play recitations.&lt;br&gt;&lt;br&gt;Everything else works: you can read the ayas, their translations and transliterations, and keep your heart up to date.&lt;br&gt;&lt;br&gt;To hear the recitations, connect speakers or headphones, then choose the device in File &amp;gt; Preferences or restart Varnel.</source>
+        <translation>Varnel tidak menemukan perangkat keluaran suara di komputer ini, jadi tidak bisa memutar bacaan.&lt;br&gt;&lt;br&gt;Semua yang lain berfungsi: Anda bisa membaca ayat, terjemahan, dan transliterasinya, dan memperbarui hati Anda.&lt;br&gt;&lt;br&gt;Untuk mendengar bacaan, sambungkan speaker atau headphone, lalu pilih perangkatnya di Berkas &amp;gt; Preferensi atau jalankan ulang Varnel.</translation>
+    </message>
+    <message>
+        <source> Choose another input in Preferences.</source>
+        <translation> Pilih masukan lain di Preferensi.</translation>
+    </message>
+    <message>
+        <source>The microphone was lost while recording; what was heard before is kept.</source>
+        <translation>Mikrofon terputus saat merekam; yang terdengar sebelumnya tetap disimpan.</translation>
+    </message>
+    <message>
+        <source>The recording "%1" is too large to play: %2 MB, where at most %3 MB can be played.</source>
+        <translation>Rekaman "%1" terlalu besar untuk diputar: %2 MB, sedangkan paling banyak %3 MB yang bisa diputar.</translation>
+    </message>
+    <message>
+        <source>Get Length Error</source>
+        <translation>Galat membaca panjang</translation>
+    </message>
+    <message>
+        <source>Select a valid range</source>
+        <translation>Pilih rentang yang valid</translation>
+    </message>
+    <message>
+        <source>Error in set position</source>
+        <translation>Galat mengatur posisi</translation>
+    </message>
+    <message>
+        <source>Select a valid sound device</source>
+        <translation>Pilih perangkat suara yang valid</translation>
+    </message>
+    <message>
+        <source>To fix: %1</source>
+        <translation>Untuk memperbaiki: %1</translation>
+    </message>
+    <message>
+        <source>Sound Error</source>
+        <translation>Galat Suara</translation>
+    </message>
+    <message>
+        <source>No errors.</source>
+        <translation>Tidak ada galat.</translation>
+    </message>
+    <message>
+        <source>The channel was taken over by a newer sound.</source>
+        <translation>Kanal diambil alih oleh suara yang lebih baru.</translation>
+    </message>
+    <message>
+        <source>The sound or channel no longer exists: it was stopped, finished and replaced, or released.</source>
+        <translation>Suara atau kanal tidak ada lagi: sudah dihentikan, selesai dan diganti, atau dilepas.</translation>
+    </message>
+    <message>
+        <source>The recording could not be read: its data is damaged or in a format that cannot be decoded.</source>
+        <translation>Rekaman tidak bisa dibaca: datanya rusak atau dalam format yang tidak bisa didekode.</translation>
+    </message>
+    <message>
+        <source>This computer has no sound output device.</source>
+        <translation>Komputer ini tidak punya perangkat keluaran suara.</translation>
+    </message>
+    <message>
+        <source>The sound output device could not be started. It may be in use or unplugged.</source>
+        <translation>Perangkat keluaran suara tidak bisa dijalankan. Mungkin sedang dipakai atau tercabut.</translation>
+    </message>
+    <message>
+        <source>A value given to the sound system was out of range.</source>
+        <translation>Nilai yang diberikan ke sistem suara di luar jangkauan.</translation>
+    </message>
+    <message>
+        <source>The sound system is not running.</source>
+        <translation>Sistem suara tidak berjalan.</translation>
+    </message>
+    <message>
+        <source>The sound system is already running.</source>
+        <translation>Sistem suara sudah berjalan.</translation>
+    </message>
+    <message>
+        <source>The sound output device failed while playing.</source>
+        <translation>Perangkat keluaran suara gagal saat memutar.</translation>
+    </message>
+    <message>
+        <source>The sound could not be encoded.</source>
+        <translation>Suara tidak bisa dienkode.</translation>
+    </message>
+    <message>
+        <source>The recording cannot be played: it claims more than 8 channels, a sample rate above 384 kHz, or holds no sound at all.</source>
+        <translation>Rekaman tidak bisa diputar: ia mengaku punya lebih dari 8 kanal, laju sampel di atas 384 kHz, atau tidak berisi suara sama sekali.</translation>
+    </message>
+    <message>
+        <source>No microphone was found: there is no input device to record from.</source>
+        <translation>Mikrofon tidak ditemukan: tidak ada perangkat masukan untuk merekam.</translation>
+    </message>
+    <message>
+        <source>The microphone could not be opened: another program may be using it.</source>
+        <translation>Mikrofon tidak bisa dibuka: mungkin program lain sedang memakainya.</translation>
+    </message>
+    <message>
+        <source>Unknown error.</source>
+        <translation>Galat tak dikenal.</translation>
     </message>
 </context>
 <context>
@@ -1440,19 +1683,19 @@
     <name>WaveformView</name>
     <message>
         <source>Waveforms of the reciter and of your recitation</source>
-        <translation type="unfinished" />
+        <translation>Gelombang suara qari dan bacaan Anda</translation>
     </message>
     <message>
         <source>The reciter: %1 s; you: %2 s</source>
-        <translation type="unfinished" />
+        <translation>Qari: %1 d; Anda: %2 d</translation>
     </message>
     <message>
         <source>Reciter</source>
-        <translation type="unfinished" />
+        <translation>Qari</translation>
     </message>
     <message>
         <source>You</source>
-        <translation type="unfinished" />
+        <translation>Anda</translation>
     </message>
 </context>
 </TS>

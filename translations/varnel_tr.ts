@@ -4,181 +4,181 @@
     <name>AyaView</name>
     <message>
         <source>Hidden: press R to reveal</source>
-        <translation type="unfinished" />
+        <translation>Gizli: açmak için R'ye basın</translation>
     </message>
 </context>
 <context>
     <name>Config</name>
     <message>
         <source>Varnel Preferences</source>
-        <translation type="unfinished" />
+        <translation>Varnel Tercihleri</translation>
     </message>
     <message>
         <source>Play Test Sound</source>
-        <translation type="unfinished" />
+        <translation>Deneme Sesini Çal</translation>
     </message>
     <message>
         <source>Stop Test Sound</source>
-        <translation type="unfinished" />
+        <translation>Deneme Sesini Durdur</translation>
     </message>
     <message>
         <source>No microphone found</source>
-        <translation type="unfinished" />
+        <translation>Mikrofon bulunamadı</translation>
     </message>
     <message>
         <source>The system's default</source>
-        <translation type="unfinished" />
+        <translation>Sistemin varsayılanı</translation>
     </message>
 </context>
 <context>
     <name>Guide</name>
     <message>
         <source>Varnel user guide</source>
-        <translation type="unfinished" />
+        <translation>Varnel kullanım kılavuzu</translation>
     </message>
     <message>
         <source>Varnel helps you learn suras by heart: you see each aya, hear it recited as often as you like, and keep a record of what you know in your &lt;b&gt;heart&lt;/b&gt;.</source>
-        <translation type="unfinished" />
+        <translation>Varnel sureleri ezberlemenize yardım eder: her ayeti görür, istediğiniz kadar okunuşunu dinler ve bildiklerinizin kaydını &lt;b&gt;kalbinizde&lt;/b&gt; tutarsınız.</translation>
     </message>
     <message>
         <source>Getting started</source>
-        <translation type="unfinished" />
+        <translation>Başlarken</translation>
     </message>
     <message>
         <source>When Varnel starts it asks for your &lt;b&gt;profile&lt;/b&gt;. Type your name and press &lt;i&gt;Create New Profile&lt;/i&gt;, or pick your name from the list and press &lt;i&gt;Load Selected Profile&lt;/i&gt;. Your heart and the aya you were at are kept in your profile; Varnel saves it when you leave, and File &amp;gt; Save Profile saves it at once.</source>
-        <translation type="unfinished" />
+        <translation>Varnel açılınca &lt;b&gt;profilinizi&lt;/b&gt; sorar. Adınızı yazıp &lt;i&gt;Yeni Profil Oluştur&lt;/i&gt;'a basın ya da listeden adınızı seçip &lt;i&gt;Seçili Profili Yükle&lt;/i&gt;'ye basın. Kalbiniz ve kaldığınız ayet profilinizde tutulur; Varnel çıkarken onu kaydeder, Dosya &amp;gt; Profili Kaydet ise hemen kaydeder.</translation>
     </message>
     <message>
         <source>The first time, Varnel asks which &lt;b&gt;sound device&lt;/b&gt; to use. Press &lt;i&gt;Play Test Sound&lt;/i&gt; to check it, then &lt;i&gt;OK&lt;/i&gt;. You can change it later in File &amp;gt; Preferences.</source>
-        <translation type="unfinished" />
+        <translation>İlk seferde Varnel hangi &lt;b&gt;ses aygıtını&lt;/b&gt; kullanacağını sorar. Denemek için &lt;i&gt;Deneme Sesini Çal&lt;/i&gt;'a, sonra &lt;i&gt;Tamam&lt;/i&gt;'a basın. Sonradan Dosya &amp;gt; Tercihler'den değiştirebilirsiniz.</translation>
     </message>
     <message>
         <source>Choose a sura in &lt;b&gt;Choose a sura&lt;/b&gt; at the top. Recitation starts at once, aya by aya.</source>
-        <translation type="unfinished" />
+        <translation>Üstteki &lt;b&gt;Bir sure seçin&lt;/b&gt; kutusundan bir sure seçin. Okuma hemen, ayet ayet başlar.</translation>
     </message>
     <message>
         <source>Seeing the aya</source>
-        <translation type="unfinished" />
+        <translation>Ayeti görmek</translation>
     </message>
     <message>
         <source>The middle of the window shows the Arabic text of the aya being recited. The panel under it shows its translation and, if you wish, its transliteration: use the &lt;b&gt;View&lt;/b&gt; menu to show or hide each. The &lt;b&gt;Language&lt;/b&gt; menu chooses the language of the translation when translation packs are installed. The slider under the panel shows which aya of the sura you are at.</source>
-        <translation type="unfinished" />
+        <translation>Pencerenin ortası okunan ayetin Arapça metnini gösterir. Altındaki panel mealini ve isterseniz okunuşunu gösterir: her birini göstermek ya da gizlemek için &lt;b&gt;Görünüm&lt;/b&gt; menüsünü kullanın. Meal paketleri kuruluysa &lt;b&gt;Dil&lt;/b&gt; menüsü mealin dilini seçer. Panelin altındaki kaydırıcı surenin hangi ayetinde olduğunuzu gösterir.</translation>
     </message>
     <message>
         <source>Playing</source>
-        <translation type="unfinished" />
+        <translation>Çalmak</translation>
     </message>
     <message>
         <source>&lt;b&gt;Play Aya&lt;/b&gt; (Space) plays the current aya; &lt;b&gt;Stop Playing&lt;/b&gt; (Space again) stops.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;Ayeti Çal&lt;/b&gt; (Boşluk) geçerli ayeti çalar; &lt;b&gt;Durdur&lt;/b&gt; (yine Boşluk) durdurur.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Previous Aya&lt;/b&gt; (Left arrow) and &lt;b&gt;Next Aya&lt;/b&gt; (Right arrow) move through the sura.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;Önceki Ayet&lt;/b&gt; (Sol ok) ve &lt;b&gt;Sonraki Ayet&lt;/b&gt; (Sağ ok) surede ilerletir.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Repeat&lt;/b&gt;: how many times each aya is recited before the next one.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;Tekrar&lt;/b&gt;: her ayetin bir sonrakinden önce kaç kez okunacağı.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Pause (secs)&lt;/b&gt;: a silence after each recitation of an aya, time for you to repeat it aloud. 0 means no pause.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;Duraklama (sn)&lt;/b&gt;: ayetin her okunuşundan sonra sessizlik, onu sesli tekrarlamanız için zaman. 0 duraklama yok demektir.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Aya Range Settings&lt;/b&gt;: tick the box, then set &lt;b&gt;FROM&lt;/b&gt; and &lt;b&gt;TO&lt;/b&gt; to work on part of a sura.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;Ayet Aralığı Ayarları&lt;/b&gt;: kutuyu işaretleyin, sonra surenin bir bölümüyle çalışmak için &lt;b&gt;BAŞ&lt;/b&gt; ve &lt;b&gt;SON&lt;/b&gt; değerlerini girin.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Loop Sura&lt;/b&gt;: start again at the first aya after the last.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;Sureyi Döngüle&lt;/b&gt;: sonuncudan sonra ilk ayetten yeniden başlar.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Stack Ayas&lt;/b&gt;: the stack drill. Varnel recites the first aya, then the first two, then the first three, and so on until the whole range is recited in one go. Press Play Aya to begin.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;Ayetleri Yığ&lt;/b&gt;: yığma alıştırması. Varnel ilk ayeti, sonra ilk ikisini, sonra ilk üçünü okur ve bu, tüm aralık bir seferde okunana dek sürer. Başlamak için Ayeti Çal'a basın.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Sura Playback Progress&lt;/b&gt; shows how far through the sura (or the drill) you are.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;Sure Çalma İlerlemesi&lt;/b&gt; surenin (ya da alıştırmanın) neresinde olduğunuzu gösterir.</translation>
     </message>
     <message>
         <source>Single Aya Mode: learning one aya in parts</source>
-        <translation type="unfinished" />
+        <translation>Tek Ayet Kipi: bir ayeti parça parça öğrenmek</translation>
     </message>
     <message>
         <source>Tick &lt;b&gt;Single Aya Mode&lt;/b&gt; to work on one long aya a part at a time. A row of controls appears:</source>
-        <translation type="unfinished" />
+        <translation>Uzun bir ayetle parça parça çalışmak için &lt;b&gt;Tek Ayet Kipi&lt;/b&gt;'ni işaretleyin. Bir sıra denetim belirir:</translation>
     </message>
     <message>
         <source>The slider shows where the recitation is. Drag it to jump.</source>
-        <translation type="unfinished" />
+        <translation>Kaydırıcı okumanın nerede olduğunu gösterir. Atlamak için sürükleyin.</translation>
     </message>
     <message>
         <source>The &lt;b&gt;start&lt;/b&gt; button (a bar with a green arrow) takes the slider's position as the start of the part; the &lt;b&gt;end&lt;/b&gt; button takes it as the end. You can also type the start and end in milliseconds.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;Başlangıç&lt;/b&gt; düğmesi (yeşil oklu çizgi) kaydırıcının konumunu parçanın başı yapar; &lt;b&gt;bitiş&lt;/b&gt; düğmesi sonu yapar. Başı ve sonu milisaniye olarak da yazabilirsiniz.</translation>
     </message>
     <message>
         <source>The &lt;b&gt;repeat-play&lt;/b&gt; button (Space) plays the part again and again, with your pause between; the &lt;b&gt;stop&lt;/b&gt; button (Space) stops it.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;Yineleyerek çal&lt;/b&gt; düğmesi (Boşluk) parçayı aralarda duraklamanızla tekrar tekrar çalar; &lt;b&gt;durdur&lt;/b&gt; düğmesi (Boşluk) durdurur.</translation>
     </message>
     <message>
         <source>The arrow buttons (Left and Right arrows) move to the previous and next aya; the part becomes the whole aya again.</source>
-        <translation type="unfinished" />
+        <translation>Ok düğmeleri (Sol ve Sağ ok) önceki ve sonraki ayete geçer; parça yeniden bütün ayet olur.</translation>
     </message>
     <message>
         <source>Your heart</source>
-        <translation type="unfinished" />
+        <translation>Kalbiniz</translation>
     </message>
     <message>
         <source>The list on the left is your heart: the ayas you know.</source>
-        <translation type="unfinished" />
+        <translation>Yandaki liste kalbinizdir: bildiğiniz ayetler.</translation>
     </message>
     <message>
         <source>To add the aya you see, drag the aya picture onto the heart.</source>
-        <translation type="unfinished" />
+        <translation>Gördüğünüz ayeti eklemek için ayetin resmini kalbe sürükleyin.</translation>
     </message>
     <message>
         <source>To add a whole sura, drag the heart picture next to the sura chooser onto the heart.</source>
-        <translation type="unfinished" />
+        <translation>Bütün bir sureyi eklemek için sure seçicinin yanındaki kalp resmini kalbe sürükleyin.</translation>
     </message>
     <message>
         <source>Each sura shows a heart that fills as you learn more of it. The red bar at the top shows how many ayas of all installed suras are in your heart.</source>
-        <translation type="unfinished" />
+        <translation>Her sure, siz öğrendikçe dolan bir kalp gösterir. Üstteki kırmızı çubuk, kurulu tüm surelerin kaç ayetinin kalbinizde olduğunu gösterir.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Close Completed Suras&lt;/b&gt; folds the suras you know completely.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;Tamamlanan Sureleri Kapat&lt;/b&gt; tamamen bildiğiniz sureleri kapatır.</translation>
     </message>
     <message>
         <source>Double-click an aya in your heart to go to it and recite from there.</source>
-        <translation type="unfinished" />
+        <translation>Bir ayete gidip oradan okumak için kalbinizde ona çift tıklayın.</translation>
     </message>
     <message>
         <source>Right-click an aya or a sura and choose &lt;i&gt;Remove&lt;/i&gt; to take it out of your heart.</source>
-        <translation type="unfinished" />
+        <translation>Bir ayeti ya da sureyi kalbinizden çıkarmak için sağ tıklayıp &lt;i&gt;Kaldır&lt;/i&gt;'ı seçin.</translation>
     </message>
     <message>
         <source>Practice: testing yourself</source>
-        <translation type="unfinished" />
+        <translation>Alıştırma: kendinizi sınamak</translation>
     </message>
     <message>
         <source>View &amp;gt; Practice &amp;gt; &lt;b&gt;Hide the aya&lt;/b&gt; (H) covers the aya's picture, and &lt;b&gt;Hide the translation&lt;/b&gt; covers its translation. Each new aya starts hidden again.</source>
-        <translation type="unfinished" />
+        <translation>Görünüm &amp;gt; Alıştırma &amp;gt; &lt;b&gt;Ayeti gizle&lt;/b&gt; (H) ayetin resmini örter, &lt;b&gt;Meali gizle&lt;/b&gt; ise mealini. Her yeni ayet yine gizli başlar.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Reveal&lt;/b&gt; (R) uncovers the picture a fifth at a time, from the right, where an Arabic line begins. A click on the covered picture uncovers all of it.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;Aç&lt;/b&gt; (R) resmi beşte bir parça parça, Arapça satırın başladığı sağdan açar. Örtülü resme tıklamak hepsini açar.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Test me&lt;/b&gt;, beside Pause in: the aya is hidden during each pause while you recite it from memory, and shown again when the pause ends. Set a pause for it to have a pause to work in.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;Beni sına&lt;/b&gt;, duraklama biriminin yanında: ayeti ezberden okurken her duraklamada ayet gizlenir ve duraklama bitince yeniden görünür. Çalışması için bir duraklama ayarlayın.</translation>
     </message>
     <message>
         <source>Pauses that fit the aya</source>
-        <translation type="unfinished" />
+        <translation>Ayete uygun duraklamalar</translation>
     </message>
     <message>
         <source>&lt;b&gt;Pause in&lt;/b&gt; chooses how pauses are measured: in &lt;i&gt;seconds&lt;/i&gt; (the Pause box), or in &lt;i&gt;&amp;times; aya length&lt;/i&gt;, a multiple from 0.5 to 3.0 of the aya just heard (or of the part, in Single Aya Mode). A long aya then gets a long pause, a short one a short pause. A change of repeat, pause or speed while Varnel recites applies from the next repetition or the next aya.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;Duraklama birimi&lt;/b&gt; duraklamaların nasıl ölçüleceğini seçer: &lt;i&gt;saniye&lt;/i&gt; olarak (Duraklama kutusu) ya da &lt;i&gt;&amp;times; ayet süresi&lt;/i&gt; olarak, yani az önce duyulan ayetin (ya da Tek Ayet Kipi'nde parçanın) 0.5 ile 3.0 katı. Böylece uzun ayete uzun, kısa ayete kısa duraklama düşer. Varnel okurken tekrar, duraklama ya da hız değişikliği bir sonraki tekrardan ya da ayetten itibaren geçerli olur.</translation>
     </message>
     <message>
         <source>Speed</source>
@@ -186,103 +186,103 @@
     </message>
     <message>
         <source>The &lt;b&gt;Speed&lt;/b&gt; box (or View &amp;gt; Practice &amp;gt; Slower and Faster, the keys [ and ]) plays the recitation from 0.5&amp;times; to 1.5&amp;times; with its pitch kept. Positions, ranges and the single-aya marks stay in the recording's own time.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;Hız&lt;/b&gt; kutusu (ya da Görünüm &amp;gt; Alıştırma &amp;gt; Daha yavaş ve Daha hızlı, [ ve ] tuşları) okumayı perdesi korunarak 0.5&amp;times; ile 1.5&amp;times; arasında çalar. Konumlar, aralıklar ve tek ayet işaretleri kaydın kendi zamanında kalır.</translation>
     </message>
     <message>
         <source>Reading</source>
-        <translation type="unfinished" />
+        <translation>Okumak</translation>
     </message>
     <message>
         <source>Ctrl+wheel, Ctrl+plus and Ctrl+minus zoom the aya's picture; Ctrl+0 (View &amp;gt; Fit to Width) fits it to the width. The line of text stays in view, and the zoom is kept for next time.</source>
-        <translation type="unfinished" />
+        <translation>Ctrl+tekerlek, Ctrl+artı ve Ctrl+eksi ayetin resmini yakınlaştırır ve uzaklaştırır; Ctrl+0 (Görünüm &amp;gt; Genişliğe Sığdır) genişliğe sığdırır. Metin satırı görünür kalır ve yakınlaştırma bir dahaki sefere saklanır.</translation>
     </message>
     <message>
         <source>View &amp;gt; &lt;b&gt;Night Reading&lt;/b&gt;: a dark page with light text and the aya as light ink.</source>
-        <translation type="unfinished" />
+        <translation>Görünüm &amp;gt; &lt;b&gt;Gece Okuma&lt;/b&gt;: açık renkli metinli koyu bir sayfa ve açık mürekkepli ayet.</translation>
     </message>
     <message>
         <source>Review: keeping what you know</source>
-        <translation type="unfinished" />
+        <translation>Tekrar: bildiğini korumak</translation>
     </message>
     <message>
         <source>Every sura in your heart (a part of 20 ayas, for suras longer than 40) comes up for review the day after you learn it. The &lt;b&gt;Review&lt;/b&gt; panel under the heart lists what is due today, the most overdue first, with the day of its last review and your chance of recalling it today. View &amp;gt; Review Panel shows or hides it.</source>
-        <translation type="unfinished" />
+        <translation>Kalbinizdeki her sure (40 ayetten uzun surelerde 20 ayetlik bir bölüm) öğrendiğiniz günün ertesi günü tekrara gelir. Kalbin altındaki &lt;b&gt;Tekrar&lt;/b&gt; paneli bugün sırası gelenleri, en çok gecikeni önce olmak üzere, son tekrar günü ve bugün hatırlama olasılığınızla listeler. Görünüm &amp;gt; Tekrar Paneli onu gösterir ya da gizler.</translation>
     </message>
     <message>
         <source>Choose an item and press &lt;b&gt;Review now&lt;/b&gt;: Varnel plays it once through, each aya once, with no repeat or pause.</source>
-        <translation type="unfinished" />
+        <translation>Bir öğe seçip &lt;b&gt;Şimdi tekrar et&lt;/b&gt;'e basın: Varnel onu bir kez baştan sona, her ayeti bir kez, tekrarsız ve duraklamasız çalar.</translation>
     </message>
     <message>
         <source>Then grade how well you knew it: &lt;b&gt;Again&lt;/b&gt; (1) if you forgot it, &lt;b&gt;Hard&lt;/b&gt; (2), &lt;b&gt;Good&lt;/b&gt; (3) or &lt;b&gt;Easy&lt;/b&gt; (4). The panel says when that item comes back; a well-known sura comes back later and later, a forgotten one soon.</source>
-        <translation type="unfinished" />
+        <translation>Sonra ne kadar bildiğinizi derecelendirin: unuttuysanız &lt;b&gt;Yeniden&lt;/b&gt; (1), &lt;b&gt;Zor&lt;/b&gt; (2), &lt;b&gt;İyi&lt;/b&gt; (3) ya da &lt;b&gt;Kolay&lt;/b&gt; (4). Panel o öğenin ne zaman döneceğini söyler; iyi bilinen bir sure gittikçe daha geç, unutulan ise yakında döner.</translation>
     </message>
     <message>
         <source>Suras due today have a small orange mark in your heart. The calendar shows your reviews of the last twelve weeks.</source>
-        <translation type="unfinished" />
+        <translation>Bugün sırası gelen surelerin kalbinizde küçük turuncu bir işareti vardır. Takvim son on iki haftadaki tekrarlarınızı gösterir.</translation>
     </message>
     <message>
         <source>Keys</source>
-        <translation type="unfinished" />
+        <translation>Tuşlar</translation>
     </message>
     <message>
         <source>&lt;b&gt;Space&lt;/b&gt; plays and stops, except on a focused button or check box (which Space presses) and in a field where you type text.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;Boşluk&lt;/b&gt; çalar ve durdurur; odaktaki bir düğme ya da onay kutusunda (Boşluk onu basar) ve metin yazdığınız bir alanda ise bunu yapmaz.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Left&lt;/b&gt; and &lt;b&gt;Right&lt;/b&gt; go to the previous and next aya, except in number and text fields, on sliders and in the heart, which use them themselves.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;Sol&lt;/b&gt; ve &lt;b&gt;Sağ&lt;/b&gt; önceki ve sonraki ayete gider; sayı ve metin alanlarında, kaydırıcılarda ve onları kendisi kullanan kalpte ise gitmez.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Ctrl+Space&lt;/b&gt;, &lt;b&gt;Ctrl+Left&lt;/b&gt;, &lt;b&gt;Ctrl+Right&lt;/b&gt; and the media keys work wherever you are.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;Ctrl+Boşluk&lt;/b&gt;, &lt;b&gt;Ctrl+Sol&lt;/b&gt;, &lt;b&gt;Ctrl+Sağ&lt;/b&gt; ve medya tuşları her yerde çalışır.</translation>
     </message>
     <message>
         <source>&lt;b&gt;H&lt;/b&gt; hides the aya, &lt;b&gt;R&lt;/b&gt; reveals it, &lt;b&gt;[&lt;/b&gt; and &lt;b&gt;]&lt;/b&gt; change the speed, &lt;b&gt;1&lt;/b&gt; to &lt;b&gt;4&lt;/b&gt; grade a review.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;H&lt;/b&gt; ayeti gizler, &lt;b&gt;R&lt;/b&gt; açar, &lt;b&gt;[&lt;/b&gt; ve &lt;b&gt;]&lt;/b&gt; hızı değiştirir, &lt;b&gt;1&lt;/b&gt; ile &lt;b&gt;4&lt;/b&gt; arası bir tekrarı derecelendirir.</translation>
     </message>
     <message>
         <source>Tab moves between the controls; every control can be reached and used without a mouse.</source>
-        <translation type="unfinished" />
+        <translation>Tab denetimler arasında gezinir; her denetime faresiz ulaşılıp kullanılabilir.</translation>
     </message>
     <message>
         <source>Recitors</source>
-        <translation type="unfinished" />
+        <translation>Kâriler</translation>
     </message>
     <message>
         <source>When more than one recitation of a sura pack is installed, Recitor &amp;gt; Config Recitor chooses, for each pack, whose recitation you hear. A recitation you choose there is heard for every sura of its pack, even where another pack covers the same suras.</source>
-        <translation type="unfinished" />
+        <translation>Bir sure paketinin birden fazla okuması kuruluysa, Kâri &amp;gt; Kâriyi Ayarla her paket için kimin okumasını dinleyeceğinizi seçer. Orada seçtiğiniz okuma, başka bir paket aynı sureleri kapsasa bile, paketinin her suresinde duyulur.</translation>
     </message>
     <message>
         <source>Sura packs</source>
-        <translation type="unfinished" />
+        <translation>Sure paketleri</translation>
     </message>
     <message>
         <source>Varnel reads the Quran's text, pictures and recitations from sura packs in the &lt;tt&gt;quran&lt;/tt&gt; folder. Without them there is nothing to choose in the sura chooser.</source>
-        <translation type="unfinished" />
+        <translation>Varnel Kur'an'ın metnini, resimlerini ve okumalarını &lt;tt&gt;quran&lt;/tt&gt; klasöründeki sure paketlerinden okur. Onlar olmadan sure seçicide seçilecek bir şey yoktur.</translation>
     </message>
     <message>
         <source>Varnel helps you memorise suras of the Quran by ear and by sight: it shows each aya as a picture of its Arabic text with its translation and transliteration, and plays the recitation aya by aya with repeats, pauses, ranges, loops, the stack drill and the single-aya drill.</source>
-        <translation type="unfinished" />
+        <translation>Varnel Kur'an surelerini kulakla ve gözle ezberlemenize yardım eder: her ayeti Arapça metninin resmi olarak meali ve okunuşuyla gösterir, okumayı ayet ayet tekrarlar, duraklamalar, aralıklar, döngüler, yığma alıştırması ve tek ayet alıştırmasıyla çalar.</translation>
     </message>
     <message>
         <source>Varnel holds no Quran content of its own beyond a table of the 114 suras. The pictures, recitations and texts come in &lt;b&gt;sura packs&lt;/b&gt; (files ending in &lt;tt&gt;.dat&lt;/tt&gt;) in the &lt;tt&gt;quran&lt;/tt&gt; folder of Varnel's working folder; more recitations go into &lt;tt&gt;quran/extra&lt;/tt&gt;, more translations into &lt;tt&gt;quran/lang&lt;/tt&gt;. The Debian package &lt;b&gt;varnel-data&lt;/b&gt; brings the demo packs (Al-Fatiha and Juz' Amma with nine translations), read where they are installed; make packs from your own recordings with &lt;tt&gt;varnel-pack import&lt;/tt&gt;.</source>
-        <translation type="unfinished" />
+        <translation>Varnel 114 surelik bir tablo dışında kendine ait Kur'an içeriği taşımaz. Resimler, okumalar ve metinler Varnel'in çalışma klasöründeki &lt;tt&gt;quran&lt;/tt&gt; klasöründe &lt;b&gt;sure paketleri&lt;/b&gt; (&lt;tt&gt;.dat&lt;/tt&gt; ile biten dosyalar) olarak gelir; ek okumalar &lt;tt&gt;quran/extra&lt;/tt&gt;'ya, ek mealler &lt;tt&gt;quran/lang&lt;/tt&gt;'a konur. Debian paketi &lt;b&gt;varnel-data&lt;/b&gt; tanıtım paketlerini (Fatiha ve Amme cüzü, dokuz mealle) getirir ve bunlar kuruldukları yerden okunur; kendi kayıtlarınızdan &lt;tt&gt;varnel-pack import&lt;/tt&gt; ile paket yapın.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Sources.&lt;/b&gt; The demo content's Arabic text, translations and transliteration come from the quran-json package (CC-BY-4.0), which takes the Arabic text from the Tanzil project; its recitations are synthetic speech made with espeak-ng, no human recitation. The Arabic is drawn with the Amiri Quran font by Khaled Hosny (SIL Open Font License).</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;Kaynaklar.&lt;/b&gt; Tanıtım içeriğinin Arapça metni, mealleri ve okunuşu quran-json paketinden (CC-BY-4.0) gelir; o da Arapça metni Tanzil projesinden alır. Okumaları espeak-ng ile yapılmış yapay sestir, insan okuması değildir. Arapça, Khaled Hosny'nin Amiri Quran yazı tipiyle (SIL Open Font License) çizilir.</translation>
     </message>
     <message>
         <source>Free software under the GNU General Public License, version 3 or later. Built on Qt, OpenAL Soft, libsndfile and Rubber Band.</source>
-        <translation type="unfinished" />
+        <translation>GNU Genel Kamu Lisansı sürüm 3 ya da sonrası altında özgür yazılım. Qt, OpenAL Soft, libsndfile ve Rubber Band üzerine kuruludur.</translation>
     </message>
     <message>
         <source>It seems you downloaded only the main program&lt;br&gt;and you don't have any sura packs installed!&lt;br&gt;&lt;br&gt;Sura packs (files ending in &lt;tt&gt;.dat&lt;/tt&gt;) go in this folder:&lt;br&gt;&lt;b&gt;%1&lt;/b&gt;&lt;br&gt;&lt;br&gt;To get some:&lt;br&gt;&amp;bull; install the &lt;b&gt;varnel-data&lt;/b&gt; package (&lt;tt&gt;sudo apt install varnel-data&lt;/tt&gt;): Al-Fatiha and Juz' Amma with translations, found where they are installed;&lt;br&gt;&amp;bull; or make packs from your own recordings with &lt;tt&gt;varnel-pack import&lt;/tt&gt; (see &lt;tt&gt;man varnel-pack&lt;/tt&gt;), then start Varnel again.</source>
-        <translation type="unfinished" />
+        <translation>Görünüşe göre yalnızca ana programı indirdiniz&lt;br&gt;ve kurulu hiç sure paketiniz yok!&lt;br&gt;&lt;br&gt;Sure paketleri (&lt;tt&gt;.dat&lt;/tt&gt; ile biten dosyalar) bu klasöre konur:&lt;br&gt;&lt;b&gt;%1&lt;/b&gt;&lt;br&gt;&lt;br&gt;Edinmek için:&lt;br&gt;&amp;bull; &lt;b&gt;varnel-data&lt;/b&gt; paketini kurun (&lt;tt&gt;sudo apt install varnel-data&lt;/tt&gt;): Fatiha ve Amme cüzü, meallerle, kuruldukları yerden okunur;&lt;br&gt;&amp;bull; ya da kendi kayıtlarınızdan &lt;tt&gt;varnel-pack import&lt;/tt&gt; ile paket yapın (bkz. &lt;tt&gt;man varnel-pack&lt;/tt&gt;), sonra Varnel'i yeniden başlatın.</translation>
     </message>
     <message>
         <source>Varnel Help</source>
-        <translation type="unfinished" />
+        <translation>Varnel Yardım</translation>
     </message>
 </context>
 <context>
@@ -293,19 +293,19 @@
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished" />
+        <translation>Kaldır</translation>
     </message>
     <message>
         <source>You recorded this aya</source>
-        <translation type="unfinished" />
+        <translation>Bu ayeti kaydettiniz</translation>
     </message>
     <message>
         <source>recorded</source>
-        <translation type="unfinished" />
+        <translation>kaydedildi</translation>
     </message>
     <message>
         <source>Due for review</source>
-        <translation type="unfinished" />
+        <translation>Tekrar zamanı geldi</translation>
     </message>
 </context>
 <context>
@@ -327,11 +327,11 @@
     </message>
     <message>
         <source>Juz %L1: %L2 of %L3 ayas (%L4%)</source>
-        <translation type="unfinished" />
+        <translation>Cüz %L1: %L3 ayetin %L2 tanesi (%%L4)</translation>
     </message>
     <message>
         <source>. %L1 of 30 juz begun, %L2 of %L3 ayas in all.</source>
-        <translation type="unfinished" />
+        <translation>. 30 cüzün %L1 tanesine başlandı, toplam %L3 ayetin %L2 tanesi.</translation>
     </message>
 </context>
 <context>
@@ -350,11 +350,67 @@
     </message>
     <message>
         <source>Create New Profile</source>
-        <translation type="unfinished" />
+        <translation>Yeni Profil Oluştur</translation>
     </message>
     <message>
         <source>Load Selected Profile</source>
-        <translation type="unfinished" />
+        <translation>Seçili Profili Yükle</translation>
+    </message>
+    <message>
+        <source>the profile file cannot be read: %1</source>
+        <translation>profil dosyası okunamıyor: %1</translation>
+    </message>
+    <message>
+        <source>the file is not a Varnel profile</source>
+        <translation>dosya bir Varnel profili değil</translation>
+    </message>
+    <message>
+        <source>the profile file is cut short</source>
+        <translation>profil dosyası yarım kalmış</translation>
+    </message>
+    <message>
+        <source>the profile file is damaged (its heart count is negative)</source>
+        <translation>profil dosyası bozuk (kalp sayısı negatif)</translation>
+    </message>
+    <message>
+        <source>the profile file is cut short (it holds fewer ayas than it says)</source>
+        <translation>profil dosyası yarım kalmış (söylediğinden az ayet içeriyor)</translation>
+    </message>
+    <message>
+        <source>the profile file is damaged (%1 entries of the heart are no ayas)</source>
+        <translation>profil dosyası bozuk (kalbin %1 kaydı ayet değil)</translation>
+    </message>
+    <message>
+        <source>the profile file does not say which aya you were at</source>
+        <translation>profil dosyası hangi ayette kaldığınızı söylemiyor</translation>
+    </message>
+    <message>
+        <source>Invalid Username!</source>
+        <translation>Geçersiz Kullanıcı Adı!</translation>
+    </message>
+    <message>
+        <source>This name is too long. A user name can hold at most %1 Latin letters, or %2 Arabic letters (they take two places each); please shorten it.</source>
+        <translation>Bu ad çok uzun. Bir kullanıcı adı en çok %1 Latin harfi ya da %2 Arap harfi (her biri iki yer kaplar) alabilir; lütfen kısaltın.</translation>
+    </message>
+    <message>
+        <source>"%1" cannot be a user name.</source>
+        <translation>"%1" bir kullanıcı adı olamaz.</translation>
+    </message>
+    <message>
+        <source>A user name cannot hold the characters / \ or :.</source>
+        <translation>Kullanıcı adı / \ ya da : karakterlerini içeremez.</translation>
+    </message>
+    <message>
+        <source>A user name cannot hold control characters.</source>
+        <translation>Kullanıcı adı denetim karakterleri içeremez.</translation>
+    </message>
+    <message>
+        <source>A user name cannot start with a full stop.</source>
+        <translation>Kullanıcı adı nokta ile başlayamaz.</translation>
+    </message>
+    <message>
+        <source>A user name cannot hold "%1", the ending of profile files.</source>
+        <translation>Kullanıcı adı profil dosyalarının uzantısı olan "%1" ifadesini içeremez.</translation>
     </message>
 </context>
 <context>
@@ -1017,7 +1073,7 @@
     </message>
     <message>
         <source>Hizb</source>
-        <translation>Hizb</translation>
+        <translation>Hizip</translation>
     </message>
     <message>
         <source>Quarter</source>
@@ -1387,46 +1443,233 @@
     </message>
     <message>
         <source>%1's Heart</source>
-        <translation type="unfinished" />
+        <translation>%1 Kalbi</translation>
     </message>
     <message>
         <source>My Heart</source>
-        <translation type="unfinished" />
+        <translation>Kalbim</translation>
     </message>
     <message>
         <source> ms</source>
-        <translation type="unfinished" />
+        <translation> ms</translation>
     </message>
     <message>
         <source>%1 Translation:</source>
-        <translation type="unfinished" />
+        <translation>%1 Meal:</translation>
     </message>
     <message>
         <source>%1 %L2</source>
-        <translation type="unfinished" />
+        <translation>%1 %L2</translation>
     </message>
     <message>
         <source>The %1 text needs the font %2, which is not installed: install the package %3.</source>
-        <translation type="unfinished" />
+        <translation>%1 metni için %2 yazı tipi gerekiyor, ama kurulu değil: %3 paketini kurun.</translation>
+    </message>
+    <message>
+        <source>%1 needs the sura packs of these suras, which are not installed:&lt;br&gt;&lt;br&gt;%2</source>
+        <translation>%1 için şu surelerin paketleri gerekiyor, ama kurulu değiller:&lt;br&gt;&lt;br&gt;%2</translation>
+    </message>
+    <message>
+        <source>%1 is open in another Varnel window.&lt;br&gt;&lt;br&gt;Close it there, or choose another profile.</source>
+        <translation>%1 başka bir Varnel penceresinde açık.&lt;br&gt;&lt;br&gt;Orada kapatın ya da başka bir profil seçin.</translation>
+    </message>
+    <message>
+        <source>The picture of aya %1 is too large to show: %2 MB, where at most %3 MB are shown.</source>
+        <translation>%1 ayetinin resmi gösterilemeyecek kadar büyük: %2 MB, en çok %3 MB gösterilir.</translation>
+    </message>
+    <message>
+        <source>Your profile could not be saved, so your heart is not stored yet:&lt;br&gt;%1&lt;br&gt;&lt;br&gt;Check that the folder "profiles" beside Varnel can be written to, then use File &amp;gt; Save Profile again.</source>
+        <translation>Profiliniz kaydedilemedi, bu yüzden kalbiniz henüz saklanmadı:&lt;br&gt;%1&lt;br&gt;&lt;br&gt;Varnel'in yanındaki "profiles" klasörüne yazılabildiğini denetleyin, sonra Dosya &amp;gt; Profili Kaydet'i yeniden kullanın.</translation>
+    </message>
+    <message>
+        <source>The file as it was is kept as %1.</source>
+        <translation>Dosyanın önceki hâli %1 olarak saklandı.</translation>
+    </message>
+    <message>
+        <source>Your review record as it was is kept as %1.</source>
+        <translation>Tekrar kaydınızın önceki hâli %1 olarak saklandı.</translation>
+    </message>
+    <message>
+        <source>The profile of %1 could not be read in full: %2.</source>
+        <translation>%1 profili tamamen okunamadı: %2.</translation>
+    </message>
+    <message>
+        <source>The ayas of the heart that could be read are kept.</source>
+        <translation>Kalbin okunabilen ayetleri saklandı.</translation>
+    </message>
+    <message>
+        <source>You start at the first aya of sura 114.</source>
+        <translation>114. surenin ilk ayetinden başlıyorsunuz.</translation>
+    </message>
+    <message>
+        <source>The review record</source>
+        <translation>Tekrar kaydı</translation>
+    </message>
+    <message>
+        <source>Your heart is kept; its suras start review again.</source>
+        <translation>Kalbiniz duruyor; surelerinin tekrarı yeniden başlıyor.</translation>
+    </message>
+    <message>
+        <source>The review record by page</source>
+        <translation>Sayfaya göre tekrar kaydı</translation>
+    </message>
+    <message>
+        <source>Your heart is kept; its pages start review again.</source>
+        <translation>Kalbiniz duruyor; sayfalarının tekrarı yeniden başlıyor.</translation>
+    </message>
+    <message>
+        <source>Your practice settings</source>
+        <translation>Alıştırma ayarlarınız</translation>
+    </message>
+    <message>
+        <source>Hiding and Test me start switched off.</source>
+        <translation>Gizleme ve Beni sına kapalı başlar.</translation>
+    </message>
+    <message>
+        <source>Your drill settings</source>
+        <translation>Çalma ayarlarınız</translation>
+    </message>
+    <message>
+        <source>Repeat, pause, loop, stack and speed start from their defaults.</source>
+        <translation>Tekrar, duraklama, döngü, yığma ve hız varsayılanlarından başlar.</translation>
+    </message>
+    <message>
+        <source>%1 %2 could not be read: %3.</source>
+        <translation>%1 %2 okunamadı: %3.</translation>
+    </message>
+    <message>
+        <source>It is kept as %1.</source>
+        <translation>%1 olarak saklandı.</translation>
     </message>
 </context>
 <context>
     <name>SelectRecitor</name>
     <message>
         <source>Recitor Preferences</source>
-        <translation type="unfinished" />
+        <translation>Kâri Tercihleri</translation>
     </message>
     <message>
         <source>Varn Addon</source>
-        <translation type="unfinished" />
+        <translation>Varn Eklentisi</translation>
     </message>
     <message>
         <source>Recitor</source>
-        <translation type="unfinished" />
+        <translation>Kâri</translation>
     </message>
     <message>
         <source>Recitation of %1</source>
-        <translation type="unfinished" />
+        <translation>%1 okuması</translation>
+    </message>
+    <message>
+        <source>default</source>
+        <translation>varsayılan</translation>
+    </message>
+</context>
+<context>
+    <name>Sound</name>
+    <message>
+        <source>The sound output device stopped working, so playback has stopped.&lt;br&gt;&lt;br&gt;To fix: connect the device again, or choose another one in File &amp;gt; Preferences, then press Play.</source>
+        <translation>Ses çıkış aygıtı çalışmayı bıraktı, bu yüzden çalma durdu.&lt;br&gt;&lt;br&gt;Düzeltmek için: aygıtı yeniden bağlayın ya da Dosya &amp;gt; Tercihler'den başka birini seçin, sonra Çal'a basın.</translation>
+    </message>
+    <message>
+        <source>Varnel could not find a sound output device on this computer, so it cannot play recitations.&lt;br&gt;&lt;br&gt;Everything else works: you can read the ayas, their translations and transliterations, and keep your heart up to date.&lt;br&gt;&lt;br&gt;To hear the recitations, connect speakers or headphones, then choose the device in File &amp;gt; Preferences or restart Varnel.</source>
+        <translation>Varnel bu bilgisayarda ses çıkış aygıtı bulamadı, bu yüzden okumaları çalamıyor.&lt;br&gt;&lt;br&gt;Geri kalan her şey çalışır: ayetleri, meallerini ve okunuşlarını okuyabilir, kalbinizi güncel tutabilirsiniz.&lt;br&gt;&lt;br&gt;Okumaları duymak için hoparlör ya da kulaklık bağlayın, sonra aygıtı Dosya &amp;gt; Tercihler'den seçin ya da Varnel'i yeniden başlatın.</translation>
+    </message>
+    <message>
+        <source> Choose another input in Preferences.</source>
+        <translation> Tercihler'den başka bir giriş seçin.</translation>
+    </message>
+    <message>
+        <source>The microphone was lost while recording; what was heard before is kept.</source>
+        <translation>Kayıt sırasında mikrofon kayboldu; öncesinde duyulanlar saklandı.</translation>
+    </message>
+    <message>
+        <source>The recording "%1" is too large to play: %2 MB, where at most %3 MB can be played.</source>
+        <translation>"%1" kaydı çalınamayacak kadar büyük: %2 MB, en çok %3 MB çalınabilir.</translation>
+    </message>
+    <message>
+        <source>Get Length Error</source>
+        <translation>Uzunluk alınamadı</translation>
+    </message>
+    <message>
+        <source>Select a valid range</source>
+        <translation>Geçerli bir aralık seçin</translation>
+    </message>
+    <message>
+        <source>Error in set position</source>
+        <translation>Konum ayarlanamadı</translation>
+    </message>
+    <message>
+        <source>Select a valid sound device</source>
+        <translation>Geçerli bir ses aygıtı seçin</translation>
+    </message>
+    <message>
+        <source>To fix: %1</source>
+        <translation>Düzeltmek için: %1</translation>
+    </message>
+    <message>
+        <source>Sound Error</source>
+        <translation>Ses Hatası</translation>
+    </message>
+    <message>
+        <source>No errors.</source>
+        <translation>Hata yok.</translation>
+    </message>
+    <message>
+        <source>The channel was taken over by a newer sound.</source>
+        <translation>Kanalı daha yeni bir ses aldı.</translation>
+    </message>
+    <message>
+        <source>The sound or channel no longer exists: it was stopped, finished and replaced, or released.</source>
+        <translation>Ses ya da kanal artık yok: durduruldu, bitip yerine başkası geldi ya da bırakıldı.</translation>
+    </message>
+    <message>
+        <source>The recording could not be read: its data is damaged or in a format that cannot be decoded.</source>
+        <translation>Kayıt okunamadı: verisi bozuk ya da çözülemeyen bir biçimde.</translation>
+    </message>
+    <message>
+        <source>This computer has no sound output device.</source>
+        <translation>Bu bilgisayarda ses çıkış aygıtı yok.</translation>
+    </message>
+    <message>
+        <source>The sound output device could not be started. It may be in use or unplugged.</source>
+        <translation>Ses çıkış aygıtı başlatılamadı. Kullanımda ya da çıkarılmış olabilir.</translation>
+    </message>
+    <message>
+        <source>A value given to the sound system was out of range.</source>
+        <translation>Ses sistemine verilen bir değer aralık dışındaydı.</translation>
+    </message>
+    <message>
+        <source>The sound system is not running.</source>
+        <translation>Ses sistemi çalışmıyor.</translation>
+    </message>
+    <message>
+        <source>The sound system is already running.</source>
+        <translation>Ses sistemi zaten çalışıyor.</translation>
+    </message>
+    <message>
+        <source>The sound output device failed while playing.</source>
+        <translation>Ses çıkış aygıtı çalarken arızalandı.</translation>
+    </message>
+    <message>
+        <source>The sound could not be encoded.</source>
+        <translation>Ses kodlanamadı.</translation>
+    </message>
+    <message>
+        <source>The recording cannot be played: it claims more than 8 channels, a sample rate above 384 kHz, or holds no sound at all.</source>
+        <translation>Kayıt çalınamıyor: 8'den fazla kanal, 384 kHz üstü örnekleme hızı iddia ediyor ya da hiç ses içermiyor.</translation>
+    </message>
+    <message>
+        <source>No microphone was found: there is no input device to record from.</source>
+        <translation>Mikrofon bulunamadı: kayıt yapılacak giriş aygıtı yok.</translation>
+    </message>
+    <message>
+        <source>The microphone could not be opened: another program may be using it.</source>
+        <translation>Mikrofon açılamadı: başka bir program kullanıyor olabilir.</translation>
+    </message>
+    <message>
+        <source>Unknown error.</source>
+        <translation>Bilinmeyen hata.</translation>
     </message>
 </context>
 <context>
@@ -1440,19 +1683,19 @@
     <name>WaveformView</name>
     <message>
         <source>Waveforms of the reciter and of your recitation</source>
-        <translation type="unfinished" />
+        <translation>Kârinin ve sizin okumanızın dalga biçimleri</translation>
     </message>
     <message>
         <source>The reciter: %1 s; you: %2 s</source>
-        <translation type="unfinished" />
+        <translation>Kâri: %1 sn; siz: %2 sn</translation>
     </message>
     <message>
         <source>Reciter</source>
-        <translation type="unfinished" />
+        <translation>Kâri</translation>
     </message>
     <message>
         <source>You</source>
-        <translation type="unfinished" />
+        <translation>Siz</translation>
     </message>
 </context>
 </TS>

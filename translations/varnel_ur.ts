@@ -4,181 +4,181 @@
     <name>AyaView</name>
     <message>
         <source>Hidden: press R to reveal</source>
-        <translation type="unfinished" />
+        <translation>چھپی ہوئی: ظاہر کرنے کے لیے R دبائیں</translation>
     </message>
 </context>
 <context>
     <name>Config</name>
     <message>
         <source>Varnel Preferences</source>
-        <translation type="unfinished" />
+        <translation>ورنل کی ترجیحات</translation>
     </message>
     <message>
         <source>Play Test Sound</source>
-        <translation type="unfinished" />
+        <translation>آزمائشی آواز چلائیں</translation>
     </message>
     <message>
         <source>Stop Test Sound</source>
-        <translation type="unfinished" />
+        <translation>آزمائشی آواز روکیں</translation>
     </message>
     <message>
         <source>No microphone found</source>
-        <translation type="unfinished" />
+        <translation>کوئی مائیکروفون نہیں ملا</translation>
     </message>
     <message>
         <source>The system's default</source>
-        <translation type="unfinished" />
+        <translation>نظام کا طے شدہ</translation>
     </message>
 </context>
 <context>
     <name>Guide</name>
     <message>
         <source>Varnel user guide</source>
-        <translation type="unfinished" />
+        <translation>ورنل کی رہنما کتاب</translation>
     </message>
     <message>
         <source>Varnel helps you learn suras by heart: you see each aya, hear it recited as often as you like, and keep a record of what you know in your &lt;b&gt;heart&lt;/b&gt;.</source>
-        <translation type="unfinished" />
+        <translation>ورنل آپ کو سورتیں زبانی یاد کرنے میں مدد دیتا ہے: آپ ہر آیت دیکھتے ہیں، جتنی بار چاہیں اس کی تلاوت سنتے ہیں، اور جو یاد ہے اس کا ریکارڈ اپنے &lt;b&gt;دل&lt;/b&gt; میں رکھتے ہیں۔</translation>
     </message>
     <message>
         <source>Getting started</source>
-        <translation type="unfinished" />
+        <translation>شروعات</translation>
     </message>
     <message>
         <source>When Varnel starts it asks for your &lt;b&gt;profile&lt;/b&gt;. Type your name and press &lt;i&gt;Create New Profile&lt;/i&gt;, or pick your name from the list and press &lt;i&gt;Load Selected Profile&lt;/i&gt;. Your heart and the aya you were at are kept in your profile; Varnel saves it when you leave, and File &amp;gt; Save Profile saves it at once.</source>
-        <translation type="unfinished" />
+        <translation>ورنل شروع ہوتے ہی آپ کی &lt;b&gt;پروفائل&lt;/b&gt; پوچھتا ہے۔ اپنا نام لکھیں اور &lt;i&gt;نئی پروفائل بنائیں&lt;/i&gt; دبائیں، یا فہرست سے اپنا نام چن کر &lt;i&gt;منتخب پروفائل لوڈ کریں&lt;/i&gt; دبائیں۔ آپ کا دل اور جس آیت پر آپ تھے وہ آپ کی پروفائل میں رہتے ہیں؛ ورنل جاتے وقت اسے محفوظ کرتا ہے، اور فائل &amp;gt; پروفائل محفوظ کریں اسے فوراً محفوظ کرتا ہے۔</translation>
     </message>
     <message>
         <source>The first time, Varnel asks which &lt;b&gt;sound device&lt;/b&gt; to use. Press &lt;i&gt;Play Test Sound&lt;/i&gt; to check it, then &lt;i&gt;OK&lt;/i&gt;. You can change it later in File &amp;gt; Preferences.</source>
-        <translation type="unfinished" />
+        <translation>پہلی بار ورنل پوچھتا ہے کہ کون سا &lt;b&gt;آواز کا آلہ&lt;/b&gt; استعمال ہو۔ جانچنے کے لیے &lt;i&gt;آزمائشی آواز چلائیں&lt;/i&gt; دبائیں، پھر &lt;i&gt;ٹھیک ہے&lt;/i&gt;۔ بعد میں اسے فائل &amp;gt; ترجیحات میں بدل سکتے ہیں۔</translation>
     </message>
     <message>
         <source>Choose a sura in &lt;b&gt;Choose a sura&lt;/b&gt; at the top. Recitation starts at once, aya by aya.</source>
-        <translation type="unfinished" />
+        <translation>اوپر &lt;b&gt;سورت چنیں&lt;/b&gt; میں سورت چنیں۔ تلاوت فوراً شروع ہوتی ہے، آیت بہ آیت۔</translation>
     </message>
     <message>
         <source>Seeing the aya</source>
-        <translation type="unfinished" />
+        <translation>آیت دیکھنا</translation>
     </message>
     <message>
         <source>The middle of the window shows the Arabic text of the aya being recited. The panel under it shows its translation and, if you wish, its transliteration: use the &lt;b&gt;View&lt;/b&gt; menu to show or hide each. The &lt;b&gt;Language&lt;/b&gt; menu chooses the language of the translation when translation packs are installed. The slider under the panel shows which aya of the sura you are at.</source>
-        <translation type="unfinished" />
+        <translation>کھڑکی کے درمیان وہ آیت عربی متن میں دکھائی دیتی ہے جس کی تلاوت ہو رہی ہے۔ اس کے نیچے والا پینل اس کا ترجمہ، اور چاہیں تو رومن تلفظ دکھاتا ہے: ہر ایک کو دکھانے یا چھپانے کے لیے &lt;b&gt;منظر&lt;/b&gt; مینو استعمال کریں۔ ترجمے کے پیک نصب ہوں تو &lt;b&gt;زبان&lt;/b&gt; مینو ترجمے کی زبان چنتا ہے۔ پینل کے نیچے والا سلائیڈر بتاتا ہے کہ آپ سورت کی کس آیت پر ہیں۔</translation>
     </message>
     <message>
         <source>Playing</source>
-        <translation type="unfinished" />
+        <translation>چلانا</translation>
     </message>
     <message>
         <source>&lt;b&gt;Play Aya&lt;/b&gt; (Space) plays the current aya; &lt;b&gt;Stop Playing&lt;/b&gt; (Space again) stops.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;آیت چلائیں&lt;/b&gt; (اسپیس) موجودہ آیت چلاتا ہے؛ &lt;b&gt;چلانا روکیں&lt;/b&gt; (دوبارہ اسپیس) روکتا ہے۔</translation>
     </message>
     <message>
         <source>&lt;b&gt;Previous Aya&lt;/b&gt; (Left arrow) and &lt;b&gt;Next Aya&lt;/b&gt; (Right arrow) move through the sura.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;پچھلی آیت&lt;/b&gt; (بایاں تیر) اور &lt;b&gt;اگلی آیت&lt;/b&gt; (دایاں تیر) سورت میں آگے پیچھے جاتے ہیں۔</translation>
     </message>
     <message>
         <source>&lt;b&gt;Repeat&lt;/b&gt;: how many times each aya is recited before the next one.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;تکرار&lt;/b&gt;: اگلی آیت سے پہلے ہر آیت کتنی بار پڑھی جائے۔</translation>
     </message>
     <message>
         <source>&lt;b&gt;Pause (secs)&lt;/b&gt;: a silence after each recitation of an aya, time for you to repeat it aloud. 0 means no pause.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;وقفہ (سیکنڈ)&lt;/b&gt;: آیت کی ہر تلاوت کے بعد خاموشی، تاکہ آپ اسے بلند آواز دہرائیں۔ 0 کا مطلب کوئی وقفہ نہیں۔</translation>
     </message>
     <message>
         <source>&lt;b&gt;Aya Range Settings&lt;/b&gt;: tick the box, then set &lt;b&gt;FROM&lt;/b&gt; and &lt;b&gt;TO&lt;/b&gt; to work on part of a sura.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;آیات کی حد کی ترتیبات&lt;/b&gt;: خانے پر نشان لگائیں، پھر سورت کے ایک حصے پر کام کے لیے &lt;b&gt;سے&lt;/b&gt; اور &lt;b&gt;تک&lt;/b&gt; طے کریں۔</translation>
     </message>
     <message>
         <source>&lt;b&gt;Loop Sura&lt;/b&gt;: start again at the first aya after the last.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;سورہ دہراتے رہیں&lt;/b&gt;: آخری آیت کے بعد پہلی آیت سے پھر شروع کریں۔</translation>
     </message>
     <message>
         <source>&lt;b&gt;Stack Ayas&lt;/b&gt;: the stack drill. Varnel recites the first aya, then the first two, then the first three, and so on until the whole range is recited in one go. Press Play Aya to begin.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;آیات جوڑیں&lt;/b&gt;: جوڑنے کی مشق۔ ورنل پہلی آیت پڑھتا ہے، پھر پہلی دو، پھر پہلی تین، یہاں تک کہ پوری حد ایک ساتھ پڑھی جائے۔ شروع کرنے کے لیے آیت چلائیں دبائیں۔</translation>
     </message>
     <message>
         <source>&lt;b&gt;Sura Playback Progress&lt;/b&gt; shows how far through the sura (or the drill) you are.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;سورہ چلنے کی پیش رفت&lt;/b&gt; بتاتی ہے کہ آپ سورت (یا مشق) میں کہاں تک پہنچے۔</translation>
     </message>
     <message>
         <source>Single Aya Mode: learning one aya in parts</source>
-        <translation type="unfinished" />
+        <translation>ایک آیت موڈ: ایک آیت حصوں میں یاد کرنا</translation>
     </message>
     <message>
         <source>Tick &lt;b&gt;Single Aya Mode&lt;/b&gt; to work on one long aya a part at a time. A row of controls appears:</source>
-        <translation type="unfinished" />
+        <translation>ایک لمبی آیت پر حصہ حصہ کام کرنے کے لیے &lt;b&gt;ایک آیت موڈ&lt;/b&gt; پر نشان لگائیں۔ کنٹرولز کی ایک قطار ظاہر ہوتی ہے:</translation>
     </message>
     <message>
         <source>The slider shows where the recitation is. Drag it to jump.</source>
-        <translation type="unfinished" />
+        <translation>سلائیڈر بتاتا ہے کہ تلاوت کہاں ہے۔ چھلانگ لگانے کے لیے اسے کھینچیں۔</translation>
     </message>
     <message>
         <source>The &lt;b&gt;start&lt;/b&gt; button (a bar with a green arrow) takes the slider's position as the start of the part; the &lt;b&gt;end&lt;/b&gt; button takes it as the end. You can also type the start and end in milliseconds.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;آغاز&lt;/b&gt; کا بٹن (سبز تیر والی لکیر) سلائیڈر کی جگہ کو حصے کا آغاز بناتا ہے؛ &lt;b&gt;اختتام&lt;/b&gt; کا بٹن اسے اختتام بناتا ہے۔ آپ آغاز اور اختتام ملی سیکنڈ میں لکھ بھی سکتے ہیں۔</translation>
     </message>
     <message>
         <source>The &lt;b&gt;repeat-play&lt;/b&gt; button (Space) plays the part again and again, with your pause between; the &lt;b&gt;stop&lt;/b&gt; button (Space) stops it.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;بار بار چلانے&lt;/b&gt; کا بٹن (اسپیس) حصہ بار بار چلاتا ہے، درمیان میں آپ کے وقفے کے ساتھ؛ &lt;b&gt;روکنے&lt;/b&gt; کا بٹن (اسپیس) اسے روکتا ہے۔</translation>
     </message>
     <message>
         <source>The arrow buttons (Left and Right arrows) move to the previous and next aya; the part becomes the whole aya again.</source>
-        <translation type="unfinished" />
+        <translation>تیر والے بٹن (بایاں اور دایاں تیر) پچھلی اور اگلی آیت پر جاتے ہیں؛ حصہ پھر پوری آیت بن جاتا ہے۔</translation>
     </message>
     <message>
         <source>Your heart</source>
-        <translation type="unfinished" />
+        <translation>آپ کا دل</translation>
     </message>
     <message>
         <source>The list on the left is your heart: the ayas you know.</source>
-        <translation type="unfinished" />
+        <translation>کنارے والی فہرست آپ کا دل ہے: وہ آیات جو آپ کو یاد ہیں۔</translation>
     </message>
     <message>
         <source>To add the aya you see, drag the aya picture onto the heart.</source>
-        <translation type="unfinished" />
+        <translation>جو آیت آپ دیکھ رہے ہیں اسے شامل کرنے کے لیے آیت کی تصویر دل پر کھینچیں۔</translation>
     </message>
     <message>
         <source>To add a whole sura, drag the heart picture next to the sura chooser onto the heart.</source>
-        <translation type="unfinished" />
+        <translation>پوری سورت شامل کرنے کے لیے سورت چننے والے کے ساتھ والی دل کی تصویر دل پر کھینچیں۔</translation>
     </message>
     <message>
         <source>Each sura shows a heart that fills as you learn more of it. The red bar at the top shows how many ayas of all installed suras are in your heart.</source>
-        <translation type="unfinished" />
+        <translation>ہر سورت ایک دل دکھاتی ہے جو جتنا یاد ہو اتنا بھرتا ہے۔ اوپر والی سرخ پٹی بتاتی ہے کہ نصب شدہ سب سورتوں کی کتنی آیات آپ کے دل میں ہیں۔</translation>
     </message>
     <message>
         <source>&lt;b&gt;Close Completed Suras&lt;/b&gt; folds the suras you know completely.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;مکمل سورتیں سمیٹیں&lt;/b&gt; وہ سورتیں سمیٹ دیتا ہے جو آپ کو پوری یاد ہیں۔</translation>
     </message>
     <message>
         <source>Double-click an aya in your heart to go to it and recite from there.</source>
-        <translation type="unfinished" />
+        <translation>دل میں کسی آیت پر دو بار کلک کریں تاکہ وہاں جا کر وہیں سے تلاوت ہو۔</translation>
     </message>
     <message>
         <source>Right-click an aya or a sura and choose &lt;i&gt;Remove&lt;/i&gt; to take it out of your heart.</source>
-        <translation type="unfinished" />
+        <translation>کسی آیت یا سورت پر دایاں کلک کر کے &lt;i&gt;ہٹائیں&lt;/i&gt; چنیں تاکہ وہ دل سے نکل جائے۔</translation>
     </message>
     <message>
         <source>Practice: testing yourself</source>
-        <translation type="unfinished" />
+        <translation>مشق: اپنا امتحان</translation>
     </message>
     <message>
         <source>View &amp;gt; Practice &amp;gt; &lt;b&gt;Hide the aya&lt;/b&gt; (H) covers the aya's picture, and &lt;b&gt;Hide the translation&lt;/b&gt; covers its translation. Each new aya starts hidden again.</source>
-        <translation type="unfinished" />
+        <translation>منظر &amp;gt; مشق &amp;gt; &lt;b&gt;آیت چھپائیں&lt;/b&gt; (H) آیت کی تصویر ڈھانپ دیتا ہے، اور &lt;b&gt;ترجمہ چھپائیں&lt;/b&gt; اس کا ترجمہ۔ ہر نئی آیت پھر چھپی ہوئی شروع ہوتی ہے۔</translation>
     </message>
     <message>
         <source>&lt;b&gt;Reveal&lt;/b&gt; (R) uncovers the picture a fifth at a time, from the right, where an Arabic line begins. A click on the covered picture uncovers all of it.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;ظاہر کریں&lt;/b&gt; (R) تصویر کو پانچواں حصہ کر کے کھولتا ہے، دائیں سے، جہاں عربی سطر شروع ہوتی ہے۔ ڈھکی تصویر پر کلک پوری کھول دیتا ہے۔</translation>
     </message>
     <message>
         <source>&lt;b&gt;Test me&lt;/b&gt;, beside Pause in: the aya is hidden during each pause while you recite it from memory, and shown again when the pause ends. Set a pause for it to have a pause to work in.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;میرا امتحان لیں&lt;/b&gt;، وقفے کے پیمانے کے ساتھ: ہر وقفے میں جب آپ زبانی تلاوت کرتے ہیں آیت چھپی رہتی ہے، اور وقفہ ختم ہونے پر پھر دکھائی دیتی ہے۔ اس کے کام کے لیے وقفہ مقرر کریں۔</translation>
     </message>
     <message>
         <source>Pauses that fit the aya</source>
-        <translation type="unfinished" />
+        <translation>آیت کے مطابق وقفے</translation>
     </message>
     <message>
         <source>&lt;b&gt;Pause in&lt;/b&gt; chooses how pauses are measured: in &lt;i&gt;seconds&lt;/i&gt; (the Pause box), or in &lt;i&gt;&amp;times; aya length&lt;/i&gt;, a multiple from 0.5 to 3.0 of the aya just heard (or of the part, in Single Aya Mode). A long aya then gets a long pause, a short one a short pause. A change of repeat, pause or speed while Varnel recites applies from the next repetition or the next aya.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;وقفے کا پیمانہ&lt;/b&gt; چنتا ہے کہ وقفے کیسے ناپے جائیں: &lt;i&gt;سیکنڈ&lt;/i&gt; میں (وقفے کا خانہ)، یا &lt;i&gt;&amp;times; آیت کی لمبائی&lt;/i&gt; میں، یعنی ابھی سنی آیت (یا ایک آیت موڈ میں حصے) کا 0.5 سے 3.0 گنا۔ یوں لمبی آیت کو لمبا وقفہ ملتا ہے اور چھوٹی کو چھوٹا۔ تلاوت کے دوران تکرار، وقفے یا رفتار کی تبدیلی اگلی تکرار یا اگلی آیت سے لاگو ہوتی ہے۔</translation>
     </message>
     <message>
         <source>Speed</source>
@@ -186,103 +186,103 @@
     </message>
     <message>
         <source>The &lt;b&gt;Speed&lt;/b&gt; box (or View &amp;gt; Practice &amp;gt; Slower and Faster, the keys [ and ]) plays the recitation from 0.5&amp;times; to 1.5&amp;times; with its pitch kept. Positions, ranges and the single-aya marks stay in the recording's own time.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;رفتار&lt;/b&gt; کا خانہ (یا منظر &amp;gt; مشق &amp;gt; آہستہ اور تیز، کلیدیں [ اور ]) تلاوت کو 0.5&amp;times; سے 1.5&amp;times; تک چلاتا ہے اور آواز کی پچ وہی رہتی ہے۔ مقامات، حدیں اور ایک آیت کے نشان ریکارڈنگ کے اپنے وقت میں رہتے ہیں۔</translation>
     </message>
     <message>
         <source>Reading</source>
-        <translation type="unfinished" />
+        <translation>پڑھنا</translation>
     </message>
     <message>
         <source>Ctrl+wheel, Ctrl+plus and Ctrl+minus zoom the aya's picture; Ctrl+0 (View &amp;gt; Fit to Width) fits it to the width. The line of text stays in view, and the zoom is kept for next time.</source>
-        <translation type="unfinished" />
+        <translation>Ctrl+پہیہ، Ctrl+جمع اور Ctrl+منفی آیت کی تصویر بڑی چھوٹی کرتے ہیں؛ Ctrl+0 (منظر &amp;gt; چوڑائی کے مطابق) اسے چوڑائی کے برابر کرتا ہے۔ متن کی سطر نظر میں رہتی ہے، اور زوم اگلی بار کے لیے محفوظ رہتا ہے۔</translation>
     </message>
     <message>
         <source>View &amp;gt; &lt;b&gt;Night Reading&lt;/b&gt;: a dark page with light text and the aya as light ink.</source>
-        <translation type="unfinished" />
+        <translation>منظر &amp;gt; &lt;b&gt;رات کا مطالعہ&lt;/b&gt;: گہرا صفحہ، ہلکا متن اور آیت ہلکی سیاہی میں۔</translation>
     </message>
     <message>
         <source>Review: keeping what you know</source>
-        <translation type="unfinished" />
+        <translation>دہرائی: جو یاد ہے اسے قائم رکھنا</translation>
     </message>
     <message>
         <source>Every sura in your heart (a part of 20 ayas, for suras longer than 40) comes up for review the day after you learn it. The &lt;b&gt;Review&lt;/b&gt; panel under the heart lists what is due today, the most overdue first, with the day of its last review and your chance of recalling it today. View &amp;gt; Review Panel shows or hides it.</source>
-        <translation type="unfinished" />
+        <translation>آپ کے دل کی ہر سورت (40 سے لمبی سورتوں کا 20 آیات کا حصہ) یاد کرنے کے اگلے دن دہرائی کے لیے آتی ہے۔ دل کے نیچے &lt;b&gt;دہرائی&lt;/b&gt; پینل آج کی باری والی چیزیں دکھاتا ہے، سب سے زیادہ تاخیر والی پہلے، پچھلی دہرائی کے دن اور آج یاد ہونے کے امکان کے ساتھ۔ منظر &amp;gt; دہرائی پینل اسے دکھاتا یا چھپاتا ہے۔</translation>
     </message>
     <message>
         <source>Choose an item and press &lt;b&gt;Review now&lt;/b&gt;: Varnel plays it once through, each aya once, with no repeat or pause.</source>
-        <translation type="unfinished" />
+        <translation>کوئی چیز چن کر &lt;b&gt;ابھی دہرائیں&lt;/b&gt; دبائیں: ورنل اسے ایک بار چلاتا ہے، ہر آیت ایک بار، بغیر تکرار یا وقفے کے۔</translation>
     </message>
     <message>
         <source>Then grade how well you knew it: &lt;b&gt;Again&lt;/b&gt; (1) if you forgot it, &lt;b&gt;Hard&lt;/b&gt; (2), &lt;b&gt;Good&lt;/b&gt; (3) or &lt;b&gt;Easy&lt;/b&gt; (4). The panel says when that item comes back; a well-known sura comes back later and later, a forgotten one soon.</source>
-        <translation type="unfinished" />
+        <translation>پھر بتائیں کہ وہ کتنی یاد تھی: بھول گئے تو &lt;b&gt;دوبارہ&lt;/b&gt; (1)، &lt;b&gt;مشکل&lt;/b&gt; (2)، &lt;b&gt;اچھا&lt;/b&gt; (3) یا &lt;b&gt;آسان&lt;/b&gt; (4)۔ پینل بتاتا ہے کہ وہ کب واپس آئے گی؛ خوب یاد سورت دیر سے اور دیر سے آتی ہے، بھولی ہوئی جلد۔</translation>
     </message>
     <message>
         <source>Suras due today have a small orange mark in your heart. The calendar shows your reviews of the last twelve weeks.</source>
-        <translation type="unfinished" />
+        <translation>آج کی باری والی سورتوں پر آپ کے دل میں ایک چھوٹا نارنجی نشان ہوتا ہے۔ کیلنڈر پچھلے بارہ ہفتوں کی دہرائیاں دکھاتا ہے۔</translation>
     </message>
     <message>
         <source>Keys</source>
-        <translation type="unfinished" />
+        <translation>کلیدیں</translation>
     </message>
     <message>
         <source>&lt;b&gt;Space&lt;/b&gt; plays and stops, except on a focused button or check box (which Space presses) and in a field where you type text.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;اسپیس&lt;/b&gt; چلاتا اور روکتا ہے، سوائے اس بٹن یا چیک باکس کے جس پر فوکس ہو (جسے اسپیس دباتا ہے) اور اس خانے کے جہاں آپ متن لکھتے ہیں۔</translation>
     </message>
     <message>
         <source>&lt;b&gt;Left&lt;/b&gt; and &lt;b&gt;Right&lt;/b&gt; go to the previous and next aya, except in number and text fields, on sliders and in the heart, which use them themselves.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;بایاں&lt;/b&gt; اور &lt;b&gt;دایاں&lt;/b&gt; پچھلی اور اگلی آیت پر جاتے ہیں، سوائے نمبر اور متن کے خانوں، سلائیڈروں اور دل کے، جو انہیں خود استعمال کرتے ہیں۔</translation>
     </message>
     <message>
         <source>&lt;b&gt;Ctrl+Space&lt;/b&gt;, &lt;b&gt;Ctrl+Left&lt;/b&gt;, &lt;b&gt;Ctrl+Right&lt;/b&gt; and the media keys work wherever you are.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;Ctrl+اسپیس&lt;/b&gt;، &lt;b&gt;Ctrl+بایاں&lt;/b&gt;، &lt;b&gt;Ctrl+دایاں&lt;/b&gt; اور میڈیا کلیدیں ہر جگہ کام کرتی ہیں۔</translation>
     </message>
     <message>
         <source>&lt;b&gt;H&lt;/b&gt; hides the aya, &lt;b&gt;R&lt;/b&gt; reveals it, &lt;b&gt;[&lt;/b&gt; and &lt;b&gt;]&lt;/b&gt; change the speed, &lt;b&gt;1&lt;/b&gt; to &lt;b&gt;4&lt;/b&gt; grade a review.</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;H&lt;/b&gt; آیت چھپاتا ہے، &lt;b&gt;R&lt;/b&gt; ظاہر کرتا ہے، &lt;b&gt;[&lt;/b&gt; اور &lt;b&gt;]&lt;/b&gt; رفتار بدلتے ہیں، &lt;b&gt;1&lt;/b&gt; سے &lt;b&gt;4&lt;/b&gt; دہرائی کا درجہ دیتے ہیں۔</translation>
     </message>
     <message>
         <source>Tab moves between the controls; every control can be reached and used without a mouse.</source>
-        <translation type="unfinished" />
+        <translation>Tab کنٹرولز کے درمیان جاتا ہے؛ ہر کنٹرول ماؤس کے بغیر پہنچا اور چلایا جا سکتا ہے۔</translation>
     </message>
     <message>
         <source>Recitors</source>
-        <translation type="unfinished" />
+        <translation>قاری</translation>
     </message>
     <message>
         <source>When more than one recitation of a sura pack is installed, Recitor &amp;gt; Config Recitor chooses, for each pack, whose recitation you hear. A recitation you choose there is heard for every sura of its pack, even where another pack covers the same suras.</source>
-        <translation type="unfinished" />
+        <translation>جب کسی سورت پیک کی ایک سے زیادہ تلاوتیں نصب ہوں، تو قاری &amp;gt; قاری کی ترتیب ہر پیک کے لیے چنتا ہے کہ آپ کس کی تلاوت سنیں۔ وہاں چنی گئی تلاوت اپنے پیک کی ہر سورت میں سنائی دیتی ہے، چاہے کوئی اور پیک وہی سورتیں رکھتا ہو۔</translation>
     </message>
     <message>
         <source>Sura packs</source>
-        <translation type="unfinished" />
+        <translation>سورت پیک</translation>
     </message>
     <message>
         <source>Varnel reads the Quran's text, pictures and recitations from sura packs in the &lt;tt&gt;quran&lt;/tt&gt; folder. Without them there is nothing to choose in the sura chooser.</source>
-        <translation type="unfinished" />
+        <translation>ورنل قرآن کا متن، تصاویر اور تلاوتیں &lt;tt&gt;quran&lt;/tt&gt; فولڈر کے سورت پیکوں سے پڑھتا ہے۔ ان کے بغیر سورت چننے والے میں چننے کو کچھ نہیں ہوتا۔</translation>
     </message>
     <message>
         <source>Varnel helps you memorise suras of the Quran by ear and by sight: it shows each aya as a picture of its Arabic text with its translation and transliteration, and plays the recitation aya by aya with repeats, pauses, ranges, loops, the stack drill and the single-aya drill.</source>
-        <translation type="unfinished" />
+        <translation>ورنل آپ کو قرآن کی سورتیں سن کر اور دیکھ کر یاد کرنے میں مدد دیتا ہے: یہ ہر آیت کو اس کے عربی متن کی تصویر کے طور پر ترجمے اور رومن تلفظ کے ساتھ دکھاتا ہے، اور تکرار، وقفوں، حدوں، دہراؤ، جوڑنے کی مشق اور ایک آیت کی مشق کے ساتھ آیت بہ آیت تلاوت چلاتا ہے۔</translation>
     </message>
     <message>
         <source>Varnel holds no Quran content of its own beyond a table of the 114 suras. The pictures, recitations and texts come in &lt;b&gt;sura packs&lt;/b&gt; (files ending in &lt;tt&gt;.dat&lt;/tt&gt;) in the &lt;tt&gt;quran&lt;/tt&gt; folder of Varnel's working folder; more recitations go into &lt;tt&gt;quran/extra&lt;/tt&gt;, more translations into &lt;tt&gt;quran/lang&lt;/tt&gt;. The Debian package &lt;b&gt;varnel-data&lt;/b&gt; brings the demo packs (Al-Fatiha and Juz' Amma with nine translations), read where they are installed; make packs from your own recordings with &lt;tt&gt;varnel-pack import&lt;/tt&gt;.</source>
-        <translation type="unfinished" />
+        <translation>ورنل میں 114 سورتوں کی ایک جدول کے سوا قرآن کا کوئی مواد نہیں۔ تصاویر، تلاوتیں اور متن &lt;b&gt;سورت پیکوں&lt;/b&gt; (&lt;tt&gt;.dat&lt;/tt&gt; پر ختم ہونے والی فائلیں) میں آتے ہیں، ورنل کے کام کے فولڈر کے &lt;tt&gt;quran&lt;/tt&gt; فولڈر میں؛ مزید تلاوتیں &lt;tt&gt;quran/extra&lt;/tt&gt; میں، مزید ترجمے &lt;tt&gt;quran/lang&lt;/tt&gt; میں جاتے ہیں۔ ڈیبین پیکج &lt;b&gt;varnel-data&lt;/b&gt; نمونے کے پیک لاتا ہے (الفاتحہ اور پارہ عم نو ترجموں کے ساتھ)، جو اپنی نصب جگہ سے پڑھے جاتے ہیں؛ اپنی ریکارڈنگز سے پیک &lt;tt&gt;varnel-pack import&lt;/tt&gt; سے بنائیں۔</translation>
     </message>
     <message>
         <source>&lt;b&gt;Sources.&lt;/b&gt; The demo content's Arabic text, translations and transliteration come from the quran-json package (CC-BY-4.0), which takes the Arabic text from the Tanzil project; its recitations are synthetic speech made with espeak-ng, no human recitation. The Arabic is drawn with the Amiri Quran font by Khaled Hosny (SIL Open Font License).</source>
-        <translation type="unfinished" />
+        <translation>&lt;b&gt;ماخذ۔&lt;/b&gt; نمونے کے مواد کا عربی متن، ترجمے اور رومن تلفظ quran-json پیکج (CC-BY-4.0) سے ہیں، جو عربی متن تنزیل منصوبے سے لیتا ہے؛ اس کی تلاوتیں espeak-ng سے بنی مصنوعی آواز ہیں، انسانی تلاوت نہیں۔ عربی خالد حسنی کے Amiri Quran فونٹ میں لکھی گئی ہے (SIL اوپن فونٹ لائسنس)۔</translation>
     </message>
     <message>
         <source>Free software under the GNU General Public License, version 3 or later. Built on Qt, OpenAL Soft, libsndfile and Rubber Band.</source>
-        <translation type="unfinished" />
+        <translation>آزاد سافٹ ویئر، جی این یو جنرل پبلک لائسنس ورژن 3 یا بعد کے تحت۔ Qt، OpenAL Soft، libsndfile اور Rubber Band پر مبنی۔</translation>
     </message>
     <message>
         <source>It seems you downloaded only the main program&lt;br&gt;and you don't have any sura packs installed!&lt;br&gt;&lt;br&gt;Sura packs (files ending in &lt;tt&gt;.dat&lt;/tt&gt;) go in this folder:&lt;br&gt;&lt;b&gt;%1&lt;/b&gt;&lt;br&gt;&lt;br&gt;To get some:&lt;br&gt;&amp;bull; install the &lt;b&gt;varnel-data&lt;/b&gt; package (&lt;tt&gt;sudo apt install varnel-data&lt;/tt&gt;): Al-Fatiha and Juz' Amma with translations, found where they are installed;&lt;br&gt;&amp;bull; or make packs from your own recordings with &lt;tt&gt;varnel-pack import&lt;/tt&gt; (see &lt;tt&gt;man varnel-pack&lt;/tt&gt;), then start Varnel again.</source>
-        <translation type="unfinished" />
+        <translation>لگتا ہے آپ نے صرف مرکزی پروگرام ڈاؤن لوڈ کیا ہے&lt;br&gt;اور کوئی سورت پیک نصب نہیں!&lt;br&gt;&lt;br&gt;سورت پیک (&lt;tt&gt;.dat&lt;/tt&gt; پر ختم ہونے والی فائلیں) اس فولڈر میں جاتے ہیں:&lt;br&gt;&lt;b&gt;%1&lt;/b&gt;&lt;br&gt;&lt;br&gt;کچھ حاصل کرنے کے لیے:&lt;br&gt;&amp;bull; &lt;b&gt;varnel-data&lt;/b&gt; پیکج نصب کریں (&lt;tt&gt;sudo apt install varnel-data&lt;/tt&gt;): الفاتحہ اور پارہ عم ترجموں کے ساتھ، اپنی نصب جگہ سے پڑھے جاتے ہیں؛&lt;br&gt;&amp;bull; یا اپنی ریکارڈنگز سے &lt;tt&gt;varnel-pack import&lt;/tt&gt; سے پیک بنائیں (دیکھیں &lt;tt&gt;man varnel-pack&lt;/tt&gt;)، پھر ورنل دوبارہ شروع کریں۔</translation>
     </message>
     <message>
         <source>Varnel Help</source>
-        <translation type="unfinished" />
+        <translation>ورنل مدد</translation>
     </message>
 </context>
 <context>
@@ -293,19 +293,19 @@
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished" />
+        <translation>ہٹائیں</translation>
     </message>
     <message>
         <source>You recorded this aya</source>
-        <translation type="unfinished" />
+        <translation>آپ نے یہ آیت ریکارڈ کی</translation>
     </message>
     <message>
         <source>recorded</source>
-        <translation type="unfinished" />
+        <translation>ریکارڈ شدہ</translation>
     </message>
     <message>
         <source>Due for review</source>
-        <translation type="unfinished" />
+        <translation>دہرائی کی باری</translation>
     </message>
 </context>
 <context>
@@ -327,11 +327,11 @@
     </message>
     <message>
         <source>Juz %L1: %L2 of %L3 ayas (%L4%)</source>
-        <translation type="unfinished" />
+        <translation>پارہ %L1: %L3 میں سے %L2 آیات (%L4%)</translation>
     </message>
     <message>
         <source>. %L1 of 30 juz begun, %L2 of %L3 ayas in all.</source>
-        <translation type="unfinished" />
+        <translation>۔ 30 میں سے %L1 پارے شروع، کل %L3 میں سے %L2 آیات۔</translation>
     </message>
 </context>
 <context>
@@ -350,11 +350,67 @@
     </message>
     <message>
         <source>Create New Profile</source>
-        <translation type="unfinished" />
+        <translation>نئی پروفائل بنائیں</translation>
     </message>
     <message>
         <source>Load Selected Profile</source>
-        <translation type="unfinished" />
+        <translation>منتخب پروفائل لوڈ کریں</translation>
+    </message>
+    <message>
+        <source>the profile file cannot be read: %1</source>
+        <translation>پروفائل فائل پڑھی نہیں جا سکتی: %1</translation>
+    </message>
+    <message>
+        <source>the file is not a Varnel profile</source>
+        <translation>یہ فائل ورنل پروفائل نہیں</translation>
+    </message>
+    <message>
+        <source>the profile file is cut short</source>
+        <translation>پروفائل فائل ادھوری ہے</translation>
+    </message>
+    <message>
+        <source>the profile file is damaged (its heart count is negative)</source>
+        <translation>پروفائل فائل خراب ہے (اس کے دل کی گنتی منفی ہے)</translation>
+    </message>
+    <message>
+        <source>the profile file is cut short (it holds fewer ayas than it says)</source>
+        <translation>پروفائل فائل ادھوری ہے (اس میں بتائی گئی سے کم آیات ہیں)</translation>
+    </message>
+    <message>
+        <source>the profile file is damaged (%1 entries of the heart are no ayas)</source>
+        <translation>پروفائل فائل خراب ہے (دل کے %1 اندراجات آیات نہیں)</translation>
+    </message>
+    <message>
+        <source>the profile file does not say which aya you were at</source>
+        <translation>پروفائل فائل یہ نہیں بتاتی کہ آپ کس آیت پر تھے</translation>
+    </message>
+    <message>
+        <source>Invalid Username!</source>
+        <translation>غلط صارف نام!</translation>
+    </message>
+    <message>
+        <source>This name is too long. A user name can hold at most %1 Latin letters, or %2 Arabic letters (they take two places each); please shorten it.</source>
+        <translation>یہ نام بہت لمبا ہے۔ صارف نام میں زیادہ سے زیادہ %1 لاطینی حروف، یا %2 عربی حروف (ہر ایک دو جگہ لیتا ہے) آ سکتے ہیں؛ براہ کرم اسے چھوٹا کریں۔</translation>
+    </message>
+    <message>
+        <source>"%1" cannot be a user name.</source>
+        <translation>"%1" صارف نام نہیں ہو سکتا۔</translation>
+    </message>
+    <message>
+        <source>A user name cannot hold the characters / \ or :.</source>
+        <translation>صارف نام میں حروف / \ یا : نہیں ہو سکتے۔</translation>
+    </message>
+    <message>
+        <source>A user name cannot hold control characters.</source>
+        <translation>صارف نام میں کنٹرول حروف نہیں ہو سکتے۔</translation>
+    </message>
+    <message>
+        <source>A user name cannot start with a full stop.</source>
+        <translation>صارف نام نقطے سے شروع نہیں ہو سکتا۔</translation>
+    </message>
+    <message>
+        <source>A user name cannot hold "%1", the ending of profile files.</source>
+        <translation>صارف نام میں "%1" نہیں ہو سکتا، جو پروفائل فائلوں کا لاحقہ ہے۔</translation>
     </message>
 </context>
 <context>
@@ -1387,46 +1443,233 @@
     </message>
     <message>
         <source>%1's Heart</source>
-        <translation type="unfinished" />
+        <translation>%1 کا دل</translation>
     </message>
     <message>
         <source>My Heart</source>
-        <translation type="unfinished" />
+        <translation>میرا دل</translation>
     </message>
     <message>
         <source> ms</source>
-        <translation type="unfinished" />
+        <translation> ملی سیکنڈ</translation>
     </message>
     <message>
         <source>%1 Translation:</source>
-        <translation type="unfinished" />
+        <translation>%1 ترجمہ:</translation>
     </message>
     <message>
         <source>%1 %L2</source>
-        <translation type="unfinished" />
+        <translation>%1 %L2</translation>
     </message>
     <message>
         <source>The %1 text needs the font %2, which is not installed: install the package %3.</source>
-        <translation type="unfinished" />
+        <translation>%1 متن کو فونٹ %2 چاہیے، جو نصب نہیں: پیکج %3 نصب کریں۔</translation>
+    </message>
+    <message>
+        <source>%1 needs the sura packs of these suras, which are not installed:&lt;br&gt;&lt;br&gt;%2</source>
+        <translation>%1 کو ان سورتوں کے پیک چاہییں، جو نصب نہیں:&lt;br&gt;&lt;br&gt;%2</translation>
+    </message>
+    <message>
+        <source>%1 is open in another Varnel window.&lt;br&gt;&lt;br&gt;Close it there, or choose another profile.</source>
+        <translation>%1 ورنل کی ایک اور کھڑکی میں کھلی ہے۔&lt;br&gt;&lt;br&gt;اسے وہاں بند کریں، یا کوئی اور پروفائل چنیں۔</translation>
+    </message>
+    <message>
+        <source>The picture of aya %1 is too large to show: %2 MB, where at most %3 MB are shown.</source>
+        <translation>آیت %1 کی تصویر دکھانے کے لیے بہت بڑی ہے: %2 MB، جبکہ زیادہ سے زیادہ %3 MB دکھائے جاتے ہیں۔</translation>
+    </message>
+    <message>
+        <source>Your profile could not be saved, so your heart is not stored yet:&lt;br&gt;%1&lt;br&gt;&lt;br&gt;Check that the folder "profiles" beside Varnel can be written to, then use File &amp;gt; Save Profile again.</source>
+        <translation>آپ کی پروفائل محفوظ نہ ہو سکی، اس لیے آپ کا دل ابھی محفوظ نہیں:&lt;br&gt;%1&lt;br&gt;&lt;br&gt;دیکھیں کہ ورنل کے ساتھ والے فولڈر "profiles" میں لکھا جا سکتا ہے، پھر فائل &amp;gt; پروفائل محفوظ کریں دوبارہ استعمال کریں۔</translation>
+    </message>
+    <message>
+        <source>The file as it was is kept as %1.</source>
+        <translation>فائل جیسی تھی %1 کے نام سے رکھی گئی ہے۔</translation>
+    </message>
+    <message>
+        <source>Your review record as it was is kept as %1.</source>
+        <translation>آپ کا دہرائی کا ریکارڈ جیسا تھا %1 کے نام سے رکھا گیا ہے۔</translation>
+    </message>
+    <message>
+        <source>The profile of %1 could not be read in full: %2.</source>
+        <translation>%1 کی پروفائل پوری نہ پڑھی جا سکی: %2۔</translation>
+    </message>
+    <message>
+        <source>The ayas of the heart that could be read are kept.</source>
+        <translation>دل کی جو آیات پڑھی جا سکیں وہ رکھی گئی ہیں۔</translation>
+    </message>
+    <message>
+        <source>You start at the first aya of sura 114.</source>
+        <translation>آپ سورت 114 کی پہلی آیت سے شروع کریں گے۔</translation>
+    </message>
+    <message>
+        <source>The review record</source>
+        <translation>دہرائی کا ریکارڈ</translation>
+    </message>
+    <message>
+        <source>Your heart is kept; its suras start review again.</source>
+        <translation>آپ کا دل محفوظ ہے؛ اس کی سورتوں کی دہرائی نئے سرے سے شروع ہوتی ہے۔</translation>
+    </message>
+    <message>
+        <source>The review record by page</source>
+        <translation>صفحوں کے لحاظ سے دہرائی کا ریکارڈ</translation>
+    </message>
+    <message>
+        <source>Your heart is kept; its pages start review again.</source>
+        <translation>آپ کا دل محفوظ ہے؛ اس کے صفحوں کی دہرائی نئے سرے سے شروع ہوتی ہے۔</translation>
+    </message>
+    <message>
+        <source>Your practice settings</source>
+        <translation>آپ کی مشق کی ترتیبات</translation>
+    </message>
+    <message>
+        <source>Hiding and Test me start switched off.</source>
+        <translation>چھپانا اور میرا امتحان لیں بند حالت میں شروع ہوتے ہیں۔</translation>
+    </message>
+    <message>
+        <source>Your drill settings</source>
+        <translation>آپ کی مشق کی ترتیبات (تکرار)</translation>
+    </message>
+    <message>
+        <source>Repeat, pause, loop, stack and speed start from their defaults.</source>
+        <translation>تکرار، وقفہ، دہراؤ، جوڑنا اور رفتار اپنی طے شدہ قدروں سے شروع ہوتے ہیں۔</translation>
+    </message>
+    <message>
+        <source>%1 %2 could not be read: %3.</source>
+        <translation>%1 %2 پڑھا نہ جا سکا: %3۔</translation>
+    </message>
+    <message>
+        <source>It is kept as %1.</source>
+        <translation>یہ %1 کے نام سے رکھا گیا ہے۔</translation>
     </message>
 </context>
 <context>
     <name>SelectRecitor</name>
     <message>
         <source>Recitor Preferences</source>
-        <translation type="unfinished" />
+        <translation>قاری کی ترجیحات</translation>
     </message>
     <message>
         <source>Varn Addon</source>
-        <translation type="unfinished" />
+        <translation>ورنل اضافہ</translation>
     </message>
     <message>
         <source>Recitor</source>
-        <translation type="unfinished" />
+        <translation>قاری</translation>
     </message>
     <message>
         <source>Recitation of %1</source>
-        <translation type="unfinished" />
+        <translation>%1 کی تلاوت</translation>
+    </message>
+    <message>
+        <source>default</source>
+        <translation>طے شدہ</translation>
+    </message>
+</context>
+<context>
+    <name>Sound</name>
+    <message>
+        <source>The sound output device stopped working, so playback has stopped.&lt;br&gt;&lt;br&gt;To fix: connect the device again, or choose another one in File &amp;gt; Preferences, then press Play.</source>
+        <translation>آواز نکالنے کا آلہ کام کرنا چھوڑ گیا، اس لیے چلانا رک گیا ہے۔&lt;br&gt;&lt;br&gt;درست کرنے کے لیے: آلہ دوبارہ جوڑیں، یا فائل &amp;gt; ترجیحات میں کوئی اور چنیں، پھر چلائیں دبائیں۔</translation>
+    </message>
+    <message>
+        <source>Varnel could not find a sound output device on this computer, so it cannot play recitations.&lt;br&gt;&lt;br&gt;Everything else works: you can read the ayas, their translations and transliterations, and keep your heart up to date.&lt;br&gt;&lt;br&gt;To hear the recitations, connect speakers or headphones, then choose the device in File &amp;gt; Preferences or restart Varnel.</source>
+        <translation>ورنل کو اس کمپیوٹر پر آواز نکالنے کا کوئی آلہ نہیں ملا، اس لیے یہ تلاوتیں نہیں چلا سکتا۔&lt;br&gt;&lt;br&gt;باقی سب کام کرتا ہے: آپ آیات، ان کے ترجمے اور رومن تلفظ پڑھ سکتے ہیں، اور اپنا دل تازہ رکھ سکتے ہیں۔&lt;br&gt;&lt;br&gt;تلاوتیں سننے کے لیے اسپیکر یا ہیڈفون جوڑیں، پھر فائل &amp;gt; ترجیحات میں آلہ چنیں یا ورنل دوبارہ شروع کریں۔</translation>
+    </message>
+    <message>
+        <source> Choose another input in Preferences.</source>
+        <translation> ترجیحات میں کوئی اور ان پٹ چنیں۔</translation>
+    </message>
+    <message>
+        <source>The microphone was lost while recording; what was heard before is kept.</source>
+        <translation>ریکارڈنگ کے دوران مائیکروفون چھوٹ گیا؛ اس سے پہلے جو سنا گیا وہ محفوظ ہے۔</translation>
+    </message>
+    <message>
+        <source>The recording "%1" is too large to play: %2 MB, where at most %3 MB can be played.</source>
+        <translation>ریکارڈنگ "%1" چلانے کے لیے بہت بڑی ہے: %2 MB، جبکہ زیادہ سے زیادہ %3 MB چلائے جا سکتے ہیں۔</translation>
+    </message>
+    <message>
+        <source>Get Length Error</source>
+        <translation>لمبائی معلوم کرنے میں خرابی</translation>
+    </message>
+    <message>
+        <source>Select a valid range</source>
+        <translation>درست حد چنیں</translation>
+    </message>
+    <message>
+        <source>Error in set position</source>
+        <translation>جگہ مقرر کرنے میں خرابی</translation>
+    </message>
+    <message>
+        <source>Select a valid sound device</source>
+        <translation>درست آواز کا آلہ چنیں</translation>
+    </message>
+    <message>
+        <source>To fix: %1</source>
+        <translation>درست کرنے کے لیے: %1</translation>
+    </message>
+    <message>
+        <source>Sound Error</source>
+        <translation>آواز کی خرابی</translation>
+    </message>
+    <message>
+        <source>No errors.</source>
+        <translation>کوئی خرابی نہیں۔</translation>
+    </message>
+    <message>
+        <source>The channel was taken over by a newer sound.</source>
+        <translation>چینل ایک نئی آواز نے لے لیا۔</translation>
+    </message>
+    <message>
+        <source>The sound or channel no longer exists: it was stopped, finished and replaced, or released.</source>
+        <translation>آواز یا چینل اب موجود نہیں: وہ روک دیا گیا، ختم ہو کر بدل گیا، یا چھوڑ دیا گیا۔</translation>
+    </message>
+    <message>
+        <source>The recording could not be read: its data is damaged or in a format that cannot be decoded.</source>
+        <translation>ریکارڈنگ پڑھی نہ جا سکی: اس کا ڈیٹا خراب ہے یا ایسی شکل میں ہے جو کھولی نہیں جا سکتی۔</translation>
+    </message>
+    <message>
+        <source>This computer has no sound output device.</source>
+        <translation>اس کمپیوٹر میں آواز نکالنے کا کوئی آلہ نہیں۔</translation>
+    </message>
+    <message>
+        <source>The sound output device could not be started. It may be in use or unplugged.</source>
+        <translation>آواز نکالنے کا آلہ شروع نہ ہو سکا۔ شاید وہ استعمال میں ہے یا نکلا ہوا ہے۔</translation>
+    </message>
+    <message>
+        <source>A value given to the sound system was out of range.</source>
+        <translation>آواز کے نظام کو دی گئی ایک قدر حد سے باہر تھی۔</translation>
+    </message>
+    <message>
+        <source>The sound system is not running.</source>
+        <translation>آواز کا نظام نہیں چل رہا۔</translation>
+    </message>
+    <message>
+        <source>The sound system is already running.</source>
+        <translation>آواز کا نظام پہلے سے چل رہا ہے۔</translation>
+    </message>
+    <message>
+        <source>The sound output device failed while playing.</source>
+        <translation>چلاتے ہوئے آواز نکالنے کا آلہ ناکام ہو گیا۔</translation>
+    </message>
+    <message>
+        <source>The sound could not be encoded.</source>
+        <translation>آواز انکوڈ نہ ہو سکی۔</translation>
+    </message>
+    <message>
+        <source>The recording cannot be played: it claims more than 8 channels, a sample rate above 384 kHz, or holds no sound at all.</source>
+        <translation>ریکارڈنگ نہیں چل سکتی: یہ 8 سے زیادہ چینلز، 384 kHz سے زیادہ سیمپل ریٹ کا دعویٰ کرتی ہے، یا اس میں کوئی آواز ہی نہیں۔</translation>
+    </message>
+    <message>
+        <source>No microphone was found: there is no input device to record from.</source>
+        <translation>کوئی مائیکروفون نہیں ملا: ریکارڈ کرنے کے لیے کوئی ان پٹ آلہ نہیں۔</translation>
+    </message>
+    <message>
+        <source>The microphone could not be opened: another program may be using it.</source>
+        <translation>مائیکروفون کھل نہ سکا: شاید کوئی اور پروگرام اسے استعمال کر رہا ہے۔</translation>
+    </message>
+    <message>
+        <source>Unknown error.</source>
+        <translation>نامعلوم خرابی۔</translation>
     </message>
 </context>
 <context>
@@ -1440,19 +1683,19 @@
     <name>WaveformView</name>
     <message>
         <source>Waveforms of the reciter and of your recitation</source>
-        <translation type="unfinished" />
+        <translation>قاری اور آپ کی تلاوت کی آوازی لہریں</translation>
     </message>
     <message>
         <source>The reciter: %1 s; you: %2 s</source>
-        <translation type="unfinished" />
+        <translation>قاری: %1 سیکنڈ؛ آپ: %2 سیکنڈ</translation>
     </message>
     <message>
         <source>Reciter</source>
-        <translation type="unfinished" />
+        <translation>قاری</translation>
     </message>
     <message>
         <source>You</source>
-        <translation type="unfinished" />
+        <translation>آپ</translation>
     </message>
 </context>
 </TS>
