@@ -2,7 +2,9 @@
 // The languages of the text panel: each translation in a font that has its script, in its direction.
 #include "id_menu.h"
 #include "interface_language.h"
+#include "draglabel.h"
 #include "pack_dialogs.h"
+#include "review_panel.h"
 #include "varn.h"
 #include "visible_texts.h"
 #include "workspace.h"
@@ -227,6 +229,39 @@ class TestLanguages : public QObject
         for (const QString& text : left)
             qInfo().noquote() << code << "still English:" << text;
         QVERIFY2(left.isEmpty(), qPrintable(code + ": " + left.value(0)));
+    }
+
+    // In Arabic the heart's root has an Arabic name and is still the root, its suras and ayas work as
+    // before; the review calendar's weeks start on the locale's first day, Saturday in Arabic and Monday
+    // in French; and the sura's English meaning is left out of the title.
+    void heartAndCalendarInTheLanguage()
+    {
+        const QDate wednesday(2026, 12, 9);
+        interface_language::Use("fr");
+        QCOMPARE(ReviewCalendar::FirstDay(wednesday).dayOfWeek(), int(Qt::Monday));
+        interface_language::Use("ar");
+        QCOMPARE(ReviewCalendar::FirstDay(wednesday).dayOfWeek(), int(QLocale("ar").firstDayOfWeek()));
+        QCOMPARE(ReviewCalendar::FirstDay(wednesday).daysTo(wednesday) / 7, ReviewCalendar::kWeeks - 1);
+        {
+            Workspace ws;
+            ws.Pack("quran/s104_s114.dat", 104, 114);
+            Varn window;
+            window.NewProfile("Amina");
+            QVERIFY(window.W().heart->DropText("all.108"));
+            QTreeWidgetItem* root = window.W().heart->Root();
+            QVERIFY2(!root->text(0).contains("Heart") && root->text(0).contains("Amina"), qPrintable(root->text(0)));
+            QCOMPARE(Heart::KindOf(root), Heart::Kind::Root);
+            QTreeWidgetItem* sura = root->child(0);
+            QCOMPARE(Heart::KindOf(sura), Heart::Kind::Sura);
+            QTreeWidgetItem* aya = sura->child(1);
+            QCOMPARE(Heart::KindOf(aya), Heart::Kind::Aya);
+            window.ShowAya(aya);
+            QCOMPARE(QString::fromStdString(window.Session()->CurrentAya()), aya->text(0));
+            window.StopAya();
+            QVERIFY2(!window.W().title->text().contains("("), qPrintable(window.W().title->text()));
+        }
+        interface_language::Use("en");
+        QCOMPARE(QApplication::layoutDirection(), Qt::LeftToRight);
     }
 
     // Each translation in its script's font, chosen by the pack's language: every character of a Bengali,
