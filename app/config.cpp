@@ -73,8 +73,7 @@ void Config::PopulateDevices()
 void Config::SetInputs(const std::vector<std::string>& names, const QString& chosen)
 {
     inputs_->clear();
-    inputs_->addItem(names.empty() ? tr("No microphone found") : tr("The system's default"),
-                     QString());
+    inputs_->addItem(names.empty() ? tr("No microphone found") : tr("The system's default"), QString());
     for (const std::string& name : names)
         inputs_->addItem(QString::fromStdString(name), QString::fromStdString(name));
     const int at = inputs_->findData(chosen);

@@ -22,244 +22,226 @@ struct GuideBlock {
 };
 
 const GuideBlock kGuide[] = {
-    {Block::Title,
-     QT_TRANSLATE_NOOP("Guide",
-        "Varnel user guide")},
+    {Block::Title, QT_TRANSLATE_NOOP("Guide", "Varnel user guide")},
     {Block::Para,
-     QT_TRANSLATE_NOOP("Guide",
-        "Varnel helps you learn suras by heart: you see each aya, hear it recited as often as you "
-        "like, and keep a record of what you know in your <b>heart</b>.")},
-    {Block::Heading,
-     QT_TRANSLATE_NOOP("Guide",
-        "Getting started")},
+     QT_TRANSLATE_NOOP(
+         "Guide", "Varnel helps you learn suras by heart: you see each aya, hear it recited as often as you "
+                  "like, and keep a record of what you know in your <b>heart</b>.")},
+    {Block::Heading, QT_TRANSLATE_NOOP("Guide", "Getting started")},
     {Block::Step,
-     QT_TRANSLATE_NOOP("Guide",
-        "When Varnel starts it asks for your <b>profile</b>. Type your name and press <i>Create New "
-        "Profile</i>, or pick your name from the list and press <i>Load Selected Profile</i>. Your "
-        "heart and the aya you were at are kept in your profile; Varnel saves it when you leave, and "
-        "File &gt; Save Profile saves it at once.")},
+     QT_TRANSLATE_NOOP(
+         "Guide",
+         "When Varnel starts it asks for your <b>profile</b>. Type your name and press <i>Create New "
+         "Profile</i>, or pick your name from the list and press <i>Load Selected Profile</i>. Your "
+         "heart and the aya you were at are kept in your profile; Varnel saves it when you leave, and "
+         "File &gt; Save Profile saves it at once.")},
     {Block::Step,
-     QT_TRANSLATE_NOOP("Guide",
-        "The first time, Varnel asks which <b>sound device</b> to use. Press <i>Play Test Sound</i> "
-        "to check it, then <i>OK</i>. You can change it later in File &gt; Preferences.")},
+     QT_TRANSLATE_NOOP(
+         "Guide",
+         "The first time, Varnel asks which <b>sound device</b> to use. Press <i>Play Test Sound</i> "
+         "to check it, then <i>OK</i>. You can change it later in File &gt; Preferences.")},
     {Block::Step,
-     QT_TRANSLATE_NOOP("Guide",
-        "Choose a sura in <b>Choose a sura</b> at the top. Recitation starts at once, aya by aya.")},
-    {Block::Heading,
-     QT_TRANSLATE_NOOP("Guide",
-        "Seeing the aya")},
+     QT_TRANSLATE_NOOP(
+         "Guide",
+         "Choose a sura in <b>Choose a sura</b> at the top. Recitation starts at once, aya by aya.")},
+    {Block::Heading, QT_TRANSLATE_NOOP("Guide", "Seeing the aya")},
     {Block::Para,
-     QT_TRANSLATE_NOOP("Guide",
-        "The middle of the window shows the Arabic text of the aya being recited. The panel under it "
-        "shows its translation and, if you wish, its transliteration: use the <b>View</b> menu to "
-        "show or hide each. The <b>Language</b> menu chooses the language of the translation when "
-        "translation packs are installed. The slider under the panel shows which aya of the sura you "
-        "are at.")},
-    {Block::Heading,
-     QT_TRANSLATE_NOOP("Guide",
-        "Playing")},
+     QT_TRANSLATE_NOOP(
+         "Guide",
+         "The middle of the window shows the Arabic text of the aya being recited. The panel under it "
+         "shows its translation and, if you wish, its transliteration: use the <b>View</b> menu to "
+         "show or hide each. The <b>Language</b> menu chooses the language of the translation when "
+         "translation packs are installed. The slider under the panel shows which aya of the sura you "
+         "are at.")},
+    {Block::Heading, QT_TRANSLATE_NOOP("Guide", "Playing")},
     {Block::Item,
-     QT_TRANSLATE_NOOP("Guide",
-        "<b>Play Aya</b> (Space) plays the current aya; <b>Stop Playing</b> (Space again) stops.")},
+     QT_TRANSLATE_NOOP(
+         "Guide", "<b>Play Aya</b> (Space) plays the current aya; <b>Stop Playing</b> (Space again) stops.")},
     {Block::Item,
-     QT_TRANSLATE_NOOP("Guide",
-        "<b>Previous Aya</b> (Left arrow) and <b>Next Aya</b> (Right arrow) move through the sura.")},
+     QT_TRANSLATE_NOOP(
+         "Guide",
+         "<b>Previous Aya</b> (Left arrow) and <b>Next Aya</b> (Right arrow) move through the sura.")},
     {Block::Item,
-     QT_TRANSLATE_NOOP("Guide",
-        "<b>Repeat</b>: how many times each aya is recited before the next one.")},
+     QT_TRANSLATE_NOOP("Guide", "<b>Repeat</b>: how many times each aya is recited before the next one.")},
     {Block::Item,
-     QT_TRANSLATE_NOOP("Guide",
-        "<b>Pause (secs)</b>: a silence after each recitation of an aya, time for you to repeat it "
-        "aloud. 0 means no pause.")},
+     QT_TRANSLATE_NOOP(
+         "Guide", "<b>Pause (secs)</b>: a silence after each recitation of an aya, time for you to repeat it "
+                  "aloud. 0 means no pause.")},
     {Block::Item,
-     QT_TRANSLATE_NOOP("Guide",
-        "<b>Aya Range Settings</b>: tick the box, then set <b>FROM</b> and <b>TO</b> to work on part "
-        "of a sura.")},
+     QT_TRANSLATE_NOOP(
+         "Guide",
+         "<b>Aya Range Settings</b>: tick the box, then set <b>FROM</b> and <b>TO</b> to work on part "
+         "of a sura.")},
     {Block::Item,
-     QT_TRANSLATE_NOOP("Guide",
-        "<b>Loop Sura</b>: start again at the first aya after the last.")},
+     QT_TRANSLATE_NOOP("Guide", "<b>Loop Sura</b>: start again at the first aya after the last.")},
     {Block::Item,
-     QT_TRANSLATE_NOOP("Guide",
-        "<b>Stack Ayas</b>: the stack drill. Varnel recites the first aya, then the first two, then "
-        "the first three, and so on until the whole range is recited in one go. Press Play Aya to "
-        "begin.")},
+     QT_TRANSLATE_NOOP(
+         "Guide",
+         "<b>Stack Ayas</b>: the stack drill. Varnel recites the first aya, then the first two, then "
+         "the first three, and so on until the whole range is recited in one go. Press Play Aya to "
+         "begin.")},
     {Block::Item,
-     QT_TRANSLATE_NOOP("Guide",
-        "<b>Sura Playback Progress</b> shows how far through the sura (or the drill) you are.")},
-    {Block::Heading,
-     QT_TRANSLATE_NOOP("Guide",
-        "Single Aya Mode: learning one aya in parts")},
+     QT_TRANSLATE_NOOP(
+         "Guide", "<b>Sura Playback Progress</b> shows how far through the sura (or the drill) you are.")},
+    {Block::Heading, QT_TRANSLATE_NOOP("Guide", "Single Aya Mode: learning one aya in parts")},
     {Block::Para,
-     QT_TRANSLATE_NOOP("Guide",
-        "Tick <b>Single Aya Mode</b> to work on one long aya a part at a time. A row of controls "
-        "appears:")},
+     QT_TRANSLATE_NOOP(
+         "Guide", "Tick <b>Single Aya Mode</b> to work on one long aya a part at a time. A row of controls "
+                  "appears:")},
+    {Block::Item, QT_TRANSLATE_NOOP("Guide", "The slider shows where the recitation is. Drag it to jump.")},
     {Block::Item,
-     QT_TRANSLATE_NOOP("Guide",
-        "The slider shows where the recitation is. Drag it to jump.")},
+     QT_TRANSLATE_NOOP(
+         "Guide",
+         "The <b>start</b> button (a bar with a green arrow) takes the slider's position as the start "
+         "of the part; the <b>end</b> button takes it as the end. You can also type the start and end "
+         "in milliseconds.")},
     {Block::Item,
-     QT_TRANSLATE_NOOP("Guide",
-        "The <b>start</b> button (a bar with a green arrow) takes the slider's position as the start "
-        "of the part; the <b>end</b> button takes it as the end. You can also type the start and end "
-        "in milliseconds.")},
+     QT_TRANSLATE_NOOP(
+         "Guide", "The <b>repeat-play</b> button (Space) plays the part again and again, with your pause "
+                  "between; the <b>stop</b> button (Space) stops it.")},
     {Block::Item,
-     QT_TRANSLATE_NOOP("Guide",
-        "The <b>repeat-play</b> button (Space) plays the part again and again, with your pause "
-        "between; the <b>stop</b> button (Space) stops it.")},
+     QT_TRANSLATE_NOOP(
+         "Guide", "The arrow buttons (Left and Right arrows) move to the previous and next aya; the part "
+                  "becomes the whole aya again.")},
+    {Block::Heading, QT_TRANSLATE_NOOP("Guide", "Your heart")},
+    {Block::Para, QT_TRANSLATE_NOOP("Guide", "The list on the left is your heart: the ayas you know.")},
+    {Block::Item, QT_TRANSLATE_NOOP("Guide", "To add the aya you see, drag the aya picture onto the heart.")},
     {Block::Item,
-     QT_TRANSLATE_NOOP("Guide",
-        "The arrow buttons (Left and Right arrows) move to the previous and next aya; the part "
-        "becomes the whole aya again.")},
-    {Block::Heading,
-     QT_TRANSLATE_NOOP("Guide",
-        "Your heart")},
+     QT_TRANSLATE_NOOP(
+         "Guide", "To add a whole sura, drag the heart picture next to the sura chooser onto the heart.")},
+    {Block::Item,
+     QT_TRANSLATE_NOOP(
+         "Guide",
+         "Each sura shows a heart that fills as you learn more of it. The red bar at the top shows how "
+         "many ayas of all installed suras are in your heart.")},
+    {Block::Item,
+     QT_TRANSLATE_NOOP("Guide", "<b>Close Completed Suras</b> folds the suras you know completely.")},
+    {Block::Item,
+     QT_TRANSLATE_NOOP("Guide", "Double-click an aya in your heart to go to it and recite from there.")},
+    {Block::Item,
+     QT_TRANSLATE_NOOP(
+         "Guide", "Right-click an aya or a sura and choose <i>Remove</i> to take it out of your heart.")},
+    {Block::Heading, QT_TRANSLATE_NOOP("Guide", "Practice: testing yourself")},
+    {Block::Item,
+     QT_TRANSLATE_NOOP(
+         "Guide", "View &gt; Practice &gt; <b>Hide the aya</b> (H) covers the aya's picture, and <b>Hide the "
+                  "translation</b> covers its translation. Each new aya starts hidden again.")},
+    {Block::Item,
+     QT_TRANSLATE_NOOP(
+         "Guide", "<b>Reveal</b> (R) uncovers the picture a fifth at a time, from the right, where an Arabic "
+                  "line begins. A click on the covered picture uncovers all of it.")},
+    {Block::Item,
+     QT_TRANSLATE_NOOP(
+         "Guide",
+         "<b>Test me</b>, beside Pause in: the aya is hidden during each pause while you recite it "
+         "from memory, and shown again when the pause ends. Set a pause for it to have a pause to work "
+         "in.")},
+    {Block::Heading, QT_TRANSLATE_NOOP("Guide", "Pauses that fit the aya")},
     {Block::Para,
-     QT_TRANSLATE_NOOP("Guide",
-        "The list on the left is your heart: the ayas you know.")},
-    {Block::Item,
-     QT_TRANSLATE_NOOP("Guide",
-        "To add the aya you see, drag the aya picture onto the heart.")},
-    {Block::Item,
-     QT_TRANSLATE_NOOP("Guide",
-        "To add a whole sura, drag the heart picture next to the sura chooser onto the heart.")},
-    {Block::Item,
-     QT_TRANSLATE_NOOP("Guide",
-        "Each sura shows a heart that fills as you learn more of it. The red bar at the top shows how "
-        "many ayas of all installed suras are in your heart.")},
-    {Block::Item,
-     QT_TRANSLATE_NOOP("Guide",
-        "<b>Close Completed Suras</b> folds the suras you know completely.")},
-    {Block::Item,
-     QT_TRANSLATE_NOOP("Guide",
-        "Double-click an aya in your heart to go to it and recite from there.")},
-    {Block::Item,
-     QT_TRANSLATE_NOOP("Guide",
-        "Right-click an aya or a sura and choose <i>Remove</i> to take it out of your heart.")},
-    {Block::Heading,
-     QT_TRANSLATE_NOOP("Guide",
-        "Practice: testing yourself")},
-    {Block::Item,
-     QT_TRANSLATE_NOOP("Guide",
-        "View &gt; Practice &gt; <b>Hide the aya</b> (H) covers the aya's picture, and <b>Hide the "
-        "translation</b> covers its translation. Each new aya starts hidden again.")},
-    {Block::Item,
-     QT_TRANSLATE_NOOP("Guide",
-        "<b>Reveal</b> (R) uncovers the picture a fifth at a time, from the right, where an Arabic "
-        "line begins. A click on the covered picture uncovers all of it.")},
-    {Block::Item,
-     QT_TRANSLATE_NOOP("Guide",
-        "<b>Test me</b>, beside Pause in: the aya is hidden during each pause while you recite it "
-        "from memory, and shown again when the pause ends. Set a pause for it to have a pause to work "
-        "in.")},
-    {Block::Heading,
-     QT_TRANSLATE_NOOP("Guide",
-        "Pauses that fit the aya")},
+     QT_TRANSLATE_NOOP(
+         "Guide",
+         "<b>Pause in</b> chooses how pauses are measured: in <i>seconds</i> (the Pause box), or in "
+         "<i>&times; aya length</i>, a multiple from 0.5 to 3.0 of the aya just heard (or of the part, "
+         "in Single Aya Mode). A long aya then gets a long pause, a short one a short pause. A change "
+         "of repeat, pause or speed while Varnel recites applies from the next repetition or the next "
+         "aya.")},
+    {Block::Heading, QT_TRANSLATE_NOOP("Guide", "Speed")},
     {Block::Para,
-     QT_TRANSLATE_NOOP("Guide",
-        "<b>Pause in</b> chooses how pauses are measured: in <i>seconds</i> (the Pause box), or in "
-        "<i>&times; aya length</i>, a multiple from 0.5 to 3.0 of the aya just heard (or of the part, "
-        "in Single Aya Mode). A long aya then gets a long pause, a short one a short pause. A change "
-        "of repeat, pause or speed while Varnel recites applies from the next repetition or the next "
-        "aya.")},
-    {Block::Heading,
-     QT_TRANSLATE_NOOP("Guide",
-        "Speed")},
+     QT_TRANSLATE_NOOP(
+         "Guide",
+         "The <b>Speed</b> box (or View &gt; Practice &gt; Slower and Faster, the keys [ and ]) plays "
+         "the recitation from 0.5&times; to 1.5&times; with its pitch kept. Positions, ranges and the "
+         "single-aya marks stay in the recording's own time.")},
+    {Block::Heading, QT_TRANSLATE_NOOP("Guide", "Reading")},
+    {Block::Item,
+     QT_TRANSLATE_NOOP(
+         "Guide",
+         "Ctrl+wheel, Ctrl+plus and Ctrl+minus zoom the aya's picture; Ctrl+0 (View &gt; Fit to Width) "
+         "fits it to the width. The line of text stays in view, and the zoom is kept for next time.")},
+    {Block::Item,
+     QT_TRANSLATE_NOOP(
+         "Guide", "View &gt; <b>Night Reading</b>: a dark page with light text and the aya as light ink.")},
+    {Block::Heading, QT_TRANSLATE_NOOP("Guide", "Review: keeping what you know")},
     {Block::Para,
-     QT_TRANSLATE_NOOP("Guide",
-        "The <b>Speed</b> box (or View &gt; Practice &gt; Slower and Faster, the keys [ and ]) plays "
-        "the recitation from 0.5&times; to 1.5&times; with its pitch kept. Positions, ranges and the "
-        "single-aya marks stay in the recording's own time.")},
-    {Block::Heading,
-     QT_TRANSLATE_NOOP("Guide",
-        "Reading")},
+     QT_TRANSLATE_NOOP(
+         "Guide",
+         "Every sura in your heart (a part of 20 ayas, for suras longer than 40) comes up for review "
+         "the day after you learn it. The <b>Review</b> panel under the heart lists what is due today, "
+         "the most overdue first, with the day of its last review and your chance of recalling it "
+         "today. View &gt; Review Panel shows or hides it.")},
+    {Block::Item,
+     QT_TRANSLATE_NOOP(
+         "Guide", "Choose an item and press <b>Review now</b>: Varnel plays it once through, each aya once, "
+                  "with no repeat or pause.")},
+    {Block::Item,
+     QT_TRANSLATE_NOOP(
+         "Guide",
+         "Then grade how well you knew it: <b>Again</b> (1) if you forgot it, <b>Hard</b> (2), "
+         "<b>Good</b> (3) or <b>Easy</b> (4). The panel says when that item comes back; a well-known "
+         "sura comes back later and later, a forgotten one soon.")},
+    {Block::Item,
+     QT_TRANSLATE_NOOP(
+         "Guide",
+         "Suras due today have a small orange mark in your heart. The calendar shows your reviews of "
+         "the last twelve weeks.")},
+    {Block::Heading, QT_TRANSLATE_NOOP("Guide", "Keys")},
+    {Block::Item,
+     QT_TRANSLATE_NOOP(
+         "Guide",
+         "<b>Space</b> plays and stops, except on a focused button or check box (which Space presses) "
+         "and in a field where you type text.")},
+    {Block::Item,
+     QT_TRANSLATE_NOOP(
+         "Guide", "<b>Left</b> and <b>Right</b> go to the previous and next aya, except in number and text "
+                  "fields, on sliders and in the heart, which use them themselves.")},
+    {Block::Item,
+     QT_TRANSLATE_NOOP(
+         "Guide",
+         "<b>Ctrl+Space</b>, <b>Ctrl+Left</b>, <b>Ctrl+Right</b> and the media keys work wherever you "
+         "are.")},
     {Block::Item,
      QT_TRANSLATE_NOOP("Guide",
-        "Ctrl+wheel, Ctrl+plus and Ctrl+minus zoom the aya's picture; Ctrl+0 (View &gt; Fit to Width) "
-        "fits it to the width. The line of text stays in view, and the zoom is kept for next time.")},
+                       "<b>H</b> hides the aya, <b>R</b> reveals it, <b>[</b> and <b>]</b> change the speed, "
+                       "<b>1</b> to <b>4</b> grade a review.")},
     {Block::Item,
-     QT_TRANSLATE_NOOP("Guide",
-        "View &gt; <b>Night Reading</b>: a dark page with light text and the aya as light ink.")},
-    {Block::Heading,
-     QT_TRANSLATE_NOOP("Guide",
-        "Review: keeping what you know")},
+     QT_TRANSLATE_NOOP(
+         "Guide", "Tab moves between the controls; every control can be reached and used without a mouse.")},
+    {Block::Heading, QT_TRANSLATE_NOOP("Guide", "Recitors")},
     {Block::Para,
-     QT_TRANSLATE_NOOP("Guide",
-        "Every sura in your heart (a part of 20 ayas, for suras longer than 40) comes up for review "
-        "the day after you learn it. The <b>Review</b> panel under the heart lists what is due today, "
-        "the most overdue first, with the day of its last review and your chance of recalling it "
-        "today. View &gt; Review Panel shows or hides it.")},
-    {Block::Item,
-     QT_TRANSLATE_NOOP("Guide",
-        "Choose an item and press <b>Review now</b>: Varnel plays it once through, each aya once, "
-        "with no repeat or pause.")},
-    {Block::Item,
-     QT_TRANSLATE_NOOP("Guide",
-        "Then grade how well you knew it: <b>Again</b> (1) if you forgot it, <b>Hard</b> (2), "
-        "<b>Good</b> (3) or <b>Easy</b> (4). The panel says when that item comes back; a well-known "
-        "sura comes back later and later, a forgotten one soon.")},
-    {Block::Item,
-     QT_TRANSLATE_NOOP("Guide",
-        "Suras due today have a small orange mark in your heart. The calendar shows your reviews of "
-        "the last twelve weeks.")},
-    {Block::Heading,
-     QT_TRANSLATE_NOOP("Guide",
-        "Keys")},
-    {Block::Item,
-     QT_TRANSLATE_NOOP("Guide",
-        "<b>Space</b> plays and stops, except on a focused button or check box (which Space presses) "
-        "and in a field where you type text.")},
-    {Block::Item,
-     QT_TRANSLATE_NOOP("Guide",
-        "<b>Left</b> and <b>Right</b> go to the previous and next aya, except in number and text "
-        "fields, on sliders and in the heart, which use them themselves.")},
-    {Block::Item,
-     QT_TRANSLATE_NOOP("Guide",
-        "<b>Ctrl+Space</b>, <b>Ctrl+Left</b>, <b>Ctrl+Right</b> and the media keys work wherever you "
-        "are.")},
-    {Block::Item,
-     QT_TRANSLATE_NOOP("Guide",
-        "<b>H</b> hides the aya, <b>R</b> reveals it, <b>[</b> and <b>]</b> change the speed, "
-        "<b>1</b> to <b>4</b> grade a review.")},
-    {Block::Item,
-     QT_TRANSLATE_NOOP("Guide",
-        "Tab moves between the controls; every control can be reached and used without a mouse.")},
-    {Block::Heading,
-     QT_TRANSLATE_NOOP("Guide",
-        "Recitors")},
+     QT_TRANSLATE_NOOP(
+         "Guide", "When more than one recitation of a sura pack is installed, Recitor &gt; Config Recitor "
+                  "chooses, for each pack, whose recitation you hear. A recitation you choose there is heard "
+                  "for every sura of its pack, even where another pack covers the same suras.")},
+    {Block::Heading, QT_TRANSLATE_NOOP("Guide", "Sura packs")},
     {Block::Para,
-     QT_TRANSLATE_NOOP("Guide",
-        "When more than one recitation of a sura pack is installed, Recitor &gt; Config Recitor "
-        "chooses, for each pack, whose recitation you hear. A recitation you choose there is heard "
-        "for every sura of its pack, even where another pack covers the same suras.")},
-    {Block::Heading,
-     QT_TRANSLATE_NOOP("Guide",
-        "Sura packs")},
-    {Block::Para,
-     QT_TRANSLATE_NOOP("Guide",
-        "Varnel reads the Quran's text, pictures and recitations from sura packs in the "
-        "<tt>quran</tt> folder. Without them there is nothing to choose in the sura chooser.")},
+     QT_TRANSLATE_NOOP(
+         "Guide", "Varnel reads the Quran's text, pictures and recitations from sura packs in the "
+                  "<tt>quran</tt> folder. Without them there is nothing to choose in the sura chooser.")},
 };
 
 // The About box's paragraphs, under the program's name and version; the maker's name ends it.
 const char* const kAbout[] = {
-    QT_TRANSLATE_NOOP("Guide",
-        "Varnel helps you memorise suras of the Quran by ear and by sight: it shows each aya as a "
-        "picture of its Arabic text with its translation and transliteration, and plays the "
-        "recitation aya by aya with repeats, pauses, ranges, loops, the stack drill and the "
-        "single-aya drill."),
-    QT_TRANSLATE_NOOP("Guide",
-        "Varnel holds no Quran content of its own beyond a table of the 114 suras. The pictures, "
-        "recitations and texts come in <b>sura packs</b> (files ending in <tt>.dat</tt>) in the "
-        "<tt>quran</tt> folder of Varnel's working folder; more recitations go into "
-        "<tt>quran/extra</tt>, more translations into <tt>quran/lang</tt>. The Debian package "
-        "<b>varnel-data</b> brings the demo packs (Al-Fatiha and Juz' Amma with nine translations), "
-        "read where they are installed; make packs from your own recordings with <tt>varnel-pack "
-        "import</tt>."),
-    QT_TRANSLATE_NOOP("Guide",
+    QT_TRANSLATE_NOOP(
+        "Guide", "Varnel helps you memorise suras of the Quran by ear and by sight: it shows each aya as a "
+                 "picture of its Arabic text with its translation and transliteration, and plays the "
+                 "recitation aya by aya with repeats, pauses, ranges, loops, the stack drill and the "
+                 "single-aya drill."),
+    QT_TRANSLATE_NOOP(
+        "Guide", "Varnel holds no Quran content of its own beyond a table of the 114 suras. The pictures, "
+                 "recitations and texts come in <b>sura packs</b> (files ending in <tt>.dat</tt>) in the "
+                 "<tt>quran</tt> folder of Varnel's working folder; more recitations go into "
+                 "<tt>quran/extra</tt>, more translations into <tt>quran/lang</tt>. The Debian package "
+                 "<b>varnel-data</b> brings the demo packs (Al-Fatiha and Juz' Amma with nine translations), "
+                 "read where they are installed; make packs from your own recordings with <tt>varnel-pack "
+                 "import</tt>."),
+    QT_TRANSLATE_NOOP(
+        "Guide",
         "<b>Sources.</b> The demo content's Arabic text, translations and transliteration come from "
         "the quran-json package (CC-BY-4.0), which takes the Arabic text from the Tanzil project; its "
         "recitations are synthetic speech made with espeak-ng, no human recitation. The Arabic is "
         "drawn with the Amiri Quran font by Khaled Hosny (SIL Open Font License)."),
-    QT_TRANSLATE_NOOP("Guide",
+    QT_TRANSLATE_NOOP(
+        "Guide",
         "Free software under the GNU General Public License, version 3 or later. Built on Qt, OpenAL "
         "Soft, libsndfile and Rubber Band."),
 };
@@ -278,15 +260,16 @@ QString AboutText()
 
 QString NoPacksText(const QString& folder)
 {
-    return Translated(QT_TRANSLATE_NOOP(
-                          "Guide",
-                          "It seems you downloaded only the main program<br>and you don't have any sura packs "
-                          "installed!<br><br>Sura packs (files ending in <tt>.dat</tt>) go in this "
-                          "folder:<br><b>%1</b><br><br>To get some:<br>&bull; install the <b>varnel-data</b> "
-                          "package (<tt>sudo apt install varnel-data</tt>): Al-Fatiha and Juz' Amma with "
-                          "translations, found where they are installed;<br>&bull; or make packs from your own "
-                          "recordings with <tt>varnel-pack import</tt> (see <tt>man varnel-pack</tt>), then start "
-                          "Varnel again."))
+    return Translated(
+               QT_TRANSLATE_NOOP(
+                   "Guide",
+                   "It seems you downloaded only the main program<br>and you don't have any sura packs "
+                   "installed!<br><br>Sura packs (files ending in <tt>.dat</tt>) go in this "
+                   "folder:<br><b>%1</b><br><br>To get some:<br>&bull; install the <b>varnel-data</b> "
+                   "package (<tt>sudo apt install varnel-data</tt>): Al-Fatiha and Juz' Amma with "
+                   "translations, found where they are installed;<br>&bull; or make packs from your own "
+                   "recordings with <tt>varnel-pack import</tt> (see <tt>man varnel-pack</tt>), then start "
+                   "Varnel again."))
         .arg(folder.toHtmlEscaped());
 }
 

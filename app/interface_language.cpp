@@ -86,6 +86,18 @@ void Use(const QString& code)
     QGuiApplication::setLayoutDirection(RightToLeft(InUse()) ? Qt::RightToLeft : Qt::LeftToRight);
 }
 
+QString SuraTitle(const std::string& longTitle)
+{
+    const QString title = QString::fromLatin1(longTitle.c_str()).trimmed();
+    return Current() == "en" ? title : title.section(" (", 0, 0);
+}
+
+QString ReadLeftToRight(const std::string& name)
+{
+    const QString text = QString::fromLatin1(name.c_str());
+    return QGuiApplication::isRightToLeft() ? QChar(0x200E) + text : text;
+}
+
 QString Install(const SettingsFile& settings)
 {
     Use(Choose(settings.Text(kSettingKey), QLocale::system().uiLanguages()));

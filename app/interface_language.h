@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <string>
 
 class QMenu;
 class SettingsFile;
@@ -30,6 +31,11 @@ QString Choose(const QString& setting, const QStringList& systemLanguages);
 void Use(const QString& code);
 // The language spoken now, as a code.
 QString Current();
+// A sura's title as the window shows it: "112. Al-Ikhlas (Sincerity)" in English; in another language
+// the name alone, since the meaning in brackets is English.
+QString SuraTitle(const std::string& longTitle);
+// A name written in Latin letters ("112. Al-Ikhlas"), marked to read left to right in a right-to-left window.
+QString ReadLeftToRight(const std::string& name);
 // Chooses from settings and the system, and uses that language; returns its code.
 QString Install(const SettingsFile& settings);
 // Fills menu with "System Default" and each language, the one chosen checked; a choice is kept in

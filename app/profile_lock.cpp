@@ -18,9 +18,10 @@ bool ProfileLock::Take(const std::string& name, const std::string& path)
     lock->setStaleLockTime(0);
     if (!lock->tryLock(0)) {
         if (lock->error() == QLockFile::LockFailedError) {
-            ShowMessage("Varnel", QObject::tr("%1 is open in another Varnel window.<br><br>Close it there, or "
-                                              "choose another profile.")
-                                      .arg(QString::fromStdString(name).toHtmlEscaped()));
+            ShowMessage("Varnel",
+                        QObject::tr("%1 is open in another Varnel window.<br><br>Close it there, or "
+                                    "choose another profile.")
+                            .arg(QString::fromStdString(name).toHtmlEscaped()));
             return false;
         }
         lock_.reset();

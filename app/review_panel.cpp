@@ -93,8 +93,8 @@ void ReviewCalendar::paintEvent(QPaintEvent*)
             QColor c = count == 0 ? empty : full.lighter(100 + 60 * std::max(0, 3 - count));
             // Right to left, the weeks run from the right: this week stands at the left.
             const int x = kGap + week * (kCell + kGap);
-            p.fillRect(isRightToLeft() ? sizeHint().width() - x - kCell : x, kGap + day * (kCell + kGap), kCell,
-                       kCell, c);
+            p.fillRect(isRightToLeft() ? sizeHint().width() - x - kCell : x, kGap + day * (kCell + kGap),
+                       kCell, kCell, c);
         }
     p.setPen(palette().color(QPalette::WindowText));
     p.drawText(QRect(0, 7 * (kCell + kGap) + kGap, width(), 2 * fontMetrics().height() + 4), Qt::AlignLeading,
@@ -205,7 +205,8 @@ void ReviewPanel::Show(const ReviewBook& book, const QDate& today)
         const QString last =
             item.lastReview.isValid() ? QLocale().toString(item.lastReview, "d MMM") : QObject::tr("new");
         const int retention = int(std::lround(book.Retention(item, today) * 100));
-        auto* row = new QTreeWidgetItem(list_, {name, last, QLocale().toString(retention) + QLocale().percent()});
+        auto* row =
+            new QTreeWidgetItem(list_, {name, last, QLocale().toString(retention) + QLocale().percent()});
         row->setToolTip(0, pages   ? QString::fromStdString(page.Title())
                            : whole ? QObject::tr("All %1 ayas").arg(count)
                                    : QObject::tr("Ayas %1 to %2").arg(item.first).arg(item.last));

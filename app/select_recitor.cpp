@@ -3,7 +3,6 @@
 
 #include "messages.h"
 
-#include <algorithm>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -12,6 +11,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace
 {
@@ -86,9 +86,11 @@ SelectRecitor::SelectRecitor(const PackRegistry& packs, QWidget* parent, Qt::Win
                                      QString::fromStdString(name).toHtmlEscaped() + "</b></p>",
                                  line);
         auto* combo = new QComboBox(line);
-        // The pack's own recitation reads "default" in the learner's language; an add-on by its folder's name.
+        // The pack's own recitation reads "default" in the learner's language; an add-on by its folder's
+        // name.
         for (const std::string& location : locations_[name])
-            combo->addItem(location == PackRegistry::kDefaultLocation ? tr("default") : QString::fromStdString(location),
+            combo->addItem(location == PackRegistry::kDefaultLocation ? tr("default")
+                                                                      : QString::fromStdString(location),
                            QString::fromStdString(location));
         combo->setCurrentIndex(std::max(0, combo->findData(QString::fromStdString(chosen[name]))));
         combo->setAccessibleName(tr("Recitation of %1").arg(QString::fromStdString(name)));

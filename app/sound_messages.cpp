@@ -11,10 +11,12 @@ void SoundMessages::Watch(MP3* player)
 {
     connect(player, &MP3::Failed, this,
             [this, player](const QString& title, const QString& text) { Show(player, title, text); });
-    connect(player, &MP3::NoOutput, this, [this, player] { Show(player, "Varnel", QCoreApplication::translate("Sound", kNoOutputText)); });
-    connect(player, &MP3::OutputLost, this,
-            [this, player] { Show(player, QCoreApplication::translate("Sound", MP3::kSoundErrorTitle),
-                                  QCoreApplication::translate("Sound", kDeviceLostText)); });
+    connect(player, &MP3::NoOutput, this,
+            [this, player] { Show(player, "Varnel", QCoreApplication::translate("Sound", kNoOutputText)); });
+    connect(player, &MP3::OutputLost, this, [this, player] {
+        Show(player, QCoreApplication::translate("Sound", MP3::kSoundErrorTitle),
+             QCoreApplication::translate("Sound", kDeviceLostText));
+    });
 }
 
 void SoundMessages::Watch(RecitationSession* session)

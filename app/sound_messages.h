@@ -19,10 +19,12 @@ class SoundMessages : public QObject
   public:
     static constexpr int kRepeatQuietMs = 1000;
     static constexpr const char* kDeviceLostText = QT_TRANSLATE_NOOP(
-        "Sound", "The sound output device stopped working, so playback has stopped.<br><br>To fix: connect the "
+        "Sound",
+        "The sound output device stopped working, so playback has stopped.<br><br>To fix: connect the "
         "device again, or choose another one in File &gt; Preferences, then press Play.");
     static constexpr const char* kNoOutputText = QT_TRANSLATE_NOOP(
-        "Sound", "Varnel could not find a sound output device on this computer, so it cannot play recitations.<br><br>"
+        "Sound",
+        "Varnel could not find a sound output device on this computer, so it cannot play recitations.<br><br>"
         "Everything else works: you can read the ayas, their translations and transliterations, and keep "
         "your heart up to date.<br><br>To hear the recitations, connect speakers or headphones, then choose "
         "the device in File &gt; Preferences or restart Varnel.");

@@ -5,8 +5,8 @@
 #include "aya_text.h"
 #include "draglabel.h"
 #include "help_guide.h"
-#include "interface_language.h"
 #include "id_menu.h"
+#include "interface_language.h"
 #include "messages.h"
 #include "naming.h"
 #include "page_look.h"
@@ -110,11 +110,7 @@ void Varn::SetTitle()
 {
     titledSura_ = LeadingNumber(session_->SuraKey());
     const Passage& passage = session_->CurrentPassage();
-    QString sura = QString::fromLatin1(session_->Cursor()->GetTitle().c_str()).trimmed();
-    // The sura's meaning in brackets is English; another language keeps the sura's name alone.
-    if (interface_language::Current() != "en")
-        sura = sura.section(" (", 0, 0);
-    sura = sura.toHtmlEscaped();
+    const QString sura = interface_language::SuraTitle(session_->Cursor()->GetTitle()).toHtmlEscaped();
     const QString lead = passage.Empty() ? QString() : QString::fromStdString(passage.Title()) + " \u00b7 ";
     w_.title->setText("<font name=\"arial\"><b>" + lead + sura + "</b></font>");
     // The passage's title drags it to the heart.

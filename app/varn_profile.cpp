@@ -45,10 +45,11 @@ void Varn::SaveProfile()
     data.currentAya = session_->AyaCount() > 0 ? session_->CurrentAya() : kFirstAya;
     std::string error;
     if (!MakeFolder(kProfilesDir, &error) || !SaveProfileFile(ProfilePath(userName_), data, &error))
-        ShowMessage("Varnel", QObject::tr("Your profile could not be saved, so your heart is not stored yet:<br>%1"
-                                          "<br><br>Check that the folder \"profiles\" beside Varnel can be "
-                                          "written to, then use File &gt; Save Profile again.")
-                                  .arg(Html(error)));
+        ShowMessage("Varnel",
+                    QObject::tr("Your profile could not be saved, so your heart is not stored yet:<br>%1"
+                                "<br><br>Check that the folder \"profiles\" beside Varnel can be "
+                                "written to, then use File &gt; Save Profile again.")
+                        .arg(Html(error)));
 }
 
 void Varn::LoadProfile(const std::string& name)
@@ -71,20 +72,23 @@ void Varn::LoadProfile(const std::string& name)
     if (!ReadProfile(path, &data, &problem)) {
         // Keep the damaged file: the next save replaces it with what could be read.
         const std::string backup = KeepDamagedCopy(path);
-        QString note =
-            backup.empty() ? QString() : "<br><br>" + QObject::tr("The file as it was is kept as %1.").arg(Html(backup));
+        QString note = backup.empty()
+                           ? QString()
+                           : "<br><br>" + QObject::tr("The file as it was is kept as %1.").arg(Html(backup));
         // The review record follows the heart: before it loses the items of the ayas that could not be
         // read, it is kept whole beside itself.
         for (const std::string& reviewBackup : record_.KeepReviewsBeforeLoss(data.heart))
-            note += "<br><br>" + QObject::tr("Your review record as it was is kept as %1.").arg(Html(reviewBackup));
-        ShowMessage("Varnel",
-                    QObject::tr("The profile of %1 could not be read in full: %2.").arg(Html(name), Html(problem)) +
-                        (data.heart.empty()
-                             ? QString()
-                             : "<br><br>" + QObject::tr("The ayas of the heart that could be read are kept.")) +
-                        note +
-                        (data.currentAya.empty() ? "<br><br>" + QObject::tr("You start at the first aya of sura 114.")
-                                                 : QString()));
+            note += "<br><br>" +
+                    QObject::tr("Your review record as it was is kept as %1.").arg(Html(reviewBackup));
+        ShowMessage(
+            "Varnel",
+            QObject::tr("The profile of %1 could not be read in full: %2.").arg(Html(name), Html(problem)) +
+                (data.heart.empty()
+                     ? QString()
+                     : "<br><br>" + QObject::tr("The ayas of the heart that could be read are kept.")) +
+                note +
+                (data.currentAya.empty() ? "<br><br>" + QObject::tr("You start at the first aya of sura 114.")
+                                         : QString()));
     }
     if (data.currentAya.empty())
         data.currentAya = kFirstAya;

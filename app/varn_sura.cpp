@@ -3,6 +3,7 @@
 #include "aya.h"
 #include "draglabel.h"
 #include "help_guide.h"
+#include "interface_language.h"
 #include "messages.h"
 #include "naming.h"
 #include "recitation_session.h"
@@ -84,8 +85,8 @@ void Varn::FillChooser()
         indexToSura_[int(i)] = n;
         suraToIndex_[n] = int(i);
         const auto title = titles.find(PadSura(IntToString(n)));
-        w_.chooser->addItem(icon,
-                            title == titles.end() ? QString() : QString::fromLatin1(title->second.c_str()));
+        w_.chooser->addItem(icon, title == titles.end() ? QString()
+                                                        : interface_language::ReadLeftToRight(title->second));
     }
     w_.chooser->setCurrentIndex(w_.chooser->count() - 1);
     // With nothing installed the bar stays empty rather than showing a busy animation (a 0..0 range).

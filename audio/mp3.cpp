@@ -166,7 +166,8 @@ std::shared_ptr<const std::vector<char>> MP3::Recording(const std::string& name,
             emit Failed(
                 QCoreApplication::translate("Sound", kSoundErrorTitle),
                 QCoreApplication::translate(
-                    "Sound", "The recording \"%1\" is too large to play: %2 MB, where at most %3 MB can be played.")
+                    "Sound",
+                    "The recording \"%1\" is too large to play: %2 MB, where at most %3 MB can be played.")
                     .arg(QString::fromStdString(name).toHtmlEscaped())
                     .arg(pack->ItemSize(name) >> 20)
                     .arg(KelRes::kMaxRecordingBytes >> 20));
@@ -329,8 +330,8 @@ void MP3::ERRCHECK(sound::Result result, const std::string& fix)
         return;
     QString text = QCoreApplication::translate("Sound", sound::ErrorString(result));
     if (!fix.empty())
-        text += "<br><br>" +
-                QCoreApplication::translate("Sound", "To fix: %1").arg(QCoreApplication::translate("Sound", fix.c_str()));
+        text += "<br><br>" + QCoreApplication::translate("Sound", "To fix: %1")
+                                 .arg(QCoreApplication::translate("Sound", fix.c_str()));
     emit Failed(QCoreApplication::translate("Sound", kSoundErrorTitle), text);
 }
 

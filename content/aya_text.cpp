@@ -47,7 +47,8 @@ QString ComposeAyaText(const AyaTextParts& parts, size_t itemLimit)
         text += "<br><br>";
     }
     if (parts.showTranslation) {
-        text += "<b>" + QCoreApplication::translate("QObject", "%1 Translation:").arg(decode(parts.language)) +
+        text += "<b>" +
+                QCoreApplication::translate("QObject", "%1 Translation:").arg(decode(parts.language)) +
                 "</b><br><hr>";
         if (!parts.fontMissing.empty())
             text += "<i>" + QString::fromStdString(parts.fontMissing) + "</i>";
@@ -55,7 +56,8 @@ QString ComposeAyaText(const AyaTextParts& parts, size_t itemLimit)
             text += item(parts.translation);
         else
             text += QString("<div dir=\"%1\" style=\"font-family: '%2'\">")
-                        .arg(parts.translationRightToLeft ? "rtl" : "ltr", QString::fromStdString(parts.translationFont)) +
+                        .arg(parts.translationRightToLeft ? "rtl" : "ltr",
+                             QString::fromStdString(parts.translationFont)) +
                     item(parts.translation) + (ended ? "" : "</div>");
     }
     return text;

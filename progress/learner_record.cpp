@@ -124,19 +124,22 @@ void LearnerRecord::Load(const std::string& profilePath, const DrillSettings& dr
     };
     review_.Clear();
     read(
-        reviewPath_, kMaxReviewBytes, ReviewBook::kVersionLine, QT_TRANSLATE_NOOP("QObject", "The review record"),
+        reviewPath_, kMaxReviewBytes, ReviewBook::kVersionLine,
+        QT_TRANSLATE_NOOP("QObject", "The review record"),
         QT_TRANSLATE_NOOP("QObject", "Your heart is kept; its suras start review again."),
         [this](const QByteArray& bytes, std::string* problem) { return review_.Parse(bytes, problem); },
         [this] { review_.Clear(); });
     pages_.Clear();
     read(
-        pagesPath_, kMaxReviewBytes, ReviewBook::kPageVersionLine, QT_TRANSLATE_NOOP("QObject", "The review record by page"),
+        pagesPath_, kMaxReviewBytes, ReviewBook::kPageVersionLine,
+        QT_TRANSLATE_NOOP("QObject", "The review record by page"),
         QT_TRANSLATE_NOOP("QObject", "Your heart is kept; its pages start review again."),
         [this](const QByteArray& bytes, std::string* problem) { return pages_.Parse(bytes, problem); },
         [this] { pages_.Clear(); });
     aids_ = SelfTest();
     read(
-        aidsPath_, kMaxSmallBytes, SelfTest::kVersionLine, QT_TRANSLATE_NOOP("QObject", "Your practice settings"),
+        aidsPath_, kMaxSmallBytes, SelfTest::kVersionLine,
+        QT_TRANSLATE_NOOP("QObject", "Your practice settings"),
         QT_TRANSLATE_NOOP("QObject", "Hiding and Test me start switched off."),
         [this](const QByteArray& bytes, std::string* problem) {
             *problem = "it is not a practice-settings file";
@@ -145,7 +148,8 @@ void LearnerRecord::Load(const std::string& profilePath, const DrillSettings& dr
         [this] { aids_ = SelfTest(); });
     drill_ = drillDefaults;
     read(
-        drillPath_, kMaxSmallBytes, DrillSettings::kVersionLine, QT_TRANSLATE_NOOP("QObject", "Your drill settings"),
+        drillPath_, kMaxSmallBytes, DrillSettings::kVersionLine,
+        QT_TRANSLATE_NOOP("QObject", "Your drill settings"),
         QT_TRANSLATE_NOOP("QObject", "Repeat, pause, loop, stack and speed start from their defaults."),
         [this](const QByteArray& bytes, std::string* problem) {
             *problem = "it is not a drill-settings file";

@@ -80,7 +80,8 @@ bool ReadProfile(const std::string& path, ProfileData* out, std::string* problem
     *out = ProfileData();
     QFile file(QString::fromStdString(path));
     if (!file.open(QIODevice::ReadOnly)) {
-        *problem = ProfileWords::tr("the profile file cannot be read: %1").arg(file.errorString()).toStdString();
+        *problem =
+            ProfileWords::tr("the profile file cannot be read: %1").arg(file.errorString()).toStdString();
         return false;
     }
     // A profile is small; anything past the largest sensible heart is not read.
@@ -120,13 +121,16 @@ bool ReadProfile(const std::string& path, ProfileData* out, std::string* problem
             out->textShown = p[at + kProfileFieldSize] != 0;
     }
     if (!whole) {
-        *problem = (n < 0 ? ProfileWords::tr("the profile file is damaged (its heart count is negative)")
-                          : ProfileWords::tr("the profile file is cut short (it holds fewer ayas than it says)"))
-                       .toStdString();
+        *problem =
+            (n < 0 ? ProfileWords::tr("the profile file is damaged (its heart count is negative)")
+                   : ProfileWords::tr("the profile file is cut short (it holds fewer ayas than it says)"))
+                .toStdString();
         return false;
     }
     if (dropped) {
-        *problem = ProfileWords::tr("the profile file is damaged (%1 entries of the heart are no ayas)").arg(dropped).toStdString();
+        *problem = ProfileWords::tr("the profile file is damaged (%1 entries of the heart are no ayas)")
+                       .arg(dropped)
+                       .toStdString();
         return false;
     }
     if (out->currentAya.empty()) {
@@ -141,13 +145,16 @@ std::string ProfileNameProblem(const std::string& name)
     if (name.empty())
         return ProfileWords::tr("Invalid Username!").toStdString();
     if (name.size() > size_t(kProfileMaxText))
-        return ProfileWords::tr("This name is too long. A user name can hold at most %1 Latin letters, or %2 Arabic "
-                     "letters (they take two places each); please shorten it.")
+        return ProfileWords::tr(
+                   "This name is too long. A user name can hold at most %1 Latin letters, or %2 Arabic "
+                   "letters (they take two places each); please shorten it.")
             .arg(kProfileMaxText)
             .arg(kProfileMaxText / 2)
             .toStdString();
     if (name == "." || name == "..")
-        return ProfileWords::tr("\"%1\" cannot be a user name.").arg(QString::fromStdString(name)).toStdString();
+        return ProfileWords::tr("\"%1\" cannot be a user name.")
+            .arg(QString::fromStdString(name))
+            .toStdString();
     if (name.find_first_of("/\\:") != std::string::npos)
         return ProfileWords::tr("A user name cannot hold the characters / \\ or :.").toStdString();
     for (unsigned char ch : name)

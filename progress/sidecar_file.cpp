@@ -67,8 +67,9 @@ std::string DamageReport(const std::string& what, const std::string& path, const
     const auto words = [](const std::string& english) {
         return QCoreApplication::translate("QObject", english.c_str());
     };
-    QString report = QCoreApplication::translate("QObject", "%1 %2 could not be read: %3.")
-                         .arg(words(what), QString::fromStdString(html(path)), QString::fromStdString(html(problem)));
+    QString report =
+        QCoreApplication::translate("QObject", "%1 %2 could not be read: %3.")
+            .arg(words(what), QString::fromStdString(html(path)), QString::fromStdString(html(problem)));
     if (!backup.empty())
         report += "<br><br>" + QCoreApplication::translate("QObject", "It is kept as %1.")
                                    .arg(QString::fromStdString(html(backup)));

@@ -23,8 +23,9 @@ bool Recorder::Start(const std::string& key, const TakeRules& rules)
     const sound::Result r = capture_.Start(device_);
     if (r != sound::Ok) {
         emit Failed(QCoreApplication::translate("Sound", sound::ErrorString(r)) +
-                    (r == sound::ErrInputInit ? QCoreApplication::translate("Sound", " Choose another input in Preferences.")
-                                              : QString()));
+                    (r == sound::ErrInputInit
+                         ? QCoreApplication::translate("Sound", " Choose another input in Preferences.")
+                         : QString()));
         return false;
     }
     TakeRules fitted = rules;
@@ -48,8 +49,8 @@ void Recorder::Poll()
     emit Level(take_->Level());
     if (capture_.Lost()) {
         End(true);
-        emit Failed(QCoreApplication::translate("Sound",
-                                                "The microphone was lost while recording; what was heard before is kept."));
+        emit Failed(QCoreApplication::translate(
+            "Sound", "The microphone was lost while recording; what was heard before is kept."));
         return;
     }
     if (take_->Done())

@@ -253,13 +253,18 @@ const char* ErrorString(int result)
     case ErrChannelStolen:
         return SOUND_WORDS("Sound", "The channel was taken over by a newer sound.");
     case ErrInvalidHandle:
-        return SOUND_WORDS("Sound", "The sound or channel no longer exists: it was stopped, finished and replaced, or released.");
+        return SOUND_WORDS(
+            "Sound",
+            "The sound or channel no longer exists: it was stopped, finished and replaced, or released.");
     case ErrFormat:
-        return SOUND_WORDS("Sound", "The recording could not be read: its data is damaged or in a format that cannot be decoded.");
+        return SOUND_WORDS(
+            "Sound",
+            "The recording could not be read: its data is damaged or in a format that cannot be decoded.");
     case ErrNoDrivers:
         return SOUND_WORDS("Sound", "This computer has no sound output device.");
     case ErrOutputInit:
-        return SOUND_WORDS("Sound", "The sound output device could not be started. It may be in use or unplugged.");
+        return SOUND_WORDS("Sound",
+                           "The sound output device could not be started. It may be in use or unplugged.");
     case ErrInvalidParam:
         return SOUND_WORDS("Sound", "A value given to the sound system was out of range.");
     case ErrNotInitialized:
@@ -271,8 +276,10 @@ const char* ErrorString(int result)
     case ErrFileWrite:
         return SOUND_WORDS("Sound", "The sound could not be encoded.");
     case ErrUnsupported:
-        return SOUND_WORDS("Sound", "The recording cannot be played: it claims more than 8 channels, a sample rate above 384 kHz, "
-               "or holds no sound at all.");
+        return SOUND_WORDS(
+            "Sound",
+            "The recording cannot be played: it claims more than 8 channels, a sample rate above 384 kHz, "
+            "or holds no sound at all.");
     case ErrNoInput:
         return SOUND_WORDS("Sound", "No microphone was found: there is no input device to record from.");
     case ErrInputInit:

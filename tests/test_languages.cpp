@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The languages of the text panel: each translation in a font that has its script, in its direction.
+#include "draglabel.h"
+#include "heart.h"
+#include "help_guide.h"
 #include "id_menu.h"
 #include "interface_language.h"
-#include "draglabel.h"
 #include "pack_dialogs.h"
 #include "review_panel.h"
 #include "varn.h"
 #include "visible_texts.h"
 #include "workspace.h"
-#include "heart.h"
-#include "help_guide.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -54,8 +54,7 @@ bool IsNameOrNumber(const QString& text)
     if (text.endsWith(".dat") || text.startsWith("Translation of ") || text.startsWith("Transliteration of "))
         return true;
     return numbers.match(text).hasMatch() || sura.match(text).hasMatch() || names.contains(text) ||
-           interface_language::Available().contains(text) ||
-           [&] {
+           interface_language::Available().contains(text) || [&] {
                for (const QString& code : interface_language::Available())
                    if (text == interface_language::NativeName(code))
                        return true;
@@ -249,7 +248,8 @@ class TestLanguages : public QObject
             window.NewProfile("Amina");
             QVERIFY(window.W().heart->DropText("all.108"));
             QTreeWidgetItem* root = window.W().heart->Root();
-            QVERIFY2(!root->text(0).contains("Heart") && root->text(0).contains("Amina"), qPrintable(root->text(0)));
+            QVERIFY2(!root->text(0).contains("Heart") && root->text(0).contains("Amina"),
+                     qPrintable(root->text(0)));
             QCOMPARE(Heart::KindOf(root), Heart::Kind::Root);
             QTreeWidgetItem* sura = root->child(0);
             QCOMPARE(Heart::KindOf(sura), Heart::Kind::Sura);

@@ -126,7 +126,7 @@ int main(int argc, char** argv)
             PutOwnRecording("profiles/Amina.recordings/112001.ogg");
         window.NewProfile("Amina");
         window.ConfigDialog()->hide();
-        const int sura = window.W().chooser->findText("112. Al-Ikhlas");
+        const int sura = window.W().chooser->findText("112. Al-Ikhlas", Qt::MatchEndsWith);
         window.W().chooser->setCurrentIndex(sura);
         emit window.W().chooser->activated(sura);
         window.ToggleEnglish(1); // the transliteration too

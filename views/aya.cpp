@@ -160,7 +160,8 @@ void Aya::drawContents(QPainter* painter, int cx, int cy, int cw, int ch)
     painter->fillRect(cover, night_ ? QColor(0x30, 0x33, 0x38) : QColor(0xe4, 0xe1, 0xd8));
     if (hidden_ >= 1) {
         painter->setPen(night_ ? QColor(0xa0, 0xa0, 0xa0) : QColor(0x60, 0x60, 0x60));
-        painter->drawText(cover, Qt::AlignCenter, QCoreApplication::translate("AyaView", "Hidden: press R to reveal"));
+        painter->drawText(cover, Qt::AlignCenter,
+                          QCoreApplication::translate("AyaView", "Hidden: press R to reveal"));
     }
     painter->restore();
 }

@@ -96,8 +96,9 @@ void WaveformView::paintEvent(QPaintEvent*)
     painter.fillRect(rect(), palette().base());
     const double span = std::max(std::max(reciter_.Seconds(), learner_.Seconds()), 0.1);
     const QString reciterLabel = tr("Reciter"), learnerLabel = tr("You");
-    const int labelWidth =
-        std::max(fontMetrics().horizontalAdvance(reciterLabel), fontMetrics().horizontalAdvance(learnerLabel)) + 12;
+    const int labelWidth = std::max(fontMetrics().horizontalAdvance(reciterLabel),
+                                    fontMetrics().horizontalAdvance(learnerLabel)) +
+                           12;
     const QRectF area = QRectF(rect()).adjusted(labelWidth, 4, -6, -4);
     const double laneHeight = area.height() / 2;
     const QRectF top(area.left(), area.top(), area.width(), laneHeight - 2);
