@@ -11,6 +11,7 @@
 #include "working_folder.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QScreen>
 #include <cstdlib>
 
@@ -19,6 +20,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName("Varnel");
     QApplication::setDesktopFileName("org.lumora.Varnel");
+    // The system's language until the learner's choice can be read from the working folder.
+    interface_language::Use(interface_language::Choose(QString(), QLocale::system().uiLanguages()));
     QString problem;
     if (!EnterWorkingFolder(QApplication::arguments(), &problem)) {
         ShowMessage("Varnel", problem);

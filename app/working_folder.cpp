@@ -18,7 +18,8 @@ bool EnterWorkingFolder(const QStringList& arguments, QString* error)
     else
         folder = LearnerDataFolder();
     if (!QDir().mkpath(folder) || !QDir::setCurrent(folder)) {
-        *error = "Varnel cannot use the folder \"" + folder.toHtmlEscaped() + "\" for its files.";
+        *error =
+            QObject::tr("Varnel cannot use the folder \"%1\" for its files.").arg(folder.toHtmlEscaped());
         return false;
     }
     const QString installed = InstalledImagesPath();

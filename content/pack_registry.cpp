@@ -4,6 +4,7 @@
 #include "file_write.h"
 #include "naming.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -130,7 +131,9 @@ bool PackRegistry::WriteReciteIni(const std::vector<ReciteChoice>& choices, std:
     if (WriteFileWhole(ReciteIniPath(), text, &reason))
         return true;
     if (error)
-        *error = "Cannot write \"recite.ini\": " + reason;
+        *error = QCoreApplication::translate("QObject", "Cannot write \"recite.ini\": %1")
+                     .arg(QString::fromStdString(reason))
+                     .toStdString();
     return false;
 }
 
@@ -172,7 +175,9 @@ bool PackRegistry::ReconcileReciteIni(std::string* error) const
 bool PackRegistry::ChooseRecitation(const std::string& recitation, std::string* error) const
 {
     if (!IsPlainName(recitation)) {
-        *error = "\"" + recitation + "\" is not a recitation's folder name.";
+        *error = QCoreApplication::translate("QObject", "\"%1\" is not a recitation's folder name.")
+                     .arg(QString::fromStdString(recitation))
+                     .toStdString();
         return false;
     }
     if (!ReconcileReciteIni(error))

@@ -6,6 +6,7 @@
 #include "sidecar_file.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <cmath>
 #include <sstream>
 
@@ -142,7 +143,8 @@ void LearnerRecord::Load(const std::string& profilePath, const DrillSettings& dr
         QT_TRANSLATE_NOOP("QObject", "Your practice settings"),
         QT_TRANSLATE_NOOP("QObject", "Hiding and Test me start switched off."),
         [this](const QByteArray& bytes, std::string* problem) {
-            *problem = "it is not a practice-settings file";
+            *problem =
+                QCoreApplication::translate("QObject", "it is not a practice-settings file").toStdString();
             return aids_.Parse(bytes.toStdString());
         },
         [this] { aids_ = SelfTest(); });
@@ -152,7 +154,8 @@ void LearnerRecord::Load(const std::string& profilePath, const DrillSettings& dr
         QT_TRANSLATE_NOOP("QObject", "Your drill settings"),
         QT_TRANSLATE_NOOP("QObject", "Repeat, pause, loop, stack and speed start from their defaults."),
         [this](const QByteArray& bytes, std::string* problem) {
-            *problem = "it is not a drill-settings file";
+            *problem =
+                QCoreApplication::translate("QObject", "it is not a drill-settings file").toStdString();
             DrillSettings read;
             if (!read.Parse(bytes.toStdString()))
                 return false;

@@ -4,6 +4,7 @@
 #include "file_write.h"
 #include "sura.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -52,7 +53,9 @@ std::string Recordings::Path(int sura, int aya) const { return folder_ + "/" + F
 bool Recordings::Save(int sura, int aya, const sound::Pcm& pcm, std::string* error)
 {
     if (folder_.empty()) {
-        *error = "No learner is chosen, so there is nowhere to keep the recording.";
+        *error = QCoreApplication::translate(
+                     "QObject", "No learner is chosen, so there is nowhere to keep the recording.")
+                     .toStdString();
         return false;
     }
     std::vector<char> bytes;
@@ -83,8 +86,9 @@ bool Recordings::Remove(int sura, int aya, std::string* error)
 {
     QFile file(QString::fromStdString(Path(sura, aya)));
     if (file.exists() && !file.remove()) {
-        *error =
-            "The recording " + Path(sura, aya) + " could not be deleted: " + file.errorString().toStdString();
+        *error = QCoreApplication::translate("QObject", "The recording %1 could not be deleted: %2")
+                     .arg(QString::fromStdString(Path(sura, aya)), file.errorString())
+                     .toStdString();
         return false;
     }
     ayas_.erase({sura, aya});

@@ -1541,6 +1541,34 @@
         <source>It is kept as %1.</source>
         <translation>حُفظ باسم %1.</translation>
     </message>
+    <message>
+        <source>Varnel cannot use the folder "%1" for its files.</source>
+        <translation>لا يستطيع فارنل استعمال المجلد "%1" لملفاته.</translation>
+    </message>
+    <message>
+        <source>it is not a practice-settings file</source>
+        <translation>ليس ملفًا لإعدادات التدريب</translation>
+    </message>
+    <message>
+        <source>it is not a drill-settings file</source>
+        <translation>ليس ملفًا لإعدادات التمرين</translation>
+    </message>
+    <message>
+        <source>No learner is chosen, so there is nowhere to keep the recording.</source>
+        <translation>لم يُختر متعلّم، فلا مكان لحفظ التسجيل.</translation>
+    </message>
+    <message>
+        <source>The recording %1 could not be deleted: %2</source>
+        <translation>تعذّر حذف التسجيل %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write "recite.ini": %1</source>
+        <translation>تعذّرت كتابة "recite.ini": %1</translation>
+    </message>
+    <message>
+        <source>"%1" is not a recitation's folder name.</source>
+        <translation>"%1" ليس اسم مجلد تلاوة.</translation>
+    </message>
 </context>
 <context>
     <name>SelectRecitor</name>

@@ -1541,6 +1541,34 @@
         <source>It is kept as %1.</source>
         <translation>এটি %1 নামে রাখা হয়েছে।</translation>
     </message>
+    <message>
+        <source>Varnel cannot use the folder "%1" for its files.</source>
+        <translation>ভার্নেল তার ফাইলের জন্য "%1" ফোল্ডার ব্যবহার করতে পারছে না।</translation>
+    </message>
+    <message>
+        <source>it is not a practice-settings file</source>
+        <translation>এটি অনুশীলনের সেটিংসের ফাইল নয়</translation>
+    </message>
+    <message>
+        <source>it is not a drill-settings file</source>
+        <translation>এটি বাজানোর সেটিংসের ফাইল নয়</translation>
+    </message>
+    <message>
+        <source>No learner is chosen, so there is nowhere to keep the recording.</source>
+        <translation>কোনো শিক্ষার্থী বাছা হয়নি, তাই রেকর্ডিং রাখার জায়গা নেই।</translation>
+    </message>
+    <message>
+        <source>The recording %1 could not be deleted: %2</source>
+        <translation>রেকর্ডিং %1 মোছা যায়নি: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write "recite.ini": %1</source>
+        <translation>"recite.ini" লেখা যাচ্ছে না: %1</translation>
+    </message>
+    <message>
+        <source>"%1" is not a recitation's folder name.</source>
+        <translation>"%1" কোনো তিলাওয়াতের ফোল্ডারের নাম নয়।</translation>
+    </message>
 </context>
 <context>
     <name>SelectRecitor</name>

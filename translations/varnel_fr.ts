@@ -1541,6 +1541,34 @@
         <source>It is kept as %1.</source>
         <translation>Il est gardé sous le nom %1.</translation>
     </message>
+    <message>
+        <source>Varnel cannot use the folder "%1" for its files.</source>
+        <translation>Varnel ne peut pas utiliser le dossier « %1 » pour ses fichiers.</translation>
+    </message>
+    <message>
+        <source>it is not a practice-settings file</source>
+        <translation>ce n'est pas un fichier de réglages d'entraînement</translation>
+    </message>
+    <message>
+        <source>it is not a drill-settings file</source>
+        <translation>ce n'est pas un fichier de réglages de lecture</translation>
+    </message>
+    <message>
+        <source>No learner is chosen, so there is nowhere to keep the recording.</source>
+        <translation>Aucun apprenant n'est choisi, il n'y a donc nulle part où garder l'enregistrement.</translation>
+    </message>
+    <message>
+        <source>The recording %1 could not be deleted: %2</source>
+        <translation>L'enregistrement %1 n'a pas pu être supprimé : %2</translation>
+    </message>
+    <message>
+        <source>Cannot write "recite.ini": %1</source>
+        <translation>Impossible d'écrire « recite.ini » : %1</translation>
+    </message>
+    <message>
+        <source>"%1" is not a recitation's folder name.</source>
+        <translation>« %1 » n'est pas un nom de dossier de récitation.</translation>
+    </message>
 </context>
 <context>
     <name>SelectRecitor</name>

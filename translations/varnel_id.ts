@@ -1541,6 +1541,34 @@
         <source>It is kept as %1.</source>
         <translation>Disimpan sebagai %1.</translation>
     </message>
+    <message>
+        <source>Varnel cannot use the folder "%1" for its files.</source>
+        <translation>Varnel tidak bisa memakai folder "%1" untuk berkasnya.</translation>
+    </message>
+    <message>
+        <source>it is not a practice-settings file</source>
+        <translation>ini bukan berkas pengaturan latihan</translation>
+    </message>
+    <message>
+        <source>it is not a drill-settings file</source>
+        <translation>ini bukan berkas pengaturan putar</translation>
+    </message>
+    <message>
+        <source>No learner is chosen, so there is nowhere to keep the recording.</source>
+        <translation>Belum ada pelajar yang dipilih, jadi tidak ada tempat untuk menyimpan rekaman.</translation>
+    </message>
+    <message>
+        <source>The recording %1 could not be deleted: %2</source>
+        <translation>Rekaman %1 tidak bisa dihapus: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write "recite.ini": %1</source>
+        <translation>Tidak bisa menulis "recite.ini": %1</translation>
+    </message>
+    <message>
+        <source>"%1" is not a recitation's folder name.</source>
+        <translation>"%1" bukan nama folder bacaan.</translation>
+    </message>
 </context>
 <context>
     <name>SelectRecitor</name>

@@ -1541,6 +1541,34 @@
         <source>It is kept as %1.</source>
         <translation>%1 olarak saklandı.</translation>
     </message>
+    <message>
+        <source>Varnel cannot use the folder "%1" for its files.</source>
+        <translation>Varnel dosyaları için "%1" klasörünü kullanamıyor.</translation>
+    </message>
+    <message>
+        <source>it is not a practice-settings file</source>
+        <translation>bu bir alıştırma ayarları dosyası değil</translation>
+    </message>
+    <message>
+        <source>it is not a drill-settings file</source>
+        <translation>bu bir çalma ayarları dosyası değil</translation>
+    </message>
+    <message>
+        <source>No learner is chosen, so there is nowhere to keep the recording.</source>
+        <translation>Hiçbir öğrenci seçili değil, bu yüzden kaydı saklayacak yer yok.</translation>
+    </message>
+    <message>
+        <source>The recording %1 could not be deleted: %2</source>
+        <translation>%1 kaydı silinemedi: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write "recite.ini": %1</source>
+        <translation>"recite.ini" yazılamıyor: %1</translation>
+    </message>
+    <message>
+        <source>"%1" is not a recitation's folder name.</source>
+        <translation>"%1" bir okuma klasörünün adı değil.</translation>
+    </message>
 </context>
 <context>
     <name>SelectRecitor</name>

@@ -1541,6 +1541,34 @@
         <source>It is kept as %1.</source>
         <translation>یہ %1 کے نام سے رکھا گیا ہے۔</translation>
     </message>
+    <message>
+        <source>Varnel cannot use the folder "%1" for its files.</source>
+        <translation>ورنل اپنی فائلوں کے لیے فولڈر "%1" استعمال نہیں کر سکتا۔</translation>
+    </message>
+    <message>
+        <source>it is not a practice-settings file</source>
+        <translation>یہ مشق کی ترتیبات کی فائل نہیں</translation>
+    </message>
+    <message>
+        <source>it is not a drill-settings file</source>
+        <translation>یہ چلانے کی ترتیبات کی فائل نہیں</translation>
+    </message>
+    <message>
+        <source>No learner is chosen, so there is nowhere to keep the recording.</source>
+        <translation>کوئی سیکھنے والا منتخب نہیں، اس لیے ریکارڈنگ رکھنے کی کوئی جگہ نہیں۔</translation>
+    </message>
+    <message>
+        <source>The recording %1 could not be deleted: %2</source>
+        <translation>ریکارڈنگ %1 حذف نہ ہو سکی: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write "recite.ini": %1</source>
+        <translation>"recite.ini" لکھی نہ جا سکی: %1</translation>
+    </message>
+    <message>
+        <source>"%1" is not a recitation's folder name.</source>
+        <translation>"%1" کسی تلاوت کے فولڈر کا نام نہیں۔</translation>
+    </message>
 </context>
 <context>
     <name>SelectRecitor</name>
