@@ -11,9 +11,9 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMenu>
+#include <QPointer>
 #include <QTranslator>
 
-#include <memory>
 #include <vector>
 
 namespace interface_language
@@ -62,10 +62,11 @@ QString Current() { return InUse(); }
 
 void Use(const QString& code)
 {
-    // The translators of the language before, if any, go first; they belong to the application.
-    static std::vector<std::unique_ptr<QTranslator>> installed;
-    for (const auto& t : installed)
-        QCoreApplication::removeTranslator(t.get());
+    // The translators belong to the application, which deletes them as it ends; those of the language
+    // before go first.
+    static std::vector<QPointer<QTranslator>> installed;
+    for (const QPointer<QTranslator>& t : installed)
+        delete t.data();
     installed.clear();
     InUse() = Available().contains(code) ? code : "en";
     if (InUse() == "en") {
@@ -73,15 +74,14 @@ void Use(const QString& code)
         QLocale::setDefault(QLocale::system());
     } else {
         QLocale::setDefault(QLocale(InUse()));
-        auto own = std::make_unique<QTranslator>();
+        auto* own = new QTranslator(QCoreApplication::instance());
+        auto* qt = new QTranslator(QCoreApplication::instance());
+        installed = {own, qt};
         if (own->load(":/i18n/varnel_" + InUse() + ".qm"))
-            installed.push_back(std::move(own));
+            QCoreApplication::installTranslator(own);
         // Qt's own words: the standard buttons and dialogs.
-        auto qt = std::make_unique<QTranslator>();
         if (qt->load("qtbase_" + InUse(), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-            installed.push_back(std::move(qt));
-        for (const auto& t : installed)
-            QCoreApplication::installTranslator(t.get());
+            QCoreApplication::installTranslator(qt);
     }
     QGuiApplication::setLayoutDirection(RightToLeft(InUse()) ? Qt::RightToLeft : Qt::LeftToRight);
 }
