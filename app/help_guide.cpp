@@ -4,6 +4,8 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QLocale>
 #include <QMessageBox>
 #include <QTextBrowser>
 #include <QUrl>
@@ -275,10 +277,13 @@ QString NoPacksText(const QString& folder)
 
 QString UserGuideHtml()
 {
+    // Right to left, every block runs from the right, the numbers of a numbered list too.
+    const QString dir = QGuiApplication::isRightToLeft() ? " dir=\"rtl\"" : "";
     QString html;
     Block open = Block::Para; // the list open now: Item, Step, or none
+    int step = 0;
     auto close = [&] {
-        if (open == Block::Item || open == Block::Step)
+        if (open == Block::Item || (open == Block::Step && dir.isEmpty()))
             html += open == Block::Item ? "</ul>\n" : "</ol>\n";
         open = Block::Para;
     };
@@ -289,20 +294,29 @@ QString UserGuideHtml()
             close();
         switch (block.kind) {
         case Block::Title:
-            html += "<h2>" + text + "</h2>\n";
+            html += "<h2" + dir + ">" + text + "</h2>\n";
             break;
         case Block::Heading:
-            html += "<h3>" + text + "</h3>\n";
+            html += "<h3" + dir + ">" + text + "</h3>\n";
             break;
         case Block::Para:
-            html += "<p>" + text + "</p>\n";
+            html += "<p" + dir + ">" + text + "</p>\n";
             break;
-        case Block::Item:
         case Block::Step:
+            // Qt sets the numbers of a numbered list at the left even right to left: there the steps are
+            // numbered paragraphs, in the language's digits.
+            if (!dir.isEmpty()) {
+                step = open == Block::Step ? step + 1 : 1;
+                open = Block::Step;
+                html += "<p" + dir + ">" + QLocale().toString(step) + ". " + text + "</p>\n";
+                break;
+            }
+            [[fallthrough]];
+        case Block::Item:
             if (open != block.kind)
-                html += block.kind == Block::Item ? "<ul>\n" : "<ol>\n";
+                html += (block.kind == Block::Item ? "<ul" : "<ol") + dir + ">\n";
             open = block.kind;
-            html += "<li>" + text + "</li>\n";
+            html += "<li" + dir + ">" + text + "</li>\n";
             break;
         }
     }

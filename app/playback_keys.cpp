@@ -98,9 +98,12 @@ PlaybackCommand PlaybackCommandFor(int key, Qt::KeyboardModifiers modifiers, Foc
     const PlaybackCommand media = MediaCommand(key);
     if (media != PlaybackCommand::None)
         return held == Qt::NoModifier ? media : PlaybackCommand::None;
-    const PlaybackCommand command = PlainCommand(key);
+    PlaybackCommand command = PlainCommand(key);
     if (command == PlaybackCommand::None)
         return command;
+    // Right to left the ayas run leftwards, as the aya slider does: Left is the next aya.
+    if (QGuiApplication::isRightToLeft() && command != PlaybackCommand::Toggle)
+        command = command == PlaybackCommand::Next ? PlaybackCommand::Previous : PlaybackCommand::Next;
     if (held == Qt::ControlModifier)
         return command;
     if (held != Qt::NoModifier || KeptByFocus(key, focus))

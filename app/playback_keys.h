@@ -5,7 +5,7 @@
 // in a field where text is typed. Left and Right move between ayas everywhere except in text and number
 // fields (the caret), sliders and trees (folding). Up and Down always stay with the focused control. The
 // media keys and the Ctrl forms (Ctrl+Space, Ctrl+Left, Ctrl+Right) drive playback whatever has the
-// focus.
+// focus. In a right-to-left window Left and Right trade places: Left is the next aya.
 #pragma once
 
 #include <QObject>

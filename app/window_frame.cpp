@@ -17,6 +17,7 @@
 #include <QDoubleSpinBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMainWindow>
@@ -212,10 +213,13 @@ void BuildCentralArea(QMainWindow* window, VarnWidgets& w)
         new QPushButton(QIcon(PixmapFromResource("play.png")), QObject::tr("Play Aya"), w.buttonBar);
     w.stopButton =
         new QPushButton(QIcon(PixmapFromResource("stop.png")), QObject::tr("Stop Playing"), w.buttonBar);
+    // The arrows point the way the ayas run: leftwards in a right-to-left window.
+    const bool rtl = QGuiApplication::isRightToLeft();
+    const char* backwards = rtl ? "right2.png" : "left2.png";
+    const char* onwards = rtl ? "left2.png" : "right2.png";
     w.prevButton =
-        new QPushButton(QIcon(PixmapFromResource("left2.png")), QObject::tr("Previous Aya"), w.buttonBar);
-    w.nextButton =
-        new QPushButton(QIcon(PixmapFromResource("right2.png")), QObject::tr("Next Aya"), w.buttonBar);
+        new QPushButton(QIcon(PixmapFromResource(backwards)), QObject::tr("Previous Aya"), w.buttonBar);
+    w.nextButton = new QPushButton(QIcon(PixmapFromResource(onwards)), QObject::tr("Next Aya"), w.buttonBar);
     w.playButton->setToolTip(QObject::tr("Plays the current aya (Space, Ctrl+Space or the Play key)"));
     w.stopButton->setToolTip(
         QObject::tr("Stops playing the current aya (Space, Ctrl+Space or the Stop key)"));
@@ -272,9 +276,10 @@ void BuildSingleBar(QWidget* parent, VarnWidgets& w)
                               QObject::tr("Play part repeatedly"));
     w.singleStop = FlatButton(bar, PixmapFromResource("stop.png"), 30,
                               QObject::tr("Stop (Space or Ctrl+Space)"), QObject::tr("Stop"));
-    w.singlePrev = FlatButton(bar, PixmapFromResource("left2.png"), 30,
+    const bool rtl = QGuiApplication::isRightToLeft();
+    w.singlePrev = FlatButton(bar, PixmapFromResource(rtl ? "right2.png" : "left2.png"), 30,
                               QObject::tr("Previous aya (Left or Ctrl+Left)"), QObject::tr("Previous aya"));
-    w.singleNext = FlatButton(bar, PixmapFromResource("right2.png"), 30,
+    w.singleNext = FlatButton(bar, PixmapFromResource(rtl ? "left2.png" : "right2.png"), 30,
                               QObject::tr("Next aya (Right or Ctrl+Right)"), QObject::tr("Next aya"));
     w.partSlider = new QSlider(Qt::Horizontal, bar);
     w.partSlider->setTickInterval(1);

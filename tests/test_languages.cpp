@@ -6,6 +6,7 @@
 #include "id_menu.h"
 #include "interface_language.h"
 #include "pack_dialogs.h"
+#include "playback_keys.h"
 #include "review_panel.h"
 #include "varn.h"
 #include "visible_texts.h"
@@ -262,6 +263,26 @@ class TestLanguages : public QObject
         }
         interface_language::Use("en");
         QCOMPARE(QApplication::layoutDirection(), Qt::LeftToRight);
+    }
+
+    // Right to left the ayas run leftwards, as the aya slider does: Left (and Ctrl+Left) is the next aya,
+    // Right the previous one; Space and the media keys stay as they are. Left to right, as before.
+    void arrowsFollowTheDirection()
+    {
+        for (const char* code : {"ar", "en"}) {
+            interface_language::Use(code);
+            const bool rtl = QString(code) == "ar";
+            const PlaybackCommand next = rtl ? PlaybackCommand::Previous : PlaybackCommand::Next;
+            const PlaybackCommand previous = rtl ? PlaybackCommand::Next : PlaybackCommand::Previous;
+            QCOMPARE(PlaybackCommandFor(Qt::Key_Right, Qt::NoModifier, FocusKind::Other), next);
+            QCOMPARE(PlaybackCommandFor(Qt::Key_Left, Qt::ControlModifier, FocusKind::NumberEntry), previous);
+            QCOMPARE(PlaybackCommandFor(Qt::Key_Left, Qt::NoModifier, FocusKind::NumberEntry),
+                     PlaybackCommand::None);
+            QCOMPARE(PlaybackCommandFor(Qt::Key_Space, Qt::NoModifier, FocusKind::Other),
+                     PlaybackCommand::Toggle);
+            QCOMPARE(PlaybackCommandFor(Qt::Key_MediaNext, Qt::NoModifier, FocusKind::Other),
+                     PlaybackCommand::Next);
+        }
     }
 
     // Each translation in its script's font, chosen by the pack's language: every character of a Bengali,

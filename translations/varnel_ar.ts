@@ -46,11 +46,11 @@
     </message>
     <message>
         <source>When Varnel starts it asks for your &lt;b&gt;profile&lt;/b&gt;. Type your name and press &lt;i&gt;Create New Profile&lt;/i&gt;, or pick your name from the list and press &lt;i&gt;Load Selected Profile&lt;/i&gt;. Your heart and the aya you were at are kept in your profile; Varnel saves it when you leave, and File &amp;gt; Save Profile saves it at once.</source>
-        <translation>عند بدء فارنل يسألك عن &lt;b&gt;ملفك الشخصي&lt;/b&gt;. اكتب اسمك واضغط &lt;i&gt;أنشئ ملفًا شخصيًا جديدًا&lt;/i&gt;، أو اختر اسمك من القائمة واضغط &lt;i&gt;حمّل الملف المختار&lt;/i&gt;. يُحفظ في ملفك قلبك والآية التي كنت عندها؛ يحفظه فارنل عند خروجك، و«ملف &amp;gt; حفظ الملف الشخصي» يحفظه فورًا.</translation>
+        <translation>عند بدء فارنل يسألك عن &lt;b&gt;ملفك الشخصي&lt;/b&gt;. اكتب اسمك واضغط &lt;b&gt;أنشئ ملفًا شخصيًا جديدًا&lt;/b&gt;، أو اختر اسمك من القائمة واضغط &lt;b&gt;حمّل الملف المختار&lt;/b&gt;. يُحفظ في ملفك قلبك والآية التي كنت عندها؛ يحفظه فارنل عند خروجك، و«ملف &amp;gt; حفظ الملف الشخصي» يحفظه فورًا.</translation>
     </message>
     <message>
         <source>The first time, Varnel asks which &lt;b&gt;sound device&lt;/b&gt; to use. Press &lt;i&gt;Play Test Sound&lt;/i&gt; to check it, then &lt;i&gt;OK&lt;/i&gt;. You can change it later in File &amp;gt; Preferences.</source>
-        <translation>في المرة الأولى يسألك فارنل عن &lt;b&gt;جهاز الصوت&lt;/b&gt; الذي يستعمله. اضغط &lt;i&gt;شغّل صوت الاختبار&lt;/i&gt; لتتحقق منه، ثم &lt;i&gt;موافق&lt;/i&gt;. يمكنك تغييره لاحقًا من «ملف &amp;gt; التفضيلات».</translation>
+        <translation>في المرة الأولى يسألك فارنل عن &lt;b&gt;جهاز الصوت&lt;/b&gt; الذي يستعمله. اضغط &lt;b&gt;شغّل صوت الاختبار&lt;/b&gt; لتتحقق منه، ثم &lt;b&gt;موافق&lt;/b&gt;. يمكنك تغييره لاحقًا من «ملف &amp;gt; التفضيلات».</translation>
     </message>
     <message>
         <source>Choose a sura in &lt;b&gt;Choose a sura&lt;/b&gt; at the top. Recitation starts at once, aya by aya.</source>
@@ -74,7 +74,7 @@
     </message>
     <message>
         <source>&lt;b&gt;Previous Aya&lt;/b&gt; (Left arrow) and &lt;b&gt;Next Aya&lt;/b&gt; (Right arrow) move through the sura.</source>
-        <translation>&lt;b&gt;الآية السابقة&lt;/b&gt; (السهم الأيسر) و&lt;b&gt;الآية التالية&lt;/b&gt; (السهم الأيمن) تتنقلان في السورة.</translation>
+        <translation>&lt;b&gt;الآية السابقة&lt;/b&gt; (السهم الأيمن) و&lt;b&gt;الآية التالية&lt;/b&gt; (السهم الأيسر) تتنقلان في السورة.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Repeat&lt;/b&gt;: how many times each aya is recited before the next one.</source>
@@ -122,7 +122,7 @@
     </message>
     <message>
         <source>The arrow buttons (Left and Right arrows) move to the previous and next aya; the part becomes the whole aya again.</source>
-        <translation>أزرار الأسهم (السهمان الأيسر والأيمن) تنتقل إلى الآية السابقة والتالية؛ ويعود الجزء الآية كلها.</translation>
+        <translation>أزرار الأسهم (السهمان الأيمن والأيسر) تنتقل إلى الآية السابقة والتالية؛ ويعود الجزء الآية كلها.</translation>
     </message>
     <message>
         <source>Your heart</source>
@@ -154,7 +154,7 @@
     </message>
     <message>
         <source>Right-click an aya or a sura and choose &lt;i&gt;Remove&lt;/i&gt; to take it out of your heart.</source>
-        <translation>انقر بالزر الأيمن على آية أو سورة واختر &lt;i&gt;إزالة&lt;/i&gt; لإخراجها من قلبك.</translation>
+        <translation>انقر بالزر الأيمن على آية أو سورة واختر &lt;b&gt;إزالة&lt;/b&gt; لإخراجها من قلبك.</translation>
     </message>
     <message>
         <source>Practice: testing yourself</source>
@@ -178,7 +178,7 @@
     </message>
     <message>
         <source>&lt;b&gt;Pause in&lt;/b&gt; chooses how pauses are measured: in &lt;i&gt;seconds&lt;/i&gt; (the Pause box), or in &lt;i&gt;&amp;times; aya length&lt;/i&gt;, a multiple from 0.5 to 3.0 of the aya just heard (or of the part, in Single Aya Mode). A long aya then gets a long pause, a short one a short pause. A change of repeat, pause or speed while Varnel recites applies from the next repetition or the next aya.</source>
-        <translation>&lt;b&gt;الوقفة بـ&lt;/b&gt; تختار كيف تُقاس الوقفات: &lt;i&gt;بالثواني&lt;/i&gt; (مربع الوقفة)، أو &lt;i&gt;&amp;times; طول الآية&lt;/i&gt;، أي مضاعف من 0.5 إلى 3.0 من الآية المسموعة للتو (أو من الجزء في وضع الآية الواحدة). فتنال الآية الطويلة وقفة طويلة، والقصيرة وقفة قصيرة. وتغيير التكرار أو الوقفة أو السرعة أثناء التلاوة يسري من التكرار التالي أو الآية التالية.</translation>
+        <translation>&lt;b&gt;الوقفة بـ&lt;/b&gt; تختار كيف تُقاس الوقفات: &lt;b&gt;بالثواني&lt;/b&gt; (مربع الوقفة)، أو &lt;b&gt;&amp;times; طول الآية&lt;/b&gt;، أي مضاعف من 0.5 إلى 3.0 من الآية المسموعة للتو (أو من الجزء في وضع الآية الواحدة). فتنال الآية الطويلة وقفة طويلة، والقصيرة وقفة قصيرة. وتغيير التكرار أو الوقفة أو السرعة أثناء التلاوة يسري من التكرار التالي أو الآية التالية.</translation>
     </message>
     <message>
         <source>Speed</source>
@@ -230,7 +230,7 @@
     </message>
     <message>
         <source>&lt;b&gt;Left&lt;/b&gt; and &lt;b&gt;Right&lt;/b&gt; go to the previous and next aya, except in number and text fields, on sliders and in the heart, which use them themselves.</source>
-        <translation>&lt;b&gt;اليسار&lt;/b&gt; و&lt;b&gt;اليمين&lt;/b&gt; تذهبان إلى الآية السابقة والتالية، إلا في حقول الأرقام والنصوص وعلى المنزلقات وفي القلب، التي تستعملها لنفسها.</translation>
+        <translation>&lt;b&gt;اليمين&lt;/b&gt; و&lt;b&gt;اليسار&lt;/b&gt; تذهبان إلى الآية السابقة والتالية، إلا في حقول الأرقام والنصوص وعلى المنزلقات وفي القلب، التي تستعملها لنفسها.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Ctrl+Space&lt;/b&gt;, &lt;b&gt;Ctrl+Left&lt;/b&gt;, &lt;b&gt;Ctrl+Right&lt;/b&gt; and the media keys work wherever you are.</source>
@@ -673,11 +673,11 @@
     </message>
     <message>
         <source>Play the previous aya in this surah (Left, Ctrl+Left or the Previous key)</source>
-        <translation>شغّل الآية السابقة في هذه السورة (اليسار أو Ctrl+اليسار أو مفتاح السابق)</translation>
+        <translation>شغّل الآية السابقة في هذه السورة (اليمين أو Ctrl+اليمين أو مفتاح السابق)</translation>
     </message>
     <message>
         <source>Play the next aya in this surah (Right, Ctrl+Right or the Next key)</source>
-        <translation>شغّل الآية التالية في هذه السورة (اليمين أو Ctrl+اليمين أو مفتاح التالي)</translation>
+        <translation>شغّل الآية التالية في هذه السورة (اليسار أو Ctrl+اليسار أو مفتاح التالي)</translation>
     </message>
     <message>
         <source>Playing status</source>
@@ -733,7 +733,7 @@
     </message>
     <message>
         <source>Previous aya (Left or Ctrl+Left)</source>
-        <translation>الآية السابقة (اليسار أو Ctrl+اليسار)</translation>
+        <translation>الآية السابقة (اليمين أو Ctrl+اليمين)</translation>
     </message>
     <message>
         <source>Previous aya</source>
@@ -741,7 +741,7 @@
     </message>
     <message>
         <source>Next aya (Right or Ctrl+Right)</source>
-        <translation>الآية التالية (اليمين أو Ctrl+اليمين)</translation>
+        <translation>الآية التالية (اليسار أو Ctrl+اليسار)</translation>
     </message>
     <message>
         <source>Next aya</source>

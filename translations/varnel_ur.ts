@@ -46,11 +46,11 @@
     </message>
     <message>
         <source>When Varnel starts it asks for your &lt;b&gt;profile&lt;/b&gt;. Type your name and press &lt;i&gt;Create New Profile&lt;/i&gt;, or pick your name from the list and press &lt;i&gt;Load Selected Profile&lt;/i&gt;. Your heart and the aya you were at are kept in your profile; Varnel saves it when you leave, and File &amp;gt; Save Profile saves it at once.</source>
-        <translation>ورنل شروع ہوتے ہی آپ کی &lt;b&gt;پروفائل&lt;/b&gt; پوچھتا ہے۔ اپنا نام لکھیں اور &lt;i&gt;نئی پروفائل بنائیں&lt;/i&gt; دبائیں، یا فہرست سے اپنا نام چن کر &lt;i&gt;منتخب پروفائل لوڈ کریں&lt;/i&gt; دبائیں۔ آپ کا دل اور جس آیت پر آپ تھے وہ آپ کی پروفائل میں رہتے ہیں؛ ورنل جاتے وقت اسے محفوظ کرتا ہے، اور فائل &amp;gt; پروفائل محفوظ کریں اسے فوراً محفوظ کرتا ہے۔</translation>
+        <translation>ورنل شروع ہوتے ہی آپ کی &lt;b&gt;پروفائل&lt;/b&gt; پوچھتا ہے۔ اپنا نام لکھیں اور &lt;b&gt;نئی پروفائل بنائیں&lt;/b&gt; دبائیں، یا فہرست سے اپنا نام چن کر &lt;b&gt;منتخب پروفائل لوڈ کریں&lt;/b&gt; دبائیں۔ آپ کا دل اور جس آیت پر آپ تھے وہ آپ کی پروفائل میں رہتے ہیں؛ ورنل جاتے وقت اسے محفوظ کرتا ہے، اور فائل &amp;gt; پروفائل محفوظ کریں اسے فوراً محفوظ کرتا ہے۔</translation>
     </message>
     <message>
         <source>The first time, Varnel asks which &lt;b&gt;sound device&lt;/b&gt; to use. Press &lt;i&gt;Play Test Sound&lt;/i&gt; to check it, then &lt;i&gt;OK&lt;/i&gt;. You can change it later in File &amp;gt; Preferences.</source>
-        <translation>پہلی بار ورنل پوچھتا ہے کہ کون سا &lt;b&gt;آواز کا آلہ&lt;/b&gt; استعمال ہو۔ جانچنے کے لیے &lt;i&gt;آزمائشی آواز چلائیں&lt;/i&gt; دبائیں، پھر &lt;i&gt;ٹھیک ہے&lt;/i&gt;۔ بعد میں اسے فائل &amp;gt; ترجیحات میں بدل سکتے ہیں۔</translation>
+        <translation>پہلی بار ورنل پوچھتا ہے کہ کون سا &lt;b&gt;آواز کا آلہ&lt;/b&gt; استعمال ہو۔ جانچنے کے لیے &lt;b&gt;آزمائشی آواز چلائیں&lt;/b&gt; دبائیں، پھر &lt;b&gt;ٹھیک ہے&lt;/b&gt;۔ بعد میں اسے فائل &amp;gt; ترجیحات میں بدل سکتے ہیں۔</translation>
     </message>
     <message>
         <source>Choose a sura in &lt;b&gt;Choose a sura&lt;/b&gt; at the top. Recitation starts at once, aya by aya.</source>
@@ -74,7 +74,7 @@
     </message>
     <message>
         <source>&lt;b&gt;Previous Aya&lt;/b&gt; (Left arrow) and &lt;b&gt;Next Aya&lt;/b&gt; (Right arrow) move through the sura.</source>
-        <translation>&lt;b&gt;پچھلی آیت&lt;/b&gt; (بایاں تیر) اور &lt;b&gt;اگلی آیت&lt;/b&gt; (دایاں تیر) سورت میں آگے پیچھے جاتے ہیں۔</translation>
+        <translation>&lt;b&gt;پچھلی آیت&lt;/b&gt; (دایاں تیر) اور &lt;b&gt;اگلی آیت&lt;/b&gt; (بایاں تیر) سورت میں آگے پیچھے جاتے ہیں۔</translation>
     </message>
     <message>
         <source>&lt;b&gt;Repeat&lt;/b&gt;: how many times each aya is recited before the next one.</source>
@@ -122,7 +122,7 @@
     </message>
     <message>
         <source>The arrow buttons (Left and Right arrows) move to the previous and next aya; the part becomes the whole aya again.</source>
-        <translation>تیر والے بٹن (بایاں اور دایاں تیر) پچھلی اور اگلی آیت پر جاتے ہیں؛ حصہ پھر پوری آیت بن جاتا ہے۔</translation>
+        <translation>تیر والے بٹن (دایاں اور بایاں تیر) پچھلی اور اگلی آیت پر جاتے ہیں؛ حصہ پھر پوری آیت بن جاتا ہے۔</translation>
     </message>
     <message>
         <source>Your heart</source>
@@ -154,7 +154,7 @@
     </message>
     <message>
         <source>Right-click an aya or a sura and choose &lt;i&gt;Remove&lt;/i&gt; to take it out of your heart.</source>
-        <translation>کسی آیت یا سورت پر دایاں کلک کر کے &lt;i&gt;ہٹائیں&lt;/i&gt; چنیں تاکہ وہ دل سے نکل جائے۔</translation>
+        <translation>کسی آیت یا سورت پر دایاں کلک کر کے &lt;b&gt;ہٹائیں&lt;/b&gt; چنیں تاکہ وہ دل سے نکل جائے۔</translation>
     </message>
     <message>
         <source>Practice: testing yourself</source>
@@ -178,7 +178,7 @@
     </message>
     <message>
         <source>&lt;b&gt;Pause in&lt;/b&gt; chooses how pauses are measured: in &lt;i&gt;seconds&lt;/i&gt; (the Pause box), or in &lt;i&gt;&amp;times; aya length&lt;/i&gt;, a multiple from 0.5 to 3.0 of the aya just heard (or of the part, in Single Aya Mode). A long aya then gets a long pause, a short one a short pause. A change of repeat, pause or speed while Varnel recites applies from the next repetition or the next aya.</source>
-        <translation>&lt;b&gt;وقفے کا پیمانہ&lt;/b&gt; چنتا ہے کہ وقفے کیسے ناپے جائیں: &lt;i&gt;سیکنڈ&lt;/i&gt; میں (وقفے کا خانہ)، یا &lt;i&gt;&amp;times; آیت کی لمبائی&lt;/i&gt; میں، یعنی ابھی سنی آیت (یا ایک آیت موڈ میں حصے) کا 0.5 سے 3.0 گنا۔ یوں لمبی آیت کو لمبا وقفہ ملتا ہے اور چھوٹی کو چھوٹا۔ تلاوت کے دوران تکرار، وقفے یا رفتار کی تبدیلی اگلی تکرار یا اگلی آیت سے لاگو ہوتی ہے۔</translation>
+        <translation>&lt;b&gt;وقفے کا پیمانہ&lt;/b&gt; چنتا ہے کہ وقفے کیسے ناپے جائیں: &lt;b&gt;سیکنڈ&lt;/b&gt; میں (وقفے کا خانہ)، یا &lt;b&gt;&amp;times; آیت کی لمبائی&lt;/b&gt; میں، یعنی ابھی سنی آیت (یا ایک آیت موڈ میں حصے) کا 0.5 سے 3.0 گنا۔ یوں لمبی آیت کو لمبا وقفہ ملتا ہے اور چھوٹی کو چھوٹا۔ تلاوت کے دوران تکرار، وقفے یا رفتار کی تبدیلی اگلی تکرار یا اگلی آیت سے لاگو ہوتی ہے۔</translation>
     </message>
     <message>
         <source>Speed</source>
@@ -230,7 +230,7 @@
     </message>
     <message>
         <source>&lt;b&gt;Left&lt;/b&gt; and &lt;b&gt;Right&lt;/b&gt; go to the previous and next aya, except in number and text fields, on sliders and in the heart, which use them themselves.</source>
-        <translation>&lt;b&gt;بایاں&lt;/b&gt; اور &lt;b&gt;دایاں&lt;/b&gt; پچھلی اور اگلی آیت پر جاتے ہیں، سوائے نمبر اور متن کے خانوں، سلائیڈروں اور دل کے، جو انہیں خود استعمال کرتے ہیں۔</translation>
+        <translation>&lt;b&gt;دایاں&lt;/b&gt; اور &lt;b&gt;بایاں&lt;/b&gt; پچھلی اور اگلی آیت پر جاتے ہیں، سوائے نمبر اور متن کے خانوں، سلائیڈروں اور دل کے، جو انہیں خود استعمال کرتے ہیں۔</translation>
     </message>
     <message>
         <source>&lt;b&gt;Ctrl+Space&lt;/b&gt;, &lt;b&gt;Ctrl+Left&lt;/b&gt;, &lt;b&gt;Ctrl+Right&lt;/b&gt; and the media keys work wherever you are.</source>
@@ -673,11 +673,11 @@
     </message>
     <message>
         <source>Play the previous aya in this surah (Left, Ctrl+Left or the Previous key)</source>
-        <translation>اس سورہ کی پچھلی آیت چلائیں (بائیں، Ctrl+بائیں یا پچھلی کی کلید)</translation>
+        <translation>اس سورہ کی پچھلی آیت چلائیں (دائیں، Ctrl+دائیں یا پچھلی کی کلید)</translation>
     </message>
     <message>
         <source>Play the next aya in this surah (Right, Ctrl+Right or the Next key)</source>
-        <translation>اس سورہ کی اگلی آیت چلائیں (دائیں، Ctrl+دائیں یا اگلی کی کلید)</translation>
+        <translation>اس سورہ کی اگلی آیت چلائیں (بائیں، Ctrl+بائیں یا اگلی کی کلید)</translation>
     </message>
     <message>
         <source>Playing status</source>
@@ -733,7 +733,7 @@
     </message>
     <message>
         <source>Previous aya (Left or Ctrl+Left)</source>
-        <translation>پچھلی آیت (بائیں یا Ctrl+بائیں)</translation>
+        <translation>پچھلی آیت (دائیں یا Ctrl+دائیں)</translation>
     </message>
     <message>
         <source>Previous aya</source>
@@ -741,7 +741,7 @@
     </message>
     <message>
         <source>Next aya (Right or Ctrl+Right)</source>
-        <translation>اگلی آیت (دائیں یا Ctrl+دائیں)</translation>
+        <translation>اگلی آیت (بائیں یا Ctrl+بائیں)</translation>
     </message>
     <message>
         <source>Next aya</source>
