@@ -61,13 +61,19 @@ ImportDialog::ImportDialog(QString folder, QWidget* parent) : QDialog(parent), f
 {
     setWindowTitle(QObject::tr("Import Recordings"));
     auto* layout = new QVBoxLayout(this);
-    auto* intro = new QLabel(
+    // As rich text: a wrapped plain-text label lets right-to-left lines that hold left-to-right words
+    // (001001.mp3, MP3) run past its edge.
+    auto* intro = new QLabel(this);
+    intro->setTextFormat(Qt::RichText);
+    intro->setText(
+        "<p>" +
         QObject::tr("Your recordings, one file per aya named SSSAAA (001001.mp3 is 1:1; MP3, Ogg, "
                     "FLAC or WAV), become a recitation you can choose. Without an Arabic text they "
                     "join the packs you have, which show the pictures and the texts; with one (a "
                     "Tanzil file, \"sura|aya|text\" a line, or the quran-json package's folder) they "
-                    "become sura packs of their own."),
-        this);
+                    "become sura packs of their own.")
+            .toHtmlEscaped() +
+        "</p>");
     intro->setWordWrap(true);
     layout->addWidget(intro);
     auto* form = new QFormLayout;

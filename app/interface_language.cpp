@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QFont>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMenu>
@@ -84,6 +85,13 @@ void Use(const QString& code)
             QCoreApplication::installTranslator(qt);
     }
     QGuiApplication::setLayoutDirection(RightToLeft(InUse()) ? Qt::RightToLeft : Qt::LeftToRight);
+    // The interface's own script first, where the system's font draws it poorly: Arabic and Urdu in an
+    // Arabic-script font made for screens; Latin letters, which it lacks, still come from the system's.
+    static const QFont systemFont = QGuiApplication::font();
+    QFont font = systemFont;
+    if (RightToLeft(InUse()))
+        font.setFamilies(QStringList{"Noto Sans Arabic UI"} + systemFont.families() << systemFont.family());
+    QGuiApplication::setFont(font);
 }
 
 QString SuraTitle(const std::string& longTitle)

@@ -207,8 +207,12 @@ class TestLanguages : public QObject
                 QVERIFY2(!text.isEmpty() && text != source, qPrintable(code + ": " + source));
             QCOMPARE(window.layoutDirection(),
                      interface_language::RightToLeft(code) ? Qt::RightToLeft : Qt::LeftToRight);
+            // Arabic script in a font made for screens, the first the window asks for.
+            QCOMPARE(window.font().families().value(0) == "Noto Sans Arabic UI",
+                     interface_language::RightToLeft(code));
         }
         interface_language::Use("en");
+        QVERIFY(!QApplication::font().families().contains("Noto Sans Arabic UI"));
     }
 
     // Walked as a screen reader walks them, the window with a learner's heart and review, and each of its
