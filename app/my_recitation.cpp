@@ -223,7 +223,8 @@ void MyRecitation::DeleteAll()
         Tell(QObject::tr("You have no recordings."));
         return;
     }
-    if (!AskQuestion("Varnel", QObject::tr("Delete all %1 of your recordings?").arg(count)))
+    if (!AskQuestion("Varnel",
+                     QObject::tr("Delete all %1 of your recordings?", nullptr, int(count)).arg(count)))
         return;
     session_->Stop();
     std::string error;

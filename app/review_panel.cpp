@@ -63,10 +63,12 @@ void ReviewCalendar::Show(const ReviewBook& book, const QDate& today)
     for (const auto& [day, count] : days_)
         total += count;
     const int streak = book.Streak(today);
-    summary_ = (streak == 1 ? QObject::tr("Streak: 1 day") : QObject::tr("Streak: %1 days").arg(streak)) +
+    // The count given to tr() picks the plural form in languages that have several (Arabic has six).
+    summary_ = (streak == 1 ? QObject::tr("Streak: 1 day")
+                            : QObject::tr("Streak: %1 days", nullptr, streak).arg(streak)) +
                " · " +
                (total == 1 ? QObject::tr("1 review in %1 weeks").arg(kWeeks)
-                           : QObject::tr("%1 reviews in %2 weeks").arg(total).arg(kWeeks));
+                           : QObject::tr("%1 reviews in %2 weeks", nullptr, total).arg(total).arg(kWeeks));
     setAccessibleDescription(summary_);
     setToolTip(summary_);
     update();
@@ -208,7 +210,7 @@ void ReviewPanel::Show(const ReviewBook& book, const QDate& today)
         auto* row =
             new QTreeWidgetItem(list_, {name, last, QLocale().toString(retention) + QLocale().percent()});
         row->setToolTip(0, pages   ? QString::fromStdString(page.Title())
-                           : whole ? QObject::tr("All %1 ayas").arg(count)
+                           : whole ? QObject::tr("All %1 ayas", nullptr, count).arg(count)
                                    : QObject::tr("Ayas %1 to %2").arg(item.first).arg(item.last));
         row->setToolTip(1, item.lastReview.isValid()
                                ? QLocale().toString(item.lastReview, QLocale::LongFormat)
@@ -220,8 +222,9 @@ void ReviewPanel::Show(const ReviewBook& book, const QDate& today)
     }
     if (!list_->currentItem() && list_->topLevelItemCount() > 0)
         list_->setCurrentItem(list_->topLevelItem(0));
-    load_->setText(
-        QObject::tr("%1 due today\n%2").arg(due.size()).arg(LoadWords(book.Upcoming(today, kUpcoming))));
+    load_->setText(QObject::tr("%1 due today\n%2", nullptr, int(due.size()))
+                       .arg(due.size())
+                       .arg(LoadWords(book.Upcoming(today, kUpcoming))));
     reviewNow_->setEnabled(!due.empty());
     for (QPushButton* b : grades_)
         b->setEnabled(ChosenItem().Valid());

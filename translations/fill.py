@@ -22,9 +22,18 @@ for code in sys.argv[1:]:
     for message in tree.iter("message"):
         source = message.find("source").text
         translation = message.find("translation")
-        if source in pairs:
+        if source not in pairs:
+            continue
+        if message.get("numerus") == "yes":
+            forms = translation.findall("numerusform")
+            given = pairs[source].split(" ¦ ")
+            if len(given) != len(forms):
+                sys.exit(f"{ts}: {source!r} needs {len(forms)} plural forms, has {len(given)}")
+            for form, text in zip(forms, given):
+                form.text = text
+        else:
             translation.text = pairs[source]
-            translation.attrib.pop("type", None)
-            done += 1
+        translation.attrib.pop("type", None)
+        done += 1
     tree.write(ts, encoding="utf-8", xml_declaration=True)
     print(f"{ts}: {done} of {sum(1 for _ in tree.iter('message'))} translated")

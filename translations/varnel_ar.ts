@@ -1111,17 +1111,31 @@
         <source>Streak: 1 day</source>
         <translation>المواظبة: يوم واحد</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Streak: %1 days</source>
-        <translation>المواظبة: %L1 أيام</translation>
+        <translation>
+            <numerusform>المواظبة: %L1 يوم</numerusform>
+            <numerusform>المواظبة: %L1 يوم</numerusform>
+            <numerusform>المواظبة: %L1 يوم</numerusform>
+            <numerusform>المواظبة: %L1 أيام</numerusform>
+            <numerusform>المواظبة: %L1 يومًا</numerusform>
+            <numerusform>المواظبة: %L1 يوم</numerusform>
+        </translation>
     </message>
     <message>
         <source>1 review in %1 weeks</source>
         <translation>مراجعة واحدة في %L1 أسبوعًا</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 reviews in %2 weeks</source>
-        <translation>%L1 مراجعات في %L2 أسبوعًا</translation>
+        <translation>
+            <numerusform>%L1 مراجعة في %L2 أسبوعًا</numerusform>
+            <numerusform>%L1 مراجعة في %L2 أسبوعًا</numerusform>
+            <numerusform>%L1 مراجعة في %L2 أسبوعًا</numerusform>
+            <numerusform>%L1 مراجعات في %L2 أسبوعًا</numerusform>
+            <numerusform>%L1 مراجعةً في %L2 أسبوعًا</numerusform>
+            <numerusform>%L1 مراجعة في %L2 أسبوعًا</numerusform>
+        </translation>
     </message>
     <message>
         <source>Review</source>
@@ -1159,9 +1173,16 @@
         <source>new</source>
         <translation>جديد</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>All %1 ayas</source>
-        <translation>كل الآيات %L1</translation>
+        <translation>
+            <numerusform>الآيات الـ%L1 كلها</numerusform>
+            <numerusform>الآيات الـ%L1 كلها</numerusform>
+            <numerusform>الآيات الـ%L1 كلها</numerusform>
+            <numerusform>الآيات الـ%L1 كلها</numerusform>
+            <numerusform>الآيات الـ%L1 كلها</numerusform>
+            <numerusform>الآيات الـ%L1 كلها</numerusform>
+        </translation>
     </message>
     <message>
         <source>Ayas %1 to %2</source>
@@ -1171,11 +1192,23 @@
         <source>Not reviewed yet</source>
         <translation>لم تُراجَع بعد</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 due today
 %2</source>
-        <translation>%L1 مستحقة اليوم
-%2</translation>
+        <translation>
+            <numerusform>%L1 مستحق اليوم
+%2</numerusform>
+            <numerusform>%L1 مستحق اليوم
+%2</numerusform>
+            <numerusform>%L1 مستحقان اليوم
+%2</numerusform>
+            <numerusform>%L1 مستحقة اليوم
+%2</numerusform>
+            <numerusform>%L1 مستحقًا اليوم
+%2</numerusform>
+            <numerusform>%L1 مستحق اليوم
+%2</numerusform>
+        </translation>
     </message>
     <message>
         <source>Next review: %1</source>
@@ -1389,9 +1422,16 @@
         <source>You have no recordings.</source>
         <translation>ليس لديك تسجيلات.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Delete all %1 of your recordings?</source>
-        <translation>أأحذف كل تسجيلاتك وعددها %L1؟</translation>
+        <translation>
+            <numerusform>أأحذف تسجيلاتك الـ%L1 كلها؟</numerusform>
+            <numerusform>أأحذف تسجيلك الوحيد (%L1)؟</numerusform>
+            <numerusform>أأحذف تسجيليك (%L1)؟</numerusform>
+            <numerusform>أأحذف تسجيلاتك الـ%L1 كلها؟</numerusform>
+            <numerusform>أأحذف تسجيلاتك الـ%L1 كلها؟</numerusform>
+            <numerusform>أأحذف تسجيلاتك الـ%L1 كلها؟</numerusform>
+        </translation>
     </message>
     <message>
         <source>Stop Recording</source>

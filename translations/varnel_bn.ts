@@ -1111,17 +1111,23 @@
         <source>Streak: 1 day</source>
         <translation>ধারাবাহিকতা: ১ দিন</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Streak: %1 days</source>
-        <translation>ধারাবাহিকতা: %L1 দিন</translation>
+        <translation>
+            <numerusform>ধারাবাহিকতা: %L1 দিন</numerusform>
+            <numerusform>ধারাবাহিকতা: %L1 দিন</numerusform>
+        </translation>
     </message>
     <message>
         <source>1 review in %1 weeks</source>
         <translation>%L1 সপ্তাহে ১টি পুনরাবৃত্তি</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 reviews in %2 weeks</source>
-        <translation>%L2 সপ্তাহে %L1টি পুনরাবৃত্তি</translation>
+        <translation>
+            <numerusform>%L2 সপ্তাহে %L1টি পুনরাবৃত্তি</numerusform>
+            <numerusform>%L2 সপ্তাহে %L1টি পুনরাবৃত্তি</numerusform>
+        </translation>
     </message>
     <message>
         <source>Review</source>
@@ -1159,9 +1165,12 @@
         <source>new</source>
         <translation>নতুন</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>All %1 ayas</source>
-        <translation>সব %L1টি আয়াত</translation>
+        <translation>
+            <numerusform>সব %L1টি আয়াত</numerusform>
+            <numerusform>সব %L1টি আয়াত</numerusform>
+        </translation>
     </message>
     <message>
         <source>Ayas %1 to %2</source>
@@ -1171,11 +1180,15 @@
         <source>Not reviewed yet</source>
         <translation>এখনো পুনরাবৃত্তি হয়নি</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 due today
 %2</source>
-        <translation>আজ %L1টি বাকি
-%2</translation>
+        <translation>
+            <numerusform>আজ %L1টি বাকি
+%2</numerusform>
+            <numerusform>আজ %L1টি বাকি
+%2</numerusform>
+        </translation>
     </message>
     <message>
         <source>Next review: %1</source>
@@ -1389,9 +1402,12 @@
         <source>You have no recordings.</source>
         <translation>আপনার কোনো রেকর্ডিং নেই।</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Delete all %1 of your recordings?</source>
-        <translation>আপনার সব %L1টি রেকর্ডিং মুছবেন?</translation>
+        <translation>
+            <numerusform>আপনার %L1টি রেকর্ডিং মুছবেন?</numerusform>
+            <numerusform>আপনার সব %L1টি রেকর্ডিং মুছবেন?</numerusform>
+        </translation>
     </message>
     <message>
         <source>Stop Recording</source>

@@ -1111,17 +1111,23 @@
         <source>Streak: 1 day</source>
         <translation>Série : 1 jour</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Streak: %1 days</source>
-        <translation>Série : %L1 jours</translation>
+        <translation>
+            <numerusform>Série : %L1 jour</numerusform>
+            <numerusform>Série : %L1 jours</numerusform>
+        </translation>
     </message>
     <message>
         <source>1 review in %1 weeks</source>
         <translation>1 révision en %L1 semaines</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 reviews in %2 weeks</source>
-        <translation>%L1 révisions en %L2 semaines</translation>
+        <translation>
+            <numerusform>%L1 révision en %L2 semaines</numerusform>
+            <numerusform>%L1 révisions en %L2 semaines</numerusform>
+        </translation>
     </message>
     <message>
         <source>Review</source>
@@ -1159,9 +1165,12 @@
         <source>new</source>
         <translation>nouveau</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>All %1 ayas</source>
-        <translation>Les %L1 versets</translation>
+        <translation>
+            <numerusform>%L1 verset en tout</numerusform>
+            <numerusform>Les %L1 versets</numerusform>
+        </translation>
     </message>
     <message>
         <source>Ayas %1 to %2</source>
@@ -1171,11 +1180,15 @@
         <source>Not reviewed yet</source>
         <translation>Pas encore révisé</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 due today
 %2</source>
-        <translation>%L1 à revoir aujourd'hui
-%2</translation>
+        <translation>
+            <numerusform>%L1 à revoir aujourd'hui
+%2</numerusform>
+            <numerusform>%L1 à revoir aujourd'hui
+%2</numerusform>
+        </translation>
     </message>
     <message>
         <source>Next review: %1</source>
@@ -1389,9 +1402,12 @@
         <source>You have no recordings.</source>
         <translation>Vous n'avez aucun enregistrement.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Delete all %1 of your recordings?</source>
-        <translation>Supprimer vos %L1 enregistrements ?</translation>
+        <translation>
+            <numerusform>Supprimer votre enregistrement (%L1) ?</numerusform>
+            <numerusform>Supprimer vos %L1 enregistrements ?</numerusform>
+        </translation>
     </message>
     <message>
         <source>Stop Recording</source>

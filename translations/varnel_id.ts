@@ -1111,17 +1111,21 @@
         <source>Streak: 1 day</source>
         <translation>Beruntun: 1 hari</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Streak: %1 days</source>
-        <translation>Beruntun: %L1 hari</translation>
+        <translation>
+            <numerusform>Beruntun: %L1 hari</numerusform>
+        </translation>
     </message>
     <message>
         <source>1 review in %1 weeks</source>
         <translation>1 murajaah dalam %L1 minggu</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 reviews in %2 weeks</source>
-        <translation>%L1 murajaah dalam %L2 minggu</translation>
+        <translation>
+            <numerusform>%L1 murajaah dalam %L2 minggu</numerusform>
+        </translation>
     </message>
     <message>
         <source>Review</source>
@@ -1159,9 +1163,11 @@
         <source>new</source>
         <translation>baru</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>All %1 ayas</source>
-        <translation>Semua %L1 ayat</translation>
+        <translation>
+            <numerusform>Semua %L1 ayat</numerusform>
+        </translation>
     </message>
     <message>
         <source>Ayas %1 to %2</source>
@@ -1171,11 +1177,13 @@
         <source>Not reviewed yet</source>
         <translation>Belum dimurajaah</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 due today
 %2</source>
-        <translation>%L1 jatuh tempo hari ini
-%2</translation>
+        <translation>
+            <numerusform>%L1 jatuh tempo hari ini
+%2</numerusform>
+        </translation>
     </message>
     <message>
         <source>Next review: %1</source>
@@ -1389,9 +1397,11 @@
         <source>You have no recordings.</source>
         <translation>Anda tidak punya rekaman.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Delete all %1 of your recordings?</source>
-        <translation>Hapus semua %L1 rekaman Anda?</translation>
+        <translation>
+            <numerusform>Hapus semua %L1 rekaman Anda?</numerusform>
+        </translation>
     </message>
     <message>
         <source>Stop Recording</source>

@@ -1111,17 +1111,21 @@
         <source>Streak: 1 day</source>
         <translation>Seri: 1 gün</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Streak: %1 days</source>
-        <translation>Seri: %L1 gün</translation>
+        <translation>
+            <numerusform>Seri: %L1 gün</numerusform>
+        </translation>
     </message>
     <message>
         <source>1 review in %1 weeks</source>
         <translation>%L1 haftada 1 tekrar</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 reviews in %2 weeks</source>
-        <translation>%L2 haftada %L1 tekrar</translation>
+        <translation>
+            <numerusform>%L2 haftada %L1 tekrar</numerusform>
+        </translation>
     </message>
     <message>
         <source>Review</source>
@@ -1159,9 +1163,11 @@
         <source>new</source>
         <translation>yeni</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>All %1 ayas</source>
-        <translation>%L1 ayetin tümü</translation>
+        <translation>
+            <numerusform>%L1 ayetin tümü</numerusform>
+        </translation>
     </message>
     <message>
         <source>Ayas %1 to %2</source>
@@ -1171,11 +1177,13 @@
         <source>Not reviewed yet</source>
         <translation>Henüz tekrar edilmedi</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 due today
 %2</source>
-        <translation>Bugün %L1 tekrar
-%2</translation>
+        <translation>
+            <numerusform>Bugün %L1 tekrar
+%2</numerusform>
+        </translation>
     </message>
     <message>
         <source>Next review: %1</source>
@@ -1389,9 +1397,11 @@
         <source>You have no recordings.</source>
         <translation>Hiç kaydınız yok.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Delete all %1 of your recordings?</source>
-        <translation>%L1 kaydınızın tümü silinsin mi?</translation>
+        <translation>
+            <numerusform>%L1 kaydınızın tümü silinsin mi?</numerusform>
+        </translation>
     </message>
     <message>
         <source>Stop Recording</source>

@@ -1111,17 +1111,23 @@
         <source>Streak: 1 day</source>
         <translation>تسلسل: 1 دن</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Streak: %1 days</source>
-        <translation>تسلسل: %L1 دن</translation>
+        <translation>
+            <numerusform>تسلسل: %L1 دن</numerusform>
+            <numerusform>تسلسل: %L1 دن</numerusform>
+        </translation>
     </message>
     <message>
         <source>1 review in %1 weeks</source>
         <translation>%L1 ہفتوں میں 1 دہرائی</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 reviews in %2 weeks</source>
-        <translation>%L2 ہفتوں میں %L1 دہرائیاں</translation>
+        <translation>
+            <numerusform>%L2 ہفتوں میں %L1 دہرائی</numerusform>
+            <numerusform>%L2 ہفتوں میں %L1 دہرائیاں</numerusform>
+        </translation>
     </message>
     <message>
         <source>Review</source>
@@ -1159,9 +1165,12 @@
         <source>new</source>
         <translation>نیا</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>All %1 ayas</source>
-        <translation>تمام %L1 آیات</translation>
+        <translation>
+            <numerusform>تمام %L1 آیت</numerusform>
+            <numerusform>تمام %L1 آیات</numerusform>
+        </translation>
     </message>
     <message>
         <source>Ayas %1 to %2</source>
@@ -1171,11 +1180,15 @@
         <source>Not reviewed yet</source>
         <translation>ابھی دہرائی نہیں ہوئی</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 due today
 %2</source>
-        <translation>آج %L1 واجب
-%2</translation>
+        <translation>
+            <numerusform>آج %L1 واجب
+%2</numerusform>
+            <numerusform>آج %L1 واجب
+%2</numerusform>
+        </translation>
     </message>
     <message>
         <source>Next review: %1</source>
@@ -1389,9 +1402,12 @@
         <source>You have no recordings.</source>
         <translation>آپ کے پاس کوئی ریکارڈنگ نہیں۔</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Delete all %1 of your recordings?</source>
-        <translation>اپنی تمام %L1 ریکارڈنگز حذف کریں؟</translation>
+        <translation>
+            <numerusform>اپنی %L1 ریکارڈنگ حذف کریں؟</numerusform>
+            <numerusform>اپنی تمام %L1 ریکارڈنگز حذف کریں؟</numerusform>
+        </translation>
     </message>
     <message>
         <source>Stop Recording</source>
