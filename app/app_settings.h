@@ -17,6 +17,10 @@ constexpr bool kNightDefault = false;
 constexpr char kSpeed[] = "sound/speed";
 constexpr double kSpeedDefault = 1.0;
 constexpr char kInputDevice[] = "sound/input";  // the microphone's name; empty: the system's default
-constexpr char kReviewPanel[] = "review/panel"; // shown; the default depends on the screen's height
+// The window as the learner left it on this machine (Qt's own encodings, in base64).
+constexpr char kWindowGeometry[] = "window/geometry";
+constexpr char kWindowState[] = "window/panels";
+constexpr int kWindowStateVersion = 1; // raised when the panels change, so an older layout is not restored
+constexpr char kAyaSplit[] = "window/aya-split"; // the picture's and the text's heights
 
 } // namespace app_settings

@@ -8,6 +8,7 @@
 #include "quit_signals.h"
 #include "settings_file.h"
 #include "varn.h"
+#include "window_layout.h"
 #include "working_folder.h"
 
 #include <QApplication>
@@ -39,7 +40,10 @@ int main(int argc, char** argv)
         ShowMessage("Varnel", QObject::tr(Varn::kSmallScreenText));
         std::_Exit(0); // at once: no event loop, no saving, no teardown of running sound threads
     }
-    if (Varn::PlaceCentred(desktop)) {
+    // Where the learner left it on this machine, fitted to this screen; at a first start, as always.
+    if (screen && window.Layout()->RestoreGeometry(screen->availableGeometry())) {
+        window.show();
+    } else if (Varn::PlaceCentred(desktop)) {
         window.setGeometry(CentredGeometry(desktop));
         window.show();
     } else {

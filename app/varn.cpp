@@ -62,8 +62,10 @@ Varn::Varn(QWidget* parent) : QMainWindow(parent)
     passages_ = new PassageControls(this, w_, session_.get(), packs_, record_);
     packDialogs_ = new PackDialogs(this, packs_);
     mine_ = new MyRecitation(this, w_, session_.get(), record_, settings_, packs_);
-    CreateMenus();
     BuildCentralArea(this, w_);
+    BuildPanels(this, w_);
+    layout_ = new WindowLayout(this, w_, settings_);
+    CreateMenus();
     w_.heart->SetData(&record_.Heart()); // the tree shows the learner's record; it keeps none of its own
     setWindowTitle("Varnel :: Lumora Software");
     ConnectControls();
@@ -73,9 +75,7 @@ Varn::Varn(QWidget* parent) : QMainWindow(parent)
     mine_->Connect();
     connect(passages_, &PassageControls::PassageChosen, this, &Varn::PlayPassage);
 
-    const int width = this->width();
-    w_.outerSplitter->setSizes({int(width * 0.2), int(width * 0.8)});
-    w_.innerSplitter->setSizes({200, 200});
+    layout_->RestorePanels();
 
     GetSuras();
     FillChooser();
@@ -123,8 +123,7 @@ void Varn::CreateMenus()
     SetItemIcon(w_.view->InsertItem(QIcon(), QObject::tr("&Hide Translation"), 0, 0), "xmark.png");
     SetItemIcon(w_.view->InsertItem(QIcon(), QObject::tr("&Show Transliteration"), 1, 0), "check.png");
     w_.view->addSeparator();
-    reviewPanelAction_ = w_.view->addAction(QObject::tr("&Review Panel"));
-    reviewPanelAction_->setCheckable(true);
+    layout_->CreateActions(w_.view);
     aids_->CreateActions();
     passages_->CreateActions(w_.practice, this);
     interface_language::FillMenu(w_.view->addMenu(tr("Interface &Language")), settings_);
@@ -155,14 +154,6 @@ void Varn::CreateMenus()
 void Varn::ConnectControls()
 {
     connect(w_.heart, &Heart::HeartUpdate, this, &Varn::SyncReview);
-    // The Review panel shows unless the learner hid it; on a small screen it starts hidden, leaving the
-    // heart its room (View > Review Panel shows it).
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const bool roomy = !screen || screen->availableGeometry().height() >= kRoomyScreenHeight;
-    const bool reviewShown = settings_.Truth(app_settings::kReviewPanel, roomy);
-    reviewPanelAction_->setChecked(reviewShown);
-    w_.reviewPanel->setVisible(reviewShown);
-    connect(reviewPanelAction_, &QAction::toggled, this, &Varn::ShowReviewPanel);
     connect(w_.reviewPanel, &ReviewPanel::ReviewRequested, this, &Varn::StartReview);
     connect(w_.reviewPanel, &ReviewPanel::Graded, this, &Varn::GradeReview);
     connect(w_.reviewPanel, &ReviewPanel::UnitChosen, this, &Varn::ChooseReviewUnit);
@@ -189,6 +180,7 @@ void Varn::CreateDrills()
 
 void Varn::OnExit()
 {
+    layout_->Save();
     if (!userName_.empty())
         SaveProfile();
 }

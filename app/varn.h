@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Varn is the main window: the heart column on the left; the sura chooser, the aya picture, the text
-// panel and the playback controls on the right. Its slots are wiring: each does the widget work and
+// Varn is the main window: the aya's picture and text in the centre, with the chooser above them and
+// the transport under them; the heart, the Review panel, the settings and My Recitation in panels beside. Its slots are wiring: each does the widget work and
 // leaves the rules to the classes of its subsystem (packs, drills, profile file, heart).
 #pragma once
 
@@ -19,6 +19,7 @@
 #include "review_book.h"
 #include "self_test.h"
 #include "window_frame.h"
+#include "window_layout.h"
 #include "window_settings.h"
 
 #include <QMainWindow>
@@ -72,8 +73,6 @@ class Varn : public QMainWindow
     static bool PlaceCentred(const QSize& screen) { return screen.width() > 1100 || screen.height() > 800; }
     // How long after a change of the heart the profile is saved.
     static constexpr int kHeartSaveDelayMs = 700;
-    // Screens at least this tall show the Review panel from the start.
-    static constexpr int kRoomyScreenHeight = 800;
 
     // Widgets and owned objects, for the tests and the entry point.
     using Widgets = VarnWidgets;
@@ -99,6 +98,7 @@ class Varn : public QMainWindow
     const LearnerRecord& Record() const { return record_; }
     PassageControls* Passages() const { return passages_; }
     MyRecitation* Mine() const { return mine_; }
+    WindowLayout* Layout() const { return layout_; }
 
   public slots:
     // Start-up and exit
@@ -242,7 +242,7 @@ class Varn : public QMainWindow
     DrillControls* controls_ = nullptr;
     PassageControls* passages_ = nullptr;
     MyRecitation* mine_ = nullptr;
-    QAction* reviewPanelAction_ = nullptr;
+    WindowLayout* layout_ = nullptr;
     // The working folder's own settings, varnel.ini, read once at start.
     WindowSettings settings_;
 

@@ -10,6 +10,8 @@
 #include "profile_file.h"
 #include "review_panel.h"
 #include "varn.h"
+
+#include <QDockWidget>
 #include "window_frame.h"
 
 #include <QComboBox>
@@ -78,6 +80,7 @@ void Varn::GradeReview(int sura, int first, fsrs::Grade grade)
 
 void Varn::ShowReviewPanel(bool shown)
 {
-    w_.reviewPanel->setVisible(shown);
-    settings_.Remember(app_settings::kReviewPanel, shown);
+    w_.reviewDock->setVisible(shown);
+    if (shown)
+        w_.reviewDock->raise();
 }

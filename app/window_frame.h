@@ -9,6 +9,7 @@ class JuzProgress;
 class IdMenu;
 class QCheckBox;
 class QComboBox;
+class QDockWidget;
 class QDoubleSpinBox;
 class QLabel;
 class QMainWindow;
@@ -34,7 +35,7 @@ struct VarnWidgets {
     DragLabel* dragLabel;
     QLabel* bismillah;
     DragLabel* title; // drags the passage shown to the heart
-    QSplitter* outerSplitter;
+    // The aya's picture above its text panel, in the centre of the window.
     QSplitter* innerSplitter;
     Aya* ayaView;
     QTextBrowser* textPanel;
@@ -64,8 +65,13 @@ struct VarnWidgets {
     QPushButton *recordButton, *playMineButton, *compareButton, *deleteRecordingButton;
     QProgressBar* recordLevel;
     WaveformView* waveforms;
+    // The panels around the aya, each one the learner can show, hide, move or float.
+    QDockWidget *heartDock, *reviewDock, *settingsDock, *recitationDock;
 };
 
-// Builds the central area of window (the heart column, the chooser, the aya picture and text, the
-// playback bars and the settings) into w; the menus are the window's own.
+// Builds the central area of window into w: the chooser row, the title, the aya's picture and text
+// panel, and under them the aya slider, the single-aya bar, the transport and the status line.
 void BuildCentralArea(QMainWindow* window, VarnWidgets& w);
+// Builds the panels (the heart, the Review panel, the recitation settings and My Recitation) as dock
+// widgets of window, not yet placed; WindowLayout places them.
+void BuildPanels(QMainWindow* window, VarnWidgets& w);

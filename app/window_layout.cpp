@@ -1,0 +1,210 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "window_layout.h"
+
+#include "app_settings.h"
+#include "naming.h"
+#include "window_settings.h"
+
+#include <QAction>
+#include <QDockWidget>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QMainWindow>
+#include <QMenu>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
+#include <QSplitter>
+#include <algorithm>
+
+namespace
+{
+
+// The panels' column: about a quarter of the window, never so narrow that its controls are cut nor so
+// wide that the aya loses its place.
+constexpr double kColumnShare = 0.27;
+constexpr int kColumnMin = 250;
+constexpr int kColumnMax = 340;
+// The most of the column's height the settings take by default.
+constexpr double kSettingsMostShare = 0.62;
+// The most of the window's width a restored column may keep.
+constexpr double kColumnMostShare = 0.45;
+// The picture's and the text's shares of their splitter.
+constexpr int kPictureShare = 3;
+constexpr int kTextShare = 2;
+
+// What a panel's content asks for, inside the scroll area that holds it.
+QSize ContentHint(const QDockWidget* dock)
+{
+    const auto* scroll = qobject_cast<const QScrollArea*>(dock->widget());
+    const QWidget* content = scroll ? scroll->widget() : dock->widget();
+    return content ? content->sizeHint() : QSize();
+}
+
+QByteArray Stored(const WindowSettings& settings, const char* key)
+{
+    return QByteArray::fromBase64(settings.Text(key).toLatin1());
+}
+
+} // namespace
+
+WindowLayout::WindowLayout(QMainWindow* window, VarnWidgets& w, WindowSettings& settings)
+    : QObject(window), window_(window), w_(w), settings_(settings)
+{
+    window_->installEventFilter(this);
+    window_->setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowTabbedDocks |
+                            QMainWindow::AllowNestedDocks);
+    window_->setTabPosition(Qt::AllDockWidgetAreas, QTabWidget::North);
+}
+
+void WindowLayout::CreateActions(QMenu* view)
+{
+    // Each panel's own toggle, so the entry follows the panel however it was closed; the words are ours.
+    const std::pair<QDockWidget*, const char*> panels[] = {
+        {w_.heartDock, QT_TRANSLATE_NOOP("QObject", "&Heart")},
+        {w_.reviewDock, QT_TRANSLATE_NOOP("QObject", "&Review Panel")},
+        {w_.settingsDock, QT_TRANSLATE_NOOP("QObject", "Recitation &Settings")},
+        {w_.recitationDock, QT_TRANSLATE_NOOP("QObject", "&My Recitation")}};
+    for (const auto& [dock, text] : panels) {
+        QAction* toggle = dock->toggleViewAction();
+        toggle->setText(QObject::tr(text));
+        // The dock renames its toggle after its title; keep the menu's own words.
+        connect(toggle, &QAction::changed, toggle, [toggle, text] {
+            if (toggle->text() != QObject::tr(text))
+                toggle->setText(QObject::tr(text));
+        });
+        view->addAction(toggle);
+        if (dock == w_.reviewDock)
+            reviewPanel_ = toggle;
+        // A panel shown from the menu comes to the front of its tabs, where the learner looks for it.
+        connect(toggle, &QAction::triggered, dock, [dock](bool shown) {
+            if (shown)
+                dock->raise();
+        });
+    }
+    reset_ = view->addAction(QObject::tr("Reset &Layout"));
+    connect(reset_, &QAction::triggered, this, &WindowLayout::Reset);
+}
+
+int WindowLayout::DefaultColumnWidth(int windowWidth)
+{
+    return std::clamp(int(windowWidth * kColumnShare), kColumnMin, kColumnMax);
+}
+
+void WindowLayout::ApplyDefault()
+{
+    Arrange();
+    SizeDefault();
+}
+
+void WindowLayout::Arrange()
+{
+    const Qt::DockWidgetArea side = Qt::LeftDockWidgetArea;
+    for (QDockWidget* dock : {w_.heartDock, w_.reviewDock, w_.recitationDock, w_.settingsDock}) {
+        dock->setFloating(false);
+        window_->removeDockWidget(dock);
+    }
+    window_->addDockWidget(side, w_.heartDock);
+    window_->splitDockWidget(w_.heartDock, w_.settingsDock, Qt::Vertical);
+    window_->tabifyDockWidget(w_.heartDock, w_.reviewDock);
+    window_->tabifyDockWidget(w_.reviewDock, w_.recitationDock);
+    for (QDockWidget* dock : {w_.heartDock, w_.reviewDock, w_.recitationDock, w_.settingsDock})
+        dock->show();
+    w_.heartDock->raise();
+}
+
+void WindowLayout::SizeDefault()
+{
+    // Wide enough for the settings without a sideways scroll bar.
+    const int scrollBar = window_->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const int needed = ContentHint(w_.settingsDock).width() + scrollBar + 4;
+    window_->resizeDocks({w_.heartDock}, {std::max(needed, DefaultColumnWidth(window_->width()))},
+                         Qt::Horizontal);
+    // The settings take the height they need (with their title), up to a share of the column; the heart
+    // and its tabs take the rest.
+    const int title = w_.settingsDock->fontMetrics().height() + 10;
+    const int column = std::max(2, w_.heartDock->height() + w_.settingsDock->height());
+    const int settings = std::min(ContentHint(w_.settingsDock).height() + title, int(column * kSettingsMostShare));
+    window_->resizeDocks({w_.heartDock, w_.settingsDock}, {column - settings, settings}, Qt::Vertical);
+    const int room = std::max(2, w_.innerSplitter->height());
+    w_.innerSplitter->setSizes({room * kPictureShare / (kPictureShare + kTextShare),
+                                room * kTextShare / (kPictureShare + kTextShare)});
+}
+
+bool WindowLayout::RestorePanels()
+{
+    Arrange();
+    const QByteArray state = Stored(settings_, app_settings::kWindowState);
+    restored_ = !state.isEmpty() && window_->restoreState(state, app_settings::kWindowStateVersion);
+    if (!restored_)
+        return false;
+    const QByteArray split = Stored(settings_, app_settings::kAyaSplit);
+    if (!split.isEmpty())
+        w_.innerSplitter->restoreState(split);
+    return true;
+}
+
+bool WindowLayout::RestoreGeometry(const QRect& available)
+{
+    const QByteArray geometry = Stored(settings_, app_settings::kWindowGeometry);
+    if (geometry.isEmpty() || !window_->restoreGeometry(geometry))
+        return false;
+    if (!window_->isMaximized() && !window_->isFullScreen())
+        window_->setGeometry(FitToScreen(window_->geometry(), available));
+    FitColumn();
+    return true;
+}
+
+void WindowLayout::Save()
+{
+    settings_.Remember(app_settings::kWindowGeometry, QString::fromLatin1(window_->saveGeometry().toBase64()));
+    settings_.Remember(app_settings::kWindowState,
+                       QString::fromLatin1(window_->saveState(app_settings::kWindowStateVersion).toBase64()));
+    settings_.Remember(app_settings::kAyaSplit, QString::fromLatin1(w_.innerSplitter->saveState().toBase64()));
+}
+
+void WindowLayout::Reset()
+{
+    const QScreen* screen = window_->screen() ? window_->screen() : QGuiApplication::primaryScreen();
+    if (screen) {
+        const QSize desktop = screen->geometry().size();
+        if (desktop.width() > 1100 || desktop.height() > 800) {
+            window_->showNormal();
+            window_->setGeometry(FitToScreen(CentredGeometry(desktop), screen->availableGeometry()));
+        } else {
+            window_->showMaximized();
+        }
+    }
+    ApplyDefault();
+}
+
+QRect WindowLayout::FitToScreen(const QRect& window, const QRect& available)
+{
+    if (available.isEmpty())
+        return window;
+    QRect fitted(window.topLeft(), window.size().boundedTo(available.size()));
+    fitted.moveLeft(std::clamp(fitted.left(), available.left(), available.right() + 1 - fitted.width()));
+    fitted.moveTop(std::clamp(fitted.top(), available.top(), available.bottom() + 1 - fitted.height()));
+    return fitted;
+}
+
+void WindowLayout::FitColumn()
+{
+    const int most = int(window_->width() * kColumnMostShare);
+    for (QDockWidget* dock : {w_.heartDock, w_.settingsDock, w_.reviewDock, w_.recitationDock})
+        if (!dock->isFloating() && dock->isVisible() && dock->width() > most)
+            window_->resizeDocks({dock}, {std::max(kColumnMin, most)}, Qt::Horizontal);
+}
+
+bool WindowLayout::eventFilter(QObject* watched, QEvent* event)
+{
+    // The default sizes are shares of the window, known once it is shown at its place.
+    if (watched == window_ && event->type() == QEvent::Show) {
+        window_->removeEventFilter(this);
+        if (restored_)
+            FitColumn();
+        else
+            SizeDefault();
+    }
+    return QObject::eventFilter(watched, event);
+}

@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// WindowLayout places the panels around the aya and remembers, per machine, where the learner left them:
+// the window's geometry (maximised or not), the panels (shown, hidden, moved, floating, their sizes) and
+// the split between the aya's picture and its text. They live in varnel.ini and come back at start;
+// View > Reset Layout brings back the default. A layout saved on a larger screen is fitted to a smaller
+// one, so the window never starts partly off screen or larger than the screen.
+#pragma once
+
+#include "window_frame.h"
+
+#include <QObject>
+#include <QRect>
+
+class QAction;
+class QMainWindow;
+class QMenu;
+class WindowSettings;
+
+class WindowLayout : public QObject
+{
+    Q_OBJECT
+  public:
+    WindowLayout(QMainWindow* window, VarnWidgets& w, WindowSettings& settings);
+
+    // Adds to view an entry that shows or hides each panel (the Review panel's is "&Review Panel"), and
+    // Reset Layout.
+    void CreateActions(QMenu* view);
+    QAction* ReviewPanelAction() const { return reviewPanel_; }
+    QAction* ResetAction() const { return reset_; }
+
+    // The default: the heart with the Review panel and My Recitation as tabs beside it, above the
+    // recitation settings, in one column on the reading side's start; the picture above the text. The
+    // sizes follow the window's, so they are given again when the window is first shown.
+    void ApplyDefault();
+    // The panels and the split as saved, else the default; false when nothing readable was saved.
+    bool RestorePanels();
+    // The window's saved geometry, fitted to available; false when none was saved.
+    bool RestoreGeometry(const QRect& available);
+    // Writes the geometry, the panels and the split to varnel.ini.
+    void Save();
+    // Reset Layout: the default panels, and the window placed as at a first start.
+    void Reset();
+
+    // The rectangle window moved and shrunk as little as possible to lie within available.
+    static QRect FitToScreen(const QRect& window, const QRect& available);
+    // The width the panels' column takes by default in a window this wide.
+    static int DefaultColumnWidth(int windowWidth);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void Arrange();
+    void SizeDefault();
+    // Keeps the panels' column from taking more than its share of a window that is now narrower.
+    void FitColumn();
+
+    QMainWindow* window_;
+    VarnWidgets& w_;
+    WindowSettings& settings_;
+    QAction* reviewPanel_ = nullptr;
+    QAction* reset_ = nullptr;
+    bool restored_ = false; // the panels came from varnel.ini: their sizes stand
+};
