@@ -29,6 +29,15 @@ namespace
 using frame_parts::Add;
 using frame_parts::Box;
 
+// Qt names each dock's own buttons, and the scroll buttons of the panels' tabs, in its "QDockWidget" and
+// "QTabBar" contexts; these are their words, translated with ours, so that the buttons speak the
+// interface's language where Qt has no translation of its own.
+[[maybe_unused]] const char* const kDockButtonWords[] = {
+    QT_TRANSLATE_NOOP("QDockWidget", "Float"), QT_TRANSLATE_NOOP("QDockWidget", "Close"),
+    QT_TRANSLATE_NOOP("QDockWidget", "Undocks and re-attaches the dock widget"),
+    QT_TRANSLATE_NOOP("QDockWidget", "Closes the dock widget"), QT_TRANSLATE_NOOP("QTabBar", "Scroll Left"),
+    QT_TRANSLATE_NOOP("QTabBar", "Scroll Right")};
+
 // The height kept for the two voices' waveforms, shown or not, so that nothing moves when they appear.
 constexpr int kWaveformHeight = 120;
 
@@ -43,6 +52,7 @@ QDockWidget* Dock(QMainWindow* window, const char* title, const char* objectName
     auto* scroll = new QScrollArea(dock);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFocusPolicy(Qt::NoFocus); // Tab goes through the panel's controls, not the area itself
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     scroll->setWidget(content);
     dock->setWidget(scroll);

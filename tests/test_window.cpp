@@ -26,6 +26,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDockWidget>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QMenuBar>
@@ -108,25 +109,24 @@ class TestWindow : public QObject
                  QString("Tabaarakallah! You know this sura? Drag me to your heart!"));
         QVERIFY(w.stackCheck->toolTip().startsWith("&nbsp;Recite aya 1 a number of times<br>"));
 
-        // The four settings groups stand two by two.
-        auto* grid = qobject_cast<QGridLayout*>(w.suraProgress->parentWidget()->parentWidget()->layout());
-        QVERIFY(grid);
-        QStringList titles;
-        for (int row = 0; row < 2; ++row)
-            for (int col = 0; col < 2; ++col)
-                titles << qobject_cast<QGroupBox*>(grid->itemAtPosition(row, col)->widget())->title();
+        // The settings groups stand one under another in their panel, in the order they are set, and a
+        // screen reader names each group by its own title.
+        QCOMPARE(w.settingsDock->windowTitle(), QString("Recitation Settings"));
+        QStringList titles, spoken;
+        for (QGroupBox* group : w.settingsDock->findChildren<QGroupBox*>()) {
+            titles << group->title();
+            QAccessibleInterface* face = QAccessible::queryAccessibleInterface(group);
+            QVERIFY(face);
+            spoken << face->text(QAccessible::Name);
+        }
         QCOMPARE(titles, QStringList({"Aya Settings", "Playback Settings", "Aya Range Settings",
-                                      "Sura Playback Progress"}));
-        // A screen reader names each group by its own title.
-        QStringList spoken;
-        for (int row = 0; row < 2; ++row)
-            for (int col = 0; col < 2; ++col) {
-                QWidget* group = grid->itemAtPosition(row, col)->widget();
-                QAccessibleInterface* face = QAccessible::queryAccessibleInterface(group);
-                QVERIFY(face);
-                spoken << face->text(QAccessible::Name);
-            }
+                                      "Sura Playback Progress", "Practice Aids"}));
         QCOMPARE(spoken, titles);
+        for (QWidget* control : std::initializer_list<QWidget*>{w.repeatSpin, w.pauseSpin, w.loopCheck,
+                                                                 w.stackCheck, w.singleCheck, w.rangeCheck,
+                                                                 w.fromSpin, w.toSpin, w.suraProgress,
+                                                                 w.speedSpin, w.timesSpin, w.testMeCheck})
+            QVERIFY(w.settingsDock->isAncestorOf(control));
         QCOMPARE(w.bismillah->toolTip(),
                  QString("In the Name of Allah the Most Beneficent, the Most Merciful"));
         QVERIFY(ws.messages.isEmpty());

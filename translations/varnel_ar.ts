@@ -414,6 +414,25 @@
     </message>
 </context>
 <context>
+    <name>QDockWidget</name>
+    <message>
+        <source>Float</source>
+        <translation>فصل اللوحة</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+    <message>
+        <source>Undocks and re-attaches the dock widget</source>
+        <translation>يفصل اللوحة عن النافذة ويعيدها إليها</translation>
+    </message>
+    <message>
+        <source>Closes the dock widget</source>
+        <translation>يغلق اللوحة</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Sound Settings</source>
@@ -1608,6 +1627,33 @@
     <message>
         <source>"%1" is not a recitation's folder name.</source>
         <translation>"%1" ليس اسم مجلد تلاوة.</translation>
+    </message>
+    <message>
+        <source>&amp;Heart</source>
+        <translation>ال&amp;قلب</translation>
+    </message>
+    <message>
+        <source>Recitation &amp;Settings</source>
+        <translation>إعدادات ال&amp;تلاوة</translation>
+    </message>
+    <message>
+        <source>&amp;My Recitation</source>
+        <translation>&amp;تلاوتي</translation>
+    </message>
+    <message>
+        <source>Reset &amp;Layout</source>
+        <translation>إعادة ال&amp;ترتيب</translation>
+    </message>
+</context>
+<context>
+    <name>QTabBar</name>
+    <message>
+        <source>Scroll Left</source>
+        <translation>مرّر يسارًا</translation>
+    </message>
+    <message>
+        <source>Scroll Right</source>
+        <translation>مرّر يمينًا</translation>
     </message>
 </context>
 <context>

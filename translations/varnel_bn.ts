@@ -414,6 +414,25 @@
     </message>
 </context>
 <context>
+    <name>QDockWidget</name>
+    <message>
+        <source>Float</source>
+        <translation>আলাদা করুন</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>বন্ধ</translation>
+    </message>
+    <message>
+        <source>Undocks and re-attaches the dock widget</source>
+        <translation>প্যানেলটি জানালা থেকে আলাদা করে এবং আবার জোড়ে</translation>
+    </message>
+    <message>
+        <source>Closes the dock widget</source>
+        <translation>প্যানেলটি বন্ধ করে</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Sound Settings</source>
@@ -1584,6 +1603,33 @@
     <message>
         <source>"%1" is not a recitation's folder name.</source>
         <translation>"%1" কোনো তিলাওয়াতের ফোল্ডারের নাম নয়।</translation>
+    </message>
+    <message>
+        <source>&amp;Heart</source>
+        <translation>হৃদয় (&amp;H)</translation>
+    </message>
+    <message>
+        <source>Recitation &amp;Settings</source>
+        <translation>তিলাওয়াতের সেটিংস (&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;My Recitation</source>
+        <translation>আমার তিলাওয়াত (&amp;M)</translation>
+    </message>
+    <message>
+        <source>Reset &amp;Layout</source>
+        <translation>বিন্যাস আগের মতো (&amp;L)</translation>
+    </message>
+</context>
+<context>
+    <name>QTabBar</name>
+    <message>
+        <source>Scroll Left</source>
+        <translation>বাঁয়ে সরান</translation>
+    </message>
+    <message>
+        <source>Scroll Right</source>
+        <translation>ডানে সরান</translation>
     </message>
 </context>
 <context>

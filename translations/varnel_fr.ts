@@ -414,6 +414,25 @@
     </message>
 </context>
 <context>
+    <name>QDockWidget</name>
+    <message>
+        <source>Float</source>
+        <translation>Détacher</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Undocks and re-attaches the dock widget</source>
+        <translation>Détache le panneau de la fenêtre et l'y rattache</translation>
+    </message>
+    <message>
+        <source>Closes the dock widget</source>
+        <translation>Ferme le panneau</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Sound Settings</source>
@@ -1584,6 +1603,33 @@
     <message>
         <source>"%1" is not a recitation's folder name.</source>
         <translation>« %1 » n'est pas un nom de dossier de récitation.</translation>
+    </message>
+    <message>
+        <source>&amp;Heart</source>
+        <translation>&amp;Cœur</translation>
+    </message>
+    <message>
+        <source>Recitation &amp;Settings</source>
+        <translation>Réglages de la &amp;récitation</translation>
+    </message>
+    <message>
+        <source>&amp;My Recitation</source>
+        <translation>&amp;Ma récitation</translation>
+    </message>
+    <message>
+        <source>Reset &amp;Layout</source>
+        <translation>Réinitialiser la &amp;disposition</translation>
+    </message>
+</context>
+<context>
+    <name>QTabBar</name>
+    <message>
+        <source>Scroll Left</source>
+        <translation>Défiler vers la gauche</translation>
+    </message>
+    <message>
+        <source>Scroll Right</source>
+        <translation>Défiler vers la droite</translation>
     </message>
 </context>
 <context>

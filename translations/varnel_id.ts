@@ -414,6 +414,25 @@
     </message>
 </context>
 <context>
+    <name>QDockWidget</name>
+    <message>
+        <source>Float</source>
+        <translation>Lepaskan</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Tutup</translation>
+    </message>
+    <message>
+        <source>Undocks and re-attaches the dock widget</source>
+        <translation>Melepaskan panel dari jendela dan memasangnya kembali</translation>
+    </message>
+    <message>
+        <source>Closes the dock widget</source>
+        <translation>Menutup panel</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Sound Settings</source>
@@ -1578,6 +1597,33 @@
     <message>
         <source>"%1" is not a recitation's folder name.</source>
         <translation>"%1" bukan nama folder bacaan.</translation>
+    </message>
+    <message>
+        <source>&amp;Heart</source>
+        <translation>&amp;Hati</translation>
+    </message>
+    <message>
+        <source>Recitation &amp;Settings</source>
+        <translation>&amp;Pengaturan Bacaan</translation>
+    </message>
+    <message>
+        <source>&amp;My Recitation</source>
+        <translation>&amp;Bacaan Saya</translation>
+    </message>
+    <message>
+        <source>Reset &amp;Layout</source>
+        <translation>Atur Ulang &amp;Tata Letak</translation>
+    </message>
+</context>
+<context>
+    <name>QTabBar</name>
+    <message>
+        <source>Scroll Left</source>
+        <translation>Gulir ke Kiri</translation>
+    </message>
+    <message>
+        <source>Scroll Right</source>
+        <translation>Gulir ke Kanan</translation>
     </message>
 </context>
 <context>

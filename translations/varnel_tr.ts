@@ -414,6 +414,25 @@
     </message>
 </context>
 <context>
+    <name>QDockWidget</name>
+    <message>
+        <source>Float</source>
+        <translation>Ayır</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Kapat</translation>
+    </message>
+    <message>
+        <source>Undocks and re-attaches the dock widget</source>
+        <translation>Paneli pencereden ayırır ve geri takar</translation>
+    </message>
+    <message>
+        <source>Closes the dock widget</source>
+        <translation>Paneli kapatır</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Sound Settings</source>
@@ -1578,6 +1597,33 @@
     <message>
         <source>"%1" is not a recitation's folder name.</source>
         <translation>"%1" bir okuma klasörünün adı değil.</translation>
+    </message>
+    <message>
+        <source>&amp;Heart</source>
+        <translation>&amp;Kalp</translation>
+    </message>
+    <message>
+        <source>Recitation &amp;Settings</source>
+        <translation>Okuyuş &amp;Ayarları</translation>
+    </message>
+    <message>
+        <source>&amp;My Recitation</source>
+        <translation>&amp;Okuyuşum</translation>
+    </message>
+    <message>
+        <source>Reset &amp;Layout</source>
+        <translation>&amp;Düzeni Sıfırla</translation>
+    </message>
+</context>
+<context>
+    <name>QTabBar</name>
+    <message>
+        <source>Scroll Left</source>
+        <translation>Sola Kaydır</translation>
+    </message>
+    <message>
+        <source>Scroll Right</source>
+        <translation>Sağa Kaydır</translation>
     </message>
 </context>
 <context>

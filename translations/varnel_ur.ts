@@ -414,6 +414,25 @@
     </message>
 </context>
 <context>
+    <name>QDockWidget</name>
+    <message>
+        <source>Float</source>
+        <translation>پینل الگ کریں</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>بند کریں</translation>
+    </message>
+    <message>
+        <source>Undocks and re-attaches the dock widget</source>
+        <translation>پینل کو کھڑکی سے الگ کرتا اور واپس جوڑتا ہے</translation>
+    </message>
+    <message>
+        <source>Closes the dock widget</source>
+        <translation>پینل بند کرتا ہے</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Sound Settings</source>
@@ -1584,6 +1603,33 @@
     <message>
         <source>"%1" is not a recitation's folder name.</source>
         <translation>"%1" کسی تلاوت کے فولڈر کا نام نہیں۔</translation>
+    </message>
+    <message>
+        <source>&amp;Heart</source>
+        <translation>&amp;دل</translation>
+    </message>
+    <message>
+        <source>Recitation &amp;Settings</source>
+        <translation>تلاوت کی &amp;ترتیبات</translation>
+    </message>
+    <message>
+        <source>&amp;My Recitation</source>
+        <translation>&amp;میری تلاوت</translation>
+    </message>
+    <message>
+        <source>Reset &amp;Layout</source>
+        <translation>&amp;ترتیب بحال کریں</translation>
+    </message>
+</context>
+<context>
+    <name>QTabBar</name>
+    <message>
+        <source>Scroll Left</source>
+        <translation>بائیں سرکائیں</translation>
+    </message>
+    <message>
+        <source>Scroll Right</source>
+        <translation>دائیں سرکائیں</translation>
     </message>
 </context>
 <context>
