@@ -18,6 +18,7 @@
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QDockWidget>
 #include <QStatusBar>
 #include <cmath>
 
@@ -197,6 +198,7 @@ void MyRecitation::Compare()
         Tell(QObject::tr("You have not recorded any aya of this lesson yet: press Record (Ctrl+R)."));
         return;
     }
+    ShowWaveformPlace();
     w_.waveforms->show();
 }
 
@@ -264,7 +266,15 @@ void MyRecitation::ShowWaveforms(const std::string& key, bool mine)
                                 PeaksOf(record_.Recorded().Bytes(sura, aya)));
         waveKey_ = key;
     }
+    ShowWaveformPlace();
     w_.waveforms->show();
+}
+
+void MyRecitation::ShowWaveformPlace()
+{
+    // The waveforms' place is in My Recitation: bring the panel forward if it is behind another tab.
+    w_.recitationDock->show();
+    w_.recitationDock->raise();
 }
 
 void MyRecitation::Tell(const QString& text) { window_->statusBar()->showMessage(text, kStatusMs); }

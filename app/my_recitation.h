@@ -45,6 +45,7 @@ class MyRecitation : public QObject
     void DeleteAll();
 
   private:
+    void ShowWaveformPlace();
     void ShowRecorded();
     void ShowRecording(bool on);
     void Keep(const std::string& key, const sound::Pcm& take);

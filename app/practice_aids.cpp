@@ -3,6 +3,7 @@
 
 #include "app_settings.h"
 #include "aya.h"
+#include "aya_text.h"
 #include "draglabel.h"
 #include "id_menu.h"
 #include "learner_record.h"
@@ -188,6 +189,7 @@ void PracticeAids::ApplySelfTest()
     w_.ayaView->SetHidden(selfTest_.PictureHidden());
     w_.textPanel->setHtml(selfTest_.TranslationHidden() ? QString("<p><i>Hidden: press R to reveal</i></p>")
                                                         : shownText_);
+    CompactHeadings(w_.textPanel->document());
 }
 
 void PracticeAids::SetPauseUnit(int unit)

@@ -3,6 +3,7 @@
 #include "window_frame.h"
 
 #include "aya.h"
+#include "aya_text.h"
 #include "draglabel.h"
 #include "kelres.h"
 #include "page_look.h"
@@ -85,9 +86,9 @@ void BuildCentralArea(QMainWindow* window, VarnWidgets& w)
     w.ayaView->setAccessibleName(QObject::tr("Aya picture; drag it to your heart"));
     w.textPanel = new QTextBrowser(w.innerSplitter);
     w.textPanel->zoomIn(8);
-    // The headings ("Transliteration:", "English Translation:") are the only bold in the panel: smaller
-    // than the text they introduce, so that a short panel still shows the text.
-    w.textPanel->document()->setDefaultStyleSheet("b { font-size: small; }");
+    // The headings ("Transliteration:", "English Translation:") smaller than the text they introduce,
+    // so that a short panel still shows the text.
+    w.textPanel->document()->setDefaultStyleSheet(kAyaTextStyle);
     w.textPanel->setFrameStyle(QFrame::Panel | QFrame::Plain);
     w.textPanel->setLineWidth(2);
     w.textPanel->setContentsMargins(4, 4, 4, 4);

@@ -115,6 +115,7 @@ void WindowLayout::Arrange()
 
 void WindowLayout::SizeDefault()
 {
+    w_.heartDock->raise();
     // Wide enough for the settings without a sideways scroll bar.
     const int scrollBar = window_->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     const int needed = ContentHint(w_.settingsDock).width() + scrollBar + 4;
@@ -149,9 +150,8 @@ bool WindowLayout::RestoreGeometry(const QRect& available)
     const QByteArray geometry = Stored(settings_, app_settings::kWindowGeometry);
     if (geometry.isEmpty() || !window_->restoreGeometry(geometry))
         return false;
-    if (!window_->isMaximized() && !window_->isFullScreen())
-        window_->setGeometry(FitToScreen(window_->geometry(), available));
-    FitColumn();
+    available_ = available;
+    FitWindow();
     return true;
 }
 
@@ -188,6 +188,19 @@ QRect WindowLayout::FitToScreen(const QRect& window, const QRect& available)
     return fitted;
 }
 
+void WindowLayout::FitWindow()
+{
+    if (available_.isEmpty() || window_->isMaximized() || window_->isFullScreen())
+        return;
+    // The frame (title bar and borders) must fit too: the inside goes where the screen less the frame is.
+    const QRect frame = window_->frameGeometry(), inside = window_->geometry();
+    const QMargins margins(inside.left() - frame.left(), inside.top() - frame.top(),
+                           frame.right() - inside.right(), frame.bottom() - inside.bottom());
+    const QRect fitted = FitToScreen(inside, available_.marginsRemoved(margins));
+    if (fitted != inside)
+        window_->setGeometry(fitted);
+}
+
 void WindowLayout::FitColumn()
 {
     const int most = int(window_->width() * kColumnMostShare);
@@ -201,10 +214,12 @@ bool WindowLayout::eventFilter(QObject* watched, QEvent* event)
     // The default sizes are shares of the window, known once it is shown at its place.
     if (watched == window_ && event->type() == QEvent::Show) {
         window_->removeEventFilter(this);
-        if (restored_)
+        if (restored_) {
+            FitWindow(); // now with the frame the window has on this desktop
             FitColumn();
-        else
+        } else {
             SizeDefault();
+        }
     }
     return QObject::eventFilter(watched, event);
 }

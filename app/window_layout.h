@@ -52,6 +52,8 @@ class WindowLayout : public QObject
   private:
     void Arrange();
     void SizeDefault();
+    // Moves and shrinks the window, its frame included, into the screen's available room.
+    void FitWindow();
     // Keeps the panels' column from taking more than its share of a window that is now narrower.
     void FitColumn();
 
@@ -60,5 +62,6 @@ class WindowLayout : public QObject
     WindowSettings& settings_;
     QAction* reviewPanel_ = nullptr;
     QAction* reset_ = nullptr;
+    QRect available_;        // the screen's room the restored window must fit
     bool restored_ = false; // the panels came from varnel.ini: their sizes stand
 };

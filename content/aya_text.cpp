@@ -2,6 +2,10 @@
 #include "aya_text.h"
 
 #include <QCoreApplication>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <vector>
 #include <algorithm>
 
 namespace
@@ -61,4 +65,33 @@ QString ComposeAyaText(const AyaTextParts& parts, size_t itemLimit)
                     item(parts.translation) + (ended ? "" : "</div>");
     }
     return text;
+}
+
+const char* const kAyaTextStyle = "b { font-size: small; }";
+
+void CompactHeadings(QTextDocument* document)
+{
+    // The breaks to shrink, found first: changing formats while walking the fragments would move them.
+    std::vector<std::pair<int, QTextCharFormat>> breaks;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        QTextCharFormat heading;
+        bool afterHeading = false;
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (fragment.charFormat().fontWeight() >= QFont::Bold) {
+                heading = fragment.charFormat();
+                afterHeading = true;
+                continue;
+            }
+            if (afterHeading && fragment.text().startsWith(QChar::LineSeparator))
+                breaks.emplace_back(fragment.position(), heading);
+            afterHeading = false;
+        }
+    }
+    for (const auto& [position, format] : breaks) {
+        QTextCursor cursor(document);
+        cursor.setPosition(position);
+        cursor.setPosition(position + 1, QTextCursor::KeepAnchor);
+        cursor.setCharFormat(format);
+    }
 }

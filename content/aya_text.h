@@ -4,6 +4,8 @@
 #pragma once
 
 #include <QString>
+
+class QTextDocument;
 #include <cstddef>
 #include <string>
 
@@ -32,3 +34,10 @@ std::string CapItemText(const std::string& item, size_t limit, bool utf8);
 // The rich text of the panel: the transliteration block first, then the translation block, each
 // only when shown; empty when neither is. The block ends at its first zero byte.
 QString ComposeAyaText(const AyaTextParts& parts, size_t itemLimit = kAyaTextItemLimit);
+
+// The panel's style for the block: its headings (the only bold) smaller than the text they introduce.
+extern const char* const kAyaTextStyle;
+// Gives the line break that ends each heading the heading's own size, so that a heading takes the room
+// of its small words and not of a line of text: for a document built from ComposeAyaText under
+// kAyaTextStyle.
+void CompactHeadings(QTextDocument* document);

@@ -126,11 +126,15 @@ void Aya::Present()
     // A picture drawn at a multiple of the screen's resolution says so in its dots per metre; it takes
     // the room of its size divided by that multiple.
     const int density = std::clamp(int(std::lround(original_.dotsPerMeterX() / 3780.0)), 1, 4);
-    // The size the program has always given the picture: scaled down to the view's width less a margin.
-    const int limit = width() - kFitMargin;
+    // The picture fitted to the view: its width less a margin, and its height.
     QSize size = original_.size() / density;
-    if (limit > 0 && (size.width() > limit || readerZoom_ == kFitWidth))
-        size = QSize(limit, int(qint64(size.height()) * limit / size.width()));
+    // The view's own height, not its viewport's, which lags behind while the view is hidden.
+    const QSize room(width() - kFitMargin, height() - 2 * frameWidth() - kFitMarginHeight);
+    const double fit = FitScale(size, room, readerZoom_ == kFitWidth);
+    if (fit != 1.0) {
+        const int fitted = std::max(1, int(std::lround(size.width() * fit)));
+        size = QSize(fitted, std::max(1, int(qint64(size.height()) * fitted / size.width())));
+    }
     const double scale = (readerZoom_ == kFitWidth ? 1.0 : readerZoom_) * devicePixelRatioF();
     const double ratio = devicePixelRatioF();
     QImage image = original_;
@@ -182,8 +186,17 @@ void Aya::wheelEvent(QWheelEvent* event)
 void Aya::resizeEvent(QResizeEvent* event)
 {
     QjPixmapView::resizeEvent(event);
-    if (readerZoom_ == kFitWidth)
-        Present();
-    else
-        KeepInkInView();
+    Present(); // the fit follows the view's size
+}
+
+double Aya::FitScale(const QSize& picture, const QSize& room, bool grow)
+{
+    if (picture.isEmpty() || room.width() <= 0 || room.height() <= 0)
+        return 1.0;
+    const double byWidth = double(room.width()) / picture.width();
+    const double byHeight = double(room.height()) / picture.height();
+    double scale = std::min(byWidth, std::max(byHeight, byWidth * kMinFitShare));
+    if (!grow)
+        scale = std::min(scale, 1.0);
+    return scale;
 }

@@ -23,14 +23,22 @@ class Aya : public QjPixmapView
 
     std::string dragText; // the key of the aya shown; written by the main window
 
-    // The reader's zoom over the picture's fitted size: 1 shows it as the program always has (scaled
-    // down to the view's width less a margin when wider), kFitWidth fits it to that width either way.
+    // The reader's zoom over the picture's fitted size: 1 shows it at its own size, scaled down when it
+    // is wider than the view less a margin or taller than the view; kFitWidth scales it up or down to
+    // the width, but never so that a line leaves the view's height.
     static constexpr double kFitWidth = 0;
     static constexpr double kMinZoom = 0.5;
     static constexpr double kMaxZoom = 4.0;
     static constexpr double kZoomStep = 1.25;
     static constexpr int kFitMargin = 80;
+    static constexpr int kFitMarginHeight = 8;
+    // Fitting to the height never makes the picture smaller than this share of its width's fit: a long
+    // aya of many lines scrolls rather than shrinking to an unreadable size.
+    static constexpr double kMinFitShare = 0.6;
 
+    // The scale that fits a picture of this size into room (width and height available): down only, or
+    // up too when grow is set.
+    static double FitScale(const QSize& picture, const QSize& room, bool grow);
     // Shows picture at the reader's zoom, for the screen's pixel density, as light ink on dark in
     // Night Reading.
     void ShowPicture(const QImage& picture);
