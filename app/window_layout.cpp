@@ -6,14 +6,18 @@
 #include "window_settings.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDockWidget>
 #include <QEvent>
+#include <QFocusEvent>
+#include <QPointer>
 #include <QGuiApplication>
 #include <QMainWindow>
 #include <QMenu>
 #include <QScreen>
 #include <QScrollArea>
 #include <QStyle>
+#include <QTimer>
 #include <QSplitter>
 #include <algorithm>
 
@@ -29,6 +33,8 @@ constexpr int kColumnMax = 340;
 constexpr double kSettingsMostShare = 0.62;
 // The most of the window's width a restored column may keep.
 constexpr double kColumnMostShare = 0.45;
+// How far along the focus chain Tab looks for a control in sight.
+constexpr int kFocusChainMost = 2000;
 // The picture's and the text's shares of their splitter.
 constexpr int kPictureShare = 3;
 constexpr int kTextShare = 2;
@@ -52,6 +58,7 @@ WindowLayout::WindowLayout(QMainWindow* window, VarnWidgets& w, WindowSettings& 
     : QObject(window), window_(window), w_(w), settings_(settings)
 {
     window_->installEventFilter(this);
+    qApp->installEventFilter(this); // Tab's way through the panels (eventFilter)
     window_->setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowTabbedDocks |
                             QMainWindow::AllowNestedDocks);
     window_->setTabPosition(Qt::AllDockWidgetAreas, QTabWidget::North);
@@ -188,6 +195,31 @@ QRect WindowLayout::FitToScreen(const QRect& window, const QRect& available)
     return fitted;
 }
 
+bool WindowLayout::OutOfSight(const QWidget* widget) const
+{
+    const QRect inside(QPoint(0, 0), window_->size());
+    for (const QWidget* w = widget; w && w != window_; w = w->parentWidget())
+        if (const auto* dock = qobject_cast<const QDockWidget*>(w))
+            return !dock->isFloating() && !inside.intersects(dock->geometry());
+    return false;
+}
+
+void WindowLayout::PassBy(QWidget* focused, bool forward)
+{
+    // The next control in the focus chain that the learner can see and Tab may stop on.
+    QWidget* next = focused;
+    for (int guard = 0; guard < kFocusChainMost; ++guard) {
+        next = forward ? next->nextInFocusChain() : next->previousInFocusChain();
+        if (!next || next == focused)
+            return;
+        if (next->window() == window_ && next->isVisible() && next->isEnabled() &&
+            (next->focusPolicy() & Qt::TabFocus) && !next->focusProxy() && !OutOfSight(next)) {
+            next->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return;
+        }
+    }
+}
+
 void WindowLayout::FitWindow()
 {
     if (available_.isEmpty() || window_->isMaximized() || window_->isFullScreen())
@@ -212,13 +244,27 @@ void WindowLayout::FitColumn()
 bool WindowLayout::eventFilter(QObject* watched, QEvent* event)
 {
     // The default sizes are shares of the window, known once it is shown at its place.
-    if (watched == window_ && event->type() == QEvent::Show) {
-        window_->removeEventFilter(this);
+    if (watched == window_ && event->type() == QEvent::Show && !shown_) {
+        shown_ = true;
         if (restored_) {
             FitWindow(); // now with the frame the window has on this desktop
             FitColumn();
         } else {
             SizeDefault();
+        }
+    }
+    // A panel behind another's tab is only moved out of sight by Qt, its controls still shown to a screen
+    // reader (which can press them) and still in the focus chain: Tab passes them by.
+    if (event->type() == QEvent::FocusIn) {
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if ((reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) && widget &&
+            widget->window() == window_ && OutOfSight(widget)) {
+            const QPointer<QWidget> focused(widget);
+            QTimer::singleShot(0, this, [this, focused, reason] {
+                if (focused && focused->hasFocus())
+                    PassBy(focused, reason == Qt::TabFocusReason);
+            });
         }
     }
     return QObject::eventFilter(watched, event);

@@ -52,6 +52,10 @@ class WindowLayout : public QObject
   private:
     void Arrange();
     void SizeDefault();
+    // Whether widget lies on a panel behind another's tab, which Qt moves out of the window's sight.
+    bool OutOfSight(const QWidget* widget) const;
+    // Moves the focus from focused to the next (or previous) control in sight.
+    void PassBy(QWidget* focused, bool forward);
     // Moves and shrinks the window, its frame included, into the screen's available room.
     void FitWindow();
     // Keeps the panels' column from taking more than its share of a window that is now narrower.
@@ -63,5 +67,6 @@ class WindowLayout : public QObject
     QAction* reviewPanel_ = nullptr;
     QAction* reset_ = nullptr;
     QRect available_;        // the screen's room the restored window must fit
-    bool restored_ = false; // the panels came from varnel.ini: their sizes stand
+    bool restored_ = false;
+    bool shown_ = false; // the panels came from varnel.ini: their sizes stand
 };

@@ -172,7 +172,7 @@ class TestLayout : public QObject
             QVERIFY(face && !face->text(QAccessible::Name).isEmpty());
         }
         for (QWidget* control : std::initializer_list<QWidget*>{w.repeatSpin, w.loopCheck, w.rangeCheck, w.heart})
-            QVERIFY(OnScreen(control));
+            QVERIFY2(OnScreen(control), qPrintable(control->accessibleName() + QString(" %1 %2 %3").arg(control->isVisible()).arg(QString("%1,%2 %3x%4").arg(w.heart->mapTo(&window, QPoint()).x()).arg(w.heart->mapTo(&window, QPoint()).y()).arg(w.heart->width()).arg(w.heart->height())).arg(w.heartDock->widget()->height())));
         QVERIFY(!w.settingsDock->isFloating());
     }
 
@@ -299,6 +299,31 @@ class TestLayout : public QObject
             QCOMPARE(window.geometry(), CentredGeometry(screen));
         else
             QVERIFY(window.isMaximized());
+    }
+
+    // Tab walks the controls the learner sees, never one on a panel behind another's tab.
+    void tabReachesWhatShows()
+    {
+        Workspace ws;
+        ws.Pack("quran/s104_s114.dat", 104, 114);
+        Varn window;
+        Place(window, QSize(1280, 1024));
+        QApplication::setActiveWindow(&window);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        window.W().playButton->setFocus(Qt::TabFocusReason);
+        QSet<QWidget*> reached;
+        for (int step = 0; step < 120; ++step) {
+            QTest::keyClick(QApplication::focusWidget(), step % 7 == 6 ? Qt::Key_Backtab : Qt::Key_Tab);
+            QTRY_VERIFY(QApplication::focusWidget() && OnScreen(QApplication::focusWidget()));
+            QWidget* focused = QApplication::focusWidget();
+            QVERIFY2(OnScreen(focused), qPrintable(focused->metaObject()->className() + QString(" ") +
+                                                   focused->accessibleName()));
+            reached << focused;
+        }
+        // The settings' controls and the heart are among them.
+        for (QWidget* control : std::initializer_list<QWidget*>{window.W().repeatSpin, window.W().loopCheck,
+                                                                 window.W().speedSpin, window.W().heart})
+            QVERIFY2(reached.contains(control), qPrintable(control->accessibleName()));
     }
 
     // Fitting a picture: up to the width for Fit to Width, but never so tall that its line leaves the
