@@ -46,6 +46,22 @@ const GuideBlock kGuide[] = {
      QT_TRANSLATE_NOOP(
          "Guide",
          "Choose a sura in <b>Choose a sura</b> at the top. Recitation starts at once, aya by aya.")},
+    {Block::Heading, QT_TRANSLATE_NOOP("Guide", "The window and its panels")},
+    {Block::Para,
+     QT_TRANSLATE_NOOP(
+         "Guide",
+         "The aya fills the middle of the window: its picture, and under it the translation panel. Right "
+         "under them are the buttons that play, stop and move between ayas, the aya slider and a line "
+         "that says where you are.")},
+    {Block::Para,
+     QT_TRANSLATE_NOOP(
+         "Guide",
+         "Beside the aya stand the panels. <b>Heart</b>, <b>Review</b> and <b>My Recitation</b> share "
+         "one place as tabs; <b>Recitation Settings</b> holds the repeat, pause, range, loop, stack and "
+         "practice settings. Drag a panel by its title to move it or to let it float, and close what "
+         "you do not need: the <b>View</b> menu shows each panel again, and View &gt; Reset Layout "
+         "brings back the first arrangement. Varnel remembers the window and its panels on this "
+         "computer.")},
     {Block::Heading, QT_TRANSLATE_NOOP("Guide", "Seeing the aya")},
     {Block::Para,
      QT_TRANSLATE_NOOP(
@@ -106,7 +122,7 @@ const GuideBlock kGuide[] = {
          "Guide", "The arrow buttons (Left and Right arrows) move to the previous and next aya; the part "
                   "becomes the whole aya again.")},
     {Block::Heading, QT_TRANSLATE_NOOP("Guide", "Your heart")},
-    {Block::Para, QT_TRANSLATE_NOOP("Guide", "The list on the left is your heart: the ayas you know.")},
+    {Block::Para, QT_TRANSLATE_NOOP("Guide", "The <b>Heart</b> panel is your heart: the ayas you know.")},
     {Block::Item, QT_TRANSLATE_NOOP("Guide", "To add the aya you see, drag the aya picture onto the heart.")},
     {Block::Item,
      QT_TRANSLATE_NOOP(
@@ -168,7 +184,7 @@ const GuideBlock kGuide[] = {
      QT_TRANSLATE_NOOP(
          "Guide",
          "Every sura in your heart (a part of 20 ayas, for suras longer than 40) comes up for review "
-         "the day after you learn it. The <b>Review</b> panel under the heart lists what is due today, "
+         "the day after you learn it. The <b>Review</b> panel beside the heart lists what is due today, "
          "the most overdue first, with the day of its last review and your chance of recalling it "
          "today. View &gt; Review Panel shows or hides it.")},
     {Block::Item,

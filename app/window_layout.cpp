@@ -106,7 +106,10 @@ void WindowLayout::ApplyDefault()
 
 void WindowLayout::Arrange()
 {
-    const Qt::DockWidgetArea side = Qt::LeftDockWidgetArea;
+    // The reading side's start: the left, or the right in a right-to-left interface, where the heart
+    // column has always stood.
+    const Qt::DockWidgetArea side =
+        window_->isRightToLeft() ? Qt::RightDockWidgetArea : Qt::LeftDockWidgetArea;
     for (QDockWidget* dock : {w_.heartDock, w_.reviewDock, w_.recitationDock, w_.settingsDock}) {
         dock->setFloating(false);
         window_->removeDockWidget(dock);

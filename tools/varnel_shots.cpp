@@ -5,6 +5,7 @@
 //
 //   varnel-shots WORKDIR OUTDIR [NAME...]      NAME: light dark night hidden revealed passage
 //                                              (default: all)
+// The window is placed as on a 1366x768 screen, or on VARNEL_SHOT_SCREEN (WxH, "-WxH" in the name).
 // "passage" is page 602 playing across its suras, with juz 30 in the heart (window-passage.png) and
 // the heart's column with its progress by juz (juz-progress.png).
 #include "aya.h"
@@ -12,6 +13,7 @@
 #include "heart.h"
 #include "id_menu.h"
 #include "interface_language.h"
+#include "naming.h"
 #include "juz_progress.h"
 #include "passage.h"
 #include "profile.h"
@@ -111,7 +113,16 @@ int main(int argc, char** argv)
     QStringList names = args.mid(3);
     if (names.isEmpty())
         names = {"light", "dark", "night", "hidden", "revealed", "passage", "compare"};
+    // The screen the window is placed on as the program places it: VARNEL_SHOT_SCREEN=WxH, 1366x768 by
+    // default (a common laptop); another size names the picture after it.
+    const QString screenName = qEnvironmentVariable("VARNEL_SHOT_SCREEN", "1366x768");
+    const QSize screen(screenName.section('x', 0, 0).toInt(), screenName.section('x', 1, 1).toInt());
+    if (!Varn::ScreenLargeEnough(screen)) {
+        std::cerr << "varnel-shots: VARNEL_SHOT_SCREEN must be at least 800x600\n";
+        return 2;
+    }
     const QString suffix = QString(qEnvironmentVariableIntValue("QT_SCALE_FACTOR") > 1 ? "-2x" : "") +
+                           (screenName == "1366x768" ? QString() : "-" + screenName) +
                            (language == "en" ? QString() : "-" + language);
     for (const QString& name : names) {
         // Each picture starts from a learner of its own, with nothing remembered.
@@ -120,7 +131,7 @@ int main(int argc, char** argv)
         QApplication::setPalette(name == "dark" ? Dark() : QApplication::style()->standardPalette());
         Varn window;
         window.ProfileDialog()->hide();
-        window.resize(1100, 760);
+        window.setGeometry(Varn::PlaceCentred(screen) ? CentredGeometry(screen) : QRect(QPoint(0, 0), screen));
         window.show();
         if (name == "compare")
             PutOwnRecording("profiles/Amina.recordings/112001.ogg");

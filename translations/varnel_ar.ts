@@ -129,10 +129,6 @@
         <translation>قلبك</translation>
     </message>
     <message>
-        <source>The list on the left is your heart: the ayas you know.</source>
-        <translation>القائمة على الجانب هي قلبك: الآيات التي تحفظها.</translation>
-    </message>
-    <message>
         <source>To add the aya you see, drag the aya picture onto the heart.</source>
         <translation>لإضافة الآية التي تراها، اسحب صورة الآية إلى القلب.</translation>
     </message>
@@ -203,10 +199,6 @@
     <message>
         <source>Review: keeping what you know</source>
         <translation>المراجعة: حفظ ما تعرفه</translation>
-    </message>
-    <message>
-        <source>Every sura in your heart (a part of 20 ayas, for suras longer than 40) comes up for review the day after you learn it. The &lt;b&gt;Review&lt;/b&gt; panel under the heart lists what is due today, the most overdue first, with the day of its last review and your chance of recalling it today. View &amp;gt; Review Panel shows or hides it.</source>
-        <translation>كل سورة في قلبك (جزء من 20 آية للسور الأطول من 40) تحين مراجعتها في اليوم التالي لحفظها. لوحة &lt;b&gt;المراجعة&lt;/b&gt; تحت القلب تسرد ما يحين اليوم، الأكثر تأخرًا أولًا، مع يوم آخر مراجعة وفرصة تذكّرك له اليوم. «عرض &amp;gt; لوحة المراجعة» تظهرها أو تخفيها.</translation>
     </message>
     <message>
         <source>Choose an item and press &lt;b&gt;Review now&lt;/b&gt;: Varnel plays it once through, each aya once, with no repeat or pause.</source>
@@ -283,6 +275,26 @@
     <message>
         <source>Varnel Help</source>
         <translation>مساعدة فارنل</translation>
+    </message>
+    <message>
+        <source>The window and its panels</source>
+        <translation>النافذة ولوحاتها</translation>
+    </message>
+    <message>
+        <source>The aya fills the middle of the window: its picture, and under it the translation panel. Right under them are the buttons that play, stop and move between ayas, the aya slider and a line that says where you are.</source>
+        <translation>تملأ الآية وسط النافذة: صورتها، وتحتها لوحة الترجمة. وتحتهما مباشرة أزرار التشغيل والإيقاف والتنقل بين الآيات، ومنزلق الآيات، وسطر يخبرك أين أنت.</translation>
+    </message>
+    <message>
+        <source>Beside the aya stand the panels. &lt;b&gt;Heart&lt;/b&gt;, &lt;b&gt;Review&lt;/b&gt; and &lt;b&gt;My Recitation&lt;/b&gt; share one place as tabs; &lt;b&gt;Recitation Settings&lt;/b&gt; holds the repeat, pause, range, loop, stack and practice settings. Drag a panel by its title to move it or to let it float, and close what you do not need: the &lt;b&gt;View&lt;/b&gt; menu shows each panel again, and View &amp;gt; Reset Layout brings back the first arrangement. Varnel remembers the window and its panels on this computer.</source>
+        <translation>بجانب الآية تقف اللوحات. &lt;b&gt;القلب&lt;/b&gt; و&lt;b&gt;المراجعة&lt;/b&gt; و&lt;b&gt;تلاوتي&lt;/b&gt; تتشارك مكانًا واحدًا كألسنة تبويب؛ و&lt;b&gt;إعدادات التلاوة&lt;/b&gt; تضم إعدادات التكرار والتوقف والنطاق والتكرار الدائري والتراكم ووسائل التدريب. اسحب اللوحة من عنوانها لتنقلها أو لتجعلها عائمة، وأغلق ما لا تحتاجه: قائمة &lt;b&gt;عرض&lt;/b&gt; تُظهر كل لوحة من جديد، و«عرض &amp;gt; إعادة الترتيب» تعيد الترتيب الأول. يتذكر فارنل النافذة ولوحاتها على هذا الحاسوب.</translation>
+    </message>
+    <message>
+        <source>The &lt;b&gt;Heart&lt;/b&gt; panel is your heart: the ayas you know.</source>
+        <translation>لوحة &lt;b&gt;القلب&lt;/b&gt; هي قلبك: الآيات التي تحفظها.</translation>
+    </message>
+    <message>
+        <source>Every sura in your heart (a part of 20 ayas, for suras longer than 40) comes up for review the day after you learn it. The &lt;b&gt;Review&lt;/b&gt; panel beside the heart lists what is due today, the most overdue first, with the day of its last review and your chance of recalling it today. View &amp;gt; Review Panel shows or hides it.</source>
+        <translation>كل سورة في قلبك (جزء من 20 آية للسور الأطول من 40) تحين مراجعتها في اليوم التالي لحفظها. لوحة &lt;b&gt;المراجعة&lt;/b&gt; بجانب القلب تسرد ما يحين اليوم، الأكثر تأخرًا أولًا، مع يوم آخر مراجعة وفرصة تذكّرك له اليوم. «عرض &amp;gt; لوحة المراجعة» تظهرها أو تخفيها.</translation>
     </message>
 </context>
 <context>

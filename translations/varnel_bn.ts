@@ -129,10 +129,6 @@
         <translation>আপনার হৃদয়</translation>
     </message>
     <message>
-        <source>The list on the left is your heart: the ayas you know.</source>
-        <translation>পাশের তালিকাটি আপনার হৃদয়: যে আয়াতগুলো আপনি জানেন।</translation>
-    </message>
-    <message>
         <source>To add the aya you see, drag the aya picture onto the heart.</source>
         <translation>যে আয়াত দেখছেন তা যোগ করতে আয়াতের ছবি হৃদয়ে টেনে আনুন।</translation>
     </message>
@@ -203,10 +199,6 @@
     <message>
         <source>Review: keeping what you know</source>
         <translation>পুনরাবৃত্তি: যা জানেন তা ধরে রাখা</translation>
-    </message>
-    <message>
-        <source>Every sura in your heart (a part of 20 ayas, for suras longer than 40) comes up for review the day after you learn it. The &lt;b&gt;Review&lt;/b&gt; panel under the heart lists what is due today, the most overdue first, with the day of its last review and your chance of recalling it today. View &amp;gt; Review Panel shows or hides it.</source>
-        <translation>আপনার হৃদয়ের প্রতিটি সূরা (40-এর বেশি আয়াতের সূরায় 20 আয়াতের একটি অংশ) শেখার পরের দিন পুনরাবৃত্তির জন্য আসে। হৃদয়ের নিচের &lt;b&gt;পুনরাবৃত্তি&lt;/b&gt; প্যানেল আজ যা বাকি তার তালিকা দেয়, সবচেয়ে বিলম্বিতটি আগে, শেষ পুনরাবৃত্তির দিন ও আজ মনে রাখার সম্ভাবনাসহ। দৃশ্য &amp;gt; পুনরাবৃত্তি প্যানেল এটি দেখায় বা লুকায়।</translation>
     </message>
     <message>
         <source>Choose an item and press &lt;b&gt;Review now&lt;/b&gt;: Varnel plays it once through, each aya once, with no repeat or pause.</source>
@@ -283,6 +275,26 @@
     <message>
         <source>Varnel Help</source>
         <translation>ভার্নেল সাহায্য</translation>
+    </message>
+    <message>
+        <source>The window and its panels</source>
+        <translation>জানালা ও তার প্যানেলগুলো</translation>
+    </message>
+    <message>
+        <source>The aya fills the middle of the window: its picture, and under it the translation panel. Right under them are the buttons that play, stop and move between ayas, the aya slider and a line that says where you are.</source>
+        <translation>আয়াতটি জানালার মাঝখান ভরে রাখে: তার ছবি, আর তার নিচে অনুবাদের প্যানেল। ঠিক এদের নিচে চালানো, থামানো ও আয়াতগুলোর মধ্যে যাওয়ার বোতাম, আয়াতের স্লাইডার এবং আপনি কোথায় আছেন তা জানানো একটি লাইন।</translation>
+    </message>
+    <message>
+        <source>Beside the aya stand the panels. &lt;b&gt;Heart&lt;/b&gt;, &lt;b&gt;Review&lt;/b&gt; and &lt;b&gt;My Recitation&lt;/b&gt; share one place as tabs; &lt;b&gt;Recitation Settings&lt;/b&gt; holds the repeat, pause, range, loop, stack and practice settings. Drag a panel by its title to move it or to let it float, and close what you do not need: the &lt;b&gt;View&lt;/b&gt; menu shows each panel again, and View &amp;gt; Reset Layout brings back the first arrangement. Varnel remembers the window and its panels on this computer.</source>
+        <translation>আয়াতের পাশে প্যানেলগুলো থাকে। &lt;b&gt;হৃদয়&lt;/b&gt;, &lt;b&gt;পুনরাবৃত্তি&lt;/b&gt; ও &lt;b&gt;আমার তিলাওয়াত&lt;/b&gt; ট্যাব হিসেবে একই জায়গা ভাগ করে; &lt;b&gt;তিলাওয়াতের সেটিংস&lt;/b&gt;-এ থাকে পুনরাবৃত্তি, বিরতি, পরিসর, লুপ, স্ট্যাক ও অনুশীলনের সেটিংস। কোনো প্যানেল সরাতে বা আলাদা করে ভাসাতে তার শিরোনাম ধরে টানুন, আর যা দরকার নেই তা বন্ধ করুন: &lt;b&gt;দৃশ্য&lt;/b&gt; মেনু প্রতিটি প্যানেল আবার দেখায়, আর দৃশ্য &amp;gt; বিন্যাস আগের মতো প্রথম বিন্যাস ফিরিয়ে আনে। ভার্নেল এই কম্পিউটারে জানালা ও তার প্যানেলগুলো মনে রাখে।</translation>
+    </message>
+    <message>
+        <source>The &lt;b&gt;Heart&lt;/b&gt; panel is your heart: the ayas you know.</source>
+        <translation>&lt;b&gt;হৃদয়&lt;/b&gt; প্যানেলটি আপনার হৃদয়: যে আয়াতগুলো আপনি জানেন।</translation>
+    </message>
+    <message>
+        <source>Every sura in your heart (a part of 20 ayas, for suras longer than 40) comes up for review the day after you learn it. The &lt;b&gt;Review&lt;/b&gt; panel beside the heart lists what is due today, the most overdue first, with the day of its last review and your chance of recalling it today. View &amp;gt; Review Panel shows or hides it.</source>
+        <translation>আপনার হৃদয়ের প্রতিটি সূরা (40-এর বেশি আয়াতের সূরায় 20 আয়াতের একটি অংশ) শেখার পরের দিন পুনরাবৃত্তির জন্য আসে। হৃদয়ের পাশের &lt;b&gt;পুনরাবৃত্তি&lt;/b&gt; প্যানেল আজ যা বাকি তার তালিকা দেয়, সবচেয়ে বিলম্বিতটি আগে, শেষ পুনরাবৃত্তির দিন ও আজ মনে রাখার সম্ভাবনাসহ। দৃশ্য &amp;gt; পুনরাবৃত্তি প্যানেল এটি দেখায় বা লুকায়।</translation>
     </message>
 </context>
 <context>

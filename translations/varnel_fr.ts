@@ -129,10 +129,6 @@
         <translation>Votre cœur</translation>
     </message>
     <message>
-        <source>The list on the left is your heart: the ayas you know.</source>
-        <translation>La liste sur le côté est votre cœur : les versets que vous savez.</translation>
-    </message>
-    <message>
         <source>To add the aya you see, drag the aya picture onto the heart.</source>
         <translation>Pour ajouter le verset affiché, faites glisser l'image du verset sur le cœur.</translation>
     </message>
@@ -203,10 +199,6 @@
     <message>
         <source>Review: keeping what you know</source>
         <translation>Révision : garder ce que vous savez</translation>
-    </message>
-    <message>
-        <source>Every sura in your heart (a part of 20 ayas, for suras longer than 40) comes up for review the day after you learn it. The &lt;b&gt;Review&lt;/b&gt; panel under the heart lists what is due today, the most overdue first, with the day of its last review and your chance of recalling it today. View &amp;gt; Review Panel shows or hides it.</source>
-        <translation>Chaque sourate de votre cœur (par parties de 20 versets pour les sourates de plus de 40) revient en révision le lendemain du jour où vous l'avez apprise. Le panneau &lt;b&gt;Révision&lt;/b&gt; sous le cœur liste ce qui est dû aujourd'hui, le plus en retard d'abord, avec le jour de la dernière révision et vos chances de vous en souvenir aujourd'hui. Affichage &amp;gt; Panneau de révision le montre ou le cache.</translation>
     </message>
     <message>
         <source>Choose an item and press &lt;b&gt;Review now&lt;/b&gt;: Varnel plays it once through, each aya once, with no repeat or pause.</source>
@@ -283,6 +275,26 @@
     <message>
         <source>Varnel Help</source>
         <translation>Aide de Varnel</translation>
+    </message>
+    <message>
+        <source>The window and its panels</source>
+        <translation>La fenêtre et ses panneaux</translation>
+    </message>
+    <message>
+        <source>The aya fills the middle of the window: its picture, and under it the translation panel. Right under them are the buttons that play, stop and move between ayas, the aya slider and a line that says where you are.</source>
+        <translation>Le verset occupe le milieu de la fenêtre : son image, et sous elle le panneau de la traduction. Juste en dessous se trouvent les boutons qui lisent, arrêtent et passent d'un verset à l'autre, le curseur des versets et une ligne qui dit où vous en êtes.</translation>
+    </message>
+    <message>
+        <source>Beside the aya stand the panels. &lt;b&gt;Heart&lt;/b&gt;, &lt;b&gt;Review&lt;/b&gt; and &lt;b&gt;My Recitation&lt;/b&gt; share one place as tabs; &lt;b&gt;Recitation Settings&lt;/b&gt; holds the repeat, pause, range, loop, stack and practice settings. Drag a panel by its title to move it or to let it float, and close what you do not need: the &lt;b&gt;View&lt;/b&gt; menu shows each panel again, and View &amp;gt; Reset Layout brings back the first arrangement. Varnel remembers the window and its panels on this computer.</source>
+        <translation>À côté du verset se tiennent les panneaux. &lt;b&gt;Cœur&lt;/b&gt;, &lt;b&gt;Révision&lt;/b&gt; et &lt;b&gt;Ma récitation&lt;/b&gt; partagent une même place en onglets ; &lt;b&gt;Réglages de la récitation&lt;/b&gt; réunit la répétition, la pause, la plage, la boucle, l'empilement et les aides. Faites glisser un panneau par son titre pour le déplacer ou le détacher, et fermez ce dont vous n'avez pas besoin : le menu &lt;b&gt;Affichage&lt;/b&gt; montre de nouveau chaque panneau, et Affichage &amp;gt; Réinitialiser la disposition rétablit l'agencement d'origine. Varnel se souvient de la fenêtre et de ses panneaux sur cet ordinateur.</translation>
+    </message>
+    <message>
+        <source>The &lt;b&gt;Heart&lt;/b&gt; panel is your heart: the ayas you know.</source>
+        <translation>Le panneau &lt;b&gt;Cœur&lt;/b&gt; est votre cœur : les versets que vous savez.</translation>
+    </message>
+    <message>
+        <source>Every sura in your heart (a part of 20 ayas, for suras longer than 40) comes up for review the day after you learn it. The &lt;b&gt;Review&lt;/b&gt; panel beside the heart lists what is due today, the most overdue first, with the day of its last review and your chance of recalling it today. View &amp;gt; Review Panel shows or hides it.</source>
+        <translation>Chaque sourate de votre cœur (par parties de 20 versets pour les sourates de plus de 40) revient en révision le lendemain du jour où vous l'avez apprise. Le panneau &lt;b&gt;Révision&lt;/b&gt; à côté du cœur liste ce qui est dû aujourd'hui, le plus en retard d'abord, avec le jour de la dernière révision et vos chances de vous en souvenir aujourd'hui. Affichage &amp;gt; Panneau de révision le montre ou le cache.</translation>
     </message>
 </context>
 <context>

@@ -129,10 +129,6 @@
         <translation>Hati Anda</translation>
     </message>
     <message>
-        <source>The list on the left is your heart: the ayas you know.</source>
-        <translation>Daftar di samping adalah hati Anda: ayat-ayat yang Anda hafal.</translation>
-    </message>
-    <message>
         <source>To add the aya you see, drag the aya picture onto the heart.</source>
         <translation>Untuk menambahkan ayat yang Anda lihat, seret gambar ayat ke hati.</translation>
     </message>
@@ -203,10 +199,6 @@
     <message>
         <source>Review: keeping what you know</source>
         <translation>Murajaah: menjaga hafalan</translation>
-    </message>
-    <message>
-        <source>Every sura in your heart (a part of 20 ayas, for suras longer than 40) comes up for review the day after you learn it. The &lt;b&gt;Review&lt;/b&gt; panel under the heart lists what is due today, the most overdue first, with the day of its last review and your chance of recalling it today. View &amp;gt; Review Panel shows or hides it.</source>
-        <translation>Setiap surah di hati Anda (bagian 20 ayat, untuk surah lebih dari 40 ayat) muncul untuk murajaah sehari setelah Anda menghafalnya. Panel &lt;b&gt;Murajaah&lt;/b&gt; di bawah hati mendaftar yang jatuh tempo hari ini, yang paling terlambat lebih dulu, dengan hari murajaah terakhir dan peluang Anda mengingatnya hari ini. Tampilan &amp;gt; Panel Murajaah menampilkan atau menyembunyikannya.</translation>
     </message>
     <message>
         <source>Choose an item and press &lt;b&gt;Review now&lt;/b&gt;: Varnel plays it once through, each aya once, with no repeat or pause.</source>
@@ -283,6 +275,26 @@
     <message>
         <source>Varnel Help</source>
         <translation>Bantuan Varnel</translation>
+    </message>
+    <message>
+        <source>The window and its panels</source>
+        <translation>Jendela dan panel-panelnya</translation>
+    </message>
+    <message>
+        <source>The aya fills the middle of the window: its picture, and under it the translation panel. Right under them are the buttons that play, stop and move between ayas, the aya slider and a line that says where you are.</source>
+        <translation>Ayat mengisi bagian tengah jendela: gambarnya, dan di bawahnya panel terjemahan. Tepat di bawah keduanya ada tombol untuk memutar, menghentikan, dan berpindah antarayat, penggeser ayat, dan sebaris keterangan posisi Anda.</translation>
+    </message>
+    <message>
+        <source>Beside the aya stand the panels. &lt;b&gt;Heart&lt;/b&gt;, &lt;b&gt;Review&lt;/b&gt; and &lt;b&gt;My Recitation&lt;/b&gt; share one place as tabs; &lt;b&gt;Recitation Settings&lt;/b&gt; holds the repeat, pause, range, loop, stack and practice settings. Drag a panel by its title to move it or to let it float, and close what you do not need: the &lt;b&gt;View&lt;/b&gt; menu shows each panel again, and View &amp;gt; Reset Layout brings back the first arrangement. Varnel remembers the window and its panels on this computer.</source>
+        <translation>Di samping ayat ada panel-panel. &lt;b&gt;Hati&lt;/b&gt;, &lt;b&gt;Murajaah&lt;/b&gt;, dan &lt;b&gt;Bacaan Saya&lt;/b&gt; berbagi satu tempat sebagai tab; &lt;b&gt;Pengaturan Bacaan&lt;/b&gt; memuat pengaturan ulangan, jeda, rentang, putar ulang, tumpuk, dan latihan. Seret panel pada judulnya untuk memindahkannya atau melepaskannya, dan tutup yang tidak Anda perlukan: menu &lt;b&gt;Tampilan&lt;/b&gt; menampilkan setiap panel lagi, dan Tampilan &amp;gt; Atur Ulang Tata Letak mengembalikan susunan awal. Varnel mengingat jendela dan panelnya di komputer ini.</translation>
+    </message>
+    <message>
+        <source>The &lt;b&gt;Heart&lt;/b&gt; panel is your heart: the ayas you know.</source>
+        <translation>Panel &lt;b&gt;Hati&lt;/b&gt; adalah hati Anda: ayat-ayat yang Anda hafal.</translation>
+    </message>
+    <message>
+        <source>Every sura in your heart (a part of 20 ayas, for suras longer than 40) comes up for review the day after you learn it. The &lt;b&gt;Review&lt;/b&gt; panel beside the heart lists what is due today, the most overdue first, with the day of its last review and your chance of recalling it today. View &amp;gt; Review Panel shows or hides it.</source>
+        <translation>Setiap surah di hati Anda (bagian 20 ayat, untuk surah lebih dari 40 ayat) muncul untuk murajaah sehari setelah Anda menghafalnya. Panel &lt;b&gt;Murajaah&lt;/b&gt; di samping hati mendaftar yang jatuh tempo hari ini, yang paling terlambat lebih dulu, dengan hari murajaah terakhir dan peluang Anda mengingatnya hari ini. Tampilan &amp;gt; Panel Murajaah menampilkan atau menyembunyikannya.</translation>
     </message>
 </context>
 <context>

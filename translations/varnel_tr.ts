@@ -129,10 +129,6 @@
         <translation>Kalbiniz</translation>
     </message>
     <message>
-        <source>The list on the left is your heart: the ayas you know.</source>
-        <translation>Yandaki liste kalbinizdir: bildiğiniz ayetler.</translation>
-    </message>
-    <message>
         <source>To add the aya you see, drag the aya picture onto the heart.</source>
         <translation>Gördüğünüz ayeti eklemek için ayetin resmini kalbe sürükleyin.</translation>
     </message>
@@ -203,10 +199,6 @@
     <message>
         <source>Review: keeping what you know</source>
         <translation>Tekrar: bildiğini korumak</translation>
-    </message>
-    <message>
-        <source>Every sura in your heart (a part of 20 ayas, for suras longer than 40) comes up for review the day after you learn it. The &lt;b&gt;Review&lt;/b&gt; panel under the heart lists what is due today, the most overdue first, with the day of its last review and your chance of recalling it today. View &amp;gt; Review Panel shows or hides it.</source>
-        <translation>Kalbinizdeki her sure (40 ayetten uzun surelerde 20 ayetlik bir bölüm) öğrendiğiniz günün ertesi günü tekrara gelir. Kalbin altındaki &lt;b&gt;Tekrar&lt;/b&gt; paneli bugün sırası gelenleri, en çok gecikeni önce olmak üzere, son tekrar günü ve bugün hatırlama olasılığınızla listeler. Görünüm &amp;gt; Tekrar Paneli onu gösterir ya da gizler.</translation>
     </message>
     <message>
         <source>Choose an item and press &lt;b&gt;Review now&lt;/b&gt;: Varnel plays it once through, each aya once, with no repeat or pause.</source>
@@ -283,6 +275,26 @@
     <message>
         <source>Varnel Help</source>
         <translation>Varnel Yardım</translation>
+    </message>
+    <message>
+        <source>The window and its panels</source>
+        <translation>Pencere ve panelleri</translation>
+    </message>
+    <message>
+        <source>The aya fills the middle of the window: its picture, and under it the translation panel. Right under them are the buttons that play, stop and move between ayas, the aya slider and a line that says where you are.</source>
+        <translation>Ayet pencerenin ortasını doldurur: resmi ve altında meal paneli. Hemen altlarında çalan, durduran ve ayetler arasında gezinen düğmeler, ayet kaydırıcısı ve nerede olduğunuzu söyleyen bir satır bulunur.</translation>
+    </message>
+    <message>
+        <source>Beside the aya stand the panels. &lt;b&gt;Heart&lt;/b&gt;, &lt;b&gt;Review&lt;/b&gt; and &lt;b&gt;My Recitation&lt;/b&gt; share one place as tabs; &lt;b&gt;Recitation Settings&lt;/b&gt; holds the repeat, pause, range, loop, stack and practice settings. Drag a panel by its title to move it or to let it float, and close what you do not need: the &lt;b&gt;View&lt;/b&gt; menu shows each panel again, and View &amp;gt; Reset Layout brings back the first arrangement. Varnel remembers the window and its panels on this computer.</source>
+        <translation>Ayetin yanında paneller durur. &lt;b&gt;Kalp&lt;/b&gt;, &lt;b&gt;Tekrar&lt;/b&gt; ve &lt;b&gt;Okuyuşum&lt;/b&gt; sekmeler olarak tek bir yeri paylaşır; &lt;b&gt;Okuyuş Ayarları&lt;/b&gt; tekrar, duraklama, aralık, döngü, yığma ve alıştırma ayarlarını tutar. Bir paneli taşımak ya da serbest bırakmak için başlığından sürükleyin, gerekmeyeni kapatın: &lt;b&gt;Görünüm&lt;/b&gt; menüsü her paneli yeniden gösterir, Görünüm &amp;gt; Düzeni Sıfırla ilk düzeni geri getirir. Varnel pencereyi ve panellerini bu bilgisayarda hatırlar.</translation>
+    </message>
+    <message>
+        <source>The &lt;b&gt;Heart&lt;/b&gt; panel is your heart: the ayas you know.</source>
+        <translation>&lt;b&gt;Kalp&lt;/b&gt; paneli kalbinizdir: bildiğiniz ayetler.</translation>
+    </message>
+    <message>
+        <source>Every sura in your heart (a part of 20 ayas, for suras longer than 40) comes up for review the day after you learn it. The &lt;b&gt;Review&lt;/b&gt; panel beside the heart lists what is due today, the most overdue first, with the day of its last review and your chance of recalling it today. View &amp;gt; Review Panel shows or hides it.</source>
+        <translation>Kalbinizdeki her sure (40 ayetten uzun surelerde 20 ayetlik bir bölüm) öğrendiğiniz günün ertesi günü tekrara gelir. Kalbin yanındaki &lt;b&gt;Tekrar&lt;/b&gt; paneli bugün sırası gelenleri, en çok gecikeni önce olmak üzere, son tekrar günü ve bugün hatırlama olasılığınızla listeler. Görünüm &amp;gt; Tekrar Paneli onu gösterir ya da gizler.</translation>
     </message>
 </context>
 <context>

@@ -129,10 +129,6 @@
         <translation>آپ کا دل</translation>
     </message>
     <message>
-        <source>The list on the left is your heart: the ayas you know.</source>
-        <translation>کنارے والی فہرست آپ کا دل ہے: وہ آیات جو آپ کو یاد ہیں۔</translation>
-    </message>
-    <message>
         <source>To add the aya you see, drag the aya picture onto the heart.</source>
         <translation>جو آیت آپ دیکھ رہے ہیں اسے شامل کرنے کے لیے آیت کی تصویر دل پر کھینچیں۔</translation>
     </message>
@@ -203,10 +199,6 @@
     <message>
         <source>Review: keeping what you know</source>
         <translation>دہرائی: جو یاد ہے اسے قائم رکھنا</translation>
-    </message>
-    <message>
-        <source>Every sura in your heart (a part of 20 ayas, for suras longer than 40) comes up for review the day after you learn it. The &lt;b&gt;Review&lt;/b&gt; panel under the heart lists what is due today, the most overdue first, with the day of its last review and your chance of recalling it today. View &amp;gt; Review Panel shows or hides it.</source>
-        <translation>آپ کے دل کی ہر سورت (40 سے لمبی سورتوں کا 20 آیات کا حصہ) یاد کرنے کے اگلے دن دہرائی کے لیے آتی ہے۔ دل کے نیچے &lt;b&gt;دہرائی&lt;/b&gt; پینل آج کی باری والی چیزیں دکھاتا ہے، سب سے زیادہ تاخیر والی پہلے، پچھلی دہرائی کے دن اور آج یاد ہونے کے امکان کے ساتھ۔ منظر &amp;gt; دہرائی پینل اسے دکھاتا یا چھپاتا ہے۔</translation>
     </message>
     <message>
         <source>Choose an item and press &lt;b&gt;Review now&lt;/b&gt;: Varnel plays it once through, each aya once, with no repeat or pause.</source>
@@ -283,6 +275,26 @@
     <message>
         <source>Varnel Help</source>
         <translation>ورنل مدد</translation>
+    </message>
+    <message>
+        <source>The window and its panels</source>
+        <translation>کھڑکی اور اس کے پینل</translation>
+    </message>
+    <message>
+        <source>The aya fills the middle of the window: its picture, and under it the translation panel. Right under them are the buttons that play, stop and move between ayas, the aya slider and a line that says where you are.</source>
+        <translation>آیت کھڑکی کے بیچ کو بھرتی ہے: اس کی تصویر، اور اس کے نیچے ترجمے کا پینل۔ ان کے بالکل نیچے چلانے، روکنے اور آیات کے درمیان جانے کے بٹن، آیت کا سلائیڈر اور ایک سطر ہے جو بتاتی ہے کہ آپ کہاں ہیں۔</translation>
+    </message>
+    <message>
+        <source>Beside the aya stand the panels. &lt;b&gt;Heart&lt;/b&gt;, &lt;b&gt;Review&lt;/b&gt; and &lt;b&gt;My Recitation&lt;/b&gt; share one place as tabs; &lt;b&gt;Recitation Settings&lt;/b&gt; holds the repeat, pause, range, loop, stack and practice settings. Drag a panel by its title to move it or to let it float, and close what you do not need: the &lt;b&gt;View&lt;/b&gt; menu shows each panel again, and View &amp;gt; Reset Layout brings back the first arrangement. Varnel remembers the window and its panels on this computer.</source>
+        <translation>آیت کے پہلو میں پینل ہیں۔ &lt;b&gt;دل&lt;/b&gt;، &lt;b&gt;دہرائی&lt;/b&gt; اور &lt;b&gt;میری تلاوت&lt;/b&gt; ٹیبز کی صورت میں ایک جگہ بانٹتے ہیں؛ &lt;b&gt;تلاوت کی ترتیبات&lt;/b&gt; میں تکرار، وقفے، حد، لوپ، اسٹیک اور مشق کی ترتیبات ہیں۔ پینل کو اس کے عنوان سے گھسیٹ کر منتقل کریں یا الگ تیرنے دیں، اور جو ضرورت نہ ہو بند کر دیں: &lt;b&gt;منظر&lt;/b&gt; مینو ہر پینل دوبارہ دکھاتا ہے، اور منظر &amp;gt; ترتیب بحال کریں پہلی ترتیب واپس لاتا ہے۔ ورنل اس کمپیوٹر پر کھڑکی اور اس کے پینل یاد رکھتا ہے۔</translation>
+    </message>
+    <message>
+        <source>The &lt;b&gt;Heart&lt;/b&gt; panel is your heart: the ayas you know.</source>
+        <translation>&lt;b&gt;دل&lt;/b&gt; کا پینل آپ کا دل ہے: وہ آیات جو آپ کو یاد ہیں۔</translation>
+    </message>
+    <message>
+        <source>Every sura in your heart (a part of 20 ayas, for suras longer than 40) comes up for review the day after you learn it. The &lt;b&gt;Review&lt;/b&gt; panel beside the heart lists what is due today, the most overdue first, with the day of its last review and your chance of recalling it today. View &amp;gt; Review Panel shows or hides it.</source>
+        <translation>آپ کے دل کی ہر سورت (40 سے لمبی سورتوں کا 20 آیات کا حصہ) یاد کرنے کے اگلے دن دہرائی کے لیے آتی ہے۔ دل کے پہلو میں &lt;b&gt;دہرائی&lt;/b&gt; پینل آج کی باری والی چیزیں دکھاتا ہے، سب سے زیادہ تاخیر والی پہلے، پچھلی دہرائی کے دن اور آج یاد ہونے کے امکان کے ساتھ۔ منظر &amp;gt; دہرائی پینل اسے دکھاتا یا چھپاتا ہے۔</translation>
     </message>
 </context>
 <context>
