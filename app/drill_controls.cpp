@@ -71,7 +71,7 @@ void DrillControls::Connect()
     connect(s, &RecitationSession::PartPosition, w_.partSlider, &QSlider::setValue);
 }
 
-void DrillControls::LoadLearner(const std::string& profilePath, const WindowSettings& settings)
+void DrillControls::LoadLearner(const std::string& profilePath, const WindowSettings& settings, Learner learner)
 {
     using namespace app_settings;
     DrillSettings defaults;
@@ -79,6 +79,8 @@ void DrillControls::LoadLearner(const std::string& profilePath, const WindowSett
     defaults.pauseFactor = std::clamp(settings.Number(kPauseFactor, kPauseFactorDefault), 0.5, 3.0);
     defaults.speed = std::clamp(settings.Number(kSpeed, kSpeedDefault), 0.5, 1.5);
     record_.Load(profilePath, defaults);
+    if (learner == Learner::New)
+        record_.KeepOrphanedReviews();
     for (const std::string& problem : record_.TakeProblems())
         ShowMessage("Varnel", QString::fromStdString(problem));
     aids_.ShowLearner();

@@ -23,8 +23,11 @@ class DrillControls : public QObject
     // Connects the controls to the session and the session's reports to the controls.
     void Connect();
     // Reads the learner's record beside profilePath; a learner without drill settings of their own
-    // starts from the working folder's. Tells what was damaged, then shows it all; nothing plays.
-    void LoadLearner(const std::string& profilePath, const WindowSettings& settings);
+    // starts from the working folder's. A New learner's review records found there are kept aside
+    // first. Tells what was damaged or kept, then shows it all; nothing plays.
+    enum class Learner { Known, New };
+    void LoadLearner(const std::string& profilePath, const WindowSettings& settings,
+                     Learner learner = Learner::Known);
 
     void SetRange(int state);
     void SetLoop(int state);

@@ -50,8 +50,7 @@ QPixmap Varn::Picture(const char* name) const { return PixmapFromResource(name);
 Varn::Varn(QWidget* parent) : QMainWindow(parent)
 {
     // What a write killed midway left beside the files the program writes.
-    RemoveStaleTemporaries(".");
-    RemoveStaleTemporaries("profiles");
+    SweepStaleTemporaries(".");
     settings_.Load();
     packs_.SetSharedRoot(SharedDataFolder().toStdString());
 

@@ -54,13 +54,14 @@ void Varn::SaveProfile()
 
 void Varn::LoadProfile(const std::string& name)
 {
-    // The learner's files are written by one program at a time: two would overwrite each other.
+    // The learner leaving is saved while the lock still guards the file; then the lock passes to the
+    // one coming (the learner's files are written by one program at a time).
+    if (!userName_.empty())
+        SaveProfile();
     if (!profileLock_.Take(name, ProfilePath(name))) {
         LoadProfilePopup();
         return;
     }
-    if (!userName_.empty())
-        SaveProfile();
     userName_ = name;
     w_.heart->clear();
     controls_->LoadLearner(ProfilePath(name), settings_);
@@ -119,17 +120,16 @@ void Varn::LoadProfile(const std::string& name)
 
 void Varn::NewProfile(const std::string& name)
 {
+    if (!userName_.empty())
+        SaveProfile();
     if (!profileLock_.Take(name, ProfilePath(name))) {
         LoadProfilePopup();
         return;
     }
-    if (!userName_.empty())
-        SaveProfile();
     userName_ = name;
     w_.heart->clear();
     w_.textPanel->clear();
-    controls_->LoadLearner(ProfilePath(name), settings_);
-    passages_->ShowLearner();
+    controls_->LoadLearner(ProfilePath(name), settings_, DrillControls::Learner::New);
     const int index = std::max(0, ChooserIndexOf(114));
     w_.chooser->setCurrentIndex(index);
     w_.heart->MakeRoot(QObject::tr("%1's Heart").arg(QString::fromStdString(name)), Picture("love.png"));
@@ -140,7 +140,8 @@ void Varn::NewProfile(const std::string& name)
     w_.suraProgress->setValue(0);
     ApplyStoredDevice();
     LoadRecitor();
-    heartSave_.stop();
+    // Written at once, so that the learner's name survives a kill before the first change.
+    SaveProfile();
 }
 
 void Varn::HeartProgress(int n) { w_.heartProgress->setValue(n); }

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
+#include <vector>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -126,8 +127,8 @@ bool IsStaleTemporaryName(const std::string& fileName)
     for (const char* name : kNames)
         if (base == name)
             return true;
-    // The profile and the learner's files beside it.
-    for (const std::string extension : {".varn", ".review", ".aids", ".drill"})
+    // The profile and the learner's files beside it, a recording, a pack.
+    for (const std::string extension : {".varn", ".review", ".pages", ".aids", ".drill", ".ogg", ".dat"})
         if (base.size() > extension.size() &&
             base.compare(base.size() - extension.size(), extension.size(), extension) == 0)
             return true;
@@ -144,5 +145,28 @@ int RemoveStaleTemporaries(const std::string& folder)
             std::filesystem::remove(entry.path(), ignored))
             ++removed;
     }
+    return removed;
+}
+
+int SweepStaleTemporaries(const std::string& root)
+{
+    namespace fs = std::filesystem;
+    std::vector<std::string> folders = {root, root + "/profiles", root + "/quran"};
+    // Each learner's recordings, and each add-on recitation's packs.
+    const auto subfolders = [&folders](const std::string& parent, const std::string& suffix) {
+        std::error_code code;
+        for (const auto& entry : fs::directory_iterator(parent, code)) {
+            std::error_code ignored;
+            const std::string name = entry.path().filename().string();
+            if (entry.is_directory(ignored) && !entry.is_symlink(ignored) && name.size() > suffix.size() &&
+                name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0)
+                folders.push_back(entry.path().string());
+        }
+    };
+    subfolders(root + "/profiles", ".recordings");
+    subfolders(root + "/quran/extra", "");
+    int removed = 0;
+    for (const std::string& folder : folders)
+        removed += RemoveStaleTemporaries(folder);
     return removed;
 }

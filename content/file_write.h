@@ -21,10 +21,14 @@ bool IsReadableRegularFile(const std::string& path);
 bool MakeFolder(const std::string& folder, std::string* error);
 
 // True for the name of a temporary file that a write of one of the program's own files leaves behind
-// when it is killed midway: "NAME.varn.XXXXXX", "NAME.review.XXXXXX", "NAME.aids.XXXXXX",
-// "NAME.drill.XXXXXX", "recite.ini.XXXXXX", "config.ini.XXXXXX" and "varnel.ini.XXXXXX", the X's six letters
-// or digits.
+// when it is killed midway: "NAME.varn.XXXXXX", "NAME.review.XXXXXX", "NAME.pages.XXXXXX",
+// "NAME.aids.XXXXXX", "NAME.drill.XXXXXX", a recording's "SSSAAA.ogg.XXXXXX", a pack's "NAME.dat.XXXXXX",
+// "recite.ini.XXXXXX", "config.ini.XXXXXX" and "varnel.ini.XXXXXX", the X's six letters or digits.
 bool IsStaleTemporaryName(const std::string& fileName);
 
 // Removes the files of folder that IsStaleTemporaryName() picks out; returns how many went.
 int RemoveStaleTemporaries(const std::string& folder);
+
+// Removes them from every folder the program writes in under the working folder root: root itself,
+// profiles/, each profiles/NAME.recordings/, quran/ and each quran/extra/NAME/. Returns how many went.
+int SweepStaleTemporaries(const std::string& root);

@@ -45,7 +45,8 @@ bool KelRes::ReadDirectory(const std::string& path, std::vector<Entry>* entries,
     entries->clear();
     *count = 0;
     QFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::ReadOnly))
+    // Only a regular file: a FIFO or a device in a pack's place would block or never end.
+    if (!IsReadableRegularFile(path) || !file.open(QIODevice::ReadOnly))
         return false;
     const qint64 size = file.size();
     *fileSize = size;
@@ -121,7 +122,9 @@ namespace
 template <typename Bytes> bool ReadRange(const std::string& path, qint64 start, qint64 length, Bytes* out)
 {
     QFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::ReadOnly) || start + length > file.size() || !file.seek(start))
+    // The pack may have been swapped for something else since its directory was read.
+    if (!IsReadableRegularFile(path) || !file.open(QIODevice::ReadOnly) || start + length > file.size() ||
+        !file.seek(start))
         return false;
     out->resize(size_t(length));
     qint64 done = 0;

@@ -190,6 +190,21 @@ std::vector<std::string> LearnerRecord::KeepReviewsBeforeLoss(const std::vector<
     return kept;
 }
 
+void LearnerRecord::KeepOrphanedReviews()
+{
+    const std::vector<std::string> kept = KeepReviewsBeforeLoss({});
+    if (kept.empty())
+        return;
+    QString where;
+    for (const std::string& backup : kept)
+        where += "<br>" + QString::fromStdString(backup).toHtmlEscaped();
+    problems_.push_back((QCoreApplication::translate("QObject", "Review records were found without a profile. "
+                                                                "The new profile starts with an empty heart; "
+                                                                "the records as they were are kept as:") +
+                         where)
+                            .toStdString());
+}
+
 bool LearnerRecord::SetReviewByPages(bool pages, std::string* error)
 {
     DrillSettings drill = drill_;

@@ -76,6 +76,10 @@ class LearnerRecord : public QObject
     // Keeps a copy of each review book that a heart of these ayas would take items from (before a
     // damaged profile's heart replaces the heart); the copies' paths.
     std::vector<std::string> KeepReviewsBeforeLoss(const std::vector<std::string>& ayas) const;
+    // For a profile being created: review records already beside it (left by a program killed before
+    // it wrote the profile) would be emptied by the new, empty heart; each is kept whole as .bak first,
+    // and that is reported in Problems().
+    void KeepOrphanedReviews();
     // Reviews by page (or by sura), kept with the drill settings.
     bool SetReviewByPages(bool pages, std::string* error);
 

@@ -79,6 +79,11 @@ bool ReadProfile(const std::string& path, ProfileData* out, std::string* problem
 {
     *out = ProfileData();
     QFile file(QString::fromStdString(path));
+    // Only a regular file is opened: a FIFO would block the window for ever, a device never end.
+    if (file.exists() && !IsReadableRegularFile(path)) {
+        *problem = ProfileWords::tr("the profile is not a file that can be read").toStdString();
+        return false;
+    }
     if (!file.open(QIODevice::ReadOnly)) {
         *problem =
             ProfileWords::tr("the profile file cannot be read: %1").arg(file.errorString()).toStdString();
@@ -187,7 +192,7 @@ std::string KeepDamagedCopy(const std::string& path)
 {
     const QString from = QString::fromStdString(path);
     const QString backup = from + ".bak";
-    if (!QFile::exists(from))
+    if (!IsReadableRegularFile(path)) // nothing to keep, and a FIFO would never end its copy
         return {};
     QFile::remove(backup);
     return QFile::copy(from, backup) ? backup.toStdString() : std::string();

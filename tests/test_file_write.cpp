@@ -81,6 +81,10 @@ class TestFileWrite : public QObject
         QTest::newRow("review record") << "tester.review.k2J9aa" << true;
         QTest::newRow("practice aids") << "tester.aids.0Zz9Yy" << true;
         QTest::newRow("drill settings") << "tester.drill.a1b2c3" << true;
+        QTest::newRow("review by page") << "tester.pages.Zq81Kx" << true;
+        QTest::newRow("a recording") << "112001.ogg.h7G2aa" << true;
+        QTest::newRow("a pack") << "s078_s114.dat.pp09Qr" << true;
+        QTest::newRow("a pack itself") << "s078_s114.dat" << false;
         QTest::newRow("a review's backup") << "tester.review.bak" << false;
         QTest::newRow("the profile itself") << "tester.varn" << false;
         QTest::newRow("five letters") << "tester.varn.abcde" << false;
@@ -101,6 +105,36 @@ class TestFileWrite : public QObject
         QCOMPARE(RemoveStaleTemporaries(dir.path().toStdString()), stale ? 1 : 0);
         QCOMPARE(QFile::exists(dir.filePath(name)), !stale);
         QVERIFY(QFile::exists(dir.filePath("tester.varn")));
+    }
+
+    // One sweep at start takes every kind of leftover from every folder the program writes in, and only
+    // leftovers: the files themselves, a backup and someone else's file stay.
+    void sweepEveryFolder()
+    {
+        QTemporaryDir dir;
+        const QStringList stale = {"varnel.ini.aaaaaa",
+                                   "profiles/Amina.pages.bbbbbb",
+                                   "profiles/Amina.recordings/112001.ogg.cccccc",
+                                   "profiles/Bilal.recordings/001007.ogg.dddddd",
+                                   "quran/s078_s114.dat.eeeeee",
+                                   "quran/extra/Trial/s104_s114.dat.ffffff"};
+        const QStringList kept = {"varnel.ini",
+                                  "profiles/Amina.pages",
+                                  "profiles/Amina.review.bak",
+                                  "profiles/Amina.recordings/112001.ogg",
+                                  "quran/s078_s114.dat",
+                                  "quran/extra/Trial/s104_s114.dat",
+                                  "quran/lang/notes.txt.gggggg"};
+        for (const QString& name : stale + kept)
+            QVERIFY(fixtures::PutFile(dir.filePath(name), "x"));
+        QCOMPARE(SweepStaleTemporaries(dir.path().toStdString()), int(stale.size()));
+        for (const QString& name : stale)
+            QVERIFY2(!QFile::exists(dir.filePath(name)), qPrintable(name));
+        for (const QString& name : kept)
+            QVERIFY2(QFile::exists(dir.filePath(name)), qPrintable(name));
+        // No folders at all: nothing to sweep, and no failure.
+        QTemporaryDir empty;
+        QCOMPARE(SweepStaleTemporaries(empty.path().toStdString()), 0);
     }
 
     // Our settings file: read only from a regular file (a FIFO never hangs the start), written whole like

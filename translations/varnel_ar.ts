@@ -424,6 +424,10 @@
         <source>A user name cannot hold "%1", the ending of profile files.</source>
         <translation>لا يجوز أن يحوي اسم المستخدم "%1"، وهي لاحقة ملفات الملفات الشخصية.</translation>
     </message>
+    <message>
+        <source>the profile is not a file that can be read</source>
+        <translation>ملف التعريف ليس ملفًا يمكن قراءته</translation>
+    </message>
 </context>
 <context>
     <name>QDockWidget</name>
@@ -1655,6 +1659,18 @@
     <message>
         <source>Reset &amp;Layout</source>
         <translation>إعادة ال&amp;ترتيب</translation>
+    </message>
+    <message>
+        <source>%1 was opened by Varnel on the computer %2, which may still have it open.&lt;br&gt;&lt;br&gt;Open it anyway?</source>
+        <translation>فتح فارنل %1 على الحاسوب %2، وربما ما زال مفتوحًا هناك.&lt;br&gt;&lt;br&gt;أتفتحه على أي حال؟</translation>
+    </message>
+    <message>
+        <source>%1 could not be locked for this window: %2.&lt;br&gt;&lt;br&gt;It opens all the same, but another Varnel window could open it too.</source>
+        <translation>تعذّر قفل %1 لهذه النافذة: %2.&lt;br&gt;&lt;br&gt;سيُفتح على أي حال، لكن نافذة فارنل أخرى قد تفتحه أيضًا.</translation>
+    </message>
+    <message>
+        <source>Review records were found without a profile. The new profile starts with an empty heart; the records as they were are kept as:</source>
+        <translation>وُجدت سجلات مراجعة بلا ملف تعريف. يبدأ الملف الجديد بقلب فارغ؛ وتُحفظ السجلات كما كانت باسم:</translation>
     </message>
 </context>
 <context>

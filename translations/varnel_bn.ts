@@ -424,6 +424,10 @@
         <source>A user name cannot hold "%1", the ending of profile files.</source>
         <translation>ব্যবহারকারীর নামে "%1" থাকতে পারে না, যা প্রোফাইল ফাইলের শেষাংশ।</translation>
     </message>
+    <message>
+        <source>the profile is not a file that can be read</source>
+        <translation>প্রোফাইলটি পড়া যায় এমন কোনো ফাইল নয়</translation>
+    </message>
 </context>
 <context>
     <name>QDockWidget</name>
@@ -1631,6 +1635,18 @@
     <message>
         <source>Reset &amp;Layout</source>
         <translation>বিন্যাস আগের মতো (&amp;L)</translation>
+    </message>
+    <message>
+        <source>%1 was opened by Varnel on the computer %2, which may still have it open.&lt;br&gt;&lt;br&gt;Open it anyway?</source>
+        <translation>%1 কম্পিউটার %2-এ ভার্নেল খুলেছিল, সেখানে হয়তো এখনও খোলা আছে।&lt;br&gt;&lt;br&gt;তবুও খুলবেন?</translation>
+    </message>
+    <message>
+        <source>%1 could not be locked for this window: %2.&lt;br&gt;&lt;br&gt;It opens all the same, but another Varnel window could open it too.</source>
+        <translation>%1 এই জানালার জন্য লক করা গেল না: %2।&lt;br&gt;&lt;br&gt;তবুও এটি খুলবে, কিন্তু ভার্নেলের অন্য কোনো জানালাও এটি খুলতে পারে।</translation>
+    </message>
+    <message>
+        <source>Review records were found without a profile. The new profile starts with an empty heart; the records as they were are kept as:</source>
+        <translation>প্রোফাইল ছাড়া পুনরাবৃত্তির রেকর্ড পাওয়া গেছে। নতুন প্রোফাইল খালি হৃদয় দিয়ে শুরু হয়; রেকর্ডগুলো যেমন ছিল তেমনই রাখা আছে:</translation>
     </message>
 </context>
 <context>

@@ -424,6 +424,10 @@
         <source>A user name cannot hold "%1", the ending of profile files.</source>
         <translation>Un nom d'utilisateur ne peut pas contenir « %1 », la terminaison des fichiers de profil.</translation>
     </message>
+    <message>
+        <source>the profile is not a file that can be read</source>
+        <translation>le profil n'est pas un fichier lisible</translation>
+    </message>
 </context>
 <context>
     <name>QDockWidget</name>
@@ -1631,6 +1635,18 @@
     <message>
         <source>Reset &amp;Layout</source>
         <translation>Réinitialiser la &amp;disposition</translation>
+    </message>
+    <message>
+        <source>%1 was opened by Varnel on the computer %2, which may still have it open.&lt;br&gt;&lt;br&gt;Open it anyway?</source>
+        <translation>%1 a été ouvert par Varnel sur l'ordinateur %2, qui l'a peut-être encore ouvert.&lt;br&gt;&lt;br&gt;L'ouvrir quand même ?</translation>
+    </message>
+    <message>
+        <source>%1 could not be locked for this window: %2.&lt;br&gt;&lt;br&gt;It opens all the same, but another Varnel window could open it too.</source>
+        <translation>%1 n'a pas pu être verrouillé pour cette fenêtre : %2.&lt;br&gt;&lt;br&gt;Il s'ouvre quand même, mais une autre fenêtre de Varnel pourrait l'ouvrir aussi.</translation>
+    </message>
+    <message>
+        <source>Review records were found without a profile. The new profile starts with an empty heart; the records as they were are kept as:</source>
+        <translation>Des registres de révision ont été trouvés sans profil. Le nouveau profil commence avec un cœur vide ; les registres tels qu'ils étaient sont gardés sous :</translation>
     </message>
 </context>
 <context>

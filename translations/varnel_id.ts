@@ -424,6 +424,10 @@
         <source>A user name cannot hold "%1", the ending of profile files.</source>
         <translation>Nama pengguna tidak boleh memuat "%1", akhiran berkas profil.</translation>
     </message>
+    <message>
+        <source>the profile is not a file that can be read</source>
+        <translation>profil ini bukan berkas yang dapat dibaca</translation>
+    </message>
 </context>
 <context>
     <name>QDockWidget</name>
@@ -1625,6 +1629,18 @@
     <message>
         <source>Reset &amp;Layout</source>
         <translation>Atur Ulang &amp;Tata Letak</translation>
+    </message>
+    <message>
+        <source>%1 was opened by Varnel on the computer %2, which may still have it open.&lt;br&gt;&lt;br&gt;Open it anyway?</source>
+        <translation>%1 dibuka oleh Varnel di komputer %2, yang mungkin masih membukanya.&lt;br&gt;&lt;br&gt;Tetap buka?</translation>
+    </message>
+    <message>
+        <source>%1 could not be locked for this window: %2.&lt;br&gt;&lt;br&gt;It opens all the same, but another Varnel window could open it too.</source>
+        <translation>%1 tidak dapat dikunci untuk jendela ini: %2.&lt;br&gt;&lt;br&gt;Profil tetap dibuka, tetapi jendela Varnel lain juga bisa membukanya.</translation>
+    </message>
+    <message>
+        <source>Review records were found without a profile. The new profile starts with an empty heart; the records as they were are kept as:</source>
+        <translation>Catatan murajaah ditemukan tanpa profil. Profil baru dimulai dengan hati kosong; catatan itu disimpan apa adanya sebagai:</translation>
     </message>
 </context>
 <context>

@@ -424,6 +424,10 @@
         <source>A user name cannot hold "%1", the ending of profile files.</source>
         <translation>Kullanıcı adı profil dosyalarının uzantısı olan "%1" ifadesini içeremez.</translation>
     </message>
+    <message>
+        <source>the profile is not a file that can be read</source>
+        <translation>profil okunabilen bir dosya değil</translation>
+    </message>
 </context>
 <context>
     <name>QDockWidget</name>
@@ -1625,6 +1629,18 @@
     <message>
         <source>Reset &amp;Layout</source>
         <translation>&amp;Düzeni Sıfırla</translation>
+    </message>
+    <message>
+        <source>%1 was opened by Varnel on the computer %2, which may still have it open.&lt;br&gt;&lt;br&gt;Open it anyway?</source>
+        <translation>%1, %2 bilgisayarında Varnel tarafından açıldı ve orada hâlâ açık olabilir.&lt;br&gt;&lt;br&gt;Yine de açılsın mı?</translation>
+    </message>
+    <message>
+        <source>%1 could not be locked for this window: %2.&lt;br&gt;&lt;br&gt;It opens all the same, but another Varnel window could open it too.</source>
+        <translation>%1 bu pencere için kilitlenemedi: %2.&lt;br&gt;&lt;br&gt;Yine de açılır, ancak başka bir Varnel penceresi de onu açabilir.</translation>
+    </message>
+    <message>
+        <source>Review records were found without a profile. The new profile starts with an empty heart; the records as they were are kept as:</source>
+        <translation>Profili olmayan tekrar kayıtları bulundu. Yeni profil boş bir kalple başlar; kayıtlar olduğu gibi şu adla saklandı:</translation>
     </message>
 </context>
 <context>

@@ -424,6 +424,10 @@
         <source>A user name cannot hold "%1", the ending of profile files.</source>
         <translation>صارف نام میں "%1" نہیں ہو سکتا، جو پروفائل فائلوں کا لاحقہ ہے۔</translation>
     </message>
+    <message>
+        <source>the profile is not a file that can be read</source>
+        <translation>پروفائل ایسی فائل نہیں جو پڑھی جا سکے</translation>
+    </message>
 </context>
 <context>
     <name>QDockWidget</name>
@@ -1631,6 +1635,18 @@
     <message>
         <source>Reset &amp;Layout</source>
         <translation>&amp;ترتیب بحال کریں</translation>
+    </message>
+    <message>
+        <source>%1 was opened by Varnel on the computer %2, which may still have it open.&lt;br&gt;&lt;br&gt;Open it anyway?</source>
+        <translation>%1 کو ورنل نے کمپیوٹر %2 پر کھولا تھا، شاید وہ اب بھی وہاں کھلا ہو۔&lt;br&gt;&lt;br&gt;کیا پھر بھی کھولیں؟</translation>
+    </message>
+    <message>
+        <source>%1 could not be locked for this window: %2.&lt;br&gt;&lt;br&gt;It opens all the same, but another Varnel window could open it too.</source>
+        <translation>%1 کو اس کھڑکی کے لیے مقفل نہیں کیا جا سکا: %2۔&lt;br&gt;&lt;br&gt;یہ پھر بھی کھلے گا، لیکن ورنل کی کوئی اور کھڑکی بھی اسے کھول سکتی ہے۔</translation>
+    </message>
+    <message>
+        <source>Review records were found without a profile. The new profile starts with an empty heart; the records as they were are kept as:</source>
+        <translation>دہرائی کے ریکارڈ کسی پروفائل کے بغیر ملے۔ نیا پروفائل خالی دل سے شروع ہوتا ہے؛ ریکارڈ جیسے تھے ویسے محفوظ ہیں:</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,99 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The learner's files under attack: locks that name no owner or another computer, a profile created
+// over review records left without it, a FIFO in a profile's place; each learner is written when created
+// and saved as the next one comes.
+#include "file_write.h"
+#include "heart.h"
+#include "messages.h"
+#include "profile_file.h"
+#include "varn.h"
+#include "workspace.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QSysInfo>
+#include <QTest>
+#include <sys/stat.h>
+
+class TestLearnerFiles : public QObject
+{
+    Q_OBJECT
+
+  private slots:
+    // A lock that names no owner (empty, or garbage) is stale, whatever its age; one made on another
+    // computer is the learner's to override; the outgoing learner is saved as the lock passes on.
+    void locksWithoutAnOwner()
+    {
+        Workspace ws;
+        ws.Pack("quran/s104_s114.dat", 104, 114);
+        ws.Write("config.ini", "0\n");
+        ws.Write("profiles/Amina.varn", SerializeProfile(ProfileData{"Amina", {"108.001"}, "108.001", true}));
+        for (const QByteArray& lock : {QByteArray(), QByteArray("\0\0garbage\xff", 11)}) {
+            ws.Write("profiles/Amina.varn.lock", lock);
+            QFile stale(ws.Path("profiles/Amina.varn.lock"));
+            QVERIFY(stale.open(QIODevice::ReadWrite));
+            stale.setFileTime(QDateTime::currentDateTime().addDays(-2), QFileDevice::FileModificationTime);
+            stale.close();
+            Varn window;
+            window.LoadProfile("Amina");
+            QCOMPARE(window.UserNameNow(), std::string("Amina"));
+            QVERIFY(ws.messages.isEmpty());
+        }
+        const QByteArray elsewhere =
+            "4242\nvarnel\nanother-computer-" + QSysInfo::machineHostName().toUtf8() + "\n";
+        for (bool anyway : {false, true}) {
+            ws.Write("profiles/Amina.varn.lock", elsewhere);
+            SetQuestionAnswer(anyway);
+            Varn window;
+            window.LoadProfile("Amina");
+            QCOMPARE(window.UserNameNow(), anyway ? std::string("Amina") : std::string());
+            QCOMPARE(ws.messages.size(), 1);
+            QVERIFY(ws.messages[0].contains("another-computer-") && ws.messages[0].contains("Open it anyway?"));
+            ws.messages.clear();
+        }
+        SetQuestionAnswer(false);
+
+        // Leaving Amina for Bilal: Amina's file is written and her lock released.
+        Varn window;
+        window.LoadProfile("Amina");
+        window.W().heart->DropText("all.112");
+        QFile::remove(ws.Path("profiles/Amina.varn"));
+        window.NewProfile("Bilal");
+        QVERIFY(QFile::exists(ws.Path("profiles/Amina.varn")));
+        QVERIFY(!QFile::exists(ws.Path("profiles/Amina.varn.lock")));
+        ProfileData amina;
+        std::string problem;
+        QVERIFY(ReadProfile(ws.Path("profiles/Amina.varn").toStdString(), &amina, &problem));
+        QCOMPARE(amina.heart.size(), size_t(5));
+    }
+
+    // A new profile is on disk at once; review records left without their profile are kept whole and
+    // named, not emptied by the new learner's empty heart.
+    void newProfileOverOrphans()
+    {
+        Workspace ws;
+        ws.Pack("quran/s104_s114.dat", 104, 114);
+        ws.Write("config.ini", "0\n");
+        const QByteArray review =
+            "varnel-review 1\n112\t1\t4\t2026-12-01\t2026-11-20\t4.0\t5.0\t2026-11-20\n";
+        ws.Write("profiles/Amina.review", review);
+        Varn window;
+        window.NewProfile("Amina");
+        QVERIFY(QFile::exists(ws.Path("profiles/Amina.varn")));
+        QCOMPARE(ws.Read("profiles/Amina.review.bak"), review);
+        QCOMPARE(ws.messages.size(), 1);
+        QVERIFY2(ws.messages[0].contains("profiles/Amina.review.bak"), qPrintable(ws.messages[0]));
+        // A FIFO in a profile's place is refused at once, never waited on; a save replaces it.
+        QVERIFY(::mkfifo(ws.Path("profiles/Fifo.varn").toLocal8Bit().constData(), 0600) == 0);
+        ws.messages.clear();
+        window.LoadProfile("Fifo");
+        QCOMPARE(window.UserNameNow(), std::string("Fifo"));
+        QCOMPARE(ws.messages.size(), 1);
+        QVERIFY2(ws.messages[0].contains("not a file that can be read"), qPrintable(ws.messages[0]));
+        window.SaveProfile();
+        QVERIFY(IsReadableRegularFile(ws.Path("profiles/Fifo.varn").toStdString()));
+    }
+};
+
+QTEST_MAIN(TestLearnerFiles)
+#include "test_learner_files.moc"
