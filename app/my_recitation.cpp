@@ -35,10 +35,17 @@ QString Place(const std::string& key)
     return QString("%1:%2").arg(sura).arg(aya);
 }
 
+// The rate the waveforms are drawn from: enough for peaks a few milliseconds apart.
+constexpr int kWaveformRate = 16000;
+
 WavePeaks PeaksOf(const std::shared_ptr<const std::vector<char>>& bytes)
 {
+    // A waveform needs one channel at a modest rate; a recording longer than an aya draws nothing.
     sound::Pcm pcm;
-    if (!bytes || sound::DecodeAll(bytes->data(), bytes->size(), &pcm) != sound::Ok)
+    sound::DecodeLimits limits;
+    limits.maxChannels = 1;
+    limits.maxRate = kWaveformRate;
+    if (!bytes || sound::DecodeAll(bytes->data(), bytes->size(), &pcm, limits) != sound::Ok)
         return {};
     return WavePeaks::Build(pcm.samples.data(), pcm.Frames(), pcm.channels, pcm.rate);
 }
@@ -71,7 +78,10 @@ MyRecitation::MyRecitation(QMainWindow* window, VarnWidgets& w, RecitationSessio
             int sura = 0, aya = 0;
             if (!SplitAyaKey(key, &sura, &aya))
                 return nullptr;
-            return record_.Recorded().Bytes(sura, aya);
+            auto bytes = record_.Recorded().Bytes(sura, aya);
+            if (!bytes)
+                TellUnplayable(key);
+            return bytes;
         });
 }
 
@@ -268,6 +278,18 @@ void MyRecitation::ShowWaveforms(const std::string& key, bool mine)
     }
     ShowWaveformPlace();
     w_.waveforms->show();
+}
+
+void MyRecitation::TellUnplayable(const std::string& key)
+{
+    int sura = 0, aya = 0;
+    SplitAyaKey(key, &sura, &aya);
+    const std::string problem = record_.Recorded().Problem(sura, aya);
+    // Once a run for each recording: a lesson played in a loop would ask again at every pass.
+    if (problem.empty() || !toldUnplayable_.insert(key).second)
+        return;
+    ShowMessage("Varnel", QObject::tr("Your recording of %1 cannot be played:").arg(Place(key)) + "<br>" +
+                              QString::fromStdString(problem).toHtmlEscaped());
 }
 
 void MyRecitation::ShowWaveformPlace()

@@ -12,6 +12,7 @@
 #include <QObject>
 #include <QString>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -46,6 +47,8 @@ class MyRecitation : public QObject
 
   private:
     void ShowWaveformPlace();
+    // Says why the learner's recording of the aya cannot be played, once a run.
+    void TellUnplayable(const std::string& key);
     void ShowRecorded();
     void ShowRecording(bool on);
     void Keep(const std::string& key, const sound::Pcm& take);
@@ -61,6 +64,7 @@ class MyRecitation : public QObject
     const PackRegistry& packs_;
     Recorder recorder_;
     bool armed_ = false;
+    std::set<std::string> toldUnplayable_;
     std::string waveKey_;  // the aya whose waveforms are shown
     bool mineNow_ = false; // the learner's voice is the one playing
 };

@@ -50,9 +50,13 @@ void Stream(const uint8_t* data, size_t size)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
+    // A whole decode stays within its limits whatever the file claims.
     sound::Pcm pcm;
-    if (sound::DecodeAll(data, size, &pcm) == sound::Ok && pcm.channels > 0 &&
-        pcm.samples.size() % size_t(pcm.channels))
+    const sound::DecodeLimits limits;
+    if (sound::DecodeAll(data, size, &pcm, limits) == sound::Ok &&
+        (pcm.channels < 1 || pcm.channels > limits.maxChannels || pcm.rate > limits.maxRate ||
+         pcm.samples.size() % size_t(pcm.channels) ||
+         double(pcm.Frames()) > limits.maxSeconds * pcm.rate + 1))
         __builtin_trap();
     unsigned ms = 0;
     sound::MeasureLength(data, size, &ms);

@@ -82,6 +82,23 @@ std::shared_ptr<const std::vector<char>> Recordings::Bytes(int sura, int aya) co
     return std::make_shared<const std::vector<char>>(all.begin(), all.end());
 }
 
+std::string Recordings::Problem(int sura, int aya) const
+{
+    if (!Has(sura, aya))
+        return {};
+    const QString path = QString::fromStdString(Path(sura, aya));
+    if (!IsReadableRegularFile(Path(sura, aya)))
+        return QCoreApplication::translate("QObject", "%1 is not a file that can be read.")
+            .arg(path)
+            .toStdString();
+    if (QFile(path).size() > kMaxBytes)
+        return QCoreApplication::translate("QObject", "%1 is larger than %2 MB, more than a recording of an aya.")
+            .arg(path)
+            .arg(kMaxBytes >> 20)
+            .toStdString();
+    return {};
+}
+
 bool Recordings::Remove(int sura, int aya, std::string* error)
 {
     QFile file(QString::fromStdString(Path(sura, aya)));

@@ -37,6 +37,9 @@ class Recordings
     bool Save(int sura, int aya, const sound::Pcm& pcm, std::string* error);
     // The file's bytes; null when there is none or it cannot be read.
     std::shared_ptr<const std::vector<char>> Bytes(int sura, int aya) const;
+    // Why a recording that is there cannot be played, in words for the learner (it is no regular file,
+    // as a link to a device is not, or it is larger than kMaxBytes); empty when it can be, or is none.
+    std::string Problem(int sura, int aya) const;
     bool Remove(int sura, int aya, std::string* error);
     bool RemoveAll(std::string* error);
 

@@ -157,7 +157,12 @@ Decoder::~Decoder()
 
 unsigned Decoder::LengthMs() const
 {
-    return unsigned(std::min<int64_t>(info_.frames * 1000 / info_.samplerate, 0xFFFFFFFFLL));
+    // Whole seconds first: a truncated stream may claim INT64_MAX frames, which times 1000 overflows.
+    const int64_t rate = info_.samplerate;
+    const int64_t seconds = info_.frames / rate;
+    if (seconds >= int64_t(0xFFFFFFFFLL) / 1000)
+        return 0xFFFFFFFFu;
+    return unsigned(seconds * 1000 + info_.frames % rate * 1000 / rate);
 }
 
 size_t Decoder::Read(int16_t* out, size_t frames)
@@ -177,9 +182,10 @@ size_t Decoder::Read(int16_t* out, size_t frames)
 
 bool Decoder::Seek(int64_t frame) { return sf_seek(handle_, frame, SEEK_SET) >= 0; }
 
-Result DecodeAll(const void* data, size_t size, Pcm* out)
+Result DecodeAll(const void* data, size_t size, Pcm* out, const DecodeLimits& limits)
 {
     ClearUpperVectorState();
+    *out = Pcm();
     auto bytes = std::make_shared<std::vector<char>>(static_cast<const char*>(data),
                                                      static_cast<const char*>(data) + size);
     MemoryFile file{bytes, 0};
@@ -187,21 +193,66 @@ Result DecodeAll(const void* data, size_t size, Pcm* out)
     SNDFILE* handle = sf_open_virtual(MemoryIo(), SFM_READ, &info, &file);
     if (!handle)
         return ErrFormat;
+    const auto close = [handle] { sf_close(handle); };
     if (const Result r = CheckFormat(info); r != Ok) {
-        sf_close(handle);
+        close();
         return r;
     }
-    out->rate = info.samplerate;
-    out->channels = info.channels;
-    out->samples.clear();
-    std::vector<float> chunk(4096 * size_t(info.channels));
+    const int outRate = std::max(1, std::min(info.samplerate, limits.maxRate));
+    const int outChannels = std::max(1, std::min(info.channels, limits.maxChannels));
+    const int64_t mostFrames = int64_t(limits.maxSeconds * outRate);
+    // A length the header states is checked before anything is read (a truncated stream may claim any
+    // length; it is checked as it is read).
+    const int64_t maxFileFrames = kMaxDecodeInputSamples / info.channels;
+    const bool lengthKnown = info.frames < SF_COUNT_MAX; // libsndfile's word for "not known"
+    if (lengthKnown &&
+        (info.frames > maxFileFrames || info.frames / info.samplerate > int64_t(limits.maxSeconds) + 1)) {
+        close();
+        return ErrTooLong;
+    }
+    // Each output frame averages the input frames of its period (rate / outRate of them), each channel
+    // mixed into the output channel it falls to (every other one, for two).
+    const double step = double(info.samplerate) / outRate;
+    double periodEnd = step;
+    int64_t inputFrames = 0;
+    int inPeriod = 0;
+    std::vector<double> sum(size_t(outChannels), 0.0);
+    std::vector<int> share(size_t(outChannels), 0);
+    for (int c = 0; c < info.channels; ++c)
+        ++share[size_t(c % outChannels)];
+    constexpr sf_count_t kChunkFrames = 4096;
+    std::vector<float> chunk(size_t(kChunkFrames) * size_t(info.channels));
     for (;;) {
-        const sf_count_t got = sf_readf_float(handle, chunk.data(), 4096);
+        const sf_count_t got = sf_readf_float(handle, chunk.data(), kChunkFrames);
         if (got <= 0)
             break;
-        out->samples.insert(out->samples.end(), chunk.begin(), chunk.begin() + got * info.channels);
+        for (sf_count_t f = 0; f < got; ++f) {
+            const float* frame = chunk.data() + f * info.channels;
+            for (int c = 0; c < info.channels; ++c)
+                sum[size_t(c % outChannels)] += frame[c];
+            ++inPeriod;
+            ++inputFrames;
+            if (double(inputFrames) + 1e-9 >= periodEnd) {
+                for (int c = 0; c < outChannels; ++c) {
+                    out->samples.push_back(float(sum[size_t(c)] / (double(inPeriod) * share[size_t(c)])));
+                    sum[size_t(c)] = 0;
+                }
+                inPeriod = 0;
+                periodEnd += step;
+            }
+        }
+        if (inputFrames > maxFileFrames || int64_t(out->samples.size()) / outChannels > mostFrames) {
+            close();
+            *out = Pcm();
+            return ErrTooLong;
+        }
     }
-    sf_close(handle);
+    close();
+    if (inPeriod > 0)
+        for (int c = 0; c < outChannels; ++c)
+            out->samples.push_back(float(sum[size_t(c)] / (double(inPeriod) * share[size_t(c)])));
+    out->rate = outRate;
+    out->channels = outChannels;
     return Ok;
 }
 
@@ -284,6 +335,9 @@ const char* ErrorString(int result)
         return SOUND_WORDS("Sound", "No microphone was found: there is no input device to record from.");
     case ErrInputInit:
         return SOUND_WORDS("Sound", "The microphone could not be opened: another program may be using it.");
+    case ErrTooLong:
+        return SOUND_WORDS("Sound", "The recording is longer than an aya can be (over ten minutes), or too "
+                                    "large to decode.");
     default:
         return SOUND_WORDS("Sound", "Unknown error.");
     }

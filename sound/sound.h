@@ -34,6 +34,7 @@ enum Result : int {
     ErrUnsupported = 11, // audio, but beyond what is played: too many channels, too high a rate, no frames
     ErrNoInput = 12,     // there is no input device (microphone) to record from
     ErrInputInit = 13,   // the input device could not be opened
+    ErrTooLong = 14,     // longer, or larger once decoded, than an aya can be: not decoded whole
 };
 
 // The formats a recording may have to be played; anything beyond is refused with ErrUnsupported.
@@ -135,8 +136,22 @@ struct Pcm {
 Result MeasureLength(const void* data, size_t size, unsigned* milliseconds);
 Result MeasureLength(std::shared_ptr<const std::vector<char>> bytes, unsigned* milliseconds);
 
-// Decodes a whole block of encoded audio. ErrFormat when it is not audio.
-Result DecodeAll(const void* data, size_t size, Pcm* out);
+// What a whole decode may give: at most maxSeconds of audio, brought down while decoding to at most
+// maxChannels (mixed) and maxRate (averaged), so that memory follows the aya's length and never the
+// file's claim. The defaults keep any real aya (minutes) as it is heard.
+struct DecodeLimits {
+    int maxRate = 48000;
+    int maxChannels = 2;
+    double maxSeconds = 600;
+};
+// How many samples a whole decode reads from the file at most, whatever the limits: ten minutes of
+// stereo at 96 kHz. A file that needs more (a flood of channels or of samples a second) is refused
+// before it is read, or as soon as the count is passed.
+constexpr int64_t kMaxDecodeInputSamples = int64_t(600) * 96000 * 2;
+
+// Decodes a whole block of encoded audio within limits. ErrFormat when it is not audio, ErrUnsupported
+// beyond what is played, ErrTooLong when it would pass the limits (out is then empty).
+Result DecodeAll(const void* data, size_t size, Pcm* out, const DecodeLimits& limits = DecodeLimits());
 // Encodes as Ogg Vorbis (quality 0..1).
 Result EncodeOggVorbis(const Pcm& pcm, double quality, std::vector<char>* out);
 // Encodes as 16-bit WAV.

@@ -6,10 +6,13 @@
 #include "heart.h"
 #include "messages.h"
 #include "profile_file.h"
+#include "recitation_session.h"
 #include "varn.h"
 #include "workspace.h"
 
 #include <QDateTime>
+#include <QDir>
+#include <QPushButton>
 #include <QFile>
 #include <QSysInfo>
 #include <QTest>
@@ -92,6 +95,38 @@ class TestLearnerFiles : public QObject
         QVERIFY2(ws.messages[0].contains("not a file that can be read"), qPrintable(ws.messages[0]));
         window.SaveProfile();
         QVERIFY(IsReadableRegularFile(ws.Path("profiles/Fifo.varn").toStdString()));
+    }
+
+    // A recording that cannot be played (a link to a device, or larger than any aya) says why when it
+    // is asked for, once.
+    void unplayableRecordings()
+    {
+        Workspace ws;
+        ws.Pack("quran/s104_s114.dat", 104, 114);
+        ws.Write("config.ini", "0\n");
+        QVERIFY(QDir().mkpath(ws.Path("profiles/Amina.recordings")));
+        QVERIFY(QFile::link("/dev/zero", ws.Path("profiles/Amina.recordings/112001.ogg")));
+        QFile big(ws.Path("profiles/Amina.recordings/112002.ogg"));
+        QVERIFY(big.open(QIODevice::WriteOnly) && big.resize((32LL << 20) + 1));
+        big.close();
+        ws.Write("profiles/Amina.varn", SerializeProfile(ProfileData{"Amina", {}, "112.001", true}));
+        Varn window;
+        window.LoadProfile("Amina");
+        QCOMPARE(window.CurrentKey(), std::string("112.001"));
+        ws.messages.clear();
+        window.W().playMineButton->click();
+        QTRY_COMPARE(ws.messages.size(), 1);
+        QVERIFY2(ws.messages[0].contains("112:1") && ws.messages[0].contains("not a file that can be read"),
+                 qPrintable(ws.messages[0]));
+        window.W().playMineButton->click();
+        QTest::qWait(50);
+        QCOMPARE(ws.messages.size(), 1); // told once
+        window.StopAya();
+        window.Session()->CueAya(112, 2);
+        window.W().playMineButton->click();
+        QTRY_COMPARE(ws.messages.size(), 2);
+        QVERIFY2(ws.messages[1].contains("112:2") && ws.messages[1].contains("larger than 32 MB"),
+                 qPrintable(ws.messages[1]));
     }
 };
 

@@ -116,8 +116,13 @@ void Prepare(Aya* aya, bool ogg)
     if (ogg) {
         sound::Pcm pcm;
         std::vector<char> encoded;
-        if (sound::DecodeAll(bytes.constData(), size_t(bytes.size()), &pcm) != sound::Ok ||
-            sound::EncodeOggVorbis(pcm, 0.4, &encoded) != sound::Ok) {
+        if (const sound::Result decoded = sound::DecodeAll(bytes.constData(), size_t(bytes.size()), &pcm);
+            decoded != sound::Ok) {
+            aya->problem = "\"" + aya->recording + "\" could not be re-encoded as Ogg Vorbis: " +
+                           QString::fromUtf8(sound::ErrorString(decoded));
+            return;
+        }
+        if (sound::EncodeOggVorbis(pcm, 0.4, &encoded) != sound::Ok) {
             aya->problem = "\"" + aya->recording + "\" could not be re-encoded as Ogg Vorbis";
             return;
         }

@@ -1672,6 +1672,18 @@
         <source>Review records were found without a profile. The new profile starts with an empty heart; the records as they were are kept as:</source>
         <translation>وُجدت سجلات مراجعة بلا ملف تعريف. يبدأ الملف الجديد بقلب فارغ؛ وتُحفظ السجلات كما كانت باسم:</translation>
     </message>
+    <message>
+        <source>Your recording of %1 cannot be played:</source>
+        <translation>لا يمكن تشغيل تسجيلك للآية %1:</translation>
+    </message>
+    <message>
+        <source>%1 is not a file that can be read.</source>
+        <translation>%1 ليس ملفًا يمكن قراءته.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB, more than a recording of an aya.</source>
+        <translation>%1 أكبر من %2 م.ب، أكثر مما تكون عليه تلاوة آية.</translation>
+    </message>
 </context>
 <context>
     <name>QTabBar</name>
@@ -1812,6 +1824,10 @@
     <message>
         <source>Unknown error.</source>
         <translation>خطأ غير معروف.</translation>
+    </message>
+    <message>
+        <source>The recording is longer than an aya can be (over ten minutes), or too large to decode.</source>
+        <translation>التسجيل أطول مما تكون عليه آية (أكثر من عشر دقائق)، أو أكبر من أن يُفك ترميزه.</translation>
     </message>
 </context>
 <context>

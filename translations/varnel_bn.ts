@@ -1648,6 +1648,18 @@
         <source>Review records were found without a profile. The new profile starts with an empty heart; the records as they were are kept as:</source>
         <translation>প্রোফাইল ছাড়া পুনরাবৃত্তির রেকর্ড পাওয়া গেছে। নতুন প্রোফাইল খালি হৃদয় দিয়ে শুরু হয়; রেকর্ডগুলো যেমন ছিল তেমনই রাখা আছে:</translation>
     </message>
+    <message>
+        <source>Your recording of %1 cannot be played:</source>
+        <translation>আপনার %1-এর রেকর্ডিং চালানো যায় না:</translation>
+    </message>
+    <message>
+        <source>%1 is not a file that can be read.</source>
+        <translation>%1 পড়া যায় এমন কোনো ফাইল নয়।</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB, more than a recording of an aya.</source>
+        <translation>%1 %2 MB-এর চেয়ে বড়, একটি আয়াতের রেকর্ডিংয়ের চেয়ে বেশি।</translation>
+    </message>
 </context>
 <context>
     <name>QTabBar</name>
@@ -1788,6 +1800,10 @@
     <message>
         <source>Unknown error.</source>
         <translation>অজানা ত্রুটি।</translation>
+    </message>
+    <message>
+        <source>The recording is longer than an aya can be (over ten minutes), or too large to decode.</source>
+        <translation>রেকর্ডিংটি একটি আয়াতের সম্ভাব্য দৈর্ঘ্যের চেয়ে লম্বা (দশ মিনিটের বেশি), অথবা ডিকোড করার জন্য অনেক বড়।</translation>
     </message>
 </context>
 <context>

@@ -1648,6 +1648,18 @@
         <source>Review records were found without a profile. The new profile starts with an empty heart; the records as they were are kept as:</source>
         <translation>Des registres de révision ont été trouvés sans profil. Le nouveau profil commence avec un cœur vide ; les registres tels qu'ils étaient sont gardés sous :</translation>
     </message>
+    <message>
+        <source>Your recording of %1 cannot be played:</source>
+        <translation>Votre enregistrement de %1 ne peut pas être lu :</translation>
+    </message>
+    <message>
+        <source>%1 is not a file that can be read.</source>
+        <translation>%1 n'est pas un fichier lisible.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB, more than a recording of an aya.</source>
+        <translation>%1 dépasse %2 Mo, plus qu'un enregistrement d'un verset.</translation>
+    </message>
 </context>
 <context>
     <name>QTabBar</name>
@@ -1788,6 +1800,10 @@
     <message>
         <source>Unknown error.</source>
         <translation>Erreur inconnue.</translation>
+    </message>
+    <message>
+        <source>The recording is longer than an aya can be (over ten minutes), or too large to decode.</source>
+        <translation>L'enregistrement est plus long qu'un verset ne peut l'être (plus de dix minutes), ou trop grand pour être décodé.</translation>
     </message>
 </context>
 <context>

@@ -1642,6 +1642,18 @@
         <source>Review records were found without a profile. The new profile starts with an empty heart; the records as they were are kept as:</source>
         <translation>Catatan murajaah ditemukan tanpa profil. Profil baru dimulai dengan hati kosong; catatan itu disimpan apa adanya sebagai:</translation>
     </message>
+    <message>
+        <source>Your recording of %1 cannot be played:</source>
+        <translation>Rekaman Anda untuk %1 tidak dapat diputar:</translation>
+    </message>
+    <message>
+        <source>%1 is not a file that can be read.</source>
+        <translation>%1 bukan berkas yang dapat dibaca.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB, more than a recording of an aya.</source>
+        <translation>%1 lebih besar dari %2 MB, melebihi rekaman satu ayat.</translation>
+    </message>
 </context>
 <context>
     <name>QTabBar</name>
@@ -1782,6 +1794,10 @@
     <message>
         <source>Unknown error.</source>
         <translation>Galat tak dikenal.</translation>
+    </message>
+    <message>
+        <source>The recording is longer than an aya can be (over ten minutes), or too large to decode.</source>
+        <translation>Rekaman lebih panjang dari yang mungkin bagi satu ayat (lebih dari sepuluh menit), atau terlalu besar untuk diurai.</translation>
     </message>
 </context>
 <context>

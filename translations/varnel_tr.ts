@@ -1642,6 +1642,18 @@
         <source>Review records were found without a profile. The new profile starts with an empty heart; the records as they were are kept as:</source>
         <translation>Profili olmayan tekrar kayıtları bulundu. Yeni profil boş bir kalple başlar; kayıtlar olduğu gibi şu adla saklandı:</translation>
     </message>
+    <message>
+        <source>Your recording of %1 cannot be played:</source>
+        <translation>%1 kaydınız çalınamıyor:</translation>
+    </message>
+    <message>
+        <source>%1 is not a file that can be read.</source>
+        <translation>%1 okunabilen bir dosya değil.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB, more than a recording of an aya.</source>
+        <translation>%1, %2 MB'tan büyük; bir ayetin kaydından fazla.</translation>
+    </message>
 </context>
 <context>
     <name>QTabBar</name>
@@ -1782,6 +1794,10 @@
     <message>
         <source>Unknown error.</source>
         <translation>Bilinmeyen hata.</translation>
+    </message>
+    <message>
+        <source>The recording is longer than an aya can be (over ten minutes), or too large to decode.</source>
+        <translation>Kayıt bir ayetin olabileceğinden uzun (on dakikadan fazla) ya da çözülemeyecek kadar büyük.</translation>
     </message>
 </context>
 <context>

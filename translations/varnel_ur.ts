@@ -1648,6 +1648,18 @@
         <source>Review records were found without a profile. The new profile starts with an empty heart; the records as they were are kept as:</source>
         <translation>دہرائی کے ریکارڈ کسی پروفائل کے بغیر ملے۔ نیا پروفائل خالی دل سے شروع ہوتا ہے؛ ریکارڈ جیسے تھے ویسے محفوظ ہیں:</translation>
     </message>
+    <message>
+        <source>Your recording of %1 cannot be played:</source>
+        <translation>آپ کی %1 کی ریکارڈنگ چلائی نہیں جا سکتی:</translation>
+    </message>
+    <message>
+        <source>%1 is not a file that can be read.</source>
+        <translation>%1 ایسی فائل نہیں جو پڑھی جا سکے۔</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB, more than a recording of an aya.</source>
+        <translation>%1 کا حجم %2 MB سے زیادہ ہے، کسی آیت کی ریکارڈنگ سے کہیں زیادہ۔</translation>
+    </message>
 </context>
 <context>
     <name>QTabBar</name>
@@ -1788,6 +1800,10 @@
     <message>
         <source>Unknown error.</source>
         <translation>نامعلوم خرابی۔</translation>
+    </message>
+    <message>
+        <source>The recording is longer than an aya can be (over ten minutes), or too large to decode.</source>
+        <translation>ریکارڈنگ کسی آیت سے لمبی ہے (دس منٹ سے زیادہ)، یا ڈی کوڈ کرنے کے لیے بہت بڑی ہے۔</translation>
     </message>
 </context>
 <context>
