@@ -136,11 +136,11 @@ void ImportDialog::Start()
     o.transliteration = f_.transliteration->text();
     o.recitation = f_.recitation->text().trimmed();
     // The name is a folder's, and recite.ini separates its words by spaces.
-    if (!o.recitation.isEmpty() &&
-        (!PackRegistry::IsPlainName(o.recitation.toStdString()) ||
-         o.recitation.contains(QRegularExpression("\\s")) || o.recitation == "lang")) {
+    if (!o.recitation.isEmpty() && (!PackRegistry::IsRecitationName(o.recitation.toStdString()) ||
+                                    o.recitation.contains(QRegularExpression("\\s")))) {
         ShowMessage(QObject::tr("Import Recordings"),
-                    QObject::tr("A recitation's name is one word, without / or spaces: \"%1\" cannot be one.")
+                    QObject::tr("A recitation's name is one word, without / or spaces, and neither \"default\" "
+                                "nor \"lang\": \"%1\" cannot be one.")
                         .arg(o.recitation.toHtmlEscaped()));
         return;
     }

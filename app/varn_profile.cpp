@@ -144,7 +144,12 @@ void Varn::NewProfile(const std::string& name)
     SaveProfile();
 }
 
-void Varn::HeartProgress(int n) { w_.heartProgress->setValue(n); }
+void Varn::HeartProgress(int n)
+{
+    // The bar measures the installed suras; ayas of other suras are told beside it.
+    const int installed = record_.Heart().CountIn(packs_.DistinctSuras());
+    ShowHeartProgress(w_.heartProgress, installed, n - installed);
+}
 
 void Varn::ShowAya(QTreeWidgetItem* item, int)
 {

@@ -91,6 +91,7 @@ void Varn::FillChooser()
     w_.chooser->setCurrentIndex(w_.chooser->count() - 1);
     // With nothing installed the bar stays empty rather than showing a busy animation (a 0..0 range).
     w_.heartProgress->setRange(0, std::max(total, 1));
+    HeartProgress(record_.Heart().Count());
 }
 
 int Varn::ChooserIndexOf(int sura) const

@@ -75,3 +75,7 @@ void BuildCentralArea(QMainWindow* window, VarnWidgets& w);
 // Builds the panels (the heart, the Review panel, the recitation settings and My Recitation) as dock
 // widgets of window, not yet placed; WindowLayout places them.
 void BuildPanels(QMainWindow* window, VarnWidgets& w);
+
+// Shows on the heart's bar the ayas of the installed suras in the heart, and in its tool tip those of
+// suras not installed, which the bar's total does not hold.
+void ShowHeartProgress(QProgressBar* bar, int installed, int elsewhere);

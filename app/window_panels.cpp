@@ -99,6 +99,17 @@ void BuildPanels(QMainWindow* window, VarnWidgets& w)
                             BuildMyRecitation(window, w));
 }
 
+void ShowHeartProgress(QProgressBar* bar, int installed, int elsewhere)
+{
+    bar->setValue(std::min(installed, bar->maximum()));
+    bar->setToolTip(elsewhere > 0
+                        ? QObject::tr("%1 of the %2 ayas of the installed suras; %3 more from suras not installed")
+                              .arg(installed)
+                              .arg(bar->maximum())
+                              .arg(elsewhere)
+                        : QObject::tr("%1 of the %2 ayas of the installed suras").arg(installed).arg(bar->maximum()));
+}
+
 namespace
 {
 

@@ -58,6 +58,12 @@ bool PackRegistry::IsPlainName(const std::string& name)
                         [](char c) { return static_cast<unsigned char>(c) < 0x20; });
 }
 
+bool PackRegistry::IsRecitationName(const std::string& name)
+{
+    return IsPlainName(name) && name.find_first_of(" \t") == std::string::npos && name != kDefaultLocation &&
+           name != "lang";
+}
+
 std::string PackRegistry::QuranDir() const { return root_ + "/quran/"; }
 std::string PackRegistry::ReciteIniPath() const { return root_ + "/recite.ini"; }
 std::string PackRegistry::DefaultPath(const std::string& name) const
@@ -94,8 +100,7 @@ std::vector<PackRecord> PackRegistry::Scan(bool firstOnly) const
          extra.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase)) {
         const std::string location = folder.toStdString();
         // A folder that could not be named in "recite.ini" is no add-on recitation.
-        if (!IsPlainName(location) || location == kDefaultLocation ||
-            location.find_first_of(" \t") != std::string::npos)
+        if (!IsRecitationName(location))
             continue;
         for (const QString& file : DatFiles(extra.filePath(folder))) {
             const std::string name = file.toStdString();

@@ -45,6 +45,10 @@ class PackRegistry
     // True for a bare file or folder name: no separator, no drive colon, not "." or "..", no control
     // characters. Names from "recite.ini" and "langs.ini" must be such names to be used as paths.
     static bool IsPlainName(const std::string& name);
+    // Whether name can be an add-on recitation's folder that the registry lists: a plain name without
+    // spaces (recite.ini separates words by them), and neither "default" (the packs' own recitation) nor
+    // "lang" (the translations).
+    static bool IsRecitationName(const std::string& name);
 
     std::string QuranDir() const;
     std::string ReciteIniPath() const;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "heart_data.h"
 
+#include "naming.h"
 #include "sura.h"
 
 std::string HeartData::PictureFor(int count, int ayasInSura)
@@ -61,6 +62,14 @@ bool HeartData::Contains(const std::string& key) const
 {
     const auto it = suras_.find(key.substr(0, key.find('.')));
     return it != suras_.end() && it->second.count(key) != 0;
+}
+
+int HeartData::CountIn(const std::vector<int>& suras) const
+{
+    int count = 0;
+    for (int sura : suras)
+        count += CountOf(PadSura(IntToString(sura)));
+    return count;
 }
 
 int HeartData::CountOf(const std::string& sura) const

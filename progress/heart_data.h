@@ -26,6 +26,8 @@ class HeartData
     bool Contains(const std::string& key) const;
     // Ayas of sura in the heart, and the picture that share earns.
     int CountOf(const std::string& sura) const;
+    // Ayas in the heart of these suras (by number).
+    int CountIn(const std::vector<int>& suras) const;
     std::string PictureOf(const std::string& sura) const;
     // Every aya in order: suras ascending, ayas ascending within each.
     std::vector<std::string> Keys() const;

@@ -5,12 +5,14 @@
 #include "kelres.h"
 #include "naming.h"
 #include "pack_import.h"
+#include "pack_registry.h"
 #include "sound.h"
 
 #include <QDir>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sstream>
 
 namespace
 {
@@ -134,6 +136,43 @@ class TestImport : public QObject
             "varnel-pack", {"import", "--audio", voice, "--text", dir_.filePath("arabic.txt"), "--out", out});
         QCOMPARE(plain.status, 1);
         QVERIFY(!QFileInfo::exists(out + "/quran/s104_s114.dat"));
+    }
+
+    // Recordings of suras that no one pack holds (1 and 112) become one add-on pack for each pack that
+    // covers them; a Cancel that comes while a pack is being written takes that pack back.
+    void addOnAcrossPacks()
+    {
+        const QString voice = dir_.filePath("voice-across");
+        const QByteArray tone = fixtures::ToneOgg(150);
+        for (const char* name : {"001001.ogg", "001002.ogg", "112001.ogg"})
+            QVERIFY(fixtures::PutFile(voice + "/" + name, tone));
+        const QString out = dir_.filePath("across");
+        const fixtures::ToolRun run = RunTool("varnel-pack", {"import", "--audio", voice, "--text",
+                                                             dir_.filePath("arabic.txt"), "--recitation",
+                                                             "Mine", "--out", out});
+        QVERIFY2(run.status == 0, run.err.constData());
+        QCOMPARE(int(fixtures::OpenArchive(out + "/quran/extra/Mine/fatiha.dat").Directory().size()), 2);
+        QCOMPARE(fixtures::OpenArchive(out + "/quran/extra/Mine/s104_s114.dat").Extract("112.001.ogg"), tone);
+
+        import::Options o;
+        std::string problem;
+        QVERIFY(import::ParseOptions({"--audio", voice.toStdString(), "--text",
+                                      dir_.filePath("arabic.txt").toStdString(), "--recitation", "Later",
+                                      "--out", dir_.filePath("cancelled").toStdString()},
+                                     &o, &problem));
+        // Cancel is pressed once every aya is prepared: while the last pack is written.
+        o.progress = [](size_t done, size_t total) { return done < total; };
+        std::ostringstream said, errors;
+        QCOMPARE(import::Run(o, said, errors), import::kCancelled);
+        QVERIFY(QDir(dir_.filePath("cancelled/quran/extra/Later")).entryList(QDir::Files).isEmpty());
+
+        // "default" names the packs' own recitation and "lang" the translations: neither can be one.
+        for (const char* reserved : {"default", "lang"})
+            QCOMPARE(RunTool("varnel-pack", {"import", "--audio", voice, "--text", dir_.filePath("arabic.txt"),
+                                             "--recitation", reserved, "--out", out})
+                         .status,
+                     2);
+        QVERIFY(!PackRegistry::IsRecitationName("default") && PackRegistry::IsRecitationName("Default"));
     }
 
     // Packs that share suras (fatiha.dat and s001_s002.dat share sura 1) prepare each aya once; each pack

@@ -12,6 +12,7 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QFile>
 #include <QSysInfo>
@@ -127,6 +128,27 @@ class TestLearnerFiles : public QObject
         QTRY_COMPARE(ws.messages.size(), 2);
         QVERIFY2(ws.messages[1].contains("112:2") && ws.messages[1].contains("larger than 32 MB"),
                  qPrintable(ws.messages[1]));
+    }
+
+    // The progress bar counts the heart's ayas of the installed suras only; the others are told beside.
+    void progressOfInstalledSuras()
+    {
+        Workspace ws;
+        ws.Pack("quran/s104_s114.dat", 104, 114);
+        ws.Write("config.ini", "0\n");
+        std::vector<std::string> heart;
+        for (int aya = 1; aya <= 286; ++aya)
+            heart.push_back(QString("002.%1").arg(aya, 3, 10, QChar('0')).toStdString());
+        heart.insert(heart.end(), {"112.001", "112.002"});
+        ws.Write("profiles/Amina.varn", SerializeProfile(ProfileData{"Amina", heart, "112.001", true}));
+        Varn window;
+        window.LoadProfile("Amina");
+        QProgressBar* bar = window.W().heartProgress;
+        QCOMPARE(bar->value(), 2);
+        QVERIFY(bar->value() <= bar->maximum());
+        QVERIFY2(bar->toolTip().contains("286 more"), qPrintable(bar->toolTip()));
+        window.W().heart->DropText("all.113");
+        QCOMPARE(bar->value(), 7);
     }
 };
 

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QJsonArray>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QPainter>
@@ -19,20 +20,15 @@ namespace demo
 namespace
 {
 
-bool ReadJson(const QString& path, QJsonArray* out, QString* error)
+bool ReadFileBytes(const QString& path, QByteArray* out, QString* error)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = "cannot read " + path + ": " + file.errorString();
+    // Only a regular file: a FIFO named like the package's file would block the tool.
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
+        *error = "cannot read " + path + ": " + (file.isOpen() ? file.errorString() : "not a regular file");
         return false;
     }
-    QJsonParseError parse{};
-    const QJsonDocument doc = QJsonDocument::fromJson(file.readAll(), &parse);
-    if (!doc.isArray()) {
-        *error = path + " is not a list of suras: " + parse.errorString();
-        return false;
-    }
-    *out = doc.array();
+    *out = file.readAll();
     return true;
 }
 
@@ -102,33 +98,40 @@ const std::vector<std::pair<std::string, std::string>>& LanguageNames()
     return names;
 }
 
+bool ParseSuraList(const QByteArray& json, const char* field, const QString& what,
+                   std::vector<std::vector<QString>>* out, QString* error)
+{
+    QJsonParseError parse{};
+    const QJsonDocument doc = QJsonDocument::fromJson(json, &parse);
+    if (!doc.isArray()) {
+        *error = what + " is not a list of suras: " + parse.errorString();
+        return false;
+    }
+    *out = Field(doc.array(), field);
+    return CheckCounts(*out, what, error);
+}
+
 bool ReadSource(const QString& packageDir, Source* out, QString* error)
 {
     const QString dist = packageDir + "/dist/";
-    QJsonArray arabic, english, translit;
-    if (!ReadJson(dist + "quran.json", &arabic, error) ||
-        !ReadJson(dist + "quran_en.json", &english, error) ||
-        !ReadJson(dist + "quran_transliteration.json", &translit, error))
-        return false;
-    const auto a = Field(arabic, "text");
-    const auto e = Field(english, "translation");
-    const auto t = Field(translit, "transliteration");
-    if (!CheckCounts(a, "quran.json", error) || !CheckCounts(e, "quran_en.json", error) ||
-        !CheckCounts(t, "quran_transliteration.json", error))
+    const auto read = [&dist, error](const QString& name, const char* field, std::vector<std::vector<QString>>* to) {
+        QByteArray bytes;
+        return ReadFileBytes(dist + name, &bytes, error) && ParseSuraList(bytes, field, name, to, error);
+    };
+    std::vector<std::vector<QString>> a, e, t;
+    if (!read("quran.json", "text", &a) || !read("quran_en.json", "translation", &e) ||
+        !read("quran_transliteration.json", "transliteration", &t))
         return false;
     out->suras.assign(114, {});
     for (size_t s = 0; s < 114; ++s)
         for (size_t v = 0; v < a[s].size(); ++v)
             out->suras[s].push_back({a[s][v], e[s][v], t[s][v]});
     for (const auto& [code, name] : LanguageNames()) {
-        const QString path = dist + "quran_" + QString::fromStdString(code) + ".json";
-        if (!QFile::exists(path))
+        const QString file = "quran_" + QString::fromStdString(code) + ".json";
+        if (!QFile::exists(dist + file))
             continue;
-        QJsonArray lang;
-        if (!ReadJson(path, &lang, error))
-            return false;
-        auto verses = Field(lang, "translation");
-        if (!CheckCounts(verses, "quran_" + QString::fromStdString(code) + ".json", error))
+        std::vector<std::vector<QString>> verses;
+        if (!read(file, "translation", &verses))
             return false;
         out->languages[code] = std::move(verses);
     }

@@ -31,6 +31,10 @@ const std::vector<std::pair<std::string, std::string>>& LanguageNames();
 // LanguageNames() that exists. False, with a message, when the package cannot be read or its aya
 // counts differ from Varnel's sura table.
 bool ReadSource(const QString& packageDir, Source* out, QString* error);
+// One of its files: a JSON list of suras, each with "verses" holding field; the verses of the 114 suras,
+// checked against the sura table's counts. False, with the problem naming what, for anything else.
+bool ParseSuraList(const QByteArray& json, const char* field, const QString& what,
+                   std::vector<std::vector<QString>>* out, QString* error);
 
 // The text in Latin-1, with each character outside it replaced by its nearest Latin-1 form: accents
 // dropped, typographic quotes and dashes made plain; '?' only where nothing else will do.

@@ -37,8 +37,11 @@ bool ReadWhole(const QString& path, QByteArray* bytes, QString* error)
 bool ReadTanzil(const QString& path, SuraTexts* out, QString* error)
 {
     QByteArray bytes;
-    if (!ReadWhole(path, &bytes, error))
-        return false;
+    return ReadWhole(path, &bytes, error) && ParseTanzil(bytes, path, out, error);
+}
+
+bool ParseTanzil(const QByteArray& bytes, const QString& path, SuraTexts* out, QString* error)
+{
     out->assign(114, {});
     const QList<QByteArray> lines = bytes.split('\n');
     for (int i = 0; i < lines.size(); ++i) {

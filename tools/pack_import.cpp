@@ -56,8 +56,8 @@ bool ParseOptions(const std::vector<std::string>& args, Options* out, std::strin
             out->transliteration = value();
         } else if (a == "--recitation") {
             out->recitation = value();
-            if (!PackRegistry::IsPlainName(out->recitation.toStdString()) || out->recitation == "lang") {
-                *problem = "--recitation takes a plain folder name";
+            if (!PackRegistry::IsRecitationName(out->recitation.toStdString())) {
+                *problem = "--recitation takes a plain folder name, one word, and not \"default\" or \"lang\"";
                 return false;
             }
         } else if (a == "--out") {
@@ -146,63 +146,81 @@ std::string SmallestPackCovering(int first, int last)
     return best;
 }
 
-// An add-on recitation of some ayas: only their recordings, in a pack named for the smallest pack that
-// covers the suras. The ayas without a recording, the pictures and the texts come from the pack the
-// learner already has (the player and the window look there for what an add-on lacks).
+// An add-on recitation of some ayas: only their recordings, in packs named for the smallest pack that
+// covers each recorded sura (suras 1 and 112 give fatiha.dat and s104_s114.dat). The ayas without a
+// recording, the pictures and the texts come from the packs the learner already has (the player and
+// the window look there for what an add-on lacks).
 int RunAddon(const Options& o, const std::map<std::string, QString>& recordings, std::ostream& out,
              std::ostream& err)
 {
-    const std::string pack = SmallestPackCovering(o.first, o.last);
     const QString folder = (o.out.isEmpty() ? QString(".") : o.out) + "/quran/extra/" + o.recitation;
-    const QString path = folder + "/" + QString::fromStdString(pack);
-    if (pack.empty()) {
-        err << "varnel-pack import: no sura pack covers suras " << o.first << "-" << o.last << "\n";
-        return 1;
-    }
-    if (QFileInfo::exists(path)) {
-        out << pack << ": already there, kept\n";
-        return 0;
-    }
-    std::vector<Aya> ayas;
-    for (int s = o.first; s <= o.last; ++s)
+    std::map<std::string, std::vector<Aya>> byPack;
+    size_t total = 0;
+    for (int s = o.first; s <= o.last; ++s) {
+        const std::string pack = SmallestPackCovering(s, s);
         for (int a = 1; a <= SuraTable().AyaCount(std::to_string(s)); ++a) {
             const auto found = recordings.find(AyaKey(IntToString(s), a));
             if (found == recordings.end())
                 continue;
+            if (pack.empty()) {
+                err << "varnel-pack import: no sura pack covers sura " << s << "\n";
+                return 1;
+            }
             Aya aya;
             aya.key = found->first;
             aya.aya = a;
             aya.recording = found->second;
-            ayas.push_back(aya);
+            byPack[pack].push_back(aya);
+            ++total;
         }
-    if (ayas.empty()) {
+    }
+    if (byPack.empty()) {
         err << "varnel-pack import: no recording of suras " << o.first << "-" << o.last << " in \""
             << o.audio.toStdString() << "\" (files SSSAAA.mp3, .ogg, .flac or .wav)\n";
         return 1;
     }
-    KelRes res;
-    std::string problem;
+    std::vector<QString> written;
+    // A cancel takes back every pack this run wrote, the one just written included.
+    const auto cancel = [&written] {
+        for (const QString& path : written)
+            QFile::remove(path);
+        return kCancelled;
+    };
     size_t prepared = 0;
-    for (Aya& aya : ayas) {
-        if (o.progress && !o.progress(prepared++, ayas.size()))
-            return kCancelled;
-        Prepare(&aya, o.ogg);
-        if (!aya.problem.isEmpty()) {
-            err << "varnel-pack import: " << aya.problem.toStdString() << "\n";
+    for (auto& [pack, ayas] : byPack) {
+        const QString path = folder + "/" + QString::fromStdString(pack);
+        if (QFileInfo::exists(path)) {
+            out << pack << ": already there, kept\n";
+            prepared += ayas.size();
+            continue;
+        }
+        KelRes res;
+        std::string problem;
+        for (Aya& aya : ayas) {
+            if (o.progress && !o.progress(prepared++, total))
+                return cancel();
+            Prepare(&aya, o.ogg);
+            if (!aya.problem.isEmpty()) {
+                err << "varnel-pack import: " << aya.problem.toStdString() << "\n";
+                return 1;
+            }
+            if (!res.AddItem(SoundName(aya.key), aya.sound, &problem)) {
+                err << "varnel-pack import: " << problem << "\n";
+                return 1;
+            }
+        }
+        if (!QDir().mkpath(folder) || !res.Save(path.toStdString(), &problem)) {
+            err << "varnel-pack import: " << (problem.empty() ? "cannot make the folder" : problem) << "\n";
             return 1;
         }
-        if (!res.AddItem(SoundName(aya.key), aya.sound, &problem)) {
-            err << "varnel-pack import: " << problem << "\n";
-            return 1;
-        }
+        written.push_back(path);
+        // Cancel pressed while the pack was being written: it goes too.
+        if (o.progress && !o.progress(prepared, total))
+            return cancel();
+        out << pack << ": " << ayas.size() << " recording(s) written to " << path.toStdString()
+            << " as the recitation \"" << o.recitation.toStdString() << "\"; the other ayas, the pictures "
+            << "and the texts come from the installed pack\n";
     }
-    if (!QDir().mkpath(folder) || !res.Save(path.toStdString(), &problem)) {
-        err << "varnel-pack import: " << (problem.empty() ? "cannot make the folder" : problem) << "\n";
-        return 1;
-    }
-    out << pack << ": " << ayas.size() << " recording(s) written to " << path.toStdString()
-        << " as the recitation \"" << o.recitation.toStdString() << "\"; the other ayas, the pictures "
-        << "and the texts come from the installed pack\n";
     return 0;
 }
 
@@ -404,6 +422,9 @@ int Run(const Options& o, std::ostream& out, std::ostream& err)
         if (!res.Save(path.toStdString(), &problem))
             return fail(QString::fromStdString(problem));
         written.push_back(path);
+        // Cancel pressed while the pack was being written: it goes with the rest.
+        if (o.progress && !o.progress(done, firstOf.size()))
+            return cancel();
         out << pack << ": written to " << path.toStdString() << "\n" << std::flush;
         // What no later pack holds is let go.
         for (size_t i = begin; i < end; ++i)

@@ -27,6 +27,8 @@ bool ReadWhole(const QString& path, QByteArray* bytes, QString* error);
 // False, with a message naming the line, for a malformed line, a sura or aya outside Varnel's sura
 // table, an aya given twice, or a sura whose aya count differs from the table's.
 bool ReadTanzil(const QString& path, SuraTexts* out, QString* error);
+// The same from the file's bytes; path only names it in the problem.
+bool ParseTanzil(const QByteArray& bytes, const QString& path, SuraTexts* out, QString* error);
 // Reads a Tanzil-style file, or the kind's text from the quran-json package folder at path.
 bool ReadTexts(const QString& path, TextKind kind, SuraTexts* out, QString* error);
 

@@ -1346,10 +1346,6 @@
         <translation>اختر مجلد تسجيلاتك أولًا.</translation>
     </message>
     <message>
-        <source>A recitation's name is one word, without / or spaces: "%1" cannot be one.</source>
-        <translation>اسم التلاوة كلمة واحدة بلا / ولا مسافات: "%1" لا يصلح.</translation>
-    </message>
-    <message>
         <source>There are no recordings named SSSAAA (001001.mp3 is 1:1) in %1.</source>
         <translation>لا توجد تسجيلات باسم SSSAAA (001001.mp3 هي 1:1) في %1.</translation>
     </message>
@@ -1683,6 +1679,18 @@
     <message>
         <source>%1 is larger than %2 MB, more than a recording of an aya.</source>
         <translation>%1 أكبر من %2 م.ب، أكثر مما تكون عليه تلاوة آية.</translation>
+    </message>
+    <message>
+        <source>A recitation's name is one word, without / or spaces, and neither "default" nor "lang": "%1" cannot be one.</source>
+        <translation>اسم التلاوة كلمة واحدة، بلا / ولا مسافات، وليس "default" ولا "lang": لا يصلح "%1" اسمًا لها.</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 ayas of the installed suras; %3 more from suras not installed</source>
+        <translation>%1 من %2 آية من السور المثبتة؛ و%3 أخرى من سور غير مثبتة</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 ayas of the installed suras</source>
+        <translation>%1 من %2 آية من السور المثبتة</translation>
     </message>
 </context>
 <context>

@@ -1326,10 +1326,6 @@
         <translation>আগে আপনার রেকর্ডিংয়ের ফোল্ডার বেছে নিন।</translation>
     </message>
     <message>
-        <source>A recitation's name is one word, without / or spaces: "%1" cannot be one.</source>
-        <translation>তিলাওয়াতের নাম একটি শব্দ, / বা ফাঁকা ছাড়া: "%1" হতে পারে না।</translation>
-    </message>
-    <message>
         <source>There are no recordings named SSSAAA (001001.mp3 is 1:1) in %1.</source>
         <translation>%1-এ SSSAAA নামের কোনো রেকর্ডিং নেই (001001.mp3 মানে 1:1)।</translation>
     </message>
@@ -1659,6 +1655,18 @@
     <message>
         <source>%1 is larger than %2 MB, more than a recording of an aya.</source>
         <translation>%1 %2 MB-এর চেয়ে বড়, একটি আয়াতের রেকর্ডিংয়ের চেয়ে বেশি।</translation>
+    </message>
+    <message>
+        <source>A recitation's name is one word, without / or spaces, and neither "default" nor "lang": "%1" cannot be one.</source>
+        <translation>তিলাওয়াতের নাম একটি শব্দ, / বা ফাঁকা জায়গা ছাড়া, এবং "default" বা "lang" নয়: "%1" নাম হতে পারে না।</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 ayas of the installed suras; %3 more from suras not installed</source>
+        <translation>ইনস্টল করা সূরাগুলোর %2টি আয়াতের মধ্যে %1টি; ইনস্টল না থাকা সূরা থেকে আরও %3টি</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 ayas of the installed suras</source>
+        <translation>ইনস্টল করা সূরাগুলোর %2টি আয়াতের মধ্যে %1টি</translation>
     </message>
 </context>
 <context>

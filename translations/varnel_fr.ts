@@ -1326,10 +1326,6 @@
         <translation>Choisissez d'abord le dossier de vos enregistrements.</translation>
     </message>
     <message>
-        <source>A recitation's name is one word, without / or spaces: "%1" cannot be one.</source>
-        <translation>Le nom d'une récitation est un seul mot, sans / ni espace : « %1 » ne convient pas.</translation>
-    </message>
-    <message>
         <source>There are no recordings named SSSAAA (001001.mp3 is 1:1) in %1.</source>
         <translation>Aucun enregistrement nommé SSSAAA (001001.mp3 est 1:1) dans %1.</translation>
     </message>
@@ -1659,6 +1655,18 @@
     <message>
         <source>%1 is larger than %2 MB, more than a recording of an aya.</source>
         <translation>%1 dépasse %2 Mo, plus qu'un enregistrement d'un verset.</translation>
+    </message>
+    <message>
+        <source>A recitation's name is one word, without / or spaces, and neither "default" nor "lang": "%1" cannot be one.</source>
+        <translation>Le nom d'une récitation est un seul mot, sans / ni espace, et ni « default » ni « lang » : « %1 » ne peut pas en être un.</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 ayas of the installed suras; %3 more from suras not installed</source>
+        <translation>%1 des %2 versets des sourates installées ; %3 de plus de sourates non installées</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 ayas of the installed suras</source>
+        <translation>%1 des %2 versets des sourates installées</translation>
     </message>
 </context>
 <context>

@@ -1321,10 +1321,6 @@
         <translation>Pilih dulu folder rekaman Anda.</translation>
     </message>
     <message>
-        <source>A recitation's name is one word, without / or spaces: "%1" cannot be one.</source>
-        <translation>Nama bacaan satu kata, tanpa / atau spasi: "%1" tidak bisa dipakai.</translation>
-    </message>
-    <message>
         <source>There are no recordings named SSSAAA (001001.mp3 is 1:1) in %1.</source>
         <translation>Tidak ada rekaman bernama SSSAAA (001001.mp3 adalah 1:1) di %1.</translation>
     </message>
@@ -1653,6 +1649,18 @@
     <message>
         <source>%1 is larger than %2 MB, more than a recording of an aya.</source>
         <translation>%1 lebih besar dari %2 MB, melebihi rekaman satu ayat.</translation>
+    </message>
+    <message>
+        <source>A recitation's name is one word, without / or spaces, and neither "default" nor "lang": "%1" cannot be one.</source>
+        <translation>Nama bacaan adalah satu kata, tanpa / atau spasi, dan bukan "default" atau "lang": "%1" tidak bisa menjadi nama.</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 ayas of the installed suras; %3 more from suras not installed</source>
+        <translation>%1 dari %2 ayat surah yang terpasang; %3 lagi dari surah yang tidak terpasang</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 ayas of the installed suras</source>
+        <translation>%1 dari %2 ayat surah yang terpasang</translation>
     </message>
 </context>
 <context>

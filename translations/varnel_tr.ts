@@ -1321,10 +1321,6 @@
         <translation>Önce kayıtlarınızın klasörünü seçin.</translation>
     </message>
     <message>
-        <source>A recitation's name is one word, without / or spaces: "%1" cannot be one.</source>
-        <translation>Okuyuş adı / veya boşluk içermeyen tek kelimedir: "%1" olamaz.</translation>
-    </message>
-    <message>
         <source>There are no recordings named SSSAAA (001001.mp3 is 1:1) in %1.</source>
         <translation>%1 içinde SSSAAA adlı kayıt yok (001001.mp3, 1:1'dir).</translation>
     </message>
@@ -1653,6 +1649,18 @@
     <message>
         <source>%1 is larger than %2 MB, more than a recording of an aya.</source>
         <translation>%1, %2 MB'tan büyük; bir ayetin kaydından fazla.</translation>
+    </message>
+    <message>
+        <source>A recitation's name is one word, without / or spaces, and neither "default" nor "lang": "%1" cannot be one.</source>
+        <translation>Bir okuyuşun adı tek kelimedir; / ya da boşluk içermez, "default" ya da "lang" olamaz: "%1" ad olamaz.</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 ayas of the installed suras; %3 more from suras not installed</source>
+        <translation>Yüklü surelerin %2 ayetinden %1; yüklü olmayan surelerden %3 tane daha</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 ayas of the installed suras</source>
+        <translation>Yüklü surelerin %2 ayetinden %1</translation>
     </message>
 </context>
 <context>

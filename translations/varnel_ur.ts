@@ -1326,10 +1326,6 @@
         <translation>پہلے اپنی ریکارڈنگز کا فولڈر منتخب کریں۔</translation>
     </message>
     <message>
-        <source>A recitation's name is one word, without / or spaces: "%1" cannot be one.</source>
-        <translation>تلاوت کا نام ایک لفظ ہے، / یا وقفے کے بغیر: "%1" نام نہیں ہو سکتا۔</translation>
-    </message>
-    <message>
         <source>There are no recordings named SSSAAA (001001.mp3 is 1:1) in %1.</source>
         <translation>%1 میں SSSAAA نام کی کوئی ریکارڈنگ نہیں (001001.mp3 یعنی 1:1)۔</translation>
     </message>
@@ -1659,6 +1655,18 @@
     <message>
         <source>%1 is larger than %2 MB, more than a recording of an aya.</source>
         <translation>%1 کا حجم %2 MB سے زیادہ ہے، کسی آیت کی ریکارڈنگ سے کہیں زیادہ۔</translation>
+    </message>
+    <message>
+        <source>A recitation's name is one word, without / or spaces, and neither "default" nor "lang": "%1" cannot be one.</source>
+        <translation>تلاوت کا نام ایک لفظ ہوتا ہے، / یا خالی جگہ کے بغیر، اور نہ "default" نہ "lang": "%1" نام نہیں بن سکتا۔</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 ayas of the installed suras; %3 more from suras not installed</source>
+        <translation>نصب شدہ سورتوں کی %2 آیات میں سے %1؛ مزید %3 ان سورتوں سے جو نصب نہیں</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 ayas of the installed suras</source>
+        <translation>نصب شدہ سورتوں کی %2 آیات میں سے %1</translation>
     </message>
 </context>
 <context>
