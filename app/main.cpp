@@ -16,6 +16,21 @@
 #include <QScreen>
 #include <cstdlib>
 
+namespace
+{
+
+// The window while the event loop runs. Qt ends the process with exit() when the display goes away (a
+// logout, an X server killed): no aboutToQuit, no unwinding; this hook still writes the learner's files.
+Varn* running = nullptr;
+
+void SaveOnAbruptEnd()
+{
+    if (running)
+        running->SaveBeforeAbruptEnd();
+}
+
+} // namespace
+
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
@@ -58,5 +73,9 @@ int main(int argc, char** argv)
     }
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &window, &Varn::OnExit);
     const QuitSignals quitSignals;
-    return app.exec();
+    running = &window;
+    std::atexit(SaveOnAbruptEnd);
+    const int code = app.exec();
+    running = nullptr;
+    return code;
 }

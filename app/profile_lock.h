@@ -18,6 +18,13 @@ class ProfileLock
     // a folder that cannot be written to), the learner is told and the profile loads all the same.
     bool Take(const std::string& name, const std::string& path);
 
+    // Releases the lock held, if any.
+    void Release()
+    {
+        lock_.reset();
+        held_.clear();
+    }
+
   private:
     std::string held_;
     std::unique_ptr<QLockFile> lock_;

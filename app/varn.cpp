@@ -12,6 +12,7 @@
 #include "heart.h"
 #include "id_menu.h"
 #include "interface_language.h"
+#include "messages.h"
 #include "mp3.h"
 #include "naming.h"
 #include "profile.h"
@@ -27,20 +28,8 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QGridLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QMenuBar>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QScreen>
-#include <QSlider>
-#include <QSpinBox>
-#include <QSplitter>
 #include <QStatusBar>
-#include <QTextBrowser>
-#include <QVBoxLayout>
 
 const char* const Varn::kSmallScreenText = QT_TRANSLATE_NOOP(
     "QObject", "ERROR: The screen size is too small! Please change to 800x600 resolution or higher");
@@ -182,6 +171,14 @@ void Varn::OnExit()
     layout_->Save();
     if (!userName_.empty())
         SaveProfile();
+}
+
+void Varn::SaveBeforeAbruptEnd()
+{
+    SetMessagePresenter([](const QString&, const QString&) {});
+    if (!userName_.empty())
+        SaveProfile();
+    profileLock_.Release();
 }
 
 void Varn::Exit() { QApplication::exit(0); }

@@ -103,6 +103,9 @@ class Varn : public QMainWindow
   public slots:
     // Start-up and exit
     void OnExit();
+    // The process ends without its event loop (the display went away): the learner's profile is written
+    // and its lock released, without a message box, which there is no display to show.
+    void SaveBeforeAbruptEnd();
     void Exit();
     void LoadProfilePopup();
     void ShowRecitor();

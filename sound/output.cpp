@@ -126,6 +126,12 @@ void Output::Detach(System::Impl* system, std::unique_lock<std::mutex>& lock)
     systems.erase(std::remove(systems.begin(), systems.end(), system), systems.end());
     if (!systems.empty())
         return;
+    StopFeeder(lock);
+    CloseDevice();
+}
+
+void Output::StopFeeder(std::unique_lock<std::mutex>& lock)
+{
     quit = true;
     wake.notify_all();
     std::thread finished = std::move(feeder);
@@ -133,7 +139,14 @@ void Output::Detach(System::Impl* system, std::unique_lock<std::mutex>& lock)
     if (finished.joinable())
         finished.join();
     lock.lock();
+}
+
+Output::~Output()
+{
+    std::unique_lock<std::mutex> lock(LayerMutex());
+    StopFeeder(lock);
     CloseDevice();
+    systems.clear();
 }
 
 } // namespace sound

@@ -150,10 +150,19 @@ struct Output {
     void Attach(System::Impl* system);
     // Detaches system; the last one out stops the feeder and closes the device.
     void Detach(System::Impl* system, std::unique_lock<std::mutex>& lock);
+    // Stops and joins the feeder. Run by the destructor too: a process that ends through exit() (as Qt
+    // ends it when the display goes away) destroys this object while Systems are still attached, and
+    // a condition variable destroyed under a waiting feeder would wait for ever.
+    void StopFeeder(std::unique_lock<std::mutex>& lock);
+    Output() = default;
+    Output(const Output&) = delete;
+    Output& operator=(const Output&) = delete;
+    ~Output();
 };
 
 inline Output& TheOutput()
 {
+    LayerMutex(); // made first, so that it outlives the output, whose destructor takes it
     static Output output;
     return output;
 }

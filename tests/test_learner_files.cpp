@@ -12,6 +12,9 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QFile>
@@ -149,6 +152,58 @@ class TestLearnerFiles : public QObject
         QVERIFY2(bar->toolTip().contains("286 more"), qPrintable(bar->toolTip()));
         window.W().heart->DropText("all.113");
         QCOMPARE(bar->value(), 7);
+    }
+
+    // The display goes away under a running Varnel (a logout): it ends within seconds, with the
+    // learner's profile written and its lock released. Driven as a person would: a display of its
+    // own, the name typed, then the display killed.
+    void displayLost()
+    {
+        const QString xvfb = QStandardPaths::findExecutable("Xvfb");
+        const QString xdotool = QStandardPaths::findExecutable("xdotool");
+        const QString varnel = qEnvironmentVariable("VARNEL_BIN") + "/varnel";
+        if (xvfb.isEmpty() || xdotool.isEmpty() || !QFileInfo(varnel).isExecutable())
+            QSKIP("SKIPPED: Xvfb, xdotool and the built varnel are needed; the display-loss test did not run");
+        Workspace ws;
+        ws.Pack("quran/s104_s114.dat", 104, 114);
+        ws.Write("config.ini", "0\n");
+        // The server chooses a free display and says its number once it takes connections.
+        QProcess x;
+        x.start(xvfb, {"-displayfd", "1", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"});
+        QVERIFY(x.waitForStarted());
+        QVERIFY(QTest::qWaitFor([&] { return x.canReadLine(); }, 10000));
+        const QString display = ":" + QString::fromLatin1(x.readLine()).trimmed();
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("DISPLAY", display);
+        env.insert("QT_QPA_PLATFORM", "xcb");
+        env.insert("LANGUAGE", "en");
+        QProcess program;
+        program.setProcessEnvironment(env);
+        program.setWorkingDirectory(ws.Path("."));
+        program.start(varnel, {});
+        QVERIFY(program.waitForStarted());
+        QProcess typing;
+        typing.setProcessEnvironment(env);
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                typing.start(xdotool, {"search", "--name", "Load or Create Profile"});
+                return typing.waitForFinished(3000) && typing.exitCode() == 0;
+            },
+            15000));
+        QTest::qWait(500);
+        typing.start(xdotool, {"type", "--delay", "20", "Amina"});
+        QVERIFY(typing.waitForFinished(5000));
+        typing.start(xdotool, {"key", "Return"});
+        QVERIFY(typing.waitForFinished(5000));
+        QVERIFY(QTest::qWaitFor([&] { return QFile::exists(ws.Path("profiles/Amina.varn.lock")); }, 10000));
+        QTest::qWait(300);
+        // As if the program had been killed before it wrote anything: only the ending can write it now.
+        QVERIFY(QFile::remove(ws.Path("profiles/Amina.varn")));
+        x.kill();
+        QVERIFY(x.waitForFinished(5000));
+        QVERIFY2(program.waitForFinished(8000), "Varnel kept running after its display went away");
+        QVERIFY(QFile::exists(ws.Path("profiles/Amina.varn")));
+        QVERIFY(!QFile::exists(ws.Path("profiles/Amina.varn.lock")));
     }
 };
 
