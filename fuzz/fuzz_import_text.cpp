@@ -12,9 +12,9 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
-    SuraTexts texts;
+    import::SuraTexts texts;
     QString error;
-    if (ParseTanzil(bytes, "fuzz.txt", &texts, &error)) {
+    if (import::ParseTanzil(bytes, "fuzz.txt", &texts, &error)) {
         if (texts.size() != 114)
             std::abort();
         for (size_t s = 0; s < texts.size(); ++s)
