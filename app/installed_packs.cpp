@@ -55,9 +55,6 @@ InstalledPacks::InstalledPacks(const PackRegistry& packs, QWidget* parent) : QDi
 void InstalledPacks::Fill()
 {
     list_->clear();
-    std::map<std::string, std::string> chosen;
-    for (const PackRecord& r : packs_.ChosenRecords())
-        chosen[r.name] = r.path;
     const QString shared = QString::fromStdString(packs_.SharedRoot());
     const QLocale locale;
     for (const PackRecord& r : packs_.Scan(false)) {
@@ -67,7 +64,8 @@ void InstalledPacks::Fill()
         const QString path = QString::fromStdString(r.path);
         const bool isShared = !shared.isEmpty() && QFileInfo(path).absoluteFilePath().startsWith(
                                                        QDir(shared).absolutePath() + "/");
-        const bool inUse = chosen[r.name] == r.path;
+        // The copy that serves now: the chosen one, unless it is damaged and another serves for it.
+        const bool inUse = packs_.ServingPath(r.name) == r.path;
         const QString recitation = r.location == PackRegistry::kDefaultLocation
                                        ? QObject::tr("default")
                                        : QString::fromStdString(r.location);

@@ -58,3 +58,12 @@ void PackDialogs::Imported(const QString& recitation)
     MakeRecitor(); // it lists what is on disk now
     emit PacksChanged();
 }
+
+void PackDialogs::TellDamaged()
+{
+    for (const std::string& path : packs_.TakeDamaged())
+        ShowMessage("Varnel", QObject::tr("The sura pack %1 is damaged and cannot be read.<br><br>A healthy "
+                                          "copy of it serves in its place where one is installed; otherwise "
+                                          "its suras are left out until the file is replaced.")
+                                  .arg(QString::fromStdString(path).toHtmlEscaped()));
+}

@@ -25,6 +25,9 @@ class PackDialogs : public QObject
     ImportDialog* Import() const { return import_.get(); }
     InstalledPacks* Installed() const { return installed_.get(); }
 
+    // Names each damaged pack file the last registrations met, once a run, and what serves instead.
+    void TellDamaged();
+
   public slots:
     void ShowRecitor();
     void ShowImport();

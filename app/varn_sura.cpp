@@ -24,6 +24,7 @@ void Varn::GetSuras()
     // The table of pack files is PackRegistry::Table(), compiled in.
     packs_.Clear();
     packs_.Register(GetAllDats());
+    packDialogs_->TellDamaged();
     session_->SetPack(currentPack_);
 }
 
@@ -48,6 +49,7 @@ void Varn::UpdateRecitor()
     packs_.Clear();
     w_.chooser->clear();
     packs_.Register(chosen);
+    packDialogs_->TellDamaged();
     if (packs_.RegisteredNames().empty()) {
         const QString folder = QDir(QString::fromStdString(packs_.QuranDir())).absolutePath();
         ShowMessageWithAction("Varnel", NoPacksText(folder), QObject::tr("Open Folder"), [folder] {

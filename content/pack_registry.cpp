@@ -220,31 +220,60 @@ void PackRegistry::Register(std::vector<PackRecord> records)
                      [](const PackRecord& a, const PackRecord& b) { return a.name < b.name; });
     for (const PackRecord& r : records) {
         const auto range = Table().find(r.name);
+        KelRes pack;
+        bool healthy = !r.path.empty() && Opened(r.path, &pack);
+        bool addon = healthy && r.location != kDefaultLocation;
+        // A damaged copy gives way to a healthy one: the installation's behind the learner's own, the
+        // default behind an add-on.
+        const std::string shared = shared_.empty() ? std::string() : shared_ + "/quran/" + r.name;
+        for (const std::string& other : {DefaultPath(r.name), shared})
+            if (!healthy && !r.path.empty() && !other.empty() && other != r.path && FileExists(other))
+                healthy = Opened(other, &pack);
+        if (!healthy && !r.path.empty())
+            continue; // no copy of it can be read: its suras are not offered
         if (range != Table().end())
             for (int s = range->second.first; s <= range->second.last; ++s)
                 available_.push_back(s);
-        packs_[r.name] = r.path.empty() ? KelRes() : Opened(r.path);
-        chosenAddon_[r.name] = !r.path.empty() && r.location != kDefaultLocation;
+        packs_[r.name] = pack;
+        chosenAddon_[r.name] = addon;
         names_.push_back(r.name);
         // An add-on may hold some ayas only: its default copy serves the rest, and the pictures and texts.
-        if (chosenAddon_[r.name] && FileExists(DefaultPath(r.name)))
-            fallbacks_[r.name] = Opened(DefaultPath(r.name));
+        KelRes fallback;
+        if (addon && FileExists(DefaultPath(r.name)) && Opened(DefaultPath(r.name), &fallback))
+            fallbacks_[r.name] = fallback;
     }
 }
 
-KelRes PackRegistry::Opened(const std::string& path)
+bool PackRegistry::Opened(const std::string& path, KelRes* out)
 {
     // A pack registered again (the recitor chosen anew, a profile loaded) is not read again while its
     // file is the one read before: the same size and time of change.
     const QFileInfo info(QString::fromStdString(path));
     const auto stamp = std::make_pair(info.size(), info.lastModified().toMSecsSinceEpoch());
-    const auto it = opened_.find(path);
-    if (it != opened_.end() && it->second.first == stamp)
-        return it->second.second;
-    KelRes res;
-    res.Open(path);
-    opened_[path] = {stamp, res};
-    return res;
+    auto it = opened_.find(path);
+    if (it == opened_.end() || it->second.stamp != stamp) {
+        OpenedPack read;
+        read.stamp = stamp;
+        read.ok = read.pack.Open(path);
+        it = opened_.insert_or_assign(path, read).first;
+    }
+    if (!it->second.ok && damagedTold_.insert(path).second)
+        damaged_.push_back(path);
+    *out = it->second.ok ? it->second.pack : KelRes();
+    return it->second.ok;
+}
+
+std::vector<std::string> PackRegistry::TakeDamaged()
+{
+    std::vector<std::string> taken;
+    taken.swap(damaged_);
+    return taken;
+}
+
+std::string PackRegistry::ServingPath(const std::string& name) const
+{
+    const auto it = packs_.find(name);
+    return it == packs_.end() ? std::string() : it->second.Path();
 }
 
 void PackRegistry::Clear()

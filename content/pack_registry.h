@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <map>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -85,8 +86,15 @@ class PackRegistry
     // Registers records: sorted by name, each opened as an archive (a file opened before and unchanged
     // since is not read again); their suras are appended to the available suras. Replaces nothing else:
     // call Clear() first for a fresh registration.
+    // A pack whose directory cannot be read (damaged, cut short, not an archive) serves nothing: its
+    // healthy copy does, the installation's beside the learner's own or the default behind an add-on;
+    // with none, its suras are not available.
     void Register(std::vector<PackRecord> records);
     void Clear();
+    // The damaged pack files met by registrations since the last call, each path once a run.
+    std::vector<std::string> TakeDamaged();
+    // The path of the file that serves the registered pack name; empty when none does.
+    std::string ServingPath(const std::string& name) const;
 
     // Every sura of every registered pack, in registration order; a sura that two packs cover appears
     // twice.
@@ -111,8 +119,18 @@ class PackRegistry
     std::map<std::string, bool> chosenAddon_; // registered from an add-on folder
     std::map<std::string, KelRes> fallbacks_; // the default copies behind chosen add-ons
     // Every pack file read, by path, with the size and time of change it had: kept across Clear().
-    std::map<std::string, std::pair<std::pair<qint64, qint64>, KelRes>> opened_;
-    KelRes Opened(const std::string& path);
+    // Every pack file read, by path, with the size and time of change it had, and whether it could be
+    // read: kept across Clear().
+    struct OpenedPack {
+        std::pair<qint64, qint64> stamp;
+        KelRes pack;
+        bool ok = false;
+    };
+    std::map<std::string, OpenedPack> opened_;
+    // The archive at path; false when its directory cannot be read (reported once by TakeDamaged()).
+    bool Opened(const std::string& path, KelRes* out);
+    std::set<std::string> damagedTold_;
+    std::vector<std::string> damaged_;
     std::vector<std::string> names_;
     std::vector<int> available_;
 };

@@ -177,6 +177,14 @@ class TestLearnerFiles : public QObject
         env.insert("DISPLAY", display);
         env.insert("QT_QPA_PLATFORM", "xcb");
         env.insert("LANGUAGE", "en");
+        QProcess probe; // the display takes connections
+        probe.setProcessEnvironment(env);
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                probe.start(xdotool, {"getdisplaygeometry"});
+                return probe.waitForFinished(3000) && probe.exitCode() == 0;
+            },
+            10000));
         QProcess program;
         program.setProcessEnvironment(env);
         program.setWorkingDirectory(ws.Path("."));
@@ -184,12 +192,13 @@ class TestLearnerFiles : public QObject
         QVERIFY(program.waitForStarted());
         QProcess typing;
         typing.setProcessEnvironment(env);
-        QVERIFY(QTest::qWaitFor(
+        QVERIFY2(QTest::qWaitFor(
             [&] {
                 typing.start(xdotool, {"search", "--name", "Load or Create Profile"});
                 return typing.waitForFinished(3000) && typing.exitCode() == 0;
             },
-            15000));
+            15000),
+            program.readAllStandardError().right(2000).constData());
         QTest::qWait(500);
         typing.start(xdotool, {"type", "--delay", "20", "Amina"});
         QVERIFY(typing.waitForFinished(5000));
@@ -199,7 +208,7 @@ class TestLearnerFiles : public QObject
         QTest::qWait(300);
         // As if the program had been killed before it wrote anything: only the ending can write it now.
         QVERIFY(QFile::remove(ws.Path("profiles/Amina.varn")));
-        x.kill();
+        x.terminate(); // as a logout ends it
         QVERIFY(x.waitForFinished(5000));
         QVERIFY2(program.waitForFinished(8000), "Varnel kept running after its display went away");
         QVERIFY(QFile::exists(ws.Path("profiles/Amina.varn")));

@@ -6,6 +6,7 @@
 #include "pack_registry.h"
 
 #include <QDir>
+#include <algorithm>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
@@ -182,6 +183,40 @@ class TestRegistry : public QObject
         WriteText(P("home/langs.ini"), "de.dat Deutsch\n"); // the learner's own list wins
         QCOMPARE(ReadLanguages(P("home").toStdString(), P("shared").toStdString()).names[1],
                  std::string("Deutsch"));
+    }
+
+    // A damaged pack serves nothing: the installation's healthy copy of it serves instead, a damaged add-on
+    // gives way to the default copy, and a pack with no healthy copy offers no suras. Each damaged file
+    // is named once a run.
+    void damagedPacks()
+    {
+        QVERIFY(fixtures::WriteArchive(P("shared/quran/s104_s114.dat"), {{"112.001.eng", "shared"}}));
+        QVERIFY(fixtures::PutFile(P("home/quran/s104_s114.dat"), "garbage, not an archive"));
+        QVERIFY(fixtures::PutFile(P("home/quran/fatiha.dat"), "PK\x03\x04 a zip, not a pack"));
+        QVERIFY(fixtures::WriteArchive(P("home/quran/s078_s114.dat"), {{"078.001.eng", "mine"}}));
+        QVERIFY(fixtures::PutFile(P("home/quran/extra/Mine/s078_s114.dat"), "not a pack either"));
+        PackRegistry r(P("home").toStdString());
+        r.SetSharedRoot(P("shared").toStdString());
+        std::string error;
+        QVERIFY(r.ReconcileReciteIni(&error));
+        QVERIFY(r.ChooseRecitation("Mine", &error));
+        r.Register(r.ChosenRecords());
+        QCOMPARE(r.PackHolding("112.001.eng")->Extract("112.001.eng"), QByteArray("shared"));
+        QCOMPARE(r.ServingPath("s104_s114.dat"), P("shared/quran/s104_s114.dat").toStdString());
+        QCOMPARE(r.PackFor(78)->Extract("078.001.eng"), QByteArray("mine"));
+        QCOMPARE(r.ServingPath("s078_s114.dat"), P("home/quran/s078_s114.dat").toStdString());
+        QVERIFY(r.PackFor(1) == nullptr);
+        const std::vector<int> suras = r.DistinctSuras();
+        QVERIFY(std::find(suras.begin(), suras.end(), 1) == suras.end());
+        std::vector<std::string> damaged = r.TakeDamaged();
+        std::sort(damaged.begin(), damaged.end());
+        QCOMPARE(damaged, (std::vector<std::string>{P("home/quran/extra/Mine/s078_s114.dat").toStdString(),
+                                                     P("home/quran/fatiha.dat").toStdString(),
+                                                     P("home/quran/s104_s114.dat").toStdString()}));
+        r.Clear();
+        r.Register(r.ChosenRecords());
+        QVERIFY(r.TakeDamaged().empty()); // told once
+        QCOMPARE(r.PackHolding("112.001.eng")->Extract("112.001.eng"), QByteArray("shared"));
     }
 
     // An installed Varnel whose learner imports their own voice for Al-Fatiha: the add-on, chosen at once,

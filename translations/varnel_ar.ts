@@ -1692,6 +1692,10 @@
         <source>%1 of the %2 ayas of the installed suras</source>
         <translation>%1 من %2 آية من السور المثبتة</translation>
     </message>
+    <message>
+        <source>The sura pack %1 is damaged and cannot be read.&lt;br&gt;&lt;br&gt;A healthy copy of it serves in its place where one is installed; otherwise its suras are left out until the file is replaced.</source>
+        <translation>حزمة السور %1 تالفة ولا يمكن قراءتها.&lt;br&gt;&lt;br&gt;تحل محلها نسخة سليمة منها إن كانت مثبتة؛ وإلا تُستبعد سورها حتى يُستبدل الملف.</translation>
+    </message>
 </context>
 <context>
     <name>QTabBar</name>

@@ -1668,6 +1668,10 @@
         <source>%1 of the %2 ayas of the installed suras</source>
         <translation>ইনস্টল করা সূরাগুলোর %2টি আয়াতের মধ্যে %1টি</translation>
     </message>
+    <message>
+        <source>The sura pack %1 is damaged and cannot be read.&lt;br&gt;&lt;br&gt;A healthy copy of it serves in its place where one is installed; otherwise its suras are left out until the file is replaced.</source>
+        <translation>সূরা প্যাক %1 নষ্ট, পড়া যায় না।&lt;br&gt;&lt;br&gt;এর কোনো ভালো কপি ইনস্টল থাকলে সেটি এর জায়গায় কাজ করে; না থাকলে ফাইলটি বদলানো পর্যন্ত এর সূরাগুলো বাদ থাকে।</translation>
+    </message>
 </context>
 <context>
     <name>QTabBar</name>

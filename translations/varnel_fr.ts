@@ -1668,6 +1668,10 @@
         <source>%1 of the %2 ayas of the installed suras</source>
         <translation>%1 des %2 versets des sourates installées</translation>
     </message>
+    <message>
+        <source>The sura pack %1 is damaged and cannot be read.&lt;br&gt;&lt;br&gt;A healthy copy of it serves in its place where one is installed; otherwise its suras are left out until the file is replaced.</source>
+        <translation>Le paquet de sourates %1 est endommagé et ne peut pas être lu.&lt;br&gt;&lt;br&gt;Une copie saine le remplace si elle est installée ; sinon ses sourates sont laissées de côté jusqu'à ce que le fichier soit remplacé.</translation>
+    </message>
 </context>
 <context>
     <name>QTabBar</name>

@@ -1662,6 +1662,10 @@
         <source>%1 of the %2 ayas of the installed suras</source>
         <translation>%1 dari %2 ayat surah yang terpasang</translation>
     </message>
+    <message>
+        <source>The sura pack %1 is damaged and cannot be read.&lt;br&gt;&lt;br&gt;A healthy copy of it serves in its place where one is installed; otherwise its suras are left out until the file is replaced.</source>
+        <translation>Paket surah %1 rusak dan tidak dapat dibaca.&lt;br&gt;&lt;br&gt;Salinan yang sehat menggantikannya bila terpasang; jika tidak, surah-surahnya tidak ditampilkan sampai berkas itu diganti.</translation>
+    </message>
 </context>
 <context>
     <name>QTabBar</name>

@@ -1662,6 +1662,10 @@
         <source>%1 of the %2 ayas of the installed suras</source>
         <translation>Yüklü surelerin %2 ayetinden %1</translation>
     </message>
+    <message>
+        <source>The sura pack %1 is damaged and cannot be read.&lt;br&gt;&lt;br&gt;A healthy copy of it serves in its place where one is installed; otherwise its suras are left out until the file is replaced.</source>
+        <translation>%1 sure paketi bozuk ve okunamıyor.&lt;br&gt;&lt;br&gt;Yüklüyse sağlam bir kopyası onun yerine kullanılır; değilse dosya değiştirilene kadar sureleri dışarıda kalır.</translation>
+    </message>
 </context>
 <context>
     <name>QTabBar</name>

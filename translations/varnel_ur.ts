@@ -1668,6 +1668,10 @@
         <source>%1 of the %2 ayas of the installed suras</source>
         <translation>نصب شدہ سورتوں کی %2 آیات میں سے %1</translation>
     </message>
+    <message>
+        <source>The sura pack %1 is damaged and cannot be read.&lt;br&gt;&lt;br&gt;A healthy copy of it serves in its place where one is installed; otherwise its suras are left out until the file is replaced.</source>
+        <translation>سورتوں کا پیک %1 خراب ہے اور پڑھا نہیں جا سکتا۔&lt;br&gt;&lt;br&gt;اگر اس کی کوئی درست نقل نصب ہو تو وہ اس کی جگہ کام کرتی ہے؛ ورنہ فائل بدلے جانے تک اس کی سورتیں شامل نہیں ہوتیں۔</translation>
+    </message>
 </context>
 <context>
     <name>QTabBar</name>
