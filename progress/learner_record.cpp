@@ -21,6 +21,10 @@ bool WriteSidecar(const std::string& path, const QByteArray& bytes, std::string*
     return WriteFileWhole(path, bytes, error);
 }
 
+// A multiple or a speed as the boxes show and the file keeps it: to the hundredth, so that a value read
+// is the value written back.
+double Hundredths(double value) { return std::round(value * 100) / 100; }
+
 } // namespace
 
 std::string DrillSettings::Serialize() const
@@ -72,13 +76,13 @@ bool DrillSettings::Parse(const std::string& text)
         else if (name == "pause-unit" && (value == 0 || value == 1))
             read.pauseUnit = int(value);
         else if (name == "pause-factor" && value >= 0.5 && value <= 3.0)
-            read.pauseFactor = value;
+            read.pauseFactor = Hundredths(value);
         else if (name == "loop" && (value == 0 || value == 1))
             read.loop = value == 1;
         else if (name == "stack" && (value == 0 || value == 1))
             read.stack = value == 1;
         else if (name == "speed" && value >= 0.5 && value <= 1.5)
-            read.speed = value;
+            read.speed = Hundredths(value);
         else if (name == "times" && whole && value >= 0 && value <= kMaxTimes)
             read.times = int(value);
         else if (name == "in-passage" && (value == 0 || value == 1))

@@ -197,6 +197,12 @@ class TestLearnerRecord : public QObject
         QVERIFY(!read.Parse("varnel-drill 1\ntimes 100\n"));
         QVERIFY(!read.Parse(""));
         QVERIFY(!read.Parse("varnel-drill 1\npause-factor 9\n"));
+        // A value finer than the boxes show is read to the hundredth, so that it writes back as read.
+        QVERIFY(read.Parse("varnel-drill 1\npause-factor 1.5666666\nspeed 0.7349999\n"));
+        QCOMPARE(read.pauseFactor, 1.57);
+        QCOMPARE(read.speed, 0.73);
+        DrillSettings again;
+        QVERIFY(again.Parse(read.Serialize()) && again == read);
     }
 };
 
