@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A menu whose items carry numeric ids, re-emitted as activated(id) when an item is chosen.
+// A menu whose items carry numeric ids, re-emitted as activated(id) when one of its own items is chosen.
+// QMenu's triggered() also reports the items of its submenus, whose data is not an id of this menu.
 #pragma once
 
 #include <QAction>
@@ -12,7 +13,7 @@ class IdMenu : public QMenu
     explicit IdMenu(QWidget* parent = nullptr) : QMenu(parent)
     {
         connect(this, &QMenu::triggered, this, [this](QAction* a) {
-            if (a->data().isValid())
+            if (a->data().isValid() && actions().contains(a))
                 emit activated(a->data().toInt());
         });
     }
