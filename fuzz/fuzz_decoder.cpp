@@ -38,7 +38,10 @@ void Stream(const uint8_t* data, size_t size)
             break;
     }
     // Seeks as a range and a jump make them: the middle, the end, past the end, back to the start.
-    for (int64_t at : {decoder->Frames() / 2, decoder->Frames(), decoder->Frames() + 1000, int64_t(0)}) {
+    // A stream cut short may claim INT64_MAX frames: past the end is then the end itself.
+    const int64_t frames64 = decoder->Frames();
+    const int64_t past = frames64 > INT64_MAX - 1000 ? INT64_MAX : frames64 + 1000;
+    for (int64_t at : {frames64 / 2, frames64, past, int64_t(0)}) {
         decoder->Seek(at);
         if (decoder->Read(out.data(), frames) > frames)
             __builtin_trap();
