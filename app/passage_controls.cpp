@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -37,14 +38,18 @@ void PassageControls::Connect()
     connect(w_.passageKind, qOverload<int>(&QComboBox::currentIndexChanged), this,
             &PassageControls::FitNumber);
     connect(w_.passagePlay, &QPushButton::clicked, this, &PassageControls::Play);
+    // Return in the number box plays the passage, as Play Passage does.
+    if (auto* field = w_.passageNumber->findChild<QLineEdit*>())
+        connect(field, &QLineEdit::returnPressed, this, &PassageControls::Play);
     connect(addToHeart_, &QAction::triggered, this, &PassageControls::AddToHeart);
     connect(w_.heart, &Heart::HeartUpdate, this, &PassageControls::ShowHeart);
 }
 
 void PassageControls::FitNumber()
 {
-    w_.passageNumber->setRange(
-        1, Passage::CountOf(Passage::kKinds[std::max(w_.passageKind->currentIndex(), 0)]));
+    // Any number of the largest kind can be typed, so that one beyond the kind chosen (Hizb 240) is
+    // refused in words by Play rather than cut to what fits ("24") as it is typed.
+    w_.passageNumber->setRange(1, Passage::CountOf(PassageKind::Page));
 }
 
 Passage PassageControls::Named() const
@@ -68,13 +73,26 @@ QStringList PassageControls::Missing(const Passage& passage) const
 
 void PassageControls::Play()
 {
+    const PassageKind kind = Passage::kKinds[std::max(w_.passageKind->currentIndex(), 0)];
+    const int count = Passage::CountOf(kind);
+    if (w_.passageNumber->value() > count) {
+        ShowMessage("Varnel", QObject::tr("There is no %1 %2: the mushaf has %3 of them, numbered from 1.")
+                                  .arg(QObject::tr(Passage::KindName(kind)))
+                                  .arg(w_.passageNumber->value())
+                                  .arg(count));
+        w_.passageNumber->selectAll();
+        return;
+    }
     const Passage passage = Named();
     const QStringList missing = Missing(passage);
     if (!missing.isEmpty()) {
+        // Each name escaped, then the lines joined: the line breaks are ours, not text.
+        QStringList lines;
+        for (const QString& sura : missing)
+            lines << sura.toHtmlEscaped();
         ShowMessage("Varnel",
                     QObject::tr("%1 needs the sura packs of these suras, which are not installed:<br><br>%2")
-                        .arg(QString::fromStdString(passage.Title()).toHtmlEscaped(),
-                             missing.join("<br>").toHtmlEscaped()));
+                        .arg(QString::fromStdString(passage.Title()).toHtmlEscaped(), lines.join("<br>")));
         return;
     }
     emit PassageChosen(passage);

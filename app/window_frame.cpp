@@ -155,7 +155,7 @@ QWidget* BuildTopRow(QWidget* parent, VarnWidgets& w)
     w.passageKind->setToolTip(QObject::tr("Memorise by page, juz, hizb or quarter of the Madinah mushaf"));
     orLabel->setBuddy(w.passageKind);
     w.passageNumber = new QSpinBox(top);
-    w.passageNumber->setRange(1, Passage::CountOf(PassageKind::Page));
+    w.passageNumber->setRange(1, Passage::CountOf(PassageKind::Page)); // the largest kind's count
     w.passageNumber->setAccessibleName(QObject::tr("Passage number"));
     w.passagePlay = new QPushButton(QObject::tr("Play Passage"), top);
     w.passagePlay->setToolTip(QObject::tr("Play the passage chosen, across the suras it holds"));

@@ -99,8 +99,40 @@ class TestPassages : public QObject
         QVERIFY2(ws.messages[0].contains("Juz 30") && ws.messages[0].contains("An-Naba") &&
                      !ws.messages[0].contains("An-Nas"),
                  qPrintable(ws.messages[0]));
+        // One sura a line: the breaks are markup, never shown as "<br>".
+        QVERIFY2(ws.messages[0].contains("An-Naba<br>") && !ws.messages[0].contains("&lt;br&gt;"),
+                 qPrintable(ws.messages[0]));
         QVERIFY(window.Session()->CurrentPassage().Empty());
         QVERIFY(!window.Session()->ActivePlayer()->Busy());
+    }
+
+    // Return in the number box plays the passage; a number beyond the kind's (Hizb 240) is refused in
+    // words, never cut to one that fits.
+    void numberBox()
+    {
+        Workspace ws;
+        ws.Pack("quran/s078_s114.dat", 78, 114, 60);
+        ws.Write("config.ini", "0\n");
+        Varn window;
+        window.NewProfile("Sara");
+        fixtures::ShowActive(window);
+        window.W().passageKind->setCurrentIndex(int(PassageKind::Hizb));
+        QSpinBox* box = window.W().passageNumber;
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClicks(box, "240");
+        QCOMPARE(box->value(), 240);
+        QTest::keyClick(box, Qt::Key_Return);
+        QCOMPARE(ws.messages.size(), 1);
+        QVERIFY2(ws.messages[0].contains("Hizb 240") && ws.messages[0].contains("60"), qPrintable(ws.messages[0]));
+        QVERIFY(window.Session()->CurrentPassage().Empty());
+        box->selectAll();
+        QTest::keyClicks(box, "60");
+        QTest::keyClick(box, Qt::Key_Return);
+        QCOMPARE(ws.messages.size(), 1);
+        QCOMPARE(window.Session()->CurrentPassage().Kind(), PassageKind::Hizb);
+        QCOMPARE(window.Session()->CurrentPassage().Number(), 60);
+        window.StopAya();
     }
 
     // Juz 30 enters the heart in one action; its cell fills, and the profile holds exactly its ayas.

@@ -1696,6 +1696,10 @@
         <source>The sura pack %1 is damaged and cannot be read.&lt;br&gt;&lt;br&gt;A healthy copy of it serves in its place where one is installed; otherwise its suras are left out until the file is replaced.</source>
         <translation>حزمة السور %1 تالفة ولا يمكن قراءتها.&lt;br&gt;&lt;br&gt;تحل محلها نسخة سليمة منها إن كانت مثبتة؛ وإلا تُستبعد سورها حتى يُستبدل الملف.</translation>
     </message>
+    <message>
+        <source>There is no %1 %2: the mushaf has %3 of them, numbered from 1.</source>
+        <translation>لا يوجد %1 %2: في المصحف %3 منها، مرقّمة من 1.</translation>
+    </message>
 </context>
 <context>
     <name>QTabBar</name>

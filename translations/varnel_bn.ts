@@ -1672,6 +1672,10 @@
         <source>The sura pack %1 is damaged and cannot be read.&lt;br&gt;&lt;br&gt;A healthy copy of it serves in its place where one is installed; otherwise its suras are left out until the file is replaced.</source>
         <translation>সূরা প্যাক %1 নষ্ট, পড়া যায় না।&lt;br&gt;&lt;br&gt;এর কোনো ভালো কপি ইনস্টল থাকলে সেটি এর জায়গায় কাজ করে; না থাকলে ফাইলটি বদলানো পর্যন্ত এর সূরাগুলো বাদ থাকে।</translation>
     </message>
+    <message>
+        <source>There is no %1 %2: the mushaf has %3 of them, numbered from 1.</source>
+        <translation>%1 %2 নেই: মুসহাফে এগুলো %3টি, 1 থেকে গোনা।</translation>
+    </message>
 </context>
 <context>
     <name>QTabBar</name>

@@ -1672,6 +1672,10 @@
         <source>The sura pack %1 is damaged and cannot be read.&lt;br&gt;&lt;br&gt;A healthy copy of it serves in its place where one is installed; otherwise its suras are left out until the file is replaced.</source>
         <translation>Le paquet de sourates %1 est endommagé et ne peut pas être lu.&lt;br&gt;&lt;br&gt;Une copie saine le remplace si elle est installée ; sinon ses sourates sont laissées de côté jusqu'à ce que le fichier soit remplacé.</translation>
     </message>
+    <message>
+        <source>There is no %1 %2: the mushaf has %3 of them, numbered from 1.</source>
+        <translation>Il n'y a pas de %1 %2 : le mushaf en compte %3, numérotés à partir de 1.</translation>
+    </message>
 </context>
 <context>
     <name>QTabBar</name>

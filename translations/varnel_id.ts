@@ -1666,6 +1666,10 @@
         <source>The sura pack %1 is damaged and cannot be read.&lt;br&gt;&lt;br&gt;A healthy copy of it serves in its place where one is installed; otherwise its suras are left out until the file is replaced.</source>
         <translation>Paket surah %1 rusak dan tidak dapat dibaca.&lt;br&gt;&lt;br&gt;Salinan yang sehat menggantikannya bila terpasang; jika tidak, surah-surahnya tidak ditampilkan sampai berkas itu diganti.</translation>
     </message>
+    <message>
+        <source>There is no %1 %2: the mushaf has %3 of them, numbered from 1.</source>
+        <translation>Tidak ada %1 %2: mushaf memiliki %3, bernomor mulai 1.</translation>
+    </message>
 </context>
 <context>
     <name>QTabBar</name>

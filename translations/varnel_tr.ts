@@ -1666,6 +1666,10 @@
         <source>The sura pack %1 is damaged and cannot be read.&lt;br&gt;&lt;br&gt;A healthy copy of it serves in its place where one is installed; otherwise its suras are left out until the file is replaced.</source>
         <translation>%1 sure paketi bozuk ve okunamıyor.&lt;br&gt;&lt;br&gt;Yüklüyse sağlam bir kopyası onun yerine kullanılır; değilse dosya değiştirilene kadar sureleri dışarıda kalır.</translation>
     </message>
+    <message>
+        <source>There is no %1 %2: the mushaf has %3 of them, numbered from 1.</source>
+        <translation>%1 %2 yok: mushafta bunlardan %3 tane var, 1'den başlayarak numaralı.</translation>
+    </message>
 </context>
 <context>
     <name>QTabBar</name>

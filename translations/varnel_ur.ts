@@ -1672,6 +1672,10 @@
         <source>The sura pack %1 is damaged and cannot be read.&lt;br&gt;&lt;br&gt;A healthy copy of it serves in its place where one is installed; otherwise its suras are left out until the file is replaced.</source>
         <translation>سورتوں کا پیک %1 خراب ہے اور پڑھا نہیں جا سکتا۔&lt;br&gt;&lt;br&gt;اگر اس کی کوئی درست نقل نصب ہو تو وہ اس کی جگہ کام کرتی ہے؛ ورنہ فائل بدلے جانے تک اس کی سورتیں شامل نہیں ہوتیں۔</translation>
     </message>
+    <message>
+        <source>There is no %1 %2: the mushaf has %3 of them, numbered from 1.</source>
+        <translation>کوئی %1 %2 نہیں: مصحف میں ان کی تعداد %3 ہے، 1 سے شمار۔</translation>
+    </message>
 </context>
 <context>
     <name>QTabBar</name>
