@@ -548,7 +548,7 @@
     </message>
     <message>
         <source>&amp;Practice</source>
-        <translation>&amp;অনুশীলন</translation>
+        <translation>অনুশীলন (&amp;P)</translation>
     </message>
     <message>
         <source>&lt;b&gt;Review&lt;/b&gt; by</source>
@@ -584,43 +584,43 @@
     </message>
     <message>
         <source>&amp;Save Profile</source>
-        <translation>প্রোফাইল &amp;সংরক্ষণ</translation>
+        <translation>প্রোফাইল সংরক্ষণ (&amp;S)</translation>
     </message>
     <message>
         <source>&amp;New/Load Profile</source>
-        <translation>&amp;নতুন/প্রোফাইল খুলুন</translation>
+        <translation>নতুন/প্রোফাইল খুলুন (&amp;N)</translation>
     </message>
     <message>
         <source>&amp;Preferences</source>
-        <translation>&amp;পছন্দসমূহ</translation>
+        <translation>পছন্দসমূহ (&amp;P)</translation>
     </message>
     <message>
         <source>&amp;Import Recordings...</source>
-        <translation>রেকর্ডিং &amp;আমদানি...</translation>
+        <translation>রেকর্ডিং আমদানি... (&amp;I)</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation>&amp;প্রস্থান</translation>
+        <translation>প্রস্থান (&amp;E)</translation>
     </message>
     <message>
         <source>&amp;Review Panel</source>
-        <translation>&amp;পুনরাবৃত্তি প্যানেল</translation>
+        <translation>পুনরাবৃত্তি প্যানেল (&amp;R)</translation>
     </message>
     <message>
         <source>&amp;Config Recitor</source>
-        <translation>&amp;কারী নির্ধারণ</translation>
+        <translation>কারী নির্ধারণ (&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Installed Packs...</source>
-        <translation>&amp;ইনস্টল করা প্যাক...</translation>
+        <translation>ইনস্টল করা প্যাক... (&amp;I)</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>&amp;সাহায্য</translation>
+        <translation>সাহায্য (&amp;H)</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation>&amp;পরিচিতি</translation>
+        <translation>পরিচিতি (&amp;A)</translation>
     </message>
     <message>
         <source>Progress: </source>
@@ -1016,7 +1016,7 @@
     </message>
     <message>
         <source>&amp;Night Reading</source>
-        <translation>&amp;রাতের পাঠ</translation>
+        <translation>রাতের পাঠ (&amp;N)</translation>
     </message>
     <message>
         <source>Zoom In</source>
@@ -1072,35 +1072,35 @@
     </message>
     <message>
         <source>&amp;Hide Translation</source>
-        <translation>অনুবাদ &amp;লুকান</translation>
+        <translation>অনুবাদ লুকান (&amp;H)</translation>
     </message>
     <message>
         <source>&amp;Show Transliteration</source>
-        <translation>প্রতিবর্ণীকরণ &amp;দেখান</translation>
+        <translation>প্রতিবর্ণীকরণ দেখান (&amp;S)</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation>&amp;ফাইল</translation>
+        <translation>ফাইল (&amp;F)</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation>&amp;দৃশ্য</translation>
+        <translation>দৃশ্য (&amp;V)</translation>
     </message>
     <message>
         <source>&amp;Recitor</source>
-        <translation>&amp;কারী</translation>
+        <translation>কারী (&amp;R)</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation>&amp;ভাষা</translation>
+        <translation>ভাষা (&amp;L)</translation>
     </message>
     <message>
         <source>&amp;Show Translation</source>
-        <translation>অনুবাদ &amp;দেখান</translation>
+        <translation>অনুবাদ দেখান (&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Hide Transliteration</source>
-        <translation>প্রতিবর্ণীকরণ &amp;লুকান</translation>
+        <translation>প্রতিবর্ণীকরণ লুকান (&amp;H)</translation>
     </message>
     <message>
         <source>Juz</source>
@@ -1826,7 +1826,7 @@
     <name>Varn</name>
     <message>
         <source>Interface &amp;Language</source>
-        <translation>ইন্টারফেসের &amp;ভাষা</translation>
+        <translation>ইন্টারফেসের ভাষা (&amp;L)</translation>
     </message>
 </context>
 <context>
