@@ -4,6 +4,7 @@
 #include "naming.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <algorithm>
 #include <cstdio>
 
@@ -62,9 +63,13 @@ void Single::Apply(const DrillOptions& options)
 
 std::string Single::Where(const DrillPlace& place) const
 {
+    // Before the aya's length is known (nothing played yet) there is no part to tell of.
+    if (partEnd_ <= partStart_)
+        return Drill::Where(place);
+    const QLocale locale; // the numbers as the interface's language writes them
     return Drill::Where(place) + QCoreApplication::translate("QObject", " · part from %1 to %2 s")
-                                     .arg(partStart_ / 1000.0, 0, 'f', 2)
-                                     .arg(partEnd_ / 1000.0, 0, 'f', 2)
+                                     .arg(locale.toString(partStart_ / 1000.0, 'f', 2),
+                                          locale.toString(partEnd_ / 1000.0, 'f', 2))
                                      .toStdString();
 }
 

@@ -5,19 +5,18 @@
 #include "recitation_session.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <algorithm>
 #include <climits>
-#include <cstdio>
 
 std::string PauseWords(int ms)
 {
     // Rounded to the nearest second, not up: a pause of 2.1 s reads "2 s"; the last second in tenths.
-    char text[32];
-    if (ms < 950)
-        std::snprintf(text, sizeof text, "%.1f s", std::max(ms, 0) / 1000.0);
-    else
-        std::snprintf(text, sizeof text, "%d s", int((ms + 500) / 1000));
-    return text;
+    // The number is written as the interface's language writes numbers, with its own unit.
+    const QLocale locale;
+    const QString number = ms < 950 ? locale.toString(std::max(ms, 0) / 1000.0, 'f', 1)
+                                    : locale.toString(int((ms + 500) / 1000));
+    return QCoreApplication::translate("QObject", "%1 s").arg(number).toStdString();
 }
 
 std::string RecitationSession::StatusLine() const

@@ -264,6 +264,9 @@ class TestRoad : public QObject
         QVERIFY(!window.W().loopCheck->isChecked() && !window.W().loopCheck->isEnabled());
         QVERIFY(!window.W().singleBar->isHidden());
         QVERIFY(window.W().buttonBar->isHidden());
+        // Before anything plays the part is not known: the status line names none, never "0.00 to 0.00".
+        QVERIFY2(!window.W().statusLine->text().contains("0.00 to 0.00"),
+                 qPrintable(window.W().statusLine->text()));
 
         Choose(window, "108. Al-Kauther");
         QVERIFY(!window.WholeDrill()->Player()->Busy() && !window.StackDrill()->Player()->Busy());

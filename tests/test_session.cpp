@@ -12,6 +12,7 @@
 #include "sura.h"
 #include "whole.h"
 
+#include <QLocale>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -420,6 +421,12 @@ class TestSession : public QObject
         QCOMPARE(PauseWords(2600), std::string("3 s"));
         QCOMPARE(PauseWords(400), std::string("0.4 s"));
         QCOMPARE(PauseWords(12400), std::string("12 s"));
+        // Numbers as the language writes them.
+        QLocale::setDefault(QLocale(QLocale::French));
+        QCOMPARE(PauseWords(800), std::string("0,8 s"));
+        QLocale::setDefault(QLocale(QLocale::Arabic, QLocale::Egypt));
+        QCOMPARE(QString::fromStdString(PauseWords(3000)), QString::fromUtf8("\u0663 s"));
+        QLocale::setDefault(QLocale::c());
         RecitationSession nothing; // no pack: no "Aya 1 of 0"
         nothing.ChooseSura(0);
         QCOMPARE(nothing.StatusLine(), std::string("No sura pack installed"));

@@ -1700,6 +1700,10 @@
         <source>There is no %1 %2: the mushaf has %3 of them, numbered from 1.</source>
         <translation>لا يوجد %1 %2: في المصحف %3 منها، مرقّمة من 1.</translation>
     </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 ث</translation>
+    </message>
 </context>
 <context>
     <name>QTabBar</name>

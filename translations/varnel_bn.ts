@@ -1676,6 +1676,10 @@
         <source>There is no %1 %2: the mushaf has %3 of them, numbered from 1.</source>
         <translation>%1 %2 নেই: মুসহাফে এগুলো %3টি, 1 থেকে গোনা।</translation>
     </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 সে.</translation>
+    </message>
 </context>
 <context>
     <name>QTabBar</name>

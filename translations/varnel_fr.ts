@@ -1676,6 +1676,10 @@
         <source>There is no %1 %2: the mushaf has %3 of them, numbered from 1.</source>
         <translation>Il n'y a pas de %1 %2 : le mushaf en compte %3, numérotés à partir de 1.</translation>
     </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
 </context>
 <context>
     <name>QTabBar</name>

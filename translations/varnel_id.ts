@@ -1670,6 +1670,10 @@
         <source>There is no %1 %2: the mushaf has %3 of them, numbered from 1.</source>
         <translation>Tidak ada %1 %2: mushaf memiliki %3, bernomor mulai 1.</translation>
     </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 dtk</translation>
+    </message>
 </context>
 <context>
     <name>QTabBar</name>

@@ -1670,6 +1670,10 @@
         <source>There is no %1 %2: the mushaf has %3 of them, numbered from 1.</source>
         <translation>%1 %2 yok: mushafta bunlardan %3 tane var, 1'den başlayarak numaralı.</translation>
     </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 sn</translation>
+    </message>
 </context>
 <context>
     <name>QTabBar</name>

@@ -1676,6 +1676,10 @@
         <source>There is no %1 %2: the mushaf has %3 of them, numbered from 1.</source>
         <translation>کوئی %1 %2 نہیں: مصحف میں ان کی تعداد %3 ہے، 1 سے شمار۔</translation>
     </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 سیکنڈ</translation>
+    </message>
 </context>
 <context>
     <name>QTabBar</name>
