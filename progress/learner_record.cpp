@@ -92,6 +92,8 @@ bool DrillSettings::Parse(const std::string& text)
         else
             return false; // ours, but out of range
     }
+    // In a passage only with a passage to be in: the file keeps the one with the other.
+    read.inPassage = read.inPassage && !read.passage.Empty();
     *this = read;
     return true;
 }

@@ -203,6 +203,10 @@ class TestLearnerRecord : public QObject
         QCOMPARE(read.speed, 0.73);
         DrillSettings again;
         QVERIFY(again.Parse(read.Serialize()) && again == read);
+        // "In a passage" without one names nothing to be in (found by fuzzing: it was lost on writing).
+        QVERIFY(read.Parse("varnel-drill 1\nin-passage 1\n"));
+        QVERIFY(!read.inPassage);
+        QVERIFY(again.Parse(read.Serialize()) && again == read);
     }
 };
 
