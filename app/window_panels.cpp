@@ -250,7 +250,8 @@ QWidget* BuildSettings(QWidget* parent, VarnWidgets& w)
     w.timesSpin->setRange(0, 99);
     w.timesSpin->setSpecialValueText(QObject::tr("endless"));
     w.timesSpin->setAccessibleName(QObject::tr("Times"));
-    w.timesSpin->setToolTip(QObject::tr("With Loop, play the sura or passage this many times, then stop"));
+    w.timesSpin->setToolTip(QObject::tr("Play the sura or passage this many times, then stop; endless: once, or "
+                                        "without end with Loop"));
     timesLabel->setBuddy(w.timesSpin);
     w.testMeCheck = new QCheckBox(QObject::tr("Test me"), aids);
     w.testMeCheck->setAccessibleName(QObject::tr("Test me"));

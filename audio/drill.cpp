@@ -5,6 +5,7 @@
 #include "naming.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 
 Drill::Drill(std::string name) : name_(std::move(name)), player_(std::make_unique<MP3>()) {}
 
@@ -42,17 +43,26 @@ void Drill::SetRepeat(int n)
 
 std::string Drill::Where(const DrillPlace& place) const
 {
+    // With Times, which pass of how many.
+    const std::string passes =
+        options_.times > 0 ? QCoreApplication::translate("QObject", " · pass %1 of %2")
+                                 .arg(std::min(place.pass, options_.times))
+                                 .arg(options_.times)
+                                 .toStdString()
+                           : std::string();
     if (place.passage.empty())
         return QCoreApplication::translate("QObject", "Aya %1 of %2")
-            .arg(place.aya)
-            .arg(place.ayaCount)
-            .toStdString();
+                   .arg(place.aya)
+                   .arg(place.ayaCount)
+                   .toStdString() +
+               passes;
     return place.passage + QCoreApplication::translate("QObject", " · aya %1 of %2 (%3:%4)")
                                .arg(place.position)
                                .arg(place.length)
                                .arg(place.sura)
                                .arg(place.aya)
-                               .toStdString();
+                               .toStdString() +
+           passes;
 }
 
 ListDrill::ListDrill(std::string name) : Drill(std::move(name))
@@ -75,7 +85,10 @@ void ListDrill::Stop()
 
 bool ListDrill::LoopsAfterLast() const
 {
-    return Loop() && (options_.times <= 0 || wraps_ + 1 < options_.times);
+    // Times N plays N passes, with Loop or without; Loop alone (Times 0) plays without end.
+    if (options_.times > 0)
+        return wraps_ + 1 < options_.times;
+    return Loop();
 }
 
 void ListDrill::Play()

@@ -396,6 +396,20 @@ class TestSession : public QObject
         QCOMPARE(Keys(shown).mid(0, 4), QStringList({"106.004", "107.001", "106.004", "107.001"}));
         QCOMPARE(shown.count(), 5); // and the first again, shown where the drill stopped
         QVERIFY(!session.ActivePlayer()->Busy());
+
+        // Times plays its passes without Loop too, and the status line counts them.
+        session.SetLoop(false);
+        session.Stop();
+        shown.clear();
+        QStringList lines;
+        connect(&session, &RecitationSession::Progress, this,
+                [&] { lines << QString::fromStdString(session.StatusLine()); });
+        const int once = finished.count();
+        session.Play();
+        QVERIFY(fixtures::WaitFor([&] { return finished.count() > once; }, 5000));
+        QCOMPARE(Keys(shown).mid(0, 4), QStringList({"106.004", "107.001", "106.004", "107.001"}));
+        QVERIFY2(lines.first().contains("pass 1 of 2") && lines[2].contains("pass 2 of 2"),
+                 qPrintable(lines.join(" | ")));
     }
 
     // The single-aya drill steps across the boundary too.

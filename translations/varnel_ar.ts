@@ -879,10 +879,6 @@
         <translation>المرات</translation>
     </message>
     <message>
-        <source>With Loop, play the sura or passage this many times, then stop</source>
-        <translation>مع التكرار الدائري، شغّل السورة أو المقطع هذا العدد من المرات ثم توقف</translation>
-    </message>
-    <message>
         <source>Enable to play a range of ayas in the surah</source>
         <translation>فعّل لتشغيل نطاق من آيات السورة</translation>
     </message>
@@ -1703,6 +1699,14 @@
     <message>
         <source>%1 s</source>
         <translation>%1 ث</translation>
+    </message>
+    <message>
+        <source>Play the sura or passage this many times, then stop; endless: once, or without end with Loop</source>
+        <translation>شغّل السورة أو المقطع هذا العدد من المرات ثم توقف؛ «بلا نهاية»: مرة واحدة، أو بلا توقف مع التكرار الدائري</translation>
+    </message>
+    <message>
+        <source> · pass %1 of %2</source>
+        <translation> · الجولة %1 من %2</translation>
     </message>
 </context>
 <context>

@@ -879,10 +879,6 @@
         <translation>বার</translation>
     </message>
     <message>
-        <source>With Loop, play the sura or passage this many times, then stop</source>
-        <translation>লুপসহ সূরা বা অংশটি এতবার বাজান, তারপর থামুন</translation>
-    </message>
-    <message>
         <source>Enable to play a range of ayas in the surah</source>
         <translation>সূরার আয়াতের একটি পরিসর বাজাতে চালু করুন</translation>
     </message>
@@ -1679,6 +1675,14 @@
     <message>
         <source>%1 s</source>
         <translation>%1 সে.</translation>
+    </message>
+    <message>
+        <source>Play the sura or passage this many times, then stop; endless: once, or without end with Loop</source>
+        <translation>সূরা বা অংশটি এতবার চালান, তারপর থামুন; অসীম: একবার, বা লুপসহ বিরতিহীন</translation>
+    </message>
+    <message>
+        <source> · pass %1 of %2</source>
+        <translation> · পালা %2-এর %1</translation>
     </message>
 </context>
 <context>

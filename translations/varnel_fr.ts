@@ -879,10 +879,6 @@
         <translation>Fois</translation>
     </message>
     <message>
-        <source>With Loop, play the sura or passage this many times, then stop</source>
-        <translation>Avec la boucle, jouer la sourate ou le passage autant de fois, puis s'arrêter</translation>
-    </message>
-    <message>
         <source>Enable to play a range of ayas in the surah</source>
         <translation>Activer pour jouer une plage de versets de la sourate</translation>
     </message>
@@ -1679,6 +1675,14 @@
     <message>
         <source>%1 s</source>
         <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>Play the sura or passage this many times, then stop; endless: once, or without end with Loop</source>
+        <translation>Lire la sourate ou le passage ce nombre de fois, puis s'arrêter ; sans fin : une fois, ou sans arrêt avec la boucle</translation>
+    </message>
+    <message>
+        <source> · pass %1 of %2</source>
+        <translation> · passage %1 sur %2</translation>
     </message>
 </context>
 <context>

@@ -879,10 +879,6 @@
         <translation>Kali</translation>
     </message>
     <message>
-        <source>With Loop, play the sura or passage this many times, then stop</source>
-        <translation>Dengan Ulangi, putar surah atau bagian sebanyak ini, lalu berhenti</translation>
-    </message>
-    <message>
         <source>Enable to play a range of ayas in the surah</source>
         <translation>Aktifkan untuk memutar rentang ayat dalam surah</translation>
     </message>
@@ -1673,6 +1669,14 @@
     <message>
         <source>%1 s</source>
         <translation>%1 dtk</translation>
+    </message>
+    <message>
+        <source>Play the sura or passage this many times, then stop; endless: once, or without end with Loop</source>
+        <translation>Putar surah atau bagian ini sebanyak ini, lalu berhenti; tanpa batas: sekali, atau terus-menerus dengan Putar Ulang</translation>
+    </message>
+    <message>
+        <source> · pass %1 of %2</source>
+        <translation> · putaran %1 dari %2</translation>
     </message>
 </context>
 <context>

@@ -879,10 +879,6 @@
         <translation>Kez</translation>
     </message>
     <message>
-        <source>With Loop, play the sura or passage this many times, then stop</source>
-        <translation>Döngüyle, sureyi veya bölümü bu kadar kez çal, sonra dur</translation>
-    </message>
-    <message>
         <source>Enable to play a range of ayas in the surah</source>
         <translation>Suredeki bir ayet aralığını çalmak için etkinleştirin</translation>
     </message>
@@ -1673,6 +1669,14 @@
     <message>
         <source>%1 s</source>
         <translation>%1 sn</translation>
+    </message>
+    <message>
+        <source>Play the sura or passage this many times, then stop; endless: once, or without end with Loop</source>
+        <translation>Sureyi ya da bölümü bu kadar kez çal, sonra dur; sonsuz: bir kez, ya da Döngü ile durmadan</translation>
+    </message>
+    <message>
+        <source> · pass %1 of %2</source>
+        <translation> · tur %1 / %2</translation>
     </message>
 </context>
 <context>

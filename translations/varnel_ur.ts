@@ -879,10 +879,6 @@
         <translation>بار</translation>
     </message>
     <message>
-        <source>With Loop, play the sura or passage this many times, then stop</source>
-        <translation>لوپ کے ساتھ سورہ یا حصہ اتنی بار چلائیں، پھر رک جائیں</translation>
-    </message>
-    <message>
         <source>Enable to play a range of ayas in the surah</source>
         <translation>سورہ کی آیات کی ایک حد چلانے کے لیے فعال کریں</translation>
     </message>
@@ -1679,6 +1675,14 @@
     <message>
         <source>%1 s</source>
         <translation>%1 سیکنڈ</translation>
+    </message>
+    <message>
+        <source>Play the sura or passage this many times, then stop; endless: once, or without end with Loop</source>
+        <translation>سورت یا حصہ اتنی بار چلائیں، پھر رکیں؛ لامحدود: ایک بار، یا لوپ کے ساتھ بغیر رکے</translation>
+    </message>
+    <message>
+        <source> · pass %1 of %2</source>
+        <translation> · دور %1 از %2</translation>
     </message>
 </context>
 <context>
