@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -35,8 +36,10 @@ QWidget* PathRow(QWidget* parent, QLineEdit** field, const QString& name, bool f
     layout->addWidget(browse);
     QLineEdit* target = *field;
     QObject::connect(browse, &QPushButton::clicked, row, [row, target, name, folder] {
-        const QString chosen = folder ? QFileDialog::getExistingDirectory(row, name, target->text())
-                                      : QFileDialog::getOpenFileName(row, name, target->text());
+        // From what is typed, else from the learner's own folders (never the program's hidden one).
+        const QString start = target->text().isEmpty() ? QDir::homePath() : target->text();
+        const QString chosen = folder ? QFileDialog::getExistingDirectory(row, name, start)
+                                      : QFileDialog::getOpenFileName(row, name, start);
         if (!chosen.isEmpty())
             target->setText(chosen);
     });
@@ -112,6 +115,14 @@ ImportDialog::~ImportDialog()
 {
     cancel_ = true;
     Join();
+}
+
+void ImportDialog::ShowAnew()
+{
+    if (!Running())
+        f_.progress->setValue(0);
+    show();
+    raise();
 }
 
 void ImportDialog::Join()

@@ -31,6 +31,8 @@ class ImportDialog : public QDialog
     };
     const Fields& F() const { return f_; }
     bool Running() const { return worker_.joinable(); }
+    // Shows the dialog; unless an import runs, its bar starts empty, not at the last import's end.
+    void ShowAnew();
 
   public slots:
     void Start();

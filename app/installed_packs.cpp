@@ -101,9 +101,14 @@ QString InstalledPacks::RemovableRecitation() const
 
 void InstalledPacks::OpenFolder()
 {
-    if (const QTreeWidgetItem* item = list_->currentItem())
-        QDesktopServices::openUrl(
-            QUrl::fromLocalFile(QFileInfo(item->data(Pack, kPathRole).toString()).absolutePath()));
+    const QTreeWidgetItem* item = list_->currentItem();
+    if (!item)
+        return;
+    const QString folder = QFileInfo(item->data(Pack, kPathRole).toString()).absolutePath();
+    // Without a file manager nothing opens: the learner is told where the folder is.
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(folder)))
+        ShowMessage(QObject::tr("Installed Packs"),
+                    QObject::tr("No file manager could open the folder. It is:<br>%1").arg(folder.toHtmlEscaped()));
 }
 
 void InstalledPacks::RemoveRecitation()
@@ -113,8 +118,7 @@ void InstalledPacks::RemoveRecitation()
         return;
     const QString folder = QString::fromStdString(packs_.QuranDir()) + "extra/" + recitation;
     if (!AskQuestion(QObject::tr("Installed Packs"),
-                     QObject::tr("Remove the recitation \"%1\" and all its packs from %2?")
-                         .arg(recitation.toHtmlEscaped(), folder.toHtmlEscaped())))
+                     QObject::tr("Remove the recitation \"%1\" and all its packs?").arg(recitation.toHtmlEscaped())))
         return;
     if (!QDir(folder).removeRecursively())
         ShowMessage(QObject::tr("Installed Packs"),

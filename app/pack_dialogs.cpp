@@ -33,7 +33,7 @@ void PackDialogs::ShowImport()
         import_ = std::make_unique<ImportDialog>(QDir::currentPath(), window_);
         connect(import_.get(), &ImportDialog::Imported, this, &PackDialogs::Imported);
     }
-    import_->show();
+    import_->ShowAnew();
 }
 
 void PackDialogs::ShowInstalled()

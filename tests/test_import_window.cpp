@@ -75,6 +75,10 @@ class TestImportWindow : public QObject
         QVERIFY(fixtures::WaitFor([&] { return !dialog->Running() && !ws.messages.isEmpty(); }, 10000));
         QVERIFY2(ws.messages.last().contains("imported"), qPrintable(ws.messages.join('\n')));
         QVERIFY(!dialog->isVisible());
+        // Opened again, it starts from an empty bar, not the last import's end.
+        window.Dialogs()->ShowImport();
+        QCOMPARE(dialog->F().progress->value(), 0);
+        dialog->hide();
 
         // Heard without a restart: the learner's voice where they recorded, the pack's elsewhere.
         QVERIFY(QFileInfo::exists(ws.Path("quran/extra/MyVoice/s104_s114.dat")));
@@ -104,8 +108,13 @@ class TestImportWindow : public QObject
         list->setCurrentItem(mine);
         QVERIFY(installed->RemoveButton()->isEnabled());
         SetQuestionAnswer(false);
+        ws.messages.clear();
         Press(installed->RemoveButton());
         QVERIFY(QFileInfo::exists(ws.Path("quran/extra/MyVoice/s104_s114.dat")));
+        // The question names the recitation, not a folder of the program's.
+        QVERIFY2(ws.messages.size() == 1 && ws.messages[0].contains("\"MyVoice\"") &&
+                     !ws.messages[0].contains("extra/"),
+                 qPrintable(ws.messages.join('\n')));
         SetQuestionAnswer(true);
         Press(installed->RemoveButton());
         QVERIFY(!QFileInfo::exists(ws.Path("quran/extra/MyVoice")));

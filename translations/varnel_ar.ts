@@ -1398,10 +1398,6 @@
         <translation> (المختارة)</translation>
     </message>
     <message>
-        <source>Remove the recitation "%1" and all its packs from %2?</source>
-        <translation>أأزيل التلاوة "%1" وكل حزمها من %2؟</translation>
-    </message>
-    <message>
         <source>Some files of %1 could not be removed.</source>
         <translation>تعذّرت إزالة بعض ملفات %1.</translation>
     </message>
@@ -1707,6 +1703,14 @@
     <message>
         <source> · pass %1 of %2</source>
         <translation> · الجولة %1 من %2</translation>
+    </message>
+    <message>
+        <source>No file manager could open the folder. It is:&lt;br&gt;%1</source>
+        <translation>لم يستطع أي مدير ملفات فتح المجلد. مكانه:&lt;br&gt;%1</translation>
+    </message>
+    <message>
+        <source>Remove the recitation "%1" and all its packs?</source>
+        <translation>أتزيل التلاوة "%1" وكل حزمها؟</translation>
     </message>
 </context>
 <context>

@@ -1378,10 +1378,6 @@
         <translation> (নির্বাচিত)</translation>
     </message>
     <message>
-        <source>Remove the recitation "%1" and all its packs from %2?</source>
-        <translation>"%1" তিলাওয়াত ও এর সব প্যাক %2 থেকে সরাবেন?</translation>
-    </message>
-    <message>
         <source>Some files of %1 could not be removed.</source>
         <translation>%1-এর কিছু ফাইল সরানো যায়নি।</translation>
     </message>
@@ -1683,6 +1679,14 @@
     <message>
         <source> · pass %1 of %2</source>
         <translation> · পালা %2-এর %1</translation>
+    </message>
+    <message>
+        <source>No file manager could open the folder. It is:&lt;br&gt;%1</source>
+        <translation>কোনো ফাইল ম্যানেজার ফোল্ডারটি খুলতে পারেনি। এটি এখানে:&lt;br&gt;%1</translation>
+    </message>
+    <message>
+        <source>Remove the recitation "%1" and all its packs?</source>
+        <translation>তিলাওয়াত "%1" এবং এর সব প্যাক সরাবেন?</translation>
     </message>
 </context>
 <context>

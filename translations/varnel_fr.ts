@@ -1378,10 +1378,6 @@
         <translation> (choisie)</translation>
     </message>
     <message>
-        <source>Remove the recitation "%1" and all its packs from %2?</source>
-        <translation>Supprimer la récitation « %1 » et tous ses paquets de %2 ?</translation>
-    </message>
-    <message>
         <source>Some files of %1 could not be removed.</source>
         <translation>Certains fichiers de %1 n'ont pas pu être supprimés.</translation>
     </message>
@@ -1683,6 +1679,14 @@
     <message>
         <source> · pass %1 of %2</source>
         <translation> · passage %1 sur %2</translation>
+    </message>
+    <message>
+        <source>No file manager could open the folder. It is:&lt;br&gt;%1</source>
+        <translation>Aucun gestionnaire de fichiers n'a pu ouvrir le dossier. Il se trouve ici :&lt;br&gt;%1</translation>
+    </message>
+    <message>
+        <source>Remove the recitation "%1" and all its packs?</source>
+        <translation>Supprimer la récitation « %1 » et tous ses paquets ?</translation>
     </message>
 </context>
 <context>

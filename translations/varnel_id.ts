@@ -1373,10 +1373,6 @@
         <translation> (dipilih)</translation>
     </message>
     <message>
-        <source>Remove the recitation "%1" and all its packs from %2?</source>
-        <translation>Hapus bacaan "%1" beserta semua paketnya dari %2?</translation>
-    </message>
-    <message>
         <source>Some files of %1 could not be removed.</source>
         <translation>Beberapa berkas %1 tidak bisa dihapus.</translation>
     </message>
@@ -1677,6 +1673,14 @@
     <message>
         <source> · pass %1 of %2</source>
         <translation> · putaran %1 dari %2</translation>
+    </message>
+    <message>
+        <source>No file manager could open the folder. It is:&lt;br&gt;%1</source>
+        <translation>Tidak ada pengelola berkas yang dapat membuka folder itu. Letaknya:&lt;br&gt;%1</translation>
+    </message>
+    <message>
+        <source>Remove the recitation "%1" and all its packs?</source>
+        <translation>Hapus bacaan "%1" beserta semua paketnya?</translation>
     </message>
 </context>
 <context>

@@ -1373,10 +1373,6 @@
         <translation> (seçili)</translation>
     </message>
     <message>
-        <source>Remove the recitation "%1" and all its packs from %2?</source>
-        <translation>"%1" okuyuşu ve tüm paketleri %2 konumundan kaldırılsın mı?</translation>
-    </message>
-    <message>
         <source>Some files of %1 could not be removed.</source>
         <translation>%1 içindeki bazı dosyalar kaldırılamadı.</translation>
     </message>
@@ -1677,6 +1673,14 @@
     <message>
         <source> · pass %1 of %2</source>
         <translation> · tur %1 / %2</translation>
+    </message>
+    <message>
+        <source>No file manager could open the folder. It is:&lt;br&gt;%1</source>
+        <translation>Hiçbir dosya yöneticisi klasörü açamadı. Klasör şurada:&lt;br&gt;%1</translation>
+    </message>
+    <message>
+        <source>Remove the recitation "%1" and all its packs?</source>
+        <translation>"%1" okuyuşu ve tüm paketleri kaldırılsın mı?</translation>
     </message>
 </context>
 <context>

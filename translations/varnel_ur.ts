@@ -1378,10 +1378,6 @@
         <translation> (منتخب)</translation>
     </message>
     <message>
-        <source>Remove the recitation "%1" and all its packs from %2?</source>
-        <translation>تلاوت "%1" اور اس کے تمام پیک %2 سے ہٹا دیں؟</translation>
-    </message>
-    <message>
         <source>Some files of %1 could not be removed.</source>
         <translation>%1 کی کچھ فائلیں ہٹائی نہیں جا سکیں۔</translation>
     </message>
@@ -1683,6 +1679,14 @@
     <message>
         <source> · pass %1 of %2</source>
         <translation> · دور %1 از %2</translation>
+    </message>
+    <message>
+        <source>No file manager could open the folder. It is:&lt;br&gt;%1</source>
+        <translation>کوئی فائل مینیجر فولڈر نہیں کھول سکا۔ یہ یہاں ہے:&lt;br&gt;%1</translation>
+    </message>
+    <message>
+        <source>Remove the recitation "%1" and all its packs?</source>
+        <translation>کیا تلاوت "%1" اور اس کے سب پیک ہٹا دیں؟</translation>
     </message>
 </context>
 <context>
