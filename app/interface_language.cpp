@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "interface_language.h"
 
+#include "sura_names.h"
+
 #include "messages.h"
 #include "settings_file.h"
 #include "window_settings.h"
@@ -104,6 +106,16 @@ QString ReadLeftToRight(const std::string& name)
 {
     const QString text = QString::fromLatin1(name.c_str());
     return QGuiApplication::isRightToLeft() ? QChar(0x200E) + text : text;
+}
+
+bool WritesSuraNamesInArabic() { return Current() == "ar" || Current() == "ur"; }
+
+QString SuraName(int number, const std::string& shortTitle)
+{
+    const QString arabic = QString::fromUtf8(ArabicSuraName(number));
+    if (WritesSuraNamesInArabic() && !arabic.isEmpty())
+        return QLocale().toString(number) + ". " + arabic;
+    return ReadLeftToRight(shortTitle);
 }
 
 QString Install(const SettingsFile& settings)

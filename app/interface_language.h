@@ -36,6 +36,10 @@ QString Current();
 QString SuraTitle(const std::string& longTitle);
 // A name written in Latin letters ("112. Al-Ikhlas"), marked to read left to right in a right-to-left window.
 QString ReadLeftToRight(const std::string& name);
+// Sura number's name as the interface writes it: "112. الإخلاص" in Arabic and Urdu, which write sura
+// names in Arabic script; elsewhere shortTitle ("112. Al-Ikhlas") as ReadLeftToRight gives it.
+QString SuraName(int number, const std::string& shortTitle);
+bool WritesSuraNamesInArabic();
 // Chooses from settings and the system, and uses that language; returns its code.
 QString Install(const SettingsFile& settings);
 // Fills menu with "System Default" and each language, the one chosen checked; a choice is kept in

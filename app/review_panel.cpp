@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "review_panel.h"
 
+#include "interface_language.h"
 #include "naming.h"
 #include "passage.h"
 #include "review_book.h"
@@ -30,7 +31,7 @@ QString SuraName(int sura)
 {
     const auto& titles = SuraTable().ShortTitles();
     const auto it = titles.find(PadSura(IntToString(sura)));
-    return it == titles.end() ? QString::number(sura) : QString::fromLatin1(it->second.c_str()).trimmed();
+    return it == titles.end() ? QString::number(sura) : interface_language::SuraName(sura, it->second).trimmed();
 }
 
 } // namespace

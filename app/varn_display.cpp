@@ -110,7 +110,9 @@ void Varn::SetTitle()
 {
     titledSura_ = LeadingNumber(session_->SuraKey());
     const Passage& passage = session_->CurrentPassage();
-    const QString sura = interface_language::SuraTitle(session_->Cursor()->GetTitle()).toHtmlEscaped();
+    const QString sura = interface_language::WritesSuraNamesInArabic()
+                             ? interface_language::SuraName(titledSura_, std::string()).toHtmlEscaped()
+                             : interface_language::SuraTitle(session_->Cursor()->GetTitle()).toHtmlEscaped();
     const QString lead = passage.Empty() ? QString() : QString::fromStdString(passage.Title()) + " \u00b7 ";
     w_.title->setText("<font name=\"arial\"><b>" + lead + sura + "</b></font>");
     // The passage's title drags it to the heart.

@@ -88,7 +88,7 @@ void Varn::FillChooser()
         suraToIndex_[n] = int(i);
         const auto title = titles.find(PadSura(IntToString(n)));
         w_.chooser->addItem(icon, title == titles.end() ? QString()
-                                                        : interface_language::ReadLeftToRight(title->second));
+                                                        : interface_language::SuraName(n, title->second));
     }
     w_.chooser->setCurrentIndex(w_.chooser->count() - 1);
     // With nothing installed the bar stays empty rather than showing a busy animation (a 0..0 range).

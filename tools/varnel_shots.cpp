@@ -137,7 +137,10 @@ int main(int argc, char** argv)
             PutOwnRecording("profiles/Amina.recordings/112001.ogg");
         window.NewProfile("Amina");
         window.ConfigDialog()->hide();
-        const int sura = window.W().chooser->findText("112. Al-Ikhlas", Qt::MatchEndsWith);
+        int sura = -1; // Al-Ikhlas, whatever the language writes its name in
+        for (const auto& [index, number] : window.IndexToSura())
+            if (number == 112)
+                sura = index;
         window.W().chooser->setCurrentIndex(sura);
         emit window.W().chooser->activated(sura);
         window.ToggleEnglish(1); // the transliteration too
