@@ -11,6 +11,9 @@
 namespace
 {
 
+// How far a translation's first letters may reach past their edge, in pixels of the panel.
+constexpr int kScriptOverhangPx = 12;
+
 bool IsUtf8Continuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
 
 } // namespace
@@ -59,9 +62,13 @@ QString ComposeAyaText(const AyaTextParts& parts, size_t itemLimit)
         else if (parts.translationFont.empty())
             text += item(parts.translation);
         else
-            text += QString("<div dir=\"%1\" style=\"font-family: '%2'\">")
+            // Room at the line's start: the strokes of a script such as Nastaliq reach past the first
+            // letter's edge, and would be cut at the panel's border.
+            text += QString("<div dir=\"%1\" style=\"font-family: '%2'; margin-%3: %4px\">")
                         .arg(parts.translationRightToLeft ? "rtl" : "ltr",
-                             QString::fromStdString(parts.translationFont)) +
+                             QString::fromStdString(parts.translationFont),
+                             parts.translationRightToLeft ? "right" : "left")
+                        .arg(kScriptOverhangPx) +
                     item(parts.translation) + (ended ? "" : "</div>");
     }
     return text;
