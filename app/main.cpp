@@ -3,6 +3,7 @@
 #include "interface_language.h"
 #include "kelres.h"
 #include "messages.h"
+#include "mpris.h"
 #include "naming.h"
 #include "profile.h"
 #include "quit_signals.h"
@@ -73,6 +74,9 @@ int main(int argc, char** argv)
     }
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &window, &Varn::OnExit);
     const QuitSignals quitSignals;
+    // The desktop's media controls; without a session bus, nothing is registered.
+    Mpris mpris(&window, window.Session(), window.Packs());
+    mpris.Register(QDBusConnection::sessionBus());
     running = &window;
     std::atexit(SaveOnAbruptEnd);
     const int code = app.exec();

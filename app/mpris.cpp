@@ -1,0 +1,111 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "mpris.h"
+
+#include "kelres.h"
+#include "naming.h"
+#include "pack_registry.h"
+#include "recitation_session.h"
+#include "sura.h"
+
+#include <QCoreApplication>
+#include <QDBusMessage>
+#include <QWidget>
+
+namespace
+{
+
+constexpr const char* kPlayerInterface = "org.mpris.MediaPlayer2.Player";
+
+// The recitation a pack file belongs to: its add-on folder's name, or the packs' own.
+QString RecitationOf(const std::string& path)
+{
+    const std::string marker = "/extra/";
+    const size_t at = path.find(marker);
+    if (at == std::string::npos)
+        return QCoreApplication::translate("QObject", "default");
+    const size_t start = at + marker.size();
+    return QString::fromStdString(path.substr(start, path.find('/', start) - start));
+}
+
+} // namespace
+
+Mpris::Mpris(QWidget* window, RecitationSession* session, const PackRegistry& packs, QObject* parent)
+    : QObject(parent), window_(window), session_(session), packs_(packs)
+{
+    new MprisRoot(this);
+    new MprisPlayer(this);
+    connect(session_, &RecitationSession::PlayingChanged, this,
+            [this] { Changed({{"PlaybackStatus", PlaybackStatus()}}); });
+    connect(session_, &RecitationSession::AyaShown, this, [this](const std::string& key) {
+        key_ = key;
+        Changed({{"Metadata", Metadata()}});
+    });
+}
+
+bool Mpris::Register(QDBusConnection bus)
+{
+    if (!bus.isConnected() || !bus.registerObject(kPath, this, QDBusConnection::ExportAdaptors))
+        return false;
+    if (!bus.registerService(kService)) {
+        bus.unregisterObject(kPath);
+        return false;
+    }
+    bus_ = bus;
+    registered_ = true;
+    return true;
+}
+
+QString Mpris::PlaybackStatus() const { return session_->Playing() ? "Playing" : "Stopped"; }
+
+QVariantMap Mpris::Metadata() const
+{
+    int sura = 0, aya = 0;
+    if (!SplitAyaKey(key_, &sura, &aya))
+        return {{"mpris:trackid", QVariant::fromValue(QDBusObjectPath("/org/mpris/MediaPlayer2/TrackList/NoTrack"))}};
+    const auto& titles = SuraTable().ShortTitles();
+    const auto title = titles.find(PadSura(IntToString(sura)));
+    const KelRes* serving = packs_.PackFor(sura);
+    // "112. Al-Ikhlas" names the sura; the title reads "112:1 · Al-Ikhlas".
+    const QString name = title == titles.end() ? QString::number(sura)
+                                               : QString::fromLatin1(title->second.c_str()).section(". ", 1);
+    return {
+        {"mpris:trackid",
+         QVariant::fromValue(QDBusObjectPath(QString("/org/lumora/Varnel/aya/%1_%2").arg(sura).arg(aya)))},
+        {"xesam:title", QString("%1:%2 \u00b7 %3").arg(sura).arg(aya).arg(name)},
+        {"xesam:album", name},
+        {"xesam:trackNumber", aya},
+        {"xesam:artist", QStringList{RecitationOf(serving ? serving->Path() : std::string())}},
+    };
+}
+
+void Mpris::Changed(const QVariantMap& properties)
+{
+    if (!registered_)
+        return;
+    QDBusMessage signal =
+        QDBusMessage::createSignal(kPath, "org.freedesktop.DBus.Properties", "PropertiesChanged");
+    signal << QString(kPlayerInterface) << properties << QStringList();
+    bus_.send(signal);
+}
+
+void MprisRoot::Raise()
+{
+    QWidget* window = owner_->Window();
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void MprisRoot::Quit() { QCoreApplication::quit(); }
+
+void MprisPlayer::Play()
+{
+    if (!owner_->Session()->Playing())
+        owner_->Session()->Play();
+}
+
+void MprisPlayer::Pause() { owner_->Session()->Stop(); }
+void MprisPlayer::PlayPause() { owner_->Session()->TogglePlay(); }
+void MprisPlayer::Stop() { owner_->Session()->Stop(); }
+void MprisPlayer::Next() { owner_->Session()->Next(); }
+void MprisPlayer::Previous() { owner_->Session()->Previous(); }
