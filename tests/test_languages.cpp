@@ -48,8 +48,8 @@ bool IsNameOrNumber(const QString& text)
     // The program's and the learner's names, the test pack's files, a sound device's name, and the units.
     static const QStringList names = {"Varnel", "Varnel 2.1", "Lumora Software", "Varnel :: Lumora Software",
                                       "Amina",  "English",    "No Output"};
-    // A number with its unit ("34.93 KiB", "3 s").
-    static const QRegularExpression measure("^[\\d.,]*\\s*(ms|s|MB|KiB|MiB|kHz)$");
+    // A number with a unit every language here writes alike ("34.93 KiB", "ms"); seconds are translated.
+    static const QRegularExpression measure("^[\\d.,]*\\s*(ms|MB|KiB|MiB|kHz)$");
     if (measure.match(text).hasMatch())
         return true;
     if (text.endsWith(".dat") || text.startsWith("Translation of ") || text.startsWith("Transliteration of "))
@@ -67,7 +67,10 @@ bool IsNameOrNumber(const QString& text)
 // French "Page", the Indonesian "Juz".
 bool SameWord(const QString& code, const QString& text)
 {
+    // French writes seconds as English does ("3 s", "0,8 s"), numbers aside.
     static const QMap<QString, QStringList> same = {{"fr", {"Page", "Pages"}}, {"id", {"Juz"}}};
+    if (code == "fr" && QRegularExpression("^[\\d,]+ s$").match(text).hasMatch())
+        return true;
     return text == "OK" || same.value(code).contains(text);
 }
 
