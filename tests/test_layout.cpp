@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window around the aya: at the screens learners have, the picture and its text fill the centre
 // and fit; the panels are reached from the View menu, remembered per machine and reset; the text panel
-// reads well by day, by night and on a dark desktop; the waveforms' place moves nothing.
+// reads well by day, by night and on a dark desktop; the waveforms' place moves nothing; the guide
+// names every menu item.
 #include "app_settings.h"
 #include "aya.h"
+#include "help_guide.h"
 #include "naming.h"
 #include "settings_file.h"
 #include "sura.h"
@@ -26,6 +28,7 @@
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextLayout>
+#include <functional>
 #include <cmath>
 
 namespace
@@ -324,6 +327,36 @@ class TestLayout : public QObject
         for (QWidget* control : std::initializer_list<QWidget*>{window.W().repeatSpin, window.W().loopCheck,
                                                                  window.W().speedSpin, window.W().heart})
             QVERIFY2(reached.contains(control), qPrintable(control->accessibleName()));
+    }
+
+    // The user guide names every menu item, so that it cannot fall behind what the menus offer.
+    void guideCoversTheMenus()
+    {
+        Workspace ws;
+        Varn window;
+        QTextDocument guide;
+        guide.setHtml(UserGuideHtml());
+        const QString text = guide.toPlainText().simplified();
+        QStringList missing;
+        std::function<void(const QMenu*)> walk = [&](const QMenu* menu) {
+            for (const QAction* a : menu->actions()) {
+                if (a->isSeparator())
+                    continue;
+                if (a->menu())
+                    walk(a->menu());
+                QString words = a->text();
+                words.remove('&').remove("...");
+                // The language items are the packs' and the system's own names, not words of ours.
+                if (menu == window.W().language || menu->title().remove('&') == "Interface Language")
+                    continue;
+                if (!words.isEmpty() && !text.contains(words, Qt::CaseInsensitive))
+                    missing << words;
+            }
+        };
+        for (const QMenu* menu : {static_cast<const QMenu*>(window.W().file), static_cast<const QMenu*>(window.W().view),
+                                  static_cast<const QMenu*>(window.W().recitor), static_cast<const QMenu*>(window.W().help)})
+            walk(menu);
+        QVERIFY2(missing.isEmpty(), qPrintable(missing.join(" | ")));
     }
 
     // Fitting a picture: up to the width for Fit to Width, but never so tall that its line leaves the

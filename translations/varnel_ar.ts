@@ -296,6 +296,42 @@
         <source>Every sura in your heart (a part of 20 ayas, for suras longer than 40) comes up for review the day after you learn it. The &lt;b&gt;Review&lt;/b&gt; panel beside the heart lists what is due today, the most overdue first, with the day of its last review and your chance of recalling it today. View &amp;gt; Review Panel shows or hides it.</source>
         <translation>كل سورة في قلبك (جزء من 20 آية للسور الأطول من 40) تحين مراجعتها في اليوم التالي لحفظها. لوحة &lt;b&gt;المراجعة&lt;/b&gt; بجانب القلب تسرد ما يحين اليوم، الأكثر تأخرًا أولًا، مع يوم آخر مراجعة وفرصة تذكّرك له اليوم. «عرض &amp;gt; لوحة المراجعة» تظهرها أو تخفيها.</translation>
     </message>
+    <message>
+        <source>Passages: pages, juz and hizb</source>
+        <translation>المقاطع: الصفحات والأجزاء والأحزاب</translation>
+    </message>
+    <message>
+        <source>Beside the sura chooser, choose Page, Juz, Hizb or Quarter of the Madinah mushaf and its number, then press &lt;b&gt;Play Passage&lt;/b&gt; (or Return): every drill plays the passage across its suras. &lt;b&gt;Times&lt;/b&gt; plays it that many times. View &amp;gt; Practice &amp;gt; Add Passage to Heart puts all its ayas in your heart, and the cells under the heart's bar fill juz by juz. The Review panel can review by suras or by pages.</source>
+        <translation>بجانب اختيار السورة، اختر صفحة أو جزءًا أو حزبًا أو ربعًا من مصحف المدينة ورقمه، ثم اضغط &lt;b&gt;شغّل المقطع&lt;/b&gt; (أو Return): كل تمرين يشغّل المقطع عبر سوره. و&lt;b&gt;المرات&lt;/b&gt; تشغّله بهذا العدد. و«عرض &amp;gt; التدريب &amp;gt; أضف المقطع إلى القلب» تضع كل آياته في قلبك، وتمتلئ الخانات تحت شريط القلب جزءًا جزءًا. ويمكن للوحة المراجعة أن تراجع بالسور أو بالصفحات.</translation>
+    </message>
+    <message>
+        <source>Reciting and listening back</source>
+        <translation>التلاوة والاستماع إليها</translation>
+    </message>
+    <message>
+        <source>In the &lt;b&gt;My Recitation&lt;/b&gt; panel, Record (View &amp;gt; Practice &amp;gt; Record My Recitation, Ctrl+R) records you reciting the aya shown; Play Mine plays it back; Compare with the Reciter plays the reciter and then you, with both waveforms; Delete removes your recordings after asking.</source>
+        <translation>في لوحة &lt;b&gt;تلاوتي&lt;/b&gt;، «سجّل» («عرض &amp;gt; التدريب &amp;gt; سجّل تلاوتي»، Ctrl+R) يسجّلك وأنت تتلو الآية المعروضة؛ و«شغّل تسجيلي» يعيد تشغيله؛ و«قارن بالقارئ» يشغّل القارئ ثم أنت، مع الموجتين؛ و«احذف» يزيل تسجيلاتك بعد السؤال.</translation>
+    </message>
+    <message>
+        <source>File &amp;gt; Import Recordings turns a folder of your own recordings into a recitation you can choose; Recitor &amp;gt; Installed Packs lists every pack and recitation, where it lives and which is chosen, and removes a recitation you imported.</source>
+        <translation>«ملف &amp;gt; استيراد التسجيلات» يحوّل مجلدًا من تسجيلاتك إلى تلاوة يمكنك اختيارها؛ و«القارئ &amp;gt; الحزم المثبتة» تسرد كل حزمة وتلاوة، ومكانها وأيها المختار، وتزيل تلاوة استوردتها.</translation>
+    </message>
+    <message>
+        <source>More of the menus</source>
+        <translation>المزيد من القوائم</translation>
+    </message>
+    <message>
+        <source>File &amp;gt; New/Load Profile changes the learner; File &amp;gt; Exit ends Varnel and saves your profile.</source>
+        <translation>«ملف &amp;gt; ملف جديد/تحميل» يغيّر المتعلم؛ و«ملف &amp;gt; خروج» ينهي فارنل ويحفظ ملفك.</translation>
+    </message>
+    <message>
+        <source>View &amp;gt; Show Transliteration and Hide Translation show or hide each text; Zoom In and Zoom Out make the aya's picture larger or smaller.</source>
+        <translation>«عرض &amp;gt; إظهار النقل الصوتي» و«إخفاء الترجمة» يُظهران كل نص أو يخفيانه؛ و«تكبير» و«تصغير» يكبّران صورة الآية أو يصغّرانها.</translation>
+    </message>
+    <message>
+        <source>View &amp;gt; Interface Language chooses the language of Varnel's own words, from its next start. Help &amp;gt; About tells which Varnel this is.</source>
+        <translation>«عرض &amp;gt; لغة الواجهة» تختار لغة كلمات فارنل نفسه، من تشغيله القادم. و«مساعدة &amp;gt; حول» تخبرك أي إصدار من فارنل هذا.</translation>
+    </message>
 </context>
 <context>
     <name>Heart</name>

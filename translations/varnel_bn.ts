@@ -296,6 +296,42 @@
         <source>Every sura in your heart (a part of 20 ayas, for suras longer than 40) comes up for review the day after you learn it. The &lt;b&gt;Review&lt;/b&gt; panel beside the heart lists what is due today, the most overdue first, with the day of its last review and your chance of recalling it today. View &amp;gt; Review Panel shows or hides it.</source>
         <translation>আপনার হৃদয়ের প্রতিটি সূরা (40-এর বেশি আয়াতের সূরায় 20 আয়াতের একটি অংশ) শেখার পরের দিন পুনরাবৃত্তির জন্য আসে। হৃদয়ের পাশের &lt;b&gt;পুনরাবৃত্তি&lt;/b&gt; প্যানেল আজ যা বাকি তার তালিকা দেয়, সবচেয়ে বিলম্বিতটি আগে, শেষ পুনরাবৃত্তির দিন ও আজ মনে রাখার সম্ভাবনাসহ। দৃশ্য &amp;gt; পুনরাবৃত্তি প্যানেল এটি দেখায় বা লুকায়।</translation>
     </message>
+    <message>
+        <source>Passages: pages, juz and hizb</source>
+        <translation>অংশ: পৃষ্ঠা, পারা ও হিজব</translation>
+    </message>
+    <message>
+        <source>Beside the sura chooser, choose Page, Juz, Hizb or Quarter of the Madinah mushaf and its number, then press &lt;b&gt;Play Passage&lt;/b&gt; (or Return): every drill plays the passage across its suras. &lt;b&gt;Times&lt;/b&gt; plays it that many times. View &amp;gt; Practice &amp;gt; Add Passage to Heart puts all its ayas in your heart, and the cells under the heart's bar fill juz by juz. The Review panel can review by suras or by pages.</source>
+        <translation>সূরা বাছাইয়ের পাশে মদিনা মুসহাফের পৃষ্ঠা, পারা, হিজব বা চতুর্থাংশ ও তার নম্বর বেছে নিন, তারপর &lt;b&gt;অংশ চালান&lt;/b&gt; (বা Return) চাপুন: প্রতিটি অনুশীলন অংশটি তার সূরাগুলো জুড়ে চালায়। &lt;b&gt;বার&lt;/b&gt; এটি ততবার চালায়। দৃশ্য &amp;gt; অনুশীলন &amp;gt; অংশ হৃদয়ে যোগ করুন এর সব আয়াত আপনার হৃদয়ে রাখে, আর হৃদয়ের বারের নিচের ঘরগুলো পারা ধরে ভরে। পুনরাবৃত্তি প্যানেল সূরা বা পৃষ্ঠা ধরে পুনরাবৃত্তি করাতে পারে।</translation>
+    </message>
+    <message>
+        <source>Reciting and listening back</source>
+        <translation>তিলাওয়াত ও ফিরে শোনা</translation>
+    </message>
+    <message>
+        <source>In the &lt;b&gt;My Recitation&lt;/b&gt; panel, Record (View &amp;gt; Practice &amp;gt; Record My Recitation, Ctrl+R) records you reciting the aya shown; Play Mine plays it back; Compare with the Reciter plays the reciter and then you, with both waveforms; Delete removes your recordings after asking.</source>
+        <translation>&lt;b&gt;আমার তিলাওয়াত&lt;/b&gt; প্যানেলে, রেকর্ড (দৃশ্য &amp;gt; অনুশীলন &amp;gt; আমার তিলাওয়াত রেকর্ড করুন, Ctrl+R) দেখানো আয়াত পড়ার সময় আপনাকে রেকর্ড করে; আমারটা চালান তা আবার শোনায়; কারীর সাথে তুলনা আগে কারী তারপর আপনাকে, দুই তরঙ্গরূপসহ, শোনায়; মুছুন জিজ্ঞেস করে আপনার রেকর্ডিং সরায়।</translation>
+    </message>
+    <message>
+        <source>File &amp;gt; Import Recordings turns a folder of your own recordings into a recitation you can choose; Recitor &amp;gt; Installed Packs lists every pack and recitation, where it lives and which is chosen, and removes a recitation you imported.</source>
+        <translation>ফাইল &amp;gt; রেকর্ডিং আমদানি আপনার নিজের রেকর্ডিংয়ের ফোল্ডারকে একটি তিলাওয়াত বানায় যা আপনি বেছে নিতে পারেন; কারী &amp;gt; ইনস্টল করা প্যাক প্রতিটি প্যাক ও তিলাওয়াত, তার জায়গা ও কোনটি বাছাই করা তা দেখায়, এবং আপনার আমদানি করা তিলাওয়াত সরায়।</translation>
+    </message>
+    <message>
+        <source>More of the menus</source>
+        <translation>মেনুর আরও কথা</translation>
+    </message>
+    <message>
+        <source>File &amp;gt; New/Load Profile changes the learner; File &amp;gt; Exit ends Varnel and saves your profile.</source>
+        <translation>ফাইল &amp;gt; নতুন/প্রোফাইল খুলুন শিক্ষার্থী বদলায়; ফাইল &amp;gt; প্রস্থান ভার্নেল বন্ধ করে এবং আপনার প্রোফাইল সংরক্ষণ করে।</translation>
+    </message>
+    <message>
+        <source>View &amp;gt; Show Transliteration and Hide Translation show or hide each text; Zoom In and Zoom Out make the aya's picture larger or smaller.</source>
+        <translation>দৃশ্য &amp;gt; প্রতিবর্ণীকরণ দেখান ও অনুবাদ লুকান প্রতিটি লেখা দেখায় বা লুকায়; বড় করুন ও ছোট করুন আয়াতের ছবি বড় বা ছোট করে।</translation>
+    </message>
+    <message>
+        <source>View &amp;gt; Interface Language chooses the language of Varnel's own words, from its next start. Help &amp;gt; About tells which Varnel this is.</source>
+        <translation>দৃশ্য &amp;gt; ইন্টারফেসের ভাষা ভার্নেলের নিজের কথার ভাষা বেছে নেয়, পরের বার চালু হওয়া থেকে। সাহায্য &amp;gt; পরিচিতি জানায় এটি কোন ভার্নেল।</translation>
+    </message>
 </context>
 <context>
     <name>Heart</name>

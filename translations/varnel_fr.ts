@@ -296,6 +296,42 @@
         <source>Every sura in your heart (a part of 20 ayas, for suras longer than 40) comes up for review the day after you learn it. The &lt;b&gt;Review&lt;/b&gt; panel beside the heart lists what is due today, the most overdue first, with the day of its last review and your chance of recalling it today. View &amp;gt; Review Panel shows or hides it.</source>
         <translation>Chaque sourate de votre cœur (par parties de 20 versets pour les sourates de plus de 40) revient en révision le lendemain du jour où vous l'avez apprise. Le panneau &lt;b&gt;Révision&lt;/b&gt; à côté du cœur liste ce qui est dû aujourd'hui, le plus en retard d'abord, avec le jour de la dernière révision et vos chances de vous en souvenir aujourd'hui. Affichage &amp;gt; Panneau de révision le montre ou le cache.</translation>
     </message>
+    <message>
+        <source>Passages: pages, juz and hizb</source>
+        <translation>Passages : pages, juz et hizb</translation>
+    </message>
+    <message>
+        <source>Beside the sura chooser, choose Page, Juz, Hizb or Quarter of the Madinah mushaf and its number, then press &lt;b&gt;Play Passage&lt;/b&gt; (or Return): every drill plays the passage across its suras. &lt;b&gt;Times&lt;/b&gt; plays it that many times. View &amp;gt; Practice &amp;gt; Add Passage to Heart puts all its ayas in your heart, and the cells under the heart's bar fill juz by juz. The Review panel can review by suras or by pages.</source>
+        <translation>À côté du choix de la sourate, choisissez Page, Juz, Hizb ou Quart du mushaf de Médine et son numéro, puis appuyez sur &lt;b&gt;Lire le passage&lt;/b&gt; (ou Entrée) : chaque exercice lit le passage à travers ses sourates. &lt;b&gt;Fois&lt;/b&gt; le lit autant de fois. Affichage &amp;gt; Pratique &amp;gt; Ajouter le passage au cœur met tous ses versets dans votre cœur, et les cases sous la barre du cœur se remplissent juz par juz. Le panneau Révision peut réviser par sourates ou par pages.</translation>
+    </message>
+    <message>
+        <source>Reciting and listening back</source>
+        <translation>Réciter et se réécouter</translation>
+    </message>
+    <message>
+        <source>In the &lt;b&gt;My Recitation&lt;/b&gt; panel, Record (View &amp;gt; Practice &amp;gt; Record My Recitation, Ctrl+R) records you reciting the aya shown; Play Mine plays it back; Compare with the Reciter plays the reciter and then you, with both waveforms; Delete removes your recordings after asking.</source>
+        <translation>Dans le panneau &lt;b&gt;Ma récitation&lt;/b&gt;, Enregistrer (Affichage &amp;gt; Pratique &amp;gt; Enregistrer ma récitation, Ctrl+R) vous enregistre récitant le verset affiché ; Écouter la mienne vous la fait réentendre ; Comparer avec le récitateur lit le récitateur puis vous, avec les deux formes d'onde ; Supprimer efface vos enregistrements après confirmation.</translation>
+    </message>
+    <message>
+        <source>File &amp;gt; Import Recordings turns a folder of your own recordings into a recitation you can choose; Recitor &amp;gt; Installed Packs lists every pack and recitation, where it lives and which is chosen, and removes a recitation you imported.</source>
+        <translation>Fichier &amp;gt; Importer des enregistrements fait d'un dossier de vos propres enregistrements une récitation que vous pouvez choisir ; Récitateur &amp;gt; Paquets installés liste chaque paquet et chaque récitation, où ils se trouvent et lequel est choisi, et supprime une récitation que vous avez importée.</translation>
+    </message>
+    <message>
+        <source>More of the menus</source>
+        <translation>Le reste des menus</translation>
+    </message>
+    <message>
+        <source>File &amp;gt; New/Load Profile changes the learner; File &amp;gt; Exit ends Varnel and saves your profile.</source>
+        <translation>Fichier &amp;gt; Nouveau/Charger un profil change d'apprenant ; Fichier &amp;gt; Quitter ferme Varnel et enregistre votre profil.</translation>
+    </message>
+    <message>
+        <source>View &amp;gt; Show Transliteration and Hide Translation show or hide each text; Zoom In and Zoom Out make the aya's picture larger or smaller.</source>
+        <translation>Affichage &amp;gt; Afficher la translittération et Masquer la traduction montrent ou cachent chaque texte ; Zoom avant et Zoom arrière agrandissent ou réduisent l'image du verset.</translation>
+    </message>
+    <message>
+        <source>View &amp;gt; Interface Language chooses the language of Varnel's own words, from its next start. Help &amp;gt; About tells which Varnel this is.</source>
+        <translation>Affichage &amp;gt; Langue de l'interface choisit la langue des mots de Varnel, dès son prochain démarrage. Aide &amp;gt; À propos dit de quel Varnel il s'agit.</translation>
+    </message>
 </context>
 <context>
     <name>Heart</name>

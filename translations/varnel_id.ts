@@ -296,6 +296,42 @@
         <source>Every sura in your heart (a part of 20 ayas, for suras longer than 40) comes up for review the day after you learn it. The &lt;b&gt;Review&lt;/b&gt; panel beside the heart lists what is due today, the most overdue first, with the day of its last review and your chance of recalling it today. View &amp;gt; Review Panel shows or hides it.</source>
         <translation>Setiap surah di hati Anda (bagian 20 ayat, untuk surah lebih dari 40 ayat) muncul untuk murajaah sehari setelah Anda menghafalnya. Panel &lt;b&gt;Murajaah&lt;/b&gt; di samping hati mendaftar yang jatuh tempo hari ini, yang paling terlambat lebih dulu, dengan hari murajaah terakhir dan peluang Anda mengingatnya hari ini. Tampilan &amp;gt; Panel Murajaah menampilkan atau menyembunyikannya.</translation>
     </message>
+    <message>
+        <source>Passages: pages, juz and hizb</source>
+        <translation>Bagian: halaman, juz, dan hizb</translation>
+    </message>
+    <message>
+        <source>Beside the sura chooser, choose Page, Juz, Hizb or Quarter of the Madinah mushaf and its number, then press &lt;b&gt;Play Passage&lt;/b&gt; (or Return): every drill plays the passage across its suras. &lt;b&gt;Times&lt;/b&gt; plays it that many times. View &amp;gt; Practice &amp;gt; Add Passage to Heart puts all its ayas in your heart, and the cells under the heart's bar fill juz by juz. The Review panel can review by suras or by pages.</source>
+        <translation>Di samping pemilih surah, pilih Halaman, Juz, Hizb, atau Perempat mushaf Madinah beserta nomornya, lalu tekan &lt;b&gt;Putar Bagian&lt;/b&gt; (atau Return): setiap latihan memutar bagian itu melintasi surah-surahnya. &lt;b&gt;Kali&lt;/b&gt; memutarnya sebanyak itu. Tampilan &amp;gt; Latihan &amp;gt; Tambahkan Bagian ke Hati memasukkan semua ayatnya ke hati Anda, dan kotak di bawah bilah hati terisi juz demi juz. Panel Murajaah dapat murajaah per surah atau per halaman.</translation>
+    </message>
+    <message>
+        <source>Reciting and listening back</source>
+        <translation>Membaca dan mendengarkan kembali</translation>
+    </message>
+    <message>
+        <source>In the &lt;b&gt;My Recitation&lt;/b&gt; panel, Record (View &amp;gt; Practice &amp;gt; Record My Recitation, Ctrl+R) records you reciting the aya shown; Play Mine plays it back; Compare with the Reciter plays the reciter and then you, with both waveforms; Delete removes your recordings after asking.</source>
+        <translation>Di panel &lt;b&gt;Bacaan Saya&lt;/b&gt;, Rekam (Tampilan &amp;gt; Latihan &amp;gt; Rekam Bacaan Saya, Ctrl+R) merekam Anda membaca ayat yang tampil; Putar Milik Saya memutarnya kembali; Bandingkan dengan Qari memutar qari lalu Anda, dengan kedua gelombang suara; Hapus menghapus rekaman Anda setelah bertanya.</translation>
+    </message>
+    <message>
+        <source>File &amp;gt; Import Recordings turns a folder of your own recordings into a recitation you can choose; Recitor &amp;gt; Installed Packs lists every pack and recitation, where it lives and which is chosen, and removes a recitation you imported.</source>
+        <translation>Berkas &amp;gt; Impor Rekaman menjadikan folder rekaman Anda sendiri sebuah bacaan yang dapat dipilih; Qari &amp;gt; Paket Terpasang mendaftar setiap paket dan bacaan, letaknya dan yang dipilih, serta menghapus bacaan yang Anda impor.</translation>
+    </message>
+    <message>
+        <source>More of the menus</source>
+        <translation>Menu lainnya</translation>
+    </message>
+    <message>
+        <source>File &amp;gt; New/Load Profile changes the learner; File &amp;gt; Exit ends Varnel and saves your profile.</source>
+        <translation>Berkas &amp;gt; Profil Baru/Muat mengganti pelajar; Berkas &amp;gt; Keluar menutup Varnel dan menyimpan profil Anda.</translation>
+    </message>
+    <message>
+        <source>View &amp;gt; Show Transliteration and Hide Translation show or hide each text; Zoom In and Zoom Out make the aya's picture larger or smaller.</source>
+        <translation>Tampilan &amp;gt; Tampilkan Transliterasi dan Sembunyikan Terjemahan menampilkan atau menyembunyikan tiap teks; Perbesar dan Perkecil memperbesar atau memperkecil gambar ayat.</translation>
+    </message>
+    <message>
+        <source>View &amp;gt; Interface Language chooses the language of Varnel's own words, from its next start. Help &amp;gt; About tells which Varnel this is.</source>
+        <translation>Tampilan &amp;gt; Bahasa Antarmuka memilih bahasa kata-kata Varnel sendiri, mulai saat dibuka berikutnya. Bantuan &amp;gt; Tentang memberi tahu Varnel versi mana ini.</translation>
+    </message>
 </context>
 <context>
     <name>Heart</name>

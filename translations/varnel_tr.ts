@@ -296,6 +296,42 @@
         <source>Every sura in your heart (a part of 20 ayas, for suras longer than 40) comes up for review the day after you learn it. The &lt;b&gt;Review&lt;/b&gt; panel beside the heart lists what is due today, the most overdue first, with the day of its last review and your chance of recalling it today. View &amp;gt; Review Panel shows or hides it.</source>
         <translation>Kalbinizdeki her sure (40 ayetten uzun surelerde 20 ayetlik bir bölüm) öğrendiğiniz günün ertesi günü tekrara gelir. Kalbin yanındaki &lt;b&gt;Tekrar&lt;/b&gt; paneli bugün sırası gelenleri, en çok gecikeni önce olmak üzere, son tekrar günü ve bugün hatırlama olasılığınızla listeler. Görünüm &amp;gt; Tekrar Paneli onu gösterir ya da gizler.</translation>
     </message>
+    <message>
+        <source>Passages: pages, juz and hizb</source>
+        <translation>Bölümler: sayfalar, cüzler ve hizipler</translation>
+    </message>
+    <message>
+        <source>Beside the sura chooser, choose Page, Juz, Hizb or Quarter of the Madinah mushaf and its number, then press &lt;b&gt;Play Passage&lt;/b&gt; (or Return): every drill plays the passage across its suras. &lt;b&gt;Times&lt;/b&gt; plays it that many times. View &amp;gt; Practice &amp;gt; Add Passage to Heart puts all its ayas in your heart, and the cells under the heart's bar fill juz by juz. The Review panel can review by suras or by pages.</source>
+        <translation>Sure seçicinin yanında Medine mushafının Sayfa, Cüz, Hizip ya da Çeyrek'ini ve numarasını seçin, sonra &lt;b&gt;Bölümü Çal&lt;/b&gt;'a (ya da Return'e) basın: her alıştırma bölümü sureleri boyunca çalar. &lt;b&gt;Kez&lt;/b&gt; onu o kadar çalar. Görünüm &amp;gt; Alıştırma &amp;gt; Bölümü Kalbe Ekle tüm ayetlerini kalbinize koyar, kalp çubuğunun altındaki kutular cüz cüz dolar. Tekrar paneli sureye ya da sayfaya göre tekrar yaptırabilir.</translation>
+    </message>
+    <message>
+        <source>Reciting and listening back</source>
+        <translation>Okumak ve geri dinlemek</translation>
+    </message>
+    <message>
+        <source>In the &lt;b&gt;My Recitation&lt;/b&gt; panel, Record (View &amp;gt; Practice &amp;gt; Record My Recitation, Ctrl+R) records you reciting the aya shown; Play Mine plays it back; Compare with the Reciter plays the reciter and then you, with both waveforms; Delete removes your recordings after asking.</source>
+        <translation>&lt;b&gt;Okuyuşum&lt;/b&gt; panelinde Kaydet (Görünüm &amp;gt; Alıştırma &amp;gt; Okuyuşumu Kaydet, Ctrl+R) gösterilen ayeti okuyuşunuzu kaydeder; Benimkini Çal onu geri çalar; Hafızla Karşılaştır önce hafızı sonra sizi, iki dalga biçimiyle çalar; Sil sorduktan sonra kayıtlarınızı kaldırır.</translation>
+    </message>
+    <message>
+        <source>File &amp;gt; Import Recordings turns a folder of your own recordings into a recitation you can choose; Recitor &amp;gt; Installed Packs lists every pack and recitation, where it lives and which is chosen, and removes a recitation you imported.</source>
+        <translation>Dosya &amp;gt; Kayıtları İçe Aktar kendi kayıtlarınızın klasörünü seçebileceğiniz bir okuyuşa dönüştürür; Hafız &amp;gt; Yüklü Paketler her paketi ve okuyuşu, yerini ve hangisinin seçili olduğunu listeler, içe aktardığınız bir okuyuşu kaldırır.</translation>
+    </message>
+    <message>
+        <source>More of the menus</source>
+        <translation>Menülerin geri kalanı</translation>
+    </message>
+    <message>
+        <source>File &amp;gt; New/Load Profile changes the learner; File &amp;gt; Exit ends Varnel and saves your profile.</source>
+        <translation>Dosya &amp;gt; Yeni/Profil Yükle öğrenciyi değiştirir; Dosya &amp;gt; Çıkış Varnel'i kapatır ve profilinizi kaydeder.</translation>
+    </message>
+    <message>
+        <source>View &amp;gt; Show Transliteration and Hide Translation show or hide each text; Zoom In and Zoom Out make the aya's picture larger or smaller.</source>
+        <translation>Görünüm &amp;gt; Transliterasyonu Göster ve Meali Gizle her metni gösterir ya da gizler; Yakınlaştır ve Uzaklaştır ayetin resmini büyütür ya da küçültür.</translation>
+    </message>
+    <message>
+        <source>View &amp;gt; Interface Language chooses the language of Varnel's own words, from its next start. Help &amp;gt; About tells which Varnel this is.</source>
+        <translation>Görünüm &amp;gt; Arayüz Dili, Varnel'in kendi sözlerinin dilini bir sonraki açılıştan itibaren seçer. Yardım &amp;gt; Hakkında bunun hangi Varnel olduğunu söyler.</translation>
+    </message>
 </context>
 <context>
     <name>Heart</name>

@@ -296,6 +296,42 @@
         <source>Every sura in your heart (a part of 20 ayas, for suras longer than 40) comes up for review the day after you learn it. The &lt;b&gt;Review&lt;/b&gt; panel beside the heart lists what is due today, the most overdue first, with the day of its last review and your chance of recalling it today. View &amp;gt; Review Panel shows or hides it.</source>
         <translation>آپ کے دل کی ہر سورت (40 سے لمبی سورتوں کا 20 آیات کا حصہ) یاد کرنے کے اگلے دن دہرائی کے لیے آتی ہے۔ دل کے پہلو میں &lt;b&gt;دہرائی&lt;/b&gt; پینل آج کی باری والی چیزیں دکھاتا ہے، سب سے زیادہ تاخیر والی پہلے، پچھلی دہرائی کے دن اور آج یاد ہونے کے امکان کے ساتھ۔ منظر &amp;gt; دہرائی پینل اسے دکھاتا یا چھپاتا ہے۔</translation>
     </message>
+    <message>
+        <source>Passages: pages, juz and hizb</source>
+        <translation>حصے: صفحے، پارے اور حزب</translation>
+    </message>
+    <message>
+        <source>Beside the sura chooser, choose Page, Juz, Hizb or Quarter of the Madinah mushaf and its number, then press &lt;b&gt;Play Passage&lt;/b&gt; (or Return): every drill plays the passage across its suras. &lt;b&gt;Times&lt;/b&gt; plays it that many times. View &amp;gt; Practice &amp;gt; Add Passage to Heart puts all its ayas in your heart, and the cells under the heart's bar fill juz by juz. The Review panel can review by suras or by pages.</source>
+        <translation>سورت کے انتخاب کے پہلو میں مدینہ مصحف کا صفحہ، پارہ، حزب یا ربع اور اس کا نمبر چنیں، پھر &lt;b&gt;حصہ چلائیں&lt;/b&gt; (یا Return) دبائیں: ہر مشق حصے کو اس کی سورتوں میں چلاتی ہے۔ &lt;b&gt;بار&lt;/b&gt; اسے اتنی بار چلاتا ہے۔ منظر &amp;gt; مشق &amp;gt; حصہ دل میں ڈالیں اس کی سب آیات آپ کے دل میں ڈالتا ہے، اور دل کی پٹی کے نیچے خانے پارہ بہ پارہ بھرتے ہیں۔ دہرائی پینل سورتوں یا صفحوں کے لحاظ سے دہرا سکتا ہے۔</translation>
+    </message>
+    <message>
+        <source>Reciting and listening back</source>
+        <translation>تلاوت کرنا اور سننا</translation>
+    </message>
+    <message>
+        <source>In the &lt;b&gt;My Recitation&lt;/b&gt; panel, Record (View &amp;gt; Practice &amp;gt; Record My Recitation, Ctrl+R) records you reciting the aya shown; Play Mine plays it back; Compare with the Reciter plays the reciter and then you, with both waveforms; Delete removes your recordings after asking.</source>
+        <translation>&lt;b&gt;میری تلاوت&lt;/b&gt; پینل میں، ریکارڈ (منظر &amp;gt; مشق &amp;gt; میری تلاوت ریکارڈ کریں، Ctrl+R) دکھائی گئی آیت پڑھتے ہوئے آپ کو ریکارڈ کرتا ہے؛ میری چلائیں اسے واپس سناتا ہے؛ قاری سے موازنہ پہلے قاری اور پھر آپ کو، دونوں لہروں کے ساتھ، سناتا ہے؛ حذف کریں پوچھ کر آپ کی ریکارڈنگز ہٹاتا ہے۔</translation>
+    </message>
+    <message>
+        <source>File &amp;gt; Import Recordings turns a folder of your own recordings into a recitation you can choose; Recitor &amp;gt; Installed Packs lists every pack and recitation, where it lives and which is chosen, and removes a recitation you imported.</source>
+        <translation>فائل &amp;gt; ریکارڈنگز درآمد کریں آپ کی اپنی ریکارڈنگز کے فولڈر کو ایک تلاوت بنا دیتا ہے جسے آپ چن سکیں؛ قاری &amp;gt; نصب شدہ پیک ہر پیک اور تلاوت، اس کی جگہ اور چنی ہوئی کو دکھاتا ہے، اور آپ کی درآمد کی ہوئی تلاوت ہٹاتا ہے۔</translation>
+    </message>
+    <message>
+        <source>More of the menus</source>
+        <translation>مینو کی مزید باتیں</translation>
+    </message>
+    <message>
+        <source>File &amp;gt; New/Load Profile changes the learner; File &amp;gt; Exit ends Varnel and saves your profile.</source>
+        <translation>فائل &amp;gt; نیا/پروفائل کھولیں سیکھنے والے کو بدلتا ہے؛ فائل &amp;gt; باہر نکلیں ورنل بند کرتا اور آپ کا پروفائل محفوظ کرتا ہے۔</translation>
+    </message>
+    <message>
+        <source>View &amp;gt; Show Transliteration and Hide Translation show or hide each text; Zoom In and Zoom Out make the aya's picture larger or smaller.</source>
+        <translation>منظر &amp;gt; نقل حرفی دکھائیں اور ترجمہ چھپائیں ہر متن کو دکھاتے یا چھپاتے ہیں؛ بڑا کریں اور چھوٹا کریں آیت کی تصویر کو بڑا یا چھوٹا کرتے ہیں۔</translation>
+    </message>
+    <message>
+        <source>View &amp;gt; Interface Language chooses the language of Varnel's own words, from its next start. Help &amp;gt; About tells which Varnel this is.</source>
+        <translation>منظر &amp;gt; انٹرفیس کی زبان ورنل کے اپنے الفاظ کی زبان چنتی ہے، اگلی بار شروع ہونے سے۔ مدد &amp;gt; تعارف بتاتا ہے کہ یہ کون سا ورنل ہے۔</translation>
+    </message>
 </context>
 <context>
     <name>Heart</name>
