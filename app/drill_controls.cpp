@@ -71,7 +71,8 @@ void DrillControls::Connect()
     connect(s, &RecitationSession::PartPosition, w_.partSlider, &QSlider::setValue);
 }
 
-void DrillControls::LoadLearner(const std::string& profilePath, const WindowSettings& settings, Learner learner)
+void DrillControls::LoadLearner(const std::string& profilePath, const WindowSettings& settings,
+                                Learner learner)
 {
     using namespace app_settings;
     DrillSettings defaults;

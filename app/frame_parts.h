@@ -12,9 +12,8 @@ namespace frame_parts
 inline QWidget* Box(QWidget* parent, Qt::Orientation orientation, int margin, int spacing)
 {
     auto* box = new QWidget(parent);
-    auto* layout = new QBoxLayout(orientation == Qt::Horizontal ? QBoxLayout::LeftToRight
-                                                                : QBoxLayout::TopToBottom,
-                                  box);
+    auto* layout = new QBoxLayout(
+        orientation == Qt::Horizontal ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom, box);
     layout->setContentsMargins(margin, margin, margin, margin);
     layout->setSpacing(spacing);
     return box;

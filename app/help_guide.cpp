@@ -205,42 +205,36 @@ const GuideBlock kGuide[] = {
     {Block::Heading, QT_TRANSLATE_NOOP("Guide", "Passages: pages, juz and hizb")},
     {Block::Para,
      QT_TRANSLATE_NOOP(
-         "Guide",
-         "Beside the sura chooser, choose Page, Juz, Hizb or Quarter of the Madinah mushaf and its "
-         "number, then press <b>Play Passage</b> (or Return): every drill plays the passage across "
-         "its suras. <b>Times</b> plays it that many times. View &gt; Practice &gt; Add Passage to "
-         "Heart puts all its ayas in your heart, and the cells under the heart's bar fill juz by "
-         "juz. The Review panel can review by suras or by pages.")},
+         "Guide", "Beside the sura chooser, choose Page, Juz, Hizb or Quarter of the Madinah mushaf and its "
+                  "number, then press <b>Play Passage</b> (or Return): every drill plays the passage across "
+                  "its suras. <b>Times</b> plays it that many times. View &gt; Practice &gt; Add Passage to "
+                  "Heart puts all its ayas in your heart, and the cells under the heart's bar fill juz by "
+                  "juz. The Review panel can review by suras or by pages.")},
     {Block::Heading, QT_TRANSLATE_NOOP("Guide", "Reciting and listening back")},
     {Block::Para,
      QT_TRANSLATE_NOOP(
-         "Guide",
-         "In the <b>My Recitation</b> panel, Record (View &gt; Practice &gt; Record My Recitation, "
-         "Ctrl+R) records you reciting the aya shown; Play Mine plays it back; Compare with the "
-         "Reciter plays the reciter and then you, with both waveforms; Delete removes your "
-         "recordings after asking.")},
+         "Guide", "In the <b>My Recitation</b> panel, Record (View &gt; Practice &gt; Record My Recitation, "
+                  "Ctrl+R) records you reciting the aya shown; Play Mine plays it back; Compare with the "
+                  "Reciter plays the reciter and then you, with both waveforms; Delete removes your "
+                  "recordings after asking.")},
     {Block::Para,
      QT_TRANSLATE_NOOP(
-         "Guide",
-         "File &gt; Import Recordings turns a folder of your own recordings into a recitation you "
-         "can choose; Recitor &gt; Installed Packs lists every pack and recitation, where it lives "
-         "and which is chosen, and removes a recitation you imported.")},
+         "Guide", "File &gt; Import Recordings turns a folder of your own recordings into a recitation you "
+                  "can choose; Recitor &gt; Installed Packs lists every pack and recitation, where it lives "
+                  "and which is chosen, and removes a recitation you imported.")},
     {Block::Heading, QT_TRANSLATE_NOOP("Guide", "More of the menus")},
     {Block::Item,
-     QT_TRANSLATE_NOOP(
-         "Guide",
-         "File &gt; New/Load Profile changes the learner; File &gt; Exit ends Varnel and saves "
-         "your profile.")},
+     QT_TRANSLATE_NOOP("Guide",
+                       "File &gt; New/Load Profile changes the learner; File &gt; Exit ends Varnel and saves "
+                       "your profile.")},
     {Block::Item,
      QT_TRANSLATE_NOOP(
-         "Guide",
-         "View &gt; Show Transliteration and Hide Translation show or hide each text; Zoom In and "
-         "Zoom Out make the aya's picture larger or smaller.")},
+         "Guide", "View &gt; Show Transliteration and Hide Translation show or hide each text; Zoom In and "
+                  "Zoom Out make the aya's picture larger or smaller.")},
     {Block::Item,
      QT_TRANSLATE_NOOP(
-         "Guide",
-         "View &gt; Interface Language chooses the language of Varnel's own words, from its next "
-         "start. Help &gt; About tells which Varnel this is.")},
+         "Guide", "View &gt; Interface Language chooses the language of Varnel's own words, from its next "
+                  "start. Help &gt; About tells which Varnel this is.")},
     {Block::Heading, QT_TRANSLATE_NOOP("Guide", "Keys")},
     {Block::Item,
      QT_TRANSLATE_NOOP(

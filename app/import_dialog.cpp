@@ -149,10 +149,11 @@ void ImportDialog::Start()
     // The name is a folder's, and recite.ini separates its words by spaces.
     if (!o.recitation.isEmpty() && (!PackRegistry::IsRecitationName(o.recitation.toStdString()) ||
                                     o.recitation.contains(QRegularExpression("\\s")))) {
-        ShowMessage(QObject::tr("Import Recordings"),
-                    QObject::tr("A recitation's name is one word, without / or spaces, and neither \"default\" "
-                                "nor \"lang\": \"%1\" cannot be one.")
-                        .arg(o.recitation.toHtmlEscaped()));
+        ShowMessage(
+            QObject::tr("Import Recordings"),
+            QObject::tr("A recitation's name is one word, without / or spaces, and neither \"default\" "
+                        "nor \"lang\": \"%1\" cannot be one.")
+                .arg(o.recitation.toHtmlEscaped()));
         return;
     }
     o.ogg = f_.ogg->isChecked();

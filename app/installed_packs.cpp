@@ -107,8 +107,9 @@ void InstalledPacks::OpenFolder()
     const QString folder = QFileInfo(item->data(Pack, kPathRole).toString()).absolutePath();
     // Without a file manager nothing opens: the learner is told where the folder is.
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(folder)))
-        ShowMessage(QObject::tr("Installed Packs"),
-                    QObject::tr("No file manager could open the folder. It is:<br>%1").arg(folder.toHtmlEscaped()));
+        ShowMessage(
+            QObject::tr("Installed Packs"),
+            QObject::tr("No file manager could open the folder. It is:<br>%1").arg(folder.toHtmlEscaped()));
 }
 
 void InstalledPacks::RemoveRecitation()
@@ -117,8 +118,9 @@ void InstalledPacks::RemoveRecitation()
     if (recitation.isEmpty())
         return;
     const QString folder = QString::fromStdString(packs_.QuranDir()) + "extra/" + recitation;
-    if (!AskQuestion(QObject::tr("Installed Packs"),
-                     QObject::tr("Remove the recitation \"%1\" and all its packs?").arg(recitation.toHtmlEscaped())))
+    if (!AskQuestion(
+            QObject::tr("Installed Packs"),
+            QObject::tr("Remove the recitation \"%1\" and all its packs?").arg(recitation.toHtmlEscaped())))
         return;
     if (!QDir(folder).removeRecursively())
         ShowMessage(QObject::tr("Installed Packs"),

@@ -34,8 +34,9 @@ Mpris::Mpris(QWidget* window, RecitationSession* session, const PackRegistry& pa
 {
     new MprisRoot(this);
     new MprisPlayer(this);
-    connect(session_, &RecitationSession::PlayingChanged, this,
-            [this] { Changed({{"PlaybackStatus", PlaybackStatus()}}); });
+    connect(session_, &RecitationSession::PlayingChanged, this, [this] {
+        Changed({{"PlaybackStatus", PlaybackStatus()}});
+    });
     connect(session_, &RecitationSession::AyaShown, this, [this](const std::string& key) {
         key_ = key;
         Changed({{"Metadata", Metadata()}});
@@ -61,7 +62,8 @@ QVariantMap Mpris::Metadata() const
 {
     int sura = 0, aya = 0;
     if (!SplitAyaKey(key_, &sura, &aya))
-        return {{"mpris:trackid", QVariant::fromValue(QDBusObjectPath("/org/mpris/MediaPlayer2/TrackList/NoTrack"))}};
+        return {{"mpris:trackid",
+                 QVariant::fromValue(QDBusObjectPath("/org/mpris/MediaPlayer2/TrackList/NoTrack"))}};
     const auto& titles = SuraTable().ShortTitles();
     const auto title = titles.find(PadSura(IntToString(sura)));
     const KelRes* serving = packs_.PackFor(sura);

@@ -14,11 +14,11 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDockWidget>
 #include <QMainWindow>
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QDockWidget>
 #include <QStatusBar>
 #include <cmath>
 

@@ -35,16 +35,18 @@ bool ProfileLock::Take(const std::string& name, const std::string& path)
         } else if (!host.isEmpty() && host != QSysInfo::machineHostName()) {
             // Made on another computer (a shared home folder): whether its program still runs cannot be
             // checked from here, so the learner decides.
-            if (!AskQuestion("Varnel", QObject::tr("%1 was opened by Varnel on the computer %2, which may still "
-                                                   "have it open.<br><br>Open it anyway?")
-                                           .arg(Html(name), host.toHtmlEscaped())))
+            if (!AskQuestion("Varnel",
+                             QObject::tr("%1 was opened by Varnel on the computer %2, which may still "
+                                         "have it open.<br><br>Open it anyway?")
+                                 .arg(Html(name), host.toHtmlEscaped())))
                 return false;
             lock->removeStaleLockFile();
             lock->tryLock(0);
         } else {
-            ShowMessage("Varnel", QObject::tr("%1 is open in another Varnel window.<br><br>Close it there, or "
-                                              "choose another profile.")
-                                      .arg(Html(name)));
+            ShowMessage("Varnel",
+                        QObject::tr("%1 is open in another Varnel window.<br><br>Close it there, or "
+                                    "choose another profile.")
+                            .arg(Html(name)));
             return false;
         }
     }
@@ -53,9 +55,10 @@ bool ProfileLock::Take(const std::string& name, const std::string& path)
     if (!lock->isLocked()) {
         // No lock can be made (a full disk, a folder that cannot be written to): the profile opens all
         // the same, and the learner knows that it is not guarded.
-        ShowMessage("Varnel", QObject::tr("%1 could not be locked for this window: %2.<br><br>It opens all the "
-                                          "same, but another Varnel window could open it too.")
-                                  .arg(Html(name), Html(path + ".lock")));
+        ShowMessage("Varnel",
+                    QObject::tr("%1 could not be locked for this window: %2.<br><br>It opens all the "
+                                "same, but another Varnel window could open it too.")
+                        .arg(Html(name), Html(path + ".lock")));
         return true;
     }
     lock_ = std::move(lock);

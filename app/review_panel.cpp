@@ -31,7 +31,8 @@ QString SuraName(int sura)
 {
     const auto& titles = SuraTable().ShortTitles();
     const auto it = titles.find(PadSura(IntToString(sura)));
-    return it == titles.end() ? QString::number(sura) : interface_language::SuraName(sura, it->second).trimmed();
+    return it == titles.end() ? QString::number(sura)
+                              : interface_language::SuraName(sura, it->second).trimmed();
 }
 
 } // namespace

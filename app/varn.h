@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Varn is the main window: the aya's picture and text in the centre, with the chooser above them and
-// the transport under them; the heart, the Review panel, the settings and My Recitation in panels beside. Its slots are wiring: each does the widget work and
-// leaves the rules to the classes of its subsystem (packs, drills, profile file, heart).
+// the transport under them; the heart, the Review panel, the settings and My Recitation in panels beside. Its
+// slots are wiring: each does the widget work and leaves the rules to the classes of its subsystem (packs,
+// drills, profile file, heart).
 #pragma once
 
 #include "drill_controls.h"

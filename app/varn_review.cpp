@@ -11,8 +11,8 @@
 #include "review_panel.h"
 #include "varn.h"
 
-#include <QDockWidget>
 #include "window_frame.h"
+#include <QDockWidget>
 
 #include <QComboBox>
 #include <QFile>

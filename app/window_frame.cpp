@@ -5,15 +5,15 @@
 #include "aya.h"
 #include "aya_text.h"
 #include "draglabel.h"
+#include "fitted_picture.h"
+#include "frame_parts.h"
 #include "kelres.h"
 #include "page_look.h"
 #include "passage.h"
-#include "fitted_picture.h"
-#include "frame_parts.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QAbstractItemView>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>

@@ -10,15 +10,15 @@
 #include <QDockWidget>
 #include <QEvent>
 #include <QFocusEvent>
-#include <QPointer>
 #include <QGuiApplication>
 #include <QMainWindow>
 #include <QMenu>
+#include <QPointer>
 #include <QScreen>
 #include <QScrollArea>
+#include <QSplitter>
 #include <QStyle>
 #include <QTimer>
-#include <QSplitter>
 #include <algorithm>
 
 namespace
@@ -135,7 +135,8 @@ void WindowLayout::SizeDefault()
     // and its tabs take the rest.
     const int title = w_.settingsDock->fontMetrics().height() + 10;
     const int column = std::max(2, w_.heartDock->height() + w_.settingsDock->height());
-    const int settings = std::min(ContentHint(w_.settingsDock).height() + title, int(column * kSettingsMostShare));
+    const int settings =
+        std::min(ContentHint(w_.settingsDock).height() + title, int(column * kSettingsMostShare));
     window_->resizeDocks({w_.heartDock, w_.settingsDock}, {column - settings, settings}, Qt::Vertical);
     const int room = std::max(2, w_.innerSplitter->height());
     w_.innerSplitter->setSizes({room * kPictureShare / (kPictureShare + kTextShare),
@@ -167,10 +168,12 @@ bool WindowLayout::RestoreGeometry(const QRect& available)
 
 void WindowLayout::Save()
 {
-    settings_.Remember(app_settings::kWindowGeometry, QString::fromLatin1(window_->saveGeometry().toBase64()));
+    settings_.Remember(app_settings::kWindowGeometry,
+                       QString::fromLatin1(window_->saveGeometry().toBase64()));
     settings_.Remember(app_settings::kWindowState,
                        QString::fromLatin1(window_->saveState(app_settings::kWindowStateVersion).toBase64()));
-    settings_.Remember(app_settings::kAyaSplit, QString::fromLatin1(w_.innerSplitter->saveState().toBase64()));
+    settings_.Remember(app_settings::kAyaSplit,
+                       QString::fromLatin1(w_.innerSplitter->saveState().toBase64()));
 }
 
 void WindowLayout::Reset()

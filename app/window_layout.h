@@ -66,7 +66,7 @@ class WindowLayout : public QObject
     WindowSettings& settings_;
     QAction* reviewPanel_ = nullptr;
     QAction* reset_ = nullptr;
-    QRect available_;        // the screen's room the restored window must fit
+    QRect available_; // the screen's room the restored window must fit
     bool restored_ = false;
     bool shown_ = false; // the panels came from varnel.ini: their sizes stand
 };

@@ -33,9 +33,11 @@ using frame_parts::Box;
 // "QTabBar" contexts; these are their words, translated with ours, so that the buttons speak the
 // interface's language where Qt has no translation of its own.
 [[maybe_unused]] const char* const kDockButtonWords[] = {
-    QT_TRANSLATE_NOOP("QDockWidget", "Float"), QT_TRANSLATE_NOOP("QDockWidget", "Close"),
+    QT_TRANSLATE_NOOP("QDockWidget", "Float"),
+    QT_TRANSLATE_NOOP("QDockWidget", "Close"),
     QT_TRANSLATE_NOOP("QDockWidget", "Undocks and re-attaches the dock widget"),
-    QT_TRANSLATE_NOOP("QDockWidget", "Closes the dock widget"), QT_TRANSLATE_NOOP("QTabBar", "Scroll Left"),
+    QT_TRANSLATE_NOOP("QDockWidget", "Closes the dock widget"),
+    QT_TRANSLATE_NOOP("QTabBar", "Scroll Left"),
     QT_TRANSLATE_NOOP("QTabBar", "Scroll Right")};
 
 // The height kept for the two voices' waveforms, shown or not, so that nothing moves when they appear.
@@ -84,8 +86,8 @@ QWidget* BuildMyRecitation(QWidget* parent, VarnWidgets& w);
 
 void BuildPanels(QMainWindow* window, VarnWidgets& w)
 {
-    w.heartDock = Dock(window, QT_TRANSLATE_NOOP("QObject", "Heart"), "heartPanel",
-                       BuildHeartColumn(window, w));
+    w.heartDock =
+        Dock(window, QT_TRANSLATE_NOOP("QObject", "Heart"), "heartPanel", BuildHeartColumn(window, w));
     auto* review = new QWidget(window);
     auto* reviewColumn = new QVBoxLayout(review);
     reviewColumn->setContentsMargins(2, 2, 2, 2);
@@ -102,12 +104,13 @@ void BuildPanels(QMainWindow* window, VarnWidgets& w)
 void ShowHeartProgress(QProgressBar* bar, int installed, int elsewhere)
 {
     bar->setValue(std::min(installed, bar->maximum()));
-    bar->setToolTip(elsewhere > 0
-                        ? QObject::tr("%1 of the %2 ayas of the installed suras; %3 more from suras not installed")
-                              .arg(installed)
-                              .arg(bar->maximum())
-                              .arg(elsewhere)
-                        : QObject::tr("%1 of the %2 ayas of the installed suras").arg(installed).arg(bar->maximum()));
+    bar->setToolTip(
+        elsewhere > 0
+            ? QObject::tr("%1 of the %2 ayas of the installed suras; %3 more from suras not installed")
+                  .arg(installed)
+                  .arg(bar->maximum())
+                  .arg(elsewhere)
+            : QObject::tr("%1 of the %2 ayas of the installed suras").arg(installed).arg(bar->maximum()));
 }
 
 namespace
@@ -250,8 +253,9 @@ QWidget* BuildSettings(QWidget* parent, VarnWidgets& w)
     w.timesSpin->setRange(0, 99);
     w.timesSpin->setSpecialValueText(QObject::tr("endless"));
     w.timesSpin->setAccessibleName(QObject::tr("Times"));
-    w.timesSpin->setToolTip(QObject::tr("Play the sura or passage this many times, then stop; endless: once, or "
-                                        "without end with Loop"));
+    w.timesSpin->setToolTip(
+        QObject::tr("Play the sura or passage this many times, then stop; endless: once, or "
+                    "without end with Loop"));
     timesLabel->setBuddy(w.timesSpin);
     w.testMeCheck = new QCheckBox(QObject::tr("Test me"), aids);
     w.testMeCheck->setAccessibleName(QObject::tr("Test me"));

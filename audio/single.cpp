@@ -67,10 +67,10 @@ std::string Single::Where(const DrillPlace& place) const
     if (partEnd_ <= partStart_)
         return Drill::Where(place);
     const QLocale locale; // the numbers as the interface's language writes them
-    return Drill::Where(place) + QCoreApplication::translate("QObject", " · part from %1 to %2 s")
-                                     .arg(locale.toString(partStart_ / 1000.0, 'f', 2),
-                                          locale.toString(partEnd_ / 1000.0, 'f', 2))
-                                     .toStdString();
+    return Drill::Where(place) +
+           QCoreApplication::translate("QObject", " · part from %1 to %2 s")
+               .arg(locale.toString(partStart_ / 1000.0, 'f', 2), locale.toString(partEnd_ / 1000.0, 'f', 2))
+               .toStdString();
 }
 
 void Single::SetRange(int start, int end)

@@ -5,8 +5,8 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <vector>
 #include <algorithm>
+#include <vector>
 
 namespace
 {

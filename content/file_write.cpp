@@ -7,9 +7,9 @@
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
-#include <vector>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace
 {

@@ -14,7 +14,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     if (drill.repeat < 0 || drill.repeat > DrillSettings::kMaxRepeat || drill.pause < 0 ||
         drill.pause > DrillSettings::kMaxPause || drill.times < 0 || drill.times > DrillSettings::kMaxTimes ||
-        !(drill.speed >= 0.5 && drill.speed <= 1.5) || !(drill.pauseFactor >= 0.5 && drill.pauseFactor <= 3.0))
+        !(drill.speed >= 0.5 && drill.speed <= 1.5) ||
+        !(drill.pauseFactor >= 0.5 && drill.pauseFactor <= 3.0))
         std::abort();
     DrillSettings again;
     if (!again.Parse(drill.Serialize()) || !(again == drill))

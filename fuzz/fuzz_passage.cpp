@@ -12,8 +12,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const Passage passage = Passage::Parse(std::string(reinterpret_cast<const char*>(data), size));
     if (passage.Empty())
         return 0;
-    if (passage.Number() < 1 || passage.Number() > Passage::CountOf(passage.Kind()) || passage.AyaCount() < 1 ||
-        passage.AyaCount() > 6236 || passage.Ayas().size() != size_t(passage.AyaCount()) || passage.Name().empty())
+    if (passage.Number() < 1 || passage.Number() > Passage::CountOf(passage.Kind()) ||
+        passage.AyaCount() < 1 || passage.AyaCount() > 6236 ||
+        passage.Ayas().size() != size_t(passage.AyaCount()) || passage.Name().empty())
         std::abort();
     const Passage again = Passage::Parse(passage.Serialize());
     if (again.Kind() != passage.Kind() || again.Number() != passage.Number())

@@ -204,11 +204,12 @@ void LearnerRecord::KeepOrphanedReviews()
     QString where;
     for (const std::string& backup : kept)
         where += "<br>" + QString::fromStdString(backup).toHtmlEscaped();
-    problems_.push_back((QCoreApplication::translate("QObject", "Review records were found without a profile. "
-                                                                "The new profile starts with an empty heart; "
-                                                                "the records as they were are kept as:") +
-                         where)
-                            .toStdString());
+    problems_.push_back(
+        (QCoreApplication::translate("QObject", "Review records were found without a profile. "
+                                                "The new profile starts with an empty heart; "
+                                                "the records as they were are kept as:") +
+         where)
+            .toStdString());
 }
 
 bool LearnerRecord::SetReviewByPages(bool pages, std::string* error)

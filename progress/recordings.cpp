@@ -92,7 +92,8 @@ std::string Recordings::Problem(int sura, int aya) const
             .arg(path)
             .toStdString();
     if (QFile(path).size() > kMaxBytes)
-        return QCoreApplication::translate("QObject", "%1 is larger than %2 MB, more than a recording of an aya.")
+        return QCoreApplication::translate("QObject",
+                                           "%1 is larger than %2 MB, more than a recording of an aya.")
             .arg(path)
             .arg(kMaxBytes >> 20)
             .toStdString();

@@ -147,9 +147,9 @@ class TestImport : public QObject
         for (const char* name : {"001001.ogg", "001002.ogg", "112001.ogg"})
             QVERIFY(fixtures::PutFile(voice + "/" + name, tone));
         const QString out = dir_.filePath("across");
-        const fixtures::ToolRun run = RunTool("varnel-pack", {"import", "--audio", voice, "--text",
-                                                             dir_.filePath("arabic.txt"), "--recitation",
-                                                             "Mine", "--out", out});
+        const fixtures::ToolRun run =
+            RunTool("varnel-pack", {"import", "--audio", voice, "--text", dir_.filePath("arabic.txt"),
+                                    "--recitation", "Mine", "--out", out});
         QVERIFY2(run.status == 0, run.err.constData());
         QCOMPARE(int(fixtures::OpenArchive(out + "/quran/extra/Mine/fatiha.dat").Directory().size()), 2);
         QCOMPARE(fixtures::OpenArchive(out + "/quran/extra/Mine/s104_s114.dat").Extract("112.001.ogg"), tone);
@@ -168,10 +168,11 @@ class TestImport : public QObject
 
         // "default" names the packs' own recitation and "lang" the translations: neither can be one.
         for (const char* reserved : {"default", "lang"})
-            QCOMPARE(RunTool("varnel-pack", {"import", "--audio", voice, "--text", dir_.filePath("arabic.txt"),
-                                             "--recitation", reserved, "--out", out})
-                         .status,
-                     2);
+            QCOMPARE(
+                RunTool("varnel-pack", {"import", "--audio", voice, "--text", dir_.filePath("arabic.txt"),
+                                        "--recitation", reserved, "--out", out})
+                    .status,
+                2);
         QVERIFY(!PackRegistry::IsRecitationName("default") && PackRegistry::IsRecitationName("Default"));
     }
 

@@ -229,7 +229,8 @@ class TestLanguages : public QObject
                 QVERIFY2(!text.isEmpty() && text != source, qPrintable(code + ": " + source));
             // Arabic and Urdu write the suras' names in Arabic script; the others as the table does.
             const int last = window.W().chooser->count() - 1;
-            QCOMPARE(window.W().chooser->itemText(last).contains(QString::fromUtf8("\u0627\u0644\u0646\u0627\u0633")),
+            QCOMPARE(window.W().chooser->itemText(last).contains(
+                         QString::fromUtf8("\u0627\u0644\u0646\u0627\u0633")),
                      code == "ar" || code == "ur");
             QCOMPARE(window.layoutDirection(),
                      interface_language::RightToLeft(code) ? Qt::RightToLeft : Qt::LeftToRight);
@@ -355,7 +356,8 @@ class TestLanguages : public QObject
                             qPrintable(QString("U+%1 not in %2").arg(c, 4, 16, QChar('0')).arg(line.second)));
                     QCOMPARE(block.textDirection(), k == 3 ? Qt::RightToLeft : Qt::LeftToRight);
                     // Room at the line's start for strokes that reach past the first letter (Nastaliq's).
-                    QVERIFY(k == 3 ? block.blockFormat().rightMargin() > 0 : block.blockFormat().leftMargin() > 0);
+                    QVERIFY(k == 3 ? block.blockFormat().rightMargin() > 0
+                                   : block.blockFormat().leftMargin() > 0);
                 }
             QVERIFY2(found, qPrintable(line.second));
         }

@@ -15,9 +15,9 @@
 #include "workspace.h"
 
 #include <QAbstractTextDocumentLayout>
-#include <QDockWidget>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDockWidget>
 #include <QDoubleSpinBox>
 #include <QGroupBox>
 #include <QPainter>
@@ -28,8 +28,8 @@
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextLayout>
-#include <functional>
 #include <cmath>
+#include <functional>
 
 namespace
 {
@@ -138,13 +138,15 @@ class TestLayout : public QObject
         const Varn::Widgets& w = window.W();
 
         // The window is as large as it was placed: no wider or taller than the screen asked.
-        const QRect asked = Varn::PlaceCentred(screen) ? CentredGeometry(screen) : QRect(QPoint(0, 0), screen);
+        const QRect asked =
+            Varn::PlaceCentred(screen) ? CentredGeometry(screen) : QRect(QPoint(0, 0), screen);
         QCOMPARE(window.size(), asked.size());
         const QSize least = window.minimumSizeHint();
         QVERIFY2(least.width() <= 800 && least.height() <= 560,
                  qPrintable(QString("%1x%2").arg(least.width()).arg(least.height())));
 
-        const double covered = double(Area(w.ayaView) + Area(w.textPanel)) / (window.width() * window.height());
+        const double covered =
+            double(Area(w.ayaView) + Area(w.textPanel)) / (window.width() * window.height());
         QVERIFY2(covered >= share, qPrintable(QString::number(covered)));
         QVERIFY(w.textPanel->isVisible());
         QVERIFY2(w.textPanel->height() >= 70, qPrintable(QString::number(w.textPanel->height())));
@@ -168,14 +170,24 @@ class TestLayout : public QObject
 
         // Every practice control is in the window, named for a screen reader, and its panel shows.
         for (QWidget* control : std::initializer_list<QWidget*>{
-                 w.repeatSpin, w.pauseSpin, w.loopCheck, w.stackCheck, w.singleCheck, w.rangeCheck, w.fromSpin,
-                 w.toSpin, w.pauseUnit, w.speedSpin, w.timesSpin, w.testMeCheck, w.heart, w.closeCompleted}) {
+                 w.repeatSpin, w.pauseSpin, w.loopCheck, w.stackCheck, w.singleCheck, w.rangeCheck,
+                 w.fromSpin, w.toSpin, w.pauseUnit, w.speedSpin, w.timesSpin, w.testMeCheck, w.heart,
+                 w.closeCompleted}) {
             QVERIFY(window.isAncestorOf(control));
             QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control);
             QVERIFY(face && !face->text(QAccessible::Name).isEmpty());
         }
-        for (QWidget* control : std::initializer_list<QWidget*>{w.repeatSpin, w.loopCheck, w.rangeCheck, w.heart})
-            QVERIFY2(OnScreen(control), qPrintable(control->accessibleName() + QString(" %1 %2 %3").arg(control->isVisible()).arg(QString("%1,%2 %3x%4").arg(w.heart->mapTo(&window, QPoint()).x()).arg(w.heart->mapTo(&window, QPoint()).y()).arg(w.heart->width()).arg(w.heart->height())).arg(w.heartDock->widget()->height())));
+        for (QWidget* control :
+             std::initializer_list<QWidget*>{w.repeatSpin, w.loopCheck, w.rangeCheck, w.heart})
+            QVERIFY2(OnScreen(control), qPrintable(control->accessibleName() +
+                                                   QString(" %1 %2 %3")
+                                                       .arg(control->isVisible())
+                                                       .arg(QString("%1,%2 %3x%4")
+                                                                .arg(w.heart->mapTo(&window, QPoint()).x())
+                                                                .arg(w.heart->mapTo(&window, QPoint()).y())
+                                                                .arg(w.heart->width())
+                                                                .arg(w.heart->height()))
+                                                       .arg(w.heartDock->widget()->height())));
         QVERIFY(!w.settingsDock->isFloating());
     }
 
@@ -232,15 +244,16 @@ class TestLayout : public QObject
         QTest::addColumn<QRect>("window");
         QTest::addColumn<QRect>("available");
         QTest::addColumn<QRect>("fitted");
-        QTest::newRow("fits") << QRect(160, 128, 960, 768) << QRect(0, 0, 1280, 1024) << QRect(160, 128, 960, 768);
+        QTest::newRow("fits") << QRect(160, 128, 960, 768) << QRect(0, 0, 1280, 1024)
+                              << QRect(160, 128, 960, 768);
         QTest::newRow("too large") << QRect(300, 20, 1200, 1000) << QRect(0, 0, 1024, 768)
                                    << QRect(0, 0, 1024, 768);
-        QTest::newRow("off the right") << QRect(900, 100, 600, 400) << QRect(0, 0, 1280, 720)
-                                       << QRect(680, 100, 600, 400);
-        QTest::newRow("above a panel") << QRect(10, -50, 600, 400) << QRect(0, 32, 1280, 688)
-                                       << QRect(10, 32, 600, 400);
-        QTest::newRow("second screen") << QRect(2000, 100, 800, 600) << QRect(1280, 0, 1280, 1024)
-                                       << QRect(1760, 100, 800, 600);
+        QTest::newRow("off the right")
+            << QRect(900, 100, 600, 400) << QRect(0, 0, 1280, 720) << QRect(680, 100, 600, 400);
+        QTest::newRow("above a panel")
+            << QRect(10, -50, 600, 400) << QRect(0, 32, 1280, 688) << QRect(10, 32, 600, 400);
+        QTest::newRow("second screen")
+            << QRect(2000, 100, 800, 600) << QRect(1280, 0, 1280, 1024) << QRect(1760, 100, 800, 600);
     }
     void fitToScreen()
     {
@@ -325,7 +338,7 @@ class TestLayout : public QObject
         }
         // The settings' controls and the heart are among them.
         for (QWidget* control : std::initializer_list<QWidget*>{window.W().repeatSpin, window.W().loopCheck,
-                                                                 window.W().speedSpin, window.W().heart})
+                                                                window.W().speedSpin, window.W().heart})
             QVERIFY2(reached.contains(control), qPrintable(control->accessibleName()));
     }
 
@@ -353,8 +366,9 @@ class TestLayout : public QObject
                     missing << words;
             }
         };
-        for (const QMenu* menu : {static_cast<const QMenu*>(window.W().file), static_cast<const QMenu*>(window.W().view),
-                                  static_cast<const QMenu*>(window.W().recitor), static_cast<const QMenu*>(window.W().help)})
+        for (const QMenu* menu :
+             {static_cast<const QMenu*>(window.W().file), static_cast<const QMenu*>(window.W().view),
+              static_cast<const QMenu*>(window.W().recitor), static_cast<const QMenu*>(window.W().help)})
             walk(menu);
         QVERIFY2(missing.isEmpty(), qPrintable(missing.join(" | ")));
     }
@@ -436,7 +450,8 @@ class TestLayout : public QObject
                 window.SetArabic("114.002");
                 const QPalette p = panel->palette();
                 const double ratio = Contrast(p.color(QPalette::Base), p.color(QPalette::Text));
-                QVERIFY2(ratio >= 4.5, qPrintable(QString("dark %1 night %2: %3").arg(dark).arg(night).arg(ratio)));
+                QVERIFY2(ratio >= 4.5,
+                         qPrintable(QString("dark %1 night %2: %3").arg(dark).arg(night).arg(ratio)));
                 // What is drawn agrees: a grab of the panel holds the page colour and the ink.
                 const QImage shot = panel->viewport()->grab().toImage();
                 QCOMPARE(shot.pixelColor(2, shot.height() - 3), p.color(QPalette::Base));
@@ -458,8 +473,8 @@ class TestLayout : public QObject
         QVERIFY(QTest::qWaitFor([&] { return OnScreen(w.recordButton); }, 1000));
         auto places = [&] {
             QList<QRect> at;
-            for (QWidget* widget : std::initializer_list<QWidget*>{w.ayaView, w.textPanel, w.playButton,
-                                                                    w.recordButton, w.compareButton, w.repeatSpin})
+            for (QWidget* widget : std::initializer_list<QWidget*>{
+                     w.ayaView, w.textPanel, w.playButton, w.recordButton, w.compareButton, w.repeatSpin})
                 at << QRect(widget->mapTo(&window, QPoint(0, 0)), widget->size());
             return at;
         };

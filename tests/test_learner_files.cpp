@@ -12,12 +12,12 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QFile>
+#include <QStandardPaths>
 #include <QSysInfo>
 #include <QTest>
 #include <sys/stat.h>
@@ -55,7 +55,8 @@ class TestLearnerFiles : public QObject
             window.LoadProfile("Amina");
             QCOMPARE(window.UserNameNow(), anyway ? std::string("Amina") : std::string());
             QCOMPARE(ws.messages.size(), 1);
-            QVERIFY(ws.messages[0].contains("another-computer-") && ws.messages[0].contains("Open it anyway?"));
+            QVERIFY(ws.messages[0].contains("another-computer-") &&
+                    ws.messages[0].contains("Open it anyway?"));
             ws.messages.clear();
         }
         SetQuestionAnswer(false);
@@ -163,7 +164,8 @@ class TestLearnerFiles : public QObject
         const QString xdotool = QStandardPaths::findExecutable("xdotool");
         const QString varnel = qEnvironmentVariable("VARNEL_BIN") + "/varnel";
         if (xvfb.isEmpty() || xdotool.isEmpty() || !QFileInfo(varnel).isExecutable())
-            QSKIP("SKIPPED: Xvfb, xdotool and the built varnel are needed; the display-loss test did not run");
+            QSKIP(
+                "SKIPPED: Xvfb, xdotool and the built varnel are needed; the display-loss test did not run");
         Workspace ws;
         ws.Pack("quran/s104_s114.dat", 104, 114);
         ws.Write("config.ini", "0\n");
@@ -197,13 +199,13 @@ class TestLearnerFiles : public QObject
             program.start(varnel, {});
             QVERIFY(program.waitForStarted());
             shown = QTest::qWaitFor(
-                [&] {
-                    if (program.state() == QProcess::NotRunning)
-                        return true;
-                    typing.start(xdotool, {"search", "--name", "Load or Create Profile"});
-                    return typing.waitForFinished(3000) && typing.exitCode() == 0;
-                },
-                15000) &&
+                        [&] {
+                            if (program.state() == QProcess::NotRunning)
+                                return true;
+                            typing.start(xdotool, {"search", "--name", "Load or Create Profile"});
+                            return typing.waitForFinished(3000) && typing.exitCode() == 0;
+                        },
+                        15000) &&
                     program.state() == QProcess::Running;
         }
         QVERIFY2(shown, program.readAllStandardError().right(2000).constData());

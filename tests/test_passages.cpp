@@ -124,7 +124,8 @@ class TestPassages : public QObject
         QCOMPARE(box->value(), 240);
         QTest::keyClick(box, Qt::Key_Return);
         QCOMPARE(ws.messages.size(), 1);
-        QVERIFY2(ws.messages[0].contains("Hizb 240") && ws.messages[0].contains("60"), qPrintable(ws.messages[0]));
+        QVERIFY2(ws.messages[0].contains("Hizb 240") && ws.messages[0].contains("60"),
+                 qPrintable(ws.messages[0]));
         QVERIFY(window.Session()->CurrentPassage().Empty());
         box->selectAll();
         QTest::keyClicks(box, "60");

@@ -226,7 +226,8 @@ class TestProgress : public QObject
             QCOMPARE(ws.Read("profiles/Amina.varn"),
                      SerializeProfile(ProfileData{"Amina", {}, "114.001", true}));
             Drop(window.W().heart, "all.108");
-            QVERIFY(fixtures::WaitFor([&] { return ws.Read("profiles/Amina.varn").contains("108.003"); }, 1000));
+            QVERIFY(
+                fixtures::WaitFor([&] { return ws.Read("profiles/Amina.varn").contains("108.003"); }, 1000));
             const QByteArray autosaved = ws.Read("profiles/Amina.varn");
             window.SaveProfile();
             QCOMPARE(autosaved, ws.Read("profiles/Amina.varn"));

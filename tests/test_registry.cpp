@@ -6,11 +6,11 @@
 #include "pack_registry.h"
 
 #include <QDir>
-#include <algorithm>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <sys/stat.h>
 
 namespace
@@ -211,8 +211,8 @@ class TestRegistry : public QObject
         std::vector<std::string> damaged = r.TakeDamaged();
         std::sort(damaged.begin(), damaged.end());
         QCOMPARE(damaged, (std::vector<std::string>{P("home/quran/extra/Mine/s078_s114.dat").toStdString(),
-                                                     P("home/quran/fatiha.dat").toStdString(),
-                                                     P("home/quran/s104_s114.dat").toStdString()}));
+                                                    P("home/quran/fatiha.dat").toStdString(),
+                                                    P("home/quran/s104_s114.dat").toStdString()}));
         r.Clear();
         r.Register(r.ChosenRecords());
         QVERIFY(r.TakeDamaged().empty()); // told once

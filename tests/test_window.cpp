@@ -122,10 +122,9 @@ class TestWindow : public QObject
         QCOMPARE(titles, QStringList({"Aya Settings", "Playback Settings", "Aya Range Settings",
                                       "Sura Playback Progress", "Practice Aids"}));
         QCOMPARE(spoken, titles);
-        for (QWidget* control : std::initializer_list<QWidget*>{w.repeatSpin, w.pauseSpin, w.loopCheck,
-                                                                 w.stackCheck, w.singleCheck, w.rangeCheck,
-                                                                 w.fromSpin, w.toSpin, w.suraProgress,
-                                                                 w.speedSpin, w.timesSpin, w.testMeCheck})
+        for (QWidget* control : std::initializer_list<QWidget*>{
+                 w.repeatSpin, w.pauseSpin, w.loopCheck, w.stackCheck, w.singleCheck, w.rangeCheck,
+                 w.fromSpin, w.toSpin, w.suraProgress, w.speedSpin, w.timesSpin, w.testMeCheck})
             QVERIFY(w.settingsDock->isAncestorOf(control));
         QCOMPARE(w.bismillah->toolTip(),
                  QString("In the Name of Allah the Most Beneficent, the Most Merciful"));

@@ -5,9 +5,9 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QJsonArray>
-#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QPainter>
@@ -114,7 +114,8 @@ bool ParseSuraList(const QByteArray& json, const char* field, const QString& wha
 bool ReadSource(const QString& packageDir, Source* out, QString* error)
 {
     const QString dist = packageDir + "/dist/";
-    const auto read = [&dist, error](const QString& name, const char* field, std::vector<std::vector<QString>>* to) {
+    const auto read = [&dist, error](const QString& name, const char* field,
+                                     std::vector<std::vector<QString>>* to) {
         QByteArray bytes;
         return ReadFileBytes(dist + name, &bytes, error) && ParseSuraList(bytes, field, name, to, error);
     };

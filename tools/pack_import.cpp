@@ -57,7 +57,8 @@ bool ParseOptions(const std::vector<std::string>& args, Options* out, std::strin
         } else if (a == "--recitation") {
             out->recitation = value();
             if (!PackRegistry::IsRecitationName(out->recitation.toStdString())) {
-                *problem = "--recitation takes a plain folder name, one word, and not \"default\" or \"lang\"";
+                *problem =
+                    "--recitation takes a plain folder name, one word, and not \"default\" or \"lang\"";
                 return false;
             }
         } else if (a == "--out") {

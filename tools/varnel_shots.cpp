@@ -13,8 +13,8 @@
 #include "heart.h"
 #include "id_menu.h"
 #include "interface_language.h"
-#include "naming.h"
 #include "juz_progress.h"
+#include "naming.h"
 #include "passage.h"
 #include "profile.h"
 #include "settings_file.h"
@@ -131,7 +131,8 @@ int main(int argc, char** argv)
         QApplication::setPalette(name == "dark" ? Dark() : QApplication::style()->standardPalette());
         Varn window;
         window.ProfileDialog()->hide();
-        window.setGeometry(Varn::PlaceCentred(screen) ? CentredGeometry(screen) : QRect(QPoint(0, 0), screen));
+        window.setGeometry(Varn::PlaceCentred(screen) ? CentredGeometry(screen)
+                                                      : QRect(QPoint(0, 0), screen));
         window.show();
         if (name == "compare")
             PutOwnRecording("profiles/Amina.recordings/112001.ogg");
