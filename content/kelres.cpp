@@ -6,6 +6,7 @@
 #include "naming.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <algorithm>
@@ -275,10 +276,31 @@ bool KelRes::Save(const std::string& path, std::string* error) const
     return false;
 }
 
+namespace
+{
+
+// The interface's archive, its directory read once and again only when the file changes (another size or
+// time of change, or another working folder): the window asks it for some sixty pictures at start.
+const KelRes& InterfaceArchive()
+{
+    static KelRes archive;
+    static QString read;
+    const QFileInfo info(QStringLiteral("img.vnl"));
+    const QString now = info.absoluteFilePath() + '|' + QString::number(info.size()) + '|' +
+                        QString::number(info.lastModified().toMSecsSinceEpoch());
+    if (now != read) {
+        archive = KelRes();
+        archive.Open("img.vnl");
+        read = now;
+    }
+    return archive;
+}
+
+} // namespace
+
 QPixmap PixmapFromResource(const std::string& name)
 {
-    KelRes res;
-    res.Open("img.vnl");
+    const KelRes& res = InterfaceArchive();
     // On a high-density screen the picture drawn at twice the resolution, where there is one.
     const size_t dot = name.rfind('.');
     const auto* gui = qobject_cast<QGuiApplication*>(QCoreApplication::instance());

@@ -5,8 +5,10 @@
 #include "aya.h"
 #include "config.h"
 #include "draglabel.h"
+#include "fixtures.h"
 #include "heart.h"
 #include "id_menu.h"
+#include "kelres.h"
 #include "playback_keys.h"
 #include "profile.h"
 #include "profile_file.h"
@@ -17,10 +19,12 @@
 #include "workspace.h"
 
 #include <QAccessible>
+#include <QDir>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QMessageBox>
 #include <QTextBlock>
+#include <QTemporaryDir>
 #include <QTextDocument>
 
 #include <QAction>
@@ -129,6 +133,21 @@ class TestWindow : public QObject
         QCOMPARE(w.bismillah->toolTip(),
                  QString("In the Name of Allah the Most Beneficent, the Most Merciful"));
         QVERIFY(ws.messages.isEmpty());
+    }
+
+    // The interface's pictures come from img.vnl read once, and read again when the file is replaced.
+    void interfacePictures()
+    {
+        QTemporaryDir dir;
+        const QString before = QDir::currentPath();
+        QDir::setCurrent(dir.path());
+        QVERIFY(fixtures::WriteArchive("img.vnl", {{"play.png", fixtures::Png(16, 16)}}));
+        QCOMPARE(PixmapFromResource("play.png").size(), QSize(16, 16));
+        QTest::qWait(20); // another time of change, as a new installation's
+        QVERIFY(fixtures::WriteArchive("img.vnl", {{"play.png", fixtures::Png(24, 24)}, {"stop.png", "x"}}));
+        QCOMPARE(PixmapFromResource("play.png").size(), QSize(24, 24));
+        QVERIFY(PixmapFromResource("none.png").isNull());
+        QDir::setCurrent(before);
     }
 
     // The key table: what each key does with each kind of control focused.
