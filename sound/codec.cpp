@@ -190,14 +190,11 @@ Result DecodeAll(const void* data, size_t size, Pcm* out, const DecodeLimits& li
                                                      static_cast<const char*>(data) + size);
     MemoryFile file{bytes, 0};
     SF_INFO info{};
-    SNDFILE* handle = sf_open_virtual(MemoryIo(), SFM_READ, &info, &file);
+    const SndfilePtr handle(sf_open_virtual(MemoryIo(), SFM_READ, &info, &file));
     if (!handle)
         return ErrFormat;
-    const auto close = [handle] { sf_close(handle); };
-    if (const Result r = CheckFormat(info); r != Ok) {
-        close();
+    if (const Result r = CheckFormat(info); r != Ok)
         return r;
-    }
     const int outRate = std::max(1, std::min(info.samplerate, limits.maxRate));
     const int outChannels = std::max(1, std::min(info.channels, limits.maxChannels));
     const int64_t mostFrames = int64_t(limits.maxSeconds * outRate);
@@ -206,10 +203,8 @@ Result DecodeAll(const void* data, size_t size, Pcm* out, const DecodeLimits& li
     const int64_t maxFileFrames = kMaxDecodeInputSamples / info.channels;
     const bool lengthKnown = info.frames < SF_COUNT_MAX; // libsndfile's word for "not known"
     if (lengthKnown &&
-        (info.frames > maxFileFrames || info.frames / info.samplerate > int64_t(limits.maxSeconds) + 1)) {
-        close();
+        (info.frames > maxFileFrames || info.frames / info.samplerate > int64_t(limits.maxSeconds) + 1))
         return ErrTooLong;
-    }
     // Each output frame averages the input frames of its period (rate / outRate of them), each channel
     // mixed into the output channel it falls to (every other one, for two).
     const double step = double(info.samplerate) / outRate;
@@ -223,7 +218,7 @@ Result DecodeAll(const void* data, size_t size, Pcm* out, const DecodeLimits& li
     constexpr sf_count_t kChunkFrames = 4096;
     std::vector<float> chunk(size_t(kChunkFrames) * size_t(info.channels));
     for (;;) {
-        const sf_count_t got = sf_readf_float(handle, chunk.data(), kChunkFrames);
+        const sf_count_t got = sf_readf_float(handle.get(), chunk.data(), kChunkFrames);
         if (got <= 0)
             break;
         for (sf_count_t f = 0; f < got; ++f) {
@@ -242,12 +237,10 @@ Result DecodeAll(const void* data, size_t size, Pcm* out, const DecodeLimits& li
             }
         }
         if (inputFrames > maxFileFrames || int64_t(out->samples.size()) / outChannels > mostFrames) {
-            close();
             *out = Pcm();
             return ErrTooLong;
         }
     }
-    close();
     if (inPeriod > 0)
         for (int c = 0; c < outChannels; ++c)
             out->samples.push_back(float(sum[size_t(c)] / (double(inPeriod) * share[size_t(c)])));

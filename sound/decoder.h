@@ -4,6 +4,7 @@
 
 #include "sound.h"
 
+#include <memory>
 #include <sndfile.h>
 
 namespace sound
@@ -23,6 +24,12 @@ struct GrowingFile {
 
 // The most bytes of decoded audio handled in one piece: a chunk for the output, a decoder's scratch.
 constexpr size_t kMaxChunkBytes = 256 * 1024;
+
+// The one owner of a libsndfile handle, which closes it.
+struct SndfileCloser {
+    void operator()(SNDFILE* file) const { sf_close(file); }
+};
+using SndfilePtr = std::unique_ptr<SNDFILE, SndfileCloser>;
 
 SF_VIRTUAL_IO* MemoryIo();
 SF_VIRTUAL_IO* GrowingIo();
