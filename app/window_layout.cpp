@@ -66,28 +66,35 @@ WindowLayout::WindowLayout(QMainWindow* window, VarnWidgets& w, WindowSettings& 
 
 void WindowLayout::CreateActions(QMenu* view)
 {
-    // Each panel's own toggle, so the entry follows the panel however it was closed; the words are ours.
+    // An entry for each panel, which follows the panel however it was closed (its title bar's button too).
     const std::pair<QDockWidget*, const char*> panels[] = {
         {w_.heartDock, QT_TRANSLATE_NOOP("QObject", "&Heart")},
         {w_.reviewDock, QT_TRANSLATE_NOOP("QObject", "&Review Panel")},
         {w_.settingsDock, QT_TRANSLATE_NOOP("QObject", "Recitation &Settings")},
         {w_.recitationDock, QT_TRANSLATE_NOOP("QObject", "&My Recitation")}};
     for (const auto& [dock, text] : panels) {
-        QAction* toggle = dock->toggleViewAction();
-        toggle->setText(QObject::tr(text));
-        // The dock renames its toggle after its title; keep the menu's own words.
-        connect(toggle, &QAction::changed, toggle, [toggle, text] {
-            if (toggle->text() != QObject::tr(text))
-                toggle->setText(QObject::tr(text));
+        // Checked while the panel is open, in front or behind another's tab.
+        QAction* entry = view->addAction(QObject::tr(text));
+        entry->setCheckable(true);
+        entry->setChecked(!dock->isHidden());
+        QDockWidget* panel = dock;
+        connect(panel, &QDockWidget::visibilityChanged, entry,
+                [entry, panel] { entry->setChecked(!panel->isHidden()); });
+        // A panel behind another's tab comes to the front; one in front closes; a closed one opens in
+        // front. So the keyboard reaches every panel from the menu in one step.
+        connect(entry, &QAction::triggered, this, [this, entry, panel] {
+            const bool behind = !panel->isHidden() && OutOfSight(panel->widget());
+            if (panel->isHidden() || behind) {
+                panel->show();
+                panel->raise();
+            } else {
+                panel->hide();
+            }
+            entry->setChecked(!panel->isHidden());
         });
-        view->addAction(toggle);
         if (dock == w_.reviewDock)
-            reviewPanel_ = toggle;
-        // A panel shown from the menu comes to the front of its tabs, where the learner looks for it.
-        connect(toggle, &QAction::triggered, dock, [dock](bool shown) {
-            if (shown)
-                dock->raise();
-        });
+            reviewPanel_ = entry;
+        entries_.push_back({entry, panel});
     }
     reset_ = view->addAction(QObject::tr("Reset &Layout"));
     connect(reset_, &QAction::triggered, this, &WindowLayout::Reset);
@@ -102,6 +109,7 @@ void WindowLayout::ApplyDefault()
 {
     Arrange();
     SizeDefault();
+    SyncEntries();
 }
 
 void WindowLayout::Arrange()
@@ -143,11 +151,18 @@ void WindowLayout::SizeDefault()
                                 room * kTextShare / (kPictureShare + kTextShare)});
 }
 
+void WindowLayout::SyncEntries()
+{
+    for (const auto& [entry, panel] : entries_)
+        entry->setChecked(!panel->isHidden());
+}
+
 bool WindowLayout::RestorePanels()
 {
     Arrange();
     const QByteArray state = Stored(settings_, app_settings::kWindowState);
     restored_ = !state.isEmpty() && window_->restoreState(state, app_settings::kWindowStateVersion);
+    SyncEntries(); // a panel closed by the restored state says so before the window shows
     if (!restored_)
         return false;
     const QByteArray split = Stored(settings_, app_settings::kAyaSplit);

@@ -10,8 +10,11 @@
 
 #include <QObject>
 #include <QRect>
+#include <utility>
+#include <vector>
 
 class QAction;
+class QDockWidget;
 class QMainWindow;
 class QMenu;
 class WindowSettings;
@@ -52,6 +55,8 @@ class WindowLayout : public QObject
   private:
     void Arrange();
     void SizeDefault();
+    // Checks each panel's View entry while the panel is open.
+    void SyncEntries();
     // Whether widget lies on a panel behind another's tab, which Qt moves out of the window's sight.
     bool OutOfSight(const QWidget* widget) const;
     // Moves the focus from focused to the next (or previous) control in sight.
@@ -66,6 +71,7 @@ class WindowLayout : public QObject
     WindowSettings& settings_;
     QAction* reviewPanel_ = nullptr;
     QAction* reset_ = nullptr;
+    std::vector<std::pair<QAction*, QDockWidget*>> entries_; // each panel's View entry
     QRect available_; // the screen's room the restored window must fit
     bool restored_ = false;
     bool shown_ = false; // the panels came from varnel.ini: their sizes stand

@@ -291,12 +291,18 @@ class TestLayout : public QObject
         settings->trigger();
         QVERIFY(OnScreen(w.settingsDock) && OnScreen(w.repeatSpin));
 
-        // My Recitation is a tab behind the heart; its entry brings it to the front.
+        // My Recitation is a tab behind the heart: its entry brings it to the front in one step, still
+        // checked; in front, the entry closes it; closed, the entry opens it in front.
         QAction* mine = fixtures::ViewAction(window, "&My Recitation");
-        mine->trigger(); // hidden
-        mine->trigger(); // shown, in front
+        QVERIFY(mine->isChecked());
+        mine->trigger();
         QVERIFY(QTest::qWaitFor([&] { return OnScreen(w.recordButton); }, 1000));
-        QVERIFY(!OnScreen(w.heart));
+        QVERIFY(!OnScreen(w.heart) && mine->isChecked());
+        mine->trigger();
+        QVERIFY(w.recitationDock->isHidden() && !mine->isChecked());
+        mine->trigger();
+        QVERIFY(QTest::qWaitFor([&] { return OnScreen(w.recordButton); }, 1000));
+        QVERIFY(mine->isChecked());
 
         w.heartDock->setFloating(true);
         w.reviewDock->hide();
