@@ -181,7 +181,6 @@ class Varn : public QMainWindow
     // Review items by page (or by sura), kept for the learner.
     void ChooseReviewUnit(bool pages);
     void GradeReview(int sura, int first, fsrs::Grade grade);
-    void ShowReviewPanel(bool shown);
     // Practice aids.
     void RevealStep() { aids_->RevealStep(); }
     void SetPauseUnit(int unit) { aids_->SetPauseUnit(unit); }

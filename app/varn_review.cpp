@@ -12,7 +12,6 @@
 #include "varn.h"
 
 #include "window_frame.h"
-#include <QDockWidget>
 
 #include <QComboBox>
 #include <QFile>
@@ -76,11 +75,4 @@ void Varn::GradeReview(int sura, int first, fsrs::Grade grade)
         return;
     ShowReview();
     w_.reviewPanel->MarkGraded(due);
-}
-
-void Varn::ShowReviewPanel(bool shown)
-{
-    w_.reviewDock->setVisible(shown);
-    if (shown)
-        w_.reviewDock->raise();
 }

@@ -47,6 +47,9 @@ QSize ContentHint(const QDockWidget* dock)
     return content ? content->sizeHint() : QSize();
 }
 
+// The width the panels' column takes by default in a window this wide.
+int DefaultColumnWidth(int windowWidth) { return std::clamp(int(windowWidth * kColumnShare), kColumnMin, kColumnMax); }
+
 QByteArray Stored(const WindowSettings& settings, const char* key)
 {
     return QByteArray::fromBase64(settings.Text(key).toLatin1());
@@ -96,13 +99,7 @@ void WindowLayout::CreateActions(QMenu* view)
             reviewPanel_ = entry;
         entries_.push_back({entry, panel});
     }
-    reset_ = view->addAction(QObject::tr("Reset &Layout"));
-    connect(reset_, &QAction::triggered, this, &WindowLayout::Reset);
-}
-
-int WindowLayout::DefaultColumnWidth(int windowWidth)
-{
-    return std::clamp(int(windowWidth * kColumnShare), kColumnMin, kColumnMax);
+    connect(view->addAction(QObject::tr("Reset &Layout")), &QAction::triggered, this, &WindowLayout::Reset);
 }
 
 void WindowLayout::ApplyDefault()

@@ -29,7 +29,6 @@ class WindowLayout : public QObject
     // Reset Layout.
     void CreateActions(QMenu* view);
     QAction* ReviewPanelAction() const { return reviewPanel_; }
-    QAction* ResetAction() const { return reset_; }
 
     // The default: the heart with the Review panel and My Recitation as tabs beside it, above the
     // recitation settings, in one column on the reading side's start; the picture above the text. The
@@ -46,8 +45,6 @@ class WindowLayout : public QObject
 
     // The rectangle window moved and shrunk as little as possible to lie within available.
     static QRect FitToScreen(const QRect& window, const QRect& available);
-    // The width the panels' column takes by default in a window this wide.
-    static int DefaultColumnWidth(int windowWidth);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -70,7 +67,6 @@ class WindowLayout : public QObject
     VarnWidgets& w_;
     WindowSettings& settings_;
     QAction* reviewPanel_ = nullptr;
-    QAction* reset_ = nullptr;
     std::vector<std::pair<QAction*, QDockWidget*>> entries_; // each panel's View entry
     QRect available_; // the screen's room the restored window must fit
     bool restored_ = false;

@@ -1,32 +1,43 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Feeds arbitrary bytes to the review record's reader, then grades what it accepted: whatever it reads
-// must be graded, written and read back again unchanged in kind.
+// Feeds arbitrary bytes to the review record's reader, by sura and by page: whatever it reads must be
+// graded, written and read back again with as many items.
 #include "review_book.h"
 
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+namespace
 {
-    ReviewBook book;
+
+void RoundTrip(const QByteArray& text, ReviewBook::Unit unit)
+{
+    ReviewBook book(unit);
     std::string problem;
-    const QByteArray text(reinterpret_cast<const char*>(data), qsizetype(size));
     if (!book.Parse(text, &problem)) {
         if (problem.empty() || !book.Items().empty())
             std::abort();
-        return 0;
+        return;
     }
-    if (book.Items().size() > size / 16 + 1)
+    if (book.Items().size() > size_t(text.size()) / 8 + 1)
         std::abort();
     const QDate today(2026, 12, 7);
     for (size_t i = 0; i < book.Items().size() && i < 8; ++i)
         book.Grade(int(i), fsrs::Grade(1 + int(i % 4)), today);
-    ReviewBook again;
+    ReviewBook again(unit);
     if (!again.Parse(book.Serialize(), &problem) || again.Items().size() != book.Items().size())
         std::abort();
     book.Due(today);
     book.Upcoming(today, 7);
     book.Streak(today);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const QByteArray text(reinterpret_cast<const char*>(data), qsizetype(size));
+    RoundTrip(text, ReviewBook::Unit::Sura);
+    RoundTrip(text, ReviewBook::Unit::Page);
     return 0;
 }

@@ -7,6 +7,7 @@
 #include "aya.h"
 #include "help_guide.h"
 #include "naming.h"
+#include "page_look.h"
 #include "settings_file.h"
 #include "sura.h"
 #include "waveform.h"
@@ -90,18 +91,6 @@ double Contrast(const QColor& a, const QColor& b)
     };
     const double la = luminance(a), lb = luminance(b);
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-
-QPalette DarkDesktop()
-{
-    QPalette p;
-    p.setColor(QPalette::Window, QColor(0x2b, 0x2d, 0x31));
-    p.setColor(QPalette::WindowText, QColor(0xe8, 0xe8, 0xe8));
-    p.setColor(QPalette::Base, QColor(0x1f, 0x20, 0x23));
-    p.setColor(QPalette::Text, QColor(0xe8, 0xe8, 0xe8));
-    p.setColor(QPalette::Button, QColor(0x3a, 0x3d, 0x42));
-    p.setColor(QPalette::ButtonText, QColor(0xe8, 0xe8, 0xe8));
-    return p;
 }
 
 } // namespace
@@ -430,7 +419,7 @@ class TestLayout : public QObject
     {
         const QPalette light = QApplication::palette();
         for (bool dark : {false, true}) {
-            QApplication::setPalette(dark ? DarkDesktop() : light);
+            QApplication::setPalette(dark ? DarkDesktopPalette() : light);
             Workspace ws;
             ws.Pack("quran/s104_s114.dat", 104, 114);
             ws.Write("config.ini", "0\n");

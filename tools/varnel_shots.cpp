@@ -15,6 +15,7 @@
 #include "interface_language.h"
 #include "juz_progress.h"
 #include "naming.h"
+#include "page_look.h"
 #include "passage.h"
 #include "profile.h"
 #include "settings_file.h"
@@ -55,22 +56,6 @@ void Wait(int ms)
     QEventLoop loop;
     QTimer::singleShot(ms, &loop, &QEventLoop::quit);
     loop.exec();
-}
-
-QPalette Dark()
-{
-    QPalette p;
-    p.setColor(QPalette::Window, QColor(0x2b, 0x2d, 0x31));
-    p.setColor(QPalette::WindowText, QColor(0xe8, 0xe8, 0xe8));
-    p.setColor(QPalette::Base, QColor(0x1f, 0x20, 0x23));
-    p.setColor(QPalette::AlternateBase, QColor(0x33, 0x35, 0x3a));
-    p.setColor(QPalette::Text, QColor(0xe8, 0xe8, 0xe8));
-    p.setColor(QPalette::Button, QColor(0x3a, 0x3d, 0x42));
-    p.setColor(QPalette::ButtonText, QColor(0xe8, 0xe8, 0xe8));
-    p.setColor(QPalette::Highlight, QColor(0x3d, 0x7e, 0xc9));
-    p.setColor(QPalette::HighlightedText, Qt::white);
-    p.setColor(QPalette::PlaceholderText, QColor(0x9a, 0x9a, 0x9a));
-    return p;
 }
 
 // A learner's recording of an aya: a voice-like sound of two seconds, rising and falling.
@@ -128,7 +113,7 @@ int main(int argc, char** argv)
         // Each picture starts from a learner of its own, with nothing remembered.
         QDir("profiles").removeRecursively();
         QFile::remove("varnel.ini");
-        QApplication::setPalette(name == "dark" ? Dark() : QApplication::style()->standardPalette());
+        QApplication::setPalette(name == "dark" ? DarkDesktopPalette() : QApplication::style()->standardPalette());
         Varn window;
         window.ProfileDialog()->hide();
         window.setGeometry(Varn::PlaceCentred(screen) ? CentredGeometry(screen)

@@ -19,6 +19,10 @@ PageColours DayPage();
 // Night Reading: a dark page with light text.
 PageColours NightPage();
 
+// A dark desktop's palette, as a learner's theme may give one: for the documentation's pictures and the
+// tests that check the page stays readable on it.
+QPalette DarkDesktopPalette();
+
 // Forces colours.page on role (Window, Base) and colours.text on every text role, in every colour group.
 void ForceColours(QWidget* widget, QPalette::ColorRole role, const PageColours& colours);
 
