@@ -67,7 +67,10 @@ std::string Drill::Where(const DrillPlace& place) const
 
 ListDrill::ListDrill(std::string name) : Drill(std::move(name))
 {
-    connect(Player(), &MP3::Done, this, &ListDrill::NextOne);
+    connect(Player(), &MP3::Done, this, [this] {
+        ++index_;
+        Play();
+    });
 }
 
 void ListDrill::SetKeys(std::vector<std::string> keys)
@@ -120,12 +123,15 @@ std::string ListDrill::EntrySound(const std::string& entry) const { return Sound
 
 void ListDrill::NextOne()
 {
+    // The step is from the aya heard: the queued one may have begun since the player last looked.
+    Player()->CatchUp();
     ++index_;
     Play();
 }
 
 void ListDrill::PrevOne()
 {
+    Player()->CatchUp();
     --index_;
     Play();
 }

@@ -28,10 +28,7 @@ MP3::MP3()
         Loop();
         ReportState();
     });
-    connect(&timers_[EndCheck], &QTimer::timeout, this, [this] {
-        if (timers_[Tick].isActive())
-            Loop();
-    });
+    connect(&timers_[EndCheck], &QTimer::timeout, this, &MP3::CatchUp);
     for (Timer t : {NextAya, Unpause, NextRange})
         connect(&timers_[t], &QTimer::timeout, this, [this, t] { schedule_.OnTimer(t); });
 }
@@ -201,6 +198,10 @@ void MP3::Play(const std::string& name)
     if (!bytes)
         return;
     schedule_.Begin();
+    // What the channel plays, its queued item included, ends here, before the new sound is heard.
+    if (channel_)
+        system_->Stop(channel_);
+    channel_ = 0;
     if (sound_) {
         lastResult_ = system_->ReleaseSound(sound_);
         ERRCHECK(lastResult_, "");
@@ -376,9 +377,18 @@ void MP3::Loop()
             return;
         }
     }
-    // Without a valid position there is nothing to compare.
-    if (positionValid)
-        schedule_.OnPosition(position, length, current != 0);
+    // Without a valid position there is nothing to compare. A part ends where the mixer is, not where
+    // the listener is: what the device still holds is heard after the stop.
+    unsigned ahead = 0;
+    if (schedule_.RangeMode())
+        system_->GetLatency(channel_, &ahead);
+    if (!positionValid)
+        return;
+    const bool wasStopped = schedule_.Stopped();
+    schedule_.OnPosition(position + ahead, length, current != 0);
+    // The part ended: its end is the place to show, though its last moments are still to be heard.
+    if (ahead > 0 && schedule_.Stopped() && !wasStopped)
+        emit CurSoundPos(int(position + ahead));
 }
 
 void MP3::DeviceLost()

@@ -177,7 +177,7 @@ Result System::Impl::Rewind(Channel& ch)
         alGetSourcei(old.Source(), AL_SAMPLE_OFFSET, &offset);
         return oldBase + double(std::max<ALint>(offset, 0)) * pace;
     };
-    ch.decodingSegment = ch.heardSegment;
+    ch.decodingSegment = ch.mixSegment;
     ch.decodingSound = ch.sound;
     ch.decodingLength = ch.lengthMs;
     const double newSpeed = speed;
@@ -187,7 +187,7 @@ Result System::Impl::Rewind(Channel& ch)
     if (!ch.voice.Create()) {
         // No second source to be had: start over on the one there is, with a short gap.
         ch.voice = std::move(old);
-        StartAt(ch, int64_t(HeardFrame(ch)));
+        StartAt(ch, int64_t(MixFrame(ch)));
         return Ok;
     }
     // The new queue is made ready on a second voice, a little ahead of the frame heard now, while the
@@ -230,12 +230,60 @@ Result System::Impl::Rewind(Channel& ch)
     return Ok;
 }
 
-double System::Impl::HeardFrame(const Channel& ch) const
+double System::Impl::MixFrame(const Channel& ch) const
 {
     ALint offset = 0;
     alGetSourcei(ch.voice.Source(), AL_SAMPLE_OFFSET, &offset);
     const double pace = ch.queuedSegments.empty() ? ch.speed : ch.queuedSegments.front().speed;
     return ch.baseFrame + double(std::max<ALint>(offset, 0)) * pace;
+}
+
+double System::Impl::LatencyFrames(const Channel& ch) const
+{
+    const LPALGETSOURCEI64VSOFT getLatency = TheOutput().getSourceLatency;
+    ALint state = AL_STOPPED;
+    alGetSourcei(ch.voice.Source(), AL_SOURCE_STATE, &state);
+    if (!getLatency || !ch.decoder || state != AL_PLAYING)
+        return 0;
+    ALint64SOFT offsetAndLatency[2] = {0, 0};
+    getLatency(ch.voice.Source(), AL_SAMPLE_OFFSET_LATENCY_SOFT, offsetAndLatency);
+    // A device that claims more than a second is not believed: the learner's place would lag too far.
+    const double seconds = std::clamp(double(offsetAndLatency[1]) / 1e9, 0.0, 1.0);
+    return seconds * ch.decoder->Rate();
+}
+
+HeardPoint System::Impl::Heard(const Channel& ch) const
+{
+    const BufferSegment now = ch.queuedSegments.empty()
+                                  ? BufferSegment{ch.mixSegment, ch.sound, ch.lengthMs, ch.speed}
+                                  : ch.queuedSegments.front();
+    ALint offset = 0;
+    alGetSourcei(ch.voice.Source(), AL_SAMPLE_OFFSET, &offset);
+    double back = LatencyFrames(ch);
+    if (double(offset) >= back || ch.played.empty())
+        return {now.segment, now.sound, now.lengthMs, ch.baseFrame + std::max(double(offset) - back, 0.0) * now.speed};
+    back -= double(std::max<ALint>(offset, 0));
+    for (auto it = ch.played.rbegin(); it != ch.played.rend(); ++it) {
+        if (double(it->frames) >= back || std::next(it) == ch.played.rend()) {
+            const double into = std::max(double(it->frames) - back, 0.0);
+            return {it->segment.segment, it->segment.sound, it->segment.lengthMs,
+                    it->firstFrame + into * it->segment.speed};
+        }
+        back -= double(it->frames);
+    }
+    return {now.segment, now.sound, now.lengthMs, ch.baseFrame};
+}
+
+void System::Impl::TrimPlayed(Channel& ch) const
+{
+    const double keep = LatencyFrames(ch);
+    // The newest buffers that cover the latency stay; older ones are out of the device.
+    double covered = 0;
+    size_t needed = 0;
+    for (auto it = ch.played.rbegin(); it != ch.played.rend() && covered < keep; ++it, ++needed)
+        covered += double(it->frames);
+    while (ch.played.size() > needed)
+        ch.played.pop_front();
 }
 
 } // namespace sound

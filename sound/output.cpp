@@ -27,6 +27,9 @@ bool Output::EnsureOpen()
     ++opened;
     paused = false;
     MakeCurrent();
+    getSourceLatency = alIsExtensionPresent("AL_SOFT_source_latency") == AL_TRUE
+                           ? reinterpret_cast<LPALGETSOURCEI64VSOFT>(alGetProcAddress("alGetSourcei64vSOFT"))
+                           : nullptr;
     return true;
 }
 

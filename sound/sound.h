@@ -96,8 +96,12 @@ class System
 
     Result PlaySound(SoundHandle sound, bool paused, ChannelHandle* channel);
     // Position from the start of the sound; equal to the length once the sound has played to its end.
+    // Positions, segments and the current sound are what the listener hears now: a device's latency
+    // behind what OpenAL mixes, so that a place shown, or a step taken from it, is the one heard.
     Result GetPosition(ChannelHandle channel, unsigned* milliseconds);
     Result SetPosition(ChannelHandle channel, unsigned milliseconds);
+    // How far what is heard on the channel lags what is mixed: the device's latency while it plays.
+    Result GetLatency(ChannelHandle channel, unsigned* milliseconds);
     Result SetPaused(ChannelHandle channel, bool paused);
     // Gapless sequences on one channel: after the pass heard now, `passes` more passes of its sound
     // (replacing an earlier count), then each sound queued with QueueNext (with its own further passes),

@@ -76,8 +76,23 @@ struct BufferSegment {
     double speed = 1.0; // recording frames per output frame in this buffer
 };
 
+// A buffer the mixer has played: what it held, kept while the device may still be sounding it.
+struct PlayedBuffer {
+    int64_t frames = 0;
+    double firstFrame = 0; // the frame of the recording it began at
+    BufferSegment segment;
+};
+
+// What the listener hears on a channel now: the mixer's place, a device latency back.
+struct HeardPoint {
+    int segment = 0;
+    SoundHandle sound = 0;
+    unsigned lengthMs = 0;
+    double frame = 0; // of the recording
+};
+
 struct Channel {
-    SoundHandle sound = 0;            // the sound heard now
+    SoundHandle sound = 0;            // the sound the mixer plays now
     std::unique_ptr<Decoder> decoder; // null once the channel has ended
     AlVoice voice;
     ALenum format = AL_FORMAT_MONO16;
@@ -90,7 +105,7 @@ struct Channel {
     bool decoderDone = false;
     bool paused = false;
     bool ended = false;
-    unsigned lengthMs = 0; // of the sound heard now
+    unsigned lengthMs = 0; // of the sound the mixer plays now
     uint64_t order = 0;
     // The gapless sequence: passes and sounds that follow the one being decoded, and which segment (a
     // pass of a sound) each queued buffer belongs to. Segments are counted from 0, the first pass.
@@ -99,8 +114,11 @@ struct Channel {
     int decodingSegment = 0;
     SoundHandle decodingSound = 0;
     unsigned decodingLength = 0;
-    int heardSegment = 0;
+    int mixSegment = 0; // the segment the mixer plays now; heard a device latency later
     std::deque<BufferSegment> queuedSegments;
+    // The buffers played last, newest at the back, for as long as the device may still be sounding
+    // them: what the listener hears is behind what the mixer plays.
+    std::deque<PlayedBuffer> played;
     // The segment the speed stage's output belongs to now (it lags its input), and the segments it has
     // been fed since, in order: each begins at one of the stage's marks.
     BufferSegment stretchOut;
@@ -129,6 +147,8 @@ struct Output {
     bool quit = false;
     int opened = 0;      // devices opened in this process, for tests and benchmarks
     bool paused = false; // the device is open but paused: nothing plays
+    // How far behind the mixer the listener is on a source, where OpenAL Soft tells it.
+    LPALGETSOURCEI64VSOFT getSourceLatency = nullptr;
     std::chrono::milliseconds idleClose{30000};
     std::chrono::milliseconds idlePause{1000};
 
@@ -204,15 +224,23 @@ struct System::Impl {
     // Starts the pass heard now again at the frame being played, with nothing after it decoded: the
     // decoder goes back to the heard sound. The reason when that sound can no longer be decoded.
     Result Rewind(Channel& ch);
-    // The frame of the recording heard now on ch, in the pass heard now.
-    double HeardFrame(const Channel& ch) const;
+    // The frame of the recording the mixer plays now on ch, in the pass it plays.
+    double MixFrame(const Channel& ch) const;
+    // What is heard on ch now: the mixer's place, as many frames back as the device holds before they
+    // sound (while the source plays; paused, the device has played them out).
+    HeardPoint Heard(const Channel& ch) const;
+    // Frames the device holds ahead of the listener on ch; 0 while its source is not playing.
+    double LatencyFrames(const Channel& ch) const;
+    // Forgets played buffers that are out of the device by now.
+    void TrimPlayed(Channel& ch) const;
 
-    // The sound heard now follows the oldest queued buffer: at a segment boundary, positions start again.
+    // The sound the mixer plays follows the oldest queued buffer: at a segment boundary, positions
+    // start again.
     void SyncHeard(Channel& ch)
     {
-        if (ch.queuedSegments.empty() || ch.queuedSegments.front().segment == ch.heardSegment)
+        if (ch.queuedSegments.empty() || ch.queuedSegments.front().segment == ch.mixSegment)
             return;
-        ch.heardSegment = ch.queuedSegments.front().segment;
+        ch.mixSegment = ch.queuedSegments.front().segment;
         ch.sound = ch.queuedSegments.front().sound;
         ch.lengthMs = ch.queuedSegments.front().lengthMs;
         ch.baseFrame = 0;
@@ -237,6 +265,7 @@ struct System::Impl {
         ch.queued.clear();
         ch.queuedFrames.clear();
         ch.queuedSegments.clear();
+        ch.played.clear();
         ch.spare.clear();
         ch.upcoming.clear();
     }
@@ -252,6 +281,7 @@ struct System::Impl {
         while (processed-- > 0 && !ch.queued.empty()) {
             ALuint b = 0;
             alSourceUnqueueBuffers(src, 1, &b);
+            ch.played.push_back({ch.queuedFrames.front(), ch.baseFrame, ch.queuedSegments.front()});
             ch.baseFrame += double(ch.queuedFrames.front()) * ch.queuedSegments.front().speed;
             ch.queued.pop_front();
             ch.queuedFrames.pop_front();
@@ -259,6 +289,7 @@ struct System::Impl {
             ch.spare.push_back(b);
             SyncHeard(ch);
         }
+        TrimPlayed(ch);
         TopUp(ch, AlVoice::kBuffers);
         SyncHeard(ch);
         if (ch.queued.empty() && ch.decoderDone) {
@@ -305,7 +336,8 @@ struct System::Impl {
         ch.queued.clear();
         ch.queuedFrames.clear();
         ch.queuedSegments.clear();
-        ch.heardSegment = ch.decodingSegment;
+        ch.played.clear();
+        ch.mixSegment = ch.decodingSegment;
         ch.spare.assign(ch.voice.Buffers().begin(), ch.voice.Buffers().end());
         ch.decoder->Seek(frame);
         ch.baseFrame = double(frame);

@@ -231,9 +231,22 @@ Result System::GetPosition(ChannelHandle channel, unsigned* milliseconds)
         *milliseconds = ch->lengthMs;
         return Ok;
     }
-    const double frame = impl_->HeardFrame(*ch);
-    const int64_t ms = int64_t(frame * 1000 / ch->decoder->Rate());
-    *milliseconds = unsigned(std::min<int64_t>(ms, ch->lengthMs));
+    const HeardPoint heard = impl_->Heard(*ch);
+    const int64_t ms = int64_t(heard.frame * 1000 / ch->decoder->Rate());
+    *milliseconds = unsigned(std::min<int64_t>(ms, heard.lengthMs));
+    return Ok;
+}
+
+Result System::GetLatency(ChannelHandle channel, unsigned* milliseconds)
+{
+    if (!milliseconds)
+        return ErrInvalidParam;
+    std::lock_guard<std::mutex> lock(LayerMutex());
+    Channel* ch = nullptr;
+    const Result r = impl_->Find(channel, &ch);
+    if (r != Ok)
+        return r;
+    *milliseconds = ch->ended ? 0 : unsigned(impl_->LatencyFrames(*ch) * 1000 / ch->decoder->Rate());
     return Ok;
 }
 
@@ -320,7 +333,7 @@ Result System::TakeBack(ChannelHandle channel)
         return r;
     ch->upcoming.clear();
     ch->repeatsLeft = 0;
-    if (ch->decodingSegment == ch->heardSegment)
+    if (ch->decodingSegment == ch->mixSegment)
         return Ok; // nothing of a later pass is decoded yet
     // Later passes are already in the source's queue, and OpenAL cannot drop queued buffers that have
     // not played: start the pass heard now again from where it is, with only itself queued.
@@ -335,7 +348,7 @@ Result System::GetSegment(ChannelHandle channel, int* segment)
     Channel* ch = nullptr;
     const Result r = impl_->Find(channel, &ch);
     if (r == Ok)
-        *segment = ch->heardSegment;
+        *segment = ch->ended ? ch->mixSegment : impl_->Heard(*ch).segment;
     return r;
 }
 
@@ -382,7 +395,7 @@ Result System::GetCurrentSound(ChannelHandle channel, SoundHandle* sound)
     std::lock_guard<std::mutex> lock(LayerMutex());
     Channel* ch = nullptr;
     const Result r = impl_->Find(channel, &ch);
-    *sound = r == Ok ? ch->sound : 0;
+    *sound = r != Ok ? 0 : ch->ended ? ch->sound : impl_->Heard(*ch).sound;
     return r;
 }
 

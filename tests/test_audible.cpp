@@ -35,7 +35,19 @@ sound::Pcm ReadWav()
     return pcm;
 }
 
-// The frequency of a steady tone between two times (seconds), from its rising zero crossings.
+// Seconds of output written since the first sound louder than a whisper, read off the output file
+// as the wave driver writes it; -1 before any sound.
+double HeardSinceFirstSound()
+{
+    const sound::Pcm pcm = ReadWav();
+    if (pcm.rate <= 0)
+        return -1;
+    for (size_t f = 0; f < pcm.Frames(); ++f)
+        if (std::abs(pcm.samples[f * size_t(pcm.channels)]) > 0.05f)
+            return double(pcm.Frames() - f) / pcm.rate;
+    return -1;
+}
+
 } // namespace
 
 class TestAudible : public QObject
@@ -241,6 +253,67 @@ class TestAudible : public QObject
         // heard there; where the next aya starts a new stage, the old one's last frames fade for at most
         // 10 ms.
         QVERIFY2(quiet <= (after > 0 ? 2 : 0), qPrintable(QString::number(quiet)));
+    }
+
+    // Next follows the aya heard, not the one queued behind it: pressed just before an aya's end, the
+    // following aya is heard whole; pressed just after, that aya is cut and the one after it starts.
+    // Either way no aya is skipped, and the aya shown is the one heard. What is heard is read off the
+    // output file as it is written.
+    void nextFollowsTheAyaHeard_data()
+    {
+        QTest::addColumn<int>("at"); // ms into aya 2 when Next is pressed
+        for (int at : {250, 330, 370, 390, 410, 440, 480})
+            QTest::newRow(qPrintable(QString("at %1 ms of 400").arg(at))) << at;
+    }
+    void nextFollowsTheAyaHeard()
+    {
+        QFETCH(int, at);
+        std::map<std::string, QByteArray> items;
+        for (int aya = 1; aya <= 5; ++aya)
+            items[SoundName(AyaKey("105", aya))] = fixtures::ToneOgg(400, {200.0 * aya + 200}, 44100);
+        QVERIFY(fixtures::WriteArchive(g_dir->filePath("next.dat"), items));
+        QStringList shown;
+        QString pressedTo;
+        {
+            Whole drill;
+            drill.SetRes(fixtures::OpenArchive(g_dir->filePath("next.dat")));
+            drill.GenerateWhole("105", 1, 5);
+            connect(&drill, &Whole::WholeSuraAya,
+                    [&shown](const std::string& key) { shown << QString::fromStdString(key); });
+            QSignalSpy done(&drill, &Whole::WholeDone);
+            fixtures::Idle(300);
+            drill.Play();
+            // Aya 2 begins 400 ms into the first burst heard.
+            QVERIFY(fixtures::WaitFor([&] { return HeardSinceFirstSound() >= 0.4 + at / 1000.0; }, 5000));
+            drill.NextOne();
+            pressedTo = shown.last();
+            QVERIFY(fixtures::WaitFor([&] { return done.count() > 0; }, 8000));
+            fixtures::Idle(300);
+        }
+        const sound::Pcm pcm = ReadWav();
+        const std::vector<Burst> bursts = Bursts(pcm);
+        QVERIFY2(!bursts.empty(), "something was heard");
+        // Each 10 ms of sound as the aya whose tone it is, then the runs of one aya.
+        QList<QPair<int, double>> runs; // aya, seconds
+        for (double t = bursts[0].start; t + 0.01 <= bursts.back().end; t += 0.01) {
+            const int aya = int(std::lround((Frequency(pcm, t, t + 0.01) - 200) / 200));
+            if (runs.isEmpty() || runs.back().first != aya)
+                runs.append({aya, 0.0});
+            runs.back().second += 0.01;
+        }
+        QString heard = pressedTo + " after the press; heard ";
+        QList<int> order;
+        for (const auto& run : runs) {
+            heard += QString("%1:%2 ").arg(run.first).arg(run.second, 0, 'f', 2);
+            if (run.second >= 0.03) // a few ms at a boundary may read as a tone between two
+                order << run.first;
+        }
+        QCOMPARE(order, QList<int>({1, 2, 3, 4, 5}));
+        const int target = pressedTo.mid(4).toInt();
+        QVERIFY2(target == 3 || target == 4, qPrintable(heard));
+        for (const auto& run : runs)
+            if (run.first == target)
+                QVERIFY2(run.second > 0.36, qPrintable(heard));
     }
 
     // Speed keeps the pitch: a 2 s tone of 440 Hz lasts 2 s / speed and stays 440 Hz.

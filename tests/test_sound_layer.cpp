@@ -237,6 +237,43 @@ class TestSoundLayer : public QObject
         QCOMPARE(current, h);
     }
 
+    // What is reported is what is heard: a sound queued to follow is current, and positions start
+    // again, only once the device has sounded the last frames of the one before, a latency after
+    // the mixer moved on.
+    void theSoundHeardLagsTheMixer()
+    {
+        auto s = Started();
+        QVERIFY(s);
+        const QByteArray first = fixtures::ToneOgg(300, {440.0}, 44100),
+                         second = fixtures::ToneOgg(300, {660.0}, 44100);
+        SoundHandle a = 0, b = 0;
+        QCOMPARE(s->CreateSound(first.constData(), size_t(first.size()), &a), Ok);
+        QCOMPARE(s->CreateSound(second.constData(), size_t(second.size()), &b), Ok);
+        ChannelHandle c = 0;
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(s->PlaySound(a, false, &c), Ok);
+        QCOMPARE(s->QueueNext(c, b, 0), Ok);
+        unsigned latency = 0;
+        Sleep(100);
+        QCOMPARE(s->GetLatency(c, &latency), Ok);
+        QVERIFY2(latency > 5 && latency < 1000, qPrintable(QString::number(latency)));
+        SoundHandle current = a;
+        unsigned position = 0, lastPosition = 0;
+        while (current == a && clock.elapsed() < 2000) {
+            lastPosition = position;
+            s->GetPosition(c, &position);
+            s->GetCurrentSound(c, &current);
+            Sleep(1);
+        }
+        QCOMPARE(current, b);
+        const qint64 switched = clock.elapsed();
+        QVERIFY2(switched >= 300 + qint64(latency) - 25,
+                 qPrintable(QString("after %1 ms, latency %2 ms").arg(switched).arg(latency)));
+        QVERIFY2(lastPosition > 250, qPrintable(QString::number(lastPosition))); // the first ran to its end
+        QVERIFY2(position < 60, qPrintable(QString::number(position)));
+    }
+
     void seekPauseAndStop()
     {
         auto s = Started();
