@@ -39,7 +39,7 @@ using ContextPtr = std::unique_ptr<ALCcontext, ContextDestroyer>;
 class AlVoice
 {
 public:
-    static constexpr int kBuffers = 4;
+    static constexpr int kBuffers = 6;
 
     AlVoice() = default;
     AlVoice(const AlVoice&) = delete;

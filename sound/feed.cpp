@@ -222,6 +222,17 @@ Result System::Impl::Rewind(Channel& ch)
         defer ? reinterpret_cast<LPALPROCESSUPDATESSOFT>(alGetProcAddress("alProcessUpdatesSOFT")) : nullptr;
     if (defer && process)
         defer();
+    // Late (this thread or the feeder was held up): the old voice has played past the frame the new
+    // queue starts at. The new one starts as far in, rather than repeat what was just heard; past all
+    // it holds, it starts at its last frame and what is queued next follows.
+    const double over = heard() - target;
+    if (over > 0 && !ch.queuedFrames.empty()) {
+        int64_t held = 0;
+        for (int64_t f : ch.queuedFrames)
+            held += f;
+        const int64_t skip = std::min(int64_t(over / pace), held - 1);
+        alSourcei(ch.voice.Source(), AL_SAMPLE_OFFSET, ALint(skip));
+    }
     alSourceStop(old.Source());
     if (!paused)
         alSourcePlay(ch.voice.Source());

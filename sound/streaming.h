@@ -270,6 +270,18 @@ struct System::Impl {
         ch.upcoming.clear();
     }
 
+    // The buffer at the front of ch's queue has played: it leaves the queue for the played ones.
+    void PopPlayed(Channel& ch)
+    {
+        ch.played.push_back({ch.queuedFrames.front(), ch.baseFrame, ch.queuedSegments.front()});
+        ch.baseFrame += double(ch.queuedFrames.front()) * ch.queuedSegments.front().speed;
+        ch.spare.push_back(ch.queued.front());
+        ch.queued.pop_front();
+        ch.queuedFrames.pop_front();
+        ch.queuedSegments.pop_front();
+        SyncHeard(ch);
+    }
+
     // Recycles played buffers, refills them, restarts after an underrun and notices the end.
     void Service(Channel& ch)
     {
@@ -281,15 +293,10 @@ struct System::Impl {
         while (processed-- > 0 && !ch.queued.empty()) {
             ALuint b = 0;
             alSourceUnqueueBuffers(src, 1, &b);
-            ch.played.push_back({ch.queuedFrames.front(), ch.baseFrame, ch.queuedSegments.front()});
-            ch.baseFrame += double(ch.queuedFrames.front()) * ch.queuedSegments.front().speed;
-            ch.queued.pop_front();
-            ch.queuedFrames.pop_front();
-            ch.queuedSegments.pop_front();
-            ch.spare.push_back(b);
-            SyncHeard(ch);
+            PopPlayed(ch);
         }
         TrimPlayed(ch);
+        const size_t before = ch.queued.size();
         TopUp(ch, AlVoice::kBuffers);
         SyncHeard(ch);
         if (ch.queued.empty() && ch.decoderDone) {
@@ -299,7 +306,26 @@ struct System::Impl {
         ALint state = 0;
         alGetSourcei(src, AL_SOURCE_STATE, &state);
         if (state == AL_STOPPED && !ch.paused && !ch.queued.empty())
+            RestartDry(ch, before);
+    }
+
+    // ch's source ran dry and stopped (the feeder was held up) after the first played buffers of its
+    // queue, before those just added. A stopped source plays its queue from the start: the played ones
+    // leave it first, or they would be heard twice.
+    void RestartDry(Channel& ch, size_t played)
+    {
+        const ALuint src = ch.voice.Source();
+        std::vector<ALuint> all(ch.queued.size());
+        alSourceUnqueueBuffers(src, ALsizei(all.size()), all.data()); // a stopped source's are all done
+        for (size_t i = 0; i < played && !ch.queued.empty(); ++i)
+            PopPlayed(ch);
+        const std::vector<ALuint> left(ch.queued.begin(), ch.queued.end());
+        if (!left.empty()) {
+            alSourceQueueBuffers(src, ALsizei(left.size()), left.data());
             alSourcePlay(src);
+        } else if (ch.decoderDone) {
+            MarkEnded(ch);
+        }
     }
 
     void ServiceAll()

@@ -5,6 +5,8 @@
 
 #include "sound.h"
 
+#include <QList>
+#include <QPair>
 #include <QString>
 #include <cmath>
 #include <vector>
@@ -95,4 +97,38 @@ inline QString Describe(const std::vector<Burst>& bursts)
     for (const Burst& b : bursts)
         s += QString("[%1-%2s %3Hz] ").arg(b.start, 0, 'f', 2).arg(b.end, 0, 'f', 2).arg(int(b.hz));
     return s;
+}
+
+// The runs of one aya in burst, where aya n is heard as a tone of base + n * step Hz: each 10 ms is
+// taken as the aya whose tone is nearest, and neighbours of one aya are joined (aya, seconds).
+inline QList<QPair<int, double>> AyaRuns(const sound::Pcm& pcm, const Burst& burst, double base, double step)
+{
+    QList<QPair<int, double>> runs;
+    for (double t = burst.start; t + 0.01 <= burst.end + 1e-9; t += 0.01) {
+        const int aya = int(std::lround((Frequency(pcm, t, t + 0.01) - base) / step));
+        if (runs.isEmpty() || runs.back().first != aya)
+            runs.append({aya, 0.0});
+        runs.back().second += 0.01;
+    }
+    return runs;
+}
+
+inline QString Describe(const QList<QPair<int, double>>& runs)
+{
+    QString text;
+    for (const auto& run : runs)
+        text += QString("%1:%2 ").arg(run.first).arg(run.second, 0, 'f', 2);
+    return text;
+}
+
+// Seconds of pcm since its first sound louder than a whisper; -1 before any sound. Read off the output
+// file while the wave driver writes it: how much of what was played is out.
+inline double HeardSinceFirstSound(const sound::Pcm& pcm)
+{
+    if (pcm.rate <= 0)
+        return -1;
+    for (size_t f = 0; f < pcm.Frames(); ++f)
+        if (std::abs(pcm.samples[f * size_t(pcm.channels)]) > 0.05f)
+            return double(pcm.Frames() - f) / pcm.rate;
+    return -1;
 }
