@@ -39,21 +39,21 @@ using ContextPtr = std::unique_ptr<ALCcontext, ContextDestroyer>;
 class AlVoice
 {
 public:
-    static constexpr int kBuffers = 6;
+  static constexpr int kBuffers = 6;
 
-    AlVoice() = default;
-    AlVoice(const AlVoice&) = delete;
-    AlVoice& operator=(const AlVoice&) = delete;
-    AlVoice(AlVoice&& other) noexcept { *this = std::move(other); }
-    AlVoice& operator=(AlVoice&& other) noexcept
-    {
-        if (this != &other) {
-            Release();
-            source_ = std::exchange(other.source_, 0);
-            buffers_ = std::exchange(other.buffers_, {});
-            valid_ = std::exchange(other.valid_, false);
-        }
-        return *this;
+  AlVoice() = default;
+  AlVoice(const AlVoice&) = delete;
+  AlVoice& operator=(const AlVoice&) = delete;
+  AlVoice(AlVoice&& other) noexcept { *this = std::move(other); }
+  AlVoice& operator=(AlVoice&& other) noexcept
+  {
+      if (this != &other) {
+          Release();
+          source_ = std::exchange(other.source_, 0);
+          buffers_ = std::exchange(other.buffers_, {});
+          valid_ = std::exchange(other.valid_, false);
+      }
+      return *this;
     }
     ~AlVoice() { Release(); }
 

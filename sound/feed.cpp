@@ -272,7 +272,8 @@ HeardPoint System::Impl::Heard(const Channel& ch) const
     alGetSourcei(ch.voice.Source(), AL_SAMPLE_OFFSET, &offset);
     double back = LatencyFrames(ch);
     if (double(offset) >= back || ch.played.empty())
-        return {now.segment, now.sound, now.lengthMs, ch.baseFrame + std::max(double(offset) - back, 0.0) * now.speed};
+        return {now.segment, now.sound, now.lengthMs,
+                ch.baseFrame + std::max(double(offset) - back, 0.0) * now.speed};
     back -= double(std::max<ALint>(offset, 0));
     for (auto it = ch.played.rbegin(); it != ch.played.rend(); ++it) {
         if (double(it->frames) >= back || std::next(it) == ch.played.rend()) {

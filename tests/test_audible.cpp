@@ -37,7 +37,6 @@ sound::Pcm ReadWav()
     return pcm;
 }
 
-
 } // namespace
 
 class TestAudible : public QObject
@@ -224,7 +223,8 @@ class TestAudible : public QObject
             fixtures::Idle(300);
             drill.Play();
             // Aya 2 begins 400 ms into the first burst heard.
-            QVERIFY(fixtures::WaitFor([&] { return HeardSinceFirstSound(ReadWav()) >= 0.4 + at / 1000.0; }, 5000));
+            QVERIFY(fixtures::WaitFor([&] { return HeardSinceFirstSound(ReadWav()) >= 0.4 + at / 1000.0; },
+                                      5000));
             drill.NextOne();
             pressedTo = shown.last();
             QVERIFY(fixtures::WaitFor([&] { return done.count() > 0; }, 8000));
@@ -233,7 +233,8 @@ class TestAudible : public QObject
         const sound::Pcm pcm = ReadWav();
         const std::vector<Burst> bursts = Bursts(pcm);
         QVERIFY2(!bursts.empty(), "something was heard");
-        const QList<QPair<int, double>> runs = AyaRuns(pcm, {bursts[0].start, bursts.back().end, 0}, 200, 200);
+        const QList<QPair<int, double>> runs =
+            AyaRuns(pcm, {bursts[0].start, bursts.back().end, 0}, 200, 200);
         const QString heard = pressedTo + " after the press; heard " + Describe(runs);
         QList<int> order;
         for (const auto& run : runs) {

@@ -178,7 +178,8 @@ class TestLearnerFiles : public QObject
             x.start(xvfb, {QString(":%1").arg(number), "-displayfd", "1", "-screen", "0", "1280x1024x24",
                            "-nolisten", "tcp"});
             QVERIFY(x.waitForStarted());
-            (void)QTest::qWaitFor([&] { return x.canReadLine() || x.state() == QProcess::NotRunning; }, 10000);
+            (void)QTest::qWaitFor([&] { return x.canReadLine() || x.state() == QProcess::NotRunning; },
+                                  10000);
             if (x.canReadLine())
                 display = ":" + QString::fromLatin1(x.readLine()).trimmed();
             else
