@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "interface_language.h"
 
+#include "language_switch.h"
+#include "naming.h"
+#include "sura.h"
+
 #include "sura_names.h"
 
-#include "messages.h"
 #include "settings_file.h"
 #include "window_settings.h"
 
@@ -118,6 +121,13 @@ QString SuraName(int number, const std::string& shortTitle)
     return ReadLeftToRight(shortTitle);
 }
 
+QString SuraName(int number)
+{
+    const auto& titles = SuraTable().ShortTitles();
+    const auto title = titles.find(PadSura(IntToString(number)));
+    return title == titles.end() ? QString() : SuraName(number, title->second);
+}
+
 QString Install(const SettingsFile& settings)
 {
     Use(Choose(settings.Text(kSettingKey), QLocale::system().uiLanguages()));
@@ -134,11 +144,9 @@ void FillMenu(QMenu* menu, WindowSettings& settings)
         a->setChecked(code == chosen || (code.isEmpty() && !Available().contains(chosen)));
         a->setData(code);
         group->addAction(a);
-        QObject::connect(a, &QAction::triggered, menu, [&settings, code, text] {
+        QObject::connect(a, &QAction::triggered, menu, [&settings, code] {
             settings.Remember(kSettingKey, code);
-            ShowMessage("Varnel", QCoreApplication::translate("InterfaceLanguage",
-                                                              "Varnel will speak %1 from its next start.")
-                                      .arg(text));
+            Switch(code);
         });
     };
     add(QCoreApplication::translate("InterfaceLanguage", "System Default"), QString());

@@ -39,11 +39,13 @@ QString ReadLeftToRight(const std::string& name);
 // Sura number's name as the interface writes it: "112. الإخلاص" in Arabic and Urdu, which write sura
 // names in Arabic script; elsewhere shortTitle ("112. Al-Ikhlas") as ReadLeftToRight gives it.
 QString SuraName(int number, const std::string& shortTitle);
+// The same for a sura of the table; empty for a number outside it.
+QString SuraName(int number);
 bool WritesSuraNamesInArabic();
 // Chooses from settings and the system, and uses that language; returns its code.
 QString Install(const SettingsFile& settings);
 // Fills menu with "System Default" and each language, the one chosen checked; a choice is kept in
-// settings and takes effect at the next start, as the message then says.
+// settings and spoken at once.
 void FillMenu(QMenu* menu, WindowSettings& settings);
 
 } // namespace interface_language

@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pack_dialogs.h"
 
+#include "help_guide.h"
 #include "import_dialog.h"
 #include "installed_packs.h"
 #include "messages.h"
 #include "pack_registry.h"
 #include "select_recitor.h"
 
+#include <QDesktopServices>
 #include <QDir>
+#include <QUrl>
 
 PackDialogs::PackDialogs(QWidget* window, PackRegistry& packs)
     : QObject(window), window_(window), packs_(packs)
@@ -57,6 +60,17 @@ void PackDialogs::Imported(const QString& recitation)
         ShowMessage("Varnel", QString::fromStdString(error).toHtmlEscaped());
     MakeRecitor(); // it lists what is on disk now
     emit PacksChanged();
+}
+
+void PackDialogs::TellIfNone()
+{
+    if (!packs_.RegisteredNames().empty())
+        return;
+    const QString folder = QDir(QString::fromStdString(packs_.QuranDir())).absolutePath();
+    ShowMessageWithAction("Varnel", NoPacksText(folder), QObject::tr("Open Folder"), [folder] {
+        QDir().mkpath(folder);
+        QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
+    });
 }
 
 void PackDialogs::TellDamaged()

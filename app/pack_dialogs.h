@@ -27,6 +27,8 @@ class PackDialogs : public QObject
 
     // Names each damaged pack file the last registrations met, once a run, and what serves instead.
     void TellDamaged();
+    // With no pack installed, says where packs go and offers to open that folder.
+    void TellIfNone();
 
   public slots:
     void ShowRecitor();

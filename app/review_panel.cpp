@@ -7,6 +7,7 @@
 #include "review_book.h"
 #include "sura.h"
 
+#include <QEvent>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -268,4 +269,12 @@ void ReviewPanel::GradeChosen(fsrs::Grade grade)
         return;
     reviewing_ = {};
     emit Graded(item.sura, item.first, grade);
+}
+
+void ReviewPanel::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        for (int g = 0; g < 4; ++g)
+            grades_[g]->setToolTip(QString("%1 (%2)").arg(grades_[g]->text()).arg(g + 1));
+    QWidget::changeEvent(event);
 }

@@ -82,6 +82,10 @@ class ReviewPanel : public QWidget
     void ReviewRequested(int sura, int first);
     void Graded(int sura, int first, fsrs::Grade grade);
 
+  protected:
+    // The grades' tooltips, which name each grade with its key, follow the interface's language.
+    void changeEvent(QEvent* event) override;
+
   private:
     void RequestReview();
     void GradeChosen(fsrs::Grade grade);

@@ -192,6 +192,7 @@ class Varn : public QMainWindow
   protected:
     // Closing the window ends the run, as "&Exit" does, whatever dialogs are open.
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     void CreateMenus();

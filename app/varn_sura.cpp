@@ -2,7 +2,7 @@
 // Sura packs and recitors, and the sura chooser.
 #include "aya.h"
 #include "draglabel.h"
-#include "help_guide.h"
+#include "heart.h"
 #include "interface_language.h"
 #include "messages.h"
 #include "naming.h"
@@ -11,11 +11,9 @@
 #include "varn.h"
 
 #include <QComboBox>
-#include <QDesktopServices>
-#include <QDir>
+#include <QEvent>
 #include <QProgressBar>
 #include <QSlider>
-#include <QUrl>
 
 std::vector<PackRecord> Varn::GetAllDats() { return packs_.Scan(); }
 
@@ -50,13 +48,7 @@ void Varn::UpdateRecitor()
     w_.chooser->clear();
     packs_.Register(chosen);
     packDialogs_->TellDamaged();
-    if (packs_.RegisteredNames().empty()) {
-        const QString folder = QDir(QString::fromStdString(packs_.QuranDir())).absolutePath();
-        ShowMessageWithAction("Varnel", NoPacksText(folder), QObject::tr("Open Folder"), [folder] {
-            QDir().mkpath(folder);
-            QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
-        });
-    }
+    packDialogs_->TellIfNone();
     FillChooser();
     KeepCurrentSura();
 }
@@ -73,7 +65,6 @@ void Varn::ActivateSura(int index)
 void Varn::FillChooser()
 {
     const Sura& table = SuraTable();
-    const std::map<std::string, std::string> titles = table.ShortTitles();
     const QIcon icon(Picture("quran.png"));
     w_.chooser->clear();
     indexToSura_.clear();
@@ -86,14 +77,30 @@ void Varn::FillChooser()
         total += table.AyaCount(IntToString(n));
         indexToSura_[int(i)] = n;
         suraToIndex_[n] = int(i);
-        const auto title = titles.find(PadSura(IntToString(n)));
-        w_.chooser->addItem(icon, title == titles.end() ? QString()
-                                                        : interface_language::SuraName(n, title->second));
+        w_.chooser->addItem(icon, interface_language::SuraName(n));
     }
     w_.chooser->setCurrentIndex(w_.chooser->count() - 1);
     // With nothing installed the bar stays empty rather than showing a busy animation (a 0..0 range).
     w_.heartProgress->setRange(0, std::max(total, 1));
     HeartProgress(record_.Heart().Count());
+}
+
+void Varn::changeEvent(QEvent* event)
+{
+    // Words are written anew control by control; what the window composes in them, it writes again.
+    if (event->type() == QEvent::LanguageChange && session_) {
+        for (const auto& [index, sura] : indexToSura_)
+            w_.chooser->setItemText(index, interface_language::SuraName(sura));
+        SetTitle();
+        if (!currentKey_.empty())
+            SetArabic(currentKey_);
+        UpdateStatusLine();
+        HeartProgress(record_.Heart().Count());
+        ShowReview();
+        if (QTreeWidgetItem* root = w_.heart->topLevelItem(0); root && !userName_.empty())
+            root->setText(0, QObject::tr("%1's Heart").arg(QString::fromStdString(userName_)));
+    }
+    QMainWindow::changeEvent(event);
 }
 
 int Varn::ChooserIndexOf(int sura) const

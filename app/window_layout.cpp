@@ -128,6 +128,24 @@ void WindowLayout::Arrange()
     w_.heartDock->raise();
 }
 
+void WindowLayout::FollowDirection()
+{
+    const Qt::DockWidgetArea before =
+        window_->isRightToLeft() ? Qt::LeftDockWidgetArea : Qt::RightDockWidgetArea;
+    std::vector<QDockWidget*> closed;
+    for (const auto& [entry, dock] : entries_) {
+        if (!dock->isFloating() && dock->isVisibleTo(window_) && window_->dockWidgetArea(dock) != before)
+            return; // the learner placed the panels elsewhere: they stay
+        if (!dock->isVisibleTo(window_))
+            closed.push_back(dock);
+    }
+    Arrange();
+    for (QDockWidget* dock : closed)
+        dock->close();
+    SizeDefault();
+    SyncEntries();
+}
+
 void WindowLayout::SizeDefault()
 {
     w_.heartDock->raise();
@@ -271,6 +289,10 @@ bool WindowLayout::eventFilter(QObject* watched, QEvent* event)
             SizeDefault();
         }
     }
+    // The interface now reads the other way: panels docked at the side where lines started move to
+    // the side where they start now, in the same arrangement; a panel closed stays closed.
+    if (watched == window_ && event->type() == QEvent::LayoutDirectionChange)
+        FollowDirection();
     // A panel behind another's tab is only moved out of sight by Qt, its controls still shown to a screen
     // reader (which can press them) and still in the focus chain: Tab passes them by.
     if (event->type() == QEvent::FocusIn) {

@@ -51,6 +51,9 @@ class WindowLayout : public QObject
 
   private:
     void Arrange();
+    // Moves the panels to the side where lines start after the direction changed, when they stood
+    // together at the side where they started before.
+    void FollowDirection();
     void SizeDefault();
     // Checks each panel's View entry while the panel is open.
     void SyncEntries();

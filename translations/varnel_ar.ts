@@ -359,10 +359,6 @@
 <context>
     <name>InterfaceLanguage</name>
     <message>
-        <source>Varnel will speak %1 from its next start.</source>
-        <translation>سيتحدث فارنل %1 من تشغيله القادم.</translation>
-    </message>
-    <message>
         <source>System Default</source>
         <translation>لغة النظام</translation>
     </message>

@@ -359,10 +359,6 @@
 <context>
     <name>InterfaceLanguage</name>
     <message>
-        <source>Varnel will speak %1 from its next start.</source>
-        <translation>পরের বার চালু হলে ভার্নেল %1 ভাষায় কথা বলবে।</translation>
-    </message>
-    <message>
         <source>System Default</source>
         <translation>সিস্টেমের ভাষা</translation>
     </message>

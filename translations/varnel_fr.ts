@@ -359,10 +359,6 @@
 <context>
     <name>InterfaceLanguage</name>
     <message>
-        <source>Varnel will speak %1 from its next start.</source>
-        <translation>Varnel parlera %1 à son prochain démarrage.</translation>
-    </message>
-    <message>
         <source>System Default</source>
         <translation>Langue du système</translation>
     </message>

@@ -359,10 +359,6 @@
 <context>
     <name>InterfaceLanguage</name>
     <message>
-        <source>Varnel will speak %1 from its next start.</source>
-        <translation>Varnel akan memakai %1 mulai dijalankan berikutnya.</translation>
-    </message>
-    <message>
         <source>System Default</source>
         <translation>Bawaan sistem</translation>
     </message>

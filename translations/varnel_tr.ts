@@ -359,10 +359,6 @@
 <context>
     <name>InterfaceLanguage</name>
     <message>
-        <source>Varnel will speak %1 from its next start.</source>
-        <translation>Varnel bir sonraki açılışta %1 konuşacak.</translation>
-    </message>
-    <message>
         <source>System Default</source>
         <translation>Sistem dili</translation>
     </message>

@@ -359,10 +359,6 @@
 <context>
     <name>InterfaceLanguage</name>
     <message>
-        <source>Varnel will speak %1 from its next start.</source>
-        <translation>وارنل اگلی بار کھلنے پر %1 بولے گا۔</translation>
-    </message>
-    <message>
         <source>System Default</source>
         <translation>سسٹم کی زبان</translation>
     </message>

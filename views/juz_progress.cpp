@@ -97,6 +97,8 @@ bool JuzProgress::event(QEvent* event)
         juz > 0 ? QToolTip::showText(help->globalPos(), CellText(juz), this) : QToolTip::hideText();
         return true;
     }
+    if (event->type() == QEvent::LanguageChange)
+        Describe();
     return QWidget::event(event);
 }
 
