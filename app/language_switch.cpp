@@ -107,8 +107,8 @@ using Rewriter = std::function<QString()>;
 Source Closest(const QList<Source>& sources, const QObject* object)
 {
     for (const QObject* o = object; o; o = o->parent())
-        for (const QMetaObject* m = o->metaObject(); m && m != &QWidget::staticMetaObject &&
-                                                     m != &QObject::staticMetaObject; // the catch-all
+        for (const QMetaObject* m = o->metaObject();
+             m && m != &QWidget::staticMetaObject && m != &QObject::staticMetaObject; // the catch-all
              m = m->superClass())
             for (const Source& s : sources)
                 if (s.context == QLatin1String(m->className()))
@@ -119,8 +119,8 @@ Source Closest(const QList<Source>& sources, const QObject* object)
     return sources.last(); // QMultiHash gives the latest first: this is the first in the file
 }
 
-Rewriter RewriterFor(const QString& text, const QMultiHash<QString, Source>& words, const std::vector<Pattern>& patterns,
-                     const QObject* object = nullptr)
+Rewriter RewriterFor(const QString& text, const QMultiHash<QString, Source>& words,
+                     const std::vector<Pattern>& patterns, const QObject* object = nullptr)
 {
     if (text.isEmpty())
         return nullptr;
@@ -143,8 +143,8 @@ Rewriter RewriterFor(const QString& text, const QMultiHash<QString, Source>& wor
             for (auto it = words.cbegin(); lower && word == words.cend() && it != words.cend(); ++it)
                 if (it.key().compare(argument, Qt::CaseInsensitive) == 0)
                     word = it;
-            return [source = p.source, argument, lower, word = word == words.cend() ? std::optional<Source>()
-                                                                                       : std::optional<Source>(*word)] {
+            return [source = p.source, argument, lower,
+                    word = word == words.cend() ? std::optional<Source>() : std::optional<Source>(*word)] {
                 const QString filled = word ? (lower ? word->Now().toLower() : word->Now()) : argument;
                 return source.Now().arg(filled);
             };
@@ -163,12 +163,13 @@ struct Rewrite {
     std::optional<Source> source; // the word, when the text is one
 };
 
-constexpr const char* kKeptWords = "interfaceWords"; // a dynamic property: key -> context, text, comment, written
+constexpr const char* kKeptWords =
+    "interfaceWords"; // a dynamic property: key -> context, text, comment, written
 
-constexpr const char* kTextProperties[] = {"text",           "title",           "windowTitle",
-                                           "toolTip",        "statusTip",       "whatsThis",
-                                           "accessibleName", "accessibleDescription", "placeholderText",
-                                           "prefix",         "suffix",          "specialValueText"};
+constexpr const char* kTextProperties[] = {
+    "text",      "title",           "windowTitle",           "toolTip",         "statusTip",
+    "whatsThis", "accessibleName",  "accessibleDescription", "placeholderText", "prefix",
+    "suffix",    "specialValueText"};
 
 // Every text of object that is one of words, with how to write it back.
 void Collect(QObject* object, const QMultiHash<QString, Source>& words, const std::vector<Pattern>& patterns,
@@ -192,7 +193,9 @@ void Collect(QObject* object, const QMultiHash<QString, Source>& words, const st
     };
     // An entry's tool tip that reads as its text does (as Qt derives one) reads so in the new language
     // too, its mnemonic included where the language puts it after the words.
-    auto stripped = [](QString text) { return text.remove("...").remove(QRegularExpression("&(?!&)")).trimmed(); };
+    auto stripped = [](QString text) {
+        return text.remove("...").remove(QRegularExpression("&(?!&)")).trimmed();
+    };
     auto* action = qobject_cast<QAction*>(object);
     for (const char* name : kTextProperties) {
         const QVariant value = object->property(name);
@@ -206,33 +209,45 @@ void Collect(QObject* object, const QMultiHash<QString, Source>& words, const st
             continue;
         }
         if (value.userType() == QMetaType::QString)
-            note(value.toString(), [name](QObject* o, const QString& t) { o->setProperty(name, t); },
-                 QString::fromLatin1(name));
+            note(
+                value.toString(), [name](QObject* o, const QString& t) { o->setProperty(name, t); },
+                QString::fromLatin1(name));
     }
     if (auto* combo = qobject_cast<QComboBox*>(object))
         for (int i = 0; i < combo->count(); ++i)
-            note(combo->itemText(i), [i](QObject* o, const QString& t) {
-                static_cast<QComboBox*>(o)->setItemText(i, t);
-            }, QString("item %1").arg(i));
+            note(
+                combo->itemText(i),
+                [i](QObject* o, const QString& t) { static_cast<QComboBox*>(o)->setItemText(i, t); },
+                QString("item %1").arg(i));
     if (auto* tabs = qobject_cast<QTabWidget*>(object))
         for (int i = 0; i < tabs->count(); ++i)
-            note(tabs->tabText(i), [i](QObject* o, const QString& t) {
-                static_cast<QTabWidget*>(o)->setTabText(i, t);
-            }, QString("tab %1").arg(i));
+            note(
+                tabs->tabText(i),
+                [i](QObject* o, const QString& t) { static_cast<QTabWidget*>(o)->setTabText(i, t); },
+                QString("tab %1").arg(i));
     if (auto* tree = qobject_cast<QTreeWidget*>(object)) {
         for (int c = 0; c < tree->columnCount(); ++c) {
-            note(tree->headerItem()->text(c), [c](QObject* o, const QString& t) {
-                static_cast<QTreeWidget*>(o)->headerItem()->setText(c, t);
-            }, QString("header %1").arg(c));
-            note(tree->headerItem()->toolTip(c), [c](QObject* o, const QString& t) {
-                static_cast<QTreeWidget*>(o)->headerItem()->setToolTip(c, t);
-            }, QString("header tip %1").arg(c));
+            note(
+                tree->headerItem()->text(c),
+                [c](QObject* o, const QString& t) {
+                    static_cast<QTreeWidget*>(o)->headerItem()->setText(c, t);
+                },
+                QString("header %1").arg(c));
+            note(
+                tree->headerItem()->toolTip(c),
+                [c](QObject* o, const QString& t) {
+                    static_cast<QTreeWidget*>(o)->headerItem()->setToolTip(c, t);
+                },
+                QString("header tip %1").arg(c));
         }
         for (int i = 0; i < tree->topLevelItemCount(); ++i)
-            note(tree->topLevelItem(i)->text(0), [i](QObject* o, const QString& t) {
-                if (QTreeWidgetItem* item = static_cast<QTreeWidget*>(o)->topLevelItem(i))
-                    item->setText(0, t);
-            }, QString("row %1").arg(i));
+            note(
+                tree->topLevelItem(i)->text(0),
+                [i](QObject* o, const QString& t) {
+                    if (QTreeWidgetItem* item = static_cast<QTreeWidget*>(o)->topLevelItem(i))
+                        item->setText(0, t);
+                },
+                QString("row %1").arg(i));
     }
 }
 

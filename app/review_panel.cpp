@@ -7,8 +7,8 @@
 #include "review_book.h"
 #include "sura.h"
 
-#include <QEvent>
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
