@@ -99,7 +99,7 @@ void WindowLayout::CreateActions(QMenu* view)
             reviewPanel_ = entry;
         entries_.push_back({entry, panel});
     }
-    connect(view->addAction(QObject::tr("Reset &Layout")), &QAction::triggered, this, &WindowLayout::Reset);
+    connect(view->addAction(QObject::tr("Reset La&yout")), &QAction::triggered, this, &WindowLayout::Reset);
 }
 
 void WindowLayout::ApplyDefault()

@@ -2,6 +2,7 @@
 #include "aya_text.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -45,17 +46,25 @@ QString ComposeAyaText(const AyaTextParts& parts, size_t itemLimit)
         ended = zero != std::string::npos;
         return decode(CapItemText(bytes.substr(0, zero), itemLimit, parts.utf8));
     };
+    // A heading reads in the interface's direction: in a right-to-left one it opens with a right-to-left
+    // mark (its first words may be a pack's Latin language name, "Urdu"), and that name is set apart,
+    // so that the colon and the words keep their places.
+    const bool rightToLeft = QGuiApplication::isRightToLeft();
+    const QString opening = rightToLeft ? QString(QChar(0x200F)) : QString();
+    auto isolated = [&](const QString& name) {
+        return rightToLeft ? QChar(0x2068) + name + QChar(0x2069) : name;
+    };
     QString text;
     if (parts.showTransliteration) {
-        text += "<b>" + QCoreApplication::translate("QObject", "Transliteration:") + "</b><br><hr>" +
+        text += "<b>" + opening + QCoreApplication::translate("QObject", "Transliteration:") + "</b><br><hr>" +
                 item(parts.transliteration);
         if (ended)
             return text;
         text += "<br><br>";
     }
     if (parts.showTranslation) {
-        text += "<b>" +
-                QCoreApplication::translate("QObject", "%1 Translation:").arg(decode(parts.language)) +
+        text += "<b>" + opening +
+                QCoreApplication::translate("QObject", "%1 Translation:").arg(isolated(decode(parts.language))) +
                 "</b><br><hr>";
         if (!parts.fontMissing.empty())
             text += "<i>" + QString::fromStdString(parts.fontMissing) + "</i>";

@@ -6,7 +6,10 @@
 #include "sura.h"
 
 #include <QSignalSpy>
+#include <QGuiApplication>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
 
 class TestContent : public QObject
 {
@@ -202,6 +205,22 @@ class TestContent : public QObject
         QCOMPARE(ComposeAyaText(parts),
                  QString::fromUtf8("<b>Transliteration:</b><br><hr>caf\u00e9<br><br>"));
 
+        // In a right-to-left interface a heading reads right to left, though it begins with a pack's
+        // Latin language name, which is kept whole; the text under it keeps its own direction.
+        {
+            QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+            AyaTextParts urdu;
+            urdu.showTranslation = true;
+            urdu.language = "Urdu";
+            urdu.translation = "Say";
+            QTextDocument document;
+            document.setHtml(ComposeAyaText(urdu));
+            QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+            QCOMPARE(document.begin().textDirection(), Qt::RightToLeft);
+            QVERIFY(document.begin().text().contains(QChar(0x2068) + QString("Urdu") + QChar(0x2069)));
+            QCOMPARE(document.lastBlock().textDirection(), Qt::LeftToRight);
+        }
+
         // A huge item is cut, never inside a UTF-8 character, and says so.
         QCOMPARE(CapItemText("abcdef", 4, false), std::string("abcd&hellip;"));
         QCOMPARE(CapItemText("abcd", 4, false), std::string("abcd"));
@@ -216,5 +235,5 @@ class TestContent : public QObject
     }
 };
 
-QTEST_GUILESS_MAIN(TestContent)
+QTEST_MAIN(TestContent)
 #include "test_content.moc"

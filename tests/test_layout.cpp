@@ -267,7 +267,7 @@ class TestLayout : public QObject
         const int first = texts.indexOf("&Heart");
         QVERIFY(first > 0);
         QCOMPARE(texts.mid(first, 5), QStringList({"&Heart", "&Review Panel", "Recitation &Settings",
-                                                   "&My Recitation", "Reset &Layout"}));
+                                                   "&My Recitation", "Reset La&yout"}));
 
         QVERIFY(OnScreen(w.heart) && !OnScreen(w.recordButton) && !OnScreen(w.reviewDock->widget()));
         QAction* settings = fixtures::ViewAction(window, "Recitation &Settings");
@@ -296,7 +296,7 @@ class TestLayout : public QObject
         w.heartDock->setFloating(true);
         w.reviewDock->hide();
         window.removeDockWidget(w.settingsDock);
-        fixtures::ViewAction(window, "Reset &Layout")->trigger();
+        fixtures::ViewAction(window, "Reset La&yout")->trigger();
         for (QDockWidget* dock : {w.heartDock, w.reviewDock, w.settingsDock, w.recitationDock}) {
             QVERIFY2(dock->isVisibleTo(&window) && !dock->isFloating(), qPrintable(dock->objectName()));
             QCOMPARE(window.dockWidgetArea(dock), Qt::LeftDockWidgetArea);

@@ -1677,10 +1677,6 @@
         <translation>&amp;تلاوتي</translation>
     </message>
     <message>
-        <source>Reset &amp;Layout</source>
-        <translation>إعادة ال&amp;ترتيب</translation>
-    </message>
-    <message>
         <source>%1 was opened by Varnel on the computer %2, which may still have it open.&lt;br&gt;&lt;br&gt;Open it anyway?</source>
         <translation>فتح فارنل %1 على الحاسوب %2، وربما ما زال مفتوحًا هناك.&lt;br&gt;&lt;br&gt;أتفتحه على أي حال؟</translation>
     </message>
@@ -1743,6 +1739,10 @@
     <message>
         <source>Remove the recitation "%1" and all its packs?</source>
         <translation>أتزيل التلاوة "%1" وكل حزمها؟</translation>
+    </message>
+    <message>
+        <source>Reset La&amp;yout</source>
+        <translation>إعادة ال&amp;ترتيب</translation>
     </message>
 </context>
 <context>

@@ -1653,10 +1653,6 @@
         <translation>আমার তিলাওয়াত (&amp;M)</translation>
     </message>
     <message>
-        <source>Reset &amp;Layout</source>
-        <translation>বিন্যাস আগের মতো (&amp;L)</translation>
-    </message>
-    <message>
         <source>%1 was opened by Varnel on the computer %2, which may still have it open.&lt;br&gt;&lt;br&gt;Open it anyway?</source>
         <translation>%1 কম্পিউটার %2-এ ভার্নেল খুলেছিল, সেখানে হয়তো এখনও খোলা আছে।&lt;br&gt;&lt;br&gt;তবুও খুলবেন?</translation>
     </message>
@@ -1719,6 +1715,10 @@
     <message>
         <source>Remove the recitation "%1" and all its packs?</source>
         <translation>তিলাওয়াত "%1" এবং এর সব প্যাক সরাবেন?</translation>
+    </message>
+    <message>
+        <source>Reset La&amp;yout</source>
+        <translation>বিন্যাস আগের মতো (&amp;Y)</translation>
     </message>
 </context>
 <context>

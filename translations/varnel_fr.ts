@@ -1653,10 +1653,6 @@
         <translation>&amp;Ma récitation</translation>
     </message>
     <message>
-        <source>Reset &amp;Layout</source>
-        <translation>Réinitialiser la &amp;disposition</translation>
-    </message>
-    <message>
         <source>%1 was opened by Varnel on the computer %2, which may still have it open.&lt;br&gt;&lt;br&gt;Open it anyway?</source>
         <translation>%1 a été ouvert par Varnel sur l'ordinateur %2, qui l'a peut-être encore ouvert.&lt;br&gt;&lt;br&gt;L'ouvrir quand même ?</translation>
     </message>
@@ -1719,6 +1715,10 @@
     <message>
         <source>Remove the recitation "%1" and all its packs?</source>
         <translation>Supprimer la récitation « %1 » et tous ses paquets ?</translation>
+    </message>
+    <message>
+        <source>Reset La&amp;yout</source>
+        <translation>Réinitialiser la &amp;disposition</translation>
     </message>
 </context>
 <context>

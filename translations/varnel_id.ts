@@ -1647,10 +1647,6 @@
         <translation>&amp;Bacaan Saya</translation>
     </message>
     <message>
-        <source>Reset &amp;Layout</source>
-        <translation>Atur Ulang &amp;Tata Letak</translation>
-    </message>
-    <message>
         <source>%1 was opened by Varnel on the computer %2, which may still have it open.&lt;br&gt;&lt;br&gt;Open it anyway?</source>
         <translation>%1 dibuka oleh Varnel di komputer %2, yang mungkin masih membukanya.&lt;br&gt;&lt;br&gt;Tetap buka?</translation>
     </message>
@@ -1713,6 +1709,10 @@
     <message>
         <source>Remove the recitation "%1" and all its packs?</source>
         <translation>Hapus bacaan "%1" beserta semua paketnya?</translation>
+    </message>
+    <message>
+        <source>Reset La&amp;yout</source>
+        <translation>Atur Ulang &amp;Tata Letak</translation>
     </message>
 </context>
 <context>

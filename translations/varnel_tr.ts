@@ -1647,10 +1647,6 @@
         <translation>&amp;Okuyuşum</translation>
     </message>
     <message>
-        <source>Reset &amp;Layout</source>
-        <translation>&amp;Düzeni Sıfırla</translation>
-    </message>
-    <message>
         <source>%1 was opened by Varnel on the computer %2, which may still have it open.&lt;br&gt;&lt;br&gt;Open it anyway?</source>
         <translation>%1, %2 bilgisayarında Varnel tarafından açıldı ve orada hâlâ açık olabilir.&lt;br&gt;&lt;br&gt;Yine de açılsın mı?</translation>
     </message>
@@ -1713,6 +1709,10 @@
     <message>
         <source>Remove the recitation "%1" and all its packs?</source>
         <translation>"%1" okuyuşu ve tüm paketleri kaldırılsın mı?</translation>
+    </message>
+    <message>
+        <source>Reset La&amp;yout</source>
+        <translation>&amp;Düzeni Sıfırla</translation>
     </message>
 </context>
 <context>

@@ -1653,10 +1653,6 @@
         <translation>&amp;میری تلاوت</translation>
     </message>
     <message>
-        <source>Reset &amp;Layout</source>
-        <translation>&amp;ترتیب بحال کریں</translation>
-    </message>
-    <message>
         <source>%1 was opened by Varnel on the computer %2, which may still have it open.&lt;br&gt;&lt;br&gt;Open it anyway?</source>
         <translation>%1 کو ورنل نے کمپیوٹر %2 پر کھولا تھا، شاید وہ اب بھی وہاں کھلا ہو۔&lt;br&gt;&lt;br&gt;کیا پھر بھی کھولیں؟</translation>
     </message>
@@ -1719,6 +1715,10 @@
     <message>
         <source>Remove the recitation "%1" and all its packs?</source>
         <translation>کیا تلاوت "%1" اور اس کے سب پیک ہٹا دیں؟</translation>
+    </message>
+    <message>
+        <source>Reset La&amp;yout</source>
+        <translation>&amp;ترتیب بحال کریں</translation>
     </message>
 </context>
 <context>
