@@ -7,9 +7,13 @@
 #include "kelres.h"
 #include "naming.h"
 #include "pack_import.h"
+#include "recitation_check.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
+#include <QRegularExpression>
 #include <cstdio>
 #include <cstring>
 #include <algorithm>
@@ -46,6 +50,14 @@ const char kHelp[] =
     "                               are kept. With --recitation, recordings of only some suras or ayas\n"
     "                               make an add-on of those recordings alone (sura 108: s104_s114.dat);\n"
     "                               the installed pack serves the rest, its pictures and texts.\n"
+    "  check REFERENCE LEARNER      compare a learner's recitation of an aya with the reciter's (any file\n"
+    "                               libsndfile reads) and print one JSON object: {\"score\": 0-100,\n"
+    "                               \"verdict\": \"match\"|\"partial\"|\"different\", \"missing\": [[start, end],\n"
+    "                               ...] (seconds of the reference not said), \"extra\": [...] (seconds of\n"
+    "                               the learner's recording with no counterpart)}. A check of what was said\n"
+    "                               and in what order, not of tajweed.\n"
+    "  check --pack PACK RECORDINGS check each recording SSSAAA.* in the folder RECORDINGS against the\n"
+    "                               aya's recitation in PACK: one JSON object a line, with \"aya\" added\n"
     "  --help                       show this text\n"
     "\n"
     "Items are stored under their bare file names. In a sura pack each aya has four items named by its\n"
@@ -208,6 +220,77 @@ int Import(int argc, char** argv, const std::vector<std::string>& args)
 
 } // namespace
 
+bool ReadWhole(const std::string& path, std::vector<char>* bytes, std::string* error)
+{
+    QFile file(QString::fromStdString(path));
+    if (!QFileInfo(file).isFile() || !file.open(QIODevice::ReadOnly)) {
+        *error = "cannot read \"" + path + "\": " +
+                 (QFileInfo::exists(file.fileName()) ? "not a readable file" : "no such file");
+        return false;
+    }
+    const QByteArray all = file.readAll();
+    bytes->assign(all.begin(), all.end());
+    return true;
+}
+
+std::string WithAya(const std::string& json, int sura, int aya)
+{
+    return "{\"aya\": \"" + std::to_string(sura) + ":" + std::to_string(aya) + "\", " + json.substr(1);
+}
+
+int CheckRecitation(const std::vector<std::string>& args)
+{
+    if (args.size() == 3 && args[0] == "--pack") {
+        KelRes pack;
+        if (!OpenArchive(pack, args[1]))
+            return kFailure;
+        const QDir folder(QString::fromStdString(args[2]));
+        if (!folder.exists())
+            return Fail("cannot read the folder \"" + args[2] + "\": no such folder");
+        int checked = 0;
+        for (const QString& name : folder.entryList(QDir::Files, QDir::Name)) {
+            // A learner's recording is named by its aya: SSSAAA (002255.ogg is 2:255).
+            const QString base = QFileInfo(name).completeBaseName();
+            const int sura = base.left(3).toInt(), aya = base.mid(3).toInt();
+            if (base.size() != 6 || !base.contains(QRegularExpression("^\\d{6}$")) || sura < 1 || sura > 114 ||
+                aya < 1)
+                continue;
+            const std::string item = SoundName(AyaKey(PadSura(IntToString(sura)), aya));
+            std::vector<char> reference, learner;
+            std::string error;
+            listen::CheckResult result;
+            if (!pack.Contains(item)) {
+                std::cerr << "varnel-pack: " << name.toStdString() << ": the pack has no recitation of " << sura
+                          << ":" << aya << "\n";
+                continue;
+            }
+            const QByteArray bytes = pack.Extract(item, KelRes::kMaxRecordingBytes);
+            reference.assign(bytes.begin(), bytes.end());
+            if (!ReadWhole(folder.filePath(name).toStdString(), &learner, &error) ||
+                !listen::Check(reference, learner, &result, &error)) {
+                std::cerr << "varnel-pack: " << name.toStdString() << ": " << error << "\n";
+                continue;
+            }
+            std::cout << WithAya(listen::ToJson(result), sura, aya) << "\n";
+            ++checked;
+        }
+        return checked > 0 ? kSuccess : Fail("no recording in \"" + args[2] + "\" could be checked");
+    }
+    if (args.size() != 2)
+        return Usage("check takes REFERENCE and LEARNER, or --pack PACK RECORDINGS");
+    std::vector<char> reference, learner;
+    std::string error;
+    if (!ReadWhole(args[0], &reference, &error) || !ReadWhole(args[1], &learner, &error))
+        return Fail(error);
+    listen::CheckResult result;
+    if (!listen::Check(reference, learner, &result, &error))
+        return Fail(error);
+    std::cout << listen::ToJson(result) << "\n";
+    if (qEnvironmentVariableIsSet("VARNEL_CHECK_MEASURES")) // for bench/check-eval
+        std::cerr << "wander " << result.wander << " closeness " << result.closeness << "\n";
+    return kSuccess;
+}
+
 int main(int argc, char** argv)
 {
     if (argc < 2)
@@ -234,5 +317,7 @@ int main(int argc, char** argv)
         return Verify(args);
     if (command == "import")
         return Import(argc, argv, args);
+    if (command == "check")
+        return CheckRecitation(args);
     return Usage("unknown command \"" + command + "\"");
 }
