@@ -30,14 +30,14 @@ constexpr int kMelFilters = 40;
 constexpr int kCoefficients = 7; // c0 (loudness) is left out: 12 shape coefficients, and their deltas
 constexpr int kDims = 2 * (kCoefficients - 1);
 // The alignment keeps within this share of the longer recording of the straight line between the ends.
-constexpr double kBandShare = 0.4;
+constexpr double kBandShare = 0.2;
 // What a step that holds one recording still costs beyond its frames' distance, so that the alignment
 // prefers to move both unless one has nothing that matches.
 constexpr double kHoldPenalty = 0.15;
 // A stretch where one recording moves on while the other all but stands still: over this window, at a
 // pace below this share of frames, for at least this long (voiced), is missing or extra.
 constexpr int kPaceWindow = 10;
-constexpr double kStillPace = 0.3;
+constexpr double kStillPace = 0.55;
 constexpr double kLeastSpanSeconds = 0.2;
 // Closeness: the mean distance along the alignment over the mean distance between unrelated frames. The
 // same aya in another voice lies below kAlike, another aya above kUnlike; the score runs from 100 at kAlike
@@ -114,7 +114,7 @@ Features Extract(const sound::Pcm& pcm)
     const std::vector<float> mono = Mono(pcm);
     out.seconds = double(mono.size()) / pcm.rate;
     const uint_t hop = uint_t(std::max(1, int(std::lround(pcm.rate * kFrameSeconds))));
-    const uint_t window = PowerOfTwoAtLeast(hop * 2 + hop / 2);
+    const uint_t window = PowerOfTwoAtLeast(hop * 2); // about 25 ms
     const size_t count = mono.size() / hop;
     if (count < 3)
         return out;
@@ -143,33 +143,31 @@ Features Extract(const sound::Pcm& pcm)
         return out;
     out.lead = double(first) * kFrameSeconds;
 
-    // MFCC of each frame, the window centred on it.
-    aubio_pvoc_t* pvoc = new_aubio_pvoc(window, hop);
+    // MFCC of each frame: a Hann window centred on it, its magnitude spectrum (no phase is needed), the
+    // mel filters and the cosine transform.
+    aubio_fft_t* fft = new_aubio_fft(window);
     aubio_mfcc_t* mfcc = new_aubio_mfcc(window, kMelFilters, kCoefficients, uint_t(pcm.rate));
+    fvec_t* hann = new_aubio_window(const_cast<char_t*>("hanningz"), window);
     cvec_t* spectrum = new_cvec(window);
-    AubioVec in(hop), coefficients(kCoefficients);
+    AubioVec in(window), complex(window), coefficients(kCoefficients);
     const size_t n = last - first;
     std::vector<float> base(n * size_t(kCoefficients - 1));
-    // The phase vocoder's window ends at the hop fed last: feed from before the first frame so that the
-    // window that ends half a window after a frame's start is that frame's.
-    const long lead = long(window / hop / 2);
-    size_t written = 0;
-    for (long f = long(first) - lead; f < long(last); ++f) {
-        for (uint_t i = 0; i < hop; ++i) {
-            const long at = f * long(hop) + long(i);
-            in.v->data[i] = at >= 0 && size_t(at) < mono.size() ? mono[size_t(at)] : 0.f;
+    for (size_t f = 0; f < n; ++f) {
+        const long centre = long((first + f) * hop + hop / 2);
+        for (uint_t i = 0; i < window; ++i) {
+            const long at = centre - long(window / 2) + long(i);
+            in.v->data[i] = at >= 0 && size_t(at) < mono.size() ? mono[size_t(at)] * hann->data[i] : 0.f;
         }
-        aubio_pvoc_do(pvoc, in.v, spectrum);
+        aubio_fft_do_complex(fft, in.v, complex.v);
+        aubio_fft_get_norm(complex.v, spectrum);
         aubio_mfcc_do(mfcc, spectrum, coefficients.v);
-        if (f >= long(first)) {
-            for (int c = 1; c < kCoefficients; ++c)
-                base[written * size_t(kCoefficients - 1) + size_t(c - 1)] = coefficients.v->data[c];
-            ++written;
-        }
+        for (int c = 1; c < kCoefficients; ++c)
+            base[f * size_t(kCoefficients - 1) + size_t(c - 1)] = coefficients.v->data[c];
     }
     del_cvec(spectrum);
+    del_fvec(hann);
     del_aubio_mfcc(mfcc);
-    del_aubio_pvoc(pvoc);
+    del_aubio_fft(fft);
 
     // Each coefficient to mean 0 and variance 1 over the recording: the voice and the room drop out.
     const int d = kCoefficients - 1;
@@ -281,8 +279,12 @@ CheckResult Compare(const Features& reference, const Features& learner)
     // silence around each recording is already gone).
     const double radius = double(std::max(n, m)) * kBandShare + std::abs(double(n) - double(m));
     const float inf = std::numeric_limits<float>::infinity();
-    std::vector<float> previous(m, inf), current(m, inf);
-    std::vector<unsigned char> step(n * m, 0); // 0 diagonal, 1 from the reference's previous frame, 2 learner's
+    // Steps: both on (0), one held (1: the reference moves, 2: the learner's), or one two frames to the
+    // other's one (3: the learner's, 4: the reference's), so that a steady difference in tempo is
+    // followed without holding either.
+    std::vector<float> before(m, inf), previous(m, inf), current(m, inf);
+    std::vector<float> distancesBefore(m, 0), distances(m, 0);
+    std::vector<unsigned char> step(n * m, 0);
     for (size_t i = 0; i < n; ++i) {
         const double centre = n > 1 ? double(i) * double(m - 1) / double(n - 1) : 0;
         const size_t lo = size_t(std::max(0.0, centre - radius));
@@ -290,38 +292,64 @@ CheckResult Compare(const Features& reference, const Features& learner)
         std::fill(current.begin(), current.end(), inf);
         for (size_t j = lo; j <= hi; ++j) {
             const float d = Distance(reference, i, learner, j);
+            distances[j] = d;
             float best = inf;
             unsigned char from = 0;
+            auto consider = [&](float cost, unsigned char code) {
+                if (cost < best)
+                    best = cost, from = code;
+            };
             if (i == 0 && j == 0) {
                 best = 0;
             } else {
-                if (i > 0 && j > 0 && previous[j - 1] < best)
-                    best = previous[j - 1], from = 0;
-                if (i > 0 && previous[j] + float(kHoldPenalty) < best)
-                    best = previous[j] + float(kHoldPenalty), from = 1;
-                if (j > 0 && current[j - 1] + float(kHoldPenalty) < best)
-                    best = current[j - 1] + float(kHoldPenalty), from = 2;
+                if (i > 0 && j > 0)
+                    consider(previous[j - 1], 0);
+                if (i > 0)
+                    consider(previous[j] + float(kHoldPenalty), 1);
+                if (j > 0)
+                    consider(current[j - 1] + float(kHoldPenalty), 2);
+                if (i > 0 && j > 1)
+                    consider(previous[j - 2] + distances[j - 1], 3);
+                if (i > 1 && j > 0)
+                    consider(before[j - 1] + distancesBefore[j], 4);
             }
             current[j] = best + d;
             step[i * m + j] = from;
         }
+        std::swap(before, previous);
         std::swap(previous, current);
+        std::swap(distancesBefore, distances);
     }
     // Back along the best path, and the distance met along it.
     std::vector<std::pair<size_t, size_t>> path;
     double distance = 0;
-    for (size_t i = n - 1, j = m - 1;;) {
+    auto visit = [&](size_t i, size_t j) {
         path.emplace_back(i, j);
         distance += Distance(reference, i, learner, j);
+    };
+    for (size_t i = n - 1, j = m - 1;;) {
+        visit(i, j);
         if (i == 0 && j == 0)
             break;
-        const unsigned char from = step[i * m + j];
-        if (from == 0 && i > 0 && j > 0)
+        switch (i == 0 ? 2 : j == 0 ? 1 : step[i * m + j]) {
+        case 0:
             --i, --j;
-        else if ((from == 1 && i > 0) || j == 0)
+            break;
+        case 1:
             --i;
-        else
+            break;
+        case 2:
             --j;
+            break;
+        case 3:
+            visit(i, j - 1);
+            i -= 1, j -= 2;
+            break;
+        default:
+            visit(i - 1, j);
+            i -= 2, j -= 1;
+            break;
+        }
     }
     std::reverse(path.begin(), path.end());
     const double mean = distance / double(path.size());

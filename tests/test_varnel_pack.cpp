@@ -4,6 +4,7 @@
 #include "kelres.h"
 #include "sound.h"
 
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QProcess>
@@ -106,6 +107,38 @@ class TestVarnelPack : public QObject
         r = Pack({"import", "--help"}); // a command's help: the usage, not an unknown argument
         QCOMPARE(r.status, 0);
         QVERIFY(r.out.contains("import"));
+    }
+
+    // check: one JSON object for two recordings; the batch form, a line per recording of a learner's
+    // folder against a pack; a file that cannot be read is named, with exit status 1.
+    void check()
+    {
+        QTemporaryDir dir;
+        const QString reference = dir.filePath("112001.ogg"), mine = dir.filePath("mine/112001.ogg");
+        QDir().mkpath(dir.filePath("mine"));
+        const QByteArray tone = fixtures::ToneOgg(900, {300.0, 600.0, 450.0}, 22050);
+        for (const QString& path : {reference, mine}) {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(tone) == tone.size());
+        }
+        fixtures::ToolRun r = Pack({"check", reference, mine});
+        QCOMPARE(r.status, 0);
+        QVERIFY2(QRegularExpression("^\\{\"score\": 100, \"verdict\": \"match\", \"missing\": \\[\\], "
+                                    "\"extra\": \\[\\]\\}\n$")
+                     .match(QString::fromUtf8(r.out))
+                     .hasMatch(),
+                 r.out.constData());
+        QVERIFY(fixtures::WriteArchive(dir.filePath("pack.dat"), {{"112.001.ogg", tone}}));
+        r = Pack({"check", "--pack", dir.filePath("pack.dat"), dir.filePath("mine")});
+        QCOMPARE(r.status, 0);
+        QVERIFY2(r.out.startsWith("{\"aya\": \"112:1\", \"score\": 100, \"verdict\": \"match\""), r.out.constData());
+        r = Pack({"check", reference, dir.filePath("none.ogg")});
+        QCOMPARE(r.status, 1);
+        QVERIFY2(r.err.contains("none.ogg") && r.err.contains("no such file"), r.err.constData());
+        r = Pack({"check", reference, dir.filePath("pack.dat")});
+        QCOMPARE(r.status, 1);
+        QVERIFY2(r.err.contains("cannot be read"), r.err.constData());
+        QCOMPARE(Pack({"check", reference}).status, 2);
     }
 
     void interfaceArchive()

@@ -1,0 +1,175 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The check of a learner's recitation against the reciter's, on speech made by espeak-ng: the same
+// recording, a slower copy, a cut, another aya, and recordings that hold no recitation at all.
+#include "recitation_check.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cmath>
+
+namespace
+{
+
+const char* const kAya = "قل هو الله أحد الله الصمد لم يلد ولم يولد ولم يكن له كفوا أحد";
+const char* const kOtherAya = "إنا أعطيناك الكوثر فصل لربك وانحر إن شانئك هو الأبتر";
+
+// espeak-ng's Arabic voice saying text with args, as WAV bytes; empty when espeak-ng is missing.
+std::vector<char> Spoken(const QString& text, const QStringList& args)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("said.wav");
+    QProcess espeak;
+    espeak.start("espeak-ng", QStringList(args) << "-w" << path << text);
+    if (!espeak.waitForFinished(60000) || espeak.exitCode() != 0)
+        return {};
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray bytes = f.readAll();
+    return std::vector<char>(bytes.begin(), bytes.end());
+}
+
+std::vector<char> Wav(const sound::Pcm& pcm)
+{
+    std::vector<char> bytes;
+    sound::EncodeWav(pcm, &bytes);
+    return bytes;
+}
+
+sound::Pcm Decoded(const std::vector<char>& bytes)
+{
+    sound::Pcm pcm;
+    sound::DecodeAll(bytes.data(), bytes.size(), &pcm);
+    return pcm;
+}
+
+listen::CheckResult Checked(const std::vector<char>& reference, const std::vector<char>& learner)
+{
+    listen::CheckResult result;
+    std::string error;
+    if (!listen::Check(reference, learner, &result, &error))
+        qWarning("%s", error.c_str());
+    return result;
+}
+
+QString Describe(const listen::CheckResult& r) { return QString::fromStdString(listen::ToJson(r)); }
+
+} // namespace
+
+class TestCheck : public QObject
+{
+    Q_OBJECT
+    std::vector<char> reference_;
+
+  private slots:
+    void initTestCase()
+    {
+        reference_ = Spoken(QString::fromUtf8(kAya), {"-v", "ar", "-s", "135", "-p", "45"});
+        if (reference_.empty())
+            QSKIP("espeak-ng is not installed");
+    }
+
+    // The reciter's own recording matches itself wholly; so does the aya said by another voice, faster
+    // or slower.
+    void theSameAyaMatches_data()
+    {
+        QTest::addColumn<QStringList>("voice");
+        QTest::newRow("itself") << QStringList();
+        QTest::newRow("another voice, faster") << QStringList{"-v", "ar+m3", "-s", "170", "-p", "35"};
+        QTest::newRow("another voice, slower") << QStringList{"-v", "ar+m1", "-s", "95", "-p", "40"};
+    }
+    void theSameAyaMatches()
+    {
+        QFETCH(QStringList, voice);
+        const std::vector<char> take = voice.isEmpty() ? reference_ : Spoken(QString::fromUtf8(kAya), voice);
+        const listen::CheckResult r = Checked(reference_, take);
+        QVERIFY2(r.verdict == listen::Verdict::Match, qPrintable(Describe(r)));
+        QVERIFY2(r.missing.empty() && r.extra.empty(), qPrintable(Describe(r)));
+        QVERIFY2(r.score >= 80, qPrintable(Describe(r)));
+        if (voice.isEmpty())
+            QCOMPARE(r.score, 100);
+        // The alignment runs from the start of both voices to their ends, in order.
+        QVERIFY(!r.path.empty());
+        for (size_t k = 1; k < r.path.size(); ++k)
+            QVERIFY(r.path[k].first >= r.path[k - 1].first && r.path[k].second >= r.path[k - 1].second);
+    }
+
+    // Half a second cut out of the middle of the reciter's recording is missing there, and nothing else.
+    void aCutIsFoundWhereItIs()
+    {
+        const sound::Pcm whole = Decoded(reference_);
+        const double length = double(whole.Frames()) / whole.rate;
+        const double from = length * 0.45, to = from + 0.5;
+        sound::Pcm cut = whole;
+        const size_t a = size_t(from * whole.rate) * size_t(whole.channels),
+                     b = size_t(to * whole.rate) * size_t(whole.channels);
+        cut.samples.erase(cut.samples.begin() + long(a), cut.samples.begin() + long(b));
+        const listen::CheckResult r = Checked(reference_, Wav(cut));
+        QVERIFY2(r.verdict != listen::Verdict::Match, qPrintable(Describe(r)));
+        QVERIFY2(!r.missing.empty(), qPrintable(Describe(r)));
+        bool near = false;
+        for (const listen::Span& s : r.missing)
+            near = near || (s.start <= to + 0.3 && s.end >= from - 0.3);
+        QVERIFY2(near, qPrintable(QString("cut %1-%2 s; ").arg(from).arg(to) + Describe(r)));
+        QVERIFY2(r.extra.empty(), qPrintable(Describe(r)));
+    }
+
+    // Another aya of about the same length, in the same voice or another, is "different".
+    void anotherAyaIsDifferent()
+    {
+        for (const QStringList& voice : {QStringList{"-v", "ar", "-s", "135", "-p", "45"},
+                                         QStringList{"-v", "ar+f2", "-s", "150", "-p", "60"}}) {
+            const listen::CheckResult r = Checked(reference_, Spoken(QString::fromUtf8(kOtherAya), voice));
+            QVERIFY2(r.verdict == listen::Verdict::Different, qPrintable(voice.join(' ') + ": " + Describe(r)));
+            QVERIFY2(r.score < 80, qPrintable(Describe(r)));
+        }
+    }
+
+    // What holds no recitation gets a clear verdict or a clear reason, never a crash: silence and a click
+    // as the learner's take are "different" with the whole aya missing; an empty or damaged file, on
+    // either side, cannot be read.
+    void noRecitation()
+    {
+        sound::Pcm silence{22050, 1, std::vector<float>(22050 * 2, 0.f)};
+        sound::Pcm click = silence;
+        for (int k = 0; k < 40; ++k)
+            click.samples[11025 + size_t(k)] = k % 2 ? 0.9f : -0.9f;
+        for (const sound::Pcm& take : {silence, click}) {
+            const listen::CheckResult r = Checked(reference_, Wav(take));
+            QCOMPARE(r.verdict, listen::Verdict::Different);
+            QCOMPARE(r.score, 0);
+            QVERIFY(!r.note.empty());
+            QCOMPARE(r.missing.size(), size_t(1));
+        }
+        const std::vector<char> empty, damaged(reference_.begin(), reference_.begin() + 30);
+        std::vector<char> noise(4000);
+        for (size_t k = 0; k < noise.size(); ++k)
+            noise[k] = char(k * 7919 % 251);
+        listen::CheckResult r;
+        std::string error;
+        for (const std::vector<char>* bad : std::initializer_list<const std::vector<char>*>{&empty, &damaged, &noise}) {
+            QVERIFY(!listen::Check(reference_, *bad, &r, &error));
+            QVERIFY(error.find("learner") != std::string::npos);
+            QVERIFY(!listen::Check(*bad, reference_, &r, &error));
+            QVERIFY(error.find("reciter") != std::string::npos);
+        }
+        // A silent reference is no reference.
+        QVERIFY(!listen::Check(Wav(silence), reference_, &r, &error));
+        QVERIFY(error.find("no voice") != std::string::npos);
+    }
+
+    // The report for teachers: one JSON object with the score, the verdict and the spans in seconds.
+    void json()
+    {
+        listen::CheckResult r;
+        r.score = 62;
+        r.verdict = listen::Verdict::Partial;
+        r.missing = {{1.5, 2.25}};
+        QCOMPARE(QString::fromStdString(listen::ToJson(r)),
+                 QString("{\"score\": 62, \"verdict\": \"partial\", \"missing\": [[1.50, 2.25]], \"extra\": []}"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCheck)
+#include "test_check.moc"
