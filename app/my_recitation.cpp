@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "my_recitation.h"
 
+#include "recitation_check.h"
+
 #include "app_settings.h"
 #include "compare.h"
 #include "heart.h"
@@ -14,6 +16,8 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QLabel>
+#include <QLocale>
 #include <QDockWidget>
 #include <QMainWindow>
 #include <QMenu>
@@ -95,6 +99,8 @@ void MyRecitation::Connect()
     window_->addAction(record);
     w_.practice->addAction(QObject::tr("Play Mine"), this, &MyRecitation::PlayMine);
     w_.practice->addAction(QObject::tr("Compare with the Reciter"), this, &MyRecitation::Compare);
+    w_.practice->addAction(QObject::tr("Check My Recitation"), this, &MyRecitation::Check);
+    connect(w_.checkButton, &QPushButton::clicked, this, &MyRecitation::Check);
     connect(w_.recordButton, &QPushButton::clicked, this, &MyRecitation::Record);
     connect(w_.playMineButton, &QPushButton::clicked, this, &MyRecitation::PlayMine);
     connect(w_.compareButton, &QPushButton::clicked, this, &MyRecitation::Compare);
@@ -193,6 +199,61 @@ void MyRecitation::Keep(const std::string& key, const sound::Pcm& take)
     Tell(QObject::tr("Your recitation of %1 is kept (%2 s).")
              .arg(Place(key))
              .arg(double(take.Frames()) / take.rate, 0, 'f', 1));
+    // Each take is checked at once: the learner hears and reads whether the whole aya was said.
+    CheckAya(key);
+}
+
+void MyRecitation::Check() { CheckAya(session_->CurrentAya()); }
+
+void MyRecitation::CheckAya(const std::string& key)
+{
+    int sura = 0, aya = 0;
+    if (!SplitAyaKey(key, &sura, &aya) || !record_.Recorded().Has(sura, aya)) {
+        Tell(QObject::tr("You have not recorded %1 yet: press Record (Ctrl+R).").arg(Place(key)));
+        return;
+    }
+    const auto mine = record_.Recorded().Bytes(sura, aya);
+    const auto reciter = ReciterBytes(packs_, key);
+    listen::CheckResult result;
+    std::string error;
+    QString text;
+    if (!mine || !reciter || !listen::Check(*reciter, *mine, &result, &error)) {
+        text = QObject::tr("%1 cannot be checked: a recording cannot be read, or the reciter's holds no voice.")
+                   .arg(Place(key));
+    } else {
+        auto spans = [](const std::vector<listen::Span>& list) {
+            QStringList parts;
+            for (const listen::Span& s : list)
+                parts << QObject::tr("%1 to %2 s")
+                             .arg(QLocale().toString(s.start, 'f', 1), QLocale().toString(s.end, 'f', 1));
+            return parts.join(", ");
+        };
+        switch (result.verdict) {
+        case listen::Verdict::Match:
+            text = QObject::tr("%1, match: you said the whole aya, in order (score %2 of 100).");
+            break;
+        case listen::Verdict::Partial:
+            text = QObject::tr("%1, partial: a part is missing or added (score %2 of 100).");
+            break;
+        case listen::Verdict::Different:
+            text = QObject::tr("%1, different: this sounds like another aya, or no recitation (score %2 of 100).");
+            break;
+        }
+        text = text.arg(Place(key)).arg(result.score);
+        if (!result.missing.empty())
+            text += " " + QObject::tr("Left out, in the reciter's time: %1.").arg(spans(result.missing));
+        if (!result.extra.empty())
+            text += " " + QObject::tr("Added, in your recording's time: %1.").arg(spans(result.extra));
+        ShowWaveforms(key, false);
+        std::vector<std::pair<double, double>> missing, extra;
+        for (const listen::Span& s : result.missing)
+            missing.emplace_back(s.start, s.end);
+        for (const listen::Span& s : result.extra)
+            extra.emplace_back(s.start, s.end);
+        w_.waveforms->SetMarks(std::move(missing), std::move(extra));
+    }
+    w_.checkResult->setText(text);
+    Tell(text);
 }
 
 void MyRecitation::PlayMine()

@@ -42,6 +42,9 @@ class MyRecitation : public QObject
     void Record();
     void PlayMine();
     void Compare();
+    // Checks the learner's recording of the aya shown against the reciter's: the verdict in words under
+    // the waveforms (and in the status bar), the stretches left out or added marked on them.
+    void Check();
     void DeleteThis();
     void DeleteAll();
 
@@ -54,6 +57,7 @@ class MyRecitation : public QObject
     void Keep(const std::string& key, const sound::Pcm& take);
     void OnPause(bool on, int ms);
     void ShowWaveforms(const std::string& key, bool mine);
+    void CheckAya(const std::string& key);
     void Tell(const QString& text);
 
     QMainWindow* window_;

@@ -65,6 +65,9 @@ struct VarnWidgets {
     QPushButton *recordButton, *playMineButton, *compareButton, *deleteRecordingButton;
     QProgressBar* recordLevel;
     WaveformView* waveforms;
+    // Check: the learner's recording of the aya shown against the reciter's, and the verdict in words.
+    QPushButton* checkButton;
+    QLabel* checkResult;
     // The panels around the aya, each one the learner can show, hide, move or float.
     QDockWidget *heartDock, *reviewDock, *settingsDock, *recitationDock;
 };

@@ -309,10 +309,16 @@ QWidget* BuildMyRecitation(QWidget* parent, VarnWidgets& w)
     w.deleteRecordingButton = button(QT_TRANSLATE_NOOP("QObject", "Delete..."),
                                      QT_TRANSLATE_NOOP("QObject", "Delete my recordings"),
                                      QT_TRANSLATE_NOOP("QObject", "Delete your recordings"));
+    w.checkButton = button(
+        QT_TRANSLATE_NOOP("QObject", "Check"), QT_TRANSLATE_NOOP("QObject", "Check my recitation"),
+        QT_TRANSLATE_NOOP("QObject", "Compare your recording of the aya shown with the reciter's: what you left "
+                                     "out or added, or another aya. A check of the words and their order, not "
+                                     "of tajweed."));
     grid->addWidget(w.recordButton, 0, 0);
     grid->addWidget(w.playMineButton, 0, 1);
     grid->addWidget(w.compareButton, 1, 0);
     grid->addWidget(w.deleteRecordingButton, 1, 1);
+    grid->addWidget(w.checkButton, 2, 0);
     w.recordLevel = new QProgressBar(mine);
     w.recordLevel->setRange(0, 100);
     w.recordLevel->setTextVisible(false);
@@ -322,7 +328,7 @@ QWidget* BuildMyRecitation(QWidget* parent, VarnWidgets& w)
     kept.setRetainSizeWhenHidden(true);
     w.recordLevel->setSizePolicy(kept);
     w.recordLevel->hide();
-    grid->addWidget(w.recordLevel, 2, 0, 1, 2);
+    grid->addWidget(w.recordLevel, 3, 0, 1, 2);
     // The waveforms have their place whether shown or not: Compare fills it and moves nothing.
     w.waveforms = new WaveformView(mine);
     w.waveforms->setFixedHeight(kWaveformHeight);
@@ -331,8 +337,14 @@ QWidget* BuildMyRecitation(QWidget* parent, VarnWidgets& w)
     place.setRetainSizeWhenHidden(true);
     w.waveforms->setSizePolicy(place);
     w.waveforms->hide();
-    grid->addWidget(w.waveforms, 3, 0, 1, 2);
-    grid->setRowStretch(4, 1);
+    grid->addWidget(w.waveforms, 4, 0, 1, 2);
+    // Under the waveforms, so that a verdict appearing moves nothing above it.
+    w.checkResult = new QLabel(mine);
+    w.checkResult->setWordWrap(true);
+    w.checkResult->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    w.checkResult->setAccessibleName(QObject::tr("Check result"));
+    grid->addWidget(w.checkResult, 5, 0, 1, 2);
+    grid->setRowStretch(6, 1);
     return mine;
 }
 

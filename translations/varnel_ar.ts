@@ -1744,6 +1744,54 @@
         <source>Reset La&amp;yout</source>
         <translation>إعادة ال&amp;ترتيب</translation>
     </message>
+    <message>
+        <source>Check My Recitation</source>
+        <translation>تحقّق من تلاوتي</translation>
+    </message>
+    <message>
+        <source>%1 cannot be checked: a recording cannot be read, or the reciter's holds no voice.</source>
+        <translation>لا يمكن التحقّق من %1: تعذّرت قراءة أحد التسجيلين، أو لا صوت في تلاوة القارئ.</translation>
+    </message>
+    <message>
+        <source>%1 to %2 s</source>
+        <translation>من %1 إلى %2 ث</translation>
+    </message>
+    <message>
+        <source>%1, match: you said the whole aya, in order (score %2 of 100).</source>
+        <translation>%1، مطابقة: قرأت الآية كاملة بترتيبها (الدرجة %2 من 100).</translation>
+    </message>
+    <message>
+        <source>%1, partial: a part is missing or added (score %2 of 100).</source>
+        <translation>%1، جزئية: جزء ناقص أو زائد (الدرجة %2 من 100).</translation>
+    </message>
+    <message>
+        <source>%1, different: this sounds like another aya, or no recitation (score %2 of 100).</source>
+        <translation>%1، مختلفة: تبدو آية أخرى، أو ليست تلاوة (الدرجة %2 من 100).</translation>
+    </message>
+    <message>
+        <source>Left out, in the reciter's time: %1.</source>
+        <translation>المتروك، بوقت القارئ: %1.</translation>
+    </message>
+    <message>
+        <source>Added, in your recording's time: %1.</source>
+        <translation>الزائد، بوقت تسجيلك: %1.</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>تحقّق</translation>
+    </message>
+    <message>
+        <source>Check my recitation</source>
+        <translation>تحقّق من تلاوتي</translation>
+    </message>
+    <message>
+        <source>Compare your recording of the aya shown with the reciter's: what you left out or added, or another aya. A check of the words and their order, not of tajweed.</source>
+        <translation>يقارن تسجيلك للآية المعروضة بتلاوة القارئ: ما تركته أو زدته، أو آية أخرى. تحقّق من الكلمات وترتيبها، لا من التجويد.</translation>
+    </message>
+    <message>
+        <source>Check result</source>
+        <translation>نتيجة التحقّق</translation>
+    </message>
 </context>
 <context>
     <name>QTabBar</name>

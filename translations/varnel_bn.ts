@@ -1720,6 +1720,54 @@
         <source>Reset La&amp;yout</source>
         <translation>বিন্যাস আগের মতো (&amp;Y)</translation>
     </message>
+    <message>
+        <source>Check My Recitation</source>
+        <translation>আমার তিলাওয়াত যাচাই</translation>
+    </message>
+    <message>
+        <source>%1 cannot be checked: a recording cannot be read, or the reciter's holds no voice.</source>
+        <translation>%1 যাচাই করা যায় না: একটি রেকর্ডিং পড়া যায় না, অথবা কারীর তিলাওয়াতে কোনো কণ্ঠ নেই।</translation>
+    </message>
+    <message>
+        <source>%1 to %2 s</source>
+        <translation>%1 থেকে %2 সে.</translation>
+    </message>
+    <message>
+        <source>%1, match: you said the whole aya, in order (score %2 of 100).</source>
+        <translation>%1, মিলেছে: আপনি পুরো আয়াত ক্রমানুসারে পড়েছেন (স্কোর ১০০-এর মধ্যে %2)।</translation>
+    </message>
+    <message>
+        <source>%1, partial: a part is missing or added (score %2 of 100).</source>
+        <translation>%1, আংশিক: একটি অংশ বাদ পড়েছে বা যোগ হয়েছে (স্কোর ১০০-এর মধ্যে %2)।</translation>
+    </message>
+    <message>
+        <source>%1, different: this sounds like another aya, or no recitation (score %2 of 100).</source>
+        <translation>%1, ভিন্ন: এটি অন্য আয়াত মনে হয়, অথবা তিলাওয়াত নয় (স্কোর ১০০-এর মধ্যে %2)।</translation>
+    </message>
+    <message>
+        <source>Left out, in the reciter's time: %1.</source>
+        <translation>বাদ পড়েছে, কারীর সময়ে: %1।</translation>
+    </message>
+    <message>
+        <source>Added, in your recording's time: %1.</source>
+        <translation>যোগ হয়েছে, আপনার রেকর্ডিংয়ের সময়ে: %1।</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>যাচাই</translation>
+    </message>
+    <message>
+        <source>Check my recitation</source>
+        <translation>আমার তিলাওয়াত যাচাই করুন</translation>
+    </message>
+    <message>
+        <source>Compare your recording of the aya shown with the reciter's: what you left out or added, or another aya. A check of the words and their order, not of tajweed.</source>
+        <translation>দেখানো আয়াতের আপনার রেকর্ডিং কারীর তিলাওয়াতের সাথে মেলায়: আপনি কী বাদ দিয়েছেন বা যোগ করেছেন, নাকি অন্য আয়াত। এটি শব্দ ও তাদের ক্রমের যাচাই, তাজবিদের নয়।</translation>
+    </message>
+    <message>
+        <source>Check result</source>
+        <translation>যাচাইয়ের ফল</translation>
+    </message>
 </context>
 <context>
     <name>QTabBar</name>

@@ -1720,6 +1720,54 @@
         <source>Reset La&amp;yout</source>
         <translation>Réinitialiser la &amp;disposition</translation>
     </message>
+    <message>
+        <source>Check My Recitation</source>
+        <translation>Vérifier ma récitation</translation>
+    </message>
+    <message>
+        <source>%1 cannot be checked: a recording cannot be read, or the reciter's holds no voice.</source>
+        <translation>%1 ne peut être vérifié : un enregistrement est illisible, ou celui du récitant ne contient aucune voix.</translation>
+    </message>
+    <message>
+        <source>%1 to %2 s</source>
+        <translation>de %1 à %2 s</translation>
+    </message>
+    <message>
+        <source>%1, match: you said the whole aya, in order (score %2 of 100).</source>
+        <translation>%1, conforme : vous avez dit tout le verset, dans l'ordre (note %2 sur 100).</translation>
+    </message>
+    <message>
+        <source>%1, partial: a part is missing or added (score %2 of 100).</source>
+        <translation>%1, partielle : une partie manque ou est ajoutée (note %2 sur 100).</translation>
+    </message>
+    <message>
+        <source>%1, different: this sounds like another aya, or no recitation (score %2 of 100).</source>
+        <translation>%1, différente : cela ressemble à un autre verset, ou à aucune récitation (note %2 sur 100).</translation>
+    </message>
+    <message>
+        <source>Left out, in the reciter's time: %1.</source>
+        <translation>Omis, dans le temps du récitant : %1.</translation>
+    </message>
+    <message>
+        <source>Added, in your recording's time: %1.</source>
+        <translation>Ajouté, dans le temps de votre enregistrement : %1.</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Vérifier</translation>
+    </message>
+    <message>
+        <source>Check my recitation</source>
+        <translation>Vérifier ma récitation</translation>
+    </message>
+    <message>
+        <source>Compare your recording of the aya shown with the reciter's: what you left out or added, or another aya. A check of the words and their order, not of tajweed.</source>
+        <translation>Compare votre enregistrement du verset affiché avec celui du récitant : ce que vous avez omis ou ajouté, ou un autre verset. Une vérification des mots et de leur ordre, non du tajwid.</translation>
+    </message>
+    <message>
+        <source>Check result</source>
+        <translation>Résultat de la vérification</translation>
+    </message>
 </context>
 <context>
     <name>QTabBar</name>

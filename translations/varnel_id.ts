@@ -1714,6 +1714,54 @@
         <source>Reset La&amp;yout</source>
         <translation>Atur Ulang &amp;Tata Letak</translation>
     </message>
+    <message>
+        <source>Check My Recitation</source>
+        <translation>Periksa Bacaan Saya</translation>
+    </message>
+    <message>
+        <source>%1 cannot be checked: a recording cannot be read, or the reciter's holds no voice.</source>
+        <translation>%1 tidak dapat diperiksa: sebuah rekaman tidak dapat dibaca, atau bacaan qari tidak bersuara.</translation>
+    </message>
+    <message>
+        <source>%1 to %2 s</source>
+        <translation>%1 sampai %2 dtk</translation>
+    </message>
+    <message>
+        <source>%1, match: you said the whole aya, in order (score %2 of 100).</source>
+        <translation>%1, cocok: Anda membaca seluruh ayat, berurutan (nilai %2 dari 100).</translation>
+    </message>
+    <message>
+        <source>%1, partial: a part is missing or added (score %2 of 100).</source>
+        <translation>%1, sebagian: ada bagian yang terlewat atau tambahan (nilai %2 dari 100).</translation>
+    </message>
+    <message>
+        <source>%1, different: this sounds like another aya, or no recitation (score %2 of 100).</source>
+        <translation>%1, berbeda: ini terdengar seperti ayat lain, atau bukan bacaan (nilai %2 dari 100).</translation>
+    </message>
+    <message>
+        <source>Left out, in the reciter's time: %1.</source>
+        <translation>Terlewat, menurut waktu qari: %1.</translation>
+    </message>
+    <message>
+        <source>Added, in your recording's time: %1.</source>
+        <translation>Tambahan, menurut waktu rekaman Anda: %1.</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Periksa</translation>
+    </message>
+    <message>
+        <source>Check my recitation</source>
+        <translation>Periksa bacaan saya</translation>
+    </message>
+    <message>
+        <source>Compare your recording of the aya shown with the reciter's: what you left out or added, or another aya. A check of the words and their order, not of tajweed.</source>
+        <translation>Membandingkan rekaman Anda untuk ayat yang ditampilkan dengan bacaan qari: apa yang Anda lewatkan atau tambahkan, atau ayat lain. Pemeriksaan kata dan urutannya, bukan tajwid.</translation>
+    </message>
+    <message>
+        <source>Check result</source>
+        <translation>Hasil pemeriksaan</translation>
+    </message>
 </context>
 <context>
     <name>QTabBar</name>

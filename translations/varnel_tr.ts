@@ -1714,6 +1714,54 @@
         <source>Reset La&amp;yout</source>
         <translation>&amp;Düzeni Sıfırla</translation>
     </message>
+    <message>
+        <source>Check My Recitation</source>
+        <translation>Okuyuşumu Denetle</translation>
+    </message>
+    <message>
+        <source>%1 cannot be checked: a recording cannot be read, or the reciter's holds no voice.</source>
+        <translation>%1 denetlenemiyor: kayıtlardan biri okunamıyor ya da kârinin okuyuşunda ses yok.</translation>
+    </message>
+    <message>
+        <source>%1 to %2 s</source>
+        <translation>%1 ile %2 sn arası</translation>
+    </message>
+    <message>
+        <source>%1, match: you said the whole aya, in order (score %2 of 100).</source>
+        <translation>%1, uyuyor: ayetin tamamını sırasıyla okudunuz (puan 100 üzerinden %2).</translation>
+    </message>
+    <message>
+        <source>%1, partial: a part is missing or added (score %2 of 100).</source>
+        <translation>%1, kısmen: bir bölüm eksik ya da fazla (puan 100 üzerinden %2).</translation>
+    </message>
+    <message>
+        <source>%1, different: this sounds like another aya, or no recitation (score %2 of 100).</source>
+        <translation>%1, farklı: bu başka bir ayet gibi ya da okuyuş değil (puan 100 üzerinden %2).</translation>
+    </message>
+    <message>
+        <source>Left out, in the reciter's time: %1.</source>
+        <translation>Atlanan, kârinin süresinde: %1.</translation>
+    </message>
+    <message>
+        <source>Added, in your recording's time: %1.</source>
+        <translation>Eklenen, kaydınızın süresinde: %1.</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Denetle</translation>
+    </message>
+    <message>
+        <source>Check my recitation</source>
+        <translation>Okuyuşumu denetle</translation>
+    </message>
+    <message>
+        <source>Compare your recording of the aya shown with the reciter's: what you left out or added, or another aya. A check of the words and their order, not of tajweed.</source>
+        <translation>Gösterilen ayetin kaydınızı kârinin okuyuşuyla karşılaştırır: atladığınız ya da eklediğiniz yerler veya başka bir ayet. Kelimelerin ve sıralarının denetimidir, tecvidin değil.</translation>
+    </message>
+    <message>
+        <source>Check result</source>
+        <translation>Denetim sonucu</translation>
+    </message>
 </context>
 <context>
     <name>QTabBar</name>

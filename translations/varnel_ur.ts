@@ -1720,6 +1720,54 @@
         <source>Reset La&amp;yout</source>
         <translation>&amp;ترتیب بحال کریں</translation>
     </message>
+    <message>
+        <source>Check My Recitation</source>
+        <translation>میری تلاوت جانچیں</translation>
+    </message>
+    <message>
+        <source>%1 cannot be checked: a recording cannot be read, or the reciter's holds no voice.</source>
+        <translation>%1 جانچی نہیں جا سکتی: کوئی ریکارڈنگ پڑھی نہیں جا سکتی، یا قاری کی تلاوت میں آواز نہیں۔</translation>
+    </message>
+    <message>
+        <source>%1 to %2 s</source>
+        <translation>%1 سے %2 سیکنڈ</translation>
+    </message>
+    <message>
+        <source>%1, match: you said the whole aya, in order (score %2 of 100).</source>
+        <translation>%1، مطابق: آپ نے پوری آیت ترتیب سے پڑھی (اسکور 100 میں سے %2)۔</translation>
+    </message>
+    <message>
+        <source>%1, partial: a part is missing or added (score %2 of 100).</source>
+        <translation>%1، جزوی: کوئی حصہ چھوٹ گیا یا بڑھ گیا (اسکور 100 میں سے %2)۔</translation>
+    </message>
+    <message>
+        <source>%1, different: this sounds like another aya, or no recitation (score %2 of 100).</source>
+        <translation>%1، مختلف: یہ کوئی اور آیت لگتی ہے، یا تلاوت نہیں (اسکور 100 میں سے %2)۔</translation>
+    </message>
+    <message>
+        <source>Left out, in the reciter's time: %1.</source>
+        <translation>چھوٹا ہوا، قاری کے وقت میں: %1۔</translation>
+    </message>
+    <message>
+        <source>Added, in your recording's time: %1.</source>
+        <translation>بڑھایا ہوا، آپ کی ریکارڈنگ کے وقت میں: %1۔</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>جانچیں</translation>
+    </message>
+    <message>
+        <source>Check my recitation</source>
+        <translation>میری تلاوت جانچیں</translation>
+    </message>
+    <message>
+        <source>Compare your recording of the aya shown with the reciter's: what you left out or added, or another aya. A check of the words and their order, not of tajweed.</source>
+        <translation>دکھائی گئی آیت کی آپ کی ریکارڈنگ کا قاری کی تلاوت سے موازنہ: جو آپ نے چھوڑا یا بڑھایا، یا کوئی اور آیت۔ یہ الفاظ اور ان کی ترتیب کی جانچ ہے، تجوید کی نہیں۔</translation>
+    </message>
+    <message>
+        <source>Check result</source>
+        <translation>جانچ کا نتیجہ</translation>
+    </message>
 </context>
 <context>
     <name>QTabBar</name>

@@ -76,6 +76,8 @@ void WaveformView::SetVoices(WavePeaks reciter, WavePeaks learner)
 {
     reciter_ = std::move(reciter);
     learner_ = std::move(learner);
+    missing_.clear();
+    extra_.clear();
     position_ = -1;
     setAccessibleDescription(tr("The reciter: %1 s; you: %2 s")
                                  .arg(reciter_.Seconds(), 0, 'f', 1)
@@ -110,6 +112,16 @@ void WaveformView::paintEvent(QPaintEvent*)
                      reciterLabel);
     painter.drawText(QRectF(4, bottom.top(), labelWidth - 8, bottom.height()),
                      Qt::AlignVCenter | Qt::AlignLeft, learnerLabel);
+    // The marked stretches behind the voices, hatched as well as tinted.
+    const QColor mark = palette().color(QPalette::Text);
+    for (const auto& [list, lane] : {std::pair{&missing_, top}, std::pair{&extra_, bottom}})
+        for (const auto& [from, to] : *list) {
+            const QRectF r(lane.left() + std::clamp(from / span, 0.0, 1.0) * lane.width(), lane.top(),
+                           std::max((std::min(to, span) - std::max(from, 0.0)) / span * lane.width(), 2.0),
+                           lane.height());
+            painter.fillRect(r, QColor(mark.red(), mark.green(), mark.blue(), 40));
+            painter.fillRect(r, QBrush(QColor(mark.red(), mark.green(), mark.blue(), 90), Qt::BDiagPattern));
+        }
     PaintWave(painter, top, reciter_, span, reciterColor);
     PaintWave(painter, bottom, learner_, span, learnerColor);
     if (position_ >= 0) {
@@ -118,4 +130,12 @@ void WaveformView::paintEvent(QPaintEvent*)
         painter.setPen(QPen(palette().color(QPalette::Text), 1));
         painter.drawLine(QPointF(x, lane.top()), QPointF(x, lane.bottom()));
     }
+}
+
+void WaveformView::SetMarks(std::vector<std::pair<double, double>> missing,
+                            std::vector<std::pair<double, double>> extra)
+{
+    missing_ = std::move(missing);
+    extra_ = std::move(extra);
+    update();
 }

@@ -9,6 +9,7 @@
 #include <QColor>
 #include <QString>
 #include <QWidget>
+#include <utility>
 #include <vector>
 
 class QPainter;
@@ -43,6 +44,9 @@ class WaveformView : public QWidget
     explicit WaveformView(QWidget* parent = nullptr);
 
     void SetVoices(WavePeaks reciter, WavePeaks learner);
+    // Stretches to mark, in seconds: of the reciter's voice, what the learner left out; of the learner's,
+    // what has no counterpart in the reciter's. Cleared by SetVoices.
+    void SetMarks(std::vector<std::pair<double, double>> missing, std::vector<std::pair<double, double>> extra);
     // The time heard now in the voice playing (mine: the learner's); negative: none.
     void SetPosition(double seconds, bool mine);
     QSize sizeHint() const override { return {480, 120}; }
@@ -52,6 +56,7 @@ class WaveformView : public QWidget
 
   private:
     WavePeaks reciter_, learner_;
+    std::vector<std::pair<double, double>> missing_, extra_;
     double position_ = -1;
     bool mine_ = false;
 };
