@@ -219,6 +219,12 @@ const GuideBlock kGuide[] = {
                   "recordings after asking.")},
     {Block::Para,
      QT_TRANSLATE_NOOP(
+         "Guide", "Check (View &gt; Practice &gt; Check My Recitation) compares your recording of the aya shown "
+                  "with the reciter's, and each take is checked at once: the verdict (match, partial or "
+                  "different) is written under the waveforms, and what you left out or added is marked on "
+                  "them. It checks the words and their order, not tajweed.")},
+    {Block::Para,
+     QT_TRANSLATE_NOOP(
          "Guide", "File &gt; Import Recordings turns a folder of your own recordings into a recitation you "
                   "can choose; Recitor &gt; Installed Packs lists every pack and recitation, where it lives "
                   "and which is chosen, and removes a recitation you imported.")},

@@ -196,16 +196,15 @@ void MyRecitation::Keep(const std::string& key, const sound::Pcm& take)
                                   "<br>" + QString::fromStdString(error).toHtmlEscaped());
         return;
     }
-    Tell(QObject::tr("Your recitation of %1 is kept (%2 s).")
-             .arg(Place(key))
-             .arg(double(take.Frames()) / take.rate, 0, 'f', 1));
-    // Each take is checked at once: the learner hears and reads whether the whole aya was said.
-    CheckAya(key);
+    // Each take is checked at once: the learner reads whether the whole aya was said.
+    CheckAya(key, QObject::tr("Your recitation of %1 is kept (%2 s).")
+                      .arg(Place(key))
+                      .arg(double(take.Frames()) / take.rate, 0, 'f', 1));
 }
 
 void MyRecitation::Check() { CheckAya(session_->CurrentAya()); }
 
-void MyRecitation::CheckAya(const std::string& key)
+void MyRecitation::CheckAya(const std::string& key, const QString& told)
 {
     int sura = 0, aya = 0;
     if (!SplitAyaKey(key, &sura, &aya) || !record_.Recorded().Has(sura, aya)) {
@@ -253,7 +252,7 @@ void MyRecitation::CheckAya(const std::string& key)
         w_.waveforms->SetMarks(std::move(missing), std::move(extra));
     }
     w_.checkResult->setText(text);
-    Tell(text);
+    Tell(told.isEmpty() ? text : told + " " + text);
 }
 
 void MyRecitation::PlayMine()

@@ -57,7 +57,8 @@ class MyRecitation : public QObject
     void Keep(const std::string& key, const sound::Pcm& take);
     void OnPause(bool on, int ms);
     void ShowWaveforms(const std::string& key, bool mine);
-    void CheckAya(const std::string& key);
+    // Checks key's recording; the verdict goes to the status bar after told (as "kept").
+    void CheckAya(const std::string& key, const QString& told = QString());
     void Tell(const QString& text);
 
     QMainWindow* window_;

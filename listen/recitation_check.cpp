@@ -413,7 +413,10 @@ CheckResult Compare(const Features& reference, const Features& learner)
     const double extraShare = learnerVoice > 0 ? extraVoice / learnerVoice : 1;
 
     const double alike = std::clamp((kUnlike - result.closeness) / (kUnlike - kAlike), 0.0, 1.0);
-    result.score = int(std::lround(100 * alike * (1 - missingShare) * (1 - extraShare / 2)));
+    // The score falls with what is unlike, missing, added, and with a wandering alignment: at the
+    // wander that makes another text it is halved.
+    const double steady = std::clamp(1 - result.wander / (2 * kMostWander), 0.0, 1.0);
+    result.score = int(std::lround(100 * alike * steady * (1 - missingShare) * (1 - extraShare / 2)));
     if (result.closeness > kDifferent || result.wander > kMostWander || missingShare + extraShare > kMostUnmatched)
         result.verdict = Verdict::Different;
     else if (result.faults)

@@ -332,6 +332,10 @@
         <source>View &amp;gt; Interface Language chooses the language of Varnel's own words, from its next start. Help &amp;gt; About tells which Varnel this is.</source>
         <translation>«عرض &amp;gt; لغة الواجهة» تختار لغة كلمات فارنل نفسه، من تشغيله القادم. و«مساعدة &amp;gt; حول» تخبرك أي إصدار من فارنل هذا.</translation>
     </message>
+    <message>
+        <source>Check (View &amp;gt; Practice &amp;gt; Check My Recitation) compares your recording of the aya shown with the reciter's, and each take is checked at once: the verdict (match, partial or different) is written under the waveforms, and what you left out or added is marked on them. It checks the words and their order, not tajweed.</source>
+        <translation>«تحقّق» (عرض &amp;gt; التدريب &amp;gt; تحقّق من تلاوتي) يقارن تسجيلك للآية المعروضة بتلاوة القارئ، ويُتحقّق من كل تسجيل فور انتهائه: تُكتب النتيجة (مطابقة أو جزئية أو مختلفة) تحت الموجات الصوتية، ويُعلَّم عليها ما تركته أو زدته. إنه يتحقّق من الكلمات وترتيبها، لا من التجويد.</translation>
+    </message>
 </context>
 <context>
     <name>Heart</name>

@@ -332,6 +332,10 @@
         <source>View &amp;gt; Interface Language chooses the language of Varnel's own words, from its next start. Help &amp;gt; About tells which Varnel this is.</source>
         <translation>দৃশ্য &amp;gt; ইন্টারফেসের ভাষা ভার্নেলের নিজের কথার ভাষা বেছে নেয়, পরের বার চালু হওয়া থেকে। সাহায্য &amp;gt; পরিচিতি জানায় এটি কোন ভার্নেল।</translation>
     </message>
+    <message>
+        <source>Check (View &amp;gt; Practice &amp;gt; Check My Recitation) compares your recording of the aya shown with the reciter's, and each take is checked at once: the verdict (match, partial or different) is written under the waveforms, and what you left out or added is marked on them. It checks the words and their order, not tajweed.</source>
+        <translation>যাচাই (দেখুন &amp;gt; অনুশীলন &amp;gt; আমার তিলাওয়াত যাচাই) দেখানো আয়াতের আপনার রেকর্ডিং কারীর তিলাওয়াতের সাথে মেলায়, আর প্রতিটি রেকর্ডিং সঙ্গে সঙ্গে যাচাই হয়: ফল (মিলেছে, আংশিক বা ভিন্ন) তরঙ্গরূপের নিচে লেখা হয়, আর আপনি যা বাদ দিয়েছেন বা যোগ করেছেন তা সেখানে চিহ্নিত হয়। এটি শব্দ ও তাদের ক্রম যাচাই করে, তাজবিদ নয়।</translation>
+    </message>
 </context>
 <context>
     <name>Heart</name>

@@ -332,6 +332,10 @@
         <source>View &amp;gt; Interface Language chooses the language of Varnel's own words, from its next start. Help &amp;gt; About tells which Varnel this is.</source>
         <translation>Affichage &amp;gt; Langue de l'interface choisit la langue des mots de Varnel, dès son prochain démarrage. Aide &amp;gt; À propos dit de quel Varnel il s'agit.</translation>
     </message>
+    <message>
+        <source>Check (View &amp;gt; Practice &amp;gt; Check My Recitation) compares your recording of the aya shown with the reciter's, and each take is checked at once: the verdict (match, partial or different) is written under the waveforms, and what you left out or added is marked on them. It checks the words and their order, not tajweed.</source>
+        <translation>Vérifier (Affichage &amp;gt; Entraînement &amp;gt; Vérifier ma récitation) compare votre enregistrement du verset affiché avec celui du récitant, et chaque prise est vérifiée aussitôt : le verdict (conforme, partielle ou différente) s'écrit sous les formes d'onde, et ce que vous avez omis ou ajouté y est marqué. Cela vérifie les mots et leur ordre, non le tajwid.</translation>
+    </message>
 </context>
 <context>
     <name>Heart</name>

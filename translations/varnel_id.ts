@@ -332,6 +332,10 @@
         <source>View &amp;gt; Interface Language chooses the language of Varnel's own words, from its next start. Help &amp;gt; About tells which Varnel this is.</source>
         <translation>Tampilan &amp;gt; Bahasa Antarmuka memilih bahasa kata-kata Varnel sendiri, mulai saat dibuka berikutnya. Bantuan &amp;gt; Tentang memberi tahu Varnel versi mana ini.</translation>
     </message>
+    <message>
+        <source>Check (View &amp;gt; Practice &amp;gt; Check My Recitation) compares your recording of the aya shown with the reciter's, and each take is checked at once: the verdict (match, partial or different) is written under the waveforms, and what you left out or added is marked on them. It checks the words and their order, not tajweed.</source>
+        <translation>Periksa (Tampilan &amp;gt; Latihan &amp;gt; Periksa Bacaan Saya) membandingkan rekaman Anda untuk ayat yang ditampilkan dengan bacaan qari, dan setiap rekaman langsung diperiksa: hasilnya (cocok, sebagian, atau berbeda) ditulis di bawah bentuk gelombang, dan yang Anda lewatkan atau tambahkan ditandai di sana. Ini memeriksa kata dan urutannya, bukan tajwid.</translation>
+    </message>
 </context>
 <context>
     <name>Heart</name>

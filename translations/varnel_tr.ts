@@ -332,6 +332,10 @@
         <source>View &amp;gt; Interface Language chooses the language of Varnel's own words, from its next start. Help &amp;gt; About tells which Varnel this is.</source>
         <translation>Görünüm &amp;gt; Arayüz Dili, Varnel'in kendi sözlerinin dilini bir sonraki açılıştan itibaren seçer. Yardım &amp;gt; Hakkında bunun hangi Varnel olduğunu söyler.</translation>
     </message>
+    <message>
+        <source>Check (View &amp;gt; Practice &amp;gt; Check My Recitation) compares your recording of the aya shown with the reciter's, and each take is checked at once: the verdict (match, partial or different) is written under the waveforms, and what you left out or added is marked on them. It checks the words and their order, not tajweed.</source>
+        <translation>Denetle (Görünüm &amp;gt; Alıştırma &amp;gt; Okuyuşumu Denetle), gösterilen ayetin kaydınızı kârinin okuyuşuyla karşılaştırır; her kayıt hemen denetlenir: sonuç (uyuyor, kısmen ya da farklı) dalga biçimlerinin altına yazılır, atladığınız ya da eklediğiniz yerler üzerlerinde işaretlenir. Kelimeleri ve sıralarını denetler, tecvidi değil.</translation>
+    </message>
 </context>
 <context>
     <name>Heart</name>

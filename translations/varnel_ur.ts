@@ -332,6 +332,10 @@
         <source>View &amp;gt; Interface Language chooses the language of Varnel's own words, from its next start. Help &amp;gt; About tells which Varnel this is.</source>
         <translation>منظر &amp;gt; انٹرفیس کی زبان ورنل کے اپنے الفاظ کی زبان چنتی ہے، اگلی بار شروع ہونے سے۔ مدد &amp;gt; تعارف بتاتا ہے کہ یہ کون سا ورنل ہے۔</translation>
     </message>
+    <message>
+        <source>Check (View &amp;gt; Practice &amp;gt; Check My Recitation) compares your recording of the aya shown with the reciter's, and each take is checked at once: the verdict (match, partial or different) is written under the waveforms, and what you left out or added is marked on them. It checks the words and their order, not tajweed.</source>
+        <translation>«جانچیں» (دیکھیں &amp;gt; مشق &amp;gt; میری تلاوت جانچیں) دکھائی گئی آیت کی آپ کی ریکارڈنگ کا قاری کی تلاوت سے موازنہ کرتا ہے، اور ہر ریکارڈنگ فوراً جانچی جاتی ہے: نتیجہ (مطابق، جزوی یا مختلف) لہروں کے نیچے لکھا جاتا ہے، اور جو آپ نے چھوڑا یا بڑھایا وہ ان پر نشان زد ہوتا ہے۔ یہ الفاظ اور ان کی ترتیب کی جانچ ہے، تجوید کی نہیں۔</translation>
+    </message>
 </context>
 <context>
     <name>Heart</name>
