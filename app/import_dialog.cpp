@@ -17,7 +17,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QVBoxLayout>
-#include <sstream>
+#include <memory>
 
 namespace
 {
@@ -44,18 +44,6 @@ QWidget* PathRow(QWidget* parent, QLineEdit** field, const QString& name, bool f
             target->setText(chosen);
     });
     return row;
-}
-
-// The tool's problem lines as the learner reads them: without the tool's name, one to a line.
-QString Readable(const QString& err)
-{
-    QStringList lines;
-    for (QString line : err.split('\n', Qt::SkipEmptyParts)) {
-        line.remove("varnel-pack import: ");
-        if (!line.startsWith("warning:"))
-            lines << line.toHtmlEscaped();
-    }
-    return lines.join("<br>");
 }
 
 } // namespace
@@ -190,25 +178,18 @@ void ImportDialog::Start()
     f_.cancel->setText(QObject::tr("Cancel"));
     f_.progress->setValue(0);
     worker_ = std::thread([this, o] {
-        std::ostringstream out, err;
-        const int result = import::Run(o, out, err);
+        auto report = std::make_shared<import::Report>();
+        const int result = import::Run(o, report.get());
         QMetaObject::invokeMethod(
-            this,
-            [this, result, out = QString::fromStdString(out.str()), err = QString::fromStdString(err.str())] {
-                Finished(result, out, err);
-            },
-            Qt::QueuedConnection);
+            this, [this, result, report] { Finished(result, *report); }, Qt::QueuedConnection);
     });
 }
 
-void ImportDialog::Finished(int result, const QString& out, const QString& err)
+void ImportDialog::Finished(int result, const import::Report& report)
 {
     Join();
     f_.import->setEnabled(true);
     f_.cancel->setText(QObject::tr("Close"));
-    const QString recitation = f_.recitation->text().trimmed().isEmpty() && f_.text->text().isEmpty()
-                                   ? QString("MyRecordings")
-                                   : f_.recitation->text().trimmed();
     if (result == import::kCancelled) {
         f_.progress->setValue(0);
         ShowMessage(QObject::tr("Import Recordings"),
@@ -216,15 +197,18 @@ void ImportDialog::Finished(int result, const QString& out, const QString& err)
         return;
     }
     if (result != 0) {
+        QStringList problems;
+        for (const std::string& problem : report.problems)
+            problems << QString::fromStdString(problem).toHtmlEscaped();
         ShowMessage(QObject::tr("Import Recordings"),
-                    QObject::tr("The recordings could not be imported:") + "<br>" + Readable(err));
+                    QObject::tr("The recordings could not be imported:") + "<br>" + problems.join("<br>"));
         return;
     }
     f_.progress->setValue(f_.progress->maximum());
-    if (out.contains("written to"))
-        emit Imported(recitation);
+    if (!report.written.empty())
+        emit Imported(QString::fromStdString(report.recitation));
     ShowMessage(QObject::tr("Import Recordings"),
-                out.contains("written to")
+                !report.written.empty()
                     ? QObject::tr("Your recordings are imported and ready to play.")
                     : QObject::tr("These packs were there already and are kept as they are."));
     hide();

@@ -10,6 +10,11 @@
 #include <atomic>
 #include <thread>
 
+namespace import
+{
+struct Report;
+}
+
 class QCheckBox;
 class QLineEdit;
 class QProgressBar;
@@ -47,7 +52,7 @@ class ImportDialog : public QDialog
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    void Finished(int result, const QString& out, const QString& err);
+    void Finished(int result, const import::Report& report);
     void Join();
 
     QString folder_;

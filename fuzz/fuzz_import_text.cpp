@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the import's text readers: a Tanzil-style file ("sura|aya|text" lines) and a
 // quran-json list of suras. Whatever they accept fits the sura table; whatever they refuse says why.
-#include "demo_content.h"
+#include "aya_sources.h"
 #include "pack_import.h"
 #include "sura.h"
 

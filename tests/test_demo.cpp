@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // varnel-demo on a small made-up quran-json package: one short pack, two languages.
-#include "demo_content.h"
+#include "aya_sources.h"
 #include "fixtures.h"
 #include "kelres.h"
 #include "languages.h"

@@ -5,7 +5,7 @@
 //
 //   varnel-demo [--source DIR] [--out DIR] [--packs NAME...] [--all]
 #include "data_folder.h"
-#include "demo_content.h"
+#include "aya_sources.h"
 #include "file_write.h"
 #include "kelres.h"
 #include "naming.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pack_import.h"
 
-#include "demo_content.h"
+#include "aya_sources.h"
 #include "kelres.h"
 #include "naming.h"
 #include "pack_registry.h"
@@ -90,6 +90,39 @@ bool ParseOptions(const std::vector<std::string>& args, Options* out, std::strin
 namespace
 {
 
+// What an import tells: the facts go into the report; a narrator, when there is one (the terminal),
+// hears each step as it happens.
+class Teller
+{
+  public:
+    Teller(Report* report, std::ostream* narrate) : report_(report), narrate_(narrate) {}
+    int Problem(const std::string& text)
+    {
+        report_->problems.push_back(text);
+        return 1;
+    }
+    void Warning(const std::string& text) { report_->warnings.push_back(text); }
+    void Kept(const std::string& pack)
+    {
+        report_->kept.push_back(pack);
+        Say(pack + ": already there, kept");
+    }
+    void Written(const std::string& path, const std::string& line)
+    {
+        report_->written.push_back(path);
+        Say(line);
+    }
+    void Say(const std::string& line)
+    {
+        if (narrate_)
+            *narrate_ << line << "\n" << std::flush;
+    }
+
+  private:
+    Report* report_;
+    std::ostream* narrate_;
+};
+
 struct Aya {
     std::string key;
     int aya = 0;
@@ -151,8 +184,7 @@ std::string SmallestPackCovering(int first, int last)
 // covers each recorded sura (suras 1 and 112 give fatiha.dat and s104_s114.dat). The ayas without a
 // recording, the pictures and the texts come from the packs the learner already has (the player and
 // the window look there for what an add-on lacks).
-int RunAddon(const Options& o, const std::map<std::string, QString>& recordings, std::ostream& out,
-             std::ostream& err)
+int RunAddon(const Options& o, const std::map<std::string, QString>& recordings, Teller& tell)
 {
     const QString folder = (o.out.isEmpty() ? QString(".") : o.out) + "/quran/extra/" + o.recitation;
     std::map<std::string, std::vector<Aya>> byPack;
@@ -164,8 +196,7 @@ int RunAddon(const Options& o, const std::map<std::string, QString>& recordings,
             if (found == recordings.end())
                 continue;
             if (pack.empty()) {
-                err << "varnel-pack import: no sura pack covers sura " << s << "\n";
-                return 1;
+                return tell.Problem("no sura pack covers sura " + std::to_string(s));
             }
             Aya aya;
             aya.key = found->first;
@@ -176,9 +207,8 @@ int RunAddon(const Options& o, const std::map<std::string, QString>& recordings,
         }
     }
     if (byPack.empty()) {
-        err << "varnel-pack import: no recording of suras " << o.first << "-" << o.last << " in \""
-            << o.audio.toStdString() << "\" (files SSSAAA.mp3, .ogg, .flac or .wav)\n";
-        return 1;
+        return tell.Problem("no recording of suras " + std::to_string(o.first) + "-" + std::to_string(o.last) +
+                            " in \"" + o.audio.toStdString() + "\" (files SSSAAA.mp3, .ogg, .flac or .wav)");
     }
     std::vector<QString> written;
     // A cancel takes back every pack this run wrote, the one just written included.
@@ -191,7 +221,7 @@ int RunAddon(const Options& o, const std::map<std::string, QString>& recordings,
     for (auto& [pack, ayas] : byPack) {
         const QString path = folder + "/" + QString::fromStdString(pack);
         if (QFileInfo::exists(path)) {
-            out << pack << ": already there, kept\n";
+            tell.Kept(pack);
             prepared += ayas.size();
             continue;
         }
@@ -201,26 +231,21 @@ int RunAddon(const Options& o, const std::map<std::string, QString>& recordings,
             if (o.progress && !o.progress(prepared++, total))
                 return cancel();
             Prepare(&aya, o.ogg);
-            if (!aya.problem.isEmpty()) {
-                err << "varnel-pack import: " << aya.problem.toStdString() << "\n";
-                return 1;
-            }
-            if (!res.AddItem(SoundName(aya.key), aya.sound, &problem)) {
-                err << "varnel-pack import: " << problem << "\n";
-                return 1;
-            }
+            if (!aya.problem.isEmpty())
+                return tell.Problem(aya.problem.toStdString());
+            if (!res.AddItem(SoundName(aya.key), aya.sound, &problem))
+                return tell.Problem(problem);
         }
-        if (!QDir().mkpath(folder) || !res.Save(path.toStdString(), &problem)) {
-            err << "varnel-pack import: " << (problem.empty() ? "cannot make the folder" : problem) << "\n";
-            return 1;
-        }
+        if (!QDir().mkpath(folder) || !res.Save(path.toStdString(), &problem))
+            return tell.Problem(problem.empty() ? "cannot make the folder" : problem);
         written.push_back(path);
         // Cancel pressed while the pack was being written: it goes too.
         if (o.progress && !o.progress(prepared, total))
             return cancel();
-        out << pack << ": " << ayas.size() << " recording(s) written to " << path.toStdString()
-            << " as the recitation \"" << o.recitation.toStdString() << "\"; the other ayas, the pictures "
-            << "and the texts come from the installed pack\n";
+        tell.Written(path.toStdString(),
+                     pack + ": " + std::to_string(ayas.size()) + " recording(s) written to " + path.toStdString() +
+                         " as the recitation \"" + o.recitation.toStdString() +
+                         "\"; the other ayas, the pictures and the texts come from the installed pack");
     }
     return 0;
 }
@@ -265,12 +290,12 @@ bool WhollyRecorded(const Options& o, const std::map<std::string, QString>& reco
     return true;
 }
 
-int Run(const Options& o, std::ostream& out, std::ostream& err)
+namespace
 {
-    auto fail = [&err](const QString& problem) {
-        err << "varnel-pack import: " << problem.toStdString() << "\n";
-        return 1;
-    };
+
+int RunTelling(const Options& o, Teller& tell)
+{
+    auto fail = [&tell](const QString& problem) { return tell.Problem(problem.toStdString()); };
     // A recitation of some ayas (a sura too few to fill a pack, or ayas left unrecorded) is an add-on:
     // whole packs where the suras recorded fill them, else the recordings alone.
     if (!o.recitation.isEmpty() && QFileInfo(o.audio).isDir()) {
@@ -278,8 +303,8 @@ int Run(const Options& o, std::ostream& out, std::ostream& err)
         if (o.soundOnly || !WhollyRecorded(o, recordings)) {
             const Options narrowed = Narrowed(o, recordings);
             if (o.soundOnly || !WhollyRecorded(narrowed, recordings))
-                return RunAddon(narrowed, recordings, out, err);
-            return Run(narrowed, out, err);
+                return RunAddon(narrowed, recordings, tell);
+            return RunTelling(narrowed, tell);
         }
     }
     const std::vector<std::string> packs = PacksFilledBy(o.first, o.last);
@@ -305,7 +330,7 @@ int Run(const Options& o, std::ostream& out, std::ostream& err)
     std::vector<std::string> todo;
     for (const std::string& pack : packs) {
         if (QFileInfo::exists(folder + "/" + QString::fromStdString(pack)))
-            out << pack << ": already there, kept\n";
+            tell.Kept(pack);
         else
             todo.push_back(pack);
     }
@@ -351,10 +376,9 @@ int Run(const Options& o, std::ostream& out, std::ostream& err)
                         .arg(noText.size())
                         .arg(o.text, list(noText)));
     if (o.translation.isEmpty())
-        err << "varnel-pack import: warning: no --translation given; the packs' translations are empty\n";
+        tell.Warning("no --translation given; the packs' translations are empty");
     if (o.transliteration.isEmpty())
-        err << "varnel-pack import: warning: no --transliteration given; the packs' transliterations are "
-               "empty\n";
+        tell.Warning("no --transliteration given; the packs' transliterations are empty");
     if (todo.empty())
         return 0;
 
@@ -397,7 +421,7 @@ int Run(const Options& o, std::ostream& out, std::ostream& err)
                 if (o.progress && !o.progress(n, firstOf.size()))
                     cancelled = true;
                 if (n % 50 == 0 || n == firstOf.size())
-                    out << "prepared " << n << " of " << firstOf.size() << " ayas\n" << std::flush;
+                    tell.Say("prepared " + std::to_string(n) + " of " + std::to_string(firstOf.size()) + " ayas");
             }
         };
         std::vector<std::thread> workers;
@@ -426,7 +450,7 @@ int Run(const Options& o, std::ostream& out, std::ostream& err)
         // Cancel pressed while the pack was being written: it goes with the rest.
         if (o.progress && !o.progress(done, firstOf.size()))
             return cancel();
-        out << pack << ": written to " << path.toStdString() << "\n" << std::flush;
+        tell.Written(path.toStdString(), pack + ": written to " + path.toStdString());
         // What no later pack holds is let go.
         for (size_t i = begin; i < end; ++i)
             if (lastPackOf[ayas[i].key] == p) {
@@ -436,6 +460,27 @@ int Run(const Options& o, std::ostream& out, std::ostream& err)
             }
     }
     return 0;
+}
+
+} // namespace
+
+int Run(const Options& options, Report* report, std::ostream* narrate)
+{
+    *report = Report();
+    report->recitation = options.recitation.toStdString();
+    Teller tell(report, narrate);
+    return RunTelling(options, tell);
+}
+
+int Run(const Options& options, std::ostream& out, std::ostream& err)
+{
+    Report report;
+    const int status = Run(options, &report, &out);
+    for (const std::string& warning : report.warnings)
+        err << "varnel-pack import: warning: " << warning << "\n";
+    for (const std::string& problem : report.problems)
+        err << "varnel-pack import: " << problem << "\n";
+    return status;
 }
 
 } // namespace import

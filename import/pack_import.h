@@ -62,6 +62,19 @@ constexpr int kCancelled = 2;
 // Parses import's arguments (after the word "import"). False, with the problem, on bad usage.
 bool ParseOptions(const std::vector<std::string>& args, Options* out, std::string* problem);
 
+// What an import did, told by value.
+struct Report {
+    std::vector<std::string> written;  // the packs written, as paths
+    std::vector<std::string> kept;     // the packs already there, kept as they were
+    std::vector<std::string> problems; // what stopped the import, a line each
+    std::vector<std::string> warnings; // what the packs lack (no translation given), a line each
+    std::string recitation;            // the recitation the packs make; empty: the default one
+};
+
+// Builds the packs, every core at work, into report; narrate, when given, hears each step. Packs
+// already there are kept. The result as below.
+int Run(const Options& options, Report* report, std::ostream* narrate = nullptr);
+
 // Builds the packs, every core at work, showing progress on out and problems on err. Packs already
 // there are kept. Returns 0 when every pack was written or kept, 1 on a failure (missing ayas, an
 // unreadable recording or text, a failed write): then no half pack is left behind; kCancelled when

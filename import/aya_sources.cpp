@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "demo_content.h"
+#include "aya_sources.h"
 
 #include "sura.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Where an import's material comes from: the Tanzil-style text files, the quran-json folder, and the
 // folder of recordings.
-#include "demo_content.h"
+#include "aya_sources.h"
 #include "naming.h"
 #include "pack_import.h"
 #include "sura.h"

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The pieces of varnel-demo that need no speech synthesiser: reading the quran-json package, checking
-// it against Varnel's sura table, turning text into the packs' Latin-1, and drawing aya pictures.
+// What sura packs are made of, apart from their recordings: reading the quran-json package, checking it
+// against Varnel's sura table, turning text into the packs' Latin-1, and drawing aya pictures. The import
+// and the demo builder share them.
 #pragma once
 
 #include <QByteArray>
