@@ -55,15 +55,13 @@ InstalledPacks::InstalledPacks(const PackRegistry& packs, QWidget* parent) : QDi
 void InstalledPacks::Fill()
 {
     list_->clear();
-    const QString shared = QString::fromStdString(packs_.SharedRoot());
     const QLocale locale;
     for (const PackRecord& r : packs_.Scan(false)) {
         const auto range = PackRegistry::Table().find(r.name);
         if (range == PackRegistry::Table().end())
             continue;
         const QString path = QString::fromStdString(r.path);
-        const bool isShared = !shared.isEmpty() && QFileInfo(path).absoluteFilePath().startsWith(
-                                                       QDir(shared).absolutePath() + "/");
+        const bool isShared = packs_.IsShared(r.path);
         // The copy that serves now: the chosen one, unless it is damaged and another serves for it.
         const bool inUse = packs_.ServingPath(r.name) == r.path;
         const QString recitation = r.location == PackRegistry::kDefaultLocation
@@ -91,12 +89,8 @@ QString InstalledPacks::RemovableRecitation() const
     const QTreeWidgetItem* item = list_->currentItem();
     if (!item)
         return {};
-    const QString location = item->data(Pack, kLocationRole).toString();
-    const QString path = item->data(Pack, kPathRole).toString();
-    const QString own = QDir(QString::fromStdString(packs_.QuranDir()) + "extra/" + location).absolutePath();
-    if (location == PackRegistry::kDefaultLocation || QFileInfo(path).absolutePath() != own)
-        return {};
-    return location;
+    return QString::fromStdString(packs_.RemovableRecitation(
+        item->data(Pack, kLocationRole).toString().toStdString(), item->data(Pack, kPathRole).toString().toStdString()));
 }
 
 void InstalledPacks::OpenFolder()
@@ -117,14 +111,15 @@ void InstalledPacks::RemoveRecitation()
     const QString recitation = RemovableRecitation();
     if (recitation.isEmpty())
         return;
-    const QString folder = QString::fromStdString(packs_.QuranDir()) + "extra/" + recitation;
     if (!AskQuestion(
             QObject::tr("Installed Packs"),
             QObject::tr("Remove the recitation \"%1\" and all its packs?").arg(recitation.toHtmlEscaped())))
         return;
-    if (!QDir(folder).removeRecursively())
+    std::string error;
+    if (!packs_.RemoveRecitation(recitation.toStdString(), &error))
         ShowMessage(QObject::tr("Installed Packs"),
-                    QObject::tr("Some files of %1 could not be removed.").arg(folder.toHtmlEscaped()));
+                    QObject::tr("Some files of %1 could not be removed.")
+                        .arg(QString::fromStdString(packs_.RecitationDir(recitation.toStdString())).toHtmlEscaped()));
     emit Removed();
     Fill();
 }

@@ -70,7 +70,7 @@ SelectRecitor::SelectRecitor(const PackRegistry& packs, QWidget* parent, Qt::Win
             if (!QFileInfo::exists(QString::fromStdString(packs_.DefaultPath(name))))
                 choice = first;
         } else if (!PackRegistry::IsPlainName(choice) ||
-                   !QFileInfo(QString::fromStdString(packs_.QuranDir() + "extra/" + choice)).isDir()) {
+                   !QFileInfo(QString::fromStdString(packs_.RecitationDir(choice))).isDir()) {
             choice = first;
         }
     }

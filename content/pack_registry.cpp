@@ -65,6 +65,41 @@ bool PackRegistry::IsRecitationName(const std::string& name)
 }
 
 std::string PackRegistry::QuranDir() const { return root_ + "/quran/"; }
+std::string PackRegistry::RecitationDir(const std::string& recitation) const
+{
+    return QuranDir() + "extra/" + recitation;
+}
+
+bool PackRegistry::IsShared(const std::string& path) const
+{
+    if (shared_.empty())
+        return false;
+    const QString root = QDir(QString::fromStdString(shared_)).absolutePath() + "/";
+    return QFileInfo(QString::fromStdString(path)).absoluteFilePath().startsWith(root);
+}
+
+std::string PackRegistry::RemovableRecitation(const std::string& location, const std::string& path) const
+{
+    if (location == kDefaultLocation || !IsRecitationName(location))
+        return {};
+    const QString own = QDir(QString::fromStdString(RecitationDir(location))).absolutePath();
+    return QFileInfo(QString::fromStdString(path)).absolutePath() == own ? location : std::string();
+}
+
+bool PackRegistry::RemoveRecitation(const std::string& recitation, std::string* error) const
+{
+    if (!IsRecitationName(recitation)) {
+        *error = "\"" + recitation + "\" is no recitation of your own";
+        return false;
+    }
+    const QString folder = QString::fromStdString(RecitationDir(recitation));
+    if (!QDir(folder).removeRecursively()) {
+        *error = "some files of " + folder.toStdString() + " could not be removed";
+        return false;
+    }
+    return true;
+}
+
 std::string PackRegistry::ReciteIniPath() const { return root_ + "/recite.ini"; }
 std::string PackRegistry::DefaultPath(const std::string& name) const
 {
@@ -76,7 +111,7 @@ std::string PackRegistry::DefaultPath(const std::string& name) const
 }
 std::string PackRegistry::AddonPath(const std::string& location, const std::string& name) const
 {
-    return QuranDir() + "extra/" + location + "/" + name;
+    return RecitationDir(location) + "/" + name;
 }
 
 std::vector<PackRecord> PackRegistry::Scan(bool firstOnly) const

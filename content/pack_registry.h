@@ -56,6 +56,18 @@ class PackRegistry
     // The default copy of a pack file: the learner's quran/NAME, else the shared one when it exists.
     std::string DefaultPath(const std::string& name) const;
     std::string AddonPath(const std::string& location, const std::string& name) const;
+    // The learner's own folder of the add-on recitation: quran/extra/RECITATION.
+    std::string RecitationDir(const std::string& recitation) const;
+
+    // Whether path is a copy installed for everyone (under the shared root) rather than the learner's.
+    bool IsShared(const std::string& path) const;
+    // The recitation that the pack file at path, found at location, belongs to and that the learner may
+    // remove: an add-on in their own quran/extra/; empty for the packs' own recitation and for copies
+    // installed for everyone.
+    std::string RemovableRecitation(const std::string& location, const std::string& path) const;
+    // Removes the learner's add-on recitation, its folder and every pack in it. False, with what was
+    // left, when it is not removable or some file could not be removed.
+    bool RemoveRecitation(const std::string& recitation, std::string* error) const;
 
     // Every pack file on disk, in scan order: quran/ first, then the shared quran/ (as default copies),
     // then the add-on folders by name; each

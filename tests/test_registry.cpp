@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
@@ -183,6 +184,34 @@ class TestRegistry : public QObject
         WriteText(P("home/langs.ini"), "de.dat Deutsch\n"); // the learner's own list wins
         QCOMPARE(ReadLanguages(P("home").toStdString(), P("shared").toStdString()).names[1],
                  std::string("Deutsch"));
+    }
+
+    // What is the learner's own and may be removed: an add-on recitation in their quran/extra/, not the
+    // packs' own recitation, not a copy installed for everyone, not a name that leaves the folder.
+    // Removing it takes its folder and every pack in it, and nothing else.
+    void removableRecitations()
+    {
+        QVERIFY(fixtures::WriteArchive(P("home/quran/s104_s114.dat"), {{"112.001.eng", "mine"}}));
+        QVERIFY(fixtures::WriteArchive(P("home/quran/extra/Trial/s104_s114.dat"), {{"112.001.ogg", "x"}}));
+        QVERIFY(fixtures::WriteArchive(P("home/quran/extra/Trial/fatiha.dat"), {{"001.001.ogg", "x"}}));
+        QVERIFY(fixtures::WriteArchive(P("shared/quran/extra/Everyone/fatiha.dat"), {{"001.001.ogg", "y"}}));
+        PackRegistry r(P("home").toStdString());
+        r.SetSharedRoot(P("shared").toStdString());
+        QVERIFY(r.IsShared(P("shared/quran/extra/Everyone/fatiha.dat").toStdString()));
+        QVERIFY(!r.IsShared(P("home/quran/extra/Trial/fatiha.dat").toStdString()));
+        QCOMPARE(r.RemovableRecitation("Trial", P("home/quran/extra/Trial/fatiha.dat").toStdString()),
+                 std::string("Trial"));
+        QCOMPARE(r.RemovableRecitation("default", P("home/quran/s104_s114.dat").toStdString()), std::string());
+        QCOMPARE(r.RemovableRecitation("Everyone", P("shared/quran/extra/Everyone/fatiha.dat").toStdString()),
+                 std::string());
+        std::string error;
+        for (const char* name : {"default", "..", "../quran", "lang", ""})
+            QVERIFY2(!r.RemoveRecitation(name, &error), name);
+        QVERIFY(QFile::exists(P("home/quran/s104_s114.dat")));
+        QVERIFY2(r.RemoveRecitation("Trial", &error), error.c_str());
+        QVERIFY(!QFileInfo::exists(P("home/quran/extra/Trial")));
+        QVERIFY(QFile::exists(P("home/quran/s104_s114.dat")) &&
+                QFile::exists(P("shared/quran/extra/Everyone/fatiha.dat")));
     }
 
     // A damaged pack serves nothing: the installation's healthy copy of it serves instead, a damaged add-on
