@@ -5,6 +5,7 @@
 #include "file_write.h"
 #include "naming.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -49,8 +50,14 @@ bool KelRes::ReadDirectory(const std::string& path, std::vector<Entry>* entries,
     // Only a regular file: a FIFO or a device in a pack's place would block or never end.
     if (!IsReadableRegularFile(path) || !file.open(QIODevice::ReadOnly))
         return false;
-    const qint64 size = file.size();
-    *fileSize = size;
+    *fileSize = file.size();
+    return ReadDirectory(file, file.size(), entries, count);
+}
+
+bool KelRes::ReadDirectory(QIODevice& file, qint64 size, std::vector<Entry>* entries, int* count)
+{
+    entries->clear();
+    *count = 0;
     char header[kHeaderSize];
     if (size < kMagicSize || file.read(header, kMagicSize) != kMagicSize ||
         std::memcmp(header, kMagic, kMagicSize) != 0)
@@ -89,11 +96,41 @@ bool KelRes::Open(const std::string& path)
     directory_.clear();
     count_ = 0;
     path_.clear();
+    held_.clear();
     std::vector<Entry> entries;
     int count = 0;
     qint64 size = 0;
     if (!ReadDirectory(path, &entries, &count, &size))
         return false;
+    TakeDirectory(entries, count, size);
+    path_ = path;
+    return true;
+}
+
+bool KelRes::OpenHeld(const std::string& path, qint64 limit)
+{
+    directory_.clear();
+    count_ = 0;
+    path_.clear();
+    held_.clear();
+    QFile file(QString::fromStdString(path));
+    if (!IsReadableRegularFile(path) || !file.open(QIODevice::ReadOnly) || file.size() > limit)
+        return false;
+    QByteArray bytes = file.readAll();
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    std::vector<Entry> entries;
+    int count = 0;
+    if (!ReadDirectory(buffer, bytes.size(), &entries, &count))
+        return false;
+    TakeDirectory(entries, count, bytes.size());
+    held_ = std::move(bytes);
+    path_ = path;
+    return true;
+}
+
+void KelRes::TakeDirectory(std::vector<Entry>& entries, int count, qint64 size)
+{
     for (Entry& e : entries) {
         // A record whose bytes lie outside the file cannot be extracted; it also ends what an earlier
         // record of the same name said, as any later record does.
@@ -103,8 +140,6 @@ bool KelRes::Open(const std::string& path)
             directory_.erase(e.name);
     }
     count_ = count;
-    path_ = path;
-    return true;
 }
 
 bool KelRes::Contains(const std::string& name) const { return directory_.count(FileNamePart(name)) != 0; }
@@ -140,6 +175,17 @@ template <typename Bytes> bool ReadRange(const std::string& path, qint64 start, 
 
 } // namespace
 
+template <typename Bytes> bool KelRes::Read(qint64 start, qint64 length, Bytes* out) const
+{
+    if (held_.isEmpty())
+        return ReadRange(path_, start, length, out);
+    if (start < 0 || start + length > held_.size())
+        return false;
+    out->resize(size_t(length));
+    std::memcpy(out->data(), held_.constData() + start, size_t(length));
+    return true;
+}
+
 KelRes::ItemStatus KelRes::ExtractInto(const std::string& name, std::vector<char>* out, qint64 limit) const
 {
     out->clear();
@@ -152,7 +198,7 @@ KelRes::ItemStatus KelRes::ExtractInto(const std::string& name, std::vector<char
         return ItemStatus::Missing;
     if (length > limit)
         return ItemStatus::TooLarge;
-    if (!ReadRange(path_, r.start, length, out)) {
+    if (!Read(r.start, length, out)) {
         std::vector<char>().swap(*out);
         return ItemStatus::Missing;
     }
@@ -176,7 +222,7 @@ QByteArray KelRes::Extract(const std::string& name, qint64 limit, bool* tooLarge
         return {};
     }
     QByteArray data;
-    if (!ReadRange(path_, r.start, length, &data))
+    if (!Read(r.start, length, &data))
         return {};
     return data;
 }
@@ -279,8 +325,11 @@ bool KelRes::Save(const std::string& path, std::string* error) const
 namespace
 {
 
-// The interface's archive, its directory read once and again only when the file changes (another size or
-// time of change, or another working folder): the window asks it for some sixty pictures at start.
+// The interface's archive, read whole once and again only when the file changes (another size or time
+// of change, or another working folder): the window asks it for some sixty pictures at start, and they
+// come from memory.
+constexpr qint64 kMaxInterfaceBytes = 32 << 20;
+
 const KelRes& InterfaceArchive()
 {
     static KelRes archive;
@@ -290,7 +339,7 @@ const KelRes& InterfaceArchive()
                         QString::number(info.lastModified().toMSecsSinceEpoch());
     if (now != read) {
         archive = KelRes();
-        archive.Open("img.vnl");
+        archive.OpenHeld("img.vnl", kMaxInterfaceBytes);
         read = now;
     }
     return archive;

@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+class QIODevice;
+
 class KelRes
 {
   public:
@@ -47,6 +49,8 @@ class KelRes
     // read or does not start with the magic.
     static bool ReadDirectory(const std::string& path, std::vector<Entry>* entries, int* count,
                               qint64* fileSize);
+    // The same, from an archive already open for reading (a file, or bytes in memory) of that size.
+    static bool ReadDirectory(QIODevice& archive, qint64 size, std::vector<Entry>* entries, int* count);
     // True when the record's bytes lie inside a file of the given size.
     static bool InFile(const Record& r, qint64 fileSize)
     {
@@ -65,6 +69,9 @@ class KelRes
     // Counts and records are checked against the file's size; records whose range lies outside the
     // file are kept out of the directory.
     bool Open(const std::string& path);
+    // Reads the archive at path whole, at most limit bytes, and serves its items from memory: the file
+    // is opened once. For a small archive read many times (the interface's pictures).
+    bool OpenHeld(const std::string& path, qint64 limit);
 
     // The bytes of the item named by the file-name part of name; empty for an unknown name, an object
     // without an archive, a zero-length item, or a file that can no longer be read in full.
@@ -103,6 +110,11 @@ class KelRes
     std::map<std::string, Record> directory_;
     int count_ = 0;
     std::string path_;
+    QByteArray held_; // the whole archive, when OpenHeld read it
+    // Sets the directory from entries for a file of size bytes.
+    void TakeDirectory(std::vector<Entry>& entries, int count, qint64 size);
+    // The item's bytes [start, start + length) from memory or from the file.
+    template <typename Bytes> bool Read(qint64 start, qint64 length, Bytes* out) const;
 };
 
 // Loads an interface picture from "img.vnl" in the working directory; a null pixmap when the archive,

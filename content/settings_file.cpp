@@ -4,6 +4,7 @@
 #include "file_write.h"
 
 #include <QFile>
+#include <sys/stat.h>
 #include <QList>
 
 namespace
@@ -13,15 +14,73 @@ constexpr char kGeneral[] = "General";
 
 } // namespace
 
+namespace
+{
+
+// A settings file as last read or written in this run, known by its inode, size and time of change:
+// the same file is not read again (the start reads varnel.ini once, though two owners load it).
+struct Known {
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = -1;
+    timespec changed{};
+    std::map<std::string, QString> values;
+};
+
+std::map<std::string, Known>& KnownFiles()
+{
+    static std::map<std::string, Known> known;
+    return known;
+}
+
+bool Identify(const std::string& path, Known* out)
+{
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0)
+        return false;
+    out->device = st.st_dev;
+    out->inode = st.st_ino;
+    out->size = st.st_size;
+    out->changed = st.st_mtim;
+    return true;
+}
+
+bool SameFile(const Known& a, const Known& b)
+{
+    return a.device == b.device && a.inode == b.inode && a.size == b.size &&
+           a.changed.tv_sec == b.changed.tv_sec && a.changed.tv_nsec == b.changed.tv_nsec;
+}
+
+// Notes the values now in the file at path.
+void Remember(const std::string& path, const std::map<std::string, QString>& values)
+{
+    Known now;
+    if (!Identify(path, &now)) {
+        KnownFiles().erase(path);
+        return;
+    }
+    now.values = values;
+    KnownFiles()[path] = std::move(now);
+}
+
+} // namespace
+
 void SettingsFile::Load()
 {
     values_.clear();
     if (!IsReadableRegularFile(path_))
         return;
+    Known now;
+    const auto known = KnownFiles().find(path_);
+    if (known != KnownFiles().end() && Identify(path_, &now) && SameFile(known->second, now)) {
+        values_ = known->second.values;
+        return;
+    }
     QFile file(QString::fromStdString(path_));
     if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxBytes)
         return;
     values_ = Parse(file.read(kMaxBytes));
+    Remember(path_, values_);
 }
 
 QString SettingsFile::Text(const std::string& key, const QString& fallback) const
@@ -53,7 +112,10 @@ bool SettingsFile::Set(const std::string& key, const QString& value, std::string
     if (it != values_.end() && it->second == value)
         return true;
     values_[key] = value;
-    return WriteFileWhole(path_, Serialize(values_), error);
+    if (!WriteFileWhole(path_, Serialize(values_), error))
+        return false;
+    Remember(path_, values_);
+    return true;
 }
 
 bool SettingsFile::Set(const std::string& key, double value, std::string* error)

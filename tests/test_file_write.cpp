@@ -187,6 +187,24 @@ class TestFileWrite : public QObject
         SettingsFile big(dir.filePath("big.ini").toStdString());
         big.Load();
         QVERIFY(!big.Has("view/zoom"));
+
+        // Loaded again unchanged, the file is not read again; changed behind the program's back, even in
+        // place and to the same size, it is.
+        const QString again = dir.filePath("again.ini");
+        QVERIFY(fixtures::PutFile(again, "[view]\nzoom=2\n"));
+        SettingsFile first(again.toStdString()), second(again.toStdString());
+        first.Load();
+        QCOMPARE(first.Number("view/zoom", 1.0), 2.0);
+        QFile inPlace(again);
+        QVERIFY(inPlace.open(QIODevice::ReadWrite));
+        inPlace.seek(12);
+        inPlace.write("3");
+        inPlace.close();
+        second.Load();
+        QCOMPARE(second.Number("view/zoom", 1.0), 3.0);
+        QVERIFY(second.Set("view/night", true, &error));
+        first.Load();
+        QVERIFY(first.Truth("view/night", false) && first.Number("view/zoom", 1.0) == 3.0);
     }
 
     // Every writer on a full disk: the failure is reported and the old file keeps its bytes.
