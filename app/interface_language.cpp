@@ -17,8 +17,8 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMenu>
-#include <QPointer>
 #include <QTranslator>
+#include <memory>
 
 #include <vector>
 
@@ -68,11 +68,9 @@ QString Current() { return InUse(); }
 
 void Use(const QString& code)
 {
-    // The translators belong to the application, which deletes them as it ends; those of the language
-    // before go first.
-    static std::vector<QPointer<QTranslator>> installed;
-    for (const QPointer<QTranslator>& t : installed)
-        delete t.data();
+    // The translators of the language spoken: those of the language before go first (removed from the
+    // application as they are destroyed).
+    static std::vector<std::unique_ptr<QTranslator>> installed;
     installed.clear();
     InUse() = Available().contains(code) ? code : "en";
     if (InUse() == "en") {
@@ -80,14 +78,15 @@ void Use(const QString& code)
         QLocale::setDefault(QLocale::system());
     } else {
         QLocale::setDefault(QLocale(InUse()));
-        auto* own = new QTranslator(QCoreApplication::instance());
-        auto* qt = new QTranslator(QCoreApplication::instance());
-        installed = {own, qt};
-        if (own->load(":/i18n/varnel_" + InUse() + ".qm"))
-            QCoreApplication::installTranslator(own);
+        installed.push_back(std::make_unique<QTranslator>());
+        installed.push_back(std::make_unique<QTranslator>());
+        QTranslator& own = *installed[0];
+        QTranslator& qt = *installed[1];
+        if (own.load(":/i18n/varnel_" + InUse() + ".qm"))
+            QCoreApplication::installTranslator(&own);
         // Qt's own words: the standard buttons and dialogs.
-        if (qt->load("qtbase_" + InUse(), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-            QCoreApplication::installTranslator(qt);
+        if (qt.load("qtbase_" + InUse(), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(&qt);
     }
     QGuiApplication::setLayoutDirection(RightToLeft(InUse()) ? Qt::RightToLeft : Qt::LeftToRight);
     // The interface's own script first, where the system's font draws it poorly: Arabic and Urdu in an

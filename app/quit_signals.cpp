@@ -31,8 +31,8 @@ QuitSignals::QuitSignals(QObject* parent) : QObject(parent)
     if (pipeEnds[0] >= 0 || ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, pipeEnds) != 0)
         return;
     ::fcntl(pipeEnds[1], F_SETFL, O_NONBLOCK);
-    notifier_ = new QSocketNotifier(pipeEnds[0], QSocketNotifier::Read, this);
-    connect(notifier_, &QSocketNotifier::activated, this, &QuitSignals::Drain);
+    notifier_ = std::make_unique<QSocketNotifier>(pipeEnds[0], QSocketNotifier::Read);
+    connect(notifier_.get(), &QSocketNotifier::activated, this, &QuitSignals::Drain);
     struct sigaction action {
     };
     action.sa_handler = OnSignal;
@@ -49,7 +49,7 @@ QuitSignals::~QuitSignals()
         return;
     for (int number : kSignals)
         std::signal(number, SIG_DFL);
-    delete notifier_;
+    notifier_.reset();
     ::close(pipeEnds[0]);
     ::close(pipeEnds[1]);
     pipeEnds[0] = pipeEnds[1] = -1;

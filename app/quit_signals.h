@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QObject>
+#include <memory>
 
 class QSocketNotifier;
 
@@ -27,6 +28,6 @@ class QuitSignals : public QObject
   private:
     void Drain();
 
-    QSocketNotifier* notifier_ = nullptr;
+    std::unique_ptr<QSocketNotifier> notifier_; // gone before the socket it watches is closed
     bool installed_ = false;
 };
