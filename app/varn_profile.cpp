@@ -2,11 +2,9 @@
 // Profiles and the heart: saving, loading and creating a learner's profile, and jumping to an aya of
 // the heart.
 #include "draglabel.h"
-#include "file_write.h"
 #include "heart.h"
 #include "messages.h"
 #include "naming.h"
-#include "profile_file.h"
 #include "recitation_session.h"
 #include "varn.h"
 
@@ -20,13 +18,9 @@
 namespace
 {
 
-const char kProfilesDir[] = "profiles";
 const char kFirstAya[] = "114.001";
 
-std::string ProfilePath(const std::string& name)
-{
-    return std::string(kProfilesDir) + "/" + ProfileFileName(name);
-}
+std::string ProfilePath(const std::string& name) { return LearnerRecord::ProfilePath(name); }
 
 QString Html(const std::string& text) { return QString::fromStdString(text).toHtmlEscaped(); }
 
@@ -44,7 +38,7 @@ void Varn::SaveProfile()
     // With no pack installed there is no aya to be at: the learner starts at the first aya of sura 114.
     data.currentAya = session_->AyaCount() > 0 ? session_->CurrentAya() : kFirstAya;
     std::string error;
-    if (!MakeFolder(kProfilesDir, &error) || !SaveProfileFile(ProfilePath(userName_), data, &error))
+    if (!LearnerRecord::SaveProfileFile(ProfilePath(userName_), data, &error))
         ShowMessage("Varnel",
                     QObject::tr("Your profile could not be saved, so your heart is not stored yet:<br>%1"
                                 "<br><br>Check that the folder \"profiles\" beside Varnel can be "
@@ -67,23 +61,18 @@ void Varn::LoadProfile(const std::string& name)
     controls_->LoadLearner(ProfilePath(name), settings_);
     passages_->ShowLearner();
 
-    ProfileData data;
-    std::string problem;
-    const std::string path = ProfilePath(name);
-    if (!ReadProfile(path, &data, &problem)) {
-        // Keep the damaged file: the next save replaces it with what could be read.
-        const std::string backup = KeepDamagedCopy(path);
-        QString note = backup.empty()
+    LearnerRecord::ProfileRead read = record_.ReadProfileFile(ProfilePath(name));
+    ProfileData& data = read.data;
+    if (read.damaged) {
+        QString note = read.backup.empty()
                            ? QString()
-                           : "<br><br>" + QObject::tr("The file as it was is kept as %1.").arg(Html(backup));
-        // The review record follows the heart: before it loses the items of the ayas that could not be
-        // read, it is kept whole beside itself.
-        for (const std::string& reviewBackup : record_.KeepReviewsBeforeLoss(data.heart))
+                           : "<br><br>" + QObject::tr("The file as it was is kept as %1.").arg(Html(read.backup));
+        for (const std::string& reviewBackup : read.reviewBackups)
             note += "<br><br>" +
                     QObject::tr("Your review record as it was is kept as %1.").arg(Html(reviewBackup));
         ShowMessage(
             "Varnel",
-            QObject::tr("The profile of %1 could not be read in full: %2.").arg(Html(name), Html(problem)) +
+            QObject::tr("The profile of %1 could not be read in full: %2.").arg(Html(name), Html(read.problem)) +
                 (data.heart.empty()
                      ? QString()
                      : "<br><br>" + QObject::tr("The ayas of the heart that could be read are kept.")) +

@@ -7,7 +7,6 @@
 #include "heart.h"
 #include "messages.h"
 #include "naming.h"
-#include "profile_file.h"
 #include "review_panel.h"
 #include "varn.h"
 

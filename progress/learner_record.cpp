@@ -184,6 +184,32 @@ bool LearnerRecord::SaveReview(std::string* error)
     return !Loaded() || WriteSidecar(ReviewPath(), Review().Serialize(), error);
 }
 
+std::string LearnerRecord::ProfilePath(const std::string& userName)
+{
+    return std::string("profiles/") + ProfileFileName(userName);
+}
+
+LearnerRecord::ProfileRead LearnerRecord::ReadProfileFile(const std::string& path) const
+{
+    ProfileRead read;
+    if (ReadProfile(path, &read.data, &read.problem))
+        return read;
+    // The damaged file is kept: the next save replaces it with what could be read. The review record
+    // follows the heart: before it loses the items of the ayas that could not be read, it is kept whole.
+    read.damaged = true;
+    read.backup = KeepDamagedCopy(path);
+    read.reviewBackups = KeepReviewsBeforeLoss(read.data.heart);
+    return read;
+}
+
+bool LearnerRecord::SaveProfileFile(const std::string& path, const ProfileData& data, std::string* error)
+{
+    const size_t slash = path.rfind('/');
+    if (slash != std::string::npos && !MakeFolder(path.substr(0, slash), error))
+        return false;
+    return ::SaveProfileFile(path, data, error);
+}
+
 std::vector<std::string> LearnerRecord::KeepReviewsBeforeLoss(const std::vector<std::string>& ayas) const
 {
     std::vector<std::string> kept;

@@ -9,6 +9,7 @@
 
 #include "heart_data.h"
 #include "passage.h"
+#include "profile_file.h"
 #include "recordings.h"
 #include "review_book.h"
 #include "self_test.h"
@@ -73,6 +74,22 @@ class LearnerRecord : public QObject
     SelfTest& Aids() { return aids_; }
     const DrillSettings& Drill() const { return drill_; }
     const std::string& ReviewPath() const { return drill_.reviewByPages ? pagesPath_ : reviewPath_; }
+    // The profile file of a learner, "profiles/NAME.varn" under the working folder.
+    static std::string ProfilePath(const std::string& userName);
+    // What reading a profile file found. Damaged, the file is kept as a copy (its path in backup), the
+    // review books the heart that could be read would take items from are kept too (reviewBackups),
+    // and data holds what could be read.
+    struct ProfileRead {
+        ProfileData data;
+        bool damaged = false;
+        std::string problem; // what was wrong, in words
+        std::string backup;  // the damaged file as it was; empty when no copy could be made
+        std::vector<std::string> reviewBackups;
+    };
+    ProfileRead ReadProfileFile(const std::string& path) const;
+    // Writes the profile file whole or not at all, its folder made first. False, with the reason.
+    static bool SaveProfileFile(const std::string& path, const ProfileData& data, std::string* error);
+
     // Keeps a copy of each review book that a heart of these ayas would take items from (before a
     // damaged profile's heart replaces the heart); the copies' paths.
     std::vector<std::string> KeepReviewsBeforeLoss(const std::vector<std::string>& ayas) const;

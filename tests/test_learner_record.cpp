@@ -112,6 +112,30 @@ class TestLearnerRecord : public QObject
         QFile::remove(path + ".bak");
     }
 
+    // The profile file through the record: written whole into a folder made for it, read back; a damaged
+    // one is kept as a copy, what could be read is given, and the review record is kept whole before the
+    // smaller heart would take its items.
+    void profileFile()
+    {
+        const std::string path = dir_.filePath("elsewhere/Yusuf.varn").toStdString();
+        const ProfileData data{"Yusuf", {"108.001", "108.002"}, "108.002", true};
+        std::string error;
+        QVERIFY2(LearnerRecord::SaveProfileFile(path, data, &error), error.c_str());
+        LearnerRecord record;
+        LearnerRecord::ProfileRead read = record.ReadProfileFile(path);
+        QVERIFY(!read.damaged);
+        QCOMPARE(read.data.heart, data.heart);
+        QCOMPARE(read.data.currentAya, data.currentAya);
+        QCOMPARE(LearnerRecord::ProfilePath("Yusuf"), std::string("profiles/Yusuf.varn"));
+
+        QByteArray cut = fixtures::ReadFile(QString::fromStdString(path));
+        cut.chop(cut.size() / 3);
+        QVERIFY(fixtures::PutFile(QString::fromStdString(path), cut));
+        read = record.ReadProfileFile(path);
+        QVERIFY(read.damaged && !read.problem.empty());
+        QCOMPARE(fixtures::ReadFile(QString::fromStdString(read.backup)), cut);
+    }
+
     // A grade lands on the item it was given for, found by sura and first aya, while the heart changes
     // under the review; a damaged review file leaves the heart as it was.
     void gradeWhileTheHeartChanges()
