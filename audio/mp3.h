@@ -63,9 +63,11 @@ class MP3 : public QObject, private ScheduleHost
     void SetNext(const std::string& name);
     void PlayAll(const std::string& name);
     void PlayRange(const std::string& name);
+    // An explicit stop: the device pauses at once, where the gaps inside a drill keep it running.
     void Stop()
     {
         schedule_.Stop();
+        sound::PauseOutputSoon();
         ReportState();
     }
     // The settings below apply from the next boundary (the next pass or the next aya) that has not

@@ -98,7 +98,10 @@ void Output::FeederLoop()
         } else if (context) {
             // Nothing plays: wake when the device has been quiet long enough to pause, and to close.
             const auto now = std::chrono::steady_clock::now();
-            const auto closeAt = quietSince + idleClose, pauseAt = quietSince + idlePause;
+            const auto closeAt = quietSince + idleClose,
+                       pauseAt = quietSince + (pauseSoon && idlePause <= kDefaultIdlePause
+                                                   ? std::chrono::milliseconds(0)
+                                                   : idlePause);
             if (now >= closeAt) {
                 CloseDevice();
             } else if (now >= pauseAt || paused) {

@@ -55,6 +55,9 @@ void SetIdleClose(std::chrono::milliseconds delay);
 // stop between two plays keeps it running. A device that writes a file (OpenAL Soft's wave driver)
 // writes nothing while paused, so recordings of silences need a delay longer than they are.
 void SetIdlePause(std::chrono::milliseconds delay);
+// The learner stopped: the output pauses as soon as nothing plays, rather than after the idle pause that
+// bridges the gaps inside a drill.
+void PauseOutputSoon();
 
 // Our own words for each result; "Unknown error." for any other value.
 const char* ErrorString(int result);

@@ -150,7 +150,11 @@ struct Output {
     // How far behind the mixer the listener is on a source, where OpenAL Soft tells it.
     LPALGETSOURCEI64VSOFT getSourceLatency = nullptr;
     std::chrono::milliseconds idleClose{30000};
-    std::chrono::milliseconds idlePause{1000};
+    static constexpr std::chrono::milliseconds kDefaultIdlePause{1000};
+    std::chrono::milliseconds idlePause = kDefaultIdlePause;
+    // An explicit stop asked the device to pause as soon as nothing plays, not after idlePause (unless
+    // idlePause was made longer than its default, as for a device that writes a file).
+    bool pauseSoon = false;
 
     void MakeCurrent()
     {

@@ -211,6 +211,7 @@ Result System::PlaySound(SoundHandle sound, bool paused, ChannelHandle* channel)
     if (r != Ok)
         return r;
     d.StartAt(ch, 0);
+    TheOutput().pauseSoon = false; // playing again: quiet gaps from here on are a drill's own
     const ChannelHandle handle = d.nextChannel++;
     d.channels.emplace(handle, std::move(ch));
     *channel = handle;
@@ -420,6 +421,13 @@ int OutputOpenCount()
 {
     std::lock_guard<std::mutex> lock(LayerMutex());
     return TheOutput().opened;
+}
+
+void PauseOutputSoon()
+{
+    std::lock_guard<std::mutex> lock(LayerMutex());
+    TheOutput().pauseSoon = true;
+    TheOutput().wake.notify_all();
 }
 
 void SetIdlePause(std::chrono::milliseconds delay)
