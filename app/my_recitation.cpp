@@ -250,6 +250,9 @@ void MyRecitation::CheckAya(const std::string& key, const QString& told)
         for (const listen::Span& s : result.extra)
             extra.emplace_back(s.start, s.end);
         w_.waveforms->SetMarks(std::move(missing), std::move(extra));
+        // Your voice on the reciter's time, word under word, where the two are the same aya.
+        if (result.verdict != listen::Verdict::Different)
+            w_.waveforms->SetAlignment(result.path);
     }
     w_.checkResult->setText(text);
     Tell(told.isEmpty() ? text : told + " " + text);

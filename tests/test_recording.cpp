@@ -211,6 +211,26 @@ class TestRecording : public QObject
 
     // The waveform's peaks: each bucket's lowest and highest sample, read back at any span; drawn only
     // where there is sound, on the shared time axis.
+    // The learner's time on the reciter's axis: straight between the alignment's pairs, on past its ends
+    // at the same pace, and back again; a stretch the reciter stands still for goes to one place.
+    void timeOnTheReciterAxis()
+    {
+        const TimeMap none;
+        QCOMPARE(none.Own(1.5), 1.5);
+        QCOMPARE(none.Axis(1.5), 1.5);
+        const TimeMap map({{0.5, 0.2}, {1.0, 1.2}, {1.5, 1.3}, {1.5, 1.9}, {2.0, 2.4}});
+        QCOMPARE(map.Own(0.75), 0.7);
+        QCOMPARE(map.Own(0.4), 0.1);
+        QCOMPARE(map.Own(2.5), 2.9);
+        QCOMPARE(map.Axis(0.7), 0.75);
+        QCOMPARE(map.Axis(1.6), 1.5);          // held still: the learner's 1.3 to 1.9 s all lie at 1.5 s
+        QCOMPARE(map.Axis(3.0), 2.6);
+        for (double t = 0; t < 2.4; t += 0.05) {
+            QVERIFY(map.Own(t + 0.05) >= map.Own(t));
+            QVERIFY(map.Axis(t + 0.05) >= map.Axis(t));
+        }
+    }
+
     void waveformPeaks()
     {
         std::vector<float> samples(size_t(kRate), 0.0f); // 0.5 s of a 0.5 tone, then 0.5 s of silence

@@ -43,8 +43,42 @@ void WavePeaks::Range(double from, double to, float* low, float* high) const
     }
 }
 
+TimeMap::TimeMap(std::vector<std::pair<double, double>> pairs) : pairs_(std::move(pairs)) {}
+
+double TimeMap::Own(double axis) const
+{
+    if (pairs_.empty())
+        return axis;
+    const auto after = std::lower_bound(pairs_.begin(), pairs_.end(), axis,
+                                        [](const std::pair<double, double>& p, double t) { return p.first < t; });
+    if (after == pairs_.begin())
+        return after->second - (after->first - axis);
+    if (after == pairs_.end())
+        return pairs_.back().second + (axis - pairs_.back().first);
+    const auto before = std::prev(after);
+    const double width = after->first - before->first;
+    const double share = width > 0 ? (axis - before->first) / width : 0;
+    return before->second + share * (after->second - before->second);
+}
+
+double TimeMap::Axis(double own) const
+{
+    if (pairs_.empty())
+        return own;
+    const auto after = std::lower_bound(pairs_.begin(), pairs_.end(), own,
+                                        [](const std::pair<double, double>& p, double t) { return p.second < t; });
+    if (after == pairs_.begin())
+        return after->first - (after->second - own);
+    if (after == pairs_.end())
+        return pairs_.back().first + (own - pairs_.back().second);
+    const auto before = std::prev(after);
+    const double width = after->second - before->second;
+    const double share = width > 0 ? (own - before->second) / width : 0;
+    return before->first + share * (after->first - before->first);
+}
+
 void PaintWave(QPainter& painter, const QRectF& rect, const WavePeaks& peaks, double span,
-               const QColor& color)
+               const QColor& color, const TimeMap& map)
 {
     const double middle = rect.center().y();
     const double half = rect.height() / 2;
@@ -56,11 +90,12 @@ void PaintWave(QPainter& painter, const QRectF& rect, const WavePeaks& peaks, do
     const int columns = int(rect.width());
     const double perColumn = span / columns;
     for (int x = 0; x < columns; ++x) {
-        const double t = x * perColumn;
+        const double t = map.Own(x * perColumn);
         if (t >= peaks.Seconds())
             break;
+        const double next = std::max(map.Own((x + 1) * perColumn), t + 1.0 / WavePeaks::kBucketsPerSecond);
         float low = 0, high = 0;
-        peaks.Range(t, t + perColumn, &low, &high);
+        peaks.Range(t, next, &low, &high);
         const double px = rect.left() + x + 0.5;
         painter.drawLine(QPointF(px, middle - high * half), QPointF(px, middle - low * half));
     }
@@ -78,6 +113,7 @@ void WaveformView::SetVoices(WavePeaks reciter, WavePeaks learner)
     learner_ = std::move(learner);
     missing_.clear();
     extra_.clear();
+    aligned_ = TimeMap();
     position_ = -1;
     setAccessibleDescription(tr("The reciter: %1 s; you: %2 s")
                                  .arg(reciter_.Seconds(), 0, 'f', 1)
@@ -96,7 +132,10 @@ void WaveformView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), palette().base());
-    const double span = std::max(std::max(reciter_.Seconds(), learner_.Seconds()), 0.1);
+    // Aligned, the learner's voice is drawn on the reciter's time; else each on its own.
+    const double span = std::max(aligned_.Empty() ? std::max(reciter_.Seconds(), learner_.Seconds())
+                                                  : reciter_.Seconds(),
+                                 0.1);
     const QString reciterLabel = tr("Reciter"), learnerLabel = tr("You");
     const int labelWidth = std::max(fontMetrics().horizontalAdvance(reciterLabel),
                                     fontMetrics().horizontalAdvance(learnerLabel)) +
@@ -115,7 +154,9 @@ void WaveformView::paintEvent(QPaintEvent*)
     // The marked stretches behind the voices, hatched as well as tinted.
     const QColor mark = palette().color(QPalette::Text);
     for (const auto& [list, lane] : {std::pair{&missing_, top}, std::pair{&extra_, bottom}})
-        for (const auto& [from, to] : *list) {
+        for (auto [from, to] : *list) {
+            if (list == &extra_) // on the axis, where the alignment holds the reciter still
+                from = aligned_.Axis(from), to = aligned_.Axis(to);
             const QRectF r(lane.left() + std::clamp(from / span, 0.0, 1.0) * lane.width(), lane.top(),
                            std::max((std::min(to, span) - std::max(from, 0.0)) / span * lane.width(), 2.0),
                            lane.height());
@@ -123,10 +164,11 @@ void WaveformView::paintEvent(QPaintEvent*)
             painter.fillRect(r, QBrush(QColor(mark.red(), mark.green(), mark.blue(), 90), Qt::BDiagPattern));
         }
     PaintWave(painter, top, reciter_, span, reciterColor);
-    PaintWave(painter, bottom, learner_, span, learnerColor);
+    PaintWave(painter, bottom, learner_, span, learnerColor, aligned_);
     if (position_ >= 0) {
         const QRectF& lane = mine_ ? bottom : top;
-        const double x = lane.left() + std::min(position_ / span, 1.0) * lane.width();
+        const double at = mine_ ? aligned_.Axis(position_) : position_;
+        const double x = lane.left() + std::clamp(at / span, 0.0, 1.0) * lane.width();
         painter.setPen(QPen(palette().color(QPalette::Text), 1));
         painter.drawLine(QPointF(x, lane.top()), QPointF(x, lane.bottom()));
     }
@@ -137,5 +179,11 @@ void WaveformView::SetMarks(std::vector<std::pair<double, double>> missing,
 {
     missing_ = std::move(missing);
     extra_ = std::move(extra);
+    update();
+}
+
+void WaveformView::SetAlignment(std::vector<std::pair<double, double>> path)
+{
+    aligned_ = TimeMap(std::move(path));
     update();
 }

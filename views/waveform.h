@@ -33,9 +33,25 @@ class WavePeaks
     std::vector<float> low_, high_;
 };
 
-// Draws peaks in rect, span seconds across its width (the shared axis), mirrored about its middle line.
+// The time of a recording drawn on another's axis: pairs (axis time, own time) of an alignment, both
+// rising, and straight lines between them. Empty, the two times are one.
+class TimeMap
+{
+  public:
+    TimeMap() = default;
+    explicit TimeMap(std::vector<std::pair<double, double>> pairs);
+    bool Empty() const { return pairs_.empty(); }
+    double Own(double axis) const;
+    double Axis(double own) const;
+
+  private:
+    std::vector<std::pair<double, double>> pairs_;
+};
+
+// Draws peaks in rect, span seconds across its width (the shared axis), mirrored about its middle line;
+// with a map, each column shows the stretch of the recording that the map puts there.
 void PaintWave(QPainter& painter, const QRectF& rect, const WavePeaks& peaks, double span,
-               const QColor& color);
+               const QColor& color, const TimeMap& map = TimeMap());
 
 class WaveformView : public QWidget
 {
@@ -47,6 +63,9 @@ class WaveformView : public QWidget
     // Stretches to mark, in seconds: of the reciter's voice, what the learner left out; of the learner's,
     // what has no counterpart in the reciter's. Cleared by SetVoices.
     void SetMarks(std::vector<std::pair<double, double>> missing, std::vector<std::pair<double, double>> extra);
+    // Draws the learner's voice on the reciter's time, by an alignment's pairs (reciter's time, the
+    // learner's time); cleared by SetVoices.
+    void SetAlignment(std::vector<std::pair<double, double>> path);
     // The time heard now in the voice playing (mine: the learner's); negative: none.
     void SetPosition(double seconds, bool mine);
     QSize sizeHint() const override { return {480, 120}; }
@@ -57,6 +76,7 @@ class WaveformView : public QWidget
   private:
     WavePeaks reciter_, learner_;
     std::vector<std::pair<double, double>> missing_, extra_;
+    TimeMap aligned_; // the learner's time on the reciter's axis, once checked
     double position_ = -1;
     bool mine_ = false;
 };
