@@ -239,6 +239,9 @@ void MyRecitation::CheckAya(const std::string& key, const QString& told)
             break;
         }
         text = text.arg(Place(key)).arg(result.score);
+        // The heart marks the aya while its last check matched.
+        std::string noted;
+        record_.NoteCheck(sura, aya, result.verdict == listen::Verdict::Match, &noted);
         if (!result.missing.empty())
             text += " " + QObject::tr("Left out, in the reciter's time: %1.").arg(spans(result.missing));
         if (!result.extra.empty())
@@ -309,10 +312,12 @@ void MyRecitation::DeleteAll()
 
 void MyRecitation::ShowRecorded()
 {
-    std::set<std::string> keys;
+    std::set<std::string> keys, matched;
     for (const Recordings::Aya& a : record_.Recorded().All())
         keys.insert(AyaKey(PadSura(IntToString(a.first)), a.second));
-    w_.heart->SetRecorded(keys);
+    for (const Recordings::Aya& a : record_.Recorded().AllMatched())
+        matched.insert(AyaKey(PadSura(IntToString(a.first)), a.second));
+    w_.heart->SetRecorded(keys, matched);
     session_->OwnRecordingsChanged();
 }
 

@@ -289,6 +289,15 @@ bool LearnerRecord::SetDrill(const DrillSettings& drill, std::string* error)
     return !Loaded() || WriteSidecar(drillPath_, QByteArray::fromStdString(drill_.Serialize()), error);
 }
 
+bool LearnerRecord::NoteCheck(int sura, int aya, bool matched, std::string* error)
+{
+    const bool before = recordings_.Matched(sura, aya);
+    const bool ok = recordings_.SetMatched(sura, aya, matched, error);
+    if (recordings_.Matched(sura, aya) != before)
+        emit RecordingsChanged();
+    return ok;
+}
+
 bool LearnerRecord::SaveRecording(int sura, int aya, const sound::Pcm& pcm, std::string* error)
 {
     if (!recordings_.Save(sura, aya, pcm, error))

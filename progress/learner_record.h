@@ -119,6 +119,8 @@ class LearnerRecord : public QObject
     bool SaveRecording(int sura, int aya, const sound::Pcm& pcm, std::string* error);
     bool RemoveRecording(int sura, int aya, std::string* error);
     bool RemoveAllRecordings(std::string* error);
+    // Notes whether the aya's recording matched the reciter's at its check (RecordingsChanged follows).
+    bool NoteCheck(int sura, int aya, bool matched, std::string* error);
 
   signals:
     void DrillChanged();

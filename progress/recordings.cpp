@@ -34,6 +34,14 @@ bool Recordings::ParseFileName(const std::string& name, int* sura, int* aya)
     return true;
 }
 
+namespace
+{
+
+constexpr const char* kMatchedFile = "matched.txt";
+constexpr qint64 kMaxMatchedBytes = 1 << 20;
+
+} // namespace
+
 void Recordings::SetFolder(const std::string& folder)
 {
     folder_ = folder;
@@ -46,6 +54,35 @@ void Recordings::SetFolder(const std::string& folder)
         if (ParseFileName(name.toStdString(), &sura, &aya))
             ayas_.insert({sura, aya});
     }
+    matched_.clear();
+    const std::string list = folder_ + "/" + kMatchedFile;
+    QFile file(QString::fromStdString(list));
+    if (!IsReadableRegularFile(list) || !file.open(QIODevice::ReadOnly) || file.size() > kMaxMatchedBytes)
+        return;
+    for (const QByteArray& line : file.readAll().split('\n')) {
+        int sura = 0, aya = 0;
+        if (ParseFileName(line.trimmed().toStdString() + ".ogg", &sura, &aya) && Has(sura, aya))
+            matched_.insert({sura, aya});
+    }
+}
+
+bool Recordings::SetMatched(int sura, int aya, bool matched, std::string* error)
+{
+    if (folder_.empty() || Matched(sura, aya) == matched)
+        return true;
+    if (matched)
+        matched_.insert({sura, aya});
+    else
+        matched_.erase({sura, aya});
+    return WriteMatched(error);
+}
+
+bool Recordings::WriteMatched(std::string* error) const
+{
+    QByteArray text;
+    for (const Aya& a : matched_)
+        text += QByteArray::fromStdString(FileName(a.first, a.second).substr(0, 6)) + "\n";
+    return MakeFolder(folder_, error) && WriteFileWhole(folder_ + "/" + kMatchedFile, text, error);
 }
 
 std::string Recordings::Path(int sura, int aya) const { return folder_ + "/" + FileName(sura, aya); }
@@ -68,6 +105,9 @@ bool Recordings::Save(int sura, int aya, const sound::Pcm& pcm, std::string* err
         !WriteFileWhole(Path(sura, aya), QByteArray(bytes.data(), qsizetype(bytes.size())), error))
         return false;
     ayas_.insert({sura, aya});
+    // A new take has not been checked yet.
+    std::string ignored;
+    SetMatched(sura, aya, false, &ignored);
     return true;
 }
 
@@ -110,6 +150,8 @@ bool Recordings::Remove(int sura, int aya, std::string* error)
         return false;
     }
     ayas_.erase({sura, aya});
+    std::string ignored;
+    SetMatched(sura, aya, false, &ignored);
     return true;
 }
 

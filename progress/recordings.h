@@ -43,7 +43,16 @@ class Recordings
     bool Remove(int sura, int aya, std::string* error);
     bool RemoveAll(std::string* error);
 
+    // The ayas whose recording, at its last check against the reciter, matched: kept in the folder's
+    // "matched.txt" (one SSSAAA a line), written whole. A new take or a removed recording forgets its
+    // mark until it is checked again.
+    bool Matched(int sura, int aya) const { return matched_.count({sura, aya}) > 0; }
+    const std::set<Aya>& AllMatched() const { return matched_; }
+    bool SetMatched(int sura, int aya, bool matched, std::string* error);
+
   private:
+    bool WriteMatched(std::string* error) const;
     std::string folder_;
     std::set<Aya> ayas_;
+    std::set<Aya> matched_;
 };

@@ -8,6 +8,8 @@
 #include "compare.h"
 #include "config.h"
 #include "heart.h"
+#include "learner_record.h"
+#include "naming.h"
 #include "mic_writer.h"
 #include "recitation_session.h"
 #include "varn.h"
@@ -193,12 +195,19 @@ class TestRecitationWindow : public QObject
         emit window.Mine()->TheRecorder().Taken(key, reciter);
         QVERIFY2(w.checkResult->text().contains(", match:"), qPrintable(w.checkResult->text()));
         QVERIFY(!w.waveforms->isHidden());
+        // The heart marks the aya while its last check matched, and the mark is kept with the recordings.
+        int sura = 0, aya = 0;
+        QVERIFY(SplitAyaKey(key, &sura, &aya));
+        QVERIFY(window.Record().Recorded().Matched(sura, aya) && w.heart->MatchMarked(key));
+        QVERIFY(ws.Read("profiles/Amina.recordings/matched.txt").startsWith(
+            QByteArray::fromStdString(Recordings::FileName(sura, aya).substr(0, 6))));
 
         sound::Pcm other;
         const QByteArray steps = fixtures::ToneOgg(1500, {300.0, 1200.0, 2400.0, 700.0, 1800.0});
         QCOMPARE(sound::DecodeAll(steps.constData(), size_t(steps.size()), &other), sound::Ok);
         emit window.Mine()->TheRecorder().Taken(key, other);
         QVERIFY2(w.checkResult->text().contains(", different:"), qPrintable(w.checkResult->text()));
+        QVERIFY(!window.Record().Recorded().Matched(sura, aya) && !w.heart->MatchMarked(key));
         // Checked again from the menu, the same verdict; the label is a screen reader's to read.
         QAction* check = nullptr;
         for (QAction* a : w.practice->actions())

@@ -286,9 +286,18 @@ class TestRecording : public QObject
         QVERIFY(fixtures::PutFile(dir.filePath("profiles/Bilal.recordings/notes.ogg"), "mine"));
         QVERIFY(fixtures::PutFile(dir.filePath("profiles/Bilal.recordings/001008.ogg"), "no such aya"));
 
+        // The last check's match is kept beside the recordings, and forgotten by a new take.
+        QVERIFY(record.NoteCheck(1, 1, true, &error) && record.NoteCheck(114, 6, true, &error));
+        QVERIFY(record.SaveRecording(114, 6, pcm, &error));
+        QVERIFY(fixtures::PutFile(dir.filePath("profiles/Bilal.recordings/damaged.txt"), "x"));
+
         LearnerRecord reloaded;
         reloaded.Load(profile);
         QCOMPARE(reloaded.Recorded().All(), (std::set<Recordings::Aya>{{1, 1}, {1, 7}, {114, 6}}));
+        QCOMPARE(reloaded.Recorded().AllMatched(), (std::set<Recordings::Aya>{{1, 1}}));
+        QVERIFY(reloaded.RemoveRecording(1, 1, &error));
+        QVERIFY(!reloaded.Recorded().Matched(1, 1));
+        QVERIFY(reloaded.SaveRecording(1, 1, pcm, &error));
         QVERIFY(reloaded.RemoveRecording(1, 7, &error));
         QVERIFY(!reloaded.Recorded().Has(1, 7));
         QVERIFY(!QFile::exists(dir.filePath("profiles/Bilal.recordings/001007.ogg")));

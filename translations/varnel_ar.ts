@@ -359,6 +359,14 @@
         <source>Due for review</source>
         <translation>حان وقت مراجعتها</translation>
     </message>
+    <message>
+        <source>You recorded this aya, and its last check matched the reciter</source>
+        <translation>سجّلت هذه الآية، وطابق آخرُ تحقّقٍ منها تلاوةَ القارئ</translation>
+    </message>
+    <message>
+        <source>recorded, checked: match</source>
+        <translation>مسجّلة، والتحقّق: مطابقة</translation>
+    </message>
 </context>
 <context>
     <name>InterfaceLanguage</name>

@@ -359,6 +359,14 @@
         <source>Due for review</source>
         <translation>পুনরাবৃত্তির সময় হয়েছে</translation>
     </message>
+    <message>
+        <source>You recorded this aya, and its last check matched the reciter</source>
+        <translation>আপনি এই আয়াত রেকর্ড করেছেন, এবং এর শেষ যাচাই কারীর সাথে মিলেছে</translation>
+    </message>
+    <message>
+        <source>recorded, checked: match</source>
+        <translation>রেকর্ড করা, যাচাই: মিলেছে</translation>
+    </message>
 </context>
 <context>
     <name>InterfaceLanguage</name>

@@ -359,6 +359,14 @@
         <source>Due for review</source>
         <translation>À réviser</translation>
     </message>
+    <message>
+        <source>You recorded this aya, and its last check matched the reciter</source>
+        <translation>Vous avez enregistré ce verset, et sa dernière vérification concordait avec le récitant</translation>
+    </message>
+    <message>
+        <source>recorded, checked: match</source>
+        <translation>enregistré, vérifié : conforme</translation>
+    </message>
 </context>
 <context>
     <name>InterfaceLanguage</name>

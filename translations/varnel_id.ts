@@ -359,6 +359,14 @@
         <source>Due for review</source>
         <translation>Jatuh tempo murajaah</translation>
     </message>
+    <message>
+        <source>You recorded this aya, and its last check matched the reciter</source>
+        <translation>Anda merekam ayat ini, dan pemeriksaan terakhirnya cocok dengan qari</translation>
+    </message>
+    <message>
+        <source>recorded, checked: match</source>
+        <translation>direkam, diperiksa: cocok</translation>
+    </message>
 </context>
 <context>
     <name>InterfaceLanguage</name>

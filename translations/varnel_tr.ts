@@ -359,6 +359,14 @@
         <source>Due for review</source>
         <translation>Tekrar zamanı geldi</translation>
     </message>
+    <message>
+        <source>You recorded this aya, and its last check matched the reciter</source>
+        <translation>Bu ayeti kaydettiniz ve son denetimi kâriyle uyuştu</translation>
+    </message>
+    <message>
+        <source>recorded, checked: match</source>
+        <translation>kaydedildi, denetim: uyuyor</translation>
+    </message>
 </context>
 <context>
     <name>InterfaceLanguage</name>

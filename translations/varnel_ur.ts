@@ -359,6 +359,14 @@
         <source>Due for review</source>
         <translation>دہرائی کی باری</translation>
     </message>
+    <message>
+        <source>You recorded this aya, and its last check matched the reciter</source>
+        <translation>آپ نے یہ آیت ریکارڈ کی، اور اس کی آخری جانچ قاری سے مطابق تھی</translation>
+    </message>
+    <message>
+        <source>recorded, checked: match</source>
+        <translation>ریکارڈ شدہ، جانچ: مطابق</translation>
+    </message>
 </context>
 <context>
     <name>InterfaceLanguage</name>

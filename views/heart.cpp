@@ -39,7 +39,7 @@ std::vector<std::string> Pieces(const std::string& text)
 }
 
 // Draws a row as usual, with a small mark at its end: a dot on a sura due for review, a ring on an aya
-// the learner recorded.
+// the learner recorded, filled when its last check matched the reciter.
 class DueMarkDelegate : public QStyledItemDelegate
 {
   public:
@@ -48,8 +48,9 @@ class DueMarkDelegate : public QStyledItemDelegate
     {
         QStyledItemDelegate::paint(painter, option, index);
         if (index.parent().isValid() && index.parent().parent().isValid()) {
-            if (heart_->RecordedMarked(index.data().toString().toStdString()))
-                PaintMark(painter, option.rect, false);
+            const std::string key = index.data().toString().toStdString();
+            if (heart_->RecordedMarked(key))
+                PaintMark(painter, option.rect, false, heart_->MatchMarked(key));
             return;
         }
         bool ok = false;
@@ -59,7 +60,7 @@ class DueMarkDelegate : public QStyledItemDelegate
         PaintMark(painter, option.rect, true);
     }
 
-    static void PaintMark(QPainter* painter, const QRect& row, bool due)
+    static void PaintMark(QPainter* painter, const QRect& row, bool due, bool filled = false)
     {
         const int d = std::max(6, row.height() / 3);
         const QRect mark(row.right() - d - 4, row.center().y() - d / 2, d, d);
@@ -70,7 +71,7 @@ class DueMarkDelegate : public QStyledItemDelegate
             painter->setBrush(QColor(0xe0, 0x8a, 0x00));
         } else {
             painter->setPen(QPen(QColor(0x1f, 0x7a, 0x5a), 2));
-            painter->setBrush(Qt::NoBrush);
+            painter->setBrush(filled ? QBrush(QColor(0x1f, 0x7a, 0x5a)) : QBrush(Qt::NoBrush));
         }
         painter->drawEllipse(mark);
         painter->restore();
@@ -294,16 +295,21 @@ void Heart::CloseComplete(int mode)
     }
 }
 
-void Heart::SetRecorded(const std::set<std::string>& keys)
+void Heart::SetRecorded(const std::set<std::string>& keys, const std::set<std::string>& matched)
 {
     recorded_ = keys;
+    matched_ = matched;
     for (QTreeWidgetItemIterator it(this); *it; ++it) {
         QTreeWidgetItem* item = *it;
         if (KindOf(item) != Kind::Aya)
             continue;
-        const bool recorded = recorded_.count(item->text(0).toStdString()) != 0;
-        item->setToolTip(0, recorded ? tr("You recorded this aya") : QString());
-        item->setData(0, Qt::AccessibleDescriptionRole, recorded ? tr("recorded") : QString());
+        const std::string key = item->text(0).toStdString();
+        const bool recorded = recorded_.count(key) != 0, match = recorded && matched_.count(key) != 0;
+        item->setToolTip(0, match      ? tr("You recorded this aya, and its last check matched the reciter")
+                            : recorded ? tr("You recorded this aya")
+                                       : QString());
+        item->setData(0, Qt::AccessibleDescriptionRole,
+                      match ? tr("recorded, checked: match") : recorded ? tr("recorded") : QString());
     }
     viewport()->update();
 }

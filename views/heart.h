@@ -52,10 +52,11 @@ class Heart : public QTreeWidget
     // Marks the rows of these suras as due for review: a small mark at the row's end.
     void SetDueSuras(const std::set<int>& suras);
     bool DueMarked(int sura) const { return due_.count(sura) != 0; }
-    // Marks the rows of these ayas ("036.012") as recorded by the learner: a ring at the row's end, said
-    // to screen readers too.
-    void SetRecorded(const std::set<std::string>& keys);
+    // Marks the rows of these ayas ("036.012") as recorded by the learner: a ring at the row's end, filled
+    // where the recording's last check matched the reciter (matched), said to screen readers too.
+    void SetRecorded(const std::set<std::string>& keys, const std::set<std::string>& matched = {});
     bool RecordedMarked(const std::string& key) const { return recorded_.count(key) != 0; }
+    bool MatchMarked(const std::string& key) const { return matched_.count(key) != 0; }
     // Handles a dropped text as a drop on the list does; false when it was ignored.
     bool DropText(const QString& text);
 
@@ -85,7 +86,7 @@ class Heart : public QTreeWidget
     HeartData own_;
     HeartData* data_ = &own_;
     std::set<int> due_;
-    std::set<std::string> recorded_;
+    std::set<std::string> recorded_, matched_;
     QTreeWidgetItem* root_ = nullptr;
     QTreeWidgetItem* current_ = nullptr;
     int closeMode_ = 2;
