@@ -320,12 +320,12 @@ CheckResult Compare(const Features& reference, const Features& learner)
         std::swap(previous, current);
         std::swap(distancesBefore, distances);
     }
-    // Back along the best path, and the distance met along it.
+    // Back along the best path, with the distance met at each point of it.
     std::vector<std::pair<size_t, size_t>> path;
-    double distance = 0;
+    std::vector<float> met;
     auto visit = [&](size_t i, size_t j) {
         path.emplace_back(i, j);
-        distance += Distance(reference, i, learner, j);
+        met.push_back(Distance(reference, i, learner, j));
     };
     for (size_t i = n - 1, j = m - 1;;) {
         visit(i, j);
@@ -352,14 +352,16 @@ CheckResult Compare(const Features& reference, const Features& learner)
         }
     }
     std::reverse(path.begin(), path.end());
-    const double mean = distance / double(path.size());
+    std::reverse(met.begin(), met.end());
+    const double mean = std::accumulate(met.begin(), met.end(), 0.0) / double(path.size());
 
     // For each frame of one recording, the furthest frame of the other it was matched to, and the
     // distance met there.
     std::vector<size_t> learnerAlong(n, 0), referenceAlong(m, 0);
     std::vector<float> referenceCost(n, 0), learnerCost(m, 0), along;
-    for (const auto& [i, j] : path) {
-        const float d = Distance(reference, i, learner, j);
+    for (size_t k = 0; k < path.size(); ++k) {
+        const auto [i, j] = path[k];
+        const float d = met[k];
         learnerAlong[i] = std::max(learnerAlong[i], j);
         referenceAlong[j] = std::max(referenceAlong[j], i);
         referenceCost[i] = std::max(referenceCost[i], d);
