@@ -12,7 +12,7 @@
 #include <QVBoxLayout>
 
 Config::Config(QWidget* parent, Qt::WindowFlags flags)
-    : QDialog(parent, flags), player_(std::make_unique<MP3>())
+    : QDialog(parent, flags)
 {
     setWindowTitle(tr("Varnel Preferences"));
     auto* layout = new QVBoxLayout(this);
@@ -85,7 +85,7 @@ QString Config::ChosenInput() const { return inputs_->currentData().toString(); 
 void Config::OkClicked()
 {
     chosen_ = chooser_->currentIndex();
-    player_->Stop();
+    emit TestSoundUnwanted();
     emit ButtonOk();
     std::string error;
     if (!WriteDeviceNumber(chosen_, ".", &error))
@@ -98,7 +98,7 @@ void Config::OkClicked()
 
 void Config::CancelClicked()
 {
-    player_->Stop();
+    emit TestSoundUnwanted();
     hide();
 }
 
@@ -106,14 +106,7 @@ void Config::TestSound()
 {
     KelRes res;
     res.Open("img.vnl");
-    player_->SetRes(res);
-    player_->SetDevice(chooser_->currentIndex());
-    player_->SetRepeat(1);
-    player_->Play("bism.ogg");
+    emit TestSoundWanted(res, "bism.ogg", chooser_->currentIndex());
 }
 
-void Config::StopSound()
-{
-    player_->SetDevice(chooser_->currentIndex());
-    player_->Stop();
-}
+void Config::StopSound() { emit TestSoundUnwanted(); }

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Config is the sound settings dialog: the learner picks the output device, can play the test sound
-// "bism.ogg" from img.vnl on it, and confirms with OK, which stores the device's number in
+// "bism.ogg" from img.vnl on it (the dialog asks for it by TestSoundWanted(); the session plays it), and
+// confirms with OK, which stores the device's number in
 // "config.ini" and emits ButtonOk(). Below it the learner picks the microphone their recitations are
 // recorded from; the window keeps that choice in its own settings file.
 #pragma once
 
 #include "device_setting.h"
-#include "mp3.h"
+#include "kelres.h"
 
 #include <QDialog>
 #include <memory>
@@ -24,7 +25,6 @@ class Config : public QDialog
     ~Config() override;
 
     QComboBox* DeviceChooser() const { return chooser_; }
-    MP3* TestPlayer() const { return player_.get(); }
     const std::vector<std::string>& Devices() const { return devices_; }
     QComboBox* InputChooser() const { return inputs_; }
     // The microphones offered, the one chosen before first (empty: the system's default).
@@ -43,11 +43,13 @@ class Config : public QDialog
 
   signals:
     void ButtonOk();
+    // Play the test sound, the item name of res, on the output device driver; or stop it.
+    void TestSoundWanted(const KelRes& res, const std::string& name, int driver);
+    void TestSoundUnwanted();
 
   private:
     std::vector<std::string> devices_;
     QComboBox* chooser_ = nullptr;
     QComboBox* inputs_ = nullptr;
     int chosen_ = 0;
-    std::unique_ptr<MP3> player_;
 };

@@ -4,7 +4,6 @@
 #include "recitation_check.h"
 
 #include "app_settings.h"
-#include "compare.h"
 #include "heart.h"
 #include "learner_record.h"
 #include "messages.h"
@@ -125,10 +124,11 @@ void MyRecitation::Connect()
     connect(&record_, &LearnerRecord::RecordingsChanged, this, &MyRecitation::ShowRecorded);
     connect(w_.heart, &Heart::HeartUpdate, this, &MyRecitation::ShowRecorded);
 
-    CompareDrill* compare = session_->Comparison();
-    connect(compare, &CompareDrill::Turn, this, &MyRecitation::ShowWaveforms);
-    connect(compare->Player(), &MP3::CurSoundPos, this,
-            [this](int ms) { w_.waveforms->SetPosition(ms / 1000.0, mineNow_); });
+    connect(session_, &RecitationSession::VoiceTurn, this, &MyRecitation::ShowWaveforms);
+    connect(session_, &RecitationSession::SoundPosition, this, [this](int ms) {
+        if (session_->Comparing())
+            w_.waveforms->SetPosition(ms / 1000.0, mineNow_);
+    });
     connect(session_, &RecitationSession::PlayingChanged, this, [this](bool playing) {
         if (!playing && !session_->Comparing())
             w_.waveforms->hide();

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "playback_keys.h"
 
-#include "mp3.h"
 #include "recitation_session.h"
 
 #include <QAbstractButton>
@@ -136,7 +135,7 @@ bool PlaybackKeyFilter::eventFilter(QObject* watched, QEvent* event)
 
 void PlaybackKeyFilter::Run(PlaybackCommand command)
 {
-    const bool busy = session_->ActivePlayer()->Busy();
+    const bool busy = session_->Busy();
     if (command == PlaybackCommand::Toggle || (command == PlaybackCommand::Play && !busy) ||
         (command == PlaybackCommand::Stop && busy))
         session_->TogglePlay();

@@ -8,7 +8,6 @@
 #include "id_menu.h"
 #include "learner_record.h"
 #include "messages.h"
-#include "mp3.h"
 #include "page_look.h"
 #include "recitation_session.h"
 #include "window_frame.h"
@@ -227,7 +226,7 @@ void PracticeAids::ApplyNightReading()
 
 void PracticeAids::UpdateStatusLine()
 {
-    const bool busy = session_->ActivePlayer()->Busy();
+    const bool busy = session_->Busy();
     const QString text = QString::fromStdString(session_->StatusLine());
     if (w_.statusLine->text() != text) {
         w_.statusLine->setText(text);

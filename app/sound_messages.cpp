@@ -2,39 +2,33 @@
 #include "sound_messages.h"
 
 #include "messages.h"
-#include "mp3.h"
 #include "recitation_session.h"
 
 #include <QCoreApplication>
 
-void SoundMessages::Watch(MP3* player)
-{
-    connect(player, &MP3::Failed, this,
-            [this, player](const QString& title, const QString& text) { Show(player, title, text); });
-    connect(player, &MP3::NoOutput, this,
-            [this, player] { Show(player, "Varnel", QCoreApplication::translate("Sound", kNoOutputText)); });
-    connect(player, &MP3::OutputLost, this, [this, player] {
-        Show(player, QCoreApplication::translate("Sound", MP3::kSoundErrorTitle),
-             QCoreApplication::translate("Sound", kDeviceLostText));
-    });
-}
-
 void SoundMessages::Watch(RecitationSession* session)
 {
-    for (MP3* player : session->Players())
-        Watch(player);
-    connect(session, &RecitationSession::PlayerAdded, this, qOverload<MP3*>(&SoundMessages::Watch));
+    connect(session, &RecitationSession::SoundFailed, this, &SoundMessages::Show);
+    connect(session, &RecitationSession::NoOutput, this, &SoundMessages::ShowNoOutput);
+    connect(session, &RecitationSession::OutputLost, this, &SoundMessages::ShowOutputLost);
 }
 
-void SoundMessages::Show(const MP3* player, const QString& title, const QString& text)
+void SoundMessages::ShowNoOutput() { Show("Varnel", QCoreApplication::translate("Sound", kNoOutputText)); }
+
+void SoundMessages::ShowOutputLost()
 {
-    if (open_.count(player))
+    Show(QCoreApplication::translate("Sound", RecitationSession::kSoundErrorTitle), QCoreApplication::translate("Sound", kDeviceLostText));
+}
+
+void SoundMessages::Show(const QString& title, const QString& text)
+{
+    if (open_)
         return;
     if (text == lastText_ && sinceLastBox_.isValid() && sinceLastBox_.elapsed() < kRepeatQuietMs)
         return;
-    open_.insert(player);
+    open_ = true;
     ShowMessage(title, text);
-    open_.erase(player);
+    open_ = false;
     lastText_ = text;
     sinceLastBox_.start();
 }

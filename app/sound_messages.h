@@ -1,16 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Shows the sound players' failures in message boxes, without storms: while a player's box is open,
-// that player's further failures are dropped (its timers keep firing under the box), and a box the same
-// as the one closed less than a second ago is not shown again (the drills' players are often told the
-// same thing at once, as when one device is chosen for all of them).
+// Shows the session's sound failures in message boxes, without storms: while a box is open, further
+// failures are dropped (the players' timers keep firing under the box), and a box the same as the one
+// closed less than a second ago is not shown again (the drills' players are often told the same thing
+// at once, as when one device is chosen for all of them).
 #pragma once
 
 #include <QElapsedTimer>
 #include <QObject>
 #include <QString>
-#include <set>
 
-class MP3;
 class RecitationSession;
 
 class SoundMessages : public QObject
@@ -31,15 +29,15 @@ class SoundMessages : public QObject
 
     using QObject::QObject;
 
-    // Shows player's failures from now on, in the window's words where the player only names them.
-    void Watch(MP3* player);
-    // Watches every player of the session's drills, those added later too.
+    // Shows the session's sound failures from now on, in the window's words where it only names them.
     void Watch(RecitationSession* session);
-    // Shows one failure of player, unless the rules above keep it back.
-    void Show(const MP3* player, const QString& title, const QString& text);
+    // Shows one failure, unless the rules above keep it back.
+    void Show(const QString& title, const QString& text);
+    void ShowNoOutput();
+    void ShowOutputLost();
 
   private:
-    std::set<const MP3*> open_;
+    bool open_ = false;
     QString lastText_;
     QElapsedTimer sinceLastBox_;
 };

@@ -13,16 +13,12 @@
 #include "id_menu.h"
 #include "interface_language.h"
 #include "messages.h"
-#include "mp3.h"
 #include "naming.h"
 #include "profile.h"
 #include "recitation_session.h"
 #include "review_panel.h"
 #include "select_recitor.h"
-#include "single.h"
 #include "sound_messages.h"
-#include "stack.h"
-#include "whole.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -81,7 +77,8 @@ Varn::Varn(QWidget* parent) : QMainWindow(parent)
     config_->setModal(true);
     config_->resize(320, 240);
     connect(config_.get(), &Config::ButtonOk, this, &Varn::UpdatePrefs);
-    soundMessages_->Watch(config_->TestPlayer());
+    connect(config_.get(), &Config::TestSoundWanted, session_.get(), &RecitationSession::PlayTestSound);
+    connect(config_.get(), &Config::TestSoundUnwanted, session_.get(), &RecitationSession::StopTestSound);
 
     connect(packDialogs_, &PackDialogs::RecitorChosen, this, &Varn::UpdateRecitor);
     connect(packDialogs_, &PackDialogs::PacksChanged, this, &Varn::LoadRecitor);

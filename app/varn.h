@@ -51,9 +51,6 @@ class QTreeWidgetItem;
 class RecitationSession;
 class SelectRecitor;
 class SoundMessages;
-class Single;
-class Stack;
-class Whole;
 
 class Varn : public QMainWindow
 {
@@ -80,9 +77,6 @@ class Varn : public QMainWindow
     const Widgets& W() const { return w_; }
     RecitationSession* Session() const { return session_.get(); }
     Arabic* Cursor() const { return session_->Cursor(); }
-    Whole* WholeDrill() const { return session_->WholeDrill(); }
-    Stack* StackDrill() const { return session_->StackDrill(); }
-    Single* SingleDrill() const { return session_->SingleDrill(); }
     Profile* ProfileDialog() const { return profile_.get(); }
     Config* ConfigDialog() const { return config_.get(); }
     SelectRecitor* RecitorDialog() const { return packDialogs_->Recitor(); }

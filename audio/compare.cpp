@@ -10,16 +10,16 @@ namespace
 // The learner's entry of an aya is the aya's key after the player's own prefix.
 bool Mine(const std::string& entry)
 {
-    const std::string own = MP3::kOwnPrefix;
+    const std::string own = AyaPlayer::kOwnPrefix;
     return entry.compare(0, own.size(), own) == 0;
 }
 } // namespace
 
-CompareDrill::CompareDrill() : ListDrill("Compare") { Apply(DrillOptions()); }
+CompareDrill::CompareDrill(std::unique_ptr<AyaPlayer> player) : ListDrill("Compare", std::move(player)) { Apply(DrillOptions()); }
 
 std::string CompareDrill::AyaOf(const std::string& entry)
 {
-    return Mine(entry) ? entry.substr(std::string(MP3::kOwnPrefix).size()) : entry;
+    return Mine(entry) ? entry.substr(std::string(AyaPlayer::kOwnPrefix).size()) : entry;
 }
 
 void CompareDrill::SetAyas(const std::vector<std::string>& ayas)
@@ -31,7 +31,7 @@ void CompareDrill::SetAyas(const std::vector<std::string>& ayas)
             continue;
         if (!mineOnly_)
             keys.push_back(aya);
-        keys.push_back(MP3::kOwnPrefix + aya);
+        keys.push_back(AyaPlayer::kOwnPrefix + aya);
     }
     SetKeys(std::move(keys));
 }

@@ -18,7 +18,7 @@ class CompareDrill : public ListDrill
     // Whether the learner recorded the aya of this key ("108.002").
     using Recorded = std::function<bool(const std::string& key)>;
 
-    CompareDrill();
+    explicit CompareDrill(std::unique_ptr<AyaPlayer> player = nullptr);
 
     void SetRecorded(Recorded recorded) { recorded_ = std::move(recorded); }
     void SetMineOnly(bool on) { mineOnly_ = on; }
@@ -28,6 +28,7 @@ class CompareDrill : public ListDrill
     int GoTo(int at, bool play) override;
     void Apply(const DrillOptions& options) override;
     bool CountsRepetitions() const override { return false; }
+    bool TellsRecorded() const override { return false; }
     std::string Where(const DrillPlace& place) const override;
     bool Empty() const { return keys_.empty(); }
     // Whether the entry playing (or next to play) is the learner's.

@@ -2,12 +2,16 @@
 #include "drill.h"
 
 #include "drill_step.h"
+#include "mp3.h"
 #include "naming.h"
 
 #include <QCoreApplication>
 #include <algorithm>
 
-Drill::Drill(std::string name) : name_(std::move(name)), player_(std::make_unique<MP3>()) {}
+Drill::Drill(std::string name, std::unique_ptr<AyaPlayer> player)
+    : name_(std::move(name)), player_(player ? std::move(player) : std::make_unique<MP3>())
+{
+}
 
 Drill::~Drill() = default;
 
@@ -65,9 +69,9 @@ std::string Drill::Where(const DrillPlace& place) const
            passes;
 }
 
-ListDrill::ListDrill(std::string name) : Drill(std::move(name))
+ListDrill::ListDrill(std::string name, std::unique_ptr<AyaPlayer> player) : Drill(std::move(name), std::move(player))
 {
-    connect(Player(), &MP3::Done, this, [this] {
+    connect(Player(), &AyaPlayer::Done, this, [this] {
         ++index_;
         Play();
     });

@@ -7,7 +7,7 @@
 // one registration.
 #pragma once
 
-#include "mp3.h"
+#include "aya_player.h"
 
 #include <QObject>
 #include <memory>
@@ -38,12 +38,13 @@ class Drill : public QObject
 {
     Q_OBJECT
   public:
-    explicit Drill(std::string name);
+    // Plays through player; through a sound device (MP3) when none is given.
+    explicit Drill(std::string name, std::unique_ptr<AyaPlayer> player = nullptr);
     ~Drill() override;
 
     // The name the session knows the drill by: "Whole", "Stack", "Single", "Review".
     const std::string& Name() const { return name_; }
-    MP3* Player() const { return player_.get(); }
+    AyaPlayer* Player() const { return player_.get(); }
     bool Loop() const { return options_.loop; }
     const DrillOptions& Options() const { return options_; }
 
@@ -55,12 +56,19 @@ class Drill : public QObject
     virtual void Stop() { player_->Stop(); }
     virtual void NextOne() = 0;
     virtual void PrevOne() = 0;
+    // Whether the list built from the ayas holds nothing to play.
+    virtual bool Empty() const = 0;
     // The learner chose the aya at position at of the ayas: the drill plays from it (play) or shows it
     // and plays from it at the next Play(). Returns the position where the drill's ayas now begin, when the
     // drill starts its lesson at the chosen aya (the stack builds up from it); otherwise 0.
     virtual int GoTo(int at, bool play) = 0;
     // The aya at position at is on screen; a drill that plays the aya shown takes it as its own.
     virtual void Follow(int at) { (void)at; }
+    // The learner moved the aya slider to position at of the ayas; a drill that does not walk the
+    // ayas in order ignores it.
+    virtual void SlideTo(int at) { (void)at; }
+    // The pack changed under the drill while it is the active one (another recitation).
+    virtual void PackChanged() {}
     virtual void Apply(const DrillOptions& options);
     // One setting at a time, as Apply() takes them all: the pause in seconds (0: none), the loop, the
     // plays of each aya.
@@ -72,6 +80,9 @@ class Drill : public QObject
     virtual std::string Where(const DrillPlace& place) const;
     // Whether the status line counts repetitions of the aya playing.
     virtual bool CountsRepetitions() const { return true; }
+    // Whether the status line says that the learner recorded the aya shown (not where the drill
+    // plays their recording itself).
+    virtual bool TellsRecorded() const { return true; }
     // A drill that waits on the aya shown until the learner plays it (the single-aya drill), rather
     // than playing the lesson through when it starts.
     virtual bool WaitsOnAya() const { return false; }
@@ -91,7 +102,7 @@ class Drill : public QObject
 
   private:
     std::string name_;
-    std::unique_ptr<MP3> player_;
+    std::unique_ptr<AyaPlayer> player_;
 };
 
 // A drill that walks a list of entries in order, each entry one aya played whole by the player (with
@@ -101,7 +112,7 @@ class ListDrill : public Drill
 {
     Q_OBJECT
   public:
-    explicit ListDrill(std::string name);
+    explicit ListDrill(std::string name, std::unique_ptr<AyaPlayer> player = nullptr);
 
     const std::vector<std::string>& Keys() const { return keys_; }
     int Index() const { return index_; }
@@ -111,6 +122,7 @@ class ListDrill : public Drill
     void Stop() override;
     void NextOne() override;
     void PrevOne() override;
+    bool Empty() const override { return keys_.empty(); }
 
   protected:
     // The entries were just rebuilt: index 0, nothing playing.

@@ -6,6 +6,7 @@
 // Failures are reported by Failed(title, text) for the window to show; the player goes on.
 #pragma once
 
+#include "aya_player.h"
 #include "kelres.h"
 #include "play_schedule.h"
 #include "sound.h"
@@ -19,52 +20,43 @@
 #include <string>
 #include <vector>
 
-class MP3 : public QObject, private ScheduleHost
+class MP3 : public AyaPlayer, private ScheduleHost
 {
     Q_OBJECT
   public:
     static constexpr int kTickMs = PlaySchedule::kTickMs;
     static constexpr int kChannels = 32;
     static constexpr unsigned kStreamBufferMs = 65536;
-    // The caption of every sound failure.
-    static constexpr const char* kSoundErrorTitle = QT_TRANSLATE_NOOP("Sound", "Sound Error");
-
-    // Where an item that the pack lacks is looked for: the pack of another sura, when a lesson crosses
-    // suras held by different packs. The pack found is read at once, not kept.
-    using PackFinder = std::function<const KelRes*(const std::string& name)>;
-    // The learner's own recordings, named "mine/" and the aya key ("mine/108.002"): their bytes, or
-    // null when there is none.
-    static constexpr const char* kOwnPrefix = "mine/";
-    using OwnSource = std::function<std::shared_ptr<const std::vector<char>>(const std::string& ayaKey)>;
 
     MP3();
     ~MP3() override;
 
     const PlaySchedule& Schedule() const { return schedule_; }
-    int Repeat() const { return schedule_.Repeat(); }
-    int PauseSeconds() const { return schedule_.PauseSeconds(); }
-    bool PauseEnabled() const { return schedule_.PauseEnabled(); }
+    int Repeat() const override { return schedule_.Repeat(); }
+    int PauseSeconds() const override { return schedule_.PauseSeconds(); }
+    bool PauseEnabled() const override { return schedule_.PauseEnabled(); }
+    double PauseFactor() const override { return schedule_.PauseFactor(); }
+    bool Pausing() const override { return schedule_.Pausing(); }
     bool RangeMode() const { return schedule_.RangeMode(); }
     bool Stopped() const { return schedule_.Stopped(); }
     // True while the position timer runs or a pause is pending: the player is reciting.
-    bool Busy() const { return schedule_.Busy(); }
+    bool Busy() const override { return schedule_.Busy(); }
     // What is left of the pause under way, in milliseconds; 0 when none is.
-    int PauseRemainingMs() const;
+    int PauseRemainingMs() const override;
+    int PassesDone() const override { return PlaySchedule::PlayCounter(); }
     const KelRes& Res() const { return archive_; }
     // True when the player has a working output device.
-    bool HasOutput() const { return live_; }
+    bool HasOutput() const override { return live_; }
     // The play counter shared by every player: completed plays of the current whole-mode sound.
     static int PlayCounter() { return PlaySchedule::PlayCounter(); }
 
   public slots:
-    void Play(const std::string& name);
-    // The item the drill plays after the one now playing, so that it follows without a gap when no
-    // pause is set; empty when nothing follows.
-    void SetNext(const std::string& name);
+    void Play(const std::string& name) override;
+    void SetNext(const std::string& name) override;
     void PlayAll(const std::string& name);
-    void PlayRange(const std::string& name);
+    void PlayRange(const std::string& name) override;
     // An explicit stop: the device pauses at once, where the gaps inside a drill keep it running.
-    void Stop()
+    void Stop() override
     {
         schedule_.Stop();
         sound::PauseOutputSoon();
@@ -72,49 +64,30 @@ class MP3 : public QObject, private ScheduleHost
     }
     // The settings below apply from the next boundary (the next pass or the next aya) that has not
     // started yet: what was queued for later with the old settings is taken back and queued again.
-    void SetRepeat(int n);
-    void SetPauseTime(int seconds) { schedule_.SetPauseTime(seconds); }
-    void Pause(bool on);
-    // Playback speed, 0.5 to 1.5 with the pitch kept; positions stay in the recording's time.
-    void SetSpeed(double speed);
-    double Speed() const { return speed_; }
-    // Pauses as long as factor times the aya (or part); 0: the seconds.
-    void SetPauseFactor(double factor);
-    void SetRange(int start, int end) { schedule_.SetRange(start, end); }
-    void SetPos(int ms);
-    // Length in milliseconds of the named item; 0 when it is missing, empty or not audio.
-    int GetLength(const std::string& name);
-    void SetDevice(int driver);
-    std::vector<std::string> GetDevices();
-    void SetRes(const KelRes& res) { archive_ = res; }
-    void SetPackFinder(PackFinder finder) { finder_ = std::move(finder); }
-    void SetOwnSource(OwnSource own) { own_ = std::move(own); }
+    void SetRepeat(int n) override;
+    void SetPauseTime(int seconds) override { schedule_.SetPauseTime(seconds); }
+    void Pause(bool on) override;
+    void SetSpeed(double speed) override;
+    double Speed() const override { return speed_; }
+    void SetPauseFactor(double factor) override;
+    void SetRange(int start, int end) override { schedule_.SetRange(start, end); }
+    void SetPos(int ms) override;
+    int GetLength(const std::string& name) override;
+    void SetDevice(int driver) override;
+    std::vector<std::string> GetDevices() override;
+    void SetRes(const KelRes& res) override { archive_ = res; }
+    void SetPackFinder(PackFinder finder) override { finder_ = std::move(finder); }
+    void SetOwnSource(OwnSource own) override { own_ = std::move(own); }
     // Reports a failed operation (nothing for Ok), with a hint to fix it when there is one.
     void ERRCHECK(sound::Result result, const std::string& fix);
     void Loop();
     // Looks at the sound now rather than at the next tick, while reciting: a pass or the queued item
     // begun since the last look is counted (and Done() said) before a step is taken from here.
-    void CatchUp()
+    void CatchUp() override
     {
         if (timers_[Tick].isActive())
             Loop();
     }
-
-  signals:
-    void Done();
-    void DoneR();
-    void CurSoundPos(int ms);
-    // A sound failure the learner must know of ("Sound Error"), in the sound layer's words. The text is
-    // rich text.
-    void Failed(const QString& title, const QString& text);
-    // The machine has no sound output at all: told once a run, by the first player made.
-    void NoOutput();
-    // The output device stopped working during playback; the player has stopped. Told once per device.
-    void OutputLost();
-    // A silent pause of ms began (on), or ended (off).
-    void PauseChanged(bool on, int ms);
-    // What the player is doing changed: it started or stopped reciting, or another repetition began.
-    void StateChanged();
 
   private:
     // ScheduleHost: the schedule's timers and its hold on the channel.

@@ -8,10 +8,10 @@
 #include <algorithm>
 #include <cstdio>
 
-Single::Single() : Drill("Single")
+Single::Single(std::unique_ptr<AyaPlayer> player) : Drill("Single", std::move(player))
 {
-    connect(Player(), &MP3::CurSoundPos, this, &Single::GetCurSoundPos);
-    connect(Player(), &MP3::DoneR, this, [this] { PlayRange(key_); });
+    connect(Player(), &AyaPlayer::CurSoundPos, this, &Single::GetCurSoundPos);
+    connect(Player(), &AyaPlayer::DoneR, this, [this] { PlayRange(key_); });
     connect(this, &Single::SingleSuraAya, this, &Drill::AyaShown);
 }
 

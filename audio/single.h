@@ -14,7 +14,7 @@ class Single : public Drill
 {
     Q_OBJECT
   public:
-    Single();
+    explicit Single(std::unique_ptr<AyaPlayer> player = nullptr);
 
     const std::string& Key() const { return key_; }
     int PartStart() const { return partStart_; }
@@ -32,6 +32,9 @@ class Single : public Drill
     std::string Where(const DrillPlace& place) const override;
     bool CountsRepetitions() const override { return false; }
     bool WaitsOnAya() const override { return true; }
+    bool Empty() const override { return ayas_.empty(); }
+    // Another recording of the aya shown (another recitation): the part is fitted to it again.
+    void PackChanged() override { FitPart(false); }
 
     // The part over the whole of the aya shown, reported by PartChanged(); the part is fitted again
     // only when the recording's length changed since (another recitation), with force always.

@@ -7,7 +7,7 @@
 #include <QCoreApplication>
 #include <algorithm>
 
-Stack::Stack() : ListDrill("Stack")
+Stack::Stack(std::unique_ptr<AyaPlayer> player) : ListDrill("Stack", std::move(player))
 {
     connect(this, &Stack::StackSuraAya, this, &Drill::AyaShown);
     connect(this, &Stack::StackStat, this, &Drill::Progress);

@@ -13,7 +13,7 @@ class Stack : public ListDrill
 {
     Q_OBJECT
   public:
-    Stack();
+    explicit Stack(std::unique_ptr<AyaPlayer> player = nullptr);
 
     // The build-up over the ayas given, in their order.
     void SetAyas(const std::vector<std::string>& ayas) override;

@@ -11,9 +11,10 @@ void DescribeKey(const std::string& key, std::string* sura, std::string* aya)
     *aya = IntToString(a);
 }
 
-Whole::Whole() : Whole("Whole") {}
+Whole::Whole(std::unique_ptr<AyaPlayer> player) : Whole("Whole", std::move(player)) {}
 
-Whole::Whole(std::string name) : ListDrill(std::move(name))
+Whole::Whole(std::string name, std::unique_ptr<AyaPlayer> player)
+    : ListDrill(std::move(name), std::move(player))
 {
     connect(this, &Whole::WholeSuraAya, this, &Drill::AyaShown);
     connect(this, &Whole::WholeStat, this, &Drill::Progress);
@@ -71,6 +72,6 @@ void Whole::SetMax(int aya)
     Play();
 }
 
-ReviewDrill::ReviewDrill() : Whole("Review") {}
+ReviewDrill::ReviewDrill(std::unique_ptr<AyaPlayer> player) : Whole("Review", std::move(player)) {}
 
 void ReviewDrill::Apply(const DrillOptions&) { Whole::Apply(DrillOptions{}); }

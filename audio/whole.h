@@ -13,10 +13,11 @@ class Whole : public ListDrill
 {
     Q_OBJECT
   public:
-    Whole();
+    explicit Whole(std::unique_ptr<AyaPlayer> player = nullptr);
 
     void SetAyas(const std::vector<std::string>& ayas) override { SetKeys(ayas); }
     int GoTo(int at, bool play) override;
+    void SlideTo(int at) override { GoTo(at, true); }
     // Rebuilds the keys for ayas from..to of sura (empty when from > to); index 0; plays nothing.
     void GenerateWhole(const std::string& sura, int from, int to);
     void SetMin(int aya);
@@ -33,7 +34,7 @@ class Whole : public ListDrill
     void WholeDone();
 
   protected:
-    explicit Whole(std::string name);
+    Whole(std::string name, std::unique_ptr<AyaPlayer> player);
     void Started(const std::string& key, int index, int last) override;
     void Ended(const std::string& first) override;
 
@@ -49,8 +50,10 @@ class ReviewDrill : public Whole
 {
     Q_OBJECT
   public:
-    ReviewDrill();
+    explicit ReviewDrill(std::unique_ptr<AyaPlayer> player = nullptr);
     void Apply(const DrillOptions& options) override;
+    // The ayas under review play through; the slider does not move them.
+    void SlideTo(int) override {}
 };
 
 // The sura and aya numbers of a key in plain decimal: "002.007" gives "2" and "7".

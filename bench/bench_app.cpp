@@ -187,7 +187,7 @@ void BM_GapBetweenAyas(benchmark::State& state)
     while (window.IndexToSura().at(index) != 108)
         ++index;
     window.ActivateSura(index);
-    Whole* whole = window.WholeDrill();
+    Whole* whole = window.Session()->WholeDrill();
     const double lengthMs = whole->Player()->GetLength("108.001.ogg");
     std::vector<double> gaps;
     for (auto _ : state) {

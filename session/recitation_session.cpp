@@ -3,6 +3,7 @@
 
 #include "arabic.h"
 #include "compare.h"
+#include "mp3.h"
 #include "naming.h"
 #include "single.h"
 #include "stack.h"
@@ -31,82 +32,21 @@ RecitationSession::RecitationSession(QObject* parent) : QObject(parent), cursor_
     single_ = Take(std::make_unique<Single>(), this);
     review_ = Take(std::make_unique<ReviewDrill>(), this);
     compare_ = Take(std::make_unique<CompareDrill>(), this);
-    active_ = whole_;
+    learner_ = active_ = whole_;
     connect(single_, &Single::CurSoundPos, this, &RecitationSession::PartPosition);
     connect(single_, &Single::PartChanged, this, &RecitationSession::PartChanged);
+    connect(compare_, &CompareDrill::Turn, this, &RecitationSession::VoiceTurn);
 }
 
 RecitationSession::~RecitationSession() = default;
 
-Drill* RecitationSession::AddDrill(std::unique_ptr<Drill> drill)
-{
-    Drill* added = drill.get();
-    drills_.push_back(std::move(drill));
-    connect(added, &Drill::AyaShown, this, &RecitationSession::OnAyaShown);
-    connect(added, &Drill::Progress, this, [this, added](int index, int last) {
-        if (added != active_)
-            return;
-        // A loop's passes: the drill's first entry again after a later one, or again at all when the
-        // drill has one entry.
-        if (index == 0 && started_ && (lastIndex_ > 0 || last == 0))
-            ++pass_;
-        started_ = true;
-        lastIndex_ = index;
-        emit Progress(index, last);
-    });
-    connect(added, &Drill::Finished, this, [this, added] { OnFinished(added); });
-    MP3* player = added->Player();
-    connect(player, &MP3::PauseChanged, this, [this](bool on, int ms) {
-        pausing_ = on;
-        emit PauseChanged(on, ms);
-    });
-    connect(player, &MP3::StateChanged, this, [this] {
-        // Queued: a drill moving on stops one request and starts the next; only where it ends up is told.
-        QMetaObject::invokeMethod(this, &RecitationSession::TellState, Qt::QueuedConnection);
-    });
-    added->SetRes(pack_);
-    player->SetPackFinder(finder_);
-    if (driver_ != -2)
-        added->SetDevice(driver_);
-    added->Apply(options_);
-    player->SetSpeed(speed_);
-    emit PlayerAdded(player);
-    return added;
-}
-
-std::vector<MP3*> RecitationSession::Players() const
-{
-    std::vector<MP3*> players;
-    for (const std::unique_ptr<Drill>& drill : drills_)
-        players.push_back(drill->Player());
-    return players;
-}
-
 std::vector<std::string> RecitationSession::OutputDevices() const { return whole_->Player()->GetDevices(); }
 
-bool RecitationSession::UseDrill(const std::string& name)
-{
-    for (const std::unique_ptr<Drill>& drill : drills_)
-        if (drill->Name() == name) {
-            Activate(drill.get());
-            BuildDrill();
-            emit ProgressReset();
-            if (active_->WaitsOnAya())
-                active_->GoTo(CursorIndex(), false);
-            return true;
-        }
-    return false;
-}
-
-void RecitationSession::Activate(Drill* drill)
-{
-    StopAll();
-    active_ = drill;
-}
+bool RecitationSession::Busy() const { return active_->Player()->Busy(); }
 
 void RecitationSession::TellState()
 {
-    const bool playing = ActivePlayer()->Busy();
+    const bool playing = Busy();
     emit StateChanged();
     if (playing != playing_) {
         playing_ = playing;
@@ -117,7 +57,6 @@ void RecitationSession::TellState()
 std::string RecitationSession::SuraKey() const { return cursor_->GetSura(); }
 std::string RecitationSession::CurrentAya() const { return cursor_->GetCurAya(); }
 int RecitationSession::AyaCount() const { return cursor_->GetAyaLen(); }
-bool RecitationSession::Reviewing() const { return active_ == review_; }
 int RecitationSession::PartStart() const { return single_->PartStart(); }
 int RecitationSession::PartEnd() const { return single_->PartEnd(); }
 
@@ -126,12 +65,10 @@ void RecitationSession::SetPack(const KelRes& pack)
     pack_ = pack;
     for (const std::unique_ptr<Drill>& drill : drills_)
         drill->SetRes(pack);
-    // Another recording of the aya on screen (another recitation): its part is fitted to it again.
-    if (active_ == single_)
-        single_->FitPart(false);
+    active_->PackChanged();
 }
 
-void RecitationSession::SetPackFinder(MP3::PackFinder finder)
+void RecitationSession::SetPackFinder(AyaPlayer::PackFinder finder)
 {
     finder_ = finder;
     for (const std::unique_ptr<Drill>& drill : drills_)
@@ -302,10 +239,8 @@ void RecitationSession::Play() { StartDrill(); }
 void RecitationSession::Stop()
 {
     StopAll();
-    if (active_ == review_)
-        EndReview();
-    if (active_ == compare_)
-        EndCompare();
+    if (AsideDrill())
+        BringBack();
 }
 
 void RecitationSession::PlayReview(int sura, int first, int last)
@@ -321,49 +256,22 @@ void RecitationSession::PlayReviewAyas(const std::vector<std::string>& ayas)
     int sura = 0, aya = 0;
     if (ayas.empty() || !SplitAyaKey(ayas.front(), &sura, &aya))
         return;
-    if (active_ != review_)
-        beforeReview_ = active_;
-    Activate(review_);
-    LeavePassage(); // the learner reviews in the item's first sura
+    StopAll();
+    // The learner reviews in the item's first sura, and stays there afterwards, over the whole of it.
+    LeavePassage();
     cursor_->SetSura(PadSura(IntToString(sura)));
     cursor_->SetAya(aya);
-    review_->SetAyas(ayas);
-    review_->Play();
-}
-
-void RecitationSession::OnFinished(Drill* drill)
-{
-    if (drill != active_)
-        return;
-    const bool review = drill == review_;
-    if (review)
-        EndReview();
-    if (drill == compare_)
-        EndCompare();
-    emit DrillFinished();
-    if (review)
-        emit ReviewFinished();
-}
-
-void RecitationSession::EndReview()
-{
-    active_ = beforeReview_ ? beforeReview_ : whole_;
-    // The learner stays at the sura reviewed, over the whole of it.
     FitRange();
-    BuildDrill();
+    PlayAside(review_, ayas, -1, [this] { emit ReviewFinished(); });
 }
 
-void RecitationSession::TogglePlay() { ActivePlayer()->Busy() ? Stop() : Play(); }
+void RecitationSession::TogglePlay() { Busy() ? Stop() : Play(); }
 
 void RecitationSession::Next() { active_->NextOne(); }
 
 void RecitationSession::Previous() { active_->PrevOne(); }
 
-void RecitationSession::SlideTo(int position)
-{
-    if (active_ == whole_)
-        whole_->GoTo(position - from_, true);
-}
+void RecitationSession::SlideTo(int position) { active_->SlideTo(position - from_); }
 
 void RecitationSession::SetRepeat(int n)
 {
@@ -437,29 +345,26 @@ void RecitationSession::SetTo(int aya)
 
 void RecitationSession::SetStack(bool on)
 {
-    if (on == (active_ == stack_) || active_ == single_)
+    if (on == stackOn_ || singleOn_) // single mode has no stack
         return;
-    Activate(on ? static_cast<Drill*>(stack_) : whole_);
-    BuildDrill();
-    emit ProgressReset();
+    stackOn_ = on;
+    UseLearnerDrill(ChosenDrill());
 }
 
 void RecitationSession::SetSingle(bool on)
 {
-    if (on == (active_ == single_))
+    if (on == singleOn_)
         return;
-    if (!on) {
-        Activate(whole_);
-        BuildDrill();
-        return;
+    singleOn_ = on;
+    if (on) {
+        // Single mode is the whole sura without range, loop or stack.
+        stackOn_ = false;
+        rangeOn_ = false;
+        options_.loop = false;
+        ApplyOptions();
+        FitRange();
     }
-    // Single mode is the whole sura without range, loop or stack.
-    emit ProgressReset();
-    rangeOn_ = false;
-    options_.loop = false;
-    ApplyOptions();
-    FitRange();
-    UseDrill(single_->Name());
+    UseLearnerDrill(ChosenDrill());
 }
 
 void RecitationSession::SetPart(int startMs, int endMs) { single_->SetRange(startMs, endMs); }

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The recitation session: where the learner is (the sura and the aya cursor), the range, loop, repeat and
-// pause, and the drills that play them: whole sura, stack, single aya and review, and any other drill
-// registered with AddDrill(). One drill is active; the session hands it the range's ayas and the
-// learner's requests through the Drill interface. It holds every rule of what plays and why; the window
-// only shows what it reports and passes on what the learner asks. No widgets.
+// pause, and the drills that play them: whole sura, stack, single aya, review and compare, and any other
+// drill registered with AddDrill(). One drill is active; the session hands it the range's ayas and the
+// learner's requests through the Drill interface, without asking which drill it is. The learner's drill
+// (whole, stack or single) can be set aside for a while by another (PlayAside(): the review, the
+// comparison), which gives the lesson back when it ends or the learner stops. The session holds every
+// rule of what plays and why, and is the window's only way to the players: the window shows what the
+// session reports and passes on what the learner asks. No widgets.
 #pragma once
 
 #include "drill.h"
@@ -17,6 +20,7 @@
 #include <vector>
 
 class Arabic;
+class AyaPlayer;
 class CompareDrill;
 class Single;
 class Stack;
@@ -30,6 +34,9 @@ class RecitationSession : public QObject
 {
     Q_OBJECT
   public:
+    // The caption of every sound failure.
+    static constexpr const char* kSoundErrorTitle = AyaPlayer::kSoundErrorTitle;
+
     explicit RecitationSession(QObject* parent = nullptr);
     ~RecitationSession() override;
 
@@ -38,17 +45,25 @@ class RecitationSession : public QObject
     Stack* StackDrill() const { return stack_; }
     Single* SingleDrill() const { return single_; }
     Drill* ActiveDrill() const { return active_; }
-    MP3* ActivePlayer() const { return active_->Player(); }
-    // Every drill's player, for whoever shows their failures.
-    std::vector<MP3*> Players() const;
     // The names of the output devices the players can use.
     std::vector<std::string> OutputDevices() const;
     bool Playing() const { return playing_; }
+    // Something recites now, a pause included (Playing() says it a moment later, by signal).
+    bool Busy() const;
     // Takes a drill in beside the others, with the pack, the device and the learner's settings of the
-    // rest; UseDrill() makes it the active one. Returns it.
+    // rest; UseDrill() makes it the learner's, PlayAside() plays it for a while. Returns it.
     Drill* AddDrill(std::unique_ptr<Drill> drill);
-    // Makes the named drill active over the range (stopping the one before); false for an unknown name.
+    // Makes the named drill the learner's, over the range (stopping the one before); false for an
+    // unknown name.
     bool UseDrill(const std::string& name);
+    // Plays drill (one of the session's) over ayas for a while: the learner's drill is stopped and set
+    // aside, and comes back, with the lesson and settings as they are then, when drill plays to its end
+    // (finished is called after that) or the learner stops. start is the place in ayas to play from;
+    // -1 plays from drill's beginning. False, and nothing changes, when drill has nothing to play.
+    bool PlayAside(Drill* drill, const std::vector<std::string>& ayas, int start = -1,
+                   std::function<void()> finished = {});
+    // The drill playing in place of the learner's; null when theirs plays.
+    Drill* AsideDrill() const { return active_ != learner_ ? active_ : nullptr; }
     // The sura's key ("108") and the key of the cursor's aya ("108.002").
     std::string SuraKey() const;
     std::string CurrentAya() const;
@@ -68,7 +83,7 @@ class RecitationSession : public QObject
 
     // The learner's own recitations: which ayas they recorded, and the bytes of each, for every player.
     // The status line says when the aya shown has one.
-    void SetOwnRecordings(std::function<bool(const std::string& key)> recorded, MP3::OwnSource bytes);
+    void SetOwnRecordings(std::function<bool(const std::string& key)> recorded, AyaPlayer::OwnSource bytes);
     bool Recorded(const std::string& key) const { return recorded_ && recorded_(key); }
     // A recording was kept or deleted: the status line is told again.
     void OwnRecordingsChanged() { emit StateChanged(); }
@@ -80,10 +95,16 @@ class RecitationSession : public QObject
     bool Comparing() const;
     CompareDrill* Comparison() const { return compare_; }
 
+    // The settings sound test: the named item of res played once on the output device driver, beside
+    // the drills; StopTestSound() stops it.
+    void PlayTestSound(const KelRes& res, const std::string& name, int driver);
+    void StopTestSound();
+    bool TestSoundPlaying() const;
+
   public slots:
     // The pack every drill plays from, and where the items it lacks are found (the packs of other suras).
     void SetPack(const KelRes& pack);
-    void SetPackFinder(MP3::PackFinder finder);
+    void SetPackFinder(AyaPlayer::PackFinder finder);
     void SetDevice(int driver);
 
     // Points the session at sura n: the cursor at its first aya, the range over the whole sura, every
@@ -144,7 +165,6 @@ class RecitationSession : public QObject
     void PlayReview(int sura, int first, int last);
     // The review drill over these ayas (a page may cross suras), as PlayReview.
     void PlayReviewAyas(const std::vector<std::string>& ayas);
-    bool Reviewing() const;
 
 
     // The single-aya drill's part, in milliseconds of the recording.
@@ -174,10 +194,22 @@ class RecitationSession : public QObject
     void StateChanged();
     // Something plays (on) or nothing does any more (off).
     void PlayingChanged(bool playing);
-    // A drill added later brought its player.
-    void PlayerAdded(MP3* player);
+    // The comparison began an aya's recording: whose voice it is, the learner's (mine) or the reciter's.
+    void VoiceTurn(const std::string& key, bool mine);
+    // Where the active drill's recording is, in milliseconds.
+    void SoundPosition(int ms);
+    // A player's sound failure, for the learner to see: its caption and its rich text. NoOutput():
+    // the machine has no sound output at all; OutputLost(): the device stopped working while playing,
+    // and playback has stopped.
+    void SoundFailed(const QString& title, const QString& text);
+    void NoOutput();
+    void OutputLost();
 
   private:
+    // Every drill's player (and the sound test's).
+    std::vector<AyaPlayer*> Players() const;
+    // Relays player's failures as the session's own.
+    void WatchSound(AyaPlayer* player);
     void StopAll();
     void TellState();
     // The lesson's ayas from..to: of the current sura, or of the passage.
@@ -190,6 +222,10 @@ class RecitationSession : public QObject
     void ApplyOptions();
     // Makes drill active, stopping the one before; nothing is built.
     void Activate(Drill* drill);
+    // Makes drill the learner's and, unless another plays aside, the active one, built over the range.
+    void UseLearnerDrill(Drill* drill);
+    // The learner's drill for the stack and single-aya choices.
+    Drill* ChosenDrill() const;
     // Goes to an aya of a sura in the active drill: plays from it, or shows it and waits for Play.
     void GoToAya(int sura, int aya, bool play);
     void StartDrill();
@@ -197,10 +233,8 @@ class RecitationSession : public QObject
     void OnFinished(Drill* drill);
     // The lesson is a sura again.
     void LeavePassage();
-    // Leaves the review drill: the drill before it, over the whole of the sura reviewed.
-    void EndReview();
-    // Leaves the compare drill: the drill before it, at the aya shown.
-    void EndCompare();
+    // Ends a drill played aside: the learner's drill comes back over the range, at the aya shown.
+    void BringBack();
     bool StartCompare(const std::vector<std::string>& ayas, bool mineOnly);
 
     std::unique_ptr<Arabic> cursor_;
@@ -209,15 +243,18 @@ class RecitationSession : public QObject
     Stack* stack_ = nullptr;
     Single* single_ = nullptr;
     Whole* review_ = nullptr;
-    Drill* active_ = nullptr;
-    Drill* beforeReview_ = nullptr;
     CompareDrill* compare_ = nullptr;
-    Drill* beforeCompare_ = nullptr;
+    Drill* learner_ = nullptr; // the learner's drill
+    Drill* active_ = nullptr;  // the learner's, or one played aside
+    std::function<void()> asideFinished_;
+    bool stackOn_ = false;
+    bool singleOn_ = false;
+    std::unique_ptr<AyaPlayer> tester_;
     std::function<bool(const std::string& key)> recorded_;
     KelRes pack_;
     Passage passage_;
     std::vector<std::string> passageAyas_;
-    MP3::PackFinder finder_;
+    AyaPlayer::PackFinder finder_;
     int driver_ = -2; // the output chosen by SetDevice; -2 while none was
     DrillOptions options_;
     double speed_ = 1.0;

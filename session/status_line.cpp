@@ -21,7 +21,7 @@ std::string PauseWords(int ms)
 
 std::string RecitationSession::StatusLine() const
 {
-    const MP3* player = ActivePlayer();
+    const AyaPlayer* player = active_->Player();
     if (AyaCount() == 0)
         return QCoreApplication::translate("QObject", "No sura pack installed").toStdString();
     DrillPlace place;
@@ -35,7 +35,7 @@ std::string RecitationSession::StatusLine() const
         place.length = int(passageAyas_.size());
     }
     std::string line = active_->Where(place);
-    if (Recorded(CurrentAya()) && !Comparing())
+    if (Recorded(CurrentAya()) && active_->TellsRecorded())
         line += QCoreApplication::translate("QObject", " · recorded").toStdString();
     if (!player->Busy())
         return line;
@@ -45,7 +45,7 @@ std::string RecitationSession::StatusLine() const
                           .toStdString();
     if (active_->CountsRepetitions()) {
         const int repeat = player->Repeat();
-        const int now = std::min(PlaySchedule::PlayCounter() + 1, repeat > 0 ? repeat : INT32_MAX);
+        const int now = std::min(player->PassesDone() + 1, repeat > 0 ? repeat : INT32_MAX);
         line += (repeat > 0
                      ? QCoreApplication::translate("QObject", " · repetition %1 of %2").arg(now).arg(repeat)
                      : QCoreApplication::translate("QObject", " · repetition %1").arg(now))

@@ -167,7 +167,7 @@ class TestAids : public QObject
         QVERIFY(!window.W().pauseFactor->isHidden());
         window.W().pauseFactor->setValue(1.5);
         QCOMPARE(window.Session()->PauseFactor(), 1.5);
-        QCOMPARE(window.WholeDrill()->Player()->Schedule().PauseFactor(), 1.5);
+        QCOMPARE(window.Session()->WholeDrill()->Player()->PauseFactor(), 1.5);
         QSettings settings("varnel.ini", QSettings::IniFormat);
         QCOMPARE(settings.value("pause/unit").toInt(), 1);
         QCOMPARE(settings.value("pause/factor").toDouble(), 1.5);
@@ -183,12 +183,12 @@ class TestAids : public QObject
         ViewAction(again, "Faster")->trigger();
         ViewAction(again, "Slower")->trigger();
         QCOMPARE(again.W().speedSpin->value(), 1.05);
-        QCOMPARE(again.WholeDrill()->Player()->Speed(), 1.05);
-        QCOMPARE(again.SingleDrill()->Player()->Speed(), 1.05);
+        QCOMPARE(again.Session()->WholeDrill()->Player()->Speed(), 1.05);
+        QCOMPARE(again.Session()->SingleDrill()->Player()->Speed(), 1.05);
         QCOMPARE(QSettings("varnel.ini", QSettings::IniFormat).value("sound/speed").toDouble(), 1.05);
         QCOMPARE(ws.Read("config.ini"), QByteArray("0\n"));
         Varn third;
-        QCOMPARE(third.StackDrill()->Player()->Speed(), 1.05);
+        QCOMPARE(third.Session()->StackDrill()->Player()->Speed(), 1.05);
     }
 
     void statusLine()

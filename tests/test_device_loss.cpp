@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// An output device that goes away while a drill plays: OpenAL Soft's wave driver writing into a
+// An output device that goes away while the session plays: OpenAL Soft's wave driver writing into a
 // full disk (/dev/full) loses its device, as an unplugged headset does.
 #include "fixtures.h"
 #include "messages.h"
-#include "mp3.h"
 #include "naming.h"
 #include "sound_messages.h"
+#include "recitation_session.h"
 #include "whole.h"
 
 #include <QApplication>
@@ -35,18 +35,18 @@ class TestDeviceLoss : public QObject
         for (int aya = 1; aya <= 6; ++aya)
             items[AyaKey("114", aya) + ".ogg"] = fixtures::ToneOgg(1500);
         QVERIFY(fixtures::WriteArchive(dir.filePath("pack.dat"), items));
-        Whole drill;
-        if (!drill.Player()->HasOutput())
+        RecitationSession session;
+        if (!session.WholeDrill()->Player()->HasOutput())
             QSKIP("SKIPPED: the wave driver could not open /dev/full here");
-        drill.SetRes(fixtures::OpenArchive(dir.filePath("pack.dat")));
-        drill.GenerateWhole("114", 1, 6);
+        session.SetPack(fixtures::OpenArchive(dir.filePath("pack.dat")));
+        session.ChooseSura(114);
         SoundMessages sounds;
-        sounds.Watch(drill.Player());
-        QSignalSpy lost(drill.Player(), &MP3::OutputLost);
-        QSignalSpy shown(&drill, &Whole::WholeSuraAya);
-        drill.Play();
+        sounds.Watch(&session);
+        QSignalSpy lost(&session, &RecitationSession::OutputLost);
+        QSignalSpy shown(&session, &RecitationSession::AyaShown);
+        session.Start();
         QVERIFY(fixtures::WaitFor([&] { return lost.count() > 0; }, 5000));
-        QVERIFY(!drill.Player()->Busy());
+        QVERIFY(!session.Busy());
         QCOMPARE(messages_.size(), 1);
         QVERIFY2(messages_[0].startsWith("Sound Error|The sound output device stopped working"),
                  qPrintable(messages_[0]));
@@ -55,10 +55,10 @@ class TestDeviceLoss : public QObject
         const int ayasStarted = shown.count();
         fixtures::Idle(2000);
         QCOMPARE(shown.count(), ayasStarted);
-        drill.Play();
+        session.Play();
         fixtures::Idle(500);
         QCOMPARE(messages_.size(), 1);
-        drill.Stop();
+        session.Stop();
     }
 };
 

@@ -62,7 +62,7 @@ class TestImportWindow : public QObject
         window.NewProfile("Amina");
         fixtures::Choose(window, "108. Al-Kauther");
         window.StopAya();
-        MP3* player = window.WholeDrill()->Player();
+        AyaPlayer* player = window.Session()->WholeDrill()->Player();
         QVERIFY(std::abs(player->GetLength("108.001.ogg") - 150) < 30);
 
         MenuItem(window.W().file, "&Import Recordings...")->trigger();
@@ -83,8 +83,8 @@ class TestImportWindow : public QObject
         // Heard without a restart: the learner's voice where they recorded, the pack's elsewhere.
         QVERIFY(QFileInfo::exists(ws.Path("quran/extra/MyVoice/s104_s114.dat")));
         QCOMPARE(ws.Read("recite.ini"), QByteArray("s104_s114.dat\tMyVoice\n"));
-        QVERIFY(std::abs(window.WholeDrill()->Player()->GetLength("108.001.ogg") - 700) < 30);
-        QVERIFY(std::abs(window.WholeDrill()->Player()->GetLength("108.002.ogg") - 150) < 30);
+        QVERIFY(std::abs(window.Session()->WholeDrill()->Player()->GetLength("108.001.ogg") - 700) < 30);
+        QVERIFY(std::abs(window.Session()->WholeDrill()->Player()->GetLength("108.002.ogg") - 150) < 30);
         QCOMPARE(window.W().chooser->currentText(), QString("108. Al-Kauther"));
         SelectRecitor* recitor = window.RecitorDialog();
         QCOMPARE(recitor->Choosers().size(), size_t(1));
@@ -119,7 +119,7 @@ class TestImportWindow : public QObject
         Press(installed->RemoveButton());
         QVERIFY(!QFileInfo::exists(ws.Path("quran/extra/MyVoice")));
         QCOMPARE(list->topLevelItemCount(), 1);
-        QVERIFY(std::abs(window.WholeDrill()->Player()->GetLength("108.001.ogg") - 150) < 30);
+        QVERIFY(std::abs(window.Session()->WholeDrill()->Player()->GetLength("108.001.ogg") - 150) < 30);
         QCOMPARE(window.RecitorDialog()->Choosers()[0]->currentText(), QString("default"));
     }
 
@@ -147,8 +147,8 @@ class TestImportWindow : public QObject
         QCOMPARE(ws.Read("recite.ini"), QByteArray("s104_s114.dat\tMyRecordings\n"));
         fixtures::Choose(window, "108. Al-Kauther");
         window.StopAya();
-        QVERIFY(std::abs(window.WholeDrill()->Player()->GetLength("108.002.ogg") - 600) < 30);
-        QVERIFY(std::abs(window.WholeDrill()->Player()->GetLength("108.001.ogg") - 150) < 30);
+        QVERIFY(std::abs(window.Session()->WholeDrill()->Player()->GetLength("108.002.ogg") - 600) < 30);
+        QVERIFY(std::abs(window.Session()->WholeDrill()->Player()->GetLength("108.001.ogg") - 150) < 30);
     }
 
     // Cancel stops the import and leaves nothing of it; a problem is told in plain words.

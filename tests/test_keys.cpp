@@ -43,11 +43,11 @@ class TestKeys : public QObject
         ShowActive(window);
         Choose(window, "108. Al-Kauther");
         window.W().ayaView->setFocus();
-        QVERIFY(window.WholeDrill()->Player()->Busy());
+        QVERIFY(window.Session()->WholeDrill()->Player()->Busy());
         QTest::keyClick(&window, Qt::Key_Space);
-        QVERIFY(!window.WholeDrill()->Player()->Busy());
+        QVERIFY(!window.Session()->WholeDrill()->Player()->Busy());
         QTest::keyClick(&window, Qt::Key_Space);
-        QVERIFY(window.WholeDrill()->Player()->Busy());
+        QVERIFY(window.Session()->WholeDrill()->Player()->Busy());
         QTest::keyClick(&window, Qt::Key_Right);
         QCOMPARE(window.CurrentKey(), std::string("108.002"));
         QTest::keyClick(&window, Qt::Key_Left);
@@ -58,9 +58,9 @@ class TestKeys : public QObject
         QTest::keyClick(&window, Qt::Key_Right);
         QCOMPARE(window.CurrentKey(), std::string("108.002"));
         QTest::keyClick(&window, Qt::Key_Space);
-        QVERIFY(window.SingleDrill()->Player()->Busy());
+        QVERIFY(window.Session()->SingleDrill()->Player()->Busy());
         QTest::keyClick(&window, Qt::Key_Space);
-        QVERIFY(!window.SingleDrill()->Player()->Busy());
+        QVERIFY(!window.Session()->SingleDrill()->Player()->Busy());
     }
 
     // A focused control keeps the keys it uses; the rest, the Ctrl forms and the media keys drive playback.
@@ -70,7 +70,7 @@ class TestKeys : public QObject
         ws.Pack("quran/s104_s114.dat", 104, 114, 2000);
         Varn window;
         ShowActive(window);
-        MP3* player = window.WholeDrill()->Player();
+        AyaPlayer* player = window.Session()->WholeDrill()->Player();
         Choose(window, "108. Al-Kauther");
         QVERIFY(player->Busy());
         auto press = [](QWidget* focus, int key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
@@ -180,7 +180,7 @@ class TestKeys : public QObject
         ShowActive(window);
         Choose(window, "108. Al-Kauther");
         window.StopAya();
-        MP3* player = window.WholeDrill()->Player();
+        AyaPlayer* player = window.Session()->WholeDrill()->Player();
         auto press = [](QWidget* button) {
             QAccessibleInterface* a = QAccessible::queryAccessibleInterface(button);
             QVERIFY(a && a->actionInterface());
@@ -205,9 +205,9 @@ class TestKeys : public QObject
 
         window.W().singleCheck->setChecked(true);
         press(window.W().singlePlay);
-        QVERIFY(window.SingleDrill()->Player()->Busy());
+        QVERIFY(window.Session()->SingleDrill()->Player()->Busy());
         press(window.W().singleStop);
-        QVERIFY(!window.SingleDrill()->Player()->Busy());
+        QVERIFY(!window.Session()->SingleDrill()->Player()->Busy());
         window.W().singleCheck->setChecked(false);
 
         for (QWidget* w : window.findChildren<QWidget*>()) {

@@ -103,7 +103,7 @@ class TestPassages : public QObject
         QVERIFY2(ws.messages[0].contains("An-Naba<br>") && !ws.messages[0].contains("&lt;br&gt;"),
                  qPrintable(ws.messages[0]));
         QVERIFY(window.Session()->CurrentPassage().Empty());
-        QVERIFY(!window.Session()->ActivePlayer()->Busy());
+        QVERIFY(!window.Session()->Busy());
     }
 
     // Return in the number box plays the passage; a number beyond the kind's (Hizb 240) is refused in
@@ -215,7 +215,7 @@ class TestPassages : public QObject
         ws.Write("recite.ini", "s104_s114.dat\tMine\n");
         Varn window;
         window.NewProfile("Sara");
-        MP3* player = window.WholeDrill()->Player();
+        AyaPlayer* player = window.Session()->WholeDrill()->Player();
         QVERIFY2(qAbs(player->GetLength("108.002.ogg") - 300) < 40,
                  qPrintable(QString::number(player->GetLength("108.002.ogg"))));
         QVERIFY(qAbs(player->GetLength("107.001.ogg") - 60) < 40);
@@ -245,7 +245,7 @@ class TestPassages : public QObject
             QTest::qWait(150);
             QCOMPARE(shown.count("113.001"), 2);
             QCOMPARE(shown.mid(0, 16).last(), QString("112.001")); // the second pass
-            QVERIFY(!window.Session()->ActivePlayer()->Busy());
+            QVERIFY(!window.Session()->Busy());
             window.SaveProfile();
         }
         Varn again;
@@ -253,7 +253,7 @@ class TestPassages : public QObject
         QCOMPARE(again.W().passageNumber->value(), 604);
         QCOMPARE(again.W().timesSpin->value(), 2);
         QCOMPARE(again.Session()->CurrentPassage(), Passage::Make(PassageKind::Page, 604));
-        QVERIFY(!again.Session()->ActivePlayer()->Busy());
+        QVERIFY(!again.Session()->Busy());
     }
 };
 

@@ -23,6 +23,13 @@ class TestPlayer : public QObject
     QStringList messages_;
     SoundMessages sounds_; // the window's rules for showing the players' failures
 
+    // The player's failures reach the window's rules as the session relays them.
+    void Watch(MP3* player)
+    {
+        connect(player, &AyaPlayer::Failed, &sounds_, &SoundMessages::Show);
+        connect(player, &AyaPlayer::OutputLost, &sounds_, &SoundMessages::ShowOutputLost);
+    }
+
   private slots:
     void initTestCase()
     {
@@ -46,7 +53,7 @@ class TestPlayer : public QObject
     void missingOrEmptyEntryChangesNothing()
     {
         MP3 player;
-        sounds_.Watch(&player);
+        Watch(&player);
         player.SetRes(pack_);
         QSignalSpy done(&player, &MP3::Done);
         QSignalSpy pos(&player, &MP3::CurSoundPos);
@@ -82,7 +89,7 @@ class TestPlayer : public QObject
     {
         QFETCH(int, repeat);
         MP3 player;
-        sounds_.Watch(&player);
+        Watch(&player);
         player.SetRes(pack_);
         player.SetRepeat(repeat);
         QSignalSpy done(&player, &MP3::Done);
@@ -101,7 +108,7 @@ class TestPlayer : public QObject
     void repeatZeroNeverEnds()
     {
         MP3 player;
-        sounds_.Watch(&player);
+        Watch(&player);
         player.SetRes(pack_);
         player.SetRepeat(0);
         QSignalSpy done(&player, &MP3::Done);
@@ -116,7 +123,7 @@ class TestPlayer : public QObject
     void pauseAfterEveryPlay()
     {
         MP3 player;
-        sounds_.Watch(&player);
+        Watch(&player);
         player.SetRes(pack_);
         player.SetRepeat(2);
         player.SetPauseTime(1);
@@ -135,7 +142,7 @@ class TestPlayer : public QObject
     void stopDuringTheFinalPauseStaysStopped()
     {
         MP3 player;
-        sounds_.Watch(&player);
+        Watch(&player);
         player.SetRes(pack_);
         player.SetPauseTime(1);
         player.Pause(true);
@@ -155,7 +162,7 @@ class TestPlayer : public QObject
     void range()
     {
         MP3 player;
-        sounds_.Watch(&player);
+        Watch(&player);
         player.SetRes(pack_);
         player.SetRange(500, 800);
         QSignalSpy doneR(&player, &MP3::DoneR);
@@ -187,7 +194,7 @@ class TestPlayer : public QObject
     void deviceErrorsAreReportedOnce()
     {
         MP3 player;
-        sounds_.Watch(&player);
+        Watch(&player);
         const std::vector<std::string> devices = player.GetDevices();
         QVERIFY(!devices.empty());
         player.SetDevice(int(devices.size()) + 5);
@@ -196,7 +203,7 @@ class TestPlayer : public QObject
         QVERIFY(messages_.first().endsWith("<br><br>To fix: Select a valid sound device"));
         // The same failure of another player right after is not shown again.
         MP3 other;
-        sounds_.Watch(&other);
+        Watch(&other);
         other.SetDevice(int(devices.size()) + 5);
         QCOMPARE(messages_.size(), 1);
         // The default device took over: the player still plays.

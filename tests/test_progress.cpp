@@ -100,7 +100,7 @@ class TestProgress : public QObject
         QCOMPARE(window.W().heart->Root()->text(0), QString("Quiet's Heart"));
         QCOMPARE(window.W().dragLabel->dragText, std::string("all.108"));
         QCOMPARE(window.W().chooser->currentText(), QString("108. Al-Kauther"));
-        QVERIFY(!window.WholeDrill()->Player()->Busy()); // stopped at the restored aya
+        QVERIFY(!window.Session()->WholeDrill()->Player()->Busy()); // stopped at the restored aya
         window.LoadProfile("Reader");
         QVERIFY(window.ShowTranslation());
         QVERIFY(!window.W().textPanel->isHidden());
@@ -180,11 +180,11 @@ class TestProgress : public QObject
         ws.Pack("quran/s104_s114.dat", 104, 114);
         ws.Write("config.ini", "0\n");
         Varn window;
-        QSignalSpy whole(window.WholeDrill(), &Whole::WholeSuraAya);
-        QSignalSpy stack(window.StackDrill(), &Stack::StackSuraAya);
+        QSignalSpy whole(window.Session()->WholeDrill(), &Whole::WholeSuraAya);
+        QSignalSpy stack(window.Session()->StackDrill(), &Stack::StackSuraAya);
         window.NewProfile("Amina");
         window.W().stackCheck->setChecked(true);
-        window.StackDrill()->Stop();
+        window.Session()->StackDrill()->Stop();
         window.NewProfile("Bilal");
         QCOMPARE(whole.count() + stack.count(), 0); // not one aya started, not even for a moment
         QCOMPARE(window.CurrentKey(), std::string("114.001"));
@@ -358,16 +358,16 @@ class TestProgress : public QObject
         }
         const QByteArray profile = ws.Read("profiles/Amina.varn");
         Varn window;
-        QSignalSpy whole(window.WholeDrill(), &Whole::WholeSuraAya);
-        QSignalSpy stack(window.StackDrill(), &Stack::StackSuraAya);
+        QSignalSpy whole(window.Session()->WholeDrill(), &Whole::WholeSuraAya);
+        QSignalSpy stack(window.Session()->StackDrill(), &Stack::StackSuraAya);
         window.LoadProfile("Amina");
         QCOMPARE(window.W().repeatSpin->value(), 3);
         QCOMPARE(window.W().pauseSpin->value(), 2);
         QCOMPARE(window.W().speedSpin->value(), 0.8);
         QVERIFY(window.W().stackCheck->isChecked());
         QCOMPARE(window.Session()->ActiveDrill()->Name(), std::string("Stack"));
-        QCOMPARE(window.StackDrill()->Player()->Repeat(), 3);
-        QCOMPARE(window.StackDrill()->Player()->Speed(), 0.8);
+        QCOMPARE(window.Session()->StackDrill()->Player()->Repeat(), 3);
+        QCOMPARE(window.Session()->StackDrill()->Player()->Speed(), 0.8);
         QCOMPARE(whole.count() + stack.count(), 0); // loading plays nothing
         window.LoadProfile("Bilal");
         QCOMPARE(window.W().repeatSpin->value(), 1);
@@ -411,7 +411,7 @@ class TestProgress : public QObject
             QCOMPARE(window.UserNameNow(), std::string("Amina"));
             QCOMPARE(window.W().heart->Root()->text(0), QString("Amina's Heart"));
             QCOMPARE(window.W().chooser->currentText(), QString("114. An-Nas"));
-            QVERIFY(!window.WholeDrill()->Player()->Busy());
+            QVERIFY(!window.Session()->WholeDrill()->Player()->Busy());
             // No config.ini yet: the sound settings open; OK stores the device.
             QVERIFY(window.ConfigDialog()->isVisible());
             window.ConfigDialog()->OkClicked();
@@ -456,7 +456,7 @@ class TestProgress : public QObject
         QTreeWidgetItem* aya = again.W().heart->SuraItem("112")->child(0);
         emit again.W().heart->itemDoubleClicked(aya, 0);
         QCOMPARE(again.CurrentKey(), std::string("112.003"));
-        QVERIFY(again.WholeDrill()->Player()->Busy());
+        QVERIFY(again.Session()->WholeDrill()->Player()->Busy());
         again.StopAya();
         QVERIFY(ws.messages.isEmpty());
     }

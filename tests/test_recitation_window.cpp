@@ -130,9 +130,8 @@ class TestRecitationWindow : public QObject
         QVERIFY(ws.messages.isEmpty());
 
         // Play Mine plays it alone; Compare plays the reciter, then the learner, with both waveforms.
-        CompareDrill* compare = window.Session()->Comparison();
         std::vector<std::pair<std::string, bool>> turns;
-        connect(compare, &CompareDrill::Turn, this, [&](const std::string& key, bool mine) {
+        connect(window.Session(), &RecitationSession::VoiceTurn, this, [&](const std::string& key, bool mine) {
             turns.push_back({key, mine});
         });
         Press(window.W().playMineButton);
@@ -145,7 +144,7 @@ class TestRecitationWindow : public QObject
         QVERIFY(fixtures::WaitFor([&] { return !window.Session()->Comparing(); }, 5000));
         QCOMPARE(turns, (std::vector<std::pair<std::string, bool>>{{"112.001", false}, {"112.001", true}}));
         QVERIFY(fixtures::WaitFor([&] { return !window.W().waveforms->isVisible(); }, 1000));
-        QCOMPARE(window.Session()->ActiveDrill(), static_cast<Drill*>(window.WholeDrill()));
+        QCOMPARE(window.Session()->ActiveDrill(), static_cast<Drill*>(window.Session()->WholeDrill()));
         QCOMPARE(ws.Read("profiles/Amina.varn"), profile); // recordings live beside it
 
         // Another aya, not recorded: Play Mine says so and plays nothing.
@@ -290,7 +289,7 @@ class TestRecitationWindow : public QObject
         QCOMPARE(window.W().recordButton->text(), QString("Record"));
         QVERIFY(!window.Mine()->TheRecorder().Recording());
         window.W().playButton->click();
-        QVERIFY(window.Session()->Playing() || window.WholeDrill()->Player()->Busy());
+        QVERIFY(window.Session()->Playing() || window.Session()->WholeDrill()->Player()->Busy());
         window.StopAya();
         QCOMPARE(ws.messages.size(), 1);
     }

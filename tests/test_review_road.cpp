@@ -99,8 +99,8 @@ class TestReviewRoad : public QObject
         for (const auto& args : shown)
             keys << QString::fromStdString(args.at(0).value<std::string>());
         QCOMPARE(keys.mid(0, 3), QStringList({"108.001", "108.002", "108.003"}));
-        QCOMPARE(window.WholeDrill()->Player()->Repeat(), 3);
-        QVERIFY(window.WholeDrill()->Player()->PauseEnabled());
+        QCOMPARE(window.Session()->WholeDrill()->Player()->Repeat(), 3);
+        QVERIFY(window.Session()->WholeDrill()->Player()->PauseEnabled());
 
         panel->GradeButton(fsrs::Grade::Good)->click();
         QCOMPARE(Rows(panel->DueList()), QStringList({"112. Al-Ikhlas"}));

@@ -117,12 +117,12 @@ class TestRoad : public QObject
 
         Choose(window, "108. Al-Kauther");
         window.StopAya();
-        const int shortTone = window.WholeDrill()->Player()->GetLength("108.001.ogg");
+        const int shortTone = window.Session()->WholeDrill()->Player()->GetLength("108.001.ogg");
         QTest::mouseClick(dialog->findChildren<QPushButton*>().at(0), Qt::LeftButton); // OK
         QCOMPARE(ws.Read("recite.ini"), QByteArray("s104_s114.dat\tSlow\nfatiha.dat\tSlow\n"));
         // The sura being studied stays, now from the chosen recitation.
         QCOMPARE(window.W().chooser->currentText(), QString("108. Al-Kauther"));
-        QVERIFY(window.WholeDrill()->Player()->GetLength("108.001.ogg") > shortTone + 100);
+        QVERIFY(window.Session()->WholeDrill()->Player()->GetLength("108.001.ogg") > shortTone + 100);
     }
 
     // A recitation chosen for s104_s114.dat is heard for its suras even though s078_s114.dat, first by
@@ -139,10 +139,10 @@ class TestRoad : public QObject
         window.NewProfile("Amina");
         Choose(window, "112. Al-Ikhlas");
         window.StopAya();
-        QVERIFY(window.WholeDrill()->Player()->GetLength("112.001.ogg") > 400);
+        QVERIFY(window.Session()->WholeDrill()->Player()->GetLength("112.001.ogg") > 400);
         Choose(window, "103. Al-Asr"); // only the wider pack holds it
         window.StopAya();
-        QVERIFY(window.WholeDrill()->Player()->GetLength("103.001.ogg") < 300);
+        QVERIFY(window.Session()->WholeDrill()->Player()->GetLength("103.001.ogg") < 300);
         int listed = 0; // each sura once in the chooser
         for (int i = 0; i < window.W().chooser->count(); ++i)
             listed += window.W().chooser->itemText(i) == "112. Al-Ikhlas";
@@ -155,20 +155,20 @@ class TestRoad : public QObject
         ws.Pack("quran/s104_s114.dat", 104, 114);
         Varn window;
         window.ProfileDialog()->hide();
-        QSignalSpy shown(window.WholeDrill(), &Whole::WholeSuraAya);
-        QSignalSpy done(window.WholeDrill(), &Whole::WholeDone);
+        QSignalSpy shown(window.Session()->WholeDrill(), &Whole::WholeSuraAya);
+        QSignalSpy done(window.Session()->WholeDrill(), &Whole::WholeDone);
         Choose(window, "108. Al-Kauther");
         QCOMPARE(window.CurrentKey(), std::string("108.001"));
         QCOMPARE(window.W().dragLabel->dragText, std::string("all.108"));
         QVERIFY(window.W().title->text().contains("108. Al-Kauther"));
         QCOMPARE(window.W().toSpin->maximum(), 3);
-        QVERIFY(window.WholeDrill()->Player()->Busy()); // heard
+        QVERIFY(window.Session()->WholeDrill()->Player()->Busy()); // heard
         QVERIFY(WaitFor([&] { return window.CurrentKey() == "108.002"; }, 2000));
         QCOMPARE(window.W().ayaSlider->value(), 2);
         QVERIFY(WaitFor([&] { return done.count() == 1; }, 3000));
         QCOMPARE(Keys(shown), QStringList({"108.001", "108.002", "108.003", "108.001"}));
         QCOMPARE(window.W().suraProgress->value(), 0);
-        QVERIFY(!window.WholeDrill()->Player()->Busy());
+        QVERIFY(!window.Session()->WholeDrill()->Player()->Busy());
         QVERIFY(ws.messages.isEmpty());
 
         // Loop: the first aya follows the last.
@@ -182,14 +182,14 @@ class TestRoad : public QObject
 
         // The pause box turns pauses on with its seconds, and off at 0.
         window.W().pauseSpin->setValue(2);
-        QVERIFY(window.WholeDrill()->Player()->PauseEnabled());
-        QCOMPARE(window.WholeDrill()->Player()->PauseSeconds(), 2);
+        QVERIFY(window.Session()->WholeDrill()->Player()->PauseEnabled());
+        QCOMPARE(window.Session()->WholeDrill()->Player()->PauseSeconds(), 2);
         window.W().pauseSpin->setValue(0);
-        QVERIFY(!window.WholeDrill()->Player()->PauseEnabled());
+        QVERIFY(!window.Session()->WholeDrill()->Player()->PauseEnabled());
         window.W().repeatSpin->setValue(3);
-        QCOMPARE(window.WholeDrill()->Player()->Repeat(), 3);
-        QCOMPARE(window.StackDrill()->Player()->Repeat(), 3);
-        QCOMPARE(window.SingleDrill()->Player()->Repeat(), 1);
+        QCOMPARE(window.Session()->WholeDrill()->Player()->Repeat(), 3);
+        QCOMPARE(window.Session()->StackDrill()->Player()->Repeat(), 3);
+        QCOMPARE(window.Session()->SingleDrill()->Player()->Repeat(), 1);
         window.W().repeatSpin->setValue(1);
 
         // Range on, then off: FROM and TO go back to the whole sura and the drill starts again.
@@ -199,24 +199,24 @@ class TestRoad : public QObject
         QVERIFY(window.W().fromSpin->isEnabled());
         window.W().fromSpin->setValue(3);
         window.W().toSpin->setValue(4);
-        QCOMPARE(window.WholeDrill()->Keys(), (std::vector<std::string>{"105.003", "105.004"}));
+        QCOMPARE(window.Session()->WholeDrill()->Keys(), (std::vector<std::string>{"105.003", "105.004"}));
         QCOMPARE(window.CurrentKey(), std::string("105.003"));
         window.W().rangeCheck->setChecked(false);
         QCOMPARE(window.W().fromSpin->value(), 1);
         QCOMPARE(window.W().toSpin->value(), 5);
         QVERIFY(!window.W().toSpin->isEnabled());
-        QCOMPARE(int(window.WholeDrill()->Keys().size()), 5);
-        QVERIFY(window.WholeDrill()->Player()->Busy());
+        QCOMPARE(int(window.Session()->WholeDrill()->Keys().size()), 5);
+        QVERIFY(window.Session()->WholeDrill()->Player()->Busy());
         window.StopAya();
 
         // An empty range (FROM after TO), then range off: the whole sura plays again.
         window.W().rangeCheck->setChecked(true);
         window.W().fromSpin->setValue(5);
         window.W().toSpin->setValue(3);
-        QVERIFY(window.WholeDrill()->Keys().empty());
+        QVERIFY(window.Session()->WholeDrill()->Keys().empty());
         window.W().rangeCheck->setChecked(false);
-        QCOMPARE(int(window.WholeDrill()->Keys().size()), 5);
-        QVERIFY(window.WholeDrill()->Player()->Busy());
+        QCOMPARE(int(window.Session()->WholeDrill()->Keys().size()), 5);
+        QVERIFY(window.Session()->WholeDrill()->Player()->Busy());
         QCOMPARE(window.CurrentKey(), std::string("105.001"));
         window.StopAya();
         window.NextAya();
@@ -231,18 +231,18 @@ class TestRoad : public QObject
         ws.Pack("quran/s104_s114.dat", 104, 114, 100);
         Varn window;
         window.W().stackCheck->setChecked(true);
-        QSignalSpy shown(window.StackDrill(), &Stack::StackSuraAya);
-        QSignalSpy done(window.StackDrill(), &Stack::StackDone);
+        QSignalSpy shown(window.Session()->StackDrill(), &Stack::StackSuraAya);
+        QSignalSpy done(window.Session()->StackDrill(), &Stack::StackDone);
         Choose(window, "108. Al-Kauther");
         QVERIFY(WaitFor([&] { return done.count() == 1; }, 6000));
         QCOMPARE(Keys(shown),
                  QStringList({"108.001", "108.001", "108.002", "108.001", "108.002", "108.003", "108.001"}));
-        QVERIFY(!window.WholeDrill()->Player()->Busy());
+        QVERIFY(!window.Session()->WholeDrill()->Player()->Busy());
 
         // Next Aya moves through the stack, not the sura.
         shown.clear();
-        window.StackDrill()->Stop();
-        window.StackDrill()->GenerateStack("108", 1, 3);
+        window.Session()->StackDrill()->Stop();
+        window.Session()->StackDrill()->GenerateStack("108", 1, 3);
         window.PlayAya();
         window.NextAya();
         window.NextAya();
@@ -269,21 +269,21 @@ class TestRoad : public QObject
                  qPrintable(window.W().statusLine->text()));
 
         Choose(window, "108. Al-Kauther");
-        QVERIFY(!window.WholeDrill()->Player()->Busy() && !window.StackDrill()->Player()->Busy());
-        QVERIFY(!window.SingleDrill()->Player()->Busy()); // choosing a sura starts nothing here
+        QVERIFY(!window.Session()->WholeDrill()->Player()->Busy() && !window.Session()->StackDrill()->Player()->Busy());
+        QVERIFY(!window.Session()->SingleDrill()->Player()->Busy()); // choosing a sura starts nothing here
         const int length = window.W().endSpin->value();
         QVERIFY2(qAbs(length - 400) <= 5, qPrintable(QString::number(length)));
         QCOMPARE(window.W().startSpin->value(), 0);
         QCOMPARE(window.W().partSlider->maximum(), length);
 
-        QSignalSpy shown(window.SingleDrill(), &Single::SingleSuraAya);
+        QSignalSpy shown(window.Session()->SingleDrill(), &Single::SingleSuraAya);
         window.W().endSpin->setValue(150);
         QTest::mouseClick(window.W().singlePlay, Qt::LeftButton);
         QVERIFY(WaitFor([&] { return shown.count() >= 3; }, 3000));
         QCOMPARE(Keys(shown).mid(0, 3), QStringList({"108.001", "108.001", "108.001"}));
         QVERIFY(window.W().partSlider->value() <= 300);
         QTest::mouseClick(window.W().singleStop, Qt::LeftButton);
-        QVERIFY(!window.SingleDrill()->Player()->Busy());
+        QVERIFY(!window.Session()->SingleDrill()->Player()->Busy());
 
         QTest::mouseClick(window.W().singleNext, Qt::LeftButton);
         QCOMPARE(window.CurrentKey(), std::string("108.002"));
@@ -324,14 +324,14 @@ class TestRoad : public QObject
         QCOMPARE(window.CurrentKey(), std::string("105.003"));
         QCOMPARE(window.W().ayaView->dragText, std::string("105.003"));
         QCOMPARE(window.W().ayaSlider->value(), 3);
-        for (MP3* player :
-             {window.WholeDrill()->Player(), window.StackDrill()->Player(), window.SingleDrill()->Player()})
+        for (AyaPlayer* player :
+             {window.Session()->WholeDrill()->Player(), window.Session()->StackDrill()->Player(), window.Session()->SingleDrill()->Player()})
             QVERIFY(!player->Busy());
         QTest::qWait(300);
         QCOMPARE(window.CurrentKey(), std::string("105.003"));
 
         // The bar drives that aya, again and again.
-        QSignalSpy single(window.SingleDrill(), &Single::SingleSuraAya);
+        QSignalSpy single(window.Session()->SingleDrill(), &Single::SingleSuraAya);
         window.W().endSpin->setValue(150);
         window.PlayRSingleAya();
         QVERIFY(WaitFor([&] { return single.count() >= 3; }, 3000));
@@ -346,7 +346,7 @@ class TestRoad : public QObject
         QVERIFY(!window.W().ayaView->pixmap().isNull());
         QVERIFY2(qAbs(window.W().endSpin->value() - 900) <= 5,
                  qPrintable(QString::number(window.W().endSpin->value())));
-        QVERIFY(!window.SingleDrill()->Player()->Busy());
+        QVERIFY(!window.Session()->SingleDrill()->Player()->Busy());
         QVERIFY(ws.messages.isEmpty());
     }
 
@@ -364,12 +364,12 @@ class TestRoad : public QObject
         QSignalSpy ok(config, &Config::ButtonOk);
         const int opened = sound::OutputOpenCount();
         config->TestSound();
-        QVERIFY(config->TestPlayer()->Busy());
+        QVERIFY(window.Session()->TestSoundPlaying());
         QVERIFY(sound::OutputOpen());
         QVERIFY(sound::OutputOpenCount() <= opened + 1); // the dialog's player shares the one device
         config->OkClicked();
         QCOMPARE(ok.count(), 1);
-        QVERIFY(!config->TestPlayer()->Busy());
+        QVERIFY(!window.Session()->TestSoundPlaying());
         QVERIFY(!config->isVisible());
         QCOMPARE(ws.Read("config.ini"), QByteArray("0\n"));
         QCOMPARE(ReadDeviceNumber(), 0);

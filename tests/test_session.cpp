@@ -104,15 +104,15 @@ class TestSession : public QObject
         QCOMPARE(session.CurrentAya(), std::string("105.001"));
         QCOMPARE(range.last(), QVariantList({1, 5, 5}));
         QCOMPARE(int(session.WholeDrill()->Keys().size()), 5);
-        QVERIFY(!session.ActivePlayer()->Busy()); // chosen, not yet started
+        QVERIFY(!session.Busy()); // chosen, not yet started
         QCOMPARE(shown.count(), 0);
         session.Start();
-        QVERIFY(session.ActivePlayer()->Busy());
+        QVERIFY(session.Busy());
         QCOMPARE(Keys(shown), QStringList({"105.001"}));
         session.Next();
         QCOMPARE(session.CurrentAya(), std::string("105.002")); // the cursor follows what plays
         session.Stop();
-        QVERIFY(!session.ActivePlayer()->Busy());
+        QVERIFY(!session.Busy());
     }
 
     void rangeAndStack()
@@ -128,7 +128,7 @@ class TestSession : public QObject
         QCOMPARE(session.From(), 1);
         QCOMPARE(session.To(), 5);
         QCOMPARE(int(session.WholeDrill()->Keys().size()), 5);
-        QVERIFY(session.ActivePlayer()->Busy());
+        QVERIFY(session.Busy());
         session.Stop();
 
         session.SetStack(true);
@@ -162,7 +162,7 @@ class TestSession : public QObject
         QVERIFY(!session.RangeOn() && !session.Loop());
         QCOMPARE(Keys(shown), QStringList({"105.003"}));
         QVERIFY2(qAbs(part.last().at(1).toInt() - 600) <= 5, qPrintable(part.last().at(1).toString()));
-        for (MP3* p : {session.WholeDrill()->Player(), session.StackDrill()->Player(),
+        for (AyaPlayer* p : {session.WholeDrill()->Player(), session.StackDrill()->Player(),
                        session.SingleDrill()->Player()})
             QVERIFY(!p->Busy());
 
@@ -175,7 +175,7 @@ class TestSession : public QObject
         QCOMPARE(Keys(shown).last(), QString("108.001"));
         QVERIFY(!session.SingleDrill()->Player()->Busy());
         session.Start();
-        QVERIFY(!session.ActivePlayer()->Busy());
+        QVERIFY(!session.Busy());
     }
 
     void cueDoesNotPlay()
@@ -185,7 +185,7 @@ class TestSession : public QObject
         QSignalSpy shown(&session, &RecitationSession::AyaShown);
         session.CueAya(108, 2);
         QCOMPARE(Keys(shown), QStringList({"108.002"}));
-        QVERIFY(!session.ActivePlayer()->Busy());
+        QVERIFY(!session.Busy());
         session.Play(); // whole-sura playback starts from the cued aya
         QCOMPARE(Keys(shown).last(), QString("108.002"));
         session.Stop();
@@ -202,7 +202,7 @@ class TestSession : public QObject
         QSignalSpy shown(&session, &RecitationSession::AyaShown);
         session.CueAya(105, 2);
         QCOMPARE(Keys(shown), QStringList({"105.002"}));
-        QVERIFY(!session.ActivePlayer()->Busy());
+        QVERIFY(!session.Busy());
         QCOMPARE(session.StackDrill()->Keys().front(), std::string("105.002"));
         session.Play();
         QCOMPARE(Keys(shown).last(), QString("105.002"));
@@ -246,19 +246,19 @@ class TestSession : public QObject
         session.SetRepeat(2);
         session.SetPauseFactor(2.0);
         session.PlayReview(108, 1, 3);
-        MP3* review = session.ActivePlayer();
+        AyaPlayer* review = session.ActiveDrill()->Player();
         QVERIFY(review != session.WholeDrill()->Player());
-        QVERIFY(!review->Schedule().Pausing());
+        QVERIFY(!review->Pausing());
         session.SetPause(3); // changed during the review: kept for after it
         session.SetRepeat(3);
-        QVERIFY(!review->Schedule().Pausing());
+        QVERIFY(!review->Pausing());
         QCOMPARE(review->Repeat(), 1);
         QSignalSpy paused(&session, &RecitationSession::PauseChanged);
         QSignalSpy finished(&session, &RecitationSession::ReviewFinished);
         QVERIFY(fixtures::WaitFor([&] { return finished.count() > 0; }, 3000));
         QCOMPARE(paused.count(), 0);
         QCOMPARE(session.WholeDrill()->Player()->Repeat(), 3);
-        QCOMPARE(session.WholeDrill()->Player()->Schedule().PauseFactor(), 2.0);
+        QCOMPARE(session.WholeDrill()->Player()->PauseFactor(), 2.0);
         QVERIFY(session.WholeDrill()->Player()->PauseEnabled());
     }
 
@@ -333,7 +333,7 @@ class TestSession : public QObject
         QCOMPARE(session.CurrentAya(), std::string("105.004"));
         QVERIFY(QString::fromStdString(session.StatusLine()).startsWith("Aya 4 of 5"));
         session.Stop();
-        QVERIFY(!session.ActivePlayer()->Busy());
+        QVERIFY(!session.Busy());
     }
 
     // Page 602 plays in mushaf order across three suras and two packs; the cursor follows each sura.
@@ -344,7 +344,7 @@ class TestSession : public QObject
         QCOMPARE(session.SuraKey(), std::string("106"));
         QSignalSpy shown(&session, &RecitationSession::AyaShown);
         QSignalSpy finished(&session, &RecitationSession::DrillFinished);
-        QSignalSpy failed(session.WholeDrill()->Player(), &MP3::Failed);
+        QSignalSpy failed(session.WholeDrill()->Player(), &AyaPlayer::Failed);
         QStringList lines;
         connect(&session, &RecitationSession::AyaShown,
                 [&] { lines << QString::fromStdString(session.StatusLine()); });
@@ -395,7 +395,7 @@ class TestSession : public QObject
         QTest::qWait(200); // nothing more follows
         QCOMPARE(Keys(shown).mid(0, 4), QStringList({"106.004", "107.001", "106.004", "107.001"}));
         QCOMPARE(shown.count(), 5); // and the first again, shown where the drill stopped
-        QVERIFY(!session.ActivePlayer()->Busy());
+        QVERIFY(!session.Busy());
 
         // Times plays its passes without Loop too, and the status line counts them.
         session.SetLoop(false);
