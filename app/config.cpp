@@ -11,8 +11,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-Config::Config(QWidget* parent, Qt::WindowFlags flags)
-    : QDialog(parent, flags)
+Config::Config(QWidget* parent, Qt::WindowFlags flags) : QDialog(parent, flags)
 {
     setWindowTitle(tr("Varnel Preferences"));
     auto* layout = new QVBoxLayout(this);

@@ -17,7 +17,8 @@ void SoundMessages::ShowNoOutput() { Show("Varnel", QCoreApplication::translate(
 
 void SoundMessages::ShowOutputLost()
 {
-    Show(QCoreApplication::translate("Sound", RecitationSession::kSoundErrorTitle), QCoreApplication::translate("Sound", kDeviceLostText));
+    Show(QCoreApplication::translate("Sound", RecitationSession::kSoundErrorTitle),
+         QCoreApplication::translate("Sound", kDeviceLostText));
 }
 
 void SoundMessages::Show(const QString& title, const QString& text)

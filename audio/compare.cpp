@@ -15,7 +15,10 @@ bool Mine(const std::string& entry)
 }
 } // namespace
 
-CompareDrill::CompareDrill(std::unique_ptr<AyaPlayer> player) : ListDrill("Compare", std::move(player)) { Apply(DrillOptions()); }
+CompareDrill::CompareDrill(std::unique_ptr<AyaPlayer> player) : ListDrill("Compare", std::move(player))
+{
+    Apply(DrillOptions());
+}
 
 std::string CompareDrill::AyaOf(const std::string& entry)
 {

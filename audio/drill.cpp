@@ -69,7 +69,8 @@ std::string Drill::Where(const DrillPlace& place) const
            passes;
 }
 
-ListDrill::ListDrill(std::string name, std::unique_ptr<AyaPlayer> player) : Drill(std::move(name), std::move(player))
+ListDrill::ListDrill(std::string name, std::unique_ptr<AyaPlayer> player)
+    : Drill(std::move(name), std::move(player))
 {
     connect(Player(), &AyaPlayer::Done, this, [this] {
         ++index_;

@@ -166,7 +166,6 @@ class RecitationSession : public QObject
     // The review drill over these ayas (a page may cross suras), as PlayReview.
     void PlayReviewAyas(const std::vector<std::string>& ayas);
 
-
     // The single-aya drill's part, in milliseconds of the recording.
     void SetPart(int startMs, int endMs);
     // The part over the whole of the current aya, reported by PartChanged().

@@ -4,8 +4,8 @@
 #include "fixtures.h"
 #include "messages.h"
 #include "naming.h"
-#include "sound_messages.h"
 #include "recitation_session.h"
+#include "sound_messages.h"
 #include "whole.h"
 
 #include <QApplication>

@@ -124,8 +124,8 @@ class TestDrills : public QObject
         stack->Play();
         while (finished.isEmpty() && shown.count() < 20)
             player->End();
-        QCOMPARE(Keys(shown), QStringList({"105.001", "105.001", "105.002", "105.001", "105.002", "105.003",
-                                           "105.001"}));
+        QCOMPARE(Keys(shown),
+                 QStringList({"105.001", "105.001", "105.002", "105.001", "105.002", "105.003", "105.001"}));
         shown.clear();
         QCOMPARE(stack->GoTo(1, true), 1); // the lesson now begins at the aya chosen
         QCOMPARE(stack->Keys(), std::vector<std::string>({"105.002", "105.002", "105.003"}));
@@ -150,7 +150,8 @@ class TestDrills : public QObject
         single->Play();
         player->End();
         player->End();
-        QCOMPARE(Started(*player), QStringList({"range 108.002.ogg", "range 108.002.ogg", "range 108.002.ogg"}));
+        QCOMPARE(Started(*player),
+                 QStringList({"range 108.002.ogg", "range 108.002.ogg", "range 108.002.ogg"}));
         QVERIFY(player->asked.contains("part 200-600"));
         single->NextOne(); // already the last: it stays, stopped, and its part is over the whole aya again
         QCOMPARE(Keys(shown).last(), QString("108.002"));

@@ -269,7 +269,8 @@ class TestRoad : public QObject
                  qPrintable(window.W().statusLine->text()));
 
         Choose(window, "108. Al-Kauther");
-        QVERIFY(!window.Session()->WholeDrill()->Player()->Busy() && !window.Session()->StackDrill()->Player()->Busy());
+        QVERIFY(!window.Session()->WholeDrill()->Player()->Busy() &&
+                !window.Session()->StackDrill()->Player()->Busy());
         QVERIFY(!window.Session()->SingleDrill()->Player()->Busy()); // choosing a sura starts nothing here
         const int length = window.W().endSpin->value();
         QVERIFY2(qAbs(length - 400) <= 5, qPrintable(QString::number(length)));
@@ -325,7 +326,8 @@ class TestRoad : public QObject
         QCOMPARE(window.W().ayaView->dragText, std::string("105.003"));
         QCOMPARE(window.W().ayaSlider->value(), 3);
         for (AyaPlayer* player :
-             {window.Session()->WholeDrill()->Player(), window.Session()->StackDrill()->Player(), window.Session()->SingleDrill()->Player()})
+             {window.Session()->WholeDrill()->Player(), window.Session()->StackDrill()->Player(),
+              window.Session()->SingleDrill()->Player()})
             QVERIFY(!player->Busy());
         QTest::qWait(300);
         QCOMPARE(window.CurrentKey(), std::string("105.003"));

@@ -163,7 +163,7 @@ class TestSession : public QObject
         QCOMPARE(Keys(shown), QStringList({"105.003"}));
         QVERIFY2(qAbs(part.last().at(1).toInt() - 600) <= 5, qPrintable(part.last().at(1).toString()));
         for (AyaPlayer* p : {session.WholeDrill()->Player(), session.StackDrill()->Player(),
-                       session.SingleDrill()->Player()})
+                             session.SingleDrill()->Player()})
             QVERIFY(!p->Busy());
 
         session.Next();
