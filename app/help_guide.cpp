@@ -224,6 +224,9 @@ const GuideBlock kGuide[] = {
                   "different) is written under the waveforms, and what you left out or added is marked on "
                   "them. It checks the words and their order, not tajweed.")},
     {Block::Para,
+     QT_TRANSLATE_NOOP("Guide", "Hear Left Out then plays the reciter saying just what the check found you "
+                                "left out, one part at each press.")},
+    {Block::Para,
      QT_TRANSLATE_NOOP(
          "Guide", "File &gt; Import Recordings turns a folder of your own recordings into a recitation you "
                   "can choose; Recitor &gt; Installed Packs lists every pack and recitation, where it lives "

@@ -29,6 +29,9 @@ namespace
 {
 
 constexpr int kStatusMs = 6000;
+// Heard around a stretch left out, so that its word is heard whole: the check's edges fall within a
+// frame or two of the word's.
+constexpr int kLeftOutMarginMs = 150;
 
 // "108:2" for "108.002".
 QString Place(const std::string& key)
@@ -100,6 +103,7 @@ void MyRecitation::Connect()
     w_.practice->addAction(QObject::tr("Compare with the Reciter"), this, &MyRecitation::Compare);
     w_.practice->addAction(QObject::tr("Check My Recitation"), this, &MyRecitation::Check);
     connect(w_.checkButton, &QPushButton::clicked, this, &MyRecitation::Check);
+    connect(w_.hearLeftOutButton, &QPushButton::clicked, this, &MyRecitation::HearLeftOut);
     connect(w_.recordButton, &QPushButton::clicked, this, &MyRecitation::Record);
     connect(w_.playMineButton, &QPushButton::clicked, this, &MyRecitation::PlayMine);
     connect(w_.compareButton, &QPushButton::clicked, this, &MyRecitation::Compare);
@@ -213,6 +217,9 @@ void MyRecitation::CheckAya(const std::string& key, const QString& told)
     }
     const auto mine = record_.Recorded().Bytes(sura, aya);
     const auto reciter = ReciterBytes(packs_, key);
+    leftOutKey_ = key;
+    leftOut_.clear();
+    nextLeftOut_ = 0;
     listen::CheckResult result;
     std::string error;
     QString text;
@@ -248,8 +255,12 @@ void MyRecitation::CheckAya(const std::string& key, const QString& told)
             text += " " + QObject::tr("Added, in your recording's time: %1.").arg(spans(result.extra));
         ShowWaveforms(key, false);
         std::vector<std::pair<double, double>> missing, extra;
-        for (const listen::Span& s : result.missing)
+        for (const listen::Span& s : result.missing) {
             missing.emplace_back(s.start, s.end);
+            // A little either side, so that the word is heard whole.
+            leftOut_.emplace_back(int(std::lround(s.start * 1000)) - kLeftOutMarginMs,
+                                  int(std::lround(s.end * 1000)) + kLeftOutMarginMs);
+        }
         for (const listen::Span& s : result.extra)
             extra.emplace_back(s.start, s.end);
         w_.waveforms->SetMarks(std::move(missing), std::move(extra));
@@ -257,8 +268,22 @@ void MyRecitation::CheckAya(const std::string& key, const QString& told)
         if (result.verdict != listen::Verdict::Different)
             w_.waveforms->SetAlignment(result.path);
     }
+    w_.hearLeftOutButton->setEnabled(!leftOut_.empty());
     w_.checkResult->setText(text);
     Tell(told.isEmpty() ? text : told + " " + text);
+}
+
+void MyRecitation::HearLeftOut()
+{
+    if (leftOut_.empty())
+        return;
+    const std::pair<int, int> stretch = leftOut_[nextLeftOut_ % leftOut_.size()];
+    ++nextLeftOut_;
+    if (!session_->PlayReciterPart(leftOutKey_, stretch.first, stretch.second))
+        return;
+    Tell(QObject::tr("The reciter, %1 to %2 s of %3.")
+             .arg(QLocale().toString(std::max(stretch.first, 0) / 1000.0, 'f', 1),
+                  QLocale().toString(stretch.second / 1000.0, 'f', 1), Place(leftOutKey_)));
 }
 
 void MyRecitation::PlayMine()

@@ -45,6 +45,8 @@ class MyRecitation : public QObject
     // Checks the learner's recording of the aya shown against the reciter's: the verdict in words under
     // the waveforms (and in the status bar), the stretches left out or added marked on them.
     void Check();
+    // The reciter's words that the last check found left out, the next stretch at each press.
+    void HearLeftOut();
     void DeleteThis();
     void DeleteAll();
 
@@ -70,6 +72,9 @@ class MyRecitation : public QObject
     Recorder recorder_;
     bool armed_ = false;
     std::set<std::string> toldUnplayable_;
+    std::string leftOutKey_; // the aya of the last check, and the stretches it found left out (ms)
+    std::vector<std::pair<int, int>> leftOut_;
+    size_t nextLeftOut_ = 0;
     std::string waveKey_;  // the aya whose waveforms are shown
     bool mineNow_ = false; // the learner's voice is the one playing
 };

@@ -67,6 +67,7 @@ struct VarnWidgets {
     WaveformView* waveforms;
     // Check: the learner's recording of the aya shown against the reciter's, and the verdict in words.
     QPushButton* checkButton;
+    QPushButton* hearLeftOutButton; // the reciter's words that the last check found left out
     QLabel* checkResult;
     // The panels around the aya, each one the learner can show, hide, move or float.
     QDockWidget *heartDock, *reviewDock, *settingsDock, *recitationDock;

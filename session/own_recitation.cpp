@@ -4,6 +4,7 @@
 #include "arabic.h"
 #include "compare.h"
 #include "recitation_session.h"
+#include "span_drill.h"
 #include "whole.h"
 
 #include <algorithm>
@@ -22,6 +23,12 @@ bool RecitationSession::Comparing() const { return compare_->Player()->Busy(); }
 bool RecitationSession::PlayCompare() { return StartCompare(RangeAyas(), false); }
 
 bool RecitationSession::PlayMine() { return StartCompare({CurrentAya()}, true); }
+
+bool RecitationSession::PlayReciterPart(const std::string& key, int startMs, int endMs)
+{
+    span_->SetSpan(startMs, endMs);
+    return PlayAside(span_, {key});
+}
 
 bool RecitationSession::StartCompare(const std::vector<std::string>& ayas, bool mineOnly)
 {

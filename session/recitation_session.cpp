@@ -6,6 +6,7 @@
 #include "mp3.h"
 #include "naming.h"
 #include "single.h"
+#include "span_drill.h"
 #include "stack.h"
 #include "whole.h"
 
@@ -32,6 +33,7 @@ RecitationSession::RecitationSession(QObject* parent) : QObject(parent), cursor_
     single_ = Take(std::make_unique<Single>(), this);
     review_ = Take(std::make_unique<ReviewDrill>(), this);
     compare_ = Take(std::make_unique<CompareDrill>(), this);
+    span_ = Take(std::make_unique<SpanDrill>(), this);
     learner_ = active_ = whole_;
     connect(single_, &Single::CurSoundPos, this, &RecitationSession::PartPosition);
     connect(single_, &Single::PartChanged, this, &RecitationSession::PartChanged);

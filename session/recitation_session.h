@@ -23,6 +23,7 @@ class Arabic;
 class AyaPlayer;
 class CompareDrill;
 class Single;
+class SpanDrill;
 class Stack;
 class Whole;
 
@@ -92,6 +93,9 @@ class RecitationSession : public QObject
     bool PlayCompare();
     // The learner's recording of the aya shown; false when there is none.
     bool PlayMine();
+    // The reciter's recording of the aya key from startMs to endMs, once, played aside; false when the
+    // stretch is empty.
+    bool PlayReciterPart(const std::string& key, int startMs, int endMs);
     bool Comparing() const;
     CompareDrill* Comparison() const { return compare_; }
 
@@ -243,6 +247,7 @@ class RecitationSession : public QObject
     Single* single_ = nullptr;
     Whole* review_ = nullptr;
     CompareDrill* compare_ = nullptr;
+    SpanDrill* span_ = nullptr;
     Drill* learner_ = nullptr; // the learner's drill
     Drill* active_ = nullptr;  // the learner's, or one played aside
     std::function<void()> asideFinished_;

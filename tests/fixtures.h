@@ -16,6 +16,8 @@
 #include <QProcess>
 #include <QSignalSpy>
 #include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
 #include <cmath>
 #include <functional>
 #include <map>
@@ -24,6 +26,22 @@
 
 namespace fixtures
 {
+
+// espeak-ng's Arabic voice saying text with args, as WAV bytes; empty when espeak-ng is missing.
+inline std::vector<char> Spoken(const QString& text, const QStringList& args)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("said.wav");
+    QProcess espeak;
+    espeak.start("espeak-ng", QStringList(args) << "-w" << path << text);
+    if (!espeak.waitForFinished(60000) || espeak.exitCode() != 0)
+        return {};
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray bytes = f.readAll();
+    return std::vector<char>(bytes.begin(), bytes.end());
+}
 
 // The whole of a file; empty when it cannot be read.
 inline QByteArray ReadFile(const QString& path)

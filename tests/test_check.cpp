@@ -3,6 +3,8 @@
 // recording, a slower copy, a cut, another aya, and recordings that hold no recitation at all.
 #include "recitation_check.h"
 
+#include "fixtures.h"
+
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -13,22 +15,6 @@ namespace
 
 const char* const kAya = "قل هو الله أحد الله الصمد لم يلد ولم يولد ولم يكن له كفوا أحد";
 const char* const kOtherAya = "إنا أعطيناك الكوثر فصل لربك وانحر إن شانئك هو الأبتر";
-
-// espeak-ng's Arabic voice saying text with args, as WAV bytes; empty when espeak-ng is missing.
-std::vector<char> Spoken(const QString& text, const QStringList& args)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath("said.wav");
-    QProcess espeak;
-    espeak.start("espeak-ng", QStringList(args) << "-w" << path << text);
-    if (!espeak.waitForFinished(60000) || espeak.exitCode() != 0)
-        return {};
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    const QByteArray bytes = f.readAll();
-    return std::vector<char>(bytes.begin(), bytes.end());
-}
 
 std::vector<char> Wav(const sound::Pcm& pcm)
 {
@@ -65,7 +51,7 @@ class TestCheck : public QObject
   private slots:
     void initTestCase()
     {
-        reference_ = Spoken(QString::fromUtf8(kAya), {"-v", "ar", "-s", "135", "-p", "45"});
+        reference_ = fixtures::Spoken(QString::fromUtf8(kAya), {"-v", "ar", "-s", "135", "-p", "45"});
         if (reference_.empty())
             QSKIP("espeak-ng is not installed");
     }
@@ -82,7 +68,7 @@ class TestCheck : public QObject
     void theSameAyaMatches()
     {
         QFETCH(QStringList, voice);
-        const std::vector<char> take = voice.isEmpty() ? reference_ : Spoken(QString::fromUtf8(kAya), voice);
+        const std::vector<char> take = voice.isEmpty() ? reference_ : fixtures::Spoken(QString::fromUtf8(kAya), voice);
         const listen::CheckResult r = Checked(reference_, take);
         QVERIFY2(r.verdict == listen::Verdict::Match, qPrintable(Describe(r)));
         QVERIFY2(r.missing.empty() && r.extra.empty(), qPrintable(Describe(r)));
@@ -120,7 +106,7 @@ class TestCheck : public QObject
     {
         for (const QStringList& voice : {QStringList{"-v", "ar", "-s", "135", "-p", "45"},
                                          QStringList{"-v", "ar+f2", "-s", "150", "-p", "60"}}) {
-            const listen::CheckResult r = Checked(reference_, Spoken(QString::fromUtf8(kOtherAya), voice));
+            const listen::CheckResult r = Checked(reference_, fixtures::Spoken(QString::fromUtf8(kOtherAya), voice));
             QVERIFY2(r.verdict == listen::Verdict::Different, qPrintable(voice.join(' ') + ": " + Describe(r)));
             QVERIFY2(r.score < 80, qPrintable(Describe(r)));
         }

@@ -12,6 +12,7 @@
 #include "naming.h"
 #include "mic_writer.h"
 #include "recitation_session.h"
+#include "span_drill.h"
 #include "varn.h"
 #include "waveform.h"
 #include "whole.h"
@@ -218,6 +219,50 @@ class TestRecitationWindow : public QObject
         check->trigger();
         QVERIFY2(w.checkResult->text().contains(", different:"), qPrintable(w.checkResult->text()));
         QCOMPARE(w.checkResult->accessibleName(), QString("Check result"));
+    }
+
+    // After a check that found words left out, the learner hears the reciter say just them, and the
+    // lesson's drill comes back afterwards.
+    void hearWhatWasLeftOut()
+    {
+        const std::vector<char> said = fixtures::Spoken(
+            QString::fromUtf8("قل هو الله أحد الله الصمد لم يلد ولم يولد ولم يكن له كفوا أحد"),
+            {"-v", "ar", "-s", "135"});
+        if (said.empty())
+            QSKIP("espeak-ng is not installed");
+        sound::Pcm reciter;
+        QCOMPARE(sound::DecodeAll(said.data(), said.size(), &reciter), sound::Ok);
+        std::vector<char> ogg;
+        QCOMPARE(sound::EncodeOggVorbis(reciter, 0.4, &ogg), sound::Ok);
+        Workspace ws;
+        ws.Pack("quran/s104_s114.dat", 104, 114, 0, QByteArray(ogg.data(), int(ogg.size())));
+        Varn window;
+        window.NewProfile("Amina");
+        const std::string key = window.Session()->CurrentAya();
+        const VarnWidgets& w = window.W();
+        QVERIFY(!w.hearLeftOutButton->isEnabled());
+
+        // Half a second left out of the middle.
+        sound::Pcm cut = reciter;
+        const size_t from = reciter.samples.size() / 2 / size_t(reciter.channels) * size_t(reciter.channels);
+        const size_t length = size_t(reciter.rate / 2) * size_t(reciter.channels);
+        cut.samples.erase(cut.samples.begin() + long(from), cut.samples.begin() + long(from + length));
+        emit window.Mine()->TheRecorder().Taken(key, cut);
+        QVERIFY2(w.checkResult->text().contains(", partial:"), qPrintable(w.checkResult->text()));
+        QVERIFY(w.hearLeftOutButton->isEnabled());
+
+        Press(w.hearLeftOutButton);
+        const auto* span = qobject_cast<SpanDrill*>(window.Session()->AsideDrill());
+        QVERIFY(span);
+        const double cutAt = double(from / size_t(reciter.channels)) / reciter.rate;
+        QVERIFY2(span->SpanStart() / 1000.0 < cutAt + 0.3 && span->SpanEnd() / 1000.0 > cutAt + 0.2,
+                 qPrintable(QString("%1-%2 for a cut at %3").arg(span->SpanStart()).arg(span->SpanEnd()).arg(cutAt)));
+        QVERIFY2(window.statusBar()->currentMessage().startsWith("The reciter, "),
+                 qPrintable(window.statusBar()->currentMessage()));
+        QVERIFY(fixtures::WaitFor([&] { return !window.Session()->AsideDrill(); }, 4000));
+        QCOMPARE(window.Session()->ActiveDrill()->Name(), std::string("Whole"));
+        QVERIFY(!window.Session()->Busy());
+        QVERIFY(ws.messages.isEmpty());
     }
 
     void testMeRecordsEachPause()

@@ -35,8 +35,9 @@ public:
 
     QString Path(const QString& rel) const { return dir_.filePath(rel); }
 
-    // A pack covering suras first..last: per aya a tone of toneMs, a picture, ".eng" and ".lit" texts.
-    void Pack(const QString& relPath, int first, int last, int toneMs = 150)
+    // A pack covering suras first..last: per aya a tone of toneMs (or the recording given), a picture,
+    // ".eng" and ".lit" texts.
+    void Pack(const QString& relPath, int first, int last, int toneMs = 150, const QByteArray& recording = {})
     {
         static std::map<int, QByteArray> tones;
         if (!tones.count(toneMs))
@@ -47,7 +48,7 @@ public:
         for (int s = first; s <= last; ++s)
             for (int a = 1; a <= table.AyaCount(IntToString(s)); ++a) {
                 const std::string key = AyaKey(IntToString(s), a);
-                items[SoundName(key)] = tones[toneMs];
+                items[SoundName(key)] = recording.isEmpty() ? tones[toneMs] : recording;
                 items[PictureName(key)] = picture;
                 items[TranslationName(key)] = QByteArray("Translation of ") + key.c_str();
                 items[TransliterationName(key)] = QByteArray("Transliteration of ") + key.c_str();

@@ -336,6 +336,10 @@
         <source>Check (View &amp;gt; Practice &amp;gt; Check My Recitation) compares your recording of the aya shown with the reciter's, and each take is checked at once: the verdict (match, partial or different) is written under the waveforms, and what you left out or added is marked on them. It checks the words and their order, not tajweed.</source>
         <translation>«تحقّق» (عرض &amp;gt; التدريب &amp;gt; تحقّق من تلاوتي) يقارن تسجيلك للآية المعروضة بتلاوة القارئ، ويُتحقّق من كل تسجيل فور انتهائه: تُكتب النتيجة (مطابقة أو جزئية أو مختلفة) تحت الموجات الصوتية، ويُعلَّم عليها ما تركته أو زدته. إنه يتحقّق من الكلمات وترتيبها، لا من التجويد.</translation>
     </message>
+    <message>
+        <source>Hear Left Out then plays the reciter saying just what the check found you left out, one part at each press.</source>
+        <translation>ثم يُسمعك زر «اسمع المتروك» القارئَ يقول ما وجد الفحص أنك تركته فقط، جزءًا عند كل ضغطة.</translation>
+    </message>
 </context>
 <context>
     <name>Heart</name>
@@ -1803,6 +1807,22 @@
     <message>
         <source>Check result</source>
         <translation>نتيجة التحقّق</translation>
+    </message>
+    <message>
+        <source>The reciter, %1 to %2 s of %3.</source>
+        <translation>القارئ، من %1 إلى %2 ث من %3.</translation>
+    </message>
+    <message>
+        <source>Hear Left Out</source>
+        <translation>اسمع المتروك</translation>
+    </message>
+    <message>
+        <source>Hear the part left out</source>
+        <translation>اسمع الجزء المتروك</translation>
+    </message>
+    <message>
+        <source>Hear the reciter say what your last check found left out; press again for the next part</source>
+        <translation>اسمع القارئ يقول ما وجد فحصك الأخير أنك تركته؛ اضغط مرة أخرى للجزء التالي</translation>
     </message>
 </context>
 <context>

@@ -336,6 +336,10 @@
         <source>Check (View &amp;gt; Practice &amp;gt; Check My Recitation) compares your recording of the aya shown with the reciter's, and each take is checked at once: the verdict (match, partial or different) is written under the waveforms, and what you left out or added is marked on them. It checks the words and their order, not tajweed.</source>
         <translation>যাচাই (দেখুন &amp;gt; অনুশীলন &amp;gt; আমার তিলাওয়াত যাচাই) দেখানো আয়াতের আপনার রেকর্ডিং কারীর তিলাওয়াতের সাথে মেলায়, আর প্রতিটি রেকর্ডিং সঙ্গে সঙ্গে যাচাই হয়: ফল (মিলেছে, আংশিক বা ভিন্ন) তরঙ্গরূপের নিচে লেখা হয়, আর আপনি যা বাদ দিয়েছেন বা যোগ করেছেন তা সেখানে চিহ্নিত হয়। এটি শব্দ ও তাদের ক্রম যাচাই করে, তাজবিদ নয়।</translation>
     </message>
+    <message>
+        <source>Hear Left Out then plays the reciter saying just what the check found you left out, one part at each press.</source>
+        <translation>তারপর «বাদ পড়া অংশ শুনুন» ক্বারির কণ্ঠে শুধু সেইটুকু বাজায় যা যাচাইয়ে আপনি বাদ দিয়েছেন বলে পাওয়া গেছে, প্রতি চাপে একটি অংশ।</translation>
+    </message>
 </context>
 <context>
     <name>Heart</name>
@@ -1779,6 +1783,22 @@
     <message>
         <source>Check result</source>
         <translation>যাচাইয়ের ফল</translation>
+    </message>
+    <message>
+        <source>The reciter, %1 to %2 s of %3.</source>
+        <translation>ক্বারি, %3-এর %1 থেকে %2 সেকেন্ড।</translation>
+    </message>
+    <message>
+        <source>Hear Left Out</source>
+        <translation>বাদ পড়া অংশ শুনুন</translation>
+    </message>
+    <message>
+        <source>Hear the part left out</source>
+        <translation>বাদ পড়া অংশটি শুনুন</translation>
+    </message>
+    <message>
+        <source>Hear the reciter say what your last check found left out; press again for the next part</source>
+        <translation>শেষ যাচাইয়ে যা বাদ পড়েছে বলে পাওয়া গেছে তা ক্বারির কণ্ঠে শুনুন; পরের অংশের জন্য আবার চাপুন</translation>
     </message>
 </context>
 <context>

@@ -336,6 +336,10 @@
         <source>Check (View &amp;gt; Practice &amp;gt; Check My Recitation) compares your recording of the aya shown with the reciter's, and each take is checked at once: the verdict (match, partial or different) is written under the waveforms, and what you left out or added is marked on them. It checks the words and their order, not tajweed.</source>
         <translation>Vérifier (Affichage &amp;gt; Entraînement &amp;gt; Vérifier ma récitation) compare votre enregistrement du verset affiché avec celui du récitant, et chaque prise est vérifiée aussitôt : le verdict (conforme, partielle ou différente) s'écrit sous les formes d'onde, et ce que vous avez omis ou ajouté y est marqué. Cela vérifie les mots et leur ordre, non le tajwid.</translation>
     </message>
+    <message>
+        <source>Hear Left Out then plays the reciter saying just what the check found you left out, one part at each press.</source>
+        <translation>Écouter l'omis fait ensuite entendre le récitant dire seulement ce que la vérification a trouvé omis, une partie à chaque pression.</translation>
+    </message>
 </context>
 <context>
     <name>Heart</name>
@@ -1779,6 +1783,22 @@
     <message>
         <source>Check result</source>
         <translation>Résultat de la vérification</translation>
+    </message>
+    <message>
+        <source>The reciter, %1 to %2 s of %3.</source>
+        <translation>Le récitant, de %1 à %2 s de %3.</translation>
+    </message>
+    <message>
+        <source>Hear Left Out</source>
+        <translation>Écouter l'omis</translation>
+    </message>
+    <message>
+        <source>Hear the part left out</source>
+        <translation>Écouter la partie omise</translation>
+    </message>
+    <message>
+        <source>Hear the reciter say what your last check found left out; press again for the next part</source>
+        <translation>Écouter le récitant dire ce que votre dernière vérification a trouvé omis ; appuyez de nouveau pour la partie suivante</translation>
     </message>
 </context>
 <context>

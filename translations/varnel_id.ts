@@ -336,6 +336,10 @@
         <source>Check (View &amp;gt; Practice &amp;gt; Check My Recitation) compares your recording of the aya shown with the reciter's, and each take is checked at once: the verdict (match, partial or different) is written under the waveforms, and what you left out or added is marked on them. It checks the words and their order, not tajweed.</source>
         <translation>Periksa (Tampilan &amp;gt; Latihan &amp;gt; Periksa Bacaan Saya) membandingkan rekaman Anda untuk ayat yang ditampilkan dengan bacaan qari, dan setiap rekaman langsung diperiksa: hasilnya (cocok, sebagian, atau berbeda) ditulis di bawah bentuk gelombang, dan yang Anda lewatkan atau tambahkan ditandai di sana. Ini memeriksa kata dan urutannya, bukan tajwid.</translation>
     </message>
+    <message>
+        <source>Hear Left Out then plays the reciter saying just what the check found you left out, one part at each press.</source>
+        <translation>Lalu Dengar yang Terlewat memutar qari membaca hanya bagian yang menurut pemeriksaan Anda lewatkan, satu bagian setiap kali ditekan.</translation>
+    </message>
 </context>
 <context>
     <name>Heart</name>
@@ -1773,6 +1777,22 @@
     <message>
         <source>Check result</source>
         <translation>Hasil pemeriksaan</translation>
+    </message>
+    <message>
+        <source>The reciter, %1 to %2 s of %3.</source>
+        <translation>Qari, %1 sampai %2 dtk dari %3.</translation>
+    </message>
+    <message>
+        <source>Hear Left Out</source>
+        <translation>Dengar yang Terlewat</translation>
+    </message>
+    <message>
+        <source>Hear the part left out</source>
+        <translation>Dengar bagian yang terlewat</translation>
+    </message>
+    <message>
+        <source>Hear the reciter say what your last check found left out; press again for the next part</source>
+        <translation>Dengar qari membaca bagian yang menurut pemeriksaan terakhir Anda terlewat; tekan lagi untuk bagian berikutnya</translation>
     </message>
 </context>
 <context>

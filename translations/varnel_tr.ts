@@ -336,6 +336,10 @@
         <source>Check (View &amp;gt; Practice &amp;gt; Check My Recitation) compares your recording of the aya shown with the reciter's, and each take is checked at once: the verdict (match, partial or different) is written under the waveforms, and what you left out or added is marked on them. It checks the words and their order, not tajweed.</source>
         <translation>Denetle (Görünüm &amp;gt; Alıştırma &amp;gt; Okuyuşumu Denetle), gösterilen ayetin kaydınızı kârinin okuyuşuyla karşılaştırır; her kayıt hemen denetlenir: sonuç (uyuyor, kısmen ya da farklı) dalga biçimlerinin altına yazılır, atladığınız ya da eklediğiniz yerler üzerlerinde işaretlenir. Kelimeleri ve sıralarını denetler, tecvidi değil.</translation>
     </message>
+    <message>
+        <source>Hear Left Out then plays the reciter saying just what the check found you left out, one part at each press.</source>
+        <translation>Ardından Atlananı Dinle, denetimin atladığınızı bulduğu yeri kâriden çalar; her basışta bir bölüm.</translation>
+    </message>
 </context>
 <context>
     <name>Heart</name>
@@ -1773,6 +1777,22 @@
     <message>
         <source>Check result</source>
         <translation>Denetim sonucu</translation>
+    </message>
+    <message>
+        <source>The reciter, %1 to %2 s of %3.</source>
+        <translation>Kâri, %3 içinde %1 ile %2 sn arası.</translation>
+    </message>
+    <message>
+        <source>Hear Left Out</source>
+        <translation>Atlananı Dinle</translation>
+    </message>
+    <message>
+        <source>Hear the part left out</source>
+        <translation>Atlanan bölümü dinle</translation>
+    </message>
+    <message>
+        <source>Hear the reciter say what your last check found left out; press again for the next part</source>
+        <translation>Son denetimin atladığınızı bulduğu yeri kâriden dinleyin; sonraki bölüm için yeniden basın</translation>
     </message>
 </context>
 <context>

@@ -336,6 +336,10 @@
         <source>Check (View &amp;gt; Practice &amp;gt; Check My Recitation) compares your recording of the aya shown with the reciter's, and each take is checked at once: the verdict (match, partial or different) is written under the waveforms, and what you left out or added is marked on them. It checks the words and their order, not tajweed.</source>
         <translation>«جانچیں» (دیکھیں &amp;gt; مشق &amp;gt; میری تلاوت جانچیں) دکھائی گئی آیت کی آپ کی ریکارڈنگ کا قاری کی تلاوت سے موازنہ کرتا ہے، اور ہر ریکارڈنگ فوراً جانچی جاتی ہے: نتیجہ (مطابق، جزوی یا مختلف) لہروں کے نیچے لکھا جاتا ہے، اور جو آپ نے چھوڑا یا بڑھایا وہ ان پر نشان زد ہوتا ہے۔ یہ الفاظ اور ان کی ترتیب کی جانچ ہے، تجوید کی نہیں۔</translation>
     </message>
+    <message>
+        <source>Hear Left Out then plays the reciter saying just what the check found you left out, one part at each press.</source>
+        <translation>پھر «چھوٹا ہوا سنیں» قاری سے صرف وہ سناتا ہے جو جانچ کے مطابق آپ سے چھوٹ گیا، ہر بار دبانے پر ایک حصہ۔</translation>
+    </message>
 </context>
 <context>
     <name>Heart</name>
@@ -1779,6 +1783,22 @@
     <message>
         <source>Check result</source>
         <translation>جانچ کا نتیجہ</translation>
+    </message>
+    <message>
+        <source>The reciter, %1 to %2 s of %3.</source>
+        <translation>قاری، %3 کے %1 سے %2 سیکنڈ۔</translation>
+    </message>
+    <message>
+        <source>Hear Left Out</source>
+        <translation>چھوٹا ہوا سنیں</translation>
+    </message>
+    <message>
+        <source>Hear the part left out</source>
+        <translation>چھوٹا ہوا حصہ سنیں</translation>
+    </message>
+    <message>
+        <source>Hear the reciter say what your last check found left out; press again for the next part</source>
+        <translation>قاری سے وہ سنیں جو آخری جانچ کے مطابق آپ سے چھوٹ گیا؛ اگلے حصے کے لیے دوبارہ دبائیں</translation>
     </message>
 </context>
 <context>
