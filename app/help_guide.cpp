@@ -219,10 +219,11 @@ const GuideBlock kGuide[] = {
                   "recordings after asking.")},
     {Block::Para,
      QT_TRANSLATE_NOOP(
-         "Guide", "Check (View &gt; Practice &gt; Check My Recitation) compares your recording of the aya shown "
-                  "with the reciter's, and each take is checked at once: the verdict (match, partial or "
-                  "different) is written under the waveforms, and what you left out or added is marked on "
-                  "them. It checks the words and their order, not tajweed.")},
+         "Guide",
+         "Check (View &gt; Practice &gt; Check My Recitation) compares your recording of the aya shown "
+         "with the reciter's, and each take is checked at once: the verdict (match, partial or "
+         "different) is written under the waveforms, and what you left out or added is marked on "
+         "them. It checks the words and their order, not tajweed.")},
     {Block::Para,
      QT_TRANSLATE_NOOP("Guide", "Hear Left Out then plays the reciter saying just what the check found you "
                                 "left out, one part at each press.")},

@@ -320,8 +320,9 @@ QWidget* BuildMyRecitation(QWidget* parent, VarnWidgets& w)
     grid->addWidget(w.deleteRecordingButton, 1, 1);
     w.hearLeftOutButton = button(
         QT_TRANSLATE_NOOP("QObject", "Hear Left Out"), QT_TRANSLATE_NOOP("QObject", "Hear the part left out"),
-        QT_TRANSLATE_NOOP("QObject", "Hear the reciter say what your last check found left out; press again for "
-                                     "the next part"));
+        QT_TRANSLATE_NOOP("QObject",
+                          "Hear the reciter say what your last check found left out; press again for "
+                          "the next part"));
     w.hearLeftOutButton->setEnabled(false);
     grid->addWidget(w.checkButton, 2, 0);
     grid->addWidget(w.hearLeftOutButton, 2, 1);

@@ -21,7 +21,10 @@ void SpanDrill::SetSpan(int startMs, int endMs)
     end_ = std::max(endMs, start_);
 }
 
-void SpanDrill::SetAyas(const std::vector<std::string>& ayas) { key_ = ayas.empty() ? std::string() : ayas[0]; }
+void SpanDrill::SetAyas(const std::vector<std::string>& ayas)
+{
+    key_ = ayas.empty() ? std::string() : ayas[0];
+}
 
 void SpanDrill::Play()
 {

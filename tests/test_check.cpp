@@ -68,7 +68,8 @@ class TestCheck : public QObject
     void theSameAyaMatches()
     {
         QFETCH(QStringList, voice);
-        const std::vector<char> take = voice.isEmpty() ? reference_ : fixtures::Spoken(QString::fromUtf8(kAya), voice);
+        const std::vector<char> take =
+            voice.isEmpty() ? reference_ : fixtures::Spoken(QString::fromUtf8(kAya), voice);
         const listen::CheckResult r = Checked(reference_, take);
         QVERIFY2(r.verdict == listen::Verdict::Match, qPrintable(Describe(r)));
         QVERIFY2(r.missing.empty() && r.extra.empty(), qPrintable(Describe(r)));
@@ -106,7 +107,8 @@ class TestCheck : public QObject
     {
         for (const QStringList& voice : {QStringList{"-v", "ar", "-s", "135", "-p", "45"},
                                          QStringList{"-v", "ar+f2", "-s", "150", "-p", "60"}}) {
-            const listen::CheckResult r = Checked(reference_, fixtures::Spoken(QString::fromUtf8(kOtherAya), voice));
+            const listen::CheckResult r =
+                Checked(reference_, fixtures::Spoken(QString::fromUtf8(kOtherAya), voice));
             QVERIFY2(r.verdict == listen::Verdict::Different, qPrintable(voice.join(' ') + ": " + Describe(r)));
             QVERIFY2(r.score < 80, qPrintable(Describe(r)));
         }

@@ -9,8 +9,8 @@
 #include "config.h"
 #include "heart.h"
 #include "learner_record.h"
-#include "naming.h"
 #include "mic_writer.h"
+#include "naming.h"
 #include "recitation_session.h"
 #include "span_drill.h"
 #include "varn.h"
@@ -255,8 +255,10 @@ class TestRecitationWindow : public QObject
         const auto* span = qobject_cast<SpanDrill*>(window.Session()->AsideDrill());
         QVERIFY(span);
         const double cutAt = double(from / size_t(reciter.channels)) / reciter.rate;
-        QVERIFY2(span->SpanStart() / 1000.0 < cutAt + 0.3 && span->SpanEnd() / 1000.0 > cutAt + 0.2,
-                 qPrintable(QString("%1-%2 for a cut at %3").arg(span->SpanStart()).arg(span->SpanEnd()).arg(cutAt)));
+        QVERIFY2(
+            span->SpanStart() / 1000.0 < cutAt + 0.3 && span->SpanEnd() / 1000.0 > cutAt + 0.2,
+            qPrintable(
+                QString("%1-%2 for a cut at %3").arg(span->SpanStart()).arg(span->SpanEnd()).arg(cutAt)));
         QVERIFY2(window.statusBar()->currentMessage().startsWith("The reciter, "),
                  qPrintable(window.statusBar()->currentMessage()));
         QVERIFY(fixtures::WaitFor([&] { return !window.Session()->AsideDrill(); }, 4000));
