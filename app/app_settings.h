@@ -3,19 +3,21 @@
 // window reads them once at start and writes each as it changes, through its one SettingsFile.
 #pragma once
 
+#include "drill_settings.h"
+
 namespace app_settings
 {
 
 constexpr char kPauseUnit[] = "pause/unit"; // 0: seconds, 1: times the aya's length
 constexpr int kPauseUnitDefault = 0;
 constexpr char kPauseFactor[] = "pause/factor";
-constexpr double kPauseFactorDefault = 1.0;
+constexpr double kPauseFactorDefault = DrillSettings::kDefaultPauseFactor;
 constexpr char kZoom[] = "view/zoom"; // the reader's zoom; 0: fit to width
 constexpr double kZoomDefault = 1.0;
 constexpr char kNight[] = "view/night";
 constexpr bool kNightDefault = false;
 constexpr char kSpeed[] = "sound/speed";
-constexpr double kSpeedDefault = 1.0;
+constexpr double kSpeedDefault = DrillSettings::kDefaultSpeed;
 constexpr char kInputDevice[] = "sound/input";  // the microphone's name; empty: the system's default
 // The window as the learner left it on this machine (Qt's own encodings, in base64).
 constexpr char kWindowGeometry[] = "window/geometry";

@@ -20,8 +20,8 @@
 #include <algorithm>
 
 DrillControls::DrillControls(QObject* parent, VarnWidgets& w, RecitationSession* session,
-                             LearnerRecord& record, PracticeAids& aids)
-    : QObject(parent), w_(w), session_(session), record_(record), aids_(aids)
+                             LearnerRecord& record, PracticeAids& aids, WindowSettings& settings)
+    : QObject(parent), w_(w), session_(session), record_(record), aids_(aids), settings_(settings)
 {
 }
 
@@ -44,24 +44,26 @@ void DrillControls::Connect()
     connect(w_.singleStop, &QPushButton::clicked, this, &DrillControls::Stop);
     connect(w_.singlePrev, &QPushButton::clicked, s, &RecitationSession::Previous);
     connect(w_.singleNext, &QPushButton::clicked, s, &RecitationSession::Next);
-    connect(w_.repeatSpin, qOverload<int>(&QSpinBox::valueChanged), s, &RecitationSession::SetRepeat);
-    connect(w_.pauseSpin, qOverload<int>(&QSpinBox::valueChanged), s, &RecitationSession::SetPause);
     connect(w_.rangeCheck, &QCheckBox::stateChanged, this, &DrillControls::SetRange);
     connect(w_.fromSpin, qOverload<int>(&QSpinBox::valueChanged), s, &RecitationSession::SetFrom);
     connect(w_.toSpin, qOverload<int>(&QSpinBox::valueChanged), s, &RecitationSession::SetTo);
     connect(w_.loopCheck, &QCheckBox::stateChanged, this, &DrillControls::SetLoop);
     connect(w_.stackCheck, &QCheckBox::stateChanged, this, &DrillControls::SetStack);
     connect(w_.singleCheck, &QCheckBox::stateChanged, this, &DrillControls::SetSingleAya);
-    // Each learner keeps their drill settings: every change is remembered after it is applied.
-    connect(w_.repeatSpin, qOverload<int>(&QSpinBox::valueChanged), this, &DrillControls::Remember);
-    connect(w_.pauseSpin, qOverload<int>(&QSpinBox::valueChanged), this, &DrillControls::Remember);
-    connect(w_.loopCheck, &QCheckBox::stateChanged, this, &DrillControls::Remember);
-    connect(w_.stackCheck, &QCheckBox::stateChanged, this, &DrillControls::Remember);
-    connect(w_.pauseUnit, qOverload<int>(&QComboBox::currentIndexChanged), this, &DrillControls::Remember);
-    connect(w_.pauseFactor, qOverload<double>(&QDoubleSpinBox::valueChanged), this, &DrillControls::Remember);
-    connect(w_.speedSpin, qOverload<double>(&QDoubleSpinBox::valueChanged), this, &DrillControls::Remember);
-    connect(w_.timesSpin, qOverload<int>(&QSpinBox::valueChanged), s, &RecitationSession::SetTimes);
-    connect(w_.timesSpin, qOverload<int>(&QSpinBox::valueChanged), this, &DrillControls::Remember);
+    // Each box sends one change of the learner's drill settings.
+    connect(w_.repeatSpin, qOverload<int>(&QSpinBox::valueChanged), this,
+            [this](int n) { Change([n](DrillSettings& d) { d.repeat = n; }); });
+    connect(w_.pauseSpin, qOverload<int>(&QSpinBox::valueChanged), this,
+            [this](int seconds) { Change([seconds](DrillSettings& d) { d.pause = seconds; }); });
+    connect(w_.pauseUnit, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            [this](int unit) { Change([unit](DrillSettings& d) { d.pauseUnit = unit; }); });
+    connect(w_.pauseFactor, qOverload<double>(&QDoubleSpinBox::valueChanged), this,
+            [this](double factor) { Change([factor](DrillSettings& d) { d.pauseFactor = factor; }); });
+    connect(w_.speedSpin, qOverload<double>(&QDoubleSpinBox::valueChanged), this,
+            [this](double speed) { Change([speed](DrillSettings& d) { d.speed = speed; }); });
+    connect(w_.timesSpin, qOverload<int>(&QSpinBox::valueChanged), this,
+            [this](int times) { Change([times](DrillSettings& d) { d.times = times; }); });
+    connect(&record_, &LearnerRecord::DrillChanged, this, &DrillControls::Show);
 
     connect(s, &RecitationSession::Progress, this, &DrillControls::ShowProgress);
     connect(s, &RecitationSession::ProgressReset, this, &DrillControls::ResetProgress);
@@ -69,63 +71,97 @@ void DrillControls::Connect()
     connect(s, &RecitationSession::RangeChanged, this, &DrillControls::ShowRange);
     connect(s, &RecitationSession::PartChanged, this, &DrillControls::ShowPart);
     connect(s, &RecitationSession::PartPosition, w_.partSlider, &QSlider::setValue);
+
+    // Until a learner's are loaded, the working folder's settings; kept in memory only.
+    std::string unsaved; // nothing is written before a learner is loaded
+    record_.SetDrill(FolderDefaults(), &unsaved);
+    Show();
+    SendAll(record_.Drill());
 }
 
-void DrillControls::LoadLearner(const std::string& profilePath, const WindowSettings& settings,
-                                Learner learner)
+DrillSettings DrillControls::FolderDefaults() const
 {
     using namespace app_settings;
     DrillSettings defaults;
-    defaults.pauseUnit = settings.Number(kPauseUnit, kPauseUnitDefault) == 1 ? 1 : 0;
-    defaults.pauseFactor = std::clamp(settings.Number(kPauseFactor, kPauseFactorDefault), 0.5, 3.0);
-    defaults.speed = std::clamp(settings.Number(kSpeed, kSpeedDefault), 0.5, 1.5);
-    record_.Load(profilePath, defaults);
+    defaults.pauseUnit = settings_.Number(kPauseUnit, kPauseUnitDefault) == 1 ? 1 : 0;
+    defaults.pauseFactor = settings_.Number(kPauseFactor, kPauseFactorDefault);
+    defaults.speed = settings_.Number(kSpeed, kSpeedDefault);
+    return defaults.Clamped();
+}
+
+void DrillControls::LoadLearner(const std::string& profilePath, Learner learner)
+{
+    record_.Load(profilePath, FolderDefaults());
     if (learner == Learner::New)
         record_.KeepOrphanedReviews();
     for (const std::string& problem : record_.TakeProblems())
         ShowMessage("Varnel", QString::fromStdString(problem));
     aids_.ShowLearner();
-
     // Shown and handed to the session as they are; nothing starts playing.
-    const DrillSettings& drill = record_.Drill();
-    {
-        const QSignalBlocker r(w_.repeatSpin), p(w_.pauseSpin), u(w_.pauseUnit), f(w_.pauseFactor),
-            s(w_.speedSpin), l(w_.loopCheck), k(w_.stackCheck), t(w_.timesSpin);
-        w_.repeatSpin->setValue(drill.repeat);
-        w_.pauseSpin->setValue(drill.pause);
-        w_.pauseUnit->setCurrentIndex(drill.pauseUnit);
-        w_.pauseFactor->setValue(drill.pauseFactor);
-        w_.speedSpin->setValue(drill.speed);
-        w_.timesSpin->setValue(drill.times);
-        if (!w_.singleCheck->isChecked()) {
-            w_.loopCheck->setChecked(drill.loop);
-            w_.stackCheck->setChecked(drill.stack);
-        }
-    }
-    session_->SetRepeat(w_.repeatSpin->value());
-    session_->SetPause(w_.pauseSpin->value());
-    session_->SetSpeed(w_.speedSpin->value());
-    session_->SetTimes(w_.timesSpin->value());
-    session_->PresetLoop(w_.loopCheck->isChecked());
-    session_->SetStack(w_.stackCheck->isChecked());
-    aids_.ApplyPauseUnit();
+    Show();
+    SendAll(record_.Drill());
 }
 
-void DrillControls::Remember()
+void DrillControls::Show()
 {
-    if (!record_.Loaded())
-        return;
-    DrillSettings drill = record_.Drill(); // the passage stays as it is
-    drill.repeat = w_.repeatSpin->value();
-    drill.pause = w_.pauseSpin->value();
-    drill.pauseUnit = w_.pauseUnit->currentIndex() == 1 ? 1 : 0;
-    drill.pauseFactor = w_.pauseFactor->value();
-    drill.loop = w_.loopCheck->isChecked();
-    drill.stack = w_.stackCheck->isChecked();
-    drill.speed = w_.speedSpin->value();
-    drill.times = w_.timesSpin->value();
+    const DrillSettings& drill = record_.Drill();
+    const QSignalBlocker r(w_.repeatSpin), p(w_.pauseSpin), u(w_.pauseUnit), f(w_.pauseFactor), s(w_.speedSpin),
+        l(w_.loopCheck), k(w_.stackCheck), t(w_.timesSpin);
+    w_.repeatSpin->setValue(drill.repeat);
+    w_.pauseSpin->setValue(drill.pause);
+    w_.pauseUnit->setCurrentIndex(drill.pauseUnit);
+    w_.pauseFactor->setValue(drill.pauseFactor);
+    w_.speedSpin->setValue(drill.speed);
+    w_.timesSpin->setValue(drill.times);
+    if (!w_.singleCheck->isChecked()) {
+        w_.loopCheck->setChecked(drill.loop);
+        w_.stackCheck->setChecked(drill.stack);
+    }
+    // The pause is counted in seconds, or in times the aya's length.
+    w_.pauseFactor->setVisible(drill.pauseUnit == 1);
+    w_.pauseSpin->setEnabled(drill.pauseUnit != 1);
+}
+
+void DrillControls::SendAll(const DrillSettings& drill)
+{
+    // The values as the boxes hold them: a box's range may be narrower than the file's.
+    session_->SetRepeat(w_.repeatSpin->value());
+    session_->SetPause(w_.pauseSpin->value());
+    session_->SetPauseFactor(drill.pauseUnit == 1 ? drill.pauseFactor : 0);
+    session_->SetSpeed(drill.speed);
+    session_->SetTimes(drill.times);
+    if (!w_.singleCheck->isChecked()) {
+        session_->PresetLoop(drill.loop);
+        session_->SetStack(drill.stack);
+    }
+}
+
+void DrillControls::Change(const std::function<void(DrillSettings&)>& edit)
+{
+    using namespace app_settings;
+    const DrillSettings before = record_.Drill();
+    DrillSettings after = before;
+    edit(after);
+    after = after.Clamped();
+    if (after.repeat != before.repeat)
+        session_->SetRepeat(after.repeat);
+    if (after.pause != before.pause)
+        session_->SetPause(after.pause);
+    if (after.pauseUnit != before.pauseUnit || after.pauseFactor != before.pauseFactor)
+        session_->SetPauseFactor(after.pauseUnit == 1 ? after.pauseFactor : 0);
+    if (after.speed != before.speed)
+        session_->SetSpeed(after.speed);
+    if (after.times != before.times)
+        session_->SetTimes(after.times);
+    // What a new learner here starts from.
+    if (after.pauseUnit != before.pauseUnit)
+        settings_.Remember(kPauseUnit, double(after.pauseUnit));
+    if (after.pauseFactor != before.pauseFactor)
+        settings_.Remember(kPauseFactor, after.pauseFactor);
+    if (after.speed != before.speed)
+        settings_.Remember(kSpeed, after.speed);
     std::string error;
-    if (!record_.SetDrill(drill, &error))
+    if (!record_.SetDrill(after, &error))
         ShowMessage("Varnel", QObject::tr("Your drill settings could not be saved:") + "<br>" +
                                   QString::fromStdString(error).toHtmlEscaped());
 }
@@ -156,13 +192,19 @@ void DrillControls::SetRange(int state)
 
 void DrillControls::SetLoop(int state)
 {
-    session_->SetLoop(state == Qt::PartiallyChecked ? session_->Loop() : state == Qt::Checked);
+    // The loop is a request as well as a setting: the drill starts again with it.
+    const bool on = state == Qt::PartiallyChecked ? session_->Loop() : state == Qt::Checked;
+    session_->SetLoop(on);
+    Change([on](DrillSettings& d) { d.loop = on; });
 }
 
 void DrillControls::SetStack(int state)
 {
-    if (state != Qt::PartiallyChecked)
-        session_->SetStack(state == Qt::Checked);
+    if (state == Qt::PartiallyChecked)
+        return;
+    const bool on = state == Qt::Checked;
+    session_->SetStack(on);
+    Change([on](DrillSettings& d) { d.stack = on; });
 }
 
 void DrillControls::SetSingleAya(int state)

@@ -114,15 +114,6 @@ void PracticeAids::Connect()
             [this] { w_.ayaView->SetReaderZoom(Aya::kFitWidth); });
     connect(w_.ayaView, &Aya::readerZoomChanged, this,
             [this](double zoom) { settings_.Remember(kZoom, zoom); });
-    connect(w_.pauseUnit, qOverload<int>(&QComboBox::currentIndexChanged), this, &PracticeAids::SetPauseUnit);
-    connect(w_.pauseFactor, qOverload<double>(&QDoubleSpinBox::valueChanged), this, [this](double factor) {
-        settings_.Remember(kPauseFactor, factor);
-        session_->SetPauseFactor(factor);
-    });
-    connect(w_.speedSpin, qOverload<double>(&QDoubleSpinBox::valueChanged), this, [this](double speed) {
-        settings_.Remember(kSpeed, speed);
-        session_->SetSpeed(speed);
-    });
     connect(actions_.slower, &QAction::triggered, w_.speedSpin, &QDoubleSpinBox::stepDown);
     connect(actions_.faster, &QAction::triggered, w_.speedSpin, &QDoubleSpinBox::stepUp);
     // The session says when what the status line tells changes: nobody polls the players.
@@ -132,14 +123,6 @@ void PracticeAids::Connect()
     connect(session_, &RecitationSession::StateChanged, this, &PracticeAids::UpdateStatusLine);
 
     // What this working folder remembers; showing it writes nothing.
-    {
-        const QSignalBlocker quietUnit(w_.pauseUnit), quietFactor(w_.pauseFactor), quietSpeed(w_.speedSpin);
-        w_.pauseFactor->setValue(settings_.Number(kPauseFactor, kPauseFactorDefault));
-        w_.pauseUnit->setCurrentIndex(settings_.Number(kPauseUnit, kPauseUnitDefault) == 1 ? 1 : 0);
-        w_.speedSpin->setValue(settings_.Number(kSpeed, kSpeedDefault));
-    }
-    ApplyPauseUnit();
-    session_->SetSpeed(w_.speedSpin->value());
     const QSignalBlocker quietZoom(w_.ayaView), quietNight(actions_.night);
     w_.ayaView->SetReaderZoom(settings_.Number(kZoom, kZoomDefault));
     actions_.night->setChecked(settings_.Truth(kNight, kNightDefault));
@@ -189,20 +172,6 @@ void PracticeAids::ApplySelfTest()
     w_.textPanel->setHtml(selfTest_.TranslationHidden() ? QString("<p><i>Hidden: press R to reveal</i></p>")
                                                         : shownText_);
     CompactHeadings(w_.textPanel->document());
-}
-
-void PracticeAids::SetPauseUnit(int unit)
-{
-    settings_.Remember(kPauseUnit, double(unit));
-    ApplyPauseUnit();
-}
-
-void PracticeAids::ApplyPauseUnit()
-{
-    const bool factor = w_.pauseUnit->currentIndex() == 1;
-    w_.pauseFactor->setVisible(factor);
-    w_.pauseSpin->setEnabled(!factor);
-    session_->SetPauseFactor(factor ? w_.pauseFactor->value() : 0);
 }
 
 void PracticeAids::SetNightReading(bool night)

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The practice aids beside the drills: hiding and revealing the aya and its translation, "Test me",
-// the pause unit (seconds or times the aya's length), speed, the reader's zoom and Night Reading, and
-// the status line with its pause countdown. The rules are SelfTest's and the session's; this class
+// the Slower and Faster keys, the reader's zoom and Night Reading, and the status line with its pause
+// countdown. The rules are SelfTest's and the session's; this class
 // shows them, passes the learner's requests on, and remembers the working folder's settings and the
 // learner's aid toggles.
 #pragma once
@@ -39,9 +39,6 @@ class PracticeAids : public QObject
     // The learner's record was loaded: its aid toggles are shown and applied.
     void ShowLearner();
     void RevealStep();
-    void SetPauseUnit(int unit);
-    // The pause unit as the box shows it, handed to the session.
-    void ApplyPauseUnit();
     void SetNightReading(bool night);
     void UpdateStatusLine();
 

@@ -42,7 +42,7 @@ Varn::Varn(QWidget* parent) : QMainWindow(parent)
     setStatusBar(new QStatusBar(this));
     CreateDrills();
     aids_ = new PracticeAids(this, w_, session_.get(), settings_, record_);
-    controls_ = new DrillControls(this, w_, session_.get(), record_, *aids_);
+    controls_ = new DrillControls(this, w_, session_.get(), record_, *aids_, settings_);
     passages_ = new PassageControls(this, w_, session_.get(), packs_, record_);
     packDialogs_ = new PackDialogs(this, packs_);
     mine_ = new MyRecitation(this, w_, session_.get(), record_, settings_, packs_);

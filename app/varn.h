@@ -177,7 +177,7 @@ class Varn : public QMainWindow
     void GradeReview(int sura, int first, fsrs::Grade grade);
     // Practice aids.
     void RevealStep() { aids_->RevealStep(); }
-    void SetPauseUnit(int unit) { aids_->SetPauseUnit(unit); }
+    void SetPauseUnit(int unit);
     void SetNightReading(bool night) { aids_->SetNightReading(night); }
     void UpdateStatusLine() { aids_->UpdateStatusLine(); }
     const SelfTest& SelfTesting() const { return aids_->Test(); }

@@ -6,6 +6,7 @@
 #include "varn.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -13,6 +14,8 @@
 #include <QSpinBox>
 
 void Varn::SetCurAyaPos(int ms) { w_.partSlider->setValue(ms); }
+
+void Varn::SetPauseUnit(int unit) { w_.pauseUnit->setCurrentIndex(unit == 1 ? 1 : 0); }
 
 // Sound settings.
 void Varn::ShowConfig()

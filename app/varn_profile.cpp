@@ -58,7 +58,7 @@ void Varn::LoadProfile(const std::string& name)
     }
     userName_ = name;
     w_.heart->clear();
-    controls_->LoadLearner(ProfilePath(name), settings_);
+    controls_->LoadLearner(ProfilePath(name));
     passages_->ShowLearner();
 
     LearnerRecord::ProfileRead read = record_.ReadProfileFile(ProfilePath(name));
@@ -118,7 +118,7 @@ void Varn::NewProfile(const std::string& name)
     userName_ = name;
     w_.heart->clear();
     w_.textPanel->clear();
-    controls_->LoadLearner(ProfilePath(name), settings_, DrillControls::Learner::New);
+    controls_->LoadLearner(ProfilePath(name), DrillControls::Learner::New);
     const int index = std::max(0, ChooserIndexOf(114));
     w_.chooser->setCurrentIndex(index);
     w_.heart->MakeRoot(QObject::tr("%1's Heart").arg(QString::fromStdString(name)), Picture("love.png"));

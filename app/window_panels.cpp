@@ -4,6 +4,7 @@
 // Their controls keep the words, names and keys they had when they stood under the aya.
 #include "window_frame.h"
 
+#include "drill_settings.h"
 #include "frame_parts.h"
 #include "heart.h"
 #include "juz_progress.h"
@@ -229,9 +230,9 @@ QWidget* BuildSettings(QWidget* parent, VarnWidgets& w)
     w.pauseUnit->setToolTip(
         QObject::tr("Pause for a number of seconds, or for a multiple of the aya's own length"));
     w.pauseFactor = new QDoubleSpinBox(aids);
-    w.pauseFactor->setRange(0.5, 3.0);
-    w.pauseFactor->setSingleStep(0.25);
-    w.pauseFactor->setValue(1.0);
+    w.pauseFactor->setRange(DrillSettings::kMinPauseFactor, DrillSettings::kMaxPauseFactor);
+    w.pauseFactor->setSingleStep(DrillSettings::kPauseFactorStep);
+    w.pauseFactor->setValue(DrillSettings::kDefaultPauseFactor);
     w.pauseFactor->setSuffix(QString::fromUtf8("\u00d7"));
     w.pauseFactor->setAccessibleName(QObject::tr("Pause factor"));
     w.pauseFactor->setToolTip(
@@ -241,16 +242,16 @@ QWidget* BuildSettings(QWidget* parent, VarnWidgets& w)
     unitLabel->setBuddy(w.pauseUnit);
     auto* speedLabel = new QLabel(QObject::tr(" Speed:"), aids);
     w.speedSpin = new QDoubleSpinBox(aids);
-    w.speedSpin->setRange(0.5, 1.5);
-    w.speedSpin->setSingleStep(0.05);
-    w.speedSpin->setValue(1.0);
+    w.speedSpin->setRange(DrillSettings::kMinSpeed, DrillSettings::kMaxSpeed);
+    w.speedSpin->setSingleStep(DrillSettings::kSpeedStep);
+    w.speedSpin->setValue(DrillSettings::kDefaultSpeed);
     w.speedSpin->setSuffix(QString::fromUtf8("\u00d7"));
     w.speedSpin->setAccessibleName(QObject::tr("Speed"));
     w.speedSpin->setToolTip(QObject::tr("Playback speed; the pitch stays the same ([ slower, ] faster)"));
     speedLabel->setBuddy(w.speedSpin);
     auto* timesLabel = new QLabel(QObject::tr(" Times:"), aids);
     w.timesSpin = new QSpinBox(aids);
-    w.timesSpin->setRange(0, 99);
+    w.timesSpin->setRange(0, DrillSettings::kMaxTimes);
     w.timesSpin->setSpecialValueText(QObject::tr("endless"));
     w.timesSpin->setAccessibleName(QObject::tr("Times"));
     w.timesSpin->setToolTip(

@@ -7,6 +7,7 @@
 // touched here and keeps its bytes.
 #pragma once
 
+#include "drill_settings.h"
 #include "heart_data.h"
 #include "passage.h"
 #include "profile_file.h"
@@ -18,33 +19,6 @@
 #include <QObject>
 #include <string>
 #include <vector>
-
-// How the learner drills: kept per learner, so that each finds the settings they left.
-struct DrillSettings {
-    static constexpr const char* kVersionLine = "varnel-drill 1";
-    static constexpr int kMaxRepeat = 999;
-    static constexpr int kMaxPause = 999;
-    static constexpr int kMaxTimes = 99;
-
-    int repeat = 1;    // 0: without end
-    int pause = 0;     // seconds
-    int pauseUnit = 0; // 0: seconds, 1: times the aya's length
-    double pauseFactor = 1.0;
-    bool loop = false;
-    bool stack = false;
-    double speed = 1.0;
-    int times = 0; // with loop, the passes through the lesson; 0: without end
-    // The passage chosen last ("passage page 602"), and whether the learner was in it.
-    Passage passage;
-    bool inPassage = false;
-    bool reviewByPages = false; // the review's items: suras (and their parts), or pages
-
-    // "varnel-drill 1" then one "name value" line each. Parse() is false for text that is not such a
-    // file or holds a value out of range; unknown names are skipped (a later version may add some).
-    std::string Serialize() const;
-    bool Parse(const std::string& text);
-    bool operator==(const DrillSettings& o) const;
-};
 
 class LearnerRecord : public QObject
 {

@@ -12,6 +12,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cmath>
 
 class TestLearnerRecord : public QObject
 {
@@ -231,6 +232,22 @@ class TestLearnerRecord : public QObject
         QVERIFY(read.Parse("varnel-drill 1\nin-passage 1\n"));
         QVERIFY(!read.inPassage);
         QVERIFY(again.Parse(read.Serialize()) && again == read);
+
+        // A value from elsewhere (an old varnel.ini, a key held down) is brought into range, and what is
+        // clamped is a value the file reads back.
+        DrillSettings wild;
+        wild.speed = 2.0;
+        wild.pauseFactor = std::nan("");
+        wild.repeat = -4;
+        wild.times = 1000;
+        wild.pauseUnit = 7;
+        const DrillSettings tame = wild.Clamped();
+        QCOMPARE(tame.speed, DrillSettings::kMaxSpeed);
+        QCOMPARE(tame.pauseFactor, DrillSettings::kDefaultPauseFactor);
+        QCOMPARE(tame.repeat, 0);
+        QCOMPARE(tame.times, DrillSettings::kMaxTimes);
+        QCOMPARE(tame.pauseUnit, 0);
+        QVERIFY(again.Parse(tame.Serialize()) && again == tame);
     }
 };
 
