@@ -105,8 +105,8 @@ void DrillControls::LoadLearner(const std::string& profilePath, Learner learner)
 void DrillControls::Show()
 {
     const DrillSettings& drill = record_.Drill();
-    const QSignalBlocker r(w_.repeatSpin), p(w_.pauseSpin), u(w_.pauseUnit), f(w_.pauseFactor), s(w_.speedSpin),
-        l(w_.loopCheck), k(w_.stackCheck), t(w_.timesSpin);
+    const QSignalBlocker r(w_.repeatSpin), p(w_.pauseSpin), u(w_.pauseUnit), f(w_.pauseFactor),
+        s(w_.speedSpin), l(w_.loopCheck), k(w_.stackCheck), t(w_.timesSpin);
     w_.repeatSpin->setValue(drill.repeat);
     w_.pauseSpin->setValue(drill.pause);
     w_.pauseUnit->setCurrentIndex(drill.pauseUnit);

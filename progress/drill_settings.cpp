@@ -20,8 +20,9 @@ DrillSettings DrillSettings::Clamped() const
     c.repeat = std::clamp(repeat, 0, kMaxRepeat);
     c.pause = std::clamp(pause, 0, kMaxPause);
     c.pauseUnit = pauseUnit == 1 ? 1 : 0;
-    c.pauseFactor = std::isfinite(pauseFactor) ? Hundredths(std::clamp(pauseFactor, kMinPauseFactor, kMaxPauseFactor))
-                                               : kDefaultPauseFactor;
+    c.pauseFactor = std::isfinite(pauseFactor)
+                        ? Hundredths(std::clamp(pauseFactor, kMinPauseFactor, kMaxPauseFactor))
+                        : kDefaultPauseFactor;
     c.speed = std::isfinite(speed) ? Hundredths(std::clamp(speed, kMinSpeed, kMaxSpeed)) : kDefaultSpeed;
     c.times = std::clamp(times, 0, kMaxTimes);
     return c;
