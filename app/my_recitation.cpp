@@ -126,7 +126,7 @@ void MyRecitation::Connect()
     });
     connect(session_, &RecitationSession::PauseChanged, this, &MyRecitation::OnPause);
     connect(&record_, &LearnerRecord::RecordingsChanged, this, &MyRecitation::ShowRecorded);
-    connect(w_.heart, &Heart::HeartUpdate, this, &MyRecitation::ShowRecorded);
+    connect(&record_, &LearnerRecord::HeartChanged, this, &MyRecitation::ShowRecorded);
 
     connect(session_, &RecitationSession::VoiceTurn, this, &MyRecitation::ShowWaveforms);
     connect(session_, &RecitationSession::SoundPosition, this, [this](int ms) {

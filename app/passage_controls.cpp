@@ -42,7 +42,7 @@ void PassageControls::Connect()
     if (auto* field = w_.passageNumber->findChild<QLineEdit*>())
         connect(field, &QLineEdit::returnPressed, this, &PassageControls::Play);
     connect(addToHeart_, &QAction::triggered, this, &PassageControls::AddToHeart);
-    connect(w_.heart, &Heart::HeartUpdate, this, &PassageControls::ShowHeart);
+    connect(&record_, &LearnerRecord::HeartChanged, this, &PassageControls::ShowHeart);
 }
 
 void PassageControls::FitNumber()
@@ -101,7 +101,7 @@ void PassageControls::Play()
 void PassageControls::AddToHeart()
 {
     const Passage shown = session_->CurrentPassage();
-    w_.heart->DropText(QString::fromStdString((shown.Empty() ? Named() : shown).Serialize()));
+    record_.AddToHeart((shown.Empty() ? Named() : shown).Ayas());
 }
 
 void PassageControls::ShowHeart() { w_.juzProgress->SetAyas(w_.heart->GetAyas()); }

@@ -50,7 +50,7 @@ Varn::Varn(QWidget* parent) : QMainWindow(parent)
     BuildPanels(this, w_);
     layout_ = new WindowLayout(this, w_, settings_);
     CreateMenus();
-    w_.heart->SetData(&record_.Heart()); // the tree shows the learner's record; it keeps none of its own
+    w_.heart->SetRecord(&record_); // the tree shows the learner's record and sends it requests
     setWindowTitle("Varnel :: Lumora Software");
     ConnectControls();
     controls_->Connect();
@@ -138,15 +138,15 @@ void Varn::CreateMenus()
 
 void Varn::ConnectControls()
 {
-    connect(w_.heart, &Heart::HeartUpdate, this, &Varn::SyncReview);
+    connect(&record_, &LearnerRecord::HeartChanged, this, &Varn::SyncReview);
     connect(w_.reviewPanel, &ReviewPanel::ReviewRequested, this, &Varn::StartReview);
     connect(w_.reviewPanel, &ReviewPanel::Graded, this, &Varn::GradeReview);
     connect(w_.reviewPanel, &ReviewPanel::UnitChosen, this, &Varn::ChooseReviewUnit);
     heartSave_.setSingleShot(true);
     heartSave_.setInterval(kHeartSaveDelayMs);
     connect(w_.heart, &QTreeWidget::itemDoubleClicked, this, &Varn::ShowAya);
-    connect(w_.heart, &Heart::HeartUpdate, this, &Varn::HeartProgress);
-    connect(w_.heart, &Heart::HeartUpdate, &heartSave_, qOverload<>(&QTimer::start));
+    connect(&record_, &LearnerRecord::HeartChanged, this, &Varn::HeartProgress);
+    connect(&record_, &LearnerRecord::HeartChanged, &heartSave_, qOverload<>(&QTimer::start));
     connect(&heartSave_, &QTimer::timeout, this, &Varn::SaveProfile);
     connect(w_.closeCompleted, &QCheckBox::stateChanged, w_.heart, &Heart::CloseComplete);
     connect(w_.chooser, qOverload<int>(&QComboBox::activated), this, &Varn::SetSura);

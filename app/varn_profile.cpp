@@ -87,7 +87,7 @@ void Varn::LoadProfile(const std::string& name)
 
     showTranslation_ = !data.textShown;
     ToggleEnglish(0);
-    w_.heart->LoadSuras(data.heart, true);
+    record_.SetHeart(data.heart);
 
     int sura = 0, aya = 0;
     SplitAyaKey(data.currentAya, &sura, &aya);
@@ -122,7 +122,7 @@ void Varn::NewProfile(const std::string& name)
     const int index = std::max(0, ChooserIndexOf(114));
     w_.chooser->setCurrentIndex(index);
     w_.heart->MakeRoot(QObject::tr("%1's Heart").arg(QString::fromStdString(name)), Picture("love.png"));
-    w_.heart->LoadSuras({}, true);
+    record_.SetHeart({});
     // A new learner starts at the first aya of the sura, shown and silent.
     ShowSura(index);
     SetArabic(session_->CurrentAya());

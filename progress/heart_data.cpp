@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "heart_data.h"
 
+#include <cctype>
+
 #include "naming.h"
+#include "passage.h"
+#include "profile_file.h"
 #include "sura.h"
 
 std::string HeartData::PictureFor(int count, int ayasInSura)
@@ -99,4 +103,40 @@ std::vector<std::string> HeartData::CompleteSuras() const
         if (int(ayas.size()) == SuraTable().AyaCount(sura))
             complete.push_back(sura);
     return complete;
+}
+
+std::vector<std::string> HeartData::KeysOfText(const std::string& text)
+{
+    // A passage of the mushaf ("page 602"): all its ayas, across its suras.
+    const Passage passage = Passage::Parse(text);
+    if (!passage.Empty())
+        return passage.Ayas();
+    std::vector<std::string> pieces;
+    for (size_t start = 0; start <= text.size();) {
+        const size_t dot = text.find('.', start);
+        const std::string piece = text.substr(start, dot == std::string::npos ? std::string::npos : dot - start);
+        if (!piece.empty())
+            pieces.push_back(piece);
+        if (dot == std::string::npos)
+            break;
+        start = dot + 1;
+    }
+    std::string lower = text;
+    for (char& c : lower)
+        c = char(std::tolower(static_cast<unsigned char>(c)));
+    std::vector<std::string> keys;
+    if (lower.find("all") != std::string::npos) {
+        if (pieces.size() < 2 || !IsSuraNumber(pieces[1]))
+            return {};
+        const int n = SuraTable().AyaCount(pieces[1]);
+        for (int aya = 1; aya <= n; ++aya)
+            keys.push_back(AyaKey(PadSura(pieces[1]), aya));
+        return keys;
+    }
+    if (pieces.size() < 2)
+        return {};
+    const std::string key = NormalAyaKey(pieces[0] + "." + pieces[1]);
+    if (!key.empty())
+        keys.push_back(key);
+    return keys;
 }

@@ -13,6 +13,10 @@ class HeartData
   public:
     // The picture of a sura holding count of its ayasInSura ayas ("heart1.png" to "heart6.png").
     static std::string PictureFor(int count, int ayasInSura);
+    // The ayas a text dropped on the heart names, normalised ("036.012"): one aya ("36.12"), a whole
+    // sura ("all." and its number; any text with "all" in it), or a passage of the mushaf ("page 602",
+    // "juz 30"). Empty for any other text.
+    static std::vector<std::string> KeysOfText(const std::string& text);
 
     // Adds a normalised aya key ("036.012"); false when it is already in the heart.
     bool Add(const std::string& key);

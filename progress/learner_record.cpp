@@ -236,3 +236,43 @@ bool LearnerRecord::RemoveAllRecordings(std::string* error)
     emit RecordingsChanged();
     return ok;
 }
+
+int LearnerRecord::AddToHeart(const std::vector<std::string>& keys)
+{
+    int added = 0;
+    for (const std::string& key : keys) {
+        const std::string normal = NormalAyaKey(key);
+        if (!normal.empty() && heart_.Add(normal))
+            ++added;
+    }
+    if (added > 0)
+        emit HeartChanged(heart_.Count());
+    return added;
+}
+
+bool LearnerRecord::RemoveFromHeart(const std::string& key)
+{
+    if (!heart_.Remove(NormalAyaKey(key)))
+        return false;
+    emit HeartChanged(heart_.Count());
+    return true;
+}
+
+bool LearnerRecord::RemoveSuraFromHeart(const std::string& sura)
+{
+    if (heart_.RemoveSura(sura) == 0)
+        return false;
+    emit HeartChanged(heart_.Count());
+    return true;
+}
+
+void LearnerRecord::SetHeart(const std::vector<std::string>& keys)
+{
+    heart_.Clear();
+    for (const std::string& key : keys) {
+        const std::string normal = NormalAyaKey(key);
+        if (!normal.empty())
+            heart_.Add(normal);
+    }
+    emit HeartChanged(heart_.Count());
+}

@@ -38,9 +38,16 @@ class LearnerRecord : public QObject
     std::vector<std::string> TakeProblems();
     bool Loaded() const { return !profilePath_.empty(); }
 
-    // The memorised ayas, as the profile file holds them (the window reads and writes that file).
-    HeartData& Heart() { return heart_; }
+    // The memorised ayas, as the profile file holds them. They change only through the record, which
+    // says HeartChanged() after each change.
     const HeartData& Heart() const { return heart_; }
+    // Adds the ayas not yet in the heart (keys normalised or not: "36.12"); returns how many it added.
+    int AddToHeart(const std::vector<std::string>& keys);
+    // Removes an aya, or every aya of a sura (three digits, "108"); false when none was there.
+    bool RemoveFromHeart(const std::string& key);
+    bool RemoveSuraFromHeart(const std::string& sura);
+    // The heart becomes these ayas (a profile read in); always told.
+    void SetHeart(const std::vector<std::string>& keys);
     // The review book the learner chose: by sura, or by page. Both follow the heart.
     ReviewBook& Review() { return drill_.reviewByPages ? pages_ : review_; }
     const ReviewBook& Review() const { return drill_.reviewByPages ? pages_ : review_; }
@@ -97,6 +104,8 @@ class LearnerRecord : public QObject
     bool NoteCheck(int sura, int aya, bool matched, std::string* error);
 
   signals:
+    // The heart changed; it holds count ayas now.
+    void HeartChanged(int count);
     void DrillChanged();
     // Items entered or left the review book, or one was graded.
     void ReviewChanged();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The heart tree: its pictures, drops from the window, removing and folding.
 #include "heart.h"
+#include "learner_record.h"
 #include "varn.h"
 #include "window_helpers.h"
 #include "workspace.h"
@@ -42,7 +43,7 @@ class TestHeart : public QObject
         Workspace ws;
         Heart heart;
         heart.MakeRoot("Test's Heart", QPixmap());
-        QSignalSpy update(&heart, &Heart::HeartUpdate);
+        QSignalSpy update(heart.Record(), &LearnerRecord::HeartChanged);
 
         Drop(&heart, "all.108");
         QCOMPARE(Ayas(&heart), QStringList({"108.001", "108.002", "108.003"}));
@@ -95,7 +96,7 @@ class TestHeart : public QObject
         QVERIFY(!heart.SuraItem("108")->isExpanded());
 
         // The last aya of a sura takes the sura item with it.
-        QSignalSpy update(&heart, &Heart::HeartUpdate);
+        QSignalSpy update(heart.Record(), &LearnerRecord::HeartChanged);
         heart.SetCurrent(heart.SuraItem("112")->child(0));
         heart.RemoveItem();
         QVERIFY(!heart.SuraItem("112"));

@@ -143,10 +143,12 @@ class TestLearnerRecord : public QObject
     {
         QVERIFY(fixtures::PutFile(Path("Hafsa.review"), "not a review book\n"));
         LearnerRecord record;
-        for (int a = 1; a <= 5; ++a)
-            record.Heart().Add(AyaKey("105", a));
-        for (int a = 1; a <= 3; ++a)
-            record.Heart().Add(AyaKey("108", a));
+        QSignalSpy heartChanged(&record, &LearnerRecord::HeartChanged);
+        QCOMPARE(record.AddToHeart({"105.1", "105.2", "105.003", "105.4", "105.5", "all.108"}), 5);
+        QCOMPARE(record.AddToHeart({"108.001", "108.002", "108.003", "105.005"}), 3);
+        QCOMPARE(record.AddToHeart({"105.005", "nonsense"}), 0); // nothing new: not told
+        QCOMPARE(heartChanged.count(), 2);
+        QCOMPARE(heartChanged.last().at(0).toInt(), 8);
         record.Load(Path("Hafsa.varn").toStdString());
         QCOMPARE(int(record.TakeProblems().size()), 1);
         QCOMPARE(int(record.Heart().Keys().size()), 8);
@@ -156,7 +158,9 @@ class TestLearnerRecord : public QObject
         QVERIFY(record.SyncReview(day, &error));
         QCOMPARE(int(record.Review().Items().size()), 2);
         // 108 is offered; meanwhile 105 leaves the heart, and 108's item moves to the front.
-        record.Heart().RemoveSura("105");
+        QVERIFY(record.RemoveSuraFromHeart("105"));
+        QVERIFY(!record.RemoveSuraFromHeart("105"));
+        QCOMPARE(heartChanged.last().at(0).toInt(), 3);
         QVERIFY(record.SyncReview(day, &error));
         QCOMPARE(int(record.Review().Items().size()), 1);
         const QDate due = record.GradeReview(108, 1, fsrs::Grade::Good, day.addDays(1), &error);
@@ -177,8 +181,7 @@ class TestLearnerRecord : public QObject
     {
         LearnerRecord record;
         record.Load(Path("Yusuf.varn").toStdString());
-        for (const std::string& key : Passage::Make(PassageKind::Page, 604).Ayas())
-            record.Heart().Add(key);
+        record.AddToHeart(Passage::Make(PassageKind::Page, 604).Ayas());
         const QDate day(2026, 12, 1);
         std::string error;
         QVERIFY(record.SyncReview(day, &error));

@@ -2,10 +2,7 @@
 #include "heart.h"
 
 #include "kelres.h"
-#include "naming.h"
-#include "passage.h"
-#include "profile_file.h"
-#include "sura.h"
+#include "learner_record.h"
 
 #include <QDragEnterEvent>
 #include <QHeaderView>
@@ -20,23 +17,6 @@ namespace
 {
 
 std::string FirstPiece(const std::string& key) { return key.substr(0, key.find('.')); }
-
-std::vector<std::string> Pieces(const std::string& text)
-{
-    std::vector<std::string> pieces;
-    size_t start = 0;
-    while (start <= text.size()) {
-        const size_t dot = text.find('.', start);
-        const std::string piece =
-            text.substr(start, dot == std::string::npos ? std::string::npos : dot - start);
-        if (!piece.empty())
-            pieces.push_back(piece);
-        if (dot == std::string::npos)
-            break;
-        start = dot + 1;
-    }
-    return pieces;
-}
 
 // Draws a row as usual, with a small mark at its end: a dot on a sura due for review, a ring on an aya
 // the learner recorded, filled when its last check matched the reciter.
@@ -85,6 +65,7 @@ class DueMarkDelegate : public QStyledItemDelegate
 
 Heart::Heart(QWidget* parent) : QTreeWidget(parent)
 {
+    SetRecord(nullptr);
     setItemDelegate(new DueMarkDelegate(this));
     setAcceptDrops(true);
     viewport()->setAcceptDrops(true);
@@ -101,6 +82,20 @@ Heart::Heart(QWidget* parent) : QTreeWidget(parent)
     connect(this, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& pos) { Pop(itemAt(pos), viewport()->mapToGlobal(pos), 0); });
 }
+
+Heart::~Heart() = default;
+
+void Heart::SetRecord(LearnerRecord* record)
+{
+    if (!record && !own_)
+        own_ = std::make_unique<LearnerRecord>();
+    record_ = record ? record : own_.get();
+    disconnect(watching_);
+    watching_ = connect(record_, &LearnerRecord::HeartChanged, this, &Heart::Refresh);
+    Refresh();
+}
+
+const HeartData& Heart::Data() const { return record_->Heart(); }
 
 Heart::Kind Heart::KindOf(const QString& text)
 {
@@ -120,6 +115,8 @@ QTreeWidgetItem* Heart::MakeRoot(const QString& text, const QPixmap& icon)
 {
     clear();
     current_ = nullptr;
+    suraItems_.clear();
+    ayaItems_.clear();
     root_ = new QTreeWidgetItem(this, QStringList() << text);
     if (!icon.isNull())
         root_->setIcon(0, QIcon(icon));
@@ -135,81 +132,80 @@ QTreeWidgetItem* Heart::SuraItem(const std::string& sura) const
 
 void Heart::UpdatePicture(QTreeWidgetItem* suraItem)
 {
-    const std::string picture = data_->PictureOf(suraItem->text(0).toStdString());
+    const std::string picture = Data().PictureOf(suraItem->text(0).toStdString());
     suraItem->setIcon(0, QIcon(PixmapFromResource(picture)));
     suraItem->setData(0, kPictureRole, QString::fromStdString(picture));
 }
 
-bool Heart::AddKey(const std::string& key, bool picture)
+void Heart::Refresh()
 {
-    if (!root_ || !data_->Add(key))
-        return false;
-    const std::string sura = FirstPiece(key);
-    QTreeWidgetItem*& suraItem = suraItems_[sura];
-    if (!suraItem) {
-        suraItem = new QTreeWidgetItem(root_, QStringList() << QString::fromStdString(sura));
-        suraItem->setExpanded(true);
+    if (!root_)
+        return;
+    const HeartData& data = Data();
+    // Sorted once at the end rather than at every row added.
+    setSortingEnabled(false);
+    std::set<std::string> touched;
+    for (auto it = ayaItems_.begin(); it != ayaItems_.end();) {
+        if (data.Contains(it->first)) {
+            ++it;
+            continue;
+        }
+        if (current_ == it->second)
+            current_ = nullptr;
+        touched.insert(FirstPiece(it->first));
+        delete it->second;
+        it = ayaItems_.erase(it);
     }
-    new QTreeWidgetItem(suraItem, QStringList() << QString::fromStdString(key));
-    if (picture)
-        UpdatePicture(suraItem);
-    return true;
-}
-
-void Heart::Announce()
-{
-    if (root_)
-        root_->setExpanded(true);
-    emit HeartUpdate(data_->Count());
+    for (const std::string& key : data.Keys()) {
+        QTreeWidgetItem*& item = ayaItems_[key];
+        if (item)
+            continue;
+        const std::string sura = FirstPiece(key);
+        QTreeWidgetItem*& suraItem = suraItems_[sura];
+        if (!suraItem) {
+            suraItem = new QTreeWidgetItem(root_, QStringList() << QString::fromStdString(sura));
+            suraItem->setExpanded(true);
+            if (due_.count(std::stoi(sura)))
+                suraItem->setToolTip(0, tr("Due for review"));
+        }
+        item = new QTreeWidgetItem(suraItem, QStringList() << QString::fromStdString(key));
+        if (recorded_.count(key))
+            DescribeRecorded(item, key);
+        touched.insert(sura);
+    }
+    for (const std::string& sura : touched) {
+        const auto it = suraItems_.find(sura);
+        if (it == suraItems_.end())
+            continue;
+        if (data.CountOf(sura) > 0) {
+            UpdatePicture(it->second);
+            continue;
+        }
+        if (current_ == it->second)
+            current_ = nullptr;
+        delete it->second;
+        suraItems_.erase(it);
+    }
+    setSortingEnabled(true);
+    sortByColumn(0, Qt::AscendingOrder);
+    root_->setExpanded(true);
     CloseComplete(closeMode_);
 }
 
 void Heart::LoadSuras(const std::vector<std::string>& keys, bool clear)
 {
-    if (clear) {
-        data_->Clear();
-        suraItems_.clear();
-    }
-    // Pictures are drawn once per sura touched, when all its ayas are in.
-    std::set<std::string> touched;
-    for (const std::string& key : keys) {
-        // Keys enter normalised, so every sura item can be matched by its padded key.
-        const std::string normal = NormalAyaKey(key);
-        if (!normal.empty() && AddKey(normal, false))
-            touched.insert(FirstPiece(normal));
-    }
-    for (const std::string& sura : touched)
-        UpdatePicture(suraItems_[sura]);
-    Announce();
+    if (clear)
+        record_->SetHeart(keys);
+    else
+        record_->AddToHeart(keys);
 }
 
 bool Heart::DropText(const QString& text)
 {
-    const std::string t = text.toLatin1().toStdString();
-    // A passage of the mushaf ("page 602"): all its ayas, across its suras.
-    const Passage passage = Passage::Parse(t);
-    if (!passage.Empty()) {
-        LoadSuras(passage.Ayas(), false);
-        return true;
-    }
-    if (text.contains("all", Qt::CaseInsensitive)) {
-        const std::vector<std::string> pieces = Pieces(t);
-        if (pieces.size() < 2 || !IsSuraNumber(pieces[1]))
-            return false;
-        const int n = SuraTable().AyaCount(pieces[1]);
-        std::vector<std::string> keys;
-        for (int i = 1; i <= n; ++i)
-            keys.push_back(PadSura(pieces[1]) + "." + PadSura(IntToString(i)));
-        LoadSuras(keys, false);
-        return true;
-    }
-    const std::vector<std::string> pieces = Pieces(t);
-    if (pieces.size() < 2)
+    const std::vector<std::string> keys = HeartData::KeysOfText(text.toLatin1().toStdString());
+    if (keys.empty())
         return false;
-    const std::string key = NormalAyaKey(pieces[0] + "." + pieces[1]);
-    if (key.empty() || !AddKey(key))
-        return false;
-    Announce();
+    record_->AddToHeart(keys);
     return true;
 }
 
@@ -252,41 +248,20 @@ void Heart::Pop(QTreeWidgetItem* item, const QPoint& globalPos, int)
 
 void Heart::RemoveItem()
 {
-    if (!current_ || KindOf(current_) != Kind::Aya)
-        return;
-    const std::string key = current_->text(0).toStdString();
-    delete current_;
-    current_ = nullptr;
-    data_->Remove(key);
-    const std::string sura = FirstPiece(key);
-    if (QTreeWidgetItem* suraItem = SuraItem(sura)) {
-        if (data_->CountOf(sura) > 0) {
-            UpdatePicture(suraItem);
-        } else {
-            suraItems_.erase(sura);
-            delete suraItem;
-        }
-    }
-    emit HeartUpdate(data_->Count());
-    CloseComplete(closeMode_);
+    if (current_ && KindOf(current_) == Kind::Aya)
+        record_->RemoveFromHeart(current_->text(0).toStdString());
 }
 
 void Heart::RemoveSura()
 {
-    if (!current_ || KindOf(current_) != Kind::Sura)
-        return;
-    const std::string sura = current_->text(0).toStdString();
-    data_->RemoveSura(sura);
-    suraItems_.erase(sura);
-    delete current_;
-    current_ = nullptr;
-    emit HeartUpdate(data_->Count());
+    if (current_ && KindOf(current_) == Kind::Sura)
+        record_->RemoveSuraFromHeart(current_->text(0).toStdString());
 }
 
 void Heart::CloseComplete(int mode)
 {
     closeMode_ = mode;
-    for (const std::string& sura : data_->CompleteSuras()) {
+    for (const std::string& sura : Data().CompleteSuras()) {
         QTreeWidgetItem* item = SuraItem(sura);
         if (item && mode == 2)
             item->setExpanded(false);
@@ -297,27 +272,44 @@ void Heart::CloseComplete(int mode)
 
 void Heart::SetRecorded(const std::set<std::string>& keys, const std::set<std::string>& matched)
 {
+    // Only the rows whose mark changes are told: a whole-Quran heart has thousands.
+    std::set<std::string> changed;
+    for (const std::set<std::string>* set : {&std::as_const(recorded_), &keys})
+        for (const std::string& key : *set)
+            if ((recorded_.count(key) != 0) != (keys.count(key) != 0) ||
+                (matched_.count(key) != 0) != (matched.count(key) != 0))
+                changed.insert(key);
     recorded_ = keys;
     matched_ = matched;
-    for (QTreeWidgetItemIterator it(this); *it; ++it) {
-        QTreeWidgetItem* item = *it;
-        if (KindOf(item) != Kind::Aya)
-            continue;
-        const std::string key = item->text(0).toStdString();
-        const bool recorded = recorded_.count(key) != 0, match = recorded && matched_.count(key) != 0;
-        item->setToolTip(0, match      ? tr("You recorded this aya, and its last check matched the reciter")
-                            : recorded ? tr("You recorded this aya")
-                                       : QString());
-        item->setData(0, Qt::AccessibleDescriptionRole,
-                      match ? tr("recorded, checked: match") : recorded ? tr("recorded") : QString());
+    for (const std::string& key : changed) {
+        const auto it = ayaItems_.find(key);
+        if (it != ayaItems_.end())
+            DescribeRecorded(it->second, key);
     }
-    viewport()->update();
+    if (!changed.empty())
+        viewport()->update();
+}
+
+void Heart::DescribeRecorded(QTreeWidgetItem* item, const std::string& key)
+{
+    const bool recorded = recorded_.count(key) != 0, match = recorded && matched_.count(key) != 0;
+    item->setToolTip(0, match      ? tr("You recorded this aya, and its last check matched the reciter")
+                        : recorded ? tr("You recorded this aya")
+                                   : QString());
+    item->setData(0, Qt::AccessibleDescriptionRole,
+                  match ? tr("recorded, checked: match") : recorded ? tr("recorded") : QString());
 }
 
 void Heart::SetDueSuras(const std::set<int>& suras)
 {
+    if (suras == due_)
+        return;
+    for (const auto& [sura, item] : suraItems_) {
+        const int n = std::stoi(sura);
+        const bool due = suras.count(n) != 0;
+        if (due != (due_.count(n) != 0))
+            item->setToolTip(0, due ? tr("Due for review") : QString());
+    }
     due_ = suras;
-    for (const auto& [sura, item] : suraItems_)
-        item->setToolTip(0, due_.count(std::stoi(sura)) ? tr("Due for review") : QString());
     viewport()->update();
 }

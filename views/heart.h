@@ -1,18 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Heart shows the learner's record of memorised ayas (a HeartData it is given, kept elsewhere) as a
-// tree, and changes it as the learner asks: a root item naming the
-// learner, one item per sura with a heart picture that fills as the sura is learnt, and one item per
-// aya. Ayas arrive by drops: one aya key ("036.012"), "all." and a sura number for a whole sura, or a
-// passage of the mushaf ("page 602", "juz 30") for all its ayas.
+// Heart shows the memorised ayas of a learner's record as a tree: a root item naming the learner, one
+// item per sura with a heart picture that fills as the sura is learnt, and one item per aya. What the
+// learner asks of it (drops, Remove) it sends to the record as requests; it shows the record again
+// when the record says the heart changed, touching only the rows that changed. Ayas arrive by drops:
+// one aya key ("036.012"), "all." and a sura number for a whole sura, or a passage of the mushaf
+// ("page 602", "juz 30") for all its ayas.
 #pragma once
 
 #include "heart_data.h"
 
 #include <QTreeWidget>
+#include <memory>
 #include <map>
 #include <set>
 #include <string>
 #include <vector>
+
+class LearnerRecord;
 
 class Heart : public QTreeWidget
 {
@@ -23,6 +27,7 @@ class Heart : public QTreeWidget
     static constexpr int kPictureRole = Qt::UserRole + 1;
 
     explicit Heart(QWidget* parent = nullptr);
+    ~Heart() override;
 
     // How an item's text tells its kind: "heart" in any case is the root, a non-zero whole number a
     // sura, anything else an aya.
@@ -39,16 +44,17 @@ class Heart : public QTreeWidget
     // Clears the list and makes a fresh root item, opened.
     QTreeWidgetItem* MakeRoot(const QString& text, const QPixmap& icon);
     QTreeWidgetItem* Root() const { return root_; }
-    // The record the tree shows and changes; until one is given, a record of its own.
-    void SetData(HeartData* data) { data_ = data ? data : &own_; }
-    int Count() const { return data_->Count(); }
-    const HeartData& Data() const { return *data_; }
+    // The record the tree shows and sends requests to; until one is given, a record of its own.
+    void SetRecord(LearnerRecord* record);
+    LearnerRecord* Record() const { return record_; }
+    int Count() const { return Data().Count(); }
+    const HeartData& Data() const;
     int CloseMode() const { return closeMode_; }
     QTreeWidgetItem* SuraItem(const std::string& sura) const;
     // The item the context menu acts on.
     void SetCurrent(QTreeWidgetItem* item) { current_ = item; }
     // Every aya of the heart, in the tree's order.
-    std::vector<std::string> GetAyas() const { return data_->Keys(); }
+    std::vector<std::string> GetAyas() const { return Data().Keys(); }
     // Marks the rows of these suras as due for review: a small mark at the row's end.
     void SetDueSuras(const std::set<int>& suras);
     bool DueMarked(int sura) const { return due_.count(sura) != 0; }
@@ -57,7 +63,8 @@ class Heart : public QTreeWidget
     void SetRecorded(const std::set<std::string>& keys, const std::set<std::string>& matched = {});
     bool RecordedMarked(const std::string& key) const { return recorded_.count(key) != 0; }
     bool MatchMarked(const std::string& key) const { return matched_.count(key) != 0; }
-    // Handles a dropped text as a drop on the list does; false when it was ignored.
+    // Handles a dropped text as a drop on the list does: the ayas it names are asked of the record;
+    // false when it names none.
     bool DropText(const QString& text);
 
   public slots:
@@ -65,11 +72,10 @@ class Heart : public QTreeWidget
     void RemoveItem();
     void RemoveSura();
     void CloseComplete(int mode);
-    void LoadSuras(const std::vector<std::string>& keys) { LoadSuras(keys, true); }
+    // Asks the record for these ayas: in place of the heart's (clear), or beside them.
     void LoadSuras(const std::vector<std::string>& keys, bool clear);
-
-  signals:
-    void HeartUpdate(int count);
+    // Shows the record's heart: rows added and removed as it differs from what is shown.
+    void Refresh();
 
   protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -77,14 +83,14 @@ class Heart : public QTreeWidget
     void dropEvent(QDropEvent* event) override;
 
   private:
-    // Adds one normalised aya key, redrawing its sura's picture when asked; false when it is already in
-    // the heart.
-    bool AddKey(const std::string& key, bool picture = true);
     void UpdatePicture(QTreeWidgetItem* suraItem);
-    void Announce();
+    // The mark of an aya's row, for the eye (painted) and in words (tool tip, screen readers).
+    void DescribeRecorded(QTreeWidgetItem* item, const std::string& key);
 
-    HeartData own_;
-    HeartData* data_ = &own_;
+    std::unique_ptr<LearnerRecord> own_;
+    LearnerRecord* record_ = nullptr;
+    QMetaObject::Connection watching_;
+    std::map<std::string, QTreeWidgetItem*> ayaItems_;
     std::set<int> due_;
     std::set<std::string> recorded_, matched_;
     QTreeWidgetItem* root_ = nullptr;
