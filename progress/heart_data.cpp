@@ -114,7 +114,8 @@ std::vector<std::string> HeartData::KeysOfText(const std::string& text)
     std::vector<std::string> pieces;
     for (size_t start = 0; start <= text.size();) {
         const size_t dot = text.find('.', start);
-        const std::string piece = text.substr(start, dot == std::string::npos ? std::string::npos : dot - start);
+        const std::string piece =
+            text.substr(start, dot == std::string::npos ? std::string::npos : dot - start);
         if (!piece.empty())
             pieces.push_back(piece);
         if (dot == std::string::npos)

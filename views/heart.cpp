@@ -297,7 +297,9 @@ void Heart::DescribeRecorded(QTreeWidgetItem* item, const std::string& key)
                         : recorded ? tr("You recorded this aya")
                                    : QString());
     item->setData(0, Qt::AccessibleDescriptionRole,
-                  match ? tr("recorded, checked: match") : recorded ? tr("recorded") : QString());
+                  match      ? tr("recorded, checked: match")
+                  : recorded ? tr("recorded")
+                             : QString());
 }
 
 void Heart::SetDueSuras(const std::set<int>& suras)

@@ -10,8 +10,8 @@
 #include "heart_data.h"
 
 #include <QTreeWidget>
-#include <memory>
 #include <map>
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
