@@ -57,7 +57,6 @@ void Varn::LoadProfile(const std::string& name)
         return;
     }
     userName_ = name;
-    w_.heart->clear();
     controls_->LoadLearner(ProfilePath(name));
     passages_->ShowLearner();
 
@@ -116,7 +115,6 @@ void Varn::NewProfile(const std::string& name)
         return;
     }
     userName_ = name;
-    w_.heart->clear();
     w_.textPanel->clear();
     controls_->LoadLearner(ProfilePath(name), DrillControls::Learner::New);
     const int index = std::max(0, ChooserIndexOf(114));

@@ -5,6 +5,7 @@
 #include "heart.h"
 #include "interface_language.h"
 #include "kelres.h"
+#include "learner_record.h"
 #include "messages.h"
 #include "naming.h"
 #include "pack_registry.h"
@@ -15,7 +16,29 @@
 #include "varn.h"
 #include "whole.h"
 
+#include <QAbstractScrollArea>
 #include <QApplication>
+#include <QTreeWidget>
+#include <QToolButton>
+#include <QTextBrowser>
+#include <QTabWidget>
+#include <QStatusBar>
+#include <QSplitter>
+#include <QSpinBox>
+#include <QSlider>
+#include <QScrollArea>
+#include <QPushButton>
+#include <QProgressBar>
+#include <QMenuBar>
+#include <QMainWindow>
+#include <QListWidget>
+#include <QLineEdit>
+#include <QLabel>
+#include <QGroupBox>
+#include <QGridLayout>
+#include <QDoubleSpinBox>
+#include <QDockWidget>
+#include <QCheckBox>
 #include <QBuffer>
 #include <QComboBox>
 #include <QDir>
@@ -26,6 +49,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
+#include <functional>
+#include <map>
 #include <benchmark/benchmark.h>
 #include <cmath>
 #include <cstdio>
@@ -83,20 +108,107 @@ void MakeWorkspace(const QString& root)
     }
 }
 
-// The window made as the program makes it; the profile dialog it opens is put away untimed.
+// The window made and shown as the program makes it, until its first paint is done; the profile dialog
+// it opens is put away untimed.
 void MakeWindows(benchmark::State& state)
 {
     for (auto _ : state) {
         Varn window;
-        benchmark::DoNotOptimize(&window);
         state.PauseTiming();
         window.ProfileDialog()->hide();
         state.ResumeTiming();
+        window.show();
+        QCoreApplication::processEvents();
+        benchmark::DoNotOptimize(&window);
     }
 }
 
 void BM_StartUp(benchmark::State& state) { MakeWindows(state); }
 BENCHMARK(BM_StartUp)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+// The widgets of Varn's window, by kind and number, counted once from a window made here.
+std::map<std::string, int> WindowWidgetKinds()
+{
+    static std::map<std::string, int> kinds;
+    if (kinds.empty()) {
+        Varn window;
+        window.ProfileDialog()->hide();
+        // Our own widgets count as the standard kind they are built on; the parts Qt makes inside
+        // other widgets (a spin box's line edit, a scroll area's bars) come with the bare ones too.
+        const std::map<std::string, std::string> standIn = {
+            {"Heart", "QTreeWidget"},     {"DragLabel", "QLabel"},    {"FittedPicture", "QLabel"},
+            {"Aya", "QScrollArea"},       {"JuzProgress", "QWidget"}, {"ReviewPanel", "QWidget"},
+            {"ReviewCalendar", "QWidget"}, {"WaveformView", "QWidget"}};
+        for (const QWidget* w : window.findChildren<QWidget*>()) {
+            const QWidget* p = w->parentWidget();
+            if (p && (qobject_cast<const QAbstractSpinBox*>(p) || qobject_cast<const QComboBox*>(p) ||
+                      qobject_cast<const QAbstractScrollArea*>(p)))
+                continue;
+            const std::string kind = w->metaObject()->className();
+            const auto stand = standIn.find(kind);
+            ++kinds[stand == standIn.end() ? kind : stand->second];
+        }
+        if (qEnvironmentVariableIsSet("VARNEL_BENCH_KINDS"))
+            for (const auto& [kind, count] : kinds)
+                fprintf(stderr, "%s %d\n", kind.c_str(), count);
+    }
+    return kinds;
+}
+
+// The yardstick for start-up: a bare Qt main window holding as many widgets of each standard kind as
+// Varn's window, in plain layouts, with no data, pictures or settings behind them.
+void BM_BareWindow(benchmark::State& state)
+{
+    const std::map<std::string, int> kinds = WindowWidgetKinds();
+    const std::map<std::string, std::function<QWidget*(QWidget*)>> make = {
+        {"QPushButton", [](QWidget* p) { return new QPushButton("Button", p); }},
+        {"QToolButton", [](QWidget* p) { return new QToolButton(p); }},
+        {"QLabel", [](QWidget* p) { return new QLabel("Label", p); }},
+        {"QCheckBox", [](QWidget* p) { return new QCheckBox("Check", p); }},
+        {"QSpinBox", [](QWidget* p) { return new QSpinBox(p); }},
+        {"QDoubleSpinBox", [](QWidget* p) { return new QDoubleSpinBox(p); }},
+        {"QComboBox", [](QWidget* p) {
+             auto* c = new QComboBox(p);
+             c->addItems({"One", "Two", "Three"});
+             return c;
+         }},
+        {"QSlider", [](QWidget* p) { return new QSlider(Qt::Horizontal, p); }},
+        {"QProgressBar", [](QWidget* p) { return new QProgressBar(p); }},
+        {"QTreeWidget", [](QWidget* p) { return new QTreeWidget(p); }},
+        {"QTextBrowser", [](QWidget* p) { return new QTextBrowser(p); }},
+        {"QGroupBox", [](QWidget* p) { return new QGroupBox("Group", p); }},
+        {"QLineEdit", [](QWidget* p) { return new QLineEdit(p); }},
+        {"QListWidget", [](QWidget* p) { return new QListWidget(p); }},
+        {"QTabWidget", [](QWidget* p) { return new QTabWidget(p); }},
+        {"QScrollArea", [](QWidget* p) { return new QScrollArea(p); }},
+        {"QSplitter", [](QWidget* p) { return new QSplitter(p); }},
+        {"QWidget", [](QWidget* p) { return new QWidget(p); }},
+    };
+    for (auto _ : state) {
+        QMainWindow window;
+        auto* central = new QWidget(&window);
+        auto* grid = new QGridLayout(central);
+        int at = 0;
+        for (const auto& [kind, count] : kinds) {
+            const auto maker = make.find(kind);
+            if (maker == make.end())
+                continue;
+            for (int k = 0; k < count; ++k, ++at)
+                grid->addWidget(maker->second(central), at / 6, at % 6);
+        }
+        window.setCentralWidget(central);
+        const int docks = kinds.count("QDockWidget") ? kinds.at("QDockWidget") : 0;
+        for (int k = 0; k < docks; ++k)
+            window.addDockWidget(Qt::LeftDockWidgetArea, new QDockWidget("Panel", &window));
+        for (const char* title : {"&File", "&View", "&Recitor", "&Help"})
+            window.menuBar()->addMenu(title)->addAction("Item");
+        window.statusBar()->showMessage("Ready");
+        window.show();
+        QCoreApplication::processEvents();
+        benchmark::DoNotOptimize(&window);
+    }
+}
+BENCHMARK(BM_BareWindow)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 // Start-up in another language (the argument indexes the available ones: 0 English, 1 Arabic): every text
 // looked up in the translation, Arabic's font, the window right to left.
@@ -228,6 +340,45 @@ void BM_HeartOfAllAyas(benchmark::State& state)
     }
 }
 BENCHMARK(BM_HeartOfAllAyas)->Unit(benchmark::kMillisecond);
+
+// A learner who knows the whole Quran, with every review item due: loading their profile in a window
+// already made (the heart, its pictures, its due marks and recorded marks, the review panel).
+void BM_LoadWholeQuranProfile(benchmark::State& state)
+{
+    Sura table;
+    ProfileData data;
+    data.userName = "Hafiz";
+    for (int s = 1; s <= 114; ++s)
+        for (int a = 1; a <= table.AyaCount(std::to_string(s)); ++a)
+            data.heart.push_back(AyaKey(std::to_string(s), a));
+    data.currentAya = "108.001";
+    std::string error;
+    const std::string path = LearnerRecord::ProfilePath("Hafiz");
+    if (!LearnerRecord::SaveProfileFile(path, data, &error)) {
+        state.SkipWithError(error.c_str());
+        return;
+    }
+    {
+        // Offered a month ago and never reviewed: all due today.
+        LearnerRecord record;
+        record.Load(path);
+        record.AddToHeart(data.heart);
+        record.SyncReview(QDate::currentDate().addDays(-30), &error);
+        record.SaveReview(&error);
+    }
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto window = std::make_unique<Varn>();
+        window->ProfileDialog()->hide();
+        state.ResumeTiming();
+        window->LoadProfile("Hafiz");
+        benchmark::DoNotOptimize(window.get());
+        state.PauseTiming();
+        window.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_LoadWholeQuranProfile)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 } // namespace
 

@@ -93,23 +93,28 @@ bool KelRes::ReadDirectory(QIODevice& file, qint64 size, std::vector<Entry>* ent
 
 bool KelRes::Open(const std::string& path)
 {
-    directory_.clear();
+    dir_.reset();
     count_ = 0;
     path_.clear();
     held_.clear();
-    std::vector<Entry> entries;
-    int count = 0;
-    qint64 size = 0;
-    if (!ReadDirectory(path, &entries, &count, &size))
+    // The header alone now, which tells an archive from anything else; the directory is read at the
+    // first lookup (a window registers twenty packs and reads one).
+    QFile file(QString::fromStdString(path));
+    char header[kMagicSize + 4];
+    if (!IsReadableRegularFile(path) || !file.open(QIODevice::ReadOnly) || file.size() < kMagicSize ||
+        file.read(header, kMagicSize) != kMagicSize || std::memcmp(header, kMagic, kMagicSize) != 0)
         return false;
-    TakeDirectory(entries, count, size);
+    if (file.read(header + kMagicSize, 4) == 4)
+        count_ = ReadLe32(header + kMagicSize);
+    dir_ = std::make_shared<Lazy>();
+    dir_->path = path;
     path_ = path;
     return true;
 }
 
 bool KelRes::OpenHeld(const std::string& path, qint64 limit)
 {
-    directory_.clear();
+    dir_.reset();
     count_ = 0;
     path_.clear();
     held_.clear();
@@ -123,31 +128,51 @@ bool KelRes::OpenHeld(const std::string& path, qint64 limit)
     int count = 0;
     if (!ReadDirectory(buffer, bytes.size(), &entries, &count))
         return false;
-    TakeDirectory(entries, count, bytes.size());
+    auto lazy = std::make_shared<Lazy>();
+    std::call_once(lazy->once, [&] { lazy->directory = DirectoryOf(entries, bytes.size()); });
+    dir_ = std::move(lazy);
+    count_ = count;
     held_ = std::move(bytes);
     path_ = path;
     return true;
 }
 
-void KelRes::TakeDirectory(std::vector<Entry>& entries, int count, qint64 size)
+std::map<std::string, KelRes::Record> KelRes::DirectoryOf(std::vector<Entry>& entries, qint64 size)
 {
+    std::map<std::string, Record> directory;
     for (Entry& e : entries) {
         // A record whose bytes lie outside the file cannot be extracted; it also ends what an earlier
         // record of the same name said, as any later record does.
         if (InFile(e.record, size))
-            directory_[std::move(e.name)] = e.record;
+            directory[std::move(e.name)] = e.record;
         else
-            directory_.erase(e.name);
+            directory.erase(e.name);
     }
-    count_ = count;
+    return directory;
 }
 
-bool KelRes::Contains(const std::string& name) const { return directory_.count(FileNamePart(name)) != 0; }
+const std::map<std::string, KelRes::Record>& KelRes::Directory() const
+{
+    static const std::map<std::string, Record> none;
+    if (!dir_)
+        return none;
+    // Read once, by whichever copy of the archive looks first, for all of them.
+    std::call_once(dir_->once, [this] {
+        std::vector<Entry> entries;
+        int count = 0;
+        qint64 size = 0;
+        if (ReadDirectory(dir_->path, &entries, &count, &size))
+            dir_->directory = DirectoryOf(entries, size);
+    });
+    return dir_->directory;
+}
+
+bool KelRes::Contains(const std::string& name) const { return Directory().count(FileNamePart(name)) != 0; }
 
 qint64 KelRes::ItemSize(const std::string& name) const
 {
-    const auto it = directory_.find(FileNamePart(name));
-    return it == directory_.end() ? 0
+    const auto it = Directory().find(FileNamePart(name));
+    return it == Directory().end() ? 0
                                   : std::max<qint64>(0, qint64(it->second.end) - qint64(it->second.start));
 }
 
@@ -189,8 +214,8 @@ template <typename Bytes> bool KelRes::Read(qint64 start, qint64 length, Bytes* 
 KelRes::ItemStatus KelRes::ExtractInto(const std::string& name, std::vector<char>* out, qint64 limit) const
 {
     out->clear();
-    const auto it = directory_.find(FileNamePart(name));
-    if (it == directory_.end())
+    const auto it = Directory().find(FileNamePart(name));
+    if (it == Directory().end())
         return ItemStatus::Missing;
     const Record& r = it->second;
     const qint64 length = qint64(r.end) - qint64(r.start);
@@ -209,8 +234,8 @@ QByteArray KelRes::Extract(const std::string& name, qint64 limit, bool* tooLarge
 {
     if (tooLarge)
         *tooLarge = false;
-    const auto it = directory_.find(FileNamePart(name));
-    if (it == directory_.end())
+    const auto it = Directory().find(FileNamePart(name));
+    if (it == Directory().end())
         return {};
     const Record& r = it->second;
     const qint64 length = qint64(r.end) - qint64(r.start);

@@ -10,6 +10,8 @@
 #include <QPixmap>
 #include <cstdint>
 #include <map>
+#include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -63,9 +65,10 @@ class KelRes
         uint32_t checksum = 0;
     };
 
-    // Reads the directory of the archive at path. True on success; the object then holds this
-    // archive's directory alone. False for a file that cannot be read or is not an archive; the object
-    // is then left without items, so it never pairs an old directory with a new file.
+    // Opens the archive at path: its header now, its directory at the first lookup. True on success;
+    // the object then holds this archive's directory alone. False for a file that cannot be read or is
+    // not an archive; the object is then left without items, so it never pairs an old directory with a
+    // new file.
     // Counts and records are checked against the file's size; records whose range lies outside the
     // file are kept out of the directory.
     bool Open(const std::string& path);
@@ -88,7 +91,7 @@ class KelRes
 
     const std::string& Path() const { return path_; }
     int Count() const { return count_; }
-    const std::map<std::string, Record>& Directory() const { return directory_; }
+    const std::map<std::string, Record>& Directory() const;
 
     // Building. BuildFromList empties the item list and adds the file named on each line of the list
     // file, echoing each line to standard output. False, with a message in *error, when the list or a
@@ -107,12 +110,19 @@ class KelRes
 
   private:
     std::vector<BuildItem> items_;
-    std::map<std::string, Record> directory_;
+    // The directory, read at the first lookup and shared by the copies of an archive opened once: a
+    // pack's directory is read and held once however many hold the pack.
+    struct Lazy {
+        std::once_flag once;
+        std::string path;
+        std::map<std::string, Record> directory;
+    };
+    std::shared_ptr<Lazy> dir_;
     int count_ = 0;
     std::string path_;
     QByteArray held_; // the whole archive, when OpenHeld read it
-    // Sets the directory from entries for a file of size bytes.
-    void TakeDirectory(std::vector<Entry>& entries, int count, qint64 size);
+    // The directory of entries for a file of size bytes.
+    static std::map<std::string, Record> DirectoryOf(std::vector<Entry>& entries, qint64 size);
     // The item's bytes [start, start + length) from memory or from the file.
     template <typename Bytes> bool Read(qint64 start, qint64 length, Bytes* out) const;
 };

@@ -139,7 +139,8 @@ void Heart::UpdatePicture(QTreeWidgetItem* suraItem)
 
 void Heart::Refresh()
 {
-    if (!root_)
+    // Nothing to show rows under until MakeRoot(); a list cleared by hand lost the root with its rows.
+    if (!root_ || topLevelItemCount() == 0 || topLevelItem(0) != root_)
         return;
     const HeartData& data = Data();
     // Sorted once at the end rather than at every row added.
