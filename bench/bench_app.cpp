@@ -18,42 +18,42 @@
 
 #include <QAbstractScrollArea>
 #include <QApplication>
-#include <QTreeWidget>
-#include <QToolButton>
-#include <QTextBrowser>
-#include <QTabWidget>
-#include <QStatusBar>
-#include <QSplitter>
-#include <QSpinBox>
-#include <QSlider>
-#include <QScrollArea>
-#include <QPushButton>
-#include <QProgressBar>
-#include <QMenuBar>
-#include <QMainWindow>
-#include <QListWidget>
-#include <QLineEdit>
-#include <QLabel>
-#include <QGroupBox>
-#include <QGridLayout>
-#include <QDoubleSpinBox>
-#include <QDockWidget>
-#include <QCheckBox>
 #include <QBuffer>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QDockWidget>
+#include <QDoubleSpinBox>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QGridLayout>
+#include <QGroupBox>
 #include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QSlider>
+#include <QSpinBox>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QTimer>
+#include <QToolButton>
+#include <QTreeWidget>
 #include <algorithm>
-#include <functional>
-#include <map>
 #include <benchmark/benchmark.h>
 #include <cmath>
 #include <cstdio>
+#include <functional>
+#include <map>
 
 namespace
 {
@@ -136,8 +136,8 @@ std::map<std::string, int> WindowWidgetKinds()
         // Our own widgets count as the standard kind they are built on; the parts Qt makes inside
         // other widgets (a spin box's line edit, a scroll area's bars) come with the bare ones too.
         const std::map<std::string, std::string> standIn = {
-            {"Heart", "QTreeWidget"},     {"DragLabel", "QLabel"},    {"FittedPicture", "QLabel"},
-            {"Aya", "QScrollArea"},       {"JuzProgress", "QWidget"}, {"ReviewPanel", "QWidget"},
+            {"Heart", "QTreeWidget"},      {"DragLabel", "QLabel"},    {"FittedPicture", "QLabel"},
+            {"Aya", "QScrollArea"},        {"JuzProgress", "QWidget"}, {"ReviewPanel", "QWidget"},
             {"ReviewCalendar", "QWidget"}, {"WaveformView", "QWidget"}};
         for (const QWidget* w : window.findChildren<QWidget*>()) {
             const QWidget* p = w->parentWidget();
@@ -167,7 +167,8 @@ void BM_BareWindow(benchmark::State& state)
         {"QCheckBox", [](QWidget* p) { return new QCheckBox("Check", p); }},
         {"QSpinBox", [](QWidget* p) { return new QSpinBox(p); }},
         {"QDoubleSpinBox", [](QWidget* p) { return new QDoubleSpinBox(p); }},
-        {"QComboBox", [](QWidget* p) {
+        {"QComboBox",
+         [](QWidget* p) {
              auto* c = new QComboBox(p);
              c->addItems({"One", "Two", "Three"});
              return c;

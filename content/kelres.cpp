@@ -173,7 +173,7 @@ qint64 KelRes::ItemSize(const std::string& name) const
 {
     const auto it = Directory().find(FileNamePart(name));
     return it == Directory().end() ? 0
-                                  : std::max<qint64>(0, qint64(it->second.end) - qint64(it->second.start));
+                                   : std::max<qint64>(0, qint64(it->second.end) - qint64(it->second.start));
 }
 
 namespace
