@@ -15,20 +15,24 @@
 PackDialogs::PackDialogs(QWidget* window, PackRegistry& packs)
     : QObject(window), window_(window), packs_(packs)
 {
-    MakeRecitor();
 }
 
 PackDialogs::~PackDialogs() = default;
 
-void PackDialogs::MakeRecitor()
+SelectRecitor* PackDialogs::Recitor()
 {
-    recitor_ = std::make_unique<SelectRecitor>(packs_, nullptr, Qt::Dialog | Qt::WindowStaysOnTopHint);
-    recitor_->setModal(true);
-    recitor_->resize(480, 240);
-    connect(recitor_.get(), &SelectRecitor::ButtonOk, this, &PackDialogs::RecitorChosen);
+    if (!recitor_) {
+        recitor_ = std::make_unique<SelectRecitor>(packs_, nullptr, Qt::Dialog | Qt::WindowStaysOnTopHint);
+        recitor_->setModal(true);
+        recitor_->resize(480, 240);
+        connect(recitor_.get(), &SelectRecitor::ButtonOk, this, &PackDialogs::RecitorChosen);
+    }
+    return recitor_.get();
 }
 
-void PackDialogs::ShowRecitor() { recitor_->show(); }
+void PackDialogs::ShowRecitor() { Recitor()->show(); }
+
+void PackDialogs::ForgetRecitor() { recitor_.reset(); }
 
 void PackDialogs::ShowImport()
 {
@@ -44,7 +48,7 @@ void PackDialogs::ShowInstalled()
     if (!installed_) {
         installed_ = std::make_unique<InstalledPacks>(packs_, window_);
         connect(installed_.get(), &InstalledPacks::Removed, this, [this] {
-            MakeRecitor();
+            ForgetRecitor();
             emit PacksChanged();
         });
     }
@@ -58,7 +62,7 @@ void PackDialogs::Imported(const QString& recitation)
     // A recitation just imported is the one the learner wants to hear.
     if (!recitation.isEmpty() && !packs_.ChooseRecitation(recitation.toStdString(), &error))
         ShowMessage("Varnel", QString::fromStdString(error).toHtmlEscaped());
-    MakeRecitor(); // it lists what is on disk now
+    ForgetRecitor(); // it lists what is on disk now
     emit PacksChanged();
 }
 

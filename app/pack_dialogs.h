@@ -21,7 +21,8 @@ class PackDialogs : public QObject
     PackDialogs(QWidget* window, PackRegistry& packs);
     ~PackDialogs() override;
 
-    SelectRecitor* Recitor() const { return recitor_.get(); }
+    // The recitation chooser, built when first asked for and again after the packs on disk changed.
+    SelectRecitor* Recitor();
     ImportDialog* Import() const { return import_.get(); }
     InstalledPacks* Installed() const { return installed_.get(); }
 
@@ -42,7 +43,8 @@ class PackDialogs : public QObject
     void PacksChanged();
 
   private:
-    void MakeRecitor();
+    // The packs on disk changed: the chooser is built anew when next asked for.
+    void ForgetRecitor();
     void Imported(const QString& recitation);
 
     QWidget* window_;

@@ -73,12 +73,6 @@ Varn::Varn(QWidget* parent) : QMainWindow(parent)
     connect(profile_.get(), &Profile::NewUser, this, &Varn::NewProfile);
     profile_->show();
 
-    config_ = std::make_unique<Config>(nullptr, Qt::Dialog | Qt::WindowStaysOnTopHint);
-    config_->setModal(true);
-    config_->resize(320, 240);
-    connect(config_.get(), &Config::ButtonOk, this, &Varn::UpdatePrefs);
-    connect(config_.get(), &Config::TestSoundWanted, session_.get(), &RecitationSession::PlayTestSound);
-    connect(config_.get(), &Config::TestSoundUnwanted, session_.get(), &RecitationSession::StopTestSound);
 
     connect(packDialogs_, &PackDialogs::RecitorChosen, this, &Varn::UpdateRecitor);
     connect(packDialogs_, &PackDialogs::PacksChanged, this, &Varn::LoadRecitor);

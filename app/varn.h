@@ -78,8 +78,9 @@ class Varn : public QMainWindow
     RecitationSession* Session() const { return session_.get(); }
     Arabic* Cursor() const { return session_->Cursor(); }
     Profile* ProfileDialog() const { return profile_.get(); }
+    // The sound settings dialog; null until ShowConfig() first builds it.
     Config* ConfigDialog() const { return config_.get(); }
-    SelectRecitor* RecitorDialog() const { return packDialogs_->Recitor(); }
+    SelectRecitor* RecitorDialog() { return packDialogs_->Recitor(); }
     PackDialogs* Dialogs() const { return packDialogs_; }
     const PackRegistry& Packs() const { return packs_; }
     const KelRes& CurrentPack() const { return currentPack_; }

@@ -20,6 +20,15 @@ void Varn::SetPauseUnit(int unit) { w_.pauseUnit->setCurrentIndex(unit == 1 ? 1 
 // Sound settings.
 void Varn::ShowConfig()
 {
+    // Built when first asked for: most starts never open it.
+    if (!config_) {
+        config_ = std::make_unique<Config>(nullptr, Qt::Dialog | Qt::WindowStaysOnTopHint);
+        config_->setModal(true);
+        config_->resize(320, 240);
+        connect(config_.get(), &Config::ButtonOk, this, &Varn::UpdatePrefs);
+        connect(config_.get(), &Config::TestSoundWanted, session_.get(), &RecitationSession::PlayTestSound);
+        connect(config_.get(), &Config::TestSoundUnwanted, session_.get(), &RecitationSession::StopTestSound);
+    }
     config_->SetDevices(session_->OutputDevices());
     config_->PopulateDevices();
     config_->SetInputs(sound::InputDevices(), mine_->Input());

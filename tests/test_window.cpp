@@ -105,7 +105,7 @@ class TestWindow : public QObject
         QVERIFY(w.ayaView->dragText.empty());
         QVERIFY(window.ProfileDialog()->isVisible());
         QCOMPARE(window.ProfileDialog()->windowTitle(), QString("Load or Create Profile"));
-        QVERIFY(!window.ConfigDialog()->isVisible());
+        QVERIFY(!window.ConfigDialog() || !window.ConfigDialog()->isVisible()); // built when first asked for
         QVERIFY(!window.RecitorDialog()->isVisible());
         QCOMPARE(w.playButton->toolTip(),
                  QString("Plays the current aya (Space, Ctrl+Space or the Play key)"));
