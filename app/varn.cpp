@@ -73,7 +73,6 @@ Varn::Varn(QWidget* parent) : QMainWindow(parent)
     connect(profile_.get(), &Profile::NewUser, this, &Varn::NewProfile);
     profile_->show();
 
-
     connect(packDialogs_, &PackDialogs::RecitorChosen, this, &Varn::UpdateRecitor);
     connect(packDialogs_, &PackDialogs::PacksChanged, this, &Varn::LoadRecitor);
 
