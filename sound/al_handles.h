@@ -3,6 +3,8 @@
 // layer's lock is held, which is how System uses them.
 #pragma once
 
+#include "al_check.h"
+
 #include <AL/al.h>
 #include <AL/alc.h>
 
@@ -13,21 +15,21 @@
 namespace sound {
 
 struct DeviceCloser {
-    void operator()(ALCdevice* d) const { alcCloseDevice(d); }
+    void operator()(ALCdevice* d) const { ALC_CHECK(nullptr, alcCloseDevice(d)); }
 };
 struct ContextDestroyer {
     void operator()(ALCcontext* c) const
     {
-        if (alcGetCurrentContext() == c)
-            alcMakeContextCurrent(nullptr);
-        alcDestroyContext(c);
+        if (ALC_CHECK(nullptr, alcGetCurrentContext()) == c)
+            ALC_CHECK(nullptr, alcMakeContextCurrent(nullptr));
+        ALC_CHECK(nullptr, alcDestroyContext(c));
     }
 };
 struct CaptureCloser {
     void operator()(ALCdevice* d) const
     {
-        alcCaptureStop(d);
-        alcCaptureCloseDevice(d);
+        ALC_CHECK(d, alcCaptureStop(d));
+        ALC_CHECK(nullptr, alcCaptureCloseDevice(d));
     }
 };
 using DevicePtr = std::unique_ptr<ALCdevice, DeviceCloser>;
@@ -61,13 +63,10 @@ public:
     bool Create()
     {
         Release();
-        alGetError();
-        alGenSources(1, &source_);
-        if (alGetError() != AL_NO_ERROR)
+        if (!AL_CHECK(alGenSources(1, &source_)))
             return false;
-        alGenBuffers(kBuffers, buffers_.data());
-        if (alGetError() != AL_NO_ERROR) {
-            alDeleteSources(1, &source_);
+        if (!AL_CHECK(alGenBuffers(kBuffers, buffers_.data()))) {
+            AL_CHECK(alDeleteSources(1, &source_));
             source_ = 0;
             return false;
         }
@@ -78,10 +77,10 @@ public:
     {
         if (!valid_)
             return;
-        alSourceStop(source_);
-        alSourcei(source_, AL_BUFFER, 0);
-        alDeleteSources(1, &source_);
-        alDeleteBuffers(kBuffers, buffers_.data());
+        AL_CHECK(alSourceStop(source_));
+        AL_CHECK(alSourcei(source_, AL_BUFFER, 0));
+        AL_CHECK(alDeleteSources(1, &source_));
+        AL_CHECK(alDeleteBuffers(kBuffers, buffers_.data()));
         valid_ = false;
         source_ = 0;
     }

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "al_check.h"
 #include "capture.h"
 
 #include "al_handles.h"
@@ -22,7 +23,7 @@ constexpr int kDeviceSeconds = 2; // the device's own ring buffer: far more than
 std::vector<std::string> InputDevices()
 {
     std::vector<std::string> names;
-    const ALCchar* list = alcGetString(nullptr, ALC_CAPTURE_DEVICE_SPECIFIER);
+    const ALCchar* list = ALC_CHECK(nullptr, alcGetString(nullptr, ALC_CAPTURE_DEVICE_SPECIFIER));
     while (list && *list) {
         names.emplace_back(list);
         list += names.back().size() + 1;
@@ -45,18 +46,18 @@ struct Capture::State {
     void Drain()
     {
         ALCdevice* d = device.get();
-        if (alcIsExtensionPresent(d, "ALC_EXT_disconnect")) {
+        if (ALC_CHECK(d, alcIsExtensionPresent(d, "ALC_EXT_disconnect"))) {
             ALCint connected = ALC_TRUE;
-            alcGetIntegerv(d, ALC_CONNECTED, 1, &connected);
+            ALC_CHECK(d, alcGetIntegerv(d, ALC_CONNECTED, 1, &connected));
             if (connected == ALC_FALSE)
                 lost = true;
         }
         ALCint available = 0;
-        alcGetIntegerv(d, ALC_CAPTURE_SAMPLES, 1, &available);
+        ALC_CHECK(d, alcGetIntegerv(d, ALC_CAPTURE_SAMPLES, 1, &available));
         if (available <= 0)
             return;
         scratch.resize(size_t(available));
-        alcCaptureSamples(d, scratch.data(), available);
+        ALC_CHECK(d, alcCaptureSamples(d, scratch.data(), available));
         std::lock_guard<std::mutex> lock(mutex);
         taken.insert(taken.end(), scratch.begin(), scratch.end());
     }
@@ -104,8 +105,8 @@ Result Capture::Start(const std::string& device, int rate)
         return ErrInvalidParam;
     if (InputDevices().empty())
         return ErrNoInput;
-    s.device.reset(alcCaptureOpenDevice(device.empty() ? nullptr : device.c_str(), ALCuint(rate),
-                                        AL_FORMAT_MONO16, ALCsizei(rate * kDeviceSeconds)));
+    s.device.reset(ALC_CHECK(nullptr, alcCaptureOpenDevice(device.empty() ? nullptr : device.c_str(), ALCuint(rate),
+                                        AL_FORMAT_MONO16, ALCsizei(rate * kDeviceSeconds))));
     if (!s.device)
         return ErrInputInit;
     s.rate = rate;
@@ -115,7 +116,7 @@ Result Capture::Start(const std::string& device, int rate)
         s.quit = false;
         s.taken.clear();
     }
-    alcCaptureStart(s.device.get());
+    ALC_CHECK(s.device.get(), alcCaptureStart(s.device.get()));
     s.drainer = std::thread([&s] { s.Run(); });
     return Ok;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Feeding a channel: decoding the next chunk (through the speed stage when the speed is not 1), moving on
 // to the next pass or sound of a gapless sequence, and taking back what was queued ahead.
+#include "al_check.h"
 #include "streaming.h"
 
 namespace sound
@@ -30,10 +31,11 @@ bool System::Impl::QueueChunk(Channel& ch, ALuint buffer)
         ch.decoderDone = true;
         return false;
     }
-    alGetError();
-    alBufferData(buffer, ch.format, scratch.data(), ALsizei(got * size_t(channels) * sizeof(int16_t)), rate);
-    alSourceQueueBuffers(ch.voice.Source(), 1, &buffer);
-    if (alGetError() != AL_NO_ERROR) {
+    const bool queued =
+        AL_CHECK(alBufferData(buffer, ch.format, scratch.data(), ALsizei(got * size_t(channels) * sizeof(int16_t)),
+                              rate)) &&
+        AL_CHECK(alSourceQueueBuffers(ch.voice.Source(), 1, &buffer));
+    if (!queued) {
         // OpenAL refused the audio (out of memory, a lost device): the channel plays out what it has.
         ch.decoderDone = true;
         return false;
@@ -55,7 +57,7 @@ int64_t System::Impl::QueuedMsLeft(const Channel& ch) const
         frames += f;
     ALint offset = 0;
     if (ch.voice.Source())
-        alGetSourcei(ch.voice.Source(), AL_SAMPLE_OFFSET, &offset);
+        AL_CHECK(alGetSourcei(ch.voice.Source(), AL_SAMPLE_OFFSET, &offset));
     return std::max<int64_t>(frames - offset, 0) * 1000 / std::max(ch.decoder->Rate(), 1);
 }
 
@@ -174,7 +176,7 @@ Result System::Impl::Rewind(Channel& ch)
     AlVoice old = std::move(ch.voice);
     auto heard = [&old, oldBase, pace] {
         ALint offset = 0;
-        alGetSourcei(old.Source(), AL_SAMPLE_OFFSET, &offset);
+        AL_CHECK(alGetSourcei(old.Source(), AL_SAMPLE_OFFSET, &offset));
         return oldBase + double(std::max<ALint>(offset, 0)) * pace;
     };
     ch.decodingSegment = ch.mixSegment;
@@ -209,19 +211,19 @@ Result System::Impl::Rewind(Channel& ch)
     ALint state = AL_STOPPED;
     while (!paused && heard() < target &&
            ready + std::chrono::milliseconds(200) > std::chrono::steady_clock::now()) {
-        alGetSourcei(old.Source(), AL_SOURCE_STATE, &state);
+        AL_CHECK(alGetSourcei(old.Source(), AL_SOURCE_STATE, &state));
         if (state != AL_PLAYING)
             break;
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
     // Both in one mixer update where OpenAL Soft can defer updates.
-    const auto defer = alIsExtensionPresent("AL_SOFT_deferred_updates") == AL_TRUE
-                           ? reinterpret_cast<LPALDEFERUPDATESSOFT>(alGetProcAddress("alDeferUpdatesSOFT"))
+    const auto defer = AL_CHECK(alIsExtensionPresent("AL_SOFT_deferred_updates")) == AL_TRUE
+                           ? reinterpret_cast<LPALDEFERUPDATESSOFT>(AL_CHECK(alGetProcAddress("alDeferUpdatesSOFT")))
                            : nullptr;
     const auto process =
-        defer ? reinterpret_cast<LPALPROCESSUPDATESSOFT>(alGetProcAddress("alProcessUpdatesSOFT")) : nullptr;
+        defer ? reinterpret_cast<LPALPROCESSUPDATESSOFT>(AL_CHECK(alGetProcAddress("alProcessUpdatesSOFT"))) : nullptr;
     if (defer && process)
-        defer();
+        AL_CHECK(defer());
     // Late (this thread or the feeder was held up): the old voice has played past the frame the new
     // queue starts at. The new one starts as far in, rather than repeat what was just heard; past all
     // it holds, it starts at its last frame and what is queued next follows.
@@ -231,20 +233,20 @@ Result System::Impl::Rewind(Channel& ch)
         for (int64_t f : ch.queuedFrames)
             held += f;
         const int64_t skip = std::min(int64_t(over / pace), held - 1);
-        alSourcei(ch.voice.Source(), AL_SAMPLE_OFFSET, ALint(skip));
+        AL_CHECK(alSourcei(ch.voice.Source(), AL_SAMPLE_OFFSET, ALint(skip)));
     }
-    alSourceStop(old.Source());
+    AL_CHECK(alSourceStop(old.Source()));
     if (!paused)
-        alSourcePlay(ch.voice.Source());
+        AL_CHECK(alSourcePlay(ch.voice.Source()));
     if (defer && process)
-        process();
+        AL_CHECK(process());
     return Ok;
 }
 
 double System::Impl::MixFrame(const Channel& ch) const
 {
     ALint offset = 0;
-    alGetSourcei(ch.voice.Source(), AL_SAMPLE_OFFSET, &offset);
+    AL_CHECK(alGetSourcei(ch.voice.Source(), AL_SAMPLE_OFFSET, &offset));
     const double pace = ch.queuedSegments.empty() ? ch.speed : ch.queuedSegments.front().speed;
     return ch.baseFrame + double(std::max<ALint>(offset, 0)) * pace;
 }
@@ -253,11 +255,11 @@ double System::Impl::LatencyFrames(const Channel& ch) const
 {
     const LPALGETSOURCEI64VSOFT getLatency = TheOutput().getSourceLatency;
     ALint state = AL_STOPPED;
-    alGetSourcei(ch.voice.Source(), AL_SOURCE_STATE, &state);
+    AL_CHECK(alGetSourcei(ch.voice.Source(), AL_SOURCE_STATE, &state));
     if (!getLatency || !ch.decoder || state != AL_PLAYING)
         return 0;
     ALint64SOFT offsetAndLatency[2] = {0, 0};
-    getLatency(ch.voice.Source(), AL_SAMPLE_OFFSET_LATENCY_SOFT, offsetAndLatency);
+    AL_CHECK(getLatency(ch.voice.Source(), AL_SAMPLE_OFFSET_LATENCY_SOFT, offsetAndLatency));
     // A device that claims more than a second is not believed: the learner's place would lag too far.
     const double seconds = std::clamp(double(offsetAndLatency[1]) / 1e9, 0.0, 1.0);
     return seconds * ch.decoder->Rate();
@@ -269,7 +271,7 @@ HeardPoint System::Impl::Heard(const Channel& ch) const
                                   ? BufferSegment{ch.mixSegment, ch.sound, ch.lengthMs, ch.speed}
                                   : ch.queuedSegments.front();
     ALint offset = 0;
-    alGetSourcei(ch.voice.Source(), AL_SAMPLE_OFFSET, &offset);
+    AL_CHECK(alGetSourcei(ch.voice.Source(), AL_SAMPLE_OFFSET, &offset));
     double back = LatencyFrames(ch);
     if (double(offset) >= back || ch.played.empty())
         return {now.segment, now.sound, now.lengthMs,

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The one output device of the process: opening it on demand, closing it when quiet, and the feeder
 // thread that serves every System's channels.
+#include "al_check.h"
 #include "streaming.h"
 #include "vector_state.h"
 
@@ -16,10 +17,10 @@ bool Output::EnsureOpen()
     const std::vector<std::string> names = DriverNames();
     if (names.empty() || driver >= int(names.size()))
         return false;
-    device.reset(alcOpenDevice(driver < 0 ? nullptr : names[size_t(driver)].c_str()));
+    device.reset(ALC_CHECK(nullptr, alcOpenDevice(driver < 0 ? nullptr : names[size_t(driver)].c_str())));
     if (!device)
         return false;
-    context.reset(alcCreateContext(device.get(), nullptr));
+    context.reset(ALC_CHECK(device.get(), alcCreateContext(device.get(), nullptr)));
     if (!context) {
         device.reset();
         return false;
@@ -27,8 +28,8 @@ bool Output::EnsureOpen()
     ++opened;
     paused = false;
     MakeCurrent();
-    getSourceLatency = alIsExtensionPresent("AL_SOFT_source_latency") == AL_TRUE
-                           ? reinterpret_cast<LPALGETSOURCEI64VSOFT>(alGetProcAddress("alGetSourcei64vSOFT"))
+    getSourceLatency = AL_CHECK(alIsExtensionPresent("AL_SOFT_source_latency")) == AL_TRUE
+                           ? reinterpret_cast<LPALGETSOURCEI64VSOFT>(AL_CHECK(alGetProcAddress("alGetSourcei64vSOFT")))
                            : nullptr;
     return true;
 }
@@ -37,12 +38,12 @@ void Output::Pause()
 {
     // Without anything to play the device would go on mixing silence, waking the process many times a
     // second; paused (where OpenAL Soft offers it), it sleeps until the next play.
-    if (paused || !device || !alcIsExtensionPresent(device.get(), "ALC_SOFT_pause_device"))
+    if (paused || !device || !ALC_CHECK(device.get(), alcIsExtensionPresent(device.get(), "ALC_SOFT_pause_device")))
         return;
     auto pause =
-        reinterpret_cast<LPALCDEVICEPAUSESOFT>(alcGetProcAddress(device.get(), "alcDevicePauseSOFT"));
+        reinterpret_cast<LPALCDEVICEPAUSESOFT>(ALC_CHECK(device.get(), alcGetProcAddress(device.get(), "alcDevicePauseSOFT")));
     if (pause) {
-        pause(device.get());
+        ALC_CHECK(device.get(), pause(device.get()));
         paused = true;
     }
 }
@@ -52,9 +53,9 @@ void Output::Resume()
     if (!paused || !device)
         return;
     auto resume =
-        reinterpret_cast<LPALCDEVICERESUMESOFT>(alcGetProcAddress(device.get(), "alcDeviceResumeSOFT"));
+        reinterpret_cast<LPALCDEVICERESUMESOFT>(ALC_CHECK(device.get(), alcGetProcAddress(device.get(), "alcDeviceResumeSOFT")));
     if (resume)
-        resume(device.get());
+        ALC_CHECK(device.get(), resume(device.get()));
     paused = false;
 }
 
@@ -65,7 +66,7 @@ void Output::CloseDevice()
     MakeCurrent();
     for (System::Impl* system : systems)
         system->ReleaseVoices();
-    alcMakeContextCurrent(nullptr);
+    ALC_CHECK(nullptr, alcMakeContextCurrent(nullptr));
     context.reset();
     device.reset();
     paused = false;

@@ -3,6 +3,8 @@
 // from their decoders through OpenAL buffer queues by one feeder thread. Private to the sound layer.
 #pragma once
 
+#include "al_check.h"
+
 #include "al_handles.h"
 #include "decoder.h"
 #include "sound.h"
@@ -46,8 +48,8 @@ constexpr int64_t kStretchEndMs = 80;
 
 inline std::vector<std::string> DriverNames()
 {
-    const bool all = alcIsExtensionPresent(nullptr, "ALC_ENUMERATE_ALL_EXT") == ALC_TRUE;
-    const ALCchar* list = alcGetString(nullptr, all ? ALC_ALL_DEVICES_SPECIFIER : ALC_DEVICE_SPECIFIER);
+    const bool all = ALC_CHECK(nullptr, alcIsExtensionPresent(nullptr, "ALC_ENUMERATE_ALL_EXT")) == ALC_TRUE;
+    const ALCchar* list = ALC_CHECK(nullptr, alcGetString(nullptr, all ? ALC_ALL_DEVICES_SPECIFIER : ALC_DEVICE_SPECIFIER));
     std::vector<std::string> names;
     while (list && *list) {
         names.emplace_back(list);
@@ -158,8 +160,8 @@ struct Output {
 
     void MakeCurrent()
     {
-        if (context && alcGetCurrentContext() != context.get())
-            alcMakeContextCurrent(context.get());
+        if (context && ALC_CHECK(nullptr, alcGetCurrentContext()) != context.get())
+            ALC_CHECK(nullptr, alcMakeContextCurrent(context.get()));
     }
     // Opens the chosen device when none is open. False when it cannot be opened.
     bool EnsureOpen();
@@ -293,10 +295,10 @@ struct System::Impl {
             return;
         const ALuint src = ch.voice.Source();
         ALint processed = 0;
-        alGetSourcei(src, AL_BUFFERS_PROCESSED, &processed);
+        AL_CHECK(alGetSourcei(src, AL_BUFFERS_PROCESSED, &processed));
         while (processed-- > 0 && !ch.queued.empty()) {
             ALuint b = 0;
-            alSourceUnqueueBuffers(src, 1, &b);
+            AL_CHECK(alSourceUnqueueBuffers(src, 1, &b));
             PopPlayed(ch);
         }
         TrimPlayed(ch);
@@ -308,7 +310,7 @@ struct System::Impl {
             return;
         }
         ALint state = 0;
-        alGetSourcei(src, AL_SOURCE_STATE, &state);
+        AL_CHECK(alGetSourcei(src, AL_SOURCE_STATE, &state));
         if (state == AL_STOPPED && !ch.paused && !ch.queued.empty())
             RestartDry(ch, before);
     }
@@ -320,13 +322,13 @@ struct System::Impl {
     {
         const ALuint src = ch.voice.Source();
         std::vector<ALuint> all(ch.queued.size());
-        alSourceUnqueueBuffers(src, ALsizei(all.size()), all.data()); // a stopped source's are all done
+        AL_CHECK(alSourceUnqueueBuffers(src, ALsizei(all.size()), all.data())); // a stopped source's are all done
         for (size_t i = 0; i < played && !ch.queued.empty(); ++i)
             PopPlayed(ch);
         const std::vector<ALuint> left(ch.queued.begin(), ch.queued.end());
         if (!left.empty()) {
-            alSourceQueueBuffers(src, ALsizei(left.size()), left.data());
-            alSourcePlay(src);
+            AL_CHECK(alSourceQueueBuffers(src, ALsizei(left.size()), left.data()));
+            AL_CHECK(alSourcePlay(src));
         } else if (ch.decoderDone) {
             MarkEnded(ch);
         }
@@ -361,8 +363,8 @@ struct System::Impl {
     void StartAt(Channel& ch, int64_t frame)
     {
         const ALuint src = ch.voice.Source();
-        alSourceStop(src);
-        alSourcei(src, AL_BUFFER, 0);
+        AL_CHECK(alSourceStop(src));
+        AL_CHECK(alSourcei(src, AL_BUFFER, 0));
         ch.queued.clear();
         ch.queuedFrames.clear();
         ch.queuedSegments.clear();
@@ -379,7 +381,7 @@ struct System::Impl {
             return;
         }
         if (!ch.paused)
-            alSourcePlay(src);
+            AL_CHECK(alSourcePlay(src));
     }
 
     // Gives ch a decoder and a voice, opening the device when it is closed; the reason when the sound
@@ -414,10 +416,10 @@ struct System::Impl {
     bool DeviceConnected() const
     {
         ALCdevice* device = TheOutput().device.get();
-        if (!device || !alcIsExtensionPresent(device, "ALC_EXT_disconnect"))
+        if (!device || !ALC_CHECK(device, alcIsExtensionPresent(device, "ALC_EXT_disconnect")))
             return true;
         ALCint connected = ALC_TRUE;
-        alcGetIntegerv(device, ALC_CONNECTED, 1, &connected);
+        ALC_CHECK(device, alcGetIntegerv(device, ALC_CONNECTED, 1, &connected));
         return connected != ALC_FALSE;
     }
 

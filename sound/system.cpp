@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "al_check.h"
 #include "streaming.h"
 
 namespace sound
@@ -283,9 +284,9 @@ Result System::SetPaused(ChannelHandle channel, bool paused)
     if (ch->ended)
         return Ok;
     if (paused)
-        alSourcePause(ch->voice.Source());
+        AL_CHECK(alSourcePause(ch->voice.Source()));
     else if (!ch->queued.empty())
-        alSourcePlay(ch->voice.Source());
+        AL_CHECK(alSourcePlay(ch->voice.Source()));
     impl_->Wake();
     return Ok;
 }

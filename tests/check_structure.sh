@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The shape of the code, checked: the main window's files stay wiring (app/varn*.cpp at most 800 lines
-# together), no source file grows past 500 lines, and varnel.ini has one owner (no QSettings anywhere).
+# together), no source file grows past 500 lines, varnel.ini has one owner (no QSettings anywhere), the
+# window reaches sound through the session only, the session does not ask which drill it holds, the
+# learner's record has no widgets, and every OpenAL call is checked.
 set -euo pipefail
 cd "${1:?usage: check_structure.sh SOURCE_DIR}"
 status=0
@@ -26,6 +28,31 @@ settings=$(grep -rnE 'QSettings[[:space:]]*[({a-z]|QSettings>' --include='*.cpp'
 if [ -n "$settings" ]; then
   echo "FAIL: QSettings built outside SettingsFile:" >&2
   echo "$settings" >&2
+  status=1
+fi
+# Each rule: a pattern that must not match, where, and what to do instead.
+forbid() {
+  local pattern=$1 what=$2
+  shift 2
+  local found
+  found=$(grep -rnE "$pattern" --include='*.cpp' --include='*.h' "$@" 2>/dev/null || true)
+  if [ -n "$found" ]; then
+    echo "FAIL: $what:" >&2
+    echo "$found" >&2
+    status=1
+  fi
+}
+forbid '#include "(mp3|aya_player|whole|stack|single|compare|span_drill)\.h"|\bMP3 *[*&]|MP3::|ActivePlayer' \
+  'the window reaches a player or a drill: go through the session' app
+forbid '(==|!=) *(whole|stack|single|review|compare|span)_\b|\b(whole|stack|single|review|compare|span)_ *(==|!=)' \
+  'the session tests which drill it holds: ask the drill, or play it aside' session
+forbid '#include <Q(Widget|TreeWidget|Dialog|Label|Menu|Pixmap|Painter)>' 'widgets in the learner record' progress
+forbid '#include "(test_sound|tools/)' 'the window includes a tool' app
+unchecked=$(grep -nE '\balc?[A-Z][A-Za-z0-9]*\(' sound/*.cpp sound/*.h | grep -v 'al_check\.' |
+  grep -vE 'AL_CHECK\(|ALC_CHECK\(|alc?GetError\(|^\S+:[0-9]+:\s*//' || true)
+if [ -n "$unchecked" ]; then
+  echo "FAIL: OpenAL calls outside AL_CHECK/ALC_CHECK:" >&2
+  echo "$unchecked" >&2
   status=1
 fi
 exit $status
