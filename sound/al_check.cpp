@@ -6,8 +6,10 @@
 #include <set>
 #include <utility>
 
-namespace sound {
-namespace {
+namespace sound
+{
+namespace
+{
 
 std::mutex lock;
 AlFailure last;
@@ -54,7 +56,8 @@ void Tell(const char* call, const char* file, int line, std::string error)
     const std::lock_guard<std::mutex> hold(lock);
     last = AlFailure{call, file, line, std::move(error)};
     if (told.insert({file, line}).second)
-        std::fprintf(stderr, "Varnel: OpenAL call %s failed at %s:%d: %s\n", call, file, line, last.error.c_str());
+        std::fprintf(stderr, "Varnel: OpenAL call %s failed at %s:%d: %s\n", call, file, line,
+                     last.error.c_str());
 }
 
 } // namespace
@@ -65,7 +68,8 @@ AlFailure LastAlFailure()
     return last;
 }
 
-namespace al_check {
+namespace al_check
+{
 
 bool Report(const char* call, const char* file, int line)
 {

@@ -13,7 +13,8 @@
 #include <string>
 #include <type_traits>
 
-namespace sound {
+namespace sound
+{
 
 struct AlFailure {
     std::string call; // as written in the source: "alSourcePlay(src)"
@@ -25,7 +26,8 @@ struct AlFailure {
 // The last failure a checked call met in this process; an empty call when none has.
 AlFailure LastAlFailure();
 
-namespace al_check {
+namespace al_check
+{
 
 // Reads the error the call left (al: alGetError; alc: alcGetError(device)) and reports it; true when
 // there was none.
@@ -62,5 +64,5 @@ template <typename F> auto Alc(ALCdevice* device, F&& f, const char* call, const
 } // namespace sound
 
 #define AL_CHECK(...) ::sound::al_check::Al([&]() { return __VA_ARGS__; }, #__VA_ARGS__, __FILE__, __LINE__)
-#define ALC_CHECK(device, ...)                                                                                \
+#define ALC_CHECK(device, ...)                                                                               \
     ::sound::al_check::Alc((device), [&]() { return __VA_ARGS__; }, #__VA_ARGS__, __FILE__, __LINE__)

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "al_check.h"
 #include "capture.h"
+#include "al_check.h"
 
 #include "al_handles.h"
 
@@ -105,8 +105,9 @@ Result Capture::Start(const std::string& device, int rate)
         return ErrInvalidParam;
     if (InputDevices().empty())
         return ErrNoInput;
-    s.device.reset(ALC_CHECK(nullptr, alcCaptureOpenDevice(device.empty() ? nullptr : device.c_str(), ALCuint(rate),
-                                        AL_FORMAT_MONO16, ALCsizei(rate * kDeviceSeconds))));
+    s.device.reset(
+        ALC_CHECK(nullptr, alcCaptureOpenDevice(device.empty() ? nullptr : device.c_str(), ALCuint(rate),
+                                                AL_FORMAT_MONO16, ALCsizei(rate * kDeviceSeconds))));
     if (!s.device)
         return ErrInputInit;
     s.rate = rate;

@@ -31,10 +31,9 @@ bool System::Impl::QueueChunk(Channel& ch, ALuint buffer)
         ch.decoderDone = true;
         return false;
     }
-    const bool queued =
-        AL_CHECK(alBufferData(buffer, ch.format, scratch.data(), ALsizei(got * size_t(channels) * sizeof(int16_t)),
-                              rate)) &&
-        AL_CHECK(alSourceQueueBuffers(ch.voice.Source(), 1, &buffer));
+    const bool queued = AL_CHECK(alBufferData(buffer, ch.format, scratch.data(),
+                                              ALsizei(got * size_t(channels) * sizeof(int16_t)), rate)) &&
+                        AL_CHECK(alSourceQueueBuffers(ch.voice.Source(), 1, &buffer));
     if (!queued) {
         // OpenAL refused the audio (out of memory, a lost device): the channel plays out what it has.
         ch.decoderDone = true;
@@ -217,11 +216,13 @@ Result System::Impl::Rewind(Channel& ch)
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
     // Both in one mixer update where OpenAL Soft can defer updates.
-    const auto defer = AL_CHECK(alIsExtensionPresent("AL_SOFT_deferred_updates")) == AL_TRUE
-                           ? reinterpret_cast<LPALDEFERUPDATESSOFT>(AL_CHECK(alGetProcAddress("alDeferUpdatesSOFT")))
-                           : nullptr;
+    const auto defer =
+        AL_CHECK(alIsExtensionPresent("AL_SOFT_deferred_updates")) == AL_TRUE
+            ? reinterpret_cast<LPALDEFERUPDATESSOFT>(AL_CHECK(alGetProcAddress("alDeferUpdatesSOFT")))
+            : nullptr;
     const auto process =
-        defer ? reinterpret_cast<LPALPROCESSUPDATESSOFT>(AL_CHECK(alGetProcAddress("alProcessUpdatesSOFT"))) : nullptr;
+        defer ? reinterpret_cast<LPALPROCESSUPDATESSOFT>(AL_CHECK(alGetProcAddress("alProcessUpdatesSOFT")))
+              : nullptr;
     if (defer && process)
         AL_CHECK(defer());
     // Late (this thread or the feeder was held up): the old voice has played past the frame the new

@@ -28,9 +28,10 @@ bool Output::EnsureOpen()
     ++opened;
     paused = false;
     MakeCurrent();
-    getSourceLatency = AL_CHECK(alIsExtensionPresent("AL_SOFT_source_latency")) == AL_TRUE
-                           ? reinterpret_cast<LPALGETSOURCEI64VSOFT>(AL_CHECK(alGetProcAddress("alGetSourcei64vSOFT")))
-                           : nullptr;
+    getSourceLatency =
+        AL_CHECK(alIsExtensionPresent("AL_SOFT_source_latency")) == AL_TRUE
+            ? reinterpret_cast<LPALGETSOURCEI64VSOFT>(AL_CHECK(alGetProcAddress("alGetSourcei64vSOFT")))
+            : nullptr;
     return true;
 }
 
@@ -38,10 +39,11 @@ void Output::Pause()
 {
     // Without anything to play the device would go on mixing silence, waking the process many times a
     // second; paused (where OpenAL Soft offers it), it sleeps until the next play.
-    if (paused || !device || !ALC_CHECK(device.get(), alcIsExtensionPresent(device.get(), "ALC_SOFT_pause_device")))
+    if (paused || !device ||
+        !ALC_CHECK(device.get(), alcIsExtensionPresent(device.get(), "ALC_SOFT_pause_device")))
         return;
-    auto pause =
-        reinterpret_cast<LPALCDEVICEPAUSESOFT>(ALC_CHECK(device.get(), alcGetProcAddress(device.get(), "alcDevicePauseSOFT")));
+    auto pause = reinterpret_cast<LPALCDEVICEPAUSESOFT>(
+        ALC_CHECK(device.get(), alcGetProcAddress(device.get(), "alcDevicePauseSOFT")));
     if (pause) {
         ALC_CHECK(device.get(), pause(device.get()));
         paused = true;
@@ -52,8 +54,8 @@ void Output::Resume()
 {
     if (!paused || !device)
         return;
-    auto resume =
-        reinterpret_cast<LPALCDEVICERESUMESOFT>(ALC_CHECK(device.get(), alcGetProcAddress(device.get(), "alcDeviceResumeSOFT")));
+    auto resume = reinterpret_cast<LPALCDEVICERESUMESOFT>(
+        ALC_CHECK(device.get(), alcGetProcAddress(device.get(), "alcDeviceResumeSOFT")));
     if (resume)
         ALC_CHECK(device.get(), resume(device.get()));
     paused = false;

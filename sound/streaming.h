@@ -49,7 +49,8 @@ constexpr int64_t kStretchEndMs = 80;
 inline std::vector<std::string> DriverNames()
 {
     const bool all = ALC_CHECK(nullptr, alcIsExtensionPresent(nullptr, "ALC_ENUMERATE_ALL_EXT")) == ALC_TRUE;
-    const ALCchar* list = ALC_CHECK(nullptr, alcGetString(nullptr, all ? ALC_ALL_DEVICES_SPECIFIER : ALC_DEVICE_SPECIFIER));
+    const ALCchar* list =
+        ALC_CHECK(nullptr, alcGetString(nullptr, all ? ALC_ALL_DEVICES_SPECIFIER : ALC_DEVICE_SPECIFIER));
     std::vector<std::string> names;
     while (list && *list) {
         names.emplace_back(list);
@@ -322,7 +323,8 @@ struct System::Impl {
     {
         const ALuint src = ch.voice.Source();
         std::vector<ALuint> all(ch.queued.size());
-        AL_CHECK(alSourceUnqueueBuffers(src, ALsizei(all.size()), all.data())); // a stopped source's are all done
+        AL_CHECK(
+            alSourceUnqueueBuffers(src, ALsizei(all.size()), all.data())); // a stopped source's are all done
         for (size_t i = 0; i < played && !ch.queued.empty(); ++i)
             PopPlayed(ch);
         const std::vector<ALuint> left(ch.queued.begin(), ch.queued.end());
