@@ -106,23 +106,24 @@ Result Encode(const Pcm& pcm, int format, double quality, std::vector<char>* out
     info.samplerate = pcm.rate;
     info.channels = pcm.channels;
     info.format = format;
-    SNDFILE* handle = sf_open_virtual(GrowingIo(), SFM_WRITE, &info, &file);
+    SndfilePtr handle(sf_open_virtual(GrowingIo(), SFM_WRITE, &info, &file));
     if (!handle)
         return ErrInvalidParam;
     if (quality >= 0)
-        sf_command(handle, SFC_SET_VBR_ENCODING_QUALITY, &quality, sizeof quality);
+        sf_command(handle.get(), SFC_SET_VBR_ENCODING_QUALITY, &quality, sizeof quality);
     // libvorbis analyses a block at a time; feeding it in modest chunks keeps its buffers small.
     const sf_count_t frames = sf_count_t(pcm.Frames());
     constexpr sf_count_t kChunk = 4096;
     sf_count_t written = 0;
     while (written < frames) {
         const sf_count_t n = std::min(kChunk, frames - written);
-        const sf_count_t done = sf_writef_float(handle, pcm.samples.data() + written * pcm.channels, n);
+        const sf_count_t done = sf_writef_float(handle.get(), pcm.samples.data() + written * pcm.channels, n);
         if (done != n)
             break;
         written += done;
     }
-    const int closed = sf_close(handle);
+    // Closing writes the stream's last pages: its result is the write's.
+    const int closed = sf_close(handle.release());
     return written == frames && closed == 0 ? Ok : ErrFileWrite;
 }
 
@@ -144,16 +145,12 @@ std::unique_ptr<Decoder> Decoder::Open(std::shared_ptr<const std::vector<char>> 
 {
     std::unique_ptr<Decoder> d(new Decoder);
     d->file_.bytes = std::move(bytes);
-    d->handle_ = sf_open_virtual(MemoryIo(), SFM_READ, &d->info_, &d->file_);
+    d->handle_.reset(sf_open_virtual(MemoryIo(), SFM_READ, &d->info_, &d->file_));
     *result = d->handle_ ? CheckFormat(d->info_) : ErrFormat;
     return *result == Ok ? std::move(d) : nullptr;
 }
 
-Decoder::~Decoder()
-{
-    if (handle_)
-        sf_close(handle_);
-}
+Decoder::~Decoder() = default;
 
 unsigned Decoder::LengthMs() const
 {
@@ -168,11 +165,11 @@ unsigned Decoder::LengthMs() const
 size_t Decoder::Read(int16_t* out, size_t frames)
 {
     if (info_.channels <= 2)
-        return size_t(std::max<sf_count_t>(0, sf_readf_short(handle_, out, sf_count_t(frames))));
+        return size_t(std::max<sf_count_t>(0, sf_readf_short(handle_.get(), out, sf_count_t(frames))));
     // The scratch never grows past one chunk's worth, whatever a caller asks for.
     frames = std::min(frames, kMaxChunkBytes / (sizeof(int16_t) * size_t(info_.channels)));
     wide_.resize(frames * size_t(info_.channels));
-    const sf_count_t got = std::max<sf_count_t>(0, sf_readf_short(handle_, wide_.data(), sf_count_t(frames)));
+    const sf_count_t got = std::max<sf_count_t>(0, sf_readf_short(handle_.get(), wide_.data(), sf_count_t(frames)));
     for (sf_count_t i = 0; i < got; ++i) {
         out[2 * i] = wide_[size_t(i * info_.channels)];
         out[2 * i + 1] = wide_[size_t(i * info_.channels + 1)];
@@ -180,7 +177,7 @@ size_t Decoder::Read(int16_t* out, size_t frames)
     return size_t(got);
 }
 
-bool Decoder::Seek(int64_t frame) { return sf_seek(handle_, frame, SEEK_SET) >= 0; }
+bool Decoder::Seek(int64_t frame) { return sf_seek(handle_.get(), frame, SEEK_SET) >= 0; }
 
 Result DecodeAll(const void* data, size_t size, Pcm* out, const DecodeLimits& limits)
 {

@@ -57,7 +57,7 @@ class Decoder
   private:
     Decoder() = default;
     MemoryFile file_;
-    SNDFILE* handle_ = nullptr;
+    SndfilePtr handle_;
     SF_INFO info_{};
     std::vector<int16_t> wide_; // scratch for files with more than two channels
 };

@@ -48,8 +48,11 @@ forbid '(==|!=) *(whole|stack|single|review|compare|span)_\b|\b(whole|stack|sing
   'the session tests which drill it holds: ask the drill, or play it aside' session
 forbid '#include <Q(Widget|TreeWidget|Dialog|Label|Menu|Pixmap|Painter)>' 'widgets in the learner record' progress
 forbid '#include "(test_sound|tools/)' 'the window includes a tool' app
-unchecked=$(grep -nE '\balc?[A-Z][A-Za-z0-9]*\(' sound/*.cpp sound/*.h | grep -v 'al_check\.' |
-  grep -vE 'AL_CHECK\(|ALC_CHECK\(|alc?GetError\(|^\S+:[0-9]+:\s*//' || true)
+# An OpenAL call is checked when AL_CHECK( or ALC_CHECK( opens on its line or ends the line before.
+unchecked=$(for f in sound/*.cpp sound/*.h; do
+  case "$f" in */al_check.*) continue ;; esac
+  awk -v f="$f" '/(^|[^A-Za-z0-9_])alc?[A-Z][A-Za-z0-9]*\(/ && !/AL_CHECK\(|ALC_CHECK\(|alc?GetError\(|^[[:space:]]*\/\// && prev !~ /CHECK\($/ { print f ":" FNR ": " $0 } { prev = $0 }' "$f"
+done)
 if [ -n "$unchecked" ]; then
   echo "FAIL: OpenAL calls outside AL_CHECK/ALC_CHECK:" >&2
   echo "$unchecked" >&2
