@@ -169,7 +169,8 @@ size_t Decoder::Read(int16_t* out, size_t frames)
     // The scratch never grows past one chunk's worth, whatever a caller asks for.
     frames = std::min(frames, kMaxChunkBytes / (sizeof(int16_t) * size_t(info_.channels)));
     wide_.resize(frames * size_t(info_.channels));
-    const sf_count_t got = std::max<sf_count_t>(0, sf_readf_short(handle_.get(), wide_.data(), sf_count_t(frames)));
+    const sf_count_t got =
+        std::max<sf_count_t>(0, sf_readf_short(handle_.get(), wide_.data(), sf_count_t(frames)));
     for (sf_count_t i = 0; i < got; ++i) {
         out[2 * i] = wide_[size_t(i * info_.channels)];
         out[2 * i + 1] = wide_[size_t(i * info_.channels + 1)];
