@@ -16,15 +16,11 @@ namespace
 
 constexpr const char* kPlayerInterface = "org.mpris.MediaPlayer2.Player";
 
-// The recitation a pack file belongs to: its add-on folder's name, or the packs' own.
+// The recitation a pack file belongs to, in words: its add-on folder's name, or the packs' own.
 QString RecitationOf(const std::string& path)
 {
-    const std::string marker = "/extra/";
-    const size_t at = path.find(marker);
-    if (at == std::string::npos)
-        return QCoreApplication::translate("QObject", "default");
-    const size_t start = at + marker.size();
-    return QString::fromStdString(path.substr(start, path.find('/', start) - start));
+    const std::string addon = PackRegistry::RecitationOfPath(path);
+    return addon.empty() ? QCoreApplication::translate("QObject", "default") : QString::fromStdString(addon);
 }
 
 } // namespace

@@ -67,7 +67,7 @@ bool PackRegistry::IsRecitationName(const std::string& name)
 std::string PackRegistry::QuranDir() const { return root_ + "/quran/"; }
 std::string PackRegistry::RecitationDir(const std::string& recitation) const
 {
-    return QuranDir() + "extra/" + recitation;
+    return QuranDir() + kAddonFolder + "/" + recitation;
 }
 
 bool PackRegistry::IsShared(const std::string& path) const
@@ -76,6 +76,13 @@ bool PackRegistry::IsShared(const std::string& path) const
         return false;
     const QString root = QDir(QString::fromStdString(shared_)).absolutePath() + "/";
     return QFileInfo(QString::fromStdString(path)).absoluteFilePath().startsWith(root);
+}
+
+std::string PackRegistry::RecitationOfPath(const std::string& path)
+{
+    const QDir folder = QFileInfo(QString::fromStdString(path)).dir();
+    const QString above = QFileInfo(folder.absolutePath()).dir().dirName();
+    return above == kAddonFolder ? folder.dirName().toStdString() : std::string();
 }
 
 std::string PackRegistry::RemovableRecitation(const std::string& location, const std::string& path) const
@@ -130,7 +137,7 @@ std::vector<PackRecord> PackRegistry::Scan(bool firstOnly) const
             if (seen.insert(name).second)
                 records.push_back({name, shared_ + "/quran/" + name, kDefaultLocation});
         }
-    const QDir extra(QString::fromStdString(QuranDir() + "extra"));
+    const QDir extra(QString::fromStdString(QuranDir() + kAddonFolder));
     for (const QString& folder :
          extra.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase)) {
         const std::string location = folder.toStdString();

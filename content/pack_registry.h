@@ -33,6 +33,8 @@ using ReciteChoice = std::pair<std::string, std::string>; // pack file name, loc
 class PackRegistry
 {
   public:
+    // The folder under quran/ that holds the add-on recitations, one folder each.
+    static constexpr const char* kAddonFolder = "extra";
     static constexpr const char* kDefaultLocation = "default";
 
     explicit PackRegistry(std::string root = ".");
@@ -59,6 +61,9 @@ class PackRegistry
     // The learner's own folder of the add-on recitation: quran/extra/RECITATION.
     std::string RecitationDir(const std::string& recitation) const;
 
+    // The recitation the pack file at path belongs to: the name of its add-on folder
+    // (quran/extra/NAME/), or empty for the packs' own.
+    static std::string RecitationOfPath(const std::string& path);
     // Whether path is a copy installed for everyone (under the shared root) rather than the learner's.
     bool IsShared(const std::string& path) const;
     // The recitation that the pack file at path, found at location, belongs to and that the learner may
