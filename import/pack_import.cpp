@@ -186,8 +186,8 @@ std::string SmallestPackCovering(int first, int last)
 // the window look there for what an add-on lacks).
 int RunAddon(const Options& o, const std::map<std::string, QString>& recordings, Teller& tell)
 {
-    const QString folder = (o.out.isEmpty() ? QString(".") : o.out) + "/quran/" + PackRegistry::kAddonFolder + "/" +
-                           o.recitation;
+    const QString folder = (o.out.isEmpty() ? QString(".") : o.out) + "/quran/" + PackRegistry::kAddonFolder +
+                           "/" + o.recitation;
     std::map<std::string, std::vector<Aya>> byPack;
     size_t total = 0;
     for (int s = o.first; s <= o.last; ++s) {
@@ -326,9 +326,9 @@ int RunTelling(const Options& o, Teller& tell)
         return fail("the recordings folder \"" + o.audio + "\" cannot be read");
     const std::map<std::string, QString> recordings = FindRecordings(o.audio);
 
-    const QString folder = (o.out.isEmpty() ? QString(".") : o.out) + "/quran" +
-                           (o.recitation.isEmpty() ? QString()
-                                                   : QString("/") + PackRegistry::kAddonFolder + "/" + o.recitation);
+    const QString folder =
+        (o.out.isEmpty() ? QString(".") : o.out) + "/quran" +
+        (o.recitation.isEmpty() ? QString() : QString("/") + PackRegistry::kAddonFolder + "/" + o.recitation);
     std::vector<std::string> todo;
     for (const std::string& pack : packs) {
         if (QFileInfo::exists(folder + "/" + QString::fromStdString(pack)))
