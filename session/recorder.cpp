@@ -5,7 +5,7 @@
 
 namespace
 {
-constexpr int kPollMs = 50; // the meter moves a few times a second; the device is drained on its own
+constexpr int kPollMs = 100; // the meter moves ten times a second; the device is drained on its own
 }
 
 Recorder::Recorder(QObject* parent) : QObject(parent)

@@ -16,7 +16,8 @@ namespace sound
 
 namespace
 {
-constexpr auto kDrainPeriod = std::chrono::milliseconds(20);
+// Each wake-up costs the process CPU; the device holds two seconds, so a tenth of one loses nothing.
+constexpr auto kDrainPeriod = std::chrono::milliseconds(100);
 constexpr int kDeviceSeconds = 2; // the device's own ring buffer: far more than one period
 } // namespace
 
