@@ -228,6 +228,10 @@ const GuideBlock kGuide[] = {
      QT_TRANSLATE_NOOP("Guide", "Hear Left Out then plays the reciter saying just what the check found you "
                                 "left out, one part at each press.")},
     {Block::Para,
+     QT_TRANSLATE_NOOP("Guide", "Where the pitch of both voices can be followed, a line over each waveform "
+                                "traces its melody, yours on the reciter's time, so that you can follow "
+                                "the reciter's.")},
+    {Block::Para,
      QT_TRANSLATE_NOOP(
          "Guide", "File &gt; Import Recordings turns a folder of your own recordings into a recitation you "
                   "can choose; Recitor &gt; Installed Packs lists every pack and recitation, where it lives "

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "my_recitation.h"
 
+#include "pitch.h"
 #include "recitation_check.h"
 
 #include "app_settings.h"
@@ -44,7 +45,13 @@ QString Place(const std::string& key)
 // The rate the waveforms are drawn from: enough for peaks a few milliseconds apart.
 constexpr int kWaveformRate = 16000;
 
-WavePeaks PeaksOf(const std::shared_ptr<const std::vector<char>>& bytes)
+// A voice as the waveforms draw it: its peaks, and its pitch where that can be followed.
+struct Drawn {
+    WavePeaks peaks;
+    std::vector<float> pitch;
+};
+
+Drawn VoiceOf(const std::shared_ptr<const std::vector<char>>& bytes)
 {
     // A waveform needs one channel at a modest rate; a recording longer than an aya draws nothing.
     sound::Pcm pcm;
@@ -53,7 +60,11 @@ WavePeaks PeaksOf(const std::shared_ptr<const std::vector<char>>& bytes)
     limits.maxRate = kWaveformRate;
     if (!bytes || sound::DecodeAll(bytes->data(), bytes->size(), &pcm, limits) != sound::Ok)
         return {};
-    return WavePeaks::Build(pcm.samples.data(), pcm.Frames(), pcm.channels, pcm.rate);
+    Drawn voice{WavePeaks::Build(pcm.samples.data(), pcm.Frames(), pcm.channels, pcm.rate), {}};
+    voice.pitch = listen::PitchContour(pcm);
+    if (!listen::Followable(voice.pitch))
+        voice.pitch.clear();
+    return voice;
 }
 
 // The reciter's recording of an aya, from whichever pack holds it; null when none does.
@@ -126,6 +137,8 @@ void MyRecitation::Connect()
     });
     connect(session_, &RecitationSession::PauseChanged, this, &MyRecitation::OnPause);
     connect(&record_, &LearnerRecord::RecordingsChanged, this, &MyRecitation::ShowRecorded);
+    // A new take, or one deleted: the waveforms are drawn again from what is kept now.
+    connect(&record_, &LearnerRecord::RecordingsChanged, this, [this] { waveKey_.clear(); });
     connect(&record_, &LearnerRecord::HeartChanged, this, &MyRecitation::ShowRecorded);
 
     connect(session_, &RecitationSession::VoiceTurn, this, &MyRecitation::ShowWaveforms);
@@ -365,8 +378,11 @@ void MyRecitation::ShowWaveforms(const std::string& key, bool mine)
     if (key != waveKey_) {
         int sura = 0, aya = 0;
         SplitAyaKey(key, &sura, &aya);
-        w_.waveforms->SetVoices(PeaksOf(ReciterBytes(packs_, key)),
-                                PeaksOf(record_.Recorded().Bytes(sura, aya)));
+        Drawn reciter = VoiceOf(ReciterBytes(packs_, key)), learner = VoiceOf(record_.Recorded().Bytes(sura, aya));
+        w_.waveforms->SetVoices(std::move(reciter.peaks), std::move(learner.peaks));
+        // Both melodies, or neither: one alone has nothing to be followed against.
+        if (!reciter.pitch.empty() && !learner.pitch.empty())
+            w_.waveforms->SetPitch(std::move(reciter.pitch), std::move(learner.pitch), listen::kPitchSeconds);
         waveKey_ = key;
     }
     ShowWaveformPlace();

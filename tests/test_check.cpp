@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The check of a learner's recitation against the reciter's, on speech made by espeak-ng: the same
 // recording, a slower copy, a cut, another aya, and recordings that hold no recitation at all.
+#include "pitch.h"
 #include "recitation_check.h"
 
 #include "fixtures.h"
@@ -156,6 +157,44 @@ class TestCheck : public QObject
         r.missing = {{1.5, 2.25}};
         QCOMPARE(QString::fromStdString(listen::ToJson(r)),
                  QString("{\"score\": 62, \"verdict\": \"partial\", \"missing\": [[1.50, 2.25]], \"extra\": []}"));
+    }
+
+    // The melody: a voice held at one pitch and then another is followed at each, the step where it is;
+    // silence has none to follow, and the aya said by espeak-ng has one in a speaking voice's range.
+    void thePitchIsFollowed()
+    {
+        sound::Pcm steps;
+        sound::DecodeLimits limits;
+        limits.maxRate = 16000;
+        const QByteArray tone = fixtures::ToneOgg(1600, {150.0, 225.0});
+        QCOMPARE(sound::DecodeAll(tone.constData(), size_t(tone.size()), &steps, limits), sound::Ok);
+        const std::vector<float> contour = listen::PitchContour(steps);
+        QVERIFY(std::abs(int(contour.size()) - 160) <= 2);
+        QVERIFY(listen::Followable(contour));
+        auto near = [](float hz, float want) { return std::abs(hz - want) <= want * 0.03f; };
+        for (size_t k = 10; k < 70; ++k)
+            QVERIFY2(near(contour[k], 150), qPrintable(QString("%1: %2 Hz").arg(k).arg(contour[k])));
+        for (size_t k = 90; k < 150; ++k)
+            QVERIFY2(near(contour[k], 225), qPrintable(QString("%1: %2 Hz").arg(k).arg(contour[k])));
+        // The step at 0.8 s is found within three hundredths of it.
+        size_t step = 0;
+        while (step < contour.size() && !(contour[step] > 190))
+            ++step;
+        QVERIFY2(std::abs(int(step) - 80) <= 3, qPrintable(QString::number(step)));
+
+        sound::Pcm quiet;
+        quiet.rate = 16000;
+        quiet.channels = 1;
+        quiet.samples.assign(16000, 0.0f);
+        QVERIFY(!listen::Followable(listen::PitchContour(quiet)));
+        QCOMPARE(listen::MedianPitch(listen::PitchContour(quiet)), 0.0f);
+        QVERIFY(listen::PitchContour(sound::Pcm()).empty());
+
+        const sound::Pcm said = Decoded(reference_);
+        const std::vector<float> voice = listen::PitchContour(said);
+        QVERIFY(listen::Followable(voice));
+        const float median = listen::MedianPitch(voice);
+        QVERIFY2(median > 70 && median < 300, qPrintable(QString::number(median)));
     }
 };
 

@@ -340,6 +340,10 @@
         <source>Hear Left Out then plays the reciter saying just what the check found you left out, one part at each press.</source>
         <translation>ثم يُسمعك زر «اسمع المتروك» القارئَ يقول ما وجد الفحص أنك تركته فقط، جزءًا عند كل ضغطة.</translation>
     </message>
+    <message>
+        <source>Where the pitch of both voices can be followed, a line over each waveform traces its melody, yours on the reciter's time, so that you can follow the reciter's.</source>
+        <translation>وحيث يمكن تتبّع طبقة الصوتين، يرسم خطٌّ فوق كل موجة لحنَه، ولحنُك على زمن القارئ، لتتبع لحن القارئ.</translation>
+    </message>
 </context>
 <context>
     <name>Heart</name>

@@ -340,6 +340,10 @@
         <source>Hear Left Out then plays the reciter saying just what the check found you left out, one part at each press.</source>
         <translation>তারপর «বাদ পড়া অংশ শুনুন» ক্বারির কণ্ঠে শুধু সেইটুকু বাজায় যা যাচাইয়ে আপনি বাদ দিয়েছেন বলে পাওয়া গেছে, প্রতি চাপে একটি অংশ।</translation>
     </message>
+    <message>
+        <source>Where the pitch of both voices can be followed, a line over each waveform traces its melody, yours on the reciter's time, so that you can follow the reciter's.</source>
+        <translation>যেখানে দুই কণ্ঠের সুর অনুসরণ করা যায়, প্রতিটি তরঙ্গের ওপর একটি রেখা তার সুর আঁকে, আপনারটি ক্বারির সময়ে, যাতে আপনি ক্বারির সুর অনুসরণ করতে পারেন।</translation>
+    </message>
 </context>
 <context>
     <name>Heart</name>

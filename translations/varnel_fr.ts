@@ -340,6 +340,10 @@
         <source>Hear Left Out then plays the reciter saying just what the check found you left out, one part at each press.</source>
         <translation>Écouter l'omis fait ensuite entendre le récitant dire seulement ce que la vérification a trouvé omis, une partie à chaque pression.</translation>
     </message>
+    <message>
+        <source>Where the pitch of both voices can be followed, a line over each waveform traces its melody, yours on the reciter's time, so that you can follow the reciter's.</source>
+        <translation>Là où la hauteur des deux voix peut être suivie, une ligne sur chaque forme d'onde trace sa mélodie, la vôtre sur le temps du récitant, pour que vous suiviez celle du récitant.</translation>
+    </message>
 </context>
 <context>
     <name>Heart</name>

@@ -340,6 +340,10 @@
         <source>Hear Left Out then plays the reciter saying just what the check found you left out, one part at each press.</source>
         <translation>Lalu Dengar yang Terlewat memutar qari membaca hanya bagian yang menurut pemeriksaan Anda lewatkan, satu bagian setiap kali ditekan.</translation>
     </message>
+    <message>
+        <source>Where the pitch of both voices can be followed, a line over each waveform traces its melody, yours on the reciter's time, so that you can follow the reciter's.</source>
+        <translation>Jika nada kedua suara dapat diikuti, sebuah garis di atas setiap gelombang menelusuri melodinya, milik Anda pada waktu qari, agar Anda dapat mengikuti melodi qari.</translation>
+    </message>
 </context>
 <context>
     <name>Heart</name>

@@ -340,6 +340,10 @@
         <source>Hear Left Out then plays the reciter saying just what the check found you left out, one part at each press.</source>
         <translation>Ardından Atlananı Dinle, denetimin atladığınızı bulduğu yeri kâriden çalar; her basışta bir bölüm.</translation>
     </message>
+    <message>
+        <source>Where the pitch of both voices can be followed, a line over each waveform traces its melody, yours on the reciter's time, so that you can follow the reciter's.</source>
+        <translation>İki sesin perdesi izlenebildiğinde, her dalga biçiminin üstündeki bir çizgi ezgisini çizer; sizinki kârinin zamanına göre, böylece kârinin ezgisini izleyebilirsiniz.</translation>
+    </message>
 </context>
 <context>
     <name>Heart</name>

@@ -340,6 +340,10 @@
         <source>Hear Left Out then plays the reciter saying just what the check found you left out, one part at each press.</source>
         <translation>پھر «چھوٹا ہوا سنیں» قاری سے صرف وہ سناتا ہے جو جانچ کے مطابق آپ سے چھوٹ گیا، ہر بار دبانے پر ایک حصہ۔</translation>
     </message>
+    <message>
+        <source>Where the pitch of both voices can be followed, a line over each waveform traces its melody, yours on the reciter's time, so that you can follow the reciter's.</source>
+        <translation>جہاں دونوں آوازوں کی سُر کو پرکھا جا سکے، ہر موج کے اوپر ایک لکیر اس کی لَے دکھاتی ہے، آپ کی قاری کے وقت پر، تاکہ آپ قاری کی لَے کے پیچھے چل سکیں۔</translation>
+    </message>
 </context>
 <context>
     <name>Heart</name>

@@ -101,6 +101,44 @@ void PaintWave(QPainter& painter, const QRectF& rect, const WavePeaks& peaks, do
     }
 }
 
+void PaintPitch(QPainter& painter, const QRectF& rect, const std::vector<float>& contour, double step,
+                double span, const QColor& color, const TimeMap& map)
+{
+    std::vector<float> voiced;
+    for (float hz : contour)
+        if (hz > 0)
+            voiced.push_back(hz);
+    if (voiced.empty())
+        return;
+    std::nth_element(voiced.begin(), voiced.begin() + std::ptrdiff_t(voiced.size() / 2), voiced.end());
+    const double middle = voiced[voiced.size() / 2];
+    // An octave above the voice's middle pitch at the lane's top, an octave below at its bottom.
+    auto y = [&](float hz) {
+        const double octaves = std::clamp(std::log2(hz / middle), -1.0, 1.0);
+        return rect.center().y() - octaves * rect.height() / 2;
+    };
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(color, 1.5));
+    QPainterPath path;
+    bool open = false;
+    for (size_t k = 0; k < contour.size(); ++k) {
+        const float hz = contour[k];
+        // A gap, or a leap of more than half an octave (the follower jumping), lifts the pen.
+        if (hz <= 0 || (open && k > 0 && contour[k - 1] > 0 && std::abs(std::log2(hz / contour[k - 1])) > 0.5)) {
+            open = false;
+            if (hz <= 0)
+                continue;
+        }
+        const double at = map.Axis(double(k) * step);
+        const QPointF point(rect.left() + std::clamp(at / span, 0.0, 1.0) * rect.width(), y(hz));
+        open ? path.lineTo(point) : path.moveTo(point);
+        open = true;
+    }
+    painter.drawPath(path);
+    painter.restore();
+}
+
 WaveformView::WaveformView(QWidget* parent) : QWidget(parent)
 {
     setAccessibleName(tr("Waveforms of the reciter and of your recitation"));
@@ -114,6 +152,8 @@ void WaveformView::SetVoices(WavePeaks reciter, WavePeaks learner)
     missing_.clear();
     extra_.clear();
     aligned_ = TimeMap();
+    reciterPitch_.clear();
+    learnerPitch_.clear();
     position_ = -1;
     setAccessibleDescription(tr("The reciter: %1 s; you: %2 s")
                                  .arg(reciter_.Seconds(), 0, 'f', 1)
@@ -165,6 +205,9 @@ void WaveformView::paintEvent(QPaintEvent*)
         }
     PaintWave(painter, top, reciter_, span, reciterColor);
     PaintWave(painter, bottom, learner_, span, learnerColor, aligned_);
+    const QColor melody = palette().color(QPalette::Text);
+    PaintPitch(painter, top, reciterPitch_, pitchStep_, span, melody, TimeMap());
+    PaintPitch(painter, bottom, learnerPitch_, pitchStep_, span, melody, aligned_);
     if (position_ >= 0) {
         const QRectF& lane = mine_ ? bottom : top;
         const double at = mine_ ? aligned_.Axis(position_) : position_;
@@ -179,6 +222,14 @@ void WaveformView::SetMarks(std::vector<std::pair<double, double>> missing,
 {
     missing_ = std::move(missing);
     extra_ = std::move(extra);
+    update();
+}
+
+void WaveformView::SetPitch(std::vector<float> reciter, std::vector<float> learner, double step)
+{
+    reciterPitch_ = std::move(reciter);
+    learnerPitch_ = std::move(learner);
+    pitchStep_ = step > 0 ? step : 0.01;
     update();
 }
 
