@@ -378,7 +378,8 @@ void MyRecitation::ShowWaveforms(const std::string& key, bool mine)
     if (key != waveKey_) {
         int sura = 0, aya = 0;
         SplitAyaKey(key, &sura, &aya);
-        Drawn reciter = VoiceOf(ReciterBytes(packs_, key)), learner = VoiceOf(record_.Recorded().Bytes(sura, aya));
+        Drawn reciter = VoiceOf(ReciterBytes(packs_, key)),
+              learner = VoiceOf(record_.Recorded().Bytes(sura, aya));
         w_.waveforms->SetVoices(std::move(reciter.peaks), std::move(learner.peaks));
         // Both melodies, or neither: one alone has nothing to be followed against.
         if (!reciter.pitch.empty() && !learner.pitch.empty())

@@ -6,8 +6,10 @@
 #include <algorithm>
 #include <cmath>
 
-namespace listen {
-namespace {
+namespace listen
+{
+namespace
+{
 
 // Where aubio's confidence in a value (0 to 1) is below this, the frame is a gap: on espeak-ng's and
 // recorded speech, voiced frames sit above 0.85 and breaths and fricatives mostly below 0.6.

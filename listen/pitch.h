@@ -8,7 +8,8 @@
 
 #include <vector>
 
-namespace listen {
+namespace listen
+{
 
 // Seconds per pitch value.
 constexpr double kPitchSeconds = 0.01;

@@ -125,7 +125,8 @@ void PaintPitch(QPainter& painter, const QRectF& rect, const std::vector<float>&
     for (size_t k = 0; k < contour.size(); ++k) {
         const float hz = contour[k];
         // A gap, or a leap of more than half an octave (the follower jumping), lifts the pen.
-        if (hz <= 0 || (open && k > 0 && contour[k - 1] > 0 && std::abs(std::log2(hz / contour[k - 1])) > 0.5)) {
+        if (hz <= 0 ||
+            (open && k > 0 && contour[k - 1] > 0 && std::abs(std::log2(hz / contour[k - 1])) > 0.5)) {
             open = false;
             if (hz <= 0)
                 continue;
