@@ -143,11 +143,19 @@ void MyRecitation::Connect()
 
     connect(session_, &RecitationSession::VoiceTurn, this, &MyRecitation::ShowWaveforms);
     connect(session_, &RecitationSession::SoundPosition, this, [this](int ms) {
-        if (session_->Comparing())
-            w_.waveforms->SetPosition(ms / 1000.0, mineNow_);
+        if (session_->Comparing() || hearingLeftOut_)
+            w_.waveforms->SetPosition(ms / 1000.0, hearingLeftOut_ ? false : mineNow_);
     });
     connect(session_, &RecitationSession::PlayingChanged, this, [this](bool playing) {
-        if (!playing && !session_->Comparing())
+        if (playing)
+            return;
+        // After a stretch left out, the check's waveforms and marks stay for the learner to read again.
+        if (hearingLeftOut_) {
+            hearingLeftOut_ = false;
+            w_.waveforms->SetPosition(-1, false);
+            return;
+        }
+        if (!session_->Comparing())
             w_.waveforms->hide();
     });
     ShowRecorded();
@@ -292,8 +300,10 @@ void MyRecitation::HearLeftOut()
         return;
     const std::pair<int, int> stretch = leftOut_[nextLeftOut_ % leftOut_.size()];
     ++nextLeftOut_;
+    ShowWaveforms(leftOutKey_, false);
     if (!session_->PlayReciterPart(leftOutKey_, stretch.first, stretch.second))
         return;
+    hearingLeftOut_ = true;
     Tell(QObject::tr("The reciter, %1 to %2 s of %3.")
              .arg(QLocale().toString(std::max(stretch.first, 0) / 1000.0, 'f', 1),
                   QLocale().toString(stretch.second / 1000.0, 'f', 1), Place(leftOutKey_)));

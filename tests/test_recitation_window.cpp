@@ -267,6 +267,8 @@ class TestRecitationWindow : public QObject
         QVERIFY(fixtures::WaitFor([&] { return !window.Session()->AsideDrill(); }, 4000));
         QCOMPARE(window.Session()->ActiveDrill()->Name(), std::string("Whole"));
         QVERIFY(!window.Session()->Busy());
+        fixtures::Idle(200);
+        QVERIFY(!w.waveforms->isHidden()); // the marks stay to be read again
         QVERIFY(ws.messages.isEmpty());
     }
 
