@@ -288,12 +288,16 @@ QImage AsInkSteps(const QImage& drawn)
 
 } // namespace
 
+// Qt reads a PNG's quality as zlib's level, (100 - quality) * 9 / 91: 89 is level 1, the fastest that
+// still deflates (90 and above store the pixels as they are).
+constexpr int kPngQuality = 89;
+
 QByteArray AyaPicturePng(const QString& arabic, int ayaNumber)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    AsInkSteps(RenderAya(arabic, ayaNumber, kPictureWidth, kPictureDensity)).save(&buffer, "PNG", 90);
+    AsInkSteps(RenderAya(arabic, ayaNumber, kPictureWidth, kPictureDensity)).save(&buffer, "PNG", kPngQuality);
     return bytes;
 }
 

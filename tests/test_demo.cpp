@@ -88,6 +88,22 @@ class TestDemo : public QObject
                 dark += qGray(img.pixel(x, y)) < 80;
         QVERIFY(dark > 500);
         QVERIFY(qGray(img.pixel(2, 2)) > 230);
+
+        // As a pack keeps it: the same picture in steps from page to ink, deflated, with its density.
+        const QByteArray png =
+            demo::AyaPicturePng(QString::fromUtf8("بِسْمِ ٱللَّهِ ٱلرَّحْمَٰنِ ٱلرَّحِيمِ").repeated(8), 255);
+        const QImage kept = QImage::fromData(png);
+        const QImage drawn = demo::RenderAya(QString::fromUtf8("بِسْمِ ٱللَّهِ ٱلرَّحْمَٰنِ ٱلرَّحِيمِ").repeated(8),
+                                             255, demo::kPictureWidth, demo::kPictureDensity);
+        QCOMPARE(kept.size(), drawn.size());
+        QCOMPARE(kept.format(), QImage::Format_Indexed8);
+        QCOMPARE(kept.dotsPerMeterX(), drawn.dotsPerMeterX());
+        QVERIFY2(png.size() < kept.width() * kept.height() / 8, qPrintable(QString::number(png.size())));
+        int off = 0;
+        for (int y = 0; y < drawn.height(); y += 3)
+            for (int x = 0; x < drawn.width(); x += 3)
+                off += std::abs(qGray(kept.pixel(x, y)) - qGray(drawn.pixel(x, y))) > 3;
+        QCOMPARE(off, 0); // each pixel within a step of what was drawn
     }
 
     void smallRun()
