@@ -297,7 +297,8 @@ QByteArray AyaPicturePng(const QString& arabic, int ayaNumber)
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    AsInkSteps(RenderAya(arabic, ayaNumber, kPictureWidth, kPictureDensity)).save(&buffer, "PNG", kPngQuality);
+    AsInkSteps(RenderAya(arabic, ayaNumber, kPictureWidth, kPictureDensity))
+        .save(&buffer, "PNG", kPngQuality);
     return bytes;
 }
 

@@ -93,8 +93,8 @@ class TestDemo : public QObject
         const QByteArray png =
             demo::AyaPicturePng(QString::fromUtf8("بِسْمِ ٱللَّهِ ٱلرَّحْمَٰنِ ٱلرَّحِيمِ").repeated(8), 255);
         const QImage kept = QImage::fromData(png);
-        const QImage drawn = demo::RenderAya(QString::fromUtf8("بِسْمِ ٱللَّهِ ٱلرَّحْمَٰنِ ٱلرَّحِيمِ").repeated(8),
-                                             255, demo::kPictureWidth, demo::kPictureDensity);
+        const QImage drawn = demo::RenderAya(QString::fromUtf8("بِسْمِ ٱللَّهِ ٱلرَّحْمَٰنِ ٱلرَّحِيمِ").repeated(8), 255,
+                                             demo::kPictureWidth, demo::kPictureDensity);
         QCOMPARE(kept.size(), drawn.size());
         QCOMPARE(kept.format(), QImage::Format_Indexed8);
         QCOMPARE(kept.dotsPerMeterX(), drawn.dotsPerMeterX());
