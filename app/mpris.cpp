@@ -33,8 +33,8 @@ Mpris::Mpris(QWidget* window, RecitationSession* session, const PackRegistry& pa
     connect(session_, &RecitationSession::PlayingChanged, this, [this] {
         Changed({{"PlaybackStatus", PlaybackStatus()}});
     });
-    connect(session_, &RecitationSession::AyaShown, this, [this](const std::string& key) {
-        key_ = key;
+    connect(session_, &RecitationSession::AyaShown, this, [this](AyaRef aya) {
+        key_ = aya.Key();
         Changed({{"Metadata", Metadata()}});
     });
 }

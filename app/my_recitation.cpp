@@ -87,10 +87,7 @@ MyRecitation::MyRecitation(QMainWindow* window, VarnWidgets& w, RecitationSessio
 {
     recorder_.SetDevice(settings_.Text(app_settings::kInputDevice).toStdString());
     session_->SetOwnRecordings(
-        [this](const std::string& key) {
-            int sura = 0, aya = 0;
-            return SplitAyaKey(key, &sura, &aya) && record_.Recorded().Has(sura, aya);
-        },
+        [this](AyaRef aya) { return aya.Valid() && record_.Recorded().Has(aya.sura, aya.aya); },
         [this](const std::string& key) -> std::shared_ptr<const std::vector<char>> {
             int sura = 0, aya = 0;
             if (!SplitAyaKey(key, &sura, &aya))
@@ -129,7 +126,8 @@ void MyRecitation::Connect()
         w_.recordLevel->setValue(int(std::clamp((db + 60) / 60 * 100, 0.0, 100.0)));
     });
     connect(&recorder_, &Recorder::RecordingChanged, this, &MyRecitation::ShowRecording);
-    connect(&recorder_, &Recorder::Taken, this, &MyRecitation::Keep);
+    connect(&recorder_, &Recorder::Taken, this,
+            [this](AyaRef aya, const sound::Pcm& take) { Keep(aya.Key(), take); });
     connect(&recorder_, &Recorder::Failed, this, [this](const QString& message) {
         armed_ = false;
         ShowRecording(false);
@@ -141,7 +139,8 @@ void MyRecitation::Connect()
     connect(&record_, &LearnerRecord::RecordingsChanged, this, [this] { waveKey_.clear(); });
     connect(&record_, &LearnerRecord::HeartChanged, this, &MyRecitation::ShowRecorded);
 
-    connect(session_, &RecitationSession::VoiceTurn, this, &MyRecitation::ShowWaveforms);
+    connect(session_, &RecitationSession::VoiceTurn, this,
+            [this](AyaRef aya, bool mine) { ShowWaveforms(aya.Key(), mine); });
     connect(session_, &RecitationSession::SoundPosition, this, [this](int ms) {
         if (session_->Comparing() || hearingLeftOut_)
             w_.waveforms->SetPosition(ms / 1000.0, hearingLeftOut_ ? false : mineNow_);
@@ -191,7 +190,7 @@ void MyRecitation::Record()
         return;
     }
     session_->Stop(); // the reciter must not be recorded
-    recorder_.Start(session_->CurrentAya());
+    recorder_.Start(session_->Current());
 }
 
 void MyRecitation::OnPause(bool on, int ms)
@@ -202,7 +201,7 @@ void MyRecitation::OnPause(bool on, int ms)
         TakeRules rules;
         rules.maxSeconds = std::max(ms / 1000.0, 1.0);
         rules.waitForVoice = rules.maxSeconds;
-        recorder_.Start(session_->CurrentAya(), rules);
+        recorder_.Start(session_->Current(), rules);
     } else if (recorder_.Recording()) {
         recorder_.Finish();
     }
@@ -301,7 +300,7 @@ void MyRecitation::HearLeftOut()
     const std::pair<int, int> stretch = leftOut_[nextLeftOut_ % leftOut_.size()];
     ++nextLeftOut_;
     ShowWaveforms(leftOutKey_, false);
-    if (!session_->PlayReciterPart(leftOutKey_, stretch.first, stretch.second))
+    if (!session_->PlayReciterPart(AyaRef::FromKey(leftOutKey_), stretch.first, stretch.second))
         return;
     hearingLeftOut_ = true;
     Tell(QObject::tr("The reciter, %1 to %2 s of %3.")
@@ -379,7 +378,7 @@ void MyRecitation::ShowRecording(bool on)
     w_.recordLevel->setVisible(on);
     if (on)
         Tell(QObject::tr("Recording %1... it stops after a few seconds of quiet.")
-                 .arg(Place(recorder_.Key())));
+                 .arg(Place(recorder_.Aya().Key())));
 }
 
 void MyRecitation::ShowWaveforms(const std::string& key, bool mine)

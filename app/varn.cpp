@@ -149,7 +149,7 @@ void Varn::CreateDrills()
 {
     session_ = std::make_unique<RecitationSession>();
     RecitationSession* session = session_.get();
-    connect(session, &RecitationSession::AyaShown, this, &Varn::SetArabic);
+    connect(session, &RecitationSession::AyaShown, this, [this](AyaRef aya) { SetArabic(aya.Key()); });
     soundMessages_ = new SoundMessages(this);
     soundMessages_->Watch(session);
     // A lesson that crosses suras plays each aya from the pack that holds it.

@@ -74,8 +74,8 @@ void Varn::SetArabic(const std::string& key)
 
     int sura = 0, aya = 0;
     if (SplitAyaKey(key, &sura, &aya)) {
-        w_.ayaSlider->setValue(session_->PositionOf(key));
-        session_->MarkShown(key);
+        w_.ayaSlider->setValue(session_->PositionOf(AyaRef{sura, aya}));
+        session_->MarkShown(AyaRef{sura, aya});
         if (!session_->CurrentPassage().Empty() && sura != titledSura_)
             SetTitle(); // the title names the sura playing
     }

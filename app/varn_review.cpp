@@ -60,7 +60,7 @@ void Varn::StartReview(int sura, int first)
     }
     w_.dragLabel->dragText = "all." + PadSura(IntToString(item.sura));
     w_.reviewPanel->MarkReviewing(item.sura, item.first);
-    session_->PlayReviewAyas(record_.Review().Ayas(item));
+    session_->PlayReviewAyas(AyaRef::FromKeys(record_.Review().Ayas(item)));
     SetTitle();
 }
 

@@ -5,38 +5,29 @@
 
 #include <QCoreApplication>
 
-namespace
-{
-// The learner's entry of an aya is the aya's key after the player's own prefix.
-bool Mine(const std::string& entry)
-{
-    const std::string own = AyaPlayer::kOwnPrefix;
-    return entry.compare(0, own.size(), own) == 0;
-}
-} // namespace
 
 CompareDrill::CompareDrill(std::unique_ptr<AyaPlayer> player) : ListDrill("Compare", std::move(player))
 {
     Apply(DrillOptions());
 }
 
-std::string CompareDrill::AyaOf(const std::string& entry)
-{
-    return Mine(entry) ? entry.substr(std::string(AyaPlayer::kOwnPrefix).size()) : entry;
-}
-
-void CompareDrill::SetAyas(const std::vector<std::string>& ayas)
+void CompareDrill::SetAyas(const std::vector<AyaRef>& ayas)
 {
     ayas_ = ayas;
-    std::vector<std::string> keys;
-    for (const std::string& aya : ayas) {
+    std::vector<AyaRef> keys;
+    std::vector<bool> mine;
+    for (const AyaRef& aya : ayas) {
         if (!recorded_ || !recorded_(aya))
             continue;
-        if (!mineOnly_)
+        if (!mineOnly_) {
             keys.push_back(aya);
-        keys.push_back(AyaPlayer::kOwnPrefix + aya);
+            mine.push_back(false);
+        }
+        keys.push_back(aya);
+        mine.push_back(true);
     }
     SetKeys(std::move(keys));
+    mine_ = std::move(mine);
 }
 
 int CompareDrill::GoTo(int at, bool play)
@@ -45,7 +36,7 @@ int CompareDrill::GoTo(int at, bool play)
     if (at < 0 || size_t(at) >= ayas_.size())
         return 0;
     for (size_t k = 0; k < keys_.size(); ++k) {
-        if (AyaOf(keys_[k]) != ayas_[size_t(at)])
+        if (keys_[k] != ayas_[size_t(at)])
             continue;
         index_ = int(k);
         if (play)
@@ -73,22 +64,23 @@ std::string CompareDrill::Where(const DrillPlace& place) const
 
 bool CompareDrill::MineNow() const
 {
-    return index_ >= 0 && size_t(index_) < keys_.size() && Mine(keys_[size_t(index_)]);
+    return index_ >= 0 && size_t(index_) < mine_.size() && mine_[size_t(index_)];
 }
 
-void CompareDrill::Started(const std::string& key, int index, int last)
+void CompareDrill::Started(AyaRef aya, int index, int last)
 {
-    emit AyaShown(AyaOf(key));
+    emit AyaShown(aya);
     emit Progress(index, last);
-    emit Turn(AyaOf(key), Mine(key));
+    emit Turn(aya, mine_[size_t(index)]);
 }
 
-void CompareDrill::Ended(const std::string&)
+void CompareDrill::Ended(AyaRef)
 {
     emit Finished(); // the last aya compared stays on screen
 }
 
-std::string CompareDrill::EntrySound(const std::string& entry) const
+std::string CompareDrill::EntrySound(size_t index) const
 {
-    return Mine(entry) ? entry : SoundName(entry);
+    const std::string key = keys_[index].Key();
+    return mine_[index] ? AyaPlayer::kOwnPrefix + key : SoundName(key);
 }

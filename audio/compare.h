@@ -15,15 +15,15 @@ class CompareDrill : public ListDrill
 {
     Q_OBJECT
   public:
-    // Whether the learner recorded the aya of this key ("108.002").
-    using Recorded = std::function<bool(const std::string& key)>;
+    // Whether the learner recorded the aya.
+    using Recorded = std::function<bool(AyaRef aya)>;
 
     explicit CompareDrill(std::unique_ptr<AyaPlayer> player = nullptr);
 
     void SetRecorded(Recorded recorded) { recorded_ = std::move(recorded); }
     void SetMineOnly(bool on) { mineOnly_ = on; }
     // Two entries for each recorded aya (one with mine only); none for an aya not recorded.
-    void SetAyas(const std::vector<std::string>& ayas) override;
+    void SetAyas(const std::vector<AyaRef>& ayas) override;
     // Plays (or stands at) the first entry of the aya at position at of the lesson's ayas.
     int GoTo(int at, bool play) override;
     void Apply(const DrillOptions& options) override;
@@ -33,20 +33,19 @@ class CompareDrill : public ListDrill
     bool Empty() const { return keys_.empty(); }
     // Whether the entry playing (or next to play) is the learner's.
     bool MineNow() const;
-    // The aya key of an entry.
-    static std::string AyaOf(const std::string& entry);
 
   signals:
     // An entry began: the aya, and whose voice it is.
-    void Turn(const std::string& key, bool mine);
+    void Turn(AyaRef aya, bool mine);
 
   protected:
-    void Started(const std::string& key, int index, int last) override;
-    void Ended(const std::string& first) override;
-    std::string EntrySound(const std::string& entry) const override;
+    void Started(AyaRef aya, int index, int last) override;
+    void Ended(AyaRef first) override;
+    std::string EntrySound(size_t index) const override;
 
   private:
     Recorded recorded_;
     bool mineOnly_ = false;
-    std::vector<std::string> ayas_;
+    std::vector<AyaRef> ayas_;
+    std::vector<bool> mine_; // for each entry: the learner's voice (else the reciter's)
 };

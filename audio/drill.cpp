@@ -78,7 +78,7 @@ ListDrill::ListDrill(std::string name, std::unique_ptr<AyaPlayer> player)
     });
 }
 
-void ListDrill::SetKeys(std::vector<std::string> keys)
+void ListDrill::SetKeys(std::vector<AyaRef> keys)
 {
     keys_ = std::move(keys);
     index_ = 0;
@@ -115,16 +115,16 @@ void ListDrill::Play()
     }
     if (wrapping)
         ++wraps_;
-    const std::string key = keys_[size_t(index_)];
-    Player()->Play(EntrySound(key));
+    const AyaRef aya = keys_[size_t(index_)];
+    Player()->Play(EntrySound(size_t(index_)));
     // The entry after this one, so that it follows without a gap when no pause is set.
     const size_t after = size_t(index_) + 1 < keys_.size() ? size_t(index_) + 1 : 0;
     if (size_t(index_) + 1 < keys_.size() || LoopsAfterLast())
-        Player()->SetNext(EntrySound(keys_[after]));
-    Started(key, index_, int(keys_.size()) - 1);
+        Player()->SetNext(EntrySound(after));
+    Started(aya, index_, int(keys_.size()) - 1);
 }
 
-std::string ListDrill::EntrySound(const std::string& entry) const { return SoundName(entry); }
+std::string ListDrill::EntrySound(size_t index) const { return SoundName(keys_[index].Key()); }
 
 void ListDrill::NextOne()
 {

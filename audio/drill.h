@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Drill: what every way of reciting a lesson has in common. A drill is given the lesson's ayas in order
-// (keys such as "108.002"), plays them with its own player as its rule says, and reports by signal
+// Drill: what every way of reciting a lesson has in common. A drill is given the lesson's ayas in order, plays them with its own player as its rule says, and reports by signal
 // each aya it shows (it started it, or stands at it), its place in its list and its end. The learner's
 // repeat, pause and loop reach it through Apply(); a drill that ignores some of them (the review plays each
 // aya once) says so there. The session holds the drills by this interface; adding a drill is one class and
@@ -8,6 +7,7 @@
 #pragma once
 
 #include "aya_player.h"
+#include "aya_ref.h"
 
 #include <QObject>
 #include <memory>
@@ -50,7 +50,7 @@ class Drill : public QObject
 
     // The lesson's ayas in order; the drill builds its list from them, stands at its beginning, and
     // neither plays nor shows anything.
-    virtual void SetAyas(const std::vector<std::string>& ayas) = 0;
+    virtual void SetAyas(const std::vector<AyaRef>& ayas) = 0;
     // Plays from where the drill stands.
     virtual void Play() = 0;
     virtual void Stop() { player_->Stop(); }
@@ -91,7 +91,7 @@ class Drill : public QObject
     void SetDevice(int driver) { player_->SetDevice(driver); }
 
   signals:
-    void AyaShown(const std::string& key);
+    void AyaShown(AyaRef aya);
     // The entry index of last that plays now.
     void Progress(int index, int last);
     // The end of the list was passed without loop.
@@ -114,7 +114,7 @@ class ListDrill : public Drill
   public:
     explicit ListDrill(std::string name, std::unique_ptr<AyaPlayer> player = nullptr);
 
-    const std::vector<std::string>& Keys() const { return keys_; }
+    const std::vector<AyaRef>& Keys() const { return keys_; }
     int Index() const { return index_; }
 
     void Play() override;
@@ -126,15 +126,15 @@ class ListDrill : public Drill
 
   protected:
     // The entries were just rebuilt: index 0, nothing playing.
-    void SetKeys(std::vector<std::string> keys);
+    void SetKeys(std::vector<AyaRef> keys);
     // An entry started, and the list's end was passed: the drill reports them by its own signals,
     // which the constructor of each drill relays to AyaShown, Progress and Finished.
-    virtual void Started(const std::string& key, int index, int last) = 0;
-    virtual void Ended(const std::string& first) = 0;
-    // The name of the recording an entry plays: the pack's recording of the aya.
-    virtual std::string EntrySound(const std::string& entry) const;
+    virtual void Started(AyaRef aya, int index, int last) = 0;
+    virtual void Ended(AyaRef first) = 0;
+    // The name of the recording entry index plays: the pack's recording of its aya.
+    virtual std::string EntrySound(size_t index) const;
 
-    std::vector<std::string> keys_;
+    std::vector<AyaRef> keys_;
     int index_ = 0;
 
   private:

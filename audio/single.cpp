@@ -15,7 +15,7 @@ Single::Single(std::unique_ptr<AyaPlayer> player) : Drill("Single", std::move(pl
     connect(this, &Single::SingleSuraAya, this, &Drill::AyaShown);
 }
 
-void Single::SetAyas(const std::vector<std::string>& ayas)
+void Single::SetAyas(const std::vector<AyaRef>& ayas)
 {
     ayas_ = ayas;
     at_ = 0;
@@ -46,10 +46,10 @@ void Single::Follow(int at)
     }
 }
 
-void Single::PlayRange(const std::string& key)
+void Single::PlayRange(AyaRef key)
 {
     key_ = key;
-    Player()->PlayRange(SoundName(key));
+    Player()->PlayRange(SoundName(key.Key()));
     emit SingleSuraAya(key);
 }
 
@@ -82,9 +82,9 @@ void Single::SetRange(int start, int end)
 
 void Single::FitPart(bool force)
 {
-    if (key_.empty())
+    if (!key_.Valid())
         return;
-    const int length = GetSoundLen(SoundName(key_));
+    const int length = GetSoundLen(SoundName(key_.Key()));
     if (!force && length == partLength_)
         return;
     partLength_ = length;

@@ -16,11 +16,11 @@ class Single : public Drill
   public:
     explicit Single(std::unique_ptr<AyaPlayer> player = nullptr);
 
-    const std::string& Key() const { return key_; }
+    AyaRef Key() const { return key_; }
     int PartStart() const { return partStart_; }
     int PartEnd() const { return partEnd_; }
 
-    void SetAyas(const std::vector<std::string>& ayas) override;
+    void SetAyas(const std::vector<AyaRef>& ayas) override;
     void Play() override { PlayRange(key_); }
     void NextOne() override { Show(at_ + 1); }
     void PrevOne() override { Show(at_ - 1); }
@@ -41,7 +41,7 @@ class Single : public Drill
     void FitPart(bool force = true);
 
   public slots:
-    void PlayRange(const std::string& key);
+    void PlayRange(AyaRef aya);
     int GetSoundLen(const std::string& name) { return Player()->GetLength(name); }
     void GetCurSoundPos(int ms) { emit CurSoundPos(ms); }
     // The part, in milliseconds of the recording.
@@ -49,7 +49,7 @@ class Single : public Drill
     void Jump(int ms) { Player()->SetPos(ms); }
 
   signals:
-    void SingleSuraAya(const std::string& key);
+    void SingleSuraAya(AyaRef aya);
     void CurSoundPos(int ms);
     // The part the boxes show, in a recording of length ms.
     void PartChanged(int startMs, int endMs, int lengthMs);
@@ -57,9 +57,9 @@ class Single : public Drill
   private:
     void Show(int at);
 
-    std::vector<std::string> ayas_;
+    std::vector<AyaRef> ayas_;
     int at_ = 0;
-    std::string key_;
+    AyaRef key_;
     int partStart_ = 0;
     int partEnd_ = 0;
     int partLength_ = -1; // the length of the recording the part was last fitted to

@@ -21,17 +21,14 @@ void SpanDrill::SetSpan(int startMs, int endMs)
     end_ = std::max(endMs, start_);
 }
 
-void SpanDrill::SetAyas(const std::vector<std::string>& ayas)
-{
-    key_ = ayas.empty() ? std::string() : ayas[0];
-}
+void SpanDrill::SetAyas(const std::vector<AyaRef>& ayas) { key_ = ayas.empty() ? AyaRef() : ayas[0]; }
 
 void SpanDrill::Play()
 {
     if (Empty())
         return;
     Player()->SetRange(start_, end_);
-    Player()->PlayRange(SoundName(key_));
+    Player()->PlayRange(SoundName(key_.Key()));
     emit AyaShown(key_);
     emit Progress(0, 0);
 }

@@ -20,8 +20,8 @@ class SpanDrill : public Drill
     int SpanEnd() const { return end_; }
 
     // The first aya given is the one played.
-    void SetAyas(const std::vector<std::string>& ayas) override;
-    bool Empty() const override { return key_.empty() || end_ <= start_; }
+    void SetAyas(const std::vector<AyaRef>& ayas) override;
+    bool Empty() const override { return !key_.Valid() || end_ <= start_; }
     void Play() override;
     void NextOne() override {}
     void PrevOne() override {}
@@ -32,7 +32,7 @@ class SpanDrill : public Drill
     std::string Where(const DrillPlace& place) const override;
 
   private:
-    std::string key_;
+    AyaRef key_;
     int start_ = 0;
     int end_ = 0;
 };

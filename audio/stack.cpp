@@ -14,10 +14,10 @@ Stack::Stack(std::unique_ptr<AyaPlayer> player) : ListDrill("Stack", std::move(p
     connect(this, &Stack::StackDone, this, &Drill::Finished);
 }
 
-void Stack::SetAyas(const std::vector<std::string>& ayas)
+void Stack::SetAyas(const std::vector<AyaRef>& ayas)
 {
     ayas_ = ayas;
-    std::vector<std::string> keys;
+    std::vector<AyaRef> keys;
     for (size_t last = 0; last < ayas.size(); ++last)
         keys.insert(keys.end(), ayas.begin(), ayas.begin() + std::ptrdiff_t(last) + 1);
     SetKeys(std::move(keys));
@@ -27,7 +27,7 @@ int Stack::GoTo(int at, bool play)
 {
     Stop();
     if (at > 0 && size_t(at) < ayas_.size())
-        SetAyas(std::vector<std::string>(ayas_.begin() + at, ayas_.end()));
+        SetAyas(std::vector<AyaRef>(ayas_.begin() + at, ayas_.end()));
     else
         at = 0;
     index_ = 0;
@@ -46,9 +46,8 @@ std::string Stack::Where(const DrillPlace& place) const
     size_t end = size_t(std::clamp(index_, 0, int(keys_.size()) - 1));
     while (end + 1 < keys_.size() && keys_[end + 1] != keys_.front())
         ++end;
-    int firstSura = 0, first = 0, lastSura = 0, last = 0;
-    SplitAyaKey(keys_.front(), &firstSura, &first);
-    SplitAyaKey(keys_[end], &lastSura, &last);
+    const int firstSura = keys_.front().sura, first = keys_.front().aya;
+    const int lastSura = keys_[end].sura, last = keys_[end].aya;
     if (place.passage.empty())
         return QCoreApplication::translate("QObject", "Stack %1-%2, pass %3 · aya %4")
             .arg(first)
@@ -67,7 +66,7 @@ std::string Stack::Where(const DrillPlace& place) const
                .toStdString();
 }
 
-void Stack::Started(const std::string& key, int index, int last)
+void Stack::Started(AyaRef key, int index, int last)
 {
     std::string sura, aya;
     DescribeKey(key, &sura, &aya);
@@ -76,7 +75,7 @@ void Stack::Started(const std::string& key, int index, int last)
     emit StackDesc(sura, aya);
 }
 
-void Stack::Ended(const std::string& first)
+void Stack::Ended(AyaRef first)
 {
     emit StackDone();
     emit StackSuraAya(first);
@@ -87,9 +86,9 @@ void Stack::GenerateStack(const std::string& sura, int min, int max)
     min_ = min;
     max_ = max;
     sura_ = sura;
-    std::vector<std::string> ayas;
+    std::vector<AyaRef> ayas;
     for (int aya = min; aya <= max; ++aya)
-        ayas.push_back(AyaKey(sura, aya));
+        ayas.push_back(AyaRef{LeadingNumber(sura), aya});
     SetAyas(ayas);
 }
 

@@ -16,7 +16,7 @@ class Stack : public ListDrill
     explicit Stack(std::unique_ptr<AyaPlayer> player = nullptr);
 
     // The build-up over the ayas given, in their order.
-    void SetAyas(const std::vector<std::string>& ayas) override;
+    void SetAyas(const std::vector<AyaRef>& ayas) override;
     // The stack builds up from the aya chosen.
     int GoTo(int at, bool play) override;
     std::string Where(const DrillPlace& place) const override;
@@ -27,17 +27,17 @@ class Stack : public ListDrill
     void SetMin(int aya);
 
   signals:
-    void StackSuraAya(const std::string& key);
+    void StackSuraAya(AyaRef aya);
     void StackStat(int index, int last);
     void StackDesc(const std::string& sura, const std::string& aya);
     void StackDone();
 
   protected:
-    void Started(const std::string& key, int index, int last) override;
-    void Ended(const std::string& first) override;
+    void Started(AyaRef aya, int index, int last) override;
+    void Ended(AyaRef first) override;
 
   private:
-    std::vector<std::string> ayas_;
+    std::vector<AyaRef> ayas_;
     std::string sura_;
     int min_ = 1;
     int max_ = 1;

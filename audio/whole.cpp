@@ -3,12 +3,10 @@
 
 #include "naming.h"
 
-void DescribeKey(const std::string& key, std::string* sura, std::string* aya)
+void DescribeKey(AyaRef aya, std::string* sura, std::string* number)
 {
-    int s = 0, a = 0;
-    SplitAyaKey(key, &s, &a);
-    *sura = IntToString(s);
-    *aya = IntToString(a);
+    *sura = IntToString(aya.sura);
+    *number = IntToString(aya.aya);
 }
 
 Whole::Whole(std::unique_ptr<AyaPlayer> player) : Whole("Whole", std::move(player)) {}
@@ -21,7 +19,7 @@ Whole::Whole(std::string name, std::unique_ptr<AyaPlayer> player)
     connect(this, &Whole::WholeDone, this, &Drill::Finished);
 }
 
-void Whole::Started(const std::string& key, int index, int last)
+void Whole::Started(AyaRef key, int index, int last)
 {
     std::string sura, aya;
     DescribeKey(key, &sura, &aya);
@@ -30,7 +28,7 @@ void Whole::Started(const std::string& key, int index, int last)
     emit WholeStat(index, last);
 }
 
-void Whole::Ended(const std::string& first)
+void Whole::Ended(AyaRef first)
 {
     emit WholeSuraAya(first);
     emit WholeDone();
@@ -41,9 +39,9 @@ void Whole::GenerateWhole(const std::string& sura, int from, int to)
     sura_ = sura;
     from_ = from;
     to_ = to;
-    std::vector<std::string> keys;
+    std::vector<AyaRef> keys;
     for (int aya = from; aya <= to; ++aya)
-        keys.push_back(AyaKey(sura, aya));
+        keys.push_back(AyaRef{LeadingNumber(sura), aya});
     SetKeys(std::move(keys));
 }
 

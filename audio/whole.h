@@ -15,7 +15,7 @@ class Whole : public ListDrill
   public:
     explicit Whole(std::unique_ptr<AyaPlayer> player = nullptr);
 
-    void SetAyas(const std::vector<std::string>& ayas) override { SetKeys(ayas); }
+    void SetAyas(const std::vector<AyaRef>& ayas) override { SetKeys(ayas); }
     int GoTo(int at, bool play) override;
     void SlideTo(int at) override { GoTo(at, true); }
     // Rebuilds the keys for ayas from..to of sura (empty when from > to); index 0; plays nothing.
@@ -28,15 +28,15 @@ class Whole : public ListDrill
     void Cue(int aya) { GoTo(aya - 1, false); }
 
   signals:
-    void WholeSuraAya(const std::string& key);
+    void WholeSuraAya(AyaRef aya);
     void WholeStat(int index, int last);
     void WholeDesc(const std::string& sura, const std::string& aya);
     void WholeDone();
 
   protected:
     Whole(std::string name, std::unique_ptr<AyaPlayer> player);
-    void Started(const std::string& key, int index, int last) override;
-    void Ended(const std::string& first) override;
+    void Started(AyaRef aya, int index, int last) override;
+    void Ended(AyaRef first) override;
 
   private:
     std::string sura_;
@@ -56,5 +56,5 @@ class ReviewDrill : public Whole
     void SlideTo(int) override {}
 };
 
-// The sura and aya numbers of a key in plain decimal: "002.007" gives "2" and "7".
-void DescribeKey(const std::string& key, std::string* sura, std::string* aya);
+// The sura and aya numbers of an aya in plain decimal: 2:7 gives "2" and "7".
+void DescribeKey(AyaRef aya, std::string* sura, std::string* number);

@@ -83,7 +83,7 @@ void BM_RecordCpu(benchmark::State& state)
         rules.endQuiet = rules.waitForVoice = rules.maxSeconds = 100;
         rusage before{}, after{};
         getrusage(RUSAGE_SELF, &before);
-        recorder.Start("112.001", rules);
+        recorder.Start(AyaRef{112, 1}, rules);
         QEventLoop loop;
         QTimer::singleShot(int(kTakeSeconds * 1000), &loop, &QEventLoop::quit);
         loop.exec();

@@ -9,7 +9,7 @@
 
 #include <algorithm>
 
-void RecitationSession::SetOwnRecordings(std::function<bool(const std::string& key)> recorded,
+void RecitationSession::SetOwnRecordings(std::function<bool(AyaRef aya)> recorded,
                                          AyaPlayer::OwnSource bytes)
 {
     recorded_ = std::move(recorded);
@@ -22,19 +22,19 @@ bool RecitationSession::Comparing() const { return compare_->Player()->Busy(); }
 
 bool RecitationSession::PlayCompare() { return StartCompare(RangeAyas(), false); }
 
-bool RecitationSession::PlayMine() { return StartCompare({CurrentAya()}, true); }
+bool RecitationSession::PlayMine() { return StartCompare({Current()}, true); }
 
-bool RecitationSession::PlayReciterPart(const std::string& key, int startMs, int endMs)
+bool RecitationSession::PlayReciterPart(AyaRef aya, int startMs, int endMs)
 {
     span_->SetSpan(startMs, endMs);
-    return PlayAside(span_, {key});
+    return PlayAside(span_, {aya});
 }
 
-bool RecitationSession::StartCompare(const std::vector<std::string>& ayas, bool mineOnly)
+bool RecitationSession::StartCompare(const std::vector<AyaRef>& ayas, bool mineOnly)
 {
     compare_->SetMineOnly(mineOnly);
     // From the aya shown when it is recorded, else from the first recorded one.
-    const auto shown = std::find(ayas.begin(), ayas.end(), CurrentAya());
+    const auto shown = std::find(ayas.begin(), ayas.end(), Current());
     const int start = shown != ayas.end() && Recorded(*shown) ? int(shown - ayas.begin()) : -1;
     return PlayAside(compare_, ayas, start);
 }

@@ -90,40 +90,41 @@ void RecitationSession::StopAll()
         drill->Stop();
 }
 
-void RecitationSession::OnAyaShown(const std::string& key)
+AyaRef RecitationSession::Current() const { return AyaRef{LeadingNumber(SuraKey()), cursor_->CurrentAya()}; }
+
+void RecitationSession::MoveCursor(AyaRef aya)
 {
-    int sura = 0, aya = 0;
-    if (SplitAyaKey(key, &sura, &aya)) {
-        // A passage crosses suras: the cursor follows into the next.
-        if (sura != LeadingNumber(SuraKey()))
-            cursor_->SetSura(PadSura(IntToString(sura)));
-        cursor_->SetAya(aya);
-    }
-    emit AyaShown(key);
+    // A passage crosses suras: the cursor follows into the next.
+    if (aya.sura != LeadingNumber(SuraKey()))
+        cursor_->SetSura(PadSura(IntToString(aya.sura)));
+    cursor_->SetAya(aya.aya);
 }
 
-void RecitationSession::MarkShown(const std::string& key)
+void RecitationSession::OnAyaShown(AyaRef aya)
 {
-    int sura = 0, aya = 0;
-    if (!SplitAyaKey(key, &sura, &aya))
+    if (aya.Valid())
+        MoveCursor(aya);
+    emit AyaShown(aya);
+}
+
+void RecitationSession::MarkShown(AyaRef aya)
+{
+    if (!aya.Valid())
         return;
-    if (sura != LeadingNumber(SuraKey()))
-        cursor_->SetSura(PadSura(IntToString(sura)));
-    cursor_->SetAya(aya);
+    MoveCursor(aya);
     active_->Follow(CursorIndex());
 }
 
-int RecitationSession::PositionOf(const std::string& key) const
+int RecitationSession::PositionOf(AyaRef aya) const
 {
     if (!passage_.Empty()) {
-        const auto it = std::find(passageAyas_.begin(), passageAyas_.end(), key);
+        const auto it = std::find(passageAyas_.begin(), passageAyas_.end(), aya);
         return it == passageAyas_.end() ? 0 : int(it - passageAyas_.begin()) + 1;
     }
-    int sura = 0, aya = 0;
-    return SplitAyaKey(key, &sura, &aya) ? aya : 0;
+    return aya.Valid() ? aya.aya : 0;
 }
 
-int RecitationSession::CursorIndex() const { return std::max(PositionOf(CurrentAya()) - from_, 0); }
+int RecitationSession::CursorIndex() const { return std::max(PositionOf(Current()) - from_, 0); }
 
 void RecitationSession::FitRange()
 {
@@ -133,16 +134,17 @@ void RecitationSession::FitRange()
     emit RangeChanged(from_, to_, count);
 }
 
-std::vector<std::string> RecitationSession::RangeAyas() const
+std::vector<AyaRef> RecitationSession::RangeAyas() const
 {
     if (!passage_.Empty()) {
         const int from = std::clamp(from_, 1, int(passageAyas_.size()) + 1);
         const int to = std::clamp(to_, from - 1, int(passageAyas_.size()));
-        return std::vector<std::string>(passageAyas_.begin() + (from - 1), passageAyas_.begin() + to);
+        return std::vector<AyaRef>(passageAyas_.begin() + (from - 1), passageAyas_.begin() + to);
     }
-    std::vector<std::string> ayas;
+    std::vector<AyaRef> ayas;
+    const int sura = LeadingNumber(SuraKey());
     for (int aya = from_; aya <= to_; ++aya)
-        ayas.push_back(AyaKey(SuraKey(), aya));
+        ayas.push_back(AyaRef{sura, aya});
     return ayas;
 }
 
@@ -151,7 +153,7 @@ void RecitationSession::ChoosePassage(const Passage& passage)
     if (passage.Empty())
         return;
     passage_ = passage;
-    passageAyas_ = passage.Ayas();
+    passageAyas_ = AyaRef::FromKeys(passage.Ayas());
     const PassageSegment& first = passage.Segments().front();
     cursor_->SetSura(PadSura(IntToString(first.sura)));
     cursor_->SetAya(first.first);
@@ -215,7 +217,7 @@ void RecitationSession::PlayFromAya(int sura, int aya) { GoToAya(sura, aya, true
 void RecitationSession::GoToAya(int sura, int aya, bool play)
 {
     // An aya outside the passage leaves it for its sura.
-    if (PositionOf(AyaKey(PadSura(IntToString(sura)), aya)) == 0)
+    if (PositionOf(AyaRef{sura, aya}) == 0)
         LeavePassage();
     cursor_->SetSura(PadSura(IntToString(sura)));
     cursor_->SetAya(aya);
@@ -247,22 +249,20 @@ void RecitationSession::Stop()
 
 void RecitationSession::PlayReview(int sura, int first, int last)
 {
-    std::vector<std::string> ayas;
+    std::vector<AyaRef> ayas;
     for (int aya = first; aya <= last; ++aya)
-        ayas.push_back(AyaKey(PadSura(IntToString(sura)), aya));
+        ayas.push_back(AyaRef{sura, aya});
     PlayReviewAyas(ayas);
 }
 
-void RecitationSession::PlayReviewAyas(const std::vector<std::string>& ayas)
+void RecitationSession::PlayReviewAyas(const std::vector<AyaRef>& ayas)
 {
-    int sura = 0, aya = 0;
-    if (ayas.empty() || !SplitAyaKey(ayas.front(), &sura, &aya))
+    if (ayas.empty() || !ayas.front().Valid())
         return;
     StopAll();
     // The learner reviews in the item's first sura, and stays there afterwards, over the whole of it.
     LeavePassage();
-    cursor_->SetSura(PadSura(IntToString(sura)));
-    cursor_->SetAya(aya);
+    MoveCursor(ayas.front());
     FitRange();
     PlayAside(review_, ayas, -1, [this] { emit ReviewFinished(); });
 }

@@ -9,6 +9,7 @@
 // session reports and passes on what the learner asks. No widgets.
 #pragma once
 
+#include "aya_ref.h"
 #include "drill.h"
 #include "kelres.h"
 #include "passage.h"
@@ -61,13 +62,14 @@ class RecitationSession : public QObject
     // aside, and comes back, with the lesson and settings as they are then, when drill plays to its end
     // (finished is called after that) or the learner stops. start is the place in ayas to play from;
     // -1 plays from drill's beginning. False, and nothing changes, when drill has nothing to play.
-    bool PlayAside(Drill* drill, const std::vector<std::string>& ayas, int start = -1,
+    bool PlayAside(Drill* drill, const std::vector<AyaRef>& ayas, int start = -1,
                    std::function<void()> finished = {});
     // The drill playing in place of the learner's; null when theirs plays.
     Drill* AsideDrill() const { return active_ != learner_ ? active_ : nullptr; }
     // The sura's key ("108") and the key of the cursor's aya ("108.002").
     std::string SuraKey() const;
     std::string CurrentAya() const;
+    AyaRef Current() const;
     int AyaCount() const;
     bool RangeOn() const { return rangeOn_; }
     int From() const { return from_; }
@@ -84,8 +86,8 @@ class RecitationSession : public QObject
 
     // The learner's own recitations: which ayas they recorded, and the bytes of each, for every player.
     // The status line says when the aya shown has one.
-    void SetOwnRecordings(std::function<bool(const std::string& key)> recorded, AyaPlayer::OwnSource bytes);
-    bool Recorded(const std::string& key) const { return recorded_ && recorded_(key); }
+    void SetOwnRecordings(std::function<bool(AyaRef aya)> recorded, AyaPlayer::OwnSource bytes);
+    bool Recorded(AyaRef aya) const { return recorded_ && recorded_(aya); }
     // A recording was kept or deleted: the status line is told again.
     void OwnRecordingsChanged() { emit StateChanged(); }
     // Compare: the reciter and then the learner for each recorded aya of the lesson; false, playing
@@ -95,7 +97,7 @@ class RecitationSession : public QObject
     bool PlayMine();
     // The reciter's recording of the aya key from startMs to endMs, once, played aside; false when the
     // stretch is empty.
-    bool PlayReciterPart(const std::string& key, int startMs, int endMs);
+    bool PlayReciterPart(AyaRef aya, int startMs, int endMs);
     bool Comparing() const;
     CompareDrill* Comparison() const { return compare_; }
 
@@ -124,14 +126,14 @@ class RecitationSession : public QObject
     // starts from it at the next Play().
     void CueAya(int sura, int aya);
     // The aya on screen (the cursor follows what is shown).
-    void MarkShown(const std::string& key);
+    void MarkShown(AyaRef aya);
     // The lesson becomes a passage, which may cross suras: the cursor at its first aya, the range over
     // all of it, every drill stopped and the active one built. Plays nothing; Start() plays. Choosing
     // a sura leaves the passage.
     void ChoosePassage(const Passage& passage);
     const Passage& CurrentPassage() const { return passage_; }
     // Where key stands in the lesson, from 1: its place in the passage, or its aya number in a sura.
-    int PositionOf(const std::string& key) const;
+    int PositionOf(AyaRef aya) const;
     // With loop, the passes through the lesson before it ends; 0: without end.
     void SetTimes(int times);
 
@@ -168,7 +170,7 @@ class RecitationSession : public QObject
     // last, ReviewFinished(); then (or on Stop) the mode and settings before it come back.
     void PlayReview(int sura, int first, int last);
     // The review drill over these ayas (a page may cross suras), as PlayReview.
-    void PlayReviewAyas(const std::vector<std::string>& ayas);
+    void PlayReviewAyas(const std::vector<AyaRef>& ayas);
 
     // The single-aya drill's part, in milliseconds of the recording.
     void SetPart(int startMs, int endMs);
@@ -178,7 +180,7 @@ class RecitationSession : public QObject
 
   signals:
     // Show this aya: a drill started it, or the session moved to it.
-    void AyaShown(const std::string& key);
+    void AyaShown(AyaRef aya);
     // The active drill's place: entry index of last.
     void Progress(int index, int last);
     void ProgressReset();
@@ -198,7 +200,7 @@ class RecitationSession : public QObject
     // Something plays (on) or nothing does any more (off).
     void PlayingChanged(bool playing);
     // The comparison began an aya's recording: whose voice it is, the learner's (mine) or the reciter's.
-    void VoiceTurn(const std::string& key, bool mine);
+    void VoiceTurn(AyaRef aya, bool mine);
     // Where the active drill's recording is, in milliseconds.
     void SoundPosition(int ms);
     // A player's sound failure, for the learner to see: its caption and its rich text. NoOutput():
@@ -216,7 +218,9 @@ class RecitationSession : public QObject
     void StopAll();
     void TellState();
     // The lesson's ayas from..to: of the current sura, or of the passage.
-    std::vector<std::string> RangeAyas() const;
+    std::vector<AyaRef> RangeAyas() const;
+    // Moves the cursor to aya, into its sura.
+    void MoveCursor(AyaRef aya);
     // The place of the cursor's aya in the range's ayas, from 0.
     int CursorIndex() const;
     // The active drill over the range's ayas, standing at its beginning.
@@ -232,13 +236,13 @@ class RecitationSession : public QObject
     // Goes to an aya of a sura in the active drill: plays from it, or shows it and waits for Play.
     void GoToAya(int sura, int aya, bool play);
     void StartDrill();
-    void OnAyaShown(const std::string& key);
+    void OnAyaShown(AyaRef aya);
     void OnFinished(Drill* drill);
     // The lesson is a sura again.
     void LeavePassage();
     // Ends a drill played aside: the learner's drill comes back over the range, at the aya shown.
     void BringBack();
-    bool StartCompare(const std::vector<std::string>& ayas, bool mineOnly);
+    bool StartCompare(const std::vector<AyaRef>& ayas, bool mineOnly);
 
     std::unique_ptr<Arabic> cursor_;
     std::vector<std::unique_ptr<Drill>> drills_;
@@ -254,10 +258,10 @@ class RecitationSession : public QObject
     bool stackOn_ = false;
     bool singleOn_ = false;
     std::unique_ptr<AyaPlayer> tester_;
-    std::function<bool(const std::string& key)> recorded_;
+    std::function<bool(AyaRef aya)> recorded_;
     KelRes pack_;
     Passage passage_;
-    std::vector<std::string> passageAyas_;
+    std::vector<AyaRef> passageAyas_;
     AyaPlayer::PackFinder finder_;
     int driver_ = -2; // the output chosen by SetDevice; -2 while none was
     DrillOptions options_;

@@ -16,7 +16,7 @@ Recorder::Recorder(QObject* parent) : QObject(parent)
 
 Recorder::~Recorder() = default;
 
-bool Recorder::Start(const std::string& key, const TakeRules& rules)
+bool Recorder::Start(AyaRef aya, const TakeRules& rules)
 {
     if (Recording())
         End(true);
@@ -31,7 +31,7 @@ bool Recorder::Start(const std::string& key, const TakeRules& rules)
     TakeRules fitted = rules;
     fitted.rate = capture_.Rate();
     take_ = std::make_unique<RecordingTake>(fitted);
-    key_ = key;
+    aya_ = aya;
     poll_.start();
     emit RecordingChanged(true);
     return true;
@@ -74,5 +74,5 @@ void Recorder::End(bool keep)
     pcm.channels = 1;
     for (int16_t v : take->Trimmed())
         pcm.samples.push_back(float(v) / 32768.0f);
-    emit Taken(key_, pcm);
+    emit Taken(aya_, pcm);
 }

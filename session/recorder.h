@@ -5,6 +5,8 @@
 // the take trimmed to the voice. The window decides where the take is kept.
 #pragma once
 
+#include "aya_ref.h"
+
 #include "capture.h"
 #include "recording_take.h"
 #include "sound.h"
@@ -25,22 +27,22 @@ class Recorder : public QObject
     // The input device (empty: the system's default).
     void SetDevice(const std::string& name) { device_ = name; }
     const std::string& Device() const { return device_; }
-    // Starts a take of the aya of key ("108.002"); false, with Failed() told, when there is no input.
-    bool Start(const std::string& key, const TakeRules& rules = TakeRules());
+    // Starts a take of the aya; false, with Failed() told, when there is no input.
+    bool Start(AyaRef aya, const TakeRules& rules = TakeRules());
     // Ends the take now and hands over what was said.
     void Finish();
     // Ends the take and keeps nothing.
     void Cancel();
     bool Recording() const { return capture_.Recording(); }
-    const std::string& Key() const { return key_; }
+    AyaRef Aya() const { return aya_; }
 
   signals:
     // The loudness heard last, 0 to 1.
     void Level(double level);
     // A take began (on) or ended (off).
     void RecordingChanged(bool on);
-    // The take of key, trimmed to the voice; empty when no voice was heard.
-    void Taken(const std::string& key, const sound::Pcm& take);
+    // The take of the aya, trimmed to the voice; empty when no voice was heard.
+    void Taken(AyaRef aya, const sound::Pcm& take);
     // The input cannot be used: words for the learner.
     void Failed(const QString& message);
 
@@ -51,6 +53,6 @@ class Recorder : public QObject
     sound::Capture capture_;
     std::unique_ptr<RecordingTake> take_;
     std::string device_;
-    std::string key_;
+    AyaRef aya_;
     QTimer poll_;
 };

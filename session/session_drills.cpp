@@ -102,7 +102,7 @@ void RecitationSession::Activate(Drill* drill)
     active_ = drill;
 }
 
-bool RecitationSession::PlayAside(Drill* drill, const std::vector<std::string>& ayas, int start,
+bool RecitationSession::PlayAside(Drill* drill, const std::vector<AyaRef>& ayas, int start,
                                   std::function<void()> finished)
 {
     drill->SetAyas(ayas);

@@ -31,11 +31,11 @@ std::string RecitationSession::StatusLine() const
     place.pass = pass_;
     if (!passage_.Empty()) {
         place.passage = passage_.Name();
-        place.position = PositionOf(CurrentAya());
+        place.position = PositionOf(Current());
         place.length = int(passageAyas_.size());
     }
     std::string line = active_->Where(place);
-    if (Recorded(CurrentAya()) && active_->TellsRecorded())
+    if (Recorded(Current()) && active_->TellsRecorded())
         line += QCoreApplication::translate("QObject", " · recorded").toStdString();
     if (!player->Busy())
         return line;

@@ -3,6 +3,7 @@
 // archives written with KelRes, and a wait that keeps the event loop running.
 #pragma once
 
+#include "aya_ref.h"
 #include "kelres.h"
 #include "sound.h"
 
@@ -129,11 +130,12 @@ inline ToolRun RunTool(const QString& program, const QStringList& args, int time
 }
 
 // The aya keys a signal carried, in order (the first argument of each emission).
+// The ayas a spy on an aya signal heard, as keys ("108.002").
 inline QStringList Keys(const QSignalSpy& spy)
 {
     QStringList keys;
     for (const auto& args : spy)
-        keys << QString::fromStdString(args.at(0).value<std::string>());
+        keys << QString::fromStdString(args.at(0).value<AyaRef>().Key());
     return keys;
 }
 

@@ -125,7 +125,7 @@ class TestAudible : public QObject
             drill.GenerateWhole("001", 1, 2);
             QSignalSpy done(&drill, &Whole::WholeDone);
             connect(&drill, &Whole::WholeSuraAya,
-                    [&shown](const std::string& key) { shown << QString::fromStdString(key); });
+                    [&shown](AyaRef aya) { shown << QString::fromStdString(aya.Key()); });
             fixtures::Idle(300);
             drill.Play();
             QVERIFY(fixtures::WaitFor([&] { return done.count() > 0; }, 5000));
@@ -218,7 +218,7 @@ class TestAudible : public QObject
             drill.SetRes(fixtures::OpenArchive(g_dir->filePath("next.dat")));
             drill.GenerateWhole("105", 1, 5);
             connect(&drill, &Whole::WholeSuraAya,
-                    [&shown](const std::string& key) { shown << QString::fromStdString(key); });
+                    [&shown](AyaRef aya) { shown << QString::fromStdString(aya.Key()); });
             QSignalSpy done(&drill, &Whole::WholeDone);
             fixtures::Idle(300);
             drill.Play();
@@ -381,7 +381,7 @@ class TestAudible : public QObject
         {
             RecitationSession session;
             session.SetPack(fixtures::OpenArchive(g_dir->filePath("compare.dat")));
-            session.SetOwnRecordings([&](const std::string& key) { return mine.count(key) > 0; },
+            session.SetOwnRecordings([&](AyaRef aya) { return mine.count(aya.Key()) > 0; },
                                      [&](const std::string& key) {
                                          const auto it = mine.find(key);
                                          return it == mine.end() ? nullptr : it->second;

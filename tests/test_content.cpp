@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The naming helpers, the sura table and the aya cursor.
 #include "arabic.h"
+#include "aya_ref.h"
 #include "aya_text.h"
 #include "naming.h"
 #include "sura.h"
@@ -15,6 +16,22 @@ class TestContent : public QObject
 {
     Q_OBJECT
   private slots:
+    // An aya and its key: the key is made and read at the files' edge, and anything that is no aya's
+    // key reads as no aya.
+    void ayaAndKey()
+    {
+        QCOMPARE((AyaRef{108, 2}).Key(), std::string("108.002"));
+        QCOMPARE((AyaRef{2, 255}).Key(), std::string("002.255"));
+        QCOMPARE(AyaRef::FromKey("108.002"), (AyaRef{108, 2}));
+        QCOMPARE(AyaRef::FromKey("36.12"), (AyaRef{36, 12}));
+        for (const char* bad : {"", "108", "108.", ".2", "115.001", "000.001", "abc.def", "108.000"})
+            QVERIFY2(!AyaRef::FromKey(bad).Valid(), bad);
+        QCOMPARE(AyaRef().Key(), std::string());
+        QVERIFY((AyaRef{2, 7}) < (AyaRef{3, 1}) && (AyaRef{3, 1}) < (AyaRef{3, 2}));
+        QCOMPARE(AyaRef::FromKeys({"001.001", "nonsense"}).size(), size_t(2));
+        QVERIFY(!AyaRef::FromKeys({"nonsense"}).front().Valid());
+    }
+
     void padSura_data()
     {
         QTest::addColumn<QString>("text");

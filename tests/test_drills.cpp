@@ -25,7 +25,7 @@ QStringList Keys(const QSignalSpy& spy)
 {
     QStringList keys;
     for (const QList<QVariant>& args : spy)
-        keys << QString::fromStdString(args.at(0).value<std::string>());
+        keys << QString::fromStdString(args.at(0).value<AyaRef>().Key());
     return keys;
 }
 
@@ -44,9 +44,9 @@ class Recap : public ListDrill
 {
   public:
     explicit Recap(std::unique_ptr<AyaPlayer> player) : ListDrill("Recap", std::move(player)) {}
-    void SetAyas(const std::vector<std::string>& ayas) override
+    void SetAyas(const std::vector<AyaRef>& ayas) override
     {
-        SetKeys(ayas.size() < 2 ? ayas : std::vector<std::string>{ayas.back(), ayas.front()});
+        SetKeys(ayas.size() < 2 ? ayas : std::vector<AyaRef>{ayas.back(), ayas.front()});
     }
     int GoTo(int at, bool play) override
     {
@@ -58,12 +58,12 @@ class Recap : public ListDrill
     }
 
   protected:
-    void Started(const std::string& key, int index, int last) override
+    void Started(AyaRef key, int index, int last) override
     {
         emit AyaShown(key);
         emit Progress(index, last);
     }
-    void Ended(const std::string&) override { emit Finished(); }
+    void Ended(AyaRef) override { emit Finished(); }
 };
 
 } // namespace
@@ -81,7 +81,7 @@ class TestDrills : public QObject
         auto whole = Make<Whole>(&player);
         QSignalSpy shown(whole.get(), &Drill::AyaShown);
         QSignalSpy finished(whole.get(), &Drill::Finished);
-        whole->SetAyas({"108.001", "108.002", "108.003"});
+        whole->SetAyas(AyaRef::FromKeys({"108.001", "108.002", "108.003"}));
         QVERIFY(player->asked.isEmpty()); // built, not played
         whole->Play();
         QCOMPARE(player->asked, QStringList({"play 108.001.ogg", "next 108.002.ogg"}));
@@ -120,7 +120,7 @@ class TestDrills : public QObject
         auto stack = Make<Stack>(&player);
         QSignalSpy shown(stack.get(), &Drill::AyaShown);
         QSignalSpy finished(stack.get(), &Drill::Finished);
-        stack->SetAyas({"105.001", "105.002", "105.003"});
+        stack->SetAyas(AyaRef::FromKeys({"105.001", "105.002", "105.003"}));
         stack->Play();
         while (finished.isEmpty() && shown.count() < 20)
             player->End();
@@ -128,7 +128,7 @@ class TestDrills : public QObject
                  QStringList({"105.001", "105.001", "105.002", "105.001", "105.002", "105.003", "105.001"}));
         shown.clear();
         QCOMPARE(stack->GoTo(1, true), 1); // the lesson now begins at the aya chosen
-        QCOMPARE(stack->Keys(), std::vector<std::string>({"105.002", "105.002", "105.003"}));
+        QCOMPARE(stack->Keys(), AyaRef::FromKeys({"105.002", "105.002", "105.003"}));
         QCOMPARE(Keys(shown), QStringList({"105.002"}));
     }
 
@@ -141,7 +141,7 @@ class TestDrills : public QObject
         player->length = {{"108.001.ogg", 500}, {"108.002.ogg", 800}};
         QSignalSpy part(single.get(), &Single::PartChanged);
         QSignalSpy shown(single.get(), &Drill::AyaShown);
-        single->SetAyas({"108.001", "108.002"});
+        single->SetAyas(AyaRef::FromKeys({"108.001", "108.002"}));
         single->GoTo(1, false);
         QCOMPARE(Keys(shown), QStringList({"108.002"}));
         QCOMPARE(part.last(), QVariantList({0, 800, 800}));
@@ -158,7 +158,7 @@ class TestDrills : public QObject
         QVERIFY(!player->Busy());
         single->PrevOne();
         QCOMPARE(part.last(), QVariantList({0, 500, 500}));
-        QCOMPARE(single->Key(), std::string("108.001"));
+        QCOMPARE(single->Key(), (AyaRef{108, 1}));
     }
 
     // A drill the session has never heard of plays aside: the learner's drill steps back, and comes
@@ -175,7 +175,7 @@ class TestDrills : public QObject
 
         int finishedCalls = 0;
         QSignalSpy finished(&session, &RecitationSession::DrillFinished);
-        QVERIFY(session.PlayAside(recap, {"105.002", "105.003", "105.004"}, -1, [&] { ++finishedCalls; }));
+        QVERIFY(session.PlayAside(recap, AyaRef::FromKeys({"105.002", "105.003", "105.004"}), -1, [&] { ++finishedCalls; }));
         QCOMPARE(session.AsideDrill(), recap);
         QVERIFY(session.Busy());
         QCOMPARE(session.CurrentAya(), std::string("105.004"));
@@ -192,7 +192,7 @@ class TestDrills : public QObject
         QVERIFY(!session.Busy());
 
         // Stopped by the learner: the learner's drill comes back, and the drill's end is not told.
-        QVERIFY(session.PlayAside(recap, {"105.001", "105.005"}, 1, [&] { ++finishedCalls; }));
+        QVERIFY(session.PlayAside(recap, AyaRef::FromKeys({"105.001", "105.005"}), 1, [&] { ++finishedCalls; }));
         QCOMPARE(Started(*player).last(), QString("play 105.001.ogg"));
         session.Stop();
         QCOMPARE(session.ActiveDrill()->Name(), std::string("Whole"));

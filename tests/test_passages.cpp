@@ -60,8 +60,8 @@ class TestPassages : public QObject
         QCOMPARE(window.W().passageKind->accessibleName(), QString("Passage kind"));
         QCOMPARE(window.W().passageNumber->accessibleName(), QString("Passage number"));
         QStringList shown, titles, lines;
-        connect(window.Session(), &RecitationSession::AyaShown, [&](const std::string& key) {
-            shown << QString::fromStdString(key);
+        connect(window.Session(), &RecitationSession::AyaShown, [&](AyaRef aya) {
+            shown << QString::fromStdString(aya.Key());
             titles << Title(window);
             lines << window.W().statusLine->text();
         });
@@ -190,7 +190,7 @@ class TestPassages : public QObject
         QCOMPARE(window.W().reviewPanel->DueList()->headerItem()->text(0), QString("Page"));
         QStringList shown;
         connect(window.Session(), &RecitationSession::AyaShown,
-                [&](const std::string& key) { shown << QString::fromStdString(key); });
+                [&](AyaRef aya) { shown << QString::fromStdString(aya.Key()); });
         QSignalSpy finished(window.Session(), &RecitationSession::ReviewFinished);
         window.StartReview(112, 1);
         QVERIFY(fixtures::WaitFor([&] { return finished.count() > 0; }, 5000));
@@ -238,7 +238,7 @@ class TestPassages : public QObject
             window.StopAya();
             QStringList shown;
             connect(window.Session(), &RecitationSession::AyaShown,
-                    [&](const std::string& key) { shown << QString::fromStdString(key); });
+                    [&](AyaRef aya) { shown << QString::fromStdString(aya.Key()); });
             QSignalSpy finished(window.Session(), &RecitationSession::DrillFinished);
             PlayPassage(window, PassageKind::Page, 604); // 112:1-4, 113:1-5, 114:1-6
             QVERIFY(fixtures::WaitFor([&] { return finished.count() > 0; }, 5000));

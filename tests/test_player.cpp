@@ -38,6 +38,7 @@ class TestPlayer : public QObject
         std::map<std::string, QByteArray> items;
         items["tone.ogg"] = fixtures::ToneOgg(300);
         items["long.ogg"] = fixtures::ToneOgg(1500);
+        items["009.001.ogg"] = items["long.ogg"];
         for (int aya = 1; aya <= 7; ++aya)
             items["001." + std::string(aya < 10 ? "00" : "0") + std::to_string(aya) + ".ogg"] =
                 fixtures::ToneOgg(120);
@@ -223,17 +224,17 @@ class TestPlayer : public QObject
         QSignalSpy done(&whole, &Whole::WholeDone);
         whole.GenerateWhole("1", 1, 7);
         QCOMPARE(int(whole.Keys().size()), 7);
-        QCOMPARE(whole.Keys().front(), std::string("001.001"));
+        QCOMPARE(whole.Keys().front().Key(), std::string("001.001"));
         whole.Play();
         QVERIFY(WaitFor([&] { return done.count() > 0; }, 8000));
         QCOMPARE(stat.count(), 7);
         for (int i = 0; i < 7; ++i) {
             QCOMPARE(stat.at(i).at(0).toInt(), i);
             QCOMPARE(stat.at(i).at(1).toInt(), 6);
-            QCOMPARE(aya.at(i).at(0).value<std::string>(), whole.Keys()[size_t(i)]);
+            QCOMPARE(aya.at(i).at(0).value<AyaRef>(), whole.Keys()[size_t(i)]);
         }
         QCOMPARE(aya.count(), 8);
-        QCOMPARE(aya.last().at(0).value<std::string>(), std::string("001.001"));
+        QCOMPARE(aya.last().at(0).value<AyaRef>().Key(), std::string("001.001"));
         QCOMPARE(desc.at(6).at(0).value<std::string>(), std::string("1"));
         QCOMPARE(desc.at(6).at(1).value<std::string>(), std::string("7"));
         fixtures::Idle(300);
@@ -246,7 +247,7 @@ class TestPlayer : public QObject
         done.clear();
         whole.Play();
         QVERIFY(WaitFor([&] { return aya.count() >= 3; }, 3000));
-        QCOMPARE(aya.at(2).at(0).value<std::string>(), std::string("001.006"));
+        QCOMPARE(aya.at(2).at(0).value<AyaRef>().Key(), std::string("001.006"));
         QCOMPARE(done.count(), 0);
         whole.Stop();
     }
@@ -266,13 +267,13 @@ class TestPlayer : public QObject
         QCOMPARE(whole.Index(), 0);
         QCOMPARE(aya.count(), 0);
         whole.GoTo(5);
-        QCOMPARE(aya.last().at(0).value<std::string>(), std::string("001.005"));
+        QCOMPARE(aya.last().at(0).value<AyaRef>().Key(), std::string("001.005"));
         whole.SetMax(6);
         QCOMPARE(int(whole.Keys().size()), 6);
-        QCOMPARE(aya.last().at(0).value<std::string>(), std::string("001.001"));
+        QCOMPARE(aya.last().at(0).value<AyaRef>().Key(), std::string("001.001"));
         whole.SetMin(4);
-        QCOMPARE(whole.Keys().front(), std::string("001.004"));
-        QCOMPARE(whole.Keys().back(), std::string("001.006"));
+        QCOMPARE(whole.Keys().front().Key(), std::string("001.004"));
+        QCOMPARE(whole.Keys().back().Key(), std::string("001.006"));
         whole.PauseTime(0);
         QVERIFY(!whole.Player()->PauseEnabled());
         whole.PauseTime(3);
@@ -289,9 +290,9 @@ class TestPlayer : public QObject
         for (int last = 1; last <= 4; ++last)
             for (int a = 1; a <= last; ++a)
                 expected.push_back("001.00" + std::to_string(a));
-        QCOMPARE(stack.Keys(), expected);
+        QCOMPARE(stack.Keys(), AyaRef::FromKeys(expected));
         stack.GenerateStack("2", 5, 5);
-        QCOMPARE(stack.Keys(), std::vector<std::string>{"002.005"});
+        QCOMPARE(stack.Keys(), AyaRef::FromKeys({"002.005"}));
         stack.GenerateStack("2", 3, 2);
         QVERIFY(stack.Keys().empty());
         QSignalSpy aya(&stack, &Stack::StackSuraAya);
@@ -315,7 +316,7 @@ class TestPlayer : public QObject
         QVERIFY(WaitFor([&] { return done.count() > 0; }, 8000));
         QStringList heard;
         for (const auto& args : aya)
-            heard << QString::fromStdString(args.at(0).value<std::string>());
+            heard << QString::fromStdString(args.at(0).value<AyaRef>().Key());
         QCOMPARE(heard,
                  QStringList({"001.001", "001.001", "001.002", "001.001", "001.002", "001.003", "001.001"}));
         QCOMPARE(stat.count(), 6);
@@ -332,8 +333,7 @@ class TestPlayer : public QObject
         single.SetRange(0, 200);
         QSignalSpy aya(&single, &Single::SingleSuraAya);
         QSignalSpy pos(&single, &Single::CurSoundPos);
-        // "long" is no aya key, but the drill plays whatever key it is given.
-        single.PlayRange("long");
+        single.PlayRange(AyaRef{9, 1}); // the long tone
         QVERIFY(WaitFor([&] { return aya.count() >= 3; }, 3000));
         QVERIFY(pos.count() > 0);
         for (const auto& p : pos)

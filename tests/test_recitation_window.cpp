@@ -133,8 +133,8 @@ class TestRecitationWindow : public QObject
         // Play Mine plays it alone; Compare plays the reciter, then the learner, with both waveforms.
         std::vector<std::pair<std::string, bool>> turns;
         connect(window.Session(), &RecitationSession::VoiceTurn, this,
-                [&](const std::string& key, bool mine) {
-                    turns.push_back({key, mine});
+                [&](AyaRef aya, bool mine) {
+                    turns.push_back({aya.Key(), mine});
                 });
         Press(window.W().playMineButton);
         QVERIFY(window.Session()->Comparing());
@@ -193,7 +193,7 @@ class TestRecitationWindow : public QObject
         sound::Pcm reciter;
         const QByteArray tone = fixtures::ToneOgg(900);
         QCOMPARE(sound::DecodeAll(tone.constData(), size_t(tone.size()), &reciter), sound::Ok);
-        emit window.Mine()->TheRecorder().Taken(key, reciter);
+        emit window.Mine()->TheRecorder().Taken(AyaRef::FromKey(key), reciter);
         QVERIFY2(w.checkResult->text().contains(", match:"), qPrintable(w.checkResult->text()));
         QVERIFY(!w.waveforms->isHidden());
         // The heart marks the aya while its last check matched, and the mark is kept with the recordings.
@@ -206,7 +206,7 @@ class TestRecitationWindow : public QObject
         sound::Pcm other;
         const QByteArray steps = fixtures::ToneOgg(1500, {300.0, 1200.0, 2400.0, 700.0, 1800.0});
         QCOMPARE(sound::DecodeAll(steps.constData(), size_t(steps.size()), &other), sound::Ok);
-        emit window.Mine()->TheRecorder().Taken(key, other);
+        emit window.Mine()->TheRecorder().Taken(AyaRef::FromKey(key), other);
         QVERIFY2(w.checkResult->text().contains(", different:"), qPrintable(w.checkResult->text()));
         QVERIFY(!window.Record().Recorded().Matched(sura, aya) && !w.heart->MatchMarked(key));
         // Checked again from the menu, the same verdict; the label is a screen reader's to read.
@@ -247,7 +247,7 @@ class TestRecitationWindow : public QObject
         const size_t from = reciter.samples.size() / 2 / size_t(reciter.channels) * size_t(reciter.channels);
         const size_t length = size_t(reciter.rate / 2) * size_t(reciter.channels);
         cut.samples.erase(cut.samples.begin() + long(from), cut.samples.begin() + long(from + length));
-        emit window.Mine()->TheRecorder().Taken(key, cut);
+        emit window.Mine()->TheRecorder().Taken(AyaRef::FromKey(key), cut);
         QVERIFY2(w.checkResult->text().contains(", partial:"), qPrintable(w.checkResult->text()));
         QVERIFY(w.hearLeftOutButton->isEnabled());
         QVERIFY(w.waveforms->ShowsPitch()); // both voices' melodies, the learner's on the reciter's time

@@ -97,7 +97,7 @@ class TestReviewRoad : public QObject
         QVERIFY(fixtures::WaitFor([&] { return finished.count() == 1; }, 5000));
         QStringList keys;
         for (const auto& args : shown)
-            keys << QString::fromStdString(args.at(0).value<std::string>());
+            keys << QString::fromStdString(args.at(0).value<AyaRef>().Key());
         QCOMPARE(keys.mid(0, 3), QStringList({"108.001", "108.002", "108.003"}));
         QCOMPARE(window.Session()->WholeDrill()->Player()->Repeat(), 3);
         QVERIFY(window.Session()->WholeDrill()->Player()->PauseEnabled());

@@ -199,7 +199,7 @@ class TestRoad : public QObject
         QVERIFY(window.W().fromSpin->isEnabled());
         window.W().fromSpin->setValue(3);
         window.W().toSpin->setValue(4);
-        QCOMPARE(window.Session()->WholeDrill()->Keys(), (std::vector<std::string>{"105.003", "105.004"}));
+        QCOMPARE(window.Session()->WholeDrill()->Keys(), AyaRef::FromKeys({"105.003", "105.004"}));
         QCOMPARE(window.CurrentKey(), std::string("105.003"));
         window.W().rangeCheck->setChecked(false);
         QCOMPARE(window.W().fromSpin->value(), 1);

@@ -28,7 +28,7 @@ class Backwards : public ListDrill
 {
   public:
     Backwards() : ListDrill("Backwards") {}
-    void SetAyas(const std::vector<std::string>& ayas) override { SetKeys({ayas.rbegin(), ayas.rend()}); }
+    void SetAyas(const std::vector<AyaRef>& ayas) override { SetKeys({ayas.rbegin(), ayas.rend()}); }
     int GoTo(int at, bool play) override
     {
         Stop();
@@ -39,12 +39,12 @@ class Backwards : public ListDrill
     }
 
   protected:
-    void Started(const std::string& key, int index, int last) override
+    void Started(AyaRef key, int index, int last) override
     {
         emit AyaShown(key);
         emit Progress(index, last);
     }
-    void Ended(const std::string&) override { emit Finished(); }
+    void Ended(AyaRef) override { emit Finished(); }
 };
 
 } // namespace
@@ -203,7 +203,7 @@ class TestSession : public QObject
         session.CueAya(105, 2);
         QCOMPARE(Keys(shown), QStringList({"105.002"}));
         QVERIFY(!session.Busy());
-        QCOMPARE(session.StackDrill()->Keys().front(), std::string("105.002"));
+        QCOMPARE(session.StackDrill()->Keys().front(), (AyaRef{105, 2}));
         session.Play();
         QCOMPARE(Keys(shown).last(), QString("105.002"));
         QCOMPARE(session.SuraKey(), std::string("105"));
@@ -359,8 +359,8 @@ class TestSession : public QObject
         QCOMPARE(failed.count(), 0); // 108 came from its own pack
         QVERIFY2(lines.contains(QString::fromUtf8("Page 602 · aya 5 of 14 (107:1) · repetition 1 of 1")),
                  qPrintable(lines.join('|')));
-        QCOMPARE(session.PositionOf("108.002"), 13);
-        QCOMPARE(session.PositionOf("105.001"), 0);
+        QCOMPARE(session.PositionOf(AyaRef{108, 2}), 13);
+        QCOMPARE(session.PositionOf(AyaRef{105, 1}), 0);
         // Choosing a sura leaves the passage.
         session.ChooseSura(105);
         QVERIFY(session.CurrentPassage().Empty());
