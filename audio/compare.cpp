@@ -5,7 +5,6 @@
 
 #include <QCoreApplication>
 
-
 CompareDrill::CompareDrill(std::unique_ptr<AyaPlayer> player) : ListDrill("Compare", std::move(player))
 {
     Apply(DrillOptions());

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Drill: what every way of reciting a lesson has in common. A drill is given the lesson's ayas in order, plays them with its own player as its rule says, and reports by signal
-// each aya it shows (it started it, or stands at it), its place in its list and its end. The learner's
-// repeat, pause and loop reach it through Apply(); a drill that ignores some of them (the review plays each
-// aya once) says so there. The session holds the drills by this interface; adding a drill is one class and
-// one registration.
+// Drill: what every way of reciting a lesson has in common. A drill is given the lesson's ayas in order,
+// plays them with its own player as its rule says, and reports by signal each aya it shows (it started it, or
+// stands at it), its place in its list and its end. The learner's repeat, pause and loop reach it through
+// Apply(); a drill that ignores some of them (the review plays each aya once) says so there. The session
+// holds the drills by this interface; adding a drill is one class and one registration.
 #pragma once
 
 #include "aya_player.h"

@@ -9,8 +9,7 @@
 
 #include <algorithm>
 
-void RecitationSession::SetOwnRecordings(std::function<bool(AyaRef aya)> recorded,
-                                         AyaPlayer::OwnSource bytes)
+void RecitationSession::SetOwnRecordings(std::function<bool(AyaRef aya)> recorded, AyaPlayer::OwnSource bytes)
 {
     recorded_ = std::move(recorded);
     for (AyaPlayer* player : Players())

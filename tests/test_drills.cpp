@@ -175,7 +175,8 @@ class TestDrills : public QObject
 
         int finishedCalls = 0;
         QSignalSpy finished(&session, &RecitationSession::DrillFinished);
-        QVERIFY(session.PlayAside(recap, AyaRef::FromKeys({"105.002", "105.003", "105.004"}), -1, [&] { ++finishedCalls; }));
+        QVERIFY(session.PlayAside(recap, AyaRef::FromKeys({"105.002", "105.003", "105.004"}), -1,
+                                  [&] { ++finishedCalls; }));
         QCOMPARE(session.AsideDrill(), recap);
         QVERIFY(session.Busy());
         QCOMPARE(session.CurrentAya(), std::string("105.004"));
@@ -192,7 +193,8 @@ class TestDrills : public QObject
         QVERIFY(!session.Busy());
 
         // Stopped by the learner: the learner's drill comes back, and the drill's end is not told.
-        QVERIFY(session.PlayAside(recap, AyaRef::FromKeys({"105.001", "105.005"}), 1, [&] { ++finishedCalls; }));
+        QVERIFY(
+            session.PlayAside(recap, AyaRef::FromKeys({"105.001", "105.005"}), 1, [&] { ++finishedCalls; }));
         QCOMPARE(Started(*player).last(), QString("play 105.001.ogg"));
         session.Stop();
         QCOMPARE(session.ActiveDrill()->Name(), std::string("Whole"));

@@ -132,10 +132,9 @@ class TestRecitationWindow : public QObject
 
         // Play Mine plays it alone; Compare plays the reciter, then the learner, with both waveforms.
         std::vector<std::pair<std::string, bool>> turns;
-        connect(window.Session(), &RecitationSession::VoiceTurn, this,
-                [&](AyaRef aya, bool mine) {
-                    turns.push_back({aya.Key(), mine});
-                });
+        connect(window.Session(), &RecitationSession::VoiceTurn, this, [&](AyaRef aya, bool mine) {
+            turns.push_back({aya.Key(), mine});
+        });
         Press(window.W().playMineButton);
         QVERIFY(window.Session()->Comparing());
         QVERIFY(fixtures::WaitFor([&] { return !window.Session()->Comparing(); }, 5000));
