@@ -6,6 +6,7 @@
 #include "recitation_session.h"
 #include "single.h"
 #include "stack.h"
+#include "test_drill.h"
 #include "whole.h"
 
 #include <QSignalSpy>
@@ -40,30 +41,14 @@ QStringList Started(const FakePlayer& player)
 }
 
 // A drill of the test's own: the lesson's last aya, then its first, once each.
-class Recap : public ListDrill
+class Recap : public TestDrill
 {
   public:
-    explicit Recap(std::unique_ptr<AyaPlayer> player) : ListDrill("Recap", std::move(player)) {}
+    explicit Recap(std::unique_ptr<AyaPlayer> player) : TestDrill("Recap", std::move(player)) {}
     void SetAyas(const std::vector<AyaRef>& ayas) override
     {
         SetKeys(ayas.size() < 2 ? ayas : std::vector<AyaRef>{ayas.back(), ayas.front()});
     }
-    int GoTo(int at, bool play) override
-    {
-        Stop();
-        index_ = at;
-        if (play)
-            Play();
-        return 0;
-    }
-
-  protected:
-    void Started(AyaRef key, int index, int last) override
-    {
-        emit AyaShown(key);
-        emit Progress(index, last);
-    }
-    void Ended(AyaRef) override { emit Finished(); }
 };
 
 } // namespace

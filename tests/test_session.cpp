@@ -7,6 +7,7 @@
 #include "naming.h"
 #include "passage.h"
 #include "recitation_session.h"
+#include "test_drill.h"
 #include "single.h"
 #include "stack.h"
 #include "sura.h"
@@ -24,27 +25,14 @@ namespace
 
 // A drill of the test's own, the lesson's ayas from the last to the first. Nothing in the session
 // changes for it: it is added and chosen by name.
-class Backwards : public ListDrill
+class Backwards : public TestDrill
 {
   public:
-    Backwards() : ListDrill("Backwards") {}
+    Backwards() : TestDrill("Backwards") {}
     void SetAyas(const std::vector<AyaRef>& ayas) override { SetKeys({ayas.rbegin(), ayas.rend()}); }
-    int GoTo(int at, bool play) override
-    {
-        Stop();
-        index_ = int(keys_.size()) - 1 - at;
-        if (play)
-            Play();
-        return 0;
-    }
 
   protected:
-    void Started(AyaRef key, int index, int last) override
-    {
-        emit AyaShown(key);
-        emit Progress(index, last);
-    }
-    void Ended(AyaRef) override { emit Finished(); }
+    int EntryOf(int at) const override { return int(keys_.size()) - 1 - at; }
 };
 
 } // namespace
