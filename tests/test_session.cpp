@@ -7,10 +7,10 @@
 #include "naming.h"
 #include "passage.h"
 #include "recitation_session.h"
-#include "test_drill.h"
 #include "single.h"
 #include "stack.h"
 #include "sura.h"
+#include "test_drill.h"
 #include "whole.h"
 
 #include <QLocale>
