@@ -149,10 +149,7 @@ void WindowLayout::FollowDirection()
 void WindowLayout::SizeDefault()
 {
     w_.heartDock->raise();
-    // Wide enough for the settings without a sideways scroll bar.
-    const int scrollBar = window_->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    const int needed = ContentHint(w_.settingsDock).width() + scrollBar + 4;
-    window_->resizeDocks({w_.heartDock}, {std::max(needed, DefaultColumnWidth(window_->width()))},
+    window_->resizeDocks({w_.heartDock}, {std::max(SettingsWidth(), DefaultColumnWidth(window_->width()))},
                          Qt::Horizontal);
     // The settings take the height they need (with their title), up to a share of the column; the heart
     // and its tabs take the rest.
@@ -269,12 +266,27 @@ void WindowLayout::FitWindow()
         window_->setGeometry(fitted);
 }
 
+int WindowLayout::SettingsWidth() const
+{
+    // Wide enough for the settings without a sideways scroll bar.
+    const int scrollBar = window_->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    return ContentHint(w_.settingsDock).width() + scrollBar + 4;
+}
+
 void WindowLayout::FitColumn()
 {
-    const int most = int(window_->width() * kColumnMostShare);
-    for (QDockWidget* dock : {w_.heartDock, w_.settingsDock, w_.reviewDock, w_.recitationDock})
-        if (!dock->isFloating() && dock->isVisible() && dock->width() > most)
-            window_->resizeDocks({dock}, {std::max(kColumnMin, most)}, Qt::Horizontal);
+    // A restored column stays within a share of the window, and no narrower than its controls can be
+    // read at: a column saved from a small screen, or dragged thin, would clip them behind scroll bars.
+    const int most = std::max(kColumnMin, int(window_->width() * kColumnMostShare));
+    const int least = std::min(most, std::max(kColumnMin, SettingsWidth()));
+    for (QDockWidget* dock : {w_.heartDock, w_.settingsDock, w_.reviewDock, w_.recitationDock}) {
+        if (dock->isFloating() || !dock->isVisible())
+            continue;
+        if (dock->width() > most)
+            window_->resizeDocks({dock}, {most}, Qt::Horizontal);
+        else if (dock->width() < least)
+            window_->resizeDocks({dock}, {least}, Qt::Horizontal);
+    }
 }
 
 bool WindowLayout::eventFilter(QObject* watched, QEvent* event)

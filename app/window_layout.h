@@ -65,6 +65,8 @@ class WindowLayout : public QObject
     void FitWindow();
     // Keeps the panels' column from taking more than its share of a window that is now narrower.
     void FitColumn();
+    // The column's width at which the settings need no sideways scroll bar.
+    int SettingsWidth() const;
 
     QMainWindow* window_;
     VarnWidgets& w_;

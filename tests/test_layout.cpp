@@ -194,6 +194,8 @@ class TestLayout : public QObject
             window.W().reviewDock->hide();
             window.W().innerSplitter->setSizes({420, 120});
             split = window.W().innerSplitter->sizes();
+            // The column dragged thin: it comes back wide enough to read.
+            window.resizeDocks({window.W().heartDock}, {90}, Qt::Horizontal);
             window.setGeometry(300, 20, 1200, 1000);
             window.OnExit();
         }
@@ -214,6 +216,9 @@ class TestLayout : public QObject
                                     .arg(window.frameGeometry().width())
                                     .arg(window.frameGeometry().height())));
             QCOMPARE(window.dockWidgetArea(window.W().settingsDock), Qt::RightDockWidgetArea);
+            // Widened towards the floor as far as the other column and the reading area leave room for
+            // (about 200 px in this small window), not the 90 px it was dragged to.
+            QVERIFY2(window.W().heartDock->width() >= 200, qPrintable(QString::number(window.W().heartDock->width())));
             QVERIFY(window.W().reviewDock->isHidden());
             QVERIFY(!window.Layout()->ReviewPanelAction()->isChecked());
             const QList<int> now = window.W().innerSplitter->sizes();
