@@ -218,7 +218,8 @@ class TestLayout : public QObject
             QCOMPARE(window.dockWidgetArea(window.W().settingsDock), Qt::RightDockWidgetArea);
             // Widened towards the floor as far as the other column and the reading area leave room for
             // (about 200 px in this small window), not the 90 px it was dragged to.
-            QVERIFY2(window.W().heartDock->width() >= 200, qPrintable(QString::number(window.W().heartDock->width())));
+            QVERIFY2(window.W().heartDock->width() >= 200,
+                     qPrintable(QString::number(window.W().heartDock->width())));
             QVERIFY(window.W().reviewDock->isHidden());
             QVERIFY(!window.Layout()->ReviewPanelAction()->isChecked());
             const QList<int> now = window.W().innerSplitter->sizes();
