@@ -45,10 +45,10 @@ QString Place(const std::string& key)
 // The rate the waveforms are drawn from: enough for peaks a few milliseconds apart.
 constexpr int kWaveformRate = 16000;
 
-// A voice as the waveforms draw it: its peaks, and its pitch where that can be followed.
+// A voice as the waveforms draw it: its peaks, and its melody where that can be followed.
 struct Drawn {
     WavePeaks peaks;
-    std::vector<float> pitch;
+    Melody melody;
 };
 
 Drawn VoiceOf(const std::shared_ptr<const std::vector<char>>& bytes)
@@ -61,9 +61,11 @@ Drawn VoiceOf(const std::shared_ptr<const std::vector<char>>& bytes)
     if (!bytes || sound::DecodeAll(bytes->data(), bytes->size(), &pcm, limits) != sound::Ok)
         return {};
     Drawn voice{WavePeaks::Build(pcm.samples.data(), pcm.Frames(), pcm.channels, pcm.rate), {}};
-    voice.pitch = listen::PitchContour(pcm);
-    if (!listen::Followable(voice.pitch))
-        voice.pitch.clear();
+    std::vector<float> pitch = listen::PitchContour(pcm);
+    if (listen::Followable(pitch)) {
+        voice.melody.middle = listen::MedianPitch(pitch);
+        voice.melody.pitch = std::move(pitch);
+    }
     return voice;
 }
 
@@ -391,8 +393,8 @@ void MyRecitation::ShowWaveforms(const std::string& key, bool mine)
               learner = VoiceOf(record_.Recorded().Bytes(sura, aya));
         w_.waveforms->SetVoices(std::move(reciter.peaks), std::move(learner.peaks));
         // Both melodies, or neither: one alone has nothing to be followed against.
-        if (!reciter.pitch.empty() && !learner.pitch.empty())
-            w_.waveforms->SetPitch(std::move(reciter.pitch), std::move(learner.pitch), listen::kPitchSeconds);
+        if (!reciter.melody.pitch.empty() && !learner.melody.pitch.empty())
+            w_.waveforms->SetPitch(std::move(reciter.melody), std::move(learner.melody), listen::kPitchSeconds);
         waveKey_ = key;
     }
     ShowWaveformPlace();

@@ -250,8 +250,6 @@ class TestRecitationWindow : public QObject
         QVERIFY2(w.checkResult->text().contains(", partial:"), qPrintable(w.checkResult->text()));
         QVERIFY(w.hearLeftOutButton->isEnabled());
         QVERIFY(w.waveforms->ShowsPitch()); // both voices' melodies, the learner's on the reciter's time
-        if (qEnvironmentVariableIsSet("VARNEL_SHOT"))
-            w.waveforms->grab().save(qEnvironmentVariable("VARNEL_SHOT"));
 
         Press(w.hearLeftOutButton);
         const auto* span = qobject_cast<SpanDrill*>(window.Session()->AsideDrill());

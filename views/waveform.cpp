@@ -101,20 +101,14 @@ void PaintWave(QPainter& painter, const QRectF& rect, const WavePeaks& peaks, do
     }
 }
 
-void PaintPitch(QPainter& painter, const QRectF& rect, const std::vector<float>& contour, double step,
-                double span, const QColor& color, const TimeMap& map)
+void PaintPitch(QPainter& painter, const QRectF& rect, const Melody& melody, double step, double span,
+                const QColor& color, const TimeMap& map)
 {
-    std::vector<float> voiced;
-    for (float hz : contour)
-        if (hz > 0)
-            voiced.push_back(hz);
-    if (voiced.empty())
+    const std::vector<float>& contour = melody.pitch;
+    if (contour.empty() || melody.middle <= 0)
         return;
-    std::nth_element(voiced.begin(), voiced.begin() + std::ptrdiff_t(voiced.size() / 2), voiced.end());
-    const double middle = voiced[voiced.size() / 2];
-    // An octave above the voice's middle pitch at the lane's top, an octave below at its bottom.
     auto y = [&](float hz) {
-        const double octaves = std::clamp(std::log2(hz / middle), -1.0, 1.0);
+        const double octaves = std::clamp(std::log2(double(hz) / melody.middle), -1.0, 1.0);
         return rect.center().y() - octaves * rect.height() / 2;
     };
     painter.save();
@@ -153,8 +147,8 @@ void WaveformView::SetVoices(WavePeaks reciter, WavePeaks learner)
     missing_.clear();
     extra_.clear();
     aligned_ = TimeMap();
-    reciterPitch_.clear();
-    learnerPitch_.clear();
+    reciterMelody_ = Melody();
+    learnerMelody_ = Melody();
     position_ = -1;
     setAccessibleDescription(tr("The reciter: %1 s; you: %2 s")
                                  .arg(reciter_.Seconds(), 0, 'f', 1)
@@ -207,8 +201,8 @@ void WaveformView::paintEvent(QPaintEvent*)
     PaintWave(painter, top, reciter_, span, reciterColor);
     PaintWave(painter, bottom, learner_, span, learnerColor, aligned_);
     const QColor melody = palette().color(QPalette::Text);
-    PaintPitch(painter, top, reciterPitch_, pitchStep_, span, melody, TimeMap());
-    PaintPitch(painter, bottom, learnerPitch_, pitchStep_, span, melody, aligned_);
+    PaintPitch(painter, top, reciterMelody_, pitchStep_, span, melody, TimeMap());
+    PaintPitch(painter, bottom, learnerMelody_, pitchStep_, span, melody, aligned_);
     if (position_ >= 0) {
         const QRectF& lane = mine_ ? bottom : top;
         const double at = mine_ ? aligned_.Axis(position_) : position_;
@@ -226,10 +220,10 @@ void WaveformView::SetMarks(std::vector<std::pair<double, double>> missing,
     update();
 }
 
-void WaveformView::SetPitch(std::vector<float> reciter, std::vector<float> learner, double step)
+void WaveformView::SetPitch(Melody reciter, Melody learner, double step)
 {
-    reciterPitch_ = std::move(reciter);
-    learnerPitch_ = std::move(learner);
+    reciterMelody_ = std::move(reciter);
+    learnerMelody_ = std::move(learner);
     pitchStep_ = step > 0 ? step : 0.01;
     update();
 }

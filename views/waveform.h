@@ -53,10 +53,16 @@ class TimeMap
 void PaintWave(QPainter& painter, const QRectF& rect, const WavePeaks& peaks, double span,
                const QColor& color, const TimeMap& map = TimeMap());
 
-// Draws a pitch contour (one value every step seconds, 0 for none) in rect, span seconds across, as it
-// rises and falls about its middle pitch; with a map, on the axis the map puts it.
-void PaintPitch(QPainter& painter, const QRectF& rect, const std::vector<float>& contour, double step,
-                double span, const QColor& color, const TimeMap& map);
+// A voice's melody: its pitch every step seconds (0 where it cannot be followed), and its middle pitch.
+struct Melody {
+    std::vector<float> pitch;
+    float middle = 0;
+};
+
+// Draws a melody in rect, span seconds across, as it rises and falls about its middle pitch (an octave
+// above it at the top, an octave below at the bottom); with a map, on the axis the map puts it.
+void PaintPitch(QPainter& painter, const QRectF& rect, const Melody& melody, double step, double span,
+                const QColor& color, const TimeMap& map);
 
 class WaveformView : public QWidget
 {
@@ -71,11 +77,11 @@ class WaveformView : public QWidget
     // Draws the learner's voice on the reciter's time, by an alignment's pairs (reciter's time, the
     // learner's time); cleared by SetVoices.
     void SetAlignment(std::vector<std::pair<double, double>> path);
-    // The melodies: each voice's pitch every step seconds (0 where it cannot be followed), drawn over
-    // its waveform as it rises and falls about the voice's own middle pitch, the learner's on the
-    // reciter's time once aligned. An empty contour draws none; cleared by SetVoices.
-    void SetPitch(std::vector<float> reciter, std::vector<float> learner, double step);
-    bool ShowsPitch() const { return !reciterPitch_.empty() || !learnerPitch_.empty(); }
+    // The melodies, drawn over each voice's waveform as they rise and fall about the voice's own middle
+    // pitch, the learner's on the reciter's time once aligned. An empty one draws none; cleared by
+    // SetVoices.
+    void SetPitch(Melody reciter, Melody learner, double step);
+    bool ShowsPitch() const { return !reciterMelody_.pitch.empty() || !learnerMelody_.pitch.empty(); }
     // The time heard now in the voice playing (mine: the learner's); negative: none.
     void SetPosition(double seconds, bool mine);
     QSize sizeHint() const override { return {480, 120}; }
@@ -87,7 +93,7 @@ class WaveformView : public QWidget
     WavePeaks reciter_, learner_;
     std::vector<std::pair<double, double>> missing_, extra_;
     TimeMap aligned_; // the learner's time on the reciter's axis, once checked
-    std::vector<float> reciterPitch_, learnerPitch_;
+    Melody reciterMelody_, learnerMelody_;
     double pitchStep_ = 0.01;
     double position_ = -1;
     bool mine_ = false;
