@@ -103,9 +103,7 @@ void Config::CancelClicked()
 
 void Config::TestSound()
 {
-    KelRes res;
-    res.Open("img.vnl");
-    emit TestSoundWanted(res, "bism.ogg", chooser_->currentIndex());
+    emit TestSoundWanted(InterfaceArchive(), "bism.ogg", chooser_->currentIndex());
 }
 
 void Config::StopSound() { emit TestSoundUnwanted(); }

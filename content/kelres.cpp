@@ -355,6 +355,8 @@ namespace
 // come from memory.
 constexpr qint64 kMaxInterfaceBytes = 32 << 20;
 
+} // namespace
+
 const KelRes& InterfaceArchive()
 {
     static KelRes archive;
@@ -369,8 +371,6 @@ const KelRes& InterfaceArchive()
     }
     return archive;
 }
-
-} // namespace
 
 QPixmap PixmapFromResource(const std::string& name)
 {

@@ -127,6 +127,10 @@ class KelRes
     template <typename Bytes> bool Read(qint64 start, qint64 length, Bytes* out) const;
 };
 
+// The interface's archive "img.vnl" of the working directory, read whole once (and again only when the
+// file changed); an archive without items when it cannot be read.
+const KelRes& InterfaceArchive();
+
 // Loads an interface picture from "img.vnl" in the working directory; a null pixmap when the archive,
 // the item or its decoding is missing.
 QPixmap PixmapFromResource(const std::string& name);
