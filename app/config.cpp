@@ -101,9 +101,6 @@ void Config::CancelClicked()
     hide();
 }
 
-void Config::TestSound()
-{
-    emit TestSoundWanted(InterfaceArchive(), "bism.ogg", chooser_->currentIndex());
-}
+void Config::TestSound() { emit TestSoundWanted(InterfaceArchive(), "bism.ogg", chooser_->currentIndex()); }
 
 void Config::StopSound() { emit TestSoundUnwanted(); }

@@ -394,7 +394,8 @@ void MyRecitation::ShowWaveforms(const std::string& key, bool mine)
         w_.waveforms->SetVoices(std::move(reciter.peaks), std::move(learner.peaks));
         // Both melodies, or neither: one alone has nothing to be followed against.
         if (!reciter.melody.pitch.empty() && !learner.melody.pitch.empty())
-            w_.waveforms->SetPitch(std::move(reciter.melody), std::move(learner.melody), listen::kPitchSeconds);
+            w_.waveforms->SetPitch(std::move(reciter.melody), std::move(learner.melody),
+                                   listen::kPitchSeconds);
         waveKey_ = key;
     }
     ShowWaveformPlace();
