@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pitch.h"
 
-#include <aubio/aubio.h>
+#include "aubio_library.h"
 
 #include <algorithm>
 #include <cmath>
@@ -34,13 +34,16 @@ std::vector<float> PitchContour(const sound::Pcm& pcm)
         return {};
     const uint_t hop = std::max<uint_t>(1, uint_t(std::lround(pcm.rate * kPitchSeconds)));
     const uint_t window = WindowFor(pcm.rate);
-    aubio_pitch_t* follower = new_aubio_pitch(const_cast<char_t*>("yinfast"), window, hop, uint_t(pcm.rate));
+    const AubioFunctions* aubio = Aubio();
+    if (!aubio)
+        return {};
+    aubio_pitch_t* follower = aubio->newPitch(const_cast<char_t*>("yinfast"), window, hop, uint_t(pcm.rate));
     if (!follower)
         return {};
-    aubio_pitch_set_unit(follower, const_cast<char_t*>("Hz"));
-    aubio_pitch_set_silence(follower, kSilenceDb);
-    fvec_t* in = new_fvec(hop);
-    fvec_t* out = new_fvec(1);
+    aubio->pitchSetUnit(follower, const_cast<char_t*>("Hz"));
+    aubio->pitchSetSilence(follower, kSilenceDb);
+    fvec_t* in = aubio->newFvec(hop);
+    fvec_t* out = aubio->newFvec(1);
     const size_t frames = pcm.Frames();
     std::vector<float> contour;
     contour.reserve(frames / hop + 1);
@@ -52,14 +55,14 @@ std::vector<float> PitchContour(const sound::Pcm& pcm)
                     sum += pcm.samples[(start + i) * size_t(pcm.channels) + size_t(c)];
             in->data[i] = sum / float(pcm.channels);
         }
-        aubio_pitch_do(follower, in, out);
+        aubio->pitchDo(follower, in, out);
         const float hz = out->data[0];
-        const bool sure = aubio_pitch_get_confidence(follower) >= kSureEnough;
+        const bool sure = aubio->pitchGetConfidence(follower) >= kSureEnough;
         contour.push_back(sure && hz >= kLowestPitch && hz <= kHighestPitch ? hz : 0.0f);
     }
-    del_fvec(out);
-    del_fvec(in);
-    del_aubio_pitch(follower);
+    aubio->delFvec(out);
+    aubio->delFvec(in);
+    aubio->delPitch(follower);
     // aubio answers for the window that ends at each hop: the values move back by the window's lag so
     // that each stands at the time it describes.
     const size_t lag = (window - hop) / 2 / hop;

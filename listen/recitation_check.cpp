@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "recitation_check.h"
 
-#include <aubio/aubio.h>
+#include "aubio_library.h"
 
 #include <algorithm>
 #include <cmath>
@@ -59,9 +59,10 @@ constexpr double kWanderSeconds = 0.15;
 constexpr double kMostWander = 0.02;
 
 struct AubioVec {
+    const AubioFunctions& aubio;
     fvec_t* v;
-    explicit AubioVec(uint_t n) : v(new_fvec(n)) {}
-    ~AubioVec() { del_fvec(v); }
+    AubioVec(const AubioFunctions& functions, uint_t n) : aubio(functions), v(aubio.newFvec(n)) {}
+    ~AubioVec() { aubio.delFvec(v); }
     AubioVec(const AubioVec&) = delete;
     AubioVec& operator=(const AubioVec&) = delete;
 };
@@ -109,7 +110,8 @@ const char* VerdictName(Verdict verdict)
 Features Extract(const sound::Pcm& pcm)
 {
     Features out;
-    if (pcm.rate <= 0 || pcm.Frames() == 0)
+    const AubioFunctions* aubio = Aubio();
+    if (pcm.rate <= 0 || pcm.Frames() == 0 || !aubio)
         return out;
     const std::vector<float> mono = Mono(pcm);
     out.seconds = double(mono.size()) / pcm.rate;
@@ -145,11 +147,11 @@ Features Extract(const sound::Pcm& pcm)
 
     // MFCC of each frame: a Hann window centred on it, its magnitude spectrum (no phase is needed), the
     // mel filters and the cosine transform.
-    aubio_fft_t* fft = new_aubio_fft(window);
-    aubio_mfcc_t* mfcc = new_aubio_mfcc(window, kMelFilters, kCoefficients, uint_t(pcm.rate));
-    fvec_t* hann = new_aubio_window(const_cast<char_t*>("hanningz"), window);
-    cvec_t* spectrum = new_cvec(window);
-    AubioVec in(window), complex(window), coefficients(kCoefficients);
+    aubio_fft_t* fft = aubio->newFft(window);
+    aubio_mfcc_t* mfcc = aubio->newMfcc(window, kMelFilters, kCoefficients, uint_t(pcm.rate));
+    fvec_t* hann = aubio->newWindow(const_cast<char_t*>("hanningz"), window);
+    cvec_t* spectrum = aubio->newCvec(window);
+    AubioVec in(*aubio, window), complex(*aubio, window), coefficients(*aubio, kCoefficients);
     const size_t n = last - first;
     std::vector<float> base(n * size_t(kCoefficients - 1));
     for (size_t f = 0; f < n; ++f) {
@@ -158,16 +160,16 @@ Features Extract(const sound::Pcm& pcm)
             const long at = centre - long(window / 2) + long(i);
             in.v->data[i] = at >= 0 && size_t(at) < mono.size() ? mono[size_t(at)] * hann->data[i] : 0.f;
         }
-        aubio_fft_do_complex(fft, in.v, complex.v);
-        aubio_fft_get_norm(complex.v, spectrum);
-        aubio_mfcc_do(mfcc, spectrum, coefficients.v);
+        aubio->fftDoComplex(fft, in.v, complex.v);
+        aubio->fftGetNorm(complex.v, spectrum);
+        aubio->mfccDo(mfcc, spectrum, coefficients.v);
         for (int c = 1; c < kCoefficients; ++c)
             base[f * size_t(kCoefficients - 1) + size_t(c - 1)] = coefficients.v->data[c];
     }
-    del_cvec(spectrum);
-    del_fvec(hann);
-    del_aubio_mfcc(mfcc);
-    del_aubio_fft(fft);
+    aubio->delCvec(spectrum);
+    aubio->delFvec(hann);
+    aubio->delMfcc(mfcc);
+    aubio->delFft(fft);
 
     // Each coefficient to mean 0 and variance 1 over the recording: the voice and the room drop out.
     const int d = kCoefficients - 1;
@@ -443,6 +445,8 @@ bool Check(const std::vector<char>& reference, const std::vector<char>& learner,
         *error = std::string("the learner's recording cannot be read: ") + sound::ErrorString(l);
         return false;
     }
+    if (!Aubio(error))
+        return false;
     const Features a = Extract(ref);
     if (a.Count() == 0) {
         *error = "the reciter's recording holds no voice";

@@ -58,14 +58,15 @@ struct CheckResult {
 // Seconds per feature frame.
 constexpr double kFrameSeconds = 0.01;
 
-// The features of pcm (any rate, any channels). An empty result when it holds no voice.
+// The features of pcm (any rate, any channels). An empty result when it holds no voice, or when aubio
+// cannot be loaded.
 Features Extract(const sound::Pcm& pcm);
 
 // Compares the learner's features with the reference's.
 CheckResult Compare(const Features& reference, const Features& learner);
 
 // Decodes both recordings (any format libsndfile reads) and compares them. False, with the reason in
-// error, when either cannot be decoded or the reference holds no voice.
+// error, when either cannot be decoded, the reference holds no voice, or aubio cannot be loaded.
 bool Check(const std::vector<char>& reference, const std::vector<char>& learner, CheckResult* result,
            std::string* error);
 

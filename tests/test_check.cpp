@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The check of a learner's recitation against the reciter's, on speech made by espeak-ng: the same
 // recording, a slower copy, a cut, another aya, and recordings that hold no recitation at all.
+#include "aubio_library.h"
 #include "pitch.h"
 #include "recitation_check.h"
 
@@ -146,6 +147,28 @@ class TestCheck : public QObject
         // A silent reference is no reference.
         QVERIFY(!listen::Check(Wav(silence), reference_, &r, &error));
         QVERIFY(error.find("no voice") != std::string::npos);
+    }
+
+    // aubio is loaded when first needed: a library that is missing, or that is not aubio, is refused
+    // with a reason a learner can act on; the real one loads, once, for every caller.
+    void aubioLoadedWhenNeeded()
+    {
+        listen::AubioFunctions functions{};
+        std::string problem;
+        QVERIFY(!listen::LoadAubio("libvarnel-no-such-library.so.9", &functions, &problem));
+        QVERIFY2(problem.find("aubio library (libvarnel-no-such-library.so.9)") != std::string::npos,
+                 problem.c_str());
+        QVERIFY(functions.newFvec == nullptr);
+        problem.clear();
+        QVERIFY(!listen::LoadAubio("libm.so.6", &functions, &problem));
+        QVERIFY2(problem.find("has no new_fvec") != std::string::npos, problem.c_str());
+        QVERIFY(functions.newFvec == nullptr);
+        const listen::AubioFunctions* aubio = listen::Aubio(&problem);
+        QVERIFY2(aubio != nullptr, problem.c_str());
+        QCOMPARE(listen::Aubio(), aubio);
+        fvec_t* v = aubio->newFvec(8);
+        QVERIFY(v && v->length == 8);
+        aubio->delFvec(v);
     }
 
     // The report for teachers: one JSON object with the score, the verdict and the spans in seconds.

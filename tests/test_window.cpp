@@ -84,6 +84,10 @@ class TestWindow : public QObject
         Varn window;
         const Varn::Widgets& w = window.W();
         QCOMPARE(window.windowTitle(), QString("Varnel :: Lumora Software"));
+        // The listening check's library (and the hundred it brings) waits for the first check.
+        QFile maps("/proc/self/maps");
+        QVERIFY(maps.open(QIODevice::ReadOnly));
+        QVERIFY(!maps.readAll().contains("libaubio"));
         QVERIFY(w.closeCompleted->isChecked());
         QVERIFY(w.singleBar->isHidden());
         QVERIFY(!w.ayaSlider->isEnabled());
