@@ -2,6 +2,7 @@
 // The main window: start-up with all 20 packs installed, showing one aya with a 1000 px picture, and
 // the gap between two ayas of whole-sura playback.
 #include "aya.h"
+#include "bare_window.h"
 #include "heart.h"
 #include "interface_language.h"
 #include "kelres.h"
@@ -19,35 +20,16 @@
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QBuffer>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <QDockWidget>
-#include <QDoubleSpinBox>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
-#include <QGridLayout>
-#include <QGroupBox>
 #include <QImage>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QMainWindow>
-#include <QMenuBar>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QScrollArea>
-#include <QSlider>
-#include <QSpinBox>
-#include <QSplitter>
-#include <QStatusBar>
-#include <QTabWidget>
+#include <QAbstractSpinBox>
 #include <QTemporaryDir>
-#include <QTextBrowser>
 #include <QTimer>
-#include <QToolButton>
-#include <QTreeWidget>
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <cmath>
@@ -97,8 +79,9 @@ void MakeWorkspace(const QString& root)
         for (int s = range.first; s <= range.last; ++s)
             for (int a = 1; a <= table.AyaCount(std::to_string(s)); ++a) {
                 const std::string key = AyaKey(std::to_string(s), a);
-                // Real pictures and recordings for page 602 (106-108), where the benches play and show.
-                const bool real = s >= 106 && s <= 108;
+                // Real pictures and recordings for page 602 (106-108), where the benches play and show,
+                // and for the last suras, where a first start opens.
+                const bool real = s >= 106;
                 res.AddItem(PictureName(key), real ? picture : QByteArray("png"), nullptr);
                 res.AddItem(SoundName(key), real ? tone : QByteArray("ogg"), nullptr);
                 res.AddItem(TranslationName(key), "In the name of God, the Merciful", nullptr);
@@ -127,9 +110,9 @@ void BM_StartUp(benchmark::State& state) { MakeWindows(state); }
 BENCHMARK(BM_StartUp)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 // The widgets of Varn's window, by kind and number, counted once from a window made here.
-std::map<std::string, int> WindowWidgetKinds()
+WidgetKinds WindowWidgetKinds()
 {
-    static std::map<std::string, int> kinds;
+    static WidgetKinds kinds;
     if (kinds.empty()) {
         Varn window;
         window.ProfileDialog()->hide();
@@ -148,65 +131,19 @@ std::map<std::string, int> WindowWidgetKinds()
             const auto stand = standIn.find(kind);
             ++kinds[stand == standIn.end() ? kind : stand->second];
         }
-        if (qEnvironmentVariableIsSet("VARNEL_BENCH_KINDS"))
-            for (const auto& [kind, count] : kinds)
-                fprintf(stderr, "%s %d\n", kind.c_str(), count);
     }
     return kinds;
 }
 
-// The yardstick for start-up: a bare Qt main window holding as many widgets of each standard kind as
-// Varn's window, in plain layouts, with no data, pictures or settings behind them.
+// The yardstick for start-up: a bare window with the same widgets (bare_window.h), made and shown.
 void BM_BareWindow(benchmark::State& state)
 {
-    const std::map<std::string, int> kinds = WindowWidgetKinds();
-    const std::map<std::string, std::function<QWidget*(QWidget*)>> make = {
-        {"QPushButton", [](QWidget* p) { return new QPushButton("Button", p); }},
-        {"QToolButton", [](QWidget* p) { return new QToolButton(p); }},
-        {"QLabel", [](QWidget* p) { return new QLabel("Label", p); }},
-        {"QCheckBox", [](QWidget* p) { return new QCheckBox("Check", p); }},
-        {"QSpinBox", [](QWidget* p) { return new QSpinBox(p); }},
-        {"QDoubleSpinBox", [](QWidget* p) { return new QDoubleSpinBox(p); }},
-        {"QComboBox",
-         [](QWidget* p) {
-             auto* c = new QComboBox(p);
-             c->addItems({"One", "Two", "Three"});
-             return c;
-         }},
-        {"QSlider", [](QWidget* p) { return new QSlider(Qt::Horizontal, p); }},
-        {"QProgressBar", [](QWidget* p) { return new QProgressBar(p); }},
-        {"QTreeWidget", [](QWidget* p) { return new QTreeWidget(p); }},
-        {"QTextBrowser", [](QWidget* p) { return new QTextBrowser(p); }},
-        {"QGroupBox", [](QWidget* p) { return new QGroupBox("Group", p); }},
-        {"QLineEdit", [](QWidget* p) { return new QLineEdit(p); }},
-        {"QListWidget", [](QWidget* p) { return new QListWidget(p); }},
-        {"QTabWidget", [](QWidget* p) { return new QTabWidget(p); }},
-        {"QScrollArea", [](QWidget* p) { return new QScrollArea(p); }},
-        {"QSplitter", [](QWidget* p) { return new QSplitter(p); }},
-        {"QWidget", [](QWidget* p) { return new QWidget(p); }},
-    };
+    const WidgetKinds kinds = WindowWidgetKinds();
     for (auto _ : state) {
-        QMainWindow window;
-        auto* central = new QWidget(&window);
-        auto* grid = new QGridLayout(central);
-        int at = 0;
-        for (const auto& [kind, count] : kinds) {
-            const auto maker = make.find(kind);
-            if (maker == make.end())
-                continue;
-            for (int k = 0; k < count; ++k, ++at)
-                grid->addWidget(maker->second(central), at / 6, at % 6);
-        }
-        window.setCentralWidget(central);
-        const int docks = kinds.count("QDockWidget") ? kinds.at("QDockWidget") : 0;
-        for (int k = 0; k < docks; ++k)
-            window.addDockWidget(Qt::LeftDockWidgetArea, new QDockWidget("Panel", &window));
-        for (const char* title : {"&File", "&View", "&Recitor", "&Help"})
-            window.menuBar()->addMenu(title)->addAction("Item");
-        window.statusBar()->showMessage("Ready");
-        window.show();
+        const std::unique_ptr<QMainWindow> window = BareWindow(kinds);
+        window->show();
         QCoreApplication::processEvents();
-        benchmark::DoNotOptimize(&window);
+        benchmark::DoNotOptimize(window.get());
     }
 }
 BENCHMARK(BM_BareWindow)->Unit(benchmark::kMillisecond)->Iterations(10);
@@ -385,6 +322,25 @@ BENCHMARK(BM_LoadWholeQuranProfile)->Unit(benchmark::kMillisecond)->Iterations(5
 
 int main(int argc, char** argv)
 {
+    // bench_app --prepare DIR KINDS_FILE: the working folder with all 20 packs made in DIR, and the
+    // window's widget kinds written to KINDS_FILE, for scripts/bench-startup.
+    if (argc == 4 && std::string(argv[1]) == "--prepare") {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qputenv("ALSOFT_DRIVERS", "null");
+        QApplication app(argc, argv);
+        const QString dir = QString::fromLocal8Bit(argv[2]);
+        MakeWorkspace(dir);
+        QFile kinds(QString::fromLocal8Bit(argv[3]));
+        QDir::setCurrent(dir);
+        const std::string text = WriteKinds(WindowWidgetKinds());
+        if (!kinds.open(QIODevice::WriteOnly) || kinds.write(text.data(), qint64(text.size())) < 0) {
+            fprintf(stderr, "bench_app: cannot write %s\n", argv[3]);
+            return 1;
+        }
+        // What the window wrote while its kinds were counted goes: the folder is as a first start finds it.
+        QFile::remove(dir + "/varnel.ini");
+        return 0;
+    }
     qputenv("QT_QPA_PLATFORM", "offscreen");
     if (qgetenv("ALSOFT_DRIVERS").isEmpty())
         qputenv("ALSOFT_DRIVERS", "null");
