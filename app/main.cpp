@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Varnel's entry point: the application, the main window, the screen check and the event loop.
+#include "after_first_frame.h"
 #include "interface_language.h"
 #include "kelres.h"
 #include "messages.h"
@@ -51,7 +52,14 @@ int main(int argc, char** argv)
     const QSize desktop = screen ? screen->geometry().size() : QSize();
 
     Varn window;
-    window.setWindowIcon(QIcon::fromTheme("varnel", QIcon(PixmapFromResource("quran.png"))));
+    // The book from img.vnl at once; the desktop's own icon for Varnel, where the icon theme holds one,
+    // once the window is drawn: finding it reads the theme's folders, which the window need not wait for.
+    window.setWindowIcon(QIcon(PixmapFromResource("quran.png")));
+    AfterFirstFrame(&window, [&window] {
+        const QIcon themed = QIcon::fromTheme("varnel");
+        if (!themed.isNull())
+            window.setWindowIcon(themed);
+    });
     if (!Varn::ScreenLargeEnough(desktop)) {
         ShowMessage("Varnel", QObject::tr(Varn::kSmallScreenText));
         std::_Exit(0); // at once: no event loop, no saving, no teardown of running sound threads
