@@ -26,8 +26,8 @@ Config::Config(QWidget* parent, Qt::WindowFlags flags) : QDialog(parent, flags)
     groupLayout->addWidget(chooser_);
     auto* testRow = new QHBoxLayout;
     testRow->setSpacing(4);
-    auto* play = new QPushButton(QIcon(PixmapFromResource("play.png")), tr("Play Test Sound"), group);
-    auto* stop = new QPushButton(QIcon(PixmapFromResource("stop.png")), tr("Stop Test Sound"), group);
+    auto* play = new QPushButton(IconFromResource("play.png"), tr("Play Test Sound"), group);
+    auto* stop = new QPushButton(IconFromResource("stop.png"), tr("Stop Test Sound"), group);
     testRow->addWidget(play);
     testRow->addWidget(stop);
     groupLayout->addLayout(testRow);

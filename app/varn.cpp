@@ -84,13 +84,13 @@ Varn::~Varn() = default;
 void Varn::CreateMenus()
 {
     w_.file = new IdMenu(this);
-    w_.file->addAction(QIcon(Picture("save.png")), QObject::tr("&Save Profile"), this, &Varn::SaveProfile);
-    w_.file->addAction(QIcon(Picture("load.png")), QObject::tr("&New/Load Profile"), this,
+    w_.file->addAction(IconFromResource("save.png"), QObject::tr("&Save Profile"), this, &Varn::SaveProfile);
+    w_.file->addAction(IconFromResource("load.png"), QObject::tr("&New/Load Profile"), this,
                        &Varn::LoadProfilePopup);
-    w_.file->addAction(QIcon(Picture("pref.png")), QObject::tr("&Preferences"), this, &Varn::ShowConfig);
-    w_.file->addAction(QIcon(Picture("load.png")), QObject::tr("&Import Recordings..."), packDialogs_,
+    w_.file->addAction(IconFromResource("pref.png"), QObject::tr("&Preferences"), this, &Varn::ShowConfig);
+    w_.file->addAction(IconFromResource("load.png"), QObject::tr("&Import Recordings..."), packDialogs_,
                        &PackDialogs::ShowImport);
-    w_.file->addAction(QIcon(Picture("exit.png")), QObject::tr("&Exit"), this, &Varn::Exit);
+    w_.file->addAction(IconFromResource("exit.png"), QObject::tr("&Exit"), this, &Varn::Exit);
 
     w_.language = new IdMenu(this);
     SetItemIcon(w_.language->InsertItem(QIcon(), "English", 0), "check.png");
@@ -108,13 +108,13 @@ void Varn::CreateMenus()
     connect(w_.view, &IdMenu::activated, this, &Varn::ToggleEnglish);
 
     w_.recitor = new IdMenu(this);
-    w_.recitor->addAction(QIcon(Picture("pref.png")), QObject::tr("&Config Recitor"), this,
+    w_.recitor->addAction(IconFromResource("pref.png"), QObject::tr("&Config Recitor"), this,
                           &Varn::ShowRecitor);
     w_.recitor->addAction(QObject::tr("&Installed Packs..."), packDialogs_, &PackDialogs::ShowInstalled);
 
     w_.help = new IdMenu(this);
-    w_.help->addAction(QIcon(Picture("help.png")), QObject::tr("&Help"), this, &Varn::Help);
-    w_.help->addAction(QIcon(Picture("about.png")), QObject::tr("&About"), this, &Varn::About);
+    w_.help->addAction(IconFromResource("help.png"), QObject::tr("&Help"), this, &Varn::Help);
+    w_.help->addAction(IconFromResource("about.png"), QObject::tr("&About"), this, &Varn::About);
 
     auto* bar = new QMenuBar(this);
     const std::pair<const char*, QMenu*> menus[] = {{QT_TRANSLATE_NOOP("QObject", "&File"), w_.file},

@@ -30,7 +30,7 @@ std::string Bytes(const QByteArray& data) { return std::string(data.constData(),
 
 void Varn::SetItemIcon(QAction* item, const char* picture)
 {
-    item->setIcon(QIcon(Picture(picture)));
+    item->setIcon(IconFromResource(picture));
     item->setProperty(kIconNameProperty, picture);
 }
 

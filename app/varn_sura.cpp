@@ -65,7 +65,7 @@ void Varn::ActivateSura(int index)
 void Varn::FillChooser()
 {
     const Sura& table = SuraTable();
-    const QIcon icon(Picture("quran.png"));
+    const QIcon icon = IconFromResource("quran.png");
     w_.chooser->clear();
     indexToSura_.clear();
     suraToIndex_.clear();

@@ -8,6 +8,8 @@
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
+#include <optional>
+#include <QIconEngine>
 #include <QGuiApplication>
 #include <QImage>
 #include <algorithm>
@@ -391,3 +393,52 @@ QPixmap PixmapFromResource(const std::string& name)
         return QPixmap();
     return QPixmap::fromImage(QImage::fromData(bytes));
 }
+
+namespace
+{
+
+// An interface picture behind an icon, decoded on first need and kept; each copy of the icon shares it.
+class ResourceIconEngine : public QIconEngine
+{
+  public:
+    explicit ResourceIconEngine(std::string name) : name_(std::move(name)) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        Loaded().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return Loaded().actualSize(size, mode, state);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return Loaded().pixmap(size, mode, state);
+    }
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override
+    {
+        return Loaded().pixmap(size, scale, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
+    {
+        return Loaded().availableSizes(mode, state);
+    }
+    bool isNull() override { return Loaded().isNull(); }
+    QString key() const override { return QStringLiteral("varnel-resource"); }
+    QIconEngine* clone() const override { return new ResourceIconEngine(*this); }
+
+  private:
+    const QIcon& Loaded()
+    {
+        if (!loaded_)
+            loaded_ = QIcon(PixmapFromResource(name_));
+        return *loaded_;
+    }
+
+    std::string name_;
+    std::optional<QIcon> loaded_;
+};
+
+} // namespace
+
+QIcon IconFromResource(const std::string& name) { return QIcon(new ResourceIconEngine(name)); }

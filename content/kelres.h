@@ -7,6 +7,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QIcon>
 #include <QPixmap>
 #include <cstdint>
 #include <map>
@@ -134,3 +135,7 @@ const KelRes& InterfaceArchive();
 // Loads an interface picture from "img.vnl" in the working directory; a null pixmap when the archive,
 // the item or its decoding is missing.
 QPixmap PixmapFromResource(const std::string& name);
+
+// The same picture as an icon, read and decoded when it is first drawn or measured: the icons of menus
+// that are never opened, and of controls that stay hidden, cost nothing.
+QIcon IconFromResource(const std::string& name);

@@ -14,7 +14,6 @@
 #include "profile_file.h"
 #include "qjpixmapview.h"
 #include "select_recitor.h"
-#include "after_first_frame.h"
 #include "varn.h"
 #include "working_folder.h"
 #include "workspace.h"
@@ -79,45 +78,12 @@ class TestWindow : public QObject
         QVERIFY(!Varn::PlaceCentred(QSize(1100, 800)));
     }
 
-    // Work put off until the first frame runs once, after it, and not at all for a window never shown.
-    void afterTheFirstFrame()
-    {
-        int runs = 0;
-        {
-            QWidget never;
-            AfterFirstFrame(&never, [&runs] { ++runs; });
-            QCoreApplication::processEvents();
-        }
-        QCoreApplication::processEvents();
-        QCOMPARE(runs, 0);
-        QWidget window;
-        window.resize(200, 100);
-        AfterFirstFrame(&window, [&runs, &window] {
-            ++runs;
-            QVERIFY(window.isVisible());
-        });
-        QCoreApplication::processEvents();
-        QCOMPARE(runs, 0);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QTRY_COMPARE(runs, 1);
-        window.repaint();
-        window.hide();
-        window.show();
-        QTest::qWait(20);
-        QCOMPARE(runs, 1);
-    }
-
     void widgetTreeAndInitialState()
     {
         Workspace ws;
         Varn window;
         const Varn::Widgets& w = window.W();
         QCOMPARE(window.windowTitle(), QString("Varnel :: Lumora Software"));
-        // The listening check's library (and the hundred it brings) waits for the first check.
-        QFile maps("/proc/self/maps");
-        QVERIFY(maps.open(QIODevice::ReadOnly));
-        QVERIFY(!maps.readAll().contains("libaubio"));
         QVERIFY(w.closeCompleted->isChecked());
         QVERIFY(w.singleBar->isHidden());
         QVERIFY(!w.ayaSlider->isEnabled());

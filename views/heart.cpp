@@ -133,7 +133,7 @@ QTreeWidgetItem* Heart::SuraItem(const std::string& sura) const
 void Heart::UpdatePicture(QTreeWidgetItem* suraItem)
 {
     const std::string picture = Data().PictureOf(suraItem->text(0).toStdString());
-    suraItem->setIcon(0, QIcon(PixmapFromResource(picture)));
+    suraItem->setIcon(0, IconFromResource(picture));
     suraItem->setData(0, kPictureRole, QString::fromStdString(picture));
 }
 

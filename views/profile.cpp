@@ -28,7 +28,7 @@ Profile::Profile(QWidget* parent, Qt::WindowFlags flags, const QString& profiles
     name_ = new QLineEdit(this);
     name_->setAccessibleName(QObject::tr("New user name"));
     name_->setPlaceholderText(QObject::tr("Your name"));
-    create_ = new QPushButton(QIcon(PixmapFromResource("newuser.png")), tr("Create New Profile"), this);
+    create_ = new QPushButton(IconFromResource("newuser.png"), tr("Create New Profile"), this);
     name_->setMinimumHeight(create_->sizeHint().height());
     createRow->addWidget(name_);
     createRow->addWidget(create_);
@@ -57,7 +57,7 @@ Profile::Profile(QWidget* parent, Qt::WindowFlags flags, const QString& profiles
     auto* loadRow = new QHBoxLayout;
     loadRow->setContentsMargins(2, 2, 2, 2);
     loadRow->setSpacing(2);
-    load_ = new QPushButton(QIcon(PixmapFromResource("load.png")), tr("Load Selected Profile"), this);
+    load_ = new QPushButton(IconFromResource("load.png"), tr("Load Selected Profile"), this);
     load_->setMaximumWidth(std::max(140, load_->sizeHint().width()));
     load_->setMinimumHeight(name_->minimumHeight() + 10);
     loadRow->addWidget(load_);
