@@ -46,6 +46,14 @@ constexpr size_t kStolenMemory = 256;
 // the stage ended and start a new one, whose start is heard as a gap.
 constexpr int64_t kStretchEndMs = 80;
 
+// The output devices' names as OpenAL Soft's last enumeration gave them (guarded by LayerMutex()).
+inline std::vector<std::string>& LastDriverNames()
+{
+    static std::vector<std::string> names;
+    return names;
+}
+
+// The output devices' names, asked of OpenAL Soft afresh (and kept as LastDriverNames()).
 inline std::vector<std::string> DriverNames()
 {
     const bool all = ALC_CHECK(nullptr, alcIsExtensionPresent(nullptr, "ALC_ENUMERATE_ALL_EXT")) == ALC_TRUE;
@@ -56,7 +64,17 @@ inline std::vector<std::string> DriverNames()
         names.emplace_back(list);
         list += names.back().size() + 1;
     }
+    LastDriverNames() = names;
     return names;
+}
+
+// How many output devices there are, as far as is known: the last enumeration's count when it found any,
+// else a fresh one. An enumeration costs milliseconds (tens at the first, which reaches the sound server)
+// and every player asks as it starts; a device gone since is found out when the output opens it.
+inline size_t KnownDriverCount()
+{
+    const size_t known = LastDriverNames().size();
+    return known > 0 ? known : DriverNames().size();
 }
 
 struct SoundData {

@@ -68,10 +68,10 @@ Result System::Init(int maxChannels)
     if (maxChannels <= 0)
         return ErrInvalidParam;
     // The device list is read without opening any device; the device opens on the first play.
-    const std::vector<std::string> names = DriverNames();
-    if (names.empty())
+    const int count = int(KnownDriverCount());
+    if (count == 0)
         return ErrNoDrivers;
-    if (d.driver >= int(names.size()))
+    if (d.driver >= count)
         return ErrInvalidParam;
     d.maxChannels = maxChannels;
     d.initialized = true;

@@ -2,6 +2,7 @@
 // The sound layer on OpenAL Soft's null output (real-time mixing, no device).
 #include "fixtures.h"
 #include "sound.h"
+#include "streaming.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -442,6 +443,25 @@ class TestSoundLayer : public QObject
         QCOMPARE(s->PlaySound(1, false, &c), ErrNotInitialized);
         unsigned ms = 0;
         QCOMPARE(MeasureLength(ogg.constData(), size_t(ogg.size()), &ms), Ok);
+        // No device at one player's start is asked again at the next: one plugged in since is found.
+        std::unique_ptr<System> again;
+        System::Create(&again);
+        QCOMPARE(again->Init(32), r);
+
+        // The players that start together ask the sound server once: the devices the first found are
+        // believed, and one gone since is found out when the output opens it, and told, at the play.
+        {
+            const std::lock_guard<std::mutex> lock(detail::LayerMutex());
+            detail::LastDriverNames() = {"A speaker unplugged since"};
+        }
+        std::unique_ptr<System> trusting;
+        System::Create(&trusting);
+        QCOMPARE(trusting->Init(32), Ok);
+        QCOMPARE(trusting->CreateSound(ogg.constData(), size_t(ogg.size()), &h), Ok);
+        QCOMPARE(trusting->PlaySound(h, false, &c), ErrOutputInit);
+        trusting.reset();
+        const std::lock_guard<std::mutex> lock(detail::LayerMutex());
+        detail::LastDriverNames().clear();
     }
 };
 
