@@ -8,6 +8,7 @@
 #include "naming.h"
 #include "profile.h"
 #include "quit_signals.h"
+#include "recitation_session.h"
 #include "settings_file.h"
 #include "varn.h"
 #include "window_layout.h"
@@ -35,6 +36,8 @@ void SaveOnAbruptEnd()
 
 int main(int argc, char** argv)
 {
+    // The sound server is asked for its devices while the window is made.
+    RecitationSession::PrepareOutputs();
     QApplication app(argc, argv);
     QApplication::setApplicationName("Varnel");
     QApplication::setDesktopFileName("org.lumora.Varnel");

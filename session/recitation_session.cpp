@@ -42,6 +42,8 @@ RecitationSession::RecitationSession(QObject* parent) : QObject(parent), cursor_
 
 RecitationSession::~RecitationSession() = default;
 
+void RecitationSession::PrepareOutputs() { sound::PrepareOutputs(); }
+
 std::vector<std::string> RecitationSession::OutputDevices() const { return whole_->Player()->GetDevices(); }
 
 bool RecitationSession::Busy() const { return active_->Player()->Busy(); }

@@ -42,6 +42,10 @@ class RecitationSession : public QObject
     explicit RecitationSession(QObject* parent = nullptr);
     ~RecitationSession() override;
 
+    // Starts asking the sound server for its output devices in the background, before any session is
+    // made: the players then find the answer ready (see sound::PrepareOutputs).
+    static void PrepareOutputs();
+
     Arabic* Cursor() const { return cursor_.get(); }
     Whole* WholeDrill() const { return whole_; }
     Stack* StackDrill() const { return stack_; }

@@ -43,6 +43,11 @@ constexpr int kMaxChannels = 8;
 constexpr double kMinSpeed = 0.5;
 constexpr double kMaxSpeed = 1.5;
 
+// Asks OpenAL Soft for the output devices on a thread of its own (once a process), so that the players
+// made later find the answer ready rather than each waiting for the sound server: called first thing,
+// the asking overlaps the program's own start. A player that starts sooner waits for the answer.
+void PrepareOutputs();
+
 // The shared output device: whether it is open now, and how many times one was opened in this process.
 bool OutputOpen();
 int OutputOpenCount();

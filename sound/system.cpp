@@ -406,6 +406,36 @@ Result System::GetCurrentSound(ChannelHandle channel, SoundHandle* sound)
 namespace sound
 {
 
+namespace
+{
+
+// The thread that asks for the devices, joined when the program ends.
+struct OutputsAsker {
+    std::thread thread;
+    ~OutputsAsker()
+    {
+        if (thread.joinable())
+            thread.join();
+    }
+};
+
+} // namespace
+
+void PrepareOutputs()
+{
+    // What the thread uses is made first, so that it outlives the thread at the program's end.
+    LayerMutex();
+    LastDriverNames();
+    static OutputsAsker asker;
+    static std::once_flag once;
+    std::call_once(once, [] {
+        asker.thread = std::thread([] {
+            const std::lock_guard<std::mutex> lock(LayerMutex());
+            DriverNames();
+        });
+    });
+}
+
 bool OutputOpen()
 {
     std::lock_guard<std::mutex> lock(LayerMutex());

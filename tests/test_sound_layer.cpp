@@ -424,6 +424,23 @@ class TestSoundLayer : public QObject
         SetIdleClose(std::chrono::milliseconds(30000));
     }
 
+    // The devices asked for on a thread of its own, ahead of the players: a player made after finds
+    // them known, and waits for the asking rather than asking again.
+    void outputsPreparedAhead()
+    {
+        {
+            const std::lock_guard<std::mutex> lock(detail::LayerMutex());
+            detail::LastDriverNames().clear();
+        }
+        PrepareOutputs();
+        PrepareOutputs(); // once a process
+        std::unique_ptr<System> s;
+        System::Create(&s);
+        QCOMPARE(s->Init(8), Ok);
+        const std::lock_guard<std::mutex> lock(detail::LayerMutex());
+        QVERIFY(!detail::LastDriverNames().empty());
+    }
+
     // Run by CTest a second time with ALSOFT_DRIVERS=none-such: a machine with no output at all.
     void noOutputDevice()
     {
