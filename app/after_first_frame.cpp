@@ -39,4 +39,7 @@ class FirstFrameWatch : public QObject
 
 } // namespace
 
-void AfterFirstFrame(QWidget* window, std::function<void()> work) { new FirstFrameWatch(window, std::move(work)); }
+void AfterFirstFrame(QWidget* window, std::function<void()> work)
+{
+    new FirstFrameWatch(window, std::move(work));
+}

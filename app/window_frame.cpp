@@ -37,7 +37,8 @@ constexpr int kChooserLetters = 16;
 using frame_parts::Add;
 using frame_parts::Box;
 
-QPushButton* FlatButton(QWidget* parent, const char* icon, int maxWidth, const QString& tip, const QString& name)
+QPushButton* FlatButton(QWidget* parent, const char* icon, int maxWidth, const QString& tip,
+                        const QString& name)
 {
     auto* b = new QPushButton(IconFromResource(icon), QString(), parent);
     b->setFlat(true);
@@ -180,16 +181,13 @@ void BuildTransport(QWidget* parent, VarnWidgets& w)
 {
     w.buttonBar = Box(parent, Qt::Horizontal, 0, 4);
     w.buttonBar->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Minimum);
-    w.playButton =
-        new QPushButton(IconFromResource("play.png"), QObject::tr("Play Aya"), w.buttonBar);
-    w.stopButton =
-        new QPushButton(IconFromResource("stop.png"), QObject::tr("Stop Playing"), w.buttonBar);
+    w.playButton = new QPushButton(IconFromResource("play.png"), QObject::tr("Play Aya"), w.buttonBar);
+    w.stopButton = new QPushButton(IconFromResource("stop.png"), QObject::tr("Stop Playing"), w.buttonBar);
     // The arrows point the way the ayas run: leftwards in a right-to-left window.
     const bool rtl = QGuiApplication::isRightToLeft();
     const char* backwards = rtl ? "right2.png" : "left2.png";
     const char* onwards = rtl ? "left2.png" : "right2.png";
-    w.prevButton =
-        new QPushButton(IconFromResource(backwards), QObject::tr("Previous Aya"), w.buttonBar);
+    w.prevButton = new QPushButton(IconFromResource(backwards), QObject::tr("Previous Aya"), w.buttonBar);
     w.nextButton = new QPushButton(IconFromResource(onwards), QObject::tr("Next Aya"), w.buttonBar);
     w.playButton->setToolTip(QObject::tr("Plays the current aya (Space, Ctrl+Space or the Play key)"));
     w.stopButton->setToolTip(
@@ -221,25 +219,24 @@ void BuildSingleBar(QWidget* parent, VarnWidgets& w)
 {
     w.singleBar = Box(parent, Qt::Horizontal, 0, 2);
     QWidget* bar = w.singleBar;
-    w.singleStart = FlatButton(bar, "start.png", 20,
-                               QObject::tr("Start the part here (the slider's position)"),
-                               QObject::tr("Part start from slider"));
+    w.singleStart =
+        FlatButton(bar, "start.png", 20, QObject::tr("Start the part here (the slider's position)"),
+                   QObject::tr("Part start from slider"));
     w.startSpin = new QSpinBox(bar);
     w.startSpin->setSuffix(QObject::tr(" ms"));
     w.startSpin->setAccessibleName(QObject::tr("Part start"));
     w.startSpin->setToolTip(QObject::tr("Where the part starts, in milliseconds"));
-    w.singleEnd = FlatButton(bar, "end.png", 20,
-                             QObject::tr("End the part here (the slider's position)"),
+    w.singleEnd = FlatButton(bar, "end.png", 20, QObject::tr("End the part here (the slider's position)"),
                              QObject::tr("Part end from slider"));
     w.endSpin = new QSpinBox(bar);
     w.endSpin->setSuffix(QObject::tr(" ms"));
     w.endSpin->setAccessibleName(QObject::tr("Part end"));
     w.endSpin->setToolTip(QObject::tr("Where the part ends, in milliseconds"));
-    w.singlePlay = FlatButton(bar, "playr.png", 30,
-                              QObject::tr("Play the part again and again (Space or Ctrl+Space)"),
-                              QObject::tr("Play part repeatedly"));
-    w.singleStop = FlatButton(bar, "stop.png", 30,
-                              QObject::tr("Stop (Space or Ctrl+Space)"), QObject::tr("Stop"));
+    w.singlePlay =
+        FlatButton(bar, "playr.png", 30, QObject::tr("Play the part again and again (Space or Ctrl+Space)"),
+                   QObject::tr("Play part repeatedly"));
+    w.singleStop =
+        FlatButton(bar, "stop.png", 30, QObject::tr("Stop (Space or Ctrl+Space)"), QObject::tr("Stop"));
     const bool rtl = QGuiApplication::isRightToLeft();
     w.singlePrev = FlatButton(bar, rtl ? "right2.png" : "left2.png", 30,
                               QObject::tr("Previous aya (Left or Ctrl+Left)"), QObject::tr("Previous aya"));

@@ -18,6 +18,7 @@
 #include "whole.h"
 
 #include <QAbstractScrollArea>
+#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QBuffer>
 #include <QComboBox>
@@ -27,7 +28,6 @@
 #include <QFile>
 #include <QImage>
 #include <QMainWindow>
-#include <QAbstractSpinBox>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>

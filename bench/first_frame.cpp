@@ -30,8 +30,8 @@ double MillisecondsSinceLaunch()
 void QBackingStore::flush(const QRegion& region, QWindow* window, const QPoint& offset)
 {
     using Flush = void (*)(QBackingStore*, const QRegion&, QWindow*, const QPoint&);
-    static const auto real =
-        reinterpret_cast<Flush>(dlvsym(RTLD_NEXT, "_ZN13QBackingStore5flushERK7QRegionP7QWindowRK6QPoint", "Qt_6"));
+    static const auto real = reinterpret_cast<Flush>(
+        dlvsym(RTLD_NEXT, "_ZN13QBackingStore5flushERK7QRegionP7QWindowRK6QPoint", "Qt_6"));
     real(this, region, window, offset);
     static std::set<QWindow*> flushed;
     flushed.insert(window);

@@ -8,14 +8,14 @@
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
-#include <optional>
-#include <QIconEngine>
 #include <QGuiApplication>
+#include <QIconEngine>
 #include <QImage>
 #include <algorithm>
 #include <cstring>
 #include <fstream>
 #include <iostream>
+#include <optional>
 
 namespace
 {

@@ -35,22 +35,23 @@ bool LoadAubio(const char* file, AubioFunctions* functions, std::string* problem
     }
     AubioFunctions f{};
     std::string& p = *problem;
-    const bool ok = Resolve(library, "new_fvec", &f.newFvec, &p) && Resolve(library, "del_fvec", &f.delFvec, &p) &&
-                Resolve(library, "new_cvec", &f.newCvec, &p) && Resolve(library, "del_cvec", &f.delCvec, &p) &&
-                Resolve(library, "new_aubio_window", &f.newWindow, &p) &&
-                Resolve(library, "new_aubio_fft", &f.newFft, &p) &&
-                Resolve(library, "del_aubio_fft", &f.delFft, &p) &&
-                Resolve(library, "aubio_fft_do_complex", &f.fftDoComplex, &p) &&
-                Resolve(library, "aubio_fft_get_norm", &f.fftGetNorm, &p) &&
-                Resolve(library, "new_aubio_mfcc", &f.newMfcc, &p) &&
-                Resolve(library, "del_aubio_mfcc", &f.delMfcc, &p) &&
-                Resolve(library, "aubio_mfcc_do", &f.mfccDo, &p) &&
-                Resolve(library, "new_aubio_pitch", &f.newPitch, &p) &&
-                Resolve(library, "del_aubio_pitch", &f.delPitch, &p) &&
-                Resolve(library, "aubio_pitch_do", &f.pitchDo, &p) &&
-                Resolve(library, "aubio_pitch_set_unit", &f.pitchSetUnit, &p) &&
-                Resolve(library, "aubio_pitch_set_silence", &f.pitchSetSilence, &p) &&
-                Resolve(library, "aubio_pitch_get_confidence", &f.pitchGetConfidence, &p);
+    const bool ok =
+        Resolve(library, "new_fvec", &f.newFvec, &p) && Resolve(library, "del_fvec", &f.delFvec, &p) &&
+        Resolve(library, "new_cvec", &f.newCvec, &p) && Resolve(library, "del_cvec", &f.delCvec, &p) &&
+        Resolve(library, "new_aubio_window", &f.newWindow, &p) &&
+        Resolve(library, "new_aubio_fft", &f.newFft, &p) &&
+        Resolve(library, "del_aubio_fft", &f.delFft, &p) &&
+        Resolve(library, "aubio_fft_do_complex", &f.fftDoComplex, &p) &&
+        Resolve(library, "aubio_fft_get_norm", &f.fftGetNorm, &p) &&
+        Resolve(library, "new_aubio_mfcc", &f.newMfcc, &p) &&
+        Resolve(library, "del_aubio_mfcc", &f.delMfcc, &p) &&
+        Resolve(library, "aubio_mfcc_do", &f.mfccDo, &p) &&
+        Resolve(library, "new_aubio_pitch", &f.newPitch, &p) &&
+        Resolve(library, "del_aubio_pitch", &f.delPitch, &p) &&
+        Resolve(library, "aubio_pitch_do", &f.pitchDo, &p) &&
+        Resolve(library, "aubio_pitch_set_unit", &f.pitchSetUnit, &p) &&
+        Resolve(library, "aubio_pitch_set_silence", &f.pitchSetSilence, &p) &&
+        Resolve(library, "aubio_pitch_get_confidence", &f.pitchGetConfidence, &p);
     if (!ok) {
         dlclose(library);
         return false;

@@ -41,7 +41,8 @@ class TestStart : public QObject
         const QIcon copy = icon;
         QCOMPARE(copy.availableSizes(), QList<QSize>({QSize(24, 24)}));
         QCOMPARE(icon.pixmap(24, 24).size(), QSize(24, 24));
-        QCOMPARE(icon.pixmap(24, 24).toImage().pixel(3, 3), PixmapFromResource("play.png").toImage().pixel(3, 3));
+        QCOMPARE(icon.pixmap(24, 24).toImage().pixel(3, 3),
+                 PixmapFromResource("play.png").toImage().pixel(3, 3));
         QVERIFY(missing.isNull());
         QVERIFY(missing.pixmap(16, 16).isNull());
         QDir::setCurrent(before);
