@@ -15,7 +15,7 @@
 #include "passage_controls.h"
 #include "playback_keys.h"
 #include "practice_aids.h"
-#include "profile_lock.h"
+#include "profile_guard.h"
 #include "recitation_session.h"
 #include "review_book.h"
 #include "self_test.h"

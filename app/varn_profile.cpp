@@ -52,7 +52,7 @@ void Varn::LoadProfile(const std::string& name)
     // one coming (the learner's files are written by one program at a time).
     if (!userName_.empty())
         SaveProfile();
-    if (!profileLock_.Take(name, ProfilePath(name))) {
+    if (!GuardProfile(profileLock_, name, ProfilePath(name))) {
         LoadProfilePopup();
         return;
     }
@@ -110,7 +110,7 @@ void Varn::NewProfile(const std::string& name)
 {
     if (!userName_.empty())
         SaveProfile();
-    if (!profileLock_.Take(name, ProfilePath(name))) {
+    if (!GuardProfile(profileLock_, name, ProfilePath(name))) {
         LoadProfilePopup();
         return;
     }

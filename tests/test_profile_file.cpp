@@ -2,8 +2,11 @@
 // The profile file: its bytes, its round trip, names it cannot hold, and damaged files.
 #include "naming.h"
 #include "profile_file.h"
+#include "profile_lock.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -177,6 +180,66 @@ class TestProfileFile : public QObject
         QCOMPARE(ProfileNameOfFile("notes.txt"), std::string());
         QCOMPARE(ProfileNameOfFile(".varn"), std::string());
         QCOMPARE(ProfileNameOfFile("Zaid.VARN"), std::string());
+    }
+
+    // One program a profile: a second lock on a held profile is refused, and the first keeps it; a lock
+    // that names no owner is taken over; another computer's lock is the learner's to take over; where
+    // no lock can be made the profile opens unguarded.
+    void profileLock()
+    {
+        QTemporaryDir dir;
+        const std::string amina = dir.filePath("profiles/Amina.varn").toStdString();
+        const std::string bilal = dir.filePath("profiles/Bilal.varn").toStdString();
+        int asked = 0;
+        QString askedHost;
+        auto answer = [&](bool yes) {
+            return [&asked, &askedHost, yes](const QString& host) {
+                ++asked;
+                askedHost = host;
+                return yes;
+            };
+        };
+        ProfileLock first, second;
+        QCOMPARE(first.Take(amina, answer(true)), ProfileLock::Result::Taken);
+        QVERIFY(QFileInfo::exists(QString::fromStdString(amina) + ".lock"));
+        QCOMPARE(first.Take(amina, answer(true)), ProfileLock::Result::Taken); // held already
+        QCOMPARE(second.Take(amina, answer(true)), ProfileLock::Result::Busy);
+        QCOMPARE(asked, 0);
+        // Moving to another profile lets the first go.
+        QCOMPARE(first.Take(bilal, answer(true)), ProfileLock::Result::Taken);
+        QCOMPARE(second.Take(amina, answer(true)), ProfileLock::Result::Taken);
+        second.Release();
+        first.Release();
+
+        // A lock whose write was cut short names no owner.
+        QFile empty(QString::fromStdString(amina) + ".lock");
+        QVERIFY(empty.open(QIODevice::WriteOnly));
+        empty.close();
+        QCOMPARE(first.Take(amina, answer(false)), ProfileLock::Result::Taken);
+        QCOMPARE(asked, 0);
+        first.Release();
+
+        // Another computer's lock (a shared home folder): asked, declined, then taken over.
+        QFile foreign(QString::fromStdString(amina) + ".lock");
+        QVERIFY(foreign.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        foreign.write("4242\nvarnel\nthe-computer-upstairs\n");
+        foreign.close();
+        QCOMPARE(first.Take(bilal, answer(true)), ProfileLock::Result::Taken);
+        QCOMPARE(first.Take(amina, answer(false)), ProfileLock::Result::Declined);
+        QCOMPARE(asked, 1);
+        QCOMPARE(askedHost, QString("the-computer-upstairs"));
+        QCOMPARE(second.Take(bilal, answer(true)), ProfileLock::Result::Busy); // still held by first
+        QCOMPARE(first.Take(amina, answer(true)), ProfileLock::Result::Taken);
+        QCOMPARE(asked, 2);
+        QCOMPARE(second.Take(bilal, answer(true)), ProfileLock::Result::Taken);
+
+        // A folder that cannot be made (a file stands in its place): no lock, and it opens all the same.
+        QFile standing(dir.filePath("standing"));
+        QVERIFY(standing.open(QIODevice::WriteOnly));
+        standing.close();
+        ProfileLock third;
+        QCOMPARE(third.Take(dir.filePath("standing/Yusuf.varn").toStdString(), answer(true)),
+                 ProfileLock::Result::Unguarded);
     }
 };
 

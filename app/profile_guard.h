@@ -1,0 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The window's side of the profile lock: what the learner is told, and asked, when a profile is opened.
+#pragma once
+
+#include "profile_lock.h"
+
+#include <string>
+
+// Locks the profile name at path for this window. False, told to the learner, when another program
+// holds it or the learner declines to take over another computer's lock; true when it is locked, and
+// also when no lock can be made (the learner is told that the profile opens unguarded).
+bool GuardProfile(ProfileLock& lock, const std::string& name, const std::string& path);
