@@ -48,6 +48,10 @@ forbid '(==|!=) *(whole|stack|single|review|compare|span)_\b|\b(whole|stack|sing
   'the session tests which drill it holds: ask the drill, or play it aside' session
 forbid '#include <Q(Widget|TreeWidget|Dialog|Label|Menu|Pixmap|Painter)>' 'widgets in the learner record' progress
 forbid '#include "(test_sound|tools/)' 'the window includes a tool' app
+forbid 'QFile::remove|QDir[^;]*\.remove|removeRecursively|removeStaleLockFile|std::filesystem::remove|\bunlink\(|std::remove\(' \
+  'the window deletes a file: ask the registry or the record' app
+forbid '\baubio_[a-z_]+\(|\bnew_(fvec|cvec|aubio_[a-z]+)\(' \
+  'aubio called where it was linked: load it through listen/aubio_library.h' app audio content import listen progress session sound views
 # An OpenAL call is checked when AL_CHECK( or ALC_CHECK( opens on its line or ends the line before.
 unchecked=$(for f in sound/*.cpp sound/*.h; do
   case "$f" in */al_check.*) continue ;; esac
