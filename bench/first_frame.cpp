@@ -32,6 +32,10 @@ void QBackingStore::flush(const QRegion& region, QWindow* window, const QPoint& 
     using Flush = void (*)(QBackingStore*, const QRegion&, QWindow*, const QPoint&);
     static const auto real = reinterpret_cast<Flush>(
         dlvsym(RTLD_NEXT, "_ZN13QBackingStore5flushERK7QRegionP7QWindowRK6QPoint", "Qt_6"));
+    if (!real) {
+        fprintf(stderr, "first-frame: this Qt has no QBackingStore::flush to stand in front of\n");
+        _exit(3);
+    }
     real(this, region, window, offset);
     static std::set<QWindow*> flushed;
     flushed.insert(window);
