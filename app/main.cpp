@@ -57,7 +57,7 @@ int main(int argc, char** argv)
     Varn window;
     // The book from img.vnl at once; the desktop's own icon for Varnel, where the icon theme holds one,
     // once the window is drawn: finding it reads the theme's folders, which the window need not wait for.
-    window.setWindowIcon(QIcon(PixmapFromResource("quran.png")));
+    window.setWindowIcon(IconFromResource("quran.png"));
     AfterFirstFrame(&window, [&window] {
         const QIcon themed = QIcon::fromTheme("varnel");
         if (!themed.isNull())

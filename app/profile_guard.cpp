@@ -34,8 +34,8 @@ bool GuardProfile(ProfileLock& lock, const std::string& name, const std::string&
                                 "choose another profile.")
                         .arg(Html(name)));
         return false;
-    case ProfileLock::Result::Declined:
-        break;
+    case ProfileLock::Result::Declined: // the learner said so
+        return false;
     }
     return false;
 }
