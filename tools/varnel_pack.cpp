@@ -287,7 +287,8 @@ int CheckRecitation(const std::vector<std::string>& args)
         return Fail(error);
     std::cout << listen::ToJson(result) << "\n";
     if (qEnvironmentVariableIsSet("VARNEL_CHECK_MEASURES")) // for bench/check-eval
-        std::cerr << "wander " << result.wander << " closeness " << result.closeness << "\n";
+        std::cerr << "closeness " << result.closeness << " missing " << result.missingShare << " extra "
+                  << result.extraShare << " changed " << result.changedShare << " warp " << result.warp << "\n";
     return kSuccess;
 }
 

@@ -1,0 +1,151 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "alignment.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace listen
+{
+namespace
+{
+
+// The step that reached a cell: both on, one held (a moves, or b moves), or one two frames to the
+// other's one (b two, or a two), so that a steady difference in tempo is followed without holding.
+enum Step : unsigned char { kBoth, kHoldB, kHoldA, kTwoOfB, kTwoOfA };
+
+// Steps, half a byte each, row by row over the band.
+class StepStore
+{
+  public:
+    StepStore(const std::vector<size_t>& lo, const std::vector<size_t>& hi) : lo_(lo), start_(lo.size() + 1, 0)
+    {
+        for (size_t i = 0; i < lo.size(); ++i)
+            start_[i + 1] = start_[i] + (hi[i] - lo[i] + 1);
+        nibbles_.assign((start_.back() + 1) / 2, 0);
+    }
+    void Set(size_t i, size_t j, Step s)
+    {
+        const size_t k = start_[i] + (j - lo_[i]);
+        nibbles_[k / 2] = (k % 2) ? (nibbles_[k / 2] & 0x0f) | (s << 4) : (nibbles_[k / 2] & 0xf0) | s;
+    }
+    Step Get(size_t i, size_t j) const
+    {
+        const size_t k = start_[i] + (j - lo_[i]);
+        return Step((k % 2) ? nibbles_[k / 2] >> 4 : nibbles_[k / 2] & 0x0f);
+    }
+
+  private:
+    const std::vector<size_t>& lo_;
+    std::vector<size_t> start_;
+    std::vector<unsigned char> nibbles_;
+};
+
+} // namespace
+
+float FrameDistance(const Features& a, size_t i, const Features& b, size_t j)
+{
+    const float* x = &a.frames[i * size_t(a.dims)];
+    const float* y = &b.frames[j * size_t(b.dims)];
+    float sum = 0;
+    for (int k = 0; k < a.dims; ++k)
+        sum += (x[k] - y[k]) * (x[k] - y[k]);
+    return std::sqrt(sum / float(a.dims));
+}
+
+Alignment Align(const Features& a, const Features& b, size_t radius, float holdPenalty)
+{
+    Alignment out;
+    const size_t n = a.Count(), m = b.Count();
+    if (n == 0 || m == 0 || a.dims != b.dims)
+        return out;
+    std::vector<size_t> lo(n), hi(n);
+    for (size_t i = 0; i < n; ++i) {
+        const double centre = n > 1 ? double(i) * double(m - 1) / double(n - 1) : 0;
+        lo[i] = size_t(std::max(0.0, std::floor(centre - double(radius))));
+        hi[i] = size_t(std::min(double(m - 1), std::ceil(centre + double(radius))));
+        // Each row's band meets the one before, so that every cell in it can be reached.
+        if (i > 0)
+            lo[i] = std::min(lo[i], hi[i - 1]);
+    }
+    StepStore steps(lo, hi);
+    const float inf = std::numeric_limits<float>::infinity();
+    // Three rows of accumulated cost and two of distances, each reset over the band it last held.
+    std::vector<float> cost[3] = {std::vector<float>(m, inf), std::vector<float>(m, inf), std::vector<float>(m, inf)};
+    std::vector<float> near[2] = {std::vector<float>(m, inf), std::vector<float>(m, inf)};
+    for (size_t i = 0; i < n; ++i) {
+        std::vector<float>& current = cost[i % 3];
+        const std::vector<float>& previous = cost[(i + 2) % 3];
+        const std::vector<float>& before = cost[(i + 1) % 3];
+        std::vector<float>& distances = near[i % 2];
+        const std::vector<float>& distancesBefore = near[(i + 1) % 2];
+        if (i >= 3)
+            std::fill(current.begin() + long(lo[i - 3]), current.begin() + long(hi[i - 3]) + 1, inf);
+        if (i >= 2)
+            std::fill(distances.begin() + long(lo[i - 2]), distances.begin() + long(hi[i - 2]) + 1, inf);
+        for (size_t j = lo[i]; j <= hi[i]; ++j) {
+            const float d = FrameDistance(a, i, b, j);
+            distances[j] = d;
+            float best = inf;
+            Step from = kBoth;
+            auto consider = [&](float c, Step s) {
+                if (c < best)
+                    best = c, from = s;
+            };
+            if (i == 0 && j == 0) {
+                best = 0;
+            } else {
+                if (i > 0 && j > 0)
+                    consider(previous[j - 1], kBoth);
+                if (i > 0)
+                    consider(previous[j] + holdPenalty, kHoldB);
+                if (j > 0)
+                    consider(current[j - 1] + holdPenalty, kHoldA);
+                if (i > 0 && j > 1)
+                    consider(previous[j - 2] + distances[j - 1], kTwoOfB);
+                if (i > 1 && j > 0)
+                    consider(before[j - 1] + distancesBefore[j], kTwoOfA);
+            }
+            current[j] = best + d;
+            steps.Set(i, j, from);
+        }
+    }
+    // Back along the best path.
+    auto visit = [&](size_t i, size_t j) {
+        out.path.emplace_back(uint32_t(i), uint32_t(j));
+        out.distance.push_back(FrameDistance(a, i, b, j));
+    };
+    for (size_t i = n - 1, j = m - 1;;) {
+        visit(i, j);
+        if (i == 0 && j == 0)
+            break;
+        switch (i == 0 ? kHoldA : j == 0 ? kHoldB : steps.Get(i, j)) {
+        case kBoth:
+            --i, --j;
+            break;
+        case kHoldB:
+            --i;
+            break;
+        case kHoldA:
+            --j;
+            break;
+        case kTwoOfB:
+            visit(i, j - 1);
+            i -= 1, j -= 2;
+            break;
+        case kTwoOfA:
+            visit(i - 1, j);
+            i -= 2, j -= 1;
+            break;
+        }
+    }
+    std::reverse(out.path.begin(), out.path.end());
+    std::reverse(out.distance.begin(), out.distance.end());
+    double sum = 0;
+    for (float d : out.distance)
+        sum += d;
+    out.cost = sum / double(out.distance.size());
+    return out;
+}
+
+} // namespace listen

@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Two recordings' features aligned in time by dynamic time warping, within a band about the line
+// between their ends: only the band is kept, half a byte a cell, so memory grows with the length
+// times the band's width and never with the product of the lengths. No Qt.
+#pragma once
+
+#include "analysis.h"
+
+#include <cstdint>
+#include <utility>
+#include <vector>
+
+namespace listen
+{
+
+// The distance between frame i of a and frame j of b: the root mean square of their difference.
+float FrameDistance(const Features& a, size_t i, const Features& b, size_t j);
+
+struct Alignment {
+    // Pairs of frames (of a, of b) from (0, 0) to the last of each, both never going back.
+    std::vector<std::pair<uint32_t, uint32_t>> path;
+    std::vector<float> distance; // at each point of the path
+    double cost = 0;             // the path's mean distance
+};
+
+// The best alignment of a with b that keeps within radius frames of the line between their ends.
+// A step that holds one recording still costs holdPenalty beyond its distance. Empty when either is.
+Alignment Align(const Features& a, const Features& b, size_t radius, float holdPenalty);
+
+} // namespace listen

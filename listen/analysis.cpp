@@ -1,0 +1,300 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "analysis.h"
+
+#include "aubio_library.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace listen
+{
+namespace
+{
+
+// The band the features are drawn from, and the margin of spectrum kept beyond it so that a warped
+// filter bank still finds its bins.
+constexpr double kLowHz = 300, kHighHz = 3400;
+constexpr double kKeptLowHz = 240, kKeptHighHz = 3900;
+// The noise floor is the band level of the quietest frames (this share of them); the loud level that
+// of the loudest (this percentile).
+constexpr double kQuietShare = 0.1;
+constexpr double kLoudPercentile = 0.95;
+// A frame is voice when it stands above the noise floor by a third of the distance between floor and
+// loud level, at least kLeastAboveFloorDb and at most kMostAboveFloorDb, and lies within
+// kMostBelowLoudDb of the loud level (a recording with no noise to speak of: digital silence).
+constexpr double kLeastAboveFloorDb = 6, kMostAboveFloorDb = 15;
+constexpr double kMostBelowLoudDb = 45;
+// Nothing is voice under this level: a silent file stays silent.
+constexpr double kSilenceDb = -80;
+// Frames per side of the median that removes clicks and drop-outs from the voice.
+constexpr int kSmoothFrames = 3;
+// A recording with less voice than this holds no recitation (a click, a breath).
+constexpr double kLeastVoiceSeconds = 0.15;
+// The floor under the features: the louder recording's noise per band, times this, and at least this
+// many dB under the loud level.
+constexpr double kFloorOverNoise = 2.0;
+constexpr double kDeepestFloorDb = 50;
+
+double Db(double power) { return 10 * std::log10(std::max(power, 1e-14)); }
+
+double Mel(double hz) { return 2595 * std::log10(1 + hz / 700); }
+double Hz(double mel) { return 700 * (std::pow(10, mel / 2595) - 1); }
+
+struct AubioVec {
+    const AubioFunctions& aubio;
+    fvec_t* v;
+    AubioVec(const AubioFunctions& functions, uint_t n) : aubio(functions), v(aubio.newFvec(n)) {}
+    ~AubioVec() { aubio.delFvec(v); }
+    AubioVec(const AubioVec&) = delete;
+    AubioVec& operator=(const AubioVec&) = delete;
+};
+
+std::vector<float> Mono(const sound::Pcm& pcm)
+{
+    const size_t frames = pcm.Frames();
+    std::vector<float> mono(frames);
+    const int channels = std::max(pcm.channels, 1);
+    for (size_t f = 0; f < frames; ++f) {
+        float sum = 0;
+        for (int c = 0; c < channels; ++c)
+            sum += pcm.samples[f * size_t(channels) + size_t(c)];
+        mono[f] = sum / float(channels);
+    }
+    return mono;
+}
+
+uint_t PowerOfTwoAtLeast(uint_t n)
+{
+    uint_t p = 1;
+    while (p < n)
+        p <<= 1;
+    return p;
+}
+
+double Percentile(std::vector<double> values, double share)
+{
+    const size_t k = std::min(values.size() - 1, size_t(double(values.size()) * share));
+    std::nth_element(values.begin(), values.begin() + long(k), values.end());
+    return values[k];
+}
+
+// One triangular mel filter over the stored bins: its first bin and its weights.
+struct Filter {
+    int first = 0;
+    std::vector<float> weights;
+};
+
+std::vector<Filter> FilterBank(const Analysis& a, double warp)
+{
+    std::vector<Filter> bank(kBands);
+    const double low = Mel(kLowHz), high = Mel(kHighHz);
+    auto edge = [&](int k) { return Hz(low + (high - low) * k / (kBands + 1)) * warp; };
+    for (int b = 0; b < kBands; ++b) {
+        const double left = edge(b), centre = edge(b + 1), right = edge(b + 2);
+        Filter& f = bank[size_t(b)];
+        f.first = std::max(0, int(std::ceil(left / a.binHz)) - a.firstBin);
+        for (int k = f.first; k < a.bins; ++k) {
+            const double hz = (a.firstBin + k) * a.binHz;
+            if (hz >= right)
+                break;
+            f.weights.push_back(float(hz <= centre ? (hz - left) / (centre - left) : (right - hz) / (right - centre)));
+        }
+    }
+    return bank;
+}
+
+void ApplyBank(const std::vector<Filter>& bank, const float* spectrum, double* out)
+{
+    for (size_t b = 0; b < bank.size(); ++b) {
+        double sum = 0;
+        const float* at = spectrum + bank[b].first;
+        for (size_t k = 0; k < bank[b].weights.size(); ++k)
+            sum += double(bank[b].weights[k]) * at[k];
+        out[b] = sum;
+    }
+}
+
+} // namespace
+
+double Analysis::VoicedSeconds() const
+{
+    return double(std::count(voiced.begin(), voiced.end(), 1)) * kFrameSeconds;
+}
+
+Analysis Analyse(const sound::Pcm& pcm)
+{
+    Analysis out;
+    const AubioFunctions* aubio = Aubio();
+    if (pcm.rate <= 0 || pcm.Frames() == 0 || !aubio)
+        return out;
+    const std::vector<float> mono = Mono(pcm);
+    out.rate = pcm.rate;
+    out.seconds = double(mono.size()) / pcm.rate;
+    const uint_t hop = uint_t(std::max(1, int(std::lround(pcm.rate * kFrameSeconds))));
+    const uint_t window = std::max<uint_t>(PowerOfTwoAtLeast(hop * 3), 8); // about 32 ms
+    const size_t count = mono.size() / hop;
+    if (count < 3)
+        return out;
+    out.binHz = double(pcm.rate) / window;
+    out.firstBin = std::max(1, int(kKeptLowHz / out.binHz));
+    const int lastBin = std::min(int(window / 2), int(std::ceil(kKeptHighHz / out.binHz)));
+    out.bins = std::max(0, lastBin - out.firstBin + 1);
+    if (out.bins < 4)
+        return out;
+    const int bandFirst = int(std::ceil(kLowHz / out.binHz)) - out.firstBin;
+    const int bandLast = std::min(out.bins - 1, int(kHighHz / out.binHz) - out.firstBin);
+
+    // The power spectrum of every frame (a Hann window centred on it), kept in the band and its margin,
+    // and the frame's level in the band.
+    aubio_fft_t* fft = aubio->newFft(window);
+    fvec_t* hann = aubio->newWindow(const_cast<char_t*>("hanningz"), window);
+    cvec_t* spectrum = aubio->newCvec(window);
+    AubioVec in(*aubio, window), complex(*aubio, window);
+    std::vector<float> power(count * size_t(out.bins));
+    std::vector<double> level(count);
+    for (size_t f = 0; f < count; ++f) {
+        const long centre = long(f * hop + hop / 2);
+        for (uint_t i = 0; i < window; ++i) {
+            const long at = centre - long(window / 2) + long(i);
+            in.v->data[i] = at >= 0 && size_t(at) < mono.size() ? mono[size_t(at)] * hann->data[i] : 0.f;
+        }
+        aubio->fftDoComplex(fft, in.v, complex.v);
+        aubio->fftGetNorm(complex.v, spectrum);
+        float* row = &power[f * size_t(out.bins)];
+        double band = 0;
+        for (int k = 0; k < out.bins; ++k) {
+            const double norm = spectrum->norm[out.firstBin + k] / double(window);
+            row[k] = float(norm * norm);
+            if (k >= bandFirst && k <= bandLast)
+                band += row[k];
+        }
+        level[f] = Db(band);
+    }
+    aubio->delCvec(spectrum);
+    aubio->delFvec(hann);
+    aubio->delFft(fft);
+
+    // The noise floor: the quietest frames, their level and their spectrum.
+    out.floorDb = Percentile(level, kQuietShare);
+    out.loudDb = Percentile(level, kLoudPercentile);
+    out.loud = std::pow(10, out.loudDb / 10);
+    const double above = std::clamp((out.loudDb - out.floorDb) / 3, kLeastAboveFloorDb, kMostAboveFloorDb);
+    const double threshold =
+        std::max({std::min(out.floorDb + above, out.loudDb - kLeastAboveFloorDb), out.loudDb - kMostBelowLoudDb, kSilenceDb});
+    out.noise.assign(size_t(out.bins), 0.f);
+    size_t quiet = 0;
+    for (size_t f = 0; f < count; ++f)
+        if (level[f] <= out.floorDb) {
+            for (int k = 0; k < out.bins; ++k)
+                out.noise[size_t(k)] += power[f * size_t(out.bins) + size_t(k)];
+            ++quiet;
+        }
+    for (float& v : out.noise)
+        v /= float(std::max<size_t>(quiet, 1));
+
+    // Voice, with clicks and drop-outs of a frame or two smoothed away.
+    std::vector<char> loud(count), voiced(count);
+    for (size_t f = 0; f < count; ++f)
+        loud[f] = level[f] >= threshold;
+    for (size_t f = 0; f < count; ++f) {
+        int on = 0, seen = 0;
+        for (long k = long(f) - kSmoothFrames; k <= long(f) + kSmoothFrames; ++k)
+            if (k >= 0 && size_t(k) < count)
+                on += loud[size_t(k)], ++seen;
+        voiced[f] = 2 * on > seen;
+    }
+    size_t first = 0, last = count;
+    while (first < count && !voiced[first])
+        ++first;
+    while (last > first && !voiced[last - 1])
+        --last;
+    const size_t voicedFrames = size_t(std::count(voiced.begin() + long(first), voiced.begin() + long(last), 1));
+    if (double(voicedFrames) * kFrameSeconds < kLeastVoiceSeconds) {
+        out.bins = 0;
+        out.noise.clear();
+        return out;
+    }
+    out.lead = double(first) * kFrameSeconds;
+    out.voiced.assign(voiced.begin() + long(first), voiced.begin() + long(last));
+    out.power.assign(power.begin() + long(first * size_t(out.bins)), power.begin() + long(last * size_t(out.bins)));
+    return out;
+}
+
+std::vector<double> PairFloor(const Analysis& a, const Analysis& b, double warpB)
+{
+    std::vector<double> floor(kBands, std::pow(10, -kDeepestFloorDb / 10) / kBands);
+    if (a.bins == 0 || b.bins == 0)
+        return floor;
+    std::vector<double> na(kBands), nb(kBands);
+    ApplyBank(FilterBank(a, 1.0), a.noise.data(), na.data());
+    ApplyBank(FilterBank(b, warpB), b.noise.data(), nb.data());
+    for (int k = 0; k < kBands; ++k)
+        floor[size_t(k)] =
+            std::max(floor[size_t(k)], kFloorOverNoise * std::max(na[size_t(k)] / a.loud, nb[size_t(k)] / b.loud));
+    return floor;
+}
+
+Features MakeFeatures(const Analysis& analysis, const std::vector<double>& floor, double warp, int step)
+{
+    Features out;
+    out.lead = analysis.lead;
+    out.seconds = analysis.seconds;
+    step = std::max(step, 1);
+    const size_t n = (analysis.Count() + size_t(step) - 1) / size_t(step);
+    if (n < 2 || analysis.bins == 0 || floor.size() != size_t(kBands))
+        return out;
+    const std::vector<Filter> bank = FilterBank(analysis, warp);
+    // The cosine transform's table: coefficient j (1..kCoefficients) of band b.
+    std::vector<double> cosines(size_t(kCoefficients * kBands));
+    for (int j = 0; j < kCoefficients; ++j)
+        for (int b = 0; b < kBands; ++b)
+            cosines[size_t(j * kBands + b)] = std::cos(M_PI * (j + 1) * (b + 0.5) / kBands);
+    std::vector<double> mel(kBands);
+    std::vector<float> base(n * size_t(kCoefficients));
+    out.voiced.resize(n);
+    for (size_t f = 0; f < n; ++f) {
+        const size_t at = f * size_t(step);
+        ApplyBank(bank, &analysis.power[at * size_t(analysis.bins)], mel.data());
+        for (int b = 0; b < kBands; ++b)
+            mel[size_t(b)] = std::log(mel[size_t(b)] / analysis.loud + floor[size_t(b)]);
+        for (int j = 0; j < kCoefficients; ++j) {
+            double c = 0;
+            for (int b = 0; b < kBands; ++b)
+                c += cosines[size_t(j * kBands + b)] * mel[size_t(b)];
+            base[f * kCoefficients + size_t(j)] = float(c);
+        }
+        out.voiced[f] = analysis.voiced[at];
+    }
+    // Each coefficient to mean 0 and variance 1 over the voice: the microphone, the room and much of
+    // the speaker drop out.
+    const size_t voicedCount = size_t(std::count(out.voiced.begin(), out.voiced.end(), 1));
+    for (int c = 0; c < kCoefficients; ++c) {
+        double mean = 0, square = 0;
+        for (size_t f = 0; f < n; ++f)
+            if (out.voiced[f] || voicedCount == 0)
+                mean += base[f * kCoefficients + size_t(c)];
+        const double weight = double(voicedCount ? voicedCount : n);
+        mean /= weight;
+        for (size_t f = 0; f < n; ++f)
+            if (out.voiced[f] || voicedCount == 0)
+                square += std::pow(base[f * kCoefficients + size_t(c)] - mean, 2);
+        const double deviation = std::max(std::sqrt(square / weight), 1e-6);
+        for (size_t f = 0; f < n; ++f)
+            base[f * kCoefficients + size_t(c)] = float((base[f * kCoefficients + size_t(c)] - mean) / deviation);
+    }
+    // With their change over two frames either side (of the frames kept).
+    const size_t reach = std::max<size_t>(1, size_t(2 / step));
+    out.dims = kDims;
+    out.frames.assign(n * size_t(kDims), 0.f);
+    for (size_t f = 0; f < n; ++f) {
+        const size_t before = f >= reach ? f - reach : 0, after = std::min(f + reach, n - 1);
+        for (int c = 0; c < kCoefficients; ++c) {
+            out.frames[f * kDims + size_t(c)] = base[f * kCoefficients + size_t(c)];
+            out.frames[f * kDims + size_t(kCoefficients + c)] =
+                (base[after * kCoefficients + size_t(c)] - base[before * kCoefficients + size_t(c)]) / 2.f;
+        }
+    }
+    return out;
+}
+
+} // namespace listen

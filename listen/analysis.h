@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A recording taken apart for the listening check: where its voice is, found against its own noise
+// floor, and the spectra of that voice in the band where speech is told apart (300-3400 Hz, so that
+// hum, a telephone's or a laptop's band limits and most of a room's rumble stay outside), from which
+// features are drawn for one pair of recordings at a time. No Qt.
+#pragma once
+
+#include "sound.h"
+
+#include <cstddef>
+#include <vector>
+
+namespace listen
+{
+
+// Seconds per frame.
+constexpr double kFrameSeconds = 0.01;
+// Mel bands in the speech band, and the cepstral coefficients drawn from them (c0, the loudness, is
+// left out); each frame's features are the coefficients and their change over the frames around it.
+constexpr int kBands = 24;
+constexpr int kCoefficients = 12;
+constexpr int kDims = 2 * kCoefficients;
+
+// The voice of one recording: its band spectra from the first voiced frame to the last.
+struct Analysis {
+    int rate = 0;
+    double seconds = 0;     // the whole recording's length
+    double lead = 0;        // seconds before the first voiced frame
+    double binHz = 0;       // the width of one stored spectrum bin
+    int firstBin = 0;       // the FFT bin of the first stored one
+    int bins = 0;           // stored bins per frame
+    std::vector<float> power; // bins values per frame: power spectrum, the speech band and a margin
+    std::vector<float> noise; // bins values: the power of the recording's noise floor, per bin
+    std::vector<char> voiced; // per frame: stands clearly above the noise floor
+    double loud = 0;          // the band power of the loud frames (their 95th percentile), linear
+    double floorDb = 0, loudDb = 0; // the noise floor's and the loud frames' band level, dB full scale
+    size_t Count() const { return voiced.size(); }
+    double VoicedSeconds() const;
+};
+
+// Takes pcm (any rate, any channels) apart. An empty result (Count() 0) when it holds no voice, or
+// when aubio cannot be loaded.
+Analysis Analyse(const sound::Pcm& pcm);
+
+// Features of a recording, frame by frame.
+struct Features {
+    int dims = 0;
+    std::vector<float> frames; // dims values per frame
+    std::vector<char> voiced;
+    double lead = 0;
+    double seconds = 0;
+    size_t Count() const { return dims > 0 ? frames.size() / size_t(dims) : 0; }
+};
+
+// The floor, per mel band, under which two recordings are not told apart: relative to each
+// recording's loud level, the higher of the two recordings' noise, so that what one's noise hides
+// is hidden in both. warp is the learner's frequency warp (see Features).
+std::vector<double> PairFloor(const Analysis& a, const Analysis& b, double warpB);
+
+// The features of an analysis: log mel energies over the floor (relative to its loud level), their
+// cepstrum, each coefficient brought to mean 0 and variance 1 over the voice, and its change. The mel
+// bands are read at warp times their frequency, so that one speaker's formants meet another's. step
+// keeps every step-th frame only (1 keeps all).
+Features MakeFeatures(const Analysis& analysis, const std::vector<double>& floor, double warp, int step = 1);
+
+} // namespace listen
