@@ -11,10 +11,16 @@ namespace listen
 namespace
 {
 
-// The band the features are drawn from, and the margin of spectrum kept beyond it so that a warped
-// filter bank still finds its bins.
-constexpr double kLowHz = 300, kHighHz = 3400;
-constexpr double kKeptLowHz = 240, kKeptHighHz = 3900;
+// The band where voice is found against noise; the band the features are drawn from (up to where
+// both recordings hold voice), no narrower than kLeastHighHz; and the margin of spectrum kept beyond
+// it so that a warped filter bank still finds its bins.
+constexpr double kVoiceLowHz = 300, kVoiceHighHz = 3400;
+constexpr double kLowHz = 300, kHighHz = 4500, kLeastHighHz = 2500;
+constexpr double kKeptLowHz = 230, kKeptHighHz = 5700;
+// The voice's spectrum is held up to where its mean over the voice sinks below this many times the
+// noise's, or this many dB under its peak.
+constexpr double kTopOverNoise = 4;
+constexpr double kTopBelowPeakDb = 50;
 // The noise floor is the band level of the quietest frames (this share of them); the loud level that
 // of the loudest (this percentile).
 constexpr double kQuietShare = 0.1;
@@ -34,6 +40,7 @@ constexpr double kLeastVoiceSeconds = 0.15;
 // many dB under the loud level.
 constexpr double kFloorOverNoise = 2.0;
 constexpr double kDeepestFloorDb = 50;
+constexpr float kDeltaWeight = 0.0f;
 
 double Db(double power) { return 10 * std::log10(std::max(power, 1e-14)); }
 
@@ -84,10 +91,10 @@ struct Filter {
     std::vector<float> weights;
 };
 
-std::vector<Filter> FilterBank(const Analysis& a, double warp)
+std::vector<Filter> FilterBank(const Analysis& a, double warp, double highHz)
 {
     std::vector<Filter> bank(kBands);
-    const double low = Mel(kLowHz), high = Mel(kHighHz);
+    const double low = Mel(kLowHz), high = Mel(highHz);
     auto edge = [&](int k) { return Hz(low + (high - low) * k / (kBands + 1)) * warp; };
     for (int b = 0; b < kBands; ++b) {
         const double left = edge(b), centre = edge(b + 1), right = edge(b + 2);
@@ -141,8 +148,8 @@ Analysis Analyse(const sound::Pcm& pcm)
     out.bins = std::max(0, lastBin - out.firstBin + 1);
     if (out.bins < 4)
         return out;
-    const int bandFirst = int(std::ceil(kLowHz / out.binHz)) - out.firstBin;
-    const int bandLast = std::min(out.bins - 1, int(kHighHz / out.binHz) - out.firstBin);
+    const int bandFirst = int(std::ceil(kVoiceLowHz / out.binHz)) - out.firstBin;
+    const int bandLast = std::min(out.bins - 1, int(kVoiceHighHz / out.binHz) - out.firstBin);
 
     // The power spectrum of every frame (a Hann window centred on it), kept in the band and its margin,
     // and the frame's level in the band.
@@ -215,27 +222,48 @@ Analysis Analyse(const sound::Pcm& pcm)
         return out;
     }
     out.lead = double(first) * kFrameSeconds;
+    // How high the voice reaches above the noise: its mean spectrum over the voice, smoothed.
+    std::vector<double> mean(size_t(out.bins), 0);
+    for (size_t f = first; f < last; ++f)
+        if (voiced[f])
+            for (int k = 0; k < out.bins; ++k)
+                mean[size_t(k)] += power[f * size_t(out.bins) + size_t(k)] / double(voicedFrames);
+    std::vector<double> smooth(size_t(out.bins), 0);
+    for (int k = 0; k < out.bins; ++k) {
+        int seen = 0;
+        for (int j = std::max(0, k - 3); j <= std::min(out.bins - 1, k + 3); ++j, ++seen)
+            smooth[size_t(k)] += mean[size_t(j)];
+        smooth[size_t(k)] /= seen;
+    }
+    const double peak = *std::max_element(smooth.begin(), smooth.end());
+    int top = out.bins - 1;
+    while (top > 0 && (smooth[size_t(top)] < peak * std::pow(10, -kTopBelowPeakDb / 10) ||
+                       smooth[size_t(top)] < kTopOverNoise * out.noise[size_t(top)]))
+        --top;
+    out.topHz = (out.firstBin + top) * out.binHz;
     out.voiced.assign(voiced.begin() + long(first), voiced.begin() + long(last));
     out.power.assign(power.begin() + long(first * size_t(out.bins)), power.begin() + long(last * size_t(out.bins)));
     return out;
 }
 
-std::vector<double> PairFloor(const Analysis& a, const Analysis& b, double warpB)
+PairBand ForPair(const Analysis& a, const Analysis& b, double warpB)
 {
-    std::vector<double> floor(kBands, std::pow(10, -kDeepestFloorDb / 10) / kBands);
+    PairBand band;
+    band.highHz = std::clamp(std::min(a.topHz, b.topHz / warpB), kLeastHighHz, kHighHz);
+    band.floor.assign(kBands, std::pow(10, -kDeepestFloorDb / 10) / kBands);
     if (a.bins == 0 || b.bins == 0)
-        return floor;
+        return band;
     std::vector<double> na(kBands), nb(kBands);
-    ApplyBank(FilterBank(a, 1.0), a.noise.data(), na.data());
-    ApplyBank(FilterBank(b, warpB), b.noise.data(), nb.data());
-    for (int k = 0; k < kBands; ++k)
-        floor[size_t(k)] =
-            std::max(floor[size_t(k)], kFloorOverNoise * std::max(na[size_t(k)] / a.loud, nb[size_t(k)] / b.loud));
-    return floor;
+    ApplyBank(FilterBank(a, 1.0, band.highHz), a.noise.data(), na.data());
+    ApplyBank(FilterBank(b, warpB, band.highHz), b.noise.data(), nb.data());
+    for (size_t k = 0; k < size_t(kBands); ++k)
+        band.floor[k] = std::max(band.floor[k], kFloorOverNoise * std::max(na[k] / a.loud, nb[k] / b.loud));
+    return band;
 }
 
-Features MakeFeatures(const Analysis& analysis, const std::vector<double>& floor, double warp, int step)
+Features MakeFeatures(const Analysis& analysis, const PairBand& band, double warp, int step)
 {
+    const std::vector<double>& floor = band.floor;
     Features out;
     out.lead = analysis.lead;
     out.seconds = analysis.seconds;
@@ -243,7 +271,7 @@ Features MakeFeatures(const Analysis& analysis, const std::vector<double>& floor
     const size_t n = (analysis.Count() + size_t(step) - 1) / size_t(step);
     if (n < 2 || analysis.bins == 0 || floor.size() != size_t(kBands))
         return out;
-    const std::vector<Filter> bank = FilterBank(analysis, warp);
+    const std::vector<Filter> bank = FilterBank(analysis, warp, band.highHz);
     // The cosine transform's table: coefficient j (1..kCoefficients) of band b.
     std::vector<double> cosines(size_t(kCoefficients * kBands));
     for (int j = 0; j < kCoefficients; ++j)
@@ -291,7 +319,7 @@ Features MakeFeatures(const Analysis& analysis, const std::vector<double>& floor
         for (int c = 0; c < kCoefficients; ++c) {
             out.frames[f * kDims + size_t(c)] = base[f * kCoefficients + size_t(c)];
             out.frames[f * kDims + size_t(kCoefficients + c)] =
-                (base[after * kCoefficients + size_t(c)] - base[before * kCoefficients + size_t(c)]) / 2.f;
+                (base[after * kCoefficients + size_t(c)] - base[before * kCoefficients + size_t(c)]) * kDeltaWeight;
         }
     }
     return out;

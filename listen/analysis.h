@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A recording taken apart for the listening check: where its voice is, found against its own noise
-// floor, and the spectra of that voice in the band where speech is told apart (300-3400 Hz, so that
-// hum, a telephone's or a laptop's band limits and most of a room's rumble stay outside), from which
-// features are drawn for one pair of recordings at a time. No Qt.
+// floor in the band where speech is heard (300-3400 Hz, so that hum and most of a room's rumble stay
+// outside), and the spectra of that voice up to where it stands above its noise, from which features
+// are drawn for one pair of recordings at a time, in the band both hold. No Qt.
 #pragma once
 
 #include "sound.h"
@@ -18,7 +18,7 @@ constexpr double kFrameSeconds = 0.01;
 // Mel bands in the speech band, and the cepstral coefficients drawn from them (c0, the loudness, is
 // left out); each frame's features are the coefficients and their change over the frames around it.
 constexpr int kBands = 24;
-constexpr int kCoefficients = 12;
+constexpr int kCoefficients = 6;
 constexpr int kDims = 2 * kCoefficients;
 
 // The voice of one recording: its band spectra from the first voiced frame to the last.
@@ -32,6 +32,7 @@ struct Analysis {
     std::vector<float> power; // bins values per frame: power spectrum, the speech band and a margin
     std::vector<float> noise; // bins values: the power of the recording's noise floor, per bin
     std::vector<char> voiced; // per frame: stands clearly above the noise floor
+    double topHz = 0;         // where the voice's spectrum sinks into the noise, or the kept bins end
     double loud = 0;          // the band power of the loud frames (their 95th percentile), linear
     double floorDb = 0, loudDb = 0; // the noise floor's and the loud frames' band level, dB full scale
     size_t Count() const { return voiced.size(); }
@@ -52,15 +53,23 @@ struct Features {
     size_t Count() const { return dims > 0 ? frames.size() / size_t(dims) : 0; }
 };
 
-// The floor, per mel band, under which two recordings are not told apart: relative to each
-// recording's loud level, the higher of the two recordings' noise, so that what one's noise hides
-// is hidden in both. warp is the learner's frequency warp (see Features).
-std::vector<double> PairFloor(const Analysis& a, const Analysis& b, double warpB);
+// How two recordings are read alike: in the band that both hold (a telephone's ends at 3400 Hz, a
+// laptop's microphone's higher), over a floor per mel band under which they are not told apart:
+// relative to each recording's loud level, the higher of the two recordings' noise, so that what one's
+// noise hides is hidden in both.
+struct PairBand {
+    double highHz = 0;
+    std::vector<double> floor; // per mel band, a share of the loud level
+};
+
+// The band and floor of a and b, b's frequencies read at warpB times (see MakeFeatures).
+PairBand ForPair(const Analysis& a, const Analysis& b, double warpB);
 
 // The features of an analysis: log mel energies over the floor (relative to its loud level), their
-// cepstrum, each coefficient brought to mean 0 and variance 1 over the voice, and its change. The mel
-// bands are read at warp times their frequency, so that one speaker's formants meet another's. step
-// keeps every step-th frame only (1 keeps all).
-Features MakeFeatures(const Analysis& analysis, const std::vector<double>& floor, double warp, int step = 1);
+// cepstrum's first coefficients (the shape of the spectrum, not its fine detail, which the speaker's
+// pitch makes), each brought to mean 0 and variance 1 over the voice. The mel bands are read at warp
+// times their frequency, so that one speaker's formants meet another's. step keeps every step-th frame
+// only (1 keeps all).
+Features MakeFeatures(const Analysis& analysis, const PairBand& band, double warp, int step = 1);
 
 } // namespace listen

@@ -20,8 +20,10 @@ namespace
 
 // The learner's frequency warps tried (a speaker's formants against another's), on every
 // kWarpStep-th frame, with a narrow band.
-constexpr double kWarps[] = {0.88, 0.94, 1.0, 1.06, 1.12};
+constexpr double kWarps[] = {0.8, 0.86, 0.93, 1.0, 1.07, 1.16, 1.25};
 constexpr int kWarpStep = 3;
+// The cost of aligning with another text is measured on every kBaselineStep-th frame.
+constexpr int kBaselineStep = 2;
 // The alignment keeps within this share of the longer recording, plus the difference in length, plus a
 // hesitation's worth of frames, of the line between the ends; and within kMostCells cells in all
 // (half a byte each), so that ten minutes against ten minutes stay within tens of megabytes.
@@ -41,17 +43,21 @@ constexpr double kLeastSpanSeconds = 0.2;
 constexpr double kStrangeShare = 1.2;
 constexpr double kLongPause = 0.6;
 // A word said differently: where both move on together, the distance over kChangedWindow points either
-// side stays above kChangedShare times the pair's typical distance, for kLeastChangedSeconds of the
+// side stays above kChangedShare of the distance of the reference's frame to the learner's at large
+// (kAtLargeFrames of them) and above kChangedOverUsual times what is usual along this alignment (a
+// stranger's voice is further from the reciter's everywhere), for kLeastChangedSeconds of the
 // reference's voice.
 constexpr int kChangedWindow = 8;
-constexpr double kChangedShare = 1.6;
+constexpr double kChangedShare = 0.9;
+constexpr double kChangedOverUsual = 2.2;
+constexpr size_t kAtLargeFrames = 128;
 constexpr double kLeastChangedSeconds = 0.15;
 // Closeness (the matched frames' mean distance over that of unrelated frames): the score runs from 100
 // at kAlike down to 0 at kUnlike; above kDifferent the verdict is "different", and so it is when less
 // than kLeastMatched of the reference's voice was said.
-constexpr double kAlike = 0.6;
-constexpr double kUnlike = 0.9;
-constexpr double kDifferent = 0.78;
+constexpr double kAlike = 0.55;
+constexpr double kUnlike = 0.95;
+constexpr double kDifferent = 0.84;
 constexpr double kLeastMatched = 0.25;
 // A similar aya is named when the learner's recording fits it this much better than the one checked.
 constexpr double kCloserShare = 0.92;
@@ -115,18 +121,6 @@ double Median(std::vector<float> values)
     return values[values.size() / 2];
 }
 
-// The mean distance between frames that do not correspond: a sample of all pairs.
-double UnrelatedDistance(const Features& a, const Features& b)
-{
-    double sum = 0;
-    size_t pairs = 0;
-    const size_t strideA = std::max<size_t>(7, a.Count() / 300), strideB = std::max<size_t>(7, b.Count() / 300);
-    for (size_t i = 0; i < a.Count(); i += strideA)
-        for (size_t j = 3; j < b.Count(); j += strideB, ++pairs)
-            sum += FrameDistance(a, i, b, j);
-    return pairs > 0 ? sum / double(pairs) : 1;
-}
-
 size_t Radius(size_t n, size_t m, int step)
 {
     const size_t longer = std::max(n, m), gap = longer - std::min(n, m);
@@ -134,18 +128,47 @@ size_t Radius(size_t n, size_t m, int step)
     return std::max<size_t>(2, std::min(natural, kMostCells / std::max<size_t>(n, 1) / 2));
 }
 
+// Every step-th frame of f, in reverse order when backwards (with the change of each turned round).
+Features Resampled(const Features& f, int step, bool backwards)
+{
+    Features out = f;
+    out.frames.clear();
+    out.voiced.clear();
+    const size_t n = f.Count(), dims = size_t(f.dims);
+    for (size_t k = 0; k < n; k += size_t(step)) {
+        const size_t at = backwards ? n - 1 - k : k;
+        for (size_t c = 0; c < dims; ++c)
+            out.frames.push_back(backwards && c >= dims / 2 ? -f.frames[at * dims + c] : f.frames[at * dims + c]);
+        out.voiced.push_back(f.voiced[at]);
+    }
+    return out;
+}
+
+// What aligning the learner's recording with another text costs, as the reference's own frames played
+// backwards: the same voice, room and sounds, in no order of words. Alike recordings align far below
+// it, another text about as high; noise and a stranger's voice raise both alike.
+// a and b hold every scale-th frame of the recordings already.
+double UnrelatedCost(const Features& a, const Features& b, int step, int scale)
+{
+    const Features backwards = Resampled(a, step, true), learner = Resampled(b, step, false);
+    const Alignment alignment =
+        Align(backwards, learner, Radius(backwards.Count(), learner.Count(), step * scale), kHoldPenalty);
+    return alignment.path.empty() ? 1 : alignment.cost;
+}
+
+
 // The warp of the learner's frequency axis that aligns the two most closely.
 double BestWarp(const Analysis& reference, const Analysis& learner)
 {
     double best = 1, bestCost = std::numeric_limits<double>::infinity();
     for (double warp : kWarps) {
-        const std::vector<double> floor = PairFloor(reference, learner, warp);
-        const Features a = MakeFeatures(reference, floor, 1.0, kWarpStep);
-        const Features b = MakeFeatures(learner, floor, warp, kWarpStep);
+        const PairBand band = ForPair(reference, learner, warp);
+        const Features a = MakeFeatures(reference, band, 1.0, kWarpStep);
+        const Features b = MakeFeatures(learner, band, warp, kWarpStep);
         const Alignment alignment = Align(a, b, Radius(a.Count(), b.Count(), kWarpStep), kHoldPenalty);
         if (alignment.path.empty())
             continue;
-        const double cost = alignment.cost / UnrelatedDistance(a, b);
+        const double cost = alignment.cost / UnrelatedCost(a, b, 1, kWarpStep);
         if (cost < bestCost)
             best = warp, bestCost = cost;
     }
@@ -174,13 +197,13 @@ Reading Read(const Analysis& reference, const Analysis& learner)
         return reading;
     }
     result.warp = BestWarp(reference, learner);
-    const std::vector<double> floor = PairFloor(reference, learner, result.warp);
-    const Features a = MakeFeatures(reference, floor, 1.0);
-    const Features b = MakeFeatures(learner, floor, result.warp);
+    const PairBand band = ForPair(reference, learner, result.warp);
+    const Features a = MakeFeatures(reference, band, 1.0);
+    const Features b = MakeFeatures(learner, band, result.warp);
     const size_t n = a.Count(), m = b.Count();
     const Alignment alignment = Align(a, b, Radius(n, m, 1), kHoldPenalty);
     const auto& path = alignment.path;
-    const double unrelated = std::max(UnrelatedDistance(a, b), 1e-6);
+    const double unrelated = std::max(UnrelatedCost(a, b, kBaselineStep, 1), 1e-6);
     reading.fit = alignment.cost / unrelated;
 
     // For each frame of one recording, the furthest frame of the other it was matched to, and the
@@ -234,19 +257,38 @@ Reading Read(const Analysis& reference, const Analysis& learner)
             matched += alignment.distance[k], ++matchedCount;
     result.closeness = matchedCount ? matched / double(matchedCount) / unrelated : 1;
 
-    // Words said differently: both move on together, and their frames stay unlike for a while.
+    // Words said differently: both move on together, and their frames stay unlike for a while: as unlike
+    // as the reference's frame is to the learner's frames at large (some sounds are far from every
+    // other in any voice; a frame of a word said differently is far from its counterpart too).
+    std::vector<double> atLarge(n, 0);
+    const size_t sampleStride = std::max<size_t>(1, m / kAtLargeFrames);
+    for (size_t i = 0; i < n; ++i) {
+        size_t count = 0;
+        for (size_t j = sampleStride / 2; j < m; j += sampleStride, ++count)
+            atLarge[i] += FrameDistance(a, i, b, j);
+        atLarge[i] = std::max(atLarge[i] / double(std::max<size_t>(count, 1)), 1e-6);
+    }
     std::vector<double> prefix(path.size() + 1, 0);
     for (size_t k = 0; k < path.size(); ++k)
-        prefix[k + 1] = prefix[k] + alignment.distance[k];
+        prefix[k + 1] = prefix[k] + alignment.distance[k] / atLarge[path[k].first];
     double changedVoice = 0;
+    auto unlike = [&](size_t p) {
+        if (inReferenceStill[path[p].first] || inLearnerStill[path[p].second])
+            return 0.0;
+        const size_t lo = p >= size_t(kChangedWindow) ? p - size_t(kChangedWindow) : 0;
+        const size_t hi = std::min(path.size(), p + size_t(kChangedWindow) + 1);
+        return (prefix[hi] - prefix[lo]) / double(hi - lo);
+    };
+    std::vector<float> ratios;
+    for (size_t k = 0; k < path.size(); ++k)
+        if (a.voiced[path[k].first]) {
+            result.mostUnlike = std::max(result.mostUnlike, unlike(k));
+            ratios.push_back(float(alignment.distance[k] / atLarge[path[k].first]));
+        }
+    result.usualUnlike = Median(ratios);
+    const double changedAbove = std::max(kChangedShare, kChangedOverUsual * result.usualUnlike);
     for (size_t k = 0; k < path.size();) {
-        auto flagged = [&](size_t p) {
-            if (inReferenceStill[path[p].first] || inLearnerStill[path[p].second])
-                return false;
-            const size_t lo = p >= size_t(kChangedWindow) ? p - size_t(kChangedWindow) : 0;
-            const size_t hi = std::min(path.size(), p + size_t(kChangedWindow) + 1);
-            return (prefix[hi] - prefix[lo]) / double(hi - lo) > typical * kChangedShare;
-        };
+        auto flagged = [&](size_t p) { return unlike(p) > changedAbove; };
         if (!flagged(k)) {
             ++k;
             continue;

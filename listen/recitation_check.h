@@ -51,6 +51,8 @@ struct CheckResult {
     double missingShare = 0; // of the reference's voice
     double extraShare = 0;   // of the learner's voice
     double changedShare = 0; // of the reference's voice
+    double mostUnlike = 0;   // the most unlike stretch where both move on together (see changed)
+    double usualUnlike = 0;  // the median of the same along the alignment
     bool faults = false; // a word missing, added or changed (a hesitation is none)
     // Why there is no alignment (the learner's recording holds no voice); empty else.
     std::string note;

@@ -8,6 +8,7 @@
 #include "naming.h"
 #include "pack_import.h"
 #include "recitation_check.h"
+#include "similar_ayas.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,6 +17,7 @@
 #include <QRegularExpression>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <algorithm>
 #include <iostream>
 #include <string>
@@ -54,10 +56,14 @@ const char kHelp[] =
     "                               libsndfile reads) and print one JSON object: {\"score\": 0-100,\n"
     "                               \"verdict\": \"match\"|\"partial\"|\"different\", \"missing\": [[start, end],\n"
     "                               ...] (seconds of the reference not said), \"extra\": [...] (seconds of\n"
-    "                               the learner's recording with no counterpart)}. A check of what was said\n"
-    "                               and in what order, not of tajweed.\n"
+    "                               the learner's recording with no counterpart), \"changed\": [...] (seconds\n"
+    "                               of the reference said differently)}. A check of what was said and in\n"
+    "                               what order, not of tajweed. With --similar S:A=FILE (again for more),\n"
+    "                               the recitation of a similar aya: when the learner's recording is closer\n"
+    "                               to it, \"sounds_like\": \"S:A\" names it and the verdict is \"different\"\n"
     "  check --pack PACK RECORDINGS check each recording SSSAAA.* in the folder RECORDINGS against the\n"
-    "                               aya's recitation in PACK: one JSON object a line, with \"aya\" added\n"
+    "                               aya's recitation in PACK: one JSON object a line, with \"aya\" added;\n"
+    "                               similar ayas whose recitations PACK holds are offered as --similar\n"
     "  --help                       show this text\n"
     "\n"
     "Items are stored under their bare file names. In a sura pack each aya has four items named by its\n"
@@ -228,7 +234,15 @@ bool ReadWhole(const std::string& path, std::vector<char>* bytes, std::string* e
                  (QFileInfo::exists(file.fileName()) ? "not a readable file" : "no such file");
         return false;
     }
-    const QByteArray all = file.readAll();
+    // No more than a recording can be, asked before anything is read; a file that claims no size (as
+    // those under /proc do) is read up to that and no further.
+    const qint64 most = KelRes::kMaxRecordingBytes;
+    const QByteArray all = file.size() > most ? QByteArray() : file.read(most + 1);
+    if (file.size() > most || all.size() > most) {
+        *error = "cannot read \"" + path + "\": larger than any recording of an aya (" +
+                 std::to_string(most >> 20) + " MB at most)";
+        return false;
+    }
     bytes->assign(all.begin(), all.end());
     return true;
 }
@@ -236,6 +250,20 @@ bool ReadWhole(const std::string& path, std::vector<char>* bytes, std::string* e
 std::string WithAya(const std::string& json, int sura, int aya)
 {
     return "{\"aya\": \"" + std::to_string(sura) + ":" + std::to_string(aya) + "\", " + json.substr(1);
+}
+
+// The recitations in pack of the ayas similar to sura:aya.
+std::vector<listen::SimilarRecitation> SimilarInPack(KelRes& pack, int sura, int aya)
+{
+    std::vector<listen::SimilarRecitation> out;
+    for (const auto& [s, a] : SimilarAyas(sura, aya)) {
+        const std::string item = SoundName(AyaKey(PadSura(IntToString(s)), a));
+        if (!pack.Contains(item))
+            continue;
+        const QByteArray bytes = pack.Extract(item, KelRes::kMaxRecordingBytes);
+        out.push_back({std::to_string(s) + ":" + std::to_string(a), std::vector<char>(bytes.begin(), bytes.end())});
+    }
+    return out;
 }
 
 int CheckRecitation(const std::vector<std::string>& args)
@@ -267,7 +295,7 @@ int CheckRecitation(const std::vector<std::string>& args)
             const QByteArray bytes = pack.Extract(item, KelRes::kMaxRecordingBytes);
             reference.assign(bytes.begin(), bytes.end());
             if (!ReadWhole(folder.filePath(name).toStdString(), &learner, &error) ||
-                !listen::Check(reference, learner, &result, &error)) {
+                !listen::Check(reference, learner, &result, &error, SimilarInPack(pack, sura, aya))) {
                 std::cerr << "varnel-pack: " << name.toStdString() << ": " << error << "\n";
                 continue;
             }
@@ -276,19 +304,40 @@ int CheckRecitation(const std::vector<std::string>& args)
         }
         return checked > 0 ? kSuccess : Fail("no recording in \"" + args[2] + "\" could be checked");
     }
-    if (args.size() != 2)
+    // REFERENCE LEARNER, with the recitations of similar ayas as --similar S:A=FILE.
+    std::vector<std::string> files;
+    std::vector<listen::SimilarRecitation> similar;
+    std::string error;
+    for (size_t k = 0; k < args.size(); ++k) {
+        if (args[k] != "--similar") {
+            files.push_back(args[k]);
+            continue;
+        }
+        const size_t equals = k + 1 < args.size() ? args[k + 1].find('=') : std::string::npos;
+        int sura = 0, aya = 0;
+        if (equals == std::string::npos || std::sscanf(args[k + 1].c_str(), "%d:%d=", &sura, &aya) != 2)
+            return Usage("--similar takes SURA:AYA=FILE");
+        listen::SimilarRecitation other{std::to_string(sura) + ":" + std::to_string(aya), {}};
+        if (!ReadWhole(args[k + 1].substr(equals + 1), &other.bytes, &error))
+            return Fail(error);
+        similar.push_back(std::move(other));
+        ++k;
+    }
+    if (files.size() != 2)
         return Usage("check takes REFERENCE and LEARNER, or --pack PACK RECORDINGS");
     std::vector<char> reference, learner;
-    std::string error;
-    if (!ReadWhole(args[0], &reference, &error) || !ReadWhole(args[1], &learner, &error))
+    if (!ReadWhole(files[0], &reference, &error) || !ReadWhole(files[1], &learner, &error))
         return Fail(error);
     listen::CheckResult result;
-    if (!listen::Check(reference, learner, &result, &error))
+    const std::clock_t started = std::clock();
+    if (!listen::Check(reference, learner, &result, &error, similar))
         return Fail(error);
+    const double cpuMs = 1000.0 * double(std::clock() - started) / CLOCKS_PER_SEC;
     std::cout << listen::ToJson(result) << "\n";
     if (qEnvironmentVariableIsSet("VARNEL_CHECK_MEASURES")) // for bench/check-eval
         std::cerr << "closeness " << result.closeness << " missing " << result.missingShare << " extra "
-                  << result.extraShare << " changed " << result.changedShare << " warp " << result.warp << "\n";
+                  << result.extraShare << " changed " << result.changedShare << " unlike " << result.mostUnlike << " usual " << result.usualUnlike << " warp " << result.warp
+                  << " cpu_ms " << cpuMs << "\n";
     return kSuccess;
 }
 
