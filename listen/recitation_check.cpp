@@ -36,7 +36,7 @@ constexpr float kHoldPenalty = 0.15f;
 // A stretch where one recording moves on while the other all but stands still: over this window, at a
 // pace below this share of the usual, for at least this long (voiced), is missing or extra.
 constexpr int kPaceWindow = 10;
-constexpr double kStillPace = 0.55;
+constexpr double kStillPace = 0.65;
 constexpr double kLeastSpanSeconds = 0.2;
 // A still stretch is a word missing or added when its frames meet others this much more unlike them than
 // the alignment's typical (median) distance; a pause this long in the learner's voice is a hesitation.
@@ -72,43 +72,38 @@ struct Stretch {
     double distance = 0;     // mean distance along the alignment in it
 };
 
-// The stretches of one recording (the moving one) where the alignment holds the other still: runs of
-// frames, allowing a few steps of the other within any kPaceWindow frames, trimmed to where it stood.
+// The stretches of one recording (the moving one) where the other all but stands still: runs of frames
+// where the other's pace, over kPaceWindow frames about each, is below kStillPace of its usual pace
+// (a learner who recites slowly throughout moves the reference on slowly throughout). Holding still and
+// running two frames to the other's one both count: a word left out is passed either way.
 // along[m] is the furthest frame of the other matched to frame m; cost[m] the distance met at m.
 std::vector<Stretch> StillStretches(const std::vector<size_t>& along, const std::vector<float>& cost,
                                     const std::vector<char>& voiced, double usualPace)
 {
-    // Still is slow against the usual pace of the other recording: a learner who recites slowly
-    // throughout moves the reference on slowly throughout.
-    const double stillPace = kStillPace * std::min(usualPace, 1.0);
-    const size_t n = along.size();
-    std::vector<char> stuck(n, 0);
-    for (size_t m = 1; m < n; ++m)
-        stuck[m] = along[m] == along[m - 1];
+    const double stillPace = kStillPace * usualPace;
+    const size_t n = along.size(), half = size_t(kPaceWindow / 2);
+    std::vector<char> slow(n, 0);
+    for (size_t m = 0; m < n; ++m) {
+        const size_t lo = m >= half ? m - half : 0, hi = std::min(n - 1, m + half);
+        slow[m] = hi > lo && double(along[hi] - along[lo]) / double(hi - lo) < stillPace;
+    }
     std::vector<Stretch> stretches;
-    for (size_t m = 1; m < n;) {
-        if (!stuck[m]) {
+    for (size_t m = 0; m < n;) {
+        if (!slow[m]) {
             ++m;
             continue;
         }
         size_t end = m + 1;
-        while (end < n) {
-            const size_t start = std::max(end >= size_t(kPaceWindow) ? end - size_t(kPaceWindow) : 0, m - 1);
-            const double pace = double(along[end] - along[start]) / double(end - start);
-            if (pace >= stillPace)
-                break;
+        while (end < n && slow[end])
             ++end;
-        }
-        while (end > m && !stuck[end - 1])
-            --end;
-        Stretch s{m - 1, end, 0, 0};
+        Stretch s{m, end, 0, 0};
         for (size_t k = s.from; k < s.to; ++k) {
             s.voice += voiced[k] ? kFrameSeconds : 0;
             s.distance += cost[k];
         }
         s.distance /= double(s.to - s.from);
         stretches.push_back(s);
-        m = std::max(end, m + 1);
+        m = end;
     }
     return stretches;
 }

@@ -334,6 +334,7 @@ int CheckRecitation(const std::vector<std::string>& args)
         return Fail(error);
     const double cpuMs = 1000.0 * double(std::clock() - started) / CLOCKS_PER_SEC;
     std::cout << listen::ToJson(result) << "\n";
+    if (qEnvironmentVariableIsSet("VARNEL_CHECK_PATH")) for (size_t k = 0; k < result.path.size(); k += 5) std::cerr << result.path[k].first << " " << result.path[k].second << "\n";
     if (qEnvironmentVariableIsSet("VARNEL_CHECK_MEASURES")) // for bench/check-eval
         std::cerr << "closeness " << result.closeness << " missing " << result.missingShare << " extra "
                   << result.extraShare << " changed " << result.changedShare << " unlike " << result.mostUnlike << " usual " << result.usualUnlike << " warp " << result.warp
