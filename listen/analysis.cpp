@@ -39,8 +39,9 @@ constexpr double kLeastVoiceSeconds = 0.15;
 // The floor under the features: the louder recording's noise per band, times this, and at least this
 // many dB under the loud level.
 constexpr double kFloorOverNoise = 2.0;
-constexpr double kDeepestFloorDb = 50;
+constexpr double kDeepestFloorDb = 35;
 constexpr float kDeltaWeight = 0.0f;
+constexpr double kSmoothSeconds = 0.02;
 
 double Db(double power) { return 10 * std::log10(std::max(power, 1e-14)); }
 
@@ -292,6 +293,22 @@ Features MakeFeatures(const Analysis& analysis, const PairBand& band, double war
             base[f * kCoefficients + size_t(j)] = float(c);
         }
         out.voiced[f] = analysis.voiced[at];
+    }
+    // Each coefficient averaged over the frames about it (kSmoothSeconds either side): the fine
+    // flutter of one voice is no part of the words.
+    {
+        const long reach = std::max(1L, std::lround(kSmoothSeconds / kFrameSeconds / step));
+        std::vector<float> smooth(base.size(), 0.f);
+        for (size_t f = 0; f < n; ++f) {
+            const size_t lo = size_t(std::max(0L, long(f) - reach)), hi = std::min(n - 1, f + size_t(reach));
+            for (int c = 0; c < kCoefficients; ++c) {
+                float sum = 0;
+                for (size_t k = lo; k <= hi; ++k)
+                    sum += base[k * kCoefficients + size_t(c)];
+                smooth[f * kCoefficients + size_t(c)] = sum / float(hi - lo + 1);
+            }
+        }
+        base.swap(smooth);
     }
     // Each coefficient to mean 0 and variance 1 over the voice: the microphone, the room and much of
     // the speaker drop out.

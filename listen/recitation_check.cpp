@@ -123,7 +123,22 @@ size_t Radius(size_t n, size_t m, int step)
     return std::max<size_t>(2, std::min(natural, kMostCells / std::max<size_t>(n, 1) / 2));
 }
 
-// Every step-th frame of f, in reverse order when backwards (with the change of each turned round).
+// For each frame of a, its mean distance to kAtLargeFrames frames of b spread over it.
+std::vector<float> Spread(const Features& a, const Features& b)
+{
+    std::vector<float> out(a.Count(), 1.f);
+    const size_t m = b.Count(), stride = std::max<size_t>(1, m / kAtLargeFrames);
+    for (size_t i = 0; i < a.Count(); ++i) {
+        double sum = 0;
+        size_t count = 0;
+        for (size_t j = stride / 2; j < m; j += stride, ++count)
+            sum += FrameDistance(a, i, b, j);
+        out[i] = float(std::max(sum / double(std::max<size_t>(count, 1)), 1e-6));
+    }
+    return out;
+}
+
+// Every step-th frame of f, in reverse order when backwards.
 Features Resampled(const Features& f, int step, bool backwards)
 {
     Features out = f;
@@ -133,7 +148,7 @@ Features Resampled(const Features& f, int step, bool backwards)
     for (size_t k = 0; k < n; k += size_t(step)) {
         const size_t at = backwards ? n - 1 - k : k;
         for (size_t c = 0; c < dims; ++c)
-            out.frames.push_back(backwards && c >= dims / 2 ? -f.frames[at * dims + c] : f.frames[at * dims + c]);
+            out.frames.push_back(f.frames[at * dims + c]);
         out.voiced.push_back(f.voiced[at]);
     }
     return out;
@@ -196,9 +211,9 @@ Reading Read(const Analysis& reference, const Analysis& learner)
     const Features a = MakeFeatures(reference, band, 1.0);
     const Features b = MakeFeatures(learner, band, result.warp);
     const size_t n = a.Count(), m = b.Count();
+    const double unrelated = std::max(UnrelatedCost(a, b, kBaselineStep, 1), 1e-6);
     const Alignment alignment = Align(a, b, Radius(n, m, 1), kHoldPenalty);
     const auto& path = alignment.path;
-    const double unrelated = std::max(UnrelatedCost(a, b, kBaselineStep, 1), 1e-6);
     reading.fit = alignment.cost / unrelated;
 
     // For each frame of one recording, the furthest frame of the other it was matched to, and the
@@ -224,6 +239,7 @@ Reading Read(const Analysis& reference, const Analysis& learner)
         const double usualPace = double(along.back() + 1) / double(along.size());
         double voice = 0;
         for (const Stretch& s : StillStretches(along, cost, f.voiced, usualPace)) {
+            if (getenv("VARNEL_DBG")) fprintf(stderr, "stretch %.2f-%.2f voice %.2f dist %.3f typical %.3f\n", f.lead + s.from * kFrameSeconds, f.lead + s.to * kFrameSeconds, s.voice, s.distance, typical);
             const bool isWord = s.voice >= kLeastSpanSeconds && s.distance >= typical * kStrangeShare;
             const bool hesitation = s.voice < kLeastSpanSeconds && double(s.to - s.from) * kFrameSeconds >= kLongPause;
             std::fill(still->begin() + long(s.from), still->begin() + long(s.to), 1);
@@ -255,14 +271,7 @@ Reading Read(const Analysis& reference, const Analysis& learner)
     // Words said differently: both move on together, and their frames stay unlike for a while: as unlike
     // as the reference's frame is to the learner's frames at large (some sounds are far from every
     // other in any voice; a frame of a word said differently is far from its counterpart too).
-    std::vector<double> atLarge(n, 0);
-    const size_t sampleStride = std::max<size_t>(1, m / kAtLargeFrames);
-    for (size_t i = 0; i < n; ++i) {
-        size_t count = 0;
-        for (size_t j = sampleStride / 2; j < m; j += sampleStride, ++count)
-            atLarge[i] += FrameDistance(a, i, b, j);
-        atLarge[i] = std::max(atLarge[i] / double(std::max<size_t>(count, 1)), 1e-6);
-    }
+    const std::vector<float> atLarge = Spread(a, b);
     std::vector<double> prefix(path.size() + 1, 0);
     for (size_t k = 0; k < path.size(); ++k)
         prefix[k + 1] = prefix[k] + alignment.distance[k] / atLarge[path[k].first];
