@@ -14,7 +14,7 @@ namespace
 // The band where voice is found against noise; the band the features are drawn from (up to where
 // both recordings hold voice), no narrower than kLeastHighHz; and the margin of spectrum kept beyond
 // it so that a warped filter bank still finds its bins.
-constexpr double kVoiceLowHz = 300, kVoiceHighHz = 3400;
+constexpr double kVoiceLowHz = 300, kVoiceHighHz = 7500;
 constexpr double kLowHz = 300, kHighHz = 4500, kLeastHighHz = 2500;
 constexpr double kKeptLowHz = 230, kKeptHighHz = 5700;
 // The voice's spectrum is held up to where its mean over the voice sinks below this many times the
@@ -100,9 +100,9 @@ std::vector<Filter> FilterBank(const Analysis& a, double warp, double highHz)
     for (int b = 0; b < kBands; ++b) {
         const double left = edge(b), centre = edge(b + 1), right = edge(b + 2);
         Filter& f = bank[size_t(b)];
-        f.first = std::max(0, int(std::ceil(left / a.binHz)) - a.firstBin);
+        f.first = std::max(0, int(std::ceil((left - a.firstHz) / a.binHz)));
         for (int k = f.first; k < a.bins; ++k) {
-            const double hz = (a.firstBin + k) * a.binHz;
+            const double hz = a.firstHz + k * a.binHz;
             if (hz >= right)
                 break;
             f.weights.push_back(float(hz <= centre ? (hz - left) / (centre - left) : (right - hz) / (right - centre)));
@@ -135,7 +135,11 @@ Analysis Analyse(const sound::Pcm& pcm)
     const AubioFunctions* aubio = Aubio();
     if (pcm.rate <= 0 || pcm.Frames() == 0 || !aubio)
         return out;
-    const std::vector<float> mono = Mono(pcm);
+    // One channel (a check decodes to one already; anything else is mixed down here).
+    std::vector<float> mixed;
+    if (pcm.channels != 1)
+        mixed = Mono(pcm);
+    const std::vector<float>& mono = pcm.channels == 1 ? pcm.samples : mixed;
     out.rate = pcm.rate;
     out.seconds = double(mono.size()) / pcm.rate;
     const uint_t hop = uint_t(std::max(1, int(std::lround(pcm.rate * kFrameSeconds))));
@@ -143,23 +147,29 @@ Analysis Analyse(const sound::Pcm& pcm)
     const size_t count = mono.size() / hop;
     if (count < 3)
         return out;
-    out.binHz = double(pcm.rate) / window;
-    out.firstBin = std::max(1, int(kKeptLowHz / out.binHz));
-    const int lastBin = std::min(int(window / 2), int(std::ceil(kKeptHighHz / out.binHz)));
-    out.bins = std::max(0, lastBin - out.firstBin + 1);
+    // Kept: pairs of FFT bins from kKeptLowHz up (mel bands are wider than two), so that ten minutes of
+    // spectra stay within some tens of megabytes.
+    const double fftHz = double(pcm.rate) / window;
+    const int half = int(window / 2);
+    const int firstFft = std::max(1, int(kKeptLowHz / fftHz));
+    const int lastFft = std::min(half - 1, int(std::ceil(kKeptHighHz / fftHz)));
+    out.binHz = 2 * fftHz;
+    out.firstHz = (firstFft + 0.5) * fftHz;
+    out.bins = std::max(0, (lastFft - firstFft + 1) / 2);
     if (out.bins < 4)
         return out;
-    const int bandFirst = int(std::ceil(kVoiceLowHz / out.binHz)) - out.firstBin;
-    const int bandLast = std::min(out.bins - 1, int(kVoiceHighHz / out.binHz) - out.firstBin);
+    const int voiceFirst = std::max(1, int(std::ceil(kVoiceLowHz / fftHz)));
+    const int voiceLast = std::min(half, int(kVoiceHighHz / fftHz));
 
     // The power spectrum of every frame (a Hann window centred on it), kept in the band and its margin,
-    // and the frame's level in the band.
+    // and the frame's level where voice is found.
     aubio_fft_t* fft = aubio->newFft(window);
     fvec_t* hann = aubio->newWindow(const_cast<char_t*>("hanningz"), window);
     cvec_t* spectrum = aubio->newCvec(window);
     AubioVec in(*aubio, window), complex(*aubio, window);
     std::vector<float> power(count * size_t(out.bins));
     std::vector<double> level(count);
+    const double scale = 1.0 / (double(window) * double(window));
     for (size_t f = 0; f < count; ++f) {
         const long centre = long(f * hop + hop / 2);
         for (uint_t i = 0; i < window; ++i) {
@@ -168,15 +178,16 @@ Analysis Analyse(const sound::Pcm& pcm)
         }
         aubio->fftDoComplex(fft, in.v, complex.v);
         aubio->fftGetNorm(complex.v, spectrum);
+        const float* norm = spectrum->norm;
         float* row = &power[f * size_t(out.bins)];
-        double band = 0;
         for (int k = 0; k < out.bins; ++k) {
-            const double norm = spectrum->norm[out.firstBin + k] / double(window);
-            row[k] = float(norm * norm);
-            if (k >= bandFirst && k <= bandLast)
-                band += row[k];
+            const int at = firstFft + 2 * k;
+            row[k] = float((double(norm[at]) * norm[at] + double(norm[at + 1]) * norm[at + 1]) * scale);
         }
-        level[f] = Db(band);
+        double band = 0;
+        for (int k = voiceFirst; k <= voiceLast; ++k)
+            band += double(norm[k]) * norm[k];
+        level[f] = Db(band * scale);
     }
     aubio->delCvec(spectrum);
     aubio->delFvec(hann);
@@ -241,9 +252,11 @@ Analysis Analyse(const sound::Pcm& pcm)
     while (top > 0 && (smooth[size_t(top)] < peak * std::pow(10, -kTopBelowPeakDb / 10) ||
                        smooth[size_t(top)] < kTopOverNoise * out.noise[size_t(top)]))
         --top;
-    out.topHz = (out.firstBin + top) * out.binHz;
+    out.topHz = out.firstHz + top * out.binHz;
     out.voiced.assign(voiced.begin() + long(first), voiced.begin() + long(last));
-    out.power.assign(power.begin() + long(first * size_t(out.bins)), power.begin() + long(last * size_t(out.bins)));
+    power.resize(last * size_t(out.bins));
+    power.erase(power.begin(), power.begin() + long(first * size_t(out.bins)));
+    out.power = std::move(power);
     return out;
 }
 

@@ -27,7 +27,7 @@ struct Analysis {
     double seconds = 0;     // the whole recording's length
     double lead = 0;        // seconds before the first voiced frame
     double binHz = 0;       // the width of one stored spectrum bin
-    int firstBin = 0;       // the FFT bin of the first stored one
+    double firstHz = 0;     // the centre of the first
     int bins = 0;           // stored bins per frame
     std::vector<float> power; // bins values per frame: power spectrum, the speech band and a margin
     std::vector<float> noise; // bins values: the power of the recording's noise floor, per bin

@@ -364,11 +364,10 @@ CheckResult Compare(const Analysis& reference, const Analysis& learner) { return
 bool Check(const std::vector<char>& reference, const std::vector<char>& learner, CheckResult* result,
            std::string* error, const std::vector<SimilarRecitation>& similar)
 {
+    // Each recording let go as soon as it is taken apart.
     sound::Pcm ref, mine;
-    if (!Decoded(reference, "the reciter's recording", &ref, error) ||
-        !Decoded(learner, "your recording", &mine, error))
-        return false;
-    if (!Aubio(error))
+    if (!Decoded(reference, "the reciter's recording", &ref, error) || !Decoded(learner, "your recording", &mine, error) ||
+        !Aubio(error))
         return false;
     const Analysis a = Analyse(ref);
     ref = sound::Pcm();
