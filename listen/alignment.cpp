@@ -43,16 +43,6 @@ class StepStore
 
 } // namespace
 
-float FrameDistance(const Features& a, size_t i, const Features& b, size_t j)
-{
-    const float* x = &a.frames[i * size_t(a.dims)];
-    const float* y = &b.frames[j * size_t(b.dims)];
-    float sum = 0;
-    for (int k = 0; k < a.dims; ++k)
-        sum += (x[k] - y[k]) * (x[k] - y[k]);
-    return std::sqrt(sum / float(a.dims));
-}
-
 Alignment Align(const Features& a, const Features& b, size_t radius, float holdPenalty)
 {
     Alignment out;

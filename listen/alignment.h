@@ -6,6 +6,7 @@
 
 #include "analysis.h"
 
+#include <cmath>
 #include <cstdint>
 #include <utility>
 #include <vector>
@@ -14,7 +15,15 @@ namespace listen
 {
 
 // The distance between frame i of a and frame j of b: the root mean square of their difference.
-float FrameDistance(const Features& a, size_t i, const Features& b, size_t j);
+inline float FrameDistance(const Features& a, size_t i, const Features& b, size_t j)
+{
+    const float* x = &a.frames[i * size_t(a.dims)];
+    const float* y = &b.frames[j * size_t(b.dims)];
+    float sum = 0;
+    for (int k = 0; k < a.dims; ++k)
+        sum += (x[k] - y[k]) * (x[k] - y[k]);
+    return std::sqrt(sum / float(a.dims));
+}
 
 struct Alignment {
     // Pairs of frames (of a, of b) from (0, 0) to the last of each, both never going back.

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 namespace listen
 {
@@ -111,13 +112,35 @@ std::vector<Filter> FilterBank(const Analysis& a, double warp, double highHz)
     return bank;
 }
 
-void ApplyBank(const std::vector<Filter>& bank, const float* spectrum, double* out)
+// A stored power: 1/256 dB steps from -160 dB full scale, in two bytes rather than four.
+constexpr double kPackedFloorDb = -160, kPackedSteps = 256;
+
+uint16_t PackPower(double power)
+{
+    return uint16_t(std::clamp(std::lround((Db(power) - kPackedFloorDb) * kPackedSteps), 0L, 65535L));
+}
+
+float UnpackPower(uint16_t packed)
+{
+    static const std::vector<float> table = [] {
+        std::vector<float> t(65536);
+        for (size_t k = 0; k < t.size(); ++k)
+            t[k] = float(std::pow(10, (double(k) / kPackedSteps + kPackedFloorDb) / 10));
+        return t;
+    }();
+    return table[packed];
+}
+
+template <typename Power> float Linear(Power p) { return p; }
+template <> float Linear(uint16_t p) { return UnpackPower(p); }
+
+template <typename Power> void ApplyBank(const std::vector<Filter>& bank, const Power* spectrum, double* out)
 {
     for (size_t b = 0; b < bank.size(); ++b) {
         double sum = 0;
-        const float* at = spectrum + bank[b].first;
+        const Power* at = spectrum + bank[b].first;
         for (size_t k = 0; k < bank[b].weights.size(); ++k)
-            sum += double(bank[b].weights[k]) * at[k];
+            sum += double(bank[b].weights[k]) * Linear(at[k]);
         out[b] = sum;
     }
 }
@@ -167,7 +190,7 @@ Analysis Analyse(const sound::Pcm& pcm)
     fvec_t* hann = aubio->newWindow(const_cast<char_t*>("hanningz"), window);
     cvec_t* spectrum = aubio->newCvec(window);
     AubioVec in(*aubio, window), complex(*aubio, window);
-    std::vector<float> power(count * size_t(out.bins));
+    std::vector<uint16_t> power(count * size_t(out.bins));
     std::vector<double> level(count);
     const double scale = 1.0 / (double(window) * double(window));
     for (size_t f = 0; f < count; ++f) {
@@ -179,10 +202,10 @@ Analysis Analyse(const sound::Pcm& pcm)
         aubio->fftDoComplex(fft, in.v, complex.v);
         aubio->fftGetNorm(complex.v, spectrum);
         const float* norm = spectrum->norm;
-        float* row = &power[f * size_t(out.bins)];
+        uint16_t* row = &power[f * size_t(out.bins)];
         for (int k = 0; k < out.bins; ++k) {
             const int at = firstFft + 2 * k;
-            row[k] = float((double(norm[at]) * norm[at] + double(norm[at + 1]) * norm[at + 1]) * scale);
+            row[k] = PackPower((double(norm[at]) * norm[at] + double(norm[at + 1]) * norm[at + 1]) * scale);
         }
         double band = 0;
         for (int k = voiceFirst; k <= voiceLast; ++k)
@@ -205,7 +228,7 @@ Analysis Analyse(const sound::Pcm& pcm)
     for (size_t f = 0; f < count; ++f)
         if (level[f] <= out.floorDb) {
             for (int k = 0; k < out.bins; ++k)
-                out.noise[size_t(k)] += power[f * size_t(out.bins) + size_t(k)];
+                out.noise[size_t(k)] += UnpackPower(power[f * size_t(out.bins) + size_t(k)]);
             ++quiet;
         }
     for (float& v : out.noise)
@@ -239,7 +262,7 @@ Analysis Analyse(const sound::Pcm& pcm)
     for (size_t f = first; f < last; ++f)
         if (voiced[f])
             for (int k = 0; k < out.bins; ++k)
-                mean[size_t(k)] += power[f * size_t(out.bins) + size_t(k)] / double(voicedFrames);
+                mean[size_t(k)] += UnpackPower(power[f * size_t(out.bins) + size_t(k)]) / double(voicedFrames);
     std::vector<double> smooth(size_t(out.bins), 0);
     for (int k = 0; k < out.bins; ++k) {
         int seen = 0;

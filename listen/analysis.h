@@ -8,6 +8,7 @@
 #include "sound.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <vector>
 
 namespace listen
@@ -29,7 +30,8 @@ struct Analysis {
     double binHz = 0;       // the width of one stored spectrum bin
     double firstHz = 0;     // the centre of the first
     int bins = 0;           // stored bins per frame
-    std::vector<float> power; // bins values per frame: power spectrum, the speech band and a margin
+    std::vector<uint16_t> power; // bins values per frame: power spectrum, the speech band and a margin,
+                                 // each in 1/256 dB steps from -160 dB (see analysis.cpp)
     std::vector<float> noise; // bins values: the power of the recording's noise floor, per bin
     std::vector<char> voiced; // per frame: stands clearly above the noise floor
     double topHz = 0;         // where the voice's spectrum sinks into the noise, or the kept bins end

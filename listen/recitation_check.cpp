@@ -26,10 +26,10 @@ constexpr int kWarpStep = 3;
 constexpr int kBaselineStep = 2;
 // The alignment keeps within this share of the longer recording, plus the difference in length, plus a
 // hesitation's worth of frames, of the line between the ends; and within kMostCells cells in all
-// (half a byte each), so that ten minutes against ten minutes stay within tens of megabytes.
+// (half a byte each), so that ten minutes against ten minutes stay within 32 MB.
 constexpr double kBandShare = 0.1;
 constexpr size_t kBandFrames = 150;
-constexpr size_t kMostCells = size_t(96) << 20;
+constexpr size_t kMostCells = size_t(64) << 20;
 // What a step that holds one recording still costs beyond its frames' distance, so that the alignment
 // prefers to move both unless one has nothing that matches.
 constexpr float kHoldPenalty = 0.15f;
@@ -178,7 +178,7 @@ double BestWarp(const Analysis& reference, const Analysis& learner)
         const Alignment alignment = Align(a, b, Radius(a.Count(), b.Count(), kWarpStep), kHoldPenalty);
         if (alignment.path.empty())
             continue;
-        const double cost = alignment.cost / UnrelatedCost(a, b, 1, kWarpStep);
+        const double cost = alignment.cost;
         if (cost < bestCost)
             best = warp, bestCost = cost;
     }
@@ -239,7 +239,6 @@ Reading Read(const Analysis& reference, const Analysis& learner)
         const double usualPace = double(along.back() + 1) / double(along.size());
         double voice = 0;
         for (const Stretch& s : StillStretches(along, cost, f.voiced, usualPace)) {
-            if (getenv("VARNEL_DBG")) fprintf(stderr, "stretch %.2f-%.2f voice %.2f dist %.3f typical %.3f\n", f.lead + s.from * kFrameSeconds, f.lead + s.to * kFrameSeconds, s.voice, s.distance, typical);
             const bool isWord = s.voice >= kLeastSpanSeconds && s.distance >= typical * kStrangeShare;
             const bool hesitation = s.voice < kLeastSpanSeconds && double(s.to - s.from) * kFrameSeconds >= kLongPause;
             std::fill(still->begin() + long(s.from), still->begin() + long(s.to), 1);
@@ -364,19 +363,19 @@ CheckResult Compare(const Analysis& reference, const Analysis& learner) { return
 bool Check(const std::vector<char>& reference, const std::vector<char>& learner, CheckResult* result,
            std::string* error, const std::vector<SimilarRecitation>& similar)
 {
-    // Each recording let go as soon as it is taken apart.
-    sound::Pcm ref, mine;
-    if (!Decoded(reference, "the reciter's recording", &ref, error) || !Decoded(learner, "your recording", &mine, error) ||
-        !Aubio(error))
+    // One recording decoded at a time, and let go as soon as it is taken apart.
+    sound::Pcm pcm;
+    if (!Decoded(reference, "the reciter's recording", &pcm, error) || !Aubio(error))
         return false;
-    const Analysis a = Analyse(ref);
-    ref = sound::Pcm();
+    const Analysis a = Analyse(pcm);
+    if (!Decoded(learner, "the learner's recording", &pcm, error))
+        return false;
     if (a.Count() == 0) {
         *error = "the reciter's recording holds no voice";
         return false;
     }
-    const Analysis b = Analyse(mine);
-    mine = sound::Pcm();
+    const Analysis b = Analyse(pcm);
+    pcm = sound::Pcm();
     const Reading reading = Read(a, b);
     *result = reading.result;
     if (result->verdict == Verdict::Match && result->changed.empty() && result->missing.empty() &&

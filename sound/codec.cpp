@@ -11,12 +11,12 @@ namespace sound
 namespace
 {
 
-sf_count_t MemLength(void* user) { return sf_count_t(static_cast<MemoryFile*>(user)->bytes->size()); }
+sf_count_t MemLength(void* user) { return static_cast<MemoryFile*>(user)->size; }
 
 sf_count_t MemSeek(sf_count_t offset, int whence, void* user)
 {
     auto* f = static_cast<MemoryFile*>(user);
-    const sf_count_t size = sf_count_t(f->bytes->size());
+    const sf_count_t size = f->size;
     sf_count_t target = offset;
     if (whence == SEEK_CUR)
         target = f->position + offset;
@@ -31,10 +31,9 @@ sf_count_t MemSeek(sf_count_t offset, int whence, void* user)
 sf_count_t MemRead(void* ptr, sf_count_t count, void* user)
 {
     auto* f = static_cast<MemoryFile*>(user);
-    const sf_count_t size = sf_count_t(f->bytes->size());
-    const sf_count_t n = std::max<sf_count_t>(0, std::min(count, size - f->position));
+    const sf_count_t n = std::max<sf_count_t>(0, std::min(count, f->size - f->position));
     if (n > 0)
-        std::memcpy(ptr, f->bytes->data() + f->position, size_t(n));
+        std::memcpy(ptr, f->data + f->position, size_t(n));
     f->position += n;
     return n;
 }
@@ -144,7 +143,9 @@ SF_VIRTUAL_IO* GrowingIo()
 std::unique_ptr<Decoder> Decoder::Open(std::shared_ptr<const std::vector<char>> bytes, Result* result)
 {
     std::unique_ptr<Decoder> d(new Decoder);
-    d->file_.bytes = std::move(bytes);
+    d->file_.data = bytes->data();
+    d->file_.size = sf_count_t(bytes->size());
+    d->file_.owner = std::move(bytes);
     d->handle_.reset(sf_open_virtual(MemoryIo(), SFM_READ, &d->info_, &d->file_));
     *result = d->handle_ ? CheckFormat(d->info_) : ErrFormat;
     return *result == Ok ? std::move(d) : nullptr;
@@ -184,9 +185,8 @@ Result DecodeAll(const void* data, size_t size, Pcm* out, const DecodeLimits& li
 {
     ClearUpperVectorState();
     *out = Pcm();
-    auto bytes = std::make_shared<std::vector<char>>(static_cast<const char*>(data),
-                                                     static_cast<const char*>(data) + size);
-    MemoryFile file{bytes, 0};
+    // Read in place: the caller's bytes outlive the decode.
+    MemoryFile file{nullptr, static_cast<const char*>(data), sf_count_t(size), 0};
     SF_INFO info{};
     const SndfilePtr handle(sf_open_virtual(MemoryIo(), SFM_READ, &info, &file));
     if (!handle)
@@ -213,6 +213,10 @@ Result DecodeAll(const void* data, size_t size, Pcm* out, const DecodeLimits& li
     std::vector<int> share(size_t(outChannels), 0);
     for (int c = 0; c < info.channels; ++c)
         ++share[size_t(c % outChannels)];
+    // The output's size, known from the header, taken at once rather than grown by doubling.
+    if (lengthKnown && info.frames > 0)
+        out->samples.reserve(size_t(std::min<int64_t>(info.frames * outRate / info.samplerate + 1, mostFrames)) *
+                             size_t(outChannels));
     constexpr sf_count_t kChunkFrames = 4096;
     std::vector<float> chunk(size_t(kChunkFrames) * size_t(info.channels));
     for (;;) {

@@ -12,7 +12,9 @@ namespace sound
 
 // Read, seek and tell over shared bytes, as libsndfile's virtual I/O asks for them.
 struct MemoryFile {
-    std::shared_ptr<const std::vector<char>> bytes;
+    std::shared_ptr<const std::vector<char>> owner; // keeps data alive, when the file owns it
+    const char* data = nullptr;
+    sf_count_t size = 0;
     sf_count_t position = 0;
 };
 

@@ -179,7 +179,12 @@ class TestCheck : public QObject
         r.verdict = listen::Verdict::Partial;
         r.missing = {{1.5, 2.25}};
         QCOMPARE(QString::fromStdString(listen::ToJson(r)),
-                 QString("{\"score\": 62, \"verdict\": \"partial\", \"missing\": [[1.50, 2.25]], \"extra\": []}"));
+                 QString("{\"score\": 62, \"verdict\": \"partial\", \"missing\": [[1.50, 2.25]], \"extra\": [], "
+                         "\"changed\": []}"));
+        r.changed = {{3, 3.5}};
+        r.soundsLike = "114:1";
+        QVERIFY(QString::fromStdString(listen::ToJson(r))
+                    .endsWith("\"changed\": [[3.00, 3.50]], \"sounds_like\": \"114:1\"}"));
     }
 
     // The melody: a voice held at one pitch and then another is followed at each, the step where it is;

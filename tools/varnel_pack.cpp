@@ -237,13 +237,24 @@ bool ReadWhole(const std::string& path, std::vector<char>* bytes, std::string* e
     // No more than a recording can be, asked before anything is read; a file that claims no size (as
     // those under /proc do) is read up to that and no further.
     const qint64 most = KelRes::kMaxRecordingBytes;
-    const QByteArray all = file.size() > most ? QByteArray() : file.read(most + 1);
-    if (file.size() > most || all.size() > most) {
+    bytes->clear();
+    if (file.size() <= most) {
+        bytes->reserve(size_t(file.size()));
+        char chunk[1 << 16];
+        qint64 got = 0;
+        while (qint64(bytes->size()) <= most && (got = file.read(chunk, sizeof chunk)) > 0)
+            bytes->insert(bytes->end(), chunk, chunk + got);
+        if (got < 0) {
+            *error = "cannot read \"" + path + "\": " + file.errorString().toStdString();
+            return false;
+        }
+    }
+    if (file.size() > most || qint64(bytes->size()) > most) {
+        bytes->clear();
         *error = "cannot read \"" + path + "\": larger than any recording of an aya (" +
                  std::to_string(most >> 20) + " MB at most)";
         return false;
     }
-    bytes->assign(all.begin(), all.end());
     return true;
 }
 
@@ -334,7 +345,6 @@ int CheckRecitation(const std::vector<std::string>& args)
         return Fail(error);
     const double cpuMs = 1000.0 * double(std::clock() - started) / CLOCKS_PER_SEC;
     std::cout << listen::ToJson(result) << "\n";
-    if (qEnvironmentVariableIsSet("VARNEL_CHECK_PATH")) for (size_t k = 0; k < result.path.size(); k += 5) std::cerr << result.path[k].first << " " << result.path[k].second << "\n";
     if (qEnvironmentVariableIsSet("VARNEL_CHECK_MEASURES")) // for bench/check-eval
         std::cerr << "closeness " << result.closeness << " missing " << result.missingShare << " extra "
                   << result.extraShare << " changed " << result.changedShare << " unlike " << result.mostUnlike << " usual " << result.usualUnlike << " warp " << result.warp
