@@ -43,7 +43,7 @@ class StepStore
 
 } // namespace
 
-Alignment Align(const Features& a, const Features& b, size_t radius, float holdPenalty)
+Alignment Align(const Features& a, const Features& b, size_t radius, float holdPenalty, float pauseCost)
 {
     Alignment out;
     const size_t n = a.Count(), m = b.Count();
@@ -83,20 +83,20 @@ Alignment Align(const Features& a, const Features& b, size_t radius, float holdP
                     best = c, from = s;
             };
             if (i == 0 && j == 0) {
-                best = 0;
+                best = d;
             } else {
                 if (i > 0 && j > 0)
-                    consider(previous[j - 1], kBoth);
+                    consider(previous[j - 1] + d, kBoth);
                 if (i > 0)
-                    consider(previous[j] + holdPenalty, kHoldB);
+                    consider(previous[j] + (a.voiced[i] ? holdPenalty + d : pauseCost), kHoldB);
                 if (j > 0)
-                    consider(current[j - 1] + holdPenalty, kHoldA);
+                    consider(current[j - 1] + (b.voiced[j] ? holdPenalty + d : pauseCost), kHoldA);
                 if (i > 0 && j > 1)
-                    consider(previous[j - 2] + distances[j - 1], kTwoOfB);
+                    consider(previous[j - 2] + distances[j - 1] + d, kTwoOfB);
                 if (i > 1 && j > 0)
-                    consider(before[j - 1] + distancesBefore[j], kTwoOfA);
+                    consider(before[j - 1] + distancesBefore[j] + d, kTwoOfA);
             }
-            current[j] = best + d;
+            current[j] = best;
             steps.Set(i, j, from);
         }
     }
@@ -131,10 +131,15 @@ Alignment Align(const Features& a, const Features& b, size_t radius, float holdP
     }
     std::reverse(out.path.begin(), out.path.end());
     std::reverse(out.distance.begin(), out.distance.end());
-    double sum = 0;
-    for (float d : out.distance)
-        sum += d;
-    out.cost = sum / double(out.distance.size());
+    // The cost: the mean distance where both speak (pause against pause says nothing of the words).
+    double sum = 0, all = 0;
+    size_t spoken = 0;
+    for (size_t k = 0; k < out.path.size(); ++k) {
+        all += out.distance[k];
+        if (a.voiced[out.path[k].first] && b.voiced[out.path[k].second])
+            sum += out.distance[k], ++spoken;
+    }
+    out.cost = spoken ? sum / double(spoken) : all / double(out.path.size());
     return out;
 }
 

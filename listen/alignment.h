@@ -29,11 +29,13 @@ struct Alignment {
     // Pairs of frames (of a, of b) from (0, 0) to the last of each, both never going back.
     std::vector<std::pair<uint32_t, uint32_t>> path;
     std::vector<float> distance; // at each point of the path
-    double cost = 0;             // the path's mean distance
+    double cost = 0;             // the path's mean distance where both recordings hold voice
 };
 
 // The best alignment of a with b that keeps within radius frames of the line between their ends.
-// A step that holds one recording still costs holdPenalty beyond its distance. Empty when either is.
-Alignment Align(const Features& a, const Features& b, size_t radius, float holdPenalty);
+// A step that holds one recording still while the other's voice goes on costs holdPenalty beyond its
+// distance; one that passes a pause in the other costs pauseCost alone, so that a hesitation is held
+// over rather than matched. Empty when either is.
+Alignment Align(const Features& a, const Features& b, size_t radius, float holdPenalty, float pauseCost);
 
 } // namespace listen

@@ -33,6 +33,8 @@ constexpr size_t kMostCells = size_t(64) << 20;
 // What a step that holds one recording still costs beyond its frames' distance, so that the alignment
 // prefers to move both unless one has nothing that matches.
 constexpr float kHoldPenalty = 0.15f;
+// What passing a frame of pause costs while the other recording is held: a hesitation is no fault.
+constexpr float kPauseCost = 0.05f;
 // A stretch where one recording moves on while the other all but stands still: over this window, at a
 // pace below this share of the usual, for at least this long (voiced), is missing or extra.
 constexpr int kPaceWindow = 10;
@@ -162,7 +164,7 @@ double UnrelatedCost(const Features& a, const Features& b, int step, int scale)
 {
     const Features backwards = Resampled(a, step, true), learner = Resampled(b, step, false);
     const Alignment alignment =
-        Align(backwards, learner, Radius(backwards.Count(), learner.Count(), step * scale), kHoldPenalty);
+        Align(backwards, learner, Radius(backwards.Count(), learner.Count(), step * scale), kHoldPenalty, kPauseCost);
     return alignment.path.empty() ? 1 : alignment.cost;
 }
 
@@ -175,7 +177,7 @@ double BestWarp(const Analysis& reference, const Analysis& learner)
         const PairBand band = ForPair(reference, learner, warp);
         const Features a = MakeFeatures(reference, band, 1.0, kWarpStep);
         const Features b = MakeFeatures(learner, band, warp, kWarpStep);
-        const Alignment alignment = Align(a, b, Radius(a.Count(), b.Count(), kWarpStep), kHoldPenalty);
+        const Alignment alignment = Align(a, b, Radius(a.Count(), b.Count(), kWarpStep), kHoldPenalty, kPauseCost);
         if (alignment.path.empty())
             continue;
         const double cost = alignment.cost;
@@ -212,7 +214,7 @@ Reading Read(const Analysis& reference, const Analysis& learner)
     const Features b = MakeFeatures(learner, band, result.warp);
     const size_t n = a.Count(), m = b.Count();
     const double unrelated = std::max(UnrelatedCost(a, b, kBaselineStep, 1), 1e-6);
-    const Alignment alignment = Align(a, b, Radius(n, m, 1), kHoldPenalty);
+    const Alignment alignment = Align(a, b, Radius(n, m, 1), kHoldPenalty, kPauseCost);
     const auto& path = alignment.path;
     reading.fit = alignment.cost / unrelated;
 
@@ -259,11 +261,13 @@ Reading Read(const Analysis& reference, const Analysis& learner)
     result.missingShare = std::min(missingVoice / referenceVoice, 1.0);
     result.extraShare = std::min(extraVoice / learnerVoice, 1.0);
 
-    // Closeness over what was matched: words left out or added do not make the rest unlike.
+    // Closeness over what was matched, voice against voice: words left out or added do not make the
+    // rest unlike.
     double matched = 0;
     size_t matchedCount = 0;
     for (size_t k = 0; k < path.size(); ++k)
-        if (!referenceWord[path[k].first] && !learnerWord[path[k].second])
+        if (!referenceWord[path[k].first] && !learnerWord[path[k].second] && a.voiced[path[k].first] &&
+            b.voiced[path[k].second])
             matched += alignment.distance[k], ++matchedCount;
     result.closeness = matchedCount ? matched / double(matchedCount) / unrelated : 1;
 
