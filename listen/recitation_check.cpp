@@ -15,8 +15,12 @@ namespace listen
 namespace
 {
 
-// The thresholds below were set on the tuning set of bench/check-eval (its "tuning" ayas, voices and
-// conditions); the figures reported for them come from its held-out set, which nothing here was set on.
+// The thresholds below were set on the tuning set of bench/check-eval (its "tuning" ayas, voices, word
+// lists and conditions, bench/check-eval-sets.json); the figures reported for them come from its
+// held-out set, which nothing here was set on. Distances are in units of the features (each coefficient
+// has variance 1 over the voice); "unlike" is a distance over the frame's mean distance to the other
+// recording's frames at large (see Spread), so that a stranger's voice, far from the reciter's
+// everywhere, is read against itself.
 
 // The learner's frequency warps tried (a speaker's formants against another's), on every
 // kWarpStep-th frame, with a narrow band.
@@ -40,21 +44,22 @@ constexpr float kPauseCost = 0.05f;
 constexpr int kPaceWindow = 10;
 constexpr double kStillPace = 0.65;
 constexpr double kLeastSpanSeconds = 0.2;
-// A still stretch is a word missing or added when its frames meet others this much more unlike them than
-// the alignment's typical (median) distance; a pause this long in the learner's voice is a hesitation.
-constexpr double kStrangeShare = 1.2;
+// A still stretch is a word missing or added when its frames are more unlike what they meet than
+// kWordUnlike and kStrangeShare times what is usual along this alignment; a pause this long in the
+// learner's voice is a hesitation.
+constexpr double kStrangeShare = 1.25;
+constexpr double kWordUnlike = 0.4;
 constexpr double kLongPause = 0.6;
-// A word said differently: where both move on together, the distance over kChangedWindow points either
-// side stays above kChangedShare of the distance of the reference's frame to the learner's at large
-// (kAtLargeFrames of them) and above kChangedOverUsual times what is usual along this alignment (a
-// stranger's voice is further from the reciter's everywhere), for kLeastChangedSeconds of the
-// reference's voice.
+// A word said differently: where both move on together, the unlike over kChangedWindow points either
+// side stays above kChangedShare and above kChangedOverUsual times what is usual along this alignment,
+// for kLeastChangedSeconds of the reference's voice. Spreads are measured against kAtLargeFrames frames.
 constexpr int kChangedWindow = 8;
 constexpr double kChangedShare = 0.9;
 constexpr double kChangedOverUsual = 2.2;
 constexpr size_t kAtLargeFrames = 128;
 constexpr double kLeastChangedSeconds = 0.15;
-// Closeness (the matched frames' mean distance over that of unrelated frames): the score runs from 100
+// Closeness (the matched frames' mean distance over that of aligning the learner's recording with the
+// reciter's played backwards, another text in the same voice, see UnrelatedCost): the score runs from 100
 // at kAlike down to 0 at kUnlike; above kDifferent the verdict is "different", and so it is when less
 // than kLeastMatched of the reference's voice was said.
 constexpr double kAlike = 0.55;
@@ -220,17 +225,22 @@ Reading Read(const Analysis& reference, const Analysis& learner)
 
     // For each frame of one recording, the furthest frame of the other it was matched to, and the
     // distance met there.
+    // Distances are read against how far each frame lies from the other recording's frames at large:
+    // some sounds are far from every other in any voice, and a stranger's voice is far everywhere.
+    const std::vector<float> atLarge = Spread(a, b), learnerAtLarge = Spread(b, a);
     std::vector<size_t> learnerAlong(n, 0), referenceAlong(m, 0);
-    std::vector<float> referenceCost(n, 0), learnerCost(m, 0);
+    std::vector<float> referenceCost(n, 0), learnerCost(m, 0), ratios;
     for (size_t k = 0; k < path.size(); ++k) {
         const auto [i, j] = path[k];
         learnerAlong[i] = std::max(learnerAlong[i], size_t(j));
         referenceAlong[j] = std::max(referenceAlong[j], size_t(i));
-        referenceCost[i] = std::max(referenceCost[i], alignment.distance[k]);
-        learnerCost[j] = std::max(learnerCost[j], alignment.distance[k]);
+        referenceCost[i] = std::max(referenceCost[i], alignment.distance[k] / atLarge[i]);
+        learnerCost[j] = std::max(learnerCost[j], alignment.distance[k] / learnerAtLarge[j]);
+        if (a.voiced[i])
+            ratios.push_back(alignment.distance[k] / atLarge[i]);
         result.path.emplace_back(a.lead + i * kFrameSeconds, b.lead + j * kFrameSeconds);
     }
-    const double typical = Median(alignment.distance);
+    result.usualUnlike = Median(ratios);
 
     // Stretches that the other recording has no counterpart for, met with frames unlike them, are words
     // left out or added; a learner's silence held long is a hesitation, told but no fault.
@@ -241,7 +251,8 @@ Reading Read(const Analysis& reference, const Analysis& learner)
         const double usualPace = double(along.back() + 1) / double(along.size());
         double voice = 0;
         for (const Stretch& s : StillStretches(along, cost, f.voiced, usualPace)) {
-            const bool isWord = s.voice >= kLeastSpanSeconds && s.distance >= typical * kStrangeShare;
+            const bool isWord =
+                s.voice >= kLeastSpanSeconds && s.distance >= std::max(kWordUnlike, result.usualUnlike * kStrangeShare);
             const bool hesitation = s.voice < kLeastSpanSeconds && double(s.to - s.from) * kFrameSeconds >= kLongPause;
             std::fill(still->begin() + long(s.from), still->begin() + long(s.to), 1);
             if (isWord) {
@@ -274,7 +285,6 @@ Reading Read(const Analysis& reference, const Analysis& learner)
     // Words said differently: both move on together, and their frames stay unlike for a while: as unlike
     // as the reference's frame is to the learner's frames at large (some sounds are far from every
     // other in any voice; a frame of a word said differently is far from its counterpart too).
-    const std::vector<float> atLarge = Spread(a, b);
     std::vector<double> prefix(path.size() + 1, 0);
     for (size_t k = 0; k < path.size(); ++k)
         prefix[k + 1] = prefix[k] + alignment.distance[k] / atLarge[path[k].first];
@@ -286,13 +296,9 @@ Reading Read(const Analysis& reference, const Analysis& learner)
         const size_t hi = std::min(path.size(), p + size_t(kChangedWindow) + 1);
         return (prefix[hi] - prefix[lo]) / double(hi - lo);
     };
-    std::vector<float> ratios;
     for (size_t k = 0; k < path.size(); ++k)
-        if (a.voiced[path[k].first]) {
+        if (a.voiced[path[k].first])
             result.mostUnlike = std::max(result.mostUnlike, unlike(k));
-            ratios.push_back(float(alignment.distance[k] / atLarge[path[k].first]));
-        }
-    result.usualUnlike = Median(ratios);
     const double changedAbove = std::max(kChangedShare, kChangedOverUsual * result.usualUnlike);
     for (size_t k = 0; k < path.size();) {
         auto flagged = [&](size_t p) { return unlike(p) > changedAbove; };
