@@ -3,6 +3,8 @@
 
 #include "pitch.h"
 #include "recitation_check.h"
+#include "similar_ayas.h"
+#include "sura_names.h"
 
 #include "app_settings.h"
 #include "heart.h"
@@ -24,6 +26,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStatusBar>
+#include <algorithm>
 #include <cmath>
 
 namespace
@@ -136,6 +139,14 @@ void MyRecitation::Connect()
         ShowMessage("Varnel", message + "<br><br>" + QObject::tr("Everything else works as before."));
     });
     connect(session_, &RecitationSession::PauseChanged, this, &MyRecitation::OnPause);
+    connect(&checker_, &CheckWorker::Finished, this, &MyRecitation::ShowCheck);
+    // Another aya shown while its check is under way: that check's verdict would be read as this one's.
+    connect(session_, &RecitationSession::AyaShown, this, [this](AyaRef aya) {
+        if (checker_.Busy() && aya.Key() != leftOutKey_) {
+            checker_.Discard();
+            w_.checkResult->clear();
+        }
+    });
     connect(&record_, &LearnerRecord::RecordingsChanged, this, &MyRecitation::ShowRecorded);
     // A new take, or one deleted: the waveforms are drawn again from what is kept now.
     connect(&record_, &LearnerRecord::RecordingsChanged, this, [this] { waveKey_.clear(); });
@@ -237,17 +248,31 @@ void MyRecitation::CheckAya(const std::string& key, const QString& told)
         Tell(QObject::tr("You have not recorded %1 yet: press Record (Ctrl+R).").arg(Place(key)));
         return;
     }
-    const auto mine = record_.Recorded().Bytes(sura, aya);
-    const auto reciter = ReciterBytes(packs_, key);
     leftOutKey_ = key;
     leftOut_.clear();
     nextLeftOut_ = 0;
-    listen::CheckResult result;
-    std::string error;
+    w_.hearLeftOutButton->setEnabled(false);
+    // The reciter's recitations of the ayas this one is easily taken for, from the packs at hand.
+    CheckWorker::Job job{key, ReciterBytes(packs_, key), record_.Recorded().Bytes(sura, aya), {}};
+    for (const auto& [s, a] : SimilarAyas(sura, aya))
+        if (const auto bytes = ReciterBytes(packs_, AyaKey(PadSura(IntToString(s)), a)))
+            job.similar.push_back({std::to_string(s) + ":" + std::to_string(a), *bytes});
+    checkTold_ = told;
+    if (!told.isEmpty())
+        Tell(told);
+    w_.checkResult->setText(QObject::tr("Checking your recitation of %1...").arg(Place(key)));
+    checker_.Start(std::move(job));
+}
+
+void MyRecitation::ShowCheck(const CheckWorker::Outcome& outcome)
+{
+    const std::string& key = outcome.key;
+    const listen::CheckResult& result = outcome.result;
+    int sura = 0, aya = 0;
+    SplitAyaKey(key, &sura, &aya);
     QString text;
-    if (!mine || !reciter || !listen::Check(*reciter, *mine, &result, &error)) {
-        text = QObject::tr("%1 cannot be checked: a recording cannot be read, or the reciter's holds no voice.")
-                   .arg(Place(key));
+    if (!outcome.checked) {
+        text = QObject::tr("%1 cannot be checked: %2.").arg(Place(key), QString::fromStdString(outcome.error));
     } else {
         auto spans = [](const std::vector<listen::Span>& list) {
             QStringList parts;
@@ -261,38 +286,57 @@ void MyRecitation::CheckAya(const std::string& key, const QString& told)
             text = QObject::tr("%1, match: you said the whole aya, in order (score %2 of 100).");
             break;
         case listen::Verdict::Partial:
-            text = QObject::tr("%1, partial: a part is missing or added (score %2 of 100).");
+            text = QObject::tr("%1, partial: a part is missing, added or said differently (score %2 of 100).");
             break;
         case listen::Verdict::Different:
             text = QObject::tr("%1, different: this sounds like another aya, or no recitation (score %2 of 100).");
             break;
         }
         text = text.arg(Place(key)).arg(result.score);
-        // The heart marks the aya while its last check matched.
+        if (!result.soundsLike.empty()) {
+            const QString like = QString::fromStdString(result.soundsLike);
+            text += " " + QObject::tr("This sounds like %1 (%2), not %3.")
+                              .arg(like, QString::fromUtf8(ArabicSuraName(like.section(':', 0, 0).toInt())),
+                                   Place(key));
+        }
+        // The heart marks the aya while its last check matched; a mark that cannot be kept is told.
         std::string noted;
-        record_.NoteCheck(sura, aya, result.verdict == listen::Verdict::Match, &noted);
+        if (!record_.NoteCheck(sura, aya, result.verdict == listen::Verdict::Match, &noted))
+            Tell(QObject::tr("The check's mark for %1 could not be kept: %2")
+                     .arg(Place(key), QString::fromStdString(noted).toHtmlEscaped()));
         if (!result.missing.empty())
             text += " " + QObject::tr("Left out, in the reciter's time: %1.").arg(spans(result.missing));
+        if (!result.changed.empty())
+            text += " " + QObject::tr("Said differently, in the reciter's time: %1.").arg(spans(result.changed));
         if (!result.extra.empty())
             text += " " + QObject::tr("Added, in your recording's time: %1.").arg(spans(result.extra));
         ShowWaveforms(key, false);
-        std::vector<std::pair<double, double>> missing, extra;
-        for (const listen::Span& s : result.missing) {
-            missing.emplace_back(s.start, s.end);
-            // A little either side, so that the word is heard whole.
+        std::vector<std::pair<double, double>> missing, extra, changed;
+        // The reciter's words that the learner left out or said differently, a little either side, so
+        // that each word is heard whole.
+        auto hear = [this](const listen::Span& s) {
             leftOut_.emplace_back(int(std::lround(s.start * 1000)) - kLeftOutMarginMs,
                                   int(std::lround(s.end * 1000)) + kLeftOutMarginMs);
+        };
+        for (const listen::Span& s : result.missing) {
+            missing.emplace_back(s.start, s.end);
+            hear(s);
         }
+        for (const listen::Span& s : result.changed) {
+            changed.emplace_back(s.start, s.end);
+            hear(s);
+        }
+        std::sort(leftOut_.begin(), leftOut_.end());
         for (const listen::Span& s : result.extra)
             extra.emplace_back(s.start, s.end);
-        w_.waveforms->SetMarks(std::move(missing), std::move(extra));
+        w_.waveforms->SetMarks(std::move(missing), std::move(extra), std::move(changed));
         // Your voice on the reciter's time, word under word, where the two are the same aya.
         if (result.verdict != listen::Verdict::Different)
             w_.waveforms->SetAlignment(result.path);
     }
     w_.hearLeftOutButton->setEnabled(!leftOut_.empty());
     w_.checkResult->setText(text);
-    Tell(told.isEmpty() ? text : told + " " + text);
+    Tell(checkTold_.isEmpty() ? text : checkTold_ + " " + text);
 }
 
 void MyRecitation::HearLeftOut()

@@ -6,6 +6,7 @@
 // learner's requests on.
 #pragma once
 
+#include "check_worker.h"
 #include "recorder.h"
 #include "waveform.h"
 
@@ -42,8 +43,9 @@ class MyRecitation : public QObject
     void Record();
     void PlayMine();
     void Compare();
-    // Checks the learner's recording of the aya shown against the reciter's: the verdict in words under
-    // the waveforms (and in the status bar), the stretches left out or added marked on them.
+    // Checks the learner's recording of the aya shown against the reciter's, on a thread of its own: the
+    // verdict in words under the waveforms (and in the status bar) once it is ready, the stretches left
+    // out, said differently or added marked on them.
     void Check();
     // The reciter's words that the last check found left out, the next stretch at each press.
     void HearLeftOut();
@@ -59,8 +61,10 @@ class MyRecitation : public QObject
     void Keep(const std::string& key, const sound::Pcm& take);
     void OnPause(bool on, int ms);
     void ShowWaveforms(const std::string& key, bool mine);
-    // Checks key's recording; the verdict goes to the status bar after told (as "kept").
+    // Starts the check of key's recording; the verdict goes to the status bar after told (as "kept").
     void CheckAya(const std::string& key, const QString& told = QString());
+    // A check's verdict, or why there is none, in the window.
+    void ShowCheck(const CheckWorker::Outcome& outcome);
     void Tell(const QString& text);
 
     QMainWindow* window_;
@@ -70,9 +74,12 @@ class MyRecitation : public QObject
     WindowSettings& settings_;
     const PackRegistry& packs_;
     Recorder recorder_;
+    CheckWorker checker_;
+    QString checkTold_; // said before the verdict of the check under way
     bool armed_ = false;
     std::set<std::string> toldUnplayable_;
-    std::string leftOutKey_; // the aya of the last check, and the stretches it found left out (ms)
+    std::string leftOutKey_; // the aya of the last check, and the stretches it found left out or said
+                             // differently (ms)
     std::vector<std::pair<int, int>> leftOut_;
     size_t nextLeftOut_ = 0;
     bool hearingLeftOut_ = false; // the reciter says a stretch left out: its place moves on the waveform

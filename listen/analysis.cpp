@@ -80,6 +80,16 @@ uint_t PowerOfTwoAtLeast(uint_t n)
     return p;
 }
 
+// The value below which share of a standard normal distribution lies (0 < share < 1), within 5e-4.
+double NormalQuantile(double share)
+{
+    const double p = std::clamp(share, 1e-6, 1 - 1e-6);
+    const double q = p < 0.5 ? p : 1 - p;
+    const double t = std::sqrt(-2 * std::log(q));
+    const double z = t - (2.515517 + 0.802853 * t + 0.010328 * t * t) / (1 + 1.432788 * t + 0.189269 * t * t + 0.001308 * t * t * t);
+    return p < 0.5 ? -z : z;
+}
+
 double Percentile(std::vector<double> values, double share)
 {
     const size_t k = std::min(values.size() - 1, size_t(double(values.size()) * share));
@@ -309,6 +319,7 @@ Features MakeFeatures(const Analysis& analysis, const PairBand& band, double war
     if (n < 2 || analysis.bins == 0 || floor.size() != size_t(kBands))
         return out;
     const std::vector<Filter> bank = FilterBank(analysis, warp, band.highHz);
+    const size_t voicedCount = size_t(std::count(analysis.voiced.begin(), analysis.voiced.end(), 1));
     // The cosine transform's table: coefficient j (1..kCoefficients) of band b.
     std::vector<double> cosines(size_t(kCoefficients * kBands));
     for (int j = 0; j < kCoefficients; ++j)
@@ -346,22 +357,23 @@ Features MakeFeatures(const Analysis& analysis, const PairBand& band, double war
         }
         base.swap(smooth);
     }
-    // Each coefficient to mean 0 and variance 1 over the voice: the microphone, the room and much of
-    // the speaker drop out.
-    const size_t voicedCount = size_t(std::count(out.voiced.begin(), out.voiced.end(), 1));
+    // Each coefficient's values over the voice mapped to a normal distribution by their ranks: the
+    // microphone, the room, the noise and much of the speaker drop out, as they bend the values' spread
+    // as well as shift it.
+    std::vector<float> sorted;
     for (int c = 0; c < kCoefficients; ++c) {
-        double mean = 0, square = 0;
+        sorted.clear();
         for (size_t f = 0; f < n; ++f)
             if (out.voiced[f] || voicedCount == 0)
-                mean += base[f * kCoefficients + size_t(c)];
-        const double weight = double(voicedCount ? voicedCount : n);
-        mean /= weight;
-        for (size_t f = 0; f < n; ++f)
-            if (out.voiced[f] || voicedCount == 0)
-                square += std::pow(base[f * kCoefficients + size_t(c)] - mean, 2);
-        const double deviation = std::max(std::sqrt(square / weight), 1e-6);
-        for (size_t f = 0; f < n; ++f)
-            base[f * kCoefficients + size_t(c)] = float((base[f * kCoefficients + size_t(c)] - mean) / deviation);
+                sorted.push_back(base[f * kCoefficients + size_t(c)]);
+        std::sort(sorted.begin(), sorted.end());
+        const double count = double(sorted.size());
+        for (size_t f = 0; f < n; ++f) {
+            float& v = base[f * kCoefficients + size_t(c)];
+            const double below = double(std::lower_bound(sorted.begin(), sorted.end(), v) - sorted.begin());
+            const double above = double(std::upper_bound(sorted.begin(), sorted.end(), v) - sorted.begin());
+            v = float(NormalQuantile(((below + above) / 2 + 0.5) / (count + 1)));
+        }
     }
     // With their change over two frames either side (of the frames kept).
     const size_t reach = std::max<size_t>(1, size_t(2 / step));

@@ -57,7 +57,7 @@ constexpr int kChangedWindow = 8;
 constexpr double kChangedShare = 0.9;
 constexpr double kChangedOverUsual = 2.2;
 constexpr size_t kAtLargeFrames = 128;
-constexpr double kLeastChangedSeconds = 0.15;
+constexpr double kLeastChangedSeconds = 0.1;
 // Closeness (the matched frames' mean distance over that of aligning the learner's recording with the
 // reciter's played backwards, another text in the same voice, see UnrelatedCost): the score runs from 100
 // at kAlike down to 0 at kUnlike; above kDifferent the verdict is "different", and so it is when less
@@ -290,7 +290,7 @@ Reading Read(const Analysis& reference, const Analysis& learner)
         prefix[k + 1] = prefix[k] + alignment.distance[k] / atLarge[path[k].first];
     double changedVoice = 0;
     auto unlike = [&](size_t p) {
-        if (inReferenceStill[path[p].first] || inLearnerStill[path[p].second])
+        if (referenceWord[path[p].first] || learnerWord[path[p].second])
             return 0.0;
         const size_t lo = p >= size_t(kChangedWindow) ? p - size_t(kChangedWindow) : 0;
         const size_t hi = std::min(path.size(), p + size_t(kChangedWindow) + 1);

@@ -146,6 +146,7 @@ void WaveformView::SetVoices(WavePeaks reciter, WavePeaks learner)
     learner_ = std::move(learner);
     missing_.clear();
     extra_.clear();
+    changed_.clear();
     aligned_ = TimeMap();
     reciterMelody_ = Melody();
     learnerMelody_ = Melody();
@@ -188,15 +189,21 @@ void WaveformView::paintEvent(QPaintEvent*)
                      Qt::AlignVCenter | Qt::AlignLeft, learnerLabel);
     // The marked stretches behind the voices, hatched as well as tinted.
     const QColor mark = palette().color(QPalette::Text);
-    for (const auto& [list, lane] : {std::pair{&missing_, top}, std::pair{&extra_, bottom}})
+    for (const auto& [list, lane] : {std::pair{&missing_, top}, std::pair{&extra_, bottom}, std::pair{&changed_, top}})
         for (auto [from, to] : *list) {
             if (list == &extra_) // on the axis, where the alignment holds the reciter still
                 from = aligned_.Axis(from), to = aligned_.Axis(to);
             const QRectF r(lane.left() + std::clamp(from / span, 0.0, 1.0) * lane.width(), lane.top(),
                            std::max((std::min(to, span) - std::max(from, 0.0)) / span * lane.width(), 2.0),
                            lane.height());
+            const bool changed = list == &changed_;
             painter.fillRect(r, QColor(mark.red(), mark.green(), mark.blue(), 40));
-            painter.fillRect(r, QBrush(QColor(mark.red(), mark.green(), mark.blue(), 90), Qt::BDiagPattern));
+            painter.fillRect(r, QBrush(QColor(mark.red(), mark.green(), mark.blue(), 90),
+                                       changed ? Qt::DiagCrossPattern : Qt::BDiagPattern));
+            if (changed) { // framed too: said, but differently
+                painter.setPen(QPen(QColor(mark.red(), mark.green(), mark.blue(), 160), 1, Qt::DashLine));
+                painter.drawRect(r.adjusted(0.5, 0.5, -0.5, -0.5));
+            }
         }
     PaintWave(painter, top, reciter_, span, reciterColor);
     PaintWave(painter, bottom, learner_, span, learnerColor, aligned_);
@@ -213,10 +220,12 @@ void WaveformView::paintEvent(QPaintEvent*)
 }
 
 void WaveformView::SetMarks(std::vector<std::pair<double, double>> missing,
-                            std::vector<std::pair<double, double>> extra)
+                            std::vector<std::pair<double, double>> extra,
+                            std::vector<std::pair<double, double>> changed)
 {
     missing_ = std::move(missing);
     extra_ = std::move(extra);
+    changed_ = std::move(changed);
     update();
 }
 

@@ -71,9 +71,11 @@ class WaveformView : public QWidget
     explicit WaveformView(QWidget* parent = nullptr);
 
     void SetVoices(WavePeaks reciter, WavePeaks learner);
-    // Stretches to mark, in seconds: of the reciter's voice, what the learner left out; of the learner's,
-    // what has no counterpart in the reciter's. Cleared by SetVoices.
-    void SetMarks(std::vector<std::pair<double, double>> missing, std::vector<std::pair<double, double>> extra);
+    // Stretches to mark, in seconds: of the reciter's voice, what the learner left out (hatched) and what
+    // the learner said differently (cross-hatched, framed); of the learner's, what has no counterpart in
+    // the reciter's. Cleared by SetVoices.
+    void SetMarks(std::vector<std::pair<double, double>> missing, std::vector<std::pair<double, double>> extra,
+                  std::vector<std::pair<double, double>> changed = {});
     // Draws the learner's voice on the reciter's time, by an alignment's pairs (reciter's time, the
     // learner's time); cleared by SetVoices.
     void SetAlignment(std::vector<std::pair<double, double>> path);
@@ -91,7 +93,7 @@ class WaveformView : public QWidget
 
   private:
     WavePeaks reciter_, learner_;
-    std::vector<std::pair<double, double>> missing_, extra_;
+    std::vector<std::pair<double, double>> missing_, extra_, changed_;
     TimeMap aligned_; // the learner's time on the reciter's axis, once checked
     Melody reciterMelody_, learnerMelody_;
     double pitchStep_ = 0.01;
