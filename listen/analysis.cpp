@@ -41,7 +41,8 @@ constexpr double kLeastVoiceSeconds = 0.15;
 // many dB under the loud level.
 constexpr double kFloorOverNoise = 2.0;
 constexpr double kDeepestFloorDb = 35;
-constexpr float kDeltaWeight = 0.0f;
+// The voicing coefficient's value, plus for voice and minus for a pause.
+constexpr float kVoicing = 1.0f;
 constexpr double kSmoothSeconds = 0.02;
 
 double Db(double power) { return 10 * std::log10(std::max(power, 1e-14)); }
@@ -375,17 +376,13 @@ Features MakeFeatures(const Analysis& analysis, const PairBand& band, double war
             v = float(NormalQuantile(((below + above) / 2 + 0.5) / (count + 1)));
         }
     }
-    // With their change over two frames either side (of the frames kept).
-    const size_t reach = std::max<size_t>(1, size_t(2 / step));
+    // With whether the frame is voice, as one more coefficient: a pause is unlike any sound of speech,
+    // though its spectrum (the floor, flat) has the cepstrum of an average one.
     out.dims = kDims;
     out.frames.assign(n * size_t(kDims), 0.f);
     for (size_t f = 0; f < n; ++f) {
-        const size_t before = f >= reach ? f - reach : 0, after = std::min(f + reach, n - 1);
-        for (int c = 0; c < kCoefficients; ++c) {
-            out.frames[f * kDims + size_t(c)] = base[f * kCoefficients + size_t(c)];
-            out.frames[f * kDims + size_t(kCoefficients + c)] =
-                (base[after * kCoefficients + size_t(c)] - base[before * kCoefficients + size_t(c)]) * kDeltaWeight;
-        }
+        std::copy_n(&base[f * kCoefficients], kCoefficients, &out.frames[f * kDims]);
+        out.frames[f * kDims + kCoefficients] = out.voiced[f] ? kVoicing : -kVoicing;
     }
     return out;
 }

@@ -17,10 +17,10 @@ namespace listen
 // Seconds per frame.
 constexpr double kFrameSeconds = 0.01;
 // Mel bands in the speech band, and the cepstral coefficients drawn from them (c0, the loudness, is
-// left out); each frame's features are the coefficients and their change over the frames around it.
+// left out); each frame's features are the coefficients and whether the frame is voice.
 constexpr int kBands = 24;
 constexpr int kCoefficients = 5;
-constexpr int kDims = 2 * kCoefficients;
+constexpr int kDims = kCoefficients + 1;
 
 // The voice of one recording: its band spectra from the first voiced frame to the last.
 struct Analysis {

@@ -48,7 +48,7 @@ constexpr double kLeastSpanSeconds = 0.2;
 // kWordUnlike and kStrangeShare times what is usual along this alignment; a pause this long in the
 // learner's voice is a hesitation.
 constexpr double kStrangeShare = 1.25;
-constexpr double kWordUnlike = 0.4;
+constexpr double kWordUnlike = 0.3;
 constexpr double kLongPause = 0.6;
 // A word said differently: where both move on together, the unlike over kChangedWindow points either
 // side stays above kChangedShare and above kChangedOverUsual times what is usual along this alignment,
