@@ -43,7 +43,8 @@ class StepStore
 
 } // namespace
 
-Alignment Align(const Features& a, const Features& b, size_t radius, float holdPenalty, float pauseCost)
+Alignment Align(const Features& a, const Features& b, size_t radius, float holdPenalty, float pauseCost,
+                float missCost)
 {
     Alignment out;
     const size_t n = a.Count(), m = b.Count();
@@ -63,6 +64,8 @@ Alignment Align(const Features& a, const Features& b, size_t radius, float holdP
     // Three rows of accumulated cost and two of distances, each reset over the band it last held.
     std::vector<float> cost[3] = {std::vector<float>(m, inf), std::vector<float>(m, inf), std::vector<float>(m, inf)};
     std::vector<float> near[2] = {std::vector<float>(m, inf), std::vector<float>(m, inf)};
+    // What reaching the learner's end at each row costs: an open end may leave the rest unsaid.
+    std::vector<float> atEnd(n, inf);
     for (size_t i = 0; i < n; ++i) {
         std::vector<float>& current = cost[i % 3];
         const std::vector<float>& previous = cost[(i + 2) % 3];
@@ -99,13 +102,26 @@ Alignment Align(const Features& a, const Features& b, size_t radius, float holdP
             current[j] = best;
             steps.Set(i, j, from);
         }
+        if (hi[i] == m - 1)
+            atEnd[i] = current[m - 1];
+    }
+    // Where the path ends: the last frame of both, or, with an open end, the row from which leaving the
+    // rest of a unsaid (missCost a frame of voice, pauseCost a frame of pause) costs least.
+    size_t last = n - 1;
+    if (missCost > 0) {
+        double tail = 0, best = atEnd[n - 1];
+        for (size_t i = n - 1; i-- > 0;) {
+            tail += a.voiced[i + 1] ? missCost : pauseCost;
+            if (double(atEnd[i]) + tail < best)
+                best = double(atEnd[i]) + tail, last = i;
+        }
     }
     // Back along the best path.
     auto visit = [&](size_t i, size_t j) {
         out.path.emplace_back(uint32_t(i), uint32_t(j));
         out.distance.push_back(FrameDistance(a, i, b, j));
     };
-    for (size_t i = n - 1, j = m - 1;;) {
+    for (size_t i = last, j = m - 1;;) {
         visit(i, j);
         if (i == 0 && j == 0)
             break;
@@ -131,6 +147,9 @@ Alignment Align(const Features& a, const Features& b, size_t radius, float holdP
     }
     std::reverse(out.path.begin(), out.path.end());
     std::reverse(out.distance.begin(), out.distance.end());
+    // The rest of a, unsaid, as held against b's last frame.
+    for (size_t i = last + 1; i < n; ++i)
+        visit(i, m - 1);
     // The cost: the mean distance where both speak (pause against pause says nothing of the words).
     double sum = 0, all = 0;
     size_t spoken = 0;

@@ -35,7 +35,10 @@ struct Alignment {
 // The best alignment of a with b that keeps within radius frames of the line between their ends.
 // A step that holds one recording still while the other's voice goes on costs holdPenalty beyond its
 // distance; one that passes a pause in the other costs pauseCost alone, so that a hesitation is held
-// over rather than matched. Empty when either is.
-Alignment Align(const Features& a, const Features& b, size_t radius, float holdPenalty, float pauseCost);
+// over rather than matched. With missCost above 0 the end is open: b may end before a does, the rest of a
+// left unsaid at missCost a frame of voice (and pauseCost a frame of pause), and the path then runs on
+// holding b's last frame. Empty when either is.
+Alignment Align(const Features& a, const Features& b, size_t radius, float holdPenalty, float pauseCost,
+                float missCost = 0);
 
 } // namespace listen

@@ -39,6 +39,9 @@ constexpr size_t kMostCells = size_t(64) << 20;
 constexpr float kHoldPenalty = 0.15f;
 // What passing a frame of pause costs while the other recording is held: a hesitation is no fault.
 constexpr float kPauseCost = 0.05f;
+// What leaving a frame of the reciter's voice unsaid at the end costs, as a share of what meeting
+// another text costs (see UnrelatedCost) beyond the hold.
+constexpr double kUnsaidShare = 1.0;
 // A stretch where one recording moves on while the other all but stands still: over this window, at a
 // pace below this share of the usual, for at least this long (voiced), is missing or extra.
 constexpr int kPaceWindow = 10;
@@ -219,7 +222,9 @@ Reading Read(const Analysis& reference, const Analysis& learner)
     const Features b = MakeFeatures(learner, band, result.warp);
     const size_t n = a.Count(), m = b.Count();
     const double unrelated = std::max(UnrelatedCost(a, b, kBaselineStep, 1), 1e-6);
-    const Alignment alignment = Align(a, b, Radius(n, m, 1), kHoldPenalty, kPauseCost);
+    // The learner may stop before the end: what is left unsaid costs what meeting another text would.
+    const Alignment alignment =
+        Align(a, b, Radius(n, m, 1), kHoldPenalty, kPauseCost, float(kHoldPenalty + kUnsaidShare * unrelated));
     const auto& path = alignment.path;
     reading.fit = alignment.cost / unrelated;
 
