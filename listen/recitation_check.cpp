@@ -68,6 +68,9 @@ constexpr double kLeastChangedSeconds = 0.1;
 constexpr double kAlike = 0.55;
 constexpr double kUnlike = 0.95;
 constexpr double kDifferent = 0.84;
+// A recording with words missing, added or said differently is a part of this aya only when what it
+// matched is this alike; another aya aligned is as unlike, and wanders besides.
+constexpr double kDifferentWithFaults = 0.8;
 constexpr double kLeastMatched = 0.25;
 // A similar aya is named when the learner's recording fits it this much better than the one checked.
 constexpr double kCloserShare = 0.92;
@@ -330,7 +333,8 @@ Reading Read(const Analysis& reference, const Analysis& learner)
     const double alike = std::clamp((kUnlike - result.closeness) / (kUnlike - kAlike), 0.0, 1.0);
     result.score = int(std::lround(100 * alike * (1 - result.missingShare) * (1 - result.extraShare / 2) *
                                    (1 - result.changedShare)));
-    if (!std::isfinite(result.closeness) || result.closeness > kDifferent || 1 - result.missingShare < kLeastMatched)
+    if (!std::isfinite(result.closeness) || result.closeness > (result.faults ? kDifferentWithFaults : kDifferent) ||
+        1 - result.missingShare < kLeastMatched)
         result.verdict = Verdict::Different;
     else if (result.faults)
         result.verdict = Verdict::Partial;
