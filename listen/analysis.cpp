@@ -309,8 +309,9 @@ PairBand ForPair(const Analysis& a, const Analysis& b, double warpB)
     return band;
 }
 
-Features MakeFeatures(const Analysis& analysis, const PairBand& band, double warp, int step)
+Features MakeFeatures(const Analysis& analysis, const PairBand& band, double warp, int step, int coefficients)
 {
+    const int K = std::clamp(coefficients, 1, kBands - 1), dims = K + 1;
     const std::vector<double>& floor = band.floor;
     Features out;
     out.lead = analysis.lead;
@@ -321,24 +322,24 @@ Features MakeFeatures(const Analysis& analysis, const PairBand& band, double war
         return out;
     const std::vector<Filter> bank = FilterBank(analysis, warp, band.highHz);
     const size_t voicedCount = size_t(std::count(analysis.voiced.begin(), analysis.voiced.end(), 1));
-    // The cosine transform's table: coefficient j (1..kCoefficients) of band b.
-    std::vector<double> cosines(size_t(kCoefficients * kBands));
-    for (int j = 0; j < kCoefficients; ++j)
+    // The cosine transform's table: coefficient j (1..K) of band b.
+    std::vector<double> cosines(size_t(K * kBands));
+    for (int j = 0; j < K; ++j)
         for (int b = 0; b < kBands; ++b)
             cosines[size_t(j * kBands + b)] = std::cos(M_PI * (j + 1) * (b + 0.5) / kBands);
     std::vector<double> mel(kBands);
-    std::vector<float> base(n * size_t(kCoefficients));
+    std::vector<float> base(n * size_t(K));
     out.voiced.resize(n);
     for (size_t f = 0; f < n; ++f) {
         const size_t at = f * size_t(step);
         ApplyBank(bank, &analysis.power[at * size_t(analysis.bins)], mel.data());
         for (int b = 0; b < kBands; ++b)
             mel[size_t(b)] = std::log(mel[size_t(b)] / analysis.loud + floor[size_t(b)]);
-        for (int j = 0; j < kCoefficients; ++j) {
+        for (int j = 0; j < K; ++j) {
             double c = 0;
             for (int b = 0; b < kBands; ++b)
                 c += cosines[size_t(j * kBands + b)] * mel[size_t(b)];
-            base[f * kCoefficients + size_t(j)] = float(c);
+            base[f * size_t(K) + size_t(j)] = float(c);
         }
         out.voiced[f] = analysis.voiced[at];
     }
@@ -349,11 +350,11 @@ Features MakeFeatures(const Analysis& analysis, const PairBand& band, double war
         std::vector<float> smooth(base.size(), 0.f);
         for (size_t f = 0; f < n; ++f) {
             const size_t lo = size_t(std::max(0L, long(f) - reach)), hi = std::min(n - 1, f + size_t(reach));
-            for (int c = 0; c < kCoefficients; ++c) {
+            for (int c = 0; c < K; ++c) {
                 float sum = 0;
                 for (size_t k = lo; k <= hi; ++k)
-                    sum += base[k * kCoefficients + size_t(c)];
-                smooth[f * kCoefficients + size_t(c)] = sum / float(hi - lo + 1);
+                    sum += base[k * size_t(K) + size_t(c)];
+                smooth[f * size_t(K) + size_t(c)] = sum / float(hi - lo + 1);
             }
         }
         base.swap(smooth);
@@ -362,15 +363,15 @@ Features MakeFeatures(const Analysis& analysis, const PairBand& band, double war
     // microphone, the room, the noise and much of the speaker drop out, as they bend the values' spread
     // as well as shift it.
     std::vector<float> sorted;
-    for (int c = 0; c < kCoefficients; ++c) {
+    for (int c = 0; c < K; ++c) {
         sorted.clear();
         for (size_t f = 0; f < n; ++f)
             if (out.voiced[f] || voicedCount == 0)
-                sorted.push_back(base[f * kCoefficients + size_t(c)]);
+                sorted.push_back(base[f * size_t(K) + size_t(c)]);
         std::sort(sorted.begin(), sorted.end());
         const double count = double(sorted.size());
         for (size_t f = 0; f < n; ++f) {
-            float& v = base[f * kCoefficients + size_t(c)];
+            float& v = base[f * size_t(K) + size_t(c)];
             const double below = double(std::lower_bound(sorted.begin(), sorted.end(), v) - sorted.begin());
             const double above = double(std::upper_bound(sorted.begin(), sorted.end(), v) - sorted.begin());
             v = float(NormalQuantile(((below + above) / 2 + 0.5) / (count + 1)));
@@ -378,11 +379,11 @@ Features MakeFeatures(const Analysis& analysis, const PairBand& band, double war
     }
     // With whether the frame is voice, as one more coefficient: a pause is unlike any sound of speech,
     // though its spectrum (the floor, flat) has the cepstrum of an average one.
-    out.dims = kDims;
-    out.frames.assign(n * size_t(kDims), 0.f);
+    out.dims = dims;
+    out.frames.assign(n * size_t(dims), 0.f);
     for (size_t f = 0; f < n; ++f) {
-        std::copy_n(&base[f * kCoefficients], kCoefficients, &out.frames[f * kDims]);
-        out.frames[f * kDims + kCoefficients] = out.voiced[f] ? kVoicing : -kVoicing;
+        std::copy_n(&base[f * size_t(K)], K, &out.frames[f * size_t(dims)]);
+        out.frames[f * size_t(dims) + size_t(K)] = out.voiced[f] ? kVoicing : -kVoicing;
     }
     return out;
 }

@@ -71,7 +71,8 @@ PairBand ForPair(const Analysis& a, const Analysis& b, double warpB);
 // cepstrum's first coefficients (the shape of the spectrum, not its fine detail, which the speaker's
 // pitch makes), each brought to mean 0 and variance 1 over the voice. The mel bands are read at warp
 // times their frequency, so that one speaker's formants meet another's. step keeps every step-th frame
-// only (1 keeps all).
-Features MakeFeatures(const Analysis& analysis, const PairBand& band, double warp, int step = 1);
+// only (1 keeps all). coefficients: how many (c1 on), for a finer or coarser reading.
+Features MakeFeatures(const Analysis& analysis, const PairBand& band, double warp, int step = 1,
+                      int coefficients = kCoefficients);
 
 } // namespace listen

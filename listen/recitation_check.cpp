@@ -57,9 +57,11 @@ constexpr double kLongPause = 0.6;
 // side stays above kChangedShare and above kChangedOverUsual times what is usual along this alignment,
 // for kLeastChangedSeconds of the reference's voice. Spreads are measured against kAtLargeFrames frames.
 constexpr int kChangedWindow = 8;
-constexpr double kChangedShare = 0.9;
-constexpr double kChangedOverUsual = 2.2;
+constexpr double kChangedShare = 0.7;
+constexpr double kChangedOverUsual = 2.0;
 constexpr size_t kAtLargeFrames = 128;
+// Words said differently are read in this many cepstral coefficients, finer than the alignment's.
+constexpr int kFineCoefficients = 12;
 constexpr double kLeastChangedSeconds = 0.1;
 // Closeness (the matched frames' mean distance over that of aligning the learner's recording with the
 // reciter's played backwards, another text in the same voice, see UnrelatedCost): the score runs from 100
@@ -293,9 +295,17 @@ Reading Read(const Analysis& reference, const Analysis& learner)
     // Words said differently: both move on together, and their frames stay unlike for a while: as unlike
     // as the reference's frame is to the learner's frames at large (some sounds are far from every
     // other in any voice; a frame of a word said differently is far from its counterpart too).
-    std::vector<double> prefix(path.size() + 1, 0);
-    for (size_t k = 0; k < path.size(); ++k)
-        prefix[k + 1] = prefix[k] + alignment.distance[k] / atLarge[path[k].first];
+    // They are read in finer features than the alignment's: what tells two words of one shape apart is
+    // in the spectrum's detail.
+    const Features fineA = MakeFeatures(reference, band, 1.0, 1, kFineCoefficients);
+    const Features fineB = MakeFeatures(learner, band, result.warp, 1, kFineCoefficients);
+    const std::vector<float> fineAtLarge = Spread(fineA, fineB);
+    std::vector<double> prefix(path.size() + 1, 0), ratio(path.size());
+    for (size_t k = 0; k < path.size(); ++k) {
+        const auto [i, j] = path[k];
+        ratio[k] = FrameDistance(fineA, i, fineB, j) / fineAtLarge[i];
+        prefix[k + 1] = prefix[k] + ratio[k];
+    }
     double changedVoice = 0;
     auto unlike = [&](size_t p) {
         if (referenceWord[path[p].first] || learnerWord[path[p].second])
@@ -304,10 +314,15 @@ Reading Read(const Analysis& reference, const Analysis& learner)
         const size_t hi = std::min(path.size(), p + size_t(kChangedWindow) + 1);
         return (prefix[hi] - prefix[lo]) / double(hi - lo);
     };
+    std::vector<float> voicedRatios;
     for (size_t k = 0; k < path.size(); ++k)
-        if (a.voiced[path[k].first])
+        if (a.voiced[path[k].first]) {
             result.mostUnlike = std::max(result.mostUnlike, unlike(k));
-    const double changedAbove = std::max(kChangedShare, kChangedOverUsual * result.usualUnlike);
+            voicedRatios.push_back(float(ratio[k]));
+        }
+    const double usualFine = Median(voicedRatios);
+    result.usualUnlike = usualFine;
+    const double changedAbove = std::max(kChangedShare, kChangedOverUsual * usualFine);
     for (size_t k = 0; k < path.size();) {
         auto flagged = [&](size_t p) { return unlike(p) > changedAbove; };
         if (!flagged(k)) {
