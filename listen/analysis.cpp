@@ -41,6 +41,9 @@ constexpr double kLeastVoiceSeconds = 0.15;
 // many dB under the loud level.
 constexpr double kFloorOverNoise = 2.0;
 constexpr double kDeepestFloorDb = 35;
+// A cepstral coefficient whose values over the voice spread less than this (in natural log units) is
+// scaled down with its spread rather than mapped to the whole normal distribution.
+constexpr double kLeastSpread = 0.5;
 // The voicing coefficient's value, plus for voice and minus for a pause.
 constexpr float kVoicing = 1.0f;
 constexpr double kSmoothSeconds = 0.02;
@@ -370,11 +373,21 @@ Features MakeFeatures(const Analysis& analysis, const PairBand& band, double war
                 sorted.push_back(base[f * size_t(K) + size_t(c)]);
         std::sort(sorted.begin(), sorted.end());
         const double count = double(sorted.size());
+        // A coefficient that barely moves (a steady tone, a codec's whisper over it) is not stretched
+        // to the full spread: its ranks would be noise.
+        double mean = 0, square = 0;
+        for (float v : sorted)
+            mean += v;
+        mean /= std::max(count, 1.0);
+        for (float v : sorted)
+            square += (v - mean) * (v - mean);
+        const double spread = std::sqrt(square / std::max(count, 1.0));
+        const double scale = spread / std::max(spread, kLeastSpread);
         for (size_t f = 0; f < n; ++f) {
             float& v = base[f * size_t(K) + size_t(c)];
             const double below = double(std::lower_bound(sorted.begin(), sorted.end(), v) - sorted.begin());
             const double above = double(std::upper_bound(sorted.begin(), sorted.end(), v) - sorted.begin());
-            v = float(NormalQuantile(((below + above) / 2 + 0.5) / (count + 1)));
+            v = float(scale * NormalQuantile(((below + above) / 2 + 0.5) / (count + 1)));
         }
     }
     // With whether the frame is voice, as one more coefficient: a pause is unlike any sound of speech,

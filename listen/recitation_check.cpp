@@ -26,8 +26,10 @@ namespace
 // kWarpStep-th frame, with a narrow band.
 constexpr double kWarps[] = {0.8, 0.86, 0.93, 1.0, 1.07, 1.16, 1.25};
 constexpr int kWarpStep = 3;
-// The cost of aligning with another text is measured on every kBaselineStep-th frame.
+// The cost of aligning with another text is measured on every kBaselineStep-th frame, and taken to be
+// at least kLeastUnrelated (features spread as a normal distribution meet another text's at about 1).
 constexpr int kBaselineStep = 2;
+constexpr double kLeastUnrelated = 0.5;
 // The alignment keeps within this share of the longer recording, plus the difference in length, plus a
 // hesitation's worth of frames, of the line between the ends; and within kMostCells cells in all
 // (half a byte each), so that ten minutes against ten minutes stay within 32 MB.
@@ -226,7 +228,9 @@ Reading Read(const Analysis& reference, const Analysis& learner)
     const Features a = MakeFeatures(reference, band, 1.0);
     const Features b = MakeFeatures(learner, band, result.warp);
     const size_t n = a.Count(), m = b.Count();
-    const double unrelated = std::max(UnrelatedCost(a, b, kBaselineStep, 1), 1e-6);
+    // A sound that reads the same backwards (a steady tone) says nothing of another text: then the
+    // least cost another text would have stands in.
+    const double unrelated = std::max(UnrelatedCost(a, b, kBaselineStep, 1), kLeastUnrelated);
     // The learner may stop before the end: what is left unsaid costs what meeting another text would.
     const Alignment alignment =
         Align(a, b, Radius(n, m, 1), kHoldPenalty, kPauseCost, float(kHoldPenalty + kUnsaidShare * unrelated));

@@ -124,7 +124,7 @@ class TestVarnelPack : public QObject
         fixtures::ToolRun r = Pack({"check", reference, mine});
         QCOMPARE(r.status, 0);
         QVERIFY2(QRegularExpression("^\\{\"score\": 100, \"verdict\": \"match\", \"missing\": \\[\\], "
-                                    "\"extra\": \\[\\]\\}\n$")
+                                    "\"extra\": \\[\\], \"changed\": \\[\\]\\}\n$")
                      .match(QString::fromUtf8(r.out))
                      .hasMatch(),
                  r.out.constData());
@@ -139,6 +139,14 @@ class TestVarnelPack : public QObject
         QCOMPARE(r.status, 1);
         QVERIFY2(r.err.contains("cannot be read"), r.err.constData());
         QCOMPARE(Pack({"check", reference}).status, 2);
+        // A similar aya's recitation is offered as S:A=FILE; a mistyped one is a usage error, a missing
+        // file a failure that names it.
+        QCOMPARE(Pack({"check", reference, mine, "--similar", "113:1=" + reference}).status, 0);
+        QCOMPARE(Pack({"check", reference, mine, "--similar"}).status, 2);
+        QCOMPARE(Pack({"check", reference, mine, "--similar", reference}).status, 2);
+        r = Pack({"check", reference, mine, "--similar", "113:1=" + dir.filePath("gone.ogg")});
+        QCOMPARE(r.status, 1);
+        QVERIFY2(r.err.contains("gone.ogg"), r.err.constData());
     }
 
     void interfaceArchive()
