@@ -49,10 +49,10 @@ constexpr double kUnsaidShare = 1.0;
 constexpr int kPaceWindow = 10;
 constexpr double kStillPace = 0.65;
 constexpr double kLeastSpanSeconds = 0.2;
-// A still stretch is a word missing or added when its frames are more unlike what they meet than
-// kWordUnlike and kStrangeShare times what is usual along this alignment; a pause this long in the
-// learner's voice is a hesitation.
-constexpr double kStrangeShare = 1.25;
+// A still stretch holds a word missing or added where kLeastSpanSeconds of its voice is more unlike what
+// it meets than kWordUnlike and kStrangeShare times what is usual along this alignment; a pause this
+// long in the learner's voice is a hesitation.
+constexpr double kStrangeShare = 1.1;
 constexpr double kWordUnlike = 0.3;
 constexpr double kLongPause = 0.6;
 // A word said differently: where both move on together, the unlike over kChangedWindow points either
@@ -86,16 +86,15 @@ constexpr double kMostSeconds = 620;
 struct Stretch {
     size_t from = 0, to = 0; // frames [from, to)
     double voice = 0;        // seconds of voice in it
-    double distance = 0;     // mean distance along the alignment in it
 };
 
 // The stretches of one recording (the moving one) where the other all but stands still: runs of frames
 // where the other's pace, over kPaceWindow frames about each, is below kStillPace of its usual pace
 // (a learner who recites slowly throughout moves the reference on slowly throughout). Holding still and
 // running two frames to the other's one both count: a word left out is passed either way.
-// along[m] is the furthest frame of the other matched to frame m; cost[m] the distance met at m.
-std::vector<Stretch> StillStretches(const std::vector<size_t>& along, const std::vector<float>& cost,
-                                    const std::vector<char>& voiced, double usualPace)
+// along[m] is the furthest frame of the other matched to frame m.
+std::vector<Stretch> StillStretches(const std::vector<size_t>& along, const std::vector<char>& voiced,
+                                    double usualPace)
 {
     const double stillPace = kStillPace * usualPace;
     const size_t n = along.size(), half = size_t(kPaceWindow / 2);
@@ -113,12 +112,9 @@ std::vector<Stretch> StillStretches(const std::vector<size_t>& along, const std:
         size_t end = m + 1;
         while (end < n && slow[end])
             ++end;
-        Stretch s{m, end, 0, 0};
-        for (size_t k = s.from; k < s.to; ++k) {
+        Stretch s{m, end, 0};
+        for (size_t k = s.from; k < s.to; ++k)
             s.voice += voiced[k] ? kFrameSeconds : 0;
-            s.distance += cost[k];
-        }
-        s.distance /= double(s.to - s.from);
         stretches.push_back(s);
         m = end;
     }
@@ -258,29 +254,37 @@ Reading Read(const Analysis& reference, const Analysis& learner)
 
     // Stretches that the other recording has no counterpart for, met with frames unlike them, are words
     // left out or added; a learner's silence held long is a hesitation, told but no fault.
-    std::vector<char> inReferenceStill(n, 0), inLearnerStill(m, 0), inWord(path.size(), 0);
     std::vector<char> referenceWord(n, 0), learnerWord(m, 0);
     auto spans = [&](const std::vector<size_t>& along, const std::vector<float>& cost, const Features& f,
-                     std::vector<Span>* out, std::vector<char>* still, std::vector<char>* word) {
+                     std::vector<Span>* out, std::vector<char>* word) {
         const double usualPace = double(along.back() + 1) / double(along.size());
         double voice = 0;
-        for (const Stretch& s : StillStretches(along, cost, f.voiced, usualPace)) {
-            const bool isWord =
-                s.voice >= kLeastSpanSeconds && s.distance >= std::max(kWordUnlike, result.usualUnlike * kStrangeShare);
+        const double limit = std::max(kWordUnlike, result.usualUnlike * kStrangeShare);
+        for (const Stretch& s : StillStretches(along, f.voiced, usualPace)) {
+            // The word is where the stretch's voice is unlike what it meets: a long stretch may hold a
+            // word said slowly beside one left out.
+            size_t first = s.to, last = s.from;
+            double strange = 0;
+            for (size_t k = s.from; k < s.to; ++k)
+                if (f.voiced[k] && cost[k] >= limit) {
+                    strange += kFrameSeconds;
+                    first = std::min(first, k), last = k + 1;
+                }
+            const bool isWord = strange >= kLeastSpanSeconds;
             const bool hesitation = s.voice < kLeastSpanSeconds && double(s.to - s.from) * kFrameSeconds >= kLongPause;
-            std::fill(still->begin() + long(s.from), still->begin() + long(s.to), 1);
             if (isWord) {
-                voice += s.voice;
-                std::fill(word->begin() + long(s.from), word->begin() + long(s.to), 1);
+                voice += strange;
+                std::fill(word->begin() + long(first), word->begin() + long(last), 1);
                 result.faults = true;
-            }
-            if (isWord || hesitation)
+                out->push_back({f.lead + double(first) * kFrameSeconds, f.lead + double(last) * kFrameSeconds});
+            } else if (hesitation) {
                 out->push_back({f.lead + double(s.from) * kFrameSeconds, f.lead + double(s.to) * kFrameSeconds});
+            }
         }
         return voice;
     };
-    const double missingVoice = spans(learnerAlong, referenceCost, a, &result.missing, &inReferenceStill, &referenceWord);
-    const double extraVoice = spans(referenceAlong, learnerCost, b, &result.extra, &inLearnerStill, &learnerWord);
+    const double missingVoice = spans(learnerAlong, referenceCost, a, &result.missing, &referenceWord);
+    const double extraVoice = spans(referenceAlong, learnerCost, b, &result.extra, &learnerWord);
     const double referenceVoice = std::max(reference.VoicedSeconds(), kFrameSeconds);
     const double learnerVoice = std::max(learner.VoicedSeconds(), kFrameSeconds);
     result.missingShare = std::min(missingVoice / referenceVoice, 1.0);
