@@ -24,7 +24,7 @@ namespace
 
 // The learner's frequency warps tried (a speaker's formants against another's), on every
 // kWarpStep-th frame, with a narrow band.
-constexpr double kWarps[] = {0.8, 0.86, 0.93, 1.0, 1.07, 1.16, 1.25};
+constexpr double kWarps[] = {0.74, 0.8, 0.86, 0.93, 1.0, 1.07, 1.16, 1.25, 1.35};
 constexpr int kWarpStep = 3;
 // The cost of aligning with another text is measured on every kBaselineStep-th frame, and taken to be
 // at least kLeastUnrelated (features spread as a normal distribution meet another text's at about 1).
