@@ -24,7 +24,7 @@ class CheckWorker : public QObject
     };
     struct Outcome {
         std::string key;
-        bool checked = false;   // false: error says why
+        bool checked = false; // false: error says why
         listen::CheckResult result;
         std::string error;
     };

@@ -222,11 +222,13 @@ const GuideBlock kGuide[] = {
          "Guide",
          "Check (View &gt; Practice &gt; Check My Recitation) compares your recording of the aya shown "
          "with the reciter's, and each take is checked at once: the verdict (match, partial or "
-         "different) is written under the waveforms, and what you left out or added is marked on "
-         "them. It checks the words and their order, not tajweed.")},
+         "different) is written under the waveforms when it is ready, and what you left out, added or "
+         "said differently is marked on them. When your packs hold an aya that differs from this one by "
+         "a word or two and your recording sounds like it, the verdict names it. It checks the words and "
+         "their order, not tajweed.")},
     {Block::Para,
      QT_TRANSLATE_NOOP("Guide", "Hear Left Out then plays the reciter saying just what the check found you "
-                                "left out, one part at each press.")},
+                                "left out or said differently, one part at each press.")},
     {Block::Para,
      QT_TRANSLATE_NOOP("Guide", "Where the pitch of both voices can be followed, a line over each waveform "
                                 "traces its melody, yours on the reciter's time, so that you can follow "

@@ -18,9 +18,9 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDockWidget>
 #include <QLabel>
 #include <QLocale>
-#include <QDockWidget>
 #include <QMainWindow>
 #include <QMenu>
 #include <QProgressBar>
@@ -272,7 +272,8 @@ void MyRecitation::ShowCheck(const CheckWorker::Outcome& outcome)
     SplitAyaKey(key, &sura, &aya);
     QString text;
     if (!outcome.checked) {
-        text = QObject::tr("%1 cannot be checked: %2.").arg(Place(key), QString::fromStdString(outcome.error));
+        text =
+            QObject::tr("%1 cannot be checked: %2.").arg(Place(key), QString::fromStdString(outcome.error));
     } else {
         auto spans = [](const std::vector<listen::Span>& list) {
             QStringList parts;
@@ -286,10 +287,12 @@ void MyRecitation::ShowCheck(const CheckWorker::Outcome& outcome)
             text = QObject::tr("%1, match: you said the whole aya, in order (score %2 of 100).");
             break;
         case listen::Verdict::Partial:
-            text = QObject::tr("%1, partial: a part is missing, added or said differently (score %2 of 100).");
+            text =
+                QObject::tr("%1, partial: a part is missing, added or said differently (score %2 of 100).");
             break;
         case listen::Verdict::Different:
-            text = QObject::tr("%1, different: this sounds like another aya, or no recitation (score %2 of 100).");
+            text = QObject::tr(
+                "%1, different: this sounds like another aya, or no recitation (score %2 of 100).");
             break;
         }
         text = text.arg(Place(key)).arg(result.score);
@@ -307,7 +310,8 @@ void MyRecitation::ShowCheck(const CheckWorker::Outcome& outcome)
         if (!result.missing.empty())
             text += " " + QObject::tr("Left out, in the reciter's time: %1.").arg(spans(result.missing));
         if (!result.changed.empty())
-            text += " " + QObject::tr("Said differently, in the reciter's time: %1.").arg(spans(result.changed));
+            text +=
+                " " + QObject::tr("Said differently, in the reciter's time: %1.").arg(spans(result.changed));
         if (!result.extra.empty())
             text += " " + QObject::tr("Added, in your recording's time: %1.").arg(spans(result.extra));
         ShowWaveforms(key, false);

@@ -83,6 +83,6 @@ class MyRecitation : public QObject
     std::vector<std::pair<int, int>> leftOut_;
     size_t nextLeftOut_ = 0;
     bool hearingLeftOut_ = false; // the reciter says a stretch left out: its place moves on the waveform
-    std::string waveKey_;  // the aya whose waveforms are shown
-    bool mineNow_ = false; // the learner's voice is the one playing
+    std::string waveKey_;         // the aya whose waveforms are shown
+    bool mineNow_ = false;        // the learner's voice is the one playing
 };

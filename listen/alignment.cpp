@@ -18,7 +18,8 @@ enum Step : unsigned char { kBoth, kHoldB, kHoldA, kTwoOfB, kTwoOfA };
 class StepStore
 {
   public:
-    StepStore(const std::vector<size_t>& lo, const std::vector<size_t>& hi) : lo_(lo), start_(lo.size() + 1, 0)
+    StepStore(const std::vector<size_t>& lo, const std::vector<size_t>& hi)
+        : lo_(lo), start_(lo.size() + 1, 0)
     {
         for (size_t i = 0; i < lo.size(); ++i)
             start_[i + 1] = start_[i] + (hi[i] - lo[i] + 1);
@@ -62,7 +63,8 @@ Alignment Align(const Features& a, const Features& b, size_t radius, float holdP
     StepStore steps(lo, hi);
     const float inf = std::numeric_limits<float>::infinity();
     // Three rows of accumulated cost and two of distances, each reset over the band it last held.
-    std::vector<float> cost[3] = {std::vector<float>(m, inf), std::vector<float>(m, inf), std::vector<float>(m, inf)};
+    std::vector<float> cost[3] = {std::vector<float>(m, inf), std::vector<float>(m, inf),
+                                  std::vector<float>(m, inf)};
     std::vector<float> near[2] = {std::vector<float>(m, inf), std::vector<float>(m, inf)};
     // What reaching the learner's end at each row costs: an open end may leave the rest unsaid.
     std::vector<float> atEnd(n, inf);

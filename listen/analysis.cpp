@@ -90,7 +90,8 @@ double NormalQuantile(double share)
     const double p = std::clamp(share, 1e-6, 1 - 1e-6);
     const double q = p < 0.5 ? p : 1 - p;
     const double t = std::sqrt(-2 * std::log(q));
-    const double z = t - (2.515517 + 0.802853 * t + 0.010328 * t * t) / (1 + 1.432788 * t + 0.189269 * t * t + 0.001308 * t * t * t);
+    const double z = t - (2.515517 + 0.802853 * t + 0.010328 * t * t) /
+                             (1 + 1.432788 * t + 0.189269 * t * t + 0.001308 * t * t * t);
     return p < 0.5 ? -z : z;
 }
 
@@ -120,7 +121,8 @@ std::vector<Filter> FilterBank(const Analysis& a, double warp, double highHz)
             const double hz = a.firstHz + k * a.binHz;
             if (hz >= right)
                 break;
-            f.weights.push_back(float(hz <= centre ? (hz - left) / (centre - left) : (right - hz) / (right - centre)));
+            f.weights.push_back(
+                float(hz <= centre ? (hz - left) / (centre - left) : (right - hz) / (right - centre)));
         }
     }
     return bank;
@@ -235,8 +237,8 @@ Analysis Analyse(const sound::Pcm& pcm)
     out.loudDb = Percentile(level, kLoudPercentile);
     out.loud = std::pow(10, out.loudDb / 10);
     const double above = std::clamp((out.loudDb - out.floorDb) / 3, kLeastAboveFloorDb, kMostAboveFloorDb);
-    const double threshold =
-        std::max({std::min(out.floorDb + above, out.loudDb - kLeastAboveFloorDb), out.loudDb - kMostBelowLoudDb, kSilenceDb});
+    const double threshold = std::max({std::min(out.floorDb + above, out.loudDb - kLeastAboveFloorDb),
+                                       out.loudDb - kMostBelowLoudDb, kSilenceDb});
     out.noise.assign(size_t(out.bins), 0.f);
     size_t quiet = 0;
     for (size_t f = 0; f < count; ++f)
@@ -264,7 +266,8 @@ Analysis Analyse(const sound::Pcm& pcm)
         ++first;
     while (last > first && !voiced[last - 1])
         --last;
-    const size_t voicedFrames = size_t(std::count(voiced.begin() + long(first), voiced.begin() + long(last), 1));
+    const size_t voicedFrames =
+        size_t(std::count(voiced.begin() + long(first), voiced.begin() + long(last), 1));
     if (double(voicedFrames) * kFrameSeconds < kLeastVoiceSeconds) {
         out.bins = 0;
         out.noise.clear();
@@ -276,7 +279,8 @@ Analysis Analyse(const sound::Pcm& pcm)
     for (size_t f = first; f < last; ++f)
         if (voiced[f])
             for (int k = 0; k < out.bins; ++k)
-                mean[size_t(k)] += UnpackPower(power[f * size_t(out.bins) + size_t(k)]) / double(voicedFrames);
+                mean[size_t(k)] +=
+                    UnpackPower(power[f * size_t(out.bins) + size_t(k)]) / double(voicedFrames);
     std::vector<double> smooth(size_t(out.bins), 0);
     for (int k = 0; k < out.bins; ++k) {
         int seen = 0;

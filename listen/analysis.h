@@ -25,17 +25,17 @@ constexpr int kDims = kCoefficients + 1;
 // The voice of one recording: its band spectra from the first voiced frame to the last.
 struct Analysis {
     int rate = 0;
-    double seconds = 0;     // the whole recording's length
-    double lead = 0;        // seconds before the first voiced frame
-    double binHz = 0;       // the width of one stored spectrum bin
-    double firstHz = 0;     // the centre of the first
-    int bins = 0;           // stored bins per frame
-    std::vector<uint16_t> power; // bins values per frame: power spectrum, the speech band and a margin,
-                                 // each in 1/256 dB steps from -160 dB (see analysis.cpp)
-    std::vector<float> noise; // bins values: the power of the recording's noise floor, per bin
-    std::vector<char> voiced; // per frame: stands clearly above the noise floor
-    double topHz = 0;         // where the voice's spectrum sinks into the noise, or the kept bins end
-    double loud = 0;          // the band power of the loud frames (their 95th percentile), linear
+    double seconds = 0;             // the whole recording's length
+    double lead = 0;                // seconds before the first voiced frame
+    double binHz = 0;               // the width of one stored spectrum bin
+    double firstHz = 0;             // the centre of the first
+    int bins = 0;                   // stored bins per frame
+    std::vector<uint16_t> power;    // bins values per frame: power spectrum, the speech band and a margin,
+                                    // each in 1/256 dB steps from -160 dB (see analysis.cpp)
+    std::vector<float> noise;       // bins values: the power of the recording's noise floor, per bin
+    std::vector<char> voiced;       // per frame: stands clearly above the noise floor
+    double topHz = 0;               // where the voice's spectrum sinks into the noise, or the kept bins end
+    double loud = 0;                // the band power of the loud frames (their 95th percentile), linear
     double floorDb = 0, loudDb = 0; // the noise floor's and the loud frames' band level, dB full scale
     size_t Count() const { return voiced.size(); }
     double VoicedSeconds() const;

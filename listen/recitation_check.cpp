@@ -175,10 +175,10 @@ double UnrelatedCost(const Features& a, const Features& b, int step, int scale)
 {
     const Features backwards = Resampled(a, step, true), learner = Resampled(b, step, false);
     const Alignment alignment =
-        Align(backwards, learner, Radius(backwards.Count(), learner.Count(), step * scale), kHoldPenalty, kPauseCost);
+        Align(backwards, learner, Radius(backwards.Count(), learner.Count(), step * scale), kHoldPenalty,
+              kPauseCost);
     return alignment.path.empty() ? 1 : alignment.cost;
 }
-
 
 // The warp of the learner's frequency axis that aligns the two most closely.
 double BestWarp(const Analysis& reference, const Analysis& learner)
@@ -188,7 +188,8 @@ double BestWarp(const Analysis& reference, const Analysis& learner)
         const PairBand band = ForPair(reference, learner, warp);
         const Features a = MakeFeatures(reference, band, 1.0, kWarpStep);
         const Features b = MakeFeatures(learner, band, warp, kWarpStep);
-        const Alignment alignment = Align(a, b, Radius(a.Count(), b.Count(), kWarpStep), kHoldPenalty, kPauseCost);
+        const Alignment alignment =
+            Align(a, b, Radius(a.Count(), b.Count(), kWarpStep), kHoldPenalty, kPauseCost);
         if (alignment.path.empty())
             continue;
         const double cost = alignment.cost;
@@ -215,7 +216,8 @@ Reading Read(const Analysis& reference, const Analysis& learner)
     }
     if (learner.Count() == 0) {
         result.note = "Your recording holds no voice.";
-        result.missing.push_back({reference.lead, reference.lead + double(reference.Count()) * kFrameSeconds});
+        result.missing.push_back(
+            {reference.lead, reference.lead + double(reference.Count()) * kFrameSeconds});
         result.missingShare = 1;
         return reading;
     }
@@ -228,8 +230,8 @@ Reading Read(const Analysis& reference, const Analysis& learner)
     // least cost another text would have stands in.
     const double unrelated = std::max(UnrelatedCost(a, b, kBaselineStep, 1), kLeastUnrelated);
     // The learner may stop before the end: what is left unsaid costs what meeting another text would.
-    const Alignment alignment =
-        Align(a, b, Radius(n, m, 1), kHoldPenalty, kPauseCost, float(kHoldPenalty + kUnsaidShare * unrelated));
+    const Alignment alignment = Align(a, b, Radius(n, m, 1), kHoldPenalty, kPauseCost,
+                                      float(kHoldPenalty + kUnsaidShare * unrelated));
     const auto& path = alignment.path;
     reading.fit = alignment.cost / unrelated;
 
@@ -271,14 +273,17 @@ Reading Read(const Analysis& reference, const Analysis& learner)
                     first = std::min(first, k), last = k + 1;
                 }
             const bool isWord = strange >= kLeastSpanSeconds;
-            const bool hesitation = s.voice < kLeastSpanSeconds && double(s.to - s.from) * kFrameSeconds >= kLongPause;
+            const bool hesitation =
+                s.voice < kLeastSpanSeconds && double(s.to - s.from) * kFrameSeconds >= kLongPause;
             if (isWord) {
                 voice += strange;
                 std::fill(word->begin() + long(first), word->begin() + long(last), 1);
                 result.faults = true;
-                out->push_back({f.lead + double(first) * kFrameSeconds, f.lead + double(last) * kFrameSeconds});
+                out->push_back(
+                    {f.lead + double(first) * kFrameSeconds, f.lead + double(last) * kFrameSeconds});
             } else if (hesitation) {
-                out->push_back({f.lead + double(s.from) * kFrameSeconds, f.lead + double(s.to) * kFrameSeconds});
+                out->push_back(
+                    {f.lead + double(s.from) * kFrameSeconds, f.lead + double(s.to) * kFrameSeconds});
             }
         }
         return voice;
@@ -345,7 +350,8 @@ Reading Read(const Analysis& reference, const Analysis& learner)
         for (size_t i = from; i < to; ++i)
             voice += a.voiced[i] ? kFrameSeconds : 0;
         if (voice >= kLeastChangedSeconds) {
-            result.changed.push_back({a.lead + double(from) * kFrameSeconds, a.lead + double(to) * kFrameSeconds});
+            result.changed.push_back(
+                {a.lead + double(from) * kFrameSeconds, a.lead + double(to) * kFrameSeconds});
             changedVoice += voice;
             result.faults = true;
         }
@@ -356,7 +362,8 @@ Reading Read(const Analysis& reference, const Analysis& learner)
     const double alike = std::clamp((kUnlike - result.closeness) / (kUnlike - kAlike), 0.0, 1.0);
     result.score = int(std::lround(100 * alike * (1 - result.missingShare) * (1 - result.extraShare / 2) *
                                    (1 - result.changedShare)));
-    if (!std::isfinite(result.closeness) || result.closeness > (result.faults ? kDifferentWithFaults : kDifferent) ||
+    if (!std::isfinite(result.closeness) ||
+        result.closeness > (result.faults ? kDifferentWithFaults : kDifferent) ||
         1 - result.missingShare < kLeastMatched)
         result.verdict = Verdict::Different;
     else if (result.faults)
@@ -400,7 +407,10 @@ const char* VerdictName(Verdict verdict)
     return "different";
 }
 
-CheckResult Compare(const Analysis& reference, const Analysis& learner) { return Read(reference, learner).result; }
+CheckResult Compare(const Analysis& reference, const Analysis& learner)
+{
+    return Read(reference, learner).result;
+}
 
 bool Check(const std::vector<char>& reference, const std::vector<char>& learner, CheckResult* result,
            std::string* error, const std::vector<SimilarRecitation>& similar)

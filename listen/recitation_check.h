@@ -53,7 +53,7 @@ struct CheckResult {
     double changedShare = 0; // of the reference's voice
     double mostUnlike = 0;   // the most unlike stretch where both move on together (see changed)
     double usualUnlike = 0;  // the median of the same along the alignment
-    bool faults = false; // a word missing, added or changed (a hesitation is none)
+    bool faults = false;     // a word missing, added or changed (a hesitation is none)
     // Why there is no alignment (the learner's recording holds no voice); empty else.
     std::string note;
 };

@@ -215,8 +215,9 @@ Result DecodeAll(const void* data, size_t size, Pcm* out, const DecodeLimits& li
         ++share[size_t(c % outChannels)];
     // The output's size, known from the header, taken at once rather than grown by doubling.
     if (lengthKnown && info.frames > 0)
-        out->samples.reserve(size_t(std::min<int64_t>(info.frames * outRate / info.samplerate + 1, mostFrames)) *
-                             size_t(outChannels));
+        out->samples.reserve(
+            size_t(std::min<int64_t>(info.frames * outRate / info.samplerate + 1, mostFrames)) *
+            size_t(outChannels));
     constexpr sf_count_t kChunkFrames = 4096;
     std::vector<float> chunk(size_t(kChunkFrames) * size_t(info.channels));
     for (;;) {

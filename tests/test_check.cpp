@@ -114,7 +114,8 @@ class TestCheck : public QObject
                                          QStringList{"-v", "ar+f2", "-s", "150", "-p", "60"}}) {
             const listen::CheckResult r =
                 Checked(reference_, fixtures::Spoken(QString::fromUtf8(kOtherAya), voice));
-            QVERIFY2(r.verdict == listen::Verdict::Different, qPrintable(voice.join(' ') + ": " + Describe(r)));
+            QVERIFY2(r.verdict == listen::Verdict::Different,
+                     qPrintable(voice.join(' ') + ": " + Describe(r)));
             QVERIFY2(r.score < 80, qPrintable(Describe(r)));
         }
     }
@@ -141,7 +142,8 @@ class TestCheck : public QObject
             noise[k] = char(k * 7919 % 251);
         listen::CheckResult r;
         std::string error;
-        for (const std::vector<char>* bad : std::initializer_list<const std::vector<char>*>{&empty, &damaged, &noise}) {
+        for (const std::vector<char>* bad :
+             std::initializer_list<const std::vector<char>*>{&empty, &damaged, &noise}) {
             QVERIFY(!listen::Check(reference_, *bad, &r, &error));
             QVERIFY(error.find("learner") != std::string::npos);
             QVERIFY(!listen::Check(*bad, reference_, &r, &error));
@@ -170,16 +172,16 @@ class TestCheck : public QObject
             double sum = 0; // a sum of uniforms: near enough to normal noise
             for (int u = 0; u < 4; ++u)
                 sum += double(seed = seed * 1664525u + 1013904223u) / 4294967296.0 - 0.5;
-            room.samples[k] = float(sum * std::sqrt(3.0) * sigma) + (k >= lead && k - lead < voice.samples.size()
-                                                                           ? voice.samples[k - lead]
-                                                                           : 0.f);
+            room.samples[k] = float(sum * std::sqrt(3.0) * sigma) +
+                              (k >= lead && k - lead < voice.samples.size() ? voice.samples[k - lead] : 0.f);
         }
         const listen::Analysis analysis = listen::Analyse(room);
         QVERIFY2(std::abs(analysis.lead - 2.0) < 0.15, qPrintable(QString::number(analysis.lead)));
         QVERIFY(analysis.floorDb > -60 && analysis.loudDb - analysis.floorDb > 15);
         const listen::CheckResult r = Checked(reference_, Wav(room));
         QVERIFY2(r.verdict == listen::Verdict::Match, qPrintable(Describe(r)));
-        QVERIFY2(!r.path.empty() && r.path.front().second > 1.8, qPrintable(QString::number(r.path.front().second)));
+        QVERIFY2(!r.path.empty() && r.path.front().second > 1.8,
+                 qPrintable(QString::number(r.path.front().second)));
     }
 
     // The first half of the aya is a part of it, with the rest left out where it is; not another aya.
@@ -190,7 +192,8 @@ class TestCheck : public QObject
                                                         {"-v", "ar+f2", "-s", "150", "-p", "60"});
         const listen::CheckResult r = Checked(reference_, half);
         QVERIFY2(r.verdict == listen::Verdict::Partial, qPrintable(Describe(r)));
-        QVERIFY2(!r.missing.empty() && r.missing.back().end > r.path.back().first - 0.2, qPrintable(Describe(r)));
+        QVERIFY2(!r.missing.empty() && r.missing.back().end > r.path.back().first - 0.2,
+                 qPrintable(Describe(r)));
         const double length = r.path.back().first;
         double left = 0;
         for (const listen::Span& s : r.missing)
@@ -206,15 +209,16 @@ class TestCheck : public QObject
         const QStringList reciter{"-v", "ar", "-s", "135", "-p", "45"};
         const std::vector<char> falaq = fixtures::Spoken(QString::fromUtf8("قُلْ أَعُوذُ بِرَبِّ الْفَلَقِ"), reciter);
         const std::vector<char> nas = fixtures::Spoken(QString::fromUtf8("قُلْ أَعُوذُ بِرَبِّ النَّاسِ"), reciter);
-        const std::vector<char> take =
-            fixtures::Spoken(QString::fromUtf8("قُلْ أَعُوذُ بِرَبِّ النَّاسِ"), {"-v", "ar+m3", "-s", "150", "-p", "35"});
+        const std::vector<char> take = fixtures::Spoken(QString::fromUtf8("قُلْ أَعُوذُ بِرَبِّ النَّاسِ"),
+                                                        {"-v", "ar+m3", "-s", "150", "-p", "35"});
         listen::CheckResult r = Checked(falaq, take);
         QVERIFY2(r.verdict != listen::Verdict::Match, qPrintable(Describe(r)));
         std::vector<listen::Span> found = r.changed;
         found.insert(found.end(), r.missing.begin(), r.missing.end());
         const double end = r.path.back().first;
-        QVERIFY2(std::any_of(found.begin(), found.end(), [&](const listen::Span& s) { return s.end > end - 0.6; }),
-                 qPrintable(Describe(r)));
+        QVERIFY2(
+            std::any_of(found.begin(), found.end(), [&](const listen::Span& s) { return s.end > end - 0.6; }),
+            qPrintable(Describe(r)));
         std::string error;
         QVERIFY(listen::Check(falaq, take, &r, &error, {{"114:1", nas}}));
         QCOMPARE(r.soundsLike, std::string("114:1"));
@@ -285,9 +289,10 @@ class TestCheck : public QObject
         r.score = 62;
         r.verdict = listen::Verdict::Partial;
         r.missing = {{1.5, 2.25}};
-        QCOMPARE(QString::fromStdString(listen::ToJson(r)),
-                 QString("{\"score\": 62, \"verdict\": \"partial\", \"missing\": [[1.50, 2.25]], \"extra\": [], "
-                         "\"changed\": []}"));
+        QCOMPARE(
+            QString::fromStdString(listen::ToJson(r)),
+            QString("{\"score\": 62, \"verdict\": \"partial\", \"missing\": [[1.50, 2.25]], \"extra\": [], "
+                    "\"changed\": []}"));
         r.changed = {{3, 3.5}};
         r.soundsLike = "114:1";
         QVERIFY(QString::fromStdString(listen::ToJson(r))

@@ -41,8 +41,9 @@ namespace
 // The check's verdict, once the check beside the window has given one.
 QString Verdict(const VarnWidgets& w)
 {
-    fixtures::WaitFor([&] { return !w.checkResult->text().isEmpty() && !w.checkResult->text().startsWith("Checking"); },
-                      10000);
+    fixtures::WaitFor(
+        [&] { return !w.checkResult->text().isEmpty() && !w.checkResult->text().startsWith("Checking"); },
+        10000);
     return w.checkResult->text();
 }
 
@@ -207,13 +208,13 @@ class TestRecitationWindow : public QObject
         int sura = 0, aya = 0;
         QVERIFY(SplitAyaKey(key, &sura, &aya));
         QVERIFY(window.Record().Recorded().Matched(sura, aya) && w.heart->MatchMarked(key));
-        QVERIFY(ws.Read("profiles/Amina.recordings/matched.txt").startsWith(
-            QByteArray::fromStdString(Recordings::FileName(sura, aya).substr(0, 6))));
+        QVERIFY(ws.Read("profiles/Amina.recordings/matched.txt")
+                    .startsWith(QByteArray::fromStdString(Recordings::FileName(sura, aya).substr(0, 6))));
 
         // Speech where the reciter holds a note: no recitation of this aya.
         sound::Pcm other;
-        const std::vector<char> speech =
-            fixtures::Spoken(QString::fromUtf8("إنا أعطيناك الكوثر فصل لربك وانحر"), {"-v", "ar", "-s", "135"});
+        const std::vector<char> speech = fixtures::Spoken(
+            QString::fromUtf8("إنا أعطيناك الكوثر فصل لربك وانحر"), {"-v", "ar", "-s", "135"});
         if (speech.empty())
             QSKIP("espeak-ng is not installed");
         QCOMPARE(sound::DecodeAll(speech.data(), speech.size(), &other), sound::Ok);

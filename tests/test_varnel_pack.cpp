@@ -131,7 +131,8 @@ class TestVarnelPack : public QObject
         QVERIFY(fixtures::WriteArchive(dir.filePath("pack.dat"), {{"112.001.ogg", tone}}));
         r = Pack({"check", "--pack", dir.filePath("pack.dat"), dir.filePath("mine")});
         QCOMPARE(r.status, 0);
-        QVERIFY2(r.out.startsWith("{\"aya\": \"112:1\", \"score\": 100, \"verdict\": \"match\""), r.out.constData());
+        QVERIFY2(r.out.startsWith("{\"aya\": \"112:1\", \"score\": 100, \"verdict\": \"match\""),
+                 r.out.constData());
         r = Pack({"check", reference, dir.filePath("none.ogg")});
         QCOMPARE(r.status, 1);
         QVERIFY2(r.err.contains("none.ogg") && r.err.contains("no such file"), r.err.constData());

@@ -15,10 +15,10 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QRegularExpression>
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
-#include <algorithm>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -54,13 +54,16 @@ const char kHelp[] =
     "                               the installed pack serves the rest, its pictures and texts.\n"
     "  check REFERENCE LEARNER      compare a learner's recitation of an aya with the reciter's (any file\n"
     "                               libsndfile reads) and print one JSON object: {\"score\": 0-100,\n"
-    "                               \"verdict\": \"match\"|\"partial\"|\"different\", \"missing\": [[start, end],\n"
+    "                               \"verdict\": \"match\"|\"partial\"|\"different\", \"missing\": [[start, "
+    "end],\n"
     "                               ...] (seconds of the reference not said), \"extra\": [...] (seconds of\n"
-    "                               the learner's recording with no counterpart), \"changed\": [...] (seconds\n"
+    "                               the learner's recording with no counterpart), \"changed\": [...] "
+    "(seconds\n"
     "                               of the reference said differently)}. A check of what was said and in\n"
     "                               what order, not of tajweed. With --similar S:A=FILE (again for more),\n"
     "                               the recitation of a similar aya: when the learner's recording is closer\n"
-    "                               to it, \"sounds_like\": \"S:A\" names it and the verdict is \"different\"\n"
+    "                               to it, \"sounds_like\": \"S:A\" names it and the verdict is "
+    "\"different\"\n"
     "  check --pack PACK RECORDINGS check each recording SSSAAA.* in the folder RECORDINGS against the\n"
     "                               aya's recitation in PACK: one JSON object a line, with \"aya\" added;\n"
     "                               similar ayas whose recitations PACK holds are offered as --similar\n"
@@ -230,8 +233,8 @@ bool ReadWhole(const std::string& path, std::vector<char>* bytes, std::string* e
 {
     QFile file(QString::fromStdString(path));
     if (!QFileInfo(file).isFile() || !file.open(QIODevice::ReadOnly)) {
-        *error = "cannot read \"" + path + "\": " +
-                 (QFileInfo::exists(file.fileName()) ? "not a readable file" : "no such file");
+        *error = "cannot read \"" + path +
+                 "\": " + (QFileInfo::exists(file.fileName()) ? "not a readable file" : "no such file");
         return false;
     }
     // No more than a recording can be, asked before anything is read; a file that claims no size (as
@@ -272,7 +275,8 @@ std::vector<listen::SimilarRecitation> SimilarInPack(KelRes& pack, int sura, int
         if (!pack.Contains(item))
             continue;
         const QByteArray bytes = pack.Extract(item, KelRes::kMaxRecordingBytes);
-        out.push_back({std::to_string(s) + ":" + std::to_string(a), std::vector<char>(bytes.begin(), bytes.end())});
+        out.push_back(
+            {std::to_string(s) + ":" + std::to_string(a), std::vector<char>(bytes.begin(), bytes.end())});
     }
     return out;
 }
@@ -291,16 +295,16 @@ int CheckRecitation(const std::vector<std::string>& args)
             // A learner's recording is named by its aya: SSSAAA (002255.ogg is 2:255).
             const QString base = QFileInfo(name).completeBaseName();
             const int sura = base.left(3).toInt(), aya = base.mid(3).toInt();
-            if (base.size() != 6 || !base.contains(QRegularExpression("^\\d{6}$")) || sura < 1 || sura > 114 ||
-                aya < 1)
+            if (base.size() != 6 || !base.contains(QRegularExpression("^\\d{6}$")) || sura < 1 ||
+                sura > 114 || aya < 1)
                 continue;
             const std::string item = SoundName(AyaKey(PadSura(IntToString(sura)), aya));
             std::vector<char> reference, learner;
             std::string error;
             listen::CheckResult result;
             if (!pack.Contains(item)) {
-                std::cerr << "varnel-pack: " << name.toStdString() << ": the pack has no recitation of " << sura
-                          << ":" << aya << "\n";
+                std::cerr << "varnel-pack: " << name.toStdString() << ": the pack has no recitation of "
+                          << sura << ":" << aya << "\n";
                 continue;
             }
             const QByteArray bytes = pack.Extract(item, KelRes::kMaxRecordingBytes);
@@ -347,7 +351,8 @@ int CheckRecitation(const std::vector<std::string>& args)
     std::cout << listen::ToJson(result) << "\n";
     if (qEnvironmentVariableIsSet("VARNEL_CHECK_MEASURES")) // for bench/check-eval
         std::cerr << "closeness " << result.closeness << " missing " << result.missingShare << " extra "
-                  << result.extraShare << " changed " << result.changedShare << " unlike " << result.mostUnlike << " usual " << result.usualUnlike << " warp " << result.warp
+                  << result.extraShare << " changed " << result.changedShare << " unlike "
+                  << result.mostUnlike << " usual " << result.usualUnlike << " warp " << result.warp
                   << " cpu_ms " << cpuMs << "\n";
     return kSuccess;
 }

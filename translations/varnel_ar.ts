@@ -333,16 +333,16 @@
         <translation>«عرض &amp;gt; لغة الواجهة» تختار لغة كلمات فارنل نفسه، من تشغيله القادم. و«مساعدة &amp;gt; حول» تخبرك أي إصدار من فارنل هذا.</translation>
     </message>
     <message>
-        <source>Check (View &amp;gt; Practice &amp;gt; Check My Recitation) compares your recording of the aya shown with the reciter's, and each take is checked at once: the verdict (match, partial or different) is written under the waveforms, and what you left out or added is marked on them. It checks the words and their order, not tajweed.</source>
-        <translation>«تحقّق» (عرض &amp;gt; التدريب &amp;gt; تحقّق من تلاوتي) يقارن تسجيلك للآية المعروضة بتلاوة القارئ، ويُتحقّق من كل تسجيل فور انتهائه: تُكتب النتيجة (مطابقة أو جزئية أو مختلفة) تحت الموجات الصوتية، ويُعلَّم عليها ما تركته أو زدته. إنه يتحقّق من الكلمات وترتيبها، لا من التجويد.</translation>
-    </message>
-    <message>
-        <source>Hear Left Out then plays the reciter saying just what the check found you left out, one part at each press.</source>
-        <translation>ثم يُسمعك زر «اسمع المتروك» القارئَ يقول ما وجد الفحص أنك تركته فقط، جزءًا عند كل ضغطة.</translation>
-    </message>
-    <message>
         <source>Where the pitch of both voices can be followed, a line over each waveform traces its melody, yours on the reciter's time, so that you can follow the reciter's.</source>
         <translation>وحيث يمكن تتبّع طبقة الصوتين، يرسم خطٌّ فوق كل موجة لحنَه، ولحنُك على زمن القارئ، لتتبع لحن القارئ.</translation>
+    </message>
+    <message>
+        <source>Check (View &amp;gt; Practice &amp;gt; Check My Recitation) compares your recording of the aya shown with the reciter's, and each take is checked at once: the verdict (match, partial or different) is written under the waveforms when it is ready, and what you left out, added or said differently is marked on them. When your packs hold an aya that differs from this one by a word or two and your recording sounds like it, the verdict names it. It checks the words and their order, not tajweed.</source>
+        <translation>«تحقّق» (عرض &amp;gt; التدريب &amp;gt; تحقّق من تلاوتي) يقارن تسجيلك للآية المعروضة بتلاوة القارئ، ويُتحقّق من كل تسجيل فور انتهائه: تُكتب النتيجة (مطابقة أو جزئية أو مختلفة) تحت الموجات الصوتية حين تجهز، ويُعلَّم عليها ما تركته أو زدته أو قرأته بغير لفظه. وإن كانت في حزمك آية تخالف هذه بكلمة أو كلمتين وبدت تلاوتك مثلها، سمّتها النتيجة. إنه يتحقّق من الكلمات وترتيبها، لا من التجويد.</translation>
+    </message>
+    <message>
+        <source>Hear Left Out then plays the reciter saying just what the check found you left out or said differently, one part at each press.</source>
+        <translation>ثم يُسمعك زر «اسمع المتروك» القارئَ يقول ما وجد الفحص أنك تركته أو قرأته بغير لفظه فقط، جزءًا عند كل ضغطة.</translation>
     </message>
 </context>
 <context>
@@ -1769,20 +1769,12 @@
         <translation>تحقّق من تلاوتي</translation>
     </message>
     <message>
-        <source>%1 cannot be checked: a recording cannot be read, or the reciter's holds no voice.</source>
-        <translation>لا يمكن التحقّق من %1: تعذّرت قراءة أحد التسجيلين، أو لا صوت في تلاوة القارئ.</translation>
-    </message>
-    <message>
         <source>%1 to %2 s</source>
         <translation>من %1 إلى %2 ث</translation>
     </message>
     <message>
         <source>%1, match: you said the whole aya, in order (score %2 of 100).</source>
         <translation>%1، مطابقة: قرأت الآية كاملة بترتيبها (الدرجة %2 من 100).</translation>
-    </message>
-    <message>
-        <source>%1, partial: a part is missing or added (score %2 of 100).</source>
-        <translation>%1، جزئية: جزء ناقص أو زائد (الدرجة %2 من 100).</translation>
     </message>
     <message>
         <source>%1, different: this sounds like another aya, or no recitation (score %2 of 100).</source>
@@ -1827,6 +1819,30 @@
     <message>
         <source>Hear the reciter say what your last check found left out; press again for the next part</source>
         <translation>اسمع القارئ يقول ما وجد فحصك الأخير أنك تركته؛ اضغط مرة أخرى للجزء التالي</translation>
+    </message>
+    <message>
+        <source>Checking your recitation of %1...</source>
+        <translation>يجري التحقّق من تلاوتك لـ %1...</translation>
+    </message>
+    <message>
+        <source>%1 cannot be checked: %2.</source>
+        <translation>لا يمكن التحقّق من %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1, partial: a part is missing, added or said differently (score %2 of 100).</source>
+        <translation>%1، جزئية: جزء ناقص أو زائد أو مقروء بغير لفظه (الدرجة %2 من 100).</translation>
+    </message>
+    <message>
+        <source>This sounds like %1 (%2), not %3.</source>
+        <translation>تبدو هذه التلاوة %1 (%2)، لا %3.</translation>
+    </message>
+    <message>
+        <source>The check's mark for %1 could not be kept: %2</source>
+        <translation>تعذّر حفظ علامة التحقّق لـ %1: %2</translation>
+    </message>
+    <message>
+        <source>Said differently, in the reciter's time: %1.</source>
+        <translation>المقروء بغير لفظه، بوقت القارئ: %1.</translation>
     </message>
 </context>
 <context>

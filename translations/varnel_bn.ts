@@ -333,16 +333,16 @@
         <translation>দৃশ্য &amp;gt; ইন্টারফেসের ভাষা ভার্নেলের নিজের কথার ভাষা বেছে নেয়, পরের বার চালু হওয়া থেকে। সাহায্য &amp;gt; পরিচিতি জানায় এটি কোন ভার্নেল।</translation>
     </message>
     <message>
-        <source>Check (View &amp;gt; Practice &amp;gt; Check My Recitation) compares your recording of the aya shown with the reciter's, and each take is checked at once: the verdict (match, partial or different) is written under the waveforms, and what you left out or added is marked on them. It checks the words and their order, not tajweed.</source>
-        <translation>যাচাই (দেখুন &amp;gt; অনুশীলন &amp;gt; আমার তিলাওয়াত যাচাই) দেখানো আয়াতের আপনার রেকর্ডিং কারীর তিলাওয়াতের সাথে মেলায়, আর প্রতিটি রেকর্ডিং সঙ্গে সঙ্গে যাচাই হয়: ফল (মিলেছে, আংশিক বা ভিন্ন) তরঙ্গরূপের নিচে লেখা হয়, আর আপনি যা বাদ দিয়েছেন বা যোগ করেছেন তা সেখানে চিহ্নিত হয়। এটি শব্দ ও তাদের ক্রম যাচাই করে, তাজবিদ নয়।</translation>
-    </message>
-    <message>
-        <source>Hear Left Out then plays the reciter saying just what the check found you left out, one part at each press.</source>
-        <translation>তারপর «বাদ পড়া অংশ শুনুন» ক্বারির কণ্ঠে শুধু সেইটুকু বাজায় যা যাচাইয়ে আপনি বাদ দিয়েছেন বলে পাওয়া গেছে, প্রতি চাপে একটি অংশ।</translation>
-    </message>
-    <message>
         <source>Where the pitch of both voices can be followed, a line over each waveform traces its melody, yours on the reciter's time, so that you can follow the reciter's.</source>
         <translation>যেখানে দুই কণ্ঠের সুর অনুসরণ করা যায়, প্রতিটি তরঙ্গের ওপর একটি রেখা তার সুর আঁকে, আপনারটি ক্বারির সময়ে, যাতে আপনি ক্বারির সুর অনুসরণ করতে পারেন।</translation>
+    </message>
+    <message>
+        <source>Check (View &amp;gt; Practice &amp;gt; Check My Recitation) compares your recording of the aya shown with the reciter's, and each take is checked at once: the verdict (match, partial or different) is written under the waveforms when it is ready, and what you left out, added or said differently is marked on them. When your packs hold an aya that differs from this one by a word or two and your recording sounds like it, the verdict names it. It checks the words and their order, not tajweed.</source>
+        <translation>যাচাই (দেখুন &amp;gt; অনুশীলন &amp;gt; আমার তিলাওয়াত যাচাই) দেখানো আয়াতের আপনার রেকর্ডিং কারীর তিলাওয়াতের সাথে মেলায়, আর প্রতিটি রেকর্ডিং সঙ্গে সঙ্গে যাচাই হয়: ফল (মিলেছে, আংশিক বা ভিন্ন) প্রস্তুত হলে তরঙ্গরূপের নিচে লেখা হয়, আর আপনি যা বাদ দিয়েছেন, যোগ করেছেন বা ভিন্নভাবে পড়েছেন তা সেখানে চিহ্নিত হয়। আপনার প্যাকে যদি এমন আয়াত থাকে যা এটির থেকে এক-দুই শব্দে আলাদা এবং আপনার রেকর্ডিং সেটির মতো শোনায়, ফল সেটির নাম বলে। এটি শব্দ ও তাদের ক্রম যাচাই করে, তাজবিদ নয়।</translation>
+    </message>
+    <message>
+        <source>Hear Left Out then plays the reciter saying just what the check found you left out or said differently, one part at each press.</source>
+        <translation>তারপর «বাদ পড়া অংশ শুনুন» ক্বারির কণ্ঠে শুধু সেইটুকু বাজায় যা যাচাইয়ে আপনি বাদ দিয়েছেন বা ভিন্নভাবে পড়েছেন বলে পাওয়া গেছে, প্রতি চাপে একটি অংশ।</translation>
     </message>
 </context>
 <context>
@@ -1745,20 +1745,12 @@
         <translation>আমার তিলাওয়াত যাচাই</translation>
     </message>
     <message>
-        <source>%1 cannot be checked: a recording cannot be read, or the reciter's holds no voice.</source>
-        <translation>%1 যাচাই করা যায় না: একটি রেকর্ডিং পড়া যায় না, অথবা কারীর তিলাওয়াতে কোনো কণ্ঠ নেই।</translation>
-    </message>
-    <message>
         <source>%1 to %2 s</source>
         <translation>%1 থেকে %2 সে.</translation>
     </message>
     <message>
         <source>%1, match: you said the whole aya, in order (score %2 of 100).</source>
         <translation>%1, মিলেছে: আপনি পুরো আয়াত ক্রমানুসারে পড়েছেন (স্কোর ১০০-এর মধ্যে %2)।</translation>
-    </message>
-    <message>
-        <source>%1, partial: a part is missing or added (score %2 of 100).</source>
-        <translation>%1, আংশিক: একটি অংশ বাদ পড়েছে বা যোগ হয়েছে (স্কোর ১০০-এর মধ্যে %2)।</translation>
     </message>
     <message>
         <source>%1, different: this sounds like another aya, or no recitation (score %2 of 100).</source>
@@ -1803,6 +1795,30 @@
     <message>
         <source>Hear the reciter say what your last check found left out; press again for the next part</source>
         <translation>শেষ যাচাইয়ে যা বাদ পড়েছে বলে পাওয়া গেছে তা ক্বারির কণ্ঠে শুনুন; পরের অংশের জন্য আবার চাপুন</translation>
+    </message>
+    <message>
+        <source>Checking your recitation of %1...</source>
+        <translation>আপনার %1-এর তিলাওয়াত যাচাই করা হচ্ছে...</translation>
+    </message>
+    <message>
+        <source>%1 cannot be checked: %2.</source>
+        <translation>%1 যাচাই করা যায় না: %2।</translation>
+    </message>
+    <message>
+        <source>%1, partial: a part is missing, added or said differently (score %2 of 100).</source>
+        <translation>%1, আংশিক: একটি অংশ বাদ পড়েছে, যোগ হয়েছে বা ভিন্নভাবে পড়া হয়েছে (স্কোর ১০০-এর মধ্যে %2)।</translation>
+    </message>
+    <message>
+        <source>This sounds like %1 (%2), not %3.</source>
+        <translation>এটি %3 নয়, %1 (%2)-এর মতো শোনাচ্ছে।</translation>
+    </message>
+    <message>
+        <source>The check's mark for %1 could not be kept: %2</source>
+        <translation>%1-এর যাচাইয়ের চিহ্ন রাখা গেল না: %2</translation>
+    </message>
+    <message>
+        <source>Said differently, in the reciter's time: %1.</source>
+        <translation>ভিন্নভাবে পড়া, কারীর সময়ে: %1।</translation>
     </message>
 </context>
 <context>

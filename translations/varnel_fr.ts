@@ -333,16 +333,16 @@
         <translation>Affichage &amp;gt; Langue de l'interface choisit la langue des mots de Varnel, dès son prochain démarrage. Aide &amp;gt; À propos dit de quel Varnel il s'agit.</translation>
     </message>
     <message>
-        <source>Check (View &amp;gt; Practice &amp;gt; Check My Recitation) compares your recording of the aya shown with the reciter's, and each take is checked at once: the verdict (match, partial or different) is written under the waveforms, and what you left out or added is marked on them. It checks the words and their order, not tajweed.</source>
-        <translation>Vérifier (Affichage &amp;gt; Entraînement &amp;gt; Vérifier ma récitation) compare votre enregistrement du verset affiché avec celui du récitant, et chaque prise est vérifiée aussitôt : le verdict (conforme, partielle ou différente) s'écrit sous les formes d'onde, et ce que vous avez omis ou ajouté y est marqué. Cela vérifie les mots et leur ordre, non le tajwid.</translation>
-    </message>
-    <message>
-        <source>Hear Left Out then plays the reciter saying just what the check found you left out, one part at each press.</source>
-        <translation>Écouter l'omis fait ensuite entendre le récitant dire seulement ce que la vérification a trouvé omis, une partie à chaque pression.</translation>
-    </message>
-    <message>
         <source>Where the pitch of both voices can be followed, a line over each waveform traces its melody, yours on the reciter's time, so that you can follow the reciter's.</source>
         <translation>Là où la hauteur des deux voix peut être suivie, une ligne sur chaque forme d'onde trace sa mélodie, la vôtre sur le temps du récitant, pour que vous suiviez celle du récitant.</translation>
+    </message>
+    <message>
+        <source>Check (View &amp;gt; Practice &amp;gt; Check My Recitation) compares your recording of the aya shown with the reciter's, and each take is checked at once: the verdict (match, partial or different) is written under the waveforms when it is ready, and what you left out, added or said differently is marked on them. When your packs hold an aya that differs from this one by a word or two and your recording sounds like it, the verdict names it. It checks the words and their order, not tajweed.</source>
+        <translation>Vérifier (Affichage &amp;gt; Entraînement &amp;gt; Vérifier ma récitation) compare votre enregistrement du verset affiché avec celui du récitant, et chaque prise est vérifiée aussitôt : le verdict (conforme, partielle ou différente) s'écrit sous les formes d'onde dès qu'il est prêt, et ce que vous avez omis, ajouté ou dit autrement y est marqué. Si vos paquets contiennent un verset qui diffère de celui-ci d'un mot ou deux et que votre enregistrement lui ressemble, le verdict le nomme. Cela vérifie les mots et leur ordre, non le tajwid.</translation>
+    </message>
+    <message>
+        <source>Hear Left Out then plays the reciter saying just what the check found you left out or said differently, one part at each press.</source>
+        <translation>Écouter l'omis fait ensuite entendre le récitant dire seulement ce que la vérification a trouvé omis ou dit autrement, une partie à chaque pression.</translation>
     </message>
 </context>
 <context>
@@ -1745,20 +1745,12 @@
         <translation>Vérifier ma récitation</translation>
     </message>
     <message>
-        <source>%1 cannot be checked: a recording cannot be read, or the reciter's holds no voice.</source>
-        <translation>%1 ne peut être vérifié : un enregistrement est illisible, ou celui du récitant ne contient aucune voix.</translation>
-    </message>
-    <message>
         <source>%1 to %2 s</source>
         <translation>de %1 à %2 s</translation>
     </message>
     <message>
         <source>%1, match: you said the whole aya, in order (score %2 of 100).</source>
         <translation>%1, conforme : vous avez dit tout le verset, dans l'ordre (note %2 sur 100).</translation>
-    </message>
-    <message>
-        <source>%1, partial: a part is missing or added (score %2 of 100).</source>
-        <translation>%1, partielle : une partie manque ou est ajoutée (note %2 sur 100).</translation>
     </message>
     <message>
         <source>%1, different: this sounds like another aya, or no recitation (score %2 of 100).</source>
@@ -1803,6 +1795,30 @@
     <message>
         <source>Hear the reciter say what your last check found left out; press again for the next part</source>
         <translation>Écouter le récitant dire ce que votre dernière vérification a trouvé omis ; appuyez de nouveau pour la partie suivante</translation>
+    </message>
+    <message>
+        <source>Checking your recitation of %1...</source>
+        <translation>Vérification de votre récitation de %1...</translation>
+    </message>
+    <message>
+        <source>%1 cannot be checked: %2.</source>
+        <translation>%1 ne peut être vérifié : %2.</translation>
+    </message>
+    <message>
+        <source>%1, partial: a part is missing, added or said differently (score %2 of 100).</source>
+        <translation>%1, partielle : une partie manque, est ajoutée ou dite autrement (note %2 sur 100).</translation>
+    </message>
+    <message>
+        <source>This sounds like %1 (%2), not %3.</source>
+        <translation>On dirait %1 (%2), et non %3.</translation>
+    </message>
+    <message>
+        <source>The check's mark for %1 could not be kept: %2</source>
+        <translation>La marque de vérification de %1 n'a pu être conservée : %2</translation>
+    </message>
+    <message>
+        <source>Said differently, in the reciter's time: %1.</source>
+        <translation>Dit autrement, dans le temps du récitant : %1.</translation>
     </message>
 </context>
 <context>

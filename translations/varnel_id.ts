@@ -333,16 +333,16 @@
         <translation>Tampilan &amp;gt; Bahasa Antarmuka memilih bahasa kata-kata Varnel sendiri, mulai saat dibuka berikutnya. Bantuan &amp;gt; Tentang memberi tahu Varnel versi mana ini.</translation>
     </message>
     <message>
-        <source>Check (View &amp;gt; Practice &amp;gt; Check My Recitation) compares your recording of the aya shown with the reciter's, and each take is checked at once: the verdict (match, partial or different) is written under the waveforms, and what you left out or added is marked on them. It checks the words and their order, not tajweed.</source>
-        <translation>Periksa (Tampilan &amp;gt; Latihan &amp;gt; Periksa Bacaan Saya) membandingkan rekaman Anda untuk ayat yang ditampilkan dengan bacaan qari, dan setiap rekaman langsung diperiksa: hasilnya (cocok, sebagian, atau berbeda) ditulis di bawah bentuk gelombang, dan yang Anda lewatkan atau tambahkan ditandai di sana. Ini memeriksa kata dan urutannya, bukan tajwid.</translation>
-    </message>
-    <message>
-        <source>Hear Left Out then plays the reciter saying just what the check found you left out, one part at each press.</source>
-        <translation>Lalu Dengar yang Terlewat memutar qari membaca hanya bagian yang menurut pemeriksaan Anda lewatkan, satu bagian setiap kali ditekan.</translation>
-    </message>
-    <message>
         <source>Where the pitch of both voices can be followed, a line over each waveform traces its melody, yours on the reciter's time, so that you can follow the reciter's.</source>
         <translation>Jika nada kedua suara dapat diikuti, sebuah garis di atas setiap gelombang menelusuri melodinya, milik Anda pada waktu qari, agar Anda dapat mengikuti melodi qari.</translation>
+    </message>
+    <message>
+        <source>Check (View &amp;gt; Practice &amp;gt; Check My Recitation) compares your recording of the aya shown with the reciter's, and each take is checked at once: the verdict (match, partial or different) is written under the waveforms when it is ready, and what you left out, added or said differently is marked on them. When your packs hold an aya that differs from this one by a word or two and your recording sounds like it, the verdict names it. It checks the words and their order, not tajweed.</source>
+        <translation>Periksa (Tampilan &amp;gt; Latihan &amp;gt; Periksa Bacaan Saya) membandingkan rekaman Anda untuk ayat yang ditampilkan dengan bacaan qari, dan setiap rekaman langsung diperiksa: hasilnya (cocok, sebagian, atau berbeda) ditulis di bawah bentuk gelombang begitu siap, dan yang Anda lewatkan, tambahkan, atau baca berbeda ditandai di sana. Jika paket Anda memuat ayat yang berbeda satu atau dua kata dari ayat ini dan rekaman Anda terdengar seperti ayat itu, hasilnya menyebutkannya. Ini memeriksa kata dan urutannya, bukan tajwid.</translation>
+    </message>
+    <message>
+        <source>Hear Left Out then plays the reciter saying just what the check found you left out or said differently, one part at each press.</source>
+        <translation>Lalu Dengar yang Terlewat memutar qari membaca hanya bagian yang menurut pemeriksaan Anda lewatkan atau baca berbeda, satu bagian setiap kali ditekan.</translation>
     </message>
 </context>
 <context>
@@ -1739,20 +1739,12 @@
         <translation>Periksa Bacaan Saya</translation>
     </message>
     <message>
-        <source>%1 cannot be checked: a recording cannot be read, or the reciter's holds no voice.</source>
-        <translation>%1 tidak dapat diperiksa: sebuah rekaman tidak dapat dibaca, atau bacaan qari tidak bersuara.</translation>
-    </message>
-    <message>
         <source>%1 to %2 s</source>
         <translation>%1 sampai %2 dtk</translation>
     </message>
     <message>
         <source>%1, match: you said the whole aya, in order (score %2 of 100).</source>
         <translation>%1, cocok: Anda membaca seluruh ayat, berurutan (nilai %2 dari 100).</translation>
-    </message>
-    <message>
-        <source>%1, partial: a part is missing or added (score %2 of 100).</source>
-        <translation>%1, sebagian: ada bagian yang terlewat atau tambahan (nilai %2 dari 100).</translation>
     </message>
     <message>
         <source>%1, different: this sounds like another aya, or no recitation (score %2 of 100).</source>
@@ -1797,6 +1789,30 @@
     <message>
         <source>Hear the reciter say what your last check found left out; press again for the next part</source>
         <translation>Dengar qari membaca bagian yang menurut pemeriksaan terakhir Anda terlewat; tekan lagi untuk bagian berikutnya</translation>
+    </message>
+    <message>
+        <source>Checking your recitation of %1...</source>
+        <translation>Memeriksa bacaan Anda untuk %1...</translation>
+    </message>
+    <message>
+        <source>%1 cannot be checked: %2.</source>
+        <translation>%1 tidak dapat diperiksa: %2.</translation>
+    </message>
+    <message>
+        <source>%1, partial: a part is missing, added or said differently (score %2 of 100).</source>
+        <translation>%1, sebagian: ada bagian yang terlewat, tambahan, atau dibaca berbeda (nilai %2 dari 100).</translation>
+    </message>
+    <message>
+        <source>This sounds like %1 (%2), not %3.</source>
+        <translation>Ini terdengar seperti %1 (%2), bukan %3.</translation>
+    </message>
+    <message>
+        <source>The check's mark for %1 could not be kept: %2</source>
+        <translation>Tanda pemeriksaan untuk %1 tidak dapat disimpan: %2</translation>
+    </message>
+    <message>
+        <source>Said differently, in the reciter's time: %1.</source>
+        <translation>Dibaca berbeda, menurut waktu qari: %1.</translation>
     </message>
 </context>
 <context>

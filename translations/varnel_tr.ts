@@ -333,16 +333,16 @@
         <translation>Görünüm &amp;gt; Arayüz Dili, Varnel'in kendi sözlerinin dilini bir sonraki açılıştan itibaren seçer. Yardım &amp;gt; Hakkında bunun hangi Varnel olduğunu söyler.</translation>
     </message>
     <message>
-        <source>Check (View &amp;gt; Practice &amp;gt; Check My Recitation) compares your recording of the aya shown with the reciter's, and each take is checked at once: the verdict (match, partial or different) is written under the waveforms, and what you left out or added is marked on them. It checks the words and their order, not tajweed.</source>
-        <translation>Denetle (Görünüm &amp;gt; Alıştırma &amp;gt; Okuyuşumu Denetle), gösterilen ayetin kaydınızı kârinin okuyuşuyla karşılaştırır; her kayıt hemen denetlenir: sonuç (uyuyor, kısmen ya da farklı) dalga biçimlerinin altına yazılır, atladığınız ya da eklediğiniz yerler üzerlerinde işaretlenir. Kelimeleri ve sıralarını denetler, tecvidi değil.</translation>
-    </message>
-    <message>
-        <source>Hear Left Out then plays the reciter saying just what the check found you left out, one part at each press.</source>
-        <translation>Ardından Atlananı Dinle, denetimin atladığınızı bulduğu yeri kâriden çalar; her basışta bir bölüm.</translation>
-    </message>
-    <message>
         <source>Where the pitch of both voices can be followed, a line over each waveform traces its melody, yours on the reciter's time, so that you can follow the reciter's.</source>
         <translation>İki sesin perdesi izlenebildiğinde, her dalga biçiminin üstündeki bir çizgi ezgisini çizer; sizinki kârinin zamanına göre, böylece kârinin ezgisini izleyebilirsiniz.</translation>
+    </message>
+    <message>
+        <source>Check (View &amp;gt; Practice &amp;gt; Check My Recitation) compares your recording of the aya shown with the reciter's, and each take is checked at once: the verdict (match, partial or different) is written under the waveforms when it is ready, and what you left out, added or said differently is marked on them. When your packs hold an aya that differs from this one by a word or two and your recording sounds like it, the verdict names it. It checks the words and their order, not tajweed.</source>
+        <translation>Denetle (Görünüm &amp;gt; Alıştırma &amp;gt; Okuyuşumu Denetle), gösterilen ayetin kaydınızı kârinin okuyuşuyla karşılaştırır; her kayıt hemen denetlenir: sonuç (uyuyor, kısmen ya da farklı) hazır olunca dalga biçimlerinin altına yazılır, atladığınız, eklediğiniz ya da farklı okuduğunuz yerler üzerlerinde işaretlenir. Paketlerinizde bundan bir iki kelimeyle ayrılan bir ayet varsa ve kaydınız ona benziyorsa, sonuç onu adıyla söyler. Kelimeleri ve sıralarını denetler, tecvidi değil.</translation>
+    </message>
+    <message>
+        <source>Hear Left Out then plays the reciter saying just what the check found you left out or said differently, one part at each press.</source>
+        <translation>Ardından Atlananı Dinle, denetimin atladığınızı ya da farklı okuduğunuzu bulduğu yeri kâriden çalar; her basışta bir bölüm.</translation>
     </message>
 </context>
 <context>
@@ -1739,20 +1739,12 @@
         <translation>Okuyuşumu Denetle</translation>
     </message>
     <message>
-        <source>%1 cannot be checked: a recording cannot be read, or the reciter's holds no voice.</source>
-        <translation>%1 denetlenemiyor: kayıtlardan biri okunamıyor ya da kârinin okuyuşunda ses yok.</translation>
-    </message>
-    <message>
         <source>%1 to %2 s</source>
         <translation>%1 ile %2 sn arası</translation>
     </message>
     <message>
         <source>%1, match: you said the whole aya, in order (score %2 of 100).</source>
         <translation>%1, uyuyor: ayetin tamamını sırasıyla okudunuz (puan 100 üzerinden %2).</translation>
-    </message>
-    <message>
-        <source>%1, partial: a part is missing or added (score %2 of 100).</source>
-        <translation>%1, kısmen: bir bölüm eksik ya da fazla (puan 100 üzerinden %2).</translation>
     </message>
     <message>
         <source>%1, different: this sounds like another aya, or no recitation (score %2 of 100).</source>
@@ -1797,6 +1789,30 @@
     <message>
         <source>Hear the reciter say what your last check found left out; press again for the next part</source>
         <translation>Son denetimin atladığınızı bulduğu yeri kâriden dinleyin; sonraki bölüm için yeniden basın</translation>
+    </message>
+    <message>
+        <source>Checking your recitation of %1...</source>
+        <translation>%1 okuyuşunuz denetleniyor...</translation>
+    </message>
+    <message>
+        <source>%1 cannot be checked: %2.</source>
+        <translation>%1 denetlenemiyor: %2.</translation>
+    </message>
+    <message>
+        <source>%1, partial: a part is missing, added or said differently (score %2 of 100).</source>
+        <translation>%1, kısmen: bir bölüm eksik, fazla ya da farklı okunmuş (puan 100 üzerinden %2).</translation>
+    </message>
+    <message>
+        <source>This sounds like %1 (%2), not %3.</source>
+        <translation>Bu, %3 değil, %1 (%2) gibi duyuluyor.</translation>
+    </message>
+    <message>
+        <source>The check's mark for %1 could not be kept: %2</source>
+        <translation>%1 için denetim işareti saklanamadı: %2</translation>
+    </message>
+    <message>
+        <source>Said differently, in the reciter's time: %1.</source>
+        <translation>Farklı okunan, kârinin süresinde: %1.</translation>
     </message>
 </context>
 <context>

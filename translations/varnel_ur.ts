@@ -333,16 +333,16 @@
         <translation>منظر &amp;gt; انٹرفیس کی زبان ورنل کے اپنے الفاظ کی زبان چنتی ہے، اگلی بار شروع ہونے سے۔ مدد &amp;gt; تعارف بتاتا ہے کہ یہ کون سا ورنل ہے۔</translation>
     </message>
     <message>
-        <source>Check (View &amp;gt; Practice &amp;gt; Check My Recitation) compares your recording of the aya shown with the reciter's, and each take is checked at once: the verdict (match, partial or different) is written under the waveforms, and what you left out or added is marked on them. It checks the words and their order, not tajweed.</source>
-        <translation>«جانچیں» (دیکھیں &amp;gt; مشق &amp;gt; میری تلاوت جانچیں) دکھائی گئی آیت کی آپ کی ریکارڈنگ کا قاری کی تلاوت سے موازنہ کرتا ہے، اور ہر ریکارڈنگ فوراً جانچی جاتی ہے: نتیجہ (مطابق، جزوی یا مختلف) لہروں کے نیچے لکھا جاتا ہے، اور جو آپ نے چھوڑا یا بڑھایا وہ ان پر نشان زد ہوتا ہے۔ یہ الفاظ اور ان کی ترتیب کی جانچ ہے، تجوید کی نہیں۔</translation>
-    </message>
-    <message>
-        <source>Hear Left Out then plays the reciter saying just what the check found you left out, one part at each press.</source>
-        <translation>پھر «چھوٹا ہوا سنیں» قاری سے صرف وہ سناتا ہے جو جانچ کے مطابق آپ سے چھوٹ گیا، ہر بار دبانے پر ایک حصہ۔</translation>
-    </message>
-    <message>
         <source>Where the pitch of both voices can be followed, a line over each waveform traces its melody, yours on the reciter's time, so that you can follow the reciter's.</source>
         <translation>جہاں دونوں آوازوں کی سُر کو پرکھا جا سکے، ہر موج کے اوپر ایک لکیر اس کی لَے دکھاتی ہے، آپ کی قاری کے وقت پر، تاکہ آپ قاری کی لَے کے پیچھے چل سکیں۔</translation>
+    </message>
+    <message>
+        <source>Check (View &amp;gt; Practice &amp;gt; Check My Recitation) compares your recording of the aya shown with the reciter's, and each take is checked at once: the verdict (match, partial or different) is written under the waveforms when it is ready, and what you left out, added or said differently is marked on them. When your packs hold an aya that differs from this one by a word or two and your recording sounds like it, the verdict names it. It checks the words and their order, not tajweed.</source>
+        <translation>«جانچیں» (دیکھیں &amp;gt; مشق &amp;gt; میری تلاوت جانچیں) دکھائی گئی آیت کی آپ کی ریکارڈنگ کا قاری کی تلاوت سے موازنہ کرتا ہے، اور ہر ریکارڈنگ فوراً جانچی جاتی ہے: نتیجہ (مطابق، جزوی یا مختلف) تیار ہونے پر لہروں کے نیچے لکھا جاتا ہے، اور جو آپ نے چھوڑا، بڑھایا یا مختلف پڑھا وہ ان پر نشان زد ہوتا ہے۔ اگر آپ کے پیکوں میں کوئی ایسی آیت ہو جو اس سے ایک دو لفظوں میں مختلف ہو اور آپ کی ریکارڈنگ اس جیسی لگے تو نتیجہ اس کا نام لیتا ہے۔ یہ الفاظ اور ان کی ترتیب کی جانچ ہے، تجوید کی نہیں۔</translation>
+    </message>
+    <message>
+        <source>Hear Left Out then plays the reciter saying just what the check found you left out or said differently, one part at each press.</source>
+        <translation>پھر «چھوٹا ہوا سنیں» قاری سے صرف وہ سناتا ہے جو جانچ کے مطابق آپ سے چھوٹ گیا یا مختلف پڑھا گیا، ہر بار دبانے پر ایک حصہ۔</translation>
     </message>
 </context>
 <context>
@@ -1745,20 +1745,12 @@
         <translation>میری تلاوت جانچیں</translation>
     </message>
     <message>
-        <source>%1 cannot be checked: a recording cannot be read, or the reciter's holds no voice.</source>
-        <translation>%1 جانچی نہیں جا سکتی: کوئی ریکارڈنگ پڑھی نہیں جا سکتی، یا قاری کی تلاوت میں آواز نہیں۔</translation>
-    </message>
-    <message>
         <source>%1 to %2 s</source>
         <translation>%1 سے %2 سیکنڈ</translation>
     </message>
     <message>
         <source>%1, match: you said the whole aya, in order (score %2 of 100).</source>
         <translation>%1، مطابق: آپ نے پوری آیت ترتیب سے پڑھی (اسکور 100 میں سے %2)۔</translation>
-    </message>
-    <message>
-        <source>%1, partial: a part is missing or added (score %2 of 100).</source>
-        <translation>%1، جزوی: کوئی حصہ چھوٹ گیا یا بڑھ گیا (اسکور 100 میں سے %2)۔</translation>
     </message>
     <message>
         <source>%1, different: this sounds like another aya, or no recitation (score %2 of 100).</source>
@@ -1803,6 +1795,30 @@
     <message>
         <source>Hear the reciter say what your last check found left out; press again for the next part</source>
         <translation>قاری سے وہ سنیں جو آخری جانچ کے مطابق آپ سے چھوٹ گیا؛ اگلے حصے کے لیے دوبارہ دبائیں</translation>
+    </message>
+    <message>
+        <source>Checking your recitation of %1...</source>
+        <translation>آپ کی %1 کی تلاوت جانچی جا رہی ہے...</translation>
+    </message>
+    <message>
+        <source>%1 cannot be checked: %2.</source>
+        <translation>%1 جانچی نہیں جا سکتی: %2۔</translation>
+    </message>
+    <message>
+        <source>%1, partial: a part is missing, added or said differently (score %2 of 100).</source>
+        <translation>%1، جزوی: کوئی حصہ چھوٹ گیا، بڑھ گیا یا مختلف پڑھا گیا (اسکور 100 میں سے %2)۔</translation>
+    </message>
+    <message>
+        <source>This sounds like %1 (%2), not %3.</source>
+        <translation>یہ %1 (%2) لگتی ہے، %3 نہیں۔</translation>
+    </message>
+    <message>
+        <source>The check's mark for %1 could not be kept: %2</source>
+        <translation>%1 کی جانچ کا نشان محفوظ نہیں ہو سکا: %2</translation>
+    </message>
+    <message>
+        <source>Said differently, in the reciter's time: %1.</source>
+        <translation>مختلف پڑھا ہوا، قاری کے وقت میں: %1۔</translation>
     </message>
 </context>
 <context>

@@ -49,8 +49,9 @@ double TimeMap::Own(double axis) const
 {
     if (pairs_.empty())
         return axis;
-    const auto after = std::lower_bound(pairs_.begin(), pairs_.end(), axis,
-                                        [](const std::pair<double, double>& p, double t) { return p.first < t; });
+    const auto after =
+        std::lower_bound(pairs_.begin(), pairs_.end(), axis,
+                         [](const std::pair<double, double>& p, double t) { return p.first < t; });
     if (after == pairs_.begin())
         return after->second - (after->first - axis);
     if (after == pairs_.end())
@@ -65,8 +66,9 @@ double TimeMap::Axis(double own) const
 {
     if (pairs_.empty())
         return own;
-    const auto after = std::lower_bound(pairs_.begin(), pairs_.end(), own,
-                                        [](const std::pair<double, double>& p, double t) { return p.second < t; });
+    const auto after =
+        std::lower_bound(pairs_.begin(), pairs_.end(), own,
+                         [](const std::pair<double, double>& p, double t) { return p.second < t; });
     if (after == pairs_.begin())
         return after->first - (after->second - own);
     if (after == pairs_.end())
@@ -169,9 +171,8 @@ void WaveformView::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.fillRect(rect(), palette().base());
     // Aligned, the learner's voice is drawn on the reciter's time; else each on its own.
-    const double span = std::max(aligned_.Empty() ? std::max(reciter_.Seconds(), learner_.Seconds())
-                                                  : reciter_.Seconds(),
-                                 0.1);
+    const double span = std::max(
+        aligned_.Empty() ? std::max(reciter_.Seconds(), learner_.Seconds()) : reciter_.Seconds(), 0.1);
     const QString reciterLabel = tr("Reciter"), learnerLabel = tr("You");
     const int labelWidth = std::max(fontMetrics().horizontalAdvance(reciterLabel),
                                     fontMetrics().horizontalAdvance(learnerLabel)) +
@@ -189,7 +190,8 @@ void WaveformView::paintEvent(QPaintEvent*)
                      Qt::AlignVCenter | Qt::AlignLeft, learnerLabel);
     // The marked stretches behind the voices, hatched as well as tinted.
     const QColor mark = palette().color(QPalette::Text);
-    for (const auto& [list, lane] : {std::pair{&missing_, top}, std::pair{&extra_, bottom}, std::pair{&changed_, top}})
+    for (const auto& [list, lane] :
+         {std::pair{&missing_, top}, std::pair{&extra_, bottom}, std::pair{&changed_, top}})
         for (auto [from, to] : *list) {
             if (list == &extra_) // on the axis, where the alignment holds the reciter still
                 from = aligned_.Axis(from), to = aligned_.Axis(to);

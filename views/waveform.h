@@ -74,7 +74,8 @@ class WaveformView : public QWidget
     // Stretches to mark, in seconds: of the reciter's voice, what the learner left out (hatched) and what
     // the learner said differently (cross-hatched, framed); of the learner's, what has no counterpart in
     // the reciter's. Cleared by SetVoices.
-    void SetMarks(std::vector<std::pair<double, double>> missing, std::vector<std::pair<double, double>> extra,
+    void SetMarks(std::vector<std::pair<double, double>> missing,
+                  std::vector<std::pair<double, double>> extra,
                   std::vector<std::pair<double, double>> changed = {});
     // Draws the learner's voice on the reciter's time, by an alignment's pairs (reciter's time, the
     // learner's time); cleared by SetVoices.
