@@ -61,6 +61,12 @@ Alignment Align(const Features& a, const Features& b, size_t radius, float holdP
             lo[i] = std::min(lo[i], hi[i - 1]);
     }
     StepStore steps(lo, hi);
+    // b's features a coefficient at a time: columns[k * m + j] is coefficient k of frame j.
+    const size_t dims = size_t(a.dims);
+    std::vector<float> columns(dims * m);
+    for (size_t j = 0; j < m; ++j)
+        for (size_t k = 0; k < dims; ++k)
+            columns[k * m + j] = b.frames[j * dims + k];
     const float inf = std::numeric_limits<float>::infinity();
     // Three rows of accumulated cost and two of distances, each reset over the band it last held.
     std::vector<float> cost[3] = {std::vector<float>(m, inf), std::vector<float>(m, inf),
@@ -78,9 +84,22 @@ Alignment Align(const Features& a, const Features& b, size_t radius, float holdP
             std::fill(current.begin() + long(lo[i - 3]), current.begin() + long(hi[i - 3]) + 1, inf);
         if (i >= 2)
             std::fill(distances.begin() + long(lo[i - 2]), distances.begin() + long(hi[i - 2]) + 1, inf);
+        // The row's distances first, one coefficient at a time across the band (the loop the compiler
+        // makes wide), then the steps.
+        const float* x = &a.frames[i * dims];
+        float* d2 = &distances[lo[i]];
+        const size_t width = hi[i] - lo[i] + 1;
+        std::fill(d2, d2 + width, 0.f);
+        for (size_t k = 0; k < dims; ++k) {
+            const float xk = x[k];
+            const float* column = &columns[k * m + lo[i]];
+            for (size_t j = 0; j < width; ++j)
+                d2[j] += (xk - column[j]) * (xk - column[j]);
+        }
+        for (size_t j = 0; j < width; ++j)
+            d2[j] = std::sqrt(d2[j] / float(dims));
         for (size_t j = lo[i]; j <= hi[i]; ++j) {
-            const float d = FrameDistance(a, i, b, j);
-            distances[j] = d;
+            const float d = distances[j];
             float best = inf;
             Step from = kBoth;
             auto consider = [&](float c, Step s) {
