@@ -23,7 +23,7 @@ namespace
 // everywhere, is read against itself.
 
 // The learner's frequency warps tried (a speaker's formants against another's), on every
-// kWarpStep-th frame: every other one, then the neighbours of the best.
+// kWarpStep-th frame.
 constexpr double kWarps[] = {0.74, 0.8, 0.86, 0.93, 1.0, 1.07, 1.16, 1.25, 1.35};
 constexpr int kWarpStep = 3;
 // The cost of aligning with another text is measured on every kBaselineStep-th frame, and taken to be
@@ -183,7 +183,6 @@ double UnrelatedCost(const Features& a, const Features& b, int step, int scale)
 // The warp of the learner's frequency axis that aligns the two most closely.
 double BestWarp(const Analysis& reference, const Analysis& learner)
 {
-    // Every other warp first, then the neighbours of the best of those.
     std::vector<double> cost(std::size(kWarps), std::numeric_limits<double>::infinity());
     auto tryWarp = [&](size_t k) {
         const PairBand band = ForPair(reference, learner, kWarps[k]);
@@ -193,13 +192,8 @@ double BestWarp(const Analysis& reference, const Analysis& learner)
         if (!alignment.path.empty())
             cost[k] = alignment.cost;
     };
-    for (size_t k = 0; k < cost.size(); k += 2)
+    for (size_t k = 0; k < cost.size(); ++k)
         tryWarp(k);
-    const size_t coarse = size_t(std::min_element(cost.begin(), cost.end()) - cost.begin());
-    if (coarse > 0)
-        tryWarp(coarse - 1);
-    if (coarse + 1 < cost.size())
-        tryWarp(coarse + 1);
     const size_t best = size_t(std::min_element(cost.begin(), cost.end()) - cost.begin());
     return std::isfinite(cost[best]) ? kWarps[best] : 1.0;
 }
