@@ -2,6 +2,7 @@
 #include "file_write.h"
 
 #include <cctype>
+#include <chrono>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -15,6 +16,8 @@ namespace
 {
 
 constexpr int kRandomPartLength = 6;  // the X's of mkstemp()
+// What every temporary of a write carries before its random part: one mark for every file written.
+constexpr char kTemporaryMark[] = "varnel-";
 constexpr mode_t kNewFileMode = 0644; // before the umask, as an ordinary new file
 
 std::string Reason(const std::string& what, int code) { return what + ": " + std::strerror(code); }
@@ -60,7 +63,7 @@ bool WriteFileWhole(const std::string& path, const QByteArray& bytes, std::strin
             *error = reason;
         return false;
     };
-    std::string temp = path + "." + std::string(kRandomPartLength, 'X');
+    std::string temp = TemporaryTemplate(path);
     const int fd = ::mkstemp(temp.data());
     if (fd < 0)
         return fail(Reason("cannot create a file beside \"" + path + "\"", errno));
@@ -114,14 +117,29 @@ bool MakeFolder(const std::string& folder, std::string* error)
     return false;
 }
 
+std::string TemporaryTemplate(const std::string& path)
+{
+    return path + "." + kTemporaryMark + std::string(kRandomPartLength, 'X');
+}
+
 bool IsStaleTemporaryName(const std::string& fileName)
 {
     const size_t dot = fileName.rfind('.');
-    if (dot == std::string::npos || fileName.size() - dot - 1 != size_t(kRandomPartLength))
+    if (dot == std::string::npos || dot == 0)
         return false;
-    for (size_t i = dot + 1; i < fileName.size(); ++i)
-        if (!std::isalnum(static_cast<unsigned char>(fileName[i])))
+    std::string random = fileName.substr(dot + 1);
+    // Any file's temporary, by its mark; or, without the mark, one of those that earlier versions wrote.
+    const size_t mark = sizeof kTemporaryMark - 1;
+    const bool marked = random.compare(0, mark, kTemporaryMark) == 0;
+    if (marked)
+        random.erase(0, mark);
+    if (random.size() != size_t(kRandomPartLength))
+        return false;
+    for (char c : random)
+        if (!std::isalnum(static_cast<unsigned char>(c)))
             return false;
+    if (marked)
+        return true;
     const std::string base = fileName.substr(0, dot);
     static const char* const kNames[] = {"recite.ini", "config.ini", "varnel.ini"};
     for (const char* name : kNames)
@@ -135,20 +153,27 @@ bool IsStaleTemporaryName(const std::string& fileName)
     return false;
 }
 
-int RemoveStaleTemporaries(const std::string& folder)
+int RemoveStaleTemporaries(const std::string& folder, int olderThanSeconds)
 {
     int removed = 0;
     std::error_code code;
+    const auto now = std::filesystem::file_time_type::clock::now();
     for (const auto& entry : std::filesystem::directory_iterator(folder, code)) {
         std::error_code ignored;
-        if (entry.is_regular_file(ignored) && IsStaleTemporaryName(entry.path().filename().string()) &&
-            std::filesystem::remove(entry.path(), ignored))
+        if (!entry.is_regular_file(ignored) || entry.is_symlink(ignored) ||
+            !IsStaleTemporaryName(entry.path().filename().string()))
+            continue;
+        // A write under way touches its temporary as it goes: one left alone this long is abandoned.
+        const auto written = entry.last_write_time(ignored);
+        if (ignored || now - written < std::chrono::seconds(olderThanSeconds))
+            continue;
+        if (std::filesystem::remove(entry.path(), ignored))
             ++removed;
     }
     return removed;
 }
 
-int SweepStaleTemporaries(const std::string& root)
+int SweepStaleTemporaries(const std::string& root, int olderThanSeconds)
 {
     namespace fs = std::filesystem;
     std::vector<std::string> folders = {root, root + "/profiles", root + "/quran"};
@@ -167,6 +192,6 @@ int SweepStaleTemporaries(const std::string& root)
     subfolders(root + "/quran/extra", "");
     int removed = 0;
     for (const std::string& folder : folders)
-        removed += RemoveStaleTemporaries(folder);
+        removed += RemoveStaleTemporaries(folder, olderThanSeconds);
     return removed;
 }

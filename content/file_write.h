@@ -20,15 +20,25 @@ bool IsReadableRegularFile(const std::string& path);
 // else of that name is in the way, or the parent cannot be written to).
 bool MakeFolder(const std::string& folder, std::string* error);
 
-// True for the name of a temporary file that a write of one of the program's own files leaves behind
-// when it is killed midway: "NAME.varn.XXXXXX", "NAME.review.XXXXXX", "NAME.pages.XXXXXX",
-// "NAME.aids.XXXXXX", "NAME.drill.XXXXXX", a recording's "SSSAAA.ogg.XXXXXX", a pack's "NAME.dat.XXXXXX",
-// "recite.ini.XXXXXX", "config.ini.XXXXXX" and "varnel.ini.XXXXXX", the X's six letters or digits.
+// The name of the temporary a write of path goes through, its X's for mkstemp() to fill:
+// "PATH.varnel-XXXXXX". Every file the program writes goes through one such name.
+std::string TemporaryTemplate(const std::string& path);
+
+// True for the name of a temporary file that a write of one of the program's files leaves behind when it
+// is killed midway: any "NAME.varnel-XXXXXX", and the names earlier versions used ("NAME.varn.XXXXXX",
+// "NAME.review.XXXXXX", "NAME.pages.XXXXXX", "NAME.aids.XXXXXX", "NAME.drill.XXXXXX", "SSSAAA.ogg.XXXXXX",
+// "NAME.dat.XXXXXX", "recite.ini.XXXXXX", "config.ini.XXXXXX", "varnel.ini.XXXXXX"), the X's six letters
+// or digits.
 bool IsStaleTemporaryName(const std::string& fileName);
 
-// Removes the files of folder that IsStaleTemporaryName() picks out; returns how many went.
-int RemoveStaleTemporaries(const std::string& folder);
+// How long a temporary is left alone before it is taken for abandoned: another program (an import, a
+// second Varnel on another profile) may be writing it now.
+constexpr int kAbandonedAfterSeconds = 10 * 60;
+
+// Removes the regular files of folder that IsStaleTemporaryName() picks out and that were last written
+// at least olderThanSeconds ago; returns how many went.
+int RemoveStaleTemporaries(const std::string& folder, int olderThanSeconds = kAbandonedAfterSeconds);
 
 // Removes them from every folder the program writes in under the working folder root: root itself,
 // profiles/, each profiles/NAME.recordings/, quran/ and each quran/extra/NAME/. Returns how many went.
-int SweepStaleTemporaries(const std::string& root);
+int SweepStaleTemporaries(const std::string& root, int olderThanSeconds = kAbandonedAfterSeconds);

@@ -15,6 +15,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <chrono>
+#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -27,6 +29,18 @@ ProfileData Heart(int ayas)
     for (int i = 1; i <= ayas; ++i)
         data.heart.push_back(AyaKey("002", i));
     return data;
+}
+
+} // namespace
+
+namespace
+{
+
+// Makes path look last written an hour ago, as a killed write's temporary would.
+void Age(const QString& path)
+{
+    std::filesystem::last_write_time(path.toStdString(),
+                                     std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
 }
 
 } // namespace
@@ -84,6 +98,9 @@ class TestFileWrite : public QObject
         QTest::newRow("review by page") << "tester.pages.Zq81Kx" << true;
         QTest::newRow("a recording") << "112001.ogg.h7G2aa" << true;
         QTest::newRow("a pack") << "s078_s114.dat.pp09Qr" << true;
+        QTest::newRow("any file, marked") << "matched.txt.varnel-a1B2c3" << true;
+        QTest::newRow("marked, five letters") << "matched.txt.varnel-a1B2c" << false;
+        QTest::newRow("the mark alone") << "varnel-a1B2c3" << false;
         QTest::newRow("a pack itself") << "s078_s114.dat" << false;
         QTest::newRow("a review's backup") << "tester.review.bak" << false;
         QTest::newRow("the profile itself") << "tester.varn" << false;
@@ -102,6 +119,9 @@ class TestFileWrite : public QObject
         QTemporaryDir dir;
         QVERIFY(fixtures::PutFile(dir.filePath(name), "x"));
         QVERIFY(fixtures::PutFile(dir.filePath("tester.varn"), "keep"));
+        // Written a moment ago, it may be another program's write under way: it stays.
+        QCOMPARE(RemoveStaleTemporaries(dir.path().toStdString()), 0);
+        Age(dir.filePath(name));
         QCOMPARE(RemoveStaleTemporaries(dir.path().toStdString()), stale ? 1 : 0);
         QCOMPARE(QFile::exists(dir.filePath(name)), !stale);
         QVERIFY(QFile::exists(dir.filePath("tester.varn")));
@@ -125,8 +145,10 @@ class TestFileWrite : public QObject
                                   "quran/s078_s114.dat",
                                   "quran/extra/Trial/s104_s114.dat",
                                   "quran/lang/notes.txt.gggggg"};
-        for (const QString& name : stale + kept)
+        for (const QString& name : stale + kept) {
             QVERIFY(fixtures::PutFile(dir.filePath(name), "x"));
+            Age(dir.filePath(name));
+        }
         QCOMPARE(SweepStaleTemporaries(dir.path().toStdString()), int(stale.size()));
         for (const QString& name : stale)
             QVERIFY2(!QFile::exists(dir.filePath(name)), qPrintable(name));
@@ -135,6 +157,38 @@ class TestFileWrite : public QObject
         // No folders at all: nothing to sweep, and no failure.
         QTemporaryDir empty;
         QCOMPARE(SweepStaleTemporaries(empty.path().toStdString()), 0);
+    }
+
+    // Every file the program writes goes through one kind of temporary, so one rule sweeps each one a
+    // killed write leaves behind, wherever it lives; and none of another program's writes under way.
+    void everyWritersTemporaryIsSwept()
+    {
+        QTemporaryDir dir;
+        const QStringList written = {"varnel.ini", "recite.ini", "config.ini", "profiles/Amina.varn",
+                                     "profiles/Amina.review", "profiles/Amina.pages", "profiles/Amina.aids",
+                                     "profiles/Amina.drill", "profiles/Amina.recordings/112001.ogg",
+                                     "profiles/Amina.recordings/matched.txt", "quran/s078_s114.dat",
+                                     "quran/extra/Trial/s104_s114.dat"};
+        QStringList temporaries;
+        for (const QString& name : written) {
+            QVERIFY(QDir(dir.path()).mkpath(QFileInfo(name).path()));
+            std::string temp = TemporaryTemplate(dir.filePath(name).toStdString());
+            const int fd = ::mkstemp(temp.data());
+            QVERIFY(fd >= 0);
+            ::close(fd);
+            temporaries << QString::fromStdString(temp);
+        }
+        QVERIFY(fixtures::PutFile(dir.filePath("profiles/Amina.recordings/matched.txt.varnel-Live01"), "x"));
+        for (const QString& temp : temporaries)
+            Age(temp);
+        QCOMPARE(SweepStaleTemporaries(dir.path().toStdString()), int(written.size()));
+        for (const QString& temp : temporaries)
+            QVERIFY2(!QFile::exists(temp), qPrintable(temp));
+        QVERIFY(QFile::exists(dir.filePath("profiles/Amina.recordings/matched.txt.varnel-Live01")));
+        // And the writer itself leaves none behind when it succeeds.
+        std::string error;
+        QVERIFY(WriteFileWhole(dir.filePath("profiles/Amina.recordings/matched.txt").toStdString(), "112001\n", &error));
+        QCOMPARE(QDir(dir.filePath("profiles/Amina.recordings")).entryList(QDir::Files).size(), 2);
     }
 
     // Our settings file: read only from a regular file (a FIFO never hangs the start), written whole like
