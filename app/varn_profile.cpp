@@ -69,6 +69,10 @@ void Varn::LoadProfile(const std::string& name)
         for (const std::string& reviewBackup : read.reviewBackups)
             note += "<br><br>" +
                     QObject::tr("Your review record as it was is kept as %1.").arg(Html(reviewBackup));
+        for (const std::string& heldBack : read.reviewsHeldBack)
+            note += "<br><br>" + QObject::tr("There is no room to keep your review record %1 aside: it is left "
+                                             "as it is, and your reviews are not saved over it.")
+                                     .arg(Html(heldBack));
         ShowMessage(
             "Varnel",
             QObject::tr("The profile of %1 could not be read in full: %2.").arg(Html(name), Html(read.problem)) +

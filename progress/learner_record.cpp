@@ -26,6 +26,7 @@ bool WriteSidecar(const std::string& path, const QByteArray& bytes, std::string*
 void LearnerRecord::Load(const std::string& profilePath, const DrillSettings& drillDefaults)
 {
     profilePath_ = profilePath;
+    heldBack_.clear();
     reviewPath_ = SidecarPath(profilePath, "review");
     pagesPath_ = SidecarPath(profilePath, "pages");
     aidsPath_ = SidecarPath(profilePath, "aids");
@@ -98,7 +99,7 @@ std::vector<std::string> LearnerRecord::TakeProblems()
 
 bool LearnerRecord::SaveReview(std::string* error)
 {
-    return !Loaded() || WriteSidecar(ReviewPath(), Review().Serialize(), error);
+    return !Loaded() || WriteBook(ReviewPath(), Review().Serialize(), error);
 }
 
 std::string LearnerRecord::ProfilePath(const std::string& userName)
@@ -115,7 +116,7 @@ LearnerRecord::ProfileRead LearnerRecord::ReadProfileFile(const std::string& pat
     // follows the heart: before it loses the items of the ayas that could not be read, it is kept whole.
     read.damaged = true;
     read.backup = KeepDamagedCopy(path);
-    read.reviewBackups = KeepReviewsBeforeLoss(read.data.heart);
+    read.reviewBackups = KeepReviewsBeforeLoss(read.data.heart, &read.reviewsHeldBack);
     return read;
 }
 
@@ -127,32 +128,57 @@ bool LearnerRecord::SaveProfileFile(const std::string& path, const ProfileData& 
     return ::SaveProfileFile(path, data, error);
 }
 
-std::vector<std::string> LearnerRecord::KeepReviewsBeforeLoss(const std::vector<std::string>& ayas) const
+std::vector<std::string> LearnerRecord::KeepReviewsBeforeLoss(const std::vector<std::string>& ayas,
+                                                             std::vector<std::string>* heldBack) const
 {
     std::vector<std::string> kept;
     for (const auto& [book, path] : {std::pair{&review_, &reviewPath_}, std::pair{&pages_, &pagesPath_}})
         if (book->WouldLoseItems(ayas)) {
             const std::string backup = KeepDamagedCopy(*path);
-            if (!backup.empty())
+            if (!backup.empty()) {
                 kept.push_back(backup);
+            } else if (IsReadableRegularFile(*path)) {
+                heldBack_.insert(*path);
+                if (heldBack)
+                    heldBack->push_back(*path);
+            }
         }
     return kept;
 }
 
+bool LearnerRecord::WriteBook(const std::string& path, const QByteArray& bytes, std::string* error) const
+{
+    if (heldBack_.count(path)) {
+        if (error)
+            *error = "\"" + path + "\" could not be kept aside before it would lose items, so it is left as it is";
+        return false;
+    }
+    return WriteSidecar(path, bytes, error);
+}
+
 void LearnerRecord::KeepOrphanedReviews()
 {
-    const std::vector<std::string> kept = KeepReviewsBeforeLoss({});
-    if (kept.empty())
-        return;
-    QString where;
-    for (const std::string& backup : kept)
-        where += "<br>" + QString::fromStdString(backup).toHtmlEscaped();
-    problems_.push_back(
-        (QCoreApplication::translate("QObject", "Review records were found without a profile. "
-                                                "The new profile starts with an empty heart; "
-                                                "the records as they were are kept as:") +
-         where)
-            .toStdString());
+    std::vector<std::string> heldBack;
+    const std::vector<std::string> kept = KeepReviewsBeforeLoss({}, &heldBack);
+    auto list = [](const std::vector<std::string>& paths) {
+        QString where;
+        for (const std::string& path : paths)
+            where += "<br>" + QString::fromStdString(path).toHtmlEscaped();
+        return where;
+    };
+    if (!kept.empty())
+        problems_.push_back((QCoreApplication::translate("QObject", "Review records were found without a profile. "
+                                                                    "The new profile starts with an empty heart; "
+                                                                    "the records as they were are kept as:") +
+                             list(kept))
+                                .toStdString());
+    if (!heldBack.empty())
+        problems_.push_back(
+            (QCoreApplication::translate("QObject", "Review records were found without a profile, and there is no "
+                                                    "room to keep them aside. They are left as they are, and "
+                                                    "your reviews are not saved over them:") +
+             list(heldBack))
+                .toStdString());
 }
 
 bool LearnerRecord::SetReviewByPages(bool pages, std::string* error)
@@ -178,7 +204,7 @@ bool LearnerRecord::SyncReview(const QDate& today, std::string* error)
     for (const auto& [book, path] : {std::pair{&review_, &reviewPath_}, std::pair{&pages_, &pagesPath_}})
         if (book->Sync(heart_, today)) {
             changed = true;
-            written = (!Loaded() || WriteSidecar(*path, book->Serialize(), error)) && written;
+            written = (!Loaded() || WriteBook(*path, book->Serialize(), error)) && written;
         }
     if (changed)
         emit ReviewChanged();

@@ -17,6 +17,7 @@
 
 #include <QDate>
 #include <QObject>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -66,14 +67,18 @@ class LearnerRecord : public QObject
         std::string problem; // what was wrong, in words
         std::string backup;  // the damaged file as it was; empty when no copy could be made
         std::vector<std::string> reviewBackups;
+        std::vector<std::string> reviewsHeldBack; // could not be kept aside: left as they are, unwritten
     };
     ProfileRead ReadProfileFile(const std::string& path) const;
     // Writes the profile file whole or not at all, its folder made first. False, with the reason.
     static bool SaveProfileFile(const std::string& path, const ProfileData& data, std::string* error);
 
     // Keeps a copy of each review book that a heart of these ayas would take items from (before a
-    // damaged profile's heart replaces the heart); the copies' paths.
-    std::vector<std::string> KeepReviewsBeforeLoss(const std::vector<std::string>& ayas) const;
+    // damaged profile's heart replaces the heart); the copies' paths. A book that can be neither copied
+    // nor moved aside is held back: it is never written over while this learner is loaded, and its path
+    // goes to heldBack (when given).
+    std::vector<std::string> KeepReviewsBeforeLoss(const std::vector<std::string>& ayas,
+                                                   std::vector<std::string>* heldBack = nullptr) const;
     // For a profile being created: review records already beside it (left by a program killed before
     // it wrote the profile) would be emptied by the new, empty heart; each is kept whole as .bak first,
     // and that is reported in Problems().
@@ -121,5 +126,9 @@ class LearnerRecord : public QObject
     SelfTest aids_;
     DrillSettings drill_;
     Recordings recordings_;
+    // Writes a review book, unless it is held back (see KeepReviewsBeforeLoss).
+    bool WriteBook(const std::string& path, const QByteArray& bytes, std::string* error) const;
     std::vector<std::string> problems_;
+    // Review books that would lose items and could not be kept aside: not written over.
+    mutable std::set<std::string> heldBack_;
 };

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "profile_file.h"
 
+#include <cstdio>
+
 #include "file_write.h"
 #include "naming.h"
 #include "sura.h"
@@ -195,5 +197,9 @@ std::string KeepDamagedCopy(const std::string& path)
     if (!IsReadableRegularFile(path)) // nothing to keep, and a FIFO would never end its copy
         return {};
     QFile::remove(backup);
-    return QFile::copy(from, backup) ? backup.toStdString() : std::string();
+    if (QFile::copy(from, backup))
+        return backup.toStdString();
+    // No room for a copy (a full disk): the file itself is moved aside, which needs none.
+    QFile::remove(backup); // what a failed copy left
+    return std::rename(path.c_str(), backup.toStdString().c_str()) == 0 ? backup.toStdString() : std::string();
 }

@@ -34,8 +34,9 @@ bool SaveProfileFile(const std::string& path, const ProfileData& data, std::stri
 // be read (its current aya empty when it was not valid).
 bool ReadProfile(const std::string& path, ProfileData* out, std::string* problem);
 
-// Copies the damaged profile at path to path + ".bak" (replacing an older copy) before a save replaces
-// it. The copy's path, or empty when there is no file or it could not be copied.
+// Copies the damaged file at path to path + ".bak" (replacing an older copy) before a save replaces it;
+// when there is no room for a copy, moves the file there instead (a rename needs no space). The copy's
+// path, or empty when there is no file or it could be neither copied nor moved.
 std::string KeepDamagedCopy(const std::string& path);
 
 // Why name cannot be a profile name (the file format and the file system must both hold it), or empty

@@ -9,10 +9,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cmath>
+#include <string>
+#include <unistd.h>
 
 class TestLearnerRecord : public QObject
 {
@@ -203,6 +206,58 @@ class TestLearnerRecord : public QObject
         QVERIFY(again.SetReviewByPages(false, &error));
         const int index = again.Review().Find(113, 1);
         QCOMPARE(int(again.Review().Items()[size_t(index)].reviews.size()), 1); // kept while pages showed
+    }
+
+    // A review record found without its profile is never emptied by the new learner's empty heart: it is
+    // copied aside; on a full disk, moved aside (a rename needs no room); and when it can be neither, it
+    // is left as it is and not written over, and the learner is told either way.
+    void orphanedReviewKeptWithoutRoom()
+    {
+        QByteArray review = "varnel-review 1\n";
+        for (int a = 1; a <= 200; ++a)
+            review += QByteArray::fromStdString("2\t" + std::to_string(a) + "\t" + std::to_string(a)) +
+                      "\t2026-12-01\t2026-11-20\t4.0\t5.0\t2026-11-20\n";
+        // Neither copy nor move: a folder holds the backup's name.
+        QVERIFY(fixtures::PutFile(Path("Held.review"), review));
+        QVERIFY(QDir().mkpath(Path("Held.review.bak/inside")));
+        {
+            LearnerRecord record;
+            record.Load(Path("Held.varn").toStdString());
+            record.KeepOrphanedReviews();
+            const std::vector<std::string> told = record.TakeProblems();
+            QVERIFY2(told.size() == 1 && told[0].find("no room to keep them aside") != std::string::npos,
+                     told.empty() ? "nothing told" : told[0].c_str());
+            std::string error;
+            QVERIFY(record.SyncReview(QDate(2026, 12, 8), &error) || !error.empty());
+            QVERIFY(!record.SaveReview(&error));
+            QVERIFY2(error.find("left as it is") != std::string::npos, error.c_str());
+            QCOMPARE(fixtures::ReadFile(Path("Held.review")), review);
+        }
+        if (::geteuid() != 0)
+            QSKIP("SKIPPED: the full disk needs a small tmpfs, which needs root");
+        const QString mount = dir_.filePath("small");
+        QVERIFY(QDir().mkpath(mount + "/profiles"));
+        if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=64k", "tmpfs", mount}) != 0)
+            QSKIP("SKIPPED: a tmpfs could not be mounted here");
+        struct Unmount {
+            QString at;
+            ~Unmount() { QProcess::execute("umount", {at}); }
+        } unmount{mount};
+        QVERIFY(QDir(mount).mkpath("profiles"));
+        QVERIFY(fixtures::PutFile(mount + "/profiles/Bob.review", review));
+        {
+            QFile filler(mount + "/filler");
+            QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+            const QByteArray block(1024, 'f');
+            while (filler.write(block) == block.size()) {
+            }
+        }
+        LearnerRecord record;
+        record.Load((mount + "/profiles/Bob.varn").toStdString());
+        record.KeepOrphanedReviews();
+        const std::vector<std::string> told = record.TakeProblems();
+        QVERIFY(told.size() == 1 && told[0].find("Bob.review.bak") != std::string::npos);
+        QCOMPARE(fixtures::ReadFile(mount + "/profiles/Bob.review.bak"), review);
     }
 
     void drillSettingsText()
