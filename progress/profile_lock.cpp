@@ -4,6 +4,7 @@
 #include "file_write.h"
 
 #include <QSysInfo>
+#include <sys/stat.h>
 
 ProfileLock::Result ProfileLock::Take(const std::string& path, const TakeOverQuestion& takeOver)
 {
@@ -13,7 +14,17 @@ ProfileLock::Result ProfileLock::Take(const std::string& path, const TakeOverQue
     std::string error;
     if (slash != std::string::npos)
         MakeFolder(path.substr(0, slash), &error);
-    auto lock = std::make_unique<QLockFile>(QString::fromStdString(path) + ".lock");
+    // A lock is a regular file or nothing: a FIFO, a folder or a link (to /dev/zero, say) would be read
+    // by the lock's owner check, and a FIFO's read never ends. Such a lock is no lock: unguarded.
+    struct stat st {
+    };
+    const std::string lockPath = path + ".lock";
+    if (::lstat(lockPath.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
+        lock_.reset();
+        held_.clear();
+        return Result::Unguarded;
+    }
+    auto lock = std::make_unique<QLockFile>(QString::fromStdString(lockPath));
     // Staleness is the owner's: a lock whose program is gone is taken over, however young.
     lock->setStaleLockTime(0);
     if (!lock->tryLock(0) && lock->error() == QLockFile::LockFailedError) {

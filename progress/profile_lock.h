@@ -17,7 +17,8 @@ class ProfileLock
   public:
     enum class Result {
         Taken,     // this program holds it now (or held it already)
-        Unguarded, // no lock can be made (a full disk, a folder that cannot be written to): it opens unguarded
+        Unguarded, // no lock can be made (a full disk, a folder that cannot be written to, something other
+                   // than a regular file where the lock goes): it opens unguarded
         Busy,      // another program on this computer holds it
         Declined,  // made on another computer, and the learner chose not to take it over
     };

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
 
 namespace
 {
@@ -240,6 +241,16 @@ class TestProfileFile : public QObject
         ProfileLock third;
         QCOMPARE(third.Take(dir.filePath("standing/Yusuf.varn").toStdString(), answer(true)),
                  ProfileLock::Result::Unguarded);
+
+        // A lock that is no regular file (a FIFO, a link to /dev/zero, a folder) is never read, which
+        // would never end: the profile opens unguarded at once.
+        const QString fifo = dir.filePath("profiles/Fifo.varn");
+        QVERIFY(::mkfifo((fifo + ".lock").toLocal8Bit().constData(), 0600) == 0);
+        QVERIFY(QFile::link("/dev/zero", dir.filePath("profiles/Zero.varn.lock")));
+        QVERIFY(QDir().mkpath(dir.filePath("profiles/Folder.varn.lock")));
+        for (const char* name : {"Fifo", "Zero", "Folder"})
+            QCOMPARE(third.Take(dir.filePath(QString("profiles/%1.varn").arg(name)).toStdString(), answer(true)),
+                     ProfileLock::Result::Unguarded);
     }
 };
 
