@@ -11,6 +11,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
 
 namespace
 {
@@ -129,10 +130,22 @@ class TestVarnelPack : public QObject
                      .hasMatch(),
                  r.out.constData());
         QVERIFY(fixtures::WriteArchive(dir.filePath("pack.dat"), {{"112.001.ogg", tone}}));
+        // Beside the recording, entries that are not checked: each is named on standard error, and why.
+        QVERIFY(::mkfifo(dir.filePath("mine/112002.ogg").toLocal8Bit().constData(), 0600) == 0);
+        QVERIFY(QDir().mkpath(dir.filePath("mine/112003.ogg")));
+        QVERIFY(QFile::link(dir.filePath("gone.ogg"), dir.filePath("mine/112004.ogg")));
+        QVERIFY(fixtures::PutFile(dir.filePath("mine/112005\n.ogg"), tone));
+        QVERIFY(fixtures::PutFile(dir.filePath("mine/notes.txt"), "x"));
         r = Pack({"check", "--pack", dir.filePath("pack.dat"), dir.filePath("mine")});
         QCOMPARE(r.status, 0);
         QVERIFY2(r.out.startsWith("{\"aya\": \"112:1\", \"score\": 100, \"verdict\": \"match\""),
                  r.out.constData());
+        QCOMPARE(r.out.count('\n'), 1);
+        for (const char* skipped :
+             {"112002.ogg: skipped: not a regular file", "112003.ogg: skipped: not a regular file",
+              "112004.ogg: skipped: not a regular file", "112005\\x0a.ogg: skipped: not named",
+              "notes.txt: skipped: not named"})
+            QVERIFY2(r.err.contains(skipped), r.err.constData());
         r = Pack({"check", reference, dir.filePath("none.ogg")});
         QCOMPARE(r.status, 1);
         QVERIFY2(r.err.contains("none.ogg") && r.err.contains("no such file"), r.err.constData());

@@ -19,6 +19,7 @@
 #include <cstdio>
 #include <cstring>
 #include <ctime>
+#include <filesystem>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -281,43 +282,86 @@ std::vector<listen::SimilarRecitation> SimilarInPack(KelRes& pack, int sura, int
     return out;
 }
 
+// A file name as it can be printed on a line: control characters and bytes that are not UTF-8 escaped.
+std::string Printable(const std::string& name)
+{
+    const QString text = QString::fromUtf8(name.data(), int(name.size()));
+    const bool utf8 = text.toUtf8() == QByteArray(name.data(), int(name.size()));
+    std::string out;
+    for (unsigned char c : name) {
+        char escaped[8];
+        if (c < 0x20 || c == 0x7f || (!utf8 && c >= 0x80)) {
+            std::snprintf(escaped, sizeof escaped, "\\x%02x", c);
+            out += escaped;
+        } else {
+            out += char(c);
+        }
+    }
+    return out;
+}
+
+// Checks each recording SSSAAA.* of folder against pack's recitation of its aya: a JSON line each on
+// standard output; every entry that is not checked is named on standard error, with why.
+int CheckFolder(KelRes& pack, const std::string& folder)
+{
+    namespace fs = std::filesystem;
+    std::error_code code;
+    if (!fs::is_directory(folder, code))
+        return Fail("cannot read the folder \"" + folder + "\": no such folder");
+    std::vector<fs::path> entries;
+    for (const auto& entry : fs::directory_iterator(folder, code))
+        entries.push_back(entry.path());
+    std::sort(entries.begin(), entries.end());
+    int checked = 0;
+    for (const fs::path& path : entries) {
+        const std::string name = path.filename().string(), shown = Printable(name);
+        auto skip = [&shown](const std::string& why) {
+            std::cerr << "varnel-pack: " << shown << ": skipped: " << why << "\n";
+        };
+        std::error_code ignored;
+        if (!fs::is_regular_file(path, ignored)) { // a folder, a FIFO, a device, a broken link
+            skip("not a regular file");
+            continue;
+        }
+        // A learner's recording is named by its aya: SSSAAA (002255.ogg is 2:255).
+        const size_t dot = name.find('.');
+        const std::string base = name.substr(0, dot);
+        const bool digits = base.size() == 6 && std::all_of(base.begin(), base.end(),
+                                                            [](char c) { return c >= '0' && c <= '9'; });
+        const int sura = digits ? std::stoi(base.substr(0, 3)) : 0,
+                  aya = digits ? std::stoi(base.substr(3)) : 0;
+        if (!digits || shown != name || sura < 1 || sura > 114 || aya < 1) {
+            skip("not named by an aya (SSSAAA.ogg)");
+            continue;
+        }
+        const std::string item = SoundName(AyaKey(PadSura(IntToString(sura)), aya));
+        if (!pack.Contains(item)) {
+            skip("the pack has no recitation of " + std::to_string(sura) + ":" + std::to_string(aya));
+            continue;
+        }
+        const QByteArray bytes = pack.Extract(item, KelRes::kMaxRecordingBytes);
+        const std::vector<char> reference(bytes.begin(), bytes.end());
+        std::vector<char> learner;
+        std::string error;
+        listen::CheckResult result;
+        if (!ReadWhole(path.string(), &learner, &error) ||
+            !listen::Check(reference, learner, &result, &error, SimilarInPack(pack, sura, aya))) {
+            skip(error);
+            continue;
+        }
+        std::cout << WithAya(listen::ToJson(result), sura, aya) << "\n";
+        ++checked;
+    }
+    return checked > 0 ? kSuccess : Fail("no recording in \"" + folder + "\" could be checked");
+}
+
 int CheckRecitation(const std::vector<std::string>& args)
 {
     if (args.size() == 3 && args[0] == "--pack") {
         KelRes pack;
         if (!OpenArchive(pack, args[1]))
             return kFailure;
-        const QDir folder(QString::fromStdString(args[2]));
-        if (!folder.exists())
-            return Fail("cannot read the folder \"" + args[2] + "\": no such folder");
-        int checked = 0;
-        for (const QString& name : folder.entryList(QDir::Files, QDir::Name)) {
-            // A learner's recording is named by its aya: SSSAAA (002255.ogg is 2:255).
-            const QString base = QFileInfo(name).completeBaseName();
-            const int sura = base.left(3).toInt(), aya = base.mid(3).toInt();
-            if (base.size() != 6 || !base.contains(QRegularExpression("^\\d{6}$")) || sura < 1 ||
-                sura > 114 || aya < 1)
-                continue;
-            const std::string item = SoundName(AyaKey(PadSura(IntToString(sura)), aya));
-            std::vector<char> reference, learner;
-            std::string error;
-            listen::CheckResult result;
-            if (!pack.Contains(item)) {
-                std::cerr << "varnel-pack: " << name.toStdString() << ": the pack has no recitation of "
-                          << sura << ":" << aya << "\n";
-                continue;
-            }
-            const QByteArray bytes = pack.Extract(item, KelRes::kMaxRecordingBytes);
-            reference.assign(bytes.begin(), bytes.end());
-            if (!ReadWhole(folder.filePath(name).toStdString(), &learner, &error) ||
-                !listen::Check(reference, learner, &result, &error, SimilarInPack(pack, sura, aya))) {
-                std::cerr << "varnel-pack: " << name.toStdString() << ": " << error << "\n";
-                continue;
-            }
-            std::cout << WithAya(listen::ToJson(result), sura, aya) << "\n";
-            ++checked;
-        }
-        return checked > 0 ? kSuccess : Fail("no recording in \"" + args[2] + "\" could be checked");
+        return CheckFolder(pack, args[2]);
     }
     // REFERENCE LEARNER, with the recitations of similar ayas as --similar S:A=FILE.
     std::vector<std::string> files;
