@@ -147,6 +147,10 @@ void Prepare(Aya* aya, bool ogg)
             "\"" + aya->recording + "\" is no recording that can be played (MP3, Ogg, FLAC or WAV)";
         return;
     }
+    if (sound::HasNonFiniteSamples(bytes.constData(), size_t(bytes.size()))) {
+        aya->problem = "\"" + aya->recording + "\" holds samples that are not numbers (damaged)";
+        return;
+    }
     if (ogg) {
         sound::Pcm pcm;
         std::vector<char> encoded;

@@ -3,6 +3,7 @@
 #include "vector_state.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 namespace sound
@@ -250,6 +251,24 @@ Result DecodeAll(const void* data, size_t size, Pcm* out, const DecodeLimits& li
     out->rate = outRate;
     out->channels = outChannels;
     return Ok;
+}
+
+bool HasNonFiniteSamples(const void* data, size_t size)
+{
+    MemoryFile file{nullptr, static_cast<const char*>(data), sf_count_t(size), 0};
+    SF_INFO info{};
+    const SndfilePtr handle(sf_open_virtual(MemoryIo(), SFM_READ, &info, &file));
+    if (!handle || CheckFormat(info) != Ok)
+        return false;
+    const int subtype = info.format & SF_FORMAT_SUBMASK;
+    if (subtype != SF_FORMAT_FLOAT && subtype != SF_FORMAT_DOUBLE)
+        return false;
+    std::vector<double> chunk(size_t(4096) * size_t(info.channels));
+    for (sf_count_t got; (got = sf_readf_double(handle.get(), chunk.data(), 4096)) > 0;)
+        for (sf_count_t k = 0; k < got * info.channels; ++k)
+            if (!std::isfinite(chunk[size_t(k)]))
+                return true;
+    return false;
 }
 
 Result MeasureLength(const void* data, size_t size, unsigned* milliseconds)

@@ -164,6 +164,10 @@ constexpr int64_t kMaxDecodeInputSamples = int64_t(600) * 96000 * 2;
 // Decodes a whole block of encoded audio within limits. ErrFormat when it is not audio, ErrUnsupported
 // beyond what is played, ErrTooLong when it would pass the limits (out is then empty).
 Result DecodeAll(const void* data, size_t size, Pcm* out, const DecodeLimits& limits = DecodeLimits());
+// True when a block of encoded audio stores samples as floating point and one of them is no finite number
+// (NaN or infinite): such a sample compares false with everything and passes any test. Other encodings
+// cannot hold one, and are not decoded to tell.
+bool HasNonFiniteSamples(const void* data, size_t size);
 // Encodes as Ogg Vorbis (quality 0..1).
 Result EncodeOggVorbis(const Pcm& pcm, double quality, std::vector<char>* out);
 // Encodes as 16-bit WAV.

@@ -21,6 +21,7 @@
 #include <QTemporaryDir>
 #include <cmath>
 #include <functional>
+#include <limits>
 #include <map>
 #include <string>
 #include <vector>
@@ -74,6 +75,28 @@ inline QByteArray ToneOgg(int ms, std::vector<double> frequencies = {440.0}, int
     std::vector<char> ogg;
     sound::EncodeOggVorbis(pcm, 0.4, &ogg);
     return QByteArray(ogg.data(), int(ogg.size()));
+}
+
+// pcm as a 32-bit float WAV, written by hand (the project's encoder writes whole numbers only), with
+// the sample at index poison set to NaN when it is within the samples.
+inline QByteArray FloatWav(const sound::Pcm& pcm, size_t poison = size_t(-1))
+{
+    QByteArray wav;
+    auto put32 = [&wav](uint32_t v) { wav.append(reinterpret_cast<const char*>(&v), 4); };
+    auto put16 = [&wav](uint16_t v) { wav.append(reinterpret_cast<const char*>(&v), 2); };
+    const uint32_t bytes = uint32_t(pcm.samples.size() * 4);
+    wav.append("RIFF");
+    put32(36 + bytes);
+    wav.append("WAVEfmt ");
+    put32(16), put16(3), put16(uint16_t(pcm.channels)), put32(uint32_t(pcm.rate));
+    put32(uint32_t(pcm.rate * pcm.channels * 4)), put16(uint16_t(pcm.channels * 4)), put16(32);
+    wav.append("data");
+    put32(bytes);
+    std::vector<float> samples = pcm.samples;
+    if (poison < samples.size())
+        samples[poison] = std::numeric_limits<float>::quiet_NaN();
+    wav.append(reinterpret_cast<const char*>(samples.data()), int(bytes));
+    return wav;
 }
 
 inline QByteArray Png(int width, int height, QColor colour = Qt::darkGreen)

@@ -236,21 +236,7 @@ class TestCheck : public QObject
     void aSampleThatIsNoNumberIsRefused()
     {
         const sound::Pcm said = Decoded(reference_);
-        // 32-bit float WAV, written by hand: the project's encoder writes whole numbers only.
-        QByteArray wav;
-        auto put32 = [&wav](uint32_t v) { wav.append(reinterpret_cast<const char*>(&v), 4); };
-        auto put16 = [&wav](uint16_t v) { wav.append(reinterpret_cast<const char*>(&v), 2); };
-        const uint32_t bytes = uint32_t(said.samples.size() * 4);
-        wav.append("RIFF");
-        put32(36 + bytes);
-        wav.append("WAVEfmt ");
-        put32(16), put16(3), put16(uint16_t(said.channels)), put32(uint32_t(said.rate));
-        put32(uint32_t(said.rate * said.channels * 4)), put16(uint16_t(said.channels * 4)), put16(32);
-        wav.append("data");
-        put32(bytes);
-        std::vector<float> samples = said.samples;
-        samples[samples.size() / 2] = std::numeric_limits<float>::quiet_NaN();
-        wav.append(reinterpret_cast<const char*>(samples.data()), int(bytes));
+        const QByteArray wav = fixtures::FloatWav(said, said.samples.size() / 2);
         const std::vector<char> broken(wav.begin(), wav.end());
         listen::CheckResult r;
         std::string error;

@@ -226,6 +226,8 @@ class TestImport : public QObject
                                      << "001.005";
         QTest::newRow("unreadable recording") << "junk"
                                               << "is no recording";
+        QTest::newRow("a sample that is no number") << "nan"
+                                                    << "samples that are not numbers";
         QTest::newRow("wrong aya count") << "short text"
                                          << "holds 6 of the 7 ayas of sura 1";
         QTest::newRow("aya outside the sura") << "bad aya"
@@ -249,6 +251,12 @@ class TestImport : public QObject
         if (setup == "junk") {
             for (const QString& f : QDir(audio).entryList({"001004.*"}))
                 QVERIFY(fixtures::PutFile(audio + "/" + f, QByteArray(3000, 'j')));
+        }
+        if (setup == "nan") {
+            sound::Pcm pcm{8000, 1, std::vector<float>(4000, 0.25f)};
+            for (const QString& f : QDir(audio).entryList({"001004.*"}))
+                QVERIFY(QFile::remove(audio + "/" + f));
+            QVERIFY(fixtures::PutFile(audio + "/001004.wav", fixtures::FloatWav(pcm, 2000)));
         }
         if (setup == "short text")
             QVERIFY(fixtures::PutFile(text = work.filePath("short.txt"), Fatiha("x", 6)));
