@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings_file.h"
 
+#include <algorithm>
+
 #include "file_write.h"
 
 #include <QFile>
@@ -68,6 +70,9 @@ void Remember(const std::string& path, const std::map<std::string, QString>& val
 void SettingsFile::Load()
 {
     values_.clear();
+    dropped_.clear();
+    backup_.clear();
+    cut_ = false;
     if (!IsReadableRegularFile(path_))
         return;
     Known now;
@@ -77,10 +82,42 @@ void SettingsFile::Load()
         return;
     }
     QFile file(QString::fromStdString(path_));
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxBytes)
+    if (!file.open(QIODevice::ReadOnly))
         return;
-    values_ = Parse(file.read(kMaxBytes));
-    Remember(path_, values_);
+    // Line by line, so that one damaged value (a line longer than any setting) costs only itself: it is
+    // left out, as is whatever would take the settings past kMaxBytes, and the rest is kept.
+    QByteArray kept;
+    bool cut = false;
+    while (!file.atEnd()) {
+        QByteArray line = file.readLine(kMaxLineBytes + 1);
+        if (line.size() >= kMaxLineBytes && !line.endsWith('\n')) {
+            const int equals = line.indexOf('=');
+            dropped_.push_back(equals > 0 ? line.left(std::min(equals, 80)).trimmed().toStdString() : std::string());
+            while (!file.atEnd() && !file.readLine(kMaxLineBytes + 1).endsWith('\n')) {
+            }
+            cut = true;
+            continue;
+        }
+        if (kept.size() + line.size() > kMaxBytes) {
+            cut = true;
+            break;
+        }
+        kept += line;
+    }
+    values_ = Parse(kept);
+    cut_ = cut;
+    if (!cut) {
+        Remember(path_, values_);
+        return;
+    }
+    // The file as it was, for whoever wants what was left out; moved aside when there is no room for a
+    // copy (the next change writes what was kept).
+    const QString backup = QString::fromStdString(path_) + ".bak";
+    QFile::remove(backup);
+    file.close();
+    if (QFile::copy(QString::fromStdString(path_), backup) ||
+        (QFile::remove(backup), QFile::rename(QString::fromStdString(path_), backup)))
+        backup_ = backup.toStdString();
 }
 
 QString SettingsFile::Text(const std::string& key, const QString& fallback) const

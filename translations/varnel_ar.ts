@@ -1844,6 +1844,18 @@
         <source>Said differently, in the reciter's time: %1.</source>
         <translation>المقروء بغير لفظه، بوقت القارئ: %1.</translation>
     </message>
+    <message>
+        <source>%1 held more than settings can be (a damaged value): what could not be read is left out, and every other setting is kept.</source>
+        <translation>احتوى %1 على أكثر مما تحتمله الإعدادات (قيمة تالفة): تُرك ما تعذّرت قراءته، وحُفظت الإعدادات الأخرى كلها.</translation>
+    </message>
+    <message>
+        <source>There is no room to keep your review record %1 aside: it is left as it is, and your reviews are not saved over it.</source>
+        <translation>لا متّسع لحفظ سجلّ مراجعتك %1 جانبًا: تُرك كما هو، ولا تُحفظ مراجعاتك فوقه.</translation>
+    </message>
+    <message>
+        <source>Review records were found without a profile, and there is no room to keep them aside. They are left as they are, and your reviews are not saved over them:</source>
+        <translation>وُجدت سجلات مراجعة بلا ملف تعريف، ولا متّسع لحفظها جانبًا. تُركت كما هي، ولا تُحفظ مراجعاتك فوقها:</translation>
+    </message>
 </context>
 <context>
     <name>QTabBar</name>

@@ -1820,6 +1820,18 @@
         <source>Said differently, in the reciter's time: %1.</source>
         <translation>ভিন্নভাবে পড়া, কারীর সময়ে: %1।</translation>
     </message>
+    <message>
+        <source>%1 held more than settings can be (a damaged value): what could not be read is left out, and every other setting is kept.</source>
+        <translation>%1-এ সেটিংসের ধারণক্ষমতার চেয়ে বেশি ছিল (একটি নষ্ট মান): যা পড়া যায়নি তা বাদ দেওয়া হয়েছে, আর অন্য সব সেটিং রাখা হয়েছে।</translation>
+    </message>
+    <message>
+        <source>There is no room to keep your review record %1 aside: it is left as it is, and your reviews are not saved over it.</source>
+        <translation>আপনার পুনরাবৃত্তির খতিয়ান %1 আলাদা করে রাখার জায়গা নেই: সেটি যেমন ছিল তেমনই রাখা হয়েছে, আর আপনার পুনরাবৃত্তি সেটির ওপর সংরক্ষণ করা হচ্ছে না।</translation>
+    </message>
+    <message>
+        <source>Review records were found without a profile, and there is no room to keep them aside. They are left as they are, and your reviews are not saved over them:</source>
+        <translation>প্রোফাইল ছাড়া পুনরাবৃত্তির রেকর্ড পাওয়া গেছে, আর সেগুলো আলাদা করে রাখার জায়গা নেই। সেগুলো যেমন ছিল তেমনই রাখা হয়েছে, আর আপনার পুনরাবৃত্তি সেগুলোর ওপর সংরক্ষণ করা হচ্ছে না:</translation>
+    </message>
 </context>
 <context>
     <name>QTabBar</name>

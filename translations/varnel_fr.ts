@@ -1820,6 +1820,18 @@
         <source>Said differently, in the reciter's time: %1.</source>
         <translation>Dit autrement, dans le temps du récitant : %1.</translation>
     </message>
+    <message>
+        <source>%1 held more than settings can be (a damaged value): what could not be read is left out, and every other setting is kept.</source>
+        <translation>%1 contenait plus que des réglages ne peuvent contenir (une valeur endommagée) : ce qui n'a pu être lu est laissé de côté, et tous les autres réglages sont conservés.</translation>
+    </message>
+    <message>
+        <source>There is no room to keep your review record %1 aside: it is left as it is, and your reviews are not saved over it.</source>
+        <translation>La place manque pour mettre de côté votre registre de révision %1 : il est laissé tel quel, et vos révisions ne sont pas enregistrées par-dessus.</translation>
+    </message>
+    <message>
+        <source>Review records were found without a profile, and there is no room to keep them aside. They are left as they are, and your reviews are not saved over them:</source>
+        <translation>Des registres de révision ont été trouvés sans profil, et la place manque pour les mettre de côté. Ils sont laissés tels quels, et vos révisions ne sont pas enregistrées par-dessus :</translation>
+    </message>
 </context>
 <context>
     <name>QTabBar</name>

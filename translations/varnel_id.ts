@@ -1814,6 +1814,18 @@
         <source>Said differently, in the reciter's time: %1.</source>
         <translation>Dibaca berbeda, menurut waktu qari: %1.</translation>
     </message>
+    <message>
+        <source>%1 held more than settings can be (a damaged value): what could not be read is left out, and every other setting is kept.</source>
+        <translation>%1 berisi lebih dari yang dapat dimuat pengaturan (nilai yang rusak): yang tidak dapat dibaca dilewati, dan semua pengaturan lain tetap disimpan.</translation>
+    </message>
+    <message>
+        <source>There is no room to keep your review record %1 aside: it is left as it is, and your reviews are not saved over it.</source>
+        <translation>Tidak ada ruang untuk menyimpan catatan murajaah Anda %1 terpisah: catatan itu dibiarkan apa adanya, dan murajaah Anda tidak disimpan menimpanya.</translation>
+    </message>
+    <message>
+        <source>Review records were found without a profile, and there is no room to keep them aside. They are left as they are, and your reviews are not saved over them:</source>
+        <translation>Catatan murajaah ditemukan tanpa profil, dan tidak ada ruang untuk menyimpannya terpisah. Catatan itu dibiarkan apa adanya, dan murajaah Anda tidak disimpan menimpanya:</translation>
+    </message>
 </context>
 <context>
     <name>QTabBar</name>

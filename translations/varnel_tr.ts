@@ -1814,6 +1814,18 @@
         <source>Said differently, in the reciter's time: %1.</source>
         <translation>Farklı okunan, kârinin süresinde: %1.</translation>
     </message>
+    <message>
+        <source>%1 held more than settings can be (a damaged value): what could not be read is left out, and every other setting is kept.</source>
+        <translation>%1, ayarların alabileceğinden fazlasını içeriyordu (bozuk bir değer): okunamayan kısım dışarıda bırakıldı, diğer tüm ayarlar korundu.</translation>
+    </message>
+    <message>
+        <source>There is no room to keep your review record %1 aside: it is left as it is, and your reviews are not saved over it.</source>
+        <translation>Tekrar kaydınız %1 için bir kenara ayıracak yer yok: olduğu gibi bırakıldı ve tekrarlarınız onun üzerine kaydedilmiyor.</translation>
+    </message>
+    <message>
+        <source>Review records were found without a profile, and there is no room to keep them aside. They are left as they are, and your reviews are not saved over them:</source>
+        <translation>Profili olmayan tekrar kayıtları bulundu ve bunları bir kenara ayırmak için yer yok. Oldukları gibi bırakıldılar; tekrarlarınız bunların üzerine kaydedilmiyor:</translation>
+    </message>
 </context>
 <context>
     <name>QTabBar</name>

@@ -1820,6 +1820,18 @@
         <source>Said differently, in the reciter's time: %1.</source>
         <translation>مختلف پڑھا ہوا، قاری کے وقت میں: %1۔</translation>
     </message>
+    <message>
+        <source>%1 held more than settings can be (a damaged value): what could not be read is left out, and every other setting is kept.</source>
+        <translation>%1 میں ترتیبات کی گنجائش سے زیادہ تھا (ایک خراب قدر): جو پڑھا نہ جا سکا وہ چھوڑ دیا گیا، اور باقی سب ترتیبات محفوظ ہیں۔</translation>
+    </message>
+    <message>
+        <source>There is no room to keep your review record %1 aside: it is left as it is, and your reviews are not saved over it.</source>
+        <translation>آپ کے دہرائی کے ریکارڈ %1 کو الگ رکھنے کی جگہ نہیں: وہ جیسا ہے ویسا چھوڑ دیا گیا ہے، اور آپ کی دہرائی اس کے اوپر محفوظ نہیں کی جاتی۔</translation>
+    </message>
+    <message>
+        <source>Review records were found without a profile, and there is no room to keep them aside. They are left as they are, and your reviews are not saved over them:</source>
+        <translation>دہرائی کے ریکارڈ کسی پروفائل کے بغیر ملے، اور انہیں الگ رکھنے کی جگہ نہیں۔ وہ جیسے ہیں ویسے چھوڑ دیے گئے ہیں، اور آپ کی دہرائی ان کے اوپر محفوظ نہیں کی جاتی:</translation>
+    </message>
 </context>
 <context>
     <name>QTabBar</name>
