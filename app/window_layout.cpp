@@ -255,10 +255,17 @@ void WindowLayout::PassBy(QWidget* focused, bool forward)
 
 void WindowLayout::FitWindow()
 {
-    if (available_.isEmpty() || window_->isMaximized() || window_->isFullScreen())
+    if (available_.isEmpty() || window_->isFullScreen())
         return;
     // The frame (title bar and borders) must fit too: the inside goes where the screen less the frame is.
     const QRect frame = window_->frameGeometry(), inside = window_->geometry();
+    // Maximised on another screen, it keeps that screen's size where nothing maximises it again (no
+    // window manager): then it is a window like any other, fitted.
+    if (window_->isMaximized()) {
+        if (available_.contains(frame))
+            return;
+        window_->setWindowState(window_->windowState() & ~Qt::WindowMaximized);
+    }
     const QMargins margins(inside.left() - frame.left(), inside.top() - frame.top(),
                            frame.right() - inside.right(), frame.bottom() - inside.bottom());
     const QRect fitted = FitToScreen(inside, available_.marginsRemoved(margins));
@@ -294,12 +301,13 @@ bool WindowLayout::eventFilter(QObject* watched, QEvent* event)
     // The default sizes are shares of the window, known once it is shown at its place.
     if (watched == window_ && event->type() == QEvent::Show && !shown_) {
         shown_ = true;
-        if (restored_) {
-            FitWindow(); // now with the frame the window has on this desktop
+        // Fitted in every case, now with the frame the window has on this desktop: a restored place with
+        // panels that could not be restored is fitted as well.
+        FitWindow();
+        if (restored_)
             FitColumn();
-        } else {
+        else
             SizeDefault();
-        }
     }
     // The interface now reads the other way: panels docked at the side where lines started move to
     // the side where they start now, in the same arrangement; a panel closed stays closed.
