@@ -270,7 +270,7 @@ void MyRecitation::ShowCheck(const CheckWorker::Outcome& outcome)
     const listen::CheckResult& result = outcome.result;
     int sura = 0, aya = 0;
     SplitAyaKey(key, &sura, &aya);
-    QString text;
+    QString text, unkept;
     if (!outcome.checked) {
         text =
             QObject::tr("%1 cannot be checked: %2.").arg(Place(key), QString::fromStdString(outcome.error));
@@ -305,8 +305,8 @@ void MyRecitation::ShowCheck(const CheckWorker::Outcome& outcome)
         // The heart marks the aya while its last check matched; a mark that cannot be kept is told.
         std::string noted;
         if (!record_.NoteCheck(sura, aya, result.verdict == listen::Verdict::Match, &noted))
-            Tell(QObject::tr("The check's mark for %1 could not be kept: %2")
-                     .arg(Place(key), QString::fromStdString(noted).toHtmlEscaped()));
+            unkept = QObject::tr("The check's mark for %1 could not be kept: %2")
+                         .arg(Place(key), QString::fromStdString(noted));
         if (!result.missing.empty())
             text += " " + QObject::tr("Left out, in the reciter's time: %1.").arg(spans(result.missing));
         if (!result.changed.empty())
@@ -338,6 +338,8 @@ void MyRecitation::ShowCheck(const CheckWorker::Outcome& outcome)
         if (result.verdict != listen::Verdict::Different)
             w_.waveforms->SetAlignment(result.path);
     }
+    if (!unkept.isEmpty())
+        text += " " + unkept;
     w_.hearLeftOutButton->setEnabled(!leftOut_.empty());
     w_.checkResult->setText(text);
     Tell(checkTold_.isEmpty() ? text : checkTold_ + " " + text);

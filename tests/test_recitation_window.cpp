@@ -210,6 +210,23 @@ class TestRecitationWindow : public QObject
         QVERIFY(window.Record().Recorded().Matched(sura, aya) && w.heart->MatchMarked(key));
         QVERIFY(ws.Read("profiles/Amina.recordings/matched.txt")
                     .startsWith(QByteArray::fromStdString(Recordings::FileName(sura, aya).substr(0, 6))));
+        // A mark that cannot be kept (a folder stands where it goes) is told, not lost in silence.
+        const QString matched = ws.Path("profiles/Amina.recordings/matched.txt");
+        QVERIFY(QFile::remove(matched));
+        QVERIFY(QDir().mkpath(matched + "/in-the-way"));
+        emit window.Mine()->TheRecorder().Taken(AyaRef::FromKey(key), reciter);
+        QVERIFY2(Verdict(w).contains("could not be kept"), qPrintable(w.checkResult->text()));
+        QVERIFY(QDir(matched).removeRecursively());
+        // A recording that cannot be read is named as the reason, under the waveforms.
+        const QString mine =
+            ws.Path("profiles/Amina.recordings/") + QString::fromStdString(Recordings::FileName(sura, aya));
+        QVERIFY(fixtures::PutFile(mine, QByteArray(2000, 'j')));
+        w.checkResult->clear();
+        Press(w.checkButton);
+        QVERIFY2(Verdict(w).contains("cannot be checked: the learner's recording cannot be read"),
+                 qPrintable(w.checkResult->text()));
+        emit window.Mine()->TheRecorder().Taken(AyaRef::FromKey(key), reciter);
+        QVERIFY2(Verdict(w).contains(", match:"), qPrintable(w.checkResult->text()));
 
         // Speech where the reciter holds a note: no recitation of this aya.
         sound::Pcm other;
