@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <sys/resource.h>
 
 namespace
 {
@@ -244,6 +245,25 @@ class TestCheck : public QObject
         QVERIFY2(error.find("not numbers") != std::string::npos, error.c_str());
         QVERIFY(!listen::Check(broken, reference_, &r, &error));
         QVERIFY2(error.find("reciter") != std::string::npos, error.c_str());
+    }
+
+    // Memory grows with the length, not with its square: a pair of three-minute recordings (an alignment
+    // that kept every cell would hold 324 MB) is checked within a few tens of megabytes more.
+    void longRecordingsInBoundedMemory()
+    {
+        const sound::Pcm one = Decoded(reference_);
+        sound::Pcm longer{one.rate, one.channels, {}};
+        while (longer.Frames() < size_t(one.rate) * 180)
+            longer.samples.insert(longer.samples.end(), one.samples.begin(), one.samples.end());
+        const std::vector<char> bytes = Wav(longer);
+        rusage before{};
+        ::getrusage(RUSAGE_SELF, &before);
+        const listen::CheckResult r = Checked(bytes, bytes);
+        rusage after{};
+        ::getrusage(RUSAGE_SELF, &after);
+        QCOMPARE(r.verdict, listen::Verdict::Match);
+        const long grownMb = (after.ru_maxrss - before.ru_maxrss) / 1024;
+        QVERIFY2(grownMb < 120, qPrintable(QString("%1 MB").arg(grownMb)));
     }
 
     // aubio is loaded when first needed: a library that is missing, or that is not aubio, is refused

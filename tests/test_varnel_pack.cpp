@@ -153,6 +153,13 @@ class TestVarnelPack : public QObject
         QCOMPARE(r.status, 1);
         QVERIFY2(r.err.contains("cannot be read"), r.err.constData());
         QCOMPARE(Pack({"check", reference}).status, 2);
+        // A file larger than any recording (a sparse one here) is refused before it is read.
+        QFile sparse(dir.filePath("sparse.wav"));
+        QVERIFY(sparse.open(QIODevice::WriteOnly) && sparse.resize(qint64(600) << 20));
+        sparse.close();
+        r = Pack({"check", reference, sparse.fileName()});
+        QCOMPARE(r.status, 1);
+        QVERIFY2(r.err.contains("larger than any recording"), r.err.constData());
         // A similar aya's recitation is offered as S:A=FILE; a mistyped one is a usage error, a missing
         // file a failure that names it.
         QCOMPARE(Pack({"check", reference, mine, "--similar", "113:1=" + reference}).status, 0);
