@@ -63,19 +63,22 @@ void Varn::LoadProfile(const std::string& name)
     LearnerRecord::ProfileRead read = record_.ReadProfileFile(ProfilePath(name));
     ProfileData& data = read.data;
     if (read.damaged) {
-        QString note = read.backup.empty()
-                           ? QString()
-                           : "<br><br>" + QObject::tr("The file as it was is kept as %1.").arg(Html(read.backup));
+        QString note =
+            read.backup.empty()
+                ? QString()
+                : "<br><br>" + QObject::tr("The file as it was is kept as %1.").arg(Html(read.backup));
         for (const std::string& reviewBackup : read.reviewBackups)
             note += "<br><br>" +
                     QObject::tr("Your review record as it was is kept as %1.").arg(Html(reviewBackup));
         for (const std::string& heldBack : read.reviewsHeldBack)
-            note += "<br><br>" + QObject::tr("There is no room to keep your review record %1 aside: it is left "
-                                             "as it is, and your reviews are not saved over it.")
-                                     .arg(Html(heldBack));
+            note +=
+                "<br><br>" + QObject::tr("There is no room to keep your review record %1 aside: it is left "
+                                         "as it is, and your reviews are not saved over it.")
+                                 .arg(Html(heldBack));
         ShowMessage(
             "Varnel",
-            QObject::tr("The profile of %1 could not be read in full: %2.").arg(Html(name), Html(read.problem)) +
+            QObject::tr("The profile of %1 could not be read in full: %2.")
+                    .arg(Html(name), Html(read.problem)) +
                 (data.heart.empty()
                      ? QString()
                      : "<br><br>" + QObject::tr("The ayas of the heart that could be read are kept.")) +

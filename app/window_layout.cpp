@@ -48,7 +48,10 @@ QSize ContentHint(const QDockWidget* dock)
 }
 
 // The width the panels' column takes by default in a window this wide.
-int DefaultColumnWidth(int windowWidth) { return std::clamp(int(windowWidth * kColumnShare), kColumnMin, kColumnMax); }
+int DefaultColumnWidth(int windowWidth)
+{
+    return std::clamp(int(windowWidth * kColumnShare), kColumnMin, kColumnMax);
+}
 
 QByteArray Stored(const WindowSettings& settings, const char* key)
 {

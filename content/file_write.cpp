@@ -2,8 +2,8 @@
 #include "file_write.h"
 
 #include <cctype>
-#include <chrono>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
@@ -15,7 +15,7 @@
 namespace
 {
 
-constexpr int kRandomPartLength = 6;  // the X's of mkstemp()
+constexpr int kRandomPartLength = 6; // the X's of mkstemp()
 // What every temporary of a write carries before its random part: one mark for every file written.
 constexpr char kTemporaryMark[] = "varnel-";
 constexpr mode_t kNewFileMode = 0644; // before the umask, as an ordinary new file

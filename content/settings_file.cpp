@@ -6,8 +6,8 @@
 #include "file_write.h"
 
 #include <QFile>
-#include <sys/stat.h>
 #include <QList>
+#include <sys/stat.h>
 
 namespace
 {
@@ -37,7 +37,8 @@ std::map<std::string, Known>& KnownFiles()
 
 bool Identify(const std::string& path, Known* out)
 {
-    struct stat st {};
+    struct stat st {
+    };
     if (::stat(path.c_str(), &st) != 0)
         return false;
     out->device = st.st_dev;
@@ -92,7 +93,8 @@ void SettingsFile::Load()
         QByteArray line = file.readLine(kMaxLineBytes + 1);
         if (line.size() >= kMaxLineBytes && !line.endsWith('\n')) {
             const int equals = line.indexOf('=');
-            dropped_.push_back(equals > 0 ? line.left(std::min(equals, 80)).trimmed().toStdString() : std::string());
+            dropped_.push_back(equals > 0 ? line.left(std::min(equals, 80)).trimmed().toStdString()
+                                          : std::string());
             while (!file.atEnd() && !file.readLine(kMaxLineBytes + 1).endsWith('\n')) {
             }
             cut = true;

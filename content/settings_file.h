@@ -2,9 +2,10 @@
 // The working folder's own settings file, varnel.ini: INI groups of "key=value" lines, keys named
 // "group/key" ("view/zoom"). It is read once, only from a regular file (a FIFO or a folder reads as no
 // settings, never a hang), a line at a time: a line longer than kMaxLineBytes (a damaged value) and
-// whatever would pass kMaxBytes are left out and the rest kept. It is written whole at every change through WriteFileWhole,
-// like every other file of the program: a kill leaves the old file, a symbolic link is replaced rather
-// than written through, and a failed write says why. No lock file is used: one window owns the file.
+// whatever would pass kMaxBytes are left out and the rest kept. It is written whole at every change through
+// WriteFileWhole, like every other file of the program: a kill leaves the old file, a symbolic link is
+// replaced rather than written through, and a failed write says why. No lock file is used: one window owns
+// the file.
 #pragma once
 
 #include <QByteArray>

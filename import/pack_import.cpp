@@ -212,8 +212,9 @@ int RunAddon(const Options& o, const std::map<std::string, QString>& recordings,
         }
     }
     if (byPack.empty()) {
-        return tell.Problem("no recording of suras " + std::to_string(o.first) + "-" + std::to_string(o.last) +
-                            " in \"" + o.audio.toStdString() + "\" (files SSSAAA.mp3, .ogg, .flac or .wav)");
+        return tell.Problem("no recording of suras " + std::to_string(o.first) + "-" +
+                            std::to_string(o.last) + " in \"" + o.audio.toStdString() +
+                            "\" (files SSSAAA.mp3, .ogg, .flac or .wav)");
     }
     std::vector<QString> written;
     // A cancel takes back every pack this run wrote, the one just written included.
@@ -248,8 +249,8 @@ int RunAddon(const Options& o, const std::map<std::string, QString>& recordings,
         if (o.progress && !o.progress(prepared, total))
             return cancel();
         tell.Written(path.toStdString(),
-                     pack + ": " + std::to_string(ayas.size()) + " recording(s) written to " + path.toStdString() +
-                         " as the recitation \"" + o.recitation.toStdString() +
+                     pack + ": " + std::to_string(ayas.size()) + " recording(s) written to " +
+                         path.toStdString() + " as the recitation \"" + o.recitation.toStdString() +
                          "\"; the other ayas, the pictures and the texts come from the installed pack");
     }
     return 0;
@@ -427,7 +428,8 @@ int RunTelling(const Options& o, Teller& tell)
                 if (o.progress && !o.progress(n, firstOf.size()))
                     cancelled = true;
                 if (n % 50 == 0 || n == firstOf.size())
-                    tell.Say("prepared " + std::to_string(n) + " of " + std::to_string(firstOf.size()) + " ayas");
+                    tell.Say("prepared " + std::to_string(n) + " of " + std::to_string(firstOf.size()) +
+                             " ayas");
             }
         };
         std::vector<std::thread> workers;

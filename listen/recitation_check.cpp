@@ -188,7 +188,8 @@ double BestWarp(const Analysis& reference, const Analysis& learner)
         const PairBand band = ForPair(reference, learner, kWarps[k]);
         const Features a = MakeFeatures(reference, band, 1.0, kWarpStep);
         const Features b = MakeFeatures(learner, band, kWarps[k], kWarpStep);
-        const Alignment alignment = Align(a, b, Radius(a.Count(), b.Count(), kWarpStep), kHoldPenalty, kPauseCost);
+        const Alignment alignment =
+            Align(a, b, Radius(a.Count(), b.Count(), kWarpStep), kHoldPenalty, kPauseCost);
         if (!alignment.path.empty())
             cost[k] = alignment.cost;
     };

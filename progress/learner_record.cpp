@@ -129,7 +129,7 @@ bool LearnerRecord::SaveProfileFile(const std::string& path, const ProfileData& 
 }
 
 std::vector<std::string> LearnerRecord::KeepReviewsBeforeLoss(const std::vector<std::string>& ayas,
-                                                             std::vector<std::string>* heldBack) const
+                                                              std::vector<std::string>* heldBack) const
 {
     std::vector<std::string> kept;
     for (const auto& [book, path] : {std::pair{&review_, &reviewPath_}, std::pair{&pages_, &pagesPath_}})
@@ -150,7 +150,8 @@ bool LearnerRecord::WriteBook(const std::string& path, const QByteArray& bytes, 
 {
     if (heldBack_.count(path)) {
         if (error)
-            *error = "\"" + path + "\" could not be kept aside before it would lose items, so it is left as it is";
+            *error =
+                "\"" + path + "\" could not be kept aside before it would lose items, so it is left as it is";
         return false;
     }
     return WriteSidecar(path, bytes, error);
@@ -167,18 +168,19 @@ void LearnerRecord::KeepOrphanedReviews()
         return where;
     };
     if (!kept.empty())
-        problems_.push_back((QCoreApplication::translate("QObject", "Review records were found without a profile. "
-                                                                    "The new profile starts with an empty heart; "
-                                                                    "the records as they were are kept as:") +
-                             list(kept))
-                                .toStdString());
-    if (!heldBack.empty())
         problems_.push_back(
-            (QCoreApplication::translate("QObject", "Review records were found without a profile, and there is no "
-                                                    "room to keep them aside. They are left as they are, and "
-                                                    "your reviews are not saved over them:") +
-             list(heldBack))
+            (QCoreApplication::translate("QObject", "Review records were found without a profile. "
+                                                    "The new profile starts with an empty heart; "
+                                                    "the records as they were are kept as:") +
+             list(kept))
                 .toStdString());
+    if (!heldBack.empty())
+        problems_.push_back((QCoreApplication::translate(
+                                 "QObject", "Review records were found without a profile, and there is no "
+                                            "room to keep them aside. They are left as they are, and "
+                                            "your reviews are not saved over them:") +
+                             list(heldBack))
+                                .toStdString());
 }
 
 bool LearnerRecord::SetReviewByPages(bool pages, std::string* error)

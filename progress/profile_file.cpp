@@ -201,5 +201,6 @@ std::string KeepDamagedCopy(const std::string& path)
         return backup.toStdString();
     // No room for a copy (a full disk): the file itself is moved aside, which needs none.
     QFile::remove(backup); // what a failed copy left
-    return std::rename(path.c_str(), backup.toStdString().c_str()) == 0 ? backup.toStdString() : std::string();
+    return std::rename(path.c_str(), backup.toStdString().c_str()) == 0 ? backup.toStdString()
+                                                                        : std::string();
 }

@@ -164,10 +164,17 @@ class TestFileWrite : public QObject
     void everyWritersTemporaryIsSwept()
     {
         QTemporaryDir dir;
-        const QStringList written = {"varnel.ini", "recite.ini", "config.ini", "profiles/Amina.varn",
-                                     "profiles/Amina.review", "profiles/Amina.pages", "profiles/Amina.aids",
-                                     "profiles/Amina.drill", "profiles/Amina.recordings/112001.ogg",
-                                     "profiles/Amina.recordings/matched.txt", "quran/s078_s114.dat",
+        const QStringList written = {"varnel.ini",
+                                     "recite.ini",
+                                     "config.ini",
+                                     "profiles/Amina.varn",
+                                     "profiles/Amina.review",
+                                     "profiles/Amina.pages",
+                                     "profiles/Amina.aids",
+                                     "profiles/Amina.drill",
+                                     "profiles/Amina.recordings/112001.ogg",
+                                     "profiles/Amina.recordings/matched.txt",
+                                     "quran/s078_s114.dat",
                                      "quran/extra/Trial/s104_s114.dat"};
         QStringList temporaries;
         for (const QString& name : written) {
@@ -187,7 +194,8 @@ class TestFileWrite : public QObject
         QVERIFY(QFile::exists(dir.filePath("profiles/Amina.recordings/matched.txt.varnel-Live01")));
         // And the writer itself leaves none behind when it succeeds.
         std::string error;
-        QVERIFY(WriteFileWhole(dir.filePath("profiles/Amina.recordings/matched.txt").toStdString(), "112001\n", &error));
+        QVERIFY(WriteFileWhole(dir.filePath("profiles/Amina.recordings/matched.txt").toStdString(),
+                               "112001\n", &error));
         QCOMPARE(QDir(dir.filePath("profiles/Amina.recordings")).entryList(QDir::Files).size(), 2);
     }
 
@@ -203,7 +211,8 @@ class TestFileWrite : public QObject
         SettingsFile settings(path.toStdString());
         settings.Load();
         QVERIFY(settings.Cut());
-        QVERIFY2(settings.DroppedKeys() == std::vector<std::string>{"geometry"}, settings.DroppedKeys().empty() ? "none" : settings.DroppedKeys()[0].c_str());
+        QVERIFY2(settings.DroppedKeys() == std::vector<std::string>{"geometry"},
+                 settings.DroppedKeys().empty() ? "none" : settings.DroppedKeys()[0].c_str());
         QCOMPARE(settings.Number("view/zoom", 1), 1.25);
         QCOMPARE(settings.Text("window/state"), QString("abc"));
         QCOMPARE(settings.Number("sound/speed", 1), 0.75);

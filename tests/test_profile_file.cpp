@@ -249,8 +249,9 @@ class TestProfileFile : public QObject
         QVERIFY(QFile::link("/dev/zero", dir.filePath("profiles/Zero.varn.lock")));
         QVERIFY(QDir().mkpath(dir.filePath("profiles/Folder.varn.lock")));
         for (const char* name : {"Fifo", "Zero", "Folder"})
-            QCOMPARE(third.Take(dir.filePath(QString("profiles/%1.varn").arg(name)).toStdString(), answer(true)),
-                     ProfileLock::Result::Unguarded);
+            QCOMPARE(
+                third.Take(dir.filePath(QString("profiles/%1.varn").arg(name)).toStdString(), answer(true)),
+                ProfileLock::Result::Unguarded);
     }
 };
 
