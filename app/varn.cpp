@@ -36,17 +36,7 @@ Varn::Varn(QWidget* parent) : QMainWindow(parent)
 {
     // What a write killed midway left beside the files the program writes.
     SweepStaleTemporaries(".");
-    settings_.Load();
-    if (settings_.Cut())
-        ShowMessage(
-            "Varnel",
-            QObject::tr("%1 held more than settings can be (a damaged value): what could not be read is left "
-                        "out, and every other setting is kept.")
-                    .arg(QString::fromStdString(settings_.Path()).toHtmlEscaped()) +
-                (settings_.Backup().empty()
-                     ? QString()
-                     : "<br><br>" + QObject::tr("The file as it was is kept as %1.")
-                                        .arg(QString::fromStdString(settings_.Backup()).toHtmlEscaped())));
+    settings_.LoadAndTell();
     packs_.SetSharedRoot(SharedDataFolder().toStdString());
 
     setStatusBar(new QStatusBar(this));

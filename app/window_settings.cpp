@@ -5,6 +5,22 @@
 
 #include <QObject>
 
+void WindowSettings::LoadAndTell()
+{
+    Load();
+    if (!Cut())
+        return;
+    const auto html = [](const std::string& text) { return QString::fromStdString(text).toHtmlEscaped(); };
+    ShowMessage(
+        "Varnel",
+        QObject::tr("%1 held more than settings can be (a damaged value): what could not be read "
+                    "is left out, and every other setting is kept.")
+                .arg(html(Path())) +
+            (Backup().empty()
+                 ? QString()
+                 : "<br><br>" + QObject::tr("The file as it was is kept as %1.").arg(html(Backup()))));
+}
+
 void WindowSettings::Remember(const char* key, double value)
 {
     std::string error;

@@ -10,6 +10,9 @@ class WindowSettings : public SettingsFile
   public:
     WindowSettings() : SettingsFile("varnel.ini") {}
 
+    // Loads the file; when a damaged value had to be left out, tells the learner so, once.
+    void LoadAndTell();
+
     void Remember(const char* key, double value);
     void Remember(const char* key, bool value);
     void Remember(const char* key, const QString& value);

@@ -68,6 +68,11 @@ void PackWithPictures(Workspace& ws)
 
 // The window placed as the program places it on a screen of this size (maximised below 1100 x 800:
 // the whole screen, as the offscreen platform has no window manager).
+QString Described(const QRect& r)
+{
+    return QString("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+}
+
 void Place(Varn& window, const QSize& screen)
 {
     window.ProfileDialog()->hide();
@@ -209,12 +214,7 @@ class TestLayout : public QObject
             QVERIFY(window.Layout()->RestoreGeometry(small));
             window.show();
             QVERIFY(QTest::qWaitForWindowExposed(&window));
-            QVERIFY2(small.contains(window.frameGeometry()),
-                     qPrintable(QString("%1,%2 %3x%4")
-                                    .arg(window.frameGeometry().x())
-                                    .arg(window.frameGeometry().y())
-                                    .arg(window.frameGeometry().width())
-                                    .arg(window.frameGeometry().height())));
+            QVERIFY2(small.contains(window.frameGeometry()), qPrintable(Described(window.frameGeometry())));
             QCOMPARE(window.dockWidgetArea(window.W().settingsDock), Qt::RightDockWidgetArea);
             // Widened towards the floor as far as the other column and the reading area leave room for
             // (about 200 px in this small window), not the 90 px it was dragged to.
@@ -224,34 +224,6 @@ class TestLayout : public QObject
             QVERIFY(!window.Layout()->ReviewPanelAction()->isChecked());
             const QList<int> now = window.W().innerSplitter->sizes();
             QVERIFY2(now[0] > 2 * now[1], qPrintable(QString("%1 %2").arg(now[0]).arg(now[1])));
-        }
-        // A place saved without its panels (or with them damaged) is fitted all the same; so is a window
-        // saved maximised on a larger screen, where nothing maximises it again.
-        for (const bool maximised : {false, true}) {
-            {
-                Varn window;
-                Place(window, QSize(1280, 1024));
-                window.setGeometry(900, 700, 1200, 1000);
-                if (maximised)
-                    window.setWindowState(Qt::WindowMaximized);
-                window.OnExit();
-            }
-            SettingsFile edited("varnel.ini");
-            edited.Load();
-            std::string error;
-            QVERIFY(edited.Set(app_settings::kWindowState, QString("@@@damaged"), &error));
-            Varn window;
-            window.ProfileDialog()->hide();
-            const QRect small(0, 0, 1101, 700);
-            QVERIFY(window.Layout()->RestoreGeometry(small));
-            window.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&window));
-            QVERIFY2(small.contains(window.frameGeometry()),
-                     qPrintable(QString("%1,%2 %3x%4")
-                                    .arg(window.frameGeometry().x())
-                                    .arg(window.frameGeometry().y())
-                                    .arg(window.frameGeometry().width())
-                                    .arg(window.frameGeometry().height())));
         }
         // A damaged saved layout is no layout: the default stands.
         ws.Write("varnel.ini", "[window]\npanels=@@@not a layout\ngeometry=%%%\n");

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the window's start puts off: the listening check's library until a check, the interface's icons
-// until they are drawn, and the work that waits for the first frame.
+// until they are drawn, and the work that waits for the first frame; and where the window starts.
 #include "after_first_frame.h"
+#include "app_settings.h"
 #include "kelres.h"
+#include "profile.h"
+#include "settings_file.h"
 #include "varn.h"
 
 #include "workspace.h"
@@ -25,6 +28,42 @@ class TestStart : public QObject
         QFile maps("/proc/self/maps");
         QVERIFY(maps.open(QIODevice::ReadOnly));
         QVERIFY(!maps.readAll().contains("libaubio"));
+    }
+
+    // The window starts where it was left, fitted to this screen in every case: a place saved without
+    // its panels (or with them damaged), a window saved maximised on a larger screen where nothing
+    // maximises it again.
+    void savedPlaceFitsTheScreen()
+    {
+        Workspace ws;
+        ws.Pack("quran/s104_s114.dat", 104, 114);
+        for (const bool maximised : {false, true}) {
+            {
+                Varn window;
+                window.ProfileDialog()->hide();
+                window.show();
+                QVERIFY(QTest::qWaitForWindowExposed(&window));
+                window.setGeometry(900, 700, 1200, 1000);
+                window.setWindowState(maximised ? Qt::WindowMaximized : Qt::WindowNoState);
+                window.OnExit();
+            }
+            SettingsFile edited("varnel.ini");
+            edited.Load();
+            std::string error;
+            QVERIFY(edited.Set(app_settings::kWindowState, QString("@@@damaged"), &error));
+            Varn window;
+            window.ProfileDialog()->hide();
+            const QRect small(0, 0, 1101, 700);
+            QVERIFY(window.Layout()->RestoreGeometry(small));
+            window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            QVERIFY2(small.contains(window.frameGeometry()),
+                     qPrintable(QString("%1,%2 %3x%4")
+                                    .arg(window.frameGeometry().x())
+                                    .arg(window.frameGeometry().y())
+                                    .arg(window.frameGeometry().width())
+                                    .arg(window.frameGeometry().height())));
+        }
     }
 
     // An icon is read from img.vnl when first measured or drawn, not when made; then kept, by every copy.
