@@ -33,12 +33,8 @@ void CheckWorker::Start(Job job)
     connect(thread, &QThread::finished, this, [this, thread, outcome, number] {
         threads_.erase(std::find(threads_.begin(), threads_.end(), thread));
         thread->deleteLater();
-        if (number != wanted_)
-            return;
-        wanted_ = 0;
-        emit Finished(*outcome);
+        if (number == wanted_)
+            emit Finished(*outcome);
     });
     thread->start(QThread::LowPriority);
 }
-
-void CheckWorker::Discard() { wanted_ = 0; }

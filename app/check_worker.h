@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The check of a learner's recitation, run on a thread of its own so that the window stays with the
-// learner while a long aya is aligned. Only the latest check counts: a check started, or discarded,
-// while another is under way leaves that one's result unheard.
+// learner while a long aya is aligned. Only the latest check counts: a check started while another is
+// under way leaves that one's result unheard.
 #pragma once
 
 #include "recitation_check.h"
@@ -33,13 +33,9 @@ class CheckWorker : public QObject
     // Waits for the checks under way: their threads hold nothing of the window's.
     ~CheckWorker() override;
 
-    // Checks job on a thread of its own; Finished tells the outcome, unless another check is started or
-    // the check is discarded first.
+    // Checks job on a thread of its own; Finished tells the outcome, unless another check is started
+    // first.
     void Start(Job job);
-    // The check under way, if any, is no longer wanted.
-    void Discard();
-    // A check is under way whose outcome is still wanted.
-    bool Busy() const { return wanted_ != 0; }
 
   signals:
     void Finished(const CheckWorker::Outcome& outcome);
@@ -47,5 +43,5 @@ class CheckWorker : public QObject
   private:
     std::vector<QThread*> threads_;
     unsigned started_ = 0; // checks started so far
-    unsigned wanted_ = 0;  // the one whose outcome is wanted; 0: none
+    unsigned wanted_ = 0;  // the one whose outcome is wanted
 };

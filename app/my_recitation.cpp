@@ -83,6 +83,45 @@ std::shared_ptr<const std::vector<char>> ReciterBytes(const PackRegistry& packs,
     return bytes;
 }
 
+// The verdict in words: "112:1, partial: ... Left out, in the reciter's time: 1.2 to 1.8 s."
+QString VerdictWords(const std::string& key, const listen::CheckResult& result)
+{
+    auto spans = [](const std::vector<listen::Span>& list) {
+        QStringList parts;
+        for (const listen::Span& s : list)
+            parts << QObject::tr("%1 to %2 s")
+                         .arg(QLocale().toString(s.start, 'f', 1), QLocale().toString(s.end, 'f', 1));
+        return parts.join(", ");
+    };
+    QString text;
+    switch (result.verdict) {
+    case listen::Verdict::Match:
+        text = QObject::tr("%1, match: you said the whole aya, in order (score %2 of 100).");
+        break;
+    case listen::Verdict::Partial:
+        text = QObject::tr("%1, partial: a part is missing, added or said differently (score %2 of 100).");
+        break;
+    case listen::Verdict::Different:
+        text =
+            QObject::tr("%1, different: this sounds like another aya, or no recitation (score %2 of 100).");
+        break;
+    }
+    text = text.arg(Place(key)).arg(result.score);
+    if (!result.soundsLike.empty()) {
+        const QString like = QString::fromStdString(result.soundsLike);
+        text += " " + QObject::tr("This sounds like %1 (%2), not %3.")
+                          .arg(like, QString::fromUtf8(ArabicSuraName(like.section(':', 0, 0).toInt())),
+                               Place(key));
+    }
+    if (!result.missing.empty())
+        text += " " + QObject::tr("Left out, in the reciter's time: %1.").arg(spans(result.missing));
+    if (!result.changed.empty())
+        text += " " + QObject::tr("Said differently, in the reciter's time: %1.").arg(spans(result.changed));
+    if (!result.extra.empty())
+        text += " " + QObject::tr("Added, in your recording's time: %1.").arg(spans(result.extra));
+    return text;
+}
+
 } // namespace
 
 MyRecitation::MyRecitation(QMainWindow* window, VarnWidgets& w, RecitationSession* session,
@@ -141,11 +180,14 @@ void MyRecitation::Connect()
     connect(session_, &RecitationSession::PauseChanged, this, &MyRecitation::OnPause);
     connect(&checker_, &CheckWorker::Finished, this, &MyRecitation::ShowCheck);
     // Another aya shown while its check is under way: that check's verdict would be read as this one's.
+    // Another aya shown: the verdict of the one left would be read as this one's, and Hear Left Out
+    // would play the one left.
     connect(session_, &RecitationSession::AyaShown, this, [this](AyaRef aya) {
-        if (checker_.Busy() && aya.Key() != leftOutKey_) {
-            checker_.Discard();
-            w_.checkResult->clear();
-        }
+        if (aya.Key() == leftOutKey_ || hearingLeftOut_)
+            return;
+        w_.checkResult->clear();
+        leftOut_.clear();
+        w_.hearLeftOutButton->setEnabled(false);
     });
     connect(&record_, &LearnerRecord::RecordingsChanged, this, &MyRecitation::ShowRecorded);
     // A new take, or one deleted: the waveforms are drawn again from what is kept now.
@@ -267,82 +309,51 @@ void MyRecitation::CheckAya(const std::string& key, const QString& told)
 void MyRecitation::ShowCheck(const CheckWorker::Outcome& outcome)
 {
     const std::string& key = outcome.key;
-    const listen::CheckResult& result = outcome.result;
+    QString text =
+        outcome.checked
+            ? VerdictWords(key, outcome.result)
+            : QObject::tr("%1 cannot be checked: %2.").arg(Place(key), QString::fromStdString(outcome.error));
     int sura = 0, aya = 0;
-    SplitAyaKey(key, &sura, &aya);
-    QString text, unkept;
-    if (!outcome.checked) {
-        text =
-            QObject::tr("%1 cannot be checked: %2.").arg(Place(key), QString::fromStdString(outcome.error));
-    } else {
-        auto spans = [](const std::vector<listen::Span>& list) {
-            QStringList parts;
-            for (const listen::Span& s : list)
-                parts << QObject::tr("%1 to %2 s")
-                             .arg(QLocale().toString(s.start, 'f', 1), QLocale().toString(s.end, 'f', 1));
-            return parts.join(", ");
-        };
-        switch (result.verdict) {
-        case listen::Verdict::Match:
-            text = QObject::tr("%1, match: you said the whole aya, in order (score %2 of 100).");
-            break;
-        case listen::Verdict::Partial:
-            text =
-                QObject::tr("%1, partial: a part is missing, added or said differently (score %2 of 100).");
-            break;
-        case listen::Verdict::Different:
-            text = QObject::tr(
-                "%1, different: this sounds like another aya, or no recitation (score %2 of 100).");
-            break;
-        }
-        text = text.arg(Place(key)).arg(result.score);
-        if (!result.soundsLike.empty()) {
-            const QString like = QString::fromStdString(result.soundsLike);
-            text += " " + QObject::tr("This sounds like %1 (%2), not %3.")
-                              .arg(like, QString::fromUtf8(ArabicSuraName(like.section(':', 0, 0).toInt())),
-                                   Place(key));
-        }
-        // The heart marks the aya while its last check matched; a mark that cannot be kept is told.
-        std::string noted;
-        if (!record_.NoteCheck(sura, aya, result.verdict == listen::Verdict::Match, &noted))
-            unkept = QObject::tr("The check's mark for %1 could not be kept: %2")
-                         .arg(Place(key), QString::fromStdString(noted));
-        if (!result.missing.empty())
-            text += " " + QObject::tr("Left out, in the reciter's time: %1.").arg(spans(result.missing));
-        if (!result.changed.empty())
-            text +=
-                " " + QObject::tr("Said differently, in the reciter's time: %1.").arg(spans(result.changed));
-        if (!result.extra.empty())
-            text += " " + QObject::tr("Added, in your recording's time: %1.").arg(spans(result.extra));
-        ShowWaveforms(key, false);
-        std::vector<std::pair<double, double>> missing, extra, changed;
-        // The reciter's words that the learner left out or said differently, a little either side, so
-        // that each word is heard whole.
-        auto hear = [this](const listen::Span& s) {
-            leftOut_.emplace_back(int(std::lround(s.start * 1000)) - kLeftOutMarginMs,
-                                  int(std::lround(s.end * 1000)) + kLeftOutMarginMs);
-        };
-        for (const listen::Span& s : result.missing) {
-            missing.emplace_back(s.start, s.end);
-            hear(s);
-        }
-        for (const listen::Span& s : result.changed) {
-            changed.emplace_back(s.start, s.end);
-            hear(s);
-        }
-        std::sort(leftOut_.begin(), leftOut_.end());
-        for (const listen::Span& s : result.extra)
-            extra.emplace_back(s.start, s.end);
-        w_.waveforms->SetMarks(std::move(missing), std::move(extra), std::move(changed));
-        // Your voice on the reciter's time, word under word, where the two are the same aya.
-        if (result.verdict != listen::Verdict::Different)
-            w_.waveforms->SetAlignment(result.path);
+    std::string noted;
+    // The heart marks the aya while its last check matched; a mark that cannot be kept is told.
+    if (outcome.checked && SplitAyaKey(key, &sura, &aya) &&
+        !record_.NoteCheck(sura, aya, outcome.result.verdict == listen::Verdict::Match, &noted))
+        text += " " + QObject::tr("The check's mark for %1 could not be kept: %2")
+                          .arg(Place(key), QString::fromStdString(noted));
+    // The verdict of an aya no longer shown (the drill moved on while it was checked) is told, never shown
+    // as the verdict of the aya shown now.
+    if (key == session_->CurrentAya()) {
+        if (outcome.checked)
+            MarkCheck(key, outcome.result);
+        w_.hearLeftOutButton->setEnabled(!leftOut_.empty());
+        w_.checkResult->setText(text);
     }
-    if (!unkept.isEmpty())
-        text += " " + unkept;
-    w_.hearLeftOutButton->setEnabled(!leftOut_.empty());
-    w_.checkResult->setText(text);
     Tell(checkTold_.isEmpty() ? text : checkTold_ + " " + text);
+}
+
+void MyRecitation::MarkCheck(const std::string& key, const listen::CheckResult& result)
+{
+    ShowWaveforms(key, false);
+    std::vector<std::pair<double, double>> missing, extra, changed;
+    // The reciter's words that the learner left out or said differently, as the verdict names them.
+    auto hear = [this](const listen::Span& s) {
+        leftOut_.emplace_back(int(std::lround(s.start * 1000)), int(std::lround(s.end * 1000)));
+    };
+    for (const listen::Span& s : result.missing) {
+        missing.emplace_back(s.start, s.end);
+        hear(s);
+    }
+    for (const listen::Span& s : result.changed) {
+        changed.emplace_back(s.start, s.end);
+        hear(s);
+    }
+    std::sort(leftOut_.begin(), leftOut_.end());
+    for (const listen::Span& s : result.extra)
+        extra.emplace_back(s.start, s.end);
+    w_.waveforms->SetMarks(std::move(missing), std::move(extra), std::move(changed));
+    // Your voice on the reciter's time, word under word, where the two are the same aya.
+    if (result.verdict != listen::Verdict::Different)
+        w_.waveforms->SetAlignment(result.path);
 }
 
 void MyRecitation::HearLeftOut()
@@ -352,11 +363,13 @@ void MyRecitation::HearLeftOut()
     const std::pair<int, int> stretch = leftOut_[nextLeftOut_ % leftOut_.size()];
     ++nextLeftOut_;
     ShowWaveforms(leftOutKey_, false);
-    if (!session_->PlayReciterPart(AyaRef::FromKey(leftOutKey_), stretch.first, stretch.second))
+    // Heard a little either side, so that the word is heard whole; told as the verdict names it.
+    if (!session_->PlayReciterPart(AyaRef::FromKey(leftOutKey_), stretch.first - kLeftOutMarginMs,
+                                   stretch.second + kLeftOutMarginMs))
         return;
     hearingLeftOut_ = true;
     Tell(QObject::tr("The reciter, %1 to %2 s of %3.")
-             .arg(QLocale().toString(std::max(stretch.first, 0) / 1000.0, 'f', 1),
+             .arg(QLocale().toString(stretch.first / 1000.0, 'f', 1),
                   QLocale().toString(stretch.second / 1000.0, 'f', 1), Place(leftOutKey_)));
 }
 

@@ -63,8 +63,10 @@ class MyRecitation : public QObject
     void ShowWaveforms(const std::string& key, bool mine);
     // Starts the check of key's recording; the verdict goes to the status bar after told (as "kept").
     void CheckAya(const std::string& key, const QString& told = QString());
-    // A check's verdict, or why there is none, in the window.
+    // A check's verdict, or why there is none, in the window (under the waveforms while its aya is shown).
     void ShowCheck(const CheckWorker::Outcome& outcome);
+    // What the check found, marked on the waveforms and kept for Hear Left Out.
+    void MarkCheck(const std::string& key, const listen::CheckResult& result);
     void Tell(const QString& text);
 
     QMainWindow* window_;

@@ -298,8 +298,12 @@ class TestRecitationWindow : public QObject
             span->SpanStart() / 1000.0 < cutAt + 0.3 && span->SpanEnd() / 1000.0 > cutAt + 0.2,
             qPrintable(
                 QString("%1-%2 for a cut at %3").arg(span->SpanStart()).arg(span->SpanEnd()).arg(cutAt)));
-        QVERIFY2(window.statusBar()->currentMessage().startsWith("The reciter, "),
-                 qPrintable(window.statusBar()->currentMessage()));
+        // Told as the verdict names the span, though heard a little either side.
+        const QRegularExpression named("Left out, in the reciter's time: ([0-9.]+ to [0-9.]+ s)");
+        const QString spanNamed = named.match(w.checkResult->text()).captured(1);
+        QVERIFY2(!spanNamed.isEmpty() &&
+                     window.statusBar()->currentMessage().startsWith("The reciter, " + spanNamed),
+                 qPrintable(window.statusBar()->currentMessage() + " | " + w.checkResult->text()));
         QVERIFY(fixtures::WaitFor([&] { return !window.Session()->AsideDrill(); }, 4000));
         QCOMPARE(window.Session()->ActiveDrill()->Name(), std::string("Whole"));
         QVERIFY(!window.Session()->Busy());
