@@ -201,8 +201,9 @@ Result DecodeAll(const void* data, size_t size, Pcm* out, const DecodeLimits& li
     // length; it is checked as it is read).
     const int64_t maxFileFrames = kMaxDecodeInputSamples / info.channels;
     const bool lengthKnown = info.frames < SF_COUNT_MAX; // libsndfile's word for "not known"
-    if (lengthKnown &&
-        (info.frames > maxFileFrames || info.frames / info.samplerate > int64_t(limits.maxSeconds) + 1))
+    if (lengthKnown && info.frames > maxFileFrames)
+        return ErrTooLarge;
+    if (lengthKnown && info.frames / info.samplerate > int64_t(limits.maxSeconds) + 1)
         return ErrTooLong;
     // Each output frame averages the input frames of its period (rate / outRate of them), each channel
     // mixed into the output channel it falls to (every other one, for two).
@@ -242,7 +243,7 @@ Result DecodeAll(const void* data, size_t size, Pcm* out, const DecodeLimits& li
         }
         if (inputFrames > maxFileFrames || int64_t(out->samples.size()) / outChannels > mostFrames) {
             *out = Pcm();
-            return ErrTooLong;
+            return inputFrames > maxFileFrames ? ErrTooLarge : ErrTooLong;
         }
     }
     if (inPeriod > 0)
@@ -351,8 +352,10 @@ const char* ErrorString(int result)
     case ErrInputInit:
         return SOUND_WORDS("Sound", "The microphone could not be opened: another program may be using it.");
     case ErrTooLong:
-        return SOUND_WORDS("Sound", "The recording is longer than an aya can be (over ten minutes), or too "
-                                    "large to decode.");
+        return SOUND_WORDS("Sound", "The recording is longer than an aya can be (over ten minutes).");
+    case ErrTooLarge:
+        return SOUND_WORDS("Sound", "The recording holds more samples than an aya's can (ten minutes of stereo at "
+                                    "96 kHz): it is too large to decode.");
     default:
         return SOUND_WORDS("Sound", "Unknown error.");
     }

@@ -34,7 +34,8 @@ enum Result : int {
     ErrUnsupported = 11, // audio, but beyond what is played: too many channels, too high a rate, no frames
     ErrNoInput = 12,     // there is no input device (microphone) to record from
     ErrInputInit = 13,   // the input device could not be opened
-    ErrTooLong = 14,     // longer, or larger once decoded, than an aya can be: not decoded whole
+    ErrTooLong = 14,     // longer than an aya can be: not decoded whole
+    ErrTooLarge = 15,    // more samples than an aya's can hold (a flood of channels or of samples a second)
 };
 
 // The formats a recording may have to be played; anything beyond is refused with ErrUnsupported.
@@ -162,7 +163,8 @@ struct DecodeLimits {
 constexpr int64_t kMaxDecodeInputSamples = int64_t(600) * 96000 * 2;
 
 // Decodes a whole block of encoded audio within limits. ErrFormat when it is not audio, ErrUnsupported
-// beyond what is played, ErrTooLong when it would pass the limits (out is then empty).
+// beyond what is played, ErrTooLong when it would pass the length, ErrTooLarge when it holds more samples
+// than kMaxDecodeInputSamples (out is then empty).
 Result DecodeAll(const void* data, size_t size, Pcm* out, const DecodeLimits& limits = DecodeLimits());
 // True when a block of encoded audio stores samples as floating point and one of them is no finite number
 // (NaN or infinite): such a sample compares false with everything and passes any test. Other encodings

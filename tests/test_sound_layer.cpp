@@ -83,7 +83,7 @@ class TestSoundLayer : public QObject
     {
         QCOMPARE(QString(ErrorString(12345)), QString("Unknown error."));
         QCOMPARE(QString(ErrorString(-1)), QString("Unknown error."));
-        for (int r = ErrChannelStolen; r <= ErrTooLong; ++r)
+        for (int r = ErrChannelStolen; r <= ErrTooLarge; ++r)
             QVERIFY(QString(ErrorString(r)) != "Unknown error.");
     }
 
@@ -114,6 +114,12 @@ class TestSoundLayer : public QObject
         brief.maxSeconds = 0.25;
         QCOMPARE(DecodeAll(wav.constData(), size_t(wav.size()), &pcm, brief), ErrTooLong);
         QVERIFY(pcm.samples.empty() && pcm.channels == 0);
+        // Two minutes at 384 kHz in eight channels hold more samples than ten minutes of any aya: refused
+        // as too large, not as too long.
+        const QByteArray flood = ClaimedWav(384000, 8, uint32_t(120) * 384000 * 8 * 2);
+        QCOMPARE(DecodeAll(flood.constData(), size_t(flood.size()), &pcm), ErrTooLarge);
+        QVERIFY(QString(ErrorString(ErrTooLarge)).contains("too large"));
+        QVERIFY(!QString(ErrorString(ErrTooLong)).contains("too large"));
 
         // A stream cut short: whatever length it claims, the length and the decode stay sane.
         Pcm tone;

@@ -1998,8 +1998,12 @@
         <translation>خطأ غير معروف.</translation>
     </message>
     <message>
-        <source>The recording is longer than an aya can be (over ten minutes), or too large to decode.</source>
-        <translation>التسجيل أطول مما تكون عليه آية (أكثر من عشر دقائق)، أو أكبر من أن يُفك ترميزه.</translation>
+        <source>The recording is longer than an aya can be (over ten minutes).</source>
+        <translation>التسجيل أطول مما يمكن أن تكون عليه آية (أكثر من عشر دقائق).</translation>
+    </message>
+    <message>
+        <source>The recording holds more samples than an aya's can (ten minutes of stereo at 96 kHz): it is too large to decode.</source>
+        <translation>يحوي التسجيل عيّنات أكثر مما يحويه تسجيل آية (عشر دقائق بقناتين بتردد 96 كيلوهرتز): إنه أكبر من أن يُفكّ ترميزه.</translation>
     </message>
 </context>
 <context>

@@ -1974,8 +1974,12 @@
         <translation>অজানা ত্রুটি।</translation>
     </message>
     <message>
-        <source>The recording is longer than an aya can be (over ten minutes), or too large to decode.</source>
-        <translation>রেকর্ডিংটি একটি আয়াতের সম্ভাব্য দৈর্ঘ্যের চেয়ে লম্বা (দশ মিনিটের বেশি), অথবা ডিকোড করার জন্য অনেক বড়।</translation>
+        <source>The recording is longer than an aya can be (over ten minutes).</source>
+        <translation>রেকর্ডিংটি একটি আয়াতের সম্ভাব্য দৈর্ঘ্যের চেয়ে দীর্ঘ (দশ মিনিটের বেশি)।</translation>
+    </message>
+    <message>
+        <source>The recording holds more samples than an aya's can (ten minutes of stereo at 96 kHz): it is too large to decode.</source>
+        <translation>রেকর্ডিংটিতে একটি আয়াতের রেকর্ডিংয়ের চেয়ে বেশি নমুনা আছে (৯৬ কিলোহার্টজে দুই চ্যানেলে দশ মিনিট): এটি ডিকোড করার জন্য খুব বড়।</translation>
     </message>
 </context>
 <context>

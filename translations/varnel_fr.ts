@@ -1974,8 +1974,12 @@
         <translation>Erreur inconnue.</translation>
     </message>
     <message>
-        <source>The recording is longer than an aya can be (over ten minutes), or too large to decode.</source>
-        <translation>L'enregistrement est plus long qu'un verset ne peut l'être (plus de dix minutes), ou trop grand pour être décodé.</translation>
+        <source>The recording is longer than an aya can be (over ten minutes).</source>
+        <translation>L'enregistrement est plus long qu'un verset ne peut l'être (plus de dix minutes).</translation>
+    </message>
+    <message>
+        <source>The recording holds more samples than an aya's can (ten minutes of stereo at 96 kHz): it is too large to decode.</source>
+        <translation>L'enregistrement contient plus d'échantillons que celui d'un verset (dix minutes en stéréo à 96 kHz) : il est trop volumineux pour être décodé.</translation>
     </message>
 </context>
 <context>

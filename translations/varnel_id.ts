@@ -1968,8 +1968,12 @@
         <translation>Galat tak dikenal.</translation>
     </message>
     <message>
-        <source>The recording is longer than an aya can be (over ten minutes), or too large to decode.</source>
-        <translation>Rekaman lebih panjang dari yang mungkin bagi satu ayat (lebih dari sepuluh menit), atau terlalu besar untuk diurai.</translation>
+        <source>The recording is longer than an aya can be (over ten minutes).</source>
+        <translation>Rekaman lebih panjang dari yang mungkin untuk satu ayat (lebih dari sepuluh menit).</translation>
+    </message>
+    <message>
+        <source>The recording holds more samples than an aya's can (ten minutes of stereo at 96 kHz): it is too large to decode.</source>
+        <translation>Rekaman berisi lebih banyak sampel daripada rekaman satu ayat (sepuluh menit stereo pada 96 kHz): terlalu besar untuk didekode.</translation>
     </message>
 </context>
 <context>

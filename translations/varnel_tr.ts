@@ -1968,8 +1968,12 @@
         <translation>Bilinmeyen hata.</translation>
     </message>
     <message>
-        <source>The recording is longer than an aya can be (over ten minutes), or too large to decode.</source>
-        <translation>Kayıt bir ayetin olabileceğinden uzun (on dakikadan fazla) ya da çözülemeyecek kadar büyük.</translation>
+        <source>The recording is longer than an aya can be (over ten minutes).</source>
+        <translation>Kayıt bir ayetin olabileceğinden uzun (on dakikadan fazla).</translation>
+    </message>
+    <message>
+        <source>The recording holds more samples than an aya's can (ten minutes of stereo at 96 kHz): it is too large to decode.</source>
+        <translation>Kayıt, bir ayet kaydının alabileceğinden fazla örnek içeriyor (96 kHz'de iki kanalda on dakika): çözülemeyecek kadar büyük.</translation>
     </message>
 </context>
 <context>

@@ -1974,8 +1974,12 @@
         <translation>نامعلوم خرابی۔</translation>
     </message>
     <message>
-        <source>The recording is longer than an aya can be (over ten minutes), or too large to decode.</source>
-        <translation>ریکارڈنگ کسی آیت سے لمبی ہے (دس منٹ سے زیادہ)، یا ڈی کوڈ کرنے کے لیے بہت بڑی ہے۔</translation>
+        <source>The recording is longer than an aya can be (over ten minutes).</source>
+        <translation>ریکارڈنگ کسی آیت کی ممکنہ لمبائی سے زیادہ ہے (دس منٹ سے زیادہ)۔</translation>
+    </message>
+    <message>
+        <source>The recording holds more samples than an aya's can (ten minutes of stereo at 96 kHz): it is too large to decode.</source>
+        <translation>ریکارڈنگ میں کسی آیت کی ریکارڈنگ سے زیادہ نمونے ہیں (96 کلوہرٹز پر دو چینلوں میں دس منٹ): یہ ڈی کوڈ کرنے کے لیے بہت بڑی ہے۔</translation>
     </message>
 </context>
 <context>
