@@ -4,6 +4,7 @@
 #include "messages.h"
 #include "pack_import.h"
 #include "pack_registry.h"
+#include "progress_bar.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -83,7 +84,7 @@ ImportDialog::ImportDialog(QString folder, QWidget* parent) : QDialog(parent), f
     f_.ogg = new QCheckBox(QObject::tr("Re-encode the recordings as Ogg Vorbis"), this);
     form->addRow("", f_.ogg);
     layout->addLayout(form);
-    f_.progress = new QProgressBar(this);
+    f_.progress = new ProgressBar(this);
     f_.progress->setAccessibleName(QObject::tr("Import progress"));
     f_.progress->setValue(0);
     layout->addWidget(f_.progress);

@@ -8,6 +8,7 @@
 #include "frame_parts.h"
 #include "heart.h"
 #include "juz_progress.h"
+#include "progress_bar.h"
 #include "review_panel.h"
 #include "waveform.h"
 
@@ -122,7 +123,7 @@ QWidget* BuildHeartColumn(QWidget* parent, VarnWidgets& w)
     QWidget* left = Box(parent, Qt::Vertical, 2, 2);
     QWidget* progressRow = Box(left, Qt::Horizontal, 2, 4);
     auto* progressLabel = new QLabel(QObject::tr("Progress: "), progressRow);
-    w.heartProgress = new QProgressBar(progressRow);
+    w.heartProgress = new ProgressBar(progressRow);
     w.heartProgress->setRange(0, 1);
     w.heartProgress->setValue(0);
     progressLabel->setBuddy(w.heartProgress);
@@ -217,7 +218,7 @@ QWidget* BuildSettings(QWidget* parent, VarnWidgets& w)
          std::initializer_list<QWidget*>{w.rangeCheck, fromLabel, w.fromSpin, toLabel, w.toSpin})
         Put(range, widget, 0, place++);
 
-    w.suraProgress = new QProgressBar(progress);
+    w.suraProgress = new ProgressBar(progress);
     w.suraProgress->setAccessibleName(QObject::tr("Sura playback progress"));
     w.suraProgress->setValue(0);
     Put(progress, w.suraProgress, 0, 0);
@@ -310,11 +311,12 @@ QWidget* BuildMyRecitation(QWidget* parent, VarnWidgets& w)
     w.deleteRecordingButton = button(QT_TRANSLATE_NOOP("QObject", "Delete..."),
                                      QT_TRANSLATE_NOOP("QObject", "Delete my recordings"),
                                      QT_TRANSLATE_NOOP("QObject", "Delete your recordings"));
-    w.checkButton = button(
-        QT_TRANSLATE_NOOP("QObject", "Check"), QT_TRANSLATE_NOOP("QObject", "Check my recitation"),
-        QT_TRANSLATE_NOOP("QObject", "Compare your recording of the aya shown with the reciter's: what you left "
-                                     "out or added, or another aya. A check of the words and their order, not "
-                                     "of tajweed."));
+    w.checkButton =
+        button(QT_TRANSLATE_NOOP("QObject", "Check"), QT_TRANSLATE_NOOP("QObject", "Check my recitation"),
+               QT_TRANSLATE_NOOP("QObject",
+                                 "Compare your recording of the aya shown with the reciter's: what you left "
+                                 "out or added, or another aya. A check of the words and their order, not "
+                                 "of tajweed."));
     grid->addWidget(w.recordButton, 0, 0);
     grid->addWidget(w.playMineButton, 0, 1);
     grid->addWidget(w.compareButton, 1, 0);

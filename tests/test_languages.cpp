@@ -7,6 +7,7 @@
 #include "interface_language.h"
 #include "pack_dialogs.h"
 #include "playback_keys.h"
+#include "progress_bar.h"
 #include "review_panel.h"
 #include "varn.h"
 #include "visible_texts.h"
@@ -107,6 +108,32 @@ class TestLanguages : public QObject
     Q_OBJECT
 
   private slots:
+    // A progress bar shows its percentage right to left as well as left to right, filled from the side
+    // where the text starts: the style alone draws no text on a right-to-left bar.
+    void progressReadsBothWays()
+    {
+        for (const Qt::LayoutDirection direction : {Qt::LeftToRight, Qt::RightToLeft}) {
+            QWidget holder;
+            holder.setLayoutDirection(direction);
+            ProgressBar bar(&holder);
+            bar.setRange(0, 10);
+            bar.setValue(3);
+            bar.resize(300, 24);
+            const QImage image = bar.grab().toImage();
+            // The text's ink in the bar's middle, where the fill does not reach.
+            int ink = 0;
+            for (int y = 4; y < image.height() - 4; ++y)
+                for (int x = 120; x < 180; ++x)
+                    ink += qGray(image.pixel(x, y)) < 100;
+            QVERIFY2(ink > 10, qPrintable(QString("%1: %2 dark pixels").arg(int(direction)).arg(ink)));
+            // Filled from the side where the text starts.
+            const int y = image.height() / 2, left = qGray(image.pixel(12, y)),
+                      right = qGray(image.pixel(288, y));
+            QVERIFY2(direction == Qt::LeftToRight ? left < right : right < left,
+                     qPrintable(QString("%1: %2 %3").arg(int(direction)).arg(left).arg(right)));
+        }
+    }
+
     // The system's languages in order, the first one translated wins; the learner's choice before them;
     // English when none is translated.
     void chooseLanguage()
