@@ -25,7 +25,9 @@
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QStatusBar>
+#include <QTimer>
 #include <algorithm>
 #include <cmath>
 
@@ -327,6 +329,11 @@ void MyRecitation::ShowCheck(const CheckWorker::Outcome& outcome)
             MarkCheck(key, outcome.result);
         w_.hearLeftOutButton->setEnabled(!leftOut_.empty());
         w_.checkResult->setText(text);
+        // A short panel scrolls to the verdict once it is laid out: it is what the learner waits for.
+        QTimer::singleShot(0, this, [this] {
+            if (auto* area = qobject_cast<QScrollArea*>(w_.recitationDock->widget()))
+                area->ensureWidgetVisible(w_.checkResult, 0, 0);
+        });
     }
     Tell(checkTold_.isEmpty() ? text : checkTold_ + " " + text);
 }

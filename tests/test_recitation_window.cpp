@@ -289,6 +289,14 @@ class TestRecitationWindow : public QObject
         QVERIFY2(Verdict(w).contains(", partial:"), qPrintable(w.checkResult->text()));
         QVERIFY(w.hearLeftOutButton->isEnabled());
         QVERIFY(w.waveforms->ShowsPitch()); // both voices' melodies, the learner's on the reciter's time
+        // On a laptop's screen the panel is short: it scrolls to the verdict, which shows whole.
+        window.resize(1366, 740);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        Press(w.checkButton);
+        Verdict(w);
+        fixtures::Idle(100);
+        QCOMPARE(w.checkResult->visibleRegion().boundingRect().height(), w.checkResult->height());
 
         Press(w.hearLeftOutButton);
         const auto* span = qobject_cast<SpanDrill*>(window.Session()->AsideDrill());
