@@ -69,7 +69,8 @@ PairBand ForPair(const Analysis& a, const Analysis& b, double warpB);
 
 // The features of an analysis: log mel energies over the floor (relative to its loud level), their
 // cepstrum's first coefficients (the shape of the spectrum, not its fine detail, which the speaker's
-// pitch makes), each brought to mean 0 and variance 1 over the voice. The mel bands are read at warp
+// pitch makes), smoothed over 20 ms, each mapped by rank over the voice to a standard normal
+// distribution, and one more that is +1 for voice and -1 for a pause. The mel bands are read at warp
 // times their frequency, so that one speaker's formants meet another's. step keeps every step-th frame
 // only (1 keeps all). coefficients: how many (c1 on), for a finer or coarser reading.
 Features MakeFeatures(const Analysis& analysis, const PairBand& band, double warp, int step = 1,

