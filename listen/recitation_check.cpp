@@ -430,9 +430,8 @@ bool Check(const std::vector<char>& reference, const std::vector<char>& learner,
     pcm = sound::Pcm();
     const Reading reading = Read(a, b);
     *result = reading.result;
-    if (result->verdict == Verdict::Match && result->changed.empty() && result->missing.empty() &&
-        result->extra.empty())
-        return true; // the aya itself, whole: nothing else can be closer
+    // Asked even of a match: a similar aya recited may pass for this one, and then only the similar
+    // aya's own recitation tells them apart.
     double best = reading.fit * kCloserShare;
     for (const SimilarRecitation& other : similar) {
         sound::Pcm pcm;
