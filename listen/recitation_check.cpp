@@ -252,7 +252,7 @@ Reading Read(const Analysis& reference, const Analysis& learner)
             ratios.push_back(alignment.distance[k] / atLarge[i]);
         result.path.emplace_back(a.lead + i * kFrameSeconds, b.lead + j * kFrameSeconds);
     }
-    result.usualUnlike = Median(ratios);
+    const double usual = Median(ratios); // how unlike the matched frames usually are, in this alignment
 
     // Stretches that the other recording has no counterpart for, met with frames unlike them, are words
     // left out or added; a learner's silence held long is a hesitation, told but no fault.
@@ -261,7 +261,7 @@ Reading Read(const Analysis& reference, const Analysis& learner)
                      std::vector<Span>* out, std::vector<char>* word) {
         const double usualPace = double(along.back() + 1) / double(along.size());
         double voice = 0;
-        const double limit = std::max(kWordUnlike, result.usualUnlike * kStrangeShare);
+        const double limit = std::max(kWordUnlike, usual * kStrangeShare);
         for (const Stretch& s : StillStretches(along, f.voiced, usualPace)) {
             // The word is where the stretch's voice is unlike what it meets: a long stretch may hold a
             // word said slowly beside one left out.
@@ -333,9 +333,8 @@ Reading Read(const Analysis& reference, const Analysis& learner)
             result.mostUnlike = std::max(result.mostUnlike, unlike(k));
             voicedRatios.push_back(float(ratio[k]));
         }
-    const double usualFine = Median(voicedRatios);
-    result.usualUnlike = usualFine;
-    const double changedAbove = std::max(kChangedShare, kChangedOverUsual * usualFine);
+    result.usualUnlike = Median(voicedRatios);
+    const double changedAbove = std::max(kChangedShare, kChangedOverUsual * result.usualUnlike);
     for (size_t k = 0; k < path.size();) {
         auto flagged = [&](size_t p) { return unlike(p) > changedAbove; };
         if (!flagged(k)) {
