@@ -68,11 +68,6 @@ void PackWithPictures(Workspace& ws)
 
 // The window placed as the program places it on a screen of this size (maximised below 1100 x 800:
 // the whole screen, as the offscreen platform has no window manager).
-QString Described(const QRect& r)
-{
-    return QString("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
-}
-
 void Place(Varn& window, const QSize& screen)
 {
     window.ProfileDialog()->hide();
@@ -214,7 +209,8 @@ class TestLayout : public QObject
             QVERIFY(window.Layout()->RestoreGeometry(small));
             window.show();
             QVERIFY(QTest::qWaitForWindowExposed(&window));
-            QVERIFY2(small.contains(window.frameGeometry()), qPrintable(Described(window.frameGeometry())));
+            QVERIFY2(small.contains(window.frameGeometry()),
+                     qPrintable(fixtures::Described(window.frameGeometry())));
             QCOMPARE(window.dockWidgetArea(window.W().settingsDock), Qt::RightDockWidgetArea);
             // Widened towards the floor as far as the other column and the reading area leave room for
             // (about 200 px in this small window), not the 90 px it was dragged to.

@@ -8,6 +8,7 @@
 #include "settings_file.h"
 #include "varn.h"
 
+#include "window_helpers.h"
 #include "workspace.h"
 
 #include <QFile>
@@ -58,11 +59,7 @@ class TestStart : public QObject
             window.show();
             QVERIFY(QTest::qWaitForWindowExposed(&window));
             QVERIFY2(small.contains(window.frameGeometry()),
-                     qPrintable(QString("%1,%2 %3x%4")
-                                    .arg(window.frameGeometry().x())
-                                    .arg(window.frameGeometry().y())
-                                    .arg(window.frameGeometry().width())
-                                    .arg(window.frameGeometry().height())));
+                     qPrintable(fixtures::Described(window.frameGeometry())));
         }
     }
 

@@ -71,6 +71,12 @@ inline QAction* ViewAction(Varn& window, const QString& text)
     return nullptr;
 }
 
+// A rectangle as "x,y wxh", for a failure's message.
+inline QString Described(const QRect& r)
+{
+    return QString("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+}
+
 // Presses a push button through its accessible default action, as a screen reader does, and waits for the
 // click that follows the press's short animation.
 inline void Press(QWidget* button)
