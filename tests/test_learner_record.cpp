@@ -228,7 +228,7 @@ class TestLearnerRecord : public QObject
             QVERIFY2(told.size() == 1 && told[0].find("no room to keep them aside") != std::string::npos,
                      told.empty() ? "nothing told" : told[0].c_str());
             std::string error;
-            QVERIFY(record.SyncReview(QDate(2026, 12, 8), &error) || !error.empty());
+            QVERIFY(!record.SyncReview(QDate(2026, 12, 8), &error)); // the empty heart would empty it
             QVERIFY(!record.SaveReview(&error));
             QVERIFY2(error.find("left as it is") != std::string::npos, error.c_str());
             QCOMPARE(fixtures::ReadFile(Path("Held.review")), review);
