@@ -47,6 +47,7 @@ std::string SoundName(const std::string& ayaKey) { return ayaKey + ".ogg"; }
 std::string PictureName(const std::string& ayaKey) { return ayaKey + ".png"; }
 std::string TranslationName(const std::string& ayaKey) { return ayaKey + ".eng"; }
 std::string TransliterationName(const std::string& ayaKey) { return ayaKey + ".lit"; }
+std::string WordsName(const std::string& ayaKey) { return ayaKey + ".wrd"; }
 
 bool IsSuraNumber(const std::string& text)
 {

@@ -18,11 +18,13 @@ std::string IntToString(int value);
 // "002" and 255 -> "002.255". The sura text is padded, and so is the aya number.
 std::string AyaKey(const std::string& sura, int aya);
 
-// Per-aya item names: the key as given followed by ".ogg", ".png", ".eng" or ".lit".
+// Per-aya item names: the key as given followed by ".ogg", ".png", ".eng", ".lit" or ".wrd" (the words,
+// an item a pack may lack).
 std::string SoundName(const std::string& ayaKey);
 std::string PictureName(const std::string& ayaKey);
 std::string TranslationName(const std::string& ayaKey);
 std::string TransliterationName(const std::string& ayaKey);
+std::string WordsName(const std::string& ayaKey);
 
 // True when the leading number of text is a sura number, 1 to 114.
 bool IsSuraNumber(const std::string& text);

@@ -210,7 +210,39 @@ QByteArray ToLatin1(const QString& text)
     return out;
 }
 
-QImage RenderAya(const QString& arabic, int ayaNumber, int maxWidth, int density)
+QString Speakable(const QString& text)
+{
+    QString out;
+    for (QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u >= 0x06D6 && u <= 0x06ED)
+            continue;
+        out.append(u == 0x0671 ? QChar(0x0627) : c);
+    }
+    return out;
+}
+
+std::vector<WordSpan> Words(const QString& arabic)
+{
+    std::vector<WordSpan> words;
+    int start = -1;
+    bool letter = false;
+    for (int i = 0; i <= arabic.size(); ++i) {
+        const bool space = i == arabic.size() || arabic[i].isSpace();
+        if (!space) {
+            if (start < 0)
+                start = i, letter = false;
+            letter = letter || arabic[i].isLetter();
+        } else if (start >= 0) {
+            if (letter)
+                words.push_back({start, i - start});
+            start = -1;
+        }
+    }
+    return words;
+}
+
+QImage RenderAya(const QString& arabic, int ayaNumber, int maxWidth, int density, std::vector<QRect>* boxes)
 {
     density = std::max(1, density);
     maxWidth *= density;
@@ -246,7 +278,20 @@ QImage RenderAya(const QString& arabic, int ayaNumber, int maxWidth, int density
     p.setRenderHint(QPainter::TextAntialiasing);
     p.setPen(kInk);
     // Lines are laid out right-aligned in lineWidth; shift them into the picture's own width.
-    layout.draw(&p, QPointF(width - kMargin - lineWidth, kMargin));
+    const QPointF origin(width - kMargin - lineWidth, kMargin);
+    layout.draw(&p, origin);
+    if (boxes) {
+        // A word never breaks across lines: its box is on the line that holds its first letter, between
+        // the edges of its first and last letters (right to left, so read both and order them).
+        boxes->clear();
+        for (const WordSpan& w : Words(arabic)) {
+            const QTextLine line = layout.lineForTextPosition(w.start);
+            const qreal a = line.cursorToX(w.start), b = line.cursorToX(w.start + w.length);
+            const QRectF box(origin.x() + std::min(a, b), origin.y() + line.y() - leading / 2,
+                             std::abs(b - a), line.height() + leading);
+            boxes->push_back(box.toAlignedRect().intersected(image.rect()));
+        }
+    }
     // The picture's density rides in its resolution, so a reader shows it at its intended size.
     image.setDotsPerMeterX(kScreenDotsPerMeter * density);
     image.setDotsPerMeterY(kScreenDotsPerMeter * density);
@@ -292,12 +337,12 @@ QImage AsInkSteps(const QImage& drawn)
 // still deflates (90 and above store the pixels as they are).
 constexpr int kPngQuality = 89;
 
-QByteArray AyaPicturePng(const QString& arabic, int ayaNumber)
+QByteArray AyaPicturePng(const QString& arabic, int ayaNumber, std::vector<QRect>* boxes)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    AsInkSteps(RenderAya(arabic, ayaNumber, kPictureWidth, kPictureDensity))
+    AsInkSteps(RenderAya(arabic, ayaNumber, kPictureWidth, kPictureDensity, boxes))
         .save(&buffer, "PNG", kPngQuality);
     return bytes;
 }

@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QRect>
 #include <QString>
 #include <map>
 #include <string>
@@ -44,7 +45,19 @@ QByteArray ToLatin1(const QString& text);
 // A picture of an aya's Arabic text: right to left, wrapped to at most maxWidth pixels, dark on light,
 // ending with the aya's number in an end-of-aya sign. With density 2 it is drawn at twice the
 // resolution (twice maxWidth in pixels) and says so in its resolution (dots per metre).
-QImage RenderAya(const QString& arabic, int ayaNumber, int maxWidth = 900, int density = 1);
+// When boxes is given, it receives each word's box (see Words) in the picture's pixels.
+QImage RenderAya(const QString& arabic, int ayaNumber, int maxWidth = 900, int density = 1,
+                 std::vector<QRect>* boxes = nullptr);
+
+// The words of an aya's text, as spans of it: what stands between spaces and holds a letter (a pause
+// sign standing alone is no word).
+struct WordSpan {
+    int start = 0, length = 0;
+};
+std::vector<WordSpan> Words(const QString& arabic);
+
+// Text for the speech synthesiser: Quranic annotation signs dropped, alef wasla spoken as alef.
+QString Speakable(const QString& text);
 
 // 96 dots per inch, the density of a picture meant to be shown pixel for pixel.
 constexpr int kScreenDotsPerMeter = 3780;
@@ -53,6 +66,7 @@ constexpr int kPictureWidth = 900;
 constexpr int kPictureDensity = 2;
 
 // The pack item of that picture: RenderAya's image at kPictureDensity, as PNG bytes.
-QByteArray AyaPicturePng(const QString& arabic, int ayaNumber);
+// With boxes given, each word's box in that picture, as RenderAya gives them.
+QByteArray AyaPicturePng(const QString& arabic, int ayaNumber, std::vector<QRect>* boxes = nullptr);
 
 } // namespace demo

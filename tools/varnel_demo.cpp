@@ -55,23 +55,10 @@ int Usage(const std::string& problem)
     return 2;
 }
 
-// Text for the speech synthesiser: Quranic annotation signs dropped, alef wasla spoken as alef.
-QString Speakable(QString text)
-{
-    QString out;
-    for (QChar c : text) {
-        const char16_t u = c.unicode();
-        if (u >= 0x06D6 && u <= 0x06ED)
-            continue;
-        out.append(u == 0x0671 ? QChar(0x0627) : c);
-    }
-    return out;
-}
-
 QByteArray Speak(const QString& text, const QStringList& voiceArgs, const QString& wavPath, QString* error)
 {
     QProcess espeak;
-    espeak.start("espeak-ng", QStringList(voiceArgs) << "-w" << wavPath << Speakable(text));
+    espeak.start("espeak-ng", QStringList(voiceArgs) << "-w" << wavPath << demo::Speakable(text));
     if (!espeak.waitForFinished(120000) || espeak.exitStatus() != QProcess::NormalExit ||
         espeak.exitCode() != 0) {
         *error = "espeak-ng failed: " + QString::fromLocal8Bit(espeak.readAllStandardError()) +
