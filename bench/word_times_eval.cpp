@@ -40,14 +40,6 @@ double Percentile(std::vector<double> v, double share)
     return v[std::min(v.size() - 1, size_t(share * double(v.size())))];
 }
 
-std::vector<std::string> WordsOf(const QString& arabic)
-{
-    std::vector<std::string> words;
-    for (const demo::WordSpan& w : demo::Words(arabic))
-        words.push_back(demo::Speakable(arabic.mid(w.start, w.length)).toStdString());
-    return words;
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -73,7 +65,7 @@ int main(int argc, char** argv)
     int refused = 0, recordings = 0, words = 0;
     for (int s = set.firstSura; s <= set.lastSura; ++s)
         for (const demo::Verse& verse : source.suras[size_t(s - 1)]) {
-            const std::vector<std::string> spokenWords = WordsOf(verse.arabic);
+            const std::vector<std::string> spokenWords = demo::SpokenWords(verse.arabic);
             sound::Pcm pcm;
             std::vector<listen::WordTime> renderingTimes;
             std::string problem;

@@ -242,6 +242,34 @@ std::vector<WordSpan> Words(const QString& arabic)
     return words;
 }
 
+std::vector<std::string> SpokenWords(const QString& arabic)
+{
+    std::vector<std::string> words;
+    for (const WordSpan& w : Words(arabic))
+        words.push_back(Speakable(arabic.mid(w.start, w.length)).toStdString());
+    return words;
+}
+
+AyaWords WordsOf(const QString& arabic, const std::vector<QRect>& boxes,
+                 const std::vector<listen::WordTime>& times, WordTiming timing)
+{
+    const std::vector<WordSpan> spans = Words(arabic);
+    const bool timed = timing != WordTiming::None && times.size() == spans.size();
+    AyaWords words;
+    for (size_t i = 0; i < spans.size() && i < boxes.size(); ++i) {
+        AyaWord w;
+        w.text = arabic.mid(spans[i].start, spans[i].length);
+        w.box = boxes[i];
+        if (timed) {
+            w.startMs = times[i].startMs;
+            w.endMs = times[i].endMs;
+            w.timing = timing;
+        }
+        words.push_back(w);
+    }
+    return words;
+}
+
 QImage RenderAya(const QString& arabic, int ayaNumber, int maxWidth, int density, std::vector<QRect>* boxes)
 {
     density = std::max(1, density);

@@ -4,6 +4,8 @@
 // and the demo builder share them.
 #pragma once
 
+#include "aya_words.h"
+#include "speech.h"
 #include <QByteArray>
 #include <QImage>
 #include <QRect>
@@ -68,5 +70,13 @@ constexpr int kPictureDensity = 2;
 // The pack item of that picture: RenderAya's image at kPictureDensity, as PNG bytes.
 // With boxes given, each word's box in that picture, as RenderAya gives them.
 QByteArray AyaPicturePng(const QString& arabic, int ayaNumber, std::vector<QRect>* boxes = nullptr);
+
+// An aya's words in the speech synthesiser's spelling (see Speakable), one entry a word of Words().
+std::vector<std::string> SpokenWords(const QString& arabic);
+
+// The words of an aya: their text from arabic, their boxes as the renderer gave them, and with times
+// (one a word) their times, of the timing given. Without times, or when the counts differ, untimed.
+AyaWords WordsOf(const QString& arabic, const std::vector<QRect>& boxes,
+                 const std::vector<listen::WordTime>& times = {}, WordTiming timing = WordTiming::None);
 
 } // namespace demo

@@ -1,16 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // varnel-demo: builds Varnel's demo content from the npm package quran-json (CC-BY-4.0): sura packs
-// with pictures of the Arabic text, synthetic recitations (espeak-ng), English translation and
-// transliteration; an add-on recitation with another voice; language packs and "langs.ini".
+// with pictures of the Arabic text, synthetic recitations (espeak-ng) with each word's place and time,
+// English translation and transliteration; an add-on recitation with another voice; language packs and
+// "langs.ini".
 //
 //   varnel-demo [--source DIR] [--out DIR] [--packs NAME...] [--all]
-#include "data_folder.h"
 #include "aya_sources.h"
+#include "data_folder.h"
 #include "file_write.h"
 #include "kelres.h"
 #include "naming.h"
 #include "pack_registry.h"
 #include "sound.h"
+#include "speech.h"
 #include "sura.h"
 
 #include <QBuffer>
@@ -19,8 +21,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <algorithm>
 #include <atomic>
 #include <iostream>
@@ -32,13 +32,16 @@ namespace
 
 struct Voice {
     const char* folder; // empty: the default recitation in quran/
-    QStringList espeakArgs;
+    listen::SpeechVoice speech;
 };
 
 const Voice kVoices[] = {
-    {"", {"-v", "ar", "-s", "135", "-p", "45"}},
-    {"espeak-slow", {"-v", "ar", "-s", "100", "-p", "30"}},
+    {"", {"ar", 135, 45}},
+    {"espeak-slow", {"ar", 100, 30}},
 };
+
+// The items of each aya in a finished pack.
+constexpr size_t kItemsPerAya = 5;
 
 const QStringList kDefaultPacks = {"fatiha.dat", "s078_s114.dat", "s104_s114.dat"};
 
@@ -55,25 +58,15 @@ int Usage(const std::string& problem)
     return 2;
 }
 
-QByteArray Speak(const QString& text, const QStringList& voiceArgs, const QString& wavPath, QString* error)
+// The recitation of an aya as Ogg Vorbis, with each word's exact time in it; empty, with the problem,
+// when it cannot be spoken or encoded.
+QByteArray Recite(const QString& arabic, const listen::SpeechVoice& voice,
+                  std::vector<listen::WordTime>* times, QString* error)
 {
-    QProcess espeak;
-    espeak.start("espeak-ng", QStringList(voiceArgs) << "-w" << wavPath << demo::Speakable(text));
-    if (!espeak.waitForFinished(120000) || espeak.exitStatus() != QProcess::NormalExit ||
-        espeak.exitCode() != 0) {
-        *error = "espeak-ng failed: " + QString::fromLocal8Bit(espeak.readAllStandardError()) +
-                 espeak.errorString();
-        return {};
-    }
-    QFile wav(wavPath);
-    if (!wav.open(QIODevice::ReadOnly)) {
-        *error = "espeak-ng wrote no sound";
-        return {};
-    }
-    const QByteArray bytes = wav.readAll();
     sound::Pcm pcm;
-    if (sound::DecodeAll(bytes.constData(), size_t(bytes.size()), &pcm) != sound::Ok || pcm.Frames() == 0) {
-        *error = "espeak-ng wrote a sound that cannot be read";
+    std::string problem;
+    if (!listen::Speak(demo::SpokenWords(arabic), voice, &pcm, times, &problem)) {
+        *error = QString::fromStdString(problem);
         return {};
     }
     std::vector<char> ogg;
@@ -100,11 +93,11 @@ std::vector<std::string> KeysOf(const std::string& pack)
 bool Finished(const QString& path, const std::vector<std::string>& keys)
 {
     KelRes res;
-    if (!res.Open(path.toStdString()) || res.Directory().size() != keys.size() * 4)
+    if (!res.Open(path.toStdString()) || res.Directory().size() != keys.size() * kItemsPerAya)
         return false;
     for (const std::string& key : keys)
-        for (const std::string& item :
-             {SoundName(key), PictureName(key), TranslationName(key), TransliterationName(key)})
+        for (const std::string& item : {SoundName(key), PictureName(key), TranslationName(key),
+                                        TransliterationName(key), WordsName(key)})
             if (!res.Contains(item))
                 return false;
     return true;
@@ -135,22 +128,23 @@ class Builder
         }
         QDir().mkpath(dir);
         const std::vector<KelRes> donors = Donors(dir, path);
-        QTemporaryDir scratch;
-        std::vector<QByteArray> pictures(keys.size()), sounds(keys.size());
+        std::vector<QByteArray> pictures(keys.size()), sounds(keys.size()), words(keys.size());
         std::atomic<size_t> next{0}, done{0};
         std::atomic<bool> failed{false};
         QString failure;
         std::mutex failureMutex;
-        auto work = [&](int worker) {
-            const QString wav = scratch.filePath(QString("aya-%1.wav").arg(worker));
+        auto work = [&] {
             for (size_t i = next++; i < keys.size() && !failed; i = next++) {
                 int s = 0, a = 0;
                 SplitAyaKey(keys[i], &s, &a);
                 const demo::Verse& verse = source_.suras[size_t(s - 1)][size_t(a - 1)];
-                if (!Reuse(donors, keys[i], &pictures[i], &sounds[i])) {
+                if (!Reuse(donors, keys[i], &pictures[i], &sounds[i], &words[i])) {
                     QString problem;
-                    pictures[i] = demo::AyaPicturePng(verse.arabic, a);
-                    sounds[i] = Speak(verse.arabic, voice.espeakArgs, wav, &problem);
+                    std::vector<QRect> boxes;
+                    std::vector<listen::WordTime> times;
+                    pictures[i] = demo::AyaPicturePng(verse.arabic, a, &boxes);
+                    sounds[i] = Recite(verse.arabic, voice.speech, &times, &problem);
+                    words[i] = FormatAyaWords(demo::WordsOf(verse.arabic, boxes, times, WordTiming::Exact));
                     if (sounds[i].isEmpty()) {
                         std::lock_guard<std::mutex> lock(failureMutex);
                         failure = QString::fromStdString(keys[i]) + ": " + problem;
@@ -165,7 +159,7 @@ class Builder
         const unsigned workers = std::max(1u, std::thread::hardware_concurrency());
         std::vector<std::thread> threads;
         for (unsigned w = 0; w < workers; ++w)
-            threads.emplace_back(work, int(w));
+            threads.emplace_back(work);
         while (done < keys.size() && !failed) {
             std::this_thread::sleep_for(std::chrono::milliseconds(1000));
             const double elapsed = clock.elapsed() / 1000.0;
@@ -190,7 +184,8 @@ class Builder
             if (!res.AddItem(PictureName(keys[i]), pictures[i], &problem) ||
                 !res.AddItem(SoundName(keys[i]), sounds[i], &problem) ||
                 !res.AddItem(TranslationName(keys[i]), demo::ToLatin1(verse.english), &problem) ||
-                !res.AddItem(TransliterationName(keys[i]), demo::ToLatin1(verse.transliteration), &problem)) {
+                !res.AddItem(TransliterationName(keys[i]), demo::ToLatin1(verse.transliteration), &problem) ||
+                !res.AddItem(WordsName(keys[i]), words[i], &problem)) {
                 *error = QString::fromStdString(problem);
                 return false;
             }
@@ -262,16 +257,18 @@ class Builder
         return donors;
     }
 
-    // Takes an aya's picture and recitation from a donor pack.
+    // Takes an aya's picture, recitation and words from a donor pack.
     static bool Reuse(const std::vector<KelRes>& donors, const std::string& key, QByteArray* picture,
-                      QByteArray* sound)
+                      QByteArray* sound, QByteArray* words)
     {
         for (const KelRes& res : donors) {
-            if (!res.Contains(PictureName(key)) || !res.Contains(SoundName(key)))
+            if (!res.Contains(PictureName(key)) || !res.Contains(SoundName(key)) ||
+                !res.Contains(WordsName(key)))
                 continue;
             *picture = res.Extract(PictureName(key));
             *sound = res.Extract(SoundName(key));
-            if (!picture->isEmpty() && !sound->isEmpty())
+            *words = res.Extract(WordsName(key));
+            if (!picture->isEmpty() && !sound->isEmpty() && !words->isEmpty())
                 return true;
         }
         return false;
@@ -287,7 +284,8 @@ const char kReadme[] = R"(Varnel demo content
 This folder is a working folder for Varnel, made by varnel-demo.
 
 - quran/*.dat: sura packs. Each aya has a picture of its Arabic text (drawn with the Amiri Quran font),
-  a recitation, the English translation and a transliteration.
+  a recitation, the English translation, a transliteration, and where each word stands in the picture
+  and when it is heard in the recitation.
 - quran/extra/espeak-slow/: the same packs with a second, slower voice, chosen in Recitor > Config Recitor.
 - quran/lang/*.dat and langs.ini: the other translations, chosen in the Language menu.
 
