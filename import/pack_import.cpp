@@ -2,6 +2,7 @@
 #include "pack_import.h"
 
 #include "aya_sources.h"
+#include "prepare_aya.h"
 #include "kelres.h"
 #include "naming.h"
 #include "pack_registry.h"
@@ -122,54 +123,6 @@ class Teller
     Report* report_;
     std::ostream* narrate_;
 };
-
-struct Aya {
-    std::string key;
-    int aya = 0;
-    QString recording;
-    QString arabic, translation, transliteration;
-    QByteArray picture, sound;
-    QString problem;
-};
-
-// Reads (and with ogg re-encodes) the recording and draws the picture of one aya.
-void Prepare(Aya* aya, bool ogg)
-{
-    QByteArray bytes;
-    QString error;
-    if (!ReadWhole(aya->recording, &bytes, &error)) {
-        aya->problem = error;
-        return;
-    }
-    unsigned ms = 0;
-    if (bytes.isEmpty() || sound::MeasureLength(bytes.constData(), size_t(bytes.size()), &ms) != sound::Ok) {
-        aya->problem =
-            "\"" + aya->recording + "\" is no recording that can be played (MP3, Ogg, FLAC or WAV)";
-        return;
-    }
-    if (sound::HasNonFiniteSamples(bytes.constData(), size_t(bytes.size()))) {
-        aya->problem = "\"" + aya->recording + "\" holds samples that are not numbers (damaged)";
-        return;
-    }
-    if (ogg) {
-        sound::Pcm pcm;
-        std::vector<char> encoded;
-        if (const sound::Result decoded = sound::DecodeAll(bytes.constData(), size_t(bytes.size()), &pcm);
-            decoded != sound::Ok) {
-            aya->problem = "\"" + aya->recording + "\" could not be re-encoded as Ogg Vorbis: " +
-                           QString::fromUtf8(sound::ErrorString(decoded));
-            return;
-        }
-        if (sound::EncodeOggVorbis(pcm, 0.4, &encoded) != sound::Ok) {
-            aya->problem = "\"" + aya->recording + "\" could not be re-encoded as Ogg Vorbis";
-            return;
-        }
-        bytes = QByteArray(encoded.data(), qsizetype(encoded.size()));
-    }
-    aya->sound = bytes;
-    if (!aya->arabic.isEmpty())
-        aya->picture = demo::AyaPicturePng(aya->arabic, aya->aya);
-}
 
 // The smallest pack of the table that covers suras first..last; empty when none does.
 std::string SmallestPackCovering(int first, int last)
@@ -405,6 +358,7 @@ int RunTelling(const Options& o, Teller& tell)
     std::atomic<bool> cancelled{false};
     std::mutex printing;
     std::vector<QString> written;
+    std::vector<std::string> untimed; // of the pack being written
     // A cancel takes back every pack this run wrote: an import is all or nothing for the learner.
     auto cancel = [&written] {
         for (const QString& path : written)
@@ -448,8 +402,11 @@ int RunTelling(const Options& o, Teller& tell)
             if (!res.AddItem(PictureName(a.key), a.picture, &problem) ||
                 !res.AddItem(SoundName(a.key), a.sound, &problem) ||
                 !res.AddItem(TranslationName(a.key), demo::ToLatin1(a.translation), &problem) ||
-                !res.AddItem(TransliterationName(a.key), demo::ToLatin1(a.transliteration), &problem))
+                !res.AddItem(TransliterationName(a.key), demo::ToLatin1(a.transliteration), &problem) ||
+                !res.AddItem(WordsName(a.key), a.words, &problem))
                 return fail(QString::fromStdString(problem));
+            if (!a.untimed.isEmpty())
+                untimed.push_back(a.key + " (" + a.untimed.toStdString() + ")");
         }
         const QString path = folder + "/" + QString::fromStdString(pack);
         if (!res.Save(path.toStdString(), &problem))
@@ -459,12 +416,17 @@ int RunTelling(const Options& o, Teller& tell)
         if (o.progress && !o.progress(done, firstOf.size()))
             return cancel();
         tell.Written(path.toStdString(), pack + ": written to " + path.toStdString());
+        if (!untimed.empty())
+            tell.Warning(pack + ": " + std::to_string(untimed.size()) + " aya(s) have no word times: " +
+                         list(untimed).toStdString());
+        untimed.clear();
         // What no later pack holds is let go.
         for (size_t i = begin; i < end; ++i)
             if (lastPackOf[ayas[i].key] == p) {
                 Aya& a = ayas[firstOf[ayas[i].key]];
                 a.picture = QByteArray();
                 a.sound = QByteArray();
+                a.words = QByteArray();
             }
     }
     return 0;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // varnel-demo on a small made-up quran-json package: one short pack, two languages.
 #include "aya_sources.h"
+#include "aya_words.h"
 #include "fixtures.h"
 #include "kelres.h"
 #include "languages.h"
@@ -116,7 +117,7 @@ class TestDemo : public QObject
         for (const QString& path : {out + "/quran/fatiha.dat", out + "/quran/extra/espeak-slow/fatiha.dat"}) {
             KelRes pack;
             QVERIFY2(pack.Open(path.toStdString()), qPrintable(path));
-            QCOMPARE(int(pack.Directory().size()), 7 * 4);
+            QCOMPARE(int(pack.Directory().size()), 7 * 5);
             for (int a = 1; a <= 7; ++a) {
                 const std::string key = AyaKey("1", a);
                 const QImage img = QImage::fromData(pack.Extract(PictureName(key)));
@@ -131,6 +132,25 @@ class TestDemo : public QObject
                 QVERIFY(IsLatin1Text(pack.Extract(TranslationName(key))));
                 QVERIFY(pack.Extract(TranslationName(key)).contains("caf\xe9 1:"));
                 QCOMPARE(pack.Extract(TransliterationName(key)), QByteArray("Al-hamdu lillahi"));
+                // Every word, in reading order (right to left, line by line) inside the picture, with
+                // exact times one after another within the recitation.
+                AyaWords words;
+                QString problem;
+                QVERIFY2(ParseAyaWords(pack.Extract(WordsName(key)), &words, &problem), qPrintable(problem));
+                QCOMPARE(words.size(), a % 2 ? size_t(4) : size_t(16));
+                for (size_t w = 0; w < words.size(); ++w) {
+                    QVERIFY(img.rect().contains(words[w].box));
+                    QCOMPARE(words[w].timing, WordTiming::Exact);
+                    QVERIFY(words[w].endMs <= int(ms) + 20);
+                    if (w == 0)
+                        continue;
+                    const AyaWord& before = words[w - 1];
+                    QVERIFY(words[w].startMs >= before.endMs);
+                    const bool sameLine = words[w].box.top() == before.box.top();
+                    QVERIFY2(sameLine ? words[w].box.right() < before.box.left()
+                                      : words[w].box.top() > before.box.top(),
+                             qPrintable(QString("aya %1 word %2").arg(a).arg(w)));
+                }
             }
         }
         // The slower voice takes longer to say the same aya.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // varnel-pack import, run as a learner runs it: a folder of SSSAAA recordings in MP3, Ogg and WAV
 // made here, Tanzil-style texts, and the packs it writes read back.
+#include "aya_words.h"
 #include "fixtures.h"
 #include "kelres.h"
 #include "naming.h"
@@ -80,7 +81,15 @@ class TestImport : public QObject
         QVERIFY(run.err.contains("no --transliteration given"));
         QVERIFY(run.out.contains("fatiha.dat: written"));
         const KelRes pack = fixtures::OpenArchive(out + "/quran/fatiha.dat");
-        QCOMPARE(int(pack.Directory().size()), 7 * 4);
+        QCOMPARE(int(pack.Directory().size()), 7 * 5);
+        // A tone is no recitation of the text: its words have their boxes but no times, and the import
+        // says so.
+        AyaWords words;
+        QString problem;
+        QVERIFY2(ParseAyaWords(pack.Extract("001.003.wrd"), &words, &problem), qPrintable(problem));
+        QCOMPARE(words.size(), size_t(1)); // the aya's number in the text is no word
+        QVERIFY(!words[0].Timed() && !words[0].box.isEmpty());
+        QVERIFY2(run.err.contains("fatiha.dat: 7 aya(s) have no word times: 001.001 ("), run.err.constData());
         // Recordings stay as they were brought: MP3 stays MP3.
         QFile original(audio_ + "/001003.mp3");
         QVERIFY(original.open(QIODevice::ReadOnly));
@@ -207,7 +216,7 @@ class TestImport : public QObject
         QVERIFY2(again.status == 0, again.err.constData());
         QVERIFY(again.out.contains("fatiha.dat: already there, kept"));
         QVERIFY(again.out.contains("prepared 293 of 293 ayas")); // sura 1 once, though two packs hold it
-        QCOMPARE(int(fixtures::OpenArchive(out + "/quran/s001_s002.dat").Directory().size()), 293 * 4);
+        QCOMPARE(int(fixtures::OpenArchive(out + "/quran/s001_s002.dat").Directory().size()), 293 * 5);
         QFile::remove(out + "/quran/fatiha.dat");
         QFile::remove(out + "/quran/s001_s002.dat");
         const fixtures::ToolRun both = RunTool("varnel-pack", args);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // varnel-pack: builds, lists, extracts from and verifies Varnel archives (sura packs, language packs,
 // img.vnl). Exit status: 0 success, 1 failure, 2 bad usage.
+#include "aya_words.h"
 #include "crc32.h"
 #include "data_folder.h"
 #include "file_write.h"
@@ -14,6 +15,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QRegularExpression>
 #include <algorithm>
 #include <cstdio>
@@ -42,6 +46,12 @@ const char kHelp[] =
     "  list ARCHIVE                 print each item: name, length in bytes, CRC-32 (tab-separated)\n"
     "  extract ARCHIVE NAME [OUT]   write one item to OUT, or to standard output\n"
     "  verify ARCHIVE               recompute every checksum and name each item that differs\n"
+    "  words ARCHIVE SSS.AAA        print the aya's words as JSON: {\"aya\": \"SSS.AAA\", \"words\": "
+    "[{\"text\",\n"
+    "                               \"box\": [x, y, width, height] (pixels of the picture), \"start\", "
+    "\"end\"\n"
+    "                               (ms of the recitation, null when not known), \"timing\": \"exact\"|\n"
+    "                               \"estimated\"|\"none\"}, ...]}, in reading order\n"
     "  import --audio DIR --text FILE [--translation FILE] [--transliteration FILE]\n"
     "         [--suras FIRST-LAST] [--recitation NAME] [--ogg] [--out DIR]\n"
     "                               make sura packs from your own recordings: files SSSAAA.mp3 (or .ogg,\n"
@@ -72,7 +82,8 @@ const char kHelp[] =
     "\n"
     "Items are stored under their bare file names. In a sura pack each aya has four items named by its\n"
     "aya key (sura and aya, three digits each): 036.012.png (picture of the Arabic text), 036.012.ogg\n"
-    "(recitation), 036.012.eng (translation, Latin-1) and 036.012.lit (transliteration, Latin-1).\n"
+    "(recitation), 036.012.eng (translation, Latin-1) and 036.012.lit (transliteration, Latin-1), and\n"
+    "may have a fifth, 036.012.wrd (each word's box in the picture and time in the recitation).\n"
     "\n"
     "Exit status: 0 success, 1 failure (unreadable archive, missing item, checksum mismatch), 2 bad usage.\n";
 
@@ -171,6 +182,38 @@ int Extract(const std::vector<std::string>& args)
     }
     std::string reason;
     return WriteFileWhole(args[2], data, &reason) ? kSuccess : Fail(reason);
+}
+
+int Words(const std::vector<std::string>& args)
+{
+    if (args.size() != 2)
+        return Usage("words takes ARCHIVE and an aya key SSS.AAA");
+    KelRes res;
+    if (!OpenArchive(res, args[0]))
+        return kFailure;
+    const std::string item = WordsName(args[1]);
+    if (!res.Contains(item))
+        return Fail("\"" + args[0] + "\" holds no words for \"" + args[1] + "\" (no item " + item + ")");
+    AyaWords words;
+    QString problem;
+    if (!ParseAyaWords(res.Extract(item), &words, &problem))
+        return Fail(args[0] + ": " + item + ": " + problem.toStdString());
+    QJsonArray list;
+    for (const AyaWord& w : words) {
+        const QJsonValue none(QJsonValue::Null);
+        list.append(QJsonObject{
+            {"text", w.text},
+            {"box", QJsonArray{w.box.x(), w.box.y(), w.box.width(), w.box.height()}},
+            {"start", w.Timed() ? QJsonValue(w.startMs) : none},
+            {"end", w.Timed() ? QJsonValue(w.endMs) : none},
+            {"timing", w.timing == WordTiming::Exact       ? "exact"
+                       : w.timing == WordTiming::Estimated ? "estimated"
+                                                           : "none"},
+        });
+    }
+    const QJsonObject out{{"aya", QString::fromStdString(args[1])}, {"words", list}};
+    std::cout << QJsonDocument(out).toJson(QJsonDocument::Compact).toStdString() << "\n";
+    return kSuccess;
 }
 
 int Verify(const std::vector<std::string>& args)
@@ -425,6 +468,8 @@ int main(int argc, char** argv)
         return Extract(args);
     if (command == "verify")
         return Verify(args);
+    if (command == "words")
+        return Words(args);
     if (command == "import")
         return Import(argc, argv, args);
     if (command == "check")
