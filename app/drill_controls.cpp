@@ -244,6 +244,12 @@ void DrillControls::ShowPart(int startMs, int endMs, int lengthMs)
     w_.partSlider->setValue(0);
 }
 
-void DrillControls::MarkPartStart() { w_.startSpin->setValue(w_.partSlider->value()); }
+void DrillControls::MarkPartStart()
+{
+    w_.startSpin->setValue(aids_.Words().PartMark(w_.partSlider->value(), true));
+}
 
-void DrillControls::MarkPartEnd() { w_.endSpin->setValue(w_.partSlider->value()); }
+void DrillControls::MarkPartEnd()
+{
+    w_.endSpin->setValue(aids_.Words().PartMark(w_.partSlider->value(), false));
+}

@@ -114,6 +114,10 @@ const GuideBlock kGuide[] = {
          "of the part; the <b>end</b> button takes it as the end. You can also type the start and end "
          "in milliseconds.")},
     {Block::Item,
+     QT_TRANSLATE_NOOP("Guide", "With View &gt; Practice &gt; <b>Snap the Part to Words</b> (on at first), "
+                                "the start and end buttons take the start and the end of the word the slider "
+                                "stands in, so that a part never begins or ends inside a word.")},
+    {Block::Item,
      QT_TRANSLATE_NOOP(
          "Guide", "The <b>repeat-play</b> button (Space) plays the part again and again, with your pause "
                   "between; the <b>stop</b> button (Space) stops it.")},
@@ -146,8 +150,9 @@ const GuideBlock kGuide[] = {
                   "translation</b> covers its translation. Each new aya starts hidden again.")},
     {Block::Item,
      QT_TRANSLATE_NOOP(
-         "Guide", "<b>Reveal</b> (R) uncovers the picture a fifth at a time, from the right, where an Arabic "
-                  "line begins. A click on the covered picture uncovers all of it.")},
+         "Guide", "<b>Reveal</b> (R) uncovers the picture a word at a time, from the right, where an Arabic "
+                  "line begins (a fifth at a time where the pack does not tell the aya's words). A click on "
+                  "the covered picture uncovers all of it.")},
     {Block::Item,
      QT_TRANSLATE_NOOP(
          "Guide",
@@ -179,6 +184,11 @@ const GuideBlock kGuide[] = {
     {Block::Item,
      QT_TRANSLATE_NOOP(
          "Guide", "View &gt; <b>Night Reading</b>: a dark page with light text and the aya as light ink.")},
+    {Block::Item,
+     QT_TRANSLATE_NOOP(
+         "Guide", "View &gt; <b>Mark the Heard Word</b> (on at first): while the reciter plays, the word being "
+                  "said is tinted and underlined on the picture. A click on a word plays the aya from that "
+                  "word. Packs made by varnel-demo and by Import Recordings tell each aya's words.")},
     {Block::Heading, QT_TRANSLATE_NOOP("Guide", "Review: keeping what you know")},
     {Block::Para,
      QT_TRANSLATE_NOOP(
@@ -228,7 +238,9 @@ const GuideBlock kGuide[] = {
          "their order, not tajweed.")},
     {Block::Para,
      QT_TRANSLATE_NOOP("Guide", "Hear Left Out then plays the reciter saying just what the check found you "
-                                "left out or said differently, one part at each press.")},
+                                "left out or said differently, one part at each press. Where the pack tells "
+                                "the aya's words, the verdict names them (\"Left out: ... (word 4)\") and "
+                                "they are framed on the picture.")},
     {Block::Para,
      QT_TRANSLATE_NOOP("Guide", "Where the pitch of both voices can be followed, a line over each waveform "
                                 "traces its melody, yours on the reciter's time, so that you can follow "

@@ -7,6 +7,7 @@
 #include "sura_names.h"
 
 #include "app_settings.h"
+#include "aya.h"
 #include "heart.h"
 #include "learner_record.h"
 #include "messages.h"
@@ -15,6 +16,7 @@
 #include "recitation_session.h"
 #include "window_frame.h"
 #include "window_settings.h"
+#include "word_marks.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -38,14 +40,7 @@ constexpr int kStatusMs = 6000;
 // Heard around a stretch left out, so that its word is heard whole: the check's edges fall within a
 // frame or two of the word's.
 constexpr int kLeftOutMarginMs = 150;
-
-// "108:2" for "108.002".
-QString Place(const std::string& key)
-{
-    int sura = 0, aya = 0;
-    SplitAyaKey(key, &sura, &aya);
-    return QString("%1:%2").arg(sura).arg(aya);
-}
+constexpr int kWordMarginMs = 40;
 
 // The rate the waveforms are drawn from: enough for peaks a few milliseconds apart.
 constexpr int kWaveformRate = 16000;
@@ -83,45 +78,6 @@ std::shared_ptr<const std::vector<char>> ReciterBytes(const PackRegistry& packs,
         pack->ExtractInto(SoundName(key), bytes.get(), KelRes::kMaxRecordingBytes) != KelRes::ItemStatus::Ok)
         return nullptr;
     return bytes;
-}
-
-// The verdict in words: "112:1, partial: ... Left out, in the reciter's time: 1.2 to 1.8 s."
-QString VerdictWords(const std::string& key, const listen::CheckResult& result)
-{
-    auto spans = [](const std::vector<listen::Span>& list) {
-        QStringList parts;
-        for (const listen::Span& s : list)
-            parts << QObject::tr("%1 to %2 s")
-                         .arg(QLocale().toString(s.start, 'f', 1), QLocale().toString(s.end, 'f', 1));
-        return parts.join(", ");
-    };
-    QString text;
-    switch (result.verdict) {
-    case listen::Verdict::Match:
-        text = QObject::tr("%1, match: you said the whole aya, in order (score %2 of 100).");
-        break;
-    case listen::Verdict::Partial:
-        text = QObject::tr("%1, partial: a part is missing, added or said differently (score %2 of 100).");
-        break;
-    case listen::Verdict::Different:
-        text =
-            QObject::tr("%1, different: this sounds like another aya, or no recitation (score %2 of 100).");
-        break;
-    }
-    text = text.arg(Place(key)).arg(result.score);
-    if (!result.soundsLike.empty()) {
-        const QString like = QString::fromStdString(result.soundsLike);
-        text += " " + QObject::tr("This sounds like %1 (%2), not %3.")
-                          .arg(like, QString::fromUtf8(ArabicSuraName(like.section(':', 0, 0).toInt())),
-                               Place(key));
-    }
-    if (!result.missing.empty())
-        text += " " + QObject::tr("Left out, in the reciter's time: %1.").arg(spans(result.missing));
-    if (!result.changed.empty())
-        text += " " + QObject::tr("Said differently, in the reciter's time: %1.").arg(spans(result.changed));
-    if (!result.extra.empty())
-        text += " " + QObject::tr("Added, in your recording's time: %1.").arg(spans(result.extra));
-    return text;
 }
 
 } // namespace
@@ -313,7 +269,7 @@ void MyRecitation::ShowCheck(const CheckWorker::Outcome& outcome)
     const std::string& key = outcome.key;
     QString text =
         outcome.checked
-            ? VerdictWords(key, outcome.result)
+            ? VerdictWords(key, outcome.result, WordsOfAya(packs_, key))
             : QObject::tr("%1 cannot be checked: %2.").arg(Place(key), QString::fromStdString(outcome.error));
     int sura = 0, aya = 0;
     std::string noted;
@@ -342,19 +298,22 @@ void MyRecitation::MarkCheck(const std::string& key, const listen::CheckResult& 
 {
     ShowWaveforms(key, false);
     std::vector<std::pair<double, double>> missing, extra, changed;
-    // The reciter's words that the learner left out or said differently, as the verdict names them.
-    auto hear = [this](const listen::Span& s) {
-        leftOut_.emplace_back(int(std::lround(s.start * 1000)), int(std::lround(s.end * 1000)));
-    };
-    for (const listen::Span& s : result.missing) {
+    for (const listen::Span& s : result.missing)
         missing.emplace_back(s.start, s.end);
-        hear(s);
-    }
-    for (const listen::Span& s : result.changed) {
+    for (const listen::Span& s : result.changed)
         changed.emplace_back(s.start, s.end);
-        hear(s);
-    }
-    std::sort(leftOut_.begin(), leftOut_.end());
+    // The reciter's words that the learner left out or said differently, as the verdict names them, and
+    // marked on the picture.
+    const AyaWords words = WordsOfAya(packs_, key);
+    for (const auto* spans : {&result.missing, &result.changed})
+        for (const NamedStretch& n : NameStretches(*spans, words))
+            leftOut_.push_back(n);
+    std::sort(leftOut_.begin(), leftOut_.end(),
+              [](const NamedStretch& a, const NamedStretch& b) { return a.startMs < b.startMs; });
+    std::vector<int> flagged;
+    for (const NamedStretch& n : leftOut_)
+        flagged.insert(flagged.end(), n.words.begin(), n.words.end());
+    w_.ayaView->SetFlaggedWords(std::move(flagged));
     for (const listen::Span& s : result.extra)
         extra.emplace_back(s.start, s.end);
     w_.waveforms->SetMarks(std::move(missing), std::move(extra), std::move(changed));
@@ -367,17 +326,17 @@ void MyRecitation::HearLeftOut()
 {
     if (leftOut_.empty())
         return;
-    const std::pair<int, int> stretch = leftOut_[nextLeftOut_ % leftOut_.size()];
+    const NamedStretch stretch = leftOut_[nextLeftOut_ % leftOut_.size()];
     ++nextLeftOut_;
     ShowWaveforms(leftOutKey_, false);
-    // Heard a little either side, so that the word is heard whole; told as the verdict names it.
-    if (!session_->PlayReciterPart(AyaRef::FromKey(leftOutKey_), stretch.first - kLeftOutMarginMs,
-                                   stretch.second + kLeftOutMarginMs))
+    // Heard a little either side, so that the word is heard whole (words are known more closely than
+    // the check's edges); told as the verdict names it.
+    const int margin = stretch.words.empty() ? kLeftOutMarginMs : kWordMarginMs;
+    if (!session_->PlayReciterPart(AyaRef::FromKey(leftOutKey_), stretch.startMs - margin,
+                                   stretch.endMs + margin))
         return;
     hearingLeftOut_ = true;
-    Tell(QObject::tr("The reciter, %1 to %2 s of %3.")
-             .arg(QLocale().toString(stretch.first / 1000.0, 'f', 1),
-                  QLocale().toString(stretch.second / 1000.0, 'f', 1), Place(leftOutKey_)));
+    Tell(QObject::tr("The reciter: %1, of %2.").arg(stretch.name, Place(leftOutKey_)));
 }
 
 void MyRecitation::PlayMine()

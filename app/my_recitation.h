@@ -6,6 +6,8 @@
 // learner's requests on.
 #pragma once
 
+#include "check_words.h"
+
 #include "check_worker.h"
 #include "recorder.h"
 #include "waveform.h"
@@ -82,7 +84,7 @@ class MyRecitation : public QObject
     std::set<std::string> toldUnplayable_;
     std::string leftOutKey_; // the aya of the last check, and the stretches it found left out or said
                              // differently (ms)
-    std::vector<std::pair<int, int>> leftOut_;
+    std::vector<NamedStretch> leftOut_;
     size_t nextLeftOut_ = 0;
     bool hearingLeftOut_ = false; // the reciter says a stretch left out: its place moves on the waveform
     std::string waveKey_;         // the aya whose waveforms are shown

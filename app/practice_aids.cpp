@@ -43,8 +43,9 @@ void ShowPlaying(QPushButton* button, bool playing)
 } // namespace
 
 PracticeAids::PracticeAids(QMainWindow* window, VarnWidgets& w, RecitationSession* session,
-                           WindowSettings& settings, LearnerRecord& record)
-    : QObject(window), window_(window), w_(w), session_(session), settings_(settings), record_(record)
+                           WindowSettings& settings, LearnerRecord& record, const PackRegistry& packs)
+    : QObject(window), window_(window), w_(w), session_(session), settings_(settings), record_(record),
+      words_(this, session, packs, settings)
 {
 }
 
@@ -79,6 +80,7 @@ void PracticeAids::CreateActions()
         add(w_.practice, QT_TRANSLATE_NOOP("QObject", "Slower"), QKeySequence(Qt::Key_BracketLeft), false);
     actions_.faster =
         add(w_.practice, QT_TRANSLATE_NOOP("QObject", "Faster"), QKeySequence(Qt::Key_BracketRight), false);
+    words_.CreateActions(w_.view, w_.practice);
 }
 
 void PracticeAids::Connect()
@@ -92,6 +94,7 @@ void PracticeAids::Connect()
         AidsChanged();
     });
     connect(actions_.reveal, &QAction::triggered, this, &PracticeAids::RevealStep);
+    words_.Connect(w_.ayaView);
     connect(w_.ayaView, &Aya::revealRequested, this, [this] {
         selfTest_.RevealAll();
         ApplySelfTest();
@@ -131,8 +134,9 @@ void PracticeAids::Connect()
 
 void PracticeAids::ShowText(const std::string& key, const QString& html)
 {
+    words_.ShowAya(key);
     if (key != key_)
-        selfTest_.NewAya(); // a new aya starts hidden again
+        selfTest_.NewAya(w_.ayaView->WordCount()); // a new aya starts hidden again
     key_ = key;
     ForceColours(w_.textPanel, QPalette::Base, night_ ? NightPage() : DayPage());
     shownText_ = html;

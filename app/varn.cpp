@@ -41,7 +41,7 @@ Varn::Varn(QWidget* parent) : QMainWindow(parent)
 
     setStatusBar(new QStatusBar(this));
     CreateDrills();
-    aids_ = new PracticeAids(this, w_, session_.get(), settings_, record_);
+    aids_ = new PracticeAids(this, w_, session_.get(), settings_, record_, packs_);
     controls_ = new DrillControls(this, w_, session_.get(), record_, *aids_, settings_);
     passages_ = new PassageControls(this, w_, session_.get(), packs_, record_);
     packDialogs_ = new PackDialogs(this, packs_);

@@ -176,3 +176,40 @@ bool AllTimed(const AyaWords& words)
     return !words.empty() &&
            std::all_of(words.begin(), words.end(), [](const AyaWord& w) { return w.Timed(); });
 }
+
+std::vector<int> WordsIn(const AyaWords& words, int startMs, int endMs)
+{
+    std::vector<int> held;
+    int most = -1, mostOverlap = 0;
+    for (size_t i = 0; i < words.size(); ++i) {
+        const AyaWord& w = words[i];
+        if (!w.Timed())
+            continue;
+        const int overlap = std::min(endMs, w.endMs) - std::max(startMs, w.startMs);
+        if (overlap <= 0)
+            continue;
+        if (2 * overlap >= w.endMs - w.startMs)
+            held.push_back(int(i));
+        if (overlap > mostOverlap)
+            most = int(i), mostOverlap = overlap;
+    }
+    if (held.empty() && most >= 0)
+        held.push_back(most);
+    return held;
+}
+
+int SnapToWordStart(const AyaWords& words, int ms)
+{
+    for (const AyaWord& w : words)
+        if (w.Timed() && ms < w.endMs)
+            return w.startMs;
+    return ms;
+}
+
+int SnapToWordEnd(const AyaWords& words, int ms)
+{
+    for (auto w = words.rbegin(); w != words.rend(); ++w)
+        if (w->Timed() && ms > w->startMs)
+            return w->endMs;
+    return ms;
+}

@@ -46,5 +46,15 @@ QByteArray FormatAyaWords(const AyaWords& words);
 // -1 before the first timed word, after the last one's end, or when none is timed.
 int WordAt(const AyaWords& words, int ms);
 
+// The timed words a stretch of the recitation (startMs to endMs) holds: each one it covers half of or
+// more, else the one it overlaps most; none when it meets no word.
+std::vector<int> WordsIn(const AyaWords& words, int startMs, int endMs);
+
+// The part of the single-aya drill snapped to words: the start of the word heard at ms (or of the next
+// word, in a pause before it), the end of the word heard at ms (or of the word before, in a pause
+// after it). ms itself when no word is timed.
+int SnapToWordStart(const AyaWords& words, int ms);
+int SnapToWordEnd(const AyaWords& words, int ms);
+
 // Whether every word is timed.
 bool AllTimed(const AyaWords& words);

@@ -157,6 +157,7 @@ class RecitationSession : public QObject
     double PauseFactor() const { return options_.pauseFactor; }
     // Playback speed of every drill, 0.5 to 1.5, the pitch kept.
     void SetSpeed(double speed);
+    double Speed() const { return speed_; }
     void SetLoop(bool on);
     // The loop as a learner's settings bring it: set, and nothing starts.
     void PresetLoop(bool on);

@@ -23,7 +23,7 @@ void SelfTest::SetTestMe(bool on)
 
 void SelfTest::Reveal()
 {
-    if (revealed_ < kRevealSteps)
+    if (revealed_ < steps_)
         ++revealed_;
 }
 
@@ -47,12 +47,12 @@ double SelfTest::PictureHidden() const
 {
     if (!Hiding())
         return 0;
-    return 1.0 - double(revealed_) / kRevealSteps;
+    return 1.0 - double(revealed_) / steps_;
 }
 
 bool SelfTest::TranslationHidden() const
 {
-    return (hideTranslation_ || (testMe_ && inPause_)) && revealed_ < kRevealSteps;
+    return (hideTranslation_ || (testMe_ && inPause_)) && revealed_ < steps_;
 }
 
 std::string SelfTest::Serialize() const

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The self-test aids: hiding the aya's picture and its translation, revealing the picture step by
-// step from the right (where an Arabic line begins), and "Test me", which hides both during each pause
-// so the learner recites from memory, and shows them again when the pause ends. Plain rules; the window
-// shows what they say.
+// step from the right (where an Arabic line begins), a word at a time where its words are known, and "Test
+// me", which hides both during each pause so the learner recites from memory, and shows them again when the
+// pause ends. Plain rules; the window shows what they say.
 #pragma once
 
 #include <string>
@@ -19,11 +19,17 @@ class SelfTest
     void SetHideTranslation(bool on);
     void SetTestMe(bool on);
 
-    // A new aya is shown: it starts hidden again, as the toggles say.
-    void NewAya() { revealed_ = 0; }
+    // A new aya is shown: it starts hidden again, as the toggles say. Its picture is revealed a word at a
+    // step when its words are known (words above 0), else in kRevealSteps steps.
+    void NewAya(int words = 0)
+    {
+        revealed_ = 0;
+        steps_ = words > 0 ? words : kRevealSteps;
+    }
     // One more step of the picture uncovered; at the last step the translation too.
     void Reveal();
-    void RevealAll() { revealed_ = kRevealSteps; }
+    void RevealAll() { revealed_ = steps_; }
+    int Steps() const { return steps_; }
     // Test me: a pause after the aya began or ended.
     void PauseStarted();
     void PauseEnded();
@@ -48,4 +54,5 @@ class SelfTest
     bool testMe_ = false;
     bool inPause_ = false;
     int revealed_ = 0;
+    int steps_ = kRevealSteps;
 };

@@ -325,7 +325,7 @@ class TestAids : public QObject
             if (!a->isSeparator())
                 practice << a->text();
         QCOMPARE(practice, QStringList({"Hide the aya", "Hide the translation", "Reveal", "Slower", "Faster",
-                                        "Add Passage to Heart", "Record My Recitation", "Play Mine",
+                                        "Snap the Part to Words", "Add Passage to Heart", "Record My Recitation", "Play Mine",
                                         "Compare with the Reciter", "Check My Recitation"}));
         // Each keeps its key for the whole window, wherever its menu is.
         for (const char* name : {"Hide the aya", "Reveal", "Slower", "Faster", "Record My Recitation"}) {

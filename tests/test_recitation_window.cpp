@@ -310,7 +310,7 @@ class TestRecitationWindow : public QObject
         const QRegularExpression named("Left out, in the reciter's time: ([0-9.]+ to [0-9.]+ s)");
         const QString spanNamed = named.match(w.checkResult->text()).captured(1);
         QVERIFY2(!spanNamed.isEmpty() &&
-                     window.statusBar()->currentMessage().startsWith("The reciter, " + spanNamed),
+                     window.statusBar()->currentMessage().startsWith("The reciter: " + spanNamed),
                  qPrintable(window.statusBar()->currentMessage() + " | " + w.checkResult->text()));
         QVERIFY(fixtures::WaitFor([&] { return !window.Session()->AsideDrill(); }, 4000));
         QCOMPARE(window.Session()->ActiveDrill()->Name(), std::string("Whole"));

@@ -24,7 +24,10 @@ public:
         QFile::copy(qEnvironmentVariable("VARNEL_BIN") + "/img.vnl", dir_.filePath("img.vnl"));
         QDir::setCurrent(dir_.path());
         SetMessagePresenter([this](const QString& title, const QString& text) { messages << title + "|" + text; });
-        SetDragRunner([this](QWidget*, const TextDrag& drag) { drags.push_back(drag); });
+        SetDragRunner([this](QWidget*, const TextDrag& drag) {
+            drags.push_back(drag);
+            return dropsTaken; // false: let go where it began, a click
+        });
     }
     ~Workspace()
     {
@@ -72,6 +75,7 @@ public:
 
     QStringList messages;
     std::vector<TextDrag> drags;
+    bool dropsTaken = true;
 
 private:
     QTemporaryDir dir_;

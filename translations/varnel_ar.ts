@@ -161,10 +161,6 @@
         <translation>«عرض &amp;gt; التدريب &amp;gt; &lt;b&gt;أخفِ الآية&lt;/b&gt;» (H) تغطي صورة الآية، و&lt;b&gt;أخفِ الترجمة&lt;/b&gt; تغطي ترجمتها. تبدأ كل آية جديدة مخفية من جديد.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Reveal&lt;/b&gt; (R) uncovers the picture a fifth at a time, from the right, where an Arabic line begins. A click on the covered picture uncovers all of it.</source>
-        <translation>&lt;b&gt;اكشف&lt;/b&gt; (R) تكشف الصورة خُمسًا بعد خُمس، من اليمين حيث يبدأ السطر العربي. والنقر على الصورة المغطاة يكشفها كلها.</translation>
-    </message>
-    <message>
         <source>&lt;b&gt;Test me&lt;/b&gt;, beside Pause in: the aya is hidden during each pause while you recite it from memory, and shown again when the pause ends. Set a pause for it to have a pause to work in.</source>
         <translation>&lt;b&gt;اختبرني&lt;/b&gt;، بجانب «الوقفة بـ»: تُخفى الآية في كل وقفة وأنت تتلوها من حفظك، وتظهر من جديد حين تنتهي الوقفة. اضبط وقفة ليكون لها وقت تعمل فيه.</translation>
     </message>
@@ -341,8 +337,20 @@
         <translation>«تحقّق» (عرض &amp;gt; التدريب &amp;gt; تحقّق من تلاوتي) يقارن تسجيلك للآية المعروضة بتلاوة القارئ، ويُتحقّق من كل تسجيل فور انتهائه: تُكتب النتيجة (مطابقة أو جزئية أو مختلفة) تحت الموجات الصوتية حين تجهز، ويُعلَّم عليها ما تركته أو زدته أو قرأته بغير لفظه. وإن كانت في حزمك آية تخالف هذه بكلمة أو كلمتين وبدت تلاوتك مثلها، سمّتها النتيجة. إنه يتحقّق من الكلمات وترتيبها، لا من التجويد.</translation>
     </message>
     <message>
-        <source>Hear Left Out then plays the reciter saying just what the check found you left out or said differently, one part at each press.</source>
-        <translation>ثم يُسمعك زر «اسمع المتروك» القارئَ يقول ما وجد الفحص أنك تركته أو قرأته بغير لفظه فقط، جزءًا عند كل ضغطة.</translation>
+        <source>With View &amp;gt; Practice &amp;gt; &lt;b&gt;Snap the Part to Words&lt;/b&gt; (on at first), the start and end buttons take the start and the end of the word the slider stands in, so that a part never begins or ends inside a word.</source>
+        <translation>مع عرض &amp;gt; تدريب &amp;gt; &lt;b&gt;ضبط الجزء على الكلمات&lt;/b&gt; (مفعّل في البداية)، يأخذ زرّا البداية والنهاية بداية الكلمة التي يقف عندها المنزلق ونهايتها، فلا يبدأ جزء ولا ينتهي في وسط كلمة.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Reveal&lt;/b&gt; (R) uncovers the picture a word at a time, from the right, where an Arabic line begins (a fifth at a time where the pack does not tell the aya's words). A click on the covered picture uncovers all of it.</source>
+        <translation>&lt;b&gt;كشف&lt;/b&gt; (R) يكشف الصورة كلمةً كلمة، من اليمين حيث يبدأ السطر العربي (خُمسًا خُمسًا حين لا تذكر الحزمة كلمات الآية). نقرة على الصورة المغطاة تكشفها كلها.</translation>
+    </message>
+    <message>
+        <source>View &amp;gt; &lt;b&gt;Mark the Heard Word&lt;/b&gt; (on at first): while the reciter plays, the word being said is tinted and underlined on the picture. A click on a word plays the aya from that word. Packs made by varnel-demo and by Import Recordings tell each aya's words.</source>
+        <translation>عرض &amp;gt; &lt;b&gt;تمييز الكلمة المسموعة&lt;/b&gt; (مفعّل في البداية): أثناء تلاوة القارئ تُلوَّن الكلمة التي تُقال ويُخطّ تحتها في الصورة. نقرة على كلمة تتلو الآية بدءًا منها. الحزم التي يصنعها varnel-demo واستيراد التسجيلات تذكر كلمات كل آية.</translation>
+    </message>
+    <message>
+        <source>Hear Left Out then plays the reciter saying just what the check found you left out or said differently, one part at each press. Where the pack tells the aya's words, the verdict names them ("Left out: ... (word 4)") and they are framed on the picture.</source>
+        <translation>ثم يُسمعك «استمع إلى المحذوف» القارئَ يقول ما وجد الفحص أنك حذفته أو قلته بشكل مختلف فقط، جزءًا في كل ضغطة. وحين تذكر الحزمة كلمات الآية يسمّيها الحكم («محذوف: ... (الكلمة 4)») وتُؤطَّر في الصورة.</translation>
     </message>
 </context>
 <context>
@@ -1805,10 +1813,6 @@
         <translation>نتيجة التحقّق</translation>
     </message>
     <message>
-        <source>The reciter, %1 to %2 s of %3.</source>
-        <translation>القارئ، من %1 إلى %2 ث من %3.</translation>
-    </message>
-    <message>
         <source>Hear Left Out</source>
         <translation>اسمع المتروك</translation>
     </message>
@@ -1855,6 +1859,34 @@
     <message>
         <source>Review records were found without a profile, and there is no room to keep them aside. They are left as they are, and your reviews are not saved over them:</source>
         <translation>وُجدت سجلات مراجعة بلا ملف تعريف، ولا متّسع لحفظها جانبًا. تُركت كما هي، ولا تُحفظ مراجعاتك فوقها:</translation>
+    </message>
+    <message>
+        <source>%1 (word %2)</source>
+        <translation>%1 (الكلمة %2)</translation>
+    </message>
+    <message>
+        <source>%1 (words %2 to %3)</source>
+        <translation>%1 (الكلمات %2 إلى %3)</translation>
+    </message>
+    <message>
+        <source>Left out: %1.</source>
+        <translation>محذوف: %1.</translation>
+    </message>
+    <message>
+        <source>Said differently: %1.</source>
+        <translation>قيل بشكل مختلف: %1.</translation>
+    </message>
+    <message>
+        <source>The reciter: %1, of %2.</source>
+        <translation>القارئ: %1، من %2.</translation>
+    </message>
+    <message>
+        <source>Mark the &amp;Heard Word</source>
+        <translation>تمييز الكلمة المسموعة (&amp;H)</translation>
+    </message>
+    <message>
+        <source>Snap the Part to Words</source>
+        <translation>ضبط الجزء على الكلمات</translation>
     </message>
 </context>
 <context>

@@ -161,10 +161,6 @@
         <translation>দৃশ্য &amp;gt; অনুশীলন &amp;gt; &lt;b&gt;আয়াত লুকান&lt;/b&gt; (H) আয়াতের ছবি ঢেকে দেয়, আর &lt;b&gt;অনুবাদ লুকান&lt;/b&gt; তার অনুবাদ ঢাকে। প্রতিটি নতুন আয়াত আবার লুকানো অবস্থায় শুরু হয়।</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Reveal&lt;/b&gt; (R) uncovers the picture a fifth at a time, from the right, where an Arabic line begins. A click on the covered picture uncovers all of it.</source>
-        <translation>&lt;b&gt;প্রকাশ করুন&lt;/b&gt; (R) ছবিটি এক-পঞ্চমাংশ করে খোলে, ডান দিক থেকে, যেখানে আরবি লাইন শুরু হয়। ঢাকা ছবিতে ক্লিক করলে পুরোটা খুলে যায়।</translation>
-    </message>
-    <message>
         <source>&lt;b&gt;Test me&lt;/b&gt;, beside Pause in: the aya is hidden during each pause while you recite it from memory, and shown again when the pause ends. Set a pause for it to have a pause to work in.</source>
         <translation>&lt;b&gt;আমাকে পরীক্ষা করুন&lt;/b&gt;, বিরতির এককের পাশে: আপনি মুখস্থ থেকে তিলাওয়াত করার সময় প্রতিটি বিরতিতে আয়াত লুকানো থাকে, আর বিরতি শেষ হলে আবার দেখা যায়। এটি কাজ করতে একটি বিরতি দিন।</translation>
     </message>
@@ -341,8 +337,20 @@
         <translation>যাচাই (দেখুন &amp;gt; অনুশীলন &amp;gt; আমার তিলাওয়াত যাচাই) দেখানো আয়াতের আপনার রেকর্ডিং কারীর তিলাওয়াতের সাথে মেলায়, আর প্রতিটি রেকর্ডিং সঙ্গে সঙ্গে যাচাই হয়: ফল (মিলেছে, আংশিক বা ভিন্ন) প্রস্তুত হলে তরঙ্গরূপের নিচে লেখা হয়, আর আপনি যা বাদ দিয়েছেন, যোগ করেছেন বা ভিন্নভাবে পড়েছেন তা সেখানে চিহ্নিত হয়। আপনার প্যাকে যদি এমন আয়াত থাকে যা এটির থেকে এক-দুই শব্দে আলাদা এবং আপনার রেকর্ডিং সেটির মতো শোনায়, ফল সেটির নাম বলে। এটি শব্দ ও তাদের ক্রম যাচাই করে, তাজবিদ নয়।</translation>
     </message>
     <message>
-        <source>Hear Left Out then plays the reciter saying just what the check found you left out or said differently, one part at each press.</source>
-        <translation>তারপর «বাদ পড়া অংশ শুনুন» ক্বারির কণ্ঠে শুধু সেইটুকু বাজায় যা যাচাইয়ে আপনি বাদ দিয়েছেন বা ভিন্নভাবে পড়েছেন বলে পাওয়া গেছে, প্রতি চাপে একটি অংশ।</translation>
+        <source>With View &amp;gt; Practice &amp;gt; &lt;b&gt;Snap the Part to Words&lt;/b&gt; (on at first), the start and end buttons take the start and the end of the word the slider stands in, so that a part never begins or ends inside a word.</source>
+        <translation>দেখুন &amp;gt; অনুশীলন &amp;gt; &lt;b&gt;অংশকে শব্দে মেলান&lt;/b&gt; (শুরুতে চালু) থাকলে শুরু ও শেষ বোতাম স্লাইডার যে শব্দে দাঁড়িয়ে তার শুরু ও শেষ নেয়, যাতে কোনো অংশ কখনো শব্দের মাঝখানে শুরু বা শেষ না হয়।</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Reveal&lt;/b&gt; (R) uncovers the picture a word at a time, from the right, where an Arabic line begins (a fifth at a time where the pack does not tell the aya's words). A click on the covered picture uncovers all of it.</source>
+        <translation>&lt;b&gt;প্রকাশ&lt;/b&gt; (R) ছবিটি একবারে একটি শব্দ করে খোলে, ডান দিক থেকে, যেখানে আরবি লাইন শুরু হয় (প্যাক আয়াতের শব্দগুলো না জানালে একবারে এক-পঞ্চমাংশ)। ঢাকা ছবিতে একটি ক্লিক সবটা খুলে দেয়।</translation>
+    </message>
+    <message>
+        <source>View &amp;gt; &lt;b&gt;Mark the Heard Word&lt;/b&gt; (on at first): while the reciter plays, the word being said is tinted and underlined on the picture. A click on a word plays the aya from that word. Packs made by varnel-demo and by Import Recordings tell each aya's words.</source>
+        <translation>দেখুন &amp;gt; &lt;b&gt;শোনা শব্দ চিহ্নিত করুন&lt;/b&gt; (শুরুতে চালু): কারী তিলাওয়াত করার সময় যে শব্দটি বলা হচ্ছে তা ছবিতে রঙিন ও নিচে দাগ দেওয়া হয়। কোনো শব্দে ক্লিক করলে আয়াতটি সেই শব্দ থেকে বাজে। varnel-demo ও রেকর্ডিং আমদানি দিয়ে তৈরি প্যাক প্রতিটি আয়াতের শব্দ জানায়।</translation>
+    </message>
+    <message>
+        <source>Hear Left Out then plays the reciter saying just what the check found you left out or said differently, one part at each press. Where the pack tells the aya's words, the verdict names them ("Left out: ... (word 4)") and they are framed on the picture.</source>
+        <translation>তারপর «বাদ পড়া শুনুন» কারীকে কেবল সেটুকু বলতে শোনায় যা যাচাই অনুযায়ী আপনি বাদ দিয়েছেন বা ভিন্নভাবে বলেছেন, প্রতি চাপে একটি অংশ। প্যাক আয়াতের শব্দ জানালে রায় সেগুলোর নাম বলে («বাদ পড়েছে: ... (শব্দ ৪)») এবং ছবিতে সেগুলো ফ্রেমে ঘেরা হয়।</translation>
     </message>
 </context>
 <context>
@@ -1781,10 +1789,6 @@
         <translation>যাচাইয়ের ফল</translation>
     </message>
     <message>
-        <source>The reciter, %1 to %2 s of %3.</source>
-        <translation>ক্বারি, %3-এর %1 থেকে %2 সেকেন্ড।</translation>
-    </message>
-    <message>
         <source>Hear Left Out</source>
         <translation>বাদ পড়া অংশ শুনুন</translation>
     </message>
@@ -1831,6 +1835,34 @@
     <message>
         <source>Review records were found without a profile, and there is no room to keep them aside. They are left as they are, and your reviews are not saved over them:</source>
         <translation>প্রোফাইল ছাড়া পুনরাবৃত্তির রেকর্ড পাওয়া গেছে, আর সেগুলো আলাদা করে রাখার জায়গা নেই। সেগুলো যেমন ছিল তেমনই রাখা হয়েছে, আর আপনার পুনরাবৃত্তি সেগুলোর ওপর সংরক্ষণ করা হচ্ছে না:</translation>
+    </message>
+    <message>
+        <source>%1 (word %2)</source>
+        <translation>%1 (শব্দ %2)</translation>
+    </message>
+    <message>
+        <source>%1 (words %2 to %3)</source>
+        <translation>%1 (শব্দ %2 থেকে %3)</translation>
+    </message>
+    <message>
+        <source>Left out: %1.</source>
+        <translation>বাদ পড়েছে: %1।</translation>
+    </message>
+    <message>
+        <source>Said differently: %1.</source>
+        <translation>ভিন্নভাবে বলা হয়েছে: %1।</translation>
+    </message>
+    <message>
+        <source>The reciter: %1, of %2.</source>
+        <translation>কারী: %1, %2 থেকে।</translation>
+    </message>
+    <message>
+        <source>Mark the &amp;Heard Word</source>
+        <translation>শোনা শব্দ চিহ্নিত করুন (&amp;H)</translation>
+    </message>
+    <message>
+        <source>Snap the Part to Words</source>
+        <translation>অংশকে শব্দে মেলান</translation>
     </message>
 </context>
 <context>

@@ -161,10 +161,6 @@
         <translation>Affichage &amp;gt; Entraînement &amp;gt; &lt;b&gt;Cacher le verset&lt;/b&gt; (H) couvre l'image du verset, et &lt;b&gt;Cacher la traduction&lt;/b&gt; couvre sa traduction. Chaque nouveau verset recommence caché.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Reveal&lt;/b&gt; (R) uncovers the picture a fifth at a time, from the right, where an Arabic line begins. A click on the covered picture uncovers all of it.</source>
-        <translation>&lt;b&gt;Dévoiler&lt;/b&gt; (R) découvre l'image un cinquième à la fois, depuis la droite, où commence une ligne arabe. Un clic sur l'image couverte la découvre entièrement.</translation>
-    </message>
-    <message>
         <source>&lt;b&gt;Test me&lt;/b&gt;, beside Pause in: the aya is hidden during each pause while you recite it from memory, and shown again when the pause ends. Set a pause for it to have a pause to work in.</source>
         <translation>&lt;b&gt;Teste-moi&lt;/b&gt;, à côté de l'unité de pause : le verset est caché pendant chaque pause tandis que vous le récitez de mémoire, et réapparaît à la fin de la pause. Réglez une pause pour qu'il ait le temps d'agir.</translation>
     </message>
@@ -341,8 +337,20 @@
         <translation>Vérifier (Affichage &amp;gt; Entraînement &amp;gt; Vérifier ma récitation) compare votre enregistrement du verset affiché avec celui du récitant, et chaque prise est vérifiée aussitôt : le verdict (conforme, partielle ou différente) s'écrit sous les formes d'onde dès qu'il est prêt, et ce que vous avez omis, ajouté ou dit autrement y est marqué. Si vos paquets contiennent un verset qui diffère de celui-ci d'un mot ou deux et que votre enregistrement lui ressemble, le verdict le nomme. Cela vérifie les mots et leur ordre, non le tajwid.</translation>
     </message>
     <message>
-        <source>Hear Left Out then plays the reciter saying just what the check found you left out or said differently, one part at each press.</source>
-        <translation>Écouter l'omis fait ensuite entendre le récitant dire seulement ce que la vérification a trouvé omis ou dit autrement, une partie à chaque pression.</translation>
+        <source>With View &amp;gt; Practice &amp;gt; &lt;b&gt;Snap the Part to Words&lt;/b&gt; (on at first), the start and end buttons take the start and the end of the word the slider stands in, so that a part never begins or ends inside a word.</source>
+        <translation>Avec Affichage &amp;gt; Entraînement &amp;gt; &lt;b&gt;Caler la partie sur les mots&lt;/b&gt; (activé au départ), les boutons début et fin prennent le début et la fin du mot où se tient le curseur, de sorte qu'une partie ne commence ni ne finit au milieu d'un mot.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Reveal&lt;/b&gt; (R) uncovers the picture a word at a time, from the right, where an Arabic line begins (a fifth at a time where the pack does not tell the aya's words). A click on the covered picture uncovers all of it.</source>
+        <translation>&lt;b&gt;Dévoiler&lt;/b&gt; (R) découvre l'image un mot à la fois, depuis la droite, où commence une ligne arabe (un cinquième à la fois quand le paquet ne donne pas les mots du verset). Un clic sur l'image couverte la découvre entièrement.</translation>
+    </message>
+    <message>
+        <source>View &amp;gt; &lt;b&gt;Mark the Heard Word&lt;/b&gt; (on at first): while the reciter plays, the word being said is tinted and underlined on the picture. A click on a word plays the aya from that word. Packs made by varnel-demo and by Import Recordings tell each aya's words.</source>
+        <translation>Affichage &amp;gt; &lt;b&gt;Marquer le mot entendu&lt;/b&gt; (activé au départ) : pendant que le récitant joue, le mot prononcé est teinté et souligné sur l'image. Un clic sur un mot joue le verset à partir de ce mot. Les paquets faits par varnel-demo et par Importer des enregistrements donnent les mots de chaque verset.</translation>
+    </message>
+    <message>
+        <source>Hear Left Out then plays the reciter saying just what the check found you left out or said differently, one part at each press. Where the pack tells the aya's words, the verdict names them ("Left out: ... (word 4)") and they are framed on the picture.</source>
+        <translation>Écouter l'omis joue alors le récitant disant juste ce que la vérification a trouvé omis ou dit autrement, une partie à chaque appui. Quand le paquet donne les mots du verset, le verdict les nomme (« Omis : ... (mot 4) ») et ils sont encadrés sur l'image.</translation>
     </message>
 </context>
 <context>
@@ -1781,10 +1789,6 @@
         <translation>Résultat de la vérification</translation>
     </message>
     <message>
-        <source>The reciter, %1 to %2 s of %3.</source>
-        <translation>Le récitant, de %1 à %2 s de %3.</translation>
-    </message>
-    <message>
         <source>Hear Left Out</source>
         <translation>Écouter l'omis</translation>
     </message>
@@ -1831,6 +1835,34 @@
     <message>
         <source>Review records were found without a profile, and there is no room to keep them aside. They are left as they are, and your reviews are not saved over them:</source>
         <translation>Des registres de révision ont été trouvés sans profil, et la place manque pour les mettre de côté. Ils sont laissés tels quels, et vos révisions ne sont pas enregistrées par-dessus :</translation>
+    </message>
+    <message>
+        <source>%1 (word %2)</source>
+        <translation>%1 (mot %2)</translation>
+    </message>
+    <message>
+        <source>%1 (words %2 to %3)</source>
+        <translation>%1 (mots %2 à %3)</translation>
+    </message>
+    <message>
+        <source>Left out: %1.</source>
+        <translation>Omis : %1.</translation>
+    </message>
+    <message>
+        <source>Said differently: %1.</source>
+        <translation>Dit autrement : %1.</translation>
+    </message>
+    <message>
+        <source>The reciter: %1, of %2.</source>
+        <translation>Le récitant : %1, de %2.</translation>
+    </message>
+    <message>
+        <source>Mark the &amp;Heard Word</source>
+        <translation>Marquer le mot &amp;entendu</translation>
+    </message>
+    <message>
+        <source>Snap the Part to Words</source>
+        <translation>Caler la partie sur les mots</translation>
     </message>
 </context>
 <context>

@@ -161,10 +161,6 @@
         <translation>Tampilan &amp;gt; Latihan &amp;gt; &lt;b&gt;Sembunyikan ayat&lt;/b&gt; (H) menutup gambar ayat, dan &lt;b&gt;Sembunyikan terjemahan&lt;/b&gt; menutup terjemahannya. Setiap ayat baru mulai tersembunyi lagi.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Reveal&lt;/b&gt; (R) uncovers the picture a fifth at a time, from the right, where an Arabic line begins. A click on the covered picture uncovers all of it.</source>
-        <translation>&lt;b&gt;Buka&lt;/b&gt; (R) membuka gambar seperlima demi seperlima, dari kanan, tempat baris Arab dimulai. Klik pada gambar yang tertutup membuka semuanya.</translation>
-    </message>
-    <message>
         <source>&lt;b&gt;Test me&lt;/b&gt;, beside Pause in: the aya is hidden during each pause while you recite it from memory, and shown again when the pause ends. Set a pause for it to have a pause to work in.</source>
         <translation>&lt;b&gt;Uji saya&lt;/b&gt;, di samping satuan jeda: ayat disembunyikan selama setiap jeda saat Anda membacanya dari hafalan, dan tampil lagi saat jeda berakhir. Atur jeda agar ada waktu untuk itu.</translation>
     </message>
@@ -341,8 +337,20 @@
         <translation>Periksa (Tampilan &amp;gt; Latihan &amp;gt; Periksa Bacaan Saya) membandingkan rekaman Anda untuk ayat yang ditampilkan dengan bacaan qari, dan setiap rekaman langsung diperiksa: hasilnya (cocok, sebagian, atau berbeda) ditulis di bawah bentuk gelombang begitu siap, dan yang Anda lewatkan, tambahkan, atau baca berbeda ditandai di sana. Jika paket Anda memuat ayat yang berbeda satu atau dua kata dari ayat ini dan rekaman Anda terdengar seperti ayat itu, hasilnya menyebutkannya. Ini memeriksa kata dan urutannya, bukan tajwid.</translation>
     </message>
     <message>
-        <source>Hear Left Out then plays the reciter saying just what the check found you left out or said differently, one part at each press.</source>
-        <translation>Lalu Dengar yang Terlewat memutar qari membaca hanya bagian yang menurut pemeriksaan Anda lewatkan atau baca berbeda, satu bagian setiap kali ditekan.</translation>
+        <source>With View &amp;gt; Practice &amp;gt; &lt;b&gt;Snap the Part to Words&lt;/b&gt; (on at first), the start and end buttons take the start and the end of the word the slider stands in, so that a part never begins or ends inside a word.</source>
+        <translation>Dengan Tampilan &amp;gt; Latihan &amp;gt; &lt;b&gt;Tepatkan Bagian ke Kata&lt;/b&gt; (aktif sejak awal), tombol awal dan akhir mengambil awal dan akhir kata tempat penggeser berada, sehingga sebuah bagian tidak pernah mulai atau berakhir di tengah kata.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Reveal&lt;/b&gt; (R) uncovers the picture a word at a time, from the right, where an Arabic line begins (a fifth at a time where the pack does not tell the aya's words). A click on the covered picture uncovers all of it.</source>
+        <translation>&lt;b&gt;Ungkap&lt;/b&gt; (R) membuka gambar satu kata setiap kali, dari kanan, tempat baris Arab dimulai (seperlima setiap kali bila paket tidak menyebut kata-kata ayat). Klik pada gambar yang tertutup membuka seluruhnya.</translation>
+    </message>
+    <message>
+        <source>View &amp;gt; &lt;b&gt;Mark the Heard Word&lt;/b&gt; (on at first): while the reciter plays, the word being said is tinted and underlined on the picture. A click on a word plays the aya from that word. Packs made by varnel-demo and by Import Recordings tell each aya's words.</source>
+        <translation>Tampilan &amp;gt; &lt;b&gt;Tandai Kata yang Terdengar&lt;/b&gt; (aktif sejak awal): saat qari membaca, kata yang sedang diucapkan diwarnai dan digarisbawahi pada gambar. Klik pada sebuah kata memutar ayat mulai dari kata itu. Paket buatan varnel-demo dan Impor Rekaman menyebut kata-kata setiap ayat.</translation>
+    </message>
+    <message>
+        <source>Hear Left Out then plays the reciter saying just what the check found you left out or said differently, one part at each press. Where the pack tells the aya's words, the verdict names them ("Left out: ... (word 4)") and they are framed on the picture.</source>
+        <translation>Dengar yang Terlewat lalu memutar qari mengucapkan hanya apa yang menurut pemeriksaan Anda lewatkan atau ucapkan berbeda, satu bagian setiap tekan. Bila paket menyebut kata-kata ayat, putusan menamainya ("Terlewat: ... (kata 4)") dan kata itu dibingkai pada gambar.</translation>
     </message>
 </context>
 <context>
@@ -1775,10 +1783,6 @@
         <translation>Hasil pemeriksaan</translation>
     </message>
     <message>
-        <source>The reciter, %1 to %2 s of %3.</source>
-        <translation>Qari, %1 sampai %2 dtk dari %3.</translation>
-    </message>
-    <message>
         <source>Hear Left Out</source>
         <translation>Dengar yang Terlewat</translation>
     </message>
@@ -1825,6 +1829,34 @@
     <message>
         <source>Review records were found without a profile, and there is no room to keep them aside. They are left as they are, and your reviews are not saved over them:</source>
         <translation>Catatan murajaah ditemukan tanpa profil, dan tidak ada ruang untuk menyimpannya terpisah. Catatan itu dibiarkan apa adanya, dan murajaah Anda tidak disimpan menimpanya:</translation>
+    </message>
+    <message>
+        <source>%1 (word %2)</source>
+        <translation>%1 (kata %2)</translation>
+    </message>
+    <message>
+        <source>%1 (words %2 to %3)</source>
+        <translation>%1 (kata %2 sampai %3)</translation>
+    </message>
+    <message>
+        <source>Left out: %1.</source>
+        <translation>Terlewat: %1.</translation>
+    </message>
+    <message>
+        <source>Said differently: %1.</source>
+        <translation>Diucapkan berbeda: %1.</translation>
+    </message>
+    <message>
+        <source>The reciter: %1, of %2.</source>
+        <translation>Qari: %1, dari %2.</translation>
+    </message>
+    <message>
+        <source>Mark the &amp;Heard Word</source>
+        <translation>Tandai Kata yang &amp;Terdengar</translation>
+    </message>
+    <message>
+        <source>Snap the Part to Words</source>
+        <translation>Tepatkan Bagian ke Kata</translation>
     </message>
 </context>
 <context>

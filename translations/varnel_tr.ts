@@ -161,10 +161,6 @@
         <translation>Görünüm &amp;gt; Alıştırma &amp;gt; &lt;b&gt;Ayeti gizle&lt;/b&gt; (H) ayetin resmini örter, &lt;b&gt;Meali gizle&lt;/b&gt; ise mealini. Her yeni ayet yine gizli başlar.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Reveal&lt;/b&gt; (R) uncovers the picture a fifth at a time, from the right, where an Arabic line begins. A click on the covered picture uncovers all of it.</source>
-        <translation>&lt;b&gt;Aç&lt;/b&gt; (R) resmi beşte bir parça parça, Arapça satırın başladığı sağdan açar. Örtülü resme tıklamak hepsini açar.</translation>
-    </message>
-    <message>
         <source>&lt;b&gt;Test me&lt;/b&gt;, beside Pause in: the aya is hidden during each pause while you recite it from memory, and shown again when the pause ends. Set a pause for it to have a pause to work in.</source>
         <translation>&lt;b&gt;Beni sına&lt;/b&gt;, duraklama biriminin yanında: ayeti ezberden okurken her duraklamada ayet gizlenir ve duraklama bitince yeniden görünür. Çalışması için bir duraklama ayarlayın.</translation>
     </message>
@@ -341,8 +337,20 @@
         <translation>Denetle (Görünüm &amp;gt; Alıştırma &amp;gt; Okuyuşumu Denetle), gösterilen ayetin kaydınızı kârinin okuyuşuyla karşılaştırır; her kayıt hemen denetlenir: sonuç (uyuyor, kısmen ya da farklı) hazır olunca dalga biçimlerinin altına yazılır, atladığınız, eklediğiniz ya da farklı okuduğunuz yerler üzerlerinde işaretlenir. Paketlerinizde bundan bir iki kelimeyle ayrılan bir ayet varsa ve kaydınız ona benziyorsa, sonuç onu adıyla söyler. Kelimeleri ve sıralarını denetler, tecvidi değil.</translation>
     </message>
     <message>
-        <source>Hear Left Out then plays the reciter saying just what the check found you left out or said differently, one part at each press.</source>
-        <translation>Ardından Atlananı Dinle, denetimin atladığınızı ya da farklı okuduğunuzu bulduğu yeri kâriden çalar; her basışta bir bölüm.</translation>
+        <source>With View &amp;gt; Practice &amp;gt; &lt;b&gt;Snap the Part to Words&lt;/b&gt; (on at first), the start and end buttons take the start and the end of the word the slider stands in, so that a part never begins or ends inside a word.</source>
+        <translation>Görünüm &amp;gt; Alıştırma &amp;gt; &lt;b&gt;Bölümü Kelimelere Oturt&lt;/b&gt; (başta açık) ile başlangıç ve bitiş düğmeleri, kaydırıcının durduğu kelimenin başını ve sonunu alır; böylece bir bölüm asla bir kelimenin ortasında başlamaz ya da bitmez.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Reveal&lt;/b&gt; (R) uncovers the picture a word at a time, from the right, where an Arabic line begins (a fifth at a time where the pack does not tell the aya's words). A click on the covered picture uncovers all of it.</source>
+        <translation>&lt;b&gt;Göster&lt;/b&gt; (R) resmi sağdan, Arapça satırın başladığı yerden, her seferinde bir kelime açar (paket ayetin kelimelerini bildirmiyorsa her seferinde beşte bir). Kapalı resme bir tıklama hepsini açar.</translation>
+    </message>
+    <message>
+        <source>View &amp;gt; &lt;b&gt;Mark the Heard Word&lt;/b&gt; (on at first): while the reciter plays, the word being said is tinted and underlined on the picture. A click on a word plays the aya from that word. Packs made by varnel-demo and by Import Recordings tell each aya's words.</source>
+        <translation>Görünüm &amp;gt; &lt;b&gt;Duyulan Kelimeyi İşaretle&lt;/b&gt; (başta açık): kâri okurken söylenen kelime resimde renklendirilir ve altı çizilir. Bir kelimeye tıklamak ayeti o kelimeden çalar. varnel-demo ve Kayıtları İçe Aktar ile yapılan paketler her ayetin kelimelerini bildirir.</translation>
+    </message>
+    <message>
+        <source>Hear Left Out then plays the reciter saying just what the check found you left out or said differently, one part at each press. Where the pack tells the aya's words, the verdict names them ("Left out: ... (word 4)") and they are framed on the picture.</source>
+        <translation>Atlananı Dinle, kâriyi yalnızca kontrolün atladığınızı ya da farklı söylediğinizi bulduğu kısmı söylerken çalar, her basışta bir kısım. Paket ayetin kelimelerini bildiriyorsa karar onları adlandırır ("Atlandı: ... (kelime 4)") ve resimde çerçevelenirler.</translation>
     </message>
 </context>
 <context>
@@ -1775,10 +1783,6 @@
         <translation>Denetim sonucu</translation>
     </message>
     <message>
-        <source>The reciter, %1 to %2 s of %3.</source>
-        <translation>Kâri, %3 içinde %1 ile %2 sn arası.</translation>
-    </message>
-    <message>
         <source>Hear Left Out</source>
         <translation>Atlananı Dinle</translation>
     </message>
@@ -1825,6 +1829,34 @@
     <message>
         <source>Review records were found without a profile, and there is no room to keep them aside. They are left as they are, and your reviews are not saved over them:</source>
         <translation>Profili olmayan tekrar kayıtları bulundu ve bunları bir kenara ayırmak için yer yok. Oldukları gibi bırakıldılar; tekrarlarınız bunların üzerine kaydedilmiyor:</translation>
+    </message>
+    <message>
+        <source>%1 (word %2)</source>
+        <translation>%1 (kelime %2)</translation>
+    </message>
+    <message>
+        <source>%1 (words %2 to %3)</source>
+        <translation>%1 (kelime %2 - %3)</translation>
+    </message>
+    <message>
+        <source>Left out: %1.</source>
+        <translation>Atlandı: %1.</translation>
+    </message>
+    <message>
+        <source>Said differently: %1.</source>
+        <translation>Farklı söylendi: %1.</translation>
+    </message>
+    <message>
+        <source>The reciter: %1, of %2.</source>
+        <translation>Kâri: %1, %2 içinden.</translation>
+    </message>
+    <message>
+        <source>Mark the &amp;Heard Word</source>
+        <translation>Duyulan &amp;Kelimeyi İşaretle</translation>
+    </message>
+    <message>
+        <source>Snap the Part to Words</source>
+        <translation>Bölümü Kelimelere Oturt</translation>
     </message>
 </context>
 <context>

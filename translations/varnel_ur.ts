@@ -161,10 +161,6 @@
         <translation>منظر &amp;gt; مشق &amp;gt; &lt;b&gt;آیت چھپائیں&lt;/b&gt; (H) آیت کی تصویر ڈھانپ دیتا ہے، اور &lt;b&gt;ترجمہ چھپائیں&lt;/b&gt; اس کا ترجمہ۔ ہر نئی آیت پھر چھپی ہوئی شروع ہوتی ہے۔</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Reveal&lt;/b&gt; (R) uncovers the picture a fifth at a time, from the right, where an Arabic line begins. A click on the covered picture uncovers all of it.</source>
-        <translation>&lt;b&gt;ظاہر کریں&lt;/b&gt; (R) تصویر کو پانچواں حصہ کر کے کھولتا ہے، دائیں سے، جہاں عربی سطر شروع ہوتی ہے۔ ڈھکی تصویر پر کلک پوری کھول دیتا ہے۔</translation>
-    </message>
-    <message>
         <source>&lt;b&gt;Test me&lt;/b&gt;, beside Pause in: the aya is hidden during each pause while you recite it from memory, and shown again when the pause ends. Set a pause for it to have a pause to work in.</source>
         <translation>&lt;b&gt;میرا امتحان لیں&lt;/b&gt;، وقفے کے پیمانے کے ساتھ: ہر وقفے میں جب آپ زبانی تلاوت کرتے ہیں آیت چھپی رہتی ہے، اور وقفہ ختم ہونے پر پھر دکھائی دیتی ہے۔ اس کے کام کے لیے وقفہ مقرر کریں۔</translation>
     </message>
@@ -341,8 +337,20 @@
         <translation>«جانچیں» (دیکھیں &amp;gt; مشق &amp;gt; میری تلاوت جانچیں) دکھائی گئی آیت کی آپ کی ریکارڈنگ کا قاری کی تلاوت سے موازنہ کرتا ہے، اور ہر ریکارڈنگ فوراً جانچی جاتی ہے: نتیجہ (مطابق، جزوی یا مختلف) تیار ہونے پر لہروں کے نیچے لکھا جاتا ہے، اور جو آپ نے چھوڑا، بڑھایا یا مختلف پڑھا وہ ان پر نشان زد ہوتا ہے۔ اگر آپ کے پیکوں میں کوئی ایسی آیت ہو جو اس سے ایک دو لفظوں میں مختلف ہو اور آپ کی ریکارڈنگ اس جیسی لگے تو نتیجہ اس کا نام لیتا ہے۔ یہ الفاظ اور ان کی ترتیب کی جانچ ہے، تجوید کی نہیں۔</translation>
     </message>
     <message>
-        <source>Hear Left Out then plays the reciter saying just what the check found you left out or said differently, one part at each press.</source>
-        <translation>پھر «چھوٹا ہوا سنیں» قاری سے صرف وہ سناتا ہے جو جانچ کے مطابق آپ سے چھوٹ گیا یا مختلف پڑھا گیا، ہر بار دبانے پر ایک حصہ۔</translation>
+        <source>With View &amp;gt; Practice &amp;gt; &lt;b&gt;Snap the Part to Words&lt;/b&gt; (on at first), the start and end buttons take the start and the end of the word the slider stands in, so that a part never begins or ends inside a word.</source>
+        <translation>دیکھیں &amp;gt; مشق &amp;gt; &lt;b&gt;حصے کو لفظوں پر جمائیں&lt;/b&gt; (شروع میں آن) کے ساتھ شروع اور اختتام کے بٹن اس لفظ کا شروع اور اختتام لیتے ہیں جس پر سلائیڈر کھڑا ہو، تاکہ کوئی حصہ کبھی کسی لفظ کے بیچ میں شروع یا ختم نہ ہو۔</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Reveal&lt;/b&gt; (R) uncovers the picture a word at a time, from the right, where an Arabic line begins (a fifth at a time where the pack does not tell the aya's words). A click on the covered picture uncovers all of it.</source>
+        <translation>&lt;b&gt;ظاہر کریں&lt;/b&gt; (R) تصویر کو ایک ایک لفظ کر کے کھولتا ہے، دائیں سے، جہاں عربی سطر شروع ہوتی ہے (جہاں پیک آیت کے الفاظ نہ بتائے وہاں پانچواں حصہ ایک بار میں)۔ ڈھکی تصویر پر ایک کلک پوری کھول دیتا ہے۔</translation>
+    </message>
+    <message>
+        <source>View &amp;gt; &lt;b&gt;Mark the Heard Word&lt;/b&gt; (on at first): while the reciter plays, the word being said is tinted and underlined on the picture. A click on a word plays the aya from that word. Packs made by varnel-demo and by Import Recordings tell each aya's words.</source>
+        <translation>دیکھیں &amp;gt; &lt;b&gt;سنا جانے والا لفظ نمایاں کریں&lt;/b&gt; (شروع میں آن): قاری کی تلاوت کے دوران بولا جانے والا لفظ تصویر پر رنگا اور خط کشیدہ ہوتا ہے۔ کسی لفظ پر کلک آیت کو اسی لفظ سے چلاتا ہے۔ varnel-demo اور ریکارڈنگز درآمد کریں سے بنے پیک ہر آیت کے الفاظ بتاتے ہیں۔</translation>
+    </message>
+    <message>
+        <source>Hear Left Out then plays the reciter saying just what the check found you left out or said differently, one part at each press. Where the pack tells the aya's words, the verdict names them ("Left out: ... (word 4)") and they are framed on the picture.</source>
+        <translation>پھر «چھوٹا ہوا سنیں» قاری کو صرف وہی کہتے سناتا ہے جو جانچ کے مطابق آپ نے چھوڑا یا مختلف کہا، ہر دباؤ پر ایک حصہ۔ جہاں پیک آیت کے الفاظ بتائے وہاں فیصلہ انہیں نام سے بتاتا ہے («چھوٹا ہوا: ... (لفظ 4)») اور وہ تصویر پر گھیرے جاتے ہیں۔</translation>
     </message>
 </context>
 <context>
@@ -1781,10 +1789,6 @@
         <translation>جانچ کا نتیجہ</translation>
     </message>
     <message>
-        <source>The reciter, %1 to %2 s of %3.</source>
-        <translation>قاری، %3 کے %1 سے %2 سیکنڈ۔</translation>
-    </message>
-    <message>
         <source>Hear Left Out</source>
         <translation>چھوٹا ہوا سنیں</translation>
     </message>
@@ -1831,6 +1835,34 @@
     <message>
         <source>Review records were found without a profile, and there is no room to keep them aside. They are left as they are, and your reviews are not saved over them:</source>
         <translation>دہرائی کے ریکارڈ کسی پروفائل کے بغیر ملے، اور انہیں الگ رکھنے کی جگہ نہیں۔ وہ جیسے ہیں ویسے چھوڑ دیے گئے ہیں، اور آپ کی دہرائی ان کے اوپر محفوظ نہیں کی جاتی:</translation>
+    </message>
+    <message>
+        <source>%1 (word %2)</source>
+        <translation>%1 (لفظ %2)</translation>
+    </message>
+    <message>
+        <source>%1 (words %2 to %3)</source>
+        <translation>%1 (الفاظ %2 سے %3)</translation>
+    </message>
+    <message>
+        <source>Left out: %1.</source>
+        <translation>چھوٹا ہوا: %1۔</translation>
+    </message>
+    <message>
+        <source>Said differently: %1.</source>
+        <translation>مختلف کہا گیا: %1۔</translation>
+    </message>
+    <message>
+        <source>The reciter: %1, of %2.</source>
+        <translation>قاری: %1، %2 میں سے۔</translation>
+    </message>
+    <message>
+        <source>Mark the &amp;Heard Word</source>
+        <translation>سنا جانے والا لفظ نمایاں کریں (&amp;H)</translation>
+    </message>
+    <message>
+        <source>Snap the Part to Words</source>
+        <translation>حصے کو لفظوں پر جمائیں</translation>
     </message>
 </context>
 <context>

@@ -4,7 +4,9 @@
 #include "drag.h"
 #include "page_look.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QCursor>
 #include <QDragEnterEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -26,8 +28,15 @@ void Aya::mousePressEvent(QMouseEvent* event)
         emit revealRequested();
         return;
     }
-    if (!dragText.empty())
-        StartTextDrag(this, dragText);
+    if (dragText.empty())
+        return;
+    // A press starts the drag at once; a drag carried nowhere that ends where it began was a click.
+    const int word = WordAtPoint(event->position().toPoint());
+    const QPoint pressed = QCursor::pos();
+    const bool carried = StartTextDrag(this, dragText);
+    if (!carried && word >= 0 &&
+        (QCursor::pos() - pressed).manhattanLength() < QApplication::startDragDistance())
+        emit wordClicked(word);
 }
 
 void Aya::dragEnterEvent(QDragEnterEvent* event) { event->accept(); }
@@ -117,6 +126,57 @@ void Aya::SetHidden(double hidden)
     viewport()->update();
 }
 
+void Aya::SetWords(std::vector<QRect> boxes)
+{
+    boxes_ = std::move(boxes);
+    heard_ = -1;
+    flagged_.clear();
+    viewport()->update();
+}
+
+void Aya::SetHeardWord(int index)
+{
+    index = index >= 0 && index < WordCount() ? index : -1;
+    if (index == heard_)
+        return;
+    heard_ = index;
+    viewport()->update();
+}
+
+void Aya::SetFlaggedWords(std::vector<int> indexes)
+{
+    flagged_ = std::move(indexes);
+    viewport()->update();
+}
+
+int Aya::RevealedWords() const { return int(std::lround((1.0 - hidden_) * WordCount())); }
+
+QRectF Aya::ContentsRect(int index) const
+{
+    if (index < 0 || index >= WordCount() || pixmap().isNull() || original_.isNull())
+        return {};
+    const QSize size = pixmap().deviceIndependentSize().toSize();
+    const QPoint o = PictureOffset(size, zoom(), viewport()->size());
+    const double scale = size.width() * zoom() / original_.width();
+    const QRect& box = boxes_[size_t(index)];
+    return QRectF(o.x() + box.x() * scale, o.y() + box.y() * scale, box.width() * scale,
+                  box.height() * scale);
+}
+
+QRect Aya::WordRect(int index) const
+{
+    const QPoint scroll(horizontalScrollBar()->value(), verticalScrollBar()->value());
+    return ContentsRect(index).toAlignedRect().translated(-scroll);
+}
+
+int Aya::WordAtPoint(const QPoint& point) const
+{
+    for (int i = 0; i < WordCount(); ++i)
+        if (WordRect(i).contains(point))
+            return i;
+    return -1;
+}
+
 void Aya::Present()
 {
     if (original_.isNull()) {
@@ -154,8 +214,15 @@ void Aya::Present()
 void Aya::drawContents(QPainter* painter, int cx, int cy, int cw, int ch)
 {
     QjPixmapView::drawContents(painter, cx, cy, cw, ch);
-    if (hidden_ <= 0 || pixmap().isNull())
+    if (pixmap().isNull())
         return;
+    DrawWordMarks(painter);
+    if (hidden_ <= 0)
+        return;
+    if (!boxes_.empty() && hidden_ < 1) {
+        CoverWords(painter);
+        return;
+    }
     const QSize size = pixmap().deviceIndependentSize().toSize();
     const QPoint o = PictureOffset(size, zoom(), viewport()->size());
     const QRect cover(o.x() - 1, o.y() - 1, int(std::ceil(size.width() * hidden_)) + 2, size.height() + 2);
@@ -166,6 +233,51 @@ void Aya::drawContents(QPainter* painter, int cx, int cy, int cw, int ch)
         painter->setPen(night_ ? QColor(0xa0, 0xa0, 0xa0) : QColor(0x60, 0x60, 0x60));
         painter->drawText(cover, Qt::AlignCenter,
                           QCoreApplication::translate("AyaView", "Hidden: press R to reveal"));
+    }
+    painter->restore();
+}
+
+void Aya::DrawWordMarks(QPainter* painter) const
+{
+    // A tint over the word heard and a line under it; a dashed frame about each word the check flagged.
+    // Both in colours that stand apart from the ink on the day page and on Night Reading's dark one.
+    const QColor accent = night_ ? QColor(0xe8, 0xc0, 0x60) : QColor(0x2e, 0x8b, 0x57);
+    painter->save();
+    painter->setClipping(false);
+    painter->setRenderHint(QPainter::Antialiasing);
+    if (const QRectF r = ContentsRect(heard_); !r.isEmpty()) {
+        QColor tint = accent;
+        tint.setAlpha(night_ ? 60 : 40);
+        painter->fillRect(r, tint);
+        const double thick = std::max(2.0, r.height() * 0.03);
+        painter->fillRect(
+            QRectF(r.left(), r.bottom() - r.height() * kUnderlineRise - thick, r.width(), thick), accent);
+    }
+    const QColor flag = night_ ? QColor(0xff, 0x8a, 0x80) : QColor(0xc0, 0x2a, 0x2a);
+    painter->setPen(QPen(flag, 2, Qt::DashLine));
+    painter->setBrush(Qt::NoBrush);
+    for (int index : flagged_)
+        if (const QRectF r = ContentsRect(index); !r.isEmpty())
+            painter->drawRoundedRect(r.adjusted(1, 1, -1, -1), 4, 4);
+    painter->restore();
+}
+
+void Aya::CoverWords(QPainter* painter) const
+{
+    // The page covered, then the words revealed drawn again from the picture.
+    const QSize size = pixmap().deviceIndependentSize().toSize();
+    const QPoint o = PictureOffset(size, zoom(), viewport()->size());
+    painter->save();
+    painter->setClipping(false);
+    painter->fillRect(
+        QRect(o.x() - 1, o.y() - 1, int(size.width() * zoom()) + 2, int(size.height() * zoom()) + 2),
+        night_ ? QColor(0x30, 0x33, 0x38) : QColor(0xe4, 0xe1, 0xd8));
+    const double toPixels = double(pixmap().width()) / std::max(1.0, double(size.width() * zoom()));
+    for (int i = 0; i < RevealedWords(); ++i) {
+        const QRectF r = ContentsRect(i);
+        const QRectF source((r.x() - o.x()) * toPixels, (r.y() - o.y()) * toPixels, r.width() * toPixels,
+                            r.height() * toPixels);
+        painter->drawPixmap(r, pixmap(), source);
     }
     painter->restore();
 }

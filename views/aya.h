@@ -9,6 +9,7 @@
 #include <QImage>
 #include <string>
 #include <utility>
+#include <vector>
 
 // The rows of picture that hold ink, as shares of its height: [top, bottom) in 0..1. Ink is any pixel
 // that stands out from the picture's corner (its page colour) or, in a picture with transparency, any
@@ -52,11 +53,31 @@ class Aya : public QjPixmapView
     void SetHidden(double hidden);
     double Hidden() const { return hidden_; }
 
+    // The boxes of the aya's words, in the picture's own pixels, in reading order; none when the pack
+    // does not tell them. With words, the cover of SetHidden() covers whole words: the share revealed,
+    // rounded to words, from the first.
+    void SetWords(std::vector<QRect> boxes);
+    int WordCount() const { return int(boxes_.size()); }
+    // The word heard now, marked on the picture; -1: none.
+    void SetHeardWord(int index);
+    int HeardWord() const { return heard_; }
+    // Words the listening check found left out or said differently, marked apart.
+    void SetFlaggedWords(std::vector<int> indexes);
+    const std::vector<int>& FlaggedWords() const { return flagged_; }
+    // A word's box where the view shows it (viewport coordinates); empty when there is no such word.
+    QRect WordRect(int index) const;
+    // The word at a point of the viewport; -1 when none is there.
+    int WordAtPoint(const QPoint& point) const;
+    // The number of words not covered now.
+    int RevealedWords() const;
+
   signals:
     void message(const std::string& text);
     void readerZoomChanged(double zoom);
     // A press on a covered picture asks for it to be revealed (and starts no drag).
     void revealRequested();
+    // A click (a press and a release where it began, no drag carried off) on a word.
+    void wordClicked(int index);
 
   protected:
     void drawContents(QPainter* painter, int cx, int cy, int cw, int ch) override;
@@ -75,7 +96,19 @@ class Aya : public QjPixmapView
     // it does not; a picture wider than the view shows its right end, where an Arabic line begins.
     void KeepInkInView();
 
+    // Draws the heard word's mark and the flagged words' frames; covers the words not revealed.
+    void DrawWordMarks(QPainter* painter) const;
+    void CoverWords(QPainter* painter) const;
+    // How far above its box's bottom a word's underline stands, as a share of the box's height: the
+    // box holds the line's leading below the letters' marks.
+    static constexpr double kUnderlineRise = 0.12;
+    // A word's box in contents coordinates.
+    QRectF ContentsRect(int index) const;
+
     QImage original_;
+    std::vector<QRect> boxes_;
+    std::vector<int> flagged_;
+    int heard_ = -1;
     std::pair<double, double> ink_{0, 1};
     double readerZoom_ = 1.0;
     bool night_ = false;

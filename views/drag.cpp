@@ -8,7 +8,8 @@
 #include <QMimeData>
 #include <QWidget>
 
-namespace {
+namespace
+{
 
 DragRunner& Runner()
 {
@@ -18,13 +19,12 @@ DragRunner& Runner()
 
 } // namespace
 
-void StartTextDrag(QWidget* source, const std::string& text)
+bool StartTextDrag(QWidget* source, const std::string& text)
 {
-    TextDrag drag{QString::fromLatin1(text.data(), int(text.size())), PixmapFromResource("heartcursor.png"), QPoint(0, 0)};
-    if (Runner()) {
-        Runner()(source, drag);
-        return;
-    }
+    TextDrag drag{QString::fromLatin1(text.data(), int(text.size())), PixmapFromResource("heartcursor.png"),
+                  QPoint(0, 0)};
+    if (Runner())
+        return Runner()(source, drag);
     auto* qdrag = new QDrag(source);
     auto* mime = new QMimeData;
     mime->setText(drag.text);
@@ -33,7 +33,7 @@ void StartTextDrag(QWidget* source, const std::string& text)
         qdrag->setPixmap(drag.pixmap);
         qdrag->setHotSpot(drag.hotSpot);
     }
-    qdrag->exec(Qt::CopyAction, Qt::CopyAction);
+    return qdrag->exec(Qt::CopyAction, Qt::CopyAction) != Qt::IgnoreAction;
 }
 
 DragRunner SetDragRunner(DragRunner runner)

@@ -16,10 +16,11 @@ struct TextDrag {
     QPoint hotSpot;
 };
 
-using DragRunner = std::function<void(QWidget* source, const TextDrag& drag)>;
+// A runner says whether the drag was carried to a place that took it.
+using DragRunner = std::function<bool(QWidget* source, const TextDrag& drag)>;
 
-// Runs the drag and returns when it ends.
-void StartTextDrag(QWidget* source, const std::string& text);
+// Runs the drag and returns when it ends: true when a drop site took the text.
+bool StartTextDrag(QWidget* source, const std::string& text);
 
 // The drag sources also act as drop sites that take nothing: a drag over them is welcome as a copy only.
 void AcceptCopyOnly(class QDragMoveEvent* event);
