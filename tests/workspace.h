@@ -39,8 +39,9 @@ public:
     QString Path(const QString& rel) const { return dir_.filePath(rel); }
 
     // A pack covering suras first..last: per aya a tone of toneMs (or the recording given), a picture,
-    // ".eng" and ".lit" texts.
-    void Pack(const QString& relPath, int first, int last, int toneMs = 150, const QByteArray& recording = {})
+    // ".eng" and ".lit" texts, and the words item given.
+    void Pack(const QString& relPath, int first, int last, int toneMs = 150, const QByteArray& recording = {},
+              const QByteArray& words = {})
     {
         static std::map<int, QByteArray> tones;
         if (!tones.count(toneMs))
@@ -55,6 +56,8 @@ public:
                 items[PictureName(key)] = picture;
                 items[TranslationName(key)] = QByteArray("Translation of ") + key.c_str();
                 items[TransliterationName(key)] = QByteArray("Transliteration of ") + key.c_str();
+                if (!words.isEmpty())
+                    items[WordsName(key)] = words;
             }
         QVERIFY(fixtures::WriteArchive(Path(relPath), items));
     }
