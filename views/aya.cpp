@@ -273,8 +273,13 @@ void Aya::CoverWords(QPainter* painter) const
         QRect(o.x() - 1, o.y() - 1, int(size.width() * zoom()) + 2, int(size.height() * zoom()) + 2),
         night_ ? QColor(0x30, 0x33, 0x38) : QColor(0xe4, 0xe1, 0xd8));
     const double toPixels = double(pixmap().width()) / std::max(1.0, double(size.width() * zoom()));
+    const double pictureRight = o.x() + size.width() * zoom();
     for (int i = 0; i < RevealedWords(); ++i) {
-        const QRectF r = ContentsRect(i);
+        // Each word with the gap before it (to its right), and a line's first word from the picture's
+        // edge: the line uncovered as one stretch, as far as it is revealed.
+        QRectF r = ContentsRect(i);
+        const bool lineGoesOn = i > 0 && boxes_[size_t(i - 1)].top() == boxes_[size_t(i)].top();
+        r.setRight(lineGoesOn ? ContentsRect(i - 1).left() : pictureRight);
         const QRectF source((r.x() - o.x()) * toPixels, (r.y() - o.y()) * toPixels, r.width() * toPixels,
                             r.height() * toPixels);
         painter->drawPixmap(r, pixmap(), source);
