@@ -46,7 +46,7 @@ class WordMarks : public QObject
     int PartMark(int ms, bool start) const;
 
     // How often the mark follows the sound between the player's reports of where it is, in ms.
-    static constexpr int kFollowMs = 20;
+    static constexpr int kFollowMs = 10;
 
   private:
     void Heard(int ms);
