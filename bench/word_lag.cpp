@@ -28,8 +28,8 @@ AyaWords TenWords()
 {
     AyaWords words;
     for (int i = 0; i < kWords; ++i)
-        words.push_back({QString("w%1").arg(i), QRect(270 - 30 * i, 0, 30, 60), i * kWordMs, (i + 1) * kWordMs,
-                         WordTiming::Exact});
+        words.push_back({QString("w%1").arg(i), QRect(270 - 30 * i, 0, 30, 60), i * kWordMs,
+                         (i + 1) * kWordMs, WordTiming::Exact});
     return words;
 }
 
@@ -75,7 +75,8 @@ int main(int argc, char** argv)
         clock.start();
         window.W().playButton->click();
         int shown = -1;
-        while (clock.elapsed() < 30000 && (passStart.empty() || window.Session()->CurrentAya() == "114.001")) {
+        while (clock.elapsed() < 30000 &&
+               (passStart.empty() || window.Session()->CurrentAya() == "114.001")) {
             QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
             const int w = view->HeardWord();
             if (w >= 0 && w != shown && !marked.empty() && marked.back()[size_t(w)] < 0)

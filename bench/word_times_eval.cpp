@@ -28,7 +28,8 @@ struct Set {
 
 // The rendering the import aligns with is the default SpeechVoice (espeak-ng "ar", 135 words a minute).
 const std::map<std::string, Set> kSets = {
-    {"tuning", {78, 95, {{"ar+m3", 165, 60}, {"ar+f2", 110, 40}}}},
+    {"tuning",
+     {78, 95, {{"ar+m3", 165, 60}, {"ar+f2", 110, 40}, {"ar+Annie", 95, 50}, {"ar+Gene", 100, 50}}}},
     {"heldout", {96, 114, {{"ar+m7", 150, 25}, {"ar+f4", 120, 70}, {"ar+Andy", 95, 50}}}},
 };
 
@@ -62,7 +63,11 @@ int main(int argc, char** argv)
     }
     const char* positions[] = {"first", "middle", "last"};
     std::map<std::string, std::vector<double>> errors; // "first start" -> ms
-    int refused = 0, recordings = 0, words = 0;
+    int refused = 0, recordings = 0, words = 0, strangers = 0, strangersTimed = 0;
+    std::map<std::string, int> refusedBy;
+    // The rendering of the aya before, against which each recording is another aya's.
+    listen::Analysis before;
+    std::vector<listen::WordTime> beforeTimes;
     for (int s = set.firstSura; s <= set.lastSura; ++s)
         for (const demo::Verse& verse : source.suras[size_t(s - 1)]) {
             const std::vector<std::string> spokenWords = demo::SpokenWords(verse.arabic);
@@ -81,12 +86,18 @@ int main(int argc, char** argv)
                     return 1;
                 }
                 ++recordings;
-                if (!listen::EstimateWordTimes(rendering, renderingTimes, listen::Analyse(pcm), &estimate,
-                                               &problem)) {
+                const listen::Analysis recorded = listen::Analyse(pcm);
+                if (before.Count() > 0) {
+                    ++strangers;
+                    strangersTimed +=
+                        listen::EstimateWordTimes(before, beforeTimes, recorded, &estimate, &problem);
+                }
+                if (!listen::EstimateWordTimes(rendering, renderingTimes, recorded, &estimate, &problem)) {
                     ++refused;
+                    ++refusedBy[voice.name];
                     continue;
                 }
-                for (size_t w = 0; w < truth.size(); ++w, ++words) {
+                for (size_t w = 0; w < truth.size() && w < estimate.size(); ++w, ++words) {
                     const std::string where = positions[w == 0 ? 0 : w + 1 == truth.size() ? 2 : 1];
                     errors[where + " start"].push_back(std::abs(estimate[w].startMs - truth[w].startMs));
                     errors[where + " end"].push_back(std::abs(estimate[w].endMs - truth[w].endMs));
@@ -94,10 +105,16 @@ int main(int argc, char** argv)
                     errors["all"].push_back(std::abs(estimate[w].endMs - truth[w].endMs));
                 }
             }
+            before = rendering;
+            beforeTimes = renderingTimes;
         }
     std::printf("set %s: suras %d-%d, %d recordings in %zu voices, %d words; %d refused as too unlike\n",
                 qPrintable(setName), set.firstSura, set.lastSura, recordings, set.voices.size(), words,
                 refused);
+    for (const auto& [name, count] : refusedBy)
+        std::printf("  refused in %s: %d\n", name.c_str(), count);
+    std::printf("recordings of another aya (the one after) given times all the same: %d of %d\n",
+                strangersTimed, strangers);
     std::printf("%-14s %8s %8s %6s\n", "boundary", "median", "p90", "count");
     for (const char* where :
          {"first start", "first end", "middle start", "middle end", "last start", "last end", "all"}) {

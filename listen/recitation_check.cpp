@@ -411,6 +411,25 @@ CheckResult Compare(const Analysis& reference, const Analysis& learner)
     return Read(reference, learner).result;
 }
 
+CheckResult AlignOnly(const Analysis& reference, const Analysis& learner)
+{
+    CheckResult result;
+    if (reference.Count() == 0 || learner.Count() == 0)
+        return result;
+    result.warp = BestWarp(reference, learner);
+    const PairBand band = ForPair(reference, learner, result.warp);
+    const Features a = MakeFeatures(reference, band, 1.0);
+    const Features b = MakeFeatures(learner, band, result.warp);
+    const double unrelated = std::max(UnrelatedCost(a, b, kBaselineStep, 1), kLeastUnrelated);
+    const Alignment alignment = Align(a, b, Radius(a.Count(), b.Count(), 1), kHoldPenalty, kPauseCost);
+    if (alignment.path.empty())
+        return result;
+    result.closeness = alignment.cost / unrelated;
+    for (const auto& [i, j] : alignment.path)
+        result.path.emplace_back(a.lead + i * kFrameSeconds, b.lead + j * kFrameSeconds);
+    return result;
+}
+
 bool Check(const std::vector<char>& reference, const std::vector<char>& learner, CheckResult* result,
            std::string* error, const std::vector<SimilarRecitation>& similar)
 {
