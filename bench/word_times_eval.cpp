@@ -78,7 +78,7 @@ int main(int argc, char** argv)
                 std::fprintf(stderr, "word-times-eval: %s\n", problem.c_str());
                 return 1;
             }
-            const listen::Analysis rendering = listen::Analyse(pcm);
+            const listen::Analysis rendering = listen::AnalyseForWords(pcm);
             for (const listen::SpeechVoice& voice : set.voices) {
                 std::vector<listen::WordTime> truth, estimate;
                 if (!listen::Speak(spokenWords, voice, &pcm, &truth, &problem)) {
@@ -86,7 +86,7 @@ int main(int argc, char** argv)
                     return 1;
                 }
                 ++recordings;
-                const listen::Analysis recorded = listen::Analyse(pcm);
+                const listen::Analysis recorded = listen::AnalyseForWords(pcm);
                 if (before.Count() > 0) {
                     ++strangers;
                     strangersTimed +=

@@ -18,9 +18,9 @@ QByteArray ImportedWords(const QString& arabic, const std::vector<QRect>& boxes,
     untimed->clear();
     const AyaWords untimedWords = demo::WordsOf(arabic, boxes);
     std::string why;
-    // The voice is all the estimate needs of the recording: one channel at the check's rate.
+    // The voice is all the estimate needs of the recording: one channel at the estimate's rate.
     sound::DecodeLimits limits;
-    limits.maxRate = 16000;
+    limits.maxRate = listen::kWordsRate;
     limits.maxChannels = 1;
     sound::Pcm pcm;
     if (const sound::Result r =
@@ -33,10 +33,10 @@ QByteArray ImportedWords(const QString& arabic, const std::vector<QRect>& boxes,
         *untimed = QString::fromStdString(why);
         return FormatAyaWords(untimedWords);
     }
-    const listen::Analysis recorded = listen::Analyse(pcm);
+    const listen::Analysis recorded = listen::AnalyseForWords(pcm);
     std::vector<listen::WordTime> spokenTimes, times;
     if (!listen::Speak(demo::SpokenWords(arabic), listen::SpeechVoice(), &pcm, &spokenTimes, &why) ||
-        !listen::EstimateWordTimes(listen::Analyse(pcm), spokenTimes, recorded, &times, &why)) {
+        !listen::EstimateWordTimes(listen::AnalyseForWords(pcm), spokenTimes, recorded, &times, &why)) {
         *untimed = QString::fromStdString(why);
         return FormatAyaWords(untimedWords);
     }

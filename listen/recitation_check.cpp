@@ -181,15 +181,15 @@ double UnrelatedCost(const Features& a, const Features& b, int step, int scale)
 }
 
 // The warp of the learner's frequency axis that aligns the two most closely.
-double BestWarp(const Analysis& reference, const Analysis& learner)
+double BestWarp(const Analysis& reference, const Analysis& learner, int warpStep = kWarpStep)
 {
     std::vector<double> cost(std::size(kWarps), std::numeric_limits<double>::infinity());
     auto tryWarp = [&](size_t k) {
         const PairBand band = ForPair(reference, learner, kWarps[k]);
-        const Features a = MakeFeatures(reference, band, 1.0, kWarpStep);
-        const Features b = MakeFeatures(learner, band, kWarps[k], kWarpStep);
+        const Features a = MakeFeatures(reference, band, 1.0, warpStep);
+        const Features b = MakeFeatures(learner, band, kWarps[k], warpStep);
         const Alignment alignment =
-            Align(a, b, Radius(a.Count(), b.Count(), kWarpStep), kHoldPenalty, kPauseCost);
+            Align(a, b, Radius(a.Count(), b.Count(), warpStep), kHoldPenalty, kPauseCost);
         if (!alignment.path.empty())
             cost[k] = alignment.cost;
     };
@@ -411,22 +411,24 @@ CheckResult Compare(const Analysis& reference, const Analysis& learner)
     return Read(reference, learner).result;
 }
 
-CheckResult AlignOnly(const Analysis& reference, const Analysis& learner)
+CheckResult AlignOnly(const Analysis& reference, const Analysis& learner, int step)
 {
     CheckResult result;
+    step = std::max(step, 1);
     if (reference.Count() == 0 || learner.Count() == 0)
         return result;
-    result.warp = BestWarp(reference, learner);
+    result.warp = BestWarp(reference, learner, kWarpStep * step);
     const PairBand band = ForPair(reference, learner, result.warp);
-    const Features a = MakeFeatures(reference, band, 1.0);
-    const Features b = MakeFeatures(learner, band, result.warp);
-    const double unrelated = std::max(UnrelatedCost(a, b, kBaselineStep, 1), kLeastUnrelated);
-    const Alignment alignment = Align(a, b, Radius(a.Count(), b.Count(), 1), kHoldPenalty, kPauseCost);
+    const Features a = MakeFeatures(reference, band, 1.0, step);
+    const Features b = MakeFeatures(learner, band, result.warp, step);
+    const double unrelated = std::max(UnrelatedCost(a, b, kBaselineStep, step), kLeastUnrelated);
+    const Alignment alignment = Align(a, b, Radius(a.Count(), b.Count(), step), kHoldPenalty, kPauseCost);
     if (alignment.path.empty())
         return result;
     result.closeness = alignment.cost / unrelated;
+    const double seconds = step * kFrameSeconds;
     for (const auto& [i, j] : alignment.path)
-        result.path.emplace_back(a.lead + i * kFrameSeconds, b.lead + j * kFrameSeconds);
+        result.path.emplace_back(a.lead + i * seconds, b.lead + j * seconds);
     return result;
 }
 

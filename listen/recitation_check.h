@@ -63,8 +63,8 @@ CheckResult Compare(const Analysis& reference, const Analysis& learner);
 
 // The alignment alone, for carrying times from one recording into the other: the path and the
 // closeness (over what a recording of another text would cost), the rest of the result left empty. A
-// fraction of Compare's work: it reads nothing along the path.
-CheckResult AlignOnly(const Analysis& reference, const Analysis& learner);
+// fraction of Compare's work: it reads nothing along the path, and aligns every step-th frame only.
+CheckResult AlignOnly(const Analysis& reference, const Analysis& learner, int step = 1);
 
 // The recitation of an aya that shares all but a word or two with the one checked.
 struct SimilarRecitation {

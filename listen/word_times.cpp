@@ -15,6 +15,8 @@ namespace
 // below it 1728 times in 1736 there, the aya after it rises above it 9 times in 10 (consecutive ayas may
 // share their words).
 constexpr double kMostUnlike = 0.7;
+// The alignment reads every kStep-th frame: 20 ms, finer than a word's edge needs.
+constexpr int kStep = 2;
 // The shortest a word is given.
 constexpr int kLeastWordMs = 20;
 
@@ -57,6 +59,25 @@ std::vector<WordTime> CarryAcross(const CheckResult& check, const std::vector<Wo
     return out;
 }
 
+Analysis AnalyseForWords(const sound::Pcm& pcm)
+{
+    const int factor = pcm.rate > kWordsRate ? pcm.rate / kWordsRate : 1;
+    if (factor == 1 && pcm.channels == 1)
+        return Analyse(pcm);
+    sound::Pcm reduced;
+    reduced.rate = pcm.rate / factor;
+    reduced.channels = 1;
+    const size_t frames = pcm.Frames(), channels = size_t(std::max(pcm.channels, 1)), step = size_t(factor);
+    reduced.samples.reserve(frames / step);
+    for (size_t f = 0; f + step <= frames; f += step) {
+        float sum = 0;
+        for (size_t k = 0; k < step * channels; ++k)
+            sum += pcm.samples[f * channels + k];
+        reduced.samples.push_back(sum / float(step * channels));
+    }
+    return Analyse(reduced);
+}
+
 bool EstimateWordTimes(const Analysis& spoken, const std::vector<WordTime>& spokenTimes,
                        const Analysis& recording, std::vector<WordTime>* times, std::string* why)
 {
@@ -65,7 +86,7 @@ bool EstimateWordTimes(const Analysis& spoken, const std::vector<WordTime>& spok
         *why = "it holds no voice";
         return false;
     }
-    const CheckResult check = AlignOnly(spoken, recording);
+    const CheckResult check = AlignOnly(spoken, recording, kStep);
     if (check.path.empty() || !std::isfinite(check.closeness) || check.closeness > kMostUnlike) {
         *why = "it is too unlike the aya's text spoken";
         return false;

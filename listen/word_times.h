@@ -21,8 +21,16 @@ namespace listen
 std::vector<WordTime> CarryAcross(const CheckResult& check, const std::vector<WordTime>& reference,
                                   int lengthMs);
 
-// Estimates the times of spoken's words in recording. False, with the reason, when the recording is too
-// unlike the rendering to tell (another aya, mostly noise, no voice).
+// The rate word times are estimated at: the band the alignment reads (up to 4.5 kHz) and no more, so
+// that the estimate costs an import little. Decode recordings at most at this rate for it.
+constexpr int kWordsRate = 11025;
+
+// A recording brought down to about kWordsRate (whole-number steps, each the mean of its samples) and
+// taken apart for the estimate.
+Analysis AnalyseForWords(const sound::Pcm& pcm);
+
+// Estimates the times of spoken's words in recording, both analysed by AnalyseForWords. False, with the
+// reason, when the recording is too unlike the rendering to tell (another aya, mostly noise, no voice).
 bool EstimateWordTimes(const Analysis& spoken, const std::vector<WordTime>& spokenTimes,
                        const Analysis& recording, std::vector<WordTime>* times, std::string* why);
 

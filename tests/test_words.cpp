@@ -21,7 +21,7 @@ listen::Analysis Spoken(const listen::SpeechVoice& voice, std::vector<listen::Wo
     std::string problem;
     if (!listen::Speak(demo::SpokenWords(text), voice, &pcm, times, &problem))
         qWarning("%s", problem.c_str());
-    return listen::Analyse(pcm);
+    return listen::AnalyseForWords(pcm);
 }
 
 } // namespace
