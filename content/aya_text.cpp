@@ -14,6 +14,9 @@ namespace
 
 // How far a translation's first letters may reach past their edge, in pixels of the panel.
 constexpr int kScriptOverhangPx = 12;
+// The line a heading's rule stands on, and the room above and below it.
+constexpr double kRuleLinePoints = 2;
+constexpr double kRuleMarginPx = 2;
 
 bool IsUtf8Continuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
 
@@ -56,16 +59,17 @@ QString ComposeAyaText(const AyaTextParts& parts, size_t itemLimit)
     };
     QString text;
     if (parts.showTransliteration) {
-        text += "<b>" + opening + QCoreApplication::translate("QObject", "Transliteration:") + "</b><br><hr>" +
-                item(parts.transliteration);
+        text += "<b>" + opening + QCoreApplication::translate("QObject", "Transliteration:") +
+                "</b><br><hr>" + item(parts.transliteration);
         if (ended)
             return text;
         text += "<br><br>";
     }
     if (parts.showTranslation) {
-        text += "<b>" + opening +
-                QCoreApplication::translate("QObject", "%1 Translation:").arg(isolated(decode(parts.language))) +
-                "</b><br><hr>";
+        text +=
+            "<b>" + opening +
+            QCoreApplication::translate("QObject", "%1 Translation:").arg(isolated(decode(parts.language))) +
+            "</b><br><hr>";
         if (!parts.fontMissing.empty())
             text += "<i>" + QString::fromStdString(parts.fontMissing) + "</i>";
         else if (parts.translationFont.empty())
@@ -87,27 +91,49 @@ const char* const kAyaTextStyle = "b { font-size: small; }";
 
 void CompactHeadings(QTextDocument* document)
 {
-    // The breaks to shrink, found first: changing formats while walking the fragments would move them.
-    std::vector<std::pair<int, QTextCharFormat>> breaks;
+    // The breaks to take out, found first: editing while walking the fragments would move them. Taken
+    // from the last, so that the positions found before stay true.
+    std::vector<int> breaks;
     for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
-        QTextCharFormat heading;
         bool afterHeading = false;
+        int emptyLineAt = -1; // a line break that follows another: an empty line
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
+            const QString text = fragment.text();
             if (fragment.charFormat().fontWeight() >= QFont::Bold) {
-                heading = fragment.charFormat();
+                // The empty line before a heading: the heading's own line is room enough.
+                if (emptyLineAt >= 0)
+                    breaks.push_back(emptyLineAt);
                 afterHeading = true;
+                emptyLineAt = -1;
                 continue;
             }
-            if (afterHeading && fragment.text().startsWith(QChar::LineSeparator))
-                breaks.emplace_back(fragment.position(), heading);
+            if (afterHeading && text.startsWith(QChar::LineSeparator))
+                breaks.push_back(fragment.position());
             afterHeading = false;
+            emptyLineAt = text.endsWith(QString(2, QChar::LineSeparator))
+                              ? fragment.position() + int(text.size()) - 1
+                              : -1;
         }
     }
-    for (const auto& [position, format] : breaks) {
+    // The rules under the headings: a line of their own, as thin as the rule.
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        if (!block.blockFormat().hasProperty(QTextFormat::BlockTrailingHorizontalRulerWidth))
+            continue;
+        QTextCursor cursor(block);
+        QTextCharFormat thin;
+        thin.setFontPointSize(kRuleLinePoints);
+        cursor.mergeBlockCharFormat(thin);
+        QTextBlockFormat margins;
+        margins.setTopMargin(kRuleMarginPx);
+        margins.setBottomMargin(kRuleMarginPx);
+        cursor.mergeBlockFormat(margins);
+    }
+    std::sort(breaks.begin(), breaks.end());
+    for (auto at = breaks.rbegin(); at != breaks.rend(); ++at) {
         QTextCursor cursor(document);
-        cursor.setPosition(position);
-        cursor.setPosition(position + 1, QTextCursor::KeepAnchor);
-        cursor.setCharFormat(format);
+        cursor.setPosition(*at);
+        cursor.setPosition(*at + 1, QTextCursor::KeepAnchor);
+        cursor.removeSelectedText();
     }
 }

@@ -37,7 +37,7 @@ QString ComposeAyaText(const AyaTextParts& parts, size_t itemLimit = kAyaTextIte
 
 // The panel's style for the block: its headings (the only bold) smaller than the text they introduce.
 extern const char* const kAyaTextStyle;
-// Gives the line break that ends each heading the heading's own size, so that a heading takes the room
-// of its small words and not of a line of text: for a document built from ComposeAyaText under
-// kAyaTextStyle.
+// Takes out the line break that ends each heading, where the rule under it ends the line already, and
+// the empty line before a heading: a heading then takes the room of its small words alone, and no
+// empty line stands between it and its text or before it. For a document built from ComposeAyaText under kAyaTextStyle; the HTML stays as it is.
 void CompactHeadings(QTextDocument* document);

@@ -6,8 +6,9 @@
 #include "naming.h"
 #include "sura.h"
 
-#include <QSignalSpy>
+#include <QFontMetricsF>
 #include <QGuiApplication>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -236,6 +237,28 @@ class TestContent : public QObject
             QCOMPARE(document.begin().textDirection(), Qt::RightToLeft);
             QVERIFY(document.begin().text().contains(QChar(0x2068) + QString("Urdu") + QChar(0x2069)));
             QCOMPARE(document.lastBlock().textDirection(), Qt::LeftToRight);
+        }
+
+        // Shown, the headings are compact: no empty line before or after one, and each rule's line is thin,
+        // so that both texts' first lines stand high in the panel.
+        {
+            parts.transliteration = "Qul huwa";
+            parts.utf8 = false;
+            parts.showTranslation = true;
+            QTextDocument document;
+            document.setDefaultStyleSheet(kAyaTextStyle);
+            document.setDefaultFont(QFont("DejaVu Sans", 24));
+            document.setHtml(ComposeAyaText(parts));
+            document.setTextWidth(600);
+            const double asStored = document.size().height();
+            CompactHeadings(&document);
+            QVERIFY2(!document.toRawText().contains(QString(2, QChar::LineSeparator)),
+                     qPrintable(document.toRawText()));
+            QCOMPARE(document.toRawText().count(QChar::LineSeparator), 1); // the transliteration's end
+            // The empty lines after the headings and between the texts are gone, and the rules are thin.
+            const double textLine = QFontMetricsF(QFont("DejaVu Sans", 24)).lineSpacing();
+            QVERIFY2(document.size().height() < asStored - 2 * textLine,
+                     qPrintable(QString("%1 of %2").arg(document.size().height()).arg(asStored)));
         }
 
         // A huge item is cut, never inside a UTF-8 character, and says so.
