@@ -177,6 +177,7 @@ bool WindowLayout::RestorePanels()
     Arrange();
     const QByteArray state = Stored(settings_, app_settings::kWindowState);
     restored_ = !state.isEmpty() && window_->restoreState(state, app_settings::kWindowStateVersion);
+    restoredState_ = restored_ ? state : QByteArray();
     SyncEntries(); // a panel closed by the restored state says so before the window shows
     if (!restored_)
         return false;
@@ -307,10 +308,12 @@ bool WindowLayout::eventFilter(QObject* watched, QEvent* event)
         // Fitted in every case, now with the frame the window has on this desktop: a restored place with
         // panels that could not be restored is fitted as well.
         FitWindow();
-        if (restored_)
+        if (restored_) {
+            window_->restoreState(restoredState_, app_settings::kWindowStateVersion);
             FitColumn();
-        else
+        } else {
             SizeDefault();
+        }
     }
     // The interface now reads the other way: panels docked at the side where lines started move to
     // the side where they start now, in the same arrangement; a panel closed stays closed.

@@ -75,5 +75,8 @@ class WindowLayout : public QObject
     std::vector<std::pair<QAction*, QDockWidget*>> entries_; // each panel's View entry
     QRect available_; // the screen's room the restored window must fit
     bool restored_ = false;
+    // The panels' state as varnel.ini holds it: restored again once the window stands at its size, since
+    // Qt shares a restored column's height out anew when the window grows around it.
+    QByteArray restoredState_;
     bool shown_ = false; // the panels came from varnel.ini: their sizes stand
 };
