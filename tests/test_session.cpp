@@ -103,6 +103,24 @@ class TestSession : public QObject
         QVERIFY(!session.Busy());
     }
 
+    // A stretch played aside (Hear Left Out, a click on a word) ends; Play goes on from the aya shown.
+    void playAfterAnAsideStaysAtTheAya()
+    {
+        RecitationSession session;
+        session.SetPack(pack_);
+        session.ChooseSura(105);
+        session.Stop();
+        session.MarkShown(AyaRef{105, 3});
+        QVERIFY(session.PlayReciterPart(AyaRef{105, 3}, 0, 200));
+        QVERIFY(fixtures::WaitFor([&] { return !session.AsideDrill(); }, 3000));
+        QCOMPARE(session.CurrentAya(), std::string("105.003"));
+        QSignalSpy shown(&session, &RecitationSession::AyaShown);
+        session.Play();
+        QVERIFY(fixtures::WaitFor([&] { return shown.count() > 0; }, 2000));
+        QCOMPARE(Keys(shown).first(), QString("105.003"));
+        session.Stop();
+    }
+
     void rangeAndStack()
     {
         RecitationSession session;
