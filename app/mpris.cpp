@@ -6,10 +6,12 @@
 #include "pack_registry.h"
 #include "recitation_session.h"
 #include "sura.h"
+#include "whole.h"
 
 #include <QCoreApplication>
 #include <QDBusMessage>
 #include <QWidget>
+#include <algorithm>
 
 namespace
 {
@@ -20,7 +22,8 @@ constexpr const char* kPlayerInterface = "org.mpris.MediaPlayer2.Player";
 QString RecitationOf(const std::string& path)
 {
     const std::string addon = PackRegistry::RecitationOfPath(path);
-    return addon.empty() ? QCoreApplication::translate("QObject", "default") : QString::fromStdString(addon);
+    return addon.empty() ? QCoreApplication::translate("QObject", "The default recitation")
+                         : QString::fromStdString(addon);
 }
 
 } // namespace
@@ -35,8 +38,10 @@ Mpris::Mpris(QWidget* window, RecitationSession* session, const PackRegistry& pa
     });
     connect(session_, &RecitationSession::AyaShown, this, [this](AyaRef aya) {
         key_ = aya.Key();
+        length_ = session_->WholeDrill()->Player()->GetLength(SoundName(key_));
         Changed({{"Metadata", Metadata()}});
     });
+    connect(session_, &RecitationSession::SpeedChanged, this, [this] { Changed({{"Rate", Rate()}}); });
 }
 
 bool Mpris::Register(QDBusConnection bus)
@@ -54,6 +59,17 @@ bool Mpris::Register(QDBusConnection bus)
 
 QString Mpris::PlaybackStatus() const { return session_->Playing() ? "Playing" : "Stopped"; }
 
+double Mpris::Rate() const { return session_->Speed(); }
+
+void Mpris::RequestRate(double rate)
+{
+    if (rate == 0) {
+        session_->Stop();
+        return;
+    }
+    emit RateRequested(std::clamp(rate, kMinimumRate, kMaximumRate));
+}
+
 QVariantMap Mpris::Metadata() const
 {
     int sura = 0, aya = 0;
@@ -62,7 +78,9 @@ QVariantMap Mpris::Metadata() const
                  QVariant::fromValue(QDBusObjectPath("/org/mpris/MediaPlayer2/TrackList/NoTrack"))}};
     const auto& titles = SuraTable().ShortTitles();
     const auto title = titles.find(PadSura(IntToString(sura)));
-    const KelRes* serving = packs_.PackFor(sura);
+    // The recitation heard: the pack the aya's recording comes from (an add-on of some ayas leaves the
+    // rest to the pack behind it).
+    const KelRes* serving = packs_.PackHolding(SoundName(key_));
     // "112. Al-Ikhlas" names the sura; the title reads "112:1 · Al-Ikhlas".
     const QString name = title == titles.end() ? QString::number(sura)
                                                : QString::fromLatin1(title->second.c_str()).section(". ", 1);
@@ -73,6 +91,7 @@ QVariantMap Mpris::Metadata() const
         {"xesam:album", name},
         {"xesam:trackNumber", aya},
         {"xesam:artist", QStringList{RecitationOf(serving ? serving->Path() : std::string())}},
+        {"mpris:length", qlonglong(length_) * 1000},
     };
 }
 

@@ -33,9 +33,19 @@ class Mpris : public QObject
     // What the Player interface tells: "Playing" or "Stopped"; the aya's metadata.
     QString PlaybackStatus() const;
     QVariantMap Metadata() const;
+    // The speed as the rate, and the range the learner may set it in.
+    double Rate() const;
+    static constexpr double kMinimumRate = 0.5;
+    static constexpr double kMaximumRate = 1.5;
+    // A controller asks for a rate: 0 pauses (as the specification asks), any other is brought within
+    // the range and asked of the window by RateRequested().
+    void RequestRate(double rate);
 
     QWidget* Window() const { return window_; }
     RecitationSession* Session() const { return session_; }
+
+  signals:
+    void RateRequested(double rate);
 
   private:
     // Tells the bus which of the Player's properties changed.
@@ -45,6 +55,7 @@ class Mpris : public QObject
     RecitationSession* session_;
     const PackRegistry& packs_;
     std::string key_; // the aya shown
+    int length_ = 0;  // its recitation's length, in ms
     QDBusConnection bus_{QString()};
     bool registered_ = false;
 };
@@ -86,9 +97,9 @@ class MprisPlayer : public QDBusAbstractAdaptor
     Q_CLASSINFO("D-Bus Interface", "org.mpris.MediaPlayer2.Player")
     Q_PROPERTY(QString PlaybackStatus READ PlaybackStatus)
     Q_PROPERTY(QVariantMap Metadata READ Metadata)
-    Q_PROPERTY(double Rate READ Rate)
-    Q_PROPERTY(double MinimumRate READ Rate)
-    Q_PROPERTY(double MaximumRate READ Rate)
+    Q_PROPERTY(double Rate READ Rate WRITE SetRate)
+    Q_PROPERTY(double MinimumRate READ MinimumRate)
+    Q_PROPERTY(double MaximumRate READ MaximumRate)
     Q_PROPERTY(double Volume READ Volume)
     Q_PROPERTY(qlonglong Position READ Position)
     Q_PROPERTY(bool CanGoNext READ Can)
@@ -101,7 +112,10 @@ class MprisPlayer : public QDBusAbstractAdaptor
     explicit MprisPlayer(Mpris* owner) : QDBusAbstractAdaptor(owner), owner_(owner) {}
     QString PlaybackStatus() const { return owner_->PlaybackStatus(); }
     QVariantMap Metadata() const { return owner_->Metadata(); }
-    double Rate() const { return 1.0; }
+    double Rate() const { return owner_->Rate(); }
+    void SetRate(double rate) { owner_->RequestRate(rate); }
+    double MinimumRate() const { return Mpris::kMinimumRate; }
+    double MaximumRate() const { return Mpris::kMaximumRate; }
     double Volume() const { return 1.0; }
     qlonglong Position() const { return 0; }
     bool Can() const { return true; }

@@ -291,9 +291,12 @@ void RecitationSession::SetPause(int seconds)
 
 void RecitationSession::SetSpeed(double speed)
 {
+    const bool changed = speed != speed_;
     speed_ = speed;
     for (const std::unique_ptr<Drill>& drill : drills_)
         drill->Player()->SetSpeed(speed);
+    if (changed)
+        emit SpeedChanged(speed);
 }
 
 void RecitationSession::SetPauseFactor(double factor)

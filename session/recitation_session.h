@@ -204,6 +204,8 @@ class RecitationSession : public QObject
     void StateChanged();
     // Something plays (on) or nothing does any more (off).
     void PlayingChanged(bool playing);
+    // The speed of every drill changed.
+    void SpeedChanged(double speed);
     // The comparison began an aya's recording: whose voice it is, the learner's (mine) or the reciter's.
     void VoiceTurn(AyaRef aya, bool mine);
     // Where the active drill's recording is, in milliseconds.

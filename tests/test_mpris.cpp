@@ -10,6 +10,7 @@
 
 #include <QDBusInterface>
 #include <QDBusReply>
+#include <QDoubleSpinBox>
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -50,6 +51,7 @@ class TestMpris : public QObject
             Varn window;
             window.NewProfile("Amina");
             Mpris mpris(&window, window.Session(), window.Packs());
+            QObject::connect(&mpris, &Mpris::RateRequested, window.W().speedSpin, &QDoubleSpinBox::setValue);
             QVERIFY(mpris.Register(bus));
             Mpris second(&window, window.Session(), window.Packs());
             QVERIFY(!second.Register(bus)); // the name is taken
@@ -64,7 +66,19 @@ class TestMpris : public QObject
                 qdbus_cast<QVariantMap>(PlayerProperty(bus, "Metadata").value<QDBusArgument>());
             QCOMPARE(metadata.value("xesam:title").toString(), QString::fromUtf8("114:1 \u00b7 An-Nas"));
             QCOMPARE(metadata.value("xesam:album").toString(), QString("An-Nas"));
-            QCOMPARE(metadata.value("xesam:artist").toStringList(), QStringList{"default"});
+            QCOMPARE(metadata.value("xesam:artist").toStringList(), QStringList{"The default recitation"});
+            QVERIFY2(qAbs(metadata.value("mpris:length").toLongLong() - 300000) < 60000,
+                     qPrintable(metadata.value("mpris:length").toString()));
+            // The speed is the rate, within Varnel's range, and a rate set is the Speed box's.
+            QCOMPARE(PlayerProperty(bus, "MinimumRate").toDouble(), 0.5);
+            QCOMPARE(PlayerProperty(bus, "MaximumRate").toDouble(), 1.5);
+            window.W().speedSpin->setValue(0.75);
+            QCOMPARE(PlayerProperty(bus, "Rate").toDouble(), 0.75);
+            QVERIFY(player.setProperty("Rate", 1.25));
+            QTRY_COMPARE(window.W().speedSpin->value(), 1.25);
+            QCOMPARE(window.Session()->Speed(), 1.25);
+            player.setProperty("Rate", 9.0);
+            QTRY_COMPARE(window.W().speedSpin->value(), 1.5);
             player.call("Next");
             QTRY_COMPARE(window.CurrentKey(), std::string("114.002"));
             player.call("PlayPause");

@@ -1888,6 +1888,10 @@
         <source>Snap the Part to Words</source>
         <translation>ضبط الجزء على الكلمات</translation>
     </message>
+    <message>
+        <source>The default recitation</source>
+        <translation>التلاوة الافتراضية</translation>
+    </message>
 </context>
 <context>
     <name>QTabBar</name>

@@ -1864,6 +1864,10 @@
         <source>Snap the Part to Words</source>
         <translation>অংশকে শব্দে মেলান</translation>
     </message>
+    <message>
+        <source>The default recitation</source>
+        <translation>পূর্বনির্ধারিত তিলাওয়াত</translation>
+    </message>
 </context>
 <context>
     <name>QTabBar</name>

@@ -1864,6 +1864,10 @@
         <source>Snap the Part to Words</source>
         <translation>Caler la partie sur les mots</translation>
     </message>
+    <message>
+        <source>The default recitation</source>
+        <translation>La récitation par défaut</translation>
+    </message>
 </context>
 <context>
     <name>QTabBar</name>

@@ -1858,6 +1858,10 @@
         <source>Snap the Part to Words</source>
         <translation>Tepatkan Bagian ke Kata</translation>
     </message>
+    <message>
+        <source>The default recitation</source>
+        <translation>Bacaan bawaan</translation>
+    </message>
 </context>
 <context>
     <name>QTabBar</name>

@@ -1858,6 +1858,10 @@
         <source>Snap the Part to Words</source>
         <translation>Bölümü Kelimelere Oturt</translation>
     </message>
+    <message>
+        <source>The default recitation</source>
+        <translation>Varsayılan tilavet</translation>
+    </message>
 </context>
 <context>
     <name>QTabBar</name>

@@ -1864,6 +1864,10 @@
         <source>Snap the Part to Words</source>
         <translation>حصے کو لفظوں پر جمائیں</translation>
     </message>
+    <message>
+        <source>The default recitation</source>
+        <translation>طے شدہ تلاوت</translation>
+    </message>
 </context>
 <context>
     <name>QTabBar</name>
