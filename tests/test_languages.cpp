@@ -220,8 +220,9 @@ class TestLanguages : public QObject
                     QVERIFY2(!translated.isEmpty(), qPrintable(code + ": " + source));
                     QCOMPARE(Placeholders(translated), Placeholders(source));
                     // In Bengali a mnemonic before a letter would split it from its vowel sign (a dotted
-                    // circle shows): the key stands after the text, as "(&F)".
-                    if (code == "bn")
+                    // circle shows), in Arabic and Urdu cut a letter from the ones it joins: the key
+                    // stands after the text, as "(&F)".
+                    if (code == "bn" || code == "ar" || code == "ur")
                         QVERIFY2(!translated.contains(QRegularExpression("&[^\\x00-\\x7f]")),
                                  qPrintable(translated));
                 }

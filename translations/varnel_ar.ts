@@ -608,7 +608,7 @@
     </message>
     <message>
         <source>&amp;Practice</source>
-        <translation>&amp;التدريب</translation>
+        <translation>التدريب (&amp;P)</translation>
     </message>
     <message>
         <source>&lt;b&gt;Review&lt;/b&gt; by</source>
@@ -644,43 +644,43 @@
     </message>
     <message>
         <source>&amp;Save Profile</source>
-        <translation>&amp;حفظ الملف الشخصي</translation>
+        <translation>حفظ الملف الشخصي (&amp;S)</translation>
     </message>
     <message>
         <source>&amp;New/Load Profile</source>
-        <translation>ملف &amp;جديد/تحميل</translation>
+        <translation>ملف جديد/تحميل (&amp;N)</translation>
     </message>
     <message>
         <source>&amp;Preferences</source>
-        <translation>ال&amp;تفضيلات</translation>
+        <translation>التفضيلات (&amp;P)</translation>
     </message>
     <message>
         <source>&amp;Import Recordings...</source>
-        <translation>ا&amp;ستيراد تسجيلات...</translation>
+        <translation>استيراد تسجيلات... (&amp;I)</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation>&amp;خروج</translation>
+        <translation>خروج (&amp;E)</translation>
     </message>
     <message>
         <source>&amp;Review Panel</source>
-        <translation>لوحة ال&amp;مراجعة</translation>
+        <translation>لوحة المراجعة (&amp;R)</translation>
     </message>
     <message>
         <source>&amp;Config Recitor</source>
-        <translation>إعداد ال&amp;قارئ</translation>
+        <translation>إعداد القارئ (&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Installed Packs...</source>
-        <translation>الحزم الم&amp;ثبتة...</translation>
+        <translation>الحزم المثبتة... (&amp;I)</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>م&amp;ساعدة</translation>
+        <translation>مساعدة (&amp;H)</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation>&amp;حول</translation>
+        <translation>حول (&amp;A)</translation>
     </message>
     <message>
         <source>Progress: </source>
@@ -1072,7 +1072,7 @@
     </message>
     <message>
         <source>&amp;Night Reading</source>
-        <translation>القراءة ال&amp;ليلية</translation>
+        <translation>القراءة الليلية (&amp;N)</translation>
     </message>
     <message>
         <source>Zoom In</source>
@@ -1128,35 +1128,35 @@
     </message>
     <message>
         <source>&amp;Hide Translation</source>
-        <translation>أ&amp;خفِ الترجمة</translation>
+        <translation>أخفِ الترجمة (&amp;H)</translation>
     </message>
     <message>
         <source>&amp;Show Transliteration</source>
-        <translation>أ&amp;ظهر النقحرة</translation>
+        <translation>أظهر النقحرة (&amp;S)</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation>&amp;ملف</translation>
+        <translation>ملف (&amp;F)</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation>&amp;عرض</translation>
+        <translation>عرض (&amp;V)</translation>
     </message>
     <message>
         <source>&amp;Recitor</source>
-        <translation>ال&amp;قارئ</translation>
+        <translation>القارئ (&amp;R)</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation>ال&amp;لغة</translation>
+        <translation>اللغة (&amp;L)</translation>
     </message>
     <message>
         <source>&amp;Show Translation</source>
-        <translation>أ&amp;ظهر الترجمة</translation>
+        <translation>أظهر الترجمة (&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Hide Transliteration</source>
-        <translation>أ&amp;خفِ النقحرة</translation>
+        <translation>أخفِ النقحرة (&amp;H)</translation>
     </message>
     <message>
         <source>Juz</source>
@@ -1694,15 +1694,15 @@
     </message>
     <message>
         <source>&amp;Heart</source>
-        <translation>ال&amp;قلب</translation>
+        <translation>القلب (&amp;H)</translation>
     </message>
     <message>
         <source>Recitation &amp;Settings</source>
-        <translation>إعدادات ال&amp;تلاوة</translation>
+        <translation>إعدادات التلاوة (&amp;S)</translation>
     </message>
     <message>
         <source>&amp;My Recitation</source>
-        <translation>&amp;تلاوتي</translation>
+        <translation>تلاوتي (&amp;M)</translation>
     </message>
     <message>
         <source>%1 was opened by Varnel on the computer %2, which may still have it open.&lt;br&gt;&lt;br&gt;Open it anyway?</source>
@@ -1770,7 +1770,7 @@
     </message>
     <message>
         <source>Reset La&amp;yout</source>
-        <translation>إعادة ال&amp;ترتيب</translation>
+        <translation>إعادة الترتيب (&amp;Y)</translation>
     </message>
     <message>
         <source>Check My Recitation</source>
@@ -2046,7 +2046,7 @@
     <name>Varn</name>
     <message>
         <source>Interface &amp;Language</source>
-        <translation>&amp;لغة الواجهة</translation>
+        <translation>لغة الواجهة (&amp;L)</translation>
     </message>
 </context>
 <context>

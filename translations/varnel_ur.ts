@@ -608,7 +608,7 @@
     </message>
     <message>
         <source>&amp;Practice</source>
-        <translation>&amp;مشق</translation>
+        <translation>مشق (&amp;P)</translation>
     </message>
     <message>
         <source>&lt;b&gt;Review&lt;/b&gt; by</source>
@@ -644,43 +644,43 @@
     </message>
     <message>
         <source>&amp;Save Profile</source>
-        <translation>پروفائل &amp;محفوظ کریں</translation>
+        <translation>پروفائل محفوظ کریں (&amp;S)</translation>
     </message>
     <message>
         <source>&amp;New/Load Profile</source>
-        <translation>&amp;نیا/پروفائل کھولیں</translation>
+        <translation>نیا/پروفائل کھولیں (&amp;N)</translation>
     </message>
     <message>
         <source>&amp;Preferences</source>
-        <translation>&amp;ترجیحات</translation>
+        <translation>ترجیحات (&amp;P)</translation>
     </message>
     <message>
         <source>&amp;Import Recordings...</source>
-        <translation>ریکارڈنگز &amp;درآمد کریں...</translation>
+        <translation>ریکارڈنگز درآمد کریں... (&amp;I)</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation>&amp;باہر نکلیں</translation>
+        <translation>باہر نکلیں (&amp;E)</translation>
     </message>
     <message>
         <source>&amp;Review Panel</source>
-        <translation>&amp;دہرائی پینل</translation>
+        <translation>دہرائی پینل (&amp;R)</translation>
     </message>
     <message>
         <source>&amp;Config Recitor</source>
-        <translation>&amp;قاری کی ترتیب</translation>
+        <translation>قاری کی ترتیب (&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Installed Packs...</source>
-        <translation>&amp;نصب شدہ پیک...</translation>
+        <translation>نصب شدہ پیک... (&amp;I)</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>&amp;مدد</translation>
+        <translation>مدد (&amp;H)</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation>&amp;تعارف</translation>
+        <translation>تعارف (&amp;A)</translation>
     </message>
     <message>
         <source>Progress: </source>
@@ -1072,7 +1072,7 @@
     </message>
     <message>
         <source>&amp;Night Reading</source>
-        <translation>&amp;رات کا مطالعہ</translation>
+        <translation>رات کا مطالعہ (&amp;N)</translation>
     </message>
     <message>
         <source>Zoom In</source>
@@ -1128,35 +1128,35 @@
     </message>
     <message>
         <source>&amp;Hide Translation</source>
-        <translation>ترجمہ &amp;چھپائیں</translation>
+        <translation>ترجمہ چھپائیں (&amp;H)</translation>
     </message>
     <message>
         <source>&amp;Show Transliteration</source>
-        <translation>رومن تلفظ &amp;دکھائیں</translation>
+        <translation>رومن تلفظ دکھائیں (&amp;S)</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation>&amp;فائل</translation>
+        <translation>فائل (&amp;F)</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation>&amp;منظر</translation>
+        <translation>منظر (&amp;V)</translation>
     </message>
     <message>
         <source>&amp;Recitor</source>
-        <translation>&amp;قاری</translation>
+        <translation>قاری (&amp;R)</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation>&amp;زبان</translation>
+        <translation>زبان (&amp;L)</translation>
     </message>
     <message>
         <source>&amp;Show Translation</source>
-        <translation>ترجمہ &amp;دکھائیں</translation>
+        <translation>ترجمہ دکھائیں (&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Hide Transliteration</source>
-        <translation>رومن تلفظ &amp;چھپائیں</translation>
+        <translation>رومن تلفظ چھپائیں (&amp;H)</translation>
     </message>
     <message>
         <source>Juz</source>
@@ -1670,15 +1670,15 @@
     </message>
     <message>
         <source>&amp;Heart</source>
-        <translation>&amp;دل</translation>
+        <translation>دل (&amp;H)</translation>
     </message>
     <message>
         <source>Recitation &amp;Settings</source>
-        <translation>تلاوت کی &amp;ترتیبات</translation>
+        <translation>تلاوت کی ترتیبات (&amp;S)</translation>
     </message>
     <message>
         <source>&amp;My Recitation</source>
-        <translation>&amp;میری تلاوت</translation>
+        <translation>میری تلاوت (&amp;M)</translation>
     </message>
     <message>
         <source>%1 was opened by Varnel on the computer %2, which may still have it open.&lt;br&gt;&lt;br&gt;Open it anyway?</source>
@@ -1746,7 +1746,7 @@
     </message>
     <message>
         <source>Reset La&amp;yout</source>
-        <translation>&amp;ترتیب بحال کریں</translation>
+        <translation>ترتیب بحال کریں (&amp;Y)</translation>
     </message>
     <message>
         <source>Check My Recitation</source>
@@ -2022,7 +2022,7 @@
     <name>Varn</name>
     <message>
         <source>Interface &amp;Language</source>
-        <translation>انٹرفیس کی &amp;زبان</translation>
+        <translation>انٹرفیس کی زبان (&amp;L)</translation>
     </message>
 </context>
 <context>
