@@ -6,7 +6,6 @@
 #include "pack_registry.h"
 #include "recitation_session.h"
 #include "sura.h"
-#include "whole.h"
 
 #include <QCoreApplication>
 #include <QDBusMessage>
@@ -38,7 +37,7 @@ Mpris::Mpris(QWidget* window, RecitationSession* session, const PackRegistry& pa
     });
     connect(session_, &RecitationSession::AyaShown, this, [this](AyaRef aya) {
         key_ = aya.Key();
-        length_ = session_->WholeDrill()->Player()->GetLength(SoundName(key_));
+        length_ = session_->RecitationLength(aya);
         Changed({{"Metadata", Metadata()}});
     });
     connect(session_, &RecitationSession::SpeedChanged, this, [this] { Changed({{"Rate", Rate()}}); });

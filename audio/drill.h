@@ -64,6 +64,9 @@ class Drill : public QObject
     virtual int GoTo(int at, bool play) = 0;
     // The aya at position at is on screen; a drill that plays the aya shown takes it as its own.
     virtual void Follow(int at) { (void)at; }
+    // The drill comes back after one played aside while the learner stood at position at: a drill
+    // that walks the ayas stands there, and its next Play() starts there; others follow it.
+    virtual void ComeBack(int at) { Follow(at); }
     // The learner moved the aya slider to position at of the ayas; a drill that does not walk the
     // ayas in order ignores it.
     virtual void SlideTo(int at) { (void)at; }

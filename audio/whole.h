@@ -18,6 +18,7 @@ class Whole : public ListDrill
     void SetAyas(const std::vector<AyaRef>& ayas) override { SetKeys(ayas); }
     int GoTo(int at, bool play) override;
     void SlideTo(int at) override { GoTo(at, true); }
+    void ComeBack(int at) override { GoTo(at, false); }
     // Rebuilds the keys for ayas from..to of sura (empty when from > to); index 0; plays nothing.
     void GenerateWhole(const std::string& sura, int from, int to);
     void SetMin(int aya);

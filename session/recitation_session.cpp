@@ -289,6 +289,11 @@ void RecitationSession::SetPause(int seconds)
     ApplyOptions();
 }
 
+int RecitationSession::RecitationLength(AyaRef aya) const
+{
+    return aya.Valid() ? whole_->Player()->GetLength(SoundName(aya.Key())) : 0;
+}
+
 void RecitationSession::SetSpeed(double speed)
 {
     const bool changed = speed != speed_;

@@ -158,6 +158,8 @@ class RecitationSession : public QObject
     // Playback speed of every drill, 0.5 to 1.5, the pitch kept.
     void SetSpeed(double speed);
     double Speed() const { return speed_; }
+    // The length of the recitation of aya in ms; 0 when there is none.
+    int RecitationLength(AyaRef aya) const;
     void SetLoop(bool on);
     // The loop as a learner's settings bring it: set, and nothing starts.
     void PresetLoop(bool on);

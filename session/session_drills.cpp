@@ -127,10 +127,8 @@ void RecitationSession::BringBack()
     active_ = learner_;
     BuildDrill();
     // The learner's drill comes back where the learner is: the next Play starts at the aya shown, not at
-    // the lesson's first. (The stack keeps building from its own start.)
-    if (active_ == whole_)
-        active_->GoTo(CursorIndex(), false);
-    active_->Follow(CursorIndex());
+    // the lesson's first.
+    active_->ComeBack(CursorIndex());
 }
 
 void RecitationSession::OnFinished(Drill* drill)
