@@ -408,6 +408,8 @@ void MyRecitation::ShowRecording(bool on)
                                                        : QString());
     w_.recordLevel->setVisible(on);
     if (on)
+        ShowWaveformPlace(); // the level meter is there: a take is watched as it is made
+    if (on)
         Tell(QObject::tr("Recording %1... it stops after a few seconds of quiet.")
                  .arg(Place(recorder_.Aya().Key())));
 }

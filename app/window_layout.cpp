@@ -86,6 +86,12 @@ void WindowLayout::CreateActions(QMenu* view)
         QDockWidget* panel = dock;
         connect(panel, &QDockWidget::visibilityChanged, entry,
                 [entry, panel] { entry->setChecked(!panel->isHidden()); });
+        // A panel behind another's tab is only moved out of sight by Qt: its controls would still tell a
+        // screen reader they are showing. Its contents are hidden while it is behind, and shown with it.
+        connect(panel, &QDockWidget::visibilityChanged, this, [this, panel](bool visible) {
+            if (shown_ && panel->widget() && !panel->isHidden())
+                panel->widget()->setVisible(visible);
+        });
         // A panel behind another's tab comes to the front; one in front closes; a closed one opens in
         // front. So the keyboard reaches every panel from the menu in one step.
         connect(entry, &QAction::triggered, this, [this, entry, panel] {
@@ -314,6 +320,12 @@ bool WindowLayout::eventFilter(QObject* watched, QEvent* event)
         } else {
             SizeDefault();
         }
+        // Once the panels stand where they show, those behind another's tab hide their contents.
+        QTimer::singleShot(0, this, [this] {
+            for (const auto& [entry, panel] : entries_)
+                if (panel->widget() && !panel->isHidden())
+                    panel->widget()->setVisible(!OutOfSight(panel));
+        });
     }
     // The interface now reads the other way: panels docked at the side where lines started move to
     // the side where they start now, in the same arrangement; a panel closed stays closed.

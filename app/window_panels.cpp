@@ -59,6 +59,10 @@ QDockWidget* Dock(QMainWindow* window, const char* title, const char* objectName
     scroll->setFocusPolicy(Qt::NoFocus); // Tab goes through the panel's controls, not the area itself
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     scroll->setWidget(content);
+    // Behind another's tab the contents are hidden (see WindowLayout), and keep their room meanwhile.
+    QSizePolicy policy = scroll->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    scroll->setSizePolicy(policy);
     dock->setWidget(scroll);
     return dock;
 }

@@ -337,6 +337,13 @@ class TestLayout : public QObject
         for (QWidget* control : std::initializer_list<QWidget*>{window.W().repeatSpin, window.W().loopCheck,
                                                                 window.W().speedSpin, window.W().heart})
             QVERIFY2(reached.contains(control), qPrintable(control->accessibleName()));
+        // A screen reader is told that a panel behind another's tab is out of sight, until it comes forward.
+        auto invisible = [](QWidget* w) {
+            return QAccessible::queryAccessibleInterface(w)->state().invisible;
+        };
+        QVERIFY(invisible(window.W().compareButton) && !invisible(window.W().heart));
+        window.Layout()->ReviewPanelAction()->trigger(); // behind: it comes forward
+        QTRY_VERIFY(!invisible(window.W().reviewDock->widget()) && invisible(window.W().heart));
     }
 
     // The user guide names every menu item, so that it cannot fall behind what the menus offer.
