@@ -228,6 +228,10 @@ const GuideBlock kGuide[] = {
                   "Reciter plays the reciter and then you, with both waveforms; Delete removes your "
                   "recordings after asking.")},
     {Block::Para,
+     QT_TRANSLATE_NOOP("Guide", "A new take keeps the one it replaces as your previous take: Delete &gt; "
+                                "<b>Bring Back My Previous Take</b> brings it back (and keeps the newer one "
+                                "as the previous), so a worse take never loses a good one.")},
+    {Block::Para,
      QT_TRANSLATE_NOOP(
          "Guide",
          "Check (View &gt; Practice &gt; Check My Recitation) compares your recording of the aya shown "

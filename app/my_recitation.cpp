@@ -118,6 +118,7 @@ void MyRecitation::Connect()
     connect(w_.playMineButton, &QPushButton::clicked, this, &MyRecitation::PlayMine);
     connect(w_.compareButton, &QPushButton::clicked, this, &MyRecitation::Compare);
     auto* menu = new QMenu(w_.deleteRecordingButton);
+    menu->addAction(QObject::tr("Bring Back My Previous Take"), this, &MyRecitation::BringBackPrevious);
     menu->addAction(QObject::tr("Delete My Recording of This Aya..."), this, &MyRecitation::DeleteThis);
     menu->addAction(QObject::tr("Delete All My Recordings..."), this, &MyRecitation::DeleteAll);
     w_.deleteRecordingButton->setMenu(menu);
@@ -278,6 +279,11 @@ void MyRecitation::ShowCheck(const CheckWorker::Outcome& outcome)
         !record_.NoteCheck(sura, aya, outcome.result.verdict == listen::Verdict::Match, &noted))
         text += " " + QObject::tr("The check's mark for %1 could not be kept: %2")
                           .arg(Place(key), QString::fromStdString(noted));
+    // A take worse than the one it replaced: that one is kept, and the learner is told where.
+    if (outcome.checked && outcome.result.verdict != listen::Verdict::Match &&
+        record_.Recorded().PreviousMatched(sura, aya))
+        text += " " + QObject::tr("Your previous take, which matched, is kept: bring it back with Delete > "
+                                  "Bring Back My Previous Take.");
     // The verdict of an aya no longer shown (the drill moved on while it was checked) is told, never shown
     // as the verdict of the aya shown now.
     if (key == session_->CurrentAya()) {
@@ -354,6 +360,24 @@ void MyRecitation::Compare()
     }
     ShowWaveformPlace();
     w_.waveforms->show();
+}
+
+void MyRecitation::BringBackPrevious()
+{
+    const std::string key = session_->CurrentAya();
+    int sura = 0, aya = 0;
+    if (!SplitAyaKey(key, &sura, &aya) || !record_.Recorded().HasPrevious(sura, aya)) {
+        Tell(QObject::tr("You have no previous take of %1.").arg(Place(key)));
+        return;
+    }
+    session_->Stop();
+    std::string error;
+    if (!record_.BringBackPreviousTake(sura, aya, &error)) {
+        ShowMessage("Varnel", QString::fromStdString(error).toHtmlEscaped());
+        return;
+    }
+    Tell(QObject::tr("Your previous take of %1 is back; the one it replaced is kept as the previous.")
+             .arg(Place(key)));
 }
 
 void MyRecitation::DeleteThis()

@@ -51,6 +51,7 @@ class MyRecitation : public QObject
     void Check();
     // The reciter's words that the last check found left out, the next stretch at each press.
     void HearLeftOut();
+    void BringBackPrevious();
     void DeleteThis();
     void DeleteAll();
 

@@ -258,6 +258,13 @@ bool LearnerRecord::RemoveRecording(int sura, int aya, std::string* error)
     return ok;
 }
 
+bool LearnerRecord::BringBackPreviousTake(int sura, int aya, std::string* error)
+{
+    const bool ok = recordings_.BringBackPrevious(sura, aya, error);
+    emit RecordingsChanged();
+    return ok;
+}
+
 bool LearnerRecord::RemoveAllRecordings(std::string* error)
 {
     const bool ok = recordings_.RemoveAll(error);

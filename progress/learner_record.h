@@ -104,6 +104,8 @@ class LearnerRecord : public QObject
     const Recordings& Recorded() const { return recordings_; }
     bool SaveRecording(int sura, int aya, const sound::Pcm& pcm, std::string* error);
     bool RemoveRecording(int sura, int aya, std::string* error);
+    // The take before the latest comes back, the latest kept as the previous one.
+    bool BringBackPreviousTake(int sura, int aya, std::string* error);
     bool RemoveAllRecordings(std::string* error);
     // Notes whether the aya's recording matched the reciter's at its check (RecordingsChanged follows).
     bool NoteCheck(int sura, int aya, bool matched, std::string* error);

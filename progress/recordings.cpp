@@ -38,6 +38,7 @@ namespace
 {
 
 constexpr const char* kMatchedFile = "matched.txt";
+constexpr const char* kPrevious = ".previous";
 constexpr qint64 kMaxMatchedBytes = 1 << 20;
 
 } // namespace
@@ -59,9 +60,18 @@ void Recordings::SetFolder(const std::string& folder)
     QFile file(QString::fromStdString(list));
     if (!IsReadableRegularFile(list) || !file.open(QIODevice::ReadOnly) || file.size() > kMaxMatchedBytes)
         return;
+    matchedPrevious_.clear();
     for (const QByteArray& line : file.readAll().split('\n')) {
         int sura = 0, aya = 0;
-        if (ParseFileName(line.trimmed().toStdString() + ".ogg", &sura, &aya) && Has(sura, aya))
+        std::string name = line.trimmed().toStdString();
+        const bool previous = name.size() > 6 && name.substr(6) == kPrevious;
+        if (previous)
+            name.resize(6);
+        if (!ParseFileName(name + ".ogg", &sura, &aya))
+            continue;
+        if (previous && HasPrevious(sura, aya))
+            matchedPrevious_.insert({sura, aya});
+        else if (!previous && Has(sura, aya))
             matched_.insert({sura, aya});
     }
 }
@@ -82,10 +92,68 @@ bool Recordings::WriteMatched(std::string* error) const
     QByteArray text;
     for (const Aya& a : matched_)
         text += QByteArray::fromStdString(FileName(a.first, a.second).substr(0, 6)) + "\n";
+    for (const Aya& a : matchedPrevious_)
+        text += QByteArray::fromStdString(FileName(a.first, a.second).substr(0, 6)) + kPrevious + "\n";
     return MakeFolder(folder_, error) && WriteFileWhole(folder_ + "/" + kMatchedFile, text, error);
 }
 
 std::string Recordings::Path(int sura, int aya) const { return folder_ + "/" + FileName(sura, aya); }
+
+std::string Recordings::PreviousPath(int sura, int aya) const
+{
+    return folder_ + "/" + FileName(sura, aya).substr(0, 6) + kPrevious + ".ogg";
+}
+
+bool Recordings::HasPrevious(int sura, int aya) const
+{
+    return !folder_.empty() && QFile::exists(QString::fromStdString(PreviousPath(sura, aya)));
+}
+
+namespace
+{
+
+void Mark(std::set<Recordings::Aya>* marks, Recordings::Aya aya, bool on)
+{
+    if (on)
+        marks->insert(aya);
+    else
+        marks->erase(aya);
+}
+
+// Moves from over to, which may be there already; false, with the reason, when it cannot.
+bool MoveOver(const std::string& from, const std::string& to, std::string* error)
+{
+    QFile::remove(QString::fromStdString(to));
+    QFile file(QString::fromStdString(from));
+    if (file.rename(QString::fromStdString(to)))
+        return true;
+    *error = QCoreApplication::translate("QObject", "%1 could not be moved to %2: %3")
+                 .arg(QString::fromStdString(from), QString::fromStdString(to), file.errorString())
+                 .toStdString();
+    return false;
+}
+
+} // namespace
+
+bool Recordings::BringBackPrevious(int sura, int aya, std::string* error)
+{
+    if (!HasPrevious(sura, aya))
+        return true;
+    const std::string latest = Path(sura, aya), previous = PreviousPath(sura, aya);
+    const std::string aside = latest + ".swap";
+    // Three moves, each whole: a failure midway leaves both takes under one name or another.
+    if (Has(sura, aya) && !MoveOver(latest, aside, error))
+        return false;
+    if (!MoveOver(previous, latest, error))
+        return false;
+    if (Has(sura, aya) && !MoveOver(aside, previous, error))
+        return false;
+    const bool latestMatched = Matched(sura, aya), previousMatched = PreviousMatched(sura, aya);
+    ayas_.insert({sura, aya});
+    Mark(&matchedPrevious_, {sura, aya}, latestMatched);
+    Mark(&matched_, {sura, aya}, previousMatched);
+    return WriteMatched(error);
+}
 
 bool Recordings::Save(int sura, int aya, const sound::Pcm& pcm, std::string* error)
 {
@@ -101,13 +169,21 @@ bool Recordings::Save(int sura, int aya, const sound::Pcm& pcm, std::string* err
         *error = sound::ErrorString(r);
         return false;
     }
-    if (!MakeFolder(folder_, error) ||
-        !WriteFileWhole(Path(sura, aya), QByteArray(bytes.data(), qsizetype(bytes.size())), error))
+    if (!MakeFolder(folder_, error))
+        return false;
+    // The take replaced is kept as the previous one, with its mark.
+    const bool hadTake = Has(sura, aya) && IsReadableRegularFile(Path(sura, aya));
+    if (hadTake && !MoveOver(Path(sura, aya), PreviousPath(sura, aya), error))
+        return false;
+    if (hadTake)
+        Mark(&matchedPrevious_, {sura, aya}, Matched(sura, aya));
+    if (!WriteFileWhole(Path(sura, aya), QByteArray(bytes.data(), qsizetype(bytes.size())), error))
         return false;
     ayas_.insert({sura, aya});
     // A new take has not been checked yet.
+    matched_.erase({sura, aya});
     std::string ignored;
-    SetMatched(sura, aya, false, &ignored);
+    WriteMatched(&ignored);
     return true;
 }
 
@@ -149,9 +225,18 @@ bool Recordings::Remove(int sura, int aya, std::string* error)
                      .toStdString();
         return false;
     }
+    QFile previous(QString::fromStdString(PreviousPath(sura, aya)));
+    if (previous.exists() && !previous.remove()) {
+        *error = QCoreApplication::translate("QObject", "The recording %1 could not be deleted: %2")
+                     .arg(previous.fileName(), previous.errorString())
+                     .toStdString();
+        return false;
+    }
     ayas_.erase({sura, aya});
+    matched_.erase({sura, aya});
+    matchedPrevious_.erase({sura, aya});
     std::string ignored;
-    SetMatched(sura, aya, false, &ignored);
+    WriteMatched(&ignored);
     return true;
 }
 

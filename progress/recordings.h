@@ -32,19 +32,28 @@ class Recordings
     const std::set<Aya>& All() const { return ayas_; }
     std::string Path(int sura, int aya) const;
 
-    // Encodes pcm and writes it as the aya's recording, replacing any before it; false, with the reason
-    // in *error, when it cannot.
+    // Encodes pcm and writes it as the aya's recording; the take it replaces is kept as the previous one
+    // (SSSAAA.previous.ogg, with its check's mark), so that a worse take loses nothing. False, with the
+    // reason in *error, when it cannot.
     bool Save(int sura, int aya, const sound::Pcm& pcm, std::string* error);
+    // The take before the latest, kept beside it; and bringing it back, the latest kept as the previous
+    // (so it can be brought back in turn), each with its mark.
+    bool HasPrevious(int sura, int aya) const;
+    std::string PreviousPath(int sura, int aya) const;
+    bool PreviousMatched(int sura, int aya) const { return matchedPrevious_.count({sura, aya}) > 0; }
+    bool BringBackPrevious(int sura, int aya, std::string* error);
     // The file's bytes; null when there is none or it cannot be read.
     std::shared_ptr<const std::vector<char>> Bytes(int sura, int aya) const;
     // Why a recording that is there cannot be played, in words for the learner (it is no regular file,
     // as a link to a device is not, or it is larger than kMaxBytes); empty when it can be, or is none.
     std::string Problem(int sura, int aya) const;
+    // Removes the aya's recording and the take before it.
     bool Remove(int sura, int aya, std::string* error);
     bool RemoveAll(std::string* error);
 
     // The ayas whose recording, at its last check against the reciter, matched: kept in the folder's
-    // "matched.txt" (one SSSAAA a line), written whole. A new take or a removed recording forgets its
+    // "matched.txt" (one SSSAAA a line, and SSSAAA.previous for a previous take that matched), written
+    // whole. A new take or a removed recording forgets its
     // mark until it is checked again.
     bool Matched(int sura, int aya) const { return matched_.count({sura, aya}) > 0; }
     const std::set<Aya>& AllMatched() const { return matched_; }
@@ -55,4 +64,5 @@ class Recordings
     std::string folder_;
     std::set<Aya> ayas_;
     std::set<Aya> matched_;
+    std::set<Aya> matchedPrevious_;
 };

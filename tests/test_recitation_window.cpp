@@ -168,12 +168,15 @@ class TestRecitationWindow : public QObject
 
         // Delete asks first: No keeps the recording, Yes deletes it and its marks.
         QMenu* menu = window.W().deleteRecordingButton->menu();
-        QVERIFY(menu && menu->actions().size() == 2);
+        QVERIFY(menu && menu->actions().size() == 3);
+        menu->actions()[0]->trigger(); // one take only: nothing to bring back
+        QVERIFY(window.statusBar()->currentMessage().contains("no previous take"));
+        QAction* deleteThis = menu->actions()[1];
         SetQuestionAnswer(false);
-        menu->actions()[0]->trigger();
+        deleteThis->trigger();
         QVERIFY(QFile::exists(ws.Path("profiles/Amina.recordings/112001.ogg")));
         SetQuestionAnswer(true);
-        menu->actions()[0]->trigger();
+        deleteThis->trigger();
         QVERIFY(!QFile::exists(ws.Path("profiles/Amina.recordings/112001.ogg")));
         QVERIFY(!window.W().heart->RecordedMarked("112.001"));
         QVERIFY(!window.W().statusLine->text().contains("recorded"));

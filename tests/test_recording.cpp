@@ -223,7 +223,7 @@ class TestRecording : public QObject
         QCOMPARE(map.Own(0.4), 0.1);
         QCOMPARE(map.Own(2.5), 2.9);
         QCOMPARE(map.Axis(0.7), 0.75);
-        QCOMPARE(map.Axis(1.6), 1.5);          // held still: the learner's 1.3 to 1.9 s all lie at 1.5 s
+        QCOMPARE(map.Axis(1.6), 1.5); // held still: the learner's 1.3 to 1.9 s all lie at 1.5 s
         QCOMPARE(map.Axis(3.0), 2.6);
         for (double t = 0; t < 2.4; t += 0.05) {
             QVERIFY(map.Own(t + 0.05) >= map.Own(t));
@@ -295,6 +295,13 @@ class TestRecording : public QObject
         reloaded.Load(profile);
         QCOMPARE(reloaded.Recorded().All(), (std::set<Recordings::Aya>{{1, 1}, {1, 7}, {114, 6}}));
         QCOMPARE(reloaded.Recorded().AllMatched(), (std::set<Recordings::Aya>{{1, 1}}));
+        // The matched take a new one replaced is kept as the previous, with its mark, and comes back; the
+        // one it replaces is kept in turn.
+        QVERIFY(reloaded.Recorded().HasPrevious(114, 6) && reloaded.Recorded().PreviousMatched(114, 6));
+        QVERIFY(!reloaded.Recorded().HasPrevious(1, 7));
+        QVERIFY(reloaded.BringBackPreviousTake(114, 6, &error));
+        QVERIFY(reloaded.Recorded().Matched(114, 6) && !reloaded.Recorded().PreviousMatched(114, 6));
+        QVERIFY(reloaded.Recorded().HasPrevious(114, 6));
         QVERIFY(reloaded.RemoveRecording(1, 1, &error));
         QVERIFY(!reloaded.Recorded().Matched(1, 1));
         QVERIFY(reloaded.SaveRecording(1, 1, pcm, &error));
@@ -305,6 +312,7 @@ class TestRecording : public QObject
         QVERIFY(reloaded.Recorded().All().empty());
         QVERIFY(QFile::exists(dir.filePath("profiles/Bilal.recordings/notes.ogg")));
         QVERIFY(!QFile::exists(dir.filePath("profiles/Bilal.recordings/114006.ogg")));
+        QVERIFY(!QFile::exists(dir.filePath("profiles/Bilal.recordings/114006.previous.ogg")));
 
         int sura = 0, aya = 0;
         QVERIFY(Recordings::ParseFileName("002255.ogg", &sura, &aya));

@@ -352,6 +352,10 @@
         <source>Hear Left Out then plays the reciter saying just what the check found you left out or said differently, one part at each press. Where the pack tells the aya's words, the verdict names them ("Left out: ... (word 4)") and they are framed on the picture.</source>
         <translation>ثم يُسمعك «استمع إلى المحذوف» القارئَ يقول ما وجد الفحص أنك حذفته أو قلته بشكل مختلف فقط، جزءًا في كل ضغطة. وحين تذكر الحزمة كلمات الآية يسمّيها الحكم («محذوف: ... (الكلمة 4)») وتُؤطَّر في الصورة.</translation>
     </message>
+    <message>
+        <source>A new take keeps the one it replaces as your previous take: Delete &amp;gt; &lt;b&gt;Bring Back My Previous Take&lt;/b&gt; brings it back (and keeps the newer one as the previous), so a worse take never loses a good one.</source>
+        <translation>التسجيل الجديد يحفظ الذي يحلّ محله بوصفه تسجيلك السابق: حذف &amp;gt; &lt;b&gt;استرجاع تسجيلي السابق&lt;/b&gt; يعيده (ويحفظ الأحدث بوصفه السابق)، فلا يُضيّع تسجيلٌ أسوأ تسجيلًا جيدًا أبدًا.</translation>
+    </message>
 </context>
 <context>
     <name>Heart</name>
@@ -1891,6 +1895,26 @@
     <message>
         <source>The default recitation</source>
         <translation>التلاوة الافتراضية</translation>
+    </message>
+    <message>
+        <source>Bring Back My Previous Take</source>
+        <translation>استرجاع تسجيلي السابق</translation>
+    </message>
+    <message>
+        <source>Your previous take, which matched, is kept: bring it back with Delete &gt; Bring Back My Previous Take.</source>
+        <translation>تسجيلك السابق، الذي طابق، محفوظ: استرجعه من حذف &gt; استرجاع تسجيلي السابق.</translation>
+    </message>
+    <message>
+        <source>You have no previous take of %1.</source>
+        <translation>ليس لديك تسجيل سابق للآية %1.</translation>
+    </message>
+    <message>
+        <source>Your previous take of %1 is back; the one it replaced is kept as the previous.</source>
+        <translation>عاد تسجيلك السابق للآية %1؛ وحُفظ الذي حلّ محله بوصفه السابق.</translation>
+    </message>
+    <message>
+        <source>%1 could not be moved to %2: %3</source>
+        <translation>تعذّر نقل %1 إلى %2: %3</translation>
     </message>
 </context>
 <context>

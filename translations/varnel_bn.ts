@@ -352,6 +352,10 @@
         <source>Hear Left Out then plays the reciter saying just what the check found you left out or said differently, one part at each press. Where the pack tells the aya's words, the verdict names them ("Left out: ... (word 4)") and they are framed on the picture.</source>
         <translation>তারপর «বাদ পড়া শুনুন» কারীকে কেবল সেটুকু বলতে শোনায় যা যাচাই অনুযায়ী আপনি বাদ দিয়েছেন বা ভিন্নভাবে বলেছেন, প্রতি চাপে একটি অংশ। প্যাক আয়াতের শব্দ জানালে রায় সেগুলোর নাম বলে («বাদ পড়েছে: ... (শব্দ ৪)») এবং ছবিতে সেগুলো ফ্রেমে ঘেরা হয়।</translation>
     </message>
+    <message>
+        <source>A new take keeps the one it replaces as your previous take: Delete &amp;gt; &lt;b&gt;Bring Back My Previous Take&lt;/b&gt; brings it back (and keeps the newer one as the previous), so a worse take never loses a good one.</source>
+        <translation>নতুন রেকর্ডিং যেটির জায়গা নেয় সেটিকে আপনার আগের রেকর্ডিং হিসেবে রাখে: মুছুন &amp;gt; &lt;b&gt;আমার আগের রেকর্ডিং ফিরিয়ে আনুন&lt;/b&gt; সেটি ফিরিয়ে আনে (এবং নতুনটিকে আগেরটি হিসেবে রাখে), তাই খারাপ রেকর্ডিং কখনো ভালোটিকে হারায় না।</translation>
+    </message>
 </context>
 <context>
     <name>Heart</name>
@@ -1867,6 +1871,26 @@
     <message>
         <source>The default recitation</source>
         <translation>পূর্বনির্ধারিত তিলাওয়াত</translation>
+    </message>
+    <message>
+        <source>Bring Back My Previous Take</source>
+        <translation>আমার আগের রেকর্ডিং ফিরিয়ে আনুন</translation>
+    </message>
+    <message>
+        <source>Your previous take, which matched, is kept: bring it back with Delete &gt; Bring Back My Previous Take.</source>
+        <translation>আপনার আগের রেকর্ডিং, যা মিলেছিল, রাখা আছে: মুছুন &gt; আমার আগের রেকর্ডিং ফিরিয়ে আনুন দিয়ে ফিরিয়ে আনুন।</translation>
+    </message>
+    <message>
+        <source>You have no previous take of %1.</source>
+        <translation>%1-এর কোনো আগের রেকর্ডিং নেই।</translation>
+    </message>
+    <message>
+        <source>Your previous take of %1 is back; the one it replaced is kept as the previous.</source>
+        <translation>%1-এর আপনার আগের রেকর্ডিং ফিরে এসেছে; যেটির জায়গা নিয়েছিল সেটি আগেরটি হিসেবে রাখা হয়েছে।</translation>
+    </message>
+    <message>
+        <source>%1 could not be moved to %2: %3</source>
+        <translation>%1 কে %2-তে সরানো যায়নি: %3</translation>
     </message>
 </context>
 <context>

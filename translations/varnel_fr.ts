@@ -352,6 +352,10 @@
         <source>Hear Left Out then plays the reciter saying just what the check found you left out or said differently, one part at each press. Where the pack tells the aya's words, the verdict names them ("Left out: ... (word 4)") and they are framed on the picture.</source>
         <translation>Écouter l'omis joue alors le récitant disant juste ce que la vérification a trouvé omis ou dit autrement, une partie à chaque appui. Quand le paquet donne les mots du verset, le verdict les nomme (« Omis : ... (mot 4) ») et ils sont encadrés sur l'image.</translation>
     </message>
+    <message>
+        <source>A new take keeps the one it replaces as your previous take: Delete &amp;gt; &lt;b&gt;Bring Back My Previous Take&lt;/b&gt; brings it back (and keeps the newer one as the previous), so a worse take never loses a good one.</source>
+        <translation>Une nouvelle prise garde celle qu'elle remplace comme prise précédente : Supprimer &amp;gt; &lt;b&gt;Rétablir ma prise précédente&lt;/b&gt; la rétablit (et garde la plus récente comme précédente), si bien qu'une prise moins bonne ne fait jamais perdre une bonne.</translation>
+    </message>
 </context>
 <context>
     <name>Heart</name>
@@ -1867,6 +1871,26 @@
     <message>
         <source>The default recitation</source>
         <translation>La récitation par défaut</translation>
+    </message>
+    <message>
+        <source>Bring Back My Previous Take</source>
+        <translation>Rétablir ma prise précédente</translation>
+    </message>
+    <message>
+        <source>Your previous take, which matched, is kept: bring it back with Delete &gt; Bring Back My Previous Take.</source>
+        <translation>Votre prise précédente, qui était conforme, est gardée : rétablissez-la avec Supprimer &gt; Rétablir ma prise précédente.</translation>
+    </message>
+    <message>
+        <source>You have no previous take of %1.</source>
+        <translation>Vous n'avez pas de prise précédente de %1.</translation>
+    </message>
+    <message>
+        <source>Your previous take of %1 is back; the one it replaced is kept as the previous.</source>
+        <translation>Votre prise précédente de %1 est rétablie ; celle qu'elle remplace est gardée comme précédente.</translation>
+    </message>
+    <message>
+        <source>%1 could not be moved to %2: %3</source>
+        <translation>%1 n'a pas pu être déplacé vers %2 : %3</translation>
     </message>
 </context>
 <context>

@@ -352,6 +352,10 @@
         <source>Hear Left Out then plays the reciter saying just what the check found you left out or said differently, one part at each press. Where the pack tells the aya's words, the verdict names them ("Left out: ... (word 4)") and they are framed on the picture.</source>
         <translation>Dengar yang Terlewat lalu memutar qari mengucapkan hanya apa yang menurut pemeriksaan Anda lewatkan atau ucapkan berbeda, satu bagian setiap tekan. Bila paket menyebut kata-kata ayat, putusan menamainya ("Terlewat: ... (kata 4)") dan kata itu dibingkai pada gambar.</translation>
     </message>
+    <message>
+        <source>A new take keeps the one it replaces as your previous take: Delete &amp;gt; &lt;b&gt;Bring Back My Previous Take&lt;/b&gt; brings it back (and keeps the newer one as the previous), so a worse take never loses a good one.</source>
+        <translation>Rekaman baru menyimpan rekaman yang digantikannya sebagai rekaman sebelumnya: Hapus &amp;gt; &lt;b&gt;Kembalikan Rekaman Sebelumnya&lt;/b&gt; mengembalikannya (dan menyimpan yang lebih baru sebagai sebelumnya), sehingga rekaman yang lebih buruk tidak pernah menghilangkan yang baik.</translation>
+    </message>
 </context>
 <context>
     <name>Heart</name>
@@ -1861,6 +1865,26 @@
     <message>
         <source>The default recitation</source>
         <translation>Bacaan bawaan</translation>
+    </message>
+    <message>
+        <source>Bring Back My Previous Take</source>
+        <translation>Kembalikan Rekaman Sebelumnya</translation>
+    </message>
+    <message>
+        <source>Your previous take, which matched, is kept: bring it back with Delete &gt; Bring Back My Previous Take.</source>
+        <translation>Rekaman sebelumnya, yang cocok, tetap disimpan: kembalikan dengan Hapus &gt; Kembalikan Rekaman Sebelumnya.</translation>
+    </message>
+    <message>
+        <source>You have no previous take of %1.</source>
+        <translation>Anda tidak punya rekaman sebelumnya untuk %1.</translation>
+    </message>
+    <message>
+        <source>Your previous take of %1 is back; the one it replaced is kept as the previous.</source>
+        <translation>Rekaman sebelumnya untuk %1 kembali; yang digantikannya disimpan sebagai rekaman sebelumnya.</translation>
+    </message>
+    <message>
+        <source>%1 could not be moved to %2: %3</source>
+        <translation>%1 tidak dapat dipindahkan ke %2: %3</translation>
     </message>
 </context>
 <context>

@@ -352,6 +352,10 @@
         <source>Hear Left Out then plays the reciter saying just what the check found you left out or said differently, one part at each press. Where the pack tells the aya's words, the verdict names them ("Left out: ... (word 4)") and they are framed on the picture.</source>
         <translation>Atlananı Dinle, kâriyi yalnızca kontrolün atladığınızı ya da farklı söylediğinizi bulduğu kısmı söylerken çalar, her basışta bir kısım. Paket ayetin kelimelerini bildiriyorsa karar onları adlandırır ("Atlandı: ... (kelime 4)") ve resimde çerçevelenirler.</translation>
     </message>
+    <message>
+        <source>A new take keeps the one it replaces as your previous take: Delete &amp;gt; &lt;b&gt;Bring Back My Previous Take&lt;/b&gt; brings it back (and keeps the newer one as the previous), so a worse take never loses a good one.</source>
+        <translation>Yeni bir kayıt, yerini aldığı kaydı önceki kaydınız olarak saklar: Sil &amp;gt; &lt;b&gt;Önceki Kaydımı Geri Getir&lt;/b&gt; onu geri getirir (ve yenisini önceki olarak saklar); böylece daha kötü bir kayıt iyi bir kaydı asla kaybettirmez.</translation>
+    </message>
 </context>
 <context>
     <name>Heart</name>
@@ -1861,6 +1865,26 @@
     <message>
         <source>The default recitation</source>
         <translation>Varsayılan tilavet</translation>
+    </message>
+    <message>
+        <source>Bring Back My Previous Take</source>
+        <translation>Önceki Kaydımı Geri Getir</translation>
+    </message>
+    <message>
+        <source>Your previous take, which matched, is kept: bring it back with Delete &gt; Bring Back My Previous Take.</source>
+        <translation>Eşleşen önceki kaydınız saklanıyor: Sil &gt; Önceki Kaydımı Geri Getir ile geri getirin.</translation>
+    </message>
+    <message>
+        <source>You have no previous take of %1.</source>
+        <translation>%1 için önceki bir kaydınız yok.</translation>
+    </message>
+    <message>
+        <source>Your previous take of %1 is back; the one it replaced is kept as the previous.</source>
+        <translation>%1 için önceki kaydınız geri geldi; yerini aldığı kayıt önceki olarak saklandı.</translation>
+    </message>
+    <message>
+        <source>%1 could not be moved to %2: %3</source>
+        <translation>%1, %2 konumuna taşınamadı: %3</translation>
     </message>
 </context>
 <context>

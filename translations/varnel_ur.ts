@@ -352,6 +352,10 @@
         <source>Hear Left Out then plays the reciter saying just what the check found you left out or said differently, one part at each press. Where the pack tells the aya's words, the verdict names them ("Left out: ... (word 4)") and they are framed on the picture.</source>
         <translation>پھر «چھوٹا ہوا سنیں» قاری کو صرف وہی کہتے سناتا ہے جو جانچ کے مطابق آپ نے چھوڑا یا مختلف کہا، ہر دباؤ پر ایک حصہ۔ جہاں پیک آیت کے الفاظ بتائے وہاں فیصلہ انہیں نام سے بتاتا ہے («چھوٹا ہوا: ... (لفظ 4)») اور وہ تصویر پر گھیرے جاتے ہیں۔</translation>
     </message>
+    <message>
+        <source>A new take keeps the one it replaces as your previous take: Delete &amp;gt; &lt;b&gt;Bring Back My Previous Take&lt;/b&gt; brings it back (and keeps the newer one as the previous), so a worse take never loses a good one.</source>
+        <translation>نئی ریکارڈنگ جس کی جگہ لیتی ہے اسے آپ کی پچھلی ریکارڈنگ کے طور پر رکھتی ہے: حذف کریں &amp;gt; &lt;b&gt;میری پچھلی ریکارڈنگ واپس لائیں&lt;/b&gt; اسے واپس لاتا ہے (اور نئی کو پچھلی کے طور پر رکھتا ہے)، تاکہ بری ریکارڈنگ کبھی اچھی کو ضائع نہ کرے۔</translation>
+    </message>
 </context>
 <context>
     <name>Heart</name>
@@ -1867,6 +1871,26 @@
     <message>
         <source>The default recitation</source>
         <translation>طے شدہ تلاوت</translation>
+    </message>
+    <message>
+        <source>Bring Back My Previous Take</source>
+        <translation>میری پچھلی ریکارڈنگ واپس لائیں</translation>
+    </message>
+    <message>
+        <source>Your previous take, which matched, is kept: bring it back with Delete &gt; Bring Back My Previous Take.</source>
+        <translation>آپ کی پچھلی ریکارڈنگ، جو مطابق تھی، محفوظ ہے: اسے حذف کریں &gt; میری پچھلی ریکارڈنگ واپس لائیں سے واپس لائیں۔</translation>
+    </message>
+    <message>
+        <source>You have no previous take of %1.</source>
+        <translation>%1 کی کوئی پچھلی ریکارڈنگ نہیں۔</translation>
+    </message>
+    <message>
+        <source>Your previous take of %1 is back; the one it replaced is kept as the previous.</source>
+        <translation>%1 کی آپ کی پچھلی ریکارڈنگ واپس آ گئی؛ جس کی جگہ لی تھی وہ پچھلی کے طور پر محفوظ ہے۔</translation>
+    </message>
+    <message>
+        <source>%1 could not be moved to %2: %3</source>
+        <translation>%1 کو %2 میں منتقل نہیں کیا جا سکا: %3</translation>
     </message>
 </context>
 <context>
