@@ -82,11 +82,12 @@ void Use(const QString& code)
         installed.push_back(std::make_unique<QTranslator>());
         QTranslator& own = *installed[0];
         QTranslator& qt = *installed[1];
-        if (own.load(":/i18n/varnel_" + InUse() + ".qm"))
-            QCoreApplication::installTranslator(&own);
-        // Qt's own words: the standard buttons and dialogs.
+        // Qt's own words (the standard buttons and dialogs) first: the last installed is asked first, and
+        // where Varnel has words of its own for Qt's parts (a panel's Float and Close), they stand.
         if (qt.load("qtbase_" + InUse(), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
             QCoreApplication::installTranslator(&qt);
+        if (own.load(":/i18n/varnel_" + InUse() + ".qm"))
+            QCoreApplication::installTranslator(&own);
     }
     QGuiApplication::setLayoutDirection(RightToLeft(InUse()) ? Qt::RightToLeft : Qt::LeftToRight);
     // The interface's own script first, where the system's font draws it poorly: Arabic and Urdu in an

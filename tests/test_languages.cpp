@@ -238,6 +238,9 @@ class TestLanguages : public QObject
         }
 
         interface_language::Use(code);
+        // Varnel's own words for Qt's parts stand before Qt's: a panel's Float button.
+        QCOMPARE(QCoreApplication::translate("QDockWidget", "Float"),
+                 translator.translate("QDockWidget", "Float"));
         {
             Workspace ws;
             ws.Pack("quran/s104_s114.dat", 104, 114);
