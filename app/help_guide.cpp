@@ -188,7 +188,8 @@ const GuideBlock kGuide[] = {
      QT_TRANSLATE_NOOP(
          "Guide", "View &gt; <b>Mark the Heard Word</b> (on at first): while the reciter plays, the word being "
                   "said is tinted and underlined on the picture. A click on a word plays the aya from that "
-                  "word. Packs made by varnel-demo and by Import Recordings tell each aya's words.")},
+                  "word, and so do the keys 1 to 9 for the first nine words when the picture has the focus. "
+                  "Packs made by varnel-demo and by Import Recordings tell each aya's words.")},
     {Block::Heading, QT_TRANSLATE_NOOP("Guide", "Review: keeping what you know")},
     {Block::Para,
      QT_TRANSLATE_NOOP(

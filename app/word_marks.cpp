@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QStringList>
 #include <algorithm>
 
 namespace
@@ -108,9 +109,14 @@ void WordMarks::ShowAya(const std::string& key)
     key_ = key;
     words_ = WordsOfAya(packs_, key);
     std::vector<QRect> boxes;
-    for (const AyaWord& w : words_)
+    QStringList texts;
+    for (const AyaWord& w : words_) {
         boxes.push_back(w.box);
+        texts << w.text;
+    }
     view_->SetWords(std::move(boxes));
+    // A screen reader reads the aya's words from the picture, where the pack tells them.
+    view_->setAccessibleDescription(texts.join(' '));
     reportedMs_ = -1;
 }
 

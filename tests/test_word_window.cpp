@@ -10,6 +10,7 @@
 #include "window_helpers.h"
 #include "workspace.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QPushButton>
@@ -129,6 +130,13 @@ class TestWordWindow : public QObject
         QVERIFY(span);
         QCOMPARE(span->SpanStart(), 600);
         window.StopAya();
+        // By keys: the picture focused, a word's number plays from it; a screen reader reads the words.
+        QTest::keyClick(view, Qt::Key_2);
+        QVERIFY(window.Session()->AsideDrill());
+        QCOMPARE(qobject_cast<SpanDrill*>(window.Session()->AsideDrill())->SpanStart(), 300);
+        window.StopAya();
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(view);
+        QVERIFY(face->text(QAccessible::Description).startsWith(QString::fromUtf8("قُلۡ هُوَ")));
 
         ViewAction(window, "Hide the aya")->trigger();
         QCOMPARE(view->RevealedWords(), 0);

@@ -345,16 +345,16 @@
         <translation>&lt;b&gt;كشف&lt;/b&gt; (R) يكشف الصورة كلمةً كلمة، من اليمين حيث يبدأ السطر العربي (خُمسًا خُمسًا حين لا تذكر الحزمة كلمات الآية). نقرة على الصورة المغطاة تكشفها كلها.</translation>
     </message>
     <message>
-        <source>View &amp;gt; &lt;b&gt;Mark the Heard Word&lt;/b&gt; (on at first): while the reciter plays, the word being said is tinted and underlined on the picture. A click on a word plays the aya from that word. Packs made by varnel-demo and by Import Recordings tell each aya's words.</source>
-        <translation>عرض &amp;gt; &lt;b&gt;تمييز الكلمة المسموعة&lt;/b&gt; (مفعّل في البداية): أثناء تلاوة القارئ تُلوَّن الكلمة التي تُقال ويُخطّ تحتها في الصورة. نقرة على كلمة تتلو الآية بدءًا منها. الحزم التي يصنعها varnel-demo واستيراد التسجيلات تذكر كلمات كل آية.</translation>
-    </message>
-    <message>
         <source>Hear Left Out then plays the reciter saying just what the check found you left out or said differently, one part at each press. Where the pack tells the aya's words, the verdict names them ("Left out: ... (word 4)") and they are framed on the picture.</source>
         <translation>ثم يُسمعك «استمع إلى المحذوف» القارئَ يقول ما وجد الفحص أنك حذفته أو قلته بشكل مختلف فقط، جزءًا في كل ضغطة. وحين تذكر الحزمة كلمات الآية يسمّيها الحكم («محذوف: ... (الكلمة 4)») وتُؤطَّر في الصورة.</translation>
     </message>
     <message>
         <source>A new take keeps the one it replaces as your previous take: Delete &amp;gt; &lt;b&gt;Bring Back My Previous Take&lt;/b&gt; brings it back (and keeps the newer one as the previous), so a worse take never loses a good one.</source>
         <translation>التسجيل الجديد يحفظ الذي يحلّ محله بوصفه تسجيلك السابق: حذف &amp;gt; &lt;b&gt;استرجاع تسجيلي السابق&lt;/b&gt; يعيده (ويحفظ الأحدث بوصفه السابق)، فلا يُضيّع تسجيلٌ أسوأ تسجيلًا جيدًا أبدًا.</translation>
+    </message>
+    <message>
+        <source>View &amp;gt; &lt;b&gt;Mark the Heard Word&lt;/b&gt; (on at first): while the reciter plays, the word being said is tinted and underlined on the picture. A click on a word plays the aya from that word, and so do the keys 1 to 9 for the first nine words when the picture has the focus. Packs made by varnel-demo and by Import Recordings tell each aya's words.</source>
+        <translation>عرض &amp;gt; &lt;b&gt;تمييز الكلمة المسموعة&lt;/b&gt; (مفعّل في البداية): أثناء تلاوة القارئ تُلوَّن الكلمة التي تُقال ويُخطّ تحتها في الصورة. نقرة على كلمة تتلو الآية بدءًا منها. الحزم التي يصنعها varnel-demo واستيراد التسجيلات تذكر كلمات كل آية. وكذلك المفاتيح من 1 إلى 9 للكلمات التسع الأولى حين يكون التركيز على الصورة.</translation>
     </message>
 </context>
 <context>

@@ -345,16 +345,16 @@
         <translation>&lt;b&gt;প্রকাশ&lt;/b&gt; (R) ছবিটি একবারে একটি শব্দ করে খোলে, ডান দিক থেকে, যেখানে আরবি লাইন শুরু হয় (প্যাক আয়াতের শব্দগুলো না জানালে একবারে এক-পঞ্চমাংশ)। ঢাকা ছবিতে একটি ক্লিক সবটা খুলে দেয়।</translation>
     </message>
     <message>
-        <source>View &amp;gt; &lt;b&gt;Mark the Heard Word&lt;/b&gt; (on at first): while the reciter plays, the word being said is tinted and underlined on the picture. A click on a word plays the aya from that word. Packs made by varnel-demo and by Import Recordings tell each aya's words.</source>
-        <translation>দেখুন &amp;gt; &lt;b&gt;শোনা শব্দ চিহ্নিত করুন&lt;/b&gt; (শুরুতে চালু): কারী তিলাওয়াত করার সময় যে শব্দটি বলা হচ্ছে তা ছবিতে রঙিন ও নিচে দাগ দেওয়া হয়। কোনো শব্দে ক্লিক করলে আয়াতটি সেই শব্দ থেকে বাজে। varnel-demo ও রেকর্ডিং আমদানি দিয়ে তৈরি প্যাক প্রতিটি আয়াতের শব্দ জানায়।</translation>
-    </message>
-    <message>
         <source>Hear Left Out then plays the reciter saying just what the check found you left out or said differently, one part at each press. Where the pack tells the aya's words, the verdict names them ("Left out: ... (word 4)") and they are framed on the picture.</source>
         <translation>তারপর «বাদ পড়া শুনুন» কারীকে কেবল সেটুকু বলতে শোনায় যা যাচাই অনুযায়ী আপনি বাদ দিয়েছেন বা ভিন্নভাবে বলেছেন, প্রতি চাপে একটি অংশ। প্যাক আয়াতের শব্দ জানালে রায় সেগুলোর নাম বলে («বাদ পড়েছে: ... (শব্দ ৪)») এবং ছবিতে সেগুলো ফ্রেমে ঘেরা হয়।</translation>
     </message>
     <message>
         <source>A new take keeps the one it replaces as your previous take: Delete &amp;gt; &lt;b&gt;Bring Back My Previous Take&lt;/b&gt; brings it back (and keeps the newer one as the previous), so a worse take never loses a good one.</source>
         <translation>নতুন রেকর্ডিং যেটির জায়গা নেয় সেটিকে আপনার আগের রেকর্ডিং হিসেবে রাখে: মুছুন &amp;gt; &lt;b&gt;আমার আগের রেকর্ডিং ফিরিয়ে আনুন&lt;/b&gt; সেটি ফিরিয়ে আনে (এবং নতুনটিকে আগেরটি হিসেবে রাখে), তাই খারাপ রেকর্ডিং কখনো ভালোটিকে হারায় না।</translation>
+    </message>
+    <message>
+        <source>View &amp;gt; &lt;b&gt;Mark the Heard Word&lt;/b&gt; (on at first): while the reciter plays, the word being said is tinted and underlined on the picture. A click on a word plays the aya from that word, and so do the keys 1 to 9 for the first nine words when the picture has the focus. Packs made by varnel-demo and by Import Recordings tell each aya's words.</source>
+        <translation>দেখুন &amp;gt; &lt;b&gt;শোনা শব্দ চিহ্নিত করুন&lt;/b&gt; (শুরুতে চালু): কারী তিলাওয়াত করার সময় যে শব্দটি বলা হচ্ছে তা ছবিতে রঙিন ও নিচে দাগ দেওয়া হয়। কোনো শব্দে ক্লিক করলে আয়াতটি সেই শব্দ থেকে বাজে। varnel-demo ও রেকর্ডিং আমদানি দিয়ে তৈরি প্যাক প্রতিটি আয়াতের শব্দ জানায়। ছবিতে ফোকাস থাকলে ১ থেকে ৯ কী প্রথম নয়টি শব্দের জন্য একই কাজ করে।</translation>
     </message>
 </context>
 <context>

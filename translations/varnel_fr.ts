@@ -345,16 +345,16 @@
         <translation>&lt;b&gt;Dévoiler&lt;/b&gt; (R) découvre l'image un mot à la fois, depuis la droite, où commence une ligne arabe (un cinquième à la fois quand le paquet ne donne pas les mots du verset). Un clic sur l'image couverte la découvre entièrement.</translation>
     </message>
     <message>
-        <source>View &amp;gt; &lt;b&gt;Mark the Heard Word&lt;/b&gt; (on at first): while the reciter plays, the word being said is tinted and underlined on the picture. A click on a word plays the aya from that word. Packs made by varnel-demo and by Import Recordings tell each aya's words.</source>
-        <translation>Affichage &amp;gt; &lt;b&gt;Marquer le mot entendu&lt;/b&gt; (activé au départ) : pendant que le récitant joue, le mot prononcé est teinté et souligné sur l'image. Un clic sur un mot joue le verset à partir de ce mot. Les paquets faits par varnel-demo et par Importer des enregistrements donnent les mots de chaque verset.</translation>
-    </message>
-    <message>
         <source>Hear Left Out then plays the reciter saying just what the check found you left out or said differently, one part at each press. Where the pack tells the aya's words, the verdict names them ("Left out: ... (word 4)") and they are framed on the picture.</source>
         <translation>Écouter l'omis joue alors le récitant disant juste ce que la vérification a trouvé omis ou dit autrement, une partie à chaque appui. Quand le paquet donne les mots du verset, le verdict les nomme (« Omis : ... (mot 4) ») et ils sont encadrés sur l'image.</translation>
     </message>
     <message>
         <source>A new take keeps the one it replaces as your previous take: Delete &amp;gt; &lt;b&gt;Bring Back My Previous Take&lt;/b&gt; brings it back (and keeps the newer one as the previous), so a worse take never loses a good one.</source>
         <translation>Une nouvelle prise garde celle qu'elle remplace comme prise précédente : Supprimer &amp;gt; &lt;b&gt;Rétablir ma prise précédente&lt;/b&gt; la rétablit (et garde la plus récente comme précédente), si bien qu'une prise moins bonne ne fait jamais perdre une bonne.</translation>
+    </message>
+    <message>
+        <source>View &amp;gt; &lt;b&gt;Mark the Heard Word&lt;/b&gt; (on at first): while the reciter plays, the word being said is tinted and underlined on the picture. A click on a word plays the aya from that word, and so do the keys 1 to 9 for the first nine words when the picture has the focus. Packs made by varnel-demo and by Import Recordings tell each aya's words.</source>
+        <translation>Affichage &amp;gt; &lt;b&gt;Marquer le mot entendu&lt;/b&gt; (activé au départ) : pendant que le récitant joue, le mot prononcé est teinté et souligné sur l'image. Un clic sur un mot joue le verset à partir de ce mot. Les paquets faits par varnel-demo et par Importer des enregistrements donnent les mots de chaque verset. Les touches 1 à 9 font de même pour les neuf premiers mots quand l'image a le focus.</translation>
     </message>
 </context>
 <context>

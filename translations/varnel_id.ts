@@ -345,16 +345,16 @@
         <translation>&lt;b&gt;Ungkap&lt;/b&gt; (R) membuka gambar satu kata setiap kali, dari kanan, tempat baris Arab dimulai (seperlima setiap kali bila paket tidak menyebut kata-kata ayat). Klik pada gambar yang tertutup membuka seluruhnya.</translation>
     </message>
     <message>
-        <source>View &amp;gt; &lt;b&gt;Mark the Heard Word&lt;/b&gt; (on at first): while the reciter plays, the word being said is tinted and underlined on the picture. A click on a word plays the aya from that word. Packs made by varnel-demo and by Import Recordings tell each aya's words.</source>
-        <translation>Tampilan &amp;gt; &lt;b&gt;Tandai Kata yang Terdengar&lt;/b&gt; (aktif sejak awal): saat qari membaca, kata yang sedang diucapkan diwarnai dan digarisbawahi pada gambar. Klik pada sebuah kata memutar ayat mulai dari kata itu. Paket buatan varnel-demo dan Impor Rekaman menyebut kata-kata setiap ayat.</translation>
-    </message>
-    <message>
         <source>Hear Left Out then plays the reciter saying just what the check found you left out or said differently, one part at each press. Where the pack tells the aya's words, the verdict names them ("Left out: ... (word 4)") and they are framed on the picture.</source>
         <translation>Dengar yang Terlewat lalu memutar qari mengucapkan hanya apa yang menurut pemeriksaan Anda lewatkan atau ucapkan berbeda, satu bagian setiap tekan. Bila paket menyebut kata-kata ayat, putusan menamainya ("Terlewat: ... (kata 4)") dan kata itu dibingkai pada gambar.</translation>
     </message>
     <message>
         <source>A new take keeps the one it replaces as your previous take: Delete &amp;gt; &lt;b&gt;Bring Back My Previous Take&lt;/b&gt; brings it back (and keeps the newer one as the previous), so a worse take never loses a good one.</source>
         <translation>Rekaman baru menyimpan rekaman yang digantikannya sebagai rekaman sebelumnya: Hapus &amp;gt; &lt;b&gt;Kembalikan Rekaman Sebelumnya&lt;/b&gt; mengembalikannya (dan menyimpan yang lebih baru sebagai sebelumnya), sehingga rekaman yang lebih buruk tidak pernah menghilangkan yang baik.</translation>
+    </message>
+    <message>
+        <source>View &amp;gt; &lt;b&gt;Mark the Heard Word&lt;/b&gt; (on at first): while the reciter plays, the word being said is tinted and underlined on the picture. A click on a word plays the aya from that word, and so do the keys 1 to 9 for the first nine words when the picture has the focus. Packs made by varnel-demo and by Import Recordings tell each aya's words.</source>
+        <translation>Tampilan &amp;gt; &lt;b&gt;Tandai Kata yang Terdengar&lt;/b&gt; (aktif sejak awal): saat qari membaca, kata yang sedang diucapkan diwarnai dan digarisbawahi pada gambar. Klik pada sebuah kata memutar ayat mulai dari kata itu. Paket buatan varnel-demo dan Impor Rekaman menyebut kata-kata setiap ayat. Tombol 1 sampai 9 melakukan hal yang sama untuk sembilan kata pertama bila gambar sedang difokuskan.</translation>
     </message>
 </context>
 <context>

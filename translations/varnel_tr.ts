@@ -345,16 +345,16 @@
         <translation>&lt;b&gt;Göster&lt;/b&gt; (R) resmi sağdan, Arapça satırın başladığı yerden, her seferinde bir kelime açar (paket ayetin kelimelerini bildirmiyorsa her seferinde beşte bir). Kapalı resme bir tıklama hepsini açar.</translation>
     </message>
     <message>
-        <source>View &amp;gt; &lt;b&gt;Mark the Heard Word&lt;/b&gt; (on at first): while the reciter plays, the word being said is tinted and underlined on the picture. A click on a word plays the aya from that word. Packs made by varnel-demo and by Import Recordings tell each aya's words.</source>
-        <translation>Görünüm &amp;gt; &lt;b&gt;Duyulan Kelimeyi İşaretle&lt;/b&gt; (başta açık): kâri okurken söylenen kelime resimde renklendirilir ve altı çizilir. Bir kelimeye tıklamak ayeti o kelimeden çalar. varnel-demo ve Kayıtları İçe Aktar ile yapılan paketler her ayetin kelimelerini bildirir.</translation>
-    </message>
-    <message>
         <source>Hear Left Out then plays the reciter saying just what the check found you left out or said differently, one part at each press. Where the pack tells the aya's words, the verdict names them ("Left out: ... (word 4)") and they are framed on the picture.</source>
         <translation>Atlananı Dinle, kâriyi yalnızca kontrolün atladığınızı ya da farklı söylediğinizi bulduğu kısmı söylerken çalar, her basışta bir kısım. Paket ayetin kelimelerini bildiriyorsa karar onları adlandırır ("Atlandı: ... (kelime 4)") ve resimde çerçevelenirler.</translation>
     </message>
     <message>
         <source>A new take keeps the one it replaces as your previous take: Delete &amp;gt; &lt;b&gt;Bring Back My Previous Take&lt;/b&gt; brings it back (and keeps the newer one as the previous), so a worse take never loses a good one.</source>
         <translation>Yeni bir kayıt, yerini aldığı kaydı önceki kaydınız olarak saklar: Sil &amp;gt; &lt;b&gt;Önceki Kaydımı Geri Getir&lt;/b&gt; onu geri getirir (ve yenisini önceki olarak saklar); böylece daha kötü bir kayıt iyi bir kaydı asla kaybettirmez.</translation>
+    </message>
+    <message>
+        <source>View &amp;gt; &lt;b&gt;Mark the Heard Word&lt;/b&gt; (on at first): while the reciter plays, the word being said is tinted and underlined on the picture. A click on a word plays the aya from that word, and so do the keys 1 to 9 for the first nine words when the picture has the focus. Packs made by varnel-demo and by Import Recordings tell each aya's words.</source>
+        <translation>Görünüm &amp;gt; &lt;b&gt;Duyulan Kelimeyi İşaretle&lt;/b&gt; (başta açık): kâri okurken söylenen kelime resimde renklendirilir ve altı çizilir. Bir kelimeye tıklamak ayeti o kelimeden çalar. varnel-demo ve Kayıtları İçe Aktar ile yapılan paketler her ayetin kelimelerini bildirir. Resim odaktayken 1-9 tuşları ilk dokuz kelime için aynısını yapar.</translation>
     </message>
 </context>
 <context>

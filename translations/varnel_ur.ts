@@ -345,16 +345,16 @@
         <translation>&lt;b&gt;ظاہر کریں&lt;/b&gt; (R) تصویر کو ایک ایک لفظ کر کے کھولتا ہے، دائیں سے، جہاں عربی سطر شروع ہوتی ہے (جہاں پیک آیت کے الفاظ نہ بتائے وہاں پانچواں حصہ ایک بار میں)۔ ڈھکی تصویر پر ایک کلک پوری کھول دیتا ہے۔</translation>
     </message>
     <message>
-        <source>View &amp;gt; &lt;b&gt;Mark the Heard Word&lt;/b&gt; (on at first): while the reciter plays, the word being said is tinted and underlined on the picture. A click on a word plays the aya from that word. Packs made by varnel-demo and by Import Recordings tell each aya's words.</source>
-        <translation>دیکھیں &amp;gt; &lt;b&gt;سنا جانے والا لفظ نمایاں کریں&lt;/b&gt; (شروع میں آن): قاری کی تلاوت کے دوران بولا جانے والا لفظ تصویر پر رنگا اور خط کشیدہ ہوتا ہے۔ کسی لفظ پر کلک آیت کو اسی لفظ سے چلاتا ہے۔ varnel-demo اور ریکارڈنگز درآمد کریں سے بنے پیک ہر آیت کے الفاظ بتاتے ہیں۔</translation>
-    </message>
-    <message>
         <source>Hear Left Out then plays the reciter saying just what the check found you left out or said differently, one part at each press. Where the pack tells the aya's words, the verdict names them ("Left out: ... (word 4)") and they are framed on the picture.</source>
         <translation>پھر «چھوٹا ہوا سنیں» قاری کو صرف وہی کہتے سناتا ہے جو جانچ کے مطابق آپ نے چھوڑا یا مختلف کہا، ہر دباؤ پر ایک حصہ۔ جہاں پیک آیت کے الفاظ بتائے وہاں فیصلہ انہیں نام سے بتاتا ہے («چھوٹا ہوا: ... (لفظ 4)») اور وہ تصویر پر گھیرے جاتے ہیں۔</translation>
     </message>
     <message>
         <source>A new take keeps the one it replaces as your previous take: Delete &amp;gt; &lt;b&gt;Bring Back My Previous Take&lt;/b&gt; brings it back (and keeps the newer one as the previous), so a worse take never loses a good one.</source>
         <translation>نئی ریکارڈنگ جس کی جگہ لیتی ہے اسے آپ کی پچھلی ریکارڈنگ کے طور پر رکھتی ہے: حذف کریں &amp;gt; &lt;b&gt;میری پچھلی ریکارڈنگ واپس لائیں&lt;/b&gt; اسے واپس لاتا ہے (اور نئی کو پچھلی کے طور پر رکھتا ہے)، تاکہ بری ریکارڈنگ کبھی اچھی کو ضائع نہ کرے۔</translation>
+    </message>
+    <message>
+        <source>View &amp;gt; &lt;b&gt;Mark the Heard Word&lt;/b&gt; (on at first): while the reciter plays, the word being said is tinted and underlined on the picture. A click on a word plays the aya from that word, and so do the keys 1 to 9 for the first nine words when the picture has the focus. Packs made by varnel-demo and by Import Recordings tell each aya's words.</source>
+        <translation>دیکھیں &amp;gt; &lt;b&gt;سنا جانے والا لفظ نمایاں کریں&lt;/b&gt; (شروع میں آن): قاری کی تلاوت کے دوران بولا جانے والا لفظ تصویر پر رنگا اور خط کشیدہ ہوتا ہے۔ کسی لفظ پر کلک آیت کو اسی لفظ سے چلاتا ہے۔ varnel-demo اور ریکارڈنگز درآمد کریں سے بنے پیک ہر آیت کے الفاظ بتاتے ہیں۔ جب تصویر پر فوکس ہو تو 1 سے 9 تک کی کلیدیں پہلے نو الفاظ کے لیے یہی کرتی ہیں۔</translation>
     </message>
 </context>
 <context>

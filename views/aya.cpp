@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QCursor>
 #include <QDragEnterEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -37,6 +38,18 @@ void Aya::mousePressEvent(QMouseEvent* event)
     if (!carried && word >= 0 &&
         (QCursor::pos() - pressed).manhattanLength() < QApplication::startDragDistance())
         emit wordClicked(word);
+}
+
+void Aya::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    if (event->modifiers() == Qt::NoModifier && key >= Qt::Key_1 && key <= Qt::Key_9 &&
+        key - Qt::Key_1 < WordCount() && hidden_ <= 0) {
+        event->accept();
+        emit wordClicked(key - Qt::Key_1);
+        return;
+    }
+    QjPixmapView::keyPressEvent(event);
 }
 
 void Aya::dragEnterEvent(QDragEnterEvent* event) { event->accept(); }

@@ -76,7 +76,7 @@ class Aya : public QjPixmapView
     void readerZoomChanged(double zoom);
     // A press on a covered picture asks for it to be revealed (and starts no drag).
     void revealRequested();
-    // A click (a press and a release where it began, no drag carried off) on a word.
+    // A click (a press and a release where it began, no drag carried off) on a word, or its number key.
     void wordClicked(int index);
 
   protected:
@@ -84,6 +84,8 @@ class Aya : public QjPixmapView
     void wheelEvent(QWheelEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    // With the picture focused, the keys 1 to 9 act as a click on the first nine words.
+    void keyPressEvent(QKeyEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dragLeaveEvent(QDragLeaveEvent* event) override;
