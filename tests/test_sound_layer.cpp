@@ -130,11 +130,11 @@ class TestSoundLayer : public QObject
         std::vector<char> ogg;
         QCOMPARE(EncodeOggVorbis(tone, 0.4, &ogg), Ok);
         ogg.resize(ogg.size() * 6 / 10);
+        // libsndfile cannot find the end of an Ogg stream cut short: it is refused alike by the length and
+        // the decode, as no audio, and nothing is sized by what it claims.
         unsigned ms = 0;
-        if (MeasureLength(ogg.data(), ogg.size(), &ms) == Ok)
-            QVERIFY(ms > 0);
-        if (DecodeAll(ogg.data(), ogg.size(), &pcm) == Ok)
-            QVERIFY(pcm.Frames() <= size_t(tone.rate));
+        QCOMPARE(MeasureLength(ogg.data(), ogg.size(), &ms), ErrFormat);
+        QCOMPARE(DecodeAll(ogg.data(), ogg.size(), &pcm), ErrFormat);
     }
 
     // Headers that claim absurd formats are refused before anything is sized by them.
