@@ -208,6 +208,29 @@ class TestLearnerRecord : public QObject
         QCOMPARE(int(again.Review().Items()[size_t(index)].reviews.size()), 1); // kept while pages showed
     }
 
+    // A page review record found without its profile is kept aside as the sura one is.
+    void orphanedPagesKeptAside()
+    {
+        std::string error;
+        {
+            LearnerRecord record;
+            record.Load(Path("Yusra.varn").toStdString());
+            record.AddToHeart(Passage::Make(PassageKind::Page, 604).Ayas());
+            QVERIFY(record.SetReviewByPages(true, &error));
+            QVERIFY(record.SyncReview(QDate(2026, 12, 1), &error) && record.SaveReview(&error));
+        }
+        const QByteArray pages = fixtures::ReadFile(Path("Yusra.pages"));
+        QVERIFY(pages.startsWith(ReviewBook::kPageVersionLine) && pages.count('\n') > 1);
+        QFile::remove(Path("Yusra.varn"));
+        LearnerRecord record;
+        record.Load(Path("Yusra.varn").toStdString());
+        record.KeepOrphanedReviews();
+        const std::vector<std::string> told = record.TakeProblems();
+        QVERIFY2(!told.empty() && told[0].find("Yusra.pages.bak") != std::string::npos,
+                 told.empty() ? "nothing told" : told[0].c_str());
+        QCOMPARE(fixtures::ReadFile(Path("Yusra.pages.bak")), pages);
+    }
+
     // A review record found without its profile is never emptied by the new learner's empty heart: it is
     // copied aside; on a full disk, moved aside (a rename needs no room); and when it can be neither, it
     // is left as it is and not written over, and the learner is told either way.
