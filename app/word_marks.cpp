@@ -104,10 +104,20 @@ void WordMarks::Connect(Aya* view)
 
 void WordMarks::ShowAya(const std::string& key)
 {
-    if (!view_ || (key == key_ && !words_.empty()))
+    if (!view_)
+        return;
+    // Read again each time: another recitation chosen brings other times for the same aya. The same words
+    // again keep what is marked on them (the check's frames stay while the text is toggled).
+    AyaWords words = WordsOfAya(packs_, key);
+    const bool same =
+        key == key_ && words.size() == words_.size() &&
+        std::equal(words.begin(), words.end(), words_.begin(), [](const AyaWord& a, const AyaWord& b) {
+            return a.box == b.box && a.startMs == b.startMs && a.endMs == b.endMs;
+        });
+    if (same)
         return;
     key_ = key;
-    words_ = WordsOfAya(packs_, key);
+    words_ = std::move(words);
     std::vector<QRect> boxes;
     QStringList texts;
     for (const AyaWord& w : words_) {

@@ -36,7 +36,8 @@ class WordMarks : public QObject
     // Follows the session and view: call once both exist.
     void Connect(Aya* view);
 
-    // The aya key shown: its words are read and handed to the view.
+    // The aya key shown: its words are read (again: the recitation may have changed) and handed to the
+    // view.
     void ShowAya(const std::string& key);
     const AyaWords& Words() const { return words_; }
     const std::string& Key() const { return key_; }
