@@ -48,6 +48,10 @@ forbid '(==|!=) *(whole|stack|single|review|compare|span)_\b|\b(whole|stack|sing
   'the session tests which drill it holds: ask the drill, or play it aside' session
 forbid '#include <Q(Widget|TreeWidget|Dialog|Label|Menu|Pixmap|Painter)>' 'widgets in the learner record' progress
 forbid '#include "(test_sound|tools/)' 'the window includes a tool' app
+forbid '#include "(recitation_session|recorder|mp3|aya_player|drill|whole|stack|single|compare|span_drill)\.h"' \
+  'the learner record reaches up into the session or the drills: move what it needs below it' progress
+forbid '\bespeak_[A-Za-z]+\(' \
+  'espeak-ng called where it was linked: speak through listen/speech.h' app audio content import progress session sound views tools
 forbid 'QFile::remove|QDir[^;]*\.remove|removeRecursively|removeStaleLockFile|std::filesystem::remove|\bunlink\(|std::remove\(' \
   'the window deletes a file: ask the registry or the record' app
 forbid '\baubio_[a-z_]+\(|\bnew_(fvec|cvec|aubio_[a-z]+)\(' \
