@@ -55,10 +55,7 @@ Drawn VoiceOf(const std::shared_ptr<const std::vector<char>>& bytes)
 {
     // A waveform needs one channel at a modest rate; a recording longer than an aya draws nothing.
     sound::Pcm pcm;
-    sound::DecodeLimits limits;
-    limits.maxChannels = 1;
-    limits.maxRate = kWaveformRate;
-    if (!bytes || sound::DecodeAll(bytes->data(), bytes->size(), &pcm, limits) != sound::Ok)
+    if (!bytes || !Recorder::DecodeVoice(*bytes, kWaveformRate, &pcm))
         return {};
     Drawn voice{WavePeaks::Build(pcm.samples.data(), pcm.Frames(), pcm.channels, pcm.rate), {}};
     std::vector<float> pitch = listen::PitchContour(pcm);

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The single-aya bar's position and the sound settings; the playback controls are DrillControls'.
-#include "capture.h"
 #include "config.h"
 #include "recitation_session.h"
+#include "recorder.h"
 #include "varn.h"
 
 #include <QCheckBox>
@@ -31,7 +31,7 @@ void Varn::ShowConfig()
     }
     config_->SetDevices(session_->OutputDevices());
     config_->PopulateDevices();
-    config_->SetInputs(sound::InputDevices(), mine_->Input());
+    config_->SetInputs(Recorder::InputDevices(), mine_->Input());
     config_->show();
 }
 

@@ -8,6 +8,16 @@ namespace
 constexpr int kPollMs = 100; // the meter moves ten times a second; the device is drained on its own
 }
 
+std::vector<std::string> Recorder::InputDevices() { return sound::InputDevices(); }
+
+bool Recorder::DecodeVoice(const std::vector<char>& bytes, int rate, sound::Pcm* pcm)
+{
+    sound::DecodeLimits limits;
+    limits.maxChannels = 1;
+    limits.maxRate = rate;
+    return sound::DecodeAll(bytes.data(), bytes.size(), pcm, limits) == sound::Ok;
+}
+
 Recorder::Recorder(QObject* parent) : QObject(parent)
 {
     poll_.setInterval(kPollMs);

@@ -16,6 +16,7 @@
 #include <QTimer>
 #include <memory>
 #include <string>
+#include <vector>
 
 class Recorder : public QObject
 {
@@ -23,6 +24,12 @@ class Recorder : public QObject
   public:
     explicit Recorder(QObject* parent = nullptr);
     ~Recorder() override;
+
+    // The names of the input devices (microphones) there are.
+    static std::vector<std::string> InputDevices();
+    // A recording (the learner's or the reciter's) decoded to one channel at most at rate, as the
+    // waveforms and the melody read it; false when it cannot be, or is longer than an aya can be.
+    static bool DecodeVoice(const std::vector<char>& bytes, int rate, sound::Pcm* pcm);
 
     // The input device (empty: the system's default).
     void SetDevice(const std::string& name) { device_ = name; }

@@ -50,6 +50,8 @@ forbid '#include <Q(Widget|TreeWidget|Dialog|Label|Menu|Pixmap|Painter)>' 'widge
 forbid '#include "(test_sound|tools/)' 'the window includes a tool' app
 forbid '#include "(recitation_session|recorder|mp3|aya_player|drill|whole|stack|single|compare|span_drill)\.h"' \
   'the learner record reaches up into the session or the drills: move what it needs below it' progress
+forbid '#include "(capture|decoder|streaming|stretch)\.h"|\bsound::[A-Z][A-Za-z]*\(' \
+  'the window reaches devices or decoding itself: go through the session or a library below it' app
 forbid '\bespeak_[A-Za-z]+\(' \
   'espeak-ng called where it was linked: speak through listen/speech.h' app audio content import progress session sound views tools
 forbid 'QFile::remove|QDir[^;]*\.remove|removeRecursively|removeStaleLockFile|std::filesystem::remove|\bunlink\(|std::remove\(' \
