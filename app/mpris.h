@@ -37,7 +37,7 @@ class Mpris : public QObject
     double Rate() const;
     static constexpr double kMinimumRate = 0.5;
     static constexpr double kMaximumRate = 1.5;
-    // A controller asks for a rate: 0 pauses (as the specification asks), any other is brought within
+    // A controller asks for a rate: 0 pauses (as MPRIS asks of a player), any other is brought within
     // the range and asked of the window by RateRequested().
     void RequestRate(double rate);
 
