@@ -58,6 +58,9 @@ class TestDeviceLoss : public QObject
         session.Play();
         fixtures::Idle(500);
         QCOMPARE(messages_.size(), 1);
+        // And nothing says it plays: the Play button is not left pressed.
+        QVERIFY(!session.Busy());
+        QVERIFY(!session.Playing());
         session.Stop();
     }
 };
