@@ -101,29 +101,31 @@ Result Encode(const Pcm& pcm, int format, double quality, std::vector<char>* out
     if (pcm.rate <= 0 || pcm.channels <= 0 || pcm.samples.size() % size_t(pcm.channels) != 0)
         return ErrInvalidParam;
     out->clear();
+    if (!Sndfile())
+        return ErrNoCodec;
     GrowingFile file{out, 0};
     SF_INFO info{};
     info.samplerate = pcm.rate;
     info.channels = pcm.channels;
     info.format = format;
-    SndfilePtr handle(sf_open_virtual(GrowingIo(), SFM_WRITE, &info, &file));
+    SndfilePtr handle(Sndfile()->openVirtual(GrowingIo(), SFM_WRITE, &info, &file));
     if (!handle)
         return ErrInvalidParam;
     if (quality >= 0)
-        sf_command(handle.get(), SFC_SET_VBR_ENCODING_QUALITY, &quality, sizeof quality);
+        Sndfile()->command(handle.get(), SFC_SET_VBR_ENCODING_QUALITY, &quality, sizeof quality);
     // libvorbis analyses a block at a time; feeding it in modest chunks keeps its buffers small.
     const sf_count_t frames = sf_count_t(pcm.Frames());
     constexpr sf_count_t kChunk = 4096;
     sf_count_t written = 0;
     while (written < frames) {
         const sf_count_t n = std::min(kChunk, frames - written);
-        const sf_count_t done = sf_writef_float(handle.get(), pcm.samples.data() + written * pcm.channels, n);
+        const sf_count_t done = Sndfile()->writefFloat(handle.get(), pcm.samples.data() + written * pcm.channels, n);
         if (done != n)
             break;
         written += done;
     }
     // Closing writes the stream's last pages: its result is the write's.
-    const int closed = sf_close(handle.release());
+    const int closed = Sndfile()->close(handle.release());
     return written == frames && closed == 0 ? Ok : ErrFileWrite;
 }
 
@@ -143,11 +145,15 @@ SF_VIRTUAL_IO* GrowingIo()
 
 std::unique_ptr<Decoder> Decoder::Open(std::shared_ptr<const std::vector<char>> bytes, Result* result)
 {
+    if (!Sndfile()) {
+        *result = ErrNoCodec;
+        return nullptr;
+    }
     std::unique_ptr<Decoder> d(new Decoder);
     d->file_.data = bytes->data();
     d->file_.size = sf_count_t(bytes->size());
     d->file_.owner = std::move(bytes);
-    d->handle_.reset(sf_open_virtual(MemoryIo(), SFM_READ, &d->info_, &d->file_));
+    d->handle_.reset(Sndfile()->openVirtual(MemoryIo(), SFM_READ, &d->info_, &d->file_));
     *result = d->handle_ ? CheckFormat(d->info_) : ErrFormat;
     return *result == Ok ? std::move(d) : nullptr;
 }
@@ -167,12 +173,12 @@ unsigned Decoder::LengthMs() const
 size_t Decoder::Read(int16_t* out, size_t frames)
 {
     if (info_.channels <= 2)
-        return size_t(std::max<sf_count_t>(0, sf_readf_short(handle_.get(), out, sf_count_t(frames))));
+        return size_t(std::max<sf_count_t>(0, Sndfile()->readfShort(handle_.get(), out, sf_count_t(frames))));
     // The scratch never grows past one chunk's worth, whatever a caller asks for.
     frames = std::min(frames, kMaxChunkBytes / (sizeof(int16_t) * size_t(info_.channels)));
     wide_.resize(frames * size_t(info_.channels));
     const sf_count_t got =
-        std::max<sf_count_t>(0, sf_readf_short(handle_.get(), wide_.data(), sf_count_t(frames)));
+        std::max<sf_count_t>(0, Sndfile()->readfShort(handle_.get(), wide_.data(), sf_count_t(frames)));
     for (sf_count_t i = 0; i < got; ++i) {
         out[2 * i] = wide_[size_t(i * info_.channels)];
         out[2 * i + 1] = wide_[size_t(i * info_.channels + 1)];
@@ -180,16 +186,18 @@ size_t Decoder::Read(int16_t* out, size_t frames)
     return size_t(got);
 }
 
-bool Decoder::Seek(int64_t frame) { return sf_seek(handle_.get(), frame, SEEK_SET) >= 0; }
+bool Decoder::Seek(int64_t frame) { return Sndfile()->seek(handle_.get(), frame, SEEK_SET) >= 0; }
 
 Result DecodeAll(const void* data, size_t size, Pcm* out, const DecodeLimits& limits)
 {
     ClearUpperVectorState();
     *out = Pcm();
+    if (!Sndfile())
+        return ErrNoCodec;
     // Read in place: the caller's bytes outlive the decode.
     MemoryFile file{nullptr, static_cast<const char*>(data), sf_count_t(size), 0};
     SF_INFO info{};
-    const SndfilePtr handle(sf_open_virtual(MemoryIo(), SFM_READ, &info, &file));
+    const SndfilePtr handle(Sndfile()->openVirtual(MemoryIo(), SFM_READ, &info, &file));
     if (!handle)
         return ErrFormat;
     if (const Result r = CheckFormat(info); r != Ok)
@@ -223,7 +231,7 @@ Result DecodeAll(const void* data, size_t size, Pcm* out, const DecodeLimits& li
     constexpr sf_count_t kChunkFrames = 4096;
     std::vector<float> chunk(size_t(kChunkFrames) * size_t(info.channels));
     for (;;) {
-        const sf_count_t got = sf_readf_float(handle.get(), chunk.data(), kChunkFrames);
+        const sf_count_t got = Sndfile()->readfFloat(handle.get(), chunk.data(), kChunkFrames);
         if (got <= 0)
             break;
         for (sf_count_t f = 0; f < got; ++f) {
@@ -256,16 +264,18 @@ Result DecodeAll(const void* data, size_t size, Pcm* out, const DecodeLimits& li
 
 bool HasNonFiniteSamples(const void* data, size_t size)
 {
+    if (!Sndfile())
+        return false;
     MemoryFile file{nullptr, static_cast<const char*>(data), sf_count_t(size), 0};
     SF_INFO info{};
-    const SndfilePtr handle(sf_open_virtual(MemoryIo(), SFM_READ, &info, &file));
+    const SndfilePtr handle(Sndfile()->openVirtual(MemoryIo(), SFM_READ, &info, &file));
     if (!handle || CheckFormat(info) != Ok)
         return false;
     const int subtype = info.format & SF_FORMAT_SUBMASK;
     if (subtype != SF_FORMAT_FLOAT && subtype != SF_FORMAT_DOUBLE)
         return false;
     std::vector<double> chunk(size_t(4096) * size_t(info.channels));
-    for (sf_count_t got; (got = sf_readf_double(handle.get(), chunk.data(), 4096)) > 0;)
+    for (sf_count_t got; (got = Sndfile()->readfDouble(handle.get(), chunk.data(), 4096)) > 0;)
         for (sf_count_t k = 0; k < got * info.channels; ++k)
             if (!std::isfinite(chunk[size_t(k)]))
                 return true;
@@ -353,6 +363,9 @@ const char* ErrorString(int result)
         return SOUND_WORDS("Sound", "The microphone could not be opened: another program may be using it.");
     case ErrTooLong:
         return SOUND_WORDS("Sound", "The recording is longer than an aya can be (over ten minutes).");
+    case ErrNoCodec:
+        return SOUND_WORDS("Sound", "libsndfile, which reads and writes recordings, cannot be loaded: install "
+                                    "the package libsndfile1.");
     case ErrTooLarge:
         return SOUND_WORDS("Sound", "The recording holds more samples than an aya's can (ten minutes of stereo at "
                                     "96 kHz): it is too large to decode.");

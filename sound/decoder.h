@@ -2,6 +2,8 @@
 // A libsndfile decoder over a block of memory, the source that a channel streams from.
 #pragma once
 
+#include "sndfile_library.h"
+
 #include "sound.h"
 
 #include <memory>
@@ -29,7 +31,7 @@ constexpr size_t kMaxChunkBytes = 256 * 1024;
 
 // The one owner of a libsndfile handle, which closes it.
 struct SndfileCloser {
-    void operator()(SNDFILE* file) const { sf_close(file); }
+    void operator()(SNDFILE* file) const { Sndfile()->close(file); }
 };
 using SndfilePtr = std::unique_ptr<SNDFILE, SndfileCloser>;
 

@@ -36,6 +36,7 @@ enum Result : int {
     ErrInputInit = 13,   // the input device could not be opened
     ErrTooLong = 14,     // longer than an aya can be: not decoded whole
     ErrTooLarge = 15,    // more samples than an aya's can hold (a flood of channels or of samples a second)
+    ErrNoCodec = 16,     // libsndfile, which reads and writes recordings, cannot be loaded
 };
 
 // The formats a recording may have to be played; anything beyond is refused with ErrUnsupported.

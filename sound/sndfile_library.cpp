@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "sndfile_library.h"
+
+#include <dlfcn.h>
+#include <mutex>
+
+namespace sound
+{
+namespace
+{
+
+template <typename F> bool Resolve(void* library, const char* name, F* slot)
+{
+    void* address = dlsym(library, name);
+    *slot = reinterpret_cast<F>(address);
+    return address != nullptr;
+}
+
+} // namespace
+
+const SndfileFunctions* Sndfile()
+{
+    static std::once_flag once;
+    static SndfileFunctions functions{};
+    static bool ok = false;
+    std::call_once(once, [] {
+        void* library = dlopen(VARNEL_SNDFILE_LIBRARY, RTLD_NOW | RTLD_LOCAL);
+        if (!library)
+            return;
+        SndfileFunctions f{};
+        ok = Resolve(library, "sf_open_virtual", &f.openVirtual) && Resolve(library, "sf_close", &f.close) &&
+             Resolve(library, "sf_command", &f.command) && Resolve(library, "sf_readf_short", &f.readfShort) &&
+             Resolve(library, "sf_readf_float", &f.readfFloat) &&
+             Resolve(library, "sf_readf_double", &f.readfDouble) &&
+             Resolve(library, "sf_writef_float", &f.writefFloat) && Resolve(library, "sf_seek", &f.seek);
+        if (ok)
+            functions = f;
+        else
+            dlclose(library);
+    });
+    return ok ? &functions : nullptr;
+}
+
+} // namespace sound
