@@ -2065,6 +2065,10 @@
         <source>The recording holds more samples than an aya's can (ten minutes of stereo at 96 kHz): it is too large to decode.</source>
         <translation>يحوي التسجيل عيّنات أكثر مما يحويه تسجيل آية (عشر دقائق بقناتين بتردد 96 كيلوهرتز): إنه أكبر من أن يُفكّ ترميزه.</translation>
     </message>
+    <message>
+        <source>libsndfile, which reads and writes recordings, cannot be loaded: install the package libsndfile1.</source>
+        <translation>تعذّر تحميل libsndfile التي تقرأ التسجيلات وتكتبها: ثبّت الحزمة libsndfile1.</translation>
+    </message>
 </context>
 <context>
     <name>Varn</name>

@@ -2041,6 +2041,10 @@
         <source>The recording holds more samples than an aya's can (ten minutes of stereo at 96 kHz): it is too large to decode.</source>
         <translation>রেকর্ডিংটিতে একটি আয়াতের রেকর্ডিংয়ের চেয়ে বেশি নমুনা আছে (৯৬ কিলোহার্টজে দুই চ্যানেলে দশ মিনিট): এটি ডিকোড করার জন্য খুব বড়।</translation>
     </message>
+    <message>
+        <source>libsndfile, which reads and writes recordings, cannot be loaded: install the package libsndfile1.</source>
+        <translation>libsndfile, যা রেকর্ডিং পড়ে ও লেখে, লোড করা যাচ্ছে না: libsndfile1 প্যাকেজটি ইনস্টল করুন।</translation>
+    </message>
 </context>
 <context>
     <name>Varn</name>

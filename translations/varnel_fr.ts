@@ -2041,6 +2041,10 @@
         <source>The recording holds more samples than an aya's can (ten minutes of stereo at 96 kHz): it is too large to decode.</source>
         <translation>L'enregistrement contient plus d'échantillons que celui d'un verset (dix minutes en stéréo à 96 kHz) : il est trop volumineux pour être décodé.</translation>
     </message>
+    <message>
+        <source>libsndfile, which reads and writes recordings, cannot be loaded: install the package libsndfile1.</source>
+        <translation>libsndfile, qui lit et écrit les enregistrements, ne peut pas être chargée : installez le paquet libsndfile1.</translation>
+    </message>
 </context>
 <context>
     <name>Varn</name>

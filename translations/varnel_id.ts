@@ -2035,6 +2035,10 @@
         <source>The recording holds more samples than an aya's can (ten minutes of stereo at 96 kHz): it is too large to decode.</source>
         <translation>Rekaman berisi lebih banyak sampel daripada rekaman satu ayat (sepuluh menit stereo pada 96 kHz): terlalu besar untuk didekode.</translation>
     </message>
+    <message>
+        <source>libsndfile, which reads and writes recordings, cannot be loaded: install the package libsndfile1.</source>
+        <translation>libsndfile, yang membaca dan menulis rekaman, tidak dapat dimuat: pasang paket libsndfile1.</translation>
+    </message>
 </context>
 <context>
     <name>Varn</name>

@@ -2035,6 +2035,10 @@
         <source>The recording holds more samples than an aya's can (ten minutes of stereo at 96 kHz): it is too large to decode.</source>
         <translation>Kayıt, bir ayet kaydının alabileceğinden fazla örnek içeriyor (96 kHz'de iki kanalda on dakika): çözülemeyecek kadar büyük.</translation>
     </message>
+    <message>
+        <source>libsndfile, which reads and writes recordings, cannot be loaded: install the package libsndfile1.</source>
+        <translation>Kayıtları okuyan ve yazan libsndfile yüklenemiyor: libsndfile1 paketini kurun.</translation>
+    </message>
 </context>
 <context>
     <name>Varn</name>

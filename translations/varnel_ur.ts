@@ -2041,6 +2041,10 @@
         <source>The recording holds more samples than an aya's can (ten minutes of stereo at 96 kHz): it is too large to decode.</source>
         <translation>ریکارڈنگ میں کسی آیت کی ریکارڈنگ سے زیادہ نمونے ہیں (96 کلوہرٹز پر دو چینلوں میں دس منٹ): یہ ڈی کوڈ کرنے کے لیے بہت بڑی ہے۔</translation>
     </message>
+    <message>
+        <source>libsndfile, which reads and writes recordings, cannot be loaded: install the package libsndfile1.</source>
+        <translation>libsndfile، جو ریکارڈنگز پڑھتی اور لکھتی ہے، لوڈ نہیں ہو سکی: پیکج libsndfile1 نصب کریں۔</translation>
+    </message>
 </context>
 <context>
     <name>Varn</name>
