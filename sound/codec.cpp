@@ -119,7 +119,8 @@ Result Encode(const Pcm& pcm, int format, double quality, std::vector<char>* out
     sf_count_t written = 0;
     while (written < frames) {
         const sf_count_t n = std::min(kChunk, frames - written);
-        const sf_count_t done = Sndfile()->writefFloat(handle.get(), pcm.samples.data() + written * pcm.channels, n);
+        const sf_count_t done =
+            Sndfile()->writefFloat(handle.get(), pcm.samples.data() + written * pcm.channels, n);
         if (done != n)
             break;
         written += done;
@@ -364,11 +365,13 @@ const char* ErrorString(int result)
     case ErrTooLong:
         return SOUND_WORDS("Sound", "The recording is longer than an aya can be (over ten minutes).");
     case ErrNoCodec:
-        return SOUND_WORDS("Sound", "libsndfile, which reads and writes recordings, cannot be loaded: install "
-                                    "the package libsndfile1.");
+        return SOUND_WORDS("Sound",
+                           "libsndfile, which reads and writes recordings, cannot be loaded: install "
+                           "the package libsndfile1.");
     case ErrTooLarge:
-        return SOUND_WORDS("Sound", "The recording holds more samples than an aya's can (ten minutes of stereo at "
-                                    "96 kHz): it is too large to decode.");
+        return SOUND_WORDS("Sound",
+                           "The recording holds more samples than an aya's can (ten minutes of stereo at "
+                           "96 kHz): it is too large to decode.");
     default:
         return SOUND_WORDS("Sound", "Unknown error.");
     }

@@ -101,10 +101,11 @@ size_t System::Impl::ReadChunk(Channel& ch, size_t frames)
 
 void System::Impl::NewStretch(Channel& ch)
 {
-    ch.speed = speed;
-    ch.stretch = speed == 1.0
+    // Without Rubber Band nothing is stretched: the recitation plays at its own speed.
+    ch.speed = Stretch::Available() ? speed : 1.0;
+    ch.stretch = ch.speed == 1.0
                      ? nullptr
-                     : std::make_unique<Stretch>(ch.decoder->Rate(), ch.decoder->OutputChannels(), speed);
+                     : std::make_unique<Stretch>(ch.decoder->Rate(), ch.decoder->OutputChannels(), ch.speed);
     ch.stretchOut = {ch.decodingSegment, ch.decodingSound, ch.decodingLength, ch.speed};
     ch.stretchAhead.clear();
     ch.stretchMarks = 0;

@@ -29,7 +29,8 @@ const SndfileFunctions* Sndfile()
             return;
         SndfileFunctions f{};
         ok = Resolve(library, "sf_open_virtual", &f.openVirtual) && Resolve(library, "sf_close", &f.close) &&
-             Resolve(library, "sf_command", &f.command) && Resolve(library, "sf_readf_short", &f.readfShort) &&
+             Resolve(library, "sf_command", &f.command) &&
+             Resolve(library, "sf_readf_short", &f.readfShort) &&
              Resolve(library, "sf_readf_float", &f.readfFloat) &&
              Resolve(library, "sf_readf_double", &f.readfDouble) &&
              Resolve(library, "sf_writef_float", &f.writefFloat) && Resolve(library, "sf_seek", &f.seek);

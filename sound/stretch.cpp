@@ -3,7 +3,7 @@
 
 #include "vector_state.h"
 
-#include <rubberband/RubberBandStretcher.h>
+#include "rubberband_library.h"
 
 #include <algorithm>
 #include <cmath>
@@ -24,16 +24,19 @@ int16_t ToSample(float v) { return int16_t(std::lround(std::clamp(v, -1.0f, 1.0f
 // high-consistency pitch method cost a quarter of the stage at 0.75x (bench_speed RubberBandStage, 1.68%
 // of a core against 1.23%) for pitch changes Varnel never makes.
 Stretch::Stretch(int rate, int channels, double speed, Engine engine)
-    : stretcher_(std::make_unique<RubberBand::RubberBandStretcher>(
-          size_t(rate), size_t(channels),
-          RubberBand::RubberBandStretcher::OptionProcessRealTime |
-              (engine == Engine::Finer ? RubberBand::RubberBandStretcher::OptionEngineFiner
-                                       : RubberBand::RubberBandStretcher::OptionEngineFaster),
+    : stretcher_(RubberBandLibrary()->create(
+          unsigned(rate), unsigned(channels),
+          RubberBandOptionProcessRealTime |
+              (engine == Engine::Finer ? RubberBandOptionEngineFiner : RubberBandOptionEngineFaster),
           1.0 / speed, 1.0)),
       channels_(channels), speed_(speed), planes_(size_t(channels))
 {
     Prime();
 }
+
+bool Stretch::Available() { return RubberBandLibrary() != nullptr; }
+
+void Stretch::Destroy::operator()(RubberBandState_* state) const { RubberBandLibrary()->destroy(state); }
 
 Stretch::~Stretch() = default;
 
@@ -41,15 +44,15 @@ void Stretch::Prime()
 {
     // The stretcher wants a little silence before the first frame, and delays its output by as much:
     // fed and dropped, the recording's first frame is the output's first.
-    const size_t pad = stretcher_->getPreferredStartPad();
+    const size_t pad = RubberBandLibrary()->preferredStartPad(stretcher_.get());
     for (auto& plane : planes_)
         plane.assign(pad, 0.0f);
     std::vector<const float*> in;
     for (auto& plane : planes_)
         in.push_back(plane.data());
     if (pad > 0)
-        stretcher_->process(in.data(), pad, false);
-    skip_ = stretcher_->getStartDelay();
+        RubberBandLibrary()->process(stretcher_.get(), in.data(), unsigned(pad), 0);
+    skip_ = RubberBandLibrary()->startDelay(stretcher_.get());
     fed_ = false;
     fedFrames_ = 0;
     producedFrames_ = 0;
@@ -78,7 +81,7 @@ size_t Stretch::Read(Decoder& decoder, int16_t* out, size_t frames)
 
 void Stretch::Reset()
 {
-    stretcher_->reset();
+    RubberBandLibrary()->reset(stretcher_.get());
     Prime();
 }
 
@@ -107,14 +110,14 @@ size_t Stretch::Read(const Source& source, int16_t* out, size_t frames)
                 break;
             wanted = std::min<size_t>(wanted, size_t(total - producedFrames_));
         }
-        const int available = stretcher_->available();
+        const int available = RubberBandLibrary()->available(stretcher_.get());
         if (available > 0) {
             const size_t n = std::min(size_t(available), skip_ + wanted);
             for (size_t c = 0; c < size_t(channels_); ++c) {
                 planes_[c].resize(n);
                 outPlanes[c] = planes_[c].data();
             }
-            const size_t got = stretcher_->retrieve(outPlanes.data(), n);
+            const size_t got = RubberBandLibrary()->retrieve(stretcher_.get(), outPlanes.data(), unsigned(n));
             size_t from = std::min(skip_, got);
             skip_ -= from;
             const size_t keep = std::min(got - from, wanted);
@@ -156,7 +159,7 @@ size_t Stretch::Read(const Source& source, int16_t* out, size_t frames)
         for (auto& plane : planes_)
             in.push_back(plane.data());
         fed_ = ended;
-        stretcher_->process(in.data(), frames, fed_);
+        RubberBandLibrary()->process(stretcher_.get(), in.data(), unsigned(frames), fed_ ? 1 : 0);
     }
     return done;
 }

@@ -12,10 +12,7 @@
 #include <memory>
 #include <vector>
 
-namespace RubberBand
-{
-class RubberBandStretcher;
-}
+struct RubberBandState_;
 
 namespace sound
 {
@@ -26,6 +23,8 @@ class Stretch
     // R3 ("finer") is what the player uses; R2 ("faster") is there to measure against.
     enum class Engine { Finer, Faster };
     Stretch(int rate, int channels, double speed, Engine engine = Engine::Finer);
+    // Whether Rubber Band can be loaded; without it no stage is made and recitations play at 1.0.
+    static bool Available();
     ~Stretch();
     Stretch(const Stretch&) = delete;
     Stretch& operator=(const Stretch&) = delete;
@@ -57,7 +56,10 @@ class Stretch
   private:
     void Prime();
 
-    std::unique_ptr<RubberBand::RubberBandStretcher> stretcher_;
+    struct Destroy {
+        void operator()(RubberBandState_* state) const;
+    };
+    std::unique_ptr<RubberBandState_, Destroy> stretcher_;
     int channels_;
     double speed_;
     size_t skip_ = 0;  // output frames still to drop: the stretcher's start delay
