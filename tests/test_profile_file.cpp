@@ -7,9 +7,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace
 {
@@ -252,6 +254,28 @@ class TestProfileFile : public QObject
             QCOMPARE(
                 third.Take(dir.filePath(QString("profiles/%1.varn").arg(name)).toStdString(), answer(true)),
                 ProfileLock::Result::Unguarded);
+
+        // A full disk has no room for the lock: the profile opens unguarded, and no empty lock is left
+        // behind to be read as a stale one.
+        if (::geteuid() != 0)
+            QSKIP("SKIPPED: the full disk needs a small tmpfs, which needs root");
+        const QString mount = dir.filePath("small");
+        QVERIFY(QDir().mkpath(mount));
+        if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=16k", "tmpfs", mount}) != 0)
+            QSKIP("SKIPPED: a tmpfs could not be mounted here");
+        struct Unmount {
+            QString at;
+            ~Unmount() { QProcess::execute("umount", {at}); }
+        } unmount{mount};
+        QFile filler(mount + "/filler");
+        QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        while (filler.write(QByteArray(1024, 'f')) == 1024) {
+        }
+        filler.close();
+        ProfileLock full;
+        QCOMPARE(full.Take((mount + "/Hafsa.varn").toStdString(), answer(true)),
+                 ProfileLock::Result::Unguarded);
+        QVERIFY(!QFileInfo::exists(mount + "/Hafsa.varn.lock"));
     }
 };
 
