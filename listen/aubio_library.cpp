@@ -1,40 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "aubio_library.h"
 
+#include "shared_library.h"
+
 #include <dlfcn.h>
 #include <mutex>
 
 namespace listen
 {
-namespace
-{
-
-// Resolves name into *slot; false, with the reason in problem, when the library lacks it.
-template <typename F> bool Resolve(void* library, const char* name, F* slot, std::string* problem)
-{
-    void* address = dlsym(library, name);
-    if (!address) {
-        *problem = std::string("the aubio library has no ") + name;
-        return false;
-    }
-    *slot = reinterpret_cast<F>(address);
-    return true;
-}
-
-} // namespace
-
 bool LoadAubio(const char* file, AubioFunctions* functions, std::string* problem)
 {
-    // Kept for the program's life: the functions stay valid.
-    void* library = dlopen(file, RTLD_NOW | RTLD_LOCAL);
+    std::string why, p;
+    void* library = sound::OpenLibrary(file, &why);
     if (!library) {
-        const char* why = dlerror();
         *problem = std::string("the listening check needs the aubio library (") + file +
-                   "), which cannot be loaded" + (why ? std::string(": ") + why : std::string());
+                   "), which cannot be loaded" + (why.empty() ? std::string() : ": " + why);
         return false;
     }
+    using sound::Resolve;
     AubioFunctions f{};
-    std::string& p = *problem;
     const bool ok =
         Resolve(library, "new_fvec", &f.newFvec, &p) && Resolve(library, "del_fvec", &f.delFvec, &p) &&
         Resolve(library, "new_cvec", &f.newCvec, &p) && Resolve(library, "del_cvec", &f.delCvec, &p) &&
@@ -53,6 +37,7 @@ bool LoadAubio(const char* file, AubioFunctions* functions, std::string* problem
         Resolve(library, "aubio_pitch_set_silence", &f.pitchSetSilence, &p) &&
         Resolve(library, "aubio_pitch_get_confidence", &f.pitchGetConfidence, &p);
     if (!ok) {
+        *problem = "the aubio library has no " + p;
         dlclose(library);
         return false;
     }

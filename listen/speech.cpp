@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "speech.h"
 
+#include "shared_library.h"
+
 #include <espeak-ng/speak_lib.h>
 
 #include <algorithm>
 #include <cmath>
-#include <dlfcn.h>
 #include <mutex>
 
 namespace listen
@@ -24,17 +25,6 @@ struct EspeakFunctions {
 // One speaker at a time: the library keeps its voice, parameters and callback as its own state.
 std::mutex g_speaking;
 
-template <typename F> bool Resolve(void* library, const char* name, F* slot, std::string* problem)
-{
-    void* address = dlsym(library, name);
-    if (!address) {
-        *problem = std::string("the espeak-ng library has no ") + name;
-        return false;
-    }
-    *slot = reinterpret_cast<F>(address);
-    return true;
-}
-
 // The library, loaded and initialised once for the program's life; null, with the reason, when it
 // cannot be. rate receives the rate of its sound.
 const EspeakFunctions* Espeak(int* rate, std::string* problem)
@@ -44,20 +34,24 @@ const EspeakFunctions* Espeak(int* rate, std::string* problem)
     static int sampleRate = 0;
     static std::string why;
     std::call_once(once, [] {
-        void* library = dlopen(VARNEL_ESPEAK_LIBRARY, RTLD_NOW | RTLD_LOCAL);
+        std::string reason;
+        void* library = sound::OpenLibrary(VARNEL_ESPEAK_LIBRARY, &reason);
         if (!library) {
-            const char* reason = dlerror();
             why = std::string("espeak-ng (") + VARNEL_ESPEAK_LIBRARY + ") cannot be loaded" +
-                  (reason ? std::string(": ") + reason : std::string());
+                  (reason.empty() ? std::string() : ": " + reason);
             return;
         }
+        using sound::Resolve;
         EspeakFunctions f{};
-        if (!Resolve(library, "espeak_Initialize", &f.initialize, &why) ||
-            !Resolve(library, "espeak_SetSynthCallback", &f.setSynthCallback, &why) ||
-            !Resolve(library, "espeak_SetVoiceByName", &f.setVoiceByName, &why) ||
-            !Resolve(library, "espeak_SetParameter", &f.setParameter, &why) ||
-            !Resolve(library, "espeak_Synth", &f.synth, &why))
+        std::string missing;
+        if (!Resolve(library, "espeak_Initialize", &f.initialize, &missing) ||
+            !Resolve(library, "espeak_SetSynthCallback", &f.setSynthCallback, &missing) ||
+            !Resolve(library, "espeak_SetVoiceByName", &f.setVoiceByName, &missing) ||
+            !Resolve(library, "espeak_SetParameter", &f.setParameter, &missing) ||
+            !Resolve(library, "espeak_Synth", &f.synth, &missing)) {
+            why = "the espeak-ng library has no " + missing;
             return;
+        }
         const int r = f.initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr, 0);
         if (r <= 0) {
             why = "espeak-ng cannot start (is its data, espeak-ng-data, installed?)";

@@ -1,30 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "rubberband_library.h"
 
-#include <dlfcn.h>
+#include "shared_library.h"
+
 #include <mutex>
 
 namespace sound
 {
-namespace
-{
-
-template <typename F> bool Resolve(void* library, const char* name, F* slot)
-{
-    void* address = dlsym(library, name);
-    *slot = reinterpret_cast<F>(address);
-    return address != nullptr;
-}
-
-} // namespace
-
 const RubberBandFunctions* RubberBandLibrary()
 {
     static std::once_flag once;
     static RubberBandFunctions functions{};
     static bool ok = false;
     std::call_once(once, [] {
-        void* library = dlopen(VARNEL_RUBBERBAND_LIBRARY, RTLD_NOW | RTLD_LOCAL);
+        void* library = OpenLibrary(VARNEL_RUBBERBAND_LIBRARY);
         if (!library)
             return;
         RubberBandFunctions f{};
@@ -38,8 +27,6 @@ const RubberBandFunctions* RubberBandLibrary()
              Resolve(library, "rubberband_retrieve", &f.retrieve);
         if (ok)
             functions = f;
-        else
-            dlclose(library);
     });
     return ok ? &functions : nullptr;
 }

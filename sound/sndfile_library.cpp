@@ -1,30 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sndfile_library.h"
 
-#include <dlfcn.h>
+#include "shared_library.h"
+
 #include <mutex>
 
 namespace sound
 {
-namespace
-{
-
-template <typename F> bool Resolve(void* library, const char* name, F* slot)
-{
-    void* address = dlsym(library, name);
-    *slot = reinterpret_cast<F>(address);
-    return address != nullptr;
-}
-
-} // namespace
-
 const SndfileFunctions* Sndfile()
 {
     static std::once_flag once;
     static SndfileFunctions functions{};
     static bool ok = false;
     std::call_once(once, [] {
-        void* library = dlopen(VARNEL_SNDFILE_LIBRARY, RTLD_NOW | RTLD_LOCAL);
+        void* library = OpenLibrary(VARNEL_SNDFILE_LIBRARY);
         if (!library)
             return;
         SndfileFunctions f{};
@@ -36,8 +25,6 @@ const SndfileFunctions* Sndfile()
              Resolve(library, "sf_writef_float", &f.writefFloat) && Resolve(library, "sf_seek", &f.seek);
         if (ok)
             functions = f;
-        else
-            dlclose(library);
     });
     return ok ? &functions : nullptr;
 }
