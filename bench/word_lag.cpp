@@ -6,6 +6,7 @@
 // no delivery delay can make early). Prints the median and 90th percentile lag by speed.
 //   word-lag   (run with QT_QPA_PLATFORM=offscreen and a sound output; ALSOFT_DRIVERS=null will do)
 #include "aya.h"
+#include "percentile.h"
 #include "recitation_session.h"
 #include "varn.h"
 #include "window_helpers.h"
@@ -31,14 +32,6 @@ AyaWords TenWords()
         words.push_back({QString("w%1").arg(i), QRect(270 - 30 * i, 0, 30, 60), i * kWordMs,
                          (i + 1) * kWordMs, WordTiming::Exact});
     return words;
-}
-
-double Percentile(std::vector<double> v, double share)
-{
-    if (v.empty())
-        return 0;
-    std::sort(v.begin(), v.end());
-    return v[std::min(v.size() - 1, size_t(share * double(v.size())))];
 }
 
 } // namespace

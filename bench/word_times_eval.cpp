@@ -9,6 +9,7 @@
 // The tuning set's suras and voices are the ones the estimate's settings were chosen on; the held-out
 // set's were not looked at until the settings were fixed.
 #include "aya_sources.h"
+#include "percentile.h"
 #include "speech.h"
 #include "word_times.h"
 
@@ -32,14 +33,6 @@ const std::map<std::string, Set> kSets = {
      {78, 95, {{"ar+m3", 165, 60}, {"ar+f2", 110, 40}, {"ar+Annie", 95, 50}, {"ar+Gene", 100, 50}}}},
     {"heldout", {96, 114, {{"ar+m7", 150, 25}, {"ar+f4", 120, 70}, {"ar+Andy", 95, 50}}}},
 };
-
-double Percentile(std::vector<double> v, double share)
-{
-    if (v.empty())
-        return 0;
-    std::sort(v.begin(), v.end());
-    return v[std::min(v.size() - 1, size_t(share * double(v.size())))];
-}
 
 } // namespace
 

@@ -35,6 +35,21 @@ AyaWords ThreeWords()
 
 constexpr int kToneMs = 900;
 
+// Suras 104-114 whose every aya is a tone of kToneMs with ThreeWords, and a sound device chosen.
+void PackWithWords(Workspace& ws)
+{
+    ws.Pack("quran/s104_s114.dat", 104, 114, kToneMs, {}, FormatAyaWords(ThreeWords()));
+    ws.Write("config.ini", "0\n");
+}
+
+// A learner's window, shown and active, at 114:1.
+void ShowFirstAya(Varn& window)
+{
+    window.NewProfile("Hafsa");
+    fixtures::ShowActive(window);
+    window.SetArabic("114.001");
+}
+
 } // namespace
 
 class TestWordWindow : public QObject
@@ -47,12 +62,9 @@ class TestWordWindow : public QObject
     void theHeardWordIsMarked()
     {
         Workspace ws;
-        ws.Pack("quran/s104_s114.dat", 104, 114, kToneMs, {}, FormatAyaWords(ThreeWords()));
-        ws.Write("config.ini", "0\n");
+        PackWithWords(ws);
         Varn window;
-        window.NewProfile("Hafsa");
-        fixtures::ShowActive(window);
-        window.SetArabic("114.001");
+        ShowFirstAya(window);
         Aya* view = window.W().ayaView;
         QCOMPARE(view->WordCount(), 3);
         QVERIFY(view->WordRect(0).right() > view->WordRect(2).right()); // the first word on the right
@@ -116,12 +128,9 @@ class TestWordWindow : public QObject
     void wordsToActOn()
     {
         Workspace ws;
-        ws.Pack("quran/s104_s114.dat", 104, 114, kToneMs, {}, FormatAyaWords(ThreeWords()));
-        ws.Write("config.ini", "0\n");
+        PackWithWords(ws);
         Varn window;
-        window.NewProfile("Hafsa");
-        fixtures::ShowActive(window);
-        window.SetArabic("114.001");
+        ShowFirstAya(window);
         Aya* view = window.W().ayaView;
 
         ws.dropsTaken = false; // let go where it was pressed: a click
