@@ -265,9 +265,10 @@ void MyRecitation::CheckAya(const std::string& key, const QString& told)
 void MyRecitation::ShowCheck(const CheckWorker::Outcome& outcome)
 {
     const std::string& key = outcome.key;
+    const AyaWords words = outcome.checked ? WordsOfAya(packs_, key) : AyaWords();
     QString text =
         outcome.checked
-            ? VerdictWords(key, outcome.result, WordsOfAya(packs_, key))
+            ? VerdictWords(key, outcome.result, words)
             : QObject::tr("%1 cannot be checked: %2.").arg(Place(key), QString::fromStdString(outcome.error));
     int sura = 0, aya = 0;
     std::string noted;
@@ -285,7 +286,7 @@ void MyRecitation::ShowCheck(const CheckWorker::Outcome& outcome)
     // as the verdict of the aya shown now.
     if (key == session_->CurrentAya()) {
         if (outcome.checked)
-            MarkCheck(key, outcome.result);
+            MarkCheck(key, outcome.result, words);
         w_.hearLeftOutButton->setEnabled(!leftOut_.empty());
         w_.checkResult->setText(text);
         // A short panel scrolls to the verdict once it is laid out: it is what the learner waits for.
@@ -297,7 +298,7 @@ void MyRecitation::ShowCheck(const CheckWorker::Outcome& outcome)
     Tell(checkTold_.isEmpty() ? text : checkTold_ + " " + text);
 }
 
-void MyRecitation::MarkCheck(const std::string& key, const listen::CheckResult& result)
+void MyRecitation::MarkCheck(const std::string& key, const listen::CheckResult& result, const AyaWords& words)
 {
     ShowWaveforms(key, false);
     std::vector<std::pair<double, double>> missing, extra, changed;
@@ -307,7 +308,6 @@ void MyRecitation::MarkCheck(const std::string& key, const listen::CheckResult& 
         changed.emplace_back(s.start, s.end);
     // The reciter's words that the learner left out or said differently, as the verdict names them, and
     // marked on the picture.
-    const AyaWords words = WordsOfAya(packs_, key);
     for (const auto* spans : {&result.missing, &result.changed})
         for (const NamedStretch& n : NameStretches(*spans, words))
             leftOut_.push_back(n);

@@ -69,7 +69,8 @@ class MyRecitation : public QObject
     // A check's verdict, or why there is none, in the window (under the waveforms while its aya is shown).
     void ShowCheck(const CheckWorker::Outcome& outcome);
     // What the check found, marked on the waveforms and kept for Hear Left Out.
-    void MarkCheck(const std::string& key, const listen::CheckResult& result);
+    // words: the aya's words, which name and frame what the check found.
+    void MarkCheck(const std::string& key, const listen::CheckResult& result, const AyaWords& words);
     void Tell(const QString& text);
 
     QMainWindow* window_;
