@@ -12,7 +12,6 @@
 #include "settings_file.h"
 #include "varn.h"
 #include "window_layout.h"
-#include "window_frame.h"
 #include "working_folder.h"
 
 #include <QApplication>
@@ -89,8 +88,10 @@ int main(int argc, char** argv)
     const QuitSignals quitSignals;
     // The desktop's media controls; without a session bus, nothing is registered.
     Mpris mpris(&window, window.Session(), window.Packs());
-    // A rate asked by the desktop is the Speed box's: the learner's settings keep it as they keep a typed one.
-    QObject::connect(&mpris, &Mpris::RateRequested, window.W().speedSpin, &QDoubleSpinBox::setValue);
+    // A rate asked by the desktop is the Speed box's: the learner's settings keep it as they keep a typed
+    // one.
+    QObject::connect(&mpris, &Mpris::RateRequested, window.findChild<QDoubleSpinBox*>("speedSpin"),
+                     &QDoubleSpinBox::setValue);
     mpris.Register(QDBusConnection::sessionBus());
     running = &window;
     std::atexit(SaveOnAbruptEnd);

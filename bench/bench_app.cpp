@@ -16,6 +16,7 @@
 #include "sura.h"
 #include "varn.h"
 #include "whole.h"
+#include "window_controls.h"
 
 #include <QAbstractScrollArea>
 #include <QAbstractSpinBox>
@@ -190,17 +191,13 @@ void BM_ShowAya1000px(benchmark::State& state)
     Varn window;
     window.ProfileDialog()->hide();
     window.resize(1280, 900);
-    const int index = [&] {
-        for (int i = 0;; ++i)
-            if (window.IndexToSura().at(i) == 108)
-                return i;
-    }();
+    const int index = fixtures::C(window).chooser->findData(108);
     window.ActivateSura(index);
-    window.W().ayaView->resize(1100, 400); // pictures of 1000 px are shown unscaled
+    fixtures::C(window).ayaView->resize(1100, 400); // pictures of 1000 px are shown unscaled
     int aya = 0;
     for (auto _ : state)
         window.SetArabic(AyaKey("108", 1 + aya++ % 3));
-    state.counters["picture_px"] = window.W().ayaView->pixmap().width();
+    state.counters["picture_px"] = fixtures::C(window).ayaView->pixmap().width();
 }
 BENCHMARK(BM_ShowAya1000px)->Unit(benchmark::kMillisecond);
 
@@ -210,14 +207,10 @@ void BM_ChooseSura(benchmark::State& state)
 {
     Varn window;
     window.ProfileDialog()->hide();
-    const int index = [&] {
-        for (int i = 0;; ++i)
-            if (window.IndexToSura().at(i) == 106)
-                return i;
-    }();
+    const int index = fixtures::C(window).chooser->findData(106);
     for (auto _ : state) {
-        window.W().chooser->setCurrentIndex(index);
-        emit window.W().chooser->activated(index);
+        fixtures::C(window).chooser->setCurrentIndex(index);
+        emit fixtures::C(window).chooser->activated(index);
         state.PauseTiming();
         window.StopAya();
         QCoreApplication::processEvents();
@@ -230,9 +223,12 @@ void BM_ChoosePassage(benchmark::State& state)
 {
     Varn window;
     window.ProfileDialog()->hide();
-    const Passage page = Passage::Make(PassageKind::Page, 602);
+    // Page 602, chosen and played as the learner does.
+    const fixtures::Controls controls = fixtures::C(window);
+    controls.passageKind->setCurrentIndex(int(PassageKind::Page));
+    controls.passageNumber->setValue(602);
     for (auto _ : state) {
-        window.PlayPassage(page);
+        controls.passagePlay->click();
         state.PauseTiming();
         window.StopAya();
         QCoreApplication::processEvents();
@@ -247,9 +243,7 @@ void BM_GapBetweenAyas(benchmark::State& state)
 {
     Varn window;
     window.ProfileDialog()->hide();
-    int index = 0;
-    while (window.IndexToSura().at(index) != 108)
-        ++index;
+    const int index = fixtures::C(window).chooser->findData(108);
     window.ActivateSura(index);
     Whole* whole = window.Session()->WholeDrill();
     const double lengthMs = whole->Player()->GetLength("108.001.ogg");

@@ -9,6 +9,7 @@
 #include "percentile.h"
 #include "recitation_session.h"
 #include "varn.h"
+#include "window_controls.h"
 #include "window_helpers.h"
 #include "workspace.h"
 
@@ -47,9 +48,9 @@ int main(int argc, char** argv)
         Varn window;
         window.NewProfile("Bench");
         window.SetArabic("114.001");
-        window.W().repeatSpin->setValue(kPasses);
-        window.W().speedSpin->setValue(speed);
-        Aya* view = window.W().ayaView;
+        fixtures::C(window).repeatSpin->setValue(kPasses);
+        fixtures::C(window).speedSpin->setValue(speed);
+        Aya* view = fixtures::C(window).ayaView;
         QElapsedTimer clock;
         // Per pass: the earliest start the reports imply, and when each word was first marked.
         std::vector<double> passStart;
@@ -66,7 +67,7 @@ int main(int argc, char** argv)
             passStart.back() = std::min(passStart.back(), clock.nsecsElapsed() / 1e6 - ms / speed);
         });
         clock.start();
-        window.W().playButton->click();
+        fixtures::C(window).playButton->click();
         int shown = -1;
         while (clock.elapsed() < 30000 &&
                (passStart.empty() || window.Session()->CurrentAya() == "114.001")) {

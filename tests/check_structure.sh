@@ -1,15 +1,16 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The shape of the code, checked: the main window's files stay wiring (app/varn*.cpp at most 800 lines
-# together), no source file grows past 500 lines, varnel.ini has one owner (no QSettings anywhere), the
+# The shape of the code, checked: the main window's files stay wiring (app/window/varn*.cpp at most 800
+# lines together) and its public slots are the system's own; app/ is rooms (desktop, dialogs, panels,
+# window) that include only downwards; no struct of widgets is shared; no source file grows past 500 lines, varnel.ini has one owner (no QSettings anywhere), the
 # window reaches sound through the session only, the session does not ask which drill it holds, the
 # learner's record has no widgets, and every OpenAL call is checked.
 set -euo pipefail
 cd "${1:?usage: check_structure.sh SOURCE_DIR}"
 status=0
 
-window=$(cat app/varn*.cpp | wc -l)
-echo "app/varn*.cpp: $window lines"
+window=$(cat app/window/varn*.cpp | wc -l)
+echo "app/window/varn*.cpp: $window lines"
 if [ "$window" -gt 800 ]; then
   echo "FAIL: the window's files hold $window lines, more than 800: move rules into their classes" >&2
   status=1
@@ -58,6 +59,59 @@ forbid 'QFile::remove|QDir[^;]*\.remove|removeRecursively|removeStaleLockFile|st
   'the window deletes a file: ask the registry or the record' app
 forbid '\baubio_[a-z_]+\(|\bnew_(fvec|cvec|aubio_[a-z]+)\(' \
   'aubio called where it was linked: load it through listen/aubio_library.h' app audio content import listen progress session sound views
+forbid 'VarnWidgets|Widgets& W\(\)' 'a struct of the window'"'"'s widgets shared: let each part own and build its own' app tests tools bench
+forbid 'i18n-sources|QXmlStreamReader' 'words looked up at run time: each part writes its own in Retranslate()' app
+
+# app/ is rooms, each a library, that include downwards only: desktop < dialogs, panels < window.
+loose=$(find app -maxdepth 1 -name '*.cpp' ! -name main.cpp -o -maxdepth 1 -name '*.h' | sort)
+if [ -n "$loose" ]; then
+  echo "FAIL: sources in app/ outside its rooms:" >&2
+  echo "$loose" >&2
+  status=1
+fi
+room_of() { for r in desktop dialogs panels window; do [ -f "app/$r/$1" ] && echo "$r" && return; done; return 0; }
+allowed() { # may room $1 include from room $2?
+  case "$1:$2" in
+    desktop:desktop | dialogs:dialogs | dialogs:desktop | panels:panels | panels:desktop) return 0 ;;
+    window:*) return 0 ;;
+  esac
+  return 1
+}
+for room in desktop dialogs panels window; do
+  [ -f "app/$room/CMakeLists.txt" ] || { echo "FAIL: app/$room is not a library" >&2; status=1; }
+  for f in app/$room/*.cpp app/$room/*.h; do
+    for h in $(sed -n 's/^#include "\([^"]*\)".*/\1/p' "$f"); do
+      to=$(room_of "$h")
+      if [ -n "$to" ] && ! allowed "$room" "$to"; then
+        echo "FAIL: $f includes $h from app/$to, above it" >&2
+        status=1
+      fi
+    done
+  done
+done
+
+# The main window's public slots are the system's own names; the rest are private or the parts'.
+named=' OnExit Exit LoadProfilePopup ShowRecitor About Help ChangeLang SetSura Msg GetSuras GetAllDats
+  LoadReciteINI LoadRecitor UpdateRecitor ActivateSura SetArabic ToggleEnglish SetTitle SeePic ToggleArabic Play
+  PlayAya NextAya PrevAya StopAya SetRepeat SetPause SetMinMax SetRange SetMin SetMax SetLoop SetStack
+  SetSingleAya StackStat StackDesc StackDone SlideChange EndOfSura BeginOfSura SetCurAyaPos AyaJump
+  SetStartAyaPos SetEndAyaPos StartAyaChange EndAyaChange PlayRSingleAya StopSingleAya PrevSingleAya
+  NextSingleAya SingleSetMaxLen ShowConfig UpdatePrefs SaveProfile LoadProfile NewProfile HeartProgress ShowAya '
+slots=$(awk '/^  public slots:/ { on = 1; next } /^  [a-z]+( [a-z]+)?:$/ { on = 0 } on' app/window/varn.h |
+  sed -n 's/^    [^/(]*[ *&]\([A-Z][A-Za-z]*\)(.*/\1/p')
+for slot in $slots; do
+  case "$named" in *" $slot "* | *" $slot"$'\n'*) ;; *)
+    echo "FAIL: Varn's public slot $slot is none of the system's own: make it private or the part's" >&2
+    status=1 ;;
+  esac
+done
+empty=$(awk '/^  public slots:/ { on = 1; next } /^  [a-z]+( [a-z]+)?:$/ { on = 0 } on && /\) *\{ *\}/' app/window/varn.h)
+if [ -n "$empty" ]; then
+  echo "FAIL: Varn's slots with empty bodies:" >&2
+  echo "$empty" >&2
+  status=1
+fi
+
 # An OpenAL call is checked when AL_CHECK( or ALC_CHECK( opens on its line or ends the line before.
 unchecked=$(for f in sound/*.cpp sound/*.h; do
   case "$f" in */al_check.*) continue ;; esac

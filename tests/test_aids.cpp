@@ -102,16 +102,16 @@ class TestAids : public QObject
             window.SetArabic("114.001");
             ViewAction(window, "Hide the aya")->trigger();
             ViewAction(window, "Hide the translation")->trigger();
-            QCOMPARE(window.W().ayaView->Hidden(), 1.0);
-            QVERIFY(window.W().textPanel->toPlainText().contains("Hidden"));
+            QCOMPARE(fixtures::C(window).ayaView->Hidden(), 1.0);
+            QVERIFY(fixtures::C(window).textPanel->toPlainText().contains("Hidden"));
             ViewAction(window, "Reveal")->trigger();
-            QVERIFY(qAbs(window.W().ayaView->Hidden() - 0.8) < 1e-9);
-            QTest::mouseClick(window.W().ayaView->viewport(), Qt::LeftButton); // all of it
-            QCOMPARE(window.W().ayaView->Hidden(), 0.0);
-            QVERIFY(window.W().textPanel->toPlainText().contains("Translation of 114.001"));
+            QVERIFY(qAbs(fixtures::C(window).ayaView->Hidden() - 0.8) < 1e-9);
+            QTest::mouseClick(fixtures::C(window).ayaView->viewport(), Qt::LeftButton); // all of it
+            QCOMPARE(fixtures::C(window).ayaView->Hidden(), 0.0);
+            QVERIFY(fixtures::C(window).textPanel->toPlainText().contains("Translation of 114.001"));
             QVERIFY(ws.drags.empty());   // that click revealed; it started no drag
             window.SetArabic("114.002"); // the next aya starts hidden again
-            QCOMPARE(window.W().ayaView->Hidden(), 1.0);
+            QCOMPARE(fixtures::C(window).ayaView->Hidden(), 1.0);
             QCOMPARE(ws.Read("profiles/Amina.aids"),
                      QByteArray("varnel-aids 1\nhide-aya 1\nhide-translation 1\ntest-me 0\n"));
             window.SaveProfile(); // the profile keeps its own bytes; the aids live beside it
@@ -122,7 +122,7 @@ class TestAids : public QObject
             Varn again;
             again.LoadProfile("Amina");
             QVERIFY(ViewAction(again, "Hide the aya")->isChecked());
-            QCOMPARE(again.W().ayaView->Hidden(), 1.0);
+            QCOMPARE(fixtures::C(again).ayaView->Hidden(), 1.0);
             QVERIFY(ws.messages.isEmpty());
         }
         // A damaged file is told once and kept as a .bak; the aids start switched off.
@@ -143,17 +143,17 @@ class TestAids : public QObject
         ws.Write("config.ini", "0\n");
         Varn window;
         window.NewProfile("Bilal");
-        window.W().testMeCheck->setChecked(true);
-        window.W().pauseSpin->setValue(1);
-        window.W().playButton->click();
+        fixtures::C(window).testMeCheck->setChecked(true);
+        fixtures::C(window).pauseSpin->setValue(1);
+        fixtures::C(window).playButton->click();
         QVERIFY(fixtures::WaitFor([&] { return window.Session()->Pausing(); }, 3000));
-        QCOMPARE(window.W().ayaView->Hidden(), 1.0);
-        QVERIFY(window.W().textPanel->toPlainText().contains("Hidden"));
-        QVERIFY(window.W().statusLine->text().contains("pause 1 s"));
+        QCOMPARE(fixtures::C(window).ayaView->Hidden(), 1.0);
+        QVERIFY(fixtures::C(window).textPanel->toPlainText().contains("Hidden"));
+        QVERIFY(fixtures::C(window).statusLine->text().contains("pause 1 s"));
         QVERIFY(fixtures::WaitFor([&] { return !window.Session()->Pausing(); }, 3000));
-        QCOMPARE(window.W().ayaView->Hidden(), 0.0);
+        QCOMPARE(fixtures::C(window).ayaView->Hidden(), 0.0);
         window.StopAya();
-        QVERIFY(!window.W().playButton->isDown());
+        QVERIFY(!fixtures::C(window).playButton->isDown());
     }
 
     void pausesThatFitTheAya()
@@ -162,10 +162,10 @@ class TestAids : public QObject
         ws.Pack("quran/s104_s114.dat", 104, 114, 150);
         ws.Write("config.ini", "0\n");
         Varn window;
-        QVERIFY(window.W().pauseFactor->isHidden());
-        window.W().pauseUnit->setCurrentIndex(1);
-        QVERIFY(!window.W().pauseFactor->isHidden());
-        window.W().pauseFactor->setValue(1.5);
+        QVERIFY(fixtures::C(window).pauseFactor->isHidden());
+        fixtures::C(window).pauseUnit->setCurrentIndex(1);
+        QVERIFY(!fixtures::C(window).pauseFactor->isHidden());
+        fixtures::C(window).pauseFactor->setValue(1.5);
         QCOMPARE(window.Session()->PauseFactor(), 1.5);
         QCOMPARE(window.Session()->WholeDrill()->Player()->PauseFactor(), 1.5);
         QSettings settings("varnel.ini", QSettings::IniFormat);
@@ -173,16 +173,16 @@ class TestAids : public QObject
         QCOMPARE(settings.value("pause/factor").toDouble(), 1.5);
         QCOMPARE(ws.Read("config.ini"), QByteArray("0\n"));
         Varn again; // remembered by the working folder
-        QCOMPARE(again.W().pauseUnit->currentIndex(), 1);
+        QCOMPARE(fixtures::C(again).pauseUnit->currentIndex(), 1);
         QCOMPARE(again.Session()->PauseFactor(), 1.5);
-        again.W().pauseUnit->setCurrentIndex(0);
+        fixtures::C(again).pauseUnit->setCurrentIndex(0);
         QCOMPARE(again.Session()->PauseFactor(), 0.0);
 
         // Speed: ] and [ step it by 0.05; every drill plays at it; the working folder keeps it.
         ViewAction(again, "Faster")->trigger();
         ViewAction(again, "Faster")->trigger();
         ViewAction(again, "Slower")->trigger();
-        QCOMPARE(again.W().speedSpin->value(), 1.05);
+        QCOMPARE(fixtures::C(again).speedSpin->value(), 1.05);
         QCOMPARE(again.Session()->WholeDrill()->Player()->Speed(), 1.05);
         QCOMPARE(again.Session()->SingleDrill()->Player()->Speed(), 1.05);
         QCOMPARE(QSettings("varnel.ini", QSettings::IniFormat).value("sound/speed").toDouble(), 1.05);
@@ -198,23 +198,27 @@ class TestAids : public QObject
         ws.Write("config.ini", "0\n");
         Varn window;
         window.NewProfile("Zaid");
-        window.W().repeatSpin->setValue(2);
-        window.W().playButton->click();
-        QCOMPARE(window.W().statusLine->text(), QString::fromUtf8("Aya 1 of 6 · repetition 1 of 2"));
-        QVERIFY(window.W().playButton->isDown());
-        QCOMPARE(window.W().playButton->accessibleDescription(), QString("Playing"));
-        QCOMPARE(window.W().statusLine->accessibleDescription(), window.W().statusLine->text());
+        fixtures::C(window).repeatSpin->setValue(2);
+        fixtures::C(window).playButton->click();
+        QCOMPARE(fixtures::C(window).statusLine->text(), QString::fromUtf8("Aya 1 of 6 · repetition 1 of 2"));
+        QVERIFY(fixtures::C(window).playButton->isDown());
+        QCOMPARE(fixtures::C(window).playButton->accessibleDescription(), QString("Playing"));
+        QCOMPARE(fixtures::C(window).statusLine->accessibleDescription(),
+                 fixtures::C(window).statusLine->text());
         window.StopAya();
-        QCOMPARE(window.W().statusLine->text(), QString("Aya 1 of 6"));
-        window.W().stackCheck->setChecked(true);
-        window.W().playButton->click();
-        QVERIFY(window.W().statusLine->text().startsWith(QString::fromUtf8("Stack 1-1, pass 1 · aya 1")));
+        QCOMPARE(fixtures::C(window).statusLine->text(), QString("Aya 1 of 6"));
+        fixtures::C(window).stackCheck->setChecked(true);
+        fixtures::C(window).playButton->click();
+        QVERIFY(fixtures::C(window).statusLine->text().startsWith(
+            QString::fromUtf8("Stack 1-1, pass 1 · aya 1")));
         window.StopAya();
-        window.W().stackCheck->setChecked(false);
-        window.W().singleCheck->setChecked(true);
-        window.Session()->SetPart(500, 1500);
-        window.UpdateStatusLine();
-        QCOMPARE(window.W().statusLine->text(), QString::fromUtf8("Aya 1 of 6 · part from 0.50 to 1.50 s"));
+        fixtures::C(window).stackCheck->setChecked(false);
+        fixtures::C(window).singleCheck->setChecked(true);
+        // The part set in the single-aya bar's boxes shows at once.
+        fixtures::C(window).endSpin->setValue(250);
+        fixtures::C(window).startSpin->setValue(100);
+        QCOMPARE(fixtures::C(window).statusLine->text(),
+                 QString::fromUtf8("Aya 1 of 6 · part from 0.10 to 0.25 s"));
         QVERIFY(window.statusBar()->currentMessage().isEmpty());
     }
 
@@ -234,19 +238,19 @@ class TestAids : public QObject
             Varn window;
             // Every forced page keeps readable text on a dark desktop: the red panel, the title, the white
             // page.
-            QVERIFY(Readable(window.W().textPanel, QPalette::Base, QPalette::Text));
-            QVERIFY(Readable(window.W().title, QPalette::Window, QPalette::WindowText));
+            QVERIFY(Readable(fixtures::C(window).textPanel, QPalette::Base, QPalette::Text));
+            QVERIFY(Readable(fixtures::C(window).title, QPalette::Window, QPalette::WindowText));
             window.NewProfile("Night");
             window.SetArabic("114.001");
-            QVERIFY(Readable(window.W().textPanel, QPalette::Base, QPalette::Text));
-            QCOMPARE(window.W().textPanel->palette().color(QPalette::Base), QColor(Qt::white));
+            QVERIFY(Readable(fixtures::C(window).textPanel, QPalette::Base, QPalette::Text));
+            QCOMPARE(fixtures::C(window).textPanel->palette().color(QPalette::Base), QColor(Qt::white));
 
-            const QImage day = window.W().ayaView->pixmap().toImage();
+            const QImage day = fixtures::C(window).ayaView->pixmap().toImage();
             ViewAction(window, "&Night Reading")->trigger();
-            QVERIFY(Luminance(window.W().textPanel->palette().color(QPalette::Base)) < 0.2);
-            QVERIFY(Readable(window.W().textPanel, QPalette::Base, QPalette::Text));
-            QVERIFY(Readable(window.W().title, QPalette::Window, QPalette::WindowText));
-            const QImage night = window.W().ayaView->pixmap().toImage();
+            QVERIFY(Luminance(fixtures::C(window).textPanel->palette().color(QPalette::Base)) < 0.2);
+            QVERIFY(Readable(fixtures::C(window).textPanel, QPalette::Base, QPalette::Text));
+            QVERIFY(Readable(fixtures::C(window).title, QPalette::Window, QPalette::WindowText));
+            const QImage night = fixtures::C(window).ayaView->pixmap().toImage();
             QCOMPARE(night.size(), day.size());
             QVERIFY(!day.isNull());
             const QPoint middle(day.width() / 2, day.height() / 2);
@@ -264,19 +268,19 @@ class TestAids : public QObject
         ws.Write("config.ini", "0\n");
         Varn window;
         window.NewProfile("Zoom");
-        window.W().ayaView->resize(900, 300);
+        fixtures::C(window).ayaView->resize(900, 300);
         window.SetArabic("114.001");
-        const int width = window.W().ayaView->pixmap().width();
+        const int width = fixtures::C(window).ayaView->pixmap().width();
         QVERIFY(width > 0);
         QWheelEvent wheel(QPointF(20, 20), QPointF(20, 20), QPoint(), QPoint(0, 120), Qt::NoButton,
                           Qt::ControlModifier, Qt::NoScrollPhase, false);
-        QCoreApplication::sendEvent(window.W().ayaView->viewport(), &wheel);
-        QCOMPARE(window.W().ayaView->ReaderZoom(), 1.25);
-        QCOMPARE(window.W().ayaView->pixmap().width(), int(std::lround(width * 1.25)));
+        QCoreApplication::sendEvent(fixtures::C(window).ayaView->viewport(), &wheel);
+        QCOMPARE(fixtures::C(window).ayaView->ReaderZoom(), 1.25);
+        QCOMPARE(fixtures::C(window).ayaView->pixmap().width(), int(std::lround(width * 1.25)));
         ViewAction(window, "Fit to Width")->trigger();
-        QCOMPARE(window.W().ayaView->pixmap().width(), 900 - Aya::kFitMargin);
+        QCOMPARE(fixtures::C(window).ayaView->pixmap().width(), 900 - Aya::kFitMargin);
         ViewAction(window, "Zoom In")->trigger();
-        QVERIFY(window.W().ayaView->ReaderZoom() > 1.25);
+        QVERIFY(fixtures::C(window).ayaView->ReaderZoom() > 1.25);
         QVERIFY(QSettings("varnel.ini", QSettings::IniFormat).value("view/zoom").toDouble() > 1.25);
     }
 
@@ -289,7 +293,7 @@ class TestAids : public QObject
             ws.Pack("quran/s104_s114.dat", 104, 114, 150);
             QVERIFY(::mkfifo("varnel.ini", 0600) == 0);
             Varn window;
-            window.W().speedSpin->setValue(0.8);
+            fixtures::C(window).speedSpin->setValue(0.8);
             QVERIFY(IsReadableRegularFile("varnel.ini"));
             QVERIFY(ws.Read("varnel.ini").contains("speed=0.8"));
             QVERIFY(ws.messages.isEmpty());
@@ -298,7 +302,7 @@ class TestAids : public QObject
         ws.Pack("quran/s104_s114.dat", 104, 114, 150);
         QVERIFY(QDir().mkdir("varnel.ini"));
         Varn window;
-        window.W().speedSpin->setValue(0.8);
+        fixtures::C(window).speedSpin->setValue(0.8);
         ViewAction(window, "&Night Reading")->trigger();
         QCOMPARE(ws.messages.size(), 1);
         QVERIFY(ws.messages[0].contains("could not be saved in varnel.ini"));
@@ -315,18 +319,19 @@ class TestAids : public QObject
         window.NewProfile("Menus");
         fixtures::ShowActive(window);
         QStringList top;
-        for (QAction* a : window.W().view->actions())
+        for (QAction* a : fixtures::C(window).view->actions())
             top << a->text();
         QVERIFY2(!top.contains("Hide the aya") && !top.contains("Hide the translation") &&
                      top.contains("&Practice"),
                  qPrintable(top.join('|')));
         QStringList practice;
-        for (QAction* a : window.W().practice->actions())
+        for (QAction* a : fixtures::C(window).practice->actions())
             if (!a->isSeparator())
                 practice << a->text();
-        QCOMPARE(practice, QStringList({"Hide the aya", "Hide the translation", "Reveal", "Slower", "Faster",
-                                        "Snap the Part to Words", "Add Passage to Heart", "Record My Recitation", "Play Mine",
-                                        "Compare with the Reciter", "Check My Recitation"}));
+        QCOMPARE(practice,
+                 QStringList({"Hide the aya", "Hide the translation", "Reveal", "Slower", "Faster",
+                              "Snap the Part to Words", "Add Passage to Heart", "Record My Recitation",
+                              "Play Mine", "Compare with the Reciter", "Check My Recitation"}));
         // Each keeps its key for the whole window, wherever its menu is.
         for (const char* name : {"Hide the aya", "Reveal", "Slower", "Faster", "Record My Recitation"}) {
             QAction* a = ViewAction(window, name);
@@ -334,7 +339,7 @@ class TestAids : public QObject
             QVERIFY(a->associatedObjects().contains(&window));
         }
         ViewAction(window, "Faster")->trigger();
-        QCOMPARE(window.W().speedSpin->value(), 1.05);
+        QCOMPARE(fixtures::C(window).speedSpin->value(), 1.05);
     }
 
     // After every zoom step, fit and new aya, the line of text stays in view, even when it lies low in
@@ -356,7 +361,7 @@ class TestAids : public QObject
         window.NewProfile("Zoom");
         window.resize(1000, 700);
         fixtures::ShowActive(window);
-        Aya* view = window.W().ayaView;
+        Aya* view = fixtures::C(window).ayaView;
         auto lineInView = [view] {
             const double h = view->contentsSize().height();
             const int top = view->verticalScrollBar()->value(), seen = view->viewport()->height();
@@ -391,10 +396,10 @@ class TestAids : public QObject
                                        {{"114.001.png", png}, {"114.001.eng", "x"}}));
         Varn window;
         window.NewProfile("Sharp");
-        window.W().ayaView->resize(900, 300);
+        fixtures::C(window).ayaView->resize(900, 300);
         window.SetArabic("114.001");
-        QCOMPARE(window.W().ayaView->pixmap().deviceIndependentSize().toSize(), QSize(400, 60));
-        QCOMPARE(window.W().ayaView->contentsSize(), QSize(400, 60));
+        QCOMPARE(fixtures::C(window).ayaView->pixmap().deviceIndependentSize().toSize(), QSize(400, 60));
+        QCOMPARE(fixtures::C(window).ayaView->contentsSize(), QSize(400, 60));
     }
 };
 

@@ -65,7 +65,7 @@ class TestImportWindow : public QObject
         AyaPlayer* player = window.Session()->WholeDrill()->Player();
         QVERIFY(std::abs(player->GetLength("108.001.ogg") - 150) < 30);
 
-        MenuItem(window.W().file, "&Import Recordings...")->trigger();
+        MenuItem(fixtures::C(window).file, "&Import Recordings...")->trigger();
         ImportDialog* dialog = window.Dialogs()->Import();
         QVERIFY(dialog && dialog->isVisible());
         dialog->F().audio->setText(ws.Path("voice"));
@@ -85,13 +85,13 @@ class TestImportWindow : public QObject
         QCOMPARE(ws.Read("recite.ini"), QByteArray("s104_s114.dat\tMyVoice\n"));
         QVERIFY(std::abs(window.Session()->WholeDrill()->Player()->GetLength("108.001.ogg") - 700) < 30);
         QVERIFY(std::abs(window.Session()->WholeDrill()->Player()->GetLength("108.002.ogg") - 150) < 30);
-        QCOMPARE(window.W().chooser->currentText(), QString("108. Al-Kauther"));
+        QCOMPARE(fixtures::C(window).chooser->currentText(), QString("108. Al-Kauther"));
         SelectRecitor* recitor = window.RecitorDialog();
         QCOMPARE(recitor->Choosers().size(), size_t(1));
         QCOMPARE(recitor->Choosers()[0]->currentText(), QString("MyVoice"));
 
         // Installed Packs lists both copies, the chosen one marked; the learner's recitation can go.
-        MenuItem(window.W().recitor, "&Installed Packs...")->trigger();
+        MenuItem(fixtures::C(window).recitor, "&Installed Packs...")->trigger();
         InstalledPacks* installed = window.Dialogs()->Installed();
         QTreeWidget* list = installed->List();
         QCOMPARE(list->topLevelItemCount(), 2);

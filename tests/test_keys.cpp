@@ -42,7 +42,7 @@ class TestKeys : public QObject
         Varn window;
         ShowActive(window);
         Choose(window, "108. Al-Kauther");
-        window.W().ayaView->setFocus();
+        fixtures::C(window).ayaView->setFocus();
         QVERIFY(window.Session()->WholeDrill()->Player()->Busy());
         QTest::keyClick(&window, Qt::Key_Space);
         QVERIFY(!window.Session()->WholeDrill()->Player()->Busy());
@@ -54,7 +54,7 @@ class TestKeys : public QObject
         QCOMPARE(window.CurrentKey(), std::string("108.001"));
         window.StopAya();
 
-        window.W().singleCheck->setChecked(true);
+        fixtures::C(window).singleCheck->setChecked(true);
         QTest::keyClick(&window, Qt::Key_Right);
         QCOMPARE(window.CurrentKey(), std::string("108.002"));
         QTest::keyClick(&window, Qt::Key_Space);
@@ -86,86 +86,87 @@ class TestKeys : public QObject
         };
 
         // Space ticks a focused check box and leaves the recitation alone.
-        press(window.W().loopCheck, Qt::Key_Space);
-        QVERIFY(window.W().loopCheck->isChecked());
+        press(fixtures::C(window).loopCheck, Qt::Key_Space);
+        QVERIFY(fixtures::C(window).loopCheck->isChecked());
         QVERIFY(player->Busy());
-        window.W().loopCheck->setChecked(false);
+        fixtures::C(window).loopCheck->setChecked(false);
         window.StopAya();
 
         // Space on a focused Stop button presses Stop: it never starts playback.
-        press(window.W().stopButton, Qt::Key_Space);
+        press(fixtures::C(window).stopButton, Qt::Key_Space);
         QVERIFY(!player->Busy());
-        press(window.W().playButton, Qt::Key_Space);
+        press(fixtures::C(window).playButton, Qt::Key_Space);
         QVERIFY(player->Busy());
         // The arrows on a button still move through the sura.
-        press(window.W().playButton, Qt::Key_Right);
+        press(fixtures::C(window).playButton, Qt::Key_Right);
         QCOMPARE(window.CurrentKey(), std::string("108.002"));
         window.StopAya();
 
         // The heart tree keeps the arrows: Right opens a sura, Left folds it; Space plays.
-        window.W().heart->LoadSuras({"105.001", "105.002"}, true);
-        QTreeWidgetItem* sura = window.W().heart->SuraItem("105");
+        fixtures::C(window).heart->LoadSuras({"105.001", "105.002"}, true);
+        QTreeWidgetItem* sura = fixtures::C(window).heart->SuraItem("105");
         QVERIFY(sura);
         sura->setExpanded(false);
-        window.W().heart->setCurrentItem(sura);
-        press(window.W().heart, Qt::Key_Right);
+        fixtures::C(window).heart->setCurrentItem(sura);
+        press(fixtures::C(window).heart, Qt::Key_Right);
         QVERIFY(sura->isExpanded());
-        press(window.W().heart, Qt::Key_Left);
+        press(fixtures::C(window).heart, Qt::Key_Left);
         QVERIFY(!sura->isExpanded());
         QCOMPARE(window.CurrentKey(), std::string("108.002"));
-        press(window.W().heart, Qt::Key_Space);
+        press(fixtures::C(window).heart, Qt::Key_Space);
         QVERIFY(player->Busy());
         window.StopAya();
 
         // A number box keeps the arrows for its caret and Up/Down for its value; Space plays there, and
         // Ctrl+arrows and the media keys work there too.
-        window.W().repeatSpin->setValue(12);
-        press(window.W().repeatSpin, Qt::Key_Right);
+        fixtures::C(window).repeatSpin->setValue(12);
+        press(fixtures::C(window).repeatSpin, Qt::Key_Right);
         QCOMPARE(window.CurrentKey(), std::string("108.002"));
-        press(window.W().repeatSpin, Qt::Key_Space);
+        press(fixtures::C(window).repeatSpin, Qt::Key_Space);
         QVERIFY(player->Busy());
-        QCOMPARE(window.W().repeatSpin->value(), 12);
-        press(window.W().repeatSpin, Qt::Key_Space);
+        QCOMPARE(fixtures::C(window).repeatSpin->value(), 12);
+        press(fixtures::C(window).repeatSpin, Qt::Key_Space);
         QVERIFY(!player->Busy());
-        press(window.W().repeatSpin, Qt::Key_Space, Qt::ControlModifier);
+        press(fixtures::C(window).repeatSpin, Qt::Key_Space, Qt::ControlModifier);
         QVERIFY(player->Busy());
-        press(window.W().repeatSpin, Qt::Key_Right, Qt::ControlModifier);
+        press(fixtures::C(window).repeatSpin, Qt::Key_Right, Qt::ControlModifier);
         QCOMPARE(window.CurrentKey(), std::string("108.003"));
-        press(window.W().repeatSpin, Qt::Key_MediaPrevious);
+        press(fixtures::C(window).repeatSpin, Qt::Key_MediaPrevious);
         QCOMPARE(window.CurrentKey(), std::string("108.002"));
-        press(window.W().repeatSpin, Qt::Key_MediaStop);
+        press(fixtures::C(window).repeatSpin, Qt::Key_MediaStop);
         QVERIFY(!player->Busy());
-        press(window.W().repeatSpin, Qt::Key_MediaStop);
+        press(fixtures::C(window).repeatSpin, Qt::Key_MediaStop);
         QVERIFY(!player->Busy());
-        press(window.W().repeatSpin, Qt::Key_MediaTogglePlayPause);
+        press(fixtures::C(window).repeatSpin, Qt::Key_MediaTogglePlayPause);
         QVERIFY(player->Busy());
-        press(window.W().repeatSpin, Qt::Key_MediaPlay);
+        press(fixtures::C(window).repeatSpin, Qt::Key_MediaPlay);
         QVERIFY(player->Busy());
         window.StopAya();
-        QCOMPARE(window.W().repeatSpin->value(), 12);
-        window.W().repeatSpin->setValue(1);
+        QCOMPARE(fixtures::C(window).repeatSpin->value(), 12);
+        fixtures::C(window).repeatSpin->setValue(1);
 
         // The sura chooser: Space plays, Left and Right move between ayas, its list stays closed.
-        press(window.W().chooser, Qt::Key_Space);
+        press(fixtures::C(window).chooser, Qt::Key_Space);
         QVERIFY(player->Busy());
-        QVERIFY(!window.W().chooser->view()->isVisible());
-        press(window.W().chooser, Qt::Key_Right);
+        QVERIFY(!fixtures::C(window).chooser->view()->isVisible());
+        press(fixtures::C(window).chooser, Qt::Key_Right);
         QCOMPARE(window.CurrentKey(), std::string("108.003"));
-        press(window.W().chooser, Qt::Key_Space);
+        press(fixtures::C(window).chooser, Qt::Key_Space);
         QVERIFY(!player->Busy());
-        QCOMPARE(window.W().chooser->currentText(), QString("108. Al-Kauther"));
+        QCOMPARE(fixtures::C(window).chooser->currentText(), QString("108. Al-Kauther"));
 
         // A click on a playback button or a check box leaves the keyboard where it was.
-        window.W().ayaView->setFocus();
-        QTest::mouseClick(window.W().playButton, Qt::LeftButton);
-        QTest::mouseClick(window.W().loopCheck, Qt::LeftButton);
-        QCOMPARE(QApplication::focusWidget(), window.W().ayaView);
-        QTest::keyClick(window.W().ayaView, Qt::Key_Space);
+        fixtures::C(window).ayaView->setFocus();
+        QTest::mouseClick(fixtures::C(window).playButton, Qt::LeftButton);
+        QTest::mouseClick(fixtures::C(window).loopCheck, Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), fixtures::C(window).ayaView);
+        QTest::keyClick(fixtures::C(window).ayaView, Qt::Key_Space);
         QVERIFY(!player->Busy());
-        window.W().loopCheck->setChecked(false);
+        fixtures::C(window).loopCheck->setChecked(false);
         // Tab still reaches them.
-        for (QWidget* w : std::initializer_list<QWidget*>{window.W().playButton, window.W().stopButton,
-                                                          window.W().loopCheck, window.W().singlePlay})
+        for (QWidget* w :
+             std::initializer_list<QWidget*>{fixtures::C(window).playButton, fixtures::C(window).stopButton,
+                                             fixtures::C(window).loopCheck, fixtures::C(window).singlePlay})
             QVERIFY(w->focusPolicy() & Qt::TabFocus);
         QVERIFY(ws.messages.isEmpty());
     }
@@ -191,24 +192,24 @@ class TestKeys : public QObject
             a->actionInterface()->doAction(actions.first());
             QTest::qWait(250); // a pressed button clicks after its short animation
         };
-        press(window.W().playButton);
+        press(fixtures::C(window).playButton);
         QVERIFY(player->Busy());
-        QVERIFY(window.W().playButton->isDown());
-        QCOMPARE(window.W().playButton->accessibleDescription(), QString("Playing"));
-        press(window.W().playButton); // pressed again while playing: the aya starts again
+        QVERIFY(fixtures::C(window).playButton->isDown());
+        QCOMPARE(fixtures::C(window).playButton->accessibleDescription(), QString("Playing"));
+        press(fixtures::C(window).playButton); // pressed again while playing: the aya starts again
         QVERIFY(player->Busy());
-        press(window.W().nextButton);
+        press(fixtures::C(window).nextButton);
         QCOMPARE(window.CurrentKey(), std::string("108.002"));
-        press(window.W().stopButton);
+        press(fixtures::C(window).stopButton);
         QVERIFY(!player->Busy());
-        QVERIFY(!window.W().playButton->isDown());
+        QVERIFY(!fixtures::C(window).playButton->isDown());
 
-        window.W().singleCheck->setChecked(true);
-        press(window.W().singlePlay);
+        fixtures::C(window).singleCheck->setChecked(true);
+        press(fixtures::C(window).singlePlay);
         QVERIFY(window.Session()->SingleDrill()->Player()->Busy());
-        press(window.W().singleStop);
+        press(fixtures::C(window).singleStop);
         QVERIFY(!window.Session()->SingleDrill()->Player()->Busy());
-        window.W().singleCheck->setChecked(false);
+        fixtures::C(window).singleCheck->setChecked(false);
 
         for (QWidget* w : window.findChildren<QWidget*>()) {
             if (w->focusPolicy() == Qt::NoFocus || !w->isVisibleTo(&window) || qobject_cast<QMenu*>(w) ||
@@ -217,7 +218,7 @@ class TestKeys : public QObject
             QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
             QVERIFY2(a && !a->text(QAccessible::Name).isEmpty(), w->metaObject()->className());
         }
-        QCOMPARE(QAccessible::queryAccessibleInterface(window.W().heart)->text(QAccessible::Name),
+        QCOMPARE(QAccessible::queryAccessibleInterface(fixtures::C(window).heart)->text(QAccessible::Name),
                  QString("Heart"));
     }
 };

@@ -7,6 +7,7 @@
 #include "pack_dialogs.h"
 #include "varn.h"
 #include "visible_texts.h"
+#include "window_controls.h"
 #include "workspace.h"
 
 #include <QApplication>
@@ -22,7 +23,7 @@ namespace
 // The entry for code in View > Interface Language ("" for System Default).
 QAction* LanguageEntry(Varn& window, const QString& code)
 {
-    for (QAction* a : window.W().view->actions())
+    for (QAction* a : fixtures::C(window).view->actions())
         if (a->menu() && a->menu()->actions().size() == 9)
             for (QAction* item : a->menu()->actions())
                 if (!item->isSeparator() && item->data().toString() == code)
@@ -46,8 +47,8 @@ void OpenDialogs(Varn& window)
 void Furnish(Varn& window)
 {
     window.NewProfile("Amina");
-    window.W().heart->DropText("all.108");
-    window.W().heart->DropText("all.112");
+    fixtures::C(window).heart->DropText("all.108");
+    fixtures::C(window).heart->DropText("all.112");
     OpenDialogs(window);
 }
 
@@ -126,7 +127,7 @@ class TestLanguageSwitch : public QObject
         window.resize(1200, 800);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        const VarnWidgets& w = window.W();
+        const fixtures::Controls w = fixtures::C(window);
         w.recitationDock->close();
         LanguageEntry(window, "ar")->trigger();
         QCOMPARE(window.dockWidgetArea(w.heartDock), Qt::RightDockWidgetArea);

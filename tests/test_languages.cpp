@@ -11,6 +11,7 @@
 #include "review_panel.h"
 #include "varn.h"
 #include "visible_texts.h"
+#include "window_controls.h"
 #include "workspace.h"
 
 #include <QApplication>
@@ -85,8 +86,8 @@ QSet<QString> ShownTexts()
     {
         Varn window;
         window.NewProfile("Amina");
-        window.W().heart->DropText("all.108");
-        window.W().heart->DropText("all.112");
+        fixtures::C(window).heart->DropText("all.108");
+        fixtures::C(window).heart->DropText("all.112");
         window.Dialogs()->ShowRecitor();
         window.Dialogs()->ShowImport();
         window.Dialogs()->ShowInstalled();
@@ -158,7 +159,7 @@ class TestLanguages : public QObject
         ws.Write("config.ini", "0\n");
         Varn window;
         QMenu* menu = nullptr;
-        for (QAction* a : window.W().view->actions())
+        for (QAction* a : fixtures::C(window).view->actions())
             if (a->menu() && a->text() == "Interface &Language")
                 menu = a->menu();
         QVERIFY(menu);
@@ -182,7 +183,7 @@ class TestLanguages : public QObject
         QCOMPARE(ws.Read("config.ini"), QByteArray("0\n"));
         interface_language::Use("en");
         Varn again;
-        for (QAction* a : again.W().view->actions())
+        for (QAction* a : fixtures::C(again).view->actions())
             if (a->menu() && a->text() == "Interface &Language")
                 for (QAction* item : a->menu()->actions())
                     QCOMPARE(item->isChecked(), item->data().toString() == "ar" && !item->isSeparator());
@@ -233,8 +234,8 @@ class TestLanguages : public QObject
         const std::map<QString, std::pair<int, int>> differ = {{"ar", {3, 12}}, {"fr", {1, 2}}};
         if (differ.count(code)) {
             const auto [a, b] = differ.at(code);
-            QVERIFY(translator.translate("QObject", "%1 reviews in %2 weeks", nullptr, a) !=
-                    translator.translate("QObject", "%1 reviews in %2 weeks", nullptr, b));
+            QVERIFY(translator.translate("ReviewCalendar", "%1 reviews in %2 weeks", nullptr, a) !=
+                    translator.translate("ReviewCalendar", "%1 reviews in %2 weeks", nullptr, b));
         }
 
         interface_language::Use(code);
@@ -251,18 +252,18 @@ class TestLanguages : public QObject
             for (int k = 0; k < bar.size(); ++k)
                 QVERIFY2(bar[k]->text() != english[k], qPrintable(bar[k]->text()));
             const std::pair<QString, QString> shown[] = {
-                {window.W().playButton->text(), "Play Aya"},
-                {window.W().stopButton->text(), "Stop Playing"},
-                {window.W().compareButton->text(), "Compare"},
-                {window.W().recordButton->accessibleName(), "Record my recitation"},
-                {window.W().speedSpin->toolTip(),
+                {fixtures::C(window).playButton->text(), "Play Aya"},
+                {fixtures::C(window).stopButton->text(), "Stop Playing"},
+                {fixtures::C(window).compareButton->text(), "Compare"},
+                {fixtures::C(window).recordButton->accessibleName(), "Record my recitation"},
+                {fixtures::C(window).speedSpin->toolTip(),
                  "Playback speed; the pitch stays the same ([ slower, ] faster)"},
-                {window.W().testMeCheck->text(), "Test me"}};
+                {fixtures::C(window).testMeCheck->text(), "Test me"}};
             for (const auto& [text, source] : shown)
                 QVERIFY2(!text.isEmpty() && text != source, qPrintable(code + ": " + source));
             // Arabic and Urdu write the suras' names in Arabic script; the others as the table does.
-            const int last = window.W().chooser->count() - 1;
-            QCOMPARE(window.W().chooser->itemText(last).contains(
+            const int last = fixtures::C(window).chooser->count() - 1;
+            QCOMPARE(fixtures::C(window).chooser->itemText(last).contains(
                          QString::fromUtf8("\u0627\u0644\u0646\u0627\u0633")),
                      code == "ar" || code == "ur");
             QCOMPARE(window.layoutDirection(),
@@ -311,8 +312,8 @@ class TestLanguages : public QObject
             ws.Pack("quran/s104_s114.dat", 104, 114);
             Varn window;
             window.NewProfile("Amina");
-            QVERIFY(window.W().heart->DropText("all.108"));
-            QTreeWidgetItem* root = window.W().heart->Root();
+            QVERIFY(fixtures::C(window).heart->DropText("all.108"));
+            QTreeWidgetItem* root = fixtures::C(window).heart->Root();
             QVERIFY2(!root->text(0).contains("Heart") && root->text(0).contains("Amina"),
                      qPrintable(root->text(0)));
             QCOMPARE(Heart::KindOf(root), Heart::Kind::Root);
@@ -323,7 +324,8 @@ class TestLanguages : public QObject
             window.ShowAya(aya);
             QCOMPARE(QString::fromStdString(window.Session()->CurrentAya()), aya->text(0));
             window.StopAya();
-            QVERIFY2(!window.W().title->text().contains("("), qPrintable(window.W().title->text()));
+            QVERIFY2(!fixtures::C(window).title->text().contains("("),
+                     qPrintable(fixtures::C(window).title->text()));
         }
         interface_language::Use("en");
         QCOMPARE(QApplication::layoutDirection(), Qt::LeftToRight);
@@ -366,12 +368,12 @@ class TestLanguages : public QObject
                                            {{"108.001.eng", line.first.toUtf8()}}));
         ws.Pack("quran/s104_s114.dat", 104, 114);
         Varn window;
-        window.SetSura(window.W().chooser->findText("108. Al-Kauther"));
+        window.SetSura(fixtures::C(window).chooser->findText("108. Al-Kauther"));
         window.StopAya();
         for (const auto& [k, line] : lines) {
             window.ChangeLang(k);
             window.SetArabic("108.001");
-            QTextDocument* doc = window.W().textPanel->document();
+            QTextDocument* doc = fixtures::C(window).textPanel->document();
             QVERIFY2(doc->toPlainText().contains(line.first), qPrintable(doc->toPlainText()));
             bool found = false;
             for (QTextBlock block = doc->begin(); block.isValid(); block = block.next())

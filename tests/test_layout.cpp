@@ -124,7 +124,7 @@ class TestLayout : public QObject
         window.NewProfile("Amina");
         fixtures::Choose(window, "114. An-Nas");
         QTest::qWait(20);
-        const Varn::Widgets& w = window.W();
+        const fixtures::Controls w = fixtures::C(window);
 
         // The window is as large as it was placed: no wider or taller than the screen asked.
         const QRect asked =
@@ -190,12 +190,12 @@ class TestLayout : public QObject
         {
             Varn window;
             Place(window, QSize(1280, 1024));
-            window.addDockWidget(Qt::RightDockWidgetArea, window.W().settingsDock);
-            window.W().reviewDock->hide();
-            window.W().innerSplitter->setSizes({420, 120});
-            split = window.W().innerSplitter->sizes();
+            window.addDockWidget(Qt::RightDockWidgetArea, fixtures::C(window).settingsDock);
+            fixtures::C(window).reviewDock->hide();
+            fixtures::C(window).innerSplitter->setSizes({420, 120});
+            split = fixtures::C(window).innerSplitter->sizes();
             // The column dragged thin: it comes back wide enough to read.
-            window.resizeDocks({window.W().heartDock}, {90}, Qt::Horizontal);
+            window.resizeDocks({fixtures::C(window).heartDock}, {90}, Qt::Horizontal);
             window.setGeometry(300, 20, 1200, 1000);
             window.OnExit();
         }
@@ -211,14 +211,14 @@ class TestLayout : public QObject
             QVERIFY(QTest::qWaitForWindowExposed(&window));
             QVERIFY2(small.contains(window.frameGeometry()),
                      qPrintable(fixtures::Described(window.frameGeometry())));
-            QCOMPARE(window.dockWidgetArea(window.W().settingsDock), Qt::RightDockWidgetArea);
+            QCOMPARE(window.dockWidgetArea(fixtures::C(window).settingsDock), Qt::RightDockWidgetArea);
             // Widened towards the floor as far as the other column and the reading area leave room for
             // (about 200 px in this small window), not the 90 px it was dragged to.
-            QVERIFY2(window.W().heartDock->width() >= 200,
-                     qPrintable(QString::number(window.W().heartDock->width())));
-            QVERIFY(window.W().reviewDock->isHidden());
-            QVERIFY(!window.Layout()->ReviewPanelAction()->isChecked());
-            const QList<int> now = window.W().innerSplitter->sizes();
+            QVERIFY2(fixtures::C(window).heartDock->width() >= 200,
+                     qPrintable(QString::number(fixtures::C(window).heartDock->width())));
+            QVERIFY(fixtures::C(window).reviewDock->isHidden());
+            QVERIFY(!window.findChild<WindowActions*>()->reviewPanel->isChecked());
+            const QList<int> now = fixtures::C(window).innerSplitter->sizes();
             QVERIFY2(now[0] > 2 * now[1], qPrintable(QString("%1 %2").arg(now[0]).arg(now[1])));
         }
         // A damaged saved layout is no layout: the default stands.
@@ -226,8 +226,8 @@ class TestLayout : public QObject
         Varn window;
         QVERIFY(!window.Layout()->RestoreGeometry(QRect(0, 0, 1280, 1024)));
         Place(window, QSize(1280, 1024));
-        QCOMPARE(window.dockWidgetArea(window.W().settingsDock), Qt::LeftDockWidgetArea);
-        QVERIFY(window.W().reviewDock->isVisibleTo(&window));
+        QCOMPARE(window.dockWidgetArea(fixtures::C(window).settingsDock), Qt::LeftDockWidgetArea);
+        QVERIFY(fixtures::C(window).reviewDock->isVisibleTo(&window));
     }
 
     void fitToScreen_data()
@@ -262,7 +262,7 @@ class TestLayout : public QObject
         ws.Pack("quran/s104_s114.dat", 104, 114);
         Varn window;
         Place(window, QSize(1280, 1024));
-        const Varn::Widgets& w = window.W();
+        const fixtures::Controls w = fixtures::C(window);
         QStringList texts;
         for (QAction* a : w.view->actions())
             texts << a->text();
@@ -323,7 +323,7 @@ class TestLayout : public QObject
         Place(window, QSize(1280, 1024));
         QApplication::setActiveWindow(&window);
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        window.W().playButton->setFocus(Qt::TabFocusReason);
+        fixtures::C(window).playButton->setFocus(Qt::TabFocusReason);
         QSet<QWidget*> reached;
         for (int step = 0; step < 120; ++step) {
             QTest::keyClick(QApplication::focusWidget(), step % 7 == 6 ? Qt::Key_Backtab : Qt::Key_Tab);
@@ -334,16 +334,18 @@ class TestLayout : public QObject
             reached << focused;
         }
         // The settings' controls and the heart are among them.
-        for (QWidget* control : std::initializer_list<QWidget*>{window.W().repeatSpin, window.W().loopCheck,
-                                                                window.W().speedSpin, window.W().heart})
+        for (QWidget* control :
+             std::initializer_list<QWidget*>{fixtures::C(window).repeatSpin, fixtures::C(window).loopCheck,
+                                             fixtures::C(window).speedSpin, fixtures::C(window).heart})
             QVERIFY2(reached.contains(control), qPrintable(control->accessibleName()));
         // A screen reader is told that a panel behind another's tab is out of sight, until it comes forward.
         auto invisible = [](QWidget* w) {
             return QAccessible::queryAccessibleInterface(w)->state().invisible;
         };
-        QVERIFY(invisible(window.W().compareButton) && !invisible(window.W().heart));
-        window.Layout()->ReviewPanelAction()->trigger(); // behind: it comes forward
-        QTRY_VERIFY(!invisible(window.W().reviewDock->widget()) && invisible(window.W().heart));
+        QVERIFY(invisible(fixtures::C(window).compareButton) && !invisible(fixtures::C(window).heart));
+        window.findChild<WindowActions*>()->reviewPanel->trigger(); // behind: it comes forward
+        QTRY_VERIFY(!invisible(fixtures::C(window).reviewDock->widget()) &&
+                    invisible(fixtures::C(window).heart));
     }
 
     // The user guide names every menu item, so that it cannot fall behind what the menus offer.
@@ -364,15 +366,16 @@ class TestLayout : public QObject
                 QString words = a->text();
                 words.remove('&').remove("...");
                 // The language items are the packs' and the system's own names, not words of ours.
-                if (menu == window.W().language || menu->title().remove('&') == "Interface Language")
+                if (menu == fixtures::C(window).language || menu->title().remove('&') == "Interface Language")
                     continue;
                 if (!words.isEmpty() && !text.contains(words, Qt::CaseInsensitive))
                     missing << words;
             }
         };
-        for (const QMenu* menu :
-             {static_cast<const QMenu*>(window.W().file), static_cast<const QMenu*>(window.W().view),
-              static_cast<const QMenu*>(window.W().recitor), static_cast<const QMenu*>(window.W().help)})
+        for (const QMenu* menu : {static_cast<const QMenu*>(fixtures::C(window).file),
+                                  static_cast<const QMenu*>(fixtures::C(window).view),
+                                  static_cast<const QMenu*>(fixtures::C(window).recitor),
+                                  static_cast<const QMenu*>(fixtures::C(window).help)})
             walk(menu);
         QVERIFY2(missing.isEmpty(), qPrintable(missing.join(" | ")));
     }
@@ -414,7 +417,7 @@ class TestLayout : public QObject
         window.NewProfile("Amina");
         fixtures::Choose(window, "114. An-Nas");
         window.SetArabic("114.001");
-        Aya* view = window.W().ayaView;
+        Aya* view = fixtures::C(window).ayaView;
         const int before = view->contentsSize().width();
         fixtures::ViewAction(window, "Fit to Width")->trigger();
         QVERIFY(view->contentsSize().width() > before); // grown
@@ -437,7 +440,7 @@ class TestLayout : public QObject
             window.NewProfile("Amina");
             window.ToggleEnglish(1); // the transliteration too
             window.SetArabic("114.001");
-            QTextBrowser* panel = window.W().textPanel;
+            QTextBrowser* panel = fixtures::C(window).textPanel;
             QVERIFY(panel->isVisible());
             QTextDocument* doc = panel->document();
             auto lineHeight = [doc](const QString& startsWith) {
@@ -472,7 +475,7 @@ class TestLayout : public QObject
         ws.Pack("quran/s104_s114.dat", 104, 114);
         Varn window;
         Place(window, QSize(1280, 1024));
-        const Varn::Widgets& w = window.W();
+        const fixtures::Controls w = fixtures::C(window);
         w.recitationDock->raise();
         QVERIFY(QTest::qWaitFor([&] { return OnScreen(w.recordButton); }, 1000));
         auto places = [&] {

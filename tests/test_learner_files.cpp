@@ -8,6 +8,7 @@
 #include "profile_file.h"
 #include "recitation_session.h"
 #include "varn.h"
+#include "window_controls.h"
 #include "workspace.h"
 
 #include <QDateTime>
@@ -64,7 +65,7 @@ class TestLearnerFiles : public QObject
         // Leaving Amina for Bilal: Amina's file is written and her lock released.
         Varn window;
         window.LoadProfile("Amina");
-        window.W().heart->DropText("all.112");
+        fixtures::C(window).heart->DropText("all.112");
         QFile::remove(ws.Path("profiles/Amina.varn"));
         window.NewProfile("Bilal");
         QVERIFY(QFile::exists(ws.Path("profiles/Amina.varn")));
@@ -119,16 +120,16 @@ class TestLearnerFiles : public QObject
         window.LoadProfile("Amina");
         QCOMPARE(window.CurrentKey(), std::string("112.001"));
         ws.messages.clear();
-        window.W().playMineButton->click();
+        fixtures::C(window).playMineButton->click();
         QTRY_COMPARE(ws.messages.size(), 1);
         QVERIFY2(ws.messages[0].contains("112:1") && ws.messages[0].contains("not a file that can be read"),
                  qPrintable(ws.messages[0]));
-        window.W().playMineButton->click();
+        fixtures::C(window).playMineButton->click();
         QTest::qWait(50);
         QCOMPARE(ws.messages.size(), 1); // told once
         window.StopAya();
         window.Session()->CueAya(112, 2);
-        window.W().playMineButton->click();
+        fixtures::C(window).playMineButton->click();
         QTRY_COMPARE(ws.messages.size(), 2);
         QVERIFY2(ws.messages[1].contains("112:2") && ws.messages[1].contains("larger than 32 MB"),
                  qPrintable(ws.messages[1]));
@@ -147,11 +148,11 @@ class TestLearnerFiles : public QObject
         ws.Write("profiles/Amina.varn", SerializeProfile(ProfileData{"Amina", heart, "112.001", true}));
         Varn window;
         window.LoadProfile("Amina");
-        QProgressBar* bar = window.W().heartProgress;
+        QProgressBar* bar = fixtures::C(window).heartProgress;
         QCOMPARE(bar->value(), 2);
         QVERIFY(bar->value() <= bar->maximum());
         QVERIFY2(bar->toolTip().contains("286 more"), qPrintable(bar->toolTip()));
-        window.W().heart->DropText("all.113");
+        fixtures::C(window).heart->DropText("all.113");
         QCOMPARE(bar->value(), 7);
     }
 

@@ -51,7 +51,8 @@ class TestMpris : public QObject
             Varn window;
             window.NewProfile("Amina");
             Mpris mpris(&window, window.Session(), window.Packs());
-            QObject::connect(&mpris, &Mpris::RateRequested, window.W().speedSpin, &QDoubleSpinBox::setValue);
+            QObject::connect(&mpris, &Mpris::RateRequested, fixtures::C(window).speedSpin,
+                             &QDoubleSpinBox::setValue);
             QVERIFY(mpris.Register(bus));
             Mpris second(&window, window.Session(), window.Packs());
             QVERIFY(!second.Register(bus)); // the name is taken
@@ -72,13 +73,13 @@ class TestMpris : public QObject
             // The speed is the rate, within Varnel's range, and a rate set is the Speed box's.
             QCOMPARE(PlayerProperty(bus, "MinimumRate").toDouble(), 0.5);
             QCOMPARE(PlayerProperty(bus, "MaximumRate").toDouble(), 1.5);
-            window.W().speedSpin->setValue(0.75);
+            fixtures::C(window).speedSpin->setValue(0.75);
             QCOMPARE(PlayerProperty(bus, "Rate").toDouble(), 0.75);
             QVERIFY(player.setProperty("Rate", 1.25));
-            QTRY_COMPARE(window.W().speedSpin->value(), 1.25);
+            QTRY_COMPARE(fixtures::C(window).speedSpin->value(), 1.25);
             QCOMPARE(window.Session()->Speed(), 1.25);
             player.setProperty("Rate", 9.0);
-            QTRY_COMPARE(window.W().speedSpin->value(), 1.5);
+            QTRY_COMPARE(fixtures::C(window).speedSpin->value(), 1.5);
             player.call("Next");
             QTRY_COMPARE(window.CurrentKey(), std::string("114.002"));
             player.call("PlayPause");

@@ -32,15 +32,15 @@ namespace
 // reader does.
 void PlayPassage(Varn& window, PassageKind kind, int number)
 {
-    window.W().passageKind->setCurrentIndex(int(kind));
-    window.W().passageNumber->setValue(number);
-    QAccessibleInterface* button = QAccessible::queryAccessibleInterface(window.W().passagePlay);
+    fixtures::C(window).passageKind->setCurrentIndex(int(kind));
+    fixtures::C(window).passageNumber->setValue(number);
+    QAccessibleInterface* button = QAccessible::queryAccessibleInterface(fixtures::C(window).passagePlay);
     QVERIFY(button && button->actionInterface());
     button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     QTest::qWait(200); // a pressed button clicks after its short animation
 }
 
-QString Title(const Varn& window) { return window.W().title->text(); }
+QString Title(const Varn& window) { return fixtures::C(window).title->text(); }
 
 } // namespace
 
@@ -57,13 +57,13 @@ class TestPassages : public QObject
         ws.Pack("quran/s104_s114.dat", 104, 114, 60);
         Varn window;
         window.NewProfile("Sara");
-        QCOMPARE(window.W().passageKind->accessibleName(), QString("Passage kind"));
-        QCOMPARE(window.W().passageNumber->accessibleName(), QString("Passage number"));
+        QCOMPARE(fixtures::C(window).passageKind->accessibleName(), QString("Passage kind"));
+        QCOMPARE(fixtures::C(window).passageNumber->accessibleName(), QString("Passage number"));
         QStringList shown, titles, lines;
         connect(window.Session(), &RecitationSession::AyaShown, [&](AyaRef aya) {
             shown << QString::fromStdString(aya.Key());
             titles << Title(window);
-            lines << window.W().statusLine->text();
+            lines << fixtures::C(window).statusLine->text();
         });
         QSignalSpy finished(window.Session(), &RecitationSession::DrillFinished);
         PlayPassage(window, PassageKind::Page, 602);
@@ -78,12 +78,13 @@ class TestPassages : public QObject
         QVERIFY2(lines[4].startsWith(QString::fromUtf8("Page 602 · aya 5 of 14 (107:1) · repetition 1 of 1")),
                  qPrintable(lines[4]));
         QVERIFY(ws.messages.isEmpty());
-        QCOMPARE(window.W().title->dragText, std::string("page 602"));
+        QCOMPARE(fixtures::C(window).title->dragText, std::string("page 602"));
 
-        fixtures::Choose(window, window.W().chooser->itemText(window.IndexToSura().size() - 1));
+        fixtures::Choose(window,
+                         fixtures::C(window).chooser->itemText(fixtures::C(window).chooser->count() - 1));
         QVERIFY(window.Session()->CurrentPassage().Empty());
         QVERIFY(!Title(window).contains("Page"));
-        QVERIFY(window.W().title->dragText.empty());
+        QVERIFY(fixtures::C(window).title->dragText.empty());
         window.StopAya();
     }
 
@@ -116,8 +117,8 @@ class TestPassages : public QObject
         Varn window;
         window.NewProfile("Sara");
         fixtures::ShowActive(window);
-        window.W().passageKind->setCurrentIndex(int(PassageKind::Hizb));
-        QSpinBox* box = window.W().passageNumber;
+        fixtures::C(window).passageKind->setCurrentIndex(int(PassageKind::Hizb));
+        QSpinBox* box = fixtures::C(window).passageNumber;
         box->setFocus();
         box->selectAll();
         QTest::keyClicks(box, "240");
@@ -144,14 +145,14 @@ class TestPassages : public QObject
         ws.Pack("quran/s104_s114.dat", 104, 114, 60);
         Varn window;
         window.NewProfile("Sara");
-        window.W().passageKind->setCurrentIndex(int(PassageKind::Juz));
-        window.W().passageNumber->setValue(30);
-        window.Passages()->AddToHeartAction()->trigger();
+        fixtures::C(window).passageKind->setCurrentIndex(int(PassageKind::Juz));
+        fixtures::C(window).passageNumber->setValue(30);
+        window.findChild<WindowActions*>()->addPassage->trigger();
         const std::vector<std::string> juz30 = Passage::Make(PassageKind::Juz, 30).Ayas();
-        QCOMPARE(window.W().heart->Count(), int(juz30.size()));
-        QCOMPARE(window.W().juzProgress->Learnt(30), window.W().juzProgress->Size(30));
-        QCOMPARE(window.W().juzProgress->Learnt(29), 0);
-        QVERIFY(window.W().juzProgress->accessibleDescription().contains("1 of 30 juz begun"));
+        QCOMPARE(fixtures::C(window).heart->Count(), int(juz30.size()));
+        QCOMPARE(fixtures::C(window).juzProgress->Learnt(30), fixtures::C(window).juzProgress->Size(30));
+        QCOMPARE(fixtures::C(window).juzProgress->Learnt(29), 0);
+        QVERIFY(fixtures::C(window).juzProgress->accessibleDescription().contains("1 of 30 juz begun"));
         window.SaveProfile();
         ProfileData saved;
         std::string problem;
@@ -164,11 +165,11 @@ class TestPassages : public QObject
         other.NewProfile("Omar");
         PlayPassage(other, PassageKind::Page, 602);
         other.StopAya();
-        QTest::mouseClick(other.W().title, Qt::LeftButton);
+        QTest::mouseClick(fixtures::C(other).title, Qt::LeftButton);
         QCOMPARE(ws.drags.back().text, QString("page 602"));
-        fixtures::Drop(other.W().heart, ws.drags.back().text);
-        QCOMPARE(other.W().heart->Count(), 14);
-        QCOMPARE(other.W().juzProgress->Learnt(30), 14);
+        fixtures::Drop(fixtures::C(other).heart, ws.drags.back().text);
+        QCOMPARE(fixtures::C(other).heart->Count(), 14);
+        QCOMPARE(fixtures::C(other).juzProgress->Learnt(30), 14);
     }
 
     // Reviewing by page: the panel lists pages, and a page item plays its ayas across suras.
@@ -178,21 +179,21 @@ class TestPassages : public QObject
         ws.Pack("quran/s104_s114.dat", 104, 114, 40);
         Varn window;
         window.NewProfile("Sara");
-        QComboBox* unit = window.W().reviewPanel->UnitBox();
+        QComboBox* unit = fixtures::C(window).reviewPanel->UnitBox();
         QCOMPARE(unit->accessibleName(), QString("Review unit"));
         unit->setCurrentIndex(1);
         emit unit->activated(1);
-        window.W().passageKind->setCurrentIndex(int(PassageKind::Page));
-        window.W().passageNumber->setValue(604);
-        window.Passages()->AddToHeartAction()->trigger();
+        fixtures::C(window).passageKind->setCurrentIndex(int(PassageKind::Page));
+        fixtures::C(window).passageNumber->setValue(604);
+        window.findChild<WindowActions*>()->addPassage->trigger();
         QCOMPARE(window.Record().Review().ItemUnit(), ReviewBook::Unit::Page);
         QCOMPARE(int(window.Record().Review().Items().size()), 1);
-        QCOMPARE(window.W().reviewPanel->DueList()->headerItem()->text(0), QString("Page"));
+        QCOMPARE(fixtures::C(window).reviewPanel->DueList()->headerItem()->text(0), QString("Page"));
         QStringList shown;
         connect(window.Session(), &RecitationSession::AyaShown,
                 [&](AyaRef aya) { shown << QString::fromStdString(aya.Key()); });
         QSignalSpy finished(window.Session(), &RecitationSession::ReviewFinished);
-        window.StartReview(112, 1);
+        emit fixtures::C(window).reviewPanel->ReviewRequested(112, 1); // as its Review button asks
         QVERIFY(fixtures::WaitFor([&] { return finished.count() > 0; }, 5000));
         QCOMPARE(shown.mid(0, 15).join(' '), QString::fromStdString([] {
                      std::string all;
@@ -220,8 +221,8 @@ class TestPassages : public QObject
                  qPrintable(QString::number(player->GetLength("108.002.ogg"))));
         QVERIFY(qAbs(player->GetLength("107.001.ogg") - 60) < 40);
         window.SetArabic("108.002");
-        QVERIFY(window.W().textPanel->toPlainText().contains("Translation of 108.002"));
-        QVERIFY(!window.W().ayaView->pixmap().isNull());
+        QVERIFY(fixtures::C(window).textPanel->toPlainText().contains("Translation of 108.002"));
+        QVERIFY(!fixtures::C(window).ayaView->pixmap().isNull());
         QVERIFY(ws.messages.isEmpty());
     }
 
@@ -233,8 +234,8 @@ class TestPassages : public QObject
         {
             Varn window;
             window.NewProfile("Sara");
-            window.W().timesSpin->setValue(2);
-            window.W().loopCheck->setChecked(true);
+            fixtures::C(window).timesSpin->setValue(2);
+            fixtures::C(window).loopCheck->setChecked(true);
             window.StopAya();
             QStringList shown;
             connect(window.Session(), &RecitationSession::AyaShown,
@@ -250,8 +251,8 @@ class TestPassages : public QObject
         }
         Varn again;
         again.LoadProfile("Sara");
-        QCOMPARE(again.W().passageNumber->value(), 604);
-        QCOMPARE(again.W().timesSpin->value(), 2);
+        QCOMPARE(fixtures::C(again).passageNumber->value(), 604);
+        QCOMPARE(fixtures::C(again).timesSpin->value(), 2);
         QCOMPARE(again.Session()->CurrentPassage(), Passage::Make(PassageKind::Page, 604));
         QVERIFY(!again.Session()->Busy());
     }

@@ -97,15 +97,15 @@ class TestProgress : public QObject
         Varn window;
         window.LoadProfile("Quiet");
         QVERIFY(!window.ShowTranslation());
-        QVERIFY(window.W().textPanel->isHidden());
+        QVERIFY(fixtures::C(window).textPanel->isHidden());
         QCOMPARE(window.CurrentKey(), std::string("108.002"));
-        QCOMPARE(window.W().heart->Root()->text(0), QString("Quiet's Heart"));
-        QCOMPARE(window.W().dragLabel->dragText, std::string("all.108"));
-        QCOMPARE(window.W().chooser->currentText(), QString("108. Al-Kauther"));
+        QCOMPARE(fixtures::C(window).heart->Root()->text(0), QString("Quiet's Heart"));
+        QCOMPARE(fixtures::C(window).dragLabel->dragText, std::string("all.108"));
+        QCOMPARE(fixtures::C(window).chooser->currentText(), QString("108. Al-Kauther"));
         QVERIFY(!window.Session()->WholeDrill()->Player()->Busy()); // stopped at the restored aya
         window.LoadProfile("Reader");
         QVERIFY(window.ShowTranslation());
-        QVERIFY(!window.W().textPanel->isHidden());
+        QVERIFY(!fixtures::C(window).textPanel->isHidden());
         QCOMPARE(window.CurrentKey(), std::string("105.003"));
         // Switching saved the first learner.
         ProfileData quiet;
@@ -127,12 +127,12 @@ class TestProgress : public QObject
         QCOMPARE(ws.messages.size(), 1);
         QVERIFY(ws.messages[0].contains("could not be read"));
         QCOMPARE(window.CurrentKey(), std::string("114.001"));
-        QCOMPARE(window.W().heart->Count(), 2);
+        QCOMPARE(fixtures::C(window).heart->Count(), 2);
         QVERIFY(QFile::exists(ws.Path("profiles/Broken.varn.bak")));
         ws.messages.clear();
         window.LoadProfile("Nobody"); // no file at all
         QCOMPARE(window.CurrentKey(), std::string("114.001"));
-        QCOMPARE(window.W().heart->Count(), 0);
+        QCOMPARE(fixtures::C(window).heart->Count(), 0);
     }
 
     // Every name the dialog accepts is listed and loads again; names that could not are refused.
@@ -185,13 +185,13 @@ class TestProgress : public QObject
         QSignalSpy whole(window.Session()->WholeDrill(), &Whole::WholeSuraAya);
         QSignalSpy stack(window.Session()->StackDrill(), &Stack::StackSuraAya);
         window.NewProfile("Amina");
-        window.W().stackCheck->setChecked(true);
+        fixtures::C(window).stackCheck->setChecked(true);
         window.Session()->StackDrill()->Stop();
         window.NewProfile("Bilal");
         QCOMPARE(whole.count() + stack.count(), 0); // not one aya started, not even for a moment
         QCOMPARE(window.CurrentKey(), std::string("114.001"));
-        QCOMPARE(window.W().ayaView->dragText, std::string("114.001"));
-        QVERIFY(!window.W().textPanel->toPlainText().isEmpty());
+        QCOMPARE(fixtures::C(window).ayaView->dragText, std::string("114.001"));
+        QVERIFY(!fixtures::C(window).textPanel->toPlainText().isEmpty());
     }
 
     void profileFolderInTheWay()
@@ -232,7 +232,7 @@ class TestProgress : public QObject
             // Written at once, so that a kill cannot lose the learner's name; the heart is empty.
             QCOMPARE(ws.Read("profiles/Amina.varn"),
                      SerializeProfile(ProfileData{"Amina", {}, "114.001", true}));
-            Drop(window.W().heart, "all.108");
+            Drop(fixtures::C(window).heart, "all.108");
             QVERIFY(
                 fixtures::WaitFor([&] { return ws.Read("profiles/Amina.varn").contains("108.003"); }, 1000));
             const QByteArray autosaved = ws.Read("profiles/Amina.varn");
@@ -263,7 +263,7 @@ class TestProgress : public QObject
         dialog->NameField()->setText("Amina");
         QTest::mouseClick(dialog->CreateButton(), Qt::LeftButton);
         QCOMPARE(window.UserNameNow(), std::string("Amina"));
-        Drop(window.W().heart, "all.108");
+        Drop(fixtures::C(window).heart, "all.108");
         window.SaveProfile();
         const QByteArray kept = ws.Read("profiles/Amina.varn");
         QCOMPARE(kept,
@@ -281,7 +281,7 @@ class TestProgress : public QObject
         QTest::mouseClick(dialog->CreateButton(), Qt::LeftButton);
         SetQuestionAnswer(false);
         QCOMPARE(window.UserNameNow(), std::string("Bilal"));
-        QCOMPARE(window.W().heart->GetAyas(), std::vector<std::string>{"105.001"});
+        QCOMPARE(fixtures::C(window).heart->GetAyas(), std::vector<std::string>{"105.001"});
         window.SaveProfile();
         QCOMPARE(ws.Read("profiles/Amina.varn"), kept);
     }
@@ -295,8 +295,8 @@ class TestProgress : public QObject
             Varn window;
             window.NewProfile("Yusuf");
             window.PlayAya();
-            QVERIFY(!window.W().playButton->isDown());
-            QCOMPARE(window.W().statusLine->text(), QString("No sura pack installed"));
+            QVERIFY(!fixtures::C(window).playButton->isDown());
+            QCOMPARE(fixtures::C(window).statusLine->text(), QString("No sura pack installed"));
             window.SaveProfile();
         }
         ws.Pack("quran/s104_s114.dat", 104, 114);
@@ -352,15 +352,15 @@ class TestProgress : public QObject
         {
             Varn window;
             window.NewProfile("Amina");
-            window.W().repeatSpin->setValue(3);
-            window.W().pauseSpin->setValue(2);
-            window.W().speedSpin->setValue(0.8);
-            window.W().stackCheck->setChecked(true);
+            fixtures::C(window).repeatSpin->setValue(3);
+            fixtures::C(window).pauseSpin->setValue(2);
+            fixtures::C(window).speedSpin->setValue(0.8);
+            fixtures::C(window).stackCheck->setChecked(true);
             window.StopAya();
             window.SaveProfile();
             window.NewProfile("Bilal"); // a new learner starts from the defaults
-            QCOMPARE(window.W().repeatSpin->value(), 1);
-            QVERIFY(!window.W().stackCheck->isChecked());
+            QCOMPARE(fixtures::C(window).repeatSpin->value(), 1);
+            QVERIFY(!fixtures::C(window).stackCheck->isChecked());
             window.SaveProfile();
         }
         const QByteArray profile = ws.Read("profiles/Amina.varn");
@@ -368,16 +368,16 @@ class TestProgress : public QObject
         QSignalSpy whole(window.Session()->WholeDrill(), &Whole::WholeSuraAya);
         QSignalSpy stack(window.Session()->StackDrill(), &Stack::StackSuraAya);
         window.LoadProfile("Amina");
-        QCOMPARE(window.W().repeatSpin->value(), 3);
-        QCOMPARE(window.W().pauseSpin->value(), 2);
-        QCOMPARE(window.W().speedSpin->value(), 0.8);
-        QVERIFY(window.W().stackCheck->isChecked());
+        QCOMPARE(fixtures::C(window).repeatSpin->value(), 3);
+        QCOMPARE(fixtures::C(window).pauseSpin->value(), 2);
+        QCOMPARE(fixtures::C(window).speedSpin->value(), 0.8);
+        QVERIFY(fixtures::C(window).stackCheck->isChecked());
         QCOMPARE(window.Session()->ActiveDrill()->Name(), std::string("Stack"));
         QCOMPARE(window.Session()->StackDrill()->Player()->Repeat(), 3);
         QCOMPARE(window.Session()->StackDrill()->Player()->Speed(), 0.8);
         QCOMPARE(whole.count() + stack.count(), 0); // loading plays nothing
         window.LoadProfile("Bilal");
-        QCOMPARE(window.W().repeatSpin->value(), 1);
+        QCOMPARE(fixtures::C(window).repeatSpin->value(), 1);
         QCOMPARE(window.Session()->ActiveDrill()->Name(), std::string("Whole"));
         QCOMPARE(ws.Read("profiles/Amina.varn"), profile); // the profile keeps its bytes
         QVERIFY(ws.messages.isEmpty());
@@ -396,7 +396,7 @@ class TestProgress : public QObject
         QuitSignals quit;
         QVERIFY(quit.Installed());
         QSignalSpy received(&quit, &QuitSignals::Received);
-        Drop(window.W().heart, "112.001");
+        Drop(fixtures::C(window).heart, "112.001");
         QTimer::singleShot(0, [] { ::raise(SIGTERM); });
         QTimer::singleShot(10000, [] { QCoreApplication::exit(3); }); // a guard: the test fails, not hangs
         QCOMPARE(QCoreApplication::exec(), 0);
@@ -413,11 +413,11 @@ class TestProgress : public QObject
         ws.Pack("quran/s104_s114.dat", 104, 114);
         {
             Varn window;
-            QCOMPARE(window.W().heartProgress->maximum(), 57);
+            QCOMPARE(fixtures::C(window).heartProgress->maximum(), 57);
             window.NewProfile("Amina");
             QCOMPARE(window.UserNameNow(), std::string("Amina"));
-            QCOMPARE(window.W().heart->Root()->text(0), QString("Amina's Heart"));
-            QCOMPARE(window.W().chooser->currentText(), QString("114. An-Nas"));
+            QCOMPARE(fixtures::C(window).heart->Root()->text(0), QString("Amina's Heart"));
+            QCOMPARE(fixtures::C(window).chooser->currentText(), QString("114. An-Nas"));
             QVERIFY(!window.Session()->WholeDrill()->Player()->Busy());
             // No config.ini yet: the sound settings open; OK stores the device.
             QVERIFY(window.ConfigDialog()->isVisible());
@@ -425,19 +425,19 @@ class TestProgress : public QObject
             QCOMPARE(ws.Read("config.ini"), QByteArray("0\n"));
             QCOMPARE(ws.Read("recite.ini"), QByteArray("s104_s114.dat\tdefault\n"));
 
-            Drop(window.W().heart, "all.108");
+            Drop(fixtures::C(window).heart, "all.108");
             window.SetArabic("112.003");
-            QTest::mousePress(window.W().ayaView->viewport(), Qt::LeftButton);
+            QTest::mousePress(fixtures::C(window).ayaView->viewport(), Qt::LeftButton);
             QCOMPARE(ws.drags.back().text, QString("112.003"));
-            Drop(window.W().heart, ws.drags.back().text);
-            QCOMPARE(window.W().heartProgress->value(), 4);
-            QVERIFY(!window.W().heart->SuraItem("108")->isExpanded());
-            window.W().closeCompleted->setChecked(false); // the box unfolds the complete suras
-            QVERIFY(window.W().heart->SuraItem("108")->isExpanded());
-            window.W().closeCompleted->setChecked(true);
-            QVERIFY(!window.W().heart->SuraItem("108")->isExpanded());
+            Drop(fixtures::C(window).heart, ws.drags.back().text);
+            QCOMPARE(fixtures::C(window).heartProgress->value(), 4);
+            QVERIFY(!fixtures::C(window).heart->SuraItem("108")->isExpanded());
+            fixtures::C(window).closeCompleted->setChecked(false); // the box unfolds the complete suras
+            QVERIFY(fixtures::C(window).heart->SuraItem("108")->isExpanded());
+            fixtures::C(window).closeCompleted->setChecked(true);
+            QVERIFY(!fixtures::C(window).heart->SuraItem("108")->isExpanded());
 
-            QComboBox* chooser = window.W().chooser;
+            QComboBox* chooser = fixtures::C(window).chooser;
             chooser->setCurrentIndex(chooser->findText("105. Al-Fil"));
             emit chooser->activated(chooser->currentIndex());
             window.NextAya();
@@ -454,14 +454,14 @@ class TestProgress : public QObject
 
         Varn again;
         again.LoadProfile("Amina");
-        QCOMPARE(Ayas(again.W().heart), QStringList({"108.001", "108.002", "108.003", "112.003"}));
+        QCOMPARE(Ayas(fixtures::C(again).heart), QStringList({"108.001", "108.002", "108.003", "112.003"}));
         QCOMPARE(again.CurrentKey(), std::string("105.002"));
         QVERIFY(!again.ShowTranslation());
-        QCOMPARE(again.W().heartProgress->value(), 4);
+        QCOMPARE(fixtures::C(again).heartProgress->value(), 4);
 
         // Double-clicking an aya of the heart plays from it.
-        QTreeWidgetItem* aya = again.W().heart->SuraItem("112")->child(0);
-        emit again.W().heart->itemDoubleClicked(aya, 0);
+        QTreeWidgetItem* aya = fixtures::C(again).heart->SuraItem("112")->child(0);
+        emit fixtures::C(again).heart->itemDoubleClicked(aya, 0);
         QCOMPARE(again.CurrentKey(), std::string("112.003"));
         QVERIFY(again.Session()->WholeDrill()->Player()->Busy());
         again.StopAya();

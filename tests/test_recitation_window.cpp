@@ -39,7 +39,7 @@ namespace
 {
 
 // The check's verdict, once the check beside the window has given one.
-QString Verdict(const VarnWidgets& w)
+QString Verdict(const fixtures::Controls& w)
 {
     fixtures::WaitFor(
         [&] { return !w.checkResult->text().isEmpty() && !w.checkResult->text().startsWith("Checking"); },
@@ -112,7 +112,7 @@ class TestRecitationWindow : public QObject
         const auto mic = Listen(speaker);
         Varn window;
         Open(window, "Amina");
-        fixtures::Drop(window.W().heart, "112.001");
+        fixtures::Drop(fixtures::C(window).heart, "112.001");
         window.SaveProfile();
         const QByteArray profile = ws.Read("profiles/Amina.varn");
         QVERIFY(!profile.isEmpty());
@@ -120,23 +120,23 @@ class TestRecitationWindow : public QObject
         // Ctrl+R records the aya shown; the button says so, the meter moves; Ctrl+R again ends the take.
         QTest::keyClick(&window, Qt::Key_R, Qt::ControlModifier);
         QVERIFY(window.Mine()->TheRecorder().Recording());
-        QCOMPARE(window.W().recordButton->text(), QString("Stop Recording"));
-        QCOMPARE(window.W().recordButton->accessibleDescription(), QString("Recording"));
-        QVERIFY(window.W().recordLevel->isVisible());
+        QCOMPARE(fixtures::C(window).recordButton->text(), QString("Stop Recording"));
+        QCOMPARE(fixtures::C(window).recordButton->accessibleDescription(), QString("Recording"));
+        QVERIFY(fixtures::C(window).recordLevel->isVisible());
         speaker.Speak(true);
-        QVERIFY(fixtures::WaitFor([&] { return window.W().recordLevel->value() > 50; }, 3000));
+        QVERIFY(fixtures::WaitFor([&] { return fixtures::C(window).recordLevel->value() > 50; }, 3000));
         QTest::qWait(600);
         speaker.Speak(false);
         QTest::qWait(400);
         QTest::keyClick(&window, Qt::Key_R, Qt::ControlModifier);
         QVERIFY(!window.Mine()->TheRecorder().Recording());
-        QVERIFY(!window.W().recordLevel->isVisible());
-        QCOMPARE(window.W().recordButton->text(), QString("Record"));
+        QVERIFY(!fixtures::C(window).recordLevel->isVisible());
+        QCOMPARE(fixtures::C(window).recordButton->text(), QString("Record"));
         QVERIFY(QFile::exists(ws.Path("profiles/Amina.recordings/112001.ogg")));
         QVERIFY2(window.statusBar()->currentMessage().contains("is kept"),
                  qPrintable(window.statusBar()->currentMessage()));
-        QVERIFY(window.W().heart->RecordedMarked("112.001"));
-        QVERIFY(window.W().statusLine->text().contains("recorded"));
+        QVERIFY(fixtures::C(window).heart->RecordedMarked("112.001"));
+        QVERIFY(fixtures::C(window).statusLine->text().contains("recorded"));
         QVERIFY(ws.messages.isEmpty());
 
         // Play Mine plays it alone; Compare plays the reciter, then the learner, with both waveforms.
@@ -144,30 +144,30 @@ class TestRecitationWindow : public QObject
         connect(window.Session(), &RecitationSession::VoiceTurn, this, [&](AyaRef aya, bool mine) {
             turns.push_back({aya.Key(), mine});
         });
-        Press(window.W().playMineButton);
+        Press(fixtures::C(window).playMineButton);
         QVERIFY(window.Session()->Comparing());
         QVERIFY(fixtures::WaitFor([&] { return !window.Session()->Comparing(); }, 5000));
         QCOMPARE(turns, (std::vector<std::pair<std::string, bool>>{{"112.001", true}}));
         turns.clear();
-        Press(window.W().compareButton);
-        QVERIFY(window.W().waveforms->isVisible());
+        Press(fixtures::C(window).compareButton);
+        QVERIFY(fixtures::C(window).waveforms->isVisible());
         QVERIFY(fixtures::WaitFor([&] { return !window.Session()->Comparing(); }, 5000));
         QCOMPARE(turns, (std::vector<std::pair<std::string, bool>>{{"112.001", false}, {"112.001", true}}));
-        QVERIFY(fixtures::WaitFor([&] { return !window.W().waveforms->isVisible(); }, 1000));
+        QVERIFY(fixtures::WaitFor([&] { return !fixtures::C(window).waveforms->isVisible(); }, 1000));
         QCOMPARE(window.Session()->ActiveDrill(), static_cast<Drill*>(window.Session()->WholeDrill()));
         QCOMPARE(ws.Read("profiles/Amina.varn"), profile); // recordings live beside it
 
         // Another aya, not recorded: Play Mine says so and plays nothing.
         window.NextAya();
         window.StopAya();
-        Press(window.W().playMineButton);
+        Press(fixtures::C(window).playMineButton);
         QVERIFY(!window.Session()->Comparing());
         QVERIFY(window.statusBar()->currentMessage().contains("not recorded"));
         window.PrevAya();
         window.StopAya();
 
         // Delete asks first: No keeps the recording, Yes deletes it and its marks.
-        QMenu* menu = window.W().deleteRecordingButton->menu();
+        QMenu* menu = fixtures::C(window).deleteRecordingButton->menu();
         QVERIFY(menu && menu->actions().size() == 3);
         menu->actions()[0]->trigger(); // one take only: nothing to bring back
         QVERIFY(window.statusBar()->currentMessage().contains("no previous take"));
@@ -178,8 +178,8 @@ class TestRecitationWindow : public QObject
         SetQuestionAnswer(true);
         deleteThis->trigger();
         QVERIFY(!QFile::exists(ws.Path("profiles/Amina.recordings/112001.ogg")));
-        QVERIFY(!window.W().heart->RecordedMarked("112.001"));
-        QVERIFY(!window.W().statusLine->text().contains("recorded"));
+        QVERIFY(!fixtures::C(window).heart->RecordedMarked("112.001"));
+        QVERIFY(!fixtures::C(window).statusLine->text().contains("recorded"));
         QCOMPARE(ws.Read("config.ini"), QByteArray("0\n"));
     }
 
@@ -194,7 +194,7 @@ class TestRecitationWindow : public QObject
         ws.Pack("quran/s104_s114.dat", 104, 114, 900);
         Varn window;
         window.NewProfile("Amina");
-        const VarnWidgets& w = window.W();
+        const fixtures::Controls w = fixtures::C(window);
         const std::string key = window.Session()->CurrentAya();
         Press(w.checkButton);
         QVERIFY2(window.statusBar()->currentMessage().contains("not recorded"),
@@ -280,7 +280,7 @@ class TestRecitationWindow : public QObject
         Varn window;
         window.NewProfile("Amina");
         const std::string key = window.Session()->CurrentAya();
-        const VarnWidgets& w = window.W();
+        const fixtures::Controls w = fixtures::C(window);
         QVERIFY(!w.hearLeftOutButton->isEnabled());
 
         // Half a second left out of the middle.
@@ -331,11 +331,11 @@ class TestRecitationWindow : public QObject
         const auto mic = Listen(speaker);
         Varn window;
         Open(window, "Bilal");
-        window.W().testMeCheck->setChecked(true);
-        window.W().pauseSpin->setValue(1);
-        window.W().playButton->click();
+        fixtures::C(window).testMeCheck->setChecked(true);
+        fixtures::C(window).pauseSpin->setValue(1);
+        fixtures::C(window).playButton->click();
         speaker.Speak(true);
-        Press(window.W().recordButton);
+        Press(fixtures::C(window).recordButton);
         QVERIFY(window.Mine()->Armed());
         QVERIFY(!window.Mine()->TheRecorder().Recording()); // not while the reciter plays
         QVERIFY(fixtures::WaitFor([&] { return window.Mine()->TheRecorder().Recording(); }, 3000));
@@ -345,7 +345,7 @@ class TestRecitationWindow : public QObject
                  qPrintable(window.statusBar()->currentMessage()));
         QVERIFY(fixtures::WaitFor(
             [&] { return QFile::exists(ws.Path("profiles/Bilal.recordings/112002.ogg")); }, 4000));
-        Press(window.W().recordButton);
+        Press(fixtures::C(window).recordButton);
         QVERIFY(!window.Mine()->Armed());
         window.StopAya();
         QVERIFY(ws.messages.isEmpty());
@@ -390,9 +390,9 @@ class TestRecitationWindow : public QObject
         QTest::keyClick(&window, Qt::Key_R, Qt::ControlModifier);
         QCOMPARE(ws.messages.size(), 1);
         QVERIFY2(ws.messages[0].contains("No microphone"), qPrintable(ws.messages[0]));
-        QCOMPARE(window.W().recordButton->text(), QString("Record"));
+        QCOMPARE(fixtures::C(window).recordButton->text(), QString("Record"));
         QVERIFY(!window.Mine()->TheRecorder().Recording());
-        window.W().playButton->click();
+        fixtures::C(window).playButton->click();
         QVERIFY(window.Session()->Playing() || window.Session()->WholeDrill()->Player()->Busy());
         window.StopAya();
         QCOMPARE(ws.messages.size(), 1);

@@ -30,7 +30,7 @@ class TestRestarts : public QObject
             window.show();
             QVERIFY(QTest::qWaitForWindowExposed(&window));
             QTest::qWait(50);
-            const Varn::Widgets& w = window.W();
+            const fixtures::Controls w = fixtures::C(window);
             const QString sizes = QString("heart %1x%2, settings %3x%4, picture and text %5")
                                       .arg(w.heartDock->width())
                                       .arg(w.heartDock->height())

@@ -12,6 +12,7 @@
 #include "sura.h"
 #include "varn.h"
 #include "whole.h"
+#include "window_controls.h"
 #include "workspace.h"
 
 #include <QHeaderView>
@@ -54,13 +55,13 @@ class TestReviewRoad : public QObject
             Today day("2026-12-01");
             Varn window;
             window.NewProfile("Amina");
-            Drop(window.W().heart, "all.112");
-            Drop(window.W().heart, "all.108");
+            Drop(fixtures::C(window).heart, "all.112");
+            Drop(fixtures::C(window).heart, "all.108");
             QCOMPARE(ws.Read("profiles/Amina.review"),
                      QByteArray("varnel-review "
                                 "1\n112\t1\t4\t2026-12-02\t-\t0\t0\t-\n108\t1\t3\t2026-12-02\t-\t0\t0\t-\n"));
-            QCOMPARE(window.W().reviewPanel->DueList()->topLevelItemCount(), 0);
-            QVERIFY(!window.W().heart->DueMarked(112));
+            QCOMPARE(fixtures::C(window).reviewPanel->DueList()->topLevelItemCount(), 0);
+            QVERIFY(!fixtures::C(window).heart->DueMarked(112));
             window.SaveProfile();
         }
         const QByteArray profile = ws.Read("profiles/Amina.varn");
@@ -68,11 +69,11 @@ class TestReviewRoad : public QObject
         Today later("2026-12-05");
         Varn window;
         window.LoadProfile("Amina");
-        ReviewPanel* panel = window.W().reviewPanel;
+        ReviewPanel* panel = fixtures::C(window).reviewPanel;
         // Both are due; they entered in this order and are equally overdue.
         QCOMPARE(Rows(panel->DueList()), QStringList({"112. Al-Ikhlas", "108. Al-Kauther"}));
         QCOMPARE(panel->LoadText(), QString::fromUtf8("2 due today\nTomorrow: 0 · This week: 0"));
-        QVERIFY(window.W().heart->DueMarked(108) && window.W().heart->DueMarked(112));
+        QVERIFY(fixtures::C(window).heart->DueMarked(108) && fixtures::C(window).heart->DueMarked(112));
 
         // At the window's own size every column shows without scrolling, and so do the words under it.
         window.show();
@@ -88,8 +89,8 @@ class TestReviewRoad : public QObject
             QVERIFY2(metrics.horizontalAdvance(line) <= panel->Calendar()->width(), qPrintable(line));
 
         // The review drill: each aya once, without the learner's repeats and pauses, which come back after.
-        window.W().repeatSpin->setValue(3);
-        window.W().pauseSpin->setValue(2);
+        fixtures::C(window).repeatSpin->setValue(3);
+        fixtures::C(window).pauseSpin->setValue(2);
         QSignalSpy shown(window.Session(), &RecitationSession::AyaShown);
         QSignalSpy finished(window.Session(), &RecitationSession::ReviewFinished);
         panel->DueList()->setCurrentItem(panel->DueList()->topLevelItem(1));
@@ -104,7 +105,7 @@ class TestReviewRoad : public QObject
 
         panel->GradeButton(fsrs::Grade::Good)->click();
         QCOMPARE(Rows(panel->DueList()), QStringList({"112. Al-Ikhlas"}));
-        QVERIFY(!window.W().heart->DueMarked(108));
+        QVERIFY(!fixtures::C(window).heart->DueMarked(108));
         QVERIFY(ws.Read("profiles/Amina.review").contains("108\t1\t3\t2026-12-08\t2026-12-05\t3.173\t"));
         QVERIFY(panel->Calendar()->Summary().startsWith("Streak: 1 day · 1 review in 12 weeks"));
         QCOMPARE(panel->NextText(), QString("Next review: Tue 8 Dec"));
@@ -133,16 +134,16 @@ class TestReviewRoad : public QObject
         Today day("2026-12-05");
         Varn window;
         window.LoadProfile("Amina");
-        ReviewPanel* panel = window.W().reviewPanel;
+        ReviewPanel* panel = fixtures::C(window).reviewPanel;
         QCOMPARE(panel->DueList()->topLevelItemCount(), 3);
         panel->DueList()->setCurrentItem(panel->DueList()->topLevelItem(2));
         QTest::mouseClick(panel->ReviewNowButton(), Qt::LeftButton);
         QCOMPARE(window.Session()->SuraKey(), std::string("105"));
         // 112 leaves the heart during the review: the rows move up, the item reviewed stays 105.
-        QTreeWidgetItem* sura = window.W().heart->SuraItem("112");
+        QTreeWidgetItem* sura = fixtures::C(window).heart->SuraItem("112");
         QVERIFY(sura);
-        window.W().heart->SetCurrent(sura);
-        window.W().heart->RemoveSura();
+        fixtures::C(window).heart->SetCurrent(sura);
+        fixtures::C(window).heart->RemoveSura();
         QCOMPARE(panel->DueList()->topLevelItemCount(), 2);
         panel->GradeButton(fsrs::Grade::Good)->click();
         const QByteArray record = ws.Read("profiles/Amina.review");
@@ -228,7 +229,7 @@ class TestReviewRoad : public QObject
         QVERIFY2(ws.messages[0].contains("could not be read") && ws.messages[0].contains("Bilal.review.bak"),
                  qPrintable(ws.messages[0]));
         QCOMPARE(ws.Read("profiles/Bilal.review.bak"), QByteArray("not a review record"));
-        QCOMPARE(window.W().heart->Count(), 3);
+        QCOMPARE(fixtures::C(window).heart->Count(), 3);
         QVERIFY(ws.Read("profiles/Bilal.review").startsWith("varnel-review 1\n108\t1\t3\t2026-12-06"));
     }
 };

@@ -56,9 +56,9 @@ class TestRoad : public QObject
         ws.Write("quran/s001_s002.dat", QByteArray("VR1\0\0\0\0", 7));
         Varn window;
         // Each sura is listed once and counted once in the heart's total, however many packs cover it.
-        QCOMPARE(Entries(window.W().chooser), QStringList({"1. Al-Fatiha ", "2. Al-Baqara"}));
-        QCOMPARE(window.W().heartProgress->maximum(), 7 + 286);
-        QCOMPARE(window.W().chooser->currentIndex(), 1);
+        QCOMPARE(Entries(fixtures::C(window).chooser), QStringList({"1. Al-Fatiha ", "2. Al-Baqara"}));
+        QCOMPARE(fixtures::C(window).heartProgress->maximum(), 7 + 286);
+        QCOMPARE(fixtures::C(window).chooser->currentIndex(), 1);
         // Sura 1 comes from fatiha.dat, which holds its pictures.
         Choose(window, "1. Al-Fatiha ");
         QVERIFY(!window.CurrentPack().Extract("001.001.png").isEmpty());
@@ -71,19 +71,19 @@ class TestRoad : public QObject
         ws.Write("quran/s078_s114.dat", QByteArray("VR1\0\0\0\0", 7));
         ws.Write("quran/s104_s114.dat", QByteArray("VR1\0\0\0\0", 7));
         Varn window;
-        QCOMPARE(window.W().chooser->count(), 114 - 78 + 1);
+        QCOMPARE(fixtures::C(window).chooser->count(), 114 - 78 + 1);
         Sura table;
         int ayas = 0;
         for (int s = 78; s <= 114; ++s)
             ayas += table.AyaCount(IntToString(s));
-        QCOMPARE(window.W().heartProgress->maximum(), ayas);
+        QCOMPARE(fixtures::C(window).heartProgress->maximum(), ayas);
     }
 
     void noPacksAtAll()
     {
         Workspace ws;
         Varn window;
-        QCOMPARE(window.W().chooser->count(), 0);
+        QCOMPARE(fixtures::C(window).chooser->count(), 0);
         window.LoadRecitor();
         QCOMPARE(ws.messages.size(), 1);
         QVERIFY(ws.messages[0].startsWith("Varnel|It seems you downloaded only the main program"));
@@ -121,7 +121,7 @@ class TestRoad : public QObject
         QTest::mouseClick(dialog->findChildren<QPushButton*>().at(0), Qt::LeftButton); // OK
         QCOMPARE(ws.Read("recite.ini"), QByteArray("s104_s114.dat\tSlow\nfatiha.dat\tSlow\n"));
         // The sura being studied stays, now from the chosen recitation.
-        QCOMPARE(window.W().chooser->currentText(), QString("108. Al-Kauther"));
+        QCOMPARE(fixtures::C(window).chooser->currentText(), QString("108. Al-Kauther"));
         QVERIFY(window.Session()->WholeDrill()->Player()->GetLength("108.001.ogg") > shortTone + 100);
     }
 
@@ -144,8 +144,8 @@ class TestRoad : public QObject
         window.StopAya();
         QVERIFY(window.Session()->WholeDrill()->Player()->GetLength("103.001.ogg") < 300);
         int listed = 0; // each sura once in the chooser
-        for (int i = 0; i < window.W().chooser->count(); ++i)
-            listed += window.W().chooser->itemText(i) == "112. Al-Ikhlas";
+        for (int i = 0; i < fixtures::C(window).chooser->count(); ++i)
+            listed += fixtures::C(window).chooser->itemText(i) == "112. Al-Ikhlas";
         QCOMPARE(listed, 1);
     }
 
@@ -159,62 +159,62 @@ class TestRoad : public QObject
         QSignalSpy done(window.Session()->WholeDrill(), &Whole::WholeDone);
         Choose(window, "108. Al-Kauther");
         QCOMPARE(window.CurrentKey(), std::string("108.001"));
-        QCOMPARE(window.W().dragLabel->dragText, std::string("all.108"));
-        QVERIFY(window.W().title->text().contains("108. Al-Kauther"));
-        QCOMPARE(window.W().toSpin->maximum(), 3);
+        QCOMPARE(fixtures::C(window).dragLabel->dragText, std::string("all.108"));
+        QVERIFY(fixtures::C(window).title->text().contains("108. Al-Kauther"));
+        QCOMPARE(fixtures::C(window).toSpin->maximum(), 3);
         QVERIFY(window.Session()->WholeDrill()->Player()->Busy()); // heard
         QVERIFY(WaitFor([&] { return window.CurrentKey() == "108.002"; }, 2000));
-        QCOMPARE(window.W().ayaSlider->value(), 2);
+        QCOMPARE(fixtures::C(window).ayaSlider->value(), 2);
         QVERIFY(WaitFor([&] { return done.count() == 1; }, 3000));
         QCOMPARE(Keys(shown), QStringList({"108.001", "108.002", "108.003", "108.001"}));
-        QCOMPARE(window.W().suraProgress->value(), 0);
+        QCOMPARE(fixtures::C(window).suraProgress->value(), 0);
         QVERIFY(!window.Session()->WholeDrill()->Player()->Busy());
         QVERIFY(ws.messages.isEmpty());
 
         // Loop: the first aya follows the last.
         shown.clear();
-        window.W().loopCheck->setChecked(true);
+        fixtures::C(window).loopCheck->setChecked(true);
         QVERIFY(WaitFor([&] { return shown.count() >= 4; }, 4000));
         QCOMPARE(Keys(shown).mid(0, 4), QStringList({"108.001", "108.002", "108.003", "108.001"}));
         QCOMPARE(done.count(), 1);
-        window.W().loopCheck->setChecked(false);
+        fixtures::C(window).loopCheck->setChecked(false);
         window.StopAya();
 
         // The pause box turns pauses on with its seconds, and off at 0.
-        window.W().pauseSpin->setValue(2);
+        fixtures::C(window).pauseSpin->setValue(2);
         QVERIFY(window.Session()->WholeDrill()->Player()->PauseEnabled());
         QCOMPARE(window.Session()->WholeDrill()->Player()->PauseSeconds(), 2);
-        window.W().pauseSpin->setValue(0);
+        fixtures::C(window).pauseSpin->setValue(0);
         QVERIFY(!window.Session()->WholeDrill()->Player()->PauseEnabled());
-        window.W().repeatSpin->setValue(3);
+        fixtures::C(window).repeatSpin->setValue(3);
         QCOMPARE(window.Session()->WholeDrill()->Player()->Repeat(), 3);
         QCOMPARE(window.Session()->StackDrill()->Player()->Repeat(), 3);
         QCOMPARE(window.Session()->SingleDrill()->Player()->Repeat(), 1);
-        window.W().repeatSpin->setValue(1);
+        fixtures::C(window).repeatSpin->setValue(1);
 
         // Range on, then off: FROM and TO go back to the whole sura and the drill starts again.
         Choose(window, "105. Al-Fil");
         window.StopAya();
-        window.W().rangeCheck->setChecked(true);
-        QVERIFY(window.W().fromSpin->isEnabled());
-        window.W().fromSpin->setValue(3);
-        window.W().toSpin->setValue(4);
+        fixtures::C(window).rangeCheck->setChecked(true);
+        QVERIFY(fixtures::C(window).fromSpin->isEnabled());
+        fixtures::C(window).fromSpin->setValue(3);
+        fixtures::C(window).toSpin->setValue(4);
         QCOMPARE(window.Session()->WholeDrill()->Keys(), AyaRef::FromKeys({"105.003", "105.004"}));
         QCOMPARE(window.CurrentKey(), std::string("105.003"));
-        window.W().rangeCheck->setChecked(false);
-        QCOMPARE(window.W().fromSpin->value(), 1);
-        QCOMPARE(window.W().toSpin->value(), 5);
-        QVERIFY(!window.W().toSpin->isEnabled());
+        fixtures::C(window).rangeCheck->setChecked(false);
+        QCOMPARE(fixtures::C(window).fromSpin->value(), 1);
+        QCOMPARE(fixtures::C(window).toSpin->value(), 5);
+        QVERIFY(!fixtures::C(window).toSpin->isEnabled());
         QCOMPARE(int(window.Session()->WholeDrill()->Keys().size()), 5);
         QVERIFY(window.Session()->WholeDrill()->Player()->Busy());
         window.StopAya();
 
         // An empty range (FROM after TO), then range off: the whole sura plays again.
-        window.W().rangeCheck->setChecked(true);
-        window.W().fromSpin->setValue(5);
-        window.W().toSpin->setValue(3);
+        fixtures::C(window).rangeCheck->setChecked(true);
+        fixtures::C(window).fromSpin->setValue(5);
+        fixtures::C(window).toSpin->setValue(3);
         QVERIFY(window.Session()->WholeDrill()->Keys().empty());
-        window.W().rangeCheck->setChecked(false);
+        fixtures::C(window).rangeCheck->setChecked(false);
         QCOMPARE(int(window.Session()->WholeDrill()->Keys().size()), 5);
         QVERIFY(window.Session()->WholeDrill()->Player()->Busy());
         QCOMPARE(window.CurrentKey(), std::string("105.001"));
@@ -230,7 +230,7 @@ class TestRoad : public QObject
         Workspace ws;
         ws.Pack("quran/s104_s114.dat", 104, 114, 100);
         Varn window;
-        window.W().stackCheck->setChecked(true);
+        fixtures::C(window).stackCheck->setChecked(true);
         QSignalSpy shown(window.Session()->StackDrill(), &Stack::StackSuraAya);
         QSignalSpy done(window.Session()->StackDrill(), &Stack::StackDone);
         Choose(window, "108. Al-Kauther");
@@ -248,8 +248,8 @@ class TestRoad : public QObject
         window.NextAya();
         QCOMPARE(Keys(shown), QStringList({"108.001", "108.001", "108.002"}));
         window.StopAya();
-        window.W().stackCheck->setChecked(false);
-        QCOMPARE(window.W().suraProgress->value(), 0);
+        fixtures::C(window).stackCheck->setChecked(false);
+        QCOMPARE(fixtures::C(window).suraProgress->value(), 0);
     }
 
     void singleAyaRoad()
@@ -257,45 +257,45 @@ class TestRoad : public QObject
         Workspace ws;
         ws.Pack("quran/s104_s114.dat", 104, 114, 400);
         Varn window;
-        window.W().stackCheck->setChecked(true);
-        window.W().loopCheck->setChecked(true);
-        window.W().singleCheck->setChecked(true);
-        QVERIFY(!window.W().stackCheck->isChecked() && !window.W().stackCheck->isEnabled());
-        QVERIFY(!window.W().loopCheck->isChecked() && !window.W().loopCheck->isEnabled());
-        QVERIFY(!window.W().singleBar->isHidden());
-        QVERIFY(window.W().buttonBar->isHidden());
+        fixtures::C(window).stackCheck->setChecked(true);
+        fixtures::C(window).loopCheck->setChecked(true);
+        fixtures::C(window).singleCheck->setChecked(true);
+        QVERIFY(!fixtures::C(window).stackCheck->isChecked() && !fixtures::C(window).stackCheck->isEnabled());
+        QVERIFY(!fixtures::C(window).loopCheck->isChecked() && !fixtures::C(window).loopCheck->isEnabled());
+        QVERIFY(!fixtures::C(window).singleBar->isHidden());
+        QVERIFY(fixtures::C(window).buttonBar->isHidden());
         // Before anything plays the part is not known: the status line names none, never "0.00 to 0.00".
-        QVERIFY2(!window.W().statusLine->text().contains("0.00 to 0.00"),
-                 qPrintable(window.W().statusLine->text()));
+        QVERIFY2(!fixtures::C(window).statusLine->text().contains("0.00 to 0.00"),
+                 qPrintable(fixtures::C(window).statusLine->text()));
 
         Choose(window, "108. Al-Kauther");
         QVERIFY(!window.Session()->WholeDrill()->Player()->Busy() &&
                 !window.Session()->StackDrill()->Player()->Busy());
         QVERIFY(!window.Session()->SingleDrill()->Player()->Busy()); // choosing a sura starts nothing here
-        const int length = window.W().endSpin->value();
+        const int length = fixtures::C(window).endSpin->value();
         QVERIFY2(qAbs(length - 400) <= 5, qPrintable(QString::number(length)));
-        QCOMPARE(window.W().startSpin->value(), 0);
-        QCOMPARE(window.W().partSlider->maximum(), length);
+        QCOMPARE(fixtures::C(window).startSpin->value(), 0);
+        QCOMPARE(fixtures::C(window).partSlider->maximum(), length);
 
         QSignalSpy shown(window.Session()->SingleDrill(), &Single::SingleSuraAya);
-        window.W().endSpin->setValue(150);
-        QTest::mouseClick(window.W().singlePlay, Qt::LeftButton);
+        fixtures::C(window).endSpin->setValue(150);
+        QTest::mouseClick(fixtures::C(window).singlePlay, Qt::LeftButton);
         QVERIFY(WaitFor([&] { return shown.count() >= 3; }, 3000));
         QCOMPARE(Keys(shown).mid(0, 3), QStringList({"108.001", "108.001", "108.001"}));
-        QVERIFY(window.W().partSlider->value() <= 300);
-        QTest::mouseClick(window.W().singleStop, Qt::LeftButton);
+        QVERIFY(fixtures::C(window).partSlider->value() <= 300);
+        QTest::mouseClick(fixtures::C(window).singleStop, Qt::LeftButton);
         QVERIFY(!window.Session()->SingleDrill()->Player()->Busy());
 
-        QTest::mouseClick(window.W().singleNext, Qt::LeftButton);
+        QTest::mouseClick(fixtures::C(window).singleNext, Qt::LeftButton);
         QCOMPARE(window.CurrentKey(), std::string("108.002"));
-        QCOMPARE(window.W().endSpin->value(), length); // the whole aya again
-        window.W().partSlider->setValue(120);
-        QTest::mouseClick(window.W().singleStart, Qt::LeftButton);
-        QCOMPARE(window.W().startSpin->value(), 120);
+        QCOMPARE(fixtures::C(window).endSpin->value(), length); // the whole aya again
+        fixtures::C(window).partSlider->setValue(120);
+        QTest::mouseClick(fixtures::C(window).singleStart, Qt::LeftButton);
+        QCOMPARE(fixtures::C(window).startSpin->value(), 120);
 
-        window.W().singleCheck->setChecked(false);
-        QVERIFY(window.W().singleBar->isHidden());
-        QVERIFY(window.W().stackCheck->isEnabled() && !window.W().stackCheck->isChecked());
+        fixtures::C(window).singleCheck->setChecked(false);
+        QVERIFY(fixtures::C(window).singleBar->isHidden());
+        QVERIFY(fixtures::C(window).stackCheck->isEnabled() && !fixtures::C(window).stackCheck->isChecked());
     }
 
     // Single mode takes the aya on screen, whatever was ticked before, and starts nothing itself.
@@ -316,15 +316,15 @@ class TestRoad : public QObject
         Varn window;
         window.ProfileDialog()->hide();
         Choose(window, "105. Al-Fil");
-        window.W().stackCheck->setChecked(stack);
-        window.W().loopCheck->setChecked(loop);
-        window.W().rangeCheck->setChecked(true);
-        window.W().fromSpin->setValue(3);
+        fixtures::C(window).stackCheck->setChecked(stack);
+        fixtures::C(window).loopCheck->setChecked(loop);
+        fixtures::C(window).rangeCheck->setChecked(true);
+        fixtures::C(window).fromSpin->setValue(3);
         QVERIFY(WaitFor([&] { return window.CurrentKey() == "105.003"; }, 2000));
-        window.W().singleCheck->setChecked(true);
+        fixtures::C(window).singleCheck->setChecked(true);
         QCOMPARE(window.CurrentKey(), std::string("105.003"));
-        QCOMPARE(window.W().ayaView->dragText, std::string("105.003"));
-        QCOMPARE(window.W().ayaSlider->value(), 3);
+        QCOMPARE(fixtures::C(window).ayaView->dragText, std::string("105.003"));
+        QCOMPARE(fixtures::C(window).ayaSlider->value(), 3);
         for (AyaPlayer* player :
              {window.Session()->WholeDrill()->Player(), window.Session()->StackDrill()->Player(),
               window.Session()->SingleDrill()->Player()})
@@ -334,7 +334,7 @@ class TestRoad : public QObject
 
         // The bar drives that aya, again and again.
         QSignalSpy single(window.Session()->SingleDrill(), &Single::SingleSuraAya);
-        window.W().endSpin->setValue(150);
+        fixtures::C(window).endSpin->setValue(150);
         window.PlayRSingleAya();
         QVERIFY(WaitFor([&] { return single.count() >= 3; }, 3000));
         QCOMPARE(Keys(single).mid(0, 3), QStringList({"105.003", "105.003", "105.003"}));
@@ -343,11 +343,11 @@ class TestRoad : public QObject
         // Choosing a sura in single mode shows its first aya everywhere, the drag text included.
         Choose(window, "1. Al-Fatiha ");
         QCOMPARE(window.CurrentKey(), std::string("001.001"));
-        QCOMPARE(window.W().ayaView->dragText, std::string("001.001"));
-        QVERIFY(window.W().title->text().contains("Al-Fatiha"));
-        QVERIFY(!window.W().ayaView->pixmap().isNull());
-        QVERIFY2(qAbs(window.W().endSpin->value() - 900) <= 5,
-                 qPrintable(QString::number(window.W().endSpin->value())));
+        QCOMPARE(fixtures::C(window).ayaView->dragText, std::string("001.001"));
+        QVERIFY(fixtures::C(window).title->text().contains("Al-Fatiha"));
+        QVERIFY(!fixtures::C(window).ayaView->pixmap().isNull());
+        QVERIFY2(qAbs(fixtures::C(window).endSpin->value() - 900) <= 5,
+                 qPrintable(QString::number(fixtures::C(window).endSpin->value())));
         QVERIFY(!window.Session()->SingleDrill()->Player()->Busy());
         QVERIFY(ws.messages.isEmpty());
     }

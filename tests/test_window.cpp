@@ -15,6 +15,7 @@
 #include "qjpixmapview.h"
 #include "select_recitor.h"
 #include "varn.h"
+#include "window_controls.h"
 #include "working_folder.h"
 #include "workspace.h"
 
@@ -23,8 +24,8 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QMessageBox>
-#include <QTextBlock>
 #include <QTemporaryDir>
+#include <QTextBlock>
 #include <QTextDocument>
 
 #include <QAction>
@@ -82,7 +83,7 @@ class TestWindow : public QObject
     {
         Workspace ws;
         Varn window;
-        const Varn::Widgets& w = window.W();
+        const fixtures::Controls w = fixtures::C(window);
         QCOMPARE(window.windowTitle(), QString("Varnel :: Lumora Software"));
         QVERIFY(w.closeCompleted->isChecked());
         QVERIFY(w.singleBar->isHidden());
@@ -203,7 +204,7 @@ class TestWindow : public QObject
     {
         Workspace ws;
         Varn window;
-        const Varn::Widgets& w = window.W();
+        const fixtures::Controls w = fixtures::C(window);
         QCOMPARE(FocusKindOf(w.playButton), FocusKind::Button);
         QCOMPARE(FocusKindOf(w.loopCheck), FocusKind::Button);
         QCOMPARE(FocusKindOf(w.heart), FocusKind::ArrowsUser);
@@ -232,7 +233,7 @@ class TestWindow : public QObject
     {
         Workspace ws;
         Varn window;
-        const Varn::Widgets& w = window.W();
+        const fixtures::Controls w = fixtures::C(window);
         QStringList bar;
         for (const QAction* a : window.menuBar()->actions())
             bar << a->text();
@@ -271,7 +272,7 @@ class TestWindow : public QObject
         QVERIFY(fixtures::WriteArchive(ws.Path("quran/lang/zh.dat"), {{"108.001.eng", "\xe6\x88\x91"}}));
         ws.Pack("quran/s104_s114.dat", 104, 114);
         Varn window;
-        const Varn::Widgets& w = window.W();
+        const fixtures::Controls w = fixtures::C(window);
         QCOMPARE(Texts(w.language), QStringList({"English", "French", "Chinese Simplified"}));
         QCOMPARE(w.language->actions()[2]->data().toInt(), 3);
 
@@ -282,7 +283,7 @@ class TestWindow : public QObject
         QCOMPARE(IconOf(w.language, 1), QString("check2.png"));
 
         window.ChangeLang(1);
-        window.SetSura(window.W().chooser->findText("108. Al-Kauther"));
+        window.SetSura(fixtures::C(window).chooser->findText("108. Al-Kauther"));
         window.StopAya();
         window.SetArabic("108.001");
         QString text = w.textPanel->toPlainText();
@@ -320,7 +321,7 @@ class TestWindow : public QObject
         };
         QVERIFY(fixtures::WriteArchive(ws.Path("quran/s001_s002.dat"), items));
         Varn window;
-        const Varn::Widgets& w = window.W();
+        const fixtures::Controls w = fixtures::C(window);
         window.ActivateSura(w.chooser->findText("2. Al-Baqara"));
         window.Cursor()->SetSura("002");
         w.ayaView->resize(680, 300);
@@ -409,7 +410,7 @@ class TestWindow : public QObject
         Workspace ws;
         ws.Pack("quran/s104_s114.dat", 104, 114);
         Varn window;
-        const Varn::Widgets& w = window.W();
+        const fixtures::Controls w = fixtures::C(window);
         QTest::mousePress(w.ayaView->viewport(), Qt::LeftButton);
         QTest::mousePress(w.dragLabel, Qt::LeftButton);
         QVERIFY(ws.drags.empty()); // nothing to carry yet

@@ -65,7 +65,7 @@ class TestWordWindow : public QObject
         PackWithWords(ws);
         Varn window;
         ShowFirstAya(window);
-        Aya* view = window.W().ayaView;
+        Aya* view = fixtures::C(window).ayaView;
         QCOMPARE(view->WordCount(), 3);
         QVERIFY(view->WordRect(0).right() > view->WordRect(2).right()); // the first word on the right
 
@@ -80,9 +80,9 @@ class TestWordWindow : public QObject
             if (firstReport < 0)
                 firstReport = clock.elapsed() - ms;
         });
-        window.W().repeatSpin->setValue(2);
+        fixtures::C(window).repeatSpin->setValue(2);
         clock.start();
-        window.W().playButton->click();
+        fixtures::C(window).playButton->click();
         QVERIFY(fixtures::WaitFor([&] { return window.Session()->Playing(); }, 2000));
         QVERIFY(fixtures::WaitFor(
             [&] {
@@ -117,7 +117,7 @@ class TestWordWindow : public QObject
         // Turned off, nothing is marked, and the choice is kept.
         ViewAction(window, "Mark the &Heard Word")->trigger();
         QVERIFY(ws.Read("varnel.ini").contains("mark-words=false"));
-        window.W().playButton->click();
+        fixtures::C(window).playButton->click();
         QTest::qWait(400);
         QCOMPARE(view->HeardWord(), -1);
         window.StopAya();
@@ -131,7 +131,7 @@ class TestWordWindow : public QObject
         PackWithWords(ws);
         Varn window;
         ShowFirstAya(window);
-        Aya* view = window.W().ayaView;
+        Aya* view = fixtures::C(window).ayaView;
 
         ws.dropsTaken = false; // let go where it was pressed: a click
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->WordRect(2).center());
@@ -157,17 +157,17 @@ class TestWordWindow : public QObject
         QCOMPARE(view->Hidden(), 0.0);
         ViewAction(window, "Hide the aya")->trigger();
 
-        window.W().singleCheck->setChecked(true);
-        window.W().partSlider->setValue(420);
-        window.W().singleStart->click();
-        QCOMPARE(window.W().startSpin->value(), 300);
-        window.W().partSlider->setValue(450);
-        window.W().singleEnd->click();
-        QCOMPARE(window.W().endSpin->value(), 600);
+        fixtures::C(window).singleCheck->setChecked(true);
+        fixtures::C(window).partSlider->setValue(420);
+        fixtures::C(window).singleStart->click();
+        QCOMPARE(fixtures::C(window).startSpin->value(), 300);
+        fixtures::C(window).partSlider->setValue(450);
+        fixtures::C(window).singleEnd->click();
+        QCOMPARE(fixtures::C(window).endSpin->value(), 600);
         ViewAction(window, "Snap the Part to Words")->trigger();
-        window.W().partSlider->setValue(700);
-        window.W().singleEnd->click();
-        QCOMPARE(window.W().endSpin->value(), 700);
+        fixtures::C(window).partSlider->setValue(700);
+        fixtures::C(window).singleEnd->click();
+        QCOMPARE(fixtures::C(window).endSpin->value(), 700);
     }
 
     // The check's stretches named by the words they hold; without words, by their times.

@@ -6,6 +6,7 @@
 #include "id_menu.h"
 #include "profile.h"
 #include "varn.h"
+#include "window_controls.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -44,7 +45,7 @@ inline QStringList Ayas(const Heart* heart)
 // Chooses the sura as the learner does: the chooser's activation.
 inline void Choose(Varn& window, const QString& title)
 {
-    QComboBox* chooser = window.W().chooser;
+    QComboBox* chooser = fixtures::C(window).chooser;
     const int index = chooser->findText(title);
     QVERIFY2(index >= 0, qPrintable(title));
     chooser->setCurrentIndex(index);
@@ -64,7 +65,7 @@ inline void ShowActive(Varn& window)
 // An item of the View menu or of its Practice submenu.
 inline QAction* ViewAction(Varn& window, const QString& text)
 {
-    for (QMenu* menu : {static_cast<QMenu*>(window.W().view), window.W().practice})
+    for (QMenu* menu : {static_cast<QMenu*>(fixtures::C(window).view), fixtures::C(window).practice})
         for (QAction* a : menu->actions())
             if (a->text() == text)
                 return a;

@@ -21,6 +21,7 @@
 #include "settings_file.h"
 #include "sound.h"
 #include "varn.h"
+#include "window_actions.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -43,9 +44,10 @@ namespace
 // The item of View or View > Practice whose English text is text, in whatever language is spoken.
 QAction* ViewAction(Varn& window, const char* text)
 {
-    for (QMenu* menu : {static_cast<QMenu*>(window.W().view), window.W().practice})
+    const WindowActions* actions = window.findChild<WindowActions*>();
+    for (QMenu* menu : {static_cast<QMenu*>(actions->view), actions->practice})
         for (QAction* a : menu->actions())
-            if (a->text() == QObject::tr(text))
+            if (a->text() == QCoreApplication::translate("WindowActions", text))
                 return a;
     std::cerr << "varnel-shots: no item \"" << text << "\"\n";
     std::exit(1);
@@ -113,7 +115,8 @@ int main(int argc, char** argv)
         // Each picture starts from a learner of its own, with nothing remembered.
         QDir("profiles").removeRecursively();
         QFile::remove("varnel.ini");
-        QApplication::setPalette(name == "dark" ? DarkDesktopPalette() : QApplication::style()->standardPalette());
+        QApplication::setPalette(name == "dark" ? DarkDesktopPalette()
+                                                : QApplication::style()->standardPalette());
         Varn window;
         window.ProfileDialog()->hide();
         window.setGeometry(Varn::PlaceCentred(screen) ? CentredGeometry(screen)
@@ -123,26 +126,24 @@ int main(int argc, char** argv)
             PutOwnRecording("profiles/Amina.recordings/112001.ogg");
         window.NewProfile("Amina");
         window.ConfigDialog()->hide();
-        int sura = -1; // Al-Ikhlas, whatever the language writes its name in
-        for (const auto& [index, number] : window.IndexToSura())
-            if (number == 112)
-                sura = index;
-        window.W().chooser->setCurrentIndex(sura);
-        emit window.W().chooser->activated(sura);
+        // Al-Ikhlas, whatever the language writes its name in.
+        const int sura = window.findChild<QComboBox*>("chooser")->findData(112);
+        window.findChild<QComboBox*>("chooser")->setCurrentIndex(sura);
+        emit window.findChild<QComboBox*>("chooser")->activated(sura);
         window.ToggleEnglish(1); // the transliteration too
         if (name == "passage") {
-            window.W().passageKind->setCurrentIndex(int(PassageKind::Juz));
-            window.W().passageNumber->setValue(30);
-            window.Passages()->AddToHeartAction()->trigger();
+            window.findChild<QComboBox*>("passageKind")->setCurrentIndex(int(PassageKind::Juz));
+            window.findChild<QSpinBox*>("passageNumber")->setValue(30);
+            window.findChild<WindowActions*>()->addPassage->trigger();
             for (const char* key : {"001.001", "001.002", "001.003", "002.001", "002.002"})
-                window.W().heart->DropText(key);
-            window.W().passageKind->setCurrentIndex(int(PassageKind::Page));
-            window.W().passageNumber->setValue(602);
-            window.W().passagePlay->click();
+                window.findChild<Heart*>("heart")->DropText(key);
+            window.findChild<QComboBox*>("passageKind")->setCurrentIndex(int(PassageKind::Page));
+            window.findChild<QSpinBox*>("passageNumber")->setValue(602);
+            window.findChild<QPushButton*>("passagePlay")->click();
             Wait(2500); // a few ayas in
         }
         if (name == "compare") {
-            window.W().compareButton->click();
+            window.findChild<QPushButton*>("compareButton")->click();
             Wait(3400); // into the learner's turn
         }
         if (name == "night")
@@ -164,8 +165,8 @@ int main(int argc, char** argv)
         std::cout << "wrote " << file.toStdString() << "\n";
         if (name == "passage") {
             const QString column = out + "/juz-progress" + suffix + ".png";
-            window.W().juzProgress->setFocus();
-            if (!window.W().juzProgress->parentWidget()->grab().save(column))
+            window.findChild<JuzProgress*>("juzProgress")->setFocus();
+            if (!window.findChild<JuzProgress*>("juzProgress")->parentWidget()->grab().save(column))
                 return 1;
             std::cout << "wrote " << column.toStdString() << "\n";
         }

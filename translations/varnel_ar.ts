@@ -8,6 +8,88 @@
     </message>
 </context>
 <context>
+    <name>CentralArea</name>
+    <message>
+        <source>Aya picture; drag it to your heart</source>
+        <translation>صورة الآية؛ اسحبها إلى قلبك</translation>
+    </message>
+    <message>
+        <source>Translation and transliteration</source>
+        <translation>الترجمة والنقحرة</translation>
+    </message>
+    <message>
+        <source>Aya</source>
+        <translation>الآية</translation>
+    </message>
+    <message>
+        <source>Playing status</source>
+        <translation>حالة التشغيل</translation>
+    </message>
+</context>
+<context>
+    <name>ChooserRow</name>
+    <message>
+        <source>Page</source>
+        <translation>الصفحة</translation>
+    </message>
+    <message>
+        <source>Juz</source>
+        <translation>الجزء</translation>
+    </message>
+    <message>
+        <source>Hizb</source>
+        <translation>الحزب</translation>
+    </message>
+    <message>
+        <source>Quarter</source>
+        <translation>الربع</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Choose a sura:&lt;b&gt;</source>
+        <translation>&lt;b&gt;اختر سورة:&lt;b&gt;</translation>
+    </message>
+    <message>
+        <source>Sura</source>
+        <translation>السورة</translation>
+    </message>
+    <message>
+        <source> or</source>
+        <translation> أو</translation>
+    </message>
+    <message>
+        <source>Passage kind</source>
+        <translation>نوع المقطع</translation>
+    </message>
+    <message>
+        <source>Memorise by page, juz, hizb or quarter of the Madinah mushaf</source>
+        <translation>احفظ حسب الصفحة أو الجزء أو الحزب أو الربع من مصحف المدينة</translation>
+    </message>
+    <message>
+        <source>Passage number</source>
+        <translation>رقم المقطع</translation>
+    </message>
+    <message>
+        <source>Play Passage</source>
+        <translation>شغّل المقطع</translation>
+    </message>
+    <message>
+        <source>Play the passage chosen, across the suras it holds</source>
+        <translation>شغّل المقطع المختار عبر السور التي يضمّها</translation>
+    </message>
+    <message>
+        <source>Tabaarakallah! You know this sura? Drag me to your heart!</source>
+        <translation>تبارك الله! أتحفظ هذه السورة؟ اسحبني إلى قلبك!</translation>
+    </message>
+    <message>
+        <source>Drag this sura to your heart</source>
+        <translation>اسحب هذه السورة إلى قلبك</translation>
+    </message>
+    <message>
+        <source>In the Name of Allah the Most Beneficent, the Most Merciful</source>
+        <translation>بسم الله الرحمن الرحيم</translation>
+    </message>
+</context>
+<context>
     <name>Config</name>
     <message>
         <source>Varnel Preferences</source>
@@ -28,6 +110,45 @@
     <message>
         <source>The system's default</source>
         <translation>الجهاز الافتراضي للنظام</translation>
+    </message>
+    <message>
+        <source>Sound Settings</source>
+        <translation>إعدادات الصوت</translation>
+    </message>
+    <message>
+        <source>Choose a sound device</source>
+        <translation>اختر جهاز الصوت</translation>
+    </message>
+    <message>
+        <source>Sound device</source>
+        <translation>جهاز الصوت</translation>
+    </message>
+    <message>
+        <source>Record my recitation from</source>
+        <translation>سجّل تلاوتي من</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>الميكروفون</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>The sound device is in use now, but the choice could not be saved in "config.ini" for the next time:</source>
+        <translation>جهاز الصوت مستخدم الآن، لكن تعذّر حفظ الاختيار في "config.ini" للمرة القادمة:</translation>
+    </message>
+</context>
+<context>
+    <name>DrillControls</name>
+    <message>
+        <source>Sura %1, aya %2</source>
+        <translation>السورة %1، الآية %2</translation>
     </message>
 </context>
 <context>
@@ -389,6 +510,227 @@
     </message>
 </context>
 <context>
+    <name>HeartPanel</name>
+    <message>
+        <source>My Heart</source>
+        <translation>قلبي</translation>
+    </message>
+    <message>
+        <source>Progress: </source>
+        <translation>التقدّم: </translation>
+    </message>
+    <message>
+        <source>Memorised ayas</source>
+        <translation>الآيات المحفوظة</translation>
+    </message>
+    <message>
+        <source>Progress by juz</source>
+        <translation>التقدّم حسب الجزء</translation>
+    </message>
+    <message>
+        <source>Heart</source>
+        <translation>القلب</translation>
+    </message>
+    <message>
+        <source>Close Completed Suras</source>
+        <translation>اطوِ السور المكتملة</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 ayas of the installed suras; %3 more from suras not installed</source>
+        <translation>%1 من %2 آية من السور المثبتة؛ و%3 أخرى من سور غير مثبتة</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 ayas of the installed suras</source>
+        <translation>%1 من %2 آية من السور المثبتة</translation>
+    </message>
+    <message>
+        <source>%1's Heart</source>
+        <translation>قلب %1</translation>
+    </message>
+</context>
+<context>
+    <name>ImportDialog</name>
+    <message>
+        <source>Import Recordings</source>
+        <translation>استيراد تسجيلات</translation>
+    </message>
+    <message>
+        <source>Your recordings, one file per aya named SSSAAA (001001.mp3 is 1:1; MP3, Ogg, FLAC or WAV), become a recitation you can choose. Without an Arabic text they join the packs you have, which show the pictures and the texts; with one (a Tanzil file, "sura|aya|text" a line, or the quran-json package's folder) they become sura packs of their own.</source>
+        <translation>تسجيلاتك، ملف لكل آية باسم SSSAAA (001001.mp3 هي 1:1؛ MP3 أو Ogg أو FLAC أو WAV)، تصبح تلاوة يمكنك اختيارها. بلا نص عربي تنضم إلى الحزم التي لديك، وهي تعرض الصور والنصوص؛ ومع نص (ملف تنزيل "سورة|آية|نص" في كل سطر، أو مجلد حزمة quran-json) تصبح حزم سور مستقلة.</translation>
+    </message>
+    <message>
+        <source>Recordings folder:</source>
+        <translation>مجلد التسجيلات:</translation>
+    </message>
+    <message>
+        <source>Arabic text:</source>
+        <translation>النص العربي:</translation>
+    </message>
+    <message>
+        <source>Translation:</source>
+        <translation>الترجمة:</translation>
+    </message>
+    <message>
+        <source>Transliteration:</source>
+        <translation>النقحرة:</translation>
+    </message>
+    <message>
+        <source>Recordings folder</source>
+        <translation>مجلد التسجيلات</translation>
+    </message>
+    <message>
+        <source>Arabic text (optional)</source>
+        <translation>النص العربي (اختياري)</translation>
+    </message>
+    <message>
+        <source>Translation (optional)</source>
+        <translation>الترجمة (اختياري)</translation>
+    </message>
+    <message>
+        <source>Transliteration (optional)</source>
+        <translation>النقحرة (اختياري)</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>استعراض...</translation>
+    </message>
+    <message>
+        <source>Browse for %1</source>
+        <translation>استعراض %1</translation>
+    </message>
+    <message>
+        <source>Recitation name:</source>
+        <translation>اسم التلاوة:</translation>
+    </message>
+    <message>
+        <source>Recitation name</source>
+        <translation>اسم التلاوة</translation>
+    </message>
+    <message>
+        <source>optional: a name keeps it beside the packs you have</source>
+        <translation>اختياري: الاسم يحفظها بجانب حزمك</translation>
+    </message>
+    <message>
+        <source>Re-encode the recordings as Ogg Vorbis</source>
+        <translation>أعد ترميز التسجيلات بصيغة Ogg Vorbis</translation>
+    </message>
+    <message>
+        <source>Import progress</source>
+        <translation>تقدّم الاستيراد</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>استيراد</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+    <message>
+        <source>Choose the folder of your recordings first.</source>
+        <translation>اختر مجلد تسجيلاتك أولًا.</translation>
+    </message>
+    <message>
+        <source>A recitation's name is one word, without / or spaces, and neither "default" nor "lang": "%1" cannot be one.</source>
+        <translation>اسم التلاوة كلمة واحدة، بلا / ولا مسافات، وليس "default" ولا "lang": لا يصلح "%1" اسمًا لها.</translation>
+    </message>
+    <message>
+        <source>There are no recordings named SSSAAA (001001.mp3 is 1:1) in %1.</source>
+        <translation>لا توجد تسجيلات باسم SSSAAA (001001.mp3 هي 1:1) في %1.</translation>
+    </message>
+    <message>
+        <source>The import was cancelled; nothing of it was kept.</source>
+        <translation>أُلغي الاستيراد؛ ولم يُحفظ منه شيء.</translation>
+    </message>
+    <message>
+        <source>The recordings could not be imported:</source>
+        <translation>تعذّر استيراد التسجيلات:</translation>
+    </message>
+    <message>
+        <source>Your recordings are imported and ready to play.</source>
+        <translation>استُوردت تسجيلاتك وهي جاهزة للتشغيل.</translation>
+    </message>
+    <message>
+        <source>These packs were there already and are kept as they are.</source>
+        <translation>هذه الحزم موجودة من قبل وتبقى كما هي.</translation>
+    </message>
+</context>
+<context>
+    <name>InstalledPacks</name>
+    <message>
+        <source>Installed Packs</source>
+        <translation>الحزم المثبتة</translation>
+    </message>
+    <message>
+        <source>Pack</source>
+        <translation>الحزمة</translation>
+    </message>
+    <message>
+        <source>Suras</source>
+        <translation>السور</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>الحجم</translation>
+    </message>
+    <message>
+        <source>Where</source>
+        <translation>المكان</translation>
+    </message>
+    <message>
+        <source>Recitation</source>
+        <translation>التلاوة</translation>
+    </message>
+    <message>
+        <source>Installed packs</source>
+        <translation>الحزم المثبتة</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>فتح المجلد</translation>
+    </message>
+    <message>
+        <source>Remove Recitation...</source>
+        <translation>إزالة التلاوة...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+    <message>
+        <source>default</source>
+        <translation>الافتراضية</translation>
+    </message>
+    <message>
+        <source>installed for everyone</source>
+        <translation>مثبتة للجميع</translation>
+    </message>
+    <message>
+        <source>yours</source>
+        <translation>لك</translation>
+    </message>
+    <message>
+        <source> (chosen)</source>
+        <translation> (المختارة)</translation>
+    </message>
+    <message>
+        <source>No file manager could open the folder. It is:&lt;br&gt;%1</source>
+        <translation>لم يستطع أي مدير ملفات فتح المجلد. مكانه:&lt;br&gt;%1</translation>
+    </message>
+    <message>
+        <source>Remove the recitation "%1" and all its packs?</source>
+        <translation>أتزيل التلاوة "%1" وكل حزمها؟</translation>
+    </message>
+    <message>
+        <source>Some files of %1 could not be removed.</source>
+        <translation>تعذّرت إزالة بعض ملفات %1.</translation>
+    </message>
+</context>
+<context>
     <name>InterfaceLanguage</name>
     <message>
         <source>System Default</source>
@@ -408,6 +750,17 @@
     <message>
         <source>. %L1 of 30 juz begun, %L2 of %L3 ayas in all.</source>
         <translation>. بدأت %L1 من 30 جزءًا، و%L2 من %L3 آية في الجميع.</translation>
+    </message>
+</context>
+<context>
+    <name>MyRecitation</name>
+    <message>
+        <source>%1 cannot be checked: %2.</source>
+        <translation>لا يمكن التحقّق من %1: %2.</translation>
+    </message>
+    <message>
+        <source>Your previous take, which matched, is kept: bring it back with Delete &gt; Bring Back My Previous Take.</source>
+        <translation>تسجيلك السابق، الذي طابق، محفوظ: استرجعه من حذف &gt; استرجاع تسجيلي السابق.</translation>
     </message>
 </context>
 <context>
@@ -492,6 +845,22 @@
         <source>the profile is not a file that can be read</source>
         <translation>ملف التعريف ليس ملفًا يمكن قراءته</translation>
     </message>
+    <message>
+        <source>Load or Create Profile</source>
+        <translation>تحميل ملف شخصي أو إنشاؤه</translation>
+    </message>
+    <message>
+        <source>New user name</source>
+        <translation>اسم مستخدم جديد</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>اسمك</translation>
+    </message>
+    <message>
+        <source>Profiles</source>
+        <translation>الملفات الشخصية</translation>
+    </message>
 </context>
 <context>
     <name>QDockWidget</name>
@@ -515,799 +884,12 @@
 <context>
     <name>QObject</name>
     <message>
-        <source>Sound Settings</source>
-        <translation>إعدادات الصوت</translation>
-    </message>
-    <message>
-        <source>Choose a sound device</source>
-        <translation>اختر جهاز الصوت</translation>
-    </message>
-    <message>
-        <source>Sound device</source>
-        <translation>جهاز الصوت</translation>
-    </message>
-    <message>
-        <source>Record my recitation from</source>
-        <translation>سجّل تلاوتي من</translation>
-    </message>
-    <message>
-        <source>Microphone</source>
-        <translation>الميكروفون</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>موافق</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>إلغاء</translation>
-    </message>
-    <message>
-        <source>Browse...</source>
-        <translation>استعراض...</translation>
-    </message>
-    <message>
-        <source>Your recordings, one file per aya named SSSAAA (001001.mp3 is 1:1; MP3, Ogg, FLAC or WAV), become a recitation you can choose. Without an Arabic text they join the packs you have, which show the pictures and the texts; with one (a Tanzil file, "sura|aya|text" a line, or the quran-json package's folder) they become sura packs of their own.</source>
-        <translation>تسجيلاتك، ملف لكل آية باسم SSSAAA (001001.mp3 هي 1:1؛ MP3 أو Ogg أو FLAC أو WAV)، تصبح تلاوة يمكنك اختيارها. بلا نص عربي تنضم إلى الحزم التي لديك، وهي تعرض الصور والنصوص؛ ومع نص (ملف تنزيل "سورة|آية|نص" في كل سطر، أو مجلد حزمة quran-json) تصبح حزم سور مستقلة.</translation>
-    </message>
-    <message>
-        <source>Recitation name</source>
-        <translation>اسم التلاوة</translation>
-    </message>
-    <message>
-        <source>optional: a name keeps it beside the packs you have</source>
-        <translation>اختياري: الاسم يحفظها بجانب حزمك</translation>
-    </message>
-    <message>
-        <source>Re-encode the recordings as Ogg Vorbis</source>
-        <translation>أعد ترميز التسجيلات بصيغة Ogg Vorbis</translation>
-    </message>
-    <message>
-        <source>Import progress</source>
-        <translation>تقدّم الاستيراد</translation>
-    </message>
-    <message>
-        <source>Import</source>
-        <translation>استيراد</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>إغلاق</translation>
-    </message>
-    <message>
-        <source>Installed packs</source>
-        <translation>الحزم المثبتة</translation>
-    </message>
-    <message>
         <source>Open Folder</source>
         <translation>فتح المجلد</translation>
     </message>
     <message>
-        <source>Remove Recitation...</source>
-        <translation>إزالة التلاوة...</translation>
-    </message>
-    <message>
-        <source>Record My Recitation</source>
-        <translation>سجّل تلاوتي</translation>
-    </message>
-    <message>
-        <source>Play Mine</source>
-        <translation>شغّل تلاوتي</translation>
-    </message>
-    <message>
-        <source>Compare with the Reciter</source>
-        <translation>قارن بالقارئ</translation>
-    </message>
-    <message>
-        <source>Delete My Recording of This Aya...</source>
-        <translation>احذف تسجيلي لهذه الآية...</translation>
-    </message>
-    <message>
-        <source>Delete All My Recordings...</source>
-        <translation>احذف كل تسجيلاتي...</translation>
-    </message>
-    <message>
-        <source>Add Passage to Heart</source>
-        <translation>أضف المقطع إلى القلب</translation>
-    </message>
-    <message>
-        <source>&amp;Practice</source>
-        <translation>التدريب (&amp;P)</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Review&lt;/b&gt; by</source>
-        <translation>&lt;b&gt;المراجعة&lt;/b&gt; حسب</translation>
-    </message>
-    <message>
-        <source>Review unit</source>
-        <translation>وحدة المراجعة</translation>
-    </message>
-    <message>
-        <source>Review whole suras (long ones in parts), or pages of the mushaf</source>
-        <translation>راجع سورًا كاملة (والطويلة على أجزاء)، أو صفحات المصحف</translation>
-    </message>
-    <message>
-        <source>Next review</source>
-        <translation>المراجعة التالية</translation>
-    </message>
-    <message>
-        <source>Due today</source>
-        <translation>مستحق اليوم</translation>
-    </message>
-    <message>
-        <source>Review now</source>
-        <translation>راجع الآن</translation>
-    </message>
-    <message>
-        <source>Plays the chosen item: each aya once, no pause. Then grade how well you knew it.</source>
-        <translation>يشغّل العنصر المختار: كل آية مرة واحدة بلا توقف. ثم قيّم مدى حفظك له.</translation>
-    </message>
-    <message>
-        <source>Load or Create Profile</source>
-        <translation>تحميل ملف شخصي أو إنشاؤه</translation>
-    </message>
-    <message>
-        <source>&amp;Save Profile</source>
-        <translation>حفظ الملف الشخصي (&amp;S)</translation>
-    </message>
-    <message>
-        <source>&amp;New/Load Profile</source>
-        <translation>ملف جديد/تحميل (&amp;N)</translation>
-    </message>
-    <message>
-        <source>&amp;Preferences</source>
-        <translation>التفضيلات (&amp;P)</translation>
-    </message>
-    <message>
-        <source>&amp;Import Recordings...</source>
-        <translation>استيراد تسجيلات... (&amp;I)</translation>
-    </message>
-    <message>
-        <source>&amp;Exit</source>
-        <translation>خروج (&amp;E)</translation>
-    </message>
-    <message>
-        <source>&amp;Review Panel</source>
-        <translation>لوحة المراجعة (&amp;R)</translation>
-    </message>
-    <message>
-        <source>&amp;Config Recitor</source>
-        <translation>إعداد القارئ (&amp;C)</translation>
-    </message>
-    <message>
-        <source>&amp;Installed Packs...</source>
-        <translation>الحزم المثبتة... (&amp;I)</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>مساعدة (&amp;H)</translation>
-    </message>
-    <message>
-        <source>&amp;About</source>
-        <translation>حول (&amp;A)</translation>
-    </message>
-    <message>
-        <source>Progress: </source>
-        <translation>التقدّم: </translation>
-    </message>
-    <message>
-        <source>Memorised ayas</source>
-        <translation>الآيات المحفوظة</translation>
-    </message>
-    <message>
-        <source>Progress by juz</source>
-        <translation>التقدّم حسب الجزء</translation>
-    </message>
-    <message>
-        <source>Heart</source>
-        <translation>القلب</translation>
-    </message>
-    <message>
-        <source>Close Completed Suras</source>
-        <translation>اطوِ السور المكتملة</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Choose a sura:&lt;b&gt;</source>
-        <translation>&lt;b&gt;اختر سورة:&lt;b&gt;</translation>
-    </message>
-    <message>
-        <source>Sura</source>
-        <translation>السورة</translation>
-    </message>
-    <message>
-        <source> or</source>
-        <translation> أو</translation>
-    </message>
-    <message>
-        <source>Passage kind</source>
-        <translation>نوع المقطع</translation>
-    </message>
-    <message>
-        <source>Memorise by page, juz, hizb or quarter of the Madinah mushaf</source>
-        <translation>احفظ حسب الصفحة أو الجزء أو الحزب أو الربع من مصحف المدينة</translation>
-    </message>
-    <message>
-        <source>Passage number</source>
-        <translation>رقم المقطع</translation>
-    </message>
-    <message>
-        <source>Play Passage</source>
-        <translation>شغّل المقطع</translation>
-    </message>
-    <message>
-        <source>Play the passage chosen, across the suras it holds</source>
-        <translation>شغّل المقطع المختار عبر السور التي يضمّها</translation>
-    </message>
-    <message>
-        <source>Tabaarakallah! You know this sura? Drag me to your heart!</source>
-        <translation>تبارك الله! أتحفظ هذه السورة؟ اسحبني إلى قلبك!</translation>
-    </message>
-    <message>
-        <source>Drag this sura to your heart</source>
-        <translation>اسحب هذه السورة إلى قلبك</translation>
-    </message>
-    <message>
-        <source>In the Name of Allah the Most Beneficent, the Most Merciful</source>
-        <translation>بسم الله الرحمن الرحيم</translation>
-    </message>
-    <message>
-        <source>Aya picture; drag it to your heart</source>
-        <translation>صورة الآية؛ اسحبها إلى قلبك</translation>
-    </message>
-    <message>
-        <source>Translation and transliteration</source>
-        <translation>الترجمة والنقحرة</translation>
-    </message>
-    <message>
-        <source>Aya</source>
-        <translation>الآية</translation>
-    </message>
-    <message>
-        <source>Plays the current aya (Space, Ctrl+Space or the Play key)</source>
-        <translation>يشغّل الآية الحالية (المسافة أو Ctrl+المسافة أو مفتاح التشغيل)</translation>
-    </message>
-    <message>
-        <source>Stops playing the current aya (Space, Ctrl+Space or the Stop key)</source>
-        <translation>يوقف تشغيل الآية الحالية (المسافة أو Ctrl+المسافة أو مفتاح الإيقاف)</translation>
-    </message>
-    <message>
-        <source>Play the previous aya in this surah (Left, Ctrl+Left or the Previous key)</source>
-        <translation>شغّل الآية السابقة في هذه السورة (اليمين أو Ctrl+اليمين أو مفتاح السابق)</translation>
-    </message>
-    <message>
-        <source>Play the next aya in this surah (Right, Ctrl+Right or the Next key)</source>
-        <translation>شغّل الآية التالية في هذه السورة (اليسار أو Ctrl+اليسار أو مفتاح التالي)</translation>
-    </message>
-    <message>
-        <source>Playing status</source>
-        <translation>حالة التشغيل</translation>
-    </message>
-    <message>
-        <source>Start the part here (the slider's position)</source>
-        <translation>ابدأ الجزء هنا (موضع المنزلق)</translation>
-    </message>
-    <message>
-        <source>Part start from slider</source>
-        <translation>بداية الجزء من المنزلق</translation>
-    </message>
-    <message>
-        <source>Part start</source>
-        <translation>بداية الجزء</translation>
-    </message>
-    <message>
-        <source>Where the part starts, in milliseconds</source>
-        <translation>موضع بداية الجزء بالملّي ثانية</translation>
-    </message>
-    <message>
-        <source>End the part here (the slider's position)</source>
-        <translation>أنهِ الجزء هنا (موضع المنزلق)</translation>
-    </message>
-    <message>
-        <source>Part end from slider</source>
-        <translation>نهاية الجزء من المنزلق</translation>
-    </message>
-    <message>
-        <source>Part end</source>
-        <translation>نهاية الجزء</translation>
-    </message>
-    <message>
-        <source>Where the part ends, in milliseconds</source>
-        <translation>موضع نهاية الجزء بالملّي ثانية</translation>
-    </message>
-    <message>
-        <source>Play the part again and again (Space or Ctrl+Space)</source>
-        <translation>كرّر تشغيل الجزء (المسافة أو Ctrl+المسافة)</translation>
-    </message>
-    <message>
-        <source>Play part repeatedly</source>
-        <translation>كرّر الجزء</translation>
-    </message>
-    <message>
-        <source>Stop (Space or Ctrl+Space)</source>
-        <translation>إيقاف (المسافة أو Ctrl+المسافة)</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>إيقاف</translation>
-    </message>
-    <message>
-        <source>Previous aya (Left or Ctrl+Left)</source>
-        <translation>الآية السابقة (اليمين أو Ctrl+اليمين)</translation>
-    </message>
-    <message>
-        <source>Previous aya</source>
-        <translation>الآية السابقة</translation>
-    </message>
-    <message>
-        <source>Next aya (Right or Ctrl+Right)</source>
-        <translation>الآية التالية (اليسار أو Ctrl+اليسار)</translation>
-    </message>
-    <message>
-        <source>Next aya</source>
-        <translation>الآية التالية</translation>
-    </message>
-    <message>
-        <source>Position in the aya</source>
-        <translation>الموضع في الآية</translation>
-    </message>
-    <message>
-        <source>Where the recitation is; drag to jump</source>
-        <translation>موضع التلاوة؛ اسحب للانتقال</translation>
-    </message>
-    <message>
-        <source>Recitation Settings</source>
-        <translation>إعدادات التلاوة</translation>
-    </message>
-    <message>
-        <source>Aya Settings</source>
-        <translation>إعدادات الآية</translation>
-    </message>
-    <message>
-        <source>Playback Settings</source>
-        <translation>إعدادات التشغيل</translation>
-    </message>
-    <message>
-        <source>Aya Range Settings</source>
-        <translation>إعدادات نطاق الآيات</translation>
-    </message>
-    <message>
-        <source>Sura Playback Progress</source>
-        <translation>تقدّم تشغيل السورة</translation>
-    </message>
-    <message>
-        <source>Repeat:</source>
-        <translation>التكرار:</translation>
-    </message>
-    <message>
-        <source>The number of times you want the ayas to be repeated</source>
-        <translation>عدد مرات تكرار الآيات</translation>
-    </message>
-    <message>
-        <source>Repeat</source>
-        <translation>التكرار</translation>
-    </message>
-    <message>
-        <source> Pause (secs):</source>
-        <translation> التوقف (ثوانٍ):</translation>
-    </message>
-    <message>
-        <source>Pause (seconds)</source>
-        <translation>التوقف (بالثواني)</translation>
-    </message>
-    <message>
-        <source>Practice Aids</source>
-        <translation>وسائل التدريب</translation>
-    </message>
-    <message>
-        <source>Pause unit</source>
-        <translation>وحدة التوقف</translation>
-    </message>
-    <message>
-        <source>Pause for a number of seconds, or for a multiple of the aya's own length</source>
-        <translation>توقّف عددًا من الثواني، أو مضاعفًا لطول الآية نفسها</translation>
-    </message>
-    <message>
-        <source>Pause factor</source>
-        <translation>معامل التوقف</translation>
-    </message>
-    <message>
-        <source>Each pause lasts this many times the aya (or the part) just heard</source>
-        <translation>يدوم كل توقف هذا العدد من أضعاف الآية (أو الجزء) المسموعة للتو</translation>
-    </message>
-    <message>
-        <source>Pause in:</source>
-        <translation>التوقف بـ:</translation>
-    </message>
-    <message>
-        <source> Speed:</source>
-        <translation> السرعة:</translation>
-    </message>
-    <message>
-        <source>Speed</source>
-        <translation>السرعة</translation>
-    </message>
-    <message>
-        <source>Playback speed; the pitch stays the same ([ slower, ] faster)</source>
-        <translation>سرعة التشغيل؛ تبقى طبقة الصوت كما هي ([ أبطأ، ] أسرع)</translation>
-    </message>
-    <message>
-        <source> Times:</source>
-        <translation> المرات:</translation>
-    </message>
-    <message>
-        <source>endless</source>
-        <translation>بلا نهاية</translation>
-    </message>
-    <message>
-        <source>Times</source>
-        <translation>المرات</translation>
-    </message>
-    <message>
-        <source>Enable to play a range of ayas in the surah</source>
-        <translation>فعّل لتشغيل نطاق من آيات السورة</translation>
-    </message>
-    <message>
-        <source>Play a range of ayas</source>
-        <translation>شغّل نطاقًا من الآيات</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;FROM:&lt;/b&gt;</source>
-        <translation>&lt;b&gt;من:&lt;/b&gt;</translation>
-    </message>
-    <message>
-        <source>Start reciting from this aya</source>
-        <translation>ابدأ التلاوة من هذه الآية</translation>
-    </message>
-    <message>
-        <source>From aya</source>
-        <translation>من الآية</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;TO:&lt;/b&gt;</source>
-        <translation>&lt;b&gt;إلى:&lt;/b&gt;</translation>
-    </message>
-    <message>
-        <source>End reciting to this aya</source>
-        <translation>أنهِ التلاوة عند هذه الآية</translation>
-    </message>
-    <message>
-        <source>To aya</source>
-        <translation>إلى الآية</translation>
-    </message>
-    <message>
-        <source>Loop Sura</source>
-        <translation>كرّر السورة</translation>
-    </message>
-    <message>
-        <source>Loop the playback of the whole surah</source>
-        <translation>كرّر تشغيل السورة كلها</translation>
-    </message>
-    <message>
-        <source>Stack Ayas</source>
-        <translation>تراكم الآيات</translation>
-    </message>
-    <message>
-        <source>&amp;nbsp;Recite aya 1 a number of times&lt;br&gt;&amp;nbsp;Recite aya 2 a number of times&lt;br&gt;&amp;nbsp;Recite aya 1 and 2 a number of times&lt;br&gt;&amp;nbsp;and so on ...</source>
-        <translation>&amp;nbsp;اتلُ الآية 1 عدة مرات&lt;br&gt;&amp;nbsp;اتلُ الآية 2 عدة مرات&lt;br&gt;&amp;nbsp;اتلُ الآيتين 1 و2 عدة مرات&lt;br&gt;&amp;nbsp;وهكذا ...</translation>
-    </message>
-    <message>
-        <source>Single Aya Mode</source>
-        <translation>وضع الآية الواحدة</translation>
-    </message>
-    <message>
-        <source>Break aya into parts for easy memorization</source>
-        <translation>قسّم الآية إلى أجزاء لتسهيل الحفظ</translation>
-    </message>
-    <message>
-        <source>Test me</source>
-        <translation>اختبرني</translation>
-    </message>
-    <message>
-        <source>During each pause the aya is hidden while you recite it from memory; it comes back when the pause ends (set a pause)</source>
-        <translation>في كل توقف تُخفى الآية بينما تتلوها من حفظك، وتعود عند انتهاء التوقف (اضبط توقفًا)</translation>
-    </message>
-    <message>
-        <source>Sura playback progress</source>
-        <translation>تقدّم تشغيل السورة</translation>
-    </message>
-    <message>
-        <source>My Recitation</source>
-        <translation>تلاوتي</translation>
-    </message>
-    <message>
         <source>Record</source>
         <translation>سجّل</translation>
-    </message>
-    <message>
-        <source>Record my recitation</source>
-        <translation>سجّل تلاوتي</translation>
-    </message>
-    <message>
-        <source>Record yourself reciting the aya shown (Ctrl+R); with Test me and a pause, each aya in the pause after it</source>
-        <translation>سجّل تلاوتك للآية المعروضة (Ctrl+R)؛ ومع «اختبرني» والتوقف، كل آية في التوقف الذي يليها</translation>
-    </message>
-    <message>
-        <source>Play my recitation</source>
-        <translation>شغّل تلاوتي</translation>
-    </message>
-    <message>
-        <source>Hear your recording of the aya shown</source>
-        <translation>استمع إلى تسجيلك للآية المعروضة</translation>
-    </message>
-    <message>
-        <source>Compare</source>
-        <translation>قارن</translation>
-    </message>
-    <message>
-        <source>Compare with the reciter</source>
-        <translation>قارن بالقارئ</translation>
-    </message>
-    <message>
-        <source>Hear the reciter and then yourself, for each aya of the lesson you recorded</source>
-        <translation>استمع إلى القارئ ثم إلى نفسك، لكل آية سجّلتها من الدرس</translation>
-    </message>
-    <message>
-        <source>Delete...</source>
-        <translation>حذف...</translation>
-    </message>
-    <message>
-        <source>Delete my recordings</source>
-        <translation>احذف تسجيلاتي</translation>
-    </message>
-    <message>
-        <source>Delete your recordings</source>
-        <translation>احذف تسجيلاتك</translation>
-    </message>
-    <message>
-        <source>Recording level</source>
-        <translation>مستوى التسجيل</translation>
-    </message>
-    <message>
-        <source>New user name</source>
-        <translation>اسم مستخدم جديد</translation>
-    </message>
-    <message>
-        <source>Your name</source>
-        <translation>اسمك</translation>
-    </message>
-    <message>
-        <source>Profiles</source>
-        <translation>الملفات الشخصية</translation>
-    </message>
-    <message>
-        <source>&amp;Night Reading</source>
-        <translation>القراءة الليلية (&amp;N)</translation>
-    </message>
-    <message>
-        <source>Zoom In</source>
-        <translation>تكبير</translation>
-    </message>
-    <message>
-        <source>Zoom Out</source>
-        <translation>تصغير</translation>
-    </message>
-    <message>
-        <source>Fit to Width</source>
-        <translation>ملاءمة العرض</translation>
-    </message>
-    <message>
-        <source>Hide the aya</source>
-        <translation>أخفِ الآية</translation>
-    </message>
-    <message>
-        <source>Hide the translation</source>
-        <translation>أخفِ الترجمة</translation>
-    </message>
-    <message>
-        <source>Reveal</source>
-        <translation>اكشف</translation>
-    </message>
-    <message>
-        <source>Slower</source>
-        <translation>أبطأ</translation>
-    </message>
-    <message>
-        <source>Faster</source>
-        <translation>أسرع</translation>
-    </message>
-    <message>
-        <source>Again</source>
-        <translation>مجددًا</translation>
-    </message>
-    <message>
-        <source>Hard</source>
-        <translation>صعب</translation>
-    </message>
-    <message>
-        <source>Good</source>
-        <translation>جيد</translation>
-    </message>
-    <message>
-        <source>Easy</source>
-        <translation>سهل</translation>
-    </message>
-    <message>
-        <source>Page</source>
-        <translation>الصفحة</translation>
-    </message>
-    <message>
-        <source>&amp;Hide Translation</source>
-        <translation>أخفِ الترجمة (&amp;H)</translation>
-    </message>
-    <message>
-        <source>&amp;Show Transliteration</source>
-        <translation>أظهر النقحرة (&amp;S)</translation>
-    </message>
-    <message>
-        <source>&amp;File</source>
-        <translation>ملف (&amp;F)</translation>
-    </message>
-    <message>
-        <source>&amp;View</source>
-        <translation>عرض (&amp;V)</translation>
-    </message>
-    <message>
-        <source>&amp;Recitor</source>
-        <translation>القارئ (&amp;R)</translation>
-    </message>
-    <message>
-        <source>&amp;Language</source>
-        <translation>اللغة (&amp;L)</translation>
-    </message>
-    <message>
-        <source>&amp;Show Translation</source>
-        <translation>أظهر الترجمة (&amp;S)</translation>
-    </message>
-    <message>
-        <source>&amp;Hide Transliteration</source>
-        <translation>أخفِ النقحرة (&amp;H)</translation>
-    </message>
-    <message>
-        <source>Juz</source>
-        <translation>الجزء</translation>
-    </message>
-    <message>
-        <source>Hizb</source>
-        <translation>الحزب</translation>
-    </message>
-    <message>
-        <source>Quarter</source>
-        <translation>الربع</translation>
-    </message>
-    <message>
-        <source>Play Aya</source>
-        <translation>شغّل الآية</translation>
-    </message>
-    <message>
-        <source>Stop Playing</source>
-        <translation>أوقف التشغيل</translation>
-    </message>
-    <message>
-        <source>Previous Aya</source>
-        <translation>الآية السابقة</translation>
-    </message>
-    <message>
-        <source>Next Aya</source>
-        <translation>الآية التالية</translation>
-    </message>
-    <message>
-        <source>seconds</source>
-        <translation>ثوانٍ</translation>
-    </message>
-    <message>
-        <source>× aya length</source>
-        <translation>× طول الآية</translation>
-    </message>
-    <message>
-        <source>Review calendar</source>
-        <translation>تقويم المراجعة</translation>
-    </message>
-    <message>
-        <source>Streak: 1 day</source>
-        <translation>المواظبة: يوم واحد</translation>
-    </message>
-    <message numerus="yes">
-        <source>Streak: %1 days</source>
-        <translation>
-            <numerusform>المواظبة: %L1 يوم</numerusform>
-            <numerusform>المواظبة: %L1 يوم</numerusform>
-            <numerusform>المواظبة: %L1 يوم</numerusform>
-            <numerusform>المواظبة: %L1 أيام</numerusform>
-            <numerusform>المواظبة: %L1 يومًا</numerusform>
-            <numerusform>المواظبة: %L1 يوم</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>1 review in %1 weeks</source>
-        <translation>مراجعة واحدة في %L1 أسبوعًا</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 reviews in %2 weeks</source>
-        <translation>
-            <numerusform>%L1 مراجعة في %L2 أسبوعًا</numerusform>
-            <numerusform>%L1 مراجعة في %L2 أسبوعًا</numerusform>
-            <numerusform>%L1 مراجعة في %L2 أسبوعًا</numerusform>
-            <numerusform>%L1 مراجعات في %L2 أسبوعًا</numerusform>
-            <numerusform>%L1 مراجعةً في %L2 أسبوعًا</numerusform>
-            <numerusform>%L1 مراجعة في %L2 أسبوعًا</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Review</source>
-        <translation>المراجعة</translation>
-    </message>
-    <message>
-        <source>Suras</source>
-        <translation>السور</translation>
-    </message>
-    <message>
-        <source>Pages</source>
-        <translation>الصفحات</translation>
-    </message>
-    <message>
-        <source>Last</source>
-        <translation>الأخيرة</translation>
-    </message>
-    <message>
-        <source>Recall</source>
-        <translation>التذكّر</translation>
-    </message>
-    <message>
-        <source>Last review</source>
-        <translation>آخر مراجعة</translation>
-    </message>
-    <message>
-        <source>Chance of recall today</source>
-        <translation>احتمال التذكّر اليوم</translation>
-    </message>
-    <message>
-        <source>Tomorrow: %1 · This week: %2</source>
-        <translation>غدًا: %L1 · هذا الأسبوع: %L2</translation>
-    </message>
-    <message>
-        <source>new</source>
-        <translation>جديد</translation>
-    </message>
-    <message numerus="yes">
-        <source>All %1 ayas</source>
-        <translation>
-            <numerusform>الآيات الـ%L1 كلها</numerusform>
-            <numerusform>الآيات الـ%L1 كلها</numerusform>
-            <numerusform>الآيات الـ%L1 كلها</numerusform>
-            <numerusform>الآيات الـ%L1 كلها</numerusform>
-            <numerusform>الآيات الـ%L1 كلها</numerusform>
-            <numerusform>الآيات الـ%L1 كلها</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Ayas %1 to %2</source>
-        <translation>الآيات %L1 إلى %L2</translation>
-    </message>
-    <message>
-        <source>Not reviewed yet</source>
-        <translation>لم تُراجَع بعد</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 due today
-%2</source>
-        <translation>
-            <numerusform>%L1 مستحق اليوم
-%2</numerusform>
-            <numerusform>%L1 مستحق اليوم
-%2</numerusform>
-            <numerusform>%L1 مستحقان اليوم
-%2</numerusform>
-            <numerusform>%L1 مستحقة اليوم
-%2</numerusform>
-            <numerusform>%L1 مستحقًا اليوم
-%2</numerusform>
-            <numerusform>%L1 مستحق اليوم
-%2</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Next review: %1</source>
-        <translation>المراجعة التالية: %1</translation>
     </message>
     <message>
         <source>No sura pack installed</source>
@@ -1358,112 +940,8 @@
         <translation> · تراكم %L1–%L2، الدورة %L3 · الآية %L4 من %L5 (%6)</translation>
     </message>
     <message>
-        <source>Browse for %1</source>
-        <translation>استعراض %1</translation>
-    </message>
-    <message>
-        <source>Import Recordings</source>
-        <translation>استيراد تسجيلات</translation>
-    </message>
-    <message>
-        <source>Recordings folder:</source>
-        <translation>مجلد التسجيلات:</translation>
-    </message>
-    <message>
-        <source>Recordings folder</source>
-        <translation>مجلد التسجيلات</translation>
-    </message>
-    <message>
-        <source>Arabic text:</source>
-        <translation>النص العربي:</translation>
-    </message>
-    <message>
-        <source>Arabic text (optional)</source>
-        <translation>النص العربي (اختياري)</translation>
-    </message>
-    <message>
-        <source>Translation:</source>
-        <translation>الترجمة:</translation>
-    </message>
-    <message>
-        <source>Translation (optional)</source>
-        <translation>الترجمة (اختياري)</translation>
-    </message>
-    <message>
         <source>Transliteration:</source>
         <translation>النقحرة:</translation>
-    </message>
-    <message>
-        <source>Transliteration (optional)</source>
-        <translation>النقحرة (اختياري)</translation>
-    </message>
-    <message>
-        <source>Recitation name:</source>
-        <translation>اسم التلاوة:</translation>
-    </message>
-    <message>
-        <source>Choose the folder of your recordings first.</source>
-        <translation>اختر مجلد تسجيلاتك أولًا.</translation>
-    </message>
-    <message>
-        <source>There are no recordings named SSSAAA (001001.mp3 is 1:1) in %1.</source>
-        <translation>لا توجد تسجيلات باسم SSSAAA (001001.mp3 هي 1:1) في %1.</translation>
-    </message>
-    <message>
-        <source>The import was cancelled; nothing of it was kept.</source>
-        <translation>أُلغي الاستيراد؛ ولم يُحفظ منه شيء.</translation>
-    </message>
-    <message>
-        <source>The recordings could not be imported:</source>
-        <translation>تعذّر استيراد التسجيلات:</translation>
-    </message>
-    <message>
-        <source>Your recordings are imported and ready to play.</source>
-        <translation>استُوردت تسجيلاتك وهي جاهزة للتشغيل.</translation>
-    </message>
-    <message>
-        <source>These packs were there already and are kept as they are.</source>
-        <translation>هذه الحزم موجودة من قبل وتبقى كما هي.</translation>
-    </message>
-    <message>
-        <source>Installed Packs</source>
-        <translation>الحزم المثبتة</translation>
-    </message>
-    <message>
-        <source>Pack</source>
-        <translation>الحزمة</translation>
-    </message>
-    <message>
-        <source>Size</source>
-        <translation>الحجم</translation>
-    </message>
-    <message>
-        <source>Where</source>
-        <translation>المكان</translation>
-    </message>
-    <message>
-        <source>Recitation</source>
-        <translation>التلاوة</translation>
-    </message>
-    <message>
-        <source>default</source>
-        <translation>الافتراضية</translation>
-    </message>
-    <message>
-        <source>installed for everyone</source>
-        <translation>مثبتة للجميع</translation>
-    </message>
-    <message>
-        <source>yours</source>
-        <translation>لك</translation>
-    </message>
-    <message>
-        <source> (chosen)</source>
-        <translation> (المختارة)</translation>
-    </message>
-    <message>
-        <source>Some files of %1 could not be removed.</source>
-        <translation>تعذّرت إزالة بعض ملفات %1.</translation>
     </message>
     <message>
         <source>Everything else works as before.</source>
@@ -1537,10 +1015,6 @@
         <translation>يسجّل %1... يتوقف بعد ثوانٍ من الصمت.</translation>
     </message>
     <message>
-        <source>The sound device is in use now, but the choice could not be saved in "config.ini" for the next time:</source>
-        <translation>جهاز الصوت مستخدم الآن، لكن تعذّر حفظ الاختيار في "config.ini" للمرة القادمة:</translation>
-    </message>
-    <message>
         <source>Your drill settings could not be saved:</source>
         <translation>تعذّر حفظ إعدادات التدريب الخاصة بك:</translation>
     </message>
@@ -1567,18 +1041,6 @@
     <message>
         <source>They stay as they are until Varnel closes.</source>
         <translation>تبقى كما هي حتى يُغلق فارنل.</translation>
-    </message>
-    <message>
-        <source>%1's Heart</source>
-        <translation>قلب %1</translation>
-    </message>
-    <message>
-        <source>My Heart</source>
-        <translation>قلبي</translation>
-    </message>
-    <message>
-        <source> ms</source>
-        <translation> مللي ثانية</translation>
     </message>
     <message>
         <source>%1 Translation:</source>
@@ -1697,18 +1159,6 @@
         <translation>"%1" ليس اسم مجلد تلاوة.</translation>
     </message>
     <message>
-        <source>&amp;Heart</source>
-        <translation>القلب (&amp;H)</translation>
-    </message>
-    <message>
-        <source>Recitation &amp;Settings</source>
-        <translation>إعدادات التلاوة (&amp;S)</translation>
-    </message>
-    <message>
-        <source>&amp;My Recitation</source>
-        <translation>تلاوتي (&amp;M)</translation>
-    </message>
-    <message>
         <source>%1 was opened by Varnel on the computer %2, which may still have it open.&lt;br&gt;&lt;br&gt;Open it anyway?</source>
         <translation>فتح فارنل %1 على الحاسوب %2، وربما ما زال مفتوحًا هناك.&lt;br&gt;&lt;br&gt;أتفتحه على أي حال؟</translation>
     </message>
@@ -1733,18 +1183,6 @@
         <translation>%1 أكبر من %2 م.ب، أكثر مما تكون عليه تلاوة آية.</translation>
     </message>
     <message>
-        <source>A recitation's name is one word, without / or spaces, and neither "default" nor "lang": "%1" cannot be one.</source>
-        <translation>اسم التلاوة كلمة واحدة، بلا / ولا مسافات، وليس "default" ولا "lang": لا يصلح "%1" اسمًا لها.</translation>
-    </message>
-    <message>
-        <source>%1 of the %2 ayas of the installed suras; %3 more from suras not installed</source>
-        <translation>%1 من %2 آية من السور المثبتة؛ و%3 أخرى من سور غير مثبتة</translation>
-    </message>
-    <message>
-        <source>%1 of the %2 ayas of the installed suras</source>
-        <translation>%1 من %2 آية من السور المثبتة</translation>
-    </message>
-    <message>
         <source>The sura pack %1 is damaged and cannot be read.&lt;br&gt;&lt;br&gt;A healthy copy of it serves in its place where one is installed; otherwise its suras are left out until the file is replaced.</source>
         <translation>حزمة السور %1 تالفة ولا يمكن قراءتها.&lt;br&gt;&lt;br&gt;تحل محلها نسخة سليمة منها إن كانت مثبتة؛ وإلا تُستبعد سورها حتى يُستبدل الملف.</translation>
     </message>
@@ -1757,28 +1195,8 @@
         <translation>%1 ث</translation>
     </message>
     <message>
-        <source>Play the sura or passage this many times, then stop; endless: once, or without end with Loop</source>
-        <translation>شغّل السورة أو المقطع هذا العدد من المرات ثم توقف؛ «بلا نهاية»: مرة واحدة، أو بلا توقف مع التكرار الدائري</translation>
-    </message>
-    <message>
         <source> · pass %1 of %2</source>
         <translation> · الجولة %1 من %2</translation>
-    </message>
-    <message>
-        <source>No file manager could open the folder. It is:&lt;br&gt;%1</source>
-        <translation>لم يستطع أي مدير ملفات فتح المجلد. مكانه:&lt;br&gt;%1</translation>
-    </message>
-    <message>
-        <source>Remove the recitation "%1" and all its packs?</source>
-        <translation>أتزيل التلاوة "%1" وكل حزمها؟</translation>
-    </message>
-    <message>
-        <source>Reset La&amp;yout</source>
-        <translation>إعادة الترتيب (&amp;Y)</translation>
-    </message>
-    <message>
-        <source>Check My Recitation</source>
-        <translation>تحقّق من تلاوتي</translation>
     </message>
     <message>
         <source>%1 to %2 s</source>
@@ -1801,40 +1219,8 @@
         <translation>الزائد، بوقت تسجيلك: %1.</translation>
     </message>
     <message>
-        <source>Check</source>
-        <translation>تحقّق</translation>
-    </message>
-    <message>
-        <source>Check my recitation</source>
-        <translation>تحقّق من تلاوتي</translation>
-    </message>
-    <message>
-        <source>Compare your recording of the aya shown with the reciter's: what you left out or added, or another aya. A check of the words and their order, not of tajweed.</source>
-        <translation>يقارن تسجيلك للآية المعروضة بتلاوة القارئ: ما تركته أو زدته، أو آية أخرى. تحقّق من الكلمات وترتيبها، لا من التجويد.</translation>
-    </message>
-    <message>
-        <source>Check result</source>
-        <translation>نتيجة التحقّق</translation>
-    </message>
-    <message>
-        <source>Hear Left Out</source>
-        <translation>اسمع المتروك</translation>
-    </message>
-    <message>
-        <source>Hear the part left out</source>
-        <translation>اسمع الجزء المتروك</translation>
-    </message>
-    <message>
-        <source>Hear the reciter say what your last check found left out; press again for the next part</source>
-        <translation>اسمع القارئ يقول ما وجد فحصك الأخير أنك تركته؛ اضغط مرة أخرى للجزء التالي</translation>
-    </message>
-    <message>
         <source>Checking your recitation of %1...</source>
         <translation>يجري التحقّق من تلاوتك لـ %1...</translation>
-    </message>
-    <message>
-        <source>%1 cannot be checked: %2.</source>
-        <translation>لا يمكن التحقّق من %1: %2.</translation>
     </message>
     <message>
         <source>%1, partial: a part is missing, added or said differently (score %2 of 100).</source>
@@ -1885,24 +1271,8 @@
         <translation>القارئ: %1، من %2.</translation>
     </message>
     <message>
-        <source>Mark the &amp;Heard Word</source>
-        <translation>تمييز الكلمة المسموعة (&amp;H)</translation>
-    </message>
-    <message>
-        <source>Snap the Part to Words</source>
-        <translation>ضبط الجزء على الكلمات</translation>
-    </message>
-    <message>
         <source>The default recitation</source>
         <translation>التلاوة الافتراضية</translation>
-    </message>
-    <message>
-        <source>Bring Back My Previous Take</source>
-        <translation>استرجاع تسجيلي السابق</translation>
-    </message>
-    <message>
-        <source>Your previous take, which matched, is kept: bring it back with Delete &gt; Bring Back My Previous Take.</source>
-        <translation>تسجيلك السابق، الذي طابق، محفوظ: استرجعه من حذف &gt; استرجاع تسجيلي السابق.</translation>
     </message>
     <message>
         <source>You have no previous take of %1.</source>
@@ -1929,6 +1299,262 @@
     </message>
 </context>
 <context>
+    <name>RecitationPanel</name>
+    <message>
+        <source>My Recitation</source>
+        <translation>تلاوتي</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>سجّل</translation>
+    </message>
+    <message>
+        <source>Record my recitation</source>
+        <translation>سجّل تلاوتي</translation>
+    </message>
+    <message>
+        <source>Record yourself reciting the aya shown (Ctrl+R); with Test me and a pause, each aya in the pause after it</source>
+        <translation>سجّل تلاوتك للآية المعروضة (Ctrl+R)؛ ومع «اختبرني» والتوقف، كل آية في التوقف الذي يليها</translation>
+    </message>
+    <message>
+        <source>Play Mine</source>
+        <translation>شغّل تلاوتي</translation>
+    </message>
+    <message>
+        <source>Play my recitation</source>
+        <translation>شغّل تلاوتي</translation>
+    </message>
+    <message>
+        <source>Hear your recording of the aya shown</source>
+        <translation>استمع إلى تسجيلك للآية المعروضة</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>قارن</translation>
+    </message>
+    <message>
+        <source>Compare with the reciter</source>
+        <translation>قارن بالقارئ</translation>
+    </message>
+    <message>
+        <source>Hear the reciter and then yourself, for each aya of the lesson you recorded</source>
+        <translation>استمع إلى القارئ ثم إلى نفسك، لكل آية سجّلتها من الدرس</translation>
+    </message>
+    <message>
+        <source>Delete...</source>
+        <translation>حذف...</translation>
+    </message>
+    <message>
+        <source>Delete my recordings</source>
+        <translation>احذف تسجيلاتي</translation>
+    </message>
+    <message>
+        <source>Delete your recordings</source>
+        <translation>احذف تسجيلاتك</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>تحقّق</translation>
+    </message>
+    <message>
+        <source>Check my recitation</source>
+        <translation>تحقّق من تلاوتي</translation>
+    </message>
+    <message>
+        <source>Compare your recording of the aya shown with the reciter's: what you left out or added, or another aya. A check of the words and their order, not of tajweed.</source>
+        <translation>يقارن تسجيلك للآية المعروضة بتلاوة القارئ: ما تركته أو زدته، أو آية أخرى. تحقّق من الكلمات وترتيبها، لا من التجويد.</translation>
+    </message>
+    <message>
+        <source>Hear Left Out</source>
+        <translation>اسمع المتروك</translation>
+    </message>
+    <message>
+        <source>Hear the part left out</source>
+        <translation>اسمع الجزء المتروك</translation>
+    </message>
+    <message>
+        <source>Hear the reciter say what your last check found left out; press again for the next part</source>
+        <translation>اسمع القارئ يقول ما وجد فحصك الأخير أنك تركته؛ اضغط مرة أخرى للجزء التالي</translation>
+    </message>
+    <message>
+        <source>Recording level</source>
+        <translation>مستوى التسجيل</translation>
+    </message>
+    <message>
+        <source>Check result</source>
+        <translation>نتيجة التحقّق</translation>
+    </message>
+</context>
+<context>
+    <name>ReviewCalendar</name>
+    <message>
+        <source>Review calendar</source>
+        <translation>تقويم المراجعة</translation>
+    </message>
+    <message>
+        <source>Streak: 1 day</source>
+        <translation>المواظبة: يوم واحد</translation>
+    </message>
+    <message numerus="yes">
+        <source>Streak: %1 days</source>
+        <translation>
+            <numerusform>المواظبة: %L1 يوم</numerusform>
+            <numerusform>المواظبة: %L1 يوم</numerusform>
+            <numerusform>المواظبة: %L1 يوم</numerusform>
+            <numerusform>المواظبة: %L1 أيام</numerusform>
+            <numerusform>المواظبة: %L1 يومًا</numerusform>
+            <numerusform>المواظبة: %L1 يوم</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 review in %1 weeks</source>
+        <translation>مراجعة واحدة في %L1 أسبوعًا</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 reviews in %2 weeks</source>
+        <translation>
+            <numerusform>%L1 مراجعة في %L2 أسبوعًا</numerusform>
+            <numerusform>%L1 مراجعة في %L2 أسبوعًا</numerusform>
+            <numerusform>%L1 مراجعة في %L2 أسبوعًا</numerusform>
+            <numerusform>%L1 مراجعات في %L2 أسبوعًا</numerusform>
+            <numerusform>%L1 مراجعةً في %L2 أسبوعًا</numerusform>
+            <numerusform>%L1 مراجعة في %L2 أسبوعًا</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ReviewPanel</name>
+    <message>
+        <source>Review</source>
+        <translation>المراجعة</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Review&lt;/b&gt; by</source>
+        <translation>&lt;b&gt;المراجعة&lt;/b&gt; حسب</translation>
+    </message>
+    <message>
+        <source>Suras</source>
+        <translation>السور</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>الصفحات</translation>
+    </message>
+    <message>
+        <source>Review unit</source>
+        <translation>وحدة المراجعة</translation>
+    </message>
+    <message>
+        <source>Review whole suras (long ones in parts), or pages of the mushaf</source>
+        <translation>راجع سورًا كاملة (والطويلة على أجزاء)، أو صفحات المصحف</translation>
+    </message>
+    <message>
+        <source>Next review</source>
+        <translation>المراجعة التالية</translation>
+    </message>
+    <message>
+        <source>Next review: %1</source>
+        <translation>المراجعة التالية: %1</translation>
+    </message>
+    <message>
+        <source>Due today</source>
+        <translation>مستحق اليوم</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>الصفحة</translation>
+    </message>
+    <message>
+        <source>Sura</source>
+        <translation>السورة</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>الأخيرة</translation>
+    </message>
+    <message>
+        <source>Recall</source>
+        <translation>التذكّر</translation>
+    </message>
+    <message>
+        <source>Last review</source>
+        <translation>آخر مراجعة</translation>
+    </message>
+    <message>
+        <source>Chance of recall today</source>
+        <translation>احتمال التذكّر اليوم</translation>
+    </message>
+    <message>
+        <source>Review now</source>
+        <translation>راجع الآن</translation>
+    </message>
+    <message>
+        <source>Plays the chosen item: each aya once, no pause. Then grade how well you knew it.</source>
+        <translation>يشغّل العنصر المختار: كل آية مرة واحدة بلا توقف. ثم قيّم مدى حفظك له.</translation>
+    </message>
+    <message>
+        <source>Again</source>
+        <translation>مجددًا</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>صعب</translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <translation>جيد</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>سهل</translation>
+    </message>
+    <message>
+        <source>Tomorrow: %1 · This week: %2</source>
+        <translation>غدًا: %L1 · هذا الأسبوع: %L2</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <translation>جديد</translation>
+    </message>
+    <message numerus="yes">
+        <source>All %1 ayas</source>
+        <translation>
+            <numerusform>الآيات الـ%L1 كلها</numerusform>
+            <numerusform>الآيات الـ%L1 كلها</numerusform>
+            <numerusform>الآيات الـ%L1 كلها</numerusform>
+            <numerusform>الآيات الـ%L1 كلها</numerusform>
+            <numerusform>الآيات الـ%L1 كلها</numerusform>
+            <numerusform>الآيات الـ%L1 كلها</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Ayas %1 to %2</source>
+        <translation>الآيات %L1 إلى %L2</translation>
+    </message>
+    <message>
+        <source>Not reviewed yet</source>
+        <translation>لم تُراجَع بعد</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 due today
+%2</source>
+        <translation>
+            <numerusform>%L1 مستحق اليوم
+%2</numerusform>
+            <numerusform>%L1 مستحق اليوم
+%2</numerusform>
+            <numerusform>%L1 مستحقان اليوم
+%2</numerusform>
+            <numerusform>%L1 مستحقة اليوم
+%2</numerusform>
+            <numerusform>%L1 مستحقًا اليوم
+%2</numerusform>
+            <numerusform>%L1 مستحق اليوم
+%2</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>SelectRecitor</name>
     <message>
         <source>Recitor Preferences</source>
@@ -1949,6 +1575,264 @@
     <message>
         <source>default</source>
         <translation>الافتراضية</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsPanel</name>
+    <message>
+        <source>Recitation Settings</source>
+        <translation>إعدادات التلاوة</translation>
+    </message>
+    <message>
+        <source>Aya Settings</source>
+        <translation>إعدادات الآية</translation>
+    </message>
+    <message>
+        <source>Playback Settings</source>
+        <translation>إعدادات التشغيل</translation>
+    </message>
+    <message>
+        <source>Aya Range Settings</source>
+        <translation>إعدادات نطاق الآيات</translation>
+    </message>
+    <message>
+        <source>Sura Playback Progress</source>
+        <translation>تقدّم تشغيل السورة</translation>
+    </message>
+    <message>
+        <source>Practice Aids</source>
+        <translation>وسائل التدريب</translation>
+    </message>
+    <message>
+        <source>Repeat:</source>
+        <translation>التكرار:</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>التكرار</translation>
+    </message>
+    <message>
+        <source>The number of times you want the ayas to be repeated</source>
+        <translation>عدد مرات تكرار الآيات</translation>
+    </message>
+    <message>
+        <source> Pause (secs):</source>
+        <translation> التوقف (ثوانٍ):</translation>
+    </message>
+    <message>
+        <source>Pause (seconds)</source>
+        <translation>التوقف (بالثواني)</translation>
+    </message>
+    <message>
+        <source>Loop Sura</source>
+        <translation>كرّر السورة</translation>
+    </message>
+    <message>
+        <source>Loop the playback of the whole surah</source>
+        <translation>كرّر تشغيل السورة كلها</translation>
+    </message>
+    <message>
+        <source>Stack Ayas</source>
+        <translation>تراكم الآيات</translation>
+    </message>
+    <message>
+        <source>&amp;nbsp;Recite aya 1 a number of times&lt;br&gt;&amp;nbsp;then ayas 1 to 2&lt;br&gt;&amp;nbsp;then ayas 1 to 3&lt;br&gt;&amp;nbsp;and so on, a growing block, to the last aya</source>
+        <translation>&amp;nbsp;اتلُ الآية 1 عددًا من المرات&lt;br&gt;&amp;nbsp;ثم الآيات 1 إلى 2&lt;br&gt;&amp;nbsp;ثم الآيات 1 إلى 3&lt;br&gt;&amp;nbsp;وهكذا، كتلة تكبر، حتى آخر آية</translation>
+    </message>
+    <message>
+        <source>Single Aya Mode</source>
+        <translation>وضع الآية الواحدة</translation>
+    </message>
+    <message>
+        <source>Break aya into parts for easy memorization</source>
+        <translation>قسّم الآية إلى أجزاء لتسهيل الحفظ</translation>
+    </message>
+    <message>
+        <source>Play a range of ayas</source>
+        <translation>شغّل نطاقًا من الآيات</translation>
+    </message>
+    <message>
+        <source>Enable to play a range of ayas in the surah</source>
+        <translation>فعّل لتشغيل نطاق من آيات السورة</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;FROM:&lt;/b&gt;</source>
+        <translation>&lt;b&gt;من:&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>From aya</source>
+        <translation>من الآية</translation>
+    </message>
+    <message>
+        <source>Start reciting from this aya</source>
+        <translation>ابدأ التلاوة من هذه الآية</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;TO:&lt;/b&gt;</source>
+        <translation>&lt;b&gt;إلى:&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>To aya</source>
+        <translation>إلى الآية</translation>
+    </message>
+    <message>
+        <source>End reciting to this aya</source>
+        <translation>أنهِ التلاوة عند هذه الآية</translation>
+    </message>
+    <message>
+        <source>Sura playback progress</source>
+        <translation>تقدّم تشغيل السورة</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>ثوانٍ</translation>
+    </message>
+    <message>
+        <source>× aya length</source>
+        <translation>× طول الآية</translation>
+    </message>
+    <message>
+        <source>Pause unit</source>
+        <translation>وحدة التوقف</translation>
+    </message>
+    <message>
+        <source>Pause for a number of seconds, or for a multiple of the aya's own length</source>
+        <translation>توقّف عددًا من الثواني، أو مضاعفًا لطول الآية نفسها</translation>
+    </message>
+    <message>
+        <source>Pause factor</source>
+        <translation>معامل التوقف</translation>
+    </message>
+    <message>
+        <source>Each pause lasts this many times the aya (or the part) just heard</source>
+        <translation>يدوم كل توقف هذا العدد من أضعاف الآية (أو الجزء) المسموعة للتو</translation>
+    </message>
+    <message>
+        <source>Pause in:</source>
+        <translation>التوقف بـ:</translation>
+    </message>
+    <message>
+        <source> Speed:</source>
+        <translation> السرعة:</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>السرعة</translation>
+    </message>
+    <message>
+        <source>Playback speed; the pitch stays the same ([ slower, ] faster)</source>
+        <translation>سرعة التشغيل؛ تبقى طبقة الصوت كما هي ([ أبطأ، ] أسرع)</translation>
+    </message>
+    <message>
+        <source> Times:</source>
+        <translation> المرات:</translation>
+    </message>
+    <message>
+        <source>endless</source>
+        <translation>بلا نهاية</translation>
+    </message>
+    <message>
+        <source>Times</source>
+        <translation>المرات</translation>
+    </message>
+    <message>
+        <source>Play the sura or passage this many times, then stop; endless: once, or without end with Loop</source>
+        <translation>شغّل السورة أو المقطع هذا العدد من المرات ثم توقف؛ «بلا نهاية»: مرة واحدة، أو بلا توقف مع التكرار الدائري</translation>
+    </message>
+    <message>
+        <source>Test me</source>
+        <translation>اختبرني</translation>
+    </message>
+    <message>
+        <source>During each pause the aya is hidden while you recite it from memory; it comes back when the pause ends (set a pause)</source>
+        <translation>في كل توقف تُخفى الآية بينما تتلوها من حفظك، وتعود عند انتهاء التوقف (اضبط توقفًا)</translation>
+    </message>
+</context>
+<context>
+    <name>SingleBar</name>
+    <message>
+        <source>Start the part here (the slider's position)</source>
+        <translation>ابدأ الجزء هنا (موضع المنزلق)</translation>
+    </message>
+    <message>
+        <source>Part start from slider</source>
+        <translation>بداية الجزء من المنزلق</translation>
+    </message>
+    <message>
+        <source>Where the part starts, in milliseconds</source>
+        <translation>موضع بداية الجزء بالملّي ثانية</translation>
+    </message>
+    <message>
+        <source>Part start</source>
+        <translation>بداية الجزء</translation>
+    </message>
+    <message>
+        <source>End the part here (the slider's position)</source>
+        <translation>أنهِ الجزء هنا (موضع المنزلق)</translation>
+    </message>
+    <message>
+        <source>Part end from slider</source>
+        <translation>نهاية الجزء من المنزلق</translation>
+    </message>
+    <message>
+        <source>Where the part ends, in milliseconds</source>
+        <translation>موضع نهاية الجزء بالملّي ثانية</translation>
+    </message>
+    <message>
+        <source>Part end</source>
+        <translation>نهاية الجزء</translation>
+    </message>
+    <message>
+        <source>Play the part again and again (Space or Ctrl+Space)</source>
+        <translation>كرّر تشغيل الجزء (المسافة أو Ctrl+المسافة)</translation>
+    </message>
+    <message>
+        <source>Play part repeatedly</source>
+        <translation>كرّر الجزء</translation>
+    </message>
+    <message>
+        <source>Stop (Space or Ctrl+Space)</source>
+        <translation>إيقاف (المسافة أو Ctrl+المسافة)</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>إيقاف</translation>
+    </message>
+    <message>
+        <source>Previous aya (Left or Ctrl+Left)</source>
+        <translation>الآية السابقة (اليمين أو Ctrl+اليمين)</translation>
+    </message>
+    <message>
+        <source>Previous aya</source>
+        <translation>الآية السابقة</translation>
+    </message>
+    <message>
+        <source>Next aya (Right or Ctrl+Right)</source>
+        <translation>الآية التالية (اليسار أو Ctrl+اليسار)</translation>
+    </message>
+    <message>
+        <source>Next aya</source>
+        <translation>الآية التالية</translation>
+    </message>
+    <message>
+        <source>Where the recitation is; drag to jump</source>
+        <translation>موضع التلاوة؛ اسحب للانتقال</translation>
+    </message>
+    <message>
+        <source>Position in the aya</source>
+        <translation>الموضع في الآية</translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <translation> مللي ثانية</translation>
     </message>
 </context>
 <context>
@@ -2071,10 +1955,53 @@
     </message>
 </context>
 <context>
+    <name>Transport</name>
+    <message>
+        <source>Play Aya</source>
+        <translation>شغّل الآية</translation>
+    </message>
+    <message>
+        <source>Stop Playing</source>
+        <translation>أوقف التشغيل</translation>
+    </message>
+    <message>
+        <source>Previous Aya</source>
+        <translation>الآية السابقة</translation>
+    </message>
+    <message>
+        <source>Next Aya</source>
+        <translation>الآية التالية</translation>
+    </message>
+    <message>
+        <source>Plays the current aya (Space, Ctrl+Space or the Play key)</source>
+        <translation>يشغّل الآية الحالية (المسافة أو Ctrl+المسافة أو مفتاح التشغيل)</translation>
+    </message>
+    <message>
+        <source>Stops playing the current aya (Space, Ctrl+Space or the Stop key)</source>
+        <translation>يوقف تشغيل الآية الحالية (المسافة أو Ctrl+المسافة أو مفتاح الإيقاف)</translation>
+    </message>
+    <message>
+        <source>Play the previous aya in this surah (Left, Ctrl+Left or the Previous key)</source>
+        <translation>شغّل الآية السابقة في هذه السورة (اليمين أو Ctrl+اليمين أو مفتاح السابق)</translation>
+    </message>
+    <message>
+        <source>Play the next aya in this surah (Right, Ctrl+Right or the Next key)</source>
+        <translation>شغّل الآية التالية في هذه السورة (اليسار أو Ctrl+اليسار أو مفتاح التالي)</translation>
+    </message>
+</context>
+<context>
     <name>Varn</name>
     <message>
-        <source>Interface &amp;Language</source>
-        <translation>لغة الواجهة (&amp;L)</translation>
+        <source>Drag this passage to your heart</source>
+        <translation>اسحب هذا المقطع إلى قلبك</translation>
+    </message>
+    <message>
+        <source>This is the sura's last aya.</source>
+        <translation>هذه آخر آية في السورة.</translation>
+    </message>
+    <message>
+        <source>This is the sura's first aya.</source>
+        <translation>هذه أول آية في السورة.</translation>
     </message>
 </context>
 <context>
@@ -2094,6 +2021,200 @@
     <message>
         <source>You</source>
         <translation>أنت</translation>
+    </message>
+</context>
+<context>
+    <name>WindowActions</name>
+    <message>
+        <source>&amp;Hide Translation</source>
+        <translation>أخفِ الترجمة (&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Show Translation</source>
+        <translation>أظهر الترجمة (&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Hide Transliteration</source>
+        <translation>أخفِ النقحرة (&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Show Transliteration</source>
+        <translation>أظهر النقحرة (&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>ملف (&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>عرض (&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;Recitor</source>
+        <translation>القارئ (&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>اللغة (&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>مساعدة (&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Save Profile</source>
+        <translation>حفظ الملف الشخصي (&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;New/Load Profile</source>
+        <translation>ملف جديد/تحميل (&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Preferences</source>
+        <translation>التفضيلات (&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Import Recordings...</source>
+        <translation>استيراد تسجيلات... (&amp;I)</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>خروج (&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Heart</source>
+        <translation>القلب (&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Review Panel</source>
+        <translation>لوحة المراجعة (&amp;R)</translation>
+    </message>
+    <message>
+        <source>Recitation &amp;Settings</source>
+        <translation>إعدادات التلاوة (&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;My Recitation</source>
+        <translation>تلاوتي (&amp;M)</translation>
+    </message>
+    <message>
+        <source>Reset La&amp;yout</source>
+        <translation>إعادة الترتيب (&amp;Y)</translation>
+    </message>
+    <message>
+        <source>&amp;Night Reading</source>
+        <translation>القراءة الليلية (&amp;N)</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>تكبير</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>تصغير</translation>
+    </message>
+    <message>
+        <source>Fit to Width</source>
+        <translation>ملاءمة العرض</translation>
+    </message>
+    <message>
+        <source>Mark the &amp;Heard Word</source>
+        <translation>تمييز الكلمة المسموعة (&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Practice</source>
+        <translation>التدريب (&amp;P)</translation>
+    </message>
+    <message>
+        <source>Hide the aya</source>
+        <translation>أخفِ الآية</translation>
+    </message>
+    <message>
+        <source>Hide the translation</source>
+        <translation>أخفِ الترجمة</translation>
+    </message>
+    <message>
+        <source>Reveal</source>
+        <translation>اكشف</translation>
+    </message>
+    <message>
+        <source>Slower</source>
+        <translation>أبطأ</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>أسرع</translation>
+    </message>
+    <message>
+        <source>Snap the Part to Words</source>
+        <translation>ضبط الجزء على الكلمات</translation>
+    </message>
+    <message>
+        <source>Add Passage to Heart</source>
+        <translation>أضف المقطع إلى القلب</translation>
+    </message>
+    <message>
+        <source>Record My Recitation</source>
+        <translation>سجّل تلاوتي</translation>
+    </message>
+    <message>
+        <source>Play Mine</source>
+        <translation>شغّل تلاوتي</translation>
+    </message>
+    <message>
+        <source>Compare with the Reciter</source>
+        <translation>قارن بالقارئ</translation>
+    </message>
+    <message>
+        <source>Check My Recitation</source>
+        <translation>تحقّق من تلاوتي</translation>
+    </message>
+    <message>
+        <source>Interface &amp;Language</source>
+        <translation>لغة الواجهة (&amp;L)</translation>
+    </message>
+    <message>
+        <source>Bring Back My Previous Take</source>
+        <translation>استرجاع تسجيلي السابق</translation>
+    </message>
+    <message>
+        <source>Delete My Recording of This Aya...</source>
+        <translation>احذف تسجيلي لهذه الآية...</translation>
+    </message>
+    <message>
+        <source>Delete All My Recordings...</source>
+        <translation>احذف كل تسجيلاتي...</translation>
+    </message>
+    <message>
+        <source>&amp;Config Recitor</source>
+        <translation>إعداد القارئ (&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Installed Packs...</source>
+        <translation>الحزم المثبتة... (&amp;I)</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>حول (&amp;A)</translation>
+    </message>
+</context>
+<context>
+    <name>WindowLayout</name>
+    <message>
+        <source>Heart</source>
+        <translation>القلب</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>المراجعة</translation>
+    </message>
+    <message>
+        <source>Recitation Settings</source>
+        <translation>إعدادات التلاوة</translation>
+    </message>
+    <message>
+        <source>My Recitation</source>
+        <translation>تلاوتي</translation>
     </message>
 </context>
 </TS>

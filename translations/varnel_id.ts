@@ -8,6 +8,88 @@
     </message>
 </context>
 <context>
+    <name>CentralArea</name>
+    <message>
+        <source>Aya picture; drag it to your heart</source>
+        <translation>Gambar ayat; seret ke hati Anda</translation>
+    </message>
+    <message>
+        <source>Translation and transliteration</source>
+        <translation>Terjemahan dan transliterasi</translation>
+    </message>
+    <message>
+        <source>Aya</source>
+        <translation>Ayat</translation>
+    </message>
+    <message>
+        <source>Playing status</source>
+        <translation>Status pemutaran</translation>
+    </message>
+</context>
+<context>
+    <name>ChooserRow</name>
+    <message>
+        <source>Page</source>
+        <translation>Halaman</translation>
+    </message>
+    <message>
+        <source>Juz</source>
+        <translation>Juz</translation>
+    </message>
+    <message>
+        <source>Hizb</source>
+        <translation>Hizib</translation>
+    </message>
+    <message>
+        <source>Quarter</source>
+        <translation>Rubu'</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Choose a sura:&lt;b&gt;</source>
+        <translation>&lt;b&gt;Pilih surah:&lt;b&gt;</translation>
+    </message>
+    <message>
+        <source>Sura</source>
+        <translation>Surah</translation>
+    </message>
+    <message>
+        <source> or</source>
+        <translation> atau</translation>
+    </message>
+    <message>
+        <source>Passage kind</source>
+        <translation>Jenis bagian</translation>
+    </message>
+    <message>
+        <source>Memorise by page, juz, hizb or quarter of the Madinah mushaf</source>
+        <translation>Hafalkan per halaman, juz, hizb atau rubu' mushaf Madinah</translation>
+    </message>
+    <message>
+        <source>Passage number</source>
+        <translation>Nomor bagian</translation>
+    </message>
+    <message>
+        <source>Play Passage</source>
+        <translation>Putar Bagian</translation>
+    </message>
+    <message>
+        <source>Play the passage chosen, across the suras it holds</source>
+        <translation>Putar bagian terpilih, melintasi surah-surah di dalamnya</translation>
+    </message>
+    <message>
+        <source>Tabaarakallah! You know this sura? Drag me to your heart!</source>
+        <translation>Tabarakallah! Anda hafal surah ini? Seret saya ke hati Anda!</translation>
+    </message>
+    <message>
+        <source>Drag this sura to your heart</source>
+        <translation>Seret surah ini ke hati Anda</translation>
+    </message>
+    <message>
+        <source>In the Name of Allah the Most Beneficent, the Most Merciful</source>
+        <translation>Dengan nama Allah Yang Maha Pengasih, Maha Penyayang</translation>
+    </message>
+</context>
+<context>
     <name>Config</name>
     <message>
         <source>Varnel Preferences</source>
@@ -28,6 +110,45 @@
     <message>
         <source>The system's default</source>
         <translation>Bawaan sistem</translation>
+    </message>
+    <message>
+        <source>Sound Settings</source>
+        <translation>Pengaturan Suara</translation>
+    </message>
+    <message>
+        <source>Choose a sound device</source>
+        <translation>Pilih perangkat suara</translation>
+    </message>
+    <message>
+        <source>Sound device</source>
+        <translation>Perangkat suara</translation>
+    </message>
+    <message>
+        <source>Record my recitation from</source>
+        <translation>Rekam bacaan saya dari</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Mikrofon</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+    <message>
+        <source>The sound device is in use now, but the choice could not be saved in "config.ini" for the next time:</source>
+        <translation>Perangkat suara kini dipakai, tetapi pilihan tidak bisa disimpan di "config.ini" untuk lain kali:</translation>
+    </message>
+</context>
+<context>
+    <name>DrillControls</name>
+    <message>
+        <source>Sura %1, aya %2</source>
+        <translation>Surah %1, ayat %2</translation>
     </message>
 </context>
 <context>
@@ -389,6 +510,227 @@
     </message>
 </context>
 <context>
+    <name>HeartPanel</name>
+    <message>
+        <source>My Heart</source>
+        <translation>Hatiku</translation>
+    </message>
+    <message>
+        <source>Progress: </source>
+        <translation>Kemajuan: </translation>
+    </message>
+    <message>
+        <source>Memorised ayas</source>
+        <translation>Ayat yang dihafal</translation>
+    </message>
+    <message>
+        <source>Progress by juz</source>
+        <translation>Kemajuan per juz</translation>
+    </message>
+    <message>
+        <source>Heart</source>
+        <translation>Hati</translation>
+    </message>
+    <message>
+        <source>Close Completed Suras</source>
+        <translation>Lipat Surah yang Selesai</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 ayas of the installed suras; %3 more from suras not installed</source>
+        <translation>%1 dari %2 ayat surah yang terpasang; %3 lagi dari surah yang tidak terpasang</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 ayas of the installed suras</source>
+        <translation>%1 dari %2 ayat surah yang terpasang</translation>
+    </message>
+    <message>
+        <source>%1's Heart</source>
+        <translation>Hati %1</translation>
+    </message>
+</context>
+<context>
+    <name>ImportDialog</name>
+    <message>
+        <source>Import Recordings</source>
+        <translation>Impor Rekaman</translation>
+    </message>
+    <message>
+        <source>Your recordings, one file per aya named SSSAAA (001001.mp3 is 1:1; MP3, Ogg, FLAC or WAV), become a recitation you can choose. Without an Arabic text they join the packs you have, which show the pictures and the texts; with one (a Tanzil file, "sura|aya|text" a line, or the quran-json package's folder) they become sura packs of their own.</source>
+        <translation>Rekaman Anda, satu berkas per ayat bernama SSSAAA (001001.mp3 adalah 1:1; MP3, Ogg, FLAC atau WAV), menjadi bacaan yang bisa Anda pilih. Tanpa teks Arab, rekaman bergabung dengan paket yang Anda miliki, yang menampilkan gambar dan teks; dengan teks (berkas Tanzil "surah|ayat|teks" per baris, atau folder paket quran-json) rekaman menjadi paket surah tersendiri.</translation>
+    </message>
+    <message>
+        <source>Recordings folder:</source>
+        <translation>Folder rekaman:</translation>
+    </message>
+    <message>
+        <source>Arabic text:</source>
+        <translation>Teks Arab:</translation>
+    </message>
+    <message>
+        <source>Translation:</source>
+        <translation>Terjemahan:</translation>
+    </message>
+    <message>
+        <source>Transliteration:</source>
+        <translation>Transliterasi:</translation>
+    </message>
+    <message>
+        <source>Recordings folder</source>
+        <translation>Folder rekaman</translation>
+    </message>
+    <message>
+        <source>Arabic text (optional)</source>
+        <translation>Teks Arab (opsional)</translation>
+    </message>
+    <message>
+        <source>Translation (optional)</source>
+        <translation>Terjemahan (opsional)</translation>
+    </message>
+    <message>
+        <source>Transliteration (optional)</source>
+        <translation>Transliterasi (opsional)</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Telusuri...</translation>
+    </message>
+    <message>
+        <source>Browse for %1</source>
+        <translation>Telusuri %1</translation>
+    </message>
+    <message>
+        <source>Recitation name:</source>
+        <translation>Nama bacaan:</translation>
+    </message>
+    <message>
+        <source>Recitation name</source>
+        <translation>Nama bacaan</translation>
+    </message>
+    <message>
+        <source>optional: a name keeps it beside the packs you have</source>
+        <translation>opsional: nama menyimpannya di samping paket Anda</translation>
+    </message>
+    <message>
+        <source>Re-encode the recordings as Ogg Vorbis</source>
+        <translation>Kodekan ulang rekaman sebagai Ogg Vorbis</translation>
+    </message>
+    <message>
+        <source>Import progress</source>
+        <translation>Kemajuan impor</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Impor</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Tutup</translation>
+    </message>
+    <message>
+        <source>Choose the folder of your recordings first.</source>
+        <translation>Pilih dulu folder rekaman Anda.</translation>
+    </message>
+    <message>
+        <source>A recitation's name is one word, without / or spaces, and neither "default" nor "lang": "%1" cannot be one.</source>
+        <translation>Nama bacaan adalah satu kata, tanpa / atau spasi, dan bukan "default" atau "lang": "%1" tidak bisa menjadi nama.</translation>
+    </message>
+    <message>
+        <source>There are no recordings named SSSAAA (001001.mp3 is 1:1) in %1.</source>
+        <translation>Tidak ada rekaman bernama SSSAAA (001001.mp3 adalah 1:1) di %1.</translation>
+    </message>
+    <message>
+        <source>The import was cancelled; nothing of it was kept.</source>
+        <translation>Impor dibatalkan; tidak ada yang disimpan.</translation>
+    </message>
+    <message>
+        <source>The recordings could not be imported:</source>
+        <translation>Rekaman tidak bisa diimpor:</translation>
+    </message>
+    <message>
+        <source>Your recordings are imported and ready to play.</source>
+        <translation>Rekaman Anda sudah diimpor dan siap diputar.</translation>
+    </message>
+    <message>
+        <source>These packs were there already and are kept as they are.</source>
+        <translation>Paket ini sudah ada dan tetap seperti semula.</translation>
+    </message>
+</context>
+<context>
+    <name>InstalledPacks</name>
+    <message>
+        <source>Installed Packs</source>
+        <translation>Paket Terpasang</translation>
+    </message>
+    <message>
+        <source>Pack</source>
+        <translation>Paket</translation>
+    </message>
+    <message>
+        <source>Suras</source>
+        <translation>Surah</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Ukuran</translation>
+    </message>
+    <message>
+        <source>Where</source>
+        <translation>Lokasi</translation>
+    </message>
+    <message>
+        <source>Recitation</source>
+        <translation>Bacaan</translation>
+    </message>
+    <message>
+        <source>Installed packs</source>
+        <translation>Paket terpasang</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Buka Folder</translation>
+    </message>
+    <message>
+        <source>Remove Recitation...</source>
+        <translation>Hapus Bacaan...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Tutup</translation>
+    </message>
+    <message>
+        <source>default</source>
+        <translation>bawaan</translation>
+    </message>
+    <message>
+        <source>installed for everyone</source>
+        <translation>terpasang untuk semua</translation>
+    </message>
+    <message>
+        <source>yours</source>
+        <translation>milik Anda</translation>
+    </message>
+    <message>
+        <source> (chosen)</source>
+        <translation> (dipilih)</translation>
+    </message>
+    <message>
+        <source>No file manager could open the folder. It is:&lt;br&gt;%1</source>
+        <translation>Tidak ada pengelola berkas yang dapat membuka folder itu. Letaknya:&lt;br&gt;%1</translation>
+    </message>
+    <message>
+        <source>Remove the recitation "%1" and all its packs?</source>
+        <translation>Hapus bacaan "%1" beserta semua paketnya?</translation>
+    </message>
+    <message>
+        <source>Some files of %1 could not be removed.</source>
+        <translation>Beberapa berkas %1 tidak bisa dihapus.</translation>
+    </message>
+</context>
+<context>
     <name>InterfaceLanguage</name>
     <message>
         <source>System Default</source>
@@ -408,6 +750,17 @@
     <message>
         <source>. %L1 of 30 juz begun, %L2 of %L3 ayas in all.</source>
         <translation>. %L1 dari 30 juz dimulai, %L2 dari %L3 ayat seluruhnya.</translation>
+    </message>
+</context>
+<context>
+    <name>MyRecitation</name>
+    <message>
+        <source>%1 cannot be checked: %2.</source>
+        <translation>%1 tidak dapat diperiksa: %2.</translation>
+    </message>
+    <message>
+        <source>Your previous take, which matched, is kept: bring it back with Delete &gt; Bring Back My Previous Take.</source>
+        <translation>Rekaman sebelumnya, yang cocok, tetap disimpan: kembalikan dengan Hapus &gt; Kembalikan Rekaman Sebelumnya.</translation>
     </message>
 </context>
 <context>
@@ -492,6 +845,22 @@
         <source>the profile is not a file that can be read</source>
         <translation>profil ini bukan berkas yang dapat dibaca</translation>
     </message>
+    <message>
+        <source>Load or Create Profile</source>
+        <translation>Muat atau Buat Profil</translation>
+    </message>
+    <message>
+        <source>New user name</source>
+        <translation>Nama pengguna baru</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>Nama Anda</translation>
+    </message>
+    <message>
+        <source>Profiles</source>
+        <translation>Profil</translation>
+    </message>
 </context>
 <context>
     <name>QDockWidget</name>
@@ -515,774 +884,12 @@
 <context>
     <name>QObject</name>
     <message>
-        <source>Sound Settings</source>
-        <translation>Pengaturan Suara</translation>
-    </message>
-    <message>
-        <source>Choose a sound device</source>
-        <translation>Pilih perangkat suara</translation>
-    </message>
-    <message>
-        <source>Sound device</source>
-        <translation>Perangkat suara</translation>
-    </message>
-    <message>
-        <source>Record my recitation from</source>
-        <translation>Rekam bacaan saya dari</translation>
-    </message>
-    <message>
-        <source>Microphone</source>
-        <translation>Mikrofon</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Batal</translation>
-    </message>
-    <message>
-        <source>Browse...</source>
-        <translation>Telusuri...</translation>
-    </message>
-    <message>
-        <source>Your recordings, one file per aya named SSSAAA (001001.mp3 is 1:1; MP3, Ogg, FLAC or WAV), become a recitation you can choose. Without an Arabic text they join the packs you have, which show the pictures and the texts; with one (a Tanzil file, "sura|aya|text" a line, or the quran-json package's folder) they become sura packs of their own.</source>
-        <translation>Rekaman Anda, satu berkas per ayat bernama SSSAAA (001001.mp3 adalah 1:1; MP3, Ogg, FLAC atau WAV), menjadi bacaan yang bisa Anda pilih. Tanpa teks Arab, rekaman bergabung dengan paket yang Anda miliki, yang menampilkan gambar dan teks; dengan teks (berkas Tanzil "surah|ayat|teks" per baris, atau folder paket quran-json) rekaman menjadi paket surah tersendiri.</translation>
-    </message>
-    <message>
-        <source>Recitation name</source>
-        <translation>Nama bacaan</translation>
-    </message>
-    <message>
-        <source>optional: a name keeps it beside the packs you have</source>
-        <translation>opsional: nama menyimpannya di samping paket Anda</translation>
-    </message>
-    <message>
-        <source>Re-encode the recordings as Ogg Vorbis</source>
-        <translation>Kodekan ulang rekaman sebagai Ogg Vorbis</translation>
-    </message>
-    <message>
-        <source>Import progress</source>
-        <translation>Kemajuan impor</translation>
-    </message>
-    <message>
-        <source>Import</source>
-        <translation>Impor</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Tutup</translation>
-    </message>
-    <message>
-        <source>Installed packs</source>
-        <translation>Paket terpasang</translation>
-    </message>
-    <message>
         <source>Open Folder</source>
         <translation>Buka Folder</translation>
     </message>
     <message>
-        <source>Remove Recitation...</source>
-        <translation>Hapus Bacaan...</translation>
-    </message>
-    <message>
-        <source>Record My Recitation</source>
-        <translation>Rekam Bacaan Saya</translation>
-    </message>
-    <message>
-        <source>Play Mine</source>
-        <translation>Putar Bacaan Saya</translation>
-    </message>
-    <message>
-        <source>Compare with the Reciter</source>
-        <translation>Bandingkan dengan Qari</translation>
-    </message>
-    <message>
-        <source>Delete My Recording of This Aya...</source>
-        <translation>Hapus Rekaman Saya untuk Ayat Ini...</translation>
-    </message>
-    <message>
-        <source>Delete All My Recordings...</source>
-        <translation>Hapus Semua Rekaman Saya...</translation>
-    </message>
-    <message>
-        <source>Add Passage to Heart</source>
-        <translation>Tambahkan Bagian ke Hati</translation>
-    </message>
-    <message>
-        <source>&amp;Practice</source>
-        <translation>&amp;Latihan</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Review&lt;/b&gt; by</source>
-        <translation>&lt;b&gt;Murajaah&lt;/b&gt; per</translation>
-    </message>
-    <message>
-        <source>Review unit</source>
-        <translation>Satuan murajaah</translation>
-    </message>
-    <message>
-        <source>Review whole suras (long ones in parts), or pages of the mushaf</source>
-        <translation>Murajaah surah utuh (yang panjang per bagian), atau halaman mushaf</translation>
-    </message>
-    <message>
-        <source>Next review</source>
-        <translation>Murajaah berikutnya</translation>
-    </message>
-    <message>
-        <source>Due today</source>
-        <translation>Jatuh tempo hari ini</translation>
-    </message>
-    <message>
-        <source>Review now</source>
-        <translation>Murajaah sekarang</translation>
-    </message>
-    <message>
-        <source>Plays the chosen item: each aya once, no pause. Then grade how well you knew it.</source>
-        <translation>Memutar butir terpilih: tiap ayat sekali, tanpa jeda. Lalu nilai seberapa baik hafalan Anda.</translation>
-    </message>
-    <message>
-        <source>Load or Create Profile</source>
-        <translation>Muat atau Buat Profil</translation>
-    </message>
-    <message>
-        <source>&amp;Save Profile</source>
-        <translation>&amp;Simpan Profil</translation>
-    </message>
-    <message>
-        <source>&amp;New/Load Profile</source>
-        <translation>Profil &amp;Baru/Muat</translation>
-    </message>
-    <message>
-        <source>&amp;Preferences</source>
-        <translation>&amp;Preferensi</translation>
-    </message>
-    <message>
-        <source>&amp;Import Recordings...</source>
-        <translation>&amp;Impor Rekaman...</translation>
-    </message>
-    <message>
-        <source>&amp;Exit</source>
-        <translation>&amp;Keluar</translation>
-    </message>
-    <message>
-        <source>&amp;Review Panel</source>
-        <translation>Panel &amp;Murajaah</translation>
-    </message>
-    <message>
-        <source>&amp;Config Recitor</source>
-        <translation>Atur &amp;Qari</translation>
-    </message>
-    <message>
-        <source>&amp;Installed Packs...</source>
-        <translation>Paket &amp;Terpasang...</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>&amp;Bantuan</translation>
-    </message>
-    <message>
-        <source>&amp;About</source>
-        <translation>&amp;Tentang</translation>
-    </message>
-    <message>
-        <source>Progress: </source>
-        <translation>Kemajuan: </translation>
-    </message>
-    <message>
-        <source>Memorised ayas</source>
-        <translation>Ayat yang dihafal</translation>
-    </message>
-    <message>
-        <source>Progress by juz</source>
-        <translation>Kemajuan per juz</translation>
-    </message>
-    <message>
-        <source>Heart</source>
-        <translation>Hati</translation>
-    </message>
-    <message>
-        <source>Close Completed Suras</source>
-        <translation>Lipat Surah yang Selesai</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Choose a sura:&lt;b&gt;</source>
-        <translation>&lt;b&gt;Pilih surah:&lt;b&gt;</translation>
-    </message>
-    <message>
-        <source>Sura</source>
-        <translation>Surah</translation>
-    </message>
-    <message>
-        <source> or</source>
-        <translation> atau</translation>
-    </message>
-    <message>
-        <source>Passage kind</source>
-        <translation>Jenis bagian</translation>
-    </message>
-    <message>
-        <source>Memorise by page, juz, hizb or quarter of the Madinah mushaf</source>
-        <translation>Hafalkan per halaman, juz, hizb atau rubu' mushaf Madinah</translation>
-    </message>
-    <message>
-        <source>Passage number</source>
-        <translation>Nomor bagian</translation>
-    </message>
-    <message>
-        <source>Play Passage</source>
-        <translation>Putar Bagian</translation>
-    </message>
-    <message>
-        <source>Play the passage chosen, across the suras it holds</source>
-        <translation>Putar bagian terpilih, melintasi surah-surah di dalamnya</translation>
-    </message>
-    <message>
-        <source>Tabaarakallah! You know this sura? Drag me to your heart!</source>
-        <translation>Tabarakallah! Anda hafal surah ini? Seret saya ke hati Anda!</translation>
-    </message>
-    <message>
-        <source>Drag this sura to your heart</source>
-        <translation>Seret surah ini ke hati Anda</translation>
-    </message>
-    <message>
-        <source>In the Name of Allah the Most Beneficent, the Most Merciful</source>
-        <translation>Dengan nama Allah Yang Maha Pengasih, Maha Penyayang</translation>
-    </message>
-    <message>
-        <source>Aya picture; drag it to your heart</source>
-        <translation>Gambar ayat; seret ke hati Anda</translation>
-    </message>
-    <message>
-        <source>Translation and transliteration</source>
-        <translation>Terjemahan dan transliterasi</translation>
-    </message>
-    <message>
-        <source>Aya</source>
-        <translation>Ayat</translation>
-    </message>
-    <message>
-        <source>Plays the current aya (Space, Ctrl+Space or the Play key)</source>
-        <translation>Memutar ayat ini (Spasi, Ctrl+Spasi atau tombol Putar)</translation>
-    </message>
-    <message>
-        <source>Stops playing the current aya (Space, Ctrl+Space or the Stop key)</source>
-        <translation>Menghentikan ayat ini (Spasi, Ctrl+Spasi atau tombol Stop)</translation>
-    </message>
-    <message>
-        <source>Play the previous aya in this surah (Left, Ctrl+Left or the Previous key)</source>
-        <translation>Putar ayat sebelumnya di surah ini (Kiri, Ctrl+Kiri atau tombol Sebelumnya)</translation>
-    </message>
-    <message>
-        <source>Play the next aya in this surah (Right, Ctrl+Right or the Next key)</source>
-        <translation>Putar ayat berikutnya di surah ini (Kanan, Ctrl+Kanan atau tombol Berikutnya)</translation>
-    </message>
-    <message>
-        <source>Playing status</source>
-        <translation>Status pemutaran</translation>
-    </message>
-    <message>
-        <source>Start the part here (the slider's position)</source>
-        <translation>Mulai bagian di sini (posisi penggeser)</translation>
-    </message>
-    <message>
-        <source>Part start from slider</source>
-        <translation>Awal bagian dari penggeser</translation>
-    </message>
-    <message>
-        <source>Part start</source>
-        <translation>Awal bagian</translation>
-    </message>
-    <message>
-        <source>Where the part starts, in milliseconds</source>
-        <translation>Awal bagian, dalam milidetik</translation>
-    </message>
-    <message>
-        <source>End the part here (the slider's position)</source>
-        <translation>Akhiri bagian di sini (posisi penggeser)</translation>
-    </message>
-    <message>
-        <source>Part end from slider</source>
-        <translation>Akhir bagian dari penggeser</translation>
-    </message>
-    <message>
-        <source>Part end</source>
-        <translation>Akhir bagian</translation>
-    </message>
-    <message>
-        <source>Where the part ends, in milliseconds</source>
-        <translation>Akhir bagian, dalam milidetik</translation>
-    </message>
-    <message>
-        <source>Play the part again and again (Space or Ctrl+Space)</source>
-        <translation>Putar bagian berulang-ulang (Spasi atau Ctrl+Spasi)</translation>
-    </message>
-    <message>
-        <source>Play part repeatedly</source>
-        <translation>Putar bagian berulang</translation>
-    </message>
-    <message>
-        <source>Stop (Space or Ctrl+Space)</source>
-        <translation>Stop (Spasi atau Ctrl+Spasi)</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>Berhenti</translation>
-    </message>
-    <message>
-        <source>Previous aya (Left or Ctrl+Left)</source>
-        <translation>Ayat sebelumnya (Kiri atau Ctrl+Kiri)</translation>
-    </message>
-    <message>
-        <source>Previous aya</source>
-        <translation>Ayat sebelumnya</translation>
-    </message>
-    <message>
-        <source>Next aya (Right or Ctrl+Right)</source>
-        <translation>Ayat berikutnya (Kanan atau Ctrl+Kanan)</translation>
-    </message>
-    <message>
-        <source>Next aya</source>
-        <translation>Ayat berikutnya</translation>
-    </message>
-    <message>
-        <source>Position in the aya</source>
-        <translation>Posisi dalam ayat</translation>
-    </message>
-    <message>
-        <source>Where the recitation is; drag to jump</source>
-        <translation>Posisi bacaan; seret untuk melompat</translation>
-    </message>
-    <message>
-        <source>Recitation Settings</source>
-        <translation>Pengaturan Bacaan</translation>
-    </message>
-    <message>
-        <source>Aya Settings</source>
-        <translation>Pengaturan Ayat</translation>
-    </message>
-    <message>
-        <source>Playback Settings</source>
-        <translation>Pengaturan Pemutaran</translation>
-    </message>
-    <message>
-        <source>Aya Range Settings</source>
-        <translation>Pengaturan Rentang Ayat</translation>
-    </message>
-    <message>
-        <source>Sura Playback Progress</source>
-        <translation>Kemajuan Pemutaran Surah</translation>
-    </message>
-    <message>
-        <source>Repeat:</source>
-        <translation>Ulang:</translation>
-    </message>
-    <message>
-        <source>The number of times you want the ayas to be repeated</source>
-        <translation>Berapa kali ayat diulang</translation>
-    </message>
-    <message>
-        <source>Repeat</source>
-        <translation>Ulang</translation>
-    </message>
-    <message>
-        <source> Pause (secs):</source>
-        <translation> Jeda (detik):</translation>
-    </message>
-    <message>
-        <source>Pause (seconds)</source>
-        <translation>Jeda (detik)</translation>
-    </message>
-    <message>
-        <source>Practice Aids</source>
-        <translation>Alat Bantu Latihan</translation>
-    </message>
-    <message>
-        <source>Pause unit</source>
-        <translation>Satuan jeda</translation>
-    </message>
-    <message>
-        <source>Pause for a number of seconds, or for a multiple of the aya's own length</source>
-        <translation>Jeda beberapa detik, atau kelipatan panjang ayat itu sendiri</translation>
-    </message>
-    <message>
-        <source>Pause factor</source>
-        <translation>Kelipatan jeda</translation>
-    </message>
-    <message>
-        <source>Each pause lasts this many times the aya (or the part) just heard</source>
-        <translation>Tiap jeda selama kelipatan ini dari ayat (atau bagian) yang baru didengar</translation>
-    </message>
-    <message>
-        <source>Pause in:</source>
-        <translation>Jeda dalam:</translation>
-    </message>
-    <message>
-        <source> Speed:</source>
-        <translation> Kecepatan:</translation>
-    </message>
-    <message>
-        <source>Speed</source>
-        <translation>Kecepatan</translation>
-    </message>
-    <message>
-        <source>Playback speed; the pitch stays the same ([ slower, ] faster)</source>
-        <translation>Kecepatan putar; nada tetap sama ([ lebih lambat, ] lebih cepat)</translation>
-    </message>
-    <message>
-        <source> Times:</source>
-        <translation> Kali:</translation>
-    </message>
-    <message>
-        <source>endless</source>
-        <translation>tanpa henti</translation>
-    </message>
-    <message>
-        <source>Times</source>
-        <translation>Kali</translation>
-    </message>
-    <message>
-        <source>Enable to play a range of ayas in the surah</source>
-        <translation>Aktifkan untuk memutar rentang ayat dalam surah</translation>
-    </message>
-    <message>
-        <source>Play a range of ayas</source>
-        <translation>Putar rentang ayat</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;FROM:&lt;/b&gt;</source>
-        <translation>&lt;b&gt;DARI:&lt;/b&gt;</translation>
-    </message>
-    <message>
-        <source>Start reciting from this aya</source>
-        <translation>Mulai membaca dari ayat ini</translation>
-    </message>
-    <message>
-        <source>From aya</source>
-        <translation>Dari ayat</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;TO:&lt;/b&gt;</source>
-        <translation>&lt;b&gt;SAMPAI:&lt;/b&gt;</translation>
-    </message>
-    <message>
-        <source>End reciting to this aya</source>
-        <translation>Selesai membaca pada ayat ini</translation>
-    </message>
-    <message>
-        <source>To aya</source>
-        <translation>Sampai ayat</translation>
-    </message>
-    <message>
-        <source>Loop Sura</source>
-        <translation>Ulangi Surah</translation>
-    </message>
-    <message>
-        <source>Loop the playback of the whole surah</source>
-        <translation>Ulangi pemutaran seluruh surah</translation>
-    </message>
-    <message>
-        <source>Stack Ayas</source>
-        <translation>Tumpuk Ayat</translation>
-    </message>
-    <message>
-        <source>&amp;nbsp;Recite aya 1 a number of times&lt;br&gt;&amp;nbsp;Recite aya 2 a number of times&lt;br&gt;&amp;nbsp;Recite aya 1 and 2 a number of times&lt;br&gt;&amp;nbsp;and so on ...</source>
-        <translation>&amp;nbsp;Baca ayat 1 beberapa kali&lt;br&gt;&amp;nbsp;Baca ayat 2 beberapa kali&lt;br&gt;&amp;nbsp;Baca ayat 1 dan 2 beberapa kali&lt;br&gt;&amp;nbsp;dan seterusnya ...</translation>
-    </message>
-    <message>
-        <source>Single Aya Mode</source>
-        <translation>Mode Satu Ayat</translation>
-    </message>
-    <message>
-        <source>Break aya into parts for easy memorization</source>
-        <translation>Pecah ayat menjadi bagian agar mudah dihafal</translation>
-    </message>
-    <message>
-        <source>Test me</source>
-        <translation>Uji saya</translation>
-    </message>
-    <message>
-        <source>During each pause the aya is hidden while you recite it from memory; it comes back when the pause ends (set a pause)</source>
-        <translation>Saat tiap jeda, ayat disembunyikan selagi Anda membacanya dari hafalan; ayat kembali saat jeda berakhir (atur jeda)</translation>
-    </message>
-    <message>
-        <source>Sura playback progress</source>
-        <translation>Kemajuan pemutaran surah</translation>
-    </message>
-    <message>
-        <source>My Recitation</source>
-        <translation>Bacaan Saya</translation>
-    </message>
-    <message>
         <source>Record</source>
         <translation>Rekam</translation>
-    </message>
-    <message>
-        <source>Record my recitation</source>
-        <translation>Rekam bacaan saya</translation>
-    </message>
-    <message>
-        <source>Record yourself reciting the aya shown (Ctrl+R); with Test me and a pause, each aya in the pause after it</source>
-        <translation>Rekam bacaan Anda untuk ayat yang tampil (Ctrl+R); dengan Uji saya dan jeda, tiap ayat pada jeda sesudahnya</translation>
-    </message>
-    <message>
-        <source>Play my recitation</source>
-        <translation>Putar bacaan saya</translation>
-    </message>
-    <message>
-        <source>Hear your recording of the aya shown</source>
-        <translation>Dengarkan rekaman Anda untuk ayat yang tampil</translation>
-    </message>
-    <message>
-        <source>Compare</source>
-        <translation>Bandingkan</translation>
-    </message>
-    <message>
-        <source>Compare with the reciter</source>
-        <translation>Bandingkan dengan qari</translation>
-    </message>
-    <message>
-        <source>Hear the reciter and then yourself, for each aya of the lesson you recorded</source>
-        <translation>Dengarkan qari lalu diri Anda, untuk tiap ayat pelajaran yang Anda rekam</translation>
-    </message>
-    <message>
-        <source>Delete...</source>
-        <translation>Hapus...</translation>
-    </message>
-    <message>
-        <source>Delete my recordings</source>
-        <translation>Hapus rekaman saya</translation>
-    </message>
-    <message>
-        <source>Delete your recordings</source>
-        <translation>Hapus rekaman Anda</translation>
-    </message>
-    <message>
-        <source>Recording level</source>
-        <translation>Tingkat rekaman</translation>
-    </message>
-    <message>
-        <source>New user name</source>
-        <translation>Nama pengguna baru</translation>
-    </message>
-    <message>
-        <source>Your name</source>
-        <translation>Nama Anda</translation>
-    </message>
-    <message>
-        <source>Profiles</source>
-        <translation>Profil</translation>
-    </message>
-    <message>
-        <source>&amp;Night Reading</source>
-        <translation>Mode &amp;Malam</translation>
-    </message>
-    <message>
-        <source>Zoom In</source>
-        <translation>Perbesar</translation>
-    </message>
-    <message>
-        <source>Zoom Out</source>
-        <translation>Perkecil</translation>
-    </message>
-    <message>
-        <source>Fit to Width</source>
-        <translation>Sesuaikan Lebar</translation>
-    </message>
-    <message>
-        <source>Hide the aya</source>
-        <translation>Sembunyikan ayat</translation>
-    </message>
-    <message>
-        <source>Hide the translation</source>
-        <translation>Sembunyikan terjemahan</translation>
-    </message>
-    <message>
-        <source>Reveal</source>
-        <translation>Buka</translation>
-    </message>
-    <message>
-        <source>Slower</source>
-        <translation>Lebih lambat</translation>
-    </message>
-    <message>
-        <source>Faster</source>
-        <translation>Lebih cepat</translation>
-    </message>
-    <message>
-        <source>Again</source>
-        <translation>Lagi</translation>
-    </message>
-    <message>
-        <source>Hard</source>
-        <translation>Sulit</translation>
-    </message>
-    <message>
-        <source>Good</source>
-        <translation>Baik</translation>
-    </message>
-    <message>
-        <source>Easy</source>
-        <translation>Mudah</translation>
-    </message>
-    <message>
-        <source>Page</source>
-        <translation>Halaman</translation>
-    </message>
-    <message>
-        <source>&amp;Hide Translation</source>
-        <translation>&amp;Sembunyikan Terjemahan</translation>
-    </message>
-    <message>
-        <source>&amp;Show Transliteration</source>
-        <translation>&amp;Tampilkan Transliterasi</translation>
-    </message>
-    <message>
-        <source>&amp;File</source>
-        <translation>&amp;Berkas</translation>
-    </message>
-    <message>
-        <source>&amp;View</source>
-        <translation>&amp;Tampilan</translation>
-    </message>
-    <message>
-        <source>&amp;Recitor</source>
-        <translation>&amp;Qari</translation>
-    </message>
-    <message>
-        <source>&amp;Language</source>
-        <translation>&amp;Bahasa</translation>
-    </message>
-    <message>
-        <source>&amp;Show Translation</source>
-        <translation>&amp;Tampilkan Terjemahan</translation>
-    </message>
-    <message>
-        <source>&amp;Hide Transliteration</source>
-        <translation>&amp;Sembunyikan Transliterasi</translation>
-    </message>
-    <message>
-        <source>Juz</source>
-        <translation>Juz</translation>
-    </message>
-    <message>
-        <source>Hizb</source>
-        <translation>Hizib</translation>
-    </message>
-    <message>
-        <source>Quarter</source>
-        <translation>Rubu'</translation>
-    </message>
-    <message>
-        <source>Play Aya</source>
-        <translation>Putar Ayat</translation>
-    </message>
-    <message>
-        <source>Stop Playing</source>
-        <translation>Hentikan</translation>
-    </message>
-    <message>
-        <source>Previous Aya</source>
-        <translation>Ayat Sebelumnya</translation>
-    </message>
-    <message>
-        <source>Next Aya</source>
-        <translation>Ayat Berikutnya</translation>
-    </message>
-    <message>
-        <source>seconds</source>
-        <translation>detik</translation>
-    </message>
-    <message>
-        <source>× aya length</source>
-        <translation>× panjang ayat</translation>
-    </message>
-    <message>
-        <source>Review calendar</source>
-        <translation>Kalender murajaah</translation>
-    </message>
-    <message>
-        <source>Streak: 1 day</source>
-        <translation>Beruntun: 1 hari</translation>
-    </message>
-    <message numerus="yes">
-        <source>Streak: %1 days</source>
-        <translation>
-            <numerusform>Beruntun: %L1 hari</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>1 review in %1 weeks</source>
-        <translation>1 murajaah dalam %L1 minggu</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 reviews in %2 weeks</source>
-        <translation>
-            <numerusform>%L1 murajaah dalam %L2 minggu</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Review</source>
-        <translation>Murajaah</translation>
-    </message>
-    <message>
-        <source>Suras</source>
-        <translation>Surah</translation>
-    </message>
-    <message>
-        <source>Pages</source>
-        <translation>Halaman</translation>
-    </message>
-    <message>
-        <source>Last</source>
-        <translation>Terakhir</translation>
-    </message>
-    <message>
-        <source>Recall</source>
-        <translation>Ingatan</translation>
-    </message>
-    <message>
-        <source>Last review</source>
-        <translation>Murajaah terakhir</translation>
-    </message>
-    <message>
-        <source>Chance of recall today</source>
-        <translation>Peluang ingat hari ini</translation>
-    </message>
-    <message>
-        <source>Tomorrow: %1 · This week: %2</source>
-        <translation>Besok: %L1 · Minggu ini: %L2</translation>
-    </message>
-    <message>
-        <source>new</source>
-        <translation>baru</translation>
-    </message>
-    <message numerus="yes">
-        <source>All %1 ayas</source>
-        <translation>
-            <numerusform>Semua %L1 ayat</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Ayas %1 to %2</source>
-        <translation>Ayat %L1 sampai %L2</translation>
-    </message>
-    <message>
-        <source>Not reviewed yet</source>
-        <translation>Belum dimurajaah</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 due today
-%2</source>
-        <translation>
-            <numerusform>%L1 jatuh tempo hari ini
-%2</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Next review: %1</source>
-        <translation>Murajaah berikutnya: %1</translation>
     </message>
     <message>
         <source>No sura pack installed</source>
@@ -1333,112 +940,8 @@
         <translation> · tumpuk %L1–%L2, putaran %L3 · ayat %L4 dari %L5 (%6)</translation>
     </message>
     <message>
-        <source>Browse for %1</source>
-        <translation>Telusuri %1</translation>
-    </message>
-    <message>
-        <source>Import Recordings</source>
-        <translation>Impor Rekaman</translation>
-    </message>
-    <message>
-        <source>Recordings folder:</source>
-        <translation>Folder rekaman:</translation>
-    </message>
-    <message>
-        <source>Recordings folder</source>
-        <translation>Folder rekaman</translation>
-    </message>
-    <message>
-        <source>Arabic text:</source>
-        <translation>Teks Arab:</translation>
-    </message>
-    <message>
-        <source>Arabic text (optional)</source>
-        <translation>Teks Arab (opsional)</translation>
-    </message>
-    <message>
-        <source>Translation:</source>
-        <translation>Terjemahan:</translation>
-    </message>
-    <message>
-        <source>Translation (optional)</source>
-        <translation>Terjemahan (opsional)</translation>
-    </message>
-    <message>
         <source>Transliteration:</source>
         <translation>Transliterasi:</translation>
-    </message>
-    <message>
-        <source>Transliteration (optional)</source>
-        <translation>Transliterasi (opsional)</translation>
-    </message>
-    <message>
-        <source>Recitation name:</source>
-        <translation>Nama bacaan:</translation>
-    </message>
-    <message>
-        <source>Choose the folder of your recordings first.</source>
-        <translation>Pilih dulu folder rekaman Anda.</translation>
-    </message>
-    <message>
-        <source>There are no recordings named SSSAAA (001001.mp3 is 1:1) in %1.</source>
-        <translation>Tidak ada rekaman bernama SSSAAA (001001.mp3 adalah 1:1) di %1.</translation>
-    </message>
-    <message>
-        <source>The import was cancelled; nothing of it was kept.</source>
-        <translation>Impor dibatalkan; tidak ada yang disimpan.</translation>
-    </message>
-    <message>
-        <source>The recordings could not be imported:</source>
-        <translation>Rekaman tidak bisa diimpor:</translation>
-    </message>
-    <message>
-        <source>Your recordings are imported and ready to play.</source>
-        <translation>Rekaman Anda sudah diimpor dan siap diputar.</translation>
-    </message>
-    <message>
-        <source>These packs were there already and are kept as they are.</source>
-        <translation>Paket ini sudah ada dan tetap seperti semula.</translation>
-    </message>
-    <message>
-        <source>Installed Packs</source>
-        <translation>Paket Terpasang</translation>
-    </message>
-    <message>
-        <source>Pack</source>
-        <translation>Paket</translation>
-    </message>
-    <message>
-        <source>Size</source>
-        <translation>Ukuran</translation>
-    </message>
-    <message>
-        <source>Where</source>
-        <translation>Lokasi</translation>
-    </message>
-    <message>
-        <source>Recitation</source>
-        <translation>Bacaan</translation>
-    </message>
-    <message>
-        <source>default</source>
-        <translation>bawaan</translation>
-    </message>
-    <message>
-        <source>installed for everyone</source>
-        <translation>terpasang untuk semua</translation>
-    </message>
-    <message>
-        <source>yours</source>
-        <translation>milik Anda</translation>
-    </message>
-    <message>
-        <source> (chosen)</source>
-        <translation> (dipilih)</translation>
-    </message>
-    <message>
-        <source>Some files of %1 could not be removed.</source>
-        <translation>Beberapa berkas %1 tidak bisa dihapus.</translation>
     </message>
     <message>
         <source>Everything else works as before.</source>
@@ -1507,10 +1010,6 @@
         <translation>Merekam %1... berhenti setelah beberapa detik hening.</translation>
     </message>
     <message>
-        <source>The sound device is in use now, but the choice could not be saved in "config.ini" for the next time:</source>
-        <translation>Perangkat suara kini dipakai, tetapi pilihan tidak bisa disimpan di "config.ini" untuk lain kali:</translation>
-    </message>
-    <message>
         <source>Your drill settings could not be saved:</source>
         <translation>Pengaturan latihan Anda tidak bisa disimpan:</translation>
     </message>
@@ -1537,18 +1036,6 @@
     <message>
         <source>They stay as they are until Varnel closes.</source>
         <translation>Pengaturan tetap seperti ini sampai Varnel ditutup.</translation>
-    </message>
-    <message>
-        <source>%1's Heart</source>
-        <translation>Hati %1</translation>
-    </message>
-    <message>
-        <source>My Heart</source>
-        <translation>Hatiku</translation>
-    </message>
-    <message>
-        <source> ms</source>
-        <translation> md</translation>
     </message>
     <message>
         <source>%1 Translation:</source>
@@ -1667,18 +1154,6 @@
         <translation>"%1" bukan nama folder bacaan.</translation>
     </message>
     <message>
-        <source>&amp;Heart</source>
-        <translation>&amp;Hati</translation>
-    </message>
-    <message>
-        <source>Recitation &amp;Settings</source>
-        <translation>&amp;Pengaturan Bacaan</translation>
-    </message>
-    <message>
-        <source>&amp;My Recitation</source>
-        <translation>&amp;Bacaan Saya</translation>
-    </message>
-    <message>
         <source>%1 was opened by Varnel on the computer %2, which may still have it open.&lt;br&gt;&lt;br&gt;Open it anyway?</source>
         <translation>%1 dibuka oleh Varnel di komputer %2, yang mungkin masih membukanya.&lt;br&gt;&lt;br&gt;Tetap buka?</translation>
     </message>
@@ -1703,18 +1178,6 @@
         <translation>%1 lebih besar dari %2 MB, melebihi rekaman satu ayat.</translation>
     </message>
     <message>
-        <source>A recitation's name is one word, without / or spaces, and neither "default" nor "lang": "%1" cannot be one.</source>
-        <translation>Nama bacaan adalah satu kata, tanpa / atau spasi, dan bukan "default" atau "lang": "%1" tidak bisa menjadi nama.</translation>
-    </message>
-    <message>
-        <source>%1 of the %2 ayas of the installed suras; %3 more from suras not installed</source>
-        <translation>%1 dari %2 ayat surah yang terpasang; %3 lagi dari surah yang tidak terpasang</translation>
-    </message>
-    <message>
-        <source>%1 of the %2 ayas of the installed suras</source>
-        <translation>%1 dari %2 ayat surah yang terpasang</translation>
-    </message>
-    <message>
         <source>The sura pack %1 is damaged and cannot be read.&lt;br&gt;&lt;br&gt;A healthy copy of it serves in its place where one is installed; otherwise its suras are left out until the file is replaced.</source>
         <translation>Paket surah %1 rusak dan tidak dapat dibaca.&lt;br&gt;&lt;br&gt;Salinan yang sehat menggantikannya bila terpasang; jika tidak, surah-surahnya tidak ditampilkan sampai berkas itu diganti.</translation>
     </message>
@@ -1727,28 +1190,8 @@
         <translation>%1 dtk</translation>
     </message>
     <message>
-        <source>Play the sura or passage this many times, then stop; endless: once, or without end with Loop</source>
-        <translation>Putar surah atau bagian ini sebanyak ini, lalu berhenti; tanpa batas: sekali, atau terus-menerus dengan Putar Ulang</translation>
-    </message>
-    <message>
         <source> · pass %1 of %2</source>
         <translation> · putaran %1 dari %2</translation>
-    </message>
-    <message>
-        <source>No file manager could open the folder. It is:&lt;br&gt;%1</source>
-        <translation>Tidak ada pengelola berkas yang dapat membuka folder itu. Letaknya:&lt;br&gt;%1</translation>
-    </message>
-    <message>
-        <source>Remove the recitation "%1" and all its packs?</source>
-        <translation>Hapus bacaan "%1" beserta semua paketnya?</translation>
-    </message>
-    <message>
-        <source>Reset La&amp;yout</source>
-        <translation>Atur Ulang &amp;Tata Letak</translation>
-    </message>
-    <message>
-        <source>Check My Recitation</source>
-        <translation>Periksa Bacaan Saya</translation>
     </message>
     <message>
         <source>%1 to %2 s</source>
@@ -1771,40 +1214,8 @@
         <translation>Tambahan, menurut waktu rekaman Anda: %1.</translation>
     </message>
     <message>
-        <source>Check</source>
-        <translation>Periksa</translation>
-    </message>
-    <message>
-        <source>Check my recitation</source>
-        <translation>Periksa bacaan saya</translation>
-    </message>
-    <message>
-        <source>Compare your recording of the aya shown with the reciter's: what you left out or added, or another aya. A check of the words and their order, not of tajweed.</source>
-        <translation>Membandingkan rekaman Anda untuk ayat yang ditampilkan dengan bacaan qari: apa yang Anda lewatkan atau tambahkan, atau ayat lain. Pemeriksaan kata dan urutannya, bukan tajwid.</translation>
-    </message>
-    <message>
-        <source>Check result</source>
-        <translation>Hasil pemeriksaan</translation>
-    </message>
-    <message>
-        <source>Hear Left Out</source>
-        <translation>Dengar yang Terlewat</translation>
-    </message>
-    <message>
-        <source>Hear the part left out</source>
-        <translation>Dengar bagian yang terlewat</translation>
-    </message>
-    <message>
-        <source>Hear the reciter say what your last check found left out; press again for the next part</source>
-        <translation>Dengar qari membaca bagian yang menurut pemeriksaan terakhir Anda terlewat; tekan lagi untuk bagian berikutnya</translation>
-    </message>
-    <message>
         <source>Checking your recitation of %1...</source>
         <translation>Memeriksa bacaan Anda untuk %1...</translation>
-    </message>
-    <message>
-        <source>%1 cannot be checked: %2.</source>
-        <translation>%1 tidak dapat diperiksa: %2.</translation>
     </message>
     <message>
         <source>%1, partial: a part is missing, added or said differently (score %2 of 100).</source>
@@ -1855,24 +1266,8 @@
         <translation>Qari: %1, dari %2.</translation>
     </message>
     <message>
-        <source>Mark the &amp;Heard Word</source>
-        <translation>Tandai Kata yang &amp;Terdengar</translation>
-    </message>
-    <message>
-        <source>Snap the Part to Words</source>
-        <translation>Tepatkan Bagian ke Kata</translation>
-    </message>
-    <message>
         <source>The default recitation</source>
         <translation>Bacaan bawaan</translation>
-    </message>
-    <message>
-        <source>Bring Back My Previous Take</source>
-        <translation>Kembalikan Rekaman Sebelumnya</translation>
-    </message>
-    <message>
-        <source>Your previous take, which matched, is kept: bring it back with Delete &gt; Bring Back My Previous Take.</source>
-        <translation>Rekaman sebelumnya, yang cocok, tetap disimpan: kembalikan dengan Hapus &gt; Kembalikan Rekaman Sebelumnya.</translation>
     </message>
     <message>
         <source>You have no previous take of %1.</source>
@@ -1899,6 +1294,237 @@
     </message>
 </context>
 <context>
+    <name>RecitationPanel</name>
+    <message>
+        <source>My Recitation</source>
+        <translation>Bacaan Saya</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Rekam</translation>
+    </message>
+    <message>
+        <source>Record my recitation</source>
+        <translation>Rekam bacaan saya</translation>
+    </message>
+    <message>
+        <source>Record yourself reciting the aya shown (Ctrl+R); with Test me and a pause, each aya in the pause after it</source>
+        <translation>Rekam bacaan Anda untuk ayat yang tampil (Ctrl+R); dengan Uji saya dan jeda, tiap ayat pada jeda sesudahnya</translation>
+    </message>
+    <message>
+        <source>Play Mine</source>
+        <translation>Putar Bacaan Saya</translation>
+    </message>
+    <message>
+        <source>Play my recitation</source>
+        <translation>Putar bacaan saya</translation>
+    </message>
+    <message>
+        <source>Hear your recording of the aya shown</source>
+        <translation>Dengarkan rekaman Anda untuk ayat yang tampil</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Bandingkan</translation>
+    </message>
+    <message>
+        <source>Compare with the reciter</source>
+        <translation>Bandingkan dengan qari</translation>
+    </message>
+    <message>
+        <source>Hear the reciter and then yourself, for each aya of the lesson you recorded</source>
+        <translation>Dengarkan qari lalu diri Anda, untuk tiap ayat pelajaran yang Anda rekam</translation>
+    </message>
+    <message>
+        <source>Delete...</source>
+        <translation>Hapus...</translation>
+    </message>
+    <message>
+        <source>Delete my recordings</source>
+        <translation>Hapus rekaman saya</translation>
+    </message>
+    <message>
+        <source>Delete your recordings</source>
+        <translation>Hapus rekaman Anda</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Periksa</translation>
+    </message>
+    <message>
+        <source>Check my recitation</source>
+        <translation>Periksa bacaan saya</translation>
+    </message>
+    <message>
+        <source>Compare your recording of the aya shown with the reciter's: what you left out or added, or another aya. A check of the words and their order, not of tajweed.</source>
+        <translation>Membandingkan rekaman Anda untuk ayat yang ditampilkan dengan bacaan qari: apa yang Anda lewatkan atau tambahkan, atau ayat lain. Pemeriksaan kata dan urutannya, bukan tajwid.</translation>
+    </message>
+    <message>
+        <source>Hear Left Out</source>
+        <translation>Dengar yang Terlewat</translation>
+    </message>
+    <message>
+        <source>Hear the part left out</source>
+        <translation>Dengar bagian yang terlewat</translation>
+    </message>
+    <message>
+        <source>Hear the reciter say what your last check found left out; press again for the next part</source>
+        <translation>Dengar qari membaca bagian yang menurut pemeriksaan terakhir Anda terlewat; tekan lagi untuk bagian berikutnya</translation>
+    </message>
+    <message>
+        <source>Recording level</source>
+        <translation>Tingkat rekaman</translation>
+    </message>
+    <message>
+        <source>Check result</source>
+        <translation>Hasil pemeriksaan</translation>
+    </message>
+</context>
+<context>
+    <name>ReviewCalendar</name>
+    <message>
+        <source>Review calendar</source>
+        <translation>Kalender murajaah</translation>
+    </message>
+    <message>
+        <source>Streak: 1 day</source>
+        <translation>Beruntun: 1 hari</translation>
+    </message>
+    <message numerus="yes">
+        <source>Streak: %1 days</source>
+        <translation>
+            <numerusform>Beruntun: %L1 hari</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 review in %1 weeks</source>
+        <translation>1 murajaah dalam %L1 minggu</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 reviews in %2 weeks</source>
+        <translation>
+            <numerusform>%L1 murajaah dalam %L2 minggu</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ReviewPanel</name>
+    <message>
+        <source>Review</source>
+        <translation>Murajaah</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Review&lt;/b&gt; by</source>
+        <translation>&lt;b&gt;Murajaah&lt;/b&gt; per</translation>
+    </message>
+    <message>
+        <source>Suras</source>
+        <translation>Surah</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Halaman</translation>
+    </message>
+    <message>
+        <source>Review unit</source>
+        <translation>Satuan murajaah</translation>
+    </message>
+    <message>
+        <source>Review whole suras (long ones in parts), or pages of the mushaf</source>
+        <translation>Murajaah surah utuh (yang panjang per bagian), atau halaman mushaf</translation>
+    </message>
+    <message>
+        <source>Next review</source>
+        <translation>Murajaah berikutnya</translation>
+    </message>
+    <message>
+        <source>Next review: %1</source>
+        <translation>Murajaah berikutnya: %1</translation>
+    </message>
+    <message>
+        <source>Due today</source>
+        <translation>Jatuh tempo hari ini</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Halaman</translation>
+    </message>
+    <message>
+        <source>Sura</source>
+        <translation>Surah</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Terakhir</translation>
+    </message>
+    <message>
+        <source>Recall</source>
+        <translation>Ingatan</translation>
+    </message>
+    <message>
+        <source>Last review</source>
+        <translation>Murajaah terakhir</translation>
+    </message>
+    <message>
+        <source>Chance of recall today</source>
+        <translation>Peluang ingat hari ini</translation>
+    </message>
+    <message>
+        <source>Review now</source>
+        <translation>Murajaah sekarang</translation>
+    </message>
+    <message>
+        <source>Plays the chosen item: each aya once, no pause. Then grade how well you knew it.</source>
+        <translation>Memutar butir terpilih: tiap ayat sekali, tanpa jeda. Lalu nilai seberapa baik hafalan Anda.</translation>
+    </message>
+    <message>
+        <source>Again</source>
+        <translation>Lagi</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Sulit</translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <translation>Baik</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Mudah</translation>
+    </message>
+    <message>
+        <source>Tomorrow: %1 · This week: %2</source>
+        <translation>Besok: %L1 · Minggu ini: %L2</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <translation>baru</translation>
+    </message>
+    <message numerus="yes">
+        <source>All %1 ayas</source>
+        <translation>
+            <numerusform>Semua %L1 ayat</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Ayas %1 to %2</source>
+        <translation>Ayat %L1 sampai %L2</translation>
+    </message>
+    <message>
+        <source>Not reviewed yet</source>
+        <translation>Belum dimurajaah</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 due today
+%2</source>
+        <translation>
+            <numerusform>%L1 jatuh tempo hari ini
+%2</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>SelectRecitor</name>
     <message>
         <source>Recitor Preferences</source>
@@ -1919,6 +1545,264 @@
     <message>
         <source>default</source>
         <translation>bawaan</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsPanel</name>
+    <message>
+        <source>Recitation Settings</source>
+        <translation>Pengaturan Bacaan</translation>
+    </message>
+    <message>
+        <source>Aya Settings</source>
+        <translation>Pengaturan Ayat</translation>
+    </message>
+    <message>
+        <source>Playback Settings</source>
+        <translation>Pengaturan Pemutaran</translation>
+    </message>
+    <message>
+        <source>Aya Range Settings</source>
+        <translation>Pengaturan Rentang Ayat</translation>
+    </message>
+    <message>
+        <source>Sura Playback Progress</source>
+        <translation>Kemajuan Pemutaran Surah</translation>
+    </message>
+    <message>
+        <source>Practice Aids</source>
+        <translation>Alat Bantu Latihan</translation>
+    </message>
+    <message>
+        <source>Repeat:</source>
+        <translation>Ulang:</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>Ulang</translation>
+    </message>
+    <message>
+        <source>The number of times you want the ayas to be repeated</source>
+        <translation>Berapa kali ayat diulang</translation>
+    </message>
+    <message>
+        <source> Pause (secs):</source>
+        <translation> Jeda (detik):</translation>
+    </message>
+    <message>
+        <source>Pause (seconds)</source>
+        <translation>Jeda (detik)</translation>
+    </message>
+    <message>
+        <source>Loop Sura</source>
+        <translation>Ulangi Surah</translation>
+    </message>
+    <message>
+        <source>Loop the playback of the whole surah</source>
+        <translation>Ulangi pemutaran seluruh surah</translation>
+    </message>
+    <message>
+        <source>Stack Ayas</source>
+        <translation>Tumpuk Ayat</translation>
+    </message>
+    <message>
+        <source>&amp;nbsp;Recite aya 1 a number of times&lt;br&gt;&amp;nbsp;then ayas 1 to 2&lt;br&gt;&amp;nbsp;then ayas 1 to 3&lt;br&gt;&amp;nbsp;and so on, a growing block, to the last aya</source>
+        <translation>&amp;nbsp;Baca ayat 1 beberapa kali&lt;br&gt;&amp;nbsp;lalu ayat 1 sampai 2&lt;br&gt;&amp;nbsp;lalu ayat 1 sampai 3&lt;br&gt;&amp;nbsp;dan seterusnya, blok yang terus bertambah, sampai ayat terakhir</translation>
+    </message>
+    <message>
+        <source>Single Aya Mode</source>
+        <translation>Mode Satu Ayat</translation>
+    </message>
+    <message>
+        <source>Break aya into parts for easy memorization</source>
+        <translation>Pecah ayat menjadi bagian agar mudah dihafal</translation>
+    </message>
+    <message>
+        <source>Play a range of ayas</source>
+        <translation>Putar rentang ayat</translation>
+    </message>
+    <message>
+        <source>Enable to play a range of ayas in the surah</source>
+        <translation>Aktifkan untuk memutar rentang ayat dalam surah</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;FROM:&lt;/b&gt;</source>
+        <translation>&lt;b&gt;DARI:&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>From aya</source>
+        <translation>Dari ayat</translation>
+    </message>
+    <message>
+        <source>Start reciting from this aya</source>
+        <translation>Mulai membaca dari ayat ini</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;TO:&lt;/b&gt;</source>
+        <translation>&lt;b&gt;SAMPAI:&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>To aya</source>
+        <translation>Sampai ayat</translation>
+    </message>
+    <message>
+        <source>End reciting to this aya</source>
+        <translation>Selesai membaca pada ayat ini</translation>
+    </message>
+    <message>
+        <source>Sura playback progress</source>
+        <translation>Kemajuan pemutaran surah</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>detik</translation>
+    </message>
+    <message>
+        <source>× aya length</source>
+        <translation>× panjang ayat</translation>
+    </message>
+    <message>
+        <source>Pause unit</source>
+        <translation>Satuan jeda</translation>
+    </message>
+    <message>
+        <source>Pause for a number of seconds, or for a multiple of the aya's own length</source>
+        <translation>Jeda beberapa detik, atau kelipatan panjang ayat itu sendiri</translation>
+    </message>
+    <message>
+        <source>Pause factor</source>
+        <translation>Kelipatan jeda</translation>
+    </message>
+    <message>
+        <source>Each pause lasts this many times the aya (or the part) just heard</source>
+        <translation>Tiap jeda selama kelipatan ini dari ayat (atau bagian) yang baru didengar</translation>
+    </message>
+    <message>
+        <source>Pause in:</source>
+        <translation>Jeda dalam:</translation>
+    </message>
+    <message>
+        <source> Speed:</source>
+        <translation> Kecepatan:</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Kecepatan</translation>
+    </message>
+    <message>
+        <source>Playback speed; the pitch stays the same ([ slower, ] faster)</source>
+        <translation>Kecepatan putar; nada tetap sama ([ lebih lambat, ] lebih cepat)</translation>
+    </message>
+    <message>
+        <source> Times:</source>
+        <translation> Kali:</translation>
+    </message>
+    <message>
+        <source>endless</source>
+        <translation>tanpa henti</translation>
+    </message>
+    <message>
+        <source>Times</source>
+        <translation>Kali</translation>
+    </message>
+    <message>
+        <source>Play the sura or passage this many times, then stop; endless: once, or without end with Loop</source>
+        <translation>Putar surah atau bagian ini sebanyak ini, lalu berhenti; tanpa batas: sekali, atau terus-menerus dengan Putar Ulang</translation>
+    </message>
+    <message>
+        <source>Test me</source>
+        <translation>Uji saya</translation>
+    </message>
+    <message>
+        <source>During each pause the aya is hidden while you recite it from memory; it comes back when the pause ends (set a pause)</source>
+        <translation>Saat tiap jeda, ayat disembunyikan selagi Anda membacanya dari hafalan; ayat kembali saat jeda berakhir (atur jeda)</translation>
+    </message>
+</context>
+<context>
+    <name>SingleBar</name>
+    <message>
+        <source>Start the part here (the slider's position)</source>
+        <translation>Mulai bagian di sini (posisi penggeser)</translation>
+    </message>
+    <message>
+        <source>Part start from slider</source>
+        <translation>Awal bagian dari penggeser</translation>
+    </message>
+    <message>
+        <source>Where the part starts, in milliseconds</source>
+        <translation>Awal bagian, dalam milidetik</translation>
+    </message>
+    <message>
+        <source>Part start</source>
+        <translation>Awal bagian</translation>
+    </message>
+    <message>
+        <source>End the part here (the slider's position)</source>
+        <translation>Akhiri bagian di sini (posisi penggeser)</translation>
+    </message>
+    <message>
+        <source>Part end from slider</source>
+        <translation>Akhir bagian dari penggeser</translation>
+    </message>
+    <message>
+        <source>Where the part ends, in milliseconds</source>
+        <translation>Akhir bagian, dalam milidetik</translation>
+    </message>
+    <message>
+        <source>Part end</source>
+        <translation>Akhir bagian</translation>
+    </message>
+    <message>
+        <source>Play the part again and again (Space or Ctrl+Space)</source>
+        <translation>Putar bagian berulang-ulang (Spasi atau Ctrl+Spasi)</translation>
+    </message>
+    <message>
+        <source>Play part repeatedly</source>
+        <translation>Putar bagian berulang</translation>
+    </message>
+    <message>
+        <source>Stop (Space or Ctrl+Space)</source>
+        <translation>Stop (Spasi atau Ctrl+Spasi)</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Berhenti</translation>
+    </message>
+    <message>
+        <source>Previous aya (Left or Ctrl+Left)</source>
+        <translation>Ayat sebelumnya (Kiri atau Ctrl+Kiri)</translation>
+    </message>
+    <message>
+        <source>Previous aya</source>
+        <translation>Ayat sebelumnya</translation>
+    </message>
+    <message>
+        <source>Next aya (Right or Ctrl+Right)</source>
+        <translation>Ayat berikutnya (Kanan atau Ctrl+Kanan)</translation>
+    </message>
+    <message>
+        <source>Next aya</source>
+        <translation>Ayat berikutnya</translation>
+    </message>
+    <message>
+        <source>Where the recitation is; drag to jump</source>
+        <translation>Posisi bacaan; seret untuk melompat</translation>
+    </message>
+    <message>
+        <source>Position in the aya</source>
+        <translation>Posisi dalam ayat</translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <translation> md</translation>
     </message>
 </context>
 <context>
@@ -2041,10 +1925,53 @@
     </message>
 </context>
 <context>
+    <name>Transport</name>
+    <message>
+        <source>Play Aya</source>
+        <translation>Putar Ayat</translation>
+    </message>
+    <message>
+        <source>Stop Playing</source>
+        <translation>Hentikan</translation>
+    </message>
+    <message>
+        <source>Previous Aya</source>
+        <translation>Ayat Sebelumnya</translation>
+    </message>
+    <message>
+        <source>Next Aya</source>
+        <translation>Ayat Berikutnya</translation>
+    </message>
+    <message>
+        <source>Plays the current aya (Space, Ctrl+Space or the Play key)</source>
+        <translation>Memutar ayat ini (Spasi, Ctrl+Spasi atau tombol Putar)</translation>
+    </message>
+    <message>
+        <source>Stops playing the current aya (Space, Ctrl+Space or the Stop key)</source>
+        <translation>Menghentikan ayat ini (Spasi, Ctrl+Spasi atau tombol Stop)</translation>
+    </message>
+    <message>
+        <source>Play the previous aya in this surah (Left, Ctrl+Left or the Previous key)</source>
+        <translation>Putar ayat sebelumnya di surah ini (Kiri, Ctrl+Kiri atau tombol Sebelumnya)</translation>
+    </message>
+    <message>
+        <source>Play the next aya in this surah (Right, Ctrl+Right or the Next key)</source>
+        <translation>Putar ayat berikutnya di surah ini (Kanan, Ctrl+Kanan atau tombol Berikutnya)</translation>
+    </message>
+</context>
+<context>
     <name>Varn</name>
     <message>
-        <source>Interface &amp;Language</source>
-        <translation>&amp;Bahasa Antarmuka</translation>
+        <source>Drag this passage to your heart</source>
+        <translation>Seret bagian ini ke hati Anda</translation>
+    </message>
+    <message>
+        <source>This is the sura's last aya.</source>
+        <translation>Ini ayat terakhir surah ini.</translation>
+    </message>
+    <message>
+        <source>This is the sura's first aya.</source>
+        <translation>Ini ayat pertama surah ini.</translation>
     </message>
 </context>
 <context>
@@ -2064,6 +1991,200 @@
     <message>
         <source>You</source>
         <translation>Anda</translation>
+    </message>
+</context>
+<context>
+    <name>WindowActions</name>
+    <message>
+        <source>&amp;Hide Translation</source>
+        <translation>&amp;Sembunyikan Terjemahan</translation>
+    </message>
+    <message>
+        <source>&amp;Show Translation</source>
+        <translation>&amp;Tampilkan Terjemahan</translation>
+    </message>
+    <message>
+        <source>&amp;Hide Transliteration</source>
+        <translation>&amp;Sembunyikan Transliterasi</translation>
+    </message>
+    <message>
+        <source>&amp;Show Transliteration</source>
+        <translation>&amp;Tampilkan Transliterasi</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Berkas</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Tampilan</translation>
+    </message>
+    <message>
+        <source>&amp;Recitor</source>
+        <translation>&amp;Qari</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Bahasa</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Bantuan</translation>
+    </message>
+    <message>
+        <source>&amp;Save Profile</source>
+        <translation>&amp;Simpan Profil</translation>
+    </message>
+    <message>
+        <source>&amp;New/Load Profile</source>
+        <translation>Profil &amp;Baru/Muat</translation>
+    </message>
+    <message>
+        <source>&amp;Preferences</source>
+        <translation>&amp;Preferensi</translation>
+    </message>
+    <message>
+        <source>&amp;Import Recordings...</source>
+        <translation>&amp;Impor Rekaman...</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Keluar</translation>
+    </message>
+    <message>
+        <source>&amp;Heart</source>
+        <translation>&amp;Hati</translation>
+    </message>
+    <message>
+        <source>&amp;Review Panel</source>
+        <translation>Panel &amp;Murajaah</translation>
+    </message>
+    <message>
+        <source>Recitation &amp;Settings</source>
+        <translation>&amp;Pengaturan Bacaan</translation>
+    </message>
+    <message>
+        <source>&amp;My Recitation</source>
+        <translation>&amp;Bacaan Saya</translation>
+    </message>
+    <message>
+        <source>Reset La&amp;yout</source>
+        <translation>Atur Ulang &amp;Tata Letak</translation>
+    </message>
+    <message>
+        <source>&amp;Night Reading</source>
+        <translation>Mode &amp;Malam</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Perbesar</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Perkecil</translation>
+    </message>
+    <message>
+        <source>Fit to Width</source>
+        <translation>Sesuaikan Lebar</translation>
+    </message>
+    <message>
+        <source>Mark the &amp;Heard Word</source>
+        <translation>Tandai Kata yang &amp;Terdengar</translation>
+    </message>
+    <message>
+        <source>&amp;Practice</source>
+        <translation>&amp;Latihan</translation>
+    </message>
+    <message>
+        <source>Hide the aya</source>
+        <translation>Sembunyikan ayat</translation>
+    </message>
+    <message>
+        <source>Hide the translation</source>
+        <translation>Sembunyikan terjemahan</translation>
+    </message>
+    <message>
+        <source>Reveal</source>
+        <translation>Buka</translation>
+    </message>
+    <message>
+        <source>Slower</source>
+        <translation>Lebih lambat</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>Lebih cepat</translation>
+    </message>
+    <message>
+        <source>Snap the Part to Words</source>
+        <translation>Tepatkan Bagian ke Kata</translation>
+    </message>
+    <message>
+        <source>Add Passage to Heart</source>
+        <translation>Tambahkan Bagian ke Hati</translation>
+    </message>
+    <message>
+        <source>Record My Recitation</source>
+        <translation>Rekam Bacaan Saya</translation>
+    </message>
+    <message>
+        <source>Play Mine</source>
+        <translation>Putar Bacaan Saya</translation>
+    </message>
+    <message>
+        <source>Compare with the Reciter</source>
+        <translation>Bandingkan dengan Qari</translation>
+    </message>
+    <message>
+        <source>Check My Recitation</source>
+        <translation>Periksa Bacaan Saya</translation>
+    </message>
+    <message>
+        <source>Interface &amp;Language</source>
+        <translation>&amp;Bahasa Antarmuka</translation>
+    </message>
+    <message>
+        <source>Bring Back My Previous Take</source>
+        <translation>Kembalikan Rekaman Sebelumnya</translation>
+    </message>
+    <message>
+        <source>Delete My Recording of This Aya...</source>
+        <translation>Hapus Rekaman Saya untuk Ayat Ini...</translation>
+    </message>
+    <message>
+        <source>Delete All My Recordings...</source>
+        <translation>Hapus Semua Rekaman Saya...</translation>
+    </message>
+    <message>
+        <source>&amp;Config Recitor</source>
+        <translation>Atur &amp;Qari</translation>
+    </message>
+    <message>
+        <source>&amp;Installed Packs...</source>
+        <translation>Paket &amp;Terpasang...</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Tentang</translation>
+    </message>
+</context>
+<context>
+    <name>WindowLayout</name>
+    <message>
+        <source>Heart</source>
+        <translation>Hati</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>Murajaah</translation>
+    </message>
+    <message>
+        <source>Recitation Settings</source>
+        <translation>Pengaturan Bacaan</translation>
+    </message>
+    <message>
+        <source>My Recitation</source>
+        <translation>Bacaan Saya</translation>
     </message>
 </context>
 </TS>

@@ -8,6 +8,88 @@
     </message>
 </context>
 <context>
+    <name>CentralArea</name>
+    <message>
+        <source>Aya picture; drag it to your heart</source>
+        <translation>Ayet resmi; kalbinize sürükleyin</translation>
+    </message>
+    <message>
+        <source>Translation and transliteration</source>
+        <translation>Meal ve okunuş</translation>
+    </message>
+    <message>
+        <source>Aya</source>
+        <translation>Ayet</translation>
+    </message>
+    <message>
+        <source>Playing status</source>
+        <translation>Çalma durumu</translation>
+    </message>
+</context>
+<context>
+    <name>ChooserRow</name>
+    <message>
+        <source>Page</source>
+        <translation>Sayfa</translation>
+    </message>
+    <message>
+        <source>Juz</source>
+        <translation>Cüz</translation>
+    </message>
+    <message>
+        <source>Hizb</source>
+        <translation>Hizip</translation>
+    </message>
+    <message>
+        <source>Quarter</source>
+        <translation>Çeyrek</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Choose a sura:&lt;b&gt;</source>
+        <translation>&lt;b&gt;Bir sure seçin:&lt;b&gt;</translation>
+    </message>
+    <message>
+        <source>Sura</source>
+        <translation>Sure</translation>
+    </message>
+    <message>
+        <source> or</source>
+        <translation> veya</translation>
+    </message>
+    <message>
+        <source>Passage kind</source>
+        <translation>Bölüm türü</translation>
+    </message>
+    <message>
+        <source>Memorise by page, juz, hizb or quarter of the Madinah mushaf</source>
+        <translation>Medine mushafının sayfası, cüzü, hizbi veya çeyreğiyle ezberleyin</translation>
+    </message>
+    <message>
+        <source>Passage number</source>
+        <translation>Bölüm numarası</translation>
+    </message>
+    <message>
+        <source>Play Passage</source>
+        <translation>Bölümü Çal</translation>
+    </message>
+    <message>
+        <source>Play the passage chosen, across the suras it holds</source>
+        <translation>Seçilen bölümü, içerdiği sureler boyunca çal</translation>
+    </message>
+    <message>
+        <source>Tabaarakallah! You know this sura? Drag me to your heart!</source>
+        <translation>Tebarekallah! Bu sureyi biliyor musunuz? Beni kalbinize sürükleyin!</translation>
+    </message>
+    <message>
+        <source>Drag this sura to your heart</source>
+        <translation>Bu sureyi kalbinize sürükleyin</translation>
+    </message>
+    <message>
+        <source>In the Name of Allah the Most Beneficent, the Most Merciful</source>
+        <translation>Rahmân ve Rahîm olan Allah'ın adıyla</translation>
+    </message>
+</context>
+<context>
     <name>Config</name>
     <message>
         <source>Varnel Preferences</source>
@@ -28,6 +110,45 @@
     <message>
         <source>The system's default</source>
         <translation>Sistemin varsayılanı</translation>
+    </message>
+    <message>
+        <source>Sound Settings</source>
+        <translation>Ses Ayarları</translation>
+    </message>
+    <message>
+        <source>Choose a sound device</source>
+        <translation>Bir ses aygıtı seçin</translation>
+    </message>
+    <message>
+        <source>Sound device</source>
+        <translation>Ses aygıtı</translation>
+    </message>
+    <message>
+        <source>Record my recitation from</source>
+        <translation>Okuyuşumu şuradan kaydet</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Mikrofon</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+    <message>
+        <source>The sound device is in use now, but the choice could not be saved in "config.ini" for the next time:</source>
+        <translation>Ses aygıtı şimdi kullanılıyor, ancak seçim bir dahaki sefer için "config.ini" dosyasına kaydedilemedi:</translation>
+    </message>
+</context>
+<context>
+    <name>DrillControls</name>
+    <message>
+        <source>Sura %1, aya %2</source>
+        <translation>Sure %1, ayet %2</translation>
     </message>
 </context>
 <context>
@@ -389,6 +510,227 @@
     </message>
 </context>
 <context>
+    <name>HeartPanel</name>
+    <message>
+        <source>My Heart</source>
+        <translation>Kalbim</translation>
+    </message>
+    <message>
+        <source>Progress: </source>
+        <translation>İlerleme: </translation>
+    </message>
+    <message>
+        <source>Memorised ayas</source>
+        <translation>Ezberlenen ayetler</translation>
+    </message>
+    <message>
+        <source>Progress by juz</source>
+        <translation>Cüze göre ilerleme</translation>
+    </message>
+    <message>
+        <source>Heart</source>
+        <translation>Kalp</translation>
+    </message>
+    <message>
+        <source>Close Completed Suras</source>
+        <translation>Tamamlanan Sureleri Kapat</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 ayas of the installed suras; %3 more from suras not installed</source>
+        <translation>Yüklü surelerin %2 ayetinden %1; yüklü olmayan surelerden %3 tane daha</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 ayas of the installed suras</source>
+        <translation>Yüklü surelerin %2 ayetinden %1</translation>
+    </message>
+    <message>
+        <source>%1's Heart</source>
+        <translation>%1 Kalbi</translation>
+    </message>
+</context>
+<context>
+    <name>ImportDialog</name>
+    <message>
+        <source>Import Recordings</source>
+        <translation>Kayıtları İçe Aktar</translation>
+    </message>
+    <message>
+        <source>Your recordings, one file per aya named SSSAAA (001001.mp3 is 1:1; MP3, Ogg, FLAC or WAV), become a recitation you can choose. Without an Arabic text they join the packs you have, which show the pictures and the texts; with one (a Tanzil file, "sura|aya|text" a line, or the quran-json package's folder) they become sura packs of their own.</source>
+        <translation>Kayıtlarınız, her ayet için SSSAAA adlı bir dosya (001001.mp3, 1:1'dir; MP3, Ogg, FLAC veya WAV), seçebileceğiniz bir okuyuş olur. Arapça metin olmadan, resimleri ve metinleri gösteren mevcut paketlerinize katılırlar; metinle (satır başına "sure|ayet|metin" bir Tanzil dosyası veya quran-json paketinin klasörü) kendi sure paketleri olurlar.</translation>
+    </message>
+    <message>
+        <source>Recordings folder:</source>
+        <translation>Kayıt klasörü:</translation>
+    </message>
+    <message>
+        <source>Arabic text:</source>
+        <translation>Arapça metin:</translation>
+    </message>
+    <message>
+        <source>Translation:</source>
+        <translation>Meal:</translation>
+    </message>
+    <message>
+        <source>Transliteration:</source>
+        <translation>Okunuş:</translation>
+    </message>
+    <message>
+        <source>Recordings folder</source>
+        <translation>Kayıt klasörü</translation>
+    </message>
+    <message>
+        <source>Arabic text (optional)</source>
+        <translation>Arapça metin (isteğe bağlı)</translation>
+    </message>
+    <message>
+        <source>Translation (optional)</source>
+        <translation>Meal (isteğe bağlı)</translation>
+    </message>
+    <message>
+        <source>Transliteration (optional)</source>
+        <translation>Okunuş (isteğe bağlı)</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Gözat...</translation>
+    </message>
+    <message>
+        <source>Browse for %1</source>
+        <translation>%1 için gözat</translation>
+    </message>
+    <message>
+        <source>Recitation name:</source>
+        <translation>Okuyuş adı:</translation>
+    </message>
+    <message>
+        <source>Recitation name</source>
+        <translation>Okuyuş adı</translation>
+    </message>
+    <message>
+        <source>optional: a name keeps it beside the packs you have</source>
+        <translation>isteğe bağlı: bir ad onu paketlerinizin yanında tutar</translation>
+    </message>
+    <message>
+        <source>Re-encode the recordings as Ogg Vorbis</source>
+        <translation>Kayıtları Ogg Vorbis olarak yeniden kodla</translation>
+    </message>
+    <message>
+        <source>Import progress</source>
+        <translation>İçe aktarma ilerlemesi</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>İçe aktar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Kapat</translation>
+    </message>
+    <message>
+        <source>Choose the folder of your recordings first.</source>
+        <translation>Önce kayıtlarınızın klasörünü seçin.</translation>
+    </message>
+    <message>
+        <source>A recitation's name is one word, without / or spaces, and neither "default" nor "lang": "%1" cannot be one.</source>
+        <translation>Bir okuyuşun adı tek kelimedir; / ya da boşluk içermez, "default" ya da "lang" olamaz: "%1" ad olamaz.</translation>
+    </message>
+    <message>
+        <source>There are no recordings named SSSAAA (001001.mp3 is 1:1) in %1.</source>
+        <translation>%1 içinde SSSAAA adlı kayıt yok (001001.mp3, 1:1'dir).</translation>
+    </message>
+    <message>
+        <source>The import was cancelled; nothing of it was kept.</source>
+        <translation>İçe aktarma iptal edildi; hiçbir şey tutulmadı.</translation>
+    </message>
+    <message>
+        <source>The recordings could not be imported:</source>
+        <translation>Kayıtlar içe aktarılamadı:</translation>
+    </message>
+    <message>
+        <source>Your recordings are imported and ready to play.</source>
+        <translation>Kayıtlarınız içe aktarıldı ve çalmaya hazır.</translation>
+    </message>
+    <message>
+        <source>These packs were there already and are kept as they are.</source>
+        <translation>Bu paketler zaten vardı ve olduğu gibi kalıyor.</translation>
+    </message>
+</context>
+<context>
+    <name>InstalledPacks</name>
+    <message>
+        <source>Installed Packs</source>
+        <translation>Kurulu Paketler</translation>
+    </message>
+    <message>
+        <source>Pack</source>
+        <translation>Paket</translation>
+    </message>
+    <message>
+        <source>Suras</source>
+        <translation>Sureler</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Boyut</translation>
+    </message>
+    <message>
+        <source>Where</source>
+        <translation>Yer</translation>
+    </message>
+    <message>
+        <source>Recitation</source>
+        <translation>Okuyuş</translation>
+    </message>
+    <message>
+        <source>Installed packs</source>
+        <translation>Kurulu paketler</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Klasörü Aç</translation>
+    </message>
+    <message>
+        <source>Remove Recitation...</source>
+        <translation>Okuyuşu Kaldır...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Kapat</translation>
+    </message>
+    <message>
+        <source>default</source>
+        <translation>varsayılan</translation>
+    </message>
+    <message>
+        <source>installed for everyone</source>
+        <translation>herkes için kurulu</translation>
+    </message>
+    <message>
+        <source>yours</source>
+        <translation>sizin</translation>
+    </message>
+    <message>
+        <source> (chosen)</source>
+        <translation> (seçili)</translation>
+    </message>
+    <message>
+        <source>No file manager could open the folder. It is:&lt;br&gt;%1</source>
+        <translation>Hiçbir dosya yöneticisi klasörü açamadı. Klasör şurada:&lt;br&gt;%1</translation>
+    </message>
+    <message>
+        <source>Remove the recitation "%1" and all its packs?</source>
+        <translation>"%1" okuyuşu ve tüm paketleri kaldırılsın mı?</translation>
+    </message>
+    <message>
+        <source>Some files of %1 could not be removed.</source>
+        <translation>%1 içindeki bazı dosyalar kaldırılamadı.</translation>
+    </message>
+</context>
+<context>
     <name>InterfaceLanguage</name>
     <message>
         <source>System Default</source>
@@ -408,6 +750,17 @@
     <message>
         <source>. %L1 of 30 juz begun, %L2 of %L3 ayas in all.</source>
         <translation>. 30 cüzün %L1 tanesine başlandı, toplam %L3 ayetin %L2 tanesi.</translation>
+    </message>
+</context>
+<context>
+    <name>MyRecitation</name>
+    <message>
+        <source>%1 cannot be checked: %2.</source>
+        <translation>%1 denetlenemiyor: %2.</translation>
+    </message>
+    <message>
+        <source>Your previous take, which matched, is kept: bring it back with Delete &gt; Bring Back My Previous Take.</source>
+        <translation>Eşleşen önceki kaydınız saklanıyor: Sil &gt; Önceki Kaydımı Geri Getir ile geri getirin.</translation>
     </message>
 </context>
 <context>
@@ -492,6 +845,22 @@
         <source>the profile is not a file that can be read</source>
         <translation>profil okunabilen bir dosya değil</translation>
     </message>
+    <message>
+        <source>Load or Create Profile</source>
+        <translation>Profil Yükle veya Oluştur</translation>
+    </message>
+    <message>
+        <source>New user name</source>
+        <translation>Yeni kullanıcı adı</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>Adınız</translation>
+    </message>
+    <message>
+        <source>Profiles</source>
+        <translation>Profiller</translation>
+    </message>
 </context>
 <context>
     <name>QDockWidget</name>
@@ -515,774 +884,12 @@
 <context>
     <name>QObject</name>
     <message>
-        <source>Sound Settings</source>
-        <translation>Ses Ayarları</translation>
-    </message>
-    <message>
-        <source>Choose a sound device</source>
-        <translation>Bir ses aygıtı seçin</translation>
-    </message>
-    <message>
-        <source>Sound device</source>
-        <translation>Ses aygıtı</translation>
-    </message>
-    <message>
-        <source>Record my recitation from</source>
-        <translation>Okuyuşumu şuradan kaydet</translation>
-    </message>
-    <message>
-        <source>Microphone</source>
-        <translation>Mikrofon</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>Tamam</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>İptal</translation>
-    </message>
-    <message>
-        <source>Browse...</source>
-        <translation>Gözat...</translation>
-    </message>
-    <message>
-        <source>Your recordings, one file per aya named SSSAAA (001001.mp3 is 1:1; MP3, Ogg, FLAC or WAV), become a recitation you can choose. Without an Arabic text they join the packs you have, which show the pictures and the texts; with one (a Tanzil file, "sura|aya|text" a line, or the quran-json package's folder) they become sura packs of their own.</source>
-        <translation>Kayıtlarınız, her ayet için SSSAAA adlı bir dosya (001001.mp3, 1:1'dir; MP3, Ogg, FLAC veya WAV), seçebileceğiniz bir okuyuş olur. Arapça metin olmadan, resimleri ve metinleri gösteren mevcut paketlerinize katılırlar; metinle (satır başına "sure|ayet|metin" bir Tanzil dosyası veya quran-json paketinin klasörü) kendi sure paketleri olurlar.</translation>
-    </message>
-    <message>
-        <source>Recitation name</source>
-        <translation>Okuyuş adı</translation>
-    </message>
-    <message>
-        <source>optional: a name keeps it beside the packs you have</source>
-        <translation>isteğe bağlı: bir ad onu paketlerinizin yanında tutar</translation>
-    </message>
-    <message>
-        <source>Re-encode the recordings as Ogg Vorbis</source>
-        <translation>Kayıtları Ogg Vorbis olarak yeniden kodla</translation>
-    </message>
-    <message>
-        <source>Import progress</source>
-        <translation>İçe aktarma ilerlemesi</translation>
-    </message>
-    <message>
-        <source>Import</source>
-        <translation>İçe aktar</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Kapat</translation>
-    </message>
-    <message>
-        <source>Installed packs</source>
-        <translation>Kurulu paketler</translation>
-    </message>
-    <message>
         <source>Open Folder</source>
         <translation>Klasörü Aç</translation>
     </message>
     <message>
-        <source>Remove Recitation...</source>
-        <translation>Okuyuşu Kaldır...</translation>
-    </message>
-    <message>
-        <source>Record My Recitation</source>
-        <translation>Okuyuşumu Kaydet</translation>
-    </message>
-    <message>
-        <source>Play Mine</source>
-        <translation>Benimkini Çal</translation>
-    </message>
-    <message>
-        <source>Compare with the Reciter</source>
-        <translation>Kâriyle Karşılaştır</translation>
-    </message>
-    <message>
-        <source>Delete My Recording of This Aya...</source>
-        <translation>Bu Ayetin Kaydımı Sil...</translation>
-    </message>
-    <message>
-        <source>Delete All My Recordings...</source>
-        <translation>Tüm Kayıtlarımı Sil...</translation>
-    </message>
-    <message>
-        <source>Add Passage to Heart</source>
-        <translation>Bölümü Kalbe Ekle</translation>
-    </message>
-    <message>
-        <source>&amp;Practice</source>
-        <translation>&amp;Alıştırma</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Review&lt;/b&gt; by</source>
-        <translation>&lt;b&gt;Tekrar&lt;/b&gt; birimi</translation>
-    </message>
-    <message>
-        <source>Review unit</source>
-        <translation>Tekrar birimi</translation>
-    </message>
-    <message>
-        <source>Review whole suras (long ones in parts), or pages of the mushaf</source>
-        <translation>Sureleri bütün olarak (uzunları parça parça) veya mushaf sayfalarını tekrar edin</translation>
-    </message>
-    <message>
-        <source>Next review</source>
-        <translation>Sonraki tekrar</translation>
-    </message>
-    <message>
-        <source>Due today</source>
-        <translation>Bugün tekrar edilecek</translation>
-    </message>
-    <message>
-        <source>Review now</source>
-        <translation>Şimdi tekrar et</translation>
-    </message>
-    <message>
-        <source>Plays the chosen item: each aya once, no pause. Then grade how well you knew it.</source>
-        <translation>Seçilen öğeyi çalar: her ayet bir kez, duraklamasız. Sonra ne kadar iyi bildiğinizi puanlayın.</translation>
-    </message>
-    <message>
-        <source>Load or Create Profile</source>
-        <translation>Profil Yükle veya Oluştur</translation>
-    </message>
-    <message>
-        <source>&amp;Save Profile</source>
-        <translation>Profili &amp;Kaydet</translation>
-    </message>
-    <message>
-        <source>&amp;New/Load Profile</source>
-        <translation>&amp;Yeni/Profil Yükle</translation>
-    </message>
-    <message>
-        <source>&amp;Preferences</source>
-        <translation>&amp;Tercihler</translation>
-    </message>
-    <message>
-        <source>&amp;Import Recordings...</source>
-        <translation>Kayıtları &amp;İçe Aktar...</translation>
-    </message>
-    <message>
-        <source>&amp;Exit</source>
-        <translation>Çı&amp;kış</translation>
-    </message>
-    <message>
-        <source>&amp;Review Panel</source>
-        <translation>&amp;Tekrar Paneli</translation>
-    </message>
-    <message>
-        <source>&amp;Config Recitor</source>
-        <translation>Kâriyi &amp;Ayarla</translation>
-    </message>
-    <message>
-        <source>&amp;Installed Packs...</source>
-        <translation>&amp;Kurulu Paketler...</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>&amp;Yardım</translation>
-    </message>
-    <message>
-        <source>&amp;About</source>
-        <translation>&amp;Hakkında</translation>
-    </message>
-    <message>
-        <source>Progress: </source>
-        <translation>İlerleme: </translation>
-    </message>
-    <message>
-        <source>Memorised ayas</source>
-        <translation>Ezberlenen ayetler</translation>
-    </message>
-    <message>
-        <source>Progress by juz</source>
-        <translation>Cüze göre ilerleme</translation>
-    </message>
-    <message>
-        <source>Heart</source>
-        <translation>Kalp</translation>
-    </message>
-    <message>
-        <source>Close Completed Suras</source>
-        <translation>Tamamlanan Sureleri Kapat</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Choose a sura:&lt;b&gt;</source>
-        <translation>&lt;b&gt;Bir sure seçin:&lt;b&gt;</translation>
-    </message>
-    <message>
-        <source>Sura</source>
-        <translation>Sure</translation>
-    </message>
-    <message>
-        <source> or</source>
-        <translation> veya</translation>
-    </message>
-    <message>
-        <source>Passage kind</source>
-        <translation>Bölüm türü</translation>
-    </message>
-    <message>
-        <source>Memorise by page, juz, hizb or quarter of the Madinah mushaf</source>
-        <translation>Medine mushafının sayfası, cüzü, hizbi veya çeyreğiyle ezberleyin</translation>
-    </message>
-    <message>
-        <source>Passage number</source>
-        <translation>Bölüm numarası</translation>
-    </message>
-    <message>
-        <source>Play Passage</source>
-        <translation>Bölümü Çal</translation>
-    </message>
-    <message>
-        <source>Play the passage chosen, across the suras it holds</source>
-        <translation>Seçilen bölümü, içerdiği sureler boyunca çal</translation>
-    </message>
-    <message>
-        <source>Tabaarakallah! You know this sura? Drag me to your heart!</source>
-        <translation>Tebarekallah! Bu sureyi biliyor musunuz? Beni kalbinize sürükleyin!</translation>
-    </message>
-    <message>
-        <source>Drag this sura to your heart</source>
-        <translation>Bu sureyi kalbinize sürükleyin</translation>
-    </message>
-    <message>
-        <source>In the Name of Allah the Most Beneficent, the Most Merciful</source>
-        <translation>Rahmân ve Rahîm olan Allah'ın adıyla</translation>
-    </message>
-    <message>
-        <source>Aya picture; drag it to your heart</source>
-        <translation>Ayet resmi; kalbinize sürükleyin</translation>
-    </message>
-    <message>
-        <source>Translation and transliteration</source>
-        <translation>Meal ve okunuş</translation>
-    </message>
-    <message>
-        <source>Aya</source>
-        <translation>Ayet</translation>
-    </message>
-    <message>
-        <source>Plays the current aya (Space, Ctrl+Space or the Play key)</source>
-        <translation>Geçerli ayeti çalar (Boşluk, Ctrl+Boşluk veya Çal tuşu)</translation>
-    </message>
-    <message>
-        <source>Stops playing the current aya (Space, Ctrl+Space or the Stop key)</source>
-        <translation>Geçerli ayeti durdurur (Boşluk, Ctrl+Boşluk veya Dur tuşu)</translation>
-    </message>
-    <message>
-        <source>Play the previous aya in this surah (Left, Ctrl+Left or the Previous key)</source>
-        <translation>Bu suredeki önceki ayeti çal (Sol, Ctrl+Sol veya Önceki tuşu)</translation>
-    </message>
-    <message>
-        <source>Play the next aya in this surah (Right, Ctrl+Right or the Next key)</source>
-        <translation>Bu suredeki sonraki ayeti çal (Sağ, Ctrl+Sağ veya Sonraki tuşu)</translation>
-    </message>
-    <message>
-        <source>Playing status</source>
-        <translation>Çalma durumu</translation>
-    </message>
-    <message>
-        <source>Start the part here (the slider's position)</source>
-        <translation>Parçayı burada başlat (kaydırıcının konumu)</translation>
-    </message>
-    <message>
-        <source>Part start from slider</source>
-        <translation>Parça başı kaydırıcıdan</translation>
-    </message>
-    <message>
-        <source>Part start</source>
-        <translation>Parça başı</translation>
-    </message>
-    <message>
-        <source>Where the part starts, in milliseconds</source>
-        <translation>Parçanın başladığı yer, milisaniye</translation>
-    </message>
-    <message>
-        <source>End the part here (the slider's position)</source>
-        <translation>Parçayı burada bitir (kaydırıcının konumu)</translation>
-    </message>
-    <message>
-        <source>Part end from slider</source>
-        <translation>Parça sonu kaydırıcıdan</translation>
-    </message>
-    <message>
-        <source>Part end</source>
-        <translation>Parça sonu</translation>
-    </message>
-    <message>
-        <source>Where the part ends, in milliseconds</source>
-        <translation>Parçanın bittiği yer, milisaniye</translation>
-    </message>
-    <message>
-        <source>Play the part again and again (Space or Ctrl+Space)</source>
-        <translation>Parçayı tekrar tekrar çal (Boşluk veya Ctrl+Boşluk)</translation>
-    </message>
-    <message>
-        <source>Play part repeatedly</source>
-        <translation>Parçayı tekrarla</translation>
-    </message>
-    <message>
-        <source>Stop (Space or Ctrl+Space)</source>
-        <translation>Dur (Boşluk veya Ctrl+Boşluk)</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>Dur</translation>
-    </message>
-    <message>
-        <source>Previous aya (Left or Ctrl+Left)</source>
-        <translation>Önceki ayet (Sol veya Ctrl+Sol)</translation>
-    </message>
-    <message>
-        <source>Previous aya</source>
-        <translation>Önceki ayet</translation>
-    </message>
-    <message>
-        <source>Next aya (Right or Ctrl+Right)</source>
-        <translation>Sonraki ayet (Sağ veya Ctrl+Sağ)</translation>
-    </message>
-    <message>
-        <source>Next aya</source>
-        <translation>Sonraki ayet</translation>
-    </message>
-    <message>
-        <source>Position in the aya</source>
-        <translation>Ayetteki konum</translation>
-    </message>
-    <message>
-        <source>Where the recitation is; drag to jump</source>
-        <translation>Okuyuşun yeri; atlamak için sürükleyin</translation>
-    </message>
-    <message>
-        <source>Recitation Settings</source>
-        <translation>Okuyuş Ayarları</translation>
-    </message>
-    <message>
-        <source>Aya Settings</source>
-        <translation>Ayet Ayarları</translation>
-    </message>
-    <message>
-        <source>Playback Settings</source>
-        <translation>Çalma Ayarları</translation>
-    </message>
-    <message>
-        <source>Aya Range Settings</source>
-        <translation>Ayet Aralığı Ayarları</translation>
-    </message>
-    <message>
-        <source>Sura Playback Progress</source>
-        <translation>Sure Çalma İlerlemesi</translation>
-    </message>
-    <message>
-        <source>Repeat:</source>
-        <translation>Tekrar:</translation>
-    </message>
-    <message>
-        <source>The number of times you want the ayas to be repeated</source>
-        <translation>Ayetlerin kaç kez tekrarlanacağı</translation>
-    </message>
-    <message>
-        <source>Repeat</source>
-        <translation>Tekrar</translation>
-    </message>
-    <message>
-        <source> Pause (secs):</source>
-        <translation> Duraklama (sn):</translation>
-    </message>
-    <message>
-        <source>Pause (seconds)</source>
-        <translation>Duraklama (saniye)</translation>
-    </message>
-    <message>
-        <source>Practice Aids</source>
-        <translation>Alıştırma Yardımları</translation>
-    </message>
-    <message>
-        <source>Pause unit</source>
-        <translation>Duraklama birimi</translation>
-    </message>
-    <message>
-        <source>Pause for a number of seconds, or for a multiple of the aya's own length</source>
-        <translation>Birkaç saniye veya ayetin kendi süresinin katı kadar duraklayın</translation>
-    </message>
-    <message>
-        <source>Pause factor</source>
-        <translation>Duraklama katsayısı</translation>
-    </message>
-    <message>
-        <source>Each pause lasts this many times the aya (or the part) just heard</source>
-        <translation>Her duraklama, yeni dinlenen ayetin (veya parçanın) bu kadar katı sürer</translation>
-    </message>
-    <message>
-        <source>Pause in:</source>
-        <translation>Duraklama:</translation>
-    </message>
-    <message>
-        <source> Speed:</source>
-        <translation> Hız:</translation>
-    </message>
-    <message>
-        <source>Speed</source>
-        <translation>Hız</translation>
-    </message>
-    <message>
-        <source>Playback speed; the pitch stays the same ([ slower, ] faster)</source>
-        <translation>Çalma hızı; ses perdesi aynı kalır ([ daha yavaş, ] daha hızlı)</translation>
-    </message>
-    <message>
-        <source> Times:</source>
-        <translation> Kez:</translation>
-    </message>
-    <message>
-        <source>endless</source>
-        <translation>sonsuz</translation>
-    </message>
-    <message>
-        <source>Times</source>
-        <translation>Kez</translation>
-    </message>
-    <message>
-        <source>Enable to play a range of ayas in the surah</source>
-        <translation>Suredeki bir ayet aralığını çalmak için etkinleştirin</translation>
-    </message>
-    <message>
-        <source>Play a range of ayas</source>
-        <translation>Bir ayet aralığı çal</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;FROM:&lt;/b&gt;</source>
-        <translation>&lt;b&gt;BAŞ:&lt;/b&gt;</translation>
-    </message>
-    <message>
-        <source>Start reciting from this aya</source>
-        <translation>Okumaya bu ayetten başla</translation>
-    </message>
-    <message>
-        <source>From aya</source>
-        <translation>Baş ayet</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;TO:&lt;/b&gt;</source>
-        <translation>&lt;b&gt;SON:&lt;/b&gt;</translation>
-    </message>
-    <message>
-        <source>End reciting to this aya</source>
-        <translation>Okumayı bu ayette bitir</translation>
-    </message>
-    <message>
-        <source>To aya</source>
-        <translation>Son ayet</translation>
-    </message>
-    <message>
-        <source>Loop Sura</source>
-        <translation>Sureyi Döngüle</translation>
-    </message>
-    <message>
-        <source>Loop the playback of the whole surah</source>
-        <translation>Tüm sureyi döngüyle çal</translation>
-    </message>
-    <message>
-        <source>Stack Ayas</source>
-        <translation>Ayetleri Yığ</translation>
-    </message>
-    <message>
-        <source>&amp;nbsp;Recite aya 1 a number of times&lt;br&gt;&amp;nbsp;Recite aya 2 a number of times&lt;br&gt;&amp;nbsp;Recite aya 1 and 2 a number of times&lt;br&gt;&amp;nbsp;and so on ...</source>
-        <translation>&amp;nbsp;1. ayeti birkaç kez okuyun&lt;br&gt;&amp;nbsp;2. ayeti birkaç kez okuyun&lt;br&gt;&amp;nbsp;1. ve 2. ayetleri birkaç kez okuyun&lt;br&gt;&amp;nbsp;ve böyle devam ...</translation>
-    </message>
-    <message>
-        <source>Single Aya Mode</source>
-        <translation>Tek Ayet Kipi</translation>
-    </message>
-    <message>
-        <source>Break aya into parts for easy memorization</source>
-        <translation>Kolay ezber için ayeti parçalara bölün</translation>
-    </message>
-    <message>
-        <source>Test me</source>
-        <translation>Beni sına</translation>
-    </message>
-    <message>
-        <source>During each pause the aya is hidden while you recite it from memory; it comes back when the pause ends (set a pause)</source>
-        <translation>Her duraklamada siz ezberden okurken ayet gizlenir; duraklama bitince geri gelir (bir duraklama ayarlayın)</translation>
-    </message>
-    <message>
-        <source>Sura playback progress</source>
-        <translation>Sure çalma ilerlemesi</translation>
-    </message>
-    <message>
-        <source>My Recitation</source>
-        <translation>Okuyuşum</translation>
-    </message>
-    <message>
         <source>Record</source>
         <translation>Kaydet</translation>
-    </message>
-    <message>
-        <source>Record my recitation</source>
-        <translation>Okuyuşumu kaydet</translation>
-    </message>
-    <message>
-        <source>Record yourself reciting the aya shown (Ctrl+R); with Test me and a pause, each aya in the pause after it</source>
-        <translation>Gösterilen ayeti okuyuşunuzu kaydedin (Ctrl+R); Beni sına ve duraklamayla, her ayeti ardından gelen duraklamada</translation>
-    </message>
-    <message>
-        <source>Play my recitation</source>
-        <translation>Okuyuşumu çal</translation>
-    </message>
-    <message>
-        <source>Hear your recording of the aya shown</source>
-        <translation>Gösterilen ayetin kaydınızı dinleyin</translation>
-    </message>
-    <message>
-        <source>Compare</source>
-        <translation>Karşılaştır</translation>
-    </message>
-    <message>
-        <source>Compare with the reciter</source>
-        <translation>Kâriyle karşılaştır</translation>
-    </message>
-    <message>
-        <source>Hear the reciter and then yourself, for each aya of the lesson you recorded</source>
-        <translation>Dersin kaydettiğiniz her ayeti için önce kâriyi sonra kendinizi dinleyin</translation>
-    </message>
-    <message>
-        <source>Delete...</source>
-        <translation>Sil...</translation>
-    </message>
-    <message>
-        <source>Delete my recordings</source>
-        <translation>Kayıtlarımı sil</translation>
-    </message>
-    <message>
-        <source>Delete your recordings</source>
-        <translation>Kayıtlarınızı silin</translation>
-    </message>
-    <message>
-        <source>Recording level</source>
-        <translation>Kayıt seviyesi</translation>
-    </message>
-    <message>
-        <source>New user name</source>
-        <translation>Yeni kullanıcı adı</translation>
-    </message>
-    <message>
-        <source>Your name</source>
-        <translation>Adınız</translation>
-    </message>
-    <message>
-        <source>Profiles</source>
-        <translation>Profiller</translation>
-    </message>
-    <message>
-        <source>&amp;Night Reading</source>
-        <translation>&amp;Gece Okuma</translation>
-    </message>
-    <message>
-        <source>Zoom In</source>
-        <translation>Yakınlaştır</translation>
-    </message>
-    <message>
-        <source>Zoom Out</source>
-        <translation>Uzaklaştır</translation>
-    </message>
-    <message>
-        <source>Fit to Width</source>
-        <translation>Genişliğe Sığdır</translation>
-    </message>
-    <message>
-        <source>Hide the aya</source>
-        <translation>Ayeti gizle</translation>
-    </message>
-    <message>
-        <source>Hide the translation</source>
-        <translation>Meali gizle</translation>
-    </message>
-    <message>
-        <source>Reveal</source>
-        <translation>Aç</translation>
-    </message>
-    <message>
-        <source>Slower</source>
-        <translation>Daha yavaş</translation>
-    </message>
-    <message>
-        <source>Faster</source>
-        <translation>Daha hızlı</translation>
-    </message>
-    <message>
-        <source>Again</source>
-        <translation>Yeniden</translation>
-    </message>
-    <message>
-        <source>Hard</source>
-        <translation>Zor</translation>
-    </message>
-    <message>
-        <source>Good</source>
-        <translation>İyi</translation>
-    </message>
-    <message>
-        <source>Easy</source>
-        <translation>Kolay</translation>
-    </message>
-    <message>
-        <source>Page</source>
-        <translation>Sayfa</translation>
-    </message>
-    <message>
-        <source>&amp;Hide Translation</source>
-        <translation>Meali &amp;Gizle</translation>
-    </message>
-    <message>
-        <source>&amp;Show Transliteration</source>
-        <translation>Okunuşu &amp;Göster</translation>
-    </message>
-    <message>
-        <source>&amp;File</source>
-        <translation>&amp;Dosya</translation>
-    </message>
-    <message>
-        <source>&amp;View</source>
-        <translation>&amp;Görünüm</translation>
-    </message>
-    <message>
-        <source>&amp;Recitor</source>
-        <translation>&amp;Kâri</translation>
-    </message>
-    <message>
-        <source>&amp;Language</source>
-        <translation>&amp;Dil</translation>
-    </message>
-    <message>
-        <source>&amp;Show Translation</source>
-        <translation>Meali &amp;Göster</translation>
-    </message>
-    <message>
-        <source>&amp;Hide Transliteration</source>
-        <translation>Okunuşu &amp;Gizle</translation>
-    </message>
-    <message>
-        <source>Juz</source>
-        <translation>Cüz</translation>
-    </message>
-    <message>
-        <source>Hizb</source>
-        <translation>Hizip</translation>
-    </message>
-    <message>
-        <source>Quarter</source>
-        <translation>Çeyrek</translation>
-    </message>
-    <message>
-        <source>Play Aya</source>
-        <translation>Ayeti Çal</translation>
-    </message>
-    <message>
-        <source>Stop Playing</source>
-        <translation>Durdur</translation>
-    </message>
-    <message>
-        <source>Previous Aya</source>
-        <translation>Önceki Ayet</translation>
-    </message>
-    <message>
-        <source>Next Aya</source>
-        <translation>Sonraki Ayet</translation>
-    </message>
-    <message>
-        <source>seconds</source>
-        <translation>saniye</translation>
-    </message>
-    <message>
-        <source>× aya length</source>
-        <translation>× ayet süresi</translation>
-    </message>
-    <message>
-        <source>Review calendar</source>
-        <translation>Tekrar takvimi</translation>
-    </message>
-    <message>
-        <source>Streak: 1 day</source>
-        <translation>Seri: 1 gün</translation>
-    </message>
-    <message numerus="yes">
-        <source>Streak: %1 days</source>
-        <translation>
-            <numerusform>Seri: %L1 gün</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>1 review in %1 weeks</source>
-        <translation>%L1 haftada 1 tekrar</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 reviews in %2 weeks</source>
-        <translation>
-            <numerusform>%L2 haftada %L1 tekrar</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Review</source>
-        <translation>Tekrar</translation>
-    </message>
-    <message>
-        <source>Suras</source>
-        <translation>Sureler</translation>
-    </message>
-    <message>
-        <source>Pages</source>
-        <translation>Sayfalar</translation>
-    </message>
-    <message>
-        <source>Last</source>
-        <translation>Son</translation>
-    </message>
-    <message>
-        <source>Recall</source>
-        <translation>Hatırlama</translation>
-    </message>
-    <message>
-        <source>Last review</source>
-        <translation>Son tekrar</translation>
-    </message>
-    <message>
-        <source>Chance of recall today</source>
-        <translation>Bugün hatırlama olasılığı</translation>
-    </message>
-    <message>
-        <source>Tomorrow: %1 · This week: %2</source>
-        <translation>Yarın: %L1 · Bu hafta: %L2</translation>
-    </message>
-    <message>
-        <source>new</source>
-        <translation>yeni</translation>
-    </message>
-    <message numerus="yes">
-        <source>All %1 ayas</source>
-        <translation>
-            <numerusform>%L1 ayetin tümü</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Ayas %1 to %2</source>
-        <translation>%L1 - %L2. ayetler</translation>
-    </message>
-    <message>
-        <source>Not reviewed yet</source>
-        <translation>Henüz tekrar edilmedi</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 due today
-%2</source>
-        <translation>
-            <numerusform>Bugün %L1 tekrar
-%2</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Next review: %1</source>
-        <translation>Sonraki tekrar: %1</translation>
     </message>
     <message>
         <source>No sura pack installed</source>
@@ -1333,112 +940,8 @@
         <translation> · yığın %L1–%L2, tur %L3 · ayet %L4 / %L5 (%6)</translation>
     </message>
     <message>
-        <source>Browse for %1</source>
-        <translation>%1 için gözat</translation>
-    </message>
-    <message>
-        <source>Import Recordings</source>
-        <translation>Kayıtları İçe Aktar</translation>
-    </message>
-    <message>
-        <source>Recordings folder:</source>
-        <translation>Kayıt klasörü:</translation>
-    </message>
-    <message>
-        <source>Recordings folder</source>
-        <translation>Kayıt klasörü</translation>
-    </message>
-    <message>
-        <source>Arabic text:</source>
-        <translation>Arapça metin:</translation>
-    </message>
-    <message>
-        <source>Arabic text (optional)</source>
-        <translation>Arapça metin (isteğe bağlı)</translation>
-    </message>
-    <message>
-        <source>Translation:</source>
-        <translation>Meal:</translation>
-    </message>
-    <message>
-        <source>Translation (optional)</source>
-        <translation>Meal (isteğe bağlı)</translation>
-    </message>
-    <message>
         <source>Transliteration:</source>
         <translation>Okunuş:</translation>
-    </message>
-    <message>
-        <source>Transliteration (optional)</source>
-        <translation>Okunuş (isteğe bağlı)</translation>
-    </message>
-    <message>
-        <source>Recitation name:</source>
-        <translation>Okuyuş adı:</translation>
-    </message>
-    <message>
-        <source>Choose the folder of your recordings first.</source>
-        <translation>Önce kayıtlarınızın klasörünü seçin.</translation>
-    </message>
-    <message>
-        <source>There are no recordings named SSSAAA (001001.mp3 is 1:1) in %1.</source>
-        <translation>%1 içinde SSSAAA adlı kayıt yok (001001.mp3, 1:1'dir).</translation>
-    </message>
-    <message>
-        <source>The import was cancelled; nothing of it was kept.</source>
-        <translation>İçe aktarma iptal edildi; hiçbir şey tutulmadı.</translation>
-    </message>
-    <message>
-        <source>The recordings could not be imported:</source>
-        <translation>Kayıtlar içe aktarılamadı:</translation>
-    </message>
-    <message>
-        <source>Your recordings are imported and ready to play.</source>
-        <translation>Kayıtlarınız içe aktarıldı ve çalmaya hazır.</translation>
-    </message>
-    <message>
-        <source>These packs were there already and are kept as they are.</source>
-        <translation>Bu paketler zaten vardı ve olduğu gibi kalıyor.</translation>
-    </message>
-    <message>
-        <source>Installed Packs</source>
-        <translation>Kurulu Paketler</translation>
-    </message>
-    <message>
-        <source>Pack</source>
-        <translation>Paket</translation>
-    </message>
-    <message>
-        <source>Size</source>
-        <translation>Boyut</translation>
-    </message>
-    <message>
-        <source>Where</source>
-        <translation>Yer</translation>
-    </message>
-    <message>
-        <source>Recitation</source>
-        <translation>Okuyuş</translation>
-    </message>
-    <message>
-        <source>default</source>
-        <translation>varsayılan</translation>
-    </message>
-    <message>
-        <source>installed for everyone</source>
-        <translation>herkes için kurulu</translation>
-    </message>
-    <message>
-        <source>yours</source>
-        <translation>sizin</translation>
-    </message>
-    <message>
-        <source> (chosen)</source>
-        <translation> (seçili)</translation>
-    </message>
-    <message>
-        <source>Some files of %1 could not be removed.</source>
-        <translation>%1 içindeki bazı dosyalar kaldırılamadı.</translation>
     </message>
     <message>
         <source>Everything else works as before.</source>
@@ -1507,10 +1010,6 @@
         <translation>%1 kaydediliyor... birkaç saniyelik sessizlikten sonra durur.</translation>
     </message>
     <message>
-        <source>The sound device is in use now, but the choice could not be saved in "config.ini" for the next time:</source>
-        <translation>Ses aygıtı şimdi kullanılıyor, ancak seçim bir dahaki sefer için "config.ini" dosyasına kaydedilemedi:</translation>
-    </message>
-    <message>
         <source>Your drill settings could not be saved:</source>
         <translation>Alıştırma ayarlarınız kaydedilemedi:</translation>
     </message>
@@ -1537,18 +1036,6 @@
     <message>
         <source>They stay as they are until Varnel closes.</source>
         <translation>Varnel kapanana kadar olduğu gibi kalırlar.</translation>
-    </message>
-    <message>
-        <source>%1's Heart</source>
-        <translation>%1 Kalbi</translation>
-    </message>
-    <message>
-        <source>My Heart</source>
-        <translation>Kalbim</translation>
-    </message>
-    <message>
-        <source> ms</source>
-        <translation> ms</translation>
     </message>
     <message>
         <source>%1 Translation:</source>
@@ -1667,18 +1154,6 @@
         <translation>"%1" bir okuma klasörünün adı değil.</translation>
     </message>
     <message>
-        <source>&amp;Heart</source>
-        <translation>&amp;Kalp</translation>
-    </message>
-    <message>
-        <source>Recitation &amp;Settings</source>
-        <translation>Okuyuş &amp;Ayarları</translation>
-    </message>
-    <message>
-        <source>&amp;My Recitation</source>
-        <translation>&amp;Okuyuşum</translation>
-    </message>
-    <message>
         <source>%1 was opened by Varnel on the computer %2, which may still have it open.&lt;br&gt;&lt;br&gt;Open it anyway?</source>
         <translation>%1, %2 bilgisayarında Varnel tarafından açıldı ve orada hâlâ açık olabilir.&lt;br&gt;&lt;br&gt;Yine de açılsın mı?</translation>
     </message>
@@ -1703,18 +1178,6 @@
         <translation>%1, %2 MB'tan büyük; bir ayetin kaydından fazla.</translation>
     </message>
     <message>
-        <source>A recitation's name is one word, without / or spaces, and neither "default" nor "lang": "%1" cannot be one.</source>
-        <translation>Bir okuyuşun adı tek kelimedir; / ya da boşluk içermez, "default" ya da "lang" olamaz: "%1" ad olamaz.</translation>
-    </message>
-    <message>
-        <source>%1 of the %2 ayas of the installed suras; %3 more from suras not installed</source>
-        <translation>Yüklü surelerin %2 ayetinden %1; yüklü olmayan surelerden %3 tane daha</translation>
-    </message>
-    <message>
-        <source>%1 of the %2 ayas of the installed suras</source>
-        <translation>Yüklü surelerin %2 ayetinden %1</translation>
-    </message>
-    <message>
         <source>The sura pack %1 is damaged and cannot be read.&lt;br&gt;&lt;br&gt;A healthy copy of it serves in its place where one is installed; otherwise its suras are left out until the file is replaced.</source>
         <translation>%1 sure paketi bozuk ve okunamıyor.&lt;br&gt;&lt;br&gt;Yüklüyse sağlam bir kopyası onun yerine kullanılır; değilse dosya değiştirilene kadar sureleri dışarıda kalır.</translation>
     </message>
@@ -1727,28 +1190,8 @@
         <translation>%1 sn</translation>
     </message>
     <message>
-        <source>Play the sura or passage this many times, then stop; endless: once, or without end with Loop</source>
-        <translation>Sureyi ya da bölümü bu kadar kez çal, sonra dur; sonsuz: bir kez, ya da Döngü ile durmadan</translation>
-    </message>
-    <message>
         <source> · pass %1 of %2</source>
         <translation> · tur %1 / %2</translation>
-    </message>
-    <message>
-        <source>No file manager could open the folder. It is:&lt;br&gt;%1</source>
-        <translation>Hiçbir dosya yöneticisi klasörü açamadı. Klasör şurada:&lt;br&gt;%1</translation>
-    </message>
-    <message>
-        <source>Remove the recitation "%1" and all its packs?</source>
-        <translation>"%1" okuyuşu ve tüm paketleri kaldırılsın mı?</translation>
-    </message>
-    <message>
-        <source>Reset La&amp;yout</source>
-        <translation>&amp;Düzeni Sıfırla</translation>
-    </message>
-    <message>
-        <source>Check My Recitation</source>
-        <translation>Okuyuşumu Denetle</translation>
     </message>
     <message>
         <source>%1 to %2 s</source>
@@ -1771,40 +1214,8 @@
         <translation>Eklenen, kaydınızın süresinde: %1.</translation>
     </message>
     <message>
-        <source>Check</source>
-        <translation>Denetle</translation>
-    </message>
-    <message>
-        <source>Check my recitation</source>
-        <translation>Okuyuşumu denetle</translation>
-    </message>
-    <message>
-        <source>Compare your recording of the aya shown with the reciter's: what you left out or added, or another aya. A check of the words and their order, not of tajweed.</source>
-        <translation>Gösterilen ayetin kaydınızı kârinin okuyuşuyla karşılaştırır: atladığınız ya da eklediğiniz yerler veya başka bir ayet. Kelimelerin ve sıralarının denetimidir, tecvidin değil.</translation>
-    </message>
-    <message>
-        <source>Check result</source>
-        <translation>Denetim sonucu</translation>
-    </message>
-    <message>
-        <source>Hear Left Out</source>
-        <translation>Atlananı Dinle</translation>
-    </message>
-    <message>
-        <source>Hear the part left out</source>
-        <translation>Atlanan bölümü dinle</translation>
-    </message>
-    <message>
-        <source>Hear the reciter say what your last check found left out; press again for the next part</source>
-        <translation>Son denetimin atladığınızı bulduğu yeri kâriden dinleyin; sonraki bölüm için yeniden basın</translation>
-    </message>
-    <message>
         <source>Checking your recitation of %1...</source>
         <translation>%1 okuyuşunuz denetleniyor...</translation>
-    </message>
-    <message>
-        <source>%1 cannot be checked: %2.</source>
-        <translation>%1 denetlenemiyor: %2.</translation>
     </message>
     <message>
         <source>%1, partial: a part is missing, added or said differently (score %2 of 100).</source>
@@ -1855,24 +1266,8 @@
         <translation>Kâri: %1, %2 içinden.</translation>
     </message>
     <message>
-        <source>Mark the &amp;Heard Word</source>
-        <translation>Duyulan &amp;Kelimeyi İşaretle</translation>
-    </message>
-    <message>
-        <source>Snap the Part to Words</source>
-        <translation>Bölümü Kelimelere Oturt</translation>
-    </message>
-    <message>
         <source>The default recitation</source>
         <translation>Varsayılan tilavet</translation>
-    </message>
-    <message>
-        <source>Bring Back My Previous Take</source>
-        <translation>Önceki Kaydımı Geri Getir</translation>
-    </message>
-    <message>
-        <source>Your previous take, which matched, is kept: bring it back with Delete &gt; Bring Back My Previous Take.</source>
-        <translation>Eşleşen önceki kaydınız saklanıyor: Sil &gt; Önceki Kaydımı Geri Getir ile geri getirin.</translation>
     </message>
     <message>
         <source>You have no previous take of %1.</source>
@@ -1899,6 +1294,237 @@
     </message>
 </context>
 <context>
+    <name>RecitationPanel</name>
+    <message>
+        <source>My Recitation</source>
+        <translation>Okuyuşum</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Kaydet</translation>
+    </message>
+    <message>
+        <source>Record my recitation</source>
+        <translation>Okuyuşumu kaydet</translation>
+    </message>
+    <message>
+        <source>Record yourself reciting the aya shown (Ctrl+R); with Test me and a pause, each aya in the pause after it</source>
+        <translation>Gösterilen ayeti okuyuşunuzu kaydedin (Ctrl+R); Beni sına ve duraklamayla, her ayeti ardından gelen duraklamada</translation>
+    </message>
+    <message>
+        <source>Play Mine</source>
+        <translation>Benimkini Çal</translation>
+    </message>
+    <message>
+        <source>Play my recitation</source>
+        <translation>Okuyuşumu çal</translation>
+    </message>
+    <message>
+        <source>Hear your recording of the aya shown</source>
+        <translation>Gösterilen ayetin kaydınızı dinleyin</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Karşılaştır</translation>
+    </message>
+    <message>
+        <source>Compare with the reciter</source>
+        <translation>Kâriyle karşılaştır</translation>
+    </message>
+    <message>
+        <source>Hear the reciter and then yourself, for each aya of the lesson you recorded</source>
+        <translation>Dersin kaydettiğiniz her ayeti için önce kâriyi sonra kendinizi dinleyin</translation>
+    </message>
+    <message>
+        <source>Delete...</source>
+        <translation>Sil...</translation>
+    </message>
+    <message>
+        <source>Delete my recordings</source>
+        <translation>Kayıtlarımı sil</translation>
+    </message>
+    <message>
+        <source>Delete your recordings</source>
+        <translation>Kayıtlarınızı silin</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Denetle</translation>
+    </message>
+    <message>
+        <source>Check my recitation</source>
+        <translation>Okuyuşumu denetle</translation>
+    </message>
+    <message>
+        <source>Compare your recording of the aya shown with the reciter's: what you left out or added, or another aya. A check of the words and their order, not of tajweed.</source>
+        <translation>Gösterilen ayetin kaydınızı kârinin okuyuşuyla karşılaştırır: atladığınız ya da eklediğiniz yerler veya başka bir ayet. Kelimelerin ve sıralarının denetimidir, tecvidin değil.</translation>
+    </message>
+    <message>
+        <source>Hear Left Out</source>
+        <translation>Atlananı Dinle</translation>
+    </message>
+    <message>
+        <source>Hear the part left out</source>
+        <translation>Atlanan bölümü dinle</translation>
+    </message>
+    <message>
+        <source>Hear the reciter say what your last check found left out; press again for the next part</source>
+        <translation>Son denetimin atladığınızı bulduğu yeri kâriden dinleyin; sonraki bölüm için yeniden basın</translation>
+    </message>
+    <message>
+        <source>Recording level</source>
+        <translation>Kayıt seviyesi</translation>
+    </message>
+    <message>
+        <source>Check result</source>
+        <translation>Denetim sonucu</translation>
+    </message>
+</context>
+<context>
+    <name>ReviewCalendar</name>
+    <message>
+        <source>Review calendar</source>
+        <translation>Tekrar takvimi</translation>
+    </message>
+    <message>
+        <source>Streak: 1 day</source>
+        <translation>Seri: 1 gün</translation>
+    </message>
+    <message numerus="yes">
+        <source>Streak: %1 days</source>
+        <translation>
+            <numerusform>Seri: %L1 gün</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 review in %1 weeks</source>
+        <translation>%L1 haftada 1 tekrar</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 reviews in %2 weeks</source>
+        <translation>
+            <numerusform>%L2 haftada %L1 tekrar</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ReviewPanel</name>
+    <message>
+        <source>Review</source>
+        <translation>Tekrar</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Review&lt;/b&gt; by</source>
+        <translation>&lt;b&gt;Tekrar&lt;/b&gt; birimi</translation>
+    </message>
+    <message>
+        <source>Suras</source>
+        <translation>Sureler</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Sayfalar</translation>
+    </message>
+    <message>
+        <source>Review unit</source>
+        <translation>Tekrar birimi</translation>
+    </message>
+    <message>
+        <source>Review whole suras (long ones in parts), or pages of the mushaf</source>
+        <translation>Sureleri bütün olarak (uzunları parça parça) veya mushaf sayfalarını tekrar edin</translation>
+    </message>
+    <message>
+        <source>Next review</source>
+        <translation>Sonraki tekrar</translation>
+    </message>
+    <message>
+        <source>Next review: %1</source>
+        <translation>Sonraki tekrar: %1</translation>
+    </message>
+    <message>
+        <source>Due today</source>
+        <translation>Bugün tekrar edilecek</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Sayfa</translation>
+    </message>
+    <message>
+        <source>Sura</source>
+        <translation>Sure</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Son</translation>
+    </message>
+    <message>
+        <source>Recall</source>
+        <translation>Hatırlama</translation>
+    </message>
+    <message>
+        <source>Last review</source>
+        <translation>Son tekrar</translation>
+    </message>
+    <message>
+        <source>Chance of recall today</source>
+        <translation>Bugün hatırlama olasılığı</translation>
+    </message>
+    <message>
+        <source>Review now</source>
+        <translation>Şimdi tekrar et</translation>
+    </message>
+    <message>
+        <source>Plays the chosen item: each aya once, no pause. Then grade how well you knew it.</source>
+        <translation>Seçilen öğeyi çalar: her ayet bir kez, duraklamasız. Sonra ne kadar iyi bildiğinizi puanlayın.</translation>
+    </message>
+    <message>
+        <source>Again</source>
+        <translation>Yeniden</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Zor</translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <translation>İyi</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Kolay</translation>
+    </message>
+    <message>
+        <source>Tomorrow: %1 · This week: %2</source>
+        <translation>Yarın: %L1 · Bu hafta: %L2</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <translation>yeni</translation>
+    </message>
+    <message numerus="yes">
+        <source>All %1 ayas</source>
+        <translation>
+            <numerusform>%L1 ayetin tümü</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Ayas %1 to %2</source>
+        <translation>%L1 - %L2. ayetler</translation>
+    </message>
+    <message>
+        <source>Not reviewed yet</source>
+        <translation>Henüz tekrar edilmedi</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 due today
+%2</source>
+        <translation>
+            <numerusform>Bugün %L1 tekrar
+%2</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>SelectRecitor</name>
     <message>
         <source>Recitor Preferences</source>
@@ -1919,6 +1545,264 @@
     <message>
         <source>default</source>
         <translation>varsayılan</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsPanel</name>
+    <message>
+        <source>Recitation Settings</source>
+        <translation>Okuyuş Ayarları</translation>
+    </message>
+    <message>
+        <source>Aya Settings</source>
+        <translation>Ayet Ayarları</translation>
+    </message>
+    <message>
+        <source>Playback Settings</source>
+        <translation>Çalma Ayarları</translation>
+    </message>
+    <message>
+        <source>Aya Range Settings</source>
+        <translation>Ayet Aralığı Ayarları</translation>
+    </message>
+    <message>
+        <source>Sura Playback Progress</source>
+        <translation>Sure Çalma İlerlemesi</translation>
+    </message>
+    <message>
+        <source>Practice Aids</source>
+        <translation>Alıştırma Yardımları</translation>
+    </message>
+    <message>
+        <source>Repeat:</source>
+        <translation>Tekrar:</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>Tekrar</translation>
+    </message>
+    <message>
+        <source>The number of times you want the ayas to be repeated</source>
+        <translation>Ayetlerin kaç kez tekrarlanacağı</translation>
+    </message>
+    <message>
+        <source> Pause (secs):</source>
+        <translation> Duraklama (sn):</translation>
+    </message>
+    <message>
+        <source>Pause (seconds)</source>
+        <translation>Duraklama (saniye)</translation>
+    </message>
+    <message>
+        <source>Loop Sura</source>
+        <translation>Sureyi Döngüle</translation>
+    </message>
+    <message>
+        <source>Loop the playback of the whole surah</source>
+        <translation>Tüm sureyi döngüyle çal</translation>
+    </message>
+    <message>
+        <source>Stack Ayas</source>
+        <translation>Ayetleri Yığ</translation>
+    </message>
+    <message>
+        <source>&amp;nbsp;Recite aya 1 a number of times&lt;br&gt;&amp;nbsp;then ayas 1 to 2&lt;br&gt;&amp;nbsp;then ayas 1 to 3&lt;br&gt;&amp;nbsp;and so on, a growing block, to the last aya</source>
+        <translation>&amp;nbsp;1. ayeti birkaç kez okuyun&lt;br&gt;&amp;nbsp;sonra 1-2. ayetleri&lt;br&gt;&amp;nbsp;sonra 1-3. ayetleri&lt;br&gt;&amp;nbsp;ve böyle, büyüyen bir blok, son ayete kadar</translation>
+    </message>
+    <message>
+        <source>Single Aya Mode</source>
+        <translation>Tek Ayet Kipi</translation>
+    </message>
+    <message>
+        <source>Break aya into parts for easy memorization</source>
+        <translation>Kolay ezber için ayeti parçalara bölün</translation>
+    </message>
+    <message>
+        <source>Play a range of ayas</source>
+        <translation>Bir ayet aralığı çal</translation>
+    </message>
+    <message>
+        <source>Enable to play a range of ayas in the surah</source>
+        <translation>Suredeki bir ayet aralığını çalmak için etkinleştirin</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;FROM:&lt;/b&gt;</source>
+        <translation>&lt;b&gt;BAŞ:&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>From aya</source>
+        <translation>Baş ayet</translation>
+    </message>
+    <message>
+        <source>Start reciting from this aya</source>
+        <translation>Okumaya bu ayetten başla</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;TO:&lt;/b&gt;</source>
+        <translation>&lt;b&gt;SON:&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>To aya</source>
+        <translation>Son ayet</translation>
+    </message>
+    <message>
+        <source>End reciting to this aya</source>
+        <translation>Okumayı bu ayette bitir</translation>
+    </message>
+    <message>
+        <source>Sura playback progress</source>
+        <translation>Sure çalma ilerlemesi</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>saniye</translation>
+    </message>
+    <message>
+        <source>× aya length</source>
+        <translation>× ayet süresi</translation>
+    </message>
+    <message>
+        <source>Pause unit</source>
+        <translation>Duraklama birimi</translation>
+    </message>
+    <message>
+        <source>Pause for a number of seconds, or for a multiple of the aya's own length</source>
+        <translation>Birkaç saniye veya ayetin kendi süresinin katı kadar duraklayın</translation>
+    </message>
+    <message>
+        <source>Pause factor</source>
+        <translation>Duraklama katsayısı</translation>
+    </message>
+    <message>
+        <source>Each pause lasts this many times the aya (or the part) just heard</source>
+        <translation>Her duraklama, yeni dinlenen ayetin (veya parçanın) bu kadar katı sürer</translation>
+    </message>
+    <message>
+        <source>Pause in:</source>
+        <translation>Duraklama:</translation>
+    </message>
+    <message>
+        <source> Speed:</source>
+        <translation> Hız:</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Hız</translation>
+    </message>
+    <message>
+        <source>Playback speed; the pitch stays the same ([ slower, ] faster)</source>
+        <translation>Çalma hızı; ses perdesi aynı kalır ([ daha yavaş, ] daha hızlı)</translation>
+    </message>
+    <message>
+        <source> Times:</source>
+        <translation> Kez:</translation>
+    </message>
+    <message>
+        <source>endless</source>
+        <translation>sonsuz</translation>
+    </message>
+    <message>
+        <source>Times</source>
+        <translation>Kez</translation>
+    </message>
+    <message>
+        <source>Play the sura or passage this many times, then stop; endless: once, or without end with Loop</source>
+        <translation>Sureyi ya da bölümü bu kadar kez çal, sonra dur; sonsuz: bir kez, ya da Döngü ile durmadan</translation>
+    </message>
+    <message>
+        <source>Test me</source>
+        <translation>Beni sına</translation>
+    </message>
+    <message>
+        <source>During each pause the aya is hidden while you recite it from memory; it comes back when the pause ends (set a pause)</source>
+        <translation>Her duraklamada siz ezberden okurken ayet gizlenir; duraklama bitince geri gelir (bir duraklama ayarlayın)</translation>
+    </message>
+</context>
+<context>
+    <name>SingleBar</name>
+    <message>
+        <source>Start the part here (the slider's position)</source>
+        <translation>Parçayı burada başlat (kaydırıcının konumu)</translation>
+    </message>
+    <message>
+        <source>Part start from slider</source>
+        <translation>Parça başı kaydırıcıdan</translation>
+    </message>
+    <message>
+        <source>Where the part starts, in milliseconds</source>
+        <translation>Parçanın başladığı yer, milisaniye</translation>
+    </message>
+    <message>
+        <source>Part start</source>
+        <translation>Parça başı</translation>
+    </message>
+    <message>
+        <source>End the part here (the slider's position)</source>
+        <translation>Parçayı burada bitir (kaydırıcının konumu)</translation>
+    </message>
+    <message>
+        <source>Part end from slider</source>
+        <translation>Parça sonu kaydırıcıdan</translation>
+    </message>
+    <message>
+        <source>Where the part ends, in milliseconds</source>
+        <translation>Parçanın bittiği yer, milisaniye</translation>
+    </message>
+    <message>
+        <source>Part end</source>
+        <translation>Parça sonu</translation>
+    </message>
+    <message>
+        <source>Play the part again and again (Space or Ctrl+Space)</source>
+        <translation>Parçayı tekrar tekrar çal (Boşluk veya Ctrl+Boşluk)</translation>
+    </message>
+    <message>
+        <source>Play part repeatedly</source>
+        <translation>Parçayı tekrarla</translation>
+    </message>
+    <message>
+        <source>Stop (Space or Ctrl+Space)</source>
+        <translation>Dur (Boşluk veya Ctrl+Boşluk)</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Dur</translation>
+    </message>
+    <message>
+        <source>Previous aya (Left or Ctrl+Left)</source>
+        <translation>Önceki ayet (Sol veya Ctrl+Sol)</translation>
+    </message>
+    <message>
+        <source>Previous aya</source>
+        <translation>Önceki ayet</translation>
+    </message>
+    <message>
+        <source>Next aya (Right or Ctrl+Right)</source>
+        <translation>Sonraki ayet (Sağ veya Ctrl+Sağ)</translation>
+    </message>
+    <message>
+        <source>Next aya</source>
+        <translation>Sonraki ayet</translation>
+    </message>
+    <message>
+        <source>Where the recitation is; drag to jump</source>
+        <translation>Okuyuşun yeri; atlamak için sürükleyin</translation>
+    </message>
+    <message>
+        <source>Position in the aya</source>
+        <translation>Ayetteki konum</translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <translation> ms</translation>
     </message>
 </context>
 <context>
@@ -2041,10 +1925,53 @@
     </message>
 </context>
 <context>
+    <name>Transport</name>
+    <message>
+        <source>Play Aya</source>
+        <translation>Ayeti Çal</translation>
+    </message>
+    <message>
+        <source>Stop Playing</source>
+        <translation>Durdur</translation>
+    </message>
+    <message>
+        <source>Previous Aya</source>
+        <translation>Önceki Ayet</translation>
+    </message>
+    <message>
+        <source>Next Aya</source>
+        <translation>Sonraki Ayet</translation>
+    </message>
+    <message>
+        <source>Plays the current aya (Space, Ctrl+Space or the Play key)</source>
+        <translation>Geçerli ayeti çalar (Boşluk, Ctrl+Boşluk veya Çal tuşu)</translation>
+    </message>
+    <message>
+        <source>Stops playing the current aya (Space, Ctrl+Space or the Stop key)</source>
+        <translation>Geçerli ayeti durdurur (Boşluk, Ctrl+Boşluk veya Dur tuşu)</translation>
+    </message>
+    <message>
+        <source>Play the previous aya in this surah (Left, Ctrl+Left or the Previous key)</source>
+        <translation>Bu suredeki önceki ayeti çal (Sol, Ctrl+Sol veya Önceki tuşu)</translation>
+    </message>
+    <message>
+        <source>Play the next aya in this surah (Right, Ctrl+Right or the Next key)</source>
+        <translation>Bu suredeki sonraki ayeti çal (Sağ, Ctrl+Sağ veya Sonraki tuşu)</translation>
+    </message>
+</context>
+<context>
     <name>Varn</name>
     <message>
-        <source>Interface &amp;Language</source>
-        <translation>Arayüz &amp;Dili</translation>
+        <source>Drag this passage to your heart</source>
+        <translation>Bu bölümü kalbinize sürükleyin</translation>
+    </message>
+    <message>
+        <source>This is the sura's last aya.</source>
+        <translation>Bu, surenin son ayeti.</translation>
+    </message>
+    <message>
+        <source>This is the sura's first aya.</source>
+        <translation>Bu, surenin ilk ayeti.</translation>
     </message>
 </context>
 <context>
@@ -2064,6 +1991,200 @@
     <message>
         <source>You</source>
         <translation>Siz</translation>
+    </message>
+</context>
+<context>
+    <name>WindowActions</name>
+    <message>
+        <source>&amp;Hide Translation</source>
+        <translation>Meali &amp;Gizle</translation>
+    </message>
+    <message>
+        <source>&amp;Show Translation</source>
+        <translation>Meali &amp;Göster</translation>
+    </message>
+    <message>
+        <source>&amp;Hide Transliteration</source>
+        <translation>Okunuşu &amp;Gizle</translation>
+    </message>
+    <message>
+        <source>&amp;Show Transliteration</source>
+        <translation>Okunuşu &amp;Göster</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Dosya</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Görünüm</translation>
+    </message>
+    <message>
+        <source>&amp;Recitor</source>
+        <translation>&amp;Kâri</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Dil</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Yardım</translation>
+    </message>
+    <message>
+        <source>&amp;Save Profile</source>
+        <translation>Profili &amp;Kaydet</translation>
+    </message>
+    <message>
+        <source>&amp;New/Load Profile</source>
+        <translation>&amp;Yeni/Profil Yükle</translation>
+    </message>
+    <message>
+        <source>&amp;Preferences</source>
+        <translation>&amp;Tercihler</translation>
+    </message>
+    <message>
+        <source>&amp;Import Recordings...</source>
+        <translation>Kayıtları &amp;İçe Aktar...</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>Çı&amp;kış</translation>
+    </message>
+    <message>
+        <source>&amp;Heart</source>
+        <translation>&amp;Kalp</translation>
+    </message>
+    <message>
+        <source>&amp;Review Panel</source>
+        <translation>&amp;Tekrar Paneli</translation>
+    </message>
+    <message>
+        <source>Recitation &amp;Settings</source>
+        <translation>Okuyuş &amp;Ayarları</translation>
+    </message>
+    <message>
+        <source>&amp;My Recitation</source>
+        <translation>&amp;Okuyuşum</translation>
+    </message>
+    <message>
+        <source>Reset La&amp;yout</source>
+        <translation>&amp;Düzeni Sıfırla</translation>
+    </message>
+    <message>
+        <source>&amp;Night Reading</source>
+        <translation>&amp;Gece Okuma</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Yakınlaştır</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Uzaklaştır</translation>
+    </message>
+    <message>
+        <source>Fit to Width</source>
+        <translation>Genişliğe Sığdır</translation>
+    </message>
+    <message>
+        <source>Mark the &amp;Heard Word</source>
+        <translation>Duyulan &amp;Kelimeyi İşaretle</translation>
+    </message>
+    <message>
+        <source>&amp;Practice</source>
+        <translation>&amp;Alıştırma</translation>
+    </message>
+    <message>
+        <source>Hide the aya</source>
+        <translation>Ayeti gizle</translation>
+    </message>
+    <message>
+        <source>Hide the translation</source>
+        <translation>Meali gizle</translation>
+    </message>
+    <message>
+        <source>Reveal</source>
+        <translation>Aç</translation>
+    </message>
+    <message>
+        <source>Slower</source>
+        <translation>Daha yavaş</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>Daha hızlı</translation>
+    </message>
+    <message>
+        <source>Snap the Part to Words</source>
+        <translation>Bölümü Kelimelere Oturt</translation>
+    </message>
+    <message>
+        <source>Add Passage to Heart</source>
+        <translation>Bölümü Kalbe Ekle</translation>
+    </message>
+    <message>
+        <source>Record My Recitation</source>
+        <translation>Okuyuşumu Kaydet</translation>
+    </message>
+    <message>
+        <source>Play Mine</source>
+        <translation>Benimkini Çal</translation>
+    </message>
+    <message>
+        <source>Compare with the Reciter</source>
+        <translation>Kâriyle Karşılaştır</translation>
+    </message>
+    <message>
+        <source>Check My Recitation</source>
+        <translation>Okuyuşumu Denetle</translation>
+    </message>
+    <message>
+        <source>Interface &amp;Language</source>
+        <translation>Arayüz &amp;Dili</translation>
+    </message>
+    <message>
+        <source>Bring Back My Previous Take</source>
+        <translation>Önceki Kaydımı Geri Getir</translation>
+    </message>
+    <message>
+        <source>Delete My Recording of This Aya...</source>
+        <translation>Bu Ayetin Kaydımı Sil...</translation>
+    </message>
+    <message>
+        <source>Delete All My Recordings...</source>
+        <translation>Tüm Kayıtlarımı Sil...</translation>
+    </message>
+    <message>
+        <source>&amp;Config Recitor</source>
+        <translation>Kâriyi &amp;Ayarla</translation>
+    </message>
+    <message>
+        <source>&amp;Installed Packs...</source>
+        <translation>&amp;Kurulu Paketler...</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Hakkında</translation>
+    </message>
+</context>
+<context>
+    <name>WindowLayout</name>
+    <message>
+        <source>Heart</source>
+        <translation>Kalp</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>Tekrar</translation>
+    </message>
+    <message>
+        <source>Recitation Settings</source>
+        <translation>Okuyuş Ayarları</translation>
+    </message>
+    <message>
+        <source>My Recitation</source>
+        <translation>Okuyuşum</translation>
     </message>
 </context>
 </TS>

@@ -8,6 +8,88 @@
     </message>
 </context>
 <context>
+    <name>CentralArea</name>
+    <message>
+        <source>Aya picture; drag it to your heart</source>
+        <translation>آیت کی تصویر؛ اسے اپنے دل میں گھسیٹیں</translation>
+    </message>
+    <message>
+        <source>Translation and transliteration</source>
+        <translation>ترجمہ اور رومن تلفظ</translation>
+    </message>
+    <message>
+        <source>Aya</source>
+        <translation>آیت</translation>
+    </message>
+    <message>
+        <source>Playing status</source>
+        <translation>چلنے کی حالت</translation>
+    </message>
+</context>
+<context>
+    <name>ChooserRow</name>
+    <message>
+        <source>Page</source>
+        <translation>صفحہ</translation>
+    </message>
+    <message>
+        <source>Juz</source>
+        <translation>پارہ</translation>
+    </message>
+    <message>
+        <source>Hizb</source>
+        <translation>حزب</translation>
+    </message>
+    <message>
+        <source>Quarter</source>
+        <translation>ربع</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Choose a sura:&lt;b&gt;</source>
+        <translation>&lt;b&gt;سورہ منتخب کریں:&lt;b&gt;</translation>
+    </message>
+    <message>
+        <source>Sura</source>
+        <translation>سورہ</translation>
+    </message>
+    <message>
+        <source> or</source>
+        <translation> یا</translation>
+    </message>
+    <message>
+        <source>Passage kind</source>
+        <translation>حصے کی قسم</translation>
+    </message>
+    <message>
+        <source>Memorise by page, juz, hizb or quarter of the Madinah mushaf</source>
+        <translation>مدینہ مصحف کے صفحے، پارے، حزب یا ربع کے لحاظ سے یاد کریں</translation>
+    </message>
+    <message>
+        <source>Passage number</source>
+        <translation>حصے کا نمبر</translation>
+    </message>
+    <message>
+        <source>Play Passage</source>
+        <translation>حصہ چلائیں</translation>
+    </message>
+    <message>
+        <source>Play the passage chosen, across the suras it holds</source>
+        <translation>منتخب حصہ اس کی سورتوں میں چلائیں</translation>
+    </message>
+    <message>
+        <source>Tabaarakallah! You know this sura? Drag me to your heart!</source>
+        <translation>تبارک اللہ! کیا آپ کو یہ سورہ یاد ہے؟ مجھے اپنے دل میں گھسیٹیں!</translation>
+    </message>
+    <message>
+        <source>Drag this sura to your heart</source>
+        <translation>یہ سورہ اپنے دل میں گھسیٹیں</translation>
+    </message>
+    <message>
+        <source>In the Name of Allah the Most Beneficent, the Most Merciful</source>
+        <translation>اللہ کے نام سے جو بڑا مہربان، نہایت رحم والا ہے</translation>
+    </message>
+</context>
+<context>
     <name>Config</name>
     <message>
         <source>Varnel Preferences</source>
@@ -28,6 +110,45 @@
     <message>
         <source>The system's default</source>
         <translation>نظام کا طے شدہ</translation>
+    </message>
+    <message>
+        <source>Sound Settings</source>
+        <translation>آواز کی ترتیبات</translation>
+    </message>
+    <message>
+        <source>Choose a sound device</source>
+        <translation>آواز کا آلہ منتخب کریں</translation>
+    </message>
+    <message>
+        <source>Sound device</source>
+        <translation>آواز کا آلہ</translation>
+    </message>
+    <message>
+        <source>Record my recitation from</source>
+        <translation>میری تلاوت یہاں سے ریکارڈ کریں</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>مائیکروفون</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ٹھیک ہے</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>منسوخ</translation>
+    </message>
+    <message>
+        <source>The sound device is in use now, but the choice could not be saved in "config.ini" for the next time:</source>
+        <translation>آواز کا آلہ اب استعمال میں ہے، لیکن انتخاب اگلی بار کے لیے "config.ini" میں محفوظ نہیں ہو سکا:</translation>
+    </message>
+</context>
+<context>
+    <name>DrillControls</name>
+    <message>
+        <source>Sura %1, aya %2</source>
+        <translation>سورہ %1، آیت %2</translation>
     </message>
 </context>
 <context>
@@ -389,6 +510,227 @@
     </message>
 </context>
 <context>
+    <name>HeartPanel</name>
+    <message>
+        <source>My Heart</source>
+        <translation>میرا دل</translation>
+    </message>
+    <message>
+        <source>Progress: </source>
+        <translation>پیش رفت: </translation>
+    </message>
+    <message>
+        <source>Memorised ayas</source>
+        <translation>یاد کی گئی آیات</translation>
+    </message>
+    <message>
+        <source>Progress by juz</source>
+        <translation>پارے کے لحاظ سے پیش رفت</translation>
+    </message>
+    <message>
+        <source>Heart</source>
+        <translation>دل</translation>
+    </message>
+    <message>
+        <source>Close Completed Suras</source>
+        <translation>مکمل سورتیں سمیٹیں</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 ayas of the installed suras; %3 more from suras not installed</source>
+        <translation>نصب شدہ سورتوں کی %2 آیات میں سے %1؛ مزید %3 ان سورتوں سے جو نصب نہیں</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 ayas of the installed suras</source>
+        <translation>نصب شدہ سورتوں کی %2 آیات میں سے %1</translation>
+    </message>
+    <message>
+        <source>%1's Heart</source>
+        <translation>%1 کا دل</translation>
+    </message>
+</context>
+<context>
+    <name>ImportDialog</name>
+    <message>
+        <source>Import Recordings</source>
+        <translation>ریکارڈنگز درآمد کریں</translation>
+    </message>
+    <message>
+        <source>Your recordings, one file per aya named SSSAAA (001001.mp3 is 1:1; MP3, Ogg, FLAC or WAV), become a recitation you can choose. Without an Arabic text they join the packs you have, which show the pictures and the texts; with one (a Tanzil file, "sura|aya|text" a line, or the quran-json package's folder) they become sura packs of their own.</source>
+        <translation>آپ کی ریکارڈنگز، ہر آیت کی ایک فائل جس کا نام SSSAAA ہو (001001.mp3 یعنی 1:1؛ MP3، Ogg، FLAC یا WAV)، ایک تلاوت بن جاتی ہیں جسے آپ چن سکتے ہیں۔ عربی متن کے بغیر یہ آپ کے موجودہ پیکوں میں شامل ہو جاتی ہیں جو تصویریں اور متن دکھاتے ہیں؛ متن کے ساتھ (تنزیل فائل، ہر سطر میں "سورہ|آیت|متن"، یا quran-json پیکیج کا فولڈر) یہ اپنے سورہ پیک بن جاتی ہیں۔</translation>
+    </message>
+    <message>
+        <source>Recordings folder:</source>
+        <translation>ریکارڈنگز کا فولڈر:</translation>
+    </message>
+    <message>
+        <source>Arabic text:</source>
+        <translation>عربی متن:</translation>
+    </message>
+    <message>
+        <source>Translation:</source>
+        <translation>ترجمہ:</translation>
+    </message>
+    <message>
+        <source>Transliteration:</source>
+        <translation>رومن تلفظ:</translation>
+    </message>
+    <message>
+        <source>Recordings folder</source>
+        <translation>ریکارڈنگز کا فولڈر</translation>
+    </message>
+    <message>
+        <source>Arabic text (optional)</source>
+        <translation>عربی متن (اختیاری)</translation>
+    </message>
+    <message>
+        <source>Translation (optional)</source>
+        <translation>ترجمہ (اختیاری)</translation>
+    </message>
+    <message>
+        <source>Transliteration (optional)</source>
+        <translation>رومن تلفظ (اختیاری)</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>تلاش کریں...</translation>
+    </message>
+    <message>
+        <source>Browse for %1</source>
+        <translation>%1 کے لیے تلاش کریں</translation>
+    </message>
+    <message>
+        <source>Recitation name:</source>
+        <translation>تلاوت کا نام:</translation>
+    </message>
+    <message>
+        <source>Recitation name</source>
+        <translation>تلاوت کا نام</translation>
+    </message>
+    <message>
+        <source>optional: a name keeps it beside the packs you have</source>
+        <translation>اختیاری: نام اسے آپ کے پیکوں کے ساتھ رکھتا ہے</translation>
+    </message>
+    <message>
+        <source>Re-encode the recordings as Ogg Vorbis</source>
+        <translation>ریکارڈنگز کو Ogg Vorbis میں دوبارہ انکوڈ کریں</translation>
+    </message>
+    <message>
+        <source>Import progress</source>
+        <translation>درآمد کی پیش رفت</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>درآمد</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>منسوخ</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>بند کریں</translation>
+    </message>
+    <message>
+        <source>Choose the folder of your recordings first.</source>
+        <translation>پہلے اپنی ریکارڈنگز کا فولڈر منتخب کریں۔</translation>
+    </message>
+    <message>
+        <source>A recitation's name is one word, without / or spaces, and neither "default" nor "lang": "%1" cannot be one.</source>
+        <translation>تلاوت کا نام ایک لفظ ہوتا ہے، / یا خالی جگہ کے بغیر، اور نہ "default" نہ "lang": "%1" نام نہیں بن سکتا۔</translation>
+    </message>
+    <message>
+        <source>There are no recordings named SSSAAA (001001.mp3 is 1:1) in %1.</source>
+        <translation>%1 میں SSSAAA نام کی کوئی ریکارڈنگ نہیں (001001.mp3 یعنی 1:1)۔</translation>
+    </message>
+    <message>
+        <source>The import was cancelled; nothing of it was kept.</source>
+        <translation>درآمد منسوخ ہو گئی؛ اس میں سے کچھ نہیں رکھا گیا۔</translation>
+    </message>
+    <message>
+        <source>The recordings could not be imported:</source>
+        <translation>ریکارڈنگز درآمد نہیں ہو سکیں:</translation>
+    </message>
+    <message>
+        <source>Your recordings are imported and ready to play.</source>
+        <translation>آپ کی ریکارڈنگز درآمد ہو گئیں اور چلنے کے لیے تیار ہیں۔</translation>
+    </message>
+    <message>
+        <source>These packs were there already and are kept as they are.</source>
+        <translation>یہ پیک پہلے سے موجود تھے اور ویسے ہی رہیں گے۔</translation>
+    </message>
+</context>
+<context>
+    <name>InstalledPacks</name>
+    <message>
+        <source>Installed Packs</source>
+        <translation>نصب شدہ پیک</translation>
+    </message>
+    <message>
+        <source>Pack</source>
+        <translation>پیک</translation>
+    </message>
+    <message>
+        <source>Suras</source>
+        <translation>سورتیں</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>حجم</translation>
+    </message>
+    <message>
+        <source>Where</source>
+        <translation>جگہ</translation>
+    </message>
+    <message>
+        <source>Recitation</source>
+        <translation>تلاوت</translation>
+    </message>
+    <message>
+        <source>Installed packs</source>
+        <translation>نصب شدہ پیک</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>فولڈر کھولیں</translation>
+    </message>
+    <message>
+        <source>Remove Recitation...</source>
+        <translation>تلاوت ہٹائیں...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>بند کریں</translation>
+    </message>
+    <message>
+        <source>default</source>
+        <translation>طے شدہ</translation>
+    </message>
+    <message>
+        <source>installed for everyone</source>
+        <translation>سب کے لیے نصب</translation>
+    </message>
+    <message>
+        <source>yours</source>
+        <translation>آپ کے</translation>
+    </message>
+    <message>
+        <source> (chosen)</source>
+        <translation> (منتخب)</translation>
+    </message>
+    <message>
+        <source>No file manager could open the folder. It is:&lt;br&gt;%1</source>
+        <translation>کوئی فائل مینیجر فولڈر نہیں کھول سکا۔ یہ یہاں ہے:&lt;br&gt;%1</translation>
+    </message>
+    <message>
+        <source>Remove the recitation "%1" and all its packs?</source>
+        <translation>کیا تلاوت "%1" اور اس کے سب پیک ہٹا دیں؟</translation>
+    </message>
+    <message>
+        <source>Some files of %1 could not be removed.</source>
+        <translation>%1 کی کچھ فائلیں ہٹائی نہیں جا سکیں۔</translation>
+    </message>
+</context>
+<context>
     <name>InterfaceLanguage</name>
     <message>
         <source>System Default</source>
@@ -408,6 +750,17 @@
     <message>
         <source>. %L1 of 30 juz begun, %L2 of %L3 ayas in all.</source>
         <translation>۔ 30 میں سے %L1 پارے شروع، کل %L3 میں سے %L2 آیات۔</translation>
+    </message>
+</context>
+<context>
+    <name>MyRecitation</name>
+    <message>
+        <source>%1 cannot be checked: %2.</source>
+        <translation>%1 جانچی نہیں جا سکتی: %2۔</translation>
+    </message>
+    <message>
+        <source>Your previous take, which matched, is kept: bring it back with Delete &gt; Bring Back My Previous Take.</source>
+        <translation>آپ کی پچھلی ریکارڈنگ، جو مطابق تھی، محفوظ ہے: اسے حذف کریں &gt; میری پچھلی ریکارڈنگ واپس لائیں سے واپس لائیں۔</translation>
     </message>
 </context>
 <context>
@@ -492,6 +845,22 @@
         <source>the profile is not a file that can be read</source>
         <translation>پروفائل ایسی فائل نہیں جو پڑھی جا سکے</translation>
     </message>
+    <message>
+        <source>Load or Create Profile</source>
+        <translation>پروفائل کھولیں یا بنائیں</translation>
+    </message>
+    <message>
+        <source>New user name</source>
+        <translation>نئے صارف کا نام</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>آپ کا نام</translation>
+    </message>
+    <message>
+        <source>Profiles</source>
+        <translation>پروفائلز</translation>
+    </message>
 </context>
 <context>
     <name>QDockWidget</name>
@@ -515,779 +884,12 @@
 <context>
     <name>QObject</name>
     <message>
-        <source>Sound Settings</source>
-        <translation>آواز کی ترتیبات</translation>
-    </message>
-    <message>
-        <source>Choose a sound device</source>
-        <translation>آواز کا آلہ منتخب کریں</translation>
-    </message>
-    <message>
-        <source>Sound device</source>
-        <translation>آواز کا آلہ</translation>
-    </message>
-    <message>
-        <source>Record my recitation from</source>
-        <translation>میری تلاوت یہاں سے ریکارڈ کریں</translation>
-    </message>
-    <message>
-        <source>Microphone</source>
-        <translation>مائیکروفون</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>ٹھیک ہے</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>منسوخ</translation>
-    </message>
-    <message>
-        <source>Browse...</source>
-        <translation>تلاش کریں...</translation>
-    </message>
-    <message>
-        <source>Your recordings, one file per aya named SSSAAA (001001.mp3 is 1:1; MP3, Ogg, FLAC or WAV), become a recitation you can choose. Without an Arabic text they join the packs you have, which show the pictures and the texts; with one (a Tanzil file, "sura|aya|text" a line, or the quran-json package's folder) they become sura packs of their own.</source>
-        <translation>آپ کی ریکارڈنگز، ہر آیت کی ایک فائل جس کا نام SSSAAA ہو (001001.mp3 یعنی 1:1؛ MP3، Ogg، FLAC یا WAV)، ایک تلاوت بن جاتی ہیں جسے آپ چن سکتے ہیں۔ عربی متن کے بغیر یہ آپ کے موجودہ پیکوں میں شامل ہو جاتی ہیں جو تصویریں اور متن دکھاتے ہیں؛ متن کے ساتھ (تنزیل فائل، ہر سطر میں "سورہ|آیت|متن"، یا quran-json پیکیج کا فولڈر) یہ اپنے سورہ پیک بن جاتی ہیں۔</translation>
-    </message>
-    <message>
-        <source>Recitation name</source>
-        <translation>تلاوت کا نام</translation>
-    </message>
-    <message>
-        <source>optional: a name keeps it beside the packs you have</source>
-        <translation>اختیاری: نام اسے آپ کے پیکوں کے ساتھ رکھتا ہے</translation>
-    </message>
-    <message>
-        <source>Re-encode the recordings as Ogg Vorbis</source>
-        <translation>ریکارڈنگز کو Ogg Vorbis میں دوبارہ انکوڈ کریں</translation>
-    </message>
-    <message>
-        <source>Import progress</source>
-        <translation>درآمد کی پیش رفت</translation>
-    </message>
-    <message>
-        <source>Import</source>
-        <translation>درآمد</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>بند کریں</translation>
-    </message>
-    <message>
-        <source>Installed packs</source>
-        <translation>نصب شدہ پیک</translation>
-    </message>
-    <message>
         <source>Open Folder</source>
         <translation>فولڈر کھولیں</translation>
     </message>
     <message>
-        <source>Remove Recitation...</source>
-        <translation>تلاوت ہٹائیں...</translation>
-    </message>
-    <message>
-        <source>Record My Recitation</source>
-        <translation>میری تلاوت ریکارڈ کریں</translation>
-    </message>
-    <message>
-        <source>Play Mine</source>
-        <translation>میری تلاوت چلائیں</translation>
-    </message>
-    <message>
-        <source>Compare with the Reciter</source>
-        <translation>قاری سے موازنہ کریں</translation>
-    </message>
-    <message>
-        <source>Delete My Recording of This Aya...</source>
-        <translation>اس آیت کی میری ریکارڈنگ حذف کریں...</translation>
-    </message>
-    <message>
-        <source>Delete All My Recordings...</source>
-        <translation>میری تمام ریکارڈنگز حذف کریں...</translation>
-    </message>
-    <message>
-        <source>Add Passage to Heart</source>
-        <translation>حصہ دل میں شامل کریں</translation>
-    </message>
-    <message>
-        <source>&amp;Practice</source>
-        <translation>مشق (&amp;P)</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Review&lt;/b&gt; by</source>
-        <translation>&lt;b&gt;دہرائی&lt;/b&gt; بلحاظ</translation>
-    </message>
-    <message>
-        <source>Review unit</source>
-        <translation>دہرائی کی اکائی</translation>
-    </message>
-    <message>
-        <source>Review whole suras (long ones in parts), or pages of the mushaf</source>
-        <translation>پوری سورتیں (لمبی سورتیں حصوں میں) یا مصحف کے صفحات دہرائیں</translation>
-    </message>
-    <message>
-        <source>Next review</source>
-        <translation>اگلی دہرائی</translation>
-    </message>
-    <message>
-        <source>Due today</source>
-        <translation>آج واجب</translation>
-    </message>
-    <message>
-        <source>Review now</source>
-        <translation>ابھی دہرائیں</translation>
-    </message>
-    <message>
-        <source>Plays the chosen item: each aya once, no pause. Then grade how well you knew it.</source>
-        <translation>منتخب حصہ چلاتا ہے: ہر آیت ایک بار، بغیر وقفے۔ پھر بتائیں کہ آپ کو کتنا یاد تھا۔</translation>
-    </message>
-    <message>
-        <source>Load or Create Profile</source>
-        <translation>پروفائل کھولیں یا بنائیں</translation>
-    </message>
-    <message>
-        <source>&amp;Save Profile</source>
-        <translation>پروفائل محفوظ کریں (&amp;S)</translation>
-    </message>
-    <message>
-        <source>&amp;New/Load Profile</source>
-        <translation>نیا/پروفائل کھولیں (&amp;N)</translation>
-    </message>
-    <message>
-        <source>&amp;Preferences</source>
-        <translation>ترجیحات (&amp;P)</translation>
-    </message>
-    <message>
-        <source>&amp;Import Recordings...</source>
-        <translation>ریکارڈنگز درآمد کریں... (&amp;I)</translation>
-    </message>
-    <message>
-        <source>&amp;Exit</source>
-        <translation>باہر نکلیں (&amp;E)</translation>
-    </message>
-    <message>
-        <source>&amp;Review Panel</source>
-        <translation>دہرائی پینل (&amp;R)</translation>
-    </message>
-    <message>
-        <source>&amp;Config Recitor</source>
-        <translation>قاری کی ترتیب (&amp;C)</translation>
-    </message>
-    <message>
-        <source>&amp;Installed Packs...</source>
-        <translation>نصب شدہ پیک... (&amp;I)</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>مدد (&amp;H)</translation>
-    </message>
-    <message>
-        <source>&amp;About</source>
-        <translation>تعارف (&amp;A)</translation>
-    </message>
-    <message>
-        <source>Progress: </source>
-        <translation>پیش رفت: </translation>
-    </message>
-    <message>
-        <source>Memorised ayas</source>
-        <translation>یاد کی گئی آیات</translation>
-    </message>
-    <message>
-        <source>Progress by juz</source>
-        <translation>پارے کے لحاظ سے پیش رفت</translation>
-    </message>
-    <message>
-        <source>Heart</source>
-        <translation>دل</translation>
-    </message>
-    <message>
-        <source>Close Completed Suras</source>
-        <translation>مکمل سورتیں سمیٹیں</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Choose a sura:&lt;b&gt;</source>
-        <translation>&lt;b&gt;سورہ منتخب کریں:&lt;b&gt;</translation>
-    </message>
-    <message>
-        <source>Sura</source>
-        <translation>سورہ</translation>
-    </message>
-    <message>
-        <source> or</source>
-        <translation> یا</translation>
-    </message>
-    <message>
-        <source>Passage kind</source>
-        <translation>حصے کی قسم</translation>
-    </message>
-    <message>
-        <source>Memorise by page, juz, hizb or quarter of the Madinah mushaf</source>
-        <translation>مدینہ مصحف کے صفحے، پارے، حزب یا ربع کے لحاظ سے یاد کریں</translation>
-    </message>
-    <message>
-        <source>Passage number</source>
-        <translation>حصے کا نمبر</translation>
-    </message>
-    <message>
-        <source>Play Passage</source>
-        <translation>حصہ چلائیں</translation>
-    </message>
-    <message>
-        <source>Play the passage chosen, across the suras it holds</source>
-        <translation>منتخب حصہ اس کی سورتوں میں چلائیں</translation>
-    </message>
-    <message>
-        <source>Tabaarakallah! You know this sura? Drag me to your heart!</source>
-        <translation>تبارک اللہ! کیا آپ کو یہ سورہ یاد ہے؟ مجھے اپنے دل میں گھسیٹیں!</translation>
-    </message>
-    <message>
-        <source>Drag this sura to your heart</source>
-        <translation>یہ سورہ اپنے دل میں گھسیٹیں</translation>
-    </message>
-    <message>
-        <source>In the Name of Allah the Most Beneficent, the Most Merciful</source>
-        <translation>اللہ کے نام سے جو بڑا مہربان، نہایت رحم والا ہے</translation>
-    </message>
-    <message>
-        <source>Aya picture; drag it to your heart</source>
-        <translation>آیت کی تصویر؛ اسے اپنے دل میں گھسیٹیں</translation>
-    </message>
-    <message>
-        <source>Translation and transliteration</source>
-        <translation>ترجمہ اور رومن تلفظ</translation>
-    </message>
-    <message>
-        <source>Aya</source>
-        <translation>آیت</translation>
-    </message>
-    <message>
-        <source>Plays the current aya (Space, Ctrl+Space or the Play key)</source>
-        <translation>موجودہ آیت چلاتا ہے (اسپیس، Ctrl+اسپیس یا پلے کی کلید)</translation>
-    </message>
-    <message>
-        <source>Stops playing the current aya (Space, Ctrl+Space or the Stop key)</source>
-        <translation>موجودہ آیت روکتا ہے (اسپیس، Ctrl+اسپیس یا اسٹاپ کی کلید)</translation>
-    </message>
-    <message>
-        <source>Play the previous aya in this surah (Left, Ctrl+Left or the Previous key)</source>
-        <translation>اس سورہ کی پچھلی آیت چلائیں (دائیں، Ctrl+دائیں یا پچھلی کی کلید)</translation>
-    </message>
-    <message>
-        <source>Play the next aya in this surah (Right, Ctrl+Right or the Next key)</source>
-        <translation>اس سورہ کی اگلی آیت چلائیں (بائیں، Ctrl+بائیں یا اگلی کی کلید)</translation>
-    </message>
-    <message>
-        <source>Playing status</source>
-        <translation>چلنے کی حالت</translation>
-    </message>
-    <message>
-        <source>Start the part here (the slider's position)</source>
-        <translation>حصہ یہاں سے شروع کریں (سلائیڈر کی جگہ)</translation>
-    </message>
-    <message>
-        <source>Part start from slider</source>
-        <translation>سلائیڈر سے حصے کا آغاز</translation>
-    </message>
-    <message>
-        <source>Part start</source>
-        <translation>حصے کا آغاز</translation>
-    </message>
-    <message>
-        <source>Where the part starts, in milliseconds</source>
-        <translation>حصہ کہاں سے شروع ہوتا ہے، ملی سیکنڈ میں</translation>
-    </message>
-    <message>
-        <source>End the part here (the slider's position)</source>
-        <translation>حصہ یہاں ختم کریں (سلائیڈر کی جگہ)</translation>
-    </message>
-    <message>
-        <source>Part end from slider</source>
-        <translation>سلائیڈر سے حصے کا اختتام</translation>
-    </message>
-    <message>
-        <source>Part end</source>
-        <translation>حصے کا اختتام</translation>
-    </message>
-    <message>
-        <source>Where the part ends, in milliseconds</source>
-        <translation>حصہ کہاں ختم ہوتا ہے، ملی سیکنڈ میں</translation>
-    </message>
-    <message>
-        <source>Play the part again and again (Space or Ctrl+Space)</source>
-        <translation>حصہ بار بار چلائیں (اسپیس یا Ctrl+اسپیس)</translation>
-    </message>
-    <message>
-        <source>Play part repeatedly</source>
-        <translation>حصہ بار بار چلائیں</translation>
-    </message>
-    <message>
-        <source>Stop (Space or Ctrl+Space)</source>
-        <translation>روکیں (اسپیس یا Ctrl+اسپیس)</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>روکیں</translation>
-    </message>
-    <message>
-        <source>Previous aya (Left or Ctrl+Left)</source>
-        <translation>پچھلی آیت (دائیں یا Ctrl+دائیں)</translation>
-    </message>
-    <message>
-        <source>Previous aya</source>
-        <translation>پچھلی آیت</translation>
-    </message>
-    <message>
-        <source>Next aya (Right or Ctrl+Right)</source>
-        <translation>اگلی آیت (بائیں یا Ctrl+بائیں)</translation>
-    </message>
-    <message>
-        <source>Next aya</source>
-        <translation>اگلی آیت</translation>
-    </message>
-    <message>
-        <source>Position in the aya</source>
-        <translation>آیت میں جگہ</translation>
-    </message>
-    <message>
-        <source>Where the recitation is; drag to jump</source>
-        <translation>تلاوت کہاں ہے؛ آگے پیچھے جانے کے لیے گھسیٹیں</translation>
-    </message>
-    <message>
-        <source>Recitation Settings</source>
-        <translation>تلاوت کی ترتیبات</translation>
-    </message>
-    <message>
-        <source>Aya Settings</source>
-        <translation>آیت کی ترتیبات</translation>
-    </message>
-    <message>
-        <source>Playback Settings</source>
-        <translation>چلانے کی ترتیبات</translation>
-    </message>
-    <message>
-        <source>Aya Range Settings</source>
-        <translation>آیات کی حد کی ترتیبات</translation>
-    </message>
-    <message>
-        <source>Sura Playback Progress</source>
-        <translation>سورہ چلنے کی پیش رفت</translation>
-    </message>
-    <message>
-        <source>Repeat:</source>
-        <translation>تکرار:</translation>
-    </message>
-    <message>
-        <source>The number of times you want the ayas to be repeated</source>
-        <translation>آیات کتنی بار دہرائی جائیں</translation>
-    </message>
-    <message>
-        <source>Repeat</source>
-        <translation>تکرار</translation>
-    </message>
-    <message>
-        <source> Pause (secs):</source>
-        <translation> وقفہ (سیکنڈ):</translation>
-    </message>
-    <message>
-        <source>Pause (seconds)</source>
-        <translation>وقفہ (سیکنڈ)</translation>
-    </message>
-    <message>
-        <source>Practice Aids</source>
-        <translation>مشق کے معاون</translation>
-    </message>
-    <message>
-        <source>Pause unit</source>
-        <translation>وقفے کی اکائی</translation>
-    </message>
-    <message>
-        <source>Pause for a number of seconds, or for a multiple of the aya's own length</source>
-        <translation>چند سیکنڈ کا وقفہ، یا آیت کی اپنی لمبائی کا کوئی گنا</translation>
-    </message>
-    <message>
-        <source>Pause factor</source>
-        <translation>وقفے کا گنا</translation>
-    </message>
-    <message>
-        <source>Each pause lasts this many times the aya (or the part) just heard</source>
-        <translation>ہر وقفہ ابھی سنی گئی آیت (یا حصے) کا اتنا گنا ہوتا ہے</translation>
-    </message>
-    <message>
-        <source>Pause in:</source>
-        <translation>وقفہ بلحاظ:</translation>
-    </message>
-    <message>
-        <source> Speed:</source>
-        <translation> رفتار:</translation>
-    </message>
-    <message>
-        <source>Speed</source>
-        <translation>رفتار</translation>
-    </message>
-    <message>
-        <source>Playback speed; the pitch stays the same ([ slower, ] faster)</source>
-        <translation>چلانے کی رفتار؛ آواز کی پچ وہی رہتی ہے ([ آہستہ، ] تیز)</translation>
-    </message>
-    <message>
-        <source> Times:</source>
-        <translation> بار:</translation>
-    </message>
-    <message>
-        <source>endless</source>
-        <translation>لامحدود</translation>
-    </message>
-    <message>
-        <source>Times</source>
-        <translation>بار</translation>
-    </message>
-    <message>
-        <source>Enable to play a range of ayas in the surah</source>
-        <translation>سورہ کی آیات کی ایک حد چلانے کے لیے فعال کریں</translation>
-    </message>
-    <message>
-        <source>Play a range of ayas</source>
-        <translation>آیات کی ایک حد چلائیں</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;FROM:&lt;/b&gt;</source>
-        <translation>&lt;b&gt;سے:&lt;/b&gt;</translation>
-    </message>
-    <message>
-        <source>Start reciting from this aya</source>
-        <translation>اس آیت سے تلاوت شروع کریں</translation>
-    </message>
-    <message>
-        <source>From aya</source>
-        <translation>آیت سے</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;TO:&lt;/b&gt;</source>
-        <translation>&lt;b&gt;تک:&lt;/b&gt;</translation>
-    </message>
-    <message>
-        <source>End reciting to this aya</source>
-        <translation>اس آیت پر تلاوت ختم کریں</translation>
-    </message>
-    <message>
-        <source>To aya</source>
-        <translation>آیت تک</translation>
-    </message>
-    <message>
-        <source>Loop Sura</source>
-        <translation>سورہ دہراتے رہیں</translation>
-    </message>
-    <message>
-        <source>Loop the playback of the whole surah</source>
-        <translation>پوری سورہ بار بار چلائیں</translation>
-    </message>
-    <message>
-        <source>Stack Ayas</source>
-        <translation>آیات جوڑیں</translation>
-    </message>
-    <message>
-        <source>&amp;nbsp;Recite aya 1 a number of times&lt;br&gt;&amp;nbsp;Recite aya 2 a number of times&lt;br&gt;&amp;nbsp;Recite aya 1 and 2 a number of times&lt;br&gt;&amp;nbsp;and so on ...</source>
-        <translation>&amp;nbsp;آیت 1 کئی بار پڑھیں&lt;br&gt;&amp;nbsp;آیت 2 کئی بار پڑھیں&lt;br&gt;&amp;nbsp;آیت 1 اور 2 کئی بار پڑھیں&lt;br&gt;&amp;nbsp;اور اسی طرح ...</translation>
-    </message>
-    <message>
-        <source>Single Aya Mode</source>
-        <translation>ایک آیت موڈ</translation>
-    </message>
-    <message>
-        <source>Break aya into parts for easy memorization</source>
-        <translation>آسانی سے یاد کرنے کے لیے آیت کو حصوں میں بانٹیں</translation>
-    </message>
-    <message>
-        <source>Test me</source>
-        <translation>میرا امتحان لیں</translation>
-    </message>
-    <message>
-        <source>During each pause the aya is hidden while you recite it from memory; it comes back when the pause ends (set a pause)</source>
-        <translation>ہر وقفے میں آیت چھپ جاتی ہے جب آپ اسے زبانی پڑھتے ہیں؛ وقفہ ختم ہونے پر واپس آتی ہے (وقفہ مقرر کریں)</translation>
-    </message>
-    <message>
-        <source>Sura playback progress</source>
-        <translation>سورہ چلنے کی پیش رفت</translation>
-    </message>
-    <message>
-        <source>My Recitation</source>
-        <translation>میری تلاوت</translation>
-    </message>
-    <message>
         <source>Record</source>
         <translation>ریکارڈ</translation>
-    </message>
-    <message>
-        <source>Record my recitation</source>
-        <translation>میری تلاوت ریکارڈ کریں</translation>
-    </message>
-    <message>
-        <source>Record yourself reciting the aya shown (Ctrl+R); with Test me and a pause, each aya in the pause after it</source>
-        <translation>دکھائی گئی آیت کی اپنی تلاوت ریکارڈ کریں (Ctrl+R)؛ امتحان اور وقفے کے ساتھ، ہر آیت اس کے بعد والے وقفے میں</translation>
-    </message>
-    <message>
-        <source>Play my recitation</source>
-        <translation>میری تلاوت چلائیں</translation>
-    </message>
-    <message>
-        <source>Hear your recording of the aya shown</source>
-        <translation>دکھائی گئی آیت کی اپنی ریکارڈنگ سنیں</translation>
-    </message>
-    <message>
-        <source>Compare</source>
-        <translation>موازنہ</translation>
-    </message>
-    <message>
-        <source>Compare with the reciter</source>
-        <translation>قاری سے موازنہ کریں</translation>
-    </message>
-    <message>
-        <source>Hear the reciter and then yourself, for each aya of the lesson you recorded</source>
-        <translation>سبق کی ہر ریکارڈ کی گئی آیت کے لیے پہلے قاری پھر اپنی آواز سنیں</translation>
-    </message>
-    <message>
-        <source>Delete...</source>
-        <translation>حذف...</translation>
-    </message>
-    <message>
-        <source>Delete my recordings</source>
-        <translation>میری ریکارڈنگز حذف کریں</translation>
-    </message>
-    <message>
-        <source>Delete your recordings</source>
-        <translation>اپنی ریکارڈنگز حذف کریں</translation>
-    </message>
-    <message>
-        <source>Recording level</source>
-        <translation>ریکارڈنگ کی سطح</translation>
-    </message>
-    <message>
-        <source>New user name</source>
-        <translation>نئے صارف کا نام</translation>
-    </message>
-    <message>
-        <source>Your name</source>
-        <translation>آپ کا نام</translation>
-    </message>
-    <message>
-        <source>Profiles</source>
-        <translation>پروفائلز</translation>
-    </message>
-    <message>
-        <source>&amp;Night Reading</source>
-        <translation>رات کا مطالعہ (&amp;N)</translation>
-    </message>
-    <message>
-        <source>Zoom In</source>
-        <translation>بڑا کریں</translation>
-    </message>
-    <message>
-        <source>Zoom Out</source>
-        <translation>چھوٹا کریں</translation>
-    </message>
-    <message>
-        <source>Fit to Width</source>
-        <translation>چوڑائی کے مطابق</translation>
-    </message>
-    <message>
-        <source>Hide the aya</source>
-        <translation>آیت چھپائیں</translation>
-    </message>
-    <message>
-        <source>Hide the translation</source>
-        <translation>ترجمہ چھپائیں</translation>
-    </message>
-    <message>
-        <source>Reveal</source>
-        <translation>ظاہر کریں</translation>
-    </message>
-    <message>
-        <source>Slower</source>
-        <translation>آہستہ</translation>
-    </message>
-    <message>
-        <source>Faster</source>
-        <translation>تیز</translation>
-    </message>
-    <message>
-        <source>Again</source>
-        <translation>دوبارہ</translation>
-    </message>
-    <message>
-        <source>Hard</source>
-        <translation>مشکل</translation>
-    </message>
-    <message>
-        <source>Good</source>
-        <translation>اچھا</translation>
-    </message>
-    <message>
-        <source>Easy</source>
-        <translation>آسان</translation>
-    </message>
-    <message>
-        <source>Page</source>
-        <translation>صفحہ</translation>
-    </message>
-    <message>
-        <source>&amp;Hide Translation</source>
-        <translation>ترجمہ چھپائیں (&amp;H)</translation>
-    </message>
-    <message>
-        <source>&amp;Show Transliteration</source>
-        <translation>رومن تلفظ دکھائیں (&amp;S)</translation>
-    </message>
-    <message>
-        <source>&amp;File</source>
-        <translation>فائل (&amp;F)</translation>
-    </message>
-    <message>
-        <source>&amp;View</source>
-        <translation>منظر (&amp;V)</translation>
-    </message>
-    <message>
-        <source>&amp;Recitor</source>
-        <translation>قاری (&amp;R)</translation>
-    </message>
-    <message>
-        <source>&amp;Language</source>
-        <translation>زبان (&amp;L)</translation>
-    </message>
-    <message>
-        <source>&amp;Show Translation</source>
-        <translation>ترجمہ دکھائیں (&amp;S)</translation>
-    </message>
-    <message>
-        <source>&amp;Hide Transliteration</source>
-        <translation>رومن تلفظ چھپائیں (&amp;H)</translation>
-    </message>
-    <message>
-        <source>Juz</source>
-        <translation>پارہ</translation>
-    </message>
-    <message>
-        <source>Hizb</source>
-        <translation>حزب</translation>
-    </message>
-    <message>
-        <source>Quarter</source>
-        <translation>ربع</translation>
-    </message>
-    <message>
-        <source>Play Aya</source>
-        <translation>آیت چلائیں</translation>
-    </message>
-    <message>
-        <source>Stop Playing</source>
-        <translation>چلانا روکیں</translation>
-    </message>
-    <message>
-        <source>Previous Aya</source>
-        <translation>پچھلی آیت</translation>
-    </message>
-    <message>
-        <source>Next Aya</source>
-        <translation>اگلی آیت</translation>
-    </message>
-    <message>
-        <source>seconds</source>
-        <translation>سیکنڈ</translation>
-    </message>
-    <message>
-        <source>× aya length</source>
-        <translation>× آیت کی لمبائی</translation>
-    </message>
-    <message>
-        <source>Review calendar</source>
-        <translation>دہرائی کا کیلنڈر</translation>
-    </message>
-    <message>
-        <source>Streak: 1 day</source>
-        <translation>تسلسل: 1 دن</translation>
-    </message>
-    <message numerus="yes">
-        <source>Streak: %1 days</source>
-        <translation>
-            <numerusform>تسلسل: %L1 دن</numerusform>
-            <numerusform>تسلسل: %L1 دن</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>1 review in %1 weeks</source>
-        <translation>%L1 ہفتوں میں 1 دہرائی</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 reviews in %2 weeks</source>
-        <translation>
-            <numerusform>%L2 ہفتوں میں %L1 دہرائی</numerusform>
-            <numerusform>%L2 ہفتوں میں %L1 دہرائیاں</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Review</source>
-        <translation>دہرائی</translation>
-    </message>
-    <message>
-        <source>Suras</source>
-        <translation>سورتیں</translation>
-    </message>
-    <message>
-        <source>Pages</source>
-        <translation>صفحات</translation>
-    </message>
-    <message>
-        <source>Last</source>
-        <translation>آخری</translation>
-    </message>
-    <message>
-        <source>Recall</source>
-        <translation>یادداشت</translation>
-    </message>
-    <message>
-        <source>Last review</source>
-        <translation>آخری دہرائی</translation>
-    </message>
-    <message>
-        <source>Chance of recall today</source>
-        <translation>آج یاد رہنے کا امکان</translation>
-    </message>
-    <message>
-        <source>Tomorrow: %1 · This week: %2</source>
-        <translation>کل: %L1 · اس ہفتے: %L2</translation>
-    </message>
-    <message>
-        <source>new</source>
-        <translation>نیا</translation>
-    </message>
-    <message numerus="yes">
-        <source>All %1 ayas</source>
-        <translation>
-            <numerusform>تمام %L1 آیت</numerusform>
-            <numerusform>تمام %L1 آیات</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Ayas %1 to %2</source>
-        <translation>آیات %L1 تا %L2</translation>
-    </message>
-    <message>
-        <source>Not reviewed yet</source>
-        <translation>ابھی دہرائی نہیں ہوئی</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 due today
-%2</source>
-        <translation>
-            <numerusform>آج %L1 واجب
-%2</numerusform>
-            <numerusform>آج %L1 واجب
-%2</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Next review: %1</source>
-        <translation>اگلی دہرائی: %1</translation>
     </message>
     <message>
         <source>No sura pack installed</source>
@@ -1338,112 +940,8 @@
         <translation> · جوڑ %L1–%L2، دور %L3 · آیت %L4 از %L5 (%6)</translation>
     </message>
     <message>
-        <source>Browse for %1</source>
-        <translation>%1 کے لیے تلاش کریں</translation>
-    </message>
-    <message>
-        <source>Import Recordings</source>
-        <translation>ریکارڈنگز درآمد کریں</translation>
-    </message>
-    <message>
-        <source>Recordings folder:</source>
-        <translation>ریکارڈنگز کا فولڈر:</translation>
-    </message>
-    <message>
-        <source>Recordings folder</source>
-        <translation>ریکارڈنگز کا فولڈر</translation>
-    </message>
-    <message>
-        <source>Arabic text:</source>
-        <translation>عربی متن:</translation>
-    </message>
-    <message>
-        <source>Arabic text (optional)</source>
-        <translation>عربی متن (اختیاری)</translation>
-    </message>
-    <message>
-        <source>Translation:</source>
-        <translation>ترجمہ:</translation>
-    </message>
-    <message>
-        <source>Translation (optional)</source>
-        <translation>ترجمہ (اختیاری)</translation>
-    </message>
-    <message>
         <source>Transliteration:</source>
         <translation>رومن تلفظ:</translation>
-    </message>
-    <message>
-        <source>Transliteration (optional)</source>
-        <translation>رومن تلفظ (اختیاری)</translation>
-    </message>
-    <message>
-        <source>Recitation name:</source>
-        <translation>تلاوت کا نام:</translation>
-    </message>
-    <message>
-        <source>Choose the folder of your recordings first.</source>
-        <translation>پہلے اپنی ریکارڈنگز کا فولڈر منتخب کریں۔</translation>
-    </message>
-    <message>
-        <source>There are no recordings named SSSAAA (001001.mp3 is 1:1) in %1.</source>
-        <translation>%1 میں SSSAAA نام کی کوئی ریکارڈنگ نہیں (001001.mp3 یعنی 1:1)۔</translation>
-    </message>
-    <message>
-        <source>The import was cancelled; nothing of it was kept.</source>
-        <translation>درآمد منسوخ ہو گئی؛ اس میں سے کچھ نہیں رکھا گیا۔</translation>
-    </message>
-    <message>
-        <source>The recordings could not be imported:</source>
-        <translation>ریکارڈنگز درآمد نہیں ہو سکیں:</translation>
-    </message>
-    <message>
-        <source>Your recordings are imported and ready to play.</source>
-        <translation>آپ کی ریکارڈنگز درآمد ہو گئیں اور چلنے کے لیے تیار ہیں۔</translation>
-    </message>
-    <message>
-        <source>These packs were there already and are kept as they are.</source>
-        <translation>یہ پیک پہلے سے موجود تھے اور ویسے ہی رہیں گے۔</translation>
-    </message>
-    <message>
-        <source>Installed Packs</source>
-        <translation>نصب شدہ پیک</translation>
-    </message>
-    <message>
-        <source>Pack</source>
-        <translation>پیک</translation>
-    </message>
-    <message>
-        <source>Size</source>
-        <translation>حجم</translation>
-    </message>
-    <message>
-        <source>Where</source>
-        <translation>جگہ</translation>
-    </message>
-    <message>
-        <source>Recitation</source>
-        <translation>تلاوت</translation>
-    </message>
-    <message>
-        <source>default</source>
-        <translation>طے شدہ</translation>
-    </message>
-    <message>
-        <source>installed for everyone</source>
-        <translation>سب کے لیے نصب</translation>
-    </message>
-    <message>
-        <source>yours</source>
-        <translation>آپ کے</translation>
-    </message>
-    <message>
-        <source> (chosen)</source>
-        <translation> (منتخب)</translation>
-    </message>
-    <message>
-        <source>Some files of %1 could not be removed.</source>
-        <translation>%1 کی کچھ فائلیں ہٹائی نہیں جا سکیں۔</translation>
     </message>
     <message>
         <source>Everything else works as before.</source>
@@ -1513,10 +1011,6 @@
         <translation>%1 ریکارڈ ہو رہی ہے... چند سیکنڈ خاموشی کے بعد رک جائے گی۔</translation>
     </message>
     <message>
-        <source>The sound device is in use now, but the choice could not be saved in "config.ini" for the next time:</source>
-        <translation>آواز کا آلہ اب استعمال میں ہے، لیکن انتخاب اگلی بار کے لیے "config.ini" میں محفوظ نہیں ہو سکا:</translation>
-    </message>
-    <message>
         <source>Your drill settings could not be saved:</source>
         <translation>آپ کی مشق کی ترتیبات محفوظ نہیں ہو سکیں:</translation>
     </message>
@@ -1543,18 +1037,6 @@
     <message>
         <source>They stay as they are until Varnel closes.</source>
         <translation>وارنل بند ہونے تک یہ ویسی ہی رہیں گی۔</translation>
-    </message>
-    <message>
-        <source>%1's Heart</source>
-        <translation>%1 کا دل</translation>
-    </message>
-    <message>
-        <source>My Heart</source>
-        <translation>میرا دل</translation>
-    </message>
-    <message>
-        <source> ms</source>
-        <translation> ملی سیکنڈ</translation>
     </message>
     <message>
         <source>%1 Translation:</source>
@@ -1673,18 +1155,6 @@
         <translation>"%1" کسی تلاوت کے فولڈر کا نام نہیں۔</translation>
     </message>
     <message>
-        <source>&amp;Heart</source>
-        <translation>دل (&amp;H)</translation>
-    </message>
-    <message>
-        <source>Recitation &amp;Settings</source>
-        <translation>تلاوت کی ترتیبات (&amp;S)</translation>
-    </message>
-    <message>
-        <source>&amp;My Recitation</source>
-        <translation>میری تلاوت (&amp;M)</translation>
-    </message>
-    <message>
         <source>%1 was opened by Varnel on the computer %2, which may still have it open.&lt;br&gt;&lt;br&gt;Open it anyway?</source>
         <translation>%1 کو ورنل نے کمپیوٹر %2 پر کھولا تھا، شاید وہ اب بھی وہاں کھلا ہو۔&lt;br&gt;&lt;br&gt;کیا پھر بھی کھولیں؟</translation>
     </message>
@@ -1709,18 +1179,6 @@
         <translation>%1 کا حجم %2 MB سے زیادہ ہے، کسی آیت کی ریکارڈنگ سے کہیں زیادہ۔</translation>
     </message>
     <message>
-        <source>A recitation's name is one word, without / or spaces, and neither "default" nor "lang": "%1" cannot be one.</source>
-        <translation>تلاوت کا نام ایک لفظ ہوتا ہے، / یا خالی جگہ کے بغیر، اور نہ "default" نہ "lang": "%1" نام نہیں بن سکتا۔</translation>
-    </message>
-    <message>
-        <source>%1 of the %2 ayas of the installed suras; %3 more from suras not installed</source>
-        <translation>نصب شدہ سورتوں کی %2 آیات میں سے %1؛ مزید %3 ان سورتوں سے جو نصب نہیں</translation>
-    </message>
-    <message>
-        <source>%1 of the %2 ayas of the installed suras</source>
-        <translation>نصب شدہ سورتوں کی %2 آیات میں سے %1</translation>
-    </message>
-    <message>
         <source>The sura pack %1 is damaged and cannot be read.&lt;br&gt;&lt;br&gt;A healthy copy of it serves in its place where one is installed; otherwise its suras are left out until the file is replaced.</source>
         <translation>سورتوں کا پیک %1 خراب ہے اور پڑھا نہیں جا سکتا۔&lt;br&gt;&lt;br&gt;اگر اس کی کوئی درست نقل نصب ہو تو وہ اس کی جگہ کام کرتی ہے؛ ورنہ فائل بدلے جانے تک اس کی سورتیں شامل نہیں ہوتیں۔</translation>
     </message>
@@ -1733,28 +1191,8 @@
         <translation>%1 سیکنڈ</translation>
     </message>
     <message>
-        <source>Play the sura or passage this many times, then stop; endless: once, or without end with Loop</source>
-        <translation>سورت یا حصہ اتنی بار چلائیں، پھر رکیں؛ لامحدود: ایک بار، یا لوپ کے ساتھ بغیر رکے</translation>
-    </message>
-    <message>
         <source> · pass %1 of %2</source>
         <translation> · دور %1 از %2</translation>
-    </message>
-    <message>
-        <source>No file manager could open the folder. It is:&lt;br&gt;%1</source>
-        <translation>کوئی فائل مینیجر فولڈر نہیں کھول سکا۔ یہ یہاں ہے:&lt;br&gt;%1</translation>
-    </message>
-    <message>
-        <source>Remove the recitation "%1" and all its packs?</source>
-        <translation>کیا تلاوت "%1" اور اس کے سب پیک ہٹا دیں؟</translation>
-    </message>
-    <message>
-        <source>Reset La&amp;yout</source>
-        <translation>ترتیب بحال کریں (&amp;Y)</translation>
-    </message>
-    <message>
-        <source>Check My Recitation</source>
-        <translation>میری تلاوت جانچیں</translation>
     </message>
     <message>
         <source>%1 to %2 s</source>
@@ -1777,40 +1215,8 @@
         <translation>بڑھایا ہوا، آپ کی ریکارڈنگ کے وقت میں: %1۔</translation>
     </message>
     <message>
-        <source>Check</source>
-        <translation>جانچیں</translation>
-    </message>
-    <message>
-        <source>Check my recitation</source>
-        <translation>میری تلاوت جانچیں</translation>
-    </message>
-    <message>
-        <source>Compare your recording of the aya shown with the reciter's: what you left out or added, or another aya. A check of the words and their order, not of tajweed.</source>
-        <translation>دکھائی گئی آیت کی آپ کی ریکارڈنگ کا قاری کی تلاوت سے موازنہ: جو آپ نے چھوڑا یا بڑھایا، یا کوئی اور آیت۔ یہ الفاظ اور ان کی ترتیب کی جانچ ہے، تجوید کی نہیں۔</translation>
-    </message>
-    <message>
-        <source>Check result</source>
-        <translation>جانچ کا نتیجہ</translation>
-    </message>
-    <message>
-        <source>Hear Left Out</source>
-        <translation>چھوٹا ہوا سنیں</translation>
-    </message>
-    <message>
-        <source>Hear the part left out</source>
-        <translation>چھوٹا ہوا حصہ سنیں</translation>
-    </message>
-    <message>
-        <source>Hear the reciter say what your last check found left out; press again for the next part</source>
-        <translation>قاری سے وہ سنیں جو آخری جانچ کے مطابق آپ سے چھوٹ گیا؛ اگلے حصے کے لیے دوبارہ دبائیں</translation>
-    </message>
-    <message>
         <source>Checking your recitation of %1...</source>
         <translation>آپ کی %1 کی تلاوت جانچی جا رہی ہے...</translation>
-    </message>
-    <message>
-        <source>%1 cannot be checked: %2.</source>
-        <translation>%1 جانچی نہیں جا سکتی: %2۔</translation>
     </message>
     <message>
         <source>%1, partial: a part is missing, added or said differently (score %2 of 100).</source>
@@ -1861,24 +1267,8 @@
         <translation>قاری: %1، %2 میں سے۔</translation>
     </message>
     <message>
-        <source>Mark the &amp;Heard Word</source>
-        <translation>سنا جانے والا لفظ نمایاں کریں (&amp;H)</translation>
-    </message>
-    <message>
-        <source>Snap the Part to Words</source>
-        <translation>حصے کو لفظوں پر جمائیں</translation>
-    </message>
-    <message>
         <source>The default recitation</source>
         <translation>طے شدہ تلاوت</translation>
-    </message>
-    <message>
-        <source>Bring Back My Previous Take</source>
-        <translation>میری پچھلی ریکارڈنگ واپس لائیں</translation>
-    </message>
-    <message>
-        <source>Your previous take, which matched, is kept: bring it back with Delete &gt; Bring Back My Previous Take.</source>
-        <translation>آپ کی پچھلی ریکارڈنگ، جو مطابق تھی، محفوظ ہے: اسے حذف کریں &gt; میری پچھلی ریکارڈنگ واپس لائیں سے واپس لائیں۔</translation>
     </message>
     <message>
         <source>You have no previous take of %1.</source>
@@ -1905,6 +1295,242 @@
     </message>
 </context>
 <context>
+    <name>RecitationPanel</name>
+    <message>
+        <source>My Recitation</source>
+        <translation>میری تلاوت</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>ریکارڈ</translation>
+    </message>
+    <message>
+        <source>Record my recitation</source>
+        <translation>میری تلاوت ریکارڈ کریں</translation>
+    </message>
+    <message>
+        <source>Record yourself reciting the aya shown (Ctrl+R); with Test me and a pause, each aya in the pause after it</source>
+        <translation>دکھائی گئی آیت کی اپنی تلاوت ریکارڈ کریں (Ctrl+R)؛ امتحان اور وقفے کے ساتھ، ہر آیت اس کے بعد والے وقفے میں</translation>
+    </message>
+    <message>
+        <source>Play Mine</source>
+        <translation>میری تلاوت چلائیں</translation>
+    </message>
+    <message>
+        <source>Play my recitation</source>
+        <translation>میری تلاوت چلائیں</translation>
+    </message>
+    <message>
+        <source>Hear your recording of the aya shown</source>
+        <translation>دکھائی گئی آیت کی اپنی ریکارڈنگ سنیں</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>موازنہ</translation>
+    </message>
+    <message>
+        <source>Compare with the reciter</source>
+        <translation>قاری سے موازنہ کریں</translation>
+    </message>
+    <message>
+        <source>Hear the reciter and then yourself, for each aya of the lesson you recorded</source>
+        <translation>سبق کی ہر ریکارڈ کی گئی آیت کے لیے پہلے قاری پھر اپنی آواز سنیں</translation>
+    </message>
+    <message>
+        <source>Delete...</source>
+        <translation>حذف...</translation>
+    </message>
+    <message>
+        <source>Delete my recordings</source>
+        <translation>میری ریکارڈنگز حذف کریں</translation>
+    </message>
+    <message>
+        <source>Delete your recordings</source>
+        <translation>اپنی ریکارڈنگز حذف کریں</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>جانچیں</translation>
+    </message>
+    <message>
+        <source>Check my recitation</source>
+        <translation>میری تلاوت جانچیں</translation>
+    </message>
+    <message>
+        <source>Compare your recording of the aya shown with the reciter's: what you left out or added, or another aya. A check of the words and their order, not of tajweed.</source>
+        <translation>دکھائی گئی آیت کی آپ کی ریکارڈنگ کا قاری کی تلاوت سے موازنہ: جو آپ نے چھوڑا یا بڑھایا، یا کوئی اور آیت۔ یہ الفاظ اور ان کی ترتیب کی جانچ ہے، تجوید کی نہیں۔</translation>
+    </message>
+    <message>
+        <source>Hear Left Out</source>
+        <translation>چھوٹا ہوا سنیں</translation>
+    </message>
+    <message>
+        <source>Hear the part left out</source>
+        <translation>چھوٹا ہوا حصہ سنیں</translation>
+    </message>
+    <message>
+        <source>Hear the reciter say what your last check found left out; press again for the next part</source>
+        <translation>قاری سے وہ سنیں جو آخری جانچ کے مطابق آپ سے چھوٹ گیا؛ اگلے حصے کے لیے دوبارہ دبائیں</translation>
+    </message>
+    <message>
+        <source>Recording level</source>
+        <translation>ریکارڈنگ کی سطح</translation>
+    </message>
+    <message>
+        <source>Check result</source>
+        <translation>جانچ کا نتیجہ</translation>
+    </message>
+</context>
+<context>
+    <name>ReviewCalendar</name>
+    <message>
+        <source>Review calendar</source>
+        <translation>دہرائی کا کیلنڈر</translation>
+    </message>
+    <message>
+        <source>Streak: 1 day</source>
+        <translation>تسلسل: 1 دن</translation>
+    </message>
+    <message numerus="yes">
+        <source>Streak: %1 days</source>
+        <translation>
+            <numerusform>تسلسل: %L1 دن</numerusform>
+            <numerusform>تسلسل: %L1 دن</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 review in %1 weeks</source>
+        <translation>%L1 ہفتوں میں 1 دہرائی</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 reviews in %2 weeks</source>
+        <translation>
+            <numerusform>%L2 ہفتوں میں %L1 دہرائی</numerusform>
+            <numerusform>%L2 ہفتوں میں %L1 دہرائیاں</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ReviewPanel</name>
+    <message>
+        <source>Review</source>
+        <translation>دہرائی</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Review&lt;/b&gt; by</source>
+        <translation>&lt;b&gt;دہرائی&lt;/b&gt; بلحاظ</translation>
+    </message>
+    <message>
+        <source>Suras</source>
+        <translation>سورتیں</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>صفحات</translation>
+    </message>
+    <message>
+        <source>Review unit</source>
+        <translation>دہرائی کی اکائی</translation>
+    </message>
+    <message>
+        <source>Review whole suras (long ones in parts), or pages of the mushaf</source>
+        <translation>پوری سورتیں (لمبی سورتیں حصوں میں) یا مصحف کے صفحات دہرائیں</translation>
+    </message>
+    <message>
+        <source>Next review</source>
+        <translation>اگلی دہرائی</translation>
+    </message>
+    <message>
+        <source>Next review: %1</source>
+        <translation>اگلی دہرائی: %1</translation>
+    </message>
+    <message>
+        <source>Due today</source>
+        <translation>آج واجب</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>صفحہ</translation>
+    </message>
+    <message>
+        <source>Sura</source>
+        <translation>سورہ</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>آخری</translation>
+    </message>
+    <message>
+        <source>Recall</source>
+        <translation>یادداشت</translation>
+    </message>
+    <message>
+        <source>Last review</source>
+        <translation>آخری دہرائی</translation>
+    </message>
+    <message>
+        <source>Chance of recall today</source>
+        <translation>آج یاد رہنے کا امکان</translation>
+    </message>
+    <message>
+        <source>Review now</source>
+        <translation>ابھی دہرائیں</translation>
+    </message>
+    <message>
+        <source>Plays the chosen item: each aya once, no pause. Then grade how well you knew it.</source>
+        <translation>منتخب حصہ چلاتا ہے: ہر آیت ایک بار، بغیر وقفے۔ پھر بتائیں کہ آپ کو کتنا یاد تھا۔</translation>
+    </message>
+    <message>
+        <source>Again</source>
+        <translation>دوبارہ</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>مشکل</translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <translation>اچھا</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>آسان</translation>
+    </message>
+    <message>
+        <source>Tomorrow: %1 · This week: %2</source>
+        <translation>کل: %L1 · اس ہفتے: %L2</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <translation>نیا</translation>
+    </message>
+    <message numerus="yes">
+        <source>All %1 ayas</source>
+        <translation>
+            <numerusform>تمام %L1 آیت</numerusform>
+            <numerusform>تمام %L1 آیات</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Ayas %1 to %2</source>
+        <translation>آیات %L1 تا %L2</translation>
+    </message>
+    <message>
+        <source>Not reviewed yet</source>
+        <translation>ابھی دہرائی نہیں ہوئی</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 due today
+%2</source>
+        <translation>
+            <numerusform>آج %L1 واجب
+%2</numerusform>
+            <numerusform>آج %L1 واجب
+%2</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>SelectRecitor</name>
     <message>
         <source>Recitor Preferences</source>
@@ -1925,6 +1551,264 @@
     <message>
         <source>default</source>
         <translation>طے شدہ</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ٹھیک ہے</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>منسوخ</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsPanel</name>
+    <message>
+        <source>Recitation Settings</source>
+        <translation>تلاوت کی ترتیبات</translation>
+    </message>
+    <message>
+        <source>Aya Settings</source>
+        <translation>آیت کی ترتیبات</translation>
+    </message>
+    <message>
+        <source>Playback Settings</source>
+        <translation>چلانے کی ترتیبات</translation>
+    </message>
+    <message>
+        <source>Aya Range Settings</source>
+        <translation>آیات کی حد کی ترتیبات</translation>
+    </message>
+    <message>
+        <source>Sura Playback Progress</source>
+        <translation>سورہ چلنے کی پیش رفت</translation>
+    </message>
+    <message>
+        <source>Practice Aids</source>
+        <translation>مشق کے معاون</translation>
+    </message>
+    <message>
+        <source>Repeat:</source>
+        <translation>تکرار:</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>تکرار</translation>
+    </message>
+    <message>
+        <source>The number of times you want the ayas to be repeated</source>
+        <translation>آیات کتنی بار دہرائی جائیں</translation>
+    </message>
+    <message>
+        <source> Pause (secs):</source>
+        <translation> وقفہ (سیکنڈ):</translation>
+    </message>
+    <message>
+        <source>Pause (seconds)</source>
+        <translation>وقفہ (سیکنڈ)</translation>
+    </message>
+    <message>
+        <source>Loop Sura</source>
+        <translation>سورہ دہراتے رہیں</translation>
+    </message>
+    <message>
+        <source>Loop the playback of the whole surah</source>
+        <translation>پوری سورہ بار بار چلائیں</translation>
+    </message>
+    <message>
+        <source>Stack Ayas</source>
+        <translation>آیات جوڑیں</translation>
+    </message>
+    <message>
+        <source>&amp;nbsp;Recite aya 1 a number of times&lt;br&gt;&amp;nbsp;then ayas 1 to 2&lt;br&gt;&amp;nbsp;then ayas 1 to 3&lt;br&gt;&amp;nbsp;and so on, a growing block, to the last aya</source>
+        <translation>&amp;nbsp;آیت 1 کئی بار پڑھیں&lt;br&gt;&amp;nbsp;پھر آیات 1 تا 2&lt;br&gt;&amp;nbsp;پھر آیات 1 تا 3&lt;br&gt;&amp;nbsp;اور اسی طرح، بڑھتا ہوا حصہ، آخری آیت تک</translation>
+    </message>
+    <message>
+        <source>Single Aya Mode</source>
+        <translation>ایک آیت موڈ</translation>
+    </message>
+    <message>
+        <source>Break aya into parts for easy memorization</source>
+        <translation>آسانی سے یاد کرنے کے لیے آیت کو حصوں میں بانٹیں</translation>
+    </message>
+    <message>
+        <source>Play a range of ayas</source>
+        <translation>آیات کی ایک حد چلائیں</translation>
+    </message>
+    <message>
+        <source>Enable to play a range of ayas in the surah</source>
+        <translation>سورہ کی آیات کی ایک حد چلانے کے لیے فعال کریں</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;FROM:&lt;/b&gt;</source>
+        <translation>&lt;b&gt;سے:&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>From aya</source>
+        <translation>آیت سے</translation>
+    </message>
+    <message>
+        <source>Start reciting from this aya</source>
+        <translation>اس آیت سے تلاوت شروع کریں</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;TO:&lt;/b&gt;</source>
+        <translation>&lt;b&gt;تک:&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>To aya</source>
+        <translation>آیت تک</translation>
+    </message>
+    <message>
+        <source>End reciting to this aya</source>
+        <translation>اس آیت پر تلاوت ختم کریں</translation>
+    </message>
+    <message>
+        <source>Sura playback progress</source>
+        <translation>سورہ چلنے کی پیش رفت</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>سیکنڈ</translation>
+    </message>
+    <message>
+        <source>× aya length</source>
+        <translation>× آیت کی لمبائی</translation>
+    </message>
+    <message>
+        <source>Pause unit</source>
+        <translation>وقفے کی اکائی</translation>
+    </message>
+    <message>
+        <source>Pause for a number of seconds, or for a multiple of the aya's own length</source>
+        <translation>چند سیکنڈ کا وقفہ، یا آیت کی اپنی لمبائی کا کوئی گنا</translation>
+    </message>
+    <message>
+        <source>Pause factor</source>
+        <translation>وقفے کا گنا</translation>
+    </message>
+    <message>
+        <source>Each pause lasts this many times the aya (or the part) just heard</source>
+        <translation>ہر وقفہ ابھی سنی گئی آیت (یا حصے) کا اتنا گنا ہوتا ہے</translation>
+    </message>
+    <message>
+        <source>Pause in:</source>
+        <translation>وقفہ بلحاظ:</translation>
+    </message>
+    <message>
+        <source> Speed:</source>
+        <translation> رفتار:</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>رفتار</translation>
+    </message>
+    <message>
+        <source>Playback speed; the pitch stays the same ([ slower, ] faster)</source>
+        <translation>چلانے کی رفتار؛ آواز کی پچ وہی رہتی ہے ([ آہستہ، ] تیز)</translation>
+    </message>
+    <message>
+        <source> Times:</source>
+        <translation> بار:</translation>
+    </message>
+    <message>
+        <source>endless</source>
+        <translation>لامحدود</translation>
+    </message>
+    <message>
+        <source>Times</source>
+        <translation>بار</translation>
+    </message>
+    <message>
+        <source>Play the sura or passage this many times, then stop; endless: once, or without end with Loop</source>
+        <translation>سورت یا حصہ اتنی بار چلائیں، پھر رکیں؛ لامحدود: ایک بار، یا لوپ کے ساتھ بغیر رکے</translation>
+    </message>
+    <message>
+        <source>Test me</source>
+        <translation>میرا امتحان لیں</translation>
+    </message>
+    <message>
+        <source>During each pause the aya is hidden while you recite it from memory; it comes back when the pause ends (set a pause)</source>
+        <translation>ہر وقفے میں آیت چھپ جاتی ہے جب آپ اسے زبانی پڑھتے ہیں؛ وقفہ ختم ہونے پر واپس آتی ہے (وقفہ مقرر کریں)</translation>
+    </message>
+</context>
+<context>
+    <name>SingleBar</name>
+    <message>
+        <source>Start the part here (the slider's position)</source>
+        <translation>حصہ یہاں سے شروع کریں (سلائیڈر کی جگہ)</translation>
+    </message>
+    <message>
+        <source>Part start from slider</source>
+        <translation>سلائیڈر سے حصے کا آغاز</translation>
+    </message>
+    <message>
+        <source>Where the part starts, in milliseconds</source>
+        <translation>حصہ کہاں سے شروع ہوتا ہے، ملی سیکنڈ میں</translation>
+    </message>
+    <message>
+        <source>Part start</source>
+        <translation>حصے کا آغاز</translation>
+    </message>
+    <message>
+        <source>End the part here (the slider's position)</source>
+        <translation>حصہ یہاں ختم کریں (سلائیڈر کی جگہ)</translation>
+    </message>
+    <message>
+        <source>Part end from slider</source>
+        <translation>سلائیڈر سے حصے کا اختتام</translation>
+    </message>
+    <message>
+        <source>Where the part ends, in milliseconds</source>
+        <translation>حصہ کہاں ختم ہوتا ہے، ملی سیکنڈ میں</translation>
+    </message>
+    <message>
+        <source>Part end</source>
+        <translation>حصے کا اختتام</translation>
+    </message>
+    <message>
+        <source>Play the part again and again (Space or Ctrl+Space)</source>
+        <translation>حصہ بار بار چلائیں (اسپیس یا Ctrl+اسپیس)</translation>
+    </message>
+    <message>
+        <source>Play part repeatedly</source>
+        <translation>حصہ بار بار چلائیں</translation>
+    </message>
+    <message>
+        <source>Stop (Space or Ctrl+Space)</source>
+        <translation>روکیں (اسپیس یا Ctrl+اسپیس)</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>روکیں</translation>
+    </message>
+    <message>
+        <source>Previous aya (Left or Ctrl+Left)</source>
+        <translation>پچھلی آیت (دائیں یا Ctrl+دائیں)</translation>
+    </message>
+    <message>
+        <source>Previous aya</source>
+        <translation>پچھلی آیت</translation>
+    </message>
+    <message>
+        <source>Next aya (Right or Ctrl+Right)</source>
+        <translation>اگلی آیت (بائیں یا Ctrl+بائیں)</translation>
+    </message>
+    <message>
+        <source>Next aya</source>
+        <translation>اگلی آیت</translation>
+    </message>
+    <message>
+        <source>Where the recitation is; drag to jump</source>
+        <translation>تلاوت کہاں ہے؛ آگے پیچھے جانے کے لیے گھسیٹیں</translation>
+    </message>
+    <message>
+        <source>Position in the aya</source>
+        <translation>آیت میں جگہ</translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <translation> ملی سیکنڈ</translation>
     </message>
 </context>
 <context>
@@ -2047,10 +1931,53 @@
     </message>
 </context>
 <context>
+    <name>Transport</name>
+    <message>
+        <source>Play Aya</source>
+        <translation>آیت چلائیں</translation>
+    </message>
+    <message>
+        <source>Stop Playing</source>
+        <translation>چلانا روکیں</translation>
+    </message>
+    <message>
+        <source>Previous Aya</source>
+        <translation>پچھلی آیت</translation>
+    </message>
+    <message>
+        <source>Next Aya</source>
+        <translation>اگلی آیت</translation>
+    </message>
+    <message>
+        <source>Plays the current aya (Space, Ctrl+Space or the Play key)</source>
+        <translation>موجودہ آیت چلاتا ہے (اسپیس، Ctrl+اسپیس یا پلے کی کلید)</translation>
+    </message>
+    <message>
+        <source>Stops playing the current aya (Space, Ctrl+Space or the Stop key)</source>
+        <translation>موجودہ آیت روکتا ہے (اسپیس، Ctrl+اسپیس یا اسٹاپ کی کلید)</translation>
+    </message>
+    <message>
+        <source>Play the previous aya in this surah (Left, Ctrl+Left or the Previous key)</source>
+        <translation>اس سورہ کی پچھلی آیت چلائیں (دائیں، Ctrl+دائیں یا پچھلی کی کلید)</translation>
+    </message>
+    <message>
+        <source>Play the next aya in this surah (Right, Ctrl+Right or the Next key)</source>
+        <translation>اس سورہ کی اگلی آیت چلائیں (بائیں، Ctrl+بائیں یا اگلی کی کلید)</translation>
+    </message>
+</context>
+<context>
     <name>Varn</name>
     <message>
-        <source>Interface &amp;Language</source>
-        <translation>انٹرفیس کی زبان (&amp;L)</translation>
+        <source>Drag this passage to your heart</source>
+        <translation>یہ حصہ اپنے دل کی طرف گھسیٹیں</translation>
+    </message>
+    <message>
+        <source>This is the sura's last aya.</source>
+        <translation>یہ سورہ کی آخری آیت ہے۔</translation>
+    </message>
+    <message>
+        <source>This is the sura's first aya.</source>
+        <translation>یہ سورہ کی پہلی آیت ہے۔</translation>
     </message>
 </context>
 <context>
@@ -2070,6 +1997,200 @@
     <message>
         <source>You</source>
         <translation>آپ</translation>
+    </message>
+</context>
+<context>
+    <name>WindowActions</name>
+    <message>
+        <source>&amp;Hide Translation</source>
+        <translation>ترجمہ چھپائیں (&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Show Translation</source>
+        <translation>ترجمہ دکھائیں (&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Hide Transliteration</source>
+        <translation>رومن تلفظ چھپائیں (&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Show Transliteration</source>
+        <translation>رومن تلفظ دکھائیں (&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>فائل (&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>منظر (&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;Recitor</source>
+        <translation>قاری (&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>زبان (&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>مدد (&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Save Profile</source>
+        <translation>پروفائل محفوظ کریں (&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;New/Load Profile</source>
+        <translation>نیا/پروفائل کھولیں (&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Preferences</source>
+        <translation>ترجیحات (&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Import Recordings...</source>
+        <translation>ریکارڈنگز درآمد کریں... (&amp;I)</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>باہر نکلیں (&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Heart</source>
+        <translation>دل (&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Review Panel</source>
+        <translation>دہرائی پینل (&amp;R)</translation>
+    </message>
+    <message>
+        <source>Recitation &amp;Settings</source>
+        <translation>تلاوت کی ترتیبات (&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;My Recitation</source>
+        <translation>میری تلاوت (&amp;M)</translation>
+    </message>
+    <message>
+        <source>Reset La&amp;yout</source>
+        <translation>ترتیب بحال کریں (&amp;Y)</translation>
+    </message>
+    <message>
+        <source>&amp;Night Reading</source>
+        <translation>رات کا مطالعہ (&amp;N)</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>بڑا کریں</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>چھوٹا کریں</translation>
+    </message>
+    <message>
+        <source>Fit to Width</source>
+        <translation>چوڑائی کے مطابق</translation>
+    </message>
+    <message>
+        <source>Mark the &amp;Heard Word</source>
+        <translation>سنا جانے والا لفظ نمایاں کریں (&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Practice</source>
+        <translation>مشق (&amp;P)</translation>
+    </message>
+    <message>
+        <source>Hide the aya</source>
+        <translation>آیت چھپائیں</translation>
+    </message>
+    <message>
+        <source>Hide the translation</source>
+        <translation>ترجمہ چھپائیں</translation>
+    </message>
+    <message>
+        <source>Reveal</source>
+        <translation>ظاہر کریں</translation>
+    </message>
+    <message>
+        <source>Slower</source>
+        <translation>آہستہ</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>تیز</translation>
+    </message>
+    <message>
+        <source>Snap the Part to Words</source>
+        <translation>حصے کو لفظوں پر جمائیں</translation>
+    </message>
+    <message>
+        <source>Add Passage to Heart</source>
+        <translation>حصہ دل میں شامل کریں</translation>
+    </message>
+    <message>
+        <source>Record My Recitation</source>
+        <translation>میری تلاوت ریکارڈ کریں</translation>
+    </message>
+    <message>
+        <source>Play Mine</source>
+        <translation>میری تلاوت چلائیں</translation>
+    </message>
+    <message>
+        <source>Compare with the Reciter</source>
+        <translation>قاری سے موازنہ کریں</translation>
+    </message>
+    <message>
+        <source>Check My Recitation</source>
+        <translation>میری تلاوت جانچیں</translation>
+    </message>
+    <message>
+        <source>Interface &amp;Language</source>
+        <translation>انٹرفیس کی زبان (&amp;L)</translation>
+    </message>
+    <message>
+        <source>Bring Back My Previous Take</source>
+        <translation>میری پچھلی ریکارڈنگ واپس لائیں</translation>
+    </message>
+    <message>
+        <source>Delete My Recording of This Aya...</source>
+        <translation>اس آیت کی میری ریکارڈنگ حذف کریں...</translation>
+    </message>
+    <message>
+        <source>Delete All My Recordings...</source>
+        <translation>میری تمام ریکارڈنگز حذف کریں...</translation>
+    </message>
+    <message>
+        <source>&amp;Config Recitor</source>
+        <translation>قاری کی ترتیب (&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Installed Packs...</source>
+        <translation>نصب شدہ پیک... (&amp;I)</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>تعارف (&amp;A)</translation>
+    </message>
+</context>
+<context>
+    <name>WindowLayout</name>
+    <message>
+        <source>Heart</source>
+        <translation>دل</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>دہرائی</translation>
+    </message>
+    <message>
+        <source>Recitation Settings</source>
+        <translation>تلاوت کی ترتیبات</translation>
+    </message>
+    <message>
+        <source>My Recitation</source>
+        <translation>میری تلاوت</translation>
     </message>
 </context>
 </TS>

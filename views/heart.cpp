@@ -5,6 +5,7 @@
 #include "learner_record.h"
 
 #include <QDragEnterEvent>
+#include <QEvent>
 #include <QHeaderView>
 #include <QMenu>
 #include <QMimeData>
@@ -301,6 +302,18 @@ void Heart::DescribeRecorded(QTreeWidgetItem* item, const std::string& key)
                   match      ? tr("recorded, checked: match")
                   : recorded ? tr("recorded")
                              : QString());
+}
+
+void Heart::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        setHeaderLabels(QStringList() << tr("Memorized Suras by Heart"));
+        for (const auto& [sura, item] : suraItems_)
+            item->setToolTip(0, due_.count(std::stoi(sura)) ? tr("Due for review") : QString());
+        for (const auto& [key, item] : ayaItems_)
+            DescribeRecorded(item, key);
+    }
+    QTreeWidget::changeEvent(event);
 }
 
 void Heart::SetDueSuras(const std::set<int>& suras)

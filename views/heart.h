@@ -78,6 +78,8 @@ class Heart : public QTreeWidget
     void Refresh();
 
   protected:
+    // A new language: the header, the due marks and the recorded marks in its words.
+    void changeEvent(QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;

@@ -97,8 +97,10 @@ bool JuzProgress::event(QEvent* event)
         juz > 0 ? QToolTip::showText(help->globalPos(), CellText(juz), this) : QToolTip::hideText();
         return true;
     }
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange) {
+        setAccessibleName(tr("Progress by juz"));
         Describe();
+    }
     return QWidget::event(event);
 }
 

@@ -6,6 +6,7 @@
 #include "profile_file.h"
 
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -26,16 +27,12 @@ Profile::Profile(QWidget* parent, Qt::WindowFlags flags, const QString& profiles
     auto* createRow = new QHBoxLayout;
     createRow->setSpacing(4);
     name_ = new QLineEdit(this);
-    name_->setAccessibleName(QObject::tr("New user name"));
-    name_->setPlaceholderText(QObject::tr("Your name"));
-    create_ = new QPushButton(IconFromResource("newuser.png"), tr("Create New Profile"), this);
-    name_->setMinimumHeight(create_->sizeHint().height());
+    create_ = new QPushButton(IconFromResource("newuser.png"), QString(), this);
     createRow->addWidget(name_);
     createRow->addWidget(create_);
     inner->addLayout(createRow);
 
     list_ = new QListWidget(this);
-    list_->setAccessibleName(QObject::tr("Profiles"));
     inner->addWidget(list_, 1);
     const QIcon userIcon(PixmapFromResource("users.png"));
     // Only files whose names the program itself writes: "X.VARN" or ".varn" could not be loaded.
@@ -57,9 +54,7 @@ Profile::Profile(QWidget* parent, Qt::WindowFlags flags, const QString& profiles
     auto* loadRow = new QHBoxLayout;
     loadRow->setContentsMargins(2, 2, 2, 2);
     loadRow->setSpacing(2);
-    load_ = new QPushButton(IconFromResource("load.png"), tr("Load Selected Profile"), this);
-    load_->setMaximumWidth(std::max(140, load_->sizeHint().width()));
-    load_->setMinimumHeight(name_->minimumHeight() + 10);
+    load_ = new QPushButton(IconFromResource("load.png"), QString(), this);
     loadRow->addWidget(load_);
     inner->addLayout(loadRow);
     outer->addSpacing(2);
@@ -68,6 +63,27 @@ Profile::Profile(QWidget* parent, Qt::WindowFlags flags, const QString& profiles
     connect(create_, &QPushButton::clicked, this, &Profile::NewProfile);
     connect(load_, &QPushButton::clicked, this, qOverload<>(&Profile::LoadProfile));
     connect(name_, &QLineEdit::returnPressed, this, &Profile::NewProfile);
+    Retranslate();
+}
+
+void Profile::Retranslate()
+{
+    setWindowTitle(tr("Load or Create Profile"));
+    name_->setAccessibleName(tr("New user name"));
+    name_->setPlaceholderText(tr("Your name"));
+    create_->setText(tr("Create New Profile"));
+    name_->setMinimumHeight(create_->sizeHint().height());
+    list_->setAccessibleName(tr("Profiles"));
+    load_->setText(tr("Load Selected Profile"));
+    load_->setMaximumWidth(std::max(140, load_->sizeHint().width()));
+    load_->setMinimumHeight(name_->minimumHeight() + 10);
+}
+
+void Profile::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        Retranslate();
+    QDialog::changeEvent(event);
 }
 
 void Profile::LoadProfile(QListWidgetItem* item)

@@ -36,7 +36,12 @@ class Profile : public QDialog
     void UserName(const std::string& name);
     void NewUser(const std::string& name);
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
+    // The dialog's words in the interface's language.
+    void Retranslate();
     QLineEdit* name_ = nullptr;
     QPushButton* create_ = nullptr;
     QListWidget* list_ = nullptr;

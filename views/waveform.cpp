@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "waveform.h"
 
+#include <QEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
@@ -153,10 +154,24 @@ void WaveformView::SetVoices(WavePeaks reciter, WavePeaks learner)
     reciterMelody_ = Melody();
     learnerMelody_ = Melody();
     position_ = -1;
-    setAccessibleDescription(tr("The reciter: %1 s; you: %2 s")
-                                 .arg(reciter_.Seconds(), 0, 'f', 1)
-                                 .arg(learner_.Seconds(), 0, 'f', 1));
+    Describe();
     update();
+}
+
+void WaveformView::Describe()
+{
+    setAccessibleName(tr("Waveforms of the reciter and of your recitation"));
+    if (!reciter_.Empty() || !learner_.Empty())
+        setAccessibleDescription(tr("The reciter: %1 s; you: %2 s")
+                                     .arg(reciter_.Seconds(), 0, 'f', 1)
+                                     .arg(learner_.Seconds(), 0, 'f', 1));
+}
+
+void WaveformView::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        Describe();
+    QWidget::changeEvent(event);
 }
 
 void WaveformView::SetPosition(double seconds, bool mine)

@@ -91,8 +91,12 @@ class WaveformView : public QWidget
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
+    // The view's name, and its voices' lengths, in the interface's language.
+    void Describe();
+
     WavePeaks reciter_, learner_;
     std::vector<std::pair<double, double>> missing_, extra_, changed_;
     TimeMap aligned_; // the learner's time on the reciter's axis, once checked
