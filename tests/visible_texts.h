@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMap>
 #include <QMenu>
 #include <QProgressBar>
 #include <QSet>
@@ -62,6 +63,7 @@ inline void AddTreeItem(QSet<QString>& texts, QTreeWidgetItem* item)
         AddText(texts, item->text(c));
         AddText(texts, item->toolTip(c));
         AddText(texts, item->data(c, Qt::AccessibleTextRole).toString());
+        AddText(texts, item->data(c, Qt::AccessibleDescriptionRole).toString());
     }
     for (int k = 0; k < item->childCount(); ++k)
         AddTreeItem(texts, item->child(k));
@@ -77,6 +79,103 @@ inline void AddAccessible(QSet<QString>& texts, QAccessibleInterface* a, int dep
     const int count = std::min(a->childCount(), 400);
     for (int k = 0; k < count; ++k)
         AddAccessible(texts, a->child(k), depth + 1);
+}
+
+// A widget's own words, in order: its titles, tips and what it tells assistive tools, its text, and the
+// items of its lists, trees and menus.
+inline QStringList TextsOf(QWidget* w)
+{
+    QSet<QString> seen; // AddText gathers in a set; the order here is the widget's own
+    QStringList out;
+    auto add = [&](const QString& text) {
+        QSet<QString> one;
+        AddText(one, text);
+        QStringList lines(one.values());
+        lines.sort();
+        out << lines;
+    };
+    add(w->windowTitle());
+    add(w->toolTip());
+    add(w->statusTip());
+    add(w->whatsThis());
+    add(w->accessibleName());
+    add(w->accessibleDescription());
+    for (QAction* action : w->actions()) {
+        QSet<QString> texts;
+        AddAction(texts, action);
+        QStringList lines(texts.values());
+        lines.sort();
+        out << lines;
+    }
+    if (auto* button = qobject_cast<QAbstractButton*>(w))
+        add(button->text());
+    if (auto* label = qobject_cast<QLabel*>(w))
+        add(label->text());
+    if (auto* group = qobject_cast<QGroupBox*>(w))
+        add(group->title());
+    if (auto* line = qobject_cast<QLineEdit*>(w))
+        add(line->placeholderText());
+    if (auto* menu = qobject_cast<QMenu*>(w))
+        add(menu->title());
+    if (auto* spin = qobject_cast<QSpinBox*>(w))
+        add(spin->prefix() + spin->suffix());
+    if (auto* spin = qobject_cast<QAbstractSpinBox*>(w))
+        add(spin->specialValueText() + " " + spin->text());
+    if (auto* bar = qobject_cast<QProgressBar*>(w))
+        add(bar->text());
+    if (auto* browser = qobject_cast<QTextBrowser*>(w))
+        add(browser->toPlainText());
+    if (auto* combo = qobject_cast<QComboBox*>(w))
+        for (int k = 0; k < combo->count(); ++k)
+            add(combo->itemText(k));
+    if (auto* list = qobject_cast<QListWidget*>(w))
+        for (int k = 0; k < list->count(); ++k)
+            add(list->item(k)->text());
+    if (auto* tabs = qobject_cast<QTabWidget*>(w))
+        for (int k = 0; k < tabs->count(); ++k)
+            add(tabs->tabText(k));
+    if (auto* tree = qobject_cast<QTreeWidget*>(w)) {
+        QSet<QString> texts;
+        AddTreeItem(texts, tree->headerItem());
+        for (int k = 0; k < tree->topLevelItemCount(); ++k)
+            AddTreeItem(texts, tree->topLevelItem(k));
+        QStringList lines(texts.values());
+        lines.sort();
+        out << lines;
+    }
+    return out;
+}
+
+// Where a widget stands in its window's tree: each step its class and its name, or its place among its
+// parent's children of its class.
+inline QString PlaceOf(const QWidget* w)
+{
+    QStringList steps;
+    for (; w; w = w->parentWidget()) {
+        QString step = QString::fromLatin1(w->metaObject()->className());
+        if (!w->objectName().isEmpty()) {
+            step += ":" + w->objectName();
+        } else if (const QWidget* parent = w->parentWidget()) {
+            int place = 0;
+            for (const QObject* sibling : parent->children()) {
+                if (sibling == w)
+                    break;
+                place += sibling->metaObject() == w->metaObject();
+            }
+            step += "#" + QString::number(place);
+        }
+        steps.prepend(step);
+    }
+    return steps.join('/');
+}
+
+// Every widget that exists now, by its place, with its words.
+inline QMap<QString, QStringList> ControlTexts()
+{
+    QMap<QString, QStringList> controls;
+    for (QWidget* w : QApplication::allWidgets())
+        controls[PlaceOf(w)] << TextsOf(w);
+    return controls;
 }
 
 // The texts of every widget that exists now, shown or not, and of its actions.
