@@ -446,10 +446,6 @@
         <translation>«عرض &amp;gt; إظهار النقل الصوتي» و«إخفاء الترجمة» يُظهران كل نص أو يخفيانه؛ و«تكبير» و«تصغير» يكبّران صورة الآية أو يصغّرانها.</translation>
     </message>
     <message>
-        <source>View &amp;gt; Interface Language chooses the language of Varnel's own words, from its next start. Help &amp;gt; About tells which Varnel this is.</source>
-        <translation>«عرض &amp;gt; لغة الواجهة» تختار لغة كلمات فارنل نفسه، من تشغيله القادم. و«مساعدة &amp;gt; حول» تخبرك أي إصدار من فارنل هذا.</translation>
-    </message>
-    <message>
         <source>Where the pitch of both voices can be followed, a line over each waveform traces its melody, yours on the reciter's time, so that you can follow the reciter's.</source>
         <translation>وحيث يمكن تتبّع طبقة الصوتين، يرسم خطٌّ فوق كل موجة لحنَه، ولحنُك على زمن القارئ، لتتبع لحن القارئ.</translation>
     </message>
@@ -476,6 +472,10 @@
     <message>
         <source>View &amp;gt; &lt;b&gt;Mark the Heard Word&lt;/b&gt; (on at first): while the reciter plays, the word being said is tinted and underlined on the picture. A click on a word plays the aya from that word, and so do the keys 1 to 9 for the first nine words when the picture has the focus. Packs made by varnel-demo and by Import Recordings tell each aya's words.</source>
         <translation>عرض &amp;gt; &lt;b&gt;تمييز الكلمة المسموعة&lt;/b&gt; (مفعّل في البداية): أثناء تلاوة القارئ تُلوَّن الكلمة التي تُقال ويُخطّ تحتها في الصورة. نقرة على كلمة تتلو الآية بدءًا منها. الحزم التي يصنعها varnel-demo واستيراد التسجيلات تذكر كلمات كل آية. وكذلك المفاتيح من 1 إلى 9 للكلمات التسع الأولى حين يكون التركيز على الصورة.</translation>
+    </message>
+    <message>
+        <source>View &amp;gt; Interface Language chooses the language of Varnel's own words: the window, its panels and its dialogs speak it at once, and at every start after. Help &amp;gt; About tells which Varnel this is.</source>
+        <translation>«عرض &amp;gt; لغة الواجهة» تختار لغة كلمات فارنل نفسه: تتكلّمها النافذة ولوحاتها ونوافذ حوارها في الحال، وعند كل تشغيل بعد ذلك. و«مساعدة &amp;gt; حول» تخبرك أي إصدار من فارنل هذا.</translation>
     </message>
 </context>
 <context>

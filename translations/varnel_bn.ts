@@ -446,10 +446,6 @@
         <translation>দৃশ্য &amp;gt; প্রতিবর্ণীকরণ দেখান ও অনুবাদ লুকান প্রতিটি লেখা দেখায় বা লুকায়; বড় করুন ও ছোট করুন আয়াতের ছবি বড় বা ছোট করে।</translation>
     </message>
     <message>
-        <source>View &amp;gt; Interface Language chooses the language of Varnel's own words, from its next start. Help &amp;gt; About tells which Varnel this is.</source>
-        <translation>দৃশ্য &amp;gt; ইন্টারফেসের ভাষা ভার্নেলের নিজের কথার ভাষা বেছে নেয়, পরের বার চালু হওয়া থেকে। সাহায্য &amp;gt; পরিচিতি জানায় এটি কোন ভার্নেল।</translation>
-    </message>
-    <message>
         <source>Where the pitch of both voices can be followed, a line over each waveform traces its melody, yours on the reciter's time, so that you can follow the reciter's.</source>
         <translation>যেখানে দুই কণ্ঠের সুর অনুসরণ করা যায়, প্রতিটি তরঙ্গের ওপর একটি রেখা তার সুর আঁকে, আপনারটি ক্বারির সময়ে, যাতে আপনি ক্বারির সুর অনুসরণ করতে পারেন।</translation>
     </message>
@@ -476,6 +472,10 @@
     <message>
         <source>View &amp;gt; &lt;b&gt;Mark the Heard Word&lt;/b&gt; (on at first): while the reciter plays, the word being said is tinted and underlined on the picture. A click on a word plays the aya from that word, and so do the keys 1 to 9 for the first nine words when the picture has the focus. Packs made by varnel-demo and by Import Recordings tell each aya's words.</source>
         <translation>দেখুন &amp;gt; &lt;b&gt;শোনা শব্দ চিহ্নিত করুন&lt;/b&gt; (শুরুতে চালু): কারী তিলাওয়াত করার সময় যে শব্দটি বলা হচ্ছে তা ছবিতে রঙিন ও নিচে দাগ দেওয়া হয়। কোনো শব্দে ক্লিক করলে আয়াতটি সেই শব্দ থেকে বাজে। varnel-demo ও রেকর্ডিং আমদানি দিয়ে তৈরি প্যাক প্রতিটি আয়াতের শব্দ জানায়। ছবিতে ফোকাস থাকলে ১ থেকে ৯ কী প্রথম নয়টি শব্দের জন্য একই কাজ করে।</translation>
+    </message>
+    <message>
+        <source>View &amp;gt; Interface Language chooses the language of Varnel's own words: the window, its panels and its dialogs speak it at once, and at every start after. Help &amp;gt; About tells which Varnel this is.</source>
+        <translation>দৃশ্য &amp;gt; ইন্টারফেসের ভাষা ভার্নেলের নিজের কথার ভাষা বেছে নেয়: উইন্ডো, এর প্যানেল ও ডায়ালগগুলো সঙ্গে সঙ্গেই সেই ভাষায় কথা বলে, এবং পরের প্রতিবার চালু হলেও। সাহায্য &amp;gt; পরিচিতি জানায় এটি কোন ভার্নেল।</translation>
     </message>
 </context>
 <context>

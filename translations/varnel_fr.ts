@@ -446,10 +446,6 @@
         <translation>Affichage &amp;gt; Afficher la translittération et Masquer la traduction montrent ou cachent chaque texte ; Zoom avant et Zoom arrière agrandissent ou réduisent l'image du verset.</translation>
     </message>
     <message>
-        <source>View &amp;gt; Interface Language chooses the language of Varnel's own words, from its next start. Help &amp;gt; About tells which Varnel this is.</source>
-        <translation>Affichage &amp;gt; Langue de l'interface choisit la langue des mots de Varnel, dès son prochain démarrage. Aide &amp;gt; À propos dit de quel Varnel il s'agit.</translation>
-    </message>
-    <message>
         <source>Where the pitch of both voices can be followed, a line over each waveform traces its melody, yours on the reciter's time, so that you can follow the reciter's.</source>
         <translation>Là où la hauteur des deux voix peut être suivie, une ligne sur chaque forme d'onde trace sa mélodie, la vôtre sur le temps du récitant, pour que vous suiviez celle du récitant.</translation>
     </message>
@@ -476,6 +472,10 @@
     <message>
         <source>View &amp;gt; &lt;b&gt;Mark the Heard Word&lt;/b&gt; (on at first): while the reciter plays, the word being said is tinted and underlined on the picture. A click on a word plays the aya from that word, and so do the keys 1 to 9 for the first nine words when the picture has the focus. Packs made by varnel-demo and by Import Recordings tell each aya's words.</source>
         <translation>Affichage &amp;gt; &lt;b&gt;Marquer le mot entendu&lt;/b&gt; (activé au départ) : pendant que le récitant joue, le mot prononcé est teinté et souligné sur l'image. Un clic sur un mot joue le verset à partir de ce mot. Les paquets faits par varnel-demo et par Importer des enregistrements donnent les mots de chaque verset. Les touches 1 à 9 font de même pour les neuf premiers mots quand l'image a le focus.</translation>
+    </message>
+    <message>
+        <source>View &amp;gt; Interface Language chooses the language of Varnel's own words: the window, its panels and its dialogs speak it at once, and at every start after. Help &amp;gt; About tells which Varnel this is.</source>
+        <translation>Affichage &amp;gt; Langue de l'interface choisit la langue des mots de Varnel : la fenêtre, ses panneaux et ses dialogues la parlent aussitôt, et à chaque démarrage ensuite. Aide &amp;gt; À propos dit de quel Varnel il s'agit.</translation>
     </message>
 </context>
 <context>

@@ -446,10 +446,6 @@
         <translation>Tampilan &amp;gt; Tampilkan Transliterasi dan Sembunyikan Terjemahan menampilkan atau menyembunyikan tiap teks; Perbesar dan Perkecil memperbesar atau memperkecil gambar ayat.</translation>
     </message>
     <message>
-        <source>View &amp;gt; Interface Language chooses the language of Varnel's own words, from its next start. Help &amp;gt; About tells which Varnel this is.</source>
-        <translation>Tampilan &amp;gt; Bahasa Antarmuka memilih bahasa kata-kata Varnel sendiri, mulai saat dibuka berikutnya. Bantuan &amp;gt; Tentang memberi tahu Varnel versi mana ini.</translation>
-    </message>
-    <message>
         <source>Where the pitch of both voices can be followed, a line over each waveform traces its melody, yours on the reciter's time, so that you can follow the reciter's.</source>
         <translation>Jika nada kedua suara dapat diikuti, sebuah garis di atas setiap gelombang menelusuri melodinya, milik Anda pada waktu qari, agar Anda dapat mengikuti melodi qari.</translation>
     </message>
@@ -476,6 +472,10 @@
     <message>
         <source>View &amp;gt; &lt;b&gt;Mark the Heard Word&lt;/b&gt; (on at first): while the reciter plays, the word being said is tinted and underlined on the picture. A click on a word plays the aya from that word, and so do the keys 1 to 9 for the first nine words when the picture has the focus. Packs made by varnel-demo and by Import Recordings tell each aya's words.</source>
         <translation>Tampilan &amp;gt; &lt;b&gt;Tandai Kata yang Terdengar&lt;/b&gt; (aktif sejak awal): saat qari membaca, kata yang sedang diucapkan diwarnai dan digarisbawahi pada gambar. Klik pada sebuah kata memutar ayat mulai dari kata itu. Paket buatan varnel-demo dan Impor Rekaman menyebut kata-kata setiap ayat. Tombol 1 sampai 9 melakukan hal yang sama untuk sembilan kata pertama bila gambar sedang difokuskan.</translation>
+    </message>
+    <message>
+        <source>View &amp;gt; Interface Language chooses the language of Varnel's own words: the window, its panels and its dialogs speak it at once, and at every start after. Help &amp;gt; About tells which Varnel this is.</source>
+        <translation>Tampilan &amp;gt; Bahasa Antarmuka memilih bahasa kata-kata Varnel sendiri: jendela, panel-panelnya, dan dialog-dialognya langsung memakainya, juga setiap kali dibuka sesudahnya. Bantuan &amp;gt; Tentang memberi tahu Varnel versi mana ini.</translation>
     </message>
 </context>
 <context>

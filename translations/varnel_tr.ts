@@ -446,10 +446,6 @@
         <translation>Görünüm &amp;gt; Transliterasyonu Göster ve Meali Gizle her metni gösterir ya da gizler; Yakınlaştır ve Uzaklaştır ayetin resmini büyütür ya da küçültür.</translation>
     </message>
     <message>
-        <source>View &amp;gt; Interface Language chooses the language of Varnel's own words, from its next start. Help &amp;gt; About tells which Varnel this is.</source>
-        <translation>Görünüm &amp;gt; Arayüz Dili, Varnel'in kendi sözlerinin dilini bir sonraki açılıştan itibaren seçer. Yardım &amp;gt; Hakkında bunun hangi Varnel olduğunu söyler.</translation>
-    </message>
-    <message>
         <source>Where the pitch of both voices can be followed, a line over each waveform traces its melody, yours on the reciter's time, so that you can follow the reciter's.</source>
         <translation>İki sesin perdesi izlenebildiğinde, her dalga biçiminin üstündeki bir çizgi ezgisini çizer; sizinki kârinin zamanına göre, böylece kârinin ezgisini izleyebilirsiniz.</translation>
     </message>
@@ -476,6 +472,10 @@
     <message>
         <source>View &amp;gt; &lt;b&gt;Mark the Heard Word&lt;/b&gt; (on at first): while the reciter plays, the word being said is tinted and underlined on the picture. A click on a word plays the aya from that word, and so do the keys 1 to 9 for the first nine words when the picture has the focus. Packs made by varnel-demo and by Import Recordings tell each aya's words.</source>
         <translation>Görünüm &amp;gt; &lt;b&gt;Duyulan Kelimeyi İşaretle&lt;/b&gt; (başta açık): kâri okurken söylenen kelime resimde renklendirilir ve altı çizilir. Bir kelimeye tıklamak ayeti o kelimeden çalar. varnel-demo ve Kayıtları İçe Aktar ile yapılan paketler her ayetin kelimelerini bildirir. Resim odaktayken 1-9 tuşları ilk dokuz kelime için aynısını yapar.</translation>
+    </message>
+    <message>
+        <source>View &amp;gt; Interface Language chooses the language of Varnel's own words: the window, its panels and its dialogs speak it at once, and at every start after. Help &amp;gt; About tells which Varnel this is.</source>
+        <translation>Görünüm &amp;gt; Arayüz Dili, Varnel'in kendi sözlerinin dilini seçer: pencere, panelleri ve iletişim kutuları onu hemen ve sonraki her açılışta konuşur. Yardım &amp;gt; Hakkında bunun hangi Varnel olduğunu söyler.</translation>
     </message>
 </context>
 <context>

@@ -446,10 +446,6 @@
         <translation>منظر &amp;gt; نقل حرفی دکھائیں اور ترجمہ چھپائیں ہر متن کو دکھاتے یا چھپاتے ہیں؛ بڑا کریں اور چھوٹا کریں آیت کی تصویر کو بڑا یا چھوٹا کرتے ہیں۔</translation>
     </message>
     <message>
-        <source>View &amp;gt; Interface Language chooses the language of Varnel's own words, from its next start. Help &amp;gt; About tells which Varnel this is.</source>
-        <translation>منظر &amp;gt; انٹرفیس کی زبان ورنل کے اپنے الفاظ کی زبان چنتی ہے، اگلی بار شروع ہونے سے۔ مدد &amp;gt; تعارف بتاتا ہے کہ یہ کون سا ورنل ہے۔</translation>
-    </message>
-    <message>
         <source>Where the pitch of both voices can be followed, a line over each waveform traces its melody, yours on the reciter's time, so that you can follow the reciter's.</source>
         <translation>جہاں دونوں آوازوں کی سُر کو پرکھا جا سکے، ہر موج کے اوپر ایک لکیر اس کی لَے دکھاتی ہے، آپ کی قاری کے وقت پر، تاکہ آپ قاری کی لَے کے پیچھے چل سکیں۔</translation>
     </message>
@@ -476,6 +472,10 @@
     <message>
         <source>View &amp;gt; &lt;b&gt;Mark the Heard Word&lt;/b&gt; (on at first): while the reciter plays, the word being said is tinted and underlined on the picture. A click on a word plays the aya from that word, and so do the keys 1 to 9 for the first nine words when the picture has the focus. Packs made by varnel-demo and by Import Recordings tell each aya's words.</source>
         <translation>دیکھیں &amp;gt; &lt;b&gt;سنا جانے والا لفظ نمایاں کریں&lt;/b&gt; (شروع میں آن): قاری کی تلاوت کے دوران بولا جانے والا لفظ تصویر پر رنگا اور خط کشیدہ ہوتا ہے۔ کسی لفظ پر کلک آیت کو اسی لفظ سے چلاتا ہے۔ varnel-demo اور ریکارڈنگز درآمد کریں سے بنے پیک ہر آیت کے الفاظ بتاتے ہیں۔ جب تصویر پر فوکس ہو تو 1 سے 9 تک کی کلیدیں پہلے نو الفاظ کے لیے یہی کرتی ہیں۔</translation>
+    </message>
+    <message>
+        <source>View &amp;gt; Interface Language chooses the language of Varnel's own words: the window, its panels and its dialogs speak it at once, and at every start after. Help &amp;gt; About tells which Varnel this is.</source>
+        <translation>منظر &amp;gt; انٹرفیس کی زبان ورنل کے اپنے الفاظ کی زبان چنتی ہے: ونڈو، اس کے پینل اور اس کے مکالمے اسی وقت یہ زبان بولتے ہیں، اور ہر اگلی بار شروع ہونے پر بھی۔ مدد &amp;gt; تعارف بتاتا ہے کہ یہ کون سا ورنل ہے۔</translation>
     </message>
 </context>
 <context>

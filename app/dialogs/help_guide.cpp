@@ -267,8 +267,9 @@ const GuideBlock kGuide[] = {
                   "Zoom Out make the aya's picture larger or smaller.")},
     {Block::Item,
      QT_TRANSLATE_NOOP(
-         "Guide", "View &gt; Interface Language chooses the language of Varnel's own words, from its next "
-                  "start. Help &gt; About tells which Varnel this is.")},
+         "Guide", "View &gt; Interface Language chooses the language of Varnel's own words: the window, its "
+                  "panels and its dialogs speak it at once, and at every start after. Help &gt; About tells "
+                  "which Varnel this is.")},
     {Block::Heading, QT_TRANSLATE_NOOP("Guide", "Keys")},
     {Block::Item,
      QT_TRANSLATE_NOOP(
