@@ -65,7 +65,7 @@ int main(int argc, char** argv)
             window.setWindowIcon(themed);
     });
     if (!Varn::ScreenLargeEnough(desktop)) {
-        ShowMessage("Varnel", QObject::tr(Varn::kSmallScreenText));
+        ShowMessage("Varnel", QCoreApplication::translate("Varn", Varn::kSmallScreenText));
         std::_Exit(0); // at once: no event loop, no saving, no teardown of running sound threads
     }
     // Where the learner left it on this machine, fitted to this screen; at a first start, as always.

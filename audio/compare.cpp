@@ -56,8 +56,8 @@ void CompareDrill::Apply(const DrillOptions& options)
 
 std::string CompareDrill::Where(const DrillPlace& place) const
 {
-    return Drill::Where(place) + (MineNow() ? QCoreApplication::translate("QObject", " · your recitation")
-                                            : QCoreApplication::translate("QObject", " · the reciter"))
+    return Drill::Where(place) + (MineNow() ? QCoreApplication::translate("Compare", " · your recitation")
+                                            : QCoreApplication::translate("Compare", " · the reciter"))
                                      .toStdString();
 }
 

@@ -48,19 +48,19 @@ void Drill::SetRepeat(int n)
 std::string Drill::Where(const DrillPlace& place) const
 {
     // With Times, which pass of how many.
-    const std::string passes = options_.times > 0 ? QCoreApplication::translate("QObject", " · pass %1 of %2")
+    const std::string passes = options_.times > 0 ? QCoreApplication::translate("Drill", " · pass %1 of %2")
                                                         .arg(std::min(place.pass, options_.times))
                                                         .arg(options_.times)
                                                         .toStdString()
                                                   : std::string();
     if (place.passage.empty())
-        return QCoreApplication::translate("QObject", "Aya %1 of %2")
+        return QCoreApplication::translate("Drill", "Aya %1 of %2")
                    .arg(place.aya)
                    .arg(place.ayaCount)
                    .toStdString() +
                passes;
     return place.passage +
-           QCoreApplication::translate("QObject", " · aya %1 of %2 (%3:%4)")
+           QCoreApplication::translate("Drill", " · aya %1 of %2 (%3:%4)")
                .arg(place.position)
                .arg(place.length)
                .arg(place.sura)

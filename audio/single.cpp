@@ -68,7 +68,7 @@ std::string Single::Where(const DrillPlace& place) const
         return Drill::Where(place);
     const QLocale locale; // the numbers as the interface's language writes them
     return Drill::Where(place) +
-           QCoreApplication::translate("QObject", " · part from %1 to %2 s")
+           QCoreApplication::translate("Single", " · part from %1 to %2 s")
                .arg(locale.toString(partStart_ / 1000.0, 'f', 2), locale.toString(partEnd_ / 1000.0, 'f', 2))
                .toStdString();
 }

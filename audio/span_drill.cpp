@@ -46,7 +46,7 @@ std::string SpanDrill::Where(const DrillPlace& place) const
 {
     const QLocale locale;
     return Drill::Where(place) +
-           QCoreApplication::translate("QObject", " · part from %1 to %2 s")
+           QCoreApplication::translate("SpanDrill", " · part from %1 to %2 s")
                .arg(locale.toString(start_ / 1000.0, 'f', 2), locale.toString(end_ / 1000.0, 'f', 2))
                .toStdString();
 }

@@ -49,7 +49,7 @@ std::string Stack::Where(const DrillPlace& place) const
     const int firstSura = keys_.front().sura, first = keys_.front().aya;
     const int lastSura = keys_[end].sura, last = keys_[end].aya;
     if (place.passage.empty())
-        return QCoreApplication::translate("QObject", "Stack %1-%2, pass %3 · aya %4")
+        return QCoreApplication::translate("Stack", "Stack %1-%2, pass %3 · aya %4")
             .arg(first)
             .arg(last)
             .arg(place.pass)
@@ -57,7 +57,7 @@ std::string Stack::Where(const DrillPlace& place) const
             .toStdString();
     // A passage's build-up may cross suras: its ends are named with their suras.
     return place.passage +
-           QCoreApplication::translate("QObject", " · stack %1–%2, pass %3 · aya %4 of %5 (%6)")
+           QCoreApplication::translate("Stack", " · stack %1–%2, pass %3 · aya %4 of %5 (%6)")
                .arg(QString("%1:%2").arg(firstSura).arg(first), QString("%1:%2").arg(lastSura).arg(last))
                .arg(place.pass)
                .arg(place.position)

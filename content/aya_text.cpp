@@ -59,7 +59,7 @@ QString ComposeAyaText(const AyaTextParts& parts, size_t itemLimit)
     };
     QString text;
     if (parts.showTransliteration) {
-        text += "<b>" + opening + QCoreApplication::translate("QObject", "Transliteration:") +
+        text += "<b>" + opening + QCoreApplication::translate("AyaText", "Transliteration:") +
                 "</b><br><hr>" + item(parts.transliteration);
         if (ended)
             return text;
@@ -68,7 +68,7 @@ QString ComposeAyaText(const AyaTextParts& parts, size_t itemLimit)
     if (parts.showTranslation) {
         text +=
             "<b>" + opening +
-            QCoreApplication::translate("QObject", "%1 Translation:").arg(isolated(decode(parts.language))) +
+            QCoreApplication::translate("AyaText", "%1 Translation:").arg(isolated(decode(parts.language))) +
             "</b><br><hr>";
         if (!parts.fontMissing.empty())
             text += "<i>" + QString::fromStdString(parts.fontMissing) + "</i>";

@@ -178,7 +178,7 @@ bool PackRegistry::WriteReciteIni(const std::vector<ReciteChoice>& choices, std:
     if (WriteFileWhole(ReciteIniPath(), text, &reason))
         return true;
     if (error)
-        *error = QCoreApplication::translate("QObject", "Cannot write \"recite.ini\": %1")
+        *error = QCoreApplication::translate("PackRegistry", "Cannot write \"recite.ini\": %1")
                      .arg(QString::fromStdString(reason))
                      .toStdString();
     return false;
@@ -222,7 +222,7 @@ bool PackRegistry::ReconcileReciteIni(std::string* error) const
 bool PackRegistry::ChooseRecitation(const std::string& recitation, std::string* error) const
 {
     if (!IsPlainName(recitation)) {
-        *error = QCoreApplication::translate("QObject", "\"%1\" is not a recitation's folder name.")
+        *error = QCoreApplication::translate("PackRegistry", "\"%1\" is not a recitation's folder name.")
                      .arg(QString::fromStdString(recitation))
                      .toStdString();
         return false;

@@ -160,10 +160,12 @@ std::vector<int> Passage::Suras() const
 
 std::string Passage::Name() const
 {
-    // In the language the interface speaks: "Page 602", "Seite 602"; the kinds' names are translated
-    // where the passage chooser lists them.
-    return QCoreApplication::translate("QObject", "%1 %L2")
-        .arg(QCoreApplication::translate("QObject", KindName(kind_)))
+    // In the language the interface speaks: "Page 602", "Seite 602".
+    [[maybe_unused]] static const char* const kKindWords[] = {
+        QT_TRANSLATE_NOOP("Passage", "Page"), QT_TRANSLATE_NOOP("Passage", "Juz"),
+        QT_TRANSLATE_NOOP("Passage", "Hizb"), QT_TRANSLATE_NOOP("Passage", "Quarter")};
+    return QCoreApplication::translate("Passage", "%1 %L2")
+        .arg(QCoreApplication::translate("Passage", KindName(kind_)))
         .arg(number_)
         .toStdString();
 }

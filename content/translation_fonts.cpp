@@ -70,10 +70,10 @@ void FitTranslationFont(AyaTextParts* parts, const std::string& packFile)
         parts->translationRightToLeft = font.rightToLeft;
         return;
     }
-    parts->fontMissing =
-        QCoreApplication::translate(
-            "QObject", "The %1 text needs the font %2, which is not installed: install the package %3.")
-            .arg(QString::fromStdString(parts->language), QString::fromStdString(font.family),
-                 QString::fromStdString(font.package))
-            .toStdString();
+    parts->fontMissing = QCoreApplication::translate(
+                             "TranslationFonts",
+                             "The %1 text needs the font %2, which is not installed: install the package %3.")
+                             .arg(QString::fromStdString(parts->language),
+                                  QString::fromStdString(font.family), QString::fromStdString(font.package))
+                             .toStdString();
 }

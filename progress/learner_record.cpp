@@ -50,36 +50,36 @@ void LearnerRecord::Load(const std::string& profilePath, const DrillSettings& dr
     review_.Clear();
     read(
         reviewPath_, kMaxReviewBytes, ReviewBook::kVersionLine,
-        QT_TRANSLATE_NOOP("QObject", "The review record"),
-        QT_TRANSLATE_NOOP("QObject", "Your heart is kept; its suras start review again."),
+        QT_TRANSLATE_NOOP("LearnerRecord", "The review record"),
+        QT_TRANSLATE_NOOP("LearnerRecord", "Your heart is kept; its suras start review again."),
         [this](const QByteArray& bytes, std::string* problem) { return review_.Parse(bytes, problem); },
         [this] { review_.Clear(); });
     pages_.Clear();
     read(
         pagesPath_, kMaxReviewBytes, ReviewBook::kPageVersionLine,
-        QT_TRANSLATE_NOOP("QObject", "The review record by page"),
-        QT_TRANSLATE_NOOP("QObject", "Your heart is kept; its pages start review again."),
+        QT_TRANSLATE_NOOP("LearnerRecord", "The review record by page"),
+        QT_TRANSLATE_NOOP("LearnerRecord", "Your heart is kept; its pages start review again."),
         [this](const QByteArray& bytes, std::string* problem) { return pages_.Parse(bytes, problem); },
         [this] { pages_.Clear(); });
     aids_ = SelfTest();
     read(
         aidsPath_, kMaxSmallBytes, SelfTest::kVersionLine,
-        QT_TRANSLATE_NOOP("QObject", "Your practice settings"),
-        QT_TRANSLATE_NOOP("QObject", "Hiding and Test me start switched off."),
+        QT_TRANSLATE_NOOP("LearnerRecord", "Your practice settings"),
+        QT_TRANSLATE_NOOP("LearnerRecord", "Hiding and Test me start switched off."),
         [this](const QByteArray& bytes, std::string* problem) {
-            *problem =
-                QCoreApplication::translate("QObject", "it is not a practice-settings file").toStdString();
+            *problem = QCoreApplication::translate("LearnerRecord", "it is not a practice-settings file")
+                           .toStdString();
             return aids_.Parse(bytes.toStdString());
         },
         [this] { aids_ = SelfTest(); });
     drill_ = drillDefaults;
     read(
         drillPath_, kMaxSmallBytes, DrillSettings::kVersionLine,
-        QT_TRANSLATE_NOOP("QObject", "Your drill settings"),
-        QT_TRANSLATE_NOOP("QObject", "Repeat, pause, loop, stack and speed start from their defaults."),
+        QT_TRANSLATE_NOOP("LearnerRecord", "Your drill settings"),
+        QT_TRANSLATE_NOOP("LearnerRecord", "Repeat, pause, loop, stack and speed start from their defaults."),
         [this](const QByteArray& bytes, std::string* problem) {
             *problem =
-                QCoreApplication::translate("QObject", "it is not a drill-settings file").toStdString();
+                QCoreApplication::translate("LearnerRecord", "it is not a drill-settings file").toStdString();
             DrillSettings read;
             if (!read.Parse(bytes.toStdString()))
                 return false;
@@ -169,18 +169,19 @@ void LearnerRecord::KeepOrphanedReviews()
     };
     if (!kept.empty())
         problems_.push_back(
-            (QCoreApplication::translate("QObject", "Review records were found without a profile. "
-                                                    "The new profile starts with an empty heart; "
-                                                    "the records as they were are kept as:") +
+            (QCoreApplication::translate("LearnerRecord", "Review records were found without a profile. "
+                                                          "The new profile starts with an empty heart; "
+                                                          "the records as they were are kept as:") +
              list(kept))
                 .toStdString());
     if (!heldBack.empty())
-        problems_.push_back((QCoreApplication::translate(
-                                 "QObject", "Review records were found without a profile, and there is no "
-                                            "room to keep them aside. They are left as they are, and "
-                                            "your reviews are not saved over them:") +
-                             list(heldBack))
-                                .toStdString());
+        problems_.push_back(
+            (QCoreApplication::translate("LearnerRecord",
+                                         "Review records were found without a profile, and there is no "
+                                         "room to keep them aside. They are left as they are, and "
+                                         "your reviews are not saved over them:") +
+             list(heldBack))
+                .toStdString());
 }
 
 bool LearnerRecord::SetReviewByPages(bool pages, std::string* error)

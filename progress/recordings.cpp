@@ -127,7 +127,7 @@ bool MoveOver(const std::string& from, const std::string& to, std::string* error
     QFile file(QString::fromStdString(from));
     if (file.rename(QString::fromStdString(to)))
         return true;
-    *error = QCoreApplication::translate("QObject", "%1 could not be moved to %2: %3")
+    *error = QCoreApplication::translate("Recordings", "%1 could not be moved to %2: %3")
                  .arg(QString::fromStdString(from), QString::fromStdString(to), file.errorString())
                  .toStdString();
     return false;
@@ -159,7 +159,7 @@ bool Recordings::Save(int sura, int aya, const sound::Pcm& pcm, std::string* err
 {
     if (folder_.empty()) {
         *error = QCoreApplication::translate(
-                     "QObject", "No learner is chosen, so there is nowhere to keep the recording.")
+                     "Recordings", "No learner is chosen, so there is nowhere to keep the recording.")
                      .toStdString();
         return false;
     }
@@ -204,11 +204,11 @@ std::string Recordings::Problem(int sura, int aya) const
         return {};
     const QString path = QString::fromStdString(Path(sura, aya));
     if (!IsReadableRegularFile(Path(sura, aya)))
-        return QCoreApplication::translate("QObject", "%1 is not a file that can be read.")
+        return QCoreApplication::translate("Recordings", "%1 is not a file that can be read.")
             .arg(path)
             .toStdString();
     if (QFile(path).size() > kMaxBytes)
-        return QCoreApplication::translate("QObject",
+        return QCoreApplication::translate("Recordings",
                                            "%1 is larger than %2 MB, more than a recording of an aya.")
             .arg(path)
             .arg(kMaxBytes >> 20)
@@ -220,14 +220,14 @@ bool Recordings::Remove(int sura, int aya, std::string* error)
 {
     QFile file(QString::fromStdString(Path(sura, aya)));
     if (file.exists() && !file.remove()) {
-        *error = QCoreApplication::translate("QObject", "The recording %1 could not be deleted: %2")
+        *error = QCoreApplication::translate("Recordings", "The recording %1 could not be deleted: %2")
                      .arg(QString::fromStdString(Path(sura, aya)), file.errorString())
                      .toStdString();
         return false;
     }
     QFile previous(QString::fromStdString(PreviousPath(sura, aya)));
     if (previous.exists() && !previous.remove()) {
-        *error = QCoreApplication::translate("QObject", "The recording %1 could not be deleted: %2")
+        *error = QCoreApplication::translate("Recordings", "The recording %1 could not be deleted: %2")
                      .arg(previous.fileName(), previous.errorString())
                      .toStdString();
         return false;

@@ -65,13 +65,13 @@ std::string DamageReport(const std::string& what, const std::string& path, const
     const std::string backup = KeepDamagedCopy(path);
     // what and consequence are English, marked for translation where they are written.
     const auto words = [](const std::string& english) {
-        return QCoreApplication::translate("QObject", english.c_str());
+        return QCoreApplication::translate("SidecarFile", english.c_str());
     };
     QString report =
-        QCoreApplication::translate("QObject", "%1 %2 could not be read: %3.")
+        QCoreApplication::translate("SidecarFile", "%1 %2 could not be read: %3.")
             .arg(words(what), QString::fromStdString(html(path)), QString::fromStdString(html(problem)));
     if (!backup.empty())
-        report += "<br><br>" + QCoreApplication::translate("QObject", "It is kept as %1.")
+        report += "<br><br>" + QCoreApplication::translate("SidecarFile", "It is kept as %1.")
                                    .arg(QString::fromStdString(html(backup)));
     return (report + "<br><br>" + words(consequence)).toStdString();
 }

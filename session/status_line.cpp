@@ -16,14 +16,14 @@ std::string PauseWords(int ms)
     const QLocale locale;
     const QString number = ms < 950 ? locale.toString(std::max(ms, 0) / 1000.0, 'f', 1)
                                     : locale.toString(int((ms + 500) / 1000));
-    return QCoreApplication::translate("QObject", "%1 s").arg(number).toStdString();
+    return QCoreApplication::translate("StatusLine", "%1 s").arg(number).toStdString();
 }
 
 std::string RecitationSession::StatusLine() const
 {
     const AyaPlayer* player = active_->Player();
     if (AyaCount() == 0)
-        return QCoreApplication::translate("QObject", "No sura pack installed").toStdString();
+        return QCoreApplication::translate("StatusLine", "No sura pack installed").toStdString();
     DrillPlace place;
     place.sura = LeadingNumber(SuraKey());
     place.aya = cursor_->CurrentAya();
@@ -36,20 +36,21 @@ std::string RecitationSession::StatusLine() const
     }
     std::string line = active_->Where(place);
     if (Recorded(Current()) && active_->TellsRecorded())
-        line += QCoreApplication::translate("QObject", " · recorded").toStdString();
+        line += QCoreApplication::translate("StatusLine", " · recorded").toStdString();
     if (!player->Busy())
         return line;
     if (pausing_)
-        return line + QCoreApplication::translate("QObject", " · pause %1")
+        return line + QCoreApplication::translate("StatusLine", " · pause %1")
                           .arg(QString::fromStdString(PauseWords(player->PauseRemainingMs())))
                           .toStdString();
     if (active_->CountsRepetitions()) {
         const int repeat = player->Repeat();
         const int now = std::min(player->PassesDone() + 1, repeat > 0 ? repeat : INT32_MAX);
-        line += (repeat > 0
-                     ? QCoreApplication::translate("QObject", " · repetition %1 of %2").arg(now).arg(repeat)
-                     : QCoreApplication::translate("QObject", " · repetition %1").arg(now))
-                    .toStdString();
+        line +=
+            (repeat > 0
+                 ? QCoreApplication::translate("StatusLine", " · repetition %1 of %2").arg(now).arg(repeat)
+                 : QCoreApplication::translate("StatusLine", " · repetition %1").arg(now))
+                .toStdString();
     }
     return line;
 }

@@ -60,6 +60,7 @@ forbid 'QFile::remove|QDir[^;]*\.remove|removeRecursively|removeStaleLockFile|st
 forbid '\baubio_[a-z_]+\(|\bnew_(fvec|cvec|aubio_[a-z]+)\(' \
   'aubio called where it was linked: load it through listen/aubio_library.h' app audio content import listen progress session sound views
 forbid 'VarnWidgets|Widgets& W\(\)' 'a struct of the window'"'"'s widgets shared: let each part own and build its own' app tests tools bench
+forbid 'QObject::tr\(|"QObject", "' 'words in the catch-all QObject context: tr() in the class that shows them' app views session progress audio content
 forbid 'i18n-sources|QXmlStreamReader' 'words looked up at run time: each part writes its own in Retranslate()' app
 
 # app/ is rooms, each a library, that include downwards only: desktop < dialogs, panels < window.

@@ -1,6 +1,17 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="ar" sourcelanguage="en">
 <context>
+    <name>AyaText</name>
+    <message>
+        <source>Transliteration:</source>
+        <translation>النقحرة:</translation>
+    </message>
+    <message>
+        <source>%1 Translation:</source>
+        <translation>ترجمة %1:</translation>
+    </message>
+</context>
+<context>
     <name>AyaView</name>
     <message>
         <source>Hidden: press R to reveal</source>
@@ -24,6 +35,57 @@
     <message>
         <source>Playing status</source>
         <translation>حالة التشغيل</translation>
+    </message>
+</context>
+<context>
+    <name>CheckWords</name>
+    <message>
+        <source>%1 to %2 s</source>
+        <translation>من %1 إلى %2 ث</translation>
+    </message>
+    <message>
+        <source>%1 (word %2)</source>
+        <translation>%1 (الكلمة %2)</translation>
+    </message>
+    <message>
+        <source>%1 (words %2 to %3)</source>
+        <translation>%1 (الكلمات %2 إلى %3)</translation>
+    </message>
+    <message>
+        <source>%1, match: you said the whole aya, in order (score %2 of 100).</source>
+        <translation>%1، مطابقة: قرأت الآية كاملة بترتيبها (الدرجة %2 من 100).</translation>
+    </message>
+    <message>
+        <source>%1, partial: a part is missing, added or said differently (score %2 of 100).</source>
+        <translation>%1، جزئية: جزء ناقص أو زائد أو مقروء بغير لفظه (الدرجة %2 من 100).</translation>
+    </message>
+    <message>
+        <source>%1, different: this sounds like another aya, or no recitation (score %2 of 100).</source>
+        <translation>%1، مختلفة: تبدو آية أخرى، أو ليست تلاوة (الدرجة %2 من 100).</translation>
+    </message>
+    <message>
+        <source>This sounds like %1 (%2), not %3.</source>
+        <translation>تبدو هذه التلاوة %1 (%2)، لا %3.</translation>
+    </message>
+    <message>
+        <source>Left out: %1.</source>
+        <translation>محذوف: %1.</translation>
+    </message>
+    <message>
+        <source>Left out, in the reciter's time: %1.</source>
+        <translation>المتروك، بوقت القارئ: %1.</translation>
+    </message>
+    <message>
+        <source>Said differently: %1.</source>
+        <translation>قيل بشكل مختلف: %1.</translation>
+    </message>
+    <message>
+        <source>Said differently, in the reciter's time: %1.</source>
+        <translation>المقروء بغير لفظه، بوقت القارئ: %1.</translation>
+    </message>
+    <message>
+        <source>Added, in your recording's time: %1.</source>
+        <translation>الزائد، بوقت تسجيلك: %1.</translation>
     </message>
 </context>
 <context>
@@ -90,6 +152,17 @@
     </message>
 </context>
 <context>
+    <name>Compare</name>
+    <message>
+        <source> · your recitation</source>
+        <translation> · تلاوتك</translation>
+    </message>
+    <message>
+        <source> · the reciter</source>
+        <translation> · القارئ</translation>
+    </message>
+</context>
+<context>
     <name>Config</name>
     <message>
         <source>Varnel Preferences</source>
@@ -145,10 +218,29 @@
     </message>
 </context>
 <context>
+    <name>Drill</name>
+    <message>
+        <source> · pass %1 of %2</source>
+        <translation> · الجولة %1 من %2</translation>
+    </message>
+    <message>
+        <source>Aya %1 of %2</source>
+        <translation>الآية %L1 من %L2</translation>
+    </message>
+    <message>
+        <source> · aya %1 of %2 (%3:%4)</source>
+        <translation> · الآية %L1 من %L2 (%L3:%L4)</translation>
+    </message>
+</context>
+<context>
     <name>DrillControls</name>
     <message>
         <source>Sura %1, aya %2</source>
         <translation>السورة %1، الآية %2</translation>
+    </message>
+    <message>
+        <source>Your drill settings could not be saved:</source>
+        <translation>تعذّر حفظ إعدادات التدريب الخاصة بك:</translation>
     </message>
 </context>
 <context>
@@ -753,6 +845,64 @@
     </message>
 </context>
 <context>
+    <name>LearnerRecord</name>
+    <message>
+        <source>The review record</source>
+        <translation>سجلّ المراجعة</translation>
+    </message>
+    <message>
+        <source>Your heart is kept; its suras start review again.</source>
+        <translation>قلبك محفوظ؛ وتبدأ مراجعة سوره من جديد.</translation>
+    </message>
+    <message>
+        <source>The review record by page</source>
+        <translation>سجلّ المراجعة بالصفحات</translation>
+    </message>
+    <message>
+        <source>Your heart is kept; its pages start review again.</source>
+        <translation>قلبك محفوظ؛ وتبدأ مراجعة صفحاته من جديد.</translation>
+    </message>
+    <message>
+        <source>Your practice settings</source>
+        <translation>إعدادات تدريبك</translation>
+    </message>
+    <message>
+        <source>Hiding and Test me start switched off.</source>
+        <translation>يبدأ الإخفاء و«اختبرني» مطفأين.</translation>
+    </message>
+    <message>
+        <source>it is not a practice-settings file</source>
+        <translation>ليس ملفًا لإعدادات التدريب</translation>
+    </message>
+    <message>
+        <source>Your drill settings</source>
+        <translation>إعدادات تمرينك</translation>
+    </message>
+    <message>
+        <source>Repeat, pause, loop, stack and speed start from their defaults.</source>
+        <translation>يبدأ التكرار والوقفة والتكرار الدائري والتراكم والسرعة من قيمها الافتراضية.</translation>
+    </message>
+    <message>
+        <source>it is not a drill-settings file</source>
+        <translation>ليس ملفًا لإعدادات التمرين</translation>
+    </message>
+    <message>
+        <source>Review records were found without a profile. The new profile starts with an empty heart; the records as they were are kept as:</source>
+        <translation>وُجدت سجلات مراجعة بلا ملف تعريف. يبدأ الملف الجديد بقلب فارغ؛ وتُحفظ السجلات كما كانت باسم:</translation>
+    </message>
+    <message>
+        <source>Review records were found without a profile, and there is no room to keep them aside. They are left as they are, and your reviews are not saved over them:</source>
+        <translation>وُجدت سجلات مراجعة بلا ملف تعريف، ولا متّسع لحفظها جانبًا. تُركت كما هي، ولا تُحفظ مراجعاتك فوقها:</translation>
+    </message>
+</context>
+<context>
+    <name>Mpris</name>
+    <message>
+        <source>The default recitation</source>
+        <translation>التلاوة الافتراضية</translation>
+    </message>
+</context>
+<context>
     <name>MyRecitation</name>
     <message>
         <source>%1 cannot be checked: %2.</source>
@@ -761,6 +911,172 @@
     <message>
         <source>Your previous take, which matched, is kept: bring it back with Delete &gt; Bring Back My Previous Take.</source>
         <translation>تسجيلك السابق، الذي طابق، محفوظ: استرجعه من حذف &gt; استرجاع تسجيلي السابق.</translation>
+    </message>
+    <message>
+        <source>Everything else works as before.</source>
+        <translation>كل ما عدا ذلك يعمل كما كان.</translation>
+    </message>
+    <message>
+        <source>Choose or make a profile first: your recordings are kept with it.</source>
+        <translation>اختر ملفًا شخصيًا أو أنشئه أولًا: تسجيلاتك تُحفظ معه.</translation>
+    </message>
+    <message>
+        <source>Recite each aya in the pause after it; press Stop Recording (Ctrl+R) to end.</source>
+        <translation>اتلُ كل آية في التوقف الذي يليها؛ اضغط إيقاف التسجيل (Ctrl+R) للإنهاء.</translation>
+    </message>
+    <message>
+        <source>Nothing was heard, so no recording of %1 was kept.</source>
+        <translation>لم يُسمع شيء، فلم يُحفظ تسجيل لـ %1.</translation>
+    </message>
+    <message>
+        <source>Your recitation of %1 could not be kept:</source>
+        <translation>تعذّر حفظ تلاوتك لـ %1:</translation>
+    </message>
+    <message>
+        <source>Your recitation of %1 is kept (%2 s).</source>
+        <translation>حُفظت تلاوتك لـ %1 (%2 ث).</translation>
+    </message>
+    <message>
+        <source>You have not recorded %1 yet: press Record (Ctrl+R).</source>
+        <translation>لم تسجّل %1 بعد: اضغط سجّل (Ctrl+R).</translation>
+    </message>
+    <message>
+        <source>Checking your recitation of %1...</source>
+        <translation>يجري التحقّق من تلاوتك لـ %1...</translation>
+    </message>
+    <message>
+        <source>The check's mark for %1 could not be kept: %2</source>
+        <translation>تعذّر حفظ علامة التحقّق لـ %1: %2</translation>
+    </message>
+    <message>
+        <source>The reciter: %1, of %2.</source>
+        <translation>القارئ: %1، من %2.</translation>
+    </message>
+    <message>
+        <source>You have not recorded any aya of this lesson yet: press Record (Ctrl+R).</source>
+        <translation>لم تسجّل أي آية من هذا الدرس بعد: اضغط سجّل (Ctrl+R).</translation>
+    </message>
+    <message>
+        <source>You have no previous take of %1.</source>
+        <translation>ليس لديك تسجيل سابق للآية %1.</translation>
+    </message>
+    <message>
+        <source>Your previous take of %1 is back; the one it replaced is kept as the previous.</source>
+        <translation>عاد تسجيلك السابق للآية %1؛ وحُفظ الذي حلّ محله بوصفه السابق.</translation>
+    </message>
+    <message>
+        <source>You have no recording of %1.</source>
+        <translation>ليس لديك تسجيل لـ %1.</translation>
+    </message>
+    <message>
+        <source>Delete your recording of %1?</source>
+        <translation>أأحذف تسجيلك لـ %1؟</translation>
+    </message>
+    <message>
+        <source>You have no recordings.</source>
+        <translation>ليس لديك تسجيلات.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete all %1 of your recordings?</source>
+        <translation>
+            <numerusform>أأحذف تسجيلاتك الـ%L1 كلها؟</numerusform>
+            <numerusform>أأحذف تسجيلك الوحيد (%L1)؟</numerusform>
+            <numerusform>أأحذف تسجيليك (%L1)؟</numerusform>
+            <numerusform>أأحذف تسجيلاتك الـ%L1 كلها؟</numerusform>
+            <numerusform>أأحذف تسجيلاتك الـ%L1 كلها؟</numerusform>
+            <numerusform>أأحذف تسجيلاتك الـ%L1 كلها؟</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Stop Recording</source>
+        <translation>أوقف التسجيل</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>سجّل</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>يسجّل</translation>
+    </message>
+    <message>
+        <source>Waiting for the pause</source>
+        <translation>ينتظر التوقف</translation>
+    </message>
+    <message>
+        <source>Recording %1... it stops after a few seconds of quiet.</source>
+        <translation>يسجّل %1... يتوقف بعد ثوانٍ من الصمت.</translation>
+    </message>
+    <message>
+        <source>Your recording of %1 cannot be played:</source>
+        <translation>لا يمكن تشغيل تسجيلك للآية %1:</translation>
+    </message>
+</context>
+<context>
+    <name>PackDialogs</name>
+    <message>
+        <source>Open Folder</source>
+        <translation>فتح المجلد</translation>
+    </message>
+    <message>
+        <source>The sura pack %1 is damaged and cannot be read.&lt;br&gt;&lt;br&gt;A healthy copy of it serves in its place where one is installed; otherwise its suras are left out until the file is replaced.</source>
+        <translation>حزمة السور %1 تالفة ولا يمكن قراءتها.&lt;br&gt;&lt;br&gt;تحل محلها نسخة سليمة منها إن كانت مثبتة؛ وإلا تُستبعد سورها حتى يُستبدل الملف.</translation>
+    </message>
+</context>
+<context>
+    <name>PackRegistry</name>
+    <message>
+        <source>Cannot write "recite.ini": %1</source>
+        <translation>تعذّرت كتابة "recite.ini": %1</translation>
+    </message>
+    <message>
+        <source>"%1" is not a recitation's folder name.</source>
+        <translation>"%1" ليس اسم مجلد تلاوة.</translation>
+    </message>
+</context>
+<context>
+    <name>Passage</name>
+    <message>
+        <source>Page</source>
+        <translation>الصفحة</translation>
+    </message>
+    <message>
+        <source>Juz</source>
+        <translation>الجزء</translation>
+    </message>
+    <message>
+        <source>Hizb</source>
+        <translation>الحزب</translation>
+    </message>
+    <message>
+        <source>Quarter</source>
+        <translation>الربع</translation>
+    </message>
+    <message>
+        <source>%1 %L2</source>
+        <translation>%1 %L2</translation>
+    </message>
+</context>
+<context>
+    <name>PassageControls</name>
+    <message>
+        <source>There is no %1 %2: the mushaf has %3 of them, numbered from 1.</source>
+        <translation>لا يوجد %1 %2: في المصحف %3 منها، مرقّمة من 1.</translation>
+    </message>
+    <message>
+        <source>%1 needs the sura packs of these suras, which are not installed:&lt;br&gt;&lt;br&gt;%2</source>
+        <translation>يحتاج %1 إلى حزم هذه السور، وهي غير مثبّتة:&lt;br&gt;&lt;br&gt;%2</translation>
+    </message>
+    <message>
+        <source>Your drill settings could not be saved:</source>
+        <translation>تعذّر حفظ إعدادات التدريب الخاصة بك:</translation>
+    </message>
+</context>
+<context>
+    <name>PracticeAids</name>
+    <message>
+        <source>Your practice settings could not be saved:</source>
+        <translation>تعذّر حفظ إعدادات التمرين الخاصة بك:</translation>
     </message>
 </context>
 <context>
@@ -863,6 +1179,49 @@
     </message>
 </context>
 <context>
+    <name>ProfileGuard</name>
+    <message>
+        <source>%1 was opened by Varnel on the computer %2, which may still have it open.&lt;br&gt;&lt;br&gt;Open it anyway?</source>
+        <translation>فتح فارنل %1 على الحاسوب %2، وربما ما زال مفتوحًا هناك.&lt;br&gt;&lt;br&gt;أتفتحه على أي حال؟</translation>
+    </message>
+    <message>
+        <source>%1 could not be locked for this window: %2.&lt;br&gt;&lt;br&gt;It opens all the same, but another Varnel window could open it too.</source>
+        <translation>تعذّر قفل %1 لهذه النافذة: %2.&lt;br&gt;&lt;br&gt;سيُفتح على أي حال، لكن نافذة فارنل أخرى قد تفتحه أيضًا.</translation>
+    </message>
+    <message>
+        <source>%1 is open in another Varnel window.&lt;br&gt;&lt;br&gt;Close it there, or choose another profile.</source>
+        <translation>%1 مفتوح في نافذة فارنل أخرى.&lt;br&gt;&lt;br&gt;أغلقه هناك، أو اختر ملفًا شخصيًا آخر.</translation>
+    </message>
+    <message>
+        <source>The profile of %1 could not be read in full: %2.</source>
+        <translation>تعذّرت قراءة الملف الشخصي لـ %1 كاملًا: %2.</translation>
+    </message>
+    <message>
+        <source>The ayas of the heart that could be read are kept.</source>
+        <translation>حُفظت آيات القلب التي أمكنت قراءتها.</translation>
+    </message>
+    <message>
+        <source>The file as it was is kept as %1.</source>
+        <translation>حُفظ الملف كما كان باسم %1.</translation>
+    </message>
+    <message>
+        <source>Your review record as it was is kept as %1.</source>
+        <translation>حُفظ سجلّ مراجعتك كما كان باسم %1.</translation>
+    </message>
+    <message>
+        <source>There is no room to keep your review record %1 aside: it is left as it is, and your reviews are not saved over it.</source>
+        <translation>لا متّسع لحفظ سجلّ مراجعتك %1 جانبًا: تُرك كما هو، ولا تُحفظ مراجعاتك فوقه.</translation>
+    </message>
+    <message>
+        <source>You start at the first aya of sura 114.</source>
+        <translation>ستبدأ من الآية الأولى من السورة 114.</translation>
+    </message>
+    <message>
+        <source>Your profile could not be saved, so your heart is not stored yet:&lt;br&gt;%1&lt;br&gt;&lt;br&gt;Check that the folder "profiles" beside Varnel can be written to, then use File &amp;gt; Save Profile again.</source>
+        <translation>تعذّر حفظ ملفك الشخصي، فقلبك لم يُخزّن بعد:&lt;br&gt;%1&lt;br&gt;&lt;br&gt;تأكد أن مجلد "profiles" بجانب فارنل قابل للكتابة، ثم استعمل «ملف &amp;gt; حفظ الملف الشخصي» مرة أخرى.</translation>
+    </message>
+</context>
+<context>
     <name>QDockWidget</name>
     <message>
         <source>Float</source>
@@ -879,412 +1238,6 @@
     <message>
         <source>Closes the dock widget</source>
         <translation>يغلق اللوحة</translation>
-    </message>
-</context>
-<context>
-    <name>QObject</name>
-    <message>
-        <source>Open Folder</source>
-        <translation>فتح المجلد</translation>
-    </message>
-    <message>
-        <source>Record</source>
-        <translation>سجّل</translation>
-    </message>
-    <message>
-        <source>No sura pack installed</source>
-        <translation>لا توجد حزمة سور مثبتة</translation>
-    </message>
-    <message>
-        <source> · recorded</source>
-        <translation> · مسجّلة</translation>
-    </message>
-    <message>
-        <source> · pause %1</source>
-        <translation> · توقف %1</translation>
-    </message>
-    <message>
-        <source> · repetition %1 of %2</source>
-        <translation> · التكرار %L1 من %L2</translation>
-    </message>
-    <message>
-        <source> · repetition %1</source>
-        <translation> · التكرار %L1</translation>
-    </message>
-    <message>
-        <source> · your recitation</source>
-        <translation> · تلاوتك</translation>
-    </message>
-    <message>
-        <source> · the reciter</source>
-        <translation> · القارئ</translation>
-    </message>
-    <message>
-        <source>Aya %1 of %2</source>
-        <translation>الآية %L1 من %L2</translation>
-    </message>
-    <message>
-        <source> · aya %1 of %2 (%3:%4)</source>
-        <translation> · الآية %L1 من %L2 (%L3:%L4)</translation>
-    </message>
-    <message>
-        <source> · part from %1 to %2 s</source>
-        <translation> · الجزء من %1 إلى %2 ث</translation>
-    </message>
-    <message>
-        <source>Stack %1-%2, pass %3 · aya %4</source>
-        <translation>تراكم %L1-%L2، الدورة %L3 · الآية %L4</translation>
-    </message>
-    <message>
-        <source> · stack %1–%2, pass %3 · aya %4 of %5 (%6)</source>
-        <translation> · تراكم %L1–%L2، الدورة %L3 · الآية %L4 من %L5 (%6)</translation>
-    </message>
-    <message>
-        <source>Transliteration:</source>
-        <translation>النقحرة:</translation>
-    </message>
-    <message>
-        <source>Everything else works as before.</source>
-        <translation>كل ما عدا ذلك يعمل كما كان.</translation>
-    </message>
-    <message>
-        <source>Choose or make a profile first: your recordings are kept with it.</source>
-        <translation>اختر ملفًا شخصيًا أو أنشئه أولًا: تسجيلاتك تُحفظ معه.</translation>
-    </message>
-    <message>
-        <source>Recite each aya in the pause after it; press Stop Recording (Ctrl+R) to end.</source>
-        <translation>اتلُ كل آية في التوقف الذي يليها؛ اضغط إيقاف التسجيل (Ctrl+R) للإنهاء.</translation>
-    </message>
-    <message>
-        <source>Nothing was heard, so no recording of %1 was kept.</source>
-        <translation>لم يُسمع شيء، فلم يُحفظ تسجيل لـ %1.</translation>
-    </message>
-    <message>
-        <source>Your recitation of %1 could not be kept:</source>
-        <translation>تعذّر حفظ تلاوتك لـ %1:</translation>
-    </message>
-    <message>
-        <source>Your recitation of %1 is kept (%2 s).</source>
-        <translation>حُفظت تلاوتك لـ %1 (%2 ث).</translation>
-    </message>
-    <message>
-        <source>You have not recorded %1 yet: press Record (Ctrl+R).</source>
-        <translation>لم تسجّل %1 بعد: اضغط سجّل (Ctrl+R).</translation>
-    </message>
-    <message>
-        <source>You have not recorded any aya of this lesson yet: press Record (Ctrl+R).</source>
-        <translation>لم تسجّل أي آية من هذا الدرس بعد: اضغط سجّل (Ctrl+R).</translation>
-    </message>
-    <message>
-        <source>You have no recording of %1.</source>
-        <translation>ليس لديك تسجيل لـ %1.</translation>
-    </message>
-    <message>
-        <source>Delete your recording of %1?</source>
-        <translation>أأحذف تسجيلك لـ %1؟</translation>
-    </message>
-    <message>
-        <source>You have no recordings.</source>
-        <translation>ليس لديك تسجيلات.</translation>
-    </message>
-    <message numerus="yes">
-        <source>Delete all %1 of your recordings?</source>
-        <translation>
-            <numerusform>أأحذف تسجيلاتك الـ%L1 كلها؟</numerusform>
-            <numerusform>أأحذف تسجيلك الوحيد (%L1)؟</numerusform>
-            <numerusform>أأحذف تسجيليك (%L1)؟</numerusform>
-            <numerusform>أأحذف تسجيلاتك الـ%L1 كلها؟</numerusform>
-            <numerusform>أأحذف تسجيلاتك الـ%L1 كلها؟</numerusform>
-            <numerusform>أأحذف تسجيلاتك الـ%L1 كلها؟</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Stop Recording</source>
-        <translation>أوقف التسجيل</translation>
-    </message>
-    <message>
-        <source>Recording</source>
-        <translation>يسجّل</translation>
-    </message>
-    <message>
-        <source>Waiting for the pause</source>
-        <translation>ينتظر التوقف</translation>
-    </message>
-    <message>
-        <source>Recording %1... it stops after a few seconds of quiet.</source>
-        <translation>يسجّل %1... يتوقف بعد ثوانٍ من الصمت.</translation>
-    </message>
-    <message>
-        <source>Your drill settings could not be saved:</source>
-        <translation>تعذّر حفظ إعدادات التدريب الخاصة بك:</translation>
-    </message>
-    <message>
-        <source>Your practice settings could not be saved:</source>
-        <translation>تعذّر حفظ إعدادات التمرين الخاصة بك:</translation>
-    </message>
-    <message>
-        <source>ERROR: The screen size is too small! Please change to 800x600 resolution or higher</source>
-        <translation>خطأ: حجم الشاشة صغير جدًا! غيّر الدقة إلى 800x600 أو أعلى</translation>
-    </message>
-    <message>
-        <source>Your review could not be saved:</source>
-        <translation>تعذّر حفظ مراجعتك:</translation>
-    </message>
-    <message>
-        <source>Your review unit could not be saved:</source>
-        <translation>تعذّر حفظ وحدة المراجعة:</translation>
-    </message>
-    <message>
-        <source>Your settings could not be saved in %1:</source>
-        <translation>تعذّر حفظ إعداداتك في %1:</translation>
-    </message>
-    <message>
-        <source>They stay as they are until Varnel closes.</source>
-        <translation>تبقى كما هي حتى يُغلق فارنل.</translation>
-    </message>
-    <message>
-        <source>%1 Translation:</source>
-        <translation>ترجمة %1:</translation>
-    </message>
-    <message>
-        <source>%1 %L2</source>
-        <translation>%1 %L2</translation>
-    </message>
-    <message>
-        <source>The %1 text needs the font %2, which is not installed: install the package %3.</source>
-        <translation>يحتاج نص %1 إلى الخط %2، وهو غير مثبّت: ثبّت الحزمة %3.</translation>
-    </message>
-    <message>
-        <source>%1 needs the sura packs of these suras, which are not installed:&lt;br&gt;&lt;br&gt;%2</source>
-        <translation>يحتاج %1 إلى حزم هذه السور، وهي غير مثبّتة:&lt;br&gt;&lt;br&gt;%2</translation>
-    </message>
-    <message>
-        <source>%1 is open in another Varnel window.&lt;br&gt;&lt;br&gt;Close it there, or choose another profile.</source>
-        <translation>%1 مفتوح في نافذة فارنل أخرى.&lt;br&gt;&lt;br&gt;أغلقه هناك، أو اختر ملفًا شخصيًا آخر.</translation>
-    </message>
-    <message>
-        <source>The picture of aya %1 is too large to show: %2 MB, where at most %3 MB are shown.</source>
-        <translation>صورة الآية %1 أكبر من أن تُعرض: %2 م.ب، والحد الأقصى %3 م.ب.</translation>
-    </message>
-    <message>
-        <source>Your profile could not be saved, so your heart is not stored yet:&lt;br&gt;%1&lt;br&gt;&lt;br&gt;Check that the folder "profiles" beside Varnel can be written to, then use File &amp;gt; Save Profile again.</source>
-        <translation>تعذّر حفظ ملفك الشخصي، فقلبك لم يُخزّن بعد:&lt;br&gt;%1&lt;br&gt;&lt;br&gt;تأكد أن مجلد "profiles" بجانب فارنل قابل للكتابة، ثم استعمل «ملف &amp;gt; حفظ الملف الشخصي» مرة أخرى.</translation>
-    </message>
-    <message>
-        <source>The file as it was is kept as %1.</source>
-        <translation>حُفظ الملف كما كان باسم %1.</translation>
-    </message>
-    <message>
-        <source>Your review record as it was is kept as %1.</source>
-        <translation>حُفظ سجلّ مراجعتك كما كان باسم %1.</translation>
-    </message>
-    <message>
-        <source>The profile of %1 could not be read in full: %2.</source>
-        <translation>تعذّرت قراءة الملف الشخصي لـ %1 كاملًا: %2.</translation>
-    </message>
-    <message>
-        <source>The ayas of the heart that could be read are kept.</source>
-        <translation>حُفظت آيات القلب التي أمكنت قراءتها.</translation>
-    </message>
-    <message>
-        <source>You start at the first aya of sura 114.</source>
-        <translation>ستبدأ من الآية الأولى من السورة 114.</translation>
-    </message>
-    <message>
-        <source>The review record</source>
-        <translation>سجلّ المراجعة</translation>
-    </message>
-    <message>
-        <source>Your heart is kept; its suras start review again.</source>
-        <translation>قلبك محفوظ؛ وتبدأ مراجعة سوره من جديد.</translation>
-    </message>
-    <message>
-        <source>The review record by page</source>
-        <translation>سجلّ المراجعة بالصفحات</translation>
-    </message>
-    <message>
-        <source>Your heart is kept; its pages start review again.</source>
-        <translation>قلبك محفوظ؛ وتبدأ مراجعة صفحاته من جديد.</translation>
-    </message>
-    <message>
-        <source>Your practice settings</source>
-        <translation>إعدادات تدريبك</translation>
-    </message>
-    <message>
-        <source>Hiding and Test me start switched off.</source>
-        <translation>يبدأ الإخفاء و«اختبرني» مطفأين.</translation>
-    </message>
-    <message>
-        <source>Your drill settings</source>
-        <translation>إعدادات تمرينك</translation>
-    </message>
-    <message>
-        <source>Repeat, pause, loop, stack and speed start from their defaults.</source>
-        <translation>يبدأ التكرار والوقفة والتكرار الدائري والتراكم والسرعة من قيمها الافتراضية.</translation>
-    </message>
-    <message>
-        <source>%1 %2 could not be read: %3.</source>
-        <translation>تعذّرت قراءة %1 %2: %3.</translation>
-    </message>
-    <message>
-        <source>It is kept as %1.</source>
-        <translation>حُفظ باسم %1.</translation>
-    </message>
-    <message>
-        <source>Varnel cannot use the folder "%1" for its files.</source>
-        <translation>لا يستطيع فارنل استعمال المجلد "%1" لملفاته.</translation>
-    </message>
-    <message>
-        <source>it is not a practice-settings file</source>
-        <translation>ليس ملفًا لإعدادات التدريب</translation>
-    </message>
-    <message>
-        <source>it is not a drill-settings file</source>
-        <translation>ليس ملفًا لإعدادات التمرين</translation>
-    </message>
-    <message>
-        <source>No learner is chosen, so there is nowhere to keep the recording.</source>
-        <translation>لم يُختر متعلّم، فلا مكان لحفظ التسجيل.</translation>
-    </message>
-    <message>
-        <source>The recording %1 could not be deleted: %2</source>
-        <translation>تعذّر حذف التسجيل %1: %2</translation>
-    </message>
-    <message>
-        <source>Cannot write "recite.ini": %1</source>
-        <translation>تعذّرت كتابة "recite.ini": %1</translation>
-    </message>
-    <message>
-        <source>"%1" is not a recitation's folder name.</source>
-        <translation>"%1" ليس اسم مجلد تلاوة.</translation>
-    </message>
-    <message>
-        <source>%1 was opened by Varnel on the computer %2, which may still have it open.&lt;br&gt;&lt;br&gt;Open it anyway?</source>
-        <translation>فتح فارنل %1 على الحاسوب %2، وربما ما زال مفتوحًا هناك.&lt;br&gt;&lt;br&gt;أتفتحه على أي حال؟</translation>
-    </message>
-    <message>
-        <source>%1 could not be locked for this window: %2.&lt;br&gt;&lt;br&gt;It opens all the same, but another Varnel window could open it too.</source>
-        <translation>تعذّر قفل %1 لهذه النافذة: %2.&lt;br&gt;&lt;br&gt;سيُفتح على أي حال، لكن نافذة فارنل أخرى قد تفتحه أيضًا.</translation>
-    </message>
-    <message>
-        <source>Review records were found without a profile. The new profile starts with an empty heart; the records as they were are kept as:</source>
-        <translation>وُجدت سجلات مراجعة بلا ملف تعريف. يبدأ الملف الجديد بقلب فارغ؛ وتُحفظ السجلات كما كانت باسم:</translation>
-    </message>
-    <message>
-        <source>Your recording of %1 cannot be played:</source>
-        <translation>لا يمكن تشغيل تسجيلك للآية %1:</translation>
-    </message>
-    <message>
-        <source>%1 is not a file that can be read.</source>
-        <translation>%1 ليس ملفًا يمكن قراءته.</translation>
-    </message>
-    <message>
-        <source>%1 is larger than %2 MB, more than a recording of an aya.</source>
-        <translation>%1 أكبر من %2 م.ب، أكثر مما تكون عليه تلاوة آية.</translation>
-    </message>
-    <message>
-        <source>The sura pack %1 is damaged and cannot be read.&lt;br&gt;&lt;br&gt;A healthy copy of it serves in its place where one is installed; otherwise its suras are left out until the file is replaced.</source>
-        <translation>حزمة السور %1 تالفة ولا يمكن قراءتها.&lt;br&gt;&lt;br&gt;تحل محلها نسخة سليمة منها إن كانت مثبتة؛ وإلا تُستبعد سورها حتى يُستبدل الملف.</translation>
-    </message>
-    <message>
-        <source>There is no %1 %2: the mushaf has %3 of them, numbered from 1.</source>
-        <translation>لا يوجد %1 %2: في المصحف %3 منها، مرقّمة من 1.</translation>
-    </message>
-    <message>
-        <source>%1 s</source>
-        <translation>%1 ث</translation>
-    </message>
-    <message>
-        <source> · pass %1 of %2</source>
-        <translation> · الجولة %1 من %2</translation>
-    </message>
-    <message>
-        <source>%1 to %2 s</source>
-        <translation>من %1 إلى %2 ث</translation>
-    </message>
-    <message>
-        <source>%1, match: you said the whole aya, in order (score %2 of 100).</source>
-        <translation>%1، مطابقة: قرأت الآية كاملة بترتيبها (الدرجة %2 من 100).</translation>
-    </message>
-    <message>
-        <source>%1, different: this sounds like another aya, or no recitation (score %2 of 100).</source>
-        <translation>%1، مختلفة: تبدو آية أخرى، أو ليست تلاوة (الدرجة %2 من 100).</translation>
-    </message>
-    <message>
-        <source>Left out, in the reciter's time: %1.</source>
-        <translation>المتروك، بوقت القارئ: %1.</translation>
-    </message>
-    <message>
-        <source>Added, in your recording's time: %1.</source>
-        <translation>الزائد، بوقت تسجيلك: %1.</translation>
-    </message>
-    <message>
-        <source>Checking your recitation of %1...</source>
-        <translation>يجري التحقّق من تلاوتك لـ %1...</translation>
-    </message>
-    <message>
-        <source>%1, partial: a part is missing, added or said differently (score %2 of 100).</source>
-        <translation>%1، جزئية: جزء ناقص أو زائد أو مقروء بغير لفظه (الدرجة %2 من 100).</translation>
-    </message>
-    <message>
-        <source>This sounds like %1 (%2), not %3.</source>
-        <translation>تبدو هذه التلاوة %1 (%2)، لا %3.</translation>
-    </message>
-    <message>
-        <source>The check's mark for %1 could not be kept: %2</source>
-        <translation>تعذّر حفظ علامة التحقّق لـ %1: %2</translation>
-    </message>
-    <message>
-        <source>Said differently, in the reciter's time: %1.</source>
-        <translation>المقروء بغير لفظه، بوقت القارئ: %1.</translation>
-    </message>
-    <message>
-        <source>%1 held more than settings can be (a damaged value): what could not be read is left out, and every other setting is kept.</source>
-        <translation>احتوى %1 على أكثر مما تحتمله الإعدادات (قيمة تالفة): تُرك ما تعذّرت قراءته، وحُفظت الإعدادات الأخرى كلها.</translation>
-    </message>
-    <message>
-        <source>There is no room to keep your review record %1 aside: it is left as it is, and your reviews are not saved over it.</source>
-        <translation>لا متّسع لحفظ سجلّ مراجعتك %1 جانبًا: تُرك كما هو، ولا تُحفظ مراجعاتك فوقه.</translation>
-    </message>
-    <message>
-        <source>Review records were found without a profile, and there is no room to keep them aside. They are left as they are, and your reviews are not saved over them:</source>
-        <translation>وُجدت سجلات مراجعة بلا ملف تعريف، ولا متّسع لحفظها جانبًا. تُركت كما هي، ولا تُحفظ مراجعاتك فوقها:</translation>
-    </message>
-    <message>
-        <source>%1 (word %2)</source>
-        <translation>%1 (الكلمة %2)</translation>
-    </message>
-    <message>
-        <source>%1 (words %2 to %3)</source>
-        <translation>%1 (الكلمات %2 إلى %3)</translation>
-    </message>
-    <message>
-        <source>Left out: %1.</source>
-        <translation>محذوف: %1.</translation>
-    </message>
-    <message>
-        <source>Said differently: %1.</source>
-        <translation>قيل بشكل مختلف: %1.</translation>
-    </message>
-    <message>
-        <source>The reciter: %1, of %2.</source>
-        <translation>القارئ: %1، من %2.</translation>
-    </message>
-    <message>
-        <source>The default recitation</source>
-        <translation>التلاوة الافتراضية</translation>
-    </message>
-    <message>
-        <source>You have no previous take of %1.</source>
-        <translation>ليس لديك تسجيل سابق للآية %1.</translation>
-    </message>
-    <message>
-        <source>Your previous take of %1 is back; the one it replaced is kept as the previous.</source>
-        <translation>عاد تسجيلك السابق للآية %1؛ وحُفظ الذي حلّ محله بوصفه السابق.</translation>
-    </message>
-    <message>
-        <source>%1 could not be moved to %2: %3</source>
-        <translation>تعذّر نقل %1 إلى %2: %3</translation>
     </message>
 </context>
 <context>
@@ -1383,6 +1336,29 @@
     <message>
         <source>Check result</source>
         <translation>نتيجة التحقّق</translation>
+    </message>
+</context>
+<context>
+    <name>Recordings</name>
+    <message>
+        <source>%1 could not be moved to %2: %3</source>
+        <translation>تعذّر نقل %1 إلى %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 is not a file that can be read.</source>
+        <translation>%1 ليس ملفًا يمكن قراءته.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB, more than a recording of an aya.</source>
+        <translation>%1 أكبر من %2 م.ب، أكثر مما تكون عليه تلاوة آية.</translation>
+    </message>
+    <message>
+        <source>The recording %1 could not be deleted: %2</source>
+        <translation>تعذّر حذف التسجيل %1: %2</translation>
+    </message>
+    <message>
+        <source>No learner is chosen, so there is nowhere to keep the recording.</source>
+        <translation>لم يُختر متعلّم، فلا مكان لحفظ التسجيل.</translation>
     </message>
 </context>
 <context>
@@ -1757,6 +1733,24 @@
     </message>
 </context>
 <context>
+    <name>SidecarFile</name>
+    <message>
+        <source>%1 %2 could not be read: %3.</source>
+        <translation>تعذّرت قراءة %1 %2: %3.</translation>
+    </message>
+    <message>
+        <source>It is kept as %1.</source>
+        <translation>حُفظ باسم %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Single</name>
+    <message>
+        <source> · part from %1 to %2 s</source>
+        <translation> · الجزء من %1 إلى %2 ث</translation>
+    </message>
+</context>
+<context>
     <name>SingleBar</name>
     <message>
         <source>Start the part here (the slider's position)</source>
@@ -1955,6 +1949,58 @@
     </message>
 </context>
 <context>
+    <name>SpanDrill</name>
+    <message>
+        <source> · part from %1 to %2 s</source>
+        <translation> · الجزء من %1 إلى %2 ث</translation>
+    </message>
+</context>
+<context>
+    <name>Stack</name>
+    <message>
+        <source>Stack %1-%2, pass %3 · aya %4</source>
+        <translation>تراكم %L1-%L2، الدورة %L3 · الآية %L4</translation>
+    </message>
+    <message>
+        <source> · stack %1–%2, pass %3 · aya %4 of %5 (%6)</source>
+        <translation> · تراكم %L1–%L2، الدورة %L3 · الآية %L4 من %L5 (%6)</translation>
+    </message>
+</context>
+<context>
+    <name>StatusLine</name>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 ث</translation>
+    </message>
+    <message>
+        <source>No sura pack installed</source>
+        <translation>لا توجد حزمة سور مثبتة</translation>
+    </message>
+    <message>
+        <source> · recorded</source>
+        <translation> · مسجّلة</translation>
+    </message>
+    <message>
+        <source> · pause %1</source>
+        <translation> · توقف %1</translation>
+    </message>
+    <message>
+        <source> · repetition %1 of %2</source>
+        <translation> · التكرار %L1 من %L2</translation>
+    </message>
+    <message>
+        <source> · repetition %1</source>
+        <translation> · التكرار %L1</translation>
+    </message>
+</context>
+<context>
+    <name>TranslationFonts</name>
+    <message>
+        <source>The %1 text needs the font %2, which is not installed: install the package %3.</source>
+        <translation>يحتاج نص %1 إلى الخط %2، وهو غير مثبّت: ثبّت الحزمة %3.</translation>
+    </message>
+</context>
+<context>
     <name>Transport</name>
     <message>
         <source>Play Aya</source>
@@ -2002,6 +2048,22 @@
     <message>
         <source>This is the sura's first aya.</source>
         <translation>هذه أول آية في السورة.</translation>
+    </message>
+    <message>
+        <source>ERROR: The screen size is too small! Please change to 800x600 resolution or higher</source>
+        <translation>خطأ: حجم الشاشة صغير جدًا! غيّر الدقة إلى 800x600 أو أعلى</translation>
+    </message>
+    <message>
+        <source>The picture of aya %1 is too large to show: %2 MB, where at most %3 MB are shown.</source>
+        <translation>صورة الآية %1 أكبر من أن تُعرض: %2 م.ب، والحد الأقصى %3 م.ب.</translation>
+    </message>
+    <message>
+        <source>Your review could not be saved:</source>
+        <translation>تعذّر حفظ مراجعتك:</translation>
+    </message>
+    <message>
+        <source>Your review unit could not be saved:</source>
+        <translation>تعذّر حفظ وحدة المراجعة:</translation>
     </message>
 </context>
 <context>
@@ -2215,6 +2277,32 @@
     <message>
         <source>My Recitation</source>
         <translation>تلاوتي</translation>
+    </message>
+</context>
+<context>
+    <name>WindowSettings</name>
+    <message>
+        <source>%1 held more than settings can be (a damaged value): what could not be read is left out, and every other setting is kept.</source>
+        <translation>احتوى %1 على أكثر مما تحتمله الإعدادات (قيمة تالفة): تُرك ما تعذّرت قراءته، وحُفظت الإعدادات الأخرى كلها.</translation>
+    </message>
+    <message>
+        <source>The file as it was is kept as %1.</source>
+        <translation>حُفظ الملف كما كان باسم %1.</translation>
+    </message>
+    <message>
+        <source>Your settings could not be saved in %1:</source>
+        <translation>تعذّر حفظ إعداداتك في %1:</translation>
+    </message>
+    <message>
+        <source>They stay as they are until Varnel closes.</source>
+        <translation>تبقى كما هي حتى يُغلق فارنل.</translation>
+    </message>
+</context>
+<context>
+    <name>WorkingFolder</name>
+    <message>
+        <source>Varnel cannot use the folder "%1" for its files.</source>
+        <translation>لا يستطيع فارنل استعمال المجلد "%1" لملفاته.</translation>
     </message>
 </context>
 </TS>

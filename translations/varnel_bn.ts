@@ -1,6 +1,17 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="bn" sourcelanguage="en">
 <context>
+    <name>AyaText</name>
+    <message>
+        <source>Transliteration:</source>
+        <translation>প্রতিবর্ণীকরণ:</translation>
+    </message>
+    <message>
+        <source>%1 Translation:</source>
+        <translation>%1 অনুবাদ:</translation>
+    </message>
+</context>
+<context>
     <name>AyaView</name>
     <message>
         <source>Hidden: press R to reveal</source>
@@ -24,6 +35,57 @@
     <message>
         <source>Playing status</source>
         <translation>বাজানোর অবস্থা</translation>
+    </message>
+</context>
+<context>
+    <name>CheckWords</name>
+    <message>
+        <source>%1 to %2 s</source>
+        <translation>%1 থেকে %2 সে.</translation>
+    </message>
+    <message>
+        <source>%1 (word %2)</source>
+        <translation>%1 (শব্দ %2)</translation>
+    </message>
+    <message>
+        <source>%1 (words %2 to %3)</source>
+        <translation>%1 (শব্দ %2 থেকে %3)</translation>
+    </message>
+    <message>
+        <source>%1, match: you said the whole aya, in order (score %2 of 100).</source>
+        <translation>%1, মিলেছে: আপনি পুরো আয়াত ক্রমানুসারে পড়েছেন (স্কোর ১০০-এর মধ্যে %2)।</translation>
+    </message>
+    <message>
+        <source>%1, partial: a part is missing, added or said differently (score %2 of 100).</source>
+        <translation>%1, আংশিক: একটি অংশ বাদ পড়েছে, যোগ হয়েছে বা ভিন্নভাবে পড়া হয়েছে (স্কোর ১০০-এর মধ্যে %2)।</translation>
+    </message>
+    <message>
+        <source>%1, different: this sounds like another aya, or no recitation (score %2 of 100).</source>
+        <translation>%1, ভিন্ন: এটি অন্য আয়াত মনে হয়, অথবা তিলাওয়াত নয় (স্কোর ১০০-এর মধ্যে %2)।</translation>
+    </message>
+    <message>
+        <source>This sounds like %1 (%2), not %3.</source>
+        <translation>এটি %3 নয়, %1 (%2)-এর মতো শোনাচ্ছে।</translation>
+    </message>
+    <message>
+        <source>Left out: %1.</source>
+        <translation>বাদ পড়েছে: %1।</translation>
+    </message>
+    <message>
+        <source>Left out, in the reciter's time: %1.</source>
+        <translation>বাদ পড়েছে, কারীর সময়ে: %1।</translation>
+    </message>
+    <message>
+        <source>Said differently: %1.</source>
+        <translation>ভিন্নভাবে বলা হয়েছে: %1।</translation>
+    </message>
+    <message>
+        <source>Said differently, in the reciter's time: %1.</source>
+        <translation>ভিন্নভাবে পড়া, কারীর সময়ে: %1।</translation>
+    </message>
+    <message>
+        <source>Added, in your recording's time: %1.</source>
+        <translation>যোগ হয়েছে, আপনার রেকর্ডিংয়ের সময়ে: %1।</translation>
     </message>
 </context>
 <context>
@@ -90,6 +152,17 @@
     </message>
 </context>
 <context>
+    <name>Compare</name>
+    <message>
+        <source> · your recitation</source>
+        <translation> · আপনার তিলাওয়াত</translation>
+    </message>
+    <message>
+        <source> · the reciter</source>
+        <translation> · কারী</translation>
+    </message>
+</context>
+<context>
     <name>Config</name>
     <message>
         <source>Varnel Preferences</source>
@@ -145,10 +218,29 @@
     </message>
 </context>
 <context>
+    <name>Drill</name>
+    <message>
+        <source> · pass %1 of %2</source>
+        <translation> · পালা %2-এর %1</translation>
+    </message>
+    <message>
+        <source>Aya %1 of %2</source>
+        <translation>আয়াত %L2-এর %L1</translation>
+    </message>
+    <message>
+        <source> · aya %1 of %2 (%3:%4)</source>
+        <translation> · আয়াত %L2-এর %L1 (%L3:%L4)</translation>
+    </message>
+</context>
+<context>
     <name>DrillControls</name>
     <message>
         <source>Sura %1, aya %2</source>
         <translation>সূরা %1, আয়াত %2</translation>
+    </message>
+    <message>
+        <source>Your drill settings could not be saved:</source>
+        <translation>আপনার অনুশীলনের সেটিংস রাখা যায়নি:</translation>
     </message>
 </context>
 <context>
@@ -753,6 +845,64 @@
     </message>
 </context>
 <context>
+    <name>LearnerRecord</name>
+    <message>
+        <source>The review record</source>
+        <translation>পুনরাবৃত্তির খতিয়ান</translation>
+    </message>
+    <message>
+        <source>Your heart is kept; its suras start review again.</source>
+        <translation>আপনার হৃদয় রাখা আছে; এর সূরাগুলোর পুনরাবৃত্তি আবার শুরু হবে।</translation>
+    </message>
+    <message>
+        <source>The review record by page</source>
+        <translation>পৃষ্ঠা অনুযায়ী পুনরাবৃত্তির খতিয়ান</translation>
+    </message>
+    <message>
+        <source>Your heart is kept; its pages start review again.</source>
+        <translation>আপনার হৃদয় রাখা আছে; এর পৃষ্ঠাগুলোর পুনরাবৃত্তি আবার শুরু হবে।</translation>
+    </message>
+    <message>
+        <source>Your practice settings</source>
+        <translation>আপনার অনুশীলনের সেটিংস</translation>
+    </message>
+    <message>
+        <source>Hiding and Test me start switched off.</source>
+        <translation>লুকানো ও আমাকে পরীক্ষা করুন বন্ধ অবস্থায় শুরু হয়।</translation>
+    </message>
+    <message>
+        <source>it is not a practice-settings file</source>
+        <translation>এটি অনুশীলনের সেটিংসের ফাইল নয়</translation>
+    </message>
+    <message>
+        <source>Your drill settings</source>
+        <translation>আপনার বাজানোর সেটিংস</translation>
+    </message>
+    <message>
+        <source>Repeat, pause, loop, stack and speed start from their defaults.</source>
+        <translation>পুনরাবৃত্তি, বিরতি, লুপ, স্তূপ ও গতি ডিফল্ট থেকে শুরু হয়।</translation>
+    </message>
+    <message>
+        <source>it is not a drill-settings file</source>
+        <translation>এটি বাজানোর সেটিংসের ফাইল নয়</translation>
+    </message>
+    <message>
+        <source>Review records were found without a profile. The new profile starts with an empty heart; the records as they were are kept as:</source>
+        <translation>প্রোফাইল ছাড়া পুনরাবৃত্তির রেকর্ড পাওয়া গেছে। নতুন প্রোফাইল খালি হৃদয় দিয়ে শুরু হয়; রেকর্ডগুলো যেমন ছিল তেমনই রাখা আছে:</translation>
+    </message>
+    <message>
+        <source>Review records were found without a profile, and there is no room to keep them aside. They are left as they are, and your reviews are not saved over them:</source>
+        <translation>প্রোফাইল ছাড়া পুনরাবৃত্তির রেকর্ড পাওয়া গেছে, আর সেগুলো আলাদা করে রাখার জায়গা নেই। সেগুলো যেমন ছিল তেমনই রাখা হয়েছে, আর আপনার পুনরাবৃত্তি সেগুলোর ওপর সংরক্ষণ করা হচ্ছে না:</translation>
+    </message>
+</context>
+<context>
+    <name>Mpris</name>
+    <message>
+        <source>The default recitation</source>
+        <translation>পূর্বনির্ধারিত তিলাওয়াত</translation>
+    </message>
+</context>
+<context>
     <name>MyRecitation</name>
     <message>
         <source>%1 cannot be checked: %2.</source>
@@ -761,6 +911,168 @@
     <message>
         <source>Your previous take, which matched, is kept: bring it back with Delete &gt; Bring Back My Previous Take.</source>
         <translation>আপনার আগের রেকর্ডিং, যা মিলেছিল, রাখা আছে: মুছুন &gt; আমার আগের রেকর্ডিং ফিরিয়ে আনুন দিয়ে ফিরিয়ে আনুন।</translation>
+    </message>
+    <message>
+        <source>Everything else works as before.</source>
+        <translation>বাকি সব আগের মতোই চলে।</translation>
+    </message>
+    <message>
+        <source>Choose or make a profile first: your recordings are kept with it.</source>
+        <translation>আগে একটি প্রোফাইল বেছে নিন বা তৈরি করুন: আপনার রেকর্ডিং এর সাথেই রাখা হয়।</translation>
+    </message>
+    <message>
+        <source>Recite each aya in the pause after it; press Stop Recording (Ctrl+R) to end.</source>
+        <translation>প্রতিটি আয়াত তার পরের বিরতিতে পড়ুন; শেষ করতে রেকর্ডিং থামান (Ctrl+R) চাপুন।</translation>
+    </message>
+    <message>
+        <source>Nothing was heard, so no recording of %1 was kept.</source>
+        <translation>কিছু শোনা যায়নি, তাই %1-এর রেকর্ডিং রাখা হয়নি।</translation>
+    </message>
+    <message>
+        <source>Your recitation of %1 could not be kept:</source>
+        <translation>%1-এর আপনার তিলাওয়াত রাখা যায়নি:</translation>
+    </message>
+    <message>
+        <source>Your recitation of %1 is kept (%2 s).</source>
+        <translation>%1-এর আপনার তিলাওয়াত রাখা হয়েছে (%2 সে.)।</translation>
+    </message>
+    <message>
+        <source>You have not recorded %1 yet: press Record (Ctrl+R).</source>
+        <translation>আপনি এখনো %1 রেকর্ড করেননি: রেকর্ড (Ctrl+R) চাপুন।</translation>
+    </message>
+    <message>
+        <source>Checking your recitation of %1...</source>
+        <translation>আপনার %1-এর তিলাওয়াত যাচাই করা হচ্ছে...</translation>
+    </message>
+    <message>
+        <source>The check's mark for %1 could not be kept: %2</source>
+        <translation>%1-এর যাচাইয়ের চিহ্ন রাখা গেল না: %2</translation>
+    </message>
+    <message>
+        <source>The reciter: %1, of %2.</source>
+        <translation>কারী: %1, %2 থেকে।</translation>
+    </message>
+    <message>
+        <source>You have not recorded any aya of this lesson yet: press Record (Ctrl+R).</source>
+        <translation>আপনি এই পাঠের কোনো আয়াত এখনো রেকর্ড করেননি: রেকর্ড (Ctrl+R) চাপুন।</translation>
+    </message>
+    <message>
+        <source>You have no previous take of %1.</source>
+        <translation>%1-এর কোনো আগের রেকর্ডিং নেই।</translation>
+    </message>
+    <message>
+        <source>Your previous take of %1 is back; the one it replaced is kept as the previous.</source>
+        <translation>%1-এর আপনার আগের রেকর্ডিং ফিরে এসেছে; যেটির জায়গা নিয়েছিল সেটি আগেরটি হিসেবে রাখা হয়েছে।</translation>
+    </message>
+    <message>
+        <source>You have no recording of %1.</source>
+        <translation>%1-এর কোনো রেকর্ডিং আপনার নেই।</translation>
+    </message>
+    <message>
+        <source>Delete your recording of %1?</source>
+        <translation>%1-এর আপনার রেকর্ডিং মুছবেন?</translation>
+    </message>
+    <message>
+        <source>You have no recordings.</source>
+        <translation>আপনার কোনো রেকর্ডিং নেই।</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete all %1 of your recordings?</source>
+        <translation>
+            <numerusform>আপনার %L1টি রেকর্ডিং মুছবেন?</numerusform>
+            <numerusform>আপনার সব %L1টি রেকর্ডিং মুছবেন?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Stop Recording</source>
+        <translation>রেকর্ডিং থামান</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>রেকর্ড</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>রেকর্ড হচ্ছে</translation>
+    </message>
+    <message>
+        <source>Waiting for the pause</source>
+        <translation>বিরতির অপেক্ষা</translation>
+    </message>
+    <message>
+        <source>Recording %1... it stops after a few seconds of quiet.</source>
+        <translation>%1 রেকর্ড হচ্ছে... কয়েক সেকেন্ড নীরবতার পর থামবে।</translation>
+    </message>
+    <message>
+        <source>Your recording of %1 cannot be played:</source>
+        <translation>আপনার %1-এর রেকর্ডিং চালানো যায় না:</translation>
+    </message>
+</context>
+<context>
+    <name>PackDialogs</name>
+    <message>
+        <source>Open Folder</source>
+        <translation>ফোল্ডার খুলুন</translation>
+    </message>
+    <message>
+        <source>The sura pack %1 is damaged and cannot be read.&lt;br&gt;&lt;br&gt;A healthy copy of it serves in its place where one is installed; otherwise its suras are left out until the file is replaced.</source>
+        <translation>সূরা প্যাক %1 নষ্ট, পড়া যায় না।&lt;br&gt;&lt;br&gt;এর কোনো ভালো কপি ইনস্টল থাকলে সেটি এর জায়গায় কাজ করে; না থাকলে ফাইলটি বদলানো পর্যন্ত এর সূরাগুলো বাদ থাকে।</translation>
+    </message>
+</context>
+<context>
+    <name>PackRegistry</name>
+    <message>
+        <source>Cannot write "recite.ini": %1</source>
+        <translation>"recite.ini" লেখা যাচ্ছে না: %1</translation>
+    </message>
+    <message>
+        <source>"%1" is not a recitation's folder name.</source>
+        <translation>"%1" কোনো তিলাওয়াতের ফোল্ডারের নাম নয়।</translation>
+    </message>
+</context>
+<context>
+    <name>Passage</name>
+    <message>
+        <source>Page</source>
+        <translation>পৃষ্ঠা</translation>
+    </message>
+    <message>
+        <source>Juz</source>
+        <translation>পারা</translation>
+    </message>
+    <message>
+        <source>Hizb</source>
+        <translation>হিযব</translation>
+    </message>
+    <message>
+        <source>Quarter</source>
+        <translation>রুবু</translation>
+    </message>
+    <message>
+        <source>%1 %L2</source>
+        <translation>%1 %L2</translation>
+    </message>
+</context>
+<context>
+    <name>PassageControls</name>
+    <message>
+        <source>There is no %1 %2: the mushaf has %3 of them, numbered from 1.</source>
+        <translation>%1 %2 নেই: মুসহাফে এগুলো %3টি, 1 থেকে গোনা।</translation>
+    </message>
+    <message>
+        <source>%1 needs the sura packs of these suras, which are not installed:&lt;br&gt;&lt;br&gt;%2</source>
+        <translation>%1-এর জন্য এই সূরাগুলোর প্যাক দরকার, যা ইনস্টল করা নেই:&lt;br&gt;&lt;br&gt;%2</translation>
+    </message>
+    <message>
+        <source>Your drill settings could not be saved:</source>
+        <translation>আপনার অনুশীলনের সেটিংস রাখা যায়নি:</translation>
+    </message>
+</context>
+<context>
+    <name>PracticeAids</name>
+    <message>
+        <source>Your practice settings could not be saved:</source>
+        <translation>আপনার অনুশীলন সহায়কের সেটিংস রাখা যায়নি:</translation>
     </message>
 </context>
 <context>
@@ -863,6 +1175,49 @@
     </message>
 </context>
 <context>
+    <name>ProfileGuard</name>
+    <message>
+        <source>%1 was opened by Varnel on the computer %2, which may still have it open.&lt;br&gt;&lt;br&gt;Open it anyway?</source>
+        <translation>%1 কম্পিউটার %2-এ ভার্নেল খুলেছিল, সেখানে হয়তো এখনও খোলা আছে।&lt;br&gt;&lt;br&gt;তবুও খুলবেন?</translation>
+    </message>
+    <message>
+        <source>%1 could not be locked for this window: %2.&lt;br&gt;&lt;br&gt;It opens all the same, but another Varnel window could open it too.</source>
+        <translation>%1 এই জানালার জন্য লক করা গেল না: %2।&lt;br&gt;&lt;br&gt;তবুও এটি খুলবে, কিন্তু ভার্নেলের অন্য কোনো জানালাও এটি খুলতে পারে।</translation>
+    </message>
+    <message>
+        <source>%1 is open in another Varnel window.&lt;br&gt;&lt;br&gt;Close it there, or choose another profile.</source>
+        <translation>%1 আরেকটি ভার্নেল জানালায় খোলা।&lt;br&gt;&lt;br&gt;সেখানে বন্ধ করুন, অথবা অন্য প্রোফাইল বেছে নিন।</translation>
+    </message>
+    <message>
+        <source>The profile of %1 could not be read in full: %2.</source>
+        <translation>%1-এর প্রোফাইল পুরোটা পড়া যায়নি: %2।</translation>
+    </message>
+    <message>
+        <source>The ayas of the heart that could be read are kept.</source>
+        <translation>হৃদয়ের যে আয়াতগুলো পড়া গেছে সেগুলো রাখা হয়েছে।</translation>
+    </message>
+    <message>
+        <source>The file as it was is kept as %1.</source>
+        <translation>ফাইলটি আগের মতো %1 নামে রাখা হয়েছে।</translation>
+    </message>
+    <message>
+        <source>Your review record as it was is kept as %1.</source>
+        <translation>আপনার পুনরাবৃত্তির খতিয়ান আগের মতো %1 নামে রাখা হয়েছে।</translation>
+    </message>
+    <message>
+        <source>There is no room to keep your review record %1 aside: it is left as it is, and your reviews are not saved over it.</source>
+        <translation>আপনার পুনরাবৃত্তির খতিয়ান %1 আলাদা করে রাখার জায়গা নেই: সেটি যেমন ছিল তেমনই রাখা হয়েছে, আর আপনার পুনরাবৃত্তি সেটির ওপর সংরক্ষণ করা হচ্ছে না।</translation>
+    </message>
+    <message>
+        <source>You start at the first aya of sura 114.</source>
+        <translation>আপনি সূরা 114-এর প্রথম আয়াত থেকে শুরু করবেন।</translation>
+    </message>
+    <message>
+        <source>Your profile could not be saved, so your heart is not stored yet:&lt;br&gt;%1&lt;br&gt;&lt;br&gt;Check that the folder "profiles" beside Varnel can be written to, then use File &amp;gt; Save Profile again.</source>
+        <translation>আপনার প্রোফাইল সংরক্ষণ করা যায়নি, তাই আপনার হৃদয় এখনো রাখা হয়নি:&lt;br&gt;%1&lt;br&gt;&lt;br&gt;ভার্নেলের পাশের "profiles" ফোল্ডারে লেখা যায় কি না দেখুন, তারপর আবার ফাইল &amp;gt; প্রোফাইল সংরক্ষণ ব্যবহার করুন।</translation>
+    </message>
+</context>
+<context>
     <name>QDockWidget</name>
     <message>
         <source>Float</source>
@@ -879,408 +1234,6 @@
     <message>
         <source>Closes the dock widget</source>
         <translation>প্যানেলটি বন্ধ করে</translation>
-    </message>
-</context>
-<context>
-    <name>QObject</name>
-    <message>
-        <source>Open Folder</source>
-        <translation>ফোল্ডার খুলুন</translation>
-    </message>
-    <message>
-        <source>Record</source>
-        <translation>রেকর্ড</translation>
-    </message>
-    <message>
-        <source>No sura pack installed</source>
-        <translation>কোনো সূরা প্যাক ইনস্টল নেই</translation>
-    </message>
-    <message>
-        <source> · recorded</source>
-        <translation> · রেকর্ড করা</translation>
-    </message>
-    <message>
-        <source> · pause %1</source>
-        <translation> · বিরতি %1</translation>
-    </message>
-    <message>
-        <source> · repetition %1 of %2</source>
-        <translation> · পুনরাবৃত্তি %L2-এর %L1</translation>
-    </message>
-    <message>
-        <source> · repetition %1</source>
-        <translation> · পুনরাবৃত্তি %L1</translation>
-    </message>
-    <message>
-        <source> · your recitation</source>
-        <translation> · আপনার তিলাওয়াত</translation>
-    </message>
-    <message>
-        <source> · the reciter</source>
-        <translation> · কারী</translation>
-    </message>
-    <message>
-        <source>Aya %1 of %2</source>
-        <translation>আয়াত %L2-এর %L1</translation>
-    </message>
-    <message>
-        <source> · aya %1 of %2 (%3:%4)</source>
-        <translation> · আয়াত %L2-এর %L1 (%L3:%L4)</translation>
-    </message>
-    <message>
-        <source> · part from %1 to %2 s</source>
-        <translation> · অংশ %1 থেকে %2 সে.</translation>
-    </message>
-    <message>
-        <source>Stack %1-%2, pass %3 · aya %4</source>
-        <translation>স্তূপ %L1-%L2, পর্ব %L3 · আয়াত %L4</translation>
-    </message>
-    <message>
-        <source> · stack %1–%2, pass %3 · aya %4 of %5 (%6)</source>
-        <translation> · স্তূপ %L1–%L2, পর্ব %L3 · আয়াত %L5-এর %L4 (%6)</translation>
-    </message>
-    <message>
-        <source>Transliteration:</source>
-        <translation>প্রতিবর্ণীকরণ:</translation>
-    </message>
-    <message>
-        <source>Everything else works as before.</source>
-        <translation>বাকি সব আগের মতোই চলে।</translation>
-    </message>
-    <message>
-        <source>Choose or make a profile first: your recordings are kept with it.</source>
-        <translation>আগে একটি প্রোফাইল বেছে নিন বা তৈরি করুন: আপনার রেকর্ডিং এর সাথেই রাখা হয়।</translation>
-    </message>
-    <message>
-        <source>Recite each aya in the pause after it; press Stop Recording (Ctrl+R) to end.</source>
-        <translation>প্রতিটি আয়াত তার পরের বিরতিতে পড়ুন; শেষ করতে রেকর্ডিং থামান (Ctrl+R) চাপুন।</translation>
-    </message>
-    <message>
-        <source>Nothing was heard, so no recording of %1 was kept.</source>
-        <translation>কিছু শোনা যায়নি, তাই %1-এর রেকর্ডিং রাখা হয়নি।</translation>
-    </message>
-    <message>
-        <source>Your recitation of %1 could not be kept:</source>
-        <translation>%1-এর আপনার তিলাওয়াত রাখা যায়নি:</translation>
-    </message>
-    <message>
-        <source>Your recitation of %1 is kept (%2 s).</source>
-        <translation>%1-এর আপনার তিলাওয়াত রাখা হয়েছে (%2 সে.)।</translation>
-    </message>
-    <message>
-        <source>You have not recorded %1 yet: press Record (Ctrl+R).</source>
-        <translation>আপনি এখনো %1 রেকর্ড করেননি: রেকর্ড (Ctrl+R) চাপুন।</translation>
-    </message>
-    <message>
-        <source>You have not recorded any aya of this lesson yet: press Record (Ctrl+R).</source>
-        <translation>আপনি এই পাঠের কোনো আয়াত এখনো রেকর্ড করেননি: রেকর্ড (Ctrl+R) চাপুন।</translation>
-    </message>
-    <message>
-        <source>You have no recording of %1.</source>
-        <translation>%1-এর কোনো রেকর্ডিং আপনার নেই।</translation>
-    </message>
-    <message>
-        <source>Delete your recording of %1?</source>
-        <translation>%1-এর আপনার রেকর্ডিং মুছবেন?</translation>
-    </message>
-    <message>
-        <source>You have no recordings.</source>
-        <translation>আপনার কোনো রেকর্ডিং নেই।</translation>
-    </message>
-    <message numerus="yes">
-        <source>Delete all %1 of your recordings?</source>
-        <translation>
-            <numerusform>আপনার %L1টি রেকর্ডিং মুছবেন?</numerusform>
-            <numerusform>আপনার সব %L1টি রেকর্ডিং মুছবেন?</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Stop Recording</source>
-        <translation>রেকর্ডিং থামান</translation>
-    </message>
-    <message>
-        <source>Recording</source>
-        <translation>রেকর্ড হচ্ছে</translation>
-    </message>
-    <message>
-        <source>Waiting for the pause</source>
-        <translation>বিরতির অপেক্ষা</translation>
-    </message>
-    <message>
-        <source>Recording %1... it stops after a few seconds of quiet.</source>
-        <translation>%1 রেকর্ড হচ্ছে... কয়েক সেকেন্ড নীরবতার পর থামবে।</translation>
-    </message>
-    <message>
-        <source>Your drill settings could not be saved:</source>
-        <translation>আপনার অনুশীলনের সেটিংস রাখা যায়নি:</translation>
-    </message>
-    <message>
-        <source>Your practice settings could not be saved:</source>
-        <translation>আপনার অনুশীলন সহায়কের সেটিংস রাখা যায়নি:</translation>
-    </message>
-    <message>
-        <source>ERROR: The screen size is too small! Please change to 800x600 resolution or higher</source>
-        <translation>ত্রুটি: পর্দা খুব ছোট! অনুগ্রহ করে 800x600 বা তার বেশি রেজোলিউশন দিন</translation>
-    </message>
-    <message>
-        <source>Your review could not be saved:</source>
-        <translation>আপনার পুনরাবৃত্তি রাখা যায়নি:</translation>
-    </message>
-    <message>
-        <source>Your review unit could not be saved:</source>
-        <translation>আপনার পুনরাবৃত্তির একক রাখা যায়নি:</translation>
-    </message>
-    <message>
-        <source>Your settings could not be saved in %1:</source>
-        <translation>আপনার সেটিংস %1-এ রাখা যায়নি:</translation>
-    </message>
-    <message>
-        <source>They stay as they are until Varnel closes.</source>
-        <translation>ভার্নেল বন্ধ না হওয়া পর্যন্ত এগুলো এমনই থাকবে।</translation>
-    </message>
-    <message>
-        <source>%1 Translation:</source>
-        <translation>%1 অনুবাদ:</translation>
-    </message>
-    <message>
-        <source>%1 %L2</source>
-        <translation>%1 %L2</translation>
-    </message>
-    <message>
-        <source>The %1 text needs the font %2, which is not installed: install the package %3.</source>
-        <translation>%1 লেখার জন্য %2 ফন্ট দরকার, যা ইনস্টল করা নেই: %3 প্যাকেজটি ইনস্টল করুন।</translation>
-    </message>
-    <message>
-        <source>%1 needs the sura packs of these suras, which are not installed:&lt;br&gt;&lt;br&gt;%2</source>
-        <translation>%1-এর জন্য এই সূরাগুলোর প্যাক দরকার, যা ইনস্টল করা নেই:&lt;br&gt;&lt;br&gt;%2</translation>
-    </message>
-    <message>
-        <source>%1 is open in another Varnel window.&lt;br&gt;&lt;br&gt;Close it there, or choose another profile.</source>
-        <translation>%1 আরেকটি ভার্নেল জানালায় খোলা।&lt;br&gt;&lt;br&gt;সেখানে বন্ধ করুন, অথবা অন্য প্রোফাইল বেছে নিন।</translation>
-    </message>
-    <message>
-        <source>The picture of aya %1 is too large to show: %2 MB, where at most %3 MB are shown.</source>
-        <translation>আয়াত %1-এর ছবি দেখানোর জন্য খুব বড়: %2 MB, যেখানে সর্বোচ্চ %3 MB দেখানো হয়।</translation>
-    </message>
-    <message>
-        <source>Your profile could not be saved, so your heart is not stored yet:&lt;br&gt;%1&lt;br&gt;&lt;br&gt;Check that the folder "profiles" beside Varnel can be written to, then use File &amp;gt; Save Profile again.</source>
-        <translation>আপনার প্রোফাইল সংরক্ষণ করা যায়নি, তাই আপনার হৃদয় এখনো রাখা হয়নি:&lt;br&gt;%1&lt;br&gt;&lt;br&gt;ভার্নেলের পাশের "profiles" ফোল্ডারে লেখা যায় কি না দেখুন, তারপর আবার ফাইল &amp;gt; প্রোফাইল সংরক্ষণ ব্যবহার করুন।</translation>
-    </message>
-    <message>
-        <source>The file as it was is kept as %1.</source>
-        <translation>ফাইলটি আগের মতো %1 নামে রাখা হয়েছে।</translation>
-    </message>
-    <message>
-        <source>Your review record as it was is kept as %1.</source>
-        <translation>আপনার পুনরাবৃত্তির খতিয়ান আগের মতো %1 নামে রাখা হয়েছে।</translation>
-    </message>
-    <message>
-        <source>The profile of %1 could not be read in full: %2.</source>
-        <translation>%1-এর প্রোফাইল পুরোটা পড়া যায়নি: %2।</translation>
-    </message>
-    <message>
-        <source>The ayas of the heart that could be read are kept.</source>
-        <translation>হৃদয়ের যে আয়াতগুলো পড়া গেছে সেগুলো রাখা হয়েছে।</translation>
-    </message>
-    <message>
-        <source>You start at the first aya of sura 114.</source>
-        <translation>আপনি সূরা 114-এর প্রথম আয়াত থেকে শুরু করবেন।</translation>
-    </message>
-    <message>
-        <source>The review record</source>
-        <translation>পুনরাবৃত্তির খতিয়ান</translation>
-    </message>
-    <message>
-        <source>Your heart is kept; its suras start review again.</source>
-        <translation>আপনার হৃদয় রাখা আছে; এর সূরাগুলোর পুনরাবৃত্তি আবার শুরু হবে।</translation>
-    </message>
-    <message>
-        <source>The review record by page</source>
-        <translation>পৃষ্ঠা অনুযায়ী পুনরাবৃত্তির খতিয়ান</translation>
-    </message>
-    <message>
-        <source>Your heart is kept; its pages start review again.</source>
-        <translation>আপনার হৃদয় রাখা আছে; এর পৃষ্ঠাগুলোর পুনরাবৃত্তি আবার শুরু হবে।</translation>
-    </message>
-    <message>
-        <source>Your practice settings</source>
-        <translation>আপনার অনুশীলনের সেটিংস</translation>
-    </message>
-    <message>
-        <source>Hiding and Test me start switched off.</source>
-        <translation>লুকানো ও আমাকে পরীক্ষা করুন বন্ধ অবস্থায় শুরু হয়।</translation>
-    </message>
-    <message>
-        <source>Your drill settings</source>
-        <translation>আপনার বাজানোর সেটিংস</translation>
-    </message>
-    <message>
-        <source>Repeat, pause, loop, stack and speed start from their defaults.</source>
-        <translation>পুনরাবৃত্তি, বিরতি, লুপ, স্তূপ ও গতি ডিফল্ট থেকে শুরু হয়।</translation>
-    </message>
-    <message>
-        <source>%1 %2 could not be read: %3.</source>
-        <translation>%1 %2 পড়া যায়নি: %3।</translation>
-    </message>
-    <message>
-        <source>It is kept as %1.</source>
-        <translation>এটি %1 নামে রাখা হয়েছে।</translation>
-    </message>
-    <message>
-        <source>Varnel cannot use the folder "%1" for its files.</source>
-        <translation>ভার্নেল তার ফাইলের জন্য "%1" ফোল্ডার ব্যবহার করতে পারছে না।</translation>
-    </message>
-    <message>
-        <source>it is not a practice-settings file</source>
-        <translation>এটি অনুশীলনের সেটিংসের ফাইল নয়</translation>
-    </message>
-    <message>
-        <source>it is not a drill-settings file</source>
-        <translation>এটি বাজানোর সেটিংসের ফাইল নয়</translation>
-    </message>
-    <message>
-        <source>No learner is chosen, so there is nowhere to keep the recording.</source>
-        <translation>কোনো শিক্ষার্থী বাছা হয়নি, তাই রেকর্ডিং রাখার জায়গা নেই।</translation>
-    </message>
-    <message>
-        <source>The recording %1 could not be deleted: %2</source>
-        <translation>রেকর্ডিং %1 মোছা যায়নি: %2</translation>
-    </message>
-    <message>
-        <source>Cannot write "recite.ini": %1</source>
-        <translation>"recite.ini" লেখা যাচ্ছে না: %1</translation>
-    </message>
-    <message>
-        <source>"%1" is not a recitation's folder name.</source>
-        <translation>"%1" কোনো তিলাওয়াতের ফোল্ডারের নাম নয়।</translation>
-    </message>
-    <message>
-        <source>%1 was opened by Varnel on the computer %2, which may still have it open.&lt;br&gt;&lt;br&gt;Open it anyway?</source>
-        <translation>%1 কম্পিউটার %2-এ ভার্নেল খুলেছিল, সেখানে হয়তো এখনও খোলা আছে।&lt;br&gt;&lt;br&gt;তবুও খুলবেন?</translation>
-    </message>
-    <message>
-        <source>%1 could not be locked for this window: %2.&lt;br&gt;&lt;br&gt;It opens all the same, but another Varnel window could open it too.</source>
-        <translation>%1 এই জানালার জন্য লক করা গেল না: %2।&lt;br&gt;&lt;br&gt;তবুও এটি খুলবে, কিন্তু ভার্নেলের অন্য কোনো জানালাও এটি খুলতে পারে।</translation>
-    </message>
-    <message>
-        <source>Review records were found without a profile. The new profile starts with an empty heart; the records as they were are kept as:</source>
-        <translation>প্রোফাইল ছাড়া পুনরাবৃত্তির রেকর্ড পাওয়া গেছে। নতুন প্রোফাইল খালি হৃদয় দিয়ে শুরু হয়; রেকর্ডগুলো যেমন ছিল তেমনই রাখা আছে:</translation>
-    </message>
-    <message>
-        <source>Your recording of %1 cannot be played:</source>
-        <translation>আপনার %1-এর রেকর্ডিং চালানো যায় না:</translation>
-    </message>
-    <message>
-        <source>%1 is not a file that can be read.</source>
-        <translation>%1 পড়া যায় এমন কোনো ফাইল নয়।</translation>
-    </message>
-    <message>
-        <source>%1 is larger than %2 MB, more than a recording of an aya.</source>
-        <translation>%1 %2 MB-এর চেয়ে বড়, একটি আয়াতের রেকর্ডিংয়ের চেয়ে বেশি।</translation>
-    </message>
-    <message>
-        <source>The sura pack %1 is damaged and cannot be read.&lt;br&gt;&lt;br&gt;A healthy copy of it serves in its place where one is installed; otherwise its suras are left out until the file is replaced.</source>
-        <translation>সূরা প্যাক %1 নষ্ট, পড়া যায় না।&lt;br&gt;&lt;br&gt;এর কোনো ভালো কপি ইনস্টল থাকলে সেটি এর জায়গায় কাজ করে; না থাকলে ফাইলটি বদলানো পর্যন্ত এর সূরাগুলো বাদ থাকে।</translation>
-    </message>
-    <message>
-        <source>There is no %1 %2: the mushaf has %3 of them, numbered from 1.</source>
-        <translation>%1 %2 নেই: মুসহাফে এগুলো %3টি, 1 থেকে গোনা।</translation>
-    </message>
-    <message>
-        <source>%1 s</source>
-        <translation>%1 সে.</translation>
-    </message>
-    <message>
-        <source> · pass %1 of %2</source>
-        <translation> · পালা %2-এর %1</translation>
-    </message>
-    <message>
-        <source>%1 to %2 s</source>
-        <translation>%1 থেকে %2 সে.</translation>
-    </message>
-    <message>
-        <source>%1, match: you said the whole aya, in order (score %2 of 100).</source>
-        <translation>%1, মিলেছে: আপনি পুরো আয়াত ক্রমানুসারে পড়েছেন (স্কোর ১০০-এর মধ্যে %2)।</translation>
-    </message>
-    <message>
-        <source>%1, different: this sounds like another aya, or no recitation (score %2 of 100).</source>
-        <translation>%1, ভিন্ন: এটি অন্য আয়াত মনে হয়, অথবা তিলাওয়াত নয় (স্কোর ১০০-এর মধ্যে %2)।</translation>
-    </message>
-    <message>
-        <source>Left out, in the reciter's time: %1.</source>
-        <translation>বাদ পড়েছে, কারীর সময়ে: %1।</translation>
-    </message>
-    <message>
-        <source>Added, in your recording's time: %1.</source>
-        <translation>যোগ হয়েছে, আপনার রেকর্ডিংয়ের সময়ে: %1।</translation>
-    </message>
-    <message>
-        <source>Checking your recitation of %1...</source>
-        <translation>আপনার %1-এর তিলাওয়াত যাচাই করা হচ্ছে...</translation>
-    </message>
-    <message>
-        <source>%1, partial: a part is missing, added or said differently (score %2 of 100).</source>
-        <translation>%1, আংশিক: একটি অংশ বাদ পড়েছে, যোগ হয়েছে বা ভিন্নভাবে পড়া হয়েছে (স্কোর ১০০-এর মধ্যে %2)।</translation>
-    </message>
-    <message>
-        <source>This sounds like %1 (%2), not %3.</source>
-        <translation>এটি %3 নয়, %1 (%2)-এর মতো শোনাচ্ছে।</translation>
-    </message>
-    <message>
-        <source>The check's mark for %1 could not be kept: %2</source>
-        <translation>%1-এর যাচাইয়ের চিহ্ন রাখা গেল না: %2</translation>
-    </message>
-    <message>
-        <source>Said differently, in the reciter's time: %1.</source>
-        <translation>ভিন্নভাবে পড়া, কারীর সময়ে: %1।</translation>
-    </message>
-    <message>
-        <source>%1 held more than settings can be (a damaged value): what could not be read is left out, and every other setting is kept.</source>
-        <translation>%1-এ সেটিংসের ধারণক্ষমতার চেয়ে বেশি ছিল (একটি নষ্ট মান): যা পড়া যায়নি তা বাদ দেওয়া হয়েছে, আর অন্য সব সেটিং রাখা হয়েছে।</translation>
-    </message>
-    <message>
-        <source>There is no room to keep your review record %1 aside: it is left as it is, and your reviews are not saved over it.</source>
-        <translation>আপনার পুনরাবৃত্তির খতিয়ান %1 আলাদা করে রাখার জায়গা নেই: সেটি যেমন ছিল তেমনই রাখা হয়েছে, আর আপনার পুনরাবৃত্তি সেটির ওপর সংরক্ষণ করা হচ্ছে না।</translation>
-    </message>
-    <message>
-        <source>Review records were found without a profile, and there is no room to keep them aside. They are left as they are, and your reviews are not saved over them:</source>
-        <translation>প্রোফাইল ছাড়া পুনরাবৃত্তির রেকর্ড পাওয়া গেছে, আর সেগুলো আলাদা করে রাখার জায়গা নেই। সেগুলো যেমন ছিল তেমনই রাখা হয়েছে, আর আপনার পুনরাবৃত্তি সেগুলোর ওপর সংরক্ষণ করা হচ্ছে না:</translation>
-    </message>
-    <message>
-        <source>%1 (word %2)</source>
-        <translation>%1 (শব্দ %2)</translation>
-    </message>
-    <message>
-        <source>%1 (words %2 to %3)</source>
-        <translation>%1 (শব্দ %2 থেকে %3)</translation>
-    </message>
-    <message>
-        <source>Left out: %1.</source>
-        <translation>বাদ পড়েছে: %1।</translation>
-    </message>
-    <message>
-        <source>Said differently: %1.</source>
-        <translation>ভিন্নভাবে বলা হয়েছে: %1।</translation>
-    </message>
-    <message>
-        <source>The reciter: %1, of %2.</source>
-        <translation>কারী: %1, %2 থেকে।</translation>
-    </message>
-    <message>
-        <source>The default recitation</source>
-        <translation>পূর্বনির্ধারিত তিলাওয়াত</translation>
-    </message>
-    <message>
-        <source>You have no previous take of %1.</source>
-        <translation>%1-এর কোনো আগের রেকর্ডিং নেই।</translation>
-    </message>
-    <message>
-        <source>Your previous take of %1 is back; the one it replaced is kept as the previous.</source>
-        <translation>%1-এর আপনার আগের রেকর্ডিং ফিরে এসেছে; যেটির জায়গা নিয়েছিল সেটি আগেরটি হিসেবে রাখা হয়েছে।</translation>
-    </message>
-    <message>
-        <source>%1 could not be moved to %2: %3</source>
-        <translation>%1 কে %2-তে সরানো যায়নি: %3</translation>
     </message>
 </context>
 <context>
@@ -1379,6 +1332,29 @@
     <message>
         <source>Check result</source>
         <translation>যাচাইয়ের ফল</translation>
+    </message>
+</context>
+<context>
+    <name>Recordings</name>
+    <message>
+        <source>%1 could not be moved to %2: %3</source>
+        <translation>%1 কে %2-তে সরানো যায়নি: %3</translation>
+    </message>
+    <message>
+        <source>%1 is not a file that can be read.</source>
+        <translation>%1 পড়া যায় এমন কোনো ফাইল নয়।</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB, more than a recording of an aya.</source>
+        <translation>%1 %2 MB-এর চেয়ে বড়, একটি আয়াতের রেকর্ডিংয়ের চেয়ে বেশি।</translation>
+    </message>
+    <message>
+        <source>The recording %1 could not be deleted: %2</source>
+        <translation>রেকর্ডিং %1 মোছা যায়নি: %2</translation>
+    </message>
+    <message>
+        <source>No learner is chosen, so there is nowhere to keep the recording.</source>
+        <translation>কোনো শিক্ষার্থী বাছা হয়নি, তাই রেকর্ডিং রাখার জায়গা নেই।</translation>
     </message>
 </context>
 <context>
@@ -1733,6 +1709,24 @@
     </message>
 </context>
 <context>
+    <name>SidecarFile</name>
+    <message>
+        <source>%1 %2 could not be read: %3.</source>
+        <translation>%1 %2 পড়া যায়নি: %3।</translation>
+    </message>
+    <message>
+        <source>It is kept as %1.</source>
+        <translation>এটি %1 নামে রাখা হয়েছে।</translation>
+    </message>
+</context>
+<context>
+    <name>Single</name>
+    <message>
+        <source> · part from %1 to %2 s</source>
+        <translation> · অংশ %1 থেকে %2 সে.</translation>
+    </message>
+</context>
+<context>
     <name>SingleBar</name>
     <message>
         <source>Start the part here (the slider's position)</source>
@@ -1931,6 +1925,58 @@
     </message>
 </context>
 <context>
+    <name>SpanDrill</name>
+    <message>
+        <source> · part from %1 to %2 s</source>
+        <translation> · অংশ %1 থেকে %2 সে.</translation>
+    </message>
+</context>
+<context>
+    <name>Stack</name>
+    <message>
+        <source>Stack %1-%2, pass %3 · aya %4</source>
+        <translation>স্তূপ %L1-%L2, পর্ব %L3 · আয়াত %L4</translation>
+    </message>
+    <message>
+        <source> · stack %1–%2, pass %3 · aya %4 of %5 (%6)</source>
+        <translation> · স্তূপ %L1–%L2, পর্ব %L3 · আয়াত %L5-এর %L4 (%6)</translation>
+    </message>
+</context>
+<context>
+    <name>StatusLine</name>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 সে.</translation>
+    </message>
+    <message>
+        <source>No sura pack installed</source>
+        <translation>কোনো সূরা প্যাক ইনস্টল নেই</translation>
+    </message>
+    <message>
+        <source> · recorded</source>
+        <translation> · রেকর্ড করা</translation>
+    </message>
+    <message>
+        <source> · pause %1</source>
+        <translation> · বিরতি %1</translation>
+    </message>
+    <message>
+        <source> · repetition %1 of %2</source>
+        <translation> · পুনরাবৃত্তি %L2-এর %L1</translation>
+    </message>
+    <message>
+        <source> · repetition %1</source>
+        <translation> · পুনরাবৃত্তি %L1</translation>
+    </message>
+</context>
+<context>
+    <name>TranslationFonts</name>
+    <message>
+        <source>The %1 text needs the font %2, which is not installed: install the package %3.</source>
+        <translation>%1 লেখার জন্য %2 ফন্ট দরকার, যা ইনস্টল করা নেই: %3 প্যাকেজটি ইনস্টল করুন।</translation>
+    </message>
+</context>
+<context>
     <name>Transport</name>
     <message>
         <source>Play Aya</source>
@@ -1978,6 +2024,22 @@
     <message>
         <source>This is the sura's first aya.</source>
         <translation>এটি সূরার প্রথম আয়াত।</translation>
+    </message>
+    <message>
+        <source>ERROR: The screen size is too small! Please change to 800x600 resolution or higher</source>
+        <translation>ত্রুটি: পর্দা খুব ছোট! অনুগ্রহ করে 800x600 বা তার বেশি রেজোলিউশন দিন</translation>
+    </message>
+    <message>
+        <source>The picture of aya %1 is too large to show: %2 MB, where at most %3 MB are shown.</source>
+        <translation>আয়াত %1-এর ছবি দেখানোর জন্য খুব বড়: %2 MB, যেখানে সর্বোচ্চ %3 MB দেখানো হয়।</translation>
+    </message>
+    <message>
+        <source>Your review could not be saved:</source>
+        <translation>আপনার পুনরাবৃত্তি রাখা যায়নি:</translation>
+    </message>
+    <message>
+        <source>Your review unit could not be saved:</source>
+        <translation>আপনার পুনরাবৃত্তির একক রাখা যায়নি:</translation>
     </message>
 </context>
 <context>
@@ -2191,6 +2253,32 @@
     <message>
         <source>My Recitation</source>
         <translation>আমার তিলাওয়াত</translation>
+    </message>
+</context>
+<context>
+    <name>WindowSettings</name>
+    <message>
+        <source>%1 held more than settings can be (a damaged value): what could not be read is left out, and every other setting is kept.</source>
+        <translation>%1-এ সেটিংসের ধারণক্ষমতার চেয়ে বেশি ছিল (একটি নষ্ট মান): যা পড়া যায়নি তা বাদ দেওয়া হয়েছে, আর অন্য সব সেটিং রাখা হয়েছে।</translation>
+    </message>
+    <message>
+        <source>The file as it was is kept as %1.</source>
+        <translation>ফাইলটি আগের মতো %1 নামে রাখা হয়েছে।</translation>
+    </message>
+    <message>
+        <source>Your settings could not be saved in %1:</source>
+        <translation>আপনার সেটিংস %1-এ রাখা যায়নি:</translation>
+    </message>
+    <message>
+        <source>They stay as they are until Varnel closes.</source>
+        <translation>ভার্নেল বন্ধ না হওয়া পর্যন্ত এগুলো এমনই থাকবে।</translation>
+    </message>
+</context>
+<context>
+    <name>WorkingFolder</name>
+    <message>
+        <source>Varnel cannot use the folder "%1" for its files.</source>
+        <translation>ভার্নেল তার ফাইলের জন্য "%1" ফোল্ডার ব্যবহার করতে পারছে না।</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,17 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>AyaText</name>
+    <message>
+        <source>Transliteration:</source>
+        <translation>Translittération :</translation>
+    </message>
+    <message>
+        <source>%1 Translation:</source>
+        <translation>Traduction (%1) :</translation>
+    </message>
+</context>
+<context>
     <name>AyaView</name>
     <message>
         <source>Hidden: press R to reveal</source>
@@ -24,6 +35,57 @@
     <message>
         <source>Playing status</source>
         <translation>État de la lecture</translation>
+    </message>
+</context>
+<context>
+    <name>CheckWords</name>
+    <message>
+        <source>%1 to %2 s</source>
+        <translation>de %1 à %2 s</translation>
+    </message>
+    <message>
+        <source>%1 (word %2)</source>
+        <translation>%1 (mot %2)</translation>
+    </message>
+    <message>
+        <source>%1 (words %2 to %3)</source>
+        <translation>%1 (mots %2 à %3)</translation>
+    </message>
+    <message>
+        <source>%1, match: you said the whole aya, in order (score %2 of 100).</source>
+        <translation>%1, conforme : vous avez dit tout le verset, dans l'ordre (note %2 sur 100).</translation>
+    </message>
+    <message>
+        <source>%1, partial: a part is missing, added or said differently (score %2 of 100).</source>
+        <translation>%1, partielle : une partie manque, est ajoutée ou dite autrement (note %2 sur 100).</translation>
+    </message>
+    <message>
+        <source>%1, different: this sounds like another aya, or no recitation (score %2 of 100).</source>
+        <translation>%1, différente : cela ressemble à un autre verset, ou à aucune récitation (note %2 sur 100).</translation>
+    </message>
+    <message>
+        <source>This sounds like %1 (%2), not %3.</source>
+        <translation>On dirait %1 (%2), et non %3.</translation>
+    </message>
+    <message>
+        <source>Left out: %1.</source>
+        <translation>Omis : %1.</translation>
+    </message>
+    <message>
+        <source>Left out, in the reciter's time: %1.</source>
+        <translation>Omis, dans le temps du récitant : %1.</translation>
+    </message>
+    <message>
+        <source>Said differently: %1.</source>
+        <translation>Dit autrement : %1.</translation>
+    </message>
+    <message>
+        <source>Said differently, in the reciter's time: %1.</source>
+        <translation>Dit autrement, dans le temps du récitant : %1.</translation>
+    </message>
+    <message>
+        <source>Added, in your recording's time: %1.</source>
+        <translation>Ajouté, dans le temps de votre enregistrement : %1.</translation>
     </message>
 </context>
 <context>
@@ -90,6 +152,17 @@
     </message>
 </context>
 <context>
+    <name>Compare</name>
+    <message>
+        <source> · your recitation</source>
+        <translation> · votre récitation</translation>
+    </message>
+    <message>
+        <source> · the reciter</source>
+        <translation> · le récitant</translation>
+    </message>
+</context>
+<context>
     <name>Config</name>
     <message>
         <source>Varnel Preferences</source>
@@ -145,10 +218,29 @@
     </message>
 </context>
 <context>
+    <name>Drill</name>
+    <message>
+        <source> · pass %1 of %2</source>
+        <translation> · passage %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Aya %1 of %2</source>
+        <translation>Verset %L1 sur %L2</translation>
+    </message>
+    <message>
+        <source> · aya %1 of %2 (%3:%4)</source>
+        <translation> · verset %L1 sur %L2 (%L3:%L4)</translation>
+    </message>
+</context>
+<context>
     <name>DrillControls</name>
     <message>
         <source>Sura %1, aya %2</source>
         <translation>Sourate %1, verset %2</translation>
+    </message>
+    <message>
+        <source>Your drill settings could not be saved:</source>
+        <translation>Vos réglages d'exercice n'ont pas pu être enregistrés :</translation>
     </message>
 </context>
 <context>
@@ -753,6 +845,64 @@
     </message>
 </context>
 <context>
+    <name>LearnerRecord</name>
+    <message>
+        <source>The review record</source>
+        <translation>Le registre de révision</translation>
+    </message>
+    <message>
+        <source>Your heart is kept; its suras start review again.</source>
+        <translation>Votre cœur est gardé ; la révision de ses sourates recommence.</translation>
+    </message>
+    <message>
+        <source>The review record by page</source>
+        <translation>Le registre de révision par page</translation>
+    </message>
+    <message>
+        <source>Your heart is kept; its pages start review again.</source>
+        <translation>Votre cœur est gardé ; la révision de ses pages recommence.</translation>
+    </message>
+    <message>
+        <source>Your practice settings</source>
+        <translation>Vos réglages d'entraînement</translation>
+    </message>
+    <message>
+        <source>Hiding and Test me start switched off.</source>
+        <translation>Cacher et Teste-moi commencent désactivés.</translation>
+    </message>
+    <message>
+        <source>it is not a practice-settings file</source>
+        <translation>ce n'est pas un fichier de réglages d'entraînement</translation>
+    </message>
+    <message>
+        <source>Your drill settings</source>
+        <translation>Vos réglages de lecture</translation>
+    </message>
+    <message>
+        <source>Repeat, pause, loop, stack and speed start from their defaults.</source>
+        <translation>Répétition, pause, boucle, empilement et vitesse reprennent leurs valeurs par défaut.</translation>
+    </message>
+    <message>
+        <source>it is not a drill-settings file</source>
+        <translation>ce n'est pas un fichier de réglages de lecture</translation>
+    </message>
+    <message>
+        <source>Review records were found without a profile. The new profile starts with an empty heart; the records as they were are kept as:</source>
+        <translation>Des registres de révision ont été trouvés sans profil. Le nouveau profil commence avec un cœur vide ; les registres tels qu'ils étaient sont gardés sous :</translation>
+    </message>
+    <message>
+        <source>Review records were found without a profile, and there is no room to keep them aside. They are left as they are, and your reviews are not saved over them:</source>
+        <translation>Des registres de révision ont été trouvés sans profil, et la place manque pour les mettre de côté. Ils sont laissés tels quels, et vos révisions ne sont pas enregistrées par-dessus :</translation>
+    </message>
+</context>
+<context>
+    <name>Mpris</name>
+    <message>
+        <source>The default recitation</source>
+        <translation>La récitation par défaut</translation>
+    </message>
+</context>
+<context>
     <name>MyRecitation</name>
     <message>
         <source>%1 cannot be checked: %2.</source>
@@ -761,6 +911,168 @@
     <message>
         <source>Your previous take, which matched, is kept: bring it back with Delete &gt; Bring Back My Previous Take.</source>
         <translation>Votre prise précédente, qui était conforme, est gardée : rétablissez-la avec Supprimer &gt; Rétablir ma prise précédente.</translation>
+    </message>
+    <message>
+        <source>Everything else works as before.</source>
+        <translation>Tout le reste fonctionne comme avant.</translation>
+    </message>
+    <message>
+        <source>Choose or make a profile first: your recordings are kept with it.</source>
+        <translation>Choisissez ou créez d'abord un profil : vos enregistrements sont gardés avec lui.</translation>
+    </message>
+    <message>
+        <source>Recite each aya in the pause after it; press Stop Recording (Ctrl+R) to end.</source>
+        <translation>Récitez chaque verset dans la pause qui le suit ; appuyez sur Arrêter l'enregistrement (Ctrl+R) pour finir.</translation>
+    </message>
+    <message>
+        <source>Nothing was heard, so no recording of %1 was kept.</source>
+        <translation>Rien n'a été entendu : aucun enregistrement de %1 n'a été gardé.</translation>
+    </message>
+    <message>
+        <source>Your recitation of %1 could not be kept:</source>
+        <translation>Votre récitation de %1 n'a pas pu être gardée :</translation>
+    </message>
+    <message>
+        <source>Your recitation of %1 is kept (%2 s).</source>
+        <translation>Votre récitation de %1 est gardée (%2 s).</translation>
+    </message>
+    <message>
+        <source>You have not recorded %1 yet: press Record (Ctrl+R).</source>
+        <translation>Vous n'avez pas encore enregistré %1 : appuyez sur Enregistrer (Ctrl+R).</translation>
+    </message>
+    <message>
+        <source>Checking your recitation of %1...</source>
+        <translation>Vérification de votre récitation de %1...</translation>
+    </message>
+    <message>
+        <source>The check's mark for %1 could not be kept: %2</source>
+        <translation>La marque de vérification de %1 n'a pu être conservée : %2</translation>
+    </message>
+    <message>
+        <source>The reciter: %1, of %2.</source>
+        <translation>Le récitant : %1, de %2.</translation>
+    </message>
+    <message>
+        <source>You have not recorded any aya of this lesson yet: press Record (Ctrl+R).</source>
+        <translation>Vous n'avez encore enregistré aucun verset de cette leçon : appuyez sur Enregistrer (Ctrl+R).</translation>
+    </message>
+    <message>
+        <source>You have no previous take of %1.</source>
+        <translation>Vous n'avez pas de prise précédente de %1.</translation>
+    </message>
+    <message>
+        <source>Your previous take of %1 is back; the one it replaced is kept as the previous.</source>
+        <translation>Votre prise précédente de %1 est rétablie ; celle qu'elle remplace est gardée comme précédente.</translation>
+    </message>
+    <message>
+        <source>You have no recording of %1.</source>
+        <translation>Vous n'avez pas d'enregistrement de %1.</translation>
+    </message>
+    <message>
+        <source>Delete your recording of %1?</source>
+        <translation>Supprimer votre enregistrement de %1 ?</translation>
+    </message>
+    <message>
+        <source>You have no recordings.</source>
+        <translation>Vous n'avez aucun enregistrement.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete all %1 of your recordings?</source>
+        <translation>
+            <numerusform>Supprimer votre enregistrement (%L1) ?</numerusform>
+            <numerusform>Supprimer vos %L1 enregistrements ?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Stop Recording</source>
+        <translation>Arrêter l'enregistrement</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>Enregistrement</translation>
+    </message>
+    <message>
+        <source>Waiting for the pause</source>
+        <translation>En attente de la pause</translation>
+    </message>
+    <message>
+        <source>Recording %1... it stops after a few seconds of quiet.</source>
+        <translation>Enregistrement de %1... il s'arrête après quelques secondes de silence.</translation>
+    </message>
+    <message>
+        <source>Your recording of %1 cannot be played:</source>
+        <translation>Votre enregistrement de %1 ne peut pas être lu :</translation>
+    </message>
+</context>
+<context>
+    <name>PackDialogs</name>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ouvrir le dossier</translation>
+    </message>
+    <message>
+        <source>The sura pack %1 is damaged and cannot be read.&lt;br&gt;&lt;br&gt;A healthy copy of it serves in its place where one is installed; otherwise its suras are left out until the file is replaced.</source>
+        <translation>Le paquet de sourates %1 est endommagé et ne peut pas être lu.&lt;br&gt;&lt;br&gt;Une copie saine le remplace si elle est installée ; sinon ses sourates sont laissées de côté jusqu'à ce que le fichier soit remplacé.</translation>
+    </message>
+</context>
+<context>
+    <name>PackRegistry</name>
+    <message>
+        <source>Cannot write "recite.ini": %1</source>
+        <translation>Impossible d'écrire « recite.ini » : %1</translation>
+    </message>
+    <message>
+        <source>"%1" is not a recitation's folder name.</source>
+        <translation>« %1 » n'est pas un nom de dossier de récitation.</translation>
+    </message>
+</context>
+<context>
+    <name>Passage</name>
+    <message>
+        <source>Page</source>
+        <translation>Page</translation>
+    </message>
+    <message>
+        <source>Juz</source>
+        <translation>Juz’</translation>
+    </message>
+    <message>
+        <source>Hizb</source>
+        <translation>Ḥizb</translation>
+    </message>
+    <message>
+        <source>Quarter</source>
+        <translation>Quart</translation>
+    </message>
+    <message>
+        <source>%1 %L2</source>
+        <translation>%1 %L2</translation>
+    </message>
+</context>
+<context>
+    <name>PassageControls</name>
+    <message>
+        <source>There is no %1 %2: the mushaf has %3 of them, numbered from 1.</source>
+        <translation>Il n'y a pas de %1 %2 : le mushaf en compte %3, numérotés à partir de 1.</translation>
+    </message>
+    <message>
+        <source>%1 needs the sura packs of these suras, which are not installed:&lt;br&gt;&lt;br&gt;%2</source>
+        <translation>%1 a besoin des paquets de ces sourates, qui ne sont pas installés :&lt;br&gt;&lt;br&gt;%2</translation>
+    </message>
+    <message>
+        <source>Your drill settings could not be saved:</source>
+        <translation>Vos réglages d'exercice n'ont pas pu être enregistrés :</translation>
+    </message>
+</context>
+<context>
+    <name>PracticeAids</name>
+    <message>
+        <source>Your practice settings could not be saved:</source>
+        <translation>Vos réglages d'entraînement n'ont pas pu être enregistrés :</translation>
     </message>
 </context>
 <context>
@@ -863,6 +1175,49 @@
     </message>
 </context>
 <context>
+    <name>ProfileGuard</name>
+    <message>
+        <source>%1 was opened by Varnel on the computer %2, which may still have it open.&lt;br&gt;&lt;br&gt;Open it anyway?</source>
+        <translation>%1 a été ouvert par Varnel sur l'ordinateur %2, qui l'a peut-être encore ouvert.&lt;br&gt;&lt;br&gt;L'ouvrir quand même ?</translation>
+    </message>
+    <message>
+        <source>%1 could not be locked for this window: %2.&lt;br&gt;&lt;br&gt;It opens all the same, but another Varnel window could open it too.</source>
+        <translation>%1 n'a pas pu être verrouillé pour cette fenêtre : %2.&lt;br&gt;&lt;br&gt;Il s'ouvre quand même, mais une autre fenêtre de Varnel pourrait l'ouvrir aussi.</translation>
+    </message>
+    <message>
+        <source>%1 is open in another Varnel window.&lt;br&gt;&lt;br&gt;Close it there, or choose another profile.</source>
+        <translation>%1 est ouvert dans une autre fenêtre de Varnel.&lt;br&gt;&lt;br&gt;Fermez-le là-bas, ou choisissez un autre profil.</translation>
+    </message>
+    <message>
+        <source>The profile of %1 could not be read in full: %2.</source>
+        <translation>Le profil de %1 n'a pas pu être lu en entier : %2.</translation>
+    </message>
+    <message>
+        <source>The ayas of the heart that could be read are kept.</source>
+        <translation>Les versets du cœur qui ont pu être lus sont gardés.</translation>
+    </message>
+    <message>
+        <source>The file as it was is kept as %1.</source>
+        <translation>Le fichier tel qu'il était est gardé sous le nom %1.</translation>
+    </message>
+    <message>
+        <source>Your review record as it was is kept as %1.</source>
+        <translation>Votre registre de révision tel qu'il était est gardé sous le nom %1.</translation>
+    </message>
+    <message>
+        <source>There is no room to keep your review record %1 aside: it is left as it is, and your reviews are not saved over it.</source>
+        <translation>La place manque pour mettre de côté votre registre de révision %1 : il est laissé tel quel, et vos révisions ne sont pas enregistrées par-dessus.</translation>
+    </message>
+    <message>
+        <source>You start at the first aya of sura 114.</source>
+        <translation>Vous commencez au premier verset de la sourate 114.</translation>
+    </message>
+    <message>
+        <source>Your profile could not be saved, so your heart is not stored yet:&lt;br&gt;%1&lt;br&gt;&lt;br&gt;Check that the folder "profiles" beside Varnel can be written to, then use File &amp;gt; Save Profile again.</source>
+        <translation>Votre profil n'a pas pu être enregistré, votre cœur n'est donc pas encore gardé :&lt;br&gt;%1&lt;br&gt;&lt;br&gt;Vérifiez que le dossier « profiles » à côté de Varnel est accessible en écriture, puis utilisez de nouveau Fichier &amp;gt; Enregistrer le profil.</translation>
+    </message>
+</context>
+<context>
     <name>QDockWidget</name>
     <message>
         <source>Float</source>
@@ -879,408 +1234,6 @@
     <message>
         <source>Closes the dock widget</source>
         <translation>Ferme le panneau</translation>
-    </message>
-</context>
-<context>
-    <name>QObject</name>
-    <message>
-        <source>Open Folder</source>
-        <translation>Ouvrir le dossier</translation>
-    </message>
-    <message>
-        <source>Record</source>
-        <translation>Enregistrer</translation>
-    </message>
-    <message>
-        <source>No sura pack installed</source>
-        <translation>Aucun paquet de sourates installé</translation>
-    </message>
-    <message>
-        <source> · recorded</source>
-        <translation> · enregistré</translation>
-    </message>
-    <message>
-        <source> · pause %1</source>
-        <translation> · pause %1</translation>
-    </message>
-    <message>
-        <source> · repetition %1 of %2</source>
-        <translation> · répétition %L1 sur %L2</translation>
-    </message>
-    <message>
-        <source> · repetition %1</source>
-        <translation> · répétition %L1</translation>
-    </message>
-    <message>
-        <source> · your recitation</source>
-        <translation> · votre récitation</translation>
-    </message>
-    <message>
-        <source> · the reciter</source>
-        <translation> · le récitant</translation>
-    </message>
-    <message>
-        <source>Aya %1 of %2</source>
-        <translation>Verset %L1 sur %L2</translation>
-    </message>
-    <message>
-        <source> · aya %1 of %2 (%3:%4)</source>
-        <translation> · verset %L1 sur %L2 (%L3:%L4)</translation>
-    </message>
-    <message>
-        <source> · part from %1 to %2 s</source>
-        <translation> · partie de %1 à %2 s</translation>
-    </message>
-    <message>
-        <source>Stack %1-%2, pass %3 · aya %4</source>
-        <translation>Pile %L1-%L2, passe %L3 · verset %L4</translation>
-    </message>
-    <message>
-        <source> · stack %1–%2, pass %3 · aya %4 of %5 (%6)</source>
-        <translation> · pile %L1–%L2, passe %L3 · verset %L4 sur %L5 (%6)</translation>
-    </message>
-    <message>
-        <source>Transliteration:</source>
-        <translation>Translittération :</translation>
-    </message>
-    <message>
-        <source>Everything else works as before.</source>
-        <translation>Tout le reste fonctionne comme avant.</translation>
-    </message>
-    <message>
-        <source>Choose or make a profile first: your recordings are kept with it.</source>
-        <translation>Choisissez ou créez d'abord un profil : vos enregistrements sont gardés avec lui.</translation>
-    </message>
-    <message>
-        <source>Recite each aya in the pause after it; press Stop Recording (Ctrl+R) to end.</source>
-        <translation>Récitez chaque verset dans la pause qui le suit ; appuyez sur Arrêter l'enregistrement (Ctrl+R) pour finir.</translation>
-    </message>
-    <message>
-        <source>Nothing was heard, so no recording of %1 was kept.</source>
-        <translation>Rien n'a été entendu : aucun enregistrement de %1 n'a été gardé.</translation>
-    </message>
-    <message>
-        <source>Your recitation of %1 could not be kept:</source>
-        <translation>Votre récitation de %1 n'a pas pu être gardée :</translation>
-    </message>
-    <message>
-        <source>Your recitation of %1 is kept (%2 s).</source>
-        <translation>Votre récitation de %1 est gardée (%2 s).</translation>
-    </message>
-    <message>
-        <source>You have not recorded %1 yet: press Record (Ctrl+R).</source>
-        <translation>Vous n'avez pas encore enregistré %1 : appuyez sur Enregistrer (Ctrl+R).</translation>
-    </message>
-    <message>
-        <source>You have not recorded any aya of this lesson yet: press Record (Ctrl+R).</source>
-        <translation>Vous n'avez encore enregistré aucun verset de cette leçon : appuyez sur Enregistrer (Ctrl+R).</translation>
-    </message>
-    <message>
-        <source>You have no recording of %1.</source>
-        <translation>Vous n'avez pas d'enregistrement de %1.</translation>
-    </message>
-    <message>
-        <source>Delete your recording of %1?</source>
-        <translation>Supprimer votre enregistrement de %1 ?</translation>
-    </message>
-    <message>
-        <source>You have no recordings.</source>
-        <translation>Vous n'avez aucun enregistrement.</translation>
-    </message>
-    <message numerus="yes">
-        <source>Delete all %1 of your recordings?</source>
-        <translation>
-            <numerusform>Supprimer votre enregistrement (%L1) ?</numerusform>
-            <numerusform>Supprimer vos %L1 enregistrements ?</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Stop Recording</source>
-        <translation>Arrêter l'enregistrement</translation>
-    </message>
-    <message>
-        <source>Recording</source>
-        <translation>Enregistrement</translation>
-    </message>
-    <message>
-        <source>Waiting for the pause</source>
-        <translation>En attente de la pause</translation>
-    </message>
-    <message>
-        <source>Recording %1... it stops after a few seconds of quiet.</source>
-        <translation>Enregistrement de %1... il s'arrête après quelques secondes de silence.</translation>
-    </message>
-    <message>
-        <source>Your drill settings could not be saved:</source>
-        <translation>Vos réglages d'exercice n'ont pas pu être enregistrés :</translation>
-    </message>
-    <message>
-        <source>Your practice settings could not be saved:</source>
-        <translation>Vos réglages d'entraînement n'ont pas pu être enregistrés :</translation>
-    </message>
-    <message>
-        <source>ERROR: The screen size is too small! Please change to 800x600 resolution or higher</source>
-        <translation>ERREUR : l'écran est trop petit ! Passez à une résolution de 800x600 ou plus</translation>
-    </message>
-    <message>
-        <source>Your review could not be saved:</source>
-        <translation>Votre révision n'a pas pu être enregistrée :</translation>
-    </message>
-    <message>
-        <source>Your review unit could not be saved:</source>
-        <translation>Votre unité de révision n'a pas pu être enregistrée :</translation>
-    </message>
-    <message>
-        <source>Your settings could not be saved in %1:</source>
-        <translation>Vos réglages n'ont pas pu être enregistrés dans %1 :</translation>
-    </message>
-    <message>
-        <source>They stay as they are until Varnel closes.</source>
-        <translation>Ils restent tels quels jusqu'à la fermeture de Varnel.</translation>
-    </message>
-    <message>
-        <source>%1 Translation:</source>
-        <translation>Traduction (%1) :</translation>
-    </message>
-    <message>
-        <source>%1 %L2</source>
-        <translation>%1 %L2</translation>
-    </message>
-    <message>
-        <source>The %1 text needs the font %2, which is not installed: install the package %3.</source>
-        <translation>Le texte %1 a besoin de la police %2, qui n'est pas installée : installez le paquet %3.</translation>
-    </message>
-    <message>
-        <source>%1 needs the sura packs of these suras, which are not installed:&lt;br&gt;&lt;br&gt;%2</source>
-        <translation>%1 a besoin des paquets de ces sourates, qui ne sont pas installés :&lt;br&gt;&lt;br&gt;%2</translation>
-    </message>
-    <message>
-        <source>%1 is open in another Varnel window.&lt;br&gt;&lt;br&gt;Close it there, or choose another profile.</source>
-        <translation>%1 est ouvert dans une autre fenêtre de Varnel.&lt;br&gt;&lt;br&gt;Fermez-le là-bas, ou choisissez un autre profil.</translation>
-    </message>
-    <message>
-        <source>The picture of aya %1 is too large to show: %2 MB, where at most %3 MB are shown.</source>
-        <translation>L'image du verset %1 est trop grande pour être affichée : %2 Mo, alors qu'au plus %3 Mo sont affichés.</translation>
-    </message>
-    <message>
-        <source>Your profile could not be saved, so your heart is not stored yet:&lt;br&gt;%1&lt;br&gt;&lt;br&gt;Check that the folder "profiles" beside Varnel can be written to, then use File &amp;gt; Save Profile again.</source>
-        <translation>Votre profil n'a pas pu être enregistré, votre cœur n'est donc pas encore gardé :&lt;br&gt;%1&lt;br&gt;&lt;br&gt;Vérifiez que le dossier « profiles » à côté de Varnel est accessible en écriture, puis utilisez de nouveau Fichier &amp;gt; Enregistrer le profil.</translation>
-    </message>
-    <message>
-        <source>The file as it was is kept as %1.</source>
-        <translation>Le fichier tel qu'il était est gardé sous le nom %1.</translation>
-    </message>
-    <message>
-        <source>Your review record as it was is kept as %1.</source>
-        <translation>Votre registre de révision tel qu'il était est gardé sous le nom %1.</translation>
-    </message>
-    <message>
-        <source>The profile of %1 could not be read in full: %2.</source>
-        <translation>Le profil de %1 n'a pas pu être lu en entier : %2.</translation>
-    </message>
-    <message>
-        <source>The ayas of the heart that could be read are kept.</source>
-        <translation>Les versets du cœur qui ont pu être lus sont gardés.</translation>
-    </message>
-    <message>
-        <source>You start at the first aya of sura 114.</source>
-        <translation>Vous commencez au premier verset de la sourate 114.</translation>
-    </message>
-    <message>
-        <source>The review record</source>
-        <translation>Le registre de révision</translation>
-    </message>
-    <message>
-        <source>Your heart is kept; its suras start review again.</source>
-        <translation>Votre cœur est gardé ; la révision de ses sourates recommence.</translation>
-    </message>
-    <message>
-        <source>The review record by page</source>
-        <translation>Le registre de révision par page</translation>
-    </message>
-    <message>
-        <source>Your heart is kept; its pages start review again.</source>
-        <translation>Votre cœur est gardé ; la révision de ses pages recommence.</translation>
-    </message>
-    <message>
-        <source>Your practice settings</source>
-        <translation>Vos réglages d'entraînement</translation>
-    </message>
-    <message>
-        <source>Hiding and Test me start switched off.</source>
-        <translation>Cacher et Teste-moi commencent désactivés.</translation>
-    </message>
-    <message>
-        <source>Your drill settings</source>
-        <translation>Vos réglages de lecture</translation>
-    </message>
-    <message>
-        <source>Repeat, pause, loop, stack and speed start from their defaults.</source>
-        <translation>Répétition, pause, boucle, empilement et vitesse reprennent leurs valeurs par défaut.</translation>
-    </message>
-    <message>
-        <source>%1 %2 could not be read: %3.</source>
-        <translation>%1 %2 n'a pas pu être lu : %3.</translation>
-    </message>
-    <message>
-        <source>It is kept as %1.</source>
-        <translation>Il est gardé sous le nom %1.</translation>
-    </message>
-    <message>
-        <source>Varnel cannot use the folder "%1" for its files.</source>
-        <translation>Varnel ne peut pas utiliser le dossier « %1 » pour ses fichiers.</translation>
-    </message>
-    <message>
-        <source>it is not a practice-settings file</source>
-        <translation>ce n'est pas un fichier de réglages d'entraînement</translation>
-    </message>
-    <message>
-        <source>it is not a drill-settings file</source>
-        <translation>ce n'est pas un fichier de réglages de lecture</translation>
-    </message>
-    <message>
-        <source>No learner is chosen, so there is nowhere to keep the recording.</source>
-        <translation>Aucun apprenant n'est choisi, il n'y a donc nulle part où garder l'enregistrement.</translation>
-    </message>
-    <message>
-        <source>The recording %1 could not be deleted: %2</source>
-        <translation>L'enregistrement %1 n'a pas pu être supprimé : %2</translation>
-    </message>
-    <message>
-        <source>Cannot write "recite.ini": %1</source>
-        <translation>Impossible d'écrire « recite.ini » : %1</translation>
-    </message>
-    <message>
-        <source>"%1" is not a recitation's folder name.</source>
-        <translation>« %1 » n'est pas un nom de dossier de récitation.</translation>
-    </message>
-    <message>
-        <source>%1 was opened by Varnel on the computer %2, which may still have it open.&lt;br&gt;&lt;br&gt;Open it anyway?</source>
-        <translation>%1 a été ouvert par Varnel sur l'ordinateur %2, qui l'a peut-être encore ouvert.&lt;br&gt;&lt;br&gt;L'ouvrir quand même ?</translation>
-    </message>
-    <message>
-        <source>%1 could not be locked for this window: %2.&lt;br&gt;&lt;br&gt;It opens all the same, but another Varnel window could open it too.</source>
-        <translation>%1 n'a pas pu être verrouillé pour cette fenêtre : %2.&lt;br&gt;&lt;br&gt;Il s'ouvre quand même, mais une autre fenêtre de Varnel pourrait l'ouvrir aussi.</translation>
-    </message>
-    <message>
-        <source>Review records were found without a profile. The new profile starts with an empty heart; the records as they were are kept as:</source>
-        <translation>Des registres de révision ont été trouvés sans profil. Le nouveau profil commence avec un cœur vide ; les registres tels qu'ils étaient sont gardés sous :</translation>
-    </message>
-    <message>
-        <source>Your recording of %1 cannot be played:</source>
-        <translation>Votre enregistrement de %1 ne peut pas être lu :</translation>
-    </message>
-    <message>
-        <source>%1 is not a file that can be read.</source>
-        <translation>%1 n'est pas un fichier lisible.</translation>
-    </message>
-    <message>
-        <source>%1 is larger than %2 MB, more than a recording of an aya.</source>
-        <translation>%1 dépasse %2 Mo, plus qu'un enregistrement d'un verset.</translation>
-    </message>
-    <message>
-        <source>The sura pack %1 is damaged and cannot be read.&lt;br&gt;&lt;br&gt;A healthy copy of it serves in its place where one is installed; otherwise its suras are left out until the file is replaced.</source>
-        <translation>Le paquet de sourates %1 est endommagé et ne peut pas être lu.&lt;br&gt;&lt;br&gt;Une copie saine le remplace si elle est installée ; sinon ses sourates sont laissées de côté jusqu'à ce que le fichier soit remplacé.</translation>
-    </message>
-    <message>
-        <source>There is no %1 %2: the mushaf has %3 of them, numbered from 1.</source>
-        <translation>Il n'y a pas de %1 %2 : le mushaf en compte %3, numérotés à partir de 1.</translation>
-    </message>
-    <message>
-        <source>%1 s</source>
-        <translation>%1 s</translation>
-    </message>
-    <message>
-        <source> · pass %1 of %2</source>
-        <translation> · passage %1 sur %2</translation>
-    </message>
-    <message>
-        <source>%1 to %2 s</source>
-        <translation>de %1 à %2 s</translation>
-    </message>
-    <message>
-        <source>%1, match: you said the whole aya, in order (score %2 of 100).</source>
-        <translation>%1, conforme : vous avez dit tout le verset, dans l'ordre (note %2 sur 100).</translation>
-    </message>
-    <message>
-        <source>%1, different: this sounds like another aya, or no recitation (score %2 of 100).</source>
-        <translation>%1, différente : cela ressemble à un autre verset, ou à aucune récitation (note %2 sur 100).</translation>
-    </message>
-    <message>
-        <source>Left out, in the reciter's time: %1.</source>
-        <translation>Omis, dans le temps du récitant : %1.</translation>
-    </message>
-    <message>
-        <source>Added, in your recording's time: %1.</source>
-        <translation>Ajouté, dans le temps de votre enregistrement : %1.</translation>
-    </message>
-    <message>
-        <source>Checking your recitation of %1...</source>
-        <translation>Vérification de votre récitation de %1...</translation>
-    </message>
-    <message>
-        <source>%1, partial: a part is missing, added or said differently (score %2 of 100).</source>
-        <translation>%1, partielle : une partie manque, est ajoutée ou dite autrement (note %2 sur 100).</translation>
-    </message>
-    <message>
-        <source>This sounds like %1 (%2), not %3.</source>
-        <translation>On dirait %1 (%2), et non %3.</translation>
-    </message>
-    <message>
-        <source>The check's mark for %1 could not be kept: %2</source>
-        <translation>La marque de vérification de %1 n'a pu être conservée : %2</translation>
-    </message>
-    <message>
-        <source>Said differently, in the reciter's time: %1.</source>
-        <translation>Dit autrement, dans le temps du récitant : %1.</translation>
-    </message>
-    <message>
-        <source>%1 held more than settings can be (a damaged value): what could not be read is left out, and every other setting is kept.</source>
-        <translation>%1 contenait plus que des réglages ne peuvent contenir (une valeur endommagée) : ce qui n'a pu être lu est laissé de côté, et tous les autres réglages sont conservés.</translation>
-    </message>
-    <message>
-        <source>There is no room to keep your review record %1 aside: it is left as it is, and your reviews are not saved over it.</source>
-        <translation>La place manque pour mettre de côté votre registre de révision %1 : il est laissé tel quel, et vos révisions ne sont pas enregistrées par-dessus.</translation>
-    </message>
-    <message>
-        <source>Review records were found without a profile, and there is no room to keep them aside. They are left as they are, and your reviews are not saved over them:</source>
-        <translation>Des registres de révision ont été trouvés sans profil, et la place manque pour les mettre de côté. Ils sont laissés tels quels, et vos révisions ne sont pas enregistrées par-dessus :</translation>
-    </message>
-    <message>
-        <source>%1 (word %2)</source>
-        <translation>%1 (mot %2)</translation>
-    </message>
-    <message>
-        <source>%1 (words %2 to %3)</source>
-        <translation>%1 (mots %2 à %3)</translation>
-    </message>
-    <message>
-        <source>Left out: %1.</source>
-        <translation>Omis : %1.</translation>
-    </message>
-    <message>
-        <source>Said differently: %1.</source>
-        <translation>Dit autrement : %1.</translation>
-    </message>
-    <message>
-        <source>The reciter: %1, of %2.</source>
-        <translation>Le récitant : %1, de %2.</translation>
-    </message>
-    <message>
-        <source>The default recitation</source>
-        <translation>La récitation par défaut</translation>
-    </message>
-    <message>
-        <source>You have no previous take of %1.</source>
-        <translation>Vous n'avez pas de prise précédente de %1.</translation>
-    </message>
-    <message>
-        <source>Your previous take of %1 is back; the one it replaced is kept as the previous.</source>
-        <translation>Votre prise précédente de %1 est rétablie ; celle qu'elle remplace est gardée comme précédente.</translation>
-    </message>
-    <message>
-        <source>%1 could not be moved to %2: %3</source>
-        <translation>%1 n'a pas pu être déplacé vers %2 : %3</translation>
     </message>
 </context>
 <context>
@@ -1379,6 +1332,29 @@
     <message>
         <source>Check result</source>
         <translation>Résultat de la vérification</translation>
+    </message>
+</context>
+<context>
+    <name>Recordings</name>
+    <message>
+        <source>%1 could not be moved to %2: %3</source>
+        <translation>%1 n'a pas pu être déplacé vers %2 : %3</translation>
+    </message>
+    <message>
+        <source>%1 is not a file that can be read.</source>
+        <translation>%1 n'est pas un fichier lisible.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB, more than a recording of an aya.</source>
+        <translation>%1 dépasse %2 Mo, plus qu'un enregistrement d'un verset.</translation>
+    </message>
+    <message>
+        <source>The recording %1 could not be deleted: %2</source>
+        <translation>L'enregistrement %1 n'a pas pu être supprimé : %2</translation>
+    </message>
+    <message>
+        <source>No learner is chosen, so there is nowhere to keep the recording.</source>
+        <translation>Aucun apprenant n'est choisi, il n'y a donc nulle part où garder l'enregistrement.</translation>
     </message>
 </context>
 <context>
@@ -1733,6 +1709,24 @@
     </message>
 </context>
 <context>
+    <name>SidecarFile</name>
+    <message>
+        <source>%1 %2 could not be read: %3.</source>
+        <translation>%1 %2 n'a pas pu être lu : %3.</translation>
+    </message>
+    <message>
+        <source>It is kept as %1.</source>
+        <translation>Il est gardé sous le nom %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Single</name>
+    <message>
+        <source> · part from %1 to %2 s</source>
+        <translation> · partie de %1 à %2 s</translation>
+    </message>
+</context>
+<context>
     <name>SingleBar</name>
     <message>
         <source>Start the part here (the slider's position)</source>
@@ -1931,6 +1925,58 @@
     </message>
 </context>
 <context>
+    <name>SpanDrill</name>
+    <message>
+        <source> · part from %1 to %2 s</source>
+        <translation> · partie de %1 à %2 s</translation>
+    </message>
+</context>
+<context>
+    <name>Stack</name>
+    <message>
+        <source>Stack %1-%2, pass %3 · aya %4</source>
+        <translation>Pile %L1-%L2, passe %L3 · verset %L4</translation>
+    </message>
+    <message>
+        <source> · stack %1–%2, pass %3 · aya %4 of %5 (%6)</source>
+        <translation> · pile %L1–%L2, passe %L3 · verset %L4 sur %L5 (%6)</translation>
+    </message>
+</context>
+<context>
+    <name>StatusLine</name>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>No sura pack installed</source>
+        <translation>Aucun paquet de sourates installé</translation>
+    </message>
+    <message>
+        <source> · recorded</source>
+        <translation> · enregistré</translation>
+    </message>
+    <message>
+        <source> · pause %1</source>
+        <translation> · pause %1</translation>
+    </message>
+    <message>
+        <source> · repetition %1 of %2</source>
+        <translation> · répétition %L1 sur %L2</translation>
+    </message>
+    <message>
+        <source> · repetition %1</source>
+        <translation> · répétition %L1</translation>
+    </message>
+</context>
+<context>
+    <name>TranslationFonts</name>
+    <message>
+        <source>The %1 text needs the font %2, which is not installed: install the package %3.</source>
+        <translation>Le texte %1 a besoin de la police %2, qui n'est pas installée : installez le paquet %3.</translation>
+    </message>
+</context>
+<context>
     <name>Transport</name>
     <message>
         <source>Play Aya</source>
@@ -1978,6 +2024,22 @@
     <message>
         <source>This is the sura's first aya.</source>
         <translation>C'est le premier verset de la sourate.</translation>
+    </message>
+    <message>
+        <source>ERROR: The screen size is too small! Please change to 800x600 resolution or higher</source>
+        <translation>ERREUR : l'écran est trop petit ! Passez à une résolution de 800x600 ou plus</translation>
+    </message>
+    <message>
+        <source>The picture of aya %1 is too large to show: %2 MB, where at most %3 MB are shown.</source>
+        <translation>L'image du verset %1 est trop grande pour être affichée : %2 Mo, alors qu'au plus %3 Mo sont affichés.</translation>
+    </message>
+    <message>
+        <source>Your review could not be saved:</source>
+        <translation>Votre révision n'a pas pu être enregistrée :</translation>
+    </message>
+    <message>
+        <source>Your review unit could not be saved:</source>
+        <translation>Votre unité de révision n'a pas pu être enregistrée :</translation>
     </message>
 </context>
 <context>
@@ -2191,6 +2253,32 @@
     <message>
         <source>My Recitation</source>
         <translation>Ma récitation</translation>
+    </message>
+</context>
+<context>
+    <name>WindowSettings</name>
+    <message>
+        <source>%1 held more than settings can be (a damaged value): what could not be read is left out, and every other setting is kept.</source>
+        <translation>%1 contenait plus que des réglages ne peuvent contenir (une valeur endommagée) : ce qui n'a pu être lu est laissé de côté, et tous les autres réglages sont conservés.</translation>
+    </message>
+    <message>
+        <source>The file as it was is kept as %1.</source>
+        <translation>Le fichier tel qu'il était est gardé sous le nom %1.</translation>
+    </message>
+    <message>
+        <source>Your settings could not be saved in %1:</source>
+        <translation>Vos réglages n'ont pas pu être enregistrés dans %1 :</translation>
+    </message>
+    <message>
+        <source>They stay as they are until Varnel closes.</source>
+        <translation>Ils restent tels quels jusqu'à la fermeture de Varnel.</translation>
+    </message>
+</context>
+<context>
+    <name>WorkingFolder</name>
+    <message>
+        <source>Varnel cannot use the folder "%1" for its files.</source>
+        <translation>Varnel ne peut pas utiliser le dossier « %1 » pour ses fichiers.</translation>
     </message>
 </context>
 </TS>

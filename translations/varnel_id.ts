@@ -1,6 +1,17 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="id" sourcelanguage="en">
 <context>
+    <name>AyaText</name>
+    <message>
+        <source>Transliteration:</source>
+        <translation>Transliterasi:</translation>
+    </message>
+    <message>
+        <source>%1 Translation:</source>
+        <translation>Terjemahan %1:</translation>
+    </message>
+</context>
+<context>
     <name>AyaView</name>
     <message>
         <source>Hidden: press R to reveal</source>
@@ -24,6 +35,57 @@
     <message>
         <source>Playing status</source>
         <translation>Status pemutaran</translation>
+    </message>
+</context>
+<context>
+    <name>CheckWords</name>
+    <message>
+        <source>%1 to %2 s</source>
+        <translation>%1 sampai %2 dtk</translation>
+    </message>
+    <message>
+        <source>%1 (word %2)</source>
+        <translation>%1 (kata %2)</translation>
+    </message>
+    <message>
+        <source>%1 (words %2 to %3)</source>
+        <translation>%1 (kata %2 sampai %3)</translation>
+    </message>
+    <message>
+        <source>%1, match: you said the whole aya, in order (score %2 of 100).</source>
+        <translation>%1, cocok: Anda membaca seluruh ayat, berurutan (nilai %2 dari 100).</translation>
+    </message>
+    <message>
+        <source>%1, partial: a part is missing, added or said differently (score %2 of 100).</source>
+        <translation>%1, sebagian: ada bagian yang terlewat, tambahan, atau dibaca berbeda (nilai %2 dari 100).</translation>
+    </message>
+    <message>
+        <source>%1, different: this sounds like another aya, or no recitation (score %2 of 100).</source>
+        <translation>%1, berbeda: ini terdengar seperti ayat lain, atau bukan bacaan (nilai %2 dari 100).</translation>
+    </message>
+    <message>
+        <source>This sounds like %1 (%2), not %3.</source>
+        <translation>Ini terdengar seperti %1 (%2), bukan %3.</translation>
+    </message>
+    <message>
+        <source>Left out: %1.</source>
+        <translation>Terlewat: %1.</translation>
+    </message>
+    <message>
+        <source>Left out, in the reciter's time: %1.</source>
+        <translation>Terlewat, menurut waktu qari: %1.</translation>
+    </message>
+    <message>
+        <source>Said differently: %1.</source>
+        <translation>Diucapkan berbeda: %1.</translation>
+    </message>
+    <message>
+        <source>Said differently, in the reciter's time: %1.</source>
+        <translation>Dibaca berbeda, menurut waktu qari: %1.</translation>
+    </message>
+    <message>
+        <source>Added, in your recording's time: %1.</source>
+        <translation>Tambahan, menurut waktu rekaman Anda: %1.</translation>
     </message>
 </context>
 <context>
@@ -90,6 +152,17 @@
     </message>
 </context>
 <context>
+    <name>Compare</name>
+    <message>
+        <source> · your recitation</source>
+        <translation> · bacaan Anda</translation>
+    </message>
+    <message>
+        <source> · the reciter</source>
+        <translation> · qari</translation>
+    </message>
+</context>
+<context>
     <name>Config</name>
     <message>
         <source>Varnel Preferences</source>
@@ -145,10 +218,29 @@
     </message>
 </context>
 <context>
+    <name>Drill</name>
+    <message>
+        <source> · pass %1 of %2</source>
+        <translation> · putaran %1 dari %2</translation>
+    </message>
+    <message>
+        <source>Aya %1 of %2</source>
+        <translation>Ayat %L1 dari %L2</translation>
+    </message>
+    <message>
+        <source> · aya %1 of %2 (%3:%4)</source>
+        <translation> · ayat %L1 dari %L2 (%L3:%L4)</translation>
+    </message>
+</context>
+<context>
     <name>DrillControls</name>
     <message>
         <source>Sura %1, aya %2</source>
         <translation>Surah %1, ayat %2</translation>
+    </message>
+    <message>
+        <source>Your drill settings could not be saved:</source>
+        <translation>Pengaturan latihan Anda tidak bisa disimpan:</translation>
     </message>
 </context>
 <context>
@@ -753,6 +845,64 @@
     </message>
 </context>
 <context>
+    <name>LearnerRecord</name>
+    <message>
+        <source>The review record</source>
+        <translation>Catatan murajaah</translation>
+    </message>
+    <message>
+        <source>Your heart is kept; its suras start review again.</source>
+        <translation>Hati Anda tetap; murajaah surah-surahnya dimulai lagi.</translation>
+    </message>
+    <message>
+        <source>The review record by page</source>
+        <translation>Catatan murajaah per halaman</translation>
+    </message>
+    <message>
+        <source>Your heart is kept; its pages start review again.</source>
+        <translation>Hati Anda tetap; murajaah halaman-halamannya dimulai lagi.</translation>
+    </message>
+    <message>
+        <source>Your practice settings</source>
+        <translation>Pengaturan latihan Anda</translation>
+    </message>
+    <message>
+        <source>Hiding and Test me start switched off.</source>
+        <translation>Sembunyikan dan Uji saya dimulai dalam keadaan mati.</translation>
+    </message>
+    <message>
+        <source>it is not a practice-settings file</source>
+        <translation>ini bukan berkas pengaturan latihan</translation>
+    </message>
+    <message>
+        <source>Your drill settings</source>
+        <translation>Pengaturan putar Anda</translation>
+    </message>
+    <message>
+        <source>Repeat, pause, loop, stack and speed start from their defaults.</source>
+        <translation>Ulang, jeda, pengulangan, tumpuk, dan kecepatan dimulai dari bawaannya.</translation>
+    </message>
+    <message>
+        <source>it is not a drill-settings file</source>
+        <translation>ini bukan berkas pengaturan putar</translation>
+    </message>
+    <message>
+        <source>Review records were found without a profile. The new profile starts with an empty heart; the records as they were are kept as:</source>
+        <translation>Catatan murajaah ditemukan tanpa profil. Profil baru dimulai dengan hati kosong; catatan itu disimpan apa adanya sebagai:</translation>
+    </message>
+    <message>
+        <source>Review records were found without a profile, and there is no room to keep them aside. They are left as they are, and your reviews are not saved over them:</source>
+        <translation>Catatan murajaah ditemukan tanpa profil, dan tidak ada ruang untuk menyimpannya terpisah. Catatan itu dibiarkan apa adanya, dan murajaah Anda tidak disimpan menimpanya:</translation>
+    </message>
+</context>
+<context>
+    <name>Mpris</name>
+    <message>
+        <source>The default recitation</source>
+        <translation>Bacaan bawaan</translation>
+    </message>
+</context>
+<context>
     <name>MyRecitation</name>
     <message>
         <source>%1 cannot be checked: %2.</source>
@@ -761,6 +911,167 @@
     <message>
         <source>Your previous take, which matched, is kept: bring it back with Delete &gt; Bring Back My Previous Take.</source>
         <translation>Rekaman sebelumnya, yang cocok, tetap disimpan: kembalikan dengan Hapus &gt; Kembalikan Rekaman Sebelumnya.</translation>
+    </message>
+    <message>
+        <source>Everything else works as before.</source>
+        <translation>Selebihnya tetap berjalan seperti biasa.</translation>
+    </message>
+    <message>
+        <source>Choose or make a profile first: your recordings are kept with it.</source>
+        <translation>Pilih atau buat profil dulu: rekaman Anda disimpan bersamanya.</translation>
+    </message>
+    <message>
+        <source>Recite each aya in the pause after it; press Stop Recording (Ctrl+R) to end.</source>
+        <translation>Bacalah tiap ayat pada jeda sesudahnya; tekan Hentikan Rekaman (Ctrl+R) untuk selesai.</translation>
+    </message>
+    <message>
+        <source>Nothing was heard, so no recording of %1 was kept.</source>
+        <translation>Tidak terdengar apa pun, jadi rekaman %1 tidak disimpan.</translation>
+    </message>
+    <message>
+        <source>Your recitation of %1 could not be kept:</source>
+        <translation>Bacaan Anda untuk %1 tidak bisa disimpan:</translation>
+    </message>
+    <message>
+        <source>Your recitation of %1 is kept (%2 s).</source>
+        <translation>Bacaan Anda untuk %1 disimpan (%2 dtk).</translation>
+    </message>
+    <message>
+        <source>You have not recorded %1 yet: press Record (Ctrl+R).</source>
+        <translation>Anda belum merekam %1: tekan Rekam (Ctrl+R).</translation>
+    </message>
+    <message>
+        <source>Checking your recitation of %1...</source>
+        <translation>Memeriksa bacaan Anda untuk %1...</translation>
+    </message>
+    <message>
+        <source>The check's mark for %1 could not be kept: %2</source>
+        <translation>Tanda pemeriksaan untuk %1 tidak dapat disimpan: %2</translation>
+    </message>
+    <message>
+        <source>The reciter: %1, of %2.</source>
+        <translation>Qari: %1, dari %2.</translation>
+    </message>
+    <message>
+        <source>You have not recorded any aya of this lesson yet: press Record (Ctrl+R).</source>
+        <translation>Anda belum merekam ayat mana pun dari pelajaran ini: tekan Rekam (Ctrl+R).</translation>
+    </message>
+    <message>
+        <source>You have no previous take of %1.</source>
+        <translation>Anda tidak punya rekaman sebelumnya untuk %1.</translation>
+    </message>
+    <message>
+        <source>Your previous take of %1 is back; the one it replaced is kept as the previous.</source>
+        <translation>Rekaman sebelumnya untuk %1 kembali; yang digantikannya disimpan sebagai rekaman sebelumnya.</translation>
+    </message>
+    <message>
+        <source>You have no recording of %1.</source>
+        <translation>Anda tidak punya rekaman %1.</translation>
+    </message>
+    <message>
+        <source>Delete your recording of %1?</source>
+        <translation>Hapus rekaman Anda untuk %1?</translation>
+    </message>
+    <message>
+        <source>You have no recordings.</source>
+        <translation>Anda tidak punya rekaman.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete all %1 of your recordings?</source>
+        <translation>
+            <numerusform>Hapus semua %L1 rekaman Anda?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Stop Recording</source>
+        <translation>Hentikan Rekaman</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Rekam</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>Merekam</translation>
+    </message>
+    <message>
+        <source>Waiting for the pause</source>
+        <translation>Menunggu jeda</translation>
+    </message>
+    <message>
+        <source>Recording %1... it stops after a few seconds of quiet.</source>
+        <translation>Merekam %1... berhenti setelah beberapa detik hening.</translation>
+    </message>
+    <message>
+        <source>Your recording of %1 cannot be played:</source>
+        <translation>Rekaman Anda untuk %1 tidak dapat diputar:</translation>
+    </message>
+</context>
+<context>
+    <name>PackDialogs</name>
+    <message>
+        <source>Open Folder</source>
+        <translation>Buka Folder</translation>
+    </message>
+    <message>
+        <source>The sura pack %1 is damaged and cannot be read.&lt;br&gt;&lt;br&gt;A healthy copy of it serves in its place where one is installed; otherwise its suras are left out until the file is replaced.</source>
+        <translation>Paket surah %1 rusak dan tidak dapat dibaca.&lt;br&gt;&lt;br&gt;Salinan yang sehat menggantikannya bila terpasang; jika tidak, surah-surahnya tidak ditampilkan sampai berkas itu diganti.</translation>
+    </message>
+</context>
+<context>
+    <name>PackRegistry</name>
+    <message>
+        <source>Cannot write "recite.ini": %1</source>
+        <translation>Tidak bisa menulis "recite.ini": %1</translation>
+    </message>
+    <message>
+        <source>"%1" is not a recitation's folder name.</source>
+        <translation>"%1" bukan nama folder bacaan.</translation>
+    </message>
+</context>
+<context>
+    <name>Passage</name>
+    <message>
+        <source>Page</source>
+        <translation>Halaman</translation>
+    </message>
+    <message>
+        <source>Juz</source>
+        <translation>Juz</translation>
+    </message>
+    <message>
+        <source>Hizb</source>
+        <translation>Hizib</translation>
+    </message>
+    <message>
+        <source>Quarter</source>
+        <translation>Rubu'</translation>
+    </message>
+    <message>
+        <source>%1 %L2</source>
+        <translation>%1 %L2</translation>
+    </message>
+</context>
+<context>
+    <name>PassageControls</name>
+    <message>
+        <source>There is no %1 %2: the mushaf has %3 of them, numbered from 1.</source>
+        <translation>Tidak ada %1 %2: mushaf memiliki %3, bernomor mulai 1.</translation>
+    </message>
+    <message>
+        <source>%1 needs the sura packs of these suras, which are not installed:&lt;br&gt;&lt;br&gt;%2</source>
+        <translation>%1 memerlukan paket surah berikut, yang belum terpasang:&lt;br&gt;&lt;br&gt;%2</translation>
+    </message>
+    <message>
+        <source>Your drill settings could not be saved:</source>
+        <translation>Pengaturan latihan Anda tidak bisa disimpan:</translation>
+    </message>
+</context>
+<context>
+    <name>PracticeAids</name>
+    <message>
+        <source>Your practice settings could not be saved:</source>
+        <translation>Pengaturan alat bantu latihan Anda tidak bisa disimpan:</translation>
     </message>
 </context>
 <context>
@@ -863,6 +1174,49 @@
     </message>
 </context>
 <context>
+    <name>ProfileGuard</name>
+    <message>
+        <source>%1 was opened by Varnel on the computer %2, which may still have it open.&lt;br&gt;&lt;br&gt;Open it anyway?</source>
+        <translation>%1 dibuka oleh Varnel di komputer %2, yang mungkin masih membukanya.&lt;br&gt;&lt;br&gt;Tetap buka?</translation>
+    </message>
+    <message>
+        <source>%1 could not be locked for this window: %2.&lt;br&gt;&lt;br&gt;It opens all the same, but another Varnel window could open it too.</source>
+        <translation>%1 tidak dapat dikunci untuk jendela ini: %2.&lt;br&gt;&lt;br&gt;Profil tetap dibuka, tetapi jendela Varnel lain juga bisa membukanya.</translation>
+    </message>
+    <message>
+        <source>%1 is open in another Varnel window.&lt;br&gt;&lt;br&gt;Close it there, or choose another profile.</source>
+        <translation>%1 sedang terbuka di jendela Varnel lain.&lt;br&gt;&lt;br&gt;Tutup di sana, atau pilih profil lain.</translation>
+    </message>
+    <message>
+        <source>The profile of %1 could not be read in full: %2.</source>
+        <translation>Profil %1 tidak bisa dibaca seluruhnya: %2.</translation>
+    </message>
+    <message>
+        <source>The ayas of the heart that could be read are kept.</source>
+        <translation>Ayat-ayat hati yang bisa dibaca tetap disimpan.</translation>
+    </message>
+    <message>
+        <source>The file as it was is kept as %1.</source>
+        <translation>Berkas aslinya disimpan sebagai %1.</translation>
+    </message>
+    <message>
+        <source>Your review record as it was is kept as %1.</source>
+        <translation>Catatan murajaah Anda yang asli disimpan sebagai %1.</translation>
+    </message>
+    <message>
+        <source>There is no room to keep your review record %1 aside: it is left as it is, and your reviews are not saved over it.</source>
+        <translation>Tidak ada ruang untuk menyimpan catatan murajaah Anda %1 terpisah: catatan itu dibiarkan apa adanya, dan murajaah Anda tidak disimpan menimpanya.</translation>
+    </message>
+    <message>
+        <source>You start at the first aya of sura 114.</source>
+        <translation>Anda mulai dari ayat pertama surah 114.</translation>
+    </message>
+    <message>
+        <source>Your profile could not be saved, so your heart is not stored yet:&lt;br&gt;%1&lt;br&gt;&lt;br&gt;Check that the folder "profiles" beside Varnel can be written to, then use File &amp;gt; Save Profile again.</source>
+        <translation>Profil Anda tidak bisa disimpan, jadi hati Anda belum tersimpan:&lt;br&gt;%1&lt;br&gt;&lt;br&gt;Pastikan folder "profiles" di samping Varnel bisa ditulisi, lalu gunakan Berkas &amp;gt; Simpan Profil lagi.</translation>
+    </message>
+</context>
+<context>
     <name>QDockWidget</name>
     <message>
         <source>Float</source>
@@ -879,407 +1233,6 @@
     <message>
         <source>Closes the dock widget</source>
         <translation>Menutup panel</translation>
-    </message>
-</context>
-<context>
-    <name>QObject</name>
-    <message>
-        <source>Open Folder</source>
-        <translation>Buka Folder</translation>
-    </message>
-    <message>
-        <source>Record</source>
-        <translation>Rekam</translation>
-    </message>
-    <message>
-        <source>No sura pack installed</source>
-        <translation>Tidak ada paket surah terpasang</translation>
-    </message>
-    <message>
-        <source> · recorded</source>
-        <translation> · terekam</translation>
-    </message>
-    <message>
-        <source> · pause %1</source>
-        <translation> · jeda %1</translation>
-    </message>
-    <message>
-        <source> · repetition %1 of %2</source>
-        <translation> · ulangan %L1 dari %L2</translation>
-    </message>
-    <message>
-        <source> · repetition %1</source>
-        <translation> · ulangan %L1</translation>
-    </message>
-    <message>
-        <source> · your recitation</source>
-        <translation> · bacaan Anda</translation>
-    </message>
-    <message>
-        <source> · the reciter</source>
-        <translation> · qari</translation>
-    </message>
-    <message>
-        <source>Aya %1 of %2</source>
-        <translation>Ayat %L1 dari %L2</translation>
-    </message>
-    <message>
-        <source> · aya %1 of %2 (%3:%4)</source>
-        <translation> · ayat %L1 dari %L2 (%L3:%L4)</translation>
-    </message>
-    <message>
-        <source> · part from %1 to %2 s</source>
-        <translation> · bagian dari %1 sampai %2 dtk</translation>
-    </message>
-    <message>
-        <source>Stack %1-%2, pass %3 · aya %4</source>
-        <translation>Tumpuk %L1-%L2, putaran %L3 · ayat %L4</translation>
-    </message>
-    <message>
-        <source> · stack %1–%2, pass %3 · aya %4 of %5 (%6)</source>
-        <translation> · tumpuk %L1–%L2, putaran %L3 · ayat %L4 dari %L5 (%6)</translation>
-    </message>
-    <message>
-        <source>Transliteration:</source>
-        <translation>Transliterasi:</translation>
-    </message>
-    <message>
-        <source>Everything else works as before.</source>
-        <translation>Selebihnya tetap berjalan seperti biasa.</translation>
-    </message>
-    <message>
-        <source>Choose or make a profile first: your recordings are kept with it.</source>
-        <translation>Pilih atau buat profil dulu: rekaman Anda disimpan bersamanya.</translation>
-    </message>
-    <message>
-        <source>Recite each aya in the pause after it; press Stop Recording (Ctrl+R) to end.</source>
-        <translation>Bacalah tiap ayat pada jeda sesudahnya; tekan Hentikan Rekaman (Ctrl+R) untuk selesai.</translation>
-    </message>
-    <message>
-        <source>Nothing was heard, so no recording of %1 was kept.</source>
-        <translation>Tidak terdengar apa pun, jadi rekaman %1 tidak disimpan.</translation>
-    </message>
-    <message>
-        <source>Your recitation of %1 could not be kept:</source>
-        <translation>Bacaan Anda untuk %1 tidak bisa disimpan:</translation>
-    </message>
-    <message>
-        <source>Your recitation of %1 is kept (%2 s).</source>
-        <translation>Bacaan Anda untuk %1 disimpan (%2 dtk).</translation>
-    </message>
-    <message>
-        <source>You have not recorded %1 yet: press Record (Ctrl+R).</source>
-        <translation>Anda belum merekam %1: tekan Rekam (Ctrl+R).</translation>
-    </message>
-    <message>
-        <source>You have not recorded any aya of this lesson yet: press Record (Ctrl+R).</source>
-        <translation>Anda belum merekam ayat mana pun dari pelajaran ini: tekan Rekam (Ctrl+R).</translation>
-    </message>
-    <message>
-        <source>You have no recording of %1.</source>
-        <translation>Anda tidak punya rekaman %1.</translation>
-    </message>
-    <message>
-        <source>Delete your recording of %1?</source>
-        <translation>Hapus rekaman Anda untuk %1?</translation>
-    </message>
-    <message>
-        <source>You have no recordings.</source>
-        <translation>Anda tidak punya rekaman.</translation>
-    </message>
-    <message numerus="yes">
-        <source>Delete all %1 of your recordings?</source>
-        <translation>
-            <numerusform>Hapus semua %L1 rekaman Anda?</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Stop Recording</source>
-        <translation>Hentikan Rekaman</translation>
-    </message>
-    <message>
-        <source>Recording</source>
-        <translation>Merekam</translation>
-    </message>
-    <message>
-        <source>Waiting for the pause</source>
-        <translation>Menunggu jeda</translation>
-    </message>
-    <message>
-        <source>Recording %1... it stops after a few seconds of quiet.</source>
-        <translation>Merekam %1... berhenti setelah beberapa detik hening.</translation>
-    </message>
-    <message>
-        <source>Your drill settings could not be saved:</source>
-        <translation>Pengaturan latihan Anda tidak bisa disimpan:</translation>
-    </message>
-    <message>
-        <source>Your practice settings could not be saved:</source>
-        <translation>Pengaturan alat bantu latihan Anda tidak bisa disimpan:</translation>
-    </message>
-    <message>
-        <source>ERROR: The screen size is too small! Please change to 800x600 resolution or higher</source>
-        <translation>GALAT: Ukuran layar terlalu kecil! Ubah ke resolusi 800x600 atau lebih tinggi</translation>
-    </message>
-    <message>
-        <source>Your review could not be saved:</source>
-        <translation>Murajaah Anda tidak bisa disimpan:</translation>
-    </message>
-    <message>
-        <source>Your review unit could not be saved:</source>
-        <translation>Satuan murajaah Anda tidak bisa disimpan:</translation>
-    </message>
-    <message>
-        <source>Your settings could not be saved in %1:</source>
-        <translation>Pengaturan Anda tidak bisa disimpan di %1:</translation>
-    </message>
-    <message>
-        <source>They stay as they are until Varnel closes.</source>
-        <translation>Pengaturan tetap seperti ini sampai Varnel ditutup.</translation>
-    </message>
-    <message>
-        <source>%1 Translation:</source>
-        <translation>Terjemahan %1:</translation>
-    </message>
-    <message>
-        <source>%1 %L2</source>
-        <translation>%1 %L2</translation>
-    </message>
-    <message>
-        <source>The %1 text needs the font %2, which is not installed: install the package %3.</source>
-        <translation>Teks %1 memerlukan fon %2, yang belum terpasang: pasang paket %3.</translation>
-    </message>
-    <message>
-        <source>%1 needs the sura packs of these suras, which are not installed:&lt;br&gt;&lt;br&gt;%2</source>
-        <translation>%1 memerlukan paket surah berikut, yang belum terpasang:&lt;br&gt;&lt;br&gt;%2</translation>
-    </message>
-    <message>
-        <source>%1 is open in another Varnel window.&lt;br&gt;&lt;br&gt;Close it there, or choose another profile.</source>
-        <translation>%1 sedang terbuka di jendela Varnel lain.&lt;br&gt;&lt;br&gt;Tutup di sana, atau pilih profil lain.</translation>
-    </message>
-    <message>
-        <source>The picture of aya %1 is too large to show: %2 MB, where at most %3 MB are shown.</source>
-        <translation>Gambar ayat %1 terlalu besar untuk ditampilkan: %2 MB, sedangkan paling banyak %3 MB yang ditampilkan.</translation>
-    </message>
-    <message>
-        <source>Your profile could not be saved, so your heart is not stored yet:&lt;br&gt;%1&lt;br&gt;&lt;br&gt;Check that the folder "profiles" beside Varnel can be written to, then use File &amp;gt; Save Profile again.</source>
-        <translation>Profil Anda tidak bisa disimpan, jadi hati Anda belum tersimpan:&lt;br&gt;%1&lt;br&gt;&lt;br&gt;Pastikan folder "profiles" di samping Varnel bisa ditulisi, lalu gunakan Berkas &amp;gt; Simpan Profil lagi.</translation>
-    </message>
-    <message>
-        <source>The file as it was is kept as %1.</source>
-        <translation>Berkas aslinya disimpan sebagai %1.</translation>
-    </message>
-    <message>
-        <source>Your review record as it was is kept as %1.</source>
-        <translation>Catatan murajaah Anda yang asli disimpan sebagai %1.</translation>
-    </message>
-    <message>
-        <source>The profile of %1 could not be read in full: %2.</source>
-        <translation>Profil %1 tidak bisa dibaca seluruhnya: %2.</translation>
-    </message>
-    <message>
-        <source>The ayas of the heart that could be read are kept.</source>
-        <translation>Ayat-ayat hati yang bisa dibaca tetap disimpan.</translation>
-    </message>
-    <message>
-        <source>You start at the first aya of sura 114.</source>
-        <translation>Anda mulai dari ayat pertama surah 114.</translation>
-    </message>
-    <message>
-        <source>The review record</source>
-        <translation>Catatan murajaah</translation>
-    </message>
-    <message>
-        <source>Your heart is kept; its suras start review again.</source>
-        <translation>Hati Anda tetap; murajaah surah-surahnya dimulai lagi.</translation>
-    </message>
-    <message>
-        <source>The review record by page</source>
-        <translation>Catatan murajaah per halaman</translation>
-    </message>
-    <message>
-        <source>Your heart is kept; its pages start review again.</source>
-        <translation>Hati Anda tetap; murajaah halaman-halamannya dimulai lagi.</translation>
-    </message>
-    <message>
-        <source>Your practice settings</source>
-        <translation>Pengaturan latihan Anda</translation>
-    </message>
-    <message>
-        <source>Hiding and Test me start switched off.</source>
-        <translation>Sembunyikan dan Uji saya dimulai dalam keadaan mati.</translation>
-    </message>
-    <message>
-        <source>Your drill settings</source>
-        <translation>Pengaturan putar Anda</translation>
-    </message>
-    <message>
-        <source>Repeat, pause, loop, stack and speed start from their defaults.</source>
-        <translation>Ulang, jeda, pengulangan, tumpuk, dan kecepatan dimulai dari bawaannya.</translation>
-    </message>
-    <message>
-        <source>%1 %2 could not be read: %3.</source>
-        <translation>%1 %2 tidak bisa dibaca: %3.</translation>
-    </message>
-    <message>
-        <source>It is kept as %1.</source>
-        <translation>Disimpan sebagai %1.</translation>
-    </message>
-    <message>
-        <source>Varnel cannot use the folder "%1" for its files.</source>
-        <translation>Varnel tidak bisa memakai folder "%1" untuk berkasnya.</translation>
-    </message>
-    <message>
-        <source>it is not a practice-settings file</source>
-        <translation>ini bukan berkas pengaturan latihan</translation>
-    </message>
-    <message>
-        <source>it is not a drill-settings file</source>
-        <translation>ini bukan berkas pengaturan putar</translation>
-    </message>
-    <message>
-        <source>No learner is chosen, so there is nowhere to keep the recording.</source>
-        <translation>Belum ada pelajar yang dipilih, jadi tidak ada tempat untuk menyimpan rekaman.</translation>
-    </message>
-    <message>
-        <source>The recording %1 could not be deleted: %2</source>
-        <translation>Rekaman %1 tidak bisa dihapus: %2</translation>
-    </message>
-    <message>
-        <source>Cannot write "recite.ini": %1</source>
-        <translation>Tidak bisa menulis "recite.ini": %1</translation>
-    </message>
-    <message>
-        <source>"%1" is not a recitation's folder name.</source>
-        <translation>"%1" bukan nama folder bacaan.</translation>
-    </message>
-    <message>
-        <source>%1 was opened by Varnel on the computer %2, which may still have it open.&lt;br&gt;&lt;br&gt;Open it anyway?</source>
-        <translation>%1 dibuka oleh Varnel di komputer %2, yang mungkin masih membukanya.&lt;br&gt;&lt;br&gt;Tetap buka?</translation>
-    </message>
-    <message>
-        <source>%1 could not be locked for this window: %2.&lt;br&gt;&lt;br&gt;It opens all the same, but another Varnel window could open it too.</source>
-        <translation>%1 tidak dapat dikunci untuk jendela ini: %2.&lt;br&gt;&lt;br&gt;Profil tetap dibuka, tetapi jendela Varnel lain juga bisa membukanya.</translation>
-    </message>
-    <message>
-        <source>Review records were found without a profile. The new profile starts with an empty heart; the records as they were are kept as:</source>
-        <translation>Catatan murajaah ditemukan tanpa profil. Profil baru dimulai dengan hati kosong; catatan itu disimpan apa adanya sebagai:</translation>
-    </message>
-    <message>
-        <source>Your recording of %1 cannot be played:</source>
-        <translation>Rekaman Anda untuk %1 tidak dapat diputar:</translation>
-    </message>
-    <message>
-        <source>%1 is not a file that can be read.</source>
-        <translation>%1 bukan berkas yang dapat dibaca.</translation>
-    </message>
-    <message>
-        <source>%1 is larger than %2 MB, more than a recording of an aya.</source>
-        <translation>%1 lebih besar dari %2 MB, melebihi rekaman satu ayat.</translation>
-    </message>
-    <message>
-        <source>The sura pack %1 is damaged and cannot be read.&lt;br&gt;&lt;br&gt;A healthy copy of it serves in its place where one is installed; otherwise its suras are left out until the file is replaced.</source>
-        <translation>Paket surah %1 rusak dan tidak dapat dibaca.&lt;br&gt;&lt;br&gt;Salinan yang sehat menggantikannya bila terpasang; jika tidak, surah-surahnya tidak ditampilkan sampai berkas itu diganti.</translation>
-    </message>
-    <message>
-        <source>There is no %1 %2: the mushaf has %3 of them, numbered from 1.</source>
-        <translation>Tidak ada %1 %2: mushaf memiliki %3, bernomor mulai 1.</translation>
-    </message>
-    <message>
-        <source>%1 s</source>
-        <translation>%1 dtk</translation>
-    </message>
-    <message>
-        <source> · pass %1 of %2</source>
-        <translation> · putaran %1 dari %2</translation>
-    </message>
-    <message>
-        <source>%1 to %2 s</source>
-        <translation>%1 sampai %2 dtk</translation>
-    </message>
-    <message>
-        <source>%1, match: you said the whole aya, in order (score %2 of 100).</source>
-        <translation>%1, cocok: Anda membaca seluruh ayat, berurutan (nilai %2 dari 100).</translation>
-    </message>
-    <message>
-        <source>%1, different: this sounds like another aya, or no recitation (score %2 of 100).</source>
-        <translation>%1, berbeda: ini terdengar seperti ayat lain, atau bukan bacaan (nilai %2 dari 100).</translation>
-    </message>
-    <message>
-        <source>Left out, in the reciter's time: %1.</source>
-        <translation>Terlewat, menurut waktu qari: %1.</translation>
-    </message>
-    <message>
-        <source>Added, in your recording's time: %1.</source>
-        <translation>Tambahan, menurut waktu rekaman Anda: %1.</translation>
-    </message>
-    <message>
-        <source>Checking your recitation of %1...</source>
-        <translation>Memeriksa bacaan Anda untuk %1...</translation>
-    </message>
-    <message>
-        <source>%1, partial: a part is missing, added or said differently (score %2 of 100).</source>
-        <translation>%1, sebagian: ada bagian yang terlewat, tambahan, atau dibaca berbeda (nilai %2 dari 100).</translation>
-    </message>
-    <message>
-        <source>This sounds like %1 (%2), not %3.</source>
-        <translation>Ini terdengar seperti %1 (%2), bukan %3.</translation>
-    </message>
-    <message>
-        <source>The check's mark for %1 could not be kept: %2</source>
-        <translation>Tanda pemeriksaan untuk %1 tidak dapat disimpan: %2</translation>
-    </message>
-    <message>
-        <source>Said differently, in the reciter's time: %1.</source>
-        <translation>Dibaca berbeda, menurut waktu qari: %1.</translation>
-    </message>
-    <message>
-        <source>%1 held more than settings can be (a damaged value): what could not be read is left out, and every other setting is kept.</source>
-        <translation>%1 berisi lebih dari yang dapat dimuat pengaturan (nilai yang rusak): yang tidak dapat dibaca dilewati, dan semua pengaturan lain tetap disimpan.</translation>
-    </message>
-    <message>
-        <source>There is no room to keep your review record %1 aside: it is left as it is, and your reviews are not saved over it.</source>
-        <translation>Tidak ada ruang untuk menyimpan catatan murajaah Anda %1 terpisah: catatan itu dibiarkan apa adanya, dan murajaah Anda tidak disimpan menimpanya.</translation>
-    </message>
-    <message>
-        <source>Review records were found without a profile, and there is no room to keep them aside. They are left as they are, and your reviews are not saved over them:</source>
-        <translation>Catatan murajaah ditemukan tanpa profil, dan tidak ada ruang untuk menyimpannya terpisah. Catatan itu dibiarkan apa adanya, dan murajaah Anda tidak disimpan menimpanya:</translation>
-    </message>
-    <message>
-        <source>%1 (word %2)</source>
-        <translation>%1 (kata %2)</translation>
-    </message>
-    <message>
-        <source>%1 (words %2 to %3)</source>
-        <translation>%1 (kata %2 sampai %3)</translation>
-    </message>
-    <message>
-        <source>Left out: %1.</source>
-        <translation>Terlewat: %1.</translation>
-    </message>
-    <message>
-        <source>Said differently: %1.</source>
-        <translation>Diucapkan berbeda: %1.</translation>
-    </message>
-    <message>
-        <source>The reciter: %1, of %2.</source>
-        <translation>Qari: %1, dari %2.</translation>
-    </message>
-    <message>
-        <source>The default recitation</source>
-        <translation>Bacaan bawaan</translation>
-    </message>
-    <message>
-        <source>You have no previous take of %1.</source>
-        <translation>Anda tidak punya rekaman sebelumnya untuk %1.</translation>
-    </message>
-    <message>
-        <source>Your previous take of %1 is back; the one it replaced is kept as the previous.</source>
-        <translation>Rekaman sebelumnya untuk %1 kembali; yang digantikannya disimpan sebagai rekaman sebelumnya.</translation>
-    </message>
-    <message>
-        <source>%1 could not be moved to %2: %3</source>
-        <translation>%1 tidak dapat dipindahkan ke %2: %3</translation>
     </message>
 </context>
 <context>
@@ -1378,6 +1331,29 @@
     <message>
         <source>Check result</source>
         <translation>Hasil pemeriksaan</translation>
+    </message>
+</context>
+<context>
+    <name>Recordings</name>
+    <message>
+        <source>%1 could not be moved to %2: %3</source>
+        <translation>%1 tidak dapat dipindahkan ke %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 is not a file that can be read.</source>
+        <translation>%1 bukan berkas yang dapat dibaca.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB, more than a recording of an aya.</source>
+        <translation>%1 lebih besar dari %2 MB, melebihi rekaman satu ayat.</translation>
+    </message>
+    <message>
+        <source>The recording %1 could not be deleted: %2</source>
+        <translation>Rekaman %1 tidak bisa dihapus: %2</translation>
+    </message>
+    <message>
+        <source>No learner is chosen, so there is nowhere to keep the recording.</source>
+        <translation>Belum ada pelajar yang dipilih, jadi tidak ada tempat untuk menyimpan rekaman.</translation>
     </message>
 </context>
 <context>
@@ -1727,6 +1703,24 @@
     </message>
 </context>
 <context>
+    <name>SidecarFile</name>
+    <message>
+        <source>%1 %2 could not be read: %3.</source>
+        <translation>%1 %2 tidak bisa dibaca: %3.</translation>
+    </message>
+    <message>
+        <source>It is kept as %1.</source>
+        <translation>Disimpan sebagai %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Single</name>
+    <message>
+        <source> · part from %1 to %2 s</source>
+        <translation> · bagian dari %1 sampai %2 dtk</translation>
+    </message>
+</context>
+<context>
     <name>SingleBar</name>
     <message>
         <source>Start the part here (the slider's position)</source>
@@ -1925,6 +1919,58 @@
     </message>
 </context>
 <context>
+    <name>SpanDrill</name>
+    <message>
+        <source> · part from %1 to %2 s</source>
+        <translation> · bagian dari %1 sampai %2 dtk</translation>
+    </message>
+</context>
+<context>
+    <name>Stack</name>
+    <message>
+        <source>Stack %1-%2, pass %3 · aya %4</source>
+        <translation>Tumpuk %L1-%L2, putaran %L3 · ayat %L4</translation>
+    </message>
+    <message>
+        <source> · stack %1–%2, pass %3 · aya %4 of %5 (%6)</source>
+        <translation> · tumpuk %L1–%L2, putaran %L3 · ayat %L4 dari %L5 (%6)</translation>
+    </message>
+</context>
+<context>
+    <name>StatusLine</name>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 dtk</translation>
+    </message>
+    <message>
+        <source>No sura pack installed</source>
+        <translation>Tidak ada paket surah terpasang</translation>
+    </message>
+    <message>
+        <source> · recorded</source>
+        <translation> · terekam</translation>
+    </message>
+    <message>
+        <source> · pause %1</source>
+        <translation> · jeda %1</translation>
+    </message>
+    <message>
+        <source> · repetition %1 of %2</source>
+        <translation> · ulangan %L1 dari %L2</translation>
+    </message>
+    <message>
+        <source> · repetition %1</source>
+        <translation> · ulangan %L1</translation>
+    </message>
+</context>
+<context>
+    <name>TranslationFonts</name>
+    <message>
+        <source>The %1 text needs the font %2, which is not installed: install the package %3.</source>
+        <translation>Teks %1 memerlukan fon %2, yang belum terpasang: pasang paket %3.</translation>
+    </message>
+</context>
+<context>
     <name>Transport</name>
     <message>
         <source>Play Aya</source>
@@ -1972,6 +2018,22 @@
     <message>
         <source>This is the sura's first aya.</source>
         <translation>Ini ayat pertama surah ini.</translation>
+    </message>
+    <message>
+        <source>ERROR: The screen size is too small! Please change to 800x600 resolution or higher</source>
+        <translation>GALAT: Ukuran layar terlalu kecil! Ubah ke resolusi 800x600 atau lebih tinggi</translation>
+    </message>
+    <message>
+        <source>The picture of aya %1 is too large to show: %2 MB, where at most %3 MB are shown.</source>
+        <translation>Gambar ayat %1 terlalu besar untuk ditampilkan: %2 MB, sedangkan paling banyak %3 MB yang ditampilkan.</translation>
+    </message>
+    <message>
+        <source>Your review could not be saved:</source>
+        <translation>Murajaah Anda tidak bisa disimpan:</translation>
+    </message>
+    <message>
+        <source>Your review unit could not be saved:</source>
+        <translation>Satuan murajaah Anda tidak bisa disimpan:</translation>
     </message>
 </context>
 <context>
@@ -2185,6 +2247,32 @@
     <message>
         <source>My Recitation</source>
         <translation>Bacaan Saya</translation>
+    </message>
+</context>
+<context>
+    <name>WindowSettings</name>
+    <message>
+        <source>%1 held more than settings can be (a damaged value): what could not be read is left out, and every other setting is kept.</source>
+        <translation>%1 berisi lebih dari yang dapat dimuat pengaturan (nilai yang rusak): yang tidak dapat dibaca dilewati, dan semua pengaturan lain tetap disimpan.</translation>
+    </message>
+    <message>
+        <source>The file as it was is kept as %1.</source>
+        <translation>Berkas aslinya disimpan sebagai %1.</translation>
+    </message>
+    <message>
+        <source>Your settings could not be saved in %1:</source>
+        <translation>Pengaturan Anda tidak bisa disimpan di %1:</translation>
+    </message>
+    <message>
+        <source>They stay as they are until Varnel closes.</source>
+        <translation>Pengaturan tetap seperti ini sampai Varnel ditutup.</translation>
+    </message>
+</context>
+<context>
+    <name>WorkingFolder</name>
+    <message>
+        <source>Varnel cannot use the folder "%1" for its files.</source>
+        <translation>Varnel tidak bisa memakai folder "%1" untuk berkasnya.</translation>
     </message>
 </context>
 </TS>

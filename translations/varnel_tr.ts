@@ -1,6 +1,17 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="tr" sourcelanguage="en">
 <context>
+    <name>AyaText</name>
+    <message>
+        <source>Transliteration:</source>
+        <translation>Okunuş:</translation>
+    </message>
+    <message>
+        <source>%1 Translation:</source>
+        <translation>%1 Meal:</translation>
+    </message>
+</context>
+<context>
     <name>AyaView</name>
     <message>
         <source>Hidden: press R to reveal</source>
@@ -24,6 +35,57 @@
     <message>
         <source>Playing status</source>
         <translation>Çalma durumu</translation>
+    </message>
+</context>
+<context>
+    <name>CheckWords</name>
+    <message>
+        <source>%1 to %2 s</source>
+        <translation>%1 ile %2 sn arası</translation>
+    </message>
+    <message>
+        <source>%1 (word %2)</source>
+        <translation>%1 (kelime %2)</translation>
+    </message>
+    <message>
+        <source>%1 (words %2 to %3)</source>
+        <translation>%1 (kelime %2 - %3)</translation>
+    </message>
+    <message>
+        <source>%1, match: you said the whole aya, in order (score %2 of 100).</source>
+        <translation>%1, uyuyor: ayetin tamamını sırasıyla okudunuz (puan 100 üzerinden %2).</translation>
+    </message>
+    <message>
+        <source>%1, partial: a part is missing, added or said differently (score %2 of 100).</source>
+        <translation>%1, kısmen: bir bölüm eksik, fazla ya da farklı okunmuş (puan 100 üzerinden %2).</translation>
+    </message>
+    <message>
+        <source>%1, different: this sounds like another aya, or no recitation (score %2 of 100).</source>
+        <translation>%1, farklı: bu başka bir ayet gibi ya da okuyuş değil (puan 100 üzerinden %2).</translation>
+    </message>
+    <message>
+        <source>This sounds like %1 (%2), not %3.</source>
+        <translation>Bu, %3 değil, %1 (%2) gibi duyuluyor.</translation>
+    </message>
+    <message>
+        <source>Left out: %1.</source>
+        <translation>Atlandı: %1.</translation>
+    </message>
+    <message>
+        <source>Left out, in the reciter's time: %1.</source>
+        <translation>Atlanan, kârinin süresinde: %1.</translation>
+    </message>
+    <message>
+        <source>Said differently: %1.</source>
+        <translation>Farklı söylendi: %1.</translation>
+    </message>
+    <message>
+        <source>Said differently, in the reciter's time: %1.</source>
+        <translation>Farklı okunan, kârinin süresinde: %1.</translation>
+    </message>
+    <message>
+        <source>Added, in your recording's time: %1.</source>
+        <translation>Eklenen, kaydınızın süresinde: %1.</translation>
     </message>
 </context>
 <context>
@@ -90,6 +152,17 @@
     </message>
 </context>
 <context>
+    <name>Compare</name>
+    <message>
+        <source> · your recitation</source>
+        <translation> · sizin okuyuşunuz</translation>
+    </message>
+    <message>
+        <source> · the reciter</source>
+        <translation> · kâri</translation>
+    </message>
+</context>
+<context>
     <name>Config</name>
     <message>
         <source>Varnel Preferences</source>
@@ -145,10 +218,29 @@
     </message>
 </context>
 <context>
+    <name>Drill</name>
+    <message>
+        <source> · pass %1 of %2</source>
+        <translation> · tur %1 / %2</translation>
+    </message>
+    <message>
+        <source>Aya %1 of %2</source>
+        <translation>Ayet %L1 / %L2</translation>
+    </message>
+    <message>
+        <source> · aya %1 of %2 (%3:%4)</source>
+        <translation> · ayet %L1 / %L2 (%L3:%L4)</translation>
+    </message>
+</context>
+<context>
     <name>DrillControls</name>
     <message>
         <source>Sura %1, aya %2</source>
         <translation>Sure %1, ayet %2</translation>
+    </message>
+    <message>
+        <source>Your drill settings could not be saved:</source>
+        <translation>Alıştırma ayarlarınız kaydedilemedi:</translation>
     </message>
 </context>
 <context>
@@ -753,6 +845,64 @@
     </message>
 </context>
 <context>
+    <name>LearnerRecord</name>
+    <message>
+        <source>The review record</source>
+        <translation>Tekrar kaydı</translation>
+    </message>
+    <message>
+        <source>Your heart is kept; its suras start review again.</source>
+        <translation>Kalbiniz duruyor; surelerinin tekrarı yeniden başlıyor.</translation>
+    </message>
+    <message>
+        <source>The review record by page</source>
+        <translation>Sayfaya göre tekrar kaydı</translation>
+    </message>
+    <message>
+        <source>Your heart is kept; its pages start review again.</source>
+        <translation>Kalbiniz duruyor; sayfalarının tekrarı yeniden başlıyor.</translation>
+    </message>
+    <message>
+        <source>Your practice settings</source>
+        <translation>Alıştırma ayarlarınız</translation>
+    </message>
+    <message>
+        <source>Hiding and Test me start switched off.</source>
+        <translation>Gizleme ve Beni sına kapalı başlar.</translation>
+    </message>
+    <message>
+        <source>it is not a practice-settings file</source>
+        <translation>bu bir alıştırma ayarları dosyası değil</translation>
+    </message>
+    <message>
+        <source>Your drill settings</source>
+        <translation>Çalma ayarlarınız</translation>
+    </message>
+    <message>
+        <source>Repeat, pause, loop, stack and speed start from their defaults.</source>
+        <translation>Tekrar, duraklama, döngü, yığma ve hız varsayılanlarından başlar.</translation>
+    </message>
+    <message>
+        <source>it is not a drill-settings file</source>
+        <translation>bu bir çalma ayarları dosyası değil</translation>
+    </message>
+    <message>
+        <source>Review records were found without a profile. The new profile starts with an empty heart; the records as they were are kept as:</source>
+        <translation>Profili olmayan tekrar kayıtları bulundu. Yeni profil boş bir kalple başlar; kayıtlar olduğu gibi şu adla saklandı:</translation>
+    </message>
+    <message>
+        <source>Review records were found without a profile, and there is no room to keep them aside. They are left as they are, and your reviews are not saved over them:</source>
+        <translation>Profili olmayan tekrar kayıtları bulundu ve bunları bir kenara ayırmak için yer yok. Oldukları gibi bırakıldılar; tekrarlarınız bunların üzerine kaydedilmiyor:</translation>
+    </message>
+</context>
+<context>
+    <name>Mpris</name>
+    <message>
+        <source>The default recitation</source>
+        <translation>Varsayılan tilavet</translation>
+    </message>
+</context>
+<context>
     <name>MyRecitation</name>
     <message>
         <source>%1 cannot be checked: %2.</source>
@@ -761,6 +911,167 @@
     <message>
         <source>Your previous take, which matched, is kept: bring it back with Delete &gt; Bring Back My Previous Take.</source>
         <translation>Eşleşen önceki kaydınız saklanıyor: Sil &gt; Önceki Kaydımı Geri Getir ile geri getirin.</translation>
+    </message>
+    <message>
+        <source>Everything else works as before.</source>
+        <translation>Geri kalan her şey eskisi gibi çalışıyor.</translation>
+    </message>
+    <message>
+        <source>Choose or make a profile first: your recordings are kept with it.</source>
+        <translation>Önce bir profil seçin veya oluşturun: kayıtlarınız onunla saklanır.</translation>
+    </message>
+    <message>
+        <source>Recite each aya in the pause after it; press Stop Recording (Ctrl+R) to end.</source>
+        <translation>Her ayeti ardından gelen duraklamada okuyun; bitirmek için Kaydı Durdur'a (Ctrl+R) basın.</translation>
+    </message>
+    <message>
+        <source>Nothing was heard, so no recording of %1 was kept.</source>
+        <translation>Hiçbir şey duyulmadı, bu yüzden %1 kaydı tutulmadı.</translation>
+    </message>
+    <message>
+        <source>Your recitation of %1 could not be kept:</source>
+        <translation>%1 okuyuşunuz kaydedilemedi:</translation>
+    </message>
+    <message>
+        <source>Your recitation of %1 is kept (%2 s).</source>
+        <translation>%1 okuyuşunuz kaydedildi (%2 sn).</translation>
+    </message>
+    <message>
+        <source>You have not recorded %1 yet: press Record (Ctrl+R).</source>
+        <translation>%1 henüz kaydetmediniz: Kaydet'e (Ctrl+R) basın.</translation>
+    </message>
+    <message>
+        <source>Checking your recitation of %1...</source>
+        <translation>%1 okuyuşunuz denetleniyor...</translation>
+    </message>
+    <message>
+        <source>The check's mark for %1 could not be kept: %2</source>
+        <translation>%1 için denetim işareti saklanamadı: %2</translation>
+    </message>
+    <message>
+        <source>The reciter: %1, of %2.</source>
+        <translation>Kâri: %1, %2 içinden.</translation>
+    </message>
+    <message>
+        <source>You have not recorded any aya of this lesson yet: press Record (Ctrl+R).</source>
+        <translation>Bu dersin hiçbir ayetini henüz kaydetmediniz: Kaydet'e (Ctrl+R) basın.</translation>
+    </message>
+    <message>
+        <source>You have no previous take of %1.</source>
+        <translation>%1 için önceki bir kaydınız yok.</translation>
+    </message>
+    <message>
+        <source>Your previous take of %1 is back; the one it replaced is kept as the previous.</source>
+        <translation>%1 için önceki kaydınız geri geldi; yerini aldığı kayıt önceki olarak saklandı.</translation>
+    </message>
+    <message>
+        <source>You have no recording of %1.</source>
+        <translation>%1 için kaydınız yok.</translation>
+    </message>
+    <message>
+        <source>Delete your recording of %1?</source>
+        <translation>%1 kaydınız silinsin mi?</translation>
+    </message>
+    <message>
+        <source>You have no recordings.</source>
+        <translation>Hiç kaydınız yok.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete all %1 of your recordings?</source>
+        <translation>
+            <numerusform>%L1 kaydınızın tümü silinsin mi?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Stop Recording</source>
+        <translation>Kaydı Durdur</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Kaydet</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>Kaydediliyor</translation>
+    </message>
+    <message>
+        <source>Waiting for the pause</source>
+        <translation>Duraklama bekleniyor</translation>
+    </message>
+    <message>
+        <source>Recording %1... it stops after a few seconds of quiet.</source>
+        <translation>%1 kaydediliyor... birkaç saniyelik sessizlikten sonra durur.</translation>
+    </message>
+    <message>
+        <source>Your recording of %1 cannot be played:</source>
+        <translation>%1 kaydınız çalınamıyor:</translation>
+    </message>
+</context>
+<context>
+    <name>PackDialogs</name>
+    <message>
+        <source>Open Folder</source>
+        <translation>Klasörü Aç</translation>
+    </message>
+    <message>
+        <source>The sura pack %1 is damaged and cannot be read.&lt;br&gt;&lt;br&gt;A healthy copy of it serves in its place where one is installed; otherwise its suras are left out until the file is replaced.</source>
+        <translation>%1 sure paketi bozuk ve okunamıyor.&lt;br&gt;&lt;br&gt;Yüklüyse sağlam bir kopyası onun yerine kullanılır; değilse dosya değiştirilene kadar sureleri dışarıda kalır.</translation>
+    </message>
+</context>
+<context>
+    <name>PackRegistry</name>
+    <message>
+        <source>Cannot write "recite.ini": %1</source>
+        <translation>"recite.ini" yazılamıyor: %1</translation>
+    </message>
+    <message>
+        <source>"%1" is not a recitation's folder name.</source>
+        <translation>"%1" bir okuma klasörünün adı değil.</translation>
+    </message>
+</context>
+<context>
+    <name>Passage</name>
+    <message>
+        <source>Page</source>
+        <translation>Sayfa</translation>
+    </message>
+    <message>
+        <source>Juz</source>
+        <translation>Cüz</translation>
+    </message>
+    <message>
+        <source>Hizb</source>
+        <translation>Hizip</translation>
+    </message>
+    <message>
+        <source>Quarter</source>
+        <translation>Çeyrek</translation>
+    </message>
+    <message>
+        <source>%1 %L2</source>
+        <translation>%1 %L2</translation>
+    </message>
+</context>
+<context>
+    <name>PassageControls</name>
+    <message>
+        <source>There is no %1 %2: the mushaf has %3 of them, numbered from 1.</source>
+        <translation>%1 %2 yok: mushafta bunlardan %3 tane var, 1'den başlayarak numaralı.</translation>
+    </message>
+    <message>
+        <source>%1 needs the sura packs of these suras, which are not installed:&lt;br&gt;&lt;br&gt;%2</source>
+        <translation>%1 için şu surelerin paketleri gerekiyor, ama kurulu değiller:&lt;br&gt;&lt;br&gt;%2</translation>
+    </message>
+    <message>
+        <source>Your drill settings could not be saved:</source>
+        <translation>Alıştırma ayarlarınız kaydedilemedi:</translation>
+    </message>
+</context>
+<context>
+    <name>PracticeAids</name>
+    <message>
+        <source>Your practice settings could not be saved:</source>
+        <translation>Alıştırma yardımı ayarlarınız kaydedilemedi:</translation>
     </message>
 </context>
 <context>
@@ -863,6 +1174,49 @@
     </message>
 </context>
 <context>
+    <name>ProfileGuard</name>
+    <message>
+        <source>%1 was opened by Varnel on the computer %2, which may still have it open.&lt;br&gt;&lt;br&gt;Open it anyway?</source>
+        <translation>%1, %2 bilgisayarında Varnel tarafından açıldı ve orada hâlâ açık olabilir.&lt;br&gt;&lt;br&gt;Yine de açılsın mı?</translation>
+    </message>
+    <message>
+        <source>%1 could not be locked for this window: %2.&lt;br&gt;&lt;br&gt;It opens all the same, but another Varnel window could open it too.</source>
+        <translation>%1 bu pencere için kilitlenemedi: %2.&lt;br&gt;&lt;br&gt;Yine de açılır, ancak başka bir Varnel penceresi de onu açabilir.</translation>
+    </message>
+    <message>
+        <source>%1 is open in another Varnel window.&lt;br&gt;&lt;br&gt;Close it there, or choose another profile.</source>
+        <translation>%1 başka bir Varnel penceresinde açık.&lt;br&gt;&lt;br&gt;Orada kapatın ya da başka bir profil seçin.</translation>
+    </message>
+    <message>
+        <source>The profile of %1 could not be read in full: %2.</source>
+        <translation>%1 profili tamamen okunamadı: %2.</translation>
+    </message>
+    <message>
+        <source>The ayas of the heart that could be read are kept.</source>
+        <translation>Kalbin okunabilen ayetleri saklandı.</translation>
+    </message>
+    <message>
+        <source>The file as it was is kept as %1.</source>
+        <translation>Dosyanın önceki hâli %1 olarak saklandı.</translation>
+    </message>
+    <message>
+        <source>Your review record as it was is kept as %1.</source>
+        <translation>Tekrar kaydınızın önceki hâli %1 olarak saklandı.</translation>
+    </message>
+    <message>
+        <source>There is no room to keep your review record %1 aside: it is left as it is, and your reviews are not saved over it.</source>
+        <translation>Tekrar kaydınız %1 için bir kenara ayıracak yer yok: olduğu gibi bırakıldı ve tekrarlarınız onun üzerine kaydedilmiyor.</translation>
+    </message>
+    <message>
+        <source>You start at the first aya of sura 114.</source>
+        <translation>114. surenin ilk ayetinden başlıyorsunuz.</translation>
+    </message>
+    <message>
+        <source>Your profile could not be saved, so your heart is not stored yet:&lt;br&gt;%1&lt;br&gt;&lt;br&gt;Check that the folder "profiles" beside Varnel can be written to, then use File &amp;gt; Save Profile again.</source>
+        <translation>Profiliniz kaydedilemedi, bu yüzden kalbiniz henüz saklanmadı:&lt;br&gt;%1&lt;br&gt;&lt;br&gt;Varnel'in yanındaki "profiles" klasörüne yazılabildiğini denetleyin, sonra Dosya &amp;gt; Profili Kaydet'i yeniden kullanın.</translation>
+    </message>
+</context>
+<context>
     <name>QDockWidget</name>
     <message>
         <source>Float</source>
@@ -879,407 +1233,6 @@
     <message>
         <source>Closes the dock widget</source>
         <translation>Paneli kapatır</translation>
-    </message>
-</context>
-<context>
-    <name>QObject</name>
-    <message>
-        <source>Open Folder</source>
-        <translation>Klasörü Aç</translation>
-    </message>
-    <message>
-        <source>Record</source>
-        <translation>Kaydet</translation>
-    </message>
-    <message>
-        <source>No sura pack installed</source>
-        <translation>Kurulu sure paketi yok</translation>
-    </message>
-    <message>
-        <source> · recorded</source>
-        <translation> · kaydedildi</translation>
-    </message>
-    <message>
-        <source> · pause %1</source>
-        <translation> · duraklama %1</translation>
-    </message>
-    <message>
-        <source> · repetition %1 of %2</source>
-        <translation> · tekrar %L1 / %L2</translation>
-    </message>
-    <message>
-        <source> · repetition %1</source>
-        <translation> · tekrar %L1</translation>
-    </message>
-    <message>
-        <source> · your recitation</source>
-        <translation> · sizin okuyuşunuz</translation>
-    </message>
-    <message>
-        <source> · the reciter</source>
-        <translation> · kâri</translation>
-    </message>
-    <message>
-        <source>Aya %1 of %2</source>
-        <translation>Ayet %L1 / %L2</translation>
-    </message>
-    <message>
-        <source> · aya %1 of %2 (%3:%4)</source>
-        <translation> · ayet %L1 / %L2 (%L3:%L4)</translation>
-    </message>
-    <message>
-        <source> · part from %1 to %2 s</source>
-        <translation> · parça %1 - %2 sn</translation>
-    </message>
-    <message>
-        <source>Stack %1-%2, pass %3 · aya %4</source>
-        <translation>Yığın %L1-%L2, tur %L3 · ayet %L4</translation>
-    </message>
-    <message>
-        <source> · stack %1–%2, pass %3 · aya %4 of %5 (%6)</source>
-        <translation> · yığın %L1–%L2, tur %L3 · ayet %L4 / %L5 (%6)</translation>
-    </message>
-    <message>
-        <source>Transliteration:</source>
-        <translation>Okunuş:</translation>
-    </message>
-    <message>
-        <source>Everything else works as before.</source>
-        <translation>Geri kalan her şey eskisi gibi çalışıyor.</translation>
-    </message>
-    <message>
-        <source>Choose or make a profile first: your recordings are kept with it.</source>
-        <translation>Önce bir profil seçin veya oluşturun: kayıtlarınız onunla saklanır.</translation>
-    </message>
-    <message>
-        <source>Recite each aya in the pause after it; press Stop Recording (Ctrl+R) to end.</source>
-        <translation>Her ayeti ardından gelen duraklamada okuyun; bitirmek için Kaydı Durdur'a (Ctrl+R) basın.</translation>
-    </message>
-    <message>
-        <source>Nothing was heard, so no recording of %1 was kept.</source>
-        <translation>Hiçbir şey duyulmadı, bu yüzden %1 kaydı tutulmadı.</translation>
-    </message>
-    <message>
-        <source>Your recitation of %1 could not be kept:</source>
-        <translation>%1 okuyuşunuz kaydedilemedi:</translation>
-    </message>
-    <message>
-        <source>Your recitation of %1 is kept (%2 s).</source>
-        <translation>%1 okuyuşunuz kaydedildi (%2 sn).</translation>
-    </message>
-    <message>
-        <source>You have not recorded %1 yet: press Record (Ctrl+R).</source>
-        <translation>%1 henüz kaydetmediniz: Kaydet'e (Ctrl+R) basın.</translation>
-    </message>
-    <message>
-        <source>You have not recorded any aya of this lesson yet: press Record (Ctrl+R).</source>
-        <translation>Bu dersin hiçbir ayetini henüz kaydetmediniz: Kaydet'e (Ctrl+R) basın.</translation>
-    </message>
-    <message>
-        <source>You have no recording of %1.</source>
-        <translation>%1 için kaydınız yok.</translation>
-    </message>
-    <message>
-        <source>Delete your recording of %1?</source>
-        <translation>%1 kaydınız silinsin mi?</translation>
-    </message>
-    <message>
-        <source>You have no recordings.</source>
-        <translation>Hiç kaydınız yok.</translation>
-    </message>
-    <message numerus="yes">
-        <source>Delete all %1 of your recordings?</source>
-        <translation>
-            <numerusform>%L1 kaydınızın tümü silinsin mi?</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Stop Recording</source>
-        <translation>Kaydı Durdur</translation>
-    </message>
-    <message>
-        <source>Recording</source>
-        <translation>Kaydediliyor</translation>
-    </message>
-    <message>
-        <source>Waiting for the pause</source>
-        <translation>Duraklama bekleniyor</translation>
-    </message>
-    <message>
-        <source>Recording %1... it stops after a few seconds of quiet.</source>
-        <translation>%1 kaydediliyor... birkaç saniyelik sessizlikten sonra durur.</translation>
-    </message>
-    <message>
-        <source>Your drill settings could not be saved:</source>
-        <translation>Alıştırma ayarlarınız kaydedilemedi:</translation>
-    </message>
-    <message>
-        <source>Your practice settings could not be saved:</source>
-        <translation>Alıştırma yardımı ayarlarınız kaydedilemedi:</translation>
-    </message>
-    <message>
-        <source>ERROR: The screen size is too small! Please change to 800x600 resolution or higher</source>
-        <translation>HATA: Ekran boyutu çok küçük! Lütfen 800x600 veya daha yüksek bir çözünürlüğe geçin</translation>
-    </message>
-    <message>
-        <source>Your review could not be saved:</source>
-        <translation>Tekrarınız kaydedilemedi:</translation>
-    </message>
-    <message>
-        <source>Your review unit could not be saved:</source>
-        <translation>Tekrar biriminiz kaydedilemedi:</translation>
-    </message>
-    <message>
-        <source>Your settings could not be saved in %1:</source>
-        <translation>Ayarlarınız %1 içine kaydedilemedi:</translation>
-    </message>
-    <message>
-        <source>They stay as they are until Varnel closes.</source>
-        <translation>Varnel kapanana kadar olduğu gibi kalırlar.</translation>
-    </message>
-    <message>
-        <source>%1 Translation:</source>
-        <translation>%1 Meal:</translation>
-    </message>
-    <message>
-        <source>%1 %L2</source>
-        <translation>%1 %L2</translation>
-    </message>
-    <message>
-        <source>The %1 text needs the font %2, which is not installed: install the package %3.</source>
-        <translation>%1 metni için %2 yazı tipi gerekiyor, ama kurulu değil: %3 paketini kurun.</translation>
-    </message>
-    <message>
-        <source>%1 needs the sura packs of these suras, which are not installed:&lt;br&gt;&lt;br&gt;%2</source>
-        <translation>%1 için şu surelerin paketleri gerekiyor, ama kurulu değiller:&lt;br&gt;&lt;br&gt;%2</translation>
-    </message>
-    <message>
-        <source>%1 is open in another Varnel window.&lt;br&gt;&lt;br&gt;Close it there, or choose another profile.</source>
-        <translation>%1 başka bir Varnel penceresinde açık.&lt;br&gt;&lt;br&gt;Orada kapatın ya da başka bir profil seçin.</translation>
-    </message>
-    <message>
-        <source>The picture of aya %1 is too large to show: %2 MB, where at most %3 MB are shown.</source>
-        <translation>%1 ayetinin resmi gösterilemeyecek kadar büyük: %2 MB, en çok %3 MB gösterilir.</translation>
-    </message>
-    <message>
-        <source>Your profile could not be saved, so your heart is not stored yet:&lt;br&gt;%1&lt;br&gt;&lt;br&gt;Check that the folder "profiles" beside Varnel can be written to, then use File &amp;gt; Save Profile again.</source>
-        <translation>Profiliniz kaydedilemedi, bu yüzden kalbiniz henüz saklanmadı:&lt;br&gt;%1&lt;br&gt;&lt;br&gt;Varnel'in yanındaki "profiles" klasörüne yazılabildiğini denetleyin, sonra Dosya &amp;gt; Profili Kaydet'i yeniden kullanın.</translation>
-    </message>
-    <message>
-        <source>The file as it was is kept as %1.</source>
-        <translation>Dosyanın önceki hâli %1 olarak saklandı.</translation>
-    </message>
-    <message>
-        <source>Your review record as it was is kept as %1.</source>
-        <translation>Tekrar kaydınızın önceki hâli %1 olarak saklandı.</translation>
-    </message>
-    <message>
-        <source>The profile of %1 could not be read in full: %2.</source>
-        <translation>%1 profili tamamen okunamadı: %2.</translation>
-    </message>
-    <message>
-        <source>The ayas of the heart that could be read are kept.</source>
-        <translation>Kalbin okunabilen ayetleri saklandı.</translation>
-    </message>
-    <message>
-        <source>You start at the first aya of sura 114.</source>
-        <translation>114. surenin ilk ayetinden başlıyorsunuz.</translation>
-    </message>
-    <message>
-        <source>The review record</source>
-        <translation>Tekrar kaydı</translation>
-    </message>
-    <message>
-        <source>Your heart is kept; its suras start review again.</source>
-        <translation>Kalbiniz duruyor; surelerinin tekrarı yeniden başlıyor.</translation>
-    </message>
-    <message>
-        <source>The review record by page</source>
-        <translation>Sayfaya göre tekrar kaydı</translation>
-    </message>
-    <message>
-        <source>Your heart is kept; its pages start review again.</source>
-        <translation>Kalbiniz duruyor; sayfalarının tekrarı yeniden başlıyor.</translation>
-    </message>
-    <message>
-        <source>Your practice settings</source>
-        <translation>Alıştırma ayarlarınız</translation>
-    </message>
-    <message>
-        <source>Hiding and Test me start switched off.</source>
-        <translation>Gizleme ve Beni sına kapalı başlar.</translation>
-    </message>
-    <message>
-        <source>Your drill settings</source>
-        <translation>Çalma ayarlarınız</translation>
-    </message>
-    <message>
-        <source>Repeat, pause, loop, stack and speed start from their defaults.</source>
-        <translation>Tekrar, duraklama, döngü, yığma ve hız varsayılanlarından başlar.</translation>
-    </message>
-    <message>
-        <source>%1 %2 could not be read: %3.</source>
-        <translation>%1 %2 okunamadı: %3.</translation>
-    </message>
-    <message>
-        <source>It is kept as %1.</source>
-        <translation>%1 olarak saklandı.</translation>
-    </message>
-    <message>
-        <source>Varnel cannot use the folder "%1" for its files.</source>
-        <translation>Varnel dosyaları için "%1" klasörünü kullanamıyor.</translation>
-    </message>
-    <message>
-        <source>it is not a practice-settings file</source>
-        <translation>bu bir alıştırma ayarları dosyası değil</translation>
-    </message>
-    <message>
-        <source>it is not a drill-settings file</source>
-        <translation>bu bir çalma ayarları dosyası değil</translation>
-    </message>
-    <message>
-        <source>No learner is chosen, so there is nowhere to keep the recording.</source>
-        <translation>Hiçbir öğrenci seçili değil, bu yüzden kaydı saklayacak yer yok.</translation>
-    </message>
-    <message>
-        <source>The recording %1 could not be deleted: %2</source>
-        <translation>%1 kaydı silinemedi: %2</translation>
-    </message>
-    <message>
-        <source>Cannot write "recite.ini": %1</source>
-        <translation>"recite.ini" yazılamıyor: %1</translation>
-    </message>
-    <message>
-        <source>"%1" is not a recitation's folder name.</source>
-        <translation>"%1" bir okuma klasörünün adı değil.</translation>
-    </message>
-    <message>
-        <source>%1 was opened by Varnel on the computer %2, which may still have it open.&lt;br&gt;&lt;br&gt;Open it anyway?</source>
-        <translation>%1, %2 bilgisayarında Varnel tarafından açıldı ve orada hâlâ açık olabilir.&lt;br&gt;&lt;br&gt;Yine de açılsın mı?</translation>
-    </message>
-    <message>
-        <source>%1 could not be locked for this window: %2.&lt;br&gt;&lt;br&gt;It opens all the same, but another Varnel window could open it too.</source>
-        <translation>%1 bu pencere için kilitlenemedi: %2.&lt;br&gt;&lt;br&gt;Yine de açılır, ancak başka bir Varnel penceresi de onu açabilir.</translation>
-    </message>
-    <message>
-        <source>Review records were found without a profile. The new profile starts with an empty heart; the records as they were are kept as:</source>
-        <translation>Profili olmayan tekrar kayıtları bulundu. Yeni profil boş bir kalple başlar; kayıtlar olduğu gibi şu adla saklandı:</translation>
-    </message>
-    <message>
-        <source>Your recording of %1 cannot be played:</source>
-        <translation>%1 kaydınız çalınamıyor:</translation>
-    </message>
-    <message>
-        <source>%1 is not a file that can be read.</source>
-        <translation>%1 okunabilen bir dosya değil.</translation>
-    </message>
-    <message>
-        <source>%1 is larger than %2 MB, more than a recording of an aya.</source>
-        <translation>%1, %2 MB'tan büyük; bir ayetin kaydından fazla.</translation>
-    </message>
-    <message>
-        <source>The sura pack %1 is damaged and cannot be read.&lt;br&gt;&lt;br&gt;A healthy copy of it serves in its place where one is installed; otherwise its suras are left out until the file is replaced.</source>
-        <translation>%1 sure paketi bozuk ve okunamıyor.&lt;br&gt;&lt;br&gt;Yüklüyse sağlam bir kopyası onun yerine kullanılır; değilse dosya değiştirilene kadar sureleri dışarıda kalır.</translation>
-    </message>
-    <message>
-        <source>There is no %1 %2: the mushaf has %3 of them, numbered from 1.</source>
-        <translation>%1 %2 yok: mushafta bunlardan %3 tane var, 1'den başlayarak numaralı.</translation>
-    </message>
-    <message>
-        <source>%1 s</source>
-        <translation>%1 sn</translation>
-    </message>
-    <message>
-        <source> · pass %1 of %2</source>
-        <translation> · tur %1 / %2</translation>
-    </message>
-    <message>
-        <source>%1 to %2 s</source>
-        <translation>%1 ile %2 sn arası</translation>
-    </message>
-    <message>
-        <source>%1, match: you said the whole aya, in order (score %2 of 100).</source>
-        <translation>%1, uyuyor: ayetin tamamını sırasıyla okudunuz (puan 100 üzerinden %2).</translation>
-    </message>
-    <message>
-        <source>%1, different: this sounds like another aya, or no recitation (score %2 of 100).</source>
-        <translation>%1, farklı: bu başka bir ayet gibi ya da okuyuş değil (puan 100 üzerinden %2).</translation>
-    </message>
-    <message>
-        <source>Left out, in the reciter's time: %1.</source>
-        <translation>Atlanan, kârinin süresinde: %1.</translation>
-    </message>
-    <message>
-        <source>Added, in your recording's time: %1.</source>
-        <translation>Eklenen, kaydınızın süresinde: %1.</translation>
-    </message>
-    <message>
-        <source>Checking your recitation of %1...</source>
-        <translation>%1 okuyuşunuz denetleniyor...</translation>
-    </message>
-    <message>
-        <source>%1, partial: a part is missing, added or said differently (score %2 of 100).</source>
-        <translation>%1, kısmen: bir bölüm eksik, fazla ya da farklı okunmuş (puan 100 üzerinden %2).</translation>
-    </message>
-    <message>
-        <source>This sounds like %1 (%2), not %3.</source>
-        <translation>Bu, %3 değil, %1 (%2) gibi duyuluyor.</translation>
-    </message>
-    <message>
-        <source>The check's mark for %1 could not be kept: %2</source>
-        <translation>%1 için denetim işareti saklanamadı: %2</translation>
-    </message>
-    <message>
-        <source>Said differently, in the reciter's time: %1.</source>
-        <translation>Farklı okunan, kârinin süresinde: %1.</translation>
-    </message>
-    <message>
-        <source>%1 held more than settings can be (a damaged value): what could not be read is left out, and every other setting is kept.</source>
-        <translation>%1, ayarların alabileceğinden fazlasını içeriyordu (bozuk bir değer): okunamayan kısım dışarıda bırakıldı, diğer tüm ayarlar korundu.</translation>
-    </message>
-    <message>
-        <source>There is no room to keep your review record %1 aside: it is left as it is, and your reviews are not saved over it.</source>
-        <translation>Tekrar kaydınız %1 için bir kenara ayıracak yer yok: olduğu gibi bırakıldı ve tekrarlarınız onun üzerine kaydedilmiyor.</translation>
-    </message>
-    <message>
-        <source>Review records were found without a profile, and there is no room to keep them aside. They are left as they are, and your reviews are not saved over them:</source>
-        <translation>Profili olmayan tekrar kayıtları bulundu ve bunları bir kenara ayırmak için yer yok. Oldukları gibi bırakıldılar; tekrarlarınız bunların üzerine kaydedilmiyor:</translation>
-    </message>
-    <message>
-        <source>%1 (word %2)</source>
-        <translation>%1 (kelime %2)</translation>
-    </message>
-    <message>
-        <source>%1 (words %2 to %3)</source>
-        <translation>%1 (kelime %2 - %3)</translation>
-    </message>
-    <message>
-        <source>Left out: %1.</source>
-        <translation>Atlandı: %1.</translation>
-    </message>
-    <message>
-        <source>Said differently: %1.</source>
-        <translation>Farklı söylendi: %1.</translation>
-    </message>
-    <message>
-        <source>The reciter: %1, of %2.</source>
-        <translation>Kâri: %1, %2 içinden.</translation>
-    </message>
-    <message>
-        <source>The default recitation</source>
-        <translation>Varsayılan tilavet</translation>
-    </message>
-    <message>
-        <source>You have no previous take of %1.</source>
-        <translation>%1 için önceki bir kaydınız yok.</translation>
-    </message>
-    <message>
-        <source>Your previous take of %1 is back; the one it replaced is kept as the previous.</source>
-        <translation>%1 için önceki kaydınız geri geldi; yerini aldığı kayıt önceki olarak saklandı.</translation>
-    </message>
-    <message>
-        <source>%1 could not be moved to %2: %3</source>
-        <translation>%1, %2 konumuna taşınamadı: %3</translation>
     </message>
 </context>
 <context>
@@ -1378,6 +1331,29 @@
     <message>
         <source>Check result</source>
         <translation>Denetim sonucu</translation>
+    </message>
+</context>
+<context>
+    <name>Recordings</name>
+    <message>
+        <source>%1 could not be moved to %2: %3</source>
+        <translation>%1, %2 konumuna taşınamadı: %3</translation>
+    </message>
+    <message>
+        <source>%1 is not a file that can be read.</source>
+        <translation>%1 okunabilen bir dosya değil.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB, more than a recording of an aya.</source>
+        <translation>%1, %2 MB'tan büyük; bir ayetin kaydından fazla.</translation>
+    </message>
+    <message>
+        <source>The recording %1 could not be deleted: %2</source>
+        <translation>%1 kaydı silinemedi: %2</translation>
+    </message>
+    <message>
+        <source>No learner is chosen, so there is nowhere to keep the recording.</source>
+        <translation>Hiçbir öğrenci seçili değil, bu yüzden kaydı saklayacak yer yok.</translation>
     </message>
 </context>
 <context>
@@ -1727,6 +1703,24 @@
     </message>
 </context>
 <context>
+    <name>SidecarFile</name>
+    <message>
+        <source>%1 %2 could not be read: %3.</source>
+        <translation>%1 %2 okunamadı: %3.</translation>
+    </message>
+    <message>
+        <source>It is kept as %1.</source>
+        <translation>%1 olarak saklandı.</translation>
+    </message>
+</context>
+<context>
+    <name>Single</name>
+    <message>
+        <source> · part from %1 to %2 s</source>
+        <translation> · parça %1 - %2 sn</translation>
+    </message>
+</context>
+<context>
     <name>SingleBar</name>
     <message>
         <source>Start the part here (the slider's position)</source>
@@ -1925,6 +1919,58 @@
     </message>
 </context>
 <context>
+    <name>SpanDrill</name>
+    <message>
+        <source> · part from %1 to %2 s</source>
+        <translation> · parça %1 - %2 sn</translation>
+    </message>
+</context>
+<context>
+    <name>Stack</name>
+    <message>
+        <source>Stack %1-%2, pass %3 · aya %4</source>
+        <translation>Yığın %L1-%L2, tur %L3 · ayet %L4</translation>
+    </message>
+    <message>
+        <source> · stack %1–%2, pass %3 · aya %4 of %5 (%6)</source>
+        <translation> · yığın %L1–%L2, tur %L3 · ayet %L4 / %L5 (%6)</translation>
+    </message>
+</context>
+<context>
+    <name>StatusLine</name>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 sn</translation>
+    </message>
+    <message>
+        <source>No sura pack installed</source>
+        <translation>Kurulu sure paketi yok</translation>
+    </message>
+    <message>
+        <source> · recorded</source>
+        <translation> · kaydedildi</translation>
+    </message>
+    <message>
+        <source> · pause %1</source>
+        <translation> · duraklama %1</translation>
+    </message>
+    <message>
+        <source> · repetition %1 of %2</source>
+        <translation> · tekrar %L1 / %L2</translation>
+    </message>
+    <message>
+        <source> · repetition %1</source>
+        <translation> · tekrar %L1</translation>
+    </message>
+</context>
+<context>
+    <name>TranslationFonts</name>
+    <message>
+        <source>The %1 text needs the font %2, which is not installed: install the package %3.</source>
+        <translation>%1 metni için %2 yazı tipi gerekiyor, ama kurulu değil: %3 paketini kurun.</translation>
+    </message>
+</context>
+<context>
     <name>Transport</name>
     <message>
         <source>Play Aya</source>
@@ -1972,6 +2018,22 @@
     <message>
         <source>This is the sura's first aya.</source>
         <translation>Bu, surenin ilk ayeti.</translation>
+    </message>
+    <message>
+        <source>ERROR: The screen size is too small! Please change to 800x600 resolution or higher</source>
+        <translation>HATA: Ekran boyutu çok küçük! Lütfen 800x600 veya daha yüksek bir çözünürlüğe geçin</translation>
+    </message>
+    <message>
+        <source>The picture of aya %1 is too large to show: %2 MB, where at most %3 MB are shown.</source>
+        <translation>%1 ayetinin resmi gösterilemeyecek kadar büyük: %2 MB, en çok %3 MB gösterilir.</translation>
+    </message>
+    <message>
+        <source>Your review could not be saved:</source>
+        <translation>Tekrarınız kaydedilemedi:</translation>
+    </message>
+    <message>
+        <source>Your review unit could not be saved:</source>
+        <translation>Tekrar biriminiz kaydedilemedi:</translation>
     </message>
 </context>
 <context>
@@ -2185,6 +2247,32 @@
     <message>
         <source>My Recitation</source>
         <translation>Okuyuşum</translation>
+    </message>
+</context>
+<context>
+    <name>WindowSettings</name>
+    <message>
+        <source>%1 held more than settings can be (a damaged value): what could not be read is left out, and every other setting is kept.</source>
+        <translation>%1, ayarların alabileceğinden fazlasını içeriyordu (bozuk bir değer): okunamayan kısım dışarıda bırakıldı, diğer tüm ayarlar korundu.</translation>
+    </message>
+    <message>
+        <source>The file as it was is kept as %1.</source>
+        <translation>Dosyanın önceki hâli %1 olarak saklandı.</translation>
+    </message>
+    <message>
+        <source>Your settings could not be saved in %1:</source>
+        <translation>Ayarlarınız %1 içine kaydedilemedi:</translation>
+    </message>
+    <message>
+        <source>They stay as they are until Varnel closes.</source>
+        <translation>Varnel kapanana kadar olduğu gibi kalırlar.</translation>
+    </message>
+</context>
+<context>
+    <name>WorkingFolder</name>
+    <message>
+        <source>Varnel cannot use the folder "%1" for its files.</source>
+        <translation>Varnel dosyaları için "%1" klasörünü kullanamıyor.</translation>
     </message>
 </context>
 </TS>

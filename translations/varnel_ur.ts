@@ -1,6 +1,17 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="ur" sourcelanguage="en">
 <context>
+    <name>AyaText</name>
+    <message>
+        <source>Transliteration:</source>
+        <translation>رومن تلفظ:</translation>
+    </message>
+    <message>
+        <source>%1 Translation:</source>
+        <translation>%1 ترجمہ:</translation>
+    </message>
+</context>
+<context>
     <name>AyaView</name>
     <message>
         <source>Hidden: press R to reveal</source>
@@ -24,6 +35,57 @@
     <message>
         <source>Playing status</source>
         <translation>چلنے کی حالت</translation>
+    </message>
+</context>
+<context>
+    <name>CheckWords</name>
+    <message>
+        <source>%1 to %2 s</source>
+        <translation>%1 سے %2 سیکنڈ</translation>
+    </message>
+    <message>
+        <source>%1 (word %2)</source>
+        <translation>%1 (لفظ %2)</translation>
+    </message>
+    <message>
+        <source>%1 (words %2 to %3)</source>
+        <translation>%1 (الفاظ %2 سے %3)</translation>
+    </message>
+    <message>
+        <source>%1, match: you said the whole aya, in order (score %2 of 100).</source>
+        <translation>%1، مطابق: آپ نے پوری آیت ترتیب سے پڑھی (اسکور 100 میں سے %2)۔</translation>
+    </message>
+    <message>
+        <source>%1, partial: a part is missing, added or said differently (score %2 of 100).</source>
+        <translation>%1، جزوی: کوئی حصہ چھوٹ گیا، بڑھ گیا یا مختلف پڑھا گیا (اسکور 100 میں سے %2)۔</translation>
+    </message>
+    <message>
+        <source>%1, different: this sounds like another aya, or no recitation (score %2 of 100).</source>
+        <translation>%1، مختلف: یہ کوئی اور آیت لگتی ہے، یا تلاوت نہیں (اسکور 100 میں سے %2)۔</translation>
+    </message>
+    <message>
+        <source>This sounds like %1 (%2), not %3.</source>
+        <translation>یہ %1 (%2) لگتی ہے، %3 نہیں۔</translation>
+    </message>
+    <message>
+        <source>Left out: %1.</source>
+        <translation>چھوٹا ہوا: %1۔</translation>
+    </message>
+    <message>
+        <source>Left out, in the reciter's time: %1.</source>
+        <translation>چھوٹا ہوا، قاری کے وقت میں: %1۔</translation>
+    </message>
+    <message>
+        <source>Said differently: %1.</source>
+        <translation>مختلف کہا گیا: %1۔</translation>
+    </message>
+    <message>
+        <source>Said differently, in the reciter's time: %1.</source>
+        <translation>مختلف پڑھا ہوا، قاری کے وقت میں: %1۔</translation>
+    </message>
+    <message>
+        <source>Added, in your recording's time: %1.</source>
+        <translation>بڑھایا ہوا، آپ کی ریکارڈنگ کے وقت میں: %1۔</translation>
     </message>
 </context>
 <context>
@@ -90,6 +152,17 @@
     </message>
 </context>
 <context>
+    <name>Compare</name>
+    <message>
+        <source> · your recitation</source>
+        <translation> · آپ کی تلاوت</translation>
+    </message>
+    <message>
+        <source> · the reciter</source>
+        <translation> · قاری</translation>
+    </message>
+</context>
+<context>
     <name>Config</name>
     <message>
         <source>Varnel Preferences</source>
@@ -145,10 +218,29 @@
     </message>
 </context>
 <context>
+    <name>Drill</name>
+    <message>
+        <source> · pass %1 of %2</source>
+        <translation> · دور %1 از %2</translation>
+    </message>
+    <message>
+        <source>Aya %1 of %2</source>
+        <translation>آیت %L1 از %L2</translation>
+    </message>
+    <message>
+        <source> · aya %1 of %2 (%3:%4)</source>
+        <translation> · آیت %L1 از %L2 (%L3:%L4)</translation>
+    </message>
+</context>
+<context>
     <name>DrillControls</name>
     <message>
         <source>Sura %1, aya %2</source>
         <translation>سورہ %1، آیت %2</translation>
+    </message>
+    <message>
+        <source>Your drill settings could not be saved:</source>
+        <translation>آپ کی مشق کی ترتیبات محفوظ نہیں ہو سکیں:</translation>
     </message>
 </context>
 <context>
@@ -753,6 +845,64 @@
     </message>
 </context>
 <context>
+    <name>LearnerRecord</name>
+    <message>
+        <source>The review record</source>
+        <translation>دہرائی کا ریکارڈ</translation>
+    </message>
+    <message>
+        <source>Your heart is kept; its suras start review again.</source>
+        <translation>آپ کا دل محفوظ ہے؛ اس کی سورتوں کی دہرائی نئے سرے سے شروع ہوتی ہے۔</translation>
+    </message>
+    <message>
+        <source>The review record by page</source>
+        <translation>صفحوں کے لحاظ سے دہرائی کا ریکارڈ</translation>
+    </message>
+    <message>
+        <source>Your heart is kept; its pages start review again.</source>
+        <translation>آپ کا دل محفوظ ہے؛ اس کے صفحوں کی دہرائی نئے سرے سے شروع ہوتی ہے۔</translation>
+    </message>
+    <message>
+        <source>Your practice settings</source>
+        <translation>آپ کی مشق کی ترتیبات</translation>
+    </message>
+    <message>
+        <source>Hiding and Test me start switched off.</source>
+        <translation>چھپانا اور میرا امتحان لیں بند حالت میں شروع ہوتے ہیں۔</translation>
+    </message>
+    <message>
+        <source>it is not a practice-settings file</source>
+        <translation>یہ مشق کی ترتیبات کی فائل نہیں</translation>
+    </message>
+    <message>
+        <source>Your drill settings</source>
+        <translation>آپ کی مشق کی ترتیبات (تکرار)</translation>
+    </message>
+    <message>
+        <source>Repeat, pause, loop, stack and speed start from their defaults.</source>
+        <translation>تکرار، وقفہ، دہراؤ، جوڑنا اور رفتار اپنی طے شدہ قدروں سے شروع ہوتے ہیں۔</translation>
+    </message>
+    <message>
+        <source>it is not a drill-settings file</source>
+        <translation>یہ چلانے کی ترتیبات کی فائل نہیں</translation>
+    </message>
+    <message>
+        <source>Review records were found without a profile. The new profile starts with an empty heart; the records as they were are kept as:</source>
+        <translation>دہرائی کے ریکارڈ کسی پروفائل کے بغیر ملے۔ نیا پروفائل خالی دل سے شروع ہوتا ہے؛ ریکارڈ جیسے تھے ویسے محفوظ ہیں:</translation>
+    </message>
+    <message>
+        <source>Review records were found without a profile, and there is no room to keep them aside. They are left as they are, and your reviews are not saved over them:</source>
+        <translation>دہرائی کے ریکارڈ کسی پروفائل کے بغیر ملے، اور انہیں الگ رکھنے کی جگہ نہیں۔ وہ جیسے ہیں ویسے چھوڑ دیے گئے ہیں، اور آپ کی دہرائی ان کے اوپر محفوظ نہیں کی جاتی:</translation>
+    </message>
+</context>
+<context>
+    <name>Mpris</name>
+    <message>
+        <source>The default recitation</source>
+        <translation>طے شدہ تلاوت</translation>
+    </message>
+</context>
+<context>
     <name>MyRecitation</name>
     <message>
         <source>%1 cannot be checked: %2.</source>
@@ -761,6 +911,168 @@
     <message>
         <source>Your previous take, which matched, is kept: bring it back with Delete &gt; Bring Back My Previous Take.</source>
         <translation>آپ کی پچھلی ریکارڈنگ، جو مطابق تھی، محفوظ ہے: اسے حذف کریں &gt; میری پچھلی ریکارڈنگ واپس لائیں سے واپس لائیں۔</translation>
+    </message>
+    <message>
+        <source>Everything else works as before.</source>
+        <translation>باقی سب پہلے کی طرح کام کرتا ہے۔</translation>
+    </message>
+    <message>
+        <source>Choose or make a profile first: your recordings are kept with it.</source>
+        <translation>پہلے پروفائل منتخب کریں یا بنائیں: آپ کی ریکارڈنگز اسی کے ساتھ رکھی جاتی ہیں۔</translation>
+    </message>
+    <message>
+        <source>Recite each aya in the pause after it; press Stop Recording (Ctrl+R) to end.</source>
+        <translation>ہر آیت اس کے بعد والے وقفے میں پڑھیں؛ ختم کرنے کے لیے ریکارڈنگ روکیں (Ctrl+R) دبائیں۔</translation>
+    </message>
+    <message>
+        <source>Nothing was heard, so no recording of %1 was kept.</source>
+        <translation>کچھ سنائی نہیں دیا، اس لیے %1 کی ریکارڈنگ نہیں رکھی گئی۔</translation>
+    </message>
+    <message>
+        <source>Your recitation of %1 could not be kept:</source>
+        <translation>%1 کی آپ کی تلاوت محفوظ نہیں ہو سکی:</translation>
+    </message>
+    <message>
+        <source>Your recitation of %1 is kept (%2 s).</source>
+        <translation>%1 کی آپ کی تلاوت محفوظ ہو گئی (%2 سیکنڈ)۔</translation>
+    </message>
+    <message>
+        <source>You have not recorded %1 yet: press Record (Ctrl+R).</source>
+        <translation>آپ نے ابھی %1 ریکارڈ نہیں کی: ریکارڈ (Ctrl+R) دبائیں۔</translation>
+    </message>
+    <message>
+        <source>Checking your recitation of %1...</source>
+        <translation>آپ کی %1 کی تلاوت جانچی جا رہی ہے...</translation>
+    </message>
+    <message>
+        <source>The check's mark for %1 could not be kept: %2</source>
+        <translation>%1 کی جانچ کا نشان محفوظ نہیں ہو سکا: %2</translation>
+    </message>
+    <message>
+        <source>The reciter: %1, of %2.</source>
+        <translation>قاری: %1، %2 میں سے۔</translation>
+    </message>
+    <message>
+        <source>You have not recorded any aya of this lesson yet: press Record (Ctrl+R).</source>
+        <translation>آپ نے اس سبق کی کوئی آیت ابھی ریکارڈ نہیں کی: ریکارڈ (Ctrl+R) دبائیں۔</translation>
+    </message>
+    <message>
+        <source>You have no previous take of %1.</source>
+        <translation>%1 کی کوئی پچھلی ریکارڈنگ نہیں۔</translation>
+    </message>
+    <message>
+        <source>Your previous take of %1 is back; the one it replaced is kept as the previous.</source>
+        <translation>%1 کی آپ کی پچھلی ریکارڈنگ واپس آ گئی؛ جس کی جگہ لی تھی وہ پچھلی کے طور پر محفوظ ہے۔</translation>
+    </message>
+    <message>
+        <source>You have no recording of %1.</source>
+        <translation>آپ کے پاس %1 کی ریکارڈنگ نہیں۔</translation>
+    </message>
+    <message>
+        <source>Delete your recording of %1?</source>
+        <translation>%1 کی اپنی ریکارڈنگ حذف کریں؟</translation>
+    </message>
+    <message>
+        <source>You have no recordings.</source>
+        <translation>آپ کے پاس کوئی ریکارڈنگ نہیں۔</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete all %1 of your recordings?</source>
+        <translation>
+            <numerusform>اپنی %L1 ریکارڈنگ حذف کریں؟</numerusform>
+            <numerusform>اپنی تمام %L1 ریکارڈنگز حذف کریں؟</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Stop Recording</source>
+        <translation>ریکارڈنگ روکیں</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>ریکارڈ</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>ریکارڈ ہو رہا ہے</translation>
+    </message>
+    <message>
+        <source>Waiting for the pause</source>
+        <translation>وقفے کا انتظار</translation>
+    </message>
+    <message>
+        <source>Recording %1... it stops after a few seconds of quiet.</source>
+        <translation>%1 ریکارڈ ہو رہی ہے... چند سیکنڈ خاموشی کے بعد رک جائے گی۔</translation>
+    </message>
+    <message>
+        <source>Your recording of %1 cannot be played:</source>
+        <translation>آپ کی %1 کی ریکارڈنگ چلائی نہیں جا سکتی:</translation>
+    </message>
+</context>
+<context>
+    <name>PackDialogs</name>
+    <message>
+        <source>Open Folder</source>
+        <translation>فولڈر کھولیں</translation>
+    </message>
+    <message>
+        <source>The sura pack %1 is damaged and cannot be read.&lt;br&gt;&lt;br&gt;A healthy copy of it serves in its place where one is installed; otherwise its suras are left out until the file is replaced.</source>
+        <translation>سورتوں کا پیک %1 خراب ہے اور پڑھا نہیں جا سکتا۔&lt;br&gt;&lt;br&gt;اگر اس کی کوئی درست نقل نصب ہو تو وہ اس کی جگہ کام کرتی ہے؛ ورنہ فائل بدلے جانے تک اس کی سورتیں شامل نہیں ہوتیں۔</translation>
+    </message>
+</context>
+<context>
+    <name>PackRegistry</name>
+    <message>
+        <source>Cannot write "recite.ini": %1</source>
+        <translation>"recite.ini" لکھی نہ جا سکی: %1</translation>
+    </message>
+    <message>
+        <source>"%1" is not a recitation's folder name.</source>
+        <translation>"%1" کسی تلاوت کے فولڈر کا نام نہیں۔</translation>
+    </message>
+</context>
+<context>
+    <name>Passage</name>
+    <message>
+        <source>Page</source>
+        <translation>صفحہ</translation>
+    </message>
+    <message>
+        <source>Juz</source>
+        <translation>پارہ</translation>
+    </message>
+    <message>
+        <source>Hizb</source>
+        <translation>حزب</translation>
+    </message>
+    <message>
+        <source>Quarter</source>
+        <translation>ربع</translation>
+    </message>
+    <message>
+        <source>%1 %L2</source>
+        <translation>%1 %L2</translation>
+    </message>
+</context>
+<context>
+    <name>PassageControls</name>
+    <message>
+        <source>There is no %1 %2: the mushaf has %3 of them, numbered from 1.</source>
+        <translation>کوئی %1 %2 نہیں: مصحف میں ان کی تعداد %3 ہے، 1 سے شمار۔</translation>
+    </message>
+    <message>
+        <source>%1 needs the sura packs of these suras, which are not installed:&lt;br&gt;&lt;br&gt;%2</source>
+        <translation>%1 کو ان سورتوں کے پیک چاہییں، جو نصب نہیں:&lt;br&gt;&lt;br&gt;%2</translation>
+    </message>
+    <message>
+        <source>Your drill settings could not be saved:</source>
+        <translation>آپ کی مشق کی ترتیبات محفوظ نہیں ہو سکیں:</translation>
+    </message>
+</context>
+<context>
+    <name>PracticeAids</name>
+    <message>
+        <source>Your practice settings could not be saved:</source>
+        <translation>آپ کے مشق کے معاون کی ترتیبات محفوظ نہیں ہو سکیں:</translation>
     </message>
 </context>
 <context>
@@ -863,6 +1175,49 @@
     </message>
 </context>
 <context>
+    <name>ProfileGuard</name>
+    <message>
+        <source>%1 was opened by Varnel on the computer %2, which may still have it open.&lt;br&gt;&lt;br&gt;Open it anyway?</source>
+        <translation>%1 کو ورنل نے کمپیوٹر %2 پر کھولا تھا، شاید وہ اب بھی وہاں کھلا ہو۔&lt;br&gt;&lt;br&gt;کیا پھر بھی کھولیں؟</translation>
+    </message>
+    <message>
+        <source>%1 could not be locked for this window: %2.&lt;br&gt;&lt;br&gt;It opens all the same, but another Varnel window could open it too.</source>
+        <translation>%1 کو اس کھڑکی کے لیے مقفل نہیں کیا جا سکا: %2۔&lt;br&gt;&lt;br&gt;یہ پھر بھی کھلے گا، لیکن ورنل کی کوئی اور کھڑکی بھی اسے کھول سکتی ہے۔</translation>
+    </message>
+    <message>
+        <source>%1 is open in another Varnel window.&lt;br&gt;&lt;br&gt;Close it there, or choose another profile.</source>
+        <translation>%1 ورنل کی ایک اور کھڑکی میں کھلی ہے۔&lt;br&gt;&lt;br&gt;اسے وہاں بند کریں، یا کوئی اور پروفائل چنیں۔</translation>
+    </message>
+    <message>
+        <source>The profile of %1 could not be read in full: %2.</source>
+        <translation>%1 کی پروفائل پوری نہ پڑھی جا سکی: %2۔</translation>
+    </message>
+    <message>
+        <source>The ayas of the heart that could be read are kept.</source>
+        <translation>دل کی جو آیات پڑھی جا سکیں وہ رکھی گئی ہیں۔</translation>
+    </message>
+    <message>
+        <source>The file as it was is kept as %1.</source>
+        <translation>فائل جیسی تھی %1 کے نام سے رکھی گئی ہے۔</translation>
+    </message>
+    <message>
+        <source>Your review record as it was is kept as %1.</source>
+        <translation>آپ کا دہرائی کا ریکارڈ جیسا تھا %1 کے نام سے رکھا گیا ہے۔</translation>
+    </message>
+    <message>
+        <source>There is no room to keep your review record %1 aside: it is left as it is, and your reviews are not saved over it.</source>
+        <translation>آپ کے دہرائی کے ریکارڈ %1 کو الگ رکھنے کی جگہ نہیں: وہ جیسا ہے ویسا چھوڑ دیا گیا ہے، اور آپ کی دہرائی اس کے اوپر محفوظ نہیں کی جاتی۔</translation>
+    </message>
+    <message>
+        <source>You start at the first aya of sura 114.</source>
+        <translation>آپ سورت 114 کی پہلی آیت سے شروع کریں گے۔</translation>
+    </message>
+    <message>
+        <source>Your profile could not be saved, so your heart is not stored yet:&lt;br&gt;%1&lt;br&gt;&lt;br&gt;Check that the folder "profiles" beside Varnel can be written to, then use File &amp;gt; Save Profile again.</source>
+        <translation>آپ کی پروفائل محفوظ نہ ہو سکی، اس لیے آپ کا دل ابھی محفوظ نہیں:&lt;br&gt;%1&lt;br&gt;&lt;br&gt;دیکھیں کہ ورنل کے ساتھ والے فولڈر "profiles" میں لکھا جا سکتا ہے، پھر فائل &amp;gt; پروفائل محفوظ کریں دوبارہ استعمال کریں۔</translation>
+    </message>
+</context>
+<context>
     <name>QDockWidget</name>
     <message>
         <source>Float</source>
@@ -879,408 +1234,6 @@
     <message>
         <source>Closes the dock widget</source>
         <translation>پینل بند کرتا ہے</translation>
-    </message>
-</context>
-<context>
-    <name>QObject</name>
-    <message>
-        <source>Open Folder</source>
-        <translation>فولڈر کھولیں</translation>
-    </message>
-    <message>
-        <source>Record</source>
-        <translation>ریکارڈ</translation>
-    </message>
-    <message>
-        <source>No sura pack installed</source>
-        <translation>کوئی سورہ پیک نصب نہیں</translation>
-    </message>
-    <message>
-        <source> · recorded</source>
-        <translation> · ریکارڈ شدہ</translation>
-    </message>
-    <message>
-        <source> · pause %1</source>
-        <translation> · وقفہ %1</translation>
-    </message>
-    <message>
-        <source> · repetition %1 of %2</source>
-        <translation> · تکرار %L1 از %L2</translation>
-    </message>
-    <message>
-        <source> · repetition %1</source>
-        <translation> · تکرار %L1</translation>
-    </message>
-    <message>
-        <source> · your recitation</source>
-        <translation> · آپ کی تلاوت</translation>
-    </message>
-    <message>
-        <source> · the reciter</source>
-        <translation> · قاری</translation>
-    </message>
-    <message>
-        <source>Aya %1 of %2</source>
-        <translation>آیت %L1 از %L2</translation>
-    </message>
-    <message>
-        <source> · aya %1 of %2 (%3:%4)</source>
-        <translation> · آیت %L1 از %L2 (%L3:%L4)</translation>
-    </message>
-    <message>
-        <source> · part from %1 to %2 s</source>
-        <translation> · حصہ %1 سے %2 سیکنڈ تک</translation>
-    </message>
-    <message>
-        <source>Stack %1-%2, pass %3 · aya %4</source>
-        <translation>جوڑ %L1-%L2، دور %L3 · آیت %L4</translation>
-    </message>
-    <message>
-        <source> · stack %1–%2, pass %3 · aya %4 of %5 (%6)</source>
-        <translation> · جوڑ %L1–%L2، دور %L3 · آیت %L4 از %L5 (%6)</translation>
-    </message>
-    <message>
-        <source>Transliteration:</source>
-        <translation>رومن تلفظ:</translation>
-    </message>
-    <message>
-        <source>Everything else works as before.</source>
-        <translation>باقی سب پہلے کی طرح کام کرتا ہے۔</translation>
-    </message>
-    <message>
-        <source>Choose or make a profile first: your recordings are kept with it.</source>
-        <translation>پہلے پروفائل منتخب کریں یا بنائیں: آپ کی ریکارڈنگز اسی کے ساتھ رکھی جاتی ہیں۔</translation>
-    </message>
-    <message>
-        <source>Recite each aya in the pause after it; press Stop Recording (Ctrl+R) to end.</source>
-        <translation>ہر آیت اس کے بعد والے وقفے میں پڑھیں؛ ختم کرنے کے لیے ریکارڈنگ روکیں (Ctrl+R) دبائیں۔</translation>
-    </message>
-    <message>
-        <source>Nothing was heard, so no recording of %1 was kept.</source>
-        <translation>کچھ سنائی نہیں دیا، اس لیے %1 کی ریکارڈنگ نہیں رکھی گئی۔</translation>
-    </message>
-    <message>
-        <source>Your recitation of %1 could not be kept:</source>
-        <translation>%1 کی آپ کی تلاوت محفوظ نہیں ہو سکی:</translation>
-    </message>
-    <message>
-        <source>Your recitation of %1 is kept (%2 s).</source>
-        <translation>%1 کی آپ کی تلاوت محفوظ ہو گئی (%2 سیکنڈ)۔</translation>
-    </message>
-    <message>
-        <source>You have not recorded %1 yet: press Record (Ctrl+R).</source>
-        <translation>آپ نے ابھی %1 ریکارڈ نہیں کی: ریکارڈ (Ctrl+R) دبائیں۔</translation>
-    </message>
-    <message>
-        <source>You have not recorded any aya of this lesson yet: press Record (Ctrl+R).</source>
-        <translation>آپ نے اس سبق کی کوئی آیت ابھی ریکارڈ نہیں کی: ریکارڈ (Ctrl+R) دبائیں۔</translation>
-    </message>
-    <message>
-        <source>You have no recording of %1.</source>
-        <translation>آپ کے پاس %1 کی ریکارڈنگ نہیں۔</translation>
-    </message>
-    <message>
-        <source>Delete your recording of %1?</source>
-        <translation>%1 کی اپنی ریکارڈنگ حذف کریں؟</translation>
-    </message>
-    <message>
-        <source>You have no recordings.</source>
-        <translation>آپ کے پاس کوئی ریکارڈنگ نہیں۔</translation>
-    </message>
-    <message numerus="yes">
-        <source>Delete all %1 of your recordings?</source>
-        <translation>
-            <numerusform>اپنی %L1 ریکارڈنگ حذف کریں؟</numerusform>
-            <numerusform>اپنی تمام %L1 ریکارڈنگز حذف کریں؟</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Stop Recording</source>
-        <translation>ریکارڈنگ روکیں</translation>
-    </message>
-    <message>
-        <source>Recording</source>
-        <translation>ریکارڈ ہو رہا ہے</translation>
-    </message>
-    <message>
-        <source>Waiting for the pause</source>
-        <translation>وقفے کا انتظار</translation>
-    </message>
-    <message>
-        <source>Recording %1... it stops after a few seconds of quiet.</source>
-        <translation>%1 ریکارڈ ہو رہی ہے... چند سیکنڈ خاموشی کے بعد رک جائے گی۔</translation>
-    </message>
-    <message>
-        <source>Your drill settings could not be saved:</source>
-        <translation>آپ کی مشق کی ترتیبات محفوظ نہیں ہو سکیں:</translation>
-    </message>
-    <message>
-        <source>Your practice settings could not be saved:</source>
-        <translation>آپ کے مشق کے معاون کی ترتیبات محفوظ نہیں ہو سکیں:</translation>
-    </message>
-    <message>
-        <source>ERROR: The screen size is too small! Please change to 800x600 resolution or higher</source>
-        <translation>خرابی: اسکرین بہت چھوٹی ہے! براہ کرم 800x600 یا اس سے زیادہ ریزولوشن کریں</translation>
-    </message>
-    <message>
-        <source>Your review could not be saved:</source>
-        <translation>آپ کی دہرائی محفوظ نہیں ہو سکی:</translation>
-    </message>
-    <message>
-        <source>Your review unit could not be saved:</source>
-        <translation>آپ کی دہرائی کی اکائی محفوظ نہیں ہو سکی:</translation>
-    </message>
-    <message>
-        <source>Your settings could not be saved in %1:</source>
-        <translation>آپ کی ترتیبات %1 میں محفوظ نہیں ہو سکیں:</translation>
-    </message>
-    <message>
-        <source>They stay as they are until Varnel closes.</source>
-        <translation>وارنل بند ہونے تک یہ ویسی ہی رہیں گی۔</translation>
-    </message>
-    <message>
-        <source>%1 Translation:</source>
-        <translation>%1 ترجمہ:</translation>
-    </message>
-    <message>
-        <source>%1 %L2</source>
-        <translation>%1 %L2</translation>
-    </message>
-    <message>
-        <source>The %1 text needs the font %2, which is not installed: install the package %3.</source>
-        <translation>%1 متن کو فونٹ %2 چاہیے، جو نصب نہیں: پیکج %3 نصب کریں۔</translation>
-    </message>
-    <message>
-        <source>%1 needs the sura packs of these suras, which are not installed:&lt;br&gt;&lt;br&gt;%2</source>
-        <translation>%1 کو ان سورتوں کے پیک چاہییں، جو نصب نہیں:&lt;br&gt;&lt;br&gt;%2</translation>
-    </message>
-    <message>
-        <source>%1 is open in another Varnel window.&lt;br&gt;&lt;br&gt;Close it there, or choose another profile.</source>
-        <translation>%1 ورنل کی ایک اور کھڑکی میں کھلی ہے۔&lt;br&gt;&lt;br&gt;اسے وہاں بند کریں، یا کوئی اور پروفائل چنیں۔</translation>
-    </message>
-    <message>
-        <source>The picture of aya %1 is too large to show: %2 MB, where at most %3 MB are shown.</source>
-        <translation>آیت %1 کی تصویر دکھانے کے لیے بہت بڑی ہے: %2 MB، جبکہ زیادہ سے زیادہ %3 MB دکھائے جاتے ہیں۔</translation>
-    </message>
-    <message>
-        <source>Your profile could not be saved, so your heart is not stored yet:&lt;br&gt;%1&lt;br&gt;&lt;br&gt;Check that the folder "profiles" beside Varnel can be written to, then use File &amp;gt; Save Profile again.</source>
-        <translation>آپ کی پروفائل محفوظ نہ ہو سکی، اس لیے آپ کا دل ابھی محفوظ نہیں:&lt;br&gt;%1&lt;br&gt;&lt;br&gt;دیکھیں کہ ورنل کے ساتھ والے فولڈر "profiles" میں لکھا جا سکتا ہے، پھر فائل &amp;gt; پروفائل محفوظ کریں دوبارہ استعمال کریں۔</translation>
-    </message>
-    <message>
-        <source>The file as it was is kept as %1.</source>
-        <translation>فائل جیسی تھی %1 کے نام سے رکھی گئی ہے۔</translation>
-    </message>
-    <message>
-        <source>Your review record as it was is kept as %1.</source>
-        <translation>آپ کا دہرائی کا ریکارڈ جیسا تھا %1 کے نام سے رکھا گیا ہے۔</translation>
-    </message>
-    <message>
-        <source>The profile of %1 could not be read in full: %2.</source>
-        <translation>%1 کی پروفائل پوری نہ پڑھی جا سکی: %2۔</translation>
-    </message>
-    <message>
-        <source>The ayas of the heart that could be read are kept.</source>
-        <translation>دل کی جو آیات پڑھی جا سکیں وہ رکھی گئی ہیں۔</translation>
-    </message>
-    <message>
-        <source>You start at the first aya of sura 114.</source>
-        <translation>آپ سورت 114 کی پہلی آیت سے شروع کریں گے۔</translation>
-    </message>
-    <message>
-        <source>The review record</source>
-        <translation>دہرائی کا ریکارڈ</translation>
-    </message>
-    <message>
-        <source>Your heart is kept; its suras start review again.</source>
-        <translation>آپ کا دل محفوظ ہے؛ اس کی سورتوں کی دہرائی نئے سرے سے شروع ہوتی ہے۔</translation>
-    </message>
-    <message>
-        <source>The review record by page</source>
-        <translation>صفحوں کے لحاظ سے دہرائی کا ریکارڈ</translation>
-    </message>
-    <message>
-        <source>Your heart is kept; its pages start review again.</source>
-        <translation>آپ کا دل محفوظ ہے؛ اس کے صفحوں کی دہرائی نئے سرے سے شروع ہوتی ہے۔</translation>
-    </message>
-    <message>
-        <source>Your practice settings</source>
-        <translation>آپ کی مشق کی ترتیبات</translation>
-    </message>
-    <message>
-        <source>Hiding and Test me start switched off.</source>
-        <translation>چھپانا اور میرا امتحان لیں بند حالت میں شروع ہوتے ہیں۔</translation>
-    </message>
-    <message>
-        <source>Your drill settings</source>
-        <translation>آپ کی مشق کی ترتیبات (تکرار)</translation>
-    </message>
-    <message>
-        <source>Repeat, pause, loop, stack and speed start from their defaults.</source>
-        <translation>تکرار، وقفہ، دہراؤ، جوڑنا اور رفتار اپنی طے شدہ قدروں سے شروع ہوتے ہیں۔</translation>
-    </message>
-    <message>
-        <source>%1 %2 could not be read: %3.</source>
-        <translation>%1 %2 پڑھا نہ جا سکا: %3۔</translation>
-    </message>
-    <message>
-        <source>It is kept as %1.</source>
-        <translation>یہ %1 کے نام سے رکھا گیا ہے۔</translation>
-    </message>
-    <message>
-        <source>Varnel cannot use the folder "%1" for its files.</source>
-        <translation>ورنل اپنی فائلوں کے لیے فولڈر "%1" استعمال نہیں کر سکتا۔</translation>
-    </message>
-    <message>
-        <source>it is not a practice-settings file</source>
-        <translation>یہ مشق کی ترتیبات کی فائل نہیں</translation>
-    </message>
-    <message>
-        <source>it is not a drill-settings file</source>
-        <translation>یہ چلانے کی ترتیبات کی فائل نہیں</translation>
-    </message>
-    <message>
-        <source>No learner is chosen, so there is nowhere to keep the recording.</source>
-        <translation>کوئی سیکھنے والا منتخب نہیں، اس لیے ریکارڈنگ رکھنے کی کوئی جگہ نہیں۔</translation>
-    </message>
-    <message>
-        <source>The recording %1 could not be deleted: %2</source>
-        <translation>ریکارڈنگ %1 حذف نہ ہو سکی: %2</translation>
-    </message>
-    <message>
-        <source>Cannot write "recite.ini": %1</source>
-        <translation>"recite.ini" لکھی نہ جا سکی: %1</translation>
-    </message>
-    <message>
-        <source>"%1" is not a recitation's folder name.</source>
-        <translation>"%1" کسی تلاوت کے فولڈر کا نام نہیں۔</translation>
-    </message>
-    <message>
-        <source>%1 was opened by Varnel on the computer %2, which may still have it open.&lt;br&gt;&lt;br&gt;Open it anyway?</source>
-        <translation>%1 کو ورنل نے کمپیوٹر %2 پر کھولا تھا، شاید وہ اب بھی وہاں کھلا ہو۔&lt;br&gt;&lt;br&gt;کیا پھر بھی کھولیں؟</translation>
-    </message>
-    <message>
-        <source>%1 could not be locked for this window: %2.&lt;br&gt;&lt;br&gt;It opens all the same, but another Varnel window could open it too.</source>
-        <translation>%1 کو اس کھڑکی کے لیے مقفل نہیں کیا جا سکا: %2۔&lt;br&gt;&lt;br&gt;یہ پھر بھی کھلے گا، لیکن ورنل کی کوئی اور کھڑکی بھی اسے کھول سکتی ہے۔</translation>
-    </message>
-    <message>
-        <source>Review records were found without a profile. The new profile starts with an empty heart; the records as they were are kept as:</source>
-        <translation>دہرائی کے ریکارڈ کسی پروفائل کے بغیر ملے۔ نیا پروفائل خالی دل سے شروع ہوتا ہے؛ ریکارڈ جیسے تھے ویسے محفوظ ہیں:</translation>
-    </message>
-    <message>
-        <source>Your recording of %1 cannot be played:</source>
-        <translation>آپ کی %1 کی ریکارڈنگ چلائی نہیں جا سکتی:</translation>
-    </message>
-    <message>
-        <source>%1 is not a file that can be read.</source>
-        <translation>%1 ایسی فائل نہیں جو پڑھی جا سکے۔</translation>
-    </message>
-    <message>
-        <source>%1 is larger than %2 MB, more than a recording of an aya.</source>
-        <translation>%1 کا حجم %2 MB سے زیادہ ہے، کسی آیت کی ریکارڈنگ سے کہیں زیادہ۔</translation>
-    </message>
-    <message>
-        <source>The sura pack %1 is damaged and cannot be read.&lt;br&gt;&lt;br&gt;A healthy copy of it serves in its place where one is installed; otherwise its suras are left out until the file is replaced.</source>
-        <translation>سورتوں کا پیک %1 خراب ہے اور پڑھا نہیں جا سکتا۔&lt;br&gt;&lt;br&gt;اگر اس کی کوئی درست نقل نصب ہو تو وہ اس کی جگہ کام کرتی ہے؛ ورنہ فائل بدلے جانے تک اس کی سورتیں شامل نہیں ہوتیں۔</translation>
-    </message>
-    <message>
-        <source>There is no %1 %2: the mushaf has %3 of them, numbered from 1.</source>
-        <translation>کوئی %1 %2 نہیں: مصحف میں ان کی تعداد %3 ہے، 1 سے شمار۔</translation>
-    </message>
-    <message>
-        <source>%1 s</source>
-        <translation>%1 سیکنڈ</translation>
-    </message>
-    <message>
-        <source> · pass %1 of %2</source>
-        <translation> · دور %1 از %2</translation>
-    </message>
-    <message>
-        <source>%1 to %2 s</source>
-        <translation>%1 سے %2 سیکنڈ</translation>
-    </message>
-    <message>
-        <source>%1, match: you said the whole aya, in order (score %2 of 100).</source>
-        <translation>%1، مطابق: آپ نے پوری آیت ترتیب سے پڑھی (اسکور 100 میں سے %2)۔</translation>
-    </message>
-    <message>
-        <source>%1, different: this sounds like another aya, or no recitation (score %2 of 100).</source>
-        <translation>%1، مختلف: یہ کوئی اور آیت لگتی ہے، یا تلاوت نہیں (اسکور 100 میں سے %2)۔</translation>
-    </message>
-    <message>
-        <source>Left out, in the reciter's time: %1.</source>
-        <translation>چھوٹا ہوا، قاری کے وقت میں: %1۔</translation>
-    </message>
-    <message>
-        <source>Added, in your recording's time: %1.</source>
-        <translation>بڑھایا ہوا، آپ کی ریکارڈنگ کے وقت میں: %1۔</translation>
-    </message>
-    <message>
-        <source>Checking your recitation of %1...</source>
-        <translation>آپ کی %1 کی تلاوت جانچی جا رہی ہے...</translation>
-    </message>
-    <message>
-        <source>%1, partial: a part is missing, added or said differently (score %2 of 100).</source>
-        <translation>%1، جزوی: کوئی حصہ چھوٹ گیا، بڑھ گیا یا مختلف پڑھا گیا (اسکور 100 میں سے %2)۔</translation>
-    </message>
-    <message>
-        <source>This sounds like %1 (%2), not %3.</source>
-        <translation>یہ %1 (%2) لگتی ہے، %3 نہیں۔</translation>
-    </message>
-    <message>
-        <source>The check's mark for %1 could not be kept: %2</source>
-        <translation>%1 کی جانچ کا نشان محفوظ نہیں ہو سکا: %2</translation>
-    </message>
-    <message>
-        <source>Said differently, in the reciter's time: %1.</source>
-        <translation>مختلف پڑھا ہوا، قاری کے وقت میں: %1۔</translation>
-    </message>
-    <message>
-        <source>%1 held more than settings can be (a damaged value): what could not be read is left out, and every other setting is kept.</source>
-        <translation>%1 میں ترتیبات کی گنجائش سے زیادہ تھا (ایک خراب قدر): جو پڑھا نہ جا سکا وہ چھوڑ دیا گیا، اور باقی سب ترتیبات محفوظ ہیں۔</translation>
-    </message>
-    <message>
-        <source>There is no room to keep your review record %1 aside: it is left as it is, and your reviews are not saved over it.</source>
-        <translation>آپ کے دہرائی کے ریکارڈ %1 کو الگ رکھنے کی جگہ نہیں: وہ جیسا ہے ویسا چھوڑ دیا گیا ہے، اور آپ کی دہرائی اس کے اوپر محفوظ نہیں کی جاتی۔</translation>
-    </message>
-    <message>
-        <source>Review records were found without a profile, and there is no room to keep them aside. They are left as they are, and your reviews are not saved over them:</source>
-        <translation>دہرائی کے ریکارڈ کسی پروفائل کے بغیر ملے، اور انہیں الگ رکھنے کی جگہ نہیں۔ وہ جیسے ہیں ویسے چھوڑ دیے گئے ہیں، اور آپ کی دہرائی ان کے اوپر محفوظ نہیں کی جاتی:</translation>
-    </message>
-    <message>
-        <source>%1 (word %2)</source>
-        <translation>%1 (لفظ %2)</translation>
-    </message>
-    <message>
-        <source>%1 (words %2 to %3)</source>
-        <translation>%1 (الفاظ %2 سے %3)</translation>
-    </message>
-    <message>
-        <source>Left out: %1.</source>
-        <translation>چھوٹا ہوا: %1۔</translation>
-    </message>
-    <message>
-        <source>Said differently: %1.</source>
-        <translation>مختلف کہا گیا: %1۔</translation>
-    </message>
-    <message>
-        <source>The reciter: %1, of %2.</source>
-        <translation>قاری: %1، %2 میں سے۔</translation>
-    </message>
-    <message>
-        <source>The default recitation</source>
-        <translation>طے شدہ تلاوت</translation>
-    </message>
-    <message>
-        <source>You have no previous take of %1.</source>
-        <translation>%1 کی کوئی پچھلی ریکارڈنگ نہیں۔</translation>
-    </message>
-    <message>
-        <source>Your previous take of %1 is back; the one it replaced is kept as the previous.</source>
-        <translation>%1 کی آپ کی پچھلی ریکارڈنگ واپس آ گئی؛ جس کی جگہ لی تھی وہ پچھلی کے طور پر محفوظ ہے۔</translation>
-    </message>
-    <message>
-        <source>%1 could not be moved to %2: %3</source>
-        <translation>%1 کو %2 میں منتقل نہیں کیا جا سکا: %3</translation>
     </message>
 </context>
 <context>
@@ -1379,6 +1332,29 @@
     <message>
         <source>Check result</source>
         <translation>جانچ کا نتیجہ</translation>
+    </message>
+</context>
+<context>
+    <name>Recordings</name>
+    <message>
+        <source>%1 could not be moved to %2: %3</source>
+        <translation>%1 کو %2 میں منتقل نہیں کیا جا سکا: %3</translation>
+    </message>
+    <message>
+        <source>%1 is not a file that can be read.</source>
+        <translation>%1 ایسی فائل نہیں جو پڑھی جا سکے۔</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB, more than a recording of an aya.</source>
+        <translation>%1 کا حجم %2 MB سے زیادہ ہے، کسی آیت کی ریکارڈنگ سے کہیں زیادہ۔</translation>
+    </message>
+    <message>
+        <source>The recording %1 could not be deleted: %2</source>
+        <translation>ریکارڈنگ %1 حذف نہ ہو سکی: %2</translation>
+    </message>
+    <message>
+        <source>No learner is chosen, so there is nowhere to keep the recording.</source>
+        <translation>کوئی سیکھنے والا منتخب نہیں، اس لیے ریکارڈنگ رکھنے کی کوئی جگہ نہیں۔</translation>
     </message>
 </context>
 <context>
@@ -1733,6 +1709,24 @@
     </message>
 </context>
 <context>
+    <name>SidecarFile</name>
+    <message>
+        <source>%1 %2 could not be read: %3.</source>
+        <translation>%1 %2 پڑھا نہ جا سکا: %3۔</translation>
+    </message>
+    <message>
+        <source>It is kept as %1.</source>
+        <translation>یہ %1 کے نام سے رکھا گیا ہے۔</translation>
+    </message>
+</context>
+<context>
+    <name>Single</name>
+    <message>
+        <source> · part from %1 to %2 s</source>
+        <translation> · حصہ %1 سے %2 سیکنڈ تک</translation>
+    </message>
+</context>
+<context>
     <name>SingleBar</name>
     <message>
         <source>Start the part here (the slider's position)</source>
@@ -1931,6 +1925,58 @@
     </message>
 </context>
 <context>
+    <name>SpanDrill</name>
+    <message>
+        <source> · part from %1 to %2 s</source>
+        <translation> · حصہ %1 سے %2 سیکنڈ تک</translation>
+    </message>
+</context>
+<context>
+    <name>Stack</name>
+    <message>
+        <source>Stack %1-%2, pass %3 · aya %4</source>
+        <translation>جوڑ %L1-%L2، دور %L3 · آیت %L4</translation>
+    </message>
+    <message>
+        <source> · stack %1–%2, pass %3 · aya %4 of %5 (%6)</source>
+        <translation> · جوڑ %L1–%L2، دور %L3 · آیت %L4 از %L5 (%6)</translation>
+    </message>
+</context>
+<context>
+    <name>StatusLine</name>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 سیکنڈ</translation>
+    </message>
+    <message>
+        <source>No sura pack installed</source>
+        <translation>کوئی سورہ پیک نصب نہیں</translation>
+    </message>
+    <message>
+        <source> · recorded</source>
+        <translation> · ریکارڈ شدہ</translation>
+    </message>
+    <message>
+        <source> · pause %1</source>
+        <translation> · وقفہ %1</translation>
+    </message>
+    <message>
+        <source> · repetition %1 of %2</source>
+        <translation> · تکرار %L1 از %L2</translation>
+    </message>
+    <message>
+        <source> · repetition %1</source>
+        <translation> · تکرار %L1</translation>
+    </message>
+</context>
+<context>
+    <name>TranslationFonts</name>
+    <message>
+        <source>The %1 text needs the font %2, which is not installed: install the package %3.</source>
+        <translation>%1 متن کو فونٹ %2 چاہیے، جو نصب نہیں: پیکج %3 نصب کریں۔</translation>
+    </message>
+</context>
+<context>
     <name>Transport</name>
     <message>
         <source>Play Aya</source>
@@ -1978,6 +2024,22 @@
     <message>
         <source>This is the sura's first aya.</source>
         <translation>یہ سورہ کی پہلی آیت ہے۔</translation>
+    </message>
+    <message>
+        <source>ERROR: The screen size is too small! Please change to 800x600 resolution or higher</source>
+        <translation>خرابی: اسکرین بہت چھوٹی ہے! براہ کرم 800x600 یا اس سے زیادہ ریزولوشن کریں</translation>
+    </message>
+    <message>
+        <source>The picture of aya %1 is too large to show: %2 MB, where at most %3 MB are shown.</source>
+        <translation>آیت %1 کی تصویر دکھانے کے لیے بہت بڑی ہے: %2 MB، جبکہ زیادہ سے زیادہ %3 MB دکھائے جاتے ہیں۔</translation>
+    </message>
+    <message>
+        <source>Your review could not be saved:</source>
+        <translation>آپ کی دہرائی محفوظ نہیں ہو سکی:</translation>
+    </message>
+    <message>
+        <source>Your review unit could not be saved:</source>
+        <translation>آپ کی دہرائی کی اکائی محفوظ نہیں ہو سکی:</translation>
     </message>
 </context>
 <context>
@@ -2191,6 +2253,32 @@
     <message>
         <source>My Recitation</source>
         <translation>میری تلاوت</translation>
+    </message>
+</context>
+<context>
+    <name>WindowSettings</name>
+    <message>
+        <source>%1 held more than settings can be (a damaged value): what could not be read is left out, and every other setting is kept.</source>
+        <translation>%1 میں ترتیبات کی گنجائش سے زیادہ تھا (ایک خراب قدر): جو پڑھا نہ جا سکا وہ چھوڑ دیا گیا، اور باقی سب ترتیبات محفوظ ہیں۔</translation>
+    </message>
+    <message>
+        <source>The file as it was is kept as %1.</source>
+        <translation>فائل جیسی تھی %1 کے نام سے رکھی گئی ہے۔</translation>
+    </message>
+    <message>
+        <source>Your settings could not be saved in %1:</source>
+        <translation>آپ کی ترتیبات %1 میں محفوظ نہیں ہو سکیں:</translation>
+    </message>
+    <message>
+        <source>They stay as they are until Varnel closes.</source>
+        <translation>وارنل بند ہونے تک یہ ویسی ہی رہیں گی۔</translation>
+    </message>
+</context>
+<context>
+    <name>WorkingFolder</name>
+    <message>
+        <source>Varnel cannot use the folder "%1" for its files.</source>
+        <translation>ورنل اپنی فائلوں کے لیے فولڈر "%1" استعمال نہیں کر سکتا۔</translation>
     </message>
 </context>
 </TS>

@@ -21,7 +21,7 @@ constexpr const char* kPlayerInterface = "org.mpris.MediaPlayer2.Player";
 QString RecitationOf(const std::string& path)
 {
     const std::string addon = PackRegistry::RecitationOfPath(path);
-    return addon.empty() ? QCoreApplication::translate("QObject", "The default recitation")
+    return addon.empty() ? QCoreApplication::translate("Mpris", "The default recitation")
                          : QString::fromStdString(addon);
 }
 

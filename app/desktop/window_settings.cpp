@@ -3,6 +3,7 @@
 
 #include "messages.h"
 
+#include <QCoreApplication>
 #include <QObject>
 
 void WindowSettings::LoadAndTell()
@@ -13,12 +14,14 @@ void WindowSettings::LoadAndTell()
     const auto html = [](const std::string& text) { return QString::fromStdString(text).toHtmlEscaped(); };
     ShowMessage(
         "Varnel",
-        QObject::tr("%1 held more than settings can be (a damaged value): what could not be read "
-                    "is left out, and every other setting is kept.")
+        QCoreApplication::translate(
+            "WindowSettings", "%1 held more than settings can be (a damaged value): what could not be read "
+                              "is left out, and every other setting is kept.")
                 .arg(html(Path())) +
-            (Backup().empty()
-                 ? QString()
-                 : "<br><br>" + QObject::tr("The file as it was is kept as %1.").arg(html(Backup()))));
+            (Backup().empty() ? QString()
+                              : "<br><br>" + QCoreApplication::translate("WindowSettings",
+                                                                         "The file as it was is kept as %1.")
+                                                 .arg(html(Backup()))));
 }
 
 void WindowSettings::Remember(const char* key, double value)
@@ -47,8 +50,10 @@ void WindowSettings::Failed(const std::string& error)
     if (failureTold_)
         return;
     failureTold_ = true;
-    ShowMessage("Varnel", QObject::tr("Your settings could not be saved in %1:")
-                                  .arg(QString::fromStdString(Path()).toHtmlEscaped()) +
-                              "<br>" + QString::fromStdString(error).toHtmlEscaped() + "<br><br>" +
-                              QObject::tr("They stay as they are until Varnel closes."));
+    ShowMessage(
+        "Varnel",
+        QCoreApplication::translate("WindowSettings", "Your settings could not be saved in %1:")
+                .arg(QString::fromStdString(Path()).toHtmlEscaped()) +
+            "<br>" + QString::fromStdString(error).toHtmlEscaped() + "<br><br>" +
+            QCoreApplication::translate("WindowSettings", "They stay as they are until Varnel closes."));
 }

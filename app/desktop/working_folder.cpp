@@ -3,6 +3,7 @@
 
 #include "data_folder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -19,7 +20,8 @@ bool EnterWorkingFolder(const QStringList& arguments, QString* error)
         folder = LearnerDataFolder();
     if (!QDir().mkpath(folder) || !QDir::setCurrent(folder)) {
         *error =
-            QObject::tr("Varnel cannot use the folder \"%1\" for its files.").arg(folder.toHtmlEscaped());
+            QCoreApplication::translate("WorkingFolder", "Varnel cannot use the folder \"%1\" for its files.")
+                .arg(folder.toHtmlEscaped());
         return false;
     }
     const QString installed = InstalledImagesPath();

@@ -8,6 +8,7 @@
 #include "pack_registry.h"
 #include "select_recitor.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QUrl>
@@ -71,17 +72,20 @@ void PackDialogs::TellIfNone()
     if (!packs_.RegisteredNames().empty())
         return;
     const QString folder = QDir(QString::fromStdString(packs_.QuranDir())).absolutePath();
-    ShowMessageWithAction("Varnel", NoPacksText(folder), QObject::tr("Open Folder"), [folder] {
-        QDir().mkpath(folder);
-        QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
-    });
+    ShowMessageWithAction("Varnel", NoPacksText(folder),
+                          QCoreApplication::translate("PackDialogs", "Open Folder"), [folder] {
+                              QDir().mkpath(folder);
+                              QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
+                          });
 }
 
 void PackDialogs::TellDamaged()
 {
     for (const std::string& path : packs_.TakeDamaged())
-        ShowMessage("Varnel", QObject::tr("The sura pack %1 is damaged and cannot be read.<br><br>A healthy "
-                                          "copy of it serves in its place where one is installed; otherwise "
-                                          "its suras are left out until the file is replaced.")
-                                  .arg(QString::fromStdString(path).toHtmlEscaped()));
+        ShowMessage("Varnel",
+                    QCoreApplication::translate(
+                        "PackDialogs", "The sura pack %1 is damaged and cannot be read.<br><br>A healthy "
+                                       "copy of it serves in its place where one is installed; otherwise "
+                                       "its suras are left out until the file is replaced.")
+                        .arg(QString::fromStdString(path).toHtmlEscaped()));
 }

@@ -142,7 +142,7 @@ void DrillControls::Change(const std::function<void(DrillSettings&)>& edit)
         settings_.Remember(kSpeed, after.speed);
     std::string error;
     if (!record_.SetDrill(after, &error))
-        ShowMessage("Varnel", QObject::tr("Your drill settings could not be saved:") + "<br>" +
+        ShowMessage("Varnel", tr("Your drill settings could not be saved:") + "<br>" +
                                   QString::fromStdString(error).toHtmlEscaped());
 }
 

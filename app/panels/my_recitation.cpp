@@ -129,7 +129,7 @@ void MyRecitation::Connect()
     connect(&recorder_, &Recorder::Failed, this, [this](const QString& message) {
         armed_ = false;
         ShowRecording(false);
-        ShowMessage("Varnel", message + "<br><br>" + QObject::tr("Everything else works as before."));
+        ShowMessage("Varnel", message + "<br><br>" + tr("Everything else works as before."));
     });
     connect(session_, &RecitationSession::PauseChanged, this, &MyRecitation::OnPause);
     connect(&checker_, &CheckWorker::Finished, this, &MyRecitation::ShowCheck);
@@ -186,8 +186,7 @@ void MyRecitation::Record()
         return;
     }
     if (!record_.Loaded()) {
-        ShowMessage("Varnel",
-                    QObject::tr("Choose or make a profile first: your recordings are kept with it."));
+        ShowMessage("Varnel", tr("Choose or make a profile first: your recordings are kept with it."));
         return;
     }
     // With Test me and a pause, the learner recites each aya in the pause after it.
@@ -195,7 +194,7 @@ void MyRecitation::Record()
         (session_->PauseSeconds() > 0 || session_->PauseFactor() > 0)) {
         armed_ = true;
         ShowRecording(false);
-        Tell(QObject::tr("Recite each aya in the pause after it; press Stop Recording (Ctrl+R) to end."));
+        Tell(tr("Recite each aya in the pause after it; press Stop Recording (Ctrl+R) to end."));
         return;
     }
     session_->Stop(); // the reciter must not be recorded
@@ -219,18 +218,18 @@ void MyRecitation::OnPause(bool on, int ms)
 void MyRecitation::Keep(const std::string& key, const sound::Pcm& take)
 {
     if (take.samples.empty()) {
-        Tell(QObject::tr("Nothing was heard, so no recording of %1 was kept.").arg(Place(key)));
+        Tell(tr("Nothing was heard, so no recording of %1 was kept.").arg(Place(key)));
         return;
     }
     int sura = 0, aya = 0;
     std::string error;
     if (!SplitAyaKey(key, &sura, &aya) || !record_.SaveRecording(sura, aya, take, &error)) {
-        ShowMessage("Varnel", QObject::tr("Your recitation of %1 could not be kept:").arg(Place(key)) +
-                                  "<br>" + QString::fromStdString(error).toHtmlEscaped());
+        ShowMessage("Varnel", tr("Your recitation of %1 could not be kept:").arg(Place(key)) + "<br>" +
+                                  QString::fromStdString(error).toHtmlEscaped());
         return;
     }
     // Each take is checked at once: the learner reads whether the whole aya was said.
-    CheckAya(key, QObject::tr("Your recitation of %1 is kept (%2 s).")
+    CheckAya(key, tr("Your recitation of %1 is kept (%2 s).")
                       .arg(Place(key))
                       .arg(double(take.Frames()) / take.rate, 0, 'f', 1));
 }
@@ -241,7 +240,7 @@ void MyRecitation::CheckAya(const std::string& key, const QString& told)
 {
     int sura = 0, aya = 0;
     if (!SplitAyaKey(key, &sura, &aya) || !record_.Recorded().Has(sura, aya)) {
-        Tell(QObject::tr("You have not recorded %1 yet: press Record (Ctrl+R).").arg(Place(key)));
+        Tell(tr("You have not recorded %1 yet: press Record (Ctrl+R).").arg(Place(key)));
         return;
     }
     leftOutKey_ = key;
@@ -256,7 +255,7 @@ void MyRecitation::CheckAya(const std::string& key, const QString& told)
     checkTold_ = told;
     if (!told.isEmpty())
         Tell(told);
-    recitationPanel_->checkResult->setText(QObject::tr("Checking your recitation of %1...").arg(Place(key)));
+    recitationPanel_->checkResult->setText(tr("Checking your recitation of %1...").arg(Place(key)));
     checker_.Start(std::move(job));
 }
 
@@ -291,7 +290,7 @@ void MyRecitation::ShowCheck(const CheckWorker::Outcome& outcome)
     // The heart marks the aya while its last check matched; a mark that cannot be kept is told.
     if (outcome.checked && SplitAyaKey(key, &sura, &aya) &&
         !record_.NoteCheck(sura, aya, outcome.result.verdict == listen::Verdict::Match, &noted))
-        text += " " + QObject::tr("The check's mark for %1 could not be kept: %2")
+        text += " " + tr("The check's mark for %1 could not be kept: %2")
                           .arg(Place(key), QString::fromStdString(noted));
     // The verdict of an aya no longer shown (the drill moved on while it was checked) is told, never shown
     // as the verdict of the aya shown now.
@@ -351,20 +350,19 @@ void MyRecitation::HearLeftOut()
                                    stretch.endMs + margin))
         return;
     hearingLeftOut_ = true;
-    Tell(QObject::tr("The reciter: %1, of %2.").arg(stretch.name, Place(leftOutKey_)));
+    Tell(tr("The reciter: %1, of %2.").arg(stretch.name, Place(leftOutKey_)));
 }
 
 void MyRecitation::PlayMine()
 {
     if (!session_->PlayMine())
-        Tell(QObject::tr("You have not recorded %1 yet: press Record (Ctrl+R).")
-                 .arg(Place(session_->CurrentAya())));
+        Tell(tr("You have not recorded %1 yet: press Record (Ctrl+R).").arg(Place(session_->CurrentAya())));
 }
 
 void MyRecitation::Compare()
 {
     if (!session_->PlayCompare()) {
-        Tell(QObject::tr("You have not recorded any aya of this lesson yet: press Record (Ctrl+R)."));
+        Tell(tr("You have not recorded any aya of this lesson yet: press Record (Ctrl+R)."));
         return;
     }
     ShowWaveformPlace();
@@ -376,7 +374,7 @@ void MyRecitation::BringBackPrevious()
     const std::string key = session_->CurrentAya();
     int sura = 0, aya = 0;
     if (!SplitAyaKey(key, &sura, &aya) || !record_.Recorded().HasPrevious(sura, aya)) {
-        Tell(QObject::tr("You have no previous take of %1.").arg(Place(key)));
+        Tell(tr("You have no previous take of %1.").arg(Place(key)));
         return;
     }
     session_->Stop();
@@ -385,8 +383,8 @@ void MyRecitation::BringBackPrevious()
         ShowMessage("Varnel", QString::fromStdString(error).toHtmlEscaped());
         return;
     }
-    Tell(QObject::tr("Your previous take of %1 is back; the one it replaced is kept as the previous.")
-             .arg(Place(key)));
+    Tell(
+        tr("Your previous take of %1 is back; the one it replaced is kept as the previous.").arg(Place(key)));
 }
 
 void MyRecitation::DeleteThis()
@@ -394,10 +392,10 @@ void MyRecitation::DeleteThis()
     const std::string key = session_->CurrentAya();
     int sura = 0, aya = 0;
     if (!SplitAyaKey(key, &sura, &aya) || !record_.Recorded().Has(sura, aya)) {
-        Tell(QObject::tr("You have no recording of %1.").arg(Place(key)));
+        Tell(tr("You have no recording of %1.").arg(Place(key)));
         return;
     }
-    if (!AskQuestion("Varnel", QObject::tr("Delete your recording of %1?").arg(Place(key))))
+    if (!AskQuestion("Varnel", tr("Delete your recording of %1?").arg(Place(key))))
         return;
     session_->Stop();
     std::string error;
@@ -409,11 +407,10 @@ void MyRecitation::DeleteAll()
 {
     const size_t count = record_.Recorded().All().size();
     if (count == 0) {
-        Tell(QObject::tr("You have no recordings."));
+        Tell(tr("You have no recordings."));
         return;
     }
-    if (!AskQuestion("Varnel",
-                     QObject::tr("Delete all %1 of your recordings?", nullptr, int(count)).arg(count)))
+    if (!AskQuestion("Varnel", tr("Delete all %1 of your recordings?", nullptr, int(count)).arg(count)))
         return;
     session_->Stop();
     std::string error;
@@ -435,16 +432,15 @@ void MyRecitation::ShowRecorded()
 void MyRecitation::ShowRecording(bool on)
 {
     const bool busy = on || armed_;
-    recitationPanel_->recordButton->setText(busy ? QObject::tr("Stop Recording") : QObject::tr("Record"));
-    recitationPanel_->recordButton->setAccessibleDescription(on       ? QObject::tr("Recording")
-                                                             : armed_ ? QObject::tr("Waiting for the pause")
+    recitationPanel_->recordButton->setText(busy ? tr("Stop Recording") : tr("Record"));
+    recitationPanel_->recordButton->setAccessibleDescription(on       ? tr("Recording")
+                                                             : armed_ ? tr("Waiting for the pause")
                                                                       : QString());
     recitationPanel_->recordLevel->setVisible(on);
     if (on)
         ShowWaveformPlace(); // the level meter is there: a take is watched as it is made
     if (on)
-        Tell(QObject::tr("Recording %1... it stops after a few seconds of quiet.")
-                 .arg(Place(recorder_.Aya().Key())));
+        Tell(tr("Recording %1... it stops after a few seconds of quiet.").arg(Place(recorder_.Aya().Key())));
 }
 
 void MyRecitation::ShowWaveforms(const std::string& key, bool mine)
@@ -474,7 +470,7 @@ void MyRecitation::TellUnplayable(const std::string& key)
     // Once a run for each recording: a lesson played in a loop would ask again at every pass.
     if (problem.empty() || !toldUnplayable_.insert(key).second)
         return;
-    ShowMessage("Varnel", QObject::tr("Your recording of %1 cannot be played:").arg(Place(key)) + "<br>" +
+    ShowMessage("Varnel", tr("Your recording of %1 cannot be played:").arg(Place(key)) + "<br>" +
                               QString::fromStdString(problem).toHtmlEscaped());
 }
 

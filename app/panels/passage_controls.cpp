@@ -71,8 +71,8 @@ void PassageControls::Play()
     const PassageKind kind = Passage::kKinds[std::max(row_->passageKind->currentIndex(), 0)];
     const int count = Passage::CountOf(kind);
     if (row_->passageNumber->value() > count) {
-        ShowMessage("Varnel", QObject::tr("There is no %1 %2: the mushaf has %3 of them, numbered from 1.")
-                                  .arg(QObject::tr(Passage::KindName(kind)))
+        ShowMessage("Varnel", tr("There is no %1 %2: the mushaf has %3 of them, numbered from 1.")
+                                  .arg(tr(Passage::KindName(kind)))
                                   .arg(row_->passageNumber->value())
                                   .arg(count));
         row_->passageNumber->selectAll();
@@ -86,7 +86,7 @@ void PassageControls::Play()
         for (const QString& sura : missing)
             lines << sura.toHtmlEscaped();
         ShowMessage("Varnel",
-                    QObject::tr("%1 needs the sura packs of these suras, which are not installed:<br><br>%2")
+                    tr("%1 needs the sura packs of these suras, which are not installed:<br><br>%2")
                         .arg(QString::fromStdString(passage.Title()).toHtmlEscaped(), lines.join("<br>")));
         return;
     }
@@ -120,6 +120,6 @@ void PassageControls::Remember(const Passage& passage)
         drill.passage = passage;
     std::string error;
     if (record_.Loaded() && !record_.SetDrill(drill, &error))
-        ShowMessage("Varnel", QObject::tr("Your drill settings could not be saved:") + "<br>" +
+        ShowMessage("Varnel", tr("Your drill settings could not be saved:") + "<br>" +
                                   QString::fromStdString(error).toHtmlEscaped());
 }

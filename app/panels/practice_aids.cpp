@@ -129,7 +129,7 @@ void PracticeAids::AidsChanged()
     std::string error;
     record_.Aids() = selfTest_;
     if (!record_.SaveAids(&error))
-        ShowMessage("Varnel", QObject::tr("Your practice settings could not be saved:") + "<br>" +
+        ShowMessage("Varnel", tr("Your practice settings could not be saved:") + "<br>" +
                                   QString::fromStdString(error).toHtmlEscaped());
 }
 

@@ -35,7 +35,7 @@
 #include <QVBoxLayout>
 
 const char* const Varn::kSmallScreenText = QT_TRANSLATE_NOOP(
-    "QObject", "ERROR: The screen size is too small! Please change to 800x600 resolution or higher");
+    "Varn", "ERROR: The screen size is too small! Please change to 800x600 resolution or higher");
 
 Varn::Varn(QWidget* parent) : QMainWindow(parent)
 {

@@ -44,12 +44,11 @@ void Varn::SetArabic(const std::string& key)
     bool tooLarge = false;
     QImage image = QImage::fromData(pack.Extract(pictureName_, KelRes::kMaxPictureBytes, &tooLarge));
     if (tooLarge)
-        ShowMessage(
-            "Varnel",
-            QObject::tr("The picture of aya %1 is too large to show: %2 MB, where at most %3 MB are shown.")
-                .arg(QString::fromStdString(key).toHtmlEscaped())
-                .arg(pack.ItemSize(pictureName_) >> 20)
-                .arg(KelRes::kMaxPictureBytes >> 20));
+        ShowMessage("Varnel",
+                    tr("The picture of aya %1 is too large to show: %2 MB, where at most %3 MB are shown.")
+                        .arg(QString::fromStdString(key).toHtmlEscaped())
+                        .arg(pack.ItemSize(pictureName_) >> 20)
+                        .arg(KelRes::kMaxPictureBytes >> 20));
     centre_->ayaView->ShowPicture(image);
     centre_->ayaView->dragText = key;
 

@@ -35,7 +35,7 @@ void Varn::SyncReview()
         return;
     std::string error;
     if (!record_.SyncReview(ReviewToday(), &error))
-        ShowMessage("Varnel", QObject::tr("Your review could not be saved:") + "<br>" + Html(error));
+        ShowMessage("Varnel", tr("Your review could not be saved:") + "<br>" + Html(error));
     ShowReview();
 }
 
@@ -43,7 +43,7 @@ void Varn::ChooseReviewUnit(bool pages)
 {
     std::string error;
     if (!record_.SetReviewByPages(pages, &error))
-        ShowMessage("Varnel", QObject::tr("Your review unit could not be saved:") + "<br>" + Html(error));
+        ShowMessage("Varnel", tr("Your review unit could not be saved:") + "<br>" + Html(error));
     ShowReview();
 }
 
@@ -69,7 +69,7 @@ void Varn::GradeReview(int sura, int first, fsrs::Grade grade)
     std::string error;
     const QDate due = record_.GradeReview(sura, first, grade, ReviewToday(), &error);
     if (!error.empty())
-        ShowMessage("Varnel", QObject::tr("Your review could not be saved:") + "<br>" + Html(error));
+        ShowMessage("Varnel", tr("Your review could not be saved:") + "<br>" + Html(error));
     if (due.isNull())
         return;
     ShowReview();
