@@ -147,10 +147,21 @@ bool SettingsFile::Truth(const std::string& key, bool fallback) const
 
 bool SettingsFile::Set(const std::string& key, const QString& value, std::string* error)
 {
-    const auto it = values_.find(key);
-    if (it != values_.end() && it->second == value)
+    return Set(std::map<std::string, QString>{{key, value}}, error);
+}
+
+bool SettingsFile::Set(const std::map<std::string, QString>& values, std::string* error)
+{
+    bool changed = false;
+    for (const auto& [key, value] : values) {
+        const auto it = values_.find(key);
+        if (it != values_.end() && it->second == value)
+            continue;
+        values_[key] = value;
+        changed = true;
+    }
+    if (!changed)
         return true;
-    values_[key] = value;
     if (!WriteFileWhole(path_, Serialize(values_), error))
         return false;
     Remember(path_, values_);

@@ -42,6 +42,8 @@ class SettingsFile
     bool Set(const std::string& key, const QString& value, std::string* error);
     bool Set(const std::string& key, double value, std::string* error);
     bool Set(const std::string& key, bool value, std::string* error);
+    // Sets every key of values at once: one write of the file, none when nothing changes.
+    bool Set(const std::map<std::string, QString>& values, std::string* error);
 
     // The text of a settings file as "group/key" values, and back. Lines that are neither a group nor
     // "key=value" are skipped; keys outside any group are "General" ones, as other INI writers put them.

@@ -226,6 +226,26 @@ class TestFileWrite : public QObject
         QVERIFY(!again.Cut() && again.Truth("view/night", false) && again.Number("view/zoom", 1) == 1.25);
     }
 
+    // Several settings remembered together are one write of the file, and none when nothing changed (a
+    // line added by hand is only dropped by a write).
+    void settingsWrittenOnlyWhenChanged()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("varnel.ini");
+        SettingsFile settings(path.toStdString());
+        std::string error;
+        const std::map<std::string, QString> layout{{"window/geometry", "g"}, {"window/panels", "p"}};
+        QVERIFY(settings.Set(layout, &error));
+        QVERIFY(fixtures::PutFile(path, fixtures::ReadFile(path) + "; by hand\n"));
+        QVERIFY(settings.Set(layout, &error) && settings.Set("window/panels", QString("p"), &error));
+        QVERIFY(fixtures::ReadFile(path).contains("; by hand"));
+        QVERIFY(settings.Set({{"window/geometry", "g"}, {"window/panels", "q"}}, &error));
+        QVERIFY(!fixtures::ReadFile(path).contains("; by hand"));
+        SettingsFile again(path.toStdString());
+        again.Load();
+        QCOMPARE(again.Text("window/geometry") + again.Text("window/panels"), QString("gq"));
+    }
+
     // Our settings file: read only from a regular file (a FIFO never hangs the start), written whole like
     // every other file (a link is replaced, not written through), and a failed write says so.
     void settingsFile()

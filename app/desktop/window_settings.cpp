@@ -45,6 +45,13 @@ void WindowSettings::Remember(const char* key, const QString& value)
         Failed(error);
 }
 
+void WindowSettings::Remember(const std::map<std::string, QString>& values)
+{
+    std::string error;
+    if (!Set(values, &error))
+        Failed(error);
+}
+
 void WindowSettings::Failed(const std::string& error)
 {
     if (failureTold_)

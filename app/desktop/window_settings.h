@@ -16,6 +16,8 @@ class WindowSettings : public SettingsFile
     void Remember(const char* key, double value);
     void Remember(const char* key, bool value);
     void Remember(const char* key, const QString& value);
+    // Remembers every key of values in one write of the file.
+    void Remember(const std::map<std::string, QString>& values);
 
   private:
     void Failed(const std::string& error);

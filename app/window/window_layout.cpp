@@ -282,11 +282,12 @@ bool WindowLayout::RestoreGeometry(const QRect& available)
 
 void WindowLayout::Save()
 {
-    settings_.Remember(app_settings::kWindowGeometry,
-                       QString::fromLatin1(window_->saveGeometry().toBase64()));
-    settings_.Remember(app_settings::kWindowState,
-                       QString::fromLatin1(window_->saveState(app_settings::kWindowStateVersion).toBase64()));
-    settings_.Remember(app_settings::kAyaSplit, QString::fromLatin1(split_->saveState().toBase64()));
+    // In one write, and none when nothing moved.
+    settings_.Remember(
+        {{app_settings::kWindowGeometry, QString::fromLatin1(window_->saveGeometry().toBase64())},
+         {app_settings::kWindowState,
+          QString::fromLatin1(window_->saveState(app_settings::kWindowStateVersion).toBase64())},
+         {app_settings::kAyaSplit, QString::fromLatin1(split_->saveState().toBase64())}});
 }
 
 void WindowLayout::Reset()
