@@ -74,6 +74,18 @@ class TestLearnerFiles : public QObject
         std::string problem;
         QVERIFY(ReadProfile(ws.Path("profiles/Amina.varn").toStdString(), &amina, &problem));
         QCOMPARE(amina.heart.size(), size_t(5));
+
+        // The save comes while Amina's lock still guards her file: a save that fails says so then.
+        window.LoadProfile("Amina");
+        QVERIFY(QFile::remove(ws.Path("profiles/Amina.varn")) && QDir().mkdir(ws.Path("profiles/Amina.varn")));
+        bool lockedWhileSaving = false;
+        SetMessagePresenter([&](const QString&, const QString& text) {
+            if (text.contains("could not be saved"))
+                lockedWhileSaving = QFile::exists(ws.Path("profiles/Amina.varn.lock"));
+        });
+        window.NewProfile("Cemal");
+        QVERIFY(lockedWhileSaving);
+        QVERIFY(!QFile::exists(ws.Path("profiles/Amina.varn.lock")));
     }
 
     // A new profile is on disk at once; review records left without their profile are kept whole and
