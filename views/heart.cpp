@@ -29,13 +29,13 @@ class DueMarkDelegate : public QStyledItemDelegate
     {
         QStyledItemDelegate::paint(painter, option, index);
         if (index.parent().isValid() && index.parent().parent().isValid()) {
-            const std::string key = index.data().toString().toStdString();
+            const std::string key = index.data(Heart::kKeyRole).toString().toStdString();
             if (heart_->RecordedMarked(key))
                 PaintMark(painter, option.rect, false, heart_->MatchMarked(key));
             return;
         }
         bool ok = false;
-        const int sura = index.data().toString().toInt(&ok);
+        const int sura = index.data(Heart::kKeyRole).toString().toInt(&ok);
         if (!ok || !index.parent().isValid() || index.parent().parent().isValid() || !heart_->DueMarked(sura))
             return;
         PaintMark(painter, option.rect, true);
@@ -98,18 +98,16 @@ void Heart::SetRecord(LearnerRecord* record)
 
 const HeartData& Heart::Data() const { return record_->Heart(); }
 
-Heart::Kind Heart::KindOf(const QString& text)
-{
-    if (text.contains("heart", Qt::CaseInsensitive))
-        return Kind::Root;
-    bool ok = false;
-    const int n = text.toInt(&ok);
-    return ok && n != 0 ? Kind::Sura : Kind::Aya;
-}
-
 Heart::Kind Heart::KindOf(const QTreeWidgetItem* item)
 {
-    return item->parent() ? KindOf(item->text(0)) : Kind::Root;
+    return !item->parent() ? Kind::Root : !item->parent()->parent() ? Kind::Sura : Kind::Aya;
+}
+
+AyaRef Heart::AyaOf(const QTreeWidgetItem* item)
+{
+    return item && KindOf(item) == Kind::Aya
+               ? AyaRef::FromKey(item->data(0, kKeyRole).toString().toStdString())
+               : AyaRef();
 }
 
 QTreeWidgetItem* Heart::MakeRoot(const QString& text, const QPixmap& icon)
@@ -133,7 +131,7 @@ QTreeWidgetItem* Heart::SuraItem(const std::string& sura) const
 
 void Heart::UpdatePicture(QTreeWidgetItem* suraItem)
 {
-    const std::string picture = Data().PictureOf(suraItem->text(0).toStdString());
+    const std::string picture = Data().PictureOf(suraItem->data(0, kKeyRole).toString().toStdString());
     suraItem->setIcon(0, IconFromResource(picture));
     suraItem->setData(0, kPictureRole, QString::fromStdString(picture));
 }
@@ -166,11 +164,13 @@ void Heart::Refresh()
         QTreeWidgetItem*& suraItem = suraItems_[sura];
         if (!suraItem) {
             suraItem = new QTreeWidgetItem(root_, QStringList() << QString::fromStdString(sura));
+            suraItem->setData(0, kKeyRole, QString::fromStdString(sura));
             suraItem->setExpanded(true);
             if (due_.count(std::stoi(sura)))
                 suraItem->setToolTip(0, tr("Due for review"));
         }
         item = new QTreeWidgetItem(suraItem, QStringList() << QString::fromStdString(key));
+        item->setData(0, kKeyRole, QString::fromStdString(key));
         if (recorded_.count(key))
             DescribeRecorded(item, key);
         touched.insert(sura);
@@ -251,13 +251,13 @@ void Heart::Pop(QTreeWidgetItem* item, const QPoint& globalPos, int)
 void Heart::RemoveItem()
 {
     if (current_ && KindOf(current_) == Kind::Aya)
-        record_->RemoveFromHeart(current_->text(0).toStdString());
+        record_->RemoveFromHeart(current_->data(0, kKeyRole).toString().toStdString());
 }
 
 void Heart::RemoveSura()
 {
     if (current_ && KindOf(current_) == Kind::Sura)
-        record_->RemoveSuraFromHeart(current_->text(0).toStdString());
+        record_->RemoveSuraFromHeart(current_->data(0, kKeyRole).toString().toStdString());
 }
 
 void Heart::CloseComplete(int mode)

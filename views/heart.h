@@ -9,6 +9,8 @@
 
 #include "heart_data.h"
 
+#include "aya_ref.h"
+
 #include <QTreeWidget>
 #include <map>
 #include <memory>
@@ -25,16 +27,18 @@ class Heart : public QTreeWidget
     enum class Kind { Root, Sura, Aya };
     // The item data role that names a sura item's heart picture ("heart3.png").
     static constexpr int kPictureRole = Qt::UserRole + 1;
+    // The item data role that holds what an item stands for, as the record knows it: a sura's key ("112")
+    // or an aya's ("112.001"). The text shown is never read back.
+    static constexpr int kKeyRole = Qt::UserRole + 2;
 
     explicit Heart(QWidget* parent = nullptr);
     ~Heart() override;
 
-    // How an item's text tells its kind: "heart" in any case is the root, a non-zero whole number a
-    // sura, anything else an aya.
-    static Kind KindOf(const QString& text);
     // An item's kind by its place: the top item is the root, whatever its name in the learner's
-    // language; below it, by its text.
+    // language; its children the suras, theirs the ayas.
     static Kind KindOf(const QTreeWidgetItem* item);
+    // The aya an aya item stands for; not Valid() for another item.
+    static AyaRef AyaOf(const QTreeWidgetItem* item);
     // The picture of a sura item holding count of the sura's ayas ("heart1.png" to "heart6.png").
     static std::string HeartPicture(int count, int ayasInSura)
     {

@@ -121,11 +121,10 @@ void Varn::HeartProgress(int n)
 
 void Varn::ShowAya(QTreeWidgetItem* item, int)
 {
-    if (!item || Heart::KindOf(item) != Heart::Kind::Aya)
+    const AyaRef chosen = Heart::AyaOf(item);
+    if (!chosen.Valid())
         return;
-    int sura = 0, aya = 0;
-    if (!SplitAyaKey(item->text(0).toStdString(), &sura, &aya))
-        return;
+    const int sura = chosen.sura, aya = chosen.aya;
     const int index = centre_->top->IndexOf(sura);
     if (index >= 0) {
         centre_->top->chooser->setCurrentIndex(index);
