@@ -26,18 +26,28 @@ std::string HeartData::PictureFor(int count, int ayasInSura)
     return "heart6.png";
 }
 
-bool HeartData::Add(const std::string& key)
+namespace
 {
-    if (!suras_[key.substr(0, key.find('.'))].insert(key).second)
+
+// A sura's number from its key ("036" or "36"); 0 for anything else.
+int SuraOf(const std::string& sura) { return IsSuraNumber(sura) ? std::stoi(sura) : 0; }
+
+} // namespace
+
+bool HeartData::Add(AyaRef aya)
+{
+    if (!aya.Valid() || !suras_[aya.sura].insert(aya.aya).second)
         return false;
     ++count_;
     return true;
 }
 
-bool HeartData::Remove(const std::string& key)
+bool HeartData::Add(const std::string& key) { return Add(AyaRef::FromKey(key)); }
+
+bool HeartData::Remove(AyaRef aya)
 {
-    const auto it = suras_.find(key.substr(0, key.find('.')));
-    if (it == suras_.end() || it->second.erase(key) == 0)
+    const auto it = suras_.find(aya.sura);
+    if (it == suras_.end() || it->second.erase(aya.aya) == 0)
         return false;
     --count_;
     if (it->second.empty())
@@ -45,9 +55,11 @@ bool HeartData::Remove(const std::string& key)
     return true;
 }
 
+bool HeartData::Remove(const std::string& key) { return Remove(AyaRef::FromKey(key)); }
+
 int HeartData::RemoveSura(const std::string& sura)
 {
-    const auto it = suras_.find(sura);
+    const auto it = suras_.find(SuraOf(sura));
     if (it == suras_.end())
         return 0;
     const int removed = int(it->second.size());
@@ -62,37 +74,46 @@ void HeartData::Clear()
     count_ = 0;
 }
 
-bool HeartData::Contains(const std::string& key) const
+bool HeartData::Contains(AyaRef aya) const
 {
-    const auto it = suras_.find(key.substr(0, key.find('.')));
-    return it != suras_.end() && it->second.count(key) != 0;
+    const auto it = suras_.find(aya.sura);
+    return it != suras_.end() && it->second.count(aya.aya) != 0;
 }
+
+bool HeartData::Contains(const std::string& key) const { return Contains(AyaRef::FromKey(key)); }
 
 int HeartData::CountIn(const std::vector<int>& suras) const
 {
     int count = 0;
     for (int sura : suras)
-        count += CountOf(PadSura(IntToString(sura)));
+        if (const auto it = suras_.find(sura); it != suras_.end())
+            count += int(it->second.size());
     return count;
 }
 
-int HeartData::CountOf(const std::string& sura) const
-{
-    const auto it = suras_.find(sura);
-    return it == suras_.end() ? 0 : int(it->second.size());
-}
+int HeartData::CountOf(const std::string& sura) const { return CountIn({SuraOf(sura)}); }
 
 std::string HeartData::PictureOf(const std::string& sura) const
 {
     return PictureFor(CountOf(sura), SuraTable().AyaCount(sura));
 }
 
+std::vector<AyaRef> HeartData::Ayas() const
+{
+    std::vector<AyaRef> ayas;
+    ayas.reserve(size_t(count_));
+    for (const auto& [sura, numbers] : suras_)
+        for (int aya : numbers)
+            ayas.push_back({sura, aya});
+    return ayas;
+}
+
 std::vector<std::string> HeartData::Keys() const
 {
     std::vector<std::string> keys;
     keys.reserve(size_t(count_));
-    for (const auto& [sura, ayas] : suras_)
-        keys.insert(keys.end(), ayas.begin(), ayas.end());
+    for (const AyaRef& aya : Ayas())
+        keys.push_back(aya.Key());
     return keys;
 }
 
@@ -100,8 +121,8 @@ std::vector<std::string> HeartData::CompleteSuras() const
 {
     std::vector<std::string> complete;
     for (const auto& [sura, ayas] : suras_)
-        if (int(ayas.size()) == SuraTable().AyaCount(sura))
-            complete.push_back(sura);
+        if (int(ayas.size()) == SuraTable().AyaCount(IntToString(sura)))
+            complete.push_back(PadSura(IntToString(sura)));
     return complete;
 }
 

@@ -51,9 +51,12 @@ class TestLearnerRecord : public QObject
             QCOMPARE(changed.count(), 1);
             amina.Aids().SetTestMe(true);
             QVERIFY(amina.SaveAids(&error));
+            // The heart holds ayas: a key read at an edge is the same aya, and a key of no aya is refused.
             HeartData heart;
             for (int a = 1; a <= 3; ++a)
-                heart.Add(AyaKey("108", a));
+                heart.Add(AyaRef{108, a});
+            QVERIFY(!heart.Add("108.2") && !heart.Add("all.108") && heart.Contains("108.003"));
+            QVERIFY(heart.Ayas() == (std::vector<AyaRef>{{108, 1}, {108, 2}, {108, 3}}));
             amina.Review().Sync(heart, QDate(2026, 12, 1));
             QVERIFY(amina.SaveReview(&error));
 
