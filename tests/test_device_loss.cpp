@@ -6,10 +6,14 @@
 #include "naming.h"
 #include "recitation_session.h"
 #include "sound_messages.h"
+#include "varn.h"
 #include "whole.h"
+#include "window_controls.h"
+#include "workspace.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -62,6 +66,25 @@ class TestDeviceLoss : public QObject
         QVERIFY(!session.Busy());
         QVERIFY(!session.Playing());
         session.Stop();
+    }
+
+    // In the window, with the device lost, Play does not stay pressed, nor the status line say it plays
+    // (the loss was told above, once).
+    void playIsReleased()
+    {
+        Workspace ws;
+        ws.Pack("quran/s104_s114.dat", 104, 114, 1500);
+        Varn window;
+        window.NewProfile("Amina");
+        if (!window.Session()->WholeDrill()->Player()->HasOutput())
+            QSKIP("SKIPPED: the wave driver could not open /dev/full here");
+        QPushButton* play = fixtures::C(window).playButton;
+        play->click();
+        QVERIFY(play->isDown());
+        QVERIFY(fixtures::WaitFor([&] { return !play->isDown(); }, 5000));
+        QVERIFY(play->accessibleDescription().isEmpty());
+        QVERIFY2(!fixtures::C(window).statusLine->text().contains("repetition"),
+                 qPrintable(fixtures::C(window).statusLine->text()));
     }
 };
 
