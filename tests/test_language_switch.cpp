@@ -3,14 +3,14 @@
 // new language at once, as a window made in it would, and in its direction; and back again.
 #include "fixtures.h"
 #include "heart.h"
-#include "recorder.h"
-#include "window_helpers.h"
 #include "id_menu.h"
 #include "interface_language.h"
 #include "pack_dialogs.h"
+#include "recorder.h"
 #include "varn.h"
 #include "visible_texts.h"
 #include "window_controls.h"
+#include "window_helpers.h"
 #include "workspace.h"
 
 #include <QApplication>
@@ -41,6 +41,7 @@ void OpenDialogs(Varn& window)
     window.Dialogs()->ShowImport();
     window.Dialogs()->ShowInstalled();
     window.ShowConfig();
+    window.Help();
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w != &window)
             w->hide();
@@ -135,8 +136,8 @@ class TestLanguageSwitch : public QObject
                 QCOMPARE(interface_language::Current(), to);
                 OpenDialogs(window);
                 const QMap<QString, QStringList> switched = Controls();
-                QVERIFY2(switched == started[to], qPrintable(from + " to " + to + ": " +
-                                                             Differences(started[to], switched)));
+                QVERIFY2(switched == started[to],
+                         qPrintable(from + " to " + to + ": " + Differences(started[to], switched)));
                 QCOMPARE(window.isRightToLeft(), interface_language::RightToLeft(to));
                 QVERIFY(ws.Read("varnel.ini").contains("interface-language=" + to.toUtf8()));
                 ++pairs;

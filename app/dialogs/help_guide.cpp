@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLocale>
@@ -408,15 +409,39 @@ QString UserGuideHtml()
     return html;
 }
 
-QWidget* CreateUserGuide()
+namespace
 {
-    auto* browser = new QTextBrowser;
-    browser->setWindowTitle(QCoreApplication::translate("Guide", "Varnel Help"));
-    browser->setOpenExternalLinks(true);
-    browser->setHtml(UserGuideHtml());
-    browser->resize(640, 720);
-    return browser;
-}
+
+// The guide in the interface's language, written again when the language changes.
+class UserGuide : public QTextBrowser
+{
+  public:
+    UserGuide()
+    {
+        setOpenExternalLinks(true);
+        Retranslate();
+        resize(640, 720);
+    }
+
+  protected:
+    void changeEvent(QEvent* event) override
+    {
+        if (event->type() == QEvent::LanguageChange)
+            Retranslate();
+        QTextBrowser::changeEvent(event);
+    }
+
+  private:
+    void Retranslate()
+    {
+        setWindowTitle(QCoreApplication::translate("Guide", "Varnel Help"));
+        setHtml(UserGuideHtml());
+    }
+};
+
+} // namespace
+
+QWidget* CreateUserGuide() { return new UserGuide; }
 
 void ShowAbout(const QPixmap& picture)
 {

@@ -16,6 +16,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QMainWindow>
@@ -36,7 +37,7 @@ void ShowPlaying(QPushButton* button, bool playing)
 {
     if (button->isDown() != playing)
         button->setDown(playing);
-    const QString description = playing ? QString("Playing") : QString();
+    const QString description = playing ? QCoreApplication::translate("PracticeAids", "Playing") : QString();
     if (button->accessibleDescription() != description)
         button->setAccessibleDescription(description);
 }
@@ -143,7 +144,7 @@ void PracticeAids::ApplySelfTest()
 {
     centre_->ayaView->SetHidden(selfTest_.PictureHidden());
     centre_->textPanel->setHtml(
-        selfTest_.TranslationHidden() ? QString("<p><i>Hidden: press R to reveal</i></p>") : shownText_);
+        selfTest_.TranslationHidden() ? "<p><i>" + tr("Hidden: press R to reveal") + "</i></p>" : shownText_);
     CompactHeadings(centre_->textPanel->document());
 }
 
