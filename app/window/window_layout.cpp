@@ -128,6 +128,9 @@ void WindowLayout::Retranslate()
     reviewDock_->setWindowTitle(tr("Review"));
     settingsDock_->setWindowTitle(tr("Recitation Settings"));
     recitationDock_->setWindowTitle(tr("My Recitation"));
+    // The settings' words in another language may need a wider column: fitted once they are laid out.
+    if (shown_)
+        QTimer::singleShot(0, this, &WindowLayout::FitColumn);
     // Qt names the docks' own buttons and the tabs' scroll buttons when it makes them, and not again.
     auto qt = [](const char* context, const char* text) {
         return QCoreApplication::translate(context, text);
