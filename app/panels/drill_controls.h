@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The playback controls: the buttons, the boxes of repeat, pause, pause unit, speed, times, range, loop,
-// stack and single-aya mode, the sura's progress bar and the single-aya part. Each request of the
-// learner's goes to the session, which decides what plays; the boxes only show what it reports, without
-// reaching back to it. The learner's drill settings are one value that their record keeps: each box
+// The playback controls: the boxes of repeat, pause, pause unit, speed, times, range, loop, stack and
+// single-aya mode, the sura's progress bar and the single-aya part. Each request of the learner's goes to
+// the session (the buttons and boxes the window wires to its slots, the rest here), which decides what
+// plays; the boxes only show what it reports, without reaching back to it. The learner's drill settings are one value that their record keeps: each box
 // sends one change of it (Change()), which reaches the session and the record, and the boxes show the
 // record's value.
 #pragma once

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The single-aya bar's position and the sound settings; the playback controls are DrillControls'.
+// The playback slots that do more than hand on (repeat, pause, the part's edges, the sura's ends), the
+// single-aya bar's position and the sound settings; the boxes are DrillControls'.
 #include "central_area.h"
 #include "config.h"
 #include "drill_settings.h"
