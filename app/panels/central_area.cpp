@@ -26,6 +26,8 @@
 namespace
 {
 
+using frame_parts::Named;
+
 // The smallest room the picture and the text panel are given: the text panel shows two lines.
 constexpr int kMinPictureHeight = 60;
 constexpr int kMinTextPanelHeight = 70;
@@ -36,12 +38,6 @@ constexpr int kChooserLetters = 16;
 [[maybe_unused]] const char* const kKindWords[] = {
     QT_TRANSLATE_NOOP("ChooserRow", "Page"), QT_TRANSLATE_NOOP("ChooserRow", "Juz"),
     QT_TRANSLATE_NOOP("ChooserRow", "Hizb"), QT_TRANSLATE_NOOP("ChooserRow", "Quarter")};
-
-template <typename W> W* Named(W* widget, const char* objectName)
-{
-    widget->setObjectName(objectName);
-    return widget;
-}
 
 } // namespace
 

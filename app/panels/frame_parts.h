@@ -19,6 +19,13 @@ inline QWidget* Box(QWidget* parent, Qt::Orientation orientation, int margin, in
     return box;
 }
 
+// widget, named for tools and tests that find it in the window's tree.
+template <typename W> W* Named(W* widget, const char* objectName)
+{
+    widget->setObjectName(objectName);
+    return widget;
+}
+
 // Adds child to a Box, with a stretch factor.
 inline void Add(QWidget* box, QWidget* child, int stretch = 0)
 {

@@ -259,12 +259,12 @@ void MyRecitation::CheckAya(const std::string& key, const QString& told)
     checker_.Start(std::move(job));
 }
 
-QString MyRecitation::Verdict(const CheckWorker::Outcome& outcome) const
+QString MyRecitation::Verdict(const CheckWorker::Outcome& outcome, const AyaWords& words) const
 {
     const std::string& key = outcome.key;
     if (!outcome.checked)
         return tr("%1 cannot be checked: %2.").arg(Place(key), QString::fromStdString(outcome.error));
-    QString text = VerdictWords(key, outcome.result, WordsOfAya(packs_, key));
+    QString text = VerdictWords(key, outcome.result, words);
     int sura = 0, aya = 0;
     // A take worse than the one it replaced: that one is kept, and the learner is told where.
     if (outcome.result.verdict != listen::Verdict::Match && SplitAyaKey(key, &sura, &aya) &&
@@ -277,14 +277,14 @@ QString MyRecitation::Verdict(const CheckWorker::Outcome& outcome) const
 void MyRecitation::Retranslate()
 {
     if (shown_ && shown_->key == session_->CurrentAya() && !recitationPanel_->checkResult->text().isEmpty())
-        recitationPanel_->checkResult->setText(Verdict(*shown_));
+        recitationPanel_->checkResult->setText(Verdict(*shown_, WordsOfAya(packs_, shown_->key)));
 }
 
 void MyRecitation::ShowCheck(const CheckWorker::Outcome& outcome)
 {
     const std::string& key = outcome.key;
     const AyaWords words = outcome.checked ? WordsOfAya(packs_, key) : AyaWords();
-    QString text = Verdict(outcome);
+    QString text = Verdict(outcome, words);
     int sura = 0, aya = 0;
     std::string noted;
     // The heart marks the aya while its last check matched; a mark that cannot be kept is told.

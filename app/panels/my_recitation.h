@@ -87,8 +87,8 @@ class MyRecitation : public QObject
     void CheckAya(const std::string& key, const QString& told = QString());
     // A check's verdict, or why there is none, in the window (under the waveforms while its aya is shown).
     void ShowCheck(const CheckWorker::Outcome& outcome);
-    // The words of a check's verdict, or of why there is none.
-    QString Verdict(const CheckWorker::Outcome& outcome) const;
+    // The words of a check's verdict, or of why there is none; words: the aya's, read once by the caller.
+    QString Verdict(const CheckWorker::Outcome& outcome, const AyaWords& words) const;
     // What the check found, marked on the waveforms and kept for Hear Left Out.
     // words: the aya's words, which name and frame what the check found.
     void MarkCheck(const std::string& key, const listen::CheckResult& result, const AyaWords& words);

@@ -23,17 +23,13 @@
 namespace
 {
 
+using frame_parts::Named;
+
 using frame_parts::Add;
 using frame_parts::Box;
 
 // The height kept for the two voices' waveforms, shown or not, so that nothing moves when they appear.
 constexpr int kWaveformHeight = 120;
-
-template <typename W> W* Named(W* widget, const char* objectName)
-{
-    widget->setObjectName(objectName);
-    return widget;
-}
 
 QGroupBox* Group(QWidget* parent)
 {
