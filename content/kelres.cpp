@@ -11,6 +11,7 @@
 #include <QGuiApplication>
 #include <QIconEngine>
 #include <QImage>
+#include <QPixmapCache>
 #include <algorithm>
 #include <cstring>
 #include <fstream>
@@ -357,41 +358,58 @@ namespace
 // come from memory.
 constexpr qint64 kMaxInterfaceBytes = 32 << 20;
 
-} // namespace
+// The interface archive as last read, and how many times it has been read: a picture decoded from an
+// earlier reading is not shown after the file was replaced.
+struct HeldArchive {
+    KelRes archive;
+    QString read;
+    int readings = 0;
+};
 
-const KelRes& InterfaceArchive()
+HeldArchive& Held()
 {
-    static KelRes archive;
-    static QString read;
+    static HeldArchive held;
     const QFileInfo info(QStringLiteral("img.vnl"));
     const QString now = info.absoluteFilePath() + '|' + QString::number(info.size()) + '|' +
                         QString::number(info.lastModified().toMSecsSinceEpoch());
-    if (now != read) {
-        archive = KelRes();
-        archive.OpenHeld("img.vnl", kMaxInterfaceBytes);
-        read = now;
+    if (now != held.read) {
+        held.archive = KelRes();
+        held.archive.OpenHeld("img.vnl", kMaxInterfaceBytes);
+        held.read = now;
+        ++held.readings;
     }
-    return archive;
+    return held;
 }
+
+} // namespace
+
+const KelRes& InterfaceArchive() { return Held().archive; }
 
 QPixmap PixmapFromResource(const std::string& name)
 {
-    const KelRes& res = InterfaceArchive();
+    const HeldArchive& held = Held();
     // On a high-density screen the picture drawn at twice the resolution, where there is one.
     const size_t dot = name.rfind('.');
     const auto* gui = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
-    if (gui && gui->devicePixelRatio() > 1 && dot != std::string::npos) {
-        const QByteArray sharp = res.Extract(name.substr(0, dot) + "@2x" + name.substr(dot));
-        if (!sharp.isEmpty()) {
-            QPixmap pixmap = QPixmap::fromImage(QImage::fromData(sharp));
-            pixmap.setDevicePixelRatio(2);
-            return pixmap;
-        }
+    const bool dense = gui && gui->devicePixelRatio() > 1 && dot != std::string::npos;
+    // Each picture is decoded once a reading of the archive (while Qt's cache of pictures keeps it): the
+    // window shows some in several places.
+    const QString key = QStringLiteral("img.vnl/%1/%2/%3")
+                            .arg(held.readings)
+                            .arg(dense ? 2 : 1)
+                            .arg(QString::fromStdString(name));
+    QPixmap pixmap;
+    if (QPixmapCache::find(key, &pixmap))
+        return pixmap;
+    const QByteArray sharp = dense ? held.archive.Extract(name.substr(0, dot) + "@2x" + name.substr(dot)) : QByteArray();
+    if (!sharp.isEmpty()) {
+        pixmap = QPixmap::fromImage(QImage::fromData(sharp));
+        pixmap.setDevicePixelRatio(2);
+    } else if (const QByteArray bytes = held.archive.Extract(name); !bytes.isEmpty()) {
+        pixmap = QPixmap::fromImage(QImage::fromData(bytes));
     }
-    const QByteArray bytes = res.Extract(name);
-    if (bytes.isEmpty())
-        return QPixmap();
-    return QPixmap::fromImage(QImage::fromData(bytes));
+    QPixmapCache::insert(key, pixmap);
+    return pixmap;
 }
 
 namespace

@@ -136,7 +136,8 @@ class TestWindow : public QObject
         QVERIFY(ws.messages.isEmpty());
     }
 
-    // The interface's pictures come from img.vnl read once, and read again when the file is replaced.
+    // The interface's pictures come from img.vnl read once (each decoded once), and read again when the
+    // file is replaced.
     void interfacePictures()
     {
         QTemporaryDir dir;
@@ -144,6 +145,7 @@ class TestWindow : public QObject
         QDir::setCurrent(dir.path());
         QVERIFY(fixtures::WriteArchive("img.vnl", {{"play.png", fixtures::Png(16, 16)}}));
         QCOMPARE(PixmapFromResource("play.png").size(), QSize(16, 16));
+        QCOMPARE(PixmapFromResource("play.png").cacheKey(), PixmapFromResource("play.png").cacheKey());
         QTest::qWait(20); // another time of change, as a new installation's
         QVERIFY(fixtures::WriteArchive("img.vnl", {{"play.png", fixtures::Png(24, 24)}, {"stop.png", "x"}}));
         QCOMPARE(PixmapFromResource("play.png").size(), QSize(24, 24));
