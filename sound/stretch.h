@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The speed stage of the streaming path: a decoder's audio played faster or slower with its pitch kept,
-// by Rubber Band's R3 ("finer") engine in real-time mode. Positions stay in the recording's own time:
-// every output frame stands for `speed` frames of the recording.
+// by SoundTouch's time stretch (overlap-add of the waveform's best-matching pieces, tuned for speech).
+// Rubber Band's engines can stand in its place, to be measured against. Positions stay in the
+// recording's own time: every output frame stands for `speed` frames of the recording.
 #pragma once
 
 #include "decoder.h"
@@ -12,19 +13,22 @@
 #include <memory>
 #include <vector>
 
-struct RubberBandState_;
-
 namespace sound
 {
+
+class Stretcher;
 
 class Stretch
 {
   public:
-    // R3 ("finer") is what the player uses; R2 ("faster") is there to measure against.
-    enum class Engine { Finer, Faster };
-    Stretch(int rate, int channels, double speed, Engine engine = Engine::Finer);
-    // Whether Rubber Band can be loaded; without it no stage is made and recitations play at 1.0.
-    static bool Available();
+    // SoundTouch is what the player uses; Rubber Band's R3 ("finer") and R2 ("faster") are there to
+    // measure against.
+    enum class Engine { SoundTouch, Finer, Faster };
+    // The engine's library must be loaded (Available).
+    Stretch(int rate, int channels, double speed, Engine engine = Engine::SoundTouch);
+    // Whether the engine's library can be loaded; without the player's no stage is made and recitations
+    // play at 1.0.
+    static bool Available(Engine engine = Engine::SoundTouch);
     ~Stretch();
     Stretch(const Stretch&) = delete;
     Stretch& operator=(const Stretch&) = delete;
@@ -56,10 +60,7 @@ class Stretch
   private:
     void Prime();
 
-    struct Destroy {
-        void operator()(RubberBandState_* state) const;
-    };
-    std::unique_ptr<RubberBandState_, Destroy> stretcher_;
+    std::unique_ptr<Stretcher> stretcher_;
     int channels_;
     double speed_;
     size_t skip_ = 0;  // output frames still to drop: the stretcher's start delay
@@ -70,7 +71,7 @@ class Stretch
     int marksPassed_ = 0;
     std::vector<int16_t> input_; // a block of the source's frames; its first held_ are held back
     size_t held_ = 0;
-    std::vector<std::vector<float>> planes_;
+    std::vector<int16_t> output_; // frames retrieved, before the start delay is dropped
 };
 
 } // namespace sound

@@ -474,10 +474,6 @@
         <translation>&lt;b&gt;المصادر.&lt;/b&gt; النص العربي والترجمات والنقحرة في محتوى العرض من حزمة quran-json (CC-BY-4.0)، التي تأخذ النص العربي من مشروع تنزيل؛ وتلاواته كلام مُركّب بـ espeak-ng، لا تلاوة بشرية. ويُرسم العربي بخط Amiri Quran لخالد حسني (رخصة SIL للخطوط المفتوحة).</translation>
     </message>
     <message>
-        <source>Free software under the GNU General Public License, version 3 or later. Built on Qt, OpenAL Soft, libsndfile and Rubber Band.</source>
-        <translation>برنامج حر برخصة جنو العمومية، الإصدار 3 أو أحدث. مبني على Qt وOpenAL Soft وlibsndfile وRubber Band.</translation>
-    </message>
-    <message>
         <source>It seems you downloaded only the main program&lt;br&gt;and you don't have any sura packs installed!&lt;br&gt;&lt;br&gt;Sura packs (files ending in &lt;tt&gt;.dat&lt;/tt&gt;) go in this folder:&lt;br&gt;&lt;b&gt;%1&lt;/b&gt;&lt;br&gt;&lt;br&gt;To get some:&lt;br&gt;&amp;bull; install the &lt;b&gt;varnel-data&lt;/b&gt; package (&lt;tt&gt;sudo apt install varnel-data&lt;/tt&gt;): Al-Fatiha and Juz' Amma with translations, found where they are installed;&lt;br&gt;&amp;bull; or make packs from your own recordings with &lt;tt&gt;varnel-pack import&lt;/tt&gt; (see &lt;tt&gt;man varnel-pack&lt;/tt&gt;), then start Varnel again.</source>
         <translation>يبدو أنك نزّلت البرنامج الرئيسي وحده&lt;br&gt;وليس لديك أي حزمة سور مثبّتة!&lt;br&gt;&lt;br&gt;توضع حزم السور (ملفات تنتهي بـ &lt;tt&gt;.dat&lt;/tt&gt;) في هذا المجلد:&lt;br&gt;&lt;b&gt;%1&lt;/b&gt;&lt;br&gt;&lt;br&gt;لتحصل على بعضها:&lt;br&gt;&amp;bull; ثبّت الحزمة &lt;b&gt;varnel-data&lt;/b&gt; (&lt;tt&gt;sudo apt install varnel-data&lt;/tt&gt;): الفاتحة وجزء عمّ مع ترجمات، تُقرأ حيث ثُبّتت؛&lt;br&gt;&amp;bull; أو اصنع حزمًا من تسجيلاتك بـ &lt;tt&gt;varnel-pack import&lt;/tt&gt; (انظر &lt;tt&gt;man varnel-pack&lt;/tt&gt;)، ثم شغّل فارنل من جديد.</translation>
     </message>
@@ -568,6 +564,10 @@
     <message>
         <source>View &amp;gt; Interface Language chooses the language of Varnel's own words: the window, its panels and its dialogs speak it at once, and at every start after. Help &amp;gt; About tells which Varnel this is.</source>
         <translation>«عرض &amp;gt; لغة الواجهة» تختار لغة كلمات فارنل نفسه: تتكلّمها النافذة ولوحاتها ونوافذ حوارها في الحال، وعند كل تشغيل بعد ذلك. و«مساعدة &amp;gt; حول» تخبرك أي إصدار من فارنل هذا.</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or later. Built on Qt, OpenAL Soft, libsndfile and SoundTouch.</source>
+        <translation>برنامج حر برخصة جنو العمومية، الإصدار 3 أو أحدث. مبني على Qt وOpenAL Soft وlibsndfile وSoundTouch.</translation>
     </message>
 </context>
 <context>
@@ -1077,6 +1077,14 @@
     <message>
         <source>Your practice settings could not be saved:</source>
         <translation>تعذّر حفظ إعدادات التمرين الخاصة بك:</translation>
+    </message>
+    <message>
+        <source>Playing</source>
+        <translation>التشغيل</translation>
+    </message>
+    <message>
+        <source>Hidden: press R to reveal</source>
+        <translation>مخفية: اضغط R للكشف</translation>
     </message>
 </context>
 <context>

@@ -474,10 +474,6 @@
         <translation>&lt;b&gt;উৎস।&lt;/b&gt; নমুনা বিষয়বস্তুর আরবি পাঠ, অনুবাদ ও প্রতিবর্ণীকরণ quran-json প্যাকেজ (CC-BY-4.0) থেকে, যা আরবি পাঠ তানজিল প্রকল্প থেকে নেয়; এর তিলাওয়াত espeak-ng দিয়ে তৈরি কৃত্রিম কণ্ঠ, মানুষের তিলাওয়াত নয়। আরবি লেখা হয়েছে খালেদ হোসনির Amiri Quran ফন্টে (SIL Open Font License)।</translation>
     </message>
     <message>
-        <source>Free software under the GNU General Public License, version 3 or later. Built on Qt, OpenAL Soft, libsndfile and Rubber Band.</source>
-        <translation>GNU জেনারেল পাবলিক লাইসেন্স, সংস্করণ 3 বা পরবর্তী, এর অধীনে মুক্ত সফটওয়্যার। Qt, OpenAL Soft, libsndfile ও Rubber Band-এর ওপর নির্মিত।</translation>
-    </message>
-    <message>
         <source>It seems you downloaded only the main program&lt;br&gt;and you don't have any sura packs installed!&lt;br&gt;&lt;br&gt;Sura packs (files ending in &lt;tt&gt;.dat&lt;/tt&gt;) go in this folder:&lt;br&gt;&lt;b&gt;%1&lt;/b&gt;&lt;br&gt;&lt;br&gt;To get some:&lt;br&gt;&amp;bull; install the &lt;b&gt;varnel-data&lt;/b&gt; package (&lt;tt&gt;sudo apt install varnel-data&lt;/tt&gt;): Al-Fatiha and Juz' Amma with translations, found where they are installed;&lt;br&gt;&amp;bull; or make packs from your own recordings with &lt;tt&gt;varnel-pack import&lt;/tt&gt; (see &lt;tt&gt;man varnel-pack&lt;/tt&gt;), then start Varnel again.</source>
         <translation>মনে হচ্ছে আপনি শুধু মূল প্রোগ্রামটি নামিয়েছেন&lt;br&gt;এবং কোনো সূরা প্যাক ইনস্টল করা নেই!&lt;br&gt;&lt;br&gt;সূরা প্যাক (&lt;tt&gt;.dat&lt;/tt&gt;-এ শেষ হওয়া ফাইল) এই ফোল্ডারে যায়:&lt;br&gt;&lt;b&gt;%1&lt;/b&gt;&lt;br&gt;&lt;br&gt;কিছু পেতে:&lt;br&gt;&amp;bull; &lt;b&gt;varnel-data&lt;/b&gt; প্যাকেজ ইনস্টল করুন (&lt;tt&gt;sudo apt install varnel-data&lt;/tt&gt;): আল-ফাতিহা ও আম্মা পারা অনুবাদসহ, ইনস্টলের জায়গা থেকেই পড়া হয়;&lt;br&gt;&amp;bull; অথবা নিজের রেকর্ডিং থেকে &lt;tt&gt;varnel-pack import&lt;/tt&gt; দিয়ে প্যাক বানান (দেখুন &lt;tt&gt;man varnel-pack&lt;/tt&gt;), তারপর ভার্নেল আবার চালু করুন।</translation>
     </message>
@@ -568,6 +564,10 @@
     <message>
         <source>View &amp;gt; Interface Language chooses the language of Varnel's own words: the window, its panels and its dialogs speak it at once, and at every start after. Help &amp;gt; About tells which Varnel this is.</source>
         <translation>দৃশ্য &amp;gt; ইন্টারফেসের ভাষা ভার্নেলের নিজের কথার ভাষা বেছে নেয়: উইন্ডো, এর প্যানেল ও ডায়ালগগুলো সঙ্গে সঙ্গেই সেই ভাষায় কথা বলে, এবং পরের প্রতিবার চালু হলেও। সাহায্য &amp;gt; পরিচিতি জানায় এটি কোন ভার্নেল।</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or later. Built on Qt, OpenAL Soft, libsndfile and SoundTouch.</source>
+        <translation>GNU জেনারেল পাবলিক লাইসেন্স, সংস্করণ 3 বা পরবর্তী, এর অধীনে মুক্ত সফটওয়্যার। Qt, OpenAL Soft, libsndfile ও SoundTouch-এর ওপর নির্মিত।</translation>
     </message>
 </context>
 <context>
@@ -1073,6 +1073,14 @@
     <message>
         <source>Your practice settings could not be saved:</source>
         <translation>আপনার অনুশীলন সহায়কের সেটিংস রাখা যায়নি:</translation>
+    </message>
+    <message>
+        <source>Playing</source>
+        <translation>বাজানো</translation>
+    </message>
+    <message>
+        <source>Hidden: press R to reveal</source>
+        <translation>লুকানো: প্রকাশ করতে R চাপুন</translation>
     </message>
 </context>
 <context>

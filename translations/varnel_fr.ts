@@ -474,10 +474,6 @@
         <translation>&lt;b&gt;Sources.&lt;/b&gt; Le texte arabe, les traductions et la translittération du contenu de démonstration viennent du paquet quran-json (CC-BY-4.0), qui prend le texte arabe du projet Tanzil ; ses récitations sont une voix de synthèse faite avec espeak-ng, non une récitation humaine. L'arabe est dessiné avec la police Amiri Quran de Khaled Hosny (SIL Open Font License).</translation>
     </message>
     <message>
-        <source>Free software under the GNU General Public License, version 3 or later. Built on Qt, OpenAL Soft, libsndfile and Rubber Band.</source>
-        <translation>Logiciel libre sous la licence publique générale GNU, version 3 ou ultérieure. Construit sur Qt, OpenAL Soft, libsndfile et Rubber Band.</translation>
-    </message>
-    <message>
         <source>It seems you downloaded only the main program&lt;br&gt;and you don't have any sura packs installed!&lt;br&gt;&lt;br&gt;Sura packs (files ending in &lt;tt&gt;.dat&lt;/tt&gt;) go in this folder:&lt;br&gt;&lt;b&gt;%1&lt;/b&gt;&lt;br&gt;&lt;br&gt;To get some:&lt;br&gt;&amp;bull; install the &lt;b&gt;varnel-data&lt;/b&gt; package (&lt;tt&gt;sudo apt install varnel-data&lt;/tt&gt;): Al-Fatiha and Juz' Amma with translations, found where they are installed;&lt;br&gt;&amp;bull; or make packs from your own recordings with &lt;tt&gt;varnel-pack import&lt;/tt&gt; (see &lt;tt&gt;man varnel-pack&lt;/tt&gt;), then start Varnel again.</source>
         <translation>Il semble que vous n'ayez téléchargé que le programme principal&lt;br&gt;et qu'aucun paquet de sourates ne soit installé !&lt;br&gt;&lt;br&gt;Les paquets de sourates (fichiers finissant par &lt;tt&gt;.dat&lt;/tt&gt;) vont dans ce dossier :&lt;br&gt;&lt;b&gt;%1&lt;/b&gt;&lt;br&gt;&lt;br&gt;Pour en obtenir :&lt;br&gt;&amp;bull; installez le paquet &lt;b&gt;varnel-data&lt;/b&gt; (&lt;tt&gt;sudo apt install varnel-data&lt;/tt&gt;) : Al-Fatiha et Juz' Amma avec des traductions, lus là où ils sont installés ;&lt;br&gt;&amp;bull; ou faites des paquets de vos propres enregistrements avec &lt;tt&gt;varnel-pack import&lt;/tt&gt; (voir &lt;tt&gt;man varnel-pack&lt;/tt&gt;), puis relancez Varnel.</translation>
     </message>
@@ -568,6 +564,10 @@
     <message>
         <source>View &amp;gt; Interface Language chooses the language of Varnel's own words: the window, its panels and its dialogs speak it at once, and at every start after. Help &amp;gt; About tells which Varnel this is.</source>
         <translation>Affichage &amp;gt; Langue de l'interface choisit la langue des mots de Varnel : la fenêtre, ses panneaux et ses dialogues la parlent aussitôt, et à chaque démarrage ensuite. Aide &amp;gt; À propos dit de quel Varnel il s'agit.</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or later. Built on Qt, OpenAL Soft, libsndfile and SoundTouch.</source>
+        <translation>Logiciel libre sous la licence publique générale GNU, version 3 ou ultérieure. Construit sur Qt, OpenAL Soft, libsndfile et SoundTouch.</translation>
     </message>
 </context>
 <context>
@@ -1073,6 +1073,14 @@
     <message>
         <source>Your practice settings could not be saved:</source>
         <translation>Vos réglages d'entraînement n'ont pas pu être enregistrés :</translation>
+    </message>
+    <message>
+        <source>Playing</source>
+        <translation>Lecture</translation>
+    </message>
+    <message>
+        <source>Hidden: press R to reveal</source>
+        <translation>Caché : appuyez sur R pour dévoiler</translation>
     </message>
 </context>
 <context>

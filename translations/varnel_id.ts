@@ -474,10 +474,6 @@
         <translation>&lt;b&gt;Sumber.&lt;/b&gt; Teks Arab, terjemahan, dan transliterasi konten contoh berasal dari paket quran-json (CC-BY-4.0), yang mengambil teks Arab dari proyek Tanzil; bacaannya adalah suara sintetis buatan espeak-ng, bukan bacaan manusia. Teks Arab digambar dengan fon Amiri Quran karya Khaled Hosny (SIL Open Font License).</translation>
     </message>
     <message>
-        <source>Free software under the GNU General Public License, version 3 or later. Built on Qt, OpenAL Soft, libsndfile and Rubber Band.</source>
-        <translation>Perangkat lunak bebas di bawah GNU General Public License, versi 3 atau lebih baru. Dibangun dengan Qt, OpenAL Soft, libsndfile, dan Rubber Band.</translation>
-    </message>
-    <message>
         <source>It seems you downloaded only the main program&lt;br&gt;and you don't have any sura packs installed!&lt;br&gt;&lt;br&gt;Sura packs (files ending in &lt;tt&gt;.dat&lt;/tt&gt;) go in this folder:&lt;br&gt;&lt;b&gt;%1&lt;/b&gt;&lt;br&gt;&lt;br&gt;To get some:&lt;br&gt;&amp;bull; install the &lt;b&gt;varnel-data&lt;/b&gt; package (&lt;tt&gt;sudo apt install varnel-data&lt;/tt&gt;): Al-Fatiha and Juz' Amma with translations, found where they are installed;&lt;br&gt;&amp;bull; or make packs from your own recordings with &lt;tt&gt;varnel-pack import&lt;/tt&gt; (see &lt;tt&gt;man varnel-pack&lt;/tt&gt;), then start Varnel again.</source>
         <translation>Tampaknya Anda hanya mengunduh program utamanya&lt;br&gt;dan belum memasang paket surah apa pun!&lt;br&gt;&lt;br&gt;Paket surah (berkas berakhiran &lt;tt&gt;.dat&lt;/tt&gt;) diletakkan di folder ini:&lt;br&gt;&lt;b&gt;%1&lt;/b&gt;&lt;br&gt;&lt;br&gt;Untuk mendapatkannya:&lt;br&gt;&amp;bull; pasang paket &lt;b&gt;varnel-data&lt;/b&gt; (&lt;tt&gt;sudo apt install varnel-data&lt;/tt&gt;): Al-Fatihah dan Juz 'Amma dengan terjemahan, dibaca di tempat terpasangnya;&lt;br&gt;&amp;bull; atau buat paket dari rekaman Anda sendiri dengan &lt;tt&gt;varnel-pack import&lt;/tt&gt; (lihat &lt;tt&gt;man varnel-pack&lt;/tt&gt;), lalu jalankan Varnel lagi.</translation>
     </message>
@@ -568,6 +564,10 @@
     <message>
         <source>View &amp;gt; Interface Language chooses the language of Varnel's own words: the window, its panels and its dialogs speak it at once, and at every start after. Help &amp;gt; About tells which Varnel this is.</source>
         <translation>Tampilan &amp;gt; Bahasa Antarmuka memilih bahasa kata-kata Varnel sendiri: jendela, panel-panelnya, dan dialog-dialognya langsung memakainya, juga setiap kali dibuka sesudahnya. Bantuan &amp;gt; Tentang memberi tahu Varnel versi mana ini.</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or later. Built on Qt, OpenAL Soft, libsndfile and SoundTouch.</source>
+        <translation>Perangkat lunak bebas di bawah GNU General Public License, versi 3 atau lebih baru. Dibangun dengan Qt, OpenAL Soft, libsndfile, dan SoundTouch.</translation>
     </message>
 </context>
 <context>
@@ -1072,6 +1072,14 @@
     <message>
         <source>Your practice settings could not be saved:</source>
         <translation>Pengaturan alat bantu latihan Anda tidak bisa disimpan:</translation>
+    </message>
+    <message>
+        <source>Playing</source>
+        <translation>Memutar</translation>
+    </message>
+    <message>
+        <source>Hidden: press R to reveal</source>
+        <translation>Tersembunyi: tekan R untuk membuka</translation>
     </message>
 </context>
 <context>

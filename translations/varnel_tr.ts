@@ -474,10 +474,6 @@
         <translation>&lt;b&gt;Kaynaklar.&lt;/b&gt; Tanıtım içeriğinin Arapça metni, mealleri ve okunuşu quran-json paketinden (CC-BY-4.0) gelir; o da Arapça metni Tanzil projesinden alır. Okumaları espeak-ng ile yapılmış yapay sestir, insan okuması değildir. Arapça, Khaled Hosny'nin Amiri Quran yazı tipiyle (SIL Open Font License) çizilir.</translation>
     </message>
     <message>
-        <source>Free software under the GNU General Public License, version 3 or later. Built on Qt, OpenAL Soft, libsndfile and Rubber Band.</source>
-        <translation>GNU Genel Kamu Lisansı sürüm 3 ya da sonrası altında özgür yazılım. Qt, OpenAL Soft, libsndfile ve Rubber Band üzerine kuruludur.</translation>
-    </message>
-    <message>
         <source>It seems you downloaded only the main program&lt;br&gt;and you don't have any sura packs installed!&lt;br&gt;&lt;br&gt;Sura packs (files ending in &lt;tt&gt;.dat&lt;/tt&gt;) go in this folder:&lt;br&gt;&lt;b&gt;%1&lt;/b&gt;&lt;br&gt;&lt;br&gt;To get some:&lt;br&gt;&amp;bull; install the &lt;b&gt;varnel-data&lt;/b&gt; package (&lt;tt&gt;sudo apt install varnel-data&lt;/tt&gt;): Al-Fatiha and Juz' Amma with translations, found where they are installed;&lt;br&gt;&amp;bull; or make packs from your own recordings with &lt;tt&gt;varnel-pack import&lt;/tt&gt; (see &lt;tt&gt;man varnel-pack&lt;/tt&gt;), then start Varnel again.</source>
         <translation>Görünüşe göre yalnızca ana programı indirdiniz&lt;br&gt;ve kurulu hiç sure paketiniz yok!&lt;br&gt;&lt;br&gt;Sure paketleri (&lt;tt&gt;.dat&lt;/tt&gt; ile biten dosyalar) bu klasöre konur:&lt;br&gt;&lt;b&gt;%1&lt;/b&gt;&lt;br&gt;&lt;br&gt;Edinmek için:&lt;br&gt;&amp;bull; &lt;b&gt;varnel-data&lt;/b&gt; paketini kurun (&lt;tt&gt;sudo apt install varnel-data&lt;/tt&gt;): Fatiha ve Amme cüzü, meallerle, kuruldukları yerden okunur;&lt;br&gt;&amp;bull; ya da kendi kayıtlarınızdan &lt;tt&gt;varnel-pack import&lt;/tt&gt; ile paket yapın (bkz. &lt;tt&gt;man varnel-pack&lt;/tt&gt;), sonra Varnel'i yeniden başlatın.</translation>
     </message>
@@ -568,6 +564,10 @@
     <message>
         <source>View &amp;gt; Interface Language chooses the language of Varnel's own words: the window, its panels and its dialogs speak it at once, and at every start after. Help &amp;gt; About tells which Varnel this is.</source>
         <translation>Görünüm &amp;gt; Arayüz Dili, Varnel'in kendi sözlerinin dilini seçer: pencere, panelleri ve iletişim kutuları onu hemen ve sonraki her açılışta konuşur. Yardım &amp;gt; Hakkında bunun hangi Varnel olduğunu söyler.</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or later. Built on Qt, OpenAL Soft, libsndfile and SoundTouch.</source>
+        <translation>GNU Genel Kamu Lisansı sürüm 3 ya da sonrası altında özgür yazılım. Qt, OpenAL Soft, libsndfile ve SoundTouch üzerine kuruludur.</translation>
     </message>
 </context>
 <context>
@@ -1072,6 +1072,14 @@
     <message>
         <source>Your practice settings could not be saved:</source>
         <translation>Alıştırma yardımı ayarlarınız kaydedilemedi:</translation>
+    </message>
+    <message>
+        <source>Playing</source>
+        <translation>Çalmak</translation>
+    </message>
+    <message>
+        <source>Hidden: press R to reveal</source>
+        <translation>Gizli: açmak için R'ye basın</translation>
     </message>
 </context>
 <context>

@@ -474,10 +474,6 @@
         <translation>&lt;b&gt;ماخذ۔&lt;/b&gt; نمونے کے مواد کا عربی متن، ترجمے اور رومن تلفظ quran-json پیکج (CC-BY-4.0) سے ہیں، جو عربی متن تنزیل منصوبے سے لیتا ہے؛ اس کی تلاوتیں espeak-ng سے بنی مصنوعی آواز ہیں، انسانی تلاوت نہیں۔ عربی خالد حسنی کے Amiri Quran فونٹ میں لکھی گئی ہے (SIL اوپن فونٹ لائسنس)۔</translation>
     </message>
     <message>
-        <source>Free software under the GNU General Public License, version 3 or later. Built on Qt, OpenAL Soft, libsndfile and Rubber Band.</source>
-        <translation>آزاد سافٹ ویئر، جی این یو جنرل پبلک لائسنس ورژن 3 یا بعد کے تحت۔ Qt، OpenAL Soft، libsndfile اور Rubber Band پر مبنی۔</translation>
-    </message>
-    <message>
         <source>It seems you downloaded only the main program&lt;br&gt;and you don't have any sura packs installed!&lt;br&gt;&lt;br&gt;Sura packs (files ending in &lt;tt&gt;.dat&lt;/tt&gt;) go in this folder:&lt;br&gt;&lt;b&gt;%1&lt;/b&gt;&lt;br&gt;&lt;br&gt;To get some:&lt;br&gt;&amp;bull; install the &lt;b&gt;varnel-data&lt;/b&gt; package (&lt;tt&gt;sudo apt install varnel-data&lt;/tt&gt;): Al-Fatiha and Juz' Amma with translations, found where they are installed;&lt;br&gt;&amp;bull; or make packs from your own recordings with &lt;tt&gt;varnel-pack import&lt;/tt&gt; (see &lt;tt&gt;man varnel-pack&lt;/tt&gt;), then start Varnel again.</source>
         <translation>لگتا ہے آپ نے صرف مرکزی پروگرام ڈاؤن لوڈ کیا ہے&lt;br&gt;اور کوئی سورت پیک نصب نہیں!&lt;br&gt;&lt;br&gt;سورت پیک (&lt;tt&gt;.dat&lt;/tt&gt; پر ختم ہونے والی فائلیں) اس فولڈر میں جاتے ہیں:&lt;br&gt;&lt;b&gt;%1&lt;/b&gt;&lt;br&gt;&lt;br&gt;کچھ حاصل کرنے کے لیے:&lt;br&gt;&amp;bull; &lt;b&gt;varnel-data&lt;/b&gt; پیکج نصب کریں (&lt;tt&gt;sudo apt install varnel-data&lt;/tt&gt;): الفاتحہ اور پارہ عم ترجموں کے ساتھ، اپنی نصب جگہ سے پڑھے جاتے ہیں؛&lt;br&gt;&amp;bull; یا اپنی ریکارڈنگز سے &lt;tt&gt;varnel-pack import&lt;/tt&gt; سے پیک بنائیں (دیکھیں &lt;tt&gt;man varnel-pack&lt;/tt&gt;)، پھر ورنل دوبارہ شروع کریں۔</translation>
     </message>
@@ -568,6 +564,10 @@
     <message>
         <source>View &amp;gt; Interface Language chooses the language of Varnel's own words: the window, its panels and its dialogs speak it at once, and at every start after. Help &amp;gt; About tells which Varnel this is.</source>
         <translation>منظر &amp;gt; انٹرفیس کی زبان ورنل کے اپنے الفاظ کی زبان چنتی ہے: ونڈو، اس کے پینل اور اس کے مکالمے اسی وقت یہ زبان بولتے ہیں، اور ہر اگلی بار شروع ہونے پر بھی۔ مدد &amp;gt; تعارف بتاتا ہے کہ یہ کون سا ورنل ہے۔</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or later. Built on Qt, OpenAL Soft, libsndfile and SoundTouch.</source>
+        <translation>آزاد سافٹ ویئر، جی این یو جنرل پبلک لائسنس ورژن 3 یا بعد کے تحت۔ Qt، OpenAL Soft، libsndfile اور SoundTouch پر مبنی۔</translation>
     </message>
 </context>
 <context>
@@ -1073,6 +1073,14 @@
     <message>
         <source>Your practice settings could not be saved:</source>
         <translation>آپ کے مشق کے معاون کی ترتیبات محفوظ نہیں ہو سکیں:</translation>
+    </message>
+    <message>
+        <source>Playing</source>
+        <translation>چلانا</translation>
+    </message>
+    <message>
+        <source>Hidden: press R to reveal</source>
+        <translation>چھپی ہوئی: ظاہر کرنے کے لیے R دبائیں</translation>
     </message>
 </context>
 <context>

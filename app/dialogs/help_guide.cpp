@@ -330,7 +330,7 @@ const char* const kAbout[] = {
     QT_TRANSLATE_NOOP(
         "Guide",
         "Free software under the GNU General Public License, version 3 or later. Built on Qt, OpenAL "
-        "Soft, libsndfile and Rubber Band."),
+        "Soft, libsndfile and SoundTouch."),
 };
 
 QString Translated(const char* text) { return QCoreApplication::translate("Guide", text); }
