@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The sound layer: time from PlaySound to queued audio, and the memory a playing sound takes beyond its
 // encoded bytes, for 5 s, 60 s and 240 s recordings; the length query; CPU use while playing.
+#include "core_share.h"
 #include "mp3.h"
 #include "sound.h"
 
@@ -102,14 +103,7 @@ void BM_CpuWhilePlaying(benchmark::State& state)
     for (auto _ : state) {
         sound::ChannelHandle channel = 0;
         system->PlaySound(sound, false, &channel);
-        rusage a{}, b{};
-        getrusage(RUSAGE_SELF, &a);
-        const auto start = std::chrono::steady_clock::now();
-        std::this_thread::sleep_for(std::chrono::seconds(2));
-        getrusage(RUSAGE_SELF, &b);
-        const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-        auto secs = [](const timeval& t) { return t.tv_sec + t.tv_usec / 1e6; };
-        share = (secs(b.ru_utime) + secs(b.ru_stime) - secs(a.ru_utime) - secs(a.ru_stime)) / wall;
+        share = CoreShareWhileWaiting(std::chrono::seconds(2));
         system->Stop(channel);
     }
     state.counters["cpu_percent"] = share * 100;

@@ -3,6 +3,7 @@
 // against Rubber Band's R3 ("finer") and R2 ("faster"), at 0.75x and 1.25x; and the time to the first
 // 100 ms of audio at 0.75x against the bypassed 1.0x. The recitation is the demo's sura 78
 // (build/demo, synthetic speech) when it is there, else a speech-like tone.
+#include "core_share.h"
 #include "decoder.h"
 #include "kelres.h"
 #include "naming.h"
@@ -16,7 +17,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-#include <sys/resource.h>
 #include <thread>
 
 namespace
@@ -115,22 +115,12 @@ void PlayingAt(benchmark::State& state)
         state.SkipWithError("no output to play to");
         return;
     }
-    const auto cpu = [] {
-        rusage usage{};
-        getrusage(RUSAGE_SELF, &usage);
-        return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-               double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-    };
     double share = 0;
     for (auto _ : state) {
         sound::ChannelHandle channel = 0;
         system->PlaySound(sound, false, &channel);
         std::this_thread::sleep_for(std::chrono::seconds(1));
-        const double before = cpu();
-        const auto start = std::chrono::steady_clock::now();
-        std::this_thread::sleep_for(std::chrono::seconds(4));
-        share = (cpu() - before) /
-                std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        share = CoreShareWhileWaiting(std::chrono::seconds(4));
         system->Stop(channel);
     }
     state.counters["cpu_percent"] = share * 100;
